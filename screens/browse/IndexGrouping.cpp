@@ -1,0 +1,169 @@
+#include "IndexGrouping.h"
+
+#include <map>
+
+namespace tolvane {
+namespace {
+
+// Decodes the first UTF-8 character; a broken sequence counts as one byte.
+char32_t firstCodePoint(const std::string& s, std::size_t& length) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = byte(0);
+    int extra = 0;
+    char32_t cp = lead;
+    if (lead >= 0xF0 && lead < 0xF8) {
+        extra = 3;
+        cp = lead & 0x07;
+    } else if (lead >= 0xE0) {
+        extra = 2;
+        cp = lead & 0x0F;
+    } else if (lead >= 0xC0) {
+        extra = 1;
+        cp = lead & 0x1F;
+    }
+    if (lead >= 0xF8 || (lead >= 0x80 && lead < 0xC0) || s.size() < std::size_t(1 + extra)) {
+        length = 1;
+        return lead;
+    }
+    for (int i = 1; i <= extra; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) {
+            length = 1;
+            return lead;
+        }
+        cp = (cp << 6) | (byte(i) & 0x3F);
+    }
+    length = 1 + extra;
+    return cp;
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Upper case for the scripts product names are written in (Latin, Greek, Cyrillic); the
+// locale must not matter here, so no C library case mapping.
+char32_t upperCase(char32_t c) {
+    if (c >= 'a' && c <= 'z') return c - 0x20;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
+    if (c == 0xFF) return 0x178;
+    if (c == 0x131) return 'I';
+    if (c == 0x17F) return 'S';
+    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return c & ~char32_t(1);
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c % 2 == 0) ? c - 1 : c;
+    if (c == 0x3C2) return 0x3A3;
+    if (c >= 0x3B1 && c <= 0x3C9) return c - 0x20;
+    if (c >= 0x430 && c <= 0x44F) return c - 0x20;
+    if (c >= 0x450 && c <= 0x45F) return c - 0x50;
+    return c;
+}
+
+void replaceAll(std::string& s, const std::string& from, const std::string& to) {
+    for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
+        s.replace(at, from.size(), to);
+}
+
+bool isBlankKey(const std::string& key) {
+    return !key.empty() && key[0] == ' ';
+}
+
+bool isLetterKey(const std::string& key) {
+    return !key.empty() && static_cast<unsigned char>(key[0]) > 64;
+}
+
+} // namespace
+
+std::string indexKeyOf(const std::string& record) {
+    if (record.empty()) return " ";
+    std::size_t length = 1;
+    const char32_t first = firstCodePoint(record, length);
+    std::string key;
+    if (first == 0xDF) {
+        key = "SS";
+    } else if (length == 1 && first >= 0x80) {
+        key = record.substr(0, 1); // not a character; keep the byte
+    } else {
+        appendUtf8(key, upperCase(first));
+    }
+    replaceAll(key, "Ä", "A");
+    replaceAll(key, "ä", "A");
+    replaceAll(key, "SS", "S");
+    replaceAll(key, "Ö", "O");
+    replaceAll(key, "ö", "O");
+    replaceAll(key, "Ü", "U");
+    replaceAll(key, "ü", "U");
+    replaceAll(key, "|", " ");
+    return key;
+}
+
+IndexGrouping groupUnderIndexLetters(const std::vector<std::string>& records, BlankKeys blanks) {
+    // std::map keeps the keys in byte order, which for UTF-8 is character-code order.
+    std::map<std::string, std::vector<const std::string*>> buckets;
+    for (const auto& record : records)
+        buckets[indexKeyOf(record)].push_back(&record);
+
+    IndexGrouping result;
+    for (const auto& [key, bucket] : buckets)
+        result.indexLetters.push_back(key);
+
+    auto firstLetter = buckets.end();
+    bool nonLetterKeys = false;
+    for (auto it = buckets.begin(); it != buckets.end(); ++it) {
+        if (blanks == BlankKeys::Hidden && isBlankKey(it->first)) continue;
+        if (isLetterKey(it->first)) {
+            firstLetter = it;
+            break;
+        }
+        nonLetterKeys = true;
+    }
+
+    if (firstLetter == buckets.end()) {
+        // Nothing but digits, signs and blanks: each key is its own section, no "#".
+        for (const auto& [key, bucket] : buckets) {
+            ProductSection section{key, {}};
+            section.rows.reserve(bucket.size());
+            for (const auto* r : bucket)
+                section.rows.push_back(*r);
+            result.displayList.push_back(std::move(section));
+        }
+        return result;
+    }
+
+    ProductSection hash{"#", {}};
+    for (auto it = buckets.begin(); it != firstLetter; ++it) {
+        if (blanks == BlankKeys::Hidden && isBlankKey(it->first)) continue;
+        for (const auto* r : it->second)
+            hash.rows.push_back(*r);
+    }
+    for (auto it = firstLetter; it != buckets.end(); ++it) {
+        ProductSection section{it->first, {}};
+        section.rows.reserve(it->second.size());
+        for (const auto* r : it->second)
+            section.rows.push_back(*r);
+        result.displayList.push_back(std::move(section));
+    }
+
+    const auto skipped = static_cast<std::size_t>(std::distance(buckets.begin(), firstLetter));
+    if (skipped > 0) {
+        result.indexLetters.erase(result.indexLetters.begin(),
+                                  result.indexLetters.begin() + static_cast<long>(skipped));
+        if (nonLetterKeys) result.indexLetters.push_back("#");
+    }
+    if (!hash.rows.empty()) result.displayList.push_back(std::move(hash));
+    return result;
+}
+
+} // namespace tolvane

@@ -1,0 +1,132 @@
+#include "screens/browse/IndexGrouping.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// name|maker|id records in the order the store returns them.
+Strings records(const Strings& names) {
+    Strings out;
+    int id = 1;
+    for (const auto& n : names)
+        out.push_back(n + "|Maker|" + std::to_string(id++));
+    return out;
+}
+
+Strings letters(const IndexGrouping& g) {
+    Strings out;
+    for (const auto& s : g.displayList)
+        out.push_back(s.letter);
+    return out;
+}
+
+Strings namesIn(const ProductSection& s) {
+    Strings out;
+    for (const auto& r : s.rows)
+        out.push_back(r.substr(0, r.find('|')));
+    return out;
+}
+
+} // namespace
+
+TEST(IndexKey, FoldsUmlautsSharpSAndCase) {
+    EXPECT_EQ(indexKeyOf("Äpfel|x|1"), "A");
+    EXPECT_EQ(indexKeyOf("äpfel|x|1"), "A");
+    EXPECT_EQ(indexKeyOf("Öl|x|1"), "O");
+    EXPECT_EQ(indexKeyOf("ölig|x|1"), "O");
+    EXPECT_EQ(indexKeyOf("Ühu|x|1"), "U");
+    EXPECT_EQ(indexKeyOf("übel|x|1"), "U");
+    EXPECT_EQ(indexKeyOf("ßuppe|x|1"), "S");
+    EXPECT_EQ(indexKeyOf("brot|x|1"), "B");
+    EXPECT_EQ(indexKeyOf("éclair|x|1"), "É");
+    EXPECT_EQ(indexKeyOf("щи|x|1"), "Щ");
+    EXPECT_EQ(indexKeyOf("|x|1"), " ");
+    EXPECT_EQ(indexKeyOf(" Brot|x|1"), " ");
+    EXPECT_EQ(indexKeyOf(""), " ");
+    EXPECT_EQ(indexKeyOf("7up|x|1"), "7");
+}
+
+TEST(IndexGrouping, UmlautsAndSharpSJoinTheirPlainLetter) {
+    const auto g = groupUnderIndexLetters(
+        records({"Äpfel", "Apfelmus", "ölsardinen", "Orange", "ßalat", "Suppe", "Über", "Uhu"}),
+        BlankKeys::Hidden);
+    EXPECT_EQ(g.indexLetters, (Strings{"A", "O", "S", "U"}));
+    ASSERT_EQ(letters(g), (Strings{"A", "O", "S", "U"}));
+    EXPECT_EQ(namesIn(g.displayList[0]), (Strings{"Äpfel", "Apfelmus"}));
+    EXPECT_EQ(namesIn(g.displayList[2]), (Strings{"ßalat", "Suppe"}));
+}
+
+TEST(IndexGrouping, DigitsAndSignsGoUnderHashAtTheEnd) {
+    const auto g = groupUnderIndexLetters(
+        records({"7up", "@home", "1001 Nacht", "Brot", "Zwieback", "!Wow"}), BlankKeys::Hidden);
+    EXPECT_EQ(g.indexLetters, (Strings{"B", "Z", "#"}));
+    ASSERT_EQ(letters(g), (Strings{"B", "Z", "#"}));
+    // Merged in sorted key order ("!" < "1" < "7" < "@"), query order inside each key.
+    EXPECT_EQ(namesIn(g.displayList[2]), (Strings{"!Wow", "1001 Nacht", "7up", "@home"}));
+}
+
+TEST(IndexGrouping, KeysAboveZGetTheirOwnSections) {
+    const auto g = groupUnderIndexLetters(records({"Apfel", "Zwieback", "[Test]", "Éclair", "9er"}),
+                                          BlankKeys::Hidden);
+    EXPECT_EQ(g.indexLetters, (Strings{"A", "Z", "[", "É", "#"}));
+    EXPECT_EQ(letters(g), (Strings{"A", "Z", "[", "É", "#"}));
+}
+
+TEST(IndexGrouping, BlankNamesAreHiddenInTheMainListButFiledUnderHashInACategory) {
+    const auto input = records({"", " Leer", "Brot", "Milch"});
+
+    const auto main = groupUnderIndexLetters(input, BlankKeys::Hidden);
+    EXPECT_EQ(main.indexLetters, (Strings{"B", "M"}));
+    EXPECT_EQ(letters(main), (Strings{"B", "M"}));
+
+    const auto category = groupUnderIndexLetters(input, BlankKeys::UnderHash);
+    EXPECT_EQ(category.indexLetters, (Strings{"B", "M", "#"}));
+    ASSERT_EQ(letters(category), (Strings{"B", "M", "#"}));
+    EXPECT_EQ(namesIn(category.displayList[2]), (Strings{"", " Leer"}));
+}
+
+TEST(IndexGrouping, BlankAndDigitNamesTogetherInTheMainList) {
+    const auto g = groupUnderIndexLetters(records({"", "3 Pack", "Brot"}), BlankKeys::Hidden);
+    EXPECT_EQ(g.indexLetters, (Strings{"B", "#"}));
+    ASSERT_EQ(letters(g), (Strings{"B", "#"}));
+    EXPECT_EQ(namesIn(g.displayList[1]), (Strings{"3 Pack"}));
+}
+
+TEST(IndexGrouping, CatalogueWithoutLettersShowsEveryKeyAsItsOwnSection) {
+    const auto g = groupUnderIndexLetters(records({"1a", "2b", "2c", "", "@x"}), BlankKeys::Hidden);
+    EXPECT_EQ(g.indexLetters, (Strings{" ", "1", "2", "@"}));
+    ASSERT_EQ(letters(g), (Strings{" ", "1", "2", "@"}));
+    EXPECT_EQ(namesIn(g.displayList[2]), (Strings{"2b", "2c"}));
+}
+
+TEST(IndexGrouping, EmptyInputGivesNothing) {
+    const auto g = groupUnderIndexLetters({}, BlankKeys::Hidden);
+    EXPECT_TRUE(g.displayList.empty());
+    EXPECT_TRUE(g.indexLetters.empty());
+}
+
+TEST(IndexGrouping, KeepsEveryRecordExactlyOnceInQueryOrder) {
+    Strings input;
+    for (int i = 0; i < 500; ++i)
+        input.push_back(std::string(1, static_cast<char>('0' + i % 75)) + "name|m|" +
+                        std::to_string(i));
+    const auto g = groupUnderIndexLetters(input, BlankKeys::UnderHash);
+    std::size_t total = 0;
+    for (const auto& s : g.displayList) {
+        total += s.rows.size();
+        for (std::size_t i = 1; i < s.rows.size(); ++i) {
+            const auto id = [](const std::string& r) {
+                return std::stoi(r.substr(r.rfind('|') + 1));
+            };
+            // Within one key the original order holds.
+            if (indexKeyOf(s.rows[i]) == indexKeyOf(s.rows[i - 1])) {
+                EXPECT_LT(id(s.rows[i - 1]), id(s.rows[i]));
+            }
+        }
+    }
+    EXPECT_EQ(total, input.size());
+}
