@@ -1,0 +1,25 @@
+// Per-nutrient averages over all catalogue products of one category, used for the "top" lights.
+#pragma once
+
+#include "nutrition/Nutrient.h"
+
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+struct CategoryMeans {
+    float arithMeanFett = 0.0f;
+    float arithMeanGesFette = 0.0f;
+    float arithMeanZucker = 0.0f;
+    float arithMeanSalz = 0.0f;
+    float arithMeanKalorie = 0.0f;
+
+    float of(Nutrient n) const;
+};
+
+// Records are "fat|saturated fat|sugar|salt|energy|unit|timestamp". No-data fields add nothing
+// but still count in the divisor; an empty list gives means that are not numbers.
+CategoryMeans categoryMeansFromRecords(const std::vector<std::string>& records);
+
+} // namespace tolvane

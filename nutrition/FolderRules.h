@@ -1,0 +1,37 @@
+// Menu folders: the check of a new folder's name, the calorie total's integer arithmetic and the
+// nutrient sums of the folder summary record.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace tolvane {
+
+inline constexpr std::size_t kFolderNameMaxLength = 30; // UTF-16 units
+
+enum class FolderNameCheck { Empty, TooLong, InvalidCharacters, Valid };
+
+// Empty; longer than 30 UTF-16 units; characters other than ASCII letters and digits, the space
+// and the permitted accented Latin letters.
+FolderNameCheck checkFolderName(std::string_view name);
+
+// Length of a UTF-8 text in UTF-16 units (invalid bytes count one each).
+std::size_t utf16Length(std::string_view text);
+
+// A folder's calorie total after removing one item's calories and adding another's, all read as
+// integer values and written "%d".
+std::string adjustedCalorieTotal(std::string_view total, std::string_view removedCalories,
+                                 std::string_view addedCalories);
+
+// Single-precision sums of fat, saturates, sugar, salt and kcal over a folder's consumption rows.
+struct FolderSums {
+    std::array<float, 5> sums{};
+
+    // Adds a consumption record "fat|saturated|sugar|salt|calory|gm|menu_folder_id".
+    void addConsumptionRecord(std::string_view record);
+    // "|%.1f|%.1f|%.1f|%.1f|%.0f|g|0", appended to the folder's five descriptive fields.
+    std::string summaryFields() const;
+};
+
+} // namespace tolvane

@@ -1,0 +1,58 @@
+// Share of the guideline daily amounts in a typed portion of one product: percentages, bar
+// heights, amounts and labels of the five bars, the portion field's length rule, and touches.
+#pragma once
+
+#include "nutrition/Nutrient.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tolvane {
+
+// Guideline daily amounts: fat, saturated fat, sugar, salt in g, energy in kcal.
+inline constexpr std::array<float, kNutrientCount> kGuidelineDailyAmounts = {70.0f, 20.0f, 90.0f,
+                                                                             6.0f, 2000.0f};
+
+inline constexpr float kGdaBarFullHeight = 192.0f; // points for 100 %
+inline constexpr int kGdaBarWidth = 40;
+inline constexpr std::size_t kPortionMaxLength = 5;
+inline constexpr double kOuncesPerGram = 0.0352739619;
+
+struct GdaBar {
+    float percent = 0.0f; // share of the daily amount
+    float height = 0.0f;  // uncapped bar height in points
+    int amount = 0;       // grams (kcal for energy) in the portion, truncated
+    float amountExact = 0.0f;
+    std::string percentLabel; // "42%"
+    int drawnHeight = 0;      // capped at the full height
+};
+
+using GdaBars = std::array<GdaBar, kNutrientCount>;
+
+// A nutrient text as the bars read it: no data, empty and negative texts count as 0.
+float gdaValueFromText(std::string_view text);
+
+// The portion field's text: empty means 100, otherwise its leading number.
+float portionFromText(std::string_view portionText);
+
+// Bars for the given portion text; nothing (keep what is shown) when the portion is negative.
+// The bars and labels are the same in both unit systems.
+std::optional<GdaBars> gdaBars(const NutrientTexts& texts, std::string_view portionText);
+
+// Whether the portion field takes an edit that replaces `replacedLength` characters of
+// `currentText`: a pure insertion is refused once the field holds 5 characters.
+bool portionEditAllowed(std::string_view currentText, std::size_t replacedLength);
+
+// The bar (0 = fat ... 4 = energy) whose touch area holds the point, or -1.
+int gdaBarAt(float x, float y);
+
+// Amount shown beside the finger: "30g" in metric mode, ounces with one decimal ("1.1oz") in US
+// mode, "%d" kcal for energy; outside the bars "0" plus the unit word left of x 375, else "0".
+std::string gdaTouchLabel(const GdaBars& bars, float x, float y, bool metric);
+
+// The amount text of one bar as the touch label shows it.
+std::string gdaAmountText(const GdaBars& bars, Nutrient nutrient, bool metric);
+
+} // namespace tolvane

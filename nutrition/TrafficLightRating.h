@@ -1,0 +1,42 @@
+// Traffic-light rating of one nutrient: the green/yellow/red bands per 100 g and per 100 ml,
+// the "top" flag against the category mean, and the picture and value text shown for it.
+#pragma once
+
+#include "nutrition/CategoryMeans.h"
+#include "nutrition/Nutrient.h"
+
+#include <string>
+#include <string_view>
+
+namespace tolvane {
+
+struct TrafficLight {
+    enum Colour { Green, Yellow, Red, NoData, Grey };
+    Colour colour = NoData;
+    bool top = false;
+
+    friend bool operator==(const TrafficLight&, const TrafficLight&) = default;
+};
+
+// Empty text: -1 (no data) for the rated nutrients, 0 for energy; "keine Angaben(.)": -1;
+// otherwise the leading number with "," read as ".". Negative values mean no data.
+float nutrientValueFromText(Nutrient nutrient, std::string_view text);
+
+// Unit "g" selects the per-100-g bounds, any other unit text the per-100-ml bounds.
+TrafficLight rateNutrient(Nutrient nutrient, float value, std::string_view unit,
+                          float categoryMean);
+
+// Reads the stored text and rates it against the means in one step.
+TrafficLight rateNutrientText(Nutrient nutrient, std::string_view text, std::string_view unit,
+                              const CategoryMeans& means);
+
+// "ampel_green", "ampel_red_top", ..., or "ampel_neutral_<language>" for no data.
+std::string lightImageName(const TrafficLight& light, std::string_view language);
+
+// The text beside the picture: the stored text, except nothing for a rated nutrient without data.
+std::string nutrientValueText(Nutrient nutrient, std::string_view text);
+
+// A sales portion is given when its text is not empty and does not read as negative.
+bool hasSalesPortion(std::string_view portionText);
+
+} // namespace tolvane
