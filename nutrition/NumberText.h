@@ -12,6 +12,8 @@ namespace tolvane {
 // stops at the first character that does not fit. Every "," counts as ".". 0 when there is none.
 float leadingFloat(std::string_view text);
 double leadingDouble(std::string_view text);
+// Length in bytes of that leading number, blanks included; 0 when there is none.
+std::size_t leadingNumberLength(std::string_view text);
 
 // The leading decimal integer of a text, fraction dropped; 0 when empty or not numeric.
 // Values beyond the int range are clamped.

@@ -1,0 +1,61 @@
+#include "nutrition/FolderGda.h"
+
+#include "nutrition/GdaCalculator.h"
+#include "nutrition/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tolvane {
+namespace {
+
+int truncated(float value) {
+    if (!std::isfinite(value)) return 0;
+    return static_cast<int>(std::clamp(value, -2.0e9f, 2.0e9f));
+}
+
+} // namespace
+
+PersonalFactor personalFactor(int dailyCalories) {
+    const int c20 = dailyCalories / 20;
+    // Without a daily figure every reference would be 0; the fixed amounts keep the view useful.
+    if (c20 <= 0) return PersonalFactor{1.0f, true};
+    return PersonalFactor{static_cast<float>(c20) / 100.0f, false};
+}
+
+PersonalFactor personalFactorFromText(std::string_view dailyCaloriesText) {
+    return personalFactor(integerValue(dailyCaloriesText));
+}
+
+std::array<float, kNutrientCount> personalReferences(float factor) {
+    std::array<float, kNutrientCount> references{};
+    for (int n = 0; n < kNutrientCount; ++n)
+        references[n] = kGuidelineDailyAmounts[n] * factor;
+    return references;
+}
+
+std::string folderValueLabel(Nutrient nutrient, const std::string& totalText) {
+    if (nutrient == Nutrient::Energy) return totalText + " kcal";
+    return pointToComma(totalText) + " g";
+}
+
+FolderGdaBars folderGdaBars(const NutrientTexts& totals, const PersonalFactor& factor) {
+    const auto references = personalReferences(factor.factor);
+    const float portion = 100.0f;
+    FolderGdaBars bars;
+    for (int n = 0; n < kNutrientCount; ++n) {
+        const float value = gdaValueFromText(totals[n]);
+        const float amount = value / 100.0f * portion;
+        FolderGdaBar& bar = bars[n];
+        bar.percent = amount / references[n] * 100.0f;
+        bar.amount = truncated(amount);
+        bar.percentLabel = formatInt(truncated(bar.percent)) + "%";
+        bar.valueLabel = folderValueLabel(kNutrients[n], totals[n]);
+        // Narrowed before truncating: 125 % must give 355 points, not 354.
+        bar.barLength = truncated(
+            static_cast<float>(static_cast<double>(bar.percent) * kFolderBarPointsPerPercent));
+    }
+    return bars;
+}
+
+} // namespace tolvane

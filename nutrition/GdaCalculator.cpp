@@ -1,0 +1,89 @@
+#include "nutrition/GdaCalculator.h"
+
+#include "nutrition/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tolvane {
+namespace {
+
+constexpr double kHeightPerPercent = 1.92; // 192 points for 100 %
+
+struct TouchArea {
+    float left, right, top, bottom;
+};
+
+TouchArea touchArea(int bar) {
+    const auto left = 75.0f + 75.0f * static_cast<float>(bar);
+    return TouchArea{left, left + 40.0f, 53.0f, 245.0f};
+}
+
+int truncated(float value) {
+    if (!std::isfinite(value)) return 0;
+    return static_cast<int>(std::clamp(value, -2.0e9f, 2.0e9f));
+}
+
+} // namespace
+
+float gdaValueFromText(std::string_view text) {
+    if (text.empty() || isNoDataText(text)) return 0.0f;
+    // A negative text ("-1") marks missing data; it must not draw a negative bar.
+    return std::max(leadingFloat(text), 0.0f);
+}
+
+float portionFromText(std::string_view portionText) {
+    return portionText.empty() ? 100.0f : leadingFloat(portionText);
+}
+
+std::optional<GdaBars> gdaBars(const NutrientTexts& texts, std::string_view portionText) {
+    const float portion = portionFromText(portionText);
+    if (portion < 0.0f) return std::nullopt;
+    GdaBars bars;
+    for (int n = 0; n < kNutrientCount; ++n) {
+        const float value = gdaValueFromText(texts[n]);
+        const float amount = value / 100.0f * portion;
+        GdaBar& bar = bars[n];
+        bar.percent = amount / kGuidelineDailyAmounts[n] * 100.0f;
+        bar.height = static_cast<float>(static_cast<double>(bar.percent) * kHeightPerPercent);
+        bar.amountExact = amount;
+        bar.amount = truncated(amount);
+        // The label is the share itself: going back from the height would show 29% for 30%.
+        bar.percentLabel = formatInt(truncated(bar.percent)) + "%";
+        bar.drawnHeight = truncated(std::min(bar.height, kGdaBarFullHeight));
+    }
+    return bars;
+}
+
+bool portionEditAllowed(std::string_view currentText, std::size_t replacedLength) {
+    if (replacedLength > 0) return true;
+    // Count characters, not bytes; the field is meant for digits but may hold anything.
+    std::size_t characters = 0;
+    for (const char c : currentText)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
+    return characters < kPortionMaxLength;
+}
+
+int gdaBarAt(float x, float y) {
+    for (int bar = 0; bar < kNutrientCount; ++bar) {
+        const TouchArea area = touchArea(bar);
+        if (x >= area.left && x <= area.right && y >= area.top && y <= area.bottom) return bar;
+    }
+    return -1;
+}
+
+std::string gdaAmountText(const GdaBars& bars, Nutrient nutrient, bool metric) {
+    const GdaBar& bar = bars[index(nutrient)];
+    if (nutrient == Nutrient::Energy) return formatInt(bar.amount);
+    if (metric) return formatInt(bar.amount) + "g";
+    return formatOneDecimal(static_cast<double>(bar.amountExact) * kOuncesPerGram) + "oz";
+}
+
+std::string gdaTouchLabel(const GdaBars& bars, float x, float y, bool metric) {
+    const int bar = gdaBarAt(x, y);
+    if (bar >= 0) return gdaAmountText(bars, kNutrients[bar], metric);
+    if (x <= 375.0f) return metric ? "0g" : "0oz";
+    return "0";
+}
+
+} // namespace tolvane

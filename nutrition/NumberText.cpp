@@ -1,0 +1,169 @@
+#include "nutrition/NumberText.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <limits>
+
+namespace tolvane {
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The longest prefix that reads as a decimal number, with "," turned into "." and a leading "+"
+// dropped (from_chars takes neither). Empty when the text does not begin with a number.
+// `consumed` receives the prefix's length in the text.
+std::string numberPrefix(std::string_view text, std::size_t* consumed = nullptr) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    std::string out;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') out += '-';
+        ++i;
+    }
+    std::size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        out += text[i++];
+        ++digits;
+    }
+    if (i < text.size() && (text[i] == '.' || text[i] == ',')) {
+        std::size_t j = i + 1;
+        std::string fraction;
+        while (j < text.size() && isDigit(text[j]))
+            fraction += text[j++];
+        if (digits > 0 || !fraction.empty()) {
+            out += '.';
+            out += fraction;
+            digits += fraction.size();
+            i = j;
+        }
+    }
+    if (digits == 0) {
+        if (consumed) *consumed = 0;
+        return {};
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        std::string exponent = "e";
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            if (text[j] == '-') exponent += '-';
+            ++j;
+        }
+        std::size_t expDigits = 0;
+        while (j < text.size() && isDigit(text[j])) {
+            exponent += text[j++];
+            ++expDigits;
+        }
+        if (expDigits > 0) {
+            out += exponent;
+            i = j;
+        }
+    }
+    if (consumed) *consumed = i;
+    return out;
+}
+
+template <typename T> T readLeading(std::string_view text) {
+    const std::string prefix = numberPrefix(text);
+    if (prefix.empty()) return T(0);
+    T value{};
+    const char* first = prefix.data();
+    const char* last = first + prefix.size();
+    const auto result = std::from_chars(first, last, value, std::chars_format::general);
+    if (result.ec == std::errc()) return value;
+    // Out of range: overflow gives infinity, underflow zero, as the C readers do.
+    const bool negative = prefix.front() == '-';
+    const auto e = prefix.find('e');
+    const bool tiny = e != std::string::npos && prefix.size() > e + 1 && prefix[e + 1] == '-';
+    const T magnitude = tiny ? T(0) : std::numeric_limits<T>::infinity();
+    return negative ? -magnitude : magnitude;
+}
+
+} // namespace
+
+float leadingFloat(std::string_view text) {
+    return readLeading<float>(text);
+}
+double leadingDouble(std::string_view text) {
+    return readLeading<double>(text);
+}
+
+std::size_t leadingNumberLength(std::string_view text) {
+    std::size_t consumed = 0;
+    numberPrefix(text, &consumed);
+    return consumed;
+}
+
+int integerValue(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+std::string formatFixed(double value, int decimals) {
+    char buffer[400]; // enough for any double in fixed notation
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc()) return {};
+    return std::string(buffer, result.ptr);
+}
+
+std::string formatInt(long long value) {
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string replaceAll(std::string text, std::string_view from, std::string_view to) {
+    if (from.empty()) return text;
+    std::size_t pos = 0;
+    while ((pos = text.find(from, pos)) != std::string::npos) {
+        text.replace(pos, from.size(), to);
+        pos += to.size();
+    }
+    return text;
+}
+
+std::string commaToPoint(std::string text) {
+    return replaceAll(std::move(text), ",", ".");
+}
+std::string pointToComma(std::string text) {
+    return replaceAll(std::move(text), ".", ",");
+}
+
+std::vector<std::string> splitFields(std::string_view text, char separator) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find(separator, start);
+        if (end == std::string_view::npos) {
+            fields.emplace_back(text.substr(start));
+            return fields;
+        }
+        fields.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+} // namespace tolvane

@@ -1,0 +1,59 @@
+#include "nutrition/OwnProductRules.h"
+
+#include "nutrition/NumberText.h"
+
+namespace tolvane {
+namespace {
+
+// "%.2f" of the value, with a decimal comma when the typed text used one.
+std::string twoDecimalsLike(std::string_view typed, double value) {
+    const std::string text = formatFixed(value, 2);
+    return typed.find(',') != std::string_view::npos ? pointToComma(text) : text;
+}
+
+double typedNumber(std::string_view typed) {
+    return static_cast<double>(leadingFloat(commaToPoint(std::string(typed))));
+}
+
+} // namespace
+
+std::size_t decimalPlaces(std::string_view text) {
+    const auto separator = text.find_first_of(".,");
+    if (separator == std::string_view::npos) return 0;
+    std::size_t characters = 0;
+    for (const char c : text.substr(separator + 1))
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
+    return characters;
+}
+
+bool decimalPlacesValid(std::string_view fat, std::string_view saturatedFat, std::string_view sugar,
+                        std::string_view salt, std::string_view energy) {
+    return decimalPlaces(fat) <= 1 && decimalPlaces(saturatedFat) <= 1 &&
+           decimalPlaces(sugar) <= 1 && decimalPlaces(energy) <= 1 && decimalPlaces(salt) <= 2;
+}
+
+std::string saltToStore(std::string_view typed, int pickerRow, std::string_view originalText,
+                        int originalRow) {
+    if (pickerRow == originalRow && typed == originalText) return std::string(originalText);
+    if (typed.empty()) return {};
+    const double value = typedNumber(typed);
+    if (pickerRow == kSodiumRow) return twoDecimalsLike(typed, value * kSaltPerSodium);
+    // Salt entered: a text that was not changed while the row was means the row flipped from
+    // sodium, so the stored salt is taken back to sodium-equivalent as before.
+    if (typed != originalText) return twoDecimalsLike(typed, value);
+    return twoDecimalsLike(typed, value / kSaltPerSodium);
+}
+
+std::string sodiumFromStoredSalt(std::string_view storedSalt) {
+    if (storedSalt.empty()) return {};
+    return twoDecimalsLike(storedSalt, typedNumber(storedSalt) / kSaltPerSodium);
+}
+
+std::string withoutRecordSeparator(std::string_view text) {
+    std::string result;
+    for (const char c : text)
+        if (c != '|') result += c;
+    return result;
+}
+
+} // namespace tolvane
