@@ -1,0 +1,832 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="de_DE">
+<context>
+    <name>Tolvane</name>
+    <message>
+        <source>Suche</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Menu List</source>
+        <translation>Speiseplan</translation>
+    </message>
+    <message>
+        <source>Kategorien</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Error!!!</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Failed to create writable database</source>
+        <translation>Die Datenbank konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Failed to create writable database file with message '%@'.</source>
+        <translation>Die Datenbankdatei konnte nicht angelegt werden: %@</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rate MyApp</source>
+        <translation>Tolvane bewerten</translation>
+    </message>
+    <message>
+        <source>If you like MyApp, please take the time, etc</source>
+        <translation>Gefällt Ihnen Tolvane? Dann nehmen Sie sich bitte einen Moment Zeit für eine Bewertung. Vielen Dank für Ihre Unterstützung!</translation>
+    </message>
+    <message>
+        <source>No, Thanks</source>
+        <translation>Nein, danke</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>Jetzt bewerten</translation>
+    </message>
+    <message>
+        <source>    Optionen</source>
+        <translation>    Optionen</translation>
+    </message>
+    <message>
+        <source>    Nützliche Hinweise</source>
+        <translation>    Nützliche Hinweise</translation>
+    </message>
+    <message>
+        <source>Lokalisierung</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Live-Suche</source>
+        <translation>Live-Suche</translation>
+    </message>
+    <message>
+        <source>Metrische Einheiten</source>
+        <translation>Metrische Einheiten</translation>
+    </message>
+    <message>
+        <source>Eigene Produkte verwalten</source>
+        <translation>Eigene Produkte verwalten</translation>
+    </message>
+    <message>
+        <source>Persönliches Profil</source>
+        <translation>Persönliches Profil</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Ampel-Infos</source>
+        <translation>Ampel-Infos</translation>
+    </message>
+    <message>
+        <source>Benutzungstips</source>
+        <translation>Benutzungstipps</translation>
+    </message>
+    <message>
+        <source>Infotext Profil Titel</source>
+        <translation>Über das persönliche Profil</translation>
+    </message>
+    <message>
+        <source>BMI Infotext Titel</source>
+        <translation>Body-Mass-Index (BMI)</translation>
+    </message>
+    <message>
+        <source>Kontakt</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Sie haben Fragen, Verbesserungsvorschläge oder auch Lob? Wir freuen uns über Ihre Nachricht!</source>
+        <translation>Sie haben Fragen, Verbesserungsvorschläge oder auch Lob? Wir freuen uns über Ihre Nachricht!</translation>
+    </message>
+    <message>
+        <source>E-mail senden</source>
+        <translation>E-Mail senden</translation>
+    </message>
+    <message>
+        <source>Email Subject</source>
+        <translation>Tolvane: Frage oder Anregung</translation>
+    </message>
+    <message>
+        <source>Missing Brand</source>
+        <translation>Guten Tag
+
+Ich habe folgende Frage oder Anregung zu Tolvane:
+
+
+Fehlt ein Produkt? Dann nennen Sie uns bitte Produktname, Hersteller, Kategorie und die Nährwerte pro 100 g oder 100 ml.
+</translation>
+    </message>
+    <message>
+        <source>Setup-Info</source>
+        <translation>Einstellungen – Hinweis</translation>
+    </message>
+    <message>
+        <source>Hilfe zur Setupnutzung</source>
+        <translation>Hier wählen Sie die Sprache, schalten Live-Suche und metrische Einheiten ein oder aus, verwalten eigene Produkte und pflegen Ihr persönliches Profil. Die Info-Knöpfe erklären jede Einstellung.</translation>
+    </message>
+    <message>
+        <source>Localization Screen Text 1</source>
+        <translation>Sprache der App – gilt ab dem nächsten Start</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Française</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Pусский</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>GDA Info</source>
+        <translation>GDA-Info</translation>
+    </message>
+    <message>
+        <source>Produktsuche</source>
+        <translation>Produktsuche</translation>
+    </message>
+    <message>
+        <source>Produkt eingeben</source>
+        <translation>Produkt oder Hersteller</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen …</translation>
+    </message>
+    <message>
+        <source>Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst die aktuellen Daten herunter.</source>
+        <translation>Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst die aktuellen Daten herunter.</translation>
+    </message>
+    <message>
+        <source>Keine Treffer</source>
+        <translation>Keine Treffer</translation>
+    </message>
+    <message>
+        <source>Keine Produkte oder Hersteller entsprechen Ihrer Eingabe</source>
+        <translation>Keine Produkte oder Hersteller entsprechen Ihrer Eingabe.</translation>
+    </message>
+    <message>
+        <source>Sync-Benachrichtigung</source>
+        <translation>Katalog aktualisieren</translation>
+    </message>
+    <message>
+        <source>Bitte synchronisieren Sie Ihr App</source>
+        <translation>Bitte aktualisieren Sie den Produktkatalog, damit Sie die neuesten Produkte und Nährwerte sehen.</translation>
+    </message>
+    <message>
+        <source>Hinweis löschen</source>
+        <translation>Nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>Sync starten</source>
+        <translation>Jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>Startmenü Später erinnern</source>
+        <translation>Beim nächsten Start erinnern</translation>
+    </message>
+    <message>
+        <source>Keine Datenverbindung verfügbar</source>
+        <translation>Keine Datenverbindung verfügbar. Bitte prüfen Sie Ihre Internetverbindung.</translation>
+    </message>
+    <message>
+        <source>Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.</source>
+        <translation>Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte</source>
+        <translation>Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte aktualisieren Sie erneut, um alle Produkte zu erhalten.</translation>
+    </message>
+    <message>
+        <source>Ampel-Info</source>
+        <translation>Nährwert-Ampel</translation>
+    </message>
+    <message>
+        <source>Alle Angaben in g, bezogen auf 100</source>
+        <translation>Alle Angaben bezogen auf 100</translation>
+    </message>
+    <message>
+        <source>Fett</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>gesättigte Fette</source>
+        <translation>Gesättigte Fette</translation>
+    </message>
+    <message>
+        <source>Zucker</source>
+        <translation>Zucker</translation>
+    </message>
+    <message>
+        <source>Salz</source>
+        <translation>Salz</translation>
+    </message>
+    <message>
+        <source>Kalorien (kcal)</source>
+        <translation>Kalorien (kcal)</translation>
+    </message>
+    <message>
+        <source>Kalorien</source>
+        <translation>Kalorien</translation>
+    </message>
+    <message>
+        <source>Eine Verkaufsportion hat </source>
+        <translation>Eine Verkaufsportion hat </translation>
+    </message>
+    <message>
+        <source>Keine Angaben zur Verkaufsmenge</source>
+        <translation>Keine Angaben zur Verkaufsmenge</translation>
+    </message>
+    <message>
+        <source>Für weitere Details bitte Gerät drehen</source>
+        <translation>Für weitere Details bitte Gerät drehen</translation>
+    </message>
+    <message>
+        <source>Zu Favoriten hinzufügen</source>
+        <translation>Zu Favoriten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Wollen Sie dieses Produkt aus Ihren Favoriten löschen?</source>
+        <translation>Wollen Sie dieses Produkt aus Ihren Favoriten löschen?</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>GDA-Info</source>
+        <translation>GDA-Rechner</translation>
+    </message>
+    <message>
+        <source>Hilfe zur GDA-Nutzung</source>
+        <translation>Die Balken zeigen, welchen Anteil des Tagesbedarfs (GDA) eine Portion liefert. Geben Sie unten die Portionsgröße ein und tippen Sie auf einen Balken, um die Menge zu sehen. Drehen Sie das Gerät zurück, um wieder die Ampel zu sehen.</translation>
+    </message>
+    <message>
+        <source>Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.</source>
+        <translation>Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.</translation>
+    </message>
+    <message>
+        <source>Tageskalorien- &amp; Nährwertbedarf</source>
+        <translation>Tageskalorien- &amp; Nährwertbedarf</translation>
+    </message>
+    <message>
+        <source>Weiter</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Produktname</source>
+        <translation>Produktname</translation>
+    </message>
+    <message>
+        <source>Herstellername</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Kategorie</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Lebensmittel</source>
+        <translation>Lebensmittel</translation>
+    </message>
+    <message>
+        <source>Getränk</source>
+        <translation>Getränk</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>Natrium</source>
+        <translation>Natrium</translation>
+    </message>
+    <message>
+        <source>Produktmenge</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Werte für jeweils 100 g/ml</source>
+        <translation>Werte für jeweils 100 g/ml</translation>
+    </message>
+    <message>
+        <source>Gewicht oder Menge der Verkaufsportion:</source>
+        <translation>Gewicht oder Menge der Verkaufsportion:</translation>
+    </message>
+    <message>
+        <source>Neues Produkt hinzufügen</source>
+        <translation>Neues Produkt</translation>
+    </message>
+    <message>
+        <source>Fertig</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Sie haben noch nicht alle benötigten Textfelder ausgefüllt. Bitte ergänzen Sie Produktnamen, Hersteller oder wählen noch eine Kategorie</source>
+        <translation>Sie haben noch nicht alle benötigten Felder ausgefüllt. Bitte ergänzen Sie Produktname und Hersteller und wählen Sie eine Kategorie.</translation>
+    </message>
+    <message>
+        <source>Sie haben zu viele Nachkommastellen angegeben. Bitte geben Sie maximal eine, bei Salz maximal zwei an.</source>
+        <translation>Sie haben zu viele Nachkommastellen angegeben. Bitte geben Sie maximal eine, bei Salz maximal zwei an.</translation>
+    </message>
+    <message>
+        <source>Eigene Produkte</source>
+        <translation>Eigene Produkte</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Sie können hier Ihre eigenen Produkte und deren Werte einfügen. Bitte drücken Sie den Bearbeiten-Knopf und dann Plus (+). Produkte können jederzeit nachträglich angepasst oder gelöscht werden.</source>
+        <translation>Sie können hier Ihre eigenen Produkte und deren Werte einfügen. Bitte drücken Sie den Bearbeiten-Knopf und dann Plus (+). Produkte können jederzeit nachträglich angepasst oder gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Personal Profile</source>
+        <translation>Persönliches Profil</translation>
+    </message>
+    <message>
+        <source>Instructions Personal Profile</source>
+        <translation>Stellen Sie oben Geschlecht, Alter, Größe und Gewicht ein und wählen Sie Ihren Aktivitätsgrad. Daraus berechnet Tolvane BMI, Idealgewicht und Ihren täglichen Kalorienbedarf, den Sie auch selbst eingeben können.</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>Mann</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>Frau</translation>
+    </message>
+    <message>
+        <source>BMI</source>
+        <translation>BMI</translation>
+    </message>
+    <message>
+        <source>Ideal Body Weight</source>
+        <translation>Idealgewicht</translation>
+    </message>
+    <message>
+        <source>Activity Level</source>
+        <translation>Aktivitätsgrad</translation>
+    </message>
+    <message>
+        <source>Daily Calories(kcal)</source>
+        <translation>Tageskalorien (kcal)</translation>
+    </message>
+    <message>
+        <source>sitzend oder liegend</source>
+        <translation>Sitzend oder liegend</translation>
+    </message>
+    <message>
+        <source>ausschließlich sitzend</source>
+        <translation>Ausschließlich sitzend</translation>
+    </message>
+    <message>
+        <source>überwiegend sitzend</source>
+        <translation>Überwiegend sitzend</translation>
+    </message>
+    <message>
+        <source>überwiegend stehend</source>
+        <translation>Überwiegend stehend</translation>
+    </message>
+    <message>
+        <source>körperlich anstrengend</source>
+        <translation>Körperlich anstrengend</translation>
+    </message>
+    <message>
+        <source>Error Message Consumption Amount</source>
+        <translation>Bitte geben Sie eine gültige Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Error Message Consumption Amount Nil</source>
+        <translation>Bitte geben Sie einen Wert ein.</translation>
+    </message>
+    <message>
+        <source>Thank you for your input</source>
+        <translation>Vielen Dank, Ihr Tageskalorienbedarf wurde übernommen.</translation>
+    </message>
+    <message>
+        <source>Pop-Up Personal Profile</source>
+        <translation>Bitte geben Sie einen Tageskalorienbedarf zwischen 1 und 9999 kcal mit höchstens drei Nachkommastellen ein.</translation>
+    </message>
+    <message>
+        <source>Speiseplan-Info</source>
+        <translation>Speiseplan – Hinweis</translation>
+    </message>
+    <message>
+        <source>Hilfe zur Speiseplannutzung</source>
+        <translation>Legen Sie Ordner für Ihre Mahlzeiten an und füllen Sie sie in der Produktansicht über „Zu Favoriten hinzufügen“. Tippen Sie auf einen Ordner, um seine Nährwerte mit Ihrem Tagesbedarf zu vergleichen. Mit „Bearbeiten“ fügen Sie Ordner hinzu, ordnen oder löschen sie und öffnen ihren Inhalt, um Mengen zu ändern.</translation>
+    </message>
+    <message>
+        <source>Später erinnern</source>
+        <translation>Später erinnern</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Neuer Ordner</translation>
+    </message>
+    <message>
+        <source>Create new folder</source>
+        <translation>Neuen Ordner anlegen</translation>
+    </message>
+    <message>
+        <source>Folder Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Pop-Up Add Folder</source>
+        <translation>Der Ordnername darf höchstens 30 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Pop-Up Add Folder2</source>
+        <translation>Der Ordnername darf nur Buchstaben, Ziffern und Leerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Menu List Item 1</source>
+        <translation>Zwischenmahlzeiten</translation>
+    </message>
+    <message>
+        <source>Menu List Item 2</source>
+        <translation>Frühstück</translation>
+    </message>
+    <message>
+        <source>Menu List Item 3</source>
+        <translation>Mittagessen</translation>
+    </message>
+    <message>
+        <source>Menu List Item 4</source>
+        <translation>Abendessen</translation>
+    </message>
+    <message>
+        <source>Edit Consumption Title</source>
+        <translation>Verzehrmenge</translation>
+    </message>
+    <message>
+        <source>Please Enter Consumption</source>
+        <translation>Geben Sie ein, wie viel Sie gegessen oder getrunken haben; alle Werte passen sich an.</translation>
+    </message>
+    <message>
+        <source>Consumption Amount in g/ml</source>
+        <translation>Menge in g/ml</translation>
+    </message>
+    <message>
+        <source>Consumption Amount Fat</source>
+        <translation>Fett in g</translation>
+    </message>
+    <message>
+        <source>Consumption Amount Saturates</source>
+        <translation>Gesättigte Fette in g</translation>
+    </message>
+    <message>
+        <source>Consumption Amount Sugar</source>
+        <translation>Zucker in g</translation>
+    </message>
+    <message>
+        <source>Consumption Amount Salt</source>
+        <translation>Salz in g</translation>
+    </message>
+    <message>
+        <source>Consumption Amount Calories</source>
+        <translation>Kalorien in kcal</translation>
+    </message>
+    <message>
+        <source>%@ kcal</source>
+        <translation>%@ kcal</translation>
+    </message>
+    <message>
+        <source>%@ g</source>
+        <translation>%@ g</translation>
+    </message>
+    <message>
+        <source>%@ ml</source>
+        <translation>%@ ml</translation>
+    </message>
+    <message>
+        <source>%@ cm</source>
+        <translation>%@ cm</translation>
+    </message>
+    <message>
+        <source>%@ kg</source>
+        <translation>%@ kg</translation>
+    </message>
+    <message>
+        <source>%@ lbs</source>
+        <translation>%@ lbs</translation>
+    </message>
+    <message>
+        <source>%@ (kg)</source>
+        <translation>%@ (kg)</translation>
+    </message>
+    <message>
+        <source>Getränke</source>
+        <translation>Getränke</translation>
+    </message>
+    <message>
+        <source>Milchprodukte</source>
+        <translation>Milchprodukte</translation>
+    </message>
+    <message>
+        <source>Käse</source>
+        <translation>Käse</translation>
+    </message>
+    <message>
+        <source>Süßwaren</source>
+        <translation>Süßwaren</translation>
+    </message>
+    <message>
+        <source>Snacks</source>
+        <translation>Snacks</translation>
+    </message>
+    <message>
+        <source>Backwaren</source>
+        <translation>Backwaren</translation>
+    </message>
+    <message>
+        <source>Frühstück &amp; Cerealien</source>
+        <translation>Frühstück &amp; Cerealien</translation>
+    </message>
+    <message>
+        <source>Fertiggerichte</source>
+        <translation>Fertiggerichte</translation>
+    </message>
+    <message>
+        <source>Fast Food</source>
+        <translation>Fast Food</translation>
+    </message>
+    <message>
+        <source>Fleisch &amp; Wurst</source>
+        <translation>Fleisch &amp; Wurst</translation>
+    </message>
+    <message>
+        <source>Fisch</source>
+        <translation>Fisch</translation>
+    </message>
+    <message>
+        <source>Obst &amp; Gemüse</source>
+        <translation>Obst &amp; Gemüse</translation>
+    </message>
+    <message>
+        <source>Teigwaren &amp; Reis</source>
+        <translation>Teigwaren &amp; Reis</translation>
+    </message>
+    <message>
+        <source>Saucen &amp; Gewürze</source>
+        <translation>Saucen &amp; Gewürze</translation>
+    </message>
+    <message>
+        <source>Brotaufstriche</source>
+        <translation>Brotaufstriche</translation>
+    </message>
+    <message>
+        <source>Öle &amp; Fette</source>
+        <translation>Öle &amp; Fette</translation>
+    </message>
+    <message>
+        <source>Kaffee &amp; Tee</source>
+        <translation>Kaffee &amp; Tee</translation>
+    </message>
+    <message>
+        <source>Babynahrung</source>
+        <translation>Babynahrung</translation>
+    </message>
+    <message>
+        <source>Sonstiges</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>AmpelInfosText</source>
+        <translation>&lt;h2&gt;Die Nährwert-Ampel&lt;/h2&gt;
+&lt;p&gt;Tolvane bewertet bei jedem Produkt &lt;b&gt;Fett&lt;/b&gt;, &lt;b&gt;gesättigte Fette&lt;/b&gt;, &lt;b&gt;Zucker&lt;/b&gt; und &lt;b&gt;Salz&lt;/b&gt; mit einer Ampelfarbe. Maßgebend ist der Gehalt pro 100&amp;nbsp;g bei festen Lebensmitteln und pro 100&amp;nbsp;ml bei Getränken.&lt;/p&gt;
+&lt;table cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_green.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Grün&lt;/b&gt;: niedriger Gehalt – gute Wahl.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_yellow.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Gelb&lt;/b&gt;: mittlerer Gehalt – in Ordnung.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Rot&lt;/b&gt;: hoher Gehalt – lieber selten und in kleinen Mengen.&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;h3&gt;Grenzwerte pro 100 g (feste Lebensmittel)&lt;/h3&gt;
+&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;th&gt;Nährstoff&lt;/th&gt;&lt;th&gt;Grün&lt;/th&gt;&lt;th&gt;Gelb&lt;/th&gt;&lt;th&gt;Rot&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Fett&lt;/td&gt;&lt;td&gt;bis 3 g&lt;/td&gt;&lt;td&gt;über 3 bis 20 g&lt;/td&gt;&lt;td&gt;über 20 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Gesättigte Fette&lt;/td&gt;&lt;td&gt;bis 1,5 g&lt;/td&gt;&lt;td&gt;über 1,5 bis 5 g&lt;/td&gt;&lt;td&gt;über 5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Zucker&lt;/td&gt;&lt;td&gt;bis 5 g&lt;/td&gt;&lt;td&gt;über 5 bis 12,5 g&lt;/td&gt;&lt;td&gt;über 12,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Salz&lt;/td&gt;&lt;td&gt;bis 0,3 g&lt;/td&gt;&lt;td&gt;über 0,3 bis 1,5 g&lt;/td&gt;&lt;td&gt;über 1,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;h3&gt;Grenzwerte pro 100 ml (Getränke)&lt;/h3&gt;
+&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;th&gt;Nährstoff&lt;/th&gt;&lt;th&gt;Grün&lt;/th&gt;&lt;th&gt;Gelb&lt;/th&gt;&lt;th&gt;Rot&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Fett&lt;/td&gt;&lt;td&gt;bis 1,5 g&lt;/td&gt;&lt;td&gt;über 1,5 bis 10 g&lt;/td&gt;&lt;td&gt;über 10 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Gesättigte Fette&lt;/td&gt;&lt;td&gt;bis 0,75 g&lt;/td&gt;&lt;td&gt;über 0,75 bis 2,5 g&lt;/td&gt;&lt;td&gt;über 2,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Zucker&lt;/td&gt;&lt;td&gt;bis 2,5 g&lt;/td&gt;&lt;td&gt;über 2,5 bis 6,3 g&lt;/td&gt;&lt;td&gt;über 6,3 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Salz&lt;/td&gt;&lt;td&gt;bis 0,3 g&lt;/td&gt;&lt;td&gt;über 0,3 bis 1,5 g&lt;/td&gt;&lt;td&gt;über 1,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Ein Wert genau auf einer Grenze zählt zur günstigeren Farbe: 3 g Fett pro 100 g sind also noch grün.&lt;/p&gt;
+&lt;h3&gt;Besser als der Durchschnitt&lt;/h3&gt;
+&lt;p&gt;&lt;img src="pictures/ampel_green_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_yellow_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_red_top.svg" width="28" height="28"&gt;&lt;br&gt;
+Die ausgezeichnete Ampel erscheint, wenn das Produkt von diesem Nährstoff weniger enthält als der Durchschnitt aller Produkte seiner Kategorie. So sehen Sie auf einen Blick, ob ein Produkt innerhalb seiner Gruppe zu den besseren gehört – auch wenn es rot ist.&lt;/p&gt;
+&lt;h3&gt;Kalorien&lt;/h3&gt;
+&lt;p&gt;&lt;img src="pictures/ampel_grey.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_grey_top.svg" width="28" height="28"&gt;&lt;br&gt;
+Der Energiegehalt wird nicht farbig bewertet und erscheint immer grau; ausgezeichnet, wenn er unter dem Durchschnitt der Kategorie liegt.&lt;/p&gt;
+&lt;h3&gt;Keine Angaben&lt;/h3&gt;
+&lt;p&gt;&lt;img src="pictures/ampel_neutral_de.svg" width="28" height="28"&gt; Fehlt ein Wert auf der Verpackung, zeigt Tolvane dieses neutrale Bild und keinen Wert.&lt;/p&gt;
+&lt;p&gt;Mehr über die Nährwertdeklaration in der Schweiz: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;Bundesamt für Lebensmittelsicherheit und Veterinärwesen (BLV)&lt;/a&gt;.&lt;/p&gt;
+&lt;p&gt;Haben Sie einen falschen Wert entdeckt? Schreiben Sie uns: &lt;a href="support@tolvane.ch."&gt;support@tolvane.ch&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>BenutzungstipsText</source>
+        <translation>&lt;h2&gt;So nutzen Sie Tolvane&lt;/h2&gt;
+&lt;h3&gt;Suche&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Die Liste zeigt alle Produkte alphabetisch. Tippen Sie rechts auf einen Buchstaben des Index, um direkt dorthin zu springen; Produkte, die mit einer Ziffer oder einem Zeichen beginnen, stehen unter &lt;b&gt;#&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;Geben Sie oben einen Teil des Produktnamens oder des Herstellers ein. Mit eingeschalteter Live-Suche erscheinen die Treffer schon beim Tippen, sonst nach einem Tipp auf «Suchen». «Abbrechen» bringt die ganze Liste zurück.&lt;/li&gt;
+&lt;li&gt;Tippen Sie auf ein Produkt, um seine Nährwert-Ampel zu sehen. Drehen Sie das Gerät quer, um im GDA-Rechner zu sehen, welchen Anteil Ihres Tagesbedarfs eine Portion deckt.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Katalog aktualisieren&lt;/h3&gt;
+&lt;p&gt;Der Knopf mit dem Pfeilkreis oben in der Suche lädt neue und geänderte Produkte vom Server. Wird die Verbindung unterbrochen, setzt die nächste Aktualisierung dort fort, wo sie stehen geblieben ist. Ihre Favoriten bleiben erhalten.&lt;/p&gt;
+&lt;h3&gt;Kategorien&lt;/h3&gt;
+&lt;p&gt;Hier finden Sie die Produkte nach Gruppen geordnet, zum Beispiel Getränke oder Backwaren. Die Suche in einer Kategorie findet nur Produkte dieser Kategorie.&lt;/p&gt;
+&lt;h3&gt;Speiseplan&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;In der Produktansicht legen Sie ein Produkt mit «Zu Favoriten hinzufügen» in einen oder mehrere Ordner, zum Beispiel Frühstück oder Mittagessen. Es wird mit 100 g bzw. 100 ml eingetragen.&lt;/li&gt;
+&lt;li&gt;Ein Tipp auf einen Ordner vergleicht seine Nährwerte mit Ihrem persönlichen Tagesbedarf.&lt;/li&gt;
+&lt;li&gt;Mit «Bearbeiten» legen Sie neue Ordner an, ordnen oder löschen sie; ein Tipp auf einen Ordner zeigt dann seine Produkte, und ein Tipp auf ein Produkt ändert die verzehrte Menge.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Einstellungen&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Sprache&lt;/b&gt;, &lt;b&gt;Live-Suche&lt;/b&gt; und &lt;b&gt;Metrische Einheiten&lt;/b&gt; – die Info-Knöpfe erklären jede Einstellung.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Eigene Produkte verwalten&lt;/b&gt;: Fehlt ein Produkt, erfassen Sie es selbst mit «Bearbeiten» und «+». Es erscheint sofort in Suche, Kategorien und Speiseplan und wird beim nächsten Start an uns gesendet, damit wir den Katalog ergänzen können.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Persönliches Profil&lt;/b&gt;: Geschlecht, Alter, Größe, Gewicht und Aktivität bestimmen Ihren Tagesbedarf.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Kontakt&lt;/h3&gt;
+&lt;p&gt;Produktdaten und Ergänzungen für den Katalog: &lt;a href="update@tolvane.ch."&gt;update@tolvane.ch&lt;/a&gt;&lt;br&gt;
+Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolvane.ch&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>LocalizationInfoText</source>
+        <translation>&lt;h2&gt;Sprache&lt;/h2&gt;
+&lt;p&gt;Tolvane gibt es auf Deutsch, Englisch, Spanisch, Französisch, Italienisch und Russisch.&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Automatisch&lt;/b&gt;: Tolvane übernimmt die Sprache Ihres Geräts. Ist diese keine der sechs Sprachen, erscheint Tolvane auf Englisch.&lt;/li&gt;
+&lt;li&gt;Wählen Sie eine Sprache aus der Liste, wenn Tolvane unabhängig von Ihrem Gerät immer in dieser Sprache erscheinen soll.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Eine neue Sprache gilt ab dem &lt;b&gt;nächsten Start&lt;/b&gt; der App.&lt;/p&gt;
+&lt;p&gt;Produktnamen und Hersteller stehen so im Katalog, wie sie auf der Verpackung stehen, und werden nicht übersetzt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>LiveSearchInfoText</source>
+        <translation>&lt;h2&gt;Live-Suche&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;Eingeschaltet&lt;/b&gt;: Die Trefferliste entsteht schon während Sie tippen und wird mit jedem Buchstaben genauer.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Ausgeschaltet&lt;/b&gt;: Tolvane sucht erst, wenn Sie auf der Tastatur «Suchen» tippen. Das ist auf älteren Geräten und bei sehr großen Katalogen angenehmer.&lt;/p&gt;
+&lt;h3&gt;Tipps zur Suche&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Gesucht wird in Produktnamen und Herstellern, und zwar nach jedem Wortteil: «milch» findet auch «Vollmilch».&lt;/li&gt;
+&lt;li&gt;Groß- und Kleinschreibung spielt bei einfachen Buchstaben keine Rolle; Umlaute wie ä, ö und ü müssen genau so eingegeben werden, wie sie im Produktnamen stehen.&lt;/li&gt;
+&lt;li&gt;«Abbrechen» leert das Suchfeld und zeigt wieder die ganze Liste.&lt;/li&gt;
+&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>MetrisheInfoText</source>
+        <translation>&lt;h2&gt;Metrische Einheiten&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;Eingeschaltet&lt;/b&gt;: Tolvane rechnet in Gramm, Zentimetern und Kilogramm.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Ausgeschaltet&lt;/b&gt;: Tolvane verwendet US-Einheiten – Unzen (oz) im GDA-Rechner, Fuß und Zoll für die Körpergröße und Pfund (lbs) für das Gewicht im persönlichen Profil.&lt;/p&gt;
+&lt;p&gt;Die Änderung gilt sofort in allen Bereichen der App. Die Nährwert-Ampel bezieht sich unabhängig von dieser Einstellung immer auf 100 g bzw. 100 ml, so wie die Angaben auf der Verpackung.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Infotext Profil</source>
+        <translation>&lt;h2&gt;Persönliches Profil&lt;/h2&gt;
+&lt;p&gt;Aus wenigen Angaben berechnet Tolvane drei Kennzahlen für Sie:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;BMI&lt;/b&gt; (Body-Mass-Index): das Verhältnis von Gewicht und Größe.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Idealgewicht&lt;/b&gt;: das Gewicht, das bei Ihrer Größe einem BMI von 22 entspricht.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Tageskalorien&lt;/b&gt;: Ihr täglicher Energiebedarf nach der Formel von Mifflin-St Jeor, angepasst an Ihren Aktivitätsgrad.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;So gehen Sie vor&lt;/h3&gt;
+&lt;ol&gt;
+&lt;li&gt;Stellen Sie Geschlecht, Alter, Größe und Gewicht mit den Rädern ein.&lt;/li&gt;
+&lt;li&gt;Tippen Sie auf «Aktivitätsgrad» und wählen Sie, wie Sie Ihren Alltag verbringen.&lt;/li&gt;
+&lt;li&gt;Den berechneten Kalorienbedarf können Sie überschreiben, zum Beispiel mit einem Wert Ihrer Ernährungsberatung.&lt;/li&gt;
+&lt;/ol&gt;
+&lt;p&gt;Ihr Tagesbedarf bestimmt, womit der Speiseplan Ihre Mahlzeiten vergleicht: Die Richtwerte für Fett, gesättigte Fette, Zucker, Salz und Kalorien werden im Verhältnis zu Ihrem Kalorienbedarf angepasst.&lt;/p&gt;
+&lt;p&gt;Ihre Angaben bleiben auf Ihrem Gerät.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>BMI Infotext</source>
+        <translation>&lt;h2&gt;Body-Mass-Index (BMI)&lt;/h2&gt;
+&lt;p&gt;Der BMI setzt das Körpergewicht ins Verhältnis zur Körpergröße:&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;BMI = Gewicht in kg ÷ (Größe in m)²&lt;/b&gt;&lt;/p&gt;
+&lt;p&gt;Beispiel: 80 kg bei 1,80 m ergeben 80 ÷ 3,24 = 24,7.&lt;/p&gt;
+&lt;p&gt;Mit US-Einheiten rechnet Tolvane: Gewicht in Pfund × 703 ÷ (Größe in Zoll)².&lt;/p&gt;
+&lt;h3&gt;Einordnung für Erwachsene (WHO)&lt;/h3&gt;
+&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;th&gt;BMI&lt;/th&gt;&lt;th&gt;Bewertung&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;unter 18,5&lt;/td&gt;&lt;td&gt;Untergewicht&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;18,5 bis 24,9&lt;/td&gt;&lt;td&gt;Normalgewicht&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;25 bis 29,9&lt;/td&gt;&lt;td&gt;Übergewicht&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;ab 30&lt;/td&gt;&lt;td&gt;Adipositas&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Der BMI ist ein grober Richtwert. Er unterscheidet nicht zwischen Muskeln und Fett und gilt nicht für Kinder, Schwangere und Leistungssportler. Fragen Sie bei Unsicherheit Ihre Ärztin oder Ihren Arzt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Ideal Weight Infotext</source>
+        <translation>&lt;h2&gt;Idealgewicht&lt;/h2&gt;
+&lt;p&gt;Tolvane nennt als Idealgewicht das Gewicht, bei dem Ihr BMI genau 22 beträgt – die Mitte des Normalbereichs:&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Idealgewicht = 22 × (Größe in m)²&lt;/b&gt;&lt;/p&gt;
+&lt;p&gt;Beispiele: 1,65 m ergeben 59,9 kg, 1,80 m ergeben 71,3 kg.&lt;/p&gt;
+&lt;p&gt;Gesund ist ein Gewicht im ganzen Normalbereich (BMI 18,5 bis 24,9). Das Idealgewicht ist daher ein Orientierungswert und kein Ziel, das Sie aufs Kilo erreichen müssen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Activity Level Infotext</source>
+        <translation>&lt;h2&gt;Aktivitätsgrad&lt;/h2&gt;
+&lt;p&gt;Wie viel Energie Sie brauchen, hängt stark davon ab, wie Sie sich im Alltag bewegen. Tolvane multipliziert Ihren Grundumsatz mit einem Faktor:&lt;/p&gt;
+&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;th&gt;Aktivitätsgrad&lt;/th&gt;&lt;th&gt;Faktor&lt;/th&gt;&lt;th&gt;Beispiele&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sitzend oder liegend&lt;/td&gt;&lt;td&gt;1,2&lt;/td&gt;&lt;td&gt;überwiegend im Bett oder im Sessel, kaum Bewegung&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Ausschließlich sitzend&lt;/td&gt;&lt;td&gt;1,375&lt;/td&gt;&lt;td&gt;Büroarbeit, wenig Bewegung in der Freizeit&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Überwiegend sitzend&lt;/td&gt;&lt;td&gt;1,55&lt;/td&gt;&lt;td&gt;Büroarbeit mit Wegen zu Fuß, Studium, regelmäßig etwas Sport&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Überwiegend stehend&lt;/td&gt;&lt;td&gt;1,725&lt;/td&gt;&lt;td&gt;Verkauf, Handwerk, Service, Pflege&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Körperlich anstrengend&lt;/td&gt;&lt;td&gt;1,9&lt;/td&gt;&lt;td&gt;Bau, Landwirtschaft, Leistungssport&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Tippen Sie im Profil auf «Aktivitätsgrad», um Ihre Stufe zu wählen. Ohne gewählte Stufe berechnet Tolvane keinen Kalorienbedarf.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Daily Calories Infotext</source>
+        <translation>&lt;h2&gt;Täglicher Kalorienbedarf&lt;/h2&gt;
+&lt;p&gt;Tolvane berechnet zuerst Ihren Grundumsatz nach der Formel von &lt;b&gt;Mifflin-St Jeor&lt;/b&gt;:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;Männer: 10 × Gewicht (kg) + 6,25 × Größe (cm) − 5 × Alter + 5&lt;/li&gt;
+&lt;li&gt;Frauen: 10 × Gewicht (kg) + 6,25 × Größe (cm) − 5 × Alter − 161&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Der Grundumsatz wird mit dem Faktor Ihres Aktivitätsgrads (1,2 bis 1,9) multipliziert und auf ganze Kilokalorien gerundet.&lt;/p&gt;
+&lt;p&gt;Beispiel: Mann, 30 Jahre, 180 cm, 80 kg, überwiegend sitzend: (800 + 1125 − 150 + 5) × 1,55 = 2759 kcal.&lt;/p&gt;
+&lt;h3&gt;Eigener Wert&lt;/h3&gt;
+&lt;p&gt;Kennen Sie Ihren Bedarf genauer, tippen Sie ihn direkt ein (1 bis 9999 kcal). Er gilt, bis Sie Alter, Größe, Gewicht, Geschlecht oder Aktivitätsgrad ändern.&lt;/p&gt;
+&lt;h3&gt;Wozu der Wert dient&lt;/h3&gt;
+&lt;p&gt;Die Richtwerte für den Tag (70 g Fett, 20 g gesättigte Fette, 90 g Zucker, 6 g Salz bei 2000 kcal) passt der Speiseplan an Ihren Bedarf an: Bei 2500 kcal gelten zum Beispiel 87,5 g Fett.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>GDAInfoText</source>
+        <translation>&lt;h2&gt;GDA – Richtwerte für die Tageszufuhr&lt;/h2&gt;
+&lt;p&gt;Die GDA (Guideline Daily Amounts) sind Richtwerte dafür, wie viel ein durchschnittlicher Erwachsener pro Tag von einem Nährstoff aufnehmen sollte:&lt;/p&gt;
+&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;th&gt;Nährstoff&lt;/th&gt;&lt;th&gt;Richtwert pro Tag&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Fett&lt;/td&gt;&lt;td&gt;70 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Gesättigte Fette&lt;/td&gt;&lt;td&gt;20 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Zucker&lt;/td&gt;&lt;td&gt;90 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Salz&lt;/td&gt;&lt;td&gt;6 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Kalorien&lt;/td&gt;&lt;td&gt;2000 kcal&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;h3&gt;So funktioniert der GDA-Rechner&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Jeder Balken zeigt, welchen Anteil des Richtwerts eine Portion des Produkts liefert; ein voller Balken entspricht 100 % des Tagesbedarfs.&lt;/li&gt;
+&lt;li&gt;Geben Sie unten die Portionsgröße in Gramm bzw. Millilitern ein (höchstens 5 Zeichen). Ohne Eingabe rechnet Tolvane mit 100 g.&lt;/li&gt;
+&lt;li&gt;Berühren Sie einen Balken, um die Menge des Nährstoffs in Ihrer Portion zu sehen, zum Beispiel 30 g Fett.&lt;/li&gt;
+&lt;li&gt;Mehr als 100 % sind möglich: Die Zahl zeigt den vollen Anteil, der Balken endet am oberen Rand.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Beispiel: 150 g eines Produkts mit 20 g Fett pro 100 g liefern 30 g Fett, das sind 42 % von 70 g.&lt;/p&gt;
+&lt;p&gt;Drehen Sie das Gerät zurück ins Hochformat, um wieder die Nährwert-Ampel zu sehen.&lt;/p&gt;
+&lt;p&gt;Mehr zur Nährwertkennzeichnung: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;BLV – Nährwertdeklaration&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+</TS>

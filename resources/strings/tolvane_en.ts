@@ -1,0 +1,832 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="de_DE">
+<context>
+    <name>Tolvane</name>
+    <message>
+        <source>Suche</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Menu List</source>
+        <translation>Meal Plan</translation>
+    </message>
+    <message>
+        <source>Kategorien</source>
+        <translation>Categories</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Error!!!</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Failed to create writable database</source>
+        <translation>The database could not be created.</translation>
+    </message>
+    <message>
+        <source>Failed to create writable database file with message '%@'.</source>
+        <translation>The database file could not be created: %@</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rate MyApp</source>
+        <translation>Rate Tolvane</translation>
+    </message>
+    <message>
+        <source>If you like MyApp, please take the time, etc</source>
+        <translation>If you enjoy using Tolvane, would you mind taking a moment to rate it? Thank you for your support!</translation>
+    </message>
+    <message>
+        <source>No, Thanks</source>
+        <translation>No, Thanks</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>Rate It Now</translation>
+    </message>
+    <message>
+        <source>    Optionen</source>
+        <translation>    Options</translation>
+    </message>
+    <message>
+        <source>    Nützliche Hinweise</source>
+        <translation>    Useful Tips</translation>
+    </message>
+    <message>
+        <source>Lokalisierung</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Live-Suche</source>
+        <translation>Live Search</translation>
+    </message>
+    <message>
+        <source>Metrische Einheiten</source>
+        <translation>Metric Units</translation>
+    </message>
+    <message>
+        <source>Eigene Produkte verwalten</source>
+        <translation>Manage My Products</translation>
+    </message>
+    <message>
+        <source>Persönliches Profil</source>
+        <translation>Personal Profile</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Ampel-Infos</source>
+        <translation>About the Traffic Lights</translation>
+    </message>
+    <message>
+        <source>Benutzungstips</source>
+        <translation>How to Use Tolvane</translation>
+    </message>
+    <message>
+        <source>Infotext Profil Titel</source>
+        <translation>About the Personal Profile</translation>
+    </message>
+    <message>
+        <source>BMI Infotext Titel</source>
+        <translation>Body Mass Index (BMI)</translation>
+    </message>
+    <message>
+        <source>Kontakt</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>Sie haben Fragen, Verbesserungsvorschläge oder auch Lob? Wir freuen uns über Ihre Nachricht!</source>
+        <translation>Do you have questions, ideas for improvements or even praise? We look forward to hearing from you!</translation>
+    </message>
+    <message>
+        <source>E-mail senden</source>
+        <translation>Send E-mail</translation>
+    </message>
+    <message>
+        <source>Email Subject</source>
+        <translation>Tolvane: question or suggestion</translation>
+    </message>
+    <message>
+        <source>Missing Brand</source>
+        <translation>Hello
+
+I have the following question or suggestion about Tolvane:
+
+
+Is a product missing? Please tell us its name, brand, category and the nutrition values per 100 g or 100 ml.
+</translation>
+    </message>
+    <message>
+        <source>Setup-Info</source>
+        <translation>Settings Tips</translation>
+    </message>
+    <message>
+        <source>Hilfe zur Setupnutzung</source>
+        <translation>Here you choose the language, switch live search and metric units on or off, manage your own products and keep your personal profile. The info buttons explain each setting.</translation>
+    </message>
+    <message>
+        <source>Localization Screen Text 1</source>
+        <translation>App language – takes effect at the next start</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Française</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Pусский</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>GDA Info</source>
+        <translation>GDA Info</translation>
+    </message>
+    <message>
+        <source>Produktsuche</source>
+        <translation>Product Search</translation>
+    </message>
+    <message>
+        <source>Produkt eingeben</source>
+        <translation>Product or brand</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Loading…</translation>
+    </message>
+    <message>
+        <source>Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst die aktuellen Daten herunter.</source>
+        <translation>There is no product data on this device yet. Please download the current data first.</translation>
+    </message>
+    <message>
+        <source>Keine Treffer</source>
+        <translation>No Results</translation>
+    </message>
+    <message>
+        <source>Keine Produkte oder Hersteller entsprechen Ihrer Eingabe</source>
+        <translation>No product or brand matches your search.</translation>
+    </message>
+    <message>
+        <source>Sync-Benachrichtigung</source>
+        <translation>Update the Catalogue</translation>
+    </message>
+    <message>
+        <source>Bitte synchronisieren Sie Ihr App</source>
+        <translation>Please update the product catalogue to see the latest products and nutrition values.</translation>
+    </message>
+    <message>
+        <source>Hinweis löschen</source>
+        <translation>Don't Show Again</translation>
+    </message>
+    <message>
+        <source>Sync starten</source>
+        <translation>Update Now</translation>
+    </message>
+    <message>
+        <source>Startmenü Später erinnern</source>
+        <translation>Remind Me at Next Start</translation>
+    </message>
+    <message>
+        <source>Keine Datenverbindung verfügbar</source>
+        <translation>No data connection available. Please check your internet connection.</translation>
+    </message>
+    <message>
+        <source>Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.</source>
+        <translation>Connected successfully: the new entries have been downloaded.</translation>
+    </message>
+    <message>
+        <source>Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte</source>
+        <translation>The connection was interrupted and the download stopped. Please update again to get all products.</translation>
+    </message>
+    <message>
+        <source>Ampel-Info</source>
+        <translation>Nutrition Lights</translation>
+    </message>
+    <message>
+        <source>Alle Angaben in g, bezogen auf 100</source>
+        <translation>All values per 100</translation>
+    </message>
+    <message>
+        <source>Fett</source>
+        <translation>Fat</translation>
+    </message>
+    <message>
+        <source>gesättigte Fette</source>
+        <translation>Saturated fat</translation>
+    </message>
+    <message>
+        <source>Zucker</source>
+        <translation>Sugar</translation>
+    </message>
+    <message>
+        <source>Salz</source>
+        <translation>Salt</translation>
+    </message>
+    <message>
+        <source>Kalorien (kcal)</source>
+        <translation>Calories (kcal)</translation>
+    </message>
+    <message>
+        <source>Kalorien</source>
+        <translation>Calories</translation>
+    </message>
+    <message>
+        <source>Eine Verkaufsportion hat </source>
+        <translation>Pack size: </translation>
+    </message>
+    <message>
+        <source>Keine Angaben zur Verkaufsmenge</source>
+        <translation>No pack size given</translation>
+    </message>
+    <message>
+        <source>Für weitere Details bitte Gerät drehen</source>
+        <translation>Turn the device for more details</translation>
+    </message>
+    <message>
+        <source>Zu Favoriten hinzufügen</source>
+        <translation>Add to Favourites</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Wollen Sie dieses Produkt aus Ihren Favoriten löschen?</source>
+        <translation>Do you want to remove this product from your favourites?</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>GDA-Info</source>
+        <translation>GDA Calculator</translation>
+    </message>
+    <message>
+        <source>Hilfe zur GDA-Nutzung</source>
+        <translation>The bars show what share of the guideline daily amounts (GDA) a portion supplies. Type the portion size below and touch a bar to see the amount. Turn the device back to return to the traffic lights.</translation>
+    </message>
+    <message>
+        <source>Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.</source>
+        <translation>The value entered is too large. Please check your entry.</translation>
+    </message>
+    <message>
+        <source>Tageskalorien- &amp; Nährwertbedarf</source>
+        <translation>Daily Calorie &amp; Nutrient Needs</translation>
+    </message>
+    <message>
+        <source>Weiter</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Produktname</source>
+        <translation>Product name</translation>
+    </message>
+    <message>
+        <source>Herstellername</source>
+        <translation>Brand</translation>
+    </message>
+    <message>
+        <source>Kategorie</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Lebensmittel</source>
+        <translation>Food</translation>
+    </message>
+    <message>
+        <source>Getränk</source>
+        <translation>Drink</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>Natrium</source>
+        <translation>Sodium</translation>
+    </message>
+    <message>
+        <source>Produktmenge</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Werte für jeweils 100 g/ml</source>
+        <translation>Values per 100 g/ml</translation>
+    </message>
+    <message>
+        <source>Gewicht oder Menge der Verkaufsportion:</source>
+        <translation>Weight or volume of the pack:</translation>
+    </message>
+    <message>
+        <source>Neues Produkt hinzufügen</source>
+        <translation>New Product</translation>
+    </message>
+    <message>
+        <source>Fertig</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Sie haben noch nicht alle benötigten Textfelder ausgefüllt. Bitte ergänzen Sie Produktnamen, Hersteller oder wählen noch eine Kategorie</source>
+        <translation>Some required fields are still empty. Please enter the product name and brand and choose a category.</translation>
+    </message>
+    <message>
+        <source>Sie haben zu viele Nachkommastellen angegeben. Bitte geben Sie maximal eine, bei Salz maximal zwei an.</source>
+        <translation>Too many decimal places. Please enter at most one, or at most two for salt.</translation>
+    </message>
+    <message>
+        <source>Eigene Produkte</source>
+        <translation>My Products</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Sie können hier Ihre eigenen Produkte und deren Werte einfügen. Bitte drücken Sie den Bearbeiten-Knopf und dann Plus (+). Produkte können jederzeit nachträglich angepasst oder gelöscht werden.</source>
+        <translation>Here you can add your own products and their values. Tap the Edit button and then plus (+). Products can be changed or deleted at any time.</translation>
+    </message>
+    <message>
+        <source>Personal Profile</source>
+        <translation>Personal Profile</translation>
+    </message>
+    <message>
+        <source>Instructions Personal Profile</source>
+        <translation>Set your gender, age, height and weight above and choose your activity level. From these Tolvane works out your BMI, ideal weight and daily calorie need, which you may also type in yourself.</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>Male</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>Female</translation>
+    </message>
+    <message>
+        <source>BMI</source>
+        <translation>BMI</translation>
+    </message>
+    <message>
+        <source>Ideal Body Weight</source>
+        <translation>Ideal body weight</translation>
+    </message>
+    <message>
+        <source>Activity Level</source>
+        <translation>Activity level</translation>
+    </message>
+    <message>
+        <source>Daily Calories(kcal)</source>
+        <translation>Daily calories (kcal)</translation>
+    </message>
+    <message>
+        <source>sitzend oder liegend</source>
+        <translation>Sitting or lying down</translation>
+    </message>
+    <message>
+        <source>ausschließlich sitzend</source>
+        <translation>Sitting only</translation>
+    </message>
+    <message>
+        <source>überwiegend sitzend</source>
+        <translation>Mostly sitting</translation>
+    </message>
+    <message>
+        <source>überwiegend stehend</source>
+        <translation>Mostly standing</translation>
+    </message>
+    <message>
+        <source>körperlich anstrengend</source>
+        <translation>Physically demanding</translation>
+    </message>
+    <message>
+        <source>Error Message Consumption Amount</source>
+        <translation>Please enter a valid number.</translation>
+    </message>
+    <message>
+        <source>Error Message Consumption Amount Nil</source>
+        <translation>Please enter a value.</translation>
+    </message>
+    <message>
+        <source>Thank you for your input</source>
+        <translation>Thank you, your daily calorie figure has been saved.</translation>
+    </message>
+    <message>
+        <source>Pop-Up Personal Profile</source>
+        <translation>Please enter a daily calorie figure between 1 and 9999 kcal, with at most three decimals.</translation>
+    </message>
+    <message>
+        <source>Speiseplan-Info</source>
+        <translation>Meal Plan Tips</translation>
+    </message>
+    <message>
+        <source>Hilfe zur Speiseplannutzung</source>
+        <translation>Create folders for your meals and fill them from a product's page with “Add to Favourites”. Tap a folder to compare its nutrients with your daily needs. With “Edit” you add, reorder or delete folders and open their contents to change amounts.</translation>
+    </message>
+    <message>
+        <source>Später erinnern</source>
+        <translation>Remind Me Later</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>New Folder</translation>
+    </message>
+    <message>
+        <source>Create new folder</source>
+        <translation>Create a new folder</translation>
+    </message>
+    <message>
+        <source>Folder Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Pop-Up Add Folder</source>
+        <translation>The folder name may be at most 30 characters long.</translation>
+    </message>
+    <message>
+        <source>Pop-Up Add Folder2</source>
+        <translation>The folder name may contain only letters, digits and spaces.</translation>
+    </message>
+    <message>
+        <source>Menu List Item 1</source>
+        <translation>Snacks</translation>
+    </message>
+    <message>
+        <source>Menu List Item 2</source>
+        <translation>Breakfast</translation>
+    </message>
+    <message>
+        <source>Menu List Item 3</source>
+        <translation>Lunch</translation>
+    </message>
+    <message>
+        <source>Menu List Item 4</source>
+        <translation>Dinner</translation>
+    </message>
+    <message>
+        <source>Edit Consumption Title</source>
+        <translation>Amount Eaten</translation>
+    </message>
+    <message>
+        <source>Please Enter Consumption</source>
+        <translation>Enter how much you ate or drank; all values adjust together.</translation>
+    </message>
+    <message>
+        <source>Consumption Amount in g/ml</source>
+        <translation>Amount in g/ml</translation>
+    </message>
+    <message>
+        <source>Consumption Amount Fat</source>
+        <translation>Fat in g</translation>
+    </message>
+    <message>
+        <source>Consumption Amount Saturates</source>
+        <translation>Saturated fat in g</translation>
+    </message>
+    <message>
+        <source>Consumption Amount Sugar</source>
+        <translation>Sugar in g</translation>
+    </message>
+    <message>
+        <source>Consumption Amount Salt</source>
+        <translation>Salt in g</translation>
+    </message>
+    <message>
+        <source>Consumption Amount Calories</source>
+        <translation>Calories in kcal</translation>
+    </message>
+    <message>
+        <source>%@ kcal</source>
+        <translation>%@ kcal</translation>
+    </message>
+    <message>
+        <source>%@ g</source>
+        <translation>%@ g</translation>
+    </message>
+    <message>
+        <source>%@ ml</source>
+        <translation>%@ ml</translation>
+    </message>
+    <message>
+        <source>%@ cm</source>
+        <translation>%@ cm</translation>
+    </message>
+    <message>
+        <source>%@ kg</source>
+        <translation>%@ kg</translation>
+    </message>
+    <message>
+        <source>%@ lbs</source>
+        <translation>%@ lbs</translation>
+    </message>
+    <message>
+        <source>%@ (kg)</source>
+        <translation>%@ (kg)</translation>
+    </message>
+    <message>
+        <source>Getränke</source>
+        <translation>Drinks</translation>
+    </message>
+    <message>
+        <source>Milchprodukte</source>
+        <translation>Dairy products</translation>
+    </message>
+    <message>
+        <source>Käse</source>
+        <translation>Cheese</translation>
+    </message>
+    <message>
+        <source>Süßwaren</source>
+        <translation>Sweets</translation>
+    </message>
+    <message>
+        <source>Snacks</source>
+        <translation>Snacks</translation>
+    </message>
+    <message>
+        <source>Backwaren</source>
+        <translation>Bakery</translation>
+    </message>
+    <message>
+        <source>Frühstück &amp; Cerealien</source>
+        <translation>Breakfast &amp; cereals</translation>
+    </message>
+    <message>
+        <source>Fertiggerichte</source>
+        <translation>Ready meals</translation>
+    </message>
+    <message>
+        <source>Fast Food</source>
+        <translation>Fast food</translation>
+    </message>
+    <message>
+        <source>Fleisch &amp; Wurst</source>
+        <translation>Meat &amp; sausages</translation>
+    </message>
+    <message>
+        <source>Fisch</source>
+        <translation>Fish</translation>
+    </message>
+    <message>
+        <source>Obst &amp; Gemüse</source>
+        <translation>Fruit &amp; vegetables</translation>
+    </message>
+    <message>
+        <source>Teigwaren &amp; Reis</source>
+        <translation>Pasta &amp; rice</translation>
+    </message>
+    <message>
+        <source>Saucen &amp; Gewürze</source>
+        <translation>Sauces &amp; seasonings</translation>
+    </message>
+    <message>
+        <source>Brotaufstriche</source>
+        <translation>Spreads</translation>
+    </message>
+    <message>
+        <source>Öle &amp; Fette</source>
+        <translation>Oils &amp; fats</translation>
+    </message>
+    <message>
+        <source>Kaffee &amp; Tee</source>
+        <translation>Coffee &amp; tea</translation>
+    </message>
+    <message>
+        <source>Babynahrung</source>
+        <translation>Baby food</translation>
+    </message>
+    <message>
+        <source>Sonstiges</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>AmpelInfosText</source>
+        <translation>&lt;h2&gt;The nutrition traffic lights&lt;/h2&gt;
+&lt;p&gt;For every product Tolvane rates &lt;b&gt;fat&lt;/b&gt;, &lt;b&gt;saturated fat&lt;/b&gt;, &lt;b&gt;sugar&lt;/b&gt; and &lt;b&gt;salt&lt;/b&gt; with a traffic-light colour. What counts is the content per 100&amp;nbsp;g for solid food and per 100&amp;nbsp;ml for drinks.&lt;/p&gt;
+&lt;table cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_green.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Green&lt;/b&gt;: low – a good choice.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_yellow.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Yellow&lt;/b&gt;: medium – fine most of the time.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Red&lt;/b&gt;: high – better eaten rarely and in small amounts.&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;h3&gt;Bounds per 100 g (solid food)&lt;/h3&gt;
+&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;th&gt;Nutrient&lt;/th&gt;&lt;th&gt;Green&lt;/th&gt;&lt;th&gt;Yellow&lt;/th&gt;&lt;th&gt;Red&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Fat&lt;/td&gt;&lt;td&gt;up to 3 g&lt;/td&gt;&lt;td&gt;over 3 to 20 g&lt;/td&gt;&lt;td&gt;over 20 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Saturated fat&lt;/td&gt;&lt;td&gt;up to 1.5 g&lt;/td&gt;&lt;td&gt;over 1.5 to 5 g&lt;/td&gt;&lt;td&gt;over 5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sugar&lt;/td&gt;&lt;td&gt;up to 5 g&lt;/td&gt;&lt;td&gt;over 5 to 12.5 g&lt;/td&gt;&lt;td&gt;over 12.5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Salt&lt;/td&gt;&lt;td&gt;up to 0.3 g&lt;/td&gt;&lt;td&gt;over 0.3 to 1.5 g&lt;/td&gt;&lt;td&gt;over 1.5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;h3&gt;Bounds per 100 ml (drinks)&lt;/h3&gt;
+&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;th&gt;Nutrient&lt;/th&gt;&lt;th&gt;Green&lt;/th&gt;&lt;th&gt;Yellow&lt;/th&gt;&lt;th&gt;Red&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Fat&lt;/td&gt;&lt;td&gt;up to 1.5 g&lt;/td&gt;&lt;td&gt;over 1.5 to 10 g&lt;/td&gt;&lt;td&gt;over 10 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Saturated fat&lt;/td&gt;&lt;td&gt;up to 0.75 g&lt;/td&gt;&lt;td&gt;over 0.75 to 2.5 g&lt;/td&gt;&lt;td&gt;over 2.5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sugar&lt;/td&gt;&lt;td&gt;up to 2.5 g&lt;/td&gt;&lt;td&gt;over 2.5 to 6.3 g&lt;/td&gt;&lt;td&gt;over 6.3 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Salt&lt;/td&gt;&lt;td&gt;up to 0.3 g&lt;/td&gt;&lt;td&gt;over 0.3 to 1.5 g&lt;/td&gt;&lt;td&gt;over 1.5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;A value exactly on a bound gets the better colour: 3 g of fat per 100 g is still green.&lt;/p&gt;
+&lt;h3&gt;Better than average&lt;/h3&gt;
+&lt;p&gt;&lt;img src="pictures/ampel_green_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_yellow_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_red_top.svg" width="28" height="28"&gt;&lt;br&gt;
+The marked light appears when the product contains less of this nutrient than the average of all products in its category. So you see at a glance whether a product is among the better ones of its kind – even when it is red.&lt;/p&gt;
+&lt;h3&gt;Calories&lt;/h3&gt;
+&lt;p&gt;&lt;img src="pictures/ampel_grey.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_grey_top.svg" width="28" height="28"&gt;&lt;br&gt;
+Energy is not rated with a colour and is always shown grey; marked when it is below the category average.&lt;/p&gt;
+&lt;h3&gt;No data&lt;/h3&gt;
+&lt;p&gt;&lt;img src="pictures/ampel_neutral_en.svg" width="28" height="28"&gt; When the pack gives no value, Tolvane shows this neutral picture and no figure.&lt;/p&gt;
+&lt;p&gt;More about nutrition labelling in Switzerland: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;Federal Food Safety and Veterinary Office (FSVO)&lt;/a&gt;.&lt;/p&gt;
+&lt;p&gt;Found a wrong value? Write to us: &lt;a href="support@tolvane.ch."&gt;support@tolvane.ch&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>BenutzungstipsText</source>
+        <translation>&lt;h2&gt;How to use Tolvane&lt;/h2&gt;
+&lt;h3&gt;Search&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;The list shows every product in alphabetical order. Touch a letter of the index on the right to jump straight to it; products that begin with a digit or a sign are listed under &lt;b&gt;#&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;Type part of a product name or brand at the top. With live search on, the results appear while you type; otherwise tap “Search”. “Cancel” brings back the whole list.&lt;/li&gt;
+&lt;li&gt;Tap a product to see its nutrition traffic lights. Turn the device sideways to see in the GDA calculator what share of your daily needs a portion covers.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Updating the catalogue&lt;/h3&gt;
+&lt;p&gt;The button with the circular arrow at the top of the search screen loads new and changed products from the server. If the connection breaks, the next update carries on where it stopped. Your favourites are kept.&lt;/p&gt;
+&lt;h3&gt;Categories&lt;/h3&gt;
+&lt;p&gt;Here the products are sorted into groups such as drinks or bakery. A search inside a category finds only products of that category.&lt;/p&gt;
+&lt;h3&gt;Meal plan&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;On a product's page, “Add to Favourites” puts the product into one or more folders, for example Breakfast or Lunch. It is entered with 100 g or 100 ml.&lt;/li&gt;
+&lt;li&gt;Tap a folder to compare its nutrients with your personal daily needs.&lt;/li&gt;
+&lt;li&gt;With “Edit” you create, reorder or delete folders; tapping a folder then lists its products, and tapping a product changes the amount eaten.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Settings&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Language&lt;/b&gt;, &lt;b&gt;Live Search&lt;/b&gt; and &lt;b&gt;Metric Units&lt;/b&gt; – the info buttons explain each setting.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Manage My Products&lt;/b&gt;: if a product is missing, add it yourself with “Edit” and “+”. It shows up at once in search, categories and the meal plan, and is sent to us at the next start so that we can complete the catalogue.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Personal Profile&lt;/b&gt;: gender, age, height, weight and activity determine your daily needs.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Contact&lt;/h3&gt;
+&lt;p&gt;Product data and additions to the catalogue: &lt;a href="update@tolvane.ch."&gt;update@tolvane.ch&lt;/a&gt;&lt;br&gt;
+Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;support@tolvane.ch&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>LocalizationInfoText</source>
+        <translation>&lt;h2&gt;Language&lt;/h2&gt;
+&lt;p&gt;Tolvane is available in German, English, Spanish, French, Italian and Russian.&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Automatic&lt;/b&gt;: Tolvane follows the language of your device. If that is none of the six languages, Tolvane appears in English.&lt;/li&gt;
+&lt;li&gt;Pick a language from the list if Tolvane should always appear in that language, whatever your device is set to.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;A new language takes effect at the &lt;b&gt;next start&lt;/b&gt; of the app.&lt;/p&gt;
+&lt;p&gt;Product names and brands appear in the catalogue as they are printed on the pack and are not translated.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>LiveSearchInfoText</source>
+        <translation>&lt;h2&gt;Live search&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;On&lt;/b&gt;: the list of results builds up while you type and gets more precise with every letter.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Off&lt;/b&gt;: Tolvane searches only when you tap “Search” on the keyboard. This is more comfortable on older devices and with very large catalogues.&lt;/p&gt;
+&lt;h3&gt;Search tips&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Tolvane searches product names and brands for any part of a word: “milk” also finds “Semi-skimmed milk”.&lt;/li&gt;
+&lt;li&gt;Capital and small letters make no difference for plain letters; accented letters such as ä, ö or é must be typed exactly as they appear in the product name.&lt;/li&gt;
+&lt;li&gt;“Cancel” clears the search field and shows the whole list again.&lt;/li&gt;
+&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>MetrisheInfoText</source>
+        <translation>&lt;h2&gt;Metric units&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;On&lt;/b&gt;: Tolvane works in grams, centimetres and kilograms.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Off&lt;/b&gt;: Tolvane uses US units – ounces (oz) in the GDA calculator, feet and inches for your height and pounds (lbs) for your weight in the personal profile.&lt;/p&gt;
+&lt;p&gt;The change applies at once throughout the app. Whatever this setting, the nutrition traffic lights always refer to 100 g or 100 ml, just like the figures on the pack.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Infotext Profil</source>
+        <translation>&lt;h2&gt;Personal profile&lt;/h2&gt;
+&lt;p&gt;From a few details Tolvane works out three figures for you:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;BMI&lt;/b&gt; (body mass index): how your weight relates to your height.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Ideal body weight&lt;/b&gt;: the weight that gives a BMI of 22 at your height.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Daily calories&lt;/b&gt;: your daily energy need by the Mifflin-St Jeor formula, adjusted to your activity level.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;How to go about it&lt;/h3&gt;
+&lt;ol&gt;
+&lt;li&gt;Set gender, age, height and weight with the wheels.&lt;/li&gt;
+&lt;li&gt;Tap “Activity level” and choose how you spend your day.&lt;/li&gt;
+&lt;li&gt;You may overwrite the calculated calorie need, for instance with a figure from your dietitian.&lt;/li&gt;
+&lt;/ol&gt;
+&lt;p&gt;Your daily needs set the scale the meal plan measures your meals against: the daily amounts of fat, saturated fat, sugar, salt and calories are adjusted in proportion to your calorie need.&lt;/p&gt;
+&lt;p&gt;Your details stay on your device.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>BMI Infotext</source>
+        <translation>&lt;h2&gt;Body mass index (BMI)&lt;/h2&gt;
+&lt;p&gt;The BMI relates body weight to height:&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;BMI = weight in kg ÷ (height in m)²&lt;/b&gt;&lt;/p&gt;
+&lt;p&gt;Example: 80 kg at 1.80 m gives 80 ÷ 3.24 = 24.7.&lt;/p&gt;
+&lt;p&gt;With US units Tolvane computes: weight in pounds × 703 ÷ (height in inches)².&lt;/p&gt;
+&lt;h3&gt;Classes for adults (WHO)&lt;/h3&gt;
+&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;th&gt;BMI&lt;/th&gt;&lt;th&gt;Class&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;below 18.5&lt;/td&gt;&lt;td&gt;underweight&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;18.5 to 24.9&lt;/td&gt;&lt;td&gt;normal weight&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;25 to 29.9&lt;/td&gt;&lt;td&gt;overweight&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;30 and above&lt;/td&gt;&lt;td&gt;obesity&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;The BMI is a rough guide. It does not tell muscle from fat and does not apply to children, pregnant women or competitive athletes. If in doubt, ask your doctor.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Ideal Weight Infotext</source>
+        <translation>&lt;h2&gt;Ideal body weight&lt;/h2&gt;
+&lt;p&gt;Tolvane gives as ideal weight the weight at which your BMI is exactly 22 – the middle of the normal range:&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Ideal weight = 22 × (height in m)²&lt;/b&gt;&lt;/p&gt;
+&lt;p&gt;Examples: 1.65 m gives 59.9 kg, 1.80 m gives 71.3 kg.&lt;/p&gt;
+&lt;p&gt;Any weight in the whole normal range (BMI 18.5 to 24.9) is healthy. The ideal weight is therefore a point of reference, not a target to reach to the kilogram.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Activity Level Infotext</source>
+        <translation>&lt;h2&gt;Activity level&lt;/h2&gt;
+&lt;p&gt;How much energy you need depends a great deal on how much you move in everyday life. Tolvane multiplies your basal metabolic rate by a factor:&lt;/p&gt;
+&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;th&gt;Activity level&lt;/th&gt;&lt;th&gt;Factor&lt;/th&gt;&lt;th&gt;Examples&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sitting or lying down&lt;/td&gt;&lt;td&gt;1.2&lt;/td&gt;&lt;td&gt;mostly in bed or in an armchair, hardly any movement&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sitting only&lt;/td&gt;&lt;td&gt;1.375&lt;/td&gt;&lt;td&gt;office work, little exercise in free time&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Mostly sitting&lt;/td&gt;&lt;td&gt;1.55&lt;/td&gt;&lt;td&gt;office work with some walking, studying, some regular sport&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Mostly standing&lt;/td&gt;&lt;td&gt;1.725&lt;/td&gt;&lt;td&gt;sales, crafts, catering, nursing&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Physically demanding&lt;/td&gt;&lt;td&gt;1.9&lt;/td&gt;&lt;td&gt;building work, farming, competitive sport&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Tap “Activity level” in the profile to choose your level. Without a level Tolvane computes no calorie need.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Daily Calories Infotext</source>
+        <translation>&lt;h2&gt;Daily calorie need&lt;/h2&gt;
+&lt;p&gt;Tolvane first computes your basal metabolic rate by the &lt;b&gt;Mifflin-St Jeor&lt;/b&gt; formula:&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;Men: 10 × weight (kg) + 6.25 × height (cm) − 5 × age + 5&lt;/li&gt;
+&lt;li&gt;Women: 10 × weight (kg) + 6.25 × height (cm) − 5 × age − 161&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;The basal rate is multiplied by the factor of your activity level (1.2 to 1.9) and rounded to whole kilocalories.&lt;/p&gt;
+&lt;p&gt;Example: a man, 30 years, 180 cm, 80 kg, mostly sitting: (800 + 1125 − 150 + 5) × 1.55 = 2759 kcal.&lt;/p&gt;
+&lt;h3&gt;Your own figure&lt;/h3&gt;
+&lt;p&gt;If you know your need more precisely, type it in directly (1 to 9999 kcal). It applies until you change age, height, weight, gender or activity level.&lt;/p&gt;
+&lt;h3&gt;What the figure is used for&lt;/h3&gt;
+&lt;p&gt;The meal plan scales the daily amounts (70 g fat, 20 g saturated fat, 90 g sugar, 6 g salt at 2000 kcal) to your need: at 2500 kcal, for instance, 87.5 g of fat apply.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>GDAInfoText</source>
+        <translation>&lt;h2&gt;GDA – guideline daily amounts&lt;/h2&gt;
+&lt;p&gt;The GDA (guideline daily amounts) say how much of a nutrient an average adult should take in per day:&lt;/p&gt;
+&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;th&gt;Nutrient&lt;/th&gt;&lt;th&gt;Daily amount&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Fat&lt;/td&gt;&lt;td&gt;70 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Saturated fat&lt;/td&gt;&lt;td&gt;20 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sugar&lt;/td&gt;&lt;td&gt;90 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Salt&lt;/td&gt;&lt;td&gt;6 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Calories&lt;/td&gt;&lt;td&gt;2000 kcal&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;h3&gt;How the GDA calculator works&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Each bar shows what share of the daily amount one portion of the product supplies; a full bar stands for 100 % of the daily amount.&lt;/li&gt;
+&lt;li&gt;Type the portion size in grams or millilitres at the bottom (at most 5 characters). Without an entry Tolvane works with 100 g.&lt;/li&gt;
+&lt;li&gt;Touch a bar to see how much of the nutrient your portion contains, for example 30 g of fat.&lt;/li&gt;
+&lt;li&gt;More than 100 % is possible: the figure shows the full share, while the bar stops at the top.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Example: 150 g of a product with 20 g fat per 100 g supply 30 g of fat, which is 42 % of 70 g.&lt;/p&gt;
+&lt;p&gt;Turn the device back upright to see the nutrition traffic lights again.&lt;/p&gt;
+&lt;p&gt;More about nutrition labelling: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;FSVO – nutrition declaration&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+</TS>
