@@ -1,0 +1,288 @@
+#include "store/Database.h"
+
+#include <sqlite3.h>
+
+#include <utility>
+
+namespace tolvane {
+
+namespace {
+
+// Writers wait this long for readers of other connections instead of failing at once.
+constexpr int kBusyTimeoutMs = 5000;
+
+struct Prepared {
+    sqlite3_stmt* handle = nullptr;
+    Prepared() = default;
+    Prepared(const Prepared&) = delete;
+    Prepared& operator=(const Prepared&) = delete;
+    ~Prepared() { sqlite3_finalize(handle); }
+};
+
+bool prepare(sqlite3* db, const std::string& sql, Prepared& statement) {
+    return sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &statement.handle,
+                              nullptr) == SQLITE_OK &&
+           statement.handle != nullptr;
+}
+
+std::string columnText(sqlite3_stmt* statement, int column) {
+    const auto* text = sqlite3_column_text(statement, column);
+    if (text == nullptr) return {};
+    return std::string(reinterpret_cast<const char*>(text),
+                       static_cast<std::size_t>(sqlite3_column_bytes(statement, column)));
+}
+
+std::string columnValue(sqlite3_stmt* statement, int column, char kind) {
+    if (kind == 'i') return decimalText(sqlite3_column_int64(statement, column));
+    return columnText(statement, column);
+}
+
+std::string renderRow(sqlite3_stmt* statement, std::string_view columns) {
+    std::string row;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i > 0) row += '|';
+        row += columnValue(statement, static_cast<int>(i), columns[i]);
+    }
+    return row;
+}
+
+} // namespace
+
+// A connection for one operation: opened for it and closed after, or borrowed from the
+// running transaction.
+class Database::Connection {
+public:
+    Connection() = default;
+    Connection(sqlite3* handle, bool owned) : handle_(handle), owned_(owned) {}
+    Connection(Connection&& other) noexcept
+        : handle_(std::exchange(other.handle_, nullptr)), owned_(other.owned_) {}
+    Connection& operator=(Connection&&) = delete;
+    ~Connection() {
+        if (owned_ && handle_ != nullptr) sqlite3_close(handle_);
+    }
+    sqlite3* get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+
+private:
+    sqlite3* handle_ = nullptr;
+    bool owned_ = false;
+};
+
+Database::Database(std::string databasePath, Log& log)
+    : databasePath_(std::move(databasePath)), log_(log) {}
+
+Database::~Database() {
+    CloseDB();
+}
+
+std::string Database::GetDatabasePath() const {
+    return databasePath_;
+}
+
+Database::Connection Database::connect() {
+    if (transaction_ != nullptr) return Connection(transaction_, false);
+    sqlite3* handle = nullptr;
+    // No create flag: a missing file must stay missing so that the shipped copy can be put there.
+    if (sqlite3_open_v2(databasePath_.c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_close(handle);
+        return {};
+    }
+    sqlite3_busy_timeout(handle, kBusyTimeoutMs);
+    return Connection(handle, true);
+}
+
+bool Database::OpenDB() {
+    std::lock_guard lock(mutex_);
+    if (heldConnection_ != nullptr) {
+        sqlite3_close(heldConnection_);
+        heldConnection_ = nullptr;
+    }
+    sqlite3* handle = nullptr;
+    nameDBConnect_ = sqlite3_open_v2(databasePath_.c_str(), &handle, SQLITE_OPEN_READWRITE,
+                                     nullptr) == SQLITE_OK;
+    if (nameDBConnect_) {
+        sqlite3_busy_timeout(handle, kBusyTimeoutMs);
+        heldConnection_ = handle;
+        namesArr_.clear();
+    } else {
+        sqlite3_close(handle);
+    }
+    return nameDBConnect_;
+}
+
+void Database::CloseDB() {
+    std::lock_guard lock(mutex_);
+    if (heldConnection_ != nullptr) sqlite3_close(heldConnection_);
+    heldConnection_ = nullptr;
+}
+
+bool Database::NameDBConnect() const {
+    std::lock_guard lock(mutex_);
+    return nameDBConnect_;
+}
+
+std::vector<std::string> Database::namesArr() const {
+    std::lock_guard lock(mutex_);
+    return namesArr_;
+}
+
+bool Database::runInTransaction(const std::function<bool()>& work) {
+    std::lock_guard lock(mutex_);
+    if (transaction_ != nullptr) return work();
+    Connection connection = connect();
+    if (!connection) return false;
+    if (sqlite3_exec(connection.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return false;
+    transaction_ = connection.get();
+    bool committed = false;
+    try {
+        committed = work();
+    } catch (...) {
+        transaction_ = nullptr;
+        sqlite3_exec(connection.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    transaction_ = nullptr;
+    if (committed &&
+        sqlite3_exec(connection.get(), "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK)
+        return true;
+    sqlite3_exec(connection.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+    return false;
+}
+
+std::optional<std::string> Database::compose(const char* operation, std::size_t limit,
+                                             std::string_view format,
+                                             std::initializer_list<SqlArg> args) {
+    ComposedSql composed = composeSql(format, args);
+    if (!composed.ok) {
+        log_.write(std::string(operation) + ": statement not run, " + composed.error);
+        return std::nullopt;
+    }
+    if (limit != 0 && composed.text.size() + 1 > limit) {
+        log_.write(std::string(operation) + ": statement of " +
+                   decimalText(static_cast<long long>(composed.text.size())) +
+                   " bytes exceeds its limit of " + decimalText(static_cast<long long>(limit)) +
+                   ", not run");
+        return std::nullopt;
+    }
+    return std::move(composed.text);
+}
+
+std::vector<std::string> Database::queryList(const std::optional<std::string>& sql,
+                                             std::string_view columns) {
+    if (!sql) return {};
+    std::lock_guard lock(mutex_);
+    Connection connection = connect();
+    if (!connection) return {};
+    Prepared statement;
+    if (!prepare(connection.get(), *sql, statement)) return {};
+    std::vector<std::string> rows;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(statement.handle)) == SQLITE_ROW)
+        rows.push_back(renderRow(statement.handle, columns));
+    if (rc != SQLITE_DONE) return {};
+    return rows;
+}
+
+std::string Database::queryLast(const std::optional<std::string>& sql, char kind) {
+    std::vector<std::string> rows = queryList(sql, std::string_view(&kind, 1));
+    return rows.empty() ? std::string() : rows.back();
+}
+
+int Database::queryCount(const std::optional<std::string>& sql) {
+    if (!sql) return 0;
+    std::lock_guard lock(mutex_);
+    Connection connection = connect();
+    if (!connection) return 0;
+    Prepared statement;
+    if (!prepare(connection.get(), *sql, statement)) return 0;
+    if (sqlite3_step(statement.handle) != SQLITE_ROW) return 0;
+    return sqlite3_column_int(statement.handle, 0);
+}
+
+bool Database::execute(const std::optional<std::string>& sql, std::optional<int> bindFirst) {
+    if (!sql) return false;
+    std::lock_guard lock(mutex_);
+    Connection connection = connect();
+    if (!connection) return false;
+    Prepared statement;
+    if (!prepare(connection.get(), *sql, statement)) return false;
+    if (bindFirst && sqlite3_bind_int(statement.handle, 1, *bindFirst) != SQLITE_OK) return false;
+    return sqlite3_step(statement.handle) == SQLITE_DONE;
+}
+
+bool Database::executeTraced(const std::optional<std::string>& sql, const std::string& trace) {
+    if (!sql) return false;
+    std::lock_guard lock(mutex_);
+    Connection connection = connect();
+    if (!connection) return false;
+    log_.write(trace + "1");
+    Prepared statement;
+    if (!prepare(connection.get(), *sql, statement)) return false;
+    log_.write(trace + "2");
+    return sqlite3_step(statement.handle) == SQLITE_DONE;
+}
+
+long long Database::executeInsert(const std::optional<std::string>& sql) {
+    if (!sql) return -1;
+    std::lock_guard lock(mutex_);
+    Connection connection = connect();
+    if (!connection) return -1;
+    Prepared statement;
+    if (!prepare(connection.get(), *sql, statement)) return -1;
+    if (sqlite3_step(statement.handle) != SQLITE_DONE) return -1;
+    return sqlite3_last_insert_rowid(connection.get());
+}
+
+bool Database::tableExists(const std::string& tableName) {
+    return queryCount(compose("tableExists", 0,
+                              "select count(*) from sqlite_master where type = 'table' and "
+                              "name = '%s'",
+                              {tableName})) > 0;
+}
+
+void Database::createPersonalProfileTable() {
+    execute(compose("createPersonalProfileTable", 0,
+                    "CREATE TABLE Personal_Profile (Gender VARCHAR, Age VARCHAR DEFAULT 30, "
+                    "Height VARCHAR DEFAULT 175, Weight VARCHAR DEFAULT 75, BMI VARCHAR DEFAULT "
+                    "0.0, Ideal_Weight VARCHAR DEFAULT 0.0, Activity_Level VARCHAR DEFAULT 2, "
+                    "Daily_Calories VARCHAR DEFAULT 0.0, Usheight VARCHAR, Usweight VARCHAR, "
+                    "Metricused VARCHAR)"));
+}
+
+void Database::InsertIntoPersonalProfileTable() {
+    execute(compose("InsertIntoPersonalProfileTable", 0,
+                    "INSERT into Personal_Profile (Gender, Age, Height, Weight , BMI , "
+                    "Ideal_Weight , Activity_Level , Daily_Calories , Usheight , Usweight , "
+                    "Metricused ) "
+                    "Values('F','30','165','57','20.9','59.9','2','2000','5.4','126','metric')"));
+}
+
+void Database::createMenu_FolderTable() {
+    execute(compose("createMenu_FolderTable", 0,
+                    "CREATE TABLE Menu_Folder (sort_order TEXT, field1 VARCHAR, field2 VARCHAR, "
+                    "recordId INTEGER, islocalized VARCHAR)"));
+}
+
+void Database::insertIntoMenu_FolderTableStarted(const std::string& sortOrder,
+                                                 const std::string& name, const std::string& calory,
+                                                 int recordId, const std::string& localized) {
+    execute(compose("insertIntoMenu_FolderTableStarted", 0,
+                    "Insert into Menu_Folder values ('%s', '%s','%s','%d','%s')",
+                    {sortOrder, name, calory, recordId, localized}));
+}
+
+void Database::createFavorite_MenufolderTable() {
+    execute(compose("createFavorite_MenufolderTable", 0,
+                    "CREATE TABLE Favorite_Menufolder (productId VARCHAR, menufolderId VARCHAR)"));
+}
+
+void Database::createEdit_ConsumptionTable() {
+    execute(compose("createEdit_ConsumptionTable", 0,
+                    "CREATE TABLE edit_product_consumption (recordId TEXT, product_name TEXT, "
+                    "manufactor_name TEXT, category TEXT, gm TEXT, fat TEXT, saturated TEXT, "
+                    "sugar TEXT, salt TEXT, calory TEXT,menu_folder_id TEXT)"));
+}
+
+} // namespace tolvane

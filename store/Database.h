@@ -1,0 +1,271 @@
+// The data store: every query the screens and the exchange use, as methods of one class.
+//
+// Each operation composes its statement, opens the database file on a connection of its own,
+// runs the statement and closes the file again. Operations on one object run one at a time,
+// whichever thread calls them. Failures are not raised: reads give an empty list, the empty
+// text or 0, changes change nothing.
+//
+// Record strings: one result row, its column texts joined with "|" (NULL as the empty text,
+// integer-read columns as decimal digits). Lists are in row order.
+//
+// Values written into statements: texts between quotes have every single quote doubled; a
+// value placed without quotes (marked "digits" below) must be decimal digits, otherwise the
+// statement is not run and the operation gives its empty result. Parameters described as
+// "read as integer" take the leading integer of the text (0 when not numeric). A statement
+// longer than its operation's limit is not run either (one log line).
+//
+// The file is never created by an operation: it must exist (copied from the shipped file).
+#pragma once
+
+#include "platform/Log.h"
+#include "store/SqlText.h"
+
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+
+namespace tolvane {
+
+class Database {
+public:
+    Database(std::string databasePath, Log& log);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // --- File, connection, schema and seeding ---
+
+    std::string GetDatabasePath() const;
+    // Opens a connection that is held until CloseDB or destruction (not used by the queries).
+    bool OpenDB();
+    void CloseDB();
+    bool NameDBConnect() const;
+    // Scratch list refilled by searchFavNameExist.
+    std::vector<std::string> namesArr() const;
+
+    // Runs work with all of this object's operations on one connection inside
+    // BEGIN IMMEDIATE ... COMMIT. Work returning false rolls back; an exception thrown by work
+    // rolls back and is passed on. Other threads' operations on this object wait meanwhile.
+    // Returns whether the transaction committed. Nested calls join the outer transaction.
+    bool runInTransaction(const std::function<bool()>& work);
+
+    // Whether the file holds a table of that name.
+    bool tableExists(const std::string& tableName);
+
+    void createPersonalProfileTable();
+    void InsertIntoPersonalProfileTable();
+    void createMenu_FolderTable();
+    void insertIntoMenu_FolderTableStarted(const std::string& sortOrder, const std::string& name,
+                                           const std::string& calory, int recordId,
+                                           const std::string& localized);
+    void createFavorite_MenufolderTable();
+    void createEdit_ConsumptionTable();
+
+    // --- Catalogue ---
+
+    // name|maker|recordId, in folded order (umlauts folded, upper case; name, then maker).
+    std::vector<std::string> selectProduct();
+    // Patterns get "%" appended; the caller supplies any leading "%". name|recordId|maker.
+    std::vector<std::string> Search(const std::string& name, const std::string& maker);
+    std::vector<std::string> Search(const std::string& name, const std::string& maker,
+                                    const std::string& categoryId);
+    int selectSearchCount(const std::string& name, const std::string& maker);
+    int selectProductCount();
+    int selectSearchCountForCategory(const std::string& name, const std::string& maker,
+                                     const std::string& categoryId);
+    int selectProductCountForCategory(const std::string& categoryId);
+    // categoryId: digits. 11 fields: name|recordId|maker|category|0|fat|satFat|sugar|salt|kcal|unit
+    std::vector<std::string> selectProductsForCategory(const std::string& categoryId);
+    // productId: digits. 12 fields: name|recordId|maker|category|favFlag|fat|satFat|sugar|salt|
+    // kcal|unit|portion
+    std::vector<std::string> selectProductDetail(const std::string& productId);
+    // categoryId: digits. fat|satFat|sugar|salt|kcal|unit|recordDate
+    std::vector<std::string> selectProductDetailForCategory(const std::string& categoryId);
+    std::vector<std::string> selectAllRecordIDFromProductsTable();
+    // Recordid|Category
+    std::vector<std::string> selectCategories();
+    std::vector<std::string> selectCategoriesForCategoryScreen();
+    // categoryId read as integer; the name, or "" when none.
+    std::string selectCategoryForId(const std::string& categoryId);
+
+    // rows|dtimestamp|utimestamp
+    std::vector<std::string> selectTimestamp();
+    void updateDTimestamp(const std::string& timestamp, const std::string& rows);
+    void updateDTimestampRows(const std::string& rows);
+    std::string selectMaxTimestamp();
+    // fields: exactly 24 texts field01..field24 in column order (otherwise nothing is done).
+    // The first parameter is not used.
+    void insertIntoDatabase(const std::string& ignored, const std::vector<std::string>& fields,
+                            int recordId);
+    // productId read as integer.
+    void deleteProductFromMainTable(const std::string& productId);
+
+    // --- Own products ---
+
+    // The new RecordId, or -1 on failure. "|" is removed from name and maker.
+    int insertProduct(const std::string& Produktname, const std::string& Hersteller,
+                      const std::string& Kategorie, const std::string& Fett,
+                      const std::string& GesFette, const std::string& Zucker,
+                      const std::string& Natrium, const std::string& Energiewert,
+                      const std::string& Sent, const std::string& SortOrder,
+                      const std::string& Einheit, const std::string& SalzOrNatrium,
+                      const std::string& Produktmenge);
+    // Writes the catalogue mirror row. ProductId must be decimal digits; returns its value, or
+    // -1 when nothing was written.
+    int insertProductToMainTable(const std::string& Produktname, const std::string& Hersteller,
+                                 const std::string& Kategorie, const std::string& Fett,
+                                 const std::string& GesFette, const std::string& Zucker,
+                                 const std::string& Natrium, const std::string& Energiewert,
+                                 const std::string& Einheit, const std::string& ProductId,
+                                 const std::string& Produktmenge);
+    // Refused (nothing written) when either identifier is negative or mainTableId not digits.
+    void updateInsertedProductId(const std::string& mainTableId, int productId);
+    void updateProductForId(const std::string& Produktname, const std::string& Hersteller,
+                            const std::string& Kategorie, const std::string& Fett,
+                            const std::string& GesFette, const std::string& Zucker,
+                            const std::string& Natrium, const std::string& Energiewert,
+                            const std::string& Einheit, const std::string& SalzOrNatrium,
+                            const std::string& productId, const std::string& Produktmenge);
+    void updateProductForIdInMainTable(const std::string& Produktname,
+                                       const std::string& Hersteller, const std::string& Kategorie,
+                                       const std::string& Fett, const std::string& GesFette,
+                                       const std::string& Zucker, const std::string& Natrium,
+                                       const std::string& Energiewert, const std::string& Einheit,
+                                       const std::string& productId,
+                                       const std::string& Produktmenge);
+    // recordId: digits. 12 fields: name|maker|category|fat|satFat|sugar|salt|kcal|sent|unit|
+    // saltOrSodium|portion
+    std::vector<std::string> selectProductForId(const std::string& recordId);
+    // RecordId|name|maker
+    std::vector<std::string> selectProductsSortByProductName();
+    std::vector<std::string> selectProductsBySortOrder();
+    void updateProductOrderForId(const std::string& sortOrder, const std::string& recordId);
+    // recordId read as integer; "" when none.
+    std::string selectMainTableProductIdForId(const std::string& recordId);
+    // recordId read as integer.
+    void deleteProduct(const std::string& recordId);
+    // Not yet uploaded: RecordId|name|maker|category|fat|satFat|sugar|salt|kcal|unit|portion
+    std::vector<std::string> selectProductsForCsv();
+    void updateProductSentFieldForId(const std::string& recordId);
+
+    // --- Favourites ---
+
+    std::vector<std::string> selectProductFavorite();
+    std::vector<std::string> selectProductFavoriteIds();
+    // productId: digits.
+    std::vector<std::string> selectProductFavoriteId(const std::string& productId);
+    std::vector<std::string> selectProductFavoriteCategorywise();
+    std::vector<std::string> selectProductFavoriteByCategoryid(const std::string& categoryId);
+    std::vector<std::string> selectProductFavoriteFolderWise(int productId);
+    // Refills namesArr with the favFlag of each row of that product.
+    void searchFavNameExist(const std::string& productId);
+    // The flag is bound as an integer.
+    void setFavorite(const std::string& productId, int favorite, const std::string& sortOrder);
+    void updateMainProductOrderForId(const std::string& sortOrder, const std::string& productId);
+
+    // --- Menu folders (records: name|calories|sortOrder|folderId|localized) ---
+
+    // Numerically by position.
+    std::vector<std::string> selectMenuItemsSortByOrder();
+    std::vector<std::string> selectMenuItemsSortByRecordID();
+    void insertIntoMenuFolder(const std::string& sortOrder, const std::string& name,
+                              const std::string& calory, int recordId,
+                              const std::string& localized);
+    void updateMenuItemsSortByOrder(const std::string& sortOrder, const std::string& folderId);
+    // folderId read as integer (also for the two below).
+    void deleteMenuItemsSortByOrder(const std::string& folderId);
+    std::string selectCaloryValueForUpdation(const std::string& folderId);
+    void updateCaloryValueForUpdation(const std::string& calory, const std::string& folderId);
+
+    // --- Folder membership ---
+
+    void insertIntoFavorite_Menulistfolder(const std::string& productId,
+                                           const std::string& folderId);
+    std::vector<std::string> selectProductsFavoriteExistToFolder(const std::string& folderId,
+                                                                 const std::string& productId);
+    std::vector<std::string> selectProductsAccordingToFolder(const std::string& folderId);
+    std::vector<std::string> selectFoldersAccordingToProduct(const std::string& productId);
+    std::vector<std::string> selectAllRecordIDFromFavoriteTable();
+    void deleteFavoriteFromMenuFolder(const std::string& productId, const std::string& folderId);
+    void deleteMenuFolderFavoriteItems(const std::string& folderId);
+    void deleteProductFromFavoriteMenuFolder(const std::string& productId);
+
+    // --- Consumption rows ---
+
+    void newUpdateIntoEditConsumptionTable(
+        const std::string& recordId, const std::string& product_name,
+        const std::string& manufactor_name, const std::string& category, const std::string& gm,
+        const std::string& fat, const std::string& saturated, const std::string& sugar,
+        const std::string& salt, const std::string& calory, const std::string& menufolderid);
+    void updateIntoEditConsumptionTable(const std::string& gm, const std::string& fat,
+                                        const std::string& saturated, const std::string& sugar,
+                                        const std::string& salt, const std::string& calory,
+                                        const std::string& recordId, const std::string& folderid);
+    // fat|satFat|sugar|salt|kcal|amount|folderId
+    std::vector<std::string> selectProductDetailForEdit(const std::string& productId,
+                                                        const std::string& folderid);
+    // productId: digits (also for selectEinheitForId).
+    std::string selectCaloryForId(const std::string& productId, const std::string& folderid);
+    std::string selectEinheitForId(const std::string& productId, const std::string& folderid);
+    std::string selectCaloryValueFromEditConsumptionForUpdation(const std::string& productId,
+                                                                const std::string& folderid);
+    std::vector<std::string> selectFolderIdFromProductID(const std::string& productId);
+    void deleteFavoriteFromEditConsumptionAccordingtoItems(const std::string& productId,
+                                                           const std::string& folderid);
+    void deleteFavoriteFromEditConsumptionAccordingtoFolder(const std::string& folderId);
+    void deleteProductFromEditConsumption(const std::string& productId);
+
+    // --- Settings and personal profile ---
+
+    // LiveSuche|Lokalisierung|Metrisch
+    std::vector<std::string> selectSettings();
+    void updateSettings(const std::string& liveSearch, const std::string& localizationVal,
+                        const std::string& imperialUnitsVal);
+    // Gender|Age|Height|Weight|BMI|Ideal_Weight|Activity_Level|Daily_Calories|Usheight|
+    // Usweight|Metricused
+    std::vector<std::string> selectPersonalProfileData();
+    void updatePersonalSettings(const std::string& gender, const std::string& age,
+                                const std::string& height, const std::string& weight,
+                                const std::string& bmi, const std::string& ideal_weight,
+                                const std::string& activity_level, const std::string& daily_cal,
+                                const std::string& usheight, const std::string& usweight,
+                                const std::string& metricused);
+    std::string selectCaloryValueFromPersonalProfileTable();
+
+private:
+    class Connection;
+
+    Connection connect();
+    // Composes a statement; nullopt (and one log line) when a value is unfit or the text would
+    // exceed limit bytes including the terminating zero (0: no limit).
+    std::optional<std::string> compose(const char* operation, std::size_t limit,
+                                       std::string_view format,
+                                       std::initializer_list<SqlArg> args = {});
+    // columns: one letter per rendered column, 't' read as text, 'i' read as integer.
+    std::vector<std::string> queryList(const std::optional<std::string>& sql,
+                                       std::string_view columns);
+    // The value of the last row returned, "" when none.
+    std::string queryLast(const std::optional<std::string>& sql, char kind);
+    int queryCount(const std::optional<std::string>& sql);
+    // Steps once; with bindFirst the value is bound to parameter 1 as an integer.
+    bool execute(const std::optional<std::string>& sql, std::optional<int> bindFirst = {});
+    // execute that writes trace + "1" once the file is open and trace + "2" once prepared.
+    bool executeTraced(const std::optional<std::string>& sql, const std::string& trace);
+    // Steps once; the connection's last inserted row id, or -1.
+    long long executeInsert(const std::optional<std::string>& sql);
+
+    std::string databasePath_;
+    Log& log_;
+    mutable std::recursive_mutex mutex_;
+    sqlite3* heldConnection_ = nullptr;
+    bool nameDBConnect_ = false;
+    std::vector<std::string> namesArr_;
+    sqlite3* transaction_ = nullptr;
+};
+
+} // namespace tolvane

@@ -1,0 +1,107 @@
+#include "store/SqlText.h"
+
+#include <charconv>
+#include <climits>
+
+namespace tolvane {
+
+namespace {
+
+void appendQuoted(std::string& out, std::string_view text) {
+    for (char c : text) {
+        out += c;
+        if (c == '\'') out += '\'';
+    }
+}
+
+} // namespace
+
+ComposedSql composeSql(std::string_view format, std::initializer_list<SqlArg> args) {
+    ComposedSql result;
+    std::string& out = result.text;
+    out.reserve(format.size() + 64);
+    auto next = args.begin();
+    bool inQuotes = false;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const char c = format[i];
+        if (c == '\'') inQuotes = !inQuotes;
+        const char spec = i + 1 < format.size() ? format[i + 1] : '\0';
+        if (c != '%' || (spec != 's' && spec != '@' && spec != 'd')) {
+            out += c;
+            continue;
+        }
+        ++i;
+        if (next == args.end()) {
+            result.error = "too few values";
+            return result;
+        }
+        const SqlArg& arg = *next++;
+        if (spec == 'd') {
+            if (!arg.isNumber()) {
+                result.error = "text given for a number";
+                return result;
+            }
+            out += decimalText(arg.number());
+            continue;
+        }
+        if (arg.isNumber()) {
+            result.error = "number given for a text";
+            return result;
+        }
+        if (arg.text().find('\0') != std::string_view::npos) {
+            result.error = "text holds a zero byte";
+            return result;
+        }
+        if (inQuotes) {
+            appendQuoted(out, arg.text());
+        } else if (isDecimalDigits(arg.text())) {
+            out += arg.text();
+        } else {
+            result.error = "identifier is not decimal digits";
+            return result;
+        }
+    }
+    if (next != args.end()) {
+        result.error = "too many values";
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+int integerValueOfText(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' ||
+                               text[i] == '\r' || text[i] == '\f' || text[i] == '\v'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+bool isDecimalDigits(std::string_view text) {
+    if (text.empty()) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+std::string decimalText(long long number) {
+    char buffer[24];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, number);
+    return std::string(buffer, end);
+}
+
+} // namespace tolvane

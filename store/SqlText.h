@@ -1,0 +1,52 @@
+// Composing statement texts from a format and values, so that no value changes a statement's
+// meaning: texts between quotes get their quotes doubled, values outside quotes must be
+// decimal digits, numbers are written as decimal digits.
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace tolvane {
+
+// One value for a placeholder: a text for "%s" / "%@", a number for "%d".
+class SqlArg {
+public:
+    SqlArg(const std::string& text) : text_(text) {}
+    SqlArg(const char* text) : text_(text) {}
+    SqlArg(std::string_view text) : text_(text) {}
+    SqlArg(int number) : number_(number), isNumber_(true) {}
+
+    bool isNumber() const { return isNumber_; }
+    std::string_view text() const { return text_; }
+    int number() const { return number_; }
+
+private:
+    std::string_view text_;
+    int number_ = 0;
+    bool isNumber_ = false;
+};
+
+struct ComposedSql {
+    bool ok = false;
+    std::string text;  // the statement when ok
+    std::string error; // why it was refused otherwise
+};
+
+// Fills the placeholders of format in order. A placeholder inside a quoted literal of the format
+// takes the text with every ' doubled; one outside quotes takes only decimal digits. Texts
+// holding a zero byte, a wrong kind or count of values are refused.
+ComposedSql composeSql(std::string_view format, std::initializer_list<SqlArg> args);
+
+// The leading decimal integer of a text (leading blanks and a sign allowed, fraction dropped,
+// clamped to the int range); 0 when empty or not numeric.
+int integerValueOfText(std::string_view text);
+
+// True when text is one or more decimal digits.
+bool isDecimalDigits(std::string_view text);
+
+// Decimal digits of a number, independent of the process locale.
+std::string decimalText(long long number);
+
+} // namespace tolvane
