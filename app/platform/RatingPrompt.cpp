@@ -1,0 +1,58 @@
+#include "app/platform/RatingPrompt.h"
+
+#include <utility>
+
+namespace tolvane {
+namespace {
+constexpr const char* lastDayKey = "RatingPromptLastDay";
+constexpr const char* dayCountKey = "RatingPromptDays";
+constexpr const char* declinedKey = "RatingPromptDeclined";
+constexpr const char* ratedKey = "RatingPromptRated";
+} // namespace
+
+RatingPrompt::RatingPrompt(UserDefaults& defaults, Alerts& alerts, UrlOpener& urls,
+                           std::string rateAddress)
+    : defaults_(defaults), alerts_(alerts), urls_(urls), rateAddress_(std::move(rateAddress)) {}
+
+void RatingPrompt::configure(std::string storeId, bool debug, std::string titleKey,
+                             std::string messageKey, std::string cancelKey, std::string rateKey) {
+    storeId_ = std::move(storeId);
+    debug_ = debug;
+    title_ = std::move(titleKey);
+    message_ = std::move(messageKey);
+    cancel_ = std::move(cancelKey);
+    rate_ = std::move(rateKey);
+}
+
+int RatingPrompt::daysUsed() const {
+    return defaults_.integerForKey(dayCountKey);
+}
+
+std::string RatingPrompt::rateAddress() const {
+    std::string address = rateAddress_;
+    if (auto at = address.find("{id}"); at != std::string::npos) address.replace(at, 4, storeId_);
+    return address;
+}
+
+void RatingPrompt::applicationLaunched(const std::string& today) {
+    if (defaults_.stringForKey(lastDayKey) != today) {
+        defaults_.setString(lastDayKey, today);
+        defaults_.setInteger(dayCountKey, daysUsed() + 1);
+        defaults_.synchronize();
+    }
+    if (askedThisRun_ || defaults_.boolForKey(declinedKey) || defaults_.boolForKey(ratedKey))
+        return;
+    if (!debug_ && daysUsed() < daysBeforePrompt) return;
+    askedThisRun_ = true;
+    alerts_.show({title_, message_, {cancel_, rate_}}, [this](int button) {
+        if (button == 0) {
+            defaults_.setBool(declinedKey, true);
+        } else if (button == 1) {
+            defaults_.setBool(ratedKey, true);
+            urls_.open(rateAddress());
+        }
+        defaults_.synchronize();
+    });
+}
+
+} // namespace tolvane

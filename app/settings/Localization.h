@@ -1,0 +1,42 @@
+// The language screen: seven rows ("Auto" and the six string-table languages), a check mark
+// on the stored choice. A choice is stored at once and used from the next start on.
+#pragma once
+
+#include "app/settings/LanguageChoice.h"
+#include "platform/Navigation.h"
+#include "platform/Platform.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+class Localization : public Screen {
+public:
+    Localization(Platform platform, LanguageChoice& shell);
+
+    std::string screenName() const override { return "Localization"; }
+
+    // Row labels; they are language names and shown as they are.
+    static const std::vector<std::string>& languagesArray();
+    // Language code of a row; empty for "Auto" (row 0) and rows out of range.
+    static std::string languageCode(int row);
+
+    static const char* headerKey() { return "Localization Screen Text 1"; }
+    static const char* checkPicture() { return "checkmark2.png"; }
+
+    void viewWillAppear();
+    bool isChecked(int row) const;
+    void select(int row);
+
+    std::function<void()> onChanged;
+
+private:
+    void changed();
+
+    Platform platform_;
+    LanguageChoice& shell_;
+};
+
+} // namespace tolvane
