@@ -1,0 +1,85 @@
+#include "server/Commands.h"
+
+#include "server/ServerCatalogue.h"
+#include "server/Tsv.h"
+
+#include <fstream>
+
+namespace tolvane::server {
+
+namespace {
+
+// Reads the whole source before the catalogue is touched, so a bad line changes nothing.
+std::vector<ProductRecord> readSource(const std::string& path, bool checkTimestamps) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw CatalogueSourceError(path + ": cannot open the file");
+    return readCatalogueSource(in, path, checkTimestamps);
+}
+
+void warnIfNotNewer(ServerCatalogue& catalogue, const std::string& timestamp, std::ostream& err) {
+    std::string newest = catalogue.newestTimestamp();
+    if (!newest.empty() && timestamp <= newest)
+        err << "warning: " << timestamp << " is not after the newest timestamp in the catalogue ("
+            << newest << "); devices that synchronised since then will not receive this change\n";
+}
+
+} // namespace
+
+int runImport(const Options& options, std::ostream& out, std::ostream& err) {
+    std::vector<ProductRecord> products;
+    try {
+        products = readSource(options.products, !options.timestamp.has_value());
+    } catch (const CatalogueSourceError& e) {
+        err << "error: " << e.what() << "\nnothing was imported\n";
+        return 1;
+    }
+    ServerCatalogue catalogue(options.db);
+    catalogue.importProducts(products, options.timestamp);
+    out << "imported " << std::to_string(products.size()) << " products; the catalogue holds "
+        << std::to_string(catalogue.productCount()) << "\n";
+    return 0;
+}
+
+int runPublish(const Options& options, std::ostream& out, std::ostream& err) {
+    const std::string& timestamp = *options.timestamp;
+    if (!options.deleteIds.empty()) {
+        std::vector<long long> ids = parseIdList(options.deleteIds);
+        ServerCatalogue catalogue(options.db);
+        warnIfNotNewer(catalogue, timestamp, err);
+        std::vector<long long> unknown = catalogue.markDeleted(ids, timestamp);
+        for (long long id : unknown)
+            err << "note: product " << std::to_string(id)
+                << " was not in the catalogue; it is published as deleted all the same\n";
+        out << "published " << std::to_string(ids.size()) << " deletions at " << timestamp << "\n";
+        return 0;
+    }
+    std::vector<ProductRecord> products;
+    try {
+        products = readSource(options.products, false);
+    } catch (const CatalogueSourceError& e) {
+        err << "error: " << e.what() << "\nnothing was published\n";
+        return 1;
+    }
+    ServerCatalogue catalogue(options.db);
+    warnIfNotNewer(catalogue, timestamp, err);
+    catalogue.importProducts(products, timestamp);
+    out << "published " << std::to_string(products.size()) << " products at " << timestamp << "\n";
+    return 0;
+}
+
+int runOutbox(const Options& options, std::ostream& out) {
+    ServerCatalogue catalogue(options.db);
+    std::vector<Upload> uploads = catalogue.uploads();
+    if (uploads.empty()) out << "the outbox is empty\n";
+    for (const Upload& upload : uploads) {
+        out << "#" << std::to_string(upload.number) << "  " << upload.received << "  "
+            << upload.email << "  " << upload.subject << "\n";
+        if (!upload.msg.empty()) out << upload.msg << "\n";
+        out << upload.data;
+        if (!upload.data.empty() && upload.data.back() != '\n') out << "\n";
+        out << "\n";
+    }
+    return 0;
+}
+
+} // namespace tolvane::server

@@ -1,0 +1,191 @@
+#include "server/ServerCatalogue.h"
+
+namespace tolvane::server {
+
+namespace {
+
+std::string quoted(std::string_view name) {
+    return "\"" + std::string(name) + "\"";
+}
+
+std::string fieldColumns() {
+    std::string columns;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        if (i) columns += ", ";
+        columns += quoted(kProductKeys[i]);
+    }
+    return columns;
+}
+
+std::string schema() {
+    std::string sql = "CREATE TABLE IF NOT EXISTS products (\"ID\" INTEGER PRIMARY KEY";
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        sql += ", " + quoted(kProductKeys[i]) + " TEXT NOT NULL DEFAULT ''";
+    sql += ", isDelete INTEGER NOT NULL DEFAULT 0);"
+           "CREATE INDEX IF NOT EXISTS products_changed ON products(\"Aufnahmedatum\", \"ID\");"
+           "CREATE TABLE IF NOT EXISTS outbox (number INTEGER PRIMARY KEY AUTOINCREMENT,"
+           " received TEXT NOT NULL, email TEXT NOT NULL, subject TEXT NOT NULL,"
+           " msg TEXT NOT NULL, data TEXT NOT NULL);";
+    return sql;
+}
+
+SqliteConnection& openWithSchema(SqliteConnection& db) {
+    db.exec("PRAGMA journal_mode=WAL");
+    db.exec("PRAGMA synchronous=NORMAL");
+    db.exec(schema());
+    return db;
+}
+
+const std::string kSelectProduct = "SELECT " + fieldColumns() + ", \"ID\", isDelete FROM products";
+
+ProductRecord readProduct(const Statement& row) {
+    ProductRecord record;
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        record.fields[i] = row.text(static_cast<int>(i));
+    record.id = row.integer(static_cast<int>(kFieldCount));
+    record.deleted = row.integer(static_cast<int>(kFieldCount) + 1) != 0;
+    return record;
+}
+
+} // namespace
+
+ServerCatalogue::ServerCatalogue(const std::string& path)
+    : db_(path), countAll_(openWithSchema(db_).prepare("SELECT COUNT(*) FROM products")),
+      countSince_(db_.prepare("SELECT COUNT(*) FROM products WHERE \"Aufnahmedatum\" > ?1")),
+      pageAll_(
+          db_.prepare(kSelectProduct + " ORDER BY \"Aufnahmedatum\", \"ID\" LIMIT ?2 OFFSET ?3")),
+      pageSince_(db_.prepare(kSelectProduct +
+                             " WHERE \"Aufnahmedatum\" > ?1"
+                             " ORDER BY \"Aufnahmedatum\", \"ID\" LIMIT ?2 OFFSET ?3")) {}
+
+ServerCatalogue::~ServerCatalogue() = default;
+
+void ServerCatalogue::importProducts(const std::vector<ProductRecord>& products,
+                                     const std::optional<std::string>& timestamp) {
+    std::lock_guard lock(mutex_);
+    std::string sql =
+        "INSERT OR REPLACE INTO products (" + fieldColumns() + ", \"ID\", isDelete) VALUES (";
+    for (std::size_t i = 1; i <= kFieldCount + 1; ++i)
+        sql += "?" + std::to_string(i) + ", ";
+    sql += "0)";
+    Transaction transaction(db_);
+    Statement insert = db_.prepare(sql);
+    for (const ProductRecord& product : products) {
+        insert.reset();
+        for (std::size_t i = 0; i < kFieldCount; ++i) {
+            const std::string& value =
+                (i == kTimestampField && timestamp) ? *timestamp : product.fields[i];
+            insert.bind(static_cast<int>(i) + 1, value);
+        }
+        insert.bind(static_cast<int>(kFieldCount) + 1, product.id);
+        insert.step();
+    }
+    transaction.commit();
+}
+
+std::vector<long long> ServerCatalogue::markDeleted(const std::vector<long long>& ids,
+                                                    const std::string& timestamp) {
+    std::lock_guard lock(mutex_);
+    std::vector<long long> unknown;
+    Transaction transaction(db_);
+    Statement update =
+        db_.prepare("UPDATE products SET isDelete = 1, \"Aufnahmedatum\" = ?1 WHERE \"ID\" = ?2");
+    Statement insert = db_.prepare(
+        "INSERT INTO products (\"ID\", \"Aufnahmedatum\", isDelete) VALUES (?2, ?1, 1)");
+    for (long long id : ids) {
+        update.reset();
+        update.bind(1, timestamp);
+        update.bind(2, id);
+        update.step();
+        if (sqlite3_changes(db_.handle()) == 0) {
+            insert.reset();
+            insert.bind(1, timestamp);
+            insert.bind(2, id);
+            insert.step();
+            unknown.push_back(id);
+        }
+    }
+    transaction.commit();
+    return unknown;
+}
+
+ChangedPage ServerCatalogue::changedSince(const std::string& since, long long pageNo,
+                                          long long pageSize) {
+    std::lock_guard lock(mutex_);
+    ChangedPage page;
+    bool all = since.empty();
+    Statement& count = all ? countAll_ : countSince_;
+    Statement& select = all ? pageAll_ : pageSince_;
+    // One read snapshot, so the total matches the page even while another process publishes.
+    db_.exec("BEGIN");
+    try {
+        count.reset();
+        if (!all) count.bind(1, since);
+        if (count.step()) page.total = count.integer(0);
+        count.reset();
+        long long offset = (pageNo - 1) * pageSize;
+        if (pageNo >= 1 && pageSize >= 1 && offset < page.total) {
+            select.reset();
+            if (!all) select.bind(1, since);
+            select.bind(2, pageSize);
+            select.bind(3, offset);
+            while (select.step())
+                page.products.push_back(readProduct(select));
+            select.reset();
+        }
+        db_.exec("COMMIT");
+    } catch (...) {
+        count.reset();
+        select.reset();
+        db_.exec("ROLLBACK");
+        throw;
+    }
+    return page;
+}
+
+std::optional<ProductRecord> ServerCatalogue::product(long long id) {
+    std::lock_guard lock(mutex_);
+    Statement select = db_.prepare(kSelectProduct + " WHERE \"ID\" = ?1");
+    select.bind(1, id);
+    if (!select.step()) return std::nullopt;
+    return readProduct(select);
+}
+
+long long ServerCatalogue::productCount() {
+    std::lock_guard lock(mutex_);
+    countAll_.reset();
+    long long total = countAll_.step() ? countAll_.integer(0) : 0;
+    countAll_.reset();
+    return total;
+}
+
+std::string ServerCatalogue::newestTimestamp() {
+    std::lock_guard lock(mutex_);
+    Statement select = db_.prepare("SELECT MAX(\"Aufnahmedatum\") FROM products");
+    return select.step() ? select.text(0) : std::string();
+}
+
+void ServerCatalogue::storeUpload(const Upload& upload) {
+    std::lock_guard lock(mutex_);
+    Statement insert = db_.prepare(
+        "INSERT INTO outbox (received, email, subject, msg, data) VALUES (?1, ?2, ?3, ?4, ?5)");
+    insert.bind(1, upload.received);
+    insert.bind(2, upload.email);
+    insert.bind(3, upload.subject);
+    insert.bind(4, upload.msg);
+    insert.bind(5, upload.data);
+    insert.step();
+}
+
+std::vector<Upload> ServerCatalogue::uploads() {
+    std::lock_guard lock(mutex_);
+    Statement select = db_.prepare(
+        "SELECT number, received, email, subject, msg, data FROM outbox ORDER BY number");
+    std::vector<Upload> result;
+    while (select.step())
+        result.push_back({select.integer(0), select.text(1), select.text(2), select.text(3),
+                          select.text(4), select.text(5)});
+    return result;
+}
+
+} // namespace tolvane::server

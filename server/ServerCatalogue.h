@@ -1,0 +1,65 @@
+#pragma once
+
+#include "server/ProductRecord.h"
+#include "server/Sqlite.h"
+
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tolvane::server {
+
+struct Upload {
+    long long number = 0;
+    std::string received;
+    std::string email;
+    std::string subject;
+    std::string msg;
+    std::string data;
+};
+
+// One page of changed products and the total number of changed products.
+struct ChangedPage {
+    long long total = 0;
+    std::vector<ProductRecord> products;
+};
+
+// The server's own catalogue and outbox in one SQLite file. Safe to share between threads.
+class ServerCatalogue {
+public:
+    explicit ServerCatalogue(const std::string& path);
+    ~ServerCatalogue();
+
+    // Adds or replaces products by ID, all or none. A set `timestamp` replaces every product's
+    // own "Aufnahmedatum". Imported products are not deleted.
+    void importProducts(const std::vector<ProductRecord>& products,
+                        const std::optional<std::string>& timestamp);
+
+    // Marks products deleted as of `timestamp`, all or none. Identifiers the catalogue does not
+    // hold are recorded as deleted too, so devices that have them drop them; they are returned.
+    std::vector<long long> markDeleted(const std::vector<long long>& ids,
+                                       const std::string& timestamp);
+
+    // Products with an "Aufnahmedatum" after `since` (all when empty), ordered by that and ID;
+    // page `pageNo` counts from 1.
+    ChangedPage changedSince(const std::string& since, long long pageNo, long long pageSize);
+
+    std::optional<ProductRecord> product(long long id);
+    long long productCount();
+    std::string newestTimestamp();
+
+    void storeUpload(const Upload& upload);
+    std::vector<Upload> uploads();
+
+private:
+    std::mutex mutex_;
+    SqliteConnection db_;
+    Statement countAll_;
+    Statement countSince_;
+    Statement pageAll_;
+    Statement pageSince_;
+};
+
+} // namespace tolvane::server
