@@ -1,0 +1,378 @@
+#include "exchange/CatalogueUpdate.h"
+
+#include "platform/BuildConfig.h"
+#include "store/Database.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace tolvane {
+
+namespace {
+
+// The keys of a product object, in the column order of field01..field24, then the identifier.
+constexpr const char* pageKeys[] = {"Produktname",
+                                    "Hersteller",
+                                    "Kategorie",
+                                    "Ampel-Flagge",
+                                    "Hersteller-Info",
+                                    "Aufnahmedatum",
+                                    "Abendessen-Tauglich",
+                                    "Einheit",
+                                    "Energiewert in KJ",
+                                    "Energiewert in kcal",
+                                    "Kohlenhydrate",
+                                    "Zucker",
+                                    "Fett",
+                                    "ges. Fette",
+                                    "Salz / Natrium",
+                                    "Ballaststoffe",
+                                    "Eiweis",
+                                    "Transfettsauren",
+                                    "Starke",
+                                    "mehrwertige Alkohole",
+                                    "einfach ungesattigte Fettsauren",
+                                    "mehrfach ungesattigte Fettsauren",
+                                    "Cholesterin",
+                                    "GTIN",
+                                    "ID"};
+constexpr int fieldCount = 24;
+constexpr int dateField = 5;
+
+std::vector<std::string> split(const std::string& record) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    while (true) {
+        auto bar = record.find('|', start);
+        fields.push_back(record.substr(start, bar - start));
+        if (bar == std::string::npos) break;
+        start = bar + 1;
+    }
+    return fields;
+}
+
+bool allDigits(const std::string& text) {
+    return !text.empty() && text.size() <= 10 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string decimal(long long value) {
+    char buffer[24];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+// "%0.0f"
+std::string wholeSeconds(double seconds) {
+    char buffer[64];
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, seconds, std::chars_format::fixed, 0);
+    return std::string(buffer, result.ptr);
+}
+
+} // namespace
+
+struct CatalogueUpdate::Shared {
+    // Cleared by the destructor; tasks queued for the UI thread look at it first.
+    std::atomic<bool> alive{true};
+    // One list rebuild waiting on the UI thread is enough, however many pages arrive meanwhile.
+    std::atomic<bool> rebuildPending{false};
+};
+
+CatalogueUpdate::CatalogueUpdate(Platform& platform, Database& shared,
+                                 CatalogueUpdateListener& listener, std::string serverBase)
+    : platform_(platform), database_(shared), listener_(listener),
+      serverBase_(withTrailingSlash(std::move(serverBase))), shared_(std::make_shared<Shared>()),
+      queue_(platform.dispatcher), upload_(platform, shared, queue_, serverBase_) {
+    queue_.setRequestDidFinishSelector(
+        [this](const std::shared_ptr<FormDataRequest>& request) { requestDone(request); });
+    queue_.setRequestDidFailSelector(
+        [this](const std::shared_ptr<FormDataRequest>& request) { requestFailed(request); });
+}
+
+CatalogueUpdate::~CatalogueUpdate() {
+    shared_->alive = false;
+    if (worker_.joinable()) worker_.join();
+}
+
+void CatalogueUpdate::update() {
+    if (running()) {
+        platform_.log.write("Update already running");
+        return;
+    }
+    if (worker_.joinable()) worker_.join();
+    platform_.analytics.logEvent("Trigger Manual Sync");
+    listener_.showProgress(true);
+    listener_.spinner(true);
+    listener_.setRefreshEnabled(false);
+    state_ = State::Checking;
+
+    queueNameList_.clear();
+    favoriteArray_ = database_.selectProductFavorite();
+    favProductIds_ = database_.selectProductFavoriteIds();
+    favouriteIndex_.clear();
+    for (std::size_t i = 0; i < favProductIds_.size(); ++i)
+        favouriteIndex_.emplace(leadingInt(favProductIds_[i]), static_cast<int>(i));
+    newestSeen_.clear();
+
+    listener_.endSearch();
+
+    auto shared = shared_;
+    platform_.dispatcher.runLater(0.2, [this, shared] {
+        if (shared->alive) killHUD();
+    });
+}
+
+void CatalogueUpdate::killHUD() {
+    if (!isNetworkReachable()) {
+        listener_.showProgress(false);
+        listener_.spinner(false);
+        listener_.setRefreshEnabled(true);
+        platform_.alerts.show({"", "Keine Datenverbindung verfügbar", {"OK"}});
+        finish(UpdateOutcome::Offline);
+        return;
+    }
+    SendRequest();
+}
+
+bool CatalogueUpdate::isNetworkReachable() {
+    reachability_.setHostName(serverBase_ + "getUpdatedProducts.php");
+    return reachability_.internetConnectionStatus() != Reachability::NotReachable;
+}
+
+void CatalogueUpdate::SendRequest() {
+    auto timestamps = database_.selectTimestamp();
+    if (!timestamps.empty()) {
+        auto fields = split(timestamps.front());
+        if (!fields[0].empty()) maxRows_ = leadingInt(fields[0]);
+        if (fields.size() > 1 && !fields[1].empty()) maxTimestamp_ = fields[1];
+    }
+    batchCount_ = maxRows_ < 1 ? 1 : std::max(1, maxRows_ / recordsPerPage);
+
+    startDate_ = std::chrono::steady_clock::now();
+    std::string escaped;
+    for (char c : maxTimestamp_) {
+        if (c == ' ')
+            escaped += "%20";
+        else
+            escaped += c;
+    }
+    maxTimestamp_ = escaped;
+    state_ = State::Requesting;
+    sendPage(batchCount_, maxTimestamp_);
+}
+
+void CatalogueUpdate::sendPage(int page, const std::string& timestamp) {
+    auto request = FormDataRequest::requestWithURL(
+        serverBase_ + "getUpdatedProducts.php?timestamp=" + timestamp + "&pageNo=" + decimal(page) +
+        "&records=" + decimal(recordsPerPage));
+    request->setTag(RequestTag::CataloguePage);
+    request->setPostValue(config::updateUser, "username");
+    request->setPostValue(config::updatePassword, "password");
+    queue_.addOperation(std::move(request));
+    queue_.go();
+}
+
+bool CatalogueUpdate::pageRecord(const JsonValue& product, PageRecord& record) {
+    record.assign(std::size(pageKeys), std::string());
+    if (!product.is_object()) return false;
+    for (std::size_t i = 0; i < std::size(pageKeys); ++i) {
+        auto found = product.find(pageKeys[i]);
+        if (found != product.end()) record[i] = JsonParser::textOf(*found);
+    }
+    const std::string& id = record.back();
+    return allDigits(id) && leadingInt(id) > 0 && leadingInt(id) < firstOwnProductId;
+}
+
+void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& request) {
+    if (request->tag() == RequestTag::Upload) {
+        upload_.requestDone(request);
+        return;
+    }
+    if (request->tag() != RequestTag::CataloguePage || state_ != State::Requesting) return;
+
+    const std::string& body = request->responseString();
+    if (body == "No product has been updated.") {
+        listener_.setRefreshEnabled(true);
+        listener_.showProgress(false);
+        listener_.spinner(false);
+        finish(UpdateOutcome::NothingNew);
+        return;
+    }
+
+    std::string error;
+    auto reply = parser_.objectWithString(body, &error);
+    const JsonValue* records = nullptr;
+    if (reply && reply->is_object()) {
+        auto found = reply->find("Updated Records");
+        if (found != reply->end() && found->is_object()) records = &*found;
+    }
+    if (!records) {
+        if (reply) error = "the reply holds no \"Updated Records\" object";
+        listener_.showProgress(false);
+        listener_.spinner(false);
+        listener_.setRefreshEnabled(true);
+        platform_.log.write("JSON parsing failed: " + error);
+        finish(UpdateOutcome::Unreadable);
+        return;
+    }
+
+    auto rows = records->find("rows");
+    maxRows_ = rows != records->end() && rows->is_array() && !rows->empty()
+                   ? std::max(0, JsonParser::intOf(rows->front()))
+                   : 0;
+    auto now = std::chrono::steady_clock::now();
+    platform_.log.write("Time to establish connection: " +
+                        wholeSeconds(std::chrono::duration<double>(now - startDate_).count()));
+    startDate_ = now;
+
+    auto products = records->find("products");
+    if (products != records->end() && products->is_null()) {
+        completeRun();
+        return;
+    }
+    if (products == records->end() || !products->is_array() || products->empty()) {
+        listener_.setRefreshEnabled(true);
+        listener_.showProgress(false);
+        listener_.spinner(false);
+        platform_.alerts.show({"", "Keine Datenverbindung verfügbar", {"OK"}});
+        finish(UpdateOutcome::EmptyReply);
+        return;
+    }
+
+    productIdsArray_.clear();
+    queueNameList_.clear();
+    for (const auto& product : *products) {
+        PageRecord record;
+        if (!pageRecord(product, record)) {
+            platform_.log.write("Product without a usable ID skipped: " + record.back());
+            continue;
+        }
+        newestSeen_ = std::max(newestSeen_, record[dateField]);
+        productIdsArray_.push_back(record.back());
+        auto isDelete = product.find("isDelete");
+        if (isDelete != product.end() && JsonParser::textOf(*isDelete) == "0")
+            queueNameList_.push_back(std::move(record));
+    }
+    PageJob job;
+    job.ids = productIdsArray_;
+    job.records = queueNameList_;
+    job.page = batchCount_;
+    job.timestamp = maxTimestamp_;
+    startStoring(std::move(job));
+}
+
+void CatalogueUpdate::startStoring(PageJob job) {
+    state_ = State::Storing;
+    if (worker_.joinable()) worker_.join();
+    worker_ =
+        std::thread([this, job = std::move(job)]() mutable { callForInsert(std::move(job)); });
+}
+
+void CatalogueUpdate::callForInsert(PageJob job) {
+    bool stored = database_.runInTransaction([&] {
+        for (const auto& id : job.ids)
+            database_.deleteProductFromMainTable(id);
+        for (const auto& record : job.records) {
+            std::vector<std::string> fields(record.begin(), record.begin() + fieldCount);
+            int id = leadingInt(record.back());
+            database_.insertIntoDatabase("", fields, id);
+            auto favourite = favouriteIndex_.find(id);
+            if (favourite != favouriteIndex_.end()) {
+                int i = favourite->second;
+                auto captured = split(favoriteArray_[i]);
+                const std::string& favouriteId = captured.size() > 1 ? captured[1] : record.back();
+                database_.setFavorite(favouriteId, 1, decimal(i));
+            }
+        }
+        return true;
+    });
+
+    auto shared = shared_;
+    if (!shared->alive) return;
+    if (!stored) {
+        platform_.dispatcher.runOnUiThread([this, shared] {
+            if (shared->alive) pageStoreFailed();
+        });
+        return;
+    }
+
+    const int handled = (job.page - 1) * recordsPerPage + static_cast<int>(job.ids.size());
+    const int total = maxRows_;
+    const int pages = (total + recordsPerPage - 1) / recordsPerPage;
+    platform_.dispatcher.runOnUiThread([this, shared, handled, total, page = job.page, pages] {
+        if (shared->alive) listener_.progress(handled, total, page, pages);
+    });
+    if (!shared->rebuildPending.exchange(true)) {
+        platform_.dispatcher.runOnUiThread([this, shared] {
+            if (!shared->alive) return;
+            shared->rebuildPending = false;
+            listener_.rebuildList();
+        });
+    }
+
+    batchCount_ = job.page + 1;
+    state_ = State::Requesting;
+    sendPage(job.page + 1, job.timestamp);
+}
+
+void CatalogueUpdate::pageStoreFailed() {
+    platform_.log.write("Page could not be stored");
+    listener_.showProgress(false);
+    listener_.spinner(false);
+    // clang-format off
+    platform_.alerts.show({"", "Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte", {"OK"}});
+    // clang-format on
+    listener_.setRefreshEnabled(true);
+    finish(UpdateOutcome::Interrupted);
+}
+
+void CatalogueUpdate::completeRun() {
+    // A deleted product's date is not in the table any more, but it was taken in all the same.
+    std::string newest = std::max(database_.selectMaxTimestamp(), newestSeen_);
+    database_.updateDTimestamp(newest, "0");
+    listener_.showProgress(false);
+    listener_.spinner(false);
+    listener_.setRefreshEnabled(true);
+    // clang-format off
+    platform_.alerts.show({"", "Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.", {"OK"}});
+    // clang-format on
+    platform_.analytics.logEvent("Sync @ Start-Finished");
+    finish(UpdateOutcome::Completed);
+}
+
+void CatalogueUpdate::requestFailed(const std::shared_ptr<FormDataRequest>& request) {
+    platform_.log.write("requestFailed");
+    if (!request->error().empty()) platform_.log.write("requestFailed: " + request->error());
+    if (request->tag() == RequestTag::Upload) {
+        // Its products stay unsent; no download ran, so there is nothing to tell the user.
+        upload_.requestFailed(request);
+        return;
+    }
+    if (request->tag() != RequestTag::CataloguePage || state_ != State::Requesting) return;
+    listener_.showProgress(false);
+    listener_.spinner(false);
+    // clang-format off
+    platform_.alerts.show({"", "Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte", {"OK"}});
+    // clang-format on
+    listener_.setRefreshEnabled(true);
+    finish(UpdateOutcome::Interrupted);
+}
+
+void CatalogueUpdate::saveProgress() {
+    const long long reached = static_cast<long long>(batchCount_) * recordsPerPage;
+    if (reached < maxRows_) database_.updateDTimestampRows(decimal(reached));
+}
+
+void CatalogueUpdate::createCsvForUpload(std::vector<std::string> records) {
+    upload_.createCsvForUpload(std::move(records));
+}
+
+void CatalogueUpdate::finish(UpdateOutcome outcome) {
+    productIdsArray_.clear();
+    queueNameList_.clear();
+    state_ = State::Idle;
+    listener_.updateFinished(outcome);
+}
+
+} // namespace tolvane

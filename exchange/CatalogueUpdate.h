@@ -1,0 +1,122 @@
+// Brings the catalogue up to date from the product server, page by page, and carries the
+// own-product upload on the same request queue. Owned by the product list screen; every public
+// call is made on the UI thread. Pages are stored on a worker thread, one at a time, each in one
+// transaction, and the next page is asked for only after the last one is stored.
+#pragma once
+
+#include "exchange/CatalogueUpdateListener.h"
+#include "exchange/JsonParser.h"
+#include "exchange/NetworkQueue.h"
+#include "exchange/ProductUpload.h"
+#include "exchange/Reachability.h"
+#include "exchange/ServerConfig.h"
+#include "platform/Platform.h"
+
+#include <atomic>
+#include <chrono>
+#include <map>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace tolvane {
+
+class Database;
+
+class CatalogueUpdate {
+public:
+    static constexpr int recordsPerPage = 250;
+    // Identifiers from here on belong to own products on the device.
+    static constexpr int firstOwnProductId = 900000000;
+
+    // A page record: the 24 field texts in column order, then the identifier text.
+    using PageRecord = std::vector<std::string>;
+    enum class State { Idle, Checking, Requesting, Storing };
+
+    CatalogueUpdate(Platform& platform, Database& shared, CatalogueUpdateListener& listener,
+                    std::string serverBase = serverBaseUrl());
+    // Waits for a page being stored; afterwards nothing reaches the listener.
+    ~CatalogueUpdate();
+    CatalogueUpdate(const CatalogueUpdate&) = delete;
+    CatalogueUpdate& operator=(const CatalogueUpdate&) = delete;
+
+    // Starts a run (the refresh button). Ignored while a run is going.
+    void update();
+    // The connection check, 0.2 s after update(): offline ends the run, online sends page one.
+    void killHUD();
+    bool isNetworkReachable();
+    // Reads the saved progress and asks for the first page of this run.
+    void SendRequest();
+    // The queue's handlers.
+    void requestDone(const std::shared_ptr<FormDataRequest>& request);
+    void requestFailed(const std::shared_ptr<FormDataRequest>& request);
+    // When the list screen goes out of view: remember how far an unfinished run got.
+    void saveProgress();
+    // Uploads the own products not yet sent (records of selectProductsForCsv).
+    void createCsvForUpload(std::vector<std::string> records);
+
+    State state() const { return state_; }
+    bool running() const { return state_ != State::Idle; }
+    const std::string& maxTimestamp() const { return maxTimestamp_; }
+    int maxRows() const { return maxRows_; }
+    int batchCount() const { return batchCount_; }
+    const std::vector<std::string>& productIdsArray() const { return productIdsArray_; }
+    const std::vector<PageRecord>& queueNameList() const { return queueNameList_; }
+    const std::vector<std::string>& favoriteArray() const { return favoriteArray_; }
+    const std::vector<std::string>& favProductIds() const { return favProductIds_; }
+    std::chrono::steady_clock::time_point startDate() const { return startDate_; }
+    const std::string& serverBase() const { return serverBase_; }
+
+    Reachability& reachability() { return reachability_; }
+    NetworkQueue& queue() { return queue_; }
+    ProductUpload& upload() { return upload_; }
+
+    // The page record of a product object, in column order; false when its ID is unusable.
+    static bool pageRecord(const JsonValue& product, PageRecord& record);
+
+private:
+    struct Shared;
+    struct PageJob {
+        std::vector<std::string> ids;
+        std::vector<PageRecord> records;
+        int page = 1;
+        std::string timestamp;
+    };
+
+    void finish(UpdateOutcome outcome);
+    void sendPage(int page, const std::string& timestamp);
+    void startStoring(PageJob job);
+    // On the worker: deletes, inserts and re-marks favourites, then asks for the next page.
+    void callForInsert(PageJob job);
+    void pageStoreFailed();
+    void completeRun();
+
+    Platform& platform_;
+    Database& database_;
+    CatalogueUpdateListener& listener_;
+    std::string serverBase_;
+    std::shared_ptr<Shared> shared_;
+    JsonParser parser_;
+    Reachability reachability_;
+
+    std::atomic<State> state_{State::Idle};
+    std::string maxTimestamp_;
+    int maxRows_ = 0;
+    std::atomic<int> batchCount_{1};
+    std::vector<std::string> productIdsArray_;
+    std::vector<PageRecord> queueNameList_;
+    std::vector<std::string> favoriteArray_;
+    std::vector<std::string> favProductIds_;
+    // recordId of a captured favourite -> its position in favProductIds
+    std::map<int, int> favouriteIndex_;
+    std::chrono::steady_clock::time_point startDate_;
+    // The newest inclusion date delivered in this run, deleted products included.
+    std::string newestSeen_;
+
+    std::thread worker_;
+    NetworkQueue queue_;
+    ProductUpload upload_;
+};
+
+} // namespace tolvane

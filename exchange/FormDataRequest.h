@@ -1,0 +1,79 @@
+// A form post: fields URL-encoded in the order they were added, optional Basic credentials,
+// gzip replies inflated. Any HTTP status counts as completed; only a transport failure
+// (no connection, time-out, refused credentials, an undecodable body) counts as failed.
+#pragma once
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tolvane {
+
+// Lets the queue's owner tell what a finished request was for.
+enum class RequestTag { None, CataloguePage, Upload };
+
+class FormDataRequest {
+public:
+    explicit FormDataRequest(std::string url);
+    virtual ~FormDataRequest() = default;
+    FormDataRequest(const FormDataRequest&) = delete;
+    FormDataRequest& operator=(const FormDataRequest&) = delete;
+
+    static std::shared_ptr<FormDataRequest> requestWithURL(std::string url);
+
+    void setPostValue(std::string value, std::string key);
+    void setUsername(std::string username) { username_ = std::move(username); }
+    void setPassword(std::string password) { password_ = std::move(password); }
+    void setTimeOutSeconds(double seconds) { timeoutSeconds_ = seconds; }
+    void setTag(RequestTag tag) { tag_ = tag; }
+
+    const std::string& url() const { return url_; }
+    RequestTag tag() const { return tag_; }
+    const std::vector<std::pair<std::string, std::string>>& postValues() const { return fields_; }
+    // The request body: key=value pairs joined with "&", both percent-encoded.
+    std::string postBody() const;
+
+    // Runs the transfer on the calling thread; the queue calls it on its workers.
+    virtual void startSynchronous();
+    // Safe from any thread: a running transfer stops soon and the request counts as failed.
+    void cancel() { cancelled_ = true; }
+    bool isCancelled() const { return cancelled_; }
+
+    bool failed() const { return failed_; }
+    const std::string& error() const { return error_; }
+    int responseStatusCode() const { return status_; }
+    // The body as text; empty for a failed request.
+    const std::string& responseString() const { return response_; }
+    // The Content-Encoding the reply came with ("gzip" or empty).
+    const std::string& responseEncoding() const { return encoding_; }
+
+    // Replies larger than this (before or after inflating) are refused as a failure.
+    static constexpr std::size_t maxResponseBytes = 64u * 1024u * 1024u;
+
+protected:
+    // For transports other than libcurl (tests).
+    void completeWith(int status, std::string body, std::string encoding = {});
+    void failWith(std::string error);
+
+private:
+    std::string url_;
+    std::vector<std::pair<std::string, std::string>> fields_;
+    std::string username_;
+    std::string password_;
+    double timeoutSeconds_ = 10;
+    RequestTag tag_ = RequestTag::None;
+    std::atomic<bool> cancelled_{false};
+
+    bool failed_ = false;
+    std::string error_;
+    int status_ = 0;
+    std::string response_;
+    std::string encoding_;
+};
+
+// Percent-encodes everything except letters, digits and "-._~".
+std::string formEncode(const std::string& text);
+
+} // namespace tolvane

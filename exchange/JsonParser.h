@@ -1,0 +1,29 @@
+// Reads JSON text into nlohmann::json values: objects, arrays, strings, numbers, booleans
+// and a null that is distinct from a missing member.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tolvane {
+
+using JsonValue = nlohmann::json;
+
+class JsonParser {
+public:
+    // Nothing, with error set to a description, when the text is not JSON.
+    std::optional<JsonValue> objectWithString(std::string_view text, std::string* error) const;
+
+    // A string as it stands, a number as its decimal text, anything else as the empty text.
+    static std::string textOf(const JsonValue& value);
+    // The leading decimal integer of textOf(value); 0 when there is none.
+    static int intOf(const JsonValue& value);
+};
+
+// Leading decimal integer of a text ("12abc" -> 12, "" -> 0); saturates instead of overflowing.
+int leadingInt(std::string_view text);
+
+} // namespace tolvane

@@ -1,0 +1,49 @@
+// Runs form posts on up to four worker threads. Starts suspended; go() starts it.
+// Every request that runs ends in exactly one call of exactly one handler, on the UI thread.
+// A failed request cancels the requests still waiting, without any handler call for them.
+#pragma once
+
+#include "exchange/FormDataRequest.h"
+#include "platform/Dispatcher.h"
+
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace tolvane {
+
+class NetworkQueue {
+public:
+    using Handler = std::function<void(const std::shared_ptr<FormDataRequest>&)>;
+
+    explicit NetworkQueue(Dispatcher& dispatcher, int maxConcurrentOperationCount = 4);
+    // Stops running transfers and waits for the workers; no handler is called afterwards.
+    ~NetworkQueue();
+    NetworkQueue(const NetworkQueue&) = delete;
+    NetworkQueue& operator=(const NetworkQueue&) = delete;
+
+    // Set on the UI thread before the first request runs.
+    void setRequestDidFinishSelector(Handler handler);
+    void setRequestDidFailSelector(Handler handler);
+
+    // Safe from any thread, also while the queue runs.
+    void addOperation(std::shared_ptr<FormDataRequest> request);
+    void go();
+    bool isSuspended() const;
+    // Requests waiting or running.
+    std::size_t requestsCount() const;
+    // Drops waiting requests and stops running ones (they report as failed).
+    void cancelAllOperations();
+
+private:
+    struct State;
+    void work();
+
+    std::shared_ptr<State> state_;
+    Dispatcher& dispatcher_;
+    int maxConcurrent_;
+    std::vector<std::thread> workers_;
+};
+
+} // namespace tolvane

@@ -1,0 +1,74 @@
+#include "exchange/ProductUpload.h"
+
+#include "platform/BuildConfig.h"
+#include "store/Database.h"
+
+namespace tolvane {
+
+namespace {
+
+std::string firstField(const std::string& record) {
+    return record.substr(0, record.find('|'));
+}
+
+} // namespace
+
+ProductUpload::ProductUpload(Platform& platform, Database& database, NetworkQueue& queue,
+                             std::string serverBase)
+    : platform_(platform), database_(database), queue_(queue), serverBase_(std::move(serverBase)) {}
+
+std::string ProductUpload::csvText(const std::vector<std::string>& records) {
+    std::string csv = csvHeader;
+    for (const auto& record : records) {
+        for (char c : record)
+            csv += c == '|' ? ',' : c;
+        csv += '\n';
+    }
+    return csv;
+}
+
+void ProductUpload::createCsvForUpload(std::vector<std::string> records) {
+    uploadProductArray_ = std::move(records);
+    if (uploadProductArray_.empty()) return;
+
+    auto request = FormDataRequest::requestWithURL(serverBase_ + "Products/sendProductRecords.php");
+    request->setTag(RequestTag::Upload);
+    request->setPostValue(csvText(uploadProductArray_), "data");
+    request->setPostValue(config::supportMail, "email");
+    request->setPostValue("Korvalo GB: Product Records for Upload", "subject");
+    request->setPostValue("", "msg");
+    request->setUsername(config::uploadUser);
+    request->setPassword(config::uploadPassword);
+
+    std::vector<std::string> ids;
+    for (const auto& record : uploadProductArray_)
+        ids.push_back(firstField(record));
+    inFlight_[request.get()] = std::move(ids);
+    queue_.addOperation(request);
+    queue_.go();
+}
+
+void ProductUpload::requestDone(const std::shared_ptr<FormDataRequest>& request) {
+    auto found = inFlight_.find(request.get());
+    if (found == inFlight_.end()) return;
+    std::vector<std::string> ids = std::move(found->second);
+    inFlight_.erase(found);
+
+    const std::string& reply = request->responseString();
+    if (reply == "Mail send") {
+        for (const auto& id : ids)
+            database_.updateProductSentFieldForId(id);
+    } else if (reply == "Error sending in data" || reply == "Error sending mail") {
+        platform_.log.write(reply);
+    } else {
+        platform_.log.write("Upload not confirmed (HTTP " +
+                            std::to_string(request->responseStatusCode()) + ")");
+    }
+}
+
+void ProductUpload::requestFailed(const std::shared_ptr<FormDataRequest>& request) {
+    // The products stay unsent and go out again with the next upload.
+    inFlight_.erase(request.get());
+}
+
+} // namespace tolvane

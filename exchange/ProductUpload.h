@@ -1,0 +1,49 @@
+// Sends the own products not yet uploaded to the product server as CSV text, and marks
+// exactly those products sent once the server confirms with "Mail send".
+#pragma once
+
+#include "exchange/NetworkQueue.h"
+#include "platform/Platform.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+class Database;
+
+class ProductUpload {
+public:
+    ProductUpload(Platform& platform, Database& database, NetworkQueue& queue,
+                  std::string serverBase);
+
+    // records: selectProductsForCsv records (RecordId|name|maker|...). Nothing is sent for none.
+    void createCsvForUpload(std::vector<std::string> records);
+    // The queue's handlers, for requests tagged Upload.
+    void requestDone(const std::shared_ptr<FormDataRequest>& request);
+    void requestFailed(const std::shared_ptr<FormDataRequest>& request);
+
+    // The header line, then one line per record with its columns joined by ",".
+    static std::string csvText(const std::vector<std::string>& records);
+    static constexpr const char* csvHeader = "RecordId,Produktname,Hersteller,Kategorie,Fett,"
+                                             "ges. Fette,Zucker,Natrium,Energiewert,Einheit,"
+                                             " Produktmenge\n";
+
+    // The products of the last upload started.
+    const std::vector<std::string>& uploadProductArray() const { return uploadProductArray_; }
+    // Uploads sent and not yet answered.
+    std::size_t pendingUploads() const { return inFlight_.size(); }
+
+private:
+    Platform& platform_;
+    Database& database_;
+    NetworkQueue& queue_;
+    std::string serverBase_;
+    std::vector<std::string> uploadProductArray_;
+    // The RecordIds each upload carries, so a reply marks only its own products.
+    std::map<const FormDataRequest*, std::vector<std::string>> inFlight_;
+};
+
+} // namespace tolvane

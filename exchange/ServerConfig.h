@@ -1,0 +1,13 @@
+// Where the product server is and how to reach its scripts.
+#pragma once
+
+#include <string>
+
+namespace tolvane {
+
+// TOLVANE_SERVER_URL from the environment when set, else the build default; always ends in "/".
+std::string serverBaseUrl();
+// The address with exactly one "/" at the end.
+std::string withTrailingSlash(std::string url);
+
+} // namespace tolvane

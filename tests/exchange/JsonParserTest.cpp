@@ -1,0 +1,57 @@
+#include "exchange/JsonParser.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+
+TEST(JsonParser, ReadsMapsListsTextsNumbersAndADistinctNull) {
+    JsonParser parser;
+    std::string error;
+    auto value = parser.objectWithString(
+        R"({"Updated Records": {"rows": ["750"], "products": null, "n": 12, "x": 1.5,
+            "list": [1, "a", null], "text": "Bäcker's | Brot"}})",
+        &error);
+    ASSERT_TRUE(value);
+    EXPECT_TRUE(error.empty());
+    const auto& records = (*value)["Updated Records"];
+    ASSERT_TRUE(records.is_object());
+    EXPECT_TRUE(records.contains("products"));
+    EXPECT_TRUE(records["products"].is_null());
+    EXPECT_FALSE(records.contains("missing"));
+    EXPECT_EQ(JsonParser::intOf(records["rows"][0]), 750);
+    EXPECT_EQ(JsonParser::textOf(records["n"]), "12");
+    EXPECT_EQ(JsonParser::textOf(records["x"]), "1.5");
+    EXPECT_EQ(JsonParser::textOf(records["text"]), "Bäcker's | Brot");
+    EXPECT_EQ(records["list"].size(), 3u);
+    EXPECT_TRUE(records["list"][2].is_null());
+    EXPECT_EQ(JsonParser::textOf(records["list"][2]), "");
+}
+
+TEST(JsonParser, GivesNothingAndADescriptionForTextThatIsNotJson) {
+    JsonParser parser;
+    for (std::string bad : {"", "No product has been updated.", "<html>502</html>", "{\"a\": 1",
+                            "{\"a\": \"\xff\xfe\"}", "[1,2]]"}) {
+        std::string error;
+        EXPECT_FALSE(parser.objectWithString(bad, &error)) << bad;
+        EXPECT_FALSE(error.empty()) << bad;
+    }
+}
+
+TEST(JsonParser, SurvivesVeryDeepNesting) {
+    JsonParser parser;
+    std::string deep(200000, '[');
+    deep += std::string(200000, ']');
+    std::string error;
+    auto value = parser.objectWithString(deep, &error);
+    EXPECT_TRUE(value.has_value());
+}
+
+TEST(JsonParser, LeadingIntReadsTheNumberAtTheStartOnly) {
+    EXPECT_EQ(leadingInt("250"), 250);
+    EXPECT_EQ(leadingInt("12abc"), 12);
+    EXPECT_EQ(leadingInt(" 7"), 7);
+    EXPECT_EQ(leadingInt("-3"), -3);
+    EXPECT_EQ(leadingInt("abc"), 0);
+    EXPECT_EQ(leadingInt(""), 0);
+    EXPECT_EQ(leadingInt("99999999999999999999"), INT_MAX);
+}

@@ -1,0 +1,78 @@
+#include "exchange/Reachability.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
+using namespace tolvane;
+
+namespace {
+const char* header =
+    "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\n";
+
+std::string tempFile(const std::string& name, const std::string& text) {
+    auto path = std::filesystem::temp_directory_path() /
+                ("tolvane-" + name + "-" + std::to_string(::getpid()));
+    std::ofstream(path) << text;
+    return path.string();
+}
+} // namespace
+
+TEST(Reachability, AnswersFromTheDefaultRoute) {
+    std::string withDefault = std::string(header) +
+                              "eth0\t00000000\t010200C0\t0003\t0\t0\t0\t00000000\t0\t0\t0\n"
+                              "eth0\t000200C0\t00000000\t0001\t0\t0\t0\t00FFFFFF\t0\t0\t0\n";
+    std::string withoutDefault =
+        std::string(header) + "eth0\t000200C0\t00000000\t0001\t0\t0\t0\t00FFFFFF\t0\t0\t0\n";
+    std::string defaultDown =
+        std::string(header) + "eth0\t00000000\t010200C0\t0002\t0\t0\t0\t00000000\t0\t0\t0\n";
+    EXPECT_TRUE(Reachability::hasDefaultRoute(withDefault));
+    EXPECT_FALSE(Reachability::hasDefaultRoute(withoutDefault));
+    EXPECT_FALSE(Reachability::hasDefaultRoute(defaultDown));
+    EXPECT_FALSE(Reachability::hasDefaultRoute(header));
+    EXPECT_FALSE(Reachability::hasDefaultRoute("garbage\n\n\t"));
+
+    auto on = tempFile("route-on", withDefault);
+    auto off = tempFile("route-off", withoutDefault);
+    Reachability online(on, "/nonexistent");
+    Reachability offline(off, "/nonexistent");
+    // The host name does not change the answer, except that loopback is always there.
+    online.setHostName("http://products.example.org/getUpdatedProducts.php");
+    offline.setHostName("http://products.example.org/getUpdatedProducts.php");
+    EXPECT_EQ(online.internetConnectionStatus(), 2);
+    EXPECT_EQ(offline.internetConnectionStatus(), 0);
+    offline.setHostName("http://127.0.0.1:8470/getUpdatedProducts.php");
+    EXPECT_EQ(offline.internetConnectionStatus(), 2);
+    Reachability unreadable("/nonexistent", "/nonexistent");
+    EXPECT_EQ(unreadable.internetConnectionStatus(), 0);
+    std::filesystem::remove(on);
+    std::filesystem::remove(off);
+}
+
+TEST(Reachability, TheOverrideWinsUntilCleared) {
+    Reachability reachability("/nonexistent", "/nonexistent");
+    reachability.setHostName("localhost");
+    reachability.setOverride(0);
+    EXPECT_EQ(reachability.internetConnectionStatus(), 0);
+    reachability.setOverride(std::nullopt);
+    EXPECT_EQ(reachability.internetConnectionStatus(), 2);
+}
+
+TEST(Reachability, FindsTheHostInAnAddress) {
+    EXPECT_EQ(Reachability::hostOf("http://127.0.0.1:8470/getUpdatedProducts.php?x=1"),
+              "127.0.0.1");
+    EXPECT_EQ(Reachability::hostOf("https://user:pw@Products.Example.ORG/a"),
+              "products.example.org");
+    EXPECT_EQ(Reachability::hostOf("http://[::1]:80/"), "::1");
+    EXPECT_EQ(Reachability::hostOf("localhost"), "localhost");
+    EXPECT_TRUE(Reachability::isLoopbackHost("127.0.0.1"));
+    EXPECT_TRUE(Reachability::isLoopbackHost("127.1.2.3"));
+    EXPECT_TRUE(Reachability::isLoopbackHost("::1"));
+    EXPECT_TRUE(Reachability::isLoopbackHost("localhost"));
+    EXPECT_FALSE(Reachability::isLoopbackHost("127.0.0.1.evil.org"));
+    EXPECT_FALSE(Reachability::isLoopbackHost("127.example.org"));
+    EXPECT_FALSE(Reachability::isLoopbackHost("10.0.0.1"));
+}
