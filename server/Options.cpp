@@ -72,6 +72,19 @@ Options parseOptions(const std::vector<std::string>& args) {
             options.faults.emptyProducts = true;
             continue;
         }
+        static const std::set<std::string> withValue{"--db",
+                                                     "--products",
+                                                     "--timestamp",
+                                                     "--delete",
+                                                     "--host",
+                                                     "--port",
+                                                     "--update-user",
+                                                     "--update-password",
+                                                     "--upload-user",
+                                                     "--upload-password",
+                                                     "--drop-after-pages",
+                                                     "--delay-ms"};
+        require(withValue.count(arg) > 0, "unknown option " + arg);
         require(i + 1 < args.size(), arg + " needs a value");
         const std::string& value = args[++i];
         if (arg == "--db")

@@ -1,0 +1,101 @@
+#include "TestFiles.h"
+#include "server/ServerCatalogue.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvane::server;
+using namespace tolvane::server::test;
+
+namespace {
+
+std::vector<long long> idsOf(const ChangedPage& page) {
+    std::vector<long long> ids;
+    for (const auto& record : page.products)
+        ids.push_back(record.id);
+    return ids;
+}
+
+class CatalogueTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    ServerCatalogue catalogue{dir.file("server.db")};
+};
+
+} // namespace
+
+TEST_F(CatalogueTest, PagesInTimestampThenIdOrder) {
+    catalogue.importProducts(
+        {product(30, "c", "2021-01-02 00:00:00"), product(5, "a", "2021-01-03 00:00:00"),
+         product(20, "b", "2021-01-02 00:00:00"), product(10, "d", "2021-01-01 00:00:00"),
+         product(1, "e", "2021-01-03 00:00:00")},
+        std::nullopt);
+    ChangedPage first = catalogue.changedSince("", 1, 2);
+    EXPECT_EQ(first.total, 5);
+    EXPECT_EQ(idsOf(first), (std::vector<long long>{10, 20}));
+    EXPECT_EQ(idsOf(catalogue.changedSince("", 2, 2)), (std::vector<long long>{30, 1}));
+    EXPECT_EQ(idsOf(catalogue.changedSince("", 3, 2)), (std::vector<long long>{5}));
+    ChangedPage past = catalogue.changedSince("", 4, 2);
+    EXPECT_EQ(past.total, 5);
+    EXPECT_TRUE(past.products.empty());
+
+    // Strictly after the timestamp, compared as text.
+    ChangedPage newer = catalogue.changedSince("2021-01-02 00:00:00", 1, 250);
+    EXPECT_EQ(newer.total, 2);
+    EXPECT_EQ(idsOf(newer), (std::vector<long long>{1, 5}));
+    EXPECT_EQ(catalogue.changedSince("2021-01-03 00:00:00", 1, 250).total, 0);
+    EXPECT_EQ(catalogue.newestTimestamp(), "2021-01-03 00:00:00");
+}
+
+TEST_F(CatalogueTest, ImportReplacesByIdAndCanStampEveryProduct) {
+    catalogue.importProducts({product(1, "old", "2020-01-01 00:00:00")}, std::nullopt);
+    catalogue.markDeleted({1}, "2020-06-01 00:00:00");
+    catalogue.importProducts(
+        {product(1, "new", "2020-01-01 00:00:00"), product(2, "other", "1999-01-01 00:00:00")},
+        std::string("2022-05-05 12:00:00"));
+    EXPECT_EQ(catalogue.productCount(), 2);
+    auto replaced = catalogue.product(1);
+    ASSERT_TRUE(replaced);
+    EXPECT_EQ(replaced->fields[0], "new");
+    EXPECT_EQ(replaced->timestamp(), "2022-05-05 12:00:00");
+    EXPECT_FALSE(replaced->deleted);
+    EXPECT_EQ(catalogue.product(2)->timestamp(), "2022-05-05 12:00:00");
+}
+
+TEST_F(CatalogueTest, DeletionKeepsTheRecordAndPublishesIt) {
+    catalogue.importProducts(
+        {product(1, "keep", "2020-01-01 00:00:00"), product(2, "gone", "2020-01-01 00:00:00")},
+        std::nullopt);
+    auto unknown = catalogue.markDeleted({2, 77}, "2020-02-02 00:00:00");
+    EXPECT_EQ(unknown, (std::vector<long long>{77}));
+    ChangedPage page = catalogue.changedSince("2020-01-01 00:00:00", 1, 250);
+    ASSERT_EQ(idsOf(page), (std::vector<long long>{2, 77}));
+    EXPECT_TRUE(page.products[0].deleted);
+    EXPECT_EQ(page.products[0].fields[0], "gone");
+    EXPECT_EQ(page.products[0].timestamp(), "2020-02-02 00:00:00");
+    EXPECT_TRUE(page.products[1].deleted);
+    EXPECT_FALSE(catalogue.product(1)->deleted);
+}
+
+TEST_F(CatalogueTest, KeepsTextExactlyAndSurvivesReopening) {
+    ProductRecord tricky =
+        product(3, "O'Brien's \"Chips\" | 100%; DROP TABLE products;--", "2020-01-01 00:00:00");
+    tricky.fields[4] = "Zeile 1\nZeile 2";
+    catalogue.importProducts({tricky}, std::nullopt);
+    catalogue.storeUpload({0, "2024-01-01 00:00:00", "a@b.ch", "subject", "", "csv 1"});
+    catalogue.storeUpload({0, "2024-01-02 00:00:00", "c@d.ch", "subject", "note", "csv 2"});
+
+    ServerCatalogue reopened(dir.file("server.db"));
+    auto stored = reopened.product(3);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->fields, tricky.fields);
+    auto uploads = reopened.uploads();
+    ASSERT_EQ(uploads.size(), 2u);
+    EXPECT_EQ(uploads[0].data, "csv 1");
+    EXPECT_EQ(uploads[1].email, "c@d.ch");
+    EXPECT_EQ(uploads[1].msg, "note");
+    EXPECT_LT(uploads[0].number, uploads[1].number);
+}
+
+TEST(CatalogueOpen, RefusesAPathThatCannotBeOpened) {
+    EXPECT_THROW(ServerCatalogue("/nonexistent-dir/x/server.db"), SqliteError);
+}

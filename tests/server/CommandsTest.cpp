@@ -1,0 +1,157 @@
+#include "server/Commands.h"
+#include "TestFiles.h"
+#include "server/ServerCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace tolvane::server;
+using namespace tolvane::server::test;
+
+namespace {
+
+Options options(std::vector<std::string> args) {
+    return parseOptions(args);
+}
+
+std::string usageErrorOf(std::vector<std::string> args) {
+    try {
+        parseOptions(args);
+    } catch (const UsageError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+} // namespace
+
+TEST(Options, ServeDefaultsAndFaults) {
+    Options serve = options({"serve", "--db", "x.db"});
+    EXPECT_EQ(serve.host, "127.0.0.1");
+    EXPECT_FALSE(serve.faults.dropAfterPages);
+    EXPECT_FALSE(serve.faults.garbage);
+    EXPECT_EQ(serve.credentials.updateUser, defaultCredentials().updateUser);
+
+    Options faulty =
+        options({"--db", "x.db", "serve", "--port", "0", "--drop-after-pages", "3", "--delay-ms",
+                 "20", "--garbage", "--empty-products", "--update-password", "pw"});
+    EXPECT_EQ(faulty.port, 0);
+    EXPECT_EQ(faulty.faults.dropAfterPages, 3);
+    EXPECT_EQ(faulty.faults.delayMs, 20);
+    EXPECT_TRUE(faulty.faults.garbage);
+    EXPECT_TRUE(faulty.faults.emptyProducts);
+    EXPECT_EQ(faulty.credentials.updatePassword, "pw");
+}
+
+TEST(Options, RefusesIncompleteOrMisplacedArguments) {
+    EXPECT_NE(usageErrorOf({}).find("no command"), std::string::npos);
+    EXPECT_NE(usageErrorOf({"serve"}).find("--db"), std::string::npos);
+    EXPECT_NE(usageErrorOf({"serve", "--db", "x", "--port", "70000"}).find("--port"),
+              std::string::npos);
+    EXPECT_NE(usageErrorOf({"serve", "--db", "x", "--port"}).find("needs a value"),
+              std::string::npos);
+    EXPECT_NE(usageErrorOf({"import", "--db", "x"}).find("--products"), std::string::npos);
+    EXPECT_NE(usageErrorOf({"publish", "--db", "x", "--products", "p.tsv"}).find("--timestamp"),
+              std::string::npos);
+    EXPECT_NE(usageErrorOf({"publish", "--db", "x", "--products", "p", "--delete", "1",
+                            "--timestamp", "2020-01-01 00:00:00"})
+                  .find("either"),
+              std::string::npos);
+    EXPECT_NE(usageErrorOf({"import", "--db", "x", "--products", "p", "--timestamp", "2020-01-01"})
+                  .find("YYYY"),
+              std::string::npos);
+    EXPECT_NE(usageErrorOf({"import", "--db", "x", "--products", "p", "--port", "1"})
+                  .find("only applies to serve"),
+              std::string::npos);
+    EXPECT_NE(usageErrorOf({"serve", "--db", "x", "--colour"}).find("unknown option"),
+              std::string::npos);
+
+    EXPECT_EQ(parseIdList("3, 4,5"), (std::vector<long long>{3, 4, 5}));
+    EXPECT_THROW(parseIdList("3,,4"), UsageError);
+    EXPECT_THROW(parseIdList("3,900000000"), UsageError);
+}
+
+TEST(Commands, ImportTakesAWholeFileOrNothing) {
+    TempDir dir;
+    std::string db = dir.file("server.db");
+    writeFile(dir.file("good.tsv"), catalogueHeader() +
+                                        catalogueLine(1, "Eins", "2020-01-01 00:00:00") +
+                                        catalogueLine(2, "Zwei", "2020-01-02 00:00:00"));
+    std::ostringstream out, err;
+    ASSERT_EQ(
+        runImport(options({"import", "--db", db, "--products", dir.file("good.tsv")}), out, err), 0)
+        << err.str();
+
+    // The bad line comes after a good one that would change product 1.
+    writeFile(dir.file("bad.tsv"), catalogueHeader() +
+                                       catalogueLine(1, "Geändert", "2020-03-01 00:00:00") +
+                                       catalogueLine(900000005, "Eigenes", "2020-03-01 00:00:00"));
+    EXPECT_EQ(
+        runImport(options({"import", "--db", db, "--products", dir.file("bad.tsv")}), out, err), 1);
+    EXPECT_NE(err.str().find("bad.tsv:3:"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("nothing was imported"), std::string::npos);
+
+    EXPECT_EQ(
+        runImport(options({"import", "--db", db, "--products", dir.file("missing.tsv")}), out, err),
+        1);
+
+    ServerCatalogue catalogue(db);
+    EXPECT_EQ(catalogue.productCount(), 2);
+    EXPECT_EQ(catalogue.product(1)->fields[0], "Eins");
+}
+
+TEST(Commands, PublishStampsChangesAndDeletions) {
+    TempDir dir;
+    std::string db = dir.file("server.db");
+    writeFile(dir.file("base.tsv"),
+              catalogueHeader() + catalogueLine(1, "Eins", "x") + catalogueLine(2, "Zwei", "y"));
+    writeFile(dir.file("change.tsv"), catalogueHeader() + catalogueLine(2, "Zwei neu", "old") +
+                                          catalogueLine(3, "Drei", "old"));
+    std::ostringstream out, err;
+    ASSERT_EQ(runImport(options({"import", "--db", db, "--products", dir.file("base.tsv"),
+                                 "--timestamp", "2020-01-01 00:00:00"}),
+                        out, err),
+              0);
+    ASSERT_EQ(runPublish(options({"publish", "--db", db, "--products", dir.file("change.tsv"),
+                                  "--timestamp", "2020-02-01 00:00:00"}),
+                         out, err),
+              0);
+    ASSERT_EQ(runPublish(options({"publish", "--db", db, "--delete", "1", "--timestamp",
+                                  "2020-03-01 00:00:00"}),
+                         out, err),
+              0);
+    EXPECT_EQ(err.str(), "");
+
+    ServerCatalogue catalogue(db);
+    ChangedPage page = catalogue.changedSince("2020-01-01 00:00:00", 1, 250);
+    ASSERT_EQ(page.products.size(), 3u);
+    EXPECT_EQ(page.products[0].fields[0], "Zwei neu");
+    EXPECT_EQ(page.products[0].timestamp(), "2020-02-01 00:00:00");
+    EXPECT_EQ(page.products[1].id, 3);
+    EXPECT_EQ(page.products[2].id, 1);
+    EXPECT_TRUE(page.products[2].deleted);
+
+    // Publishing with an older stamp would never reach devices that are up to date: say so.
+    ASSERT_EQ(runPublish(options({"publish", "--db", db, "--delete", "2", "--timestamp",
+                                  "2019-01-01 00:00:00"}),
+                         out, err),
+              0);
+    EXPECT_NE(err.str().find("warning"), std::string::npos);
+}
+
+TEST(Commands, OutboxListsUploads) {
+    TempDir dir;
+    std::string db = dir.file("server.db");
+    {
+        ServerCatalogue catalogue(db);
+        catalogue.storeUpload({0, "2024-01-01 10:00:00", "support@tolvane.ch", "Betreff", "",
+                               "RecordId,...\n900000001,Brot\n"});
+    }
+    std::ostringstream out;
+    EXPECT_EQ(runOutbox(options({"outbox", "--db", db}), out), 0);
+    EXPECT_NE(out.str().find("2024-01-01 10:00:00  support@tolvane.ch  Betreff\n"
+                             "RecordId,...\n900000001,Brot\n"),
+              std::string::npos)
+        << out.str();
+}

@@ -1,0 +1,128 @@
+#include "TestFiles.h"
+#include "server/UpdateHandler.h"
+#include "server/UploadHandler.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+using namespace tolvane::server;
+using namespace tolvane::server::test;
+using nlohmann::json;
+
+namespace {
+
+const Credentials kAccounts{"update@example.ch", "update-pass", "upuser", "uppass"};
+
+FormFields login(const std::string& user = "update@example.ch",
+                 const std::string& password = "update-pass") {
+    return {{"username", user}, {"password", password}};
+}
+
+FormFields query(const std::string& timestamp, const std::string& pageNo,
+                 const std::string& records) {
+    return {{"timestamp", timestamp}, {"pageNo", pageNo}, {"records", records}};
+}
+
+class HandlerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::vector<ProductRecord> products;
+        for (long long id = 1; id <= 5; ++id)
+            products.push_back(product(id, "P" + std::to_string(id), "2021-01-01 00:00:00"));
+        catalogue.importProducts(products, std::nullopt);
+    }
+    TempDir dir;
+    ServerCatalogue catalogue{dir.file("server.db")};
+    UpdateHandler update{catalogue, kAccounts};
+    UploadHandler upload{catalogue, kAccounts};
+};
+
+} // namespace
+
+TEST_F(HandlerTest, UpdateRefusesWrongAccountsAndBadQueries) {
+    for (const auto& form : {login("update@example.ch", "wrong"), login("other", "update-pass"),
+                             FormFields{}, login("update@example.ch", "update-pass ")}) {
+        Reply reply = update.handle(query("", "1", "250"), form);
+        EXPECT_EQ(reply.status, 401);
+        EXPECT_FALSE(reply.body.empty());
+    }
+    for (const auto& bad :
+         {query("", "0", "250"), query("", "x", "250"), query("", "1", "0"), query("", "1", "250x"),
+          query("", "-1", "250"), query("", "1", "100001"), query("a\nb", "1", "250"),
+          FormFields{{"timestamp", ""}, {"records", "250"}}}) {
+        Reply reply = update.handle(bad, login());
+        EXPECT_EQ(reply.status, 400);
+        EXPECT_NE(reply.body.find("Bad request"), std::string::npos);
+    }
+}
+
+TEST_F(HandlerTest, UpdatePagesCarryEveryKeyAsTextAndEndWithNull) {
+    Reply reply = update.handle(query("", "2", "2"), login());
+    ASSERT_EQ(reply.status, 200);
+    json body = json::parse(reply.body);
+    const json& records = body.at("Updated Records");
+    EXPECT_EQ(records.at("rows"), json::array({"5"}));
+    const json& products = records.at("products");
+    ASSERT_EQ(products.size(), 2u);
+    EXPECT_EQ(products[0].at("ID"), "3");
+    EXPECT_EQ(products[1].at("ID"), "4");
+    EXPECT_EQ(products[0].size(), kProductKeys.size() + 1);
+    for (std::string_view key : kProductKeys)
+        EXPECT_TRUE(products[0].at(std::string(key)).is_string()) << key;
+    EXPECT_EQ(products[0].at("isDelete"), "0");
+    EXPECT_EQ(products[0].at("Produktname"), "P3");
+
+    json past = json::parse(update.handle(query("", "4", "2"), login()).body);
+    EXPECT_EQ(past.at("Updated Records").at("rows"), json::array({"5"}));
+    EXPECT_TRUE(past.at("Updated Records").at("products").is_null());
+
+    Reply nothing = update.handle(query("2021-01-01 00:00:00", "1", "250"), login());
+    EXPECT_EQ(nothing.status, 200);
+    EXPECT_EQ(nothing.body, "No product has been updated.");
+    // A missing timestamp is the same as an empty one.
+    EXPECT_EQ(update.handle({{"pageNo", "1"}, {"records", "250"}}, login()).status, 200);
+}
+
+TEST_F(HandlerTest, PageJsonSurvivesInvalidUtf8) {
+    ChangedPage page;
+    page.total = 1;
+    page.products.push_back(product(9, "Caf\xE9 latin-1", "2021-01-01 00:00:00"));
+    std::string text;
+    ASSERT_NO_THROW(text = pageJson(page));
+    EXPECT_EQ(json::parse(text)["Updated Records"]["products"][0]["ID"], "9");
+}
+
+TEST_F(HandlerTest, UploadNeedsBasicCredentialsAndTheCsvHeader) {
+    const std::string goodAuth = "Basic dXB1c2VyOnVwcGFzcw=="; // upuser:uppass
+    const std::string csv =
+        std::string(kUploadHeader) + "900000001,Brot,Beck,3,1,0.5,2,0.1,250,g,\n";
+    FormFields form{{"data", csv},
+                    {"email", "support@tolvane.ch"},
+                    {"subject", "Korvalo GB: Product Records for Upload"},
+                    {"msg", ""}};
+
+    for (const std::string& auth :
+         {std::string(), std::string("Basic dXB1c2VyOndyb25n"), std::string("Basic ???")})
+        EXPECT_EQ(upload.handle(auth, form).status, 401) << auth;
+    EXPECT_TRUE(catalogue.uploads().empty());
+
+    FormFields noBlank = form;
+    noBlank["data"] = "RecordId,Produktname,Hersteller,Kategorie,Fett,ges. Fette,Zucker,Natrium,"
+                      "Energiewert,Einheit,Produktmenge\n";
+    FormFields missing = form;
+    missing.erase("data");
+    for (const auto& refused : {noBlank, missing}) {
+        Reply reply = upload.handle(goodAuth, refused);
+        EXPECT_EQ(reply.status, 200);
+        EXPECT_EQ(reply.body, "Error sending in data");
+    }
+    EXPECT_TRUE(catalogue.uploads().empty());
+
+    Reply accepted = upload.handle(goodAuth, form);
+    EXPECT_EQ(accepted.body, "Mail send");
+    auto uploads = catalogue.uploads();
+    ASSERT_EQ(uploads.size(), 1u);
+    EXPECT_EQ(uploads[0].data, csv);
+    EXPECT_EQ(uploads[0].email, "support@tolvane.ch");
+    EXPECT_EQ(uploads[0].subject, "Korvalo GB: Product Records for Upload");
+}

@@ -1,0 +1,266 @@
+#include "ServerProcess.h"
+#include "TestFiles.h"
+#include "server/Gzip.h"
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+#include <nlohmann/json.hpp>
+
+using namespace tolvane::server;
+using namespace tolvane::server::test;
+using nlohmann::json;
+
+namespace {
+
+const std::string kUser = "sync@example.ch";
+const std::string kPassword = "sync-secret";
+const std::string kUploadUser = "upuser";
+const std::string kUploadPassword = "uppass";
+const std::string kLogin = "username=sync%40example.ch&password=sync-secret";
+const std::string kCsvHeader = "RecordId,Produktname,Hersteller,Kategorie,Fett,ges. Fette,Zucker,"
+                               "Natrium,Energiewert,Einheit, Produktmenge\n";
+
+class ServerProgramTest : public ::testing::Test {
+protected:
+    std::vector<std::string> accounts() const {
+        return {"--update-user", kUser,       "--update-password", kPassword,
+                "--upload-user", kUploadUser, "--upload-password", kUploadPassword};
+    }
+
+    // Imports `count` products, all stamped 2020-01-01, IDs 1..count.
+    void importProducts(int count) {
+        std::string tsv = catalogueHeader();
+        for (int id = 1; id <= count; ++id)
+            tsv += catalogueLine(id, "Produkt " + std::to_string(id), "2020-01-01 00:00:00",
+                                 "Müller's | Söhne");
+        writeFile(dir.file("products.tsv"), tsv);
+        CommandResult result =
+            runServerCommand({"import", "--db", db, "--products", dir.file("products.tsv"),
+                              "--timestamp", "2020-01-01 00:00:00"});
+        ASSERT_EQ(result.exitCode, 0) << result.output;
+    }
+
+    std::unique_ptr<ServerProcess> start(std::vector<std::string> extra = {}) {
+        std::vector<std::string> args{"serve", "--db", db, "--port", "0"};
+        for (const std::string& arg : accounts())
+            args.push_back(arg);
+        for (const std::string& arg : extra)
+            args.push_back(arg);
+        return std::make_unique<ServerProcess>(args);
+    }
+
+    static httplib::Result page(int port, const std::string& timestamp, int pageNo, int records,
+                                const std::string& form = kLogin) {
+        httplib::Client client("127.0.0.1", port);
+        client.set_read_timeout(60, 0);
+        std::string path = "/getUpdatedProducts.php?timestamp=" + timestamp +
+                           "&pageNo=" + std::to_string(pageNo) +
+                           "&records=" + std::to_string(records);
+        return client.Post(path.c_str(), form, "application/x-www-form-urlencoded; charset=utf-8");
+    }
+
+    static httplib::Result sendUpload(int port, const std::string& data,
+                                      const std::string& user = kUploadUser,
+                                      const std::string& password = kUploadPassword) {
+        httplib::Client client("127.0.0.1", port);
+        client.set_read_timeout(60, 0);
+        if (!user.empty()) client.set_basic_auth(user.c_str(), password.c_str());
+        httplib::Params params{{"data", data},
+                               {"email", "support@tolvane.ch"},
+                               {"subject", "Korvalo GB: Product Records for Upload"},
+                               {"msg", ""}};
+        return client.Post("/Products/sendProductRecords.php", params);
+    }
+
+    static std::vector<std::string> idsOf(const json& body) {
+        std::vector<std::string> ids;
+        for (const json& product : body.at("Updated Records").at("products"))
+            ids.push_back(product.at("ID").get<std::string>());
+        return ids;
+    }
+
+    TempDir dir;
+    std::string db = dir.file("server.db");
+};
+
+} // namespace
+
+TEST_F(ServerProgramTest, PagesThroughTheCatalogueAndEndsWithNull) {
+    importProducts(600);
+    auto server = start();
+    EXPECT_EQ(server->firstLine(),
+              "listening on http://127.0.0.1:" + std::to_string(server->port()) + "/");
+
+    std::vector<std::string> seen;
+    for (int pageNo = 1; pageNo <= 3; ++pageNo) {
+        auto reply = page(server->port(), "", pageNo, 250);
+        ASSERT_TRUE(reply);
+        ASSERT_EQ(reply->status, 200) << reply->body;
+        json body = json::parse(reply->body);
+        EXPECT_EQ(body["Updated Records"]["rows"], json::array({"600"}));
+        auto ids = idsOf(body);
+        EXPECT_EQ(ids.size(), pageNo < 3 ? 250u : 100u);
+        seen.insert(seen.end(), ids.begin(), ids.end());
+        EXPECT_EQ(body["Updated Records"]["products"][0]["Hersteller"], "Müller's | Söhne");
+    }
+    ASSERT_EQ(seen.size(), 600u);
+    for (std::size_t i = 0; i < seen.size(); ++i)
+        EXPECT_EQ(seen[i], std::to_string(i + 1));
+
+    auto past = page(server->port(), "", 4, 250);
+    ASSERT_TRUE(past);
+    EXPECT_TRUE(json::parse(past->body)["Updated Records"]["products"].is_null());
+
+    auto nothing = page(server->port(), "2020-01-01%2000:00:00", 1, 250);
+    ASSERT_TRUE(nothing);
+    EXPECT_EQ(nothing->body, "No product has been updated.");
+
+    auto bad = page(server->port(), "", 0, 250);
+    ASSERT_TRUE(bad);
+    EXPECT_EQ(bad->status, 400);
+    EXPECT_EQ(server->stop(), 0);
+}
+
+TEST_F(ServerProgramTest, PublishedChangesAndDeletesReachTheNextRun) {
+    importProducts(10);
+    writeFile(dir.file("change.tsv"), catalogueHeader() + catalogueLine(4, "Neu", "ignored") +
+                                          catalogueLine(11, "Elf", "ignored"));
+    auto changed = runServerCommand({"publish", "--db", db, "--products", dir.file("change.tsv"),
+                                     "--timestamp", "2020-05-01 08:00:00"});
+    ASSERT_EQ(changed.exitCode, 0) << changed.output;
+    auto deleted = runServerCommand(
+        {"publish", "--db", db, "--delete", "7,2", "--timestamp", "2020-05-02 08:00:00"});
+    ASSERT_EQ(deleted.exitCode, 0) << deleted.output;
+
+    auto server = start();
+    auto reply = page(server->port(), "2020-01-01%2000:00:00", 1, 250);
+    ASSERT_TRUE(reply);
+    json body = json::parse(reply->body);
+    EXPECT_EQ(body["Updated Records"]["rows"], json::array({"4"}));
+    EXPECT_EQ(idsOf(body), (std::vector<std::string>{"4", "11", "2", "7"}));
+    const json& products = body["Updated Records"]["products"];
+    EXPECT_EQ(products[0]["Produktname"], "Neu");
+    EXPECT_EQ(products[0]["isDelete"], "0");
+    EXPECT_EQ(products[2]["isDelete"], "1");
+    EXPECT_EQ(products[3]["isDelete"], "1");
+    EXPECT_EQ(products[3]["Aufnahmedatum"], "2020-05-02 08:00:00");
+
+    auto later = page(server->port(), "2020-05-01%2008:00:00", 1, 250);
+    ASSERT_TRUE(later);
+    EXPECT_EQ(idsOf(json::parse(later->body)), (std::vector<std::string>{"2", "7"}));
+}
+
+TEST_F(ServerProgramTest, RefusesWrongCredentials) {
+    importProducts(3);
+    auto server = start();
+    for (const std::string& form :
+         {std::string("username=sync%40example.ch&password=wrong"),
+          std::string("username=other&password=sync-secret"), std::string()}) {
+        auto reply = page(server->port(), "", 1, 250, form);
+        ASSERT_TRUE(reply);
+        EXPECT_EQ(reply->status, 401);
+        EXPECT_FALSE(reply->body.empty());
+    }
+    auto wrongUpload = sendUpload(server->port(), kCsvHeader, kUploadUser, "wrong");
+    ASSERT_TRUE(wrongUpload);
+    EXPECT_EQ(wrongUpload->status, 401);
+    auto anonymous = sendUpload(server->port(), kCsvHeader, "");
+    ASSERT_TRUE(anonymous);
+    EXPECT_EQ(anonymous->status, 401);
+    auto outbox = runServerCommand({"outbox", "--db", db});
+    EXPECT_NE(outbox.output.find("empty"), std::string::npos) << outbox.output;
+}
+
+TEST_F(ServerProgramTest, CompressesOnlyWhenAsked) {
+    importProducts(300);
+    auto server = start();
+    httplib::Client client("127.0.0.1", server->port());
+    client.set_read_timeout(60, 0);
+    client.set_decompress(false);
+    const char* path = "/getUpdatedProducts.php?timestamp=&pageNo=1&records=250";
+
+    auto packed = client.Post(path, {{"Accept-Encoding", "gzip"}}, kLogin,
+                              "application/x-www-form-urlencoded");
+    ASSERT_TRUE(packed);
+    EXPECT_EQ(packed->get_header_value("Content-Encoding"), "gzip");
+    auto inflated = gzipDecompress(packed->body);
+    ASSERT_TRUE(inflated);
+    EXPECT_EQ(idsOf(json::parse(*inflated)).size(), 250u);
+    EXPECT_LT(packed->body.size(), inflated->size() / 4);
+
+    auto plain = client.Post(path, {{"Accept-Encoding", "identity"}}, kLogin,
+                             "application/x-www-form-urlencoded");
+    ASSERT_TRUE(plain);
+    EXPECT_FALSE(plain->has_header("Content-Encoding"));
+    EXPECT_EQ(plain->body, *inflated);
+}
+
+TEST_F(ServerProgramTest, StoresUploadsWithTheRightHeader) {
+    auto server = start();
+    std::string csv = kCsvHeader + "900000001,Brot, hell,Beck,3,1,0,5,2,0.1,250,g,\n";
+    auto sent = sendUpload(server->port(), csv);
+    ASSERT_TRUE(sent);
+    EXPECT_EQ(sent->status, 200);
+    EXPECT_EQ(sent->body, "Mail send");
+
+    auto refused = sendUpload(server->port(), "RecordId;Produktname\n900000002;Käse\n");
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->body, "Error sending in data");
+
+    auto outbox = runServerCommand({"outbox", "--db", db});
+    EXPECT_EQ(outbox.exitCode, 0);
+    EXPECT_NE(
+        outbox.output.find("support@tolvane.ch  Korvalo GB: Product Records for Upload\n" + csv),
+        std::string::npos)
+        << outbox.output;
+    EXPECT_EQ(outbox.output.find("Käse"), std::string::npos);
+}
+
+TEST_F(ServerProgramTest, ImportRefusesReservedIdentifiers) {
+    importProducts(2);
+    writeFile(dir.file("own.tsv"), catalogueHeader() +
+                                       catalogueLine(3, "Drei", "2021-01-01 00:00:00") +
+                                       catalogueLine(900000000, "Eigen", "2021-01-01 00:00:00"));
+    auto result = runServerCommand({"import", "--db", db, "--products", dir.file("own.tsv")});
+    EXPECT_NE(result.exitCode, 0);
+    EXPECT_NE(result.output.find("own.tsv:3:"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("900000000"), std::string::npos) << result.output;
+
+    auto published = runServerCommand(
+        {"publish", "--db", db, "--delete", "900000001", "--timestamp", "2021-01-01 00:00:00"});
+    EXPECT_NE(published.exitCode, 0);
+
+    auto server = start();
+    auto reply = page(server->port(), "", 1, 250);
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(idsOf(json::parse(reply->body)), (std::vector<std::string>{"1", "2"}));
+}
+
+TEST_F(ServerProgramTest, InjectsFaultsForClientTests) {
+    importProducts(600);
+    {
+        auto server = start({"--drop-after-pages", "1"});
+        auto first = page(server->port(), "", 1, 250);
+        ASSERT_TRUE(first);
+        EXPECT_EQ(first->status, 200);
+        for (int pageNo : {2, 3}) {
+            auto dropped = page(server->port(), "", pageNo, 250);
+            EXPECT_FALSE(dropped) << "page " << pageNo << " was answered";
+        }
+        EXPECT_EQ(server->stop(), 0);
+    }
+    {
+        auto server = start({"--garbage", "--delay-ms", "10"});
+        auto reply = page(server->port(), "", 1, 250);
+        ASSERT_TRUE(reply);
+        EXPECT_FALSE(reply->body.empty());
+        EXPECT_FALSE(json::accept(reply->body));
+    }
+    {
+        auto server = start({"--empty-products"});
+        auto reply = page(server->port(), "", 1, 250);
+        ASSERT_TRUE(reply);
+        EXPECT_EQ(json::parse(reply->body),
+                  json::parse(R"({"Updated Records": {"rows": ["5"], "products": []}})"));
+    }
+}

@@ -1,0 +1,56 @@
+#include "TestFiles.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+
+namespace tolvane::server::test {
+
+TempDir::TempDir() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "tolvane-server-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary directory");
+    path_ = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string catalogueHeader() {
+    std::string header;
+    for (std::size_t i = 0; i < kProductKeys.size(); ++i) {
+        if (i) header += '\t';
+        header += kProductKeys[i];
+    }
+    return header + "\n";
+}
+
+ProductRecord product(long long id, const std::string& name, const std::string& timestamp) {
+    ProductRecord record;
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        record.fields[i] = std::string(kProductKeys[i]) + " of " + std::to_string(id);
+    record.fields[0] = name;
+    record.timestamp() = timestamp;
+    record.id = id;
+    return record;
+}
+
+std::string catalogueLine(long long id, const std::string& name, const std::string& timestamp,
+                          const std::string& maker) {
+    ProductRecord record = product(id, name, timestamp);
+    record.fields[1] = maker;
+    std::string line;
+    for (const std::string& field : record.fields)
+        line += field + "\t";
+    return line + std::to_string(id) + "\n";
+}
+
+void writeFile(const std::string& path, const std::string& content) {
+    std::ofstream out(path, std::ios::binary);
+    out << content;
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+} // namespace tolvane::server::test

@@ -1,0 +1,90 @@
+#include "server/Tsv.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace tolvane::server;
+using namespace tolvane::server::test;
+
+namespace {
+
+std::vector<ProductRecord> read(const std::string& text, bool checkTimestamps = true) {
+    std::istringstream in(text);
+    return readCatalogueSource(in, "products.tsv", checkTimestamps);
+}
+
+std::string errorOf(const std::string& text, bool checkTimestamps = true) {
+    try {
+        read(text, checkTimestamps);
+    } catch (const CatalogueSourceError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+} // namespace
+
+TEST(CatalogueSource, KeepsValuesExactlyAndToleratesWindowsLinesAndBom) {
+    std::string tricky = "Kid's \"Müsli\" | 50% & more";
+    std::string text = "\xEF\xBB\xBF" + catalogueHeader() +
+                       catalogueLine(7, tricky, "2021-02-03 04:05:06") + "\n" +
+                       catalogueLine(8, "Brot", "2021-02-03 04:05:07");
+    text.insert(text.find("\t7\n") + 2, "\r");
+    auto records = read(text);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].fields[0], tricky);
+    EXPECT_EQ(records[0].id, 7);
+    EXPECT_EQ(records[0].timestamp(), "2021-02-03 04:05:06");
+    EXPECT_EQ(records[0].fields[23], "GTIN of 7");
+    EXPECT_EQ(records[1].id, 8);
+    EXPECT_FALSE(records[1].deleted);
+}
+
+TEST(CatalogueSource, EmptyFieldsSurviveTheSplit) {
+    std::string line;
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        line += "\t";
+    auto records = read(catalogueHeader() + line + "12\n", false);
+    ASSERT_EQ(records.size(), 1u);
+    for (const std::string& field : records[0].fields)
+        EXPECT_EQ(field, "");
+}
+
+TEST(CatalogueSource, RefusesBadLinesNamingThem) {
+    std::string good = catalogueLine(1, "A", "2021-01-01 00:00:00");
+    std::string shortLine = "A\tB\t3\n";
+    EXPECT_NE(errorOf(catalogueHeader() + good + shortLine).find("products.tsv:3:"),
+              std::string::npos);
+    EXPECT_NE(errorOf(catalogueHeader() + good + shortLine).find("found 3"), std::string::npos);
+
+    std::string reserved = catalogueLine(900000000, "Own", "2021-01-01 00:00:00");
+    std::string message = errorOf(catalogueHeader() + good + good + reserved);
+    EXPECT_NE(message.find("products.tsv:4:"), std::string::npos) << message;
+    EXPECT_NE(message.find("reserved"), std::string::npos) << message;
+    EXPECT_NE(
+        errorOf(catalogueHeader() + catalogueLine(99999999999999999, "X", "2021-01-01 00:00:00"))
+            .find("reserved"),
+        std::string::npos);
+
+    EXPECT_NE(errorOf("Produktname\tHersteller\n" + good).find("products.tsv:1:"),
+              std::string::npos);
+    EXPECT_NE(errorOf("").find("empty"), std::string::npos);
+}
+
+TEST(CatalogueSource, TimestampsAreCheckedOnlyWhenTheyAreKept) {
+    std::string line = catalogueLine(5, "A", "03.02.2021");
+    EXPECT_NE(errorOf(catalogueHeader() + line).find("Aufnahmedatum"), std::string::npos);
+    EXPECT_EQ(read(catalogueHeader() + line, false).size(), 1u);
+}
+
+TEST(CatalogueSource, IdentifiersMustBePlainPositiveNumbersBelowTheReservedRange) {
+    long long id = 0;
+    EXPECT_FALSE(identifierProblem("899999999", id));
+    EXPECT_EQ(id, 899999999);
+    EXPECT_FALSE(identifierProblem(" 42 ", id));
+    EXPECT_EQ(id, 42);
+    for (const char* bad : {"900000000", "900000001", "0", "-3", "12a", "1.5", "", "abc"})
+        EXPECT_TRUE(identifierProblem(bad, id)) << bad;
+}
