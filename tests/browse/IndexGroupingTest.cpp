@@ -6,26 +6,26 @@ using namespace tolvane;
 
 namespace {
 
-using Strings = std::vector<std::string>;
+using Texts = std::vector<std::string>;
 
 // name|maker|id records in the order the store returns them.
-Strings records(const Strings& names) {
-    Strings out;
+Texts records(const Texts& names) {
+    Texts out;
     int id = 1;
     for (const auto& n : names)
         out.push_back(n + "|Maker|" + std::to_string(id++));
     return out;
 }
 
-Strings letters(const IndexGrouping& g) {
-    Strings out;
+Texts letters(const IndexGrouping& g) {
+    Texts out;
     for (const auto& s : g.displayList)
         out.push_back(s.letter);
     return out;
 }
 
-Strings namesIn(const ProductSection& s) {
-    Strings out;
+Texts namesIn(const ProductSection& s) {
+    Texts out;
     for (const auto& r : s.rows)
         out.push_back(r.substr(0, r.find('|')));
     return out;
@@ -54,53 +54,53 @@ TEST(IndexGrouping, UmlautsAndSharpSJoinTheirPlainLetter) {
     const auto g = groupUnderIndexLetters(
         records({"Äpfel", "Apfelmus", "ölsardinen", "Orange", "ßalat", "Suppe", "Über", "Uhu"}),
         BlankKeys::Hidden);
-    EXPECT_EQ(g.indexLetters, (Strings{"A", "O", "S", "U"}));
-    ASSERT_EQ(letters(g), (Strings{"A", "O", "S", "U"}));
-    EXPECT_EQ(namesIn(g.displayList[0]), (Strings{"Äpfel", "Apfelmus"}));
-    EXPECT_EQ(namesIn(g.displayList[2]), (Strings{"ßalat", "Suppe"}));
+    EXPECT_EQ(g.indexLetters, (Texts{"A", "O", "S", "U"}));
+    ASSERT_EQ(letters(g), (Texts{"A", "O", "S", "U"}));
+    EXPECT_EQ(namesIn(g.displayList[0]), (Texts{"Äpfel", "Apfelmus"}));
+    EXPECT_EQ(namesIn(g.displayList[2]), (Texts{"ßalat", "Suppe"}));
 }
 
 TEST(IndexGrouping, DigitsAndSignsGoUnderHashAtTheEnd) {
     const auto g = groupUnderIndexLetters(
         records({"7up", "@home", "1001 Nacht", "Brot", "Zwieback", "!Wow"}), BlankKeys::Hidden);
-    EXPECT_EQ(g.indexLetters, (Strings{"B", "Z", "#"}));
-    ASSERT_EQ(letters(g), (Strings{"B", "Z", "#"}));
+    EXPECT_EQ(g.indexLetters, (Texts{"B", "Z", "#"}));
+    ASSERT_EQ(letters(g), (Texts{"B", "Z", "#"}));
     // Merged in sorted key order ("!" < "1" < "7" < "@"), query order inside each key.
-    EXPECT_EQ(namesIn(g.displayList[2]), (Strings{"!Wow", "1001 Nacht", "7up", "@home"}));
+    EXPECT_EQ(namesIn(g.displayList[2]), (Texts{"!Wow", "1001 Nacht", "7up", "@home"}));
 }
 
 TEST(IndexGrouping, KeysAboveZGetTheirOwnSections) {
     const auto g = groupUnderIndexLetters(records({"Apfel", "Zwieback", "[Test]", "Éclair", "9er"}),
                                           BlankKeys::Hidden);
-    EXPECT_EQ(g.indexLetters, (Strings{"A", "Z", "[", "É", "#"}));
-    EXPECT_EQ(letters(g), (Strings{"A", "Z", "[", "É", "#"}));
+    EXPECT_EQ(g.indexLetters, (Texts{"A", "Z", "[", "É", "#"}));
+    EXPECT_EQ(letters(g), (Texts{"A", "Z", "[", "É", "#"}));
 }
 
 TEST(IndexGrouping, BlankNamesAreHiddenInTheMainListButFiledUnderHashInACategory) {
     const auto input = records({"", " Leer", "Brot", "Milch"});
 
     const auto main = groupUnderIndexLetters(input, BlankKeys::Hidden);
-    EXPECT_EQ(main.indexLetters, (Strings{"B", "M"}));
-    EXPECT_EQ(letters(main), (Strings{"B", "M"}));
+    EXPECT_EQ(main.indexLetters, (Texts{"B", "M"}));
+    EXPECT_EQ(letters(main), (Texts{"B", "M"}));
 
     const auto category = groupUnderIndexLetters(input, BlankKeys::UnderHash);
-    EXPECT_EQ(category.indexLetters, (Strings{"B", "M", "#"}));
-    ASSERT_EQ(letters(category), (Strings{"B", "M", "#"}));
-    EXPECT_EQ(namesIn(category.displayList[2]), (Strings{"", " Leer"}));
+    EXPECT_EQ(category.indexLetters, (Texts{"B", "M", "#"}));
+    ASSERT_EQ(letters(category), (Texts{"B", "M", "#"}));
+    EXPECT_EQ(namesIn(category.displayList[2]), (Texts{"", " Leer"}));
 }
 
 TEST(IndexGrouping, BlankAndDigitNamesTogetherInTheMainList) {
     const auto g = groupUnderIndexLetters(records({"", "3 Pack", "Brot"}), BlankKeys::Hidden);
-    EXPECT_EQ(g.indexLetters, (Strings{"B", "#"}));
-    ASSERT_EQ(letters(g), (Strings{"B", "#"}));
-    EXPECT_EQ(namesIn(g.displayList[1]), (Strings{"3 Pack"}));
+    EXPECT_EQ(g.indexLetters, (Texts{"B", "#"}));
+    ASSERT_EQ(letters(g), (Texts{"B", "#"}));
+    EXPECT_EQ(namesIn(g.displayList[1]), (Texts{"3 Pack"}));
 }
 
 TEST(IndexGrouping, CatalogueWithoutLettersShowsEveryKeyAsItsOwnSection) {
     const auto g = groupUnderIndexLetters(records({"1a", "2b", "2c", "", "@x"}), BlankKeys::Hidden);
-    EXPECT_EQ(g.indexLetters, (Strings{" ", "1", "2", "@"}));
-    ASSERT_EQ(letters(g), (Strings{" ", "1", "2", "@"}));
-    EXPECT_EQ(namesIn(g.displayList[2]), (Strings{"2b", "2c"}));
+    EXPECT_EQ(g.indexLetters, (Texts{" ", "1", "2", "@"}));
+    ASSERT_EQ(letters(g), (Texts{" ", "1", "2", "@"}));
+    EXPECT_EQ(namesIn(g.displayList[2]), (Texts{"2b", "2c"}));
 }
 
 TEST(IndexGrouping, EmptyInputGivesNothing) {
@@ -110,7 +110,7 @@ TEST(IndexGrouping, EmptyInputGivesNothing) {
 }
 
 TEST(IndexGrouping, KeepsEveryRecordExactlyOnceInQueryOrder) {
-    Strings input;
+    Texts input;
     for (int i = 0; i < 500; ++i)
         input.push_back(std::string(1, static_cast<char>('0' + i % 75)) + "name|m|" +
                         std::to_string(i));

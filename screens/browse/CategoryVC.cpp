@@ -1,0 +1,48 @@
+#include "CategoryVC.h"
+
+#include "nutrition/NumberText.h"
+#include "screens/browse/ProductsForCategoriesVC.h"
+#include "store/Database.h"
+
+namespace tolvane {
+
+CategoryVC::CategoryVC(Platform platform, Database& shared, Navigation& navigation,
+                       LandscapeHooks landscape)
+    : platform_(platform), shared_(shared), navigation_(navigation),
+      landscape_(std::move(landscape)),
+      db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)) {}
+
+CategoryVC::~CategoryVC() = default;
+
+void CategoryVC::viewWillAppear() {
+    std::weak_ptr<int> alive = alive_;
+    platform_.dispatcher.runLater(0, [this, alive] {
+        if (alive.lock()) reloadCategories();
+    });
+}
+
+void CategoryVC::reloadCategories() {
+    categories_.clear();
+    for (const auto& record : db_->selectCategoriesForCategoryScreen()) {
+        const auto bar = record.find('|');
+        if (bar == std::string::npos) continue;
+        categories_.push_back({record.substr(0, bar), record.substr(bar + 1)});
+    }
+    if (listener_) listener_->categoriesChanged();
+}
+
+std::string CategoryVC::rowTitle(int row) const {
+    if (row < 0 || row >= numberOfRows()) return {};
+    return platform_.strings.text(categories_[static_cast<std::size_t>(row)].name);
+}
+
+void CategoryVC::didSelectRow(int row) {
+    if (row < 0 || row >= numberOfRows()) return;
+    const Category& category = categories_[static_cast<std::size_t>(row)];
+    platform_.analytics.logEvent("Category Selected", {{"Categories Screen", category.name}});
+    auto products = std::make_shared<ProductsForCategoriesVC>(
+        platform_, shared_, navigation_, category.recordId, rowTitle(row), landscape_);
+    navigation_.push(products, backTitleKey());
+}
+
+} // namespace tolvane

@@ -1,0 +1,214 @@
+#include "ProductListVC.h"
+
+#include "nutrition/NumberText.h"
+#include "platform/Keys.h"
+#include "store/Database.h"
+
+namespace tolvane {
+
+ProductListVC::ProductListVC(Platform platform, Database& shared)
+    : platform_(platform), shared_(shared),
+      db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)),
+      placeholder_(key("Produkt eingeben")) {}
+
+ProductListVC::~ProductListVC() = default;
+
+std::vector<std::string> ProductListVC::sideIndex() const {
+    if (rowsAreSearch_) return {};
+    return indexLetters_;
+}
+
+int ProductListVC::numberOfSections() const {
+    // An empty list still has its one empty section.
+    return displayList_.empty() ? 1 : static_cast<int>(displayList_.size());
+}
+
+int ProductListVC::numberOfRows(int section) const {
+    if (section < 0 || section >= static_cast<int>(displayList_.size())) return 0;
+    return static_cast<int>(displayList_[static_cast<std::size_t>(section)].rows.size());
+}
+
+std::string ProductListVC::sectionTitle(int section) const {
+    if (section < 0 || section >= static_cast<int>(displayList_.size())) return {};
+    return displayList_[static_cast<std::size_t>(section)].letter;
+}
+
+const std::string* ProductListVC::recordAt(int section, int row) const {
+    if (row < 0 || row >= numberOfRows(section)) return nullptr;
+    return &displayList_[static_cast<std::size_t>(section)].rows[static_cast<std::size_t>(row)];
+}
+
+std::string ProductListVC::rowName(int section, int row) const {
+    const auto* record = recordAt(section, row);
+    if (!record) return {};
+    return record->substr(0, record->find('|'));
+}
+
+std::string ProductListVC::rowMaker(int section, int row) const {
+    const auto* record = recordAt(section, row);
+    if (!record) return {};
+    const auto fields = splitFields(*record);
+    const auto column = static_cast<std::size_t>(makerColumn());
+    return column < fields.size() ? fields[column] : std::string{};
+}
+
+std::string ProductListVC::recordIdAt(int section, int row) const {
+    const auto* record = recordAt(section, row);
+    if (!record) return {};
+    const auto fields = splitFields(*record);
+    const auto column = static_cast<std::size_t>(idColumn());
+    return column < fields.size() ? fields[column] : std::string{};
+}
+
+int ProductListVC::sectionForIndex(int indexPosition) const {
+    // The index may end in "#" while the sections end in the merged "#" section; both are
+    // in the same order, so the position is the section.
+    if (displayList_.empty()) return 0;
+    if (indexPosition < 0) return 0;
+    return std::min(indexPosition, static_cast<int>(displayList_.size()) - 1);
+}
+
+std::size_t ProductListVC::rowCount() const {
+    std::size_t n = 0;
+    for (const auto& s : displayList_)
+        n += s.rows.size();
+    return n;
+}
+
+void ProductListVC::setUpDisplayList(const std::vector<std::string>& records) {
+    auto grouping = groupUnderIndexLetters(records, blankKeys());
+    displayList_ = std::move(grouping.displayList);
+    indexLetters_ = std::move(grouping.indexLetters);
+    rowsAreSearch_ = search_;
+}
+
+void ProductListVC::holdFullGrouping() {
+    lastDisplayList_ = displayList_;
+    lastIndexLetters_ = indexLetters_;
+}
+
+void ProductListVC::readLiveSearch() {
+    const auto settings = db_->selectSettings();
+    liveSearch_ = !settings.empty() && splitFields(settings.front())[0] == "YES";
+}
+
+void ProductListVC::later(double seconds, std::function<void()> task) {
+    std::weak_ptr<int> alive = alive_;
+    platform_.dispatcher.runLater(seconds, [alive, task = std::move(task)] {
+        if (alive.lock()) task();
+    });
+}
+
+void ProductListVC::notifyList() {
+    if (listener_) listener_->listChanged();
+}
+
+void ProductListVC::notifyState() {
+    if (listener_) listener_->stateChanged();
+}
+
+void ProductListVC::textDidChange(const std::string& text) {
+    searchText_ = text;
+    if (!liveSearch_) {
+        notifyState();
+        return;
+    }
+    tableHidden_ = false;
+    liveSearchStarted_ = true;
+    filterResults("%" + text + "%", false);
+    notifyState();
+}
+
+void ProductListVC::searchBarSearchButtonClicked(const std::string& text) {
+    searchText_ = text;
+    const std::string pattern = "%" + text + "%";
+    liveSearchStarted_ = false;
+    tableHidden_ = false;
+    filterResults(pattern, true);
+    platform_.analytics.logEvent(searchEventName(), {{"Search Screen", pattern}});
+    notifyState();
+}
+
+void ProductListVC::searchBarCancelButtonClicked() {
+    cancelButtonVisible_ = false;
+    if (listener_) listener_->closeKeyboard();
+    search_ = false;
+    nl_ = 1;
+    searchText_.clear();
+    placeholder_ = key("Produkt eingeben");
+    liveSearchStarted_ = false;
+    tableHidden_ = false;
+    ++searchSequence_; // a search still waiting for its turn is void now
+    later(0, [this] { restoreAfterCancel(); });
+    notifyState();
+}
+
+void ProductListVC::searchBarTextDidBeginEditing() {
+    UpdFlag_ = 1;
+    cancelButtonVisible_ = true;
+    notifyState();
+}
+
+void ProductListVC::searchBarTextDidEndEditing() {
+    cancelButtonVisible_ = false;
+    notifyState();
+}
+
+void ProductListVC::filterResults(const std::string& pattern, bool searchBtnClicked) {
+    if (searchBtnClicked) {
+        cancelButtonVisible_ = false;
+        if (listener_) listener_->closeKeyboard();
+    }
+    searchArray_.clear();
+    if (catalogueCount() == 0) {
+        platform_.alerts.show({"",
+                               "Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst die "
+                               "aktuellen Daten herunter.",
+                               {"OK"}});
+    } else {
+        search_ = pattern != "%";
+        // Typing faster than the store answers: only the newest pattern is looked up.
+        const long sequence = ++searchSequence_;
+        later(0, [this, pattern, sequence] {
+            if (sequence == searchSequence_) reloadTable(pattern);
+        });
+    }
+    if (nl_ == 1 && !search_) {
+        searchText_.clear();
+        nl_ = 2;
+    }
+    notifyState();
+}
+
+void ProductListVC::reloadTable(const std::string& pattern) {
+    if (searchCount(pattern) > 0) {
+        searchArray_ = searchRecords(pattern);
+        setUpDisplayList(searchArray_);
+        notifyList();
+        return;
+    }
+    if (searchText_.empty()) return;
+    if (liveSearchStarted_) {
+        tableHidden_ = true;
+        notifyState();
+        return;
+    }
+    platform_.alerts.show(
+        {"Keine Treffer", "Keine Produkte oder Hersteller entsprechen Ihrer Eingabe", {"OK"}});
+    searchText_.clear();
+    search_ = false;
+    later(0, [this] { getRecords(); });
+    notifyState();
+}
+
+void ProductListVC::getRecords() {
+    tableHidden_ = dataArray_.empty();
+    search_ = false;
+    displayList_ = lastDisplayList_;
+    indexLetters_ = lastIndexLetters_;
+    rowsAreSearch_ = false;
+    notifyList();
+    notifyState();
+}
+
+} // namespace tolvane

@@ -1,0 +1,132 @@
+// What the product list and the products of a category have in common: the sectioned list with
+// its index, the search bar (live or on the button) and the alerts of a search.
+#pragma once
+
+#include "platform/Navigation.h"
+#include "platform/Platform.h"
+#include "screens/browse/IndexGrouping.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+class Database;
+
+class ProductListListener {
+public:
+    virtual ~ProductListListener() = default;
+    // The sections, the index or the row form changed: reload the table.
+    virtual void listChanged() {}
+    // A flag or text of the screen changed (hidden table, cancel button, search text, ...).
+    virtual void stateChanged() {}
+    virtual void closeKeyboard() {}
+};
+
+class ProductListVC : public Screen {
+public:
+    ProductListVC(Platform platform, Database& shared);
+    ~ProductListVC() override;
+
+    void setListener(ProductListListener* listener) { listener_ = listener; }
+
+    // --- What the table shows ---
+    const std::vector<ProductSection>& displayList() const { return displayList_; }
+    // Empty while search rows are shown.
+    std::vector<std::string> sideIndex() const;
+    const std::vector<std::string>& indexLetters() const { return indexLetters_; }
+    int numberOfSections() const;
+    int numberOfRows(int section) const;
+    std::string sectionTitle(int section) const;
+    std::string rowName(int section, int row) const;
+    std::string rowMaker(int section, int row) const;
+    // The section an index letter scrolls to (its position among the index letters).
+    int sectionForIndex(int indexPosition) const;
+    // Count of all rows, for the benchmark and the widget's header.
+    std::size_t rowCount() const;
+
+    bool search() const { return search_; }
+    // Whether the rows now in displayList are search records (the flag may run ahead of them
+    // until a deferred search or restore has run).
+    bool rowsAreSearchRecords() const { return rowsAreSearch_; }
+    bool tableHidden() const { return tableHidden_; }
+    bool cancelButtonVisible() const { return cancelButtonVisible_; }
+    const std::string& searchText() const { return searchText_; }
+    const std::string& placeholder() const { return placeholder_; }
+    bool liveSearch() const { return liveSearch_; }
+    bool liveSearchStarted() const { return liveSearchStarted_; }
+    int nl() const { return nl_; }
+    int UpdFlag() const { return UpdFlag_; }
+    const std::vector<std::string>& dataArray() const { return dataArray_; }
+    const std::vector<std::string>& searchArray() const { return searchArray_; }
+
+    // --- Actions of the search bar ---
+    void textDidChange(const std::string& text);
+    void searchBarSearchButtonClicked(const std::string& text);
+    void searchBarCancelButtonClicked();
+    void searchBarTextDidBeginEditing();
+    void searchBarTextDidEndEditing();
+
+    void filterResults(const std::string& pattern, bool searchBtnClicked);
+    void reloadTable(const std::string& pattern);
+    // Restores the held grouping of the whole list.
+    void getRecords();
+    void setUpDisplayList(const std::vector<std::string>& records);
+
+    // Choosing a row opens the product.
+    virtual void didSelectRow(int section, int row) = 0;
+
+protected:
+    // The differences between the two lists.
+    virtual int catalogueCount() = 0;
+    virtual int searchCount(const std::string& pattern) = 0;
+    virtual std::vector<std::string> searchRecords(const std::string& pattern) = 0;
+    virtual BlankKeys blankKeys() const = 0;
+    virtual const char* searchEventName() const = 0;
+    virtual void restoreAfterCancel() = 0;
+    // Record columns (0-based) of the maker and the identifier in the current row form.
+    virtual int makerColumn() const = 0;
+    virtual int idColumn() const = 0;
+
+    // Keeps the grouping just made as the one of the whole list.
+    void holdFullGrouping();
+    void readLiveSearch();
+    const std::string* recordAt(int section, int row) const;
+    std::string recordIdAt(int section, int row) const;
+    // Runs the task on the next turn of the event loop while this screen still exists.
+    void later(double seconds, std::function<void()> task);
+    void notifyList();
+    void notifyState();
+
+    Platform platform_;
+    Database& shared_;
+    std::unique_ptr<Database> db_; // this screen's own store object on the same file
+    ProductListListener* listener_ = nullptr;
+
+    std::vector<std::string> dataArray_;
+    std::vector<std::string> searchArray_;
+    std::vector<ProductSection> displayList_;
+    std::vector<std::string> indexLetters_;
+    std::vector<ProductSection> lastDisplayList_;
+    std::vector<std::string> lastIndexLetters_;
+    bool search_ = false;
+    bool rowsAreSearch_ = false;
+    bool liveSearch_ = false;
+    bool liveSearchStarted_ = false;
+    int nl_ = 0;
+    int UpdFlag_ = 0;
+
+    bool tableHidden_ = false;
+    bool cancelButtonVisible_ = false;
+    std::string searchText_;
+    std::string placeholder_;
+
+    // Expires with the screen, so deferred work and late alert answers find it gone.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+
+private:
+    long searchSequence_ = 0;
+};
+
+} // namespace tolvane

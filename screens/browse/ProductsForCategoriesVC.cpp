@@ -1,0 +1,71 @@
+#include "ProductsForCategoriesVC.h"
+
+#include "platform/Keys.h"
+#include "screens/detail/ProductDetail.h"
+#include "store/Database.h"
+
+namespace tolvane {
+
+ProductsForCategoriesVC::ProductsForCategoriesVC(Platform platform, Database& shared,
+                                                 Navigation& navigation, std::string categoryId,
+                                                 std::string myTitle, LandscapeHooks landscape)
+    : ProductListVC(platform, shared), navigation_(navigation), categoryId_(std::move(categoryId)),
+      myTitle_(std::move(myTitle)), landscape_(std::move(landscape)) {}
+
+void ProductsForCategoriesVC::viewDidLoad() {
+    if (loaded_) return;
+    loaded_ = true;
+    readLiveSearch();
+    dataArray_ = db_->selectProductsForCategory(categoryId_);
+    tableHidden_ = dataArray_.empty();
+    setUpDisplayList(dataArray_);
+    holdFullGrouping();
+    notifyList();
+    notifyState();
+}
+
+void ProductsForCategoriesVC::viewWillAppear() {
+    readLiveSearch();
+    notifyState();
+}
+
+void ProductsForCategoriesVC::viewWillDisappear() {
+    if (listener_) listener_->closeKeyboard();
+    platform_.defaults.setString("categoryId", categoryId_);
+    platform_.defaults.setString("ProductsForCategoryTitle", myTitle_);
+}
+
+void ProductsForCategoriesVC::restoreAfterCancel() {
+    setUpDisplayList(dataArray_);
+    notifyList();
+    notifyState();
+}
+
+void ProductsForCategoriesVC::didSelectRow(int section, int row) {
+    const std::string productId = recordIdAt(section, row);
+    if (productId.empty()) return;
+    platform_.defaults.setString("ProductsForCategoroesProductId", productId);
+    const auto details = db_->selectProductDetail(productId);
+    if (details.empty()) {
+        platform_.log.write("Product " + productId + " not found");
+        return;
+    }
+    auto detail = std::make_shared<ProductDetail>(platform_, shared_, landscape_);
+    detail->setFromScreen("ProductsForCategory");
+    detail->drawData(details);
+    navigation_.push(detail, key("Zurück"));
+}
+
+int ProductsForCategoriesVC::catalogueCount() {
+    return db_->selectProductCountForCategory(categoryId_);
+}
+
+int ProductsForCategoriesVC::searchCount(const std::string& pattern) {
+    return db_->selectSearchCountForCategory(pattern, pattern, categoryId_);
+}
+
+std::vector<std::string> ProductsForCategoriesVC::searchRecords(const std::string& pattern) {
+    return db_->Search(pattern, pattern, categoryId_);
+}
+
+} // namespace tolvane

@@ -1,0 +1,42 @@
+// The products of one category, with its own index and a search inside the category.
+#pragma once
+
+#include "screens/browse/ProductListVC.h"
+#include "screens/detail/LandscapeHooks.h"
+
+namespace tolvane {
+
+class ProductsForCategoriesVC : public ProductListVC {
+public:
+    ProductsForCategoriesVC(Platform platform, Database& shared, Navigation& navigation,
+                            std::string categoryId, std::string myTitle,
+                            LandscapeHooks landscape = {});
+
+    std::string screenName() const override { return "ProductsForCategoriesVC"; }
+    const std::string& categoryId() const { return categoryId_; }
+    const std::string& myTitle() const { return myTitle_; }
+
+    void viewDidLoad();
+    void viewWillAppear();
+    void viewWillDisappear();
+    void didSelectRow(int section, int row) override;
+
+protected:
+    int catalogueCount() override;
+    int searchCount(const std::string& pattern) override;
+    std::vector<std::string> searchRecords(const std::string& pattern) override;
+    BlankKeys blankKeys() const override { return BlankKeys::UnderHash; }
+    const char* searchEventName() const override { return "Category Search Terms"; }
+    void restoreAfterCancel() override;
+    int makerColumn() const override { return 2; }
+    int idColumn() const override { return 1; }
+
+private:
+    Navigation& navigation_;
+    std::string categoryId_;
+    std::string myTitle_;
+    LandscapeHooks landscape_;
+    bool loaded_ = false;
+};
+
+} // namespace tolvane

@@ -1,0 +1,172 @@
+#include "SearchVC.h"
+
+#include "nutrition/NumberText.h"
+#include "platform/Keys.h"
+#include "screens/browse/CatalogueUpdateRunner.h"
+#include "screens/detail/ProductDetail.h"
+#include "store/Database.h"
+
+namespace tolvane {
+
+SearchVC::SearchVC(Platform platform, Database& shared, Navigation& navigation,
+                   LandscapeHooks landscape)
+    : ProductListVC(platform, shared), navigation_(navigation), landscape_(std::move(landscape)) {}
+
+SearchVC::~SearchVC() = default;
+
+void SearchVC::setUpdateRunner(std::unique_ptr<CatalogueUpdateRunner> runner) {
+    runner_ = std::move(runner);
+}
+
+void SearchVC::loadWholeCatalogue() {
+    dataArray_ = db_->selectProduct();
+    tableHidden_ = dataArray_.empty();
+    search_ = false;
+    setUpDisplayList(dataArray_);
+    holdFullGrouping();
+}
+
+void SearchVC::viewDidLoad() {
+    if (loaded_) return;
+    loaded_ = true;
+    readLiveSearch();
+    loadWholeCatalogue();
+    notifyList();
+    notifyState();
+    if (runner_) runner_->createCsvForUpload(db_->selectProductsForCsv());
+    if (platform_.defaults.boolForKey("isfirstLaunchSearch")) showStartupPrompt();
+}
+
+void SearchVC::showStartupPrompt() {
+    platform_.analytics.logEvent("Show Sync Message on Startup");
+    platform_.alerts.show({"Sync-Benachrichtigung",
+                           "Bitte synchronisieren Sie Ihr App",
+                           {"Hinweis löschen", "Sync starten", "Startmenü Später erinnern"}},
+                          [this, alive = std::weak_ptr<int>(alive_)](int button) {
+                              if (!alive.lock()) return;
+                              switch (button) {
+                              case 0:
+                                  platform_.analytics.logEvent("Starthinweis löschen");
+                                  platform_.defaults.setBool("isfirstLaunchSearch", false);
+                                  break;
+                              case 1:
+                                  platform_.defaults.setBool("isfirstLaunchSearch", true);
+                                  platform_.analytics.logEvent("Sync @ Start");
+                                  update();
+                                  break;
+                              case 2:
+                                  platform_.analytics.logEvent(
+                                      "Sync @ Start-Hinweis erneut anzeigen");
+                                  platform_.defaults.setBool("isfirstLaunchSearch", true);
+                                  break;
+                              default:
+                                  break;
+                              }
+                          });
+}
+
+void SearchVC::viewWillAppear() {
+    readLiveSearch();
+    if (platform_.defaults.stringForKey("NewProductUpdated") == "YES") {
+        loadingShown_ = true;
+        platform_.defaults.setString("NewProductUpdated", "NO");
+        later(0, [this] { getRecordsOnViewAppear(); });
+    }
+    notifyState();
+}
+
+void SearchVC::viewWillDisappear() {
+    if (listener_) listener_->closeKeyboard();
+}
+
+void SearchVC::viewDidDisappear() {
+    if (runner_) runner_->saveProgress();
+}
+
+void SearchVC::getRecordsOnViewAppear() {
+    if (search_) {
+        setUpDisplayList(searchArray_);
+    } else {
+        loadWholeCatalogue();
+    }
+    loadingShown_ = false;
+    notifyList();
+    notifyState();
+}
+
+void SearchVC::update() {
+    if (runner_) runner_->update();
+}
+
+void SearchVC::didSelectRow(int section, int row) {
+    const std::string productId = recordIdAt(section, row);
+    if (productId.empty()) return;
+    platform_.defaults.setString("SearchProductId", productId);
+    const auto details = db_->selectProductDetail(productId);
+    if (details.empty()) {
+        // Gone since the list was built (an update removed it): nothing to open.
+        platform_.log.write("Product " + productId + " not found");
+        return;
+    }
+    auto detail = std::make_shared<ProductDetail>(platform_, shared_, landscape_);
+    detail->setFromScreen("Search");
+    detail->drawData(details);
+    navigation_.push(detail);
+}
+
+int SearchVC::catalogueCount() {
+    return db_->selectProductCount();
+}
+
+int SearchVC::searchCount(const std::string& pattern) {
+    return db_->selectSearchCount(pattern, pattern);
+}
+
+std::vector<std::string> SearchVC::searchRecords(const std::string& pattern) {
+    return db_->Search(pattern, pattern);
+}
+
+void SearchVC::showProgress(bool shown) {
+    progressShown_ = shown;
+    if (shown) stored_ = -1; // a new run: nothing known yet
+    notifyState();
+}
+
+void SearchVC::spinner(bool running) {
+    spinnerRunning_ = running;
+    notifyState();
+}
+
+void SearchVC::setRefreshEnabled(bool enabled) {
+    refreshEnabled_ = enabled;
+    notifyState();
+}
+
+void SearchVC::endSearch() {
+    // As the cancel button does, except that an update also closes a keyboard in use.
+    if (UpdFlag_ == 1 && listener_) listener_->closeKeyboard();
+    searchBarCancelButtonClicked();
+}
+
+void SearchVC::rebuildList() {
+    loadWholeCatalogue();
+    notifyList();
+    notifyState();
+}
+
+void SearchVC::progress(int storedProducts, int totalProducts, int page, int pages) {
+    stored_ = storedProducts;
+    total_ = totalProducts;
+    page_ = page;
+    pages_ = pages;
+    notifyState();
+}
+
+std::string SearchVC::progressText() const {
+    if (stored_ < 0) return {};
+    std::string text = formatInt(stored_) + " / " + formatInt(total_);
+    if (pages_ > 0) text += " \xC2\xB7 " + formatInt(page_) + " / " + formatInt(pages_);
+    return text;
+}
+
+} // namespace tolvane

@@ -1,0 +1,82 @@
+// The first tab: every catalogue product under index letters, the search, the catalogue update
+// (refresh button, start-up prompt, progress panel) and the own-product upload.
+#pragma once
+
+#include "platform/Keys.h"
+#include "screens/browse/ProductListVC.h"
+#include "screens/detail/LandscapeHooks.h"
+
+#include <memory>
+
+namespace tolvane {
+
+class CatalogueUpdateRunner;
+
+class SearchVC : public ProductListVC {
+public:
+    SearchVC(Platform platform, Database& shared, Navigation& navigation,
+             LandscapeHooks landscape = {});
+    ~SearchVC() override;
+
+    std::string screenName() const override { return "SearchVC"; }
+    static const char* titleKey() { return key("Suche"); }
+    static const char* navigationTitleKey() { return key("Produktsuche"); }
+    static const char* loadingKey() { return key("Loading..."); }
+
+    // Lifecycle, as the widget reports it.
+    void viewDidLoad();
+    void viewWillAppear();
+    void viewWillDisappear();
+    void viewDidDisappear();
+
+    void getRecordsOnViewAppear();
+    // The refresh button.
+    void update();
+    void didSelectRow(int section, int row) override;
+
+    // The catalogue update reaches the screen through these.
+    void showProgress(bool shown);
+    void spinner(bool running);
+    void setRefreshEnabled(bool enabled);
+    void endSearch();
+    void rebuildList();
+    void progress(int storedProducts, int totalProducts, int page, int pages);
+
+    // --- What the screen shows besides the list ---
+    bool loadingIndicatorShown() const { return loadingShown_; }
+    bool progressShown() const { return progressShown_; }
+    bool spinnerRunning() const { return spinnerRunning_; }
+    bool refreshEnabled() const { return refreshEnabled_; }
+    // "1250 / 10000 · 5 / 40": products stored of the total, page of pages; empty until known.
+    std::string progressText() const;
+
+    // Replaces the update and upload (tests and the widget tests use a fake).
+    void setUpdateRunner(std::unique_ptr<CatalogueUpdateRunner> runner);
+    CatalogueUpdateRunner* updateRunner() const { return runner_.get(); }
+
+protected:
+    int catalogueCount() override;
+    int searchCount(const std::string& pattern) override;
+    std::vector<std::string> searchRecords(const std::string& pattern) override;
+    BlankKeys blankKeys() const override { return BlankKeys::Hidden; }
+    const char* searchEventName() const override { return "General Search Terms"; }
+    void restoreAfterCancel() override { getRecords(); }
+    int makerColumn() const override { return rowsAreSearch_ ? 2 : 1; }
+    int idColumn() const override { return rowsAreSearch_ ? 1 : 2; }
+
+private:
+    void loadWholeCatalogue();
+    void showStartupPrompt();
+
+    Navigation& navigation_;
+    LandscapeHooks landscape_;
+    std::unique_ptr<CatalogueUpdateRunner> runner_;
+    bool loaded_ = false;
+    bool loadingShown_ = false;
+    bool progressShown_ = false;
+    bool spinnerRunning_ = false;
+    bool refreshEnabled_ = true;
+    int stored_ = -1, total_ = 0, page_ = 0, pages_ = 0;
+};
+
+} // namespace tolvane

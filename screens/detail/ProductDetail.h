@@ -1,0 +1,103 @@
+// One product as traffic lights: header row, one row per nutrient, the sales portion, and the
+// favourites button. Turning the device hands the product to the landscape calculator.
+#pragma once
+
+#include "nutrition/CategoryMeans.h"
+#include "platform/Keys.h"
+#include "platform/Navigation.h"
+#include "platform/Platform.h"
+#include "screens/detail/LandscapeHooks.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+class Database;
+
+class ProductDetailListener {
+public:
+    virtual ~ProductDetailListener() = default;
+    virtual void detailChanged() = 0;
+};
+
+struct DetailRow {
+    std::string picture; // traffic-light picture name, empty for the header and portion rows
+    std::string title;   // looked-up text
+    std::string value;   // text beside the title
+};
+
+class ProductDetail : public Screen {
+public:
+    ProductDetail(Platform platform, Database& shared, LandscapeHooks landscape = {});
+    ~ProductDetail() override;
+
+    std::string screenName() const override { return "ProductDetail"; }
+    static const char* titleKey() { return key("Ampel-Info"); }
+
+    void setListener(ProductDetailListener* listener) { listener_ = listener; }
+    void setFromScreen(const std::string& fromScreen) { fromScreen_ = fromScreen; }
+    const std::string& fromScreen() const { return fromScreen_; }
+
+    void viewDidLoad();
+    void drawData(const std::vector<std::string>& details);
+    void viewWillDisappear();
+
+    // --- Table ---
+    int numberOfRows() const;
+    static int rowHeight(int row) { return row == 0 ? 25 : 40; }
+    DetailRow row(int index) const;
+
+    // --- Header area ---
+    std::string productName() const { return field(0); }
+    std::string maker() const { return field(2); }
+    std::string categoryName() const; // looked up
+    bool showMsg() const { return showMsg_; }
+    static const char* noPortionKey() { return key("Keine Angaben zur Verkaufsmenge"); }
+    static const char* turnDeviceKey() { return key("Für weitere Details bitte Gerät drehen"); }
+
+    // --- Favourites ---
+    bool isFavorite() const { return favorite_; }
+    // The one button: adds when the product is not a favourite, else asks to remove it.
+    std::string favoriteButtonKey() const;
+    void favoriteButtonClicked();
+    void addToFav();
+    void editButton();
+    bool alertFlag() const { return alertFlag_; }
+    bool FavFlag() const { return FavFlag_; }
+
+    // The device turned (orientation as the platform numbers it; 3 and 4 are landscape).
+    void receivedRotate(int orientation);
+
+    const std::vector<std::string>& detailsArr() const { return detailsArr_; }
+    const std::vector<std::string>& productDetailArray() const { return productDetailArray_; }
+    const std::vector<std::string>& firstArray1() const { return firstArray1_; }
+    const CategoryMeans& means() const { return means_; }
+    const std::string& language() const { return language_; }
+
+private:
+    std::string field(std::size_t i) const;
+    void changed();
+
+    Platform platform_;
+    Database& shared_;
+    LandscapeHooks landscape_;
+    std::unique_ptr<Database> db_;
+    ProductDetailListener* listener_ = nullptr;
+
+    std::vector<std::string> detailsArr_;
+    std::vector<std::string> productDetailArray_;
+    std::vector<std::string> firstArray1_;
+    CategoryMeans means_;
+    std::string categoryName_;
+    bool showMsg_ = false;
+    std::string fromScreen_;
+    std::string language_;
+    bool favorite_ = false;
+    bool alertFlag_ = false;
+    bool FavFlag_ = false;
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+};
+
+} // namespace tolvane

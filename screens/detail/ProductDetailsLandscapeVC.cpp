@@ -1,0 +1,111 @@
+#include "ProductDetailsLandscapeVC.h"
+
+#include "nutrition/NumberText.h"
+#include "store/Database.h"
+
+namespace tolvane {
+
+ProductDetailsLandscapeVC::ProductDetailsLandscapeVC(Platform platform, Database& shared,
+                                                     int orientation, LandscapeHooks hooks)
+    : platform_(platform), shared_(shared), orientation_(orientation), hooks_(std::move(hooks)) {}
+
+ProductDetailsLandscapeVC::~ProductDetailsLandscapeVC() = default;
+
+void ProductDetailsLandscapeVC::viewDidLoad() {
+    platform_.log.write("Product Details in Landscape Mode -Screen");
+    if (platform_.defaults.boolForKey("isfirstLaunchGDA")) {
+        platform_.analytics.logEvent("Show GDA Helper on Startup");
+        platform_.alerts.show({"GDA-Info", "Hilfe zur GDA-Nutzung", {"OK"}});
+        platform_.defaults.setBool("isfirstLaunchGDA", false);
+    }
+}
+
+void ProductDetailsLandscapeVC::drawData(const std::vector<std::string>& details) {
+    detailsArr_ = details;
+    std::string joined;
+    for (std::size_t i = 0; i < details.size(); ++i)
+        joined += (i ? "|" : "") + details[i];
+    productDetailArray_ = details.empty() ? std::vector<std::string>{} : splitFields(joined);
+    productDetailArray_.resize(std::max<std::size_t>(productDetailArray_.size(), 12));
+    firstArray1_.assign(productDetailArray_.begin() + 5, productDetailArray_.begin() + 12);
+}
+
+void ProductDetailsLandscapeVC::viewWillAppear() {
+    const auto settings = shared_.selectSettings();
+    const auto fields =
+        settings.empty() ? std::vector<std::string>{} : splitFields(settings.front());
+    imperialUnits_ = fields.size() > 2 && fields[2] == "YES";
+    drawBars("");
+}
+
+void ProductDetailsLandscapeVC::drawBars(const std::string& portionText) {
+    NutrientTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = i < firstArray1_.size() ? firstArray1_[i] : std::string{};
+    // A negative portion leaves the bars as they are.
+    if (const auto bars = gdaBars(texts, portionText)) {
+        bars_ = *bars;
+        if (listener_) listener_->barsChanged();
+    }
+}
+
+std::string ProductDetailsLandscapeVC::barTitle(int bar) const {
+    switch (bar) {
+    case 0:
+        return platform_.strings.text("Fett");
+    case 1:
+        return platform_.strings.text("gesättigte Fette");
+    case 2:
+        return platform_.strings.text("Zucker");
+    case 3:
+        return platform_.strings.text("Salz");
+    case 4:
+        return platform_.strings.text("Kalorien");
+    default:
+        return {};
+    }
+}
+
+std::string ProductDetailsLandscapeVC::productName() const {
+    return productDetailArray_.empty() ? std::string{} : productDetailArray_[0];
+}
+
+bool ProductDetailsLandscapeVC::shouldChangeCharacters(const std::string& currentText,
+                                                       std::size_t rangeLength,
+                                                       const std::string&) {
+    if (portionEditAllowed(currentText, rangeLength)) return true;
+    platform_.alerts.show(
+        {"", "Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.", {"OK"}});
+    return false;
+}
+
+void ProductDetailsLandscapeVC::keyboardWillHide() {
+    drawBars(portionText_);
+}
+
+void ProductDetailsLandscapeVC::touchAt(float x, float y) {
+    touchShown_ = true;
+    touchX_ = x;
+    touchLabel_ = gdaTouchLabel(bars_, x, y, imperialUnits_);
+    if (listener_) listener_->touchChanged();
+}
+
+void ProductDetailsLandscapeVC::touchesEnded() {
+    touchShown_ = false;
+    if (listener_) listener_->touchChanged();
+}
+
+void ProductDetailsLandscapeVC::showInfoView() {
+    if (listener_) listener_->closeKeyboard();
+    if (hooks_.showInfoView) hooks_.showInfoView(detailsArr_, orientation_);
+}
+
+void ProductDetailsLandscapeVC::receivedRotate(int orientation) {
+    if (orientation == 1 && hooks_.nextView) {
+        hooks_.nextView();
+        return;
+    }
+    if (orientation == 3 || orientation == 4) orientation_ = orientation;
+}
+
+} // namespace tolvane

@@ -1,0 +1,94 @@
+// The landscape calculator: what share of the guideline daily amounts a typed portion of one
+// product supplies, as five bars with percentages, and the amount under the finger.
+#pragma once
+
+#include "nutrition/GdaCalculator.h"
+#include "platform/Keys.h"
+#include "platform/Navigation.h"
+#include "platform/Platform.h"
+#include "screens/detail/LandscapeHooks.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+class Database;
+
+class LandscapeListener {
+public:
+    virtual ~LandscapeListener() = default;
+    virtual void barsChanged() {}
+    virtual void touchChanged() {}
+    virtual void closeKeyboard() {}
+};
+
+class ProductDetailsLandscapeVC : public Screen {
+public:
+    ProductDetailsLandscapeVC(Platform platform, Database& shared, int orientation,
+                              LandscapeHooks hooks = {});
+    ~ProductDetailsLandscapeVC() override;
+
+    std::string screenName() const override { return "ProductDetailsLandscapeVC"; }
+    static const char* infoButtonKey() { return key("GDA Info"); }
+
+    void setListener(LandscapeListener* listener) { listener_ = listener; }
+
+    void viewDidLoad();
+    void drawData(const std::vector<std::string>& details);
+    void viewWillAppear();
+    void drawBars(const std::string& portionText);
+
+    // --- What is shown ---
+    const GdaBars& bars() const { return bars_; }
+    // Localized bar titles, fat to energy.
+    std::string barTitle(int bar) const;
+    std::string productName() const;
+    bool imperialUnits() const { return imperialUnits_; } // true in metric mode
+    int orientation() const { return orientation_; }
+
+    // --- Portion field ---
+    const std::string& portionText() const { return portionText_; }
+    // False (and the too-large alert) for an insertion into a full field.
+    bool shouldChangeCharacters(const std::string& currentText, std::size_t rangeLength,
+                                const std::string& replacement);
+    void portionTextChanged(const std::string& text) { portionText_ = text; }
+    // The keyboard went away: the bars follow the field.
+    void keyboardWillHide();
+
+    // --- Touching the bars ---
+    void touchesBegan(float x, float y) { touchAt(x, y); }
+    void touchesMoved(float x, float y) { touchAt(x, y); }
+    void touchesEnded();
+    bool touchLabelShown() const { return touchShown_; }
+    const std::string& touchLabel() const { return touchLabel_; }
+    float touchX() const { return touchX_; }
+
+    void showInfoView();
+    void receivedRotate(int orientation);
+
+    const std::vector<std::string>& detailsArr() const { return detailsArr_; }
+    const std::vector<std::string>& firstArray1() const { return firstArray1_; }
+
+private:
+    void touchAt(float x, float y);
+
+    Platform platform_;
+    Database& shared_;
+    int orientation_;
+    LandscapeHooks hooks_;
+    LandscapeListener* listener_ = nullptr;
+
+    std::vector<std::string> detailsArr_;
+    std::vector<std::string> productDetailArray_;
+    std::vector<std::string> firstArray1_;
+    GdaBars bars_{};
+    bool imperialUnits_ = true;
+    std::string portionText_ = "100";
+    bool touchShown_ = false;
+    std::string touchLabel_;
+    float touchX_ = 0;
+};
+
+} // namespace tolvane

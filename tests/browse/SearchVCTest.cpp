@@ -1,0 +1,307 @@
+#include "screens/browse/SearchVC.h"
+#include "TestCatalogue.h"
+#include "screens/browse/CatalogueUpdateRunner.h"
+#include "screens/detail/ProductDetail.h"
+#include "store/Database.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+struct FakeRunner : CatalogueUpdateRunner {
+    int updates = 0;
+    int saves = 0;
+    std::vector<std::vector<std::string>> uploads;
+    void update() override { ++updates; }
+    void createCsvForUpload(const std::vector<std::string>& records) override {
+        uploads.push_back(records);
+    }
+    void saveProgress() override { ++saves; }
+};
+
+class SearchVCTest : public ::testing::Test {
+protected:
+    SearchVCTest() {
+        fake.defaults.registerDefaults({{"isfirstLaunchSearch", false}});
+        catalogue.add({.id = 1, .name = "Äpfel", .maker = "Bauer"});
+        catalogue.add({.id = 2, .name = "Apfelmus", .maker = "Müller"});
+        catalogue.add({.id = 3, .name = "Brot", .maker = "Beck"});
+        catalogue.add({.id = 4, .name = "7up", .maker = "Pepsi"});
+        catalogue.add({.id = 5, .name = "", .maker = "Namenlos"});
+    }
+
+    SearchVC& build() {
+        screen = std::make_unique<SearchVC>(fake.platform(), shared, navigation);
+        auto r = std::make_unique<FakeRunner>();
+        runner = r.get();
+        screen->setUpdateRunner(std::move(r));
+        screen->viewDidLoad();
+        return *screen;
+    }
+
+    std::vector<std::string> letters() const {
+        std::vector<std::string> out;
+        for (const auto& s : screen->displayList())
+            out.push_back(s.letter);
+        return out;
+    }
+
+    FakePlatform fake;
+    TestCatalogue catalogue;
+    Database shared{catalogue.path(), fake.log};
+    FakeNavigation navigation;
+    std::unique_ptr<SearchVC> screen;
+    FakeRunner* runner = nullptr;
+};
+
+using Texts = std::vector<std::string>;
+
+} // namespace
+
+TEST_F(SearchVCTest, BuildingGroupsTheWholeCatalogueAndStartsTheUpload) {
+    catalogue.addOwnProductToUpload("Mein Müsli");
+    auto& s = build();
+    EXPECT_FALSE(s.tableHidden());
+    EXPECT_EQ(letters(), (Texts{"A", "B", "#"}));
+    EXPECT_EQ(s.sideIndex(), (Texts{"A", "B", "#"}));
+    EXPECT_EQ(s.rowName(0, 0), "Äpfel");
+    EXPECT_EQ(s.rowMaker(0, 1), "Müller");
+    ASSERT_EQ(runner->uploads.size(), 1u);
+    ASSERT_EQ(runner->uploads[0].size(), 1u);
+    EXPECT_NE(runner->uploads[0][0].find("Mein Müsli"), std::string::npos);
+    EXPECT_FALSE(fake.alerts.hasPending()); // the prompt is off
+}
+
+TEST_F(SearchVCTest, EmptyCatalogueHidesTheTableAndRefusesToSearch) {
+    for (int id = 1; id <= 5; ++id)
+        catalogue.remove(id);
+    auto& s = build();
+    EXPECT_TRUE(s.tableHidden());
+    EXPECT_EQ(s.numberOfSections(), 1);
+    EXPECT_EQ(s.numberOfRows(0), 0);
+    s.searchBarSearchButtonClicked("Brot");
+    ASSERT_TRUE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.firstPending().message,
+              "Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst die aktuellen Daten "
+              "herunter.");
+    EXPECT_EQ(fake.alerts.firstPending().buttons, Texts{"OK"});
+    EXPECT_EQ(fake.dispatcher.runPending(), 0); // nothing was searched
+}
+
+TEST_F(SearchVCTest, ButtonSearchShowsSearchRowsWithoutIndexAndLogsThePattern) {
+    auto& s = build();
+    s.searchBarTextDidBeginEditing();
+    EXPECT_TRUE(s.cancelButtonVisible());
+    s.searchBarSearchButtonClicked("apfel");
+    EXPECT_FALSE(s.cancelButtonVisible());
+    EXPECT_TRUE(s.search());
+    fake.dispatcher.runPending();
+    EXPECT_TRUE(s.sideIndex().empty());
+    // "apfel" matches Apfelmus only: LIKE does not fold the umlaut of Äpfel.
+    ASSERT_EQ(s.rowCount(), 1u);
+    EXPECT_EQ(s.rowName(0, 0), "Apfelmus");
+    EXPECT_EQ(s.rowMaker(0, 0), "Müller"); // third column of a search record
+    const auto events = fake.analytics.events();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back().name, "General Search Terms");
+    EXPECT_EQ(events.back().parameters.at("Search Screen"), "%apfel%");
+}
+
+TEST_F(SearchVCTest, ButtonSearchWithoutHitsAlertsEmptiesTheTextAndBringsTheListBack) {
+    auto& s = build();
+    s.searchBarSearchButtonClicked("Zzz");
+    fake.dispatcher.runPending();
+    ASSERT_TRUE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.firstPending().title, "Keine Treffer");
+    EXPECT_EQ(fake.alerts.firstPending().message,
+              "Keine Produkte oder Hersteller entsprechen Ihrer Eingabe");
+    EXPECT_EQ(s.searchText(), "");
+    EXPECT_FALSE(s.search());
+    EXPECT_EQ(s.sideIndex(), (Texts{"A", "B", "#"}));
+    EXPECT_EQ(s.rowCount(), 4u);
+}
+
+TEST_F(SearchVCTest, LiveSearchFollowsTypingAndHidesTheTableWithoutHits) {
+    catalogue.setSettings("YES", "YES");
+    auto& s = build();
+    ASSERT_TRUE(s.liveSearch());
+    s.textDidChange("b");
+    fake.dispatcher.runPending();
+    EXPECT_TRUE(s.liveSearchStarted());
+    // "%b%" finds Brot by name and Äpfel by its maker Bauer.
+    EXPECT_EQ(s.rowCount(), 2u);
+
+    s.textDidChange("bx");
+    fake.dispatcher.runPending();
+    EXPECT_TRUE(s.tableHidden());
+    EXPECT_FALSE(fake.alerts.hasPending());
+
+    // An empty text searches "%%", which matches everything, as search rows.
+    s.textDidChange("");
+    fake.dispatcher.runPending();
+    EXPECT_FALSE(s.tableHidden());
+    EXPECT_TRUE(s.search());
+    EXPECT_TRUE(s.sideIndex().empty());
+    EXPECT_EQ(s.rowCount(), 4u); // the blank name stays hidden
+}
+
+TEST_F(SearchVCTest, LiveSearchLooksUpOnlyTheNewestOfQuickKeystrokes) {
+    catalogue.setSettings("YES", "YES");
+    auto& s = build();
+    s.textDidChange("z");
+    s.textDidChange("zz");
+    s.textDidChange("b");
+    fake.dispatcher.runPending();
+    EXPECT_FALSE(s.tableHidden()); // the hidden table of "z" never showed
+    EXPECT_EQ(s.rowCount(), 2u);
+}
+
+TEST_F(SearchVCTest, WithLiveSearchOffTypingChangesNothing) {
+    auto& s = build();
+    s.textDidChange("Brot");
+    EXPECT_EQ(fake.dispatcher.runPending(), 0);
+    EXPECT_FALSE(s.search());
+    EXPECT_EQ(s.rowCount(), 4u);
+}
+
+TEST_F(SearchVCTest, CancelRestoresTheHeldListWithoutAskingTheStore) {
+    auto& s = build();
+    s.searchBarSearchButtonClicked("Brot");
+    fake.dispatcher.runPending();
+    ASSERT_EQ(s.rowCount(), 1u);
+    catalogue.remove(2); // the held grouping is shown, not a new query
+    s.searchBarCancelButtonClicked();
+    EXPECT_EQ(s.nl(), 1);
+    EXPECT_EQ(s.searchText(), "");
+    EXPECT_EQ(s.placeholder(), "Produkt eingeben");
+    fake.dispatcher.runPending();
+    EXPECT_FALSE(s.search());
+    EXPECT_EQ(s.rowCount(), 4u);
+    EXPECT_EQ(s.sideIndex(), (Texts{"A", "B", "#"}));
+}
+
+TEST_F(SearchVCTest, ChoosingAProductOpensItsDetailInBothRowForms) {
+    auto& s = build();
+    s.didSelectRow(1, 0); // Brot in the full list: identifier in the third column
+    ASSERT_EQ(navigation.stack().size(), 1u);
+    auto detail = std::dynamic_pointer_cast<ProductDetail>(navigation.top());
+    ASSERT_TRUE(detail);
+    EXPECT_EQ(detail->fromScreen(), "Search");
+    EXPECT_EQ(detail->productName(), "Brot");
+    EXPECT_EQ(fake.defaults.stringForKey("SearchProductId"), "3");
+
+    s.searchBarSearchButtonClicked("Pepsi");
+    fake.dispatcher.runPending();
+    s.didSelectRow(0, 0); // search record: identifier in the second column
+    detail = std::dynamic_pointer_cast<ProductDetail>(navigation.top());
+    ASSERT_TRUE(detail);
+    EXPECT_EQ(detail->productName(), "7up");
+    EXPECT_EQ(fake.defaults.stringForKey("SearchProductId"), "4");
+}
+
+TEST_F(SearchVCTest, AProductGoneSinceTheListWasBuiltDoesNotOpen) {
+    auto& s = build();
+    catalogue.remove(3);
+    s.didSelectRow(1, 0);
+    EXPECT_TRUE(navigation.stack().empty());
+}
+
+TEST_F(SearchVCTest, NewOwnProductReloadsTheListOnAppearing) {
+    auto& s = build();
+    catalogue.add({.id = 900000001, .name = "Zopf"});
+    fake.defaults.setString("NewProductUpdated", "YES");
+    s.viewWillAppear();
+    EXPECT_TRUE(s.loadingIndicatorShown());
+    EXPECT_EQ(fake.defaults.stringForKey("NewProductUpdated"), "NO");
+    fake.dispatcher.runPending();
+    EXPECT_FALSE(s.loadingIndicatorShown());
+    EXPECT_EQ(letters(), (Texts{"A", "B", "Z", "#"}));
+
+    // A cancel afterwards restores the new grouping, not the one of the first build.
+    s.searchBarCancelButtonClicked();
+    fake.dispatcher.runPending();
+    EXPECT_EQ(s.rowCount(), 5u);
+}
+
+TEST_F(SearchVCTest, StartupPromptButtonsDoWhatTheySay) {
+    struct Case {
+        int button;
+        const char* event;
+        bool flagAfter;
+        int updates;
+    };
+    for (const Case c :
+         {Case{0, "Starthinweis löschen", false, 0}, Case{1, "Sync @ Start", true, 1},
+          Case{2, "Sync @ Start-Hinweis erneut anzeigen", true, 0}}) {
+        SCOPED_TRACE(c.button);
+        FakePlatform p;
+        p.defaults.registerDefaults({{"isfirstLaunchSearch", true}});
+        SearchVC s(p.platform(), shared, navigation);
+        auto r = std::make_unique<FakeRunner>();
+        auto* fr = r.get();
+        s.setUpdateRunner(std::move(r));
+        s.viewDidLoad();
+        EXPECT_TRUE(p.analytics.has("Show Sync Message on Startup"));
+        ASSERT_TRUE(p.alerts.hasPending());
+        const auto& prompt = p.alerts.firstPending();
+        EXPECT_EQ(prompt.title, "Sync-Benachrichtigung");
+        EXPECT_EQ(prompt.message, "Bitte synchronisieren Sie Ihr App");
+        EXPECT_EQ(prompt.buttons,
+                  (Texts{"Hinweis löschen", "Sync starten", "Startmenü Später erinnern"}));
+        p.alerts.answer(c.button);
+        EXPECT_TRUE(p.analytics.has(c.event));
+        EXPECT_EQ(p.defaults.boolForKey("isfirstLaunchSearch"), c.flagAfter);
+        EXPECT_TRUE(p.defaults.stored("isfirstLaunchSearch").has_value());
+        EXPECT_EQ(fr->updates, c.updates);
+    }
+}
+
+TEST_F(SearchVCTest, OtherAlertsOnlyDismiss) {
+    auto& s = build();
+    s.searchBarSearchButtonClicked("Zzz");
+    fake.dispatcher.runPending();
+    ASSERT_TRUE(fake.alerts.answer(0));
+    EXPECT_EQ(runner->updates, 0);
+    EXPECT_FALSE(fake.defaults.stored("isfirstLaunchSearch").has_value());
+}
+
+TEST_F(SearchVCTest, UpdateEndsTheSearchShowsProgressAndRebuildsTheList) {
+    auto& s = build();
+    s.update();
+    EXPECT_EQ(runner->updates, 1);
+
+    s.searchBarTextDidBeginEditing();
+    s.searchBarSearchButtonClicked("Brot");
+    fake.dispatcher.runPending();
+    s.showProgress(true);
+    s.spinner(true);
+    s.setRefreshEnabled(false);
+    s.endSearch();
+    EXPECT_EQ(s.searchText(), "");
+    EXPECT_EQ(s.nl(), 1);
+    fake.dispatcher.runPending();
+    EXPECT_FALSE(s.search());
+    EXPECT_EQ(s.progressText(), "");
+
+    catalogue.add({.id = 10, .name = "Quark"});
+    s.progress(250, 1000, 1, 4);
+    s.rebuildList();
+    EXPECT_EQ(s.progressText(), "250 / 1000 \xC2\xB7 1 / 4");
+    EXPECT_TRUE(s.progressShown());
+    EXPECT_TRUE(s.spinnerRunning());
+    EXPECT_FALSE(s.refreshEnabled());
+    EXPECT_EQ(letters(), (Texts{"A", "B", "Q", "#"}));
+
+    s.viewDidDisappear();
+    EXPECT_EQ(runner->saves, 1);
+}
+
+TEST_F(SearchVCTest, DeferredWorkAfterTheScreenIsGoneDoesNothing) {
+    auto& s = build();
+    s.searchBarSearchButtonClicked("Brot");
+    screen.reset();
+    EXPECT_NO_FATAL_FAILURE(fake.dispatcher.runPending());
+}

@@ -1,0 +1,47 @@
+// A temporary database file with the shipped schema, filled by the test.
+#pragma once
+
+#include <string>
+
+namespace tolvane::test {
+
+struct TestProduct {
+    int id = 0;
+    std::string name;
+    std::string maker = "Maker";
+    std::string category = "1";
+    std::string fat = "1.0";
+    std::string satFat = "0.5";
+    std::string sugar = "2.0";
+    std::string salt = "0.1";
+    std::string kcal = "100";
+    std::string unit = "g";
+    std::string portion = "";
+    int favFlag = 0;
+};
+
+class TestCatalogue {
+public:
+    TestCatalogue();
+    ~TestCatalogue();
+    TestCatalogue(const TestCatalogue&) = delete;
+    TestCatalogue& operator=(const TestCatalogue&) = delete;
+
+    const std::string& path() const { return path_; }
+    void add(const TestProduct& p);
+    // Products "<prefix>0001" ... with ids from firstId.
+    void addMany(int count, int firstId, const std::string& category = "1");
+    void addCategory(int id, const std::string& name);
+    void remove(int id);
+    void setSettings(const std::string& liveSearch, const std::string& metric);
+    void addOwnProductToUpload(const std::string& name);
+    void exec(const std::string& sql);
+    int favFlag(int id);
+    std::string sortOrder(int id);
+
+private:
+    std::string dir_;
+    std::string path_;
+};
+
+} // namespace tolvane::test

@@ -1,0 +1,181 @@
+#include "screens/detail/ProductDetail.h"
+#include "TestCatalogue.h"
+#include "store/Database.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+class ProductDetailTest : public ::testing::Test {
+protected:
+    ProductDetailTest() {
+        fake.defaults.setList("AppleLanguages", {"fr", "en"});
+        fake.strings.set("Alle Angaben in g, bezogen auf 100", "Valeurs pour 100");
+        fake.strings.set("Eine Verkaufsportion hat ", "Une portion contient ");
+        fake.strings.set("Fett", "Matières grasses");
+        fake.strings.set("Süßwaren", "Confiserie");
+        catalogue.addCategory(4, "Süßwaren");
+        // Category 4: fat 10 and 30, so the mean is 20; sugar 40 and 60, mean 50.
+        catalogue.add({.id = 1,
+                       .name = "Riegel",
+                       .maker = "Mars",
+                       .category = "4",
+                       .fat = "10",
+                       .satFat = "keine Angaben",
+                       .sugar = "40",
+                       .salt = "0.3",
+                       .kcal = "450",
+                       .unit = "g",
+                       .portion = "250"});
+        catalogue.add({.id = 2,
+                       .name = "Sirup",
+                       .category = "4",
+                       .fat = "30",
+                       .satFat = "2",
+                       .sugar = "60",
+                       .salt = "1,6",
+                       .kcal = "",
+                       .unit = "ml",
+                       .portion = "-1"});
+        catalogue.add({.id = 3, .name = "Allein", .category = "7", .fat = "2", .portion = ""});
+    }
+
+    std::shared_ptr<ProductDetail> open(int id) {
+        auto d = std::make_shared<ProductDetail>(fake.platform(), shared, hooks);
+        d->viewDidLoad();
+        d->drawData(shared.selectProductDetail(std::to_string(id)));
+        return d;
+    }
+
+    FakePlatform fake;
+    TestCatalogue catalogue;
+    Database shared{catalogue.path(), fake.log};
+    LandscapeHooks hooks;
+};
+
+} // namespace
+
+TEST_F(ProductDetailTest, HasNoRowsBeforeAProductIsGiven) {
+    ProductDetail d(fake.platform(), shared);
+    EXPECT_EQ(d.numberOfRows(), 0);
+    d.drawData({});
+    EXPECT_EQ(d.numberOfRows(), 0);
+}
+
+TEST_F(ProductDetailTest, ProductWithPortionHasSevenRows) {
+    const auto d = open(1);
+    EXPECT_TRUE(fake.log.contains("Product Detail -Screen"));
+    EXPECT_EQ(d->numberOfRows(), 7);
+    EXPECT_FALSE(d->showMsg());
+    EXPECT_EQ(d->row(0).title, "Valeurs pour 100g");
+    EXPECT_EQ(d->row(6).title, "Une portion contient 250g");
+    EXPECT_EQ(d->productName(), "Riegel");
+    EXPECT_EQ(d->maker(), "Mars");
+    EXPECT_EQ(d->categoryName(), "Confiserie");
+    EXPECT_EQ(d->firstArray1().size(), 7u);
+}
+
+TEST_F(ProductDetailTest, ProductWithoutPortionHasSixRowsAndTheMessage) {
+    for (int id : {2, 3}) {
+        SCOPED_TRACE(id);
+        const auto d = open(id);
+        EXPECT_EQ(d->numberOfRows(), 6);
+        EXPECT_TRUE(d->showMsg());
+    }
+    EXPECT_EQ(open(2)->row(0).title, "Valeurs pour 100ml");
+}
+
+TEST_F(ProductDetailTest, LightsAreRatedAgainstTheCategoryMeans) {
+    const auto riegel = open(1);
+    // Fat 10 g: yellow, below the mean of 20.
+    EXPECT_EQ(riegel->row(1).picture, "ampel_yellow_top");
+    EXPECT_EQ(riegel->row(1).title, "Matières grasses");
+    EXPECT_EQ(riegel->row(1).value, "10");
+    // No data: the neutral picture of the interface language and no value.
+    EXPECT_EQ(riegel->row(2).picture, "ampel_neutral_fr");
+    EXPECT_EQ(riegel->row(2).value, "");
+    EXPECT_EQ(riegel->row(3).picture, "ampel_red_top");
+    EXPECT_EQ(riegel->row(4).picture, "ampel_green_top"); // salt 0.3 is still green
+    // Energy 450 against a mean of 225 (the empty text counts as 0).
+    EXPECT_EQ(riegel->row(5).picture, "ampel_grey");
+    EXPECT_EQ(riegel->row(5).value, "450");
+
+    const auto sirup = open(2);
+    EXPECT_EQ(sirup->row(1).picture, "ampel_red");      // 30 ml fat, above the mean
+    EXPECT_EQ(sirup->row(4).picture, "ampel_red");      // "1,6" read with its comma
+    EXPECT_EQ(sirup->row(4).value, "1,6");              // shown as stored
+    EXPECT_EQ(sirup->row(5).picture, "ampel_grey_top"); // empty energy reads 0
+}
+
+TEST_F(ProductDetailTest, MeansAreReadAgainAtEveryOpening) {
+    EXPECT_EQ(open(1)->row(1).picture, "ampel_yellow_top");
+    catalogue.remove(2); // now Riegel is alone in its category: equal to the mean
+    EXPECT_EQ(open(1)->row(1).picture, "ampel_yellow");
+}
+
+TEST_F(ProductDetailTest, OneProductCategoryShowsNoTopPictures) {
+    const auto d = open(3);
+    for (int row = 1; row <= 5; ++row)
+        EXPECT_EQ(d->row(row).picture.find("_top"), std::string::npos) << row;
+}
+
+TEST_F(ProductDetailTest, UnknownLanguageFallsBackToTheEnglishNeutralPicture) {
+    fake.defaults.setList("AppleLanguages", {"ja"});
+    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_en");
+}
+
+TEST_F(ProductDetailTest, AddingToFavouritesJoinsTheEndOfTheList) {
+    catalogue.add({.id = 8, .name = "Fav", .category = "7", .favFlag = 1});
+    const auto d = open(1);
+    EXPECT_FALSE(d->isFavorite());
+    EXPECT_EQ(d->favoriteButtonKey(), "Zu Favoriten hinzufügen");
+    d->favoriteButtonClicked();
+    EXPECT_TRUE(d->FavFlag());
+    EXPECT_TRUE(d->alertFlag());
+    EXPECT_EQ(catalogue.favFlag(1), 1);
+    EXPECT_EQ(catalogue.sortOrder(1), "1");
+    EXPECT_TRUE(d->isFavorite());
+    EXPECT_FALSE(fake.alerts.hasPending());
+}
+
+TEST_F(ProductDetailTest, RemovingAFavouriteAsksFirst) {
+    catalogue.exec("UPDATE ProductsTable SET favFlag = 1, sortOrder = '0' WHERE recordId = 1");
+    const auto d = open(1);
+    ASSERT_TRUE(d->isFavorite());
+    d->favoriteButtonClicked();
+    ASSERT_TRUE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.firstPending().message,
+              "Wollen Sie dieses Produkt aus Ihren Favoriten löschen?");
+    EXPECT_EQ(fake.alerts.firstPending().buttons, (std::vector<std::string>{"Ja", "Nein"}));
+    fake.alerts.answer(1); // "Nein"
+    EXPECT_EQ(catalogue.favFlag(1), 1);
+
+    d->favoriteButtonClicked();
+    fake.alerts.answer(0); // "Ja"
+    EXPECT_EQ(catalogue.favFlag(1), 0);
+    EXPECT_EQ(catalogue.sortOrder(1), "");
+    EXPECT_FALSE(d->isFavorite());
+}
+
+TEST_F(ProductDetailTest, TurningToLandscapeHandsOverTheRecord) {
+    std::vector<std::string> shown;
+    int orientation = 0;
+    hooks.showLandscapeView = [&](const std::vector<std::string>& details, int o) {
+        shown = details;
+        orientation = o;
+    };
+    const auto d = open(1);
+    d->receivedRotate(1);
+    d->receivedRotate(5);
+    EXPECT_EQ(orientation, 0);
+    d->receivedRotate(4);
+    EXPECT_EQ(orientation, 4);
+    EXPECT_EQ(shown, d->detailsArr());
+
+    d->setFromScreen("ProductsForCategory");
+    d->viewWillDisappear();
+    EXPECT_EQ(fake.defaults.stringForKey("ProducteDetailFromScreen"), "ProductsForCategory");
+}

@@ -1,0 +1,131 @@
+#include "screens/detail/ProductDetailsLandscapeVC.h"
+#include "TestCatalogue.h"
+#include "store/Database.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+class LandscapeTest : public ::testing::Test {
+protected:
+    LandscapeTest() { fake.defaults.registerDefaults({{"isfirstLaunchGDA", false}}); }
+
+    // name|id|maker|category|fav|fat|satFat|sugar|salt|kcal|unit|portion
+    std::unique_ptr<ProductDetailsLandscapeVC> show(const std::string& record) {
+        auto vc = std::make_unique<ProductDetailsLandscapeVC>(fake.platform(), shared, 3, hooks);
+        vc->viewDidLoad();
+        vc->drawData({record});
+        vc->viewWillAppear();
+        return vc;
+    }
+
+    FakePlatform fake;
+    TestCatalogue catalogue;
+    Database shared{catalogue.path(), fake.log};
+    LandscapeHooks hooks;
+};
+
+const std::string kChips = "Chips|1|Zweifel|4|0|20|5|1|1.5|500|g|150";
+
+} // namespace
+
+TEST_F(LandscapeTest, StartsWithAPortionOfOneHundred) {
+    const auto vc = show(kChips);
+    EXPECT_TRUE(fake.log.contains("Product Details in Landscape Mode -Screen"));
+    EXPECT_EQ(vc->portionText(), "100");
+    EXPECT_EQ(vc->bars()[0].percentLabel, "28%"); // 20 of 70
+    EXPECT_EQ(vc->bars()[4].percentLabel, "25%"); // 500 of 2000
+    EXPECT_EQ(vc->productName(), "Chips");
+}
+
+TEST_F(LandscapeTest, TypedPortionRedrawsWhenTheKeyboardHides) {
+    const auto vc = show(kChips);
+    vc->portionTextChanged("150");
+    EXPECT_EQ(vc->bars()[0].percentLabel, "28%"); // not before the keyboard goes
+    vc->keyboardWillHide();
+    EXPECT_EQ(vc->bars()[0].percentLabel, "42%");
+    EXPECT_EQ(vc->bars()[0].amount, 30);
+    vc->touchesBegan(90, 100); // inside the fat bar
+    EXPECT_TRUE(vc->touchLabelShown());
+    EXPECT_EQ(vc->touchLabel(), "30g");
+    vc->touchesMoved(390, 100); // energy bar: no unit
+    EXPECT_EQ(vc->touchLabel(), "750");
+    vc->touchesMoved(60, 100); // left of every bar
+    EXPECT_EQ(vc->touchLabel(), "0g");
+    vc->touchesEnded();
+    EXPECT_FALSE(vc->touchLabelShown());
+}
+
+TEST_F(LandscapeTest, EnergyBarIsCappedButItsLabelIsNot) {
+    const auto vc = show(kChips);
+    vc->drawBars("400");
+    EXPECT_EQ(vc->bars()[4].percentLabel, "100%");
+    EXPECT_EQ(vc->bars()[4].drawnHeight, 192);
+    vc->drawBars("500");
+    EXPECT_EQ(vc->bars()[4].percentLabel, "125%");
+    EXPECT_EQ(vc->bars()[4].drawnHeight, 192);
+}
+
+TEST_F(LandscapeTest, OddPortionsAndMissingValues) {
+    const auto vc = show("Wasser|2|Quelle|1|0|keine Angaben|||0|0|ml|");
+    EXPECT_EQ(vc->bars()[0].drawnHeight, 0);
+    const auto chips = show(kChips);
+    chips->drawBars("abc");
+    for (const auto& bar : chips->bars())
+        EXPECT_EQ(bar.percentLabel, "0%");
+    chips->drawBars("150");
+    chips->drawBars("-5"); // a negative portion keeps what is shown
+    EXPECT_EQ(chips->bars()[0].percentLabel, "42%");
+}
+
+TEST_F(LandscapeTest, PortionFieldTakesAtMostFiveCharacters) {
+    const auto vc = show(kChips);
+    EXPECT_TRUE(vc->shouldChangeCharacters("1234", 0, "5"));
+    EXPECT_FALSE(fake.alerts.hasPending());
+    EXPECT_FALSE(vc->shouldChangeCharacters("12345", 0, "6"));
+    ASSERT_TRUE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.firstPending().message,
+              "Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.");
+    EXPECT_TRUE(vc->shouldChangeCharacters("12345", 1, ""));  // deleting
+    EXPECT_TRUE(vc->shouldChangeCharacters("12345", 2, "9")); // replacing
+}
+
+TEST_F(LandscapeTest, UsUnitsShowOuncesWithTheSameBars) {
+    catalogue.setSettings("NO", "NO");
+    const auto vc = show(kChips);
+    EXPECT_FALSE(vc->imperialUnits());
+    EXPECT_EQ(vc->bars()[0].percentLabel, "28%");
+    vc->touchesBegan(90, 100);
+    EXPECT_EQ(vc->touchLabel().substr(vc->touchLabel().size() - 2), "oz");
+}
+
+TEST_F(LandscapeTest, HintIsShownOnce) {
+    FakePlatform p;
+    p.defaults.registerDefaults({{"isfirstLaunchGDA", true}});
+    for (int i = 0; i < 2; ++i) {
+        ProductDetailsLandscapeVC vc(p.platform(), shared, 3);
+        vc.viewDidLoad();
+    }
+    ASSERT_EQ(p.alerts.shown().size(), 1u);
+    EXPECT_EQ(p.alerts.shown()[0].title, "GDA-Info");
+    EXPECT_EQ(p.alerts.shown()[0].message, "Hilfe zur GDA-Nutzung");
+    EXPECT_TRUE(p.analytics.has("Show GDA Helper on Startup"));
+    EXPECT_FALSE(p.defaults.boolForKey("isfirstLaunchGDA"));
+}
+
+TEST_F(LandscapeTest, TurningBackAndTheInfoPageReachTheDelegate) {
+    int nextViews = 0;
+    std::vector<std::string> infoFor;
+    hooks.nextView = [&] { ++nextViews; };
+    hooks.showInfoView = [&](const std::vector<std::string>& d, int) { infoFor = d; };
+    const auto vc = show(kChips);
+    vc->receivedRotate(4);
+    EXPECT_EQ(nextViews, 0);
+    vc->showInfoView();
+    EXPECT_EQ(infoFor, std::vector<std::string>{kChips});
+    vc->receivedRotate(1);
+    EXPECT_EQ(nextViews, 1);
+}
