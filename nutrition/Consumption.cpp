@@ -66,8 +66,10 @@ Consumption consumptionFromRecord(std::string_view record) {
 }
 
 void scaleConsumption(Consumption& c, ConsumptionQuantity base, float newValue) {
-    float current = c.value(base);
-    if (base == ConsumptionQuantity::Amount && current == 0.0f) current = 100.0f;
+    // An amount of 0 stands for 100, as if nothing had been set; the amount itself must then
+    // be scaled from 100 too, or it would stay 0 whatever was typed.
+    if (base == ConsumptionQuantity::Amount && c.value(base) == 0.0f) c.text(base) = "100";
+    const float current = c.value(base);
     if (current == 0.0f) return; // nothing to scale from
     const float q = current / 100.0f;
     const float r = (newValue / q) / 100.0f;

@@ -1,0 +1,131 @@
+#include "nutrition/Consumption.h"
+#include "nutrition/FolderRules.h"
+
+#include <gtest/gtest.h>
+
+namespace tolvane {
+namespace {
+
+using Q = ConsumptionQuantity;
+
+TEST(AmountRule, StoredAmountToShownText) {
+    EXPECT_EQ(shownAmount("g"), "100g");
+    EXPECT_EQ(shownAmount("ml"), "100ml");
+    EXPECT_EQ(shownAmount("150g"), "150 g");
+    EXPECT_EQ(shownAmount("12.5g"), "12 g");
+    EXPECT_EQ(shownAmount("13.5g"), "14 g");
+    EXPECT_EQ(shownAmount("250ml"), "250 ml");
+    EXPECT_EQ(shownAmount("abc g"), "0 g");
+    EXPECT_EQ(shownAmount("Stück"), "Stück");
+    EXPECT_EQ(shownAmount(""), "");
+}
+
+TEST(ConsumptionLoad, NormalisesTheStoredRow) {
+    const auto c = consumptionFromRecord("3.4|1,25|5|0|52.5|g|7");
+    EXPECT_EQ(c.text(Q::Amount), "100");
+    EXPECT_EQ(c.text(Q::Fat), "3.4");
+    EXPECT_EQ(c.text(Q::Saturates), "1.2");
+    EXPECT_EQ(c.text(Q::Sugar), "5.0");
+    EXPECT_EQ(c.text(Q::Salt), "0.0");
+    EXPECT_EQ(c.text(Q::Calories), "52"); // half to even
+    EXPECT_EQ(c.shownText(Q::Fat), "3,4");
+    EXPECT_TRUE(isZeroQuantity(c, Q::Salt));
+    EXPECT_FALSE(isZeroQuantity(c, Q::Fat));
+    EXPECT_EQ(storedAmount(c), "100g");
+
+    const auto ml = consumptionFromRecord("1|1|1|1|99,6|250ml|7");
+    EXPECT_EQ(ml.text(Q::Amount), "250");
+    EXPECT_EQ(ml.unit, "ml");
+    EXPECT_EQ(ml.text(Q::Calories), "100");
+    EXPECT_EQ(storedAmount(consumptionFromRecord("1|1|1|1|1|150,4g|7")), "150g");
+}
+
+TEST(ConsumptionLoad, OtherUnitsAreNotRepeatedOnEverySave) {
+    // A product with its own unit text (or none) is filed as that bare text: 100 of it.
+    for (const std::string unit : {"", "Stück"}) {
+        auto c = consumptionFromRecord("1|1|1|1|50|" + unit + "|3");
+        EXPECT_EQ(c.text(Q::Amount), "100") << unit;
+        const std::string saved = storedAmount(c);
+        EXPECT_EQ(saved, "100" + unit);
+        EXPECT_EQ(storedAmount(consumptionFromRecord("1|1|1|1|50|" + saved + "|3")), saved);
+    }
+}
+
+TEST(ConsumptionScaling, TypedAmountThenTypedCalories) {
+    auto c = consumptionFromRecord("3.4|1.0|5.0|0.2|52.5|g|1");
+    ASSERT_EQ(applyTypedValue(c, Q::Amount, "150"), TypedValueOutcome::Applied);
+    EXPECT_EQ(c.text(Q::Amount), "150");
+    EXPECT_EQ(c.text(Q::Fat), "5.1");
+    EXPECT_EQ(c.text(Q::Calories), "78");
+    EXPECT_EQ(storedAmount(c), "150g");
+    EXPECT_EQ(adjustedCalorieTotal("52", "52", c.text(Q::Calories)), "78");
+
+    ASSERT_EQ(applyTypedValue(c, Q::Calories, "39"), TypedValueOutcome::Applied);
+    EXPECT_EQ(c.text(Q::Amount), "75");
+    EXPECT_EQ(c.text(Q::Calories), "39");
+    EXPECT_EQ(c.text(Q::Fat), "2.5"); // 5.1 as a float is just below 5.1
+}
+
+TEST(ConsumptionScaling, TypedValuesThatChangeNothing) {
+    const auto original = consumptionFromRecord("3.4|1.0|5.0|0|52|g|1");
+    const struct {
+        Q field;
+        const char* typed;
+        TypedValueOutcome outcome;
+    } cases[] = {
+        {Q::Fat, "", TypedValueOutcome::Empty},
+        {Q::Fat, "12345", TypedValueOutcome::Rejected},
+        {Q::Fat, "1.2345", TypedValueOutcome::Rejected},
+        {Q::Fat, "-1", TypedValueOutcome::Rejected},
+        {Q::Fat, "1,5x", TypedValueOutcome::Rejected},
+        {Q::Fat, "0", TypedValueOutcome::Ignored},
+        {Q::Fat, "0,00", TypedValueOutcome::Ignored},
+        {Q::Amount, ".", TypedValueOutcome::Ignored},
+        {Q::Salt, "1", TypedValueOutcome::Ignored}, // salt is 0: nothing to scale from
+    };
+    for (const auto& k : cases) {
+        auto c = original;
+        EXPECT_EQ(applyTypedValue(c, k.field, k.typed), k.outcome) << k.typed;
+        EXPECT_EQ(c.texts, original.texts) << k.typed;
+    }
+    auto c = original;
+    EXPECT_EQ(applyTypedValue(c, Q::Fat, "1,5"), TypedValueOutcome::Applied);
+    EXPECT_EQ(c.text(Q::Fat), "1.5");
+}
+
+TEST(ConsumptionScaling, ZeroAmountCountsAsHundred) {
+    auto c = consumptionFromRecord("2.0|1.0|5.0|0.5|50|0g|1");
+    EXPECT_EQ(c.text(Q::Amount), "0");
+    ASSERT_EQ(applyTypedValue(c, Q::Amount, "200"), TypedValueOutcome::Applied);
+    EXPECT_EQ(c.text(Q::Amount), "200");
+    EXPECT_EQ(c.text(Q::Fat), "4.0");
+    EXPECT_EQ(c.text(Q::Calories), "100");
+
+    auto s = consumptionFromRecord("2.0|1.0|5.0|0.5|50|0g|1");
+    scaleFromAmountSlider(s, 50.0f);
+    EXPECT_EQ(s.text(Q::Amount), "50");
+    EXPECT_EQ(s.text(Q::Fat), "1.0");
+}
+
+TEST(ConsumptionScaling, ValueRoundedToZeroStaysZero) {
+    auto c = consumptionFromRecord("0.4|1.0|5.0|0.5|50|g|1");
+    scaleFromAmountSlider(c, 10.0f);
+    EXPECT_EQ(c.text(Q::Fat), "0.0");
+    EXPECT_TRUE(isZeroQuantity(c, Q::Fat));
+    scaleFromAmountSlider(c, 500.0f);
+    EXPECT_EQ(c.text(Q::Fat), "0.0");
+    EXPECT_EQ(c.text(Q::Sugar), "25.0");
+    scaleFromAmountSlider(c, 0.0f); // a slider at 0 would wipe every value
+    EXPECT_EQ(c.text(Q::Amount), "500");
+}
+
+TEST(ConsumptionScaling, CaloriesSliderFromZeroCalories) {
+    auto c = consumptionFromRecord("1.0|1.0|1.0|1.0|0|g|1");
+    scaleFromCaloriesSlider(c, 50.0f);
+    EXPECT_EQ(c.text(Q::Calories), "50");
+    EXPECT_EQ(c.text(Q::Amount), "50");
+    EXPECT_EQ(c.text(Q::Fat), "0.5");
+}
+
+} // namespace
+} // namespace tolvane

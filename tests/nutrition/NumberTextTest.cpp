@@ -1,0 +1,70 @@
+#include "nutrition/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+
+namespace tolvane {
+namespace {
+
+TEST(LeadingNumber, ReadsTheLongestNumberAtTheStart) {
+    const struct {
+        const char* text;
+        float expected;
+    } cases[] = {
+        {"1,5 g", 1.5f}, {"  -2.5e1x", -25.0f}, {"+3", 3.0f},   {".5", 0.5f},     {",5", 0.5f},
+        {"5.", 5.0f},    {"1e", 1.0f},          {"1e+", 1.0f},  {"2E-1kg", 0.2f}, {"12,5,3", 12.5f},
+        {"0,3", 0.3f},   {"\t7\n", 7.0f},       {"abc", 0.0f},  {"", 0.0f},       {"-", 0.0f},
+        {"k.A.", 0.0f},  {".", 0.0f},           {"+.e1", 0.0f}, {"inf", 0.0f},    {"nan", 0.0f},
+        {"0x1A", 0.0f},  {"1e-60", 0.0f},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(leadingFloat(c.text), c.expected) << c.text;
+    EXPECT_TRUE(std::isinf(leadingFloat("1e60")));
+    EXPECT_TRUE(std::isinf(leadingFloat("-1e60")) && leadingFloat("-1e60") < 0);
+    EXPECT_EQ(leadingDouble("0,3"), 0.3);
+}
+
+TEST(LeadingNumber, ReportsHowMuchOfTheTextItTook) {
+    EXPECT_EQ(leadingNumberLength("150g"), 3u);
+    EXPECT_EQ(leadingNumberLength(" 1.5e3x"), 6u);
+    EXPECT_EQ(leadingNumberLength("1e"), 1u);
+    EXPECT_EQ(leadingNumberLength("g"), 0u);
+    EXPECT_EQ(leadingNumberLength("  "), 0u);
+}
+
+TEST(IntegerValue, TakesTheLeadingIntegerAndDropsTheFraction) {
+    EXPECT_EQ(integerValue("12.9"), 12);
+    EXPECT_EQ(integerValue(" 42kcal"), 42);
+    EXPECT_EQ(integerValue("-7,5"), -7);
+    EXPECT_EQ(integerValue("+3"), 3);
+    EXPECT_EQ(integerValue(""), 0);
+    EXPECT_EQ(integerValue("abc"), 0);
+    EXPECT_EQ(integerValue(".9"), 0);
+    EXPECT_EQ(integerValue("99999999999999999999"), INT_MAX);
+    EXPECT_EQ(integerValue("-99999999999999999999"), INT_MIN);
+}
+
+TEST(FixedFormat, RoundsExactHalvesToEven) {
+    EXPECT_EQ(formatWhole(12.5), "12");
+    EXPECT_EQ(formatWhole(13.5), "14");
+    EXPECT_EQ(formatWhole(1850.5f), "1850");
+    EXPECT_EQ(formatOneDecimal(0.25), "0.2");
+    EXPECT_EQ(formatOneDecimal(0.35), "0.3"); // 0.35 is stored just below
+    EXPECT_EQ(formatOneDecimal(2.55f), "2.5");
+    EXPECT_EQ(formatFixed(1.016, 2), "1.02");
+    EXPECT_EQ(formatOneDecimal(0.0), "0.0");
+    EXPECT_EQ(formatOneDecimal(-3.25), "-3.2");
+    EXPECT_EQ(formatWhole(1e20), "100000000000000000000");
+    EXPECT_EQ(formatInt(-42), "-42");
+}
+
+TEST(SplitFields, KeepsEmptyFields) {
+    EXPECT_EQ(splitFields("a||b"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(splitFields(""), (std::vector<std::string>{""}));
+    EXPECT_EQ(splitFields("5'9''", '\''), (std::vector<std::string>{"5", "9", "", ""}));
+}
+
+} // namespace
+} // namespace tolvane

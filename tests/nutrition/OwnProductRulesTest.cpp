@@ -1,0 +1,52 @@
+#include "nutrition/OwnProductRules.h"
+
+#include <gtest/gtest.h>
+
+namespace tolvane {
+namespace {
+
+TEST(OwnProductDecimals, OneDecimalTwoForSalt) {
+    EXPECT_EQ(decimalPlaces("12.34"), 2u);
+    EXPECT_EQ(decimalPlaces("12,3"), 1u);
+    EXPECT_EQ(decimalPlaces("12"), 0u);
+    EXPECT_EQ(decimalPlaces(",ää"), 2u); // characters, not bytes
+    EXPECT_TRUE(decimalPlacesValid("", "", "", "", ""));
+    EXPECT_TRUE(decimalPlacesValid("12,3", "1.5", "0", "1,23", "250.5"));
+    EXPECT_FALSE(decimalPlacesValid("12.34", "", "", "", ""));
+    EXPECT_FALSE(decimalPlacesValid("", "", "", "1,234", ""));
+    EXPECT_FALSE(decimalPlacesValid("", "", "", "", "99.99"));
+    EXPECT_FALSE(decimalPlacesValid("", "1.55", "", "", ""));
+}
+
+TEST(OwnProductSalt, SodiumIsStoredAsSaltKeepingTheComma) {
+    EXPECT_EQ(saltToStore("1,0", kSodiumRow, "", kSodiumRow), "2,54");
+    EXPECT_EQ(saltToStore("0.4", kSodiumRow, "", kSodiumRow), "1.02");
+    EXPECT_EQ(saltToStore("1,23", kSaltRow, "", kSodiumRow), "1,23");
+    EXPECT_EQ(saltToStore("1.5", kSaltRow, "", kSodiumRow), "1.50");
+    EXPECT_EQ(saltToStore("", kSaltRow, "", kSodiumRow), "");
+    EXPECT_EQ(saltToStore("", kSodiumRow, "", kSodiumRow), "");
+}
+
+TEST(OwnProductSalt, EditingAStoredProduct) {
+    // Unchanged text and row keep the stored text exactly.
+    EXPECT_EQ(saltToStore("1,5", kSaltRow, "1,5", kSaltRow), "1,5");
+    // Entered as sodium: shown divided by 2.54, saved multiplied again.
+    const std::string shown = sodiumFromStoredSalt("1.50");
+    EXPECT_EQ(shown, "0.59");
+    EXPECT_EQ(saltToStore(shown, kSodiumRow, "1.50", kSodiumRow), "1.50");
+    EXPECT_EQ(sodiumFromStoredSalt("2,54"), "1,00");
+    EXPECT_EQ(sodiumFromStoredSalt(""), "");
+    // Only the row changed, from salt to sodium: the text is now taken as sodium.
+    EXPECT_EQ(saltToStore("1.00", kSodiumRow, "1.00", kSaltRow), "2.54");
+    // Only the row changed, to salt: the text goes back through the factor.
+    EXPECT_EQ(saltToStore("2.54", kSaltRow, "2.54", kSodiumRow), "1.00");
+}
+
+TEST(OwnProductNames, LoseTheRecordSeparator) {
+    EXPECT_EQ(withoutRecordSeparator("Mü|sli"), "Müsli");
+    EXPECT_EQ(withoutRecordSeparator("||"), "");
+    EXPECT_EQ(withoutRecordSeparator("Müsli"), "Müsli");
+}
+
+} // namespace
+} // namespace tolvane

@@ -1,0 +1,167 @@
+#include "nutrition/TrafficLightRating.h"
+#include "nutrition/CategoryMeans.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace tolvane {
+namespace {
+
+constexpr float kNoMean = std::numeric_limits<float>::quiet_NaN();
+
+TrafficLight::Colour colourOf(Nutrient n, const char* text, const char* unit) {
+    return rateNutrient(n, nutrientValueFromText(n, text), unit, kNoMean).colour;
+}
+
+struct BandCase {
+    Nutrient nutrient;
+    const char* text;
+    const char* unit;
+    TrafficLight::Colour expected;
+};
+
+TEST(TrafficLightBands, ValuesOnABoundBelongToTheLowerBand) {
+    using TL = TrafficLight;
+    const Nutrient F = Nutrient::Fat, S = Nutrient::SaturatedFat, Z = Nutrient::Sugar,
+                   N = Nutrient::Salt;
+    const BandCase cases[] = {
+        // per 100 g
+        {F, "0", "g", TL::Green},
+        {F, "3", "g", TL::Green},
+        {F, "3,01", "g", TL::Yellow},
+        {F, "20", "g", TL::Yellow},
+        {F, "20.5", "g", TL::Red},
+        {S, "1.5", "g", TL::Green},
+        {S, "1.51", "g", TL::Yellow},
+        {S, "5", "g", TL::Yellow},
+        {S, "5.01", "g", TL::Red},
+        {Z, "5", "g", TL::Green},
+        {Z, "5.1", "g", TL::Yellow},
+        {Z, "12.5", "g", TL::Yellow},
+        {Z, "12.6", "g", TL::Red},
+        {N, "0.3", "g", TL::Green},
+        {N, "0,3", "g", TL::Green},
+        {N, "0.31", "g", TL::Yellow},
+        {N, "1.5", "g", TL::Yellow},
+        {N, "1.51", "g", TL::Red},
+        // per 100 ml: any unit other than "g", also the empty one
+        {F, "1.5", "ml", TL::Green},
+        {F, "3", "ml", TL::Yellow},
+        {F, "3", "", TL::Yellow},
+        {F, "10", "ml", TL::Yellow},
+        {F, "10.1", "ml", TL::Red},
+        {S, "0.75", "ml", TL::Green},
+        {S, "0.76", "ml", TL::Yellow},
+        {S, "2.5", "ml", TL::Yellow},
+        {S, "2.6", "ml", TL::Red},
+        {Z, "2.5", "ml", TL::Green},
+        {Z, "2.51", "ml", TL::Yellow},
+        {Z, "6.3", "ml", TL::Yellow},
+        {Z, "6,3", "l", TL::Yellow},
+        {Z, "6.31", "ml", TL::Red},
+        {N, "0.3", "ml", TL::Green},
+        {N, "0.31", "ml", TL::Yellow},
+        {N, "1.5", "ml", TL::Yellow},
+        {N, "1.51", "ml", TL::Red},
+        // unit text is matched exactly
+        {F, "3", "G", TL::Yellow},
+        {F, "3", "g ", TL::Yellow},
+        // text without a number reads as 0
+        {F, "abc", "g", TL::Green},
+        {F, "1e3", "g", TL::Red},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(colourOf(c.nutrient, c.text, c.unit), c.expected)
+            << "nutrient " << index(c.nutrient) << " text '" << c.text << "' unit '" << c.unit
+            << "'";
+}
+
+TEST(TrafficLightBands, MissingDataGivesTheNeutralPictureAndNoText) {
+    for (const char* text : {"", "keine Angaben", "keine Angaben.", "-1", "-0.5"}) {
+        const auto light = rateNutrientText(Nutrient::Fat, text, "g", CategoryMeans{5, 5, 5, 5, 5});
+        EXPECT_EQ(light, (TrafficLight{TrafficLight::NoData, false})) << text;
+        EXPECT_EQ(lightImageName(light, "de"), "ampel_neutral_de");
+        EXPECT_EQ(nutrientValueText(Nutrient::Fat, text), "") << text;
+    }
+    // The no-data texts are exact and case-sensitive.
+    EXPECT_EQ(colourOf(Nutrient::Salt, "Keine Angaben", "g"), TrafficLight::Green);
+    EXPECT_EQ(nutrientValueText(Nutrient::Fat, "abc"), "abc");
+    EXPECT_EQ(nutrientValueText(Nutrient::Sugar, "1,5"), "1,5");
+}
+
+TEST(TrafficLightTop, OnlyStrictlyBelowTheCategoryMean) {
+    const float mean = 4.2f;
+    EXPECT_FALSE(rateNutrient(Nutrient::Fat, mean, "g", mean).top);
+    EXPECT_TRUE(rateNutrient(Nutrient::Fat, std::nextafter(mean, 0.0f), "g", mean).top);
+    EXPECT_FALSE(rateNutrient(Nutrient::Fat, 1.0f, "g", kNoMean).top);
+    EXPECT_EQ(lightImageName(rateNutrient(Nutrient::Sugar, 13.0f, "g", 20.0f), "en"),
+              "ampel_red_top");
+    EXPECT_EQ(lightImageName(rateNutrient(Nutrient::Salt, 1.0f, "g", 0.5f), "en"), "ampel_yellow");
+}
+
+TEST(TrafficLightEnergy, IsAlwaysGreyWithTopBelowTheMean) {
+    const CategoryMeans means{0, 0, 0, 0, 300.0f};
+    const auto energy = [&](const char* text) {
+        return lightImageName(rateNutrientText(Nutrient::Energy, text, "g", means), "fr");
+    };
+    EXPECT_EQ(energy("250"), "ampel_grey_top");
+    EXPECT_EQ(energy("350"), "ampel_grey");
+    EXPECT_EQ(energy("300"), "ampel_grey");
+    EXPECT_EQ(energy("5000"), "ampel_grey"); // never red
+    EXPECT_EQ(energy(""), "ampel_grey_top"); // empty energy reads as 0
+    EXPECT_EQ(energy("keine Angaben"), "ampel_grey");
+    EXPECT_EQ(nutrientValueText(Nutrient::Energy, "keine Angaben"), "keine Angaben");
+    EXPECT_EQ(nutrientValueText(Nutrient::Energy, ""), "");
+}
+
+TEST(TrafficLightPictures, NamesForEveryColourAndLanguage) {
+    EXPECT_EQ(lightImageName({TrafficLight::Green, false}, "de"), "ampel_green");
+    EXPECT_EQ(lightImageName({TrafficLight::Green, true}, "de"), "ampel_green_top");
+    EXPECT_EQ(lightImageName({TrafficLight::Yellow, true}, "de"), "ampel_yellow_top");
+    EXPECT_EQ(lightImageName({TrafficLight::Red, false}, "de"), "ampel_red");
+    EXPECT_EQ(lightImageName({TrafficLight::Grey, true}, "de"), "ampel_grey_top");
+    EXPECT_EQ(lightImageName({TrafficLight::NoData, false}, "ru"), "ampel_neutral_ru");
+}
+
+TEST(CategoryMeans, CountEveryRecordIncludingThoseWithoutData) {
+    const auto means = categoryMeansFromRecords({
+        "3|1,5|10|0.5|200|g|123",
+        "keine Angaben|keine Angaben.|20|abc|400|ml|124",
+        "6||30|0,7|",
+    });
+    EXPECT_FLOAT_EQ(means.arithMeanFett, 3.0f);
+    EXPECT_FLOAT_EQ(means.arithMeanGesFette, 0.5f);
+    EXPECT_FLOAT_EQ(means.arithMeanZucker, 20.0f);
+    EXPECT_FLOAT_EQ(means.arithMeanSalz, 0.4f);
+    EXPECT_FLOAT_EQ(means.arithMeanKalorie, 200.0f);
+    EXPECT_EQ(means.of(Nutrient::Sugar), means.arithMeanZucker);
+    // Short records add nothing for the missing fields but still count.
+    EXPECT_FLOAT_EQ(categoryMeansFromRecords({"4|2", "2"}).arithMeanGesFette, 1.0f);
+}
+
+TEST(CategoryMeans, WithoutRecordsNoPictureIsTop) {
+    const auto means = categoryMeansFromRecords({});
+    EXPECT_TRUE(std::isnan(means.arithMeanFett));
+    EXPECT_FALSE(rateNutrientText(Nutrient::Fat, "1", "g", means).top);
+    EXPECT_FALSE(rateNutrientText(Nutrient::Energy, "1", "g", means).top);
+}
+
+TEST(CategoryMeans, AProductAloneInItsCategoryIsNeverTop) {
+    const std::string record = "3,3|1.1|7.7|0.33|123.4|g|1";
+    const auto means = categoryMeansFromRecords({record});
+    const char* texts[] = {"3,3", "1.1", "7.7", "0.33", "123.4"};
+    for (const Nutrient n : kNutrients)
+        EXPECT_FALSE(rateNutrientText(n, texts[index(n)], "g", means).top) << index(n);
+}
+
+TEST(SalesPortion, GivenWhenPresentAndNotNegative) {
+    EXPECT_TRUE(hasSalesPortion("250"));
+    EXPECT_TRUE(hasSalesPortion("abc")); // reads as 0
+    EXPECT_FALSE(hasSalesPortion(""));
+    EXPECT_FALSE(hasSalesPortion("-1"));
+}
+
+} // namespace
+} // namespace tolvane
