@@ -1,0 +1,96 @@
+#include "StoreFixture.h"
+
+#include <atomic>
+#include <stdexcept>
+#include <thread>
+
+namespace tolvane::test {
+
+using List = std::vector<std::string>;
+
+class ConcurrencyTest : public StoreTest {
+protected:
+    void SetUp() override {
+        StoreTest::SetUp();
+        seedAppTables();
+    }
+};
+
+TEST_F(ConcurrencyTest, TwoThreadsOnOneObjectLoseNothing) {
+    constexpr int kEach = 40;
+    auto writer = [this](const std::string& folder) {
+        for (int i = 0; i < kEach; ++i) {
+            db->insertIntoFavorite_Menulistfolder(std::to_string(i), folder);
+            db->selectProductsAccordingToFolder(folder);
+        }
+    };
+    std::thread a(writer, "1");
+    std::thread b(writer, "2");
+    a.join();
+    b.join();
+    EXPECT_EQ(db->selectProductsAccordingToFolder("1").size(), static_cast<size_t>(kEach));
+    EXPECT_EQ(db->selectProductsAccordingToFolder("2").size(), static_cast<size_t>(kEach));
+}
+
+TEST_F(ConcurrencyTest, WriterWaitsForAnotherObjectsReader) {
+    constexpr int kWrites = 40;
+    addProduct(1, "Brot", "B");
+    Database reader(path, log);
+    std::atomic<bool> done{false};
+    std::atomic<int> failedReads{0};
+    std::thread readerThread([&] {
+        int last = 0;
+        while (!done.load()) {
+            const int count = reader.selectProductCount();
+            // A read that fails gives 0; a count going back means something was lost.
+            if (count < last || count == 0) ++failedReads;
+            last = count;
+        }
+    });
+    for (int i = 0; i < kWrites; ++i)
+        addProduct(100 + i, "Produkt", "H");
+    done = true;
+    readerThread.join();
+    EXPECT_EQ(db->selectProductCount(), kWrites + 1);
+    EXPECT_EQ(failedReads.load(), 0);
+}
+
+TEST_F(ConcurrencyTest, FailedTransactionLeavesTheFileAsItWas) {
+    addProduct(1, "Brot", "B");
+    const std::string before = readFileBytes(path);
+    EXPECT_FALSE(db->runInTransaction([this] {
+        addProduct(2, "Butter", "E");
+        db->deleteProductFromMainTable("1");
+        db->updateSettings("NO", "NO", "NO");
+        EXPECT_EQ(db->selectProductCount(), 1); // this object sees its own changes
+        return false;
+    }));
+    EXPECT_EQ(readFileBytes(path), before);
+    EXPECT_EQ(db->selectProductDetail("1").size(), 1u);
+
+    EXPECT_THROW(db->runInTransaction([this]() -> bool {
+        db->deleteProductFromMainTable("1");
+        throw std::runtime_error("stop");
+    }),
+                 std::runtime_error);
+    EXPECT_EQ(readFileBytes(path), before);
+}
+
+TEST_F(ConcurrencyTest, TransactionCommitsAndHoldsOffOtherThreads) {
+    addProduct(1, "Brot", "B");
+    int seenByOtherThread = -1;
+    std::thread other;
+    EXPECT_TRUE(db->runInTransaction([&] {
+        other = std::thread([&] { seenByOtherThread = db->selectProductCount(); });
+        addProduct(2, "Butter", "E");
+        addProduct(3, "Käse", "K");
+        return true;
+    }));
+    other.join();
+    // The other thread's read ran after the commit, never in the middle.
+    EXPECT_EQ(seenByOtherThread, 3);
+    Database second(path, log);
+    EXPECT_EQ(second.selectProductCount(), 3);
+}
+
+} // namespace tolvane::test

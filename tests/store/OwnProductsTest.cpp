@@ -1,0 +1,145 @@
+#include "StoreFixture.h"
+
+namespace tolvane::test {
+
+using List = std::vector<std::string>;
+
+class OwnProductsTest : public StoreTest {
+protected:
+    void SetUp() override {
+        StoreTest::SetUp();
+        seedAppTables();
+    }
+
+    // The save sequence of the entry screen; returns the new identifier.
+    int save(const std::string& name, const std::string& maker, const std::string& sortOrder,
+             const std::string& kcal = "250") {
+        const int id = db->insertProduct(name, maker, "3", "1,5", "0.5", "12", "0.30", kcal, "0",
+                                         sortOrder, "g", "1", "125");
+        const std::string idText = std::to_string(id);
+        const int mirror = db->insertProductToMainTable(name, maker, "3", "1,5", "0.5", "12",
+                                                        "0.30", kcal, "g", idText, "125");
+        db->updateInsertedProductId(std::to_string(mirror), id);
+        return id;
+    }
+};
+
+TEST_F(OwnProductsTest, SavingANewProductFillsBothTables) {
+    EXPECT_EQ(save("Eins", "A", "0"), 900000001);
+    save("Zwei", "B", "1");
+    save("Drei", "C", "2");
+    const int id = save("Vier|Teil", "Mc|Hersteller", "3");
+    EXPECT_EQ(id, 900000004);
+    EXPECT_TRUE(log.contains("produktmenge 125"));
+
+    const std::string idText = std::to_string(id);
+    EXPECT_EQ(db->selectProductForId(idText),
+              List{"VierTeil|McHersteller|3|1,5|0.5|12|0.30|250|0|g|1|125"});
+    EXPECT_EQ(db->selectProductDetail(idText),
+              List{"VierTeil|" + idText + "|McHersteller|3|0|1,5|0.5|12|0.30|250|g|125"});
+    EXPECT_EQ(db->selectMainTableProductIdForId(idText), idText);
+    EXPECT_EQ(sqlRows(path, "SELECT Sortorder, Sentfield FROM Products WHERE RecordId = " + idText),
+              (Rows{{"3", "0"}}));
+    // Catalogue columns that an own product does not have stay NULL.
+    EXPECT_EQ(
+        sqlRows(path, "SELECT field06, field24 FROM ProductsTable WHERE recordId = " + idText),
+        (Rows{{"<null>", "<null>"}}));
+
+    EXPECT_EQ(db->selectProductsForCsv().size(), 4u);
+    EXPECT_EQ(db->selectProductsForCsv().back(),
+              idText + "|VierTeil|McHersteller|3|1,5|0.5|12|0.30|250|g|125");
+    db->updateProductSentFieldForId(idText);
+    EXPECT_EQ(db->selectProductsForCsv().size(), 3u);
+    EXPECT_EQ(db->selectProductForId(idText),
+              List{"VierTeil|McHersteller|3|1,5|0.5|12|0.30|250|1|g|1|125"});
+}
+
+TEST_F(OwnProductsTest, ListsAndOrder) {
+    const int b = save("Birne", "X", "1");
+    const int a = save("Apfel", "Y", "0");
+    EXPECT_EQ(db->selectProductsSortByProductName(),
+              (List{std::to_string(a) + "|Apfel|Y", std::to_string(b) + "|Birne|X"}));
+    EXPECT_EQ(db->selectProductsBySortOrder(),
+              (List{std::to_string(a) + "|Apfel|Y", std::to_string(b) + "|Birne|X"}));
+    // Positions compare as numbers.
+    db->updateProductOrderForId("10", std::to_string(a));
+    db->updateProductOrderForId("9", std::to_string(b));
+    EXPECT_EQ(db->selectProductsBySortOrder().front(), std::to_string(b) + "|Birne|X");
+}
+
+TEST_F(OwnProductsTest, EditingMovesTheProductOutOfEveryFolder) {
+    const std::string id = std::to_string(save("Riegel", "Coop", "0"));
+    db->updateCaloryValueForUpdation("700", "1");
+    db->updateCaloryValueForUpdation("300", "2");
+    for (const char* folder : {"1", "2"}) {
+        db->insertIntoFavorite_Menulistfolder(id, folder);
+        db->newUpdateIntoEditConsumptionTable(id, "Riegel", "Coop", "3", "g", "1.5", "0.5", "12",
+                                              "0.3", folder[0] == '1' ? "250" : "125", folder);
+    }
+
+    db->updateProductForId("Riegel", "Migros", "4", "2", "1", "10", "0.2", "200", "ml", "0", id,
+                           "330");
+    db->updateProductForIdInMainTable("Riegel", "Migros", "4", "2", "1", "10", "0.2", "200", "ml",
+                                      id, "330");
+    for (const std::string& folder : db->selectFolderIdFromProductID(id)) {
+        const int total =
+            integerValueOfText(db->selectCaloryValueForUpdation(folder)) -
+            integerValueOfText(db->selectCaloryValueFromEditConsumptionForUpdation(id, folder));
+        db->updateCaloryValueForUpdation(std::to_string(total), folder);
+    }
+    db->deleteProductFromEditConsumption(id);
+    db->deleteProductFromFavoriteMenuFolder(id);
+
+    EXPECT_EQ(db->selectCaloryValueForUpdation("1"), "450");
+    EXPECT_EQ(db->selectCaloryValueForUpdation("2"), "175");
+    EXPECT_TRUE(db->selectFoldersAccordingToProduct(id).empty());
+    EXPECT_TRUE(db->selectFolderIdFromProductID(id).empty());
+    EXPECT_EQ(db->selectProductForId(id), List{"Riegel|Migros|4|2|1|10|0.2|200|0|ml|0|330"});
+    EXPECT_EQ(db->selectProductDetail(id),
+              List{"Riegel|" + id + "|Migros|4|0|2|1|10|0.2|200|ml|330"});
+}
+
+TEST_F(OwnProductsTest, DeletingRemovesBothRows) {
+    const std::string keep = std::to_string(save("Bleibt", "A", "0"));
+    const std::string id = std::to_string(save("Weg", "B", "1"));
+    db->deleteProductFromMainTable(db->selectMainTableProductIdForId(id));
+    db->deleteProduct(id);
+    EXPECT_TRUE(db->selectProductDetail(id).empty());
+    EXPECT_TRUE(db->selectProductForId(id).empty());
+    EXPECT_EQ(db->selectMainTableProductIdForId(id), "");
+    EXPECT_EQ(db->selectProductCount(), 1);
+    EXPECT_EQ(db->selectProductForId(keep).size(), 1u);
+}
+
+TEST_F(OwnProductsTest, AFailedFirstInsertLeavesNoRowUnderMinusOne) {
+    sqlExec(path, "DROP TABLE Products");
+    const int id =
+        db->insertProduct("Neu", "X", "3", "1", "1", "1", "1", "100", "0", "0", "g", "1", "100");
+    EXPECT_EQ(id, -1);
+    EXPECT_EQ(db->insertProductToMainTable("Neu", "X", "3", "1", "1", "1", "1", "100", "g",
+                                           std::to_string(id), "100"),
+              -1);
+    EXPECT_EQ(db->selectProductCount(), 0);
+
+    createShippedFile(dir.path() + "/other.db");
+    Database other(dir.path() + "/other.db", log);
+    const int real =
+        other.insertProduct("A", "B", "3", "1", "1", "1", "1", "1", "0", "0", "g", "1", "1");
+    other.updateInsertedProductId("-1", real);
+    other.updateInsertedProductId("5", -1);
+    other.updateInsertedProductId("abc", real);
+    EXPECT_EQ(sqlRows(dir.path() + "/other.db", "SELECT MainTableRecordId FROM Products"),
+              (Rows{{"<null>"}}));
+    other.updateInsertedProductId(std::to_string(real), real);
+    EXPECT_EQ(other.selectMainTableProductIdForId(std::to_string(real)), std::to_string(real));
+
+    // A missing file is not an own product either.
+    Database missing(dir.path() + "/missing.db", log);
+    EXPECT_EQ(
+        missing.insertProduct("A", "B", "3", "1", "1", "1", "1", "1", "0", "0", "g", "1", "1"), -1);
+    EXPECT_EQ(
+        missing.insertProductToMainTable("A", "B", "3", "1", "1", "1", "1", "1", "g", "7", "1"),
+        -1);
+}
+
+} // namespace tolvane::test

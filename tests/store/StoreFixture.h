@@ -1,0 +1,61 @@
+// A per-test directory with a database file built like the shipped one, and direct SQLite
+// access to check what the store really wrote.
+#pragma once
+
+#include "platform/Log.h"
+#include "store/Database.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tolvane::test {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// Creates a file with the shipped tables: catalogue, own products (keys from 900000001),
+// categories, one Timestamp row ('0', NULL, 'x') and one Settings row of "YES".
+// favFlagType lets a test drop the column's affinity.
+void createShippedFile(const std::string& path, const std::string& favFlagType = "NUMERIC");
+
+void sqlExec(const std::string& path, const std::string& sql);
+// Every row, NULL as "<null>".
+Rows sqlRows(const std::string& path, const std::string& sql);
+long long sqlInt(const std::string& path, const std::string& sql);
+std::string readFileBytes(const std::string& path);
+
+// 24 catalogue fields with name, maker, category, nutrients and unit set, the rest "f<n>".
+std::vector<std::string> catalogueFields(const std::string& name, const std::string& maker,
+                                         const std::string& category = "1");
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+class StoreTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    // A fresh shipped file with the application's tables seeded, as after the first launch.
+    void seedAppTables();
+    // Inserts a catalogue row through the store.
+    void addProduct(int recordId, const std::string& name, const std::string& maker,
+                    const std::string& category = "1");
+
+    TempDir dir;
+    std::string path;
+    MemoryLog log;
+    std::unique_ptr<Database> db;
+};
+
+} // namespace tolvane::test
