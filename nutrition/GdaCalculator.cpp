@@ -38,7 +38,8 @@ float portionFromText(std::string_view portionText) {
 
 std::optional<GdaBars> gdaBars(const NutrientTexts& texts, std::string_view portionText) {
     const float portion = portionFromText(portionText);
-    if (portion < 0.0f) return std::nullopt;
+    // "9e99" fits in the field but is no portion.
+    if (portion < 0.0f || !std::isfinite(portion)) return std::nullopt;
     GdaBars bars;
     for (int n = 0; n < kNutrientCount; ++n) {
         const float value = gdaValueFromText(texts[n]);

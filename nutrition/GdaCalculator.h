@@ -37,7 +37,8 @@ float gdaValueFromText(std::string_view text);
 // The portion field's text: empty means 100, otherwise its leading number.
 float portionFromText(std::string_view portionText);
 
-// Bars for the given portion text; nothing (keep what is shown) when the portion is negative.
+// Bars for the given portion text; nothing (keep what is shown) when the portion is negative
+// or too large to be a number.
 // The bars and labels are the same in both unit systems.
 std::optional<GdaBars> gdaBars(const NutrientTexts& texts, std::string_view portionText);
 

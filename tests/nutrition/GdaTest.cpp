@@ -55,6 +55,7 @@ TEST(GdaCalculator, PortionAndValueReading) {
     for (const GdaBar& bar : barsFor(texts, "abc"))
         EXPECT_EQ(bar.percentLabel, "0%");
     EXPECT_FALSE(gdaBars(texts, "-5").has_value());
+    EXPECT_FALSE(gdaBars(texts, "9e99").has_value());
 }
 
 TEST(GdaCalculator, PortionFieldRefusesASixthCharacter) {
