@@ -282,6 +282,10 @@ Fehlt ein Produkt? Dann nennen Sie uns bitte Produktname, Hersteller, Kategorie 
         <translation>Zu Favoriten hinzufügen</translation>
     </message>
     <message>
+        <source>Aus Favoriten entfernen</source>
+        <translation>Aus Favoriten entfernen</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>

@@ -282,6 +282,10 @@ Is a product missing? Please tell us its name, brand, category and the nutrition
         <translation>Add to Favourites</translation>
     </message>
     <message>
+        <source>Aus Favoriten entfernen</source>
+        <translation>Remove from Favourites</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Done</translation>
     </message>

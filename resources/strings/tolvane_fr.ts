@@ -1,0 +1,836 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="de_DE">
+<context>
+    <name>Tolvane</name>
+    <message>
+        <source>Suche</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>Menu List</source>
+        <translation>Menus</translation>
+    </message>
+    <message>
+        <source>Kategorien</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Error!!!</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Failed to create writable database</source>
+        <translation>Impossible de créer la base de données.</translation>
+    </message>
+    <message>
+        <source>Failed to create writable database file with message '%@'.</source>
+        <translation>Impossible de créer le fichier de base de données : %@</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rate MyApp</source>
+        <translation>Évaluer Tolvane</translation>
+    </message>
+    <message>
+        <source>If you like MyApp, please take the time, etc</source>
+        <translation>Si vous appréciez Tolvane, prendriez-vous un instant pour l'évaluer ? Merci de votre soutien !</translation>
+    </message>
+    <message>
+        <source>No, Thanks</source>
+        <translation>Non, merci</translation>
+    </message>
+    <message>
+        <source>Rate It Now</source>
+        <translation>Évaluer maintenant</translation>
+    </message>
+    <message>
+        <source>    Optionen</source>
+        <translation>    Options</translation>
+    </message>
+    <message>
+        <source>    Nützliche Hinweise</source>
+        <translation>    Conseils utiles</translation>
+    </message>
+    <message>
+        <source>Lokalisierung</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Live-Suche</source>
+        <translation>Recherche instantanée</translation>
+    </message>
+    <message>
+        <source>Metrische Einheiten</source>
+        <translation>Unités métriques</translation>
+    </message>
+    <message>
+        <source>Eigene Produkte verwalten</source>
+        <translation>Gérer mes produits</translation>
+    </message>
+    <message>
+        <source>Persönliches Profil</source>
+        <translation>Profil personnel</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Ampel-Infos</source>
+        <translation>À propos du feu tricolore</translation>
+    </message>
+    <message>
+        <source>Benutzungstips</source>
+        <translation>Conseils d'utilisation</translation>
+    </message>
+    <message>
+        <source>Infotext Profil Titel</source>
+        <translation>À propos du profil personnel</translation>
+    </message>
+    <message>
+        <source>BMI Infotext Titel</source>
+        <translation>Indice de masse corporelle (IMC)</translation>
+    </message>
+    <message>
+        <source>Kontakt</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>Sie haben Fragen, Verbesserungsvorschläge oder auch Lob? Wir freuen uns über Ihre Nachricht!</source>
+        <translation>Vous avez des questions, des suggestions ou même des compliments ? Nous serons ravis de lire votre message !</translation>
+    </message>
+    <message>
+        <source>E-mail senden</source>
+        <translation>Envoyer un e-mail</translation>
+    </message>
+    <message>
+        <source>Email Subject</source>
+        <translation>Tolvane : question ou suggestion</translation>
+    </message>
+    <message>
+        <source>Missing Brand</source>
+        <translation>Bonjour,
+
+J'ai la question ou la suggestion suivante au sujet de Tolvane :
+
+
+Un produit manque ? Indiquez-nous son nom, le fabricant, la catégorie et les valeurs nutritionnelles pour 100 g ou 100 ml.
+</translation>
+    </message>
+    <message>
+        <source>Setup-Info</source>
+        <translation>Astuces pour les réglages</translation>
+    </message>
+    <message>
+        <source>Hilfe zur Setupnutzung</source>
+        <translation>Ici, vous choisissez la langue, activez ou désactivez la recherche instantanée et les unités métriques, gérez vos propres produits et votre profil personnel. Les boutons d'information expliquent chaque réglage.</translation>
+    </message>
+    <message>
+        <source>Localization Screen Text 1</source>
+        <translation>Langue de l'app – prise en compte au prochain démarrage</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Française</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Pусский</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>GDA Info</source>
+        <translation>Infos GDA</translation>
+    </message>
+    <message>
+        <source>Produktsuche</source>
+        <translation>Recherche de produits</translation>
+    </message>
+    <message>
+        <source>Produkt eingeben</source>
+        <translation>Produit ou fabricant</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement…</translation>
+    </message>
+    <message>
+        <source>Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst die aktuellen Daten herunter.</source>
+        <translation>Aucune donnée produit n'est encore enregistrée. Veuillez d'abord télécharger les données actuelles.</translation>
+    </message>
+    <message>
+        <source>Keine Treffer</source>
+        <translation>Aucun résultat</translation>
+    </message>
+    <message>
+        <source>Keine Produkte oder Hersteller entsprechen Ihrer Eingabe</source>
+        <translation>Aucun produit ni fabricant ne correspond à votre recherche.</translation>
+    </message>
+    <message>
+        <source>Sync-Benachrichtigung</source>
+        <translation>Mise à jour du catalogue</translation>
+    </message>
+    <message>
+        <source>Bitte synchronisieren Sie Ihr App</source>
+        <translation>Veuillez mettre à jour le catalogue pour voir les produits et les valeurs nutritionnelles les plus récents.</translation>
+    </message>
+    <message>
+        <source>Hinweis löschen</source>
+        <translation>Ne plus afficher</translation>
+    </message>
+    <message>
+        <source>Sync starten</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Startmenü Später erinnern</source>
+        <translation>Rappeler au prochain démarrage</translation>
+    </message>
+    <message>
+        <source>Keine Datenverbindung verfügbar</source>
+        <translation>Aucune connexion de données disponible. Veuillez vérifier votre connexion Internet.</translation>
+    </message>
+    <message>
+        <source>Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.</source>
+        <translation>Connexion établie : les nouvelles entrées ont été téléchargées.</translation>
+    </message>
+    <message>
+        <source>Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte</source>
+        <translation>La connexion a été interrompue et le téléchargement arrêté. Veuillez relancer la mise à jour pour obtenir tous les produits.</translation>
+    </message>
+    <message>
+        <source>Ampel-Info</source>
+        <translation>Feu nutritionnel</translation>
+    </message>
+    <message>
+        <source>Alle Angaben in g, bezogen auf 100</source>
+        <translation>Toutes les valeurs pour 100</translation>
+    </message>
+    <message>
+        <source>Fett</source>
+        <translation>Matières grasses</translation>
+    </message>
+    <message>
+        <source>gesättigte Fette</source>
+        <translation>Acides gras saturés</translation>
+    </message>
+    <message>
+        <source>Zucker</source>
+        <translation>Sucres</translation>
+    </message>
+    <message>
+        <source>Salz</source>
+        <translation>Sel</translation>
+    </message>
+    <message>
+        <source>Kalorien (kcal)</source>
+        <translation>Calories (kcal)</translation>
+    </message>
+    <message>
+        <source>Kalorien</source>
+        <translation>Calories</translation>
+    </message>
+    <message>
+        <source>Eine Verkaufsportion hat </source>
+        <translation>Contenu de l'emballage : </translation>
+    </message>
+    <message>
+        <source>Keine Angaben zur Verkaufsmenge</source>
+        <translation>Contenu de l'emballage non indiqué</translation>
+    </message>
+    <message>
+        <source>Für weitere Details bitte Gerät drehen</source>
+        <translation>Tournez l'appareil pour plus de détails</translation>
+    </message>
+    <message>
+        <source>Zu Favoriten hinzufügen</source>
+        <translation>Ajouter aux favoris</translation>
+    </message>
+    <message>
+        <source>Aus Favoriten entfernen</source>
+        <translation>Retirer des favoris</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Wollen Sie dieses Produkt aus Ihren Favoriten löschen?</source>
+        <translation>Voulez-vous retirer ce produit de vos favoris ?</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>GDA-Info</source>
+        <translation>Calculateur GDA</translation>
+    </message>
+    <message>
+        <source>Hilfe zur GDA-Nutzung</source>
+        <translation>Les barres montrent quelle part des repères nutritionnels journaliers (GDA) une portion apporte. Saisissez la taille de la portion en bas et touchez une barre pour voir la quantité. Retournez l'appareil pour revenir au feu tricolore.</translation>
+    </message>
+    <message>
+        <source>Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.</source>
+        <translation>La valeur saisie est trop grande. Veuillez vérifier votre saisie.</translation>
+    </message>
+    <message>
+        <source>Tageskalorien- &amp; Nährwertbedarf</source>
+        <translation>Besoins quotidiens en calories et nutriments</translation>
+    </message>
+    <message>
+        <source>Weiter</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Produktname</source>
+        <translation>Nom du produit</translation>
+    </message>
+    <message>
+        <source>Herstellername</source>
+        <translation>Fabricant</translation>
+    </message>
+    <message>
+        <source>Kategorie</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Lebensmittel</source>
+        <translation>Aliment</translation>
+    </message>
+    <message>
+        <source>Getränk</source>
+        <translation>Boisson</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>facultatif</translation>
+    </message>
+    <message>
+        <source>Natrium</source>
+        <translation>Sodium</translation>
+    </message>
+    <message>
+        <source>Produktmenge</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Werte für jeweils 100 g/ml</source>
+        <translation>Valeurs pour 100 g/ml</translation>
+    </message>
+    <message>
+        <source>Gewicht oder Menge der Verkaufsportion:</source>
+        <translation>Poids ou volume de l'emballage :</translation>
+    </message>
+    <message>
+        <source>Neues Produkt hinzufügen</source>
+        <translation>Nouveau produit</translation>
+    </message>
+    <message>
+        <source>Fertig</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Sie haben noch nicht alle benötigten Textfelder ausgefüllt. Bitte ergänzen Sie Produktnamen, Hersteller oder wählen noch eine Kategorie</source>
+        <translation>Certains champs obligatoires sont vides. Veuillez saisir le nom du produit et le fabricant, puis choisir une catégorie.</translation>
+    </message>
+    <message>
+        <source>Sie haben zu viele Nachkommastellen angegeben. Bitte geben Sie maximal eine, bei Salz maximal zwei an.</source>
+        <translation>Trop de décimales. Veuillez en saisir une au maximum, deux pour le sel.</translation>
+    </message>
+    <message>
+        <source>Eigene Produkte</source>
+        <translation>Mes produits</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Sie können hier Ihre eigenen Produkte und deren Werte einfügen. Bitte drücken Sie den Bearbeiten-Knopf und dann Plus (+). Produkte können jederzeit nachträglich angepasst oder gelöscht werden.</source>
+        <translation>Vous pouvez ajouter ici vos propres produits et leurs valeurs. Touchez le bouton Modifier, puis plus (+). Les produits peuvent être modifiés ou supprimés à tout moment.</translation>
+    </message>
+    <message>
+        <source>Personal Profile</source>
+        <translation>Profil personnel</translation>
+    </message>
+    <message>
+        <source>Instructions Personal Profile</source>
+        <translation>Réglez ci-dessus votre sexe, votre âge, votre taille et votre poids, puis choisissez votre niveau d'activité. Tolvane en déduit votre IMC, votre poids idéal et votre besoin calorique quotidien, que vous pouvez aussi saisir vous-même.</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>Homme</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>Femme</translation>
+    </message>
+    <message>
+        <source>BMI</source>
+        <translation>IMC</translation>
+    </message>
+    <message>
+        <source>Ideal Body Weight</source>
+        <translation>Poids idéal</translation>
+    </message>
+    <message>
+        <source>Activity Level</source>
+        <translation>Niveau d'activité</translation>
+    </message>
+    <message>
+        <source>Daily Calories(kcal)</source>
+        <translation>Calories par jour (kcal)</translation>
+    </message>
+    <message>
+        <source>sitzend oder liegend</source>
+        <translation>Assis ou allongé</translation>
+    </message>
+    <message>
+        <source>ausschließlich sitzend</source>
+        <translation>Uniquement assis</translation>
+    </message>
+    <message>
+        <source>überwiegend sitzend</source>
+        <translation>Surtout assis</translation>
+    </message>
+    <message>
+        <source>überwiegend stehend</source>
+        <translation>Surtout debout</translation>
+    </message>
+    <message>
+        <source>körperlich anstrengend</source>
+        <translation>Physiquement exigeant</translation>
+    </message>
+    <message>
+        <source>Error Message Consumption Amount</source>
+        <translation>Veuillez saisir un nombre valide.</translation>
+    </message>
+    <message>
+        <source>Error Message Consumption Amount Nil</source>
+        <translation>Veuillez saisir une valeur.</translation>
+    </message>
+    <message>
+        <source>Thank you for your input</source>
+        <translation>Merci, votre besoin calorique quotidien a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Pop-Up Personal Profile</source>
+        <translation>Veuillez saisir un besoin calorique quotidien entre 1 et 9999 kcal, avec trois décimales au maximum.</translation>
+    </message>
+    <message>
+        <source>Speiseplan-Info</source>
+        <translation>Astuces pour les menus</translation>
+    </message>
+    <message>
+        <source>Hilfe zur Speiseplannutzung</source>
+        <translation>Créez des dossiers pour vos repas et remplissez-les depuis la fiche d'un produit avec « Ajouter aux favoris ». Touchez un dossier pour comparer ses nutriments à vos besoins quotidiens. Avec « Modifier », vous ajoutez, réordonnez ou supprimez des dossiers et ouvrez leur contenu pour changer les quantités.</translation>
+    </message>
+    <message>
+        <source>Später erinnern</source>
+        <translation>Me le rappeler plus tard</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Create new folder</source>
+        <translation>Créer un nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Folder Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Pop-Up Add Folder</source>
+        <translation>Le nom du dossier ne peut pas dépasser 30 caractères.</translation>
+    </message>
+    <message>
+        <source>Pop-Up Add Folder2</source>
+        <translation>Le nom du dossier ne peut contenir que des lettres, des chiffres et des espaces.</translation>
+    </message>
+    <message>
+        <source>Menu List Item 1</source>
+        <translation>En-cas</translation>
+    </message>
+    <message>
+        <source>Menu List Item 2</source>
+        <translation>Petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Menu List Item 3</source>
+        <translation>Déjeuner</translation>
+    </message>
+    <message>
+        <source>Menu List Item 4</source>
+        <translation>Dîner</translation>
+    </message>
+    <message>
+        <source>Edit Consumption Title</source>
+        <translation>Quantité consommée</translation>
+    </message>
+    <message>
+        <source>Please Enter Consumption</source>
+        <translation>Indiquez la quantité mangée ou bue ; toutes les valeurs s'adaptent ensemble.</translation>
+    </message>
+    <message>
+        <source>Consumption Amount in g/ml</source>
+        <translation>Quantité en g/ml</translation>
+    </message>
+    <message>
+        <source>Consumption Amount Fat</source>
+        <translation>Matières grasses en g</translation>
+    </message>
+    <message>
+        <source>Consumption Amount Saturates</source>
+        <translation>Acides gras saturés en g</translation>
+    </message>
+    <message>
+        <source>Consumption Amount Sugar</source>
+        <translation>Sucres en g</translation>
+    </message>
+    <message>
+        <source>Consumption Amount Salt</source>
+        <translation>Sel en g</translation>
+    </message>
+    <message>
+        <source>Consumption Amount Calories</source>
+        <translation>Calories en kcal</translation>
+    </message>
+    <message>
+        <source>%@ kcal</source>
+        <translation>%@ kcal</translation>
+    </message>
+    <message>
+        <source>%@ g</source>
+        <translation>%@ g</translation>
+    </message>
+    <message>
+        <source>%@ ml</source>
+        <translation>%@ ml</translation>
+    </message>
+    <message>
+        <source>%@ cm</source>
+        <translation>%@ cm</translation>
+    </message>
+    <message>
+        <source>%@ kg</source>
+        <translation>%@ kg</translation>
+    </message>
+    <message>
+        <source>%@ lbs</source>
+        <translation>%@ lb</translation>
+    </message>
+    <message>
+        <source>%@ (kg)</source>
+        <translation>%@ (kg)</translation>
+    </message>
+    <message>
+        <source>Getränke</source>
+        <translation>Boissons</translation>
+    </message>
+    <message>
+        <source>Milchprodukte</source>
+        <translation>Produits laitiers</translation>
+    </message>
+    <message>
+        <source>Käse</source>
+        <translation>Fromages</translation>
+    </message>
+    <message>
+        <source>Süßwaren</source>
+        <translation>Confiseries</translation>
+    </message>
+    <message>
+        <source>Snacks</source>
+        <translation>Snacks</translation>
+    </message>
+    <message>
+        <source>Backwaren</source>
+        <translation>Boulangerie</translation>
+    </message>
+    <message>
+        <source>Frühstück &amp; Cerealien</source>
+        <translation>Petit-déjeuner et céréales</translation>
+    </message>
+    <message>
+        <source>Fertiggerichte</source>
+        <translation>Plats préparés</translation>
+    </message>
+    <message>
+        <source>Fast Food</source>
+        <translation>Restauration rapide</translation>
+    </message>
+    <message>
+        <source>Fleisch &amp; Wurst</source>
+        <translation>Viande et charcuterie</translation>
+    </message>
+    <message>
+        <source>Fisch</source>
+        <translation>Poisson</translation>
+    </message>
+    <message>
+        <source>Obst &amp; Gemüse</source>
+        <translation>Fruits et légumes</translation>
+    </message>
+    <message>
+        <source>Teigwaren &amp; Reis</source>
+        <translation>Pâtes et riz</translation>
+    </message>
+    <message>
+        <source>Saucen &amp; Gewürze</source>
+        <translation>Sauces et condiments</translation>
+    </message>
+    <message>
+        <source>Brotaufstriche</source>
+        <translation>Pâtes à tartiner</translation>
+    </message>
+    <message>
+        <source>Öle &amp; Fette</source>
+        <translation>Huiles et matières grasses</translation>
+    </message>
+    <message>
+        <source>Kaffee &amp; Tee</source>
+        <translation>Café et thé</translation>
+    </message>
+    <message>
+        <source>Babynahrung</source>
+        <translation>Alimentation bébé</translation>
+    </message>
+    <message>
+        <source>Sonstiges</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>AmpelInfosText</source>
+        <translation>&lt;h2&gt;Le feu tricolore nutritionnel&lt;/h2&gt;
+&lt;p&gt;Pour chaque produit, Tolvane évalue les &lt;b&gt;matières grasses&lt;/b&gt;, les &lt;b&gt;acides gras saturés&lt;/b&gt;, les &lt;b&gt;sucres&lt;/b&gt; et le &lt;b&gt;sel&lt;/b&gt; par une couleur de feu. Ce qui compte, c'est la teneur pour 100&amp;nbsp;g pour les aliments solides et pour 100&amp;nbsp;ml pour les boissons.&lt;/p&gt;
+&lt;table cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_green.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Vert&lt;/b&gt; : teneur faible, un bon choix.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_yellow.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Jaune&lt;/b&gt; : teneur moyenne, convenable la plupart du temps.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Rouge&lt;/b&gt; : teneur élevée, à consommer rarement et en petites quantités.&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;h3&gt;Seuils pour 100 g (aliments solides)&lt;/h3&gt;
+&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;th&gt;Nutriment&lt;/th&gt;&lt;th&gt;Vert&lt;/th&gt;&lt;th&gt;Jaune&lt;/th&gt;&lt;th&gt;Rouge&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Matières grasses&lt;/td&gt;&lt;td&gt;jusqu'à 3 g&lt;/td&gt;&lt;td&gt;plus de 3 jusqu'à 20 g&lt;/td&gt;&lt;td&gt;plus de 20 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Acides gras saturés&lt;/td&gt;&lt;td&gt;jusqu'à 1,5 g&lt;/td&gt;&lt;td&gt;plus de 1,5 jusqu'à 5 g&lt;/td&gt;&lt;td&gt;plus de 5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sucres&lt;/td&gt;&lt;td&gt;jusqu'à 5 g&lt;/td&gt;&lt;td&gt;plus de 5 jusqu'à 12,5 g&lt;/td&gt;&lt;td&gt;plus de 12,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sel&lt;/td&gt;&lt;td&gt;jusqu'à 0,3 g&lt;/td&gt;&lt;td&gt;plus de 0,3 jusqu'à 1,5 g&lt;/td&gt;&lt;td&gt;plus de 1,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;h3&gt;Seuils pour 100 ml (boissons)&lt;/h3&gt;
+&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;th&gt;Nutriment&lt;/th&gt;&lt;th&gt;Vert&lt;/th&gt;&lt;th&gt;Jaune&lt;/th&gt;&lt;th&gt;Rouge&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Matières grasses&lt;/td&gt;&lt;td&gt;jusqu'à 1,5 g&lt;/td&gt;&lt;td&gt;plus de 1,5 jusqu'à 10 g&lt;/td&gt;&lt;td&gt;plus de 10 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Acides gras saturés&lt;/td&gt;&lt;td&gt;jusqu'à 0,75 g&lt;/td&gt;&lt;td&gt;plus de 0,75 jusqu'à 2,5 g&lt;/td&gt;&lt;td&gt;plus de 2,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sucres&lt;/td&gt;&lt;td&gt;jusqu'à 2,5 g&lt;/td&gt;&lt;td&gt;plus de 2,5 jusqu'à 6,3 g&lt;/td&gt;&lt;td&gt;plus de 6,3 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sel&lt;/td&gt;&lt;td&gt;jusqu'à 0,3 g&lt;/td&gt;&lt;td&gt;plus de 0,3 jusqu'à 1,5 g&lt;/td&gt;&lt;td&gt;plus de 1,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Une valeur située exactement sur un seuil reçoit la couleur la plus favorable : 3 g de matières grasses pour 100 g restent donc en vert.&lt;/p&gt;
+&lt;h3&gt;Mieux que la moyenne&lt;/h3&gt;
+&lt;p&gt;&lt;img src="pictures/ampel_green_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_yellow_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_red_top.svg" width="28" height="28"&gt;&lt;br&gt;
+Le feu distingué apparaît lorsque le produit contient moins de ce nutriment que la moyenne de tous les produits de sa catégorie. Vous voyez ainsi d'un coup d'œil si un produit fait partie des meilleurs de son groupe, même s'il est rouge.&lt;/p&gt;
+&lt;h3&gt;Calories&lt;/h3&gt;
+&lt;p&gt;&lt;img src="pictures/ampel_grey.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_grey_top.svg" width="28" height="28"&gt;&lt;br&gt;
+L'énergie n'est pas évaluée par une couleur et apparaît toujours en gris ; distinguée lorsqu'elle est inférieure à la moyenne de la catégorie.&lt;/p&gt;
+&lt;h3&gt;Aucune donnée&lt;/h3&gt;
+&lt;p&gt;&lt;img src="pictures/ampel_neutral_fr.svg" width="28" height="28"&gt; Si l'emballage n'indique pas de valeur, Tolvane affiche cette image neutre et aucun chiffre.&lt;/p&gt;
+&lt;p&gt;En savoir plus sur l'étiquetage nutritionnel en Suisse : &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;Office fédéral de la sécurité alimentaire et des affaires vétérinaires (OSAV)&lt;/a&gt;.&lt;/p&gt;
+&lt;p&gt;Vous avez trouvé une valeur erronée ? Écrivez-nous : &lt;a href="support@tolvane.ch."&gt;support@tolvane.ch&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>BenutzungstipsText</source>
+        <translation>&lt;h2&gt;Utiliser Tolvane&lt;/h2&gt;
+&lt;h3&gt;Recherche&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;La liste présente tous les produits par ordre alphabétique. Touchez une lettre de l'index à droite pour y accéder directement ; les produits qui commencent par un chiffre ou un signe figurent sous &lt;b&gt;#&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;Saisissez en haut une partie du nom du produit ou du fabricant. Avec la recherche instantanée, les résultats s'affichent pendant la saisie ; sinon, touchez « Rechercher ». « Annuler » rétablit la liste complète.&lt;/li&gt;
+&lt;li&gt;Touchez un produit pour voir son feu nutritionnel. Tournez l'appareil à l'horizontale pour voir, dans le calculateur GDA, quelle part de vos besoins quotidiens une portion couvre.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Mettre à jour le catalogue&lt;/h3&gt;
+&lt;p&gt;Le bouton à la flèche circulaire, en haut de la recherche, charge depuis le serveur les produits nouveaux et modifiés. Si la connexion est interrompue, la mise à jour suivante reprend là où elle s'est arrêtée. Vos favoris sont conservés.&lt;/p&gt;
+&lt;h3&gt;Catégories&lt;/h3&gt;
+&lt;p&gt;Vous y trouvez les produits classés par groupes, par exemple boissons ou boulangerie. Une recherche dans une catégorie ne trouve que les produits de cette catégorie.&lt;/p&gt;
+&lt;h3&gt;Menus&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Sur la fiche d'un produit, « Ajouter aux favoris » le range dans un ou plusieurs dossiers, par exemple Petit-déjeuner ou Déjeuner. Il y est inscrit avec 100 g ou 100 ml.&lt;/li&gt;
+&lt;li&gt;Touchez un dossier pour comparer ses nutriments à vos besoins quotidiens personnels.&lt;/li&gt;
+&lt;li&gt;Avec « Modifier », vous créez, réordonnez ou supprimez des dossiers ; toucher un dossier affiche alors ses produits, et toucher un produit permet de modifier la quantité consommée.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Réglages&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Langue&lt;/b&gt;, &lt;b&gt;Recherche instantanée&lt;/b&gt; et &lt;b&gt;Unités métriques&lt;/b&gt; : les boutons d'information expliquent chaque réglage.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Gérer mes produits&lt;/b&gt; : s'il manque un produit, ajoutez-le vous-même avec « Modifier » et « + ». Il apparaît aussitôt dans la recherche, les catégories et les menus, et nous est envoyé au prochain démarrage pour que nous puissions compléter le catalogue.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Profil personnel&lt;/b&gt; : le sexe, l'âge, la taille, le poids et l'activité déterminent vos besoins quotidiens.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Contact&lt;/h3&gt;
+&lt;p&gt;Données de produits et compléments au catalogue : &lt;a href="update@tolvane.ch."&gt;update@tolvane.ch&lt;/a&gt;&lt;br&gt;
+Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support@tolvane.ch&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>LocalizationInfoText</source>
+        <translation>&lt;h2&gt;Langue&lt;/h2&gt;
+&lt;p&gt;Tolvane est disponible en allemand, anglais, espagnol, français, italien et russe.&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Automatique&lt;/b&gt; : Tolvane reprend la langue de votre appareil. S'il ne s'agit d'aucune des six langues, Tolvane s'affiche en anglais.&lt;/li&gt;
+&lt;li&gt;Choisissez une langue dans la liste si Tolvane doit toujours s'afficher dans cette langue, quel que soit le réglage de votre appareil.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Une nouvelle langue prend effet au &lt;b&gt;prochain démarrage&lt;/b&gt; de l'app.&lt;/p&gt;
+&lt;p&gt;Les noms des produits et des fabricants figurent dans le catalogue tels qu'ils sont imprimés sur l'emballage et ne sont pas traduits.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>LiveSearchInfoText</source>
+        <translation>&lt;h2&gt;Recherche instantanée&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;Activée&lt;/b&gt; : la liste des résultats se forme pendant la saisie et s'affine à chaque lettre.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Désactivée&lt;/b&gt; : Tolvane ne lance la recherche que lorsque vous touchez « Rechercher » sur le clavier. C'est plus confortable sur les appareils anciens et avec de très grands catalogues.&lt;/p&gt;
+&lt;h3&gt;Conseils de recherche&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Tolvane cherche n'importe quelle partie d'un mot dans les noms de produits et de fabricants : « lait » trouve aussi « Lait demi-écrémé ».&lt;/li&gt;
+&lt;li&gt;Les majuscules et les minuscules ne comptent pas pour les lettres simples ; les lettres accentuées comme é, è ou ç doivent être saisies exactement comme dans le nom du produit.&lt;/li&gt;
+&lt;li&gt;« Annuler » vide le champ de recherche et affiche de nouveau la liste complète.&lt;/li&gt;
+&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>MetrisheInfoText</source>
+        <translation>&lt;h2&gt;Unités métriques&lt;/h2&gt;
+&lt;p&gt;&lt;b&gt;Activées&lt;/b&gt; : Tolvane calcule en grammes, centimètres et kilogrammes.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Désactivées&lt;/b&gt; : Tolvane utilise les unités américaines : onces (oz) dans le calculateur GDA, pieds et pouces pour la taille et livres (lbs) pour le poids dans le profil personnel.&lt;/p&gt;
+&lt;p&gt;Le changement s'applique immédiatement dans toute l'app. Quel que soit ce réglage, le feu nutritionnel se rapporte toujours à 100 g ou 100 ml, comme les indications de l'emballage.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Infotext Profil</source>
+        <translation>&lt;h2&gt;Profil personnel&lt;/h2&gt;
+&lt;p&gt;À partir de quelques indications, Tolvane calcule trois valeurs pour vous :&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;IMC&lt;/b&gt; (indice de masse corporelle) : le rapport entre votre poids et votre taille.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Poids idéal&lt;/b&gt; : le poids qui correspond à un IMC de 22 pour votre taille.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Calories par jour&lt;/b&gt; : votre besoin énergétique quotidien selon la formule de Mifflin-St Jeor, adapté à votre niveau d'activité.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;h3&gt;Comment procéder&lt;/h3&gt;
+&lt;ol&gt;
+&lt;li&gt;Réglez le sexe, l'âge, la taille et le poids avec les molettes.&lt;/li&gt;
+&lt;li&gt;Touchez « Niveau d'activité » et choisissez comment se déroulent vos journées.&lt;/li&gt;
+&lt;li&gt;Vous pouvez remplacer le besoin calculé, par exemple par la valeur indiquée par votre diététicien.&lt;/li&gt;
+&lt;/ol&gt;
+&lt;p&gt;Vos besoins quotidiens servent de référence aux menus pour évaluer vos repas : les apports journaliers en matières grasses, acides gras saturés, sucres, sel et calories sont adaptés proportionnellement à votre besoin calorique.&lt;/p&gt;
+&lt;p&gt;Vos données restent sur votre appareil.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>BMI Infotext</source>
+        <translation>&lt;h2&gt;Indice de masse corporelle (IMC)&lt;/h2&gt;
+&lt;p&gt;L'IMC met en relation le poids et la taille :&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;IMC = poids en kg ÷ (taille en m)²&lt;/b&gt;&lt;/p&gt;
+&lt;p&gt;Exemple : 80 kg pour 1,80 m donnent 80 ÷ 3,24 = 24,7.&lt;/p&gt;
+&lt;p&gt;En unités américaines, Tolvane calcule : poids en livres × 703 ÷ (taille en pouces)².&lt;/p&gt;
+&lt;h3&gt;Classification pour les adultes (OMS)&lt;/h3&gt;
+&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;th&gt;IMC&lt;/th&gt;&lt;th&gt;Classe&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;moins de 18,5&lt;/td&gt;&lt;td&gt;insuffisance pondérale&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;18,5 à 24,9&lt;/td&gt;&lt;td&gt;poids normal&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;25 à 29,9&lt;/td&gt;&lt;td&gt;surpoids&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;30 et plus&lt;/td&gt;&lt;td&gt;obésité&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;L'IMC n'est qu'un repère approximatif. Il ne distingue pas les muscles de la graisse et ne s'applique ni aux enfants, ni aux femmes enceintes, ni aux sportifs de compétition. En cas de doute, demandez conseil à votre médecin.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Ideal Weight Infotext</source>
+        <translation>&lt;h2&gt;Poids idéal&lt;/h2&gt;
+&lt;p&gt;Tolvane indique comme poids idéal le poids pour lequel votre IMC vaut exactement 22, le milieu de la zone normale :&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Poids idéal = 22 × (taille en m)²&lt;/b&gt;&lt;/p&gt;
+&lt;p&gt;Exemples : 1,65 m donne 59,9 kg ; 1,80 m donne 71,3 kg.&lt;/p&gt;
+&lt;p&gt;Tout poids compris dans la zone normale (IMC de 18,5 à 24,9) est sain. Le poids idéal est donc un repère, et non un objectif à atteindre au kilo près.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Activity Level Infotext</source>
+        <translation>&lt;h2&gt;Niveau d'activité&lt;/h2&gt;
+&lt;p&gt;Votre besoin en énergie dépend beaucoup de la manière dont vous bougez au quotidien. Tolvane multiplie votre métabolisme de base par un facteur :&lt;/p&gt;
+&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;th&gt;Niveau d'activité&lt;/th&gt;&lt;th&gt;Facteur&lt;/th&gt;&lt;th&gt;Exemples&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Assis ou allongé&lt;/td&gt;&lt;td&gt;1,2&lt;/td&gt;&lt;td&gt;surtout au lit ou dans un fauteuil, presque aucun mouvement&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Uniquement assis&lt;/td&gt;&lt;td&gt;1,375&lt;/td&gt;&lt;td&gt;travail de bureau, peu d'exercice pendant les loisirs&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Surtout assis&lt;/td&gt;&lt;td&gt;1,55&lt;/td&gt;&lt;td&gt;bureau avec des trajets à pied, études, un peu de sport régulier&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Surtout debout&lt;/td&gt;&lt;td&gt;1,725&lt;/td&gt;&lt;td&gt;vente, artisanat, restauration, soins&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Physiquement exigeant&lt;/td&gt;&lt;td&gt;1,9&lt;/td&gt;&lt;td&gt;bâtiment, agriculture, sport de compétition&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Touchez « Niveau d'activité » dans le profil pour choisir votre niveau. Sans niveau choisi, Tolvane ne calcule pas de besoin calorique.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Daily Calories Infotext</source>
+        <translation>&lt;h2&gt;Besoin calorique quotidien&lt;/h2&gt;
+&lt;p&gt;Tolvane calcule d'abord votre métabolisme de base selon la formule de &lt;b&gt;Mifflin-St Jeor&lt;/b&gt; :&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;Hommes : 10 × poids (kg) + 6,25 × taille (cm) − 5 × âge + 5&lt;/li&gt;
+&lt;li&gt;Femmes : 10 × poids (kg) + 6,25 × taille (cm) − 5 × âge − 161&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Le métabolisme de base est multiplié par le facteur de votre niveau d'activité (de 1,2 à 1,9) et arrondi à la kilocalorie.&lt;/p&gt;
+&lt;p&gt;Exemple : un homme de 30 ans, 180 cm, 80 kg, surtout assis : (800 + 1125 − 150 + 5) × 1,55 = 2759 kcal.&lt;/p&gt;
+&lt;h3&gt;Votre propre valeur&lt;/h3&gt;
+&lt;p&gt;Si vous connaissez plus précisément votre besoin, saisissez-le directement (de 1 à 9999 kcal). Il reste valable jusqu'à ce que vous changiez l'âge, la taille, le poids, le sexe ou le niveau d'activité.&lt;/p&gt;
+&lt;h3&gt;À quoi sert cette valeur&lt;/h3&gt;
+&lt;p&gt;Les menus adaptent les apports journaliers (70 g de matières grasses, 20 g d'acides gras saturés, 90 g de sucres et 6 g de sel pour 2000 kcal) à votre besoin : pour 2500 kcal, par exemple, la référence est de 87,5 g de matières grasses.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>GDAInfoText</source>
+        <translation>&lt;h2&gt;GDA : repères nutritionnels journaliers&lt;/h2&gt;
+&lt;p&gt;Les GDA (Guideline Daily Amounts) indiquent la quantité de chaque nutriment qu'un adulte moyen devrait consommer par jour :&lt;/p&gt;
+&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;tr&gt;&lt;th&gt;Nutriment&lt;/th&gt;&lt;th&gt;Repère par jour&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Matières grasses&lt;/td&gt;&lt;td&gt;70 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Acides gras saturés&lt;/td&gt;&lt;td&gt;20 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sucres&lt;/td&gt;&lt;td&gt;90 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sel&lt;/td&gt;&lt;td&gt;6 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Calories&lt;/td&gt;&lt;td&gt;2000 kcal&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;h3&gt;Fonctionnement du calculateur GDA&lt;/h3&gt;
+&lt;ul&gt;
+&lt;li&gt;Chaque barre montre quelle part du repère journalier une portion du produit apporte ; une barre pleine correspond à 100 % du repère.&lt;/li&gt;
+&lt;li&gt;Saisissez en bas la taille de la portion en grammes ou en millilitres (5 caractères au maximum). Sans saisie, Tolvane calcule avec 100 g.&lt;/li&gt;
+&lt;li&gt;Touchez une barre pour voir la quantité de ce nutriment dans votre portion, par exemple 30 g de matières grasses.&lt;/li&gt;
+&lt;li&gt;Plus de 100 % est possible : le chiffre indique la part entière, tandis que la barre s'arrête au bord supérieur.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Exemple : 150 g d'un produit contenant 20 g de matières grasses pour 100 g apportent 30 g de matières grasses, soit 42 % de 70 g.&lt;/p&gt;
+&lt;p&gt;Remettez l'appareil à la verticale pour revoir le feu nutritionnel.&lt;/p&gt;
+&lt;p&gt;En savoir plus sur l'étiquetage nutritionnel : &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;OSAV – déclaration nutritionnelle&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+</TS>
