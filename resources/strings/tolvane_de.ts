@@ -645,28 +645,28 @@ Fehlt ein Produkt? Dann nennen Sie uns bitte Produktname, Hersteller, Kategorie 
         <source>AmpelInfosText</source>
         <translation>&lt;h2&gt;Die Nährwert-Ampel&lt;/h2&gt;
 &lt;p&gt;Tolvane bewertet bei jedem Produkt &lt;b&gt;Fett&lt;/b&gt;, &lt;b&gt;gesättigte Fette&lt;/b&gt;, &lt;b&gt;Zucker&lt;/b&gt; und &lt;b&gt;Salz&lt;/b&gt; mit einer Ampelfarbe. Maßgebend ist der Gehalt pro 100&amp;nbsp;g bei festen Lebensmitteln und pro 100&amp;nbsp;ml bei Getränken.&lt;/p&gt;
-&lt;table cellpadding="4" cellspacing="0"&gt;
+&lt;table cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_green.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Grün&lt;/b&gt;: niedriger Gehalt – gute Wahl.&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_yellow.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Gelb&lt;/b&gt;: mittlerer Gehalt – in Ordnung.&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Rot&lt;/b&gt;: hoher Gehalt – lieber selten und in kleinen Mengen.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;h3&gt;Grenzwerte pro 100 g (feste Lebensmittel)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;h3&gt;Grenzwerte pro 100&amp;nbsp;g (feste Lebensmittel)&lt;/h3&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nährstoff&lt;/th&gt;&lt;th&gt;Grün&lt;/th&gt;&lt;th&gt;Gelb&lt;/th&gt;&lt;th&gt;Rot&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Fett&lt;/td&gt;&lt;td&gt;bis 3 g&lt;/td&gt;&lt;td&gt;über 3 bis 20 g&lt;/td&gt;&lt;td&gt;über 20 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Gesättigte Fette&lt;/td&gt;&lt;td&gt;bis 1,5 g&lt;/td&gt;&lt;td&gt;über 1,5 bis 5 g&lt;/td&gt;&lt;td&gt;über 5 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Zucker&lt;/td&gt;&lt;td&gt;bis 5 g&lt;/td&gt;&lt;td&gt;über 5 bis 12,5 g&lt;/td&gt;&lt;td&gt;über 12,5 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Salz&lt;/td&gt;&lt;td&gt;bis 0,3 g&lt;/td&gt;&lt;td&gt;über 0,3 bis 1,5 g&lt;/td&gt;&lt;td&gt;über 1,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Fett&lt;/td&gt;&lt;td&gt;bis 3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 3 bis 20&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Gesättigte Fette&lt;/td&gt;&lt;td&gt;bis 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 1,5 bis 5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Zucker&lt;/td&gt;&lt;td&gt;bis 5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 5 bis 12,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 12,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Salz&lt;/td&gt;&lt;td&gt;bis 0,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 0,3 bis 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 1,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;h3&gt;Grenzwerte pro 100 ml (Getränke)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;h3&gt;Grenzwerte pro 100&amp;nbsp;ml (Getränke)&lt;/h3&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nährstoff&lt;/th&gt;&lt;th&gt;Grün&lt;/th&gt;&lt;th&gt;Gelb&lt;/th&gt;&lt;th&gt;Rot&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Fett&lt;/td&gt;&lt;td&gt;bis 1,5 g&lt;/td&gt;&lt;td&gt;über 1,5 bis 10 g&lt;/td&gt;&lt;td&gt;über 10 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Gesättigte Fette&lt;/td&gt;&lt;td&gt;bis 0,75 g&lt;/td&gt;&lt;td&gt;über 0,75 bis 2,5 g&lt;/td&gt;&lt;td&gt;über 2,5 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Zucker&lt;/td&gt;&lt;td&gt;bis 2,5 g&lt;/td&gt;&lt;td&gt;über 2,5 bis 6,3 g&lt;/td&gt;&lt;td&gt;über 6,3 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Salz&lt;/td&gt;&lt;td&gt;bis 0,3 g&lt;/td&gt;&lt;td&gt;über 0,3 bis 1,5 g&lt;/td&gt;&lt;td&gt;über 1,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Fett&lt;/td&gt;&lt;td&gt;bis 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 1,5 bis 10&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 10&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Gesättigte Fette&lt;/td&gt;&lt;td&gt;bis 0,75&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 0,75 bis 2,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 2,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Zucker&lt;/td&gt;&lt;td&gt;bis 2,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 2,5 bis 6,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 6,3&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Salz&lt;/td&gt;&lt;td&gt;bis 0,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 0,3 bis 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 1,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;p&gt;Ein Wert genau auf einer Grenze zählt zur günstigeren Farbe: 3 g Fett pro 100 g sind also noch grün.&lt;/p&gt;
+&lt;p&gt;Ein Wert genau auf einer Grenze zählt zur günstigeren Farbe: 3&amp;nbsp;g Fett pro 100&amp;nbsp;g sind also noch grün.&lt;/p&gt;
 &lt;h3&gt;Besser als der Durchschnitt&lt;/h3&gt;
 &lt;p&gt;&lt;img src="pictures/ampel_green_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_yellow_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_red_top.svg" width="28" height="28"&gt;&lt;br&gt;
 Die ausgezeichnete Ampel erscheint, wenn das Produkt von diesem Nährstoff weniger enthält als der Durchschnitt aller Produkte seiner Kategorie. So sehen Sie auf einen Blick, ob ein Produkt innerhalb seiner Gruppe zu den besseren gehört – auch wenn es rot ist.&lt;/p&gt;
@@ -693,7 +693,7 @@ Der Energiegehalt wird nicht farbig bewertet und erscheint immer grau; ausgezeic
 &lt;p&gt;Hier finden Sie die Produkte nach Gruppen geordnet, zum Beispiel Getränke oder Backwaren. Die Suche in einer Kategorie findet nur Produkte dieser Kategorie.&lt;/p&gt;
 &lt;h3&gt;Speiseplan&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;In der Produktansicht legen Sie ein Produkt mit «Zu Favoriten hinzufügen» in einen oder mehrere Ordner, zum Beispiel Frühstück oder Mittagessen. Es wird mit 100 g bzw. 100 ml eingetragen.&lt;/li&gt;
+&lt;li&gt;In der Produktansicht legen Sie ein Produkt mit «Zu Favoriten hinzufügen» in einen oder mehrere Ordner, zum Beispiel Frühstück oder Mittagessen. Es wird mit 100&amp;nbsp;g bzw. 100&amp;nbsp;ml eingetragen.&lt;/li&gt;
 &lt;li&gt;Ein Tipp auf einen Ordner vergleicht seine Nährwerte mit Ihrem persönlichen Tagesbedarf.&lt;/li&gt;
 &lt;li&gt;Mit «Bearbeiten» legen Sie neue Ordner an, ordnen oder löschen sie; ein Tipp auf einen Ordner zeigt dann seine Produkte, und ein Tipp auf ein Produkt ändert die verzehrte Menge.&lt;/li&gt;
 &lt;/ul&gt;
@@ -735,7 +735,7 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <translation>&lt;h2&gt;Metrische Einheiten&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Eingeschaltet&lt;/b&gt;: Tolvane rechnet in Gramm, Zentimetern und Kilogramm.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Ausgeschaltet&lt;/b&gt;: Tolvane verwendet US-Einheiten – Unzen (oz) im GDA-Rechner, Fuß und Zoll für die Körpergröße und Pfund (lbs) für das Gewicht im persönlichen Profil.&lt;/p&gt;
-&lt;p&gt;Die Änderung gilt sofort in allen Bereichen der App. Die Nährwert-Ampel bezieht sich unabhängig von dieser Einstellung immer auf 100 g bzw. 100 ml, so wie die Angaben auf der Verpackung.&lt;/p&gt;</translation>
+&lt;p&gt;Die Änderung gilt sofort in allen Bereichen der App. Die Nährwert-Ampel bezieht sich unabhängig von dieser Einstellung immer auf 100&amp;nbsp;g bzw. 100&amp;nbsp;ml, so wie die Angaben auf der Verpackung.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Infotext Profil</source>
@@ -760,10 +760,10 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <translation>&lt;h2&gt;Body-Mass-Index (BMI)&lt;/h2&gt;
 &lt;p&gt;Der BMI setzt das Körpergewicht ins Verhältnis zur Körpergröße:&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;BMI = Gewicht in kg ÷ (Größe in m)²&lt;/b&gt;&lt;/p&gt;
-&lt;p&gt;Beispiel: 80 kg bei 1,80 m ergeben 80 ÷ 3,24 = 24,7.&lt;/p&gt;
+&lt;p&gt;Beispiel: 80&amp;nbsp;kg bei 1,80&amp;nbsp;m ergeben 80 ÷ 3,24 = 24,7.&lt;/p&gt;
 &lt;p&gt;Mit US-Einheiten rechnet Tolvane: Gewicht in Pfund × 703 ÷ (Größe in Zoll)².&lt;/p&gt;
 &lt;h3&gt;Einordnung für Erwachsene (WHO)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;BMI&lt;/th&gt;&lt;th&gt;Bewertung&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;unter 18,5&lt;/td&gt;&lt;td&gt;Untergewicht&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;18,5 bis 24,9&lt;/td&gt;&lt;td&gt;Normalgewicht&lt;/td&gt;&lt;/tr&gt;
@@ -777,14 +777,14 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <translation>&lt;h2&gt;Idealgewicht&lt;/h2&gt;
 &lt;p&gt;Tolvane nennt als Idealgewicht das Gewicht, bei dem Ihr BMI genau 22 beträgt – die Mitte des Normalbereichs:&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Idealgewicht = 22 × (Größe in m)²&lt;/b&gt;&lt;/p&gt;
-&lt;p&gt;Beispiele: 1,65 m ergeben 59,9 kg, 1,80 m ergeben 71,3 kg.&lt;/p&gt;
+&lt;p&gt;Beispiele: 1,65&amp;nbsp;m ergeben 59,9&amp;nbsp;kg, 1,80&amp;nbsp;m ergeben 71,3&amp;nbsp;kg.&lt;/p&gt;
 &lt;p&gt;Gesund ist ein Gewicht im ganzen Normalbereich (BMI 18,5 bis 24,9). Das Idealgewicht ist daher ein Orientierungswert und kein Ziel, das Sie aufs Kilo erreichen müssen.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Activity Level Infotext</source>
         <translation>&lt;h2&gt;Aktivitätsgrad&lt;/h2&gt;
 &lt;p&gt;Wie viel Energie Sie brauchen, hängt stark davon ab, wie Sie sich im Alltag bewegen. Tolvane multipliziert Ihren Grundumsatz mit einem Faktor:&lt;/p&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Aktivitätsgrad&lt;/th&gt;&lt;th&gt;Faktor&lt;/th&gt;&lt;th&gt;Beispiele&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Sitzend oder liegend&lt;/td&gt;&lt;td&gt;1,2&lt;/td&gt;&lt;td&gt;überwiegend im Bett oder im Sessel, kaum Bewegung&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Ausschließlich sitzend&lt;/td&gt;&lt;td&gt;1,375&lt;/td&gt;&lt;td&gt;Büroarbeit, wenig Bewegung in der Freizeit&lt;/td&gt;&lt;/tr&gt;
@@ -803,32 +803,32 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
 &lt;li&gt;Frauen: 10 × Gewicht (kg) + 6,25 × Größe (cm) − 5 × Alter − 161&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;Der Grundumsatz wird mit dem Faktor Ihres Aktivitätsgrads (1,2 bis 1,9) multipliziert und auf ganze Kilokalorien gerundet.&lt;/p&gt;
-&lt;p&gt;Beispiel: Mann, 30 Jahre, 180 cm, 80 kg, überwiegend sitzend: (800 + 1125 − 150 + 5) × 1,55 = 2759 kcal.&lt;/p&gt;
+&lt;p&gt;Beispiel: Mann, 30 Jahre, 180&amp;nbsp;cm, 80&amp;nbsp;kg, überwiegend sitzend: (800 + 1125 − 150 + 5) × 1,55 = 2759&amp;nbsp;kcal.&lt;/p&gt;
 &lt;h3&gt;Eigener Wert&lt;/h3&gt;
-&lt;p&gt;Kennen Sie Ihren Bedarf genauer, tippen Sie ihn direkt ein (1 bis 9999 kcal). Er gilt, bis Sie Alter, Größe, Gewicht, Geschlecht oder Aktivitätsgrad ändern.&lt;/p&gt;
+&lt;p&gt;Kennen Sie Ihren Bedarf genauer, tippen Sie ihn direkt ein (1 bis 9999&amp;nbsp;kcal). Er gilt, bis Sie Alter, Größe, Gewicht, Geschlecht oder Aktivitätsgrad ändern.&lt;/p&gt;
 &lt;h3&gt;Wozu der Wert dient&lt;/h3&gt;
-&lt;p&gt;Die Richtwerte für den Tag (70 g Fett, 20 g gesättigte Fette, 90 g Zucker, 6 g Salz bei 2000 kcal) passt der Speiseplan an Ihren Bedarf an: Bei 2500 kcal gelten zum Beispiel 87,5 g Fett.&lt;/p&gt;</translation>
+&lt;p&gt;Die Richtwerte für den Tag (70&amp;nbsp;g Fett, 20&amp;nbsp;g gesättigte Fette, 90&amp;nbsp;g Zucker, 6&amp;nbsp;g Salz bei 2000&amp;nbsp;kcal) passt der Speiseplan an Ihren Bedarf an: Bei 2500&amp;nbsp;kcal gelten zum Beispiel 87,5&amp;nbsp;g Fett.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>GDAInfoText</source>
         <translation>&lt;h2&gt;GDA – Richtwerte für die Tageszufuhr&lt;/h2&gt;
 &lt;p&gt;Die GDA (Guideline Daily Amounts) sind Richtwerte dafür, wie viel ein durchschnittlicher Erwachsener pro Tag von einem Nährstoff aufnehmen sollte:&lt;/p&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nährstoff&lt;/th&gt;&lt;th&gt;Richtwert pro Tag&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Fett&lt;/td&gt;&lt;td&gt;70 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Gesättigte Fette&lt;/td&gt;&lt;td&gt;20 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Zucker&lt;/td&gt;&lt;td&gt;90 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Salz&lt;/td&gt;&lt;td&gt;6 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Kalorien&lt;/td&gt;&lt;td&gt;2000 kcal&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Fett&lt;/td&gt;&lt;td&gt;70&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Gesättigte Fette&lt;/td&gt;&lt;td&gt;20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Zucker&lt;/td&gt;&lt;td&gt;90&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Salz&lt;/td&gt;&lt;td&gt;6&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Kalorien&lt;/td&gt;&lt;td&gt;2000&amp;nbsp;kcal&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;So funktioniert der GDA-Rechner&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Jeder Balken zeigt, welchen Anteil des Richtwerts eine Portion des Produkts liefert; ein voller Balken entspricht 100 % des Tagesbedarfs.&lt;/li&gt;
-&lt;li&gt;Geben Sie unten die Portionsgröße in Gramm bzw. Millilitern ein (höchstens 5 Zeichen). Ohne Eingabe rechnet Tolvane mit 100 g.&lt;/li&gt;
-&lt;li&gt;Berühren Sie einen Balken, um die Menge des Nährstoffs in Ihrer Portion zu sehen, zum Beispiel 30 g Fett.&lt;/li&gt;
+&lt;li&gt;Geben Sie unten die Portionsgröße in Gramm bzw. Millilitern ein (höchstens 5 Zeichen). Ohne Eingabe rechnet Tolvane mit 100&amp;nbsp;g.&lt;/li&gt;
+&lt;li&gt;Berühren Sie einen Balken, um die Menge des Nährstoffs in Ihrer Portion zu sehen, zum Beispiel 30&amp;nbsp;g Fett.&lt;/li&gt;
 &lt;li&gt;Mehr als 100 % sind möglich: Die Zahl zeigt den vollen Anteil, der Balken endet am oberen Rand.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;p&gt;Beispiel: 150 g eines Produkts mit 20 g Fett pro 100 g liefern 30 g Fett, das sind 42 % von 70 g.&lt;/p&gt;
+&lt;p&gt;Beispiel: 150&amp;nbsp;g eines Produkts mit 20&amp;nbsp;g Fett pro 100&amp;nbsp;g liefern 30&amp;nbsp;g Fett, das sind 42 % von 70&amp;nbsp;g.&lt;/p&gt;
 &lt;p&gt;Drehen Sie das Gerät zurück ins Hochformat, um wieder die Nährwert-Ampel zu sehen.&lt;/p&gt;
 &lt;p&gt;Mehr zur Nährwertkennzeichnung: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;BLV – Nährwertdeklaration&lt;/a&gt;&lt;/p&gt;</translation>
     </message>

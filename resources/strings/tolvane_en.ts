@@ -645,28 +645,28 @@ Is a product missing? Please tell us its name, brand, category and the nutrition
         <source>AmpelInfosText</source>
         <translation>&lt;h2&gt;The nutrition traffic lights&lt;/h2&gt;
 &lt;p&gt;For every product Tolvane rates &lt;b&gt;fat&lt;/b&gt;, &lt;b&gt;saturated fat&lt;/b&gt;, &lt;b&gt;sugar&lt;/b&gt; and &lt;b&gt;salt&lt;/b&gt; with a traffic-light colour. What counts is the content per 100&amp;nbsp;g for solid food and per 100&amp;nbsp;ml for drinks.&lt;/p&gt;
-&lt;table cellpadding="4" cellspacing="0"&gt;
+&lt;table cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_green.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Green&lt;/b&gt;: low – a good choice.&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_yellow.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Yellow&lt;/b&gt;: medium – fine most of the time.&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Red&lt;/b&gt;: high – better eaten rarely and in small amounts.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;h3&gt;Bounds per 100 g (solid food)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;h3&gt;Bounds per 100&amp;nbsp;g (solid food)&lt;/h3&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nutrient&lt;/th&gt;&lt;th&gt;Green&lt;/th&gt;&lt;th&gt;Yellow&lt;/th&gt;&lt;th&gt;Red&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Fat&lt;/td&gt;&lt;td&gt;up to 3 g&lt;/td&gt;&lt;td&gt;over 3 to 20 g&lt;/td&gt;&lt;td&gt;over 20 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Saturated fat&lt;/td&gt;&lt;td&gt;up to 1.5 g&lt;/td&gt;&lt;td&gt;over 1.5 to 5 g&lt;/td&gt;&lt;td&gt;over 5 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Sugar&lt;/td&gt;&lt;td&gt;up to 5 g&lt;/td&gt;&lt;td&gt;over 5 to 12.5 g&lt;/td&gt;&lt;td&gt;over 12.5 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Salt&lt;/td&gt;&lt;td&gt;up to 0.3 g&lt;/td&gt;&lt;td&gt;over 0.3 to 1.5 g&lt;/td&gt;&lt;td&gt;over 1.5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Fat&lt;/td&gt;&lt;td&gt;up to 3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 3 to 20&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Saturated fat&lt;/td&gt;&lt;td&gt;up to 1.5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 1.5 to 5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sugar&lt;/td&gt;&lt;td&gt;up to 5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 5 to 12.5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 12.5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Salt&lt;/td&gt;&lt;td&gt;up to 0.3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 0.3 to 1.5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 1.5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;h3&gt;Bounds per 100 ml (drinks)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;h3&gt;Bounds per 100&amp;nbsp;ml (drinks)&lt;/h3&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nutrient&lt;/th&gt;&lt;th&gt;Green&lt;/th&gt;&lt;th&gt;Yellow&lt;/th&gt;&lt;th&gt;Red&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Fat&lt;/td&gt;&lt;td&gt;up to 1.5 g&lt;/td&gt;&lt;td&gt;over 1.5 to 10 g&lt;/td&gt;&lt;td&gt;over 10 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Saturated fat&lt;/td&gt;&lt;td&gt;up to 0.75 g&lt;/td&gt;&lt;td&gt;over 0.75 to 2.5 g&lt;/td&gt;&lt;td&gt;over 2.5 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Sugar&lt;/td&gt;&lt;td&gt;up to 2.5 g&lt;/td&gt;&lt;td&gt;over 2.5 to 6.3 g&lt;/td&gt;&lt;td&gt;over 6.3 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Salt&lt;/td&gt;&lt;td&gt;up to 0.3 g&lt;/td&gt;&lt;td&gt;over 0.3 to 1.5 g&lt;/td&gt;&lt;td&gt;over 1.5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Fat&lt;/td&gt;&lt;td&gt;up to 1.5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 1.5 to 10&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 10&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Saturated fat&lt;/td&gt;&lt;td&gt;up to 0.75&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 0.75 to 2.5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 2.5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sugar&lt;/td&gt;&lt;td&gt;up to 2.5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 2.5 to 6.3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 6.3&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Salt&lt;/td&gt;&lt;td&gt;up to 0.3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 0.3 to 1.5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 1.5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;p&gt;A value exactly on a bound gets the better colour: 3 g of fat per 100 g is still green.&lt;/p&gt;
+&lt;p&gt;A value exactly on a bound gets the better colour: 3&amp;nbsp;g of fat per 100&amp;nbsp;g is still green.&lt;/p&gt;
 &lt;h3&gt;Better than average&lt;/h3&gt;
 &lt;p&gt;&lt;img src="pictures/ampel_green_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_yellow_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_red_top.svg" width="28" height="28"&gt;&lt;br&gt;
 The marked light appears when the product contains less of this nutrient than the average of all products in its category. So you see at a glance whether a product is among the better ones of its kind – even when it is red.&lt;/p&gt;
@@ -693,7 +693,7 @@ Energy is not rated with a colour and is always shown grey; marked when it is be
 &lt;p&gt;Here the products are sorted into groups such as drinks or bakery. A search inside a category finds only products of that category.&lt;/p&gt;
 &lt;h3&gt;Meal plan&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;On a product's page, “Add to Favourites” puts the product into one or more folders, for example Breakfast or Lunch. It is entered with 100 g or 100 ml.&lt;/li&gt;
+&lt;li&gt;On a product's page, “Add to Favourites” puts the product into one or more folders, for example Breakfast or Lunch. It is entered with 100&amp;nbsp;g or 100&amp;nbsp;ml.&lt;/li&gt;
 &lt;li&gt;Tap a folder to compare its nutrients with your personal daily needs.&lt;/li&gt;
 &lt;li&gt;With “Edit” you create, reorder or delete folders; tapping a folder then lists its products, and tapping a product changes the amount eaten.&lt;/li&gt;
 &lt;/ul&gt;
@@ -735,7 +735,7 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <translation>&lt;h2&gt;Metric units&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;On&lt;/b&gt;: Tolvane works in grams, centimetres and kilograms.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Off&lt;/b&gt;: Tolvane uses US units – ounces (oz) in the GDA calculator, feet and inches for your height and pounds (lbs) for your weight in the personal profile.&lt;/p&gt;
-&lt;p&gt;The change applies at once throughout the app. Whatever this setting, the nutrition traffic lights always refer to 100 g or 100 ml, just like the figures on the pack.&lt;/p&gt;</translation>
+&lt;p&gt;The change applies at once throughout the app. Whatever this setting, the nutrition traffic lights always refer to 100&amp;nbsp;g or 100&amp;nbsp;ml, just like the figures on the pack.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Infotext Profil</source>
@@ -760,10 +760,10 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <translation>&lt;h2&gt;Body mass index (BMI)&lt;/h2&gt;
 &lt;p&gt;The BMI relates body weight to height:&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;BMI = weight in kg ÷ (height in m)²&lt;/b&gt;&lt;/p&gt;
-&lt;p&gt;Example: 80 kg at 1.80 m gives 80 ÷ 3.24 = 24.7.&lt;/p&gt;
+&lt;p&gt;Example: 80&amp;nbsp;kg at 1.80&amp;nbsp;m gives 80 ÷ 3.24 = 24.7.&lt;/p&gt;
 &lt;p&gt;With US units Tolvane computes: weight in pounds × 703 ÷ (height in inches)².&lt;/p&gt;
 &lt;h3&gt;Classes for adults (WHO)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;BMI&lt;/th&gt;&lt;th&gt;Class&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;below 18.5&lt;/td&gt;&lt;td&gt;underweight&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;18.5 to 24.9&lt;/td&gt;&lt;td&gt;normal weight&lt;/td&gt;&lt;/tr&gt;
@@ -777,14 +777,14 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <translation>&lt;h2&gt;Ideal body weight&lt;/h2&gt;
 &lt;p&gt;Tolvane gives as ideal weight the weight at which your BMI is exactly 22 – the middle of the normal range:&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Ideal weight = 22 × (height in m)²&lt;/b&gt;&lt;/p&gt;
-&lt;p&gt;Examples: 1.65 m gives 59.9 kg, 1.80 m gives 71.3 kg.&lt;/p&gt;
+&lt;p&gt;Examples: 1.65&amp;nbsp;m gives 59.9&amp;nbsp;kg, 1.80&amp;nbsp;m gives 71.3&amp;nbsp;kg.&lt;/p&gt;
 &lt;p&gt;Any weight in the whole normal range (BMI 18.5 to 24.9) is healthy. The ideal weight is therefore a point of reference, not a target to reach to the kilogram.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Activity Level Infotext</source>
         <translation>&lt;h2&gt;Activity level&lt;/h2&gt;
 &lt;p&gt;How much energy you need depends a great deal on how much you move in everyday life. Tolvane multiplies your basal metabolic rate by a factor:&lt;/p&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Activity level&lt;/th&gt;&lt;th&gt;Factor&lt;/th&gt;&lt;th&gt;Examples&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Sitting or lying down&lt;/td&gt;&lt;td&gt;1.2&lt;/td&gt;&lt;td&gt;mostly in bed or in an armchair, hardly any movement&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Sitting only&lt;/td&gt;&lt;td&gt;1.375&lt;/td&gt;&lt;td&gt;office work, little exercise in free time&lt;/td&gt;&lt;/tr&gt;
@@ -803,32 +803,32 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
 &lt;li&gt;Women: 10 × weight (kg) + 6.25 × height (cm) − 5 × age − 161&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;The basal rate is multiplied by the factor of your activity level (1.2 to 1.9) and rounded to whole kilocalories.&lt;/p&gt;
-&lt;p&gt;Example: a man, 30 years, 180 cm, 80 kg, mostly sitting: (800 + 1125 − 150 + 5) × 1.55 = 2759 kcal.&lt;/p&gt;
+&lt;p&gt;Example: a man, 30 years, 180&amp;nbsp;cm, 80&amp;nbsp;kg, mostly sitting: (800 + 1125 − 150 + 5) × 1.55 = 2759&amp;nbsp;kcal.&lt;/p&gt;
 &lt;h3&gt;Your own figure&lt;/h3&gt;
-&lt;p&gt;If you know your need more precisely, type it in directly (1 to 9999 kcal). It applies until you change age, height, weight, gender or activity level.&lt;/p&gt;
+&lt;p&gt;If you know your need more precisely, type it in directly (1 to 9999&amp;nbsp;kcal). It applies until you change age, height, weight, gender or activity level.&lt;/p&gt;
 &lt;h3&gt;What the figure is used for&lt;/h3&gt;
-&lt;p&gt;The meal plan scales the daily amounts (70 g fat, 20 g saturated fat, 90 g sugar, 6 g salt at 2000 kcal) to your need: at 2500 kcal, for instance, 87.5 g of fat apply.&lt;/p&gt;</translation>
+&lt;p&gt;The meal plan scales the daily amounts (70&amp;nbsp;g fat, 20&amp;nbsp;g saturated fat, 90&amp;nbsp;g sugar, 6&amp;nbsp;g salt at 2000&amp;nbsp;kcal) to your need: at 2500&amp;nbsp;kcal, for instance, 87.5&amp;nbsp;g of fat apply.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>GDAInfoText</source>
         <translation>&lt;h2&gt;GDA – guideline daily amounts&lt;/h2&gt;
 &lt;p&gt;The GDA (guideline daily amounts) say how much of a nutrient an average adult should take in per day:&lt;/p&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nutrient&lt;/th&gt;&lt;th&gt;Daily amount&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Fat&lt;/td&gt;&lt;td&gt;70 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Saturated fat&lt;/td&gt;&lt;td&gt;20 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Sugar&lt;/td&gt;&lt;td&gt;90 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Salt&lt;/td&gt;&lt;td&gt;6 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Calories&lt;/td&gt;&lt;td&gt;2000 kcal&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Fat&lt;/td&gt;&lt;td&gt;70&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Saturated fat&lt;/td&gt;&lt;td&gt;20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sugar&lt;/td&gt;&lt;td&gt;90&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Salt&lt;/td&gt;&lt;td&gt;6&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Calories&lt;/td&gt;&lt;td&gt;2000&amp;nbsp;kcal&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;How the GDA calculator works&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Each bar shows what share of the daily amount one portion of the product supplies; a full bar stands for 100 % of the daily amount.&lt;/li&gt;
-&lt;li&gt;Type the portion size in grams or millilitres at the bottom (at most 5 characters). Without an entry Tolvane works with 100 g.&lt;/li&gt;
-&lt;li&gt;Touch a bar to see how much of the nutrient your portion contains, for example 30 g of fat.&lt;/li&gt;
+&lt;li&gt;Type the portion size in grams or millilitres at the bottom (at most 5 characters). Without an entry Tolvane works with 100&amp;nbsp;g.&lt;/li&gt;
+&lt;li&gt;Touch a bar to see how much of the nutrient your portion contains, for example 30&amp;nbsp;g of fat.&lt;/li&gt;
 &lt;li&gt;More than 100 % is possible: the figure shows the full share, while the bar stops at the top.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;p&gt;Example: 150 g of a product with 20 g fat per 100 g supply 30 g of fat, which is 42 % of 70 g.&lt;/p&gt;
+&lt;p&gt;Example: 150&amp;nbsp;g of a product with 20&amp;nbsp;g fat per 100&amp;nbsp;g supply 30&amp;nbsp;g of fat, which is 42 % of 70&amp;nbsp;g.&lt;/p&gt;
 &lt;p&gt;Turn the device back upright to see the nutrition traffic lights again.&lt;/p&gt;
 &lt;p&gt;More about nutrition labelling: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;FSVO – nutrition declaration&lt;/a&gt;&lt;/p&gt;</translation>
     </message>

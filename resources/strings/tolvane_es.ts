@@ -645,28 +645,28 @@ Tengo la siguiente pregunta o sugerencia sobre Tolvane:
         <source>AmpelInfosText</source>
         <translation>&lt;h2&gt;El semáforo nutricional&lt;/h2&gt;
 &lt;p&gt;Para cada producto, Tolvane valora las &lt;b&gt;grasas&lt;/b&gt;, las &lt;b&gt;grasas saturadas&lt;/b&gt;, los &lt;b&gt;azúcares&lt;/b&gt; y la &lt;b&gt;sal&lt;/b&gt; con un color de semáforo. Lo que cuenta es el contenido por 100&amp;nbsp;g en los alimentos sólidos y por 100&amp;nbsp;ml en las bebidas.&lt;/p&gt;
-&lt;table cellpadding="4" cellspacing="0"&gt;
+&lt;table cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_green.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Verde&lt;/b&gt;: contenido bajo, una buena elección.&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_yellow.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Amarillo&lt;/b&gt;: contenido medio, adecuado en general.&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Rojo&lt;/b&gt;: contenido alto, mejor de vez en cuando y en pequeñas cantidades.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;h3&gt;Límites por 100 g (alimentos sólidos)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;h3&gt;Límites por 100&amp;nbsp;g (alimentos sólidos)&lt;/h3&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriente&lt;/th&gt;&lt;th&gt;Verde&lt;/th&gt;&lt;th&gt;Amarillo&lt;/th&gt;&lt;th&gt;Rojo&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Grasas&lt;/td&gt;&lt;td&gt;hasta 3 g&lt;/td&gt;&lt;td&gt;más de 3 hasta 20 g&lt;/td&gt;&lt;td&gt;más de 20 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Grasas saturadas&lt;/td&gt;&lt;td&gt;hasta 1,5 g&lt;/td&gt;&lt;td&gt;más de 1,5 hasta 5 g&lt;/td&gt;&lt;td&gt;más de 5 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Azúcares&lt;/td&gt;&lt;td&gt;hasta 5 g&lt;/td&gt;&lt;td&gt;más de 5 hasta 12,5 g&lt;/td&gt;&lt;td&gt;más de 12,5 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Sal&lt;/td&gt;&lt;td&gt;hasta 0,3 g&lt;/td&gt;&lt;td&gt;más de 0,3 hasta 1,5 g&lt;/td&gt;&lt;td&gt;más de 1,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Grasas&lt;/td&gt;&lt;td&gt;hasta 3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 3 hasta 20&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Grasas saturadas&lt;/td&gt;&lt;td&gt;hasta 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 1,5 hasta 5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Azúcares&lt;/td&gt;&lt;td&gt;hasta 5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 5 hasta 12,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 12,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sal&lt;/td&gt;&lt;td&gt;hasta 0,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 0,3 hasta 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 1,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;h3&gt;Límites por 100 ml (bebidas)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;h3&gt;Límites por 100&amp;nbsp;ml (bebidas)&lt;/h3&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriente&lt;/th&gt;&lt;th&gt;Verde&lt;/th&gt;&lt;th&gt;Amarillo&lt;/th&gt;&lt;th&gt;Rojo&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Grasas&lt;/td&gt;&lt;td&gt;hasta 1,5 g&lt;/td&gt;&lt;td&gt;más de 1,5 hasta 10 g&lt;/td&gt;&lt;td&gt;más de 10 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Grasas saturadas&lt;/td&gt;&lt;td&gt;hasta 0,75 g&lt;/td&gt;&lt;td&gt;más de 0,75 hasta 2,5 g&lt;/td&gt;&lt;td&gt;más de 2,5 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Azúcares&lt;/td&gt;&lt;td&gt;hasta 2,5 g&lt;/td&gt;&lt;td&gt;más de 2,5 hasta 6,3 g&lt;/td&gt;&lt;td&gt;más de 6,3 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Sal&lt;/td&gt;&lt;td&gt;hasta 0,3 g&lt;/td&gt;&lt;td&gt;más de 0,3 hasta 1,5 g&lt;/td&gt;&lt;td&gt;más de 1,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Grasas&lt;/td&gt;&lt;td&gt;hasta 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 1,5 hasta 10&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 10&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Grasas saturadas&lt;/td&gt;&lt;td&gt;hasta 0,75&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 0,75 hasta 2,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 2,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Azúcares&lt;/td&gt;&lt;td&gt;hasta 2,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 2,5 hasta 6,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 6,3&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sal&lt;/td&gt;&lt;td&gt;hasta 0,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 0,3 hasta 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 1,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;p&gt;Un valor que coincide exactamente con un límite recibe el color más favorable: 3 g de grasas por 100 g siguen siendo verde.&lt;/p&gt;
+&lt;p&gt;Un valor que coincide exactamente con un límite recibe el color más favorable: 3&amp;nbsp;g de grasas por 100&amp;nbsp;g siguen siendo verde.&lt;/p&gt;
 &lt;h3&gt;Mejor que la media&lt;/h3&gt;
 &lt;p&gt;&lt;img src="pictures/ampel_green_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_yellow_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_red_top.svg" width="28" height="28"&gt;&lt;br&gt;
 El semáforo destacado aparece cuando el producto contiene menos de este nutriente que la media de todos los productos de su categoría. Así ve de un vistazo si un producto está entre los mejores de su grupo, aunque sea rojo.&lt;/p&gt;
@@ -693,7 +693,7 @@ La energía no se valora con colores y aparece siempre en gris; destacada cuando
 &lt;p&gt;Aquí encontrará los productos ordenados por grupos, como bebidas o panadería. La búsqueda dentro de una categoría solo encuentra productos de esa categoría.&lt;/p&gt;
 &lt;h3&gt;Menús&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;En la ficha de un producto, «Añadir a favoritos» lo coloca en una o varias carpetas, por ejemplo Desayuno o Almuerzo. Se anota con 100 g o 100 ml.&lt;/li&gt;
+&lt;li&gt;En la ficha de un producto, «Añadir a favoritos» lo coloca en una o varias carpetas, por ejemplo Desayuno o Almuerzo. Se anota con 100&amp;nbsp;g o 100&amp;nbsp;ml.&lt;/li&gt;
 &lt;li&gt;Toque una carpeta para comparar sus nutrientes con sus necesidades diarias personales.&lt;/li&gt;
 &lt;li&gt;Con «Editar» crea, ordena o elimina carpetas; al tocar una carpeta verá entonces sus productos, y al tocar un producto podrá cambiar la cantidad consumida.&lt;/li&gt;
 &lt;/ul&gt;
@@ -735,7 +735,7 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <translation>&lt;h2&gt;Unidades métricas&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Activadas&lt;/b&gt;: Tolvane trabaja con gramos, centímetros y kilogramos.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Desactivadas&lt;/b&gt;: Tolvane usa unidades estadounidenses: onzas (oz) en la calculadora GDA, pies y pulgadas para la estatura y libras (lbs) para el peso en el perfil personal.&lt;/p&gt;
-&lt;p&gt;El cambio se aplica de inmediato en toda la app. Sea cual sea este ajuste, el semáforo nutricional se refiere siempre a 100 g o 100 ml, igual que los datos del envase.&lt;/p&gt;</translation>
+&lt;p&gt;El cambio se aplica de inmediato en toda la app. Sea cual sea este ajuste, el semáforo nutricional se refiere siempre a 100&amp;nbsp;g o 100&amp;nbsp;ml, igual que los datos del envase.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Infotext Profil</source>
@@ -760,10 +760,10 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <translation>&lt;h2&gt;Índice de masa corporal (IMC)&lt;/h2&gt;
 &lt;p&gt;El IMC relaciona el peso corporal con la estatura:&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;IMC = peso en kg ÷ (estatura en m)²&lt;/b&gt;&lt;/p&gt;
-&lt;p&gt;Ejemplo: 80 kg con 1,80 m dan 80 ÷ 3,24 = 24,7.&lt;/p&gt;
+&lt;p&gt;Ejemplo: 80&amp;nbsp;kg con 1,80&amp;nbsp;m dan 80 ÷ 3,24 = 24,7.&lt;/p&gt;
 &lt;p&gt;Con unidades estadounidenses Tolvane calcula: peso en libras × 703 ÷ (estatura en pulgadas)².&lt;/p&gt;
 &lt;h3&gt;Clasificación para adultos (OMS)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;IMC&lt;/th&gt;&lt;th&gt;Clasificación&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;menos de 18,5&lt;/td&gt;&lt;td&gt;bajo peso&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;18,5 a 24,9&lt;/td&gt;&lt;td&gt;peso normal&lt;/td&gt;&lt;/tr&gt;
@@ -777,14 +777,14 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <translation>&lt;h2&gt;Peso ideal&lt;/h2&gt;
 &lt;p&gt;Tolvane indica como peso ideal el peso con el que su IMC es exactamente 22, el centro del rango normal:&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Peso ideal = 22 × (estatura en m)²&lt;/b&gt;&lt;/p&gt;
-&lt;p&gt;Ejemplos: 1,65 m dan 59,9 kg; 1,80 m dan 71,3 kg.&lt;/p&gt;
+&lt;p&gt;Ejemplos: 1,65&amp;nbsp;m dan 59,9&amp;nbsp;kg; 1,80&amp;nbsp;m dan 71,3&amp;nbsp;kg.&lt;/p&gt;
 &lt;p&gt;Cualquier peso dentro del rango normal (IMC de 18,5 a 24,9) es saludable. Por eso el peso ideal es un valor de referencia, no un objetivo que deba alcanzar al kilo.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Activity Level Infotext</source>
         <translation>&lt;h2&gt;Nivel de actividad&lt;/h2&gt;
 &lt;p&gt;La energía que necesita depende mucho de cuánto se mueve en su vida diaria. Tolvane multiplica su metabolismo basal por un factor:&lt;/p&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nivel de actividad&lt;/th&gt;&lt;th&gt;Factor&lt;/th&gt;&lt;th&gt;Ejemplos&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Sentado o tumbado&lt;/td&gt;&lt;td&gt;1,2&lt;/td&gt;&lt;td&gt;casi siempre en la cama o en el sillón, apenas movimiento&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Solo sentado&lt;/td&gt;&lt;td&gt;1,375&lt;/td&gt;&lt;td&gt;trabajo de oficina, poco ejercicio en el tiempo libre&lt;/td&gt;&lt;/tr&gt;
@@ -803,32 +803,32 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
 &lt;li&gt;Mujeres: 10 × peso (kg) + 6,25 × estatura (cm) − 5 × edad − 161&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;El metabolismo basal se multiplica por el factor de su nivel de actividad (de 1,2 a 1,9) y se redondea a kilocalorías enteras.&lt;/p&gt;
-&lt;p&gt;Ejemplo: hombre de 30 años, 180 cm, 80 kg, mayormente sentado: (800 + 1125 − 150 + 5) × 1,55 = 2759 kcal.&lt;/p&gt;
+&lt;p&gt;Ejemplo: hombre de 30 años, 180&amp;nbsp;cm, 80&amp;nbsp;kg, mayormente sentado: (800 + 1125 − 150 + 5) × 1,55 = 2759&amp;nbsp;kcal.&lt;/p&gt;
 &lt;h3&gt;Su propia cifra&lt;/h3&gt;
-&lt;p&gt;Si conoce su necesidad con más precisión, escríbala directamente (de 1 a 9999 kcal). Se mantiene hasta que cambie la edad, la estatura, el peso, el sexo o el nivel de actividad.&lt;/p&gt;
+&lt;p&gt;Si conoce su necesidad con más precisión, escríbala directamente (de 1 a 9999&amp;nbsp;kcal). Se mantiene hasta que cambie la edad, la estatura, el peso, el sexo o el nivel de actividad.&lt;/p&gt;
 &lt;h3&gt;Para qué sirve esta cifra&lt;/h3&gt;
-&lt;p&gt;Los menús ajustan las cantidades diarias (70 g de grasas, 20 g de grasas saturadas, 90 g de azúcares y 6 g de sal para 2000 kcal) a su necesidad: con 2500 kcal, por ejemplo, la referencia es de 87,5 g de grasas.&lt;/p&gt;</translation>
+&lt;p&gt;Los menús ajustan las cantidades diarias (70&amp;nbsp;g de grasas, 20&amp;nbsp;g de grasas saturadas, 90&amp;nbsp;g de azúcares y 6&amp;nbsp;g de sal para 2000&amp;nbsp;kcal) a su necesidad: con 2500&amp;nbsp;kcal, por ejemplo, la referencia es de 87,5&amp;nbsp;g de grasas.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>GDAInfoText</source>
         <translation>&lt;h2&gt;GDA: cantidades diarias orientativas&lt;/h2&gt;
 &lt;p&gt;Las GDA (Guideline Daily Amounts) indican cuánto de cada nutriente debería tomar al día un adulto medio:&lt;/p&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriente&lt;/th&gt;&lt;th&gt;Cantidad diaria&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Grasas&lt;/td&gt;&lt;td&gt;70 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Grasas saturadas&lt;/td&gt;&lt;td&gt;20 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Azúcares&lt;/td&gt;&lt;td&gt;90 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Sal&lt;/td&gt;&lt;td&gt;6 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Calorías&lt;/td&gt;&lt;td&gt;2000 kcal&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Grasas&lt;/td&gt;&lt;td&gt;70&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Grasas saturadas&lt;/td&gt;&lt;td&gt;20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Azúcares&lt;/td&gt;&lt;td&gt;90&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sal&lt;/td&gt;&lt;td&gt;6&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Calorías&lt;/td&gt;&lt;td&gt;2000&amp;nbsp;kcal&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Cómo funciona la calculadora GDA&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Cada barra muestra qué parte de la cantidad diaria aporta una porción del producto; una barra llena equivale al 100 % de la cantidad diaria.&lt;/li&gt;
-&lt;li&gt;Escriba abajo el tamaño de la porción en gramos o mililitros (5 caracteres como máximo). Sin indicación, Tolvane calcula con 100 g.&lt;/li&gt;
-&lt;li&gt;Toque una barra para ver cuánto de ese nutriente contiene su porción, por ejemplo 30 g de grasas.&lt;/li&gt;
+&lt;li&gt;Escriba abajo el tamaño de la porción en gramos o mililitros (5 caracteres como máximo). Sin indicación, Tolvane calcula con 100&amp;nbsp;g.&lt;/li&gt;
+&lt;li&gt;Toque una barra para ver cuánto de ese nutriente contiene su porción, por ejemplo 30&amp;nbsp;g de grasas.&lt;/li&gt;
 &lt;li&gt;Es posible superar el 100 %: la cifra muestra la proporción completa y la barra se detiene en el borde superior.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;p&gt;Ejemplo: 150 g de un producto con 20 g de grasas por 100 g aportan 30 g de grasas, es decir, el 42 % de 70 g.&lt;/p&gt;
+&lt;p&gt;Ejemplo: 150&amp;nbsp;g de un producto con 20&amp;nbsp;g de grasas por 100&amp;nbsp;g aportan 30&amp;nbsp;g de grasas, es decir, el 42 % de 70&amp;nbsp;g.&lt;/p&gt;
 &lt;p&gt;Vuelva a poner el dispositivo en vertical para ver de nuevo el semáforo nutricional.&lt;/p&gt;
 &lt;p&gt;Más sobre el etiquetado nutricional: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;OSAV – declaración nutricional&lt;/a&gt;&lt;/p&gt;</translation>
     </message>

@@ -645,28 +645,28 @@ Un produit manque ? Indiquez-nous son nom, le fabricant, la catégorie et les va
         <source>AmpelInfosText</source>
         <translation>&lt;h2&gt;Le feu tricolore nutritionnel&lt;/h2&gt;
 &lt;p&gt;Pour chaque produit, Tolvane évalue les &lt;b&gt;matières grasses&lt;/b&gt;, les &lt;b&gt;acides gras saturés&lt;/b&gt;, les &lt;b&gt;sucres&lt;/b&gt; et le &lt;b&gt;sel&lt;/b&gt; par une couleur de feu. Ce qui compte, c'est la teneur pour 100&amp;nbsp;g pour les aliments solides et pour 100&amp;nbsp;ml pour les boissons.&lt;/p&gt;
-&lt;table cellpadding="4" cellspacing="0"&gt;
+&lt;table cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_green.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Vert&lt;/b&gt; : teneur faible, un bon choix.&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_yellow.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Jaune&lt;/b&gt; : teneur moyenne, convenable la plupart du temps.&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Rouge&lt;/b&gt; : teneur élevée, à consommer rarement et en petites quantités.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;h3&gt;Seuils pour 100 g (aliments solides)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;h3&gt;Seuils pour 100&amp;nbsp;g (aliments solides)&lt;/h3&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriment&lt;/th&gt;&lt;th&gt;Vert&lt;/th&gt;&lt;th&gt;Jaune&lt;/th&gt;&lt;th&gt;Rouge&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Matières grasses&lt;/td&gt;&lt;td&gt;jusqu'à 3 g&lt;/td&gt;&lt;td&gt;plus de 3 jusqu'à 20 g&lt;/td&gt;&lt;td&gt;plus de 20 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Acides gras saturés&lt;/td&gt;&lt;td&gt;jusqu'à 1,5 g&lt;/td&gt;&lt;td&gt;plus de 1,5 jusqu'à 5 g&lt;/td&gt;&lt;td&gt;plus de 5 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Sucres&lt;/td&gt;&lt;td&gt;jusqu'à 5 g&lt;/td&gt;&lt;td&gt;plus de 5 jusqu'à 12,5 g&lt;/td&gt;&lt;td&gt;plus de 12,5 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Sel&lt;/td&gt;&lt;td&gt;jusqu'à 0,3 g&lt;/td&gt;&lt;td&gt;plus de 0,3 jusqu'à 1,5 g&lt;/td&gt;&lt;td&gt;plus de 1,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Matières grasses&lt;/td&gt;&lt;td&gt;jusqu'à 3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 3 jusqu'à 20&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Acides gras saturés&lt;/td&gt;&lt;td&gt;jusqu'à 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 1,5 jusqu'à 5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sucres&lt;/td&gt;&lt;td&gt;jusqu'à 5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 5 jusqu'à 12,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 12,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sel&lt;/td&gt;&lt;td&gt;jusqu'à 0,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 0,3 jusqu'à 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 1,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;h3&gt;Seuils pour 100 ml (boissons)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;h3&gt;Seuils pour 100&amp;nbsp;ml (boissons)&lt;/h3&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriment&lt;/th&gt;&lt;th&gt;Vert&lt;/th&gt;&lt;th&gt;Jaune&lt;/th&gt;&lt;th&gt;Rouge&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Matières grasses&lt;/td&gt;&lt;td&gt;jusqu'à 1,5 g&lt;/td&gt;&lt;td&gt;plus de 1,5 jusqu'à 10 g&lt;/td&gt;&lt;td&gt;plus de 10 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Acides gras saturés&lt;/td&gt;&lt;td&gt;jusqu'à 0,75 g&lt;/td&gt;&lt;td&gt;plus de 0,75 jusqu'à 2,5 g&lt;/td&gt;&lt;td&gt;plus de 2,5 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Sucres&lt;/td&gt;&lt;td&gt;jusqu'à 2,5 g&lt;/td&gt;&lt;td&gt;plus de 2,5 jusqu'à 6,3 g&lt;/td&gt;&lt;td&gt;plus de 6,3 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Sel&lt;/td&gt;&lt;td&gt;jusqu'à 0,3 g&lt;/td&gt;&lt;td&gt;plus de 0,3 jusqu'à 1,5 g&lt;/td&gt;&lt;td&gt;plus de 1,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Matières grasses&lt;/td&gt;&lt;td&gt;jusqu'à 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 1,5 jusqu'à 10&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 10&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Acides gras saturés&lt;/td&gt;&lt;td&gt;jusqu'à 0,75&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 0,75 jusqu'à 2,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 2,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sucres&lt;/td&gt;&lt;td&gt;jusqu'à 2,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 2,5 jusqu'à 6,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 6,3&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sel&lt;/td&gt;&lt;td&gt;jusqu'à 0,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 0,3 jusqu'à 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 1,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;p&gt;Une valeur située exactement sur un seuil reçoit la couleur la plus favorable : 3 g de matières grasses pour 100 g restent donc en vert.&lt;/p&gt;
+&lt;p&gt;Une valeur située exactement sur un seuil reçoit la couleur la plus favorable : 3&amp;nbsp;g de matières grasses pour 100&amp;nbsp;g restent donc en vert.&lt;/p&gt;
 &lt;h3&gt;Mieux que la moyenne&lt;/h3&gt;
 &lt;p&gt;&lt;img src="pictures/ampel_green_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_yellow_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_red_top.svg" width="28" height="28"&gt;&lt;br&gt;
 Le feu distingué apparaît lorsque le produit contient moins de ce nutriment que la moyenne de tous les produits de sa catégorie. Vous voyez ainsi d'un coup d'œil si un produit fait partie des meilleurs de son groupe, même s'il est rouge.&lt;/p&gt;
@@ -693,7 +693,7 @@ L'énergie n'est pas évaluée par une couleur et apparaît toujours en gris ; d
 &lt;p&gt;Vous y trouvez les produits classés par groupes, par exemple boissons ou boulangerie. Une recherche dans une catégorie ne trouve que les produits de cette catégorie.&lt;/p&gt;
 &lt;h3&gt;Menus&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;Sur la fiche d'un produit, « Ajouter aux favoris » le range dans un ou plusieurs dossiers, par exemple Petit-déjeuner ou Déjeuner. Il y est inscrit avec 100 g ou 100 ml.&lt;/li&gt;
+&lt;li&gt;Sur la fiche d'un produit, « Ajouter aux favoris » le range dans un ou plusieurs dossiers, par exemple Petit-déjeuner ou Déjeuner. Il y est inscrit avec 100&amp;nbsp;g ou 100&amp;nbsp;ml.&lt;/li&gt;
 &lt;li&gt;Touchez un dossier pour comparer ses nutriments à vos besoins quotidiens personnels.&lt;/li&gt;
 &lt;li&gt;Avec « Modifier », vous créez, réordonnez ou supprimez des dossiers ; toucher un dossier affiche alors ses produits, et toucher un produit permet de modifier la quantité consommée.&lt;/li&gt;
 &lt;/ul&gt;
@@ -735,7 +735,7 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <translation>&lt;h2&gt;Unités métriques&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Activées&lt;/b&gt; : Tolvane calcule en grammes, centimètres et kilogrammes.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Désactivées&lt;/b&gt; : Tolvane utilise les unités américaines : onces (oz) dans le calculateur GDA, pieds et pouces pour la taille et livres (lbs) pour le poids dans le profil personnel.&lt;/p&gt;
-&lt;p&gt;Le changement s'applique immédiatement dans toute l'app. Quel que soit ce réglage, le feu nutritionnel se rapporte toujours à 100 g ou 100 ml, comme les indications de l'emballage.&lt;/p&gt;</translation>
+&lt;p&gt;Le changement s'applique immédiatement dans toute l'app. Quel que soit ce réglage, le feu nutritionnel se rapporte toujours à 100&amp;nbsp;g ou 100&amp;nbsp;ml, comme les indications de l'emballage.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Infotext Profil</source>
@@ -760,10 +760,10 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <translation>&lt;h2&gt;Indice de masse corporelle (IMC)&lt;/h2&gt;
 &lt;p&gt;L'IMC met en relation le poids et la taille :&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;IMC = poids en kg ÷ (taille en m)²&lt;/b&gt;&lt;/p&gt;
-&lt;p&gt;Exemple : 80 kg pour 1,80 m donnent 80 ÷ 3,24 = 24,7.&lt;/p&gt;
+&lt;p&gt;Exemple : 80&amp;nbsp;kg pour 1,80&amp;nbsp;m donnent 80 ÷ 3,24 = 24,7.&lt;/p&gt;
 &lt;p&gt;En unités américaines, Tolvane calcule : poids en livres × 703 ÷ (taille en pouces)².&lt;/p&gt;
 &lt;h3&gt;Classification pour les adultes (OMS)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;IMC&lt;/th&gt;&lt;th&gt;Classe&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;moins de 18,5&lt;/td&gt;&lt;td&gt;insuffisance pondérale&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;18,5 à 24,9&lt;/td&gt;&lt;td&gt;poids normal&lt;/td&gt;&lt;/tr&gt;
@@ -777,14 +777,14 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <translation>&lt;h2&gt;Poids idéal&lt;/h2&gt;
 &lt;p&gt;Tolvane indique comme poids idéal le poids pour lequel votre IMC vaut exactement 22, le milieu de la zone normale :&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Poids idéal = 22 × (taille en m)²&lt;/b&gt;&lt;/p&gt;
-&lt;p&gt;Exemples : 1,65 m donne 59,9 kg ; 1,80 m donne 71,3 kg.&lt;/p&gt;
+&lt;p&gt;Exemples : 1,65&amp;nbsp;m donne 59,9&amp;nbsp;kg ; 1,80&amp;nbsp;m donne 71,3&amp;nbsp;kg.&lt;/p&gt;
 &lt;p&gt;Tout poids compris dans la zone normale (IMC de 18,5 à 24,9) est sain. Le poids idéal est donc un repère, et non un objectif à atteindre au kilo près.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Activity Level Infotext</source>
         <translation>&lt;h2&gt;Niveau d'activité&lt;/h2&gt;
 &lt;p&gt;Votre besoin en énergie dépend beaucoup de la manière dont vous bougez au quotidien. Tolvane multiplie votre métabolisme de base par un facteur :&lt;/p&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Niveau d'activité&lt;/th&gt;&lt;th&gt;Facteur&lt;/th&gt;&lt;th&gt;Exemples&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Assis ou allongé&lt;/td&gt;&lt;td&gt;1,2&lt;/td&gt;&lt;td&gt;surtout au lit ou dans un fauteuil, presque aucun mouvement&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Uniquement assis&lt;/td&gt;&lt;td&gt;1,375&lt;/td&gt;&lt;td&gt;travail de bureau, peu d'exercice pendant les loisirs&lt;/td&gt;&lt;/tr&gt;
@@ -803,32 +803,32 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
 &lt;li&gt;Femmes : 10 × poids (kg) + 6,25 × taille (cm) − 5 × âge − 161&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;Le métabolisme de base est multiplié par le facteur de votre niveau d'activité (de 1,2 à 1,9) et arrondi à la kilocalorie.&lt;/p&gt;
-&lt;p&gt;Exemple : un homme de 30 ans, 180 cm, 80 kg, surtout assis : (800 + 1125 − 150 + 5) × 1,55 = 2759 kcal.&lt;/p&gt;
+&lt;p&gt;Exemple : un homme de 30 ans, 180&amp;nbsp;cm, 80&amp;nbsp;kg, surtout assis : (800 + 1125 − 150 + 5) × 1,55 = 2759&amp;nbsp;kcal.&lt;/p&gt;
 &lt;h3&gt;Votre propre valeur&lt;/h3&gt;
-&lt;p&gt;Si vous connaissez plus précisément votre besoin, saisissez-le directement (de 1 à 9999 kcal). Il reste valable jusqu'à ce que vous changiez l'âge, la taille, le poids, le sexe ou le niveau d'activité.&lt;/p&gt;
+&lt;p&gt;Si vous connaissez plus précisément votre besoin, saisissez-le directement (de 1 à 9999&amp;nbsp;kcal). Il reste valable jusqu'à ce que vous changiez l'âge, la taille, le poids, le sexe ou le niveau d'activité.&lt;/p&gt;
 &lt;h3&gt;À quoi sert cette valeur&lt;/h3&gt;
-&lt;p&gt;Les menus adaptent les apports journaliers (70 g de matières grasses, 20 g d'acides gras saturés, 90 g de sucres et 6 g de sel pour 2000 kcal) à votre besoin : pour 2500 kcal, par exemple, la référence est de 87,5 g de matières grasses.&lt;/p&gt;</translation>
+&lt;p&gt;Les menus adaptent les apports journaliers (70&amp;nbsp;g de matières grasses, 20&amp;nbsp;g d'acides gras saturés, 90&amp;nbsp;g de sucres et 6&amp;nbsp;g de sel pour 2000&amp;nbsp;kcal) à votre besoin : pour 2500&amp;nbsp;kcal, par exemple, la référence est de 87,5&amp;nbsp;g de matières grasses.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>GDAInfoText</source>
         <translation>&lt;h2&gt;GDA : repères nutritionnels journaliers&lt;/h2&gt;
 &lt;p&gt;Les GDA (Guideline Daily Amounts) indiquent la quantité de chaque nutriment qu'un adulte moyen devrait consommer par jour :&lt;/p&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriment&lt;/th&gt;&lt;th&gt;Repère par jour&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Matières grasses&lt;/td&gt;&lt;td&gt;70 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Acides gras saturés&lt;/td&gt;&lt;td&gt;20 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Sucres&lt;/td&gt;&lt;td&gt;90 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Sel&lt;/td&gt;&lt;td&gt;6 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Calories&lt;/td&gt;&lt;td&gt;2000 kcal&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Matières grasses&lt;/td&gt;&lt;td&gt;70&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Acides gras saturés&lt;/td&gt;&lt;td&gt;20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sucres&lt;/td&gt;&lt;td&gt;90&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sel&lt;/td&gt;&lt;td&gt;6&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Calories&lt;/td&gt;&lt;td&gt;2000&amp;nbsp;kcal&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Fonctionnement du calculateur GDA&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Chaque barre montre quelle part du repère journalier une portion du produit apporte ; une barre pleine correspond à 100 % du repère.&lt;/li&gt;
-&lt;li&gt;Saisissez en bas la taille de la portion en grammes ou en millilitres (5 caractères au maximum). Sans saisie, Tolvane calcule avec 100 g.&lt;/li&gt;
-&lt;li&gt;Touchez une barre pour voir la quantité de ce nutriment dans votre portion, par exemple 30 g de matières grasses.&lt;/li&gt;
+&lt;li&gt;Saisissez en bas la taille de la portion en grammes ou en millilitres (5 caractères au maximum). Sans saisie, Tolvane calcule avec 100&amp;nbsp;g.&lt;/li&gt;
+&lt;li&gt;Touchez une barre pour voir la quantité de ce nutriment dans votre portion, par exemple 30&amp;nbsp;g de matières grasses.&lt;/li&gt;
 &lt;li&gt;Plus de 100 % est possible : le chiffre indique la part entière, tandis que la barre s'arrête au bord supérieur.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;p&gt;Exemple : 150 g d'un produit contenant 20 g de matières grasses pour 100 g apportent 30 g de matières grasses, soit 42 % de 70 g.&lt;/p&gt;
+&lt;p&gt;Exemple : 150&amp;nbsp;g d'un produit contenant 20&amp;nbsp;g de matières grasses pour 100&amp;nbsp;g apportent 30&amp;nbsp;g de matières grasses, soit 42 % de 70&amp;nbsp;g.&lt;/p&gt;
 &lt;p&gt;Remettez l'appareil à la verticale pour revoir le feu nutritionnel.&lt;/p&gt;
 &lt;p&gt;En savoir plus sur l'étiquetage nutritionnel : &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;OSAV – déclaration nutritionnelle&lt;/a&gt;&lt;/p&gt;</translation>
     </message>

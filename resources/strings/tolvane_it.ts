@@ -645,28 +645,28 @@ Manca un prodotto? Indicateci il nome, il produttore, la categoria e i valori nu
         <source>AmpelInfosText</source>
         <translation>&lt;h2&gt;Il semaforo nutrizionale&lt;/h2&gt;
 &lt;p&gt;Per ogni prodotto Tolvane valuta &lt;b&gt;grassi&lt;/b&gt;, &lt;b&gt;grassi saturi&lt;/b&gt;, &lt;b&gt;zuccheri&lt;/b&gt; e &lt;b&gt;sale&lt;/b&gt; con un colore del semaforo. Conta il contenuto per 100&amp;nbsp;g negli alimenti solidi e per 100&amp;nbsp;ml nelle bevande.&lt;/p&gt;
-&lt;table cellpadding="4" cellspacing="0"&gt;
+&lt;table cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_green.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Verde&lt;/b&gt;: contenuto basso, una buona scelta.&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_yellow.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Giallo&lt;/b&gt;: contenuto medio, va bene nella maggior parte dei casi.&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Rosso&lt;/b&gt;: contenuto alto, meglio di rado e in piccole quantità.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;h3&gt;Soglie per 100 g (alimenti solidi)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;h3&gt;Soglie per 100&amp;nbsp;g (alimenti solidi)&lt;/h3&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriente&lt;/th&gt;&lt;th&gt;Verde&lt;/th&gt;&lt;th&gt;Giallo&lt;/th&gt;&lt;th&gt;Rosso&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Grassi&lt;/td&gt;&lt;td&gt;fino a 3 g&lt;/td&gt;&lt;td&gt;oltre 3 fino a 20 g&lt;/td&gt;&lt;td&gt;oltre 20 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Grassi saturi&lt;/td&gt;&lt;td&gt;fino a 1,5 g&lt;/td&gt;&lt;td&gt;oltre 1,5 fino a 5 g&lt;/td&gt;&lt;td&gt;oltre 5 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Zuccheri&lt;/td&gt;&lt;td&gt;fino a 5 g&lt;/td&gt;&lt;td&gt;oltre 5 fino a 12,5 g&lt;/td&gt;&lt;td&gt;oltre 12,5 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Sale&lt;/td&gt;&lt;td&gt;fino a 0,3 g&lt;/td&gt;&lt;td&gt;oltre 0,3 fino a 1,5 g&lt;/td&gt;&lt;td&gt;oltre 1,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Grassi&lt;/td&gt;&lt;td&gt;fino a 3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 3 fino a 20&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Grassi saturi&lt;/td&gt;&lt;td&gt;fino a 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 1,5 fino a 5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Zuccheri&lt;/td&gt;&lt;td&gt;fino a 5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 5 fino a 12,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 12,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sale&lt;/td&gt;&lt;td&gt;fino a 0,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 0,3 fino a 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 1,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;h3&gt;Soglie per 100 ml (bevande)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;h3&gt;Soglie per 100&amp;nbsp;ml (bevande)&lt;/h3&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriente&lt;/th&gt;&lt;th&gt;Verde&lt;/th&gt;&lt;th&gt;Giallo&lt;/th&gt;&lt;th&gt;Rosso&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Grassi&lt;/td&gt;&lt;td&gt;fino a 1,5 g&lt;/td&gt;&lt;td&gt;oltre 1,5 fino a 10 g&lt;/td&gt;&lt;td&gt;oltre 10 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Grassi saturi&lt;/td&gt;&lt;td&gt;fino a 0,75 g&lt;/td&gt;&lt;td&gt;oltre 0,75 fino a 2,5 g&lt;/td&gt;&lt;td&gt;oltre 2,5 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Zuccheri&lt;/td&gt;&lt;td&gt;fino a 2,5 g&lt;/td&gt;&lt;td&gt;oltre 2,5 fino a 6,3 g&lt;/td&gt;&lt;td&gt;oltre 6,3 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Sale&lt;/td&gt;&lt;td&gt;fino a 0,3 g&lt;/td&gt;&lt;td&gt;oltre 0,3 fino a 1,5 g&lt;/td&gt;&lt;td&gt;oltre 1,5 g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Grassi&lt;/td&gt;&lt;td&gt;fino a 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 1,5 fino a 10&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 10&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Grassi saturi&lt;/td&gt;&lt;td&gt;fino a 0,75&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 0,75 fino a 2,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 2,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Zuccheri&lt;/td&gt;&lt;td&gt;fino a 2,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 2,5 fino a 6,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 6,3&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sale&lt;/td&gt;&lt;td&gt;fino a 0,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 0,3 fino a 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 1,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;p&gt;Un valore che coincide esattamente con una soglia riceve il colore più favorevole: 3 g di grassi per 100 g sono ancora verdi.&lt;/p&gt;
+&lt;p&gt;Un valore che coincide esattamente con una soglia riceve il colore più favorevole: 3&amp;nbsp;g di grassi per 100&amp;nbsp;g sono ancora verdi.&lt;/p&gt;
 &lt;h3&gt;Meglio della media&lt;/h3&gt;
 &lt;p&gt;&lt;img src="pictures/ampel_green_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_yellow_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_red_top.svg" width="28" height="28"&gt;&lt;br&gt;
 Il semaforo contrassegnato compare quando il prodotto contiene meno di questo nutriente rispetto alla media di tutti i prodotti della sua categoria. Così vedi a colpo d'occhio se un prodotto è tra i migliori del suo gruppo, anche quando è rosso.&lt;/p&gt;
@@ -693,7 +693,7 @@ L'energia non viene valutata con un colore e appare sempre in grigio; contrasseg
 &lt;p&gt;Qui trovi i prodotti ordinati per gruppi, per esempio bevande o prodotti da forno. La ricerca all'interno di una categoria trova solo i prodotti di quella categoria.&lt;/p&gt;
 &lt;h3&gt;Menù&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;Nella scheda di un prodotto, «Aggiungi ai preferiti» lo inserisce in una o più cartelle, per esempio Colazione o Pranzo. Viene registrato con 100 g o 100 ml.&lt;/li&gt;
+&lt;li&gt;Nella scheda di un prodotto, «Aggiungi ai preferiti» lo inserisce in una o più cartelle, per esempio Colazione o Pranzo. Viene registrato con 100&amp;nbsp;g o 100&amp;nbsp;ml.&lt;/li&gt;
 &lt;li&gt;Tocca una cartella per confrontarne i nutrienti con il tuo fabbisogno giornaliero personale.&lt;/li&gt;
 &lt;li&gt;Con «Modifica» crei, riordini o elimini le cartelle; toccando una cartella ne vedi i prodotti, e toccando un prodotto cambi la quantità consumata.&lt;/li&gt;
 &lt;/ul&gt;
@@ -735,7 +735,7 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <translation>&lt;h2&gt;Unità metriche&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Attive&lt;/b&gt;: Tolvane calcola in grammi, centimetri e chilogrammi.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Disattive&lt;/b&gt;: Tolvane usa le unità statunitensi: once (oz) nel calcolatore GDA, piedi e pollici per l'altezza e libbre (lbs) per il peso nel profilo personale.&lt;/p&gt;
-&lt;p&gt;La modifica vale subito in tutta l'app. Indipendentemente da questa impostazione, il semaforo nutrizionale si riferisce sempre a 100 g o 100 ml, come i dati sulla confezione.&lt;/p&gt;</translation>
+&lt;p&gt;La modifica vale subito in tutta l'app. Indipendentemente da questa impostazione, il semaforo nutrizionale si riferisce sempre a 100&amp;nbsp;g o 100&amp;nbsp;ml, come i dati sulla confezione.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Infotext Profil</source>
@@ -760,10 +760,10 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <translation>&lt;h2&gt;Indice di massa corporea (IMC)&lt;/h2&gt;
 &lt;p&gt;L'IMC mette in rapporto il peso corporeo con l'altezza:&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;IMC = peso in kg ÷ (altezza in m)²&lt;/b&gt;&lt;/p&gt;
-&lt;p&gt;Esempio: 80 kg con 1,80 m danno 80 ÷ 3,24 = 24,7.&lt;/p&gt;
+&lt;p&gt;Esempio: 80&amp;nbsp;kg con 1,80&amp;nbsp;m danno 80 ÷ 3,24 = 24,7.&lt;/p&gt;
 &lt;p&gt;Con le unità statunitensi Tolvane calcola: peso in libbre × 703 ÷ (altezza in pollici)².&lt;/p&gt;
 &lt;h3&gt;Classificazione per gli adulti (OMS)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;IMC&lt;/th&gt;&lt;th&gt;Classe&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;meno di 18,5&lt;/td&gt;&lt;td&gt;sottopeso&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;da 18,5 a 24,9&lt;/td&gt;&lt;td&gt;normopeso&lt;/td&gt;&lt;/tr&gt;
@@ -777,14 +777,14 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <translation>&lt;h2&gt;Peso ideale&lt;/h2&gt;
 &lt;p&gt;Tolvane indica come peso ideale il peso con cui il tuo IMC è esattamente 22, il centro della fascia normale:&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Peso ideale = 22 × (altezza in m)²&lt;/b&gt;&lt;/p&gt;
-&lt;p&gt;Esempi: 1,65 m danno 59,9 kg; 1,80 m danno 71,3 kg.&lt;/p&gt;
+&lt;p&gt;Esempi: 1,65&amp;nbsp;m danno 59,9&amp;nbsp;kg; 1,80&amp;nbsp;m danno 71,3&amp;nbsp;kg.&lt;/p&gt;
 &lt;p&gt;Qualsiasi peso all'interno della fascia normale (IMC da 18,5 a 24,9) è sano. Il peso ideale è quindi un valore di riferimento, non un obiettivo da raggiungere al chilo.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Activity Level Infotext</source>
         <translation>&lt;h2&gt;Livello di attività&lt;/h2&gt;
 &lt;p&gt;Di quanta energia hai bisogno dipende molto da quanto ti muovi ogni giorno. Tolvane moltiplica il tuo metabolismo basale per un fattore:&lt;/p&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Livello di attività&lt;/th&gt;&lt;th&gt;Fattore&lt;/th&gt;&lt;th&gt;Esempi&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Seduto o sdraiato&lt;/td&gt;&lt;td&gt;1,2&lt;/td&gt;&lt;td&gt;quasi sempre a letto o in poltrona, pochissimo movimento&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Solo seduto&lt;/td&gt;&lt;td&gt;1,375&lt;/td&gt;&lt;td&gt;lavoro d'ufficio, poco movimento nel tempo libero&lt;/td&gt;&lt;/tr&gt;
@@ -803,32 +803,32 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
 &lt;li&gt;Donne: 10 × peso (kg) + 6,25 × altezza (cm) − 5 × età − 161&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;Il metabolismo basale viene moltiplicato per il fattore del tuo livello di attività (da 1,2 a 1,9) e arrotondato alle chilocalorie intere.&lt;/p&gt;
-&lt;p&gt;Esempio: uomo di 30 anni, 180 cm, 80 kg, prevalentemente seduto: (800 + 1125 − 150 + 5) × 1,55 = 2759 kcal.&lt;/p&gt;
+&lt;p&gt;Esempio: uomo di 30 anni, 180&amp;nbsp;cm, 80&amp;nbsp;kg, prevalentemente seduto: (800 + 1125 − 150 + 5) × 1,55 = 2759&amp;nbsp;kcal.&lt;/p&gt;
 &lt;h3&gt;Il tuo valore&lt;/h3&gt;
-&lt;p&gt;Se conosci con più precisione il tuo fabbisogno, inseriscilo direttamente (da 1 a 9999 kcal). Resta valido finché non cambi età, altezza, peso, sesso o livello di attività.&lt;/p&gt;
+&lt;p&gt;Se conosci con più precisione il tuo fabbisogno, inseriscilo direttamente (da 1 a 9999&amp;nbsp;kcal). Resta valido finché non cambi età, altezza, peso, sesso o livello di attività.&lt;/p&gt;
 &lt;h3&gt;A che cosa serve il valore&lt;/h3&gt;
-&lt;p&gt;I menù adattano le quantità giornaliere (70 g di grassi, 20 g di grassi saturi, 90 g di zuccheri e 6 g di sale per 2000 kcal) al tuo fabbisogno: con 2500 kcal, per esempio, il riferimento è di 87,5 g di grassi.&lt;/p&gt;</translation>
+&lt;p&gt;I menù adattano le quantità giornaliere (70&amp;nbsp;g di grassi, 20&amp;nbsp;g di grassi saturi, 90&amp;nbsp;g di zuccheri e 6&amp;nbsp;g di sale per 2000&amp;nbsp;kcal) al tuo fabbisogno: con 2500&amp;nbsp;kcal, per esempio, il riferimento è di 87,5&amp;nbsp;g di grassi.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>GDAInfoText</source>
         <translation>&lt;h2&gt;GDA: quantità giornaliere indicative&lt;/h2&gt;
 &lt;p&gt;Le GDA (Guideline Daily Amounts) indicano quanto di ogni nutriente un adulto medio dovrebbe assumere al giorno:&lt;/p&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriente&lt;/th&gt;&lt;th&gt;Quantità giornaliera&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Grassi&lt;/td&gt;&lt;td&gt;70 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Grassi saturi&lt;/td&gt;&lt;td&gt;20 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Zuccheri&lt;/td&gt;&lt;td&gt;90 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Sale&lt;/td&gt;&lt;td&gt;6 g&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Calorie&lt;/td&gt;&lt;td&gt;2000 kcal&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Grassi&lt;/td&gt;&lt;td&gt;70&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Grassi saturi&lt;/td&gt;&lt;td&gt;20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Zuccheri&lt;/td&gt;&lt;td&gt;90&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Sale&lt;/td&gt;&lt;td&gt;6&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Calorie&lt;/td&gt;&lt;td&gt;2000&amp;nbsp;kcal&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Come funziona il calcolatore GDA&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Ogni barra mostra quale parte della quantità giornaliera fornisce una porzione del prodotto; una barra piena corrisponde al 100 % della quantità giornaliera.&lt;/li&gt;
-&lt;li&gt;Inserisci in basso la dimensione della porzione in grammi o millilitri (al massimo 5 caratteri). Senza inserimento Tolvane calcola con 100 g.&lt;/li&gt;
-&lt;li&gt;Tocca una barra per vedere quanto di quel nutriente contiene la tua porzione, per esempio 30 g di grassi.&lt;/li&gt;
+&lt;li&gt;Inserisci in basso la dimensione della porzione in grammi o millilitri (al massimo 5 caratteri). Senza inserimento Tolvane calcola con 100&amp;nbsp;g.&lt;/li&gt;
+&lt;li&gt;Tocca una barra per vedere quanto di quel nutriente contiene la tua porzione, per esempio 30&amp;nbsp;g di grassi.&lt;/li&gt;
 &lt;li&gt;Si può superare il 100 %: la cifra mostra la quota intera, mentre la barra si ferma al bordo superiore.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;p&gt;Esempio: 150 g di un prodotto con 20 g di grassi per 100 g forniscono 30 g di grassi, cioè il 42 % di 70 g.&lt;/p&gt;
+&lt;p&gt;Esempio: 150&amp;nbsp;g di un prodotto con 20&amp;nbsp;g di grassi per 100&amp;nbsp;g forniscono 30&amp;nbsp;g di grassi, cioè il 42 % di 70&amp;nbsp;g.&lt;/p&gt;
 &lt;p&gt;Riporta il dispositivo in verticale per rivedere il semaforo nutrizionale.&lt;/p&gt;
 &lt;p&gt;Per saperne di più sull'etichettatura nutrizionale: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;USAV – dichiarazione nutrizionale&lt;/a&gt;&lt;/p&gt;</translation>
     </message>

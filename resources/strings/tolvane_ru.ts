@@ -645,28 +645,28 @@
         <source>AmpelInfosText</source>
         <translation>&lt;h2&gt;Пищевой светофор&lt;/h2&gt;
 &lt;p&gt;Для каждого продукта Tolvane оценивает &lt;b&gt;жиры&lt;/b&gt;, &lt;b&gt;насыщенные жиры&lt;/b&gt;, &lt;b&gt;сахар&lt;/b&gt; и &lt;b&gt;соль&lt;/b&gt; цветом светофора. Учитывается содержание на 100&amp;nbsp;г для твёрдых продуктов и на 100&amp;nbsp;мл для напитков.&lt;/p&gt;
-&lt;table cellpadding="4" cellspacing="0"&gt;
+&lt;table cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_green.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Зелёный&lt;/b&gt;: низкое содержание — хороший выбор.&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_yellow.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Жёлтый&lt;/b&gt;: среднее содержание — в целом допустимо.&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Красный&lt;/b&gt;: высокое содержание — лучше редко и понемногу.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;h3&gt;Границы на 100 г (твёрдые продукты)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;h3&gt;Границы на 100&amp;nbsp;г (твёрдые продукты)&lt;/h3&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Нутриент&lt;/th&gt;&lt;th&gt;Зелёный&lt;/th&gt;&lt;th&gt;Жёлтый&lt;/th&gt;&lt;th&gt;Красный&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Жиры&lt;/td&gt;&lt;td&gt;до 3 г&lt;/td&gt;&lt;td&gt;свыше 3 до 20 г&lt;/td&gt;&lt;td&gt;более 20 г&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Насыщенные жиры&lt;/td&gt;&lt;td&gt;до 1,5 г&lt;/td&gt;&lt;td&gt;свыше 1,5 до 5 г&lt;/td&gt;&lt;td&gt;более 5 г&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Сахар&lt;/td&gt;&lt;td&gt;до 5 г&lt;/td&gt;&lt;td&gt;свыше 5 до 12,5 г&lt;/td&gt;&lt;td&gt;более 12,5 г&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Соль&lt;/td&gt;&lt;td&gt;до 0,3 г&lt;/td&gt;&lt;td&gt;свыше 0,3 до 1,5 г&lt;/td&gt;&lt;td&gt;более 1,5 г&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Жиры&lt;/td&gt;&lt;td&gt;до 3&amp;nbsp;г&lt;/td&gt;&lt;td&gt;свыше 3 до 20&amp;nbsp;г&lt;/td&gt;&lt;td&gt;более 20&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Насыщенные жиры&lt;/td&gt;&lt;td&gt;до 1,5&amp;nbsp;г&lt;/td&gt;&lt;td&gt;свыше 1,5 до 5&amp;nbsp;г&lt;/td&gt;&lt;td&gt;более 5&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Сахар&lt;/td&gt;&lt;td&gt;до 5&amp;nbsp;г&lt;/td&gt;&lt;td&gt;свыше 5 до 12,5&amp;nbsp;г&lt;/td&gt;&lt;td&gt;более 12,5&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Соль&lt;/td&gt;&lt;td&gt;до 0,3&amp;nbsp;г&lt;/td&gt;&lt;td&gt;свыше 0,3 до 1,5&amp;nbsp;г&lt;/td&gt;&lt;td&gt;более 1,5&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;h3&gt;Границы на 100 мл (напитки)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;h3&gt;Границы на 100&amp;nbsp;мл (напитки)&lt;/h3&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Нутриент&lt;/th&gt;&lt;th&gt;Зелёный&lt;/th&gt;&lt;th&gt;Жёлтый&lt;/th&gt;&lt;th&gt;Красный&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Жиры&lt;/td&gt;&lt;td&gt;до 1,5 г&lt;/td&gt;&lt;td&gt;свыше 1,5 до 10 г&lt;/td&gt;&lt;td&gt;более 10 г&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Насыщенные жиры&lt;/td&gt;&lt;td&gt;до 0,75 г&lt;/td&gt;&lt;td&gt;свыше 0,75 до 2,5 г&lt;/td&gt;&lt;td&gt;более 2,5 г&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Сахар&lt;/td&gt;&lt;td&gt;до 2,5 г&lt;/td&gt;&lt;td&gt;свыше 2,5 до 6,3 г&lt;/td&gt;&lt;td&gt;более 6,3 г&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Соль&lt;/td&gt;&lt;td&gt;до 0,3 г&lt;/td&gt;&lt;td&gt;свыше 0,3 до 1,5 г&lt;/td&gt;&lt;td&gt;более 1,5 г&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Жиры&lt;/td&gt;&lt;td&gt;до 1,5&amp;nbsp;г&lt;/td&gt;&lt;td&gt;свыше 1,5 до 10&amp;nbsp;г&lt;/td&gt;&lt;td&gt;более 10&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Насыщенные жиры&lt;/td&gt;&lt;td&gt;до 0,75&amp;nbsp;г&lt;/td&gt;&lt;td&gt;свыше 0,75 до 2,5&amp;nbsp;г&lt;/td&gt;&lt;td&gt;более 2,5&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Сахар&lt;/td&gt;&lt;td&gt;до 2,5&amp;nbsp;г&lt;/td&gt;&lt;td&gt;свыше 2,5 до 6,3&amp;nbsp;г&lt;/td&gt;&lt;td&gt;более 6,3&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Соль&lt;/td&gt;&lt;td&gt;до 0,3&amp;nbsp;г&lt;/td&gt;&lt;td&gt;свыше 0,3 до 1,5&amp;nbsp;г&lt;/td&gt;&lt;td&gt;более 1,5&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;p&gt;Значение, точно равное границе, получает более благоприятный цвет: 3 г жиров на 100 г — это ещё зелёный.&lt;/p&gt;
+&lt;p&gt;Значение, точно равное границе, получает более благоприятный цвет: 3&amp;nbsp;г жиров на 100&amp;nbsp;г — это ещё зелёный.&lt;/p&gt;
 &lt;h3&gt;Лучше среднего&lt;/h3&gt;
 &lt;p&gt;&lt;img src="pictures/ampel_green_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_yellow_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_red_top.svg" width="28" height="28"&gt;&lt;br&gt;
 Отмеченный светофор появляется, когда продукт содержит этого нутриента меньше, чем в среднем все продукты его категории. Так сразу видно, входит ли продукт в число лучших в своей группе, даже если он красный.&lt;/p&gt;
@@ -693,7 +693,7 @@
 &lt;p&gt;Здесь продукты распределены по группам, например напитки или хлебобулочные изделия. Поиск внутри категории находит только продукты этой категории.&lt;/p&gt;
 &lt;h3&gt;Рацион&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;На странице продукта кнопка «Добавить в избранное» помещает его в одну или несколько папок, например «Завтрак» или «Обед». Продукт записывается в количестве 100 г или 100 мл.&lt;/li&gt;
+&lt;li&gt;На странице продукта кнопка «Добавить в избранное» помещает его в одну или несколько папок, например «Завтрак» или «Обед». Продукт записывается в количестве 100&amp;nbsp;г или 100&amp;nbsp;мл.&lt;/li&gt;
 &lt;li&gt;Коснитесь папки, чтобы сравнить её пищевую ценность с вашей личной суточной нормой.&lt;/li&gt;
 &lt;li&gt;Кнопка «Изменить» позволяет создавать, упорядочивать и удалять папки; тогда касание папки показывает её продукты, а касание продукта позволяет изменить съеденное количество.&lt;/li&gt;
 &lt;/ul&gt;
@@ -735,7 +735,7 @@
         <translation>&lt;h2&gt;Метрические единицы&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Включено&lt;/b&gt;: Tolvane считает в граммах, сантиметрах и килограммах.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Выключено&lt;/b&gt;: Tolvane использует американские единицы: унции (oz) в калькуляторе GDA, футы и дюймы для роста и фунты (lbs) для веса в личном профиле.&lt;/p&gt;
-&lt;p&gt;Изменение сразу действует во всём приложении. Независимо от этой настройки пищевой светофор всегда относится к 100 г или 100 мл, как и данные на упаковке.&lt;/p&gt;</translation>
+&lt;p&gt;Изменение сразу действует во всём приложении. Независимо от этой настройки пищевой светофор всегда относится к 100&amp;nbsp;г или 100&amp;nbsp;мл, как и данные на упаковке.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Infotext Profil</source>
@@ -760,10 +760,10 @@
         <translation>&lt;h2&gt;Индекс массы тела (ИМТ)&lt;/h2&gt;
 &lt;p&gt;ИМТ показывает соотношение массы тела и роста:&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;ИМТ = вес в кг ÷ (рост в м)²&lt;/b&gt;&lt;/p&gt;
-&lt;p&gt;Пример: при весе 80 кг и росте 1,80 м получается 80 ÷ 3,24 = 24,7.&lt;/p&gt;
+&lt;p&gt;Пример: при весе 80&amp;nbsp;кг и росте 1,80&amp;nbsp;м получается 80 ÷ 3,24 = 24,7.&lt;/p&gt;
 &lt;p&gt;В американских единицах Tolvane считает так: вес в фунтах × 703 ÷ (рост в дюймах)².&lt;/p&gt;
 &lt;h3&gt;Классификация для взрослых (ВОЗ)&lt;/h3&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;ИМТ&lt;/th&gt;&lt;th&gt;Оценка&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;менее 18,5&lt;/td&gt;&lt;td&gt;недостаточный вес&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;от 18,5 до 24,9&lt;/td&gt;&lt;td&gt;нормальный вес&lt;/td&gt;&lt;/tr&gt;
@@ -777,14 +777,14 @@
         <translation>&lt;h2&gt;Идеальный вес&lt;/h2&gt;
 &lt;p&gt;Идеальным Tolvane называет вес, при котором ваш ИМТ равен ровно 22, — середину нормального диапазона:&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Идеальный вес = 22 × (рост в м)²&lt;/b&gt;&lt;/p&gt;
-&lt;p&gt;Примеры: при росте 1,65 м — 59,9 кг, при росте 1,80 м — 71,3 кг.&lt;/p&gt;
+&lt;p&gt;Примеры: при росте 1,65&amp;nbsp;м — 59,9&amp;nbsp;кг, при росте 1,80&amp;nbsp;м — 71,3&amp;nbsp;кг.&lt;/p&gt;
 &lt;p&gt;Здоровым считается любой вес в пределах нормы (ИМТ от 18,5 до 24,9). Поэтому идеальный вес — это ориентир, а не цель, которой нужно достичь с точностью до килограмма.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Activity Level Infotext</source>
         <translation>&lt;h2&gt;Уровень активности&lt;/h2&gt;
 &lt;p&gt;Сколько энергии вам нужно, во многом зависит от того, сколько вы двигаетесь в течение дня. Tolvane умножает ваш основной обмен на коэффициент:&lt;/p&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Уровень активности&lt;/th&gt;&lt;th&gt;Коэффициент&lt;/th&gt;&lt;th&gt;Примеры&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Сидя или лёжа&lt;/td&gt;&lt;td&gt;1,2&lt;/td&gt;&lt;td&gt;большую часть времени в постели или в кресле, почти без движения&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Только сидя&lt;/td&gt;&lt;td&gt;1,375&lt;/td&gt;&lt;td&gt;офисная работа, мало движения в свободное время&lt;/td&gt;&lt;/tr&gt;
@@ -803,32 +803,32 @@
 &lt;li&gt;Женщины: 10 × вес (кг) + 6,25 × рост (см) − 5 × возраст − 161&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;Основной обмен умножается на коэффициент вашего уровня активности (от 1,2 до 1,9) и округляется до целых килокалорий.&lt;/p&gt;
-&lt;p&gt;Пример: мужчина, 30 лет, 180 см, 80 кг, в основном сидя: (800 + 1125 − 150 + 5) × 1,55 = 2759 ккал.&lt;/p&gt;
+&lt;p&gt;Пример: мужчина, 30 лет, 180&amp;nbsp;см, 80&amp;nbsp;кг, в основном сидя: (800 + 1125 − 150 + 5) × 1,55 = 2759&amp;nbsp;ккал.&lt;/p&gt;
 &lt;h3&gt;Своё значение&lt;/h3&gt;
-&lt;p&gt;Если вы знаете свою норму точнее, введите её сами (от 1 до 9999 ккал). Она действует, пока вы не измените возраст, рост, вес, пол или уровень активности.&lt;/p&gt;
+&lt;p&gt;Если вы знаете свою норму точнее, введите её сами (от 1 до 9999&amp;nbsp;ккал). Она действует, пока вы не измените возраст, рост, вес, пол или уровень активности.&lt;/p&gt;
 &lt;h3&gt;Для чего нужно это значение&lt;/h3&gt;
-&lt;p&gt;Рацион пересчитывает суточные нормы (70 г жиров, 20 г насыщенных жиров, 90 г сахара и 6 г соли при 2000 ккал) под вашу потребность: например, при 2500 ккал норма жиров составляет 87,5 г.&lt;/p&gt;</translation>
+&lt;p&gt;Рацион пересчитывает суточные нормы (70&amp;nbsp;г жиров, 20&amp;nbsp;г насыщенных жиров, 90&amp;nbsp;г сахара и 6&amp;nbsp;г соли при 2000&amp;nbsp;ккал) под вашу потребность: например, при 2500&amp;nbsp;ккал норма жиров составляет 87,5&amp;nbsp;г.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>GDAInfoText</source>
         <translation>&lt;h2&gt;GDA — ориентировочные суточные нормы&lt;/h2&gt;
 &lt;p&gt;GDA (Guideline Daily Amounts) показывают, сколько каждого нутриента среднему взрослому следует получать в день:&lt;/p&gt;
-&lt;table border="1" cellpadding="4" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
 &lt;tr&gt;&lt;th&gt;Нутриент&lt;/th&gt;&lt;th&gt;Норма в день&lt;/th&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Жиры&lt;/td&gt;&lt;td&gt;70 г&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Насыщенные жиры&lt;/td&gt;&lt;td&gt;20 г&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Сахар&lt;/td&gt;&lt;td&gt;90 г&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Соль&lt;/td&gt;&lt;td&gt;6 г&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;Калории&lt;/td&gt;&lt;td&gt;2000 ккал&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Жиры&lt;/td&gt;&lt;td&gt;70&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Насыщенные жиры&lt;/td&gt;&lt;td&gt;20&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Сахар&lt;/td&gt;&lt;td&gt;90&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Соль&lt;/td&gt;&lt;td&gt;6&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;Калории&lt;/td&gt;&lt;td&gt;2000&amp;nbsp;ккал&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Как работает калькулятор GDA&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Каждый столбец показывает, какую долю суточной нормы даёт одна порция продукта; полный столбец соответствует 100 % нормы.&lt;/li&gt;
-&lt;li&gt;Введите внизу размер порции в граммах или миллилитрах (не более 5 знаков). Без ввода Tolvane считает для 100 г.&lt;/li&gt;
-&lt;li&gt;Коснитесь столбца, чтобы увидеть, сколько этого нутриента в вашей порции, например 30 г жиров.&lt;/li&gt;
+&lt;li&gt;Введите внизу размер порции в граммах или миллилитрах (не более 5 знаков). Без ввода Tolvane считает для 100&amp;nbsp;г.&lt;/li&gt;
+&lt;li&gt;Коснитесь столбца, чтобы увидеть, сколько этого нутриента в вашей порции, например 30&amp;nbsp;г жиров.&lt;/li&gt;
 &lt;li&gt;Больше 100 % тоже возможно: число показывает полную долю, а столбец упирается в верхний край.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;p&gt;Пример: 150 г продукта, содержащего 20 г жиров на 100 г, дают 30 г жиров, то есть 42 % от 70 г.&lt;/p&gt;
+&lt;p&gt;Пример: 150&amp;nbsp;г продукта, содержащего 20&amp;nbsp;г жиров на 100&amp;nbsp;г, дают 30&amp;nbsp;г жиров, то есть 42 % от 70&amp;nbsp;г.&lt;/p&gt;
 &lt;p&gt;Верните устройство в вертикальное положение, чтобы снова увидеть пищевой светофор.&lt;/p&gt;
 &lt;p&gt;Подробнее о маркировке пищевой ценности: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;BLV — декларация пищевой ценности&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
