@@ -1,6 +1,6 @@
 #include "server/UpdateHandler.h"
 
-#include <nlohmann/json.hpp>
+#include "server/JsonText.h"
 
 #include <charconv>
 #include <optional>
@@ -39,23 +39,31 @@ Reply badRequest(std::string message) {
 } // namespace
 
 std::string pageJson(const ChangedPage& page) {
-    using Json = nlohmann::ordered_json;
-    Json products = nullptr;
-    if (!page.products.empty()) {
-        products = Json::array();
-        for (const ProductRecord& record : page.products) {
-            Json product = Json::object();
-            for (std::size_t i = 0; i < kFieldCount; ++i)
-                product[std::string(kProductKeys[i])] = record.fields[i];
-            product["ID"] = std::to_string(record.id);
-            product["isDelete"] = record.deleted ? "1" : "0";
-            products.push_back(std::move(product));
-        }
+    // Written by hand: a page of 250 records is built in a fraction of the time a JSON tree takes.
+    std::string out = "{\"Updated Records\":{\"rows\":[";
+    appendJsonString(out, std::to_string(page.total));
+    out += "],\"products\":";
+    if (page.products.empty()) {
+        out += "null}}";
+        return out;
     }
-    Json reply = {
-        {"Updated Records",
-         {{"rows", Json::array({std::to_string(page.total)})}, {"products", std::move(products)}}}};
-    return reply.dump(-1, ' ', false, Json::error_handler_t::replace);
+    out.reserve(page.products.size() * 900);
+    out += '[';
+    for (std::size_t p = 0; p < page.products.size(); ++p) {
+        const ProductRecord& record = page.products[p];
+        out += p ? ",{" : "{";
+        for (std::size_t i = 0; i < kFieldCount; ++i) {
+            appendJsonString(out, kProductKeys[i]);
+            out += ':';
+            appendJsonString(out, record.fields[i]);
+            out += ',';
+        }
+        out += "\"ID\":";
+        appendJsonString(out, std::to_string(record.id));
+        out += record.deleted ? ",\"isDelete\":\"1\"}" : ",\"isDelete\":\"0\"}";
+    }
+    out += "]}}";
+    return out;
 }
 
 UpdateHandler::UpdateHandler(ServerCatalogue& catalogue, Credentials credentials)

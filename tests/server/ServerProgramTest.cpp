@@ -53,6 +53,7 @@ protected:
                                 const std::string& form = kLogin) {
         httplib::Client client("127.0.0.1", port);
         client.set_read_timeout(60, 0);
+        client.set_tcp_nodelay(true);
         std::string path = "/getUpdatedProducts.php?timestamp=" + timestamp +
                            "&pageNo=" + std::to_string(pageNo) +
                            "&records=" + std::to_string(records);
@@ -64,6 +65,7 @@ protected:
                                       const std::string& password = kUploadPassword) {
         httplib::Client client("127.0.0.1", port);
         client.set_read_timeout(60, 0);
+        client.set_tcp_nodelay(true);
         if (!user.empty()) client.set_basic_auth(user.c_str(), password.c_str());
         httplib::Params params{{"data", data},
                                {"email", "support@tolvane.ch"},
