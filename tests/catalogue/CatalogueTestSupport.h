@@ -1,0 +1,99 @@
+#pragma once
+
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tolvane::test {
+
+// A directory of its own for one test, removed afterwards.
+class TempDir {
+public:
+    TempDir() {
+        std::random_device device;
+        path_ = std::filesystem::temp_directory_path() /
+                ("tolvane-catalogue-" + std::to_string(device()) + std::to_string(device()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::filesystem::path file(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Minimal SQLite access for checking files.
+class Db {
+public:
+    explicit Db(const std::filesystem::path& path, bool writable = false) {
+        sqlite3* raw = nullptr;
+        const int flags = writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+        if (sqlite3_open_v2(path.string().c_str(), &raw, flags, nullptr) != SQLITE_OK) {
+            sqlite3_close(raw);
+            throw std::runtime_error("cannot open " + path.string());
+        }
+        db_.reset(raw);
+    }
+
+    // All rows, each column as text (NULL as "<null>"), joined with "|".
+    std::vector<std::string> rows(const std::string& sql) const {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db_.get(), sql.c_str(), -1, &statement, nullptr) != SQLITE_OK)
+            throw std::runtime_error(std::string(sqlite3_errmsg(db_.get())) + ": " + sql);
+        std::vector<std::string> result;
+        int rc = SQLITE_ROW;
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+            std::string row;
+            for (int i = 0; i < sqlite3_column_count(statement); ++i) {
+                if (i) row += '|';
+                const auto* text = sqlite3_column_text(statement, i);
+                row += text ? reinterpret_cast<const char*>(text) : "<null>";
+            }
+            result.push_back(row);
+        }
+        sqlite3_finalize(statement);
+        if (rc != SQLITE_DONE)
+            throw std::runtime_error(std::string(sqlite3_errmsg(db_.get())) + ": " + sql);
+        return result;
+    }
+
+    std::string text(const std::string& sql) const {
+        const auto all = rows(sql);
+        return all.empty() ? "<none>" : all.front();
+    }
+
+    long long number(const std::string& sql) const { return std::stoll(text(sql)); }
+
+    void exec(const std::string& sql) const {
+        char* error = nullptr;
+        if (sqlite3_exec(db_.get(), sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+            std::string message = error ? error : "error";
+            sqlite3_free(error);
+            throw std::runtime_error(message + ": " + sql);
+        }
+    }
+
+    long long lastInsertId() const { return sqlite3_last_insert_rowid(db_.get()); }
+
+private:
+    struct Closer {
+        void operator()(sqlite3* db) const { sqlite3_close(db); }
+    };
+    std::unique_ptr<sqlite3, Closer> db_;
+};
+
+inline std::string fieldName(int i) {
+    return std::string("field") + (i < 10 ? "0" : "") + std::to_string(i);
+}
+
+} // namespace tolvane::test

@@ -1,0 +1,181 @@
+// Checks the database file that the build made from resources/catalogue/.
+
+#include "tests/catalogue/CatalogueTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <set>
+
+namespace tolvane {
+namespace {
+
+using test::Db;
+using test::fieldName;
+using test::TempDir;
+
+const std::filesystem::path kShipped = TOLVANE_SHIPPED_DB;
+
+class ShippedCatalogue : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { db = std::make_unique<Db>(kShipped); }
+    static void TearDownTestSuite() { db.reset(); }
+    static std::unique_ptr<Db> db;
+};
+std::unique_ptr<Db> ShippedCatalogue::db;
+
+// A copy to change, so the build product stays as it was made.
+struct WritableCopy {
+    TempDir dir;
+    std::filesystem::path path = dir.file("Tolvane.db");
+    WritableCopy() { std::filesystem::copy_file(kShipped, path); }
+};
+
+bool isDecimal(const std::string& text) {
+    std::size_t i = 0, digits = 0;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+        ++i, ++digits;
+    if (digits == 0) return false;
+    if (i == text.size()) return true;
+    if (text[i] != '.' || i + 1 == text.size()) return false;
+    for (++i; i < text.size(); ++i)
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+    return true;
+}
+
+TEST_F(ShippedCatalogue, ProductsTableHasTheColumnsInOrderWithTheirAffinities) {
+    const auto columns = db->rows("SELECT name, type FROM pragma_table_info('ProductsTable')");
+    ASSERT_EQ(columns.size(), 27u);
+    EXPECT_EQ(columns[0], "sortOrder|TEXT");
+    EXPECT_TRUE(columns[1] == "favFlag|INTEGER" || columns[1] == "favFlag|NUMERIC") << columns[1];
+    for (int i = 1; i <= 24; ++i)
+        EXPECT_EQ(columns[static_cast<std::size_t>(i + 1)], fieldName(i) + "|TEXT");
+    EXPECT_EQ(columns[26], "recordId|INTEGER");
+}
+
+TEST_F(ShippedCatalogue, FlagsAndIdentifiersCompareAsNumbers) {
+    WritableCopy copy;
+    Db writable(copy.path, true);
+    const auto id = writable.text("SELECT recordId FROM ProductsTable LIMIT 1");
+    writable.exec("UPDATE ProductsTable SET favFlag = '1' WHERE recordId = " + id);
+    EXPECT_EQ(writable.number("SELECT count(*) FROM ProductsTable WHERE favFlag = 1"), 1);
+    EXPECT_EQ(writable.number("SELECT count(*) FROM ProductsTable WHERE favFlag = 0"),
+              writable.number("SELECT count(*) FROM ProductsTable") - 1);
+
+    writable.exec("INSERT INTO ProductsTable (sortOrder, favFlag, field01, recordId) "
+                  "VALUES ('', '0', 'Probe', '42')");
+    EXPECT_EQ(writable.text("SELECT field01 FROM ProductsTable WHERE recordId = '42' AND "
+                            "field01 = 'Probe'"),
+              "Probe");
+    EXPECT_EQ(writable.text("SELECT field01 FROM ProductsTable WHERE recordId = 42 AND "
+                            "field01 = 'Probe'"),
+              "Probe");
+    EXPECT_EQ(writable.text("SELECT typeof(recordId) FROM ProductsTable LIMIT 1"), "integer");
+}
+
+TEST_F(ShippedCatalogue, HoldsTheShippedTablesAndNoneTheAppCreates) {
+    std::set<std::string> tables;
+    for (const auto& name : db->rows("SELECT name FROM sqlite_master WHERE type = 'table'"))
+        tables.insert(name);
+    for (const char* name : {"ProductsTable", "Products", "Categories", "Timestamp", "Settings"})
+        EXPECT_TRUE(tables.contains(name)) << name;
+    for (const char* name :
+         {"Personal_Profile", "Menu_Folder", "Favorite_Menufolder", "edit_product_consumption"})
+        EXPECT_FALSE(tables.contains(name)) << name;
+
+    EXPECT_EQ(db->rows("SELECT name FROM pragma_table_info('Products')"),
+              (std::vector<std::string>{"RecordId", "Produktname", "Hersteller", "Kategorie",
+                                        "Fett", "GesFette", "Zucker", "Natrium", "Energiewert",
+                                        "Sentfield", "Sortorder", "Einheit", "SalzOrNatrium",
+                                        "Produktmenge", "MainTableRecordId"}));
+    EXPECT_EQ(db->number("SELECT count(*) FROM Products"), 0);
+}
+
+TEST_F(ShippedCatalogue, SingleRowsOfTimestampAndSettings) {
+    EXPECT_EQ(db->rows("SELECT rowid, * FROM Settings"), std::vector<std::string>{"1|YES|YES|YES"});
+    const auto newest = db->text("SELECT MAX(field06) FROM ProductsTable");
+    EXPECT_EQ(db->rows("SELECT rowid, * FROM Timestamp"),
+              std::vector<std::string>{"1|0|" + newest + "|" + newest});
+    EXPECT_TRUE(newest.starts_with("2017-")) << newest;
+}
+
+TEST_F(ShippedCatalogue, FirstOwnProductGetsTheReservedIdentifier) {
+    WritableCopy copy;
+    Db writable(copy.path, true);
+    writable.exec("INSERT INTO Products (Produktname, Hersteller, Kategorie, Sentfield, "
+                  "Sortorder) VALUES ('Mein Brot', 'Ich', '6', '0', '0')");
+    EXPECT_EQ(writable.lastInsertId(), 900000001);
+    EXPECT_LT(writable.number("SELECT MAX(recordId) FROM ProductsTable"), 900000000);
+}
+
+TEST_F(ShippedCatalogue, CatalogueSizeAndCategories) {
+    const long long products = db->number("SELECT count(*) FROM ProductsTable");
+    EXPECT_GE(products, 10000);
+    EXPECT_EQ(db->number("SELECT count(DISTINCT recordId) FROM ProductsTable"), products);
+
+    const auto categories = db->rows("SELECT Recordid, Category FROM Categories");
+    EXPECT_GE(categories.size(), 12u);
+    EXPECT_LE(categories.size(), 20u);
+    for (const auto& category : categories) {
+        const auto id = category.substr(0, category.find('|'));
+        EXPECT_GT(db->number("SELECT count(*) FROM ProductsTable WHERE field03 = '" + id + "'"), 0)
+            << category;
+    }
+    EXPECT_EQ(db->number("SELECT count(*) FROM ProductsTable WHERE field03 NOT IN "
+                         "(SELECT CAST(Recordid AS TEXT) FROM Categories)"),
+              0);
+    const long long catchAll =
+        db->number("SELECT count(*) FROM ProductsTable WHERE field03 = (SELECT CAST(Recordid AS "
+                   "TEXT) FROM Categories WHERE Category = 'Sonstiges')");
+    EXPECT_LT(static_cast<double>(catchAll) / static_cast<double>(products), 0.05);
+}
+
+TEST_F(ShippedCatalogue, ValuesStayInTheirColumns) {
+    std::string condition;
+    for (int i = 1; i <= 24; ++i) {
+        const auto column = fieldName(i);
+        if (!condition.empty()) condition += " OR ";
+        condition += "instr(" + column + ", char(9)) OR instr(" + column + ", char(10)) OR instr(" +
+                     column + ", char(13)) OR instr(" + column + ", '|')";
+    }
+    EXPECT_EQ(db->rows("SELECT recordId FROM ProductsTable WHERE " + condition + " LIMIT 5"),
+              std::vector<std::string>{});
+}
+
+TEST_F(ShippedCatalogue, NumbersAndUnitsAreAsTheServerSendsThem) {
+    EXPECT_EQ(db->rows("SELECT DISTINCT field08 FROM ProductsTable ORDER BY 1"),
+              (std::vector<std::string>{"g", "ml"}));
+    const auto rows = db->rows("SELECT recordId, field05, field09, field10, field11, field12, "
+                               "field13, field14, field15, field16, field17 FROM ProductsTable");
+    int noData = 0;
+    for (const auto& row : rows) {
+        std::vector<std::string> values;
+        std::string::size_type start = 0, bar;
+        while ((bar = row.find('|', start)) != std::string::npos)
+            values.push_back(row.substr(start, bar - start)), start = bar + 1;
+        values.push_back(row.substr(start));
+        ASSERT_EQ(values.size(), 11u);
+        // Energy is always there; fat, saturated fat, sugar and salt are a number or no data.
+        EXPECT_TRUE(isDecimal(values[2]) && isDecimal(values[3])) << row;
+        for (std::size_t i = 5; i <= 8; ++i) {
+            if (values[i] == "keine Angaben")
+                ++noData;
+            else
+                EXPECT_TRUE(isDecimal(values[i])) << row;
+        }
+        for (std::size_t i : {1u, 4u, 9u, 10u})
+            EXPECT_TRUE(values[i].empty() || isDecimal(values[i])) << row;
+    }
+    EXPECT_GT(noData, 0);
+}
+
+TEST_F(ShippedCatalogue, InclusionDatesLieIn2016And2017) {
+    EXPECT_EQ(db->number("SELECT count(*) FROM ProductsTable WHERE field06 NOT GLOB "
+                         "'201[67]-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9]'"),
+              0);
+    EXPECT_EQ(db->text("SELECT MIN(field06) < '2016-04-01' FROM ProductsTable"), "1");
+    EXPECT_EQ(db->text("SELECT MAX(field06) > '2017-10-01' FROM ProductsTable"), "1");
+}
+
+} // namespace
+} // namespace tolvane

@@ -1,0 +1,125 @@
+#include "tools/catalogue/SyntheticCatalogue.h"
+#include "tools/catalogue/CatalogueSourceReader.h"
+#include "tools/catalogue/CatalogueTsvWriter.h"
+#include "tools/catalogue/CatalogueWriter.h"
+#include "tools/catalogue/DecimalText.h"
+
+#include "tests/catalogue/CatalogueTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+namespace tolvane {
+namespace {
+
+bool anyName(const std::vector<CatalogueProduct>& products, auto predicate) {
+    for (const auto& product : products)
+        if (predicate(product.fields[field::name])) return true;
+    return false;
+}
+
+TEST(SyntheticCatalogue, SameSeedSameProductsOtherSeedOthers) {
+    const auto categories = SyntheticCatalogue::defaultCategories();
+    const auto a = SyntheticCatalogue::generate(500, 11, categories);
+    const auto b = SyntheticCatalogue::generate(500, 11, categories);
+    const auto c = SyntheticCatalogue::generate(500, 12, categories);
+    ASSERT_EQ(a.size(), 500u);
+    for (std::size_t i = 0; i < a.size(); ++i)
+        ASSERT_EQ(a[i].fields, b[i].fields) << i;
+    int differing = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        differing += a[i].fields[field::name] != c[i].fields[field::name];
+    EXPECT_GT(differing, 250);
+}
+
+TEST(SyntheticCatalogue, CoversEveryCategoryAndTheAwkwardTexts) {
+    const auto categories = SyntheticCatalogue::defaultCategories();
+    const auto products = SyntheticCatalogue::generate(2000, 3, categories);
+    std::set<std::string> used;
+    std::set<long long> ids;
+    int noData = 0;
+    for (const auto& product : products) {
+        used.insert(product.fields[field::category]);
+        ids.insert(product.id);
+        for (int i : {11, 12, 13, 14})
+            noData += product.fields[static_cast<std::size_t>(i)] == "keine Angaben";
+        EXPECT_EQ(product.fields[field::inclusionDate].size(), 19u);
+        EXPECT_LT(product.id, kFirstReservedId);
+    }
+    EXPECT_EQ(used.size(), categories.size());
+    EXPECT_EQ(ids.size(), products.size());
+    EXPECT_GT(noData, 0);
+    for (const char* piece : {"ä", "ö", "ü", "Ä", "ß", "'", "é"})
+        EXPECT_TRUE(anyName(products, [&](const std::string& name) {
+            return name.find(piece) != std::string::npos;
+        })) << piece;
+    EXPECT_TRUE(anyName(products, [](const std::string& name) { return name[0] == '@'; }));
+    EXPECT_TRUE(anyName(products, [](const std::string& name) { return name[0] == '3'; }));
+    EXPECT_TRUE(anyName(products, [](const std::string& name) { return name.size() > 40; }));
+
+    // Even a catalogue smaller than the category list uses as many categories as it can.
+    const auto few = SyntheticCatalogue::generate(5, 3, categories);
+    std::set<std::string> fewUsed;
+    for (const auto& product : few)
+        fewUsed.insert(product.fields[field::category]);
+    EXPECT_EQ(fewUsed.size(), 5u);
+}
+
+TEST(SyntheticCatalogue, TsvOutputReadsBackAsTheSameCatalogue) {
+    const auto categories = SyntheticCatalogue::defaultCategories();
+    const auto products = SyntheticCatalogue::generate(300, 5, categories);
+    std::stringstream tsv;
+    CatalogueTsvWriter::writeProducts(products, tsv);
+    const auto back = CatalogueSourceReader::readProducts(tsv, "synthetic.tsv");
+    ASSERT_EQ(back.size(), products.size());
+    for (std::size_t i = 0; i < back.size(); ++i) {
+        EXPECT_EQ(back[i].fields, products[i].fields);
+        EXPECT_EQ(back[i].id, products[i].id);
+    }
+    EXPECT_NO_THROW(CatalogueSourceReader::checkConsistency({categories, back}));
+}
+
+TEST(SyntheticCatalogue, WrittenFileHoldsNRowsAndItsNewestDate) {
+    test::TempDir dir;
+    const auto categories = SyntheticCatalogue::defaultCategories();
+    CatalogueSource source{categories, SyntheticCatalogue::generate(777, 9, categories)};
+    CatalogueWriter::write(source, dir.file("synthetic.db"));
+    test::Db db(dir.file("synthetic.db"));
+    EXPECT_EQ(db.number("SELECT count(*) FROM ProductsTable"), 777);
+    EXPECT_EQ(db.number("SELECT count(DISTINCT field03) FROM ProductsTable"),
+              static_cast<long long>(categories.size()));
+    EXPECT_EQ(db.text("SELECT dtimestamp = (SELECT MAX(field06) FROM ProductsTable) FROM "
+                      "Timestamp"),
+              "1");
+    EXPECT_EQ(db.number("SELECT count(*) FROM Categories"),
+              static_cast<long long>(categories.size()));
+
+    // Writing again over an existing file replaces it.
+    source.products.resize(10);
+    CatalogueWriter::write(source, dir.file("synthetic.db"));
+    test::Db again(dir.file("synthetic.db"));
+    EXPECT_EQ(again.number("SELECT count(*) FROM ProductsTable"), 10);
+}
+
+TEST(SyntheticCatalogue, EmptyCatalogueHasNoTimestampYet) {
+    test::TempDir dir;
+    CatalogueWriter::write({SyntheticCatalogue::defaultCategories(), {}}, dir.file("empty.db"));
+    test::Db db(dir.file("empty.db"));
+    EXPECT_EQ(db.rows("SELECT * FROM Timestamp"), std::vector<std::string>{"0|<null>|<null>"});
+}
+
+TEST(DecimalText, WritesPointDecimalsWithoutNoise) {
+    EXPECT_EQ(decimalText(3.5, 2), "3.5");
+    EXPECT_EQ(decimalText(0.12, 2), "0.12");
+    EXPECT_EQ(decimalText(3, 2), "3.0");
+    EXPECT_EQ(decimalText(0, 2), "0.0");
+    EXPECT_EQ(decimalText(0.0049, 2), "0.005");
+    EXPECT_EQ(decimalText(2.0000001, 2), "2.0");
+    EXPECT_EQ(decimalText(1650.04, 1), "1650.0");
+    EXPECT_EQ(decimalText(-0.0001, 2), "0.0");
+}
+
+} // namespace
+} // namespace tolvane

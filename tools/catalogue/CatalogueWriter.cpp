@@ -1,0 +1,156 @@
+#include "tools/catalogue/CatalogueWriter.h"
+
+#include "tools/catalogue/CatalogueError.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <system_error>
+
+namespace tolvane {
+namespace {
+
+struct ConnectionCloser {
+    void operator()(sqlite3* db) const { sqlite3_close(db); }
+};
+struct StatementFinalizer {
+    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using Connection = std::unique_ptr<sqlite3, ConnectionCloser>;
+using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+
+[[noreturn]] void fail(sqlite3* db, const std::string& what) {
+    throw CatalogueError(what + ": " + (db ? sqlite3_errmsg(db) : "out of memory"));
+}
+
+void exec(sqlite3* db, const std::string& sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+        std::string message = error ? error : sqlite3_errmsg(db);
+        sqlite3_free(error);
+        throw CatalogueError("SQL failed (" + message + "): " + sql.substr(0, 80));
+    }
+}
+
+Statement prepare(sqlite3* db, const std::string& sql) {
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK)
+        fail(db, "cannot prepare \"" + sql.substr(0, 60) + "\"");
+    return Statement(raw);
+}
+
+void bindText(sqlite3* db, sqlite3_stmt* statement, int index, const std::string& text) {
+    if (sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()),
+                          SQLITE_TRANSIENT) != SQLITE_OK)
+        fail(db, "cannot bind a value");
+}
+
+void stepDone(sqlite3* db, sqlite3_stmt* statement, const std::string& what) {
+    if (sqlite3_step(statement) != SQLITE_DONE) fail(db, what);
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+}
+
+std::string productsTableSql() {
+    std::string sql = "CREATE TABLE ProductsTable (sortOrder TEXT, favFlag INTEGER";
+    for (int i = 1; i <= kCatalogueFieldCount; ++i) {
+        sql += ", field";
+        if (i < 10) sql += '0';
+        sql += std::to_string(i) + " TEXT";
+    }
+    sql += ", recordId INTEGER)";
+    return sql;
+}
+
+void createSchema(sqlite3* db) {
+    exec(db, productsTableSql());
+    exec(db, "CREATE INDEX ProductsTable_recordId ON ProductsTable (recordId)");
+    exec(db, "CREATE INDEX ProductsTable_field03 ON ProductsTable (field03)");
+    // Sortorder is an integer so that own products order as 9, 10 rather than 10, 9.
+    exec(db, "CREATE TABLE Products (RecordId INTEGER PRIMARY KEY AUTOINCREMENT, "
+             "Produktname TEXT, Hersteller TEXT, Kategorie TEXT, Fett TEXT, GesFette TEXT, "
+             "Zucker TEXT, Natrium TEXT, Energiewert TEXT, Sentfield TEXT, Sortorder INTEGER, "
+             "Einheit TEXT, SalzOrNatrium TEXT, Produktmenge TEXT, MainTableRecordId TEXT)");
+    exec(db, "CREATE TABLE Categories (Recordid INTEGER, Category TEXT)");
+    exec(db, "CREATE TABLE Timestamp (rows TEXT, dtimestamp TEXT, utimestamp TEXT)");
+    exec(db, "CREATE TABLE Settings (LiveSuche TEXT, Lokalisierung TEXT, Metrisch TEXT)");
+}
+
+void insertProducts(sqlite3* db, const std::vector<CatalogueProduct>& products) {
+    std::string sql = "INSERT INTO ProductsTable VALUES ('', 0";
+    for (int i = 1; i <= kCatalogueFieldCount + 1; ++i)
+        sql += ", ?" + std::to_string(i);
+    sql += ")";
+    auto statement = prepare(db, sql);
+    for (const auto& product : products) {
+        for (int i = 0; i < kCatalogueFieldCount; ++i)
+            bindText(db, statement.get(), i + 1, product.fields[i]);
+        sqlite3_bind_int64(statement.get(), kCatalogueFieldCount + 1, product.id);
+        stepDone(db, statement.get(), "cannot insert product " + std::to_string(product.id));
+    }
+}
+
+void insertCategories(sqlite3* db, const std::vector<CatalogueCategory>& categories) {
+    auto statement = prepare(db, "INSERT INTO Categories (Recordid, Category) VALUES (?1, ?2)");
+    for (const auto& category : categories) {
+        sqlite3_bind_int(statement.get(), 1, category.id);
+        bindText(db, statement.get(), 2, category.name);
+        stepDone(db, statement.get(), "cannot insert category " + category.name);
+    }
+}
+
+void insertSingleRows(sqlite3* db, const std::vector<CatalogueProduct>& products) {
+    std::string newest;
+    for (const auto& product : products)
+        newest = std::max(newest, product.fields[field::inclusionDate]);
+    auto statement =
+        prepare(db, "INSERT INTO Timestamp (rows, dtimestamp, utimestamp) VALUES ('0', ?1, ?1)");
+    if (!newest.empty()) bindText(db, statement.get(), 1, newest);
+    stepDone(db, statement.get(), "cannot write the timestamp row");
+    exec(db, "INSERT INTO Settings (LiveSuche, Lokalisierung, Metrisch) VALUES ('YES', 'YES', "
+             "'YES')");
+    // Own products are numbered from 900000001 on, clear of every catalogue identifier.
+    exec(db, "INSERT INTO sqlite_sequence (name, seq) VALUES ('Products', " +
+                 std::to_string(kFirstReservedId) + ")");
+}
+
+} // namespace
+
+void CatalogueWriter::write(const CatalogueSource& source, const std::filesystem::path& out) {
+    auto partial = out;
+    partial += ".partial";
+    std::error_code ignored;
+    std::filesystem::remove(partial, ignored);
+    if (out.has_parent_path()) std::filesystem::create_directories(out.parent_path(), ignored);
+    {
+        sqlite3* raw = nullptr;
+        const int rc = sqlite3_open_v2(partial.string().c_str(), &raw,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        Connection db(raw);
+        if (rc != SQLITE_OK) fail(raw, "cannot create " + partial.string());
+        try {
+            exec(db.get(), "PRAGMA journal_mode = DELETE");
+            exec(db.get(), "BEGIN");
+            createSchema(db.get());
+            insertProducts(db.get(), source.products);
+            insertCategories(db.get(), source.categories);
+            insertSingleRows(db.get(), source.products);
+            exec(db.get(), "COMMIT");
+            exec(db.get(), "VACUUM");
+        } catch (...) {
+            db.reset();
+            std::filesystem::remove(partial, ignored);
+            throw;
+        }
+    }
+    std::error_code moveError;
+    std::filesystem::rename(partial, out, moveError);
+    if (moveError) {
+        std::filesystem::remove(partial, ignored);
+        throw CatalogueError("cannot move the finished file to " + out.string());
+    }
+}
+
+} // namespace tolvane

@@ -1,0 +1,113 @@
+// tolvane-catalogue: builds the database file shipped with the application, or a synthetic
+// catalogue of any size for benchmarks and tests.
+
+#include "tools/catalogue/CatalogueError.h"
+#include "tools/catalogue/CatalogueSourceReader.h"
+#include "tools/catalogue/CatalogueTsvWriter.h"
+#include "tools/catalogue/CatalogueWriter.h"
+#include "tools/catalogue/SyntheticCatalogue.h"
+
+#include <charconv>
+#include <cstdint>
+#include <iostream>
+#include <map>
+#include <string>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage:\n"
+    "  tolvane-catalogue build --products P.tsv --categories C.tsv --out Tolvane.db\n"
+    "  tolvane-catalogue synthetic --count N --out F.db [--tsv F.tsv] [--seed S]\n"
+    "                              [--categories C.tsv]\n";
+
+struct UsageError {
+    std::string message;
+};
+
+std::map<std::string, std::string> parseOptions(int argc, char** argv,
+                                                std::initializer_list<std::string> known) {
+    std::map<std::string, std::string> options;
+    for (int i = 2; i < argc; ++i) {
+        const std::string name = argv[i];
+        bool isKnown = false;
+        for (const auto& k : known)
+            isKnown = isKnown || k == name;
+        if (!isKnown) throw UsageError{"unknown option " + name};
+        if (i + 1 >= argc) throw UsageError{"option " + name + " needs a value"};
+        options[name] = argv[++i];
+    }
+    return options;
+}
+
+const std::string& required(const std::map<std::string, std::string>& options,
+                            const std::string& name) {
+    const auto it = options.find(name);
+    if (it == options.end() || it->second.empty()) throw UsageError{"missing " + name};
+    return it->second;
+}
+
+template <typename T> T number(const std::string& text, const std::string& name) {
+    T value{};
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+        throw UsageError{name + " must be a whole number, not \"" + text + "\""};
+    return value;
+}
+
+int build(int argc, char** argv) {
+    const auto options = parseOptions(argc, argv, {"--products", "--categories", "--out"});
+    tolvane::CatalogueSource source;
+    source.categories =
+        tolvane::CatalogueSourceReader::readCategoriesFile(required(options, "--categories"));
+    source.products =
+        tolvane::CatalogueSourceReader::readProductsFile(required(options, "--products"));
+    tolvane::CatalogueSourceReader::checkConsistency(source);
+    tolvane::CatalogueWriter::write(source, required(options, "--out"));
+    std::cout << "tolvane-catalogue: " << source.products.size() << " products, "
+              << source.categories.size() << " categories -> " << options.at("--out") << '\n';
+    return 0;
+}
+
+int synthetic(int argc, char** argv) {
+    const auto options =
+        parseOptions(argc, argv, {"--count", "--out", "--tsv", "--seed", "--categories"});
+    const int count = number<int>(required(options, "--count"), "--count");
+    const auto seed = options.contains("--seed")
+                          ? number<std::uint64_t>(options.at("--seed"), "--seed")
+                          : std::uint64_t{1};
+    tolvane::CatalogueSource source;
+    source.categories =
+        options.contains("--categories")
+            ? tolvane::CatalogueSourceReader::readCategoriesFile(options.at("--categories"))
+            : tolvane::SyntheticCatalogue::defaultCategories();
+    source.products = tolvane::SyntheticCatalogue::generate(count, seed, source.categories);
+    tolvane::CatalogueWriter::write(source, required(options, "--out"));
+    if (options.contains("--tsv"))
+        tolvane::CatalogueTsvWriter::writeProductsFile(source.products, options.at("--tsv"));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    try {
+        if (command == "build") return build(argc, argv);
+        if (command == "synthetic") return synthetic(argc, argv);
+        if (command == "--help" || command == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+        throw UsageError{command.empty() ? "no command" : "unknown command " + command};
+    } catch (const UsageError& error) {
+        std::cerr << "tolvane-catalogue: " << error.message << '\n' << kUsage;
+        return 2;
+    } catch (const tolvane::CatalogueError& error) {
+        std::cerr << "tolvane-catalogue: " << error.what() << '\n';
+        return 1;
+    } catch (const std::exception& error) {
+        std::cerr << "tolvane-catalogue: " << error.what() << '\n';
+        return 1;
+    }
+}
