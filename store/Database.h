@@ -51,7 +51,8 @@ public:
     // Runs work with all of this object's operations on one connection inside
     // BEGIN IMMEDIATE ... COMMIT. Work returning false rolls back; an exception thrown by work
     // rolls back and is passed on. Other threads' operations on this object wait meanwhile.
-    // Returns whether the transaction committed. Nested calls join the outer transaction.
+    // Returns whether the transaction committed; work is not run when it cannot begin.
+    // Nested calls join the outer transaction.
     bool runInTransaction(const std::function<bool()>& work);
 
     // Whether the file holds a table of that name.

@@ -3,8 +3,6 @@
 #include "store/Migration.h"
 #include "store/StoreLocations.h"
 
-#include <cstdlib>
-
 namespace tolvane::test {
 
 using List = std::vector<std::string>;
@@ -131,24 +129,6 @@ TEST_F(MigrationTest, CopyFailureIsReportedAndCreatesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(locations.databasePath()));
     EXPECT_FALSE(defaults.boolForKey("copiedNewDatabase"));
     EXPECT_FALSE(defaults.boolForKey("copiedNewFolderDatabase"));
-}
-
-TEST(StoreLocationsTest, Paths) {
-    StoreLocations locations{"/home/u/docs", "/opt/tolvane/res"};
-    EXPECT_EQ(locations.databasePath(), "/home/u/docs/Tolvane.db");
-    EXPECT_EQ(locations.shippedDatabasePath(), "/opt/tolvane/res/Tolvane.db");
-
-    const char* oldXdg = std::getenv("XDG_DATA_HOME");
-    const std::string savedXdg = oldXdg ? oldXdg : "";
-    setenv("XDG_DATA_HOME", "/data/xdg", 1);
-    EXPECT_EQ(StoreLocations::defaultDocumentsDir(), "/data/xdg/Tolvane");
-    unsetenv("XDG_DATA_HOME");
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0') {
-        EXPECT_EQ(StoreLocations::defaultDocumentsDir(),
-                  std::string(home) + "/.local/share/Tolvane");
-    }
-    if (oldXdg) setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
 }
 
 } // namespace tolvane::test

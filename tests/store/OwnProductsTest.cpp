@@ -54,19 +54,6 @@ TEST_F(OwnProductsTest, SavingANewProductFillsBothTables) {
               List{"VierTeil|McHersteller|3|1,5|0.5|12|0.30|250|1|g|1|125"});
 }
 
-TEST_F(OwnProductsTest, ListsAndOrder) {
-    const int b = save("Birne", "X", "1");
-    const int a = save("Apfel", "Y", "0");
-    EXPECT_EQ(db->selectProductsSortByProductName(),
-              (List{std::to_string(a) + "|Apfel|Y", std::to_string(b) + "|Birne|X"}));
-    EXPECT_EQ(db->selectProductsBySortOrder(),
-              (List{std::to_string(a) + "|Apfel|Y", std::to_string(b) + "|Birne|X"}));
-    // Positions compare as numbers.
-    db->updateProductOrderForId("10", std::to_string(a));
-    db->updateProductOrderForId("9", std::to_string(b));
-    EXPECT_EQ(db->selectProductsBySortOrder().front(), std::to_string(b) + "|Birne|X");
-}
-
 TEST_F(OwnProductsTest, EditingMovesTheProductOutOfEveryFolder) {
     const std::string id = std::to_string(save("Riegel", "Coop", "0"));
     db->updateCaloryValueForUpdation("700", "1");

@@ -78,13 +78,6 @@ TEST_F(PlannerTest, MenuFoldersOrderedByPositionNumber) {
     EXPECT_EQ(db->selectCaloryValueForUpdation("12"), "");
 }
 
-TEST_F(PlannerTest, FolderTotals) {
-    EXPECT_EQ(db->selectCaloryValueForUpdation("1"), "0");
-    db->updateCaloryValueForUpdation("340", "1.0");
-    EXPECT_EQ(db->selectCaloryValueForUpdation("1"), "340");
-    EXPECT_EQ(db->selectCaloryValueForUpdation("2"), "0");
-}
-
 TEST_F(PlannerTest, MembershipsKeepDuplicatesAndDeleteTogether) {
     db->insertIntoFavorite_Menulistfolder("7", "1");
     db->insertIntoFavorite_Menulistfolder("7", "1");
