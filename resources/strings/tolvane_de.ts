@@ -127,10 +127,16 @@
         <source>Missing Brand</source>
         <translation>Guten Tag
 
-Ich habe folgende Frage oder Anregung zu Tolvane:
+Meine Frage oder Anregung zu Tolvane:
 
 
-Fehlt ein Produkt? Dann nennen Sie uns bitte Produktname, Hersteller, Kategorie und die Nährwerte pro 100 g oder 100 ml.
+Falls ein Produkt fehlt:
+Produktname:
+Hersteller:
+Kategorie:
+Nährwerte pro 100 g oder 100 ml:
+
+Freundliche Grüße
 </translation>
     </message>
     <message>

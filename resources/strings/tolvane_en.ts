@@ -127,10 +127,16 @@
         <source>Missing Brand</source>
         <translation>Hello
 
-I have the following question or suggestion about Tolvane:
+My question or suggestion about Tolvane:
 
 
-Is a product missing? Please tell us its name, brand, category and the nutrition values per 100 g or 100 ml.
+If a product is missing:
+Product name:
+Brand:
+Category:
+Nutrition values per 100 g or 100 ml:
+
+Kind regards
 </translation>
     </message>
     <message>

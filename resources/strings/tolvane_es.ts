@@ -127,10 +127,16 @@
         <source>Missing Brand</source>
         <translation>Hola:
 
-Tengo la siguiente pregunta o sugerencia sobre Tolvane:
+Mi pregunta o sugerencia sobre Tolvane:
 
 
-¿Falta algún producto? Indíquenos su nombre, el fabricante, la categoría y los valores nutricionales por 100 g o 100 ml.
+Si falta un producto:
+Nombre del producto:
+Fabricante:
+Categoría:
+Valores nutricionales por 100 g o 100 ml:
+
+Un saludo
 </translation>
     </message>
     <message>

@@ -127,10 +127,16 @@
         <source>Missing Brand</source>
         <translation>Bonjour,
 
-J'ai la question ou la suggestion suivante au sujet de Tolvane :
+Ma question ou suggestion au sujet de Tolvane :
 
 
-Un produit manque ? Indiquez-nous son nom, le fabricant, la catégorie et les valeurs nutritionnelles pour 100 g ou 100 ml.
+S'il manque un produit :
+Nom du produit :
+Fabricant :
+Catégorie :
+Valeurs nutritionnelles pour 100 g ou 100 ml :
+
+Cordialement
 </translation>
     </message>
     <message>

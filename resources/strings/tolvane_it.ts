@@ -127,10 +127,16 @@
         <source>Missing Brand</source>
         <translation>Buongiorno,
 
-ho la seguente domanda o proposta su Tolvane:
+la mia domanda o proposta su Tolvane:
 
 
-Manca un prodotto? Indicateci il nome, il produttore, la categoria e i valori nutrizionali per 100 g o 100 ml.
+Se manca un prodotto:
+Nome del prodotto:
+Produttore:
+Categoria:
+Valori nutrizionali per 100 g o 100 ml:
+
+Cordiali saluti
 </translation>
     </message>
     <message>
