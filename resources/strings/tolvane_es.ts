@@ -465,7 +465,7 @@ Un saludo
     </message>
     <message>
         <source>Speiseplan-Info</source>
-        <translation>Consejos del plan de comidas</translation>
+        <translation>Consejos sobre los menús</translation>
     </message>
     <message>
         <source>Hilfe zur Speiseplannutzung</source>

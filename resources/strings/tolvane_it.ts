@@ -465,7 +465,7 @@ Cordiali saluti
     </message>
     <message>
         <source>Speiseplan-Info</source>
-        <translation>Suggerimenti sul piano pasti</translation>
+        <translation>Suggerimenti sui menù</translation>
     </message>
     <message>
         <source>Hilfe zur Speiseplannutzung</source>
