@@ -2,7 +2,7 @@
 #include "tools/catalogue/CatalogueSourceReader.h"
 #include "tools/catalogue/CatalogueTsvWriter.h"
 #include "tools/catalogue/CatalogueWriter.h"
-#include "tools/catalogue/DecimalText.h"
+#include "tools/catalogue/FormatDecimal.h"
 
 #include "tests/catalogue/CatalogueTestSupport.h"
 
@@ -110,15 +110,15 @@ TEST(SyntheticCatalogue, EmptyCatalogueHasNoTimestampYet) {
     EXPECT_EQ(db.rows("SELECT * FROM Timestamp"), std::vector<std::string>{"0|<null>|<null>"});
 }
 
-TEST(DecimalText, WritesPointDecimalsWithoutNoise) {
-    EXPECT_EQ(decimalText(3.5, 2), "3.5");
-    EXPECT_EQ(decimalText(0.12, 2), "0.12");
-    EXPECT_EQ(decimalText(3, 2), "3.0");
-    EXPECT_EQ(decimalText(0, 2), "0.0");
-    EXPECT_EQ(decimalText(0.0049, 2), "0.005");
-    EXPECT_EQ(decimalText(2.0000001, 2), "2.0");
-    EXPECT_EQ(decimalText(1650.04, 1), "1650.0");
-    EXPECT_EQ(decimalText(-0.0001, 2), "0.0");
+TEST(FormatDecimal, WritesPointDecimalsWithoutNoise) {
+    EXPECT_EQ(formatDecimal(3.5, 2), "3.5");
+    EXPECT_EQ(formatDecimal(0.12, 2), "0.12");
+    EXPECT_EQ(formatDecimal(3, 2), "3.0");
+    EXPECT_EQ(formatDecimal(0, 2), "0.0");
+    EXPECT_EQ(formatDecimal(0.0049, 2), "0.005");
+    EXPECT_EQ(formatDecimal(2.0000001, 2), "2.0");
+    EXPECT_EQ(formatDecimal(1650.04, 1), "1650.0");
+    EXPECT_EQ(formatDecimal(-0.0001, 2), "0.0");
 }
 
 } // namespace

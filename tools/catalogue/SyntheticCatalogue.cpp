@@ -1,7 +1,7 @@
 #include "tools/catalogue/SyntheticCatalogue.h"
 
 #include "tools/catalogue/CatalogueError.h"
-#include "tools/catalogue/DecimalText.h"
+#include "tools/catalogue/FormatDecimal.h"
 
 #include <array>
 #include <string>
@@ -108,7 +108,7 @@ std::string makeGtin(Random& random) {
 }
 
 std::string nutrient(Random& random, double value, int noDataPercent) {
-    return random.chance(noDataPercent) ? "keine Angaben" : decimalText(value, 2);
+    return random.chance(noDataPercent) ? "keine Angaben" : formatDecimal(value, 2);
 }
 
 } // namespace
@@ -173,15 +173,15 @@ SyntheticCatalogue::generate(int count, std::uint64_t seed,
         f[field::inclusionDate] = makeDate(random);
         f[6] = "0";
         f[field::unit] = drink ? "ml" : "g";
-        f[8] = decimalText(kcal * 4.184, 1);
-        f[9] = decimalText(kcal, 1);
-        f[10] = decimalText(carbs, 2);
+        f[8] = formatDecimal(kcal * 4.184, 1);
+        f[9] = formatDecimal(kcal, 1);
+        f[10] = formatDecimal(carbs, 2);
         f[11] = nutrient(random, sugar, 8);
         f[12] = nutrient(random, fat, 5);
         f[13] = nutrient(random, saturated, 10);
         f[14] = nutrient(random, random.between(0, 3), 10);
-        f[15] = random.chance(50) ? decimalText(random.between(0, 12), 2) : "";
-        f[16] = decimalText(protein, 2);
+        f[15] = random.chance(50) ? formatDecimal(random.between(0, 12), 2) : "";
+        f[16] = formatDecimal(protein, 2);
         f[23] = makeGtin(random);
         products.push_back(std::move(product));
     }

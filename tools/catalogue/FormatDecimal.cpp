@@ -1,4 +1,4 @@
-#include "tools/catalogue/DecimalText.h"
+#include "tools/catalogue/FormatDecimal.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,7 +6,7 @@
 
 namespace tolvane {
 
-std::string decimalText(double value, int decimals) {
+std::string formatDecimal(double value, int decimals) {
     if (!std::isfinite(value)) return "";
     if (value != 0 && std::fabs(value) < 1) decimals = std::max(decimals, 3);
     char buffer[64];
