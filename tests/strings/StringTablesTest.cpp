@@ -95,13 +95,19 @@ TEST(StringTables, EveryTranslationIsFinished) {
     }
 }
 
+// A key written as a format ("%@ kcal") keeps its placeholders in every language; a key named
+// like an identifier takes the placeholders of its German text.
 TEST(StringTables, TextsKeepTheKeysPlaceholders) {
+    const auto& german = tables().texts.at("de");
     for (const std::string& lang : kLanguages) {
         for (const TsMessage& m : tables().byLanguage.at(lang).messages) {
-            EXPECT_EQ(placeholdersOf(m.translation), placeholdersOf(m.source))
+            std::vector<std::string> expected = placeholdersOf(m.source);
+            if (auto it = german.find(m.source); expected.empty() && it != german.end())
+                expected = placeholdersOf(it->second);
+            const std::vector<std::string> found = placeholdersOf(m.translation);
+            EXPECT_EQ(found, expected)
                 << "tolvane_" << lang << ".ts line " << m.line << " \"" << m.source
-                << "\": placeholders " << quoted(placeholdersOf(m.translation)) << " instead of "
-                << quoted(placeholdersOf(m.source));
+                << "\": placeholders " << quoted(found) << " instead of " << quoted(expected);
         }
     }
 }
