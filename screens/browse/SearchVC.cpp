@@ -2,17 +2,21 @@
 
 #include "nutrition/NumberText.h"
 #include "platform/Keys.h"
-#include "screens/browse/CatalogueUpdateRunner.h"
+#include "screens/browse/ExchangeUpdateRunner.h"
 #include "screens/detail/ProductDetail.h"
 #include "store/Database.h"
 
 namespace tolvane {
 
 SearchVC::SearchVC(Platform platform, Database& shared, Navigation& navigation,
-                   LandscapeHooks landscape)
-    : ProductListVC(platform, shared), navigation_(navigation), landscape_(std::move(landscape)) {}
+                   LandscapeHooks landscape, std::string serverBase)
+    : ProductListVC(platform, shared), navigation_(navigation), landscape_(std::move(landscape)),
+      serverBase_(std::move(serverBase)) {}
 
-SearchVC::~SearchVC() = default;
+// The runner goes before the screen it reports to.
+SearchVC::~SearchVC() {
+    runner_.reset();
+}
 
 void SearchVC::setUpdateRunner(std::unique_ptr<CatalogueUpdateRunner> runner) {
     runner_ = std::move(runner);
@@ -29,6 +33,9 @@ void SearchVC::loadWholeCatalogue() {
 void SearchVC::viewDidLoad() {
     if (loaded_) return;
     loaded_ = true;
+    if (!runner_)
+        runner_ = std::make_unique<ExchangeUpdateRunner>(
+            platform_, shared_, *this, serverBase_.empty() ? serverBaseUrl() : serverBase_);
     readLiveSearch();
     loadWholeCatalogue();
     notifyList();

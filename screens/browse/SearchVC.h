@@ -14,8 +14,9 @@ class CatalogueUpdateRunner;
 
 class SearchVC : public ProductListVC {
 public:
+    // serverBase: the product server's address; empty for the configured one.
     SearchVC(Platform platform, Database& shared, Navigation& navigation,
-             LandscapeHooks landscape = {});
+             LandscapeHooks landscape = {}, std::string serverBase = {});
     ~SearchVC() override;
 
     std::string screenName() const override { return "SearchVC"; }
@@ -50,7 +51,7 @@ public:
     // "1250 / 10000 · 5 / 40": products stored of the total, page of pages; empty until known.
     std::string progressText() const;
 
-    // Replaces the update and upload (tests and the widget tests use a fake).
+    // Replaces the update and upload before the screen is built (tests use a fake).
     void setUpdateRunner(std::unique_ptr<CatalogueUpdateRunner> runner);
     CatalogueUpdateRunner* updateRunner() const { return runner_.get(); }
 
@@ -70,6 +71,7 @@ private:
 
     Navigation& navigation_;
     LandscapeHooks landscape_;
+    std::string serverBase_;
     std::unique_ptr<CatalogueUpdateRunner> runner_;
     bool loaded_ = false;
     bool loadingShown_ = false;

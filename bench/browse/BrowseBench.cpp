@@ -1,0 +1,148 @@
+// Times the product list on synthetic catalogues: opening the list, a live-search keystroke and
+// opening a product detail, each as the median of repeated runs.
+#include "nutrition/NumberText.h"
+#include "platform/Platform.h"
+#include "screens/browse/CatalogueUpdateRunner.h"
+#include "screens/browse/IndexGrouping.h"
+#include "screens/browse/SearchVC.h"
+#include "screens/detail/ProductDetail.h"
+#include "store/Database.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+using namespace tolvane;
+
+namespace {
+
+struct NoUpdate : CatalogueUpdateRunner {
+    void update() override {}
+    void createCsvForUpload(const std::vector<std::string>&) override {}
+    void saveProgress() override {}
+};
+
+double medianMs(int runs, const std::function<void()>& work) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void line(const std::string& what, double ms) {
+    std::cout << "  " << what << std::string(what.size() < 44 ? 44 - what.size() : 1, ' ')
+              << formatFixed(ms, 2) << " ms\n";
+}
+
+void benchCatalogue(const std::string& generator, const std::filesystem::path& dir, int count) {
+    const auto file = dir / ("synthetic-" + std::to_string(count) + ".db");
+    const std::string command = "\"" + generator + "\" synthetic --count " + std::to_string(count) +
+                                " --out \"" + file.string() + "\" > /dev/null";
+    if (std::system(command.c_str()) != 0) {
+        std::cerr << "could not make the synthetic catalogue: " << command << "\n";
+        std::exit(1);
+    }
+    NullLog log;
+    FakePlatform fake;
+    fake.defaults.registerDefaults({{"isfirstLaunchSearch", false}});
+    Database shared(file.string(), log);
+    Database db(file.string(), log);
+    FakeNavigation navigation;
+    const int runs = count > 50000 ? 7 : 15;
+
+    std::cout << "\n" << count << " products (median of " << runs << " runs)\n";
+
+    std::vector<std::string> all;
+    line("list query (selectProduct)", medianMs(runs, [&] { all = db.selectProduct(); }));
+    line("list grouping", medianMs(runs, [&] { groupUnderIndexLetters(all, BlankKeys::Hidden); }));
+    line("list opening (SearchVC built)", medianMs(runs, [&] {
+             SearchVC screen(fake.platform(), shared, navigation);
+             screen.setUpdateRunner(std::make_unique<NoUpdate>());
+             screen.viewDidLoad();
+         }));
+
+    db.updateSettings("YES", "YES", "YES");
+    SearchVC screen(fake.platform(), shared, navigation);
+    screen.setUpdateRunner(std::make_unique<NoUpdate>());
+    screen.viewDidLoad();
+    for (const std::string text : {"b", "sch"}) {
+        const std::string pattern = "%" + text + "%";
+        std::vector<std::string> hits;
+        line("keystroke \"" + text + "\": count",
+             medianMs(runs, [&] { db.selectSearchCount(pattern, pattern); }));
+        line("keystroke \"" + text + "\": query",
+             medianMs(runs, [&] { hits = db.Search(pattern, pattern); }));
+        line("keystroke \"" + text + "\": grouping",
+             medianMs(runs, [&] { groupUnderIndexLetters(hits, BlankKeys::Hidden); }));
+        line("keystroke \"" + text + "\" (" + std::to_string(hits.size()) + " hits), whole",
+             medianMs(runs, [&] {
+                 screen.textDidChange(text);
+                 fake.dispatcher.runPending();
+             }));
+    }
+
+    // The largest category and one of its products.
+    std::string largest;
+    int largestCount = -1;
+    for (const auto& record : db.selectCategoriesForCategoryScreen()) {
+        const std::string id = record.substr(0, record.find('|'));
+        const int n = db.selectProductCountForCategory(id);
+        if (n > largestCount) {
+            largestCount = n;
+            largest = id;
+        }
+    }
+    const auto products = db.selectProductsForCategory(largest);
+    if (products.empty()) return;
+    const auto fields = splitFields(products[products.size() / 2]);
+    const std::string productId = fields[1];
+    line("detail: record (selectProductDetail)",
+         medianMs(runs, [&] { db.selectProductDetail(productId); }));
+    line("detail: category records (" + std::to_string(largestCount) + ")",
+         medianMs(runs, [&] { db.selectProductDetailForCategory(largest); }));
+    line("detail opening (record, means, rows)", medianMs(runs, [&] {
+             auto detail = std::make_shared<ProductDetail>(fake.platform(), shared);
+             detail->drawData(db.selectProductDetail(productId));
+             for (int row = 0; row < detail->numberOfRows(); ++row)
+                 detail->row(row);
+         }));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string generator = TOLVANE_CATALOGUE_TOOL;
+    std::vector<int> counts = {10000, 100000};
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--generator" && i + 1 < argc) {
+            generator = argv[++i];
+        } else if (arg == "--count" && i + 1 < argc) {
+            counts = {integerValue(argv[++i])};
+        } else {
+            std::cout << "usage: tolvane-browse-bench [--count N] [--generator PATH]\n";
+            return arg == "--help" ? 0 : 2;
+        }
+    }
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("tolvane-browse-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    std::cout << "Product list, search and detail timings";
+    for (int count : counts)
+        benchCatalogue(generator, dir, count);
+    std::filesystem::remove_all(dir);
+    return 0;
+}
