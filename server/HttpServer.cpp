@@ -13,9 +13,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <iostream>
-#include <thread>
+#include <mutex>
 
 namespace tolvane::server {
 
@@ -107,9 +108,20 @@ struct HttpServer::Impl {
     Impl(ServerCatalogue& catalogue, const Credentials& credentials, FaultOptions faultOptions)
         : update(catalogue, credentials), upload(catalogue, credentials), faults(faultOptions) {}
 
-    void delay() const {
-        if (faults.delayMs > 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(faults.delayMs));
+    // Waits the injected delay, but not past a stop request.
+    void delay() {
+        if (faults.delayMs <= 0) return;
+        std::unique_lock lock(stopMutex);
+        stopSignal.wait_for(lock, std::chrono::milliseconds(faults.delayMs),
+                            [this] { return stopping; });
+    }
+
+    void interruptDelays() {
+        {
+            std::lock_guard lock(stopMutex);
+            stopping = true;
+        }
+        stopSignal.notify_all();
     }
 
     void handlePage(const httplib::Request& req, httplib::Response& res) {
@@ -141,6 +153,9 @@ struct HttpServer::Impl {
     UploadHandler upload;
     FaultOptions faults;
     std::atomic<long long> pagesServed{0};
+    std::mutex stopMutex;
+    std::condition_variable stopSignal;
+    bool stopping = false;
     httplib::Server server;
 };
 
@@ -194,6 +209,7 @@ void HttpServer::run() {
 }
 
 void HttpServer::stop() {
+    impl_->interruptDelays();
     impl_->server.stop();
 }
 
