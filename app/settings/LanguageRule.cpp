@@ -24,7 +24,10 @@ DefaultsList reduceToLanguageCodes(const DefaultsList& localeNames) {
         std::transform(code.begin(), code.end(), code.begin(), [](unsigned char c) {
             return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : char(c);
         });
-        if (code.empty() || std::find(codes.begin(), codes.end(), code) != codes.end()) continue;
+        // "C" and "POSIX" name no language.
+        if (code.empty() || code == "c" || code == "posix" ||
+            std::find(codes.begin(), codes.end(), code) != codes.end())
+            continue;
         codes.push_back(code);
     }
     return codes;

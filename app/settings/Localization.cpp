@@ -1,5 +1,7 @@
 #include "app/settings/Localization.h"
 
+#include "platform/Keys.h"
+
 namespace tolvane {
 
 Localization::Localization(Platform platform, LanguageChoice& shell)

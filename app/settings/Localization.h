@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/settings/LanguageChoice.h"
+#include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 
@@ -18,12 +19,13 @@ public:
 
     std::string screenName() const override { return "Localization"; }
 
-    // Row labels; they are language names and shown as they are.
+    // Row labels (string-table keys; the stored "languageUsed" is the label itself).
     static const std::vector<std::string>& languagesArray();
     // Language code of a row; empty for "Auto" (row 0) and rows out of range.
     static std::string languageCode(int row);
 
-    static const char* headerKey() { return "Localization Screen Text 1"; }
+    static const char* headerKey() { return key("Localization Screen Text 1"); }
+    const Strings& strings() const { return platform_.strings; }
     static const char* checkPicture() { return "checkmark2.png"; }
 
     void viewWillAppear();

@@ -5,6 +5,7 @@
 #include "app/settings/LanguageChoice.h"
 #include "app/settings/LinkRule.h"
 #include "app/settings/SettingsStore.h"
+#include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 
@@ -46,7 +47,8 @@ public:
     std::string screenName() const override { return "SetupVC"; }
 
     static const std::vector<SetupSection>& sections();
-    static const char* titleKey() { return "Setup"; }
+    static const char* titleKey() { return key("Setup"); }
+    const Strings& strings() const { return deps_.platform.strings; }
     static const char* infoPicture() { return "info.png"; }
 
     void viewDidLoad();

@@ -37,6 +37,8 @@ public:
     // the page may follow every link (the result says whether the system took it).
     LinkAction linkRequested(const std::string& url, bool tapped);
     void prevButtonClick();
+    // A web or mail link that no rule took.
+    void openExternal(const std::string& url) { platform_.urls.open(url); }
 
 private:
     Platform platform_;

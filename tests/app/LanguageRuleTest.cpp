@@ -15,7 +15,7 @@ TEST(LanguageRule, FallbackListIsTwentyCodesEnglishFirst) {
 }
 
 TEST(LanguageRule, DeviceLocaleNamesReduceToTwoLetterCodes) {
-    EXPECT_EQ(reduceToLanguageCodes({"de-CH", "de", "en_US", "FR", "", "zh-Hans-CN"}),
+    EXPECT_EQ(reduceToLanguageCodes({"C", "de-CH", "de", "en_US", "FR", "", "zh-Hans-CN"}),
               (DefaultsList{"de", "en", "fr", "zh"}));
 }
 

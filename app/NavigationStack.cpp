@@ -1,0 +1,265 @@
+#include "app/NavigationStack.h"
+
+#include "app/Pictures.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QParallelAnimationGroup>
+#include <QPropertyAnimation>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tolvane {
+namespace {
+bool animationsOn = true;
+constexpr int barHeight = 44;
+constexpr int slideMs = 250;
+} // namespace
+
+void NavigationStack::setAnimated(bool animated) {
+    animationsOn = animated;
+}
+
+NavigationStack::NavigationStack(const ScreenFactory& factory, Platform platform,
+                                 Pictures& pictures, Tolvane_AppDelegate& delegate, int tab,
+                                 QWidget* parent)
+    : QWidget(parent), factory_(factory), platform_(platform), pictures_(pictures),
+      delegate_(delegate), tab_(tab) {
+    setObjectName(QString("navigationStack%1").arg(tab));
+    bar_ = new QWidget(this);
+    bar_->setObjectName("navigationBar");
+    bar_->setAttribute(Qt::WA_StyledBackground);
+    bar_->setFixedHeight(barHeight);
+    auto* barLayout = new QHBoxLayout(bar_);
+    barLayout->setContentsMargins(6, 0, 6, 0);
+    back_ = new QToolButton(bar_);
+    back_->setObjectName("backButton");
+    back_->setIcon(pictures_.icon("back.png"));
+    back_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    back_->setAutoRaise(true);
+    connect(back_, &QToolButton::clicked, this, [this] { pop(); });
+    left_ = new QHBoxLayout;
+    right_ = new QHBoxLayout;
+    title_ = new QLabel(bar_);
+    title_->setObjectName("navigationTitle");
+    title_->setAlignment(Qt::AlignCenter);
+    barLayout->addWidget(back_);
+    barLayout->addLayout(left_);
+    barLayout->addWidget(title_, 1);
+    barLayout->addLayout(right_);
+    content_ = new QWidget(this);
+    content_->setObjectName("navigationContent");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar_);
+    layout->addWidget(content_, 1);
+    refreshBar();
+}
+
+NavigationStack::~NavigationStack() {
+    if (animation_) animation_->stop();
+    // Widgets go before the models they show.
+    for (auto& entry : entries_)
+        delete entry.widget.data();
+}
+
+std::shared_ptr<Screen> NavigationStack::topModel() const {
+    return entries_.empty() ? nullptr : entries_.back().model;
+}
+
+QWidget* NavigationStack::topWidget() const {
+    return entries_.empty() ? nullptr : entries_.back().widget.data();
+}
+
+QString NavigationStack::title() const {
+    return title_->text();
+}
+
+QRect NavigationStack::contentRect() const {
+    return QRect(QPoint(0, 0), content_->size());
+}
+
+void NavigationStack::ensureRoot() {
+    if (!entries_.empty()) return;
+    if (const auto& root = factory_.root(tab_)) {
+        ScreenContext context{platform_, *this, pictures_, delegate_};
+        if (auto model = root(context)) push(std::move(model));
+    }
+}
+
+void NavigationStack::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    ensureRoot();
+}
+
+void NavigationStack::push(std::shared_ptr<Screen> screen, const std::string& backTitleKey) {
+    if (!screen) return;
+    finishAnimation();
+    ScreenContext context{platform_, *this, pictures_, delegate_};
+    QWidget* widget = factory_.makeWidget(screen, context);
+    if (!widget) {
+        platform_.log.write("No widget registered for screen " + screen->screenName());
+        auto* label = new QLabel(QString::fromStdString(screen->screenName()));
+        label->setAlignment(Qt::AlignCenter);
+        widget = label;
+    }
+    widget->setParent(content_);
+    widget->setGeometry(contentRect());
+    widget->installEventFilter(this);
+    QWidget* previous = topWidget();
+    entries_.push_back({std::move(screen), widget, backTitleKey});
+    refreshBar();
+    widget->show();
+    widget->raise();
+    if (previous) {
+        slide(widget, previous, true, [previous] {
+            if (previous) previous->hide();
+        });
+    }
+}
+
+void NavigationStack::pop() {
+    finishAnimation();
+    if (entries_.size() < 2) return;
+    Entry leaving = entries_.back();
+    entries_.pop_back();
+    QWidget* uncovered = topWidget();
+    if (uncovered) {
+        uncovered->setGeometry(contentRect());
+        uncovered->show();
+    }
+    refreshBar();
+    QPointer<QWidget> widget = leaving.widget;
+    auto model = leaving.model;
+    slide(uncovered, widget, false, [widget, model]() mutable {
+        if (widget) {
+            widget->hide();
+            widget->deleteLater();
+            // The model lives until its widget is gone.
+            QObject::connect(widget, &QObject::destroyed, [model] {});
+        }
+    });
+}
+
+void NavigationStack::slide(QWidget* incoming, QWidget* outgoing, bool forward,
+                            std::function<void()> done) {
+    const QRect rect = contentRect();
+    if (!animationsOn || !isVisible() || !incoming || !outgoing) {
+        if (incoming) incoming->setGeometry(rect);
+        done();
+        return;
+    }
+    const int w = rect.width();
+    auto* group = new QParallelAnimationGroup(this);
+    auto* in = new QPropertyAnimation(incoming, "pos", group);
+    in->setDuration(slideMs);
+    in->setStartValue(QPoint(forward ? w : -w / 3, 0));
+    in->setEndValue(QPoint(0, 0));
+    in->setEasingCurve(QEasingCurve::OutCubic);
+    auto* out = new QPropertyAnimation(outgoing, "pos", group);
+    out->setDuration(slideMs);
+    out->setStartValue(QPoint(0, 0));
+    out->setEndValue(QPoint(forward ? -w / 3 : w, 0));
+    out->setEasingCurve(QEasingCurve::OutCubic);
+    if (forward)
+        incoming->raise();
+    else
+        outgoing->raise();
+    animationDone_ = std::move(done);
+    animation_ = group;
+    connect(group, &QAbstractAnimation::finished, this, [this] { finishAnimation(); });
+    group->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void NavigationStack::finishAnimation() {
+    if (animation_) {
+        auto* running = animation_.data();
+        animation_ = nullptr;
+        running->disconnect(this);
+        running->stop();
+    }
+    if (auto done = std::move(animationDone_)) {
+        animationDone_ = nullptr;
+        done();
+    }
+    if (auto* top = topWidget()) top->setGeometry(contentRect());
+}
+
+void NavigationStack::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    for (auto& entry : entries_)
+        if (entry.widget) entry.widget->setGeometry(contentRect());
+}
+
+bool NavigationStack::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == topWidget()) {
+        switch (event->type()) {
+        case QEvent::WindowTitleChange:
+        case QEvent::ActionAdded:
+        case QEvent::ActionRemoved:
+        case QEvent::ActionChanged:
+        case QEvent::DynamicPropertyChange:
+            refreshBar();
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void NavigationStack::refreshBar() {
+    for (auto* layout : {left_, right_}) {
+        while (auto* item = layout->takeAt(0)) {
+            // Later: the button may be the one whose action is running now.
+            if (auto* button = item->widget()) {
+                button->hide();
+                button->deleteLater();
+            }
+            delete item;
+        }
+    }
+    QWidget* top = topWidget();
+    title_->setText(top ? top->windowTitle() : QString());
+    bool hasLeft = false;
+    if (top) {
+        for (QAction* action : top->actions()) {
+            const QString side = action->property("navigationBarSide").toString();
+            if (side != "left" && side != "right") continue;
+            auto* button = new QToolButton(bar_);
+            button->setDefaultAction(action);
+            button->setAutoRaise(true);
+            button->setObjectName(side == "left" ? "leftBarButton" : "rightBarButton");
+            button->setToolButtonStyle(action->icon().isNull() ? Qt::ToolButtonTextOnly
+                                                               : Qt::ToolButtonIconOnly);
+            (side == "left" ? left_ : right_)->addWidget(button);
+            hasLeft = hasLeft || side == "left";
+        }
+    }
+    const bool canGoBack =
+        entries_.size() > 1 && !hasLeft && !(top && top->property("hidesBackButton").toBool());
+    back_->setVisible(canGoBack);
+    if (canGoBack) {
+        const auto& key = entries_.back().backTitleKey;
+        QString text =
+            key.empty() ? QString() : QString::fromStdString(platform_.strings.text(key));
+        if (text.isEmpty() && entries_[entries_.size() - 2].widget)
+            text = entries_[entries_.size() - 2].widget->windowTitle();
+        if (text.isEmpty()) text = QString::fromStdString(platform_.strings.text("Zurück"));
+        back_->setText(text);
+    }
+    // Keep the title centred when only one side has a button.
+    const int leftWidth = canGoBack ? back_->sizeHint().width() : 0;
+    int rightWidth = 0;
+    for (int i = 0; i < right_->count(); ++i)
+        if (auto* w = right_->itemAt(i)->widget()) rightWidth += w->sizeHint().width();
+    const int pad = std::max(leftWidth, rightWidth) - std::min(leftWidth, rightWidth);
+    title_->setContentsMargins(leftWidth < rightWidth ? pad : 0, 0,
+                               rightWidth < leftWidth ? pad : 0, 0);
+    bar_->setVisible(!(top && top->property("hidesNavigationBar").toBool()));
+}
+
+} // namespace tolvane

@@ -1,0 +1,66 @@
+// How screens plug into the shell.
+//
+//   ScreenFactory::registerWidget("SearchVC", maker): a model whose screenName() is
+//   "SearchVC", pushed on a tab's Navigation, is shown by the QWidget that maker returns
+//   (the stack owns the widget and keeps the model alive while it is shown).
+//   ScreenFactory::setRoot(tab, maker): the root model of tab 0..3, made the first time the
+//   tab is shown (so first-launch hints see the registered defaults).
+//   ScreenFactory::setLandscape(maker): the widget Tolvane_AppDelegate::showLandscapeView()
+//   puts in place of the tabs (the window then turns to 480 x 320).
+//
+// A widget tells the navigation bar what to show with plain Qt: windowTitle() is the title;
+// QActions added to it with the property "navigationBarSide" = "left" or "right" become bar
+// buttons (icon and text of the action); the property "hidesBackButton" = true hides the back
+// button. Pictures load with QIcon("pictures:<name>.svg"); every other service is in
+// ScreenContext. Registrations live in app/ScreenRegistry.cpp.
+#pragma once
+
+#include "platform/Navigation.h"
+#include "platform/Platform.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+class Pictures;
+class Tolvane_AppDelegate;
+
+struct ScreenContext {
+    Platform platform;
+    Navigation& navigation; // the stack the screen lives on
+    Pictures& pictures;
+    Tolvane_AppDelegate& delegate; // getDBObj(), the landscape slots, the server address
+};
+
+using WidgetMaker = std::function<QWidget*(std::shared_ptr<Screen>, ScreenContext&)>;
+using RootMaker = std::function<std::shared_ptr<Screen>(ScreenContext&)>;
+using LandscapeMaker = std::function<QWidget*(const std::vector<std::string>& details,
+                                              int orientation, ScreenContext&)>;
+
+class ScreenFactory {
+public:
+    void registerWidget(const std::string& screenName, WidgetMaker maker);
+    // Null when nothing is registered for the model's name (the stack then shows a placeholder).
+    QWidget* makeWidget(std::shared_ptr<Screen> model, ScreenContext& context) const;
+    bool hasWidget(const std::string& screenName) const;
+
+    void setRoot(int tab, RootMaker maker);
+    const RootMaker& root(int tab) const;
+
+    void setLandscape(LandscapeMaker maker) { landscape_ = std::move(maker); }
+    const LandscapeMaker& landscape() const { return landscape_; }
+
+private:
+    std::map<std::string, WidgetMaker> widgets_;
+    std::map<int, RootMaker> roots_;
+    LandscapeMaker landscape_;
+};
+
+} // namespace tolvane

@@ -1,0 +1,72 @@
+#include "app/TabShell.h"
+
+#include "app/Pictures.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tolvane {
+
+TabShell::TabShell(const ScreenFactory& factory, Platform platform, Pictures& pictures,
+                   Tolvane_AppDelegate& delegate, QWidget* parent)
+    : QWidget(parent) {
+    setObjectName("tabShell");
+    pages_ = new QStackedWidget(this);
+    auto* bar = new QWidget(this);
+    bar->setObjectName("tabBar");
+    bar->setAttribute(Qt::WA_StyledBackground);
+    bar->setFixedHeight(49);
+    auto* barLayout = new QHBoxLayout(bar);
+    barLayout->setContentsMargins(0, 0, 0, 0);
+    barLayout->setSpacing(0);
+    group_ = new QButtonGroup(this);
+    group_->setExclusive(true);
+    static const char* const icons[tabCount] = {"tab_suche", "tab_menulist", "tab_kategorien",
+                                                "tab_setup"};
+    for (int tab = 0; tab < tabCount; ++tab) {
+        stacks_[tab] = new NavigationStack(factory, platform, pictures, delegate, tab);
+        pages_->addWidget(stacks_[tab]);
+        auto* button = new QToolButton(bar);
+        button->setObjectName(QString("tabButton%1").arg(tab));
+        button->setCheckable(true);
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setIcon(pictures.icon(icons[tab]));
+        button->setIconSize(QSize(26, 26));
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        group_->addButton(button, tab);
+        barLayout->addWidget(button);
+        buttons_[tab] = button;
+    }
+    buttons_[0]->setChecked(true);
+    connect(group_, &QButtonGroup::idClicked, this, &TabShell::setCurrentIndex);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(pages_, 1);
+    layout->addWidget(bar);
+}
+
+void TabShell::setTabTitle(int tab, const QString& title) {
+    if (tab >= 0 && tab < tabCount) buttons_[tab]->setText(title);
+}
+
+QString TabShell::tabTitle(int tab) const {
+    return tab >= 0 && tab < tabCount ? buttons_[tab]->text() : QString();
+}
+
+int TabShell::currentIndex() const {
+    return pages_->currentIndex();
+}
+
+void TabShell::setCurrentIndex(int tab) {
+    if (tab < 0 || tab >= tabCount) return;
+    buttons_[tab]->setChecked(true);
+    if (pages_->currentIndex() == tab) return;
+    pages_->setCurrentIndex(tab);
+    emit currentChanged(tab);
+}
+
+} // namespace tolvane

@@ -1,0 +1,248 @@
+#include "app/Tolvane_AppDelegate.h"
+
+#include "app/QtText.h"
+#include "app/TabShell.h"
+#include "app/settings/GDAInfoWidget.h"
+#include "app/settings/LanguageRule.h"
+#include "app/settings/RecordFields.h"
+#include "platform/BuildConfig.h"
+#include "platform/Keys.h"
+#include "store/Migration.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QLocale>
+#include <QShortcut>
+#include <QStackedLayout>
+#include <QSysInfo>
+#include <QVBoxLayout>
+
+#include <charconv>
+
+namespace tolvane {
+namespace {
+
+class NoNavigation : public Navigation {
+public:
+    void push(std::shared_ptr<Screen>, const std::string&) override {}
+    void pop() override {}
+};
+
+std::string deviceModel() {
+    return (QSysInfo::productType() + " " + QSysInfo::currentCpuArchitecture()).toStdString();
+}
+
+// The system version as a number with six decimals ("12.000000"), whatever the locale.
+std::string systemVersionNumber() {
+    const std::string text = QSysInfo::productVersion().toStdString();
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    char buffer[64];
+    auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+    return ec == std::errc() ? std::string(buffer, end) : "0.000000";
+}
+
+} // namespace
+
+Tolvane_AppDelegate::Tolvane_AppDelegate(AppContext& context, const ScreenFactory& factory)
+    : context_(context), factory_(factory),
+      ratingPrompt_(*context.defaults, *context.alerts, *context.urls, config::rateUrl),
+      noNavigation_(std::make_unique<NoNavigation>()) {
+    ratingPrompt_.configure(config::storeId, false, key("Rate MyApp"),
+                            key("If you like MyApp, please take the time, etc"), key("No, Thanks"),
+                            key("Rate It Now"));
+}
+
+Tolvane_AppDelegate::~Tolvane_AppDelegate() {
+    // The screens go before the database and services they use.
+    window_.reset();
+}
+
+void Tolvane_AppDelegate::awakeFromNib() {
+    window_ = std::make_unique<QWidget>();
+    window_->setObjectName("window");
+    window_->setWindowTitle("Tolvane");
+    window_->setWindowIcon(context_.pictures->icon("tolvane"));
+    window_->setFixedSize(portraitSize);
+    windowLayout_ = new QStackedLayout(window_.get());
+    windowLayout_->setContentsMargins(0, 0, 0, 0);
+    tabBarVC_ = new TabShell(factory_, context_.platform(), *context_.pictures, *this);
+    windowLayout_->addWidget(tabBarVC_);
+    context_.alerts->setWindow(window_.get());
+
+    const std::pair<QKeySequence, int> turns[] = {{QKeySequence(Qt::CTRL | Qt::Key_Left), 3},
+                                                  {QKeySequence(Qt::CTRL | Qt::Key_Right), 4},
+                                                  {QKeySequence(Qt::CTRL | Qt::Key_Up), 1}};
+    for (const auto& [keys, orientation] : turns) {
+        auto* shortcut = new QShortcut(keys, window_.get());
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, o = orientation] { setDeviceOrientation(o); });
+    }
+
+    std::string error;
+    if (!copyDatabaseIfMissing(context_.locations(), &error)) {
+        context_.log->write(error);
+        context_.alerts->show(
+            AlertRequest{"Error!!!", "Failed to create writable database", {"Cancel"}});
+    }
+}
+
+void Tolvane_AppDelegate::applicationDidFinishLaunching() {
+    auto& defaults = *context_.defaults;
+    auto& log = *context_.log;
+    if (!window_) awakeFromNib();
+
+    context_.analytics->startSession(config::analyticsKey);
+
+    orientationChanged_ = false;
+    database_ = std::make_unique<Database>(context_.locations().databasePath(), log);
+    language_.languageRow = 0;
+
+    auto migration = createEditableCopyOfDatabaseIfNeeded(context_.locations(), defaults, log);
+    if (!migration.ok)
+        context_.alerts->show(
+            AlertRequest{"Error!!!", "Failed to create writable database", {"Cancel"}});
+
+    database_->OpenDB();
+
+    defaults.setString("NewProductUpdated", "NO");
+
+    tabBarVC_->setTabTitle(0, qs(context_.strings->text("Suche")));
+    tabBarVC_->setTabTitle(1, qs(context_.strings->text("Menu List")));
+    tabBarVC_->setTabTitle(2, qs(context_.strings->text("Kategorien")));
+    tabBarVC_->setTabTitle(3, qs(context_.strings->text("Setup")));
+
+    auto settings = database_->selectSettings();
+    if (!settings.empty()) {
+        auto fields = splitRecord(settings.front());
+        defaults.setString("Localization", fields.size() > 1 && fields[1] == "NO" ? "NO" : "YES");
+    }
+
+    windowLayout_->setCurrentWidget(tabBarVC_);
+    window_->show();
+    window_->activateWindow();
+
+    defaults.registerDefaults({{"isfirstLaunchSearch", true},
+                               {"isfirstLaunchGDA", true},
+                               {"isfirstLaunchMenuList", true},
+                               {"isfirstLaunchSetup", true}});
+    // The tabs are built lazily, so the first tab's hint sees the registered flag.
+    tabBarVC_->stack(tabBarVC_->currentIndex())->ensureRoot();
+
+    const std::string model = deviceModel();
+    log.write("Device-Hardware: " + model);
+    auto preferred = preferredLanguages(defaults, AppContext::deviceLanguages());
+    context_.analytics->logEvent(
+        "Device", {{"Device Type", model},
+                   {"iOS-Version", systemVersionNumber()},
+                   {"Locale", QLocale::system().name().toStdString()},
+                   {"Language Preferred", preferred.empty() ? "" : preferred.front()}});
+    defaults.synchronize();
+
+    ratingPrompt_.applicationLaunched(QDate::currentDate().toString(Qt::ISODate).toStdString());
+}
+
+void Tolvane_AppDelegate::writeBack(const char* keyName) {
+    auto& defaults = *context_.defaults;
+    if (auto value = defaults.stored(keyName)) defaults.store(keyName, *value);
+}
+
+void Tolvane_AppDelegate::applicationWillResignActive() {
+    if (userDataUpdated_) return;
+    for (const char* k : {"userBirthYear", "userGender", "languageRow", "languageUsed"})
+        writeBack(k);
+    context_.defaults->synchronize();
+    userDataUpdated_ = true;
+}
+
+void Tolvane_AppDelegate::applicationWillTerminate() {
+    if (!userDataUpdated_) {
+        writeBack("languageRow");
+        writeBack("languageUsed");
+    }
+    context_.defaults->setBool("isFirstLaunch", false);
+    context_.defaults->synchronize();
+}
+
+Database& Tolvane_AppDelegate::getDBObj() {
+    if (!database_)
+        database_ = std::make_unique<Database>(context_.locations().databasePath(), *context_.log);
+    return *database_;
+}
+
+ScreenContext Tolvane_AppDelegate::landscapeContext() {
+    return {context_.platform(), *noNavigation_, *context_.pictures, *this};
+}
+
+void Tolvane_AppDelegate::showLandscapeView(const std::vector<std::string>& details,
+                                            int orientation) {
+    if ((orientation != 3 && orientation != 4) || !window_) return;
+    removeInfoView();
+    if (landscape_) {
+        windowLayout_->removeWidget(landscape_);
+        landscape_->deleteLater();
+    }
+    auto context = landscapeContext();
+    QWidget* view =
+        factory_.landscape() ? factory_.landscape()(details, orientation, context) : nullptr;
+    if (!view) {
+        // Until a calculator is registered: the product's name on a plain page.
+        auto* label = new QLabel;
+        auto fields = details.empty() ? std::vector<std::string>{} : splitRecord(details.front());
+        label->setText(fields.empty() ? QString() : QString::fromStdString(fields.front()));
+        label->setAlignment(Qt::AlignCenter);
+        view = label;
+    }
+    view->setObjectName(view->objectName().isEmpty() ? "landscapeView" : view->objectName());
+    landscape_ = view;
+    window_->setFixedSize(portraitSize.transposed());
+    windowLayout_->addWidget(view);
+    windowLayout_->setCurrentWidget(view);
+}
+
+void Tolvane_AppDelegate::nextView() {
+    if (!window_) return;
+    removeInfoView();
+    if (landscape_) {
+        windowLayout_->removeWidget(landscape_);
+        landscape_->hide();
+        landscape_->deleteLater();
+        landscape_ = nullptr;
+    }
+    window_->setFixedSize(portraitSize);
+    windowLayout_->setCurrentWidget(tabBarVC_);
+    window_->show();
+    window_->activateWindow();
+}
+
+void Tolvane_AppDelegate::showInfoView(const std::vector<std::string>&, int orientation) {
+    if (!window_) return;
+    removeInfoView();
+    auto model = std::make_shared<GDAInfoVC>(context_.platform(), context_.links(), orientation,
+                                             [this] { removeInfoView(); });
+    auto* view = new GDAInfoWidget(model, *context_.pictures, window_.get());
+    connect(this, &Tolvane_AppDelegate::deviceOrientationChanged, view,
+            [model](int o) { model->deviceOrientationChanged(o); });
+    view->setGeometry(window_->rect());
+    view->show();
+    view->raise();
+    info_ = view;
+}
+
+void Tolvane_AppDelegate::removeInfoView() {
+    if (!info_) return;
+    info_->hide();
+    info_->deleteLater();
+    info_ = nullptr;
+}
+
+void Tolvane_AppDelegate::setDeviceOrientation(int orientation) {
+    deviceOrientation_ = orientation;
+    emit deviceOrientationChanged(orientation);
+    // A landscape page without its own handling still goes back when the device stands up.
+    if (orientation == 1 && landscape_ && !factory_.landscape()) nextView();
+}
+
+} // namespace tolvane

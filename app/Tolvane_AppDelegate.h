@@ -1,0 +1,94 @@
+// The application delegate: puts the database in place, builds the window with its four
+// tabs, runs the launch sequence, writes user defaults back, and swaps the tabs for the
+// landscape GDA calculator and its help page.
+//
+// Landscape plug-in: a screen that sees the device turn (deviceOrientationChanged(3 or 4))
+// calls showLandscapeView(details, orientation); the widget made by the LandscapeMaker of
+// ScreenFactory replaces the tabs and the window turns to 480 x 320. The calculator calls
+// showInfoView() for its help page and nextView() when the device is back in portrait
+// (orientation 1). On a desktop Ctrl+Left, Ctrl+Right and Ctrl+Up turn the "device" to 3, 4, 1.
+#pragma once
+
+#include "app/AppContext.h"
+#include "app/ScreenFactory.h"
+#include "app/platform/RatingPrompt.h"
+#include "app/settings/LanguageChoice.h"
+#include "store/Database.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QStackedLayout;
+
+namespace tolvane {
+
+class TabShell;
+
+class Tolvane_AppDelegate : public QObject {
+    Q_OBJECT
+public:
+    static constexpr QSize portraitSize{320, 480};
+
+    Tolvane_AppDelegate(AppContext& context, const ScreenFactory& factory);
+    ~Tolvane_AppDelegate() override;
+
+    // Builds the window and its tabs, then makes sure the database file exists.
+    void awakeFromNib();
+    void applicationDidFinishLaunching();
+    void applicationWillResignActive();
+    void applicationWillTerminate();
+
+    Database& getDBObj();
+    void showLandscapeView(const std::vector<std::string>& details, int orientation);
+    void nextView();
+    void showInfoView(const std::vector<std::string>& details, int orientation);
+
+    // The device turned (1 portrait, 3 and 4 landscape).
+    void setDeviceOrientation(int orientation);
+    int deviceOrientation() const { return deviceOrientation_; }
+
+    TabShell* tabBarVC() const { return tabBarVC_; }
+    QWidget* window() const { return window_.get(); }
+    QWidget* landscapeView() const { return landscape_; }
+    QWidget* infoView() const { return info_; }
+    LanguageChoice& languageChoice() { return language_; }
+    int languageRow() const { return language_.languageRow; }
+    const std::string& languageUsed() const { return language_.languageUsed; }
+    bool orientationChanged() const { return orientationChanged_; }
+    bool userDataUpdated() const { return userDataUpdated_; }
+    AppContext& context() { return context_; }
+    // Base address of the product server for the screens that talk to it.
+    QString serverUrl() const { return context_.options.serverUrl; }
+    RatingPrompt& ratingPrompt() { return ratingPrompt_; }
+
+signals:
+    void deviceOrientationChanged(int orientation);
+
+private:
+    ScreenContext landscapeContext();
+    void removeInfoView();
+    void writeBack(const char* key);
+
+    AppContext& context_;
+    const ScreenFactory& factory_;
+    RatingPrompt ratingPrompt_;
+    std::unique_ptr<QWidget> window_;
+    QStackedLayout* windowLayout_ = nullptr;
+    TabShell* tabBarVC_ = nullptr;
+    QPointer<QWidget> landscape_;
+    QPointer<QWidget> info_;
+    std::unique_ptr<Navigation> noNavigation_;
+    std::string returnString_;
+    LanguageChoice language_;
+    std::unique_ptr<Database> database_;
+    bool orientationChanged_ = false;
+    bool userDataUpdated_ = false;
+    int deviceOrientation_ = 1;
+};
+
+} // namespace tolvane

@@ -1,0 +1,89 @@
+// Process entry: fixes the interface language for this run, then starts the application.
+#include "app/AppContext.h"
+#include "app/ScreenRegistry.h"
+#include "app/StyleSheet.h"
+#include "app/Tolvane_AppDelegate.h"
+#include "platform/BuildConfig.h"
+#include "store/StoreLocations.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QGuiApplication>
+#include <QStandardPaths>
+
+#include <iostream>
+
+using namespace tolvane;
+
+int main(int argc, char** argv) {
+    // The scale must be known before the application object exists.
+    if (auto scale = AppOptions::scaleFromArguments(argc, argv))
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(*scale));
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("tolvane");
+    QApplication::setApplicationDisplayName("Tolvane");
+    QApplication::setApplicationVersion(config::version);
+    QApplication::setOrganizationName("Tolvane");
+    QGuiApplication::setDesktopFileName("tolvane");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Tolvane: judge packaged food by its nutrition.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QCommandLineOption dataDir("data-dir", "Documents directory (database, analytics, settings).",
+                               "DIR");
+    QCommandLineOption server("server", "Base address of the product server.", "URL");
+    QCommandLineOption lang("lang", "Interface language for this run: de, en, es, fr, it or ru.",
+                            "CODE");
+    QCommandLineOption scale("scale", "Drawing scale of the 320 x 480 point window.", "N");
+    parser.addOptions({dataDir, server, lang, scale});
+    parser.process(app);
+
+    if (parser.isSet(scale) && !AppOptions::scaleFromArguments(argc, argv)) {
+        std::cerr << "tolvane: --scale needs a number from 0.5 to 8\n";
+        return 2;
+    }
+
+    AppOptions options;
+    options.resourceDir = AppOptions::findResourceDir(QCoreApplication::applicationDirPath());
+    if (parser.isSet(dataDir)) {
+        options.documentsDir = QDir(parser.value(dataDir)).absolutePath();
+        // A separate documents directory is a separate user: its settings live with it.
+        options.defaultsFile = options.documentsDir + "/defaults.ini";
+    } else {
+        options.documentsDir = QString::fromStdString(StoreLocations::defaultDocumentsDir());
+        options.defaultsFile =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+            "/tolvane/defaults.ini";
+    }
+    options.serverUrl = parser.isSet(server) ? parser.value(server)
+                        : qEnvironmentVariableIsSet("TOLVANE_SERVER_URL")
+                            ? qEnvironmentVariable("TOLVANE_SERVER_URL")
+                            : QString(config::serverUrl);
+    options.language = parser.value(lang);
+    if (parser.isSet(lang) &&
+        !QStringList{"de", "en", "es", "fr", "it", "ru"}.contains(options.language)) {
+        std::cerr << "tolvane: --lang must be one of de, en, es, fr, it, ru\n";
+        return 2;
+    }
+
+    auto context = AppContext::create(options, std::make_unique<StreamLog>(std::cerr),
+                                      AppContext::deviceLanguages());
+    app.setStyleSheet(styleSheet());
+
+    ScreenFactory factory;
+    registerScreens(factory);
+    Tolvane_AppDelegate delegate(*context, factory);
+    delegate.awakeFromNib();
+    delegate.applicationDidFinishLaunching();
+
+    QObject::connect(&app, &QGuiApplication::applicationStateChanged, &delegate,
+                     [&delegate](Qt::ApplicationState state) {
+                         if (state != Qt::ApplicationActive) delegate.applicationWillResignActive();
+                     });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
+                     [&delegate] { delegate.applicationWillTerminate(); });
+    return app.exec();
+}

@@ -1,0 +1,44 @@
+// A white table row that reports a tap, for the short grouped lists of the settings tab.
+#pragma once
+
+#include <QAbstractButton>
+#include <QFrame>
+
+class QHBoxLayout;
+class QLabel;
+
+namespace tolvane {
+
+class TableRow : public QFrame {
+    Q_OBJECT
+public:
+    explicit TableRow(const QString& text, QWidget* parent = nullptr);
+    QLabel* label() const { return label_; }
+    QHBoxLayout* accessories() const { return accessories_; }
+    // Adds the ">" sign of a row that opens another screen.
+    void addDisclosure();
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QLabel* label_;
+    QHBoxLayout* accessories_;
+};
+
+// An on/off switch that is drawn like a handheld's.
+class SwitchButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit SwitchButton(QWidget* parent = nullptr);
+    QSize sizeHint() const override { return {51, 31}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace tolvane
