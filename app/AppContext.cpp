@@ -35,6 +35,7 @@ std::unique_ptr<AppContext> AppContext::create(AppOptions options, std::unique_p
     auto context = std::make_unique<AppContext>();
     QDir().mkpath(options.documentsDir);
     context->log = std::move(log);
+    context->devicePreferred = deviceLanguages;
     context->defaults = std::make_unique<QtUserDefaults>(options.defaultsFile);
     if (isInterfaceLanguage(options.language.toStdString()))
         context->language = options.language;

@@ -19,6 +19,7 @@ namespace tolvane {
 struct AppContext {
     AppOptions options;
     QString language;
+    DefaultsList devicePreferred; // the device's own language list, as given to create()
     std::unique_ptr<Log> log;
     std::unique_ptr<QtUserDefaults> defaults;
     std::unique_ptr<QtStrings> strings;

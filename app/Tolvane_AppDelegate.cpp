@@ -133,7 +133,7 @@ void Tolvane_AppDelegate::applicationDidFinishLaunching() {
 
     const std::string model = deviceModel();
     log.write("Device-Hardware: " + model);
-    auto preferred = preferredLanguages(defaults, AppContext::deviceLanguages());
+    auto preferred = preferredLanguages(defaults, context_.devicePreferred);
     context_.analytics->logEvent(
         "Device", {{"Device Type", model},
                    {"iOS-Version", systemVersionNumber()},

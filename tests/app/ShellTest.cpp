@@ -1,0 +1,266 @@
+// Whole roads through the application on the offscreen platform, each start on fresh
+// temporary documents and resource directories.
+#include "app/AppContext.h"
+#include "app/NavigationStack.h"
+#include "app/ScreenRegistry.h"
+#include "app/TabShell.h"
+#include "app/Tolvane_AppDelegate.h"
+#include "app/settings/HelpBrowser.h"
+#include "app/settings/LanguageRule.h"
+#include "app/settings/LocalizationWidget.h"
+#include "app/settings/SetupWidget.h"
+#include "app/settings/ShowInfoWidget.h"
+#include "app/settings/TableRow.h"
+#include "store/Database.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <sqlite3.h>
+
+using namespace tolvane;
+
+namespace {
+
+// A shipped file with the tables the launch reads; the application adds its own.
+bool makeShippedFile(const QString& path, const char* settings) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK) return false;
+    std::string sql =
+        "CREATE TABLE ProductsTable (sortOrder TEXT, favFlag INTEGER, field01 TEXT, field02 TEXT,"
+        " field03 TEXT, field04 TEXT, field05 TEXT, field06 TEXT, field07 TEXT, field08 TEXT,"
+        " field09 TEXT, field10 TEXT, field11 TEXT, field12 TEXT, field13 TEXT, field14 TEXT,"
+        " field15 TEXT, field16 TEXT, field17 TEXT, field18 TEXT, field19 TEXT, field20 TEXT,"
+        " field21 TEXT, field22 TEXT, field23 TEXT, field24 TEXT, recordId INTEGER);"
+        "CREATE TABLE Categories (Recordid INTEGER, Category TEXT);"
+        "CREATE TABLE Timestamp (rows TEXT, dtimestamp TEXT, utimestamp TEXT);"
+        "INSERT INTO Timestamp VALUES ('0', NULL, NULL);"
+        "CREATE TABLE Settings (LiveSuche TEXT, Lokalisierung TEXT, Metrisch TEXT);"
+        "INSERT INTO Settings VALUES (" +
+        std::string(settings) + ");";
+    const bool ok = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+// One process start: services, delegate, launch.
+struct Run {
+    std::unique_ptr<AppContext> context;
+    MemoryLog* log = nullptr;
+    FakeUrlOpener* urls = nullptr;
+    ScreenFactory factory;
+    std::unique_ptr<Tolvane_AppDelegate> delegate;
+
+    Run(const QString& documents, const QString& resources, const DefaultsList& device) {
+        AppOptions options;
+        options.documentsDir = documents;
+        options.resourceDir = resources;
+        options.defaultsFile = documents + "/defaults.ini";
+        auto memoryLog = std::make_unique<MemoryLog>();
+        log = memoryLog.get();
+        context = AppContext::create(options, std::move(memoryLog), device);
+        auto fakeUrls = std::make_unique<FakeUrlOpener>();
+        urls = fakeUrls.get();
+        context->urls = std::move(fakeUrls);
+        registerScreens(factory);
+        delegate = std::make_unique<Tolvane_AppDelegate>(*context, factory);
+        delegate->awakeFromNib();
+        delegate->applicationDidFinishLaunching();
+    }
+    ~Run() {
+        delegate->applicationWillTerminate();
+        delegate.reset();
+        closeAlerts();
+    }
+    TabShell& tabs() { return *delegate->tabBarVC(); }
+    QString text(const char* k) { return QString::fromStdString(context->strings->text(k)); }
+
+    static QList<QMessageBox*> alerts() {
+        QList<QMessageBox*> boxes;
+        for (auto* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) boxes << box;
+        return boxes;
+    }
+    static void closeAlerts() {
+        for (auto* box : alerts())
+            box->buttons().front()->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+std::vector<std::string> settingsOf(const QString& documents) {
+    MemoryLog log;
+    Database db((documents + "/Tolvane.db").toStdString(), log);
+    return db.selectSettings();
+}
+
+} // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> documents_;
+    std::unique_ptr<QTemporaryDir> resources_;
+
+    void makeResources(const char* settings) {
+        resources_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(makeShippedFile(resources_->filePath("Tolvane.db"), settings));
+        QVERIFY(QFile::link(TOLVANE_STRINGS_DIR, resources_->filePath("strings")));
+        QVERIFY(QFile::link(TOLVANE_PICTURES_DIR, resources_->filePath("pictures")));
+    }
+
+private slots:
+    void init() {
+        NavigationStack::setAnimated(false);
+        documents_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(documents_->isValid());
+    }
+    void cleanup() { Run::closeAlerts(); }
+
+    void firstStartCopiesSeedsAndTitlesTabs() {
+        makeResources("'YES','YES','YES'");
+        Run run(documents_->path(), resources_->path(), {"en"});
+        auto& defaults = *run.context->defaults;
+
+        QVERIFY(QFile::exists(documents_->filePath("Tolvane.db")));
+        MemoryLog log;
+        Database db(documents_->filePath("Tolvane.db").toStdString(), log);
+        const auto profile = db.selectPersonalProfileData();
+        QCOMPARE(profile.size(), std::size_t(1));
+        QCOMPARE(profile.front(), std::string("F|30|165|57|20.9|59.9|2|2000|5.4|126|metric"));
+
+        QVERIFY(defaults.boolForKey("copiedNewDatabase"));
+        QVERIFY(defaults.boolForKey("copiedNewFolderDatabase"));
+        QCOMPARE(defaults.stringForKey("NewProductUpdated"), std::string("NO"));
+        QCOMPARE(defaults.stringForKey("Localization"), std::string("YES"));
+        for (const char* flag : {"isfirstLaunchSearch", "isfirstLaunchGDA", "isfirstLaunchMenuList",
+                                 "isfirstLaunchSetup"}) {
+            QVERIFY2(defaults.boolForKey(flag), flag);
+            QVERIFY2(!defaults.stored(flag), flag); // registered, not stored
+        }
+
+        // English table loaded: the tab titles are texts, not the German keys.
+        QCOMPARE(run.context->language, QString("en"));
+        QCOMPARE(run.tabs().tabTitle(0), run.text("Suche"));
+        QCOMPARE(run.tabs().tabTitle(1), run.text("Menu List"));
+        QCOMPARE(run.tabs().tabTitle(2), run.text("Kategorien"));
+        QCOMPARE(run.tabs().tabTitle(3), run.text("Setup"));
+        QVERIFY(run.tabs().tabTitle(0) != "Suche");
+        QVERIFY(run.log->containsPrefix("Device-Hardware: "));
+
+        QFile analytics(documents_->filePath("analytics.jsonl"));
+        QVERIFY(analytics.open(QIODevice::ReadOnly));
+        const QByteArray lines = analytics.readAll();
+        QVERIFY(lines.contains("\"session\":"));
+        QVERIFY(lines.contains("\"event\":\"Device\""));
+        QVERIFY(lines.contains("\"Language Preferred\":\"en\""));
+    }
+
+    void japaneseDeviceStartsInEnglish() {
+        makeResources("'YES','YES','YES'");
+        Run run(documents_->path(), resources_->path(), {"ja"});
+        QCOMPARE(run.context->language, QString("en"));
+        QCOMPARE(run.context->defaults->listForKey("AppleLanguages"), fallbackLanguages());
+    }
+
+    void secondStartKeepsDataAndFlags() {
+        makeResources("'YES','NO','YES'");
+        {
+            Run first(documents_->path(), resources_->path(), {"de"});
+            QCOMPARE(first.context->language, QString("de"));
+            // The stored option reaches the user defaults for the next start.
+            QCOMPARE(first.context->defaults->stringForKey("Localization"), std::string("NO"));
+            first.context->defaults->setBool("isfirstLaunchSetup", false);
+            MemoryLog log;
+            Database db(documents_->filePath("Tolvane.db").toStdString(), log);
+            db.updateSettings("NO", "NO", "NO");
+        }
+        Run second(documents_->path(), resources_->path(), {"de"});
+        // "Localization" was "NO": English from now on, whatever the device says.
+        QCOMPARE(second.context->language, QString("en"));
+        QCOMPARE(settingsOf(documents_->path()), std::vector<std::string>{"NO|NO|NO"});
+        QVERIFY(!second.context->defaults->boolForKey("isfirstLaunchSetup"));
+        QVERIFY(second.context->defaults->stored("isFirstLaunch").has_value());
+
+        // Opening the settings tab: no hint this time.
+        second.tabs().setCurrentIndex(3);
+        QCoreApplication::processEvents();
+        QVERIFY(Run::alerts().isEmpty());
+        QVERIFY(second.log->contains("Setup Message wurde bereits angezeigt"));
+    }
+
+    void settingsTabRoad() {
+        makeResources("'YES','YES','YES'");
+        Run run(documents_->path(), resources_->path(), {"en"});
+        run.tabs().setCurrentIndex(3);
+        auto* stack = run.tabs().stack(3);
+        auto* setup = qobject_cast<SetupWidget*>(stack->topWidget());
+        QVERIFY(setup);
+        QTRY_COMPARE(setup->model().caloriesValue(), std::string("2000 kcal"));
+
+        // First visit: the hint, once.
+        QCOMPARE(Run::alerts().size(), 1);
+        QCOMPARE(Run::alerts().front()->windowTitle(), run.text("Setup-Info"));
+        Run::closeAlerts();
+
+        // Metric units are written at once, live search when the screen is left.
+        QTest::mouseClick(setup->metricSwitch(), Qt::LeftButton);
+        QCOMPARE(settingsOf(documents_->path()), std::vector<std::string>{"YES|YES|NO"});
+        QTest::mouseClick(setup->liveSearchSwitch(), Qt::LeftButton);
+        QCOMPARE(settingsOf(documents_->path()), std::vector<std::string>{"YES|YES|NO"});
+        run.tabs().setCurrentIndex(0);
+        QCOMPARE(settingsOf(documents_->path()), std::vector<std::string>{"NO|YES|NO"});
+        run.tabs().setCurrentIndex(3);
+
+        // Information button 1006: the profile help without a title.
+        QTest::mouseClick(setup->infoButton(1006), Qt::LeftButton);
+        auto* info = qobject_cast<ShowInfoWidget*>(stack->topWidget());
+        QVERIFY(info);
+        QCOMPARE(stack->title(), QString());
+        QCOMPARE(info->model().html(), run.context->strings->text("Infotext Profil"));
+        QVERIFY(!info->browser()->toPlainText().isEmpty());
+        QCOMPARE(stack->backButton()->text(), run.text("Zurück"));
+        // A tapped support link opens a mail instead of following it.
+        info->browser()->tap(QUrl("support@tolvane.ch."));
+        QCOMPARE(run.urls->opened.back(), std::string("mailto:support@tolvane.ch?subject=@"));
+        QTest::mouseClick(stack->backButton(), Qt::LeftButton);
+        QCOMPARE(stack->depth(), 1);
+
+        // The language screen: choosing English stores it and moves the check mark.
+        QTest::mouseClick(setup->row(0, 0), Qt::LeftButton);
+        auto* languages = qobject_cast<LocalizationWidget*>(stack->topWidget());
+        QVERIFY(languages);
+        QVERIFY(languages->checkShown(0));
+        QTest::mouseClick(languages->row(2), Qt::LeftButton);
+        QCOMPARE(run.context->defaults->listForKey("AppleLanguages"), DefaultsList{"en"});
+        QVERIFY(languages->checkShown(2));
+        QVERIFY(!languages->checkShown(0));
+        QCOMPARE(run.delegate->languageRow(), 2);
+    }
+
+    void landscapeSlotTurnsTheWindow() {
+        makeResources("'YES','YES','YES'");
+        Run run(documents_->path(), resources_->path(), {"en"});
+        run.tabs().setCurrentIndex(2);
+        run.delegate->showLandscapeView({"Apfelmus|1|Migros|2|0|0.1|0|12|0|60|g|250"}, 4);
+        QCOMPARE(run.delegate->window()->size(), QSize(480, 320));
+        QVERIFY(run.delegate->landscapeView());
+        run.delegate->showInfoView({}, 4);
+        QVERIFY(run.delegate->infoView());
+        QVERIFY(run.log->contains("GDA-Screen"));
+        // Back in portrait: the tabs as they were.
+        run.delegate->setDeviceOrientation(1);
+        QCOMPARE(run.delegate->window()->size(), QSize(320, 480));
+        QCOMPARE(run.tabs().currentIndex(), 2);
+        QVERIFY(run.tabs().isVisible());
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "ShellTest.moc"
