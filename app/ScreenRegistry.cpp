@@ -7,7 +7,6 @@
 #include "app/settings/SetupWidget.h"
 #include "app/settings/ShowInfoWidget.h"
 #include "platform/Keys.h"
-#include "screens/browse/BrowseScreenRegistration.h"
 
 namespace tolvane {
 namespace {
@@ -61,7 +60,6 @@ void registerScreens(ScreenFactory& factory) {
         "Placeholder", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
             return new PlaceholderWidget(as<PlaceholderScreen>(s), c.platform.strings, c.pictures);
         });
-    registerBrowseScreens(factory);
 }
 
 } // namespace tolvane
