@@ -4,8 +4,10 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
 #include <QToolButton>
@@ -14,6 +16,7 @@
 namespace tolvane {
 namespace {
 bool animationsOn = true;
+
 constexpr int barHeight = 44;
 constexpr int slideMs = 250;
 } // namespace
@@ -32,11 +35,12 @@ NavigationStack::NavigationStack(const ScreenFactory& factory, Platform platform
     bar_->setObjectName("navigationBar");
     bar_->setAttribute(Qt::WA_StyledBackground);
     bar_->setFixedHeight(barHeight);
-    auto* barLayout = new QHBoxLayout(bar_);
+    // Title across the whole bar, buttons over its ends: the title stays centred.
+    auto* barLayout = new QGridLayout(bar_);
     barLayout->setContentsMargins(6, 0, 6, 0);
     back_ = new QToolButton(bar_);
     back_->setObjectName("backButton");
-    back_->setIcon(pictures_.icon("back.png"));
+    back_->setIcon(pictures_.tinted("back.png", Qt::white));
     back_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     back_->setAutoRaise(true);
     connect(back_, &QToolButton::clicked, this, [this] { pop(); });
@@ -45,10 +49,13 @@ NavigationStack::NavigationStack(const ScreenFactory& factory, Platform platform
     title_ = new QLabel(bar_);
     title_->setObjectName("navigationTitle");
     title_->setAlignment(Qt::AlignCenter);
-    barLayout->addWidget(back_);
-    barLayout->addLayout(left_);
-    barLayout->addWidget(title_, 1);
-    barLayout->addLayout(right_);
+    auto* ends = new QHBoxLayout;
+    ends->addWidget(back_);
+    ends->addLayout(left_);
+    ends->addStretch(1);
+    ends->addLayout(right_);
+    barLayout->addWidget(title_, 0, 0);
+    barLayout->addLayout(ends, 0, 0);
     content_ = new QWidget(this);
     content_->setObjectName("navigationContent");
     auto* layout = new QVBoxLayout(this);
@@ -75,7 +82,8 @@ QWidget* NavigationStack::topWidget() const {
 }
 
 QString NavigationStack::title() const {
-    return title_->text();
+    auto* top = topWidget();
+    return top && bar_->isVisibleTo(this) ? top->windowTitle() : QString();
 }
 
 QRect NavigationStack::contentRect() const {
@@ -190,6 +198,7 @@ void NavigationStack::finishAnimation() {
 
 void NavigationStack::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    refreshBar();
     for (auto& entry : entries_)
         if (entry.widget) entry.widget->setGeometry(contentRect());
 }
@@ -249,16 +258,34 @@ void NavigationStack::refreshBar() {
         if (text.isEmpty() && entries_[entries_.size() - 2].widget)
             text = entries_[entries_.size() - 2].widget->windowTitle();
         if (text.isEmpty()) text = QString::fromStdString(platform_.strings.text("Zurück"));
-        back_->setText(text);
+        // A long previous title gives way to the plain back text, as on a handheld.
+        back_->ensurePolished();
+        if (back_->fontMetrics().horizontalAdvance(text) > width() / 4)
+            text = QString::fromStdString(platform_.strings.text("Zurück"));
+        back_->setText(
+            back_->fontMetrics().elidedText(text, Qt::ElideRight, std::max(60, width() / 3)));
     }
-    // Keep the title centred when only one side has a button.
-    const int leftWidth = canGoBack ? back_->sizeHint().width() : 0;
-    int rightWidth = 0;
-    for (int i = 0; i < right_->count(); ++i)
-        if (auto* w = right_->itemAt(i)->widget()) rightWidth += w->sizeHint().width();
-    const int pad = std::max(leftWidth, rightWidth) - std::min(leftWidth, rightWidth);
-    title_->setContentsMargins(leftWidth < rightWidth ? pad : 0, 0,
-                               rightWidth < leftWidth ? pad : 0, 0);
+    // The title keeps clear of the wider end and is shortened when it would not fit.
+    auto endWidth = [](QHBoxLayout* layout) {
+        int sum = 0;
+        for (int i = 0; i < layout->count(); ++i)
+            if (auto* w = layout->itemAt(i)->widget()) sum += w->sizeHint().width();
+        return sum;
+    };
+    const int leftWidth = (canGoBack ? back_->sizeHint().width() : 0) + endWidth(left_);
+    const int rightWidth = endWidth(right_);
+    title_->ensurePolished();
+    const int titleWidth = top ? title_->fontMetrics().horizontalAdvance(top->windowTitle()) : 0;
+    // Centred on the bar when it fits between the ends, else centred between them.
+    int margin = std::max(leftWidth, rightWidth) + 4;
+    if (titleWidth > width() - 12 - 2 * margin) margin = -1;
+    if (margin >= 0)
+        title_->setContentsMargins(margin, 0, margin, 0);
+    else
+        title_->setContentsMargins(leftWidth + 4, 0, rightWidth + 4, 0);
+    const int room = std::max(40, width() - 20 - leftWidth - rightWidth);
+    title_->setText(title_->fontMetrics().elidedText(top ? top->windowTitle() : QString(),
+                                                     Qt::ElideRight, room));
     bar_->setVisible(!(top && top->property("hidesNavigationBar").toBool()));
 }
 

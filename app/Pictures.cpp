@@ -61,3 +61,16 @@ QPixmap Pictures::pixmap(const QString& name, QSize size, qreal devicePixelRatio
 }
 
 } // namespace tolvane
+
+namespace tolvane {
+
+QIcon Pictures::tinted(const QString& name, const QColor& color) const {
+    QPixmap picture = pixmap(name, QSize(24, 24), 3.0);
+    if (picture.isNull()) return {};
+    QPainter painter(&picture);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(QRect(QPoint(0, 0), picture.size()), color);
+    return QIcon(picture);
+}
+
+} // namespace tolvane

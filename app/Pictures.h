@@ -27,6 +27,8 @@ public:
     QIcon icon(const QString& name) const;
     // Rendered at the size in points, sharp on the given device pixel ratio.
     QPixmap pixmap(const QString& name, QSize size, qreal devicePixelRatio = 1.0) const;
+    // The picture in one colour (bar buttons on a coloured bar).
+    QIcon tinted(const QString& name, const QColor& color) const;
     // Null when the file is missing or broken.
     std::shared_ptr<QSvgRenderer> renderer(const QString& name) const;
 

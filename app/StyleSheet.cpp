@@ -4,41 +4,39 @@ namespace tolvane {
 
 QString styleSheet() {
     return QStringLiteral(R"(
-QWidget { font-size: 14px; color: #1c1e21; }
+QWidget { font-size: 10.5pt; color: #1c1e21; }
 #window, #tabShell, #navigationContent { background: #f2f3f5; }
 
 #navigationBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2f8f6d, stop:1 #23735a);
                  border-bottom: 1px solid #1c5c48; }
-#navigationTitle { color: white; font-size: 17px; font-weight: 600; }
-#navigationBar QToolButton { color: white; font-size: 14px; border: none; padding: 4px 6px;
+#navigationTitle { color: white; font-size: 12.5pt; font-weight: 600; }
+#navigationBar QToolButton { color: white; font-size: 10.5pt; border: none; padding: 4px 6px;
                              border-radius: 6px; }
 #navigationBar QToolButton:pressed { background: rgba(255, 255, 255, 0.18); }
 
 #tabBar { background: #fbfbfc; border-top: 1px solid #d3d6db; }
-#tabBar QToolButton { border: none; color: #7a7f87; font-size: 10px; padding-top: 3px; }
+#tabBar QToolButton { border: none; color: #7a7f87; font-size: 7.5pt; padding-top: 3px; }
 #tabBar QToolButton:checked { color: #23735a; font-weight: 600; }
 
 #groupedTable, #groupedPage, #GDAInfoWidget, #PlaceholderWidget { background: #f2f3f5; }
-#sectionHeader { color: #6d7178; font-size: 12px; font-weight: 600; padding: 0 6px 6px 6px; }
+#sectionHeader { color: #6d7178; font-size: 9pt; font-weight: 600; padding: 0 6px 6px 6px; }
 #tableGroup { background: white; border: 1px solid #dfe1e5; border-radius: 10px; }
 #tableRow { background: transparent; border-bottom: 1px solid #eceef1; }
 #tableRow[last="true"] { border-bottom: none; }
 #tableRow[pressed="true"] { background: #e6f2ee; }
-#tableRow[chosen="true"] #rowLabel { color: #23735a; font-weight: 600; }
 #rowDetail { color: #6d7178; }
-#disclosure { color: #b0b4ba; font-size: 22px; padding-bottom: 3px; }
+#disclosure { color: #b0b4ba; font-size: 16pt; padding-bottom: 3px; }
 #infoButton { border: none; background: transparent; }
 #contactText { color: #41454b; }
 #primaryButton { background: #23735a; color: white; border: none; border-radius: 8px;
                  padding: 9px; font-weight: 600; margin-top: 8px; }
 #primaryButton:pressed { background: #1c5c48; }
-#placeholderTitle { color: #6d7178; font-size: 17px; }
+#placeholderTitle { color: #6d7178; font-size: 12.5pt; }
 
-QTextBrowser#helpBrowser { background: white; border: none; padding: 4px; }
+QTextBrowser#helpBrowser { background: white; border: none; padding: 4px; font-size: 9.5pt; }
 QTextBrowser#helpBrowser[transparent="true"] { background: rgba(255, 255, 255, 0.88); margin: 8px;
                                                border-radius: 10px; }
 QMessageBox { background: #fbfbfc; }
-QMessageBox QPushButton { min-width: 70px; padding: 6px 12px; }
 QScrollBar:vertical { width: 6px; background: transparent; }
 QScrollBar::handle:vertical { background: #c3c7cd; border-radius: 3px; min-height: 24px; }
 QScrollBar::add-line, QScrollBar::sub-line { height: 0; }

@@ -25,7 +25,7 @@ GDAInfoWidget::GDAInfoWidget(std::shared_ptr<GDAInfoVC> model, Pictures& picture
     barLayout->setContentsMargins(6, 0, 6, 0);
     back_ = new QToolButton(bar);
     back_->setObjectName("backButton");
-    back_->setIcon(pictures.icon(GDAInfoVC::backPicture()));
+    back_->setIcon(pictures.tinted(GDAInfoVC::backPicture(), Qt::white));
     back_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     back_->setAutoRaise(true);
     auto weak = std::weak_ptr<GDAInfoVC>(model_);

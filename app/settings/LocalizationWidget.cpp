@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QShowEvent>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace tolvane {
@@ -82,9 +81,6 @@ void LocalizationWidget::refresh() {
         policy.setRetainSizeWhenHidden(true);
         checks_[i]->setSizePolicy(policy);
         checks_[i]->setVisible(checked);
-        rows_[i]->setProperty("chosen", checked);
-        rows_[i]->style()->unpolish(rows_[i]);
-        rows_[i]->style()->polish(rows_[i]);
     }
 }
 
