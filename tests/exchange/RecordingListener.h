@@ -1,0 +1,42 @@
+// Records what a catalogue update shows, for tests.
+#pragma once
+
+#include "exchange/CatalogueUpdateListener.h"
+
+#include <optional>
+#include <vector>
+
+namespace tolvane::test {
+
+struct ProgressCall {
+    int stored, total, page, pages;
+};
+
+class RecordingListener : public CatalogueUpdateListener {
+public:
+    void showProgress(bool shown) override { progressShown = shown; }
+    void spinner(bool running) override { spinning = running; }
+    void setRefreshEnabled(bool enabled) override { refreshEnabled = enabled; }
+    void endSearch() override { ++searchesEnded; }
+    void rebuildList() override { ++rebuilds; }
+    void progress(int stored, int total, int page, int pages) override {
+        progressCalls.push_back({stored, total, page, pages});
+    }
+    void updateFinished(UpdateOutcome o) override { outcome = o; }
+
+    void reset() {
+        outcome.reset();
+        progressCalls.clear();
+        rebuilds = 0;
+    }
+
+    bool progressShown = false;
+    bool spinning = false;
+    bool refreshEnabled = true;
+    int searchesEnded = 0;
+    int rebuilds = 0;
+    std::vector<ProgressCall> progressCalls;
+    std::optional<UpdateOutcome> outcome;
+};
+
+} // namespace tolvane::test

@@ -1,0 +1,327 @@
+// End to end against the reference product server on a loopback port.
+#include "RecordingListener.h"
+#include "ServerProcess.h"
+#include "TestCatalogue.h"
+
+#include "exchange/CatalogueUpdate.h"
+#include "exchange/JsonParser.h"
+#include "platform/BuildConfig.h"
+#include "store/Database.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+const char* completedMessage =
+    "Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.";
+const char* interruptedMessage = "Die Datenverbindung wurde unterbrochen und der Download "
+                                 "angehalten. Bitte synchronisieren Sie erneut für alle Produkte";
+const char* offlineMessage = "Keine Datenverbindung verfügbar";
+
+class SyncIntegration : public ::testing::Test {
+protected:
+    void SetUp() override { createClientDatabase(clientDb); }
+
+    void serverCommand(const std::vector<std::string>& arguments) {
+        std::vector<std::string> all{serverProgram()};
+        all.insert(all.end(), arguments.begin(), arguments.end());
+        std::string output;
+        ASSERT_EQ(runProgram(all, &output), 0) << output;
+    }
+    void importProducts(const std::vector<TsvProduct>& products) {
+        auto tsv = dir.file("import.tsv");
+        writeTsv(tsv, products);
+        serverCommand({"import", "--db", serverDb, "--products", tsv});
+    }
+    void publish(const std::vector<TsvProduct>& products, const std::string& timestamp) {
+        auto tsv = dir.file("publish.tsv");
+        writeTsv(tsv, products);
+        serverCommand({"publish", "--db", serverDb, "--products", tsv, "--timestamp", timestamp});
+    }
+    void start(const std::vector<std::string>& faults = {}) {
+        server.reset();
+        server = std::make_unique<ServerProcess>(serverDb, faults);
+        ASSERT_TRUE(server->started());
+    }
+
+    // One run as the list screen makes it: refresh, 0.2 s, pages until the end.
+    std::optional<UpdateOutcome> runUpdate(CatalogueUpdate& update) {
+        listener.reset();
+        update.update();
+        fake.dispatcher.advance(0.2);
+        fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); },
+                                 std::chrono::seconds(120));
+        return listener.outcome;
+    }
+    std::optional<UpdateOutcome> runUpdate() {
+        CatalogueUpdate update(platform, database, listener, server->url());
+        return runUpdate(update);
+    }
+
+    int products() { return std::stoi(queryOne(clientDb, "select count(*) from ProductsTable")); }
+    std::string timestampRow() {
+        return queryOne(clientDb, "select rows, dtimestamp from Timestamp");
+    }
+    bool alerted(const std::string& message) {
+        for (const auto& alert : fake.alerts.shown())
+            if (alert.message == message && alert.title.empty() && alert.buttons.size() == 1 &&
+                alert.buttons[0] == "OK")
+                return true;
+        return false;
+    }
+
+    TempDir dir;
+    std::string serverDb = dir.file("server.db");
+    std::string clientDb = dir.file("Tolvane.db");
+    std::unique_ptr<ServerProcess> server;
+    FakePlatform fake;
+    Platform platform = fake.platform();
+    Database database{clientDb, fake.log};
+    RecordingListener listener;
+};
+
+} // namespace
+
+TEST_F(SyncIntegration, FullUpdateFromAnEmptyCatalogueThenNothingNew) {
+    auto all = someProducts(1, 3000);
+    importProducts(all);
+    start();
+
+    EXPECT_EQ(runUpdate(), UpdateOutcome::Completed);
+    EXPECT_EQ(products(), 3000);
+    EXPECT_EQ(timestampRow(), "0|2017-01-01 00:49:59");
+    EXPECT_TRUE(alerted(completedMessage));
+    EXPECT_TRUE(fake.analytics.has("Trigger Manual Sync"));
+    EXPECT_TRUE(fake.analytics.has("Sync @ Start-Finished"));
+    EXPECT_TRUE(fake.log.containsPrefix("Time to establish connection: "));
+    ASSERT_EQ(listener.progressCalls.size(), 12u);
+    EXPECT_EQ(listener.progressCalls.back().stored, 3000);
+    EXPECT_EQ(listener.progressCalls.back().page, 12);
+    EXPECT_EQ(listener.progressCalls.back().pages, 12);
+    EXPECT_GE(listener.rebuilds, 1);
+    EXPECT_FALSE(listener.progressShown);
+    EXPECT_FALSE(listener.spinning);
+    EXPECT_TRUE(listener.refreshEnabled);
+    EXPECT_EQ(listener.searchesEnded, 1);
+
+    // Every column as the server sent it, the row new: not ordered, not a favourite.
+    auto expected = productValues(all[1234]);
+    std::string row = queryOne(clientDb, "select * from ProductsTable where recordId = 1235");
+    std::string wanted = "|0";
+    for (const auto& value : expected)
+        wanted += "|" + value;
+    EXPECT_EQ(row, wanted);
+
+    fake.alerts.clear();
+    EXPECT_EQ(runUpdate(), UpdateOutcome::NothingNew);
+    EXPECT_TRUE(fake.alerts.shown().empty());
+    EXPECT_EQ(products(), 3000);
+}
+
+TEST_F(SyncIntegration, SecondRunGetsOnlyWhatWasPublishedSinceIncludingDeletes) {
+    importProducts(someProducts(1, 600));
+    start();
+    ASSERT_EQ(runUpdate(), UpdateOutcome::Completed);
+
+    auto changed = someProducts(10, 3, "2018-05-01");
+    changed[0].name = "Neuer Name";
+    changed[0].fat = "9.9";
+    auto added = someProducts(700, 2, "2018-05-01");
+    changed.insert(changed.end(), added.begin(), added.end());
+    publish(changed, "2018-05-01 12:00:00");
+    serverCommand(
+        {"publish", "--db", serverDb, "--delete", "20,21", "--timestamp", "2018-05-02 08:00:00"});
+
+    ASSERT_EQ(runUpdate(), UpdateOutcome::Completed);
+    ASSERT_EQ(listener.progressCalls.size(), 1u);
+    EXPECT_EQ(listener.progressCalls[0].stored, 7);
+    EXPECT_EQ(products(), 600);
+    EXPECT_EQ(queryOne(clientDb,
+                       "select field01, field13, field06 from ProductsTable where recordId = 10"),
+              "Neuer Name|9.9|2018-05-01 12:00:00");
+    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable where recordId in (20, 21)"),
+              "0");
+    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable where recordId in (700, 701)"),
+              "2");
+    // The delete is the newest thing taken in, so the next run has nothing to fetch.
+    EXPECT_EQ(timestampRow(), "0|2018-05-02 08:00:00");
+    EXPECT_EQ(runUpdate(), UpdateOutcome::NothingNew);
+}
+
+TEST_F(SyncIntegration, FavouritesKeepTheirFlagAndTakeTheirNewSortOrder) {
+    importProducts(someProducts(1, 300));
+    start();
+    ASSERT_EQ(runUpdate(), UpdateOutcome::Completed);
+    database.setFavorite("5", 1, "7");
+    database.setFavorite("250", 1, "3");
+    database.setFavorite("17", 1, "1"); // not delivered again
+    auto favourites = database.selectProductFavoriteIds();
+    ASSERT_EQ(favourites.size(), 3u);
+
+    publish(someProducts(5, 1, "2018-01-01"), "2018-01-01 00:00:00");
+    publish(someProducts(250, 1, "2018-01-01"), "2018-01-01 00:00:00");
+    ASSERT_EQ(runUpdate(), UpdateOutcome::Completed);
+
+    auto position = [&](const std::string& id) {
+        for (std::size_t i = 0; i < favourites.size(); ++i)
+            if (favourites[i] == id) return std::to_string(i);
+        return std::string("?");
+    };
+    EXPECT_EQ(queryOne(clientDb, "select favFlag, sortOrder from ProductsTable where recordId = 5"),
+              "1|" + position("5"));
+    EXPECT_EQ(
+        queryOne(clientDb, "select favFlag, sortOrder from ProductsTable where recordId = 250"),
+        "1|" + position("250"));
+    EXPECT_EQ(
+        queryOne(clientDb, "select favFlag, sortOrder from ProductsTable where recordId = 17"),
+        "1|1");
+    EXPECT_EQ(queryOne(clientDb, "select favFlag from ProductsTable where recordId = 6"), "0");
+}
+
+TEST_F(SyncIntegration, ValuesWithBarsQuotesAndUmlautsAreStoredExactly) {
+    auto all = someProducts(1, 3);
+    all[0].name = "Käse | Brot";
+    all[0].maker = "McDonald's";
+    all[1].name = "L'Or ''Espresso'' \\ 100%";
+    all[1].maker = "Ölmühle; DROP TABLE ProductsTable; --";
+    importProducts(all);
+    start();
+    ASSERT_EQ(runUpdate(), UpdateOutcome::Completed);
+    EXPECT_EQ(queryOne(clientDb, "select field01 from ProductsTable where recordId = 1"),
+              "Käse | Brot");
+    EXPECT_EQ(queryOne(clientDb, "select field02 from ProductsTable where recordId = 1"),
+              "McDonald's");
+    EXPECT_EQ(queryOne(clientDb, "select field01 from ProductsTable where recordId = 2"),
+              "L'Or ''Espresso'' \\ 100%");
+    EXPECT_EQ(queryOne(clientDb, "select field02 from ProductsTable where recordId = 2"),
+              "Ölmühle; DROP TABLE ProductsTable; --");
+    EXPECT_EQ(products(), 3);
+}
+
+TEST_F(SyncIntegration, AnInterruptedRunKeepsItsPagesAndResumesWithTheSameTimestamp) {
+    importProducts(someProducts(1, 1500));
+    serverCommand(
+        {"publish", "--db", serverDb, "--delete", "1", "--timestamp", "2016-01-01 00:00:00"});
+    start({"--drop-after-pages", "2"});
+    {
+        CatalogueUpdate update(platform, database, listener, server->url());
+        EXPECT_EQ(runUpdate(update), UpdateOutcome::Interrupted);
+        EXPECT_TRUE(alerted(interruptedMessage));
+        EXPECT_TRUE(fake.log.contains("requestFailed"));
+        EXPECT_TRUE(listener.refreshEnabled);
+        EXPECT_FALSE(listener.progressShown);
+        EXPECT_EQ(products(), 499); // two pages, product 1 among them deleted
+        EXPECT_EQ(update.batchCount(), 3);
+        update.saveProgress(); // the list screen goes out of view
+    }
+    EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"), "750|");
+
+    start();
+    fake.alerts.clear();
+    EXPECT_EQ(runUpdate(), UpdateOutcome::Completed);
+    ASSERT_FALSE(listener.progressCalls.empty());
+    EXPECT_EQ(listener.progressCalls.front().page, 3);
+    EXPECT_EQ(listener.progressCalls.back().page, 6);
+    EXPECT_EQ(products(), 1499);
+    EXPECT_EQ(timestampRow(), "0|2017-01-01 00:24:59");
+}
+
+TEST_F(SyncIntegration, UnreadableAndEmptyRepliesStoreNothing) {
+    importProducts(someProducts(1, 10));
+    start({"--garbage"});
+    EXPECT_EQ(runUpdate(), UpdateOutcome::Unreadable);
+    EXPECT_TRUE(fake.log.containsPrefix("JSON parsing failed: "));
+    EXPECT_TRUE(fake.alerts.shown().empty());
+    EXPECT_TRUE(listener.refreshEnabled);
+    EXPECT_FALSE(listener.progressShown);
+
+    start({"--empty-products"});
+    EXPECT_EQ(runUpdate(), UpdateOutcome::EmptyReply);
+    EXPECT_TRUE(alerted(offlineMessage));
+    EXPECT_EQ(products(), 0);
+    EXPECT_EQ(timestampRow(), "0|");
+}
+
+TEST_F(SyncIntegration, RefusedCredentialsEndTheRunAsInterrupted) {
+    importProducts(someProducts(1, 10));
+    start({"--update-password", "something-else"});
+    EXPECT_EQ(runUpdate(), UpdateOutcome::Interrupted);
+    EXPECT_TRUE(alerted(interruptedMessage));
+    EXPECT_EQ(products(), 0);
+}
+
+TEST_F(SyncIntegration, OfflineAtTheStartSendsNothing) {
+    start();
+    CatalogueUpdate update(platform, database, listener, server->url());
+    update.reachability().setOverride(0);
+    EXPECT_EQ(runUpdate(update), UpdateOutcome::Offline);
+    EXPECT_TRUE(alerted(offlineMessage));
+    EXPECT_TRUE(listener.refreshEnabled);
+}
+
+TEST_F(SyncIntegration, RepliesComeGzippedOnTheWire) {
+    importProducts(someProducts(1, 300));
+    start();
+    auto request = FormDataRequest::requestWithURL(
+        server->url() + "getUpdatedProducts.php?timestamp=&pageNo=1&records=250");
+    request->setPostValue(config::updateUser, "username");
+    request->setPostValue(config::updatePassword, "password");
+    request->startSynchronous();
+    ASSERT_FALSE(request->failed()) << request->error();
+    EXPECT_EQ(request->responseEncoding(), "gzip");
+    std::string error;
+    auto reply = JsonParser().objectWithString(request->responseString(), &error);
+    ASSERT_TRUE(reply) << error;
+    EXPECT_EQ((*reply)["Updated Records"]["products"].size(), 250u);
+    EXPECT_EQ(JsonParser::intOf((*reply)["Updated Records"]["rows"][0]), 300);
+}
+
+TEST_F(SyncIntegration, AnUploadIsMarkedSentOnlyAfterMailSendAndOnlyForItsOwnProducts) {
+    auto add = [&](const std::string& name) {
+        return database.insertProduct(name, "Hof, Müller", "2", "3,5", "1.0", "4", "0.25", "120",
+                                      "0", "0", "g", "1", "");
+    };
+    int first = add("Eigenes Brot");
+    int second = add("Joghurt");
+    ASSERT_GT(first, 0);
+    ASSERT_GT(second, 0);
+    start();
+    CatalogueUpdate update(platform, database, listener, server->url());
+    update.createCsvForUpload(database.selectProductsForCsv());
+    int later = add("Später"); // entered after the screen was built
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update.upload().pendingUploads() == 0; }));
+
+    auto unsent = database.selectProductsForCsv();
+    ASSERT_EQ(unsent.size(), 1u);
+    EXPECT_EQ(unsent[0].substr(0, unsent[0].find('|')), std::to_string(later));
+    EXPECT_TRUE(fake.alerts.shown().empty());
+
+    std::string outbox;
+    ASSERT_EQ(runProgram({serverProgram(), "outbox", "--db", serverDb}, &outbox), 0);
+    EXPECT_NE(
+        outbox.find(std::to_string(first) + ",Eigenes Brot,Hof, Müller,2,3,5,1.0,4,0.25,120,g,\n"),
+        std::string::npos)
+        << outbox;
+    EXPECT_NE(outbox.find("Korvalo GB: Product Records for Upload"), std::string::npos);
+}
+
+TEST_F(SyncIntegration, AFailedUploadStaysUnsentAndShowsNoDownloadMessage) {
+    database.insertProduct("Eigenes", "Hof", "2", "3", "1", "4", "0.25", "120", "0", "0", "g", "1",
+                           "500");
+    start();
+    std::string url = server->url();
+    server->stop(); // nobody answers at that address any more
+    CatalogueUpdate update(platform, database, listener, url);
+    update.createCsvForUpload(database.selectProductsForCsv());
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update.upload().pendingUploads() == 0; }));
+    EXPECT_EQ(database.selectProductsForCsv().size(), 1u);
+    EXPECT_TRUE(fake.log.contains("requestFailed"));
+    EXPECT_TRUE(fake.alerts.shown().empty());
+    EXPECT_FALSE(listener.outcome.has_value());
+    EXPECT_TRUE(listener.refreshEnabled);
+}
