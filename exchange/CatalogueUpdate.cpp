@@ -39,6 +39,12 @@ constexpr const char* pageKeys[] = {"Produktname",
 constexpr int fieldCount = 24;
 constexpr int dateField = 5;
 
+long long nowNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 std::vector<std::string> split(const std::string& record) {
     std::vector<std::string> fields;
     std::size_t start = 0;
@@ -114,6 +120,8 @@ void CatalogueUpdate::update() {
     for (std::size_t i = 0; i < favProductIds_.size(); ++i)
         favouriteIndex_.emplace(leadingInt(favProductIds_[i]), static_cast<int>(i));
     newestSeen_.clear();
+    requestingNs_ = readingNs_ = storingNs_ = 0;
+    pagesStored_ = 0;
 
     listener_.endSearch();
 
@@ -169,6 +177,7 @@ void CatalogueUpdate::sendPage(int page, const std::string& timestamp) {
     request->setTag(RequestTag::CataloguePage);
     request->setPostValue(config::updateUser, "username");
     request->setPostValue(config::updatePassword, "password");
+    requestSentNs_ = nowNs();
     queue_.addOperation(std::move(request));
     queue_.go();
 }
@@ -190,6 +199,13 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
         return;
     }
     if (request->tag() != RequestTag::CataloguePage || state_ != State::Requesting) return;
+    const long long arrived = nowNs();
+    requestingNs_ += arrived - requestSentNs_;
+    struct ReadingTime {
+        std::atomic<long long>& total;
+        long long start;
+        ~ReadingTime() { total += nowNs() - start; }
+    } readingTime{readingNs_, arrived};
 
     const std::string& body = request->responseString();
     if (body == "No product has been updated.") {
@@ -270,6 +286,7 @@ void CatalogueUpdate::startStoring(PageJob job) {
 }
 
 void CatalogueUpdate::callForInsert(PageJob job) {
+    const long long started = nowNs();
     bool stored = database_.runInTransaction([&] {
         for (const auto& id : job.ids)
             database_.deleteProductFromMainTable(id);
@@ -287,6 +304,8 @@ void CatalogueUpdate::callForInsert(PageJob job) {
         }
         return true;
     });
+    storingNs_ += nowNs() - started;
+    if (stored) ++pagesStored_;
 
     auto shared = shared_;
     if (!shared->alive) return;
@@ -366,6 +385,15 @@ void CatalogueUpdate::saveProgress() {
 
 void CatalogueUpdate::createCsvForUpload(std::vector<std::string> records) {
     upload_.createCsvForUpload(std::move(records));
+}
+
+CatalogueUpdate::Timings CatalogueUpdate::timings() const {
+    Timings t;
+    t.requesting = std::chrono::nanoseconds(requestingNs_.load());
+    t.reading = std::chrono::nanoseconds(readingNs_.load());
+    t.storing = std::chrono::nanoseconds(storingNs_.load());
+    t.pages = pagesStored_;
+    return t;
 }
 
 void CatalogueUpdate::finish(UpdateOutcome outcome) {

@@ -33,6 +33,13 @@ public:
     // A page record: the 24 field texts in column order, then the identifier text.
     using PageRecord = std::vector<std::string>;
     enum class State { Idle, Checking, Requesting, Storing };
+    // Where the time of the current or last run went.
+    struct Timings {
+        std::chrono::nanoseconds requesting{}; // from queueing a page request to its reply
+        std::chrono::nanoseconds reading{};    // parsing replies on the UI thread
+        std::chrono::nanoseconds storing{};    // page transactions on the worker
+        int pages = 0;
+    };
 
     CatalogueUpdate(Platform& platform, Database& shared, CatalogueUpdateListener& listener,
                     std::string serverBase = serverBaseUrl());
@@ -67,6 +74,7 @@ public:
     const std::vector<std::string>& favProductIds() const { return favProductIds_; }
     std::chrono::steady_clock::time_point startDate() const { return startDate_; }
     const std::string& serverBase() const { return serverBase_; }
+    Timings timings() const;
 
     Reachability& reachability() { return reachability_; }
     NetworkQueue& queue() { return queue_; }
@@ -113,6 +121,10 @@ private:
     std::chrono::steady_clock::time_point startDate_;
     // The newest inclusion date delivered in this run, deleted products included.
     std::string newestSeen_;
+
+    std::atomic<long long> requestingNs_{0}, readingNs_{0}, storingNs_{0};
+    std::atomic<int> pagesStored_{0};
+    std::atomic<long long> requestSentNs_{0};
 
     std::thread worker_;
     NetworkQueue queue_;
