@@ -41,7 +41,10 @@ void SearchVC::viewDidLoad() {
     notifyList();
     notifyState();
     if (runner_) runner_->createCsvForUpload(db_->selectProductsForCsv());
-    if (platform_.defaults.boolForKey("isfirstLaunchSearch")) showStartupPrompt();
+    // Asked on the next turn, once the launch has registered its first-launch defaults.
+    later(0, [this] {
+        if (platform_.defaults.boolForKey("isfirstLaunchSearch")) showStartupPrompt();
+    });
 }
 
 void SearchVC::showStartupPrompt() {

@@ -39,6 +39,7 @@ protected:
         runner = r.get();
         screen->setUpdateRunner(std::move(r));
         screen->viewDidLoad();
+        fake.dispatcher.runPending();
         return *screen;
     }
 
@@ -244,6 +245,7 @@ TEST_F(SearchVCTest, StartupPromptButtonsDoWhatTheySay) {
         auto* fr = r.get();
         s.setUpdateRunner(std::move(r));
         s.viewDidLoad();
+        p.dispatcher.runPending();
         EXPECT_TRUE(p.analytics.has("Show Sync Message on Startup"));
         ASSERT_TRUE(p.alerts.hasPending());
         const auto& prompt = p.alerts.firstPending();

@@ -1,0 +1,298 @@
+#include "ProductListWidget.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStackedWidget>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace tolvane {
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+constexpr int kRowHeight = 44;
+
+// Name in bold over the maker in grey; a section row shows its letter on a tinted band.
+class ProductRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {200, kRowHeight};
+    }
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        p->save();
+        const QRect r = option.rect;
+        if (index.data(ProductSectionModel::IsSectionRole).toBool()) {
+            p->fillRect(r, QColor(0xe4, 0xe7, 0xeb));
+            QFont f = option.font;
+            f.setBold(true);
+            p->setFont(f);
+            p->setPen(QColor(0x4a, 0x4f, 0x56));
+            p->drawText(r.adjusted(12, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                        index.data().toString());
+            p->restore();
+            return;
+        }
+        if (option.state & QStyle::State_Selected)
+            p->fillRect(r, QColor(0xe6, 0xf2, 0xee));
+        else
+            p->fillRect(r, Qt::white);
+        p->setPen(QColor(0xec, 0xee, 0xf1));
+        p->drawLine(r.bottomLeft() + QPoint(12, 0), r.bottomRight());
+        const QRect text = r.adjusted(12, 4, -22, -4);
+        QFont name = option.font;
+        name.setBold(true);
+        p->setFont(name);
+        p->setPen(QColor(0x1c, 0x1e, 0x21));
+        const QFontMetrics nm(name);
+        p->drawText(QRect(text.left(), text.top(), text.width(), text.height() / 2 + 2),
+                    Qt::AlignLeft | Qt::AlignVCenter,
+                    nm.elidedText(index.data().toString(), Qt::ElideRight, text.width()));
+        QFont maker = option.font;
+        maker.setPointSizeF(maker.pointSizeF() * 0.85);
+        p->setFont(maker);
+        p->setPen(QColor(0x7a, 0x7f, 0x87));
+        const QFontMetrics mm(maker);
+        p->drawText(
+            QRect(text.left(), text.top() + text.height() / 2, text.width(), text.height() / 2),
+            Qt::AlignLeft | Qt::AlignVCenter,
+            mm.elidedText(index.data(ProductSectionModel::MakerRole).toString(), Qt::ElideRight,
+                          text.width()));
+        p->restore();
+    }
+};
+
+} // namespace
+
+// --- ProductSectionModel ---
+
+ProductSectionModel::ProductSectionModel(const ProductListVC& list, QObject* parent)
+    : QAbstractItemModel(parent), list_(list) {}
+
+void ProductSectionModel::reload() {
+    beginResetModel();
+    endResetModel();
+}
+
+QModelIndex ProductSectionModel::index(int row, int column, const QModelIndex& parent) const {
+    if (column != 0 || row < 0) return {};
+    if (!parent.isValid()) {
+        if (row >= static_cast<int>(list_.displayList().size())) return {};
+        return createIndex(row, 0, kSection);
+    }
+    if (parent.internalId() != kSection || row >= list_.numberOfRows(parent.row())) return {};
+    return createIndex(row, 0, static_cast<quintptr>(parent.row()));
+}
+
+QModelIndex ProductSectionModel::parent(const QModelIndex& child) const {
+    if (!child.isValid() || child.internalId() == kSection) return {};
+    return createIndex(static_cast<int>(child.internalId()), 0, kSection);
+}
+
+int ProductSectionModel::rowCount(const QModelIndex& parent) const {
+    if (!parent.isValid()) return static_cast<int>(list_.displayList().size());
+    if (parent.internalId() == kSection) return list_.numberOfRows(parent.row());
+    return 0;
+}
+
+int ProductSectionModel::columnCount(const QModelIndex&) const {
+    return 1;
+}
+
+QVariant ProductSectionModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const bool section = index.internalId() == kSection;
+    if (role == IsSectionRole) return section;
+    if (section) {
+        if (role == Qt::DisplayRole) return qs(list_.sectionTitle(index.row()));
+        return {};
+    }
+    const int s = static_cast<int>(index.internalId());
+    if (role == Qt::DisplayRole) return qs(list_.rowName(s, index.row()));
+    if (role == MakerRole) return qs(list_.rowMaker(s, index.row()));
+    return {};
+}
+
+Qt::ItemFlags ProductSectionModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    if (index.internalId() == kSection) return Qt::ItemIsEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+// --- SideIndexBar ---
+
+SideIndexBar::SideIndexBar(QWidget* parent) : QWidget(parent) {
+    setObjectName("sideIndex");
+    setFixedWidth(18);
+    setMouseTracking(false);
+}
+
+void SideIndexBar::setLetters(const std::vector<std::string>& letters) {
+    letters_.clear();
+    for (const auto& l : letters)
+        letters_ << qs(l);
+    setVisible(!letters_.isEmpty());
+    update();
+}
+
+void SideIndexBar::paintEvent(QPaintEvent*) {
+    if (letters_.isEmpty()) return;
+    QPainter p(this);
+    QFont f = font();
+    f.setPixelSize(std::clamp(height() / std::max<int>(1, int(letters_.size())) - 2, 7, 11));
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(0x23, 0x73, 0x5a));
+    const qreal step = qreal(height()) / letters_.size();
+    for (int i = 0; i < letters_.size(); ++i)
+        p.drawText(QRectF(0, i * step, width(), step), Qt::AlignCenter, letters_[i]);
+}
+
+void SideIndexBar::touch(int y) {
+    if (letters_.isEmpty()) return;
+    const int position = std::clamp(int(qreal(y) * letters_.size() / std::max(1, height())), 0,
+                                    int(letters_.size()) - 1);
+    if (position == last_) return;
+    last_ = position;
+    emit letterTouched(position);
+}
+
+void SideIndexBar::mousePressEvent(QMouseEvent* event) {
+    last_ = -1;
+    touch(int(event->position().y()));
+}
+
+void SideIndexBar::mouseMoveEvent(QMouseEvent* event) {
+    touch(int(event->position().y()));
+}
+
+// --- ProductListWidget ---
+
+ProductListWidget::ProductListWidget(std::shared_ptr<ProductListVC> model, const Strings& strings,
+                                     QWidget* parent)
+    : QWidget(parent), strings_(strings), model_(std::move(model)) {
+    setObjectName("ProductListWidget");
+    setAttribute(Qt::WA_StyledBackground);
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+
+    auto* bar = new QWidget(this);
+    bar->setObjectName("searchBar");
+    bar->setAttribute(Qt::WA_StyledBackground);
+    bar->setStyleSheet("#searchBar { background: #d9dde2; }"
+                       "QLineEdit { background: white; border: 1px solid #c3c7cd;"
+                       " border-radius: 14px; padding: 4px 10px; }");
+    auto* barLayout = new QHBoxLayout(bar);
+    barLayout->setContentsMargins(6, 6, 6, 6);
+    searchField_ = new QLineEdit(bar);
+    searchField_->setObjectName("searchField");
+    searchField_->installEventFilter(this);
+    barLayout->addWidget(searchField_);
+    cancel_ = new QToolButton(bar);
+    cancel_->setObjectName("cancelButton");
+    cancel_->setText(QStringLiteral("\u2715")); // the search bar's own close mark, no words
+    cancel_->setAutoRaise(true);
+    cancel_->hide();
+    barLayout->addWidget(cancel_);
+    layout_->addWidget(bar);
+
+    pages_ = new QStackedWidget(this);
+    auto* listPage = new QWidget(pages_);
+    auto* listLayout = new QHBoxLayout(listPage);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->setSpacing(0);
+    table_ = new QTreeView(listPage);
+    table_->setObjectName("productTable");
+    table_->setHeaderHidden(true);
+    table_->setRootIsDecorated(false);
+    table_->setItemsExpandable(false);
+    table_->setIndentation(0);
+    table_->setUniformRowHeights(true);
+    table_->setExpandsOnDoubleClick(false);
+    table_->setFrameShape(QFrame::NoFrame);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    table_->setItemDelegate(new ProductRowDelegate(table_));
+    tableModel_ = new ProductSectionModel(*model_, this);
+    table_->setModel(tableModel_);
+    listLayout->addWidget(table_);
+    index_ = new SideIndexBar(listPage);
+    listLayout->addWidget(index_);
+    pages_->addWidget(listPage);
+    emptyPage_ = new QWidget(pages_);
+    emptyPage_->setObjectName("emptyList");
+    pages_->addWidget(emptyPage_);
+    layout_->addWidget(pages_, 1);
+
+    connect(searchField_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { model_->textDidChange(text.toStdString()); });
+    connect(searchField_, &QLineEdit::returnPressed, this,
+            [this] { model_->searchBarSearchButtonClicked(searchField_->text().toStdString()); });
+    connect(cancel_, &QToolButton::clicked, this,
+            [this] { model_->searchBarCancelButtonClicked(); });
+    connect(index_, &SideIndexBar::letterTouched, this, &ProductListWidget::scrollToIndexLetter);
+    connect(table_, &QTreeView::clicked, this, [this](const QModelIndex& index) {
+        if (!index.isValid() || !index.parent().isValid()) return;
+        model_->didSelectRow(index.parent().row(), index.row());
+    });
+    model_->setListener(this);
+}
+
+ProductListWidget::~ProductListWidget() {
+    model_->setListener(nullptr);
+}
+
+void ProductListWidget::chooseRow(int section, int row) {
+    const QModelIndex index = tableModel_->index(row, 0, tableModel_->index(section, 0));
+    if (!index.isValid()) return;
+    table_->setCurrentIndex(index);
+    emit table_->clicked(index);
+}
+
+void ProductListWidget::listChanged() {
+    tableModel_->reload();
+    table_->expandAll();
+    table_->scrollToTop();
+    index_->setLetters(model_->sideIndex());
+}
+
+void ProductListWidget::stateChanged() {
+    if (searchField_->text().toStdString() != model_->searchText())
+        searchField_->setText(qs(model_->searchText()));
+    searchField_->setPlaceholderText(qs(strings_.text(model_->placeholder())));
+    cancel_->setVisible(model_->cancelButtonVisible());
+    pages_->setCurrentWidget(model_->tableHidden() ? emptyPage_ : pages_->widget(0));
+    index_->setLetters(model_->sideIndex());
+}
+
+void ProductListWidget::closeKeyboard() {
+    searchField_->clearFocus();
+}
+
+bool ProductListWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == searchField_) {
+        if (event->type() == QEvent::FocusIn) model_->searchBarTextDidBeginEditing();
+        if (event->type() == QEvent::FocusOut) model_->searchBarTextDidEndEditing();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ProductListWidget::scrollToIndexLetter(int position) {
+    const QModelIndex section = tableModel_->index(model_->sectionForIndex(position), 0);
+    if (section.isValid()) table_->scrollTo(section, QAbstractItemView::PositionAtTop);
+}
+
+} // namespace tolvane

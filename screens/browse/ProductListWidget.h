@@ -1,0 +1,102 @@
+// The sectioned product list with its search bar and side index; SearchWidget and
+// ProductsForCategoriesWidget add what their screens have beyond it.
+#pragma once
+
+#include "screens/browse/ProductListVC.h"
+
+#include <QAbstractItemModel>
+#include <QWidget>
+
+#include <memory>
+
+class QLineEdit;
+class QStackedWidget;
+class QToolButton;
+class QTreeView;
+class QVBoxLayout;
+
+namespace tolvane {
+
+// Sections as top-level rows, products as their children; row i of section s is
+// displayList[s].rows[i]. Reset as a whole when the list changes.
+class ProductSectionModel : public QAbstractItemModel {
+    Q_OBJECT
+public:
+    enum Role { MakerRole = Qt::UserRole + 1, IsSectionRole };
+    explicit ProductSectionModel(const ProductListVC& list, QObject* parent = nullptr);
+
+    void reload();
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    static constexpr quintptr kSection = ~quintptr(0);
+    const ProductListVC& list_;
+};
+
+// The letters down the right edge; touching or dragging over one jumps to its section.
+class SideIndexBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit SideIndexBar(QWidget* parent = nullptr);
+    void setLetters(const std::vector<std::string>& letters);
+    const QStringList& letters() const { return letters_; }
+    QSize sizeHint() const override { return {18, 100}; }
+
+signals:
+    void letterTouched(int position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void touch(int y);
+    QStringList letters_;
+    int last_ = -1;
+};
+
+class ProductListWidget : public QWidget, protected ProductListListener {
+    Q_OBJECT
+public:
+    ProductListWidget(std::shared_ptr<ProductListVC> model, const Strings& strings,
+                      QWidget* parent = nullptr);
+    ~ProductListWidget() override;
+
+    QTreeView* table() const { return table_; }
+    QLineEdit* searchField() const { return searchField_; }
+    QToolButton* cancelButton() const { return cancel_; }
+    SideIndexBar* sideIndex() const { return index_; }
+    ProductSectionModel* tableModel() const { return tableModel_; }
+    // Selects the row as a tap would.
+    void chooseRow(int section, int row);
+
+protected:
+    void listChanged() override;
+    void stateChanged() override;
+    void closeKeyboard() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    QVBoxLayout* mainLayout() const { return layout_; }
+
+    const Strings& strings_;
+
+private:
+    void scrollToIndexLetter(int position);
+
+    std::shared_ptr<ProductListVC> model_;
+    QVBoxLayout* layout_;
+    QLineEdit* searchField_;
+    QToolButton* cancel_;
+    QStackedWidget* pages_;
+    QTreeView* table_;
+    QWidget* emptyPage_;
+    SideIndexBar* index_;
+    ProductSectionModel* tableModel_;
+};
+
+} // namespace tolvane

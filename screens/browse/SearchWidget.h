@@ -1,0 +1,61 @@
+// The first tab's product list: the list with its search, the refresh button, the update's
+// progress panel and the small indicator shown while own products are merged in.
+#pragma once
+
+#include "screens/browse/ProductListWidget.h"
+#include "screens/browse/SearchVC.h"
+
+class QAction;
+class QLabel;
+class QProgressBar;
+
+namespace tolvane {
+
+class SearchWidget : public ProductListWidget {
+    Q_OBJECT
+public:
+    SearchWidget(std::shared_ptr<SearchVC> model, const Strings& strings,
+                 QWidget* parent = nullptr);
+    ~SearchWidget() override;
+
+    std::shared_ptr<SearchVC> model() const { return model_; }
+    QAction* refreshAction() const { return refresh_; }
+    QWidget* progressPanel() const { return panel_; }
+    QLabel* progressLabel() const { return progressText_; }
+    QWidget* loadingIndicator() const { return loading_; }
+
+protected:
+    void stateChanged() override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    QAction* makeRefreshAction(bool enabled);
+
+    std::shared_ptr<SearchVC> model_;
+    QAction* refresh_;
+    QWidget* panel_;
+    QProgressBar* panelBar_;
+    QLabel* progressText_;
+    QWidget* loading_;
+    QProgressBar* loadingBar_;
+};
+
+class ProductsForCategoriesVC;
+
+class ProductsForCategoriesWidget : public ProductListWidget {
+    Q_OBJECT
+public:
+    ProductsForCategoriesWidget(std::shared_ptr<ProductsForCategoriesVC> model,
+                                const Strings& strings, QWidget* parent = nullptr);
+    std::shared_ptr<ProductsForCategoriesVC> model() const { return model_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    std::shared_ptr<ProductsForCategoriesVC> model_;
+};
+
+} // namespace tolvane

@@ -1,0 +1,180 @@
+#include "ProductDetailWidget.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace tolvane {
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// "ampel_green" and "column.png" are files pictures/ampel_green.svg and pictures/column.svg.
+QIcon picture(const std::string& name) {
+    QString file = qs(name);
+    if (file.endsWith(".png")) file.chop(4);
+    return QIcon("pictures:" + file + ".svg");
+}
+
+QLabel* label(const QString& text, const char* objectName, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(objectName);
+    l->setWordWrap(true);
+    return l;
+}
+
+} // namespace
+
+DetailTable::DetailTable(const ProductDetail& detail, QWidget* parent)
+    : QWidget(parent), detail_(detail) {
+    setObjectName("detailTable");
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+QSize DetailTable::sizeHint() const {
+    int height = 0;
+    for (int row = 0; row < detail_.numberOfRows(); ++row)
+        height += ProductDetail::rowHeight(row);
+    return {300, height + 2};
+}
+
+void DetailTable::refresh() {
+    updateGeometry();
+    setFixedHeight(sizeHint().height());
+    update();
+}
+
+void DetailTable::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int rows = detail_.numberOfRows();
+    if (rows == 0) return;
+    const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.setPen(QColor(0xdf, 0xe1, 0xe5));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(frame, 10, 10);
+    int y = 1;
+    for (int row = 0; row < rows; ++row) {
+        const int h = ProductDetail::rowHeight(row);
+        const QRect r(10, y, width() - 20, h);
+        const DetailRow content = detail_.row(row);
+        QFont f = font();
+        if (row == 0 || row == 6) {
+            f.setPixelSize(row == 0 ? 11 : 13);
+            p.setFont(f);
+            p.setPen(QColor(0x6d, 0x71, 0x78));
+            p.drawText(r, Qt::AlignVCenter | Qt::AlignLeft, qs(content.title));
+        } else {
+            picture(content.picture).paint(&p, QRect(r.left(), y + 4, 32, h - 8));
+            f.setPixelSize(14);
+            f.setBold(true);
+            p.setFont(f);
+            p.setPen(QColor(0x1c, 0x1e, 0x21));
+            p.drawText(r.adjusted(42, 0, -70, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                       qs(content.title));
+            f.setBold(false);
+            p.setFont(f);
+            p.drawText(r, Qt::AlignVCenter | Qt::AlignRight, qs(content.value));
+        }
+        if (row + 1 < rows) {
+            p.setPen(QColor(0xec, 0xee, 0xf1));
+            p.drawLine(10, y + h, width() - 10, y + h);
+        }
+        y += h;
+    }
+}
+
+ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
+                                         const Strings& strings, QWidget* parent)
+    : QWidget(parent), model_(std::move(model)), strings_(strings) {
+    setObjectName("ProductDetailWidget");
+    setWindowTitle(qs(strings_.text(ProductDetail::titleKey())));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll);
+
+    auto* page = new QWidget(scroll);
+    page->setObjectName("detailPage");
+    page->setAttribute(Qt::WA_StyledBackground);
+    page->setStyleSheet("#detailPage { background: #f2f3f5; }"
+                        "#productName { font-size: 17px; font-weight: 600; }"
+                        "#makerName, #categoryName { color: #4a4f56; }"
+                        "#noPortion { color: #b3261e; font-size: 12px; }"
+                        "#turnDevice { color: #6d7178; font-size: 12px; }"
+                        "#favoriteButton { background: #23735a; color: white; border: none;"
+                        " border-radius: 8px; padding: 8px; font-weight: 600; }"
+                        "#favoriteButton[favorite=\"true\"] { background: #8a4b16; }");
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(12, 10, 12, 12);
+    layout->setSpacing(4);
+
+    auto* head = new QHBoxLayout;
+    auto* productPicture = new QLabel(page);
+    productPicture->setPixmap(picture("products.png").pixmap(QSize(56, 56), devicePixelRatioF()));
+    productPicture->setAlignment(Qt::AlignTop);
+    head->addWidget(productPicture);
+    auto* texts = new QVBoxLayout;
+    name_ = label(QString(), "productName", page);
+    maker_ = label(QString(), "makerName", page);
+    category_ = label(QString(), "categoryName", page);
+    texts->addWidget(name_);
+    texts->addWidget(maker_);
+    texts->addWidget(category_);
+    head->addLayout(texts, 1);
+    layout->addLayout(head);
+
+    noPortion_ = label(qs(strings_.text(ProductDetail::noPortionKey())), "noPortion", page);
+    layout->addWidget(noPortion_);
+    layout->addWidget(label(qs(strings_.text(ProductDetail::turnDeviceKey())), "turnDevice", page));
+    favorite_ = new QPushButton(page);
+    favorite_->setObjectName("favoriteButton");
+    favorite_->setIcon(picture("favorites_button.png"));
+    layout->addWidget(favorite_);
+    layout->addSpacing(8);
+    table_ = new DetailTable(*model_, page);
+    layout->addWidget(table_);
+    layout->addStretch(1);
+    scroll->setWidget(page);
+
+    connect(favorite_, &QPushButton::clicked, this, [this] { model_->favoriteButtonClicked(); });
+    model_->setListener(this);
+    model_->viewDidLoad();
+    detailChanged();
+}
+
+ProductDetailWidget::~ProductDetailWidget() {
+    model_->setListener(nullptr);
+}
+
+void ProductDetailWidget::detailChanged() {
+    name_->setText(qs(model_->productName()));
+    maker_->setText(qs(model_->maker()));
+    category_->setText(qs(model_->categoryName()));
+    noPortion_->setVisible(model_->showMsg());
+    favorite_->setText(qs(strings_.text(model_->favoriteButtonKey())));
+    favorite_->setProperty("favorite", model_->isFavorite());
+    favorite_->style()->unpolish(favorite_);
+    favorite_->style()->polish(favorite_);
+    table_->refresh();
+}
+
+void ProductDetailWidget::deviceOrientationChanged(int orientation) {
+    if (isVisible()) model_->receivedRotate(orientation);
+}
+
+void ProductDetailWidget::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    model_->viewWillDisappear();
+}
+
+} // namespace tolvane

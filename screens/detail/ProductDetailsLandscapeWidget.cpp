@@ -1,0 +1,189 @@
+#include "ProductDetailsLandscapeWidget.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace tolvane {
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The calculator's geometry, in its own points.
+constexpr int kBarBottom = 245;
+constexpr int kBottomBarTop = 278;
+int barLeft(int bar) {
+    return 75 + 75 * bar;
+}
+
+} // namespace
+
+ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
+    std::shared_ptr<ProductDetailsLandscapeVC> model, const Strings& strings, QWidget* parent)
+    : QWidget(parent), model_(std::move(model)), strings_(strings) {
+    setObjectName("ProductDetailsLandscapeWidget");
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(
+        "#ProductDetailsLandscapeWidget { background: #f2f3f5; }"
+        "#gdaInfoButton { background: rgba(255,255,255,0.2); color: white;"
+        " border: 1px solid rgba(255,255,255,0.6); border-radius: 6px; padding: 3px 8px; }"
+        "#landscapeName { color: white; font-weight: 600; }"
+        "#portionField { background: white; border: 1px solid #c3c7cd;"
+        " border-radius: 6px; padding: 2px 6px; }");
+    info_ = new QPushButton(qs(strings_.text(ProductDetailsLandscapeVC::infoButtonKey())), this);
+    info_->setObjectName("gdaInfoButton");
+    name_ = new QLabel(this);
+    name_->setObjectName("landscapeName");
+    portion_ = new QLineEdit(this);
+    portion_->setObjectName("portionField");
+    portion_->setText(qs(model_->portionText()));
+    portion_->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhNoPredictiveText);
+    portion_->setClearButtonEnabled(true);
+    portion_->setAlignment(Qt::AlignRight);
+    portion_->installEventFilter(this);
+    connect(info_, &QPushButton::clicked, this, [this] { model_->showInfoView(); });
+    connect(portion_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { model_->portionTextChanged(text.toStdString()); });
+    connect(portion_, &QLineEdit::editingFinished, this, [this] {
+        model_->portionTextChanged(portion_->text().toStdString());
+        model_->keyboardWillHide();
+    });
+    model_->setListener(this);
+    name_->setText(qs(model_->productName()));
+    layoutChildren();
+}
+
+ProductDetailsLandscapeWidget::~ProductDetailsLandscapeWidget() {
+    model_->setListener(nullptr);
+}
+
+QPoint ProductDetailsLandscapeWidget::canvasOrigin() const {
+    return {std::max(0, (width() - canvasSize.width()) / 2),
+            std::max(0, (height() - canvasSize.height()) / 2)};
+}
+
+void ProductDetailsLandscapeWidget::layoutChildren() {
+    const QPoint o = canvasOrigin();
+    info_->setGeometry(o.x() + 480 - 96, o.y() + 8, 88, 28);
+    name_->setGeometry(o.x() + 10, o.y() + kBottomBarTop + 8, 330, 26);
+    portion_->setGeometry(o.x() + 350, o.y() + kBottomBarTop + 7, 120, 28);
+}
+
+void ProductDetailsLandscapeWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutChildren();
+}
+
+void ProductDetailsLandscapeWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    model_->viewWillAppear();
+}
+
+void ProductDetailsLandscapeWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(canvasOrigin());
+    const QColor green(0x23, 0x73, 0x5a);
+    p.fillRect(QRect(0, 0, 480, 44), green);
+    p.fillRect(QRect(0, kBottomBarTop, 480, 320 - kBottomBarTop), green);
+    QFont f = font();
+    f.setPixelSize(15);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(12, 0, 300, 44), Qt::AlignVCenter | Qt::AlignLeft,
+               qs(strings_.text(ProductDetailsLandscapeVC::infoButtonKey())));
+
+    // The full-height guide at 100 % behind the bars.
+    p.setPen(QPen(QColor(0xc3, 0xc7, 0xcd), 1, Qt::DashLine));
+    p.drawLine(60, kBarBottom - 192, 440, kBarBottom - 192);
+    p.setPen(QColor(0xc3, 0xc7, 0xcd));
+    p.drawLine(60, kBarBottom, 440, kBarBottom);
+
+    // The column picture rendered once at full height, then squeezed to each bar.
+    const QPixmap column =
+        QIcon("pictures:column.svg").pixmap(QSize(kGdaBarWidth, 192), devicePixelRatioF());
+    const auto& bars = model_->bars();
+    for (int i = 0; i < kNutrientCount; ++i) {
+        const auto& bar = bars[static_cast<std::size_t>(i)];
+        const int h = bar.drawnHeight;
+        const QRect barRect(barLeft(i), kBarBottom - h, kGdaBarWidth, h);
+        if (h > 0) {
+            if (column.isNull())
+                p.fillRect(barRect, green);
+            else
+                p.drawPixmap(barRect, column);
+        }
+        f.setPixelSize(12);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(QColor(0x1c, 0x1e, 0x21));
+        p.drawText(QRect(barLeft(i) - 15, kBarBottom - h - 18, kGdaBarWidth + 30, 16),
+                   Qt::AlignCenter, qs(bar.percentLabel));
+        f.setPixelSize(10);
+        f.setBold(false);
+        p.setFont(f);
+        p.setPen(QColor(0x4a, 0x4f, 0x56));
+        p.drawText(QRect(barLeft(i) - 17, kBarBottom + 3, kGdaBarWidth + 34, 28),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, qs(model_->barTitle(i)));
+    }
+
+    if (model_->touchLabelShown()) {
+        const int x = int(model_->touchX());
+        p.setPen(QPen(QColor(0xb3, 0x26, 0x1e), 2));
+        p.drawLine(x, 48, x, kBarBottom);
+        const QRect bubble(std::clamp(x - 30, 2, 418), 48, 60, 22);
+        p.setBrush(QColor(0xb3, 0x26, 0x1e));
+        p.setPen(Qt::NoPen);
+        p.drawRoundedRect(bubble, 6, 6);
+        f.setPixelSize(12);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(Qt::white);
+        p.drawText(bubble, Qt::AlignCenter, qs(model_->touchLabel()));
+    }
+}
+
+void ProductDetailsLandscapeWidget::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = event->position() - canvasOrigin();
+    model_->touchesBegan(float(at.x()), float(at.y()));
+}
+
+void ProductDetailsLandscapeWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF at = event->position() - canvasOrigin();
+    model_->touchesMoved(float(at.x()), float(at.y()));
+}
+
+void ProductDetailsLandscapeWidget::mouseReleaseEvent(QMouseEvent*) {
+    model_->touchesEnded();
+}
+
+bool ProductDetailsLandscapeWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == portion_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
+        const bool inserts = !typed.isEmpty() && typed.at(0).isPrint();
+        if (inserts &&
+            !model_->shouldChangeCharacters(
+                portion_->text().toStdString(),
+                static_cast<std::size_t>(portion_->selectedText().size()), typed.toStdString()))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ProductDetailsLandscapeWidget::closeKeyboard() {
+    portion_->clearFocus();
+}
+
+void ProductDetailsLandscapeWidget::deviceOrientationChanged(int orientation) {
+    model_->receivedRotate(orientation);
+}
+
+} // namespace tolvane

@@ -1,0 +1,56 @@
+// The landscape calculator: five bars drawn with the column picture, their percentages, the
+// amount under the finger (or mouse), the portion field and the "GDA Info" button.
+#pragma once
+
+#include "screens/detail/ProductDetailsLandscapeVC.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tolvane {
+
+class ProductDetailsLandscapeWidget : public QWidget, private LandscapeListener {
+    Q_OBJECT
+public:
+    static constexpr QSize canvasSize{480, 320};
+
+    ProductDetailsLandscapeWidget(std::shared_ptr<ProductDetailsLandscapeVC> model,
+                                  const Strings& strings, QWidget* parent = nullptr);
+    ~ProductDetailsLandscapeWidget() override;
+
+    std::shared_ptr<ProductDetailsLandscapeVC> model() const { return model_; }
+    QLineEdit* portionField() const { return portion_; }
+    QPushButton* infoButton() const { return info_; }
+    // Where the calculator's own coordinates (480 x 320) start inside the widget.
+    QPoint canvasOrigin() const;
+    QSize sizeHint() const override { return canvasSize; }
+
+public slots:
+    void deviceOrientationChanged(int orientation);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void barsChanged() override { update(); }
+    void touchChanged() override { update(); }
+    void closeKeyboard() override;
+    void layoutChildren();
+
+    std::shared_ptr<ProductDetailsLandscapeVC> model_;
+    const Strings& strings_;
+    QPushButton* info_;
+    QLabel* name_;
+    QLineEdit* portion_;
+};
+
+} // namespace tolvane
