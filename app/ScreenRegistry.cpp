@@ -7,6 +7,7 @@
 #include "app/settings/SetupWidget.h"
 #include "app/settings/ShowInfoWidget.h"
 #include "platform/Keys.h"
+#include "screens/browse/BrowseScreenRegistration.h"
 
 namespace tolvane {
 namespace {
@@ -60,6 +61,7 @@ void registerScreens(ScreenFactory& factory) {
         "Placeholder", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
             return new PlaceholderWidget(as<PlaceholderScreen>(s), c.platform.strings, c.pictures);
         });
+    registerBrowseScreens(factory);
 }
 
 } // namespace tolvane
