@@ -16,29 +16,61 @@
 
 using namespace tolvane;
 
+namespace {
+
+struct CommandLine {
+    QCommandLineParser parser;
+    QCommandLineOption dataDir{"data-dir", "Documents directory (database, analytics, settings).",
+                               "DIR"};
+    QCommandLineOption server{"server", "Base address of the product server.", "URL"};
+    QCommandLineOption lang{"lang", "Interface language for this run: de, en, es, fr, it or ru.",
+                            "CODE"};
+    QCommandLineOption scale{"scale", "Drawing scale of the 320 x 480 point window.", "N"};
+
+    CommandLine() {
+        parser.setApplicationDescription("Tolvane: judge packaged food by its nutrition.");
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOptions({dataDir, server, lang, scale});
+    }
+};
+
+void nameApplication() {
+    QCoreApplication::setApplicationName("tolvane");
+    QCoreApplication::setApplicationVersion(config::version);
+    QCoreApplication::setOrganizationName("Tolvane");
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    // --help and --version answer without a display.
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" ||
+            arg == "--version") {
+            QCoreApplication core(argc, argv);
+            nameApplication();
+            CommandLine commandLine;
+            commandLine.parser.process(core);
+            return 0;
+        }
+    }
     // The scale must be known before the application object exists.
     if (auto scale = AppOptions::scaleFromArguments(argc, argv))
         qputenv("QT_SCALE_FACTOR", QByteArray::number(*scale));
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName("tolvane");
+    nameApplication();
     QApplication::setApplicationDisplayName("Tolvane");
-    QApplication::setApplicationVersion(config::version);
-    QApplication::setOrganizationName("Tolvane");
     QGuiApplication::setDesktopFileName("tolvane");
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription("Tolvane: judge packaged food by its nutrition.");
-    parser.addHelpOption();
-    parser.addVersionOption();
-    QCommandLineOption dataDir("data-dir", "Documents directory (database, analytics, settings).",
-                               "DIR");
-    QCommandLineOption server("server", "Base address of the product server.", "URL");
-    QCommandLineOption lang("lang", "Interface language for this run: de, en, es, fr, it or ru.",
-                            "CODE");
-    QCommandLineOption scale("scale", "Drawing scale of the 320 x 480 point window.", "N");
-    parser.addOptions({dataDir, server, lang, scale});
+    CommandLine commandLine;
+    auto& parser = commandLine.parser;
+    const auto& dataDir = commandLine.dataDir;
+    const auto& server = commandLine.server;
+    const auto& lang = commandLine.lang;
+    const auto& scale = commandLine.scale;
     parser.process(app);
 
     if (parser.isSet(scale) && !AppOptions::scaleFromArguments(argc, argv)) {
