@@ -20,22 +20,22 @@ std::vector<std::string> ProductListVC::sideIndex() const {
 
 int ProductListVC::numberOfSections() const {
     // An empty list still has its one empty section.
-    return displayList_.empty() ? 1 : static_cast<int>(displayList_.size());
+    return sections().empty() ? 1 : static_cast<int>(sections().size());
 }
 
 int ProductListVC::numberOfRows(int section) const {
-    if (section < 0 || section >= static_cast<int>(displayList_.size())) return 0;
-    return static_cast<int>(displayList_[static_cast<std::size_t>(section)].rows.size());
+    if (section < 0 || section >= static_cast<int>(sections().size())) return 0;
+    return static_cast<int>(sections()[static_cast<std::size_t>(section)].rows.size());
 }
 
 std::string ProductListVC::sectionTitle(int section) const {
-    if (section < 0 || section >= static_cast<int>(displayList_.size())) return {};
-    return displayList_[static_cast<std::size_t>(section)].letter;
+    if (section < 0 || section >= static_cast<int>(sections().size())) return {};
+    return sections()[static_cast<std::size_t>(section)].letter;
 }
 
 const std::string* ProductListVC::recordAt(int section, int row) const {
     if (row < 0 || row >= numberOfRows(section)) return nullptr;
-    return &displayList_[static_cast<std::size_t>(section)].rows[static_cast<std::size_t>(row)];
+    return &sections()[static_cast<std::size_t>(section)].rows[static_cast<std::size_t>(row)];
 }
 
 std::string ProductListVC::rowName(int section, int row) const {
@@ -63,21 +63,22 @@ std::string ProductListVC::recordIdAt(int section, int row) const {
 int ProductListVC::sectionForIndex(int indexPosition) const {
     // The index may end in "#" while the sections end in the merged "#" section; both are
     // in the same order, so the position is the section.
-    if (displayList_.empty()) return 0;
+    if (sections().empty()) return 0;
     if (indexPosition < 0) return 0;
-    return std::min(indexPosition, static_cast<int>(displayList_.size()) - 1);
+    return std::min(indexPosition, static_cast<int>(sections().size()) - 1);
 }
 
 std::size_t ProductListVC::rowCount() const {
     std::size_t n = 0;
-    for (const auto& s : displayList_)
+    for (const auto& s : sections())
         n += s.rows.size();
     return n;
 }
 
 void ProductListVC::setUpDisplayList(const std::vector<std::string>& records) {
     auto grouping = groupUnderIndexLetters(records, blankKeys());
-    displayList_ = std::move(grouping.displayList);
+    displayList_ =
+        std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
     indexLetters_ = std::move(grouping.indexLetters);
     rowsAreSearch_ = search_;
 }

@@ -32,7 +32,7 @@ public:
     void setListener(ProductListListener* listener) { listener_ = listener; }
 
     // --- What the table shows ---
-    const std::vector<ProductSection>& displayList() const { return displayList_; }
+    const std::vector<ProductSection>& displayList() const { return sections(); }
     // Empty while search rows are shown.
     std::vector<std::string> sideIndex() const;
     const std::vector<std::string>& indexLetters() const { return indexLetters_; }
@@ -106,9 +106,12 @@ protected:
 
     std::vector<std::string> dataArray_;
     std::vector<std::string> searchArray_;
-    std::vector<ProductSection> displayList_;
+    // Shared, so holding and restoring the full grouping copies no rows.
+    using Sections = std::shared_ptr<const std::vector<ProductSection>>;
+    const std::vector<ProductSection>& sections() const { return *displayList_; }
+    Sections displayList_ = std::make_shared<const std::vector<ProductSection>>();
     std::vector<std::string> indexLetters_;
-    std::vector<ProductSection> lastDisplayList_;
+    Sections lastDisplayList_ = displayList_;
     std::vector<std::string> lastIndexLetters_;
     bool search_ = false;
     bool rowsAreSearch_ = false;

@@ -138,7 +138,6 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     layout->addWidget(label(qs(strings_.text(ProductDetail::turnDeviceKey())), "turnDevice", page));
     favorite_ = new QPushButton(page);
     favorite_->setObjectName("favoriteButton");
-    favorite_->setIcon(picture("favorites_button.png"));
     layout->addWidget(favorite_);
     layout->addSpacing(8);
     table_ = new DetailTable(*model_, page);

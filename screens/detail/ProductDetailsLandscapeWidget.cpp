@@ -93,16 +93,17 @@ void ProductDetailsLandscapeWidget::paintEvent(QPaintEvent*) {
     p.fillRect(QRect(0, 0, 480, 44), green);
     p.fillRect(QRect(0, kBottomBarTop, 480, 320 - kBottomBarTop), green);
     QFont f = font();
-    f.setPixelSize(15);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRect(12, 0, 300, 44), Qt::AlignVCenter | Qt::AlignLeft,
-               qs(strings_.text(ProductDetailsLandscapeVC::infoButtonKey())));
 
     // The full-height guide at 100 % behind the bars.
     p.setPen(QPen(QColor(0xc3, 0xc7, 0xcd), 1, Qt::DashLine));
     p.drawLine(60, kBarBottom - 192, 440, kBarBottom - 192);
+    f.setPixelSize(10);
+    p.setFont(f);
+    p.setPen(QColor(0x9a, 0x9f, 0xa6));
+    p.drawText(QRect(8, kBarBottom - 192 - 7, 48, 14), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("100%"));
+    p.drawText(QRect(8, kBarBottom - 7, 48, 14), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("0%"));
     p.setPen(QColor(0xc3, 0xc7, 0xcd));
     p.drawLine(60, kBarBottom, 440, kBarBottom);
 

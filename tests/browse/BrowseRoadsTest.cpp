@@ -83,6 +83,14 @@ struct Run {
     }
 };
 
+// With TOLVANE_GRAB_DIR set, keeps a picture of the window for a look by eye.
+void grab(Run& run, const char* name) {
+    const QString dir = qEnvironmentVariable("TOLVANE_GRAB_DIR");
+    if (dir.isEmpty()) return;
+    QCoreApplication::processEvents();
+    run.delegate->window()->grab().save(dir + "/" + name + ".png");
+}
+
 QString rowName(QTreeView* table, int section, int row) {
     auto* m = table->model();
     return m->index(row, 0, m->index(section, 0)).data().toString();
@@ -170,6 +178,7 @@ private slots:
         QTRY_COMPARE(list->tableModel()->rowCount(), 1);
         QCOMPARE(rowName(list->table(), 0, 0), QString("Chips"));
         QVERIFY(list->sideIndex()->isHidden());
+        grab(run, "search");
 
         list->chooseRow(0, 0);
         auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
@@ -180,6 +189,7 @@ private slots:
         QCOMPARE(detail->model()->row(1).picture, std::string("ampel_yellow"));
         QCOMPARE(detail->model()->row(4).picture, std::string("ampel_yellow_top"));
         QVERIFY(detail->detailTable()->height() > 200);
+        grab(run, "detail");
 
         run.delegate->setDeviceOrientation(3);
         auto* gda = qobject_cast<ProductDetailsLandscapeWidget*>(run.delegate->landscapeView());
@@ -195,6 +205,7 @@ private slots:
         QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("42%"));
         QTest::mousePress(gda, Qt::LeftButton, {}, gda->canvasOrigin() + QPoint(90, 150));
         QCOMPARE(gda->model()->touchLabel(), std::string("30g"));
+        grab(run, "landscape-touch");
         QTest::mouseRelease(gda, Qt::LeftButton, {}, gda->canvasOrigin() + QPoint(90, 150));
         QTest::keyClicks(gda->portionField(), "123"); // a sixth character is refused
         QCOMPARE(gda->portionField()->text().size(), 5);
