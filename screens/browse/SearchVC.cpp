@@ -121,7 +121,7 @@ void SearchVC::didSelectRow(int section, int row) {
     auto detail = std::make_shared<ProductDetail>(platform_, shared_, landscape_);
     detail->setFromScreen("Search");
     detail->drawData(details);
-    navigation_.push(detail);
+    navigation_.push(detail, key("Suche"));
 }
 
 int SearchVC::catalogueCount() {

@@ -193,6 +193,7 @@ TEST_F(SearchVCTest, ChoosingAProductOpensItsDetailInBothRowForms) {
     EXPECT_EQ(detail->fromScreen(), "Search");
     EXPECT_EQ(detail->productName(), "Brot");
     EXPECT_EQ(fake.defaults.stringForKey("SearchProductId"), "3");
+    EXPECT_EQ(navigation.backTitles().back(), "Suche");
 
     s.searchBarSearchButtonClicked("Pepsi");
     fake.dispatcher.runPending();
