@@ -162,8 +162,12 @@ void FormDataRequest::startSynchronous() {
         curl_easy_setopt(c, CURLOPT_USERNAME, username_.c_str());
         curl_easy_setopt(c, CURLOPT_PASSWORD, password_.c_str());
     }
-    curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, timeoutMs);
+    // The time-out is for silence, not for the whole transfer: a big page on a slow line that
+    // keeps arriving must not fail. The overall cap only guards against a server that trickles.
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, timeoutMs);
+    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, std::max(1L, (timeoutMs + 999) / 1000));
+    curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, std::max(timeoutMs, 600000L));
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorText);
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, onBody);

@@ -26,6 +26,7 @@ public:
     void setPostValue(std::string value, std::string key);
     void setUsername(std::string username) { username_ = std::move(username); }
     void setPassword(std::string password) { password_ = std::move(password); }
+    // Fails when connecting, or waiting for the next bytes, takes longer (whole seconds).
     void setTimeOutSeconds(double seconds) { timeoutSeconds_ = seconds; }
     void setTag(RequestTag tag) { tag_ = tag; }
 

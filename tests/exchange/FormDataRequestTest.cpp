@@ -155,7 +155,7 @@ TEST_F(FormDataRequestTest, AnyStatusCompletesButRefusedCredentialsFail) {
 
 TEST_F(FormDataRequestTest, TransportFailuresFailWithAnEmptyText) {
     auto timeout = FormDataRequest::requestWithURL(url("/slow"));
-    timeout->setTimeOutSeconds(0.3);
+    timeout->setTimeOutSeconds(1);
     timeout->startSynchronous();
     EXPECT_TRUE(timeout->failed());
     EXPECT_TRUE(timeout->responseString().empty());
