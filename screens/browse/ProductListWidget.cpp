@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QStyledItemDelegate>
 #include <QToolButton>
@@ -263,9 +264,17 @@ void ProductListWidget::chooseRow(int section, int row) {
 }
 
 void ProductListWidget::listChanged() {
+    // A rebuilt full list (an update page, own products merged in) keeps where the user was;
+    // new search hits and the switch between the two lists start at the top.
+    const bool keepPlace = !model_->rowsAreSearchRecords() && !showingSearchRows_;
+    const int place = table_->verticalScrollBar()->value();
+    showingSearchRows_ = model_->rowsAreSearchRecords();
     tableModel_->reload();
     table_->expandAll();
-    table_->scrollToTop();
+    if (keepPlace)
+        table_->verticalScrollBar()->setValue(place);
+    else
+        table_->scrollToTop();
     index_->setLetters(model_->sideIndex());
 }
 

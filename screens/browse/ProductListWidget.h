@@ -97,6 +97,7 @@ private:
     QWidget* emptyPage_;
     SideIndexBar* index_;
     ProductSectionModel* tableModel_;
+    bool showingSearchRows_ = false;
 };
 
 } // namespace tolvane

@@ -22,6 +22,21 @@ QIcon picture(const std::string& name) {
     return QIcon("pictures:" + file + ".svg");
 }
 
+// The scrolling page, drawn on the vertical background picture.
+class BackgroundPage : public QWidget {
+public:
+    explicit BackgroundPage(QWidget* parent) : QWidget(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(0xf2, 0xf3, 0xf5));
+        const QPixmap background =
+            picture("background_vertical.png").pixmap(size(), devicePixelRatioF());
+        p.drawPixmap(rect(), background);
+    }
+};
+
 QLabel* label(const QString& text, const char* objectName, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(objectName);
@@ -103,11 +118,9 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     outer->addWidget(scroll);
 
-    auto* page = new QWidget(scroll);
+    auto* page = new BackgroundPage(scroll);
     page->setObjectName("detailPage");
-    page->setAttribute(Qt::WA_StyledBackground);
-    page->setStyleSheet("#detailPage { background: #f2f3f5; }"
-                        "#productName { font-size: 17px; font-weight: 600; }"
+    page->setStyleSheet("#productName { font-size: 17px; font-weight: 600; }"
                         "#makerName, #categoryName { color: #4a4f56; }"
                         "#noPortion { color: #b3261e; font-size: 12px; }"
                         "#turnDevice { color: #6d7178; font-size: 12px; }"
