@@ -49,8 +49,9 @@ std::optional<GdaBars> gdaBars(const NutrientTexts& texts, std::string_view port
         bar.height = static_cast<float>(static_cast<double>(bar.percent) * kHeightPerPercent);
         bar.amountExact = amount;
         bar.amount = truncated(amount);
-        // The label is the share itself: going back from the height would show 29% for 30%.
-        bar.percentLabel = formatInt(truncated(bar.percent)) + "%";
+        // The label is read back from the bar's height, so label and bar always agree.
+        bar.percentLabel =
+            formatInt(truncated(bar.height / kGdaBarFullHeight * 100.0f)) + "%";
         bar.drawnHeight = truncated(std::min(bar.height, kGdaBarFullHeight));
     }
     return bars;

@@ -37,10 +37,14 @@ TEST(GdaCalculator, EnergyBarIsCappedButItsLabelIsNot) {
     EXPECT_EQ(gdaTouchLabel(barsFor(texts, "500"), 375, 53, false), "2500"); // energy: no unit
 }
 
-TEST(GdaCalculator, LabelShowsTheShareEvenWhereTheHeightRoundsBelowIt) {
-    // 300 kcal at 200 g is exactly 30 %; 30 x 1.92 narrowed to float lies just below 57.6.
-    EXPECT_EQ(barsFor({"", "", "", "", "300"}, "200")[4].percentLabel, "30%");
-    EXPECT_EQ(barsFor({"3", "", "", "", ""}, "350")[0].percentLabel, "15%");
+TEST(GdaCalculator, LabelIsReadBackFromTheBarHeight) {
+    // 0.5 g saturated fat per 100 g at 120 g is 3 % of 20 g; the single-precision share comes
+    // out just below 3, the height read back gives 3 again.
+    const auto three = barsFor({"", "0,5", "", "", ""}, "120")[index(Nutrient::SaturatedFat)];
+    EXPECT_LT(three.percent, 3.0f);
+    EXPECT_EQ(three.percentLabel, "3%");
+    EXPECT_EQ(barsFor({"", "0.5", "", "", ""}, "240")[1].percentLabel, "6%");
+    EXPECT_EQ(barsFor({"", "", "0.9", "", ""}, "300")[2].percentLabel, "3%");
 }
 
 TEST(GdaCalculator, PortionAndValueReading) {
