@@ -50,8 +50,7 @@ std::optional<GdaBars> gdaBars(const NutrientTexts& texts, std::string_view port
         bar.amountExact = amount;
         bar.amount = truncated(amount);
         // The label is read back from the bar's height, so label and bar always agree.
-        bar.percentLabel =
-            formatInt(truncated(bar.height / kGdaBarFullHeight * 100.0f)) + "%";
+        bar.percentLabel = formatInt(truncated(bar.height / kGdaBarFullHeight * 100.0f)) + "%";
         bar.drawnHeight = truncated(std::min(bar.height, kGdaBarFullHeight));
     }
     return bars;

@@ -5,14 +5,17 @@
 namespace tolvane {
 namespace {
 
+// Nutrient arithmetic is single precision, the conversion factor included.
+constexpr float kSaltPerSodiumSingle = static_cast<float>(kSaltPerSodium);
+
 // "%.2f" of the value, with a decimal comma when the typed text used one.
-std::string twoDecimalsLike(std::string_view typed, double value) {
+std::string twoDecimalsLike(std::string_view typed, float value) {
     const std::string text = formatFixed(value, 2);
     return typed.find(',') != std::string_view::npos ? pointToComma(text) : text;
 }
 
-double typedNumber(std::string_view typed) {
-    return static_cast<double>(leadingFloat(commaToPoint(std::string(typed))));
+float typedNumber(std::string_view typed) {
+    return leadingFloat(commaToPoint(std::string(typed)));
 }
 
 } // namespace
@@ -36,17 +39,17 @@ std::string saltToStore(std::string_view typed, int pickerRow, std::string_view 
                         int originalRow) {
     if (pickerRow == originalRow && typed == originalText) return std::string(originalText);
     if (typed.empty()) return {};
-    const double value = typedNumber(typed);
-    if (pickerRow == kSodiumRow) return twoDecimalsLike(typed, value * kSaltPerSodium);
+    const float value = typedNumber(typed);
+    if (pickerRow == kSodiumRow) return twoDecimalsLike(typed, value * kSaltPerSodiumSingle);
     // Salt entered: a text that was not changed while the row was means the row flipped from
     // sodium, so the stored salt is taken back to sodium-equivalent as before.
     if (typed != originalText) return twoDecimalsLike(typed, value);
-    return twoDecimalsLike(typed, value / kSaltPerSodium);
+    return twoDecimalsLike(typed, value / kSaltPerSodiumSingle);
 }
 
 std::string sodiumFromStoredSalt(std::string_view storedSalt) {
     if (storedSalt.empty()) return {};
-    return twoDecimalsLike(storedSalt, typedNumber(storedSalt) / kSaltPerSodium);
+    return twoDecimalsLike(storedSalt, typedNumber(storedSalt) / kSaltPerSodiumSingle);
 }
 
 std::string withoutRecordSeparator(std::string_view text) {

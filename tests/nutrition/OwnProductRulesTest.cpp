@@ -25,6 +25,10 @@ TEST(OwnProductSalt, SodiumIsStoredAsSaltKeepingTheComma) {
     EXPECT_EQ(saltToStore("1.5", kSaltRow, "", kSodiumRow), "1.50");
     EXPECT_EQ(saltToStore("", kSaltRow, "", kSodiumRow), "");
     EXPECT_EQ(saltToStore("", kSodiumRow, "", kSodiumRow), "");
+    // Single precision throughout: 0.25 x 2.54 lands just below 0.635, 2.25 x 2.54 just above
+    // 5.715 (a double product rounds both the other way).
+    EXPECT_EQ(saltToStore("0,25", kSodiumRow, "", kSodiumRow), "0,63");
+    EXPECT_EQ(saltToStore("2.25", kSodiumRow, "", kSodiumRow), "5.72");
 }
 
 TEST(OwnProductSalt, EditingAStoredProduct) {
