@@ -1,5 +1,7 @@
 #include "exchange/CatalogueUpdate.h"
 
+#include "exchange/ReplyText.h"
+
 #include "platform/BuildConfig.h"
 #include "store/Database.h"
 
@@ -208,7 +210,7 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
     } readingTime{readingNs_, arrived};
 
     const std::string& body = request->responseString();
-    if (body == "No product has been updated.") {
+    if (trimmed(body) == "No product has been updated.") {
         listener_.setRefreshEnabled(true);
         listener_.showProgress(false);
         listener_.spinner(false);
@@ -318,7 +320,8 @@ void CatalogueUpdate::callForInsert(PageJob job) {
 
     const int handled = (job.page - 1) * recordsPerPage + static_cast<int>(job.ids.size());
     const int total = maxRows_;
-    const int pages = (total + recordsPerPage - 1) / recordsPerPage;
+    const int pages =
+        static_cast<int>((static_cast<long long>(total) + recordsPerPage - 1) / recordsPerPage);
     platform_.dispatcher.runOnUiThread([this, shared, handled, total, page = job.page, pages] {
         if (shared->alive) listener_.progress(handled, total, page, pages);
     });

@@ -1,5 +1,7 @@
 #include "exchange/ProductUpload.h"
 
+#include "exchange/ReplyText.h"
+
 #include "platform/BuildConfig.h"
 #include "store/Database.h"
 
@@ -54,7 +56,7 @@ void ProductUpload::requestDone(const std::shared_ptr<FormDataRequest>& request)
     std::vector<std::string> ids = std::move(found->second);
     inFlight_.erase(found);
 
-    const std::string& reply = request->responseString();
+    const std::string reply(trimmed(request->responseString()));
     if (reply == "Mail send") {
         for (const auto& id : ids)
             database_.updateProductSentFieldForId(id);

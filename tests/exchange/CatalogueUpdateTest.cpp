@@ -95,6 +95,7 @@ TEST_F(CatalogueUpdateTest, AsksFromTheSavedRowsAndTimestampWithTheUpdateAccount
     EXPECT_EQ(update.maxTimestamp(), "2017-01-01%2010:00:00");
 
     database.updateDTimestampRows("100");
+    replies = {"No product has been updated.\r\n"};
     EXPECT_EQ(run(update), UpdateOutcome::NothingNew);
     EXPECT_EQ(seen[2].target,
               "/getUpdatedProducts.php?timestamp=2017-01-01%2010:00:00&pageNo=1&records=250");
