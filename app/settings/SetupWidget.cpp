@@ -122,6 +122,8 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
 
 SetupWidget::~SetupWidget() {
     model_->onChanged = nullptr;
+    // Closing the program on this screen still stores what was toggled.
+    if (shown_) model_->viewDidDisappear();
 }
 
 TableRow* SetupWidget::row(int section, int row) const {

@@ -244,6 +244,19 @@ private slots:
         QCOMPARE(run.delegate->languageRow(), 2);
     }
 
+    void toggleSurvivesQuittingOnTheSettingsScreen() {
+        makeResources("'YES','YES','YES'");
+        {
+            Run run(documents_->path(), resources_->path(), {"en"});
+            run.tabs().setCurrentIndex(3);
+            auto* setup = qobject_cast<SetupWidget*>(run.tabs().stack(3)->topWidget());
+            QVERIFY(setup);
+            Run::closeAlerts();
+            QTest::mouseClick(setup->liveSearchSwitch(), Qt::LeftButton);
+        }
+        QCOMPARE(settingsOf(documents_->path()), std::vector<std::string>{"NO|YES|YES"});
+    }
+
     void landscapeSlotTurnsTheWindow() {
         makeResources("'YES','YES','YES'");
         Run run(documents_->path(), resources_->path(), {"en"});
