@@ -1,5 +1,7 @@
 #include "ServerProcess.h"
 
+#include "exchange/FormDataRequest.h"
+
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -90,6 +92,11 @@ ServerProcess::ServerProcess(const std::string& dbPath, const std::vector<std::s
     }
     // Kept open: a server writing to a closed pipe would die of SIGPIPE.
     output_ = fds[0];
+    // One answered request shows the server is in its accept loop, where a stop signal is heard.
+    if (!url_.empty()) {
+        auto probe = FormDataRequest::requestWithURL(url_ + "ready");
+        probe->startSynchronous();
+    }
 }
 
 ServerProcess::~ServerProcess() {
