@@ -7,6 +7,8 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <iostream>
 #include <thread>
 
@@ -31,13 +33,20 @@ int runServe(const Options& options) {
         options.host.find(':') != std::string::npos ? "[" + options.host + "]" : options.host;
     std::cout << "listening on http://" << host << ":" << std::to_string(port) << "/" << std::endl;
 
-    std::thread listener([&server] {
+    std::atomic<bool> ended{false};
+    std::thread listener([&server, &ended] {
         server.run();
+        ended = true;
         kill(getpid(), SIGUSR1); // wakes the main thread if listening ends by itself
     });
     int received = 0;
     sigwait(&signals, &received);
-    server.stop();
+    // A stop that arrives before the accept loop has started is not seen by it: repeat until
+    // the loop has ended.
+    while (!ended) {
+        server.stop();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     listener.join();
     return 0;
 }
