@@ -31,6 +31,13 @@ std::optional<double> AppOptions::scaleFromArguments(int argc, char** argv) {
     return std::nullopt;
 }
 
+double AppOptions::fittingScale(int availableHeight, int windowHeight) {
+    double best = 1.0;
+    for (double scale = 1.25; scale <= 2.0; scale += 0.25)
+        if (windowHeight * scale <= availableHeight * 0.85) best = scale;
+    return best;
+}
+
 QString AppOptions::findResourceDir(const QString& programDir) {
     auto usable = [](const QString& dir) {
         return !dir.isEmpty() &&

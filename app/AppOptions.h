@@ -18,6 +18,9 @@ struct AppOptions {
 
     // Reads --scale before the application object exists (Qt takes its scale from the environment).
     static std::optional<double> scaleFromArguments(int argc, char** argv);
+    // The largest of 1, 1.25, ... 2 at which a window of the given height (points) takes at most
+    // 85 % of the screen's available height; 1 when none is larger.
+    static double fittingScale(int availableHeight, int windowHeight = 480);
     // The resource folder: $TOLVANE_RESOURCE_DIR, the build tree, or share/tolvane.
     static QString findResourceDir(const QString& programDir);
 };

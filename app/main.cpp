@@ -10,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QStandardPaths>
 
 #include <iostream>
@@ -56,9 +57,21 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
-    // The scale must be known before the application object exists.
-    if (auto scale = AppOptions::scaleFromArguments(argc, argv))
+    // The scale must be known before the application object exists: from --scale, else a
+    // short look at the screen decides how large the handheld-sized window can be drawn.
+    if (auto scale = AppOptions::scaleFromArguments(argc, argv)) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(*scale));
+    } else if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR") &&
+               qEnvironmentVariable("QT_QPA_PLATFORM") != "offscreen") {
+        double fit = 1.0;
+        {
+            int probeArgc = 1;
+            QGuiApplication probe(probeArgc, argv);
+            if (auto* screen = QGuiApplication::primaryScreen())
+                fit = AppOptions::fittingScale(screen->availableGeometry().height());
+        }
+        if (fit > 1.0) qputenv("QT_SCALE_FACTOR", QByteArray::number(fit));
+    }
 
     QApplication app(argc, argv);
     nameApplication();

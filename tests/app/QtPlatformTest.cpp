@@ -152,6 +152,10 @@ private slots:
             const char* argv[] = {"tolvane", "--scale", bad};
             QVERIFY2(!AppOptions::scaleFromArguments(3, const_cast<char**>(argv)), bad);
         }
+        // The window grows only while it leaves room on the screen.
+        QCOMPARE(AppOptions::fittingScale(1040), 1.75);
+        QCOMPARE(AppOptions::fittingScale(2100), 2.0);
+        QCOMPARE(AppOptions::fittingScale(600), 1.0);
         QTemporaryDir prefix;
         QVERIFY(QDir().mkpath(prefix.filePath("bin")));
         QVERIFY(QDir().mkpath(prefix.filePath("share/tolvane/strings")));
