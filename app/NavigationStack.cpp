@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -44,6 +45,12 @@ NavigationStack::NavigationStack(const ScreenFactory& factory, Platform platform
     back_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     back_->setAutoRaise(true);
     connect(back_, &QToolButton::clicked, this, [this] { pop(); });
+    // Alt+Left goes back as in a browser; only the shown tab reacts.
+    auto* backKey = new QShortcut(QKeySequence::Back, this);
+    backKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(backKey, &QShortcut::activated, this, [this] {
+        if (back_->isVisible()) pop();
+    });
     left_ = new QHBoxLayout;
     right_ = new QHBoxLayout;
     title_ = new QLabel(bar_);

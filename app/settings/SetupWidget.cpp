@@ -55,6 +55,7 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
                 info->setIconSize(QSize(22, 22));
                 info->setFlat(true);
                 info->setFixedSize(30, 30);
+                info->setAccessibleName(row->label()->text() + " – Info");
                 connect(info, &QPushButton::clicked, this,
                         [this, tag = spec.infoTag] { model_->infoButtonTapped(tag); });
                 row->accessories()->addWidget(info);
@@ -62,6 +63,7 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
             }
             if (spec.accessory == SetupRow::Accessory::Switch) {
                 auto* toggle = new SwitchButton(row);
+                toggle->setAccessibleName(row->label()->text());
                 row->accessories()->addWidget(toggle);
                 if (s == 0 && r == 1) {
                     liveSearch_ = toggle;
