@@ -10,6 +10,9 @@ namespace {
 
 // Writers wait this long for readers of other connections instead of failing at once.
 constexpr int kBusyTimeoutMs = 5000;
+// Callers size their record buffers for this; a longer row is left out rather than cut, so
+// that no caller ever sees a record that lost its trailing fields.
+constexpr std::size_t kMaxRecordBytes = 349999;
 
 struct Prepared {
     sqlite3_stmt* handle = nullptr;
@@ -179,8 +182,17 @@ std::vector<std::string> Database::queryList(const std::optional<std::string>& s
     if (!prepare(connection.get(), *sql, statement)) return {};
     std::vector<std::string> rows;
     int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(statement.handle)) == SQLITE_ROW)
-        rows.push_back(renderRow(statement.handle, columns));
+    while ((rc = sqlite3_step(statement.handle)) == SQLITE_ROW) {
+        std::string row = renderRow(statement.handle, columns);
+        if (row.size() <= kMaxRecordBytes) {
+            rows.push_back(std::move(row));
+            continue;
+        }
+        log_.write("record of " + decimalText(static_cast<long long>(row.size())) +
+                   " bytes left out, longer than " +
+                   decimalText(static_cast<long long>(kMaxRecordBytes)) + ": " +
+                   sql->substr(0, 60));
+    }
     if (rc != SQLITE_DONE) return {};
     return rows;
 }

@@ -33,7 +33,13 @@ bool copyShippedFile(const StoreLocations& locations, std::string* error) {
     }
     fs::remove(temporary, ec);
     fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, ec);
-    if (!ec) fs::rename(temporary, target, ec);
+    if (!ec) {
+        // A journal left by the file being replaced would be rolled back into the new copy.
+        for (const char* suffix : {"-journal", "-wal", "-shm"})
+            fs::remove(target.string() + suffix, ec);
+        ec.clear();
+        fs::rename(temporary, target, ec);
+    }
     if (ec) {
         if (error) *error = ec.message();
         std::error_code ignored;
@@ -89,7 +95,8 @@ MigrationResult createEditableCopyOfDatabaseIfNeeded(const StoreLocations& locat
     // An installation that already holds its planner and profile tables keeps its data.
     const bool keep = exists && ((copiedDatabase && copiedFolders) || hasAllAppTables(database));
     if (!keep) {
-        if (exists) fs::remove(locations.databasePath(), ec);
+        // The copy replaces the old file only once it is complete, so a failed copy loses
+        // nothing.
         std::string error;
         if (!copyShippedFile(locations, &error)) {
             MigrationResult result;

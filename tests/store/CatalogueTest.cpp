@@ -93,6 +93,22 @@ TEST_F(CatalogueTest, OverlongStatementIsRefusedAndLogged) {
     EXPECT_EQ(db->selectTimestamp(), List{"1|" + fits + "|x"});
 }
 
+TEST_F(CatalogueTest, RecordLongerThanItsLimitIsLeftOutWhole) {
+    // "name|maker|id" of exactly 349,999 bytes is the longest record a caller receives.
+    const auto insert = [this](int id, const std::string& name) {
+        sqlExec(path, "INSERT INTO ProductsTable (field01, field02, recordId) VALUES ('" + name +
+                          "', 'M', " + std::to_string(id) + ")");
+    };
+    insert(1, std::string(349999 - std::string("|M|1").size(), 'a'));
+    insert(2, std::string(349999 - std::string("|M|2").size() + 1, 'b'));
+    insert(3, "Brot");
+    const List rows = db->selectProduct();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].size(), 349999u);
+    EXPECT_EQ(rows[1], "Brot|M|3");
+    EXPECT_TRUE(log.containsPrefix("record of 350000 bytes left out"));
+}
+
 TEST_F(CatalogueTest, TimestampBookkeeping) {
     EXPECT_EQ(db->selectTimestamp(), List{"0||x"});
     EXPECT_EQ(db->selectMaxTimestamp(), "");

@@ -3,6 +3,10 @@
 #include "store/Migration.h"
 #include "store/StoreLocations.h"
 
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace tolvane::test {
 
 using List = std::vector<std::string>;
@@ -129,6 +133,47 @@ TEST_F(MigrationTest, CopyFailureIsReportedAndCreatesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(locations.databasePath()));
     EXPECT_FALSE(defaults.boolForKey("copiedNewDatabase"));
     EXPECT_FALSE(defaults.boolForKey("copiedNewFolderDatabase"));
+}
+
+TEST_F(MigrationTest, FailedReplacementKeepsTheOldCopy) {
+    std::filesystem::create_directories(locations.documentsDir);
+    std::filesystem::copy_file(locations.shippedDatabasePath(), locations.databasePath());
+    addUserData();
+    std::filesystem::remove(locations.shippedDatabasePath());
+    const MigrationResult result = createEditableCopyOfDatabaseIfNeeded(locations, defaults, log);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(hasUserData());
+    EXPECT_FALSE(defaults.boolForKey("copiedNewDatabase"));
+}
+
+TEST_F(MigrationTest, JournalOfADeletedCopyIsNotRolledIntoTheNewOne) {
+    ASSERT_TRUE(launch().ok);
+    // A process that dies in the middle of a write leaves a hot journal next to the file.
+    const std::string file = locations.databasePath();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        sqlite3* handle = nullptr;
+        sqlite3_open(file.c_str(), &handle);
+        sqlite3_exec(handle,
+                     "PRAGMA cache_size = 1; BEGIN; DELETE FROM Categories; "
+                     "UPDATE Settings SET LiveSuche = 'NO'; CREATE TABLE Filler (x); "
+                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                     "2000) INSERT INTO Filler SELECT randomblob(500) FROM n;",
+                     nullptr, nullptr, nullptr);
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(std::filesystem::exists(file + "-journal"));
+    std::filesystem::remove(file);
+
+    ASSERT_TRUE(launch().ok);
+    EXPECT_EQ(sqlRows(file, "PRAGMA integrity_check"), (Rows{{"ok"}}));
+    Database db(file, log);
+    EXPECT_EQ(db.selectCategories(), List{"1|Brot"});
+    EXPECT_EQ(db.selectSettings(), List{"YES|YES|YES"});
+    expectSeeded();
 }
 
 } // namespace tolvane::test
