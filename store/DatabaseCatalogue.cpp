@@ -1,16 +1,10 @@
 // Catalogue queries: list, search, counts, detail, categories and download bookkeeping.
 #include "store/Database.h"
+#include "store/FoldedSort.h"
 
 namespace tolvane {
 
 namespace {
-
-// Name, then maker, compared with German umlauts and sharp s folded to their base letter.
-#define TOLVANE_FOLDED_SORT                                                                        \
-    "(UPPER(replace (replace(replace(replace(replace(replace(replace( field01,'Ä','A'), 'ä', "   \
-    "'A'), 'ß','S'), 'Ö','O'), 'ö','O'), 'Ü','U'), 'ü','U')) ), (UPPER(replace "              \
-    "(replace(replace(replace(replace(replace(replace( field02,'Ä','A'), 'ä', 'A'), 'ß','S'), " \
-    "'Ö','O'), 'ö','O'), 'Ü','U'), 'ü','U')) )"
 
 std::string pattern(const std::string& text) {
     return text + "%";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/FoldedSort.h"
+
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -91,6 +93,23 @@ private:
     };
     std::unique_ptr<sqlite3, Closer> db_;
 };
+
+// The product list, a search and a category list, as the store runs them.
+inline std::vector<std::string> foldedListStatements() {
+    return {
+        "select field01, field02, recordId from ProductsTable ORDER BY " TOLVANE_FOLDED_SORT,
+        "select field01, recordId, field02 from ProductsTable where field01 like '%Milch%' or "
+        "field02 like '%Milch%' ORDER BY " TOLVANE_FOLDED_SORT,
+        "select field01, recordId, field02, field03,'0',field13, field14, field12, field15, "
+        "field10, field08 from ProductsTable where field03 like 4 ORDER BY " TOLVANE_FOLDED_SORT};
+}
+
+// True when the plan is one pass over the folded index: no sort step, no table lookups.
+inline bool readsFoldedIndexOnly(const Db& db, const std::string& statement) {
+    const auto plan = db.rows("EXPLAIN QUERY PLAN " + statement);
+    return plan.size() == 1 &&
+           plan[0].ends_with("SCAN ProductsTable USING COVERING INDEX ProductsTable_folded");
+}
 
 inline std::string fieldName(int i) {
     return std::string("field") + (i < 10 ? "0" : "") + std::to_string(i);

@@ -89,6 +89,14 @@ TEST_F(ShippedCatalogue, HoldsTheShippedTablesAndNoneTheAppCreates) {
                                         "Sentfield", "Sortorder", "Einheit", "SalzOrNatrium",
                                         "Produktmenge", "MainTableRecordId"}));
     EXPECT_EQ(db->number("SELECT count(*) FROM Products"), 0);
+    // Own products' positions order as numbers.
+    EXPECT_EQ(db->text("SELECT type FROM pragma_table_info('Products') WHERE name = 'Sortorder'"),
+              "INTEGER");
+}
+
+TEST_F(ShippedCatalogue, ListAndSearchStatementsReadTheFoldedIndexWithoutSorting) {
+    for (const auto& statement : test::foldedListStatements())
+        EXPECT_TRUE(test::readsFoldedIndexOnly(*db, statement)) << statement;
 }
 
 TEST_F(ShippedCatalogue, SingleRowsOfTimestampAndSettings) {

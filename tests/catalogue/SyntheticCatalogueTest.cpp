@@ -95,6 +95,8 @@ TEST(SyntheticCatalogue, WrittenFileHoldsNRowsAndItsNewestDate) {
               "1");
     EXPECT_EQ(db.number("SELECT count(*) FROM Categories"),
               static_cast<long long>(categories.size()));
+    for (const auto& statement : test::foldedListStatements())
+        EXPECT_TRUE(test::readsFoldedIndexOnly(db, statement)) << statement;
 
     // Writing again over an existing file replaces it.
     source.products.resize(10);
