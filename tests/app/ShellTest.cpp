@@ -11,6 +11,7 @@
 #include "app/settings/SetupWidget.h"
 #include "app/settings/ShowInfoWidget.h"
 #include "app/settings/TableRow.h"
+#include "platform/BuildConfig.h"
 #include "store/Database.h"
 
 #include <QApplication>
@@ -227,8 +228,14 @@ private slots:
         QVERIFY(!info->browser()->toPlainText().isEmpty());
         QCOMPARE(stack->backButton()->text(), run.text("Zurück"));
         // A tapped support link opens a mail instead of following it.
-        info->browser()->tap(QUrl("support@tolvane.ch."));
-        QCOMPARE(run.urls->opened.back(), std::string("mailto:support@tolvane.ch?subject=@"));
+        const std::string support = config::supportMail, update = config::updateMail;
+        info->browser()->tap(QUrl(QString::fromStdString(support + ".")));
+        QCOMPARE(run.urls->opened.back(), "mailto:" + support + "?subject=@");
+        info->browser()->tap(QUrl(QString::fromStdString(update + ".")));
+        QCOMPARE(run.urls->opened.back(), "mailto:" + update + "?subject=");
+        info->browser()->tap(QUrl(QString::fromUtf8(config::foodLabelPage)));
+        QCOMPARE(run.urls->opened.back(), std::string(config::foodLabelPage));
+        QCOMPARE(run.urls->opened.size(), std::size_t(3));
         QTest::mouseClick(stack->backButton(), Qt::LeftButton);
         QCOMPARE(stack->depth(), 1);
 
