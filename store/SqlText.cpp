@@ -25,8 +25,8 @@ ComposedSql composeSql(std::string_view format, std::initializer_list<SqlArg> ar
     for (std::size_t i = 0; i < format.size(); ++i) {
         const char c = format[i];
         if (c == '\'') inQuotes = !inQuotes;
-        const char spec = i + 1 < format.size() ? format[i + 1] : '\0';
-        if (c != '%' || (spec != 's' && spec != '@' && spec != 'd')) {
+        const char conversion = i + 1 < format.size() ? format[i + 1] : '\0';
+        if (c != '%' || (conversion != 's' && conversion != '@' && conversion != 'd')) {
             out += c;
             continue;
         }
@@ -36,7 +36,7 @@ ComposedSql composeSql(std::string_view format, std::initializer_list<SqlArg> ar
             return result;
         }
         const SqlArg& arg = *next++;
-        if (spec == 'd') {
+        if (conversion == 'd') {
             if (!arg.isNumber()) {
                 result.error = "text given for a number";
                 return result;
