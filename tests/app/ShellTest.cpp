@@ -8,6 +8,7 @@
 #include "app/settings/HelpBrowser.h"
 #include "app/settings/LanguageRule.h"
 #include "app/settings/LocalizationWidget.h"
+#include "app/settings/PlaceholderScreen.h"
 #include "app/settings/SetupWidget.h"
 #include "app/settings/ShowInfoWidget.h"
 #include "app/settings/TableRow.h"
@@ -69,6 +70,12 @@ struct Run {
         urls = fakeUrls.get();
         context->urls = std::move(fakeUrls);
         registerScreens(factory);
+        // The shell on its own: other areas' screens (and their start-up prompts) stay out.
+        for (int tab : {0, 1, 2})
+            factory.setRoot(tab, [](ScreenContext&) {
+                return std::make_shared<PlaceholderScreen>("Placeholder");
+            });
+        factory.setLandscape({});
         delegate = std::make_unique<Tolvane_AppDelegate>(*context, factory);
         delegate->awakeFromNib();
         delegate->applicationDidFinishLaunching();
