@@ -6,7 +6,8 @@
 // text or 0, changes change nothing.
 //
 // Record strings: one result row, its column texts joined with "|" (NULL as the empty text,
-// integer-read columns as decimal digits). Lists are in row order.
+// integer-read columns as decimal digits). Lists are in row order. A row whose record string
+// would be longer than 349,999 bytes is left out (one log line).
 //
 // Values written into statements: texts between quotes have every single quote doubled; a
 // value placed without quotes (marked "digits" below) must be decimal digits, otherwise the
