@@ -9,7 +9,9 @@
 #include "platform/Keys.h"
 #include "store/Migration.h"
 
+#include <QApplication>
 #include <QDate>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QShortcut>
@@ -71,15 +73,10 @@ void Tolvane_AppDelegate::awakeFromNib() {
     windowLayout_->addWidget(tabBarVC_);
     context_.alerts->setWindow(window_.get());
 
-    const std::pair<QKeySequence, int> turns[] = {{QKeySequence(Qt::CTRL | Qt::Key_Left), 3},
-                                                  {QKeySequence(Qt::CTRL | Qt::Key_Right), 4},
-                                                  {QKeySequence(Qt::CTRL | Qt::Key_Up), 1}};
-    for (const auto& [keys, orientation] : turns) {
-        auto* shortcut = new QShortcut(keys, window_.get());
-        shortcut->setContext(Qt::ApplicationShortcut);
-        connect(shortcut, &QShortcut::activated, this,
-                [this, o = orientation] { setDeviceOrientation(o); });
-    }
+    // Ctrl+arrows turn the "device" even where a text field would take them as word moves.
+    qApp->installEventFilter(this);
+    auto* quit = new QShortcut(QKeySequence::Quit, window_.get());
+    connect(quit, &QShortcut::activated, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 
     std::string error;
     if (!copyDatabaseIfMissing(context_.locations(), &error)) {
@@ -236,6 +233,35 @@ void Tolvane_AppDelegate::removeInfoView() {
     info_->hide();
     info_->deleteLater();
     info_ = nullptr;
+}
+
+bool Tolvane_AppDelegate::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return QObject::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || !window_ || widget->window() != window_.get())
+        return QObject::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() != Qt::ControlModifier) return QObject::eventFilter(watched, event);
+    int orientation = 0;
+    switch (key->key()) {
+    case Qt::Key_Left:
+        orientation = 3;
+        break;
+    case Qt::Key_Right:
+        orientation = 4;
+        break;
+    case Qt::Key_Up:
+        orientation = 1;
+        break;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+    // Claim the keys from text fields first, then act once on the key press itself.
+    event->accept();
+    if (event->type() == QEvent::KeyPress && !key->isAutoRepeat())
+        setDeviceOrientation(orientation);
+    return true;
 }
 
 void Tolvane_AppDelegate::setDeviceOrientation(int orientation) {

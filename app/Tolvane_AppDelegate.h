@@ -69,6 +69,9 @@ public:
 signals:
     void deviceOrientationChanged(int orientation);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     ScreenContext landscapeContext();
     void removeInfoView();

@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -281,8 +282,17 @@ private slots:
         run.delegate->showInfoView({}, 4);
         QVERIFY(run.delegate->infoView());
         QVERIFY(run.log->contains("GDA-Screen"));
-        // Back in portrait: the tabs as they were.
-        run.delegate->setDeviceOrientation(1);
+        // Back in portrait: the tabs as they were. Ctrl+Up is the desktop's turn, and a text
+        // field with the focus does not swallow it.
+        auto* field = new QLineEdit("portion", run.delegate->infoView());
+        field->show();
+        field->setFocus();
+        field->setCursorPosition(3);
+        QTest::keyClick(field, Qt::Key_Left, Qt::ControlModifier);
+        QCOMPARE(run.delegate->deviceOrientation(), 3);
+        QCOMPARE(field->cursorPosition(), 3);
+        QTest::keyClick(field, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(run.delegate->deviceOrientation(), 1);
         QCOMPARE(run.delegate->window()->size(), QSize(320, 480));
         QCOMPARE(run.tabs().currentIndex(), 2);
         QVERIFY(run.tabs().isVisible());
