@@ -76,6 +76,7 @@ void Tolvane_AppDelegate::awakeFromNib() {
     // Ctrl+arrows turn the "device" even where a text field would take them as word moves.
     qApp->installEventFilter(this);
     auto* quit = new QShortcut(QKeySequence::Quit, window_.get());
+    quit->setContext(Qt::ApplicationShortcut);
     connect(quit, &QShortcut::activated, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 
     std::string error;
