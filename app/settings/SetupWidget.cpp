@@ -45,10 +45,10 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
         groupLayout->setSpacing(0);
         const auto& rows = sections[s].rows;
         for (int r = 0; r < int(rows.size()); ++r) {
-            const auto& spec = rows[r];
-            auto* row = new TableRow(qs(strings.text(spec.labelKey)), group);
+            const auto& entry = rows[r];
+            auto* row = new TableRow(qs(strings.text(entry.labelKey)), group);
             row->setProperty("last", r + 1 == int(rows.size()));
-            if (spec.infoTag != 0) {
+            if (entry.infoTag != 0) {
                 auto* info = new QPushButton(row);
                 info->setObjectName("infoButton");
                 info->setIcon(pictures.icon(SetupVC::infoPicture()));
@@ -57,11 +57,11 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
                 info->setFixedSize(30, 30);
                 info->setAccessibleName(row->label()->text() + " – Info");
                 connect(info, &QPushButton::clicked, this,
-                        [this, tag = spec.infoTag] { model_->infoButtonTapped(tag); });
+                        [this, tag = entry.infoTag] { model_->infoButtonTapped(tag); });
                 row->accessories()->addWidget(info);
-                infoButtons_[spec.infoTag] = info;
+                infoButtons_[entry.infoTag] = info;
             }
-            if (spec.accessory == SetupRow::Accessory::Switch) {
+            if (entry.accessory == SetupRow::Accessory::Switch) {
                 auto* toggle = new SwitchButton(row);
                 toggle->setAccessibleName(row->label()->text());
                 row->accessories()->addWidget(toggle);
