@@ -72,7 +72,9 @@ TEST_F(MigrationTest, FreshInstallationIsCopiedAndSeeded) {
 TEST_F(MigrationTest, SecondLaunchTouchesNothing) {
     ASSERT_TRUE(launch().ok);
     addUserData();
+    const std::string before = readFileBytes(locations.databasePath());
     ASSERT_TRUE(launch().ok);
+    EXPECT_EQ(readFileBytes(locations.databasePath()), before);
     EXPECT_TRUE(hasUserData());
     expectSeeded();
 }
