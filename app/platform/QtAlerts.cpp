@@ -9,7 +9,6 @@ void QtAlerts::show(const AlertRequest& alert, AlertAnswer answer) {
     auto* box = new QMessageBox(window_);
     box->setObjectName("alert");
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::NonModal);
     box->setWindowTitle(QString::fromStdString(strings_.text(alert.title)));
     if (!alert.title.empty())
         box->setText("<b>" + QString::fromStdString(strings_.text(alert.title)).toHtmlEscaped() +
@@ -28,6 +27,7 @@ void QtAlerts::show(const AlertRequest& alert, AlertAnswer answer) {
                          for (std::size_t i = 0; i < buttons.size(); ++i)
                              if (buttons[i] == clicked) answer(int(i));
                      });
+    // Window-modal like a handheld's alert, but the caller is never blocked.
     box->open();
 }
 

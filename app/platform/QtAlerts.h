@@ -1,4 +1,5 @@
-// Alert boxes as non-modal message boxes over the window; the answer arrives by callback.
+// Alert boxes as message boxes over the window; show() returns at once and the answer
+// arrives by callback.
 #pragma once
 
 #include "platform/Alerts.h"
