@@ -59,6 +59,9 @@ protected:
     void failWith(std::string error);
 
 private:
+    // Ends requests it drops without running them.
+    friend class NetworkQueue;
+
     std::string url_;
     std::vector<std::pair<std::string, std::string>> fields_;
     std::string username_;

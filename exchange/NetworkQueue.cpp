@@ -84,12 +84,36 @@ std::size_t NetworkQueue::requestsCount() const {
 }
 
 void NetworkQueue::cancelAllOperations() {
-    std::lock_guard lock(state_->mutex);
-    for (auto& request : state_->waiting)
-        request->cancel();
-    state_->waiting.clear();
-    for (auto& request : state_->running)
-        request->cancel();
+    std::deque<std::shared_ptr<FormDataRequest>> dropped;
+    {
+        std::lock_guard lock(state_->mutex);
+        dropped.swap(state_->waiting);
+        for (auto& request : state_->running)
+            request->cancel();
+    }
+    for (auto& request : dropped)
+        reportCancelled(state_, dispatcher_, request);
+}
+
+void NetworkQueue::reportCancelled(const std::shared_ptr<State>& state, Dispatcher& dispatcher,
+                                   const std::shared_ptr<FormDataRequest>& request) {
+    request->cancel();
+    // It never ran, so no transfer can be writing its result meanwhile.
+    request->failWith("cancelled");
+    report(state, dispatcher, request);
+}
+
+void NetworkQueue::report(const std::shared_ptr<State>& state, Dispatcher& dispatcher,
+                          const std::shared_ptr<FormDataRequest>& request) {
+    dispatcher.runOnUiThread([state, request] {
+        if (!state->alive) return;
+        Handler handler;
+        {
+            std::lock_guard lock(state->mutex);
+            handler = request->failed() ? state->failed : state->finished;
+        }
+        if (handler) handler(request);
+    });
 }
 
 void NetworkQueue::work() {
@@ -109,25 +133,17 @@ void NetworkQueue::work() {
 
         request->startSynchronous();
 
+        std::deque<std::shared_ptr<FormDataRequest>> dropped;
         {
             std::lock_guard lock(state->mutex);
             std::erase(state->running, request);
             if (state->stopping) return;
-            if (request->failed() && !request->isCancelled()) {
-                for (auto& waiting : state->waiting)
-                    waiting->cancel();
-                state->waiting.clear();
-            }
+            if (request->failed() && !request->isCancelled()) dropped.swap(state->waiting);
         }
-        dispatcher_.runOnUiThread([state, request] {
-            if (!state->alive) return;
-            Handler handler;
-            {
-                std::lock_guard lock(state->mutex);
-                handler = request->failed() ? state->failed : state->finished;
-            }
-            if (handler) handler(request);
-        });
+        report(state, dispatcher_, request);
+        // The owner hears of every request it queued, so nothing waits for a reply forever.
+        for (auto& waiting : dropped)
+            reportCancelled(state, dispatcher_, waiting);
     }
 }
 

@@ -1,6 +1,8 @@
 // Runs form posts on up to four worker threads. Starts suspended; go() starts it.
-// Every request that runs ends in exactly one call of exactly one handler, on the UI thread.
-// A failed request cancels the requests still waiting, without any handler call for them.
+// Every request queued ends in exactly one call of exactly one handler, on the UI thread.
+// A failed request cancels the requests still waiting: they are not sent, and each reaches the
+// failure handler once, marked cancelled (isCancelled()), with an empty text. Only a queue
+// being destroyed calls no handler any more.
 #pragma once
 
 #include "exchange/FormDataRequest.h"
@@ -33,12 +35,18 @@ public:
     bool isSuspended() const;
     // Requests waiting or running.
     std::size_t requestsCount() const;
-    // Drops waiting requests and stops running ones (they report as failed).
+    // Stops running requests and drops waiting ones; all of them report as failed, cancelled.
     void cancelAllOperations();
 
 private:
     struct State;
     void work();
+    // Posts the handler call for a request that has ended.
+    static void report(const std::shared_ptr<State>& state, Dispatcher& dispatcher,
+                       const std::shared_ptr<FormDataRequest>& request);
+    // Ends a request that never ran as failed and cancelled, and reports it.
+    static void reportCancelled(const std::shared_ptr<State>& state, Dispatcher& dispatcher,
+                                const std::shared_ptr<FormDataRequest>& request);
 
     std::shared_ptr<State> state_;
     Dispatcher& dispatcher_;

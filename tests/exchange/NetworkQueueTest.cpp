@@ -129,7 +129,7 @@ TEST(NetworkQueue, StartsSuspendedRunsAtMostFourAtOnceAndCallsOneHandlerPerReque
     EXPECT_EQ(queue.requestsCount(), 0u);
 }
 
-TEST(NetworkQueue, AFailureCancelsTheWaitingRequestsSilentlyButNotTheRunningOnes) {
+TEST(NetworkQueue, AFailureCancelsTheWaitingRequestsUnsentEachEndingInOneFailureCall) {
     ManualDispatcher ui;
     Gate gate;
     Calls calls;
@@ -147,24 +147,51 @@ TEST(NetworkQueue, AFailureCancelsTheWaitingRequestsSilentlyButNotTheRunningOnes
     queue.go();
     ASSERT_TRUE(gate.waitForRunning(4));
     failing->release();
-    ASSERT_TRUE(ui.runUntil([&] { return calls.failed.size() == 1; }));
+    ASSERT_TRUE(ui.runUntil([&] { return calls.failed.size() == 4; }));
+    EXPECT_EQ(queue.requestsCount(), 3u); // only the running ones are left
     gate.openGate();
-    ASSERT_TRUE(ui.runUntil([&] { return calls.total() == 4; }));
+    ASSERT_TRUE(ui.runUntil([&] { return calls.total() == 7; }));
     ui.runPending();
 
     EXPECT_EQ(calls.failed["http://127.0.0.1/fails"], 1);
-    EXPECT_EQ(calls.done.size(), 3u);
+    EXPECT_EQ(calls.done.size(), 3u); // the running ones were not cancelled
     for (auto& request : waiting) {
         EXPECT_TRUE(request->isCancelled());
+        EXPECT_TRUE(request->failed());
         EXPECT_EQ(calls.done.count(request->url()), 0u);
-        EXPECT_EQ(calls.failed.count(request->url()), 0u);
+        EXPECT_EQ(calls.failed[request->url()], 1);
     }
-    EXPECT_EQ(gate.started, 4);
+    EXPECT_FALSE(failing->isCancelled());
+    EXPECT_EQ(gate.started, 4); // the cancelled ones were never sent
+    EXPECT_EQ(calls.total(), 7);
     EXPECT_EQ(queue.requestsCount(), 0u);
 
     // The queue keeps working for requests added after the failure.
     queue.addOperation(std::make_shared<GatedRequest>(gate, "later"));
     ASSERT_TRUE(ui.runUntil([&] { return calls.done.count("http://127.0.0.1/later") == 1; }));
+}
+
+TEST(NetworkQueue, CancellingAllReportsEveryRequestOnceAsCancelled) {
+    ManualDispatcher ui;
+    Gate gate;
+    Calls calls;
+    NetworkQueue queue(ui, 1);
+    connect(queue, calls);
+    std::vector<std::shared_ptr<GatedRequest>> requests;
+    for (int i = 0; i < 3; ++i) {
+        requests.push_back(std::make_shared<GatedRequest>(gate, std::to_string(i)));
+        queue.addOperation(requests.back());
+    }
+    queue.go();
+    ASSERT_TRUE(gate.waitForRunning(1));
+    queue.cancelAllOperations();
+    ASSERT_TRUE(ui.runUntil([&] { return calls.total() == 3; }));
+    ui.runPending();
+    EXPECT_EQ(calls.failed.size(), 3u);
+    EXPECT_EQ(calls.total(), 3);
+    for (auto& request : requests)
+        EXPECT_TRUE(request->isCancelled());
+    EXPECT_EQ(gate.started, 1);
 }
 
 TEST(NetworkQueue, TakesRequestsFromOtherThreadsWhileRunning) {
