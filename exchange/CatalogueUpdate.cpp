@@ -4,9 +4,11 @@
 
 #include "platform/BuildConfig.h"
 #include "store/Database.h"
+#include "store/SqlText.h"
 
 #include <algorithm>
 #include <charconv>
+#include <set>
 
 namespace tolvane {
 
@@ -62,6 +64,21 @@ std::vector<std::string> split(const std::string& record) {
 bool allDigits(const std::string& text) {
     return !text.empty() && text.size() <= 10 &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Whether the store's insert statement can carry the record: it is refused whole when it
+// grows past 1000 bytes or a value holds a zero byte.
+bool storable(const CatalogueUpdate::PageRecord& r) {
+    constexpr std::size_t insertLimit = 1000;
+    auto composed = composeSql("Insert into ProductsTable values ('','0', '%s', "
+                               "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s', "
+                               "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%d')",
+                               {r[0],  r[1],  r[2],  r[3],  r[4],
+                                r[5],  r[6],  r[7],  r[8],  r[9],
+                                r[10], r[11], r[12], r[13], r[14],
+                                r[15], r[16], r[17], r[18], r[19],
+                                r[20], r[21], r[22], r[23], leadingInt(r[24])});
+    return composed.ok && composed.text.size() + 1 <= insertLimit;
 }
 
 std::string decimal(long long value) {
@@ -289,17 +306,31 @@ void CatalogueUpdate::startStoring(PageJob job) {
 
 void CatalogueUpdate::callForInsert(PageJob job) {
     const long long started = nowNs();
+    // A product whose new record the store would refuse keeps its old row rather than vanish.
+    std::set<int> kept;
+    for (const auto& record : job.records) {
+        if (storable(record)) continue;
+        kept.insert(leadingInt(record.back()));
+        platform_.log.write("Product " + record.back() +
+                            " not replaced: its new record is too long or unfit to store");
+    }
     bool stored = database_.runInTransaction([&] {
         for (const auto& id : job.ids)
-            database_.deleteProductFromMainTable(id);
+            if (!kept.contains(leadingInt(id))) database_.deleteProductFromMainTable(id);
+        std::set<int> inserted;
         for (const auto& record : job.records) {
-            std::vector<std::string> fields(record.begin(), record.begin() + fieldCount);
             int id = leadingInt(record.back());
+            if (kept.contains(id)) continue;
+            // A page naming a product twice must not leave two rows of it.
+            if (!inserted.insert(id).second) database_.deleteProductFromMainTable(record.back());
+            std::vector<std::string> fields(record.begin(), record.begin() + fieldCount);
             database_.insertIntoDatabase("", fields, id);
             auto favourite = favouriteIndex_.find(id);
             if (favourite != favouriteIndex_.end()) {
-                int i = favourite->second;
-                auto captured = split(favoriteArray_[i]);
+                const int i = favourite->second;
+                std::vector<std::string> captured;
+                if (i < static_cast<int>(favoriteArray_.size()))
+                    captured = split(favoriteArray_[i]);
                 const std::string& favouriteId = captured.size() > 1 ? captured[1] : record.back();
                 database_.setFavorite(favouriteId, 1, decimal(i));
             }
@@ -323,7 +354,13 @@ void CatalogueUpdate::callForInsert(PageJob job) {
     const int pages =
         static_cast<int>((static_cast<long long>(total) + recordsPerPage - 1) / recordsPerPage);
     platform_.dispatcher.runOnUiThread([this, shared, handled, total, page = job.page, pages] {
-        if (shared->alive) listener_.progress(handled, total, page, pages);
+        if (!shared->alive) return;
+        // The page is stored: its lists are done with, unless the next page has arrived already.
+        if (state_ != State::Storing) {
+            productIdsArray_.clear();
+            queueNameList_.clear();
+        }
+        listener_.progress(handled, total, page, pages);
     });
     if (!shared->rebuildPending.exchange(true)) {
         platform_.dispatcher.runOnUiThread([this, shared] {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
+#include <condition_variable>
 #include <mutex>
 #include <thread>
 
@@ -37,12 +38,36 @@ protected:
                 }
                 res.set_content(reply, "application/json");
             });
+        // Uploads wait until the test lets them answer; one whose data names "Fail" is refused.
+        server.Post("/Products/sendProductRecords.php",
+                    [this](const httplib::Request& req, httplib::Response& res) {
+                        bool fails = req.get_param_value("data").find("Fail") != std::string::npos;
+                        std::unique_lock lock(mutex);
+                        ++uploadsSeen;
+                        uploadsChanged.notify_all();
+                        uploadsChanged.wait_for(lock, std::chrono::seconds(30), [&] {
+                            return releaseAll || (fails && releaseFailing);
+                        });
+                        res.status = fails ? 401 : 200;
+                        res.set_content(fails ? "refused" : "Mail send", "text/plain");
+                    });
         port = server.bind_to_any_port("127.0.0.1");
         thread = std::thread([this] { server.listen_after_bind(); });
     }
     void TearDown() override {
+        releaseUploads(true);
         server.stop();
         thread.join();
+    }
+    void releaseUploads(bool all) {
+        std::lock_guard lock(mutex);
+        (all ? releaseAll : releaseFailing) = true;
+        uploadsChanged.notify_all();
+    }
+    bool waitForUploads(int count) {
+        std::unique_lock lock(mutex);
+        return uploadsChanged.wait_for(lock, std::chrono::seconds(30),
+                                       [&] { return uploadsSeen == count; });
     }
     std::string url() const { return "http://127.0.0.1:" + std::to_string(port) + "/"; }
 
@@ -74,7 +99,30 @@ protected:
     std::mutex mutex;
     std::vector<std::string> replies;
     std::vector<Seen> seen;
+    std::condition_variable uploadsChanged;
+    int uploadsSeen = 0;
+    bool releaseFailing = false;
+    bool releaseAll = false;
 };
+
+const char* interruptedMessage = "Die Datenverbindung wurde unterbrochen und der Download "
+                                 "angehalten. Bitte synchronisieren Sie erneut für alle Produkte";
+
+std::string product(int id, const std::string& name, const std::string& isDelete = "0") {
+    JsonValue object = {{"ID", std::to_string(id)},
+                        {"Produktname", name},
+                        {"Aufnahmedatum", "2018-01-01 00:00:00"},
+                        {"isDelete", isDelete}};
+    return object.dump();
+}
+
+// A JSON list of count products from id first on.
+std::string products(int first, int count) {
+    std::string list = "[";
+    for (int id = first; id < first + count; ++id)
+        list += (id > first ? "," : "") + product(id, "P");
+    return list + "]";
+}
 
 } // namespace
 
@@ -165,4 +213,112 @@ TEST_F(CatalogueUpdateTest, CanBeDestroyedWhileAPageIsBeingStored) {
     // The page is stored whole or not at all.
     auto count = queryOne(clientDb, "select count(*) from ProductsTable");
     EXPECT_TRUE(count == "0" || count == "250") << count;
+}
+
+TEST_F(CatalogueUpdateTest, ARecordTheStoreCannotTakeKeepsTheOldRowInsteadOfVanishing) {
+    // With only its date (19 bytes) besides, the insert statement of product 5 is 139 bytes plus
+    // its name, and the store takes statements of up to 999 bytes.
+    insert(5, "2017-01-01 00:00:00");
+    insert(6, "2017-01-01 00:00:00");
+    insert(7, "2017-01-01 00:00:00");
+    insert(8, "2017-01-01 00:00:00");
+    database.setFavorite("6", 1, "4");
+    const std::string fits(860, 'a');
+    const std::string tooLong(861, 'b');
+    const std::string quotesMakeItTooLong = std::string(859, 'c') + "'";
+    replies = {page("4", "[" + product(5, fits) + "," + product(6, tooLong) + "," +
+                             product(7, quotesMakeItTooLong) + "," +
+                             product(8, std::string("nul\0byte", 8)) + "]"),
+               page("4", "null")};
+    CatalogueUpdate update(platform, database, listener, url());
+    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+
+    EXPECT_EQ(queryOne(clientDb, "select field01 from ProductsTable where recordId = 5"), fits);
+    for (const char* id : {"6", "7", "8"}) {
+        EXPECT_EQ(queryOne(clientDb, std::string("select count(*), field01 from ProductsTable "
+                                                 "where recordId = ") +
+                                         id),
+                  "1|x")
+            << id;
+        EXPECT_TRUE(
+            fake.log.contains(std::string("Product ") + id +
+                              " not replaced: its new record is too long or unfit to store"));
+    }
+    EXPECT_EQ(queryOne(clientDb, "select favFlag, sortOrder from ProductsTable where recordId = 6"),
+              "1|4");
+    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "4");
+}
+
+TEST_F(CatalogueUpdateTest, APageNamingAProductTwiceLeavesOneRowWithTheLastRecord) {
+    replies = {page("3", "[" + product(5, "first") + "," + product(9, "other") + "," +
+                             product(5, "second") + "]"),
+               page("3", "null")};
+    CatalogueUpdate update(platform, database, listener, url());
+    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    EXPECT_EQ(query(clientDb, "select field01 from ProductsTable where recordId = 5"),
+              std::vector<std::string>{"second"});
+    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "2");
+}
+
+TEST_F(CatalogueUpdateTest, ProgressIsSavedOnlyWhileRecordsAreOutstandingAndResumesThere) {
+    // Page 1 of 600 stored, then page 2 cannot be read: the run stops before page 2.
+    replies = {page("600", products(1, 250)), "<html>busy</html>"};
+    {
+        CatalogueUpdate update(platform, database, listener, url());
+        EXPECT_EQ(run(update), UpdateOutcome::Unreadable);
+        EXPECT_TRUE(fake.log.containsPrefix("JSON parsing failed: "));
+        EXPECT_EQ(update.batchCount(), 2);
+        EXPECT_TRUE(update.productIdsArray().empty());
+        EXPECT_TRUE(update.queueNameList().empty());
+        update.saveProgress(); // the list screen goes out of view
+    }
+    EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"), "500|");
+
+    replies = {page("600", products(251, 250)), page("600", products(501, 100)),
+               page("600", "null")};
+    CatalogueUpdate update(platform, database, listener, url());
+    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    EXPECT_EQ(seen[2].target, "/getUpdatedProducts.php?timestamp=&pageNo=2&records=250");
+    EXPECT_EQ(seen.back().target, "/getUpdatedProducts.php?timestamp=&pageNo=4&records=250");
+    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "600");
+    EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"),
+              "0|2018-01-01 00:00:00");
+    update.saveProgress(); // 4 x 250 is not below 600: nothing outstanding
+    EXPECT_EQ(queryOne(clientDb, "select rows from Timestamp"), "0");
+
+    // Stopped before the last page: nothing past it to resume from.
+    replies = {page("500", products(1, 250)), "not json"};
+    EXPECT_EQ(run(update), UpdateOutcome::Unreadable);
+    EXPECT_EQ(update.batchCount(), 2);
+    update.saveProgress();
+    EXPECT_EQ(queryOne(clientDb, "select rows from Timestamp"), "0");
+}
+
+TEST_F(CatalogueUpdateTest, AnUploadFailureThatCancelsTheWaitingPageEndsTheRunInsteadOfHanging) {
+    CatalogueUpdate update(platform, database, listener, url());
+    // Four uploads take every connection; the page request has to wait behind them.
+    update.createCsvForUpload({"900000001|Fail|Hof|2|1|1|1|1|1|g|"});
+    for (int i = 2; i <= 4; ++i)
+        update.createCsvForUpload({"90000000" + std::to_string(i) + "|Brot|Hof|2|1|1|1|1|1|g|"});
+    ASSERT_TRUE(waitForUploads(4));
+    update.update();
+    fake.dispatcher.advance(0.2);
+    ASSERT_EQ(update.state(), CatalogueUpdate::State::Requesting);
+
+    releaseUploads(false);
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); }));
+    EXPECT_EQ(listener.outcome, UpdateOutcome::Interrupted);
+    EXPECT_TRUE(fake.log.contains("requestFailed"));
+    ASSERT_EQ(fake.alerts.shown().size(), 1u);
+    EXPECT_EQ(fake.alerts.shown()[0].message, interruptedMessage);
+    EXPECT_TRUE(listener.refreshEnabled);
+    EXPECT_FALSE(listener.progressShown);
+    {
+        std::lock_guard lock(mutex);
+        EXPECT_TRUE(seen.empty()); // the page request was never sent
+    }
+
+    releaseUploads(true);
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update.upload().pendingUploads() == 0; }));
+    EXPECT_EQ(fake.alerts.shown().size(), 1u);
 }
