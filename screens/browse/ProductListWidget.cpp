@@ -270,7 +270,7 @@ void ProductListWidget::listChanged() {
     const int place = table_->verticalScrollBar()->value();
     showingSearchRows_ = model_->rowsAreSearchRecords();
     tableModel_->reload();
-    table_->expandAll();
+    table_->expandToDepth(0); // the sections only: leaves never need expanding
     if (keepPlace)
         table_->verticalScrollBar()->setValue(place);
     else
