@@ -162,10 +162,18 @@ void ProductListVC::filterResults(const std::string& pattern, bool searchBtnClic
     }
     searchArray_.clear();
     if (catalogueCount() == 0) {
-        platform_.alerts.show({"",
-                               "Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst die "
-                               "aktuellen Daten herunter.",
-                               {"OK"}});
+        // Typing with live search on would stack one of these per keystroke.
+        if (!noDataAlertOpen_) {
+            noDataAlertOpen_ = true;
+            std::weak_ptr<int> alive = alive_;
+            platform_.alerts.show({"",
+                                   "Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst "
+                                   "die aktuellen Daten herunter.",
+                                   {"OK"}},
+                                  [this, alive](int) {
+                                      if (alive.lock()) noDataAlertOpen_ = false;
+                                  });
+        }
     } else {
         search_ = pattern != "%";
         // Typing faster than the store answers: only the newest pattern is looked up.

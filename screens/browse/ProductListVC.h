@@ -130,6 +130,7 @@ protected:
 
 private:
     long searchSequence_ = 0;
+    bool noDataAlertOpen_ = false;
 };
 
 } // namespace tolvane

@@ -90,6 +90,16 @@ TEST_F(SearchVCTest, EmptyCatalogueHidesTheTableAndRefusesToSearch) {
               "herunter.");
     EXPECT_EQ(fake.alerts.firstPending().buttons, Texts{"OK"});
     EXPECT_EQ(fake.dispatcher.runPending(), 0); // nothing was searched
+
+    // Live typing does not stack a second message on the open one.
+    catalogue.setSettings("YES", "YES");
+    s.viewWillAppear();
+    s.textDidChange("B");
+    s.textDidChange("Br");
+    EXPECT_EQ(fake.alerts.shown().size(), 1u);
+    fake.alerts.answer(0);
+    s.textDidChange("Bro");
+    EXPECT_EQ(fake.alerts.shown().size(), 2u);
 }
 
 TEST_F(SearchVCTest, ButtonSearchShowsSearchRowsWithoutIndexAndLogsThePattern) {
