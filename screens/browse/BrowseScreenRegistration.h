@@ -13,23 +13,24 @@
 
 namespace tolvane {
 
-inline LandscapeHooks landscapeHooks(Tolvane_AppDelegate& delegate) {
+inline DetailHost detailHost(Tolvane_AppDelegate& delegate) {
     Tolvane_AppDelegate* d = &delegate; // lives as long as the process
     return {
         [d](const std::vector<std::string>& details, int o) { d->showLandscapeView(details, o); },
         [d] { d->nextView(); },
-        [d](const std::vector<std::string>& details, int o) { d->showInfoView(details, o); }};
+        [d](const std::vector<std::string>& details, int o) { d->showInfoView(details, o); },
+        delegate.context().devicePreferred};
 }
 
 inline void registerBrowseScreens(ScreenFactory& factory) {
     factory.setRoot(0, [](ScreenContext& c) -> std::shared_ptr<Screen> {
         return std::make_shared<SearchVC>(c.platform, c.delegate.getDBObj(), c.navigation,
-                                          landscapeHooks(c.delegate),
+                                          detailHost(c.delegate),
                                           c.delegate.serverUrl().toStdString());
     });
     factory.setRoot(2, [](ScreenContext& c) -> std::shared_ptr<Screen> {
         return std::make_shared<CategoryVC>(c.platform, c.delegate.getDBObj(), c.navigation,
-                                            landscapeHooks(c.delegate));
+                                            detailHost(c.delegate));
     });
     factory.registerWidget("SearchVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
         return new SearchWidget(std::static_pointer_cast<SearchVC>(s), c.platform.strings);
@@ -54,7 +55,7 @@ inline void registerBrowseScreens(ScreenFactory& factory) {
     factory.setLandscape(
         [](const std::vector<std::string>& details, int orientation, ScreenContext& c) -> QWidget* {
             auto model = std::make_shared<ProductDetailsLandscapeVC>(
-                c.platform, c.delegate.getDBObj(), orientation, landscapeHooks(c.delegate));
+                c.platform, c.delegate.getDBObj(), orientation, detailHost(c.delegate));
             model->viewDidLoad();
             model->drawData(details);
             auto* widget = new ProductDetailsLandscapeWidget(model, c.platform.strings);

@@ -7,7 +7,7 @@
 namespace tolvane {
 
 CategoryVC::CategoryVC(Platform platform, Database& shared, Navigation& navigation,
-                       LandscapeHooks landscape)
+                       DetailHost landscape)
     : platform_(platform), shared_(shared), navigation_(navigation),
       landscape_(std::move(landscape)),
       db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)) {}

@@ -4,7 +4,7 @@
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
-#include "screens/detail/LandscapeHooks.h"
+#include "screens/detail/DetailHost.h"
 
 #include <memory>
 #include <string>
@@ -23,7 +23,7 @@ public:
 class CategoryVC : public Screen {
 public:
     CategoryVC(Platform platform, Database& shared, Navigation& navigation,
-               LandscapeHooks landscape = {});
+               DetailHost landscape = {});
     ~CategoryVC() override;
 
     std::string screenName() const override { return "CategoryVC"; }
@@ -53,7 +53,7 @@ private:
     Platform platform_;
     Database& shared_;
     Navigation& navigation_;
-    LandscapeHooks landscape_;
+    DetailHost landscape_;
     std::unique_ptr<Database> db_;
     CategoryListener* listener_ = nullptr;
     std::vector<Category> categories_;

@@ -8,7 +8,7 @@ namespace tolvane {
 
 ProductsForCategoriesVC::ProductsForCategoriesVC(Platform platform, Database& shared,
                                                  Navigation& navigation, std::string categoryId,
-                                                 std::string myTitle, LandscapeHooks landscape)
+                                                 std::string myTitle, DetailHost landscape)
     : ProductListVC(platform, shared), navigation_(navigation), categoryId_(std::move(categoryId)),
       myTitle_(std::move(myTitle)), landscape_(std::move(landscape)) {}
 

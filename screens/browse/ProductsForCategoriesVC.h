@@ -2,15 +2,14 @@
 #pragma once
 
 #include "screens/browse/ProductListVC.h"
-#include "screens/detail/LandscapeHooks.h"
+#include "screens/detail/DetailHost.h"
 
 namespace tolvane {
 
 class ProductsForCategoriesVC : public ProductListVC {
 public:
     ProductsForCategoriesVC(Platform platform, Database& shared, Navigation& navigation,
-                            std::string categoryId, std::string myTitle,
-                            LandscapeHooks landscape = {});
+                            std::string categoryId, std::string myTitle, DetailHost landscape = {});
 
     std::string screenName() const override { return "ProductsForCategoriesVC"; }
     const std::string& categoryId() const { return categoryId_; }
@@ -35,7 +34,7 @@ private:
     Navigation& navigation_;
     std::string categoryId_;
     std::string myTitle_;
-    LandscapeHooks landscape_;
+    DetailHost landscape_;
     bool loaded_ = false;
 };
 

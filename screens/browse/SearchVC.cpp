@@ -9,7 +9,7 @@
 namespace tolvane {
 
 SearchVC::SearchVC(Platform platform, Database& shared, Navigation& navigation,
-                   LandscapeHooks landscape, std::string serverBase)
+                   DetailHost landscape, std::string serverBase)
     : ProductListVC(platform, shared), navigation_(navigation), landscape_(std::move(landscape)),
       serverBase_(std::move(serverBase)) {}
 

@@ -4,7 +4,7 @@
 
 #include "platform/Keys.h"
 #include "screens/browse/ProductListVC.h"
-#include "screens/detail/LandscapeHooks.h"
+#include "screens/detail/DetailHost.h"
 
 #include <memory>
 
@@ -15,8 +15,8 @@ class CatalogueUpdateRunner;
 class SearchVC : public ProductListVC {
 public:
     // serverBase: the product server's address; empty for the configured one.
-    SearchVC(Platform platform, Database& shared, Navigation& navigation,
-             LandscapeHooks landscape = {}, std::string serverBase = {});
+    SearchVC(Platform platform, Database& shared, Navigation& navigation, DetailHost landscape = {},
+             std::string serverBase = {});
     ~SearchVC() override;
 
     std::string screenName() const override { return "SearchVC"; }
@@ -70,7 +70,7 @@ private:
     void showStartupPrompt();
 
     Navigation& navigation_;
-    LandscapeHooks landscape_;
+    DetailHost landscape_;
     std::string serverBase_;
     std::unique_ptr<CatalogueUpdateRunner> runner_;
     bool loaded_ = false;

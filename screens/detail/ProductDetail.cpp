@@ -11,8 +11,10 @@ namespace tolvane {
 namespace {
 
 // The pictures exist for these languages; anything else shows the English one.
-std::string interfaceLanguage(const UserDefaults& defaults) {
-    const auto languages = defaults.listForKey("AppleLanguages");
+std::string interfaceLanguage(const UserDefaults& defaults,
+                              const std::vector<std::string>& devicePreferred) {
+    auto languages = defaults.listForKey("AppleLanguages");
+    if (languages.empty()) languages = devicePreferred;
     if (languages.empty()) return "en";
     const std::string code = languages.front().substr(0, 2);
     for (const char* known : {"de", "en", "es", "fr", "it", "ru"})
@@ -22,15 +24,15 @@ std::string interfaceLanguage(const UserDefaults& defaults) {
 
 } // namespace
 
-ProductDetail::ProductDetail(Platform platform, Database& shared, LandscapeHooks landscape)
-    : platform_(platform), shared_(shared), landscape_(std::move(landscape)),
-      language_(interfaceLanguage(platform.defaults)) {}
+ProductDetail::ProductDetail(Platform platform, Database& shared, DetailHost landscape)
+    : platform_(platform), shared_(shared), host_(std::move(landscape)),
+      language_(interfaceLanguage(platform.defaults, host_.devicePreferredLanguages)) {}
 
 ProductDetail::~ProductDetail() = default;
 
 void ProductDetail::viewDidLoad() {
     platform_.log.write("Product Detail -Screen");
-    language_ = interfaceLanguage(platform_.defaults);
+    language_ = interfaceLanguage(platform_.defaults, host_.devicePreferredLanguages);
 }
 
 void ProductDetail::drawData(const std::vector<std::string>& details) {
@@ -138,8 +140,8 @@ void ProductDetail::editButton() {
 }
 
 void ProductDetail::receivedRotate(int orientation) {
-    if ((orientation == 3 || orientation == 4) && landscape_.showLandscapeView)
-        landscape_.showLandscapeView(detailsArr_, orientation);
+    if ((orientation == 3 || orientation == 4) && host_.showLandscapeView)
+        host_.showLandscapeView(detailsArr_, orientation);
 }
 
 void ProductDetail::viewWillDisappear() {

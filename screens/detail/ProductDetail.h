@@ -6,7 +6,7 @@
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
-#include "screens/detail/LandscapeHooks.h"
+#include "screens/detail/DetailHost.h"
 
 #include <memory>
 #include <string>
@@ -30,7 +30,7 @@ struct DetailRow {
 
 class ProductDetail : public Screen {
 public:
-    ProductDetail(Platform platform, Database& shared, LandscapeHooks landscape = {});
+    ProductDetail(Platform platform, Database& shared, DetailHost landscape = {});
     ~ProductDetail() override;
 
     std::string screenName() const override { return "ProductDetail"; }
@@ -82,7 +82,7 @@ private:
 
     Platform platform_;
     Database& shared_;
-    LandscapeHooks landscape_;
+    DetailHost host_;
     std::unique_ptr<Database> db_;
     ProductDetailListener* listener_ = nullptr;
 

@@ -6,7 +6,7 @@
 namespace tolvane {
 
 ProductDetailsLandscapeVC::ProductDetailsLandscapeVC(Platform platform, Database& shared,
-                                                     int orientation, LandscapeHooks hooks)
+                                                     int orientation, DetailHost hooks)
     : platform_(platform), shared_(shared), orientation_(orientation), hooks_(std::move(hooks)) {}
 
 ProductDetailsLandscapeVC::~ProductDetailsLandscapeVC() = default;

@@ -6,7 +6,7 @@
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
-#include "screens/detail/LandscapeHooks.h"
+#include "screens/detail/DetailHost.h"
 
 #include <memory>
 #include <string>
@@ -27,7 +27,7 @@ public:
 class ProductDetailsLandscapeVC : public Screen {
 public:
     ProductDetailsLandscapeVC(Platform platform, Database& shared, int orientation,
-                              LandscapeHooks hooks = {});
+                              DetailHost hooks = {});
     ~ProductDetailsLandscapeVC() override;
 
     std::string screenName() const override { return "ProductDetailsLandscapeVC"; }
@@ -77,7 +77,7 @@ private:
     Platform platform_;
     Database& shared_;
     int orientation_;
-    LandscapeHooks hooks_;
+    DetailHost hooks_;
     LandscapeListener* listener_ = nullptr;
 
     std::vector<std::string> detailsArr_;

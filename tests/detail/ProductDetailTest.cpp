@@ -53,7 +53,7 @@ protected:
     FakePlatform fake;
     TestCatalogue catalogue;
     Database shared{catalogue.path(), fake.log};
-    LandscapeHooks hooks;
+    DetailHost hooks;
 };
 
 } // namespace
@@ -122,7 +122,13 @@ TEST_F(ProductDetailTest, OneProductCategoryShowsNoTopPictures) {
         EXPECT_EQ(d->row(row).picture.find("_top"), std::string::npos) << row;
 }
 
-TEST_F(ProductDetailTest, UnknownLanguageFallsBackToTheEnglishNeutralPicture) {
+TEST_F(ProductDetailTest, NeutralPictureFollowsTheInterfaceLanguage) {
+    // Nothing stored: the device's own list decides.
+    fake.defaults.remove("AppleLanguages");
+    hooks.devicePreferredLanguages = {"it", "de"};
+    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_it");
+    hooks.devicePreferredLanguages = {};
+    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_en");
     fake.defaults.setList("AppleLanguages", {"ja"});
     EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_en");
 }

@@ -25,7 +25,7 @@ protected:
     FakePlatform fake;
     TestCatalogue catalogue;
     Database shared{catalogue.path(), fake.log};
-    LandscapeHooks hooks;
+    DetailHost hooks;
 };
 
 const std::string kChips = "Chips|1|Zweifel|4|0|20|5|1|1.5|500|g|150";

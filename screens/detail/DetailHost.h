@@ -1,4 +1,5 @@
-// How the detail screens reach the application delegate's landscape switching.
+// What the detail screens need from the application: the landscape switching of its delegate
+// and the device's own language list.
 #pragma once
 
 #include <functional>
@@ -7,13 +8,15 @@
 
 namespace tolvane {
 
-struct LandscapeHooks {
+struct DetailHost {
     // The device turned to landscape (orientation 3 or 4) while a product is shown.
     std::function<void(const std::vector<std::string>& details, int orientation)> showLandscapeView;
     // Back to the tabs when the device is upright again.
     std::function<void()> nextView;
     // The GDA information page over the calculator.
     std::function<void(const std::vector<std::string>& details, int orientation)> showInfoView;
+    // The device's preferred languages, for when no list is stored under "AppleLanguages".
+    std::vector<std::string> devicePreferredLanguages;
 };
 
 } // namespace tolvane
