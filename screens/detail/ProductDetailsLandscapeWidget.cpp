@@ -1,5 +1,7 @@
 #include "ProductDetailsLandscapeWidget.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -168,7 +170,9 @@ void ProductDetailsLandscapeWidget::mouseReleaseEvent(QMouseEvent*) {
 bool ProductDetailsLandscapeWidget::eventFilter(QObject* watched, QEvent* event) {
     if (watched == portion_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        const QString typed = key->text();
+        // A paste inserts like typing does.
+        const QString typed =
+            key->matches(QKeySequence::Paste) ? QGuiApplication::clipboard()->text() : key->text();
         const bool inserts = !typed.isEmpty() && typed.at(0).isPrint();
         if (inserts &&
             !model_->shouldChangeCharacters(
