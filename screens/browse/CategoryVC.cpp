@@ -6,10 +6,8 @@
 
 namespace tolvane {
 
-CategoryVC::CategoryVC(Platform platform, Database& shared, Navigation& navigation,
-                       DetailHost landscape)
-    : platform_(platform), shared_(shared), navigation_(navigation),
-      landscape_(std::move(landscape)),
+CategoryVC::CategoryVC(Platform platform, Database& shared, Navigation& navigation, DetailHost host)
+    : platform_(platform), shared_(shared), navigation_(navigation), host_(std::move(host)),
       db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)) {}
 
 CategoryVC::~CategoryVC() = default;
@@ -41,7 +39,7 @@ void CategoryVC::didSelectRow(int row) {
     const Category& category = categories_[static_cast<std::size_t>(row)];
     platform_.analytics.logEvent("Category Selected", {{"Categories Screen", category.name}});
     auto products = std::make_shared<ProductsForCategoriesVC>(
-        platform_, shared_, navigation_, category.recordId, rowTitle(row), landscape_);
+        platform_, shared_, navigation_, category.recordId, rowTitle(row), host_);
     navigation_.push(products, backTitleKey());
 }
 

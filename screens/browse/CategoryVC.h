@@ -22,8 +22,7 @@ public:
 
 class CategoryVC : public Screen {
 public:
-    CategoryVC(Platform platform, Database& shared, Navigation& navigation,
-               DetailHost landscape = {});
+    CategoryVC(Platform platform, Database& shared, Navigation& navigation, DetailHost host = {});
     ~CategoryVC() override;
 
     std::string screenName() const override { return "CategoryVC"; }
@@ -53,7 +52,7 @@ private:
     Platform platform_;
     Database& shared_;
     Navigation& navigation_;
-    DetailHost landscape_;
+    DetailHost host_;
     std::unique_ptr<Database> db_;
     CategoryListener* listener_ = nullptr;
     std::vector<Category> categories_;

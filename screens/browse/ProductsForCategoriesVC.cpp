@@ -8,9 +8,9 @@ namespace tolvane {
 
 ProductsForCategoriesVC::ProductsForCategoriesVC(Platform platform, Database& shared,
                                                  Navigation& navigation, std::string categoryId,
-                                                 std::string myTitle, DetailHost landscape)
+                                                 std::string myTitle, DetailHost host)
     : ProductListVC(platform, shared), navigation_(navigation), categoryId_(std::move(categoryId)),
-      myTitle_(std::move(myTitle)), landscape_(std::move(landscape)) {}
+      myTitle_(std::move(myTitle)), host_(std::move(host)) {}
 
 void ProductsForCategoriesVC::viewDidLoad() {
     if (loaded_) return;
@@ -50,7 +50,7 @@ void ProductsForCategoriesVC::didSelectRow(int section, int row) {
         platform_.log.write("Product " + productId + " not found");
         return;
     }
-    auto detail = std::make_shared<ProductDetail>(platform_, shared_, landscape_);
+    auto detail = std::make_shared<ProductDetail>(platform_, shared_, host_);
     detail->setFromScreen("ProductsForCategory");
     detail->drawData(details);
     navigation_.push(detail, key("Zurück"));

@@ -9,7 +9,7 @@ namespace tolvane {
 class ProductsForCategoriesVC : public ProductListVC {
 public:
     ProductsForCategoriesVC(Platform platform, Database& shared, Navigation& navigation,
-                            std::string categoryId, std::string myTitle, DetailHost landscape = {});
+                            std::string categoryId, std::string myTitle, DetailHost host = {});
 
     std::string screenName() const override { return "ProductsForCategoriesVC"; }
     const std::string& categoryId() const { return categoryId_; }
@@ -34,7 +34,7 @@ private:
     Navigation& navigation_;
     std::string categoryId_;
     std::string myTitle_;
-    DetailHost landscape_;
+    DetailHost host_;
     bool loaded_ = false;
 };
 

@@ -8,9 +8,9 @@
 
 namespace tolvane {
 
-SearchVC::SearchVC(Platform platform, Database& shared, Navigation& navigation,
-                   DetailHost landscape, std::string serverBase)
-    : ProductListVC(platform, shared), navigation_(navigation), landscape_(std::move(landscape)),
+SearchVC::SearchVC(Platform platform, Database& shared, Navigation& navigation, DetailHost host,
+                   std::string serverBase)
+    : ProductListVC(platform, shared), navigation_(navigation), host_(std::move(host)),
       serverBase_(std::move(serverBase)) {}
 
 // The runner goes before the screen it reports to.
@@ -118,7 +118,7 @@ void SearchVC::didSelectRow(int section, int row) {
         platform_.log.write("Product " + productId + " not found");
         return;
     }
-    auto detail = std::make_shared<ProductDetail>(platform_, shared_, landscape_);
+    auto detail = std::make_shared<ProductDetail>(platform_, shared_, host_);
     detail->setFromScreen("Search");
     detail->drawData(details);
     navigation_.push(detail, key("Suche"));

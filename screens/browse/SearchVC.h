@@ -15,7 +15,7 @@ class CatalogueUpdateRunner;
 class SearchVC : public ProductListVC {
 public:
     // serverBase: the product server's address; empty for the configured one.
-    SearchVC(Platform platform, Database& shared, Navigation& navigation, DetailHost landscape = {},
+    SearchVC(Platform platform, Database& shared, Navigation& navigation, DetailHost host = {},
              std::string serverBase = {});
     ~SearchVC() override;
 
@@ -70,7 +70,7 @@ private:
     void showStartupPrompt();
 
     Navigation& navigation_;
-    DetailHost landscape_;
+    DetailHost host_;
     std::string serverBase_;
     std::unique_ptr<CatalogueUpdateRunner> runner_;
     bool loaded_ = false;

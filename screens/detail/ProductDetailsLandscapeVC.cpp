@@ -6,8 +6,8 @@
 namespace tolvane {
 
 ProductDetailsLandscapeVC::ProductDetailsLandscapeVC(Platform platform, Database& shared,
-                                                     int orientation, DetailHost hooks)
-    : platform_(platform), shared_(shared), orientation_(orientation), hooks_(std::move(hooks)) {}
+                                                     int orientation, DetailHost host)
+    : platform_(platform), shared_(shared), orientation_(orientation), host_(std::move(host)) {}
 
 ProductDetailsLandscapeVC::~ProductDetailsLandscapeVC() = default;
 
@@ -97,12 +97,12 @@ void ProductDetailsLandscapeVC::touchesEnded() {
 
 void ProductDetailsLandscapeVC::showInfoView() {
     if (listener_) listener_->closeKeyboard();
-    if (hooks_.showInfoView) hooks_.showInfoView(detailsArr_, orientation_);
+    if (host_.showInfoView) host_.showInfoView(detailsArr_, orientation_);
 }
 
 void ProductDetailsLandscapeVC::receivedRotate(int orientation) {
-    if (orientation == 1 && hooks_.nextView) {
-        hooks_.nextView();
+    if (orientation == 1 && host_.nextView) {
+        host_.nextView();
         return;
     }
     if (orientation == 3 || orientation == 4) orientation_ = orientation;

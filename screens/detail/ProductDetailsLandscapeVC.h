@@ -27,7 +27,7 @@ public:
 class ProductDetailsLandscapeVC : public Screen {
 public:
     ProductDetailsLandscapeVC(Platform platform, Database& shared, int orientation,
-                              DetailHost hooks = {});
+                              DetailHost host = {});
     ~ProductDetailsLandscapeVC() override;
 
     std::string screenName() const override { return "ProductDetailsLandscapeVC"; }
@@ -77,7 +77,7 @@ private:
     Platform platform_;
     Database& shared_;
     int orientation_;
-    DetailHost hooks_;
+    DetailHost host_;
     LandscapeListener* listener_ = nullptr;
 
     std::vector<std::string> detailsArr_;
