@@ -66,8 +66,8 @@ bool allDigits(const std::string& text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Whether the store's insert statement can carry the record: it is refused whole when it
-// grows past 1000 bytes or a value holds a zero byte.
+// Whether the store's insert statement (the one Database::insertIntoDatabase runs) can carry
+// the record: the store refuses it whole past 1000 bytes or when a value holds a zero byte.
 bool storable(const CatalogueUpdate::PageRecord& r) {
     constexpr std::size_t insertLimit = 1000;
     auto composed = composeSql("Insert into ProductsTable values ('','0', '%s', "
