@@ -29,6 +29,9 @@ public:
     // Fails when connecting, or waiting for the next bytes, takes longer (whole seconds).
     void setTimeOutSeconds(double seconds) { timeoutSeconds_ = seconds; }
     void setTag(RequestTag tag) { tag_ = tag; }
+    // HTTPS servers are then trusted only when certified by one of these (a PEM file), instead
+    // of the system's authorities. For a private server.
+    void setCertificateAuthorities(std::string pemFile) { caFile_ = std::move(pemFile); }
 
     const std::string& url() const { return url_; }
     RequestTag tag() const { return tag_; }
@@ -66,6 +69,7 @@ private:
     std::vector<std::pair<std::string, std::string>> fields_;
     std::string username_;
     std::string password_;
+    std::string caFile_;
     double timeoutSeconds_ = 10;
     RequestTag tag_ = RequestTag::None;
     std::atomic<bool> cancelled_{false};
