@@ -325,15 +325,12 @@ void CatalogueUpdate::callForInsert(PageJob job) {
             if (!inserted.insert(id).second) database_.deleteProductFromMainTable(record.back());
             std::vector<std::string> fields(record.begin(), record.begin() + fieldCount);
             database_.insertIntoDatabase("", fields, id);
+            // The captured favourite at index i is this very product. Its identifier is taken
+            // from the page, not cut out of the favourite's record string: a name holding "|"
+            // would shift the fields there and the flag would land nowhere.
             auto favourite = favouriteIndex_.find(id);
-            if (favourite != favouriteIndex_.end()) {
-                const int i = favourite->second;
-                std::vector<std::string> captured;
-                if (i < static_cast<int>(favoriteArray_.size()))
-                    captured = split(favoriteArray_[i]);
-                const std::string& favouriteId = captured.size() > 1 ? captured[1] : record.back();
-                database_.setFavorite(favouriteId, 1, decimal(i));
-            }
+            if (favourite != favouriteIndex_.end())
+                database_.setFavorite(record.back(), 1, decimal(favourite->second));
         }
         return true;
     });

@@ -322,3 +322,26 @@ TEST_F(CatalogueUpdateTest, AnUploadFailureThatCancelsTheWaitingPageEndsTheRunIn
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update.upload().pendingUploads() == 0; }));
     EXPECT_EQ(fake.alerts.shown().size(), 1u);
 }
+
+TEST_F(CatalogueUpdateTest, ARedeliveredFavouriteStaysOneWhateverItsNameHolds) {
+    std::vector<std::string> fields(24, "x");
+    fields[0] = "Käse | Brot";
+    fields[1] = "A|B|C";
+    database.insertIntoDatabase("", fields, 5);
+    insert(6, "2017-01-01 00:00:00");
+    database.setFavorite("6", 1, "9");
+    database.setFavorite("5", 1, "8");
+    auto ids = database.selectProductFavoriteIds();
+    ASSERT_EQ(ids.size(), 2u);
+    replies = {page("2", "[" + product(5, "Käse | Brot") + "," + product(6, "Brot") + "]"),
+               page("2", "null")};
+    CatalogueUpdate update(platform, database, listener, url());
+    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    // Each keeps its flag and takes its place among the captured favourites as its order.
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(
+            queryOne(clientDb,
+                     "select favFlag, sortOrder from ProductsTable where recordId = " + ids[i]),
+            "1|" + std::to_string(i))
+            << ids[i];
+}
