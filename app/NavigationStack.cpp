@@ -205,7 +205,7 @@ void NavigationStack::finishAnimation() {
 
 void NavigationStack::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    refreshBar();
+    layoutBar();
     for (auto& entry : entries_)
         if (entry.widget) entry.widget->setGeometry(contentRect());
 }
@@ -216,9 +216,24 @@ bool NavigationStack::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::WindowTitleChange:
         case QEvent::ActionAdded:
         case QEvent::ActionRemoved:
-        case QEvent::ActionChanged:
         case QEvent::DynamicPropertyChange:
             refreshBar();
+            break;
+        case QEvent::ActionChanged:
+            // The action is still telling its widgets, the bar buttons among them: adding
+            // a button now would change the list it walks. The buttons follow their action
+            // by themselves; only their arrangement is redone, once more after they have.
+            layoutBar();
+            if (!layoutPending_) {
+                layoutPending_ = true;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        layoutPending_ = false;
+                        layoutBar();
+                    },
+                    Qt::QueuedConnection);
+            }
             break;
         default:
             break;
@@ -239,8 +254,6 @@ void NavigationStack::refreshBar() {
         }
     }
     QWidget* top = topWidget();
-    title_->setText(top ? top->windowTitle() : QString());
-    bool hasLeft = false;
     if (top) {
         for (QAction* action : top->actions()) {
             const QString side = action->property("navigationBarSide").toString();
@@ -249,10 +262,24 @@ void NavigationStack::refreshBar() {
             button->setDefaultAction(action);
             button->setAutoRaise(true);
             button->setObjectName(side == "left" ? "leftBarButton" : "rightBarButton");
+            (side == "left" ? left_ : right_)->addWidget(button);
+        }
+    }
+    layoutBar();
+}
+
+void NavigationStack::layoutBar() {
+    QWidget* top = topWidget();
+    bool hasLeft = false;
+    for (auto* layout : {left_, right_}) {
+        for (int i = 0; i < layout->count(); ++i) {
+            auto* button = qobject_cast<QToolButton*>(layout->itemAt(i)->widget());
+            QAction* action = button ? button->defaultAction() : nullptr;
+            if (!action) continue;
             button->setToolButtonStyle(action->icon().isNull() ? Qt::ToolButtonTextOnly
                                                                : Qt::ToolButtonIconOnly);
-            (side == "left" ? left_ : right_)->addWidget(button);
-            hasLeft = hasLeft || side == "left";
+            button->setVisible(action->isVisible());
+            hasLeft = hasLeft || (layout == left_ && action->isVisible());
         }
     }
     const bool canGoBack =
@@ -276,7 +303,8 @@ void NavigationStack::refreshBar() {
     auto endWidth = [](QHBoxLayout* layout) {
         int sum = 0;
         for (int i = 0; i < layout->count(); ++i)
-            if (auto* w = layout->itemAt(i)->widget()) sum += w->sizeHint().width();
+            if (auto* w = layout->itemAt(i)->widget(); w && !w->isHidden())
+                sum += w->sizeHint().width();
         return sum;
     };
     const int leftWidth = (canGoBack ? back_->sizeHint().width() : 0) + endWidth(left_);

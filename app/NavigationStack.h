@@ -49,7 +49,10 @@ private:
         QPointer<QWidget> widget;
         std::string backTitleKey;
     };
+    // Rebuilds the bar buttons from the top widget's actions, then lays the bar out.
     void refreshBar();
+    // Button styles and visibility, back button and title, without new buttons.
+    void layoutBar();
     void finishAnimation();
     void slide(QWidget* incoming, QWidget* outgoing, bool forward, std::function<void()> done);
     QRect contentRect() const;
@@ -68,6 +71,7 @@ private:
     QWidget* content_;
     QPointer<QAbstractAnimation> animation_;
     std::function<void()> animationDone_;
+    bool layoutPending_ = false;
 };
 
 } // namespace tolvane

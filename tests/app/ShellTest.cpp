@@ -15,6 +15,7 @@
 #include "platform/BuildConfig.h"
 #include "store/Database.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -270,6 +271,53 @@ private slots:
             QTest::mouseClick(setup->liveSearchSwitch(), Qt::LeftButton);
         }
         QCOMPARE(settingsOf(documents_->path()), std::vector<std::string>{"NO|YES|YES"});
+    }
+
+    // Screens switch their bar buttons on and off as their content changes, also from the
+    // button's own handler.
+    void barButtonsFollowTheirActions() {
+        makeResources("'YES','YES','YES'");
+        Run run(documents_->path(), resources_->path(), {"en"});
+        auto* stack = run.tabs().stack(0);
+        stack->ensureRoot();
+        stack->push(std::make_shared<PlaceholderScreen>("Placeholder"));
+        QWidget* top = stack->topWidget();
+        QVERIFY(top);
+        // An icon-only refresh button whose handler switches it off, as a sync does.
+        auto* save = new QAction(QIcon(TOLVANE_PICTURES_DIR "/info.svg"), QString(), top);
+        save->setProperty("navigationBarSide", "right");
+        auto* edit = new QAction("Edit", top);
+        edit->setProperty("navigationBarSide", "left");
+        top->addAction(save);
+        top->addAction(edit);
+        auto button = [&](const char* name) { return stack->findChild<QToolButton*>(name); };
+        connect(save, &QAction::triggered, save, [save] { save->setEnabled(false); });
+        QTest::mouseClick(button("rightBarButton"), Qt::LeftButton);
+        QVERIFY(!button("rightBarButton")->isEnabled());
+        save->setEnabled(true);
+        QVERIFY(button("rightBarButton")->isEnabled());
+        save->setIcon(QIcon());
+        save->setText("Done");
+        QCOMPARE(button("rightBarButton")->text(), QString("Done"));
+        QTRY_COMPARE(button("rightBarButton")->toolButtonStyle(), Qt::ToolButtonTextOnly);
+        QVERIFY(button("rightBarButton"));
+        QVERIFY(button("leftBarButton"));
+        QVERIFY(!stack->backButton()->isVisible());
+
+        // A hidden left action gives the back button its place again.
+        edit->setVisible(false);
+        QVERIFY(button("leftBarButton")->isHidden());
+        QVERIFY(!stack->backButton()->isHidden());
+        edit->setVisible(true);
+        QVERIFY(!button("leftBarButton")->isHidden());
+        QVERIFY(stack->backButton()->isHidden());
+
+        // The handler drops its own action.
+        connect(edit, &QAction::triggered, top, [top, edit] { top->removeAction(edit); });
+        QTest::mouseClick(button("leftBarButton"), Qt::LeftButton);
+        auto* gone = button("leftBarButton"); // at most still waiting for its deletion
+        QVERIFY(!gone || gone->isHidden());
+        QVERIFY(!stack->backButton()->isHidden());
     }
 
     void landscapeSlotTurnsTheWindow() {
