@@ -1,5 +1,6 @@
 // Renders each screen of the application offscreen into PNG files, for the documentation.
-// Usage: tolvane-screenshots OUTDIR [LANG]   (run with QT_QPA_PLATFORM=offscreen)
+// Usage: tolvane-screenshots OUTDIR [LANG] [--server URL] [--only NAME,...] [--prefix P]
+// (run with QT_QPA_PLATFORM=offscreen). With --server the last shot is the update progress.
 #include "app/AppContext.h"
 #include "app/NavigationStack.h"
 #include "app/ScreenRegistry.h"
@@ -9,14 +10,26 @@
 #include "app/settings/LocalizationWidget.h"
 #include "app/settings/SetupWidget.h"
 #include "app/settings/TableRow.h"
+#include "screens/browse/CategoryWidget.h"
+#include "screens/browse/SearchWidget.h"
+#include "screens/detail/ProductDetailWidget.h"
+#include "screens/detail/ProductDetailsLandscapeWidget.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
 
 #include <iostream>
 
@@ -31,10 +44,32 @@ void settle() {
     }
 }
 
+// Runs the event loop until the condition holds or the time is up.
+bool waitFor(const std::function<bool()>& condition, int ms = 20000) {
+    QDeadlineTimer deadline(ms);
+    while (!condition()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
+}
+
 QMessageBox* openAlert() {
     for (auto* w : QApplication::topLevelWidgets())
         if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
     return nullptr;
+}
+
+// Answers the open alert with the button showing that text, else with its first button.
+void answer(const QString& text = {}) {
+    auto* box = openAlert();
+    if (!box) return;
+    QAbstractButton* chosen = box->buttons().front();
+    for (auto* button : box->buttons())
+        if (button->text() == text) chosen = button;
+    chosen->click();
+    settle();
 }
 
 // The window, with an open alert drawn over it as the user would see it.
@@ -55,16 +90,39 @@ QImage capture(QWidget* window) {
     return image;
 }
 
+// A product whose lights show green, yellow and red, one of them with the top star.
+bool showsEveryLight(const ProductDetail& detail) {
+    bool green = false, yellow = false, red = false, top = false;
+    for (int i = 0; i < detail.numberOfRows(); ++i) {
+        const std::string picture = detail.row(i).picture;
+        green = green || picture.rfind("ampel_green", 0) == 0;
+        yellow = yellow || picture.rfind("ampel_yellow", 0) == 0;
+        red = red || picture.rfind("ampel_red", 0) == 0;
+        top = top || picture.ends_with("_top");
+    }
+    return green && yellow && red && top;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::cerr << "usage: tolvane-screenshots OUTDIR [LANG]\n";
-        return 2;
-    }
-    const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    const QString lang = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString("de");
+    QCommandLineParser parser;
+    parser.addPositionalArgument("outdir", "Folder for the PNG files.");
+    parser.addPositionalArgument("lang", "Interface language (default de).");
+    QCommandLineOption serverOption("server", "Product server for the update shot.", "url");
+    QCommandLineOption onlyOption("only", "Comma-separated shot names to keep.", "names");
+    QCommandLineOption prefixOption("prefix", "Prefix of the file names.", "text");
+    parser.addOptions({serverOption, onlyOption, prefixOption});
+    parser.addHelpOption();
+    parser.process(app);
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) parser.showHelp(2);
+    const QString out = QDir(positional[0]).absolutePath();
+    const QString lang = positional.size() > 1 ? positional[1] : QString("de");
+    const QString server = parser.value(serverOption);
+    const QStringList only = parser.value(onlyOption).split(',', Qt::SkipEmptyParts);
+    const QString prefix = parser.value(prefixOption);
     QDir().mkpath(out);
     QTemporaryDir documents;
     NavigationStack::setAnimated(false);
@@ -74,6 +132,7 @@ int main(int argc, char** argv) {
     options.resourceDir = AppOptions::findResourceDir(QCoreApplication::applicationDirPath());
     options.defaultsFile = documents.filePath("defaults.ini");
     options.language = lang;
+    options.serverUrl = server;
     auto context = AppContext::create(options, std::make_unique<NullLog>(), {lang.toStdString()});
     context->urls = std::make_unique<FakeUrlOpener>();
     app.setStyleSheet(styleSheet());
@@ -82,36 +141,111 @@ int main(int argc, char** argv) {
     Tolvane_AppDelegate delegate(*context, factory);
     delegate.awakeFromNib();
     delegate.applicationDidFinishLaunching();
-    settle();
+    auto text = [&](const char* key) {
+        return QString::fromStdString(context->strings->text(key));
+    };
+    const QString later = text("Startmenü Später erinnern");
+    // The start-up sync prompt: not now.
+    waitFor([] { return openAlert() != nullptr; }, 5000);
+    answer(later);
 
     QWidget* window = delegate.window();
     TabShell& tabs = *delegate.tabBarVC();
     int count = 0;
     bool ok = true;
-    auto closeAlert = [] {
-        if (auto* box = openAlert()) box->buttons().front()->click();
-        settle();
-    };
-    // Alerts of other screens (start-up prompts) are answered; the settings hint is shown.
+    // Other screens' one-time hints are answered; the settings hint is shown.
     auto shot = [&](const QString& name) {
         settle();
+        ++count;
         if (!name.endsWith("hint"))
             while (openAlert())
-                closeAlert();
+                answer();
+        if (!only.isEmpty() && !only.contains(name)) return;
         const QString file =
-            QString("%1/%2-%3.png").arg(out).arg(++count, 2, 10, QChar('0')).arg(name);
+            QString("%1/%2%3-%4.png").arg(out, prefix).arg(count, 2, 10, QChar('0')).arg(name);
         ok = capture(window).save(file) && ok;
         std::cout << file.toStdString() << "\n";
     };
 
-    shot("search-tab");
+    auto* list = qobject_cast<SearchWidget*>(tabs.stack(0)->topWidget());
+    if (!list) return 1;
+    waitFor([&] { return list->tableModel()->rowCount() > 0; });
+    // Further down the alphabet most rows name their maker too.
+    const QModelIndex letter = list->tableModel()->index(1, 0);
+    if (list->tableModel()->rowCount(letter) > 0)
+        list->table()->scrollTo(list->tableModel()->index(0, 0, letter),
+                                QAbstractItemView::PositionAtTop);
+    shot("product-list");
+
+    list->searchField()->setFocus();
+    QTest::keyClicks(list->searchField(), "Schoko");
+    waitFor([&] { return list->tableModel()->rowCount() > 0; });
+    shot("search");
+
+    // Among the hits (or else the whole list), a product that shows every light.
+    auto findDetail = [&]() -> ProductDetailWidget* {
+        int tried = 0;
+        auto* model = list->tableModel();
+        for (int s = 0; s < model->rowCount() && tried < 600; ++s) {
+            const QModelIndex section = model->index(s, 0);
+            const int rows = model->rowCount(section);
+            for (int r = 0; r < rows && tried < 600; ++r, ++tried) {
+                list->chooseRow(s, r);
+                settle();
+                auto* detail = qobject_cast<ProductDetailWidget*>(tabs.stack(0)->topWidget());
+                if (detail && showsEveryLight(*detail->model())) return detail;
+                if (tabs.stack(0)->depth() > 1) tabs.stack(0)->pop();
+                settle();
+            }
+        }
+        return nullptr;
+    };
+    ProductDetailWidget* detail = findDetail();
+    if (!detail) {
+        list->cancelButton()->click();
+        settle();
+        detail = findDetail();
+    }
+    if (!detail) {
+        std::cerr << "no product with green, yellow and red lights and a star\n";
+        return 1;
+    }
+    shot("product-detail");
+
+    // Turned: the calculator for that product, with a typed portion, and its help page.
+    delegate.setDeviceOrientation(3);
+    auto* gda = qobject_cast<ProductDetailsLandscapeWidget*>(delegate.landscapeView());
+    if (gda) {
+        waitFor([&] { return gda->isVisible(); });
+        while (openAlert())
+            answer();
+        gda->portionField()->setFocus();
+        gda->portionField()->selectAll();
+        QTest::keyClicks(gda->portionField(), "150");
+        QTest::keyClick(gda->portionField(), Qt::Key_Return);
+        shot("gda-calculator-landscape");
+        delegate.showInfoView({}, 3);
+        shot("gda-info-landscape");
+    }
+    delegate.setDeviceOrientation(1);
+    waitFor([&] { return !delegate.landscapeView(); });
+    tabs.stack(0)->pop();
+
+    tabs.setCurrentIndex(2);
+    auto* categories = qobject_cast<CategoryWidget*>(tabs.stack(2)->topWidget());
+    if (categories) {
+        waitFor([&] { return categories->tableModel()->rowCount() > 3; });
+        shot("categories");
+        emit categories->table()->clicked(categories->tableModel()->index(3, 0));
+        shot("category-products");
+        tabs.stack(2)->pop();
+    }
+
     tabs.setCurrentIndex(1);
     shot("menu-list-tab");
-    tabs.setCurrentIndex(2);
-    shot("categories-tab");
     tabs.setCurrentIndex(3);
     shot("setup-hint");
-    closeAlert();
+    answer();
     shot("setup");
 
     auto* stack = tabs.stack(3);
@@ -137,13 +271,23 @@ int main(int argc, char** argv) {
     shot("own-products-placeholder");
     stack->pop();
 
-    delegate.showLandscapeView({"Apfelmus|1|Migros|2|0|0.1|0|12|0|60|g|250"}, 3);
-    settle();
-    closeAlert();
-    shot("landscape");
-    delegate.showInfoView({}, 3);
-    shot("gda-info-landscape");
-    delegate.nextView();
-    shot("back-to-portrait");
+    // The update, as far as its progress panel: from the given server, a page at a time.
+    if (!server.isEmpty() && (only.isEmpty() || only.contains("update-progress"))) {
+        tabs.setCurrentIndex(0);
+        settle();
+        if (list->refreshAction()->isEnabled()) list->refreshAction()->trigger();
+        settle();
+        // A question before the run starts is answered with its go-ahead.
+        if (openAlert()) answer(text("Sync starten"));
+        const bool shown = waitFor(
+            [&] {
+                return list->progressPanel()->isVisible() &&
+                       list->progressLabel()->text().contains('/');
+            },
+            60000);
+        if (!shown) std::cerr << "the update's progress did not show\n";
+        shot("update-progress");
+        ok = ok && shown;
+    }
     return ok ? 0 : 1;
 }
