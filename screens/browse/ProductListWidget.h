@@ -26,6 +26,9 @@ public:
     explicit ProductSectionModel(const ProductListVC& list, QObject* parent = nullptr);
 
     void reload();
+    // Indexes the view keeps across changes; a handful (sections), never one per product, or
+    // tearing the view down takes seconds on a large catalogue.
+    int persistentIndexCount() const { return static_cast<int>(persistentIndexList().size()); }
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -96,6 +96,12 @@ QString rowName(QTreeView* table, int section, int row) {
     return m->index(row, 0, m->index(section, 0)).data().toString();
 }
 
+// The grey line under the name, as the row delegate draws it.
+QString rowMaker(QTreeView* table, int section, int row) {
+    auto* m = table->model();
+    return m->index(row, 0, m->index(section, 0)).data(ProductSectionModel::MakerRole).toString();
+}
+
 } // namespace
 
 class BrowseRoadsTest : public QObject {
@@ -172,11 +178,15 @@ private slots:
         auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
         QVERIFY(list);
         QTRY_COMPARE(list->sideIndex()->letters(), QStringList({"A", "B", "C"}));
+        QCOMPARE(rowMaker(list->table(), 1, 0), QString("Beck"));
+        QVERIFY(list->tableModel()->persistentIndexCount() <= list->tableModel()->rowCount());
 
         list->searchField()->setFocus();
         QTest::keyClicks(list->searchField(), "chi");
         QTRY_COMPARE(list->tableModel()->rowCount(), 1);
         QCOMPARE(rowName(list->table(), 0, 0), QString("Chips"));
+        // Search records carry the maker in another column.
+        QCOMPARE(rowMaker(list->table(), 0, 0), QString("Zweifel"));
         QVERIFY(list->sideIndex()->isHidden());
         grab(run, "search");
 
