@@ -28,8 +28,9 @@ public:
                                     .arg(QString::fromLatin1(CategoryVC::rowBackground(index.row()))
                                              .replace(".png", ".svg"));
         const QIcon background(picture);
+        // Stretched to the row: the picture is a band, its proportions do not matter.
         if (!background.isNull())
-            background.paint(p, r, Qt::AlignCenter, QIcon::Normal, QIcon::Off);
+            p->drawPixmap(r, background.pixmap(r.size()));
         else
             p->fillRect(r, index.row() % 2 ? QColor(0xe9, 0xec, 0xef) : Qt::white);
         if (option.state & QStyle::State_Selected) p->fillRect(r, QColor(35, 115, 90, 40));
