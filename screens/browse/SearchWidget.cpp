@@ -32,7 +32,10 @@ SearchWidget::SearchWidget(std::shared_ptr<SearchVC> model, const Strings& strin
     setObjectName("SearchWidget");
     setWindowTitle(qs(strings_.text(SearchVC::navigationTitleKey())));
 
-    refresh_ = makeRefreshAction(true);
+    refresh_ = new QAction(style()->standardIcon(QStyle::SP_BrowserReload), QString(), this);
+    refresh_->setObjectName("refreshButton");
+    refresh_->setProperty("navigationBarSide", "right");
+    connect(refresh_, &QAction::triggered, this, [this] { model_->update(); });
     addAction(refresh_);
 
     // Merging own products: a thin running bar with its label, under the search bar.
@@ -73,26 +76,9 @@ SearchWidget::SearchWidget(std::shared_ptr<SearchVC> model, const Strings& strin
 
 SearchWidget::~SearchWidget() = default;
 
-QAction* SearchWidget::makeRefreshAction(bool enabled) {
-    auto* action = new QAction(style()->standardIcon(QStyle::SP_BrowserReload), QString(), this);
-    action->setObjectName("refreshButton");
-    action->setProperty("navigationBarSide", "right");
-    action->setEnabled(enabled);
-    connect(action, &QAction::triggered, this, [this] { model_->update(); });
-    return action;
-}
-
 void SearchWidget::stateChanged() {
     ProductListWidget::stateChanged();
-    if (refresh_->isEnabled() != model_->refreshEnabled()) {
-        // A fresh action rather than a changed one: the navigation bar rebuilds its buttons
-        // while a changed action is still telling them, which it does not survive.
-        QAction* replaced = refresh_;
-        refresh_ = makeRefreshAction(model_->refreshEnabled());
-        removeAction(replaced);
-        addAction(refresh_);
-        replaced->deleteLater();
-    }
+    refresh_->setEnabled(model_->refreshEnabled());
     loading_->setVisible(model_->loadingIndicatorShown());
     panel_->setVisible(model_->progressShown());
     progressText_->setText(qs(model_->progressText()));

@@ -30,8 +30,6 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    QAction* makeRefreshAction(bool enabled);
-
     std::shared_ptr<SearchVC> model_;
     QAction* refresh_;
     QWidget* panel_;
