@@ -282,7 +282,7 @@ int main(int argc, char** argv) {
         const bool shown = waitFor(
             [&] {
                 return list->progressPanel()->isVisible() &&
-                       list->progressLabel()->text().contains('/');
+                       !list->progressLabel()->text().isEmpty();
             },
             60000);
         if (!shown) std::cerr << "the update's progress did not show\n";

@@ -838,5 +838,13 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
 &lt;p&gt;Drehen Sie das Gerät zurück ins Hochformat, um wieder die Nährwert-Ampel zu sehen.&lt;/p&gt;
 &lt;p&gt;Mehr zur Nährwertkennzeichnung: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;BLV – Nährwertdeklaration&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>%d von %d Produkten geladen</source>
+        <translation>%d von %d Produkten geladen</translation>
+    </message>
+    <message>
+        <source>Seite %d von %d</source>
+        <translation>Seite %d von %d</translation>
+    </message>
 </context>
 </TS>

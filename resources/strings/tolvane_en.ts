@@ -838,5 +838,13 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
 &lt;p&gt;Turn the device back upright to see the nutrition traffic lights again.&lt;/p&gt;
 &lt;p&gt;More about nutrition labelling: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;FSVO – nutrition declaration&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>%d von %d Produkten geladen</source>
+        <translation>%d of %d products loaded</translation>
+    </message>
+    <message>
+        <source>Seite %d von %d</source>
+        <translation>page %d of %d</translation>
+    </message>
 </context>
 </TS>

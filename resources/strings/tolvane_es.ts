@@ -838,5 +838,13 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
 &lt;p&gt;Vuelva a poner el dispositivo en vertical para ver de nuevo el semáforo nutricional.&lt;/p&gt;
 &lt;p&gt;Más sobre el etiquetado nutricional: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;OSAV – declaración nutricional&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>%d von %d Produkten geladen</source>
+        <translation>%d de %d productos cargados</translation>
+    </message>
+    <message>
+        <source>Seite %d von %d</source>
+        <translation>página %d de %d</translation>
+    </message>
 </context>
 </TS>

@@ -838,5 +838,13 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
 &lt;p&gt;Remettez l'appareil à la verticale pour revoir le feu nutritionnel.&lt;/p&gt;
 &lt;p&gt;En savoir plus sur l'étiquetage nutritionnel : &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;OSAV – déclaration nutritionnelle&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>%d von %d Produkten geladen</source>
+        <translation>%d produits chargés sur %d</translation>
+    </message>
+    <message>
+        <source>Seite %d von %d</source>
+        <translation>page %d sur %d</translation>
+    </message>
 </context>
 </TS>

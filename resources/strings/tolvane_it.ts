@@ -838,5 +838,13 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
 &lt;p&gt;Riporta il dispositivo in verticale per rivedere il semaforo nutrizionale.&lt;/p&gt;
 &lt;p&gt;Per saperne di più sull'etichettatura nutrizionale: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;USAV – dichiarazione nutrizionale&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>%d von %d Produkten geladen</source>
+        <translation>%d di %d prodotti caricati</translation>
+    </message>
+    <message>
+        <source>Seite %d von %d</source>
+        <translation>pagina %d di %d</translation>
+    </message>
 </context>
 </TS>

@@ -838,5 +838,13 @@
 &lt;p&gt;Верните устройство в вертикальное положение, чтобы снова увидеть пищевой светофор.&lt;/p&gt;
 &lt;p&gt;Подробнее о маркировке пищевой ценности: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;BLV — декларация пищевой ценности&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>%d von %d Produkten geladen</source>
+        <translation>Загружено %d из %d продуктов</translation>
+    </message>
+    <message>
+        <source>Seite %d von %d</source>
+        <translation>страница %d из %d</translation>
+    </message>
 </context>
 </TS>

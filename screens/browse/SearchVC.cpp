@@ -172,10 +172,30 @@ void SearchVC::progress(int storedProducts, int totalProducts, int page, int pag
     notifyState();
 }
 
+namespace {
+
+// Puts the numbers in place of the "%d"s of a keyed text, in order.
+std::string fillNumbers(std::string text, std::initializer_list<int> numbers) {
+    std::size_t at = 0;
+    for (int number : numbers) {
+        at = text.find("%d", at);
+        if (at == std::string::npos) break;
+        const std::string digits = formatInt(number);
+        text.replace(at, 2, digits);
+        at += digits.size();
+    }
+    return text;
+}
+
+} // namespace
+
 std::string SearchVC::progressText() const {
     if (stored_ < 0) return {};
-    std::string text = formatInt(stored_) + " / " + formatInt(total_);
-    if (pages_ > 0) text += " \xC2\xB7 " + formatInt(page_) + " / " + formatInt(pages_);
+    std::string text =
+        fillNumbers(platform_.strings.text("%d von %d Produkten geladen"), {stored_, total_});
+    // Two lines: the count, then the page.
+    if (pages_ > 0)
+        text += "\n" + fillNumbers(platform_.strings.text("Seite %d von %d"), {page_, pages_});
     return text;
 }
 

@@ -66,6 +66,7 @@ SearchWidget::SearchWidget(std::shared_ptr<SearchVC> model, const Strings& strin
     progressText_ = new QLabel(panel_);
     progressText_->setObjectName("progressText");
     progressText_->setAlignment(Qt::AlignCenter);
+    progressText_->setWordWrap(true);
     panelLayout->addWidget(progressText_);
     panel_->hide();
     mainLayout()->addWidget(panel_);

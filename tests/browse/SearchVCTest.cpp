@@ -302,7 +302,7 @@ TEST_F(SearchVCTest, UpdateEndsTheSearchShowsProgressAndRebuildsTheList) {
     catalogue.add({.id = 10, .name = "Quark"});
     s.progress(250, 1000, 1, 4);
     s.rebuildList();
-    EXPECT_EQ(s.progressText(), "250 / 1000 \xC2\xB7 1 / 4");
+    EXPECT_EQ(s.progressText(), "250 von 1000 Produkten geladen\nSeite 1 von 4");
     EXPECT_TRUE(s.progressShown());
     EXPECT_TRUE(s.spinnerRunning());
     EXPECT_FALSE(s.refreshEnabled());
