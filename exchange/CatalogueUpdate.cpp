@@ -1,5 +1,6 @@
 #include "exchange/CatalogueUpdate.h"
 
+#include "exchange/PageRecordKeys.h"
 #include "exchange/ReplyText.h"
 
 #include "platform/BuildConfig.h"
@@ -14,32 +15,6 @@ namespace tolvane {
 
 namespace {
 
-// The keys of a product object, in the column order of field01..field24, then the identifier.
-constexpr const char* pageKeys[] = {"Produktname",
-                                    "Hersteller",
-                                    "Kategorie",
-                                    "Ampel-Flagge",
-                                    "Hersteller-Info",
-                                    "Aufnahmedatum",
-                                    "Abendessen-Tauglich",
-                                    "Einheit",
-                                    "Energiewert in KJ",
-                                    "Energiewert in kcal",
-                                    "Kohlenhydrate",
-                                    "Zucker",
-                                    "Fett",
-                                    "ges. Fette",
-                                    "Salz / Natrium",
-                                    "Ballaststoffe",
-                                    "Eiweis",
-                                    "Transfettsauren",
-                                    "Starke",
-                                    "mehrwertige Alkohole",
-                                    "einfach ungesattigte Fettsauren",
-                                    "mehrfach ungesattigte Fettsauren",
-                                    "Cholesterin",
-                                    "GTIN",
-                                    "ID"};
 constexpr int fieldCount = 24;
 constexpr int dateField = 5;
 
@@ -202,10 +177,10 @@ void CatalogueUpdate::sendPage(int page, const std::string& timestamp) {
 }
 
 bool CatalogueUpdate::pageRecord(const JsonValue& product, PageRecord& record) {
-    record.assign(std::size(pageKeys), std::string());
+    record.assign(pageRecordKeys.size(), std::string());
     if (!product.is_object()) return false;
-    for (std::size_t i = 0; i < std::size(pageKeys); ++i) {
-        auto found = product.find(pageKeys[i]);
+    for (std::size_t i = 0; i < pageRecordKeys.size(); ++i) {
+        auto found = product.find(pageRecordKeys[i]);
         if (found != product.end()) record[i] = JsonParser::textOf(*found);
     }
     const std::string& id = record.back();

@@ -1,5 +1,7 @@
 #include "TestCatalogue.h"
 
+#include "exchange/PageRecordKeys.h"
+
 #include <sqlite3.h>
 
 #include <atomic>
@@ -29,32 +31,6 @@ INSERT INTO Timestamp VALUES ('0', NULL, '');
 CREATE TABLE Settings (LiveSuche, Lokalisierung, Metrisch);
 INSERT INTO Settings VALUES ('YES', 'YES', 'YES');
 )";
-
-const char* keys[] = {"Produktname",
-                      "Hersteller",
-                      "Kategorie",
-                      "Ampel-Flagge",
-                      "Hersteller-Info",
-                      "Aufnahmedatum",
-                      "Abendessen-Tauglich",
-                      "Einheit",
-                      "Energiewert in KJ",
-                      "Energiewert in kcal",
-                      "Kohlenhydrate",
-                      "Zucker",
-                      "Fett",
-                      "ges. Fette",
-                      "Salz / Natrium",
-                      "Ballaststoffe",
-                      "Eiweis",
-                      "Transfettsauren",
-                      "Starke",
-                      "mehrwertige Alkohole",
-                      "einfach ungesattigte Fettsauren",
-                      "mehrfach ungesattigte Fettsauren",
-                      "Cholesterin",
-                      "GTIN",
-                      "ID"};
 
 struct Connection {
     sqlite3* db = nullptr;
@@ -87,8 +63,8 @@ std::vector<std::string> productValues(const TsvProduct& p) {
 
 void writeTsv(const std::string& path, const std::vector<TsvProduct>& products) {
     std::ofstream out(path, std::ios::binary);
-    for (std::size_t i = 0; i < std::size(keys); ++i)
-        out << (i ? "\t" : "") << keys[i];
+    for (std::size_t i = 0; i < pageRecordKeys.size(); ++i)
+        out << (i ? "\t" : "") << pageRecordKeys[i];
     out << "\n";
     for (const auto& product : products) {
         auto values = productValues(product);
