@@ -12,7 +12,7 @@
 // QActions added to it with the property "navigationBarSide" = "left" or "right" become bar
 // buttons (icon and text of the action); the property "hidesBackButton" = true hides the back
 // button. Pictures load with QIcon("pictures:<name>.svg"); every other service is in
-// ScreenContext. Registrations live in app/ScreenRegistry.cpp.
+// ScreenContext. Each screen area registers in app/registration/ (see AreaScreens.h).
 #pragma once
 
 #include "platform/Navigation.h"

@@ -1,0 +1,35 @@
+// The product list (tab 0), the categories (tab 2) and the category's product list.
+#include "app/Tolvane_AppDelegate.h"
+#include "app/registration/AppDetailHost.h"
+#include "app/registration/AreaScreens.h"
+#include "screens/browse/CategoryWidget.h"
+#include "screens/browse/ProductsForCategoriesVC.h"
+#include "screens/browse/SearchWidget.h"
+
+namespace tolvane {
+
+void registerBrowseScreens(ScreenFactory& factory) {
+    factory.setRoot(0, [](ScreenContext& c) -> std::shared_ptr<Screen> {
+        return std::make_shared<SearchVC>(c.platform, c.delegate.getDBObj(), c.navigation,
+                                          detailHost(c.delegate),
+                                          c.delegate.serverUrl().toStdString());
+    });
+    factory.setRoot(2, [](ScreenContext& c) -> std::shared_ptr<Screen> {
+        return std::make_shared<CategoryVC>(c.platform, c.delegate.getDBObj(), c.navigation,
+                                            detailHost(c.delegate));
+    });
+    factory.registerWidget("SearchVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
+        return new SearchWidget(std::static_pointer_cast<SearchVC>(s), c.platform.strings);
+    });
+    factory.registerWidget(
+        "CategoryVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
+            return new CategoryWidget(std::static_pointer_cast<CategoryVC>(s), c.platform.strings);
+        });
+    factory.registerWidget(
+        "ProductsForCategoriesVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
+            return new ProductsForCategoriesWidget(
+                std::static_pointer_cast<ProductsForCategoriesVC>(s), c.platform.strings);
+        });
+}
+
+} // namespace tolvane
