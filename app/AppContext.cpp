@@ -2,8 +2,8 @@
 
 #include "app/platform/FileAnalytics.h"
 #include "app/platform/QtUrlOpener.h"
-#include "app/settings/LanguageRule.h"
 #include "platform/BuildConfig.h"
+#include "screens/settings/LanguageRule.h"
 
 #include <QDir>
 #include <QLocale>

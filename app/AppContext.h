@@ -3,13 +3,13 @@
 #pragma once
 
 #include "app/AppOptions.h"
-#include "app/Pictures.h"
 #include "app/platform/QtAlerts.h"
 #include "app/platform/QtDispatcher.h"
 #include "app/platform/QtStrings.h"
 #include "app/platform/QtUserDefaults.h"
-#include "app/settings/LinkRule.h"
 #include "platform/Platform.h"
+#include "screens/common/Pictures.h"
+#include "screens/settings/LinkRule.h"
 #include "store/StoreLocations.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "app/NavigationStack.h"
 
-#include "app/Pictures.h"
+#include "screens/common/Pictures.h"
 
 #include <QAction>
 #include <QEvent>

@@ -1,8 +1,8 @@
 #include "app/ScreenRegistry.h"
 
 #include "app/registration/AreaScreens.h"
-#include "app/settings/PlaceholderScreen.h"
 #include "platform/Keys.h"
+#include "screens/common/PlaceholderScreen.h"
 
 namespace tolvane {
 

@@ -7,13 +7,13 @@
 #include "app/StyleSheet.h"
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
-#include "app/settings/LocalizationWidget.h"
-#include "app/settings/SetupWidget.h"
-#include "app/settings/TableRow.h"
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/SearchWidget.h"
+#include "screens/common/TableRow.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
+#include "screens/settings/LocalizationWidget.h"
+#include "screens/settings/SetupWidget.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "app/TabShell.h"
 
-#include "app/Pictures.h"
+#include "screens/common/Pictures.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>

@@ -1,12 +1,12 @@
 #include "app/Tolvane_AppDelegate.h"
 
-#include "app/QtText.h"
 #include "app/TabShell.h"
-#include "app/settings/GDAInfoWidget.h"
-#include "app/settings/LanguageRule.h"
-#include "app/settings/RecordFields.h"
 #include "platform/BuildConfig.h"
 #include "platform/Keys.h"
+#include "screens/common/QtText.h"
+#include "screens/common/RecordFields.h"
+#include "screens/settings/GDAInfoWidget.h"
+#include "screens/settings/LanguageRule.h"
 #include "store/Migration.h"
 
 #include <QApplication>

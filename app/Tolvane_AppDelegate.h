@@ -12,7 +12,7 @@
 #include "app/AppContext.h"
 #include "app/ScreenFactory.h"
 #include "app/platform/RatingPrompt.h"
-#include "app/settings/LanguageChoice.h"
+#include "screens/settings/LanguageChoice.h"
 #include "store/Database.h"
 
 #include <QObject>

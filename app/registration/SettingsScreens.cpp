@@ -1,11 +1,11 @@
 // The settings tab (tab 3): options, the language screen and the help pages.
-#include "app/DatabaseSettingsStore.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/registration/AreaScreens.h"
-#include "app/settings/LocalizationWidget.h"
-#include "app/settings/PlaceholderWidget.h"
-#include "app/settings/SetupWidget.h"
-#include "app/settings/ShowInfoWidget.h"
+#include "screens/common/PlaceholderWidget.h"
+#include "screens/settings/DatabaseSettingsStore.h"
+#include "screens/settings/LocalizationWidget.h"
+#include "screens/settings/SetupWidget.h"
+#include "screens/settings/ShowInfoWidget.h"
 
 namespace tolvane {
 namespace {

@@ -2,11 +2,11 @@
 #include "app/AppContext.h"
 #include "app/AppOptions.h"
 #include "app/NavigationStack.h"
-#include "app/Pictures.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/platform/QtAlerts.h"
 #include "app/platform/QtDispatcher.h"
 #include "app/platform/QtUserDefaults.h"
+#include "screens/common/Pictures.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,0 +1,69 @@
+#include "screens/common/TableRow.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+
+namespace tolvane {
+
+TableRow::TableRow(const QString& text, QWidget* parent) : QFrame(parent) {
+    setObjectName("tableRow");
+    setAttribute(Qt::WA_StyledBackground);
+    setMinimumHeight(44);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(12, 0, 8, 0);
+    label_ = new QLabel(text, this);
+    label_->setObjectName("rowLabel");
+    layout->addWidget(label_, 1);
+    accessories_ = new QHBoxLayout;
+    accessories_->setSpacing(6);
+    layout->addLayout(accessories_);
+}
+
+void TableRow::addDisclosure() {
+    auto* sign = new QLabel(QStringLiteral("\u203A"), this);
+    sign->setObjectName("disclosure");
+    accessories_->addWidget(sign);
+}
+
+void TableRow::mousePressEvent(QMouseEvent* event) {
+    setProperty("pressed", true);
+    style()->unpolish(this);
+    style()->polish(this);
+    QFrame::mousePressEvent(event);
+}
+
+void TableRow::mouseReleaseEvent(QMouseEvent* event) {
+    setProperty("pressed", false);
+    style()->unpolish(this);
+    style()->polish(this);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QFrame::mouseReleaseEvent(event);
+}
+
+SwitchButton::SwitchButton(QWidget* parent) : QAbstractButton(parent) {
+    setCheckable(true);
+    setCursor(Qt::PointingHandCursor);
+    setFixedSize(sizeHint());
+}
+
+void SwitchButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF track = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const qreal radius = track.height() / 2;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(isChecked() ? QColor("#34c759") : QColor("#e3e5e8"));
+    painter.drawRoundedRect(track, radius, radius);
+    const qreal knob = track.height() - 4;
+    const qreal x = isChecked() ? track.right() - knob - 2 : track.left() + 2;
+    painter.setBrush(QColor(0, 0, 0, 40));
+    painter.drawEllipse(QRectF(x, track.top() + 3, knob, knob));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
+}
+
+} // namespace tolvane

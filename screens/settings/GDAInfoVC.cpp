@@ -1,0 +1,53 @@
+#include "screens/settings/GDAInfoVC.h"
+
+#include <numbers>
+#include <utility>
+
+namespace tolvane {
+namespace {
+
+double quarterTurn(int orientation) {
+    return orientation == 3 ? std::numbers::pi / 2 : -std::numbers::pi / 2;
+}
+
+} // namespace
+
+GDAInfoVC::GDAInfoVC(Platform platform, LinkTargets links, int orientation,
+                     std::function<void()> close)
+    : platform_(platform), links_(std::move(links)), orientation_(orientation),
+      rotation_(quarterTurn(orientation)), close_(std::move(close)) {}
+
+void GDAInfoVC::viewDidLoad() {
+    platform_.log.write("GDA-Screen");
+}
+
+void GDAInfoVC::viewWillAppear() {
+    rotation_ = quarterTurn(orientation_);
+    html_ = platform_.strings.text("GDAInfoText");
+}
+
+std::string GDAInfoVC::title() const {
+    return platform_.strings.text("GDA Info");
+}
+
+std::string GDAInfoVC::backButtonTitle() const {
+    return "  " + platform_.strings.text("Zurück");
+}
+
+void GDAInfoVC::deviceOrientationChanged(int orientation) {
+    if (orientation != 3 && orientation != 4) return;
+    orientation_ = orientation;
+    rotation_ = quarterTurn(orientation);
+}
+
+LinkAction GDAInfoVC::linkRequested(const std::string& url, bool tapped) {
+    auto action = classifyLink(url, tapped, links_);
+    if (action != LinkAction::Follow) platform_.urls.open(externalAddress(action, links_));
+    return action;
+}
+
+void GDAInfoVC::prevButtonClick() {
+    if (close_) close_();
+}
+
+} // namespace tolvane

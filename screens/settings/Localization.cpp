@@ -1,0 +1,51 @@
+#include "screens/settings/Localization.h"
+
+#include "platform/Keys.h"
+
+namespace tolvane {
+
+Localization::Localization(Platform platform, LanguageChoice& shell)
+    : platform_(platform), shell_(shell) {}
+
+const std::vector<std::string>& Localization::languagesArray() {
+    static const std::vector<std::string> labels{"Auto",      "Deutsch",  "English", "Español",
+                                                 "Française", "Italiano", "Pусский"};
+    return labels;
+}
+
+std::string Localization::languageCode(int row) {
+    static const char* const codes[] = {"", "de", "en", "es", "fr", "it", "ru"};
+    return row >= 0 && row < 7 ? codes[row] : "";
+}
+
+void Localization::viewWillAppear() {
+    changed();
+}
+
+bool Localization::isChecked(int row) const {
+    const auto& labels = languagesArray();
+    if (row < 0 || row >= int(labels.size())) return false;
+    return row == platform_.defaults.integerForKey("languageRow") ||
+           labels[row] == platform_.defaults.stringForKey("languageUsed");
+}
+
+void Localization::select(int row) {
+    const auto& labels = languagesArray();
+    if (row < 0 || row >= int(labels.size())) return;
+    shell_.languageRow = row;
+    platform_.defaults.setInteger("languageRow", row);
+    shell_.languageUsed = labels[row];
+    platform_.defaults.setString("languageUsed", labels[row]);
+    if (row == 0)
+        platform_.defaults.remove("AppleLanguages");
+    else
+        platform_.defaults.setList("AppleLanguages", {languageCode(row)});
+    changed();
+    platform_.defaults.synchronize();
+}
+
+void Localization::changed() {
+    if (onChanged) onChanged();
+}
+
+} // namespace tolvane

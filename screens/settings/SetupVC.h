@@ -1,0 +1,96 @@
+// The settings screen (root of the "Setup" tab): the three stored options, the screens
+// behind them, two help pages and the contact mail.
+#pragma once
+
+#include "platform/Keys.h"
+#include "platform/Navigation.h"
+#include "platform/Platform.h"
+#include "screens/settings/LanguageChoice.h"
+#include "screens/settings/LinkRule.h"
+#include "screens/settings/SettingsStore.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+struct SetupRow {
+    enum class Accessory { Disclosure, Switch, None };
+    const char* labelKey;
+    Accessory accessory;
+    int infoTag; // 0: no information button
+};
+
+struct SetupSection {
+    const char* headerKey;
+    std::vector<SetupRow> rows;
+};
+
+class SetupVC : public Screen {
+public:
+    struct Dependencies {
+        Platform platform;
+        Navigation& navigation;
+        // Opens a store on the shared file; called when the screen appears, released when it goes.
+        std::function<std::unique_ptr<SettingsStore>()> openStore;
+        LanguageChoice& languageChoice;
+        LinkTargets links;
+        // Screens behind rows 3 and 4; a placeholder when not set.
+        std::function<std::shared_ptr<Screen>()> makeManageProducts;
+        std::function<std::shared_ptr<Screen>()> makePersonalProfile;
+    };
+
+    explicit SetupVC(Dependencies dependencies);
+
+    std::string screenName() const override { return "SetupVC"; }
+
+    static const std::vector<SetupSection>& sections();
+    static const char* titleKey() { return key("Setup"); }
+    const Strings& strings() const { return deps_.platform.strings; }
+    static const char* infoPicture() { return "info.png"; }
+
+    void viewDidLoad();
+    void viewWillAppear();
+    void viewDidAppear();
+    void viewDidDisappear();
+
+    void didSelectRow(int section, int row);
+    void infoButtonTapped(int tag);
+    void liveSearchSwtchChanged();
+    void imperialUnitsSwtchChanged();
+    void localizationSwtchChanged();
+    void sendMail();
+
+    const std::string& liveSearchSwitchVal() const { return liveSearchSwitchVal_; }
+    const std::string& localizationSwitchVal() const { return localizationSwitchVal_; }
+    const std::string& imperialUnitsSwitchVal() const { return imperialUnitsSwitchVal_; }
+    bool liveSearchOn() const { return liveSearchSwitchVal_ == "YES"; }
+    bool metricUnitsOn() const { return imperialUnitsSwitchVal_ == "YES"; }
+    const std::string& caloriesValue() const { return calories_value_; }
+    const std::vector<std::string>& dataArray() const { return dataArray_; }
+    bool hasStore() const { return database_ != nullptr; }
+
+    std::function<void()> onChanged;
+
+private:
+    static std::string flipped(const std::string& value) { return value == "YES" ? "NO" : "YES"; }
+    void writeSettings();
+    void pushInfoPage(const std::string& title, const std::string& titleDisplay);
+    void changed();
+    SettingsStore* store();
+
+    Dependencies deps_;
+    std::unique_ptr<SettingsStore> database_;
+    std::string liveSearchSwitchVal_;
+    std::string localizationSwitchVal_;
+    std::string imperialUnitsSwitchVal_;
+    bool liveSearchSwitchValChanged_ = false;
+    bool localizationSwitchValChanged_ = false;
+    bool imperialUnitsSwitchValChanged_ = false;
+    std::vector<std::string> dataArray_;
+    std::string calories_value_;
+};
+
+} // namespace tolvane

@@ -1,0 +1,164 @@
+#include "screens/settings/SetupWidget.h"
+
+#include "screens/common/Pictures.h"
+#include "screens/common/QtText.h"
+#include "screens/common/TableRow.h"
+
+#include <QHideEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tolvane {
+
+SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWidget* parent)
+    : QWidget(parent), model_(std::move(model)) {
+    setObjectName("SetupWidget");
+    const auto& strings = model_->strings();
+    setWindowTitle(qs(strings.text(SetupVC::titleKey())));
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("groupedTable");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* page = new QWidget;
+    page->setObjectName("groupedPage");
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(10, 0, 10, 16);
+    column->setSpacing(0);
+
+    const auto& sections = SetupVC::sections();
+    for (int s = 0; s < int(sections.size()); ++s) {
+        auto* header = new QLabel(qs(strings.text(sections[s].headerKey)).trimmed(), page);
+        header->setObjectName("sectionHeader");
+        header->setFixedHeight(40);
+        header->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        column->addWidget(header);
+        auto* group = new QFrame(page);
+        group->setObjectName("tableGroup");
+        auto* groupLayout = new QVBoxLayout(group);
+        groupLayout->setContentsMargins(0, 0, 0, 0);
+        groupLayout->setSpacing(0);
+        const auto& rows = sections[s].rows;
+        for (int r = 0; r < int(rows.size()); ++r) {
+            const auto& entry = rows[r];
+            auto* row = new TableRow(qs(strings.text(entry.labelKey)), group);
+            row->setProperty("last", r + 1 == int(rows.size()));
+            if (entry.infoTag != 0) {
+                auto* info = new QPushButton(row);
+                info->setObjectName("infoButton");
+                info->setIcon(pictures.icon(SetupVC::infoPicture()));
+                info->setIconSize(QSize(22, 22));
+                info->setFlat(true);
+                info->setFixedSize(30, 30);
+                info->setAccessibleName(row->label()->text() + " – Info");
+                connect(info, &QPushButton::clicked, this,
+                        [this, tag = entry.infoTag] { model_->infoButtonTapped(tag); });
+                row->accessories()->addWidget(info);
+                infoButtons_[entry.infoTag] = info;
+            }
+            if (entry.accessory == SetupRow::Accessory::Switch) {
+                auto* toggle = new SwitchButton(row);
+                toggle->setAccessibleName(row->label()->text());
+                row->accessories()->addWidget(toggle);
+                if (s == 0 && r == 1) {
+                    liveSearch_ = toggle;
+                    connect(toggle, &SwitchButton::clicked, this,
+                            [this] { model_->liveSearchSwtchChanged(); });
+                } else {
+                    metric_ = toggle;
+                    connect(toggle, &SwitchButton::clicked, this,
+                            [this] { model_->imperialUnitsSwtchChanged(); });
+                }
+            } else {
+                if (s == 0 && r == 4) {
+                    calories_ = new QLabel(row);
+                    calories_->setObjectName("rowDetail");
+                    row->accessories()->addWidget(calories_);
+                }
+                row->addDisclosure();
+                connect(row, &TableRow::clicked, this,
+                        [this, s, r] { model_->didSelectRow(s, r); });
+            }
+            groupLayout->addWidget(row);
+            rows_[{s, r}] = row;
+        }
+        column->addWidget(group);
+    }
+
+    auto* contactTitle = new QLabel(qs(strings.text("Kontakt")), page);
+    contactTitle->setObjectName("sectionHeader");
+    contactTitle->setFixedHeight(40);
+    contactTitle->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    column->addWidget(contactTitle);
+    auto* contact = new QFrame(page);
+    contact->setObjectName("tableGroup");
+    auto* contactLayout = new QVBoxLayout(contact);
+    contactLayout->setContentsMargins(12, 10, 12, 12);
+    auto* message = new QLabel(qs(strings.text("Sie haben Fragen, Verbesserungsvorschläge oder "
+                                               "auch Lob? Wir freuen uns über Ihre Nachricht!")),
+                               contact);
+    message->setObjectName("contactText");
+    message->setWordWrap(true);
+    contactLayout->addWidget(message);
+    mail_ = new QPushButton(qs(strings.text("E-mail senden")), contact);
+    mail_->setObjectName("primaryButton");
+    connect(mail_, &QPushButton::clicked, this, [this] { model_->sendMail(); });
+    contactLayout->addWidget(mail_);
+    column->addWidget(contact);
+    column->addStretch(1);
+
+    scroll->setWidget(page);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+
+    model_->onChanged = [this] { refresh(); };
+    model_->viewDidLoad();
+    refresh();
+}
+
+SetupWidget::~SetupWidget() {
+    model_->onChanged = nullptr;
+    // Closing the program on this screen still stores what was toggled.
+    if (shown_) model_->viewDidDisappear();
+}
+
+TableRow* SetupWidget::row(int section, int row) const {
+    auto it = rows_.find({section, row});
+    return it == rows_.end() ? nullptr : it->second;
+}
+
+QPushButton* SetupWidget::infoButton(int tag) const {
+    auto it = infoButtons_.find(tag);
+    return it == infoButtons_.end() ? nullptr : it->second;
+}
+
+void SetupWidget::refresh() {
+    liveSearch_->setChecked(model_->liveSearchOn());
+    metric_->setChecked(model_->metricUnitsOn());
+    calories_->setText(QString::fromStdString(model_->caloriesValue()));
+}
+
+void SetupWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous() || shown_) return;
+    shown_ = true;
+    model_->viewWillAppear();
+    QTimer::singleShot(0, this, [this] {
+        if (shown_) model_->viewDidAppear();
+    });
+}
+
+void SetupWidget::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (event->spontaneous() || !shown_) return;
+    shown_ = false;
+    model_->viewDidDisappear();
+}
+
+} // namespace tolvane

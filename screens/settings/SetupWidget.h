@@ -1,0 +1,51 @@
+// The settings screen's widget: grouped rows with switches and information buttons,
+// and the contact block below.
+#pragma once
+
+#include "screens/settings/SetupVC.h"
+
+#include <QWidget>
+
+#include <map>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+
+namespace tolvane {
+
+class Pictures;
+class SwitchButton;
+class TableRow;
+
+class SetupWidget : public QWidget {
+    Q_OBJECT
+public:
+    SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWidget* parent = nullptr);
+    ~SetupWidget() override;
+
+    SetupVC& model() { return *model_; }
+    TableRow* row(int section, int row) const;
+    SwitchButton* liveSearchSwitch() const { return liveSearch_; }
+    SwitchButton* metricSwitch() const { return metric_; }
+    QPushButton* infoButton(int tag) const;
+    QPushButton* mailButton() const { return mail_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void refresh();
+
+    std::shared_ptr<SetupVC> model_;
+    std::map<std::pair<int, int>, TableRow*> rows_;
+    std::map<int, QPushButton*> infoButtons_;
+    SwitchButton* liveSearch_ = nullptr;
+    SwitchButton* metric_ = nullptr;
+    QLabel* calories_ = nullptr;
+    QPushButton* mail_ = nullptr;
+    bool shown_ = false;
+};
+
+} // namespace tolvane

@@ -1,0 +1,114 @@
+#include "platform/Platform.h"
+#include "screens/settings/GDAInfoVC.h"
+#include "screens/settings/SetupVC.h"
+#include "screens/settings/ShowInfoVC.h"
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+using namespace tolvane;
+
+namespace {
+
+LinkTargets links() {
+    return {"/res", "update@x.ch", "support@x.ch", "https://x.ch/labels"};
+}
+
+// Translated texts differ from their keys, so a lookup by key rather than by text shows up.
+void translate(MemoryStrings& s) {
+    s.set("Lokalisierung", "Language");
+    s.set("Live-Suche", "Live search");
+    s.set("Metrische Einheiten", "Metric units");
+    s.set("Infotext Profil Titel", "Profile");
+    s.set("LocalizationInfoText", "<p>lang</p>");
+    s.set("LiveSearchInfoText", "<p>live</p>");
+    s.set("MetrisheInfoText", "<p>metric</p>");
+    s.set("Infotext Profil", "<p>profile</p>");
+    s.set("AmpelInfosText", "<p>lights</p>");
+}
+
+} // namespace
+
+TEST(InfoButtons, EachTagOpensItsPageWithOrWithoutTitle) {
+    FakePlatform fake;
+    translate(fake.strings);
+    FakeNavigation navigation;
+    LanguageChoice shell;
+    SetupVC setup({fake.platform(), navigation, {}, shell, links(), {}, {}});
+
+    struct Case {
+        int tag;
+        std::string html;
+        std::string navTitle;
+    };
+    for (const Case& c :
+         {Case{1001, "<p>lang</p>", "Language"}, Case{1002, "<p>live</p>", "Live search"},
+          Case{1003, "<p>metric</p>", "Metric units"}, Case{1006, "<p>profile</p>", ""}}) {
+        setup.infoButtonTapped(c.tag);
+        auto page = std::dynamic_pointer_cast<ShowInfoVC>(navigation.top());
+        ASSERT_TRUE(page) << c.tag;
+        page->viewWillAppear();
+        EXPECT_EQ(page->html(), c.html) << c.tag;
+        EXPECT_EQ(page->navigationTitle(), c.navTitle) << c.tag;
+        EXPECT_EQ(navigation.backTitles().back(), "Zurück");
+        EXPECT_EQ(fake.defaults.integerForKey("SetUpInfoBtnTag"), c.tag);
+    }
+    auto depth = navigation.stack().size();
+    setup.infoButtonTapped(1004);
+    EXPECT_EQ(navigation.stack().size(), depth);
+}
+
+TEST(ShowInfo, UnknownTitleGivesEmptyPageAndMissingTextShowsKey) {
+    FakePlatform fake;
+    FakeNavigation navigation;
+    ShowInfoVC unknown(fake.platform(), navigation, links(), "Nothing here");
+    unknown.viewWillAppear();
+    EXPECT_FALSE(unknown.pageTextKey());
+    EXPECT_EQ(unknown.html(), "");
+
+    // Untranslated: title key and text key come back as they are.
+    ShowInfoVC lights(fake.platform(), navigation, links(), "Ampel-Infos");
+    lights.viewDidLoad();
+    lights.viewWillAppear();
+    EXPECT_EQ(lights.html(), "AmpelInfosText");
+    EXPECT_TRUE(fake.log.contains("Show-Info -Screen = Blaupause für Infobuttons"));
+}
+
+TEST(ShowInfo, TappedSupportLinkOpensMailAndBackPops) {
+    FakePlatform fake;
+    FakeNavigation navigation;
+    navigation.push(std::make_shared<ShowInfoVC>(fake.platform(), navigation, links(), "x"));
+    auto& page = static_cast<ShowInfoVC&>(*navigation.top());
+    EXPECT_EQ(page.linkRequested("file:///res/support@x.ch.", true), LinkAction::MailSupport);
+    EXPECT_EQ(page.linkRequested("file:///res/support@x.ch.", false), LinkAction::Follow);
+    EXPECT_EQ(page.linkRequested("file:///res/pictures/a.svg", true), LinkAction::Follow);
+    EXPECT_EQ(fake.urls.opened, (std::vector<std::string>{"mailto:support@x.ch?subject=@"}));
+    page.prevButtonClick();
+    EXPECT_TRUE(navigation.stack().empty());
+}
+
+TEST(GDAInfo, RotationFollowsLandscapeOnly) {
+    FakePlatform fake;
+    bool closed = false;
+    GDAInfoVC page(fake.platform(), links(), 4, [&] { closed = true; });
+    page.viewDidLoad();
+    page.viewWillAppear();
+    EXPECT_DOUBLE_EQ(page.rotation(), -std::numbers::pi / 2);
+    page.deviceOrientationChanged(3);
+    EXPECT_DOUBLE_EQ(page.rotation(), std::numbers::pi / 2);
+    page.deviceOrientationChanged(1);
+    EXPECT_DOUBLE_EQ(page.rotation(), std::numbers::pi / 2);
+    EXPECT_EQ(page.orientation(), 3);
+    EXPECT_FALSE(GDAInfoVC::shouldAutorotate(2));
+    EXPECT_TRUE(GDAInfoVC::shouldAutorotate(1));
+
+    fake.strings.set("Zurück", "Back");
+    EXPECT_EQ(page.backButtonTitle(), "  Back");
+    EXPECT_EQ(page.html(), "GDAInfoText");
+    EXPECT_TRUE(fake.log.contains("GDA-Screen"));
+    EXPECT_EQ(page.linkRequested("https://x.ch/labels", true), LinkAction::OpenFoodLabelPage);
+    EXPECT_EQ(fake.urls.opened.back(), "https://x.ch/labels");
+    page.prevButtonClick();
+    EXPECT_TRUE(closed);
+}

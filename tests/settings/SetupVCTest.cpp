@@ -1,0 +1,191 @@
+#include "screens/settings/SetupVC.h"
+#include "platform/Platform.h"
+#include "screens/common/PlaceholderScreen.h"
+#include "screens/settings/Localization.h"
+#include "screens/settings/ShowInfoVC.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+
+namespace {
+
+struct MemorySettings {
+    std::vector<std::string> settings{"YES|YES|YES"};
+    std::vector<std::string> profile{"F|30|165|57|20.9|59.9|2|2000|5.4|126|metric"};
+    std::vector<std::vector<std::string>> updates;
+    int opened = 0;
+    int open = 0;
+};
+
+class FakeSettingsStore : public SettingsStore {
+public:
+    explicit FakeSettingsStore(MemorySettings& data) : data_(data) { ++data_.opened, ++data_.open; }
+    ~FakeSettingsStore() override { --data_.open; }
+    std::vector<std::string> selectSettings() override { return data_.settings; }
+    void updateSettings(const std::string& l, const std::string& z, const std::string& m) override {
+        data_.updates.push_back({l, z, m});
+        if (!data_.settings.empty()) data_.settings = {l + "|" + z + "|" + m};
+    }
+    std::vector<std::string> selectPersonalProfileData() override { return data_.profile; }
+
+private:
+    MemorySettings& data_;
+};
+
+class SetupVCTest : public ::testing::Test {
+protected:
+    SetupVC& screen() {
+        if (!screen_) {
+            screen_ = std::make_unique<SetupVC>(SetupVC::Dependencies{
+                fake.platform(),
+                navigation,
+                [this] { return std::make_unique<FakeSettingsStore>(data); },
+                shell,
+                LinkTargets{"/res", "update@x.ch", "support@x.ch", "https://x.ch/labels"},
+                {},
+                {}});
+        }
+        return *screen_;
+    }
+    void show() {
+        screen().viewWillAppear();
+        screen().viewDidAppear();
+    }
+
+    FakePlatform fake;
+    FakeNavigation navigation;
+    MemorySettings data;
+    LanguageChoice shell;
+    std::unique_ptr<SetupVC> screen_;
+};
+
+} // namespace
+
+TEST_F(SetupVCTest, ReadsOptionsAndDailyCaloriesWhenShown) {
+    data.settings = {"NO|YES|NO"};
+    screen().viewDidLoad();
+    show();
+    EXPECT_FALSE(screen().liveSearchOn());
+    EXPECT_EQ(screen().localizationSwitchVal(), "YES");
+    EXPECT_FALSE(screen().metricUnitsOn());
+    EXPECT_EQ(screen().caloriesValue(), "2000 kcal");
+    EXPECT_EQ(fake.defaults.integerForKey("SetUpInfoBtnTag"), -1);
+    EXPECT_TRUE(fake.log.contains("Setup -Screen"));
+    EXPECT_TRUE(fake.log.containsPrefix("databaseValuesArray=("));
+}
+
+TEST_F(SetupVCTest, MissingRecordsLeaveSwitchesOffAndNoCalories) {
+    data.settings.clear();
+    data.profile.clear();
+    show();
+    EXPECT_FALSE(screen().liveSearchOn());
+    EXPECT_FALSE(screen().metricUnitsOn());
+    EXPECT_EQ(screen().caloriesValue(), "");
+    // An unset value flips to "YES".
+    screen().liveSearchSwtchChanged();
+    EXPECT_EQ(screen().liveSearchSwitchVal(), "YES");
+    // A short profile record does not crash and shows nothing.
+    data.profile = {"F|30"};
+    show();
+    EXPECT_EQ(screen().caloriesValue(), "");
+}
+
+TEST_F(SetupVCTest, LiveSearchIsWrittenOnceWhenTheScreenIsLeft) {
+    show();
+    screen().liveSearchSwtchChanged();
+    screen().liveSearchSwtchChanged();
+    EXPECT_TRUE(data.updates.empty());
+    screen().viewDidDisappear();
+    ASSERT_EQ(data.updates.size(), 1u);
+    EXPECT_EQ(data.updates[0], (std::vector<std::string>{"YES", "YES", "YES"}));
+    EXPECT_EQ(data.open, 0) << "the store is released when the screen is left";
+}
+
+TEST_F(SetupVCTest, MetricUnitsAreWrittenImmediately) {
+    show();
+    screen().imperialUnitsSwtchChanged();
+    ASSERT_EQ(data.updates.size(), 1u);
+    EXPECT_EQ(data.settings.front(), "YES|YES|NO");
+    EXPECT_FALSE(screen().metricUnitsOn());
+    screen().viewDidDisappear();
+    EXPECT_EQ(data.updates.size(), 2u);
+}
+
+TEST_F(SetupVCTest, LeavingWithoutToggleWritesNothing) {
+    show();
+    screen().viewDidDisappear();
+    EXPECT_TRUE(data.updates.empty());
+    // Shown again: a fresh store is opened.
+    show();
+    EXPECT_EQ(data.opened, 2);
+}
+
+TEST_F(SetupVCTest, LocalizationToggleStoresUserDefault) {
+    show();
+    screen().localizationSwtchChanged();
+    EXPECT_EQ(fake.defaults.stringForKey("Localization"), "NO");
+    screen().localizationSwtchChanged();
+    EXPECT_EQ(fake.defaults.stringForKey("Localization"), "YES");
+    screen().viewDidDisappear();
+    EXPECT_EQ(data.updates.size(), 1u);
+}
+
+TEST_F(SetupVCTest, HintIsShownOnlyOnFirstVisit) {
+    fake.defaults.registerDefaults({{"isfirstLaunchSetup", true}});
+    screen().viewDidLoad();
+    ASSERT_TRUE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.firstPending().title, "Setup-Info");
+    EXPECT_EQ(fake.alerts.firstPending().message, "Hilfe zur Setupnutzung");
+    EXPECT_TRUE(fake.analytics.has("Show Setup Helper on Startup"));
+    EXPECT_FALSE(fake.defaults.boolForKey("isfirstLaunchSetup"));
+
+    fake.alerts.answer(0);
+    SetupVC second({fake.platform(), navigation, {}, shell, {}, {}, {}});
+    second.viewDidLoad();
+    EXPECT_FALSE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.shown().size(), 1u);
+    EXPECT_TRUE(fake.log.contains("Setup Message wurde bereits angezeigt"));
+}
+
+TEST_F(SetupVCTest, RowsPushTheirScreensAndRememberTheCell) {
+    screen().didSelectRow(0, 0);
+    EXPECT_EQ(navigation.top()->screenName(), "Localization");
+    screen().didSelectRow(0, 3);
+    auto own = std::dynamic_pointer_cast<PlaceholderScreen>(navigation.top());
+    ASSERT_TRUE(own);
+    EXPECT_EQ(own->titleKey(), "Eigene Produkte verwalten");
+    EXPECT_EQ(navigation.backTitles().back(), "Zurück");
+    screen().didSelectRow(0, 4);
+    EXPECT_EQ(navigation.top()->screenName(), "Placeholder");
+    // Switch rows open nothing.
+    auto depth = navigation.stack().size();
+    screen().didSelectRow(0, 1);
+    EXPECT_EQ(navigation.stack().size(), depth);
+
+    screen().didSelectRow(1, 1);
+    auto info = std::dynamic_pointer_cast<ShowInfoVC>(navigation.top());
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->myTitle(), "Benutzungstips");
+    EXPECT_EQ(fake.defaults.integerForKey("SetUpSection"), 1);
+    EXPECT_EQ(fake.defaults.integerForKey("SetUpRow"), 1);
+}
+
+TEST_F(SetupVCTest, ProvidedScreensReplaceThePlaceholders) {
+    auto profile = std::make_shared<PlaceholderScreen>("custom");
+    screen_ = std::make_unique<SetupVC>(SetupVC::Dependencies{
+        fake.platform(), navigation, {}, shell, {}, {}, [&] { return profile; }});
+    screen().didSelectRow(0, 4);
+    EXPECT_EQ(navigation.top(), profile);
+}
+
+TEST_F(SetupVCTest, SendMailOpensComposerAndLogsEventEvenWithoutMailProgram) {
+    fake.strings.set("Email Subject", "Tolvane Frage");
+    fake.strings.set("Missing Brand", "Marke fehlt");
+    fake.urls.canOpen = false;
+    screen().sendMail();
+    ASSERT_EQ(fake.urls.opened.size(), 1u);
+    EXPECT_EQ(fake.urls.opened[0],
+              "mailto:support@x.ch?subject=Tolvane%20Frage&body=Marke%20fehlt");
+    EXPECT_TRUE(fake.analytics.has("Open Mail Window"));
+}
