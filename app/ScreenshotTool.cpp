@@ -251,23 +251,23 @@ int main(int argc, char** argv) {
     auto* stack = tabs.stack(3);
     auto* setup = qobject_cast<SetupWidget*>(stack->topWidget());
     if (!setup) return 1;
-    setup->model().didSelectRow(0, 0);
+    setup->model().didSelectRow(SetupRowId::Localization);
     shot("language");
     if (auto* languages = qobject_cast<LocalizationWidget*>(stack->topWidget())) {
         emit languages->row(2)->clicked();
         shot("language-chosen");
     }
     stack->pop();
-    setup->model().didSelectRow(1, 0);
+    setup->model().didSelectRow(SetupRowId::TrafficLightInfo);
     shot("help-traffic-lights");
     stack->pop();
-    setup->model().didSelectRow(1, 1);
+    setup->model().didSelectRow(SetupRowId::UsageTips);
     shot("help-usage");
     stack->pop();
-    setup->model().infoButtonTapped(1006);
+    setup->model().infoButtonTapped(SetupRowId::PersonalProfile);
     shot("help-profile-untitled");
     stack->pop();
-    setup->model().didSelectRow(0, 3);
+    setup->model().didSelectRow(SetupRowId::ManageProducts);
     shot("own-products-placeholder");
     stack->pop();
 

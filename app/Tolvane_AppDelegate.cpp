@@ -3,8 +3,9 @@
 #include "app/TabShell.h"
 #include "platform/BuildConfig.h"
 #include "platform/Keys.h"
+#include "screens/common/ProductRecord.h"
 #include "screens/common/QtText.h"
-#include "screens/common/RecordFields.h"
+#include "screens/common/SettingsRecord.h"
 #include "screens/settings/GDAInfoWidget.h"
 #include "screens/settings/LanguageRule.h"
 #include "store/Migration.h"
@@ -113,10 +114,9 @@ void Tolvane_AppDelegate::applicationDidFinishLaunching() {
     tabBarVC_->setTabTitle(3, qs(context_.strings->text("Setup")));
 
     auto settings = database_->selectSettings();
-    if (!settings.empty()) {
-        auto fields = splitRecord(settings.front());
-        defaults.setString("Localization", fields.size() > 1 && fields[1] == "NO" ? "NO" : "YES");
-    }
+    if (!settings.empty())
+        defaults.setString("Localization",
+                           SettingsRecord::first(settings).localization == "NO" ? "NO" : "YES");
 
     windowLayout_->setCurrentWidget(tabBarVC_);
     window_->show();
@@ -188,8 +188,7 @@ void Tolvane_AppDelegate::showLandscapeView(const std::vector<std::string>& deta
     if (!view) {
         // Until a calculator is registered: the product's name on a plain page.
         auto* label = new QLabel;
-        auto fields = details.empty() ? std::vector<std::string>{} : splitRecord(details.front());
-        label->setText(fields.empty() ? QString() : QString::fromStdString(fields.front()));
+        label->setText(QString::fromStdString(ProductRecord::fromDetails(details).name));
         label->setAlignment(Qt::AlignCenter);
         view = label;
     }

@@ -1,6 +1,5 @@
 #include "CategoryVC.h"
 
-#include "nutrition/NumberText.h"
 #include "screens/browse/ProductsForCategoriesVC.h"
 #include "store/Database.h"
 
@@ -22,9 +21,7 @@ void CategoryVC::viewWillAppear() {
 void CategoryVC::reloadCategories() {
     categories_.clear();
     for (const auto& record : db_->selectCategoriesForCategoryScreen()) {
-        const auto bar = record.find('|');
-        if (bar == std::string::npos) continue;
-        categories_.push_back({record.substr(0, bar), record.substr(bar + 1)});
+        if (auto category = CategoryRow::parse(record)) categories_.push_back(std::move(*category));
     }
     if (listener_) listener_->categoriesChanged();
 }
@@ -36,7 +33,7 @@ std::string CategoryVC::rowTitle(int row) const {
 
 void CategoryVC::didSelectRow(int row) {
     if (row < 0 || row >= numberOfRows()) return;
-    const Category& category = categories_[static_cast<std::size_t>(row)];
+    const CategoryRow& category = categories_[static_cast<std::size_t>(row)];
     platform_.analytics.logEvent("Category Selected", {{"Categories Screen", category.name}});
     auto products = std::make_shared<ProductsForCategoriesVC>(
         platform_, shared_, navigation_, category.recordId, rowTitle(row), host_);

@@ -4,6 +4,7 @@
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
+#include "screens/common/CategoryRow.h"
 #include "screens/detail/DetailHost.h"
 
 #include <memory>
@@ -44,18 +45,13 @@ public:
     void didSelectRow(int row);
 
 private:
-    struct Category {
-        std::string recordId;
-        std::string name; // a string-table key
-    };
-
     Platform platform_;
     Database& shared_;
     Navigation& navigation_;
     DetailHost host_;
     std::unique_ptr<Database> db_;
     CategoryListener* listener_ = nullptr;
-    std::vector<Category> categories_;
+    std::vector<CategoryRow> categories_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 

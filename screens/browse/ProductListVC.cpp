@@ -2,6 +2,7 @@
 
 #include "nutrition/NumberText.h"
 #include "platform/Keys.h"
+#include "screens/common/SettingsRecord.h"
 #include "store/Database.h"
 
 namespace tolvane {
@@ -40,24 +41,16 @@ const std::string* ProductListVC::recordAt(int section, int row) const {
 
 std::string ProductListVC::rowName(int section, int row) const {
     const auto* record = recordAt(section, row);
-    if (!record) return {};
-    return record->substr(0, record->find('|'));
+    return record ? std::string(ListRow::nameOf(*record)) : std::string{};
 }
 
 std::string ProductListVC::rowMaker(int section, int row) const {
-    const auto* record = recordAt(section, row);
-    if (!record) return {};
-    const auto fields = splitFields(*record);
-    const auto column = static_cast<std::size_t>(makerColumn());
-    return column < fields.size() ? fields[column] : std::string{};
+    return rowAt(section, row).maker;
 }
 
-std::string ProductListVC::recordIdAt(int section, int row) const {
+ListRow ProductListVC::rowAt(int section, int row) const {
     const auto* record = recordAt(section, row);
-    if (!record) return {};
-    const auto fields = splitFields(*record);
-    const auto column = static_cast<std::size_t>(idColumn());
-    return column < fields.size() ? fields[column] : std::string{};
+    return record ? ListRow::parse(*record, rowLayout()) : ListRow{};
 }
 
 int ProductListVC::sectionForIndex(int indexPosition) const {
@@ -89,8 +82,7 @@ void ProductListVC::holdFullGrouping() {
 }
 
 void ProductListVC::readLiveSearch() {
-    const auto settings = db_->selectSettings();
-    liveSearch_ = !settings.empty() && splitFields(settings.front())[0] == "YES";
+    liveSearch_ = SettingsRecord::first(db_->selectSettings()).liveSearchOn();
 }
 
 void ProductListVC::later(double seconds, std::function<void()> task) {

@@ -5,6 +5,7 @@
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 #include "screens/browse/IndexGrouping.h"
+#include "screens/common/ListRow.h"
 
 #include <memory>
 #include <string>
@@ -85,15 +86,14 @@ protected:
     virtual BlankKeys blankKeys() const = 0;
     virtual const char* searchEventName() const = 0;
     virtual void restoreAfterCancel() = 0;
-    // Record columns (0-based) of the maker and the identifier in the current row form.
-    virtual int makerColumn() const = 0;
-    virtual int idColumn() const = 0;
+    // How the records of the rows now shown order their fields.
+    virtual ListRecordLayout rowLayout() const = 0;
 
     // Keeps the grouping just made as the one of the whole list.
     void holdFullGrouping();
     void readLiveSearch();
     const std::string* recordAt(int section, int row) const;
-    std::string recordIdAt(int section, int row) const;
+    ListRow rowAt(int section, int row) const;
     // Runs the task on the next turn of the event loop while this screen still exists.
     void later(double seconds, std::function<void()> task);
     void notifyList();

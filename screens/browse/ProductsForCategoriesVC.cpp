@@ -42,7 +42,7 @@ void ProductsForCategoriesVC::restoreAfterCancel() {
 }
 
 void ProductsForCategoriesVC::didSelectRow(int section, int row) {
-    const std::string productId = recordIdAt(section, row);
+    const std::string productId = rowAt(section, row).recordId;
     if (productId.empty()) return;
     platform_.defaults.setString("ProductsForCategoroesProductId", productId);
     const auto details = db_->selectProductDetail(productId);

@@ -27,8 +27,7 @@ protected:
     BlankKeys blankKeys() const override { return BlankKeys::UnderHash; }
     const char* searchEventName() const override { return "Category Search Terms"; }
     void restoreAfterCancel() override;
-    int makerColumn() const override { return 2; }
-    int idColumn() const override { return 1; }
+    ListRecordLayout rowLayout() const override { return ListRecordLayout::NameIdMaker; }
 
 private:
     Navigation& navigation_;

@@ -109,7 +109,7 @@ void SearchVC::update() {
 }
 
 void SearchVC::didSelectRow(int section, int row) {
-    const std::string productId = recordIdAt(section, row);
+    const std::string productId = rowAt(section, row).recordId;
     if (productId.empty()) return;
     platform_.defaults.setString("SearchProductId", productId);
     const auto details = db_->selectProductDetail(productId);

@@ -62,8 +62,9 @@ protected:
     BlankKeys blankKeys() const override { return BlankKeys::Hidden; }
     const char* searchEventName() const override { return "General Search Terms"; }
     void restoreAfterCancel() override { getRecords(); }
-    int makerColumn() const override { return rowsAreSearch_ ? 2 : 1; }
-    int idColumn() const override { return rowsAreSearch_ ? 1 : 2; }
+    ListRecordLayout rowLayout() const override {
+        return rowsAreSearch_ ? ListRecordLayout::NameIdMaker : ListRecordLayout::NameMakerId;
+    }
 
 private:
     void loadWholeCatalogue();

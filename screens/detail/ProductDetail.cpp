@@ -5,8 +5,6 @@
 #include "platform/Keys.h"
 #include "store/Database.h"
 
-#include <array>
-
 namespace tolvane {
 namespace {
 
@@ -20,6 +18,13 @@ std::string interfaceLanguage(const UserDefaults& defaults,
     for (const char* known : {"de", "en", "es", "fr", "it", "ru"})
         if (code == known) return code;
     return "en";
+}
+
+DetailRow rowOf(DetailRow::Kind kind, Nutrient nutrient = Nutrient::Fat) {
+    DetailRow row;
+    row.kind = kind;
+    row.nutrient = nutrient;
+    return row;
 }
 
 } // namespace
@@ -38,33 +43,21 @@ void ProductDetail::viewDidLoad() {
 void ProductDetail::drawData(const std::vector<std::string>& details) {
     db_ = std::make_unique<Database>(shared_.GetDatabasePath(), platform_.log);
     detailsArr_ = details;
-    std::string joined;
-    for (std::size_t i = 0; i < details.size(); ++i)
-        joined += (i ? "|" : "") + details[i];
-    productDetailArray_ = details.empty() ? std::vector<std::string>{} : splitFields(joined);
-    // A short record (an own product saved by an older version) shows empty fields.
-    if (!productDetailArray_.empty() && productDetailArray_.size() < 12)
-        productDetailArray_.resize(12);
+    product_ = ProductRecord::fromDetails(details);
+    rows_.clear();
+    if (!details.empty()) {
+        rows_.push_back(rowOf(DetailRow::Kind::Header));
+        for (Nutrient nutrient : kNutrients)
+            rows_.push_back(rowOf(DetailRow::Kind::Nutrient, nutrient));
+    }
 
-    const auto categoryRecords = db_->selectProductDetailForCategory(field(3));
-    showMsg_ = !hasSalesPortion(field(11));
+    const auto categoryRecords = db_->selectProductDetailForCategory(product_.categoryId);
+    showMsg_ = !hasSalesPortion(product_.salesPortion);
+    if (!rows_.empty() && !showMsg_) rows_.push_back(rowOf(DetailRow::Kind::Portion));
     means_ = categoryMeansFromRecords(categoryRecords);
-    firstArray1_.assign(productDetailArray_.begin() +
-                            std::min<std::ptrdiff_t>(5, std::ssize(productDetailArray_)),
-                        productDetailArray_.begin() +
-                            std::min<std::ptrdiff_t>(12, std::ssize(productDetailArray_)));
-    categoryName_ = db_->selectCategoryForId(field(3));
-    favorite_ = integerValue(field(4)) == 1;
+    categoryName_ = db_->selectCategoryForId(product_.categoryId);
+    favorite_ = product_.favourite;
     changed();
-}
-
-std::string ProductDetail::field(std::size_t i) const {
-    return i < productDetailArray_.size() ? productDetailArray_[i] : std::string{};
-}
-
-int ProductDetail::numberOfRows() const {
-    if (productDetailArray_.empty()) return 0;
-    return showMsg_ ? 6 : 7;
 }
 
 std::string ProductDetail::categoryName() const {
@@ -72,33 +65,41 @@ std::string ProductDetail::categoryName() const {
 }
 
 DetailRow ProductDetail::row(int index) const {
-    const std::string unit = field(10);
+    if (index < 0 || index >= numberOfRows()) return {};
+    DetailRow row = rows_[static_cast<std::size_t>(index)];
+    const std::string& unit = product_.unit;
     const Strings& strings = platform_.strings;
-    if (index == 0) return {"", strings.text("Alle Angaben in g, bezogen auf 100") + unit, ""};
-    if (index == 6) return {"", strings.text("Eine Verkaufsportion hat ") + field(11) + unit, ""};
-    if (index < 1 || index > 5) return {};
-    const Nutrient nutrient = kNutrients[static_cast<std::size_t>(index - 1)];
-    std::string title;
-    switch (nutrient) {
-    case Nutrient::Fat:
-        title = strings.text("Fett");
-        break;
-    case Nutrient::SaturatedFat:
-        title = strings.text("gesättigte Fette");
-        break;
-    case Nutrient::Sugar:
-        title = strings.text("Zucker");
-        break;
-    case Nutrient::Salt:
-        title = strings.text("Salz");
-        break;
-    case Nutrient::Energy:
-        title = strings.text("Kalorien (kcal)");
+    switch (row.kind) {
+    case DetailRow::Kind::Header:
+        row.title = strings.text("Alle Angaben in g, bezogen auf 100") + unit;
+        return row;
+    case DetailRow::Kind::Portion:
+        row.title = strings.text("Eine Verkaufsportion hat ") + product_.salesPortion + unit;
+        return row;
+    case DetailRow::Kind::Nutrient:
         break;
     }
-    const std::string text = field(4 + static_cast<std::size_t>(index));
-    const auto light = rateNutrientText(nutrient, text, unit, means_);
-    return {lightImageName(light, language_), title, nutrientValueText(nutrient, text)};
+    switch (row.nutrient) {
+    case Nutrient::Fat:
+        row.title = strings.text("Fett");
+        break;
+    case Nutrient::SaturatedFat:
+        row.title = strings.text("gesättigte Fette");
+        break;
+    case Nutrient::Sugar:
+        row.title = strings.text("Zucker");
+        break;
+    case Nutrient::Salt:
+        row.title = strings.text("Salz");
+        break;
+    case Nutrient::Energy:
+        row.title = strings.text("Kalorien (kcal)");
+        break;
+    }
+    const std::string& text = product_.nutrient(row.nutrient);
+    row.picture = lightImageName(rateNutrientText(row.nutrient, text, unit, means_), language_);
+    row.value = nutrientValueText(row.nutrient, text);
+    return row;
 }
 
 std::string ProductDetail::favoriteButtonKey() const {
@@ -113,13 +114,13 @@ void ProductDetail::favoriteButtonClicked() {
 }
 
 void ProductDetail::addToFav() {
-    if (productDetailArray_.empty()) return;
+    if (rows_.empty()) return;
     alertFlag_ = true;
     FavFlag_ = true;
-    shared_.searchFavNameExist(field(1));
+    shared_.searchFavNameExist(product_.recordId);
     // Joins the end of the favourites list.
     const auto count = shared_.selectProductFavoriteCategorywise().size();
-    shared_.setFavorite(field(1), 1, formatInt(static_cast<long long>(count)));
+    shared_.setFavorite(product_.recordId, 1, formatInt(static_cast<long long>(count)));
     favorite_ = true;
     changed();
 }
@@ -133,7 +134,7 @@ void ProductDetail::editButton() {
         [this, alive](int button) {
             if (!alive.lock() || FavFlag_ || button != 0) return;
             Database db(shared_.GetDatabasePath(), platform_.log);
-            db.setFavorite(field(1), 0, "");
+            db.setFavorite(product_.recordId, 0, "");
             favorite_ = false;
             changed();
         });

@@ -6,6 +6,7 @@
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
+#include "screens/common/ProductRecord.h"
 #include "screens/detail/DetailHost.h"
 
 #include <memory>
@@ -23,6 +24,10 @@ public:
 };
 
 struct DetailRow {
+    // The header ("all values per 100 g"), one light per nutrient, the sales portion.
+    enum class Kind { Header, Nutrient, Portion };
+    Kind kind = Kind::Header;
+    Nutrient nutrient = Nutrient::Fat; // for Kind::Nutrient
     std::string picture; // traffic-light picture name, empty for the header and portion rows
     std::string title;   // looked-up text
     std::string value;   // text beside the title
@@ -45,13 +50,13 @@ public:
     void viewWillDisappear();
 
     // --- Table ---
-    int numberOfRows() const;
-    static int rowHeight(int row) { return row == 0 ? 25 : 40; }
+    int numberOfRows() const { return static_cast<int>(rows_.size()); }
+    static int rowHeight(DetailRow::Kind kind) { return kind == DetailRow::Kind::Header ? 25 : 40; }
     DetailRow row(int index) const;
 
     // --- Header area ---
-    std::string productName() const { return field(0); }
-    std::string maker() const { return field(2); }
+    std::string productName() const { return product_.name; }
+    std::string maker() const { return product_.maker; }
     std::string categoryName() const; // looked up
     bool showMsg() const { return showMsg_; }
     static const char* noPortionKey() { return key("Keine Angaben zur Verkaufsmenge"); }
@@ -71,13 +76,10 @@ public:
     void receivedRotate(int orientation);
 
     const std::vector<std::string>& detailsArr() const { return detailsArr_; }
-    const std::vector<std::string>& productDetailArray() const { return productDetailArray_; }
-    const std::vector<std::string>& firstArray1() const { return firstArray1_; }
     const CategoryMeans& means() const { return means_; }
     const std::string& language() const { return language_; }
 
 private:
-    std::string field(std::size_t i) const;
     void changed();
 
     Platform platform_;
@@ -87,8 +89,9 @@ private:
     ProductDetailListener* listener_ = nullptr;
 
     std::vector<std::string> detailsArr_;
-    std::vector<std::string> productDetailArray_;
-    std::vector<std::string> firstArray1_;
+    ProductRecord product_;
+    // What the table shows, top to bottom: no rows until a product is given.
+    std::vector<DetailRow> rows_;
     CategoryMeans means_;
     std::string categoryName_;
     bool showMsg_ = false;

@@ -55,7 +55,7 @@ DetailTable::DetailTable(const ProductDetail& detail, QWidget* parent)
 QSize DetailTable::sizeHint() const {
     int height = 0;
     for (int row = 0; row < detail_.numberOfRows(); ++row)
-        height += ProductDetail::rowHeight(row);
+        height += ProductDetail::rowHeight(detail_.row(row).kind);
     return {300, height + 2};
 }
 
@@ -76,12 +76,12 @@ void DetailTable::paintEvent(QPaintEvent*) {
     p.drawRoundedRect(frame, 10, 10);
     int y = 1;
     for (int row = 0; row < rows; ++row) {
-        const int h = ProductDetail::rowHeight(row);
-        const QRect r(10, y, width() - 20, h);
         const DetailRow content = detail_.row(row);
+        const int h = ProductDetail::rowHeight(content.kind);
+        const QRect r(10, y, width() - 20, h);
         QFont f = font();
-        if (row == 0 || row == 6) {
-            f.setPixelSize(row == 0 ? 11 : 13);
+        if (content.kind != DetailRow::Kind::Nutrient) {
+            f.setPixelSize(content.kind == DetailRow::Kind::Header ? 11 : 13);
             p.setFont(f);
             p.setPen(QColor(0x6d, 0x71, 0x78));
             p.drawText(r, Qt::AlignVCenter | Qt::AlignLeft, qs(content.title));

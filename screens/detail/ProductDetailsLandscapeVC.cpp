@@ -1,6 +1,6 @@
 #include "ProductDetailsLandscapeVC.h"
 
-#include "nutrition/NumberText.h"
+#include "screens/common/SettingsRecord.h"
 #include "store/Database.h"
 
 namespace tolvane {
@@ -22,28 +22,17 @@ void ProductDetailsLandscapeVC::viewDidLoad() {
 
 void ProductDetailsLandscapeVC::drawData(const std::vector<std::string>& details) {
     detailsArr_ = details;
-    std::string joined;
-    for (std::size_t i = 0; i < details.size(); ++i)
-        joined += (i ? "|" : "") + details[i];
-    productDetailArray_ = details.empty() ? std::vector<std::string>{} : splitFields(joined);
-    productDetailArray_.resize(std::max<std::size_t>(productDetailArray_.size(), 12));
-    firstArray1_.assign(productDetailArray_.begin() + 5, productDetailArray_.begin() + 12);
+    product_ = ProductRecord::fromDetails(details);
 }
 
 void ProductDetailsLandscapeVC::viewWillAppear() {
-    const auto settings = shared_.selectSettings();
-    const auto fields =
-        settings.empty() ? std::vector<std::string>{} : splitFields(settings.front());
-    imperialUnits_ = fields.size() > 2 && fields[2] == "YES";
+    imperialUnits_ = SettingsRecord::first(shared_.selectSettings()).metricUnitsOn();
     drawBars("");
 }
 
 void ProductDetailsLandscapeVC::drawBars(const std::string& portionText) {
-    NutrientTexts texts;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = i < firstArray1_.size() ? firstArray1_[i] : std::string{};
     // A negative portion leaves the bars as they are.
-    if (const auto bars = gdaBars(texts, portionText)) {
+    if (const auto bars = gdaBars(product_.nutrients, portionText)) {
         bars_ = *bars;
         if (listener_) listener_->barsChanged();
     }
@@ -67,7 +56,7 @@ std::string ProductDetailsLandscapeVC::barTitle(int bar) const {
 }
 
 std::string ProductDetailsLandscapeVC::productName() const {
-    return productDetailArray_.empty() ? std::string{} : productDetailArray_[0];
+    return product_.name;
 }
 
 bool ProductDetailsLandscapeVC::shouldChangeCharacters(const std::string& currentText,

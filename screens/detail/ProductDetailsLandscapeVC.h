@@ -6,6 +6,7 @@
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
+#include "screens/common/ProductRecord.h"
 #include "screens/detail/DetailHost.h"
 
 #include <memory>
@@ -68,9 +69,6 @@ public:
     void showInfoView();
     void receivedRotate(int orientation);
 
-    const std::vector<std::string>& detailsArr() const { return detailsArr_; }
-    const std::vector<std::string>& firstArray1() const { return firstArray1_; }
-
 private:
     void touchAt(float x, float y);
 
@@ -81,8 +79,7 @@ private:
     LandscapeListener* listener_ = nullptr;
 
     std::vector<std::string> detailsArr_;
-    std::vector<std::string> productDetailArray_;
-    std::vector<std::string> firstArray1_;
+    ProductRecord product_;
     GdaBars bars_{};
     bool imperialUnits_ = true;
     std::string portionText_ = "100";

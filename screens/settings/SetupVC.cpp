@@ -2,7 +2,8 @@
 
 #include "platform/Keys.h"
 #include "screens/common/PlaceholderScreen.h"
-#include "screens/common/RecordFields.h"
+#include "screens/common/ProfileRecord.h"
+#include "screens/common/SettingsRecord.h"
 #include "screens/settings/Localization.h"
 #include "screens/settings/ShowInfoVC.h"
 
@@ -16,13 +17,14 @@ const std::vector<SetupSection>& SetupVC::sections() {
     using A = SetupRow::Accessory;
     static const std::vector<SetupSection> table{
         {key("    Optionen"),
-         {{key("Lokalisierung"), A::Disclosure, 1001},
-          {key("Live-Suche"), A::Switch, 1002},
-          {key("Metrische Einheiten"), A::Switch, 1003},
-          {key("Eigene Produkte verwalten"), A::Disclosure, 0},
-          {key("Persönliches Profil"), A::Disclosure, 1006}}},
+         {{SetupRowId::Localization, key("Lokalisierung"), A::Disclosure, 1001},
+          {SetupRowId::LiveSearch, key("Live-Suche"), A::Switch, 1002},
+          {SetupRowId::MetricUnits, key("Metrische Einheiten"), A::Switch, 1003},
+          {SetupRowId::ManageProducts, key("Eigene Produkte verwalten"), A::Disclosure, 0},
+          {SetupRowId::PersonalProfile, key("Persönliches Profil"), A::Disclosure, 1006}}},
         {key("    Nützliche Hinweise"),
-         {{key("Ampel-Infos"), A::Disclosure, 0}, {key("Benutzungstips"), A::Disclosure, 0}}},
+         {{SetupRowId::TrafficLightInfo, key("Ampel-Infos"), A::Disclosure, 0},
+          {SetupRowId::UsageTips, key("Benutzungstips"), A::Disclosure, 0}}},
     };
     return table;
 }
@@ -50,11 +52,10 @@ void SetupVC::viewWillAppear() {
     auto* db = store();
     dataArray_ = db ? db->selectSettings() : std::vector<std::string>{};
     if (!dataArray_.empty()) {
-        auto fields = splitRecord(dataArray_.front());
-        fields.resize(3);
-        liveSearchSwitchVal_ = fields[0];
-        localizationSwitchVal_ = fields[1];
-        imperialUnitsSwitchVal_ = fields[2];
+        auto settings = SettingsRecord::first(dataArray_);
+        liveSearchSwitchVal_ = settings.liveSearch;
+        localizationSwitchVal_ = settings.localization;
+        imperialUnitsSwitchVal_ = settings.metricUnits;
     }
     changed();
 }
@@ -68,8 +69,8 @@ void SetupVC::viewDidAppear() {
     deps_.platform.log.write("databaseValuesArray=" + listText + ")");
     calories_value_.clear();
     if (!profile.empty()) {
-        auto fields = splitRecord(profile.front());
-        if (fields.size() > 7 && !fields[7].empty()) calories_value_ = fields[7] + " kcal";
+        const auto calories = ProfileRecord::parse(profile.front()).dailyCalories;
+        if (!calories.empty()) calories_value_ = calories + " kcal";
     }
     changed();
 }
@@ -86,50 +87,63 @@ void SetupVC::writeSettings() {
         db->updateSettings(liveSearchSwitchVal_, localizationSwitchVal_, imperialUnitsSwitchVal_);
 }
 
-void SetupVC::didSelectRow(int section, int row) {
+void SetupVC::didSelectRow(SetupRowId row) {
     auto& p = deps_.platform;
-    p.defaults.setInteger("SetUpSection", section);
-    p.defaults.setInteger("SetUpRow", row);
-    if (section == 0) {
-        switch (row) {
-        case 0:
-            deps_.navigation.push(std::make_shared<Localization>(p, deps_.languageChoice));
-            break;
-        case 3:
-            deps_.navigation.push(deps_.makeManageProducts
-                                      ? deps_.makeManageProducts()
-                                      : std::make_shared<PlaceholderScreen>(
-                                            key("Eigene Produkte verwalten"), "products.png"),
-                                  key("Zurück"));
-            break;
-        case 4:
-            deps_.navigation.push(deps_.makePersonalProfile ? deps_.makePersonalProfile()
-                                                            : std::make_shared<PlaceholderScreen>(
-                                                                  key("Persönliches Profil")));
-            break;
-        default:
-            break;
-        }
-    } else if (section == 1) {
-        if (row == 0) pushInfoPage(p.strings.text("Ampel-Infos"), {});
-        if (row == 1) pushInfoPage(p.strings.text("Benutzungstips"), {});
+    // The cell is remembered by its place on the screen.
+    const auto& all = sections();
+    for (std::size_t s = 0; s < all.size(); ++s)
+        for (std::size_t r = 0; r < all[s].rows.size(); ++r)
+            if (all[s].rows[r].id == row) {
+                p.defaults.setInteger("SetUpSection", static_cast<int>(s));
+                p.defaults.setInteger("SetUpRow", static_cast<int>(r));
+            }
+    switch (row) {
+    case SetupRowId::Localization:
+        deps_.navigation.push(std::make_shared<Localization>(p, deps_.languageChoice));
+        break;
+    case SetupRowId::ManageProducts:
+        deps_.navigation.push(deps_.makeManageProducts
+                                  ? deps_.makeManageProducts()
+                                  : std::make_shared<PlaceholderScreen>(
+                                        key("Eigene Produkte verwalten"), "products.png"),
+                              key("Zurück"));
+        break;
+    case SetupRowId::PersonalProfile:
+        deps_.navigation.push(deps_.makePersonalProfile ? deps_.makePersonalProfile()
+                                                        : std::make_shared<PlaceholderScreen>(
+                                                              key("Persönliches Profil")));
+        break;
+    case SetupRowId::TrafficLightInfo:
+        pushInfoPage(p.strings.text("Ampel-Infos"), {});
+        break;
+    case SetupRowId::UsageTips:
+        pushInfoPage(p.strings.text("Benutzungstips"), {});
+        break;
+    case SetupRowId::LiveSearch:
+    case SetupRowId::MetricUnits:
+        break; // their switches act, the row itself opens nothing
     }
 }
 
-void SetupVC::infoButtonTapped(int tag) {
+void SetupVC::infoButtonTapped(SetupRowId row) {
     auto& p = deps_.platform;
+    int tag = 0;
+    for (const auto& section : sections())
+        for (const auto& entry : section.rows)
+            if (entry.id == row) tag = entry.infoTag;
+    if (tag == 0) return;
     p.defaults.setInteger("SetUpInfoBtnTag", tag);
-    switch (tag) {
-    case 1001:
+    switch (row) {
+    case SetupRowId::Localization:
         pushInfoPage(p.strings.text("Lokalisierung"), {});
         break;
-    case 1002:
+    case SetupRowId::LiveSearch:
         pushInfoPage(p.strings.text("Live-Suche"), {});
         break;
-    case 1003:
+    case SetupRowId::MetricUnits:
         pushInfoPage(p.strings.text("Metrische Einheiten"), {});
         break;
-    case 1006:
+    case SetupRowId::PersonalProfile:
         pushInfoPage(p.strings.text("Infotext Profil Titel"), "no");
         break;
     default:

@@ -16,11 +16,23 @@
 
 namespace tolvane {
 
+// The rows of the screen; model and widget name them by these, never by position.
+enum class SetupRowId {
+    Localization,
+    LiveSearch,
+    MetricUnits,
+    ManageProducts,
+    PersonalProfile,
+    TrafficLightInfo,
+    UsageTips,
+};
+
 struct SetupRow {
     enum class Accessory { Disclosure, Switch, None };
+    SetupRowId id;
     const char* labelKey;
     Accessory accessory;
-    int infoTag; // 0: no information button
+    int infoTag; // stored under "SetUpInfoBtnTag" when tapped; 0: no information button
 };
 
 struct SetupSection {
@@ -37,7 +49,8 @@ public:
         std::function<std::unique_ptr<SettingsStore>()> openStore;
         LanguageChoice& languageChoice;
         LinkTargets links;
-        // Screens behind rows 3 and 4; a placeholder when not set.
+        // Screens behind "Eigene Produkte verwalten" and "Persönliches Profil"; a placeholder
+        // when not set.
         std::function<std::shared_ptr<Screen>()> makeManageProducts;
         std::function<std::shared_ptr<Screen>()> makePersonalProfile;
     };
@@ -56,8 +69,9 @@ public:
     void viewDidAppear();
     void viewDidDisappear();
 
-    void didSelectRow(int section, int row);
-    void infoButtonTapped(int tag);
+    void didSelectRow(SetupRowId row);
+    // Rows without an information button ignore it.
+    void infoButtonTapped(SetupRowId row);
     void liveSearchSwtchChanged();
     void imperialUnitsSwtchChanged();
     void localizationSwtchChanged();

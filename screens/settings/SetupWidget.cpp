@@ -57,15 +57,15 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
                 info->setFixedSize(30, 30);
                 info->setAccessibleName(row->label()->text() + " – Info");
                 connect(info, &QPushButton::clicked, this,
-                        [this, tag = entry.infoTag] { model_->infoButtonTapped(tag); });
+                        [this, id = entry.id] { model_->infoButtonTapped(id); });
                 row->accessories()->addWidget(info);
-                infoButtons_[entry.infoTag] = info;
+                infoButtons_[entry.id] = info;
             }
             if (entry.accessory == SetupRow::Accessory::Switch) {
                 auto* toggle = new SwitchButton(row);
                 toggle->setAccessibleName(row->label()->text());
                 row->accessories()->addWidget(toggle);
-                if (s == 0 && r == 1) {
+                if (entry.id == SetupRowId::LiveSearch) {
                     liveSearch_ = toggle;
                     connect(toggle, &SwitchButton::clicked, this,
                             [this] { model_->liveSearchSwtchChanged(); });
@@ -75,17 +75,17 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
                             [this] { model_->imperialUnitsSwtchChanged(); });
                 }
             } else {
-                if (s == 0 && r == 4) {
+                if (entry.id == SetupRowId::PersonalProfile) {
                     calories_ = new QLabel(row);
                     calories_->setObjectName("rowDetail");
                     row->accessories()->addWidget(calories_);
                 }
                 row->addDisclosure();
                 connect(row, &TableRow::clicked, this,
-                        [this, s, r] { model_->didSelectRow(s, r); });
+                        [this, id = entry.id] { model_->didSelectRow(id); });
             }
             groupLayout->addWidget(row);
-            rows_[{s, r}] = row;
+            rows_[entry.id] = row;
         }
         column->addWidget(group);
     }
@@ -128,13 +128,13 @@ SetupWidget::~SetupWidget() {
     if (shown_) model_->viewDidDisappear();
 }
 
-TableRow* SetupWidget::row(int section, int row) const {
-    auto it = rows_.find({section, row});
+TableRow* SetupWidget::row(SetupRowId id) const {
+    auto it = rows_.find(id);
     return it == rows_.end() ? nullptr : it->second;
 }
 
-QPushButton* SetupWidget::infoButton(int tag) const {
-    auto it = infoButtons_.find(tag);
+QPushButton* SetupWidget::infoButton(SetupRowId id) const {
+    auto it = infoButtons_.find(id);
     return it == infoButtons_.end() ? nullptr : it->second;
 }
 

@@ -25,10 +25,10 @@ public:
     ~SetupWidget() override;
 
     SetupVC& model() { return *model_; }
-    TableRow* row(int section, int row) const;
+    TableRow* row(SetupRowId id) const;
     SwitchButton* liveSearchSwitch() const { return liveSearch_; }
     SwitchButton* metricSwitch() const { return metric_; }
-    QPushButton* infoButton(int tag) const;
+    QPushButton* infoButton(SetupRowId id) const;
     QPushButton* mailButton() const { return mail_; }
 
 protected:
@@ -39,8 +39,8 @@ private:
     void refresh();
 
     std::shared_ptr<SetupVC> model_;
-    std::map<std::pair<int, int>, TableRow*> rows_;
-    std::map<int, QPushButton*> infoButtons_;
+    std::map<SetupRowId, TableRow*> rows_;
+    std::map<SetupRowId, QPushButton*> infoButtons_;
     SwitchButton* liveSearch_ = nullptr;
     SwitchButton* metric_ = nullptr;
     QLabel* calories_ = nullptr;

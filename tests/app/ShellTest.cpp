@@ -229,7 +229,7 @@ private slots:
         run.tabs().setCurrentIndex(3);
 
         // Information button 1006: the profile help without a title.
-        QTest::mouseClick(setup->infoButton(1006), Qt::LeftButton);
+        QTest::mouseClick(setup->infoButton(SetupRowId::PersonalProfile), Qt::LeftButton);
         auto* info = qobject_cast<ShowInfoWidget*>(stack->topWidget());
         QVERIFY(info);
         QCOMPARE(stack->title(), QString());
@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(stack->depth(), 1);
 
         // The language screen: choosing English stores it and moves the check mark.
-        QTest::mouseClick(setup->row(0, 0), Qt::LeftButton);
+        QTest::mouseClick(setup->row(SetupRowId::Localization), Qt::LeftButton);
         auto* languages = qobject_cast<LocalizationWidget*>(stack->topWidget());
         QVERIFY(languages);
         QVERIFY(languages->checkShown(0));

@@ -75,7 +75,6 @@ TEST_F(ProductDetailTest, ProductWithPortionHasSevenRows) {
     EXPECT_EQ(d->productName(), "Riegel");
     EXPECT_EQ(d->maker(), "Mars");
     EXPECT_EQ(d->categoryName(), "Confiserie");
-    EXPECT_EQ(d->firstArray1().size(), 7u);
 }
 
 TEST_F(ProductDetailTest, ProductWithoutPortionHasSixRowsAndTheMessage) {

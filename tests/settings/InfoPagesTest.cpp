@@ -38,14 +38,16 @@ TEST(InfoButtons, EachTagOpensItsPageWithOrWithoutTitle) {
     SetupVC setup({fake.platform(), navigation, {}, shell, links(), {}, {}});
 
     struct Case {
+        SetupRowId row;
         int tag;
         std::string html;
         std::string navTitle;
     };
-    for (const Case& c :
-         {Case{1001, "<p>lang</p>", "Language"}, Case{1002, "<p>live</p>", "Live search"},
-          Case{1003, "<p>metric</p>", "Metric units"}, Case{1006, "<p>profile</p>", ""}}) {
-        setup.infoButtonTapped(c.tag);
+    for (const Case& c : {Case{SetupRowId::Localization, 1001, "<p>lang</p>", "Language"},
+                          Case{SetupRowId::LiveSearch, 1002, "<p>live</p>", "Live search"},
+                          Case{SetupRowId::MetricUnits, 1003, "<p>metric</p>", "Metric units"},
+                          Case{SetupRowId::PersonalProfile, 1006, "<p>profile</p>", ""}}) {
+        setup.infoButtonTapped(c.row);
         auto page = std::dynamic_pointer_cast<ShowInfoVC>(navigation.top());
         ASSERT_TRUE(page) << c.tag;
         page->viewWillAppear();
@@ -54,9 +56,11 @@ TEST(InfoButtons, EachTagOpensItsPageWithOrWithoutTitle) {
         EXPECT_EQ(navigation.backTitles().back(), "Zurück");
         EXPECT_EQ(fake.defaults.integerForKey("SetUpInfoBtnTag"), c.tag);
     }
+    // A row without an information button opens nothing.
     auto depth = navigation.stack().size();
-    setup.infoButtonTapped(1004);
+    setup.infoButtonTapped(SetupRowId::ManageProducts);
     EXPECT_EQ(navigation.stack().size(), depth);
+    EXPECT_EQ(fake.defaults.integerForKey("SetUpInfoBtnTag"), 1006);
 }
 
 TEST(ShowInfo, UnknownTitleGivesEmptyPageAndMissingTextShowsKey) {

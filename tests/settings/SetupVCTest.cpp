@@ -149,21 +149,21 @@ TEST_F(SetupVCTest, HintIsShownOnlyOnFirstVisit) {
 }
 
 TEST_F(SetupVCTest, RowsPushTheirScreensAndRememberTheCell) {
-    screen().didSelectRow(0, 0);
+    screen().didSelectRow(SetupRowId::Localization);
     EXPECT_EQ(navigation.top()->screenName(), "Localization");
-    screen().didSelectRow(0, 3);
+    screen().didSelectRow(SetupRowId::ManageProducts);
     auto own = std::dynamic_pointer_cast<PlaceholderScreen>(navigation.top());
     ASSERT_TRUE(own);
     EXPECT_EQ(own->titleKey(), "Eigene Produkte verwalten");
     EXPECT_EQ(navigation.backTitles().back(), "Zurück");
-    screen().didSelectRow(0, 4);
+    screen().didSelectRow(SetupRowId::PersonalProfile);
     EXPECT_EQ(navigation.top()->screenName(), "Placeholder");
     // Switch rows open nothing.
     auto depth = navigation.stack().size();
-    screen().didSelectRow(0, 1);
+    screen().didSelectRow(SetupRowId::LiveSearch);
     EXPECT_EQ(navigation.stack().size(), depth);
 
-    screen().didSelectRow(1, 1);
+    screen().didSelectRow(SetupRowId::UsageTips);
     auto info = std::dynamic_pointer_cast<ShowInfoVC>(navigation.top());
     ASSERT_TRUE(info);
     EXPECT_EQ(info->myTitle(), "Benutzungstips");
@@ -175,7 +175,7 @@ TEST_F(SetupVCTest, ProvidedScreensReplaceThePlaceholders) {
     auto profile = std::make_shared<PlaceholderScreen>("custom");
     screen_ = std::make_unique<SetupVC>(SetupVC::Dependencies{
         fake.platform(), navigation, {}, shell, {}, {}, [&] { return profile; }});
-    screen().didSelectRow(0, 4);
+    screen().didSelectRow(SetupRowId::PersonalProfile);
     EXPECT_EQ(navigation.top(), profile);
 }
 

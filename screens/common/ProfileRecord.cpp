@@ -1,0 +1,13 @@
+#include "screens/common/ProfileRecord.h"
+
+#include "nutrition/NumberText.h"
+
+namespace tolvane {
+
+ProfileRecord ProfileRecord::parse(std::string_view record) {
+    auto f = splitFields(record);
+    f.resize(std::max<std::size_t>(f.size(), 11));
+    return {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10]};
+}
+
+} // namespace tolvane
