@@ -1,9 +1,9 @@
 #include "TestCatalogue.h"
 
+#include "tests/support/ShippedSchema.h"
+
 #include <sqlite3.h>
 
-#include <filesystem>
-#include <random>
 #include <stdexcept>
 
 namespace tolvane::test {
@@ -20,45 +20,14 @@ std::string quoted(const std::string& s) {
 
 } // namespace
 
-TestCatalogue::TestCatalogue() {
-    std::random_device rd;
-    dir_ = (std::filesystem::temp_directory_path() /
-            ("tolvane-screens-" + std::to_string(rd()) + std::to_string(rd())))
-               .string();
-    std::filesystem::create_directories(dir_);
-    path_ = dir_ + "/Tolvane.db";
-    std::string columns = "sortOrder TEXT, favFlag INTEGER";
-    for (int i = 1; i <= 24; ++i)
-        columns += std::string(", field") + (i < 10 ? "0" : "") + std::to_string(i) + " TEXT";
-    columns += ", recordId INTEGER";
-    exec("CREATE TABLE ProductsTable (" + columns + ")");
-    exec("CREATE TABLE Products (RecordId INTEGER PRIMARY KEY AUTOINCREMENT, Produktname, "
-         "Hersteller, Kategorie, Fett, GesFette, Zucker, Natrium, Energiewert, Sentfield, "
-         "Sortorder INTEGER, Einheit, SalzOrNatrium, Produktmenge, MainTableRecordId)");
-    exec("CREATE TABLE Categories (Recordid INTEGER, Category TEXT)");
-    exec("CREATE TABLE Timestamp (rows, dtimestamp, utimestamp)");
-    exec("INSERT INTO Timestamp VALUES ('0', NULL, NULL)");
-    exec("CREATE TABLE Settings (LiveSuche, Lokalisierung, Metrisch)");
-    exec("INSERT INTO Settings VALUES ('NO', 'YES', 'YES')");
+TestCatalogue::TestCatalogue() : path_(dir_.file("Tolvane.db")) {
+    createShippedFile(path_, {.settings = "'NO', 'YES', 'YES'"});
 }
 
-TestCatalogue::~TestCatalogue() {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-}
+TestCatalogue::~TestCatalogue() = default;
 
 void TestCatalogue::exec(const std::string& sql) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open(path_.c_str(), &db) != SQLITE_OK) {
-        sqlite3_close(db);
-        throw std::runtime_error("cannot open " + path_);
-    }
-    char* error = nullptr;
-    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
-    std::string message = error ? error : "";
-    sqlite3_free(error);
-    sqlite3_close(db);
-    if (rc != SQLITE_OK) throw std::runtime_error(message + " in " + sql);
+    execSql(path_, sql);
 }
 
 void TestCatalogue::add(const TestProduct& p) {

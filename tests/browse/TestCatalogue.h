@@ -1,6 +1,8 @@
 // A temporary database file with the shipped schema, filled by the test.
 #pragma once
 
+#include "tests/support/TempDir.h"
+
 #include <string>
 
 namespace tolvane::test {
@@ -40,7 +42,7 @@ public:
     std::string sortOrder(int id);
 
 private:
-    std::string dir_;
+    TempDir dir_;
     std::string path_;
 };
 

@@ -126,10 +126,10 @@ TEST(CatalogueTool, BuildRefusesABadSourceWithAMessageAndLeavesNoFile) {
     }
     const std::string tool = TOLVANE_CATALOGUE_TOOL;
     const auto run = [&](const std::string& products, const std::string& out) {
-        const std::string command =
-            "\"" + tool + "\" build --products \"" + dir.file(products).string() +
-            "\" --categories \"" + dir.file("categories.tsv").string() + "\" --out \"" +
-            dir.file(out).string() + "\" 2>\"" + dir.file("stderr.txt").string() + "\" >/dev/null";
+        const std::string command = "\"" + tool + "\" build --products \"" + dir.file(products) +
+                                    "\" --categories \"" + dir.file("categories.tsv") +
+                                    "\" --out \"" + dir.file(out) + "\" 2>\"" +
+                                    dir.file("stderr.txt") + "\" >/dev/null";
         return std::system(command.c_str());
     };
     EXPECT_NE(run("bad.tsv", "bad.db"), 0);

@@ -1,38 +1,17 @@
 #pragma once
 
 #include "store/FoldedSort.h"
+#include "tests/support/TempDir.h"
 
 #include <sqlite3.h>
 
 #include <filesystem>
 #include <memory>
-#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace tolvane::test {
-
-// A directory of its own for one test, removed afterwards.
-class TempDir {
-public:
-    TempDir() {
-        std::random_device device;
-        path_ = std::filesystem::temp_directory_path() /
-                ("tolvane-catalogue-" + std::to_string(device()) + std::to_string(device()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::filesystem::path file(const std::string& name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
 
 // Minimal SQLite access for checking files.
 class Db {

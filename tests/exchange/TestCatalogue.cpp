@@ -1,36 +1,16 @@
 #include "TestCatalogue.h"
 
 #include "exchange/PageRecordKeys.h"
+#include "tests/support/ShippedSchema.h"
 
 #include <sqlite3.h>
 
-#include <atomic>
 #include <fstream>
 #include <stdexcept>
-
-#include <unistd.h>
 
 namespace tolvane::test {
 
 namespace {
-
-const char* schema = R"(
-CREATE TABLE ProductsTable (sortOrder TEXT, favFlag INTEGER, field01 TEXT, field02 TEXT,
-  field03 TEXT, field04 TEXT, field05 TEXT, field06 TEXT, field07 TEXT, field08 TEXT,
-  field09 TEXT, field10 TEXT, field11 TEXT, field12 TEXT, field13 TEXT, field14 TEXT,
-  field15 TEXT, field16 TEXT, field17 TEXT, field18 TEXT, field19 TEXT, field20 TEXT,
-  field21 TEXT, field22 TEXT, field23 TEXT, field24 TEXT, recordId INTEGER);
-CREATE TABLE Products (RecordId INTEGER PRIMARY KEY AUTOINCREMENT, Produktname, Hersteller,
-  Kategorie, Fett, GesFette, Zucker, Natrium, Energiewert, Sentfield, Sortorder INTEGER, Einheit,
-  SalzOrNatrium, Produktmenge, MainTableRecordId);
-INSERT INTO sqlite_sequence (name, seq) VALUES ('Products', 900000000);
-CREATE TABLE Categories (Recordid INTEGER, Category TEXT);
-INSERT INTO Categories VALUES (1, 'Getränke'), (2, 'Käse'), (3, 'Snacks');
-CREATE TABLE Timestamp (rows, dtimestamp, utimestamp);
-INSERT INTO Timestamp VALUES ('0', NULL, '');
-CREATE TABLE Settings (LiveSuche, Lokalisierung, Metrisch);
-INSERT INTO Settings VALUES ('YES', 'YES', 'YES');
-)";
 
 struct Connection {
     sqlite3* db = nullptr;
@@ -45,13 +25,8 @@ struct Connection {
 } // namespace
 
 void createClientDatabase(const std::string& path) {
-    Connection c(path);
-    char* error = nullptr;
-    if (sqlite3_exec(c.db, schema, nullptr, nullptr, &error) != SQLITE_OK) {
-        std::string text = error ? error : "?";
-        sqlite3_free(error);
-        throw std::runtime_error("schema: " + text);
-    }
+    createShippedFile(path, {.utimestamp = "''"});
+    execSql(path, "INSERT INTO Categories VALUES (1, 'Getränke'), (2, 'Käse'), (3, 'Snacks')");
 }
 
 std::vector<std::string> productValues(const TsvProduct& p) {
@@ -112,19 +87,6 @@ std::vector<std::string> query(const std::string& dbPath, const std::string& sql
 std::string queryOne(const std::string& dbPath, const std::string& sql) {
     auto rows = query(dbPath, sql);
     return rows.empty() ? std::string() : rows.front();
-}
-
-TempDir::TempDir() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("tolvane-exchange-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-}
-
-TempDir::~TempDir() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
 }
 
 } // namespace tolvane::test

@@ -2,14 +2,15 @@
 // product lists in the server's TSV format.
 #pragma once
 
-#include <filesystem>
+#include "tests/support/TempDir.h"
+
 #include <map>
 #include <string>
 #include <vector>
 
 namespace tolvane::test {
 
-// A fresh database file with ProductsTable, Products, Categories, Timestamp and Settings.
+// A fresh database file built like the shipped one, with three categories.
 void createClientDatabase(const std::string& path);
 
 struct TsvProduct {
@@ -28,16 +29,5 @@ std::vector<TsvProduct> someProducts(int first, int count, const std::string& da
 // Runs a query on the file and gives the rows as record strings ("|" between columns).
 std::vector<std::string> query(const std::string& dbPath, const std::string& sql);
 std::string queryOne(const std::string& dbPath, const std::string& sql);
-
-// A directory removed again at the end of the test.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 } // namespace tolvane::test

@@ -1,6 +1,6 @@
-#include "ServerProcess.h"
 #include "TestFiles.h"
 #include "server/Gzip.h"
+#include "tests/support/ServerProcess.h"
 
 #include <gtest/gtest.h>
 #include <httplib.h>
@@ -9,6 +9,9 @@
 using namespace tolvane::server;
 using namespace tolvane::server::test;
 using nlohmann::json;
+using tolvane::test::CommandResult;
+using tolvane::test::runServerCommand;
+using tolvane::test::ServerProcess;
 
 namespace {
 

@@ -1,22 +1,9 @@
 #include "TestFiles.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 
 namespace tolvane::server::test {
-
-TempDir::TempDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tolvane-server-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary directory");
-    path_ = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
 
 std::string catalogueHeader() {
     std::string header;

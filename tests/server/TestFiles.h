@@ -1,25 +1,14 @@
 #pragma once
 
 #include "server/ProductRecord.h"
+#include "tests/support/TempDir.h"
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace tolvane::server::test {
 
-// A fresh directory for one test, removed afterwards.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
+using tolvane::test::TempDir;
 
 std::string catalogueHeader();
 

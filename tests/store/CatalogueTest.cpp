@@ -8,10 +8,10 @@ class CatalogueTest : public StoreTest {};
 
 TEST_F(CatalogueTest, RecordStringsRenderNullsAndIntegerColumns) {
     addProduct(7, "Milch", "Aldi", "3");
-    sqlExec(path, "UPDATE ProductsTable SET field05 = NULL, field13 = '' WHERE recordId = 7");
+    execSql(path, "UPDATE ProductsTable SET field05 = NULL, field13 = '' WHERE recordId = 7");
     EXPECT_EQ(db->selectProductDetail("7"), List{"Milch|7|Aldi|3|0||1.2|5.5|0.4|120|g|"});
 
-    sqlExec(path, "INSERT INTO Categories VALUES (3, 'Milchprodukte'), (NULL, 'Ohne'), "
+    execSql(path, "INSERT INTO Categories VALUES (3, 'Milchprodukte'), (NULL, 'Ohne'), "
                   "('12abc', 'Text')");
     // Recordid is read as an integer: NULL and text give their integer value.
     EXPECT_EQ(db->selectCategories(), (List{"3|Milchprodukte", "0|Ohne", "12|Text"}));
@@ -96,7 +96,7 @@ TEST_F(CatalogueTest, OverlongStatementIsRefusedAndLogged) {
 TEST_F(CatalogueTest, RecordLongerThanItsLimitIsLeftOutWhole) {
     // "name|maker|id" of exactly 349,999 bytes is the longest record a caller receives.
     const auto insert = [this](int id, const std::string& name) {
-        sqlExec(path, "INSERT INTO ProductsTable (field01, field02, recordId) VALUES ('" + name +
+        execSql(path, "INSERT INTO ProductsTable (field01, field02, recordId) VALUES ('" + name +
                           "', 'M', " + std::to_string(id) + ")");
     };
     insert(1, std::string(349999 - std::string("|M|1").size(), 'a'));
@@ -118,7 +118,7 @@ TEST_F(CatalogueTest, TimestampBookkeeping) {
     db->updateDTimestamp("2013-05-02 10:00:00", "0");
     EXPECT_EQ(db->selectTimestamp(), List{"0|2013-05-02 10:00:00|x"});
     addProduct(1, "A", "B");
-    sqlExec(path, "UPDATE ProductsTable SET field06 = '2013-06-01' WHERE recordId = 1");
+    execSql(path, "UPDATE ProductsTable SET field06 = '2013-06-01' WHERE recordId = 1");
     addProduct(2, "C", "D");
     EXPECT_EQ(db->selectMaxTimestamp(), "2013-06-01");
 }

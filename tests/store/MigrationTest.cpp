@@ -17,8 +17,8 @@ protected:
         locations.resourceDir = dir.path() + "/resources";
         locations.documentsDir = dir.path() + "/documents/nested";
         std::filesystem::create_directories(locations.resourceDir);
-        createShippedFile(locations.shippedDatabasePath());
-        sqlExec(locations.shippedDatabasePath(), "INSERT INTO Categories VALUES (1, 'Brot')");
+        createShippedFile(locations.shippedDatabasePath(), storeSeed());
+        execSql(locations.shippedDatabasePath(), "INSERT INTO Categories VALUES (1, 'Brot')");
     }
 
     // The start-up order: first copy, then the check.
@@ -114,7 +114,7 @@ TEST_F(MigrationTest, OnlyMissingTablesAreSeeded) {
     ASSERT_TRUE(launch().ok);
     Database db(locations.databasePath(), log);
     db.insertIntoMenuFolder("4", "Mein Ordner", "0", 5, "0");
-    sqlExec(locations.databasePath(), "DROP TABLE Personal_Profile");
+    execSql(locations.databasePath(), "DROP TABLE Personal_Profile");
     ASSERT_TRUE(launch().ok);
     EXPECT_EQ(db.selectPersonalProfileData().size(), 1u);
     EXPECT_EQ(db.selectMenuItemsSortByOrder().size(), 5u);

@@ -99,7 +99,7 @@ TEST_F(OwnProductsTest, DeletingRemovesBothRows) {
 }
 
 TEST_F(OwnProductsTest, AFailedFirstInsertLeavesNoRowUnderMinusOne) {
-    sqlExec(path, "DROP TABLE Products");
+    execSql(path, "DROP TABLE Products");
     const int id =
         db->insertProduct("Neu", "X", "3", "1", "1", "1", "1", "100", "0", "0", "g", "1", "100");
     EXPECT_EQ(id, -1);
@@ -108,7 +108,7 @@ TEST_F(OwnProductsTest, AFailedFirstInsertLeavesNoRowUnderMinusOne) {
               -1);
     EXPECT_EQ(db->selectProductCount(), 0);
 
-    createShippedFile(dir.path() + "/other.db");
+    createShippedFile(dir.path() + "/other.db", storeSeed());
     Database other(dir.path() + "/other.db", log);
     const int real =
         other.insertProduct("A", "B", "3", "1", "1", "1", "1", "1", "0", "0", "g", "1", "1");

@@ -42,7 +42,7 @@ TEST(FavouriteBindingTest, FlagIsBoundAsAnInteger) {
     // Without column affinity a flag bound as text '1' would not compare equal to 1.
     TempDir dir;
     const std::string path = dir.path() + "/Tolvane.db";
-    createShippedFile(path, "BLOB");
+    createShippedFile(path, storeSeed("BLOB"));
     NullLog log;
     Database db(path, log);
     db.insertIntoDatabase("", catalogueFields("Brot", "B"), 3);

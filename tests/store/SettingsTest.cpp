@@ -10,7 +10,7 @@ TEST_F(SettingsTest, SettingsRow) {
     EXPECT_EQ(db->selectSettings(), List{"YES|YES|YES"});
     db->updateSettings("NO", "YES", "NO");
     EXPECT_EQ(db->selectSettings(), List{"NO|YES|NO"});
-    sqlExec(path, "DELETE FROM Settings");
+    execSql(path, "DELETE FROM Settings");
     EXPECT_TRUE(db->selectSettings().empty());
 }
 

@@ -24,16 +24,6 @@ struct Handle {
 
 } // namespace
 
-void sqlExec(const std::string& path, const std::string& sql) {
-    Handle h(path);
-    char* error = nullptr;
-    if (sqlite3_exec(h.db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-        std::string message = error ? error : "?";
-        sqlite3_free(error);
-        throw std::runtime_error(message + " in " + sql);
-    }
-}
-
 Rows sqlRows(const std::string& path, const std::string& sql) {
     Handle h(path);
     sqlite3_stmt* st = nullptr;
@@ -64,25 +54,6 @@ std::string readFileBytes(const std::string& path) {
     return out.str();
 }
 
-void createShippedFile(const std::string& path, const std::string& favFlagType) {
-    std::string products = "CREATE TABLE ProductsTable (sortOrder TEXT, favFlag " + favFlagType;
-    for (int i = 1; i <= 24; ++i)
-        products += std::string(", field") + (i < 10 ? "0" : "") + std::to_string(i) + " TEXT";
-    products += ", recordId INTEGER);";
-    sqlExec(path,
-            products +
-                "CREATE TABLE Products (RecordId INTEGER PRIMARY KEY AUTOINCREMENT, Produktname "
-                "TEXT, Hersteller TEXT, Kategorie TEXT, Fett TEXT, GesFette TEXT, Zucker TEXT, "
-                "Natrium TEXT, Energiewert TEXT, Sentfield TEXT, Sortorder INTEGER, Einheit TEXT, "
-                "SalzOrNatrium TEXT, Produktmenge TEXT, MainTableRecordId TEXT);"
-                "INSERT INTO sqlite_sequence (name, seq) VALUES ('Products', 900000000);"
-                "CREATE TABLE Categories (Recordid INTEGER, Category TEXT);"
-                "CREATE TABLE Timestamp (rows TEXT, dtimestamp TEXT, utimestamp TEXT);"
-                "INSERT INTO Timestamp VALUES ('0', NULL, 'x');"
-                "CREATE TABLE Settings (LiveSuche TEXT, Lokalisierung TEXT, Metrisch TEXT);"
-                "INSERT INTO Settings VALUES ('YES', 'YES', 'YES');");
-}
-
 std::vector<std::string> catalogueFields(const std::string& name, const std::string& maker,
                                          const std::string& category) {
     std::vector<std::string> f;
@@ -102,21 +73,9 @@ std::vector<std::string> catalogueFields(const std::string& name, const std::str
     return f;
 }
 
-TempDir::TempDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tolvane-store-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-}
-
 void StoreTest::SetUp() {
     path = dir.path() + "/Tolvane.db";
-    createShippedFile(path);
+    createShippedFile(path, storeSeed());
     db = std::make_unique<Database>(path, log);
 }
 

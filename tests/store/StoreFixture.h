@@ -4,6 +4,8 @@
 
 #include "platform/Log.h"
 #include "store/Database.h"
+#include "tests/support/ShippedSchema.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -16,12 +18,11 @@ namespace tolvane::test {
 
 using Rows = std::vector<std::vector<std::string>>;
 
-// Creates a file with the shipped tables: catalogue, own products (keys from 900000001),
-// categories, one Timestamp row ('0', NULL, 'x') and one Settings row of "YES".
-// favFlagType lets a test drop the column's affinity.
-void createShippedFile(const std::string& path, const std::string& favFlagType = "NUMERIC");
+// The store's tests start from one Timestamp row ('0', NULL, 'x').
+inline ShippedSeed storeSeed(const std::string& favFlagType = "NUMERIC") {
+    return {.favFlagType = favFlagType, .utimestamp = "'x'"};
+}
 
-void sqlExec(const std::string& path, const std::string& sql);
 // Every row, NULL as "<null>".
 Rows sqlRows(const std::string& path, const std::string& sql);
 long long sqlInt(const std::string& path, const std::string& sql);
@@ -30,18 +31,6 @@ std::string readFileBytes(const std::string& path);
 // 24 catalogue fields with name, maker, category, nutrients and unit set, the rest "f<n>".
 std::vector<std::string> catalogueFields(const std::string& name, const std::string& maker,
                                          const std::string& category = "1");
-
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 class StoreTest : public ::testing::Test {
 protected:
