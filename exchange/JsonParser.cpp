@@ -32,21 +32,7 @@ std::string JsonParser::textOf(const JsonValue& value) {
 }
 
 int JsonParser::intOf(const JsonValue& value) {
-    return leadingInt(textOf(value));
-}
-
-int leadingInt(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > INT_MAX) return negative ? INT_MIN : INT_MAX;
-    }
-    return static_cast<int>(negative ? -value : value);
+    return integerValue(textOf(value));
 }
 
 } // namespace tolvane

@@ -2,6 +2,8 @@
 // and a null that is distinct from a missing member.
 #pragma once
 
+#include "text/RecordText.h"
+
 #include <nlohmann/json.hpp>
 
 #include <optional>
@@ -23,7 +25,9 @@ public:
     static int intOf(const JsonValue& value);
 };
 
-// Leading decimal integer of a text ("12abc" -> 12, "" -> 0); saturates instead of overflowing.
-int leadingInt(std::string_view text);
+// The catalogue update's name for integerValue(); that file reads records with it.
+inline int leadingInt(std::string_view text) {
+    return integerValue(text);
+}
 
 } // namespace tolvane

@@ -2,6 +2,8 @@
 // process locale: "," reads as a decimal point and output always uses ".".
 #pragma once
 
+#include "text/RecordText.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,10 +16,6 @@ float leadingFloat(std::string_view text);
 double leadingDouble(std::string_view text);
 // Length in bytes of that leading number, blanks included; 0 when there is none.
 std::size_t leadingNumberLength(std::string_view text);
-
-// The leading decimal integer of a text, fraction dropped; 0 when empty or not numeric.
-// Values beyond the int range are clamped.
-int integerValue(std::string_view text);
 
 // "%.<decimals>f" ("%.1f", "%.2f", "%0.f" for decimals 0); exact halves round to even.
 std::string formatFixed(double value, int decimals);
@@ -34,6 +32,5 @@ std::string formatInt(long long value);
 std::string replaceAll(std::string text, std::string_view from, std::string_view to);
 std::string commaToPoint(std::string text);
 std::string pointToComma(std::string text);
-std::vector<std::string> splitFields(std::string_view text, char separator = '|');
 
 } // namespace tolvane

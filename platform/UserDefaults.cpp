@@ -1,22 +1,8 @@
 #include "UserDefaults.h"
 
-#include <charconv>
+#include "text/RecordText.h"
 
 namespace tolvane {
-namespace {
-
-int leadingInteger(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    int value = 0;
-    auto first = text.data() + i;
-    if (i < text.size() && text[i] == '+') ++first;
-    std::from_chars(first, text.data() + text.size(), value);
-    return value;
-}
-
-} // namespace
 
 std::optional<DefaultsValue> UserDefaults::value(const std::string& key) const {
     if (auto v = stored(key)) return v;
@@ -47,7 +33,7 @@ int UserDefaults::integerForKey(const std::string& key) const {
     if (!v) return 0;
     if (auto b = std::get_if<bool>(&*v)) return *b ? 1 : 0;
     if (auto i = std::get_if<int>(&*v)) return *i;
-    if (auto s = std::get_if<std::string>(&*v)) return leadingInteger(*s);
+    if (auto s = std::get_if<std::string>(&*v)) return integerValue(*s);
     return 0;
 }
 

@@ -111,7 +111,7 @@ std::vector<std::string> Database::selectCategoriesForCategoryScreen() {
 std::string Database::selectCategoryForId(const std::string& categoryId) {
     return queryLast(compose("selectCategoryForId", 0,
                              "select Category from Categories where Recordid = %d",
-                             {integerValueOfText(categoryId)}),
+                             {integerValue(categoryId)}),
                      't');
 }
 
@@ -157,8 +157,7 @@ void Database::insertIntoDatabase(const std::string& /*ignored*/,
 
 void Database::deleteProductFromMainTable(const std::string& productId) {
     execute(compose("deleteProductFromMainTable", 100,
-                    "Delete from ProductsTable where recordId = %d",
-                    {integerValueOfText(productId)}));
+                    "Delete from ProductsTable where recordId = %d", {integerValue(productId)}));
 }
 
 } // namespace tolvane

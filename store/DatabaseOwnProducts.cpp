@@ -53,7 +53,7 @@ int Database::insertProductToMainTable(const std::string& Produktname,
         "('','0','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s', '%s')",
         {withoutSeparators(Produktname), withoutSeparators(Hersteller), Kategorie, Fett, GesFette,
          Zucker, Natrium, Energiewert, Einheit, ProductId, Produktmenge}));
-    return written ? integerValueOfText(ProductId) : -1;
+    return written ? integerValue(ProductId) : -1;
 }
 
 void Database::updateInsertedProductId(const std::string& mainTableId, int productId) {
@@ -129,13 +129,13 @@ void Database::updateProductOrderForId(const std::string& sortOrder, const std::
 std::string Database::selectMainTableProductIdForId(const std::string& recordId) {
     return queryLast(compose("selectMainTableProductIdForId", 0,
                              "select MainTableRecordId from Products where RecordId = %d",
-                             {integerValueOfText(recordId)}),
+                             {integerValue(recordId)}),
                      'i');
 }
 
 void Database::deleteProduct(const std::string& recordId) {
     execute(compose("deleteProduct", 100, "Delete from Products where RecordId = %d",
-                    {integerValueOfText(recordId)}));
+                    {integerValue(recordId)}));
 }
 
 std::vector<std::string> Database::selectProductsForCsv() {

@@ -103,13 +103,13 @@ void Database::updateMenuItemsSortByOrder(const std::string& sortOrder,
 
 void Database::deleteMenuItemsSortByOrder(const std::string& folderId) {
     execute(compose("deleteMenuItemsSortByOrder", 100,
-                    "Delete from Menu_Folder where recordId = %d", {integerValueOfText(folderId)}));
+                    "Delete from Menu_Folder where recordId = %d", {integerValue(folderId)}));
 }
 
 std::string Database::selectCaloryValueForUpdation(const std::string& folderId) {
     return queryLast(compose("selectCaloryValueForUpdation", 0,
                              "select field2 from Menu_Folder where recordId = '%d'",
-                             {integerValueOfText(folderId)}),
+                             {integerValue(folderId)}),
                      't');
 }
 
@@ -117,7 +117,7 @@ void Database::updateCaloryValueForUpdation(const std::string& calory,
                                             const std::string& folderId) {
     execute(compose("updateCaloryValueForUpdation", 1000,
                     "UPDATE Menu_Folder SET field2='%s' where recordId = '%d'",
-                    {calory, integerValueOfText(folderId)}));
+                    {calory, integerValue(folderId)}));
 }
 
 void Database::insertIntoFavorite_Menulistfolder(const std::string& productId,

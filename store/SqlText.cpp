@@ -69,28 +69,6 @@ ComposedSql composeSql(std::string_view format, std::initializer_list<SqlArg> ar
     return result;
 }
 
-int integerValueOfText(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' ||
-                               text[i] == '\r' || text[i] == '\f' || text[i] == '\v'))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative) value = -value;
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
-}
-
 bool isDecimalDigits(std::string_view text) {
     if (text.empty()) return false;
     for (char c : text)

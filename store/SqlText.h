@@ -3,6 +3,8 @@
 // decimal digits, numbers are written as decimal digits.
 #pragma once
 
+#include "text/RecordText.h"
+
 #include <cstddef>
 #include <initializer_list>
 #include <string>
@@ -38,10 +40,6 @@ struct ComposedSql {
 // takes the text with every ' doubled; one outside quotes takes only decimal digits. Texts
 // holding a zero byte, a wrong kind or count of values are refused.
 ComposedSql composeSql(std::string_view format, std::initializer_list<SqlArg> args);
-
-// The leading decimal integer of a text (leading blanks and a sign allowed, fraction dropped,
-// clamped to the int range); 0 when empty or not numeric.
-int integerValueOfText(std::string_view text);
 
 // True when text is one or more decimal digits.
 bool isDecimalDigits(std::string_view text);

@@ -70,8 +70,8 @@ TEST_F(OwnProductsTest, EditingMovesTheProductOutOfEveryFolder) {
                                       id, "330");
     for (const std::string& folder : db->selectFolderIdFromProductID(id)) {
         const int total =
-            integerValueOfText(db->selectCaloryValueForUpdation(folder)) -
-            integerValueOfText(db->selectCaloryValueFromEditConsumptionForUpdation(id, folder));
+            integerValue(db->selectCaloryValueForUpdation(folder)) -
+            integerValue(db->selectCaloryValueFromEditConsumptionForUpdation(id, folder));
         db->updateCaloryValueForUpdation(std::to_string(total), folder);
     }
     db->deleteProductFromEditConsumption(id);

@@ -33,15 +33,15 @@ TEST(SqlTextTest, NumbersAndMismatchedValues) {
 }
 
 TEST(SqlTextTest, IntegerValueOfText) {
-    EXPECT_EQ(integerValueOfText("12"), 12);
-    EXPECT_EQ(integerValueOfText("12.9"), 12);
-    EXPECT_EQ(integerValueOfText("  -35 kcal"), -35);
-    EXPECT_EQ(integerValueOfText("+8"), 8);
-    EXPECT_EQ(integerValueOfText(""), 0);
-    EXPECT_EQ(integerValueOfText("abc"), 0);
-    EXPECT_EQ(integerValueOfText("-"), 0);
-    EXPECT_EQ(integerValueOfText("99999999999999999999"), INT_MAX);
-    EXPECT_EQ(integerValueOfText("-99999999999999999999"), INT_MIN);
+    EXPECT_EQ(integerValue("12"), 12);
+    EXPECT_EQ(integerValue("12.9"), 12);
+    EXPECT_EQ(integerValue("  -35 kcal"), -35);
+    EXPECT_EQ(integerValue("+8"), 8);
+    EXPECT_EQ(integerValue(""), 0);
+    EXPECT_EQ(integerValue("abc"), 0);
+    EXPECT_EQ(integerValue("-"), 0);
+    EXPECT_EQ(integerValue("99999999999999999999"), INT_MAX);
+    EXPECT_EQ(integerValue("-99999999999999999999"), INT_MIN);
 }
 
 } // namespace tolvane
