@@ -56,11 +56,7 @@ public:
     const std::string& searchText() const { return searchText_; }
     const std::string& placeholder() const { return placeholder_; }
     bool liveSearch() const { return liveSearch_; }
-    bool liveSearchStarted() const { return liveSearchStarted_; }
     int nl() const { return nl_; }
-    int UpdFlag() const { return UpdFlag_; }
-    const std::vector<std::string>& dataArray() const { return dataArray_; }
-    const std::vector<std::string>& searchArray() const { return searchArray_; }
 
     // --- Actions of the search bar ---
     void textDidChange(const std::string& text);

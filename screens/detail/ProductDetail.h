@@ -43,7 +43,6 @@ public:
 
     void setListener(ProductDetailListener* listener) { listener_ = listener; }
     void setFromScreen(const std::string& fromScreen) { fromScreen_ = fromScreen; }
-    const std::string& fromScreen() const { return fromScreen_; }
 
     void viewDidLoad();
     void drawData(const std::vector<std::string>& details);
@@ -69,15 +68,9 @@ public:
     void favoriteButtonClicked();
     void addToFav();
     void editButton();
-    bool alertFlag() const { return alertFlag_; }
-    bool FavFlag() const { return FavFlag_; }
 
     // The device turned (orientation as the platform numbers it; 3 and 4 are landscape).
     void receivedRotate(int orientation);
-
-    const std::vector<std::string>& detailsArr() const { return detailsArr_; }
-    const CategoryMeans& means() const { return means_; }
-    const std::string& language() const { return language_; }
 
 private:
     void changed();

@@ -46,7 +46,6 @@ public:
     // Localized bar titles, fat to energy.
     std::string barTitle(int bar) const;
     std::string productName() const;
-    bool imperialUnits() const { return imperialUnits_; } // true in metric mode
     int orientation() const { return orientation_; }
 
     // --- Portion field ---

@@ -77,14 +77,9 @@ public:
     void localizationSwtchChanged();
     void sendMail();
 
-    const std::string& liveSearchSwitchVal() const { return liveSearchSwitchVal_; }
-    const std::string& localizationSwitchVal() const { return localizationSwitchVal_; }
-    const std::string& imperialUnitsSwitchVal() const { return imperialUnitsSwitchVal_; }
     bool liveSearchOn() const { return liveSearchSwitchVal_ == "YES"; }
     bool metricUnitsOn() const { return imperialUnitsSwitchVal_ == "YES"; }
     const std::string& caloriesValue() const { return calories_value_; }
-    const std::vector<std::string>& dataArray() const { return dataArray_; }
-    bool hasStore() const { return database_ != nullptr; }
 
     std::function<void()> onChanged;
 

@@ -27,8 +27,6 @@ public:
     std::string backButtonTitle() const;
     static const char* backgroundPicture() { return "background_vertical.png"; }
 
-    // The text key of the page, looked up by title; none when no page has this title.
-    std::optional<std::string> pageTextKey() const;
     // The HTML loaded before appearing (empty for a title without a page).
     const std::string& html() const { return html_; }
     const std::string& baseDirectory() const { return links_.resourceDir; }
@@ -41,6 +39,9 @@ public:
     void openExternal(const std::string& url) { platform_.urls.open(url); }
 
 private:
+    // The text key of the page, looked up by title; none when no page has this title.
+    std::optional<std::string> pageTextKey() const;
+
     Platform platform_;
     Navigation& navigation_;
     LinkTargets links_;

@@ -135,7 +135,8 @@ TEST_F(CategoryTest, ChoosingAProductOpensItsDetailAndLeavingRemembersTheCategor
     auto detail = std::dynamic_pointer_cast<ProductDetail>(navigation.top());
     ASSERT_TRUE(detail);
     EXPECT_EQ(detail->productName(), "Chips");
-    EXPECT_EQ(detail->fromScreen(), "ProductsForCategory");
+    detail->viewWillDisappear();
+    EXPECT_EQ(fake.defaults.stringForKey("ProducteDetailFromScreen"), "ProductsForCategory");
     EXPECT_EQ(navigation.backTitles().back(), "Zurück");
     EXPECT_EQ(fake.defaults.stringForKey("ProductsForCategoroesProductId"), "1");
 

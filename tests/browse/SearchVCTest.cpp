@@ -141,7 +141,6 @@ TEST_F(SearchVCTest, LiveSearchFollowsTypingAndHidesTheTableWithoutHits) {
     ASSERT_TRUE(s.liveSearch());
     s.textDidChange("b");
     fake.dispatcher.runPending();
-    EXPECT_TRUE(s.liveSearchStarted());
     // "%b%" finds Brot by name and Äpfel by its maker Bauer.
     EXPECT_EQ(s.rowCount(), 2u);
 
@@ -200,7 +199,8 @@ TEST_F(SearchVCTest, ChoosingAProductOpensItsDetailInBothRowForms) {
     ASSERT_EQ(navigation.stack().size(), 1u);
     auto detail = std::dynamic_pointer_cast<ProductDetail>(navigation.top());
     ASSERT_TRUE(detail);
-    EXPECT_EQ(detail->fromScreen(), "Search");
+    detail->viewWillDisappear();
+    EXPECT_EQ(fake.defaults.stringForKey("ProducteDetailFromScreen"), "Search");
     EXPECT_EQ(detail->productName(), "Brot");
     EXPECT_EQ(fake.defaults.stringForKey("SearchProductId"), "3");
     EXPECT_EQ(navigation.backTitles().back(), "Suche");

@@ -68,7 +68,6 @@ TEST(ShowInfo, UnknownTitleGivesEmptyPageAndMissingTextShowsKey) {
     FakeNavigation navigation;
     ShowInfoVC unknown(fake.platform(), navigation, links(), "Nothing here");
     unknown.viewWillAppear();
-    EXPECT_FALSE(unknown.pageTextKey());
     EXPECT_EQ(unknown.html(), "");
 
     // Untranslated: title key and text key come back as they are.

@@ -67,7 +67,8 @@ TEST_F(SetupVCTest, ReadsOptionsAndDailyCaloriesWhenShown) {
     screen().viewDidLoad();
     show();
     EXPECT_FALSE(screen().liveSearchOn());
-    EXPECT_EQ(screen().localizationSwitchVal(), "YES");
+    screen().localizationSwtchChanged(); // stored "YES" turns to "NO"
+    EXPECT_EQ(fake.defaults.stringForKey("Localization"), "NO");
     EXPECT_FALSE(screen().metricUnitsOn());
     EXPECT_EQ(screen().caloriesValue(), "2000 kcal");
     EXPECT_EQ(fake.defaults.integerForKey("SetUpInfoBtnTag"), -1);
@@ -84,7 +85,7 @@ TEST_F(SetupVCTest, MissingRecordsLeaveSwitchesOffAndNoCalories) {
     EXPECT_EQ(screen().caloriesValue(), "");
     // An unset value flips to "YES".
     screen().liveSearchSwtchChanged();
-    EXPECT_EQ(screen().liveSearchSwitchVal(), "YES");
+    EXPECT_TRUE(screen().liveSearchOn());
     // A short profile record does not crash and shows nothing.
     data.profile = {"F|30"};
     show();
