@@ -78,4 +78,8 @@ TEST(ProfileRecord, NamesTheElevenFields) {
     EXPECT_EQ(p.dailyCalories, "2000");
     EXPECT_EQ(p.metricUsed, "metric");
     EXPECT_EQ(ProfileRecord::parse("F|30").dailyCalories, "");
+    // The profile screen starts from the seed when nothing usable is stored.
+    EXPECT_EQ(ProfileRecord::fromRecords({"M|40"}).age, "30");
+    EXPECT_EQ(ProfileRecord::fromRecords({}).usWeight, "126");
+    EXPECT_EQ(ProfileRecord::fromRecords({"M|40|180|80|1|2|3|4|5.1|6|us"}).usHeight, "5.1");
 }
