@@ -1,0 +1,118 @@
+#include "store/LikePattern.h"
+
+namespace tolvane {
+
+namespace {
+
+// SQLite refuses longer LIKE patterns, so its query returns no row.
+constexpr std::size_t kMaxPatternBytes = 50000;
+
+constexpr char32_t kAny = U'%';
+constexpr char32_t kOne = U'_';
+
+char32_t lowerAscii(char32_t c) {
+    return (c >= U'A' && c <= U'Z') ? c + (U'a' - U'A') : c;
+}
+
+// Reads one character as SQLite does: a lead byte and the continuation bytes after it, even
+// where the sequence is not well formed.
+char32_t readChar(std::string_view text, std::size_t& at) {
+    auto c = static_cast<unsigned char>(text[at++]);
+    if (c < 0xC0) return c;
+    char32_t value = c;
+    while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
+        value = (value << 6) | (static_cast<unsigned char>(text[at++]) & 0x3F);
+    return value;
+}
+
+// The first byte of the last character of a text.
+char lastLead(std::string_view text) {
+    std::size_t at = text.size() - 1;
+    while (at > 0 && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
+        --at;
+    return text[at];
+}
+
+bool sameChar(char32_t pattern, char32_t text) {
+    if (pattern == text) return true;
+    return pattern < 0x80 && text < 0x80 && lowerAscii(pattern) == lowerAscii(text);
+}
+
+} // namespace
+
+LikePattern::LikePattern(std::string_view pattern) {
+    if (pattern.size() > kMaxPatternBytes) {
+        kind_ = Kind::Nothing;
+        return;
+    }
+    for (std::size_t at = 0; at < pattern.size();)
+        chars_.push_back(readChar(pattern, at));
+
+    // The common search pattern is a literal followed by "%": a plain prefix comparison.
+    std::size_t literal = 0;
+    while (literal < chars_.size() && chars_[literal] != kAny && chars_[literal] != kOne)
+        ++literal;
+    bool restIsAny = literal < chars_.size();
+    for (std::size_t i = literal; i < chars_.size(); ++i)
+        restIsAny = restIsAny && chars_[i] == kAny;
+    if (restIsAny) {
+        kind_ = Kind::Prefix;
+        // Only the prefix's bytes are needed; non-ASCII bytes compare exactly.
+        std::size_t bytes = pattern.find_first_of("%_");
+        prefix_.assign(pattern.substr(0, bytes));
+        for (char& c : prefix_)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        prefixEndsInSequence_ = literal > 0 && chars_[literal - 1] >= 0x80 && !prefix_.empty() &&
+                                static_cast<unsigned char>(lastLead(prefix_)) >= 0xC0;
+    }
+}
+
+bool LikePattern::matches(std::string_view text) const {
+    switch (kind_) {
+    case Kind::Nothing:
+        return false;
+    case Kind::Prefix: {
+        if (text.size() < prefix_.size()) return false;
+        for (std::size_t i = 0; i < prefix_.size(); ++i) {
+            char c = text[i];
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+            if (c != prefix_[i]) return false;
+        }
+        // A continuation byte after the prefix would belong to its last character.
+        return !(prefixEndsInSequence_ && text.size() > prefix_.size() &&
+                 (static_cast<unsigned char>(text[prefix_.size()]) & 0xC0) == 0x80);
+    }
+    case Kind::General:
+        break;
+    }
+
+    // Wildcard matching with a single back-track point: on a mismatch, the last "%" takes one
+    // more character. Linear in practice and never exponential, whatever the user types.
+    std::size_t p = 0;
+    std::size_t t = 0;
+    std::size_t starP = std::string_view::npos;
+    std::size_t starT = 0;
+    while (t < text.size()) {
+        if (p < chars_.size() && chars_[p] == kAny) {
+            starP = ++p;
+            starT = t;
+            continue;
+        }
+        std::size_t next = t;
+        char32_t c = readChar(text, next);
+        if (p < chars_.size() && (chars_[p] == kOne || sameChar(chars_[p], c))) {
+            ++p;
+            t = next;
+            continue;
+        }
+        if (starP == std::string_view::npos) return false;
+        p = starP;
+        readChar(text, starT);
+        t = starT;
+    }
+    while (p < chars_.size() && chars_[p] == kAny)
+        ++p;
+    return p == chars_.size();
+}
+
+} // namespace tolvane

@@ -1,0 +1,29 @@
+// The store's LIKE comparison done in memory, so a list already read can be filtered without
+// asking SQLite again. It answers exactly as SQLite's built-in LIKE without ESCAPE: "%" matches
+// any run of characters, "_" one character (a whole UTF-8 sequence), ASCII letters match in
+// either case and every other character only itself.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tolvane {
+
+class LikePattern {
+public:
+    explicit LikePattern(std::string_view pattern);
+
+    bool matches(std::string_view text) const;
+
+private:
+    enum class Kind { Prefix, General, Nothing };
+    Kind kind_ = Kind::General;
+    // Prefix: the lower-cased literal bytes before a single trailing run of "%".
+    std::string prefix_;
+    bool prefixEndsInSequence_ = false;
+    // General: the pattern as characters; '%' and '_' are wildcards.
+    std::vector<char32_t> chars_;
+};
+
+} // namespace tolvane

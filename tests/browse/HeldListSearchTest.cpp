@@ -1,0 +1,126 @@
+// The in-memory search must give the store's search rows exactly, row for row, on real and
+// made-up catalogues, whatever the user types.
+#include "screens/browse/HeldListSearch.h"
+#include "platform/Log.h"
+#include "store/Database.h"
+#include "store/LikePattern.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(LikePatternTest, FollowsTheStoreRules) {
+    EXPECT_TRUE(LikePattern("ab%").matches("ABC"));
+    EXPECT_TRUE(LikePattern("AB%").matches("abc"));
+    EXPECT_FALSE(LikePattern("ä%").matches("Äpfel")); // only ASCII letters fold
+    EXPECT_TRUE(LikePattern("ä%").matches("äpfel"));
+    EXPECT_TRUE(LikePattern("_pfel%").matches("Äpfel")); // "_" takes the whole umlaut
+    EXPECT_FALSE(LikePattern("__pfel%").matches("Äpfel"));
+    EXPECT_TRUE(LikePattern("%").matches(""));
+    EXPECT_FALSE(LikePattern("_%").matches(""));
+    EXPECT_TRUE(LikePattern("a%c%").matches("abbbcx"));
+    EXPECT_FALSE(LikePattern("a%c").matches("abbbcx"));
+    EXPECT_TRUE(LikePattern("%%b_").matches("aab!"));
+    EXPECT_TRUE(LikePattern("ß%").matches("ßig"));
+    EXPECT_FALSE(LikePattern("ss%").matches("ßig"));
+    EXPECT_FALSE(LikePattern("é%").matches("é\x80")); // a stray byte joins the character
+    EXPECT_FALSE(LikePattern(std::string(50001, 'a')).matches(std::string(50001, 'a')));
+    // Never exponential: many wildcards against a long text that does not match.
+    EXPECT_FALSE(LikePattern(std::string(40, '%') + "_b" + std::string(40, '%') + "c")
+                     .matches(std::string(5000, 'a')));
+}
+
+// Texts a user might type: letters of both cases, umlauts, sharp s, wildcards, digits, blanks
+// and quotes, and beginnings of real names so that there are many hits.
+class Patterns {
+public:
+    explicit Patterns(std::vector<std::string> names) : names_(std::move(names)) {}
+
+    std::string next() {
+        static const std::vector<std::string> pieces = {
+            "a", "b", "S", "s", "M", "e", "ch", "Sch", "ä", "Ä", "ö", "Ü", "ß", "é",
+            "%", "_", "0", "1", "7", " ", "'",  "-",   "&", "x", "Z", "é", "ç", "\xd0\x91"};
+        std::string text;
+        if (names_.size() > 0 && random_() % 3 == 0) {
+            const std::string& name = names_[random_() % names_.size()];
+            std::size_t length = 1 + random_() % 4;
+            std::size_t cut = 0;
+            while (cut < name.size() && length > 0) { // whole characters only
+                ++cut;
+                while (cut < name.size() && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+                    ++cut;
+                --length;
+            }
+            text = name.substr(0, cut);
+            if (random_() % 2 == 0)
+                for (char& c : text)
+                    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        } else {
+            std::size_t length = random_() % 5;
+            for (std::size_t i = 0; i < length; ++i)
+                text += pieces[random_() % pieces.size()];
+        }
+        return text;
+    }
+
+private:
+    std::vector<std::string> names_;
+    std::mt19937 random_{20261207};
+};
+
+class HeldListSearchTest : public ::testing::Test {
+protected:
+    void compareOn(const fs::path& source, int patterns) {
+        ASSERT_TRUE(fs::exists(source)) << source;
+        const fs::path copy =
+            fs::path(::testing::TempDir()) / ("held-search-" + std::to_string(::getpid()) + ".db");
+        fs::copy_file(source, copy, fs::copy_options::overwrite_existing);
+        MemoryLog log;
+        Database db(copy.string(), log);
+        const std::vector<std::string> list = db.selectProduct();
+        ASSERT_GT(list.size(), 1000u);
+
+        std::vector<std::string> names;
+        for (const auto& record : list)
+            names.push_back(record.substr(0, record.find('|')));
+        Patterns next(std::move(names));
+        std::vector<std::string> typed = {"", "%", "_", "b", "B", "sch", "ä", "ß", "%a", "_a%b"};
+        for (int i = 0; i < patterns; ++i)
+            typed.push_back(next.next());
+
+        int withHits = 0;
+        for (const std::string& text : typed) {
+            const std::vector<std::string> expected = db.Search(text, text);
+            ASSERT_EQ(searchHeldList(list, text), expected) << "typed \"" << text << "\"";
+            withHits += expected.empty() ? 0 : 1;
+        }
+        EXPECT_GT(withHits, patterns / 4); // the comparison must not be only of empty results
+        fs::remove(copy);
+    }
+};
+
+TEST_F(HeldListSearchTest, SameRowsAsTheStoreOnTheShippedCatalogue) {
+    compareOn(TOLVANE_SHIPPED_DB, 1500);
+}
+
+TEST_F(HeldListSearchTest, SameRowsAsTheStoreOnASyntheticCatalogue) {
+    const fs::path file =
+        fs::path(::testing::TempDir()) / ("held-synthetic-" + std::to_string(::getpid()) + ".db");
+    const std::string command = std::string(TOLVANE_CATALOGUE_TOOL) +
+                                " synthetic --count 20000 --out " + file.string() + " >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    compareOn(file, 1500);
+    fs::remove(file);
+}
+
+} // namespace
+} // namespace tolvane
