@@ -69,7 +69,15 @@ void SetupVC::viewDidAppear() {
     calories_value_.clear();
     if (!profile.empty()) {
         auto fields = splitRecord(profile.front());
-        if (fields.size() > 7 && !fields[7].empty()) calories_value_ = fields[7] + " kcal";
+        if (fields.size() > 7 && !fields[7].empty()) {
+            // "%@ kcal" in the interface language ("2000 ккал" in Russian).
+            calories_value_ = deps_.platform.strings.text("%@ kcal");
+            const auto at = calories_value_.find("%@");
+            if (at == std::string::npos)
+                calories_value_ = fields[7] + " kcal";
+            else
+                calories_value_.replace(at, 2, fields[7]);
+        }
     }
     changed();
 }

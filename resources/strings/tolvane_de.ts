@@ -92,6 +92,26 @@
         <translation>Zurück</translation>
     </message>
     <message>
+        <source>Suchen</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>oz</source>
+        <translation>oz</translation>
+    </message>
+    <message>
         <source>Ampel-Infos</source>
         <translation>Ampel-Infos</translation>
     </message>

@@ -92,6 +92,26 @@
         <translation>Back</translation>
     </message>
     <message>
+        <source>Suchen</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>oz</source>
+        <translation>oz</translation>
+    </message>
+    <message>
         <source>Ampel-Infos</source>
         <translation>About the Traffic Lights</translation>
     </message>

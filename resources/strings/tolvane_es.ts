@@ -92,6 +92,26 @@
         <translation>Atrás</translation>
     </message>
     <message>
+        <source>Suchen</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>oz</source>
+        <translation>oz</translation>
+    </message>
+    <message>
         <source>Ampel-Infos</source>
         <translation>Sobre el semáforo</translation>
     </message>

@@ -92,6 +92,26 @@
         <translation>Retour</translation>
     </message>
     <message>
+        <source>Suchen</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Pivoter</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>oz</source>
+        <translation>oz</translation>
+    </message>
+    <message>
         <source>Ampel-Infos</source>
         <translation>À propos du feu tricolore</translation>
     </message>

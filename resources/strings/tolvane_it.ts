@@ -92,6 +92,26 @@
         <translation>Indietro</translation>
     </message>
     <message>
+        <source>Suchen</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>oz</source>
+        <translation>oz</translation>
+    </message>
+    <message>
         <source>Ampel-Infos</source>
         <translation>Il semaforo nutrizionale</translation>
     </message>

@@ -92,6 +92,26 @@
         <translation>Назад</translation>
     </message>
     <message>
+        <source>Suchen</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Повернуть</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>г</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>мл</translation>
+    </message>
+    <message>
+        <source>oz</source>
+        <translation>унц.</translation>
+    </message>
+    <message>
         <source>Ampel-Infos</source>
         <translation>О светофоре</translation>
     </message>

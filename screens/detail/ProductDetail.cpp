@@ -74,8 +74,12 @@ std::string ProductDetail::categoryName() const {
 DetailRow ProductDetail::row(int index) const {
     const std::string unit = field(10);
     const Strings& strings = platform_.strings;
-    if (index == 0) return {"", strings.text("Alle Angaben in g, bezogen auf 100") + unit, ""};
-    if (index == 6) return {"", strings.text("Eine Verkaufsportion hat ") + field(11) + unit, ""};
+    // "g" and "ml" are written in the interface language's letters; other unit texts as stored.
+    const std::string shownUnit =
+        unit == "g" ? strings.text(key("g")) : unit == "ml" ? strings.text(key("ml")) : unit;
+    if (index == 0) return {"", strings.text("Alle Angaben in g, bezogen auf 100") + shownUnit, ""};
+    if (index == 6)
+        return {"", strings.text("Eine Verkaufsportion hat ") + field(11) + shownUnit, ""};
     if (index < 1 || index > 5) return {};
     const Nutrient nutrient = kNutrients[static_cast<std::size_t>(index - 1)];
     std::string title;
@@ -129,7 +133,8 @@ void ProductDetail::editButton() {
     alertFlag_ = false;
     std::weak_ptr<int> alive = alive_;
     platform_.alerts.show(
-        {"", "Wollen Sie dieses Produkt aus Ihren Favoriten löschen?", {"Ja", "Nein"}},
+        // Escape keeps the favourite.
+        {"", "Wollen Sie dieses Produkt aus Ihren Favoriten löschen?", {"Ja", "Nein"}, 1},
         [this, alive](int button) {
             if (!alive.lock() || FavFlag_ || button != 0) return;
             Database db(shared_.GetDatabasePath(), platform_.log);

@@ -79,6 +79,11 @@ bool ProductDetailsLandscapeVC::shouldChangeCharacters(const std::string& curren
     return false;
 }
 
+std::string ProductDetailsLandscapeVC::portionUnit() const {
+    const std::string unit = firstArray1_.size() > 5 ? firstArray1_[5] : std::string{};
+    return platform_.strings.text(unit == "g" ? key("g") : key("ml"));
+}
+
 void ProductDetailsLandscapeVC::keyboardWillHide() {
     drawBars(portionText_);
 }
@@ -87,6 +92,16 @@ void ProductDetailsLandscapeVC::touchAt(float x, float y) {
     touchShown_ = true;
     touchX_ = x;
     touchLabel_ = gdaTouchLabel(bars_, x, y, imperialUnits_);
+    // The unit word in the interface language ("30g" reads "30г" in Russian).
+    for (const char* unit : {key("oz"), key("g")}) {
+        const std::string word(unit);
+        if (touchLabel_.size() > word.size() &&
+            touchLabel_.compare(touchLabel_.size() - word.size(), word.size(), word) == 0) {
+            touchLabel_.replace(touchLabel_.size() - word.size(), word.size(),
+                                platform_.strings.text(word));
+            break;
+        }
+    }
     if (listener_) listener_->touchChanged();
 }
 
