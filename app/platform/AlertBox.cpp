@@ -9,18 +9,21 @@
 #include <QScreen>
 #include <QScrollArea>
 
+#include <algorithm>
+
 namespace tolvane {
 namespace {
 
 constexpr int padding = 16;
 constexpr int spacing = 8;
+int nextSerial = 0;
 
 } // namespace
 
 AlertBox::AlertBox(const QString& title, const QString& message, const QStringList& buttons,
                    int escapeButton, QWidget* window)
     : QDialog(window, Qt::Dialog | Qt::FramelessWindowHint), window_(window),
-      escapeButton_(escapeButton) {
+      escapeButton_(escapeButton), serial_(++nextSerial) {
     setObjectName("alert");
     setAttribute(Qt::WA_StyledBackground);
     setWindowTitle(title);
@@ -64,6 +67,15 @@ AlertBox::AlertBox(const QString& title, const QString& message, const QStringLi
     layout->addWidget(buttonRow_);
     if (window_) window_->installEventFilter(this);
     place();
+}
+
+QList<AlertBox*> AlertBox::shown() {
+    QList<AlertBox*> boxes;
+    for (auto* widget : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<AlertBox*>(widget); box && box->isVisible()) boxes << box;
+    std::sort(boxes.begin(), boxes.end(),
+              [](AlertBox* a, AlertBox* b) { return a->serial_ < b->serial_; });
+    return boxes;
 }
 
 QString AlertBox::title() const {
@@ -113,9 +125,8 @@ void AlertBox::place() {
 
 bool AlertBox::eventFilter(QObject* watched, QEvent* event) {
     // The window turned or moved: the card follows it.
-    if (watched == window_ &&
-        (event->type() == QEvent::Resize || event->type() == QEvent::Move ||
-         event->type() == QEvent::Show))
+    if (watched == window_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move ||
+                               event->type() == QEvent::Show))
         place();
     return QDialog::eventFilter(watched, event);
 }

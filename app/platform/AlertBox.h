@@ -27,6 +27,8 @@ public:
     bool buttonsStacked() const { return stacked_; }
     // Sizes the card for the window and centres it over the window.
     void place();
+    // The boxes open now, oldest first.
+    static QList<AlertBox*> shown();
 
     static constexpr int preferredWidth = 270;
     static constexpr int windowMargin = 16;
@@ -52,6 +54,7 @@ private:
     QBoxLayout* buttonLayout_;
     QList<QPushButton*> buttons_;
     int escapeButton_;
+    int serial_;
     bool stacked_ = false;
     bool answered_ = false;
 };

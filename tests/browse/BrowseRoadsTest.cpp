@@ -6,10 +6,12 @@
 #include "app/ScreenRegistry.h"
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
+#include "app/platform/AlertBox.h"
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/SearchWidget.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
+#include "tests/support/WidgetTaps.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,11 +19,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeView>
 
 using namespace tolvane;
@@ -54,18 +56,13 @@ struct Run {
     QString text(const char* k) { return QString::fromStdString(context->strings->text(k)); }
     NavigationStack& stack(int tab) { return *delegate->tabBarVC()->stack(tab); }
 
-    static QList<QMessageBox*> alerts() {
-        QList<QMessageBox*> boxes;
-        for (auto* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) boxes << box;
-        return boxes;
-    }
+    static QList<AlertBox*> alerts() { return AlertBox::shown(); }
     // Clicks the button with that key's text on the open alert; false when there is none.
     bool answer(const char* buttonKey) {
         for (auto* box : alerts())
             for (auto* button : box->buttons())
                 if (button->text() == text(buttonKey)) {
-                    button->click();
+                    tap(button);
                     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                     return true;
                 }
@@ -73,7 +70,7 @@ struct Run {
     }
     bool alertSays(const char* messageKey) {
         for (auto* box : alerts())
-            if (box->informativeText() == text(messageKey)) return true;
+            if (box->message() == text(messageKey)) return true;
         return false;
     }
     static void closeAlerts() {
@@ -89,6 +86,15 @@ void grab(Run& run, const char* name) {
     if (dir.isEmpty()) return;
     QCoreApplication::processEvents();
     run.delegate->window()->grab().save(dir + "/" + name + ".png");
+}
+
+// Taps a product row where it shows in the list.
+void tapRow(QTreeView* table, int section, int row) {
+    auto* m = table->model();
+    const QModelIndex index = m->index(row, 0, m->index(section, 0));
+    QVERIFY(index.isValid());
+    table->scrollTo(index);
+    tapAt(table->viewport(), table->visualRect(index).center());
 }
 
 QString rowName(QTreeView* table, int section, int row) {
@@ -190,7 +196,7 @@ private slots:
         QVERIFY(list->sideIndex()->isHidden());
         grab(run, "search");
 
-        list->chooseRow(0, 0);
+        tapRow(list->table(), 0, 0);
         auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
         QVERIFY(detail);
         QCOMPARE(detail->nameLabel()->text(), QString("Chips"));
@@ -201,7 +207,9 @@ private slots:
         QVERIFY(detail->detailTable()->height() > 200);
         grab(run, "detail");
 
-        run.delegate->setDeviceOrientation(3);
+        // No accelerometer on a desktop: the button beside the hint turns the "device".
+        QVERIFY(reachable(detail->turnButton()));
+        tap(detail->turnButton());
         auto* gda = qobject_cast<ProductDetailsLandscapeWidget*>(run.delegate->landscapeView());
         QVERIFY(gda);
         QTRY_VERIFY(gda->isVisible());
@@ -223,37 +231,78 @@ private slots:
             run.alertSays("Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe."));
         Run::closeAlerts();
 
-        run.delegate->setDeviceOrientation(1);
+        QCOMPARE(gda->portionUnitLabel()->text(), run.text("g"));
+        QVERIFY(reachable(gda->turnBackButton()));
+        tap(gda->turnBackButton());
         QTRY_VERIFY(!run.delegate->landscapeView());
         QCOMPARE(run.stack(0).topWidget(), static_cast<QWidget*>(detail));
         QTRY_VERIFY(detail->isVisible());
+
+        // Back to the list by the bar's back button, and the detail again by the row.
+        QVERIFY(reachable(run.stack(0).backButton()));
+        tap(run.stack(0).backButton());
+        QCOMPARE(run.stack(0).depth(), 1);
+        tapRow(list->table(), 0, 0);
+        QCOMPARE(run.stack(0).depth(), 2);
+        // Escape goes back too, wherever the focus is.
+        QTest::keyClick(run.delegate->window(), Qt::Key_Escape);
+        QCOMPARE(run.stack(0).depth(), 1);
     }
 
     void browseACategoryAndOpenAProduct() {
         ship();
         Run run(documents_->path(), resources_->path());
         dismissPrompt(run);
-        run.delegate->tabBarVC()->setCurrentIndex(2);
+        tap(run.delegate->tabBarVC()->tabButton(2));
         auto* categories = qobject_cast<CategoryWidget*>(run.stack(2).topWidget());
         QVERIFY(categories);
         QTRY_COMPARE(categories->tableModel()->rowCount(), 2);
         const QModelIndex snacks = categories->tableModel()->index(1, 0);
         QCOMPARE(snacks.data().toString(), run.text("Snacks"));
-        emit categories->table()->clicked(snacks);
+        tapAt(categories->table()->viewport(), categories->table()->visualRect(snacks).center());
 
         auto* products = qobject_cast<ProductsForCategoriesWidget*>(run.stack(2).topWidget());
         QVERIFY(products);
         QCOMPARE(products->windowTitle(), run.text("Snacks"));
         QCOMPARE(products->tableModel()->rowCount(), 2);
-        products->chooseRow(1, 0);
+        tapRow(products->table(), 1, 0);
         auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(2).topWidget());
         QVERIFY(detail);
         QCOMPARE(detail->nameLabel()->text(), QString("Chips"));
         QCOMPARE(detail->model()->fromScreen(), std::string("ProductsForCategory"));
 
-        detail->favoriteButton()->click();
+        tap(detail->favoriteButton());
         QVERIFY(detail->model()->isFavorite());
         QCOMPARE(detail->favoriteButton()->text(), run.text("Aus Favoriten entfernen"));
+
+        // The removal question: "Ja" first, inside the window; Escape keeps the favourite.
+        tap(detail->favoriteButton());
+        QTRY_COMPARE(Run::alerts().size(), 1);
+        AlertBox* question = Run::alerts().front();
+        QCOMPARE(question->buttons().size(), 2);
+        QCOMPARE(question->buttons()[0]->text(), run.text("Ja"));
+        QCOMPARE(question->buttons()[1]->text(), run.text("Nein"));
+        QVERIFY(question->buttons()[0]->mapToGlobal(QPoint(0, 0)).x() <
+                question->buttons()[1]->mapToGlobal(QPoint(0, 0)).x());
+        QTest::keyClick(question, Qt::Key_Escape);
+        QTRY_VERIFY(Run::alerts().isEmpty());
+        QVERIFY(detail->model()->isFavorite());
+        tap(detail->favoriteButton());
+        QTRY_COMPARE(Run::alerts().size(), 1);
+        QVERIFY(run.answer("Ja"));
+        QVERIFY(!detail->model()->isFavorite());
+
+        // Back by the bar's button to the category's products, then the tab tapped again
+        // goes to its first screen.
+        tapRow(products->table(), 1, 0);
+        QCOMPARE(run.stack(2).depth(), 3);
+        tap(run.stack(2).backButton());
+        QCOMPARE(run.stack(2).topWidget(), static_cast<QWidget*>(products));
+        tapRow(products->table(), 1, 0);
+        QCOMPARE(run.stack(2).depth(), 3);
+        tap(run.delegate->tabBarVC()->tabButton(2));
+        QCOMPARE(run.stack(2).depth(), 1);
+        QCOMPARE(run.stack(2).topWidget(), static_cast<QWidget*>(categories));
     }
 
 #ifdef TOLVANE_PRODUCT_SERVER
