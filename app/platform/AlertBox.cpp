@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include <algorithm>
 
@@ -17,6 +19,42 @@ namespace {
 constexpr int padding = 16;
 constexpr int spacing = 8;
 int nextSerial = 0;
+constexpr int buttonPadding = 10;
+
+// A push button whose text wraps at word boundaries when the card is narrower than the text.
+class AlertButton : public QPushButton {
+public:
+    AlertButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
+        QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        policy.setHeightForWidth(true);
+        setSizePolicy(policy);
+    }
+    QSize sizeHint() const override {
+        ensurePolished();
+        const QSize text = fontMetrics().size(Qt::TextSingleLine, this->text());
+        return {text.width() + 2 * buttonPadding + 4, text.height() + 2 * buttonPadding - 4};
+    }
+    QSize minimumSizeHint() const override { return {40, sizeHint().height()}; }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override {
+        const QRect text =
+            fontMetrics().boundingRect(QRect(0, 0, width - 2 * buttonPadding, 2000),
+                                       Qt::AlignCenter | Qt::TextWordWrap, this->text());
+        return std::max(sizeHint().height(), text.height() + 2 * buttonPadding - 4);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(rect().adjusted(buttonPadding, 2, -buttonPadding, -2),
+                         Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+};
 
 } // namespace
 
@@ -55,11 +93,9 @@ AlertBox::AlertBox(const QString& title, const QString& message, const QStringLi
     buttonLayout_->setContentsMargins(0, 4, 0, 0);
     buttonLayout_->setSpacing(spacing);
     for (int i = 0; i < buttons.size(); ++i) {
-        auto* button = new QPushButton(buttons[i], buttonRow_);
+        auto* button = new AlertButton(buttons[i], buttonRow_);
         button->setObjectName("alertButton");
         button->setAutoDefault(false);
-        // Long words in some languages: the text wraps in its button rather than widening it.
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         connect(button, &QPushButton::clicked, this, [this, i] { choose(i); });
         buttonLayout_->addWidget(button);
         buttons_ << button;
@@ -94,6 +130,7 @@ QRect AlertBox::windowRect() const {
 }
 
 void AlertBox::place() {
+    ensurePolished(); // sizes below depend on the style sheet's fonts and paddings
     const QRect area = windowRect();
     const int width = std::max(120, std::min(preferredWidth, area.width() - 2 * windowMargin));
     const int inner = width - 2 * padding;
@@ -106,19 +143,33 @@ void AlertBox::place() {
     }
     stacked_ = stack;
     buttonLayout_->setDirection(stack ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    buttonRow_->setFixedWidth(inner);
+    buttonLayout_->invalidate();
+    const int buttonsHeight = buttonLayout_->hasHeightForWidth()
+                                  ? buttonLayout_->heightForWidth(inner)
+                                  : buttonLayout_->sizeHint().height();
+    buttonRow_->setFixedHeight(buttonsHeight);
     // The message takes what height is left once title and buttons are in.
     const int titleHeight = title_->isVisible() ? title_->heightForWidth(inner) + spacing : 0;
-    buttonRow_->setFixedWidth(inner);
-    const int buttonsHeight = buttonRow_->sizeHint().height();
-    const int room =
-        area.height() - 2 * windowMargin - 2 * padding - titleHeight - buttonsHeight - spacing;
-    const int messageHeight = message_->heightForWidth(inner);
-    messageArea_->setFixedHeight(std::max(0, std::min(messageHeight, room)));
-    messageArea_->setVerticalScrollBarPolicy(messageHeight > room ? Qt::ScrollBarAsNeeded
-                                                                  : Qt::ScrollBarAlwaysOff);
+    const int frame = padding + padding - 4;
+    int messageHeight = 0;
+    if (messageArea_->isVisible()) {
+        const int room =
+            area.height() - 2 * windowMargin - frame - titleHeight - buttonsHeight - spacing;
+        const int wanted = message_->heightForWidth(inner);
+        messageHeight = std::max(0, std::min(wanted, room));
+        messageArea_->setFixedHeight(messageHeight);
+        messageArea_->setVerticalScrollBarPolicy(wanted > room ? Qt::ScrollBarAsNeeded
+                                                               : Qt::ScrollBarAlwaysOff);
+        messageHeight += spacing;
+    }
     setFixedWidth(width);
-    layout()->activate();
-    const int height = std::min(sizeHint().height(), area.height() - 2 * windowMargin);
+    layout()->invalidate();
+    const int wanted = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width)
+                                                     : layout()->totalSizeHint().height();
+    const int height =
+        std::min(std::max(wanted, frame + titleHeight + messageHeight + buttonsHeight),
+                 area.height() - 2 * windowMargin);
     setFixedHeight(height);
     move(area.center() - QPoint(width / 2, height / 2));
 }
@@ -129,6 +180,11 @@ bool AlertBox::eventFilter(QObject* watched, QEvent* event) {
                                event->type() == QEvent::Show))
         place();
     return QDialog::eventFilter(watched, event);
+}
+
+void AlertBox::showEvent(QShowEvent* event) {
+    place();
+    QDialog::showEvent(event);
 }
 
 void AlertBox::keyPressEvent(QKeyEvent* event) {

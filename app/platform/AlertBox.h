@@ -30,7 +30,7 @@ public:
     // The boxes open now, oldest first.
     static QList<AlertBox*> shown();
 
-    static constexpr int preferredWidth = 270;
+    static constexpr int preferredWidth = 288;
     static constexpr int windowMargin = 16;
 
 signals:
@@ -39,6 +39,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Closed without a button (Escape, the window manager): as the escape button.
     void reject() override;
 
