@@ -222,20 +222,22 @@ void Tolvane_AppDelegate::showInfoView(const std::vector<std::string>&, int orie
     removeInfoView();
     auto model = std::make_shared<GDAInfoVC>(context_.platform(), context_.links(), orientation,
                                              [this] { removeInfoView(); });
-    auto* view = new GDAInfoWidget(model, *context_.pictures, window_.get());
+    auto* view = new GDAInfoWidget(model, *context_.pictures);
     connect(this, &Tolvane_AppDelegate::deviceOrientationChanged, view,
             [model](int o) { model->deviceOrientationChanged(o); });
-    view->setGeometry(window_->rect());
-    view->show();
-    view->raise();
+    // A page of its own: the calculator's buttons are out of reach while it is shown.
+    windowLayout_->addWidget(view);
+    windowLayout_->setCurrentWidget(view);
     info_ = view;
 }
 
 void Tolvane_AppDelegate::removeInfoView() {
     if (!info_) return;
+    windowLayout_->removeWidget(info_);
     info_->hide();
     info_->deleteLater();
     info_ = nullptr;
+    if (landscape_) windowLayout_->setCurrentWidget(landscape_);
 }
 
 bool Tolvane_AppDelegate::eventFilter(QObject* watched, QEvent* event) {

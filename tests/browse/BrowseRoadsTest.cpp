@@ -7,6 +7,8 @@
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/platform/AlertBox.h"
+#include "app/settings/SetupWidget.h"
+#include "app/settings/TableRow.h"
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/SearchWidget.h"
 #include "screens/detail/ProductDetailWidget.h"
@@ -106,6 +108,27 @@ QString rowName(QTreeView* table, int section, int row) {
 QString rowMaker(QTreeView* table, int section, int row) {
     auto* m = table->model();
     return m->index(row, 0, m->index(section, 0)).data(ProductSectionModel::MakerRole).toString();
+}
+
+// Every button and row the user can see on the window takes a click at its visible centre:
+// nothing (a title, a panel, another screen) lies over it. Returns the ones that do not.
+QStringList coveredControls(QWidget* window) {
+    QCoreApplication::processEvents();
+    QStringList covered;
+    QList<QWidget*> controls;
+    for (auto* button : window->findChildren<QAbstractButton*>())
+        controls << button;
+    for (auto* row : window->findChildren<TableRow*>())
+        controls << row;
+    for (QWidget* control : controls) {
+        if (!control->isVisible() || !control->isEnabled() || control->visibleRegion().isEmpty())
+            continue;
+        if (!reachable(control)) {
+            const auto* button = qobject_cast<QAbstractButton*>(control);
+            covered << control->objectName() + " \"" + (button ? button->text() : QString()) + "\"";
+        }
+    }
+    return covered;
 }
 
 } // namespace
@@ -303,6 +326,139 @@ private slots:
         tap(run.delegate->tabBarVC()->tabButton(2));
         QCOMPARE(run.stack(2).depth(), 1);
         QCOMPARE(run.stack(2).topWidget(), static_cast<QWidget*>(categories));
+    }
+
+    // Each screen reachable today, walked with the mouse; on each, every visible control takes
+    // its click.
+    void everyControlOnEveryScreenTakesItsClick() {
+        catalogue_->setSettings("NO", "YES"); // live search off: the search button shows
+        ship();
+        Run run(documents_->path(), resources_->path());
+        QWidget* window = run.delegate->window();
+        TabShell& tabs = *run.delegate->tabBarVC();
+        auto check = [&](const char* screen) {
+            const QStringList covered = coveredControls(window);
+            QVERIFY2(covered.isEmpty(), qPrintable(QString(screen) + ": " + covered.join(", ")));
+            for (auto* box : Run::alerts())
+                for (auto* button : box->buttons())
+                    QVERIFY2(reachable(button), screen);
+        };
+        QTRY_VERIFY(!Run::alerts().isEmpty());
+        check("start-up prompt");
+        QVERIFY(run.answer("Hinweis löschen"));
+
+        auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
+        QVERIFY(list);
+        QVERIFY(list->searchButton()->isVisible());
+        check("product list");
+        // Typing does nothing until the search button is pressed.
+        list->searchField()->setFocus();
+        QTest::keyClicks(list->searchField(), "chi");
+        QCoreApplication::processEvents();
+        QCOMPARE(list->tableModel()->rowCount(), 3);
+        tap(list->searchButton());
+        QTRY_COMPARE(list->tableModel()->rowCount(), 1);
+        check("search hits");
+        tapRow(list->table(), 0, 0);
+        auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
+        QVERIFY(detail);
+        check("product detail");
+        tap(detail->turnButton());
+        QTRY_VERIFY(run.delegate->landscapeView());
+        Run::closeAlerts();
+        check("GDA calculator");
+        auto* gda = qobject_cast<ProductDetailsLandscapeWidget*>(run.delegate->landscapeView());
+        QVERIFY(gda);
+        tap(gda->infoButton());
+        QTRY_VERIFY(run.delegate->infoView());
+        check("GDA help page");
+        QTest::keyClick(window, Qt::Key_Escape); // the help page goes
+        QTRY_VERIFY(!run.delegate->infoView());
+        QTest::keyClick(window, Qt::Key_Escape); // the calculator turns back
+        QTRY_VERIFY(!run.delegate->landscapeView());
+        tap(run.stack(0).backButton());
+        QCOMPARE(run.stack(0).depth(), 1);
+
+        tap(tabs.tabButton(1));
+        check("menu list tab");
+        tap(tabs.tabButton(2));
+        auto* categories = qobject_cast<CategoryWidget*>(run.stack(2).topWidget());
+        QVERIFY(categories);
+        QTRY_COMPARE(categories->tableModel()->rowCount(), 2);
+        check("categories");
+        const QModelIndex drinks = categories->tableModel()->index(0, 0);
+        tapAt(categories->table()->viewport(), categories->table()->visualRect(drinks).center());
+        QCOMPARE(run.stack(2).depth(), 2);
+        check("category products");
+        tap(run.stack(2).backButton());
+        QCOMPARE(run.stack(2).depth(), 1);
+
+        tap(tabs.tabButton(3));
+        Run::closeAlerts();
+        auto* setup = qobject_cast<SetupWidget*>(run.stack(3).topWidget());
+        QVERIFY(setup);
+        check("settings");
+        const std::pair<int, int> rows[] = {{0, 0}, {0, 3}, {0, 4}, {1, 0}, {1, 1}};
+        for (auto [section, row] : rows) {
+            TableRow* tableRow = setup->row(section, row);
+            QVERIFY(tableRow);
+            tableRow->parentWidget()->ensurePolished();
+            tap(tableRow);
+            QCOMPARE(run.stack(3).depth(), 2);
+            check(qPrintable(QString("settings row %1/%2").arg(section).arg(row)));
+            tap(run.stack(3).backButton());
+            QCOMPARE(run.stack(3).depth(), 1);
+        }
+        for (int tag : {1001, 1002, 1003, 1006}) {
+            tap(setup->infoButton(tag));
+            QCOMPARE(run.stack(3).depth(), 2);
+            check(qPrintable(QString("information %1").arg(tag)));
+            tap(run.stack(3).backButton());
+            QCOMPARE(run.stack(3).depth(), 1);
+        }
+    }
+
+    void liveSearchWithoutHitsSaysSoInTheEmptyPlace() {
+        catalogue_->setSettings("YES", "YES");
+        ship();
+        Run run(documents_->path(), resources_->path());
+        dismissPrompt(run);
+        auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
+        QVERIFY(list);
+        QVERIFY(list->searchButton()->isHidden()); // typing searches by itself
+        list->searchField()->setFocus();
+        QTest::keyClicks(list->searchField(), "zzz");
+        QTRY_VERIFY(list->emptyText()->isVisible());
+        QCOMPARE(list->emptyText()->text(), run.text("Keine Treffer"));
+        QCOMPARE(list->emptyText()->alignment() & Qt::AlignCenter, Qt::AlignCenter);
+        list->searchField()->selectAll();
+        QTest::keyClicks(list->searchField(), "c");
+        QTRY_VERIFY(!list->emptyText()->isVisible());
+    }
+
+    void emptyMakerLeavesNoBlankLine() {
+        catalogue_->add({.id = 4,
+                         .name = "Hausbrot",
+                         .maker = "",
+                         .category = "1",
+                         .fat = "2",
+                         .satFat = "0.5",
+                         .sugar = "1",
+                         .salt = "1",
+                         .kcal = "240",
+                         .unit = "g",
+                         .portion = ""});
+        ship();
+        Run run(documents_->path(), resources_->path());
+        dismissPrompt(run);
+        auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
+        QVERIFY(list);
+        QTRY_COMPARE(rowName(list->table(), 3, 0), QString("Hausbrot"));
+        tapRow(list->table(), 3, 0);
+        auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
+        QVERIFY(detail);
+        QCOMPARE(detail->nameLabel()->text(), QString("Hausbrot"));
+        QVERIFY(detail->makerLabel()->isHidden());
     }
 
 #ifdef TOLVANE_PRODUCT_SERVER
