@@ -75,8 +75,9 @@ DetailRow ProductDetail::row(int index) const {
     const std::string unit = field(10);
     const Strings& strings = platform_.strings;
     // "g" and "ml" are written in the interface language's letters; other unit texts as stored.
-    const std::string shownUnit =
-        unit == "g" ? strings.text(key("g")) : unit == "ml" ? strings.text(key("ml")) : unit;
+    const std::string shownUnit = unit == "g"    ? strings.text(key("g"))
+                                  : unit == "ml" ? strings.text(key("ml"))
+                                                 : unit;
     if (index == 0) return {"", strings.text("Alle Angaben in g, bezogen auf 100") + shownUnit, ""};
     if (index == 6)
         return {"", strings.text("Eine Verkaufsportion hat ") + field(11) + shownUnit, ""};
