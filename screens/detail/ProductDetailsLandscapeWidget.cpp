@@ -149,7 +149,7 @@ void ProductDetailsLandscapeWidget::paintEvent(QPaintEvent*) {
         const int x = int(model_->touchX());
         p.setPen(QPen(QColor(0xb3, 0x26, 0x1e), 2));
         p.drawLine(x, 44, x, kBarBottom);
-        const QRect bubble(std::clamp(x - 34, 150, 262), 9, 68, 26);
+        const QRect bubble = touchBubbleRect();
         p.setBrush(QColor(0xb3, 0x26, 0x1e));
         p.setPen(QPen(Qt::white, 1));
         p.drawRoundedRect(bubble, 6, 6);
@@ -160,27 +160,39 @@ void ProductDetailsLandscapeWidget::paintEvent(QPaintEvent*) {
         p.drawText(bubble, Qt::AlignCenter, qs(model_->touchLabel()));
     }
 
-    // Percentages on a plate: inside the top of a tall bar, above a short one, so they never
-    // sit on the dashed 100 % line and the marker passes under them.
+    // Percentages on their plates, over the marker.
     f.setPixelSize(12);
     f.setBold(true);
     p.setFont(f);
-    const QFontMetrics metrics(f);
     for (int i = 0; i < kNutrientCount; ++i) {
-        const auto& bar = bars[static_cast<std::size_t>(i)];
-        const QString text = qs(bar.percentLabel);
-        const int h = bar.drawnHeight;
-        const int plateWidth = std::max(kGdaBarWidth - 4, metrics.horizontalAdvance(text) + 8);
+        const int h = bars[static_cast<std::size_t>(i)].drawnHeight;
         const bool inside = h >= kLabelPlateHeight + 6;
-        const int top = inside ? kBarBottom - h + 3 : kBarBottom - h - kLabelPlateHeight - 3;
-        const QRect plate(barLeft(i) + kGdaBarWidth / 2 - plateWidth / 2, top, plateWidth,
-                          kLabelPlateHeight);
+        const QRect plate = percentLabelRect(i);
         p.setPen(Qt::NoPen);
         p.setBrush(inside ? QColor(0x14, 0x4d, 0x24, 200) : QColor(0xf2, 0xf3, 0xf5, 230));
         p.drawRoundedRect(plate, 4, 4);
         p.setPen(inside ? Qt::white : QColor(0x1c, 0x1e, 0x21));
-        p.drawText(plate, Qt::AlignCenter, text);
+        p.drawText(plate, Qt::AlignCenter, qs(bars[static_cast<std::size_t>(i)].percentLabel));
     }
+}
+
+QRect ProductDetailsLandscapeWidget::percentLabelRect(int bar) const {
+    // Inside the top of a tall bar, above a short one: never on the dashed 100 % line, which
+    // lies at the top of a full bar.
+    QFont f = font();
+    f.setPixelSize(12);
+    f.setBold(true);
+    const QString text = qs(model_->bars()[static_cast<std::size_t>(bar)].percentLabel);
+    const int h = model_->bars()[static_cast<std::size_t>(bar)].drawnHeight;
+    const int width = std::max(kGdaBarWidth - 4, QFontMetrics(f).horizontalAdvance(text) + 8);
+    const bool inside = h >= kLabelPlateHeight + 6;
+    const int top = inside ? kBarBottom - h + 3 : kBarBottom - h - kLabelPlateHeight - 3;
+    return {barLeft(bar) + kGdaBarWidth / 2 - width / 2, top, width, kLabelPlateHeight};
+}
+
+QRect ProductDetailsLandscapeWidget::touchBubbleRect() const {
+    // In the top bar, between its two buttons, away from the bars and their labels.
+    return {std::clamp(int(model_->touchX()) - 34, 150, 262), 9, 68, 26};
 }
 
 void ProductDetailsLandscapeWidget::mousePressEvent(QMouseEvent* event) {

@@ -30,6 +30,10 @@ public:
     // Where the calculator's own coordinates (480 x 320) start inside the widget.
     QPoint canvasOrigin() const;
     QSize sizeHint() const override { return canvasSize; }
+    // Where a bar's percentage and the touched amount are drawn, in the calculator's points.
+    QRect percentLabelRect(int bar) const;
+    QRect touchBubbleRect() const;
+    static constexpr int fullLineY = 245 - 192; // the dashed 100 % line
 
 public slots:
     void deviceOrientationChanged(int orientation);

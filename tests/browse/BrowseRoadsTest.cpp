@@ -246,6 +246,22 @@ private slots:
         QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("42%"));
         QTest::mousePress(gda, Qt::LeftButton, {}, gda->canvasOrigin() + QPoint(90, 150));
         QCOMPARE(gda->model()->touchLabel(), std::string("30g"));
+        // Percentages keep off the dashed 100 % line, the top bar and the touched amount, at
+        // every height up to a capped bar (energy of 500 kcal in a 500 g portion is 125 %).
+        for (const char* portion : {"150", "380", "400", "500", "20"}) {
+            gda->portionField()->selectAll();
+            QTest::keyClicks(gda->portionField(), portion);
+            QTest::keyClick(gda->portionField(), Qt::Key_Return);
+            for (int bar = 0; bar < 5; ++bar) {
+                const QRect label = gda->percentLabelRect(bar);
+                QVERIFY2(label.top() > gda->fullLineY || label.bottom() < gda->fullLineY, portion);
+                QVERIFY2(label.top() >= 44 && !label.intersects(gda->touchBubbleRect()), portion);
+            }
+        }
+        QCOMPARE(gda->model()->bars()[4].percentLabel, std::string("5%")); // 100 of 2000 kcal
+        gda->portionField()->selectAll();
+        QTest::keyClicks(gda->portionField(), "150");
+        QTest::keyClick(gda->portionField(), Qt::Key_Return);
         grab(run, "landscape-touch");
         QTest::mouseRelease(gda, Qt::LeftButton, {}, gda->canvasOrigin() + QPoint(90, 150));
         QTest::keyClicks(gda->portionField(), "123"); // a sixth character is refused
