@@ -284,7 +284,14 @@ private slots:
         tapRow(list->table(), 0, 0);
         QCOMPARE(run.stack(0).depth(), 2);
         // Escape goes back too, wherever the focus is.
-        QTest::keyClick(run.delegate->window(), Qt::Key_Escape);
+        auto* again = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
+        QVERIFY(again);
+        again->favoriteButton()->setFocus();
+        QTest::keyClick(again->favoriteButton(), Qt::Key_Escape);
+        QCOMPARE(run.stack(0).depth(), 1);
+        // At the root there is nowhere to go: Escape stays with the field (no error, no pop).
+        list->searchField()->setFocus();
+        QTest::keyClick(list->searchField(), Qt::Key_Escape);
         QCOMPARE(run.stack(0).depth(), 1);
     }
 
@@ -390,7 +397,9 @@ private slots:
         check("GDA help page");
         QTest::keyClick(window, Qt::Key_Escape); // the help page goes
         QTRY_VERIFY(!run.delegate->infoView());
-        QTest::keyClick(window, Qt::Key_Escape); // the calculator turns back
+        // The calculator turns back, though the portion field has the focus.
+        gda->portionField()->setFocus();
+        QTest::keyClick(gda->portionField(), Qt::Key_Escape);
         QTRY_VERIFY(!run.delegate->landscapeView());
         tap(run.stack(0).backButton());
         QCOMPARE(run.stack(0).depth(), 1);
