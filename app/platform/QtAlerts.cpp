@@ -7,7 +7,8 @@ namespace tolvane {
 void QtAlerts::show(const AlertRequest& alert, AlertAnswer answer) {
     const QString title = QString::fromStdString(strings_.text(alert.title));
     QStringList labels;
-    for (const auto& button : alert.buttons.empty() ? std::vector<std::string>{"OK"} : alert.buttons)
+    for (const auto& button :
+         alert.buttons.empty() ? std::vector<std::string>{"OK"} : alert.buttons)
         if (labels.size() < 3) labels << QString::fromStdString(strings_.text(button));
     auto* box = new AlertBox(alert.title.empty() ? QString() : title,
                              QString::fromStdString(strings_.text(alert.message)), labels,
