@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
-#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -45,17 +44,13 @@ NavigationStack::NavigationStack(const ScreenFactory& factory, Platform platform
     back_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     back_->setAutoRaise(true);
     connect(back_, &QToolButton::clicked, this, [this] { pop(); });
-    // Alt+Left goes back as in a browser; only the shown tab reacts.
-    auto* backKey = new QShortcut(QKeySequence::Back, this);
-    backKey->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(backKey, &QShortcut::activated, this, [this] {
-        if (back_->isVisible()) pop();
-    });
     left_ = new QHBoxLayout;
     right_ = new QHBoxLayout;
     title_ = new QLabel(bar_);
     title_->setObjectName("navigationTitle");
     title_->setAlignment(Qt::AlignCenter);
+    // The title lies across the whole bar: clicks must reach the buttons at its ends.
+    title_->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto* ends = new QHBoxLayout;
     ends->addWidget(back_);
     ends->addLayout(left_);
@@ -63,6 +58,7 @@ NavigationStack::NavigationStack(const ScreenFactory& factory, Platform platform
     ends->addLayout(right_);
     barLayout->addWidget(title_, 0, 0);
     barLayout->addLayout(ends, 0, 0);
+    title_->lower();
     content_ = new QWidget(this);
     content_->setObjectName("navigationContent");
     auto* layout = new QVBoxLayout(this);
@@ -157,6 +153,31 @@ void NavigationStack::pop() {
             QObject::connect(widget, &QObject::destroyed, [model] {});
         }
     });
+}
+
+bool NavigationStack::canGoBack() const {
+    return entries_.size() > 1 && !back_->isHidden();
+}
+
+bool NavigationStack::goBack() {
+    if (!canGoBack()) return false;
+    pop();
+    return true;
+}
+
+void NavigationStack::popToRoot() {
+    finishAnimation();
+    // The screens between root and top go at once; the top slides out as on a back tap.
+    while (entries_.size() > 2) {
+        Entry between = entries_[entries_.size() - 2];
+        entries_.erase(entries_.end() - 2);
+        if (QPointer<QWidget> widget = between.widget) {
+            widget->hide();
+            widget->deleteLater();
+            QObject::connect(widget, &QObject::destroyed, [model = between.model] {});
+        }
+    }
+    pop();
 }
 
 void NavigationStack::slide(QWidget* incoming, QWidget* outgoing, bool forward,

@@ -27,6 +27,11 @@ public:
 
     void push(std::shared_ptr<Screen> screen, const std::string& backTitleKey = {}) override;
     void pop() override;
+    // Back as the back button goes, when it is shown; false when there is nowhere to go.
+    bool goBack();
+    bool canGoBack() const;
+    // The tab tapped again: back to its first screen.
+    void popToRoot();
 
     // Makes the tab's root screen if it has none yet.
     void ensureRoot();

@@ -7,6 +7,7 @@
 #include "app/StyleSheet.h"
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
+#include "app/platform/AlertBox.h"
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/SearchWidget.h"
 #include "screens/common/TableRow.h"
@@ -23,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -55,9 +55,9 @@ bool waitFor(const std::function<bool()>& condition, int ms = 20000) {
     return true;
 }
 
-QMessageBox* openAlert() {
+AlertBox* openAlert() {
     for (auto* w : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+        if (auto* box = qobject_cast<AlertBox*>(w); box && box->isVisible()) return box;
     return nullptr;
 }
 
@@ -65,7 +65,7 @@ QMessageBox* openAlert() {
 void answer(const QString& text = {}) {
     auto* box = openAlert();
     if (!box) return;
-    QAbstractButton* chosen = box->buttons().front();
+    QPushButton* chosen = box->buttons().front();
     for (auto* button : box->buttons())
         if (button->text() == text) chosen = button;
     chosen->click();
@@ -78,14 +78,9 @@ QImage capture(QWidget* window) {
     if (auto* box = openAlert()) {
         QPainter painter(&image);
         painter.fillRect(QRect(QPoint(0, 0), window->size()), QColor(0, 0, 0, 90));
-        box->adjustSize();
-        const QPixmap alert = box->grab();
-        const QSize size = alert.deviceIndependentSize().toSize();
-        const int width = std::min(size.width(), window->width() - 20);
-        const int height = size.height() * width / std::max(1, size.width());
-        painter.drawPixmap(
-            QRect((window->width() - width) / 2, (window->height() - height) / 2, width, height),
-            alert);
+        // The card is sized and centred for the window already.
+        painter.drawPixmap(box->geometry().translated(-window->mapToGlobal(QPoint(0, 0))),
+                           box->grab());
     }
     return image;
 }

@@ -36,7 +36,13 @@ QWidget { font-size: 10.5pt; color: #1c1e21; }
 QTextBrowser#helpBrowser { background: white; border: none; padding: 4px; font-size: 9.5pt; }
 QTextBrowser#helpBrowser[transparent="true"] { background: rgba(255, 255, 255, 0.88); margin: 8px;
                                                border-radius: 10px; }
-QMessageBox { background: #fbfbfc; }
+QDialog#alert { background: #fbfbfc; border: 1px solid #b9bdc3; border-radius: 12px; }
+#alertTitle { font-size: 11.5pt; font-weight: 600; }
+#alertMessage, #alertMessageArea, #alertMessageArea > QWidget > QWidget { background: transparent; }
+QPushButton#alertButton { background: #eef0f2; color: #1c5c48; border: 1px solid #d3d6db;
+                          border-radius: 8px; padding: 7px 8px; font-weight: 600; }
+QPushButton#alertButton:pressed { background: #d8ece4; }
+QPushButton#alertButton:focus { border-color: #23735a; }
 QScrollBar:vertical { width: 6px; background: transparent; }
 QScrollBar::handle:vertical { background: #c3c7cd; border-radius: 3px; min-height: 24px; }
 QScrollBar::add-line, QScrollBar::sub-line { height: 0; }

@@ -41,7 +41,13 @@ TabShell::TabShell(const ScreenFactory& factory, Platform platform, Pictures& pi
         buttons_[tab] = button;
     }
     buttons_[0]->setChecked(true);
-    connect(group_, &QButtonGroup::idClicked, this, &TabShell::setCurrentIndex);
+    connect(group_, &QButtonGroup::idClicked, this, [this](int tab) {
+        // The shown tab tapped again goes back to its first screen, as on a handheld.
+        if (tab == currentIndex())
+            stacks_[tab]->popToRoot();
+        else
+            setCurrentIndex(tab);
+    });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -194,6 +194,7 @@ void Tolvane_AppDelegate::showLandscapeView(const std::vector<std::string>& deta
     }
     view->setObjectName(view->objectName().isEmpty() ? "landscapeView" : view->objectName());
     landscape_ = view;
+    deviceOrientation_ = orientation;
     window_->setFixedSize(portraitSize.transposed());
     windowLayout_->addWidget(view);
     windowLayout_->setCurrentWidget(view);
@@ -208,6 +209,7 @@ void Tolvane_AppDelegate::nextView() {
         landscape_->deleteLater();
         landscape_ = nullptr;
     }
+    deviceOrientation_ = 1;
     window_->setFixedSize(portraitSize);
     windowLayout_->setCurrentWidget(tabBarVC_);
     window_->show();
@@ -219,20 +221,22 @@ void Tolvane_AppDelegate::showInfoView(const std::vector<std::string>&, int orie
     removeInfoView();
     auto model = std::make_shared<GDAInfoVC>(context_.platform(), context_.links(), orientation,
                                              [this] { removeInfoView(); });
-    auto* view = new GDAInfoWidget(model, *context_.pictures, window_.get());
+    auto* view = new GDAInfoWidget(model, *context_.pictures);
     connect(this, &Tolvane_AppDelegate::deviceOrientationChanged, view,
             [model](int o) { model->deviceOrientationChanged(o); });
-    view->setGeometry(window_->rect());
-    view->show();
-    view->raise();
+    // A page of its own: the calculator's buttons are out of reach while it is shown.
+    windowLayout_->addWidget(view);
+    windowLayout_->setCurrentWidget(view);
     info_ = view;
 }
 
 void Tolvane_AppDelegate::removeInfoView() {
     if (!info_) return;
+    windowLayout_->removeWidget(info_);
     info_->hide();
     info_->deleteLater();
     info_ = nullptr;
+    if (landscape_) windowLayout_->setCurrentWidget(landscape_);
 }
 
 bool Tolvane_AppDelegate::eventFilter(QObject* watched, QEvent* event) {
@@ -242,6 +246,14 @@ bool Tolvane_AppDelegate::eventFilter(QObject* watched, QEvent* event) {
     if (!widget || !window_ || widget->window() != window_.get())
         return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
+    const bool backKey = (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) ||
+                         (key->key() == Qt::Key_Left && key->modifiers() == Qt::AltModifier);
+    // Escape and Alt+Left go back wherever the focus is, but only when there is a way back.
+    if (backKey && canGoBack()) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress) goBack();
+        return true;
+    }
     if (key->modifiers() != Qt::ControlModifier) return QObject::eventFilter(watched, event);
     int orientation = 0;
     switch (key->key()) {
@@ -262,6 +274,21 @@ bool Tolvane_AppDelegate::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && !key->isAutoRepeat())
         setDeviceOrientation(orientation);
     return true;
+}
+
+bool Tolvane_AppDelegate::canGoBack() const {
+    if (info_ || landscape_) return true;
+    auto* stack = tabBarVC_ ? tabBarVC_->stack(tabBarVC_->currentIndex()) : nullptr;
+    return stack && stack->canGoBack();
+}
+
+void Tolvane_AppDelegate::goBack() {
+    if (info_)
+        removeInfoView();
+    else if (landscape_)
+        setDeviceOrientation(1);
+    else if (tabBarVC_)
+        tabBarVC_->stack(tabBarVC_->currentIndex())->goBack();
 }
 
 void Tolvane_AppDelegate::setDeviceOrientation(int orientation) {

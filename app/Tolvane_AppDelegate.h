@@ -6,7 +6,8 @@
 // calls showLandscapeView(details, orientation); the widget made by the LandscapeMaker of
 // ScreenFactory replaces the tabs and the window turns to 480 x 320. The calculator calls
 // showInfoView() for its help page and nextView() when the device is back in portrait
-// (orientation 1). On a desktop Ctrl+Left, Ctrl+Right and Ctrl+Up turn the "device" to 3, 4, 1.
+// (orientation 1). On a desktop Ctrl+Left, Ctrl+Right and Ctrl+Up turn the "device" to 3, 4, 1;
+// the screens also have visible buttons that ask for the same turns.
 #pragma once
 
 #include "app/AppContext.h"
@@ -51,6 +52,9 @@ public:
     // The device turned (1 portrait, 3 and 4 landscape).
     void setDeviceOrientation(int orientation);
     int deviceOrientation() const { return deviceOrientation_; }
+    // Escape and Alt+Left: closes the help page, turns the calculator back, or pops the tab.
+    bool canGoBack() const;
+    void goBack();
 
     TabShell* tabBarVC() const { return tabBarVC_; }
     QWidget* window() const { return window_.get(); }

@@ -12,7 +12,9 @@ namespace tolvane {
 struct AlertRequest {
     std::string title;
     std::string message;
-    std::vector<std::string> buttons; // one to three, the first is the cancel button
+    std::vector<std::string> buttons; // one to three, shown in this order
+    // The button that Escape (or closing the box) stands for: the harmless answer.
+    int escapeButton = 0;
 };
 
 using AlertAnswer = std::function<void(int buttonIndex)>;

@@ -1,4 +1,4 @@
-// Alert boxes as message boxes over the window; show() returns at once and the answer
+// Alert boxes as cards over the window (AlertBox); show() returns at once and the answer
 // arrives by callback.
 #pragma once
 

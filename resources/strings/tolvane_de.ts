@@ -92,6 +92,26 @@
         <translation>Zurück</translation>
     </message>
     <message>
+        <source>Suchen</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>oz</source>
+        <translation>oz</translation>
+    </message>
+    <message>
         <source>Ampel-Infos</source>
         <translation>Ampel-Infos</translation>
     </message>
@@ -657,7 +677,7 @@ Freundliche Grüße
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Rot&lt;/b&gt;: hoher Gehalt – lieber selten und in kleinen Mengen.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Grenzwerte pro 100&amp;nbsp;g (feste Lebensmittel)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nährstoff&lt;/th&gt;&lt;th&gt;Grün&lt;/th&gt;&lt;th&gt;Gelb&lt;/th&gt;&lt;th&gt;Rot&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Fett&lt;/td&gt;&lt;td&gt;bis 3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 3 bis 20&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Gesättigte Fette&lt;/td&gt;&lt;td&gt;bis 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 1,5 bis 5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
@@ -665,7 +685,7 @@ Freundliche Grüße
 &lt;tr&gt;&lt;td&gt;Salz&lt;/td&gt;&lt;td&gt;bis 0,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 0,3 bis 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 1,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Grenzwerte pro 100&amp;nbsp;ml (Getränke)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nährstoff&lt;/th&gt;&lt;th&gt;Grün&lt;/th&gt;&lt;th&gt;Gelb&lt;/th&gt;&lt;th&gt;Rot&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Fett&lt;/td&gt;&lt;td&gt;bis 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 1,5 bis 10&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 10&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Gesättigte Fette&lt;/td&gt;&lt;td&gt;bis 0,75&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 0,75 bis 2,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;über 2,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
@@ -769,7 +789,7 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
 &lt;p&gt;Beispiel: 80&amp;nbsp;kg bei 1,80&amp;nbsp;m ergeben 80 ÷ 3,24 = 24,7.&lt;/p&gt;
 &lt;p&gt;Mit US-Einheiten rechnet Tolvane: Gewicht in Pfund × 703 ÷ (Größe in Zoll)².&lt;/p&gt;
 &lt;h3&gt;Einordnung für Erwachsene (WHO)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;BMI&lt;/th&gt;&lt;th&gt;Bewertung&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;unter 18,5&lt;/td&gt;&lt;td&gt;Untergewicht&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;18,5 bis 24,9&lt;/td&gt;&lt;td&gt;Normalgewicht&lt;/td&gt;&lt;/tr&gt;
@@ -790,7 +810,7 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>Activity Level Infotext</source>
         <translation>&lt;h2&gt;Aktivitätsgrad&lt;/h2&gt;
 &lt;p&gt;Wie viel Energie Sie brauchen, hängt stark davon ab, wie Sie sich im Alltag bewegen. Tolvane multipliziert Ihren Grundumsatz mit einem Faktor:&lt;/p&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Aktivitätsgrad&lt;/th&gt;&lt;th&gt;Faktor&lt;/th&gt;&lt;th&gt;Beispiele&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Sitzend oder liegend&lt;/td&gt;&lt;td&gt;1,2&lt;/td&gt;&lt;td&gt;überwiegend im Bett oder im Sessel, kaum Bewegung&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Ausschließlich sitzend&lt;/td&gt;&lt;td&gt;1,375&lt;/td&gt;&lt;td&gt;Büroarbeit, wenig Bewegung in der Freizeit&lt;/td&gt;&lt;/tr&gt;
@@ -819,7 +839,7 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>GDAInfoText</source>
         <translation>&lt;h2&gt;GDA – Richtwerte für die Tageszufuhr&lt;/h2&gt;
 &lt;p&gt;Die GDA (Guideline Daily Amounts) sind Richtwerte dafür, wie viel ein durchschnittlicher Erwachsener pro Tag von einem Nährstoff aufnehmen sollte:&lt;/p&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nährstoff&lt;/th&gt;&lt;th&gt;Richtwert pro Tag&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Fett&lt;/td&gt;&lt;td&gt;70&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Gesättigte Fette&lt;/td&gt;&lt;td&gt;20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;

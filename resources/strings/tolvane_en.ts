@@ -92,6 +92,26 @@
         <translation>Back</translation>
     </message>
     <message>
+        <source>Suchen</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>oz</source>
+        <translation>oz</translation>
+    </message>
+    <message>
         <source>Ampel-Infos</source>
         <translation>About the Traffic Lights</translation>
     </message>
@@ -657,7 +677,7 @@ Kind regards
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Red&lt;/b&gt;: high – better eaten rarely and in small amounts.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Bounds per 100&amp;nbsp;g (solid food)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nutrient&lt;/th&gt;&lt;th&gt;Green&lt;/th&gt;&lt;th&gt;Yellow&lt;/th&gt;&lt;th&gt;Red&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Fat&lt;/td&gt;&lt;td&gt;up to 3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 3 to 20&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Saturated fat&lt;/td&gt;&lt;td&gt;up to 1.5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 1.5 to 5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
@@ -665,7 +685,7 @@ Kind regards
 &lt;tr&gt;&lt;td&gt;Salt&lt;/td&gt;&lt;td&gt;up to 0.3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 0.3 to 1.5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 1.5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Bounds per 100&amp;nbsp;ml (drinks)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nutrient&lt;/th&gt;&lt;th&gt;Green&lt;/th&gt;&lt;th&gt;Yellow&lt;/th&gt;&lt;th&gt;Red&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Fat&lt;/td&gt;&lt;td&gt;up to 1.5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 1.5 to 10&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 10&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Saturated fat&lt;/td&gt;&lt;td&gt;up to 0.75&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 0.75 to 2.5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;over 2.5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
@@ -769,7 +789,7 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
 &lt;p&gt;Example: 80&amp;nbsp;kg at 1.80&amp;nbsp;m gives 80 ÷ 3.24 = 24.7.&lt;/p&gt;
 &lt;p&gt;With US units Tolvane computes: weight in pounds × 703 ÷ (height in inches)².&lt;/p&gt;
 &lt;h3&gt;Classes for adults (WHO)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;BMI&lt;/th&gt;&lt;th&gt;Class&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;below 18.5&lt;/td&gt;&lt;td&gt;underweight&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;18.5 to 24.9&lt;/td&gt;&lt;td&gt;normal weight&lt;/td&gt;&lt;/tr&gt;
@@ -790,7 +810,7 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Activity Level Infotext</source>
         <translation>&lt;h2&gt;Activity level&lt;/h2&gt;
 &lt;p&gt;How much energy you need depends a great deal on how much you move in everyday life. Tolvane multiplies your basal metabolic rate by a factor:&lt;/p&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Activity level&lt;/th&gt;&lt;th&gt;Factor&lt;/th&gt;&lt;th&gt;Examples&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Sitting or lying down&lt;/td&gt;&lt;td&gt;1.2&lt;/td&gt;&lt;td&gt;mostly in bed or in an armchair, hardly any movement&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Sitting only&lt;/td&gt;&lt;td&gt;1.375&lt;/td&gt;&lt;td&gt;office work, little exercise in free time&lt;/td&gt;&lt;/tr&gt;
@@ -819,7 +839,7 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>GDAInfoText</source>
         <translation>&lt;h2&gt;GDA – guideline daily amounts&lt;/h2&gt;
 &lt;p&gt;The GDA (guideline daily amounts) say how much of a nutrient an average adult should take in per day:&lt;/p&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nutrient&lt;/th&gt;&lt;th&gt;Daily amount&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Fat&lt;/td&gt;&lt;td&gt;70&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Saturated fat&lt;/td&gt;&lt;td&gt;20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;

@@ -92,6 +92,26 @@
         <translation>Atrás</translation>
     </message>
     <message>
+        <source>Suchen</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>oz</source>
+        <translation>oz</translation>
+    </message>
+    <message>
         <source>Ampel-Infos</source>
         <translation>Sobre el semáforo</translation>
     </message>
@@ -657,7 +677,7 @@ Un saludo
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Rojo&lt;/b&gt;: contenido alto, mejor de vez en cuando y en pequeñas cantidades.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Límites por 100&amp;nbsp;g (alimentos sólidos)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriente&lt;/th&gt;&lt;th&gt;Verde&lt;/th&gt;&lt;th&gt;Amarillo&lt;/th&gt;&lt;th&gt;Rojo&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Grasas&lt;/td&gt;&lt;td&gt;hasta 3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 3 hasta 20&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Grasas saturadas&lt;/td&gt;&lt;td&gt;hasta 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 1,5 hasta 5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
@@ -665,7 +685,7 @@ Un saludo
 &lt;tr&gt;&lt;td&gt;Sal&lt;/td&gt;&lt;td&gt;hasta 0,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 0,3 hasta 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 1,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Límites por 100&amp;nbsp;ml (bebidas)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriente&lt;/th&gt;&lt;th&gt;Verde&lt;/th&gt;&lt;th&gt;Amarillo&lt;/th&gt;&lt;th&gt;Rojo&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Grasas&lt;/td&gt;&lt;td&gt;hasta 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 1,5 hasta 10&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 10&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Grasas saturadas&lt;/td&gt;&lt;td&gt;hasta 0,75&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 0,75 hasta 2,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;más de 2,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
@@ -769,7 +789,7 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
 &lt;p&gt;Ejemplo: 80&amp;nbsp;kg con 1,80&amp;nbsp;m dan 80 ÷ 3,24 = 24,7.&lt;/p&gt;
 &lt;p&gt;Con unidades estadounidenses Tolvane calcula: peso en libras × 703 ÷ (estatura en pulgadas)².&lt;/p&gt;
 &lt;h3&gt;Clasificación para adultos (OMS)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;IMC&lt;/th&gt;&lt;th&gt;Clasificación&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;menos de 18,5&lt;/td&gt;&lt;td&gt;bajo peso&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;18,5 a 24,9&lt;/td&gt;&lt;td&gt;peso normal&lt;/td&gt;&lt;/tr&gt;
@@ -790,7 +810,7 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Activity Level Infotext</source>
         <translation>&lt;h2&gt;Nivel de actividad&lt;/h2&gt;
 &lt;p&gt;La energía que necesita depende mucho de cuánto se mueve en su vida diaria. Tolvane multiplica su metabolismo basal por un factor:&lt;/p&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nivel de actividad&lt;/th&gt;&lt;th&gt;Factor&lt;/th&gt;&lt;th&gt;Ejemplos&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Sentado o tumbado&lt;/td&gt;&lt;td&gt;1,2&lt;/td&gt;&lt;td&gt;casi siempre en la cama o en el sillón, apenas movimiento&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Solo sentado&lt;/td&gt;&lt;td&gt;1,375&lt;/td&gt;&lt;td&gt;trabajo de oficina, poco ejercicio en el tiempo libre&lt;/td&gt;&lt;/tr&gt;
@@ -819,7 +839,7 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>GDAInfoText</source>
         <translation>&lt;h2&gt;GDA: cantidades diarias orientativas&lt;/h2&gt;
 &lt;p&gt;Las GDA (Guideline Daily Amounts) indican cuánto de cada nutriente debería tomar al día un adulto medio:&lt;/p&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriente&lt;/th&gt;&lt;th&gt;Cantidad diaria&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Grasas&lt;/td&gt;&lt;td&gt;70&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Grasas saturadas&lt;/td&gt;&lt;td&gt;20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;

@@ -92,6 +92,26 @@
         <translation>Retour</translation>
     </message>
     <message>
+        <source>Suchen</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Pivoter</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>oz</source>
+        <translation>oz</translation>
+    </message>
+    <message>
         <source>Ampel-Infos</source>
         <translation>À propos du feu tricolore</translation>
     </message>
@@ -657,7 +677,7 @@ Cordialement
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Rouge&lt;/b&gt; : teneur élevée, à consommer rarement et en petites quantités.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Seuils pour 100&amp;nbsp;g (aliments solides)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriment&lt;/th&gt;&lt;th&gt;Vert&lt;/th&gt;&lt;th&gt;Jaune&lt;/th&gt;&lt;th&gt;Rouge&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Matières grasses&lt;/td&gt;&lt;td&gt;jusqu'à 3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 3 jusqu'à 20&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Acides gras saturés&lt;/td&gt;&lt;td&gt;jusqu'à 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 1,5 jusqu'à 5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
@@ -665,7 +685,7 @@ Cordialement
 &lt;tr&gt;&lt;td&gt;Sel&lt;/td&gt;&lt;td&gt;jusqu'à 0,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 0,3 jusqu'à 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 1,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Seuils pour 100&amp;nbsp;ml (boissons)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriment&lt;/th&gt;&lt;th&gt;Vert&lt;/th&gt;&lt;th&gt;Jaune&lt;/th&gt;&lt;th&gt;Rouge&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Matières grasses&lt;/td&gt;&lt;td&gt;jusqu'à 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 1,5 jusqu'à 10&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 10&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Acides gras saturés&lt;/td&gt;&lt;td&gt;jusqu'à 0,75&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 0,75 jusqu'à 2,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 2,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
@@ -769,7 +789,7 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
 &lt;p&gt;Exemple : 80&amp;nbsp;kg pour 1,80&amp;nbsp;m donnent 80 ÷ 3,24 = 24,7.&lt;/p&gt;
 &lt;p&gt;En unités américaines, Tolvane calcule : poids en livres × 703 ÷ (taille en pouces)².&lt;/p&gt;
 &lt;h3&gt;Classification pour les adultes (OMS)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;IMC&lt;/th&gt;&lt;th&gt;Classe&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;moins de 18,5&lt;/td&gt;&lt;td&gt;insuffisance pondérale&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;18,5 à 24,9&lt;/td&gt;&lt;td&gt;poids normal&lt;/td&gt;&lt;/tr&gt;
@@ -790,7 +810,7 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>Activity Level Infotext</source>
         <translation>&lt;h2&gt;Niveau d'activité&lt;/h2&gt;
 &lt;p&gt;Votre besoin en énergie dépend beaucoup de la manière dont vous bougez au quotidien. Tolvane multiplie votre métabolisme de base par un facteur :&lt;/p&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Niveau d'activité&lt;/th&gt;&lt;th&gt;Facteur&lt;/th&gt;&lt;th&gt;Exemples&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Assis ou allongé&lt;/td&gt;&lt;td&gt;1,2&lt;/td&gt;&lt;td&gt;surtout au lit ou dans un fauteuil, presque aucun mouvement&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Uniquement assis&lt;/td&gt;&lt;td&gt;1,375&lt;/td&gt;&lt;td&gt;travail de bureau, peu d'exercice pendant les loisirs&lt;/td&gt;&lt;/tr&gt;
@@ -819,7 +839,7 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>GDAInfoText</source>
         <translation>&lt;h2&gt;GDA : repères nutritionnels journaliers&lt;/h2&gt;
 &lt;p&gt;Les GDA (Guideline Daily Amounts) indiquent la quantité de chaque nutriment qu'un adulte moyen devrait consommer par jour :&lt;/p&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriment&lt;/th&gt;&lt;th&gt;Repère par jour&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Matières grasses&lt;/td&gt;&lt;td&gt;70&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Acides gras saturés&lt;/td&gt;&lt;td&gt;20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;

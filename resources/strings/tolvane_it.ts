@@ -92,6 +92,26 @@
         <translation>Indietro</translation>
     </message>
     <message>
+        <source>Suchen</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>oz</source>
+        <translation>oz</translation>
+    </message>
+    <message>
         <source>Ampel-Infos</source>
         <translation>Il semaforo nutrizionale</translation>
     </message>
@@ -657,7 +677,7 @@ Cordiali saluti
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Rosso&lt;/b&gt;: contenuto alto, meglio di rado e in piccole quantità.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Soglie per 100&amp;nbsp;g (alimenti solidi)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriente&lt;/th&gt;&lt;th&gt;Verde&lt;/th&gt;&lt;th&gt;Giallo&lt;/th&gt;&lt;th&gt;Rosso&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Grassi&lt;/td&gt;&lt;td&gt;fino a 3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 3 fino a 20&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Grassi saturi&lt;/td&gt;&lt;td&gt;fino a 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 1,5 fino a 5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
@@ -665,7 +685,7 @@ Cordiali saluti
 &lt;tr&gt;&lt;td&gt;Sale&lt;/td&gt;&lt;td&gt;fino a 0,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 0,3 fino a 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 1,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Soglie per 100&amp;nbsp;ml (bevande)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriente&lt;/th&gt;&lt;th&gt;Verde&lt;/th&gt;&lt;th&gt;Giallo&lt;/th&gt;&lt;th&gt;Rosso&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Grassi&lt;/td&gt;&lt;td&gt;fino a 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 1,5 fino a 10&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 10&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Grassi saturi&lt;/td&gt;&lt;td&gt;fino a 0,75&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 0,75 fino a 2,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;oltre 2,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
@@ -769,7 +789,7 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
 &lt;p&gt;Esempio: 80&amp;nbsp;kg con 1,80&amp;nbsp;m danno 80 ÷ 3,24 = 24,7.&lt;/p&gt;
 &lt;p&gt;Con le unità statunitensi Tolvane calcola: peso in libbre × 703 ÷ (altezza in pollici)².&lt;/p&gt;
 &lt;h3&gt;Classificazione per gli adulti (OMS)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;IMC&lt;/th&gt;&lt;th&gt;Classe&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;meno di 18,5&lt;/td&gt;&lt;td&gt;sottopeso&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;da 18,5 a 24,9&lt;/td&gt;&lt;td&gt;normopeso&lt;/td&gt;&lt;/tr&gt;
@@ -790,7 +810,7 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Activity Level Infotext</source>
         <translation>&lt;h2&gt;Livello di attività&lt;/h2&gt;
 &lt;p&gt;Di quanta energia hai bisogno dipende molto da quanto ti muovi ogni giorno. Tolvane moltiplica il tuo metabolismo basale per un fattore:&lt;/p&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Livello di attività&lt;/th&gt;&lt;th&gt;Fattore&lt;/th&gt;&lt;th&gt;Esempi&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Seduto o sdraiato&lt;/td&gt;&lt;td&gt;1,2&lt;/td&gt;&lt;td&gt;quasi sempre a letto o in poltrona, pochissimo movimento&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Solo seduto&lt;/td&gt;&lt;td&gt;1,375&lt;/td&gt;&lt;td&gt;lavoro d'ufficio, poco movimento nel tempo libero&lt;/td&gt;&lt;/tr&gt;
@@ -819,7 +839,7 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>GDAInfoText</source>
         <translation>&lt;h2&gt;GDA: quantità giornaliere indicative&lt;/h2&gt;
 &lt;p&gt;Le GDA (Guideline Daily Amounts) indicano quanto di ogni nutriente un adulto medio dovrebbe assumere al giorno:&lt;/p&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriente&lt;/th&gt;&lt;th&gt;Quantità giornaliera&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Grassi&lt;/td&gt;&lt;td&gt;70&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Grassi saturi&lt;/td&gt;&lt;td&gt;20&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;

@@ -92,6 +92,26 @@
         <translation>Назад</translation>
     </message>
     <message>
+        <source>Suchen</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Повернуть</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>г</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>мл</translation>
+    </message>
+    <message>
+        <source>oz</source>
+        <translation>унц.</translation>
+    </message>
+    <message>
         <source>Ampel-Infos</source>
         <translation>О светофоре</translation>
     </message>
@@ -657,7 +677,7 @@
 &lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Красный&lt;/b&gt;: высокое содержание — лучше редко и понемногу.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Границы на 100&amp;nbsp;г (твёрдые продукты)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Нутриент&lt;/th&gt;&lt;th&gt;Зелёный&lt;/th&gt;&lt;th&gt;Жёлтый&lt;/th&gt;&lt;th&gt;Красный&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Жиры&lt;/td&gt;&lt;td&gt;до 3&amp;nbsp;г&lt;/td&gt;&lt;td&gt;свыше 3 до 20&amp;nbsp;г&lt;/td&gt;&lt;td&gt;более 20&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Насыщенные жиры&lt;/td&gt;&lt;td&gt;до 1,5&amp;nbsp;г&lt;/td&gt;&lt;td&gt;свыше 1,5 до 5&amp;nbsp;г&lt;/td&gt;&lt;td&gt;более 5&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
@@ -665,7 +685,7 @@
 &lt;tr&gt;&lt;td&gt;Соль&lt;/td&gt;&lt;td&gt;до 0,3&amp;nbsp;г&lt;/td&gt;&lt;td&gt;свыше 0,3 до 1,5&amp;nbsp;г&lt;/td&gt;&lt;td&gt;более 1,5&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Границы на 100&amp;nbsp;мл (напитки)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Нутриент&lt;/th&gt;&lt;th&gt;Зелёный&lt;/th&gt;&lt;th&gt;Жёлтый&lt;/th&gt;&lt;th&gt;Красный&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Жиры&lt;/td&gt;&lt;td&gt;до 1,5&amp;nbsp;г&lt;/td&gt;&lt;td&gt;свыше 1,5 до 10&amp;nbsp;г&lt;/td&gt;&lt;td&gt;более 10&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Насыщенные жиры&lt;/td&gt;&lt;td&gt;до 0,75&amp;nbsp;г&lt;/td&gt;&lt;td&gt;свыше 0,75 до 2,5&amp;nbsp;г&lt;/td&gt;&lt;td&gt;более 2,5&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
@@ -769,7 +789,7 @@
 &lt;p&gt;Пример: при весе 80&amp;nbsp;кг и росте 1,80&amp;nbsp;м получается 80 ÷ 3,24 = 24,7.&lt;/p&gt;
 &lt;p&gt;В американских единицах Tolvane считает так: вес в фунтах × 703 ÷ (рост в дюймах)².&lt;/p&gt;
 &lt;h3&gt;Классификация для взрослых (ВОЗ)&lt;/h3&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;ИМТ&lt;/th&gt;&lt;th&gt;Оценка&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;менее 18,5&lt;/td&gt;&lt;td&gt;недостаточный вес&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;от 18,5 до 24,9&lt;/td&gt;&lt;td&gt;нормальный вес&lt;/td&gt;&lt;/tr&gt;
@@ -790,8 +810,8 @@
         <source>Activity Level Infotext</source>
         <translation>&lt;h2&gt;Уровень активности&lt;/h2&gt;
 &lt;p&gt;Сколько энергии вам нужно, во многом зависит от того, сколько вы двигаетесь в течение дня. Tolvane умножает ваш основной обмен на коэффициент:&lt;/p&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
-&lt;tr&gt;&lt;th&gt;Уровень активности&lt;/th&gt;&lt;th&gt;Коэффициент&lt;/th&gt;&lt;th&gt;Примеры&lt;/th&gt;&lt;/tr&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
+&lt;tr&gt;&lt;th&gt;Уровень активности&lt;/th&gt;&lt;th&gt;Коэф.&lt;/th&gt;&lt;th&gt;Примеры&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Сидя или лёжа&lt;/td&gt;&lt;td&gt;1,2&lt;/td&gt;&lt;td&gt;большую часть времени в постели или в кресле, почти без движения&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Только сидя&lt;/td&gt;&lt;td&gt;1,375&lt;/td&gt;&lt;td&gt;офисная работа, мало движения в свободное время&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;В основном сидя&lt;/td&gt;&lt;td&gt;1,55&lt;/td&gt;&lt;td&gt;офис с пешими переходами, учёба, немного регулярного спорта&lt;/td&gt;&lt;/tr&gt;
@@ -819,7 +839,7 @@
         <source>GDAInfoText</source>
         <translation>&lt;h2&gt;GDA — ориентировочные суточные нормы&lt;/h2&gt;
 &lt;p&gt;GDA (Guideline Daily Amounts) показывают, сколько каждого нутриента среднему взрослому следует получать в день:&lt;/p&gt;
-&lt;table border="1" cellpadding="3" cellspacing="0"&gt;
+&lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Нутриент&lt;/th&gt;&lt;th&gt;Норма в день&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Жиры&lt;/td&gt;&lt;td&gt;70&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Насыщенные жиры&lt;/td&gt;&lt;td&gt;20&amp;nbsp;г&lt;/td&gt;&lt;/tr&gt;

@@ -2,6 +2,7 @@
 // its index, the search bar (live or on the button) and the alerts of a search.
 #pragma once
 
+#include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 #include "screens/browse/IndexGrouping.h"
@@ -52,6 +53,13 @@ public:
     // until a deferred search or restore has run).
     bool rowsAreSearchRecords() const { return rowsAreSearch_; }
     bool tableHidden() const { return tableHidden_; }
+    // The text in the place of a table that a live search without hits hid; empty otherwise.
+    const char* emptyTextKey() const {
+        return tableHidden_ && liveSearchStarted_ && !searchText_.empty() ? key("Keine Treffer")
+                                                                          : "";
+    }
+    // With live search off nothing happens until the search button is pressed: it is shown.
+    bool searchButtonVisible() const { return !liveSearch_; }
     bool cancelButtonVisible() const { return cancelButtonVisible_; }
     const std::string& searchText() const { return searchText_; }
     const std::string& placeholder() const { return placeholder_; }

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,6 +22,19 @@ QString qs(const std::string& s) {
 }
 
 constexpr int kRowHeight = 44;
+
+// A magnifying glass in the grey of the search bar's text.
+QIcon magnifier() {
+    QPixmap pixmap(40, 40);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x4a, 0x4f, 0x56), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawEllipse(QRectF(6, 6, 20, 20));
+    p.drawLine(QPointF(24, 24), QPointF(34, 34));
+    p.end();
+    return QIcon(pixmap);
+}
 
 // Name in bold over the maker in grey; a section row shows its letter on a tinted band.
 class ProductRowDelegate : public QStyledItemDelegate {
@@ -202,6 +216,14 @@ ProductListWidget::ProductListWidget(std::shared_ptr<ProductListVC> model, const
     searchField_->setObjectName("searchField");
     searchField_->installEventFilter(this);
     barLayout->addWidget(searchField_);
+    searchButton_ = new QToolButton(bar);
+    searchButton_->setObjectName("searchButton");
+    searchButton_->setIcon(magnifier());
+    searchButton_->setToolTip(qs(strings_.text(key("Suchen"))));
+    searchButton_->setAccessibleName(searchButton_->toolTip());
+    searchButton_->setAutoRaise(true);
+    searchButton_->setIconSize(QSize(20, 20));
+    barLayout->addWidget(searchButton_);
     cancel_ = new QToolButton(bar);
     cancel_->setObjectName("cancelButton");
     cancel_->setText(QStringLiteral("\u2715")); // the search bar's own close mark, no words
@@ -233,14 +255,20 @@ ProductListWidget::ProductListWidget(std::shared_ptr<ProductListVC> model, const
     index_ = new SideIndexBar(listPage);
     listLayout->addWidget(index_);
     pages_->addWidget(listPage);
-    emptyPage_ = new QWidget(pages_);
+    emptyPage_ = new QLabel(pages_);
     emptyPage_->setObjectName("emptyList");
+    emptyPage_->setAlignment(Qt::AlignCenter);
+    emptyPage_->setWordWrap(true);
+    emptyPage_->setMargin(20);
+    emptyPage_->setStyleSheet("color: #6d7178; font-size: 16px;");
     pages_->addWidget(emptyPage_);
     layout_->addWidget(pages_, 1);
 
     connect(searchField_, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_->textDidChange(text.toStdString()); });
     connect(searchField_, &QLineEdit::returnPressed, this,
+            [this] { model_->searchBarSearchButtonClicked(searchField_->text().toStdString()); });
+    connect(searchButton_, &QToolButton::clicked, this,
             [this] { model_->searchBarSearchButtonClicked(searchField_->text().toStdString()); });
     connect(cancel_, &QToolButton::clicked, this,
             [this] { model_->searchBarCancelButtonClicked(); });
@@ -284,6 +312,9 @@ void ProductListWidget::stateChanged() {
     searchField_->setPlaceholderText(qs(strings_.text(model_->placeholder())));
     cancel_->setVisible(model_->cancelButtonVisible());
     pages_->setCurrentWidget(model_->tableHidden() ? emptyPage_ : pages_->widget(0));
+    const std::string emptyKey = model_->emptyTextKey();
+    emptyPage_->setText(emptyKey.empty() ? QString() : qs(strings_.text(emptyKey)));
+    searchButton_->setVisible(model_->searchButtonVisible());
     index_->setLetters(model_->sideIndex());
 }
 

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class QLabel;
 class QLineEdit;
 class QStackedWidget;
 class QToolButton;
@@ -74,6 +75,10 @@ public:
     QTreeView* table() const { return table_; }
     QLineEdit* searchField() const { return searchField_; }
     QToolButton* cancelButton() const { return cancel_; }
+    // Beside the field while live search is off.
+    QToolButton* searchButton() const { return searchButton_; }
+    // In the table's place while a live search finds nothing.
+    QLabel* emptyText() const { return emptyPage_; }
     SideIndexBar* sideIndex() const { return index_; }
     ProductSectionModel* tableModel() const { return tableModel_; }
     // Selects the row as a tap would.
@@ -94,10 +99,11 @@ private:
     std::shared_ptr<ProductListVC> model_;
     QVBoxLayout* layout_;
     QLineEdit* searchField_;
+    QToolButton* searchButton_;
     QToolButton* cancel_;
     QStackedWidget* pages_;
     QTreeView* table_;
-    QWidget* emptyPage_;
+    QLabel* emptyPage_;
     SideIndexBar* index_;
     ProductSectionModel* tableModel_;
     bool showingSearchRows_ = false;

@@ -51,7 +51,8 @@ void SearchVC::showStartupPrompt() {
     platform_.analytics.logEvent("Show Sync Message on Startup");
     platform_.alerts.show({"Sync-Benachrichtigung",
                            "Bitte synchronisieren Sie Ihr App",
-                           {"Hinweis löschen", "Sync starten", "Startmenü Später erinnern"}},
+                           {"Hinweis löschen", "Sync starten", "Startmenü Später erinnern"},
+                           2}, // Escape: remind me later
                           [this, alive = std::weak_ptr<int>(alive_)](int button) {
                               if (!alive.lock()) return;
                               switch (button) {

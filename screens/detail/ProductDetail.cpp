@@ -69,12 +69,16 @@ DetailRow ProductDetail::row(int index) const {
     DetailRow row = rows_[static_cast<std::size_t>(index)];
     const std::string& unit = product_.unit;
     const Strings& strings = platform_.strings;
+    // "g" and "ml" are written in the interface language's letters; other unit texts as stored.
+    const std::string shownUnit = unit == "g"    ? strings.text(key("g"))
+                                  : unit == "ml" ? strings.text(key("ml"))
+                                                 : unit;
     switch (row.kind) {
     case DetailRow::Kind::Header:
-        row.title = strings.text("Alle Angaben in g, bezogen auf 100") + unit;
+        row.title = strings.text("Alle Angaben in g, bezogen auf 100") + shownUnit;
         return row;
     case DetailRow::Kind::Portion:
-        row.title = strings.text("Eine Verkaufsportion hat ") + product_.salesPortion + unit;
+        row.title = strings.text("Eine Verkaufsportion hat ") + product_.salesPortion + shownUnit;
         return row;
     case DetailRow::Kind::Nutrient:
         break;
@@ -130,7 +134,8 @@ void ProductDetail::editButton() {
     alertFlag_ = false;
     std::weak_ptr<int> alive = alive_;
     platform_.alerts.show(
-        {"", "Wollen Sie dieses Produkt aus Ihren Favoriten löschen?", {"Ja", "Nein"}},
+        // Escape keeps the favourite.
+        {"", "Wollen Sie dieses Produkt aus Ihren Favoriten löschen?", {"Ja", "Nein"}, 1},
         [this, alive](int button) {
             if (!alive.lock() || FavFlag_ || button != 0) return;
             Database db(shared_.GetDatabasePath(), platform_.log);

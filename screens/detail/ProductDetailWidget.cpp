@@ -126,7 +126,9 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
                         "#turnDevice { color: #6d7178; font-size: 12px; }"
                         "#favoriteButton { background: #23735a; color: white; border: none;"
                         " border-radius: 8px; padding: 8px; font-weight: 600; }"
-                        "#favoriteButton[favorite=\"true\"] { background: #8a4b16; }");
+                        "#favoriteButton[favorite=\"true\"] { background: #8a4b16; }"
+                        "#turnButton { background: #23735a; color: white; border: none;"
+                        " border-radius: 8px; padding: 5px 10px; font-size: 12px; }");
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(12, 10, 12, 12);
     layout->setSpacing(4);
@@ -148,7 +150,15 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
 
     noPortion_ = label(qs(strings_.text(ProductDetail::noPortionKey())), "noPortion", page);
     layout->addWidget(noPortion_);
-    layout->addWidget(label(qs(strings_.text(ProductDetail::turnDeviceKey())), "turnDevice", page));
+    // A desktop has no accelerometer: the hint comes with a button that does the turn.
+    auto* turnRow = new QHBoxLayout;
+    turnRow->addWidget(label(qs(strings_.text(ProductDetail::turnDeviceKey())), "turnDevice", page),
+                       1);
+    turn_ = new QPushButton(picture("rotate.png"), qs(strings_.text(key("Drehen"))), page);
+    turn_->setObjectName("turnButton");
+    turn_->setToolTip(qs(strings_.text(ProductDetail::turnDeviceKey())));
+    turnRow->addWidget(turn_);
+    layout->addLayout(turnRow);
     favorite_ = new QPushButton(page);
     favorite_->setObjectName("favoriteButton");
     layout->addWidget(favorite_);
@@ -159,6 +169,7 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     scroll->setWidget(page);
 
     connect(favorite_, &QPushButton::clicked, this, [this] { model_->favoriteButtonClicked(); });
+    connect(turn_, &QPushButton::clicked, this, [this] { model_->receivedRotate(3); });
     model_->setListener(this);
     model_->viewDidLoad();
     detailChanged();
@@ -172,6 +183,9 @@ void ProductDetailWidget::detailChanged() {
     name_->setText(qs(model_->productName()));
     maker_->setText(qs(model_->maker()));
     category_->setText(qs(model_->categoryName()));
+    // No maker, no blank line between name and category.
+    maker_->setVisible(!model_->maker().empty());
+    category_->setVisible(!model_->categoryName().empty());
     noPortion_->setVisible(model_->showMsg());
     favorite_->setText(qs(strings_.text(model_->favoriteButtonKey())));
     favorite_->setProperty("favorite", model_->isFavorite());

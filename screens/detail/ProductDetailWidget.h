@@ -35,6 +35,9 @@ public:
     std::shared_ptr<ProductDetail> model() const { return model_; }
     QPushButton* favoriteButton() const { return favorite_; }
     QLabel* nameLabel() const { return name_; }
+    QLabel* makerLabel() const { return maker_; }
+    // Beside the turn hint: shows the calculator as turning the device would.
+    QPushButton* turnButton() const { return turn_; }
     DetailTable* detailTable() const { return table_; }
 
 public slots:
@@ -54,6 +57,7 @@ private:
     QLabel* category_;
     QLabel* noPortion_;
     QPushButton* favorite_;
+    QPushButton* turn_;
     DetailTable* table_;
 };
 

@@ -68,6 +68,10 @@ bool ProductDetailsLandscapeVC::shouldChangeCharacters(const std::string& curren
     return false;
 }
 
+std::string ProductDetailsLandscapeVC::portionUnit() const {
+    return platform_.strings.text(product_.unit == "g" ? key("g") : key("ml"));
+}
+
 void ProductDetailsLandscapeVC::keyboardWillHide() {
     drawBars(portionText_);
 }
@@ -76,6 +80,16 @@ void ProductDetailsLandscapeVC::touchAt(float x, float y) {
     touchShown_ = true;
     touchX_ = x;
     touchLabel_ = gdaTouchLabel(bars_, x, y, imperialUnits_);
+    // The unit word in the interface language ("30g" reads "30г" in Russian).
+    for (const char* unit : {key("oz"), key("g")}) {
+        const std::string word(unit);
+        if (touchLabel_.size() > word.size() &&
+            touchLabel_.compare(touchLabel_.size() - word.size(), word.size(), word) == 0) {
+            touchLabel_.replace(touchLabel_.size() - word.size(), word.size(),
+                                platform_.strings.text(word));
+            break;
+        }
+    }
     if (listener_) listener_->touchChanged();
 }
 

@@ -50,6 +50,8 @@ public:
 
     // --- Portion field ---
     const std::string& portionText() const { return portionText_; }
+    // What the portion counts in: the product's unit ("g", otherwise "ml"), looked up.
+    std::string portionUnit() const;
     // False (and the too-large alert) for an insertion into a full field.
     bool shouldChangeCharacters(const std::string& currentText, std::size_t rangeLength,
                                 const std::string& replacement);

@@ -20,6 +20,7 @@ QString qs(const std::string& s) {
 // The calculator's geometry, in its own points.
 constexpr int kBarBottom = 245;
 constexpr int kBottomBarTop = 278;
+constexpr int kLabelPlateHeight = 17;
 int barLeft(int bar) {
     return 75 + 75 * bar;
 }
@@ -33,13 +34,20 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(
         "#ProductDetailsLandscapeWidget { background: #f2f3f5; }"
-        "#gdaInfoButton { background: rgba(255,255,255,0.2); color: white;"
+        "#gdaInfoButton, #turnBackButton { background: rgba(255,255,255,0.2); color: white;"
         " border: 1px solid rgba(255,255,255,0.6); border-radius: 6px; padding: 3px 8px; }"
+        "#portionUnit { color: white; font-weight: 600; }"
         "#landscapeName { color: white; font-weight: 600; }"
         "#portionField { background: white; border: 1px solid #c3c7cd;"
         " border-radius: 6px; padding: 2px 6px; }");
     info_ = new QPushButton(qs(strings_.text(ProductDetailsLandscapeVC::infoButtonKey())), this);
     info_->setObjectName("gdaInfoButton");
+    // The desktop's way back to the upright tabs (Ctrl+Up turns the "device" too).
+    turnBack_ =
+        new QPushButton(QIcon("pictures:rotate.svg"), qs(strings_.text(key("Zurück"))), this);
+    turnBack_->setObjectName("turnBackButton");
+    unit_ = new QLabel(qs(model_->portionUnit()), this);
+    unit_->setObjectName("portionUnit");
     name_ = new QLabel(this);
     name_->setObjectName("landscapeName");
     portion_ = new QLineEdit(this);
@@ -50,6 +58,7 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
     portion_->setAlignment(Qt::AlignRight);
     portion_->installEventFilter(this);
     connect(info_, &QPushButton::clicked, this, [this] { model_->showInfoView(); });
+    connect(turnBack_, &QPushButton::clicked, this, [this] { model_->receivedRotate(1); });
     connect(portion_, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_->portionTextChanged(text.toStdString()); });
     connect(portion_, &QLineEdit::editingFinished, this, [this] {
@@ -58,6 +67,7 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
     });
     model_->setListener(this);
     name_->setText(qs(model_->productName()));
+    unit_->setText(qs(model_->portionUnit()));
     layoutChildren();
 }
 
@@ -72,9 +82,13 @@ QPoint ProductDetailsLandscapeWidget::canvasOrigin() const {
 
 void ProductDetailsLandscapeWidget::layoutChildren() {
     const QPoint o = canvasOrigin();
-    info_->setGeometry(o.x() + 480 - 96, o.y() + 8, 88, 28);
-    name_->setGeometry(o.x() + 10, o.y() + kBottomBarTop + 8, 330, 26);
-    portion_->setGeometry(o.x() + 350, o.y() + kBottomBarTop + 7, 120, 28);
+    const int infoWidth = std::clamp(info_->sizeHint().width(), 88, 150);
+    info_->setGeometry(o.x() + 480 - 8 - infoWidth, o.y() + 8, infoWidth, 28);
+    turnBack_->setGeometry(o.x() + 8, o.y() + 8, std::clamp(turnBack_->sizeHint().width(), 80, 140),
+                           28);
+    name_->setGeometry(o.x() + 10, o.y() + kBottomBarTop + 8, 300, 26);
+    portion_->setGeometry(o.x() + 318, o.y() + kBottomBarTop + 7, 110, 28);
+    unit_->setGeometry(o.x() + 434, o.y() + kBottomBarTop + 7, 40, 28);
 }
 
 void ProductDetailsLandscapeWidget::resizeEvent(QResizeEvent* event) {
@@ -114,8 +128,7 @@ void ProductDetailsLandscapeWidget::paintEvent(QPaintEvent*) {
         QIcon("pictures:column.svg").pixmap(QSize(kGdaBarWidth, 192), devicePixelRatioF());
     const auto& bars = model_->bars();
     for (int i = 0; i < kNutrientCount; ++i) {
-        const auto& bar = bars[static_cast<std::size_t>(i)];
-        const int h = bar.drawnHeight;
+        const int h = bars[static_cast<std::size_t>(i)].drawnHeight;
         const QRect barRect(barLeft(i), kBarBottom - h, kGdaBarWidth, h);
         if (h > 0) {
             if (column.isNull())
@@ -123,12 +136,6 @@ void ProductDetailsLandscapeWidget::paintEvent(QPaintEvent*) {
             else
                 p.drawPixmap(barRect, column);
         }
-        f.setPixelSize(12);
-        f.setBold(true);
-        p.setFont(f);
-        p.setPen(QColor(0x1c, 0x1e, 0x21));
-        p.drawText(QRect(barLeft(i) - 15, kBarBottom - h - 18, kGdaBarWidth + 30, 16),
-                   Qt::AlignCenter, qs(bar.percentLabel));
         f.setPixelSize(10);
         f.setBold(false);
         p.setFont(f);
@@ -137,20 +144,55 @@ void ProductDetailsLandscapeWidget::paintEvent(QPaintEvent*) {
                    Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, qs(model_->barTitle(i)));
     }
 
+    // The marker under the labels, its amount in the top bar, away from the bars.
     if (model_->touchLabelShown()) {
         const int x = int(model_->touchX());
         p.setPen(QPen(QColor(0xb3, 0x26, 0x1e), 2));
-        p.drawLine(x, 48, x, kBarBottom);
-        const QRect bubble(std::clamp(x - 30, 2, 418), 48, 60, 22);
+        p.drawLine(x, 44, x, kBarBottom);
+        const QRect bubble = touchBubbleRect();
         p.setBrush(QColor(0xb3, 0x26, 0x1e));
-        p.setPen(Qt::NoPen);
+        p.setPen(QPen(Qt::white, 1));
         p.drawRoundedRect(bubble, 6, 6);
-        f.setPixelSize(12);
+        f.setPixelSize(13);
         f.setBold(true);
         p.setFont(f);
         p.setPen(Qt::white);
         p.drawText(bubble, Qt::AlignCenter, qs(model_->touchLabel()));
     }
+
+    // Percentages on their plates, over the marker.
+    f.setPixelSize(12);
+    f.setBold(true);
+    p.setFont(f);
+    for (int i = 0; i < kNutrientCount; ++i) {
+        const int h = bars[static_cast<std::size_t>(i)].drawnHeight;
+        const bool inside = h >= kLabelPlateHeight + 6;
+        const QRect plate = percentLabelRect(i);
+        p.setPen(Qt::NoPen);
+        p.setBrush(inside ? QColor(0x14, 0x4d, 0x24, 200) : QColor(0xf2, 0xf3, 0xf5, 230));
+        p.drawRoundedRect(plate, 4, 4);
+        p.setPen(inside ? Qt::white : QColor(0x1c, 0x1e, 0x21));
+        p.drawText(plate, Qt::AlignCenter, qs(bars[static_cast<std::size_t>(i)].percentLabel));
+    }
+}
+
+QRect ProductDetailsLandscapeWidget::percentLabelRect(int bar) const {
+    // Inside the top of a tall bar, above a short one: never on the dashed 100 % line, which
+    // lies at the top of a full bar.
+    QFont f = font();
+    f.setPixelSize(12);
+    f.setBold(true);
+    const QString text = qs(model_->bars()[static_cast<std::size_t>(bar)].percentLabel);
+    const int h = model_->bars()[static_cast<std::size_t>(bar)].drawnHeight;
+    const int width = std::max(kGdaBarWidth - 4, QFontMetrics(f).horizontalAdvance(text) + 8);
+    const bool inside = h >= kLabelPlateHeight + 6;
+    const int top = inside ? kBarBottom - h + 3 : kBarBottom - h - kLabelPlateHeight - 3;
+    return {barLeft(bar) + kGdaBarWidth / 2 - width / 2, top, width, kLabelPlateHeight};
+}
+
+QRect ProductDetailsLandscapeWidget::touchBubbleRect() const {
+    // In the top bar, between its two buttons, away from the bars and their labels.
+    return {std::clamp(int(model_->touchX()) - 34, 150, 262), 9, 68, 26};
 }
 
 void ProductDetailsLandscapeWidget::mousePressEvent(QMouseEvent* event) {

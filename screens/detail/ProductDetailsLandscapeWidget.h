@@ -24,9 +24,16 @@ public:
     std::shared_ptr<ProductDetailsLandscapeVC> model() const { return model_; }
     QLineEdit* portionField() const { return portion_; }
     QPushButton* infoButton() const { return info_; }
+    // Back to the upright tabs, as turning the device back does.
+    QPushButton* turnBackButton() const { return turnBack_; }
+    QLabel* portionUnitLabel() const { return unit_; }
     // Where the calculator's own coordinates (480 x 320) start inside the widget.
     QPoint canvasOrigin() const;
     QSize sizeHint() const override { return canvasSize; }
+    // Where a bar's percentage and the touched amount are drawn, in the calculator's points.
+    QRect percentLabelRect(int bar) const;
+    QRect touchBubbleRect() const;
+    static constexpr int fullLineY = 245 - 192; // the dashed 100 % line
 
 public slots:
     void deviceOrientationChanged(int orientation);
@@ -49,8 +56,10 @@ private:
     std::shared_ptr<ProductDetailsLandscapeVC> model_;
     const Strings& strings_;
     QPushButton* info_;
+    QPushButton* turnBack_;
     QLabel* name_;
     QLineEdit* portion_;
+    QLabel* unit_;
 };
 
 } // namespace tolvane

@@ -11,6 +11,12 @@ HelpBrowser::HelpBrowser(const QString& baseDirectory, LinkHandler handler,
     setObjectName("helpBrowser");
     setOpenLinks(false);
     setFrameShape(QFrame::NoFrame);
+    // Narrow table columns wrap between words, never inside one ("Nährsto-ff").
+    setWordWrapMode(QTextOption::WordWrap);
+    // Smaller table text so that four columns of whole words fit the handheld's width.
+    document()->setDefaultStyleSheet("td, th { font-size: 8pt; }");
+    document()->setDocumentMargin(3);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     document()->setBaseUrl(base_);
     setSearchPaths({baseDirectory});
     connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::tap);

@@ -70,7 +70,15 @@ void SetupVC::viewDidAppear() {
     calories_value_.clear();
     if (!profile.empty()) {
         const auto calories = ProfileRecord::parse(profile.front()).dailyCalories;
-        if (!calories.empty()) calories_value_ = calories + " kcal";
+        if (!calories.empty()) {
+            // "%@ kcal" in the interface language ("2000 ккал" in Russian).
+            calories_value_ = deps_.platform.strings.text("%@ kcal");
+            const auto at = calories_value_.find("%@");
+            if (at == std::string::npos)
+                calories_value_ = calories + " kcal";
+            else
+                calories_value_.replace(at, 2, calories);
+        }
     }
     changed();
 }

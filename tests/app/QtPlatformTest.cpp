@@ -3,6 +3,7 @@
 #include "app/AppOptions.h"
 #include "app/NavigationStack.h"
 #include "app/Tolvane_AppDelegate.h"
+#include "app/platform/AlertBox.h"
 #include "app/platform/QtAlerts.h"
 #include "app/platform/QtDispatcher.h"
 #include "app/platform/QtUserDefaults.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -128,18 +128,36 @@ private slots:
         strings.set("Titel", "Title");
         strings.set("Ja", "Yes");
         QtAlerts alerts(strings);
+        QWidget window;
+        window.setFixedSize(320, 480);
+        window.show();
+        alerts.setWindow(&window);
         int answered = -1;
         alerts.show({"Titel", "Nachricht", {"Nein", "Ja"}}, [&](int i) { answered = i; });
-        QMessageBox* box = nullptr;
-        for (auto* w : QApplication::topLevelWidgets())
-            if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
-        QVERIFY(box);
+        QCOMPARE(AlertBox::shown().size(), 1);
+        AlertBox* box = AlertBox::shown().front();
         QCOMPARE(box->windowTitle(), QString("Title"));
-        QCOMPARE(box->informativeText(), QString("Nachricht")); // missing text shows the key
+        QCOMPARE(box->message(), QString("Nachricht")); // missing text shows the key
         QCOMPARE(box->buttons().size(), 2);
-        for (auto* button : box->buttons())
-            if (button->text() == "Yes") button->click();
+        QCOMPARE(box->buttons()[0]->text(), QString("Nein"));
+        QCOMPARE(box->buttons()[1]->text(), QString("Yes"));
+        QTest::mouseClick(box->buttons()[1], Qt::LeftButton);
         QCOMPARE(answered, 1);
+        QTRY_VERIFY(AlertBox::shown().isEmpty());
+
+        // Escape answers with the harmless button the alert names, once.
+        answered = -1;
+        int answers = 0;
+        alerts.show({"", "Nachricht", {"Ja", "Nein"}, 1}, [&](int i) {
+            answered = i;
+            ++answers;
+        });
+        box = AlertBox::shown().front();
+        QVERIFY(box->title().isEmpty());
+        QTest::keyClick(box, Qt::Key_Escape);
+        QCOMPARE(answered, 1);
+        QTest::mouseClick(box->buttons()[0], Qt::LeftButton);
+        QCOMPARE(answers, 1);
     }
 
     void scaleAndResourceFolderFromTheCommandLine() {

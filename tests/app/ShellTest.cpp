@@ -5,6 +5,7 @@
 #include "app/ScreenRegistry.h"
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
+#include "app/platform/AlertBox.h"
 #include "platform/BuildConfig.h"
 #include "screens/common/PlaceholderScreen.h"
 #include "screens/common/TableRow.h"
@@ -14,12 +15,12 @@
 #include "screens/settings/SetupWidget.h"
 #include "screens/settings/ShowInfoWidget.h"
 #include "store/Database.h"
+#include "tests/support/WidgetTaps.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +29,7 @@
 #include <sqlite3.h>
 
 using namespace tolvane;
+using namespace tolvane::test;
 
 namespace {
 
@@ -90,12 +92,7 @@ struct Run {
     TabShell& tabs() { return *delegate->tabBarVC(); }
     QString text(const char* k) { return QString::fromStdString(context->strings->text(k)); }
 
-    static QList<QMessageBox*> alerts() {
-        QList<QMessageBox*> boxes;
-        for (auto* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) boxes << box;
-        return boxes;
-    }
+    static QList<AlertBox*> alerts() { return AlertBox::shown(); }
     static void closeAlerts() {
         for (auto* box : alerts())
             box->buttons().front()->click();
@@ -208,7 +205,7 @@ private slots:
     void settingsTabRoad() {
         makeResources("'YES','YES','YES'");
         Run run(documents_->path(), resources_->path(), {"en"});
-        run.tabs().setCurrentIndex(3);
+        tap(run.tabs().tabButton(3));
         auto* stack = run.tabs().stack(3);
         auto* setup = qobject_cast<SetupWidget*>(stack->topWidget());
         QVERIFY(setup);
@@ -220,16 +217,16 @@ private slots:
         Run::closeAlerts();
 
         // Metric units are written at once, live search when the screen is left.
-        QTest::mouseClick(setup->metricSwitch(), Qt::LeftButton);
+        tap(setup->metricSwitch());
         QCOMPARE(settingsOf(documents_->path()), std::vector<std::string>{"YES|YES|NO"});
-        QTest::mouseClick(setup->liveSearchSwitch(), Qt::LeftButton);
+        tap(setup->liveSearchSwitch());
         QCOMPARE(settingsOf(documents_->path()), std::vector<std::string>{"YES|YES|NO"});
-        run.tabs().setCurrentIndex(0);
+        tap(run.tabs().tabButton(0));
         QCOMPARE(settingsOf(documents_->path()), std::vector<std::string>{"NO|YES|NO"});
-        run.tabs().setCurrentIndex(3);
+        tap(run.tabs().tabButton(3));
 
         // Information button 1006: the profile help without a title.
-        QTest::mouseClick(setup->infoButton(SetupRowId::PersonalProfile), Qt::LeftButton);
+        tap(setup->infoButton(SetupRowId::PersonalProfile));
         auto* info = qobject_cast<ShowInfoWidget*>(stack->topWidget());
         QVERIFY(info);
         QCOMPARE(stack->title(), QString());
@@ -245,30 +242,38 @@ private slots:
         info->browser()->tap(QUrl(QString::fromUtf8(config::foodLabelPage)));
         QCOMPARE(run.urls->opened.back(), std::string(config::foodLabelPage));
         QCOMPARE(run.urls->opened.size(), std::size_t(3));
-        QTest::mouseClick(stack->backButton(), Qt::LeftButton);
+        QVERIFY(reachable(stack->backButton()));
+        tap(stack->backButton());
         QCOMPARE(stack->depth(), 1);
 
         // The language screen: choosing English stores it and moves the check mark.
-        QTest::mouseClick(setup->row(SetupRowId::Localization), Qt::LeftButton);
+        tap(setup->row(SetupRowId::Localization));
         auto* languages = qobject_cast<LocalizationWidget*>(stack->topWidget());
         QVERIFY(languages);
         QVERIFY(languages->checkShown(0));
-        QTest::mouseClick(languages->row(2), Qt::LeftButton);
+        tap(languages->row(2));
         QCOMPARE(run.context->defaults->listForKey("AppleLanguages"), DefaultsList{"en"});
         QVERIFY(languages->checkShown(2));
         QVERIFY(!languages->checkShown(0));
         QCOMPARE(run.delegate->languageRow(), 2);
+        // Alt+Left goes back whatever holds the focus; the tab tapped again too.
+        QTest::keyClick(run.delegate->window(), Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(stack->depth(), 1);
+        tap(setup->row(SetupRowId::Localization));
+        QCOMPARE(stack->depth(), 2);
+        tap(run.tabs().tabButton(3));
+        QCOMPARE(stack->depth(), 1);
     }
 
     void toggleSurvivesQuittingOnTheSettingsScreen() {
         makeResources("'YES','YES','YES'");
         {
             Run run(documents_->path(), resources_->path(), {"en"});
-            run.tabs().setCurrentIndex(3);
+            tap(run.tabs().tabButton(3));
             auto* setup = qobject_cast<SetupWidget*>(run.tabs().stack(3)->topWidget());
             QVERIFY(setup);
             Run::closeAlerts();
-            QTest::mouseClick(setup->liveSearchSwitch(), Qt::LeftButton);
+            tap(setup->liveSearchSwitch());
         }
         QCOMPARE(settingsOf(documents_->path()), std::vector<std::string>{"NO|YES|YES"});
     }
@@ -290,9 +295,14 @@ private slots:
         edit->setProperty("navigationBarSide", "left");
         top->addAction(save);
         top->addAction(edit);
-        auto button = [&](const char* name) { return stack->findChild<QToolButton*>(name); };
+        // The bar's buttons as they are now: replaced ones are gone once deletions have run.
+        auto button = [&](const char* name) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return stack->findChild<QToolButton*>(name);
+        };
         connect(save, &QAction::triggered, save, [save] { save->setEnabled(false); });
-        QTest::mouseClick(button("rightBarButton"), Qt::LeftButton);
+        QVERIFY(reachable(button("rightBarButton")));
+        tap(button("rightBarButton"));
         QVERIFY(!button("rightBarButton")->isEnabled());
         save->setEnabled(true);
         QVERIFY(button("rightBarButton")->isEnabled());
@@ -314,7 +324,8 @@ private slots:
 
         // The handler drops its own action.
         connect(edit, &QAction::triggered, top, [top, edit] { top->removeAction(edit); });
-        QTest::mouseClick(button("leftBarButton"), Qt::LeftButton);
+        QVERIFY(reachable(button("leftBarButton")));
+        tap(button("leftBarButton"));
         auto* gone = button("leftBarButton"); // at most still waiting for its deletion
         QVERIFY(!gone || gone->isHidden());
         QVERIFY(!stack->backButton()->isHidden());

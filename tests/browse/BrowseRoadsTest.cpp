@@ -6,10 +6,14 @@
 #include "app/ScreenRegistry.h"
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
+#include "app/platform/AlertBox.h"
+#include "screens/settings/SetupWidget.h"
+#include "screens/common/TableRow.h"
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/SearchWidget.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
+#include "tests/support/WidgetTaps.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,11 +21,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeView>
 
 using namespace tolvane;
@@ -54,18 +58,13 @@ struct Run {
     QString text(const char* k) { return QString::fromStdString(context->strings->text(k)); }
     NavigationStack& stack(int tab) { return *delegate->tabBarVC()->stack(tab); }
 
-    static QList<QMessageBox*> alerts() {
-        QList<QMessageBox*> boxes;
-        for (auto* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) boxes << box;
-        return boxes;
-    }
+    static QList<AlertBox*> alerts() { return AlertBox::shown(); }
     // Clicks the button with that key's text on the open alert; false when there is none.
     bool answer(const char* buttonKey) {
         for (auto* box : alerts())
             for (auto* button : box->buttons())
                 if (button->text() == text(buttonKey)) {
-                    button->click();
+                    tap(button);
                     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                     return true;
                 }
@@ -73,7 +72,7 @@ struct Run {
     }
     bool alertSays(const char* messageKey) {
         for (auto* box : alerts())
-            if (box->informativeText() == text(messageKey)) return true;
+            if (box->message() == text(messageKey)) return true;
         return false;
     }
     static void closeAlerts() {
@@ -91,6 +90,15 @@ void grab(Run& run, const char* name) {
     run.delegate->window()->grab().save(dir + "/" + name + ".png");
 }
 
+// Taps a product row where it shows in the list.
+void tapRow(QTreeView* table, int section, int row) {
+    auto* m = table->model();
+    const QModelIndex index = m->index(row, 0, m->index(section, 0));
+    QVERIFY(index.isValid());
+    table->scrollTo(index);
+    tapAt(table->viewport(), table->visualRect(index).center());
+}
+
 QString rowName(QTreeView* table, int section, int row) {
     auto* m = table->model();
     return m->index(row, 0, m->index(section, 0)).data().toString();
@@ -100,6 +108,27 @@ QString rowName(QTreeView* table, int section, int row) {
 QString rowMaker(QTreeView* table, int section, int row) {
     auto* m = table->model();
     return m->index(row, 0, m->index(section, 0)).data(ProductSectionModel::MakerRole).toString();
+}
+
+// Every button and row the user can see on the window takes a click at its visible centre:
+// nothing (a title, a panel, another screen) lies over it. Returns the ones that do not.
+QStringList coveredControls(QWidget* window) {
+    QCoreApplication::processEvents();
+    QStringList covered;
+    QList<QWidget*> controls;
+    for (auto* button : window->findChildren<QAbstractButton*>())
+        controls << button;
+    for (auto* row : window->findChildren<TableRow*>())
+        controls << row;
+    for (QWidget* control : controls) {
+        if (!control->isVisible() || !control->isEnabled() || control->visibleRegion().isEmpty())
+            continue;
+        if (!reachable(control)) {
+            const auto* button = qobject_cast<QAbstractButton*>(control);
+            covered << control->objectName() + " \"" + (button ? button->text() : QString()) + "\"";
+        }
+    }
+    return covered;
 }
 
 } // namespace
@@ -190,7 +219,7 @@ private slots:
         QVERIFY(list->sideIndex()->isHidden());
         grab(run, "search");
 
-        list->chooseRow(0, 0);
+        tapRow(list->table(), 0, 0);
         auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
         QVERIFY(detail);
         QCOMPARE(detail->nameLabel()->text(), QString("Chips"));
@@ -201,7 +230,9 @@ private slots:
         QVERIFY(detail->detailTable()->height() > 200);
         grab(run, "detail");
 
-        run.delegate->setDeviceOrientation(3);
+        // No accelerometer on a desktop: the button beside the hint turns the "device".
+        QVERIFY(reachable(detail->turnButton()));
+        tap(detail->turnButton());
         auto* gda = qobject_cast<ProductDetailsLandscapeWidget*>(run.delegate->landscapeView());
         QVERIFY(gda);
         QTRY_VERIFY(gda->isVisible());
@@ -215,6 +246,22 @@ private slots:
         QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("42%"));
         QTest::mousePress(gda, Qt::LeftButton, {}, gda->canvasOrigin() + QPoint(90, 150));
         QCOMPARE(gda->model()->touchLabel(), std::string("30g"));
+        // Percentages keep off the dashed 100 % line, the top bar and the touched amount, at
+        // every height up to a capped bar (energy of 500 kcal in a 500 g portion is 125 %).
+        for (const char* portion : {"150", "380", "400", "500", "20"}) {
+            gda->portionField()->selectAll();
+            QTest::keyClicks(gda->portionField(), portion);
+            QTest::keyClick(gda->portionField(), Qt::Key_Return);
+            for (int bar = 0; bar < 5; ++bar) {
+                const QRect label = gda->percentLabelRect(bar);
+                QVERIFY2(label.top() > gda->fullLineY || label.bottom() < gda->fullLineY, portion);
+                QVERIFY2(label.top() >= 44 && !label.intersects(gda->touchBubbleRect()), portion);
+            }
+        }
+        QCOMPARE(gda->model()->bars()[4].percentLabel, std::string("5%")); // 100 of 2000 kcal
+        gda->portionField()->selectAll();
+        QTest::keyClicks(gda->portionField(), "150");
+        QTest::keyClick(gda->portionField(), Qt::Key_Return);
         grab(run, "landscape-touch");
         QTest::mouseRelease(gda, Qt::LeftButton, {}, gda->canvasOrigin() + QPoint(90, 150));
         QTest::keyClicks(gda->portionField(), "123"); // a sixth character is refused
@@ -223,36 +270,222 @@ private slots:
             run.alertSays("Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe."));
         Run::closeAlerts();
 
-        run.delegate->setDeviceOrientation(1);
+        QCOMPARE(gda->portionUnitLabel()->text(), run.text("g"));
+        QVERIFY(reachable(gda->turnBackButton()));
+        tap(gda->turnBackButton());
         QTRY_VERIFY(!run.delegate->landscapeView());
         QCOMPARE(run.stack(0).topWidget(), static_cast<QWidget*>(detail));
         QTRY_VERIFY(detail->isVisible());
+
+        // Back to the list by the bar's back button, and the detail again by the row.
+        QVERIFY(reachable(run.stack(0).backButton()));
+        tap(run.stack(0).backButton());
+        QCOMPARE(run.stack(0).depth(), 1);
+        tapRow(list->table(), 0, 0);
+        QCOMPARE(run.stack(0).depth(), 2);
+        // Escape goes back too, wherever the focus is.
+        auto* again = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
+        QVERIFY(again);
+        again->favoriteButton()->setFocus();
+        QTest::keyClick(again->favoriteButton(), Qt::Key_Escape);
+        QCOMPARE(run.stack(0).depth(), 1);
+        // At the root there is nowhere to go: Escape stays with the field (no error, no pop).
+        list->searchField()->setFocus();
+        QTest::keyClick(list->searchField(), Qt::Key_Escape);
+        QCOMPARE(run.stack(0).depth(), 1);
     }
 
     void browseACategoryAndOpenAProduct() {
         ship();
         Run run(documents_->path(), resources_->path());
         dismissPrompt(run);
-        run.delegate->tabBarVC()->setCurrentIndex(2);
+        tap(run.delegate->tabBarVC()->tabButton(2));
         auto* categories = qobject_cast<CategoryWidget*>(run.stack(2).topWidget());
         QVERIFY(categories);
         QTRY_COMPARE(categories->tableModel()->rowCount(), 2);
         const QModelIndex snacks = categories->tableModel()->index(1, 0);
         QCOMPARE(snacks.data().toString(), run.text("Snacks"));
-        emit categories->table()->clicked(snacks);
+        tapAt(categories->table()->viewport(), categories->table()->visualRect(snacks).center());
 
         auto* products = qobject_cast<ProductsForCategoriesWidget*>(run.stack(2).topWidget());
         QVERIFY(products);
         QCOMPARE(products->windowTitle(), run.text("Snacks"));
         QCOMPARE(products->tableModel()->rowCount(), 2);
-        products->chooseRow(1, 0);
+        tapRow(products->table(), 1, 0);
         auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(2).topWidget());
         QVERIFY(detail);
         QCOMPARE(detail->nameLabel()->text(), QString("Chips"));
 
-        detail->favoriteButton()->click();
+        tap(detail->favoriteButton());
         QVERIFY(detail->model()->isFavorite());
         QCOMPARE(detail->favoriteButton()->text(), run.text("Aus Favoriten entfernen"));
+
+        // The removal question: "Ja" first, inside the window; Escape keeps the favourite.
+        tap(detail->favoriteButton());
+        QTRY_COMPARE(Run::alerts().size(), 1);
+        AlertBox* question = Run::alerts().front();
+        QCOMPARE(question->buttons().size(), 2);
+        QCOMPARE(question->buttons()[0]->text(), run.text("Ja"));
+        QCOMPARE(question->buttons()[1]->text(), run.text("Nein"));
+        QVERIFY(question->buttons()[0]->mapToGlobal(QPoint(0, 0)).x() <
+                question->buttons()[1]->mapToGlobal(QPoint(0, 0)).x());
+        QTest::keyClick(question, Qt::Key_Escape);
+        QTRY_VERIFY(Run::alerts().isEmpty());
+        QVERIFY(detail->model()->isFavorite());
+        tap(detail->favoriteButton());
+        QTRY_COMPARE(Run::alerts().size(), 1);
+        QVERIFY(run.answer("Ja"));
+        QVERIFY(!detail->model()->isFavorite());
+
+        // Back by the bar's button to the category's products, then the tab tapped again
+        // goes to its first screen.
+        tapRow(products->table(), 1, 0);
+        QCOMPARE(run.stack(2).depth(), 3);
+        tap(run.stack(2).backButton());
+        QCOMPARE(run.stack(2).topWidget(), static_cast<QWidget*>(products));
+        tapRow(products->table(), 1, 0);
+        QCOMPARE(run.stack(2).depth(), 3);
+        tap(run.delegate->tabBarVC()->tabButton(2));
+        QCOMPARE(run.stack(2).depth(), 1);
+        QCOMPARE(run.stack(2).topWidget(), static_cast<QWidget*>(categories));
+    }
+
+    // Each screen reachable today, walked with the mouse; on each, every visible control takes
+    // its click.
+    void everyControlOnEveryScreenTakesItsClick() {
+        catalogue_->setSettings("NO", "YES"); // live search off: the search button shows
+        ship();
+        Run run(documents_->path(), resources_->path());
+        QWidget* window = run.delegate->window();
+        TabShell& tabs = *run.delegate->tabBarVC();
+        auto check = [&](const char* screen) {
+            const QStringList covered = coveredControls(window);
+            QVERIFY2(covered.isEmpty(), qPrintable(QString(screen) + ": " + covered.join(", ")));
+            for (auto* box : Run::alerts())
+                for (auto* button : box->buttons())
+                    QVERIFY2(reachable(button), screen);
+        };
+        QTRY_VERIFY(!Run::alerts().isEmpty());
+        check("start-up prompt");
+        QVERIFY(run.answer("Hinweis löschen"));
+
+        auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
+        QVERIFY(list);
+        QVERIFY(list->searchButton()->isVisible());
+        check("product list");
+        // Typing does nothing until the search button is pressed.
+        list->searchField()->setFocus();
+        QTest::keyClicks(list->searchField(), "chi");
+        QCoreApplication::processEvents();
+        QCOMPARE(list->tableModel()->rowCount(), 3);
+        tap(list->searchButton());
+        QTRY_COMPARE(list->tableModel()->rowCount(), 1);
+        check("search hits");
+        tapRow(list->table(), 0, 0);
+        auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
+        QVERIFY(detail);
+        check("product detail");
+        tap(detail->turnButton());
+        QTRY_VERIFY(run.delegate->landscapeView());
+        Run::closeAlerts();
+        check("GDA calculator");
+        auto* gda = qobject_cast<ProductDetailsLandscapeWidget*>(run.delegate->landscapeView());
+        QVERIFY(gda);
+        tap(gda->infoButton());
+        QTRY_VERIFY(run.delegate->infoView());
+        check("GDA help page");
+        QTest::keyClick(window, Qt::Key_Escape); // the help page goes
+        QTRY_VERIFY(!run.delegate->infoView());
+        // The calculator turns back, though the portion field has the focus.
+        gda->portionField()->setFocus();
+        QTest::keyClick(gda->portionField(), Qt::Key_Escape);
+        QTRY_VERIFY(!run.delegate->landscapeView());
+        tap(run.stack(0).backButton());
+        QCOMPARE(run.stack(0).depth(), 1);
+
+        tap(tabs.tabButton(1));
+        check("menu list tab");
+        tap(tabs.tabButton(2));
+        auto* categories = qobject_cast<CategoryWidget*>(run.stack(2).topWidget());
+        QVERIFY(categories);
+        QTRY_COMPARE(categories->tableModel()->rowCount(), 2);
+        check("categories");
+        const QModelIndex drinks = categories->tableModel()->index(0, 0);
+        tapAt(categories->table()->viewport(), categories->table()->visualRect(drinks).center());
+        QCOMPARE(run.stack(2).depth(), 2);
+        check("category products");
+        tap(run.stack(2).backButton());
+        QCOMPARE(run.stack(2).depth(), 1);
+
+        tap(tabs.tabButton(3));
+        Run::closeAlerts();
+        auto* setup = qobject_cast<SetupWidget*>(run.stack(3).topWidget());
+        QVERIFY(setup);
+        check("settings");
+        const SetupRowId rows[] = {SetupRowId::Localization, SetupRowId::ManageProducts,
+                                   SetupRowId::PersonalProfile, SetupRowId::TrafficLightInfo,
+                                   SetupRowId::UsageTips};
+        for (SetupRowId row : rows) {
+            TableRow* tableRow = setup->row(row);
+            QVERIFY(tableRow);
+            tableRow->parentWidget()->ensurePolished();
+            tap(tableRow);
+            QCOMPARE(run.stack(3).depth(), 2);
+            check(qPrintable(QString("settings row %1").arg(static_cast<int>(row))));
+            tap(run.stack(3).backButton());
+            QCOMPARE(run.stack(3).depth(), 1);
+        }
+        for (SetupRowId row : {SetupRowId::Localization, SetupRowId::LiveSearch,
+                               SetupRowId::MetricUnits, SetupRowId::PersonalProfile}) {
+            tap(setup->infoButton(row));
+            QCOMPARE(run.stack(3).depth(), 2);
+            check(qPrintable(QString("information %1").arg(static_cast<int>(row))));
+            tap(run.stack(3).backButton());
+            QCOMPARE(run.stack(3).depth(), 1);
+        }
+    }
+
+    void liveSearchWithoutHitsSaysSoInTheEmptyPlace() {
+        catalogue_->setSettings("YES", "YES");
+        ship();
+        Run run(documents_->path(), resources_->path());
+        dismissPrompt(run);
+        auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
+        QVERIFY(list);
+        QVERIFY(list->searchButton()->isHidden()); // typing searches by itself
+        list->searchField()->setFocus();
+        QTest::keyClicks(list->searchField(), "zzz");
+        QTRY_VERIFY(list->emptyText()->isVisible());
+        QCOMPARE(list->emptyText()->text(), run.text("Keine Treffer"));
+        QCOMPARE(list->emptyText()->alignment() & Qt::AlignCenter, Qt::AlignCenter);
+        list->searchField()->selectAll();
+        QTest::keyClicks(list->searchField(), "c");
+        QTRY_VERIFY(!list->emptyText()->isVisible());
+    }
+
+    void emptyMakerLeavesNoBlankLine() {
+        catalogue_->add({.id = 4,
+                         .name = "Hausbrot",
+                         .maker = "",
+                         .category = "1",
+                         .fat = "2",
+                         .satFat = "0.5",
+                         .sugar = "1",
+                         .salt = "1",
+                         .kcal = "240",
+                         .unit = "g",
+                         .portion = ""});
+        ship();
+        Run run(documents_->path(), resources_->path());
+        dismissPrompt(run);
+        auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
+        QVERIFY(list);
+        QTRY_COMPARE(rowName(list->table(), 3, 0), QString("Hausbrot"));
+        tapRow(list->table(), 3, 0);
+        auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
+        QVERIFY(detail);
+        QCOMPARE(detail->nameLabel()->text(), QString("Hausbrot"));
+        QVERIFY(detail->makerLabel()->isHidden());
     }
 
 #ifdef TOLVANE_PRODUCT_SERVER

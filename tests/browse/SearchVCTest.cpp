@@ -139,6 +139,7 @@ TEST_F(SearchVCTest, LiveSearchFollowsTypingAndHidesTheTableWithoutHits) {
     catalogue.setSettings("YES", "YES");
     auto& s = build();
     ASSERT_TRUE(s.liveSearch());
+    EXPECT_FALSE(s.searchButtonVisible()); // typing searches by itself
     s.textDidChange("b");
     fake.dispatcher.runPending();
     // "%b%" finds Brot by name and Äpfel by its maker Bauer.
@@ -148,11 +149,13 @@ TEST_F(SearchVCTest, LiveSearchFollowsTypingAndHidesTheTableWithoutHits) {
     fake.dispatcher.runPending();
     EXPECT_TRUE(s.tableHidden());
     EXPECT_FALSE(fake.alerts.hasPending());
+    EXPECT_EQ(std::string(s.emptyTextKey()), "Keine Treffer"); // said where the table was
 
     // An empty text searches "%%", which matches everything, as search rows.
     s.textDidChange("");
     fake.dispatcher.runPending();
     EXPECT_FALSE(s.tableHidden());
+    EXPECT_EQ(std::string(s.emptyTextKey()), "");
     EXPECT_TRUE(s.search());
     EXPECT_TRUE(s.sideIndex().empty());
     EXPECT_EQ(s.rowCount(), 4u); // the blank name stays hidden
@@ -171,6 +174,7 @@ TEST_F(SearchVCTest, LiveSearchLooksUpOnlyTheNewestOfQuickKeystrokes) {
 
 TEST_F(SearchVCTest, WithLiveSearchOffTypingChangesNothing) {
     auto& s = build();
+    EXPECT_TRUE(s.searchButtonVisible()); // the only way to search besides Enter
     s.textDidChange("Brot");
     EXPECT_EQ(fake.dispatcher.runPending(), 0);
     EXPECT_FALSE(s.search());

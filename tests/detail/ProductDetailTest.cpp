@@ -182,3 +182,14 @@ TEST_F(ProductDetailTest, TurningToLandscapeHandsOverTheRecord) {
     d->viewWillDisappear();
     EXPECT_EQ(fake.defaults.stringForKey("ProducteDetailFromScreen"), "ProductsForCategory");
 }
+
+TEST_F(ProductDetailTest, UnitsAreWrittenInTheInterfaceLanguage) {
+    fake.strings.set("Alle Angaben in g, bezogen auf 100", "Все значения на 100");
+    fake.strings.set("Eine Verkaufsportion hat ", "Размер упаковки: ");
+    fake.strings.set("g", "г");
+    fake.strings.set("ml", "мл");
+    const auto riegel = open(1);
+    EXPECT_EQ(riegel->row(0).title, "Все значения на 100г");
+    EXPECT_EQ(riegel->row(6).title, "Размер упаковки: 250г");
+    EXPECT_EQ(open(2)->row(0).title, "Все значения на 100мл");
+}

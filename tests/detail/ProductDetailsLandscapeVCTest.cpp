@@ -128,3 +128,24 @@ TEST_F(LandscapeTest, TurningBackAndTheInfoPageReachTheDelegate) {
     vc->receivedRotate(1);
     EXPECT_EQ(nextViews, 1);
 }
+
+TEST_F(LandscapeTest, UnitsAreWrittenInTheInterfaceLanguage) {
+    fake.strings.set("g", "г");
+    fake.strings.set("ml", "мл");
+    fake.strings.set("oz", "унц.");
+    auto vc = show(kChips);
+    EXPECT_EQ(vc->portionUnit(), "г"); // the portion field counts in the product's unit
+    vc->touchesBegan(90, 100);
+    EXPECT_EQ(vc->touchLabel(), "20г");
+    vc->touchesMoved(390, 100);
+    EXPECT_EQ(vc->touchLabel(), "500"); // energy carries no unit
+    vc->touchesMoved(60, 100);
+    EXPECT_EQ(vc->touchLabel(), "0г");
+    EXPECT_EQ(show("Saft|2|Ramseier|4|0|0|0|10|0|45|ml|")->portionUnit(), "мл");
+
+    catalogue.setSettings("NO", "NO");
+    vc = show(kChips);
+    vc->touchesBegan(90, 100);
+    const std::string label = vc->touchLabel();
+    EXPECT_EQ(label.substr(label.size() - std::string("унц.").size()), "унц.");
+}

@@ -76,6 +76,12 @@ TEST_F(SetupVCTest, ReadsOptionsAndDailyCaloriesWhenShown) {
     EXPECT_TRUE(fake.log.containsPrefix("databaseValuesArray=("));
 }
 
+TEST_F(SetupVCTest, DailyCaloriesAreWrittenInTheInterfaceLanguage) {
+    fake.strings.set("%@ kcal", "%@ ккал");
+    show();
+    EXPECT_EQ(screen().caloriesValue(), "2000 ккал");
+}
+
 TEST_F(SetupVCTest, MissingRecordsLeaveSwitchesOffAndNoCalories) {
     data.settings.clear();
     data.profile.clear();

@@ -1,0 +1,125 @@
+// Every alert the program can show, in each interface language: the card lies inside the
+// handheld window and is centred over it, its buttons keep the given order (first left, or
+// on top when stacked), every text fits its button, and the first button answers 0.
+// ctest runs this at scale 1 and 2 (QT_SCALE_FACTOR).
+#include "app/StyleSheet.h"
+#include "app/platform/AlertBox.h"
+#include "app/platform/QtAlerts.h"
+#include "app/platform/QtStrings.h"
+#include "platform/Log.h"
+#include "tests/support/WidgetTaps.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+struct Case {
+    AlertRequest alert;
+    bool landscape = false; // shown over the turned window
+};
+
+// Every alert of the program, as its screens ask for it.
+std::vector<Case> everyAlert() {
+    return {
+        {{"Error!!!", "Failed to create writable database", {"Cancel"}}},
+        {{"Sync-Benachrichtigung",
+          "Bitte synchronisieren Sie Ihr App",
+          {"Hinweis löschen", "Sync starten", "Startmenü Später erinnern"},
+          2}},
+        {{"",
+          "Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst die aktuellen Daten "
+          "herunter.",
+          {"OK"}}},
+        {{"Keine Treffer", "Keine Produkte oder Hersteller entsprechen Ihrer Eingabe", {"OK"}}},
+        {{"", "Wollen Sie dieses Produkt aus Ihren Favoriten löschen?", {"Ja", "Nein"}, 1}},
+        {{"GDA-Info", "Hilfe zur GDA-Nutzung", {"OK"}}, true},
+        {{"", "Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.", {"OK"}},
+         true},
+        {{"Setup-Info", "Hilfe zur Setupnutzung", {"OK"}}},
+        {{"", "Keine Datenverbindung verfügbar", {"OK"}}},
+        {{"",
+          "Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte "
+          "synchronisieren Sie erneut für alle Produkte",
+          {"OK"}}},
+        {{"",
+          "Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.",
+          {"OK"}}},
+        {{"Rate MyApp",
+          "If you like MyApp, please take the time, etc",
+          {"No, Thanks", "Rate It Now"}}},
+    };
+}
+
+QRect globalRect(const QWidget* widget) {
+    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+} // namespace
+
+class AlertsFitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qApp->setStyleSheet(styleSheet()); }
+
+    void everyAlertFitsTheWindowWithItsButtonsInOrder() {
+        for (const QString lang : {"de", "en", "es", "fr", "it", "ru"}) {
+            NullLog log;
+            QtStrings strings(TOLVANE_STRINGS_DIR, lang, log);
+            QtAlerts alerts(strings);
+            for (const Case& c : everyAlert()) {
+                QWidget window;
+                window.setFixedSize(c.landscape ? QSize(480, 320) : QSize(320, 480));
+                window.move(40, 30);
+                window.show();
+                alerts.setWindow(&window);
+                int answered = -1;
+                alerts.show(c.alert, [&](int i) { answered = i; });
+                QCOMPARE(AlertBox::shown().size(), 1);
+                AlertBox* box = AlertBox::shown().front();
+                QCoreApplication::processEvents();
+                const QString where = lang + " \"" + QString::fromStdString(c.alert.message) + "\"";
+                const auto what = [&](const char* check) {
+                    return qPrintable(where + ": " + check);
+                };
+
+                const QRect area = globalRect(&window);
+                const QRect card = globalRect(box);
+                QVERIFY2(area.contains(card), what("inside the window"));
+                QVERIFY2((card.center() - area.center()).manhattanLength() <= 2, what("centred"));
+
+                const auto& buttons = box->buttons();
+                QCOMPARE(buttons.size(), qsizetype(c.alert.buttons.size()));
+                for (qsizetype i = 0; i < buttons.size(); ++i) {
+                    QPushButton* button = buttons[i];
+                    QCOMPARE(button->text(),
+                             QString::fromStdString(strings.text(c.alert.buttons[std::size_t(i)])));
+                    QVERIFY2(card.contains(globalRect(button)), what("button inside the card"));
+                    QVERIFY2(button->height() >= button->heightForWidth(button->width()),
+                             what("button text fits"));
+                    QVERIFY2(reachable(button), what("button takes its click"));
+                    if (i == 0) continue;
+                    const QRect before = globalRect(buttons[i - 1]);
+                    const QRect now = globalRect(button);
+                    if (box->buttonsStacked())
+                        QVERIFY2(now.top() > before.bottom(), what("stacked in order"));
+                    else
+                        QVERIFY2(now.left() > before.right() && now.top() == before.top(),
+                                 what("side by side in order"));
+                }
+                tap(buttons.front());
+                QCOMPARE(answered, 0);
+                QTRY_VERIFY(AlertBox::shown().isEmpty());
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(AlertsFitTest)
+#include "AlertsFitTest.moc"
