@@ -7,7 +7,7 @@ namespace {
 
 using F = ProductField;
 
-TEST_F(OwnProductsTest, NewProductIsStoredMirroredAndLinked) {
+TEST_F(OwnProductFormTest, NewProductIsStoredMirroredAndLinked) {
     const std::string id = addProduct({.name = "Mü|sli",
                                        .maker = "|Mühle",
                                        .fat = "12,3",
@@ -36,7 +36,7 @@ TEST_F(OwnProductsTest, NewProductIsStoredMirroredAndLinked) {
     EXPECT_EQ(detail.front(), "Müsli|900000001|Mühle|4|0|12,3|||1.50|380|ml|500 g");
 }
 
-TEST_F(OwnProductsTest, SaltEnteredAsSodiumIsShownAsSodiumAndSavedBack) {
+TEST_F(OwnProductFormTest, SaltEnteredAsSodiumIsShownAsSodiumAndSavedBack) {
     const std::string id = addProduct({.saltRow = kSodiumRow, .salt = "1,0"});
     EXPECT_EQ(column("Natrium", id), "2,54");
     EXPECT_EQ(column("SalzOrNatrium", id), "0");
@@ -60,7 +60,7 @@ TEST_F(OwnProductsTest, SaltEnteredAsSodiumIsShownAsSodiumAndSavedBack) {
     EXPECT_EQ(mirrorColumn("field15", id), "1,00");
 }
 
-TEST_F(OwnProductsTest, StoredSaltTypedOverSodiumAndSwitchedToSaltIsKept) {
+TEST_F(OwnProductFormTest, StoredSaltTypedOverSodiumAndSwitchedToSaltIsKept) {
     const std::string id = addProduct({.saltRow = kSodiumRow, .salt = "1,0"});
     auto form = openForm(id, 1);
     form->setText(F::Salt, "2,54");
@@ -69,7 +69,7 @@ TEST_F(OwnProductsTest, StoredSaltTypedOverSodiumAndSwitchedToSaltIsKept) {
     EXPECT_EQ(column("Natrium", id), "2,54");
 }
 
-TEST_F(OwnProductsTest, BothValidationAlertsInOneSaveAndNothingStored) {
+TEST_F(OwnProductFormTest, BothValidationAlertsInOneSaveAndNothingStored) {
     auto form = openForm();
     fill(*form, {.name = "|", .fat = "12.34"});
     form->saveRecord();
@@ -93,7 +93,7 @@ TEST_F(OwnProductsTest, BothValidationAlertsInOneSaveAndNothingStored) {
     EXPECT_EQ(fake.alerts.shown()[0].message, AddProductVC::decimalPlacesKey());
 }
 
-TEST_F(OwnProductsTest, CategoryIsRequired) {
+TEST_F(OwnProductFormTest, CategoryIsRequired) {
     auto form = openForm();
     form->setText(F::Name, "Riegel");
     form->setText(F::Maker, "Mühle");
@@ -103,7 +103,7 @@ TEST_F(OwnProductsTest, CategoryIsRequired) {
     EXPECT_EQ(count("Products"), 0);
 }
 
-TEST_F(OwnProductsTest, OnlyNameMakerAndCategorySavesEmptyTextsAndGrams) {
+TEST_F(OwnProductFormTest, OnlyNameMakerAndCategorySavesEmptyTextsAndGrams) {
     const std::string id = addProduct({});
     EXPECT_EQ(catalogue.value("SELECT Fett || GesFette || Zucker || Natrium || Energiewert || "
                               "Produktmenge FROM Products"),
@@ -111,7 +111,7 @@ TEST_F(OwnProductsTest, OnlyNameMakerAndCategorySavesEmptyTextsAndGrams) {
     EXPECT_EQ(column("Einheit", id), "g");
 }
 
-TEST_F(OwnProductsTest, FailedFirstInsertKeepsTheFormOpenAndWritesNothing) {
+TEST_F(OwnProductFormTest, FailedFirstInsertKeepsTheFormOpenAndWritesNothing) {
     catalogue.exec("ALTER TABLE Products RENAME TO ProductsGone");
     auto form = openForm();
     fill(*form, {.fat = "1"});
@@ -123,7 +123,7 @@ TEST_F(OwnProductsTest, FailedFirstInsertKeepsTheFormOpenAndWritesNothing) {
     EXPECT_EQ(form->text(F::Name), "Müsli");
 }
 
-TEST_F(OwnProductsTest, FailedMirrorInsertUndoesTheProduct) {
+TEST_F(OwnProductFormTest, FailedMirrorInsertUndoesTheProduct) {
     catalogue.exec("CREATE TRIGGER refuse BEFORE INSERT ON ProductsTable BEGIN "
                    "SELECT RAISE(ABORT, 'full'); END");
     auto form = openForm();
@@ -144,7 +144,7 @@ TEST_F(OwnProductsTest, FailedMirrorInsertUndoesTheProduct) {
     EXPECT_EQ(count("ProductsTable"), 1);
 }
 
-TEST_F(OwnProductsTest, EditingAProductInTwoFoldersLowersBothTotalsAndRemovesIt) {
+TEST_F(OwnProductFormTest, EditingAProductInTwoFoldersLowersBothTotalsAndRemovesIt) {
     const std::string id = addProduct({.energy = "200"});
     shared.updateProductSentFieldForId(id);
     shared.insertIntoMenuFolder("0", "Frühstück", "500", 1, "0");
@@ -179,7 +179,7 @@ TEST_F(OwnProductsTest, EditingAProductInTwoFoldersLowersBothTotalsAndRemovesIt)
     EXPECT_TRUE(shared.selectProductsForCsv().empty());
 }
 
-TEST_F(OwnProductsTest, EditingWithABrokenLinkRepairsItAndChangesTheCatalogueRow) {
+TEST_F(OwnProductFormTest, EditingWithABrokenLinkRepairsItAndChangesTheCatalogueRow) {
     const std::string id = addProduct({});
     catalogue.exec("UPDATE Products SET MainTableRecordId = '-1'");
     auto form = openForm(id, 1);
@@ -198,7 +198,7 @@ TEST_F(OwnProductsTest, EditingWithABrokenLinkRepairsItAndChangesTheCatalogueRow
     EXPECT_EQ(count("ProductsTable"), 1);
 }
 
-TEST_F(OwnProductsTest, EmptyStoredUnitSelectsDrinkAndFormSurvivesAnotherTab) {
+TEST_F(OwnProductFormTest, EmptyStoredUnitSelectsDrinkAndFormSurvivesAnotherTab) {
     const std::string id = addProduct({});
     catalogue.exec("UPDATE Products SET Einheit = ''");
     auto form = openForm(id, 1);
@@ -210,7 +210,7 @@ TEST_F(OwnProductsTest, EmptyStoredUnitSelectsDrinkAndFormSurvivesAnotherTab) {
     EXPECT_EQ(form->text(F::Name), "Getippt");
 }
 
-TEST_F(OwnProductsTest, NumberFieldsTakeDigitsAndOneSeparator) {
+TEST_F(OwnProductFormTest, NumberFieldsTakeDigitsAndOneSeparator) {
     auto form = openForm();
     form->setText(F::Fat, "1a2,3.4|");
     EXPECT_EQ(form->text(F::Fat), "12,34");
@@ -229,7 +229,7 @@ TEST_F(OwnProductsTest, NumberFieldsTakeDigitsAndOneSeparator) {
     EXPECT_EQ(form->text(F::Name), "A|b");
 }
 
-TEST_F(OwnProductsTest, InputBarWalksTheFieldsAndOpensThePickers) {
+TEST_F(OwnProductFormTest, InputBarWalksTheFieldsAndOpensThePickers) {
     struct Recorder : AddProductListener {
         int moves = 0;
         void inputMoved() override { ++moves; }

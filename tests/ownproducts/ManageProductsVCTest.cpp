@@ -7,7 +7,7 @@ using namespace tolvane::test;
 
 namespace {
 
-class ManageProductsTest : public OwnProductsTest {
+class ManageProductsTest : public OwnProductFormTest {
 protected:
     std::shared_ptr<ManageProductsVC> openList() {
         auto list = std::make_shared<ManageProductsVC>(fake.platform(), shared, navigation);

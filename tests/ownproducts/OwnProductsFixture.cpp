@@ -2,7 +2,7 @@
 
 namespace tolvane::test {
 
-OwnProductsTest::OwnProductsTest() {
+OwnProductFormTest::OwnProductFormTest() {
     catalogue.addCategory(3, "Käse");
     catalogue.addCategory(4, "Süßwaren");
     fake.strings.set("Käse", "Cheese");
@@ -13,7 +13,8 @@ OwnProductsTest::OwnProductsTest() {
     shared.createEdit_ConsumptionTable();
 }
 
-std::shared_ptr<AddProductVC> OwnProductsTest::openForm(const std::string& productId, int count) {
+std::shared_ptr<AddProductVC> OwnProductFormTest::openForm(const std::string& productId,
+                                                           int count) {
     auto form =
         std::make_shared<AddProductVC>(fake.platform(), shared, navigation, productId, count);
     navigation.push(form);
@@ -22,7 +23,7 @@ std::shared_ptr<AddProductVC> OwnProductsTest::openForm(const std::string& produ
     return form;
 }
 
-void OwnProductsTest::fill(AddProductVC& form, const ProductEntry& entry) {
+void OwnProductFormTest::fill(AddProductVC& form, const ProductEntry& entry) {
     form.setText(ProductField::Name, entry.name);
     form.setText(ProductField::Maker, entry.maker);
     for (int row = 0; row < form.categoryCount(); ++row)
@@ -37,7 +38,7 @@ void OwnProductsTest::fill(AddProductVC& form, const ProductEntry& entry) {
     form.setUnitSegment(entry.unitSegment);
 }
 
-std::string OwnProductsTest::addProduct(const ProductEntry& entry, int count) {
+std::string OwnProductFormTest::addProduct(const ProductEntry& entry, int count) {
     auto form = openForm({}, count);
     fill(*form, entry);
     form->saveRecord();
@@ -45,15 +46,16 @@ std::string OwnProductsTest::addProduct(const ProductEntry& entry, int count) {
     return catalogue.value("SELECT max(RecordId) FROM Products");
 }
 
-std::string OwnProductsTest::column(const std::string& column, const std::string& recordId) {
+std::string OwnProductFormTest::column(const std::string& column, const std::string& recordId) {
     return catalogue.value("SELECT " + column + " FROM Products WHERE RecordId = " + recordId);
 }
 
-std::string OwnProductsTest::mirrorColumn(const std::string& column, const std::string& recordId) {
+std::string OwnProductFormTest::mirrorColumn(const std::string& column,
+                                             const std::string& recordId) {
     return catalogue.value("SELECT " + column + " FROM ProductsTable WHERE recordId = " + recordId);
 }
 
-int OwnProductsTest::count(const std::string& table) {
+int OwnProductFormTest::count(const std::string& table) {
     return std::stoi(catalogue.value("SELECT count(*) FROM " + table));
 }
 

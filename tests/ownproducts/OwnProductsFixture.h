@@ -30,9 +30,9 @@ struct ProductEntry {
     int unitSegment = 0;
 };
 
-class OwnProductsTest : public ::testing::Test {
+class OwnProductFormTest : public ::testing::Test {
 protected:
-    OwnProductsTest();
+    OwnProductFormTest();
 
     std::shared_ptr<AddProductVC> openForm(const std::string& productId = {}, int count = 0);
     static void fill(AddProductVC& form, const ProductEntry& entry);
