@@ -44,6 +44,7 @@ PersonalProfileVC::PersonalProfileVC(Platform platform, Database& shared, Naviga
 void PersonalProfileVC::viewDidLoad() {
     platform_.log.write("Personal Profile -Screen");
     platform_.analytics.logEvent("Personal Profile");
+    loaded_ = true;
     genderArray_ = {"M", "F"};
     ageArray_ = ageList();
     heightArray_ = heightList();
@@ -101,6 +102,8 @@ void PersonalProfileVC::presetRows() {
 }
 
 void PersonalProfileVC::viewDidDisappear() {
+    // Empty values must never be written over a profile that was not read.
+    if (!loaded_) return;
     // A figure still being typed is taken (or refused) before the profile is written.
     if (editingDailyCalories_) endEditingDailyCalories();
     if (stringusheight_.find('\'') != std::string::npos)

@@ -48,7 +48,7 @@ public:
     // --- Lifecycle ---
     // Builds the lists, reads the unit setting and the stored profile, presets the pickers.
     void viewDidLoad();
-    // Takes a figure still being typed, then writes the profile.
+    // Takes a figure still being typed, then writes the profile (only once it was read).
     void viewDidDisappear();
 
     // --- Body-data picker (four columns) ---
@@ -130,6 +130,7 @@ private:
     std::string metricUsed_;
     bool ismetric_ = false;
 
+    bool loaded_ = false;
     bool activityPickerVisible_ = false;
     bool editingDailyCalories_ = false;
     std::string typedDailyCalories_;

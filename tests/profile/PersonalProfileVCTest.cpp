@@ -136,6 +136,13 @@ TEST_F(PersonalProfileTest, UsHeightsOutsideTheMetricListAreClamped) {
     EXPECT_EQ(vc->rowTitle(C::Height, vc->selectedRow(C::Height)), "220 cm");
 }
 
+TEST_F(PersonalProfileTest, LeavingBeforeLoadingWritesNothing) {
+    PersonalProfileVC vc(fake.platform(), shared, navigation);
+    vc.viewDidDisappear();
+    EXPECT_EQ(stored(), "F|30|165|57|20.9|59.9|2|2000|5.4|126|metric");
+    EXPECT_FALSE(fake.analytics.has("User Profile"));
+}
+
 TEST_F(PersonalProfileTest, MissingOrShortProfileReadsTheSeedValues) {
     EXPECT_EQ(ProfileRecord::fromRecords({"M|40"}).age, "30");
     EXPECT_EQ(ProfileRecord::fromRecords({}).usWeight, "126");
