@@ -335,6 +335,8 @@ bool AddProductVC::insertNew(const Values& v) {
 bool AddProductVC::updateExisting(const Values& v) {
     Database& db = *db_;
     return db.runInTransaction([&] {
+        // A product deleted meanwhile is not brought back as a bare catalogue row.
+        if (db.selectProductForId(productId_).empty()) return false;
         // A missing link is restored to the product's own id, so the mirror is changed too.
         const int recordId = integerValue(productId_);
         if (integerValue(db.selectMainTableProductIdForId(productId_)) <= 0)

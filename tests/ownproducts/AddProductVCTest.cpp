@@ -198,6 +198,17 @@ TEST_F(OwnProductFormTest, EditingWithABrokenLinkRepairsItAndChangesTheCatalogue
     EXPECT_EQ(count("ProductsTable"), 1);
 }
 
+TEST_F(OwnProductFormTest, ProductDeletedWhileOpenIsNotWrittenBack) {
+    const std::string id = addProduct({});
+    auto form = openForm(id, 1);
+    catalogue.exec("DELETE FROM Products");
+    catalogue.remove(std::stoi(id));
+    form->saveRecord();
+    ASSERT_EQ(fake.alerts.shown().size(), 1u);
+    EXPECT_EQ(fake.alerts.shown()[0].message, AddProductVC::saveFailedKey());
+    EXPECT_EQ(count("ProductsTable"), 0);
+}
+
 TEST_F(OwnProductFormTest, EmptyStoredUnitSelectsDrinkAndFormSurvivesAnotherTab) {
     const std::string id = addProduct({});
     catalogue.exec("UPDATE Products SET Einheit = ''");
