@@ -41,15 +41,35 @@ std::string saltToStore(std::string_view typed, int pickerRow, std::string_view 
     if (typed.empty()) return {};
     const float value = typedNumber(typed);
     if (pickerRow == kSodiumRow) return twoDecimalsLike(typed, value * kSaltPerSodiumSingle);
-    // Salt entered: a text that was not changed while the row was means the row flipped from
-    // sodium, so the stored salt is taken back to sodium-equivalent as before.
-    if (typed != originalText) return twoDecimalsLike(typed, value);
-    return twoDecimalsLike(typed, value / kSaltPerSodiumSingle);
+    // Salt entered. A text equal to the stored salt is already grams of salt (the user typed the
+    // stored value over the shown sodium); dividing it again would shrink it, so it is kept.
+    if (typed == originalText) return std::string(typed);
+    return twoDecimalsLike(typed, value);
 }
 
 std::string sodiumFromStoredSalt(std::string_view storedSalt) {
     if (storedSalt.empty()) return {};
     return twoDecimalsLike(storedSalt, typedNumber(storedSalt) / kSaltPerSodiumSingle);
+}
+
+std::string numberFieldText(std::string_view typed) {
+    std::string result;
+    bool separatorSeen = false;
+    for (const char c : typed) {
+        if (c >= '0' && c <= '9') {
+            result += c;
+        } else if ((c == '.' || c == ',') && !separatorSeen) {
+            result += c;
+            separatorSeen = true;
+        }
+    }
+    return result;
+}
+
+std::string withSeparatorKey(std::string_view current, char separator) {
+    std::string result(current);
+    if (current.find_first_of(".,") == std::string_view::npos) result += separator;
+    return result;
 }
 
 std::string withoutRecordSeparator(std::string_view text) {

@@ -29,7 +29,12 @@ std::string saltToStore(std::string_view typed, int pickerRow, std::string_view 
 // The stored salt shown as sodium: divided by 2.54, "%.2f", keeping a comma.
 std::string sodiumFromStoredSalt(std::string_view storedSalt);
 
-// Names and makers lose every "|", the record separator.
+// What a number field keeps of a typed or pasted text: its digits and the first "." or ",".
+std::string numberFieldText(std::string_view typed);
+// The "." or "," key of the input bar: appended only when the text holds no separator yet.
+std::string withSeparatorKey(std::string_view current, char separator);
+
+// Names, makers and quantities lose every "|", the record separator.
 std::string withoutRecordSeparator(std::string_view text);
 
 } // namespace tolvane

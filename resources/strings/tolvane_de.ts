@@ -404,6 +404,10 @@ Freundliche Grüße
         <translation>Sie haben zu viele Nachkommastellen angegeben. Bitte geben Sie maximal eine, bei Salz maximal zwei an.</translation>
     </message>
     <message>
+        <source>Das Produkt konnte nicht gespeichert werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Das Produkt konnte nicht gespeichert werden. Bitte versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Eigene Produkte</translation>
     </message>

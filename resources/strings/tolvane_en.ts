@@ -404,6 +404,10 @@ Kind regards
         <translation>Too many decimal places. Please enter at most one, or at most two for salt.</translation>
     </message>
     <message>
+        <source>Das Produkt konnte nicht gespeichert werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>The product could not be saved. Please try again.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>My Products</translation>
     </message>

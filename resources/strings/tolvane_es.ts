@@ -404,6 +404,10 @@ Un saludo
         <translation>Demasiados decimales. Introduzca como máximo uno, o dos para la sal.</translation>
     </message>
     <message>
+        <source>Das Produkt konnte nicht gespeichert werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>No se ha podido guardar el producto. Por favor, inténtelo de nuevo.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Mis productos</translation>
     </message>

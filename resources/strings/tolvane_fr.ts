@@ -404,6 +404,10 @@ Cordialement
         <translation>Trop de décimales. Veuillez en saisir une au maximum, deux pour le sel.</translation>
     </message>
     <message>
+        <source>Das Produkt konnte nicht gespeichert werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Le produit n'a pas pu être enregistré. Veuillez réessayer.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Mes produits</translation>
     </message>

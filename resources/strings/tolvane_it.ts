@@ -404,6 +404,10 @@ Cordiali saluti
         <translation>Troppi decimali. Inserisci al massimo un decimale, due per il sale.</translation>
     </message>
     <message>
+        <source>Das Produkt konnte nicht gespeichert werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Non è stato possibile salvare il prodotto. Riprova.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>I miei prodotti</translation>
     </message>

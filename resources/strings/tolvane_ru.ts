@@ -404,6 +404,10 @@
         <translation>Слишком много знаков после запятой. Укажите не больше одного, для соли — не больше двух.</translation>
     </message>
     <message>
+        <source>Das Produkt konnte nicht gespeichert werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Не удалось сохранить продукт. Пожалуйста, попробуйте ещё раз.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Мои продукты</translation>
     </message>

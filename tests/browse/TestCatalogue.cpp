@@ -95,6 +95,10 @@ std::string single(const std::string& path, const std::string& sql) {
 }
 } // namespace
 
+std::string TestCatalogue::value(const std::string& sql) {
+    return single(path_, sql);
+}
+
 int TestCatalogue::favFlag(int id) {
     return std::stoi("0" + single(path_, "SELECT favFlag FROM ProductsTable WHERE recordId = " +
                                              std::to_string(id)));

@@ -38,6 +38,8 @@ public:
     void setSettings(const std::string& liveSearch, const std::string& metric);
     void addOwnProductToUpload(const std::string& name);
     void exec(const std::string& sql);
+    // The first column of the first row, "" when none (NULL too).
+    std::string value(const std::string& sql);
     int favFlag(int id);
     std::string sortOrder(int id);
 

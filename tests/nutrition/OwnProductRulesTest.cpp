@@ -42,8 +42,25 @@ TEST(OwnProductSalt, EditingAStoredProduct) {
     EXPECT_EQ(sodiumFromStoredSalt(""), "");
     // Only the row changed, from salt to sodium: the text is now taken as sodium.
     EXPECT_EQ(saltToStore("1.00", kSodiumRow, "1.00", kSaltRow), "2.54");
-    // Only the row changed, to salt: the text goes back through the factor.
-    EXPECT_EQ(saltToStore("2.54", kSaltRow, "2.54", kSodiumRow), "1.00");
+    // Entered as sodium, then the stored salt typed over it and the row set to salt: the text is
+    // already salt and is kept as typed.
+    EXPECT_EQ(saltToStore("2.54", kSaltRow, "2.54", kSodiumRow), "2.54");
+    EXPECT_EQ(saltToStore("2,5", kSaltRow, "2,5", kSodiumRow), "2,5");
+    // The shown sodium value with the row set to salt is now taken as salt.
+    EXPECT_EQ(saltToStore("1.00", kSaltRow, "2.54", kSodiumRow), "1.00");
+}
+
+TEST(OwnProductNumbers, FieldsKeepDigitsAndOneSeparator) {
+    EXPECT_EQ(numberFieldText("12,5"), "12,5");
+    EXPECT_EQ(numberFieldText("1.2.3"), "1.23");
+    EXPECT_EQ(numberFieldText("1,2.3"), "1,23");
+    EXPECT_EQ(numberFieldText("a|-1 e5"), "15");
+    EXPECT_EQ(numberFieldText("ü3"), "3");
+    EXPECT_EQ(numberFieldText(""), "");
+    EXPECT_EQ(withSeparatorKey("12", ','), "12,");
+    EXPECT_EQ(withSeparatorKey("12,", '.'), "12,");
+    EXPECT_EQ(withSeparatorKey("1.2", ','), "1.2");
+    EXPECT_EQ(withSeparatorKey("", '.'), ".");
 }
 
 TEST(OwnProductNames, LoseTheRecordSeparator) {

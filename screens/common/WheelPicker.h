@@ -1,0 +1,54 @@
+// A picker wheel: a column of rows turned by dragging, the mouse wheel, the arrow keys or a
+// click on a row; the row in the middle band is the chosen one.
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+namespace tolvane {
+
+class WheelPicker : public QWidget {
+    Q_OBJECT
+public:
+    explicit WheelPicker(QWidget* parent = nullptr);
+
+    void setRows(const QStringList& rows);
+    const QStringList& rows() const { return rows_; }
+    // Turns the wheel to the row without telling anyone (a preset).
+    void setCurrentRow(int row);
+    int currentRow() const { return current_; }
+    // Where a row is drawn now, in widget coordinates (empty when it is out of view).
+    QRect rowRect(int row) const;
+
+    static constexpr int kRowHeight = 32;
+    static constexpr int kVisibleRows = 5;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    // The user turned the wheel to this row.
+    void rowChosen(int row);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void choose(int row);
+    int middleTop() const;
+
+    QStringList rows_;
+    int current_ = 0;
+    // Pixels the wheel is turned away from the current row while it is dragged.
+    int dragOffset_ = 0;
+    int pressY_ = 0;
+    bool dragging_ = false;
+    int wheelRemainder_ = 0;
+};
+
+} // namespace tolvane

@@ -1,0 +1,375 @@
+#include "screens/ownproducts/AddProductVC.h"
+
+#include "nutrition/NumberText.h"
+#include "nutrition/OwnProductRules.h"
+#include "screens/ownproducts/MirrorLink.h"
+#include "screens/ownproducts/OwnProductRecord.h"
+#include "store/Database.h"
+
+#include <set>
+
+namespace tolvane {
+namespace {
+
+std::size_t index(ProductField field) {
+    return static_cast<std::size_t>(field);
+}
+
+ProductField fieldAt(int position) {
+    return static_cast<ProductField>(position);
+}
+
+} // namespace
+
+// The texts a save writes, after stripping and the salt rule.
+struct AddProductVC::Values {
+    std::string name, maker, category, fat, saturatedFat, sugar, salt, energy, unit, saltRow,
+        quantity;
+};
+
+AddProductVC::AddProductVC(Platform platform, Database& shared, Navigation& navigation,
+                           std::string productId, int productCnt)
+    : platform_(platform), navigation_(navigation),
+      db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)),
+      productId_(std::move(productId)), productCnt_(productCnt) {}
+
+AddProductVC::~AddProductVC() = default;
+
+const char* AddProductVC::requiredFieldsKey() {
+    return key("Sie haben noch nicht alle benötigten Textfelder ausgefüllt. Bitte ergänzen Sie "
+               "Produktnamen, Hersteller oder wählen noch eine Kategorie");
+}
+
+const char* AddProductVC::decimalPlacesKey() {
+    return key("Sie haben zu viele Nachkommastellen angegeben. Bitte geben Sie maximal eine, bei "
+               "Salz maximal zwei an.");
+}
+
+const char* AddProductVC::saveFailedKey() {
+    return key("Das Produkt konnte nicht gespeichert werden. Bitte versuchen Sie es noch einmal.");
+}
+
+const std::vector<FormSection>& AddProductVC::sections() {
+    using K = FormRow::Kind;
+    using F = ProductField;
+    static const std::vector<FormSection> form{
+        {nullptr,
+         {{K::Field, F::Name, nullptr, key("Produktname")},
+          {K::Field, F::Maker, nullptr, key("Herstellername")},
+          {K::Field, F::Category, nullptr, key("Kategorie")}}},
+        {nullptr, {{K::UnitSegment, F::Name, nullptr, nullptr}}},
+        {key("Werte für jeweils 100 g/ml"),
+         {{K::Field, F::Fat, key("Fett"), key("optional")},
+          {K::Field, F::SaturatedFat, key("gesättigte Fette"), key("optional")},
+          {K::Field, F::Sugar, key("Zucker"), key("optional")},
+          {K::Field, F::SaltUnit, nullptr, nullptr},
+          {K::Field, F::Salt, nullptr, key("optional")},
+          {K::Field, F::Energy, key("Kalorien (kcal)"), key("optional")}}},
+        {key("Gewicht oder Menge der Verkaufsportion:"),
+         {{K::Field, F::Quantity, key("Produktmenge"), key("optional")}}},
+    };
+    return form;
+}
+
+FieldInput AddProductVC::input(ProductField field) {
+    switch (field) {
+    case ProductField::Name:
+    case ProductField::Maker:
+    case ProductField::Quantity:
+        return FieldInput::Text;
+    case ProductField::Category:
+        return FieldInput::CategoryPicker;
+    case ProductField::SaltUnit:
+        return FieldInput::SaltPicker;
+    default:
+        return FieldInput::Number;
+    }
+}
+
+const char* AddProductVC::segmentKey(int segment) {
+    return segment == 0 ? key("Lebensmittel") : key("Getränk");
+}
+
+const char* AddProductVC::saltRowKey(int row) {
+    return row == kSodiumRow ? key("Natrium") : key("Salz");
+}
+
+// --- Lifecycle ---
+
+void AddProductVC::viewWillAppear() {
+    readCategories();
+    // Later appearances (after another tab) keep what the user typed.
+    if (appeared_) return;
+    appeared_ = true;
+    moveTo(ProductField::Name);
+    if (productId_.empty()) return;
+    std::weak_ptr<int> alive = alive_;
+    platform_.dispatcher.runLater(0.05, [this, alive] {
+        if (alive.lock()) showData();
+    });
+}
+
+void AddProductVC::viewWillDisappear() {
+    endEditing();
+}
+
+void AddProductVC::readCategories() {
+    categories_.clear();
+    for (const auto& record : db_->selectCategories()) {
+        const auto fields = splitFields(record);
+        if (fields.size() < 2) continue;
+        categories_.push_back({integerValue(fields[0]), fields[1]});
+    }
+}
+
+void AddProductVC::showData() {
+    if (productId_.empty()) return;
+    const auto records = db_->selectProductForId(productId_);
+    const auto product = records.empty() ? std::nullopt : OwnProductRecord::parse(records.front());
+    if (!product) {
+        platform_.log.write("Own product " + productId_ + " not found");
+        return;
+    }
+    categoryPos_ = integerValue(product->category);
+    texts_[index(ProductField::Category)].clear();
+    for (const auto& category : categories_)
+        if (category.recordId == categoryPos_)
+            texts_[index(ProductField::Category)] = platform_.strings.text(category.name);
+    texts_[index(ProductField::Name)] = product->name;
+    texts_[index(ProductField::Maker)] = product->maker;
+    texts_[index(ProductField::Fat)] = product->fat;
+    texts_[index(ProductField::SaturatedFat)] = product->saturatedFat;
+    texts_[index(ProductField::Sugar)] = product->sugar;
+    texts_[index(ProductField::Salt)] = product->salt;
+    texts_[index(ProductField::Energy)] = product->energy;
+    texts_[index(ProductField::Quantity)] = product->quantity;
+    origSalzOrNatriumVal_ = product->salt;
+    unitSegment_ = product->unit == "g" ? 0 : 1;
+    saltRow_ = product->saltOrSodium == "0" ? kSodiumRow : kSaltRow;
+    if (saltRow_ == kSodiumRow && !product->salt.empty())
+        texts_[index(ProductField::Salt)] = sodiumFromStoredSalt(product->salt);
+    origSalzOrNatriumPickerVal_ = saltRow_;
+    formChanged();
+}
+
+// --- Fields ---
+
+std::string AddProductVC::text(ProductField field) const {
+    if (field == ProductField::SaltUnit) return platform_.strings.text(saltRowKey(saltRow_));
+    return texts_[index(field)];
+}
+
+void AddProductVC::setText(ProductField field, const std::string& text) {
+    switch (input(field)) {
+    case FieldInput::Text:
+        texts_[index(field)] = text;
+        break;
+    case FieldInput::Number:
+        texts_[index(field)] = numberFieldText(text);
+        break;
+    default:
+        return;
+    }
+}
+
+void AddProductVC::setUnitSegment(int segment) {
+    unitSegment_ = segment == 0 ? 0 : 1;
+}
+
+// --- Pickers ---
+
+AddProductVC::Picker AddProductVC::visiblePicker() const {
+    if (!current_) return Picker::None;
+    if (*current_ == ProductField::Category) return Picker::Category;
+    if (*current_ == ProductField::SaltUnit) return Picker::Salt;
+    return Picker::None;
+}
+
+std::string AddProductVC::categoryTitle(int row) const {
+    if (row < 0 || row >= categoryCount()) return {};
+    return platform_.strings.text(categories_[static_cast<std::size_t>(row)].name);
+}
+
+int AddProductVC::categoryRow() const {
+    if (texts_[index(ProductField::Category)].empty()) return -1;
+    for (int row = 0; row < categoryCount(); ++row)
+        if (categories_[static_cast<std::size_t>(row)].recordId == categoryPos_) return row;
+    return -1;
+}
+
+void AddProductVC::selectCategory(int row) {
+    if (row < 0 || row >= categoryCount()) return;
+    categoryPos_ = categories_[static_cast<std::size_t>(row)].recordId;
+    texts_[index(ProductField::Category)] = categoryTitle(row);
+    formChanged();
+}
+
+void AddProductVC::selectSaltRow(int row) {
+    if (row != kSodiumRow && row != kSaltRow) return;
+    saltRow_ = row;
+    formChanged();
+}
+
+// --- Input bar and keyboard ---
+
+void AddProductVC::beginEditing(ProductField field) {
+    if (current_ == field) return;
+    moveTo(field);
+}
+
+bool AddProductVC::canGoPrevious() const {
+    return current_ && static_cast<int>(*current_) > 0;
+}
+
+bool AddProductVC::canGoNext() const {
+    return !current_ || static_cast<int>(*current_) < kProductFieldCount - 1;
+}
+
+void AddProductVC::prevNextClicked(bool next) {
+    if (!current_) {
+        if (next) moveTo(ProductField::Name);
+        return;
+    }
+    const int position = static_cast<int>(*current_) + (next ? 1 : -1);
+    if (position < 0 || position >= kProductFieldCount) return;
+    moveTo(fieldAt(position));
+}
+
+void AddProductVC::numPadDotClicked() {
+    appendSeparator('.');
+}
+
+void AddProductVC::numPadCommaClicked() {
+    appendSeparator(',');
+}
+
+void AddProductVC::appendSeparator(char separator) {
+    if (!current_ || input(*current_) != FieldInput::Number) return;
+    auto& field = texts_[index(*current_)];
+    field = withSeparatorKey(field, separator);
+    formChanged();
+}
+
+void AddProductVC::returnPressed() {
+    if (!current_) return;
+    if (*current_ == ProductField::Quantity) {
+        endEditing();
+        return;
+    }
+    moveTo(fieldAt(static_cast<int>(*current_) + 1));
+}
+
+void AddProductVC::endEditing() {
+    moveTo(std::nullopt);
+}
+
+void AddProductVC::moveTo(std::optional<ProductField> field) {
+    current_ = field;
+    if (listener_) listener_->inputMoved();
+}
+
+void AddProductVC::formChanged() {
+    if (listener_) listener_->formChanged();
+}
+
+// --- Saving ---
+
+void AddProductVC::saveRecord() {
+    platform_.defaults.setString("NewProductUpdated", "YES");
+
+    // "|" separates the fields of a record string, so it may enter no stored text.
+    Values v;
+    v.name = withoutRecordSeparator(texts_[index(ProductField::Name)]);
+    v.maker = withoutRecordSeparator(texts_[index(ProductField::Maker)]);
+    v.quantity = withoutRecordSeparator(texts_[index(ProductField::Quantity)]);
+    v.fat = texts_[index(ProductField::Fat)];
+    v.saturatedFat = texts_[index(ProductField::SaturatedFat)];
+    v.sugar = texts_[index(ProductField::Sugar)];
+    v.energy = texts_[index(ProductField::Energy)];
+    const std::string& typedSalt = texts_[index(ProductField::Salt)];
+
+    const bool missing =
+        v.name.empty() || v.maker.empty() || texts_[index(ProductField::Category)].empty();
+    const bool anyNutrient = !v.fat.empty() || !v.saturatedFat.empty() || !v.sugar.empty() ||
+                             !typedSalt.empty() || !v.energy.empty();
+    const bool tooManyDecimals =
+        anyNutrient && !decimalPlacesValid(v.fat, v.saturatedFat, v.sugar, typedSalt, v.energy);
+    if (missing) platform_.alerts.show({"", requiredFieldsKey(), {"OK"}});
+    if (tooManyDecimals) platform_.alerts.show({"", decimalPlacesKey(), {"OK"}});
+    if (missing || tooManyDecimals) return;
+
+    v.category = formatInt(categoryPos_);
+    v.unit = unitSegment_ == 0 ? "g" : "ml";
+    v.saltRow = formatInt(saltRow_);
+    v.salt = saltToStore(typedSalt, saltRow_, origSalzOrNatriumVal_, origSalzOrNatriumPickerVal_);
+
+    const bool saved = productId_.empty() ? insertNew(v) : updateExisting(v);
+    if (!saved) {
+        platform_.log.write("Own product not saved");
+        platform_.alerts.show({"", saveFailedKey(), {"OK"}});
+        return;
+    }
+    endEditing();
+    navigation_.pop();
+}
+
+bool AddProductVC::insertNew(const Values& v) {
+    Database& db = *db_;
+    // A product without its catalogue row (or the link to it) could be neither opened nor
+    // deleted, so any failed step undoes the whole save.
+    return db.runInTransaction([&] {
+        const int id =
+            db.insertProduct(v.name, v.maker, v.category, v.fat, v.saturatedFat, v.sugar, v.salt,
+                             v.energy, "0", formatInt(productCnt_), v.unit, v.saltRow, v.quantity);
+        if (id < 0) return false;
+        const std::string idText = formatInt(id);
+        const int mirror =
+            db.insertProductToMainTable(v.name, v.maker, v.category, v.fat, v.saturatedFat, v.sugar,
+                                        v.salt, v.energy, v.unit, idText, v.quantity);
+        if (mirror <= 0) return false;
+        db.updateInsertedProductId(formatInt(mirror), id);
+        return integerValue(db.selectMainTableProductIdForId(idText)) == mirror;
+    });
+}
+
+bool AddProductVC::updateExisting(const Values& v) {
+    Database& db = *db_;
+    return db.runInTransaction([&] {
+        // A product deleted meanwhile is not brought back as a bare catalogue row.
+        if (db.selectProductForId(productId_).empty()) return false;
+        // A missing link is restored to the product's own id, so the mirror is changed too.
+        const int recordId = integerValue(productId_);
+        if (integerValue(db.selectMainTableProductIdForId(productId_)) <= 0)
+            db.updateInsertedProductId(formatInt(recordId), recordId);
+        const std::string mirror = mirrorRecordId(db, productId_);
+
+        db.updateProductForId(v.name, v.maker, v.category, v.fat, v.saturatedFat, v.sugar, v.salt,
+                              v.energy, v.unit, v.saltRow, productId_, v.quantity);
+        if (db.selectProductDetail(mirror).empty()) {
+            // The catalogue row never came to be; the product joins the catalogue now.
+            if (db.insertProductToMainTable(v.name, v.maker, v.category, v.fat, v.saturatedFat,
+                                            v.sugar, v.salt, v.energy, v.unit, mirror,
+                                            v.quantity) < 0)
+                return false;
+        } else {
+            db.updateProductForIdInMainTable(v.name, v.maker, v.category, v.fat, v.saturatedFat,
+                                             v.sugar, v.salt, v.energy, v.unit, productId_,
+                                             v.quantity);
+        }
+
+        // Its stored consumption values no longer match: the product leaves every folder.
+        std::set<std::string> done;
+        for (const auto& folder : db.selectFolderIdFromProductID(mirror)) {
+            if (!done.insert(folder).second) continue;
+            const int total = integerValue(db.selectCaloryValueForUpdation(folder));
+            const int calories =
+                integerValue(db.selectCaloryValueFromEditConsumptionForUpdation(mirror, folder));
+            db.updateCaloryValueForUpdation(formatInt(total - calories), folder);
+        }
+        db.deleteProductFromEditConsumption(mirror);
+        db.deleteProductFromFavoriteMenuFolder(mirror);
+        return true;
+    });
+}
+
+} // namespace tolvane

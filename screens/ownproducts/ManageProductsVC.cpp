@@ -1,0 +1,129 @@
+#include "screens/ownproducts/ManageProductsVC.h"
+
+#include "nutrition/NumberText.h"
+#include "screens/detail/ProductDetail.h"
+#include "screens/ownproducts/AddProductVC.h"
+#include "screens/ownproducts/MirrorLink.h"
+#include "store/Database.h"
+
+namespace tolvane {
+
+ManageProductsVC::ManageProductsVC(Platform platform, Database& shared, Navigation& navigation,
+                                   DetailHost host)
+    : platform_(platform), shared_(shared), navigation_(navigation), host_(std::move(host)),
+      db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)) {}
+
+ManageProductsVC::~ManageProductsVC() = default;
+
+const char* ManageProductsVC::helpTextKey() {
+    return key("Sie können hier Ihre eigenen Produkte und deren Werte einfügen. Bitte drücken Sie "
+               "den Bearbeiten-Knopf und dann Plus (+). Produkte können jederzeit nachträglich "
+               "angepasst oder gelöscht werden.");
+}
+
+const char* ManageProductsVC::editButtonKey() const {
+    return isEditing_ ? key("Fertig") : key("Bearbeiten");
+}
+
+const OwnProductListRow& ManageProductsVC::row(int index) const {
+    static const OwnProductListRow none;
+    if (index < 0 || index >= numberOfRows()) return none;
+    return productsArray_[static_cast<std::size_t>(index)];
+}
+
+void ManageProductsVC::viewWillAppear() {
+    platform_.defaults.setBool("ManageProductAddBtnClicked", false);
+    loadProducts();
+    changed();
+}
+
+void ManageProductsVC::loadProducts() {
+    // Name order until the user first moves a row.
+    const auto records = platform_.defaults.boolForKey("ManageProductsReArranged")
+                             ? db_->selectProductsBySortOrder()
+                             : db_->selectProductsSortByProductName();
+    productsArray_.clear();
+    for (const auto& record : records)
+        if (auto parsed = OwnProductListRow::parse(record)) productsArray_.push_back(*parsed);
+}
+
+void ManageProductsVC::viewWillDisappear() {
+    Database& db = *db_;
+    db.runInTransaction([&] {
+        for (std::size_t i = 0; i < productsArray_.size(); ++i)
+            db.updateProductOrderForId(formatInt(static_cast<long long>(i)),
+                                       productsArray_[i].recordId);
+        return true;
+    });
+}
+
+void ManageProductsVC::editButtonClicked() {
+    isEditing_ = !isEditing_;
+    changed();
+}
+
+void ManageProductsVC::addButtonClicked() {
+    if (!isEditing_) return;
+    platform_.defaults.setBool("ManageProductAddBtnClicked", true);
+    openForm({});
+}
+
+void ManageProductsVC::openForm(const std::string& productId) {
+    navigation_.push(
+        std::make_shared<AddProductVC>(platform_, shared_, navigation_, productId, numberOfRows()),
+        backTitleKey());
+}
+
+void ManageProductsVC::didSelectRow(int index) {
+    if (index < 0 || index >= numberOfRows()) return;
+    const std::string recordId = row(index).recordId;
+    platform_.defaults.setString("ManageProductProductId", recordId);
+    platform_.defaults.setBool("isEditing", isEditing_);
+    if (isEditing_) {
+        openForm(recordId);
+        return;
+    }
+    const auto details = db_->selectProductDetail(mirrorRecordId(*db_, recordId));
+    if (details.empty()) {
+        platform_.log.write("Own product " + recordId + " has no catalogue row");
+        return;
+    }
+    auto detail = std::make_shared<ProductDetail>(platform_, shared_, host_);
+    detail->setFromScreen("ManageProducts");
+    detail->drawData(details);
+    navigation_.push(detail, backTitleKey());
+}
+
+void ManageProductsVC::deleteRow(int index) {
+    if (index < 0 || index >= numberOfRows()) return;
+    platform_.defaults.setString("NewProductUpdated", "YES");
+    const std::string recordId = row(index).recordId;
+    Database& db = *db_;
+    const bool deleted = db.runInTransaction([&] {
+        db.deleteProductFromMainTable(mirrorRecordId(db, recordId));
+        db.deleteProduct(recordId);
+        return true;
+    });
+    if (!deleted) {
+        platform_.log.write("Own product " + recordId + " not deleted");
+        return;
+    }
+    productsArray_.erase(productsArray_.begin() + index);
+    if (productsArray_.empty()) platform_.defaults.setBool("ManageProductsReArranged", false);
+    changed();
+}
+
+void ManageProductsVC::moveRow(int from, int to) {
+    if (from < 0 || from >= numberOfRows() || to < 0 || to >= numberOfRows() || from == to) return;
+    platform_.defaults.setBool("ManageProductsReArranged", true);
+    auto moved = productsArray_[static_cast<std::size_t>(from)];
+    productsArray_.erase(productsArray_.begin() + from);
+    productsArray_.insert(productsArray_.begin() + to, std::move(moved));
+    changed();
+}
+
+void ManageProductsVC::changed() {
+    if (listener_) listener_->listChanged();
+}
+
+} // namespace tolvane

@@ -1,0 +1,82 @@
+// The list of the products the user entered: a product opens its detail; in editing mode the
+// user adds products, opens them in the entry form, deletes them or moves them into an order.
+#pragma once
+
+#include "platform/Keys.h"
+#include "platform/Navigation.h"
+#include "platform/Platform.h"
+#include "screens/detail/DetailHost.h"
+#include "screens/ownproducts/OwnProductRecord.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+class Database;
+
+class ManageProductsListener {
+public:
+    virtual ~ManageProductsListener() = default;
+    // Rows, the help text or the editing mode changed: reload.
+    virtual void listChanged() {}
+};
+
+class ManageProductsVC : public Screen {
+public:
+    ManageProductsVC(Platform platform, Database& shared, Navigation& navigation,
+                     DetailHost host = {});
+    ~ManageProductsVC() override;
+
+    std::string screenName() const override { return "ManageProductsVC"; }
+    static const char* titleKey() { return key("Eigene Produkte"); }
+    static const char* helpTextKey();
+    static const char* backTitleKey() { return key("Zurück"); }
+
+    void setListener(ManageProductsListener* listener) { listener_ = listener; }
+
+    // --- Lifecycle ---
+    void viewWillAppear();
+    // Stores the order the rows have now.
+    void viewWillDisappear();
+
+    // --- What the screen shows ---
+    int numberOfRows() const { return static_cast<int>(productsArray_.size()); }
+    const OwnProductListRow& row(int index) const;
+    // Without products the table is hidden and the help text shown.
+    bool tableHidden() const { return productsArray_.empty(); }
+    bool helpTextShown() const { return tableHidden(); }
+    bool isEditing() const { return isEditing_; }
+    // Rows show a disclosure mark outside editing mode only.
+    bool showsDisclosure() const { return !isEditing_; }
+    // The right bar button: "Bearbeiten", or "Fertig" (done style) while editing.
+    const char* editButtonKey() const;
+    bool addButtonShown() const { return isEditing_; }
+    bool backButtonShown() const { return !isEditing_; }
+
+    // --- Actions ---
+    void editButtonClicked();
+    void addButtonClicked();
+    void didSelectRow(int index);
+    void deleteRow(int index);
+    void moveRow(int from, int to);
+
+    const std::vector<OwnProductListRow>& productsArray() const { return productsArray_; }
+
+private:
+    void loadProducts();
+    void openForm(const std::string& productId);
+    void changed();
+
+    Platform platform_;
+    Database& shared_;
+    Navigation& navigation_;
+    DetailHost host_;
+    std::unique_ptr<Database> db_;
+    ManageProductsListener* listener_ = nullptr;
+    std::vector<OwnProductListRow> productsArray_;
+    bool isEditing_ = false;
+};
+
+} // namespace tolvane

@@ -1,0 +1,188 @@
+#include "screens/ownproducts/ManageProductsWidget.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace tolvane {
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// A row that reports a click anywhere outside its keys.
+class ClickableRow : public QWidget {
+public:
+    ClickableRow(std::function<void()> clicked, QWidget* parent)
+        : QWidget(parent), clicked_(std::move(clicked)) {
+        setCursor(Qt::PointingHandCursor);
+        setAttribute(Qt::WA_StyledBackground);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (rect().contains(event->position().toPoint())) clicked_();
+    }
+
+private:
+    std::function<void()> clicked_;
+};
+
+QPushButton* rowKey(const QString& text, const char* name, const QString& accessible,
+                    QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(accessible);
+    button->setFixedSize(30, 30);
+    button->setFlat(true);
+    return button;
+}
+
+} // namespace
+
+ManageProductsWidget::ManageProductsWidget(std::shared_ptr<ManageProductsVC> model,
+                                           const Strings& strings, QWidget* parent)
+    : QWidget(parent), model_(std::move(model)), strings_(strings) {
+    setObjectName("ManageProductsWidget");
+    setWindowTitle(qs(strings_.text(ManageProductsVC::titleKey())));
+
+    edit_ = new QAction(this);
+    edit_->setObjectName("editButton");
+    edit_->setProperty("navigationBarSide", "right");
+    connect(edit_, &QAction::triggered, this, [this] { model_->editButtonClicked(); });
+    QWidget::addAction(edit_);
+    add_ = new QAction("+", this);
+    add_->setObjectName("addButton");
+    add_->setProperty("navigationBarSide", "left");
+    connect(add_, &QAction::triggered, this, [this] { model_->addButtonClicked(); });
+    QWidget::addAction(add_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    help_ = new QLabel(qs(strings_.text(ManageProductsVC::helpTextKey())), this);
+    help_->setObjectName("helpText");
+    help_->setWordWrap(true);
+    help_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    help_->setContentsMargins(16, 16, 16, 16);
+    layout->addWidget(help_, 1);
+
+    table_ = new QScrollArea(this);
+    table_->setObjectName("groupedTable");
+    table_->setWidgetResizable(true);
+    table_->setFrameShape(QFrame::NoFrame);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* page = new QWidget;
+    page->setObjectName("groupedPage");
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(10, 12, 10, 12);
+    auto* group = new QFrame(page);
+    group->setObjectName("tableGroup");
+    rowsLayout_ = new QVBoxLayout(group);
+    rowsLayout_->setContentsMargins(0, 0, 0, 0);
+    rowsLayout_->setSpacing(0);
+    pageLayout->addWidget(group);
+    pageLayout->addStretch(1);
+    table_->setWidget(page);
+    layout->addWidget(table_, 1);
+
+    model_->setListener(this);
+    listChanged();
+}
+
+ManageProductsWidget::~ManageProductsWidget() {
+    model_->setListener(nullptr);
+}
+
+void ManageProductsWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    model_->viewWillAppear();
+}
+
+void ManageProductsWidget::hideEvent(QHideEvent* event) {
+    model_->viewWillDisappear();
+    QWidget::hideEvent(event);
+}
+
+QWidget* ManageProductsWidget::makeRow(int index) {
+    const auto& product = model_->row(index);
+    auto* row = new ClickableRow([this, index] { model_->didSelectRow(index); }, nullptr);
+    row->setObjectName("tableRow");
+    row->setMinimumHeight(48);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(8, 4, 8, 4);
+    const bool editing = model_->isEditing();
+    if (editing) {
+        auto* remove =
+            rowKey(QStringLiteral("\u2296"), "deleteKey", qs(product.name) + " \u2013 \u2296", row);
+        remove->setStyleSheet("color: #d0312d; font-size: 20px;");
+        connect(remove, &QPushButton::clicked, this, [this, index] {
+            // Later: the key belongs to the row the deletion rebuilds.
+            QMetaObject::invokeMethod(
+                this, [this, index] { model_->deleteRow(index); }, Qt::QueuedConnection);
+        });
+        line->addWidget(remove);
+    }
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(0);
+    auto* name = new QLabel(qs(product.name), row);
+    name->setObjectName("rowName");
+    QFont bold = name->font();
+    bold.setBold(true);
+    name->setFont(bold);
+    auto* maker = new QLabel(qs(product.maker), row);
+    maker->setObjectName("rowMaker");
+    maker->setStyleSheet("color: #6d7178; font-size: 12px;");
+    texts->addWidget(name);
+    texts->addWidget(maker);
+    line->addLayout(texts, 1);
+    if (editing) {
+        const auto move = [this](int from, int to) {
+            QMetaObject::invokeMethod(
+                this, [this, from, to] { model_->moveRow(from, to); }, Qt::QueuedConnection);
+        };
+        auto* up = rowKey(QStringLiteral("\u25B2"), "moveUpKey", qs(product.name) + " \u25B2", row);
+        auto* down =
+            rowKey(QStringLiteral("\u25BC"), "moveDownKey", qs(product.name) + " \u25BC", row);
+        up->setEnabled(index > 0);
+        down->setEnabled(index + 1 < model_->numberOfRows());
+        connect(up, &QPushButton::clicked, this, [move, index] { move(index, index - 1); });
+        connect(down, &QPushButton::clicked, this, [move, index] { move(index, index + 1); });
+        line->addWidget(up);
+        line->addWidget(down);
+    } else {
+        auto* mark = new QLabel(QStringLiteral("\u203A"), row);
+        mark->setObjectName("disclosure");
+        line->addWidget(mark);
+    }
+    return row;
+}
+
+void ManageProductsWidget::listChanged() {
+    for (QWidget* row : rows_) {
+        row->hide();
+        rowsLayout_->removeWidget(row);
+        row->deleteLater();
+    }
+    rows_.clear();
+    for (int i = 0; i < model_->numberOfRows(); ++i) {
+        QWidget* row = makeRow(i);
+        row->setProperty("last", i + 1 == model_->numberOfRows());
+        rowsLayout_->addWidget(row);
+        rows_.push_back(row);
+    }
+    help_->setVisible(model_->helpTextShown());
+    table_->setVisible(!model_->tableHidden());
+    edit_->setText(qs(strings_.text(model_->editButtonKey())));
+    add_->setVisible(model_->addButtonShown());
+    if (property("hidesBackButton").toBool() != !model_->backButtonShown())
+        setProperty("hidesBackButton", !model_->backButtonShown());
+}
+
+} // namespace tolvane

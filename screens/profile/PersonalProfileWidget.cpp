@@ -1,0 +1,183 @@
+#include "screens/profile/PersonalProfileWidget.h"
+
+#include "screens/common/WheelPicker.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace tolvane {
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+constexpr std::array<BodyColumn, kBodyColumnCount> kColumns{BodyColumn::Gender, BodyColumn::Age,
+                                                            BodyColumn::Height, BodyColumn::Weight};
+constexpr std::array<ProfileRow, kProfileRowCount> kRows{
+    ProfileRow::Bmi, ProfileRow::IdealWeight, ProfileRow::ActivityLevel, ProfileRow::DailyCalories};
+
+} // namespace
+
+PersonalProfileWidget::PersonalProfileWidget(std::shared_ptr<PersonalProfileVC> model,
+                                             const Strings& strings, QWidget* parent)
+    : QWidget(parent), model_(std::move(model)), strings_(strings) {
+    setObjectName("PersonalProfileWidget");
+    setWindowTitle(qs(strings_.text(PersonalProfileVC::titleKey())));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto* wheels = new QWidget(this);
+    wheels->setObjectName("bodyPicker");
+    auto* wheelsLayout = new QHBoxLayout(wheels);
+    wheelsLayout->setContentsMargins(0, 0, 0, 0);
+    wheelsLayout->setSpacing(1);
+    const std::array<int, kBodyColumnCount> stretch{2, 2, 3, 3};
+    for (int c = 0; c < kBodyColumnCount; ++c) {
+        auto* wheel = new WheelPicker(wheels);
+        wheel->setObjectName(QString("bodyWheel%1").arg(c));
+        connect(wheel, &WheelPicker::rowChosen, this,
+                [this, column = kColumns[c]](int row) { model_->didSelectBodyRow(column, row); });
+        wheelsLayout->addWidget(wheel, stretch[c]);
+        body_[c] = wheel;
+    }
+    layout->addWidget(wheels);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("groupedTable");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* page = new QWidget;
+    page->setObjectName("groupedPage");
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(10, 10, 10, 10);
+    column->setSpacing(0);
+    auto* group = new QFrame(page);
+    group->setObjectName("tableGroup");
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->setContentsMargins(0, 0, 0, 0);
+    groupLayout->setSpacing(0);
+    for (int r = 0; r < kProfileRowCount; ++r) {
+        const ProfileRow which = kRows[r];
+        auto* row = new QWidget(group);
+        row->setObjectName("tableRow");
+        row->setProperty("last", r + 1 == kProfileRowCount);
+        row->setMinimumHeight(40);
+        row->installEventFilter(this);
+        auto* line = new QHBoxLayout(row);
+        line->setContentsMargins(10, 2, 6, 2);
+        auto* title = new QLabel(qs(strings_.text(PersonalProfileVC::rowTitleKey(which))), row);
+        line->addWidget(title, 1);
+        if (which == ProfileRow::DailyCalories) {
+            calories_ = new QLineEdit(row);
+            calories_->setObjectName("caloriesField");
+            calories_->setAlignment(Qt::AlignRight);
+            calories_->setFixedWidth(80);
+            calories_->installEventFilter(this);
+            connect(calories_, &QLineEdit::textEdited, this, [this](const QString& text) {
+                model_->dailyCaloriesEdited(text.toStdString());
+            });
+            connect(calories_, &QLineEdit::editingFinished, this, [this] {
+                model_->endEditingDailyCalories();
+                calories_->clearFocus();
+            });
+            line->addWidget(calories_);
+        } else {
+            auto* value = new QLabel(row);
+            value->setObjectName("rowDetail");
+            line->addWidget(value);
+            values_[r] = value;
+        }
+        auto* info = new QPushButton(row);
+        info->setObjectName("infoButton");
+        info->setIcon(QIcon("pictures:info.svg"));
+        info->setIconSize(QSize(22, 22));
+        info->setFlat(true);
+        info->setFixedSize(30, 30);
+        info->setAccessibleName(title->text() + " \u2013 Info");
+        connect(info, &QPushButton::clicked, this,
+                [this, which] { model_->infoButtonTapped(which); });
+        line->addWidget(info);
+        rows_[r] = row;
+        info_[r] = info;
+        groupLayout->addWidget(row);
+    }
+    column->addWidget(group);
+    auto* footer = new QLabel(qs(strings_.text(PersonalProfileVC::footerKey())), page);
+    footer->setObjectName("footerText");
+    footer->setWordWrap(true);
+    footer->setContentsMargins(6, 8, 6, 0);
+    footer->setStyleSheet("color: #6d7178; font-size: 12px;");
+    column->addWidget(footer);
+    column->addStretch(1);
+    scroll->setWidget(page);
+    layout->addWidget(scroll, 1);
+
+    activity_ = new WheelPicker(this);
+    activity_->setObjectName("activityWheel");
+    connect(activity_, &WheelPicker::rowChosen, this,
+            [this](int row) { model_->didSelectActivityLevel(row); });
+    activity_->hide();
+    layout->addWidget(activity_);
+
+    model_->setListener(this);
+}
+
+PersonalProfileWidget::~PersonalProfileWidget() {
+    model_->setListener(nullptr);
+}
+
+void PersonalProfileWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (loaded_) return;
+    loaded_ = true;
+    model_->viewDidLoad();
+}
+
+void PersonalProfileWidget::hideEvent(QHideEvent* event) {
+    model_->viewDidDisappear();
+    QWidget::hideEvent(event);
+}
+
+bool PersonalProfileWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == calories_ && event->type() == QEvent::FocusIn && !model_->editingDailyCalories())
+        model_->beginEditingDailyCalories();
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (int r = 0; r < kProfileRowCount; ++r)
+            if (watched == rows_[r]) model_->didSelectTableRow(kRows[r]);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PersonalProfileWidget::profileChanged() {
+    for (int c = 0; c < kBodyColumnCount; ++c) {
+        QStringList rows;
+        for (int row = 0; row < model_->rowCount(kColumns[c]); ++row)
+            rows << qs(model_->rowTitle(kColumns[c], row));
+        if (body_[c]->rows() != rows) body_[c]->setRows(rows);
+        body_[c]->setCurrentRow(model_->selectedRow(kColumns[c]));
+    }
+    for (int r = 0; r < kProfileRowCount; ++r)
+        if (values_[r]) values_[r]->setText(qs(model_->rowValue(kRows[r])));
+    const QString calories = qs(model_->dailyCaloriesFieldText());
+    if (calories_->text() != calories) calories_->setText(calories);
+
+    QStringList levels;
+    for (int row = 0; row < PersonalProfileVC::activityRowCount(); ++row)
+        levels << qs(model_->activityRowTitle(row));
+    if (activity_->rows() != levels) activity_->setRows(levels);
+    if (model_->activityPickerVisible() && !activity_->isVisible())
+        activity_->setCurrentRow(model_->activitySelectedRow());
+    activity_->setVisible(model_->activityPickerVisible());
+}
+
+} // namespace tolvane

@@ -1,0 +1,276 @@
+#include "OwnProductsFixture.h"
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+using F = ProductField;
+
+TEST_F(OwnProductFormTest, NewProductIsStoredMirroredAndLinked) {
+    const std::string id = addProduct({.name = "Mü|sli",
+                                       .maker = "|Mühle",
+                                       .fat = "12,3",
+                                       .salt = "1.5",
+                                       .energy = "380",
+                                       .quantity = "500| g",
+                                       .unitSegment = 1},
+                                      3);
+    EXPECT_EQ(id, "900000001");
+    EXPECT_EQ(navigation.pops(), 1);
+    EXPECT_EQ(fake.defaults.stringForKey("NewProductUpdated"), "YES");
+    EXPECT_EQ(column("Produktname", id), "Müsli");
+    EXPECT_EQ(column("Hersteller", id), "Mühle");
+    EXPECT_EQ(column("Produktmenge", id), "500 g");
+    EXPECT_EQ(column("Kategorie", id), "4");
+    EXPECT_EQ(column("Fett", id), "12,3");
+    EXPECT_EQ(column("GesFette", id), "");
+    EXPECT_EQ(column("Natrium", id), "1.50");
+    EXPECT_EQ(column("Einheit", id), "ml");
+    EXPECT_EQ(column("SalzOrNatrium", id), "1");
+    EXPECT_EQ(column("Sentfield", id), "0");
+    EXPECT_EQ(column("Sortorder", id), "3");
+    EXPECT_EQ(column("MainTableRecordId", id), id);
+    const auto detail = shared.selectProductDetail(id);
+    ASSERT_EQ(detail.size(), 1u);
+    EXPECT_EQ(detail.front(), "Müsli|900000001|Mühle|4|0|12,3|||1.50|380|ml|500 g");
+}
+
+TEST_F(OwnProductFormTest, SaltEnteredAsSodiumIsShownAsSodiumAndSavedBack) {
+    const std::string id = addProduct({.saltRow = kSodiumRow, .salt = "1,0"});
+    EXPECT_EQ(column("Natrium", id), "2,54");
+    EXPECT_EQ(column("SalzOrNatrium", id), "0");
+    EXPECT_EQ(mirrorColumn("field15", id), "2,54");
+
+    // Shown as sodium: stored salt / 2.54, keeping the comma.
+    auto form = openForm(id, 1);
+    EXPECT_EQ(form->text(F::Salt), "1,00");
+    EXPECT_EQ(form->saltRow(), kSodiumRow);
+    EXPECT_EQ(form->text(F::SaltUnit), "Natrium");
+    EXPECT_EQ(form->origSalzOrNatriumVal(), "2,54");
+    form->saveRecord();
+    EXPECT_EQ(column("Natrium", id), "2,54");
+
+    // Only the row changed: the shown figure is now salt.
+    form = openForm(id, 1);
+    form->selectSaltRow(kSaltRow);
+    form->saveRecord();
+    EXPECT_EQ(column("Natrium", id), "1,00");
+    EXPECT_EQ(column("SalzOrNatrium", id), "1");
+    EXPECT_EQ(mirrorColumn("field15", id), "1,00");
+}
+
+TEST_F(OwnProductFormTest, StoredSaltTypedOverSodiumAndSwitchedToSaltIsKept) {
+    const std::string id = addProduct({.saltRow = kSodiumRow, .salt = "1,0"});
+    auto form = openForm(id, 1);
+    form->setText(F::Salt, "2,54");
+    form->selectSaltRow(kSaltRow);
+    form->saveRecord();
+    EXPECT_EQ(column("Natrium", id), "2,54");
+}
+
+TEST_F(OwnProductFormTest, BothValidationAlertsInOneSaveAndNothingStored) {
+    auto form = openForm();
+    fill(*form, {.name = "|", .fat = "12.34"});
+    form->saveRecord();
+    const auto& shown = fake.alerts.shown();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].message, AddProductVC::requiredFieldsKey());
+    EXPECT_EQ(shown[1].message, AddProductVC::decimalPlacesKey());
+    EXPECT_EQ(shown[0].title, "");
+    EXPECT_EQ(shown[1].buttons, std::vector<std::string>{"OK"});
+    EXPECT_EQ(count("Products"), 0);
+    EXPECT_EQ(navigation.pops(), 0);
+    // The form keeps what was typed.
+    EXPECT_EQ(form->text(F::Fat), "12.34");
+
+    fake.alerts.clear();
+    form->setText(F::Fat, "12,3");
+    form->setText(F::Salt, "1,234");
+    form->setText(F::Name, "Riegel");
+    form->saveRecord();
+    ASSERT_EQ(fake.alerts.shown().size(), 1u);
+    EXPECT_EQ(fake.alerts.shown()[0].message, AddProductVC::decimalPlacesKey());
+}
+
+TEST_F(OwnProductFormTest, CategoryIsRequired) {
+    auto form = openForm();
+    form->setText(F::Name, "Riegel");
+    form->setText(F::Maker, "Mühle");
+    form->saveRecord();
+    ASSERT_EQ(fake.alerts.shown().size(), 1u);
+    EXPECT_EQ(fake.alerts.shown()[0].message, AddProductVC::requiredFieldsKey());
+    EXPECT_EQ(count("Products"), 0);
+}
+
+TEST_F(OwnProductFormTest, OnlyNameMakerAndCategorySavesEmptyTextsAndGrams) {
+    const std::string id = addProduct({});
+    EXPECT_EQ(catalogue.value("SELECT Fett || GesFette || Zucker || Natrium || Energiewert || "
+                              "Produktmenge FROM Products"),
+              "");
+    EXPECT_EQ(column("Einheit", id), "g");
+}
+
+TEST_F(OwnProductFormTest, FailedFirstInsertKeepsTheFormOpenAndWritesNothing) {
+    catalogue.exec("ALTER TABLE Products RENAME TO ProductsGone");
+    auto form = openForm();
+    fill(*form, {.fat = "1"});
+    form->saveRecord();
+    ASSERT_EQ(fake.alerts.shown().size(), 1u);
+    EXPECT_EQ(fake.alerts.shown()[0].message, AddProductVC::saveFailedKey());
+    EXPECT_EQ(navigation.pops(), 0);
+    EXPECT_EQ(count("ProductsTable"), 0);
+    EXPECT_EQ(form->text(F::Name), "Müsli");
+}
+
+TEST_F(OwnProductFormTest, FailedMirrorInsertUndoesTheProduct) {
+    catalogue.exec("CREATE TRIGGER refuse BEFORE INSERT ON ProductsTable BEGIN "
+                   "SELECT RAISE(ABORT, 'full'); END");
+    auto form = openForm();
+    fill(*form, {});
+    form->saveRecord();
+    ASSERT_EQ(fake.alerts.shown().size(), 1u);
+    EXPECT_EQ(fake.alerts.shown()[0].message, AddProductVC::saveFailedKey());
+    EXPECT_EQ(navigation.pops(), 0);
+    EXPECT_EQ(count("Products"), 0);
+    EXPECT_EQ(count("ProductsTable"), 0);
+
+    // Once the catalogue takes rows again the same form saves.
+    catalogue.exec("DROP TRIGGER refuse");
+    fake.alerts.clear();
+    form->saveRecord();
+    EXPECT_FALSE(fake.alerts.hasPending());
+    EXPECT_EQ(count("Products"), 1);
+    EXPECT_EQ(count("ProductsTable"), 1);
+}
+
+TEST_F(OwnProductFormTest, EditingAProductInTwoFoldersLowersBothTotalsAndRemovesIt) {
+    const std::string id = addProduct({.energy = "200"});
+    shared.updateProductSentFieldForId(id);
+    shared.insertIntoMenuFolder("0", "Frühstück", "500", 1, "0");
+    shared.insertIntoMenuFolder("1", "Abend", "300", 2, "0");
+    shared.insertIntoMenuFolder("2", "Leer", "90", 3, "0");
+    shared.newUpdateIntoEditConsumptionTable(id, "Müsli", "Mühle", "4", "60", "", "", "", "", "120",
+                                             "1");
+    shared.newUpdateIntoEditConsumptionTable(id, "Müsli", "Mühle", "4", "40", "", "", "", "", "80",
+                                             "2");
+    shared.newUpdateIntoEditConsumptionTable("77", "Brot", "Bäcker", "1", "100", "", "", "", "",
+                                             "90", "3");
+    shared.insertIntoFavorite_Menulistfolder(id, "1");
+    shared.insertIntoFavorite_Menulistfolder(id, "2");
+
+    auto form = openForm(id, 1);
+    EXPECT_EQ(form->text(F::Maker), "Mühle");
+    EXPECT_EQ(form->text(F::Category), "Sweets");
+    EXPECT_EQ(form->categoryPos(), 4);
+    form->setText(F::Maker, "Neue Mühle");
+    form->saveRecord();
+
+    EXPECT_EQ(shared.selectCaloryValueForUpdation("1"), "380");
+    EXPECT_EQ(shared.selectCaloryValueForUpdation("2"), "220");
+    EXPECT_EQ(shared.selectCaloryValueForUpdation("3"), "90");
+    EXPECT_TRUE(shared.selectFolderIdFromProductID(id).empty());
+    EXPECT_EQ(count("Favorite_Menufolder"), 0);
+    EXPECT_EQ(count("edit_product_consumption"), 1);
+    EXPECT_EQ(column("Hersteller", id), "Neue Mühle");
+    EXPECT_EQ(mirrorColumn("field02", id), "Neue Mühle");
+    // An uploaded product stays uploaded.
+    EXPECT_EQ(column("Sentfield", id), "1");
+    EXPECT_TRUE(shared.selectProductsForCsv().empty());
+}
+
+TEST_F(OwnProductFormTest, EditingWithABrokenLinkRepairsItAndChangesTheCatalogueRow) {
+    const std::string id = addProduct({});
+    catalogue.exec("UPDATE Products SET MainTableRecordId = '-1'");
+    auto form = openForm(id, 1);
+    form->setText(F::Name, "Granola");
+    form->saveRecord();
+    EXPECT_EQ(column("MainTableRecordId", id), id);
+    EXPECT_EQ(mirrorColumn("field01", id), "Granola");
+
+    // A mirror row that never came to be is written.
+    catalogue.remove(900000001);
+    catalogue.exec("UPDATE Products SET MainTableRecordId = NULL");
+    form = openForm(id, 1);
+    form->setText(F::Energy, "410");
+    form->saveRecord();
+    EXPECT_EQ(mirrorColumn("field10", id), "410");
+    EXPECT_EQ(count("ProductsTable"), 1);
+}
+
+TEST_F(OwnProductFormTest, ProductDeletedWhileOpenIsNotWrittenBack) {
+    const std::string id = addProduct({});
+    auto form = openForm(id, 1);
+    catalogue.exec("DELETE FROM Products");
+    catalogue.remove(std::stoi(id));
+    form->saveRecord();
+    ASSERT_EQ(fake.alerts.shown().size(), 1u);
+    EXPECT_EQ(fake.alerts.shown()[0].message, AddProductVC::saveFailedKey());
+    EXPECT_EQ(count("ProductsTable"), 0);
+}
+
+TEST_F(OwnProductFormTest, EmptyStoredUnitSelectsDrinkAndFormSurvivesAnotherTab) {
+    const std::string id = addProduct({});
+    catalogue.exec("UPDATE Products SET Einheit = ''");
+    auto form = openForm(id, 1);
+    EXPECT_EQ(form->unitSegment(), 1);
+    form->setText(F::Name, "Getippt");
+    form->viewWillDisappear();
+    form->viewWillAppear();
+    fake.dispatcher.advance(1);
+    EXPECT_EQ(form->text(F::Name), "Getippt");
+}
+
+TEST_F(OwnProductFormTest, NumberFieldsTakeDigitsAndOneSeparator) {
+    auto form = openForm();
+    form->setText(F::Fat, "1a2,3.4|");
+    EXPECT_EQ(form->text(F::Fat), "12,34");
+    form->setText(F::Name, "A|b");
+    EXPECT_EQ(form->text(F::Name), "A|b"); // stripped when stored
+    form->setText(F::Category, "Typed");
+    EXPECT_EQ(form->text(F::Category), "");
+
+    form->beginEditing(F::Sugar);
+    form->setText(F::Sugar, "12");
+    form->numPadCommaClicked();
+    form->numPadDotClicked();
+    EXPECT_EQ(form->text(F::Sugar), "12,");
+    form->beginEditing(F::Name);
+    form->numPadDotClicked();
+    EXPECT_EQ(form->text(F::Name), "A|b");
+}
+
+TEST_F(OwnProductFormTest, InputBarWalksTheFieldsAndOpensThePickers) {
+    struct Recorder : AddProductListener {
+        int moves = 0;
+        void inputMoved() override { ++moves; }
+    } recorder;
+    auto form = std::make_shared<AddProductVC>(fake.platform(), shared, navigation, "", 0);
+    form->setListener(&recorder);
+    form->viewWillAppear();
+    EXPECT_EQ(form->currentField(), F::Name);
+    EXPECT_FALSE(form->canGoPrevious());
+    form->returnPressed();
+    EXPECT_EQ(form->currentField(), F::Maker);
+    form->returnPressed();
+    EXPECT_EQ(form->currentField(), F::Category);
+    EXPECT_EQ(form->visiblePicker(), AddProductVC::Picker::Category);
+    form->prevNextClicked(true);
+    EXPECT_EQ(form->visiblePicker(), AddProductVC::Picker::None);
+    for (int i = 0; i < 3; ++i)
+        form->prevNextClicked(true);
+    EXPECT_EQ(form->currentField(), F::SaltUnit);
+    EXPECT_EQ(form->visiblePicker(), AddProductVC::Picker::Salt);
+    for (int i = 0; i < 5; ++i)
+        form->prevNextClicked(true);
+    EXPECT_EQ(form->currentField(), F::Quantity);
+    EXPECT_FALSE(form->canGoNext());
+    form->prevNextClicked(false);
+    EXPECT_EQ(form->currentField(), F::Energy);
+    form->endEditing();
+    EXPECT_FALSE(form->currentField());
+    EXPECT_GE(recorder.moves, 10);
+    form->setListener(nullptr);
+}
+
+} // namespace

@@ -1,0 +1,146 @@
+#include "screens/ownproducts/ManageProductsVC.h"
+#include "OwnProductsFixture.h"
+#include "screens/detail/ProductDetail.h"
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+class ManageProductsTest : public OwnProductFormTest {
+protected:
+    std::shared_ptr<ManageProductsVC> openList() {
+        auto list = std::make_shared<ManageProductsVC>(fake.platform(), shared, navigation);
+        list->viewWillAppear();
+        return list;
+    }
+
+    static std::vector<std::string> names(const ManageProductsVC& list) {
+        std::vector<std::string> out;
+        for (const auto& row : list.productsArray())
+            out.push_back(row.name);
+        return out;
+    }
+
+    using Names = std::vector<std::string>;
+};
+
+TEST_F(ManageProductsTest, FirstVisitWithoutProductsShowsOnlyTheHelpText) {
+    const auto list = openList();
+    EXPECT_EQ(list->numberOfRows(), 0);
+    EXPECT_TRUE(list->tableHidden());
+    EXPECT_TRUE(list->helpTextShown());
+    EXPECT_STREQ(list->editButtonKey(), "Bearbeiten");
+    EXPECT_FALSE(list->addButtonShown());
+}
+
+TEST_F(ManageProductsTest, NameOrderUntilAMoveThenTheStoredOrder) {
+    addProduct({.name = "Cola", .maker = "Getränke AG"}, 0);
+    addProduct({.name = "Apfel"}, 1);
+    addProduct({.name = "Brot"}, 2);
+
+    auto list = openList();
+    EXPECT_EQ(names(*list), (Names{"Apfel", "Brot", "Cola"}));
+    EXPECT_EQ(list->row(2).maker, "Getränke AG");
+    EXPECT_FALSE(list->tableHidden());
+
+    list->editButtonClicked();
+    list->moveRow(2, 0);
+    EXPECT_TRUE(fake.defaults.boolForKey("ManageProductsReArranged"));
+    EXPECT_EQ(names(*list), (Names{"Cola", "Apfel", "Brot"}));
+    list->viewWillDisappear();
+
+    // A product added later goes to the end of the stored order.
+    list = openList();
+    EXPECT_EQ(names(*list), (Names{"Cola", "Apfel", "Brot"}));
+    list->addButtonClicked(); // not in editing mode: nothing
+    EXPECT_FALSE(fake.defaults.boolForKey("ManageProductAddBtnClicked"));
+    list->editButtonClicked();
+    list->addButtonClicked();
+    EXPECT_TRUE(fake.defaults.boolForKey("ManageProductAddBtnClicked"));
+    auto form = std::dynamic_pointer_cast<AddProductVC>(navigation.top());
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->productId(), "");
+    EXPECT_EQ(form->productCnt(), 3);
+    EXPECT_EQ(navigation.backTitles().back(), "Zurück");
+    list->viewWillDisappear();
+    form->viewWillAppear();
+    fill(*form, {.name = "Ananas"});
+    form->saveRecord();
+    list->viewWillAppear();
+    EXPECT_FALSE(fake.defaults.boolForKey("ManageProductAddBtnClicked"));
+    EXPECT_EQ(names(*list), (Names{"Cola", "Apfel", "Brot", "Ananas"}));
+}
+
+TEST_F(ManageProductsTest, DeletingTheLastProductReturnsToNameOrder) {
+    addProduct({.name = "Brot"}, 0);
+    addProduct({.name = "Apfel"}, 1);
+    auto list = openList();
+    list->moveRow(0, 1);
+    EXPECT_EQ(names(*list), (Names{"Brot", "Apfel"}));
+
+    list->deleteRow(0);
+    EXPECT_EQ(fake.defaults.stringForKey("NewProductUpdated"), "YES");
+    EXPECT_EQ(names(*list), (Names{"Apfel"}));
+    EXPECT_TRUE(fake.defaults.boolForKey("ManageProductsReArranged"));
+    list->deleteRow(0);
+    EXPECT_TRUE(list->helpTextShown());
+    EXPECT_FALSE(fake.defaults.boolForKey("ManageProductsReArranged"));
+    EXPECT_EQ(count("Products"), 0);
+    EXPECT_EQ(count("ProductsTable"), 0);
+    list->viewWillDisappear();
+
+    addProduct({.name = "Zwieback"}, 0);
+    addProduct({.name = "Brezel"}, 1);
+    list = openList();
+    EXPECT_EQ(names(*list), (Names{"Brezel", "Zwieback"}));
+}
+
+TEST_F(ManageProductsTest, DeletingWithABrokenLinkRemovesTheCatalogueRow) {
+    addProduct({.name = "Brot"}, 0);
+    catalogue.exec("UPDATE Products SET MainTableRecordId = ''");
+    catalogue.add({.id = 5, .name = "Fremd"});
+    auto list = openList();
+    list->deleteRow(0);
+    EXPECT_EQ(count("Products"), 0);
+    EXPECT_EQ(catalogue.value("SELECT group_concat(recordId) FROM ProductsTable"), "5");
+}
+
+TEST_F(ManageProductsTest, ARowOpensTheDetailOutsideEditingAndTheFormInside) {
+    const std::string id = addProduct({.name = "Brot", .energy = "250"}, 0);
+    catalogue.exec("UPDATE Products SET MainTableRecordId = 0");
+    auto list = openList();
+    navigation.push(list);
+
+    list->didSelectRow(0);
+    EXPECT_EQ(fake.defaults.stringForKey("ManageProductProductId"), id);
+    EXPECT_FALSE(fake.defaults.boolForKey("isEditing"));
+    auto detail = std::dynamic_pointer_cast<ProductDetail>(navigation.top());
+    ASSERT_TRUE(detail);
+    EXPECT_EQ(detail->productName(), "Brot");
+    detail->viewWillDisappear();
+    EXPECT_EQ(fake.defaults.stringForKey("ProducteDetailFromScreen"), "ManageProducts");
+    navigation.pop();
+
+    list->editButtonClicked();
+    EXPECT_STREQ(list->editButtonKey(), "Fertig");
+    EXPECT_TRUE(list->addButtonShown());
+    EXPECT_FALSE(list->backButtonShown());
+    EXPECT_FALSE(list->showsDisclosure());
+    list->didSelectRow(0);
+    EXPECT_TRUE(fake.defaults.boolForKey("isEditing"));
+    auto form = std::dynamic_pointer_cast<AddProductVC>(navigation.top());
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->productId(), id);
+    EXPECT_EQ(form->productCnt(), 1);
+    navigation.pop();
+
+    // Without a catalogue row nothing is opened.
+    list->editButtonClicked();
+    catalogue.remove(std::stoi(id));
+    const auto before = navigation.stack().size();
+    list->didSelectRow(0);
+    EXPECT_EQ(navigation.stack().size(), before);
+}
+
+} // namespace

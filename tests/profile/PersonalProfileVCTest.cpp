@@ -1,0 +1,240 @@
+#include "screens/profile/PersonalProfileVC.h"
+#include "TestCatalogue.h"
+#include "screens/common/ProfileRecord.h"
+#include "store/Database.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+using C = BodyColumn;
+
+class InfoPage : public Screen {
+public:
+    InfoPage(std::string title, std::string display)
+        : title(std::move(title)), display(std::move(display)) {}
+    std::string screenName() const override { return "InfoPage"; }
+    std::string title, display;
+};
+
+class PersonalProfileTest : public ::testing::Test {
+protected:
+    PersonalProfileTest() {
+        shared.createPersonalProfileTable();
+        shared.InsertIntoPersonalProfileTable();
+        fake.strings.set("%@ cm", "%@ cm");
+        fake.strings.set("%@ lbs", "%@ lbs");
+        fake.strings.set("überwiegend sitzend", "mostly sitting");
+    }
+
+    std::shared_ptr<PersonalProfileVC> open() {
+        auto vc = std::make_shared<PersonalProfileVC>(
+            fake.platform(), shared, navigation,
+            [](const std::string& title, const std::string& display) {
+                return std::make_shared<InfoPage>(title, display);
+            });
+        vc->viewDidLoad();
+        return vc;
+    }
+
+    void setMetric(bool metric) { catalogue.setSettings("NO", metric ? "YES" : "NO"); }
+
+    std::string stored() { return shared.selectPersonalProfileData().at(0); }
+
+    // Picks the row whose title is given, as a user turning the wheel.
+    static void pick(PersonalProfileVC& vc, C column, const std::string& title) {
+        for (int row = 0; row < vc.rowCount(column); ++row)
+            if (vc.rowTitle(column, row) == title) return vc.didSelectBodyRow(column, row);
+        ADD_FAILURE() << "no row " << title;
+    }
+
+    FakePlatform fake;
+    TestCatalogue catalogue;
+    Database shared{catalogue.path(), fake.log};
+    FakeNavigation navigation;
+};
+
+TEST_F(PersonalProfileTest, LoadsTheSeedProfileInMetricUnits) {
+    const auto vc = open();
+    EXPECT_TRUE(fake.log.contains("Personal Profile -Screen"));
+    EXPECT_TRUE(fake.analytics.has("Personal Profile"));
+    EXPECT_TRUE(vc->ismetric());
+    EXPECT_EQ(vc->metricUsed(), "metric");
+    EXPECT_EQ(vc->rowCount(C::Height), 121);
+    EXPECT_EQ(vc->rowTitle(C::Gender, vc->selectedRow(C::Gender)), "F");
+    EXPECT_EQ(vc->rowTitle(C::Age, vc->selectedRow(C::Age)), "30");
+    EXPECT_EQ(vc->rowTitle(C::Height, vc->selectedRow(C::Height)), "165 cm");
+    EXPECT_EQ(vc->rowTitle(C::Weight, vc->selectedRow(C::Weight)), "57 kg");
+    EXPECT_EQ(vc->rowValue(ProfileRow::Bmi), "20.9");
+    EXPECT_EQ(vc->rowValue(ProfileRow::IdealWeight), "59.9 (kg)");
+    EXPECT_EQ(vc->rowValue(ProfileRow::ActivityLevel), "mostly sitting");
+    EXPECT_EQ(vc->rowValue(ProfileRow::DailyCalories), "2000");
+    EXPECT_EQ(vc->activitySelectedRow(), 2);
+}
+
+TEST_F(PersonalProfileTest, MetricThenUsUnitsBetweenVisits) {
+    auto vc = open();
+    pick(*vc, C::Gender, "M");
+    pick(*vc, C::Height, "180 cm");
+    pick(*vc, C::Weight, "80 kg");
+    EXPECT_EQ(vc->bmiValue(), "24.7");
+    EXPECT_EQ(vc->idealWeightValue(), "71.3");
+    EXPECT_EQ(vc->dailyCalories(), "2759");
+    vc->viewDidDisappear();
+    EXPECT_EQ(stored(), "M|30|180|80|24.7|71.3|2|2759|5.11|176|metric");
+    const auto events = fake.analytics.events();
+    ASSERT_EQ(events.back().name, "User Profile");
+    EXPECT_EQ(events.back().parameters.at("Kalorienwert"), "2759");
+    EXPECT_EQ(events.back().parameters.at("Groesse"), "180");
+    EXPECT_EQ(events.back().parameters.at("Metrisch-bool"), "metric");
+
+    // The US lists are preset from the stored profile.
+    setMetric(false);
+    vc = open();
+    EXPECT_FALSE(vc->ismetric());
+    EXPECT_EQ(vc->metricUsed(), "us");
+    EXPECT_EQ(vc->rowCount(C::Height), 57);
+    EXPECT_EQ(vc->rowTitle(C::Height, vc->selectedRow(C::Height)), "5'11''");
+    EXPECT_EQ(vc->rowTitle(C::Weight, vc->selectedRow(C::Weight)), "176 lbs");
+    pick(*vc, C::Height, "5'9''");
+    EXPECT_EQ(vc->bmiValue(), "26.0");
+    EXPECT_EQ(vc->stringHeight(), "175");
+    EXPECT_EQ(vc->idealWeightValue(), "67.6");
+    EXPECT_EQ(vc->weight(), 80);
+    // (800 + 175 x 6.25 - 150 + 5) x 1.55 = 2710.6
+    vc->viewDidDisappear();
+    EXPECT_EQ(stored(), "M|30|175|80|26.0|67.6|2|2711|5.9|176|us");
+
+    // And back in metric units the metric rows follow.
+    setMetric(true);
+    vc = open();
+    EXPECT_EQ(vc->rowTitle(C::Height, vc->selectedRow(C::Height)), "175 cm");
+    EXPECT_EQ(vc->rowTitle(C::Weight, vc->selectedRow(C::Weight)), "80 kg");
+}
+
+TEST_F(PersonalProfileTest, UsHeightsOutsideTheMetricListAreClamped) {
+    setMetric(false);
+    auto vc = open();
+    vc->didSelectBodyRow(C::Height, 0); // 3'0''
+    EXPECT_EQ(vc->stringHeight(), "91");
+    vc->viewDidDisappear();
+    setMetric(true);
+    vc = open();
+    EXPECT_EQ(vc->selectedRow(C::Height), 0);
+    EXPECT_EQ(vc->rowTitle(C::Height, 0), "100 cm");
+
+    setMetric(false);
+    vc = open();
+    EXPECT_EQ(vc->rowTitle(C::Height, vc->selectedRow(C::Height)), "3'0''");
+    vc->didSelectBodyRow(C::Height, vc->rowCount(C::Height) - 1); // 7'4''
+    vc->viewDidDisappear();
+    setMetric(true);
+    vc = open();
+    EXPECT_EQ(vc->rowTitle(C::Height, vc->selectedRow(C::Height)), "220 cm");
+}
+
+TEST_F(PersonalProfileTest, LeavingBeforeLoadingWritesNothing) {
+    PersonalProfileVC vc(fake.platform(), shared, navigation);
+    vc.viewDidDisappear();
+    EXPECT_EQ(stored(), "F|30|165|57|20.9|59.9|2|2000|5.4|126|metric");
+    EXPECT_FALSE(fake.analytics.has("User Profile"));
+}
+
+TEST_F(PersonalProfileTest, MissingOrShortProfileReadsTheSeedValues) {
+    EXPECT_EQ(ProfileRecord::fromRecords({"M|40"}).age, "30");
+    EXPECT_EQ(ProfileRecord::fromRecords({}).usWeight, "126");
+    EXPECT_EQ(ProfileRecord::fromRecords({"M|40|180|80|1|2|3|4|5.1|6|us"}).usHeight, "5.1");
+
+    catalogue.exec("DROP TABLE Personal_Profile");
+    catalogue.exec("DELETE FROM Settings");
+    auto vc = open();
+    EXPECT_FALSE(vc->ismetric());
+    EXPECT_EQ(vc->metricUsed(), "");
+    EXPECT_EQ(vc->rowTitle(C::Height, vc->selectedRow(C::Height)), "5'4''");
+    EXPECT_EQ(vc->rowTitle(C::Weight, vc->selectedRow(C::Weight)), "126 lbs");
+    EXPECT_EQ(vc->dailyCalories(), "2000");
+    vc->viewDidDisappear();
+    EXPECT_TRUE(shared.selectPersonalProfileData().empty());
+}
+
+TEST_F(PersonalProfileTest, TypedDailyCalories) {
+    auto vc = open();
+    const auto type = [&](const std::string& text) {
+        fake.alerts.clear();
+        vc->beginEditingDailyCalories();
+        vc->dailyCaloriesEdited(text);
+        EXPECT_EQ(vc->dailyCaloriesFieldText(), text);
+        vc->endEditingDailyCalories();
+        return fake.alerts.shown().size() == 1 ? fake.alerts.shown()[0].title : "";
+    };
+    EXPECT_EQ(type("2100"), "Thank you for your input");
+    EXPECT_EQ(vc->dailyCalories(), "2100");
+    EXPECT_EQ(vc->dailyCalTextValue(), "2100");
+    EXPECT_EQ(type("1850,5"), "Thank you for your input");
+    EXPECT_EQ(vc->dailyCalories(), "1850");
+    for (const char* refused : {"12345", "0", "0815", "-100", "abc"}) {
+        EXPECT_EQ(type(refused), "Pop-Up Personal Profile") << refused;
+        EXPECT_EQ(vc->dailyCaloriesFieldText(), "1850");
+    }
+    EXPECT_EQ(type(""), "Error Message Consumption Amount");
+    EXPECT_EQ(vc->dailyCalories(), "1850");
+
+    // A picker change recomputes the figure.
+    pick(*vc, C::Age, "31");
+    EXPECT_NE(vc->dailyCalories(), "1850");
+}
+
+TEST_F(PersonalProfileTest, FigureStillBeingTypedIsTakenWhenLeaving) {
+    auto vc = open();
+    vc->beginEditingDailyCalories();
+    vc->dailyCaloriesEdited("2345");
+    vc->viewDidDisappear();
+    EXPECT_EQ(shared.selectCaloryValueFromPersonalProfileTable(), "2345");
+    ASSERT_EQ(fake.alerts.shown().size(), 1u);
+
+    vc = open();
+    vc->beginEditingDailyCalories();
+    vc->dailyCaloriesEdited("99999");
+    vc->viewDidDisappear();
+    EXPECT_EQ(shared.selectCaloryValueFromPersonalProfileTable(), "2345");
+}
+
+TEST_F(PersonalProfileTest, WithoutActivityLevelNoFigureUntilOneIsChosen) {
+    catalogue.exec("UPDATE Personal_Profile SET Activity_Level = '-1'");
+    auto vc = open();
+    EXPECT_EQ(vc->rowValue(ProfileRow::ActivityLevel), "");
+    pick(*vc, C::Weight, "60 kg");
+    EXPECT_EQ(vc->dailyCalories(), "");
+    // Female, 30, 165 cm, 60 kg, level 0: (600 + 1031.25 - 150 - 161) x 1.2 = 1584.3
+    vc->didSelectTableRow(ProfileRow::ActivityLevel);
+    EXPECT_TRUE(vc->activityPickerVisible());
+    vc->didSelectActivityLevel(0);
+    EXPECT_FALSE(vc->activityPickerVisible());
+    EXPECT_EQ(vc->activityLevelNO(), "0");
+    EXPECT_EQ(vc->dailyCalories(), "1584");
+
+    // The picker does not open while the figure is being typed.
+    vc->beginEditingDailyCalories();
+    vc->didSelectTableRow(ProfileRow::ActivityLevel);
+    EXPECT_FALSE(vc->activityPickerVisible());
+}
+
+TEST_F(PersonalProfileTest, InformationButtonsOpenTheirPages) {
+    fake.strings.set("BMI Infotext Titel", "About BMI");
+    auto vc = open();
+    vc->infoButtonTapped(ProfileRow::Bmi);
+    vc->infoButtonTapped(ProfileRow::DailyCalories);
+    ASSERT_EQ(navigation.stack().size(), 2u);
+    const auto bmi = std::dynamic_pointer_cast<InfoPage>(navigation.stack()[0]);
+    EXPECT_EQ(bmi->title, "About BMI");
+    EXPECT_EQ(bmi->display, "");
+    const auto calories = std::dynamic_pointer_cast<InfoPage>(navigation.stack()[1]);
+    EXPECT_EQ(calories->title, "Daily Calories Infotext");
+    EXPECT_EQ(calories->display, "no");
+    EXPECT_EQ(navigation.backTitles()[0], "Zurück");
+}
+
+} // namespace
