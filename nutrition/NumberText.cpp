@@ -121,6 +121,32 @@ int integerValue(std::string_view text) {
     return static_cast<int>(value);
 }
 
+long long integerValue64(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    // Accumulated as a negative number, whose range is one larger.
+    long long value = 0;
+    bool clamped = false;
+    for (; i < text.size() && isDigit(text[i]); ++i) {
+        const int digit = text[i] - '0';
+        if (clamped) continue;
+        if (value < (LLONG_MIN + digit) / 10) {
+            clamped = true;
+            value = LLONG_MIN;
+            continue;
+        }
+        value = value * 10 - digit;
+    }
+    if (negative) return value;
+    return value == LLONG_MIN ? LLONG_MAX : -value;
+}
+
 std::string formatFixed(double value, int decimals) {
     char buffer[400]; // enough for any double in fixed notation
     const auto result =

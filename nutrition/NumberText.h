@@ -18,6 +18,8 @@ std::size_t leadingNumberLength(std::string_view text);
 // The leading decimal integer of a text, fraction dropped; 0 when empty or not numeric.
 // Values beyond the int range are clamped.
 int integerValue(std::string_view text);
+// The same in 64 bits: values beyond the long long range are clamped.
+long long integerValue64(std::string_view text);
 
 // "%.<decimals>f" ("%.1f", "%.2f", "%0.f" for decimals 0); exact halves round to even.
 std::string formatFixed(double value, int decimals);
