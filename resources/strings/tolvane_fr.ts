@@ -324,6 +324,10 @@ Cordialement
         <translation>Besoins quotidiens en calories et nutriments</translation>
     </message>
     <message>
+        <source>Folder GDA Fixed References</source>
+        <translation>Sans calories quotidiennes dans votre profil personnel, les repères généraux (2000 kcal) s’appliquent.</translation>
+    </message>
+    <message>
         <source>Weiter</source>
         <translation>Suivant</translation>
     </message>
@@ -542,6 +546,10 @@ Cordialement
     <message>
         <source>Consumption Amount Calories</source>
         <translation>Calories en kcal</translation>
+    </message>
+    <message>
+        <source>Consumption Zero Hint</source>
+        <translation>0 – non modifiable</translation>
     </message>
     <message>
         <source>%@ kcal</source>

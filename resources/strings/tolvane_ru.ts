@@ -324,6 +324,10 @@
         <translation>Суточная потребность в калориях и нутриентах</translation>
     </message>
     <message>
+        <source>Folder GDA Fixed References</source>
+        <translation>В личном профиле не указана суточная норма калорий: действуют общие ориентиры (2000 ккал).</translation>
+    </message>
+    <message>
         <source>Weiter</source>
         <translation>Далее</translation>
     </message>
@@ -542,6 +546,10 @@
     <message>
         <source>Consumption Amount Calories</source>
         <translation>Калории, ккал</translation>
+    </message>
+    <message>
+        <source>Consumption Zero Hint</source>
+        <translation>0 – изменить нельзя</translation>
     </message>
     <message>
         <source>%@ kcal</source>

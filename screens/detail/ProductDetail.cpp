@@ -3,6 +3,8 @@
 #include "nutrition/NumberText.h"
 #include "nutrition/TrafficLightRating.h"
 #include "platform/Keys.h"
+#include "screens/planner/FolderRecord.h"
+#include "screens/planner/PlannerWrites.h"
 #include "store/Database.h"
 
 #include <array>
@@ -101,19 +103,9 @@ DetailRow ProductDetail::row(int index) const {
     return {lightImageName(light, language_), title, nutrientValueText(nutrient, text)};
 }
 
-std::string ProductDetail::favoriteButtonKey() const {
-    return favorite_ ? key("Aus Favoriten entfernen") : key("Zu Favoriten hinzufügen");
-}
-
-void ProductDetail::favoriteButtonClicked() {
-    if (favorite_)
-        editButton();
-    else
-        addToFav();
-}
-
 void ProductDetail::addToFav() {
     if (productDetailArray_.empty()) return;
+    pickerShown_ = true;
     alertFlag_ = true;
     FavFlag_ = true;
     shared_.searchFavNameExist(field(1));
@@ -124,7 +116,14 @@ void ProductDetail::addToFav() {
     changed();
 }
 
+void ProductDetail::doneButtonClick() {
+    if (!pickerShown_) return;
+    pickerShown_ = false;
+    changed();
+}
+
 void ProductDetail::editButton() {
+    if (!favorite_) return;
     FavFlag_ = false;
     alertFlag_ = false;
     std::weak_ptr<int> alive = alive_;
@@ -139,6 +138,70 @@ void ProductDetail::editButton() {
         });
 }
 
+void ProductDetail::viewWillAppear() {
+    folderNameArray_.clear();
+    folderIDarray_.clear();
+    selectionStates_.clear();
+    for (const auto& record : shared_.selectMenuItemsSortByRecordID()) {
+        const FolderRecord folder = FolderRecord::parse(record);
+        folderNameArray_.push_back(folder.displayName(platform_.strings));
+        folderIDarray_.push_back(folder.id);
+        selectionStates_[folder.id] = false;
+    }
+    readSelectionStates();
+    changed();
+}
+
+void ProductDetail::readSelectionStates() {
+    for (auto& [folder, checked] : selectionStates_)
+        checked = false;
+    if (productDetailArray_.empty()) return;
+    for (const auto& folder : shared_.selectFoldersAccordingToProduct(field(1))) {
+        const auto listed = selectionStates_.find(folder);
+        if (listed != selectionStates_.end()) listed->second = true;
+    }
+}
+
+int ProductDetail::numberOfRowsForPickerView() {
+    return static_cast<int>(folderNameArray_.size());
+}
+
+std::string ProductDetail::pickerViewTextForRow(int item) {
+    if (item < 0 || item >= numberOfRowsForPickerView()) return {};
+    return folderNameArray_[static_cast<std::size_t>(item)];
+}
+
+bool ProductDetail::pickerViewSelectionStateForRow(int item) {
+    if (item < 0 || item >= numberOfRowsForPickerView()) return false;
+    const auto state = selectionStates_.find(folderIDarray_[static_cast<std::size_t>(item)]);
+    return state != selectionStates_.end() && state->second;
+}
+
+void ProductDetail::pickerViewDidCheckRow(int item) {
+    if (item < 0 || item >= numberOfRowsForPickerView() || productDetailArray_.empty()) return;
+    const std::string& folder = folderIDarray_[static_cast<std::size_t>(item)];
+    productIdForFolderAdd_ = field(1);
+    selectionStates_[folder] = true;
+    ProductToFile product{field(1), field(0), field(2), field(3), field(10), {}};
+    for (int n = 0; n < kNutrientCount; ++n)
+        product.nutrients[n] = field(5 + static_cast<std::size_t>(n));
+    if (PlannerWrites(shared_).fileProduct(product, folder) == PlannerWrites::Filing::Failed)
+        platform_.log.write("Product " + field(1) + " not filed into folder " + folder);
+    readSelectionStates();
+    changed();
+}
+
+void ProductDetail::pickerViewDidUncheckRow(int item) {
+    if (item < 0 || item >= numberOfRowsForPickerView() || productDetailArray_.empty()) return;
+    const std::string& folder = folderIDarray_[static_cast<std::size_t>(item)];
+    productIdForFolderAdd_ = field(1);
+    selectionStates_[folder] = false;
+    if (!PlannerWrites(shared_).unfileProduct(field(1), folder))
+        platform_.log.write("Product " + field(1) + " not taken out of folder " + folder);
+    readSelectionStates();
+    changed();
+}
+
 void ProductDetail::receivedRotate(int orientation) {
     if ((orientation == 3 || orientation == 4) && host_.showLandscapeView)
         host_.showLandscapeView(detailsArr_, orientation);
@@ -146,6 +209,10 @@ void ProductDetail::receivedRotate(int orientation) {
 
 void ProductDetail::viewWillDisappear() {
     platform_.defaults.setString("ProducteDetailFromScreen", fromScreen_);
+    if (pickerShown_) {
+        pickerShown_ = false;
+        changed();
+    }
 }
 
 void ProductDetail::changed() {

@@ -126,7 +126,10 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
                         "#turnDevice { color: #6d7178; font-size: 12px; }"
                         "#favoriteButton { background: #23735a; color: white; border: none;"
                         " border-radius: 8px; padding: 8px; font-weight: 600; }"
-                        "#favoriteButton[favorite=\"true\"] { background: #8a4b16; }");
+                        "#removeFavoriteButton { background: transparent; color: #8a4b16;"
+                        " border: 1px solid #8a4b16; border-radius: 8px; padding: 6px; }"
+                        "#doneButton { background: #23735a; color: white; border: none;"
+                        " border-radius: 8px; padding: 8px; font-weight: 600; }");
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(12, 10, 12, 12);
     layout->setSpacing(4);
@@ -152,13 +155,22 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     favorite_ = new QPushButton(page);
     favorite_->setObjectName("favoriteButton");
     layout->addWidget(favorite_);
+    // Until the folder picker is drawn here, "Done" stands in for its navigation bar button.
+    done_ = new QPushButton(qs(ProductDetail::doneButtonTitle()), page);
+    done_->setObjectName("doneButton");
+    layout->addWidget(done_);
+    removeFavorite_ = new QPushButton(qs(strings_.text(ProductDetail::removeFavoriteKey())), page);
+    removeFavorite_->setObjectName("removeFavoriteButton");
+    layout->addWidget(removeFavorite_);
     layout->addSpacing(8);
     table_ = new DetailTable(*model_, page);
     layout->addWidget(table_);
     layout->addStretch(1);
     scroll->setWidget(page);
 
-    connect(favorite_, &QPushButton::clicked, this, [this] { model_->favoriteButtonClicked(); });
+    connect(favorite_, &QPushButton::clicked, this, [this] { model_->addToFav(); });
+    connect(done_, &QPushButton::clicked, this, [this] { model_->doneButtonClick(); });
+    connect(removeFavorite_, &QPushButton::clicked, this, [this] { model_->editButton(); });
     model_->setListener(this);
     model_->viewDidLoad();
     detailChanged();
@@ -174,14 +186,19 @@ void ProductDetailWidget::detailChanged() {
     category_->setText(qs(model_->categoryName()));
     noPortion_->setVisible(model_->showMsg());
     favorite_->setText(qs(strings_.text(model_->favoriteButtonKey())));
-    favorite_->setProperty("favorite", model_->isFavorite());
-    favorite_->style()->unpolish(favorite_);
-    favorite_->style()->polish(favorite_);
+    favorite_->setVisible(model_->showsFavoriteButton());
+    done_->setVisible(model_->pickerShown());
+    removeFavorite_->setVisible(model_->canRemoveFavorite());
     table_->refresh();
 }
 
 void ProductDetailWidget::deviceOrientationChanged(int orientation) {
     if (isVisible()) model_->receivedRotate(orientation);
+}
+
+void ProductDetailWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    model_->viewWillAppear();
 }
 
 void ProductDetailWidget::hideEvent(QHideEvent* event) {

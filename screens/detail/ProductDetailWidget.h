@@ -34,6 +34,8 @@ public:
 
     std::shared_ptr<ProductDetail> model() const { return model_; }
     QPushButton* favoriteButton() const { return favorite_; }
+    QPushButton* removeFavoriteButton() const { return removeFavorite_; }
+    QPushButton* doneButton() const { return done_; }
     QLabel* nameLabel() const { return name_; }
     DetailTable* detailTable() const { return table_; }
 
@@ -42,6 +44,7 @@ public slots:
     void deviceOrientationChanged(int orientation);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -54,6 +57,8 @@ private:
     QLabel* category_;
     QLabel* noPortion_;
     QPushButton* favorite_;
+    QPushButton* removeFavorite_;
+    QPushButton* done_;
     DetailTable* table_;
 };
 

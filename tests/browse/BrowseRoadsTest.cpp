@@ -251,9 +251,20 @@ private slots:
         QCOMPARE(detail->nameLabel()->text(), QString("Chips"));
         QCOMPARE(detail->model()->fromScreen(), std::string("ProductsForCategory"));
 
-        detail->favoriteButton()->click();
+        QVERIFY(!detail->removeFavoriteButton()->isVisible());
+        QTest::mouseClick(detail->favoriteButton(), Qt::LeftButton, {},
+                          detail->favoriteButton()->rect().center());
         QVERIFY(detail->model()->isFavorite());
-        QCOMPARE(detail->favoriteButton()->text(), run.text("Aus Favoriten entfernen"));
+        // The favourites button makes way for "Done" while the folders can be chosen.
+        QVERIFY(!detail->favoriteButton()->isVisible());
+        QVERIFY(detail->doneButton()->isVisible());
+        QTest::mouseClick(detail->doneButton(), Qt::LeftButton, {},
+                          detail->doneButton()->rect().center());
+        QVERIFY(detail->favoriteButton()->isVisible());
+        QCOMPARE(detail->favoriteButton()->text(), run.text("Zu Favoriten hinzufügen"));
+        // Removing has its own control, there only for a favourite.
+        QVERIFY(detail->removeFavoriteButton()->isVisible());
+        QCOMPARE(detail->removeFavoriteButton()->text(), run.text("Aus Favoriten entfernen"));
     }
 
 #ifdef TOLVANE_PRODUCT_SERVER
