@@ -18,7 +18,7 @@ FavoriteVCFolderNew::FavoriteVCFolderNew(Platform platform, Database& shared,
 FavoriteVCFolderNew::~FavoriteVCFolderNew() = default;
 
 void FavoriteVCFolderNew::viewDidLoad() {
-    buildLists();
+    // Nothing to read yet: the lists are built when the screen appears, which always follows.
 }
 
 void FavoriteVCFolderNew::viewWillAppear() {
@@ -40,9 +40,11 @@ void FavoriteVCFolderNew::buildLists() {
             return i < fields.size() ? fields[i] : std::string();
         };
         dataArray_.push_back({field(0), field(1), field(2), field(3)});
-        // The row's own id text: the consumption queries want digits.
-        kcalArray_.push_back(db_->selectCaloryForId(field(1), folderNumberString_));
-        gmArray_.push_back(shownAmount(db_->selectEinheitForId(field(1), folderNumberString_)));
+        // Calories and amount of the same (last) consumption row, read in one query.
+        const auto rows = db_->selectProductDetailForEdit(field(1), folderNumberString_);
+        const auto row = rows.empty() ? std::vector<std::string>{} : splitFields(rows.back());
+        kcalArray_.push_back(row.size() > 4 ? row[4] : std::string());
+        gmArray_.push_back(shownAmount(row.size() > 5 ? row[5] : std::string()));
     }
     changed();
 }

@@ -41,7 +41,7 @@ public:
     const std::string& folderNumber() const { return folderNumberString_; }
 
     void viewDidLoad();
-    // Builds the lists again from the store (every appearance).
+    // Builds the lists from the store (every appearance).
     void viewWillAppear();
     // Writes each listed product's favourite sort order: its row index here.
     void viewWillDisappear();

@@ -24,12 +24,11 @@ MenuFolderVC::~MenuFolderVC() = default;
 void MenuFolderVC::viewDidLoad() {
     if (!platform_.defaults.boolForKey("isfirstLaunchMenuList")) return;
     platform_.analytics.logEvent("Show Menu List Helper on Startup");
-    std::weak_ptr<int> alive = alive_;
+    // The answer concerns the flag only, so it counts even when the screen has gone.
     UserDefaults& defaults = platform_.defaults;
     platform_.alerts.show(
         {"Speiseplan-Info", "Hilfe zur Speiseplannutzung", {"Hinweis löschen", "Später erinnern"}},
-        [&defaults, alive](int button) {
-            if (!alive.lock()) return;
+        [&defaults](int button) {
             // "Später erinnern" shows the hint again on the next start.
             defaults.setBool("isfirstLaunchMenuList", button == 1);
         });

@@ -80,7 +80,6 @@ private:
     std::vector<std::string> dataArray_;
     std::vector<std::string> landArray_;
     bool editing_ = false;
-    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
 } // namespace tolvane
