@@ -1,8 +1,12 @@
 #include "ProductDetailWidget.h"
 
+#include "screens/planner/CheckPickerView.h"
+
+#include <QAction>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
+#include <QPropertyAnimation>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
@@ -127,9 +131,7 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
                         "#favoriteButton { background: #23735a; color: white; border: none;"
                         " border-radius: 8px; padding: 8px; font-weight: 600; }"
                         "#removeFavoriteButton { background: transparent; color: #8a4b16;"
-                        " border: 1px solid #8a4b16; border-radius: 8px; padding: 6px; }"
-                        "#doneButton { background: #23735a; color: white; border: none;"
-                        " border-radius: 8px; padding: 8px; font-weight: 600; }");
+                        " border: 1px solid #8a4b16; border-radius: 8px; padding: 6px; }");
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(12, 10, 12, 12);
     layout->setSpacing(4);
@@ -155,10 +157,6 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     favorite_ = new QPushButton(page);
     favorite_->setObjectName("favoriteButton");
     layout->addWidget(favorite_);
-    // Until the folder picker is drawn here, "Done" stands in for its navigation bar button.
-    done_ = new QPushButton(qs(ProductDetail::doneButtonTitle()), page);
-    done_->setObjectName("doneButton");
-    layout->addWidget(done_);
     removeFavorite_ = new QPushButton(qs(strings_.text(ProductDetail::removeFavoriteKey())), page);
     removeFavorite_->setObjectName("removeFavoriteButton");
     layout->addWidget(removeFavorite_);
@@ -169,7 +167,22 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     scroll->setWidget(page);
 
     connect(favorite_, &QPushButton::clicked, this, [this] { model_->addToFav(); });
-    connect(done_, &QPushButton::clicked, this, [this] { model_->doneButtonClick(); });
+    done_ = new QAction(qs(ProductDetail::doneButtonTitle()), this);
+    done_->setProperty("navigationBarSide", "right");
+    done_->setVisible(false);
+    addAction(done_);
+    connect(done_, &QAction::triggered, this, [this] { model_->doneButtonClick(); });
+
+    // The folder picker lies in front of the content, out of sight below it until wanted.
+    picker_ = new CheckPickerView(this);
+    picker_->setDelegate(model_.get());
+    picker_->hide();
+    slide_ = new QPropertyAnimation(picker_, "pos", this);
+    slide_->setDuration(500);
+    slide_->setEasingCurve(QEasingCurve::Linear);
+    connect(slide_, &QPropertyAnimation::finished, this, [this] {
+        if (!pickerUp_) picker_->hide();
+    });
     connect(removeFavorite_, &QPushButton::clicked, this, [this] { model_->editButton(); });
     model_->setListener(this);
     model_->viewDidLoad();
@@ -189,11 +202,38 @@ void ProductDetailWidget::detailChanged() {
     favorite_->setVisible(model_->showsFavoriteButton());
     done_->setVisible(model_->pickerShown());
     removeFavorite_->setVisible(model_->canRemoveFavorite());
+    if (model_->pickerShown() != pickerUp_) slidePicker(model_->pickerShown());
+    if (pickerUp_) picker_->model().reloadData();
     table_->refresh();
 }
 
 void ProductDetailWidget::deviceOrientationChanged(int orientation) {
     if (isVisible()) model_->receivedRotate(orientation);
+}
+
+QPoint ProductDetailWidget::pickerPosition(bool up) const {
+    const int x = (width() - picker_->width()) / 2;
+    return {x, up ? height() - picker_->height() : height()};
+}
+
+void ProductDetailWidget::slidePicker(bool up) {
+    pickerUp_ = up;
+    slide_->stop();
+    if (up) {
+        // Each opening shows the folders as they are now.
+        picker_->setDelegate(model_.get());
+        picker_->move(pickerPosition(false));
+        picker_->show();
+        picker_->raise();
+    }
+    slide_->setStartValue(picker_->pos());
+    slide_->setEndValue(pickerPosition(up));
+    slide_->start();
+}
+
+void ProductDetailWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (slide_->state() != QAbstractAnimation::Running) picker_->move(pickerPosition(pickerUp_));
 }
 
 void ProductDetailWidget::showEvent(QShowEvent* event) {

@@ -10,6 +10,8 @@
 #include "screens/browse/SearchWidget.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
+#include "screens/planner/CheckPickerView.h"
+#include "store/Database.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,6 +24,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeView>
 
 using namespace tolvane;
@@ -255,12 +258,36 @@ private slots:
         QTest::mouseClick(detail->favoriteButton(), Qt::LeftButton, {},
                           detail->favoriteButton()->rect().center());
         QVERIFY(detail->model()->isFavorite());
-        // The favourites button makes way for "Done" while the folders can be chosen.
+        // The favourites button makes way for the folder picker and "Done" in the bar.
         QVERIFY(!detail->favoriteButton()->isVisible());
-        QVERIFY(detail->doneButton()->isVisible());
-        QTest::mouseClick(detail->doneButton(), Qt::LeftButton, {},
-                          detail->doneButton()->rect().center());
+        QToolButton* done = nullptr;
+        for (auto* button : run.stack(2).findChildren<QToolButton*>())
+            if (button->defaultAction() == detail->doneAction()) done = button;
+        QVERIFY(done);
+        QTRY_VERIFY(done->isVisible());
+        QCOMPARE(done->text(), QString("Done"));
+        CheckPickerView* picker = detail->picker();
+        QVERIFY(picker->isVisible());
+        QTRY_COMPARE(picker->geometry().bottom(), detail->rect().bottom());
+        // The four seed folders, in id order; check the first and the third.
+        QCOMPARE(picker->model().numberOfRows(), 8);
+        QTest::mouseClick(picker, Qt::LeftButton, {}, picker->rowCentre(2));
+        QTRY_VERIFY(!picker->isScrolling());
+        QTest::mouseClick(picker, Qt::LeftButton, {}, picker->rowCentre(4));
+        QTRY_VERIFY(!picker->isScrolling());
+        QCOMPARE(detail->model()->folderIDarray().size(), std::size_t(4));
+        QVERIFY(detail->model()->pickerViewSelectionStateForRow(0));
+        QVERIFY(!detail->model()->pickerViewSelectionStateForRow(1));
+        QVERIFY(detail->model()->pickerViewSelectionStateForRow(2));
+        Database& db = run.delegate->getDBObj();
+        QCOMPARE(
+            db.selectFoldersAccordingToProduct(detail->model()->productDetailArray()[1]).size(),
+            std::size_t(2));
+        grab(run, "planner-picker");
+
+        QTest::mouseClick(done, Qt::LeftButton, {}, done->rect().center());
         QVERIFY(detail->favoriteButton()->isVisible());
+        QTRY_VERIFY(!picker->isVisible());
         QCOMPARE(detail->favoriteButton()->text(), run.text("Zu Favoriten hinzufügen"));
         // Removing has its own control, there only for a favourite.
         QVERIFY(detail->removeFavoriteButton()->isVisible());
