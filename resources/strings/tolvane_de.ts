@@ -552,6 +552,10 @@ Freundliche Grüße
         <translation>0 – nicht änderbar</translation>
     </message>
     <message>
+        <source>Löschen</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
         <source>%@ kcal</source>
         <translation>%@ kcal</translation>
     </message>

@@ -552,6 +552,10 @@ Kind regards
         <translation>0 – cannot be changed</translation>
     </message>
     <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
         <source>%@ kcal</source>
         <translation>%@ kcal</translation>
     </message>

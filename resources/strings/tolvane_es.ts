@@ -552,6 +552,10 @@ Un saludo
         <translation>0 – no se puede cambiar</translation>
     </message>
     <message>
+        <source>Löschen</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
         <source>%@ kcal</source>
         <translation>%@ kcal</translation>
     </message>

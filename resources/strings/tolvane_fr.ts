@@ -552,6 +552,10 @@ Cordialement
         <translation>0 – non modifiable</translation>
     </message>
     <message>
+        <source>Löschen</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
         <source>%@ kcal</source>
         <translation>%@ kcal</translation>
     </message>

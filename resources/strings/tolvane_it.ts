@@ -552,6 +552,10 @@ Cordiali saluti
         <translation>0 – non modificabile</translation>
     </message>
     <message>
+        <source>Löschen</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
         <source>%@ kcal</source>
         <translation>%@ kcal</translation>
     </message>

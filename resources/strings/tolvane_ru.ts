@@ -552,6 +552,10 @@
         <translation>0 – изменить нельзя</translation>
     </message>
     <message>
+        <source>Löschen</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
         <source>%@ kcal</source>
         <translation>%@ ккал</translation>
     </message>
