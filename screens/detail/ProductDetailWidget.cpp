@@ -220,7 +220,8 @@ void ProductDetailWidget::slidePicker(bool up) {
     pickerUp_ = up;
     slide_->stop();
     if (up) {
-        // Each opening shows the folders as they are now.
+        // Each opening is a fresh picker: the folders as they are now, from the top.
+        picker_->model().setOffset(0);
         picker_->setDelegate(model_.get());
         picker_->move(pickerPosition(false));
         picker_->show();

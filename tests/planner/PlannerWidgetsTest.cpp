@@ -223,6 +223,36 @@ private slots:
         QCOMPARE(store_->folderIds(), (std::vector<std::string>{"5", "1", "3", "4"}));
     }
 
+    void thePickerComesToRestOnARowBoundary() {
+        for (int id = 5; id <= 12; ++id)
+            store_->addFolder(id, "Ordner " + std::to_string(id));
+        auto detailModel = std::make_shared<ProductDetail>(fake_->platform(), store_->db);
+        detailModel->drawData(store_->db.selectProductDetail("10"));
+        auto detail =
+            showWidget(std::make_unique<ProductDetailWidget>(detailModel, fake_->strings));
+        click(detail->favoriteButton());
+        CheckPickerView* picker = detail->picker();
+        QCOMPARE(picker->model().numberOfRows(), 16);
+        // A slow drag upwards by 70 points, released: it settles on the nearest boundary.
+        const QPoint start = picker->rowCentre(4);
+        QTest::mousePress(picker, Qt::LeftButton, {}, start);
+        for (int dy = 10; dy <= 70; dy += 10) {
+            QTest::qWait(30);
+            QTest::mouseMove(picker, start - QPoint(0, dy));
+        }
+        QTest::qWait(150);
+        QTest::mouseRelease(picker, Qt::LeftButton, {}, start - QPoint(0, 70));
+        QTRY_VERIFY(!picker->isScrolling());
+        const double h = picker->model().rowHeight();
+        QCOMPARE(picker->shownOffset(), h * 2);
+        QCOMPARE(picker->model().offset(), h * 2);
+        // Dragging checked nothing.
+        QVERIFY(store_->db.selectFoldersAccordingToProduct("10").empty());
+        // A tap on the row now at the top of the wheel checks its folder.
+        click(picker, picker->rowCentre(2));
+        QCOMPARE(store_->db.selectFoldersAccordingToProduct("10"), (std::vector<std::string>{"1"}));
+    }
+
     void removeAProductFromAFolder() {
         store_->file(10, 1);
         store_->file(11, 1);
