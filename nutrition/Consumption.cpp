@@ -3,6 +3,9 @@
 #include "nutrition/NumberText.h"
 #include "nutrition/PossessivePattern.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace tolvane {
 namespace {
 
@@ -17,11 +20,24 @@ std::string formatQuantity(int q, float value) {
     return formatFixed(value, isWholeNumber(q) ? 0 : 1);
 }
 
-// "150g" -> 150, "g" -> nothing; "%0.f" of the number, or "" when the text holds none.
-std::string amountNumber(std::string_view text) {
-    const std::string bare = replaceAll(replaceAll(std::string(text), "g", ""), "ml", "");
-    if (leadingNumberLength(bare) == 0) return {};
-    return formatWhole(leadingFloat(bare));
+// A stored amount: its leading number and the unit text after it. A text without a number is a
+// bare unit and stands for 100 of it.
+struct StoredAmount {
+    std::optional<float> number;
+    std::string unit;
+};
+
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+StoredAmount readStoredAmount(std::string_view gm) {
+    const std::size_t length = leadingNumberLength(gm);
+    if (length == 0) return {std::nullopt, trimmed(gm)};
+    return {std::max(0.0f, leadingFloat(gm)), trimmed(gm.substr(length))};
 }
 
 } // namespace
@@ -29,12 +45,11 @@ std::string amountNumber(std::string_view text) {
 std::string shownAmount(std::string_view gm) {
     if (gm == "g") return "100g";
     if (gm == "ml") return "100ml";
-    for (const std::string_view unit : {std::string_view("g"), std::string_view("ml")}) {
-        const auto pos = gm.find(unit);
-        if (pos != std::string_view::npos)
-            return formatWhole(leadingFloat(gm.substr(0, pos))) + " " + std::string(unit);
-    }
-    return std::string(gm);
+    // Read as the editor reads it, so an unusual unit keeps its name ("2 Becher", not "0 g").
+    const StoredAmount amount = readStoredAmount(gm);
+    if (!amount.number) return std::string(gm);
+    const std::string number = formatWhole(*amount.number);
+    return amount.unit.empty() ? number : number + " " + amount.unit;
 }
 
 float Consumption::value(ConsumptionQuantity q) const {
@@ -49,19 +64,13 @@ Consumption consumptionFromRecord(std::string_view record) {
     const auto fields = splitFields(record);
     const auto field = [&](std::size_t i) { return i < fields.size() ? fields[i] : std::string(); };
     Consumption c;
-    const std::string gm = field(5);
-    if (gm.find('g') != std::string::npos)
-        c.unit = "g";
-    else if (gm.find("ml") != std::string::npos)
-        c.unit = "ml";
-    else
-        // An amount saved with another unit keeps only the unit, so it is not repeated.
-        c.unit = gm.substr(leadingNumberLength(gm));
+    // A negative value is the catalogue's "no data": it counts as nothing.
     for (int q = 1; q < kConsumptionQuantityCount; ++q)
-        c.texts[q] = formatQuantity(q, leadingFloat(commaToPoint(field(q - 1))));
-    // A bare unit ("g", "ml", or the product's own unit text) stands for 100 of it.
-    const std::string amount = amountNumber(commaToPoint(gm));
-    c.texts[kAmount] = amount.empty() ? "100" : amount;
+        c.texts[q] = formatQuantity(q, std::max(0.0f, leadingFloat(commaToPoint(field(q - 1)))));
+    // The unit is kept apart from the number, so it is appended exactly once when storing.
+    const StoredAmount amount = readStoredAmount(field(5));
+    c.unit = amount.unit;
+    c.texts[kAmount] = amount.number ? formatWhole(*amount.number) : "100";
     return c;
 }
 
@@ -102,7 +111,15 @@ TypedValueOutcome applyTypedValue(Consumption& c, ConsumptionQuantity field,
     if (newValue == 0.0f) return TypedValueOutcome::Ignored;
     if (field != ConsumptionQuantity::Amount && c.value(field) == 0.0f)
         return TypedValueOutcome::Ignored;
-    scaleConsumption(c, field, newValue);
+    Consumption scaled = c;
+    scaleConsumption(scaled, field, newValue);
+    // A value so small that the amount or the calories round to 0 ("0,4 g") would store an
+    // amount of nothing, or calories that no slider can bring back.
+    const bool hadCalories = !isZeroQuantity(c, ConsumptionQuantity::Calories);
+    if (isZeroQuantity(scaled, ConsumptionQuantity::Amount) ||
+        (hadCalories && isZeroQuantity(scaled, ConsumptionQuantity::Calories)))
+        return TypedValueOutcome::Ignored;
+    c = std::move(scaled);
     return TypedValueOutcome::Applied;
 }
 

@@ -79,17 +79,25 @@ FolderNameCheck checkFolderName(std::string_view name) {
     return FolderNameCheck::Valid;
 }
 
+long long itemCalories(std::string_view text) {
+    return std::clamp(integerValue64(text), 0LL, kCalorieLimit);
+}
+
+long long totalCalories(std::string_view text) {
+    return std::clamp(integerValue64(text), -kCalorieLimit, kCalorieLimit);
+}
+
 std::string adjustedCalorieTotal(std::string_view total, std::string_view removedCalories,
                                  std::string_view addedCalories) {
-    const long long result = static_cast<long long>(integerValue(total)) -
-                             integerValue(removedCalories) + integerValue(addedCalories);
-    return formatInt(result);
+    const long long result =
+        totalCalories(total) - itemCalories(removedCalories) + itemCalories(addedCalories);
+    return formatInt(std::clamp(result, -kCalorieLimit, kCalorieLimit));
 }
 
 void FolderSums::addConsumptionRecord(std::string_view record) {
     const auto fields = splitFields(record);
     for (std::size_t n = 0; n < sums.size() && n < fields.size(); ++n)
-        sums[n] += leadingFloat(fields[n]);
+        sums[n] += std::max(0.0f, leadingFloat(fields[n]));
 }
 
 std::string FolderSums::summaryFields() const {

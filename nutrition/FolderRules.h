@@ -19,6 +19,15 @@ FolderNameCheck checkFolderName(std::string_view name);
 // Length of a UTF-8 text in UTF-16 units (invalid bytes count one each).
 std::size_t utf16Length(std::string_view text);
 
+// Calorie values are read in 64 bits and kept within this bound, so no sum of them overflows.
+inline constexpr long long kCalorieLimit = 999'999'999'999'999;
+
+// An item's calories as an integer value: negative texts ("-1" is the catalogue's "no data")
+// read as 0, huge ones are clamped.
+long long itemCalories(std::string_view text);
+// A folder total as an integer value, clamped to the bound.
+long long totalCalories(std::string_view text);
+
 // A folder's calorie total after removing one item's calories and adding another's, all read as
 // integer values and written "%d".
 std::string adjustedCalorieTotal(std::string_view total, std::string_view removedCalories,
@@ -28,7 +37,8 @@ std::string adjustedCalorieTotal(std::string_view total, std::string_view remove
 struct FolderSums {
     std::array<float, 5> sums{};
 
-    // Adds a consumption record "fat|saturated|sugar|salt|calory|gm|menu_folder_id".
+    // Adds a consumption record "fat|saturated|sugar|salt|calory|gm|menu_folder_id"; negative
+    // values add nothing.
     void addConsumptionRecord(std::string_view record);
     // "|%.1f|%.1f|%.1f|%.1f|%.0f|g|0", appended to the folder's five descriptive fields.
     std::string summaryFields() const;

@@ -28,7 +28,7 @@ std::vector<std::string> splitFields(std::string_view text, char separator) {
     }
 }
 
-int integerValue(std::string_view text) {
+long long integerValue64(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && isBlank(text[i]))
         ++i;
@@ -37,13 +37,25 @@ int integerValue(std::string_view text) {
         negative = text[i] == '-';
         ++i;
     }
+    // Accumulated as a negative number, whose range is one larger.
     long long value = 0;
+    bool clamped = false;
     for (; i < text.size() && isDigit(text[i]); ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1;
+        const int digit = text[i] - '0';
+        if (clamped) continue;
+        if (value < (LLONG_MIN + digit) / 10) {
+            clamped = true;
+            value = LLONG_MIN;
+            continue;
+        }
+        value = value * 10 - digit;
     }
-    if (negative) value = -value;
+    if (negative) return value;
+    return value == LLONG_MIN ? LLONG_MAX : -value;
+}
+
+int integerValue(std::string_view text) {
+    const long long value = integerValue64(text);
     if (value > INT_MAX) return INT_MAX;
     if (value < INT_MIN) return INT_MIN;
     return static_cast<int>(value);

@@ -14,5 +14,7 @@ std::vector<std::string> splitFields(std::string_view text, char separator = '|'
 // The leading decimal integer of a text (leading blanks and a sign allowed, fraction dropped,
 // clamped to the int range); 0 when empty or not numeric.
 int integerValue(std::string_view text);
+// The same in 64 bits, clamped to the long long range.
+long long integerValue64(std::string_view text);
 
 } // namespace tolvane

@@ -344,6 +344,10 @@ Freundliche Grüße
         <translation>Tageskalorien- &amp; Nährwertbedarf</translation>
     </message>
     <message>
+        <source>Folder GDA Fixed References</source>
+        <translation>Ohne Tageskalorien im persönlichen Profil gelten die allgemeinen Richtwerte (2000 kcal).</translation>
+    </message>
+    <message>
         <source>Weiter</source>
         <translation>Weiter</translation>
     </message>
@@ -566,6 +570,14 @@ Freundliche Grüße
     <message>
         <source>Consumption Amount Calories</source>
         <translation>Kalorien in kcal</translation>
+    </message>
+    <message>
+        <source>Consumption Zero Hint</source>
+        <translation>0 – nicht änderbar</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>%@ kcal</source>

@@ -344,6 +344,10 @@ Kind regards
         <translation>Daily Calorie &amp; Nutrient Needs</translation>
     </message>
     <message>
+        <source>Folder GDA Fixed References</source>
+        <translation>No daily calories in your personal profile: the general guideline amounts (2000 kcal) apply.</translation>
+    </message>
+    <message>
         <source>Weiter</source>
         <translation>Next</translation>
     </message>
@@ -566,6 +570,14 @@ Kind regards
     <message>
         <source>Consumption Amount Calories</source>
         <translation>Calories in kcal</translation>
+    </message>
+    <message>
+        <source>Consumption Zero Hint</source>
+        <translation>0 – cannot be changed</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>%@ kcal</source>

@@ -344,6 +344,10 @@ Un saludo
         <translation>Necesidades diarias de calorías y nutrientes</translation>
     </message>
     <message>
+        <source>Folder GDA Fixed References</source>
+        <translation>Sin calorías diarias en su perfil personal se aplican los valores de referencia generales (2000 kcal).</translation>
+    </message>
+    <message>
         <source>Weiter</source>
         <translation>Siguiente</translation>
     </message>
@@ -566,6 +570,14 @@ Un saludo
     <message>
         <source>Consumption Amount Calories</source>
         <translation>Calorías en kcal</translation>
+    </message>
+    <message>
+        <source>Consumption Zero Hint</source>
+        <translation>0 – no se puede cambiar</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>%@ kcal</source>

@@ -344,6 +344,10 @@ Cordialement
         <translation>Besoins quotidiens en calories et nutriments</translation>
     </message>
     <message>
+        <source>Folder GDA Fixed References</source>
+        <translation>Sans calories quotidiennes dans votre profil personnel, les repères généraux (2000 kcal) s’appliquent.</translation>
+    </message>
+    <message>
         <source>Weiter</source>
         <translation>Suivant</translation>
     </message>
@@ -566,6 +570,14 @@ Cordialement
     <message>
         <source>Consumption Amount Calories</source>
         <translation>Calories en kcal</translation>
+    </message>
+    <message>
+        <source>Consumption Zero Hint</source>
+        <translation>0 – non modifiable</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>%@ kcal</source>

@@ -344,6 +344,10 @@ Cordiali saluti
         <translation>Fabbisogno giornaliero di calorie e nutrienti</translation>
     </message>
     <message>
+        <source>Folder GDA Fixed References</source>
+        <translation>Senza calorie giornaliere nel profilo personale valgono i valori di riferimento generali (2000 kcal).</translation>
+    </message>
+    <message>
         <source>Weiter</source>
         <translation>Avanti</translation>
     </message>
@@ -566,6 +570,14 @@ Cordiali saluti
     <message>
         <source>Consumption Amount Calories</source>
         <translation>Calorie in kcal</translation>
+    </message>
+    <message>
+        <source>Consumption Zero Hint</source>
+        <translation>0 – non modificabile</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>%@ kcal</source>

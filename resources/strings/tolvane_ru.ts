@@ -344,6 +344,10 @@
         <translation>Суточная потребность в калориях и нутриентах</translation>
     </message>
     <message>
+        <source>Folder GDA Fixed References</source>
+        <translation>В личном профиле не указана суточная норма калорий: действуют общие ориентиры (2000 ккал).</translation>
+    </message>
+    <message>
         <source>Weiter</source>
         <translation>Далее</translation>
     </message>
@@ -566,6 +570,14 @@
     <message>
         <source>Consumption Amount Calories</source>
         <translation>Калории, ккал</translation>
+    </message>
+    <message>
+        <source>Consumption Zero Hint</source>
+        <translation>0 – изменить нельзя</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>%@ kcal</source>

@@ -3,6 +3,8 @@
 #include "nutrition/NumberText.h"
 #include "nutrition/TrafficLightRating.h"
 #include "platform/Keys.h"
+#include "screens/planner/FolderRecord.h"
+#include "screens/planner/PlannerWrites.h"
 #include "store/Database.h"
 
 namespace tolvane {
@@ -106,19 +108,9 @@ DetailRow ProductDetail::row(int index) const {
     return row;
 }
 
-std::string ProductDetail::favoriteButtonKey() const {
-    return favorite_ ? key("Aus Favoriten entfernen") : key("Zu Favoriten hinzufügen");
-}
-
-void ProductDetail::favoriteButtonClicked() {
-    if (favorite_)
-        editButton();
-    else
-        addToFav();
-}
-
 void ProductDetail::addToFav() {
     if (rows_.empty()) return;
+    pickerShown_ = true;
     alertFlag_ = true;
     FavFlag_ = true;
     shared_.searchFavNameExist(product_.recordId);
@@ -129,7 +121,14 @@ void ProductDetail::addToFav() {
     changed();
 }
 
+void ProductDetail::doneButtonClick() {
+    if (!pickerShown_) return;
+    pickerShown_ = false;
+    changed();
+}
+
 void ProductDetail::editButton() {
+    if (!favorite_) return;
     FavFlag_ = false;
     alertFlag_ = false;
     std::weak_ptr<int> alive = alive_;
@@ -145,6 +144,69 @@ void ProductDetail::editButton() {
         });
 }
 
+void ProductDetail::viewWillAppear() {
+    folderNameArray_.clear();
+    folderIDarray_.clear();
+    selectionStates_.clear();
+    for (const auto& record : shared_.selectMenuItemsSortByRecordID()) {
+        const FolderRecord folder = FolderRecord::parse(record);
+        folderNameArray_.push_back(folder.displayName(platform_.strings));
+        folderIDarray_.push_back(folder.id);
+        selectionStates_[folder.id] = false;
+    }
+    readSelectionStates();
+    changed();
+}
+
+void ProductDetail::readSelectionStates() {
+    for (auto& [folder, checked] : selectionStates_)
+        checked = false;
+    if (rows_.empty()) return;
+    for (const auto& folder : shared_.selectFoldersAccordingToProduct(product_.recordId)) {
+        const auto listed = selectionStates_.find(folder);
+        if (listed != selectionStates_.end()) listed->second = true;
+    }
+}
+
+int ProductDetail::numberOfRowsForPickerView() {
+    return static_cast<int>(folderNameArray_.size());
+}
+
+std::string ProductDetail::pickerViewTextForRow(int item) {
+    if (item < 0 || item >= numberOfRowsForPickerView()) return {};
+    return folderNameArray_[static_cast<std::size_t>(item)];
+}
+
+bool ProductDetail::pickerViewSelectionStateForRow(int item) {
+    if (item < 0 || item >= numberOfRowsForPickerView()) return false;
+    const auto state = selectionStates_.find(folderIDarray_[static_cast<std::size_t>(item)]);
+    return state != selectionStates_.end() && state->second;
+}
+
+void ProductDetail::pickerViewDidCheckRow(int item) {
+    if (item < 0 || item >= numberOfRowsForPickerView() || rows_.empty()) return;
+    const std::string& folder = folderIDarray_[static_cast<std::size_t>(item)];
+    productIdForFolderAdd_ = product_.recordId;
+    selectionStates_[folder] = true;
+    const ProductToFile product{product_.recordId, product_.name,    product_.maker,
+                                product_.categoryId, product_.unit, product_.nutrients};
+    if (PlannerWrites(shared_).fileProduct(product, folder) == PlannerWrites::Filing::Failed)
+        platform_.log.write("Product " + product_.recordId + " not filed into folder " + folder);
+    readSelectionStates();
+    changed();
+}
+
+void ProductDetail::pickerViewDidUncheckRow(int item) {
+    if (item < 0 || item >= numberOfRowsForPickerView() || rows_.empty()) return;
+    const std::string& folder = folderIDarray_[static_cast<std::size_t>(item)];
+    productIdForFolderAdd_ = product_.recordId;
+    selectionStates_[folder] = false;
+    if (!PlannerWrites(shared_).unfileProduct(product_.recordId, folder))
+        platform_.log.write("Product " + product_.recordId + " not taken out of folder " + folder);
+    readSelectionStates();
+    changed();
+}
+
 void ProductDetail::receivedRotate(int orientation) {
     if ((orientation == 3 || orientation == 4) && host_.showLandscapeView)
         host_.showLandscapeView(detailsArr_, orientation);
@@ -152,6 +214,10 @@ void ProductDetail::receivedRotate(int orientation) {
 
 void ProductDetail::viewWillDisappear() {
     platform_.defaults.setString("ProducteDetailFromScreen", fromScreen_);
+    if (pickerShown_) {
+        pickerShown_ = false;
+        changed();
+    }
 }
 
 void ProductDetail::changed() {

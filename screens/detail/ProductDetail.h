@@ -8,7 +8,9 @@
 #include "platform/Platform.h"
 #include "screens/common/ProductRecord.h"
 #include "screens/detail/DetailHost.h"
+#include "screens/planner/CheckPickerViewDelegate.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,7 +35,7 @@ struct DetailRow {
     std::string value;   // text beside the title
 };
 
-class ProductDetail : public Screen {
+class ProductDetail : public Screen, public CheckPickerViewDelegate {
 public:
     ProductDetail(Platform platform, Database& shared, DetailHost landscape = {});
     ~ProductDetail() override;
@@ -46,6 +48,9 @@ public:
 
     void viewDidLoad();
     void drawData(const std::vector<std::string>& details);
+    // Reads the folders and which of them hold the product (every appearance).
+    void viewWillAppear();
+    // Puts the folder picker away, as "Done" does.
     void viewWillDisappear();
 
     // --- Table ---
@@ -61,19 +66,44 @@ public:
     static const char* noPortionKey() { return key("Keine Angaben zur Verkaufsmenge"); }
     static const char* turnDeviceKey() { return key("Für weitere Details bitte Gerät drehen"); }
 
-    // --- Favourites ---
+    // --- Favourites and the folder picker ---
     bool isFavorite() const { return favorite_; }
-    // The one button: adds when the product is not a favourite, else asks to remove it.
-    std::string favoriteButtonKey() const;
-    void favoriteButtonClicked();
+    // The favourites button always marks the product and opens the folder picker, so a
+    // favourite can be filed into more folders.
+    std::string favoriteButtonKey() const { return key("Zu Favoriten hinzufügen"); }
+    void favoriteButtonClicked() { addToFav(); }
     void addToFav();
+    // "Done": the picker goes, the favourites button comes back. Nothing is written here.
+    void doneButtonClick();
+    bool pickerShown() const { return pickerShown_; }
+    bool showsFavoriteButton() const { return !pickerShown_; }
+    // The navigation bar button while the picker shows; its title is not looked up.
+    static const char* doneButtonTitle() { return "Done"; }
+    // The removal request has a control of its own, shown only while the product is a favourite.
+    bool canRemoveFavorite() const { return favorite_; }
+    static const char* removeFavoriteKey() { return key("Aus Favoriten entfernen"); }
+    // Asks whether to remove the favourite mark; "Ja" removes it (folder memberships stay).
     void editButton();
+
+    // The picker's items: every folder in ascending id order.
+    int numberOfRowsForPickerView() override;
+    std::string pickerViewTextForRow(int item) override;
+    bool pickerViewSelectionStateForRow(int item) override;
+    // Files the product into the folder, or takes it out, at once.
+    void pickerViewDidCheckRow(int item) override;
+    void pickerViewDidUncheckRow(int item) override;
+    const std::vector<std::string>& folderNameArray() const { return folderNameArray_; }
+    const std::vector<std::string>& folderIDarray() const { return folderIDarray_; }
+    const std::map<std::string, bool>& selectionStates() const { return selectionStates_; }
+    const std::string& productIdForFolderAdd() const { return productIdForFolderAdd_; }
 
     // The device turned (orientation as the platform numbers it; 3 and 4 are landscape).
     void receivedRotate(int orientation);
 
 private:
     void changed();
+    // The product's folders as stored, after every write too, so a failed one shows as not made.
+    void readSelectionStates();
 
     Platform platform_;
     Database& shared_;
@@ -93,6 +123,11 @@ private:
     bool favorite_ = false;
     bool alertFlag_ = false;
     bool FavFlag_ = false;
+    bool pickerShown_ = false;
+    std::vector<std::string> folderNameArray_;
+    std::vector<std::string> folderIDarray_;
+    std::map<std::string, bool> selectionStates_;
+    std::string productIdForFolderAdd_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 

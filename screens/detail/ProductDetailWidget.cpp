@@ -1,8 +1,12 @@
 #include "ProductDetailWidget.h"
 
+#include "screens/planner/CheckPickerView.h"
+
+#include <QAction>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
+#include <QPropertyAnimation>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
@@ -126,9 +130,10 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
                         "#turnDevice { color: #6d7178; font-size: 12px; }"
                         "#favoriteButton { background: #23735a; color: white; border: none;"
                         " border-radius: 8px; padding: 8px; font-weight: 600; }"
-                        "#favoriteButton[favorite=\"true\"] { background: #8a4b16; }"
                         "#turnButton { background: #23735a; color: white; border: none;"
-                        " border-radius: 8px; padding: 5px 10px; font-size: 12px; }");
+                        " border-radius: 8px; padding: 5px 10px; font-size: 12px; }"
+                        "#removeFavoriteButton { background: transparent; color: #8a4b16;"
+                        " border: 1px solid #8a4b16; border-radius: 8px; padding: 6px; }");
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(12, 10, 12, 12);
     layout->setSpacing(4);
@@ -162,14 +167,34 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     favorite_ = new QPushButton(page);
     favorite_->setObjectName("favoriteButton");
     layout->addWidget(favorite_);
+    removeFavorite_ = new QPushButton(qs(strings_.text(ProductDetail::removeFavoriteKey())), page);
+    removeFavorite_->setObjectName("removeFavoriteButton");
+    layout->addWidget(removeFavorite_);
     layout->addSpacing(8);
     table_ = new DetailTable(*model_, page);
     layout->addWidget(table_);
     layout->addStretch(1);
     scroll->setWidget(page);
 
-    connect(favorite_, &QPushButton::clicked, this, [this] { model_->favoriteButtonClicked(); });
+    connect(favorite_, &QPushButton::clicked, this, [this] { model_->addToFav(); });
     connect(turn_, &QPushButton::clicked, this, [this] { model_->receivedRotate(3); });
+    done_ = new QAction(qs(ProductDetail::doneButtonTitle()), this);
+    done_->setProperty("navigationBarSide", "right");
+    done_->setVisible(false);
+    addAction(done_);
+    connect(done_, &QAction::triggered, this, [this] { model_->doneButtonClick(); });
+
+    // The folder picker lies in front of the content, out of sight below it until wanted.
+    picker_ = new CheckPickerView(this);
+    picker_->setDelegate(model_.get());
+    picker_->hide();
+    slide_ = new QPropertyAnimation(picker_, "pos", this);
+    slide_->setDuration(500);
+    slide_->setEasingCurve(QEasingCurve::Linear);
+    connect(slide_, &QPropertyAnimation::finished, this, [this] {
+        if (!pickerUp_) picker_->hide();
+    });
+    connect(removeFavorite_, &QPushButton::clicked, this, [this] { model_->editButton(); });
     model_->setListener(this);
     model_->viewDidLoad();
     detailChanged();
@@ -188,14 +213,47 @@ void ProductDetailWidget::detailChanged() {
     category_->setVisible(!model_->categoryName().empty());
     noPortion_->setVisible(model_->showMsg());
     favorite_->setText(qs(strings_.text(model_->favoriteButtonKey())));
-    favorite_->setProperty("favorite", model_->isFavorite());
-    favorite_->style()->unpolish(favorite_);
-    favorite_->style()->polish(favorite_);
+    favorite_->setVisible(model_->showsFavoriteButton());
+    done_->setVisible(model_->pickerShown());
+    removeFavorite_->setVisible(model_->canRemoveFavorite());
+    if (model_->pickerShown() != pickerUp_) slidePicker(model_->pickerShown());
+    if (pickerUp_) picker_->model().reloadData();
     table_->refresh();
 }
 
 void ProductDetailWidget::deviceOrientationChanged(int orientation) {
     if (isVisible()) model_->receivedRotate(orientation);
+}
+
+QPoint ProductDetailWidget::pickerPosition(bool up) const {
+    const int x = (width() - picker_->width()) / 2;
+    return {x, up ? height() - picker_->height() : height()};
+}
+
+void ProductDetailWidget::slidePicker(bool up) {
+    pickerUp_ = up;
+    slide_->stop();
+    if (up) {
+        // Each opening is a fresh picker: the folders as they are now, from the top.
+        picker_->model().setOffset(0);
+        picker_->setDelegate(model_.get());
+        picker_->move(pickerPosition(false));
+        picker_->show();
+        picker_->raise();
+    }
+    slide_->setStartValue(picker_->pos());
+    slide_->setEndValue(pickerPosition(up));
+    slide_->start();
+}
+
+void ProductDetailWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (slide_->state() != QAbstractAnimation::Running) picker_->move(pickerPosition(pickerUp_));
+}
+
+void ProductDetailWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    model_->viewWillAppear();
 }
 
 void ProductDetailWidget::hideEvent(QHideEvent* event) {

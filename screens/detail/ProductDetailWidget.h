@@ -5,10 +5,14 @@
 
 #include <QWidget>
 
+class QAction;
 class QLabel;
+class QPropertyAnimation;
 class QPushButton;
 
 namespace tolvane {
+
+class CheckPickerView;
 
 // The rows of the detail drawn in one widget: the header row, five light rows, the portion.
 class DetailTable : public QWidget {
@@ -34,6 +38,10 @@ public:
 
     std::shared_ptr<ProductDetail> model() const { return model_; }
     QPushButton* favoriteButton() const { return favorite_; }
+    QPushButton* removeFavoriteButton() const { return removeFavorite_; }
+    // "Done" in the navigation bar while the folder picker shows.
+    QAction* doneAction() const { return done_; }
+    CheckPickerView* picker() const { return picker_; }
     QLabel* nameLabel() const { return name_; }
     QLabel* makerLabel() const { return maker_; }
     // Beside the turn hint: shows the calculator as turning the device would.
@@ -45,10 +53,15 @@ public slots:
     void deviceOrientationChanged(int orientation);
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
     void detailChanged() override;
+    // Slides the picker up into view or down out of it, over 0.5 s at constant speed.
+    void slidePicker(bool up);
+    QPoint pickerPosition(bool up) const;
 
     std::shared_ptr<ProductDetail> model_;
     const Strings& strings_;
@@ -58,6 +71,11 @@ private:
     QLabel* noPortion_;
     QPushButton* favorite_;
     QPushButton* turn_;
+    QPushButton* removeFavorite_;
+    QAction* done_;
+    CheckPickerView* picker_;
+    QPropertyAnimation* slide_;
+    bool pickerUp_ = false;
     DetailTable* table_;
 };
 

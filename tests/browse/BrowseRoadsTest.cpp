@@ -13,6 +13,8 @@
 #include "screens/browse/SearchWidget.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
+#include "screens/planner/CheckPickerView.h"
+#include "store/Database.h"
 #include "tests/support/WidgetTaps.h"
 
 #include <QAction>
@@ -316,12 +318,46 @@ private slots:
         QVERIFY(detail);
         QCOMPARE(detail->nameLabel()->text(), QString("Chips"));
 
-        tap(detail->favoriteButton());
+        QVERIFY(!detail->removeFavoriteButton()->isVisible());
+        QTest::mouseClick(detail->favoriteButton(), Qt::LeftButton, {},
+                          detail->favoriteButton()->rect().center());
         QVERIFY(detail->model()->isFavorite());
-        QCOMPARE(detail->favoriteButton()->text(), run.text("Aus Favoriten entfernen"));
+        // The favourites button makes way for the folder picker and "Done" in the bar.
+        QVERIFY(!detail->favoriteButton()->isVisible());
+        QToolButton* done = nullptr;
+        for (auto* button : run.stack(2).findChildren<QToolButton*>())
+            if (button->defaultAction() == detail->doneAction()) done = button;
+        QVERIFY(done);
+        QTRY_VERIFY(done->isVisible());
+        QCOMPARE(done->text(), QString("Done"));
+        CheckPickerView* picker = detail->picker();
+        QVERIFY(picker->isVisible());
+        QTRY_COMPARE(picker->geometry().bottom(), detail->rect().bottom());
+        // The four seed folders, in id order; check the first and the third.
+        QCOMPARE(picker->model().numberOfRows(), 8);
+        QTest::mouseClick(picker, Qt::LeftButton, {}, picker->rowCentre(2));
+        QTRY_VERIFY(!picker->isScrolling());
+        QTest::mouseClick(picker, Qt::LeftButton, {}, picker->rowCentre(4));
+        QTRY_VERIFY(!picker->isScrolling());
+        QCOMPARE(detail->model()->folderIDarray().size(), std::size_t(4));
+        QVERIFY(detail->model()->pickerViewSelectionStateForRow(0));
+        QVERIFY(!detail->model()->pickerViewSelectionStateForRow(1));
+        QVERIFY(detail->model()->pickerViewSelectionStateForRow(2));
+        Database& db = run.delegate->getDBObj();
+        QCOMPARE(db.selectFoldersAccordingToProduct(detail->model()->productIdForFolderAdd()).size(),
+                 std::size_t(2));
+        grab(run, "planner-picker");
+
+        QTest::mouseClick(done, Qt::LeftButton, {}, done->rect().center());
+        QVERIFY(detail->favoriteButton()->isVisible());
+        QTRY_VERIFY(!picker->isVisible());
+        QCOMPARE(detail->favoriteButton()->text(), run.text("Zu Favoriten hinzufügen"));
+        // Removing has its own control, there only for a favourite.
+        QVERIFY(detail->removeFavoriteButton()->isVisible());
+        QCOMPARE(detail->removeFavoriteButton()->text(), run.text("Aus Favoriten entfernen"));
 
         // The removal question: "Ja" first, inside the window; Escape keeps the favourite.
-        tap(detail->favoriteButton());
+        tap(detail->removeFavoriteButton());
         QTRY_COMPARE(Run::alerts().size(), 1);
         AlertBox* question = Run::alerts().front();
         QCOMPARE(question->buttons().size(), 2);
@@ -332,10 +368,11 @@ private slots:
         QTest::keyClick(question, Qt::Key_Escape);
         QTRY_VERIFY(Run::alerts().isEmpty());
         QVERIFY(detail->model()->isFavorite());
-        tap(detail->favoriteButton());
+        tap(detail->removeFavoriteButton());
         QTRY_COMPARE(Run::alerts().size(), 1);
         QVERIFY(run.answer("Ja"));
         QVERIFY(!detail->model()->isFavorite());
+        QVERIFY(!detail->removeFavoriteButton()->isVisible());
 
         // Back by the bar's button to the category's products, then the tab tapped again
         // goes to its first screen.

@@ -148,7 +148,10 @@ TEST_F(ProductDetailTest, RemovingAFavouriteAsksFirst) {
     catalogue.exec("UPDATE ProductsTable SET favFlag = 1, sortOrder = '0' WHERE recordId = 1");
     const auto d = open(1);
     ASSERT_TRUE(d->isFavorite());
-    d->favoriteButtonClicked();
+    ASSERT_TRUE(d->canRemoveFavorite());
+    // The favourites button opens the picker for a favourite too; removing is asked apart.
+    EXPECT_EQ(d->favoriteButtonKey(), "Zu Favoriten hinzufügen");
+    d->editButton();
     ASSERT_TRUE(fake.alerts.hasPending());
     EXPECT_EQ(fake.alerts.firstPending().message,
               "Wollen Sie dieses Produkt aus Ihren Favoriten löschen?");
@@ -156,11 +159,14 @@ TEST_F(ProductDetailTest, RemovingAFavouriteAsksFirst) {
     fake.alerts.answer(1); // "Nein"
     EXPECT_EQ(catalogue.favFlag(1), 1);
 
-    d->favoriteButtonClicked();
+    d->editButton();
     fake.alerts.answer(0); // "Ja"
     EXPECT_EQ(catalogue.favFlag(1), 0);
     EXPECT_EQ(catalogue.sortOrder(1), "");
     EXPECT_FALSE(d->isFavorite());
+    EXPECT_FALSE(d->canRemoveFavorite());
+    d->editButton(); // no longer a favourite: nothing to ask
+    EXPECT_FALSE(fake.alerts.hasPending());
 }
 
 TEST_F(ProductDetailTest, TurningToLandscapeHandsOverTheRecord) {

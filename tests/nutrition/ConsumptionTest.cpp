@@ -15,7 +15,11 @@ TEST(AmountRule, StoredAmountToShownText) {
     EXPECT_EQ(shownAmount("12.5g"), "12 g");
     EXPECT_EQ(shownAmount("13.5g"), "14 g");
     EXPECT_EQ(shownAmount("250ml"), "250 ml");
-    EXPECT_EQ(shownAmount("abc g"), "0 g");
+    // Read as number and unit, like the editor: an unusual unit keeps its name.
+    EXPECT_EQ(shownAmount("abc g"), "abc g");
+    EXPECT_EQ(shownAmount("Packung"), "Packung");
+    EXPECT_EQ(shownAmount("150Packung"), "150 Packung");
+    EXPECT_EQ(shownAmount("100"), "100");
     EXPECT_EQ(shownAmount("Stück"), "Stück");
     EXPECT_EQ(shownAmount(""), "");
 }
@@ -49,6 +53,44 @@ TEST(ConsumptionLoad, OtherUnitsAreNotRepeatedOnEverySave) {
         EXPECT_EQ(saved, "100" + unit);
         EXPECT_EQ(storedAmount(consumptionFromRecord("1|1|1|1|50|" + saved + "|3")), saved);
     }
+}
+
+TEST(ConsumptionLoad, AmountIsTheLeadingNumberAndUnitTheTextAfterIt) {
+    // "Packung" holds a "g" but is no gram amount: 100 of it, and it stays "Packung".
+    auto c = consumptionFromRecord("1|1|1|1|50|Packung|3");
+    EXPECT_EQ(c.text(Q::Amount), "100");
+    EXPECT_EQ(c.unit, "Packung");
+    ASSERT_EQ(applyTypedValue(c, Q::Amount, "150"), TypedValueOutcome::Applied);
+    const std::string saved = storedAmount(c);
+    EXPECT_EQ(saved, "150Packung");
+    const auto again = consumptionFromRecord("1|1|1|1|75|" + saved + "|3");
+    EXPECT_EQ(again.text(Q::Amount), "150");
+    EXPECT_EQ(storedAmount(again), saved);
+    EXPECT_EQ(storedAmount(consumptionFromRecord("1|1|1|1|1|250 ml|7")), "250ml");
+    EXPECT_EQ(storedAmount(consumptionFromRecord("1|1|1|1|1|2,5 Stück, klein|7")), "2Stück, klein");
+}
+
+TEST(ConsumptionLoad, NegativeValuesReadAsZero) {
+    const auto c = consumptionFromRecord("-1|2|-1|0.5|-1|-5g|3");
+    EXPECT_EQ(c.text(Q::Fat), "0.0");
+    EXPECT_EQ(c.text(Q::Sugar), "0.0");
+    EXPECT_EQ(c.text(Q::Calories), "0");
+    EXPECT_EQ(c.text(Q::Amount), "0");
+    EXPECT_TRUE(isZeroQuantity(c, Q::Fat));
+}
+
+TEST(ConsumptionScaling, TypedValuesThatRoundToZeroAreIgnored) {
+    const auto original = consumptionFromRecord("3.4|1.0|5.0|0.2|52|g|1");
+    for (const auto& [field, typed] :
+         {std::pair{Q::Amount, "0,4"}, std::pair{Q::Calories, "0.4"}, std::pair{Q::Fat, "0.01"}}) {
+        auto c = original;
+        EXPECT_EQ(applyTypedValue(c, field, typed), TypedValueOutcome::Ignored) << typed;
+        EXPECT_EQ(c.texts, original.texts) << typed;
+    }
+    // Calories that were 0 already do not block a change of the amount.
+    auto water = consumptionFromRecord("0|0|0|0|0|ml|1");
+    EXPECT_EQ(applyTypedValue(water, Q::Amount, "250"), TypedValueOutcome::Applied);
+    EXPECT_EQ(water.text(Q::Amount), "250");
 }
 
 TEST(ConsumptionScaling, TypedAmountThenTypedCalories) {

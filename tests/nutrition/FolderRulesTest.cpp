@@ -33,6 +33,17 @@ TEST(FolderTotal, IntegerValuesWrittenAsWholeNumbers) {
     EXPECT_EQ(adjustedCalorieTotal("10", "25", ""), "-15");
 }
 
+TEST(FolderTotal, NegativeItemsCountNothingAndHugeOnesAreClamped) {
+    EXPECT_EQ(adjustedCalorieTotal("100", "", "-1"), "100");
+    EXPECT_EQ(adjustedCalorieTotal("100", "-1", ""), "100");
+    EXPECT_EQ(itemCalories("-250"), 0);
+    // An own product's energy beyond the 32-bit range is added in full.
+    EXPECT_EQ(adjustedCalorieTotal("2147483000", "", "99999999999"), "102147482999");
+    EXPECT_EQ(itemCalories("99999999999999999999999"), kCalorieLimit);
+    EXPECT_EQ(adjustedCalorieTotal("999999999999999", "", "999999999999999"), "999999999999999");
+    EXPECT_EQ(totalCalories("-99999999999999999999"), -kCalorieLimit);
+}
+
 TEST(FolderSummary, SumsInSinglePrecisionWithFixedFormats) {
     FolderSums empty;
     EXPECT_EQ(empty.summaryFields(), "|0.0|0.0|0.0|0.0|0|g|0");
@@ -41,6 +52,7 @@ TEST(FolderSummary, SumsInSinglePrecisionWithFixedFormats) {
     sums.addConsumptionRecord("12,5|1.0|3.4|0.25|100.5|150g|1");
     sums.addConsumptionRecord("0.1|keine Angaben|abc|0.1|52|g|1");
     sums.addConsumptionRecord("");
+    sums.addConsumptionRecord("-1|-1|-1|-1|-1|g|1"); // no data adds nothing
     EXPECT_EQ(sums.summaryFields(), "|12.6|1.0|3.4|0.3|152|g|0");
 }
 

@@ -44,6 +44,14 @@ TEST(IntegerValue, TakesTheLeadingIntegerAndDropsTheFraction) {
     EXPECT_EQ(integerValue(".9"), 0);
     EXPECT_EQ(integerValue("99999999999999999999"), INT_MAX);
     EXPECT_EQ(integerValue("-99999999999999999999"), INT_MIN);
+
+    EXPECT_EQ(integerValue64("99999999999kcal"), 99999999999LL);
+    EXPECT_EQ(integerValue64(" -12.9"), -12);
+    EXPECT_EQ(integerValue64("9223372036854775807"), LLONG_MAX);
+    EXPECT_EQ(integerValue64("9223372036854775808"), LLONG_MAX);
+    EXPECT_EQ(integerValue64("-9223372036854775808"), LLONG_MIN);
+    EXPECT_EQ(integerValue64("-99999999999999999999999"), LLONG_MIN);
+    EXPECT_EQ(integerValue64("x1"), 0);
 }
 
 TEST(FixedFormat, RoundsExactHalvesToEven) {

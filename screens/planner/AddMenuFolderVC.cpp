@@ -1,0 +1,86 @@
+#include "AddMenuFolderVC.h"
+
+#include "FolderRecord.h"
+#include "nutrition/NumberText.h"
+#include "store/Database.h"
+
+#include <algorithm>
+
+namespace tolvane {
+
+AddMenuFolderVC::AddMenuFolderVC(Platform platform, Database& shared, Navigation& navigation)
+    : platform_(platform), shared_(shared), navigation_(navigation),
+      db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)) {}
+
+AddMenuFolderVC::~AddMenuFolderVC() = default;
+
+void AddMenuFolderVC::viewWillAppear() {
+    add_ = 0;
+    readLargest();
+}
+
+void AddMenuFolderVC::readLargest() {
+    biggest_ = 0;
+    sortbiggest_ = -1;
+    bool any = false;
+    for (const auto& record : db_->selectMenuItemsSortByOrder()) {
+        const FolderRecord folder = FolderRecord::parse(record);
+        const int id = integerValue(folder.id);
+        const int sort = integerValue(folder.sortOrder);
+        biggest_ = any ? std::max(biggest_, id) : id;
+        sortbiggest_ = any ? std::max(sortbiggest_, sort) : sort;
+        any = true;
+    }
+    if (!any) {
+        biggest_ = 0;
+        sortbiggest_ = -1;
+    }
+}
+
+void AddMenuFolderVC::returnKey() {
+    if (listener_) listener_->hideKeyboard();
+    validate();
+}
+
+void AddMenuFolderVC::donePressed() {
+    navigation_.pop();
+}
+
+void AddMenuFolderVC::validate() {
+    isdoneClicked_ = true;
+    validatedText_ = text_;
+    switch (checkFolderName(text_)) {
+    case FolderNameCheck::Empty:
+        add_ = 2;
+        return;
+    case FolderNameCheck::TooLong:
+        add_ = 2;
+        platform_.alerts.show({"Pop-Up Add Folder", "", {"Ok"}});
+        return;
+    case FolderNameCheck::InvalidCharacters:
+        add_ = 2;
+        platform_.alerts.show({"Pop-Up Add Folder2", "", {"Ok"}});
+        return;
+    case FolderNameCheck::Valid:
+        add_ = 1;
+        return;
+    }
+}
+
+void AddMenuFolderVC::viewWillDisappear() {
+    // The name stored is always the name that was checked.
+    if (add_ == 0 || !validatedText_ || *validatedText_ != text_) validate();
+    if (add_ != 1 || storedId_) return;
+    // Read again: the list may have changed since the screen appeared.
+    readLargest();
+    sortbiggest_ += 1;
+    biggest_ += 1;
+    db_->insertIntoMenuFolder(formatInt(sortbiggest_), text_, "0", biggest_, "0");
+    if (db_->selectCaloryValueForUpdation(formatInt(biggest_)).empty()) {
+        platform_.log.write("Folder " + text_ + " not stored");
+        return;
+    }
+    storedId_ = biggest_;
+}
+
+} // namespace tolvane

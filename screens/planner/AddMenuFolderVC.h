@@ -1,0 +1,75 @@
+// Creates a menu folder from a typed name. The name is checked on every return key and again on
+// leaving when it changed since; a valid name is stored on leaving, at most one folder per
+// screen, at the end of the list with the next folder id.
+#pragma once
+
+#include "nutrition/FolderRules.h"
+#include "platform/Keys.h"
+#include "platform/Navigation.h"
+#include "platform/Platform.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tolvane {
+
+class Database;
+
+class AddMenuFolderListener {
+public:
+    virtual ~AddMenuFolderListener() = default;
+    // The return key was handled: the keyboard goes away.
+    virtual void hideKeyboard() = 0;
+};
+
+class AddMenuFolderVC : public Screen {
+public:
+    AddMenuFolderVC(Platform platform, Database& shared, Navigation& navigation);
+    ~AddMenuFolderVC() override;
+
+    std::string screenName() const override { return "AddMenuFolderVC"; }
+    static const char* titleKey() { return key("Add folder"); }
+    static const char* headingKey() { return key("Create new folder"); }
+    static const char* fieldLabelKey() { return key("Folder Name"); }
+    static const char* doneButtonKey() { return key("Fertig"); }
+    static constexpr bool showsBackButton() { return false; }
+
+    void setListener(AddMenuFolderListener* listener) { listener_ = listener; }
+
+    void viewWillAppear();
+    // The text field's text, as the user edits it.
+    void setText(const std::string& text) { text_ = text; }
+    const std::string& text() const { return text_; }
+    void returnKey();
+    // "Fertig": closes the screen (leaving stores the folder).
+    void donePressed();
+    void viewWillDisappear();
+
+    // 0 not validated, 1 valid, 2 rejected.
+    int add() const { return add_; }
+    bool isdoneClicked() const { return isdoneClicked_; }
+    int biggest() const { return biggest_; }
+    int sortbiggest() const { return sortbiggest_; }
+    // The folder id stored by this screen, if it stored one.
+    const std::optional<int>& storedFolderId() const { return storedId_; }
+
+private:
+    void readLargest();
+    void validate();
+
+    Platform platform_;
+    Database& shared_;
+    Navigation& navigation_;
+    std::unique_ptr<Database> db_;
+    AddMenuFolderListener* listener_ = nullptr;
+    std::string text_;
+    std::optional<std::string> validatedText_;
+    int add_ = 0;
+    bool isdoneClicked_ = false;
+    int biggest_ = 0;
+    int sortbiggest_ = -1;
+    std::optional<int> storedId_;
+};
+
+} // namespace tolvane

@@ -1,0 +1,73 @@
+#include "AddMenuFolderWidget.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tolvane {
+namespace {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+AddMenuFolderWidget::AddMenuFolderWidget(std::shared_ptr<AddMenuFolderVC> model,
+                                         const Strings& strings, QWidget* parent)
+    : QWidget(parent), model_(std::move(model)) {
+    setObjectName("AddMenuFolderWidget");
+    setWindowTitle(qs(strings.text(AddMenuFolderVC::titleKey())));
+    setProperty("hidesBackButton", !AddMenuFolderVC::showsBackButton());
+    setStyleSheet("#AddMenuFolderWidget { background: #f2f3f5; }"
+                  "#heading { font-size: 15px; font-weight: 600; }"
+                  "#folderRow { background: white; border: 1px solid #dfe1e5;"
+                  " border-radius: 10px; }");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 16, 12, 12);
+    auto* heading = new QLabel(qs(strings.text(AddMenuFolderVC::headingKey())), this);
+    heading->setObjectName("heading");
+    layout->addWidget(heading);
+    auto* row = new QWidget(this);
+    row->setObjectName("folderRow");
+    auto* rowLayout = new QHBoxLayout(row);
+    rowLayout->addWidget(new QLabel(qs(strings.text(AddMenuFolderVC::fieldLabelKey())), row));
+    name_ = new QLineEdit(row);
+    name_->setObjectName("folderName");
+    rowLayout->addWidget(name_, 1);
+    layout->addWidget(row);
+    layout->addStretch(1);
+
+    done_ = new QAction(qs(strings.text(AddMenuFolderVC::doneButtonKey())), this);
+    done_->setProperty("navigationBarSide", "right");
+    addAction(done_);
+    connect(done_, &QAction::triggered, this, [this] { model_->donePressed(); });
+    connect(name_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { model_->setText(text.toStdString()); });
+    connect(name_, &QLineEdit::returnPressed, this, [this] { model_->returnKey(); });
+    model_->setListener(this);
+}
+
+AddMenuFolderWidget::~AddMenuFolderWidget() {
+    model_->setListener(nullptr);
+}
+
+void AddMenuFolderWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    model_->viewWillAppear();
+    // The field takes the focus at once.
+    QTimer::singleShot(0, name_, [field = name_] { field->setFocus(Qt::OtherFocusReason); });
+}
+
+void AddMenuFolderWidget::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    model_->viewWillDisappear();
+}
+
+void AddMenuFolderWidget::hideKeyboard() {
+    name_->clearFocus();
+}
+
+} // namespace tolvane

@@ -1,0 +1,56 @@
+// The folder check list drawn as a picker wheel. Rows, marks, touches and snapping come from
+// CheckPickerModel; this widget paints them and turns taps, drags and flicks into its calls.
+#pragma once
+
+#include "screens/planner/CheckPickerModel.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QWidget>
+
+class QVariantAnimation;
+
+namespace tolvane {
+
+class CheckPickerView : public QWidget, private CheckPickerListener {
+    Q_OBJECT
+public:
+    explicit CheckPickerView(QWidget* parent = nullptr);
+    ~CheckPickerView() override;
+
+    void setDelegate(CheckPickerViewDelegate* delegate);
+    CheckPickerViewDelegate* delegate() const { return model_.delegate(); }
+    CheckPickerModel& model() { return model_; }
+    const CheckPickerModel& model() const { return model_; }
+
+    // The centre of a row as drawn now, in this widget's coordinates.
+    QPoint rowCentre(int row) const;
+    // The offset drawn now (differs from the model's while a scroll animates).
+    double shownOffset() const { return shownOffset_; }
+    bool isScrolling() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void pickerRowsChanged() override;
+    void pickerScrollTo(double offset) override;
+    QRect listRect() const;
+
+    CheckPickerModel model_;
+    double shownOffset_ = 0.0;
+    QPointer<QVariantAnimation> animation_;
+    // Dragging: where the press was, the offset then, and the speed of the last move.
+    bool pressed_ = false;
+    bool dragging_ = false;
+    double pressY_ = 0.0;
+    double pressOffset_ = 0.0;
+    double lastY_ = 0.0;
+    double velocity_ = 0.0; // points per second, downward positive
+    QElapsedTimer moveClock_;
+};
+
+} // namespace tolvane

@@ -1,0 +1,103 @@
+#include "FavoriteVCFolderNew.h"
+
+#include "NewEditConsumptionVC.h"
+#include "PlannerWrites.h"
+#include "nutrition/Consumption.h"
+#include "nutrition/NumberText.h"
+#include "store/Database.h"
+
+namespace tolvane {
+
+FavoriteVCFolderNew::FavoriteVCFolderNew(Platform platform, Database& shared,
+                                         Navigation& navigation, std::string folderNumber,
+                                         std::string title)
+    : platform_(platform), shared_(shared), navigation_(navigation),
+      folderNumberString_(std::move(folderNumber)), titleString_(std::move(title)),
+      db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)) {}
+
+FavoriteVCFolderNew::~FavoriteVCFolderNew() = default;
+
+void FavoriteVCFolderNew::viewDidLoad() {
+    // Nothing to read yet: the lists are built when the screen appears, which always follows.
+}
+
+void FavoriteVCFolderNew::viewWillAppear() {
+    db_ = std::make_unique<Database>(shared_.GetDatabasePath(), platform_.log);
+    buildLists();
+}
+
+void FavoriteVCFolderNew::buildLists() {
+    dataArray_.clear();
+    kcalArray_.clear();
+    gmArray_.clear();
+    for (const auto& productId : db_->selectProductsAccordingToFolder(folderNumberString_)) {
+        const auto records =
+            db_->selectProductFavoriteFolderWise(static_cast<int>(integerValue(productId)));
+        // Gone from the catalogue: the folder list takes it out on its next appearance.
+        if (records.empty()) continue;
+        const auto fields = splitFields(records.front());
+        const auto field = [&](std::size_t i) {
+            return i < fields.size() ? fields[i] : std::string();
+        };
+        dataArray_.push_back({field(0), field(1), field(2), field(3)});
+        // Calories and amount of the same (last) consumption row, read in one query.
+        const auto rows = db_->selectProductDetailForEdit(field(1), folderNumberString_);
+        const auto row = rows.empty() ? std::vector<std::string>{} : splitFields(rows.back());
+        kcalArray_.push_back(row.size() > 4 ? row[4] : std::string());
+        gmArray_.push_back(shownAmount(row.size() > 5 ? row[5] : std::string()));
+    }
+    changed();
+}
+
+FolderItemRow FavoriteVCFolderNew::row(int row) const {
+    if (row < 0 || row >= numberOfRows()) return {};
+    const auto i = static_cast<std::size_t>(row);
+    std::string calories = platform_.strings.text("%@ kcal");
+    calories = replaceAll(calories, "%@", kcalArray_[i]);
+    return {dataArray_[i].name, dataArray_[i].maker, calories, gmArray_[i]};
+}
+
+std::string FavoriteVCFolderNew::productId(int row) const {
+    if (row < 0 || row >= numberOfRows()) return {};
+    return dataArray_[static_cast<std::size_t>(row)].recordId;
+}
+
+void FavoriteVCFolderNew::didSelectRow(int row) {
+    if (row < 0 || row >= numberOfRows()) return;
+    const Item& item = dataArray_[static_cast<std::size_t>(row)];
+    const std::string category = db_->selectCategoryForId(item.category);
+    ConsumptionInputs inputs{item.name, item.maker,
+                             category.empty() ? std::string() : platform_.strings.text(category),
+                             item.recordId, folderNumberString_};
+    auto editor = std::make_shared<NewEditConsumptionVC>(platform_, shared_, std::move(inputs));
+    navigation_.push(editor, backTitleKey());
+}
+
+void FavoriteVCFolderNew::deleteRow(int row) {
+    if (row < 0 || row >= numberOfRows()) return;
+    const auto i = static_cast<std::size_t>(row);
+    PlannerWrites writes(shared_);
+    if (!writes.removeFromFolder(dataArray_[i].recordId, folderNumberString_)) {
+        platform_.log.write("Product " + dataArray_[i].recordId + " not removed from folder " +
+                            folderNumberString_);
+        buildLists(); // show what is stored
+        return;
+    }
+    dataArray_.erase(dataArray_.begin() + row);
+    kcalArray_.erase(kcalArray_.begin() + row);
+    gmArray_.erase(gmArray_.begin() + row);
+    changed();
+}
+
+void FavoriteVCFolderNew::viewWillDisappear() {
+    std::vector<std::string> ids;
+    for (const Item& item : dataArray_)
+        ids.push_back(item.recordId);
+    if (!ids.empty()) PlannerWrites(shared_).writeFavoriteOrder(ids);
+}
+
+void FavoriteVCFolderNew::changed() {
+    if (listener_) listener_->itemsChanged();
+}
+
+} // namespace tolvane

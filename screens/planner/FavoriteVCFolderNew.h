@@ -1,0 +1,79 @@
+// The products of one menu folder in filing order, each with the amount eaten and its calories.
+// A tap opens the consumption editor; delete takes the product out of the folder.
+#pragma once
+
+#include "platform/Keys.h"
+#include "platform/Navigation.h"
+#include "platform/Platform.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+class Database;
+
+class FavoriteVCFolderNewListener {
+public:
+    virtual ~FavoriteVCFolderNewListener() = default;
+    virtual void itemsChanged() = 0;
+};
+
+struct FolderItemRow {
+    std::string name;
+    std::string maker;
+    std::string calories; // "%@ kcal" with the stored text
+    std::string amount;   // the amount rule
+};
+
+class FavoriteVCFolderNew : public Screen {
+public:
+    FavoriteVCFolderNew(Platform platform, Database& shared, Navigation& navigation,
+                        std::string folderNumber, std::string title);
+    ~FavoriteVCFolderNew() override;
+
+    std::string screenName() const override { return "FavoriteVCFolderNew"; }
+    static const char* backTitleKey() { return key("Zurück"); }
+
+    void setListener(FavoriteVCFolderNewListener* listener) { listener_ = listener; }
+    const std::string& title() const { return titleString_; }
+    const std::string& folderNumber() const { return folderNumberString_; }
+
+    void viewDidLoad();
+    // Builds the lists from the store (every appearance).
+    void viewWillAppear();
+    // Writes each listed product's favourite sort order: its row index here.
+    void viewWillDisappear();
+
+    int numberOfRows() const { return static_cast<int>(dataArray_.size()); }
+    FolderItemRow row(int row) const;
+    std::string productId(int row) const;
+    void didSelectRow(int row);
+    // Takes the product out of the folder (its favourite mark goes too).
+    void deleteRow(int row);
+
+private:
+    struct Item {
+        std::string name;
+        std::string recordId;
+        std::string maker;
+        std::string category;
+    };
+
+    void buildLists();
+    void changed();
+
+    Platform platform_;
+    Database& shared_;
+    Navigation& navigation_;
+    std::string folderNumberString_;
+    std::string titleString_;
+    std::unique_ptr<Database> db_;
+    FavoriteVCFolderNewListener* listener_ = nullptr;
+    std::vector<Item> dataArray_;
+    std::vector<std::string> kcalArray_;
+    std::vector<std::string> gmArray_;
+};
+
+} // namespace tolvane

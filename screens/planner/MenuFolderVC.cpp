@@ -1,0 +1,154 @@
+#include "MenuFolderVC.h"
+
+#include "AddMenuFolderVC.h"
+#include "FavoriteVCFolderNew.h"
+#include "FolderRecord.h"
+#include "PlannerWrites.h"
+#include "ProductDetailPortraitVC.h"
+#include "nutrition/FolderRules.h"
+#include "nutrition/NumberText.h"
+#include "store/Database.h"
+
+#include <optional>
+#include <unordered_set>
+
+namespace tolvane {
+
+MenuFolderVC::MenuFolderVC(Platform platform, Database& shared, Navigation& navigation,
+                           PlannerHost host)
+    : platform_(platform), shared_(shared), navigation_(navigation), host_(std::move(host)),
+      database_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)) {}
+
+MenuFolderVC::~MenuFolderVC() = default;
+
+void MenuFolderVC::viewDidLoad() {
+    if (!platform_.defaults.boolForKey("isfirstLaunchMenuList")) return;
+    platform_.analytics.logEvent("Show Menu List Helper on Startup");
+    // The answer concerns the flag only, so it counts even when the screen has gone.
+    UserDefaults& defaults = platform_.defaults;
+    platform_.alerts.show(
+        {"Speiseplan-Info", "Hilfe zur Speiseplannutzung", {"Hinweis löschen", "Später erinnern"}},
+        [&defaults](int button) {
+            // "Später erinnern" shows the hint again on the next start.
+            defaults.setBool("isfirstLaunchMenuList", button == 1);
+        });
+    platform_.defaults.setBool("isfirstLaunchMenuList", false);
+}
+
+void MenuFolderVC::viewWillAppear() {
+    // A catalogue page being stored may hide products for a moment: none counts as gone then.
+    if (!host_.isCatalogueBusy()) PlannerWrites(shared_).cleanOrphans();
+    reloadFolders();
+}
+
+void MenuFolderVC::reloadFolders() {
+    dataArray_ = database_->selectMenuItemsSortByOrder();
+    changed();
+}
+
+void MenuFolderVC::viewWillDisappear() {
+    std::vector<std::string> ids;
+    for (const auto& record : dataArray_)
+        ids.push_back(FolderRecord::parse(record).id);
+    if (!ids.empty()) PlannerWrites(shared_).writeFolderOrder(ids);
+}
+
+std::string MenuFolderVC::rowTitle(int row) const {
+    if (row < 0 || row >= numberOfRows()) return {};
+    return FolderRecord::parse(dataArray_[static_cast<std::size_t>(row)])
+        .displayName(platform_.strings);
+}
+
+std::string MenuFolderVC::rowCalories(int row) const {
+    if (row < 0 || row >= numberOfRows()) return {};
+    const FolderRecord folder = FolderRecord::parse(dataArray_[static_cast<std::size_t>(row)]);
+    return replaceAll(platform_.strings.text("%@ kcal"), "%@", folder.calories);
+}
+
+std::string MenuFolderVC::folderId(int row) const {
+    if (row < 0 || row >= numberOfRows()) return {};
+    return FolderRecord::parse(dataArray_[static_cast<std::size_t>(row)]).id;
+}
+
+void MenuFolderVC::rightButtonPressed() {
+    editing_ = !editing_;
+    if (listener_) listener_->editingChanged();
+}
+
+void MenuFolderVC::addPressed() {
+    if (!editing_) return;
+    navigation_.push(std::make_shared<AddMenuFolderVC>(platform_, shared_, navigation_));
+}
+
+void MenuFolderVC::didSelectRow(int row) {
+    if (row < 0 || row >= numberOfRows()) return;
+    if (editing_)
+        openContents(row);
+    else
+        openSummary(row);
+}
+
+void MenuFolderVC::openContents(int row) {
+    navigation_.push(std::make_shared<FavoriteVCFolderNew>(platform_, shared_, navigation_,
+                                                           folderId(row), rowTitle(row)));
+}
+
+void MenuFolderVC::openSummary(int row) {
+    const std::string& stored = dataArray_[static_cast<std::size_t>(row)];
+    const FolderRecord folder = FolderRecord::parse(stored);
+    const std::string record =
+        folder.isLocalized() ? folder.joined(folder.displayName(platform_.strings)) : stored;
+
+    FolderSums sums;
+    std::optional<std::unordered_set<long long>> catalogue;
+    for (const auto& productId : database_->selectProductsAccordingToFolder(folder.id)) {
+        const auto rows = database_->selectProductDetailForEdit(productId, folder.id);
+        if (!rows.empty()) {
+            sums.addConsumptionRecord(rows.front());
+            continue;
+        }
+        // No row: a product gone from the catalogue is taken out of its folders, unless the
+        // catalogue cannot be read as a whole just now.
+        if (host_.isCatalogueBusy()) continue;
+        if (!catalogue) {
+            catalogue.emplace();
+            for (const auto& id : database_->selectAllRecordIDFromProductsTable())
+                catalogue->insert(integerValue64(id));
+        }
+        if (!catalogue->empty() && !catalogue->contains(integerValue64(productId)))
+            PlannerWrites(shared_).cleanOrphanProduct(productId);
+    }
+    landArray_ = {record + sums.summaryFields()};
+
+    auto summary = std::make_shared<ProductDetailPortraitVC>(platform_, shared_);
+    summary->drawData(landArray_);
+    summary->setTitleName(FolderRecord::parse(record).name);
+    navigation_.push(summary);
+}
+
+void MenuFolderVC::deleteRow(int row) {
+    if (row < 0 || row >= numberOfRows()) return;
+    const std::string id = folderId(row);
+    dataArray_.erase(dataArray_.begin() + row);
+    if (!PlannerWrites(shared_).deleteFolder(id)) {
+        platform_.log.write("Folder " + id + " not deleted");
+        reloadFolders(); // show what is stored
+        return;
+    }
+    changed();
+}
+
+void MenuFolderVC::moveRow(int from, int to) {
+    const int n = numberOfRows();
+    if (from < 0 || from >= n || to < 0 || to >= n || from == to) return;
+    std::string record = std::move(dataArray_[static_cast<std::size_t>(from)]);
+    dataArray_.erase(dataArray_.begin() + from);
+    dataArray_.insert(dataArray_.begin() + to, std::move(record));
+    changed();
+}
+
+void MenuFolderVC::changed() {
+    if (listener_) listener_->foldersChanged();
+}
+
+} // namespace tolvane

@@ -1,0 +1,105 @@
+#include "MenuFolderWidget.h"
+
+#include "PlannerListView.h"
+#include "PlannerRows.h"
+
+#include <QAction>
+#include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace tolvane {
+namespace {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+MenuFolderWidget::MenuFolderWidget(std::shared_ptr<MenuFolderVC> model, const Strings& strings,
+                                   QWidget* parent)
+    : QWidget(parent), model_(std::move(model)), strings_(strings) {
+    setObjectName("MenuFolderWidget");
+    setWindowTitle(qs(strings_.text(MenuFolderVC::titleKey())));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* page = new QWidget(scroll);
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    list_ = new PlannerListView(
+        kRowHeight, [this] { return model_->numberOfRows(); },
+        [this](QPainter& p, const QRect& row, const QRect& content, int index) {
+            plannerrows::paintBackground(p, row, MenuFolderVC::rowBackground(index), false);
+            QFont f = font();
+            f.setBold(true);
+            p.setFont(f);
+            p.setPen(QColor(0x1c, 0x1e, 0x21));
+            const QRect text = content.adjusted(14, 0, -30, 0);
+            p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, qs(model_->rowTitle(index)));
+            f.setBold(false);
+            p.setFont(f);
+            p.setPen(QColor(0x4a, 0x4f, 0x56));
+            p.drawText(text, Qt::AlignVCenter | Qt::AlignRight, qs(model_->rowCalories(index)));
+            if (!model_->isEditing()) plannerrows::paintDisclosure(p, row);
+        },
+        page);
+    list_->setObjectName("folderList");
+    list_->setDeleteText(qs(strings_.text("Löschen")));
+    pageLayout->addWidget(list_);
+    pageLayout->addStretch(1);
+    scroll->setWidget(page);
+    layout->addWidget(scroll);
+
+    edit_ = new QAction(this);
+    edit_->setProperty("navigationBarSide", "right");
+    QWidget::addAction(edit_);
+    add_ = new QAction(QStringLiteral("+"), this);
+    add_->setObjectName("addFolder");
+    add_->setProperty("navigationBarSide", "left");
+    QWidget::addAction(add_);
+    connect(edit_, &QAction::triggered, this, [this] { model_->rightButtonPressed(); });
+    connect(add_, &QAction::triggered, this, [this] { model_->addPressed(); });
+    connect(list_, &PlannerListView::rowTapped, this,
+            [this](int row) { model_->didSelectRow(row); });
+    connect(list_, &PlannerListView::deleteConfirmed, this,
+            [this](int row) { model_->deleteRow(row); });
+    connect(list_, &PlannerListView::rowMoved, this,
+            [this](int from, int to) { model_->moveRow(from, to); });
+
+    model_->setListener(this);
+    editingChanged();
+    model_->viewDidLoad();
+}
+
+MenuFolderWidget::~MenuFolderWidget() {
+    model_->setListener(nullptr);
+}
+
+void MenuFolderWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    model_->viewWillAppear();
+}
+
+void MenuFolderWidget::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    model_->viewWillDisappear();
+}
+
+void MenuFolderWidget::foldersChanged() {
+    list_->refresh();
+}
+
+void MenuFolderWidget::editingChanged() {
+    edit_->setText(qs(strings_.text(model_->rightButtonKey())));
+    add_->setVisible(model_->showsAddButton());
+    list_->setDeleting(model_->isEditing());
+    list_->setMoving(model_->isEditing());
+    list_->refresh();
+}
+
+} // namespace tolvane

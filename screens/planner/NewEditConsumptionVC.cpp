@@ -1,0 +1,171 @@
+#include "NewEditConsumptionVC.h"
+
+#include "PlannerWrites.h"
+#include "nutrition/NumberText.h"
+#include "store/Database.h"
+
+#include <algorithm>
+
+namespace tolvane {
+namespace {
+
+int at(ConsumptionQuantity q) {
+    return static_cast<int>(q);
+}
+
+// The slider reaches at least to its usual maximum, and further when the value is larger.
+SliderRange sliderFor(float value, float usualMaximum) {
+    SliderRange range;
+    range.maximum = std::max(usualMaximum, value);
+    range.value = std::clamp(value, range.minimum, range.maximum);
+    return range;
+}
+
+} // namespace
+
+NewEditConsumptionVC::NewEditConsumptionVC(Platform platform, Database& shared,
+                                           ConsumptionInputs inputs)
+    : platform_(platform), shared_(shared), inputs_(std::move(inputs)),
+      db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)) {}
+
+NewEditConsumptionVC::~NewEditConsumptionVC() = default;
+
+const char* NewEditConsumptionVC::captionKey(Quantity q) {
+    switch (q) {
+    case Quantity::Amount:
+        return key("Consumption Amount in g/ml");
+    case Quantity::Fat:
+        return key("Consumption Amount Fat");
+    case Quantity::Saturates:
+        return key("Consumption Amount Saturates");
+    case Quantity::Sugar:
+        return key("Consumption Amount Sugar");
+    case Quantity::Salt:
+        return key("Consumption Amount Salt");
+    case Quantity::Calories:
+        return key("Consumption Amount Calories");
+    }
+    return "";
+}
+
+const char* NewEditConsumptionVC::zeroHintKey(Quantity q) {
+    return q == Quantity::Amount ? "" : key("Consumption Zero Hint");
+}
+
+int NewEditConsumptionVC::scrollOffset(Quantity q) {
+    switch (q) {
+    case Quantity::Amount:
+        return 0;
+    case Quantity::Fat:
+        return 18;
+    case Quantity::Saturates:
+        return 60;
+    case Quantity::Sugar:
+        return 100;
+    case Quantity::Salt:
+        return 150;
+    case Quantity::Calories:
+        return 200;
+    }
+    return 0;
+}
+
+void NewEditConsumptionVC::viewDidLoad() {
+    const auto records = db_->selectProductDetailForEdit(inputs_.productID, inputs_.folderID);
+    hasRow_ = !records.empty();
+    if (hasRow_) {
+        values_ = consumptionFromRecord(records.front());
+        applyZeroRule();
+    }
+    changed();
+}
+
+std::string NewEditConsumptionVC::fieldText(Quantity q) const {
+    return hasRow_ ? values_.shownText(q) : std::string();
+}
+
+bool NewEditConsumptionVC::fieldEnabled(Quantity q) const {
+    return hasRow_ && !disabled_[at(q)];
+}
+
+bool NewEditConsumptionVC::hintShown(Quantity q) const {
+    return hasRow_ && q != Quantity::Amount && disabled_[at(q)];
+}
+
+SliderRange NewEditConsumptionVC::amountSlider() const {
+    return sliderFor(hasRow_ ? values_.value(Quantity::Amount) : 0.0f, kAmountSliderMaximum);
+}
+
+SliderRange NewEditConsumptionVC::caloriesSlider() const {
+    return sliderFor(hasRow_ ? values_.value(Quantity::Calories) : 0.0f, kCaloriesSliderMaximum);
+}
+
+bool NewEditConsumptionVC::caloriesSliderEnabled() const {
+    return hasRow_ && !isZeroQuantity(values_, Quantity::Calories);
+}
+
+void NewEditConsumptionVC::amountSliderMoved(float value) {
+    if (!amountSliderEnabled()) return;
+    scaleFromAmountSlider(values_, value);
+    applyZeroRule();
+    changed();
+}
+
+void NewEditConsumptionVC::caloriesSliderMoved(float value) {
+    if (!caloriesSliderEnabled()) return;
+    scaleFromCaloriesSlider(values_, value);
+    applyZeroRule();
+    changed();
+}
+
+bool NewEditConsumptionVC::shouldBeginEditing(Quantity q) {
+    if (!fieldEnabled(q) || isEditing()) return false;
+    editing_ = at(q);
+    return true;
+}
+
+void NewEditConsumptionVC::endEditing(Quantity q, const std::string& typed) {
+    if (editing_ != at(q)) return;
+    editing_ = -1;
+    switch (applyTypedValue(values_, q, typed)) {
+    case TypedValueOutcome::Empty:
+        platform_.alerts.show({"Error Message Consumption Amount Nil", "", {"Ok"}});
+        break;
+    case TypedValueOutcome::Rejected:
+        platform_.alerts.show({"Error Message Consumption Amount", "", {"Ok"}});
+        break;
+    case TypedValueOutcome::Ignored:
+        break;
+    case TypedValueOutcome::Applied:
+        applyZeroRule();
+        break;
+    }
+    changed();
+}
+
+void NewEditConsumptionVC::applyZeroRule() {
+    for (const Quantity q :
+         {Quantity::Fat, Quantity::Saturates, Quantity::Sugar, Quantity::Salt, Quantity::Calories})
+        if (isZeroQuantity(values_, q)) disabled_[at(q)] = true;
+}
+
+void NewEditConsumptionVC::viewWillDisappear() {
+    if (!hasRow_) return;
+    editing_ = -1;
+    PlannerWrites writes(shared_);
+    const auto saved = writes.saveConsumption(inputs_.productID, inputs_.folderID, values_);
+    if (saved == PlannerWrites::Saving::NoRow) {
+        // The product left the folder while the screen was open: nothing to save it into.
+        hasRow_ = false;
+        changed();
+    } else if (saved == PlannerWrites::Saving::Failed) {
+        platform_.log.write("Consumption of product " + inputs_.productID + " in folder " +
+                            inputs_.folderID + " not saved");
+    }
+}
+
+void NewEditConsumptionVC::changed() {
+    if (listener_) listener_->consumptionChanged();
+}
+
+} // namespace tolvane

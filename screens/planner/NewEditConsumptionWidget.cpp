@@ -1,0 +1,150 @@
+#include "NewEditConsumptionWidget.h"
+
+#include <QEvent>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QSlider>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace tolvane {
+namespace {
+
+using Q = ConsumptionQuantity;
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void showSlider(QSlider* slider, const SliderRange& range, bool enabled) {
+    const QSignalBlocker block(slider);
+    slider->setRange(static_cast<int>(std::floor(range.minimum)),
+                     static_cast<int>(std::min(2.0e9f, std::ceil(range.maximum))));
+    slider->setValue(static_cast<int>(std::lround(std::min(2.0e9f, range.value))));
+    slider->setEnabled(enabled);
+}
+
+} // namespace
+
+NewEditConsumptionWidget::NewEditConsumptionWidget(std::shared_ptr<NewEditConsumptionVC> model,
+                                                   const Strings& strings, QWidget* parent)
+    : QWidget(parent), model_(std::move(model)) {
+    setObjectName("NewEditConsumptionWidget");
+    setWindowTitle(qs(strings.text(NewEditConsumptionVC::titleKey())));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll);
+    auto* page = new QWidget(scroll);
+    page->setObjectName("consumptionPage");
+    page->setStyleSheet("#consumptionPage { background: #f2f3f5; }"
+                        "#productName { font-size: 16px; font-weight: 600; }"
+                        "#makerName, #categoryName, #instruction { color: #4a4f56; }"
+                        "QLabel[hint=\"true\"] { color: #b3261e; font-size: 11px; }");
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(12, 10, 12, 12);
+    const ConsumptionInputs& in = model_->inputs();
+    for (const auto& [text, name] :
+         {std::pair{in.productName, "productName"}, std::pair{in.manufactorName, "makerName"},
+          std::pair{in.categoryName, "categoryName"}}) {
+        auto* label = new QLabel(qs(text), page);
+        label->setObjectName(name);
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
+    auto* instruction = new QLabel(qs(strings.text(NewEditConsumptionVC::instructionKey())), page);
+    instruction->setObjectName("instruction");
+    instruction->setWordWrap(true);
+    layout->addWidget(instruction);
+
+    amountSlider_ = new QSlider(Qt::Horizontal, page);
+    amountSlider_->setObjectName("amountSlider");
+    caloriesSlider_ = new QSlider(Qt::Horizontal, page);
+    caloriesSlider_->setObjectName("caloriesSlider");
+    auto* form = new QFormLayout;
+    form->setRowWrapPolicy(QFormLayout::DontWrapRows);
+    for (int i = 0; i < kConsumptionQuantityCount; ++i) {
+        const auto q = static_cast<Q>(i);
+        auto* field = new QLineEdit(page);
+        field->setObjectName(QString("field%1").arg(i));
+        field->setFixedWidth(90);
+        field->setAlignment(Qt::AlignRight);
+        field->installEventFilter(this);
+        fields_[i] = field;
+        auto* hint = new QLabel(qs(strings.text(NewEditConsumptionVC::zeroHintKey(q))), page);
+        hint->setProperty("hint", true);
+        hint->hide();
+        hints_[i] = hint;
+        auto* row = new QHBoxLayout;
+        row->addWidget(field);
+        row->addWidget(hint, 1);
+        auto* caption = new QLabel(qs(strings.text(NewEditConsumptionVC::captionKey(q))), page);
+        caption->setWordWrap(true);
+        form->addRow(caption, row);
+        if (q == Q::Amount) form->addRow(amountSlider_);
+        connect(field, &QLineEdit::editingFinished, this, [this, i] { finishEditing(i); });
+    }
+    form->addRow(caloriesSlider_);
+    layout->addLayout(form);
+    layout->addStretch(1);
+    scroll->setWidget(page);
+
+    connect(amountSlider_, &QSlider::valueChanged, this,
+            [this](int value) { model_->amountSliderMoved(static_cast<float>(value)); });
+    connect(caloriesSlider_, &QSlider::valueChanged, this,
+            [this](int value) { model_->caloriesSliderMoved(static_cast<float>(value)); });
+    model_->setListener(this);
+    model_->viewDidLoad();
+}
+
+NewEditConsumptionWidget::~NewEditConsumptionWidget() {
+    model_->setListener(nullptr);
+}
+
+bool NewEditConsumptionWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (int i = 0; i < kConsumptionQuantityCount; ++i) {
+            if (watched != fields_[i] || editing_ == i) continue;
+            if (model_->shouldBeginEditing(static_cast<Q>(i))) {
+                editing_ = i;
+            } else {
+                // Another field is being edited: this one waits.
+                QTimer::singleShot(0, fields_[i], [field = fields_[i]] { field->clearFocus(); });
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void NewEditConsumptionWidget::finishEditing(int q) {
+    if (editing_ != q) return;
+    editing_ = -1;
+    model_->endEditing(static_cast<Q>(q), fields_[q]->text().toStdString());
+    fields_[q]->clearFocus();
+}
+
+void NewEditConsumptionWidget::hideEvent(QHideEvent* event) {
+    if (editing_ >= 0) finishEditing(editing_);
+    QWidget::hideEvent(event);
+    model_->viewWillDisappear();
+}
+
+void NewEditConsumptionWidget::consumptionChanged() {
+    for (int i = 0; i < kConsumptionQuantityCount; ++i) {
+        const auto q = static_cast<Q>(i);
+        if (editing_ != i) fields_[i]->setText(qs(model_->fieldText(q)));
+        fields_[i]->setEnabled(model_->fieldEnabled(q));
+        hints_[i]->setVisible(model_->hintShown(q));
+    }
+    showSlider(amountSlider_, model_->amountSlider(), model_->amountSliderEnabled());
+    showSlider(caloriesSlider_, model_->caloriesSlider(), model_->caloriesSliderEnabled());
+}
+
+} // namespace tolvane

@@ -1,0 +1,60 @@
+// A painted list of equal rows for the planner screens: a tap on a row, and, when switched on,
+// a delete mark per row (tap it, then the red button) and a move handle (drag it to another row).
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+namespace tolvane {
+
+class PlannerListView : public QWidget {
+    Q_OBJECT
+public:
+    // Paints row content (background included) into the given rect.
+    using RowPainter = std::function<void(QPainter&, const QRect& row, const QRect& content, int)>;
+
+    PlannerListView(int rowHeight, std::function<int()> rowCount, RowPainter painter,
+                    QWidget* parent = nullptr);
+
+    void setDeleteText(const QString& text) { deleteText_ = text; }
+    void setDeleting(bool on);
+    void setMoving(bool on);
+    bool isDeleting() const { return deleting_; }
+    // Rows changed: resized and drawn again.
+    void refresh();
+
+    int rowHeight() const { return rowHeight_; }
+    QRect rowRect(int row) const;
+    QRect deleteMarkRect(int row) const;
+    QRect confirmRect(int row) const;
+    QRect handleRect(int row) const;
+    int pendingDelete() const { return pending_; }
+    QSize sizeHint() const override;
+
+signals:
+    void rowTapped(int row);
+    void deleteConfirmed(int row);
+    void rowMoved(int from, int to);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int rowAt(int y) const;
+
+    int rowHeight_;
+    std::function<int()> rowCount_;
+    RowPainter painter_;
+    QString deleteText_;
+    bool deleting_ = false;
+    bool moving_ = false;
+    int pending_ = -1;
+    int pressedRow_ = -1;
+    bool pressedHandle_ = false;
+};
+
+} // namespace tolvane

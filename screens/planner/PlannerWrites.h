@@ -1,0 +1,73 @@
+// The planner's changes that take several store calls: filing a product into a folder, taking it
+// out, deleting a folder, saving a consumption row, removing products gone from the catalogue.
+// Each runs in one transaction and reads back what it wrote, so a failure midway leaves nothing
+// half done (no total raised without its consumption row, no membership left to a folder id
+// that a new folder takes again). Totals change by integer values and are never written from a
+// read that failed.
+#pragma once
+
+#include "nutrition/Consumption.h"
+#include "nutrition/Nutrient.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+class Database;
+
+// The fields of a product that filing copies into its default consumption row.
+struct ProductToFile {
+    std::string id;
+    std::string name;
+    std::string maker;
+    std::string category;
+    std::string unit;
+    NutrientTexts nutrients; // fat, saturates, sugar, salt, energy, per 100 g or 100 ml
+};
+
+class PlannerWrites {
+public:
+    explicit PlannerWrites(Database& db) : db_(db) {}
+
+    enum class Filing { Filed, AlreadyFiled, Failed };
+    // Membership, total plus the integer energy, and the row "100 of the unit".
+    Filing fileProduct(const ProductToFile& product, const std::string& folderId);
+    // Total minus the item's integer calories, then membership and row deleted.
+    bool unfileProduct(const std::string& productId, const std::string& folderId);
+    // As unfileProduct, after clearing the product's favourite mark.
+    bool removeFromFolder(const std::string& productId, const std::string& folderId);
+    // The folder row, its memberships and its consumption rows.
+    bool deleteFolder(const std::string& folderId);
+
+    enum class Saving { Saved, NoRow, Failed };
+    // Writes the row and corrects the total by the change in calories; nothing at all when the
+    // row is gone (the product left the folder meanwhile).
+    Saving saveConsumption(const std::string& productId, const std::string& folderId,
+                           const Consumption& values);
+
+    // Takes a product out of every folder that holds it.
+    bool cleanOrphanProduct(const std::string& productId);
+    // Takes every filed product that is not among the catalogue ids out of its folders; returns
+    // how many products were cleaned. An empty id list is a failed read, never an empty
+    // catalogue (own products are in it too): then nothing is done.
+    int cleanOrphans();
+
+    // Sort orders "0", "1", ... in the given order.
+    bool writeFolderOrder(const std::vector<std::string>& folderIds);
+    bool writeFavoriteOrder(const std::vector<std::string>& productIds);
+
+private:
+    // The stored total; "" when the folder exists with an empty total (counts as 0); nothing
+    // when the folder cannot be found.
+    std::optional<std::string> folderTotal(const std::string& folderId);
+    bool folderExists(const std::string& folderId);
+    bool writeTotal(const std::string& folderId, const std::string& total);
+    // Inside a transaction.
+    bool takeOut(const std::string& productId, const std::string& folderId);
+
+    Database& db_;
+};
+
+} // namespace tolvane

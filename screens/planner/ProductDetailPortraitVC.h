@@ -1,0 +1,68 @@
+// A menu folder's nutrient totals against the user's daily amounts: five horizontal bars, each
+// with its percentage and the total. The references scale with the profile's daily calories;
+// without them the fixed amounts stand, and the screen says so.
+#pragma once
+
+#include "nutrition/FolderGda.h"
+#include "platform/Keys.h"
+#include "platform/Navigation.h"
+#include "platform/Platform.h"
+
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+class Database;
+
+class ProductDetailPortraitListener {
+public:
+    virtual ~ProductDetailPortraitListener() = default;
+    virtual void barsChanged() = 0;
+};
+
+class ProductDetailPortraitVC : public Screen {
+public:
+    ProductDetailPortraitVC(Platform platform, Database& shared);
+
+    std::string screenName() const override { return "ProductDetailPortraitVC"; }
+    static const char* headingKey() { return key("Tageskalorien- & Nährwertbedarf"); }
+    static const char* fixedReferencesKey() { return key("Folder GDA Fixed References"); }
+    static const char* barTitleKey(Nutrient nutrient);
+    static constexpr int kBarThickness = kFolderBarThickness;
+    static constexpr double kPointsPerPercent = kFolderBarPointsPerPercent;
+    // Shown over the whole window, without the tab bar.
+    static constexpr bool hidesTabBar() { return true; }
+
+    void setListener(ProductDetailPortraitListener* listener) { listener_ = listener; }
+
+    void viewDidLoad();
+    // The one-element list of the folder summary record (12 fields).
+    void drawData(const std::vector<std::string>& record);
+    void setTitleName(const std::string& title) { titleName_ = title; }
+    const std::string& titleName() const { return titleName_; }
+    // Reads the daily calories and draws the bars.
+    void viewWillAppear();
+    void drawBars();
+
+    const FolderGdaBars& bars() const { return bars_; }
+    const FolderGdaBar& bar(Nutrient nutrient) const { return bars_[index(nutrient)]; }
+    // True when the profile has no daily calories: the line under the heading then shows.
+    bool fixedReferences() const { return factor_.fixedReferences; }
+    float personalFactor() const { return factor_.factor; }
+    const std::vector<std::string>& productDetailArray() const { return productDetailArray_; }
+    const std::vector<std::string>& firstArray1() const { return firstArray1_; }
+
+private:
+    Platform platform_;
+    Database& shared_;
+    ProductDetailPortraitListener* listener_ = nullptr;
+    std::string titleName_;
+    std::vector<std::string> detailsArr_;
+    std::vector<std::string> productDetailArray_;
+    std::vector<std::string> firstArray1_;
+    PersonalFactor factor_;
+    FolderGdaBars bars_{};
+};
+
+} // namespace tolvane

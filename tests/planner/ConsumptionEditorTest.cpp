@@ -1,0 +1,195 @@
+#include "PlannerTestStore.h"
+#include "screens/planner/NewEditConsumptionVC.h"
+#include "screens/planner/PlannerWrites.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+using namespace tolvane::test;
+using Q = ConsumptionQuantity;
+
+namespace {
+
+class ConsumptionEditorTest : public ::testing::Test {
+protected:
+    ConsumptionEditorTest() {
+        store.catalogue.add({.id = 10,
+                             .name = "Apfel",
+                             .fat = "3.4",
+                             .satFat = "0",
+                             .sugar = "10",
+                             .salt = "0",
+                             .kcal = "52.5"});
+        store.catalogue.add({.id = 11,
+                             .name = "Wasser",
+                             .fat = "0",
+                             .satFat = "0",
+                             .sugar = "0",
+                             .salt = "0",
+                             .kcal = "0",
+                             .unit = "ml"});
+        store.file(10, 1);
+        store.file(11, 1);
+    }
+
+    std::shared_ptr<NewEditConsumptionVC> open(const std::string& product,
+                                               const std::string& folder = "1") {
+        auto vc = std::make_shared<NewEditConsumptionVC>(
+            fake.platform(), store.db, ConsumptionInputs{"Apfel", "Hof", "Obst", product, folder});
+        vc->viewDidLoad();
+        return vc;
+    }
+
+    // Types into a field as the form does: begin, then end with the text.
+    void type(NewEditConsumptionVC& vc, Q field, const std::string& text) {
+        ASSERT_TRUE(vc.shouldBeginEditing(field));
+        vc.endEditing(field, text);
+    }
+
+    FakePlatform fake;
+    PlannerTestStore store;
+};
+
+} // namespace
+
+TEST_F(ConsumptionEditorTest, LoadingNormalisesAndLeavingStoresTheNormalForm) {
+    const auto vc = open("10");
+    ASSERT_TRUE(vc->hasRow());
+    EXPECT_EQ(vc->fieldText(Q::Amount), "100");
+    EXPECT_EQ(vc->fieldText(Q::Fat), "3,4");
+    EXPECT_EQ(vc->fieldText(Q::Calories), "52"); // 52.5 rounds half to even
+    EXPECT_EQ(vc->amountSlider().value, 100.0f);
+    EXPECT_EQ(vc->caloriesSlider().value, 52.0f);
+    vc->viewWillDisappear();
+    EXPECT_EQ(store.row(10, 1), "3.4|0.0|10.0|0.0|52|100g|1");
+    EXPECT_EQ(store.total(1), "52");
+}
+
+TEST_F(ConsumptionEditorTest, ATypedAmountScalesEverythingAndTheTotalFollows) {
+    const auto vc = open("10");
+    type(*vc, Q::Amount, "150");
+    EXPECT_EQ(vc->fieldText(Q::Fat), "5,1");
+    EXPECT_EQ(vc->fieldText(Q::Calories), "78");
+    EXPECT_EQ(vc->caloriesSlider().value, 78.0f);
+    vc->viewWillDisappear();
+    EXPECT_EQ(store.row(10, 1), "5.1|0.0|15.0|0.0|78|150g|1");
+    EXPECT_EQ(store.total(1), "78");
+
+    // A second departure (a tab switch, then back) appends the unit once and changes nothing.
+    vc->viewWillDisappear();
+    EXPECT_EQ(store.row(10, 1), "5.1|0.0|15.0|0.0|78|150g|1");
+    EXPECT_EQ(store.total(1), "78");
+
+    // Calories typed into the row at 150 g halve everything.
+    const auto again = open("10");
+    type(*again, Q::Calories, "39");
+    EXPECT_EQ(again->fieldText(Q::Amount), "75");
+    EXPECT_EQ(again->fieldText(Q::Fat), "2,5");
+    again->viewWillDisappear();
+    EXPECT_EQ(store.total(1), "39");
+}
+
+TEST_F(ConsumptionEditorTest, EntriesThatChangeNothing) {
+    const auto vc = open("10");
+    type(*vc, Q::Fat, "");
+    ASSERT_TRUE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.firstPending().title, "Error Message Consumption Amount Nil");
+    EXPECT_EQ(fake.alerts.firstPending().buttons, (std::vector<std::string>{"Ok"}));
+    fake.alerts.clear();
+    for (const char* bad : {"12345", "1.2345", "-1"}) {
+        type(*vc, Q::Fat, bad);
+        ASSERT_TRUE(fake.alerts.hasPending()) << bad;
+        EXPECT_EQ(fake.alerts.firstPending().title, "Error Message Consumption Amount");
+        fake.alerts.clear();
+    }
+    // Zero, or an amount so small that everything would round to 0: ignored.
+    type(*vc, Q::Amount, "0");
+    type(*vc, Q::Amount, "0,4");
+    EXPECT_FALSE(fake.alerts.hasPending());
+    EXPECT_EQ(vc->fieldText(Q::Amount), "100");
+    EXPECT_EQ(vc->fieldText(Q::Calories), "52");
+    type(*vc, Q::Fat, "1,5");
+    EXPECT_EQ(vc->values().text(Q::Fat), "1.5");
+}
+
+TEST_F(ConsumptionEditorTest, OneFieldAtATime) {
+    const auto vc = open("10");
+    ASSERT_TRUE(vc->shouldBeginEditing(Q::Fat));
+    EXPECT_FALSE(vc->shouldBeginEditing(Q::Amount));
+    vc->endEditing(Q::Fat, "3,4");
+    EXPECT_FALSE(vc->isEditing());
+    EXPECT_TRUE(vc->shouldBeginEditing(Q::Amount));
+    EXPECT_EQ(NewEditConsumptionVC::scrollOffset(Q::Salt), 150);
+}
+
+TEST_F(ConsumptionEditorTest, ZeroValuesAreDisabledWithTheHintBesideTheirOwnField) {
+    const auto vc = open("10");
+    // Saturates and salt are 0 at load: their own fields carry the hint, sugar's does not.
+    EXPECT_FALSE(vc->fieldEnabled(Q::Saturates));
+    EXPECT_TRUE(vc->hintShown(Q::Saturates));
+    EXPECT_FALSE(vc->fieldEnabled(Q::Salt));
+    EXPECT_TRUE(vc->hintShown(Q::Salt));
+    EXPECT_TRUE(vc->fieldEnabled(Q::Sugar));
+    EXPECT_FALSE(vc->hintShown(Q::Sugar));
+    EXPECT_FALSE(vc->shouldBeginEditing(Q::Salt));
+
+    // Fat that rounds to 0.0 on the slider stays 0.0 and its field stays disabled.
+    vc->amountSliderMoved(1.0f);
+    EXPECT_EQ(vc->fieldText(Q::Fat), "0,0");
+    EXPECT_FALSE(vc->fieldEnabled(Q::Fat));
+    EXPECT_TRUE(vc->hintShown(Q::Fat));
+    EXPECT_EQ(vc->fieldText(Q::Calories), "1"); // 0.52 rounds up: still enabled
+    EXPECT_FALSE(vc->hintShown(Q::Calories));
+}
+
+TEST_F(ConsumptionEditorTest, ZeroCaloriesLockTheCalorieSlider) {
+    const auto vc = open("11");
+    EXPECT_FALSE(vc->caloriesSliderEnabled());
+    EXPECT_TRUE(vc->hintShown(Q::Calories));
+    vc->caloriesSliderMoved(200.0f);
+    EXPECT_EQ(vc->fieldText(Q::Calories), "0");
+    EXPECT_EQ(vc->fieldText(Q::Amount), "100");
+    // The amount can still change.
+    type(*vc, Q::Amount, "250");
+    EXPECT_EQ(vc->fieldText(Q::Amount), "250");
+    vc->viewWillDisappear();
+    EXPECT_EQ(store.row(11, 1), "0.0|0.0|0.0|0.0|0|250ml|1");
+}
+
+TEST_F(ConsumptionEditorTest, SlidersRangeFromOneAndHoldLargerValues) {
+    const auto vc = open("10");
+    EXPECT_EQ(vc->amountSlider().minimum, 1.0f);
+    EXPECT_EQ(vc->amountSlider().maximum, 1000.0f);
+    EXPECT_EQ(vc->caloriesSlider().maximum, 3000.0f);
+    type(*vc, Q::Amount, "9000");
+    EXPECT_EQ(vc->amountSlider().maximum, 9000.0f);
+    EXPECT_EQ(vc->caloriesSlider().value, 4680.0f);
+    EXPECT_EQ(vc->caloriesSlider().maximum, 4680.0f);
+}
+
+TEST_F(ConsumptionEditorTest, NothingIsSavedOverAProductThatLeftTheFolder) {
+    const auto vc = open("10");
+    type(*vc, Q::Amount, "200");
+    PlannerWrites(store.db).unfileProduct("10", "1"); // unchecked on its detail meanwhile
+    vc->viewWillDisappear();
+    EXPECT_EQ(store.row(10, 1), "");
+    EXPECT_EQ(store.total(1), "0");
+    EXPECT_FALSE(vc->hasRow());
+}
+
+TEST_F(ConsumptionEditorTest, AMembershipWithoutARowOpensEmptyAndDisabled) {
+    store.catalogue.exec("DELETE FROM edit_product_consumption WHERE recordId = '10'");
+    const auto vc = open("10");
+    EXPECT_FALSE(vc->hasRow());
+    for (const Q q : {Q::Amount, Q::Fat, Q::Calories}) {
+        EXPECT_EQ(vc->fieldText(q), "");
+        EXPECT_FALSE(vc->fieldEnabled(q));
+        EXPECT_FALSE(vc->shouldBeginEditing(q));
+    }
+    EXPECT_FALSE(vc->amountSliderEnabled());
+    EXPECT_FALSE(vc->caloriesSliderEnabled());
+    vc->amountSliderMoved(300.0f);
+    vc->viewWillDisappear();
+    EXPECT_EQ(store.row(10, 1), "");
+    EXPECT_EQ(store.total(1), "52");
+}

@@ -1,0 +1,130 @@
+#include "PlannerTestStore.h"
+#include "screens/detail/ProductDetail.h"
+#include "screens/planner/CheckPickerModel.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+class FolderPickerTest : public ::testing::Test {
+protected:
+    FolderPickerTest() {
+        fake.strings.set("Menu List Item 2", "Mittagessen");
+        store.catalogue.add({.id = 10,
+                             .name = "Apfel",
+                             .maker = "Hof",
+                             .category = "3",
+                             .kcal = "52.5",
+                             .unit = "g"});
+        store.catalogue.add({.id = 11, .name = "Fav", .favFlag = 1});
+    }
+
+    std::shared_ptr<ProductDetail> open(int id) {
+        auto d = std::make_shared<ProductDetail>(fake.platform(), store.db);
+        d->viewDidLoad();
+        d->drawData(store.db.selectProductDetail(std::to_string(id)));
+        d->viewWillAppear();
+        return d;
+    }
+
+    FakePlatform fake;
+    PlannerTestStore store;
+};
+
+} // namespace
+
+TEST_F(FolderPickerTest, FoldersInIdOrderWithTheProductsFoldersChecked) {
+    // The user's order puts folder 3 first; the picker lists by id.
+    store.db.updateMenuItemsSortByOrder("0", "3");
+    store.db.updateMenuItemsSortByOrder("1", "1");
+    store.file(10, 1);
+    store.file(10, 3);
+    const auto d = open(10);
+    EXPECT_EQ(d->folderIDarray(), (std::vector<std::string>{"1", "2", "3", "4"}));
+    EXPECT_EQ(d->pickerViewTextForRow(0), "Mittagessen");
+    EXPECT_EQ(d->pickerViewTextForRow(1), "Menu List Item 3");
+    EXPECT_TRUE(d->pickerViewSelectionStateForRow(0));
+    EXPECT_FALSE(d->pickerViewSelectionStateForRow(1));
+    EXPECT_TRUE(d->pickerViewSelectionStateForRow(2));
+    EXPECT_FALSE(d->pickerViewSelectionStateForRow(7));
+
+    // Lists are rebuilt on every appearance: a folder deleted elsewhere is gone.
+    store.db.deleteMenuItemsSortByOrder("2");
+    d->viewWillAppear();
+    EXPECT_EQ(d->numberOfRowsForPickerView(), 3);
+}
+
+TEST_F(FolderPickerTest, TheFavouritesButtonAlwaysOpensThePicker) {
+    const auto d = open(11);
+    ASSERT_TRUE(d->isFavorite());
+    EXPECT_EQ(d->favoriteButtonKey(), "Zu Favoriten hinzufügen");
+    d->favoriteButtonClicked();
+    EXPECT_TRUE(d->pickerShown());
+    EXPECT_FALSE(d->showsFavoriteButton());
+    EXPECT_FALSE(fake.alerts.hasPending());
+    d->doneButtonClick();
+    EXPECT_FALSE(d->pickerShown());
+    EXPECT_TRUE(d->showsFavoriteButton());
+
+    // Leaving the screen puts the picker away as "Done" does.
+    d->addToFav();
+    d->viewWillDisappear();
+    EXPECT_FALSE(d->pickerShown());
+    EXPECT_TRUE(d->showsFavoriteButton());
+}
+
+TEST_F(FolderPickerTest, ChecksAndUnchecksWriteAtOnce) {
+    const auto d = open(10);
+    d->addToFav();
+    EXPECT_EQ(store.catalogue.favFlag(10), 1);
+    EXPECT_EQ(store.catalogue.sortOrder(10), "1"); // one favourite before it
+
+    CheckPickerModel picker(d.get());
+    ASSERT_EQ(picker.numberOfRows(), 8);
+    picker.touchRow(2); // folder 1
+    picker.touchRow(4); // folder 3
+    EXPECT_EQ(d->productIdForFolderAdd(), "10");
+    EXPECT_EQ(store.total(1), "52");
+    EXPECT_EQ(store.total(3), "52");
+    EXPECT_EQ(store.row(10, 1), "1.0|0.5|2.0|0.1|52.5|g|1");
+    EXPECT_TRUE(picker.row(2).checked);
+    EXPECT_TRUE(picker.row(4).checked);
+
+    picker.touchRow(2);
+    EXPECT_FALSE(store.holds(1, 10));
+    EXPECT_EQ(store.total(1), "0");
+    EXPECT_FALSE(picker.row(2).checked);
+
+    // Filed into folder 1 elsewhere while this list was stale: checking writes nothing more.
+    store.file(10, 1);
+    d->pickerViewDidCheckRow(0);
+    EXPECT_EQ(store.total(1), "52");
+    EXPECT_EQ(store.rowCount(10, 1), 1);
+}
+
+TEST_F(FolderPickerTest, AFailedWriteShowsAsNotMade) {
+    const auto d = open(10);
+    store.catalogue.exec("CREATE TRIGGER full BEFORE INSERT ON Favorite_Menufolder "
+                         "BEGIN SELECT RAISE(ABORT, 'full'); END");
+    CheckPickerModel picker(d.get());
+    picker.touchRow(3);
+    EXPECT_FALSE(picker.row(3).checked);
+    EXPECT_FALSE(d->selectionStates().at("2"));
+    EXPECT_EQ(store.total(2), "0");
+}
+
+TEST_F(FolderPickerTest, RemovingTheFavouriteLeavesItsFolders) {
+    store.file(11, 2);
+    const auto d = open(11);
+    ASSERT_TRUE(d->canRemoveFavorite());
+    d->editButton();
+    ASSERT_TRUE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.firstPending().buttons, (std::vector<std::string>{"Ja", "Nein"}));
+    fake.alerts.answer(0);
+    EXPECT_EQ(store.catalogue.favFlag(11), 0);
+    EXPECT_FALSE(d->canRemoveFavorite());
+    EXPECT_TRUE(store.holds(2, 11));
+}

@@ -1,0 +1,181 @@
+#include "PlannerTestStore.h"
+#include "screens/planner/AddMenuFolderVC.h"
+#include "screens/planner/FavoriteVCFolderNew.h"
+#include "screens/planner/MenuFolderVC.h"
+#include "screens/planner/ProductDetailPortraitVC.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+class MenuFolderTest : public ::testing::Test {
+protected:
+    MenuFolderTest() {
+        fake.strings.set("Menu List Item 1", "Frühstück");
+        fake.strings.set("Menu List Item 2", "Mittagessen");
+        fake.strings.set("%@ kcal", "%@ kcal");
+        fake.defaults.registerDefaults({{"isfirstLaunchMenuList", true}});
+        store.catalogue.add({.id = 10, .name = "Apfel", .kcal = "52.5"});
+        store.catalogue.add({.id = 11, .name = "Brot", .fat = "3,5", .kcal = "250"});
+    }
+
+    std::shared_ptr<MenuFolderVC> open() {
+        auto vc = std::make_shared<MenuFolderVC>(fake.platform(), store.db, navigation, host);
+        vc->viewDidLoad();
+        vc->viewWillAppear();
+        return vc;
+    }
+
+    FakePlatform fake;
+    PlannerTestStore store;
+    FakeNavigation navigation;
+    PlannerHost host;
+};
+
+} // namespace
+
+TEST_F(MenuFolderTest, ListsFoldersInTheUsersOrderWithTheirTotals) {
+    store.file(10, 4);
+    const auto vc = open();
+    ASSERT_EQ(vc->numberOfRows(), 4);
+    EXPECT_EQ(vc->rowTitle(0), "Mittagessen"); // seed folders show their table text
+    EXPECT_EQ(vc->rowTitle(1), "Menu List Item 3");
+    EXPECT_EQ(vc->rowTitle(3), "Frühstück");
+    EXPECT_EQ(vc->rowCalories(3), "52 kcal");
+    EXPECT_EQ(vc->rowCalories(0), "0 kcal");
+    EXPECT_STREQ(MenuFolderVC::rowBackground(0), "category_bg_dark.png");
+    EXPECT_STREQ(MenuFolderVC::rowBackground(1), "category_bg_light.png");
+
+    // A user folder named like a seed key shows as typed.
+    store.addFolder(5, "Menu List Item 1");
+    vc->viewWillAppear();
+    EXPECT_EQ(vc->rowTitle(4), "Menu List Item 1");
+}
+
+TEST_F(MenuFolderTest, FirstLaunchHintUntilTheUserDeletesIt) {
+    open();
+    ASSERT_TRUE(fake.alerts.hasPending());
+    const AlertRequest hint = fake.alerts.firstPending();
+    EXPECT_EQ(hint.title, "Speiseplan-Info");
+    EXPECT_EQ(hint.message, "Hilfe zur Speiseplannutzung");
+    EXPECT_EQ(hint.buttons, (std::vector<std::string>{"Hinweis löschen", "Später erinnern"}));
+    EXPECT_TRUE(fake.analytics.has("Show Menu List Helper on Startup"));
+    EXPECT_FALSE(fake.defaults.boolForKey("isfirstLaunchMenuList"));
+    fake.alerts.answer(1); // "Später erinnern"
+    EXPECT_TRUE(fake.defaults.boolForKey("isfirstLaunchMenuList"));
+
+    open();
+    fake.alerts.answer(0); // "Hinweis löschen"
+    open();
+    EXPECT_FALSE(fake.alerts.hasPending());
+}
+
+TEST_F(MenuFolderTest, EditingModeAddsDeletesAndMoves) {
+    const auto vc = open();
+    fake.alerts.clear();
+    EXPECT_STREQ(vc->rightButtonKey(), "Bearbeiten");
+    EXPECT_FALSE(vc->showsAddButton());
+    vc->addPressed(); // no add button outside editing
+    EXPECT_TRUE(navigation.stack().empty());
+
+    vc->rightButtonPressed();
+    EXPECT_TRUE(vc->isEditing());
+    EXPECT_STREQ(vc->rightButtonKey(), "Fertig");
+    vc->addPressed();
+    ASSERT_TRUE(std::dynamic_pointer_cast<AddMenuFolderVC>(navigation.top()));
+
+    store.file(10, 2);
+    vc->deleteRow(1); // folder 2
+    EXPECT_EQ(vc->numberOfRows(), 3);
+    EXPECT_EQ(store.folderIds(), (std::vector<std::string>{"1", "3", "4"}));
+    EXPECT_FALSE(store.holds(2, 10));
+    EXPECT_EQ(store.row(10, 2), "");
+    // The product stays a favourite in the catalogue.
+
+    // Moved rows take their new sort orders when the list goes out of view.
+    vc->moveRow(2, 0); // folder 4 first
+    EXPECT_EQ(vc->folderId(0), "4");
+    vc->viewWillDisappear();
+    EXPECT_EQ(store.folderIds(), (std::vector<std::string>{"4", "1", "3"}));
+    EXPECT_EQ(store.sortOrders(), (std::vector<std::string>{"1", "2", "0"}));
+
+    vc->rightButtonPressed();
+    EXPECT_FALSE(vc->isEditing());
+    EXPECT_STREQ(vc->rightButtonKey(), "Bearbeiten");
+}
+
+TEST_F(MenuFolderTest, ATapOpensTheSummaryOutsideEditingAndTheContentsInside) {
+    store.file(10, 1);
+    store.file(11, 1);
+    const auto vc = open();
+
+    vc->didSelectRow(0);
+    const auto summary = std::dynamic_pointer_cast<ProductDetailPortraitVC>(navigation.top());
+    ASSERT_TRUE(summary);
+    ASSERT_EQ(vc->landArray().size(), 1u);
+    EXPECT_EQ(vc->landArray()[0], "Mittagessen|302|0|1|1|4.5|1.0|4.0|0.2|302|g|0");
+    EXPECT_EQ(summary->titleName(), "Mittagessen");
+    EXPECT_TRUE(ProductDetailPortraitVC::hidesTabBar());
+
+    // An empty folder: zero sums.
+    vc->didSelectRow(1);
+    EXPECT_EQ(vc->landArray()[0], "Menu List Item 3|0|1|2|1|0.0|0.0|0.0|0.0|0|g|0");
+
+    vc->rightButtonPressed();
+    vc->didSelectRow(0);
+    const auto contents = std::dynamic_pointer_cast<FavoriteVCFolderNew>(navigation.top());
+    ASSERT_TRUE(contents);
+    EXPECT_EQ(contents->folderNumber(), "1");
+    EXPECT_EQ(contents->title(), "Mittagessen");
+}
+
+TEST_F(MenuFolderTest, AProductGoneFromTheCatalogueLeavesEveryFolderOnTheNextVisit) {
+    store.file(10, 1);
+    store.file(10, 3);
+    store.file(11, 3);
+    const auto vc = open();
+    EXPECT_EQ(vc->rowCalories(2), "302 kcal");
+
+    store.catalogue.remove(10);
+    vc->viewWillAppear();
+    EXPECT_EQ(vc->rowCalories(0), "0 kcal");
+    EXPECT_EQ(vc->rowCalories(2), "250 kcal");
+    EXPECT_FALSE(store.holds(1, 10));
+    EXPECT_FALSE(store.holds(3, 10));
+}
+
+TEST_F(MenuFolderTest, NoCleanupWhileACataloguePageIsStored) {
+    store.file(10, 1);
+    bool storing = true;
+    host.catalogueBusy = [&] { return storing; };
+    const auto vc = open();
+    store.catalogue.remove(10);
+    vc->viewWillAppear();
+    vc->didSelectRow(0);
+    EXPECT_TRUE(store.holds(1, 10));
+    EXPECT_EQ(store.total(1), "52");
+
+    storing = false;
+    vc->viewWillAppear();
+    EXPECT_FALSE(store.holds(1, 10));
+}
+
+TEST_F(MenuFolderTest, SummaryCleansAProductWithoutItsRowOnlyWhenItLeftTheCatalogue) {
+    store.file(10, 1);
+    store.file(11, 1);
+    store.catalogue.exec("DELETE FROM edit_product_consumption"); // rows lost earlier
+    store.catalogue.remove(10);
+    bool storing = true;
+    host.catalogueBusy = [&] { return storing; };
+    const auto vc = open(); // the list's own cleanup waits
+    ASSERT_TRUE(store.holds(1, 10));
+
+    storing = false;
+    vc->didSelectRow(0);
+    EXPECT_FALSE(store.holds(1, 10));
+    EXPECT_TRUE(store.holds(1, 11)); // still in the catalogue: stays, adding nothing
+    EXPECT_EQ(vc->landArray()[0], "Mittagessen|302|0|1|1|0.0|0.0|0.0|0.0|0|g|0");
+}

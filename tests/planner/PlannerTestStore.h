@@ -1,0 +1,40 @@
+// A test catalogue with the planner's tables, and short reads of what the planner stored.
+#pragma once
+
+#include "TestCatalogue.h"
+#include "platform/Log.h"
+#include "screens/planner/PlannerWrites.h"
+#include "store/Database.h"
+
+#include <string>
+#include <vector>
+
+namespace tolvane::test {
+
+class PlannerTestStore {
+public:
+    // With the four seed folders unless told otherwise.
+    explicit PlannerTestStore(bool seedFolders = true);
+
+    TestCatalogue catalogue;
+    MemoryLog log;
+    Database db{catalogue.path(), log};
+
+    void addFolder(int id, const std::string& name, const std::string& total = "0",
+                   int sortOrder = -1, const std::string& localized = "0");
+    // The product's fields as the detail screen hands them to filing.
+    ProductToFile product(int productId);
+    // Files a product the way the picker does: membership, total, default row.
+    void file(int productId, int folderId);
+    void setDailyCalories(const std::string& calories);
+
+    std::string total(int folderId);
+    bool holds(int folderId, int productId);
+    // fat|saturated|sugar|salt|calory|gm|menu_folder_id, or "" without a row.
+    std::string row(int productId, int folderId);
+    int rowCount(int productId, int folderId);
+    std::vector<std::string> folderIds();  // in list order
+    std::vector<std::string> sortOrders(); // in id order
+};
+
+} // namespace tolvane::test
