@@ -3,7 +3,7 @@
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/registration/AreaScreens.h"
-#include "screens/browse/ExchangeUpdateRunner.h"
+#include "screens/browse/CatalogueUpdateRunner.h"
 #include "screens/browse/SearchWidget.h"
 #include "screens/planner/AddMenuFolderWidget.h"
 #include "screens/planner/FavoriteVCFolderNewWidget.h"
@@ -19,14 +19,12 @@ namespace tolvane {
 namespace {
 
 // True while the product list's catalogue update stores a page. The update lives with the
-// first tab's root; its state is atomic, so reading it here is safe while the worker writes.
+// first tab's root, made when that tab is first shown; before that nothing is stored.
 bool catalogueStoring(Tolvane_AppDelegate& delegate) {
     TabShell* shell = delegate.tabBarVC();
-    if (!shell) return false;
-    auto* list = shell->stack(0)->findChild<SearchWidget*>();
-    if (!list) return false;
-    auto* runner = dynamic_cast<ExchangeUpdateRunner*>(list->model()->updateRunner());
-    return runner && runner->catalogueUpdate().state() == CatalogueUpdate::State::Storing;
+    auto* list = shell ? shell->stack(0)->findChild<SearchWidget*>() : nullptr;
+    CatalogueUpdateRunner* runner = list ? list->model()->updateRunner() : nullptr;
+    return runner && runner->storingPage();
 }
 
 // Hides the tab bar while the watched screen is shown (the folder summary has no tabs).
