@@ -15,6 +15,38 @@ std::optional<JsonValue> JsonParser::objectWithString(std::string_view text,
     }
 }
 
+namespace {
+
+struct LimitExceeded {
+    std::string what;
+};
+
+} // namespace
+
+std::optional<JsonValue> JsonParser::objectWithString(std::string_view text, std::string* error,
+                                                      JsonLimits limits) const {
+    std::size_t values = 0;
+    auto bound = [&](int depth, JsonValue::parse_event_t event, JsonValue&) {
+        using Event = JsonValue::parse_event_t;
+        if (limits.maxDepth > 0 && depth > limits.maxDepth)
+            throw LimitExceeded{"nested deeper than " + std::to_string(limits.maxDepth)};
+        if (limits.maxValues > 0 &&
+            (event == Event::value || event == Event::object_start ||
+             event == Event::array_start) &&
+            ++values > limits.maxValues)
+            throw LimitExceeded{"more than " + std::to_string(limits.maxValues) + " values"};
+        return true;
+    };
+    try {
+        return JsonValue::parse(text.begin(), text.end(), bound);
+    } catch (const JsonValue::exception& e) {
+        if (error) *error = e.what();
+    } catch (const LimitExceeded& e) {
+        if (error) *error = e.what;
+    }
+    return std::nullopt;
+}
+
 std::string JsonParser::textOf(const JsonValue& value) {
     if (value.is_string()) return value.get_ref<const std::string&>();
     char buffer[64];

@@ -858,5 +858,13 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
         <translation>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</translation>
     </message>
+    <message>
+        <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
+        <translation>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Der Katalog ist auf dem neuesten Stand.</source>
+        <translation>Der Katalog ist auf dem neuesten Stand.</translation>
+    </message>
 </context>
 </TS>

@@ -858,5 +858,13 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
         <translation>The folder %@ is read-only. Tolvane shows your data but cannot save any changes.</translation>
     </message>
+    <message>
+        <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
+        <translation>The server's reply could not be read. Please try again later.</translation>
+    </message>
+    <message>
+        <source>Der Katalog ist auf dem neuesten Stand.</source>
+        <translation>The catalogue is up to date.</translation>
+    </message>
 </context>
 </TS>

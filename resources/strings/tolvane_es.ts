@@ -858,5 +858,13 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
         <translation>La carpeta %@ está protegida contra escritura. Tolvane muestra sus datos, pero no puede guardar ningún cambio.</translation>
     </message>
+    <message>
+        <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
+        <translation>No se pudo leer la respuesta del servidor. Vuelva a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>Der Katalog ist auf dem neuesten Stand.</source>
+        <translation>El catálogo está actualizado.</translation>
+    </message>
 </context>
 </TS>

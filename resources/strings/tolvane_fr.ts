@@ -858,5 +858,13 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
         <translation>Le dossier %@ est en lecture seule. Tolvane affiche vos données mais ne peut enregistrer aucune modification.</translation>
     </message>
+    <message>
+        <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
+        <translation>La réponse du serveur n'a pas pu être lue. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
+        <source>Der Katalog ist auf dem neuesten Stand.</source>
+        <translation>Le catalogue est à jour.</translation>
+    </message>
 </context>
 </TS>

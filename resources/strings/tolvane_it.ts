@@ -858,5 +858,13 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
         <translation>La cartella %@ è di sola lettura. Tolvane mostra i suoi dati ma non può salvare alcuna modifica.</translation>
     </message>
+    <message>
+        <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
+        <translation>Non è stato possibile leggere la risposta del server. Riprovi più tardi.</translation>
+    </message>
+    <message>
+        <source>Der Katalog ist auf dem neuesten Stand.</source>
+        <translation>Il catalogo è aggiornato.</translation>
+    </message>
 </context>
 </TS>

@@ -858,5 +858,13 @@
         <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
         <translation>Папка %@ защищена от записи. Tolvane показывает ваши данные, но не может сохранять изменения.</translation>
     </message>
+    <message>
+        <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
+        <translation>Не удалось прочитать ответ сервера. Пожалуйста, повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>Der Katalog ist auf dem neuesten Stand.</source>
+        <translation>Каталог в актуальном состоянии.</translation>
+    </message>
 </context>
 </TS>

@@ -27,17 +27,20 @@ class CatalogueUpdateTest : public ::testing::Test {
 protected:
     void SetUp() override {
         createClientDatabase(clientDb);
-        server.Post(
-            "/getUpdatedProducts.php", [this](const httplib::Request& req, httplib::Response& res) {
-                std::string reply;
-                {
-                    std::lock_guard lock(mutex);
-                    seen.push_back({req.target, req.body});
-                    reply = replies.empty() ? "No product has been updated." : replies.front();
-                    if (!replies.empty()) replies.erase(replies.begin());
-                }
-                res.set_content(reply, "application/json");
-            });
+        server.Post("/getUpdatedProducts.php", [this](const httplib::Request& req,
+                                                      httplib::Response& res) {
+            std::string reply;
+            {
+                std::lock_guard lock(mutex);
+                seen.push_back({req.target, req.body});
+                reply = replies.empty() ? endless.empty() ? "No product has been updated." : endless
+                                        : replies.front();
+                if (!replies.empty()) replies.erase(replies.begin());
+            }
+            // Refused credentials: a transport failure for the client.
+            if (reply == "REFUSE") res.status = 401;
+            res.set_content(reply, "application/json");
+        });
         // Uploads wait until the test lets them answer; one whose data names "Fail" is refused.
         server.Post("/Products/sendProductRecords.php",
                     [this](const httplib::Request& req, httplib::Response& res) {
@@ -98,6 +101,8 @@ protected:
     int port = 0;
     std::mutex mutex;
     std::vector<std::string> replies;
+    // Sent once the scripted replies are used up, when not empty.
+    std::string endless;
     std::vector<Seen> seen;
     std::condition_variable uploadsChanged;
     int uploadsSeen = 0;
@@ -107,6 +112,9 @@ protected:
 
 const char* interruptedMessage = "Die Datenverbindung wurde unterbrochen und der Download "
                                  "angehalten. Bitte synchronisieren Sie erneut für alle Produkte";
+const char* offlineMessage = "Keine Datenverbindung verfügbar";
+const char* unreadableMessage = "Die Antwort des Servers konnte nicht gelesen werden. Bitte "
+                                "versuchen Sie es später erneut.";
 
 std::string product(int id, const std::string& name, const std::string& isDelete = "0") {
     JsonValue object = {{"ID", std::to_string(id)},
@@ -307,10 +315,11 @@ TEST_F(CatalogueUpdateTest, AnUploadFailureThatCancelsTheWaitingPageEndsTheRunIn
 
     releaseUploads(false);
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); }));
-    EXPECT_EQ(listener.outcome, UpdateOutcome::Interrupted);
+    // No page was stored: to the user the server was out of reach.
+    EXPECT_EQ(listener.outcome, UpdateOutcome::Offline);
     EXPECT_TRUE(fake.log.contains("requestFailed"));
     ASSERT_EQ(fake.alerts.shown().size(), 1u);
-    EXPECT_EQ(fake.alerts.shown()[0].message, interruptedMessage);
+    EXPECT_EQ(fake.alerts.shown()[0].message, offlineMessage);
     EXPECT_TRUE(listener.refreshEnabled);
     EXPECT_FALSE(listener.progressShown);
     {
@@ -344,4 +353,151 @@ TEST_F(CatalogueUpdateTest, ARedeliveredFavouriteStaysOneWhateverItsNameHolds) {
                      "select favFlag, sortOrder from ProductsTable where recordId = " + ids[i]),
             "1|" + std::to_string(i))
             << ids[i];
+}
+
+TEST_F(CatalogueUpdateTest, AFirstRequestThatFailsIsOfflineALaterOneInterrupted) {
+    CatalogueUpdate update(platform, database, listener, url());
+    replies = {"REFUSE"};
+    EXPECT_EQ(run(update), UpdateOutcome::Offline);
+    ASSERT_EQ(fake.alerts.shown().size(), 1u);
+    EXPECT_EQ(fake.alerts.shown()[0].message, offlineMessage);
+
+    replies = {page("500", products(1, 250)), "REFUSE"};
+    EXPECT_EQ(run(update), UpdateOutcome::Interrupted);
+    ASSERT_EQ(fake.alerts.shown().size(), 2u);
+    EXPECT_EQ(fake.alerts.shown()[1].message, interruptedMessage);
+    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "250");
+    EXPECT_FALSE(listener.progressShown);
+    EXPECT_TRUE(listener.refreshEnabled);
+}
+
+TEST_F(CatalogueUpdateTest, AWriteThatFailsInsideAPageRollsThePageBack) {
+    insert(5, "2017-01-01 00:00:00");
+    insert(6, "2017-01-01 00:00:00");
+    database.updateDTimestamp("2017-01-01 00:00:00", "0");
+    // As a full disk would: the insert of one product fails.
+    query(clientDb, "CREATE TRIGGER full BEFORE INSERT ON ProductsTable WHEN NEW.field01 = "
+                    "'Boom' BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
+    replies = {page("2", "[" + product(5, "Neu") + "," + product(6, "Boom") + "]"),
+               page("2", "null")};
+    CatalogueUpdate update(platform, database, listener, url());
+    EXPECT_EQ(run(update), UpdateOutcome::Interrupted);
+    ASSERT_EQ(fake.alerts.shown().size(), 1u);
+    EXPECT_EQ(fake.alerts.shown()[0].message, interruptedMessage);
+    // Nothing of the page is kept, nothing already stored is lost.
+    EXPECT_EQ(query(clientDb, "select recordId, field01 from ProductsTable order by recordId"),
+              (std::vector<std::string>{"5|x", "6|x"}));
+    EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"),
+              "0|2017-01-01 00:00:00");
+
+    // The next run asks for the same page again and completes.
+    query(clientDb, "DROP TRIGGER full");
+    replies = {page("2", "[" + product(5, "Neu") + "," + product(6, "Boom") + "]"),
+               page("2", "null")};
+    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    EXPECT_EQ(query(clientDb, "select recordId, field01 from ProductsTable order by recordId"),
+              (std::vector<std::string>{"5|Neu", "6|Boom"}));
+    EXPECT_EQ(seen[1].target, seen[0].target);
+}
+
+TEST_F(CatalogueUpdateTest, AProductKeptAtItsOldRowDoesNotAdvanceTheTimestamp) {
+    insert(5, "2017-01-01 00:00:00");
+    insert(6, "2017-01-01 00:00:00");
+    JsonValue fits = {{"ID", "5"},
+                      {"Produktname", "ok"},
+                      {"Aufnahmedatum", "2018-01-01 00:00:00"},
+                      {"isDelete", "0"}};
+    JsonValue tooLong = {{"ID", "6"},
+                         {"Produktname", std::string(900, 'b')},
+                         {"Aufnahmedatum", "2019-01-01 00:00:00"},
+                         {"isDelete", "0"}};
+    replies = {page("2", "[" + fits.dump() + "," + tooLong.dump() + "]"), page("2", "null")};
+    CatalogueUpdate update(platform, database, listener, url());
+    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    EXPECT_EQ(queryOne(clientDb, "select dtimestamp from Timestamp"), "2018-01-01 00:00:00");
+}
+
+TEST_F(CatalogueUpdateTest, OnlyADateOfTheTimestampFormBecomesTheTimestamp) {
+    // A date left by an older version still goes out whole, percent-encoded.
+    database.updateDTimestamp("2017-01-01 10:00:00\n#x", "0");
+    JsonValue broken = {{"ID", "5"},
+                        {"Produktname", "a"},
+                        {"Aufnahmedatum", "2019-01-01 00:00:00\n#frag"},
+                        {"isDelete", "0"}};
+    JsonValue deleted = {{"ID", "7"}, {"Aufnahmedatum", "2020-01-01 00:00"}, {"isDelete", "1"}};
+    JsonValue good = {{"ID", "6"},
+                      {"Produktname", "b"},
+                      {"Aufnahmedatum", "2018-02-02 00:00:00"},
+                      {"isDelete", "0"}};
+    replies = {page("3", "[" + broken.dump() + "," + deleted.dump() + "," + good.dump() + "]"),
+               page("3", "null")};
+    CatalogueUpdate update(platform, database, listener, url());
+    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    EXPECT_EQ(seen[0].target, "/getUpdatedProducts.php?timestamp=2017-01-01%2010:00:00%0A%23x"
+                              "&pageNo=1&records=250");
+    EXPECT_EQ(queryOne(clientDb, "select dtimestamp from Timestamp"), "2018-02-02 00:00:00");
+    // And the next run asks with it.
+    EXPECT_EQ(run(update), UpdateOutcome::NothingNew);
+    EXPECT_EQ(seen[2].target,
+              "/getUpdatedProducts.php?timestamp=2018-02-02%2000:00:00&pageNo=1&records=250");
+    EXPECT_TRUE(CatalogueUpdate::isTimestamp("2018-02-02 00:00:00"));
+    for (const char* text : {"", "2018-02-02 00:00", "2018-02-02T00:00:00", "2018-02-02 00:00:0x",
+                             "2018-02-02 00:00:00 "})
+        EXPECT_FALSE(CatalogueUpdate::isTimestamp(text)) << text;
+}
+
+TEST_F(CatalogueUpdateTest, HostileRepliesAreRefusedAsUnreadableAndStoreNothing) {
+    insert(5, "2017-01-01 00:00:00");
+    std::string empties = "[";
+    for (int i = 0; i < 300000; ++i)
+        empties += i ? ",{}" : "{}";
+    empties += "]";
+    std::string deep = R"({"Updated Records": {"rows": [1], "products": [)" +
+                       std::string(100000, '[') + "1" + std::string(100000, ']') + "]}}";
+    const std::vector<std::pair<std::string, std::string>> hostile = {
+        {"not json at all", "JSON parsing failed: "},
+        {R"({"Other": 1})", "JSON parsing failed: the reply holds no"},
+        {page("300000", empties), "JSON parsing failed: more than 200000 values"},
+        {page("1001", products(1, 1001)), "JSON parsing failed: a page of 1001 products"},
+        {deep, "JSON parsing failed: nested deeper than 8"},
+    };
+    CatalogueUpdate update(platform, database, listener, url());
+    for (const auto& [reply, logged] : hostile) {
+        fake.log.clear();
+        fake.alerts.clear();
+        replies = {reply};
+        EXPECT_EQ(run(update), UpdateOutcome::Unreadable) << logged;
+        EXPECT_TRUE(fake.log.containsPrefix(logged)) << logged;
+        ASSERT_EQ(fake.alerts.shown().size(), 1u);
+        EXPECT_EQ(fake.alerts.shown()[0].message, unreadableMessage);
+        EXPECT_FALSE(listener.progressShown);
+        EXPECT_TRUE(listener.refreshEnabled);
+        EXPECT_EQ(query(clientDb, "select recordId, field01 from ProductsTable"),
+                  std::vector<std::string>{"5|x"});
+    }
+}
+
+TEST_F(CatalogueUpdateTest, AServerThatNeverRunsOutOfPagesIsStoppedPastTheReportedTotal) {
+    endless = page("500", products(1, 250));
+    CatalogueUpdate update(platform, database, listener, url());
+    EXPECT_EQ(run(update), UpdateOutcome::Unreadable);
+    // Two pages hold 500 products; two more are allowed for a total that grew meanwhile.
+    EXPECT_EQ(seen.size(), 5u);
+    EXPECT_TRUE(fake.log.containsPrefix("JSON parsing failed: page 5 is past the 500 products"));
+    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "250");
+}
+
+TEST_F(CatalogueUpdateTest, SkippedProductsAreLoggedAFewTimesThenCounted) {
+    std::string list = "[" + product(5, "gut");
+    for (int i = 0; i < 20; ++i)
+        list += R"(,{"Produktname": "ohne"})";
+    replies = {page("21", list + "]"), page("21", "null")};
+    CatalogueUpdate update(platform, database, listener, url());
+    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    int single = 0;
+    for (const auto& line : fake.log.lines())
+        single += line.rfind("Product without a usable ID skipped", 0) == 0;
+    EXPECT_EQ(single, 5);
+    EXPECT_TRUE(fake.log.contains("15 more products without a usable ID skipped on this page"));
+    EXPECT_EQ(queryOne(clientDb, "select field01 from ProductsTable where recordId = 5"), "gut");
 }
