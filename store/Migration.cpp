@@ -6,8 +6,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 namespace tolvane {
@@ -93,6 +96,22 @@ bool copyShippedFile(const StoreLocations& locations, const fs::path& setAside,
     return true;
 }
 
+// Whether two files hold the same bytes.
+bool sameContent(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    if (fs::file_size(a, ec) != fs::file_size(b, ec) || ec) return false;
+    std::ifstream first(a, std::ios::binary), second(b, std::ios::binary);
+    std::array<char, 65536> x{}, y{};
+    while (first && second) {
+        first.read(x.data(), x.size());
+        second.read(y.data(), y.size());
+        if (first.gcount() != second.gcount() ||
+            !std::equal(x.begin(), x.begin() + first.gcount(), y.begin()))
+            return false;
+    }
+    return first.eof() && second.eof();
+}
+
 bool hasAll(const DatabaseFileCheck& check, const auto& tables) {
     for (const char* table : tables)
         if (!check.has(table)) return false;
@@ -171,6 +190,12 @@ MigrationResult createEditableCopyOfDatabaseIfNeeded(const StoreLocations& locat
     // An installation that already holds its planner and profile tables keeps its data.
     else if (!(copiedDatabase && copiedFolders) && !hasAll(check, kAppTables))
         reason = "from an older version";
+
+    // A copy that still is the shipped file (the first copy of a fresh installation) is what
+    // copying again would give; there is nothing to set aside.
+    if (!reason.empty() && check.state != DatabaseFileCheck::State::Missing &&
+        sameContent(path, locations.shippedDatabasePath()))
+        reason.clear();
 
     MigrationResult result;
     if (!reason.empty()) {

@@ -71,6 +71,10 @@ TEST_F(MigrationTest, FreshInstallationIsCopiedAndSeeded) {
     // The shipped file itself is left as it was.
     Database shipped(locations.shippedDatabasePath(), log);
     EXPECT_FALSE(shipped.tableExists("Menu_Folder"));
+    // The first copy was the shipped file itself: nothing worth setting aside.
+    EXPECT_TRUE(result.setAside.empty());
+    for (const auto& entry : std::filesystem::directory_iterator(locations.documentsDir))
+        EXPECT_EQ(entry.path().filename(), "Tolvane.db");
 }
 
 TEST_F(MigrationTest, SecondLaunchTouchesNothing) {
