@@ -19,11 +19,6 @@ namespace {
 
 constexpr int fieldCount = pageRecordFieldCount;
 constexpr int dateField = pageRecordDateField;
-// A page holds 250 products; a reply with several times that is not a page.
-constexpr std::size_t maxProductsPerPage = 4 * CatalogueUpdate::recordsPerPage;
-// The reply nests four deep (reply, "Updated Records", "products", product); a little room
-// besides, and a bound on the values of a full page with its 27 members each.
-constexpr JsonLimits replyLimits{8, 200000};
 // Pages past what the reported total needs before a reply counts as endless.
 constexpr int pageMargin = 2;
 // Skipped products logged one by one per page; the rest only counted.
@@ -235,7 +230,7 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
     }
 
     std::string error;
-    auto reply = parser_.objectWithString(body, &error, replyLimits);
+    auto reply = readReply(body, &error);
     const JsonValue* records = nullptr;
     if (reply && reply->is_object()) {
         auto found = reply->find("Updated Records");
@@ -461,6 +456,10 @@ void CatalogueUpdate::finish(UpdateOutcome outcome, const char* message) {
     listener_.setRefreshEnabled(true);
     if (message != nullptr) platform_.alerts.show({"", message, {"OK"}});
     listener_.updateFinished(outcome);
+}
+
+std::optional<JsonValue> CatalogueUpdate::readReply(std::string_view body, std::string* error) {
+    return JsonParser().objectWithString(body, error, replyLimits);
 }
 
 bool CatalogueUpdate::isTimestamp(const std::string& text) {

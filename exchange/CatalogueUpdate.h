@@ -29,6 +29,11 @@ class Database;
 class CatalogueUpdate {
 public:
     static constexpr int recordsPerPage = 250;
+    // A reply with several times a page of products is not a page.
+    static constexpr std::size_t maxProductsPerPage = 4 * recordsPerPage;
+    // The reply nests four deep (reply, "Updated Records", "products", product); a little room
+    // besides, and a bound on the values of a full page with its 27 members each.
+    static constexpr JsonLimits replyLimits{8, 200000};
     // Identifiers from here on belong to own products on the device.
     static constexpr int firstOwnProductId = static_cast<int>(tolvane::firstOwnProductId);
 
@@ -84,6 +89,8 @@ public:
 
     // The page record of a product object, in column order; false when its ID is unusable.
     static bool pageRecord(const JsonValue& product, PageRecord& record);
+    // A reply text read as JSON within replyLimits; nothing, with the error, otherwise.
+    static std::optional<JsonValue> readReply(std::string_view body, std::string* error);
     // Whether a text has the form of a stored timestamp, "YYYY-MM-DD HH:MM:SS".
     static bool isTimestamp(const std::string& text);
 
@@ -111,7 +118,6 @@ private:
     CatalogueUpdateListener& listener_;
     std::string serverBase_;
     std::shared_ptr<Shared> shared_;
-    JsonParser parser_;
     Reachability reachability_;
 
     std::atomic<State> state_{State::Idle};
