@@ -238,7 +238,7 @@ TEST_F(SyncIntegration, UnreadableAndEmptyRepliesStoreNothing) {
     EXPECT_TRUE(fake.log.containsPrefix("JSON parsing failed: "));
     ASSERT_EQ(fake.alerts.shown().size(), 1u);
     EXPECT_EQ(fake.alerts.shown()[0].message, "Die Antwort des Servers konnte nicht gelesen "
-                                               "werden. Bitte versuchen Sie es später erneut.");
+                                              "werden. Bitte versuchen Sie es später erneut.");
     EXPECT_TRUE(listener.refreshEnabled);
     EXPECT_FALSE(listener.progressShown);
 
