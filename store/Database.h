@@ -55,6 +55,9 @@ public:
     // Returns whether the transaction committed; work is not run when it cannot begin.
     // Nested calls join the outer transaction.
     bool runInTransaction(const std::function<bool()>& work);
+    // As runInTransaction, but any change inside it that fails (or is refused) rolls the whole
+    // transaction back, so that a caller whose changes return nothing still loses nothing.
+    bool runInCheckedTransaction(const std::function<bool()>& work);
 
     // Whether the file holds a table of that name.
     bool tableExists(const std::string& tableName);
@@ -268,6 +271,9 @@ private:
     bool nameDBConnect_ = false;
     std::vector<std::string> namesArr_;
     sqlite3* transaction_ = nullptr;
+    // Set by a failed change while a checked transaction runs.
+    bool checkWrites_ = false;
+    bool writeFailed_ = false;
 };
 
 } // namespace tolvane

@@ -42,6 +42,8 @@ public:
     void endSearch();
     void rebuildList();
     void progress(int storedProducts, int totalProducts, int page, int pages);
+    // The server had nothing newer: the panel says so for two seconds, then hides.
+    void showUpToDate();
 
     // --- What the screen shows besides the list ---
     bool loadingIndicatorShown() const { return loadingShown_; }
@@ -50,6 +52,11 @@ public:
     bool refreshEnabled() const { return refreshEnabled_; }
     // "1250 / 10000 · 5 / 40": products stored of the total, page of pages; empty until known.
     std::string progressText() const;
+    // The bar: products stored of the total once the total is known; a busy bar until then
+    // (maximum 0), and an empty one when no run is going.
+    int progressValue() const;
+    int progressMaximum() const;
+    static constexpr double upToDateSeconds = 2.0;
 
     // Replaces the update and upload before the screen is built (tests use a fake).
     void setUpdateRunner(std::unique_ptr<CatalogueUpdateRunner> runner);
@@ -80,6 +87,9 @@ private:
     bool spinnerRunning_ = false;
     bool refreshEnabled_ = true;
     int stored_ = -1, total_ = 0, page_ = 0, pages_ = 0;
+    bool upToDate_ = false;
+    // Counts panel showings, so that a late hide of "up to date" leaves a newer run's panel.
+    int panelShowing_ = 0;
 };
 
 } // namespace tolvane

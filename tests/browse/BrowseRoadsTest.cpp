@@ -31,6 +31,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -532,10 +533,27 @@ private slots:
                                  120000);
         QVERIFY(!list->progressPanel()->isVisible());
         QVERIFY(list->refreshAction()->isEnabled());
+        // The bar counted the products of the total, not a busy animation.
+        QCOMPARE(list->progressBar()->maximum(), 600);
+        QCOMPARE(list->progressBar()->value(), 600);
         // "600 von 600 Produkten geladen", then "Seite 3 von 3", in whatever language the run uses.
         QVERIFY(list->progressLabel()->text().contains(QRegularExpression("^\\D*600\\D+600\\D")));
         QCOMPARE(list->model()->rowCount(), std::size_t(603));
         QCOMPARE(list->sideIndex()->letters(), QStringList({"A", "B", "C", "N"}));
+        // Again: nothing newer, so no alert, and the panel says so for two seconds.
+        Run::closeAlerts();
+        QToolButton* refresh = nullptr;
+        for (auto* button : run.stack(0).findChildren<QToolButton*>())
+            if (button->defaultAction() == list->refreshAction()) refresh = button;
+        QVERIFY(refresh && refresh->isVisible());
+        QTest::mouseClick(refresh, Qt::LeftButton, {}, refresh->rect().center());
+        QTRY_VERIFY_WITH_TIMEOUT(list->progressLabel()->text() ==
+                                     run.text("Der Katalog ist auf dem neuesten Stand."),
+                                 30000);
+        QVERIFY(list->progressPanel()->isVisible());
+        QVERIFY(Run::alerts().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!list->progressPanel()->isVisible(), 5000);
+        QVERIFY(Run::alerts().isEmpty());
         server.kill();
         server.waitForFinished(10000);
     }
