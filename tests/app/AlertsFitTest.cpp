@@ -7,6 +7,7 @@
 #include "app/platform/QtAlerts.h"
 #include "app/platform/QtStrings.h"
 #include "platform/Log.h"
+#include "screens/ownproducts/AddProductVC.h"
 #include "tests/support/WidgetTaps.h"
 
 #include <QApplication>
@@ -52,6 +53,12 @@ std::vector<Case> everyAlert() {
         {{"Rate MyApp",
           "If you like MyApp, please take the time, etc",
           {"No, Thanks", "Rate It Now"}}},
+        {{"", AddProductVC::requiredFieldsKey(), {"OK"}}},
+        {{"", AddProductVC::decimalPlacesKey(), {"OK"}}},
+        {{"", AddProductVC::saveFailedKey(), {"OK"}}},
+        {{"Error Message Consumption Amount", "", {"OK"}}},
+        {{"Pop-Up Personal Profile", "", {"OK"}}},
+        {{"Thank you for your input", "", {"OK"}}},
     };
 }
 
