@@ -7,13 +7,16 @@
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/platform/AlertBox.h"
-#include "screens/settings/SetupWidget.h"
-#include "screens/common/TableRow.h"
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/SearchWidget.h"
+#include "screens/common/TableRow.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
+#include "screens/ownproducts/AddProductWidget.h"
+#include "screens/ownproducts/ManageProductsWidget.h"
 #include "screens/planner/CheckPickerView.h"
+#include "screens/profile/PersonalProfileWidget.h"
+#include "screens/settings/SetupWidget.h"
 #include "store/Database.h"
 #include "tests/support/ShellRun.h"
 
@@ -266,8 +269,9 @@ private slots:
         QVERIFY(!detail->model()->pickerViewSelectionStateForRow(1));
         QVERIFY(detail->model()->pickerViewSelectionStateForRow(2));
         Database& db = run.delegate->getDBObj();
-        QCOMPARE(db.selectFoldersAccordingToProduct(detail->model()->productIdForFolderAdd()).size(),
-                 std::size_t(2));
+        QCOMPARE(
+            db.selectFoldersAccordingToProduct(detail->model()->productIdForFolderAdd()).size(),
+            std::size_t(2));
         grab(run, "planner-picker");
 
         QTest::mouseClick(done, Qt::LeftButton, {}, done->rect().center());
@@ -402,6 +406,53 @@ private slots:
             tap(run.stack(3).backButton());
             QCOMPARE(run.stack(3).depth(), 1);
         }
+
+        // The own products in editing mode, the entry form and its wheels.
+        tap(setup->row(SetupRowId::ManageProducts));
+        auto* own = qobject_cast<ManageProductsWidget*>(run.stack(3).topWidget());
+        QVERIFY(own);
+        auto barButton = [&](QAction* action) -> QToolButton* {
+            for (auto* button : run.stack(3).findChildren<QToolButton*>())
+                if (button->defaultAction() == action && button->isVisible()) return button;
+            return nullptr;
+        };
+        QVERIFY(barButton(own->editAction()));
+        tap(barButton(own->editAction()));
+        check("own products editing");
+        QVERIFY(barButton(own->addAction()));
+        tap(barButton(own->addAction()));
+        auto* form = qobject_cast<AddProductWidget*>(run.stack(3).topWidget());
+        QVERIFY(form);
+        QTRY_VERIFY(form->inputBar()->isVisible());
+        check("product form");
+        tap(form->field(ProductField::Category));
+        QTRY_VERIFY(form->wheel()->isVisible());
+        check("product form category wheel");
+        tap(form->field(ProductField::SaltUnit));
+        check("product form salt wheel");
+        tap(run.stack(3).backButton());
+        tap(barButton(own->editAction()));
+        tap(run.stack(3).backButton());
+        QCOMPARE(run.stack(3).depth(), 1);
+
+        // The profile with its activity wheel and its information pages.
+        tap(setup->row(SetupRowId::PersonalProfile));
+        auto* profile = qobject_cast<PersonalProfileWidget*>(run.stack(3).topWidget());
+        QVERIFY(profile);
+        check("personal profile");
+        tap(profile->tableRow(ProfileRow::ActivityLevel));
+        QVERIFY(profile->activityWheel()->isVisible());
+        check("activity wheel");
+        for (ProfileRow row : {ProfileRow::Bmi, ProfileRow::IdealWeight, ProfileRow::ActivityLevel,
+                               ProfileRow::DailyCalories}) {
+            tap(profile->infoButton(row));
+            QCOMPARE(run.stack(3).depth(), 3);
+            check(qPrintable(QString("profile information %1").arg(static_cast<int>(row))));
+            tap(run.stack(3).backButton());
+            QCOMPARE(run.stack(3).depth(), 2);
+        }
+        tap(run.stack(3).backButton());
+        QCOMPARE(run.stack(3).depth(), 1);
     }
 
     void liveSearchWithoutHitsSaysSoInTheEmptyPlace() {

@@ -14,6 +14,8 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QTest>
+#include <QToolButton>
 
 namespace tolvane::test {
 
@@ -29,7 +31,8 @@ struct Run {
         options.resourceDir = resources;
         options.defaultsFile = documents + "/defaults.ini";
         options.serverUrl = server;
-        context = AppContext::create(options, std::make_unique<NullLog>(), {language.toStdString()});
+        context =
+            AppContext::create(options, std::make_unique<NullLog>(), {language.toStdString()});
         registerScreens(factory);
         delegate = std::make_unique<Tolvane_AppDelegate>(*context, factory);
         delegate->awakeFromNib();
@@ -39,6 +42,12 @@ struct Run {
         closeAlerts();
         delegate.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // The window takes the keyboard, as the one in front on a desktop does.
+    bool activate() {
+        QWidget* window = delegate->window();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window);
     }
     QString text(const char* k) { return QString::fromStdString(context->strings->text(k)); }
     NavigationStack& stack(int tab) { return *delegate->tabBarVC()->stack(tab); }
