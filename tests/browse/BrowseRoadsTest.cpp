@@ -10,6 +10,7 @@
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/SearchWidget.h"
 #include "screens/common/TableRow.h"
+#include "screens/common/WheelPicker.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
 #include "screens/ownproducts/AddProductWidget.h"
@@ -443,6 +444,9 @@ private slots:
         tap(profile->tableRow(ProfileRow::ActivityLevel));
         QVERIFY(profile->activityWheel()->isVisible());
         check("activity wheel");
+        WheelPicker* levels = profile->activityWheel();
+        tapAt(levels, levels->rowRect(levels->currentRow()).center()); // chosen, the wheel goes
+        QVERIFY(!levels->isVisible());
         for (ProfileRow row : {ProfileRow::Bmi, ProfileRow::IdealWeight, ProfileRow::ActivityLevel,
                                ProfileRow::DailyCalories}) {
             tap(profile->infoButton(row));
