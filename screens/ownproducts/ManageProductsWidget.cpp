@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace tolvane {
@@ -33,6 +34,55 @@ protected:
 
 private:
     std::function<void()> clicked_;
+};
+
+// The grip at the right end of a row in editing mode: dragged up or down, the row follows the
+// mouse and is let go in its new place, whole rows counted from where it started.
+class MoveGrip : public QLabel {
+public:
+    MoveGrip(QWidget* row, std::function<void(int rows)> dropped)
+        : QLabel(QStringLiteral("\u2261"), row), row_(row), dropped_(std::move(dropped)) {
+        setObjectName("moveGrip");
+        setFixedSize(30, 30);
+        setAlignment(Qt::AlignCenter);
+        setCursor(Qt::SizeVerCursor);
+        setStyleSheet("color: #8e8e93; font-size: 22px;");
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() != Qt::LeftButton) return;
+        pressY_ = event->globalPosition().toPoint().y();
+        startY_ = row_->y();
+        dragging_ = true;
+        row_->raise();
+        row_->setStyleSheet("background: palette(base);");
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (!dragging_) return;
+        const QWidget* list = row_->parentWidget();
+        const int y = std::clamp(startY_ + offset(event), 0, list->height() - row_->height());
+        row_->move(row_->x(), y);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (!dragging_ || event->button() != Qt::LeftButton) return;
+        dragging_ = false;
+        row_->setStyleSheet({});
+        const int rows = qRound(double(offset(event)) / std::max(1, row_->height()));
+        row_->move(row_->x(), startY_);
+        if (rows != 0) dropped_(rows);
+    }
+
+private:
+    int offset(const QMouseEvent* event) const {
+        return event->globalPosition().toPoint().y() - pressY_;
+    }
+
+    QWidget* row_;
+    std::function<void(int)> dropped_;
+    int pressY_ = 0;
+    int startY_ = 0;
+    bool dragging_ = false;
 };
 
 QPushButton* rowKey(const QString& text, const char* name, const QString& accessible,
@@ -156,6 +206,10 @@ QWidget* ManageProductsWidget::makeRow(int index) {
         connect(down, &QPushButton::clicked, this, [move, index] { move(index, index + 1); });
         line->addWidget(up);
         line->addWidget(down);
+        const int last = model_->numberOfRows() - 1;
+        line->addWidget(new MoveGrip(row, [move, index, last](int rows) {
+            move(index, std::clamp(index + rows, 0, last));
+        }));
     } else {
         auto* mark = new QLabel(QStringLiteral("\u203A"), row);
         mark->setObjectName("disclosure");
