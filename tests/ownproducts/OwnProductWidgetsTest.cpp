@@ -237,8 +237,11 @@ private slots:
             const QPoint from = grip->mapTo(&widget, grip->rect().center());
             const int rowHeight = widget.rows()[1]->height();
             QTest::mousePress(window, Qt::LeftButton, {}, from);
+            const int restY = widget.rows()[1]->y();
             for (int step = 1; step <= 4; ++step)
                 QTest::mouseMove(window, from - QPoint(0, rowHeight * step / 4));
+            // While it is dragged, the row it passed makes room below it.
+            QCOMPARE(widget.rows()[0]->y(), restY);
             QTest::mouseRelease(window, Qt::LeftButton, {}, from - QPoint(0, rowHeight));
             QTRY_COMPARE(list->row(0).name, std::string("Apfel"));
             QTRY_COMPARE(widget.rows()[0]->findChild<QLabel*>("rowName")->text(), QString("Apfel"));
