@@ -10,6 +10,8 @@
 #include "screens/settings/SetupWidget.h"
 #include "screens/settings/ShowInfoWidget.h"
 
+#include <QTimer>
+
 namespace tolvane {
 namespace {
 
@@ -36,11 +38,15 @@ std::shared_ptr<Screen> makeSetup(ScreenContext& c) {
         };
         // The profile is written when its screen has slid out, which is after the settings
         // reappeared: they read the daily calories again once the profile is gone.
-        auto* profile = new PersonalProfileVC(platform, delegate.getDBObj(), navigation, infoPage);
-        return std::shared_ptr<PersonalProfileVC>(profile, [setup](PersonalProfileVC* gone) {
-            delete gone;
-            if (auto settings = setup->lock()) settings->viewDidAppear();
-        });
+        return std::shared_ptr<PersonalProfileVC>(
+            new PersonalProfileVC(platform, delegate.getDBObj(), navigation, infoPage),
+            [setup](PersonalProfileVC* gone) {
+                delete gone;
+                // On the next turn: when the program closes, the settings are gone by then.
+                QTimer::singleShot(0, [setup] {
+                    if (auto settings = setup->lock()) settings->viewDidAppear();
+                });
+            });
     };
     auto made = std::make_shared<SetupVC>(SetupVC::Dependencies{
         platform, navigation,
