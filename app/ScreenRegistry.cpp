@@ -17,6 +17,8 @@ void registerScreens(ScreenFactory& factory) {
     factory.setRoot(2, [](ScreenContext&) {
         return std::make_shared<PlaceholderScreen>(key("Kategorien"), "tab_kategorien");
     });
+    registerOwnProductsScreens(factory);
+    registerProfileScreens(factory);
     registerSettingsScreens(factory);
     registerDetailScreens(factory);
     registerBrowseScreens(factory);

@@ -13,6 +13,9 @@
 #include "screens/common/TableRow.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
+#include "screens/ownproducts/AddProductWidget.h"
+#include "screens/ownproducts/ManageProductsWidget.h"
+#include "screens/profile/PersonalProfileWidget.h"
 #include "screens/planner/AddMenuFolderWidget.h"
 #include "screens/planner/CheckPickerView.h"
 #include "screens/planner/FavoriteVCFolderNewWidget.h"
@@ -266,7 +269,58 @@ int main(int argc, char** argv) {
     shot("help-profile-untitled");
     stack->pop();
     setup->model().didSelectRow(SetupRowId::ManageProducts);
-    shot("own-products-placeholder");
+    shot("own-products-empty");
+    if (auto* own = qobject_cast<ManageProductsWidget*>(stack->topWidget())) {
+        own->editAction()->trigger();
+        // Two products entered through the form, the second with its salt as sodium.
+        struct Entry {
+            const char* name;
+            const char* maker;
+            const char* fat;
+            const char* salt;
+            bool sodium;
+        };
+        const Entry entries[] = {{"Haferkekse", "Backstube Lind", "18,5", "0,6", false},
+                                 {"Gemüsebrühe", "Hof Sonnleiten", "0,5", "0,35", true}};
+        for (const Entry& entry : entries) {
+            own->addAction()->trigger();
+            auto* form = qobject_cast<AddProductWidget*>(stack->topWidget());
+            if (!form) return 1;
+            settle();
+            auto model = form->model();
+            model->setText(ProductField::Name, entry.name);
+            model->setText(ProductField::Maker, entry.maker);
+            model->selectCategory(std::min(3, model->categoryCount() - 1));
+            model->setText(ProductField::Fat, entry.fat);
+            model->setText(ProductField::SaturatedFat, "2");
+            model->setText(ProductField::Sugar, "21");
+            for (int row = 0; row < AddProductVC::saltRowCount(); ++row)
+                if ((std::string(AddProductVC::saltRowKey(row)) == "Natrium") == entry.sodium)
+                    model->selectSaltRow(row);
+            model->setText(ProductField::Salt, entry.salt);
+            model->setText(ProductField::Energy, "465");
+            model->setText(ProductField::Quantity, "250");
+            if (!entry.sodium) {
+                model->beginEditing(ProductField::Fat);
+                shot("own-product-form");
+                model->beginEditing(ProductField::Category);
+                shot("own-product-category");
+                model->endEditing();
+            }
+            model->saveRecord();
+            settle();
+        }
+        shot("own-products-editing");
+        own->editAction()->trigger();
+        shot("own-products");
+    }
+    stack->pop();
+    setup->model().didSelectRow(SetupRowId::PersonalProfile);
+    shot("personal-profile");
+    if (auto* profile = qobject_cast<PersonalProfileWidget*>(stack->topWidget())) {
+        profile->model()->didSelectTableRow(ProfileRow::ActivityLevel);
+        shot("personal-profile-activity");
+    }
     stack->pop();
 
     // The planner: the shown product filed into two folders, the folders, a new one, a

@@ -24,6 +24,8 @@
 
 namespace tolvane {
 
+void registerOwnProductsScreens(ScreenFactory& factory);
+void registerProfileScreens(ScreenFactory& factory);
 void registerSettingsScreens(ScreenFactory& factory);
 void registerDetailScreens(ScreenFactory& factory);
 void registerBrowseScreens(ScreenFactory& factory);

@@ -1,11 +1,16 @@
 // The settings tab (tab 3): options, the language screen and the help pages.
 #include "app/Tolvane_AppDelegate.h"
+#include "app/registration/AppDetailHost.h"
 #include "app/registration/AreaScreens.h"
 #include "screens/common/PlaceholderWidget.h"
+#include "screens/ownproducts/ManageProductsVC.h"
+#include "screens/profile/PersonalProfileVC.h"
 #include "screens/settings/DatabaseSettingsStore.h"
 #include "screens/settings/LocalizationWidget.h"
 #include "screens/settings/SetupWidget.h"
 #include "screens/settings/ShowInfoWidget.h"
+
+#include <QTimer>
 
 namespace tolvane {
 namespace {
@@ -16,17 +21,42 @@ template <typename Model> std::shared_ptr<Model> as(const std::shared_ptr<Screen
 
 std::shared_ptr<Screen> makeSetup(ScreenContext& c) {
     Tolvane_AppDelegate& delegate = c.delegate;
-    return std::make_shared<SetupVC>(SetupVC::Dependencies{
-        c.platform,
-        c.navigation,
+    const Platform platform = c.platform;
+    Navigation& navigation = c.navigation;
+    const LinkTargets links = delegate.context().links();
+    // The settings, once made; the profile tells them when it is gone.
+    auto setup = std::make_shared<std::weak_ptr<SetupVC>>();
+    auto manageProducts = [platform, &navigation, &delegate]() -> std::shared_ptr<Screen> {
+        return std::make_shared<ManageProductsVC>(platform, delegate.getDBObj(), navigation,
+                                                  detailHost(delegate));
+    };
+    auto personalProfile = [platform, &navigation, &delegate, links,
+                            setup]() -> std::shared_ptr<Screen> {
+        auto infoPage = [platform, &navigation, links](const std::string& title,
+                                                       const std::string& titleDisplay) {
+            return std::make_shared<ShowInfoVC>(platform, navigation, links, title, titleDisplay);
+        };
+        // The profile is written when its screen has slid out, which is after the settings
+        // reappeared: they read the daily calories again once the profile is gone.
+        return std::shared_ptr<PersonalProfileVC>(
+            new PersonalProfileVC(platform, delegate.getDBObj(), navigation, infoPage),
+            [setup](PersonalProfileVC* gone) {
+                delete gone;
+                // On the next turn: when the program closes, the settings are gone by then.
+                QTimer::singleShot(0, [setup] {
+                    if (auto settings = setup->lock()) settings->viewDidAppear();
+                });
+            });
+    };
+    auto made = std::make_shared<SetupVC>(SetupVC::Dependencies{
+        platform, navigation,
         [&delegate]() -> std::unique_ptr<SettingsStore> {
             return std::make_unique<DatabaseSettingsStore>(delegate.getDBObj().GetDatabasePath(),
                                                            *delegate.context().log);
         },
-        delegate.languageChoice(),
-        delegate.context().links(),
-        {},
-        {}});
+        delegate.languageChoice(), links, manageProducts, personalProfile});
+    *setup = made;
+    return made;
 }
 
 } // namespace

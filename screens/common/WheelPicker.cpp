@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -80,6 +81,11 @@ void WheelPicker::paintEvent(QPaintEvent*) {
         QFont f = font();
         f.setPixelSize(17);
         f.setBold(row == current_ && dragOffset_ == 0);
+        // A word longer than a narrow column ("Weiblich", "Женский") gets a smaller type
+        // rather than losing its ends.
+        const int room = width() - 12;
+        while (f.pixelSize() > 11 && QFontMetrics(f).horizontalAdvance(rows_[row]) > room)
+            f.setPixelSize(f.pixelSize() - 1);
         p.setFont(f);
         p.setPen(row == current_ ? QColor(0x1c, 0x1e, 0x21) : QColor(0x5a, 0x5f, 0x66));
         p.drawText(full.adjusted(6, 0, -6, 0), Qt::AlignCenter, rows_[row]);

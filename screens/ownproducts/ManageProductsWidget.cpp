@@ -1,6 +1,7 @@
 #include "screens/ownproducts/ManageProductsWidget.h"
 
 #include <QAction>
+#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -8,6 +9,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace tolvane {
@@ -35,6 +37,83 @@ private:
     std::function<void()> clicked_;
 };
 
+// The grip at the right end of a row in editing mode: dragged up or down, the row follows the
+// mouse and is let go in its new place, whole rows counted from where it started.
+class MoveGrip : public QLabel {
+public:
+    MoveGrip(QWidget* row, std::function<void(int rows)> dropped)
+        : QLabel(QStringLiteral("\u2261"), row), row_(row), dropped_(std::move(dropped)) {
+        setObjectName("moveGrip");
+        setFixedSize(30, 30);
+        setAlignment(Qt::AlignCenter);
+        setCursor(Qt::SizeVerCursor);
+        setStyleSheet("color: #8e8e93; font-size: 22px;");
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() != Qt::LeftButton) return;
+        pressY_ = event->globalPosition().toPoint().y();
+        startY_ = row_->y();
+        dragging_ = true;
+        QLayout* layout = row_->parentWidget()->layout();
+        restY_.clear();
+        for (int i = 0; i < layout->count(); ++i)
+            restY_.push_back(layout->itemAt(i)->widget() ? layout->itemAt(i)->widget()->y() : 0);
+        row_->raise();
+        // Lifted off the list while it is dragged.
+        row_->setStyleSheet("background: palette(base);");
+        auto* shadow = new QGraphicsDropShadowEffect;
+        shadow->setBlurRadius(12);
+        shadow->setOffset(0, 2);
+        shadow->setColor(QColor(0, 0, 0, 90));
+        row_->setGraphicsEffect(shadow);
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (!dragging_) return;
+        const QWidget* list = row_->parentWidget();
+        const int y = std::clamp(startY_ + offset(event), 0, list->height() - row_->height());
+        row_->move(row_->x(), y);
+        makeRoom(steps(y - startY_));
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (!dragging_ || event->button() != Qt::LeftButton) return;
+        dragging_ = false;
+        row_->setStyleSheet({});
+        row_->setGraphicsEffect(nullptr);
+        const int rows = steps(offset(event));
+        makeRoom(0);
+        row_->move(row_->x(), startY_);
+        if (rows != 0) dropped_(rows);
+    }
+
+private:
+    int offset(const QMouseEvent* event) const {
+        return event->globalPosition().toPoint().y() - pressY_;
+    }
+    int steps(int pixels) const { return qRound(double(pixels) / std::max(1, row_->height())); }
+    // The rows between the dragged one's place and where it would land step aside by one.
+    void makeRoom(int rows) {
+        QLayout* layout = row_->parentWidget()->layout();
+        const int from = layout->indexOf(row_);
+        for (int i = 0; i < layout->count() && i < int(restY_.size()); ++i) {
+            QWidget* other = layout->itemAt(i)->widget();
+            if (!other || other == row_) continue;
+            int shift = 0;
+            if (rows < 0 && i >= from + rows && i < from) shift = row_->height();
+            if (rows > 0 && i > from && i <= from + rows) shift = -row_->height();
+            other->move(other->x(), restY_[std::size_t(i)] + shift);
+        }
+    }
+
+    QWidget* row_;
+    std::function<void(int)> dropped_;
+    int pressY_ = 0;
+    int startY_ = 0;
+    std::vector<int> restY_; // where the rows lie when the drag starts
+    bool dragging_ = false;
+};
+
 QPushButton* rowKey(const QString& text, const char* name, const QString& accessible,
                     QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -42,6 +121,7 @@ QPushButton* rowKey(const QString& text, const char* name, const QString& access
     button->setAccessibleName(accessible);
     button->setFixedSize(30, 30);
     button->setFlat(true);
+    button->setStyleSheet("QPushButton:disabled { color: #c7c7cc; }");
     return button;
 }
 
@@ -156,6 +236,10 @@ QWidget* ManageProductsWidget::makeRow(int index) {
         connect(down, &QPushButton::clicked, this, [move, index] { move(index, index + 1); });
         line->addWidget(up);
         line->addWidget(down);
+        const int last = model_->numberOfRows() - 1;
+        line->addWidget(new MoveGrip(row, [move, index, last](int rows) {
+            move(index, std::clamp(index + rows, 0, last));
+        }));
     } else {
         auto* mark = new QLabel(QStringLiteral("\u203A"), row);
         mark->setObjectName("disclosure");

@@ -1,5 +1,5 @@
 // The own-products list: name above maker; in editing mode each row has a delete key and
-// keys that move it, and the bar shows "+" on the left.
+// keys and a grip to drag that move it, and the bar shows "+" on the left.
 #pragma once
 
 #include "screens/ownproducts/ManageProductsVC.h"

@@ -7,6 +7,7 @@
 #include "app/platform/QtAlerts.h"
 #include "app/platform/QtStrings.h"
 #include "platform/Log.h"
+#include "screens/ownproducts/AddProductVC.h"
 #include "tests/support/WidgetTaps.h"
 
 #include <QApplication>
@@ -89,6 +90,12 @@ std::vector<Case> everyAlert() {
         {{"Error!!!",
           filledPath("Failed to create writable database file with message '%@'."),
           {"Cancel"}}},
+        {{"", AddProductVC::requiredFieldsKey(), {"OK"}}},
+        {{"", AddProductVC::decimalPlacesKey(), {"OK"}}},
+        {{"", AddProductVC::saveFailedKey(), {"OK"}}},
+        {{"Error Message Consumption Amount", "", {"OK"}}},
+        {{"Pop-Up Personal Profile", "", {"OK"}}},
+        {{"Thank you for your input", "", {"OK"}}},
     };
 }
 

@@ -10,8 +10,11 @@
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/SearchWidget.h"
 #include "screens/common/TableRow.h"
+#include "screens/common/WheelPicker.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
+#include "screens/ownproducts/AddProductWidget.h"
+#include "screens/ownproducts/ManageProductsWidget.h"
 #include "screens/planner/AddMenuFolderWidget.h"
 #include "screens/planner/CheckPickerView.h"
 #include "screens/planner/FavoriteVCFolderNewWidget.h"
@@ -19,6 +22,7 @@
 #include "screens/planner/NewEditConsumptionWidget.h"
 #include "screens/planner/PlannerListView.h"
 #include "screens/planner/ProductDetailPortraitWidget.h"
+#include "screens/profile/PersonalProfileWidget.h"
 #include "screens/settings/SetupWidget.h"
 #include "store/Database.h"
 #include "tests/support/ShellRun.h"
@@ -438,6 +442,56 @@ private slots:
             tap(run.stack(3).backButton());
             QCOMPARE(run.stack(3).depth(), 1);
         }
+
+        // The own products in editing mode, the entry form and its wheels.
+        tap(setup->row(SetupRowId::ManageProducts));
+        auto* own = qobject_cast<ManageProductsWidget*>(run.stack(3).topWidget());
+        QVERIFY(own);
+        auto barButton = [&](QAction* action) -> QToolButton* {
+            for (auto* button : run.stack(3).findChildren<QToolButton*>())
+                if (button->defaultAction() == action && button->isVisible()) return button;
+            return nullptr;
+        };
+        QVERIFY(barButton(own->editAction()));
+        tap(barButton(own->editAction()));
+        check("own products editing");
+        QVERIFY(barButton(own->addAction()));
+        tap(barButton(own->addAction()));
+        auto* form = qobject_cast<AddProductWidget*>(run.stack(3).topWidget());
+        QVERIFY(form);
+        QTRY_VERIFY(form->inputBar()->isVisible());
+        check("product form");
+        tap(form->field(ProductField::Category));
+        QTRY_VERIFY(form->wheel()->isVisible());
+        check("product form category wheel");
+        tap(form->field(ProductField::SaltUnit));
+        check("product form salt wheel");
+        tap(run.stack(3).backButton());
+        tap(barButton(own->editAction()));
+        tap(run.stack(3).backButton());
+        QCOMPARE(run.stack(3).depth(), 1);
+
+        // The profile with its activity wheel and its information pages.
+        tap(setup->row(SetupRowId::PersonalProfile));
+        auto* profile = qobject_cast<PersonalProfileWidget*>(run.stack(3).topWidget());
+        QVERIFY(profile);
+        check("personal profile");
+        tap(profile->tableRow(ProfileRow::ActivityLevel));
+        QVERIFY(profile->activityWheel()->isVisible());
+        check("activity wheel");
+        WheelPicker* levels = profile->activityWheel();
+        tapAt(levels, levels->rowRect(levels->currentRow()).center()); // chosen, the wheel goes
+        QVERIFY(!levels->isVisible());
+        for (ProfileRow row : {ProfileRow::Bmi, ProfileRow::IdealWeight, ProfileRow::ActivityLevel,
+                               ProfileRow::DailyCalories}) {
+            tap(profile->infoButton(row));
+            QCOMPARE(run.stack(3).depth(), 3);
+            check(qPrintable(QString("profile information %1").arg(static_cast<int>(row))));
+            tap(run.stack(3).backButton());
+            QCOMPARE(run.stack(3).depth(), 2);
+        }
+        tap(run.stack(3).backButton());
+        QCOMPARE(run.stack(3).depth(), 1);
     }
 
     void liveSearchWithoutHitsSaysSoInTheEmptyPlace() {

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -227,6 +228,33 @@ private slots:
         shot(&widget, "manage-products-editing");
         QTRY_COMPARE(list->row(0).name, std::string("Brot"));
         QTRY_COMPARE(widget.rows()[0]->findChild<QLabel*>("rowName")->text(), QString("Brot"));
+        // Dragged by its grip one row up, through the window as a mouse does.
+        {
+            const auto pushesBefore = navigation_->stack().size();
+            QLabel* grip = widget.rows()[1]->findChild<QLabel*>("moveGrip");
+            QVERIFY(grip && grip->isVisible());
+            QWindow* window = widget.windowHandle();
+            const QPoint from = grip->mapTo(&widget, grip->rect().center());
+            const int rowHeight = widget.rows()[1]->height();
+            QTest::mousePress(window, Qt::LeftButton, {}, from);
+            const int restY = widget.rows()[1]->y();
+            for (int step = 1; step <= 4; ++step)
+                QTest::mouseMove(window, from - QPoint(0, rowHeight * step / 4));
+            // While it is dragged, the row it passed makes room below it.
+            QCOMPARE(widget.rows()[0]->y(), restY);
+            QTest::mouseRelease(window, Qt::LeftButton, {}, from - QPoint(0, rowHeight));
+            QTRY_COMPARE(list->row(0).name, std::string("Apfel"));
+            QTRY_COMPARE(widget.rows()[0]->findChild<QLabel*>("rowName")->text(), QString("Apfel"));
+            // A short pull puts it back where it was.
+            grip = widget.rows()[0]->findChild<QLabel*>("moveGrip");
+            const QPoint again = grip->mapTo(&widget, grip->rect().center());
+            QTest::mousePress(window, Qt::LeftButton, {}, again);
+            QTest::mouseMove(window, again + QPoint(0, rowHeight / 4));
+            QTest::mouseRelease(window, Qt::LeftButton, {}, again + QPoint(0, rowHeight / 4));
+            QTest::qWait(20);
+            QCOMPARE(list->row(0).name, std::string("Apfel"));
+            QCOMPARE(navigation_->stack().size(), pushesBefore); // no row opened
+        }
         QVERIFY(clickAt(widget.rows()[0]->findChild<QPushButton*>("deleteKey")));
         QTRY_COMPARE(int(widget.rows().size()), 1);
         QVERIFY(clickAt(widget.rows()[0]->findChild<QPushButton*>("deleteKey")));

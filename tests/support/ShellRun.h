@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTest>
 #include <QTreeView>
 
 #include <memory>
@@ -26,17 +27,25 @@ struct Run {
     ScreenFactory factory;
     std::unique_ptr<Tolvane_AppDelegate> delegate;
 
-    Run(const QString& documents, const QString& resources, const QString& server = {}) {
+    Run(const QString& documents, const QString& resources, const QString& server = {},
+        const QString& language = "de") {
         AppOptions options;
         options.documentsDir = documents;
         options.resourceDir = resources;
         options.defaultsFile = documents + "/defaults.ini";
         options.serverUrl = server;
-        context = AppContext::create(options, std::make_unique<NullLog>(), {"de"});
+        context =
+            AppContext::create(options, std::make_unique<NullLog>(), {language.toStdString()});
         registerScreens(factory);
         delegate = std::make_unique<Tolvane_AppDelegate>(*context, factory);
         delegate->awakeFromNib();
         delegate->applicationDidFinishLaunching();
+    }
+    // The window takes the keyboard, as the one in front on a desktop does.
+    bool activate() {
+        QWidget* window = delegate->window();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window);
     }
     ~Run() {
         closeAlerts();

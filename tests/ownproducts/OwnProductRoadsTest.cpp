@@ -1,0 +1,254 @@
+// An own product through the running shell, pressed as a user does: entered from the settings,
+// found in the product list and its category with its lights, uploaded to the reference
+// server at the next start, and deleted again.
+#include "TestCatalogue.h"
+#include "screens/browse/CategoryWidget.h"
+#include "screens/browse/SearchWidget.h"
+#include "screens/detail/ProductDetailWidget.h"
+#include "screens/ownproducts/AddProductWidget.h"
+#include "screens/ownproducts/ManageProductsWidget.h"
+#include "screens/settings/SetupWidget.h"
+#include "store/Database.h"
+#include "tests/support/ServerProcess.h"
+#include "tests/support/ShellRun.h"
+#include "tests/support/WheelTaps.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDebug>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+using F = ProductField;
+
+// The bar button that shows the action.
+void typeIntoFocus(const QString& text) {
+    for (const QChar c : text) {
+        QWidget* target = QApplication::focusWidget();
+        if (c.unicode() < 128)
+            QTest::keyClick(target, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+// The section of the product list under that letter, -1 when there is none.
+int sectionOf(SearchWidget* list, const QString& letter) {
+    auto* m = list->tableModel();
+    for (int s = 0; s < m->rowCount(); ++s)
+        if (m->index(s, 0).data().toString() == letter) return s;
+    return -1;
+}
+
+QStringList rowNames(QTreeView* table, int section) {
+    QStringList names;
+    auto* m = table->model();
+    const QModelIndex parent = m->index(section, 0);
+    for (int r = 0; r < m->rowCount(parent); ++r)
+        names << m->index(r, 0, parent).data().toString();
+    return names;
+}
+
+} // namespace
+
+class OwnProductRoadsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> documents_;
+    std::unique_ptr<QTemporaryDir> resources_;
+
+    // Settings tab, "Eigene Produkte verwalten": the list of own products.
+    ManageProductsWidget* openOwnProducts(Run& run) {
+        tap(run.delegate->tabBarVC()->tabButton(3));
+        Run::closeAlerts();
+        if (!run.activate()) return nullptr;
+        auto* setup = qobject_cast<SetupWidget*>(run.stack(3).topWidget());
+        if (!setup) return nullptr;
+        tap(setup->row(SetupRowId::ManageProducts));
+        return qobject_cast<ManageProductsWidget*>(run.stack(3).topWidget());
+    }
+
+private slots:
+    void init() {
+        NavigationStack::setAnimated(false);
+        documents_ = std::make_unique<QTemporaryDir>();
+        resources_ = std::make_unique<QTemporaryDir>();
+        TestCatalogue catalogue;
+        catalogue.addCategory(1, "Snacks");
+        catalogue.addCategory(2, "Getränke");
+        catalogue.add({.id = 1,
+                       .name = "Brezel",
+                       .maker = "Beck",
+                       .category = "1",
+                       .fat = "4",
+                       .satFat = "1",
+                       .sugar = "2",
+                       .salt = "2.1",
+                       .kcal = "380",
+                       .unit = "g",
+                       .portion = "80"});
+        catalogue.add({.id = 2,
+                       .name = "Apfelsaft",
+                       .maker = "Ramseier",
+                       .category = "2",
+                       .fat = "0",
+                       .satFat = "0",
+                       .sugar = "10",
+                       .salt = "0",
+                       .kcal = "45",
+                       .unit = "ml",
+                       .portion = ""});
+        QVERIFY(QFile::copy(QString::fromStdString(catalogue.path()),
+                            resources_->filePath("Tolvane.db")));
+        QVERIFY(QFile::link(TOLVANE_STRINGS_DIR, resources_->filePath("strings")));
+        QVERIFY(QFile::link(TOLVANE_PICTURES_DIR, resources_->filePath("pictures")));
+    }
+    void cleanup() { Run::closeAlerts(); }
+
+    void enteredFoundUploadedAndDeleted() {
+        QTemporaryDir serverDir;
+        const std::string serverDb = serverDir.filePath("server.db").toStdString();
+        ServerProcess server(serverDb);
+        const QString url = QString::fromStdString(server.url());
+        {
+            // The first start, with the server down for the moment: nothing to send yet.
+            Run run(documents_->path(), resources_->path(), "http://127.0.0.1:9/");
+            QTRY_VERIFY(!Run::alerts().isEmpty());
+            QVERIFY(run.answer("Hinweis löschen"));
+            auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
+            QVERIFY(list);
+            QTRY_COMPARE(list->sideIndex()->letters(), QStringList({"A", "B"}));
+
+            ManageProductsWidget* own = openOwnProducts(run);
+            QVERIFY(own);
+            QVERIFY(own->helpText()->isVisible());
+            // The bar's buttons are made again for each state: looked up each time.
+            const auto edit = [&] { return barButton(run.stack(3), own->editAction()); };
+            QVERIFY(edit());
+            tap(edit());
+            QCOMPARE(edit()->text(), run.text("Fertig"));
+            QVERIFY(barButton(run.stack(3), own->addAction()));
+            tap(barButton(run.stack(3), own->addAction()));
+            auto* form = qobject_cast<AddProductWidget*>(run.stack(3).topWidget());
+            QVERIFY(form);
+            QTRY_COMPARE(QApplication::focusWidget(), form->field(F::Name));
+
+            typeIntoFocus("Zwieback");
+            tap(form->nextKey());
+            QCOMPARE(QApplication::focusWidget(), form->field(F::Maker));
+            typeIntoFocus("Brandt");
+            tap(form->nextKey());
+            QVERIFY(form->wheel()->isVisible());
+            QVERIFY(tapWheelRow(form->wheel(), run.text("Snacks")));
+            tap(form->nextKey());
+            QCOMPARE(QApplication::focusWidget(), form->field(F::Fat));
+            typeIntoFocus("4");
+            tap(form->commaKey());
+            typeIntoFocus("5");
+            tap(form->nextKey());
+            typeIntoFocus("1");
+            tap(form->nextKey());
+            typeIntoFocus("12");
+            tap(form->nextKey());
+            QVERIFY(form->wheel()->isVisible());
+            QVERIFY(tapWheelRow(form->wheel(), run.text("Salz")));
+            tap(form->nextKey());
+            QCOMPARE(QApplication::focusWidget(), form->field(F::Salt));
+            typeIntoFocus("0");
+            tap(form->commaKey());
+            typeIntoFocus("8");
+            tap(form->nextKey());
+            typeIntoFocus("410");
+            tap(form->nextKey());
+            typeIntoFocus("225");
+            tap(form->doneKey());
+            QVERIFY(!form->inputBar()->isVisible());
+            tap(form->segment(0));
+            grab(run, "own-product-form");
+            QCOMPARE(form->field(F::Fat)->text(), QString("4,5"));
+
+            QToolButton* save = barButton(run.stack(3), form->saveAction());
+            QVERIFY(save);
+            tap(save);
+            QVERIFY(Run::alerts().isEmpty());
+            QCOMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(own));
+            QCOMPARE(int(own->rows().size()), 1);
+            QCOMPARE(own->rows()[0]->findChild<QLabel*>("rowName")->text(), QString("Zwieback"));
+            tap(edit()); // done editing
+
+            // The product list took it up, under its letter.
+            tap(run.delegate->tabBarVC()->tabButton(0));
+            QTRY_COMPARE(list->sideIndex()->letters(), QStringList({"A", "B", "Z"}));
+            const int z = sectionOf(list, "Z");
+            QVERIFY(z >= 0);
+            QCOMPARE(rowNames(list->table(), z), QStringList({"Zwieback"}));
+            tapRow(list->table(), z, 0);
+            auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
+            QVERIFY(detail);
+            QCOMPARE(detail->nameLabel()->text(), QString("Zwieback"));
+            QCOMPARE(detail->makerLabel()->text(), QString("Brandt"));
+            int lights = 0;
+            for (int r = 0; r < detail->model()->numberOfRows(); ++r)
+                if (detail->model()->row(r).picture.rfind("ampel_", 0) == 0) ++lights;
+            QCOMPARE(lights, 5); // fat, saturated fat, sugar, salt, energy
+            grab(run, "own-product-detail");
+            tap(run.stack(0).backButton());
+
+            // And in its category.
+            tap(run.delegate->tabBarVC()->tabButton(2));
+            auto* categories = qobject_cast<CategoryWidget*>(run.stack(2).topWidget());
+            QVERIFY(categories);
+            QTRY_COMPARE(categories->tableModel()->rowCount(), 2);
+            const QModelIndex snacks = categories->tableModel()->index(1, 0);
+            QCOMPARE(snacks.data().toString(), run.text("Snacks"));
+            tapAt(categories->table()->viewport(),
+                  categories->table()->visualRect(snacks).center());
+            auto* products = qobject_cast<ProductsForCategoriesWidget*>(run.stack(2).topWidget());
+            QVERIFY(products);
+            QStringList all;
+            for (int s = 0; s < products->tableModel()->rowCount(); ++s)
+                all << rowNames(products->table(), s);
+            QCOMPARE(all, QStringList({"Brezel", "Zwieback"}));
+            QCOMPARE(run.delegate->getDBObj().selectProductsForCsv().size(), std::size_t(1));
+        }
+        {
+            // The next start against the running server sends it and marks it sent.
+            Run run(documents_->path(), resources_->path(), url);
+            Database& db = run.delegate->getDBObj();
+            QTRY_VERIFY_WITH_TIMEOUT(db.selectProductsForCsv().empty(), 30000);
+            std::string outbox;
+            QCOMPARE(runProgram({serverProgram(), "outbox", "--db", serverDb}, &outbox), 0);
+            QVERIFY2(outbox.find(",Zwieback,Brandt,1,4,5,1,12,") != std::string::npos,
+                     outbox.c_str());
+            Run::closeAlerts();
+
+            // Deleted in editing mode: gone from the list and the product list.
+            auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
+            QVERIFY(list);
+            QTRY_COMPARE(list->sideIndex()->letters(), QStringList({"A", "B", "Z"}));
+            ManageProductsWidget* own = openOwnProducts(run);
+            QVERIFY(own);
+            QCOMPARE(int(own->rows().size()), 1);
+            tap(barButton(run.stack(3), own->editAction()));
+            tap(own->rows()[0]->findChild<QPushButton*>("deleteKey"));
+            QTRY_VERIFY(own->helpText()->isVisible());
+            tap(run.delegate->tabBarVC()->tabButton(0));
+            QTRY_COMPARE(list->sideIndex()->letters(), QStringList({"A", "B"}));
+        }
+    }
+};
+
+QTEST_MAIN(OwnProductRoadsTest)
+#include "OwnProductRoadsTest.moc"

@@ -1,0 +1,104 @@
+// The personal profile through the running shell: opened from the settings, weight and
+// activity changed with the mouse, and back on the settings the new daily calories show.
+#include "TestCatalogue.h"
+#include "screens/profile/PersonalProfileWidget.h"
+#include "screens/settings/SetupWidget.h"
+#include "tests/support/ShellRun.h"
+#include "tests/support/WheelTaps.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+// The texts on the settings row of the profile.
+QStringList rowTexts(SetupWidget* setup) {
+    QStringList texts;
+    for (auto* label : setup->row(SetupRowId::PersonalProfile)->findChildren<QLabel*>())
+        if (label->isVisible()) texts << label->text();
+    return texts;
+}
+
+} // namespace
+
+class ProfileRoadsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void weightAndActivityChangeTheSettingsCalories() {
+        NavigationStack::setAnimated(false);
+        QTemporaryDir documents;
+        QTemporaryDir resources;
+        TestCatalogue catalogue;
+        catalogue.addCategory(1, "Snacks");
+        QVERIFY(QFile::copy(QString::fromStdString(catalogue.path()),
+                            resources.filePath("Tolvane.db")));
+        QVERIFY(QFile::link(TOLVANE_STRINGS_DIR, resources.filePath("strings")));
+        QVERIFY(QFile::link(TOLVANE_PICTURES_DIR, resources.filePath("pictures")));
+
+        Run run(documents.path(), resources.path(), "http://127.0.0.1:9/");
+        QTRY_VERIFY(!Run::alerts().isEmpty());
+        QVERIFY(run.answer("Hinweis löschen"));
+        tap(run.delegate->tabBarVC()->tabButton(3));
+        Run::closeAlerts();
+        auto* setup = qobject_cast<SetupWidget*>(run.stack(3).topWidget());
+        QVERIFY(setup);
+        QTRY_VERIFY(rowTexts(setup).join(' ').contains("2000"));
+
+        tap(setup->row(SetupRowId::PersonalProfile));
+        auto* profile = qobject_cast<PersonalProfileWidget*>(run.stack(3).topWidget());
+        QVERIFY(profile);
+        auto* weight = profile->bodyWheel(BodyColumn::Weight);
+        QTRY_VERIFY(weight->currentRow() > 0);
+        const QString heavier = weight->rows().at(weight->currentRow() + 3); // 57 kg to 60 kg
+        QVERIFY(heavier.startsWith("60"));
+        QVERIFY(tapWheelRow(weight, heavier));
+        QCOMPARE(profile->caloriesField()->text(), QString("2046"));
+        tap(profile->tableRow(ProfileRow::ActivityLevel));
+        QVERIFY(profile->activityWheel()->isVisible());
+        QVERIFY(tapWheelRow(profile->activityWheel(),
+                            profile->activityWheel()->rows().last())); // the most active
+        QCOMPARE(profile->caloriesField()->text(), QString("2508"));
+        grab(run, "profile-changed");
+
+        // An information button opens its text, and back.
+        tap(profile->infoButton(ProfileRow::Bmi));
+        QCOMPARE(run.stack(3).depth(), 3);
+        QCOMPARE(run.stack(3).topWidget()->metaObject()->className(),
+                 QByteArray("tolvane::ShowInfoWidget"));
+        tap(run.stack(3).backButton());
+        QCOMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(profile));
+
+        tap(run.stack(3).backButton());
+        QCOMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(setup));
+        QTRY_VERIFY2(rowTexts(setup).join(' ').contains("2508"),
+                     qPrintable(rowTexts(setup).join('|')));
+        QCOMPARE(run.delegate->getDBObj().selectCaloryValueFromPersonalProfileTable(),
+                 std::string("2508"));
+
+        // With the slide on, the profile is written only once it has slid out.
+        NavigationStack::setAnimated(true);
+        tap(setup->row(SetupRowId::PersonalProfile));
+        profile = qobject_cast<PersonalProfileWidget*>(run.stack(3).topWidget());
+        QVERIFY(profile);
+        QTRY_VERIFY(profile->pos() == QPoint(0, 0));
+        tap(profile->tableRow(ProfileRow::ActivityLevel));
+        QTRY_VERIFY(reachable(profile->activityWheel()));
+        QVERIFY(tapWheelRow(profile->activityWheel(), profile->activityWheel()->rows().at(2)));
+        const QString calories = profile->caloriesField()->text();
+        QVERIFY(calories != "2508");
+        tap(run.stack(3).backButton());
+        QTRY_VERIFY2(rowTexts(setup).join(' ').contains(calories),
+                     qPrintable(rowTexts(setup).join('|')));
+        NavigationStack::setAnimated(false);
+    }
+};
+
+QTEST_MAIN(ProfileRoadsTest)
+#include "ProfileRoadsTest.moc"
