@@ -1,6 +1,10 @@
 // The personal profile through the running shell: opened from the settings, weight and
-// activity changed with the mouse, and back on the settings the new daily calories show.
+// activity changed with the mouse, and back on the settings and in the planner's folder summary
+// the new daily calories count.
 #include "TestCatalogue.h"
+#include "screens/planner/MenuFolderWidget.h"
+#include "screens/planner/PlannerListView.h"
+#include "screens/planner/ProductDetailPortraitWidget.h"
 #include "screens/profile/PersonalProfileWidget.h"
 #include "screens/settings/SetupWidget.h"
 #include "tests/support/ShellRun.h"
@@ -81,6 +85,22 @@ private slots:
                      qPrintable(rowTexts(setup).join('|')));
         QCOMPARE(run.delegate->getDBObj().selectCaloryValueFromPersonalProfileTable(),
                  std::string("2508"));
+
+        // The planner's folder summary measures against the new daily calories:
+        // (2508 / 20) / 100 = 1.25 times the guideline amounts.
+        tap(run.delegate->tabBarVC()->tabButton(1));
+        Run::closeAlerts();
+        auto* folders = qobject_cast<MenuFolderWidget*>(run.stack(1).topWidget());
+        QVERIFY(folders);
+        tapAt(folders->list(), folders->list()->rowRect(0).center());
+        auto* summary = qobject_cast<ProductDetailPortraitWidget*>(run.stack(1).topWidget());
+        QVERIFY(summary);
+        QVERIFY(!summary->model()->fixedReferences());
+        QCOMPARE(summary->model()->personalFactor(), 1.25f);
+        tap(run.stack(1).backButton());
+        QCOMPARE(run.stack(1).depth(), 1);
+        tap(run.delegate->tabBarVC()->tabButton(3));
+        QCOMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(setup));
 
         // With the slide on, the profile is written only once it has slid out.
         NavigationStack::setAnimated(true);
