@@ -182,8 +182,10 @@ void ProductListVC::filterResults(const std::string& pattern, bool searchBtnClic
 }
 
 void ProductListVC::reloadTable(const std::string& pattern) {
-    if (searchCount(pattern) > 0) {
-        searchArray_ = searchRecords(pattern);
+    // One look-up; its emptiness says what a count would.
+    auto found = searchRecords(pattern);
+    if (!found.empty()) {
+        searchArray_ = std::move(found);
         setUpDisplayList(searchArray_);
         notifyList();
         return;

@@ -85,7 +85,8 @@ public:
 protected:
     // The differences between the two lists.
     virtual int catalogueCount() = 0;
-    virtual int searchCount(const std::string& pattern) = 0;
+    // The rows of the search for pattern ("%" + typed + "%"), in the search statement's order
+    // and column order; empty when nothing matches.
     virtual std::vector<std::string> searchRecords(const std::string& pattern) = 0;
     virtual BlankKeys blankKeys() const = 0;
     virtual const char* searchEventName() const = 0;

@@ -60,10 +60,6 @@ int ProductsForCategoriesVC::catalogueCount() {
     return db_->selectProductCountForCategory(categoryId_);
 }
 
-int ProductsForCategoriesVC::searchCount(const std::string& pattern) {
-    return db_->selectSearchCountForCategory(pattern, pattern, categoryId_);
-}
-
 std::vector<std::string> ProductsForCategoriesVC::searchRecords(const std::string& pattern) {
     return db_->Search(pattern, pattern, categoryId_);
 }

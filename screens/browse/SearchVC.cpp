@@ -3,6 +3,7 @@
 #include "nutrition/NumberText.h"
 #include "platform/Keys.h"
 #include "screens/browse/ExchangeUpdateRunner.h"
+#include "screens/browse/HeldListSearch.h"
 #include "screens/detail/ProductDetail.h"
 #include "store/Database.h"
 
@@ -96,6 +97,13 @@ void SearchVC::viewDidDisappear() {
 
 void SearchVC::getRecordsOnViewAppear() {
     if (search_) {
+        // The search rows stay; the held list behind them is read again, so the next keystroke
+        // searches the catalogue as it is now and the cancel restores it.
+        dataArray_ = db_->selectProduct();
+        auto grouping = groupUnderIndexLetters(dataArray_, blankKeys());
+        lastDisplayList_ =
+            std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
+        lastIndexLetters_ = std::move(grouping.indexLetters);
         setUpDisplayList(searchArray_);
     } else {
         loadWholeCatalogue();
@@ -125,16 +133,14 @@ void SearchVC::didSelectRow(int section, int row) {
     navigation_.push(detail, key("Suche"));
 }
 
+// The held list is the whole catalogue (its statement has no condition) and is kept current, so
+// neither the count nor the search needs the store.
 int SearchVC::catalogueCount() {
-    return db_->selectProductCount();
-}
-
-int SearchVC::searchCount(const std::string& pattern) {
-    return db_->selectSearchCount(pattern, pattern);
+    return static_cast<int>(dataArray_.size());
 }
 
 std::vector<std::string> SearchVC::searchRecords(const std::string& pattern) {
-    return db_->Search(pattern, pattern);
+    return searchHeldList(dataArray_, pattern);
 }
 
 void SearchVC::showProgress(bool shown) {
