@@ -311,6 +311,7 @@ void CatalogueUpdate::callForInsert(PageJob job) {
     });
     storingNs_ += nowNs() - started;
     if (stored) ++pagesStored_;
+    database_.catalogueChanged();
 
     auto shared = shared_;
     if (!shared->alive) return;

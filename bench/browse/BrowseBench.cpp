@@ -145,6 +145,13 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
             detail->row(row);
     });
     line("detail opening (record, means, rows)", detailMs);
+    line("detail opening, means not kept yet", medianMs(runs, [&] {
+             shared.catalogueChanged();
+             auto detail = std::make_shared<ProductDetail>(fake.platform(), shared);
+             detail->drawData(db.selectProductDetail(productId));
+             for (int row = 0; row < detail->numberOfRows(); ++row)
+                 detail->row(row);
+         }));
     const double rows = medianMs(runs, [&] {
         db.selectProductDetail(productId);
         db.selectProductDetailForCategory(largest);
