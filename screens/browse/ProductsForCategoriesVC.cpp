@@ -16,8 +16,8 @@ void ProductsForCategoriesVC::viewDidLoad() {
     if (loaded_) return;
     loaded_ = true;
     readLiveSearch();
-    dataArray_ = db_->selectProductsForCategory(categoryId_);
-    tableHidden_ = dataArray_.empty();
+    dataArray_ = hold(db_->selectProductsForCategory(categoryId_));
+    tableHidden_ = dataArray_->empty();
     setUpDisplayList(dataArray_);
     holdFullGrouping();
     notifyList();

@@ -24,8 +24,8 @@ void SearchVC::setUpdateRunner(std::unique_ptr<CatalogueUpdateRunner> runner) {
 }
 
 void SearchVC::loadWholeCatalogue() {
-    dataArray_ = db_->selectProduct();
-    tableHidden_ = dataArray_.empty();
+    dataArray_ = hold(db_->selectProduct());
+    tableHidden_ = dataArray_->empty();
     search_ = false;
     setUpDisplayList(dataArray_);
     holdFullGrouping();
@@ -99,10 +99,11 @@ void SearchVC::getRecordsOnViewAppear() {
     if (search_) {
         // The search rows stay; the held list behind them is read again, so the next keystroke
         // searches the catalogue as it is now and the cancel restores it.
-        dataArray_ = db_->selectProduct();
-        auto grouping = groupUnderIndexLetters(dataArray_, blankKeys());
+        dataArray_ = hold(db_->selectProduct());
+        auto grouping = groupUnderIndexLetters(*dataArray_, blankKeys());
         lastDisplayList_ =
             std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
+        lastRecords_ = dataArray_;
         lastIndexLetters_ = std::move(grouping.indexLetters);
         setUpDisplayList(searchArray_);
     } else {
@@ -136,11 +137,11 @@ void SearchVC::didSelectRow(int section, int row) {
 // The held list is the whole catalogue (its statement has no condition) and is kept current, so
 // neither the count nor the search needs the store.
 int SearchVC::catalogueCount() {
-    return static_cast<int>(dataArray_.size());
+    return static_cast<int>(dataArray_->size());
 }
 
 std::vector<std::string> SearchVC::searchRecords(const std::string& pattern) {
-    return searchHeldList(dataArray_, pattern);
+    return searchHeldList(*dataArray_, pattern);
 }
 
 void SearchVC::showProgress(bool shown) {

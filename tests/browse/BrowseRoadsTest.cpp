@@ -7,13 +7,13 @@
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/platform/AlertBox.h"
-#include "screens/settings/SetupWidget.h"
-#include "screens/common/TableRow.h"
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/SearchWidget.h"
+#include "screens/common/TableRow.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
 #include "screens/planner/CheckPickerView.h"
+#include "screens/settings/SetupWidget.h"
 #include "store/Database.h"
 #include "tests/support/WidgetTaps.h"
 
@@ -344,8 +344,9 @@ private slots:
         QVERIFY(!detail->model()->pickerViewSelectionStateForRow(1));
         QVERIFY(detail->model()->pickerViewSelectionStateForRow(2));
         Database& db = run.delegate->getDBObj();
-        QCOMPARE(db.selectFoldersAccordingToProduct(detail->model()->productIdForFolderAdd()).size(),
-                 std::size_t(2));
+        QCOMPARE(
+            db.selectFoldersAccordingToProduct(detail->model()->productIdForFolderAdd()).size(),
+            std::size_t(2));
         grab(run, "planner-picker");
 
         QTest::mouseClick(done, Qt::LeftButton, {}, done->rect().center());

@@ -345,9 +345,11 @@ TEST_F(SearchVCTest, SearchRowsAreThoseOfTheSearchStatement) {
         // The statement's rows as the screen groups them (blank names left out), in order.
         std::vector<std::string> wanted;
         for (const auto& section : groupUnderIndexLetters(expected, BlankKeys::Hidden).displayList)
-            for (const auto& record : section.rows)
+            for (const auto position : section.rows) {
+                const std::string& record = expected[position];
                 wanted.push_back(record.substr(0, record.find('|')) + "|" +
                                  record.substr(record.rfind('|') + 1));
+            }
         EXPECT_EQ(shown, wanted);
     }
 }
