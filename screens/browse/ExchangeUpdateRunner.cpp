@@ -42,7 +42,7 @@ void ExchangeUpdateRunner::endSearch() {
     screen_.endSearch();
 }
 void ExchangeUpdateRunner::rebuildList() {
-    screen_.rebuildList();
+    screen_.rebuildListSoon();
 }
 
 void ExchangeUpdateRunner::progress(int storedProducts, int totalProducts, int page, int pages) {

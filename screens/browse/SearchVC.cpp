@@ -1,5 +1,7 @@
 #include "SearchVC.h"
 
+#include <algorithm>
+
 #include "nutrition/NumberText.h"
 #include "platform/Keys.h"
 #include "screens/browse/ExchangeUpdateRunner.h"
@@ -17,6 +19,7 @@ SearchVC::SearchVC(Platform platform, Database& shared, Navigation& navigation, 
 // The runner goes before the screen it reports to.
 SearchVC::~SearchVC() {
     runner_.reset();
+    if (rebuildWorker_.joinable()) rebuildWorker_.join();
 }
 
 void SearchVC::setUpdateRunner(std::unique_ptr<CatalogueUpdateRunner> runner) {
@@ -170,6 +173,55 @@ void SearchVC::rebuildList() {
     loadWholeCatalogue();
     notifyList();
     notifyState();
+}
+
+void SearchVC::rebuildListSoon() {
+    if (rebuildScheduled_) return;
+    rebuildScheduled_ = true;
+    const double since =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - lastRebuild_).count();
+    later(std::max(0.0, 1.0 - since), [this] { startRebuild(); });
+}
+
+void SearchVC::startRebuild() {
+    rebuildScheduled_ = false;
+    if (rebuildRunning_) {
+        rebuildAgain_ = true; // pages stored since this one began: once more when it is done
+        return;
+    }
+    rebuildRunning_ = true;
+    lastRebuild_ = std::chrono::steady_clock::now();
+    if (rebuildWorker_.joinable()) rebuildWorker_.join(); // finished: it posted its result
+    rebuildWorker_ = std::thread([path = shared_.GetDatabasePath(), &log = platform_.log,
+                                  &dispatcher = platform_.dispatcher, blanks = blankKeys(),
+                                  alive = std::weak_ptr<int>(alive_), this] {
+        Database own(path, log);
+        auto records = hold(own.selectProduct());
+        auto grouping = groupUnderIndexLetters(*records, blanks);
+        dispatcher.runOnUiThread(
+            [alive, this, records = std::move(records), grouping = std::move(grouping)]() mutable {
+                if (alive.lock()) finishRebuild(std::move(records), std::move(grouping));
+            });
+    });
+}
+
+void SearchVC::finishRebuild(Records records, IndexGrouping grouping) {
+    rebuildRunning_ = false;
+    dataArray_ = std::move(records);
+    tableHidden_ = dataArray_->empty();
+    search_ = false;
+    displayList_ =
+        std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
+    displayRecords_ = dataArray_;
+    indexLetters_ = std::move(grouping.indexLetters);
+    rowsAreSearch_ = false;
+    holdFullGrouping();
+    notifyList();
+    notifyState();
+    if (rebuildAgain_) {
+        rebuildAgain_ = false;
+        rebuildListSoon();
+    }
 }
 
 void SearchVC::progress(int storedProducts, int totalProducts, int page, int pages) {

@@ -6,7 +6,9 @@
 #include "screens/browse/ProductListVC.h"
 #include "screens/detail/DetailHost.h"
 
+#include <chrono>
 #include <memory>
+#include <thread>
 
 namespace tolvane {
 
@@ -41,6 +43,12 @@ public:
     void setRefreshEnabled(bool enabled);
     void endSearch();
     void rebuildList();
+    // What the update asks for after stored pages: the list is read and grouped on a worker
+    // thread with its own store object and only swapped in here, at most once a second and once
+    // more after the last request.
+    void rebuildListSoon();
+    // Whether such a rebuild is still waiting or running.
+    bool rebuildPending() const { return rebuildScheduled_ || rebuildRunning_; }
     void progress(int storedProducts, int totalProducts, int page, int pages);
 
     // --- What the screen shows besides the list ---
@@ -67,6 +75,8 @@ protected:
 
 private:
     void loadWholeCatalogue();
+    void startRebuild();
+    void finishRebuild(Records records, IndexGrouping grouping);
     void showStartupPrompt();
 
     Navigation& navigation_;
@@ -79,6 +89,11 @@ private:
     bool spinnerRunning_ = false;
     bool refreshEnabled_ = true;
     int stored_ = -1, total_ = 0, page_ = 0, pages_ = 0;
+    bool rebuildScheduled_ = false;
+    bool rebuildRunning_ = false;
+    bool rebuildAgain_ = false;
+    std::chrono::steady_clock::time_point lastRebuild_{};
+    std::thread rebuildWorker_;
 };
 
 } // namespace tolvane

@@ -385,3 +385,29 @@ TEST_F(SearchVCTest, TheHeldListSearchedFollowsUpdatesAndOwnProducts) {
     fake.dispatcher.runPending();
     EXPECT_EQ(s.rowCount(), 5u); // the restored list is the current catalogue too
 }
+
+TEST_F(SearchVCTest, UpdatePagesRebuildTheListOffTheUiThreadAtMostOnceASecond) {
+    auto& s = build();
+    catalogue.add({.id = 10, .name = "Quark"});
+    s.rebuildListSoon();
+    s.rebuildListSoon();                          // pages stored close together ask once
+    EXPECT_EQ(letters(), (Texts{"A", "B", "#"})); // nothing swapped in yet
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !s.rebuildPending(); }));
+    EXPECT_EQ(letters(), (Texts{"A", "B", "Q", "#"}));
+    EXPECT_EQ(s.rowCount(), 5u);
+
+    // The next one waits for the second to pass, and the list at the end is the whole catalogue.
+    catalogue.add({.id = 11, .name = "Zopf"});
+    s.rebuildListSoon();
+    fake.dispatcher.runPending();
+    EXPECT_TRUE(s.rebuildPending());
+    EXPECT_EQ(s.rowCount(), 5u);
+    fake.dispatcher.advance(1.0);
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !s.rebuildPending(); }));
+    EXPECT_EQ(letters(), (Texts{"A", "B", "Q", "Z", "#"}));
+    s.textDidChange("x"); // live search off: the held list is the new one for the search
+    s.searchBarSearchButtonClicked("Zopf");
+    fake.dispatcher.runPending();
+    ASSERT_EQ(s.rowCount(), 1u);
+    EXPECT_EQ(s.rowName(0, 0), "Zopf");
+}
