@@ -194,7 +194,9 @@ void SearchVC::startRebuild() {
     if (rebuildWorker_.joinable()) rebuildWorker_.join(); // finished: it posted its result
     rebuildWorker_ = std::thread([path = shared_.GetDatabasePath(), &log = platform_.log,
                                   &dispatcher = platform_.dispatcher, blanks = blankKeys(),
-                                  alive = std::weak_ptr<int>(alive_), this] {
+                                  alive = std::weak_ptr<int>(alive_), retired = std::move(retired_),
+                                  this]() mutable {
+        retired = {};
         Database own(path, log);
         auto records = hold(own.selectProduct());
         auto grouping = groupUnderIndexLetters(*records, blanks);
@@ -207,6 +209,7 @@ void SearchVC::startRebuild() {
 
 void SearchVC::finishRebuild(Records records, IndexGrouping grouping) {
     rebuildRunning_ = false;
+    retired_ = {dataArray_, lastDisplayList_};
     dataArray_ = std::move(records);
     tableHidden_ = dataArray_->empty();
     search_ = false;

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <memory>
 #include <thread>
+#include <utility>
 
 namespace tolvane {
 
@@ -94,6 +95,8 @@ private:
     bool rebuildAgain_ = false;
     std::chrono::steady_clock::time_point lastRebuild_{};
     std::thread rebuildWorker_;
+    // The list a rebuild replaced: freed by the next rebuild's worker, not on the UI thread.
+    std::pair<Records, Sections> retired_;
 };
 
 } // namespace tolvane
