@@ -30,6 +30,8 @@ void ExchangeUpdateRunner::saveProgress() {
 }
 
 void ExchangeUpdateRunner::showProgress(bool shown) {
+    // The panel goes when the run ends: the list is made whole before its message shows.
+    if (!shown) screen_.finishPendingRebuild();
     screen_.showProgress(shown);
 }
 void ExchangeUpdateRunner::spinner(bool running) {

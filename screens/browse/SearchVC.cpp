@@ -183,7 +183,16 @@ void SearchVC::rebuildListSoon() {
     later(std::max(0.0, 1.0 - since), [this] { startRebuild(); });
 }
 
+void SearchVC::finishPendingRebuild() {
+    if (!rebuildPending()) return;
+    ++rebuildGeneration_;
+    rebuildScheduled_ = false;
+    rebuildAgain_ = false;
+    rebuildList();
+}
+
 void SearchVC::startRebuild() {
+    if (!rebuildScheduled_) return; // done at the end of the run meanwhile
     rebuildScheduled_ = false;
     if (rebuildRunning_) {
         rebuildAgain_ = true; // pages stored since this one began: once more when it is done
@@ -195,20 +204,21 @@ void SearchVC::startRebuild() {
     rebuildWorker_ = std::thread([path = shared_.GetDatabasePath(), &log = platform_.log,
                                   &dispatcher = platform_.dispatcher, blanks = blankKeys(),
                                   alive = std::weak_ptr<int>(alive_), retired = std::move(retired_),
-                                  this]() mutable {
+                                  generation = rebuildGeneration_, this]() mutable {
         retired = {};
         Database own(path, log);
         auto records = hold(own.selectProduct());
         auto grouping = groupUnderIndexLetters(*records, blanks);
-        dispatcher.runOnUiThread(
-            [alive, this, records = std::move(records), grouping = std::move(grouping)]() mutable {
-                if (alive.lock()) finishRebuild(std::move(records), std::move(grouping));
-            });
+        dispatcher.runOnUiThread([alive, this, generation, records = std::move(records),
+                                  grouping = std::move(grouping)]() mutable {
+            if (alive.lock()) finishRebuild(generation, std::move(records), std::move(grouping));
+        });
     });
 }
 
-void SearchVC::finishRebuild(Records records, IndexGrouping grouping) {
+void SearchVC::finishRebuild(long generation, Records records, IndexGrouping grouping) {
     rebuildRunning_ = false;
+    if (generation != rebuildGeneration_) return; // the run's end rebuilt it meanwhile
     retired_ = {dataArray_, lastDisplayList_};
     dataArray_ = std::move(records);
     tableHidden_ = dataArray_->empty();

@@ -50,6 +50,9 @@ public:
     void rebuildListSoon();
     // Whether such a rebuild is still waiting or running.
     bool rebuildPending() const { return rebuildScheduled_ || rebuildRunning_; }
+    // At the end of a run: a rebuild still waiting or running is done at once, here, so the
+    // list is whole when the run's message shows.
+    void finishPendingRebuild();
     void progress(int storedProducts, int totalProducts, int page, int pages);
 
     // --- What the screen shows besides the list ---
@@ -77,7 +80,7 @@ protected:
 private:
     void loadWholeCatalogue();
     void startRebuild();
-    void finishRebuild(Records records, IndexGrouping grouping);
+    void finishRebuild(long generation, Records records, IndexGrouping grouping);
     void showStartupPrompt();
 
     Navigation& navigation_;
@@ -93,6 +96,7 @@ private:
     bool rebuildScheduled_ = false;
     bool rebuildRunning_ = false;
     bool rebuildAgain_ = false;
+    long rebuildGeneration_ = 0; // a worker's list of an older generation is not swapped in
     std::chrono::steady_clock::time_point lastRebuild_{};
     std::thread rebuildWorker_;
     // The list a rebuild replaced: freed by the next rebuild's worker, not on the UI thread.

@@ -405,6 +405,15 @@ TEST_F(SearchVCTest, UpdatePagesRebuildTheListOffTheUiThreadAtMostOnceASecond) {
     fake.dispatcher.advance(1.0);
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !s.rebuildPending(); }));
     EXPECT_EQ(letters(), (Texts{"A", "B", "Q", "Z", "#"}));
+
+    // The run's end does a waiting rebuild at once; the worker's later list is not swapped in.
+    catalogue.add({.id = 12, .name = "Hafer"});
+    s.rebuildListSoon();
+    s.finishPendingRebuild();
+    EXPECT_FALSE(s.rebuildPending());
+    EXPECT_EQ(letters(), (Texts{"A", "B", "H", "Q", "Z", "#"}));
+    fake.dispatcher.advance(2.0);
+    EXPECT_FALSE(s.rebuildPending());
     s.textDidChange("x"); // live search off: the held list is the new one for the search
     s.searchBarSearchButtonClicked("Zopf");
     fake.dispatcher.runPending();
