@@ -138,16 +138,29 @@ void NavigationStack::pop() {
     Entry leaving = entries_.back();
     entries_.pop_back();
     QWidget* uncovered = topWidget();
+    QPointer<QWidget> widget = leaving.widget;
+    // The leaving screen is hidden before the uncovered one shows, so what it saves on leaving
+    // (an edited amount, a folder's order) is stored when the uncovered screen reads it; a
+    // picture of it slides out in its place.
+    QPointer<QLabel> picture;
+    if (widget) {
+        if (animationsOn && isVisible() && uncovered && widget->isVisible()) {
+            picture = new QLabel(content_);
+            picture->setPixmap(widget->grab());
+            picture->setGeometry(widget->geometry());
+            picture->show();
+        }
+        widget->hide();
+    }
     if (uncovered) {
         uncovered->setGeometry(contentRect());
         uncovered->show();
     }
     refreshBar();
-    QPointer<QWidget> widget = leaving.widget;
     auto model = leaving.model;
-    slide(uncovered, widget, false, [widget, model]() mutable {
+    slide(uncovered, picture, false, [widget, picture, model]() mutable {
+        if (picture) picture->deleteLater();
         if (widget) {
-            widget->hide();
             widget->deleteLater();
             // The model lives until its widget is gone.
             QObject::connect(widget, &QObject::destroyed, [model] {});

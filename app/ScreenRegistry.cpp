@@ -20,6 +20,7 @@ void registerScreens(ScreenFactory& factory) {
     registerSettingsScreens(factory);
     registerDetailScreens(factory);
     registerBrowseScreens(factory);
+    registerPlannerScreens(factory);
 }
 
 } // namespace tolvane

@@ -13,6 +13,11 @@
 #include "screens/common/TableRow.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
+#include "screens/planner/AddMenuFolderWidget.h"
+#include "screens/planner/CheckPickerView.h"
+#include "screens/planner/FavoriteVCFolderNewWidget.h"
+#include "screens/planner/MenuFolderWidget.h"
+#include "screens/planner/NewEditConsumptionWidget.h"
 #include "screens/settings/LocalizationWidget.h"
 #include "screens/settings/SetupWidget.h"
 
@@ -236,8 +241,6 @@ int main(int argc, char** argv) {
         tabs.stack(2)->pop();
     }
 
-    tabs.setCurrentIndex(1);
-    shot("menu-list-tab");
     tabs.setCurrentIndex(3);
     shot("setup-hint");
     answer();
@@ -265,6 +268,75 @@ int main(int argc, char** argv) {
     setup->model().didSelectRow(SetupRowId::ManageProducts);
     shot("own-products-placeholder");
     stack->pop();
+
+    // The planner: the shown product filed into two folders, the folders, a new one, a
+    // folder's products, the amount eaten and the folder's bars.
+    tabs.setCurrentIndex(0);
+    settle();
+    for (int s = 0; s < list->tableModel()->rowCount(); ++s)
+        if (list->tableModel()->rowCount(list->tableModel()->index(s, 0)) > 0) {
+            list->chooseRow(s, 0);
+            break;
+        }
+    settle();
+    if (auto* filed = qobject_cast<ProductDetailWidget*>(tabs.stack(0)->topWidget())) {
+        filed->favoriteButton()->click();
+        CheckPickerView* picker = filed->picker();
+        for (int row : {2, 4}) {
+            waitFor([&] { return picker->isVisible() && !picker->isScrolling(); });
+            QTest::mouseClick(picker, Qt::LeftButton, {}, picker->rowCentre(row));
+        }
+        waitFor([&] { return !picker->isScrolling(); });
+        shot("folder-picker");
+        filed->doneAction()->trigger();
+        tabs.stack(0)->pop();
+    }
+    tabs.setCurrentIndex(1);
+    shot("menu-list-hint");
+    answer();
+    auto* folders = qobject_cast<MenuFolderWidget*>(tabs.stack(1)->topWidget());
+    if (folders) {
+        shot("menu-list");
+        folders->editAction()->trigger();
+        shot("menu-list-editing");
+        folders->addAction()->trigger();
+        settle();
+        if (auto* adding = qobject_cast<AddMenuFolderWidget*>(tabs.stack(1)->topWidget())) {
+            adding->nameField()->setFocus();
+            QTest::keyClicks(adding->nameField(), "Zvieri");
+            shot("new-folder");
+            adding->doneAction()->trigger();
+        }
+        settle();
+        folders->model()->didSelectRow(0);
+        settle();
+        if (auto* contents = qobject_cast<FavoriteVCFolderNewWidget*>(tabs.stack(1)->topWidget())) {
+            shot("folder-contents");
+            if (contents->model()->numberOfRows() > 0) {
+                contents->model()->didSelectRow(0);
+                settle();
+                if (auto* editor =
+                        qobject_cast<NewEditConsumptionWidget*>(tabs.stack(1)->topWidget())) {
+                    // A typed value counts once the field has the focus of an active window.
+                    window->activateWindow();
+                    QTest::qWaitForWindowActive(window);
+                    QLineEdit* amount = editor->field(ConsumptionQuantity::Amount);
+                    amount->setFocus();
+                    amount->selectAll();
+                    QTest::keyClicks(amount, "150");
+                    QTest::keyClick(amount, Qt::Key_Return);
+                    shot("consumption-editor");
+                }
+                tabs.stack(1)->pop();
+            }
+            tabs.stack(1)->pop();
+        }
+        settle();
+        folders->editAction()->trigger();
+        folders->model()->didSelectRow(0);
+        shot("folder-summary");
+        tabs.stack(1)->pop();
+    }
 
     // The update, as far as its progress panel: from the given server, a page at a time.
     if (!server.isEmpty() && (only.isEmpty() || only.contains("update-progress"))) {

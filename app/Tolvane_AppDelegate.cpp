@@ -99,10 +99,7 @@ void Tolvane_AppDelegate::applicationDidFinishLaunching() {
     database_ = std::make_unique<Database>(context_.locations().databasePath(), log);
     language_.languageRow = 0;
 
-    auto migration = createEditableCopyOfDatabaseIfNeeded(context_.locations(), defaults, log);
-    if (!migration.ok)
-        context_.alerts->show(
-            AlertRequest{"Error!!!", "Failed to create writable database", {"Cancel"}});
+    reportMigration(createEditableCopyOfDatabaseIfNeeded(context_.locations(), defaults, log));
 
     database_->OpenDB();
 
@@ -140,6 +137,55 @@ void Tolvane_AppDelegate::applicationDidFinishLaunching() {
     defaults.synchronize();
 
     ratingPrompt_.applicationLaunched(QDate::currentDate().toString(Qt::ISODate).toStdString());
+}
+
+void Tolvane_AppDelegate::reportMigration(const MigrationResult& migration) {
+    using Problem = MigrationResult::Problem;
+    const std::string file = context_.locations().databasePath();
+    auto filled = [this](const char* keyText, const std::string& value) {
+        std::string text = context_.strings->text(keyText);
+        if (auto at = text.find("%@"); at != std::string::npos) text.replace(at, 2, value);
+        return text;
+    };
+    switch (migration.problem) {
+    case Problem::None:
+        break;
+    case Problem::CopyFailed:
+        context_.alerts->show(AlertRequest{
+            "Error!!!",
+            filled("Failed to create writable database file with message '%@'.", migration.detail),
+            {"Cancel"}});
+        break;
+    case Problem::SeedFailed:
+        context_.alerts->show(
+            AlertRequest{"Error!!!", "Failed to create writable database", {"Cancel"}});
+        break;
+    case Problem::ReadOnly:
+        // Everything stored can still be read; the screens' saves fail quietly.
+        context_.alerts->show(AlertRequest{
+            "Error!!!",
+            filled(key("Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann "
+                       "aber keine Änderungen speichern."),
+                   context_.locations().documentsDir),
+            {"OK"}});
+        break;
+    case Problem::Corrupt:
+    case Problem::Locked: {
+        // The file is left exactly as it is, and nothing is written to it: the run ends once
+        // the user has read why.
+        const char* message =
+            migration.problem == Problem::Corrupt
+                ? key("Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die "
+                      "Datei bleibt unverändert; Tolvane wird beendet.")
+                : key("Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei "
+                      "bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane "
+                      "später erneut.");
+        stopping_ = true;
+        context_.alerts->show(AlertRequest{"Error!!!", filled(message, file), {"OK"}},
+                              [](int) { QCoreApplication::quit(); });
+        break;
+    }
+    }
 }
 
 void Tolvane_AppDelegate::writeBack(const char* keyName) {

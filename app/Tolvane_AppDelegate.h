@@ -15,6 +15,7 @@
 #include "app/platform/RatingPrompt.h"
 #include "screens/settings/LanguageChoice.h"
 #include "store/Database.h"
+#include "store/Migration.h"
 
 #include <QObject>
 #include <QPointer>
@@ -65,6 +66,8 @@ public:
     const std::string& languageUsed() const { return language_.languageUsed; }
     bool orientationChanged() const { return orientationChanged_; }
     bool userDataUpdated() const { return userDataUpdated_; }
+    // The database file could not be read; the run ends when the user closes the alert.
+    bool stopping() const { return stopping_; }
     AppContext& context() { return context_; }
     // Base address of the product server for the screens that talk to it.
     QString serverUrl() const { return context_.options.serverUrl; }
@@ -80,6 +83,8 @@ private:
     ScreenContext landscapeContext();
     void removeInfoView();
     void writeBack(const char* key);
+    // Tells the user what start-up found wrong with the database file.
+    void reportMigration(const MigrationResult& migration);
 
     AppContext& context_;
     const ScreenFactory& factory_;
@@ -95,6 +100,7 @@ private:
     std::unique_ptr<Database> database_;
     bool orientationChanged_ = false;
     bool userDataUpdated_ = false;
+    bool stopping_ = false;
     int deviceOrientation_ = 1;
 };
 

@@ -4,10 +4,12 @@
 #include "exchange/ReplyText.h"
 
 #include "platform/BuildConfig.h"
+#include "platform/Keys.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <set>
 
@@ -15,8 +17,19 @@ namespace tolvane {
 
 namespace {
 
-constexpr int fieldCount = 24;
-constexpr int dateField = 5;
+constexpr int fieldCount = pageRecordFieldCount;
+constexpr int dateField = pageRecordDateField;
+// Pages past what the reported total needs before a reply counts as endless.
+constexpr int pageMargin = 2;
+// Skipped products logged one by one per page; the rest only counted.
+constexpr int skipsLogged = 5;
+
+const char* const offlineMessage = key("Keine Datenverbindung verfügbar");
+// clang-format off
+const char* const interruptedMessage = key("Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte");
+const char* const unreadableMessage = key("Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.");
+const char* const completedMessage = key("Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.");
+// clang-format on
 
 long long nowNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -54,6 +67,23 @@ bool storable(const CatalogueUpdate::PageRecord& r) {
                                 r[15], r[16], r[17], r[18], r[19],
                                 r[20], r[21], r[22], r[23], leadingInt(r[24])});
     return composed.ok && composed.text.size() + 1 <= insertLimit;
+}
+
+// Everything but letters, digits and "-._~:" percent-encoded: a stored timestamp of the usual
+// form only has its blank written as "%20", and no other text can break the request.
+std::string queryEncode(const std::string& text) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : text) {
+        if (std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~' || c == ':') {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        }
+    }
+    return out;
 }
 
 std::string decimal(long long value) {
@@ -113,7 +143,10 @@ void CatalogueUpdate::update() {
     favouriteIndex_.clear();
     for (std::size_t i = 0; i < favProductIds_.size(); ++i)
         favouriteIndex_.emplace(leadingInt(favProductIds_[i]), static_cast<int>(i));
-    newestSeen_.clear();
+    {
+        std::lock_guard lock(newestMutex_);
+        newestSeen_.clear();
+    }
     requestingNs_ = readingNs_ = storingNs_ = 0;
     pagesStored_ = 0;
 
@@ -127,11 +160,7 @@ void CatalogueUpdate::update() {
 
 void CatalogueUpdate::killHUD() {
     if (!isNetworkReachable()) {
-        listener_.showProgress(false);
-        listener_.spinner(false);
-        listener_.setRefreshEnabled(true);
-        platform_.alerts.show({"", "Keine Datenverbindung verfügbar", {"OK"}});
-        finish(UpdateOutcome::Offline);
+        finish(UpdateOutcome::Offline, offlineMessage);
         return;
     }
     SendRequest();
@@ -147,19 +176,12 @@ void CatalogueUpdate::SendRequest() {
     if (!timestamps.empty()) {
         auto fields = split(timestamps.front());
         if (!fields[0].empty()) maxRows_ = leadingInt(fields[0]);
-        if (fields.size() > 1 && !fields[1].empty()) maxTimestamp_ = fields[1];
+        if (fields.size() > 1 && !fields[1].empty()) storedTimestamp_ = fields[1];
     }
     batchCount_ = maxRows_ < 1 ? 1 : std::max(1, maxRows_ / recordsPerPage);
 
     startDate_ = std::chrono::steady_clock::now();
-    std::string escaped;
-    for (char c : maxTimestamp_) {
-        if (c == ' ')
-            escaped += "%20";
-        else
-            escaped += c;
-    }
-    maxTimestamp_ = escaped;
+    maxTimestamp_ = queryEncode(storedTimestamp_);
     state_ = State::Requesting;
     sendPage(batchCount_, maxTimestamp_);
 }
@@ -203,15 +225,12 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
 
     const std::string& body = request->responseString();
     if (trimmed(body) == "No product has been updated.") {
-        listener_.setRefreshEnabled(true);
-        listener_.showProgress(false);
-        listener_.spinner(false);
         finish(UpdateOutcome::NothingNew);
         return;
     }
 
     std::string error;
-    auto reply = parser_.objectWithString(body, &error);
+    auto reply = readReply(body, &error);
     const JsonValue* records = nullptr;
     if (reply && reply->is_object()) {
         auto found = reply->find("Updated Records");
@@ -219,11 +238,8 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
     }
     if (!records) {
         if (reply) error = "the reply holds no \"Updated Records\" object";
-        listener_.showProgress(false);
-        listener_.spinner(false);
-        listener_.setRefreshEnabled(true);
         platform_.log.write("JSON parsing failed: " + error);
-        finish(UpdateOutcome::Unreadable);
+        finish(UpdateOutcome::Unreadable, unreadableMessage);
         return;
     }
 
@@ -242,29 +258,46 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
         return;
     }
     if (products == records->end() || !products->is_array() || products->empty()) {
-        listener_.setRefreshEnabled(true);
-        listener_.showProgress(false);
-        listener_.spinner(false);
-        platform_.alerts.show({"", "Keine Datenverbindung verfügbar", {"OK"}});
-        finish(UpdateOutcome::EmptyReply);
+        finish(UpdateOutcome::EmptyReply, offlineMessage);
+        return;
+    }
+    if (products->size() > maxProductsPerPage) {
+        platform_.log.write("JSON parsing failed: a page of " + decimal(products->size()) +
+                            " products, more than a page holds");
+        finish(UpdateOutcome::Unreadable, unreadableMessage);
+        return;
+    }
+    // A server that never runs out of pages would keep the run going for ever.
+    const int pagesNeeded = (maxRows_ + recordsPerPage - 1) / recordsPerPage;
+    if (batchCount_ > pagesNeeded + pageMargin) {
+        platform_.log.write("JSON parsing failed: page " + decimal(batchCount_) + " is past the " +
+                            decimal(maxRows_) + " products reported");
+        finish(UpdateOutcome::Unreadable, unreadableMessage);
         return;
     }
 
     productIdsArray_.clear();
     queueNameList_.clear();
+    std::vector<std::string> dates;
+    int skipped = 0;
     for (const auto& product : *products) {
         PageRecord record;
         if (!pageRecord(product, record)) {
-            platform_.log.write("Product without a usable ID skipped: " + record.back());
+            if (++skipped <= skipsLogged)
+                platform_.log.write("Product without a usable ID skipped: " + record.back());
             continue;
         }
-        newestSeen_ = std::max(newestSeen_, record[dateField]);
         productIdsArray_.push_back(record.back());
+        dates.push_back(record[dateField]);
         auto isDelete = product.find("isDelete");
         if (isDelete != product.end() && JsonParser::textOf(*isDelete) == "0")
             queueNameList_.push_back(std::move(record));
     }
+    if (skipped > skipsLogged)
+        platform_.log.write(decimal(skipped - skipsLogged) +
+                            " more products without a usable ID skipped on this page");
     PageJob job;
+    job.dates = std::move(dates);
     job.ids = productIdsArray_;
     job.records = queueNameList_;
     job.page = batchCount_;
@@ -289,7 +322,7 @@ void CatalogueUpdate::callForInsert(PageJob job) {
         platform_.log.write("Product " + record.back() +
                             " not replaced: its new record is too long or unfit to store");
     }
-    bool stored = database_.runInTransaction([&] {
+    bool stored = database_.runInCheckedTransaction([&] {
         for (const auto& id : job.ids)
             if (!kept.contains(leadingInt(id))) database_.deleteProductFromMainTable(id);
         std::set<int> inserted;
@@ -310,7 +343,17 @@ void CatalogueUpdate::callForInsert(PageJob job) {
         return true;
     });
     storingNs_ += nowNs() - started;
-    if (stored) ++pagesStored_;
+    if (stored) {
+        ++pagesStored_;
+        // Only what was stored or deleted counts towards the newest date taken in: a product
+        // kept at its old row must be asked for again.
+        std::string newest;
+        for (std::size_t i = 0; i < job.ids.size() && i < job.dates.size(); ++i)
+            if (!kept.contains(leadingInt(job.ids[i])) && isTimestamp(job.dates[i]))
+                newest = std::max(newest, job.dates[i]);
+        std::lock_guard lock(newestMutex_);
+        newestSeen_ = std::max(newestSeen_, newest);
+    }
     database_.catalogueChanged();
 
     auto shared = shared_;
@@ -350,27 +393,24 @@ void CatalogueUpdate::callForInsert(PageJob job) {
 
 void CatalogueUpdate::pageStoreFailed() {
     platform_.log.write("Page could not be stored");
-    listener_.showProgress(false);
-    listener_.spinner(false);
-    // clang-format off
-    platform_.alerts.show({"", "Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte", {"OK"}});
-    // clang-format on
-    listener_.setRefreshEnabled(true);
-    finish(UpdateOutcome::Interrupted);
+    finish(UpdateOutcome::Interrupted, interruptedMessage);
 }
 
 void CatalogueUpdate::completeRun() {
     // A deleted product's date is not in the table any more, but it was taken in all the same.
-    std::string newest = std::max(database_.selectMaxTimestamp(), newestSeen_);
+    // Only a date of the timestamp form is ever sent back: anything else would break every
+    // later request.
+    std::string newest = isTimestamp(storedTimestamp_) ? storedTimestamp_ : std::string();
+    if (const std::string held = database_.selectMaxTimestamp(); isTimestamp(held))
+        newest = std::max(newest, held);
+    {
+        std::lock_guard lock(newestMutex_);
+        newest = std::max(newest, newestSeen_);
+    }
+    if (newest.empty()) newest = storedTimestamp_;
     database_.updateDTimestamp(newest, "0");
-    listener_.showProgress(false);
-    listener_.spinner(false);
-    listener_.setRefreshEnabled(true);
-    // clang-format off
-    platform_.alerts.show({"", "Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.", {"OK"}});
-    // clang-format on
     platform_.analytics.logEvent("Sync @ Start-Finished");
-    finish(UpdateOutcome::Completed);
+    finish(UpdateOutcome::Completed, completedMessage);
 }
 
 void CatalogueUpdate::requestFailed(const std::shared_ptr<FormDataRequest>& request) {
@@ -382,13 +422,12 @@ void CatalogueUpdate::requestFailed(const std::shared_ptr<FormDataRequest>& requ
         return;
     }
     if (request->tag() != RequestTag::CataloguePage || state_ != State::Requesting) return;
-    listener_.showProgress(false);
-    listener_.spinner(false);
-    // clang-format off
-    platform_.alerts.show({"", "Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte", {"OK"}});
-    // clang-format on
-    listener_.setRefreshEnabled(true);
-    finish(UpdateOutcome::Interrupted);
+    // Before any page is stored nothing was interrupted: the server could not be reached.
+    if (pagesStored_ == 0) {
+        finish(UpdateOutcome::Offline, offlineMessage);
+        return;
+    }
+    finish(UpdateOutcome::Interrupted, interruptedMessage);
 }
 
 void CatalogueUpdate::saveProgress() {
@@ -409,11 +448,29 @@ CatalogueUpdate::Timings CatalogueUpdate::timings() const {
     return t;
 }
 
-void CatalogueUpdate::finish(UpdateOutcome outcome) {
+void CatalogueUpdate::finish(UpdateOutcome outcome, const char* message) {
     productIdsArray_.clear();
     queueNameList_.clear();
     state_ = State::Idle;
+    listener_.showProgress(false);
+    listener_.spinner(false);
+    listener_.setRefreshEnabled(true);
+    if (message != nullptr) platform_.alerts.show({"", message, {"OK"}});
     listener_.updateFinished(outcome);
+}
+
+std::optional<JsonValue> CatalogueUpdate::readReply(std::string_view body, std::string* error) {
+    return JsonParser().objectWithString(body, error, replyLimits);
+}
+
+bool CatalogueUpdate::isTimestamp(const std::string& text) {
+    static constexpr std::string_view form = "dddd-dd-dd dd:dd:dd";
+    if (text.size() != form.size()) return false;
+    for (std::size_t i = 0; i < form.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (form[i] == 'd' ? !digit : text[i] != form[i]) return false;
+    }
+    return true;
 }
 
 } // namespace tolvane

@@ -7,6 +7,7 @@
 #include "exchange/CatalogueUpdateListener.h"
 #include "exchange/JsonParser.h"
 #include "exchange/NetworkQueue.h"
+#include "exchange/PageRecordKeys.h"
 #include "exchange/ProductUpload.h"
 #include "exchange/Reachability.h"
 #include "exchange/ServerConfig.h"
@@ -16,6 +17,7 @@
 #include <chrono>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -27,8 +29,13 @@ class Database;
 class CatalogueUpdate {
 public:
     static constexpr int recordsPerPage = 250;
+    // A reply with several times a page of products is not a page.
+    static constexpr std::size_t maxProductsPerPage = 4 * recordsPerPage;
+    // The reply nests four deep (reply, "Updated Records", "products", product); a little room
+    // besides, and a bound on the values of a full page with its 27 members each.
+    static constexpr JsonLimits replyLimits{8, 200000};
     // Identifiers from here on belong to own products on the device.
-    static constexpr int firstOwnProductId = 900000000;
+    static constexpr int firstOwnProductId = static_cast<int>(tolvane::firstOwnProductId);
 
     // A page record: the 24 field texts in column order, then the identifier text.
     using PageRecord = std::vector<std::string>;
@@ -82,17 +89,23 @@ public:
 
     // The page record of a product object, in column order; false when its ID is unusable.
     static bool pageRecord(const JsonValue& product, PageRecord& record);
+    // A reply text read as JSON within replyLimits; nothing, with the error, otherwise.
+    static std::optional<JsonValue> readReply(std::string_view body, std::string* error);
+    // Whether a text has the form of a stored timestamp, "YYYY-MM-DD HH:MM:SS".
+    static bool isTimestamp(const std::string& text);
 
 private:
     struct Shared;
     struct PageJob {
         std::vector<std::string> ids;
+        std::vector<std::string> dates; // the record date of each of ids
         std::vector<PageRecord> records;
         int page = 1;
         std::string timestamp;
     };
 
-    void finish(UpdateOutcome outcome);
+    // Every end of a run: hides the panel, enables the button, shows the message when given.
+    void finish(UpdateOutcome outcome, const char* message = nullptr);
     void sendPage(int page, const std::string& timestamp);
     void startStoring(PageJob job);
     // On the worker: deletes, inserts and re-marks favourites, then asks for the next page.
@@ -105,7 +118,6 @@ private:
     CatalogueUpdateListener& listener_;
     std::string serverBase_;
     std::shared_ptr<Shared> shared_;
-    JsonParser parser_;
     Reachability reachability_;
 
     std::atomic<State> state_{State::Idle};
@@ -119,7 +131,10 @@ private:
     // recordId of a captured favourite -> its position in favProductIds
     std::map<int, int> favouriteIndex_;
     std::chrono::steady_clock::time_point startDate_;
-    // The newest inclusion date delivered in this run, deleted products included.
+    // The dtimestamp the run started from, as stored.
+    std::string storedTimestamp_;
+    // The newest inclusion date stored or deleted in this run (written by the page store).
+    std::mutex newestMutex_;
     std::string newestSeen_;
 
     std::atomic<long long> requestingNs_{0}, readingNs_{0}, storingNs_{0};

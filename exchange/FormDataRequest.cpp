@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <mutex>
 
 namespace tolvane {
@@ -18,10 +19,16 @@ void initialiseCurlOnce() {
 }
 
 struct Transfer {
+    using Clock = std::chrono::steady_clock;
     std::string body;
     std::string encoding;
     bool tooLarge = false;
+    bool silent = false;
     const std::atomic<bool>* cancelled = nullptr;
+    // Bytes moved either way so far, and when the count last grew.
+    curl_off_t moved = 0;
+    Clock::time_point lastActivity = Clock::now();
+    Clock::duration silenceLimit{};
 };
 
 size_t onBody(char* data, size_t size, size_t count, void* user) {
@@ -59,9 +66,18 @@ size_t onHeader(char* data, size_t size, size_t count, void* user) {
     return bytes;
 }
 
-int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+int onProgress(void* user, curl_off_t, curl_off_t received, curl_off_t, curl_off_t sent) {
     auto* transfer = static_cast<Transfer*>(user);
-    return transfer->cancelled->load() ? 1 : 0;
+    if (transfer->cancelled->load()) return 1;
+    const auto now = Transfer::Clock::now();
+    if (received + sent != transfer->moved) {
+        transfer->moved = received + sent;
+        transfer->lastActivity = now;
+    } else if (now - transfer->lastActivity >= transfer->silenceLimit) {
+        transfer->silent = true;
+        return 1;
+    }
+    return 0;
 }
 
 struct CurlDeleter {
@@ -167,11 +183,11 @@ void FormDataRequest::startSynchronous() {
         curl_easy_setopt(c, CURLOPT_PASSWORD, password_.c_str());
     }
     // The time-out is for silence, not for the whole transfer: a big page on a slow line that
-    // keeps arriving must not fail. The overall cap only guards against a server that trickles.
+    // keeps arriving must not fail. The total limit ends a server that trickles.
+    transfer.silenceLimit = std::chrono::milliseconds(timeoutMs);
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, timeoutMs);
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, std::max(1L, (timeoutMs + 999) / 1000));
-    curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, std::max(timeoutMs, 600000L));
+    curl_easy_setopt(c, CURLOPT_TIMEOUT_MS,
+                     std::max(timeoutMs, static_cast<long>(totalTimeoutSeconds_ * 1000)));
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorText);
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, onBody);
@@ -189,6 +205,10 @@ void FormDataRequest::startSynchronous() {
     }
     if (transfer.tooLarge) {
         failWith("reply too large");
+        return;
+    }
+    if (transfer.silent) {
+        failWith("no reply for " + std::to_string(timeoutMs / 1000) + " s");
         return;
     }
     if (result != CURLE_OK) {

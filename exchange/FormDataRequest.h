@@ -28,6 +28,10 @@ public:
     void setPassword(std::string password) { password_ = std::move(password); }
     // Fails when connecting, or waiting for the next bytes, takes longer (whole seconds).
     void setTimeOutSeconds(double seconds) { timeoutSeconds_ = seconds; }
+    // Fails when the whole transfer takes longer, however steadily bytes arrive.
+    void setTotalTimeOutSeconds(double seconds) { totalTimeoutSeconds_ = seconds; }
+    double timeOutSeconds() const { return timeoutSeconds_; }
+    double totalTimeOutSeconds() const { return totalTimeoutSeconds_; }
     void setTag(RequestTag tag) { tag_ = tag; }
     // HTTPS servers are then trusted only when certified by one of these (a PEM file), instead
     // of the system's authorities. For a private server.
@@ -71,6 +75,7 @@ private:
     std::string password_;
     std::string caFile_;
     double timeoutSeconds_ = 10;
+    double totalTimeoutSeconds_ = 120;
     RequestTag tag_ = RequestTag::None;
     std::atomic<bool> cancelled_{false};
 

@@ -14,10 +14,19 @@ namespace tolvane {
 
 using JsonValue = nlohmann::json;
 
+// Bounds on the work a text may cause; 0 means no bound.
+struct JsonLimits {
+    int maxDepth = 0;          // containers inside containers; the outermost value is 0
+    std::size_t maxValues = 0; // every value, member and element counted
+};
+
 class JsonParser {
 public:
     // Nothing, with error set to a description, when the text is not JSON.
     std::optional<JsonValue> objectWithString(std::string_view text, std::string* error) const;
+    // As above; a text beyond the limits is refused as soon as the parse reaches them.
+    std::optional<JsonValue> objectWithString(std::string_view text, std::string* error,
+                                              JsonLimits limits) const;
 
     // A string as it stands, a number as its decimal text, anything else as the empty text.
     static std::string textOf(const JsonValue& value);

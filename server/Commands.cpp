@@ -67,15 +67,38 @@ int runPublish(const Options& options, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
+namespace {
+
+// Uploaded texts come from devices: control characters are shown as "\xHH" rather than sent
+// to the terminal, where they could move the cursor or change its state. Line breaks of the
+// CSV stay (only within data, where keepLines is set).
+std::string shown(const std::string& text, bool keepLines = false) {
+    static constexpr char hex[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(text.size());
+    for (unsigned char c : text) {
+        if ((c < 0x20 && !(keepLines && c == '\n')) || c == 0x7f) {
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
 int runOutbox(const Options& options, std::ostream& out) {
     ServerCatalogue catalogue(options.db);
     std::vector<Upload> uploads = catalogue.uploads();
     if (uploads.empty()) out << "the outbox is empty\n";
     for (const Upload& upload : uploads) {
-        out << "#" << std::to_string(upload.number) << "  " << upload.received << "  "
-            << upload.email << "  " << upload.subject << "\n";
-        if (!upload.msg.empty()) out << upload.msg << "\n";
-        out << upload.data;
+        out << "#" << std::to_string(upload.number) << "  " << shown(upload.received) << "  "
+            << shown(upload.email) << "  " << shown(upload.subject) << "\n";
+        if (!upload.msg.empty()) out << shown(upload.msg) << "\n";
+        out << shown(upload.data, true);
         if (!upload.data.empty() && upload.data.back() != '\n') out << "\n";
         out << "\n";
     }

@@ -27,6 +27,11 @@ constexpr const char* kGarbage =
     "</body></html>";
 constexpr const char* kEmptyProducts = R"({"Updated Records": {"rows": ["5"], "products": []}})";
 constexpr std::size_t kMaxRequestBytes = 64u * 1024u * 1024u;
+// Enough workers that a handful of idle connections cannot starve the others, and short read
+// time-outs so that a silent or slow client lets its worker go soon.
+constexpr std::size_t kWorkers = 64;
+constexpr int kReadTimeoutSeconds = 2;
+constexpr int kKeepAliveSeconds = 2;
 
 bool startsWithNoCase(const std::string& text, std::string_view prefix) {
     if (text.size() < prefix.size()) return false;
@@ -35,14 +40,31 @@ bool startsWithNoCase(const std::string& text, std::string_view prefix) {
     return true;
 }
 
-FormFields formOf(const httplib::Request& req) {
+// Reads the body itself: the library's own reading of URL-encoded forms stops at 8,192 bytes,
+// far below the server's limit for a request.
+FormFields formOf(const httplib::Request& req, const httplib::ContentReader& reader) {
+    FormFields fields;
     if (startsWithNoCase(req.get_header_value("Content-Type"), "multipart/form-data")) {
-        FormFields fields;
-        for (const auto& [name, part] : req.files)
-            fields.emplace(name, part.content);
+        std::string* current = nullptr;
+        reader(
+            [&](const httplib::MultipartFormData& part) {
+                current = &fields[part.name];
+                current->clear();
+                return true;
+            },
+            [&](const char* data, std::size_t size) {
+                if (current != nullptr) current->append(data, size);
+                return true;
+            });
         return fields;
     }
-    return parseFormFields(req.body);
+    std::string body;
+    reader([&](const char* data, std::size_t size) {
+        if (body.size() + size > kMaxRequestBytes) return false;
+        body.append(data, size);
+        return true;
+    });
+    return parseFormFields(body);
 }
 
 std::string peerAddress(const sockaddr_storage& address, int& port) {
@@ -124,7 +146,8 @@ struct HttpServer::Impl {
         stopSignal.notify_all();
     }
 
-    void handlePage(const httplib::Request& req, httplib::Response& res) {
+    void handlePage(const httplib::Request& req, httplib::Response& res,
+                    const httplib::ContentReader& reader) {
         delay();
         if (faults.dropAfterPages && pagesServed.load() >= *faults.dropAfterPages) {
             dropConnection(req);
@@ -137,14 +160,15 @@ struct HttpServer::Impl {
         else if (faults.emptyProducts)
             reply = {200, kJsonType, kEmptyProducts};
         else
-            reply = update.handle(parseFormFields(queryOf(req.target)), formOf(req));
+            reply = update.handle(parseFormFields(queryOf(req.target)), formOf(req, reader));
         if (reply.status == 200) ++pagesServed;
         send(req, res, reply);
     }
 
-    void handleUpload(const httplib::Request& req, httplib::Response& res) {
+    void handleUpload(const httplib::Request& req, httplib::Response& res,
+                      const httplib::ContentReader& reader) {
         delay();
-        Reply reply = upload.handle(req.get_header_value("Authorization"), formOf(req));
+        Reply reply = upload.handle(req.get_header_value("Authorization"), formOf(req, reader));
         if (reply.status == 401) res.set_header("WWW-Authenticate", "Basic realm=\"Tolvane\"");
         send(req, res, reply);
     }
@@ -164,17 +188,20 @@ HttpServer::HttpServer(ServerCatalogue& catalogue, const Credentials& credential
     : impl_(std::make_unique<Impl>(catalogue, credentials, faults)) {
     auto& server = impl_->server;
     server.set_payload_max_length(kMaxRequestBytes);
+    server.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+    server.set_read_timeout(kReadTimeoutSeconds, 0);
+    server.set_keep_alive_timeout(kKeepAliveSeconds);
     // Headers and body go out in separate writes; without this the body waits for the
     // client's delayed acknowledgement (some 40 ms a reply).
     server.set_tcp_nodelay(true);
-    server.Post("/getUpdatedProducts.php",
-                [this](const httplib::Request& req, httplib::Response& res) {
-                    impl_->handlePage(req, res);
-                });
-    server.Post("/Products/sendProductRecords.php",
-                [this](const httplib::Request& req, httplib::Response& res) {
-                    impl_->handleUpload(req, res);
-                });
+    server.Post(
+        "/getUpdatedProducts.php",
+        [this](const httplib::Request& req, httplib::Response& res,
+               const httplib::ContentReader& reader) { impl_->handlePage(req, res, reader); });
+    server.Post(
+        "/Products/sendProductRecords.php",
+        [this](const httplib::Request& req, httplib::Response& res,
+               const httplib::ContentReader& reader) { impl_->handleUpload(req, res, reader); });
     server.set_exception_handler(
         [](const httplib::Request& req, httplib::Response& res, std::exception_ptr error) {
             std::string what = "unknown error";

@@ -130,6 +130,18 @@ std::vector<std::string> Database::namesArr() const {
     return namesArr_;
 }
 
+bool Database::runInCheckedTransaction(const std::function<bool()>& work) {
+    std::lock_guard lock(mutex_);
+    if (transaction_ != nullptr) return runInTransaction(work);
+    struct Checking {
+        bool& flag;
+        explicit Checking(bool& f) : flag(f) { flag = true; }
+        ~Checking() { flag = false; }
+    } checking(checkWrites_);
+    writeFailed_ = false;
+    return runInTransaction([&] { return work() && !writeFailed_; });
+}
+
 bool Database::runInTransaction(const std::function<bool()>& work) {
     std::lock_guard lock(mutex_);
     if (transaction_ != nullptr) return work();
@@ -214,14 +226,19 @@ int Database::queryCount(const std::optional<std::string>& sql) {
 }
 
 bool Database::execute(const std::optional<std::string>& sql, std::optional<int> bindFirst) {
-    if (!sql) return false;
     std::lock_guard lock(mutex_);
-    Connection connection = connect();
-    if (!connection) return false;
-    Prepared statement;
-    if (!prepare(connection.get(), *sql, statement)) return false;
-    if (bindFirst && sqlite3_bind_int(statement.handle, 1, *bindFirst) != SQLITE_OK) return false;
-    return sqlite3_step(statement.handle) == SQLITE_DONE;
+    const bool done = [&] {
+        if (!sql) return false;
+        Connection connection = connect();
+        if (!connection) return false;
+        Prepared statement;
+        if (!prepare(connection.get(), *sql, statement)) return false;
+        if (bindFirst && sqlite3_bind_int(statement.handle, 1, *bindFirst) != SQLITE_OK)
+            return false;
+        return sqlite3_step(statement.handle) == SQLITE_DONE;
+    }();
+    if (!done && checkWrites_ && transaction_ != nullptr) writeFailed_ = true;
+    return done;
 }
 
 bool Database::executeTraced(const std::optional<std::string>& sql, const std::string& trace) {

@@ -56,6 +56,9 @@ public:
     // Returns whether the transaction committed; work is not run when it cannot begin.
     // Nested calls join the outer transaction.
     bool runInTransaction(const std::function<bool()>& work);
+    // As runInTransaction, but any change inside it that fails (or is refused) rolls the whole
+    // transaction back, so that a caller whose changes return nothing still loses nothing.
+    bool runInCheckedTransaction(const std::function<bool()>& work);
 
     // Whether the file holds a table of that name.
     bool tableExists(const std::string& tableName);
@@ -283,6 +286,9 @@ private:
     mutable std::mutex figuresMutex_;
     long catalogueGeneration_ = 0;
     std::map<std::string, std::vector<double>> categoryFigures_;
+    // Set by a failed change while a checked transaction runs.
+    bool checkWrites_ = false;
+    bool writeFailed_ = false;
 };
 
 } // namespace tolvane

@@ -27,5 +27,6 @@ namespace tolvane {
 void registerSettingsScreens(ScreenFactory& factory);
 void registerDetailScreens(ScreenFactory& factory);
 void registerBrowseScreens(ScreenFactory& factory);
+void registerPlannerScreens(ScreenFactory& factory);
 
 } // namespace tolvane

@@ -882,5 +882,25 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>Seite %d von %d</source>
         <translation>Seite %d von %d</translation>
     </message>
+    <message>
+        <source>Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei bleibt unverändert; Tolvane wird beendet.</source>
+        <translation>Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei bleibt unverändert; Tolvane wird beendet.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane später erneut.</source>
+        <translation>Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane später erneut.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
+        <translation>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</translation>
+    </message>
+    <message>
+        <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
+        <translation>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Der Katalog ist auf dem neuesten Stand.</source>
+        <translation>Der Katalog ist auf dem neuesten Stand.</translation>
+    </message>
 </context>
 </TS>

@@ -882,5 +882,25 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Seite %d von %d</source>
         <translation>page %d of %d</translation>
     </message>
+    <message>
+        <source>Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei bleibt unverändert; Tolvane wird beendet.</source>
+        <translation>The database %@ is damaged and cannot be read. The file is left as it is; Tolvane will now quit.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane später erneut.</source>
+        <translation>The database %@ is in use by another program. The file is left as it is; Tolvane will now quit. Please start Tolvane again later.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
+        <translation>The folder %@ is read-only. Tolvane shows your data but cannot save any changes.</translation>
+    </message>
+    <message>
+        <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
+        <translation>The server's reply could not be read. Please try again later.</translation>
+    </message>
+    <message>
+        <source>Der Katalog ist auf dem neuesten Stand.</source>
+        <translation>The catalogue is up to date.</translation>
+    </message>
 </context>
 </TS>

@@ -882,5 +882,25 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Seite %d von %d</source>
         <translation>página %d de %d</translation>
     </message>
+    <message>
+        <source>Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei bleibt unverändert; Tolvane wird beendet.</source>
+        <translation>La base de datos %@ está dañada y no se puede leer. El archivo no se modifica; Tolvane se cerrará.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane später erneut.</source>
+        <translation>Otro programa está usando la base de datos %@. El archivo no se modifica; Tolvane se cerrará. Vuelva a iniciar Tolvane más tarde.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
+        <translation>La carpeta %@ está protegida contra escritura. Tolvane muestra sus datos, pero no puede guardar ningún cambio.</translation>
+    </message>
+    <message>
+        <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
+        <translation>No se pudo leer la respuesta del servidor. Vuelva a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>Der Katalog ist auf dem neuesten Stand.</source>
+        <translation>El catálogo está actualizado.</translation>
+    </message>
 </context>
 </TS>

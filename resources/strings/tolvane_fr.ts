@@ -882,5 +882,25 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>Seite %d von %d</source>
         <translation>page %d sur %d</translation>
     </message>
+    <message>
+        <source>Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei bleibt unverändert; Tolvane wird beendet.</source>
+        <translation>La base de données %@ est endommagée et ne peut pas être lue. Le fichier reste inchangé ; Tolvane va se fermer.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane später erneut.</source>
+        <translation>La base de données %@ est utilisée par un autre programme. Le fichier reste inchangé ; Tolvane va se fermer. Veuillez relancer Tolvane plus tard.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
+        <translation>Le dossier %@ est en lecture seule. Tolvane affiche vos données mais ne peut enregistrer aucune modification.</translation>
+    </message>
+    <message>
+        <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
+        <translation>La réponse du serveur n'a pas pu être lue. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
+        <source>Der Katalog ist auf dem neuesten Stand.</source>
+        <translation>Le catalogue est à jour.</translation>
+    </message>
 </context>
 </TS>

@@ -882,5 +882,25 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Seite %d von %d</source>
         <translation>pagina %d di %d</translation>
     </message>
+    <message>
+        <source>Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei bleibt unverändert; Tolvane wird beendet.</source>
+        <translation>Il database %@ è danneggiato e non può essere letto. Il file resta invariato; Tolvane verrà chiuso.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane später erneut.</source>
+        <translation>Il database %@ è in uso da un altro programma. Il file resta invariato; Tolvane verrà chiuso. Riavvii Tolvane più tardi.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
+        <translation>La cartella %@ è di sola lettura. Tolvane mostra i suoi dati ma non può salvare alcuna modifica.</translation>
+    </message>
+    <message>
+        <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
+        <translation>Non è stato possibile leggere la risposta del server. Riprovi più tardi.</translation>
+    </message>
+    <message>
+        <source>Der Katalog ist auf dem neuesten Stand.</source>
+        <translation>Il catalogo è aggiornato.</translation>
+    </message>
 </context>
 </TS>

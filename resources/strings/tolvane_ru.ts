@@ -882,5 +882,25 @@
         <source>Seite %d von %d</source>
         <translation>страница %d из %d</translation>
     </message>
+    <message>
+        <source>Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei bleibt unverändert; Tolvane wird beendet.</source>
+        <translation>База данных %@ повреждена и не может быть прочитана. Файл остаётся без изменений; Tolvane будет закрыт.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane später erneut.</source>
+        <translation>База данных %@ используется другой программой. Файл остаётся без изменений; Tolvane будет закрыт. Пожалуйста, запустите Tolvane позже.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
+        <translation>Папка %@ защищена от записи. Tolvane показывает ваши данные, но не может сохранять изменения.</translation>
+    </message>
+    <message>
+        <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
+        <translation>Не удалось прочитать ответ сервера. Пожалуйста, повторите попытку позже.</translation>
+    </message>
+    <message>
+        <source>Der Katalog ist auf dem neuesten Stand.</source>
+        <translation>Каталог в актуальном состоянии.</translation>
+    </message>
 </context>
 </TS>

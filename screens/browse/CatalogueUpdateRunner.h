@@ -15,6 +15,9 @@ public:
     virtual void createCsvForUpload(const std::vector<std::string>& records) = 0;
     // Keeps how far an unfinished run got, when the list goes out of view.
     virtual void saveProgress() = 0;
+    // True while a catalogue page is being stored (the catalogue may read half replaced then).
+    // Safe to ask from any thread.
+    virtual bool storingPage() const { return false; }
 };
 
 } // namespace tolvane

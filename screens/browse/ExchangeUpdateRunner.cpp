@@ -53,6 +53,7 @@ void ExchangeUpdateRunner::progress(int storedProducts, int totalProducts, int p
 
 void ExchangeUpdateRunner::updateFinished(UpdateOutcome outcome) {
     lastOutcome_ = outcome;
+    if (outcome == UpdateOutcome::NothingNew) screen_.showUpToDate();
 }
 
 } // namespace tolvane

@@ -20,6 +20,9 @@ public:
     void update() override;
     void createCsvForUpload(const std::vector<std::string>& records) override;
     void saveProgress() override;
+    bool storingPage() const override {
+        return update_->state() == CatalogueUpdate::State::Storing;
+    }
 
     CatalogueUpdate& catalogueUpdate() { return *update_; }
     // How the last run ended; empty while none has ended.

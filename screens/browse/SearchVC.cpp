@@ -9,6 +9,8 @@
 #include "screens/detail/ProductDetail.h"
 #include "store/Database.h"
 
+#include <algorithm>
+
 namespace tolvane {
 
 SearchVC::SearchVC(Platform platform, Database& shared, Navigation& navigation, DetailHost host,
@@ -149,8 +151,33 @@ std::vector<std::string> SearchVC::searchRecords(const std::string& pattern) {
 
 void SearchVC::showProgress(bool shown) {
     progressShown_ = shown;
+    upToDate_ = false;
+    ++panelShowing_;
     if (shown) stored_ = -1; // a new run: nothing known yet
     notifyState();
+}
+
+void SearchVC::showUpToDate() {
+    progressShown_ = true;
+    upToDate_ = true;
+    const int showing = ++panelShowing_;
+    notifyState();
+    later(upToDateSeconds, [this, showing] {
+        if (showing != panelShowing_) return;
+        progressShown_ = false;
+        upToDate_ = false;
+        notifyState();
+    });
+}
+
+int SearchVC::progressValue() const {
+    if (upToDate_) return 1;
+    return progressMaximum() > 0 ? std::min(stored_, total_) : 0;
+}
+
+int SearchVC::progressMaximum() const {
+    if (upToDate_) return 1;
+    return stored_ >= 0 && total_ > 0 ? total_ : 0;
 }
 
 void SearchVC::spinner(bool running) {
@@ -263,6 +290,7 @@ std::string fillNumbers(std::string text, std::initializer_list<int> numbers) {
 } // namespace
 
 std::string SearchVC::progressText() const {
+    if (upToDate_) return platform_.strings.text("Der Katalog ist auf dem neuesten Stand.");
     if (stored_ < 0) return {};
     std::string text =
         fillNumbers(platform_.strings.text("%d von %d Produkten geladen"), {stored_, total_});

@@ -54,6 +54,8 @@ public:
     // list is whole when the run's message shows.
     void finishPendingRebuild();
     void progress(int storedProducts, int totalProducts, int page, int pages);
+    // The server had nothing newer: the panel says so for two seconds, then hides.
+    void showUpToDate();
 
     // --- What the screen shows besides the list ---
     bool loadingIndicatorShown() const { return loadingShown_; }
@@ -62,6 +64,11 @@ public:
     bool refreshEnabled() const { return refreshEnabled_; }
     // "1250 / 10000 · 5 / 40": products stored of the total, page of pages; empty until known.
     std::string progressText() const;
+    // The bar: products stored of the total once the total is known; a busy bar until then
+    // (maximum 0), and an empty one when no run is going.
+    int progressValue() const;
+    int progressMaximum() const;
+    static constexpr double upToDateSeconds = 2.0;
 
     // Replaces the update and upload before the screen is built (tests use a fake).
     void setUpdateRunner(std::unique_ptr<CatalogueUpdateRunner> runner);
@@ -101,6 +108,9 @@ private:
     std::thread rebuildWorker_;
     // The list a rebuild replaced: freed by the next rebuild's worker, not on the UI thread.
     std::pair<Records, Sections> retired_;
+    bool upToDate_ = false;
+    // Counts panel showings, so that a late hide of "up to date" leaves a newer run's panel.
+    int panelShowing_ = 0;
 };
 
 } // namespace tolvane

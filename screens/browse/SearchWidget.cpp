@@ -84,7 +84,11 @@ void SearchWidget::stateChanged() {
     panel_->setVisible(model_->progressShown());
     progressText_->setText(qs(model_->progressText()));
     progressText_->setVisible(!model_->progressText().empty());
-    if (model_->spinnerRunning()) {
+    // Busy until the total is known, then how many products of it are stored.
+    if (model_->progressMaximum() > 0) {
+        panelBar_->setRange(0, model_->progressMaximum());
+        panelBar_->setValue(model_->progressValue());
+    } else if (model_->spinnerRunning()) {
         panelBar_->setRange(0, 0);
     } else {
         panelBar_->setRange(0, 1);

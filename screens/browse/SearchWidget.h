@@ -22,6 +22,7 @@ public:
     QAction* refreshAction() const { return refresh_; }
     QWidget* progressPanel() const { return panel_; }
     QLabel* progressLabel() const { return progressText_; }
+    QProgressBar* progressBar() const { return panelBar_; }
     QWidget* loadingIndicator() const { return loading_; }
 
 protected:

@@ -29,14 +29,8 @@ void ProductDetailPortraitVC::viewDidLoad() {
 }
 
 void ProductDetailPortraitVC::drawData(const std::vector<std::string>& record) {
-    detailsArr_ = record;
-    std::string joined;
-    for (std::size_t i = 0; i < record.size(); ++i)
-        joined += (i ? "|" : "") + record[i];
-    productDetailArray_ = record.empty() ? std::vector<std::string>{} : splitFields(joined);
-    firstArray1_.clear();
-    for (std::size_t i = 5; i < 12; ++i)
-        firstArray1_.push_back(i < productDetailArray_.size() ? productDetailArray_[i] : "");
+    sums_ = ProductRecord::fromDetails(record);
+    folder_ = record.empty() ? FolderRecord{} : FolderRecord::parse(record.front());
 }
 
 void ProductDetailPortraitVC::viewWillAppear() {
@@ -47,10 +41,7 @@ void ProductDetailPortraitVC::viewWillAppear() {
 
 void ProductDetailPortraitVC::drawBars() {
     factor_ = personalFactorFromText(shared_.selectCaloryValueFromPersonalProfileTable());
-    NutrientTexts totals;
-    for (int n = 0; n < kNutrientCount; ++n)
-        totals[n] = firstArray1_.size() > static_cast<std::size_t>(n) ? firstArray1_[n] : "";
-    bars_ = folderGdaBars(totals, factor_);
+    bars_ = folderGdaBars(sums_.nutrients, factor_);
     if (listener_) listener_->barsChanged();
 }
 

@@ -7,6 +7,8 @@
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
+#include "screens/common/ProductRecord.h"
+#include "screens/planner/FolderRecord.h"
 
 #include <string>
 #include <vector>
@@ -37,7 +39,8 @@ public:
     void setListener(ProductDetailPortraitListener* listener) { listener_ = listener; }
 
     void viewDidLoad();
-    // The one-element list of the folder summary record (12 fields).
+    // The one-element list of the folder summary record: the folder's five fields, the five
+    // sums in nutrient order, a unit and a portion (12 fields).
     void drawData(const std::vector<std::string>& record);
     void setTitleName(const std::string& title) { titleName_ = title; }
     const std::string& titleName() const { return titleName_; }
@@ -50,17 +53,17 @@ public:
     // True when the profile has no daily calories: the line under the heading then shows.
     bool fixedReferences() const { return factor_.fixedReferences; }
     float personalFactor() const { return factor_.factor; }
-    const std::vector<std::string>& productDetailArray() const { return productDetailArray_; }
-    const std::vector<std::string>& firstArray1() const { return firstArray1_; }
+    // The folder the summary is for (the record's first five fields).
+    const FolderRecord& folder() const { return folder_; }
 
 private:
     Platform platform_;
     Database& shared_;
     ProductDetailPortraitListener* listener_ = nullptr;
     std::string titleName_;
-    std::vector<std::string> detailsArr_;
-    std::vector<std::string> productDetailArray_;
-    std::vector<std::string> firstArray1_;
+    FolderRecord folder_;
+    // The summary record has a product's layout: its nutrient fields hold the folder's sums.
+    ProductRecord sums_;
     PersonalFactor factor_;
     FolderGdaBars bars_{};
 };

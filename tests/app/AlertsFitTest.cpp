@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QLabel>
 #include <QTest>
 
 using namespace tolvane;
@@ -22,6 +23,14 @@ struct Case {
     AlertRequest alert;
     bool landscape = false; // shown over the turned window
 };
+
+// A message with a long documents path in the place of its "%@", as the start-up fills it in.
+std::string filledPath(std::string message) {
+    const std::string path =
+        "/home/a-rather-long-user-name/.local/share/Tolvane/Documents-of-this-user/Tolvane.db";
+    message.replace(message.find("%@"), 2, path);
+    return message;
+}
 
 // Every alert of the program, as its screens ask for it.
 std::vector<Case> everyAlert() {
@@ -49,9 +58,37 @@ std::vector<Case> everyAlert() {
         {{"",
           "Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.",
           {"OK"}}},
+        {{"Speiseplan-Info",
+          "Hilfe zur Speiseplannutzung",
+          {"Hinweis löschen", "Später erinnern"}}},
+        {{"Pop-Up Add Folder", "", {"Ok"}}},
+        {{"Pop-Up Add Folder2", "", {"Ok"}}},
+        {{"Error Message Consumption Amount Nil", "", {"Ok"}}},
+        {{"Error Message Consumption Amount", "", {"Ok"}}},
         {{"Rate MyApp",
           "If you like MyApp, please take the time, etc",
           {"No, Thanks", "Rate It Now"}}},
+        {{"",
+          "Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später "
+          "erneut.",
+          {"OK"}}},
+        // Start-up problems name the file: a long path has no blank to wrap at.
+        {{"Error!!!",
+          filledPath("Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. "
+                     "Die Datei bleibt unverändert; Tolvane wird beendet."),
+          {"OK"}}},
+        {{"Error!!!",
+          filledPath("Die Datenbank %@ wird von einem anderen Programm benutzt. Die "
+                     "Datei bleibt unverändert; Tolvane wird beendet. Bitte starten "
+                     "Sie Tolvane später erneut."),
+          {"OK"}}},
+        {{"Error!!!",
+          filledPath("Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten "
+                     "an, kann aber keine Änderungen speichern."),
+          {"OK"}}},
+        {{"Error!!!",
+          filledPath("Failed to create writable database file with message '%@'."),
+          {"Cancel"}}},
     };
 }
 
@@ -92,6 +129,11 @@ private slots:
                 const QRect card = globalRect(box);
                 QVERIFY2(area.contains(card), what("inside the window"));
                 QVERIFY2((card.center() - area.center()).manhattanLength() <= 2, what("centred"));
+                // No text is cut: every label is as wide as its longest unbreakable word.
+                for (QLabel* label : box->findChildren<QLabel*>())
+                    if (label->isVisible() && !label->text().isEmpty())
+                        QVERIFY2(label->minimumSizeHint().width() <= label->width(),
+                                 what("text not cut"));
 
                 const auto& buttons = box->buttons();
                 QCOMPARE(buttons.size(), qsizetype(c.alert.buttons.size()));

@@ -36,6 +36,20 @@ private:
     std::string name_;
 };
 
+// Which label was shown or hidden, in order.
+class ShowHideLog : public QObject {
+public:
+    QStringList events;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QString name = static_cast<QLabel*>(watched)->text();
+        if (event->type() == QEvent::Show) events << "show " + name;
+        if (event->type() == QEvent::Hide) events << "hide " + name;
+        return false;
+    }
+};
+
 } // namespace
 
 class QtPlatformTest : public QObject {
@@ -226,7 +240,19 @@ private slots:
         stack.push(std::make_shared<Page>("third"));
         QCOMPARE(stack.depth(), 3);
         QCOMPARE(stack.backButton()->text(), QString("second")); // the previous title
+        // Back: the leaving screen hides (and saves) before the uncovered one shows, while a
+        // picture of it still slides out.
+        ShowHideLog log;
+        stack.topWidget()->installEventFilter(&log);
+        QWidget* uncovered = nullptr;
+        for (auto* label : stack.findChildren<QLabel*>())
+            if (label->text() == "second") uncovered = label;
+        QVERIFY(uncovered);
+        uncovered->installEventFilter(&log);
         stack.pop();
+        QVERIFY(log.events.indexOf("hide third") >= 0);
+        QVERIFY(log.events.indexOf("hide third") < log.events.lastIndexOf("show second"));
+        QVERIFY(stack.isAnimating());
         stack.pop();
         stack.pop(); // the root stays
         QCOMPARE(stack.depth(), 1);

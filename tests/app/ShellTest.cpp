@@ -100,6 +100,13 @@ struct Run {
     }
 };
 
+QStringList alertTexts() {
+    QStringList texts;
+    for (auto* box : Run::alerts())
+        texts << box->message();
+    return texts;
+}
+
 std::vector<std::string> settingsOf(const QString& documents) {
     MemoryLog log;
     Database db((documents + "/Tolvane.db").toStdString(), log);
@@ -174,6 +181,43 @@ private slots:
         Run run(documents_->path(), resources_->path(), {"ja"});
         QCOMPARE(run.context->language, QString("en"));
         QCOMPARE(run.context->defaults->listForKey("AppleLanguages"), fallbackLanguages());
+    }
+
+    void unreadableFileIsSaidPlainlyAndKept() {
+        makeResources("'YES','YES','YES'");
+        const QString file = documents_->filePath("Tolvane.db");
+        const QByteArray garbage(8192, 'x');
+        {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(garbage);
+        }
+        Run run(documents_->path(), resources_->path(), {"en"});
+        const QString expected =
+            run.text("Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei "
+                     "bleibt unverändert; Tolvane wird beendet.")
+                .replace("%@", file);
+        QVERIFY(expected.contains(file) && !expected.contains("beschädigt"));
+        QCOMPARE(alertTexts(), QStringList{expected});
+        QVERIFY(run.delegate->stopping());
+        QFile in(file);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QCOMPARE(in.readAll(), garbage);
+    }
+
+    void migrationCopyFailureNamesTheCause() {
+        makeResources("'YES','YES','YES'");
+        QVERIFY(QFile::remove(resources_->filePath("Tolvane.db")));
+        Run run(documents_->path(), resources_->path(), {"en"});
+        QStringList texts = alertTexts();
+        QCOMPARE(texts.size(), 2);
+        // The first copy's own message, then the migration's with the cause.
+        QVERIFY(texts.removeOne(run.text("Failed to create writable database")));
+        const QString prefix =
+            run.text("Failed to create writable database file with message '%@'.").remove("%@");
+        QVERIFY2(texts[0].startsWith(prefix) && texts[0].contains("does not exist"),
+                 qPrintable(texts[0]));
+        QVERIFY(!run.delegate->stopping());
     }
 
     void secondStartKeepsDataAndFlags() {

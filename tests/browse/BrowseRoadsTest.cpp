@@ -12,9 +12,16 @@
 #include "screens/common/TableRow.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
+#include "screens/planner/AddMenuFolderWidget.h"
 #include "screens/planner/CheckPickerView.h"
+#include "screens/planner/FavoriteVCFolderNewWidget.h"
+#include "screens/planner/MenuFolderWidget.h"
+#include "screens/planner/NewEditConsumptionWidget.h"
+#include "screens/planner/PlannerListView.h"
+#include "screens/planner/ProductDetailPortraitWidget.h"
 #include "screens/settings/SetupWidget.h"
 #include "store/Database.h"
+#include "tests/support/ShellRun.h"
 #include "tests/support/WidgetTaps.h"
 
 #include <QAction>
@@ -24,6 +31,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,72 +43,6 @@ using namespace tolvane::test;
 
 namespace {
 
-struct Run {
-    std::unique_ptr<AppContext> context;
-    ScreenFactory factory;
-    std::unique_ptr<Tolvane_AppDelegate> delegate;
-
-    Run(const QString& documents, const QString& resources, const QString& server = {}) {
-        AppOptions options;
-        options.documentsDir = documents;
-        options.resourceDir = resources;
-        options.defaultsFile = documents + "/defaults.ini";
-        options.serverUrl = server;
-        context = AppContext::create(options, std::make_unique<NullLog>(), {"de"});
-        registerScreens(factory);
-        delegate = std::make_unique<Tolvane_AppDelegate>(*context, factory);
-        delegate->awakeFromNib();
-        delegate->applicationDidFinishLaunching();
-    }
-    ~Run() {
-        closeAlerts();
-        delegate.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    QString text(const char* k) { return QString::fromStdString(context->strings->text(k)); }
-    NavigationStack& stack(int tab) { return *delegate->tabBarVC()->stack(tab); }
-
-    static QList<AlertBox*> alerts() { return AlertBox::shown(); }
-    // Clicks the button with that key's text on the open alert; false when there is none.
-    bool answer(const char* buttonKey) {
-        for (auto* box : alerts())
-            for (auto* button : box->buttons())
-                if (button->text() == text(buttonKey)) {
-                    tap(button);
-                    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                    return true;
-                }
-        return false;
-    }
-    bool alertSays(const char* messageKey) {
-        for (auto* box : alerts())
-            if (box->message() == text(messageKey)) return true;
-        return false;
-    }
-    static void closeAlerts() {
-        for (auto* box : alerts())
-            box->buttons().front()->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-};
-
-// With TOLVANE_GRAB_DIR set, keeps a picture of the window for a look by eye.
-void grab(Run& run, const char* name) {
-    const QString dir = qEnvironmentVariable("TOLVANE_GRAB_DIR");
-    if (dir.isEmpty()) return;
-    QCoreApplication::processEvents();
-    run.delegate->window()->grab().save(dir + "/" + name + ".png");
-}
-
-// Taps a product row where it shows in the list.
-void tapRow(QTreeView* table, int section, int row) {
-    auto* m = table->model();
-    const QModelIndex index = m->index(row, 0, m->index(section, 0));
-    QVERIFY(index.isValid());
-    table->scrollTo(index);
-    tapAt(table->viewport(), table->visualRect(index).center());
-}
-
 QString rowName(QTreeView* table, int section, int row) {
     auto* m = table->model();
     return m->index(row, 0, m->index(section, 0)).data().toString();
@@ -110,27 +52,6 @@ QString rowName(QTreeView* table, int section, int row) {
 QString rowMaker(QTreeView* table, int section, int row) {
     auto* m = table->model();
     return m->index(row, 0, m->index(section, 0)).data(ProductSectionModel::MakerRole).toString();
-}
-
-// Every button and row the user can see on the window takes a click at its visible centre:
-// nothing (a title, a panel, another screen) lies over it. Returns the ones that do not.
-QStringList coveredControls(QWidget* window) {
-    QCoreApplication::processEvents();
-    QStringList covered;
-    QList<QWidget*> controls;
-    for (auto* button : window->findChildren<QAbstractButton*>())
-        controls << button;
-    for (auto* row : window->findChildren<TableRow*>())
-        controls << row;
-    for (QWidget* control : controls) {
-        if (!control->isVisible() || !control->isEnabled() || control->visibleRegion().isEmpty())
-            continue;
-        if (!reachable(control)) {
-            const auto* button = qobject_cast<QAbstractButton*>(control);
-            covered << control->objectName() + " \"" + (button ? button->text() : QString()) + "\"";
-        }
-    }
-    return covered;
 }
 
 } // namespace
@@ -423,6 +344,13 @@ private slots:
         auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
         QVERIFY(detail);
         check("product detail");
+        tap(detail->favoriteButton());
+        QTRY_VERIFY(detail->picker()->isVisible());
+        check("folder picker");
+        QTest::mouseClick(detail->picker(), Qt::LeftButton, {}, detail->picker()->rowCentre(2));
+        QTRY_VERIFY(!detail->picker()->isScrolling());
+        tap(barButton(run.stack(0), detail->doneAction()));
+        QTRY_VERIFY(!detail->picker()->isVisible());
         tap(detail->turnButton());
         QTRY_VERIFY(run.delegate->landscapeView());
         Run::closeAlerts();
@@ -441,8 +369,37 @@ private slots:
         tap(run.stack(0).backButton());
         QCOMPARE(run.stack(0).depth(), 1);
 
+        // The planner: the folders with their hint, a summary, editing, a new folder, a
+        // folder's products and the consumption editor.
         tap(tabs.tabButton(1));
-        check("menu list tab");
+        check("menu list hint");
+        QVERIFY(run.answer("Hinweis löschen"));
+        auto* folders = qobject_cast<MenuFolderWidget*>(run.stack(1).topWidget());
+        QVERIFY(folders);
+        check("menu list");
+        tapAt(folders->list(), folders->list()->rowRect(0).center());
+        QVERIFY(qobject_cast<ProductDetailPortraitWidget*>(run.stack(1).topWidget()));
+        check("folder summary");
+        tap(run.stack(1).backButton());
+        tap(barButton(run.stack(1), folders->editAction()));
+        check("menu list editing");
+        tap(barButton(run.stack(1), folders->addAction()));
+        auto* adding = qobject_cast<AddMenuFolderWidget*>(run.stack(1).topWidget());
+        QVERIFY(adding);
+        check("new folder");
+        tap(barButton(run.stack(1), adding->doneAction()));
+        QCOMPARE(run.stack(1).depth(), 1);
+        tapAt(folders->list(), folders->list()->rowRect(0).center());
+        auto* contents = qobject_cast<FavoriteVCFolderNewWidget*>(run.stack(1).topWidget());
+        QVERIFY(contents);
+        check("folder contents");
+        tapAt(contents->list(), contents->list()->rowRect(0).center());
+        QVERIFY(qobject_cast<NewEditConsumptionWidget*>(run.stack(1).topWidget()));
+        check("consumption editor");
+        tap(run.stack(1).backButton());
+        tap(run.stack(1).backButton());
+        QCOMPARE(run.stack(1).depth(), 1);
+        tap(barButton(run.stack(1), folders->editAction()));
         tap(tabs.tabButton(2));
         auto* categories = qobject_cast<CategoryWidget*>(run.stack(2).topWidget());
         QVERIFY(categories);
@@ -576,10 +533,27 @@ private slots:
                                  120000);
         QVERIFY(!list->progressPanel()->isVisible());
         QVERIFY(list->refreshAction()->isEnabled());
+        // The bar counted the products of the total, not a busy animation.
+        QCOMPARE(list->progressBar()->maximum(), 600);
+        QCOMPARE(list->progressBar()->value(), 600);
         // "600 von 600 Produkten geladen", then "Seite 3 von 3", in whatever language the run uses.
         QVERIFY(list->progressLabel()->text().contains(QRegularExpression("^\\D*600\\D+600\\D")));
         QCOMPARE(list->model()->rowCount(), std::size_t(603));
         QCOMPARE(list->sideIndex()->letters(), QStringList({"A", "B", "C", "N"}));
+        // Again: nothing newer, so no alert, and the panel says so for two seconds.
+        Run::closeAlerts();
+        QToolButton* refresh = nullptr;
+        for (auto* button : run.stack(0).findChildren<QToolButton*>())
+            if (button->defaultAction() == list->refreshAction()) refresh = button;
+        QVERIFY(refresh && refresh->isVisible());
+        QTest::mouseClick(refresh, Qt::LeftButton, {}, refresh->rect().center());
+        QTRY_VERIFY_WITH_TIMEOUT(list->progressLabel()->text() ==
+                                     run.text("Der Katalog ist auf dem neuesten Stand."),
+                                 30000);
+        QVERIFY(list->progressPanel()->isVisible());
+        QVERIFY(Run::alerts().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!list->progressPanel()->isVisible(), 5000);
+        QVERIFY(Run::alerts().isEmpty());
         server.kill();
         server.waitForFinished(10000);
     }

@@ -316,6 +316,46 @@ TEST_F(SearchVCTest, UpdateEndsTheSearchShowsProgressAndRebuildsTheList) {
     EXPECT_EQ(runner->saves, 1);
 }
 
+TEST_F(SearchVCTest, TheBarFollowsTheStoredProductsOnceTheTotalIsKnown) {
+    auto& s = build();
+    s.showProgress(true);
+    s.spinner(true);
+    EXPECT_EQ(s.progressMaximum(), 0); // busy: nothing known yet
+    s.progress(250, 1000, 1, 4);
+    EXPECT_EQ(s.progressMaximum(), 1000);
+    EXPECT_EQ(s.progressValue(), 250);
+    s.progress(1000, 1000, 4, 4);
+    EXPECT_EQ(s.progressValue(), 1000);
+    s.showProgress(false);
+    s.showProgress(true);
+    EXPECT_EQ(s.progressMaximum(), 0);
+}
+
+TEST_F(SearchVCTest, NothingNewSaysUpToDateForTwoSecondsWithoutAnAlert) {
+    auto& s = build();
+    fake.dispatcher.runPending();
+    fake.alerts.clear();
+    s.showProgress(true);
+    s.showProgress(false);
+    s.showUpToDate();
+    EXPECT_TRUE(s.progressShown());
+    EXPECT_EQ(s.progressText(), "Der Katalog ist auf dem neuesten Stand.");
+    EXPECT_EQ(s.progressValue(), s.progressMaximum());
+    fake.dispatcher.advance(1.9);
+    EXPECT_TRUE(s.progressShown());
+    fake.dispatcher.advance(0.2);
+    EXPECT_FALSE(s.progressShown());
+    EXPECT_EQ(s.progressText(), "");
+    EXPECT_TRUE(fake.alerts.shown().empty());
+
+    // A run started meanwhile keeps its panel when the two seconds are over.
+    s.showUpToDate();
+    s.showProgress(true);
+    fake.dispatcher.advance(2.5);
+    EXPECT_TRUE(s.progressShown());
+    EXPECT_EQ(s.progressText(), "");
+}
+
 TEST_F(SearchVCTest, DeferredWorkAfterTheScreenIsGoneDoesNothing) {
     auto& s = build();
     s.searchBarSearchButtonClicked("Brot");

@@ -27,17 +27,20 @@ class CatalogueUpdateTest : public ::testing::Test {
 protected:
     void SetUp() override {
         createClientDatabase(clientDb);
-        server.Post(
-            "/getUpdatedProducts.php", [this](const httplib::Request& req, httplib::Response& res) {
-                std::string reply;
-                {
-                    std::lock_guard lock(mutex);
-                    seen.push_back({req.target, req.body});
-                    reply = replies.empty() ? "No product has been updated." : replies.front();
-                    if (!replies.empty()) replies.erase(replies.begin());
-                }
-                res.set_content(reply, "application/json");
-            });
+        server.Post("/getUpdatedProducts.php", [this](const httplib::Request& req,
+                                                      httplib::Response& res) {
+            std::string reply;
+            {
+                std::lock_guard lock(mutex);
+                seen.push_back({req.target, req.body});
+                reply = replies.empty() ? endless.empty() ? "No product has been updated." : endless
+                                        : replies.front();
+                if (!replies.empty()) replies.erase(replies.begin());
+            }
+            // Refused credentials: a transport failure for the client.
+            if (reply == "REFUSE") res.status = 401;
+            res.set_content(reply, "application/json");
+        });
         // Uploads wait until the test lets them answer; one whose data names "Fail" is refused.
         server.Post("/Products/sendProductRecords.php",
                     [this](const httplib::Request& req, httplib::Response& res) {
@@ -70,6 +73,19 @@ protected:
                                        [&] { return uploadsSeen == count; });
     }
     std::string url() const { return "http://127.0.0.1:" + std::to_string(port) + "/"; }
+    void setReplies(std::vector<std::string> next) {
+        std::lock_guard lock(mutex);
+        replies = std::move(next);
+    }
+    void setEndless(std::string next) {
+        std::lock_guard lock(mutex);
+        endless = std::move(next);
+    }
+    // What the server has seen so far, read under its lock.
+    std::vector<Seen> requests() {
+        std::lock_guard lock(mutex);
+        return seen;
+    }
 
     std::optional<UpdateOutcome> run(CatalogueUpdate& update) {
         listener.reset();
@@ -98,6 +114,8 @@ protected:
     int port = 0;
     std::mutex mutex;
     std::vector<std::string> replies;
+    // Sent once the scripted replies are used up, when not empty.
+    std::string endless;
     std::vector<Seen> seen;
     std::condition_variable uploadsChanged;
     int uploadsSeen = 0;
@@ -107,6 +125,9 @@ protected:
 
 const char* interruptedMessage = "Die Datenverbindung wurde unterbrochen und der Download "
                                  "angehalten. Bitte synchronisieren Sie erneut für alle Produkte";
+const char* offlineMessage = "Keine Datenverbindung verfügbar";
+const char* unreadableMessage = "Die Antwort des Servers konnte nicht gelesen werden. Bitte "
+                                "versuchen Sie es später erneut.";
 
 std::string product(int id, const std::string& name, const std::string& isDelete = "0") {
     JsonValue object = {{"ID", std::to_string(id)},
@@ -129,30 +150,30 @@ std::string products(int first, int count) {
 TEST_F(CatalogueUpdateTest, AsksFromTheSavedRowsAndTimestampWithTheUpdateAccount) {
     CatalogueUpdate update(platform, database, listener, url());
     EXPECT_EQ(run(update), UpdateOutcome::NothingNew);
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].target, "/getUpdatedProducts.php?timestamp=&pageNo=1&records=250");
-    EXPECT_EQ(seen[0].body, "username=" + formEncode(config::updateUser) +
-                                "&password=" + formEncode(config::updatePassword));
+    ASSERT_EQ(requests().size(), 1u);
+    EXPECT_EQ(requests()[0].target, "/getUpdatedProducts.php?timestamp=&pageNo=1&records=250");
+    EXPECT_EQ(requests()[0].body, "username=" + formEncode(config::updateUser) +
+                                      "&password=" + formEncode(config::updatePassword));
     EXPECT_TRUE(listener.refreshEnabled);
     EXPECT_FALSE(listener.progressShown);
 
     database.updateDTimestamp("2017-01-01 10:00:00", "750");
     EXPECT_EQ(run(update), UpdateOutcome::NothingNew);
-    EXPECT_EQ(seen[1].target,
+    EXPECT_EQ(requests()[1].target,
               "/getUpdatedProducts.php?timestamp=2017-01-01%2010:00:00&pageNo=3&records=250");
     EXPECT_EQ(update.maxTimestamp(), "2017-01-01%2010:00:00");
 
     database.updateDTimestampRows("100");
-    replies = {"No product has been updated.\r\n"};
+    setReplies({"No product has been updated.\r\n"});
     EXPECT_EQ(run(update), UpdateOutcome::NothingNew);
-    EXPECT_EQ(seen[2].target,
+    EXPECT_EQ(requests()[2].target,
               "/getUpdatedProducts.php?timestamp=2017-01-01%2010:00:00&pageNo=1&records=250");
 }
 
 TEST_F(CatalogueUpdateTest, AFirstReplyWithoutProductsCompletesWithTheNewestDateHeld) {
     insert(1, "2017-05-01 08:00:00");
     insert(2, "2017-06-01 08:00:00");
-    replies = {page("\"0\"", "null")};
+    setReplies({page("\"0\"", "null")});
     CatalogueUpdate update(platform, database, listener, url());
     EXPECT_EQ(run(update), UpdateOutcome::Completed);
     EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"),
@@ -164,12 +185,12 @@ TEST_F(CatalogueUpdateTest, DeletesReplacesAndSkipsProductsItMustNotTouch) {
     insert(6, "2017-01-01 00:00:00");
     insert(7, "2017-01-01 00:00:00");
     insert(900000001, ""); // an own product's mirror row
-    replies = {page("4", R"([
+    setReplies({page("4", R"([
         {"ID": 5, "Produktname": "Neu", "Aufnahmedatum": "2018-01-01 00:00:00", "isDelete": "0"},
         {"ID": "6", "Aufnahmedatum": "2018-01-01 00:00:00", "isDelete": "1"},
         {"ID": "7", "Aufnahmedatum": "2018-01-01 00:00:00"},
         {"ID": "900000001", "Produktname": "Fremd", "isDelete": "0"}])"),
-               page("4", "null")};
+                page("4", "null")});
     database.keepCategoryFigures("1", {1, 2, 3, 4, 5}, database.catalogueGeneration());
     CatalogueUpdate update(platform, database, listener, url());
     EXPECT_EQ(run(update), UpdateOutcome::Completed);
@@ -181,8 +202,8 @@ TEST_F(CatalogueUpdateTest, DeletesReplacesAndSkipsProductsItMustNotTouch) {
     EXPECT_EQ(queryOne(clientDb, "select field01 from ProductsTable where recordId = 900000001"),
               "x");
     EXPECT_TRUE(fake.log.containsPrefix("Product without a usable ID skipped"));
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_NE(seen[1].target.find("pageNo=2"), std::string::npos);
+    ASSERT_EQ(requests().size(), 2u);
+    EXPECT_NE(requests()[1].target.find("pageNo=2"), std::string::npos);
 }
 
 TEST_F(CatalogueUpdateTest, ASecondStartWhileRunningIsIgnored) {
@@ -191,7 +212,7 @@ TEST_F(CatalogueUpdateTest, ASecondStartWhileRunningIsIgnored) {
     update.update();
     fake.dispatcher.advance(0.2);
     fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); });
-    EXPECT_EQ(seen.size(), 1u);
+    EXPECT_EQ(requests().size(), 1u);
     EXPECT_EQ(listener.searchesEnded, 1);
 }
 
@@ -201,7 +222,7 @@ TEST_F(CatalogueUpdateTest, CanBeDestroyedWhileAPageIsBeingStored) {
         products += (i > 1 ? "," : "") + std::string(R"({"ID": ")") + std::to_string(i) +
                     R"(", "Produktname": "P", "isDelete": "0"})";
     products += "]";
-    replies = {page("500", products), page("500", products)};
+    setReplies({page("500", products), page("500", products)});
     {
         CatalogueUpdate update(platform, database, listener, url());
         update.update();
@@ -228,10 +249,10 @@ TEST_F(CatalogueUpdateTest, ARecordTheStoreCannotTakeKeepsTheOldRowInsteadOfVani
     const std::string fits(860, 'a');
     const std::string tooLong(861, 'b');
     const std::string quotesMakeItTooLong = std::string(859, 'c') + "'";
-    replies = {page("4", "[" + product(5, fits) + "," + product(6, tooLong) + "," +
-                             product(7, quotesMakeItTooLong) + "," +
-                             product(8, std::string("nul\0byte", 8)) + "]"),
-               page("4", "null")};
+    setReplies({page("4", "[" + product(5, fits) + "," + product(6, tooLong) + "," +
+                              product(7, quotesMakeItTooLong) + "," +
+                              product(8, std::string("nul\0byte", 8)) + "]"),
+                page("4", "null")});
     CatalogueUpdate update(platform, database, listener, url());
     EXPECT_EQ(run(update), UpdateOutcome::Completed);
 
@@ -252,9 +273,9 @@ TEST_F(CatalogueUpdateTest, ARecordTheStoreCannotTakeKeepsTheOldRowInsteadOfVani
 }
 
 TEST_F(CatalogueUpdateTest, APageNamingAProductTwiceLeavesOneRowWithTheLastRecord) {
-    replies = {page("3", "[" + product(5, "first") + "," + product(9, "other") + "," +
-                             product(5, "second") + "]"),
-               page("3", "null")};
+    setReplies({page("3", "[" + product(5, "first") + "," + product(9, "other") + "," +
+                              product(5, "second") + "]"),
+                page("3", "null")});
     CatalogueUpdate update(platform, database, listener, url());
     EXPECT_EQ(run(update), UpdateOutcome::Completed);
     EXPECT_EQ(query(clientDb, "select field01 from ProductsTable where recordId = 5"),
@@ -264,7 +285,7 @@ TEST_F(CatalogueUpdateTest, APageNamingAProductTwiceLeavesOneRowWithTheLastRecor
 
 TEST_F(CatalogueUpdateTest, ProgressIsSavedOnlyWhileRecordsAreOutstandingAndResumesThere) {
     // Page 1 of 600 stored, then page 2 cannot be read: the run stops before page 2.
-    replies = {page("600", products(1, 250)), "<html>busy</html>"};
+    setReplies({page("600", products(1, 250)), "<html>busy</html>"});
     {
         CatalogueUpdate update(platform, database, listener, url());
         EXPECT_EQ(run(update), UpdateOutcome::Unreadable);
@@ -276,12 +297,12 @@ TEST_F(CatalogueUpdateTest, ProgressIsSavedOnlyWhileRecordsAreOutstandingAndResu
     }
     EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"), "500|");
 
-    replies = {page("600", products(251, 250)), page("600", products(501, 100)),
-               page("600", "null")};
+    setReplies(
+        {page("600", products(251, 250)), page("600", products(501, 100)), page("600", "null")});
     CatalogueUpdate update(platform, database, listener, url());
     EXPECT_EQ(run(update), UpdateOutcome::Completed);
-    EXPECT_EQ(seen[2].target, "/getUpdatedProducts.php?timestamp=&pageNo=2&records=250");
-    EXPECT_EQ(seen.back().target, "/getUpdatedProducts.php?timestamp=&pageNo=4&records=250");
+    EXPECT_EQ(requests()[2].target, "/getUpdatedProducts.php?timestamp=&pageNo=2&records=250");
+    EXPECT_EQ(requests().back().target, "/getUpdatedProducts.php?timestamp=&pageNo=4&records=250");
     EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "600");
     EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"),
               "0|2018-01-01 00:00:00");
@@ -289,7 +310,7 @@ TEST_F(CatalogueUpdateTest, ProgressIsSavedOnlyWhileRecordsAreOutstandingAndResu
     EXPECT_EQ(queryOne(clientDb, "select rows from Timestamp"), "0");
 
     // Stopped before the last page: nothing past it to resume from.
-    replies = {page("500", products(1, 250)), "not json"};
+    setReplies({page("500", products(1, 250)), "not json"});
     EXPECT_EQ(run(update), UpdateOutcome::Unreadable);
     EXPECT_EQ(update.batchCount(), 2);
     update.saveProgress();
@@ -309,10 +330,11 @@ TEST_F(CatalogueUpdateTest, AnUploadFailureThatCancelsTheWaitingPageEndsTheRunIn
 
     releaseUploads(false);
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); }));
-    EXPECT_EQ(listener.outcome, UpdateOutcome::Interrupted);
+    // No page was stored: to the user the server was out of reach.
+    EXPECT_EQ(listener.outcome, UpdateOutcome::Offline);
     EXPECT_TRUE(fake.log.contains("requestFailed"));
     ASSERT_EQ(fake.alerts.shown().size(), 1u);
-    EXPECT_EQ(fake.alerts.shown()[0].message, interruptedMessage);
+    EXPECT_EQ(fake.alerts.shown()[0].message, offlineMessage);
     EXPECT_TRUE(listener.refreshEnabled);
     EXPECT_FALSE(listener.progressShown);
     {
@@ -335,8 +357,8 @@ TEST_F(CatalogueUpdateTest, ARedeliveredFavouriteStaysOneWhateverItsNameHolds) {
     database.setFavorite("5", 1, "8");
     auto ids = database.selectProductFavoriteIds();
     ASSERT_EQ(ids.size(), 2u);
-    replies = {page("2", "[" + product(5, "Käse | Brot") + "," + product(6, "Brot") + "]"),
-               page("2", "null")};
+    setReplies({page("2", "[" + product(5, "Käse | Brot") + "," + product(6, "Brot") + "]"),
+                page("2", "null")});
     CatalogueUpdate update(platform, database, listener, url());
     EXPECT_EQ(run(update), UpdateOutcome::Completed);
     // Each keeps its flag and takes its place among the captured favourites as its order.
@@ -346,4 +368,151 @@ TEST_F(CatalogueUpdateTest, ARedeliveredFavouriteStaysOneWhateverItsNameHolds) {
                      "select favFlag, sortOrder from ProductsTable where recordId = " + ids[i]),
             "1|" + std::to_string(i))
             << ids[i];
+}
+
+TEST_F(CatalogueUpdateTest, AFirstRequestThatFailsIsOfflineALaterOneInterrupted) {
+    CatalogueUpdate update(platform, database, listener, url());
+    setReplies({"REFUSE"});
+    EXPECT_EQ(run(update), UpdateOutcome::Offline);
+    ASSERT_EQ(fake.alerts.shown().size(), 1u);
+    EXPECT_EQ(fake.alerts.shown()[0].message, offlineMessage);
+
+    setReplies({page("500", products(1, 250)), "REFUSE"});
+    EXPECT_EQ(run(update), UpdateOutcome::Interrupted);
+    ASSERT_EQ(fake.alerts.shown().size(), 2u);
+    EXPECT_EQ(fake.alerts.shown()[1].message, interruptedMessage);
+    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "250");
+    EXPECT_FALSE(listener.progressShown);
+    EXPECT_TRUE(listener.refreshEnabled);
+}
+
+TEST_F(CatalogueUpdateTest, AWriteThatFailsInsideAPageRollsThePageBack) {
+    insert(5, "2017-01-01 00:00:00");
+    insert(6, "2017-01-01 00:00:00");
+    database.updateDTimestamp("2017-01-01 00:00:00", "0");
+    // As a full disk would: the insert of one product fails.
+    query(clientDb, "CREATE TRIGGER full BEFORE INSERT ON ProductsTable WHEN NEW.field01 = "
+                    "'Boom' BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
+    setReplies(
+        {page("2", "[" + product(5, "Neu") + "," + product(6, "Boom") + "]"), page("2", "null")});
+    CatalogueUpdate update(platform, database, listener, url());
+    EXPECT_EQ(run(update), UpdateOutcome::Interrupted);
+    ASSERT_EQ(fake.alerts.shown().size(), 1u);
+    EXPECT_EQ(fake.alerts.shown()[0].message, interruptedMessage);
+    // Nothing of the page is kept, nothing already stored is lost.
+    EXPECT_EQ(query(clientDb, "select recordId, field01 from ProductsTable order by recordId"),
+              (std::vector<std::string>{"5|x", "6|x"}));
+    EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"),
+              "0|2017-01-01 00:00:00");
+
+    // The next run asks for the same page again and completes.
+    query(clientDb, "DROP TRIGGER full");
+    setReplies(
+        {page("2", "[" + product(5, "Neu") + "," + product(6, "Boom") + "]"), page("2", "null")});
+    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    EXPECT_EQ(query(clientDb, "select recordId, field01 from ProductsTable order by recordId"),
+              (std::vector<std::string>{"5|Neu", "6|Boom"}));
+    EXPECT_EQ(requests()[1].target, requests()[0].target);
+}
+
+TEST_F(CatalogueUpdateTest, AProductKeptAtItsOldRowDoesNotAdvanceTheTimestamp) {
+    insert(5, "2017-01-01 00:00:00");
+    insert(6, "2017-01-01 00:00:00");
+    JsonValue fits = {{"ID", "5"},
+                      {"Produktname", "ok"},
+                      {"Aufnahmedatum", "2018-01-01 00:00:00"},
+                      {"isDelete", "0"}};
+    JsonValue tooLong = {{"ID", "6"},
+                         {"Produktname", std::string(900, 'b')},
+                         {"Aufnahmedatum", "2019-01-01 00:00:00"},
+                         {"isDelete", "0"}};
+    setReplies({page("2", "[" + fits.dump() + "," + tooLong.dump() + "]"), page("2", "null")});
+    CatalogueUpdate update(platform, database, listener, url());
+    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    EXPECT_EQ(queryOne(clientDb, "select dtimestamp from Timestamp"), "2018-01-01 00:00:00");
+}
+
+TEST_F(CatalogueUpdateTest, OnlyADateOfTheTimestampFormBecomesTheTimestamp) {
+    // A date left by an older version still goes out whole, percent-encoded.
+    database.updateDTimestamp("2017-01-01 10:00:00\n#x", "0");
+    JsonValue broken = {{"ID", "5"},
+                        {"Produktname", "a"},
+                        {"Aufnahmedatum", "2019-01-01 00:00:00\n#frag"},
+                        {"isDelete", "0"}};
+    JsonValue deleted = {{"ID", "7"}, {"Aufnahmedatum", "2020-01-01 00:00"}, {"isDelete", "1"}};
+    JsonValue good = {{"ID", "6"},
+                      {"Produktname", "b"},
+                      {"Aufnahmedatum", "2018-02-02 00:00:00"},
+                      {"isDelete", "0"}};
+    setReplies({page("3", "[" + broken.dump() + "," + deleted.dump() + "," + good.dump() + "]"),
+                page("3", "null")});
+    CatalogueUpdate update(platform, database, listener, url());
+    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    EXPECT_EQ(requests()[0].target, "/getUpdatedProducts.php?timestamp=2017-01-01%2010:00:00%0A%23x"
+                                    "&pageNo=1&records=250");
+    EXPECT_EQ(queryOne(clientDb, "select dtimestamp from Timestamp"), "2018-02-02 00:00:00");
+    // And the next run asks with it.
+    EXPECT_EQ(run(update), UpdateOutcome::NothingNew);
+    EXPECT_EQ(requests()[2].target,
+              "/getUpdatedProducts.php?timestamp=2018-02-02%2000:00:00&pageNo=1&records=250");
+    EXPECT_TRUE(CatalogueUpdate::isTimestamp("2018-02-02 00:00:00"));
+    for (const char* text : {"", "2018-02-02 00:00", "2018-02-02T00:00:00", "2018-02-02 00:00:0x",
+                             "2018-02-02 00:00:00 "})
+        EXPECT_FALSE(CatalogueUpdate::isTimestamp(text)) << text;
+}
+
+TEST_F(CatalogueUpdateTest, HostileRepliesAreRefusedAsUnreadableAndStoreNothing) {
+    insert(5, "2017-01-01 00:00:00");
+    std::string empties = "[";
+    for (int i = 0; i < 300000; ++i)
+        empties += i ? ",{}" : "{}";
+    empties += "]";
+    std::string deep = R"({"Updated Records": {"rows": [1], "products": [)" +
+                       std::string(100000, '[') + "1" + std::string(100000, ']') + "]}}";
+    const std::vector<std::pair<std::string, std::string>> hostile = {
+        {"not json at all", "JSON parsing failed: "},
+        {R"({"Other": 1})", "JSON parsing failed: the reply holds no"},
+        {page("300000", empties), "JSON parsing failed: more than 200000 values"},
+        {page("1001", products(1, 1001)), "JSON parsing failed: a page of 1001 products"},
+        {deep, "JSON parsing failed: nested deeper than 8"},
+    };
+    CatalogueUpdate update(platform, database, listener, url());
+    for (const auto& [reply, logged] : hostile) {
+        fake.log.clear();
+        fake.alerts.clear();
+        setReplies({reply});
+        EXPECT_EQ(run(update), UpdateOutcome::Unreadable) << logged;
+        EXPECT_TRUE(fake.log.containsPrefix(logged)) << logged;
+        ASSERT_EQ(fake.alerts.shown().size(), 1u);
+        EXPECT_EQ(fake.alerts.shown()[0].message, unreadableMessage);
+        EXPECT_FALSE(listener.progressShown);
+        EXPECT_TRUE(listener.refreshEnabled);
+        EXPECT_EQ(query(clientDb, "select recordId, field01 from ProductsTable"),
+                  std::vector<std::string>{"5|x"});
+    }
+}
+
+TEST_F(CatalogueUpdateTest, AServerThatNeverRunsOutOfPagesIsStoppedPastTheReportedTotal) {
+    setEndless(page("500", products(1, 250)));
+    CatalogueUpdate update(platform, database, listener, url());
+    EXPECT_EQ(run(update), UpdateOutcome::Unreadable);
+    // Two pages hold 500 products; two more are allowed for a total that grew meanwhile.
+    EXPECT_EQ(requests().size(), 5u);
+    EXPECT_TRUE(fake.log.containsPrefix("JSON parsing failed: page 5 is past the 500 products"));
+    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "250");
+}
+
+TEST_F(CatalogueUpdateTest, SkippedProductsAreLoggedAFewTimesThenCounted) {
+    std::string list = "[" + product(5, "gut");
+    for (int i = 0; i < 20; ++i)
+        list += R"(,{"Produktname": "ohne"})";
+    setReplies({page("21", list + "]"), page("21", "null")});
+    CatalogueUpdate update(platform, database, listener, url());
+    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    int single = 0;
+    for (const auto& line : fake.log.lines())
+        single += line.rfind("Product without a usable ID skipped", 0) == 0;
+    EXPECT_EQ(single, 5);
+    EXPECT_TRUE(fake.log.contains("15 more products without a usable ID skipped on this page"));
+    EXPECT_EQ(queryOne(clientDb, "select field01 from ProductsTable where recordId = 5"), "gut");
 }

@@ -78,6 +78,16 @@ protected:
             released.wait_for(lock, std::chrono::seconds(20), [&] { return release; });
             res.set_content("late", "text/plain");
         });
+        // Two bytes a second, until the client gives up or the test ends.
+        server.Post("/trickle", [this](const httplib::Request&, httplib::Response& res) {
+            res.set_chunked_content_provider("text/plain", [this](size_t, httplib::DataSink& sink) {
+                std::unique_lock lock(mutex);
+                if (released.wait_for(lock, std::chrono::milliseconds(500),
+                                      [&] { return release; }))
+                    return false;
+                return sink.write("x", 1);
+            });
+        });
         port = server.bind_to_any_port("127.0.0.1");
         ASSERT_GT(port, 0);
         thread = std::thread([this] { server.listen_after_bind(); });
@@ -151,6 +161,31 @@ TEST_F(FormDataRequestTest, AnyStatusCompletesButRefusedCredentialsFail) {
     refused->startSynchronous();
     EXPECT_TRUE(refused->failed());
     EXPECT_TRUE(refused->responseString().empty());
+}
+
+TEST_F(FormDataRequestTest, SilenceAndATricklingReplyEndWithinTheirLimits) {
+    using Clock = std::chrono::steady_clock;
+    auto silent = FormDataRequest::requestWithURL(url("/slow"));
+    silent->setTimeOutSeconds(2);
+    auto started = Clock::now();
+    silent->startSynchronous();
+    EXPECT_TRUE(silent->failed());
+    EXPECT_EQ(silent->error(), "no reply for 2 s");
+    EXPECT_LT(Clock::now() - started, std::chrono::seconds(4));
+
+    // Bytes keep arriving, so only the total limit can end it.
+    auto trickle = FormDataRequest::requestWithURL(url("/trickle"));
+    trickle->setTimeOutSeconds(1);
+    trickle->setTotalTimeOutSeconds(3);
+    started = Clock::now();
+    trickle->startSynchronous();
+    EXPECT_TRUE(trickle->failed());
+    EXPECT_TRUE(trickle->responseString().empty());
+    EXPECT_LT(Clock::now() - started, std::chrono::seconds(6));
+
+    auto defaults = FormDataRequest::requestWithURL(url("/echo"));
+    EXPECT_EQ(defaults->timeOutSeconds(), 10);
+    EXPECT_EQ(defaults->totalTimeOutSeconds(), 120);
 }
 
 TEST_F(FormDataRequestTest, TransportFailuresFailWithAnEmptyText) {

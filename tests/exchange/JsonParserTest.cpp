@@ -55,3 +55,20 @@ TEST(JsonParser, LeadingIntReadsTheNumberAtTheStartOnly) {
     EXPECT_EQ(leadingInt(""), 0);
     EXPECT_EQ(leadingInt("99999999999999999999"), INT_MAX);
 }
+
+TEST(JsonParserLimits, DepthAndValueCountAreBoundedAsTheParseGoes) {
+    JsonParser parser;
+    std::string error;
+    const JsonLimits limits{2, 10};
+    // The outermost value is depth 0; its members 1; theirs 2.
+    EXPECT_TRUE(parser.objectWithString(R"({"a": {"b": 1, "c": []}})", &error, limits));
+    EXPECT_FALSE(parser.objectWithString(R"({"a": {"b": [1]}})", &error, limits));
+    EXPECT_EQ(error, "nested deeper than 2");
+    EXPECT_FALSE(parser.objectWithString("[1,2,3,4,5,6,7,8,9,10,11]", &error, limits));
+    EXPECT_EQ(error, "more than 10 values");
+    // Unclosed brackets are refused at the limit, long before the end of the text.
+    EXPECT_FALSE(parser.objectWithString(std::string(50'000'000, '['), &error, limits));
+    EXPECT_EQ(error, "nested deeper than 2");
+    EXPECT_FALSE(parser.objectWithString("[1,", &error, limits));
+    EXPECT_NE(error.find("parse error"), std::string::npos) << error;
+}

@@ -235,7 +235,9 @@ TEST_F(SyncIntegration, UnreadableAndEmptyRepliesStoreNothing) {
     start({"--garbage"});
     EXPECT_EQ(runUpdate(), UpdateOutcome::Unreadable);
     EXPECT_TRUE(fake.log.containsPrefix("JSON parsing failed: "));
-    EXPECT_TRUE(fake.alerts.shown().empty());
+    ASSERT_EQ(fake.alerts.shown().size(), 1u);
+    EXPECT_EQ(fake.alerts.shown()[0].message, "Die Antwort des Servers konnte nicht gelesen "
+                                              "werden. Bitte versuchen Sie es später erneut.");
     EXPECT_TRUE(listener.refreshEnabled);
     EXPECT_FALSE(listener.progressShown);
 
@@ -246,11 +248,12 @@ TEST_F(SyncIntegration, UnreadableAndEmptyRepliesStoreNothing) {
     EXPECT_EQ(timestampRow(), "0|");
 }
 
-TEST_F(SyncIntegration, RefusedCredentialsEndTheRunAsInterrupted) {
+TEST_F(SyncIntegration, RefusedCredentialsOnTheFirstPageEndTheRunAsOffline) {
     importProducts(someProducts(1, 10));
     start({"--update-password", "something-else"});
-    EXPECT_EQ(runUpdate(), UpdateOutcome::Interrupted);
-    EXPECT_TRUE(alerted(interruptedMessage));
+    // No page came in: to the user the server was out of reach, nothing was interrupted.
+    EXPECT_EQ(runUpdate(), UpdateOutcome::Offline);
+    EXPECT_TRUE(alerted(offlineMessage));
     EXPECT_EQ(products(), 0);
 }
 

@@ -4,6 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
 using namespace tolvane::test;
 
 TEST(SyncTool, BringsAnEmptyFileUpToDateAndReportsFailureByItsExitStatus) {
@@ -40,4 +48,74 @@ TEST(SyncTool, BringsAnEmptyFileUpToDateAndReportsFailureByItsExitStatus) {
     EXPECT_EQ(
         runProgram({TOLVANE_TEST_SYNC, "--db", dir.file("missing.db"), "--server", server.url()}),
         2);
+}
+
+namespace {
+
+// Starts the sync tool without waiting for it; its output is dropped.
+pid_t startSync(const std::string& clientDb, const std::string& url) {
+    const pid_t child = fork();
+    if (child == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        dup2(null, 2);
+        execl(TOLVANE_TEST_SYNC, TOLVANE_TEST_SYNC, "--db", clientDb.c_str(), "--server",
+              url.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return child;
+}
+
+int catalogueCount(const std::string& clientDb) {
+    try {
+        return std::stoi("0" + queryOne(clientDb, "select count(*) from ProductsTable"));
+    } catch (const std::exception&) {
+        return 0; // locked by the writer just now
+    }
+}
+
+} // namespace
+
+TEST(SyncTool, KilledInTheMiddleOfAnUpdateLeavesAnIntactFileAndTheNextRunCompletes) {
+    TempDir dir;
+    const std::string serverDb = dir.file("server.db");
+    const std::string clientDb = dir.file("Tolvane.db");
+    createClientDatabase(clientDb);
+    // What must survive: an own product's catalogue row and a favourite.
+    query(clientDb, "INSERT INTO ProductsTable (sortOrder, favFlag, field01, recordId) VALUES "
+                    "('', '0', 'Eigenes', 900000001)");
+    writeTsv(dir.file("p.tsv"), someProducts(1, 5000));
+    ASSERT_EQ(
+        runProgram({serverProgram(), "import", "--db", serverDb, "--products", dir.file("p.tsv")}),
+        0);
+    ServerProcess server(serverDb, {"--delay-ms", "30"});
+
+    for (int kill = 0; kill < 3; ++kill) {
+        const pid_t sync = startSync(clientDb, server.url());
+        ASSERT_GT(sync, 0);
+        // Killed a little later each time, while pages are arriving.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (catalogueCount(clientDb) < 250 * (kill + 2) &&
+               std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5 + 7 * kill));
+        ::kill(sync, SIGKILL);
+        int status = 0;
+        waitpid(sync, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the run ended before it was killed";
+
+        EXPECT_EQ(query(clientDb, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
+        EXPECT_EQ(queryOne(clientDb, "select field01 from ProductsTable where recordId = "
+                                     "900000001"),
+                  "Eigenes");
+        // Pages are stored whole or not at all.
+        EXPECT_EQ((catalogueCount(clientDb) - 1) % 250, 0) << catalogueCount(clientDb);
+    }
+    std::string output;
+    EXPECT_EQ(runProgram({TOLVANE_TEST_SYNC, "--db", clientDb, "--server", server.url()}, &output),
+              0)
+        << output;
+    EXPECT_EQ(catalogueCount(clientDb), 5001);
+    EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"),
+              "0|2017-01-01 01:23:19");
+    EXPECT_EQ(query(clientDb, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
 }

@@ -6,6 +6,13 @@
 #include <httplib.h>
 #include <nlohmann/json.hpp>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+
 using namespace tolvane::server;
 using namespace tolvane::server::test;
 using nlohmann::json;
@@ -219,6 +226,65 @@ TEST_F(ServerProgramTest, StoresUploadsWithTheRightHeader) {
         std::string::npos)
         << outbox.output;
     EXPECT_EQ(outbox.output.find("Käse"), std::string::npos);
+}
+
+TEST_F(ServerProgramTest, TakesAThousandProductsInOneUpload) {
+    auto server = start();
+    std::string csv = kCsvHeader;
+    for (int i = 1; i <= 1000; ++i)
+        csv += std::to_string(900000000 + i) + ",Eigenes Produkt " + std::to_string(i) +
+               ",Hof,3,1,0,5,2,0.1,250,g,500\n";
+    ASSERT_GT(csv.size(), 50000u);
+    auto sent = sendUpload(server->port(), csv);
+    ASSERT_TRUE(sent);
+    EXPECT_EQ(sent->status, 200);
+    EXPECT_EQ(sent->body, "Mail send");
+    auto outbox = runServerCommand({"outbox", "--db", db});
+    EXPECT_NE(outbox.output.find(csv), std::string::npos);
+}
+
+TEST_F(ServerProgramTest, IdleConnectionsDoNotHoldUpAPage) {
+    importProducts(3);
+    auto server = start();
+    // Thirty clients that connect and then say nothing, or only half a request.
+    std::vector<int> sockets;
+    for (int i = 0; i < 30; ++i) {
+        int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<std::uint16_t>(server->port()));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        if (i % 2) {
+            const char half[] = "POST /getUpdatedProducts.php HTTP/1.1\r\nHost: x\r\n";
+            ASSERT_GT(::send(fd, half, sizeof half - 1, 0), 0);
+        }
+        sockets.push_back(fd);
+    }
+    const auto started = std::chrono::steady_clock::now();
+    auto reply = page(server->port(), "", 1, 250);
+    const auto waited = std::chrono::steady_clock::now() - started;
+    for (int fd : sockets)
+        ::close(fd);
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->status, 200);
+    EXPECT_LT(waited, std::chrono::seconds(4));
+}
+
+TEST_F(ServerProgramTest, OutboxShowsControlCharactersEscaped) {
+    auto server = start();
+    const std::string csv = kCsvHeader + "900000001,Brot\x1b[2J\r,Beck\x07,3,1,0,5,2,0.1,250,g,\n";
+    auto sent = sendUpload(server->port(), csv);
+    ASSERT_TRUE(sent);
+    EXPECT_EQ(sent->body, "Mail send");
+    auto outbox = runServerCommand({"outbox", "--db", db});
+    EXPECT_EQ(outbox.exitCode, 0);
+    EXPECT_EQ(outbox.output.find('\x1b'), std::string::npos);
+    EXPECT_EQ(outbox.output.find('\r'), std::string::npos);
+    EXPECT_EQ(outbox.output.find('\x07'), std::string::npos);
+    EXPECT_NE(outbox.output.find("900000001,Brot\\x1b[2J\\x0d,Beck\\x07,3,1,0,5,2,0.1,250,g,\n"),
+              std::string::npos)
+        << outbox.output;
 }
 
 TEST_F(ServerProgramTest, ImportRefusesReservedIdentifiers) {

@@ -4,8 +4,12 @@
 #include "store/StoreLocations.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <fstream>
+#include <thread>
 
 namespace tolvane::test {
 
@@ -67,6 +71,10 @@ TEST_F(MigrationTest, FreshInstallationIsCopiedAndSeeded) {
     // The shipped file itself is left as it was.
     Database shipped(locations.shippedDatabasePath(), log);
     EXPECT_FALSE(shipped.tableExists("Menu_Folder"));
+    // The first copy was the shipped file itself: nothing worth setting aside.
+    EXPECT_TRUE(result.setAside.empty());
+    for (const auto& entry : std::filesystem::directory_iterator(locations.documentsDir))
+        EXPECT_EQ(entry.path().filename(), "Tolvane.db");
 }
 
 TEST_F(MigrationTest, SecondLaunchTouchesNothing) {
@@ -84,9 +92,18 @@ TEST_F(MigrationTest, OlderInstallationWithoutTablesIsReplacedAndSeeded) {
     std::filesystem::copy_file(locations.shippedDatabasePath(), locations.databasePath());
     addUserData();
     defaults.setBool("copiedNewDatabase", true);
-    ASSERT_TRUE(launch().ok);
+    const MigrationResult result = launch();
+    ASSERT_TRUE(result.ok);
     EXPECT_FALSE(hasUserData());
     expectSeeded();
+    // The old file is moved aside, not deleted, and the log says where.
+    ASSERT_FALSE(result.setAside.empty());
+    EXPECT_EQ(result.setAside.rfind(locations.databasePath() + ".replaced-", 0), 0u);
+    EXPECT_TRUE(log.containsPrefix("Database from an older version replaced"));
+    EXPECT_TRUE(log.contains("Database from an older version replaced by the shipped file; the "
+                             "old file is " +
+                             result.setAside));
+    EXPECT_EQ(Database(result.setAside, log).selectProductDetail("77").size(), 1u);
 }
 
 TEST_F(MigrationTest, InstallationWithItsTablesIsKeptWhateverTheFlags) {
@@ -176,6 +193,176 @@ TEST_F(MigrationTest, JournalOfADeletedCopyIsNotRolledIntoTheNewOne) {
     EXPECT_EQ(db.selectCategories(), List{"1|Brot"});
     EXPECT_EQ(db.selectSettings(), List{"YES|YES|YES"});
     expectSeeded();
+}
+
+// A second connection that holds an exclusive lock on the file, as another program might.
+class ForeignLock {
+public:
+    explicit ForeignLock(const std::string& path) {
+        sqlite3_open(path.c_str(), &handle_);
+        locked_ = sqlite3_exec(handle_, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    ~ForeignLock() { release(); }
+    bool locked() const { return locked_; }
+    void release() {
+        if (handle_ == nullptr) return;
+        sqlite3_exec(handle_, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(handle_);
+        handle_ = nullptr;
+    }
+
+private:
+    sqlite3* handle_ = nullptr;
+    bool locked_ = false;
+};
+
+TEST_F(MigrationTest, FileLockedThroughTheWaitIsKeptNotReplaced) {
+    ASSERT_TRUE(launch().ok);
+    addUserData();
+    // Lost user defaults: only the tables themselves can tell that this file is the user's.
+    defaults.remove("copiedNewDatabase");
+    defaults.remove("copiedNewFolderDatabase");
+    const std::string before = readFileBytes(locations.databasePath());
+    MigrationResult result;
+    {
+        ForeignLock lock(locations.databasePath());
+        ASSERT_TRUE(lock.locked());
+        result = createEditableCopyOfDatabaseIfNeeded(locations, defaults, log,
+                                                      {std::chrono::milliseconds(300)});
+    }
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.problem, MigrationResult::Problem::Locked);
+    EXPECT_TRUE(log.contains(result.message));
+    EXPECT_EQ(readFileBytes(locations.databasePath()), before);
+    EXPECT_TRUE(hasUserData());
+    EXPECT_FALSE(defaults.boolForKey("copiedNewDatabase"));
+    // The next start, with the lock gone, keeps the file too.
+    ASSERT_TRUE(launch().ok);
+    EXPECT_TRUE(hasUserData());
+}
+
+TEST_F(MigrationTest, LockReleasedWithinTheWaitIsWaitedFor) {
+    ASSERT_TRUE(launch().ok);
+    addUserData();
+    defaults.remove("copiedNewDatabase");
+    defaults.remove("copiedNewFolderDatabase");
+    ForeignLock lock(locations.databasePath());
+    ASSERT_TRUE(lock.locked());
+    std::thread releaser([&lock] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        lock.release();
+    });
+    const MigrationResult result = createEditableCopyOfDatabaseIfNeeded(
+        locations, defaults, log, {std::chrono::milliseconds(5000)});
+    releaser.join();
+    EXPECT_TRUE(result.ok) << result.message;
+    EXPECT_TRUE(hasUserData());
+    expectSeeded();
+}
+
+TEST_F(MigrationTest, ZeroLengthFileIsSetAsideAndCopiedAgain) {
+    ASSERT_TRUE(launch().ok);
+    std::filesystem::resize_file(locations.databasePath(), 0);
+    const MigrationResult result = launch();
+    ASSERT_TRUE(result.ok) << result.message;
+    expectSeeded();
+    EXPECT_EQ(Database(locations.databasePath(), log).selectCategories(), List{"1|Brot"});
+    ASSERT_FALSE(result.setAside.empty());
+    EXPECT_EQ(std::filesystem::file_size(result.setAside), 0u);
+}
+
+TEST_F(MigrationTest, FileWithoutCatalogueTablesIsSetAsideButItsDataKept) {
+    ASSERT_TRUE(launch().ok);
+    Database(locations.databasePath(), log).insertIntoMenuFolder("4", "Mein Ordner", "0", 5, "0");
+    execSql(locations.databasePath(), "DROP TABLE ProductsTable");
+    const MigrationResult result = launch();
+    ASSERT_TRUE(result.ok) << result.message;
+    expectSeeded();
+    ASSERT_FALSE(result.setAside.empty());
+    EXPECT_EQ(Database(result.setAside, log).selectMenuItemsSortByOrder().size(), 5u);
+}
+
+TEST_F(MigrationTest, CorruptFileIsKeptAndReported) {
+    ASSERT_TRUE(launch().ok);
+    const std::string file = locations.databasePath();
+    const std::string healthy = readFileBytes(file);
+    // Not a database at all, and a database whose inner pages are damaged.
+    std::string damaged = healthy;
+    for (std::size_t at = 2 * 4096; at < damaged.size(); at += 4096)
+        damaged.replace(at, 64, std::string(64, '\x5a'));
+    for (const std::string& bytes : {std::string(4096, 'x'), damaged}) {
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+        log.clear();
+        const MigrationResult result = launch();
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.problem, MigrationResult::Problem::Corrupt) << result.message;
+        EXPECT_TRUE(log.contains(result.message));
+        EXPECT_EQ(readFileBytes(file), bytes);
+        EXPECT_TRUE(result.setAside.empty());
+    }
+}
+
+// Runs work in a child process that cannot write where root could; its exit code is returned.
+int runUnprivileged(const std::function<int()>& work) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && setuid(65534) != 0) _exit(90);
+        _exit(work());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
+}
+
+TEST_F(MigrationTest, ReadOnlyFolderIsReportedAndItsDataStillRead) {
+    ASSERT_TRUE(launch().ok);
+    addUserData();
+    const std::string folder = locations.documentsDir;
+    for (std::string at = folder; at.size() >= dir.path().size();
+         at = std::filesystem::path(at).parent_path().string())
+        chmod(at.c_str(), 0755);
+    chmod(locations.databasePath().c_str(), 0444);
+    chmod(folder.c_str(), 0555);
+    const int code = runUnprivileged([this] {
+        MemoryLog childLog;
+        const MigrationResult result =
+            createEditableCopyOfDatabaseIfNeeded(locations, defaults, childLog);
+        if (result.problem != MigrationResult::Problem::ReadOnly) return 1;
+        if (!result.ok) return 2;
+        if (!childLog.contains(result.message)) return 3;
+        return Database(locations.databasePath(), childLog).selectProductDetail("77").size() == 1
+                   ? 0
+                   : 4;
+    });
+    chmod(folder.c_str(), 0755);
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(hasUserData());
+}
+
+TEST_F(MigrationTest, KilledWriterLeavesAJournalThatIsRolledBackNotReportedAsDamage) {
+    ASSERT_TRUE(launch().ok);
+    addUserData();
+    const std::string file = locations.databasePath();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        sqlite3* handle = nullptr;
+        sqlite3_open(file.c_str(), &handle);
+        sqlite3_exec(handle,
+                     "PRAGMA cache_size = 1; BEGIN; DELETE FROM ProductsTable; "
+                     "CREATE TABLE Filler (x); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT "
+                     "i + 1 FROM n WHERE i < 2000) INSERT INTO Filler SELECT randomblob(500) "
+                     "FROM n;",
+                     nullptr, nullptr, nullptr);
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(std::filesystem::exists(file + "-journal"));
+    const MigrationResult result = launch();
+    EXPECT_TRUE(result.ok) << result.message;
+    EXPECT_TRUE(hasUserData());
+    EXPECT_EQ(sqlRows(file, "PRAGMA integrity_check"), (Rows{{"ok"}}));
 }
 
 } // namespace tolvane::test

@@ -1,0 +1,292 @@
+// The meal planner walked in the running shell on the offscreen platform: products filed from
+// their detail screen, folders edited, amounts changed, summaries opened, a catalogue product
+// removed under the planner's feet.
+#include "TestCatalogue.h"
+#include "screens/browse/CatalogueUpdateRunner.h"
+#include "screens/browse/SearchWidget.h"
+#include "screens/detail/ProductDetailWidget.h"
+#include "screens/planner/AddMenuFolderWidget.h"
+#include "screens/planner/CheckPickerView.h"
+#include "screens/planner/FavoriteVCFolderNewWidget.h"
+#include "screens/planner/MenuFolderWidget.h"
+#include "screens/planner/NewEditConsumptionWidget.h"
+#include "screens/planner/PlannerListView.h"
+#include "screens/planner/ProductDetailPortraitWidget.h"
+#include "store/Database.h"
+#include "tests/support/ShellRun.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+// The product list's update, caught in the middle of storing a page.
+struct StoringRunner : CatalogueUpdateRunner {
+    bool storing = true;
+    void update() override {}
+    void createCsvForUpload(const std::vector<std::string>&) override {}
+    void saveProgress() override {}
+    bool storingPage() const override { return storing; }
+};
+
+} // namespace
+
+class PlannerRoadsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> documents_;
+    std::unique_ptr<QTemporaryDir> resources_;
+    std::unique_ptr<TestCatalogue> catalogue_;
+
+    void ship() {
+        QVERIFY(QFile::copy(QString::fromStdString(catalogue_->path()),
+                            resources_->filePath("Tolvane.db")));
+        QVERIFY(QFile::link(TOLVANE_STRINGS_DIR, resources_->filePath("strings")));
+        QVERIFY(QFile::link(TOLVANE_PICTURES_DIR, resources_->filePath("pictures")));
+    }
+
+    // Started past the start-up prompt, on the product list.
+    void start(std::unique_ptr<Run>& run) {
+        ship();
+        run = std::make_unique<Run>(documents_->path(), resources_->path());
+        QTRY_VERIFY(!Run::alerts().isEmpty());
+        QVERIFY(run->answer("Hinweis löschen"));
+    }
+
+    // The fields check where the focus goes, which needs the window active; the offscreen
+    // platform leaves no window active once an alert has gone.
+    static void activate(Run& run) {
+        QWidget* window = run.delegate->window();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+
+    // Searches "chi", opens Chips, checks the picker rows given and presses "Done"; then back
+    // to the list.
+    void fileChips(Run& run, std::initializer_list<int> pickerRows) {
+        tap(run.delegate->tabBarVC()->tabButton(0));
+        auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
+        QVERIFY(list);
+        list->searchField()->setFocus();
+        list->searchField()->selectAll();
+        QTest::keyClicks(list->searchField(), "chi");
+        QTRY_COMPARE(list->tableModel()->rowCount(), 1);
+        tapRow(list->table(), 0, 0);
+        auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
+        QVERIFY(detail);
+        tap(detail->favoriteButton());
+        CheckPickerView* picker = detail->picker();
+        QTRY_VERIFY(picker->isVisible());
+        for (int row : pickerRows) {
+            QTest::mouseClick(picker, Qt::LeftButton, {}, picker->rowCentre(row));
+            QTRY_VERIFY(!picker->isScrolling());
+        }
+        grab(run, "planner-picker");
+        QToolButton* done = barButton(run.stack(0), detail->doneAction());
+        QVERIFY(done);
+        tap(done);
+        QTRY_VERIFY(!picker->isVisible());
+        tap(run.stack(0).backButton());
+        QCOMPARE(run.stack(0).depth(), 1);
+    }
+
+    // The Menu List tab shown, its first-launch hint put away.
+    MenuFolderWidget* menuList(Run& run) {
+        tap(run.delegate->tabBarVC()->tabButton(1));
+        if (!Run::alerts().isEmpty()) run.answer("Hinweis löschen");
+        activate(run);
+        return qobject_cast<MenuFolderWidget*>(run.stack(1).topWidget());
+    }
+
+private slots:
+    void init() {
+        NavigationStack::setAnimated(false);
+        documents_ = std::make_unique<QTemporaryDir>();
+        resources_ = std::make_unique<QTemporaryDir>();
+        catalogue_ = std::make_unique<TestCatalogue>();
+        catalogue_->addCategory(1, "Snacks");
+        catalogue_->setSettings("YES", "YES");
+        catalogue_->add({.id = 1,
+                         .name = "Brezel",
+                         .maker = "Beck",
+                         .category = "1",
+                         .fat = "4",
+                         .satFat = "1",
+                         .sugar = "2",
+                         .salt = "2.1",
+                         .kcal = "380",
+                         .unit = "g",
+                         .portion = "80"});
+        catalogue_->add({.id = 2,
+                         .name = "Chips",
+                         .maker = "Zweifel",
+                         .category = "1",
+                         .fat = "20",
+                         .satFat = "5",
+                         .sugar = "1",
+                         .salt = "1.5",
+                         .kcal = "500",
+                         .unit = "g",
+                         .portion = "150"});
+    }
+    void cleanup() { Run::closeAlerts(); }
+
+    void fileEditAndSummarise() {
+        std::unique_ptr<Run> run;
+        start(run);
+        fileChips(*run, {2, 4}); // the first and the third seed folder
+
+        MenuFolderWidget* folders = menuList(*run);
+        QVERIFY(folders);
+        auto model = folders->model();
+        QCOMPARE(model->numberOfRows(), 4);
+        QCOMPARE(model->rowCalories(0), std::string("500 kcal"));
+        QCOMPARE(model->rowCalories(1), std::string("0 kcal"));
+        QCOMPARE(model->rowCalories(2), std::string("500 kcal"));
+        grab(*run, "planner-menu-list");
+
+        // Editing mode: the folder opens its contents, the product its editor.
+        QToolButton* edit = barButton(run->stack(1), folders->editAction());
+        QVERIFY(edit);
+        tap(edit);
+        QVERIFY(model->isEditing());
+        PlannerListView* rows = folders->list();
+        tapAt(rows, rows->rowRect(0).center());
+        auto* contents = qobject_cast<FavoriteVCFolderNewWidget*>(run->stack(1).topWidget());
+        QVERIFY(contents);
+        QCOMPARE(contents->model()->numberOfRows(), 1);
+        tapAt(contents->list(), contents->list()->rowRect(0).center());
+        auto* editor = qobject_cast<NewEditConsumptionWidget*>(run->stack(1).topWidget());
+        QVERIFY(editor);
+        QLineEdit* amount = editor->field(ConsumptionQuantity::Amount);
+        QCOMPARE(amount->text(), QString("100"));
+        tap(amount);
+        QTRY_VERIFY(amount->hasFocus());
+        amount->selectAll();
+        QTest::keyClicks(amount, "150");
+        QTest::keyClick(amount, Qt::Key_Return);
+        QCOMPARE(editor->field(ConsumptionQuantity::Calories)->text(), QString("750"));
+        grab(*run, "planner-consumption");
+        tap(run->stack(1).backButton());
+        QCOMPARE(run->stack(1).topWidget(), static_cast<QWidget*>(contents));
+        QCOMPARE(contents->model()->row(0).amount, std::string("150 g"));
+        tap(run->stack(1).backButton());
+        QCOMPARE(run->stack(1).depth(), 1);
+        // 500 kcal for 100 g became 750 kcal for 150 g; the other folder keeps its 500.
+        QCOMPARE(model->rowCalories(0), std::string("750 kcal"));
+        QCOMPARE(model->rowCalories(2), std::string("500 kcal"));
+
+        // Out of editing a tap opens the summary, over the whole window.
+        edit = barButton(run->stack(1), folders->editAction());
+        tap(edit);
+        QVERIFY(!model->isEditing());
+        tapAt(rows, rows->rowRect(0).center());
+        auto* summary = qobject_cast<ProductDetailPortraitWidget*>(run->stack(1).topWidget());
+        QVERIFY(summary);
+        QTRY_VERIFY(summary->isVisible());
+        QWidget* tabBar = run->delegate->tabBarVC()->findChild<QWidget*>("tabBar");
+        QVERIFY(tabBar && !tabBar->isVisible());
+        // Fat 30 g of 150 g Chips against the references; every bar has its label and length.
+        for (Nutrient n : kNutrients) {
+            QVERIFY(!summary->model()->bar(n).percentLabel.empty());
+            QVERIFY(summary->barRect(index(n)).width() > 0);
+        }
+        QCOMPARE(summary->model()->bar(Nutrient::Energy).valueLabel, std::string("750 kcal"));
+        grab(*run, "planner-summary");
+        tap(run->stack(1).backButton());
+        QCOMPARE(run->stack(1).depth(), 1);
+        QVERIFY(tabBar->isVisible());
+    }
+
+    void addMoveAndDeleteAFolder() {
+        std::unique_ptr<Run> run;
+        start(run);
+        MenuFolderWidget* folders = menuList(*run);
+        QVERIFY(folders);
+        auto model = folders->model();
+        tap(barButton(run->stack(1), folders->editAction()));
+        QToolButton* add = barButton(run->stack(1), folders->addAction());
+        QVERIFY(add);
+        tap(add);
+        auto* adding = qobject_cast<AddMenuFolderWidget*>(run->stack(1).topWidget());
+        QVERIFY(adding);
+        QTRY_VERIFY(adding->nameField()->hasFocus());
+        QTest::keyClicks(adding->nameField(), "Zvieri");
+        QTest::keyClick(adding->nameField(), Qt::Key_Return);
+        QVERIFY(Run::alerts().isEmpty());
+        grab(*run, "planner-add-folder");
+        tap(barButton(run->stack(1), adding->doneAction()));
+        QCOMPARE(run->stack(1).depth(), 1);
+        QCOMPARE(model->numberOfRows(), 5);
+        QCOMPARE(model->rowTitle(4), std::string("Zvieri"));
+
+        // Dragged by its handle to the top, then deleted by its mark and the red button.
+        PlannerListView* rows = folders->list();
+        QWidget* window = run->delegate->window();
+        QTest::mousePress(window->windowHandle(), Qt::LeftButton, {},
+                          rows->mapTo(window, rows->handleRect(4).center()));
+        QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {},
+                            rows->mapTo(window, rows->rowRect(0).center()));
+        QCOMPARE(model->rowTitle(0), std::string("Zvieri"));
+        tapAt(rows, rows->deleteMarkRect(1).center());
+        tapAt(rows, rows->confirmRect(1).center());
+        QCOMPARE(model->numberOfRows(), 4);
+        QCOMPARE(model->rowTitle(0), std::string("Zvieri"));
+
+        // The order is kept when the tab is left and read again on the way back.
+        tap(run->delegate->tabBarVC()->tabButton(0));
+        tap(run->delegate->tabBarVC()->tabButton(1));
+        QCOMPARE(model->numberOfRows(), 4);
+        QCOMPARE(model->rowTitle(0), std::string("Zvieri"));
+        tapAt(rows, rows->deleteMarkRect(0).center());
+        tapAt(rows, rows->confirmRect(0).center());
+        QCOMPARE(model->numberOfRows(), 3);
+        for (int row = 0; row < model->numberOfRows(); ++row)
+            QVERIFY(model->rowTitle(row) != "Zvieri");
+    }
+
+    void aProductGoneFromTheCatalogueLeavesEveryFolder() {
+        std::unique_ptr<Run> run;
+        start(run);
+        fileChips(*run, {2, 3});
+        MenuFolderWidget* folders = menuList(*run);
+        QVERIFY(folders);
+        auto model = folders->model();
+        QCOMPARE(model->rowCalories(0), std::string("500 kcal"));
+        QCOMPARE(model->rowCalories(1), std::string("500 kcal"));
+
+        // An update took Chips out of the catalogue. While it stores a page nothing counts as
+        // gone; on the next visit after that Chips leaves both folders.
+        auto* list = qobject_cast<SearchWidget*>(run->stack(0).topWidget());
+        QVERIFY(list);
+        auto fake = std::make_unique<StoringRunner>();
+        StoringRunner* update = fake.get();
+        list->model()->setUpdateRunner(std::move(fake));
+        run->delegate->getDBObj().deleteProductFromMainTable("2");
+        tap(run->delegate->tabBarVC()->tabButton(0));
+        tap(run->delegate->tabBarVC()->tabButton(1));
+        QCOMPARE(model->rowCalories(0), std::string("500 kcal"));
+        QCOMPARE(model->rowCalories(1), std::string("500 kcal"));
+        update->storing = false;
+        tap(run->delegate->tabBarVC()->tabButton(0));
+        tap(run->delegate->tabBarVC()->tabButton(1));
+        QCOMPARE(model->rowCalories(0), std::string("0 kcal"));
+        QCOMPARE(model->rowCalories(1), std::string("0 kcal"));
+        tap(barButton(run->stack(1), folders->editAction()));
+        tapAt(folders->list(), folders->list()->rowRect(1).center());
+        auto* contents = qobject_cast<FavoriteVCFolderNewWidget*>(run->stack(1).topWidget());
+        QVERIFY(contents);
+        QCOMPARE(contents->model()->numberOfRows(), 0);
+        QVERIFY(run->delegate->getDBObj().selectFoldersAccordingToProduct("2").empty());
+    }
+};
+
+QTEST_MAIN(PlannerRoadsTest)
+#include "PlannerRoadsTest.moc"
