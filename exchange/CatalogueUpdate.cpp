@@ -354,6 +354,7 @@ void CatalogueUpdate::callForInsert(PageJob job) {
         std::lock_guard lock(newestMutex_);
         newestSeen_ = std::max(newestSeen_, newest);
     }
+    database_.catalogueChanged();
 
     auto shared = shared_;
     if (!shared->alive) return;

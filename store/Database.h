@@ -22,6 +22,7 @@
 #include "store/SqlText.h"
 
 #include <functional>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -91,6 +92,17 @@ public:
     std::vector<std::string> selectProductDetail(const std::string& productId);
     // categoryId: digits. fat|satFat|sugar|salt|kcal|unit|recordDate
     std::vector<std::string> selectProductDetailForCategory(const std::string& categoryId);
+
+    // Figures worked out from a category's products (the detail's category means), kept on this
+    // object until the catalogue changes. The generation is read before the figures are worked
+    // out; figures of an older generation are not kept.
+    long catalogueGeneration() const;
+    std::optional<std::vector<double>> categoryFigures(const std::string& categoryId) const;
+    void keepCategoryFigures(const std::string& categoryId, std::vector<double> figures,
+                             long generation);
+    // Said by whoever changed the catalogue (an update page, an own product saved or deleted),
+    // through this object or another on the same file.
+    void catalogueChanged();
     std::vector<std::string> selectAllRecordIDFromProductsTable();
     // Recordid|Category
     std::vector<std::string> selectCategories();
@@ -271,6 +283,9 @@ private:
     bool nameDBConnect_ = false;
     std::vector<std::string> namesArr_;
     sqlite3* transaction_ = nullptr;
+    mutable std::mutex figuresMutex_;
+    long catalogueGeneration_ = 0;
+    std::map<std::string, std::vector<double>> categoryFigures_;
     // Set by a failed change while a checked transaction runs.
     bool checkWrites_ = false;
     bool writeFailed_ = false;

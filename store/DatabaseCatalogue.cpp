@@ -89,6 +89,32 @@ std::vector<std::string> Database::selectProductDetailForCategory(const std::str
                      "ttttttt");
 }
 
+long Database::catalogueGeneration() const {
+    std::lock_guard lock(figuresMutex_);
+    return catalogueGeneration_;
+}
+
+std::optional<std::vector<double>> Database::categoryFigures(const std::string& categoryId) const {
+    std::lock_guard lock(figuresMutex_);
+    auto found = categoryFigures_.find(categoryId);
+    if (found == categoryFigures_.end()) return std::nullopt;
+    return found->second;
+}
+
+void Database::keepCategoryFigures(const std::string& categoryId, std::vector<double> figures,
+                                   long generation) {
+    std::lock_guard lock(figuresMutex_);
+    // Worked out while the catalogue changed: may be of the old catalogue.
+    if (generation != catalogueGeneration_) return;
+    categoryFigures_[categoryId] = std::move(figures);
+}
+
+void Database::catalogueChanged() {
+    std::lock_guard lock(figuresMutex_);
+    ++catalogueGeneration_;
+    categoryFigures_.clear();
+}
+
 std::vector<std::string> Database::selectAllRecordIDFromProductsTable() {
     return queryList(
         compose("selectAllRecordIDFromProductsTable", 0, "select recordId from ProductsTable"),

@@ -64,23 +64,60 @@ LikePattern::LikePattern(std::string_view pattern) {
             if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
         prefixEndsInSequence_ = literal > 0 && chars_[literal - 1] >= 0x80 && !prefix_.empty() &&
                                 static_cast<unsigned char>(lastLead(prefix_)) >= 0xC0;
+        return;
     }
+
+    // The live search's pattern: "%", a literal, "%"s. A byte search finds it, as long as the
+    // literal does not start with a stray continuation byte (that one would only match where
+    // the text's characters split differently).
+    std::size_t begin = 0;
+    while (begin < chars_.size() && chars_[begin] == kAny)
+        ++begin;
+    std::size_t end = begin;
+    while (end < chars_.size() && chars_[end] != kAny && chars_[end] != kOne)
+        ++end;
+    bool tailIsAny = begin > 0 && end > begin && end < chars_.size();
+    for (std::size_t i = end; i < chars_.size() && tailIsAny; ++i)
+        tailIsAny = chars_[i] == kAny;
+    if (!tailIsAny) return;
+    const std::size_t first = pattern.find_first_not_of('%');
+    const std::size_t last = pattern.find_first_of("%_", first);
+    prefix_.assign(pattern.substr(first, last - first));
+    if ((static_cast<unsigned char>(prefix_[0]) & 0xC0) == 0x80) return;
+    for (char& c : prefix_)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    prefixEndsInSequence_ =
+        chars_[end - 1] >= 0x80 && static_cast<unsigned char>(lastLead(prefix_)) >= 0xC0;
+    kind_ = Kind::Contains;
+}
+
+bool LikePattern::literalAt(std::string_view text, std::size_t at) const {
+    for (std::size_t i = 0; i < prefix_.size(); ++i) {
+        char c = text[at + i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != prefix_[i]) return false;
+    }
+    // A continuation byte after the literal would belong to its last character.
+    const std::size_t after = at + prefix_.size();
+    return !(prefixEndsInSequence_ && text.size() > after &&
+             (static_cast<unsigned char>(text[after]) & 0xC0) == 0x80);
 }
 
 bool LikePattern::matches(std::string_view text) const {
     switch (kind_) {
     case Kind::Nothing:
         return false;
-    case Kind::Prefix: {
+    case Kind::Prefix:
+        return text.size() >= prefix_.size() && literalAt(text, 0);
+    case Kind::Contains: {
         if (text.size() < prefix_.size()) return false;
-        for (std::size_t i = 0; i < prefix_.size(); ++i) {
-            char c = text[i];
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-            if (c != prefix_[i]) return false;
-        }
-        // A continuation byte after the prefix would belong to its last character.
-        return !(prefixEndsInSequence_ && text.size() > prefix_.size() &&
-                 (static_cast<unsigned char>(text[prefix_.size()]) & 0xC0) == 0x80);
+        const char lower = prefix_[0];
+        const char upper =
+            lower >= 'a' && lower <= 'z' ? static_cast<char>(lower - 'a' + 'A') : lower;
+        const std::size_t lastStart = text.size() - prefix_.size();
+        for (std::size_t at = 0; at <= lastStart; ++at)
+            if ((text[at] == lower || text[at] == upper) && literalAt(text, at)) return true;
+        return false;
     }
     case Kind::General:
         break;

@@ -17,9 +17,14 @@ public:
     bool matches(std::string_view text) const;
 
 private:
-    enum class Kind { Prefix, General, Nothing };
+    // Whether the literal (prefix_) stands in text at byte position at.
+    bool literalAt(std::string_view text, std::size_t at) const;
+
+private:
+    enum class Kind { Prefix, Contains, General, Nothing };
     Kind kind_ = Kind::General;
     // Prefix: the lower-cased literal bytes before a single trailing run of "%".
+    // Contains: the lower-cased literal bytes between a leading and a trailing run of "%".
     std::string prefix_;
     bool prefixEndsInSequence_ = false;
     // General: the pattern as characters; '%' and '_' are wildcards.

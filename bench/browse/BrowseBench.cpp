@@ -1,5 +1,6 @@
 // Times the product list on synthetic catalogues: opening the list, a live-search keystroke and
 // opening a product detail, each as the median of repeated runs.
+#include "bench/common/BenchFigures.h"
 #include "nutrition/NumberText.h"
 #include "platform/Platform.h"
 #include "screens/browse/CatalogueUpdateRunner.h"
@@ -7,6 +8,8 @@
 #include "screens/browse/SearchVC.h"
 #include "screens/detail/ProductDetail.h"
 #include "store/Database.h"
+
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <chrono>
@@ -20,6 +23,8 @@
 #include <unistd.h>
 
 using namespace tolvane;
+using bench::figure;
+using bench::medianMs;
 
 namespace {
 
@@ -29,22 +34,20 @@ struct NoUpdate : CatalogueUpdateRunner {
     void saveProgress() override {}
 };
 
-double medianMs(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 void line(const std::string& what, double ms) {
     std::cout << "  " << what << std::string(what.size() < 44 ? 44 - what.size() : 1, ' ')
               << formatFixed(ms, 2) << " ms\n";
+}
+
+// The bytes of names and makers in the full list's records ("name|maker|id").
+std::size_t nameAndMakerText(const std::vector<std::string>& records) {
+    std::size_t bytes = 0;
+    for (const auto& record : records) {
+        const auto last = record.rfind('|');
+        const auto first = record.find('|');
+        if (first != std::string::npos && last != first) bytes += last - 1;
+    }
+    return bytes;
 }
 
 void benchCatalogue(const std::string& generator, const std::filesystem::path& dir, int count) {
@@ -68,11 +71,30 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
     std::vector<std::string> all;
     line("list query (selectProduct)", medianMs(runs, [&] { all = db.selectProduct(); }));
     line("list grouping", medianMs(runs, [&] { groupUnderIndexLetters(all, BlankKeys::Hidden); }));
-    line("list opening (SearchVC built)", medianMs(runs, [&] {
-             SearchVC screen(fake.platform(), shared, navigation);
-             screen.setUpdateRunner(std::make_unique<NoUpdate>());
-             screen.viewDidLoad();
-         }));
+    const double open = medianMs(runs, [&] {
+        SearchVC screen(fake.platform(), shared, navigation);
+        screen.setUpdateRunner(std::make_unique<NoUpdate>());
+        screen.viewDidLoad();
+    });
+    line("list opening (SearchVC built)", open);
+    figure("list_open", count, open, "ms", 50, "target");
+
+    {
+        // The list screen's own heap: what the allocator holds more once the list is loaded,
+        // less what SQLite holds more (its page cache).
+        const auto heapBefore = bench::heapInUse();
+        const auto sqliteBefore = sqlite3_memory_used();
+        SearchVC screen(fake.platform(), shared, navigation);
+        screen.setUpdateRunner(std::make_unique<NoUpdate>());
+        screen.viewDidLoad();
+        const double heap = static_cast<double>(bench::heapInUse() - heapBefore) -
+                            static_cast<double>(sqlite3_memory_used() - sqliteBefore);
+        const double text = static_cast<double>(nameAndMakerText(all));
+        std::cout << "  list heap " << bench::fixed(heap / 1048576.0, 1)
+                  << " MiB, names and makers " << bench::fixed(text / 1048576.0, 1) << " MiB\n";
+        figure("list_heap_ratio", count, heap / text, "x", 2.5, "target");
+        figure("rss", count, bench::rssMiB(), "MiB", 0, "", 1);
+    }
 
     db.updateSettings("YES", "YES", "YES");
     SearchVC screen(fake.platform(), shared, navigation);
@@ -87,11 +109,14 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
              medianMs(runs, [&] { hits = db.Search(pattern, pattern); }));
         line("keystroke \"" + text + "\": grouping",
              medianMs(runs, [&] { groupUnderIndexLetters(hits, BlankKeys::Hidden); }));
-        line("keystroke \"" + text + "\" (" + std::to_string(hits.size()) + " hits), whole",
-             medianMs(runs, [&] {
-                 screen.textDidChange(text);
-                 fake.dispatcher.runPending();
-             }));
+        const double whole = medianMs(runs, [&] {
+            screen.textDidChange(text);
+            fake.dispatcher.runPending();
+        });
+        line("keystroke \"" + text + "\" (" + std::to_string(hits.size()) + " hits), whole", whole);
+        const double scan = medianMs(runs, [&] { db.selectSearchCount(pattern, pattern); });
+        figure(text.size() == 1 ? "keystroke_1letter" : "keystroke_3letters", count, whole, "ms",
+               scan, "one SQL LIKE scan without ORDER BY; target 16 ms");
     }
 
     // The largest category and one of its products.
@@ -113,12 +138,26 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
          medianMs(runs, [&] { db.selectProductDetail(productId); }));
     line("detail: category records (" + std::to_string(largestCount) + ")",
          medianMs(runs, [&] { db.selectProductDetailForCategory(largest); }));
-    line("detail opening (record, means, rows)", medianMs(runs, [&] {
+    const double detailMs = medianMs(runs, [&] {
+        auto detail = std::make_shared<ProductDetail>(fake.platform(), shared);
+        detail->drawData(db.selectProductDetail(productId));
+        for (int row = 0; row < detail->numberOfRows(); ++row)
+            detail->row(row);
+    });
+    line("detail opening (record, means, rows)", detailMs);
+    line("detail opening, means not kept yet", medianMs(runs, [&] {
+             shared.catalogueChanged();
              auto detail = std::make_shared<ProductDetail>(fake.platform(), shared);
              detail->drawData(db.selectProductDetail(productId));
              for (int row = 0; row < detail->numberOfRows(); ++row)
                  detail->row(row);
          }));
+    const double rows = medianMs(runs, [&] {
+        db.selectProductDetail(productId);
+        db.selectProductDetailForCategory(largest);
+    });
+    figure("detail_largest_category", count, detailMs, "ms", rows,
+           "record and category rows read; target 10 ms");
 }
 
 } // namespace

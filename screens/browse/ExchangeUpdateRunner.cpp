@@ -30,6 +30,8 @@ void ExchangeUpdateRunner::saveProgress() {
 }
 
 void ExchangeUpdateRunner::showProgress(bool shown) {
+    // The panel goes when the run ends: the list is made whole before its message shows.
+    if (!shown) screen_.finishPendingRebuild();
     screen_.showProgress(shown);
 }
 void ExchangeUpdateRunner::spinner(bool running) {
@@ -42,7 +44,7 @@ void ExchangeUpdateRunner::endSearch() {
     screen_.endSearch();
 }
 void ExchangeUpdateRunner::rebuildList() {
-    screen_.rebuildList();
+    screen_.rebuildListSoon();
 }
 
 void ExchangeUpdateRunner::progress(int storedProducts, int totalProducts, int page, int pages) {

@@ -1,5 +1,6 @@
 #include "IndexGrouping.h"
 
+#include <array>
 #include <map>
 
 namespace tolvane {
@@ -111,9 +112,23 @@ std::string indexKeyOf(const std::string& record) {
 
 IndexGrouping groupUnderIndexLetters(const std::vector<std::string>& records, BlankKeys blanks) {
     // std::map keeps the keys in byte order, which for UTF-8 is character-code order.
-    std::map<std::string, std::vector<const std::string*>> buckets;
-    for (const auto& record : records)
-        buckets[indexKeyOf(record)].push_back(&record);
+    using Bucket = std::vector<std::uint32_t>;
+    std::map<std::string, Bucket> buckets;
+    // A key led by an ASCII byte depends on that byte alone: one look-up per byte, not per row.
+    std::array<Bucket*, 128> asciiBuckets{};
+    for (std::size_t at = 0; at < records.size(); ++at) {
+        const std::string& record = records[at];
+        const auto lead = record.empty() ? 0 : static_cast<unsigned char>(record[0]);
+        Bucket* bucket = nullptr;
+        if (!record.empty() && lead < 0x80) {
+            Bucket*& known = asciiBuckets[lead];
+            if (known == nullptr) known = &buckets[indexKeyOf(record)];
+            bucket = known;
+        } else {
+            bucket = &buckets[indexKeyOf(record)];
+        }
+        bucket->push_back(static_cast<std::uint32_t>(at));
+    }
 
     IndexGrouping result;
     for (const auto& [key, bucket] : buckets)
@@ -132,29 +147,18 @@ IndexGrouping groupUnderIndexLetters(const std::vector<std::string>& records, Bl
 
     if (firstLetter == buckets.end()) {
         // Nothing but digits, signs and blanks: each key is its own section, no "#".
-        for (const auto& [key, bucket] : buckets) {
-            ProductSection section{key, {}};
-            section.rows.reserve(bucket.size());
-            for (const auto* r : bucket)
-                section.rows.push_back(*r);
-            result.displayList.push_back(std::move(section));
-        }
+        for (auto& [key, bucket] : buckets)
+            result.displayList.push_back(ProductSection{key, std::move(bucket)});
         return result;
     }
 
     ProductSection hash{"#", {}};
     for (auto it = buckets.begin(); it != firstLetter; ++it) {
         if (blanks == BlankKeys::Hidden && isBlankKey(it->first)) continue;
-        for (const auto* r : it->second)
-            hash.rows.push_back(*r);
+        hash.rows.insert(hash.rows.end(), it->second.begin(), it->second.end());
     }
-    for (auto it = firstLetter; it != buckets.end(); ++it) {
-        ProductSection section{it->first, {}};
-        section.rows.reserve(it->second.size());
-        for (const auto* r : it->second)
-            section.rows.push_back(*r);
-        result.displayList.push_back(std::move(section));
-    }
+    for (auto it = firstLetter; it != buckets.end(); ++it)
+        result.displayList.push_back(ProductSection{it->first, std::move(it->second)});
 
     const auto skipped = static_cast<std::size_t>(std::distance(buckets.begin(), firstLetter));
     if (skipped > 0) {

@@ -1,6 +1,7 @@
 // Files product records under index letters for the sectioned product lists.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,9 @@ namespace tolvane {
 
 struct ProductSection {
     std::string letter;
-    std::vector<std::string> rows; // record strings, in query order
+    // Positions of the section's records in the records grouped, in query order: the sections
+    // refer to the held list instead of copying it.
+    std::vector<std::uint32_t> rows;
 };
 
 struct IndexGrouping {
@@ -26,6 +29,7 @@ enum class BlankKeys {
 // "S"); a record whose name is empty gets " ".
 std::string indexKeyOf(const std::string& record);
 
+// The sections' rows are positions in records.
 IndexGrouping groupUnderIndexLetters(const std::vector<std::string>& records, BlankKeys blanks);
 
 } // namespace tolvane

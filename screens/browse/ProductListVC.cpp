@@ -36,7 +36,9 @@ std::string ProductListVC::sectionTitle(int section) const {
 
 const std::string* ProductListVC::recordAt(int section, int row) const {
     if (row < 0 || row >= numberOfRows(section)) return nullptr;
-    return &sections()[static_cast<std::size_t>(section)].rows[static_cast<std::size_t>(row)];
+    const auto position =
+        sections()[static_cast<std::size_t>(section)].rows[static_cast<std::size_t>(row)];
+    return &(*displayRecords_)[position];
 }
 
 std::string ProductListVC::rowName(int section, int row) const {
@@ -68,8 +70,9 @@ std::size_t ProductListVC::rowCount() const {
     return n;
 }
 
-void ProductListVC::setUpDisplayList(const std::vector<std::string>& records) {
-    auto grouping = groupUnderIndexLetters(records, blankKeys());
+void ProductListVC::setUpDisplayList(Records records) {
+    auto grouping = groupUnderIndexLetters(*records, blankKeys());
+    displayRecords_ = std::move(records);
     displayList_ =
         std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
     indexLetters_ = std::move(grouping.indexLetters);
@@ -78,6 +81,7 @@ void ProductListVC::setUpDisplayList(const std::vector<std::string>& records) {
 
 void ProductListVC::holdFullGrouping() {
     lastDisplayList_ = displayList_;
+    lastRecords_ = displayRecords_;
     lastIndexLetters_ = indexLetters_;
 }
 
@@ -152,7 +156,7 @@ void ProductListVC::filterResults(const std::string& pattern, bool searchBtnClic
         cancelButtonVisible_ = false;
         if (listener_) listener_->closeKeyboard();
     }
-    searchArray_.clear();
+    searchArray_ = hold({});
     if (catalogueCount() == 0) {
         // Typing with live search on would stack one of these per keystroke.
         if (!noDataAlertOpen_) {
@@ -182,8 +186,10 @@ void ProductListVC::filterResults(const std::string& pattern, bool searchBtnClic
 }
 
 void ProductListVC::reloadTable(const std::string& pattern) {
-    if (searchCount(pattern) > 0) {
-        searchArray_ = searchRecords(pattern);
+    // One look-up; its emptiness says what a count would.
+    auto found = searchRecords(pattern);
+    if (!found.empty()) {
+        searchArray_ = hold(std::move(found));
         setUpDisplayList(searchArray_);
         notifyList();
         return;
@@ -203,9 +209,10 @@ void ProductListVC::reloadTable(const std::string& pattern) {
 }
 
 void ProductListVC::getRecords() {
-    tableHidden_ = dataArray_.empty();
+    tableHidden_ = dataArray_->empty();
     search_ = false;
     displayList_ = lastDisplayList_;
+    displayRecords_ = lastRecords_;
     indexLetters_ = lastIndexLetters_;
     rowsAreSearch_ = false;
     notifyList();

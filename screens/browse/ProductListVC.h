@@ -77,7 +77,14 @@ public:
     void reloadTable(const std::string& pattern);
     // Restores the held grouping of the whole list.
     void getRecords();
-    void setUpDisplayList(const std::vector<std::string>& records);
+    // Shared, so holding and restoring a list copies no rows; the sections refer to positions in
+    // the records they were grouped from.
+    using Records = std::shared_ptr<const std::vector<std::string>>;
+    static Records hold(std::vector<std::string> records) {
+        records.shrink_to_fit(); // held for long: no spare capacity
+        return std::make_shared<const std::vector<std::string>>(std::move(records));
+    }
+    void setUpDisplayList(Records records);
 
     // Choosing a row opens the product.
     virtual void didSelectRow(int section, int row) = 0;
@@ -85,7 +92,8 @@ public:
 protected:
     // The differences between the two lists.
     virtual int catalogueCount() = 0;
-    virtual int searchCount(const std::string& pattern) = 0;
+    // The rows of the search for pattern ("%" + typed + "%"), in the search statement's order
+    // and column order; empty when nothing matches.
     virtual std::vector<std::string> searchRecords(const std::string& pattern) = 0;
     virtual BlankKeys blankKeys() const = 0;
     virtual const char* searchEventName() const = 0;
@@ -108,14 +116,15 @@ protected:
     std::unique_ptr<Database> db_; // this screen's own store object on the same file
     ProductListListener* listener_ = nullptr;
 
-    std::vector<std::string> dataArray_;
-    std::vector<std::string> searchArray_;
-    // Shared, so holding and restoring the full grouping copies no rows.
+    Records dataArray_ = hold({});
+    Records searchArray_ = dataArray_;
     using Sections = std::shared_ptr<const std::vector<ProductSection>>;
     const std::vector<ProductSection>& sections() const { return *displayList_; }
     Sections displayList_ = std::make_shared<const std::vector<ProductSection>>();
+    Records displayRecords_ = dataArray_; // what displayList_'s positions refer to
     std::vector<std::string> indexLetters_;
     Sections lastDisplayList_ = displayList_;
+    Records lastRecords_ = dataArray_;
     std::vector<std::string> lastIndexLetters_;
     bool search_ = false;
     bool rowsAreSearch_ = false;

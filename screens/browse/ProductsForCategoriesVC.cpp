@@ -16,8 +16,8 @@ void ProductsForCategoriesVC::viewDidLoad() {
     if (loaded_) return;
     loaded_ = true;
     readLiveSearch();
-    dataArray_ = db_->selectProductsForCategory(categoryId_);
-    tableHidden_ = dataArray_.empty();
+    dataArray_ = hold(db_->selectProductsForCategory(categoryId_));
+    tableHidden_ = dataArray_->empty();
     setUpDisplayList(dataArray_);
     holdFullGrouping();
     notifyList();
@@ -58,10 +58,6 @@ void ProductsForCategoriesVC::didSelectRow(int section, int row) {
 
 int ProductsForCategoriesVC::catalogueCount() {
     return db_->selectProductCountForCategory(categoryId_);
-}
-
-int ProductsForCategoriesVC::searchCount(const std::string& pattern) {
-    return db_->selectSearchCountForCategory(pattern, pattern, categoryId_);
 }
 
 std::vector<std::string> ProductsForCategoriesVC::searchRecords(const std::string& pattern) {

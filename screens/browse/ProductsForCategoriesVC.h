@@ -22,7 +22,6 @@ public:
 
 protected:
     int catalogueCount() override;
-    int searchCount(const std::string& pattern) override;
     std::vector<std::string> searchRecords(const std::string& pattern) override;
     BlankKeys blankKeys() const override { return BlankKeys::UnderHash; }
     const char* searchEventName() const override { return "Category Search Terms"; }

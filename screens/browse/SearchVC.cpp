@@ -1,8 +1,11 @@
 #include "SearchVC.h"
 
+#include <algorithm>
+
 #include "nutrition/NumberText.h"
 #include "platform/Keys.h"
 #include "screens/browse/ExchangeUpdateRunner.h"
+#include "screens/browse/HeldListSearch.h"
 #include "screens/detail/ProductDetail.h"
 #include "store/Database.h"
 
@@ -18,6 +21,7 @@ SearchVC::SearchVC(Platform platform, Database& shared, Navigation& navigation, 
 // The runner goes before the screen it reports to.
 SearchVC::~SearchVC() {
     runner_.reset();
+    if (rebuildWorker_.joinable()) rebuildWorker_.join();
 }
 
 void SearchVC::setUpdateRunner(std::unique_ptr<CatalogueUpdateRunner> runner) {
@@ -25,8 +29,8 @@ void SearchVC::setUpdateRunner(std::unique_ptr<CatalogueUpdateRunner> runner) {
 }
 
 void SearchVC::loadWholeCatalogue() {
-    dataArray_ = db_->selectProduct();
-    tableHidden_ = dataArray_.empty();
+    dataArray_ = hold(db_->selectProduct());
+    tableHidden_ = dataArray_->empty();
     search_ = false;
     setUpDisplayList(dataArray_);
     holdFullGrouping();
@@ -98,6 +102,14 @@ void SearchVC::viewDidDisappear() {
 
 void SearchVC::getRecordsOnViewAppear() {
     if (search_) {
+        // The search rows stay; the held list behind them is read again, so the next keystroke
+        // searches the catalogue as it is now and the cancel restores it.
+        dataArray_ = hold(db_->selectProduct());
+        auto grouping = groupUnderIndexLetters(*dataArray_, blankKeys());
+        lastDisplayList_ =
+            std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
+        lastRecords_ = dataArray_;
+        lastIndexLetters_ = std::move(grouping.indexLetters);
         setUpDisplayList(searchArray_);
     } else {
         loadWholeCatalogue();
@@ -127,16 +139,14 @@ void SearchVC::didSelectRow(int section, int row) {
     navigation_.push(detail, key("Suche"));
 }
 
+// The held list is the whole catalogue (its statement has no condition) and is kept current, so
+// neither the count nor the search needs the store.
 int SearchVC::catalogueCount() {
-    return db_->selectProductCount();
-}
-
-int SearchVC::searchCount(const std::string& pattern) {
-    return db_->selectSearchCount(pattern, pattern);
+    return static_cast<int>(dataArray_->size());
 }
 
 std::vector<std::string> SearchVC::searchRecords(const std::string& pattern) {
-    return db_->Search(pattern, pattern);
+    return searchHeldList(*dataArray_, pattern);
 }
 
 void SearchVC::showProgress(bool shown) {
@@ -190,6 +200,68 @@ void SearchVC::rebuildList() {
     loadWholeCatalogue();
     notifyList();
     notifyState();
+}
+
+void SearchVC::rebuildListSoon() {
+    if (rebuildScheduled_) return;
+    rebuildScheduled_ = true;
+    const double since =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - lastRebuild_).count();
+    later(std::max(0.0, 1.0 - since), [this] { startRebuild(); });
+}
+
+void SearchVC::finishPendingRebuild() {
+    if (!rebuildPending()) return;
+    ++rebuildGeneration_;
+    rebuildScheduled_ = false;
+    rebuildAgain_ = false;
+    rebuildList();
+}
+
+void SearchVC::startRebuild() {
+    if (!rebuildScheduled_) return; // done at the end of the run meanwhile
+    rebuildScheduled_ = false;
+    if (rebuildRunning_) {
+        rebuildAgain_ = true; // pages stored since this one began: once more when it is done
+        return;
+    }
+    rebuildRunning_ = true;
+    lastRebuild_ = std::chrono::steady_clock::now();
+    if (rebuildWorker_.joinable()) rebuildWorker_.join(); // finished: it posted its result
+    rebuildWorker_ = std::thread([path = shared_.GetDatabasePath(), &log = platform_.log,
+                                  &dispatcher = platform_.dispatcher, blanks = blankKeys(),
+                                  alive = std::weak_ptr<int>(alive_), retired = std::move(retired_),
+                                  generation = rebuildGeneration_, this]() mutable {
+        retired = {};
+        Database own(path, log);
+        auto records = hold(own.selectProduct());
+        auto grouping = groupUnderIndexLetters(*records, blanks);
+        dispatcher.runOnUiThread([alive, this, generation, records = std::move(records),
+                                  grouping = std::move(grouping)]() mutable {
+            if (alive.lock()) finishRebuild(generation, std::move(records), std::move(grouping));
+        });
+    });
+}
+
+void SearchVC::finishRebuild(long generation, Records records, IndexGrouping grouping) {
+    rebuildRunning_ = false;
+    if (generation != rebuildGeneration_) return; // the run's end rebuilt it meanwhile
+    retired_ = {dataArray_, lastDisplayList_};
+    dataArray_ = std::move(records);
+    tableHidden_ = dataArray_->empty();
+    search_ = false;
+    displayList_ =
+        std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
+    displayRecords_ = dataArray_;
+    indexLetters_ = std::move(grouping.indexLetters);
+    rowsAreSearch_ = false;
+    holdFullGrouping();
+    notifyList();
+    notifyState();
+    if (rebuildAgain_) {
+        rebuildAgain_ = false;
+        rebuildListSoon();
+    }
 }
 
 void SearchVC::progress(int storedProducts, int totalProducts, int page, int pages) {

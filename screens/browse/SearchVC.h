@@ -6,7 +6,10 @@
 #include "screens/browse/ProductListVC.h"
 #include "screens/detail/DetailHost.h"
 
+#include <chrono>
 #include <memory>
+#include <thread>
+#include <utility>
 
 namespace tolvane {
 
@@ -41,6 +44,15 @@ public:
     void setRefreshEnabled(bool enabled);
     void endSearch();
     void rebuildList();
+    // What the update asks for after stored pages: the list is read and grouped on a worker
+    // thread with its own store object and only swapped in here, at most once a second and once
+    // more after the last request.
+    void rebuildListSoon();
+    // Whether such a rebuild is still waiting or running.
+    bool rebuildPending() const { return rebuildScheduled_ || rebuildRunning_; }
+    // At the end of a run: a rebuild still waiting or running is done at once, here, so the
+    // list is whole when the run's message shows.
+    void finishPendingRebuild();
     void progress(int storedProducts, int totalProducts, int page, int pages);
     // The server had nothing newer: the panel says so for two seconds, then hides.
     void showUpToDate();
@@ -64,7 +76,6 @@ public:
 
 protected:
     int catalogueCount() override;
-    int searchCount(const std::string& pattern) override;
     std::vector<std::string> searchRecords(const std::string& pattern) override;
     BlankKeys blankKeys() const override { return BlankKeys::Hidden; }
     const char* searchEventName() const override { return "General Search Terms"; }
@@ -75,6 +86,8 @@ protected:
 
 private:
     void loadWholeCatalogue();
+    void startRebuild();
+    void finishRebuild(long generation, Records records, IndexGrouping grouping);
     void showStartupPrompt();
 
     Navigation& navigation_;
@@ -87,6 +100,14 @@ private:
     bool spinnerRunning_ = false;
     bool refreshEnabled_ = true;
     int stored_ = -1, total_ = 0, page_ = 0, pages_ = 0;
+    bool rebuildScheduled_ = false;
+    bool rebuildRunning_ = false;
+    bool rebuildAgain_ = false;
+    long rebuildGeneration_ = 0; // a worker's list of an older generation is not swapped in
+    std::chrono::steady_clock::time_point lastRebuild_{};
+    std::thread rebuildWorker_;
+    // The list a rebuild replaced: freed by the next rebuild's worker, not on the UI thread.
+    std::pair<Records, Sections> retired_;
     bool upToDate_ = false;
     // Counts panel showings, so that a late hide of "up to date" leaves a newer run's panel.
     int panelShowing_ = 0;

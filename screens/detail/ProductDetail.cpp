@@ -53,13 +53,31 @@ void ProductDetail::drawData(const std::vector<std::string>& details) {
             rows_.push_back(rowOf(DetailRow::Kind::Nutrient, nutrient));
     }
 
-    const auto categoryRecords = db_->selectProductDetailForCategory(product_.categoryId);
     showMsg_ = !hasSalesPortion(product_.salesPortion);
     if (!rows_.empty() && !showMsg_) rows_.push_back(rowOf(DetailRow::Kind::Portion));
-    means_ = categoryMeansFromRecords(categoryRecords);
+    means_ = categoryMeans(product_.categoryId);
     categoryName_ = db_->selectCategoryForId(product_.categoryId);
     favorite_ = product_.favourite;
     changed();
+}
+
+// The category's rows are a scan of the whole catalogue; their means are kept on the shared
+// store object until the catalogue changes.
+CategoryMeans ProductDetail::categoryMeans(const std::string& categoryId) {
+    if (auto kept = shared_.categoryFigures(categoryId); kept && kept->size() == 5) {
+        const auto& f = *kept;
+        return {static_cast<float>(f[0]), static_cast<float>(f[1]), static_cast<float>(f[2]),
+                static_cast<float>(f[3]), static_cast<float>(f[4])};
+    }
+    const long generation = shared_.catalogueGeneration();
+    const CategoryMeans means =
+        categoryMeansFromRecords(db_->selectProductDetailForCategory(categoryId));
+    shared_.keepCategoryFigures(categoryId,
+                                {means.arithMeanFett, means.arithMeanGesFette,
+                                 means.arithMeanZucker, means.arithMeanSalz,
+                                 means.arithMeanKalorie},
+                                generation);
+    return means;
 }
 
 std::string ProductDetail::categoryName() const {
@@ -188,7 +206,7 @@ void ProductDetail::pickerViewDidCheckRow(int item) {
     const std::string& folder = folderIDarray_[static_cast<std::size_t>(item)];
     productIdForFolderAdd_ = product_.recordId;
     selectionStates_[folder] = true;
-    const ProductToFile product{product_.recordId, product_.name,    product_.maker,
+    const ProductToFile product{product_.recordId,   product_.name, product_.maker,
                                 product_.categoryId, product_.unit, product_.nutrients};
     if (PlannerWrites(shared_).fileProduct(product, folder) == PlannerWrites::Filing::Failed)
         platform_.log.write("Product " + product_.recordId + " not filed into folder " + folder);

@@ -102,6 +102,7 @@ public:
 
 private:
     void changed();
+    CategoryMeans categoryMeans(const std::string& categoryId);
     // The product's folders as stored, after every write too, so a failed one shows as not made.
     void readSelectionStates();
 

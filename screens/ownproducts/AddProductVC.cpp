@@ -29,7 +29,7 @@ struct AddProductVC::Values {
 
 AddProductVC::AddProductVC(Platform platform, Database& shared, Navigation& navigation,
                            std::string productId, int productCnt)
-    : platform_(platform), navigation_(navigation),
+    : platform_(platform), shared_(shared), navigation_(navigation),
       db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)),
       productId_(std::move(productId)), productCnt_(productCnt) {}
 
@@ -276,6 +276,7 @@ void AddProductVC::formChanged() {
 
 void AddProductVC::saveRecord() {
     platform_.defaults.setString("NewProductUpdated", "YES");
+    shared_.catalogueChanged();
 
     // "|" separates the fields of a record string, so it may enter no stored text.
     Values v;

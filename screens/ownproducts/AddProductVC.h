@@ -147,6 +147,7 @@ private:
     void formChanged();
 
     Platform platform_;
+    Database& shared_; // its catalogue caches are dropped when a product is saved
     Navigation& navigation_;
     std::unique_ptr<Database> db_; // this screen's own store object on the shared file
     AddProductListener* listener_ = nullptr;

@@ -97,6 +97,7 @@ void ManageProductsVC::didSelectRow(int index) {
 void ManageProductsVC::deleteRow(int index) {
     if (index < 0 || index >= numberOfRows()) return;
     platform_.defaults.setString("NewProductUpdated", "YES");
+    shared_.catalogueChanged();
     const std::string recordId = row(index).recordId;
     Database& db = *db_;
     const bool deleted = db.runInTransaction([&] {

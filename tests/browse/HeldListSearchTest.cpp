@@ -33,6 +33,15 @@ TEST(LikePatternTest, FollowsTheStoreRules) {
     EXPECT_TRUE(LikePattern("ß%").matches("ßig"));
     EXPECT_FALSE(LikePattern("ss%").matches("ßig"));
     EXPECT_FALSE(LikePattern("é%").matches("é\x80")); // a stray byte joins the character
+    EXPECT_TRUE(LikePattern("%sch%").matches("Frische"));
+    EXPECT_TRUE(LikePattern("%SCH%%").matches("xxsch"));
+    EXPECT_FALSE(LikePattern("%sch%").matches("sc"));
+    EXPECT_TRUE(LikePattern("%ö%").matches("Brötchen"));
+    EXPECT_FALSE(LikePattern("%ö%").matches("BRÖTCHEN"));
+    EXPECT_FALSE(LikePattern("%é%").matches("xé\x80"));
+    EXPECT_TRUE(LikePattern("%é%").matches("xé\x80é"));  // the second one stands alone
+    EXPECT_TRUE(LikePattern("%\x80%").matches("a\x80")); // a stray byte is its own character
+    EXPECT_FALSE(LikePattern("%\x80%").matches("\xc3\x80"));
     EXPECT_FALSE(LikePattern(std::string(50001, 'a')).matches(std::string(50001, 'a')));
     // Never exponential: many wildcards against a long text that does not match.
     EXPECT_FALSE(LikePattern(std::string(40, '%') + "_b" + std::string(40, '%') + "c")
@@ -102,6 +111,10 @@ protected:
             const std::vector<std::string> expected = db.Search(text, text);
             ASSERT_EQ(searchHeldList(list, text), expected) << "typed \"" << text << "\"";
             withHits += expected.empty() ? 0 : 1;
+            // As the list screens ask: the text anywhere in the name or the maker.
+            const std::string anywhere = "%" + text + "%";
+            ASSERT_EQ(searchHeldList(list, anywhere), db.Search(anywhere, anywhere))
+                << "typed \"" << text << "\" anywhere";
         }
         EXPECT_GT(withHits, patterns / 4); // the comparison must not be only of empty results
         fs::remove(copy);

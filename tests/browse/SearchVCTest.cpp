@@ -362,3 +362,101 @@ TEST_F(SearchVCTest, DeferredWorkAfterTheScreenIsGoneDoesNothing) {
     screen.reset();
     EXPECT_NO_FATAL_FAILURE(fake.dispatcher.runPending());
 }
+
+TEST_F(SearchVCTest, SearchRowsAreThoseOfTheSearchStatement) {
+    catalogue.add({.id = 6, .name = "Brötchen 100%", .maker = "bäcker_nord"});
+    catalogue.add({.id = 7, .name = "Knäckebrot", .maker = "BROT & co"});
+    auto& s = build();
+    for (const std::string typed : {"b", "BR", "brot", "ö", "Ä", "%", "_", "0%", "r_t", "7", " "}) {
+        SCOPED_TRACE(typed);
+        s.searchBarSearchButtonClicked(typed);
+        fake.dispatcher.runPending();
+        const auto expected = shared.Search("%" + typed + "%", "%" + typed + "%");
+        if (expected.empty()) {
+            fake.alerts.answer(0);
+            fake.dispatcher.runPending();
+            EXPECT_FALSE(s.search());
+            continue;
+        }
+        std::vector<std::string> shown;
+        for (int section = 0; section < s.numberOfSections(); ++section)
+            for (int row = 0; row < s.numberOfRows(section); ++row)
+                shown.push_back(s.rowName(section, row) + "|" + s.rowMaker(section, row));
+        // The statement's rows as the screen groups them (blank names left out), in order.
+        std::vector<std::string> wanted;
+        for (const auto& section : groupUnderIndexLetters(expected, BlankKeys::Hidden).displayList)
+            for (const auto position : section.rows) {
+                const std::string& record = expected[position];
+                wanted.push_back(record.substr(0, record.find('|')) + "|" +
+                                 record.substr(record.rfind('|') + 1));
+            }
+        EXPECT_EQ(shown, wanted);
+    }
+}
+
+TEST_F(SearchVCTest, TheHeldListSearchedFollowsUpdatesAndOwnProducts) {
+    catalogue.setSettings("YES", "YES");
+    auto& s = build();
+    s.textDidChange("Quark");
+    fake.dispatcher.runPending();
+    EXPECT_TRUE(s.tableHidden()); // not there yet
+
+    // An update page stored it.
+    catalogue.add({.id = 10, .name = "Quark", .maker = "Hof"});
+    s.rebuildList();
+    s.textDidChange("Quark");
+    fake.dispatcher.runPending();
+    EXPECT_FALSE(s.tableHidden());
+    ASSERT_EQ(s.rowCount(), 1u);
+    EXPECT_EQ(s.rowMaker(0, 0), "Hof");
+
+    // An own product saved while a search is shown, and one deleted.
+    catalogue.add({.id = 900000002, .name = "Quarkspeise", .maker = "Ich"});
+    catalogue.remove(10);
+    fake.defaults.setString("NewProductUpdated", "YES");
+    s.viewWillAppear();
+    fake.dispatcher.runPending();
+    EXPECT_EQ(s.rowCount(), 1u); // the search rows shown stay until the next keystroke
+    s.textDidChange("Quar");
+    fake.dispatcher.runPending();
+    ASSERT_EQ(s.rowCount(), 1u);
+    EXPECT_EQ(s.rowName(0, 0), "Quarkspeise");
+    s.searchBarCancelButtonClicked();
+    fake.dispatcher.runPending();
+    EXPECT_EQ(s.rowCount(), 5u); // the restored list is the current catalogue too
+}
+
+TEST_F(SearchVCTest, UpdatePagesRebuildTheListOffTheUiThreadAtMostOnceASecond) {
+    auto& s = build();
+    catalogue.add({.id = 10, .name = "Quark"});
+    s.rebuildListSoon();
+    s.rebuildListSoon();                          // pages stored close together ask once
+    EXPECT_EQ(letters(), (Texts{"A", "B", "#"})); // nothing swapped in yet
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !s.rebuildPending(); }));
+    EXPECT_EQ(letters(), (Texts{"A", "B", "Q", "#"}));
+    EXPECT_EQ(s.rowCount(), 5u);
+
+    // The next one waits for the second to pass, and the list at the end is the whole catalogue.
+    catalogue.add({.id = 11, .name = "Zopf"});
+    s.rebuildListSoon();
+    fake.dispatcher.runPending();
+    EXPECT_TRUE(s.rebuildPending());
+    EXPECT_EQ(s.rowCount(), 5u);
+    fake.dispatcher.advance(1.0);
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !s.rebuildPending(); }));
+    EXPECT_EQ(letters(), (Texts{"A", "B", "Q", "Z", "#"}));
+
+    // The run's end does a waiting rebuild at once; the worker's later list is not swapped in.
+    catalogue.add({.id = 12, .name = "Hafer"});
+    s.rebuildListSoon();
+    s.finishPendingRebuild();
+    EXPECT_FALSE(s.rebuildPending());
+    EXPECT_EQ(letters(), (Texts{"A", "B", "H", "Q", "Z", "#"}));
+    fake.dispatcher.advance(2.0);
+    EXPECT_FALSE(s.rebuildPending());
+    s.textDidChange("x"); // live search off: the held list is the new one for the search
+    s.searchBarSearchButtonClicked("Zopf");
+    fake.dispatcher.runPending();
+    ASSERT_EQ(s.rowCount(), 1u);
+    EXPECT_EQ(s.rowName(0, 0), "Zopf");
+}

@@ -109,9 +109,18 @@ TEST_F(ProductDetailTest, LightsAreRatedAgainstTheCategoryMeans) {
     EXPECT_EQ(sirup->row(5).picture, "ampel_grey_top"); // empty energy reads 0
 }
 
-TEST_F(ProductDetailTest, MeansAreReadAgainAtEveryOpening) {
+TEST_F(ProductDetailTest, MeansAreKeptUntilTheCatalogueChanges) {
     EXPECT_EQ(open(1)->row(1).picture, "ampel_yellow_top");
     catalogue.remove(2); // now Riegel is alone in its category: equal to the mean
+    EXPECT_EQ(open(1)->row(1).picture, "ampel_yellow_top"); // nobody said so yet
+    shared.catalogueChanged();
+    EXPECT_EQ(open(1)->row(1).picture, "ampel_yellow");
+
+    // Means worked out while the catalogue changed are not kept.
+    const long before = shared.catalogueGeneration();
+    shared.catalogueChanged();
+    shared.keepCategoryFigures("4", {1, 1, 1, 1, 1}, before);
+    EXPECT_FALSE(shared.categoryFigures("4").has_value());
     EXPECT_EQ(open(1)->row(1).picture, "ampel_yellow");
 }
 

@@ -191,8 +191,10 @@ TEST_F(CatalogueUpdateTest, DeletesReplacesAndSkipsProductsItMustNotTouch) {
         {"ID": "7", "Aufnahmedatum": "2018-01-01 00:00:00"},
         {"ID": "900000001", "Produktname": "Fremd", "isDelete": "0"}])"),
                 page("4", "null")});
+    database.keepCategoryFigures("1", {1, 2, 3, 4, 5}, database.catalogueGeneration());
     CatalogueUpdate update(platform, database, listener, url());
     EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    EXPECT_FALSE(database.categoryFigures("1")); // a stored page drops the detail's kept means
     EXPECT_EQ(queryOne(clientDb, "select field01, field03 from ProductsTable where recordId = 5"),
               "Neu|");
     EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable where recordId in (6, 7)"),

@@ -8,6 +8,7 @@ namespace {
 using F = ProductField;
 
 TEST_F(OwnProductFormTest, NewProductIsStoredMirroredAndLinked) {
+    shared.keepCategoryFigures("4", {1, 2, 3, 4, 5}, shared.catalogueGeneration());
     const std::string id = addProduct({.name = "Mü|sli",
                                        .maker = "|Mühle",
                                        .fat = "12,3",
@@ -19,6 +20,7 @@ TEST_F(OwnProductFormTest, NewProductIsStoredMirroredAndLinked) {
     EXPECT_EQ(id, "900000001");
     EXPECT_EQ(navigation.pops(), 1);
     EXPECT_EQ(fake.defaults.stringForKey("NewProductUpdated"), "YES");
+    EXPECT_FALSE(shared.categoryFigures("4")); // the detail's kept means are dropped
     EXPECT_EQ(column("Produktname", id), "Müsli");
     EXPECT_EQ(column("Hersteller", id), "Mühle");
     EXPECT_EQ(column("Produktmenge", id), "500 g");

@@ -79,8 +79,10 @@ TEST_F(ManageProductsTest, DeletingTheLastProductReturnsToNameOrder) {
     list->moveRow(0, 1);
     EXPECT_EQ(names(*list), (Names{"Brot", "Apfel"}));
 
+    shared.keepCategoryFigures("4", {1, 2, 3, 4, 5}, shared.catalogueGeneration());
     list->deleteRow(0);
     EXPECT_EQ(fake.defaults.stringForKey("NewProductUpdated"), "YES");
+    EXPECT_FALSE(shared.categoryFigures("4")); // the detail's kept means are dropped
     EXPECT_EQ(names(*list), (Names{"Apfel"}));
     EXPECT_TRUE(fake.defaults.boolForKey("ManageProductsReArranged"));
     list->deleteRow(0);
