@@ -5,6 +5,7 @@
 
 #include "platform/BuildConfig.h"
 #include "platform/Keys.h"
+#include "store/CataloguePageWriter.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
 
@@ -57,16 +58,13 @@ bool allDigits(const std::string& text) {
 // Whether the store's insert statement (the one Database::insertIntoDatabase runs) can carry
 // the record: the store refuses it whole past 1000 bytes or when a value holds a zero byte.
 bool storable(const CatalogueUpdate::PageRecord& r) {
-    constexpr std::size_t insertLimit = 1000;
-    auto composed = composeSql("Insert into ProductsTable values ('','0', '%s', "
-                               "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s', "
-                               "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%d')",
+    auto composed = composeSql(Database::insertIntoDatabaseFormat,
                                {r[0],  r[1],  r[2],  r[3],  r[4],
                                 r[5],  r[6],  r[7],  r[8],  r[9],
                                 r[10], r[11], r[12], r[13], r[14],
                                 r[15], r[16], r[17], r[18], r[19],
                                 r[20], r[21], r[22], r[23], leadingInt(r[24])});
-    return composed.ok && composed.text.size() + 1 <= insertLimit;
+    return composed.ok && composed.text.size() + 1 <= Database::insertIntoDatabaseLimit;
 }
 
 // Everything but letters, digits and "-._~:" percent-encoded: a stored timestamp of the usual
@@ -312,6 +310,33 @@ void CatalogueUpdate::startStoring(PageJob job) {
         std::thread([this, job = std::move(job)]() mutable { callForInsert(std::move(job)); });
 }
 
+bool CatalogueUpdate::storePage(Database& database, const std::vector<std::string>& ids,
+                                const std::vector<PageRecord>& records,
+                                const std::map<int, int>& favouriteIndex, const std::set<int>& kept,
+                                CataloguePageWriter::Mode writes) {
+    return database.runInCheckedTransaction([&] {
+        CataloguePageWriter writer(database, writes);
+        for (const auto& id : ids)
+            if (!kept.contains(leadingInt(id))) writer.deleteProductFromMainTable(id);
+        std::set<int> inserted;
+        for (const auto& record : records) {
+            int id = leadingInt(record.back());
+            if (kept.contains(id)) continue;
+            // A page naming a product twice must not leave two rows of it.
+            if (!inserted.insert(id).second) writer.deleteProductFromMainTable(record.back());
+            std::vector<std::string> fields(record.begin(), record.begin() + fieldCount);
+            writer.insertIntoDatabase(fields, id);
+            // The captured favourite at index i is this very product. Its identifier is taken
+            // from the page, not cut out of the favourite's record string: a name holding "|"
+            // would shift the fields there and the flag would land nowhere.
+            auto favourite = favouriteIndex.find(id);
+            if (favourite != favouriteIndex.end())
+                writer.setFavorite(record.back(), 1, decimal(favourite->second));
+        }
+        return true;
+    });
+}
+
 void CatalogueUpdate::callForInsert(PageJob job) {
     const long long started = nowNs();
     // A product whose new record the store would refuse keeps its old row rather than vanish.
@@ -322,26 +347,7 @@ void CatalogueUpdate::callForInsert(PageJob job) {
         platform_.log.write("Product " + record.back() +
                             " not replaced: its new record is too long or unfit to store");
     }
-    bool stored = database_.runInCheckedTransaction([&] {
-        for (const auto& id : job.ids)
-            if (!kept.contains(leadingInt(id))) database_.deleteProductFromMainTable(id);
-        std::set<int> inserted;
-        for (const auto& record : job.records) {
-            int id = leadingInt(record.back());
-            if (kept.contains(id)) continue;
-            // A page naming a product twice must not leave two rows of it.
-            if (!inserted.insert(id).second) database_.deleteProductFromMainTable(record.back());
-            std::vector<std::string> fields(record.begin(), record.begin() + fieldCount);
-            database_.insertIntoDatabase("", fields, id);
-            // The captured favourite at index i is this very product. Its identifier is taken
-            // from the page, not cut out of the favourite's record string: a name holding "|"
-            // would shift the fields there and the flag would land nowhere.
-            auto favourite = favouriteIndex_.find(id);
-            if (favourite != favouriteIndex_.end())
-                database_.setFavorite(record.back(), 1, decimal(favourite->second));
-        }
-        return true;
-    });
+    bool stored = storePage(database_, job.ids, job.records, favouriteIndex_, kept);
     storingNs_ += nowNs() - started;
     if (stored) {
         ++pagesStored_;

@@ -12,12 +12,14 @@
 #include "exchange/Reachability.h"
 #include "exchange/ServerConfig.h"
 #include "platform/Platform.h"
+#include "store/CataloguePageWriter.h"
 
 #include <atomic>
 #include <chrono>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -93,6 +95,13 @@ public:
     static std::optional<JsonValue> readReply(std::string_view body, std::string* error);
     // Whether a text has the form of a stored timestamp, "YYYY-MM-DD HH:MM:SS".
     static bool isTimestamp(const std::string& text);
+    // The page store in one checked transaction: removes every product of ids not kept, inserts
+    // the records not kept (the last one of a product named twice wins) and re-marks the
+    // captured favourites (recordId -> position). False when it was rolled back.
+    static bool storePage(Database& database, const std::vector<std::string>& ids,
+                          const std::vector<PageRecord>& records,
+                          const std::map<int, int>& favouriteIndex, const std::set<int>& kept,
+                          CataloguePageWriter::Mode writes = CataloguePageWriter::Mode::Bound);
 
 private:
     struct Shared;

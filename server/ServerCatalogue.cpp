@@ -56,7 +56,10 @@ ServerCatalogue::ServerCatalogue(const std::string& path)
           db_.prepare(kSelectProduct + " ORDER BY \"Aufnahmedatum\", \"ID\" LIMIT ?2 OFFSET ?3")),
       pageSince_(db_.prepare(kSelectProduct +
                              " WHERE \"Aufnahmedatum\" > ?1"
-                             " ORDER BY \"Aufnahmedatum\", \"ID\" LIMIT ?2 OFFSET ?3")) {}
+                             " ORDER BY \"Aufnahmedatum\", \"ID\" LIMIT ?2 OFFSET ?3")),
+      pageNext_(db_.prepare(kSelectProduct + " WHERE (\"Aufnahmedatum\", \"ID\") > (?4, ?5)"
+                                             " ORDER BY \"Aufnahmedatum\", \"ID\" LIMIT ?2")),
+      dataVersion_(db_.prepare("PRAGMA data_version")) {}
 
 ServerCatalogue::~ServerCatalogue() = default;
 
@@ -69,6 +72,7 @@ void ServerCatalogue::importProducts(const std::vector<ProductRecord>& products,
         sql += "?" + std::to_string(i) + ", ";
     sql += "0)";
     Transaction transaction(db_);
+    ++ownWrites_;
     Statement insert = db_.prepare(sql);
     for (const ProductRecord& product : products) {
         insert.reset();
@@ -88,6 +92,7 @@ std::vector<long long> ServerCatalogue::markDeleted(const std::vector<long long>
     std::lock_guard lock(mutex_);
     std::vector<long long> unknown;
     Transaction transaction(db_);
+    ++ownWrites_;
     Statement update =
         db_.prepare("UPDATE products SET isDelete = 1, \"Aufnahmedatum\" = ?1 WHERE \"ID\" = ?2");
     Statement insert = db_.prepare(
@@ -115,28 +120,61 @@ ChangedPage ServerCatalogue::changedSince(const std::string& since, long long pa
     ChangedPage page;
     bool all = since.empty();
     Statement& count = all ? countAll_ : countSince_;
-    Statement& select = all ? pageAll_ : pageSince_;
     // One read snapshot, so the total matches the page even while another process publishes.
     db_.exec("BEGIN");
+    Statement* select = nullptr;
     try {
-        count.reset();
-        if (!all) count.bind(1, since);
-        if (count.step()) page.total = count.integer(0);
-        count.reset();
+        // Read inside the snapshot: it changes whenever another connection has committed.
+        dataVersion_.reset();
+        const long long version = dataVersion_.step() ? dataVersion_.integer(0) : -1;
+        dataVersion_.reset();
+        auto cursor = cursors_.find(since);
+        const bool follows = cursor != cursors_.end() && cursor->second.pageNo == pageNo - 1 &&
+                             cursor->second.pageSize == pageSize &&
+                             cursor->second.dataVersion == version &&
+                             cursor->second.ownWrites == ownWrites_;
+        if (follows) {
+            page.total = cursor->second.total;
+        } else {
+            count.reset();
+            if (!all) count.bind(1, since);
+            if (count.step()) page.total = count.integer(0);
+            count.reset();
+        }
         long long offset = (pageNo - 1) * pageSize;
         if (pageNo >= 1 && pageSize >= 1 && offset < page.total) {
-            select.reset();
-            if (!all) select.bind(1, since);
-            select.bind(2, pageSize);
-            select.bind(3, offset);
-            while (select.step())
-                page.products.push_back(readProduct(select));
-            select.reset();
+            // Past the last key is past `since` as well: that key's date is after it.
+            select = follows ? &pageNext_ : all ? &pageAll_ : &pageSince_;
+            select->reset();
+            select->bind(2, pageSize);
+            if (follows) {
+                select->bind(4, cursor->second.lastTimestamp);
+                select->bind(5, cursor->second.lastId);
+            } else {
+                if (!all) select->bind(1, since);
+                select->bind(3, offset);
+            }
+            while (select->step())
+                page.products.push_back(readProduct(*select));
+            select->reset();
         }
         db_.exec("COMMIT");
+        if (page.products.empty()) {
+            if (cursor != cursors_.end()) cursors_.erase(cursor);
+        } else {
+            if (cursor == cursors_.end() && cursors_.size() >= kMaxCursors) cursors_.clear();
+            cursors_[since] = {pageNo,
+                               pageSize,
+                               page.total,
+                               version,
+                               ownWrites_,
+                               page.products.back().timestamp(),
+                               page.products.back().id};
+        }
     } catch (...) {
         count.reset();
-        select.reset();
+        if (select != nullptr) select->reset();
+        dataVersion_.reset();
         db_.exec("ROLLBACK");
         throw;
     }

@@ -3,6 +3,7 @@
 #include "server/ProductRecord.h"
 #include "server/Sqlite.h"
 
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -43,7 +44,9 @@ public:
                                        const std::string& timestamp);
 
     // Products with an "Aufnahmedatum" after `since` (all when empty), ordered by that and ID;
-    // page `pageNo` counts from 1.
+    // page `pageNo` counts from 1. A page that follows the last one served for the same `since`
+    // and size, with no product changed in between, is read on from that page's last key
+    // instead of skipping the pages before it; it is the same page either way.
     ChangedPage changedSince(const std::string& since, long long pageNo, long long pageSize);
 
     std::optional<ProductRecord> product(long long id);
@@ -54,12 +57,30 @@ public:
     std::vector<Upload> uploads();
 
 private:
+    // Where the last page served for one `since` ended, and what it was read from.
+    struct Cursor {
+        long long pageNo = 0;
+        long long pageSize = 0;
+        long long total = 0;
+        long long dataVersion = 0;
+        long long ownWrites = 0;
+        std::string lastTimestamp;
+        long long lastId = 0;
+    };
+    // Several devices may sync at once; a few cursors are enough for them.
+    static constexpr std::size_t kMaxCursors = 16;
+
     std::mutex mutex_;
+    // Counts this connection's own product changes, which data_version does not show.
+    long long ownWrites_ = 0;
+    std::map<std::string, Cursor> cursors_;
     SqliteConnection db_;
     Statement countAll_;
     Statement countSince_;
     Statement pageAll_;
     Statement pageSince_;
+    Statement pageNext_;
+    Statement dataVersion_;
 };
 
 } // namespace tolvane::server

@@ -237,8 +237,12 @@ bool Database::execute(const std::optional<std::string>& sql, std::optional<int>
             return false;
         return sqlite3_step(statement.handle) == SQLITE_DONE;
     }();
-    if (!done && checkWrites_ && transaction_ != nullptr) writeFailed_ = true;
+    if (!done) noteFailedWrite();
     return done;
+}
+
+void Database::noteFailedWrite() {
+    if (checkWrites_ && transaction_ != nullptr) writeFailed_ = true;
 }
 
 bool Database::executeTraced(const std::optional<std::string>& sql, const std::string& trace) {

@@ -117,6 +117,11 @@ public:
     std::string selectMaxTimestamp();
     // fields: exactly 24 texts field01..field24 in column order (otherwise nothing is done).
     // The first parameter is not used.
+    static constexpr std::string_view insertIntoDatabaseFormat =
+        "Insert into ProductsTable values ('','0', '%s', "
+        "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s', "
+        "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%d')";
+    static constexpr std::size_t insertIntoDatabaseLimit = 1000;
     void insertIntoDatabase(const std::string& ignored, const std::vector<std::string>& fields,
                             int recordId);
     // productId read as integer.
@@ -182,6 +187,9 @@ public:
     // Refills namesArr with the favFlag of each row of that product.
     void searchFavNameExist(const std::string& productId);
     // The flag is bound as an integer.
+    static constexpr std::string_view setFavoriteFormat =
+        "UPDATE ProductsTable SET FavFlag = ?, sortOrder ='%s' where recordId ='%s'";
+    static constexpr std::size_t setFavoriteLimit = 3000;
     void setFavorite(const std::string& productId, int favorite, const std::string& sortOrder);
     void updateMainProductOrderForId(const std::string& sortOrder, const std::string& productId);
 
@@ -255,6 +263,7 @@ public:
     std::string selectCaloryValueFromPersonalProfileTable();
 
 private:
+    friend class CataloguePageWriter;
     class Connection;
 
     Connection connect();
@@ -273,6 +282,8 @@ private:
     bool execute(const std::optional<std::string>& sql, std::optional<int> bindFirst = {});
     // execute that writes trace + "1" once the file is open and trace + "2" once prepared.
     bool executeTraced(const std::optional<std::string>& sql, const std::string& trace);
+    // A change that did not happen: fails the running checked transaction.
+    void noteFailedWrite();
     // Steps once; the connection's last inserted row id, or -1.
     long long executeInsert(const std::optional<std::string>& sql);
 

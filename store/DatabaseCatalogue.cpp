@@ -172,10 +172,7 @@ void Database::insertIntoDatabase(const std::string& /*ignored*/,
         return;
     }
     const auto& f = fields;
-    execute(compose("insertIntoDatabase", 1000,
-                    "Insert into ProductsTable values ('','0', '%s', "
-                    "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s', "
-                    "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%d')",
+    execute(compose("insertIntoDatabase", insertIntoDatabaseLimit, insertIntoDatabaseFormat,
                     {f[0],  f[1],  f[2],  f[3],  f[4],  f[5],  f[6],    f[7],  f[8],
                      f[9],  f[10], f[11], f[12], f[13], f[14], f[15],   f[16], f[17],
                      f[18], f[19], f[20], f[21], f[22], f[23], recordId}));

@@ -58,9 +58,7 @@ void Database::searchFavNameExist(const std::string& productId) {
 
 void Database::setFavorite(const std::string& productId, int favorite,
                            const std::string& sortOrder) {
-    execute(compose("setFavorite", 3000,
-                    "UPDATE ProductsTable SET FavFlag = ?, sortOrder ='%s' where recordId ='%s'",
-                    {sortOrder, productId}),
+    execute(compose("setFavorite", setFavoriteLimit, setFavoriteFormat, {sortOrder, productId}),
             favorite);
 }
 

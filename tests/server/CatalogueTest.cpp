@@ -15,6 +15,27 @@ std::vector<long long> idsOf(const ChangedPage& page) {
     return ids;
 }
 
+// Every value of a page: the total, then each product's fields, ID and deletion.
+std::vector<std::string> contentOf(const ChangedPage& page) {
+    std::vector<std::string> content{std::to_string(page.total)};
+    for (const auto& record : page.products) {
+        content.insert(content.end(), record.fields.begin(), record.fields.end());
+        content.push_back(std::to_string(record.id) + (record.deleted ? " deleted" : ""));
+    }
+    return content;
+}
+
+// Many products on few dates, so that pages end inside a run of equal dates.
+std::vector<ProductRecord> crowdedProducts(long long first, int count) {
+    std::vector<ProductRecord> products;
+    for (int i = 0; i < count; ++i) {
+        const long long id = first + (i * 7919) % count;
+        products.push_back(product(id, "p" + std::to_string(id),
+                                   "2021-01-0" + std::to_string(1 + id % 4) + " 00:00:00"));
+    }
+    return products;
+}
+
 class CatalogueTest : public ::testing::Test {
 protected:
     TempDir dir;
@@ -44,6 +65,51 @@ TEST_F(CatalogueTest, PagesInTimestampThenIdOrder) {
     EXPECT_EQ(idsOf(newer), (std::vector<long long>{1, 5}));
     EXPECT_EQ(catalogue.changedSince("2021-01-03 00:00:00", 1, 250).total, 0);
     EXPECT_EQ(catalogue.newestTimestamp(), "2021-01-03 00:00:00");
+}
+
+TEST_F(CatalogueTest, PagesReadOnFromTheLastKeyAreThePagesAskedForByNumber) {
+    catalogue.importProducts(crowdedProducts(1, 1000), std::nullopt);
+    catalogue.markDeleted({17, 400, 5000}, "2021-01-02 00:00:00");
+    // Another connection on the file asks for every page on its own, last first, so that it
+    // never reads on from a previous page.
+    ServerCatalogue byNumber(dir.file("server.db"));
+    for (const std::string since : {"", "2021-01-01 00:00:00", "2021-01-02 00:00:00"}) {
+        std::vector<ChangedPage> onwards;
+        for (long long pageNo = 1; pageNo <= 12; ++pageNo)
+            onwards.push_back(catalogue.changedSince(since, pageNo, 97));
+        for (long long pageNo = 12; pageNo >= 1; --pageNo)
+            EXPECT_EQ(contentOf(onwards[pageNo - 1]),
+                      contentOf(byNumber.changedSince(since, pageNo, 97)))
+                << "since '" << since << "' page " << pageNo;
+        EXPECT_TRUE(onwards.back().products.empty());
+    }
+}
+
+TEST_F(CatalogueTest, PagesAfterAChangeOrAJumpAreThoseOfTheirNumber) {
+    catalogue.importProducts(crowdedProducts(1, 600), std::nullopt);
+    ServerCatalogue other(dir.file("server.db"));
+    auto check = [&](ServerCatalogue& served, const std::string& since, long long pageNo) {
+        auto page = served.changedSince(since, pageNo, 50);
+        ServerCatalogue fresh(dir.file("server.db"));
+        EXPECT_EQ(contentOf(page), contentOf(fresh.changedSince(since, pageNo, 50)))
+            << "since '" << since << "' page " << pageNo;
+    };
+    check(catalogue, "", 1);
+    check(catalogue, "", 2);
+    // Published through this connection, then through another one, between two pages.
+    catalogue.importProducts({product(3, "neu", "2021-01-01 00:00:00")}, std::nullopt);
+    check(catalogue, "", 3);
+    other.markDeleted({2, 9999}, "2021-01-01 12:00:00");
+    check(catalogue, "", 4);
+    other.importProducts(crowdedProducts(700, 40), std::nullopt);
+    check(catalogue, "", 5);
+    // Resumed at a later page, another size, another timestamp in between.
+    check(catalogue, "", 9);
+    check(catalogue, "2021-01-02 00:00:00", 1);
+    check(catalogue, "", 10);
+    auto larger = catalogue.changedSince("", 11, 60);
+    ServerCatalogue fresh(dir.file("server.db"));
+    EXPECT_EQ(contentOf(larger), contentOf(fresh.changedSince("", 11, 60)));
 }
 
 TEST_F(CatalogueTest, ImportReplacesByIdAndCanStampEveryProduct) {

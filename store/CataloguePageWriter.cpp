@@ -1,0 +1,123 @@
+#include "store/CataloguePageWriter.h"
+
+#include "store/Database.h"
+
+#include <sqlite3.h>
+
+#include <array>
+
+namespace tolvane {
+
+namespace {
+
+// The same statements as the Database's composed ones, with parameters where the values were.
+constexpr const char* deleteSql = "Delete from ProductsTable where recordId = ?1";
+constexpr const char* insertSql =
+    "Insert into ProductsTable values ('','0', ?1, ?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12,?13, "
+    "?14,?15,?16,?17,?18,?19,?20,?21,?22,?23,?24,?25)";
+constexpr const char* favoriteSql =
+    "UPDATE ProductsTable SET FavFlag = ?1, sortOrder = ?2 where recordId = ?3";
+
+bool bindText(sqlite3_stmt* statement, int index, const std::string& text) {
+    return sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()),
+                             SQLITE_STATIC) == SQLITE_OK;
+}
+
+} // namespace
+
+struct CataloguePageWriter::Statements {
+    std::array<sqlite3_stmt*, 3> handles{};
+    sqlite3_stmt* remove() const { return handles[0]; }
+    sqlite3_stmt* insert() const { return handles[1]; }
+    sqlite3_stmt* favorite() const { return handles[2]; }
+
+    explicit Statements(sqlite3* db) {
+        const std::array<const char*, 3> texts{deleteSql, insertSql, favoriteSql};
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            if (sqlite3_prepare_v3(db, texts[i], -1, SQLITE_PREPARE_PERSISTENT, &handles[i],
+                                   nullptr) != SQLITE_OK)
+                handles[i] = nullptr;
+    }
+    ~Statements() {
+        for (auto* handle : handles)
+            sqlite3_finalize(handle);
+    }
+    Statements(const Statements&) = delete;
+    Statements& operator=(const Statements&) = delete;
+
+    // Steps a bound statement once and makes it ready for the next row.
+    static bool run(sqlite3_stmt* statement, bool bound) {
+        const bool done = bound && sqlite3_step(statement) == SQLITE_DONE;
+        sqlite3_reset(statement);
+        sqlite3_clear_bindings(statement);
+        return done;
+    }
+};
+
+CataloguePageWriter::CataloguePageWriter(Database& database, Mode mode)
+    : database_(database), mode_(mode) {
+    std::lock_guard lock(database_.mutex_);
+    // Statements live on the transaction's connection; outside one every write opens its own.
+    if (mode_ == Mode::Bound && database_.transaction_ != nullptr)
+        statements_ = std::make_unique<Statements>(database_.transaction_);
+    else
+        mode_ = Mode::Composed;
+}
+
+CataloguePageWriter::~CataloguePageWriter() = default;
+
+void CataloguePageWriter::deleteProductFromMainTable(const std::string& productId) {
+    if (mode_ == Mode::Composed) return database_.deleteProductFromMainTable(productId);
+    std::lock_guard lock(database_.mutex_);
+    sqlite3_stmt* statement = statements_->remove();
+    const bool done =
+        statement != nullptr &&
+        Statements::run(statement,
+                        sqlite3_bind_int(statement, 1, integerValue(productId)) == SQLITE_OK);
+    if (!done) database_.noteFailedWrite();
+}
+
+void CataloguePageWriter::insertIntoDatabase(const std::vector<std::string>& fields, int recordId) {
+    if (mode_ == Mode::Composed) return database_.insertIntoDatabase("", fields, recordId);
+    if (fields.size() != 24) {
+        database_.log_.write(
+            "insertIntoDatabase: " + decimalText(static_cast<long long>(fields.size())) +
+            " fields instead of 24, nothing inserted");
+        return;
+    }
+    std::lock_guard lock(database_.mutex_);
+    const auto& f = fields;
+    // The composed statement decides what the store refuses (zero bytes, its length limit).
+    const bool fits = database_
+                          .compose("insertIntoDatabase", Database::insertIntoDatabaseLimit,
+                                   Database::insertIntoDatabaseFormat,
+                                   {f[0],  f[1],  f[2],  f[3],  f[4],  f[5],  f[6],    f[7],  f[8],
+                                    f[9],  f[10], f[11], f[12], f[13], f[14], f[15],   f[16], f[17],
+                                    f[18], f[19], f[20], f[21], f[22], f[23], recordId})
+                          .has_value();
+    sqlite3_stmt* statement = statements_->insert();
+    bool bound = fits && statement != nullptr;
+    for (int i = 0; bound && i < 24; ++i)
+        bound = bindText(statement, i + 1, f[i]);
+    bound = bound && sqlite3_bind_int(statement, 25, recordId) == SQLITE_OK;
+    const bool done = statement != nullptr && Statements::run(statement, bound);
+    if (!done) database_.noteFailedWrite();
+}
+
+void CataloguePageWriter::setFavorite(const std::string& productId, int favorite,
+                                      const std::string& sortOrder) {
+    if (mode_ == Mode::Composed) return database_.setFavorite(productId, favorite, sortOrder);
+    std::lock_guard lock(database_.mutex_);
+    const bool fits = database_
+                          .compose("setFavorite", Database::setFavoriteLimit,
+                                   Database::setFavoriteFormat, {sortOrder, productId})
+                          .has_value();
+    sqlite3_stmt* statement = statements_->favorite();
+    const bool bound = fits && statement != nullptr &&
+                       sqlite3_bind_int(statement, 1, favorite) == SQLITE_OK &&
+                       bindText(statement, 2, sortOrder) && bindText(statement, 3, productId);
+    const bool done = statement != nullptr && Statements::run(statement, bound);
+    if (!done) database_.noteFailedWrite();
+}
+
+} // namespace tolvane

@@ -1,0 +1,39 @@
+// The writes of one catalogue update page: delete, insert, re-mark a favourite. Made inside a
+// checked transaction of the Database (Database::runInCheckedTransaction) and destroyed before
+// it ends. Bound mode prepares each statement once and binds the values per row; it stores the
+// same rows, refuses the same values (zero bytes, the statements' length limits) and reports a
+// failed write to the transaction exactly as the Database's own composed operations, which
+// Composed mode calls.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+class Database;
+
+class CataloguePageWriter {
+public:
+    enum class Mode { Bound, Composed };
+
+    explicit CataloguePageWriter(Database& database, Mode mode = Mode::Bound);
+    ~CataloguePageWriter();
+    CataloguePageWriter(const CataloguePageWriter&) = delete;
+    CataloguePageWriter& operator=(const CataloguePageWriter&) = delete;
+
+    // As Database::deleteProductFromMainTable, insertIntoDatabase and setFavorite.
+    void deleteProductFromMainTable(const std::string& productId);
+    void insertIntoDatabase(const std::vector<std::string>& fields, int recordId);
+    void setFavorite(const std::string& productId, int favorite, const std::string& sortOrder);
+
+private:
+    struct Statements;
+
+    Database& database_;
+    Mode mode_;
+    std::unique_ptr<Statements> statements_;
+};
+
+} // namespace tolvane

@@ -1,0 +1,167 @@
+// The page store writes through statements prepared once per page; the rows must be the very
+// ones the composed statements write, byte for byte and type for type.
+#include "TestCatalogue.h"
+
+#include "exchange/CatalogueUpdate.h"
+#include "platform/Log.h"
+#include "store/Database.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+using Mode = CataloguePageWriter::Mode;
+
+// Every column of every row with its storage class, in row order.
+std::vector<std::string> dump(const std::string& path) {
+    std::string sql = "select rowid";
+    for (const auto& column : query(path, "select name from pragma_table_info('ProductsTable')"))
+        sql += ", typeof(\"" + column + "\") || ':' || hex(\"" + column + "\")";
+    return query(path, sql + " from ProductsTable order by rowid");
+}
+
+struct Random {
+    std::uint32_t state = 12345;
+    std::size_t below(std::size_t n) {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) % n;
+    }
+};
+
+const std::vector<std::string> texts{"",
+                                     "keine Angaben",
+                                     "O'Brien's",
+                                     "'",
+                                     "''",
+                                     "a|b",
+                                     "|",
+                                     "Käse Öl Süß",
+                                     "ÄÖÜ äöü ß",
+                                     "12",
+                                     "007",
+                                     "1.5",
+                                     "-3",
+                                     "1e3",
+                                     " 7 ",
+                                     "0x1F",
+                                     "3,5",
+                                     "12abc",
+                                     "NULL",
+                                     "\"zitiert\"",
+                                     "%_",
+                                     "2017-01-01 00:00:00",
+                                     "Ümlaut|'mix'|",
+                                     std::string(60, 'x')};
+
+CatalogueUpdate::PageRecord record(Random& random, const std::string& id) {
+    CatalogueUpdate::PageRecord values;
+    for (int i = 0; i < 24; ++i)
+        values.push_back(texts[random.below(texts.size())]);
+    values.push_back(id);
+    return values;
+}
+
+class CataloguePageStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        createClientDatabase(composedDb);
+        createClientDatabase(boundDb);
+        // The same earlier catalogue in both, some of it favourites.
+        for (Database* database : {&composed, &bound}) {
+            Random random;
+            database->runInTransaction([&] {
+                for (int id = 1; id <= 120; ++id) {
+                    auto values = record(random, std::to_string(id));
+                    database->insertIntoDatabase(
+                        "", std::vector<std::string>(values.begin(), values.begin() + 24), id);
+                    if (id % 9 == 0) database->setFavorite(std::to_string(id), 1, "5");
+                }
+                return true;
+            });
+        }
+    }
+    // Stores the page both ways; both must agree on whether it was stored.
+    bool storeBoth(const std::vector<std::string>& ids,
+                   const std::vector<CatalogueUpdate::PageRecord>& records,
+                   const std::set<int>& kept = {}) {
+        bool a =
+            CatalogueUpdate::storePage(composed, ids, records, favourites, kept, Mode::Composed);
+        bool b = CatalogueUpdate::storePage(bound, ids, records, favourites, kept, Mode::Bound);
+        EXPECT_EQ(a, b);
+        return a && b;
+    }
+
+    TempDir dir;
+    std::string composedDb = dir.file("composed.db");
+    std::string boundDb = dir.file("bound.db");
+    NullLog log;
+    Database composed{composedDb, log};
+    Database bound{boundDb, log};
+    // recordId -> position among the captured favourites
+    std::map<int, int> favourites{{9, 0}, {18, 1}, {45, 2}, {150, 3}, {300, 4}};
+};
+
+TEST_F(CataloguePageStoreTest, BoundAndComposedWritesStoreTheSameRows) {
+    Random random{777};
+    for (int page = 0; page < 4; ++page) {
+        std::vector<std::string> ids;
+        std::vector<CatalogueUpdate::PageRecord> records;
+        for (int i = 0; i < 250; ++i) {
+            // Earlier products, new ones, a product named twice, identifiers written oddly.
+            const int id = static_cast<int>(random.below(400)) + 1;
+            std::string idText = std::to_string(id);
+            if (i % 50 == 7) idText = "00" + idText;
+            ids.push_back(idText);
+            // About one in five is a deletion only.
+            if (random.below(5) != 0) records.push_back(record(random, idText));
+        }
+        ASSERT_TRUE(storeBoth(ids, records, {static_cast<int>(random.below(400)) + 1}));
+    }
+    auto rows = dump(composedDb);
+    EXPECT_GT(rows.size(), 200u);
+    EXPECT_EQ(dump(boundDb), rows);
+    // The re-marked favourites are there, with their new positions.
+    EXPECT_FALSE(query(boundDb, "select recordId from ProductsTable where favFlag = 1 and "
+                                "sortOrder in ('0','1','2','3','4')")
+                     .empty());
+}
+
+TEST_F(CataloguePageStoreTest, ARefusedValueRollsThePageBackEitherWay) {
+    const auto before = dump(composedDb);
+    ASSERT_EQ(dump(boundDb), before);
+    Random random{99};
+    auto tooLong = record(random, "7");
+    tooLong[0] = std::string(1000, 'y');
+    auto zeroByte = record(random, "8");
+    zeroByte[3] = std::string("a\0b", 3);
+    for (const auto& bad : {tooLong, zeroByte}) {
+        auto good = record(random, "9");
+        EXPECT_FALSE(storeBoth({"9", "10", bad.back()}, {good, bad}));
+        EXPECT_EQ(dump(composedDb), before);
+        EXPECT_EQ(dump(boundDb), before);
+    }
+    // Kept back, the same record leaves its product's old row alone, both ways.
+    EXPECT_TRUE(storeBoth({"9", "7"}, {record(random, "9"), tooLong}, {7}));
+    EXPECT_EQ(dump(boundDb), dump(composedDb));
+    EXPECT_EQ(query(boundDb, "select count(*) from ProductsTable where recordId = 7"),
+              (std::vector<std::string>{"1"}));
+}
+
+TEST_F(CataloguePageStoreTest, AFailingWriteRollsTheBoundPageBack) {
+    const auto before = dump(boundDb);
+    query(boundDb, "CREATE TRIGGER full BEFORE INSERT ON ProductsTable WHEN NEW.field01 = "
+                   "'Boom' BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
+    Random random{5};
+    auto boom = record(random, "11");
+    boom[0] = "Boom";
+    EXPECT_FALSE(CatalogueUpdate::storePage(bound, {"3", "11"}, {record(random, "3"), boom},
+                                            favourites, {}));
+    EXPECT_EQ(dump(boundDb), before);
+}
+
+} // namespace
