@@ -52,12 +52,7 @@ std::size_t nameAndMakerText(const std::vector<std::string>& records) {
 
 void benchCatalogue(const std::string& generator, const std::filesystem::path& dir, int count) {
     const auto file = dir / ("synthetic-" + std::to_string(count) + ".db");
-    const std::string command = "\"" + generator + "\" synthetic --count " + std::to_string(count) +
-                                " --out \"" + file.string() + "\" > /dev/null";
-    if (std::system(command.c_str()) != 0) {
-        std::cerr << "could not make the synthetic catalogue: " << command << "\n";
-        std::exit(1);
-    }
+    bench::makeSyntheticCatalogue(generator, file.string(), count);
     NullLog log;
     FakePlatform fake;
     fake.defaults.registerDefaults({{"isfirstLaunchSearch", false}});

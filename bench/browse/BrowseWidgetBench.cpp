@@ -48,13 +48,7 @@ int main(int argc, char** argv) {
                      ("tolvane-widget-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const auto file = (dir / "synthetic.db").string();
-    const std::string command = std::string("\"") + TOLVANE_CATALOGUE_TOOL +
-                                "\" synthetic --count " + std::to_string(count) + " --out \"" +
-                                file + "\" > /dev/null";
-    if (std::system(command.c_str()) != 0) {
-        std::cerr << "could not make the synthetic catalogue\n";
-        return 1;
-    }
+    bench::makeSyntheticCatalogue(TOLVANE_CATALOGUE_TOOL, file, count);
     NullLog log;
     FakePlatform fake;
     fake.defaults.registerDefaults({{"isfirstLaunchSearch", false}});

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <chrono>
 #include <cstddef>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -22,7 +23,9 @@ inline std::string fixed(double value, int decimals) {
     return std::string(buffer, result.ptr);
 }
 
-inline double medianMs(int runs, const std::function<void()>& work) {
+// The median time of work; undo, when given, runs after each timed run and is not timed.
+inline double medianMs(int runs, const std::function<void()>& work,
+                       const std::function<void()>& undo = {}) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         const auto start = std::chrono::steady_clock::now();
@@ -30,9 +33,22 @@ inline double medianMs(int runs, const std::function<void()>& work) {
         times.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count());
+        if (undo) undo();
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+// Makes a synthetic catalogue of count products with the catalogue tool; ends the program when
+// it cannot, as a benchmark without its catalogue has nothing to measure.
+inline void makeSyntheticCatalogue(const std::string& generator, const std::string& file,
+                                   int count) {
+    const std::string command = "\"" + generator + "\" synthetic --count " + std::to_string(count) +
+                                " --out \"" + file + "\" > /dev/null";
+    if (std::system(command.c_str()) != 0) {
+        std::cerr << "could not make the synthetic catalogue: " << command << "\n";
+        std::exit(1);
+    }
 }
 
 // One line a script can read, then the reference it is measured against and the ratio, for people.

@@ -1,6 +1,7 @@
 // Times the meal planner on a synthetic catalogue with 20 folders of 50 products each: the folder
 // list appearing (orphan cleanup and reading the folders), opening a folder summary, opening a
 // folder's contents and one check in the folder picker, each as the median of repeated runs.
+#include "bench/common/BenchFigures.h"
 #include "nutrition/NumberText.h"
 #include "platform/Platform.h"
 #include "screens/detail/ProductDetail.h"
@@ -28,20 +29,7 @@ namespace {
 constexpr int kFolders = 20;
 constexpr int kProductsPerFolder = 50;
 
-double medianMs(int runs, const std::function<void()>& work,
-                const std::function<void()>& undo = {}) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-        if (undo) undo();
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+using bench::medianMs;
 
 void figure(const std::string& name, int count, double ms) {
     std::cout << "figure " << name << "_" << count << " " << formatFixed(ms, 2) << " ms\n";
@@ -57,12 +45,7 @@ ProductToFile productToFile(Database& db, const std::string& id) {
 
 void benchPlanner(const std::string& generator, const std::filesystem::path& dir, int count) {
     const auto file = dir / ("synthetic-" + std::to_string(count) + ".db");
-    const std::string command = "\"" + generator + "\" synthetic --count " + std::to_string(count) +
-                                " --out \"" + file.string() + "\" > /dev/null";
-    if (std::system(command.c_str()) != 0) {
-        std::cerr << "could not make the synthetic catalogue: " << command << "\n";
-        std::exit(1);
-    }
+    bench::makeSyntheticCatalogue(generator, file.string(), count);
     NullLog log;
     FakePlatform fake;
     fake.defaults.registerDefaults({{"isfirstLaunchMenuList", false}});
