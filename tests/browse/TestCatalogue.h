@@ -22,6 +22,34 @@ struct TestProduct {
     int favFlag = 0;
 };
 
+// Products the road tests share: a salty snack with a sales portion, and a fatty one.
+inline TestProduct brezel() {
+    return {.id = 1,
+            .name = "Brezel",
+            .maker = "Beck",
+            .category = "1",
+            .fat = "4",
+            .satFat = "1",
+            .sugar = "2",
+            .salt = "2.1",
+            .kcal = "380",
+            .unit = "g",
+            .portion = "80"};
+}
+inline TestProduct chips() {
+    return {.id = 2,
+            .name = "Chips",
+            .maker = "Zweifel",
+            .category = "1",
+            .fat = "20",
+            .satFat = "5",
+            .sugar = "1",
+            .salt = "1.5",
+            .kcal = "500",
+            .unit = "g",
+            .portion = "150"};
+}
+
 class TestCatalogue {
 public:
     TestCatalogue();

@@ -88,17 +88,7 @@ private slots:
         TestCatalogue catalogue;
         catalogue.addCategory(1, "Snacks");
         catalogue.addCategory(2, "Getränke");
-        catalogue.add({.id = 1,
-                       .name = "Brezel",
-                       .maker = "Beck",
-                       .category = "1",
-                       .fat = "4",
-                       .satFat = "1",
-                       .sugar = "2",
-                       .salt = "2.1",
-                       .kcal = "380",
-                       .unit = "g",
-                       .portion = "80"});
+        catalogue.add(brezel());
         catalogue.add({.id = 2,
                        .name = "Apfelsaft",
                        .maker = "Ramseier",

@@ -113,28 +113,8 @@ private slots:
         catalogue_ = std::make_unique<TestCatalogue>();
         catalogue_->addCategory(1, "Snacks");
         catalogue_->setSettings("YES", "YES");
-        catalogue_->add({.id = 1,
-                         .name = "Brezel",
-                         .maker = "Beck",
-                         .category = "1",
-                         .fat = "4",
-                         .satFat = "1",
-                         .sugar = "2",
-                         .salt = "2.1",
-                         .kcal = "380",
-                         .unit = "g",
-                         .portion = "80"});
-        catalogue_->add({.id = 2,
-                         .name = "Chips",
-                         .maker = "Zweifel",
-                         .category = "1",
-                         .fat = "20",
-                         .satFat = "5",
-                         .sugar = "1",
-                         .salt = "1.5",
-                         .kcal = "500",
-                         .unit = "g",
-                         .portion = "150"});
+        catalogue_->add(brezel());
+        catalogue_->add(chips());
     }
     void cleanup() { Run::closeAlerts(); }
 
