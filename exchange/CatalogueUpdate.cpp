@@ -121,6 +121,7 @@ CatalogueUpdate::CatalogueUpdate(Platform& platform, Database& shared,
 CatalogueUpdate::~CatalogueUpdate() {
     shared_->alive = false;
     if (worker_.joinable()) worker_.join();
+    database_.endBulkWrites();
 }
 
 void CatalogueUpdate::update() {
@@ -147,6 +148,9 @@ void CatalogueUpdate::update() {
     }
     requestingNs_ = readingNs_ = storingNs_ = 0;
     pagesStored_ = 0;
+    pageRequest_.reset();
+    nextJob_.reset();
+    pendingEnd_ = nullptr;
 
     listener_.endSearch();
 
@@ -192,6 +196,8 @@ void CatalogueUpdate::sendPage(int page, const std::string& timestamp) {
     request->setPostValue(config::updateUser, "username");
     request->setPostValue(config::updatePassword, "password");
     requestSentNs_ = nowNs();
+    pageRequest_ = request;
+    requestedPage_ = page;
     queue_.addOperation(std::move(request));
     queue_.go();
 }
@@ -212,7 +218,8 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
         upload_.requestDone(request);
         return;
     }
-    if (request->tag() != RequestTag::CataloguePage || state_ != State::Requesting) return;
+    if (request->tag() != RequestTag::CataloguePage || request != pageRequest_) return;
+    pageRequest_.reset();
     const long long arrived = nowNs();
     requestingNs_ += arrived - requestSentNs_;
     struct ReadingTime {
@@ -223,7 +230,7 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
 
     const std::string& body = request->responseString();
     if (trimmed(body) == "No product has been updated.") {
-        finish(UpdateOutcome::NothingNew);
+        whenStored([this] { finish(UpdateOutcome::NothingNew); });
         return;
     }
 
@@ -237,7 +244,7 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
     if (!records) {
         if (reply) error = "the reply holds no \"Updated Records\" object";
         platform_.log.write("JSON parsing failed: " + error);
-        finish(UpdateOutcome::Unreadable, unreadableMessage);
+        whenStored([this] { finish(UpdateOutcome::Unreadable, unreadableMessage); });
         return;
     }
 
@@ -252,25 +259,25 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
 
     auto products = records->find("products");
     if (products != records->end() && products->is_null()) {
-        completeRun();
+        whenStored([this] { completeRun(); });
         return;
     }
     if (products == records->end() || !products->is_array() || products->empty()) {
-        finish(UpdateOutcome::EmptyReply, offlineMessage);
+        whenStored([this] { finish(UpdateOutcome::EmptyReply, offlineMessage); });
         return;
     }
     if (products->size() > maxProductsPerPage) {
         platform_.log.write("JSON parsing failed: a page of " + decimal(products->size()) +
                             " products, more than a page holds");
-        finish(UpdateOutcome::Unreadable, unreadableMessage);
+        whenStored([this] { finish(UpdateOutcome::Unreadable, unreadableMessage); });
         return;
     }
     // A server that never runs out of pages would keep the run going for ever.
     const int pagesNeeded = (maxRows_ + recordsPerPage - 1) / recordsPerPage;
-    if (batchCount_ > pagesNeeded + pageMargin) {
-        platform_.log.write("JSON parsing failed: page " + decimal(batchCount_) + " is past the " +
-                            decimal(maxRows_) + " products reported");
-        finish(UpdateOutcome::Unreadable, unreadableMessage);
+    if (requestedPage_ > pagesNeeded + pageMargin) {
+        platform_.log.write("JSON parsing failed: page " + decimal(requestedPage_) +
+                            " is past the " + decimal(maxRows_) + " products reported");
+        whenStored([this] { finish(UpdateOutcome::Unreadable, unreadableMessage); });
         return;
     }
 
@@ -298,16 +305,30 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
     job.dates = std::move(dates);
     job.ids = productIdsArray_;
     job.records = queueNameList_;
-    job.page = batchCount_;
+    job.page = requestedPage_;
+    job.total = maxRows_;
     job.timestamp = maxTimestamp_;
-    startStoring(std::move(job));
+    if (state_ == State::Storing)
+        nextJob_ = std::move(job);
+    else
+        startStoring(std::move(job));
 }
 
 void CatalogueUpdate::startStoring(PageJob job) {
     state_ = State::Storing;
+    const int next = job.page + 1;
+    const std::string timestamp = job.timestamp;
     if (worker_.joinable()) worker_.join();
     worker_ =
         std::thread([this, job = std::move(job)]() mutable { callForInsert(std::move(job)); });
+    sendPage(next, timestamp);
+}
+
+void CatalogueUpdate::whenStored(std::function<void()> end) {
+    if (state_ == State::Storing)
+        pendingEnd_ = std::move(end);
+    else
+        end();
 }
 
 bool CatalogueUpdate::storePage(Database& database, const std::vector<std::string>& ids,
@@ -339,6 +360,8 @@ bool CatalogueUpdate::storePage(Database& database, const std::vector<std::strin
 
 void CatalogueUpdate::callForInsert(PageJob job) {
     const long long started = nowNs();
+    // Many small commits: each need not wait for the disk (ended by finish).
+    if (!database_.bulkWrites()) database_.beginBulkWrites();
     // A product whose new record the store would refuse keeps its old row rather than vanish.
     std::set<int> kept;
     for (const auto& record : job.records) {
@@ -364,37 +387,41 @@ void CatalogueUpdate::callForInsert(PageJob job) {
 
     auto shared = shared_;
     if (!shared->alive) return;
-    if (!stored) {
-        platform_.dispatcher.runOnUiThread([this, shared] {
-            if (shared->alive) pageStoreFailed();
-        });
-        return;
-    }
-
     const int handled = (job.page - 1) * recordsPerPage + static_cast<int>(job.ids.size());
-    const int total = maxRows_;
-    const int pages =
-        static_cast<int>((static_cast<long long>(total) + recordsPerPage - 1) / recordsPerPage);
-    platform_.dispatcher.runOnUiThread([this, shared, handled, total, page = job.page, pages] {
-        if (!shared->alive) return;
-        // The page is stored: its lists are done with, unless the next page has arrived already.
-        if (state_ != State::Storing) {
-            productIdsArray_.clear();
-            queueNameList_.clear();
-        }
-        listener_.progress(handled, total, page, pages);
-    });
-    if (!shared->rebuildPending.exchange(true)) {
+    platform_.dispatcher.runOnUiThread(
+        [this, shared, page = job.page, stored, handled, total = job.total] {
+            if (shared->alive) pageStored(page, stored, handled, total);
+        });
+    if (stored && !shared->rebuildPending.exchange(true)) {
         platform_.dispatcher.runOnUiThread([this, shared] {
             if (!shared->alive) return;
             shared->rebuildPending = false;
             listener_.rebuildList();
         });
     }
+}
 
-    batchCount_ = job.page + 1;
+void CatalogueUpdate::pageStored(int page, bool stored, int handled, int total) {
+    if (state_ != State::Storing) return; // the run has ended meanwhile
+    if (!stored) {
+        pageStoreFailed();
+        return;
+    }
+    batchCount_ = page + 1;
+    const int pages =
+        static_cast<int>((static_cast<long long>(total) + recordsPerPage - 1) / recordsPerPage);
+    listener_.progress(handled, total, page, pages);
+    if (nextJob_) {
+        PageJob job = std::move(*nextJob_);
+        nextJob_.reset();
+        startStoring(std::move(job));
+        return;
+    }
+    // The stored page's lists are done with; the next page has not been read yet.
+    productIdsArray_.clear();
+    queueNameList_.clear();
     state_ = State::Requesting;
-    sendPage(job.page + 1, job.timestamp);
+    if (pendingEnd_) std::exchange(pendingEnd_, nullptr)();
 }
 
 void CatalogueUpdate::pageStoreFailed() {
@@ -427,13 +454,15 @@ void CatalogueUpdate::requestFailed(const std::shared_ptr<FormDataRequest>& requ
         upload_.requestFailed(request);
         return;
     }
-    if (request->tag() != RequestTag::CataloguePage || state_ != State::Requesting) return;
-    // Before any page is stored nothing was interrupted: the server could not be reached.
-    if (pagesStored_ == 0) {
-        finish(UpdateOutcome::Offline, offlineMessage);
-        return;
-    }
-    finish(UpdateOutcome::Interrupted, interruptedMessage);
+    if (request->tag() != RequestTag::CataloguePage || request != pageRequest_) return;
+    pageRequest_.reset();
+    whenStored([this] {
+        // Before any page is stored nothing was interrupted: the server could not be reached.
+        if (pagesStored_ == 0)
+            finish(UpdateOutcome::Offline, offlineMessage);
+        else
+            finish(UpdateOutcome::Interrupted, interruptedMessage);
+    });
 }
 
 void CatalogueUpdate::saveProgress() {
@@ -457,7 +486,16 @@ CatalogueUpdate::Timings CatalogueUpdate::timings() const {
 void CatalogueUpdate::finish(UpdateOutcome outcome, const char* message) {
     productIdsArray_.clear();
     queueNameList_.clear();
+    pageRequest_.reset();
+    nextJob_.reset();
+    pendingEnd_ = nullptr;
     state_ = State::Idle;
+    if (database_.bulkWrites()) {
+        // Going back to the rollback journal copies the journal into the file: not on this
+        // thread. The worker has reported its last page, so it is free.
+        if (worker_.joinable()) worker_.join();
+        worker_ = std::thread([this] { database_.endBulkWrites(); });
+    }
     listener_.showProgress(false);
     listener_.spinner(false);
     listener_.setRefreshEnabled(true);

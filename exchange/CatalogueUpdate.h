@@ -1,7 +1,10 @@
 // Brings the catalogue up to date from the product server, page by page, and carries the
 // own-product upload on the same request queue. Owned by the product list screen; every public
-// call is made on the UI thread. Pages are stored on a worker thread, one at a time, each in one
-// transaction, and the next page is asked for only after the last one is stored.
+// call is made on the UI thread. Pages are stored on a worker thread, one at a time and in
+// order, each in one transaction. While a page is stored the next one is asked for and read;
+// it is stored only once the one before is, and whatever ends the run (the last page, a failed
+// request, an unreadable reply) takes effect only after the page being stored is stored. During
+// a run the store writes with the write-ahead journal (Database::beginBulkWrites).
 #pragma once
 
 #include "exchange/CatalogueUpdateListener.h"
@@ -16,9 +19,11 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 #include <thread>
@@ -110,15 +115,21 @@ private:
         std::vector<std::string> dates; // the record date of each of ids
         std::vector<PageRecord> records;
         int page = 1;
+        int total = 0; // products the server reported with this page
         std::string timestamp;
     };
 
     // Every end of a run: hides the panel, enables the button, shows the message when given.
     void finish(UpdateOutcome outcome, const char* message = nullptr);
     void sendPage(int page, const std::string& timestamp);
+    // Hands the page to the worker and asks for the one after it.
     void startStoring(PageJob job);
-    // On the worker: deletes, inserts and re-marks favourites, then asks for the next page.
+    // On the worker: deletes, inserts and re-marks favourites, then reports to pageStored.
     void callForInsert(PageJob job);
+    // On the UI thread: moves on to the page read meanwhile, or to the run's end.
+    void pageStored(int page, bool stored, int handled, int total);
+    // Runs end now, or once the page being stored is stored.
+    void whenStored(std::function<void()> end);
     void pageStoreFailed();
     void completeRun();
 
@@ -149,6 +160,14 @@ private:
     std::atomic<long long> requestingNs_{0}, readingNs_{0}, storingNs_{0};
     std::atomic<int> pagesStored_{0};
     std::atomic<long long> requestSentNs_{0};
+
+    // The page request in flight and its page; a reply to any other request (one of a run
+    // that has ended) is ignored.
+    std::shared_ptr<FormDataRequest> pageRequest_;
+    int requestedPage_ = 0;
+    // A page read while the one before is stored, and an end of the run waiting for that store.
+    std::optional<PageJob> nextJob_;
+    std::function<void()> pendingEnd_;
 
     std::thread worker_;
     NetworkQueue queue_;

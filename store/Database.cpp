@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace tolvane {
@@ -75,6 +77,7 @@ Database::Database(std::string databasePath, Log& log)
     : databasePath_(std::move(databasePath)), log_(log) {}
 
 Database::~Database() {
+    endBulkWrites();
     CloseDB();
 }
 
@@ -84,6 +87,7 @@ std::string Database::GetDatabasePath() const {
 
 Database::Connection Database::connect() {
     if (transaction_ != nullptr) return Connection(transaction_, false);
+    if (bulk_ != nullptr) return Connection(bulk_, false);
     sqlite3* handle = nullptr;
     // No create flag: a missing file must stay missing so that the shipped copy can be put there.
     if (sqlite3_open_v2(databasePath_.c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr) !=
@@ -128,6 +132,72 @@ bool Database::NameDBConnect() const {
 std::vector<std::string> Database::namesArr() const {
     std::lock_guard lock(mutex_);
     return namesArr_;
+}
+
+bool Database::beginBulkWrites() {
+    std::lock_guard lock(mutex_);
+    if (bulk_ != nullptr) return true;
+    sqlite3* handle = nullptr;
+    if (sqlite3_open_v2(databasePath_.c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK) {
+        log_.write(std::string("Bulk writes not begun: ") + sqlite3_errmsg(handle));
+        sqlite3_close(handle);
+        return false;
+    }
+    sqlite3_busy_timeout(handle, kBusyTimeoutMs);
+    sqlite3_stmt* statement = nullptr;
+    bool wal = false;
+    if (sqlite3_prepare_v2(handle, "PRAGMA journal_mode = WAL", -1, &statement, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW) {
+        const auto* mode = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+        wal = mode != nullptr && std::string_view(mode) == "wal";
+    }
+    sqlite3_finalize(statement);
+    // The indexes take a page's products at scattered places: a cache that holds them (32 MiB)
+    // and a journal copied into the file every 40 MB instead of every 4 MB save most writes.
+    if (!wal || sqlite3_exec(handle,
+                             "PRAGMA synchronous = NORMAL; PRAGMA cache_size = -32768; "
+                             "PRAGMA wal_autocheckpoint = 10000",
+                             nullptr, nullptr, nullptr) != SQLITE_OK) {
+        log_.write(std::string("Bulk writes not begun: ") + sqlite3_errmsg(handle));
+        sqlite3_close(handle);
+        return false;
+    }
+    bulk_ = handle;
+    return true;
+}
+
+void Database::endBulkWrites() {
+    sqlite3* handle = nullptr;
+    {
+        std::lock_guard lock(mutex_);
+        handle = std::exchange(bulk_, nullptr);
+    }
+    if (handle == nullptr) return;
+    // Leaving write-ahead mode needs the file to itself and does not wait by itself: readers
+    // get a second to finish. Meanwhile this object's operations use connections of their own.
+    bool back = false;
+    for (int attempt = 0; attempt < 20 && !back; ++attempt) {
+        if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(handle, "PRAGMA journal_mode = DELETE", -1, &statement, nullptr) ==
+                SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW) {
+            const auto* mode = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+            back = mode != nullptr && std::string_view(mode) == "delete";
+        }
+        sqlite3_finalize(statement);
+    }
+    if (!back)
+        log_.write(std::string("Database left in write-ahead mode until the next start: ") +
+                   sqlite3_errmsg(handle));
+    sqlite3_close(handle);
+}
+
+bool Database::bulkWrites() const {
+    std::lock_guard lock(mutex_);
+    return bulk_ != nullptr;
 }
 
 bool Database::runInCheckedTransaction(const std::function<bool()>& work) {

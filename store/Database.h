@@ -1,7 +1,7 @@
 // The data store: every query the screens and the exchange use, as methods of one class.
 //
 // Each operation composes its statement, opens the database file on a connection of its own,
-// runs the statement and closes the file again. Operations on one object run one at a time,
+// runs the statement and closes the file again (during bulk writes: on the one kept connection). Operations on one object run one at a time,
 // whichever thread calls them. Failures are not raised: reads give an empty list, the empty
 // text or 0, changes change nothing.
 //
@@ -59,6 +59,19 @@ public:
     // As runInTransaction, but any change inside it that fails (or is refused) rolls the whole
     // transaction back, so that a caller whose changes return nothing still loses nothing.
     bool runInCheckedTransaction(const std::function<bool()>& work);
+
+    // Until endBulkWrites, every operation of this object runs on one kept connection with the
+    // write-ahead journal and normal synchronisation, so that a commit does not wait for the
+    // disk: a power cut can lose the last commits (in order, never a part of one), never
+    // corrupt the file. False, with one log line, when the file cannot be opened so; the
+    // operations then go on as before. Meant for a catalogue update and its many small commits.
+    bool beginBulkWrites();
+    // Puts the file back to the rollback journal (which a read-only folder and the start-up
+    // checks rely on) and closes the kept connection. Gives other connections' reads a second
+    // to finish; if they do not, the file stays in write-ahead mode (one log line) until the
+    // next start-up check (DatabaseFileCheck). Safe from any thread.
+    void endBulkWrites();
+    bool bulkWrites() const;
 
     // Whether the file holds a table of that name.
     bool tableExists(const std::string& tableName);
@@ -294,6 +307,7 @@ private:
     bool nameDBConnect_ = false;
     std::vector<std::string> namesArr_;
     sqlite3* transaction_ = nullptr;
+    sqlite3* bulk_ = nullptr;
     mutable std::mutex figuresMutex_;
     long catalogueGeneration_ = 0;
     std::map<std::string, std::vector<double>> categoryFigures_;

@@ -46,6 +46,10 @@ int readTables(const std::string& path, DatabaseFileCheck& check) {
             }
             sqlite3_finalize(statement);
         }
+        // An update killed midway leaves the file in write-ahead mode, which a read-only
+        // folder could not open later. Best effort: a file that stays so still works.
+        if (rc == SQLITE_OK)
+            sqlite3_exec(db, "PRAGMA journal_mode = DELETE", nullptr, nullptr, nullptr);
     }
     check.error = rc == SQLITE_OK ? std::string() : sqlite3_errstr(rc);
     sqlite3_close(db);

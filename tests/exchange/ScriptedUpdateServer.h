@@ -1,0 +1,152 @@
+// A scripted in-process product server and an update wired to it with a fake platform: the
+// fixture of the update's tests.
+#pragma once
+
+#include "RecordingListener.h"
+#include "TestCatalogue.h"
+
+#include "exchange/CatalogueUpdate.h"
+#include "platform/BuildConfig.h"
+#include "store/Database.h"
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace tolvane::test {
+
+struct Seen {
+    std::string target;
+    std::string body;
+};
+
+class CatalogueUpdateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        createClientDatabase(clientDb);
+        server.Post("/getUpdatedProducts.php", [this](const httplib::Request& req,
+                                                      httplib::Response& res) {
+            std::string reply;
+            {
+                std::lock_guard lock(mutex);
+                seen.push_back({req.target, req.body});
+                reply = replies.empty() ? endless.empty() ? "No product has been updated." : endless
+                                        : replies.front();
+                if (!replies.empty()) replies.erase(replies.begin());
+            }
+            // Refused credentials: a transport failure for the client.
+            if (reply == "REFUSE") res.status = 401;
+            res.set_content(reply, "application/json");
+        });
+        // Uploads wait until the test lets them answer; one whose data names "Fail" is refused.
+        server.Post("/Products/sendProductRecords.php",
+                    [this](const httplib::Request& req, httplib::Response& res) {
+                        bool fails = req.get_param_value("data").find("Fail") != std::string::npos;
+                        std::unique_lock lock(mutex);
+                        ++uploadsSeen;
+                        uploadsChanged.notify_all();
+                        uploadsChanged.wait_for(lock, std::chrono::seconds(30), [&] {
+                            return releaseAll || (fails && releaseFailing);
+                        });
+                        res.status = fails ? 401 : 200;
+                        res.set_content(fails ? "refused" : "Mail send", "text/plain");
+                    });
+        port = server.bind_to_any_port("127.0.0.1");
+        thread = std::thread([this] { server.listen_after_bind(); });
+    }
+    void TearDown() override {
+        releaseUploads(true);
+        server.stop();
+        thread.join();
+    }
+    void releaseUploads(bool all) {
+        std::lock_guard lock(mutex);
+        (all ? releaseAll : releaseFailing) = true;
+        uploadsChanged.notify_all();
+    }
+    bool waitForUploads(int count) {
+        std::unique_lock lock(mutex);
+        return uploadsChanged.wait_for(lock, std::chrono::seconds(30),
+                                       [&] { return uploadsSeen == count; });
+    }
+    std::string url() const { return "http://127.0.0.1:" + std::to_string(port) + "/"; }
+    void setReplies(std::vector<std::string> next) {
+        std::lock_guard lock(mutex);
+        replies = std::move(next);
+    }
+    void setEndless(std::string next) {
+        std::lock_guard lock(mutex);
+        endless = std::move(next);
+    }
+    // What the server has seen so far, read under its lock.
+    std::vector<Seen> requests() {
+        std::lock_guard lock(mutex);
+        return seen;
+    }
+
+    std::optional<UpdateOutcome> run(CatalogueUpdate& update) {
+        listener.reset();
+        update.update();
+        fake.dispatcher.advance(0.2);
+        fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); });
+        return listener.outcome;
+    }
+    void insert(int id, const std::string& date) {
+        std::vector<std::string> fields(24, "x");
+        fields[5] = date;
+        database.insertIntoDatabase("", fields, id);
+    }
+    static std::string page(const std::string& rows, const std::string& products) {
+        return R"({"Updated Records": {"rows": [)" + rows + R"(], "products": )" + products + "}}";
+    }
+
+    TempDir dir;
+    std::string clientDb = dir.file("Tolvane.db");
+    FakePlatform fake;
+    Platform platform = fake.platform();
+    Database database{clientDb, fake.log};
+    RecordingListener listener;
+    httplib::Server server;
+    std::thread thread;
+    int port = 0;
+    std::mutex mutex;
+    std::vector<std::string> replies;
+    // Sent once the scripted replies are used up, when not empty.
+    std::string endless;
+    std::vector<Seen> seen;
+    std::condition_variable uploadsChanged;
+    int uploadsSeen = 0;
+    bool releaseFailing = false;
+    bool releaseAll = false;
+};
+
+inline const char* interruptedMessage =
+    "Die Datenverbindung wurde unterbrochen und der Download "
+    "angehalten. Bitte synchronisieren Sie erneut für alle Produkte";
+inline const char* offlineMessage = "Keine Datenverbindung verfügbar";
+inline const char* unreadableMessage = "Die Antwort des Servers konnte nicht gelesen werden. Bitte "
+                                       "versuchen Sie es später erneut.";
+
+inline std::string product(int id, const std::string& name, const std::string& isDelete = "0") {
+    JsonValue object = {{"ID", std::to_string(id)},
+                        {"Produktname", name},
+                        {"Aufnahmedatum", "2018-01-01 00:00:00"},
+                        {"isDelete", isDelete}};
+    return object.dump();
+}
+
+// A JSON list of count products from id first on.
+inline std::string products(int first, int count) {
+    std::string list = "[";
+    for (int id = first; id < first + count; ++id)
+        list += (id > first ? "," : "") + product(id, "P");
+    return list + "]";
+}
+
+} // namespace tolvane::test

@@ -1,0 +1,113 @@
+// Bulk writes: the write-ahead journal while they last, the rollback journal after them.
+#include "StoreFixture.h"
+
+#include "store/DatabaseFileCheck.h"
+
+#include <sqlite3.h>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+namespace tolvane::test {
+
+namespace {
+
+std::string journalMode(const std::string& path) {
+    return sqlRows(path, "PRAGMA journal_mode").at(0).at(0);
+}
+
+bool exists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
+
+// A reader in the middle of its read, as another screen's query would be.
+class OpenRead {
+public:
+    explicit OpenRead(const std::string& path) {
+        sqlite3_open(path.c_str(), &db_);
+        sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr);
+        sqlite3_exec(db_, "SELECT count(*) FROM ProductsTable", nullptr, nullptr, nullptr);
+    }
+    ~OpenRead() {
+        sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(db_);
+    }
+    OpenRead(const OpenRead&) = delete;
+    OpenRead& operator=(const OpenRead&) = delete;
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+} // namespace
+
+class BulkWritesTest : public StoreTest {};
+
+TEST_F(BulkWritesTest, WritesGoThroughTheWriteAheadJournalAndEndInTheRollbackJournal) {
+    ASSERT_EQ(journalMode(path), "delete");
+    ASSERT_TRUE(db->beginBulkWrites());
+    EXPECT_TRUE(db->bulkWrites());
+    EXPECT_EQ(journalMode(path), "wal");
+    addProduct(1, "Milch", "Aldi");
+    // Committed and seen by every other connection while the journal is still apart.
+    EXPECT_TRUE(exists(path + "-wal"));
+    EXPECT_EQ(sqlInt(path, "select count(*) from ProductsTable where recordId = 1"), 1);
+    EXPECT_TRUE(db->runInCheckedTransaction([&] {
+        db->deleteProductFromMainTable("1");
+        return true;
+    }));
+
+    db->endBulkWrites();
+    EXPECT_FALSE(db->bulkWrites());
+    EXPECT_EQ(journalMode(path), "delete");
+    EXPECT_FALSE(exists(path + "-wal"));
+    EXPECT_EQ(sqlInt(path, "select count(*) from ProductsTable"), 0);
+    // Ending twice, or without a beginning, does nothing.
+    db->endBulkWrites();
+    EXPECT_TRUE(log.lines().empty());
+}
+
+TEST_F(BulkWritesTest, AnEndThatAReaderHoldsUpLeavesTheJournalToTheNextStartCheck) {
+    ASSERT_TRUE(db->beginBulkWrites());
+    addProduct(1, "Milch", "Aldi");
+    {
+        OpenRead reader(path);
+        db->endBulkWrites();
+        EXPECT_TRUE(log.containsPrefix("Database left in write-ahead mode until the next start"));
+    }
+    // Nothing written is lost, and the file still works.
+    EXPECT_EQ(sqlInt(path, "select count(*) from ProductsTable"), 1);
+    addProduct(2, "Quark", "Coop");
+    EXPECT_EQ(sqlInt(path, "select count(*) from ProductsTable"), 2);
+
+    db.reset();
+    const DatabaseFileCheck check = DatabaseFileCheck::of(path, std::chrono::milliseconds(100));
+    EXPECT_EQ(check.state, DatabaseFileCheck::State::Readable);
+    EXPECT_EQ(journalMode(path), "delete");
+    EXPECT_EQ(sqlInt(path, "select count(*) from ProductsTable"), 2);
+}
+
+TEST_F(BulkWritesTest, AnEndWaitsForAReadAboutToFinish) {
+    ASSERT_TRUE(db->beginBulkWrites());
+    addProduct(1, "Milch", "Aldi");
+    auto reader = std::make_unique<OpenRead>(path);
+    std::thread finishing([&reader] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        reader.reset();
+    });
+    db->endBulkWrites();
+    finishing.join();
+    EXPECT_EQ(journalMode(path), "delete");
+    EXPECT_FALSE(log.containsPrefix("Database left in write-ahead mode"));
+}
+
+TEST_F(BulkWritesTest, AFileThatCannotBeOpenedLeavesTheOperationsAsTheyWere) {
+    Database missing(dir.file("nothing-here.db"), log);
+    EXPECT_FALSE(missing.beginBulkWrites());
+    EXPECT_FALSE(missing.bulkWrites());
+    EXPECT_TRUE(log.containsPrefix("Bulk writes not begun: "));
+    EXPECT_FALSE(exists(dir.file("nothing-here.db")));
+}
+
+} // namespace tolvane::test
