@@ -120,7 +120,7 @@ CatalogueUpdate::CatalogueUpdate(Platform& platform, Database& shared,
 
 CatalogueUpdate::~CatalogueUpdate() {
     shared_->alive = false;
-    if (worker_.joinable()) worker_.join();
+    stopStoring();
     database_.endBulkWrites();
 }
 
@@ -149,8 +149,13 @@ void CatalogueUpdate::update() {
     requestingNs_ = readingNs_ = storingNs_ = 0;
     pagesStored_ = 0;
     pageRequest_.reset();
-    nextJob_.reset();
     pendingEnd_ = nullptr;
+    jobsOutstanding_ = 0;
+    {
+        std::lock_guard lock(storeMutex_);
+        storeJobs_.clear();
+        storeStop_ = false;
+    }
 
     listener_.endSearch();
 
@@ -220,8 +225,13 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
     }
     if (request->tag() != RequestTag::CataloguePage || request != pageRequest_) return;
     pageRequest_.reset();
+    const int replyPage = requestedPage_;
     const long long arrived = nowNs();
     requestingNs_ += arrived - requestSentNs_;
+    // While the total the server gave says more pages follow, the next one is asked for before
+    // this one is read, so that the server prepares it meanwhile (should this reply end the run
+    // after all, the next one is ignored).
+    if (static_cast<long long>(replyPage) * recordsPerPage < maxRows_) askFor(replyPage + 1, 1);
     struct ReadingTime {
         std::atomic<long long>& total;
         long long start;
@@ -274,9 +284,9 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
     }
     // A server that never runs out of pages would keep the run going for ever.
     const int pagesNeeded = (maxRows_ + recordsPerPage - 1) / recordsPerPage;
-    if (requestedPage_ > pagesNeeded + pageMargin) {
-        platform_.log.write("JSON parsing failed: page " + decimal(requestedPage_) +
-                            " is past the " + decimal(maxRows_) + " products reported");
+    if (replyPage > pagesNeeded + pageMargin) {
+        platform_.log.write("JSON parsing failed: page " + decimal(replyPage) + " is past the " +
+                            decimal(maxRows_) + " products reported");
         whenStored([this] { finish(UpdateOutcome::Unreadable, unreadableMessage); });
         return;
     }
@@ -305,27 +315,63 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
     job.dates = std::move(dates);
     job.ids = productIdsArray_;
     job.records = queueNameList_;
-    job.page = requestedPage_;
+    job.page = replyPage;
     job.total = maxRows_;
     job.timestamp = maxTimestamp_;
-    if (state_ == State::Storing)
-        nextJob_ = std::move(job);
-    else
-        startStoring(std::move(job));
+    lastReadPage_ = replyPage;
+    startStoring(std::move(job));
+    askFor(replyPage + 1, 0);
+}
+
+void CatalogueUpdate::askFor(int page, int reading) {
+    if (pageRequest_ == nullptr && !pendingEnd_ && jobsOutstanding_ + reading < maxPagesRead)
+        sendPage(page, maxTimestamp_);
 }
 
 void CatalogueUpdate::startStoring(PageJob job) {
     state_ = State::Storing;
-    const int next = job.page + 1;
-    const std::string timestamp = job.timestamp;
+    ++jobsOutstanding_;
+    {
+        std::lock_guard lock(storeMutex_);
+        storeJobs_.push_back(std::move(job));
+    }
+    storeWake_.notify_one();
+    if (!worker_.joinable()) worker_ = std::thread([this] { storeLoop(); });
+}
+
+void CatalogueUpdate::storeLoop() {
+    while (true) {
+        PageJob job;
+        {
+            std::unique_lock lock(storeMutex_);
+            storeWake_.wait(lock, [this] { return storeStop_ || !storeJobs_.empty(); });
+            if (storeStop_) return;
+            job = std::move(storeJobs_.front());
+            storeJobs_.pop_front();
+        }
+        if (!callForInsert(std::move(job))) {
+            // The pages read after a failed one must not be stored before it.
+            std::lock_guard lock(storeMutex_);
+            storeJobs_.clear();
+            return;
+        }
+    }
+}
+
+void CatalogueUpdate::stopStoring() {
+    {
+        std::lock_guard lock(storeMutex_);
+        storeStop_ = true;
+        storeJobs_.clear();
+    }
+    storeWake_.notify_all();
     if (worker_.joinable()) worker_.join();
-    worker_ =
-        std::thread([this, job = std::move(job)]() mutable { callForInsert(std::move(job)); });
-    sendPage(next, timestamp);
 }
 
 void CatalogueUpdate::whenStored(std::function<void()> end) {
-    if (state_ == State::Storing)
+    // Whatever was asked for after the end is of no use.
+    pageRequest_.reset();
+    if (jobsOutstanding_ > 0)
         pendingEnd_ = std::move(end);
     else
         end();
@@ -358,7 +404,7 @@ bool CatalogueUpdate::storePage(Database& database, const std::vector<std::strin
     });
 }
 
-void CatalogueUpdate::callForInsert(PageJob job) {
+bool CatalogueUpdate::callForInsert(PageJob job) {
     const long long started = nowNs();
     // Many small commits: each need not wait for the disk (ended by finish).
     if (!database_.bulkWrites()) database_.beginBulkWrites();
@@ -386,7 +432,7 @@ void CatalogueUpdate::callForInsert(PageJob job) {
     database_.catalogueChanged();
 
     auto shared = shared_;
-    if (!shared->alive) return;
+    if (!shared->alive) return false;
     const int handled = (job.page - 1) * recordsPerPage + static_cast<int>(job.ids.size());
     platform_.dispatcher.runOnUiThread(
         [this, shared, page = job.page, stored, handled, total = job.total] {
@@ -399,10 +445,12 @@ void CatalogueUpdate::callForInsert(PageJob job) {
             listener_.rebuildList();
         });
     }
+    return stored;
 }
 
 void CatalogueUpdate::pageStored(int page, bool stored, int handled, int total) {
     if (state_ != State::Storing) return; // the run has ended meanwhile
+    --jobsOutstanding_;
     if (!stored) {
         pageStoreFailed();
         return;
@@ -411,17 +459,18 @@ void CatalogueUpdate::pageStored(int page, bool stored, int handled, int total) 
     const int pages =
         static_cast<int>((static_cast<long long>(total) + recordsPerPage - 1) / recordsPerPage);
     listener_.progress(handled, total, page, pages);
-    if (nextJob_) {
-        PageJob job = std::move(*nextJob_);
-        nextJob_.reset();
-        startStoring(std::move(job));
-        return;
+    if (jobsOutstanding_ == 0) {
+        // The stored page's lists are done with; the next page has not been read yet.
+        productIdsArray_.clear();
+        queueNameList_.clear();
+        state_ = State::Requesting;
+        if (pendingEnd_) {
+            std::exchange(pendingEnd_, nullptr)();
+            return;
+        }
     }
-    // The stored page's lists are done with; the next page has not been read yet.
-    productIdsArray_.clear();
-    queueNameList_.clear();
-    state_ = State::Requesting;
-    if (pendingEnd_) std::exchange(pendingEnd_, nullptr)();
+    // Room to read again: the page after the last one read, unless it is on its way.
+    askFor(lastReadPage_ + 1, 0);
 }
 
 void CatalogueUpdate::pageStoreFailed() {
@@ -487,15 +536,14 @@ void CatalogueUpdate::finish(UpdateOutcome outcome, const char* message) {
     productIdsArray_.clear();
     queueNameList_.clear();
     pageRequest_.reset();
-    nextJob_.reset();
     pendingEnd_ = nullptr;
+    // The store is idle here (a run ends only once its pages are stored) or has stopped at a
+    // failed page.
+    stopStoring();
+    jobsOutstanding_ = 0;
     state_ = State::Idle;
-    if (database_.bulkWrites()) {
-        // Going back to the rollback journal copies the journal into the file: not on this
-        // thread. The worker has reported its last page, so it is free.
-        if (worker_.joinable()) worker_.join();
-        worker_ = std::thread([this] { database_.endBulkWrites(); });
-    }
+    // Going back to the rollback journal copies the journal into the file: not on this thread.
+    if (database_.bulkWrites()) worker_ = std::thread([this] { database_.endBulkWrites(); });
     listener_.showProgress(false);
     listener_.spinner(false);
     listener_.setRefreshEnabled(true);

@@ -1,10 +1,10 @@
 // Brings the catalogue up to date from the product server, page by page, and carries the
 // own-product upload on the same request queue. Owned by the product list screen; every public
-// call is made on the UI thread. Pages are stored on a worker thread, one at a time and in
-// order, each in one transaction. While a page is stored the next one is asked for and read;
-// it is stored only once the one before is, and whatever ends the run (the last page, a failed
-// request, an unreadable reply) takes effect only after the page being stored is stored. During
-// a run the store writes with the write-ahead journal (Database::beginBulkWrites).
+// call is made on the UI thread. Pages are stored in order by one worker per run, each in one
+// transaction. While a page is stored the next ones are asked for and read (up to
+// maxPagesRead); whatever ends the run (the last page, a failed request, an unreadable reply)
+// takes effect only after the pages read before it are stored. During a run the store writes
+// with the write-ahead journal (Database::beginBulkWrites).
 #pragma once
 
 #include "exchange/CatalogueUpdateListener.h"
@@ -19,6 +19,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -36,6 +38,9 @@ class Database;
 class CatalogueUpdate {
 public:
     static constexpr int recordsPerPage = 250;
+    // Pages read and not yet stored, the one being stored included: enough to keep the store
+    // busy while the server prepares the next.
+    static constexpr int maxPagesRead = 3;
     // A reply with several times a page of products is not a page.
     static constexpr std::size_t maxProductsPerPage = 4 * recordsPerPage;
     // The reply nests four deep (reply, "Updated Records", "products", product); a little room
@@ -122,10 +127,18 @@ private:
     // Every end of a run: hides the panel, enables the button, shows the message when given.
     void finish(UpdateOutcome outcome, const char* message = nullptr);
     void sendPage(int page, const std::string& timestamp);
-    // Hands the page to the worker and asks for the one after it.
+    // Asks for the page unless a request is in flight, the run's end has been read, or the
+    // pages read and not stored (with reading more on their way) fill the read-ahead.
+    void askFor(int page, int reading);
+    // Queues the page for the store worker, starting it when needed.
     void startStoring(PageJob job);
+    // The store worker: stores the queued pages in order until stopped or a page fails.
+    void storeLoop();
+    // Stops the store worker (after the page it is storing) and drops the queued pages.
+    void stopStoring();
     // On the worker: deletes, inserts and re-marks favourites, then reports to pageStored.
-    void callForInsert(PageJob job);
+    // Whether the page was stored.
+    bool callForInsert(PageJob job);
     // On the UI thread: moves on to the page read meanwhile, or to the run's end.
     void pageStored(int page, bool stored, int handled, int total);
     // Runs end now, or once the page being stored is stored.
@@ -165,9 +178,16 @@ private:
     // that has ended) is ignored.
     std::shared_ptr<FormDataRequest> pageRequest_;
     int requestedPage_ = 0;
-    // A page read while the one before is stored, and an end of the run waiting for that store.
-    std::optional<PageJob> nextJob_;
+    // An end of the run waiting for the pages read before it to be stored.
     std::function<void()> pendingEnd_;
+    // Pages read and not yet reported stored (UI thread), and the last page read.
+    int jobsOutstanding_ = 0;
+    int lastReadPage_ = 0;
+    // The pages waiting for the store worker.
+    std::mutex storeMutex_;
+    std::condition_variable storeWake_;
+    std::deque<PageJob> storeJobs_;
+    bool storeStop_ = false;
 
     std::thread worker_;
     NetworkQueue queue_;

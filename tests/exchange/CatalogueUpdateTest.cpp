@@ -153,12 +153,14 @@ TEST_F(CatalogueUpdateTest, ProgressIsSavedOnlyWhileRecordsAreOutstandingAndResu
         update.saveProgress(); // the list screen goes out of view
     }
     EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"), "500|");
+    // With 600 products reported, page 3 was asked for before page 2 turned out unreadable.
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return requests().size() == 3; }));
 
     setReplies(
         {page("600", products(251, 250)), page("600", products(501, 100)), page("600", "null")});
     CatalogueUpdate update(platform, database, listener, url());
     EXPECT_EQ(run(update), UpdateOutcome::Completed);
-    EXPECT_EQ(requests()[2].target, "/getUpdatedProducts.php?timestamp=&pageNo=2&records=250");
+    EXPECT_EQ(requests()[3].target, "/getUpdatedProducts.php?timestamp=&pageNo=2&records=250");
     EXPECT_EQ(requests().back().target, "/getUpdatedProducts.php?timestamp=&pageNo=4&records=250");
     EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "600");
     EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"),
