@@ -349,6 +349,10 @@ void CatalogueUpdate::storeLoop() {
             job = std::move(storeJobs_.front());
             storeJobs_.pop_front();
         }
+        if (job.completesRun) {
+            storeNewestTimestamp();
+            return;
+        }
         if (!callForInsert(std::move(job))) {
             // The pages read after a failed one must not be stored before it.
             std::lock_guard lock(storeMutex_);
@@ -479,6 +483,13 @@ void CatalogueUpdate::pageStoreFailed() {
 }
 
 void CatalogueUpdate::completeRun() {
+    // The newest date is read from the whole table: on the store worker, as the pages are.
+    PageJob last;
+    last.completesRun = true;
+    startStoring(std::move(last));
+}
+
+void CatalogueUpdate::storeNewestTimestamp() {
     // A deleted product's date is not in the table any more, but it was taken in all the same.
     // Only a date of the timestamp form is ever sent back: anything else would break every
     // later request.
@@ -491,8 +502,13 @@ void CatalogueUpdate::completeRun() {
     }
     if (newest.empty()) newest = storedTimestamp_;
     database_.updateDTimestamp(newest, "0");
-    platform_.analytics.logEvent("Sync @ Start-Finished");
-    finish(UpdateOutcome::Completed, completedMessage);
+    auto shared = shared_;
+    platform_.dispatcher.runOnUiThread([this, shared] {
+        if (!shared->alive || state_ != State::Storing) return;
+        --jobsOutstanding_;
+        platform_.analytics.logEvent("Sync @ Start-Finished");
+        finish(UpdateOutcome::Completed, completedMessage);
+    });
 }
 
 void CatalogueUpdate::requestFailed(const std::shared_ptr<FormDataRequest>& request) {

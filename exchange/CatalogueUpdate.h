@@ -122,6 +122,8 @@ private:
         int page = 1;
         int total = 0; // products the server reported with this page
         std::string timestamp;
+        // Not a page: the run's end, once every page before it is stored.
+        bool completesRun = false;
     };
 
     // Every end of a run: hides the panel, enables the button, shows the message when given.
@@ -144,7 +146,10 @@ private:
     // Runs end now, or once the page being stored is stored.
     void whenStored(std::function<void()> end);
     void pageStoreFailed();
+    // The end of a run whose last page was read: the newest date taken in is written on the
+    // store worker (storeNewestTimestamp), then the run finishes on the UI thread.
     void completeRun();
+    void storeNewestTimestamp();
 
     Platform& platform_;
     Database& database_;
