@@ -145,7 +145,7 @@ int SearchVC::catalogueCount() {
     return static_cast<int>(dataArray_->size());
 }
 
-std::vector<std::string> SearchVC::searchRecords(const std::string& pattern) {
+PackedRows SearchVC::searchRecords(const std::string& pattern) {
     return searchHeldList(*dataArray_, pattern);
 }
 

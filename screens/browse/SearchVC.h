@@ -76,7 +76,7 @@ public:
 
 protected:
     int catalogueCount() override;
-    std::vector<std::string> searchRecords(const std::string& pattern) override;
+    PackedRows searchRecords(const std::string& pattern) override;
     BlankKeys blankKeys() const override { return BlankKeys::Hidden; }
     const char* searchEventName() const override { return "General Search Terms"; }
     void restoreAfterCancel() override { getRecords(); }
