@@ -1,5 +1,6 @@
-// Times the product list widget on a synthetic catalogue, offscreen: building and painting the
-// list, and one live-search keystroke through to the repainted table.
+// Times the product list widget on a synthetic catalogue, offscreen: building it to its first
+// painted frame, to the painted frame with the list filled, swapping a rebuilt list in, and one
+// live-search keystroke through to the repainted table.
 #include "bench/common/BenchFigures.h"
 #include "nutrition/NumberText.h"
 #include "platform/Platform.h"
