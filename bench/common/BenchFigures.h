@@ -81,4 +81,17 @@ inline std::size_t heapInUse() {
     return mallinfo2().uordblks;
 }
 
+// Sends every thread's allocations to the one arena the allocator reports on; call first thing,
+// before any thread starts, when memory made on worker threads is to be measured.
+inline void oneAllocatorArena() {
+    mallopt(M_ARENA_MAX, 1);
+}
+
+// As heapInUse, with the large blocks the allocator maps on their own (a list's whole buffer
+// can be one of them).
+inline std::size_t allocatedInUse() {
+    const auto info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
 } // namespace tolvane::bench

@@ -30,7 +30,8 @@ void ExchangeUpdateRunner::saveProgress() {
 }
 
 void ExchangeUpdateRunner::showProgress(bool shown) {
-    // The panel goes when the run ends: the list is made whole before its message shows.
+    // The panel goes when the run ends: the list's last rebuild starts at once, on the worker;
+    // the whole list is swapped in shortly after, possibly once the run's message shows.
     if (!shown) screen_.finishPendingRebuild();
     screen_.showProgress(shown);
 }

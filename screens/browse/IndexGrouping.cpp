@@ -7,7 +7,7 @@ namespace tolvane {
 namespace {
 
 // Decodes the first UTF-8 character; a broken sequence counts as one byte.
-char32_t firstCodePoint(const std::string& s, std::size_t& length) {
+char32_t firstCodePoint(std::string_view s, std::size_t& length) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
     const unsigned char lead = byte(0);
     int extra = 0;
@@ -87,7 +87,7 @@ bool isLetterKey(const std::string& key) {
 
 } // namespace
 
-std::string indexKeyOf(const std::string& record) {
+std::string indexKeyOf(std::string_view record) {
     if (record.empty()) return " ";
     std::size_t length = 1;
     const char32_t first = firstCodePoint(record, length);
@@ -95,7 +95,7 @@ std::string indexKeyOf(const std::string& record) {
     if (first == 0xDF) {
         key = "SS";
     } else if (length == 1 && first >= 0x80) {
-        key = record.substr(0, 1); // not a character; keep the byte
+        key = std::string(record.substr(0, 1)); // not a character; keep the byte
     } else {
         appendUtf8(key, upperCase(first));
     }
@@ -110,14 +110,14 @@ std::string indexKeyOf(const std::string& record) {
     return key;
 }
 
-IndexGrouping groupUnderIndexLetters(const std::vector<std::string>& records, BlankKeys blanks) {
+IndexGrouping groupUnderIndexLetters(const PackedRows& records, BlankKeys blanks) {
     // std::map keeps the keys in byte order, which for UTF-8 is character-code order.
     using Bucket = std::vector<std::uint32_t>;
     std::map<std::string, Bucket> buckets;
     // A key led by an ASCII byte depends on that byte alone: one look-up per byte, not per row.
     std::array<Bucket*, 128> asciiBuckets{};
     for (std::size_t at = 0; at < records.size(); ++at) {
-        const std::string& record = records[at];
+        const std::string_view record = records[at];
         const auto lead = record.empty() ? 0 : static_cast<unsigned char>(record[0]);
         Bucket* bucket = nullptr;
         if (!record.empty() && lead < 0x80) {

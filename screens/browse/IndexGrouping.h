@@ -1,8 +1,11 @@
 // Files product records under index letters for the sectioned product lists.
 #pragma once
 
+#include "screens/browse/PackedRows.h"
+
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tolvane {
@@ -27,9 +30,14 @@ enum class BlankKeys {
 
 // The index key of one record: its first character upper-cased and folded ("Ä" to "A", "ß" to
 // "S"); a record whose name is empty gets " ".
-std::string indexKeyOf(const std::string& record);
+std::string indexKeyOf(std::string_view record);
 
 // The sections' rows are positions in records.
-IndexGrouping groupUnderIndexLetters(const std::vector<std::string>& records, BlankKeys blanks);
+IndexGrouping groupUnderIndexLetters(const PackedRows& records, BlankKeys blanks);
+// The same for records not packed (a statement's result as it comes).
+inline IndexGrouping groupUnderIndexLetters(const std::vector<std::string>& records,
+                                            BlankKeys blanks) {
+    return groupUnderIndexLetters(PackedRows(records), blanks);
+}
 
 } // namespace tolvane

@@ -34,15 +34,15 @@ std::string ProductListVC::sectionTitle(int section) const {
     return sections()[static_cast<std::size_t>(section)].letter;
 }
 
-const std::string* ProductListVC::recordAt(int section, int row) const {
-    if (row < 0 || row >= numberOfRows(section)) return nullptr;
+std::optional<std::string_view> ProductListVC::recordAt(int section, int row) const {
+    if (row < 0 || row >= numberOfRows(section)) return std::nullopt;
     const auto position =
         sections()[static_cast<std::size_t>(section)].rows[static_cast<std::size_t>(row)];
-    return &(*displayRecords_)[position];
+    return (*displayRecords_)[position];
 }
 
 std::string ProductListVC::rowName(int section, int row) const {
-    const auto* record = recordAt(section, row);
+    const auto record = recordAt(section, row);
     return record ? std::string(ListRow::nameOf(*record)) : std::string{};
 }
 
@@ -51,7 +51,7 @@ std::string ProductListVC::rowMaker(int section, int row) const {
 }
 
 ListRow ProductListVC::rowAt(int section, int row) const {
-    const auto* record = recordAt(section, row);
+    const auto record = recordAt(section, row);
     return record ? ListRow::parse(*record, rowLayout()) : ListRow{};
 }
 
@@ -156,7 +156,7 @@ void ProductListVC::filterResults(const std::string& pattern, bool searchBtnClic
         cancelButtonVisible_ = false;
         if (listener_) listener_->closeKeyboard();
     }
-    searchArray_ = hold({});
+    searchArray_ = hold(PackedRows{});
     if (catalogueCount() == 0) {
         // Typing with live search on would stack one of these per keystroke.
         if (!noDataAlertOpen_) {

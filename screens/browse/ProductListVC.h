@@ -6,10 +6,13 @@
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 #include "screens/browse/IndexGrouping.h"
+#include "screens/browse/PackedRows.h"
 #include "screens/common/ListRow.h"
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tolvane {
@@ -79,10 +82,13 @@ public:
     void getRecords();
     // Shared, so holding and restoring a list copies no rows; the sections refer to positions in
     // the records they were grouped from.
-    using Records = std::shared_ptr<const std::vector<std::string>>;
-    static Records hold(std::vector<std::string> records) {
+    using Records = std::shared_ptr<const PackedRows>;
+    static Records hold(PackedRows records) {
         records.shrink_to_fit(); // held for long: no spare capacity
-        return std::make_shared<const std::vector<std::string>>(std::move(records));
+        return std::make_shared<const PackedRows>(std::move(records));
+    }
+    static Records hold(const std::vector<std::string>& records) {
+        return hold(PackedRows(records));
     }
     void setUpDisplayList(Records records);
 
@@ -94,7 +100,7 @@ protected:
     virtual int catalogueCount() = 0;
     // The rows of the search for pattern ("%" + typed + "%"), in the search statement's order
     // and column order; empty when nothing matches.
-    virtual std::vector<std::string> searchRecords(const std::string& pattern) = 0;
+    virtual PackedRows searchRecords(const std::string& pattern) = 0;
     virtual BlankKeys blankKeys() const = 0;
     virtual const char* searchEventName() const = 0;
     virtual void restoreAfterCancel() = 0;
@@ -104,7 +110,7 @@ protected:
     // Keeps the grouping just made as the one of the whole list.
     void holdFullGrouping();
     void readLiveSearch();
-    const std::string* recordAt(int section, int row) const;
+    std::optional<std::string_view> recordAt(int section, int row) const;
     ListRow rowAt(int section, int row) const;
     // Runs the task on the next turn of the event loop while this screen still exists.
     void later(double seconds, std::function<void()> task);
@@ -116,7 +122,7 @@ protected:
     std::unique_ptr<Database> db_; // this screen's own store object on the same file
     ProductListListener* listener_ = nullptr;
 
-    Records dataArray_ = hold({});
+    Records dataArray_ = hold(PackedRows{});
     Records searchArray_ = dataArray_;
     using Sections = std::shared_ptr<const std::vector<ProductSection>>;
     const std::vector<ProductSection>& sections() const { return *displayList_; }

@@ -60,8 +60,8 @@ int ProductsForCategoriesVC::catalogueCount() {
     return db_->selectProductCountForCategory(categoryId_);
 }
 
-std::vector<std::string> ProductsForCategoriesVC::searchRecords(const std::string& pattern) {
-    return db_->Search(pattern, pattern, categoryId_);
+PackedRows ProductsForCategoriesVC::searchRecords(const std::string& pattern) {
+    return PackedRows(db_->Search(pattern, pattern, categoryId_));
 }
 
 } // namespace tolvane

@@ -22,7 +22,7 @@ public:
 
 protected:
     int catalogueCount() override;
-    std::vector<std::string> searchRecords(const std::string& pattern) override;
+    PackedRows searchRecords(const std::string& pattern) override;
     BlankKeys blankKeys() const override { return BlankKeys::UnderHash; }
     const char* searchEventName() const override { return "Category Search Terms"; }
     void restoreAfterCancel() override;

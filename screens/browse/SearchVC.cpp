@@ -28,8 +28,16 @@ void SearchVC::setUpdateRunner(std::unique_ptr<CatalogueUpdateRunner> runner) {
     runner_ = std::move(runner);
 }
 
+ProductListVC::Records SearchVC::readListHere() {
+    // Newer than whatever a worker is reading meanwhile: that is dropped when it arrives.
+    ++rebuildGeneration_;
+    rebuildFinal_ = false;
+    listLoading_ = false;
+    return hold(db_->selectProduct());
+}
+
 void SearchVC::loadWholeCatalogue() {
-    dataArray_ = hold(db_->selectProduct());
+    dataArray_ = readListHere();
     tableHidden_ = dataArray_->empty();
     search_ = false;
     setUpDisplayList(dataArray_);
@@ -43,7 +51,15 @@ void SearchVC::viewDidLoad() {
         runner_ = std::make_unique<ExchangeUpdateRunner>(
             platform_, shared_, *this, serverBase_.empty() ? serverBaseUrl() : serverBase_);
     readLiveSearch();
-    loadWholeCatalogue();
+    if (db_->selectProductCount() > readAtOnceUpTo_) {
+        // The window paints first and the list fills right after; meanwhile the table shows no
+        // rows, neither the empty page nor an alert.
+        listLoading_ = true;
+        tableHidden_ = false;
+        startWorker();
+    } else {
+        loadWholeCatalogue();
+    }
     notifyList();
     notifyState();
     if (runner_) runner_->createCsvForUpload(db_->selectProductsForCsv());
@@ -104,7 +120,7 @@ void SearchVC::getRecordsOnViewAppear() {
     if (search_) {
         // The search rows stay; the held list behind them is read again, so the next keystroke
         // searches the catalogue as it is now and the cancel restores it.
-        dataArray_ = hold(db_->selectProduct());
+        dataArray_ = readListHere();
         auto grouping = groupUnderIndexLetters(*dataArray_, blankKeys());
         lastDisplayList_ =
             std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
@@ -142,10 +158,12 @@ void SearchVC::didSelectRow(int section, int row) {
 // The held list is the whole catalogue (its statement has no condition) and is kept current, so
 // neither the count nor the search needs the store.
 int SearchVC::catalogueCount() {
+    awaitFirstList();
     return static_cast<int>(dataArray_->size());
 }
 
-std::vector<std::string> SearchVC::searchRecords(const std::string& pattern) {
+PackedRows SearchVC::searchRecords(const std::string& pattern) {
+    awaitFirstList();
     return searchHeldList(*dataArray_, pattern);
 }
 
@@ -212,52 +230,82 @@ void SearchVC::rebuildListSoon() {
 
 void SearchVC::finishPendingRebuild() {
     if (!rebuildPending()) return;
-    ++rebuildGeneration_;
     rebuildScheduled_ = false;
     rebuildAgain_ = false;
-    rebuildList();
+    ++rebuildGeneration_; // a worker running now read the list before the last page was stored
+    if (rebuildRunning_) {
+        rebuildFinal_ = true;
+        return;
+    }
+    startWorker();
 }
 
 void SearchVC::startRebuild() {
-    if (!rebuildScheduled_) return; // done at the end of the run meanwhile
+    if (!rebuildScheduled_) return; // started at the end of the run meanwhile
     rebuildScheduled_ = false;
     if (rebuildRunning_) {
         rebuildAgain_ = true; // pages stored since this one began: once more when it is done
         return;
     }
+    startWorker();
+}
+
+void SearchVC::startWorker() {
     rebuildRunning_ = true;
     lastRebuild_ = std::chrono::steady_clock::now();
-    if (rebuildWorker_.joinable()) rebuildWorker_.join(); // finished: it posted its result
+    if (rebuildWorker_.joinable()) rebuildWorker_.join(); // finished: it left its list
+    workerGeneration_ = rebuildGeneration_;
+    workerResult_ = std::make_shared<std::optional<BuiltList>>();
     rebuildWorker_ = std::thread([path = shared_.GetDatabasePath(), &log = platform_.log,
                                   &dispatcher = platform_.dispatcher, blanks = blankKeys(),
-                                  alive = std::weak_ptr<int>(alive_), retired = std::move(retired_),
-                                  generation = rebuildGeneration_, this]() mutable {
-        retired = {};
+                                  alive = std::weak_ptr<int>(alive_), slot = workerResult_,
+                                  generation = workerGeneration_, this] {
         Database own(path, log);
         auto records = hold(own.selectProduct());
         auto grouping = groupUnderIndexLetters(*records, blanks);
-        dispatcher.runOnUiThread([alive, this, generation, records = std::move(records),
-                                  grouping = std::move(grouping)]() mutable {
-            if (alive.lock()) finishRebuild(generation, std::move(records), std::move(grouping));
+        slot->emplace(BuiltList{std::move(records), std::move(grouping)});
+        dispatcher.runOnUiThread([alive, this, generation, slot] {
+            if (alive.lock()) takeRebuild(generation, slot);
         });
     });
 }
 
-void SearchVC::finishRebuild(long generation, Records records, IndexGrouping grouping) {
+void SearchVC::takeRebuild(long generation, const BuiltSlot& slot) {
+    if (!slot->has_value()) return; // taken already by a search that waited for it
+    BuiltList built = std::move(**slot);
+    slot->reset();
+    finishRebuild(generation, std::move(built));
+}
+
+void SearchVC::awaitFirstList() {
+    // The run's end may start one more worker while the first list is awaited: that one too.
+    while (listLoading_ && rebuildRunning_ && rebuildWorker_.joinable()) {
+        rebuildWorker_.join();
+        takeRebuild(workerGeneration_, workerResult_);
+    }
+}
+
+void SearchVC::finishRebuild(long generation, BuiltList built) {
     rebuildRunning_ = false;
-    if (generation != rebuildGeneration_) return; // the run's end rebuilt it meanwhile
-    retired_ = {dataArray_, lastDisplayList_};
-    dataArray_ = std::move(records);
-    tableHidden_ = dataArray_->empty();
-    search_ = false;
-    displayList_ =
-        std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
-    displayRecords_ = dataArray_;
-    indexLetters_ = std::move(grouping.indexLetters);
-    rowsAreSearch_ = false;
-    holdFullGrouping();
-    notifyList();
-    notifyState();
+    if (rebuildFinal_) {
+        rebuildFinal_ = false;
+        startWorker();
+        return;
+    }
+    if (generation == rebuildGeneration_) {
+        listLoading_ = false;
+        dataArray_ = std::move(built.records);
+        tableHidden_ = dataArray_->empty();
+        search_ = false;
+        displayList_ = std::make_shared<const std::vector<ProductSection>>(
+            std::move(built.grouping.displayList));
+        displayRecords_ = dataArray_;
+        indexLetters_ = std::move(built.grouping.indexLetters);
+        rowsAreSearch_ = false;
+        holdFullGrouping();
+        notifyList();
+        notifyState();
+    }
     if (rebuildAgain_) {
         rebuildAgain_ = false;
         rebuildListSoon();

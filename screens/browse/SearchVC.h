@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <utility>
 
@@ -48,11 +49,21 @@ public:
     // thread with its own store object and only swapped in here, at most once a second and once
     // more after the last request.
     void rebuildListSoon();
-    // Whether such a rebuild is still waiting or running.
+    // Whether such a rebuild (or the first reading of a large list) is still waiting or running.
     bool rebuildPending() const { return rebuildScheduled_ || rebuildRunning_; }
-    // At the end of a run: a rebuild still waiting or running is done at once, here, so the
-    // list is whole when the run's message shows.
+    // At the end of a run: a rebuild still waiting is started at once; one running began before
+    // the last page was stored, so its list is dropped and another starts when it is done. The
+    // finished list is swapped in on a later turn, and none older after it.
     void finishPendingRebuild();
+
+    // A catalogue of more products than this is read on the worker after the screen has shown,
+    // so that the window paints first; a smaller one is read at once, before it paints, and
+    // never shows empty first.
+    static constexpr int listReadAtOnceUpTo = 20000;
+    // Lowers (or raises) that limit for this screen; before viewDidLoad.
+    void setListReadAtOnceUpTo(int products) { readAtOnceUpTo_ = products; }
+    // Whether the list is still being read for the first time (the table shows no rows yet).
+    bool listLoading() const { return listLoading_; }
     void progress(int storedProducts, int totalProducts, int page, int pages);
     // The server had nothing newer: the panel says so for two seconds, then hides.
     void showUpToDate();
@@ -76,18 +87,33 @@ public:
 
 protected:
     int catalogueCount() override;
-    std::vector<std::string> searchRecords(const std::string& pattern) override;
+    PackedRows searchRecords(const std::string& pattern) override;
     BlankKeys blankKeys() const override { return BlankKeys::Hidden; }
     const char* searchEventName() const override { return "General Search Terms"; }
-    void restoreAfterCancel() override { getRecords(); }
+    void restoreAfterCancel() override {
+        awaitFirstList();
+        getRecords();
+    }
     ListRecordLayout rowLayout() const override {
         return rowsAreSearch_ ? ListRecordLayout::NameIdMaker : ListRecordLayout::NameMakerId;
     }
 
 private:
+    // A list read and grouped on the worker, waiting to be swapped in.
+    struct BuiltList {
+        Records records;
+        IndexGrouping grouping;
+    };
+    using BuiltSlot = std::shared_ptr<std::optional<BuiltList>>;
+
+    Records readListHere();
     void loadWholeCatalogue();
     void startRebuild();
-    void finishRebuild(long generation, Records records, IndexGrouping grouping);
+    void startWorker();
+    void takeRebuild(long generation, const BuiltSlot& slot);
+    void finishRebuild(long generation, BuiltList built);
+    // What needs the list (a search, the cancel) while it is read the first time waits for it.
+    void awaitFirstList();
     void showStartupPrompt();
 
     Navigation& navigation_;
@@ -100,14 +126,17 @@ private:
     bool spinnerRunning_ = false;
     bool refreshEnabled_ = true;
     int stored_ = -1, total_ = 0, page_ = 0, pages_ = 0;
+    int readAtOnceUpTo_ = listReadAtOnceUpTo;
+    bool listLoading_ = false;
     bool rebuildScheduled_ = false;
     bool rebuildRunning_ = false;
     bool rebuildAgain_ = false;
+    bool rebuildFinal_ = false;  // the run's end asked while a worker ran: one more at once
     long rebuildGeneration_ = 0; // a worker's list of an older generation is not swapped in
     std::chrono::steady_clock::time_point lastRebuild_{};
     std::thread rebuildWorker_;
-    // The list a rebuild replaced: freed by the next rebuild's worker, not on the UI thread.
-    std::pair<Records, Sections> retired_;
+    long workerGeneration_ = 0; // of the worker last started, and where it leaves its list
+    BuiltSlot workerResult_;
     bool upToDate_ = false;
     // Counts panel showings, so that a late hide of "up to date" leaves a newer run's panel.
     int panelShowing_ = 0;

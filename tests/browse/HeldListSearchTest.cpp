@@ -96,6 +96,7 @@ protected:
         MemoryLog log;
         Database db(copy.string(), log);
         const std::vector<std::string> list = db.selectProduct();
+        const PackedRows held(list);
         ASSERT_GT(list.size(), 1000u);
 
         std::vector<std::string> names;
@@ -109,11 +110,11 @@ protected:
         int withHits = 0;
         for (const std::string& text : typed) {
             const std::vector<std::string> expected = db.Search(text, text);
-            ASSERT_EQ(searchHeldList(list, text), expected) << "typed \"" << text << "\"";
+            ASSERT_EQ(searchHeldList(held, text).strings(), expected) << "typed \"" << text << "\"";
             withHits += expected.empty() ? 0 : 1;
             // As the list screens ask: the text anywhere in the name or the maker.
             const std::string anywhere = "%" + text + "%";
-            ASSERT_EQ(searchHeldList(list, anywhere), db.Search(anywhere, anywhere))
+            ASSERT_EQ(searchHeldList(held, anywhere).strings(), db.Search(anywhere, anywhere))
                 << "typed \"" << text << "\" anywhere";
         }
         EXPECT_GT(withHits, patterns / 4); // the comparison must not be only of empty results

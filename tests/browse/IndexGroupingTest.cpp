@@ -107,7 +107,7 @@ TEST(IndexGrouping, CatalogueWithoutLettersShowsEveryKeyAsItsOwnSection) {
 }
 
 TEST(IndexGrouping, EmptyInputGivesNothing) {
-    const auto g = groupUnderIndexLetters({}, BlankKeys::Hidden);
+    const auto g = groupUnderIndexLetters(PackedRows{}, BlankKeys::Hidden);
     EXPECT_TRUE(g.displayList.empty());
     EXPECT_TRUE(g.indexLetters.empty());
 }

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
+#include <thread>
+
 using namespace tolvane;
 using namespace tolvane::test;
 
@@ -446,11 +450,14 @@ TEST_F(SearchVCTest, UpdatePagesRebuildTheListOffTheUiThreadAtMostOnceASecond) {
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !s.rebuildPending(); }));
     EXPECT_EQ(letters(), (Texts{"A", "B", "Q", "Z", "#"}));
 
-    // The run's end does a waiting rebuild at once; the worker's later list is not swapped in.
+    // The run's end starts a waiting rebuild at once, on the worker: no second passes (the fake
+    // clock stands) before the whole list is swapped in, and the waiting turn starts nothing.
     catalogue.add({.id = 12, .name = "Hafer"});
     s.rebuildListSoon();
     s.finishPendingRebuild();
-    EXPECT_FALSE(s.rebuildPending());
+    EXPECT_TRUE(s.rebuildPending());
+    EXPECT_EQ(letters(), (Texts{"A", "B", "Q", "Z", "#"})); // the UI thread did not read it
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !s.rebuildPending(); }));
     EXPECT_EQ(letters(), (Texts{"A", "B", "H", "Q", "Z", "#"}));
     fake.dispatcher.advance(2.0);
     EXPECT_FALSE(s.rebuildPending());
@@ -459,4 +466,121 @@ TEST_F(SearchVCTest, UpdatePagesRebuildTheListOffTheUiThreadAtMostOnceASecond) {
     fake.dispatcher.runPending();
     ASSERT_EQ(s.rowCount(), 1u);
     EXPECT_EQ(s.rowName(0, 0), "Zopf");
+}
+
+namespace {
+
+// The sections and rows a screen shows, as text, to compare two screens.
+Texts shownRows(const SearchVC& s) {
+    Texts out;
+    for (int section = 0; section < s.numberOfSections(); ++section) {
+        out.push_back("[" + s.sectionTitle(section) + "]");
+        for (int row = 0; row < s.numberOfRows(section); ++row)
+            out.push_back(s.rowName(section, row) + "|" + s.rowMaker(section, row));
+    }
+    return out;
+}
+
+// Keeps what the screen showed at every change of its list.
+struct ListRecorder : ProductListListener {
+    explicit ListRecorder(const SearchVC& screen) : screen(screen) {}
+    void listChanged() override { shown.push_back(shownRows(screen)); }
+    const SearchVC& screen;
+    std::vector<Texts> shown;
+};
+
+bool waitFor(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+} // namespace
+
+TEST_F(SearchVCTest, TheRunsEndRebuildDropsAListReadBeforeItAndShowsTheWholeCatalogueLast) {
+    auto& s = build();
+    ListRecorder recorder(s);
+    s.setListener(&recorder);
+
+    // A rebuild on the worker has read the list (its result waits for the UI thread)...
+    catalogue.add({.id = 10, .name = "Quark"});
+    s.rebuildListSoon();
+    s.finishPendingRebuild();
+    ASSERT_TRUE(waitFor([&] { return fake.dispatcher.queued() > 0; }));
+    // ...when the last page is stored and the run ends.
+    catalogue.add({.id = 11, .name = "Hafer", .maker = "Mühle"});
+    catalogue.remove(3);
+    s.rebuildListSoon();
+    s.finishPendingRebuild();
+    EXPECT_TRUE(s.rebuildPending());
+    const std::size_t before = recorder.shown.size();
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !s.rebuildPending(); }));
+
+    // The list read before the end never shows; the one swapped in is the catalogue as a fresh
+    // screen reads it, and nothing replaces it afterwards.
+    SearchVC fresh(fake.platform(), shared, navigation);
+    fresh.setUpdateRunner(std::make_unique<FakeRunner>());
+    fresh.viewDidLoad();
+    ASSERT_EQ(recorder.shown.size(), before + 1);
+    EXPECT_EQ(recorder.shown.back(), shownRows(fresh));
+    EXPECT_EQ(shownRows(s), shownRows(fresh));
+    EXPECT_EQ(letters(), (Texts{"A", "H", "Q", "#"}));
+    fake.dispatcher.advance(3.0);
+    fake.dispatcher.runUntil([] { return false; }, std::chrono::milliseconds(100));
+    EXPECT_EQ(recorder.shown.size(), before + 1);
+    EXPECT_FALSE(s.rebuildPending());
+    EXPECT_EQ(shownRows(s), shownRows(fresh));
+    s.setListener(nullptr);
+}
+
+TEST_F(SearchVCTest, ALargeCatalogueIsReadAfterTheScreenShowsASmallOneAtOnce) {
+    {
+        SearchVC small(fake.platform(), shared, navigation);
+        small.setUpdateRunner(std::make_unique<FakeRunner>());
+        small.viewDidLoad(); // no turn of the loop: the rows are there before the first paint
+        EXPECT_FALSE(small.listLoading());
+        EXPECT_EQ(small.rowCount(), 4u);
+    }
+    screen = std::make_unique<SearchVC>(fake.platform(), shared, navigation);
+    auto& s = *screen;
+    s.setUpdateRunner(std::make_unique<FakeRunner>());
+    s.setListReadAtOnceUpTo(3);
+    s.viewDidLoad();
+    EXPECT_TRUE(s.listLoading());
+    EXPECT_TRUE(s.rebuildPending());
+    EXPECT_EQ(s.rowCount(), 0u);
+    EXPECT_FALSE(s.tableHidden()); // no empty page meanwhile
+    EXPECT_STREQ(s.emptyTextKey(), "");
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !s.listLoading(); }));
+    EXPECT_FALSE(s.rebuildPending());
+    EXPECT_EQ(s.rowCount(), 4u);
+    EXPECT_EQ(letters(), (Texts{"A", "B", "#"}));
+    EXPECT_EQ(s.sideIndex(), (Texts{"A", "B", "#"}));
+    EXPECT_FALSE(fake.alerts.hasPending());
+}
+
+TEST_F(SearchVCTest, ASearchWhileTheListIsReadWaitsForItInsteadOfFindingNoData) {
+    screen = std::make_unique<SearchVC>(fake.platform(), shared, navigation);
+    auto& s = *screen;
+    s.setUpdateRunner(std::make_unique<FakeRunner>());
+    s.setListReadAtOnceUpTo(3);
+    s.viewDidLoad();
+    // A run ends meanwhile and has stored one more product: its list is the one searched.
+    catalogue.add({.id = 11, .name = "Hafer", .maker = "Mühle"});
+    s.finishPendingRebuild();
+    ASSERT_TRUE(s.listLoading());
+    s.searchBarSearchButtonClicked("Haf");
+    EXPECT_FALSE(s.listLoading());
+    fake.dispatcher.runPending();
+    EXPECT_FALSE(fake.alerts.hasPending()); // neither "no data" nor "no hits"
+    ASSERT_EQ(s.rowCount(), 1u);
+    EXPECT_EQ(s.rowMaker(0, 0), "Mühle");
+    s.searchBarCancelButtonClicked();
+    fake.dispatcher.runUntil([&] { return !s.rebuildPending(); });
+    fake.dispatcher.runPending();
+    EXPECT_EQ(s.rowCount(), 5u);
+    EXPECT_EQ(letters(), (Texts{"A", "B", "H", "#"}));
 }

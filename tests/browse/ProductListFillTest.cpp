@@ -1,0 +1,135 @@
+// The product list on screen: a small catalogue is in the table from its first painted frame;
+// a large one paints the window first and fills the table right after, never showing the empty
+// page or an alert meanwhile, and a search typed meanwhile finds its products.
+#include "TestCatalogue.h"
+#include "app/platform/QtDispatcher.h"
+#include "screens/browse/CatalogueUpdateRunner.h"
+#include "screens/browse/SearchWidget.h"
+#include "store/Database.h"
+#include "tests/support/WidgetTaps.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
+
+#include <memory>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+struct NoUpdate : CatalogueUpdateRunner {
+    void update() override {}
+    void createCsvForUpload(const std::vector<std::string>&) override {}
+    void saveProgress() override {}
+};
+
+// At every paint of the table: how many sections it had.
+struct PaintLog : QObject {
+    explicit PaintLog(QTreeView* table) : table(table) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) sections.push_back(table->model()->rowCount());
+        return false;
+    }
+    QTreeView* table;
+    std::vector<int> sections;
+};
+
+} // namespace
+
+class ProductListFillTest : public QObject {
+    Q_OBJECT
+
+private:
+    FakePlatform fake_;
+    std::unique_ptr<QtDispatcher> dispatcher_;
+    std::unique_ptr<TestCatalogue> catalogue_;
+    std::unique_ptr<Database> shared_;
+    FakeNavigation navigation_;
+
+    Platform platform() {
+        return {fake_.defaults, fake_.strings, fake_.alerts, fake_.analytics,
+                fake_.log,      *dispatcher_,  fake_.urls};
+    }
+
+    // The list screen as the shell builds it, with the given limit for reading at once.
+    std::unique_ptr<SearchWidget> open(int readAtOnceUpTo, std::unique_ptr<PaintLog>& paints) {
+        auto model = std::make_shared<SearchVC>(platform(), *shared_, navigation_);
+        model->setUpdateRunner(std::make_unique<NoUpdate>());
+        model->setListReadAtOnceUpTo(readAtOnceUpTo);
+        auto widget = std::make_unique<SearchWidget>(model, fake_.strings);
+        paints = std::make_unique<PaintLog>(widget->table());
+        widget->table()->viewport()->installEventFilter(paints.get());
+        widget->resize(320, 436);
+        return widget;
+    }
+
+private slots:
+    void init() {
+        dispatcher_ = std::make_unique<QtDispatcher>();
+        fake_.defaults.registerDefaults({{"isfirstLaunchSearch", false}});
+        fake_.alerts.clear();
+        catalogue_ = std::make_unique<TestCatalogue>();
+        catalogue_->setSettings("YES", "YES"); // live search
+        catalogue_->add({.id = 1, .name = "Äpfel", .maker = "Bauer"});
+        catalogue_->add({.id = 2, .name = "Brot", .maker = "Beck"});
+        catalogue_->add({.id = 3, .name = "Brezel", .maker = "Beck"});
+        catalogue_->addMany(300, 100);
+        shared_ = std::make_unique<Database>(catalogue_->path(), fake_.log);
+    }
+    void cleanup() {
+        shared_.reset();
+        catalogue_.reset();
+        dispatcher_.reset();
+    }
+
+    void aSmallCatalogueIsInTheTableFromTheFirstFrame() {
+        std::unique_ptr<PaintLog> paints;
+        auto widget = open(SearchVC::listReadAtOnceUpTo, paints);
+        widget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+        QTRY_VERIFY(!paints->sections.empty());
+        QVERIFY(paints->sections.front() > 0); // never painted empty
+        QVERIFY(!widget->emptyText()->isVisible());
+        QVERIFY(widget->sideIndex()->isVisible());
+    }
+
+    void aLargeCatalogueFillsRightAfterTheFirstFrameWithoutTheEmptyPage() {
+        std::unique_ptr<PaintLog> paints;
+        auto widget = open(10, paints); // 303 products count as many here
+        QCOMPARE(widget->tableModel()->rowCount(), 0);
+        widget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+        QVERIFY(!widget->emptyText()->isVisible());
+        QTRY_VERIFY(!widget->model()->listLoading());
+        QTRY_VERIFY(!paints->sections.empty() && paints->sections.back() > 0);
+        QVERIFY(!widget->emptyText()->isVisible());
+        QCOMPARE(widget->model()->rowCount(), std::size_t(303));
+        QVERIFY(widget->sideIndex()->letters().contains("B"));
+        QVERIFY(!fake_.alerts.hasPending());
+    }
+
+    void aSearchTypedWhileTheListIsReadFindsItsProducts() {
+        std::unique_ptr<PaintLog> paints;
+        auto widget = open(10, paints);
+        widget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+        tap(widget->searchField());
+        QTest::keyClicks(widget->searchField(), "Bre");
+        QTRY_COMPARE(widget->model()->rowCount(), std::size_t(1));
+        QVERIFY(!fake_.alerts.hasPending()); // no "no data in memory"
+        QCOMPARE(
+            widget->tableModel()->index(0, 0, widget->tableModel()->index(0, 0)).data().toString(),
+            QString("Brezel"));
+        QVERIFY(!widget->emptyText()->isVisible());
+        tap(widget->cancelButton());
+        QTRY_COMPARE(widget->model()->rowCount(), std::size_t(303));
+    }
+};
+
+QTEST_MAIN(ProductListFillTest)
+#include "ProductListFillTest.moc"
