@@ -225,7 +225,10 @@ void SearchVC::rebuildListSoon() {
     rebuildScheduled_ = true;
     const double since =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - lastRebuild_).count();
-    later(std::max(0.0, 1.0 - since), [this] { startRebuild(); });
+    // At most once a second, and on a very large catalogue so seldom that reading the list
+    // takes at most a third of a core from the update.
+    const double gap = std::max(1.0, 3 * std::chrono::duration<double>(lastRebuildTook_).count());
+    later(std::max(0.0, gap - since), [this] { startRebuild(); });
 }
 
 void SearchVC::finishPendingRebuild() {
@@ -287,6 +290,7 @@ void SearchVC::awaitFirstList() {
 
 void SearchVC::finishRebuild(long generation, BuiltList built) {
     rebuildRunning_ = false;
+    lastRebuildTook_ = std::chrono::steady_clock::now() - lastRebuild_;
     if (rebuildFinal_) {
         rebuildFinal_ = false;
         startWorker();

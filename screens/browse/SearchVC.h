@@ -134,6 +134,7 @@ private:
     bool rebuildFinal_ = false;  // the run's end asked while a worker ran: one more at once
     long rebuildGeneration_ = 0; // a worker's list of an older generation is not swapped in
     std::chrono::steady_clock::time_point lastRebuild_{};
+    std::chrono::steady_clock::duration lastRebuildTook_{};
     std::thread rebuildWorker_;
     long workerGeneration_ = 0; // of the worker last started, and where it leaves its list
     BuiltSlot workerResult_;
