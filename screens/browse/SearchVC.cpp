@@ -226,8 +226,8 @@ void SearchVC::rebuildListSoon() {
     const double since =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - lastRebuild_).count();
     // At most once a second, and on a very large catalogue so seldom that reading the list
-    // takes at most a third of a core from the update.
-    const double gap = std::max(1.0, 3 * std::chrono::duration<double>(lastRebuildTook_).count());
+    // takes at most a fifth of a core from the update.
+    const double gap = std::max(1.0, 5 * std::chrono::duration<double>(lastRebuildTook_).count());
     later(std::max(0.0, gap - since), [this] { startRebuild(); });
 }
 
