@@ -1,9 +1,11 @@
 // Bulk writes: the write-ahead journal while they last, the rollback journal after them.
 #include "StoreFixture.h"
+#include "tests/support/Unprivileged.h"
 
 #include "store/DatabaseFileCheck.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <memory>
@@ -100,6 +102,23 @@ TEST_F(BulkWritesTest, AnEndWaitsForAReadAboutToFinish) {
     finishing.join();
     EXPECT_EQ(journalMode(path), "delete");
     EXPECT_FALSE(log.containsPrefix("Database left in write-ahead mode"));
+}
+
+TEST_F(BulkWritesTest, AFileInAReadOnlyFolderIsNeverPutInWriteAheadMode) {
+    addProduct(1, "Milch", "Aldi");
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    chmod(folder.c_str(), 0555);
+    const int code = runUnprivileged([this] {
+        MemoryLog childLog;
+        Database readOnly(path, childLog);
+        if (readOnly.beginBulkWrites()) return 1;
+        if (!childLog.containsPrefix("Bulk writes not begun: ")) return 2;
+        return readOnly.selectProductDetail("1").size() == 1 ? 0 : 3;
+    });
+    chmod(folder.c_str(), 0755);
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(journalMode(path), "delete");
+    EXPECT_FALSE(exists(path + "-wal"));
 }
 
 TEST_F(BulkWritesTest, AFileThatCannotBeOpenedLeavesTheOperationsAsTheyWere) {

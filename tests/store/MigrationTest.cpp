@@ -1,4 +1,5 @@
 #include "StoreFixture.h"
+#include "tests/support/Unprivileged.h"
 
 #include "store/Migration.h"
 #include "store/StoreLocations.h"
@@ -300,18 +301,6 @@ TEST_F(MigrationTest, CorruptFileIsKeptAndReported) {
         EXPECT_EQ(readFileBytes(file), bytes);
         EXPECT_TRUE(result.setAside.empty());
     }
-}
-
-// Runs work in a child process that cannot write where root could; its exit code is returned.
-int runUnprivileged(const std::function<int()>& work) {
-    const pid_t child = fork();
-    if (child == 0) {
-        if (geteuid() == 0 && setuid(65534) != 0) _exit(90);
-        _exit(work());
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
 }
 
 TEST_F(MigrationTest, ReadOnlyFolderIsReportedAndItsDataStillRead) {
