@@ -144,7 +144,9 @@ bool Database::beginBulkWrites() {
         sqlite3_close(handle);
         return false;
     }
-    sqlite3_busy_timeout(handle, kBusyTimeoutMs);
+    // The switch needs the file to itself for a moment. It is not waited for: while another
+    // connection writes, the operations go on as before and the next call tries again.
+    sqlite3_busy_timeout(handle, 0);
     sqlite3_stmt* statement = nullptr;
     bool wal = false;
     if (sqlite3_prepare_v2(handle, "PRAGMA journal_mode = WAL", -1, &statement, nullptr) ==
@@ -161,10 +163,13 @@ bool Database::beginBulkWrites() {
                              "PRAGMA synchronous = NORMAL; PRAGMA cache_size = -32768; "
                              "PRAGMA wal_autocheckpoint = 65536",
                              nullptr, nullptr, nullptr) != SQLITE_OK) {
-        log_.write(std::string("Bulk writes not begun: ") + sqlite3_errmsg(handle));
+        // Busy is expected now and then and tried again; anything else is worth a line.
+        if ((sqlite3_errcode(handle) & 0xff) != SQLITE_BUSY)
+            log_.write(std::string("Bulk writes not begun: ") + sqlite3_errmsg(handle));
         sqlite3_close(handle);
         return false;
     }
+    sqlite3_busy_timeout(handle, kBusyTimeoutMs);
     bulk_ = handle;
     return true;
 }

@@ -14,6 +14,8 @@ class HeldWriteLock {
 public:
     explicit HeldWriteLock(const std::string& path) {
         sqlite3_open(path.c_str(), &db_);
+        // Its commit may meet the store's own attempts for a moment, as any writer's would.
+        sqlite3_busy_timeout(db_, 5000);
         held_ = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
     }
     ~HeldWriteLock() {

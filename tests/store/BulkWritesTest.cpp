@@ -104,6 +104,23 @@ TEST_F(BulkWritesTest, AnEndWaitsForAReadAboutToFinish) {
     EXPECT_FALSE(log.containsPrefix("Database left in write-ahead mode"));
 }
 
+TEST_F(BulkWritesTest, AFileAnotherWriterHoldsIsNotWaitedForAndTriedAgainLater) {
+    sqlite3* writer = nullptr;
+    sqlite3_open(path.c_str(), &writer);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_FALSE(db->beginBulkWrites());
+    // Far below the busy time-out of the operations: the switch does not wait.
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+    EXPECT_TRUE(log.lines().empty());
+    EXPECT_EQ(sqlite3_exec(writer, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(writer);
+
+    EXPECT_TRUE(db->beginBulkWrites());
+    EXPECT_EQ(journalMode(path), "wal");
+    db->endBulkWrites();
+}
+
 TEST_F(BulkWritesTest, AFileInAReadOnlyFolderIsNeverPutInWriteAheadMode) {
     addProduct(1, "Milch", "Aldi");
     const std::string folder = std::filesystem::path(path).parent_path().string();
