@@ -121,6 +121,7 @@ CatalogueUpdate::CatalogueUpdate(Platform& platform, Database& shared,
 CatalogueUpdate::~CatalogueUpdate() {
     shared_->alive = false;
     stopStoring();
+    if (closer_.joinable()) closer_.join();
     database_.endBulkWrites();
 }
 
@@ -558,8 +559,12 @@ void CatalogueUpdate::finish(UpdateOutcome outcome, const char* message) {
     stopStoring();
     jobsOutstanding_ = 0;
     state_ = State::Idle;
-    // Going back to the rollback journal copies the journal into the file: not on this thread.
-    if (database_.bulkWrites()) worker_ = std::thread([this] { database_.endBulkWrites(); });
+    // Going back to the rollback journal copies the journal into the file: not on this thread,
+    // nor on the store worker, so that a new run need not wait for it.
+    if (database_.bulkWrites()) {
+        if (closer_.joinable()) closer_.join();
+        closer_ = std::thread([this] { database_.endBulkWrites(); });
+    }
     listener_.showProgress(false);
     listener_.spinner(false);
     listener_.setRefreshEnabled(true);

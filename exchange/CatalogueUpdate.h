@@ -195,6 +195,8 @@ private:
     bool storeStop_ = false;
 
     std::thread worker_;
+    // Puts the file back to the rollback journal after a run.
+    std::thread closer_;
     NetworkQueue queue_;
     ProductUpload upload_;
 };
