@@ -51,6 +51,20 @@ std::string renderRow(sqlite3_stmt* statement, std::string_view columns) {
     return row;
 }
 
+// Asks for a journal mode ("wal", "delete"); whether the file is in it afterwards.
+bool switchJournal(sqlite3* handle, std::string_view mode) {
+    const std::string sql = "PRAGMA journal_mode = " + std::string(mode);
+    sqlite3_stmt* statement = nullptr;
+    bool switched = false;
+    if (sqlite3_prepare_v2(handle, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW) {
+        const auto* now = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+        switched = now != nullptr && std::string_view(now) == mode;
+    }
+    sqlite3_finalize(statement);
+    return switched;
+}
+
 } // namespace
 
 // A connection for one operation: opened for it and closed after, or borrowed from the
@@ -147,15 +161,7 @@ bool Database::beginBulkWrites() {
     // The switch needs the file to itself for a moment. It is not waited for: while another
     // connection writes, the operations go on as before and the next call tries again.
     sqlite3_busy_timeout(handle, 0);
-    sqlite3_stmt* statement = nullptr;
-    bool wal = false;
-    if (sqlite3_prepare_v2(handle, "PRAGMA journal_mode = WAL", -1, &statement, nullptr) ==
-            SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW) {
-        const auto* mode = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
-        wal = mode != nullptr && std::string_view(mode) == "wal";
-    }
-    sqlite3_finalize(statement);
+    const bool wal = switchJournal(handle, "wal");
     // The indexes take a page's products at scattered places: a cache that holds them (32 MiB)
     // and a journal copied into the file every 256 MiB instead of every 4 MiB save most
     // writes. The journal file goes when the bulk writes end.
@@ -186,14 +192,7 @@ void Database::endBulkWrites() {
     bool back = false;
     for (int attempt = 0; attempt < 20 && !back; ++attempt) {
         if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(handle, "PRAGMA journal_mode = DELETE", -1, &statement, nullptr) ==
-                SQLITE_OK &&
-            sqlite3_step(statement) == SQLITE_ROW) {
-            const auto* mode = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
-            back = mode != nullptr && std::string_view(mode) == "delete";
-        }
-        sqlite3_finalize(statement);
+        back = switchJournal(handle, "delete");
     }
     if (!back)
         log_.write(std::string("Database left in write-ahead mode until the next start: ") +

@@ -14,6 +14,28 @@
 
 namespace tolvane::test {
 
+namespace {
+
+// A process that dies in the middle of a write (changes, then 1 MB more so that pages reach the
+// file): it leaves a hot journal next to the file.
+void dieWritingWith(const std::string& file, const std::string& changes) {
+    const pid_t child = fork();
+    if (child == 0) {
+        sqlite3* handle = nullptr;
+        sqlite3_open(file.c_str(), &handle);
+        const std::string sql =
+            "PRAGMA cache_size = 1; BEGIN; " + changes +
+            " CREATE TABLE Filler (x); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+            "FROM n WHERE i < 2000) INSERT INTO Filler SELECT randomblob(500) FROM n;";
+        sqlite3_exec(handle, sql.c_str(), nullptr, nullptr, nullptr);
+        _exit(0);
+    }
+    int status = 0;
+    if (child > 0) waitpid(child, &status, 0);
+}
+
+} // namespace
+
 using List = std::vector<std::string>;
 
 class MigrationTest : public ::testing::Test {
@@ -168,23 +190,8 @@ TEST_F(MigrationTest, FailedReplacementKeepsTheOldCopy) {
 
 TEST_F(MigrationTest, JournalOfADeletedCopyIsNotRolledIntoTheNewOne) {
     ASSERT_TRUE(launch().ok);
-    // A process that dies in the middle of a write leaves a hot journal next to the file.
     const std::string file = locations.databasePath();
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        sqlite3* handle = nullptr;
-        sqlite3_open(file.c_str(), &handle);
-        sqlite3_exec(handle,
-                     "PRAGMA cache_size = 1; BEGIN; DELETE FROM Categories; "
-                     "UPDATE Settings SET LiveSuche = 'NO'; CREATE TABLE Filler (x); "
-                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
-                     "2000) INSERT INTO Filler SELECT randomblob(500) FROM n;",
-                     nullptr, nullptr, nullptr);
-        _exit(0);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
+    dieWritingWith(file, "DELETE FROM Categories; UPDATE Settings SET LiveSuche = 'NO';");
     ASSERT_TRUE(std::filesystem::exists(file + "-journal"));
     std::filesystem::remove(file);
 
@@ -332,21 +339,7 @@ TEST_F(MigrationTest, KilledWriterLeavesAJournalThatIsRolledBackNotReportedAsDam
     ASSERT_TRUE(launch().ok);
     addUserData();
     const std::string file = locations.databasePath();
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        sqlite3* handle = nullptr;
-        sqlite3_open(file.c_str(), &handle);
-        sqlite3_exec(handle,
-                     "PRAGMA cache_size = 1; BEGIN; DELETE FROM ProductsTable; "
-                     "CREATE TABLE Filler (x); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT "
-                     "i + 1 FROM n WHERE i < 2000) INSERT INTO Filler SELECT randomblob(500) "
-                     "FROM n;",
-                     nullptr, nullptr, nullptr);
-        _exit(0);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
+    dieWritingWith(file, "DELETE FROM ProductsTable;");
     ASSERT_TRUE(std::filesystem::exists(file + "-journal"));
     const MigrationResult result = launch();
     EXPECT_TRUE(result.ok) << result.message;
