@@ -10,12 +10,13 @@
 #include "exchange/CatalogueUpdateListener.h"
 #include "exchange/JsonParser.h"
 #include "exchange/NetworkQueue.h"
-#include "exchange/PageRecordKeys.h"
+#include "format/CatalogueRecord.h"
 #include "exchange/ProductUpload.h"
 #include "exchange/Reachability.h"
 #include "exchange/ServerConfig.h"
 #include "platform/Platform.h"
 #include "store/CataloguePageWriter.h"
+#include "store/Rows.h"
 
 #include <atomic>
 #include <chrono>
@@ -49,8 +50,6 @@ public:
     // Identifiers from here on belong to own products on the device.
     static constexpr int firstOwnProductId = static_cast<int>(tolvane::firstOwnProductId);
 
-    // A page record: the 24 field texts in column order, then the identifier text.
-    using PageRecord = std::vector<std::string>;
     enum class State { Idle, Checking, Requesting, Storing };
     // Where the time of the current or last run went.
     struct Timings {
@@ -79,8 +78,8 @@ public:
     void requestFailed(const std::shared_ptr<FormDataRequest>& request);
     // When the list screen goes out of view: remember how far an unfinished run got.
     void saveProgress();
-    // Uploads the own products not yet sent (records of selectProductsForCsv).
-    void createCsvForUpload(std::vector<std::string> records);
+    // Uploads the own products not yet sent (rows of selectProductsForCsv).
+    void createCsvForUpload(std::vector<UploadRow> records);
 
     State state() const { return state_; }
     bool running() const { return state_ != State::Idle; }
@@ -88,7 +87,7 @@ public:
     int maxRows() const { return maxRows_; }
     int batchCount() const { return batchCount_; }
     const std::vector<std::string>& productIdsArray() const { return productIdsArray_; }
-    const std::vector<PageRecord>& queueNameList() const { return queueNameList_; }
+    const std::vector<CatalogueRecord>& queueNameList() const { return queueNameList_; }
     const std::vector<std::string>& favoriteArray() const { return favoriteArray_; }
     const std::vector<std::string>& favProductIds() const { return favProductIds_; }
     std::chrono::steady_clock::time_point startDate() const { return startDate_; }
@@ -100,7 +99,7 @@ public:
     ProductUpload& upload() { return upload_; }
 
     // The page record of a product object, in column order; false when its ID is unusable.
-    static bool pageRecord(const JsonValue& product, PageRecord& record);
+    static bool pageRecord(const JsonValue& product, CatalogueRecord& record);
     // A reply text read as JSON within replyLimits; nothing, with the error, otherwise.
     static std::optional<JsonValue> readReply(std::string_view body, std::string* error);
     // Whether a text has the form of a stored timestamp, "YYYY-MM-DD HH:MM:SS".
@@ -109,7 +108,7 @@ public:
     // the records not kept (the last one of a product named twice wins) and re-marks the
     // captured favourites (recordId -> position). False when it was rolled back.
     static bool storePage(Database& database, const std::vector<std::string>& ids,
-                          const std::vector<PageRecord>& records,
+                          const std::vector<CatalogueRecord>& records,
                           const std::map<int, int>& favouriteIndex, const std::set<int>& kept,
                           CataloguePageWriter::Mode writes = CataloguePageWriter::Mode::Bound);
 
@@ -118,7 +117,7 @@ private:
     struct PageJob {
         std::vector<std::string> ids;
         std::vector<std::string> dates; // the record date of each of ids
-        std::vector<PageRecord> records;
+        std::vector<CatalogueRecord> records;
         int page = 1;
         int total = 0; // products the server reported with this page
         std::string timestamp;
@@ -163,7 +162,7 @@ private:
     int maxRows_ = 0;
     std::atomic<int> batchCount_{1};
     std::vector<std::string> productIdsArray_;
-    std::vector<PageRecord> queueNameList_;
+    std::vector<CatalogueRecord> queueNameList_;
     std::vector<std::string> favoriteArray_;
     std::vector<std::string> favProductIds_;
     // recordId of a captured favourite -> its position in favProductIds

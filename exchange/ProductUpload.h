@@ -4,6 +4,7 @@
 
 #include "exchange/NetworkQueue.h"
 #include "platform/Platform.h"
+#include "store/Rows.h"
 
 #include <map>
 #include <memory>
@@ -19,14 +20,14 @@ public:
     ProductUpload(Platform& platform, Database& database, NetworkQueue& queue,
                   std::string serverBase);
 
-    // records: selectProductsForCsv records (RecordId|name|maker|...). Nothing is sent for none.
-    void createCsvForUpload(std::vector<std::string> records);
+    // Nothing is sent for no records.
+    void createCsvForUpload(std::vector<UploadRow> records);
     // The queue's handlers, for requests tagged Upload.
     void requestDone(const std::shared_ptr<FormDataRequest>& request);
     void requestFailed(const std::shared_ptr<FormDataRequest>& request);
 
     // The header line, then one line per record with its columns joined by ",".
-    static std::string csvText(const std::vector<std::string>& records);
+    static std::string csvText(const std::vector<UploadRow>& records);
     static constexpr const char* csvHeader = "RecordId,Produktname,Hersteller,Kategorie,Fett,"
                                              "ges. Fette,Zucker,Natrium,Energiewert,Einheit,"
                                              " Produktmenge\n";

@@ -6,6 +6,8 @@
 // Composed mode calls.
 #pragma once
 
+#include "format/CatalogueRecord.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,7 +27,7 @@ public:
 
     // As Database::deleteProductFromMainTable, insertIntoDatabase and setFavorite.
     void deleteProductFromMainTable(const std::string& productId);
-    void insertIntoDatabase(const std::vector<std::string>& fields, int recordId);
+    void insertIntoDatabase(const CatalogueRecord& record);
     void setFavorite(const std::string& productId, int favorite, const std::string& sortOrder);
 
 private:

@@ -5,9 +5,8 @@
 // whichever thread calls them. Failures are not raised: reads give an empty list, the empty
 // text or 0, changes change nothing.
 //
-// Record strings: one result row, its column texts joined with "|" (NULL as the empty text,
-// integer-read columns as decimal digits). Lists are in row order. A row whose record string
-// would be longer than 349,999 bytes is left out (one log line).
+// Rows: one typed struct per row shape (store/Rows.h), its members the statement's columns
+// (NULL as the empty text, integer-read columns as decimal digits). Lists are in row order.
 //
 // Values written into statements: texts between quotes have every single quote doubled; a
 // value placed without quotes (marked "digits" below) must be decimal digits, otherwise the
@@ -18,7 +17,9 @@
 // The file is never created by an operation: it must exist (copied from the shipped file).
 #pragma once
 
+#include "format/CatalogueRecord.h"
 #include "platform/Log.h"
+#include "store/Rows.h"
 #include "store/SqlText.h"
 
 #include <functional>
@@ -87,24 +88,26 @@ public:
 
     // --- Catalogue ---
 
-    // name|maker|recordId, in folded order (umlauts folded, upper case; name, then maker).
-    std::vector<std::string> selectProduct();
-    // Patterns get "%" appended; the caller supplies any leading "%". name|recordId|maker.
-    std::vector<std::string> Search(const std::string& name, const std::string& maker);
-    std::vector<std::string> Search(const std::string& name, const std::string& maker,
-                                    const std::string& categoryId);
+    // In folded order (umlauts folded, upper case; name, then maker).
+    std::vector<ListRow> selectProduct();
+    // The same rows handed to visit one by one as they are read, without copying them (the
+    // held product list packs them). False, with nothing more visited, when the query fails.
+    bool selectProduct(const std::function<void(const ListRowView&)>& visit);
+    // Patterns get "%" appended; the caller supplies any leading "%".
+    std::vector<ListRow> Search(const std::string& name, const std::string& maker);
+    std::vector<ListRow> Search(const std::string& name, const std::string& maker,
+                                const std::string& categoryId);
     int selectSearchCount(const std::string& name, const std::string& maker);
     int selectProductCount();
     int selectSearchCountForCategory(const std::string& name, const std::string& maker,
                                      const std::string& categoryId);
     int selectProductCountForCategory(const std::string& categoryId);
-    // categoryId: digits. 11 fields: name|recordId|maker|category|0|fat|satFat|sugar|salt|kcal|unit
-    std::vector<std::string> selectProductsForCategory(const std::string& categoryId);
-    // productId: digits. 12 fields: name|recordId|maker|category|favFlag|fat|satFat|sugar|salt|
-    // kcal|unit|portion
-    std::vector<std::string> selectProductDetail(const std::string& productId);
-    // categoryId: digits. fat|satFat|sugar|salt|kcal|unit|recordDate
-    std::vector<std::string> selectProductDetailForCategory(const std::string& categoryId);
+    // categoryId: digits.
+    std::vector<CategoryProductRow> selectProductsForCategory(const std::string& categoryId);
+    // productId: digits. The first row; nothing when the product is not in the catalogue.
+    std::optional<ProductRecord> selectProductDetail(const std::string& productId);
+    // categoryId: digits.
+    std::vector<CategoryValuesRow> selectProductDetailForCategory(const std::string& categoryId);
 
     // Figures worked out from a category's products (the detail's category means), kept on this
     // object until the catalogue changes. The generation is read before the figures are worked
@@ -117,26 +120,23 @@ public:
     // through this object or another on the same file.
     void catalogueChanged();
     std::vector<std::string> selectAllRecordIDFromProductsTable();
-    // Recordid|Category
-    std::vector<std::string> selectCategories();
-    std::vector<std::string> selectCategoriesForCategoryScreen();
+    std::vector<CategoryRow> selectCategories();
+    std::vector<CategoryRow> selectCategoriesForCategoryScreen();
     // categoryId read as integer; the name, or "" when none.
     std::string selectCategoryForId(const std::string& categoryId);
 
-    // rows|dtimestamp|utimestamp
-    std::vector<std::string> selectTimestamp();
+    // Row 1; nothing when the table has no row or cannot be read.
+    std::optional<TimestampRow> selectTimestamp();
     void updateDTimestamp(const std::string& timestamp, const std::string& rows);
     void updateDTimestampRows(const std::string& rows);
     std::string selectMaxTimestamp();
-    // fields: exactly 24 texts field01..field24 in column order (otherwise nothing is done).
-    // The first parameter is not used.
+    // The record's 24 fields and its identifier; the first parameter is not used.
     static constexpr std::string_view insertIntoDatabaseFormat =
         "Insert into ProductsTable values ('','0', '%s', "
         "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s', "
         "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%d')";
     static constexpr std::size_t insertIntoDatabaseLimit = 1000;
-    void insertIntoDatabase(const std::string& ignored, const std::vector<std::string>& fields,
-                            int recordId);
+    void insertIntoDatabase(const std::string& ignored, const CatalogueRecord& record);
     // productId read as integer.
     void deleteProductFromMainTable(const std::string& productId);
 
@@ -173,30 +173,28 @@ public:
                                        const std::string& Energiewert, const std::string& Einheit,
                                        const std::string& productId,
                                        const std::string& Produktmenge);
-    // recordId: digits. 12 fields: name|maker|category|fat|satFat|sugar|salt|kcal|sent|unit|
-    // saltOrSodium|portion
-    std::vector<std::string> selectProductForId(const std::string& recordId);
-    // RecordId|name|maker
-    std::vector<std::string> selectProductsSortByProductName();
-    std::vector<std::string> selectProductsBySortOrder();
+    // recordId: digits. The first row; nothing when there is none.
+    std::optional<OwnProductRecord> selectProductForId(const std::string& recordId);
+    std::vector<ListRow> selectProductsSortByProductName();
+    std::vector<ListRow> selectProductsBySortOrder();
     void updateProductOrderForId(const std::string& sortOrder, const std::string& recordId);
     // recordId read as integer; "" when none.
     std::string selectMainTableProductIdForId(const std::string& recordId);
     // recordId read as integer.
     void deleteProduct(const std::string& recordId);
-    // Not yet uploaded: RecordId|name|maker|category|fat|satFat|sugar|salt|kcal|unit|portion
-    std::vector<std::string> selectProductsForCsv();
+    // The own products not yet uploaded.
+    std::vector<UploadRow> selectProductsForCsv();
     void updateProductSentFieldForId(const std::string& recordId);
 
     // --- Favourites ---
 
-    std::vector<std::string> selectProductFavorite();
+    std::vector<FavoriteRow> selectProductFavorite();
     std::vector<std::string> selectProductFavoriteIds();
-    // productId: digits.
-    std::vector<std::string> selectProductFavoriteId(const std::string& productId);
-    std::vector<std::string> selectProductFavoriteCategorywise();
-    std::vector<std::string> selectProductFavoriteByCategoryid(const std::string& categoryId);
-    std::vector<std::string> selectProductFavoriteFolderWise(int productId);
+    // productId: digits. Non-empty exactly when the product is a favourite.
+    std::vector<ListRow> selectProductFavoriteId(const std::string& productId);
+    std::vector<FavoriteRow> selectProductFavoriteCategorywise();
+    std::vector<FavoriteRow> selectProductFavoriteByCategoryid(const std::string& categoryId);
+    std::vector<FavoriteRow> selectProductFavoriteFolderWise(int productId);
     // Refills namesArr with the favFlag of each row of that product.
     void searchFavNameExist(const std::string& productId);
     // The flag is bound as an integer.
@@ -206,11 +204,11 @@ public:
     void setFavorite(const std::string& productId, int favorite, const std::string& sortOrder);
     void updateMainProductOrderForId(const std::string& sortOrder, const std::string& productId);
 
-    // --- Menu folders (records: name|calories|sortOrder|folderId|localized) ---
+    // --- Menu folders ---
 
     // Numerically by position.
-    std::vector<std::string> selectMenuItemsSortByOrder();
-    std::vector<std::string> selectMenuItemsSortByRecordID();
+    std::vector<FolderRow> selectMenuItemsSortByOrder();
+    std::vector<FolderRow> selectMenuItemsSortByRecordID();
     void insertIntoMenuFolder(const std::string& sortOrder, const std::string& name,
                               const std::string& calory, int recordId,
                               const std::string& localized);
@@ -244,9 +242,8 @@ public:
                                         const std::string& saturated, const std::string& sugar,
                                         const std::string& salt, const std::string& calory,
                                         const std::string& recordId, const std::string& folderid);
-    // fat|satFat|sugar|salt|kcal|amount|folderId
-    std::vector<std::string> selectProductDetailForEdit(const std::string& productId,
-                                                        const std::string& folderid);
+    std::vector<ConsumptionRow> selectProductDetailForEdit(const std::string& productId,
+                                                           const std::string& folderid);
     // productId: digits (also for selectEinheitForId).
     std::string selectCaloryForId(const std::string& productId, const std::string& folderid);
     std::string selectEinheitForId(const std::string& productId, const std::string& folderid);
@@ -260,13 +257,12 @@ public:
 
     // --- Settings and personal profile ---
 
-    // LiveSuche|Lokalisierung|Metrisch
-    std::vector<std::string> selectSettings();
+    // Row 1; nothing when the table has no row or cannot be read.
+    std::optional<SettingsRow> selectSettings();
     void updateSettings(const std::string& liveSearch, const std::string& localizationVal,
                         const std::string& imperialUnitsVal);
-    // Gender|Age|Height|Weight|BMI|Ideal_Weight|Activity_Level|Daily_Calories|Usheight|
-    // Usweight|Metricused
-    std::vector<std::string> selectPersonalProfileData();
+    // The first row; nothing when there is none (the profile table may be missing).
+    std::optional<ProfileRow> selectPersonalProfileData();
     void updatePersonalSettings(const std::string& gender, const std::string& age,
                                 const std::string& height, const std::string& weight,
                                 const std::string& bmi, const std::string& ideal_weight,
