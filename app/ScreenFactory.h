@@ -17,6 +17,7 @@
 
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
+#include "store/Rows.h"
 
 #include <QString>
 #include <QWidget>
@@ -41,8 +42,8 @@ struct ScreenContext {
 
 using WidgetMaker = std::function<QWidget*(std::shared_ptr<Screen>, ScreenContext&)>;
 using RootMaker = std::function<std::shared_ptr<Screen>(ScreenContext&)>;
-using LandscapeMaker = std::function<QWidget*(const std::vector<std::string>& details,
-                                              int orientation, ScreenContext&)>;
+using LandscapeMaker =
+    std::function<QWidget*(const ProductRecord& product, int orientation, ScreenContext&)>;
 
 class ScreenFactory {
 public:

@@ -15,12 +15,12 @@
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
 #include "screens/ownproducts/AddProductWidget.h"
 #include "screens/ownproducts/ManageProductsWidget.h"
-#include "screens/profile/PersonalProfileWidget.h"
 #include "screens/planner/AddMenuFolderWidget.h"
 #include "screens/planner/CheckPickerView.h"
 #include "screens/planner/FavoriteVCFolderNewWidget.h"
 #include "screens/planner/MenuFolderWidget.h"
 #include "screens/planner/NewEditConsumptionWidget.h"
+#include "screens/profile/PersonalProfileWidget.h"
 #include "screens/settings/LocalizationWidget.h"
 #include "screens/settings/SetupWidget.h"
 
@@ -318,7 +318,7 @@ int main(int argc, char** argv) {
     setup->model().didSelectRow(SetupRowId::PersonalProfile);
     shot("personal-profile");
     if (auto* profile = qobject_cast<PersonalProfileWidget*>(stack->topWidget())) {
-        profile->model()->didSelectTableRow(ProfileRow::ActivityLevel);
+        profile->model()->didSelectTableRow(ProfileFigure::ActivityLevel);
         shot("personal-profile-activity");
     }
     stack->pop();

@@ -3,9 +3,7 @@
 #include "app/TabShell.h"
 #include "platform/BuildConfig.h"
 #include "platform/Keys.h"
-#include "screens/common/ProductRecord.h"
 #include "screens/common/QtText.h"
-#include "screens/common/SettingsRecord.h"
 #include "screens/settings/GDAInfoWidget.h"
 #include "screens/settings/LanguageRule.h"
 #include "store/Migration.h"
@@ -110,10 +108,9 @@ void Tolvane_AppDelegate::applicationDidFinishLaunching() {
     tabBarVC_->setTabTitle(2, qs(context_.strings->text("Kategorien")));
     tabBarVC_->setTabTitle(3, qs(context_.strings->text("Setup")));
 
-    auto settings = database_->selectSettings();
-    if (!settings.empty())
-        defaults.setString("Localization",
-                           SettingsRecord::first(settings).localization == "NO" ? "NO" : "YES");
+    // Without a settings row "Localization" stays as it is.
+    if (const auto settings = database_->selectSettings())
+        defaults.setString("Localization", settings->localization == "NO" ? "NO" : "YES");
 
     windowLayout_->setCurrentWidget(tabBarVC_);
     window_->show();
@@ -220,8 +217,7 @@ ScreenContext Tolvane_AppDelegate::landscapeContext() {
     return {context_.platform(), *noNavigation_, *context_.pictures, *this};
 }
 
-void Tolvane_AppDelegate::showLandscapeView(const std::vector<std::string>& details,
-                                            int orientation) {
+void Tolvane_AppDelegate::showLandscapeView(const ProductRecord& product, int orientation) {
     if ((orientation != 3 && orientation != 4) || !window_) return;
     removeInfoView();
     if (landscape_) {
@@ -230,11 +226,11 @@ void Tolvane_AppDelegate::showLandscapeView(const std::vector<std::string>& deta
     }
     auto context = landscapeContext();
     QWidget* view =
-        factory_.landscape() ? factory_.landscape()(details, orientation, context) : nullptr;
+        factory_.landscape() ? factory_.landscape()(product, orientation, context) : nullptr;
     if (!view) {
         // Until a calculator is registered: the product's name on a plain page.
         auto* label = new QLabel;
-        label->setText(QString::fromStdString(ProductRecord::fromDetails(details).name));
+        label->setText(QString::fromStdString(product.name));
         label->setAlignment(Qt::AlignCenter);
         view = label;
     }
@@ -262,7 +258,7 @@ void Tolvane_AppDelegate::nextView() {
     window_->activateWindow();
 }
 
-void Tolvane_AppDelegate::showInfoView(const std::vector<std::string>&, int orientation) {
+void Tolvane_AppDelegate::showInfoView(const ProductRecord&, int orientation) {
     if (!window_) return;
     removeInfoView();
     auto model = std::make_shared<GDAInfoVC>(context_.platform(), context_.links(), orientation,

@@ -46,9 +46,9 @@ public:
     void applicationWillTerminate();
 
     Database& getDBObj();
-    void showLandscapeView(const std::vector<std::string>& details, int orientation);
+    void showLandscapeView(const ProductRecord& product, int orientation);
     void nextView();
-    void showInfoView(const std::vector<std::string>& details, int orientation);
+    void showInfoView(const ProductRecord& product, int orientation);
 
     // The device turned (1 portrait, 3 and 4 landscape).
     void setDeviceOrientation(int orientation);

@@ -20,17 +20,16 @@ float CategoryMeans::of(Nutrient n) const {
     return arithMeanKalorie;
 }
 
-CategoryMeans categoryMeansFromRecords(const std::vector<std::string>& records) {
+CategoryMeans categoryMeansOf(const std::vector<NutrientTexts>& products) {
     std::array<float, kNutrientCount> sums{};
-    for (const auto& record : records) {
-        const auto fields = splitFields(record);
-        for (int n = 0; n < kNutrientCount && n < static_cast<int>(fields.size()); ++n) {
-            if (isNoDataText(fields[n])) continue;
-            sums[n] += leadingFloat(fields[n]);
+    for (const auto& texts : products) {
+        for (std::size_t n = 0; n < texts.size(); ++n) {
+            if (isNoDataText(texts[n])) continue;
+            sums[n] += leadingFloat(texts[n]);
         }
     }
-    // Every record counts, also those without data; no records gives NaN, which rates no "top".
-    const auto count = static_cast<float>(records.size());
+    // Every product counts, also those without data; none gives NaN, which rates no "top".
+    const auto count = static_cast<float>(products.size());
     CategoryMeans means;
     means.arithMeanFett = sums[0] / count;
     means.arithMeanGesFette = sums[1] / count;

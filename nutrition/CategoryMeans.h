@@ -18,8 +18,8 @@ struct CategoryMeans {
     float of(Nutrient n) const;
 };
 
-// Records are "fat|saturated fat|sugar|salt|energy|unit|timestamp". No-data fields add nothing
-// but still count in the divisor; an empty list gives means that are not numbers.
-CategoryMeans categoryMeansFromRecords(const std::vector<std::string>& records);
+// One entry per product of the category. No-data texts add nothing but still count in the
+// divisor; an empty list gives means that are not numbers.
+CategoryMeans categoryMeansOf(const std::vector<NutrientTexts>& products);
 
 } // namespace tolvane

@@ -60,15 +60,16 @@ std::string Consumption::shownText(ConsumptionQuantity q) const {
     return pointToComma(text(q));
 }
 
-Consumption consumptionFromRecord(std::string_view record) {
-    const auto fields = splitFields(record);
-    const auto field = [&](std::size_t i) { return i < fields.size() ? fields[i] : std::string(); };
+Consumption consumptionFromRow(const NutrientTexts& nutrients, std::string_view gm) {
     Consumption c;
-    // A negative value is the catalogue's "no data": it counts as nothing.
+    // A negative value is the catalogue's "no data": it counts as nothing. The quantities after
+    // the amount are the nutrients in their order.
     for (int q = 1; q < kConsumptionQuantityCount; ++q)
-        c.texts[q] = formatQuantity(q, std::max(0.0f, leadingFloat(commaToPoint(field(q - 1)))));
+        c.texts[q] = formatQuantity(
+            q,
+            std::max(0.0f, leadingFloat(commaToPoint(nutrients[static_cast<std::size_t>(q - 1)]))));
     // The unit is kept apart from the number, so it is appended exactly once when storing.
-    const StoredAmount amount = readStoredAmount(field(5));
+    const StoredAmount amount = readStoredAmount(gm);
     c.unit = amount.unit;
     c.texts[kAmount] = amount.number ? formatWhole(*amount.number) : "100";
     return c;

@@ -2,6 +2,8 @@
 // editor's rules (loading normalisation, proportional scaling, typed values, zero rules, saving).
 #pragma once
 
+#include "nutrition/Nutrient.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -27,8 +29,8 @@ struct Consumption {
     std::string shownText(ConsumptionQuantity q) const;
 };
 
-// From a record "fat|saturated|sugar|salt|calory|gm|menu_folder_id".
-Consumption consumptionFromRecord(std::string_view record);
+// From a stored consumption row: its nutrients for the amount and the amount text ("gm").
+Consumption consumptionFromRow(const NutrientTexts& nutrients, std::string_view gm);
 
 // Scales all six quantities so that `base` becomes `newValue` (from its current shown value).
 // A current value of 0 changes nothing.

@@ -94,17 +94,16 @@ std::string adjustedCalorieTotal(std::string_view total, std::string_view remove
     return formatInt(std::clamp(result, -kCalorieLimit, kCalorieLimit));
 }
 
-void FolderSums::addConsumptionRecord(std::string_view record) {
-    const auto fields = splitFields(record);
-    for (std::size_t n = 0; n < sums.size() && n < fields.size(); ++n)
-        sums[n] += std::max(0.0f, leadingFloat(fields[n]));
+void FolderSums::add(const NutrientTexts& amounts) {
+    for (std::size_t n = 0; n < sums.size(); ++n)
+        sums[n] += std::max(0.0f, leadingFloat(amounts[n]));
 }
 
-std::string FolderSums::summaryFields() const {
-    std::string text;
+NutrientTexts FolderSums::totals() const {
+    NutrientTexts texts;
     for (std::size_t n = 0; n < sums.size(); ++n)
-        text += "|" + formatFixed(sums[n], n == 4 ? 0 : 1);
-    return text + "|g|0";
+        texts[n] = formatFixed(sums[n], n == index(Nutrient::Energy) ? 0 : 1);
+    return texts;
 }
 
 } // namespace tolvane

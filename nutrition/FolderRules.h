@@ -1,6 +1,8 @@
 // Menu folders: the check of a new folder's name, the calorie total's integer arithmetic and the
-// nutrient sums of the folder summary record.
+// nutrient sums of the folder summary.
 #pragma once
+
+#include "nutrition/Nutrient.h"
 
 #include <array>
 #include <string>
@@ -37,11 +39,10 @@ std::string adjustedCalorieTotal(std::string_view total, std::string_view remove
 struct FolderSums {
     std::array<float, 5> sums{};
 
-    // Adds a consumption record "fat|saturated|sugar|salt|calory|gm|menu_folder_id"; negative
-    // values add nothing.
-    void addConsumptionRecord(std::string_view record);
-    // "|%.1f|%.1f|%.1f|%.1f|%.0f|g|0", appended to the folder's five descriptive fields.
-    std::string summaryFields() const;
+    // Adds the nutrients of one consumption row (for its amount); negative values add nothing.
+    void add(const NutrientTexts& amounts);
+    // The sums as the summary shows them: "%.1f" in grams, energy "%.0f" in kcal.
+    NutrientTexts totals() const;
 };
 
 } // namespace tolvane

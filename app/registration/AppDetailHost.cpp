@@ -6,11 +6,10 @@ namespace tolvane {
 
 DetailHost detailHost(Tolvane_AppDelegate& delegate) {
     Tolvane_AppDelegate* d = &delegate; // lives as long as the process
-    return {
-        [d](const std::vector<std::string>& details, int o) { d->showLandscapeView(details, o); },
-        [d] { d->nextView(); },
-        [d](const std::vector<std::string>& details, int o) { d->showInfoView(details, o); },
-        delegate.context().devicePreferred};
+    return {[d](const ProductRecord& product, int o) { d->showLandscapeView(product, o); },
+            [d] { d->nextView(); },
+            [d](const ProductRecord& product, int o) { d->showInfoView(product, o); },
+            delegate.context().devicePreferred};
 }
 
 } // namespace tolvane

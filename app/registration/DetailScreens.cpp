@@ -17,11 +17,11 @@ void registerDetailScreens(ScreenFactory& factory) {
             return widget;
         });
     factory.setLandscape(
-        [](const std::vector<std::string>& details, int orientation, ScreenContext& c) -> QWidget* {
+        [](const ProductRecord& product, int orientation, ScreenContext& c) -> QWidget* {
             auto model = std::make_shared<ProductDetailsLandscapeVC>(
                 c.platform, c.delegate.getDBObj(), orientation, detailHost(c.delegate));
             model->viewDidLoad();
-            model->drawData(details);
+            model->drawData(product);
             auto* widget = new ProductDetailsLandscapeWidget(model, c.platform.strings);
             QObject::connect(&c.delegate, &Tolvane_AppDelegate::deviceOrientationChanged, widget,
                              &ProductDetailsLandscapeWidget::deviceOrientationChanged);

@@ -31,7 +31,7 @@ namespace {
 
 struct NoUpdate : CatalogueUpdateRunner {
     void update() override {}
-    void createCsvForUpload(const std::vector<std::string>&) override {}
+    void createCsvForUpload(const std::vector<UploadRow>&) override {}
     void saveProgress() override {}
 };
 
@@ -47,14 +47,11 @@ void line(const std::string& what, double ms) {
               << formatFixed(ms, 2) << " ms\n";
 }
 
-// The bytes of names and makers in the full list's records ("name|maker|id").
-std::size_t nameAndMakerText(const std::vector<std::string>& records) {
+// The bytes of names and makers in the full list.
+std::size_t nameAndMakerText(const std::vector<ListRow>& rows) {
     std::size_t bytes = 0;
-    for (const auto& record : records) {
-        const auto last = record.rfind('|');
-        const auto first = record.find('|');
-        if (first != std::string::npos && last != first) bytes += last - 1;
-    }
+    for (const auto& row : rows)
+        bytes += row.name.size() + row.maker.size();
     return bytes;
 }
 
@@ -71,8 +68,12 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
 
     std::cout << "\n" << count << " products (median of " << runs << " runs)\n";
 
-    std::vector<std::string> all;
+    std::vector<ListRow> all;
     line("list query (selectProduct)", medianMs(runs, [&] { all = db.selectProduct(); }));
+    line("list query, rows visited (selectProduct)", medianMs(runs, [&] {
+             std::size_t bytes = 0;
+             db.selectProduct([&](const ListRowView& row) { bytes += row.name.size(); });
+         }));
     line("list packing", medianMs(runs, [&] { PackedRows packed(all); }));
     const PackedRows packed(all);
     line("list grouping",
@@ -105,7 +106,7 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
     openList(screen, fake);
     for (const std::string text : {"b", "sch"}) {
         const std::string pattern = "%" + text + "%";
-        std::vector<std::string> hits;
+        std::vector<ListRow> hits;
         line("keystroke \"" + text + "\": count",
              medianMs(runs, [&] { db.selectSearchCount(pattern, pattern); }));
         line("keystroke \"" + text + "\": query",
@@ -126,18 +127,16 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
     // The largest category and one of its products.
     std::string largest;
     int largestCount = -1;
-    for (const auto& record : db.selectCategoriesForCategoryScreen()) {
-        const std::string id = record.substr(0, record.find('|'));
-        const int n = db.selectProductCountForCategory(id);
+    for (const CategoryRow& category : db.selectCategoriesForCategoryScreen()) {
+        const int n = db.selectProductCountForCategory(category.recordId);
         if (n > largestCount) {
             largestCount = n;
-            largest = id;
+            largest = category.recordId;
         }
     }
     const auto products = db.selectProductsForCategory(largest);
     if (products.empty()) return;
-    const auto fields = splitFields(products[products.size() / 2]);
-    const std::string productId = fields[1];
+    const std::string productId = products[products.size() / 2].recordId;
     line("detail: record (selectProductDetail)",
          medianMs(runs, [&] { db.selectProductDetail(productId); }));
     line("detail: category records (" + std::to_string(largestCount) + ")",

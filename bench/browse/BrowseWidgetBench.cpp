@@ -42,7 +42,7 @@ struct PaintCount : QObject {
 
 struct NoUpdate : CatalogueUpdateRunner {
     void update() override {}
-    void createCsvForUpload(const std::vector<std::string>&) override {}
+    void createCsvForUpload(const std::vector<UploadRow>&) override {}
     void saveProgress() override {}
 };
 

@@ -35,14 +35,6 @@ void figure(const std::string& name, int count, double ms) {
     std::cout << "figure " << name << "_" << count << " " << formatFixed(ms, 2) << " ms\n";
 }
 
-ProductToFile productToFile(Database& db, const std::string& id) {
-    const auto fields = splitFields(db.selectProductDetail(id).at(0));
-    ProductToFile p{fields[1], fields[0], fields[2], fields[3], fields[10], {}};
-    for (int n = 0; n < kNutrientCount; ++n)
-        p.nutrients[n] = fields[5 + static_cast<std::size_t>(n)];
-    return p;
-}
-
 void benchPlanner(const std::string& generator, const std::filesystem::path& dir, int count) {
     const auto file = dir / ("synthetic-" + std::to_string(count) + ".db");
     bench::makeSyntheticCatalogue(generator, file.string(), count);
@@ -71,7 +63,7 @@ void benchPlanner(const std::string& generator, const std::filesystem::path& dir
         shared.insertIntoMenuFolder(std::to_string(f), "Ordner " + folderId, "0", f + 1, "0");
         for (int p = 0; p < kProductsPerFolder; ++p) {
             const std::string& id = ids[(f * kProductsPerFolder + p) * step];
-            writes.fileProduct(productToFile(shared, id), folderId);
+            writes.fileProduct(shared.selectProductDetail(id).value(), folderId);
         }
     }
     const int runs = 15;

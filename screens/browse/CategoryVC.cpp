@@ -19,10 +19,7 @@ void CategoryVC::viewWillAppear() {
 }
 
 void CategoryVC::reloadCategories() {
-    categories_.clear();
-    for (const auto& record : db_->selectCategoriesForCategoryScreen()) {
-        if (auto category = CategoryRow::parse(record)) categories_.push_back(std::move(*category));
-    }
+    categories_ = db_->selectCategoriesForCategoryScreen();
     if (listener_) listener_->categoriesChanged();
 }
 

@@ -4,8 +4,8 @@
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
-#include "screens/common/CategoryRow.h"
 #include "screens/detail/DetailHost.h"
+#include "store/Rows.h"
 
 #include <memory>
 #include <string>

@@ -21,7 +21,7 @@ void ExchangeUpdateRunner::update() {
     update_->update();
 }
 
-void ExchangeUpdateRunner::createCsvForUpload(const std::vector<std::string>& records) {
+void ExchangeUpdateRunner::createCsvForUpload(const std::vector<UploadRow>& records) {
     update_->createCsvForUpload(records);
 }
 

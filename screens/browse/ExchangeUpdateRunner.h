@@ -18,7 +18,7 @@ public:
     ~ExchangeUpdateRunner() override;
 
     void update() override;
-    void createCsvForUpload(const std::vector<std::string>& records) override;
+    void createCsvForUpload(const std::vector<UploadRow>& records) override;
     void saveProgress() override;
     bool storingPage() const override {
         return update_->state() == CatalogueUpdate::State::Storing;

@@ -8,9 +8,8 @@
 
 namespace tolvane {
 
-// listRecords are rows of the full list ("name|maker|id", in list order); the result rows are in
-// the column order of the search statement ("name|id|maker"). A row matches when its name or
-// its maker is LIKE the typed text followed by "%".
-PackedRows searchHeldList(const PackedRows& listRecords, const std::string& typed);
+// list holds the rows of the full list in list order. A row matches when its name or its maker
+// is LIKE the typed text followed by "%".
+PackedRows searchHeldList(const PackedRows& list, const std::string& typed);
 
 } // namespace tolvane

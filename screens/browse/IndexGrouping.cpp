@@ -87,15 +87,15 @@ bool isLetterKey(const std::string& key) {
 
 } // namespace
 
-std::string indexKeyOf(std::string_view record) {
-    if (record.empty()) return " ";
+std::string indexKeyOf(std::string_view name) {
+    if (name.empty()) return " ";
     std::size_t length = 1;
-    const char32_t first = firstCodePoint(record, length);
+    const char32_t first = firstCodePoint(name, length);
     std::string key;
     if (first == 0xDF) {
         key = "SS";
     } else if (length == 1 && first >= 0x80) {
-        key = std::string(record.substr(0, 1)); // not a character; keep the byte
+        key = std::string(name.substr(0, 1)); // not a character; keep the byte
     } else {
         appendUtf8(key, upperCase(first));
     }
@@ -110,22 +110,22 @@ std::string indexKeyOf(std::string_view record) {
     return key;
 }
 
-IndexGrouping groupUnderIndexLetters(const PackedRows& records, BlankKeys blanks) {
+IndexGrouping groupUnderIndexLetters(const PackedRows& rows, BlankKeys blanks) {
     // std::map keeps the keys in byte order, which for UTF-8 is character-code order.
     using Bucket = std::vector<std::uint32_t>;
     std::map<std::string, Bucket> buckets;
     // A key led by an ASCII byte depends on that byte alone: one look-up per byte, not per row.
     std::array<Bucket*, 128> asciiBuckets{};
-    for (std::size_t at = 0; at < records.size(); ++at) {
-        const std::string_view record = records[at];
-        const auto lead = record.empty() ? 0 : static_cast<unsigned char>(record[0]);
+    for (std::size_t at = 0; at < rows.size(); ++at) {
+        const std::string_view name = rows.name(at);
+        const auto lead = name.empty() ? 0 : static_cast<unsigned char>(name[0]);
         Bucket* bucket = nullptr;
-        if (!record.empty() && lead < 0x80) {
+        if (!name.empty() && lead < 0x80) {
             Bucket*& known = asciiBuckets[lead];
-            if (known == nullptr) known = &buckets[indexKeyOf(record)];
+            if (known == nullptr) known = &buckets[indexKeyOf(name)];
             bucket = known;
         } else {
-            bucket = &buckets[indexKeyOf(record)];
+            bucket = &buckets[indexKeyOf(name)];
         }
         bucket->push_back(static_cast<std::uint32_t>(at));
     }

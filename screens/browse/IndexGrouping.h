@@ -1,4 +1,4 @@
-// Files product records under index letters for the sectioned product lists.
+// Files product rows under index letters by their names, for the sectioned product lists.
 #pragma once
 
 #include "screens/browse/PackedRows.h"
@@ -12,8 +12,8 @@ namespace tolvane {
 
 struct ProductSection {
     std::string letter;
-    // Positions of the section's records in the records grouped, in query order: the sections
-    // refer to the held list instead of copying it.
+    // Positions of the section's rows in the rows grouped, in query order: the sections refer
+    // to the held list instead of copying it.
     std::vector<std::uint32_t> rows;
 };
 
@@ -22,22 +22,18 @@ struct IndexGrouping {
     std::vector<std::string> indexLetters;
 };
 
-// How records whose key is a blank (empty or blank-led names) are treated.
+// How rows whose key is a blank (empty or blank-led names) are treated.
 enum class BlankKeys {
     Hidden,    // the main product list leaves them out
     UnderHash, // a category's list files them under "#"
 };
 
-// The index key of one record: its first character upper-cased and folded ("Ä" to "A", "ß" to
-// "S"); a record whose name is empty gets " ".
-std::string indexKeyOf(std::string_view record);
+// The index key of a product name: its first character upper-cased and folded ("Ä" to "A", "ß"
+// to "S"); an empty name, and one that begins with "|", gets " " (the rule as it was made for
+// rows read as "name|maker|id" texts, kept so that such names are filed as before).
+std::string indexKeyOf(std::string_view name);
 
-// The sections' rows are positions in records.
-IndexGrouping groupUnderIndexLetters(const PackedRows& records, BlankKeys blanks);
-// The same for records not packed (a statement's result as it comes).
-inline IndexGrouping groupUnderIndexLetters(const std::vector<std::string>& records,
-                                            BlankKeys blanks) {
-    return groupUnderIndexLetters(PackedRows(records), blanks);
-}
+// The sections' rows are positions in rows.
+IndexGrouping groupUnderIndexLetters(const PackedRows& rows, BlankKeys blanks);
 
 } // namespace tolvane

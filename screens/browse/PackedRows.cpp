@@ -1,42 +1,107 @@
 #include "screens/browse/PackedRows.h"
 
+#include <algorithm>
+#include <charconv>
 #include <limits>
 #include <stdexcept>
 
 namespace tolvane {
 
-PackedRows::PackedRows(const std::vector<std::string>& rows) {
+PackedRows::PackedRows(const std::vector<ListRow>& rows) {
     std::size_t bytes = 0;
     for (const auto& row : rows)
-        bytes += row.size();
+        bytes += row.name.size() + row.maker.size();
     reserve(rows.size(), bytes);
     for (const auto& row : rows)
         push_back(row);
 }
 
 void PackedRows::reserve(std::size_t rows, std::size_t bytes) {
-    ends_.reserve(rows);
+    rows_.reserve(rows);
     text_.reserve(bytes);
 }
 
-void PackedRows::push_back(std::string_view row) {
-    if (row.size() > std::numeric_limits<std::uint32_t>::max() - text_.size())
+void PackedRows::push_back(std::string_view name, std::string_view maker,
+                           std::string_view recordId) {
+    std::uint32_t id = 0;
+    const char* end = recordId.data() + recordId.size();
+    const auto [stop, error] = std::from_chars(recordId.data(), end, id);
+    // Only canonical digits read back as the same text: no sign, no leading zero, nothing after.
+    const bool number = error == std::errc() && stop == end && id != kIdAside &&
+                        (recordId.size() == 1 || recordId.front() != '0');
+    pushRow(name, maker, number ? id : kIdAside, recordId);
+}
+
+void PackedRows::append(const PackedRows& other, std::size_t at) {
+    const std::uint32_t id = other.rows_[at].id;
+    pushRow(other.name(at), other.maker(at), id,
+            id == kIdAside ? std::string_view(*other.asideId(at)) : std::string_view());
+}
+
+void PackedRows::pushRow(std::string_view name, std::string_view maker, std::uint32_t id,
+                         std::string_view asideText) {
+    if (name.size() + maker.size() > std::numeric_limits<std::uint32_t>::max() - text_.size())
         throw std::length_error("PackedRows: more than 4 GiB of text");
-    text_.append(row);
-    ends_.push_back(static_cast<std::uint32_t>(text_.size()));
+    const std::size_t before = text_.size();
+    const std::size_t asideBefore = asideIds_.size();
+    // A failed allocation leaves the rows as they were.
+    try {
+        text_.append(name).append(maker);
+        if (id == kIdAside)
+            asideIds_.emplace_back(static_cast<std::uint32_t>(rows_.size()), asideText);
+        rows_.push_back(Row{static_cast<std::uint32_t>(before + name.size()),
+                            static_cast<std::uint32_t>(text_.size()), id});
+    } catch (...) {
+        text_.resize(before);
+        asideIds_.resize(asideBefore);
+        throw;
+    }
+}
+
+const std::string* PackedRows::asideId(std::size_t at) const {
+    const auto aside =
+        std::lower_bound(asideIds_.begin(), asideIds_.end(), at,
+                         [](const auto& entry, std::size_t row) { return entry.first < row; });
+    return aside != asideIds_.end() && aside->first == at ? &aside->second : nullptr;
+}
+
+std::string PackedRows::recordId(std::size_t at) const {
+    const std::uint32_t id = rows_[at].id;
+    if (id != kIdAside) {
+        char digits[16];
+        const auto [end, error] = std::to_chars(digits, digits + sizeof digits, id);
+        return std::string(digits, end);
+    }
+    const std::string* aside = asideId(at);
+    return aside ? *aside : std::string();
 }
 
 void PackedRows::shrink_to_fit() {
     text_.shrink_to_fit();
-    ends_.shrink_to_fit();
+    rows_.shrink_to_fit();
+    asideIds_.shrink_to_fit();
 }
 
-std::vector<std::string> PackedRows::strings() const {
-    std::vector<std::string> out;
+void PackedRows::clear() {
+    text_.clear();
+    rows_.clear();
+    asideIds_.clear();
+}
+
+std::vector<ListRow> PackedRows::rows() const {
+    std::vector<ListRow> out;
     out.reserve(size());
-    for (const std::string_view row : *this)
-        out.emplace_back(row);
+    for (std::size_t at = 0; at < size(); ++at)
+        out.push_back(row(at));
     return out;
+}
+
+std::size_t PackedRows::capacityBytes() const {
+    std::size_t bytes = text_.capacity() + rows_.capacity() * sizeof(Row) +
+                        asideIds_.capacity() * sizeof(asideIds_.front());
+    for (const auto& [row, id] : asideIds_)
+        if (id.capacity() > std::string().capacity()) bytes += id.capacity() + 1;
+    return bytes;
 }
 
 } // namespace tolvane

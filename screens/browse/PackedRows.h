@@ -1,83 +1,80 @@
-// Rows of text held end to end in one buffer, with the offset where each ends. A list screen
-// holds a whole catalogue's rows for as long as it lives; one string per row would cost its
-// object and an allocation on top of every row's text.
+// List rows (name, maker, identifier) held end to end: the names and makers in one text buffer,
+// and per row where its name and its maker end and its identifier as a number. A list screen
+// holds a whole catalogue's rows for as long as it lives; a string per field would cost its
+// object and an allocation on top of every field's text.
 #pragma once
+
+#include "store/Rows.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tolvane {
 
 class PackedRows {
 public:
-    class const_iterator {
-    public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = std::string_view;
-        using difference_type = std::ptrdiff_t;
-        using pointer = void;
-        using reference = std::string_view;
-
-        const_iterator() = default;
-        std::string_view operator*() const { return (*rows_)[at_]; }
-        const_iterator& operator++() {
-            ++at_;
-            return *this;
-        }
-        const_iterator operator++(int) {
-            auto before = *this;
-            ++at_;
-            return before;
-        }
-        friend bool operator==(const const_iterator&, const const_iterator&) = default;
-
-    private:
-        friend class PackedRows;
-        const_iterator(const PackedRows* rows, std::size_t at) : rows_(rows), at_(at) {}
-        const PackedRows* rows_ = nullptr;
-        std::size_t at_ = 0;
-    };
-
     PackedRows() = default;
-    explicit PackedRows(const std::vector<std::string>& rows);
+    explicit PackedRows(const std::vector<ListRow>& rows);
 
-    // Room for rows rows of bytes bytes of text in all, so that filling does not move the text.
+    // Room for rows rows of bytes bytes of names and makers in all.
     void reserve(std::size_t rows, std::size_t bytes);
     // Throws std::length_error past 4 GiB of text, as a container past its largest size.
-    void push_back(std::string_view row);
+    void push_back(std::string_view name, std::string_view maker, std::string_view recordId);
+    void push_back(const ListRowView& row) { push_back(row.name, row.maker, row.recordId); }
+    void push_back(const ListRow& row) { push_back(row.name, row.maker, row.recordId); }
     // Gives back the room filling left over: a held list keeps no spare capacity.
     void shrink_to_fit();
+    void clear();
 
-    std::size_t size() const { return ends_.size(); }
-    bool empty() const { return ends_.empty(); }
+    std::size_t size() const { return rows_.size(); }
+    bool empty() const { return rows_.empty(); }
     // Row at must exist.
-    std::string_view operator[](std::size_t at) const {
-        const std::size_t begin = at == 0 ? 0 : ends_[at - 1];
-        return std::string_view(text_).substr(begin, ends_[at] - begin);
+    std::string_view name(std::size_t at) const {
+        const std::uint32_t begin = at == 0 ? 0 : rows_[at - 1].makerEnd;
+        return std::string_view(text_).substr(begin, rows_[at].nameEnd - begin);
     }
-    std::string_view back() const { return (*this)[size() - 1]; }
-    const_iterator begin() const { return {this, 0}; }
-    const_iterator end() const { return {this, size()}; }
+    std::string_view maker(std::size_t at) const {
+        return std::string_view(text_).substr(rows_[at].nameEnd,
+                                              rows_[at].makerEnd - rows_[at].nameEnd);
+    }
+    // The identifier text as the store gave it.
+    std::string recordId(std::size_t at) const;
+    ListRow row(std::size_t at) const {
+        return {std::string(name(at)), std::string(maker(at)), recordId(at)};
+    }
 
-    // The rows as separate strings, where a caller needs them so (tests, comparisons).
-    std::vector<std::string> strings() const;
-    // Bytes of the rows' text, and bytes the two buffers hold allocated.
+    // Copies row at of another list to the end.
+    void append(const PackedRows& other, std::size_t at);
+    // The rows as separate rows, where a caller needs them so (tests, comparisons).
+    std::vector<ListRow> rows() const;
+    // Bytes of the names and makers, and bytes the buffers hold allocated.
     std::size_t textBytes() const { return text_.size(); }
-    std::size_t capacityBytes() const {
-        return text_.capacity() + ends_.capacity() * sizeof(std::uint32_t);
-    }
+    std::size_t capacityBytes() const;
 
     friend bool operator==(const PackedRows& a, const PackedRows& b) {
-        return a.ends_ == b.ends_ && a.text_ == b.text_;
+        return a.rows() == b.rows();
     }
 
 private:
+    // An identifier that is not the decimal digits of a number below this one is kept as text
+    // in asideIds_ (the store holds whatever text a row was given).
+    static constexpr std::uint32_t kIdAside = 0xFFFFFFFF;
+    struct Row {
+        std::uint32_t nameEnd;  // where the name ends in text_; it begins where the last row ends
+        std::uint32_t makerEnd; // the maker follows the name
+        std::uint32_t id;
+    };
+    void pushRow(std::string_view name, std::string_view maker, std::uint32_t id,
+                 std::string_view asideText);
+    const std::string* asideId(std::size_t at) const;
+
     std::string text_;
-    std::vector<std::uint32_t> ends_; // where row i ends in text_; row i begins where i - 1 ends
+    std::vector<Row> rows_;
+    std::vector<std::pair<std::uint32_t, std::string>> asideIds_; // by row, ascending
 };
 
 } // namespace tolvane

@@ -2,7 +2,6 @@
 
 #include "nutrition/NumberText.h"
 #include "platform/Keys.h"
-#include "screens/common/SettingsRecord.h"
 #include "store/Database.h"
 
 namespace tolvane {
@@ -34,25 +33,24 @@ std::string ProductListVC::sectionTitle(int section) const {
     return sections()[static_cast<std::size_t>(section)].letter;
 }
 
-std::optional<std::string_view> ProductListVC::recordAt(int section, int row) const {
+std::optional<std::size_t> ProductListVC::positionOf(int section, int row) const {
     if (row < 0 || row >= numberOfRows(section)) return std::nullopt;
-    const auto position =
-        sections()[static_cast<std::size_t>(section)].rows[static_cast<std::size_t>(row)];
-    return (*displayRecords_)[position];
+    return sections()[static_cast<std::size_t>(section)].rows[static_cast<std::size_t>(row)];
 }
 
 std::string ProductListVC::rowName(int section, int row) const {
-    const auto record = recordAt(section, row);
-    return record ? std::string(ListRow::nameOf(*record)) : std::string{};
+    const auto at = positionOf(section, row);
+    return at ? std::string(displayRecords_->name(*at)) : std::string{};
 }
 
 std::string ProductListVC::rowMaker(int section, int row) const {
-    return rowAt(section, row).maker;
+    const auto at = positionOf(section, row);
+    return at ? std::string(displayRecords_->maker(*at)) : std::string{};
 }
 
 ListRow ProductListVC::rowAt(int section, int row) const {
-    const auto record = recordAt(section, row);
-    return record ? ListRow::parse(*record, rowLayout()) : ListRow{};
+    const auto at = positionOf(section, row);
+    return at ? displayRecords_->row(*at) : ListRow{};
 }
 
 int ProductListVC::sectionForIndex(int indexPosition) const {
@@ -86,7 +84,8 @@ void ProductListVC::holdFullGrouping() {
 }
 
 void ProductListVC::readLiveSearch() {
-    liveSearch_ = SettingsRecord::first(db_->selectSettings()).liveSearchOn();
+    // Without a settings row live search is off.
+    liveSearch_ = db_->selectSettings().value_or(SettingsRow{}).liveSearchOn();
 }
 
 void ProductListVC::later(double seconds, std::function<void()> task) {

@@ -7,7 +7,7 @@
 #include "platform/Platform.h"
 #include "screens/browse/IndexGrouping.h"
 #include "screens/browse/PackedRows.h"
-#include "screens/common/ListRow.h"
+#include "store/Rows.h"
 
 #include <memory>
 #include <optional>
@@ -52,8 +52,8 @@ public:
     std::size_t rowCount() const;
 
     bool search() const { return search_; }
-    // Whether the rows now in displayList are search records (the flag may run ahead of them
-    // until a deferred search or restore has run).
+    // Whether the rows now in displayList are search rows (the flag may run ahead of them until
+    // a deferred search or restore has run).
     bool rowsAreSearchRecords() const { return rowsAreSearch_; }
     bool tableHidden() const { return tableHidden_; }
     // The text in the place of a table that a live search without hits hid; empty otherwise.
@@ -81,14 +81,11 @@ public:
     // Restores the held grouping of the whole list.
     void getRecords();
     // Shared, so holding and restoring a list copies no rows; the sections refer to positions in
-    // the records they were grouped from.
+    // the rows they were grouped from.
     using Records = std::shared_ptr<const PackedRows>;
-    static Records hold(PackedRows records) {
-        records.shrink_to_fit(); // held for long: no spare capacity
-        return std::make_shared<const PackedRows>(std::move(records));
-    }
-    static Records hold(const std::vector<std::string>& records) {
-        return hold(PackedRows(records));
+    static Records hold(PackedRows rows) {
+        rows.shrink_to_fit(); // held for long: no spare capacity
+        return std::make_shared<const PackedRows>(std::move(rows));
     }
     void setUpDisplayList(Records records);
 
@@ -98,19 +95,18 @@ public:
 protected:
     // The differences between the two lists.
     virtual int catalogueCount() = 0;
-    // The rows of the search for pattern ("%" + typed + "%"), in the search statement's order
-    // and column order; empty when nothing matches.
+    // The rows of the search for pattern ("%" + typed + "%"), in the search statement's order;
+    // empty when nothing matches.
     virtual PackedRows searchRecords(const std::string& pattern) = 0;
     virtual BlankKeys blankKeys() const = 0;
     virtual const char* searchEventName() const = 0;
     virtual void restoreAfterCancel() = 0;
-    // How the records of the rows now shown order their fields.
-    virtual ListRecordLayout rowLayout() const = 0;
 
     // Keeps the grouping just made as the one of the whole list.
     void holdFullGrouping();
     void readLiveSearch();
-    std::optional<std::string_view> recordAt(int section, int row) const;
+    // The position of the row in displayRecords_; nothing for a row that is not shown.
+    std::optional<std::size_t> positionOf(int section, int row) const;
     ListRow rowAt(int section, int row) const;
     // Runs the task on the next turn of the event loop while this screen still exists.
     void later(double seconds, std::function<void()> task);

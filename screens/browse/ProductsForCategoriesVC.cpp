@@ -16,7 +16,11 @@ void ProductsForCategoriesVC::viewDidLoad() {
     if (loaded_) return;
     loaded_ = true;
     readLiveSearch();
-    dataArray_ = hold(db_->selectProductsForCategory(categoryId_));
+    // The list shows name and maker; the values of the rows are not held.
+    PackedRows rows;
+    for (const CategoryProductRow& product : db_->selectProductsForCategory(categoryId_))
+        rows.push_back(product.name, product.maker, product.recordId);
+    dataArray_ = hold(std::move(rows));
     tableHidden_ = dataArray_->empty();
     setUpDisplayList(dataArray_);
     holdFullGrouping();
@@ -45,14 +49,14 @@ void ProductsForCategoriesVC::didSelectRow(int section, int row) {
     const std::string productId = rowAt(section, row).recordId;
     if (productId.empty()) return;
     platform_.defaults.setString("ProductsForCategoroesProductId", productId);
-    const auto details = db_->selectProductDetail(productId);
-    if (details.empty()) {
+    const auto product = db_->selectProductDetail(productId);
+    if (!product) {
         platform_.log.write("Product " + productId + " not found");
         return;
     }
     auto detail = std::make_shared<ProductDetail>(platform_, shared_, host_);
     detail->setFromScreen("ProductsForCategory");
-    detail->drawData(details);
+    detail->drawData(*product);
     navigation_.push(detail, key("Zurück"));
 }
 

@@ -26,7 +26,6 @@ protected:
     BlankKeys blankKeys() const override { return BlankKeys::UnderHash; }
     const char* searchEventName() const override { return "Category Search Terms"; }
     void restoreAfterCancel() override;
-    ListRecordLayout rowLayout() const override { return ListRecordLayout::NameIdMaker; }
 
 private:
     Navigation& navigation_;

@@ -1,7 +1,5 @@
 #include "SearchVC.h"
 
-#include <algorithm>
-
 #include "nutrition/NumberText.h"
 #include "platform/Keys.h"
 #include "screens/browse/ExchangeUpdateRunner.h"
@@ -33,7 +31,14 @@ ProductListVC::Records SearchVC::readListHere() {
     ++rebuildGeneration_;
     rebuildFinal_ = false;
     listLoading_ = false;
-    return hold(db_->selectProduct());
+    return hold(readList(*db_));
+}
+
+PackedRows SearchVC::readList(Database& db) {
+    PackedRows rows;
+    // Straight from the statement's rows into the list, without a copy of each row between.
+    if (!db.selectProduct([&rows](const ListRowView& row) { rows.push_back(row); })) rows.clear();
+    return rows;
 }
 
 void SearchVC::loadWholeCatalogue() {
@@ -143,15 +148,15 @@ void SearchVC::didSelectRow(int section, int row) {
     const std::string productId = rowAt(section, row).recordId;
     if (productId.empty()) return;
     platform_.defaults.setString("SearchProductId", productId);
-    const auto details = db_->selectProductDetail(productId);
-    if (details.empty()) {
+    const auto product = db_->selectProductDetail(productId);
+    if (!product) {
         // Gone since the list was built (an update removed it): nothing to open.
         platform_.log.write("Product " + productId + " not found");
         return;
     }
     auto detail = std::make_shared<ProductDetail>(platform_, shared_, host_);
     detail->setFromScreen("Search");
-    detail->drawData(details);
+    detail->drawData(*product);
     navigation_.push(detail, key("Suche"));
 }
 
@@ -264,7 +269,7 @@ void SearchVC::startWorker() {
                                   alive = std::weak_ptr<int>(alive_), slot = workerResult_,
                                   generation = workerGeneration_, this] {
         Database own(path, log);
-        auto records = hold(own.selectProduct());
+        auto records = hold(readList(own));
         auto grouping = groupUnderIndexLetters(*records, blanks);
         slot->emplace(BuiltList{std::move(records), std::move(grouping)});
         dispatcher.runOnUiThread([alive, this, generation, slot] {

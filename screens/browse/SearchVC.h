@@ -94,9 +94,6 @@ protected:
         awaitFirstList();
         getRecords();
     }
-    ListRecordLayout rowLayout() const override {
-        return rowsAreSearch_ ? ListRecordLayout::NameIdMaker : ListRecordLayout::NameMakerId;
-    }
 
 private:
     // A list read and grouped on the worker, waiting to be swapped in.
@@ -107,6 +104,8 @@ private:
     using BuiltSlot = std::shared_ptr<std::optional<BuiltList>>;
 
     Records readListHere();
+    // The whole catalogue as the list holds it; empty when it cannot be read.
+    static PackedRows readList(Database& db);
     void loadWholeCatalogue();
     void startRebuild();
     void startWorker();

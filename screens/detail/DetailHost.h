@@ -2,6 +2,8 @@
 // and the device's own language list.
 #pragma once
 
+#include "store/Rows.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,11 +12,11 @@ namespace tolvane {
 
 struct DetailHost {
     // The device turned to landscape (orientation 3 or 4) while a product is shown.
-    std::function<void(const std::vector<std::string>& details, int orientation)> showLandscapeView;
+    std::function<void(const ProductRecord& product, int orientation)> showLandscapeView;
     // Back to the tabs when the device is upright again.
     std::function<void()> nextView;
     // The GDA information page over the calculator.
-    std::function<void(const std::vector<std::string>& details, int orientation)> showInfoView;
+    std::function<void(const ProductRecord& product, int orientation)> showInfoView;
     // The device's preferred languages, for when no list is stored under "AppleLanguages".
     std::vector<std::string> devicePreferredLanguages;
 };

@@ -3,7 +3,8 @@
 #include "nutrition/NumberText.h"
 #include "nutrition/TrafficLightRating.h"
 #include "platform/Keys.h"
-#include "screens/planner/FolderRecord.h"
+#include "screens/common/Nutrients.h"
+#include "screens/planner/FolderName.h"
 #include "screens/planner/PlannerWrites.h"
 #include "store/Database.h"
 
@@ -42,12 +43,11 @@ void ProductDetail::viewDidLoad() {
     language_ = interfaceLanguage(platform_.defaults, host_.devicePreferredLanguages);
 }
 
-void ProductDetail::drawData(const std::vector<std::string>& details) {
+void ProductDetail::drawData(const std::optional<ProductRecord>& product) {
     db_ = std::make_unique<Database>(shared_.GetDatabasePath(), platform_.log);
-    detailsArr_ = details;
-    product_ = ProductRecord::fromDetails(details);
+    product_ = product.value_or(ProductRecord{});
     rows_.clear();
-    if (!details.empty()) {
+    if (product) {
         rows_.push_back(rowOf(DetailRow::Kind::Header));
         for (Nutrient nutrient : kNutrients)
             rows_.push_back(rowOf(DetailRow::Kind::Nutrient, nutrient));
@@ -57,7 +57,7 @@ void ProductDetail::drawData(const std::vector<std::string>& details) {
     if (!rows_.empty() && !showMsg_) rows_.push_back(rowOf(DetailRow::Kind::Portion));
     means_ = categoryMeans(product_.categoryId);
     categoryName_ = db_->selectCategoryForId(product_.categoryId);
-    favorite_ = product_.favourite;
+    favorite_ = product_.favourite();
     changed();
 }
 
@@ -70,8 +70,10 @@ CategoryMeans ProductDetail::categoryMeans(const std::string& categoryId) {
                 static_cast<float>(f[3]), static_cast<float>(f[4])};
     }
     const long generation = shared_.catalogueGeneration();
-    const CategoryMeans means =
-        categoryMeansFromRecords(db_->selectProductDetailForCategory(categoryId));
+    std::vector<NutrientTexts> products;
+    for (CategoryValuesRow& row : db_->selectProductDetailForCategory(categoryId))
+        products.push_back(nutrientTexts(std::move(row.nutrients)));
+    const CategoryMeans means = categoryMeansOf(products);
     shared_.keepCategoryFigures(categoryId,
                                 {means.arithMeanFett, means.arithMeanGesFette,
                                  means.arithMeanZucker, means.arithMeanSalz,
@@ -120,7 +122,7 @@ DetailRow ProductDetail::row(int index) const {
         row.title = strings.text("Kalorien (kcal)");
         break;
     }
-    const std::string& text = product_.nutrient(row.nutrient);
+    const std::string& text = nutrientText(product_.nutrients, row.nutrient);
     row.picture = lightImageName(rateNutrientText(row.nutrient, text, unit, means_), language_);
     row.value = nutrientValueText(row.nutrient, text);
     return row;
@@ -166,11 +168,10 @@ void ProductDetail::viewWillAppear() {
     folderNameArray_.clear();
     folderIDarray_.clear();
     selectionStates_.clear();
-    for (const auto& record : shared_.selectMenuItemsSortByRecordID()) {
-        const FolderRecord folder = FolderRecord::parse(record);
-        folderNameArray_.push_back(folder.displayName(platform_.strings));
-        folderIDarray_.push_back(folder.id);
-        selectionStates_[folder.id] = false;
+    for (const FolderRow& folder : shared_.selectMenuItemsSortByRecordID()) {
+        folderNameArray_.push_back(folderDisplayName(folder, platform_.strings));
+        folderIDarray_.push_back(folder.folderId);
+        selectionStates_[folder.folderId] = false;
     }
     readSelectionStates();
     changed();
@@ -206,9 +207,7 @@ void ProductDetail::pickerViewDidCheckRow(int item) {
     const std::string& folder = folderIDarray_[static_cast<std::size_t>(item)];
     productIdForFolderAdd_ = product_.recordId;
     selectionStates_[folder] = true;
-    const ProductToFile product{product_.recordId,   product_.name, product_.maker,
-                                product_.categoryId, product_.unit, product_.nutrients};
-    if (PlannerWrites(shared_).fileProduct(product, folder) == PlannerWrites::Filing::Failed)
+    if (PlannerWrites(shared_).fileProduct(product_, folder) == PlannerWrites::Filing::Failed)
         platform_.log.write("Product " + product_.recordId + " not filed into folder " + folder);
     readSelectionStates();
     changed();
@@ -227,7 +226,7 @@ void ProductDetail::pickerViewDidUncheckRow(int item) {
 
 void ProductDetail::receivedRotate(int orientation) {
     if ((orientation == 3 || orientation == 4) && host_.showLandscapeView)
-        host_.showLandscapeView(detailsArr_, orientation);
+        host_.showLandscapeView(product_, orientation);
 }
 
 void ProductDetail::viewWillDisappear() {

@@ -6,12 +6,13 @@
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
-#include "screens/common/ProductRecord.h"
 #include "screens/detail/DetailHost.h"
 #include "screens/planner/CheckPickerViewDelegate.h"
+#include "store/Rows.h"
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,8 @@ public:
     void setFromScreen(const std::string& fromScreen) { fromScreen_ = fromScreen; }
 
     void viewDidLoad();
-    void drawData(const std::vector<std::string>& details);
+    // The product as the store read it; none shows no rows.
+    void drawData(const std::optional<ProductRecord>& product);
     // Reads the folders and which of them hold the product (every appearance).
     void viewWillAppear();
     // Puts the folder picker away, as "Done" does.
@@ -112,7 +114,6 @@ private:
     std::unique_ptr<Database> db_;
     ProductDetailListener* listener_ = nullptr;
 
-    std::vector<std::string> detailsArr_;
     ProductRecord product_;
     // What the table shows, top to bottom: no rows until a product is given.
     std::vector<DetailRow> rows_;

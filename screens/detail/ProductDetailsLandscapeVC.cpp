@@ -1,6 +1,6 @@
 #include "ProductDetailsLandscapeVC.h"
 
-#include "screens/common/SettingsRecord.h"
+#include "screens/common/Nutrients.h"
 #include "store/Database.h"
 
 namespace tolvane {
@@ -20,19 +20,14 @@ void ProductDetailsLandscapeVC::viewDidLoad() {
     }
 }
 
-void ProductDetailsLandscapeVC::drawData(const std::vector<std::string>& details) {
-    detailsArr_ = details;
-    product_ = ProductRecord::fromDetails(details);
-}
-
 void ProductDetailsLandscapeVC::viewWillAppear() {
-    imperialUnits_ = SettingsRecord::first(shared_.selectSettings()).metricUnitsOn();
+    imperialUnits_ = shared_.selectSettings().value_or(SettingsRow{}).metricUnitsOn();
     drawBars("");
 }
 
 void ProductDetailsLandscapeVC::drawBars(const std::string& portionText) {
     // A negative portion leaves the bars as they are.
-    if (const auto bars = gdaBars(product_.nutrients, portionText)) {
+    if (const auto bars = gdaBars(nutrientTexts(product_.nutrients), portionText)) {
         bars_ = *bars;
         if (listener_) listener_->barsChanged();
     }
@@ -100,7 +95,7 @@ void ProductDetailsLandscapeVC::touchesEnded() {
 
 void ProductDetailsLandscapeVC::showInfoView() {
     if (listener_) listener_->closeKeyboard();
-    if (host_.showInfoView) host_.showInfoView(detailsArr_, orientation_);
+    if (host_.showInfoView) host_.showInfoView(product_, orientation_);
 }
 
 void ProductDetailsLandscapeVC::receivedRotate(int orientation) {

@@ -6,8 +6,8 @@
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
-#include "screens/common/ProductRecord.h"
 #include "screens/detail/DetailHost.h"
+#include "store/Rows.h"
 
 #include <memory>
 #include <string>
@@ -37,7 +37,7 @@ public:
     void setListener(LandscapeListener* listener) { listener_ = listener; }
 
     void viewDidLoad();
-    void drawData(const std::vector<std::string>& details);
+    void drawData(const ProductRecord& product) { product_ = product; }
     void viewWillAppear();
     void drawBars(const std::string& portionText);
 
@@ -79,7 +79,6 @@ private:
     DetailHost host_;
     LandscapeListener* listener_ = nullptr;
 
-    std::vector<std::string> detailsArr_;
     ProductRecord product_;
     GdaBars bars_{};
     bool imperialUnits_ = true;

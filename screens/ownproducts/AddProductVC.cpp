@@ -3,7 +3,6 @@
 #include "nutrition/NumberText.h"
 #include "nutrition/OwnProductRules.h"
 #include "screens/ownproducts/MirrorLink.h"
-#include "screens/ownproducts/OwnProductRecord.h"
 #include "store/Database.h"
 
 #include <set>
@@ -115,39 +114,36 @@ void AddProductVC::viewWillDisappear() {
 
 void AddProductVC::readCategories() {
     categories_.clear();
-    for (const auto& record : db_->selectCategories()) {
-        const auto fields = splitFields(record);
-        if (fields.size() < 2) continue;
-        categories_.push_back({integerValue(fields[0]), fields[1]});
-    }
+    for (const CategoryRow& category : db_->selectCategories())
+        categories_.push_back({integerValue(category.recordId), category.name});
 }
 
 void AddProductVC::showData() {
     if (productId_.empty()) return;
-    const auto records = db_->selectProductForId(productId_);
-    const auto product = records.empty() ? std::nullopt : OwnProductRecord::parse(records.front());
+    const auto product = db_->selectProductForId(productId_);
     if (!product) {
         platform_.log.write("Own product " + productId_ + " not found");
         return;
     }
-    categoryPos_ = integerValue(product->category);
+    categoryPos_ = integerValue(product->categoryId);
     texts_[index(ProductField::Category)].clear();
     for (const auto& category : categories_)
         if (category.recordId == categoryPos_)
             texts_[index(ProductField::Category)] = platform_.strings.text(category.name);
     texts_[index(ProductField::Name)] = product->name;
     texts_[index(ProductField::Maker)] = product->maker;
-    texts_[index(ProductField::Fat)] = product->fat;
-    texts_[index(ProductField::SaturatedFat)] = product->saturatedFat;
-    texts_[index(ProductField::Sugar)] = product->sugar;
-    texts_[index(ProductField::Salt)] = product->salt;
-    texts_[index(ProductField::Energy)] = product->energy;
-    texts_[index(ProductField::Quantity)] = product->quantity;
-    origSalzOrNatriumVal_ = product->salt;
+    const NutrientColumns& n = product->nutrients;
+    texts_[index(ProductField::Fat)] = n.fat;
+    texts_[index(ProductField::SaturatedFat)] = n.saturatedFat;
+    texts_[index(ProductField::Sugar)] = n.sugar;
+    texts_[index(ProductField::Salt)] = n.salt;
+    texts_[index(ProductField::Energy)] = n.kcal;
+    texts_[index(ProductField::Quantity)] = product->portion;
+    origSalzOrNatriumVal_ = n.salt;
     unitSegment_ = product->unit == "g" ? 0 : 1;
     saltRow_ = product->saltOrSodium == "0" ? kSodiumRow : kSaltRow;
-    if (saltRow_ == kSodiumRow && !product->salt.empty())
-        texts_[index(ProductField::Salt)] = sodiumFromStoredSalt(product->salt);
+    if (saltRow_ == kSodiumRow && !n.salt.empty())
+        texts_[index(ProductField::Salt)] = sodiumFromStoredSalt(n.salt);
     origSalzOrNatriumPickerVal_ = saltRow_;
     formChanged();
 }
@@ -337,7 +333,7 @@ bool AddProductVC::updateExisting(const Values& v) {
     Database& db = *db_;
     return db.runInTransaction([&] {
         // A product deleted meanwhile is not brought back as a bare catalogue row.
-        if (db.selectProductForId(productId_).empty()) return false;
+        if (!db.selectProductForId(productId_)) return false;
         // A missing link is restored to the product's own id, so the mirror is changed too.
         const int recordId = integerValue(productId_);
         if (integerValue(db.selectMainTableProductIdForId(productId_)) <= 0)
@@ -346,7 +342,7 @@ bool AddProductVC::updateExisting(const Values& v) {
 
         db.updateProductForId(v.name, v.maker, v.category, v.fat, v.saturatedFat, v.sugar, v.salt,
                               v.energy, v.unit, v.saltRow, productId_, v.quantity);
-        if (db.selectProductDetail(mirror).empty()) {
+        if (!db.selectProductDetail(mirror)) {
             // The catalogue row never came to be; the product joins the catalogue now.
             if (db.insertProductToMainTable(v.name, v.maker, v.category, v.fat, v.saturatedFat,
                                             v.sugar, v.salt, v.energy, v.unit, mirror,

@@ -25,8 +25,8 @@ const char* ManageProductsVC::editButtonKey() const {
     return isEditing_ ? key("Fertig") : key("Bearbeiten");
 }
 
-const OwnProductListRow& ManageProductsVC::row(int index) const {
-    static const OwnProductListRow none;
+const ListRow& ManageProductsVC::row(int index) const {
+    static const ListRow none;
     if (index < 0 || index >= numberOfRows()) return none;
     return productsArray_[static_cast<std::size_t>(index)];
 }
@@ -39,12 +39,11 @@ void ManageProductsVC::viewWillAppear() {
 
 void ManageProductsVC::loadProducts() {
     // Name order until the user first moves a row.
-    const auto records = platform_.defaults.boolForKey("ManageProductsReArranged")
-                             ? db_->selectProductsBySortOrder()
-                             : db_->selectProductsSortByProductName();
-    productsArray_.clear();
-    for (const auto& record : records)
-        if (auto parsed = OwnProductListRow::parse(record)) productsArray_.push_back(*parsed);
+    productsArray_ = platform_.defaults.boolForKey("ManageProductsReArranged")
+                         ? db_->selectProductsBySortOrder()
+                         : db_->selectProductsSortByProductName();
+    // A row without its identifier cannot be opened, moved or deleted.
+    std::erase_if(productsArray_, [](const ListRow& row) { return row.recordId.empty(); });
 }
 
 void ManageProductsVC::viewWillDisappear() {
@@ -83,14 +82,14 @@ void ManageProductsVC::didSelectRow(int index) {
         openForm(recordId);
         return;
     }
-    const auto details = db_->selectProductDetail(mirrorRecordId(*db_, recordId));
-    if (details.empty()) {
+    const auto product = db_->selectProductDetail(mirrorRecordId(*db_, recordId));
+    if (!product) {
         platform_.log.write("Own product " + recordId + " has no catalogue row");
         return;
     }
     auto detail = std::make_shared<ProductDetail>(platform_, shared_, host_);
     detail->setFromScreen("ManageProducts");
-    detail->drawData(details);
+    detail->drawData(*product);
     navigation_.push(detail, backTitleKey());
 }
 

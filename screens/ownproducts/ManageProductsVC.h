@@ -6,7 +6,7 @@
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 #include "screens/detail/DetailHost.h"
-#include "screens/ownproducts/OwnProductRecord.h"
+#include "store/Rows.h"
 
 #include <memory>
 #include <string>
@@ -43,7 +43,7 @@ public:
 
     // --- What the screen shows ---
     int numberOfRows() const { return static_cast<int>(productsArray_.size()); }
-    const OwnProductListRow& row(int index) const;
+    const ListRow& row(int index) const;
     // Without products the table is hidden and the help text shown.
     bool tableHidden() const { return productsArray_.empty(); }
     bool helpTextShown() const { return tableHidden(); }
@@ -62,7 +62,7 @@ public:
     void deleteRow(int index);
     void moveRow(int from, int to);
 
-    const std::vector<OwnProductListRow>& productsArray() const { return productsArray_; }
+    const std::vector<ListRow>& productsArray() const { return productsArray_; }
 
 private:
     void loadProducts();
@@ -75,7 +75,7 @@ private:
     DetailHost host_;
     std::unique_ptr<Database> db_;
     ManageProductsListener* listener_ = nullptr;
-    std::vector<OwnProductListRow> productsArray_;
+    std::vector<ListRow> productsArray_;
     bool isEditing_ = false;
 };
 

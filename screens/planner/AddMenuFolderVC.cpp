@@ -1,6 +1,5 @@
 #include "AddMenuFolderVC.h"
 
-#include "FolderRecord.h"
 #include "nutrition/NumberText.h"
 #include "store/Database.h"
 
@@ -23,9 +22,8 @@ void AddMenuFolderVC::readLargest() {
     biggest_ = 0;
     sortbiggest_ = -1;
     bool any = false;
-    for (const auto& record : db_->selectMenuItemsSortByOrder()) {
-        const FolderRecord folder = FolderRecord::parse(record);
-        const int id = integerValue(folder.id);
+    for (const FolderRow& folder : db_->selectMenuItemsSortByOrder()) {
+        const int id = integerValue(folder.folderId);
         const int sort = integerValue(folder.sortOrder);
         biggest_ = any ? std::max(biggest_, id) : id;
         sortbiggest_ = any ? std::max(sortbiggest_, sort) : sort;

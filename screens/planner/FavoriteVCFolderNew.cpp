@@ -31,20 +31,16 @@ void FavoriteVCFolderNew::buildLists() {
     kcalArray_.clear();
     gmArray_.clear();
     for (const auto& productId : db_->selectProductsAccordingToFolder(folderNumberString_)) {
-        const auto records =
+        auto products =
             db_->selectProductFavoriteFolderWise(static_cast<int>(integerValue(productId)));
         // Gone from the catalogue: the folder list takes it out on its next appearance.
-        if (records.empty()) continue;
-        const auto fields = splitFields(records.front());
-        const auto field = [&](std::size_t i) {
-            return i < fields.size() ? fields[i] : std::string();
-        };
-        dataArray_.push_back({field(0), field(1), field(2), field(3)});
+        if (products.empty()) continue;
+        dataArray_.push_back(std::move(products.front()));
         // Calories and amount of the same (last) consumption row, read in one query.
-        const auto rows = db_->selectProductDetailForEdit(field(1), folderNumberString_);
-        const auto row = rows.empty() ? std::vector<std::string>{} : splitFields(rows.back());
-        kcalArray_.push_back(row.size() > 4 ? row[4] : std::string());
-        gmArray_.push_back(shownAmount(row.size() > 5 ? row[5] : std::string()));
+        const auto rows =
+            db_->selectProductDetailForEdit(dataArray_.back().recordId, folderNumberString_);
+        kcalArray_.push_back(rows.empty() ? std::string() : rows.back().nutrients.kcal);
+        gmArray_.push_back(shownAmount(rows.empty() ? std::string() : rows.back().gm));
     }
     changed();
 }
@@ -64,8 +60,8 @@ std::string FavoriteVCFolderNew::productId(int row) const {
 
 void FavoriteVCFolderNew::didSelectRow(int row) {
     if (row < 0 || row >= numberOfRows()) return;
-    const Item& item = dataArray_[static_cast<std::size_t>(row)];
-    const std::string category = db_->selectCategoryForId(item.category);
+    const FavoriteRow& item = dataArray_[static_cast<std::size_t>(row)];
+    const std::string category = db_->selectCategoryForId(item.categoryId);
     ConsumptionInputs inputs{item.name, item.maker,
                              category.empty() ? std::string() : platform_.strings.text(category),
                              item.recordId, folderNumberString_};
@@ -91,7 +87,7 @@ void FavoriteVCFolderNew::deleteRow(int row) {
 
 void FavoriteVCFolderNew::viewWillDisappear() {
     std::vector<std::string> ids;
-    for (const Item& item : dataArray_)
+    for (const FavoriteRow& item : dataArray_)
         ids.push_back(item.recordId);
     if (!ids.empty()) PlannerWrites(shared_).writeFavoriteOrder(ids);
 }

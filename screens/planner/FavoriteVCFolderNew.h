@@ -5,6 +5,7 @@
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
+#include "store/Rows.h"
 
 #include <memory>
 #include <string>
@@ -54,13 +55,6 @@ public:
     void deleteRow(int row);
 
 private:
-    struct Item {
-        std::string name;
-        std::string recordId;
-        std::string maker;
-        std::string category;
-    };
-
     void buildLists();
     void changed();
 
@@ -71,7 +65,7 @@ private:
     std::string titleString_;
     std::unique_ptr<Database> db_;
     FavoriteVCFolderNewListener* listener_ = nullptr;
-    std::vector<Item> dataArray_;
+    std::vector<FavoriteRow> dataArray_;
     std::vector<std::string> kcalArray_;
     std::vector<std::string> gmArray_;
 };

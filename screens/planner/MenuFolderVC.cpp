@@ -2,11 +2,12 @@
 
 #include "AddMenuFolderVC.h"
 #include "FavoriteVCFolderNew.h"
-#include "FolderRecord.h"
+#include "FolderName.h"
 #include "PlannerWrites.h"
 #include "ProductDetailPortraitVC.h"
 #include "nutrition/FolderRules.h"
 #include "nutrition/NumberText.h"
+#include "screens/common/Nutrients.h"
 #include "store/Database.h"
 
 #include <optional>
@@ -48,26 +49,25 @@ void MenuFolderVC::reloadFolders() {
 
 void MenuFolderVC::viewWillDisappear() {
     std::vector<std::string> ids;
-    for (const auto& record : dataArray_)
-        ids.push_back(FolderRecord::parse(record).id);
+    for (const FolderRow& folder : dataArray_)
+        ids.push_back(folder.folderId);
     if (!ids.empty()) PlannerWrites(shared_).writeFolderOrder(ids);
 }
 
 std::string MenuFolderVC::rowTitle(int row) const {
     if (row < 0 || row >= numberOfRows()) return {};
-    return FolderRecord::parse(dataArray_[static_cast<std::size_t>(row)])
-        .displayName(platform_.strings);
+    return folderDisplayName(dataArray_[static_cast<std::size_t>(row)], platform_.strings);
 }
 
 std::string MenuFolderVC::rowCalories(int row) const {
     if (row < 0 || row >= numberOfRows()) return {};
-    const FolderRecord folder = FolderRecord::parse(dataArray_[static_cast<std::size_t>(row)]);
-    return replaceAll(platform_.strings.text("%@ kcal"), "%@", folder.calories);
+    return replaceAll(platform_.strings.text("%@ kcal"), "%@",
+                      dataArray_[static_cast<std::size_t>(row)].calories);
 }
 
 std::string MenuFolderVC::folderId(int row) const {
     if (row < 0 || row >= numberOfRows()) return {};
-    return FolderRecord::parse(dataArray_[static_cast<std::size_t>(row)]).id;
+    return dataArray_[static_cast<std::size_t>(row)].folderId;
 }
 
 void MenuFolderVC::rightButtonPressed() {
@@ -94,17 +94,13 @@ void MenuFolderVC::openContents(int row) {
 }
 
 void MenuFolderVC::openSummary(int row) {
-    const std::string& stored = dataArray_[static_cast<std::size_t>(row)];
-    const FolderRecord folder = FolderRecord::parse(stored);
-    const std::string record =
-        folder.isLocalized() ? folder.joined(folder.displayName(platform_.strings)) : stored;
-
+    const FolderRow& folder = dataArray_[static_cast<std::size_t>(row)];
     FolderSums sums;
     std::optional<std::unordered_set<long long>> catalogue;
-    for (const auto& productId : database_->selectProductsAccordingToFolder(folder.id)) {
-        const auto rows = database_->selectProductDetailForEdit(productId, folder.id);
+    for (const auto& productId : database_->selectProductsAccordingToFolder(folder.folderId)) {
+        const auto rows = database_->selectProductDetailForEdit(productId, folder.folderId);
         if (!rows.empty()) {
-            sums.addConsumptionRecord(rows.front());
+            sums.add(nutrientTexts(rows.front().nutrients));
             continue;
         }
         // No row: a product gone from the catalogue is taken out of its folders, unless the
@@ -118,11 +114,9 @@ void MenuFolderVC::openSummary(int row) {
         if (!catalogue->empty() && !catalogue->contains(integerValue64(productId)))
             PlannerWrites(shared_).cleanOrphanProduct(productId);
     }
-    landArray_ = {record + sums.summaryFields()};
-
     auto summary = std::make_shared<ProductDetailPortraitVC>(platform_, shared_);
-    summary->drawData(landArray_);
-    summary->setTitleName(FolderRecord::parse(record).name);
+    summary->drawData(sums.totals());
+    summary->setTitleName(folderDisplayName(folder, platform_.strings));
     navigation_.push(summary);
 }
 
@@ -141,9 +135,9 @@ void MenuFolderVC::deleteRow(int row) {
 void MenuFolderVC::moveRow(int from, int to) {
     const int n = numberOfRows();
     if (from < 0 || from >= n || to < 0 || to >= n || from == to) return;
-    std::string record = std::move(dataArray_[static_cast<std::size_t>(from)]);
+    FolderRow folder = std::move(dataArray_[static_cast<std::size_t>(from)]);
     dataArray_.erase(dataArray_.begin() + from);
-    dataArray_.insert(dataArray_.begin() + to, std::move(record));
+    dataArray_.insert(dataArray_.begin() + to, std::move(folder));
     changed();
 }
 

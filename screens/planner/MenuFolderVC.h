@@ -7,6 +7,7 @@
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
+#include "store/Rows.h"
 
 #include <memory>
 #include <string>
@@ -62,9 +63,6 @@ public:
     void deleteRow(int row);
     void moveRow(int from, int to);
 
-    const std::vector<std::string>& dataArray() const { return dataArray_; }
-    const std::vector<std::string>& landArray() const { return landArray_; }
-
 private:
     void reloadFolders();
     void openSummary(int row);
@@ -77,8 +75,7 @@ private:
     PlannerHost host_;
     std::unique_ptr<Database> database_;
     MenuFolderListener* listener_ = nullptr;
-    std::vector<std::string> dataArray_;
-    std::vector<std::string> landArray_;
+    std::vector<FolderRow> dataArray_;
     bool editing_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "PlannerWrites.h"
 #include "nutrition/NumberText.h"
+#include "screens/common/Nutrients.h"
 #include "store/Database.h"
 
 #include <algorithm>
@@ -71,10 +72,10 @@ int NewEditConsumptionVC::scrollOffset(Quantity q) {
 }
 
 void NewEditConsumptionVC::viewDidLoad() {
-    const auto records = db_->selectProductDetailForEdit(inputs_.productID, inputs_.folderID);
-    hasRow_ = !records.empty();
+    const auto rows = db_->selectProductDetailForEdit(inputs_.productID, inputs_.folderID);
+    hasRow_ = !rows.empty();
     if (hasRow_) {
-        values_ = consumptionFromRecord(records.front());
+        values_ = consumptionFromRow(nutrientTexts(rows.front().nutrients), rows.front().gm);
         applyZeroRule();
     }
     changed();

@@ -1,6 +1,5 @@
 #include "PlannerWrites.h"
 
-#include "FolderRecord.h"
 #include "nutrition/FolderRules.h"
 #include "nutrition/NumberText.h"
 #include "store/Database.h"
@@ -20,8 +19,8 @@ bool sameId(const std::string& a, const std::string& b) {
 } // namespace
 
 bool PlannerWrites::folderExists(const std::string& folderId) {
-    for (const auto& record : db_.selectMenuItemsSortByRecordID())
-        if (sameId(FolderRecord::parse(record).id, folderId)) return true;
+    for (const FolderRow& folder : db_.selectMenuItemsSortByRecordID())
+        if (sameId(folder.folderId, folderId)) return true;
     return false;
 }
 
@@ -48,27 +47,28 @@ bool PlannerWrites::takeOut(const std::string& productId, const std::string& fol
            db_.selectProductDetailForEdit(productId, folderId).empty();
 }
 
-PlannerWrites::Filing PlannerWrites::fileProduct(const ProductToFile& product,
+PlannerWrites::Filing PlannerWrites::fileProduct(const ProductRecord& product,
                                                  const std::string& folderId) {
     Filing outcome = Filing::Failed;
     const bool committed = db_.runInTransaction([&] {
-        if (!db_.selectProductsFavoriteExistToFolder(folderId, product.id).empty()) {
+        if (!db_.selectProductsFavoriteExistToFolder(folderId, product.recordId).empty()) {
             outcome = Filing::AlreadyFiled;
             return false;
         }
         const auto total = folderTotal(folderId);
         if (!total) return false;
-        db_.insertIntoFavorite_Menulistfolder(product.id, folderId);
-        if (db_.selectProductsFavoriteExistToFolder(folderId, product.id).empty()) return false;
-        const std::string& energy = product.nutrients[index(Nutrient::Energy)];
-        if (!writeTotal(folderId, adjustedCalorieTotal(*total, "", energy))) return false;
+        db_.insertIntoFavorite_Menulistfolder(product.recordId, folderId);
+        if (db_.selectProductsFavoriteExistToFolder(folderId, product.recordId).empty())
+            return false;
+        if (!writeTotal(folderId, adjustedCalorieTotal(*total, "", product.nutrients.kcal)))
+            return false;
         // A row left behind without its membership would stand beside the new one.
-        db_.deleteFavoriteFromEditConsumptionAccordingtoItems(product.id, folderId);
-        const NutrientTexts& n = product.nutrients;
-        db_.newUpdateIntoEditConsumptionTable(product.id, product.name, product.maker,
-                                              product.category, product.unit, n[0], n[1], n[2],
-                                              n[3], n[4], folderId);
-        if (db_.selectProductDetailForEdit(product.id, folderId).size() != 1) return false;
+        db_.deleteFavoriteFromEditConsumptionAccordingtoItems(product.recordId, folderId);
+        const NutrientColumns& n = product.nutrients;
+        db_.newUpdateIntoEditConsumptionTable(product.recordId, product.name, product.maker,
+                                              product.categoryId, product.unit, n.fat,
+                                              n.saturatedFat, n.sugar, n.salt, n.kcal, folderId);
+        if (db_.selectProductDetailForEdit(product.recordId, folderId).size() != 1) return false;
         outcome = Filing::Filed;
         return true;
     });
@@ -119,10 +119,11 @@ PlannerWrites::Saving PlannerWrites::saveConsumption(const std::string& productI
                                            values.text(Q::Sugar), values.text(Q::Salt),
                                            values.text(Q::Calories), productId, folderId);
         const auto rows = db_.selectProductDetailForEdit(productId, folderId);
-        const std::string expected = values.text(Q::Fat) + "|" + values.text(Q::Saturates) + "|" +
-                                     values.text(Q::Sugar) + "|" + values.text(Q::Salt) + "|" +
-                                     values.text(Q::Calories) + "|" + amount + "|";
-        if (rows.empty() || rows.back().rfind(expected, 0) != 0) return false;
+        const NutrientColumns expected{values.text(Q::Fat), values.text(Q::Saturates),
+                                       values.text(Q::Sugar), values.text(Q::Salt),
+                                       values.text(Q::Calories)};
+        if (rows.empty() || rows.back().nutrients != expected || rows.back().gm != amount)
+            return false;
         if (!writeTotal(folderId, adjustedCalorieTotal(*total, old, values.text(Q::Calories))))
             return false;
         outcome = Saving::Saved;

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "nutrition/Consumption.h"
-#include "nutrition/Nutrient.h"
+#include "store/Rows.h"
 
 #include <optional>
 #include <string>
@@ -17,23 +17,14 @@ namespace tolvane {
 
 class Database;
 
-// The fields of a product that filing copies into its default consumption row.
-struct ProductToFile {
-    std::string id;
-    std::string name;
-    std::string maker;
-    std::string category;
-    std::string unit;
-    NutrientTexts nutrients; // fat, saturates, sugar, salt, energy, per 100 g or 100 ml
-};
-
 class PlannerWrites {
 public:
     explicit PlannerWrites(Database& db) : db_(db) {}
 
     enum class Filing { Filed, AlreadyFiled, Failed };
-    // Membership, total plus the integer energy, and the row "100 of the unit".
-    Filing fileProduct(const ProductToFile& product, const std::string& folderId);
+    // Membership, total plus the integer energy, and the row "100 of the unit" with the
+    // product's values.
+    Filing fileProduct(const ProductRecord& product, const std::string& folderId);
     // Total minus the item's integer calories, then membership and row deleted.
     bool unfileProduct(const std::string& productId, const std::string& folderId);
     // As unfileProduct, after clearing the product's favourite mark.

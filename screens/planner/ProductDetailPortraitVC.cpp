@@ -28,11 +28,6 @@ void ProductDetailPortraitVC::viewDidLoad() {
     platform_.log.write("Product Detail Portrait - Screen = Berechnung der Speiseplanpunkte");
 }
 
-void ProductDetailPortraitVC::drawData(const std::vector<std::string>& record) {
-    sums_ = ProductRecord::fromDetails(record);
-    folder_ = record.empty() ? FolderRecord{} : FolderRecord::parse(record.front());
-}
-
 void ProductDetailPortraitVC::viewWillAppear() {
     // The unit setting is read as on the calculator; it changes nothing here.
     shared_.selectSettings();
@@ -41,7 +36,7 @@ void ProductDetailPortraitVC::viewWillAppear() {
 
 void ProductDetailPortraitVC::drawBars() {
     factor_ = personalFactorFromText(shared_.selectCaloryValueFromPersonalProfileTable());
-    bars_ = folderGdaBars(sums_.nutrients, factor_);
+    bars_ = folderGdaBars(totals_, factor_);
     if (listener_) listener_->barsChanged();
 }
 

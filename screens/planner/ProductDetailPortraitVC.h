@@ -7,11 +7,9 @@
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
-#include "screens/common/ProductRecord.h"
-#include "screens/planner/FolderRecord.h"
 
 #include <string>
-#include <vector>
+#include <utility>
 
 namespace tolvane {
 
@@ -39,9 +37,8 @@ public:
     void setListener(ProductDetailPortraitListener* listener) { listener_ = listener; }
 
     void viewDidLoad();
-    // The one-element list of the folder summary record: the folder's five fields, the five
-    // sums in nutrient order, a unit and a portion (12 fields).
-    void drawData(const std::vector<std::string>& record);
+    // The folder's totals in nutrient order: grams "%.1f", energy "%.0f" kcal.
+    void drawData(NutrientTexts totals) { totals_ = std::move(totals); }
     void setTitleName(const std::string& title) { titleName_ = title; }
     const std::string& titleName() const { return titleName_; }
     // Reads the daily calories and draws the bars.
@@ -53,17 +50,13 @@ public:
     // True when the profile has no daily calories: the line under the heading then shows.
     bool fixedReferences() const { return factor_.fixedReferences; }
     float personalFactor() const { return factor_.factor; }
-    // The folder the summary is for (the record's first five fields).
-    const FolderRecord& folder() const { return folder_; }
 
 private:
     Platform platform_;
     Database& shared_;
     ProductDetailPortraitListener* listener_ = nullptr;
     std::string titleName_;
-    FolderRecord folder_;
-    // The summary record has a product's layout: its nutrient fields hold the folder's sums.
-    ProductRecord sums_;
+    NutrientTexts totals_;
     PersonalFactor factor_;
     FolderGdaBars bars_{};
 };

@@ -2,7 +2,6 @@
 
 #include "nutrition/NumberText.h"
 #include "nutrition/Profile.h"
-#include "screens/common/ProfileRecord.h"
 #include "store/Database.h"
 
 #include <algorithm>
@@ -52,10 +51,8 @@ void PersonalProfileVC::viewDidLoad() {
     weightArray_ = weightList();
     usweightArray_ = usWeightList();
 
-    const auto settings = shared_.selectSettings();
-    if (!settings.empty()) {
-        const auto fields = splitFields(settings.front());
-        ismetric_ = fields.size() > 2 && fields[2] == "YES";
+    if (const auto settings = shared_.selectSettings()) {
+        ismetric_ = settings->metricUnitsOn();
         metricUsed_ = ismetric_ ? "metric" : "us";
     }
     readProfile();
@@ -64,7 +61,8 @@ void PersonalProfileVC::viewDidLoad() {
 }
 
 void PersonalProfileVC::readProfile() {
-    const ProfileRecord stored = ProfileRecord::fromRecords(shared_.selectPersonalProfileData());
+    // The seed values when the profile table is missing or empty.
+    const ProfileRow stored = shared_.selectPersonalProfileData().value_or(ProfileRow::seed());
     gender_ = stored.gender;
     stringAge_ = stored.age;
     stringHeight_ = stored.height;
@@ -220,56 +218,56 @@ void PersonalProfileVC::didSelectBodyRow(BodyColumn column, int row) {
 
 // --- Table ---
 
-const char* PersonalProfileVC::rowTitleKey(ProfileRow row) {
+const char* PersonalProfileVC::rowTitleKey(ProfileFigure row) {
     switch (row) {
-    case ProfileRow::Bmi:
+    case ProfileFigure::Bmi:
         return key("BMI");
-    case ProfileRow::IdealWeight:
+    case ProfileFigure::IdealWeight:
         return key("Ideal Body Weight");
-    case ProfileRow::ActivityLevel:
+    case ProfileFigure::ActivityLevel:
         return key("Activity Level");
-    case ProfileRow::DailyCalories:
+    case ProfileFigure::DailyCalories:
         return key("Daily Calories(kcal)");
     }
     return "";
 }
 
-std::string PersonalProfileVC::rowValue(ProfileRow row) const {
+std::string PersonalProfileVC::rowValue(ProfileFigure row) const {
     switch (row) {
-    case ProfileRow::Bmi:
+    case ProfileFigure::Bmi:
         return bmi_value_;
-    case ProfileRow::IdealWeight:
+    case ProfileFigure::IdealWeight:
         return replaceAll(platform_.strings.text(key("%@ (kg)")), "%@", ideal_weight_value_);
-    case ProfileRow::ActivityLevel:
+    case ProfileFigure::ActivityLevel:
         return activitylevelValue_;
-    case ProfileRow::DailyCalories:
+    case ProfileFigure::DailyCalories:
         return dailyCaloriesFieldText();
     }
     return {};
 }
 
-void PersonalProfileVC::infoButtonTapped(ProfileRow row) {
+void PersonalProfileVC::infoButtonTapped(ProfileFigure row) {
     if (!makeInfoPage_) return;
     std::shared_ptr<Screen> page;
     switch (row) {
-    case ProfileRow::Bmi:
+    case ProfileFigure::Bmi:
         page = makeInfoPage_(platform_.strings.text(key("BMI Infotext Titel")), "");
         break;
-    case ProfileRow::IdealWeight:
+    case ProfileFigure::IdealWeight:
         page = makeInfoPage_(platform_.strings.text(key("Ideal Weight Infotext")), "no");
         break;
-    case ProfileRow::ActivityLevel:
+    case ProfileFigure::ActivityLevel:
         page = makeInfoPage_(platform_.strings.text(key("Activity Level Infotext")), "no");
         break;
-    case ProfileRow::DailyCalories:
+    case ProfileFigure::DailyCalories:
         page = makeInfoPage_(platform_.strings.text(key("Daily Calories Infotext")), "no");
         break;
     }
     if (page) navigation_.push(page, backTitleKey());
 }
 
-void PersonalProfileVC::didSelectTableRow(ProfileRow row) {
-    if (row != ProfileRow::ActivityLevel || editingDailyCalories_) return;
+void PersonalProfileVC::didSelectTableRow(ProfileFigure row) {
+    if (row != ProfileFigure::ActivityLevel || editingDailyCalories_) return;
     activityPickerVisible_ = true;
     changed();
 }

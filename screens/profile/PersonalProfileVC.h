@@ -19,8 +19,8 @@ class Database;
 enum class BodyColumn { Gender, Age, Height, Weight };
 inline constexpr int kBodyColumnCount = 4;
 
-enum class ProfileRow { Bmi, IdealWeight, ActivityLevel, DailyCalories };
-inline constexpr int kProfileRowCount = 4;
+enum class ProfileFigure { Bmi, IdealWeight, ActivityLevel, DailyCalories };
+inline constexpr int kProfileFigureCount = 4;
 
 class PersonalProfileListener {
 public:
@@ -58,10 +58,10 @@ public:
     void didSelectBodyRow(BodyColumn column, int row);
 
     // --- Table ---
-    static const char* rowTitleKey(ProfileRow row);
-    std::string rowValue(ProfileRow row) const;
-    void infoButtonTapped(ProfileRow row);
-    void didSelectTableRow(ProfileRow row);
+    static const char* rowTitleKey(ProfileFigure row);
+    std::string rowValue(ProfileFigure row) const;
+    void infoButtonTapped(ProfileFigure row);
+    void didSelectTableRow(ProfileFigure row);
 
     // --- Activity-level picker ---
     bool activityPickerVisible() const { return activityPickerVisible_; }

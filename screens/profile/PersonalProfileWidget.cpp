@@ -21,8 +21,9 @@ QString qs(const std::string& s) {
 
 constexpr std::array<BodyColumn, kBodyColumnCount> kColumns{BodyColumn::Gender, BodyColumn::Age,
                                                             BodyColumn::Height, BodyColumn::Weight};
-constexpr std::array<ProfileRow, kProfileRowCount> kRows{
-    ProfileRow::Bmi, ProfileRow::IdealWeight, ProfileRow::ActivityLevel, ProfileRow::DailyCalories};
+constexpr std::array<ProfileFigure, kProfileFigureCount> kRows{
+    ProfileFigure::Bmi, ProfileFigure::IdealWeight, ProfileFigure::ActivityLevel,
+    ProfileFigure::DailyCalories};
 
 } // namespace
 
@@ -66,18 +67,18 @@ PersonalProfileWidget::PersonalProfileWidget(std::shared_ptr<PersonalProfileVC> 
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->setContentsMargins(0, 0, 0, 0);
     groupLayout->setSpacing(0);
-    for (int r = 0; r < kProfileRowCount; ++r) {
-        const ProfileRow which = kRows[r];
+    for (int r = 0; r < kProfileFigureCount; ++r) {
+        const ProfileFigure which = kRows[r];
         auto* row = new QWidget(group);
         row->setObjectName("tableRow");
-        row->setProperty("last", r + 1 == kProfileRowCount);
+        row->setProperty("last", r + 1 == kProfileFigureCount);
         row->setMinimumHeight(40);
         row->installEventFilter(this);
         auto* line = new QHBoxLayout(row);
         line->setContentsMargins(10, 2, 6, 2);
         auto* title = new QLabel(qs(strings_.text(PersonalProfileVC::rowTitleKey(which))), row);
         line->addWidget(title, 1);
-        if (which == ProfileRow::DailyCalories) {
+        if (which == ProfileFigure::DailyCalories) {
             calories_ = new QLineEdit(row);
             calories_->setObjectName("caloriesField");
             calories_->setAlignment(Qt::AlignRight);
@@ -152,7 +153,7 @@ bool PersonalProfileWidget::eventFilter(QObject* watched, QEvent* event) {
     if (watched == calories_ && event->type() == QEvent::FocusIn && !model_->editingDailyCalories())
         model_->beginEditingDailyCalories();
     if (event->type() == QEvent::MouseButtonRelease) {
-        for (int r = 0; r < kProfileRowCount; ++r)
+        for (int r = 0; r < kProfileFigureCount; ++r)
             if (watched == rows_[r]) model_->didSelectTableRow(kRows[r]);
     }
     return QWidget::eventFilter(watched, event);
@@ -166,7 +167,7 @@ void PersonalProfileWidget::profileChanged() {
         if (body_[c]->rows() != rows) body_[c]->setRows(rows);
         body_[c]->setCurrentRow(model_->selectedRow(kColumns[c]));
     }
-    for (int r = 0; r < kProfileRowCount; ++r)
+    for (int r = 0; r < kProfileFigureCount; ++r)
         if (values_[r]) values_[r]->setText(qs(model_->rowValue(kRows[r])));
     const QString calories = qs(model_->dailyCaloriesFieldText());
     if (calories_->text() != calories) calories_->setText(calories);

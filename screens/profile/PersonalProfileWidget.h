@@ -26,9 +26,9 @@ public:
     std::shared_ptr<PersonalProfileVC> model() const { return model_; }
     WheelPicker* bodyWheel(BodyColumn column) const { return body_[static_cast<int>(column)]; }
     WheelPicker* activityWheel() const { return activity_; }
-    QWidget* tableRow(ProfileRow row) const { return rows_[static_cast<int>(row)]; }
-    QLabel* rowValue(ProfileRow row) const { return values_[static_cast<int>(row)]; }
-    QPushButton* infoButton(ProfileRow row) const { return info_[static_cast<int>(row)]; }
+    QWidget* tableRow(ProfileFigure row) const { return rows_[static_cast<int>(row)]; }
+    QLabel* rowValue(ProfileFigure row) const { return values_[static_cast<int>(row)]; }
+    QPushButton* infoButton(ProfileFigure row) const { return info_[static_cast<int>(row)]; }
     QLineEdit* caloriesField() const { return calories_; }
 
 protected:
@@ -42,9 +42,9 @@ private:
     std::shared_ptr<PersonalProfileVC> model_;
     const Strings& strings_;
     std::array<WheelPicker*, kBodyColumnCount> body_{};
-    std::array<QWidget*, kProfileRowCount> rows_{};
-    std::array<QLabel*, kProfileRowCount> values_{};
-    std::array<QPushButton*, kProfileRowCount> info_{};
+    std::array<QWidget*, kProfileFigureCount> rows_{};
+    std::array<QLabel*, kProfileFigureCount> values_{};
+    std::array<QPushButton*, kProfileFigureCount> info_{};
     QLineEdit* calories_ = nullptr;
     WheelPicker* activity_ = nullptr;
     bool loaded_ = false;

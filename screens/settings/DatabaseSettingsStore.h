@@ -9,12 +9,12 @@ namespace tolvane {
 class DatabaseSettingsStore : public SettingsStore {
 public:
     DatabaseSettingsStore(const std::string& path, Log& log) : database_(path, log) {}
-    std::vector<std::string> selectSettings() override { return database_.selectSettings(); }
+    std::optional<SettingsRow> selectSettings() override { return database_.selectSettings(); }
     void updateSettings(const std::string& liveSearch, const std::string& localization,
                         const std::string& metricUnits) override {
         database_.updateSettings(liveSearch, localization, metricUnits);
     }
-    std::vector<std::string> selectPersonalProfileData() override {
+    std::optional<ProfileRow> selectPersonalProfileData() override {
         return database_.selectPersonalProfileData();
     }
 

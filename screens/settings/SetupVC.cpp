@@ -2,14 +2,27 @@
 
 #include "platform/Keys.h"
 #include "screens/common/PlaceholderScreen.h"
-#include "screens/common/ProfileRecord.h"
-#include "screens/common/SettingsRecord.h"
 #include "screens/settings/Localization.h"
 #include "screens/settings/ShowInfoVC.h"
 
 #include <utility>
 
 namespace tolvane {
+namespace {
+
+// The profile as the log line has always shown it: a list of the row's values joined by "|".
+std::string loggedList(const std::optional<ProfileRow>& profile) {
+    if (!profile) return "()";
+    const ProfileRow& p = *profile;
+    std::string joined;
+    for (const std::string* value :
+         {&p.gender, &p.age, &p.height, &p.weight, &p.bmi, &p.idealWeight, &p.activityLevel,
+          &p.dailyCalories, &p.usHeight, &p.usWeight, &p.metricUsed})
+        joined += (value == &p.gender ? "" : "|") + *value;
+    return "(\"" + joined + "\")";
+}
+
+} // namespace
 
 SetupVC::SetupVC(Dependencies dependencies) : deps_(std::move(dependencies)) {}
 
@@ -50,26 +63,21 @@ void SetupVC::viewDidLoad() {
 void SetupVC::viewWillAppear() {
     deps_.platform.defaults.setInteger("SetUpInfoBtnTag", -1);
     auto* db = store();
-    dataArray_ = db ? db->selectSettings() : std::vector<std::string>{};
-    if (!dataArray_.empty()) {
-        auto settings = SettingsRecord::first(dataArray_);
-        liveSearchSwitchVal_ = settings.liveSearch;
-        localizationSwitchVal_ = settings.localization;
-        imperialUnitsSwitchVal_ = settings.metricUnits;
+    if (const auto settings = db ? db->selectSettings() : std::nullopt) {
+        liveSearchSwitchVal_ = settings->liveSearch;
+        localizationSwitchVal_ = settings->localization;
+        imperialUnitsSwitchVal_ = settings->metricUnits;
     }
     changed();
 }
 
 void SetupVC::viewDidAppear() {
     auto* db = store();
-    auto profile = db ? db->selectPersonalProfileData() : std::vector<std::string>{};
-    std::string listText = "(";
-    for (std::size_t i = 0; i < profile.size(); ++i)
-        listText += (i ? ", \"" : "\"") + profile[i] + "\"";
-    deps_.platform.log.write("databaseValuesArray=" + listText + ")");
+    const auto profile = db ? db->selectPersonalProfileData() : std::nullopt;
+    deps_.platform.log.write("databaseValuesArray=" + loggedList(profile));
     calories_value_.clear();
-    if (!profile.empty()) {
-        const auto calories = ProfileRecord::parse(profile.front()).dailyCalories;
+    if (profile) {
+        const std::string& calories = profile->dailyCalories;
         if (!calories.empty()) {
             // "%@ kcal" in the interface language ("2000 ккал" in Russian).
             calories_value_ = deps_.platform.strings.text("%@ kcal");

@@ -98,7 +98,6 @@ private:
     bool liveSearchSwitchValChanged_ = false;
     bool localizationSwitchValChanged_ = false;
     bool imperialUnitsSwitchValChanged_ = false;
-    std::vector<std::string> dataArray_;
     std::string calories_value_;
 };
 
