@@ -95,13 +95,13 @@ protected:
         fs::copy_file(source, copy, fs::copy_options::overwrite_existing);
         MemoryLog log;
         Database db(copy.string(), log);
-        const std::vector<std::string> list = db.selectProduct();
+        const std::vector<ListRow> list = db.selectProduct();
         const PackedRows held(list);
         ASSERT_GT(list.size(), 1000u);
 
         std::vector<std::string> names;
-        for (const auto& record : list)
-            names.push_back(record.substr(0, record.find('|')));
+        for (const auto& row : list)
+            names.push_back(row.name);
         Patterns next(std::move(names));
         std::vector<std::string> typed = {"", "%", "_", "b", "B", "sch", "ä", "ß", "%a", "_a%b"};
         for (int i = 0; i < patterns; ++i)
@@ -109,12 +109,12 @@ protected:
 
         int withHits = 0;
         for (const std::string& text : typed) {
-            const std::vector<std::string> expected = db.Search(text, text);
-            ASSERT_EQ(searchHeldList(held, text).strings(), expected) << "typed \"" << text << "\"";
+            const std::vector<ListRow> expected = db.Search(text, text);
+            ASSERT_EQ(searchHeldList(held, text).rows(), expected) << "typed \"" << text << "\"";
             withHits += expected.empty() ? 0 : 1;
             // As the list screens ask: the text anywhere in the name or the maker.
             const std::string anywhere = "%" + text + "%";
-            ASSERT_EQ(searchHeldList(held, anywhere).strings(), db.Search(anywhere, anywhere))
+            ASSERT_EQ(searchHeldList(held, anywhere).rows(), db.Search(anywhere, anywhere))
                 << "typed \"" << text << "\" anywhere";
         }
         EXPECT_GT(withHits, patterns / 4); // the comparison must not be only of empty results

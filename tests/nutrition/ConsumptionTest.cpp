@@ -25,7 +25,7 @@ TEST(AmountRule, StoredAmountToShownText) {
 }
 
 TEST(ConsumptionLoad, NormalisesTheStoredRow) {
-    const auto c = consumptionFromRecord("3.4|1,25|5|0|52.5|g|7");
+    const auto c = consumptionFromRow({"3.4", "1,25", "5", "0", "52.5"}, "g");
     EXPECT_EQ(c.text(Q::Amount), "100");
     EXPECT_EQ(c.text(Q::Fat), "3.4");
     EXPECT_EQ(c.text(Q::Saturates), "1.2");
@@ -37,41 +37,42 @@ TEST(ConsumptionLoad, NormalisesTheStoredRow) {
     EXPECT_FALSE(isZeroQuantity(c, Q::Fat));
     EXPECT_EQ(storedAmount(c), "100g");
 
-    const auto ml = consumptionFromRecord("1|1|1|1|99,6|250ml|7");
+    const auto ml = consumptionFromRow({"1", "1", "1", "1", "99,6"}, "250ml");
     EXPECT_EQ(ml.text(Q::Amount), "250");
     EXPECT_EQ(ml.unit, "ml");
     EXPECT_EQ(ml.text(Q::Calories), "100");
-    EXPECT_EQ(storedAmount(consumptionFromRecord("1|1|1|1|1|150,4g|7")), "150g");
+    EXPECT_EQ(storedAmount(consumptionFromRow({"1", "1", "1", "1", "1"}, "150,4g")), "150g");
 }
 
 TEST(ConsumptionLoad, OtherUnitsAreNotRepeatedOnEverySave) {
     // A product with its own unit text (or none) is filed as that bare text: 100 of it.
     for (const std::string unit : {"", "Stück"}) {
-        auto c = consumptionFromRecord("1|1|1|1|50|" + unit + "|3");
+        auto c = consumptionFromRow({"1", "1", "1", "1", "50"}, unit);
         EXPECT_EQ(c.text(Q::Amount), "100") << unit;
         const std::string saved = storedAmount(c);
         EXPECT_EQ(saved, "100" + unit);
-        EXPECT_EQ(storedAmount(consumptionFromRecord("1|1|1|1|50|" + saved + "|3")), saved);
+        EXPECT_EQ(storedAmount(consumptionFromRow({"1", "1", "1", "1", "50"}, saved)), saved);
     }
 }
 
 TEST(ConsumptionLoad, AmountIsTheLeadingNumberAndUnitTheTextAfterIt) {
     // "Packung" holds a "g" but is no gram amount: 100 of it, and it stays "Packung".
-    auto c = consumptionFromRecord("1|1|1|1|50|Packung|3");
+    auto c = consumptionFromRow({"1", "1", "1", "1", "50"}, "Packung");
     EXPECT_EQ(c.text(Q::Amount), "100");
     EXPECT_EQ(c.unit, "Packung");
     ASSERT_EQ(applyTypedValue(c, Q::Amount, "150"), TypedValueOutcome::Applied);
     const std::string saved = storedAmount(c);
     EXPECT_EQ(saved, "150Packung");
-    const auto again = consumptionFromRecord("1|1|1|1|75|" + saved + "|3");
+    const auto again = consumptionFromRow({"1", "1", "1", "1", "75"}, saved);
     EXPECT_EQ(again.text(Q::Amount), "150");
     EXPECT_EQ(storedAmount(again), saved);
-    EXPECT_EQ(storedAmount(consumptionFromRecord("1|1|1|1|1|250 ml|7")), "250ml");
-    EXPECT_EQ(storedAmount(consumptionFromRecord("1|1|1|1|1|2,5 Stück, klein|7")), "2Stück, klein");
+    EXPECT_EQ(storedAmount(consumptionFromRow({"1", "1", "1", "1", "1"}, "250 ml")), "250ml");
+    EXPECT_EQ(storedAmount(consumptionFromRow({"1", "1", "1", "1", "1"}, "2,5 Stück, klein")),
+              "2Stück, klein");
 }
 
 TEST(ConsumptionLoad, NegativeValuesReadAsZero) {
-    const auto c = consumptionFromRecord("-1|2|-1|0.5|-1|-5g|3");
+    const auto c = consumptionFromRow({"-1", "2", "-1", "0.5", "-1"}, "-5g");
     EXPECT_EQ(c.text(Q::Fat), "0.0");
     EXPECT_EQ(c.text(Q::Sugar), "0.0");
     EXPECT_EQ(c.text(Q::Calories), "0");
@@ -80,7 +81,7 @@ TEST(ConsumptionLoad, NegativeValuesReadAsZero) {
 }
 
 TEST(ConsumptionScaling, TypedValuesThatRoundToZeroAreIgnored) {
-    const auto original = consumptionFromRecord("3.4|1.0|5.0|0.2|52|g|1");
+    const auto original = consumptionFromRow({"3.4", "1.0", "5.0", "0.2", "52"}, "g");
     for (const auto& [field, typed] :
          {std::pair{Q::Amount, "0,4"}, std::pair{Q::Calories, "0.4"}, std::pair{Q::Fat, "0.01"}}) {
         auto c = original;
@@ -88,13 +89,13 @@ TEST(ConsumptionScaling, TypedValuesThatRoundToZeroAreIgnored) {
         EXPECT_EQ(c.texts, original.texts) << typed;
     }
     // Calories that were 0 already do not block a change of the amount.
-    auto water = consumptionFromRecord("0|0|0|0|0|ml|1");
+    auto water = consumptionFromRow({"0", "0", "0", "0", "0"}, "ml");
     EXPECT_EQ(applyTypedValue(water, Q::Amount, "250"), TypedValueOutcome::Applied);
     EXPECT_EQ(water.text(Q::Amount), "250");
 }
 
 TEST(ConsumptionScaling, TypedAmountThenTypedCalories) {
-    auto c = consumptionFromRecord("3.4|1.0|5.0|0.2|52.5|g|1");
+    auto c = consumptionFromRow({"3.4", "1.0", "5.0", "0.2", "52.5"}, "g");
     ASSERT_EQ(applyTypedValue(c, Q::Amount, "150"), TypedValueOutcome::Applied);
     EXPECT_EQ(c.text(Q::Amount), "150");
     EXPECT_EQ(c.text(Q::Fat), "5.1");
@@ -109,7 +110,7 @@ TEST(ConsumptionScaling, TypedAmountThenTypedCalories) {
 }
 
 TEST(ConsumptionScaling, TypedValuesThatChangeNothing) {
-    const auto original = consumptionFromRecord("3.4|1.0|5.0|0|52|g|1");
+    const auto original = consumptionFromRow({"3.4", "1.0", "5.0", "0", "52"}, "g");
     const struct {
         Q field;
         const char* typed;
@@ -136,21 +137,21 @@ TEST(ConsumptionScaling, TypedValuesThatChangeNothing) {
 }
 
 TEST(ConsumptionScaling, ZeroAmountCountsAsHundred) {
-    auto c = consumptionFromRecord("2.0|1.0|5.0|0.5|50|0g|1");
+    auto c = consumptionFromRow({"2.0", "1.0", "5.0", "0.5", "50"}, "0g");
     EXPECT_EQ(c.text(Q::Amount), "0");
     ASSERT_EQ(applyTypedValue(c, Q::Amount, "200"), TypedValueOutcome::Applied);
     EXPECT_EQ(c.text(Q::Amount), "200");
     EXPECT_EQ(c.text(Q::Fat), "4.0");
     EXPECT_EQ(c.text(Q::Calories), "100");
 
-    auto s = consumptionFromRecord("2.0|1.0|5.0|0.5|50|0g|1");
+    auto s = consumptionFromRow({"2.0", "1.0", "5.0", "0.5", "50"}, "0g");
     scaleFromAmountSlider(s, 50.0f);
     EXPECT_EQ(s.text(Q::Amount), "50");
     EXPECT_EQ(s.text(Q::Fat), "1.0");
 }
 
 TEST(ConsumptionScaling, ValueRoundedToZeroStaysZero) {
-    auto c = consumptionFromRecord("0.4|1.0|5.0|0.5|50|g|1");
+    auto c = consumptionFromRow({"0.4", "1.0", "5.0", "0.5", "50"}, "g");
     scaleFromAmountSlider(c, 10.0f);
     EXPECT_EQ(c.text(Q::Fat), "0.0");
     EXPECT_TRUE(isZeroQuantity(c, Q::Fat));
@@ -162,7 +163,7 @@ TEST(ConsumptionScaling, ValueRoundedToZeroStaysZero) {
 }
 
 TEST(ConsumptionScaling, CaloriesSliderFromZeroCalories) {
-    auto c = consumptionFromRecord("1.0|1.0|1.0|1.0|0|g|1");
+    auto c = consumptionFromRow({"1.0", "1.0", "1.0", "1.0", "0"}, "g");
     scaleFromCaloriesSlider(c, 50.0f);
     EXPECT_EQ(c.text(Q::Calories), "50");
     EXPECT_EQ(c.text(Q::Amount), "50");

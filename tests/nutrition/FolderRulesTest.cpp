@@ -46,14 +46,14 @@ TEST(FolderTotal, NegativeItemsCountNothingAndHugeOnesAreClamped) {
 
 TEST(FolderSummary, SumsInSinglePrecisionWithFixedFormats) {
     FolderSums empty;
-    EXPECT_EQ(empty.summaryFields(), "|0.0|0.0|0.0|0.0|0|g|0");
+    EXPECT_EQ(empty.totals(), (NutrientTexts{"0.0", "0.0", "0.0", "0.0", "0"}));
 
     FolderSums sums;
-    sums.addConsumptionRecord("12,5|1.0|3.4|0.25|100.5|150g|1");
-    sums.addConsumptionRecord("0.1|keine Angaben|abc|0.1|52|g|1");
-    sums.addConsumptionRecord("");
-    sums.addConsumptionRecord("-1|-1|-1|-1|-1|g|1"); // no data adds nothing
-    EXPECT_EQ(sums.summaryFields(), "|12.6|1.0|3.4|0.3|152|g|0");
+    sums.add({"12,5", "1.0", "3.4", "0.25", "100.5"});
+    sums.add({"0.1", "keine Angaben", "abc", "0.1", "52"});
+    sums.add({});
+    sums.add({"-1", "-1", "-1", "-1", "-1"}); // no data adds nothing
+    EXPECT_EQ(sums.totals(), (NutrientTexts{"12.6", "1.0", "3.4", "0.3", "152"}));
 }
 
 } // namespace

@@ -28,7 +28,8 @@ std::vector<std::string> libraryTexts() {
     out.push_back(formatOneDecimal(leadingFloat("1,25")));
     out.push_back(formatFixed(leadingDouble(" 3.14159e0"), 3));
     out.push_back(formatWhole(12.5) + formatWhole(13.5));
-    const auto means = categoryMeansFromRecords({"1,5|0.3|6.3|0.3|100", "2.5|0|0|0|200"});
+    const auto means =
+        categoryMeansOf({{"1,5", "0.3", "6.3", "0.3", "100"}, {"2.5", "0", "0", "0", "200"}});
     out.push_back(formatFixed(means.arithMeanFett, 6));
     out.push_back(lightImageName(rateNutrientText(Nutrient::Salt, "0,3", "g", means), "de"));
     out.push_back(lightImageName(rateNutrientText(Nutrient::Sugar, "6.3", "ml", means), "de"));
@@ -45,14 +46,15 @@ std::vector<std::string> libraryTexts() {
     out.push_back(usWeightList()[77]);
     out.push_back(dailyCaloriesText(*dailyEnergyNeed("F", 40, 165, 60, 0)));
     out.push_back(readTypedDailyCalories("1850,5").dailyCalories);
-    auto c = consumptionFromRecord("3,4|1|5|0.25|52.5|g|1");
+    auto c = consumptionFromRow({"3,4", "1", "5", "0.25", "52.5"}, "g");
     applyTypedValue(c, ConsumptionQuantity::Amount, "150,5");
     for (const auto& text : c.texts)
         out.push_back(text);
     out.push_back(shownAmount("13.5g"));
     FolderSums sums;
-    sums.addConsumptionRecord("12,5|1.0|3.4|0.25|100.5|150g|1");
-    out.push_back(sums.summaryFields());
+    sums.add({"12,5", "1.0", "3.4", "0.25", "100.5"});
+    for (const auto& total : sums.totals())
+        out.push_back(total);
     out.push_back(saltToStore("0,4", kSodiumRow, "", kSodiumRow));
     out.push_back(sodiumFromStoredSalt("1.50"));
     return out;

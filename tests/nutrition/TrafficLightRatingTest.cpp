@@ -125,11 +125,11 @@ TEST(TrafficLightPictures, NamesForEveryColourAndLanguage) {
     EXPECT_EQ(lightImageName({TrafficLight::NoData, false}, "ru"), "ampel_neutral_ru");
 }
 
-TEST(CategoryMeans, CountEveryRecordIncludingThoseWithoutData) {
-    const auto means = categoryMeansFromRecords({
-        "3|1,5|10|0.5|200|g|123",
-        "keine Angaben|keine Angaben.|20|abc|400|ml|124",
-        "6||30|0,7|",
+TEST(CategoryMeans, CountEveryProductIncludingThoseWithoutData) {
+    const auto means = categoryMeansOf({
+        {"3", "1,5", "10", "0.5", "200"},
+        {"keine Angaben", "keine Angaben.", "20", "abc", "400"},
+        {"6", "", "30", "0,7", ""},
     });
     EXPECT_FLOAT_EQ(means.arithMeanFett, 3.0f);
     EXPECT_FLOAT_EQ(means.arithMeanGesFette, 0.5f);
@@ -137,21 +137,18 @@ TEST(CategoryMeans, CountEveryRecordIncludingThoseWithoutData) {
     EXPECT_FLOAT_EQ(means.arithMeanSalz, 0.4f);
     EXPECT_FLOAT_EQ(means.arithMeanKalorie, 200.0f);
     EXPECT_EQ(means.of(Nutrient::Sugar), means.arithMeanZucker);
-    // Short records add nothing for the missing fields but still count.
-    EXPECT_FLOAT_EQ(categoryMeansFromRecords({"4|2", "2"}).arithMeanGesFette, 1.0f);
 }
 
-TEST(CategoryMeans, WithoutRecordsNoPictureIsTop) {
-    const auto means = categoryMeansFromRecords({});
+TEST(CategoryMeans, WithoutProductsNoPictureIsTop) {
+    const auto means = categoryMeansOf({});
     EXPECT_TRUE(std::isnan(means.arithMeanFett));
     EXPECT_FALSE(rateNutrientText(Nutrient::Fat, "1", "g", means).top);
     EXPECT_FALSE(rateNutrientText(Nutrient::Energy, "1", "g", means).top);
 }
 
 TEST(CategoryMeans, AProductAloneInItsCategoryIsNeverTop) {
-    const std::string record = "3,3|1.1|7.7|0.33|123.4|g|1";
-    const auto means = categoryMeansFromRecords({record});
-    const char* texts[] = {"3,3", "1.1", "7.7", "0.33", "123.4"};
+    const NutrientTexts texts = {"3,3", "1.1", "7.7", "0.33", "123.4"};
+    const auto means = categoryMeansOf({texts});
     for (const Nutrient n : kNutrients)
         EXPECT_FALSE(rateNutrientText(n, texts[index(n)], "g", means).top) << index(n);
 }

@@ -68,10 +68,10 @@ TEST_F(PersonalProfileTest, LoadsTheSeedProfileInMetricUnits) {
     EXPECT_EQ(vc->rowTitle(C::Age, vc->selectedRow(C::Age)), "30");
     EXPECT_EQ(vc->rowTitle(C::Height, vc->selectedRow(C::Height)), "165 cm");
     EXPECT_EQ(vc->rowTitle(C::Weight, vc->selectedRow(C::Weight)), "57 kg");
-    EXPECT_EQ(vc->rowValue(ProfileRow::Bmi), "20.9");
-    EXPECT_EQ(vc->rowValue(ProfileRow::IdealWeight), "59.9 (kg)");
-    EXPECT_EQ(vc->rowValue(ProfileRow::ActivityLevel), "mostly sitting");
-    EXPECT_EQ(vc->rowValue(ProfileRow::DailyCalories), "2000");
+    EXPECT_EQ(vc->rowValue(ProfileFigure::Bmi), "20.9");
+    EXPECT_EQ(vc->rowValue(ProfileFigure::IdealWeight), "59.9 (kg)");
+    EXPECT_EQ(vc->rowValue(ProfileFigure::ActivityLevel), "mostly sitting");
+    EXPECT_EQ(vc->rowValue(ProfileFigure::DailyCalories), "2000");
     EXPECT_EQ(vc->activitySelectedRow(), 2);
 }
 
@@ -205,11 +205,11 @@ TEST_F(PersonalProfileTest, FigureStillBeingTypedIsTakenWhenLeaving) {
 TEST_F(PersonalProfileTest, WithoutActivityLevelNoFigureUntilOneIsChosen) {
     catalogue.exec("UPDATE Personal_Profile SET Activity_Level = '-1'");
     auto vc = open();
-    EXPECT_EQ(vc->rowValue(ProfileRow::ActivityLevel), "");
+    EXPECT_EQ(vc->rowValue(ProfileFigure::ActivityLevel), "");
     pick(*vc, C::Weight, "60 kg");
     EXPECT_EQ(vc->dailyCalories(), "");
     // Female, 30, 165 cm, 60 kg, level 0: (600 + 1031.25 - 150 - 161) x 1.2 = 1584.3
-    vc->didSelectTableRow(ProfileRow::ActivityLevel);
+    vc->didSelectTableRow(ProfileFigure::ActivityLevel);
     EXPECT_TRUE(vc->activityPickerVisible());
     vc->didSelectActivityLevel(0);
     EXPECT_FALSE(vc->activityPickerVisible());
@@ -218,15 +218,15 @@ TEST_F(PersonalProfileTest, WithoutActivityLevelNoFigureUntilOneIsChosen) {
 
     // The picker does not open while the figure is being typed.
     vc->beginEditingDailyCalories();
-    vc->didSelectTableRow(ProfileRow::ActivityLevel);
+    vc->didSelectTableRow(ProfileFigure::ActivityLevel);
     EXPECT_FALSE(vc->activityPickerVisible());
 }
 
 TEST_F(PersonalProfileTest, InformationButtonsOpenTheirPages) {
     fake.strings.set("BMI Infotext Titel", "About BMI");
     auto vc = open();
-    vc->infoButtonTapped(ProfileRow::Bmi);
-    vc->infoButtonTapped(ProfileRow::DailyCalories);
+    vc->infoButtonTapped(ProfileFigure::Bmi);
+    vc->infoButtonTapped(ProfileFigure::DailyCalories);
     ASSERT_EQ(navigation.stack().size(), 2u);
     const auto bmi = std::dynamic_pointer_cast<InfoPage>(navigation.stack()[0]);
     EXPECT_EQ(bmi->title, "About BMI");

@@ -68,20 +68,20 @@ private slots:
 
         auto* weight = widget->bodyWheel(BodyColumn::Weight);
         QCOMPARE(weight->rows().at(weight->currentRow()), QString("57 kg"));
-        QCOMPARE(widget->rowValue(ProfileRow::Bmi)->text(), QString("20.9"));
+        QCOMPARE(widget->rowValue(ProfileFigure::Bmi)->text(), QString("20.9"));
         QVERIFY(clickWheelRow(weight, "60 kg"));
         // Female, 30, 165 cm, 60 kg: BMI 22.0; level 2 gives 1320.25 x 1.55 = 2046.4.
-        QCOMPARE(widget->rowValue(ProfileRow::Bmi)->text(), QString("22.0"));
+        QCOMPARE(widget->rowValue(ProfileFigure::Bmi)->text(), QString("22.0"));
         QCOMPARE(widget->caloriesField()->text(), QString("2046"));
 
         QVERIFY(!widget->activityWheel()->isVisible());
-        QVERIFY(clickAt(widget->tableRow(ProfileRow::ActivityLevel)));
+        QVERIFY(clickAt(widget->tableRow(ProfileFigure::ActivityLevel)));
         QVERIFY(widget->activityWheel()->isVisible());
         const QString shots = qEnvironmentVariable("TOLVANE_WIDGET_SHOTS");
         if (!shots.isEmpty()) widget->grab().save(shots + "/personal-profile-activity.png");
         QVERIFY(clickWheelRow(widget->activityWheel(), "very active"));
         QVERIFY(!widget->activityWheel()->isVisible());
-        QCOMPARE(widget->rowValue(ProfileRow::ActivityLevel)->text(), QString("very active"));
+        QCOMPARE(widget->rowValue(ProfileFigure::ActivityLevel)->text(), QString("very active"));
         QCOMPARE(widget->caloriesField()->text(), QString("2508")); // 1320.25 x 1.9
 
         // A figure typed over it and confirmed with Return.

@@ -64,7 +64,7 @@ private slots:
         QVERIFY(heavier.startsWith("60"));
         QVERIFY(tapWheelRow(weight, heavier));
         QCOMPARE(profile->caloriesField()->text(), QString("2046"));
-        tap(profile->tableRow(ProfileRow::ActivityLevel));
+        tap(profile->tableRow(ProfileFigure::ActivityLevel));
         QVERIFY(profile->activityWheel()->isVisible());
         QVERIFY(tapWheelRow(profile->activityWheel(),
                             profile->activityWheel()->rows().last())); // the most active
@@ -72,7 +72,7 @@ private slots:
         grab(run, "profile-changed");
 
         // An information button opens its text, and back.
-        tap(profile->infoButton(ProfileRow::Bmi));
+        tap(profile->infoButton(ProfileFigure::Bmi));
         QCOMPARE(run.stack(3).depth(), 3);
         QCOMPARE(run.stack(3).topWidget()->metaObject()->className(),
                  QByteArray("tolvane::ShowInfoWidget"));
@@ -108,7 +108,7 @@ private slots:
         profile = qobject_cast<PersonalProfileWidget*>(run.stack(3).topWidget());
         QVERIFY(profile);
         QTRY_VERIFY(profile->pos() == QPoint(0, 0));
-        tap(profile->tableRow(ProfileRow::ActivityLevel));
+        tap(profile->tableRow(ProfileFigure::ActivityLevel));
         QTRY_VERIFY(reachable(profile->activityWheel()));
         QVERIFY(tapWheelRow(profile->activityWheel(), profile->activityWheel()->rows().at(2)));
         const QString calories = profile->caloriesField()->text();
