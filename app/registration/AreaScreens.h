@@ -13,8 +13,8 @@
 //   3. app/CMakeLists.txt lists that file and links tolvane_<area>_widgets, and
 //      registerScreens() calls the function;
 //   4. its tests go to tests/<area>/.
-// Records are read through the typed views of screens/common (ProductRecord, ListRow,
-// ProfileRecord, ...), rows are named by an id or kind the model and widget share. A screen
+// Screens take the store's typed rows (store/Rows.h: ProductRecord, ListRow, ProfileRow, ...);
+// the rows of a table are named by an id or kind the model and widget share. A screen
 // that another area opens is handed over as a maker where that area is registered (the
 // settings rows "Eigene Produkte verwalten" and "Persönliches Profil": SetupVC::Dependencies
 // in SettingsScreens.cpp).

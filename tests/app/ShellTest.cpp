@@ -107,10 +107,12 @@ QStringList alertTexts() {
     return texts;
 }
 
-std::vector<std::string> settingsOf(const QString& documents) {
+// The stored switches, "LiveSuche Lokalisierung Metrisch".
+std::string settingsOf(const QString& documents) {
     MemoryLog log;
     Database db((documents + "/Tolvane.db").toStdString(), log);
-    return db.selectSettings();
+    const auto s = db.selectSettings();
+    return s ? s->liveSearch + " " + s->localization + " " + s->metricUnits : std::string();
 }
 
 } // namespace
@@ -145,9 +147,9 @@ private slots:
         QVERIFY(QFile::exists(documents_->filePath("Tolvane.db")));
         MemoryLog log;
         Database db(documents_->filePath("Tolvane.db").toStdString(), log);
-        const auto profile = db.selectPersonalProfileData();
-        QCOMPARE(profile.size(), std::size_t(1));
-        QCOMPARE(profile.front(), std::string("F|30|165|57|20.9|59.9|2|2000|5.4|126|metric"));
+        QVERIFY(db.selectPersonalProfileData() ==
+                (ProfileRow{"F", "30", "165", "57", "20.9", "59.9", "2", "2000", "5.4", "126",
+                            "metric"}));
 
         QVERIFY(defaults.boolForKey("copiedNewDatabase"));
         QVERIFY(defaults.boolForKey("copiedNewFolderDatabase"));
@@ -235,7 +237,7 @@ private slots:
         Run second(documents_->path(), resources_->path(), {"de"});
         // "Localization" was "NO": English from now on, whatever the device says.
         QCOMPARE(second.context->language, QString("en"));
-        QCOMPARE(settingsOf(documents_->path()), std::vector<std::string>{"NO|NO|NO"});
+        QCOMPARE(settingsOf(documents_->path()), std::string("NO NO NO"));
         QVERIFY(!second.context->defaults->boolForKey("isfirstLaunchSetup"));
         QVERIFY(second.context->defaults->stored("isFirstLaunch").has_value());
 
@@ -262,11 +264,11 @@ private slots:
 
         // Metric units are written at once, live search when the screen is left.
         tap(setup->metricSwitch());
-        QCOMPARE(settingsOf(documents_->path()), std::vector<std::string>{"YES|YES|NO"});
+        QCOMPARE(settingsOf(documents_->path()), std::string("YES YES NO"));
         tap(setup->liveSearchSwitch());
-        QCOMPARE(settingsOf(documents_->path()), std::vector<std::string>{"YES|YES|NO"});
+        QCOMPARE(settingsOf(documents_->path()), std::string("YES YES NO"));
         tap(run.tabs().tabButton(0));
-        QCOMPARE(settingsOf(documents_->path()), std::vector<std::string>{"NO|YES|NO"});
+        QCOMPARE(settingsOf(documents_->path()), std::string("NO YES NO"));
         tap(run.tabs().tabButton(3));
 
         // Information button 1006: the profile help without a title.
@@ -319,7 +321,7 @@ private slots:
             Run::closeAlerts();
             tap(setup->liveSearchSwitch());
         }
-        QCOMPARE(settingsOf(documents_->path()), std::vector<std::string>{"NO|YES|YES"});
+        QCOMPARE(settingsOf(documents_->path()), std::string("NO YES YES"));
     }
 
     // Screens switch their bar buttons on and off as their content changes, also from the

@@ -121,7 +121,6 @@ private slots:
         QTest::keyClicks(list->searchField(), "chi");
         QTRY_COMPARE(list->tableModel()->rowCount(), 1);
         QCOMPARE(rowName(list->table(), 0, 0), QString("Chips"));
-        // Search records carry the maker in another column.
         QCOMPARE(rowMaker(list->table(), 0, 0), QString("Zweifel"));
         QVERIFY(list->sideIndex()->isHidden());
         grab(run, "search");

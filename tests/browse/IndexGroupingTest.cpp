@@ -8,12 +8,12 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// name|maker|id records in the order the store returns them.
-Texts records(const Texts& names) {
-    Texts out;
+// Rows in the order the store returns them.
+PackedRows records(const Texts& names) {
+    PackedRows out;
     int id = 1;
     for (const auto& n : names)
-        out.push_back(n + "|Maker|" + std::to_string(id++));
+        out.push_back(n, "Maker", std::to_string(id++));
     return out;
 }
 
@@ -24,31 +24,31 @@ Texts letters(const IndexGrouping& g) {
     return out;
 }
 
-// The names of a section's rows, which are positions in the records grouped.
-Texts namesIn(const Texts& records, const ProductSection& s) {
+// The names of a section's rows, which are positions in the rows grouped.
+Texts namesIn(const PackedRows& rows, const ProductSection& s) {
     Texts out;
     for (const auto position : s.rows)
-        out.push_back(records[position].substr(0, records[position].find('|')));
+        out.emplace_back(rows.name(position));
     return out;
 }
 
 } // namespace
 
 TEST(IndexKey, FoldsUmlautsSharpSAndCase) {
-    EXPECT_EQ(indexKeyOf("Äpfel|x|1"), "A");
-    EXPECT_EQ(indexKeyOf("äpfel|x|1"), "A");
-    EXPECT_EQ(indexKeyOf("Öl|x|1"), "O");
-    EXPECT_EQ(indexKeyOf("ölig|x|1"), "O");
-    EXPECT_EQ(indexKeyOf("Ühu|x|1"), "U");
-    EXPECT_EQ(indexKeyOf("übel|x|1"), "U");
-    EXPECT_EQ(indexKeyOf("ßuppe|x|1"), "S");
-    EXPECT_EQ(indexKeyOf("brot|x|1"), "B");
-    EXPECT_EQ(indexKeyOf("éclair|x|1"), "É");
-    EXPECT_EQ(indexKeyOf("щи|x|1"), "Щ");
-    EXPECT_EQ(indexKeyOf("|x|1"), " ");
-    EXPECT_EQ(indexKeyOf(" Brot|x|1"), " ");
+    EXPECT_EQ(indexKeyOf("Äpfel"), "A");
+    EXPECT_EQ(indexKeyOf("äpfel"), "A");
+    EXPECT_EQ(indexKeyOf("Öl"), "O");
+    EXPECT_EQ(indexKeyOf("ölig"), "O");
+    EXPECT_EQ(indexKeyOf("Ühu"), "U");
+    EXPECT_EQ(indexKeyOf("übel"), "U");
+    EXPECT_EQ(indexKeyOf("ßuppe"), "S");
+    EXPECT_EQ(indexKeyOf("brot"), "B");
+    EXPECT_EQ(indexKeyOf("éclair"), "É");
+    EXPECT_EQ(indexKeyOf("щи"), "Щ");
     EXPECT_EQ(indexKeyOf(""), " ");
-    EXPECT_EQ(indexKeyOf("7up|x|1"), "7");
+    EXPECT_EQ(indexKeyOf(" Brot"), " ");
+    EXPECT_EQ(indexKeyOf("|Pipe"), " ");
+    EXPECT_EQ(indexKeyOf("7up"), "7");
 }
 
 TEST(IndexGrouping, UmlautsAndSharpSJoinTheirPlainLetter) {
@@ -112,24 +112,21 @@ TEST(IndexGrouping, EmptyInputGivesNothing) {
     EXPECT_TRUE(g.indexLetters.empty());
 }
 
-TEST(IndexGrouping, KeepsEveryRecordExactlyOnceInQueryOrder) {
-    Texts input;
+TEST(IndexGrouping, KeepsEveryRowExactlyOnceInQueryOrder) {
+    PackedRows input;
     for (int i = 0; i < 500; ++i)
-        input.push_back(std::string(1, static_cast<char>('0' + i % 75)) + "name|m|" +
+        input.push_back(std::string(1, static_cast<char>('0' + i % 75)) + "name", "m",
                         std::to_string(i));
     const auto g = groupUnderIndexLetters(input, BlankKeys::UnderHash);
     std::size_t total = 0;
     for (const auto& s : g.displayList) {
         total += s.rows.size();
         for (std::size_t i = 1; i < s.rows.size(); ++i) {
-            const auto id = [](const std::string& r) {
-                return std::stoi(r.substr(r.rfind('|') + 1));
-            };
             // Within one key the original order holds.
-            const std::string& row = input[s.rows[i]];
-            const std::string& previous = input[s.rows[i - 1]];
-            if (indexKeyOf(row) == indexKeyOf(previous)) {
-                EXPECT_LT(id(previous), id(row));
+            const auto row = s.rows[i];
+            const auto previous = s.rows[i - 1];
+            if (indexKeyOf(input.name(row)) == indexKeyOf(input.name(previous))) {
+                EXPECT_LT(std::stoi(input.recordId(previous)), std::stoi(input.recordId(row)));
             }
         }
     }

@@ -1,8 +1,8 @@
-// The held list packs its rows into one buffer: every row must read back exactly, whatever its
-// length or bytes, and what is built on the packed rows must see the same rows as before.
+// The held list packs its rows into one buffer and its identifiers as numbers: every row must
+// read back exactly, whatever its texts and its identifier, and the search over the packed rows
+// must hand on whole rows.
 #include "screens/browse/PackedRows.h"
 #include "screens/browse/HeldListSearch.h"
-#include "screens/browse/IndexGrouping.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +13,21 @@ using namespace tolvane;
 
 namespace {
 
-using Texts = std::vector<std::string>;
+using Rows = std::vector<ListRow>;
 
-Texts readBack(const PackedRows& rows) {
-    Texts out;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        out.emplace_back(rows[i]);
-    return out;
-}
+const Rows kRows = {
+    {"", "", "1"},
+    {"Äpfel", "Müller", "7"},
+    {"PIPE A|B|C Schoko", "pipe|maker", "4294967294"}, // the largest number held as one
+    {"ß", "", "0"},
+    {"щи", "Завод", "4294967295"}, // from here on identifiers are kept as their text
+    {"é\x80", "x", "007"},
+    {"Eigen", "Ich", ""},
+    {"Minus", "m", "-3"},
+    {"Gross", "g", "4294967296"},
+    {"Text", "t", "abc"},
+    {"", "", "12 "},
+};
 
 } // namespace
 
@@ -28,74 +35,52 @@ TEST(PackedRows, EmptyHoldsNothing) {
     const PackedRows rows;
     EXPECT_TRUE(rows.empty());
     EXPECT_EQ(rows.size(), 0u);
-    EXPECT_TRUE(rows.begin() == rows.end());
-    EXPECT_TRUE(rows.strings().empty());
-    EXPECT_EQ(rows, PackedRows(Texts{}));
+    EXPECT_TRUE(rows.rows().empty());
+    EXPECT_EQ(rows, PackedRows(Rows{}));
 }
 
-TEST(PackedRows, EveryRowReadsBackExactlyIncludingEmptyFirstAndLastRows) {
-    const Texts texts = {"", "Äpfel|Müller|7", "", "", "ß", "щи|Завод|12", "a", "é\x80|x|1", ""};
-    const PackedRows rows(texts);
-    ASSERT_EQ(rows.size(), texts.size());
-    EXPECT_EQ(readBack(rows), texts);
-    EXPECT_EQ(rows.strings(), texts);
-    EXPECT_EQ(rows[0], "");
-    EXPECT_EQ(rows.back(), "");
-    EXPECT_EQ(rows[4], "ß"); // two bytes, between an empty row and a Cyrillic one
-    EXPECT_EQ(rows[4].size(), 2u);
-    Texts iterated;
-    for (const std::string_view row : rows)
-        iterated.emplace_back(row);
-    EXPECT_EQ(iterated, texts);
+TEST(PackedRows, EveryRowReadsBackExactlyWhateverItsTextsAndIdentifier) {
+    const PackedRows rows(kRows);
+    ASSERT_EQ(rows.size(), kRows.size());
+    EXPECT_EQ(rows.rows(), kRows);
+    for (std::size_t at = 0; at < kRows.size(); ++at) {
+        EXPECT_EQ(rows.name(at), kRows[at].name) << at;
+        EXPECT_EQ(rows.maker(at), kRows[at].maker) << at;
+        EXPECT_EQ(rows.recordId(at), kRows[at].recordId) << at;
+    }
     std::size_t bytes = 0;
-    for (const auto& text : texts)
-        bytes += text.size();
+    for (const auto& row : kRows)
+        bytes += row.name.size() + row.maker.size();
     EXPECT_EQ(rows.textBytes(), bytes);
 }
 
 TEST(PackedRows, RowsAddedOneByOneEqualThosePackedAtOnceAndSurviveShrinking) {
-    const Texts texts = {"Brot|Beck|3", "", "Öl|Hof|4", std::string(1000, 'x') + "|m|5", "7up||"};
     PackedRows added;
-    for (const auto& text : texts)
-        added.push_back(text);
-    EXPECT_EQ(added, PackedRows(texts));
+    for (const auto& row : kRows)
+        added.push_back(ListRowView{row.name, row.maker, row.recordId});
+    EXPECT_EQ(added, PackedRows(kRows));
     added.shrink_to_fit();
-    EXPECT_EQ(added.strings(), texts);
-    EXPECT_GE(added.capacityBytes(), added.textBytes() + texts.size() * sizeof(std::uint32_t));
-    added.push_back("Zopf|Beck|6"); // still grows after shrinking
-    EXPECT_EQ(added.back(), "Zopf|Beck|6");
-    EXPECT_EQ(added[3].size(), 1004u);
-    EXPECT_FALSE(added == PackedRows(texts));
+    EXPECT_EQ(added.rows(), kRows);
+    EXPECT_GE(added.capacityBytes(), added.textBytes() + kRows.size() * 12);
+    added.push_back(std::string(1000, 'x'), "Beck", "6"); // still grows after shrinking
+    EXPECT_EQ(added.name(kRows.size()).size(), 1000u);
+    EXPECT_EQ(added.maker(kRows.size()), "Beck");
+    EXPECT_EQ(added.recordId(kRows.size() - 1), "12 "); // the row before is untouched
+    EXPECT_FALSE(added == PackedRows(kRows));
+    added.clear();
+    EXPECT_TRUE(added.empty());
+    added.push_back("a", "b", "x");
+    EXPECT_EQ(added.rows(), (Rows{{"a", "b", "x"}}));
 }
 
-TEST(PackedRows, TheSearchReadsFirstAndLastRowsAndSkipsRowsWithoutFields) {
-    const PackedRows list(Texts{"Brot|Beck|1", "kein Trenner", "Öl|Brauer|2", "|Bio|3", "nur|eins",
-                                "Zwieback|Brandt|4"});
-    EXPECT_EQ(searchHeldList(list, "%b").strings(),
-              (Texts{"Brot|1|Beck", "Öl|2|Brauer", "|3|Bio", "Zwieback|4|Brandt"}));
-    EXPECT_EQ(searchHeldList(list, "Zw").strings(), (Texts{"Zwieback|4|Brandt"})); // the last row
-    EXPECT_EQ(searchHeldList(list, "").strings().size(), 4u); // rows without two "|" never match
+TEST(PackedRows, TheSearchHandsOnWholeRowsFromFirstToLast) {
+    const PackedRows list(kRows);
+    EXPECT_EQ(searchHeldList(list, "%").rows(), kRows);
+    EXPECT_EQ(searchHeldList(list, "pipe").rows(), (Rows{kRows[2]}));
+    EXPECT_EQ(searchHeldList(list, "%|maker").rows(), (Rows{kRows[2]}));
+    EXPECT_EQ(searchHeldList(list, "%m").rows(), (Rows{kRows[1], kRows[2], kRows[7]}));
+    EXPECT_EQ(searchHeldList(list, "Te").rows(), (Rows{kRows[9]}));
+    EXPECT_EQ(searchHeldList(list, "_").rows().back().recordId, "abc"); // an identifier aside
     EXPECT_TRUE(searchHeldList(list, "kein").empty());
     EXPECT_TRUE(searchHeldList(PackedRows{}, "").empty());
-}
-
-TEST(PackedRows, GroupingSeesTheSameRowsAsFromSeparateStrings) {
-    const Texts texts = {"", "Äpfel|a|1", "7up|b|2", "Brot|c|3", "ßalat|d|4", "щи|e|5"};
-    const PackedRows packed(texts);
-    for (const auto blanks : {BlankKeys::Hidden, BlankKeys::UnderHash}) {
-        const auto fromPacked = groupUnderIndexLetters(packed, blanks);
-        const auto fromStrings = groupUnderIndexLetters(texts, blanks);
-        EXPECT_EQ(fromPacked.indexLetters, fromStrings.indexLetters);
-        ASSERT_EQ(fromPacked.displayList.size(), fromStrings.displayList.size());
-        for (std::size_t s = 0; s < fromPacked.displayList.size(); ++s) {
-            EXPECT_EQ(fromPacked.displayList[s].letter, fromStrings.displayList[s].letter);
-            EXPECT_EQ(fromPacked.displayList[s].rows, fromStrings.displayList[s].rows);
-        }
-    }
-    const auto g = groupUnderIndexLetters(packed, BlankKeys::Hidden);
-    ASSERT_FALSE(g.displayList.empty());
-    EXPECT_EQ(g.indexLetters, (Texts{"A", "B", "S", "Щ", "#"}));
-    // The last section before "#" is the multibyte key of the last row.
-    EXPECT_EQ(g.displayList[3].letter, "Щ");
-    EXPECT_EQ(g.displayList[3].rows, (std::vector<std::uint32_t>{5}));
 }

@@ -24,7 +24,7 @@ namespace {
 
 struct NoUpdate : CatalogueUpdateRunner {
     void update() override {}
-    void createCsvForUpload(const std::vector<std::string>&) override {}
+    void createCsvForUpload(const std::vector<UploadRow>&) override {}
     void saveProgress() override {}
 };
 

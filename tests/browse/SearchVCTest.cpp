@@ -18,9 +18,9 @@ namespace {
 struct FakeRunner : CatalogueUpdateRunner {
     int updates = 0;
     int saves = 0;
-    std::vector<std::vector<std::string>> uploads;
+    std::vector<std::vector<UploadRow>> uploads;
     void update() override { ++updates; }
-    void createCsvForUpload(const std::vector<std::string>& records) override {
+    void createCsvForUpload(const std::vector<UploadRow>& records) override {
         uploads.push_back(records);
     }
     void saveProgress() override { ++saves; }
@@ -76,7 +76,7 @@ TEST_F(SearchVCTest, BuildingGroupsTheWholeCatalogueAndStartsTheUpload) {
     EXPECT_EQ(s.rowMaker(0, 1), "Müller");
     ASSERT_EQ(runner->uploads.size(), 1u);
     ASSERT_EQ(runner->uploads[0].size(), 1u);
-    EXPECT_NE(runner->uploads[0][0].find("Mein Müsli"), std::string::npos);
+    EXPECT_EQ(runner->uploads[0][0].name, "Mein Müsli");
     EXPECT_FALSE(fake.alerts.hasPending()); // the prompt is off
 }
 
@@ -118,7 +118,7 @@ TEST_F(SearchVCTest, ButtonSearchShowsSearchRowsWithoutIndexAndLogsThePattern) {
     // "apfel" matches Apfelmus only: LIKE does not fold the umlaut of Äpfel.
     ASSERT_EQ(s.rowCount(), 1u);
     EXPECT_EQ(s.rowName(0, 0), "Apfelmus");
-    EXPECT_EQ(s.rowMaker(0, 0), "Müller"); // third column of a search record
+    EXPECT_EQ(s.rowMaker(0, 0), "Müller");
     const auto events = fake.analytics.events();
     ASSERT_FALSE(events.empty());
     EXPECT_EQ(events.back().name, "General Search Terms");
@@ -215,7 +215,7 @@ TEST_F(SearchVCTest, ChoosingAProductOpensItsDetailInBothRowForms) {
 
     s.searchBarSearchButtonClicked("Pepsi");
     fake.dispatcher.runPending();
-    s.didSelectRow(0, 0); // search record: identifier in the second column
+    s.didSelectRow(0, 0); // a search row
     detail = std::dynamic_pointer_cast<ProductDetail>(navigation.top());
     ASSERT_TRUE(detail);
     EXPECT_EQ(detail->productName(), "7up");
@@ -388,12 +388,10 @@ TEST_F(SearchVCTest, SearchRowsAreThoseOfTheSearchStatement) {
                 shown.push_back(s.rowName(section, row) + "|" + s.rowMaker(section, row));
         // The statement's rows as the screen groups them (blank names left out), in order.
         std::vector<std::string> wanted;
-        for (const auto& section : groupUnderIndexLetters(expected, BlankKeys::Hidden).displayList)
-            for (const auto position : section.rows) {
-                const std::string& record = expected[position];
-                wanted.push_back(record.substr(0, record.find('|')) + "|" +
-                                 record.substr(record.rfind('|') + 1));
-            }
+        const PackedRows rows(expected);
+        for (const auto& section : groupUnderIndexLetters(rows, BlankKeys::Hidden).displayList)
+            for (const auto position : section.rows)
+                wanted.push_back(expected[position].name + "|" + expected[position].maker);
         EXPECT_EQ(shown, wanted);
     }
 }

@@ -179,10 +179,10 @@ TEST_F(ProductDetailTest, RemovingAFavouriteAsksFirst) {
 }
 
 TEST_F(ProductDetailTest, TurningToLandscapeHandsOverTheRecord) {
-    std::vector<std::string> shown;
+    ProductRecord shown;
     int orientation = 0;
-    hooks.showLandscapeView = [&](const std::vector<std::string>& details, int o) {
-        shown = details;
+    hooks.showLandscapeView = [&](const ProductRecord& product, int o) {
+        shown = product;
         orientation = o;
     };
     const auto d = open(1);

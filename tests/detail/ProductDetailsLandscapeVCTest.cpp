@@ -13,11 +13,10 @@ class LandscapeTest : public ::testing::Test {
 protected:
     LandscapeTest() { fake.defaults.registerDefaults({{"isfirstLaunchGDA", false}}); }
 
-    // name|id|maker|category|fav|fat|satFat|sugar|salt|kcal|unit|portion
-    std::unique_ptr<ProductDetailsLandscapeVC> show(const std::string& record) {
+    std::unique_ptr<ProductDetailsLandscapeVC> show(const ProductRecord& product) {
         auto vc = std::make_unique<ProductDetailsLandscapeVC>(fake.platform(), shared, 3, hooks);
         vc->viewDidLoad();
-        vc->drawData({record});
+        vc->drawData(product);
         vc->viewWillAppear();
         return vc;
     }
@@ -28,7 +27,8 @@ protected:
     DetailHost hooks;
 };
 
-const std::string kChips = "Chips|1|Zweifel|4|0|20|5|1|1.5|500|g|150";
+const ProductRecord kChips{"Chips", "1",  "Zweifel", "4", "0", {"20", "5", "1", "1.5", "500"},
+                           "g",     "150"};
 
 } // namespace
 
@@ -70,7 +70,8 @@ TEST_F(LandscapeTest, EnergyBarIsCappedButItsLabelIsNot) {
 }
 
 TEST_F(LandscapeTest, OddPortionsAndMissingValues) {
-    const auto vc = show("Wasser|2|Quelle|1|0|keine Angaben|||0|0|ml|");
+    const auto vc =
+        show({"Wasser", "2", "Quelle", "1", "0", {"keine Angaben", "", "", "0", "0"}, "ml", ""});
     EXPECT_EQ(vc->bars()[0].drawnHeight, 0);
     const auto chips = show(kChips);
     chips->drawBars("abc");
@@ -117,14 +118,14 @@ TEST_F(LandscapeTest, HintIsShownOnce) {
 
 TEST_F(LandscapeTest, TurningBackAndTheInfoPageReachTheDelegate) {
     int nextViews = 0;
-    std::vector<std::string> infoFor;
+    ProductRecord infoFor;
     hooks.nextView = [&] { ++nextViews; };
-    hooks.showInfoView = [&](const std::vector<std::string>& d, int) { infoFor = d; };
+    hooks.showInfoView = [&](const ProductRecord& p, int) { infoFor = p; };
     const auto vc = show(kChips);
     vc->receivedRotate(4);
     EXPECT_EQ(nextViews, 0);
     vc->showInfoView();
-    EXPECT_EQ(infoFor, std::vector<std::string>{kChips});
+    EXPECT_EQ(infoFor, kChips);
     vc->receivedRotate(1);
     EXPECT_EQ(nextViews, 1);
 }
@@ -141,7 +142,9 @@ TEST_F(LandscapeTest, UnitsAreWrittenInTheInterfaceLanguage) {
     EXPECT_EQ(vc->touchLabel(), "500"); // energy carries no unit
     vc->touchesMoved(60, 100);
     EXPECT_EQ(vc->touchLabel(), "0г");
-    EXPECT_EQ(show("Saft|2|Ramseier|4|0|0|0|10|0|45|ml|")->portionUnit(), "мл");
+    EXPECT_EQ(show({"Saft", "2", "Ramseier", "4", "0", {"0", "0", "10", "0", "45"}, "ml", ""})
+                  ->portionUnit(),
+              "мл");
 
     catalogue.setSettings("NO", "NO");
     vc = show(kChips);

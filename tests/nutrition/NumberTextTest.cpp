@@ -69,8 +69,8 @@ TEST(FixedFormat, RoundsExactHalvesToEven) {
 }
 
 TEST(SplitFields, KeepsEmptyFields) {
-    EXPECT_EQ(splitFields("a||b"), (std::vector<std::string>{"a", "", "b"}));
-    EXPECT_EQ(splitFields(""), (std::vector<std::string>{""}));
+    EXPECT_EQ(splitFields("5..9", '.'), (std::vector<std::string>{"5", "", "9"}));
+    EXPECT_EQ(splitFields("", '.'), (std::vector<std::string>{""}));
     EXPECT_EQ(splitFields("5'9''", '\''), (std::vector<std::string>{"5", "9", "", ""}));
 }
 

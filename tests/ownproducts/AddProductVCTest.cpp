@@ -33,9 +33,14 @@ TEST_F(OwnProductFormTest, NewProductIsStoredMirroredAndLinked) {
     EXPECT_EQ(column("Sentfield", id), "0");
     EXPECT_EQ(column("Sortorder", id), "3");
     EXPECT_EQ(column("MainTableRecordId", id), id);
-    const auto detail = shared.selectProductDetail(id);
-    ASSERT_EQ(detail.size(), 1u);
-    EXPECT_EQ(detail.front(), "Müsli|900000001|Mühle|4|0|12,3|||1.50|380|ml|500 g");
+    EXPECT_EQ(shared.selectProductDetail(id), (ProductRecord{"Müsli",
+                                                             "900000001",
+                                                             "Mühle",
+                                                             "4",
+                                                             "0",
+                                                             {"12,3", "", "", "1.50", "380"},
+                                                             "ml",
+                                                             "500 g"}));
 }
 
 TEST_F(OwnProductFormTest, SaltEnteredAsSodiumIsShownAsSodiumAndSavedBack) {

@@ -167,9 +167,14 @@ private slots:
         QCOMPARE(navigation_->pops(), 1);
         const auto records = shared_->selectProductsForCsv();
         QCOMPARE(records.size(), std::size_t(1));
-        const std::string id = records.front().substr(0, records.front().find('|'));
-        QCOMPARE(QString::fromStdString(records.front()),
-                 QString::fromStdString(id + "|Müsli|Mühle|4|12,3|||2,54|380|ml|500 g"));
+        const UploadRow& saved = records.front();
+        QVERIFY(saved == (UploadRow{saved.recordId,
+                                    "Müsli",
+                                    "Mühle",
+                                    "4",
+                                    {"12,3", "", "", "2,54", "380"},
+                                    "ml",
+                                    "500 g"}));
         form->hide();
         form.reset();
 

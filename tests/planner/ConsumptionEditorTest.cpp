@@ -61,7 +61,7 @@ TEST_F(ConsumptionEditorTest, LoadingNormalisesAndLeavingStoresTheNormalForm) {
     EXPECT_EQ(vc->amountSlider().value, 100.0f);
     EXPECT_EQ(vc->caloriesSlider().value, 52.0f);
     vc->viewWillDisappear();
-    EXPECT_EQ(store.row(10, 1), "3.4|0.0|10.0|0.0|52|100g|1");
+    EXPECT_EQ(store.row(10, 1), (ConsumptionRow{{"3.4", "0.0", "10.0", "0.0", "52"}, "100g", "1"}));
     EXPECT_EQ(store.total(1), "52");
 }
 
@@ -72,12 +72,12 @@ TEST_F(ConsumptionEditorTest, ATypedAmountScalesEverythingAndTheTotalFollows) {
     EXPECT_EQ(vc->fieldText(Q::Calories), "78");
     EXPECT_EQ(vc->caloriesSlider().value, 78.0f);
     vc->viewWillDisappear();
-    EXPECT_EQ(store.row(10, 1), "5.1|0.0|15.0|0.0|78|150g|1");
+    EXPECT_EQ(store.row(10, 1), (ConsumptionRow{{"5.1", "0.0", "15.0", "0.0", "78"}, "150g", "1"}));
     EXPECT_EQ(store.total(1), "78");
 
     // A second departure (a tab switch, then back) appends the unit once and changes nothing.
     vc->viewWillDisappear();
-    EXPECT_EQ(store.row(10, 1), "5.1|0.0|15.0|0.0|78|150g|1");
+    EXPECT_EQ(store.row(10, 1), (ConsumptionRow{{"5.1", "0.0", "15.0", "0.0", "78"}, "150g", "1"}));
     EXPECT_EQ(store.total(1), "78");
 
     // Calories typed into the row at 150 g halve everything.
@@ -153,7 +153,7 @@ TEST_F(ConsumptionEditorTest, ZeroCaloriesLockTheCalorieSlider) {
     type(*vc, Q::Amount, "250");
     EXPECT_EQ(vc->fieldText(Q::Amount), "250");
     vc->viewWillDisappear();
-    EXPECT_EQ(store.row(11, 1), "0.0|0.0|0.0|0.0|0|250ml|1");
+    EXPECT_EQ(store.row(11, 1), (ConsumptionRow{{"0.0", "0.0", "0.0", "0.0", "0"}, "250ml", "1"}));
 }
 
 TEST_F(ConsumptionEditorTest, SlidersRangeFromOneAndHoldLargerValues) {
@@ -172,7 +172,7 @@ TEST_F(ConsumptionEditorTest, NothingIsSavedOverAProductThatLeftTheFolder) {
     type(*vc, Q::Amount, "200");
     PlannerWrites(store.db).unfileProduct("10", "1"); // unchecked on its detail meanwhile
     vc->viewWillDisappear();
-    EXPECT_EQ(store.row(10, 1), "");
+    EXPECT_FALSE(store.row(10, 1));
     EXPECT_EQ(store.total(1), "0");
     EXPECT_FALSE(vc->hasRow());
 }
@@ -190,6 +190,6 @@ TEST_F(ConsumptionEditorTest, AMembershipWithoutARowOpensEmptyAndDisabled) {
     EXPECT_FALSE(vc->caloriesSliderEnabled());
     vc->amountSliderMoved(300.0f);
     vc->viewWillDisappear();
-    EXPECT_EQ(store.row(10, 1), "");
+    EXPECT_FALSE(store.row(10, 1));
     EXPECT_EQ(store.total(1), "52");
 }

@@ -89,7 +89,7 @@ TEST_F(FolderPickerTest, ChecksAndUnchecksWriteAtOnce) {
     EXPECT_EQ(d->productIdForFolderAdd(), "10");
     EXPECT_EQ(store.total(1), "52");
     EXPECT_EQ(store.total(3), "52");
-    EXPECT_EQ(store.row(10, 1), "1.0|0.5|2.0|0.1|52.5|g|1");
+    EXPECT_EQ(store.row(10, 1), (ConsumptionRow{{"1.0", "0.5", "2.0", "0.1", "52.5"}, "g", "1"}));
     EXPECT_TRUE(picker.row(2).checked);
     EXPECT_TRUE(picker.row(4).checked);
 

@@ -10,10 +10,10 @@ namespace {
 
 class FolderSummaryTest : public ::testing::Test {
 protected:
-    ProductDetailPortraitVC open(const std::string& record) {
+    ProductDetailPortraitVC open(const NutrientTexts& totals) {
         ProductDetailPortraitVC vc(fake.platform(), store.db);
         vc.viewDidLoad();
-        vc.drawData({record});
+        vc.drawData(totals);
         vc.setTitleName("Mittag");
         vc.viewWillAppear();
         return vc;
@@ -27,7 +27,7 @@ protected:
 
 TEST_F(FolderSummaryTest, BarsAgainstTheDailyAmountsOfTheProfile) {
     store.setDailyCalories("2250"); // factor 1.12
-    const auto vc = open("Mittag|2500|0|1|0|35.0|12.5|0.0|0.0|2500|g|0");
+    const auto vc = open({"35.0", "12.5", "0.0", "0.0", "2500"});
     EXPECT_TRUE(fake.log.contains("Product Detail Portrait - Screen = Berechnung der "
                                   "Speiseplanpunkte"));
     EXPECT_FALSE(vc.fixedReferences());
@@ -44,7 +44,7 @@ TEST_F(FolderSummaryTest, BarsAgainstTheDailyAmountsOfTheProfile) {
 TEST_F(FolderSummaryTest, BarsAreNotCappedAndCalorieFiguresRoundDownToTwenties) {
     for (const char* daily : {"2000", "2019"}) {
         store.setDailyCalories(daily);
-        const auto vc = open("Mittag|2500|0|1|0|0.0|0.0|0.0|0.0|2500|g|0");
+        const auto vc = open({"0.0", "0.0", "0.0", "0.0", "2500"});
         EXPECT_FLOAT_EQ(vc.personalFactor(), 1.0f) << daily;
         EXPECT_EQ(vc.bar(Nutrient::Energy).percentLabel, "125%");
         EXPECT_EQ(vc.bar(Nutrient::Energy).barLength, 355); // beyond the 284 of 100 %
@@ -53,7 +53,7 @@ TEST_F(FolderSummaryTest, BarsAreNotCappedAndCalorieFiguresRoundDownToTwenties) 
 
 TEST_F(FolderSummaryTest, WithoutDailyCaloriesTheFixedAmountsStandAndTheScreenSaysSo) {
     store.setDailyCalories("0.0");
-    const auto vc = open("Mittag|0|0|1|0|35.0|0.0|0.0|0.0|1000|g|0");
+    const auto vc = open({"35.0", "0.0", "0.0", "0.0", "1000"});
     EXPECT_TRUE(vc.fixedReferences());
     EXPECT_EQ(vc.bar(Nutrient::Fat).percentLabel, "50%");
     EXPECT_EQ(vc.bar(Nutrient::Energy).percentLabel, "50%");

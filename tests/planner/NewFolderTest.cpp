@@ -1,6 +1,5 @@
 #include "PlannerTestStore.h"
 #include "screens/planner/AddMenuFolderVC.h"
-#include "screens/planner/FolderRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +15,9 @@ protected:
         vc->viewWillAppear();
         return vc;
     }
-    FolderRecord folder(int id) {
-        for (const auto& record : store.db.selectMenuItemsSortByRecordID()) {
-            const FolderRecord f = FolderRecord::parse(record);
-            if (f.id == std::to_string(id)) return f;
-        }
+    FolderRow folder(int id) {
+        for (const FolderRow& f : store.db.selectMenuItemsSortByRecordID())
+            if (f.folderId == std::to_string(id)) return f;
         return {};
     }
 
@@ -41,7 +38,7 @@ TEST_F(NewFolderTest, ANewFolderGoesToTheEndWithTheNextId) {
     vc->donePressed();
     EXPECT_EQ(navigation.pops(), 1);
     vc->viewWillDisappear();
-    const FolderRecord f = folder(5);
+    const FolderRow f = folder(5);
     EXPECT_EQ(f.name, "Abendessen");
     EXPECT_EQ(f.calories, "0");
     EXPECT_EQ(f.sortOrder, "4");
@@ -120,7 +117,7 @@ TEST_F(NewFolderTest, ARejectedNameCanBeCorrected) {
 }
 
 TEST_F(NewFolderTest, AnAcceptedNameChangedBeforeLeavingIsCheckedAgain) {
-    // "|" would split the folder record, so its sort order would be read as its id.
+    // Only letters, digits, blanks and accented letters make a folder name.
     const auto vc = open();
     vc->setText("Znüni");
     vc->returnKey();

@@ -30,7 +30,7 @@ namespace {
 struct StoringRunner : CatalogueUpdateRunner {
     bool storing = true;
     void update() override {}
-    void createCsvForUpload(const std::vector<std::string>&) override {}
+    void createCsvForUpload(const std::vector<UploadRow>&) override {}
     void saveProgress() override {}
     bool storingPage() const override { return storing; }
 };

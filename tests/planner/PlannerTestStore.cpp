@@ -1,7 +1,5 @@
 #include "PlannerTestStore.h"
 
-#include "nutrition/NumberText.h"
-#include "screens/planner/FolderRecord.h"
 #include "screens/planner/PlannerWrites.h"
 
 namespace tolvane::test {
@@ -25,12 +23,8 @@ void PlannerTestStore::addFolder(int id, const std::string& name, const std::str
                             localized);
 }
 
-ProductToFile PlannerTestStore::product(int productId) {
-    const auto fields = splitFields(db.selectProductDetail(std::to_string(productId)).at(0));
-    ProductToFile p{fields[1], fields[0], fields[2], fields[3], fields[10], {}};
-    for (int n = 0; n < 5; ++n)
-        p.nutrients[n] = fields[5 + n];
-    return p;
+ProductRecord PlannerTestStore::product(int productId) {
+    return db.selectProductDetail(std::to_string(productId)).value();
 }
 
 void PlannerTestStore::file(int productId, int folderId) {
@@ -51,10 +45,11 @@ bool PlannerTestStore::holds(int folderId, int productId) {
                 .empty();
 }
 
-std::string PlannerTestStore::row(int productId, int folderId) {
+std::optional<ConsumptionRow> PlannerTestStore::row(int productId, int folderId) {
     const auto rows =
         db.selectProductDetailForEdit(std::to_string(productId), std::to_string(folderId));
-    return rows.empty() ? std::string() : rows.front();
+    if (rows.empty()) return std::nullopt;
+    return rows.front();
 }
 
 int PlannerTestStore::rowCount(int productId, int folderId) {
@@ -64,15 +59,15 @@ int PlannerTestStore::rowCount(int productId, int folderId) {
 
 std::vector<std::string> PlannerTestStore::folderIds() {
     std::vector<std::string> ids;
-    for (const auto& record : db.selectMenuItemsSortByOrder())
-        ids.push_back(FolderRecord::parse(record).id);
+    for (const FolderRow& folder : db.selectMenuItemsSortByOrder())
+        ids.push_back(folder.folderId);
     return ids;
 }
 
 std::vector<std::string> PlannerTestStore::sortOrders() {
     std::vector<std::string> orders;
-    for (const auto& record : db.selectMenuItemsSortByRecordID())
-        orders.push_back(FolderRecord::parse(record).sortOrder);
+    for (const FolderRow& folder : db.selectMenuItemsSortByRecordID())
+        orders.push_back(folder.sortOrder);
     return orders;
 }
 

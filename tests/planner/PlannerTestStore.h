@@ -6,6 +6,7 @@
 #include "screens/planner/PlannerWrites.h"
 #include "store/Database.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,16 +23,16 @@ public:
 
     void addFolder(int id, const std::string& name, const std::string& total = "0",
                    int sortOrder = -1, const std::string& localized = "0");
-    // The product's fields as the detail screen hands them to filing.
-    ProductToFile product(int productId);
+    // The product as the detail screen hands it to filing.
+    ProductRecord product(int productId);
     // Files a product the way the picker does: membership, total, default row.
     void file(int productId, int folderId);
     void setDailyCalories(const std::string& calories);
 
     std::string total(int folderId);
     bool holds(int folderId, int productId);
-    // fat|saturated|sugar|salt|calory|gm|menu_folder_id, or "" without a row.
-    std::string row(int productId, int folderId);
+    // The first consumption row; none without a row.
+    std::optional<ConsumptionRow> row(int productId, int folderId);
     int rowCount(int productId, int folderId);
     std::vector<std::string> folderIds();  // in list order
     std::vector<std::string> sortOrders(); // in id order

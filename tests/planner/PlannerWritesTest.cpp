@@ -16,7 +16,7 @@ protected:
         store.catalogue.add({.id = 12, .name = "Riesig", .kcal = "99999999999"});
     }
 
-    ProductToFile product(int id) { return store.product(id); }
+    ProductRecord product(int id) { return store.product(id); }
 
     PlannerTestStore store;
     PlannerWrites writes{store.db};
@@ -29,7 +29,7 @@ TEST_F(PlannerWritesTest, CheckUncheckAndCheckAgain) {
     EXPECT_EQ(writes.fileProduct(product(10), "2"), F::Filed);
     EXPECT_TRUE(store.holds(2, 10));
     EXPECT_EQ(store.total(2), "52"); // integer value of 52.5
-    EXPECT_EQ(store.row(10, 2), "1.0|0.5|2.0|0.1|52.5|g|2");
+    EXPECT_EQ(store.row(10, 2), (ConsumptionRow{{"1.0", "0.5", "2.0", "0.1", "52.5"}, "g", "2"}));
 
     // Already in the folder (filed elsewhere while a list was stale): nothing is written.
     EXPECT_EQ(writes.fileProduct(product(10), "2"), F::AlreadyFiled);
@@ -38,7 +38,7 @@ TEST_F(PlannerWritesTest, CheckUncheckAndCheckAgain) {
 
     EXPECT_TRUE(writes.unfileProduct("10", "2"));
     EXPECT_FALSE(store.holds(2, 10));
-    EXPECT_EQ(store.row(10, 2), "");
+    EXPECT_FALSE(store.row(10, 2));
     EXPECT_EQ(store.total(2), "0");
 
     // Unchecking a folder that does not hold the product subtracts nothing.
@@ -95,7 +95,7 @@ TEST_F(PlannerWritesTest, DeletingAFolderLeavesNothingForTheNextFolderWithItsId)
     ASSERT_TRUE(writes.deleteFolder("4"));
     EXPECT_EQ(store.folderIds(), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_FALSE(store.holds(4, 10));
-    EXPECT_EQ(store.row(10, 4), "");
+    EXPECT_FALSE(store.row(10, 4));
     // The other folder keeps the product; the product keeps its favourite mark.
     EXPECT_TRUE(store.holds(3, 10));
 
@@ -115,8 +115,8 @@ TEST_F(PlannerWritesTest, OrphanCleanupOverTwoFolders) {
     EXPECT_EQ(writes.cleanOrphans(), 1);
     EXPECT_FALSE(store.holds(1, 10));
     EXPECT_FALSE(store.holds(3, 10));
-    EXPECT_EQ(store.row(10, 1), "");
-    EXPECT_EQ(store.row(10, 3), "");
+    EXPECT_FALSE(store.row(10, 1));
+    EXPECT_FALSE(store.row(10, 3));
     EXPECT_EQ(store.total(1), "0");
     EXPECT_EQ(store.total(3), "30");
     EXPECT_TRUE(store.holds(3, 20));
@@ -140,5 +140,5 @@ TEST_F(PlannerWritesTest, LeftoversOfAFolderThatIsGoneAreCleanedWithoutATotal) {
     store.catalogue.remove(10);
     EXPECT_EQ(writes.cleanOrphans(), 1);
     EXPECT_FALSE(store.holds(2, 10));
-    EXPECT_EQ(store.row(10, 2), "");
+    EXPECT_FALSE(store.row(10, 2));
 }

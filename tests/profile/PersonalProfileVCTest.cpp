@@ -1,6 +1,5 @@
 #include "screens/profile/PersonalProfileVC.h"
 #include "TestCatalogue.h"
-#include "screens/common/ProfileRecord.h"
 #include "store/Database.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +41,7 @@ protected:
 
     void setMetric(bool metric) { catalogue.setSettings("NO", metric ? "YES" : "NO"); }
 
-    std::string stored() { return shared.selectPersonalProfileData().at(0); }
+    ProfileRow stored() { return shared.selectPersonalProfileData().value_or(ProfileRow{}); }
 
     // Picks the row whose title is given, as a user turning the wheel.
     static void pick(PersonalProfileVC& vc, C column, const std::string& title) {
@@ -84,7 +83,8 @@ TEST_F(PersonalProfileTest, MetricThenUsUnitsBetweenVisits) {
     EXPECT_EQ(vc->idealWeightValue(), "71.3");
     EXPECT_EQ(vc->dailyCalories(), "2759");
     vc->viewDidDisappear();
-    EXPECT_EQ(stored(), "M|30|180|80|24.7|71.3|2|2759|5.11|176|metric");
+    EXPECT_EQ(stored(), (ProfileRow{"M", "30", "180", "80", "24.7", "71.3", "2", "2759", "5.11",
+                                    "176", "metric"}));
     const auto events = fake.analytics.events();
     ASSERT_EQ(events.back().name, "User Profile");
     EXPECT_EQ(events.back().parameters.at("Kalorienwert"), "2759");
@@ -106,7 +106,8 @@ TEST_F(PersonalProfileTest, MetricThenUsUnitsBetweenVisits) {
     EXPECT_EQ(vc->weight(), 80);
     // (800 + 175 x 6.25 - 150 + 5) x 1.55 = 2710.6
     vc->viewDidDisappear();
-    EXPECT_EQ(stored(), "M|30|175|80|26.0|67.6|2|2711|5.9|176|us");
+    EXPECT_EQ(stored(), (ProfileRow{"M", "30", "175", "80", "26.0", "67.6", "2", "2711", "5.9",
+                                    "176", "us"}));
 
     // And back in metric units the metric rows follow.
     setMetric(true);
@@ -139,15 +140,12 @@ TEST_F(PersonalProfileTest, UsHeightsOutsideTheMetricListAreClamped) {
 TEST_F(PersonalProfileTest, LeavingBeforeLoadingWritesNothing) {
     PersonalProfileVC vc(fake.platform(), shared, navigation);
     vc.viewDidDisappear();
-    EXPECT_EQ(stored(), "F|30|165|57|20.9|59.9|2|2000|5.4|126|metric");
+    EXPECT_EQ(stored(), (ProfileRow{"F", "30", "165", "57", "20.9", "59.9", "2", "2000", "5.4",
+                                    "126", "metric"}));
     EXPECT_FALSE(fake.analytics.has("User Profile"));
 }
 
-TEST_F(PersonalProfileTest, MissingOrShortProfileReadsTheSeedValues) {
-    EXPECT_EQ(ProfileRecord::fromRecords({"M|40"}).age, "30");
-    EXPECT_EQ(ProfileRecord::fromRecords({}).usWeight, "126");
-    EXPECT_EQ(ProfileRecord::fromRecords({"M|40|180|80|1|2|3|4|5.1|6|us"}).usHeight, "5.1");
-
+TEST_F(PersonalProfileTest, MissingProfileReadsTheSeedValues) {
     catalogue.exec("DROP TABLE Personal_Profile");
     catalogue.exec("DELETE FROM Settings");
     auto vc = open();
@@ -157,7 +155,7 @@ TEST_F(PersonalProfileTest, MissingOrShortProfileReadsTheSeedValues) {
     EXPECT_EQ(vc->rowTitle(C::Weight, vc->selectedRow(C::Weight)), "126 lbs");
     EXPECT_EQ(vc->dailyCalories(), "2000");
     vc->viewDidDisappear();
-    EXPECT_TRUE(shared.selectPersonalProfileData().empty());
+    EXPECT_FALSE(shared.selectPersonalProfileData());
 }
 
 TEST_F(PersonalProfileTest, TypedDailyCalories) {

@@ -102,8 +102,9 @@ private slots:
         widget->hide();
         QCOMPARE(QString::fromStdString(shared.selectCaloryValueFromPersonalProfileTable()),
                  QString("2222"));
-        QCOMPARE(QString::fromStdString(shared.selectPersonalProfileData().at(0)),
-                 QString("F|30|165|60|22.0|59.9|4|2222|5.5|132|metric"));
+        QVERIFY(shared.selectPersonalProfileData() ==
+                (ProfileRow{"F", "30", "165", "60", "22.0", "59.9", "4", "2222", "5.5", "132",
+                            "metric"}));
         widget.reset();
     }
 };

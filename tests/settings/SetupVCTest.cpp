@@ -11,8 +11,8 @@ using namespace tolvane;
 namespace {
 
 struct MemorySettings {
-    std::vector<std::string> settings{"YES|YES|YES"};
-    std::vector<std::string> profile{"F|30|165|57|20.9|59.9|2|2000|5.4|126|metric"};
+    std::optional<SettingsRow> settings = SettingsRow{"YES", "YES", "YES"};
+    std::optional<ProfileRow> profile = ProfileRow::seed();
     std::vector<std::vector<std::string>> updates;
     int opened = 0;
     int open = 0;
@@ -22,12 +22,12 @@ class FakeSettingsStore : public SettingsStore {
 public:
     explicit FakeSettingsStore(MemorySettings& data) : data_(data) { ++data_.opened, ++data_.open; }
     ~FakeSettingsStore() override { --data_.open; }
-    std::vector<std::string> selectSettings() override { return data_.settings; }
+    std::optional<SettingsRow> selectSettings() override { return data_.settings; }
     void updateSettings(const std::string& l, const std::string& z, const std::string& m) override {
         data_.updates.push_back({l, z, m});
-        if (!data_.settings.empty()) data_.settings = {l + "|" + z + "|" + m};
+        if (data_.settings) data_.settings = SettingsRow{l, z, m};
     }
-    std::vector<std::string> selectPersonalProfileData() override { return data_.profile; }
+    std::optional<ProfileRow> selectPersonalProfileData() override { return data_.profile; }
 
 private:
     MemorySettings& data_;
@@ -63,7 +63,7 @@ protected:
 } // namespace
 
 TEST_F(SetupVCTest, ReadsOptionsAndDailyCaloriesWhenShown) {
-    data.settings = {"NO|YES|NO"};
+    data.settings = SettingsRow{"NO", "YES", "NO"};
     screen().viewDidLoad();
     show();
     EXPECT_FALSE(screen().liveSearchOn());
@@ -83,8 +83,8 @@ TEST_F(SetupVCTest, DailyCaloriesAreWrittenInTheInterfaceLanguage) {
 }
 
 TEST_F(SetupVCTest, MissingRecordsLeaveSwitchesOffAndNoCalories) {
-    data.settings.clear();
-    data.profile.clear();
+    data.settings.reset();
+    data.profile.reset();
     show();
     EXPECT_FALSE(screen().liveSearchOn());
     EXPECT_FALSE(screen().metricUnitsOn());
@@ -92,8 +92,9 @@ TEST_F(SetupVCTest, MissingRecordsLeaveSwitchesOffAndNoCalories) {
     // An unset value flips to "YES".
     screen().liveSearchSwtchChanged();
     EXPECT_TRUE(screen().liveSearchOn());
-    // A short profile record does not crash and shows nothing.
-    data.profile = {"F|30"};
+    // A profile without daily calories shows none.
+    data.profile = ProfileRow::seed();
+    data.profile->dailyCalories.clear();
     show();
     EXPECT_EQ(screen().caloriesValue(), "");
 }
@@ -113,7 +114,7 @@ TEST_F(SetupVCTest, MetricUnitsAreWrittenImmediately) {
     show();
     screen().imperialUnitsSwtchChanged();
     ASSERT_EQ(data.updates.size(), 1u);
-    EXPECT_EQ(data.settings.front(), "YES|YES|NO");
+    EXPECT_EQ(data.settings, (SettingsRow{"YES", "YES", "NO"}));
     EXPECT_FALSE(screen().metricUnitsOn());
     screen().viewDidDisappear();
     EXPECT_EQ(data.updates.size(), 2u);
