@@ -10,7 +10,7 @@ namespace tolvane::server {
 namespace {
 
 // Reads the whole source before the catalogue is touched, so a bad line changes nothing.
-std::vector<ProductRecord> readSource(const std::string& path, bool checkTimestamps) {
+std::vector<ServerProduct> readSource(const std::string& path, bool checkTimestamps) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw CatalogueSourceError(path + ": cannot open the file");
     return readCatalogueSource(in, path, checkTimestamps);
@@ -26,7 +26,7 @@ void warnIfNotNewer(ServerCatalogue& catalogue, const std::string& timestamp, st
 } // namespace
 
 int runImport(const Options& options, std::ostream& out, std::ostream& err) {
-    std::vector<ProductRecord> products;
+    std::vector<ServerProduct> products;
     try {
         products = readSource(options.products, !options.timestamp.has_value());
     } catch (const CatalogueSourceError& e) {
@@ -53,7 +53,7 @@ int runPublish(const Options& options, std::ostream& out, std::ostream& err) {
         out << "published " << std::to_string(ids.size()) << " deletions at " << timestamp << "\n";
         return 0;
     }
-    std::vector<ProductRecord> products;
+    std::vector<ServerProduct> products;
     try {
         products = readSource(options.products, false);
     } catch (const CatalogueSourceError& e) {

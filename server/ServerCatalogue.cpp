@@ -10,17 +10,17 @@ std::string quoted(std::string_view name) {
 
 std::string fieldColumns() {
     std::string columns;
-    for (std::size_t i = 0; i < kFieldCount; ++i) {
+    for (std::size_t i = 0; i < catalogueFieldCount; ++i) {
         if (i) columns += ", ";
-        columns += quoted(kProductKeys[i]);
+        columns += quoted(catalogueRecordKeys[i]);
     }
     return columns;
 }
 
 std::string schema() {
     std::string sql = "CREATE TABLE IF NOT EXISTS products (\"ID\" INTEGER PRIMARY KEY";
-    for (std::size_t i = 0; i < kFieldCount; ++i)
-        sql += ", " + quoted(kProductKeys[i]) + " TEXT NOT NULL DEFAULT ''";
+    for (std::size_t i = 0; i < catalogueFieldCount; ++i)
+        sql += ", " + quoted(catalogueRecordKeys[i]) + " TEXT NOT NULL DEFAULT ''";
     sql += ", isDelete INTEGER NOT NULL DEFAULT 0);"
            "CREATE INDEX IF NOT EXISTS products_changed ON products(\"Aufnahmedatum\", \"ID\");"
            "CREATE TABLE IF NOT EXISTS outbox (number INTEGER PRIMARY KEY AUTOINCREMENT,"
@@ -38,12 +38,12 @@ SqliteConnection& openWithSchema(SqliteConnection& db) {
 
 const std::string kSelectProduct = "SELECT " + fieldColumns() + ", \"ID\", isDelete FROM products";
 
-ProductRecord readProduct(const Statement& row) {
-    ProductRecord record;
-    for (std::size_t i = 0; i < kFieldCount; ++i)
+ServerProduct readProduct(const Statement& row) {
+    ServerProduct record;
+    for (std::size_t i = 0; i < catalogueFieldCount; ++i)
         record.fields[i] = row.text(static_cast<int>(i));
-    record.id = row.integer(static_cast<int>(kFieldCount));
-    record.deleted = row.integer(static_cast<int>(kFieldCount) + 1) != 0;
+    record.id = row.integer(static_cast<int>(catalogueFieldCount));
+    record.deleted = row.integer(static_cast<int>(catalogueFieldCount) + 1) != 0;
     return record;
 }
 
@@ -63,25 +63,25 @@ ServerCatalogue::ServerCatalogue(const std::string& path)
 
 ServerCatalogue::~ServerCatalogue() = default;
 
-void ServerCatalogue::importProducts(const std::vector<ProductRecord>& products,
+void ServerCatalogue::importProducts(const std::vector<ServerProduct>& products,
                                      const std::optional<std::string>& timestamp) {
     std::lock_guard lock(mutex_);
     std::string sql =
         "INSERT OR REPLACE INTO products (" + fieldColumns() + ", \"ID\", isDelete) VALUES (";
-    for (std::size_t i = 1; i <= kFieldCount + 1; ++i)
+    for (std::size_t i = 1; i <= catalogueFieldCount + 1; ++i)
         sql += "?" + std::to_string(i) + ", ";
     sql += "0)";
     Transaction transaction(db_);
     ++ownWrites_;
     Statement insert = db_.prepare(sql);
-    for (const ProductRecord& product : products) {
+    for (const ServerProduct& product : products) {
         insert.reset();
-        for (std::size_t i = 0; i < kFieldCount; ++i) {
-            const std::string& value =
-                (i == kTimestampField && timestamp) ? *timestamp : product.fields[i];
-            insert.bind(static_cast<int>(i) + 1, value);
-        }
-        insert.bind(static_cast<int>(kFieldCount) + 1, product.id);
+        // A publication gives every product the same inclusion date.
+        ServerProduct published = product;
+        if (timestamp) published.timestamp() = *timestamp;
+        for (std::size_t i = 0; i < catalogueFieldCount; ++i)
+            insert.bind(static_cast<int>(i) + 1, published.fields[i]);
+        insert.bind(static_cast<int>(catalogueFieldCount) + 1, product.id);
         insert.step();
     }
     transaction.commit();
@@ -181,7 +181,7 @@ ChangedPage ServerCatalogue::changedSince(const std::string& since, long long pa
     return page;
 }
 
-std::optional<ProductRecord> ServerCatalogue::product(long long id) {
+std::optional<ServerProduct> ServerCatalogue::product(long long id) {
     std::lock_guard lock(mutex_);
     Statement select = db_.prepare(kSelectProduct + " WHERE \"ID\" = ?1");
     select.bind(1, id);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "server/ProductRecord.h"
+#include "server/ServerProduct.h"
 #include "server/Sqlite.h"
 
 #include <map>
@@ -24,7 +24,7 @@ struct Upload {
 // One page of changed products and the total number of changed products.
 struct ChangedPage {
     long long total = 0;
-    std::vector<ProductRecord> products;
+    std::vector<ServerProduct> products;
 };
 
 // The server's own catalogue and outbox in one SQLite file. Safe to share between threads.
@@ -35,7 +35,7 @@ public:
 
     // Adds or replaces products by ID, all or none. A set `timestamp` replaces every product's
     // own "Aufnahmedatum". Imported products are not deleted.
-    void importProducts(const std::vector<ProductRecord>& products,
+    void importProducts(const std::vector<ServerProduct>& products,
                         const std::optional<std::string>& timestamp);
 
     // Marks products deleted as of `timestamp`, all or none. Identifiers the catalogue does not
@@ -49,7 +49,7 @@ public:
     // instead of skipping the pages before it; it is the same page either way.
     ChangedPage changedSince(const std::string& since, long long pageNo, long long pageSize);
 
-    std::optional<ProductRecord> product(long long id);
+    std::optional<ServerProduct> product(long long id);
     long long productCount();
     std::string newestTimestamp();
 

@@ -42,19 +42,19 @@ std::optional<std::string> identifierProblem(std::string_view text, long long& i
     const char* end = digits.data() + digits.size();
     auto [ptr, ec] = std::from_chars(digits.data(), end, id);
     if (ec == std::errc::result_out_of_range ||
-        (ec == std::errc() && ptr == end && id >= kFirstReservedId))
+        (ec == std::errc() && ptr == end && id >= firstOwnProductId))
         return "identifier " + std::string(digits) + " is reserved for own products (" +
-               std::to_string(kFirstReservedId) + " and above)";
+               std::to_string(firstOwnProductId) + " and above)";
     if (ec != std::errc() || ptr != end || id <= 0)
         return "identifier \"" + std::string(digits) + "\" is not a positive whole number";
     return std::nullopt;
 }
 
-std::vector<ProductRecord> readCatalogueSource(std::istream& in, std::string_view sourceName,
+std::vector<ServerProduct> readCatalogueSource(std::istream& in, std::string_view sourceName,
                                                bool checkTimestamps) {
     std::string line;
     int lineNumber = 0;
-    std::vector<ProductRecord> records;
+    std::vector<ServerProduct> records;
     bool headerSeen = false;
     while (std::getline(in, line)) {
         ++lineNumber;
@@ -62,9 +62,9 @@ std::vector<ProductRecord> readCatalogueSource(std::istream& in, std::string_vie
         if (lineNumber == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
         if (!headerSeen) {
             auto names = splitTabs(line);
-            bool matches = names.size() == kProductKeys.size();
+            bool matches = names.size() == catalogueRecordKeys.size();
             for (std::size_t i = 0; matches && i < names.size(); ++i)
-                matches = trimSpaces(names[i]) == kProductKeys[i];
+                matches = trimSpaces(names[i]) == catalogueRecordKeys[i];
             if (!matches)
                 throw CatalogueSourceError(location(sourceName, lineNumber) +
                                            "the header line must hold the 25 product keys, "
@@ -74,14 +74,14 @@ std::vector<ProductRecord> readCatalogueSource(std::istream& in, std::string_vie
         }
         if (line.empty()) continue;
         auto values = splitTabs(line);
-        if (values.size() != kProductKeys.size())
+        if (values.size() != catalogueRecordKeys.size())
             throw CatalogueSourceError(location(sourceName, lineNumber) + "expected " +
-                                       std::to_string(kProductKeys.size()) + " fields, found " +
-                                       std::to_string(values.size()));
-        ProductRecord record;
-        for (std::size_t i = 0; i < kFieldCount; ++i)
+                                       std::to_string(catalogueRecordKeys.size()) +
+                                       " fields, found " + std::to_string(values.size()));
+        ServerProduct record;
+        for (std::size_t i = 0; i < catalogueFieldCount; ++i)
             record.fields[i] = std::string(values[i]);
-        if (auto problem = identifierProblem(values[kFieldCount], record.id))
+        if (auto problem = identifierProblem(values[catalogueFieldCount], record.id))
             throw CatalogueSourceError(location(sourceName, lineNumber) + *problem);
         if (checkTimestamps && !isValidTimestamp(record.timestamp()))
             throw CatalogueSourceError(location(sourceName, lineNumber) + "Aufnahmedatum \"" +

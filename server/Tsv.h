@@ -1,6 +1,6 @@
 #pragma once
 
-#include "server/ProductRecord.h"
+#include "server/ServerProduct.h"
 
 #include <istream>
 #include <optional>
@@ -19,7 +19,7 @@ public:
 
 // Reads a catalogue source: UTF-8, tab-separated, no quoting, a header line with the 25 keys.
 // With `checkTimestamps` every line needs its own valid "Aufnahmedatum".
-std::vector<ProductRecord> readCatalogueSource(std::istream& in, std::string_view sourceName,
+std::vector<ServerProduct> readCatalogueSource(std::istream& in, std::string_view sourceName,
                                                bool checkTimestamps);
 
 // Parses a catalogue identifier: decimal, positive, below the reserved range.

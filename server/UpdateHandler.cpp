@@ -50,10 +50,10 @@ std::string pageJson(const ChangedPage& page) {
     out.reserve(page.products.size() * 900);
     out += '[';
     for (std::size_t p = 0; p < page.products.size(); ++p) {
-        const ProductRecord& record = page.products[p];
+        const ServerProduct& record = page.products[p];
         out += p ? ",{" : "{";
-        for (std::size_t i = 0; i < kFieldCount; ++i) {
-            appendJsonString(out, kProductKeys[i]);
+        for (std::size_t i = 0; i < catalogueFieldCount; ++i) {
+            appendJsonString(out, catalogueRecordKeys[i]);
             out += ':';
             appendJsonString(out, record.fields[i]);
             out += ',';

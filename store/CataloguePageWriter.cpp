@@ -23,6 +23,11 @@ bool bindText(sqlite3_stmt* statement, int index, const std::string& text) {
                              SQLITE_STATIC) == SQLITE_OK;
 }
 
+// Texts with a zero byte are refused as the composed statements refuse them.
+bool holdsZero(const std::string& text) {
+    return text.find('\0') != std::string::npos;
+}
+
 } // namespace
 
 struct CataloguePageWriter::Statements {
@@ -77,29 +82,21 @@ void CataloguePageWriter::deleteProductFromMainTable(const std::string& productI
     if (!done) database_.noteFailedWrite();
 }
 
-void CataloguePageWriter::insertIntoDatabase(const std::vector<std::string>& fields, int recordId) {
-    if (mode_ == Mode::Composed) return database_.insertIntoDatabase("", fields, recordId);
-    if (fields.size() != 24) {
-        database_.log_.write(
-            "insertIntoDatabase: " + decimalText(static_cast<long long>(fields.size())) +
-            " fields instead of 24, nothing inserted");
-        return;
-    }
+bool CataloguePageWriter::storable(const CatalogueRecord& record) {
+    for (const std::string& field : record.fields)
+        if (holdsZero(field)) return false;
+    return true;
+}
+
+void CataloguePageWriter::insertIntoDatabase(const CatalogueRecord& record) {
+    if (mode_ == Mode::Composed) return database_.insertIntoDatabase("", record);
     std::lock_guard lock(database_.mutex_);
-    const auto& f = fields;
-    // The composed statement decides what the store refuses (zero bytes, its length limit).
-    const bool fits = database_
-                          .compose("insertIntoDatabase", Database::insertIntoDatabaseLimit,
-                                   Database::insertIntoDatabaseFormat,
-                                   {f[0],  f[1],  f[2],  f[3],  f[4],  f[5],  f[6],    f[7],  f[8],
-                                    f[9],  f[10], f[11], f[12], f[13], f[14], f[15],   f[16], f[17],
-                                    f[18], f[19], f[20], f[21], f[22], f[23], recordId})
-                          .has_value();
     sqlite3_stmt* statement = statements_->insert();
-    bool bound = fits && statement != nullptr;
-    for (int i = 0; bound && i < 24; ++i)
-        bound = bindText(statement, i + 1, f[i]);
-    bound = bound && sqlite3_bind_int(statement, 25, recordId) == SQLITE_OK;
+    bool bound = statement != nullptr && storable(record);
+    int index = 1;
+    for (const std::string& field : record.fields)
+        bound = bound && bindText(statement, index++, field);
+    bound = bound && sqlite3_bind_int64(statement, index, record.id) == SQLITE_OK;
     const bool done = statement != nullptr && Statements::run(statement, bound);
     if (!done) database_.noteFailedWrite();
 }
@@ -108,12 +105,8 @@ void CataloguePageWriter::setFavorite(const std::string& productId, int favorite
                                       const std::string& sortOrder) {
     if (mode_ == Mode::Composed) return database_.setFavorite(productId, favorite, sortOrder);
     std::lock_guard lock(database_.mutex_);
-    const bool fits = database_
-                          .compose("setFavorite", Database::setFavoriteLimit,
-                                   Database::setFavoriteFormat, {sortOrder, productId})
-                          .has_value();
     sqlite3_stmt* statement = statements_->favorite();
-    const bool bound = fits && statement != nullptr &&
+    const bool bound = statement != nullptr && !holdsZero(sortOrder) && !holdsZero(productId) &&
                        sqlite3_bind_int(statement, 1, favorite) == SQLITE_OK &&
                        bindText(statement, 2, sortOrder) && bindText(statement, 3, productId);
     const bool done = statement != nullptr && Statements::run(statement, bound);

@@ -1,9 +1,9 @@
 // The writes of one catalogue update page: delete, insert, re-mark a favourite. Made inside a
 // checked transaction of the Database (Database::runInCheckedTransaction) and destroyed before
-// it ends. Bound mode prepares each statement once and binds the values per row; it stores the
-// same rows, refuses the same values (zero bytes, the statements' length limits) and reports a
-// failed write to the transaction exactly as the Database's own composed operations, which
-// Composed mode calls.
+// it ends. Bound mode prepares each statement once and binds the values per row; Composed mode
+// calls the Database's own operations, which write the values into their statement texts. Both
+// store the same rows and report a failed write to the transaction; the bound statements have
+// no length limit, as no statement text is composed, but refuse zero bytes just as well.
 #pragma once
 
 #include "format/CatalogueRecord.h"
@@ -28,6 +28,8 @@ public:
     // As Database::deleteProductFromMainTable, insertIntoDatabase and setFavorite.
     void deleteProductFromMainTable(const std::string& productId);
     void insertIntoDatabase(const CatalogueRecord& record);
+    // Whether the Bound insert takes the record.
+    static bool storable(const CatalogueRecord& record);
     void setFavorite(const std::string& productId, int favorite, const std::string& sortOrder);
 
 private:

@@ -1,5 +1,7 @@
 #include "store/Database.h"
 
+#include "store/Columns.h"
+
 #include <sqlite3.h>
 
 #include <chrono>
@@ -12,9 +14,6 @@ namespace {
 
 // Writers wait this long for readers of other connections instead of failing at once.
 constexpr int kBusyTimeoutMs = 5000;
-// Callers size their record buffers for this; a longer row is left out rather than cut, so
-// that no caller ever sees a record that lost its trailing fields.
-constexpr std::size_t kMaxRecordBytes = 349999;
 
 struct Prepared {
     sqlite3_stmt* handle = nullptr;
@@ -28,27 +27,6 @@ bool prepare(sqlite3* db, const std::string& sql, Prepared& statement) {
     return sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &statement.handle,
                               nullptr) == SQLITE_OK &&
            statement.handle != nullptr;
-}
-
-std::string columnText(sqlite3_stmt* statement, int column) {
-    const auto* text = sqlite3_column_text(statement, column);
-    if (text == nullptr) return {};
-    return std::string(reinterpret_cast<const char*>(text),
-                       static_cast<std::size_t>(sqlite3_column_bytes(statement, column)));
-}
-
-std::string columnValue(sqlite3_stmt* statement, int column, char kind) {
-    if (kind == 'i') return decimalText(sqlite3_column_int64(statement, column));
-    return columnText(statement, column);
-}
-
-std::string renderRow(sqlite3_stmt* statement, std::string_view columns) {
-    std::string row;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (i > 0) row += '|';
-        row += columnValue(statement, static_cast<int>(i), columns[i]);
-    }
-    return row;
 }
 
 // Asks for a journal mode ("wal", "delete"); whether the file is in it afterwards.
@@ -243,7 +221,7 @@ bool Database::runInTransaction(const std::function<bool()>& work) {
 
 std::optional<std::string> Database::compose(const char* operation, std::size_t limit,
                                              std::string_view format,
-                                             std::initializer_list<SqlArg> args) {
+                                             std::span<const SqlArg> args) {
     ComposedSql composed = composeSql(format, args);
     if (!composed.ok) {
         log_.write(std::string(operation) + ": statement not run, " + composed.error);
@@ -259,34 +237,30 @@ std::optional<std::string> Database::compose(const char* operation, std::size_t 
     return std::move(composed.text);
 }
 
-std::vector<std::string> Database::queryList(const std::optional<std::string>& sql,
-                                             std::string_view columns) {
-    if (!sql) return {};
+bool Database::queryEach(const std::optional<std::string>& sql,
+                         const std::function<void(const Columns&)>& visit) {
+    if (!sql) return false;
     std::lock_guard lock(mutex_);
     Connection connection = connect();
-    if (!connection) return {};
+    if (!connection) return false;
     Prepared statement;
-    if (!prepare(connection.get(), *sql, statement)) return {};
-    std::vector<std::string> rows;
+    if (!prepare(connection.get(), *sql, statement)) return false;
+    const Columns columns(statement.handle);
     int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(statement.handle)) == SQLITE_ROW) {
-        std::string row = renderRow(statement.handle, columns);
-        if (row.size() <= kMaxRecordBytes) {
-            rows.push_back(std::move(row));
-            continue;
-        }
-        log_.write("record of " + decimalText(static_cast<long long>(row.size())) +
-                   " bytes left out, longer than " +
-                   decimalText(static_cast<long long>(kMaxRecordBytes)) + ": " +
-                   sql->substr(0, 60));
-    }
-    if (rc != SQLITE_DONE) return {};
-    return rows;
+    while ((rc = sqlite3_step(statement.handle)) == SQLITE_ROW)
+        visit(columns);
+    return rc == SQLITE_DONE;
 }
 
-std::string Database::queryLast(const std::optional<std::string>& sql, char kind) {
-    std::vector<std::string> rows = queryList(sql, std::string_view(&kind, 1));
-    return rows.empty() ? std::string() : rows.back();
+std::vector<std::string> Database::queryTexts(const std::optional<std::string>& sql) {
+    return queryRows(sql, [](const Columns& row) { return row.text(0); });
+}
+
+std::string Database::queryLast(const std::optional<std::string>& sql, bool asInteger) {
+    std::string last;
+    const bool read = queryEach(
+        sql, [&](const Columns& row) { last = asInteger ? row.integer(0) : row.text(0); });
+    return read ? last : std::string();
 }
 
 int Database::queryCount(const std::optional<std::string>& sql) {

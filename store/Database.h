@@ -1,9 +1,9 @@
 // The data store: every query the screens and the exchange use, as methods of one class.
 //
 // Each operation composes its statement, opens the database file on a connection of its own,
-// runs the statement and closes the file again (during bulk writes: on the one kept connection). Operations on one object run one at a time,
-// whichever thread calls them. Failures are not raised: reads give an empty list, the empty
-// text or 0, changes change nothing.
+// runs the statement and closes the file again (during bulk writes: on the one kept connection).
+// Operations on one object run one at a time, whichever thread calls them. Failures are not raised:
+// reads give an empty list, the empty text or 0, changes change nothing.
 //
 // Rows: one typed struct per row shape (store/Rows.h), its members the statement's columns
 // (NULL as the empty text, integer-read columns as decimal digits). Lists are in row order.
@@ -28,6 +28,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 struct sqlite3;
@@ -274,18 +275,41 @@ public:
 private:
     friend class CataloguePageWriter;
     class Connection;
+    class Columns; // store/Columns.h
 
     Connection connect();
     // Composes a statement; nullopt (and one log line) when a value is unfit or the text would
     // exceed limit bytes including the terminating zero (0: no limit).
     std::optional<std::string> compose(const char* operation, std::size_t limit,
+                                       std::string_view format, std::span<const SqlArg> args);
+    std::optional<std::string> compose(const char* operation, std::size_t limit,
                                        std::string_view format,
-                                       std::initializer_list<SqlArg> args = {});
-    // columns: one letter per rendered column, 't' read as text, 'i' read as integer.
-    std::vector<std::string> queryList(const std::optional<std::string>& sql,
-                                       std::string_view columns);
-    // The value of the last row returned, "" when none.
-    std::string queryLast(const std::optional<std::string>& sql, char kind);
+                                       std::initializer_list<SqlArg> args = {}) {
+        return compose(operation, limit, format,
+                       std::span<const SqlArg>(args.begin(), args.size()));
+    }
+    // Steps the statement, handing each row to visit while it is current. False when the
+    // statement is not run or a step fails (rows visited before stay visited).
+    bool queryEach(const std::optional<std::string>& sql,
+                   const std::function<void(const Columns&)>& visit);
+    // Every row as read(columns) makes it; empty when the query fails.
+    template <class Read> auto queryRows(const std::optional<std::string>& sql, Read read) {
+        std::vector<std::invoke_result_t<Read&, const Columns&>> rows;
+        if (!queryEach(sql, [&](const Columns& columns) { rows.push_back(read(columns)); }))
+            rows.clear();
+        return rows;
+    }
+    // The first row; nothing when there is none or the query fails.
+    template <class Read> auto queryFirst(const std::optional<std::string>& sql, Read read) {
+        auto rows = queryRows(sql, read);
+        using Row = typename decltype(rows)::value_type;
+        return rows.empty() ? std::optional<Row>() : std::optional<Row>(std::move(rows.front()));
+    }
+    // The first column of each row, read as text.
+    std::vector<std::string> queryTexts(const std::optional<std::string>& sql);
+    // The first column of the last row returned ("" when none), read as text or, with
+    // asInteger, as an integer in decimal digits.
+    std::string queryLast(const std::optional<std::string>& sql, bool asInteger = false);
     int queryCount(const std::optional<std::string>& sql);
     // Steps once; with bindFirst the value is bound to parameter 1 as an integer.
     bool execute(const std::optional<std::string>& sql, std::optional<int> bindFirst = {});

@@ -1,40 +1,67 @@
 // Catalogue queries: list, search, counts, detail, categories and download bookkeeping.
 #include "store/Database.h"
-#include "store/FoldedSort.h"
+
+#include "format/FoldedSort.h"
+#include "store/Columns.h"
+
+#include <climits>
 
 namespace tolvane {
 
 namespace {
 
+constexpr std::string_view selectProductSql =
+    "select field01, field02, recordId from ProductsTable ORDER BY " TOLVANE_FOLDED_SORT;
+
 std::string pattern(const std::string& text) {
     return text + "%";
 }
 
-} // namespace
-
-std::vector<std::string> Database::selectProduct() {
-    return queryList(compose("selectProduct", 0,
-                             "select field01, field02, recordId from ProductsTable ORDER BY " //
-                             TOLVANE_FOLDED_SORT),
-                     "ttt");
+// Rows of the searches: name, recordId, maker.
+ListRow nameIdMaker(const auto& row) {
+    return {row.text(0), row.text(2), row.text(1)};
 }
 
-std::vector<std::string> Database::Search(const std::string& name, const std::string& maker) {
-    return queryList(compose("Search", 0,
+// The five judged nutrients from the columns fat, saturated fat, sugar, salt, kcal at first.
+NutrientColumns nutrients(const auto& row, int first) {
+    return {row.text(first), row.text(first + 1), row.text(first + 2), row.text(first + 3),
+            row.text(first + 4)};
+}
+
+CategoryRow idAndCategory(const auto& row) {
+    return {row.integer(0), row.text(1)};
+}
+
+} // namespace
+
+std::vector<ListRow> Database::selectProduct() {
+    return queryRows(compose("selectProduct", 0, selectProductSql), [](const Columns& row) {
+        return ListRow{row.text(0), row.text(1), row.text(2)};
+    });
+}
+
+bool Database::selectProduct(const std::function<void(const ListRowView&)>& visit) {
+    return queryEach(compose("selectProduct", 0, selectProductSql), [&](const Columns& row) {
+        visit(ListRowView{row.view(0), row.view(1), row.view(2)});
+    });
+}
+
+std::vector<ListRow> Database::Search(const std::string& name, const std::string& maker) {
+    return queryRows(compose("Search", 0,
                              "select field01, recordId, field02 from ProductsTable where field01 "
                              "like '%@' or field02 like '%@' ORDER BY " TOLVANE_FOLDED_SORT,
                              {pattern(name), pattern(maker)}),
-                     "ttt");
+                     [](const Columns& row) { return nameIdMaker(row); });
 }
 
-std::vector<std::string> Database::Search(const std::string& name, const std::string& maker,
-                                          const std::string& categoryId) {
-    return queryList(compose("Search", 0,
+std::vector<ListRow> Database::Search(const std::string& name, const std::string& maker,
+                                      const std::string& categoryId) {
+    return queryRows(compose("Search", 0,
                              "select field01, recordId, field02, field03 from ProductsTable where "
                              "field03 = '%@' and (field01 like '%@' or field02 like '%@') ORDER "
                              "BY " TOLVANE_FOLDED_SORT,
                              {categoryId, pattern(name), pattern(maker)}),
-                     "ttt");
+                     [](const Columns& row) { return nameIdMaker(row); });
 }
 
 int Database::selectSearchCount(const std::string& name, const std::string& maker) {
@@ -63,30 +90,41 @@ int Database::selectProductCountForCategory(const std::string& categoryId) {
                               {categoryId}));
 }
 
-std::vector<std::string> Database::selectProductsForCategory(const std::string& categoryId) {
-    return queryList(compose("selectProductsForCategory", 0,
+std::vector<CategoryProductRow> Database::selectProductsForCategory(const std::string& categoryId) {
+    return queryRows(compose("selectProductsForCategory", 0,
                              "select field01, recordId, field02, field03,'0',field13, field14, "
                              "field12, field15, field10, field08 from ProductsTable where field03 "
                              "like %s ORDER BY " TOLVANE_FOLDED_SORT,
                              {categoryId}),
-                     "ttttttttttt");
+                     [](const Columns& row) {
+                         return CategoryProductRow{row.text(0), row.text(1), row.text(2),
+                                                   row.text(3), row.text(4), nutrients(row, 5),
+                                                   row.text(10)};
+                     });
 }
 
-std::vector<std::string> Database::selectProductDetail(const std::string& productId) {
-    return queryList(compose("selectProductDetail", 0,
-                             "select field01, recordId, field02, field03,favFlag,field13, "
-                             "field14, field12, field15, field10, field08, field05 from "
-                             "ProductsTable where recordId = %s",
-                             {productId}),
-                     "tttttttttttt");
+std::optional<ProductRecord> Database::selectProductDetail(const std::string& productId) {
+    return queryFirst(compose("selectProductDetail", 0,
+                              "select field01, recordId, field02, field03,favFlag,field13, "
+                              "field14, field12, field15, field10, field08, field05 from "
+                              "ProductsTable where recordId = %s",
+                              {productId}),
+                      [](const Columns& row) {
+                          return ProductRecord{row.text(0),  row.text(1), row.text(2),
+                                               row.text(3),  row.text(4), nutrients(row, 5),
+                                               row.text(10), row.text(11)};
+                      });
 }
 
-std::vector<std::string> Database::selectProductDetailForCategory(const std::string& categoryId) {
-    return queryList(compose("selectProductDetailForCategory", 0,
+std::vector<CategoryValuesRow>
+Database::selectProductDetailForCategory(const std::string& categoryId) {
+    return queryRows(compose("selectProductDetailForCategory", 0,
                              "select field13, field14, field12, field15, field10, field08, "
                              "field06 from ProductsTable where field03 like %s",
                              {categoryId}),
-                     "ttttttt");
+                     [](const Columns& row) {
+                         return CategoryValuesRow{nutrients(row, 0), row.text(5), row.text(6)};
+                     });
 }
 
 long Database::catalogueGeneration() const {
@@ -116,34 +154,35 @@ void Database::catalogueChanged() {
 }
 
 std::vector<std::string> Database::selectAllRecordIDFromProductsTable() {
-    return queryList(
-        compose("selectAllRecordIDFromProductsTable", 0, "select recordId from ProductsTable"),
-        "t");
+    return queryTexts(
+        compose("selectAllRecordIDFromProductsTable", 0, "select recordId from ProductsTable"));
 }
 
-std::vector<std::string> Database::selectCategories() {
-    return queryList(compose("selectCategories", 0, "select Recordid, Category from Categories"),
-                     "it");
+std::vector<CategoryRow> Database::selectCategories() {
+    return queryRows(compose("selectCategories", 0, "select Recordid, Category from Categories"),
+                     [](const Columns& row) { return idAndCategory(row); });
 }
 
-std::vector<std::string> Database::selectCategoriesForCategoryScreen() {
-    return queryList(compose("selectCategoriesForCategoryScreen", 0,
+std::vector<CategoryRow> Database::selectCategoriesForCategoryScreen() {
+    return queryRows(compose("selectCategoriesForCategoryScreen", 0,
                              "SELECT Categories.Recordid, Categories.Category FROM Categories, "
                              "productstable  WHERE  productstable.field03 = Categories.RecordId "
                              "GROUP BY Categories.Category HAVING count(Categories.Recordid) >0"),
-                     "it");
+                     [](const Columns& row) { return idAndCategory(row); });
 }
 
 std::string Database::selectCategoryForId(const std::string& categoryId) {
     return queryLast(compose("selectCategoryForId", 0,
                              "select Category from Categories where Recordid = %d",
-                             {integerValue(categoryId)}),
-                     't');
+                             {integerValue(categoryId)}));
 }
 
-std::vector<std::string> Database::selectTimestamp() {
-    return queryList(
-        compose("selectTimestamp", 0, "select rows, dtimestamp, utimestamp from Timestamp"), "ttt");
+std::optional<TimestampRow> Database::selectTimestamp() {
+    return queryFirst(
+        compose("selectTimestamp", 0, "select rows, dtimestamp, utimestamp from Timestamp"),
+        [](const Columns& row) {
+            return TimestampRow{row.text(0), row.text(1), row.text(2)};
+        });
 }
 
 void Database::updateDTimestamp(const std::string& timestamp, const std::string& rows) {
@@ -160,22 +199,21 @@ void Database::updateDTimestampRows(const std::string& rows) {
 }
 
 std::string Database::selectMaxTimestamp() {
-    return queryLast(compose("selectMaxTimestamp", 0, "SELECT MAX(field06) FROM ProductsTable"),
-                     't');
+    return queryLast(compose("selectMaxTimestamp", 0, "SELECT MAX(field06) FROM ProductsTable"));
 }
 
-void Database::insertIntoDatabase(const std::string& /*ignored*/,
-                                  const std::vector<std::string>& fields, int recordId) {
-    if (fields.size() != 24) {
-        log_.write("insertIntoDatabase: " + decimalText(static_cast<long long>(fields.size())) +
-                   " fields instead of 24, nothing inserted");
+void Database::insertIntoDatabase(const std::string& /*ignored*/, const CatalogueRecord& record) {
+    if (record.id < INT_MIN || record.id > INT_MAX) {
+        log_.write("insertIntoDatabase: identifier " + decimalText(record.id) +
+                   " out of range, nothing inserted");
+        noteFailedWrite();
         return;
     }
-    const auto& f = fields;
-    execute(compose("insertIntoDatabase", insertIntoDatabaseLimit, insertIntoDatabaseFormat,
-                    {f[0],  f[1],  f[2],  f[3],  f[4],  f[5],  f[6],    f[7],  f[8],
-                     f[9],  f[10], f[11], f[12], f[13], f[14], f[15],   f[16], f[17],
-                     f[18], f[19], f[20], f[21], f[22], f[23], recordId}));
+    // The statement's values are the fields in column order, then the identifier.
+    std::vector<SqlArg> values(record.fields.begin(), record.fields.end());
+    values.emplace_back(static_cast<int>(record.id));
+    execute(
+        compose("insertIntoDatabase", insertIntoDatabaseLimit, insertIntoDatabaseFormat, values));
 }
 
 void Database::deleteProductFromMainTable(const std::string& productId) {

@@ -1,16 +1,24 @@
 // Products the user enters: the Products table and their mirror rows in the catalogue.
 #include "store/Database.h"
 
+#include "store/Columns.h"
+
 #include <algorithm>
 
 namespace tolvane {
 
 namespace {
 
-// Record strings are split at "|", so names and makers must not carry it.
+// Own products are entered without "|" in their name and maker; the upload's CSV and older
+// readers of the file rely on it.
 std::string withoutSeparators(std::string text) {
     text.erase(std::remove(text.begin(), text.end(), '|'), text.end());
     return text;
+}
+
+// RecordId read as integer, name, maker.
+ListRow idNameMaker(const auto& row) {
+    return {row.text(1), row.text(2), row.integer(0)};
 }
 
 } // namespace
@@ -97,27 +105,34 @@ void Database::updateProductForIdInMainTable(
                      GesFette, Zucker, Natrium, Energiewert, Einheit, Produktmenge, productId}));
 }
 
-std::vector<std::string> Database::selectProductForId(const std::string& recordId) {
-    return queryList(compose("selectProductForId", 0,
-                             "SELECT Produktname, Hersteller, Kategorie,Fett,GesFette,Zucker, "
-                             "Natrium, Energiewert, Sentfield, Einheit, SalzOrNatrium, "
-                             "Produktmenge FROM Products WHERE RecordId = %s",
-                             {recordId}),
-                     "tttttttttttt");
+std::optional<OwnProductRecord> Database::selectProductForId(const std::string& recordId) {
+    return queryFirst(
+        compose("selectProductForId", 0,
+                "SELECT Produktname, Hersteller, Kategorie,Fett,GesFette,Zucker, "
+                "Natrium, Energiewert, Sentfield, Einheit, SalzOrNatrium, "
+                "Produktmenge FROM Products WHERE RecordId = %s",
+                {recordId}),
+        [](const Columns& row) {
+            return OwnProductRecord{
+                row.text(0),  row.text(1),
+                row.text(2),  {row.text(3), row.text(4), row.text(5), row.text(6), row.text(7)},
+                row.text(8),  row.text(9),
+                row.text(10), row.text(11)};
+        });
 }
 
-std::vector<std::string> Database::selectProductsSortByProductName() {
-    return queryList(compose("selectProductsSortByProductName", 0,
+std::vector<ListRow> Database::selectProductsSortByProductName() {
+    return queryRows(compose("selectProductsSortByProductName", 0,
                              "Select RecordId, Produktname, Hersteller from Products ORDER BY "
                              "Produktname"),
-                     "itt");
+                     [](const Columns& row) { return idNameMaker(row); });
 }
 
-std::vector<std::string> Database::selectProductsBySortOrder() {
-    return queryList(compose("selectProductsBySortOrder", 0,
+std::vector<ListRow> Database::selectProductsBySortOrder() {
+    return queryRows(compose("selectProductsBySortOrder", 0,
                              "Select RecordId, Produktname, Hersteller,Sortorder from Products "
                              "ORDER BY Sortorder"),
-                     "itt");
+                     [](const Columns& row) { return idNameMaker(row); });
 }
 
 void Database::updateProductOrderForId(const std::string& sortOrder, const std::string& recordId) {
@@ -130,7 +145,7 @@ std::string Database::selectMainTableProductIdForId(const std::string& recordId)
     return queryLast(compose("selectMainTableProductIdForId", 0,
                              "select MainTableRecordId from Products where RecordId = %d",
                              {integerValue(recordId)}),
-                     'i');
+                     true);
 }
 
 void Database::deleteProduct(const std::string& recordId) {
@@ -138,12 +153,21 @@ void Database::deleteProduct(const std::string& recordId) {
                     {integerValue(recordId)}));
 }
 
-std::vector<std::string> Database::selectProductsForCsv() {
-    return queryList(compose("selectProductsForCsv", 0,
+std::vector<UploadRow> Database::selectProductsForCsv() {
+    return queryRows(compose("selectProductsForCsv", 0,
                              "Select RecordId, Produktname, Hersteller, "
                              "Kategorie,Fett,GesFette,Zucker, Natrium, Energiewert, Einheit, "
                              "Produktmenge from Products where Sentfield ='0'"),
-                     "itttttttttt");
+                     [](const Columns& row) {
+                         return UploadRow{
+                             row.integer(0),
+                             row.text(1),
+                             row.text(2),
+                             row.text(3),
+                             {row.text(4), row.text(5), row.text(6), row.text(7), row.text(8)},
+                             row.text(9),
+                             row.text(10)};
+                     });
 }
 
 void Database::updateProductSentFieldForId(const std::string& recordId) {

@@ -1,59 +1,75 @@
 // Favourites, menu folders, folder membership and consumption rows.
 #include "store/Database.h"
 
+#include "store/Columns.h"
+
 namespace tolvane {
 
-std::vector<std::string> Database::selectProductFavorite() {
-    return queryList(compose("selectProductFavorite", 0,
+namespace {
+
+// name, recordId, maker, category and, when selected, sortOrder.
+FavoriteRow favoriteRow(const auto& row, bool withSortOrder) {
+    return {row.text(0), row.text(1), row.text(2), row.text(3),
+            withSortOrder ? row.text(4) : std::string()};
+}
+
+FolderRow folderRow(const auto& row) {
+    return {row.text(0), row.text(1), row.text(2), row.text(3), row.text(4)};
+}
+
+} // namespace
+
+std::vector<FavoriteRow> Database::selectProductFavorite() {
+    return queryRows(compose("selectProductFavorite", 0,
                              "select field01, recordId,field02,field03 from ProductsTable where "
                              "favFlag = 1"),
-                     "tttt");
+                     [](const Columns& row) { return favoriteRow(row, false); });
 }
 
 std::vector<std::string> Database::selectProductFavoriteIds() {
-    return queryList(compose("selectProductFavoriteIds", 0,
-                             "select recordId from ProductsTable where favFlag = 1"),
-                     "t");
+    return queryTexts(compose("selectProductFavoriteIds", 0,
+                              "select recordId from ProductsTable where favFlag = 1"));
 }
 
-std::vector<std::string> Database::selectProductFavoriteId(const std::string& productId) {
-    return queryList(compose("selectProductFavoriteId", 0,
+std::vector<ListRow> Database::selectProductFavoriteId(const std::string& productId) {
+    return queryRows(compose("selectProductFavoriteId", 0,
                              "select field01, recordId, field02 from ProductsTable where favFlag "
                              "= 1 and recordId = %s",
                              {productId}),
-                     "ttt");
+                     [](const Columns& row) {
+                         return ListRow{row.text(0), row.text(2), row.text(1)};
+                     });
 }
 
-std::vector<std::string> Database::selectProductFavoriteCategorywise() {
-    return queryList(compose("selectProductFavoriteCategorywise", 0,
+std::vector<FavoriteRow> Database::selectProductFavoriteCategorywise() {
+    return queryRows(compose("selectProductFavoriteCategorywise", 0,
                              "select field01, recordId, field02, field03, sortOrder from "
                              "ProductsTable where favFlag = 1 order by field01, field02"),
-                     "ttttt");
+                     [](const Columns& row) { return favoriteRow(row, true); });
 }
 
-std::vector<std::string>
+std::vector<FavoriteRow>
 Database::selectProductFavoriteByCategoryid(const std::string& categoryId) {
-    return queryList(compose("selectProductFavoriteByCategoryid", 0,
+    return queryRows(compose("selectProductFavoriteByCategoryid", 0,
                              "select field01, recordId, field02, field03 from ProductsTable where "
                              "favFlag = 1 and field03 = '%@' order by recordId",
                              {categoryId}),
-                     "tttt");
+                     [](const Columns& row) { return favoriteRow(row, false); });
 }
 
-std::vector<std::string> Database::selectProductFavoriteFolderWise(int productId) {
-    return queryList(compose("selectProductFavoriteFolderWise", 0,
+std::vector<FavoriteRow> Database::selectProductFavoriteFolderWise(int productId) {
+    return queryRows(compose("selectProductFavoriteFolderWise", 0,
                              "select field01, recordId, field02, field03, sortOrder from "
                              "ProductsTable where recordId = '%d' order by field01, field02",
                              {productId}),
-                     "ttttt");
+                     [](const Columns& row) { return favoriteRow(row, true); });
 }
 
 void Database::searchFavNameExist(const std::string& productId) {
     std::lock_guard lock(mutex_);
     namesArr_ =
-        queryList(compose("searchFavNameExist", 3000,
-                          "SELECT favFlag FROM ProductsTable where recordId = '%s'", {productId}),
-                  "t");
+        queryTexts(compose("searchFavNameExist", 3000,
+                           "SELECT favFlag FROM ProductsTable where recordId = '%s'", {productId}));
 }
 
 void Database::setFavorite(const std::string& productId, int favorite,
@@ -69,19 +85,19 @@ void Database::updateMainProductOrderForId(const std::string& sortOrder,
                     {sortOrder, productId}));
 }
 
-std::vector<std::string> Database::selectMenuItemsSortByOrder() {
+std::vector<FolderRow> Database::selectMenuItemsSortByOrder() {
     // By the position's number, so that folder 10 follows folder 9.
-    return queryList(compose("selectMenuItemsSortByOrder", 0,
+    return queryRows(compose("selectMenuItemsSortByOrder", 0,
                              "select field1, field2, sort_order,recordId,islocalized from "
                              "Menu_Folder  order by CAST(sort_order AS INTEGER), sort_order"),
-                     "ttttt");
+                     [](const Columns& row) { return folderRow(row); });
 }
 
-std::vector<std::string> Database::selectMenuItemsSortByRecordID() {
-    return queryList(compose("selectMenuItemsSortByRecordID", 0,
+std::vector<FolderRow> Database::selectMenuItemsSortByRecordID() {
+    return queryRows(compose("selectMenuItemsSortByRecordID", 0,
                              "select field1, field2, sort_order,recordId,islocalized from "
                              "Menu_Folder  order by recordId"),
-                     "ttttt");
+                     [](const Columns& row) { return folderRow(row); });
 }
 
 void Database::insertIntoMenuFolder(const std::string& sortOrder, const std::string& name,
@@ -107,8 +123,7 @@ void Database::deleteMenuItemsSortByOrder(const std::string& folderId) {
 std::string Database::selectCaloryValueForUpdation(const std::string& folderId) {
     return queryLast(compose("selectCaloryValueForUpdation", 0,
                              "select field2 from Menu_Folder where recordId = '%d'",
-                             {integerValue(folderId)}),
-                     't');
+                             {integerValue(folderId)}));
 }
 
 void Database::updateCaloryValueForUpdation(const std::string& calory,
@@ -127,31 +142,27 @@ void Database::insertIntoFavorite_Menulistfolder(const std::string& productId,
 std::vector<std::string>
 Database::selectProductsFavoriteExistToFolder(const std::string& folderId,
                                               const std::string& productId) {
-    return queryList(compose("selectProductsFavoriteExistToFolder", 0,
-                             "select * from Favorite_Menufolder  where menufolderId= '%s' and "
-                             "productId='%s'",
-                             {folderId, productId}),
-                     "t");
+    return queryTexts(compose("selectProductsFavoriteExistToFolder", 0,
+                              "select * from Favorite_Menufolder  where menufolderId= '%s' and "
+                              "productId='%s'",
+                              {folderId, productId}));
 }
 
 std::vector<std::string> Database::selectProductsAccordingToFolder(const std::string& folderId) {
-    return queryList(compose("selectProductsAccordingToFolder", 0,
-                             "select productId from Favorite_Menufolder  where menufolderId='%s'",
-                             {folderId}),
-                     "t");
+    return queryTexts(compose("selectProductsAccordingToFolder", 0,
+                              "select productId from Favorite_Menufolder  where menufolderId='%s'",
+                              {folderId}));
 }
 
 std::vector<std::string> Database::selectFoldersAccordingToProduct(const std::string& productId) {
-    return queryList(compose("selectFoldersAccordingToProduct", 0,
-                             "select  menufolderId  from Favorite_Menufolder  where productId='%s'",
-                             {productId}),
-                     "t");
+    return queryTexts(compose(
+        "selectFoldersAccordingToProduct", 0,
+        "select  menufolderId  from Favorite_Menufolder  where productId='%s'", {productId}));
 }
 
 std::vector<std::string> Database::selectAllRecordIDFromFavoriteTable() {
-    return queryList(compose("selectAllRecordIDFromFavoriteTable", 0,
-                             "select productId from Favorite_Menufolder"),
-                     "t");
+    return queryTexts(compose("selectAllRecordIDFromFavoriteTable", 0,
+                              "select productId from Favorite_Menufolder"));
 }
 
 void Database::deleteFavoriteFromMenuFolder(const std::string& productId,
@@ -197,21 +208,25 @@ void Database::updateIntoEditConsumptionTable(const std::string& gm, const std::
                     {gm, fat, saturated, sugar, salt, calory, recordId, folderid}));
 }
 
-std::vector<std::string> Database::selectProductDetailForEdit(const std::string& productId,
-                                                              const std::string& folderid) {
-    return queryList(compose("selectProductDetailForEdit", 0,
+std::vector<ConsumptionRow> Database::selectProductDetailForEdit(const std::string& productId,
+                                                                 const std::string& folderid) {
+    return queryRows(compose("selectProductDetailForEdit", 0,
                              "select fat, saturated, sugar, salt, calory, gm,menu_folder_id from "
                              "edit_product_consumption where recordId='%s' and menu_folder_id='%s'",
                              {productId, folderid}),
-                     "ttttttt");
+                     [](const Columns& row) {
+                         return ConsumptionRow{
+                             {row.text(0), row.text(1), row.text(2), row.text(3), row.text(4)},
+                             row.text(5),
+                             row.text(6)};
+                     });
 }
 
 std::string Database::selectCaloryForId(const std::string& productId, const std::string& folderid) {
     return queryLast(compose("selectCaloryForId", 0,
                              "select calory from edit_product_consumption where recordId = %s and "
                              "menu_folder_id='%s'",
-                             {productId, folderid}),
-                     't');
+                             {productId, folderid}));
 }
 
 std::string Database::selectEinheitForId(const std::string& productId,
@@ -219,8 +234,7 @@ std::string Database::selectEinheitForId(const std::string& productId,
     return queryLast(compose("selectEinheitForId", 0,
                              "select gm from edit_product_consumption where recordId = %s and "
                              "menu_folder_id='%s'",
-                             {productId, folderid}),
-                     't');
+                             {productId, folderid}));
 }
 
 std::string Database::selectCaloryValueFromEditConsumptionForUpdation(const std::string& productId,
@@ -228,16 +242,14 @@ std::string Database::selectCaloryValueFromEditConsumptionForUpdation(const std:
     return queryLast(compose("selectCaloryValueFromEditConsumptionForUpdation", 0,
                              "select calory from edit_product_consumption where recordId = '%s' "
                              "and menu_folder_id= '%s'",
-                             {productId, folderid}),
-                     't');
+                             {productId, folderid}));
 }
 
 std::vector<std::string> Database::selectFolderIdFromProductID(const std::string& productId) {
-    return queryList(compose("selectFolderIdFromProductID", 0,
-                             "select menu_folder_id from edit_product_consumption where "
-                             "recordId='%s'",
-                             {productId}),
-                     "t");
+    return queryTexts(compose("selectFolderIdFromProductID", 0,
+                              "select menu_folder_id from edit_product_consumption where "
+                              "recordId='%s'",
+                              {productId}));
 }
 
 void Database::deleteFavoriteFromEditConsumptionAccordingtoItems(const std::string& productId,

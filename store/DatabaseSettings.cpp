@@ -1,12 +1,16 @@
 // The single rows of Settings and Personal_Profile.
 #include "store/Database.h"
 
+#include "store/Columns.h"
+
 namespace tolvane {
 
-std::vector<std::string> Database::selectSettings() {
-    return queryList(
+std::optional<SettingsRow> Database::selectSettings() {
+    return queryFirst(
         compose("selectSettings", 0, "select LiveSuche, Lokalisierung, Metrisch from Settings"),
-        "ttt");
+        [](const Columns& row) {
+            return SettingsRow{row.text(0), row.text(1), row.text(2)};
+        });
 }
 
 void Database::updateSettings(const std::string& liveSearch, const std::string& localizationVal,
@@ -17,12 +21,16 @@ void Database::updateSettings(const std::string& liveSearch, const std::string& 
                     {liveSearch, localizationVal, imperialUnitsVal}));
 }
 
-std::vector<std::string> Database::selectPersonalProfileData() {
-    return queryList(compose("selectPersonalProfileData", 0,
-                             "select Gender, Age, "
-                             "Height,Weight,BMI,Ideal_Weight,Activity_Level,Daily_Calories,"
-                             "Usheight,Usweight,Metricused from Personal_Profile"),
-                     "ttttttttttt");
+std::optional<ProfileRow> Database::selectPersonalProfileData() {
+    return queryFirst(compose("selectPersonalProfileData", 0,
+                              "select Gender, Age, "
+                              "Height,Weight,BMI,Ideal_Weight,Activity_Level,Daily_Calories,"
+                              "Usheight,Usweight,Metricused from Personal_Profile"),
+                      [](const Columns& row) {
+                          return ProfileRow{row.text(0), row.text(1), row.text(2), row.text(3),
+                                            row.text(4), row.text(5), row.text(6), row.text(7),
+                                            row.text(8), row.text(9), row.text(10)};
+                      });
 }
 
 void Database::updatePersonalSettings(const std::string& gender, const std::string& age,
@@ -42,8 +50,7 @@ void Database::updatePersonalSettings(const std::string& gender, const std::stri
 
 std::string Database::selectCaloryValueFromPersonalProfileTable() {
     return queryLast(compose("selectCaloryValueFromPersonalProfileTable", 0,
-                             "select Daily_Calories from Personal_Profile"),
-                     't');
+                             "select Daily_Calories from Personal_Profile"));
 }
 
 } // namespace tolvane

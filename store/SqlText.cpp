@@ -16,7 +16,7 @@ void appendQuoted(std::string& out, std::string_view text) {
 
 } // namespace
 
-ComposedSql composeSql(std::string_view format, std::initializer_list<SqlArg> args) {
+ComposedSql composeSql(std::string_view format, std::span<const SqlArg> args) {
     ComposedSql result;
     std::string& out = result.text;
     out.reserve(format.size() + 64);

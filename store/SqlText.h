@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -39,7 +40,10 @@ struct ComposedSql {
 // Fills the placeholders of format in order. A placeholder inside a quoted literal of the format
 // takes the text with every ' doubled; one outside quotes takes only decimal digits. Texts
 // holding a zero byte, a wrong kind or count of values are refused.
-ComposedSql composeSql(std::string_view format, std::initializer_list<SqlArg> args);
+ComposedSql composeSql(std::string_view format, std::span<const SqlArg> args);
+inline ComposedSql composeSql(std::string_view format, std::initializer_list<SqlArg> args) {
+    return composeSql(format, std::span<const SqlArg>(args.begin(), args.size()));
+}
 
 // True when text is one or more decimal digits.
 bool isDecimalDigits(std::string_view text);

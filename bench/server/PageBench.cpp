@@ -14,6 +14,7 @@
 #include <iostream>
 #include <thread>
 
+using namespace tolvane;
 using namespace tolvane::server;
 using Clock = std::chrono::steady_clock;
 
@@ -26,13 +27,14 @@ std::string milliseconds(Clock::duration elapsed) {
            " ms";
 }
 
-std::vector<ProductRecord> makeProducts(int count) {
-    std::vector<ProductRecord> products;
+std::vector<ServerProduct> makeProducts(int count) {
+    std::vector<ServerProduct> products;
     for (int id = 1; id <= count; ++id) {
-        ProductRecord record;
-        for (std::size_t i = 0; i < kFieldCount; ++i)
-            record.fields[i] = std::string(kProductKeys[i]).substr(0, 6) + std::to_string(id);
-        record.fields[0] = "Produkt mit einem recht langen Namen " + std::to_string(id);
+        ServerProduct record;
+        for (std::size_t i = 0; i < catalogueFieldCount; ++i)
+            record.fields[i] =
+                std::string(catalogueRecordKeys[i]).substr(0, 6) + std::to_string(id);
+        record[CatalogueField::Name] = "Produkt mit einem recht langen Namen " + std::to_string(id);
         record.timestamp() =
             "2020-01-01 00:00:" + std::string(id % 60 < 10 ? "0" : "") + std::to_string(id % 60);
         record.id = id;

@@ -14,7 +14,7 @@ namespace {
 
 std::string header() {
     std::string line;
-    for (const char* key : kCatalogueKeys)
+    for (const char* key : catalogueRecordKeys)
         line += (line.empty() ? "" : "\t") + std::string(key);
     return line + "\n";
 }
@@ -27,7 +27,7 @@ std::string productLine(const std::string& id, const std::string& name = "Zwieba
            id + "\n";
 }
 
-std::vector<CatalogueProduct> readProducts(const std::string& text) {
+std::vector<CatalogueRecord> readProducts(const std::string& text) {
     std::istringstream in(text);
     return CatalogueSourceReader::readProducts(in, "products.tsv");
 }
@@ -46,10 +46,10 @@ TEST(CatalogueSourceReader, ReadsProductsWithEmptyFieldsAndCrLfLineEnds) {
         readProducts(header() + productLine("7") + productLine("8", "Äpfel d'Or") + "\r\n");
     ASSERT_EQ(products.size(), 2u);
     EXPECT_EQ(products[0].id, 7);
-    EXPECT_EQ(products[1].fields[field::name], "Äpfel d'Or");
-    EXPECT_EQ(products[0].fields[field::category], "2");
-    EXPECT_EQ(products[0].fields[17], "");
-    EXPECT_EQ(products[0].fields[23], "7610000000017");
+    EXPECT_EQ(products[1][CatalogueField::Name], "Äpfel d'Or");
+    EXPECT_EQ(products[0][CatalogueField::Category], "2");
+    EXPECT_EQ(products[0][CatalogueField::TransFat], "");
+    EXPECT_EQ(products[0][CatalogueField::Gtin], "7610000000017");
 
     std::string crlf = header() + productLine("9");
     crlf.insert(crlf.size() - 1, "\r");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/FoldedSort.h"
+#include "format/FoldedSort.h"
 #include "tests/support/TempDir.h"
 
 #include <sqlite3.h>

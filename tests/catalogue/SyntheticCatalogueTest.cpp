@@ -14,9 +14,9 @@
 namespace tolvane {
 namespace {
 
-bool anyName(const std::vector<CatalogueProduct>& products, auto predicate) {
+bool anyName(const std::vector<CatalogueRecord>& products, auto predicate) {
     for (const auto& product : products)
-        if (predicate(product.fields[field::name])) return true;
+        if (predicate(product[CatalogueField::Name])) return true;
     return false;
 }
 
@@ -30,7 +30,7 @@ TEST(SyntheticCatalogue, SameSeedSameProductsOtherSeedOthers) {
         ASSERT_EQ(a[i].fields, b[i].fields) << i;
     int differing = 0;
     for (std::size_t i = 0; i < a.size(); ++i)
-        differing += a[i].fields[field::name] != c[i].fields[field::name];
+        differing += a[i][CatalogueField::Name] != c[i][CatalogueField::Name];
     EXPECT_GT(differing, 250);
 }
 
@@ -41,12 +41,13 @@ TEST(SyntheticCatalogue, CoversEveryCategoryAndTheAwkwardTexts) {
     std::set<long long> ids;
     int noData = 0;
     for (const auto& product : products) {
-        used.insert(product.fields[field::category]);
+        used.insert(product[CatalogueField::Category]);
         ids.insert(product.id);
-        for (int i : {11, 12, 13, 14})
-            noData += product.fields[static_cast<std::size_t>(i)] == "keine Angaben";
-        EXPECT_EQ(product.fields[field::inclusionDate].size(), 19u);
-        EXPECT_LT(product.id, kFirstReservedId);
+        for (CatalogueField nutrient : {CatalogueField::Sugar, CatalogueField::Fat,
+                                        CatalogueField::SaturatedFat, CatalogueField::Salt})
+            noData += product[nutrient] == "keine Angaben";
+        EXPECT_EQ(product[CatalogueField::InclusionDate].size(), 19u);
+        EXPECT_LT(product.id, firstOwnProductId);
     }
     EXPECT_EQ(used.size(), categories.size());
     EXPECT_EQ(ids.size(), products.size());
@@ -63,7 +64,7 @@ TEST(SyntheticCatalogue, CoversEveryCategoryAndTheAwkwardTexts) {
     const auto few = SyntheticCatalogue::generate(5, 3, categories);
     std::set<std::string> fewUsed;
     for (const auto& product : few)
-        fewUsed.insert(product.fields[field::category]);
+        fewUsed.insert(product[CatalogueField::Category]);
     EXPECT_EQ(fewUsed.size(), 5u);
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace tolvane;
 using namespace tolvane::server;
 using namespace tolvane::server::test;
 
@@ -26,8 +27,8 @@ std::vector<std::string> contentOf(const ChangedPage& page) {
 }
 
 // Many products on few dates, so that pages end inside a run of equal dates.
-std::vector<ProductRecord> crowdedProducts(long long first, int count) {
-    std::vector<ProductRecord> products;
+std::vector<ServerProduct> crowdedProducts(long long first, int count) {
+    std::vector<ServerProduct> products;
     for (int i = 0; i < count; ++i) {
         const long long id = first + (i * 7919) % count;
         products.push_back(product(id, "p" + std::to_string(id),
@@ -121,7 +122,7 @@ TEST_F(CatalogueTest, ImportReplacesByIdAndCanStampEveryProduct) {
     EXPECT_EQ(catalogue.productCount(), 2);
     auto replaced = catalogue.product(1);
     ASSERT_TRUE(replaced);
-    EXPECT_EQ(replaced->fields[0], "new");
+    EXPECT_EQ((*replaced)[CatalogueField::Name], "new");
     EXPECT_EQ(replaced->timestamp(), "2022-05-05 12:00:00");
     EXPECT_FALSE(replaced->deleted);
     EXPECT_EQ(catalogue.product(2)->timestamp(), "2022-05-05 12:00:00");
@@ -136,16 +137,16 @@ TEST_F(CatalogueTest, DeletionKeepsTheRecordAndPublishesIt) {
     ChangedPage page = catalogue.changedSince("2020-01-01 00:00:00", 1, 250);
     ASSERT_EQ(idsOf(page), (std::vector<long long>{2, 77}));
     EXPECT_TRUE(page.products[0].deleted);
-    EXPECT_EQ(page.products[0].fields[0], "gone");
+    EXPECT_EQ(page.products[0][CatalogueField::Name], "gone");
     EXPECT_EQ(page.products[0].timestamp(), "2020-02-02 00:00:00");
     EXPECT_TRUE(page.products[1].deleted);
     EXPECT_FALSE(catalogue.product(1)->deleted);
 }
 
 TEST_F(CatalogueTest, KeepsTextExactlyAndSurvivesReopening) {
-    ProductRecord tricky =
+    ServerProduct tricky =
         product(3, "O'Brien's \"Chips\" | 100%; DROP TABLE products;--", "2020-01-01 00:00:00");
-    tricky.fields[4] = "Zeile 1\nZeile 2";
+    tricky[CatalogueField::SalesPortion] = "Zeile 1\nZeile 2";
     catalogue.importProducts({tricky}, std::nullopt);
     catalogue.storeUpload({0, "2024-01-01 00:00:00", "a@b.ch", "subject", "", "csv 1"});
     catalogue.storeUpload({0, "2024-01-02 00:00:00", "c@d.ch", "subject", "note", "csv 2"});

@@ -6,6 +6,7 @@
 
 #include <sstream>
 
+using namespace tolvane;
 using namespace tolvane::server;
 using namespace tolvane::server::test;
 
@@ -98,7 +99,7 @@ TEST(Commands, ImportTakesAWholeFileOrNothing) {
 
     ServerCatalogue catalogue(db);
     EXPECT_EQ(catalogue.productCount(), 2);
-    EXPECT_EQ(catalogue.product(1)->fields[0], "Eins");
+    EXPECT_EQ((*catalogue.product(1))[CatalogueField::Name], "Eins");
 }
 
 TEST(Commands, PublishStampsChangesAndDeletions) {
@@ -126,7 +127,7 @@ TEST(Commands, PublishStampsChangesAndDeletions) {
     ServerCatalogue catalogue(db);
     ChangedPage page = catalogue.changedSince("2020-01-01 00:00:00", 1, 250);
     ASSERT_EQ(page.products.size(), 3u);
-    EXPECT_EQ(page.products[0].fields[0], "Zwei neu");
+    EXPECT_EQ(page.products[0][CatalogueField::Name], "Zwei neu");
     EXPECT_EQ(page.products[0].timestamp(), "2020-02-01 00:00:00");
     EXPECT_EQ(page.products[1].id, 3);
     EXPECT_EQ(page.products[2].id, 1);

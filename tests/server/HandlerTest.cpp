@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+using namespace tolvane;
 using namespace tolvane::server;
 using namespace tolvane::server::test;
 using nlohmann::json;
@@ -26,7 +27,7 @@ FormFields query(const std::string& timestamp, const std::string& pageNo,
 class HandlerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::vector<ProductRecord> products;
+        std::vector<ServerProduct> products;
         for (long long id = 1; id <= 5; ++id)
             products.push_back(product(id, "P" + std::to_string(id), "2021-01-01 00:00:00"));
         catalogue.importProducts(products, std::nullopt);
@@ -66,8 +67,8 @@ TEST_F(HandlerTest, UpdatePagesCarryEveryKeyAsTextAndEndWithNull) {
     ASSERT_EQ(products.size(), 2u);
     EXPECT_EQ(products[0].at("ID"), "3");
     EXPECT_EQ(products[1].at("ID"), "4");
-    EXPECT_EQ(products[0].size(), kProductKeys.size() + 1);
-    for (std::string_view key : kProductKeys)
+    EXPECT_EQ(products[0].size(), catalogueRecordKeys.size() + 1);
+    for (std::string_view key : catalogueRecordKeys)
         EXPECT_TRUE(products[0].at(std::string(key)).is_string()) << key;
     EXPECT_EQ(products[0].at("isDelete"), "0");
     EXPECT_EQ(products[0].at("Produktname"), "P3");

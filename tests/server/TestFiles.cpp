@@ -7,18 +7,18 @@ namespace tolvane::server::test {
 
 std::string catalogueHeader() {
     std::string header;
-    for (std::size_t i = 0; i < kProductKeys.size(); ++i) {
+    for (std::size_t i = 0; i < catalogueRecordKeys.size(); ++i) {
         if (i) header += '\t';
-        header += kProductKeys[i];
+        header += catalogueRecordKeys[i];
     }
     return header + "\n";
 }
 
-ProductRecord product(long long id, const std::string& name, const std::string& timestamp) {
-    ProductRecord record;
-    for (std::size_t i = 0; i < kFieldCount; ++i)
-        record.fields[i] = std::string(kProductKeys[i]) + " of " + std::to_string(id);
-    record.fields[0] = name;
+ServerProduct product(long long id, const std::string& name, const std::string& timestamp) {
+    ServerProduct record;
+    for (std::size_t i = 0; i < catalogueFieldCount; ++i)
+        record.fields[i] = std::string(catalogueRecordKeys[i]) + " of " + std::to_string(id);
+    record[CatalogueField::Name] = name;
     record.timestamp() = timestamp;
     record.id = id;
     return record;
@@ -26,8 +26,8 @@ ProductRecord product(long long id, const std::string& name, const std::string& 
 
 std::string catalogueLine(long long id, const std::string& name, const std::string& timestamp,
                           const std::string& maker) {
-    ProductRecord record = product(id, name, timestamp);
-    record.fields[1] = maker;
+    ServerProduct record = product(id, name, timestamp);
+    record[CatalogueField::Maker] = maker;
     std::string line;
     for (const std::string& field : record.fields)
         line += field + "\t";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "server/ProductRecord.h"
+#include "server/ServerProduct.h"
 #include "tests/support/TempDir.h"
 
 #include <string>
@@ -16,7 +16,7 @@ std::string catalogueHeader();
 std::string catalogueLine(long long id, const std::string& name, const std::string& timestamp,
                           const std::string& maker = "Hersteller");
 
-ProductRecord product(long long id, const std::string& name, const std::string& timestamp);
+ServerProduct product(long long id, const std::string& name, const std::string& timestamp);
 
 void writeFile(const std::string& path, const std::string& content);
 

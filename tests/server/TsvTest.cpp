@@ -5,12 +5,13 @@
 
 #include <sstream>
 
+using namespace tolvane;
 using namespace tolvane::server;
 using namespace tolvane::server::test;
 
 namespace {
 
-std::vector<ProductRecord> read(const std::string& text, bool checkTimestamps = true) {
+std::vector<ServerProduct> read(const std::string& text, bool checkTimestamps = true) {
     std::istringstream in(text);
     return readCatalogueSource(in, "products.tsv", checkTimestamps);
 }
@@ -34,17 +35,17 @@ TEST(CatalogueSource, KeepsValuesExactlyAndToleratesWindowsLinesAndBom) {
     text.insert(text.find("\t7\n") + 2, "\r");
     auto records = read(text);
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].fields[0], tricky);
+    EXPECT_EQ(records[0][CatalogueField::Name], tricky);
     EXPECT_EQ(records[0].id, 7);
     EXPECT_EQ(records[0].timestamp(), "2021-02-03 04:05:06");
-    EXPECT_EQ(records[0].fields[23], "GTIN of 7");
+    EXPECT_EQ(records[0][CatalogueField::Gtin], "GTIN of 7");
     EXPECT_EQ(records[1].id, 8);
     EXPECT_FALSE(records[1].deleted);
 }
 
 TEST(CatalogueSource, EmptyFieldsSurviveTheSplit) {
     std::string line;
-    for (std::size_t i = 0; i < kFieldCount; ++i)
+    for (std::size_t i = 0; i < catalogueFieldCount; ++i)
         line += "\t";
     auto records = read(catalogueHeader() + line + "12\n", false);
     ASSERT_EQ(records.size(), 1u);

@@ -37,6 +37,8 @@ void dieWritingWith(const std::string& file, const std::string& changes) {
 } // namespace
 
 using List = std::vector<std::string>;
+// The one category the tests' shipped file holds.
+const std::vector<CategoryRow> brot{{"1", "Brot"}};
 
 class MigrationTest : public ::testing::Test {
 protected:
@@ -57,11 +59,12 @@ protected:
 
     void expectSeeded() {
         Database db(locations.databasePath(), log);
-        EXPECT_EQ(db.selectPersonalProfileData(),
-                  List{"F|30|165|57|20.9|59.9|2|2000|5.4|126|metric"});
+        EXPECT_EQ(db.selectPersonalProfileData(), ProfileRow::seed());
         EXPECT_EQ(db.selectMenuItemsSortByRecordID(),
-                  (List{"Menu List Item 2|0|0|1|1", "Menu List Item 3|0|1|2|1",
-                        "Menu List Item 4|0|2|3|1", "Menu List Item 1|0|3|4|1"}));
+                  (std::vector<FolderRow>{{"Menu List Item 2", "0", "0", "1", "1"},
+                                          {"Menu List Item 3", "0", "1", "2", "1"},
+                                          {"Menu List Item 4", "0", "2", "3", "1"},
+                                          {"Menu List Item 1", "0", "3", "4", "1"}}));
         EXPECT_TRUE(db.tableExists("Favorite_Menufolder"));
         EXPECT_TRUE(db.tableExists("edit_product_consumption"));
         EXPECT_TRUE(db.selectAllRecordIDFromFavoriteTable().empty());
@@ -72,11 +75,11 @@ protected:
     // User data that a replacement of the file would lose.
     void addUserData() {
         Database db(locations.databasePath(), log);
-        db.insertIntoDatabase("", catalogueFields("Eigenes", "Ich"), 77);
+        db.insertIntoDatabase("", catalogueRecord(77, "Eigenes", "Ich"));
     }
     bool hasUserData() {
         Database db(locations.databasePath(), log);
-        return db.selectProductDetail("77").size() == 1;
+        return db.selectProductDetail("77").has_value();
     }
 
     TempDir dir;
@@ -90,7 +93,7 @@ TEST_F(MigrationTest, FreshInstallationIsCopiedAndSeeded) {
     EXPECT_TRUE(result.ok) << result.message;
     expectSeeded();
     Database db(locations.databasePath(), log);
-    EXPECT_EQ(db.selectCategories(), List{"1|Brot"});
+    EXPECT_EQ(db.selectCategories(), brot);
     // The shipped file itself is left as it was.
     Database shipped(locations.shippedDatabasePath(), log);
     EXPECT_FALSE(shipped.tableExists("Menu_Folder"));
@@ -126,7 +129,7 @@ TEST_F(MigrationTest, OlderInstallationWithoutTablesIsReplacedAndSeeded) {
     EXPECT_TRUE(log.contains("Database from an older version replaced by the shipped file; the "
                              "old file is " +
                              result.setAside));
-    EXPECT_EQ(Database(result.setAside, log).selectProductDetail("77").size(), 1u);
+    EXPECT_TRUE(Database(result.setAside, log).selectProductDetail("77"));
 }
 
 TEST_F(MigrationTest, InstallationWithItsTablesIsKeptWhateverTheFlags) {
@@ -156,7 +159,7 @@ TEST_F(MigrationTest, OnlyMissingTablesAreSeeded) {
     db.insertIntoMenuFolder("4", "Mein Ordner", "0", 5, "0");
     execSql(locations.databasePath(), "DROP TABLE Personal_Profile");
     ASSERT_TRUE(launch().ok);
-    EXPECT_EQ(db.selectPersonalProfileData().size(), 1u);
+    EXPECT_TRUE(db.selectPersonalProfileData());
     EXPECT_EQ(db.selectMenuItemsSortByOrder().size(), 5u);
 }
 
@@ -198,8 +201,8 @@ TEST_F(MigrationTest, JournalOfADeletedCopyIsNotRolledIntoTheNewOne) {
     ASSERT_TRUE(launch().ok);
     EXPECT_EQ(sqlRows(file, "PRAGMA integrity_check"), (Rows{{"ok"}}));
     Database db(file, log);
-    EXPECT_EQ(db.selectCategories(), List{"1|Brot"});
-    EXPECT_EQ(db.selectSettings(), List{"YES|YES|YES"});
+    EXPECT_EQ(db.selectCategories(), brot);
+    EXPECT_EQ(db.selectSettings(), (SettingsRow{"YES", "YES", "YES"}));
     expectSeeded();
 }
 
@@ -274,7 +277,7 @@ TEST_F(MigrationTest, ZeroLengthFileIsSetAsideAndCopiedAgain) {
     const MigrationResult result = launch();
     ASSERT_TRUE(result.ok) << result.message;
     expectSeeded();
-    EXPECT_EQ(Database(locations.databasePath(), log).selectCategories(), List{"1|Brot"});
+    EXPECT_EQ(Database(locations.databasePath(), log).selectCategories(), brot);
     ASSERT_FALSE(result.setAside.empty());
     EXPECT_EQ(std::filesystem::file_size(result.setAside), 0u);
 }
@@ -326,9 +329,7 @@ TEST_F(MigrationTest, ReadOnlyFolderIsReportedAndItsDataStillRead) {
         if (result.problem != MigrationResult::Problem::ReadOnly) return 1;
         if (!result.ok) return 2;
         if (!childLog.contains(result.message)) return 3;
-        return Database(locations.databasePath(), childLog).selectProductDetail("77").size() == 1
-                   ? 0
-                   : 4;
+        return Database(locations.databasePath(), childLog).selectProductDetail("77") ? 0 : 4;
     });
     chmod(folder.c_str(), 0755);
     EXPECT_EQ(code, 0);

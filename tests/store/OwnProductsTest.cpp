@@ -2,8 +2,6 @@
 
 namespace tolvane::test {
 
-using List = std::vector<std::string>;
-
 class OwnProductsTest : public StoreTest {
 protected:
     void SetUp() override {
@@ -33,10 +31,11 @@ TEST_F(OwnProductsTest, SavingANewProductFillsBothTables) {
     EXPECT_TRUE(log.contains("produktmenge 125"));
 
     const std::string idText = std::to_string(id);
-    EXPECT_EQ(db->selectProductForId(idText),
-              List{"VierTeil|McHersteller|3|1,5|0.5|12|0.30|250|0|g|1|125"});
+    const NutrientColumns typed{"1,5", "0.5", "12", "0.30", "250"};
+    OwnProductRecord own{"VierTeil", "McHersteller", "3", typed, "0", "g", "1", "125"};
+    EXPECT_EQ(db->selectProductForId(idText), own);
     EXPECT_EQ(db->selectProductDetail(idText),
-              List{"VierTeil|" + idText + "|McHersteller|3|0|1,5|0.5|12|0.30|250|g|125"});
+              (ProductRecord{"VierTeil", idText, "McHersteller", "3", "0", typed, "g", "125"}));
     EXPECT_EQ(db->selectMainTableProductIdForId(idText), idText);
     EXPECT_EQ(sqlRows(path, "SELECT Sortorder, Sentfield FROM Products WHERE RecordId = " + idText),
               (Rows{{"3", "0"}}));
@@ -47,11 +46,14 @@ TEST_F(OwnProductsTest, SavingANewProductFillsBothTables) {
 
     EXPECT_EQ(db->selectProductsForCsv().size(), 4u);
     EXPECT_EQ(db->selectProductsForCsv().back(),
-              idText + "|VierTeil|McHersteller|3|1,5|0.5|12|0.30|250|g|125");
+              (UploadRow{idText, "VierTeil", "McHersteller", "3", typed, "g", "125"}));
+    const ListRow listed{"VierTeil", "McHersteller", idText};
+    EXPECT_EQ(db->selectProductsBySortOrder().back(), listed);
+    EXPECT_EQ(db->selectProductsSortByProductName()[2], listed); // Drei, Eins, VierTeil, Zwei
     db->updateProductSentFieldForId(idText);
     EXPECT_EQ(db->selectProductsForCsv().size(), 3u);
-    EXPECT_EQ(db->selectProductForId(idText),
-              List{"VierTeil|McHersteller|3|1,5|0.5|12|0.30|250|1|g|1|125"});
+    own.sent = "1";
+    EXPECT_EQ(db->selectProductForId(idText), own);
 }
 
 TEST_F(OwnProductsTest, EditingMovesTheProductOutOfEveryFolder) {
@@ -81,9 +83,11 @@ TEST_F(OwnProductsTest, EditingMovesTheProductOutOfEveryFolder) {
     EXPECT_EQ(db->selectCaloryValueForUpdation("2"), "175");
     EXPECT_TRUE(db->selectFoldersAccordingToProduct(id).empty());
     EXPECT_TRUE(db->selectFolderIdFromProductID(id).empty());
-    EXPECT_EQ(db->selectProductForId(id), List{"Riegel|Migros|4|2|1|10|0.2|200|0|ml|0|330"});
+    const NutrientColumns values{"2", "1", "10", "0.2", "200"};
+    EXPECT_EQ(db->selectProductForId(id),
+              (OwnProductRecord{"Riegel", "Migros", "4", values, "0", "ml", "0", "330"}));
     EXPECT_EQ(db->selectProductDetail(id),
-              List{"Riegel|" + id + "|Migros|4|0|2|1|10|0.2|200|ml|330"});
+              (ProductRecord{"Riegel", id, "Migros", "4", "0", values, "ml", "330"}));
 }
 
 TEST_F(OwnProductsTest, DeletingRemovesBothRows) {
@@ -91,11 +95,11 @@ TEST_F(OwnProductsTest, DeletingRemovesBothRows) {
     const std::string id = std::to_string(save("Weg", "B", "1"));
     db->deleteProductFromMainTable(db->selectMainTableProductIdForId(id));
     db->deleteProduct(id);
-    EXPECT_TRUE(db->selectProductDetail(id).empty());
-    EXPECT_TRUE(db->selectProductForId(id).empty());
+    EXPECT_FALSE(db->selectProductDetail(id));
+    EXPECT_FALSE(db->selectProductForId(id));
     EXPECT_EQ(db->selectMainTableProductIdForId(id), "");
     EXPECT_EQ(db->selectProductCount(), 1);
-    EXPECT_EQ(db->selectProductForId(keep).size(), 1u);
+    EXPECT_TRUE(db->selectProductForId(keep));
 }
 
 TEST_F(OwnProductsTest, AFailedFirstInsertLeavesNoRowUnderMinusOne) {

@@ -3,6 +3,8 @@
 namespace tolvane::test {
 
 using List = std::vector<std::string>;
+using Favourites = std::vector<FavoriteRow>;
+using Folders = std::vector<FolderRow>;
 
 class PlannerTest : public StoreTest {
 protected:
@@ -18,17 +20,19 @@ TEST_F(PlannerTest, FavouriteFlagAndPosition) {
     addProduct(7, "Brot", "B", "3");
     db->setFavorite("5", 1, "3");
     db->setFavorite("6", 1, "4");
-    EXPECT_EQ(db->selectProductFavoriteId("5"), List{"Zucker|5|Z"});
+    EXPECT_EQ(db->selectProductFavoriteId("5"), (std::vector<ListRow>{{"Zucker", "Z", "5"}}));
     EXPECT_EQ(db->selectProductFavoriteIds(), (List{"5", "6"}));
-    EXPECT_EQ(db->selectProductFavorite(), (List{"Zucker|5|Z|2", "apple|6|A|2"}));
+    const Favourites unordered{{"Zucker", "5", "Z", "2", ""}, {"apple", "6", "A", "2", ""}};
+    EXPECT_EQ(db->selectProductFavorite(), unordered);
+    EXPECT_EQ(db->selectProductFavoriteByCategoryid("2"), unordered);
     // Plain byte order: upper case first.
-    EXPECT_EQ(db->selectProductFavoriteCategorywise(), (List{"Zucker|5|Z|2|3", "apple|6|A|2|4"}));
-    EXPECT_EQ(db->selectProductFavoriteByCategoryid("2"), (List{"Zucker|5|Z|2", "apple|6|A|2"}));
-    EXPECT_EQ(db->selectProductFavoriteFolderWise(6), List{"apple|6|A|2|4"});
+    EXPECT_EQ(db->selectProductFavoriteCategorywise(),
+              (Favourites{{"Zucker", "5", "Z", "2", "3"}, {"apple", "6", "A", "2", "4"}}));
+    EXPECT_EQ(db->selectProductFavoriteFolderWise(6), (Favourites{{"apple", "6", "A", "2", "4"}}));
     db->searchFavNameExist("5");
     EXPECT_EQ(db->namesArr(), List{"1"});
     db->updateMainProductOrderForId("0", "6");
-    EXPECT_EQ(db->selectProductFavoriteFolderWise(6), List{"apple|6|A|2|0"});
+    EXPECT_EQ(db->selectProductFavoriteFolderWise(6)[0].sortOrder, "0");
 
     db->setFavorite("5", 0, "");
     EXPECT_TRUE(db->selectProductFavoriteId("5").empty());
@@ -45,34 +49,35 @@ TEST(FavouriteBindingTest, FlagIsBoundAsAnInteger) {
     createShippedFile(path, storeSeed("BLOB"));
     NullLog log;
     Database db(path, log);
-    db.insertIntoDatabase("", catalogueFields("Brot", "B"), 3);
+    db.insertIntoDatabase("", catalogueRecord(3, "Brot", "B"));
     db.setFavorite("3", 1, "0");
     EXPECT_EQ(sqlRows(path, "SELECT typeof(favFlag) FROM ProductsTable"), (Rows{{"integer"}}));
     EXPECT_EQ(db.selectProductFavoriteIds(), List{"3"});
-    EXPECT_EQ(db.selectProductDetail("3")[0].substr(0, 11), "Brot|3|B|1|");
+    EXPECT_TRUE(db.selectProductDetail("3")->favourite());
 }
 
 TEST_F(PlannerTest, MenuFoldersOrderedByPositionNumber) {
     EXPECT_EQ(db->selectMenuItemsSortByOrder(),
-              (List{"Menu List Item 2|0|0|1|1", "Menu List Item 3|0|1|2|1",
-                    "Menu List Item 4|0|2|3|1", "Menu List Item 1|0|3|4|1"}));
+              (Folders{{"Menu List Item 2", "0", "0", "1", "1"},
+                       {"Menu List Item 3", "0", "1", "2", "1"},
+                       {"Menu List Item 4", "0", "2", "3", "1"},
+                       {"Menu List Item 1", "0", "3", "4", "1"}}));
     for (int i = 5; i <= 11; ++i)
         db->insertIntoMenuFolder(std::to_string(15 - i), "Ordner " + std::to_string(i), "0", i,
                                  "0");
     db->insertIntoMenuFolder("11", "Peter's Menü", "120", 12, "0");
-    const List folders = db->selectMenuItemsSortByOrder();
-    ASSERT_EQ(folders.size(), 12u);
-    List positions;
-    for (const std::string& f : folders)
-        positions.push_back(f.substr(0, f.find('|', f.find('|') + 1)));
-    EXPECT_EQ(positions,
-              (List{"Menu List Item 2|0", "Menu List Item 3|0", "Menu List Item 4|0",
-                    "Menu List Item 1|0", "Ordner 11|0", "Ordner 10|0", "Ordner 9|0", "Ordner 8|0",
-                    "Ordner 7|0", "Ordner 6|0", "Ordner 5|0", "Peter's Menü|120"}));
-    EXPECT_EQ(db->selectMenuItemsSortByRecordID().back(), "Peter's Menü|120|11|12|0");
+    List names;
+    for (const FolderRow& folder : db->selectMenuItemsSortByOrder())
+        names.push_back(folder.name);
+    EXPECT_EQ(names, (List{"Menu List Item 2", "Menu List Item 3", "Menu List Item 4",
+                           "Menu List Item 1", "Ordner 11", "Ordner 10", "Ordner 9", "Ordner 8",
+                           "Ordner 7", "Ordner 6", "Ordner 5", "Peter's Menü"}));
+    const FolderRow peters{"Peter's Menü", "120", "11", "12", "0"};
+    EXPECT_EQ(db->selectMenuItemsSortByRecordID().back(), peters);
 
     db->updateMenuItemsSortByOrder("-1", "12");
-    EXPECT_EQ(db->selectMenuItemsSortByOrder().front(), "Peter's Menü|120|-1|12|0");
+    EXPECT_EQ(db->selectMenuItemsSortByOrder().front(),
+              (FolderRow{"Peter's Menü", "120", "-1", "12", "0"}));
     db->deleteMenuItemsSortByOrder("12");
     EXPECT_EQ(db->selectMenuItemsSortByOrder().size(), 11u);
     EXPECT_EQ(db->selectCaloryValueForUpdation("12"), "");
@@ -115,9 +120,11 @@ TEST_F(PlannerTest, ConsumptionRows) {
                                           "0.4", "120", "1");
     db->newUpdateIntoEditConsumptionTable("5", "Müsli", "Kellogg's", "2", "g", "3.1", "1.2", "5.5",
                                           "0.4", "120", "2");
-    EXPECT_EQ(db->selectProductDetailForEdit("5", "1"), List{"3.1|1.2|5.5|0.4|120|g|1"});
+    EXPECT_EQ(db->selectProductDetailForEdit("5", "1"),
+              (std::vector<ConsumptionRow>{{{"3.1", "1.2", "5.5", "0.4", "120"}, "g", "1"}}));
     db->updateIntoEditConsumptionTable("50g", "1.55", "0.6", "2.75", "0.2", "60", "5", "1");
-    EXPECT_EQ(db->selectProductDetailForEdit("5", "1"), List{"1.55|0.6|2.75|0.2|60|50g|1"});
+    EXPECT_EQ(db->selectProductDetailForEdit("5", "1"),
+              (std::vector<ConsumptionRow>{{{"1.55", "0.6", "2.75", "0.2", "60"}, "50g", "1"}}));
     EXPECT_EQ(db->selectCaloryForId("5", "1"), "60");
     EXPECT_EQ(db->selectEinheitForId("5", "1"), "50g");
     EXPECT_EQ(db->selectEinheitForId("5 or 1", "1"), "");

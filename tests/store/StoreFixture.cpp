@@ -54,23 +54,25 @@ std::string readFileBytes(const std::string& path) {
     return out.str();
 }
 
-std::vector<std::string> catalogueFields(const std::string& name, const std::string& maker,
-                                         const std::string& category) {
-    std::vector<std::string> f;
-    for (int i = 1; i <= 24; ++i)
-        f.push_back("f" + std::to_string(i));
-    f[0] = name;
-    f[1] = maker;
-    f[2] = category;
-    f[4] = "250";        // portion
-    f[5] = "2012-01-01"; // record date
-    f[7] = "g";
-    f[9] = "120";  // kcal
-    f[11] = "5.5"; // sugar
-    f[12] = "3.1"; // fat
-    f[13] = "1.2"; // saturated fat
-    f[14] = "0.4"; // salt
-    return f;
+CatalogueRecord catalogueRecord(long long id, const std::string& name, const std::string& maker,
+                                const std::string& category) {
+    CatalogueRecord record;
+    for (std::size_t i = 0; i < record.fields.size(); ++i)
+        record.fields[i] = "f" + std::to_string(i + 1);
+    using enum CatalogueField;
+    record[Name] = name;
+    record[Maker] = maker;
+    record[Category] = category;
+    record[SalesPortion] = "250";
+    record[InclusionDate] = "2012-01-01";
+    record[Unit] = "g";
+    record[EnergyKcal] = "120";
+    record[Sugar] = "5.5";
+    record[Fat] = "3.1";
+    record[SaturatedFat] = "1.2";
+    record[Salt] = "0.4";
+    record.id = id;
+    return record;
 }
 
 void StoreTest::SetUp() {
@@ -91,9 +93,9 @@ void StoreTest::seedAppTables() {
     db->createEdit_ConsumptionTable();
 }
 
-void StoreTest::addProduct(int recordId, const std::string& name, const std::string& maker,
+void StoreTest::addProduct(long long recordId, const std::string& name, const std::string& maker,
                            const std::string& category) {
-    db->insertIntoDatabase("", catalogueFields(name, maker, category), recordId);
+    db->insertIntoDatabase("", catalogueRecord(recordId, name, maker, category));
 }
 
 } // namespace tolvane::test

@@ -28,9 +28,10 @@ Rows sqlRows(const std::string& path, const std::string& sql);
 long long sqlInt(const std::string& path, const std::string& sql);
 std::string readFileBytes(const std::string& path);
 
-// 24 catalogue fields with name, maker, category, nutrients and unit set, the rest "f<n>".
-std::vector<std::string> catalogueFields(const std::string& name, const std::string& maker,
-                                         const std::string& category = "1");
+// A catalogue record with name, maker, category, nutrients and unit set, the other fields
+// "f<column>".
+CatalogueRecord catalogueRecord(long long id, const std::string& name, const std::string& maker,
+                                const std::string& category = "1");
 
 class StoreTest : public ::testing::Test {
 protected:
@@ -38,7 +39,7 @@ protected:
     // A fresh shipped file with the application's tables seeded, as after the first launch.
     void seedAppTables();
     // Inserts a catalogue row through the store.
-    void addProduct(int recordId, const std::string& name, const std::string& maker,
+    void addProduct(long long recordId, const std::string& name, const std::string& maker,
                     const std::string& category = "1");
 
     TempDir dir;

@@ -136,11 +136,11 @@ std::vector<CatalogueCategory> CatalogueSourceReader::readCategories(std::istrea
     return categories;
 }
 
-std::vector<CatalogueProduct> CatalogueSourceReader::readProducts(std::istream& in,
-                                                                  const std::string& label) {
+std::vector<CatalogueRecord> CatalogueSourceReader::readProducts(std::istream& in,
+                                                                 const std::string& label) {
     LineSource lines(in, label);
     std::string expected;
-    for (const char* key : kCatalogueKeys) {
+    for (const char* key : catalogueRecordKeys) {
         if (!expected.empty()) expected += '\t';
         expected += key;
     }
@@ -149,28 +149,29 @@ std::vector<CatalogueProduct> CatalogueSourceReader::readProducts(std::istream& 
         lines.fail("the first line must be the header of the 25 catalogue keys, starting with "
                    "\"Produktname\" and ending with \"ID\"");
 
-    std::vector<CatalogueProduct> products;
+    std::vector<CatalogueRecord> products;
     std::set<long long> ids;
     while (lines.next(line)) {
         if (line.empty() && lines.atEnd()) break;
         lines.checkLine(line);
         auto parts = splitTabs(line);
-        if (parts.size() != kCatalogueKeys.size())
-            lines.fail("expected " + std::to_string(kCatalogueKeys.size()) +
+        if (parts.size() != catalogueRecordKeys.size())
+            lines.fail("expected " + std::to_string(catalogueRecordKeys.size()) +
                        " tab-separated values, found " + std::to_string(parts.size()));
-        CatalogueProduct product;
+        CatalogueRecord product;
         if (!parseId(parts.back(), product.id) || product.id < 1)
             lines.fail("ID \"" + parts.back() + "\" is not a positive whole number");
-        if (product.id >= kFirstReservedId)
+        if (product.id >= firstOwnProductId)
             lines.fail("ID " + parts.back() + " is reserved for products the user enters (IDs " +
-                       "must be below " + std::to_string(kFirstReservedId) + ")");
+                       "must be below " + std::to_string(firstOwnProductId) + ")");
         if (!ids.insert(product.id).second) lines.fail("duplicate ID " + parts.back());
-        if (parts[field::name].empty()) lines.fail("product " + parts.back() + " has no name");
-        if (!isTimestamp(parts[field::inclusionDate]))
-            lines.fail("Aufnahmedatum \"" + parts[field::inclusionDate] +
-                       "\" is not of the form YYYY-MM-DD HH:MM:SS");
-        for (int i = 0; i < kCatalogueFieldCount; ++i)
+        for (std::size_t i = 0; i < catalogueFieldCount; ++i)
             product.fields[i] = std::move(parts[i]);
+        if (product[CatalogueField::Name].empty())
+            lines.fail("product " + parts.back() + " has no name");
+        const std::string& date = product[CatalogueField::InclusionDate];
+        if (!isTimestamp(date))
+            lines.fail("Aufnahmedatum \"" + date + "\" is not of the form YYYY-MM-DD HH:MM:SS");
         products.push_back(std::move(product));
     }
     return products;
@@ -182,7 +183,7 @@ CatalogueSourceReader::readCategoriesFile(const std::filesystem::path& path) {
     return readCategories(in, path.string());
 }
 
-std::vector<CatalogueProduct>
+std::vector<CatalogueRecord>
 CatalogueSourceReader::readProductsFile(const std::filesystem::path& path) {
     auto in = openFile(path);
     return readProducts(in, path.string());
@@ -196,11 +197,11 @@ void CatalogueSourceReader::checkConsistency(const CatalogueSource& source) {
     for (const auto& product : source.products) {
         if (!ids.insert(product.id).second)
             throw CatalogueError("duplicate ID " + std::to_string(product.id));
-        if (product.id < 1 || product.id >= kFirstReservedId)
+        if (product.id < 1 || product.id >= firstOwnProductId)
             throw CatalogueError("ID " + std::to_string(product.id) + " is out of range");
-        if (!categoryIds.contains(product.fields[field::category]))
+        if (!categoryIds.contains(product[CatalogueField::Category]))
             throw CatalogueError("product " + std::to_string(product.id) + " names category \"" +
-                                 product.fields[field::category] + "\", which does not exist");
+                                 product[CatalogueField::Category] + "\", which does not exist");
     }
 }
 

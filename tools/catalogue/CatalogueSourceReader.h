@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/catalogue/CatalogueProduct.h"
+#include "tools/catalogue/CatalogueSource.h"
 
 #include <filesystem>
 #include <istream>
@@ -15,10 +15,10 @@ class CatalogueSourceReader {
 public:
     static std::vector<CatalogueCategory> readCategories(std::istream& in,
                                                          const std::string& label);
-    static std::vector<CatalogueProduct> readProducts(std::istream& in, const std::string& label);
+    static std::vector<CatalogueRecord> readProducts(std::istream& in, const std::string& label);
 
     static std::vector<CatalogueCategory> readCategoriesFile(const std::filesystem::path& path);
-    static std::vector<CatalogueProduct> readProductsFile(const std::filesystem::path& path);
+    static std::vector<CatalogueRecord> readProductsFile(const std::filesystem::path& path);
 
     // Products must name a known category and carry unique identifiers.
     static void checkConsistency(const CatalogueSource& source);

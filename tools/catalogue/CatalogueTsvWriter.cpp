@@ -15,10 +15,10 @@ void writeValue(std::ostream& out, const std::string& value) {
 
 } // namespace
 
-void CatalogueTsvWriter::writeProducts(const std::vector<CatalogueProduct>& products,
+void CatalogueTsvWriter::writeProducts(const std::vector<CatalogueRecord>& products,
                                        std::ostream& out) {
-    for (std::size_t i = 0; i < kCatalogueKeys.size(); ++i)
-        out << (i ? "\t" : "") << kCatalogueKeys[i];
+    for (std::size_t i = 0; i < catalogueRecordKeys.size(); ++i)
+        out << (i ? "\t" : "") << catalogueRecordKeys[i];
     out << '\n';
     for (const auto& product : products) {
         for (const auto& value : product.fields) {
@@ -29,7 +29,7 @@ void CatalogueTsvWriter::writeProducts(const std::vector<CatalogueProduct>& prod
     }
 }
 
-void CatalogueTsvWriter::writeProductsFile(const std::vector<CatalogueProduct>& products,
+void CatalogueTsvWriter::writeProductsFile(const std::vector<CatalogueRecord>& products,
                                            const std::filesystem::path& path) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) throw CatalogueError(path.string() + ": cannot be written");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/catalogue/CatalogueProduct.h"
+#include "tools/catalogue/CatalogueSource.h"
 
 #include <filesystem>
 #include <ostream>
@@ -12,8 +12,8 @@ namespace tolvane {
 // server read.
 class CatalogueTsvWriter {
 public:
-    static void writeProducts(const std::vector<CatalogueProduct>& products, std::ostream& out);
-    static void writeProductsFile(const std::vector<CatalogueProduct>& products,
+    static void writeProducts(const std::vector<CatalogueRecord>& products, std::ostream& out);
+    static void writeProductsFile(const std::vector<CatalogueRecord>& products,
                                   const std::filesystem::path& path);
 };
 

@@ -1,6 +1,6 @@
 #include "tools/catalogue/CatalogueWriter.h"
 
-#include "store/FoldedSort.h"
+#include "format/FoldedSort.h"
 #include "tools/catalogue/CatalogueError.h"
 
 #include <sqlite3.h>
@@ -56,7 +56,7 @@ void stepDone(sqlite3* db, sqlite3_stmt* statement, const std::string& what) {
 
 std::string productsTableSql() {
     std::string sql = "CREATE TABLE ProductsTable (sortOrder TEXT, favFlag INTEGER";
-    for (int i = 1; i <= kCatalogueFieldCount; ++i) {
+    for (std::size_t i = 1; i <= catalogueFieldCount; ++i) {
         sql += ", field";
         if (i < 10) sql += '0';
         sql += std::to_string(i) + " TEXT";
@@ -88,16 +88,17 @@ void createListIndex(sqlite3* db) {
              "field08)");
 }
 
-void insertProducts(sqlite3* db, const std::vector<CatalogueProduct>& products) {
+void insertProducts(sqlite3* db, const std::vector<CatalogueRecord>& products) {
     std::string sql = "INSERT INTO ProductsTable VALUES ('', 0";
-    for (int i = 1; i <= kCatalogueFieldCount + 1; ++i)
+    for (std::size_t i = 1; i <= catalogueFieldCount + 1; ++i)
         sql += ", ?" + std::to_string(i);
     sql += ")";
     auto statement = prepare(db, sql);
     for (const auto& product : products) {
-        for (int i = 0; i < kCatalogueFieldCount; ++i)
-            bindText(db, statement.get(), i + 1, product.fields[i]);
-        sqlite3_bind_int64(statement.get(), kCatalogueFieldCount + 1, product.id);
+        int column = 1;
+        for (const std::string& field : product.fields)
+            bindText(db, statement.get(), column++, field);
+        sqlite3_bind_int64(statement.get(), column, product.id);
         stepDone(db, statement.get(), "cannot insert product " + std::to_string(product.id));
     }
 }
@@ -111,10 +112,10 @@ void insertCategories(sqlite3* db, const std::vector<CatalogueCategory>& categor
     }
 }
 
-void insertSingleRows(sqlite3* db, const std::vector<CatalogueProduct>& products) {
+void insertSingleRows(sqlite3* db, const std::vector<CatalogueRecord>& products) {
     std::string newest;
     for (const auto& product : products)
-        newest = std::max(newest, product.fields[field::inclusionDate]);
+        newest = std::max(newest, product[CatalogueField::InclusionDate]);
     auto statement =
         prepare(db, "INSERT INTO Timestamp (rows, dtimestamp, utimestamp) VALUES ('0', ?1, ?1)");
     if (!newest.empty()) bindText(db, statement.get(), 1, newest);
@@ -123,7 +124,7 @@ void insertSingleRows(sqlite3* db, const std::vector<CatalogueProduct>& products
              "'YES')");
     // Own products are numbered from 900000001 on, clear of every catalogue identifier.
     exec(db, "INSERT INTO sqlite_sequence (name, seq) VALUES ('Products', " +
-                 std::to_string(kFirstReservedId) + ")");
+                 std::to_string(firstOwnProductId) + ")");
 }
 
 } // namespace

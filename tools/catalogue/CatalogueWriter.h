@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/catalogue/CatalogueProduct.h"
+#include "tools/catalogue/CatalogueSource.h"
 
 #include <filesystem>
 

@@ -139,19 +139,19 @@ std::vector<CatalogueCategory> SyntheticCatalogue::defaultCategories() {
     return categories;
 }
 
-std::vector<CatalogueProduct>
+std::vector<CatalogueRecord>
 SyntheticCatalogue::generate(int count, std::uint64_t seed,
                              const std::vector<CatalogueCategory>& categories) {
-    if (count < 0 || count >= kFirstReservedId)
+    if (count < 0 || count >= firstOwnProductId)
         throw CatalogueError("product count " + std::to_string(count) + " is out of range");
     if (categories.empty()) throw CatalogueError("no categories to fill");
     Random random(seed);
-    std::vector<CatalogueProduct> products;
+    std::vector<CatalogueRecord> products;
     products.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        CatalogueProduct product;
+        CatalogueRecord product;
         product.id = i + 1;
-        auto& f = product.fields;
+        using enum CatalogueField;
         // The first products cover every category once; the rest are spread at random.
         const auto& category = i < static_cast<int>(categories.size())
                                    ? categories[static_cast<std::size_t>(i)]
@@ -165,24 +165,25 @@ SyntheticCatalogue::generate(int count, std::uint64_t seed,
         const double protein = random.between(0, 30);
         const double kcal = 9 * fat + 4 * carbs + 4 * protein;
 
-        f[field::name] = makeName(random, i);
-        f[field::maker] = std::string(random.pick(kMakers));
-        f[field::category] = std::to_string(category.id);
-        f[3] = "0";
-        f[4] = random.chance(80) ? std::to_string(25 * (1 + random.below(40))) : "";
-        f[field::inclusionDate] = makeDate(random);
-        f[6] = "0";
-        f[field::unit] = drink ? "ml" : "g";
-        f[8] = formatDecimal(kcal * 4.184, 1);
-        f[9] = formatDecimal(kcal, 1);
-        f[10] = formatDecimal(carbs, 2);
-        f[11] = nutrient(random, sugar, 8);
-        f[12] = nutrient(random, fat, 5);
-        f[13] = nutrient(random, saturated, 10);
-        f[14] = nutrient(random, random.between(0, 3), 10);
-        f[15] = random.chance(50) ? formatDecimal(random.between(0, 12), 2) : "";
-        f[16] = formatDecimal(protein, 2);
-        f[23] = makeGtin(random);
+        product[Name] = makeName(random, i);
+        product[Maker] = std::string(random.pick(kMakers));
+        product[Category] = std::to_string(category.id);
+        product[LightFlag] = "0";
+        product[SalesPortion] =
+            random.chance(80) ? std::to_string(25 * (1 + random.below(40))) : "";
+        product[InclusionDate] = makeDate(random);
+        product[DinnerFlag] = "0";
+        product[Unit] = drink ? "ml" : "g";
+        product[EnergyKj] = formatDecimal(kcal * 4.184, 1);
+        product[EnergyKcal] = formatDecimal(kcal, 1);
+        product[Carbohydrates] = formatDecimal(carbs, 2);
+        product[Sugar] = nutrient(random, sugar, 8);
+        product[Fat] = nutrient(random, fat, 5);
+        product[SaturatedFat] = nutrient(random, saturated, 10);
+        product[Salt] = nutrient(random, random.between(0, 3), 10);
+        product[Fibre] = random.chance(50) ? formatDecimal(random.between(0, 12), 2) : "";
+        product[Protein] = formatDecimal(protein, 2);
+        product[Gtin] = makeGtin(random);
         products.push_back(std::move(product));
     }
     return products;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/catalogue/CatalogueProduct.h"
+#include "tools/catalogue/CatalogueSource.h"
 
 #include <cstdint>
 #include <vector>
@@ -14,8 +14,8 @@ namespace tolvane {
 class SyntheticCatalogue {
 public:
     static std::vector<CatalogueCategory> defaultCategories();
-    static std::vector<CatalogueProduct> generate(int count, std::uint64_t seed,
-                                                  const std::vector<CatalogueCategory>& categories);
+    static std::vector<CatalogueRecord> generate(int count, std::uint64_t seed,
+                                                 const std::vector<CatalogueCategory>& categories);
 };
 
 } // namespace tolvane
