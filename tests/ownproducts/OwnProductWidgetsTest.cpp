@@ -186,7 +186,7 @@ private slots:
         QVERIFY(clickAt(listWidget.rows()[0]->findChild<QLabel*>("rowMaker")));
         auto again = std::dynamic_pointer_cast<AddProductVC>(navigation_->top());
         QVERIFY(again);
-        QCOMPARE(QString::fromStdString(again->productId()), QString::fromStdString(id));
+        QCOMPARE(again->productId(), saved.recordId);
     }
 
     void validationKeepsTheFormOpen() {

@@ -148,7 +148,8 @@ private slots:
         grab(editor.get(), "planner-consumption");
         editor->hide(); // back
         QCOMPARE(store_->total(1), std::string("78"));
-        QCOMPARE(store_->row(10, 1), std::string("5.1|0.8|3.0|0.2|78|150g|1"));
+        QVERIFY(store_->row(10, 1) ==
+                (ConsumptionRow{{"5.1", "0.8", "3.0", "0.2", "78"}, "150g", "1"}));
 
         contents->show();
         QCoreApplication::processEvents();
