@@ -70,8 +70,10 @@ CategoryMeans ProductDetail::categoryMeans(const std::string& categoryId) {
                 static_cast<float>(f[3]), static_cast<float>(f[4])};
     }
     const long generation = shared_.catalogueGeneration();
+    auto rows = db_->selectProductDetailForCategory(categoryId);
     std::vector<NutrientTexts> products;
-    for (CategoryValuesRow& row : db_->selectProductDetailForCategory(categoryId))
+    products.reserve(rows.size());
+    for (CategoryValuesRow& row : rows)
         products.push_back(nutrientTexts(std::move(row.nutrients)));
     const CategoryMeans means = categoryMeansOf(products);
     shared_.keepCategoryFigures(categoryId,
