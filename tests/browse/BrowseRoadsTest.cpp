@@ -26,6 +26,10 @@
 #include "screens/settings/SetupWidget.h"
 #include "store/Database.h"
 #include "tests/support/ShellRun.h"
+#ifdef TOLVANE_PRODUCT_SERVER
+#include "format/CatalogueRecord.h"
+#include "tests/support/ServerProcess.h"
+#endif
 #include "tests/support/WidgetTaps.h"
 
 #include <QAction>
@@ -34,7 +38,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -76,6 +79,47 @@ private:
         QVERIFY(QFile::link(TOLVANE_PICTURES_DIR, resources_->filePath("pictures")));
     }
 
+#ifdef TOLVANE_PRODUCT_SERVER
+    // The reference server serving the products of these catalogue source lines (tab-separated,
+    // the identifier last), imported in dir.
+    static std::unique_ptr<ServerProcess> serve(const QTemporaryDir& dir, const QByteArray& lines) {
+        QByteArray text;
+        for (const char* key : catalogueRecordKeys)
+            text += QByteArray(key) + (key == catalogueRecordKeys.back() ? "\n" : "\t");
+        QFile source(dir.filePath("products.tsv"));
+        if (!source.open(QIODevice::WriteOnly) ||
+            source.write(text + lines) != text.size() + lines.size())
+            return {};
+        source.close();
+        const std::string db = dir.filePath("server.db").toStdString();
+        if (runServerCommand({"import", "--db", db, "--products", source.fileName().toStdString()})
+                .exitCode != 0)
+            return {};
+        return std::make_unique<ServerProcess>(db);
+    }
+
+    // Starts the update with the start-up prompt's own button and waits until the whole list
+    // is there after it.
+    static SearchWidget* updateOnThePrompt(Run& run) {
+        if (!QTest::qWaitFor([] { return !Run::alerts().isEmpty(); }) ||
+            !run.answer("Sync starten"))
+            return nullptr;
+        auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
+        const bool done = QTest::qWaitFor(
+            [&] {
+                return run.alertSays("Verbindung wurde erfolgreich hergestellt und neue Einträge "
+                                     "sind heruntergeladen.");
+            },
+            120000);
+        // The whole list is read on a worker at the run's end and swapped in right after (a list
+        // taken during the run may already hold every row while that last one is read).
+        if (!list || !done ||
+            !QTest::qWaitFor([&] { return !list->model()->rebuildPending(); }, 30000))
+            return nullptr;
+        return list;
+    }
+#endif
+
     // The start-up prompt of the first start, dismissed for good.
     void dismissPrompt(Run& run) {
         QTRY_VERIFY(!Run::alerts().isEmpty());
@@ -104,7 +148,9 @@ private slots:
                          .unit = "ml",
                          .portion = ""});
     }
-    void cleanup() { Run::closeAlerts(); }
+    void cleanup() {
+        Run::closeAlerts();
+    }
 
     void searchOpenTurnTypeAndTurnBack() {
         catalogue_->setSettings("YES", "YES");
@@ -520,50 +566,18 @@ private slots:
     void updateFromTheReferenceServerRebuildsTheList() {
         ship();
         // The server's catalogue: 600 products, so three pages.
-        QTemporaryDir serverDir;
-        const QString tsv = serverDir.filePath("products.tsv");
-        {
-            QFile f(tsv);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            QByteArray text = "Produktname\tHersteller\tKategorie\tAmpel-Flagge\tHersteller-Info\t"
-                              "Aufnahmedatum\tAbendessen-Tauglich\tEinheit\tEnergiewert in KJ\t"
-                              "Energiewert in kcal\tKohlenhydrate\tZucker\tFett\tges. Fette\t"
-                              "Salz / Natrium\tBallaststoffe\tEiweis\tTransfettsauren\tStarke\t"
-                              "mehrwertige Alkohole\teinfach ungesattigte Fettsauren\t"
-                              "mehrfach ungesattigte Fettsauren\tCholesterin\tGTIN\tID\n";
-            for (int i = 0; i < 600; ++i)
-                text += "Neu " + QByteArray::number(1000 + i) +
+        QByteArray products;
+        for (int i = 0; i < 600; ++i)
+            products += "Neu " + QByteArray::number(1000 + i) +
                         "\tServer\t1\t0\t100\t2018-03-01 10:00:00\t0\tg\t800\t190\t20\t3\t5\t"
                         "1\t0.4\t2\t4\t0\t0\t0\t0\t0\t0\t7610000000000\t" +
                         QByteArray::number(5000 + i) + "\n";
-            f.write(text);
-        }
-        const QString serverDb = serverDir.filePath("server.db");
-        QProcess import;
-        import.start(TOLVANE_PRODUCT_SERVER, {"import", "--db", serverDb, "--products", tsv});
-        QVERIFY(import.waitForFinished(60000));
-        QCOMPARE(import.exitCode(), 0);
-        QProcess server;
-        server.start(TOLVANE_PRODUCT_SERVER, {"serve", "--db", serverDb, "--port", "0"});
-        QVERIFY(server.waitForStarted(30000));
-        QString address;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            [&] {
-                const QString line = QString::fromUtf8(server.readAllStandardOutput());
-                const int at = line.indexOf("http://");
-                if (at >= 0) address = line.mid(at).trimmed();
-                return !address.isEmpty();
-            }(),
-            30000);
-
-        Run run(documents_->path(), resources_->path(), address);
-        QTRY_VERIFY(!Run::alerts().isEmpty());
-        QVERIFY(run.answer("Sync starten")); // the prompt's own way to start a run
-        auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
+        QTemporaryDir serverDir;
+        const auto server = serve(serverDir, products);
+        QVERIFY(server);
+        Run run(documents_->path(), resources_->path(), QString::fromStdString(server->url()));
+        auto* list = updateOnThePrompt(run);
         QVERIFY(list);
-        QTRY_VERIFY_WITH_TIMEOUT(run.alertSays("Verbindung wurde erfolgreich hergestellt und "
-                                               "neue Einträge sind heruntergeladen."),
-                                 120000);
         QVERIFY(!list->progressPanel()->isVisible());
         QVERIFY(list->refreshAction()->isEnabled());
         // The bar counted the products of the total, not a busy animation.
@@ -571,9 +585,6 @@ private slots:
         QCOMPARE(list->progressBar()->value(), 600);
         // "600 von 600 Produkten geladen", then "Seite 3 von 3", in whatever language the run uses.
         QVERIFY(list->progressLabel()->text().contains(QRegularExpression("^\\D*600\\D+600\\D")));
-        // The whole list is read on a worker at the run's end and swapped in right after (a list
-        // taken during the run may already hold every row while that last one is read).
-        QTRY_VERIFY_WITH_TIMEOUT(!list->model()->rebuildPending(), 30000);
         QCOMPARE(list->model()->rowCount(), std::size_t(603));
         QCOMPARE(list->sideIndex()->letters(), QStringList({"A", "B", "C", "N"}));
         // Again: nothing newer, so no alert, and the panel says so for two seconds.
@@ -590,8 +601,77 @@ private slots:
         QVERIFY(Run::alerts().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(!list->progressPanel()->isVisible(), 5000);
         QVERIFY(Run::alerts().isEmpty());
-        server.kill();
-        server.waitForFinished(10000);
+    }
+
+    // A product whose name and maker hold "|", stored by the update into a fresh data file,
+    // shows whole in its list row, a search hit, its detail with values and lights, the GDA
+    // calculator and a folder it was filed into through the picker.
+    void aProductWithBarsInItsTextsShowsWholeEverywhere() {
+        const std::string name = "PIPE A|B|C Schoko", maker = "pipe|maker";
+        // Per 100 g fat and salt red, saturates yellow, sugar green; alone in category 3, so no
+        // light is "top".
+        const QByteArray pipe =
+            "PIPE A|B|C Schoko\tpipe|maker\t3\t0\t45\t2026-01-05 10:00:00\t0\tg\t"
+            "2000\t480\t50\t4.0\t25.0\t3.0\t1.6\t\t\t\t\t\t\t\t\t\t4711\n";
+        catalogue_->setSettings("YES", "YES");
+        ship();
+        QTemporaryDir serverDir;
+        const auto server = serve(serverDir, pipe);
+        QVERIFY(server);
+        Run run(documents_->path(), resources_->path(), QString::fromStdString(server->url()));
+        auto* list = updateOnThePrompt(run);
+        QVERIFY(list);
+        Run::closeAlerts();
+
+        QCOMPARE(list->sideIndex()->letters(), QStringList({"A", "B", "C", "P"}));
+        QCOMPARE(rowName(list->table(), 3, 0), QString::fromStdString(name));
+        QCOMPARE(rowMaker(list->table(), 3, 0), QString::fromStdString(maker));
+        list->searchField()->setFocus();
+        QTest::keyClicks(list->searchField(), "PIPE");
+        QTRY_COMPARE(list->tableModel()->rowCount(), 1);
+        QCOMPARE(rowName(list->table(), 0, 0), QString::fromStdString(name));
+        QCOMPARE(rowMaker(list->table(), 0, 0), QString::fromStdString(maker));
+
+        tapRow(list->table(), 0, 0);
+        auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
+        QVERIFY(detail);
+        QCOMPARE(detail->nameLabel()->text(), QString::fromStdString(name));
+        QCOMPARE(detail->makerLabel()->text(), QString::fromStdString(maker));
+        ProductDetail& product = *detail->model();
+        const char* values[] = {"25.0", "3.0", "4.0", "1.6", "480"};
+        const char* lights[] = {"ampel_red", "ampel_yellow", "ampel_green", "ampel_red"};
+        for (int n = 0; n < 5; ++n) {
+            QCOMPARE(product.row(1 + n).value, std::string(values[n]));
+            if (n < 4) QCOMPARE(product.row(1 + n).picture, std::string(lights[n]));
+        }
+
+        tap(detail->turnButton());
+        auto* gda = qobject_cast<ProductDetailsLandscapeWidget*>(run.delegate->landscapeView());
+        QVERIFY(gda);
+        QTRY_VERIFY(gda->isVisible());
+        Run::closeAlerts(); // the first-launch hint
+        QCOMPARE(gda->findChild<QLabel*>("landscapeName")->text(), QString::fromStdString(name));
+        const char* percents[] = {"35%", "15%", "4%", "26%", "24%"}; // of 100 g
+        for (int bar = 0; bar < 5; ++bar)
+            QCOMPARE(gda->model()->bars()[bar].percentLabel, std::string(percents[bar]));
+        tap(gda->turnBackButton());
+        QTRY_VERIFY(detail->isVisible());
+
+        tap(detail->favoriteButton());
+        CheckPickerView* picker = detail->picker();
+        QTRY_VERIFY(picker->isVisible());
+        tapAt(picker, picker->rowCentre(2)); // the first folder
+        QTRY_VERIFY(!picker->isScrolling());
+        QVERIFY(product.pickerViewSelectionStateForRow(0));
+        FakeNavigation navigation;
+        Database& db = run.delegate->getDBObj();
+        FavoriteVCFolderNew contents(run.context->platform(), db, navigation, "1", "");
+        contents.viewWillAppear();
+        QCOMPARE(contents.numberOfRows(), 1);
+        QCOMPARE(contents.row(0).name, name);
+        QCOMPARE(contents.row(0).maker, maker);
+        QCOMPARE(contents.row(0).amount, std::string("100g"));
+        QCOMPARE(db.selectCaloryValueForUpdation("1"), std::string("480"));
     }
 #endif
 };
