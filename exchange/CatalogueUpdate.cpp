@@ -1,6 +1,5 @@
 #include "exchange/CatalogueUpdate.h"
 
-#include "exchange/PageRecordKeys.h"
 #include "exchange/ReplyText.h"
 
 #include "platform/BuildConfig.h"
@@ -18,8 +17,6 @@ namespace tolvane {
 
 namespace {
 
-constexpr int fieldCount = pageRecordFieldCount;
-constexpr int dateField = pageRecordDateField;
 // Pages past what the reported total needs before a reply counts as endless.
 constexpr int pageMargin = 2;
 // Skipped products logged one by one per page; the rest only counted.
@@ -38,33 +35,16 @@ long long nowNs() {
         .count();
 }
 
-std::vector<std::string> split(const std::string& record) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    while (true) {
-        auto bar = record.find('|', start);
-        fields.push_back(record.substr(start, bar - start));
-        if (bar == std::string::npos) break;
-        start = bar + 1;
-    }
-    return fields;
-}
-
 bool allDigits(const std::string& text) {
     return !text.empty() && text.size() <= 10 &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Whether the store's insert statement (the one Database::insertIntoDatabase runs) can carry
-// the record: the store refuses it whole past 1000 bytes or when a value holds a zero byte.
-bool storable(const CatalogueUpdate::PageRecord& r) {
-    auto composed = composeSql(Database::insertIntoDatabaseFormat,
-                               {r[0],  r[1],  r[2],  r[3],  r[4],
-                                r[5],  r[6],  r[7],  r[8],  r[9],
-                                r[10], r[11], r[12], r[13], r[14],
-                                r[15], r[16], r[17], r[18], r[19],
-                                r[20], r[21], r[22], r[23], leadingInt(r[24])});
-    return composed.ok && composed.text.size() + 1 <= Database::insertIntoDatabaseLimit;
+// The "ID" member of a product object as text; "" when there is none.
+std::string idTextOf(const JsonValue& product) {
+    if (!product.is_object()) return {};
+    auto found = product.find(catalogueRecordKeys.back());
+    return found == product.end() ? std::string() : JsonParser::textOf(*found);
 }
 
 // Everything but letters, digits and "-._~:" percent-encoded: a stored timestamp of the usual
@@ -180,11 +160,9 @@ bool CatalogueUpdate::isNetworkReachable() {
 }
 
 void CatalogueUpdate::SendRequest() {
-    auto timestamps = database_.selectTimestamp();
-    if (!timestamps.empty()) {
-        auto fields = split(timestamps.front());
-        if (!fields[0].empty()) maxRows_ = leadingInt(fields[0]);
-        if (fields.size() > 1 && !fields[1].empty()) storedTimestamp_ = fields[1];
+    if (const auto saved = database_.selectTimestamp()) {
+        if (!saved->rows.empty()) maxRows_ = leadingInt(saved->rows);
+        if (!saved->dtimestamp.empty()) storedTimestamp_ = saved->dtimestamp;
     }
     batchCount_ = maxRows_ < 1 ? 1 : std::max(1, maxRows_ / recordsPerPage);
 
@@ -208,15 +186,17 @@ void CatalogueUpdate::sendPage(int page, const std::string& timestamp) {
     queue_.go();
 }
 
-bool CatalogueUpdate::pageRecord(const JsonValue& product, PageRecord& record) {
-    record.assign(pageRecordKeys.size(), std::string());
+bool CatalogueUpdate::pageRecord(const JsonValue& product, CatalogueRecord& record) {
+    record = CatalogueRecord();
     if (!product.is_object()) return false;
-    for (std::size_t i = 0; i < pageRecordKeys.size(); ++i) {
-        auto found = product.find(pageRecordKeys[i]);
-        if (found != product.end()) record[i] = JsonParser::textOf(*found);
+    for (std::size_t i = 0; i < record.fields.size(); ++i) {
+        auto found = product.find(catalogueRecordKeys[i]);
+        if (found != product.end()) record.fields[i] = JsonParser::textOf(*found);
     }
-    const std::string& id = record.back();
-    return allDigits(id) && leadingInt(id) > 0 && leadingInt(id) < firstOwnProductId;
+    const std::string id = idTextOf(product);
+    if (!allDigits(id) || leadingInt(id) <= 0 || leadingInt(id) >= firstOwnProductId) return false;
+    record.id = leadingInt(id);
+    return true;
 }
 
 void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& request) {
@@ -297,14 +277,14 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
     std::vector<std::string> dates;
     int skipped = 0;
     for (const auto& product : *products) {
-        PageRecord record;
+        CatalogueRecord record;
         if (!pageRecord(product, record)) {
             if (++skipped <= skipsLogged)
-                platform_.log.write("Product without a usable ID skipped: " + record.back());
+                platform_.log.write("Product without a usable ID skipped: " + idTextOf(product));
             continue;
         }
-        productIdsArray_.push_back(record.back());
-        dates.push_back(record[dateField]);
+        productIdsArray_.push_back(idTextOf(product));
+        dates.push_back(record[CatalogueField::InclusionDate]);
         auto isDelete = product.find("isDelete");
         if (isDelete != product.end() && JsonParser::textOf(*isDelete) == "0")
             queueNameList_.push_back(std::move(record));
@@ -383,7 +363,7 @@ void CatalogueUpdate::whenStored(std::function<void()> end) {
 }
 
 bool CatalogueUpdate::storePage(Database& database, const std::vector<std::string>& ids,
-                                const std::vector<PageRecord>& records,
+                                const std::vector<CatalogueRecord>& records,
                                 const std::map<int, int>& favouriteIndex, const std::set<int>& kept,
                                 CataloguePageWriter::Mode writes) {
     return database.runInCheckedTransaction([&] {
@@ -392,18 +372,16 @@ bool CatalogueUpdate::storePage(Database& database, const std::vector<std::strin
             if (!kept.contains(leadingInt(id))) writer.deleteProductFromMainTable(id);
         std::set<int> inserted;
         for (const auto& record : records) {
-            int id = leadingInt(record.back());
+            const int id = static_cast<int>(record.id);
             if (kept.contains(id)) continue;
+            const std::string idText = decimal(record.id);
             // A page naming a product twice must not leave two rows of it.
-            if (!inserted.insert(id).second) writer.deleteProductFromMainTable(record.back());
-            std::vector<std::string> fields(record.begin(), record.begin() + fieldCount);
-            writer.insertIntoDatabase(fields, id);
-            // The captured favourite at index i is this very product. Its identifier is taken
-            // from the page, not cut out of the favourite's record string: a name holding "|"
-            // would shift the fields there and the flag would land nowhere.
+            if (!inserted.insert(id).second) writer.deleteProductFromMainTable(idText);
+            writer.insertIntoDatabase(record);
+            // The captured favourite at index i is this very product.
             auto favourite = favouriteIndex.find(id);
             if (favourite != favouriteIndex.end())
-                writer.setFavorite(record.back(), 1, decimal(favourite->second));
+                writer.setFavorite(idText, 1, decimal(favourite->second));
         }
         return true;
     });
@@ -416,10 +394,10 @@ bool CatalogueUpdate::callForInsert(PageJob job) {
     // A product whose new record the store would refuse keeps its old row rather than vanish.
     std::set<int> kept;
     for (const auto& record : job.records) {
-        if (storable(record)) continue;
-        kept.insert(leadingInt(record.back()));
-        platform_.log.write("Product " + record.back() +
-                            " not replaced: its new record is too long or unfit to store");
+        if (CataloguePageWriter::storable(record)) continue;
+        kept.insert(static_cast<int>(record.id));
+        platform_.log.write("Product " + decimal(record.id) +
+                            " not replaced: its new record is unfit to store");
     }
     bool stored = storePage(database_, job.ids, job.records, favouriteIndex_, kept);
     storingNs_ += nowNs() - started;
@@ -536,7 +514,7 @@ void CatalogueUpdate::saveProgress() {
     if (reached < maxRows_) database_.updateDTimestampRows(decimal(reached));
 }
 
-void CatalogueUpdate::createCsvForUpload(std::vector<std::string> records) {
+void CatalogueUpdate::createCsvForUpload(std::vector<UploadRow> records) {
     upload_.createCsvForUpload(std::move(records));
 }
 

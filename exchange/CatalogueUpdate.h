@@ -10,10 +10,10 @@
 #include "exchange/CatalogueUpdateListener.h"
 #include "exchange/JsonParser.h"
 #include "exchange/NetworkQueue.h"
-#include "format/CatalogueRecord.h"
 #include "exchange/ProductUpload.h"
 #include "exchange/Reachability.h"
 #include "exchange/ServerConfig.h"
+#include "format/CatalogueRecord.h"
 #include "platform/Platform.h"
 #include "store/CataloguePageWriter.h"
 #include "store/Rows.h"
@@ -88,7 +88,7 @@ public:
     int batchCount() const { return batchCount_; }
     const std::vector<std::string>& productIdsArray() const { return productIdsArray_; }
     const std::vector<CatalogueRecord>& queueNameList() const { return queueNameList_; }
-    const std::vector<std::string>& favoriteArray() const { return favoriteArray_; }
+    const std::vector<FavoriteRow>& favoriteArray() const { return favoriteArray_; }
     const std::vector<std::string>& favProductIds() const { return favProductIds_; }
     std::chrono::steady_clock::time_point startDate() const { return startDate_; }
     const std::string& serverBase() const { return serverBase_; }
@@ -98,7 +98,8 @@ public:
     NetworkQueue& queue() { return queue_; }
     ProductUpload& upload() { return upload_; }
 
-    // The page record of a product object, in column order; false when its ID is unusable.
+    // The page record of a product object; false when its ID is unusable (the record's
+    // identifier is then 0).
     static bool pageRecord(const JsonValue& product, CatalogueRecord& record);
     // A reply text read as JSON within replyLimits; nothing, with the error, otherwise.
     static std::optional<JsonValue> readReply(std::string_view body, std::string* error);
@@ -163,7 +164,7 @@ private:
     std::atomic<int> batchCount_{1};
     std::vector<std::string> productIdsArray_;
     std::vector<CatalogueRecord> queueNameList_;
-    std::vector<std::string> favoriteArray_;
+    std::vector<FavoriteRow> favoriteArray_;
     std::vector<std::string> favProductIds_;
     // recordId of a captured favourite -> its position in favProductIds
     std::map<int, int> favouriteIndex_;

@@ -7,29 +7,27 @@
 
 namespace tolvane {
 
-namespace {
-
-std::string firstField(const std::string& record) {
-    return record.substr(0, record.find('|'));
-}
-
-} // namespace
-
 ProductUpload::ProductUpload(Platform& platform, Database& database, NetworkQueue& queue,
                              std::string serverBase)
     : platform_(platform), database_(database), queue_(queue), serverBase_(std::move(serverBase)) {}
 
-std::string ProductUpload::csvText(const std::vector<std::string>& records) {
+std::string ProductUpload::csvText(const std::vector<UploadRow>& records) {
     std::string csv = csvHeader;
-    for (const auto& record : records) {
-        for (char c : record)
-            csv += c == '|' ? ',' : c;
+    for (const UploadRow& row : records) {
+        const NutrientColumns& n = row.nutrients;
+        for (const std::string* column :
+             {&row.recordId, &row.name, &row.maker, &row.categoryId, &n.fat, &n.saturatedFat,
+              &n.sugar, &n.salt, &n.kcal, &row.unit}) {
+            csv += *column;
+            csv += ',';
+        }
+        csv += row.portion;
         csv += '\n';
     }
     return csv;
 }
 
-void ProductUpload::createCsvForUpload(std::vector<std::string> records) {
+void ProductUpload::createCsvForUpload(std::vector<UploadRow> records) {
     uploadProductArray_ = std::move(records);
     if (uploadProductArray_.empty()) return;
 
@@ -43,8 +41,8 @@ void ProductUpload::createCsvForUpload(std::vector<std::string> records) {
     request->setPassword(config::uploadPassword);
 
     std::vector<std::string> ids;
-    for (const auto& record : uploadProductArray_)
-        ids.push_back(firstField(record));
+    for (const UploadRow& row : uploadProductArray_)
+        ids.push_back(row.recordId);
     inFlight_[request.get()] = std::move(ids);
     queue_.addOperation(request);
     queue_.go();

@@ -1,6 +1,5 @@
 // A catalogue page reply, read as the update reads it, down to its page records.
 #include "exchange/CatalogueUpdate.h"
-#include "exchange/PageRecordKeys.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -26,14 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (products == records->end() || !products->is_array()) return 0;
     if (products->size() > CatalogueUpdate::maxProductsPerPage) return 0;
     for (const auto& product : *products) {
-        CatalogueUpdate::PageRecord record;
+        CatalogueRecord record;
         const bool usable = CatalogueUpdate::pageRecord(product, record);
-        if (record.size() != pageRecordKeys.size()) std::abort();
-        if (usable) {
-            const int id = leadingInt(record.back());
-            if (id <= 0 || id >= CatalogueUpdate::firstOwnProductId) std::abort();
-        }
-        (void)CatalogueUpdate::isTimestamp(record[pageRecordDateField]);
+        if (usable != (record.id != 0)) std::abort();
+        if (usable && (record.id < 0 || record.id >= CatalogueUpdate::firstOwnProductId))
+            std::abort();
+        (void)CatalogueUpdate::isTimestamp(record[CatalogueField::InclusionDate]);
     }
     return 0;
 }

@@ -10,6 +10,14 @@
 
 using namespace tolvane;
 
+namespace {
+
+// The editor's model as a stored row of 100 g with fat 1, saturated fat 2, sugar 3, salt 4 and
+// 5 kcal loads it.
+const Consumption loaded{{"100", "1.0", "2.0", "3.0", "4.0", "5"}, "g"};
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view typed(reinterpret_cast<const char*>(data), size);
 
@@ -26,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)withoutRecordSeparator(typed);
 
     for (int field = 0; field < kConsumptionQuantityCount; ++field) {
-        Consumption c = consumptionFromRecord("1|2|3|4|5|100g|7");
+        Consumption c = loaded;
         (void)applyTypedValue(c, static_cast<ConsumptionQuantity>(field), typed);
         for (int q = 0; q < kConsumptionQuantityCount; ++q)
             (void)c.shownText(static_cast<ConsumptionQuantity>(q));

@@ -1,5 +1,6 @@
-// Own-product records to the upload's CSV text, form-encoded by the client and decoded by the
-// reference server: the server must get exactly the text the client sent.
+// Own-product rows to the upload's CSV text, form-encoded by the client and decoded by the
+// reference server: the server must get exactly the text the client sent. Each input line is
+// one row, its bytes spread over the row's eleven columns in order.
 #include "exchange/FormDataRequest.h"
 #include "exchange/ProductUpload.h"
 #include "server/FormData.h"
@@ -14,11 +15,21 @@ using namespace tolvane;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
-    std::vector<std::string> records;
+    std::vector<UploadRow> records;
     std::size_t start = 0;
     while (start <= input.size()) {
         const std::size_t end = input.find('\n', start);
-        records.push_back(input.substr(start, end - start));
+        const std::string line = input.substr(start, end - start);
+        UploadRow row;
+        NutrientColumns& n = row.nutrients;
+        std::string* columns[] = {&row.recordId, &row.name,       &row.maker,  &row.categoryId,
+                                  &n.fat,        &n.saturatedFat, &n.sugar,    &n.salt,
+                                  &n.kcal,       &row.unit,       &row.portion};
+        const std::size_t count = std::size(columns);
+        for (std::size_t k = 0; k < count; ++k)
+            *columns[k] = line.substr(k * line.size() / count,
+                                      (k + 1) * line.size() / count - k * line.size() / count);
+        records.push_back(std::move(row));
         if (end == std::string::npos) break;
         start = end + 1;
     }

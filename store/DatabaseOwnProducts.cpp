@@ -9,8 +9,8 @@ namespace tolvane {
 
 namespace {
 
-// Own products are entered without "|" in their name and maker; the upload's CSV and older
-// readers of the file rely on it.
+// An own product's name and maker are stored without "|", whichever screen saves them, as they
+// always have been.
 std::string withoutSeparators(std::string text) {
     text.erase(std::remove(text.begin(), text.end(), '|'), text.end());
     return text;

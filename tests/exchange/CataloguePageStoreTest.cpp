@@ -58,11 +58,11 @@ const std::vector<std::string> texts{"",
                                      "Ümlaut|'mix'|",
                                      std::string(60, 'x')};
 
-CatalogueUpdate::PageRecord record(Random& random, const std::string& id) {
-    CatalogueUpdate::PageRecord values;
-    for (int i = 0; i < 24; ++i)
-        values.push_back(texts[random.below(texts.size())]);
-    values.push_back(id);
+CatalogueRecord record(Random& random, long long id) {
+    CatalogueRecord values;
+    for (std::string& field : values.fields)
+        field = texts[random.below(texts.size())];
+    values.id = id;
     return values;
 }
 
@@ -76,9 +76,7 @@ protected:
             Random random;
             database->runInTransaction([&] {
                 for (int id = 1; id <= 120; ++id) {
-                    auto values = record(random, std::to_string(id));
-                    database->insertIntoDatabase(
-                        "", std::vector<std::string>(values.begin(), values.begin() + 24), id);
+                    database->insertIntoDatabase("", record(random, id));
                     if (id % 9 == 0) database->setFavorite(std::to_string(id), 1, "5");
                 }
                 return true;
@@ -86,8 +84,7 @@ protected:
         }
     }
     // Stores the page both ways; both must agree on whether it was stored.
-    bool storeBoth(const std::vector<std::string>& ids,
-                   const std::vector<CatalogueUpdate::PageRecord>& records,
+    bool storeBoth(const std::vector<std::string>& ids, const std::vector<CatalogueRecord>& records,
                    const std::set<int>& kept = {}) {
         bool a =
             CatalogueUpdate::storePage(composed, ids, records, favourites, kept, Mode::Composed);
@@ -110,7 +107,7 @@ TEST_F(CataloguePageStoreTest, BoundAndComposedWritesStoreTheSameRows) {
     Random random{777};
     for (int page = 0; page < 4; ++page) {
         std::vector<std::string> ids;
-        std::vector<CatalogueUpdate::PageRecord> records;
+        std::vector<CatalogueRecord> records;
         for (int i = 0; i < 250; ++i) {
             // Earlier products, new ones, a product named twice, identifiers written oddly.
             const int id = static_cast<int>(random.below(400)) + 1;
@@ -118,7 +115,7 @@ TEST_F(CataloguePageStoreTest, BoundAndComposedWritesStoreTheSameRows) {
             if (i % 50 == 7) idText = "00" + idText;
             ids.push_back(idText);
             // About one in five is a deletion only.
-            if (random.below(5) != 0) records.push_back(record(random, idText));
+            if (random.below(5) != 0) records.push_back(record(random, id));
         }
         ASSERT_TRUE(storeBoth(ids, records, {static_cast<int>(random.below(400)) + 1}));
     }
@@ -135,21 +132,30 @@ TEST_F(CataloguePageStoreTest, ARefusedValueRollsThePageBackEitherWay) {
     const auto before = dump(composedDb);
     ASSERT_EQ(dump(boundDb), before);
     Random random{99};
-    auto tooLong = record(random, "7");
-    tooLong[0] = std::string(1000, 'y');
-    auto zeroByte = record(random, "8");
-    zeroByte[3] = std::string("a\0b", 3);
-    for (const auto& bad : {tooLong, zeroByte}) {
-        auto good = record(random, "9");
-        EXPECT_FALSE(storeBoth({"9", "10", bad.back()}, {good, bad}));
-        EXPECT_EQ(dump(composedDb), before);
-        EXPECT_EQ(dump(boundDb), before);
-    }
+    auto zeroByte = record(random, 8);
+    zeroByte[CatalogueField::LightFlag] = std::string("a\0b", 3);
+    EXPECT_FALSE(storeBoth({"9", "10", "8"}, {record(random, 9), zeroByte}));
+    EXPECT_EQ(dump(composedDb), before);
+    EXPECT_EQ(dump(boundDb), before);
     // Kept back, the same record leaves its product's old row alone, both ways.
-    EXPECT_TRUE(storeBoth({"9", "7"}, {record(random, "9"), tooLong}, {7}));
+    EXPECT_TRUE(storeBoth({"9", "8"}, {record(random, 9), zeroByte}, {8}));
     EXPECT_EQ(dump(boundDb), dump(composedDb));
-    EXPECT_EQ(query(boundDb, "select count(*) from ProductsTable where recordId = 7"),
+    EXPECT_EQ(query(boundDb, "select count(*) from ProductsTable where recordId = 8"),
               (std::vector<std::string>{"1"}));
+}
+
+TEST_F(CataloguePageStoreTest, TextsLongerThanAComposedStatementAreStoredWhole) {
+    // Composed, such a record fails its page (and every later run at that page).
+    Random random{3};
+    auto longTexts = record(random, 7);
+    longTexts[CatalogueField::Name] = std::string(3000, 'y');
+    longTexts[CatalogueField::SalesPortion] = "Zutaten: " + std::string(3000, 'z') + "'";
+    EXPECT_FALSE(
+        CatalogueUpdate::storePage(composed, {"7"}, {longTexts}, favourites, {}, Mode::Composed));
+    ASSERT_TRUE(CatalogueUpdate::storePage(bound, {"7"}, {longTexts}, favourites, {}));
+    EXPECT_EQ(query(boundDb, "select field01 || field05 from ProductsTable where recordId = 7"),
+              (std::vector<std::string>{longTexts[CatalogueField::Name] +
+                                        longTexts[CatalogueField::SalesPortion]}));
 }
 
 TEST_F(CataloguePageStoreTest, AFailingWriteRollsTheBoundPageBack) {
@@ -157,10 +163,10 @@ TEST_F(CataloguePageStoreTest, AFailingWriteRollsTheBoundPageBack) {
     query(boundDb, "CREATE TRIGGER full BEFORE INSERT ON ProductsTable WHEN NEW.field01 = "
                    "'Boom' BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
     Random random{5};
-    auto boom = record(random, "11");
-    boom[0] = "Boom";
-    EXPECT_FALSE(CatalogueUpdate::storePage(bound, {"3", "11"}, {record(random, "3"), boom},
-                                            favourites, {}));
+    auto boom = record(random, 11);
+    boom[CatalogueField::Name] = "Boom";
+    EXPECT_FALSE(
+        CatalogueUpdate::storePage(bound, {"3", "11"}, {record(random, 3), boom}, favourites, {}));
     EXPECT_EQ(dump(boundDb), before);
 }
 

@@ -95,38 +95,30 @@ TEST_F(CatalogueUpdateTest, CanBeDestroyedWhileAPageIsBeingStored) {
     EXPECT_TRUE(count == "0" || count == "250") << count;
 }
 
-TEST_F(CatalogueUpdateTest, ARecordTheStoreCannotTakeKeepsTheOldRowInsteadOfVanishing) {
-    // With only its date (19 bytes) besides, the insert statement of product 5 is 139 bytes plus
-    // its name, and the store takes statements of up to 999 bytes.
+TEST_F(CatalogueUpdateTest, ALongRecordIsStoredAndOneTheStoreCannotTakeKeepsItsOldRow) {
     insert(5, "2017-01-01 00:00:00");
     insert(6, "2017-01-01 00:00:00");
-    insert(7, "2017-01-01 00:00:00");
     insert(8, "2017-01-01 00:00:00");
     database.setFavorite("6", 1, "4");
-    const std::string fits(860, 'a');
-    const std::string tooLong(861, 'b');
-    const std::string quotesMakeItTooLong = std::string(859, 'c') + "'";
-    setReplies({page("4", "[" + product(5, fits) + "," + product(6, tooLong) + "," +
-                              product(7, quotesMakeItTooLong) + "," +
+    database.setFavorite("8", 1, "5");
+    // Far longer than any statement text the store composes: the page binds its values.
+    const std::string longName(3000, 'a');
+    const std::string longWithQuotes = std::string(2999, 'c') + "'";
+    setReplies({page("3", "[" + product(5, longName) + "," + product(6, longWithQuotes) + "," +
                               product(8, std::string("nul\0byte", 8)) + "]"),
-                page("4", "null")});
+                page("3", "null")});
     CatalogueUpdate update(platform, database, listener, url());
     EXPECT_EQ(run(update), UpdateOutcome::Completed);
 
-    EXPECT_EQ(queryOne(clientDb, "select field01 from ProductsTable where recordId = 5"), fits);
-    for (const char* id : {"6", "7", "8"}) {
-        EXPECT_EQ(queryOne(clientDb, std::string("select count(*), field01 from ProductsTable "
-                                                 "where recordId = ") +
-                                         id),
-                  "1|x")
-            << id;
-        EXPECT_TRUE(
-            fake.log.contains(std::string("Product ") + id +
-                              " not replaced: its new record is too long or unfit to store"));
-    }
-    EXPECT_EQ(queryOne(clientDb, "select favFlag, sortOrder from ProductsTable where recordId = 6"),
-              "1|4");
-    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "4");
+    EXPECT_EQ(queryOne(clientDb, "select field01 from ProductsTable where recordId = 5"), longName);
+    EXPECT_EQ(queryOne(clientDb, "select field01, favFlag, sortOrder from ProductsTable where "
+                                 "recordId = 6"),
+              longWithQuotes + "|1|0");
+    // A zero byte is refused: the product keeps its old row, favourite as it was.
+    EXPECT_EQ(queryOne(clientDb, "select count(*), field01, favFlag, sortOrder from ProductsTable "
+                                 "where recordId = 8"),
+              "1|x|1|5");
+    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "3");
 }
 
 TEST_F(CatalogueUpdateTest, APageNamingAProductTwiceLeavesOneRowWithTheLastRecord) {
@@ -179,9 +171,13 @@ TEST_F(CatalogueUpdateTest, ProgressIsSavedOnlyWhileRecordsAreOutstandingAndResu
 TEST_F(CatalogueUpdateTest, AnUploadFailureThatCancelsTheWaitingPageEndsTheRunInsteadOfHanging) {
     CatalogueUpdate update(platform, database, listener, url());
     // Four uploads take every connection; the page request has to wait behind them.
-    update.createCsvForUpload({"900000001|Fail|Hof|2|1|1|1|1|1|g|"});
+    const auto upload = [](int id, const std::string& name) {
+        return std::vector<UploadRow>{
+            {std::to_string(id), name, "Hof", "2", {"1", "1", "1", "1", "1"}, "g", ""}};
+    };
+    update.createCsvForUpload(upload(900000001, "Fail"));
     for (int i = 2; i <= 4; ++i)
-        update.createCsvForUpload({"90000000" + std::to_string(i) + "|Brot|Hof|2|1|1|1|1|1|g|"});
+        update.createCsvForUpload(upload(900000000 + i, "Brot"));
     ASSERT_TRUE(waitForUploads(4));
     update.update();
     fake.dispatcher.advance(0.2);
@@ -207,10 +203,12 @@ TEST_F(CatalogueUpdateTest, AnUploadFailureThatCancelsTheWaitingPageEndsTheRunIn
 }
 
 TEST_F(CatalogueUpdateTest, ARedeliveredFavouriteStaysOneWhateverItsNameHolds) {
-    std::vector<std::string> fields(24, "x");
-    fields[0] = "Käse | Brot";
-    fields[1] = "A|B|C";
-    database.insertIntoDatabase("", fields, 5);
+    CatalogueRecord record;
+    record.fields.fill("x");
+    record[CatalogueField::Name] = "Käse | Brot";
+    record[CatalogueField::Maker] = "A|B|C";
+    record.id = 5;
+    database.insertIntoDatabase("", record);
     insert(6, "2017-01-01 00:00:00");
     database.setFavorite("6", 1, "9");
     database.setFavorite("5", 1, "8");
@@ -285,11 +283,11 @@ TEST_F(CatalogueUpdateTest, AProductKeptAtItsOldRowDoesNotAdvanceTheTimestamp) {
                       {"Produktname", "ok"},
                       {"Aufnahmedatum", "2018-01-01 00:00:00"},
                       {"isDelete", "0"}};
-    JsonValue tooLong = {{"ID", "6"},
-                         {"Produktname", std::string(900, 'b')},
-                         {"Aufnahmedatum", "2019-01-01 00:00:00"},
-                         {"isDelete", "0"}};
-    setReplies({page("2", "[" + fits.dump() + "," + tooLong.dump() + "]"), page("2", "null")});
+    JsonValue unfit = {{"ID", "6"},
+                       {"Produktname", std::string("b\0b", 3)},
+                       {"Aufnahmedatum", "2019-01-01 00:00:00"},
+                       {"isDelete", "0"}};
+    setReplies({page("2", "[" + fits.dump() + "," + unfit.dump() + "]"), page("2", "null")});
     CatalogueUpdate update(platform, database, listener, url());
     EXPECT_EQ(run(update), UpdateOutcome::Completed);
     EXPECT_EQ(queryOne(clientDb, "select dtimestamp from Timestamp"), "2018-01-01 00:00:00");

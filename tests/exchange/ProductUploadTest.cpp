@@ -7,8 +7,14 @@ using namespace tolvane;
 
 TEST(ProductUpload, CsvTextIsTheHeaderThenOneLinePerRecordWrittenAsItStands) {
     std::string csv = ProductUpload::csvText({
-        "900000001|Brot, dunkel|Bäcker's|3|3,5|1.0|4|0.25|120|g|500",
-        "900000002|Joghurt|Hof|2|1|0.5|12|0.1|80|ml|",
+        {"900000001",
+         "Brot, dunkel",
+         "Bäcker's",
+         "3",
+         {"3,5", "1.0", "4", "0.25", "120"},
+         "g",
+         "500"},
+        {"900000002", "Joghurt", "Hof", "2", {"1", "0.5", "12", "0.1", "80"}, "ml", ""},
     });
     EXPECT_EQ(csv, "RecordId,Produktname,Hersteller,Kategorie,Fett,ges. Fette,Zucker,Natrium,"
                    "Energiewert,Einheit, Produktmenge\n"
@@ -21,16 +27,17 @@ TEST(CatalogueUpdatePageRecord, TakesTheFieldsInColumnOrderAndRefusesUnusableIds
     auto product = JsonValue::parse(R"({"Produktname": "Käse | Brot", "Hersteller": "McDonald's",
         "Aufnahmedatum": "2017-01-01 10:00:00", "GTIN": "7610000000001", "ID": 42,
         "Fett": "3.5", "isDelete": "0"})");
-    CatalogueUpdate::PageRecord record;
+    CatalogueRecord record;
     ASSERT_TRUE(CatalogueUpdate::pageRecord(product, record));
-    ASSERT_EQ(record.size(), 25u);
-    EXPECT_EQ(record[0], "Käse | Brot");
-    EXPECT_EQ(record[1], "McDonald's");
-    EXPECT_EQ(record[2], "");
-    EXPECT_EQ(record[5], "2017-01-01 10:00:00");
-    EXPECT_EQ(record[12], "3.5");
-    EXPECT_EQ(record[23], "7610000000001");
-    EXPECT_EQ(record[24], "42");
+    CatalogueRecord expected;
+    using enum CatalogueField;
+    expected[Name] = "Käse | Brot";
+    expected[Maker] = "McDonald's";
+    expected[InclusionDate] = "2017-01-01 10:00:00";
+    expected[Fat] = "3.5";
+    expected[Gtin] = "7610000000001";
+    expected.id = 42;
+    EXPECT_EQ(record, expected);
 
     for (const char* bad : {R"({"Produktname": "x"})", R"({"ID": "12; DROP TABLE x"})",
                             R"({"ID": "-5"})", R"({"ID": "0"})", R"({"ID": 900000001})",

@@ -98,9 +98,11 @@ protected:
         return listener.outcome;
     }
     void insert(int id, const std::string& date) {
-        std::vector<std::string> fields(24, "x");
-        fields[5] = date;
-        database.insertIntoDatabase("", fields, id);
+        CatalogueRecord record;
+        record.fields.fill("x");
+        record[CatalogueField::InclusionDate] = date;
+        record.id = id;
+        database.insertIntoDatabase("", record);
     }
     static std::string page(const std::string& rows, const std::string& products) {
         return R"({"Updated Records": {"rows": [)" + rows + R"(], "products": )" + products + "}}";

@@ -300,7 +300,7 @@ TEST_F(SyncIntegration, AnUploadIsMarkedSentOnlyAfterMailSendAndOnlyForItsOwnPro
 
     auto unsent = database.selectProductsForCsv();
     ASSERT_EQ(unsent.size(), 1u);
-    EXPECT_EQ(unsent[0].substr(0, unsent[0].find('|')), std::to_string(later));
+    EXPECT_EQ(unsent[0].recordId, std::to_string(later));
     EXPECT_TRUE(fake.alerts.shown().empty());
 
     std::string outbox;

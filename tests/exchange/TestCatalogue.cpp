@@ -1,6 +1,6 @@
 #include "TestCatalogue.h"
 
-#include "exchange/PageRecordKeys.h"
+#include "format/CatalogueRecord.h"
 #include "tests/support/ShippedSchema.h"
 
 #include <sqlite3.h>
@@ -38,8 +38,8 @@ std::vector<std::string> productValues(const TsvProduct& p) {
 
 void writeTsv(const std::string& path, const std::vector<TsvProduct>& products) {
     std::ofstream out(path, std::ios::binary);
-    for (std::size_t i = 0; i < pageRecordKeys.size(); ++i)
-        out << (i ? "\t" : "") << pageRecordKeys[i];
+    for (std::size_t i = 0; i < catalogueRecordKeys.size(); ++i)
+        out << (i ? "\t" : "") << catalogueRecordKeys[i];
     out << "\n";
     for (const auto& product : products) {
         auto values = productValues(product);

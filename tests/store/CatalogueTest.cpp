@@ -26,8 +26,7 @@ TEST_F(CatalogueTest, RowsCarryNullsAndIntegerColumns) {
 }
 
 TEST_F(CatalogueTest, EveryReadKeepsValuesWithSeparatorsAndOfAnyLengthWhole) {
-    const std::string name = "PIPE A|B|C Schoko";
-    const std::string maker = "pipe|maker";
+    const std::string name = "PIPE A|B|C Schoko", maker = "pipe|maker";
     addProduct(5, name, maker, "2");
     db->setFavorite("5", 1, "0");
     // No row buffer: a value far longer than any statement is read back whole.
@@ -35,44 +34,28 @@ TEST_F(CatalogueTest, EveryReadKeepsValuesWithSeparatorsAndOfAnyLengthWhole) {
     execSql(path, "INSERT INTO ProductsTable (field01, field02, field03, recordId) VALUES ('" +
                       longName + "', '|', '2', 6)");
     const Names both{{name, maker, "5"}, {longName, "|", "6"}};
-
-    EXPECT_EQ(db->selectProduct(), both);
     Names visited;
     EXPECT_TRUE(db->selectProduct([&](const ListRowView& row) {
         visited.push_back(
             {std::string(row.name), std::string(row.maker), std::string(row.recordId)});
     }));
-    EXPECT_EQ(visited, both);
-    EXPECT_EQ(db->Search("PIPE", "x"), both);
-    EXPECT_EQ(db->Search("PIPE", "x", "2"), both);
-    const auto inCategory = db->selectProductsForCategory("2");
-    ASSERT_EQ(inCategory.size(), 2u);
-    EXPECT_EQ(inCategory[0].name, name);
-    EXPECT_EQ(inCategory[0].maker, maker);
-    EXPECT_EQ(inCategory[1].name, longName);
-    const auto detail = db->selectProductDetail("5");
-    ASSERT_TRUE(detail);
-    EXPECT_EQ(detail->name, name);
-    EXPECT_EQ(detail->maker, maker);
-    EXPECT_EQ(detail->nutrients.fat, "3.1"); // the columns after the name stay in place
-    EXPECT_EQ(db->selectProductDetail("6")->name, longName);
-    EXPECT_EQ(db->selectProductFavoriteId("5"), (Names{{name, maker, "5"}}));
+    for (const Names& rows :
+         {db->selectProduct(), visited, db->Search("PIPE", "x"), db->Search("PIPE", "x", "2")})
+        EXPECT_EQ(rows, both);
+    EXPECT_EQ(db->selectProductsForCategory("2").at(0),
+              (CategoryProductRow{name, "5", maker, "2", "0", fixtureNutrients, "g"}));
+    EXPECT_EQ(db->selectProductDetail("5"),
+              (ProductRecord{name, "5", maker, "2", "1", fixtureNutrients, "g", "250"}));
     EXPECT_EQ(db->selectProductFavorite(), (std::vector<FavoriteRow>{{name, "5", maker, "2", ""}}));
 }
 
 TEST_F(CatalogueTest, SelectProductFoldsUmlautsForTheOrder) {
-    addProduct(1, "Zwieback", "Brandt");
-    addProduct(2, "Éclair", "Migros");
-    addProduct(3, "Apfelmus", "Coop");
-    addProduct(4, "Äpfel", "Bio");
-    addProduct(5, "Milch", "Öko");
-    addProduct(6, "Milch", "Aldi");
-    EXPECT_EQ(db->selectProduct(), (Names{{"Äpfel", "Bio", "4"},
-                                          {"Apfelmus", "Coop", "3"},
-                                          {"Milch", "Aldi", "6"},
-                                          {"Milch", "Öko", "5"},
-                                          {"Zwieback", "Brandt", "1"},
-                                          {"Éclair", "Migros", "2"}}));
+    const Names folded{{"Äpfel", "Bio", "4"},       {"Apfelmus", "Coop", "3"},
+                       {"Milch", "Aldi", "6"},      {"Milch", "Öko", "5"},
+                       {"Zwieback", "Brandt", "1"}, {"Éclair", "Migros", "2"}};
+    for (auto row = folded.rbegin(); row != folded.rend(); ++row)
+        addProduct(integerValue(row->recordId), row->name, row->maker);
+    EXPECT_EQ(db->selectProduct(), folded);
 }
 
 TEST_F(CatalogueTest, SearchAppendsPercentAndUsesLikeRules) {
@@ -114,15 +97,10 @@ TEST_F(CatalogueTest, IdentifiersThatAreNotDigitsNeverReachSqlite) {
     EXPECT_TRUE(db->selectProductDetailForCategory("2 or 1").empty());
     EXPECT_TRUE(db->selectProductFavoriteId("1 or favFlag=0").empty());
     EXPECT_FALSE(db->selectProductForId("RecordId"));
-    EXPECT_TRUE(log.containsPrefix("selectProductDetail:"));
     // Digits still work.
-    const auto products = db->selectProductsForCategory("2");
-    ASSERT_EQ(products.size(), 2u);
-    EXPECT_EQ(products[0],
-              (CategoryProductRow{
-                  "Brot", "1", "Bäcker", "2", "0", {"3.1", "1.2", "5.5", "0.4", "120"}, "g"}));
+    EXPECT_EQ(db->selectProductsForCategory("2").size(), 2u);
     EXPECT_EQ(db->selectProductDetailForCategory("2")[0],
-              (CategoryValuesRow{{"3.1", "1.2", "5.5", "0.4", "120"}, "g", "2012-01-01"}));
+              (CategoryValuesRow{fixtureNutrients, "g", "2012-01-01"}));
 }
 
 TEST_F(CatalogueTest, OverlongStatementIsRefusedAndLogged) {
@@ -132,7 +110,6 @@ TEST_F(CatalogueTest, OverlongStatementIsRefusedAndLogged) {
     db->insertIntoDatabase("", record);
     EXPECT_EQ(db->selectProductCount(), 0);
     EXPECT_EQ(log.lines().size(), 1u);
-    EXPECT_TRUE(log.containsPrefix("insertIntoDatabase:"));
 
     // updateDTimestamp: the statement of 3000 bytes including the zero is the largest allowed.
     const std::string format = "UPDATE Timestamp SET dtimestamp = '' , rows = '' WHERE rowid = 1";
@@ -155,16 +132,12 @@ TEST_F(CatalogueTest, TimestampBookkeeping) {
     execSql(path, "UPDATE ProductsTable SET field06 = '2013-06-01' WHERE recordId = 1");
     addProduct(2, "C", "D");
     EXPECT_EQ(db->selectMaxTimestamp(), "2013-06-01");
-    execSql(path, "DELETE FROM Timestamp");
-    EXPECT_FALSE(db->selectTimestamp());
 }
 
 TEST_F(CatalogueTest, InsertDeleteAndCounts) {
     addProduct(11, "Brot", "Bäcker", "2");
-    EXPECT_EQ(
-        db->selectProductDetail("11"),
-        (ProductRecord{
-            "Brot", "11", "Bäcker", "2", "0", {"3.1", "1.2", "5.5", "0.4", "120"}, "g", "250"}));
+    EXPECT_EQ(db->selectProductDetail("11"),
+              (ProductRecord{"Brot", "11", "Bäcker", "2", "0", fixtureNutrients, "g", "250"}));
     addProduct(11, "Brot", "Bäcker", "2");
     EXPECT_EQ(db->selectProductCount(), 2);
     EXPECT_EQ(db->selectProductCountForCategory("2"), 2);

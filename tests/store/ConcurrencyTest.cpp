@@ -6,8 +6,6 @@
 
 namespace tolvane::test {
 
-using List = std::vector<std::string>;
-
 class ConcurrencyTest : public StoreTest {
 protected:
     void SetUp() override {

@@ -60,11 +60,7 @@ protected:
     void expectSeeded() {
         Database db(locations.databasePath(), log);
         EXPECT_EQ(db.selectPersonalProfileData(), ProfileRow::seed());
-        EXPECT_EQ(db.selectMenuItemsSortByRecordID(),
-                  (std::vector<FolderRow>{{"Menu List Item 2", "0", "0", "1", "1"},
-                                          {"Menu List Item 3", "0", "1", "2", "1"},
-                                          {"Menu List Item 4", "0", "2", "3", "1"},
-                                          {"Menu List Item 1", "0", "3", "4", "1"}}));
+        EXPECT_EQ(db.selectMenuItemsSortByRecordID(), seededFolders);
         EXPECT_TRUE(db.tableExists("Favorite_Menufolder"));
         EXPECT_TRUE(db.tableExists("edit_product_consumption"));
         EXPECT_TRUE(db.selectAllRecordIDFromFavoriteTable().empty());

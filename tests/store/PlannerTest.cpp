@@ -4,7 +4,6 @@ namespace tolvane::test {
 
 using List = std::vector<std::string>;
 using Favourites = std::vector<FavoriteRow>;
-using Folders = std::vector<FolderRow>;
 
 class PlannerTest : public StoreTest {
 protected:
@@ -57,11 +56,7 @@ TEST(FavouriteBindingTest, FlagIsBoundAsAnInteger) {
 }
 
 TEST_F(PlannerTest, MenuFoldersOrderedByPositionNumber) {
-    EXPECT_EQ(db->selectMenuItemsSortByOrder(),
-              (Folders{{"Menu List Item 2", "0", "0", "1", "1"},
-                       {"Menu List Item 3", "0", "1", "2", "1"},
-                       {"Menu List Item 4", "0", "2", "3", "1"},
-                       {"Menu List Item 1", "0", "3", "4", "1"}}));
+    EXPECT_EQ(db->selectMenuItemsSortByOrder(), seededFolders);
     for (int i = 5; i <= 11; ++i)
         db->insertIntoMenuFolder(std::to_string(15 - i), "Ordner " + std::to_string(i), "0", i,
                                  "0");

@@ -66,11 +66,11 @@ CatalogueRecord catalogueRecord(long long id, const std::string& name, const std
     record[SalesPortion] = "250";
     record[InclusionDate] = "2012-01-01";
     record[Unit] = "g";
-    record[EnergyKcal] = "120";
-    record[Sugar] = "5.5";
-    record[Fat] = "3.1";
-    record[SaturatedFat] = "1.2";
-    record[Salt] = "0.4";
+    record[Fat] = fixtureNutrients.fat;
+    record[SaturatedFat] = fixtureNutrients.saturatedFat;
+    record[Sugar] = fixtureNutrients.sugar;
+    record[Salt] = fixtureNutrients.salt;
+    record[EnergyKcal] = fixtureNutrients.kcal;
     record.id = id;
     return record;
 }
@@ -85,10 +85,9 @@ void StoreTest::seedAppTables() {
     db->createPersonalProfileTable();
     db->InsertIntoPersonalProfileTable();
     db->createMenu_FolderTable();
-    db->insertIntoMenu_FolderTableStarted("0", "Menu List Item 2", "0", 1, "1");
-    db->insertIntoMenu_FolderTableStarted("1", "Menu List Item 3", "0", 2, "1");
-    db->insertIntoMenu_FolderTableStarted("2", "Menu List Item 4", "0", 3, "1");
-    db->insertIntoMenu_FolderTableStarted("3", "Menu List Item 1", "0", 4, "1");
+    for (const FolderRow& f : seededFolders)
+        db->insertIntoMenu_FolderTableStarted(f.sortOrder, f.name, f.calories,
+                                              integerValue(f.folderId), f.localized);
     db->createFavorite_MenufolderTable();
     db->createEdit_ConsumptionTable();
 }

@@ -28,10 +28,18 @@ Rows sqlRows(const std::string& path, const std::string& sql);
 long long sqlInt(const std::string& path, const std::string& sql);
 std::string readFileBytes(const std::string& path);
 
-// A catalogue record with name, maker, category, nutrients and unit set, the other fields
-// "f<column>".
+// The nutrients of catalogueRecord.
+inline const NutrientColumns fixtureNutrients{"3.1", "1.2", "5.5", "0.4", "120"};
+// A catalogue record with name, maker, category, nutrients, unit "g" and portion "250" set, the
+// other fields "f<column>".
 CatalogueRecord catalogueRecord(long long id, const std::string& name, const std::string& maker,
                                 const std::string& category = "1");
+
+// The four folders a new file is seeded with, in position and identifier order.
+inline const std::vector<FolderRow> seededFolders{{"Menu List Item 2", "0", "0", "1", "1"},
+                                                  {"Menu List Item 3", "0", "1", "2", "1"},
+                                                  {"Menu List Item 4", "0", "2", "3", "1"},
+                                                  {"Menu List Item 1", "0", "3", "4", "1"}};
 
 class StoreTest : public ::testing::Test {
 protected:
