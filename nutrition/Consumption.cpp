@@ -75,13 +75,6 @@ Consumption consumptionFromRow(const NutrientTexts& nutrients, std::string_view 
     return c;
 }
 
-Consumption consumptionFromRecord(std::string_view record) {
-    auto fields = splitFields(record, '|');
-    fields.resize(std::max<std::size_t>(fields.size(), kNutrientCount + 1));
-    return consumptionFromRow({fields[0], fields[1], fields[2], fields[3], fields[4]},
-                              fields[kNutrientCount]);
-}
-
 void scaleConsumption(Consumption& c, ConsumptionQuantity base, float newValue) {
     // An amount of 0 stands for 100, as if nothing had been set; the amount itself must then
     // be scaled from 100 too, or it would stay 0 whatever was typed.

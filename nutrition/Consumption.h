@@ -31,9 +31,6 @@ struct Consumption {
 
 // From a stored consumption row: its nutrients for the amount and the amount text ("gm").
 Consumption consumptionFromRow(const NutrientTexts& nutrients, std::string_view gm);
-// The same from the row's texts joined by "|" (fat, saturated, sugar, salt, calory, gm). Only
-// the fuzz targets still hand rows so; no screen reads rows from text.
-Consumption consumptionFromRecord(std::string_view record);
 
 // Scales all six quantities so that `base` becomes `newValue` (from its current shown value).
 // A current value of 0 changes nothing.
