@@ -501,14 +501,14 @@ private slots:
         auto* profile = qobject_cast<PersonalProfileWidget*>(run.stack(3).topWidget());
         QVERIFY(profile);
         check("personal profile");
-        tap(profile->tableRow(ProfileRow::ActivityLevel));
+        tap(profile->tableRow(ProfileFigure::ActivityLevel));
         QVERIFY(profile->activityWheel()->isVisible());
         check("activity wheel");
         WheelPicker* levels = profile->activityWheel();
         tapAt(levels, levels->rowRect(levels->currentRow()).center()); // chosen, the wheel goes
         QVERIFY(!levels->isVisible());
-        for (ProfileRow row : {ProfileRow::Bmi, ProfileRow::IdealWeight, ProfileRow::ActivityLevel,
-                               ProfileRow::DailyCalories}) {
+        for (ProfileFigure row : {ProfileFigure::Bmi, ProfileFigure::IdealWeight,
+                                  ProfileFigure::ActivityLevel, ProfileFigure::DailyCalories}) {
             tap(profile->infoButton(row));
             QCOMPARE(run.stack(3).depth(), 3);
             check(qPrintable(QString("profile information %1").arg(static_cast<int>(row))));
