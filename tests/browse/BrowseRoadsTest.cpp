@@ -660,7 +660,7 @@ private slots:
         tap(detail->favoriteButton());
         CheckPickerView* picker = detail->picker();
         QTRY_VERIFY(picker->isVisible());
-        tapAt(picker, picker->rowCentre(2)); // the first folder
+        QTest::mouseClick(picker, Qt::LeftButton, {}, picker->rowCentre(2)); // the first folder
         QTRY_VERIFY(!picker->isScrolling());
         QVERIFY(product.pickerViewSelectionStateForRow(0));
         FakeNavigation navigation;
