@@ -36,7 +36,7 @@ struct FolderGdaBar {
 
 using FolderGdaBars = std::array<FolderGdaBar, kNutrientCount>;
 
-// Bars for the folder totals (texts as in the summary record) with portion 100.
+// Bars for the folder totals (texts as the folder list sums them) with portion 100.
 FolderGdaBars folderGdaBars(const NutrientTexts& totals, const PersonalFactor& factor);
 
 // "%@ g" with the decimal point shown as a comma; "%@ kcal" for energy.

@@ -1,5 +1,5 @@
 // Own-product entry: decimal places of the typed nutrient values, salt from sodium (and back)
-// keeping a typed decimal comma, and names without the record separator.
+// keeping a typed decimal comma, and names without "|".
 #pragma once
 
 #include <string>
@@ -34,7 +34,7 @@ std::string numberFieldText(std::string_view typed);
 // The "." or "," key of the input bar: appended only when the text holds no separator yet.
 std::string withSeparatorKey(std::string_view current, char separator);
 
-// Names, makers and quantities lose every "|", the record separator.
+// Names, makers and quantities lose every "|": own products are stored without it.
 std::string withoutRecordSeparator(std::string_view text);
 
 } // namespace tolvane
