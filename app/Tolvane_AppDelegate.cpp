@@ -81,8 +81,8 @@ void Tolvane_AppDelegate::awakeFromNib() {
     std::string error;
     if (!copyDatabaseIfMissing(context_.locations(), &error)) {
         context_.log->write(error);
-        context_.alerts->show(
-            AlertRequest{"Error!!!", "Failed to create writable database", {"Cancel"}});
+        context_.alerts->show(AlertRequest{
+            key("Error!!!"), key("Failed to create writable database"), {key("Cancel")}});
     }
 }
 
@@ -148,23 +148,24 @@ void Tolvane_AppDelegate::reportMigration(const MigrationResult& migration) {
     case Problem::None:
         break;
     case Problem::CopyFailed:
-        context_.alerts->show(AlertRequest{
-            "Error!!!",
-            filled("Failed to create writable database file with message '%@'.", migration.detail),
-            {"Cancel"}});
+        context_.alerts->show(
+            AlertRequest{key("Error!!!"),
+                         filled(key("Failed to create writable database file with message '%@'."),
+                                migration.detail),
+                         {key("Cancel")}});
         break;
     case Problem::SeedFailed:
-        context_.alerts->show(
-            AlertRequest{"Error!!!", "Failed to create writable database", {"Cancel"}});
+        context_.alerts->show(AlertRequest{
+            key("Error!!!"), key("Failed to create writable database"), {key("Cancel")}});
         break;
     case Problem::ReadOnly:
         // Everything stored can still be read; the screens' saves fail quietly.
         context_.alerts->show(AlertRequest{
-            "Error!!!",
+            key("Error!!!"),
             filled(key("Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann "
                        "aber keine Änderungen speichern."),
                    context_.locations().documentsDir),
-            {"OK"}});
+            {key("OK")}});
         break;
     case Problem::Corrupt:
     case Problem::Locked: {
@@ -178,7 +179,7 @@ void Tolvane_AppDelegate::reportMigration(const MigrationResult& migration) {
                       "bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane "
                       "später erneut.");
         stopping_ = true;
-        context_.alerts->show(AlertRequest{"Error!!!", filled(message, file), {"OK"}},
+        context_.alerts->show(AlertRequest{key("Error!!!"), filled(message, file), {key("OK")}},
                               [](int) { QCoreApplication::quit(); });
         break;
     }

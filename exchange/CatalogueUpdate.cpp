@@ -546,7 +546,7 @@ void CatalogueUpdate::finish(UpdateOutcome outcome, const char* message) {
     listener_.showProgress(false);
     listener_.spinner(false);
     listener_.setRefreshEnabled(true);
-    if (message != nullptr) platform_.alerts.show({"", message, {"OK"}});
+    if (message != nullptr) platform_.alerts.show({"", message, {key("OK")}});
     listener_.updateFinished(outcome);
 }
 

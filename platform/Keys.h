@@ -1,5 +1,6 @@
-// Marks a string-table key that is kept for a later lookup (tab titles, row labels, buttons).
-// A test scans the sources for key("...") and text("...") and checks every table has the key.
+// Marks a string-table key that is kept for a later lookup (tab titles, row labels, alert texts).
+// lupdate collects the literals in key("...") and text("...") for the string-table test; it misses
+// a key("...") nested in text(...), so a lookup takes the literal itself.
 #pragma once
 
 namespace tolvane {

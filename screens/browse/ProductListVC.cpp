@@ -162,9 +162,9 @@ void ProductListVC::filterResults(const std::string& pattern, bool searchBtnClic
             noDataAlertOpen_ = true;
             std::weak_ptr<int> alive = alive_;
             platform_.alerts.show({"",
-                                   "Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst "
-                                   "die aktuellen Daten herunter.",
-                                   {"OK"}},
+                                   key("Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst "
+                                       "die aktuellen Daten herunter."),
+                                   {key("OK")}},
                                   [this, alive](int) {
                                       if (alive.lock()) noDataAlertOpen_ = false;
                                   });
@@ -199,8 +199,9 @@ void ProductListVC::reloadTable(const std::string& pattern) {
         notifyState();
         return;
     }
-    platform_.alerts.show(
-        {"Keine Treffer", "Keine Produkte oder Hersteller entsprechen Ihrer Eingabe", {"OK"}});
+    platform_.alerts.show({key("Keine Treffer"),
+                           key("Keine Produkte oder Hersteller entsprechen Ihrer Eingabe"),
+                           {key("OK")}});
     searchText_.clear();
     search_ = false;
     later(0, [this] { getRecords(); });

@@ -219,7 +219,7 @@ ProductListWidget::ProductListWidget(std::shared_ptr<ProductListVC> model, const
     searchButton_ = new QToolButton(bar);
     searchButton_->setObjectName("searchButton");
     searchButton_->setIcon(magnifier());
-    searchButton_->setToolTip(qs(strings_.text(key("Suchen"))));
+    searchButton_->setToolTip(qs(strings_.text("Suchen")));
     searchButton_->setAccessibleName(searchButton_->toolTip());
     searchButton_->setAutoRaise(true);
     searchButton_->setIconSize(QSize(20, 20));

@@ -76,31 +76,31 @@ void SearchVC::viewDidLoad() {
 
 void SearchVC::showStartupPrompt() {
     platform_.analytics.logEvent("Show Sync Message on Startup");
-    platform_.alerts.show({"Sync-Benachrichtigung",
-                           "Bitte synchronisieren Sie Ihr App",
-                           {"Hinweis löschen", "Sync starten", "Startmenü Später erinnern"},
-                           2}, // Escape: remind me later
-                          [this, alive = std::weak_ptr<int>(alive_)](int button) {
-                              if (!alive.lock()) return;
-                              switch (button) {
-                              case 0:
-                                  platform_.analytics.logEvent("Starthinweis löschen");
-                                  platform_.defaults.setBool("isfirstLaunchSearch", false);
-                                  break;
-                              case 1:
-                                  platform_.defaults.setBool("isfirstLaunchSearch", true);
-                                  platform_.analytics.logEvent("Sync @ Start");
-                                  update();
-                                  break;
-                              case 2:
-                                  platform_.analytics.logEvent(
-                                      "Sync @ Start-Hinweis erneut anzeigen");
-                                  platform_.defaults.setBool("isfirstLaunchSearch", true);
-                                  break;
-                              default:
-                                  break;
-                              }
-                          });
+    platform_.alerts.show(
+        {key("Sync-Benachrichtigung"),
+         key("Bitte synchronisieren Sie Ihr App"),
+         {key("Hinweis löschen"), key("Sync starten"), key("Startmenü Später erinnern")},
+         2}, // Escape: remind me later
+        [this, alive = std::weak_ptr<int>(alive_)](int button) {
+            if (!alive.lock()) return;
+            switch (button) {
+            case 0:
+                platform_.analytics.logEvent("Starthinweis löschen");
+                platform_.defaults.setBool("isfirstLaunchSearch", false);
+                break;
+            case 1:
+                platform_.defaults.setBool("isfirstLaunchSearch", true);
+                platform_.analytics.logEvent("Sync @ Start");
+                update();
+                break;
+            case 2:
+                platform_.analytics.logEvent("Sync @ Start-Hinweis erneut anzeigen");
+                platform_.defaults.setBool("isfirstLaunchSearch", true);
+                break;
+            default:
+                break;
+            }
+        });
 }
 
 void SearchVC::viewWillAppear() {

@@ -94,8 +94,8 @@ DetailRow ProductDetail::row(int index) const {
     const std::string& unit = product_.unit;
     const Strings& strings = platform_.strings;
     // "g" and "ml" are written in the interface language's letters; other unit texts as stored.
-    const std::string shownUnit = unit == "g"    ? strings.text(key("g"))
-                                  : unit == "ml" ? strings.text(key("ml"))
+    const std::string shownUnit = unit == "g"    ? strings.text("g")
+                                  : unit == "ml" ? strings.text("ml")
                                                  : unit;
     switch (row.kind) {
     case DetailRow::Kind::Header:
@@ -156,7 +156,10 @@ void ProductDetail::editButton() {
     std::weak_ptr<int> alive = alive_;
     platform_.alerts.show(
         // Escape keeps the favourite.
-        {"", "Wollen Sie dieses Produkt aus Ihren Favoriten löschen?", {"Ja", "Nein"}, 1},
+        {"",
+         key("Wollen Sie dieses Produkt aus Ihren Favoriten löschen?"),
+         {key("Ja"), key("Nein")},
+         1},
         [this, alive](int button) {
             if (!alive.lock() || FavFlag_ || button != 0) return;
             Database db(shared_.GetDatabasePath(), platform_.log);

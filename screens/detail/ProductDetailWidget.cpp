@@ -159,7 +159,7 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     auto* turnRow = new QHBoxLayout;
     turnRow->addWidget(label(qs(strings_.text(ProductDetail::turnDeviceKey())), "turnDevice", page),
                        1);
-    turn_ = new QPushButton(picture("rotate.png"), qs(strings_.text(key("Drehen"))), page);
+    turn_ = new QPushButton(picture("rotate.png"), qs(strings_.text("Drehen")), page);
     turn_->setObjectName("turnButton");
     turn_->setToolTip(qs(strings_.text(ProductDetail::turnDeviceKey())));
     turnRow->addWidget(turn_);

@@ -15,7 +15,7 @@ void ProductDetailsLandscapeVC::viewDidLoad() {
     platform_.log.write("Product Details in Landscape Mode -Screen");
     if (platform_.defaults.boolForKey("isfirstLaunchGDA")) {
         platform_.analytics.logEvent("Show GDA Helper on Startup");
-        platform_.alerts.show({"GDA-Info", "Hilfe zur GDA-Nutzung", {"OK"}});
+        platform_.alerts.show({key("GDA-Info"), key("Hilfe zur GDA-Nutzung"), {key("OK")}});
         platform_.defaults.setBool("isfirstLaunchGDA", false);
     }
 }
@@ -59,7 +59,9 @@ bool ProductDetailsLandscapeVC::shouldChangeCharacters(const std::string& curren
                                                        const std::string&) {
     if (portionEditAllowed(currentText, rangeLength)) return true;
     platform_.alerts.show(
-        {"", "Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.", {"OK"}});
+        {"",
+         key("Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe."),
+         {key("OK")}});
     return false;
 }
 

@@ -43,8 +43,7 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
     info_ = new QPushButton(qs(strings_.text(ProductDetailsLandscapeVC::infoButtonKey())), this);
     info_->setObjectName("gdaInfoButton");
     // The desktop's way back to the upright tabs (Ctrl+Up turns the "device" too).
-    turnBack_ =
-        new QPushButton(QIcon("pictures:rotate.svg"), qs(strings_.text(key("Zurück"))), this);
+    turnBack_ = new QPushButton(QIcon("pictures:rotate.svg"), qs(strings_.text("Zurück")), this);
     turnBack_->setObjectName("turnBackButton");
     unit_ = new QLabel(qs(model_->portionUnit()), this);
     unit_->setObjectName("portionUnit");

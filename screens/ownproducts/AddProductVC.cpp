@@ -291,8 +291,8 @@ void AddProductVC::saveRecord() {
                              !typedSalt.empty() || !v.energy.empty();
     const bool tooManyDecimals =
         anyNutrient && !decimalPlacesValid(v.fat, v.saturatedFat, v.sugar, typedSalt, v.energy);
-    if (missing) platform_.alerts.show({"", requiredFieldsKey(), {"OK"}});
-    if (tooManyDecimals) platform_.alerts.show({"", decimalPlacesKey(), {"OK"}});
+    if (missing) platform_.alerts.show({"", requiredFieldsKey(), {key("OK")}});
+    if (tooManyDecimals) platform_.alerts.show({"", decimalPlacesKey(), {key("OK")}});
     if (missing || tooManyDecimals) return;
 
     v.category = formatInt(categoryPos_);
@@ -303,7 +303,7 @@ void AddProductVC::saveRecord() {
     const bool saved = productId_.empty() ? insertNew(v) : updateExisting(v);
     if (!saved) {
         platform_.log.write("Own product not saved");
-        platform_.alerts.show({"", saveFailedKey(), {"OK"}});
+        platform_.alerts.show({"", saveFailedKey(), {key("OK")}});
         return;
     }
     endEditing();

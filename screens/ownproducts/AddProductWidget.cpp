@@ -84,7 +84,7 @@ AddProductWidget::AddProductWidget(std::shared_ptr<AddProductVC> model, const St
     next_ = barKey(qs(strings_.text(AddProductVC::nextKey())), "nextKey");
     dot_ = barKey(".", "dotKey");
     comma_ = barKey(",", "commaKey");
-    done_ = barKey(qs(strings_.text(key("Done"))), "doneKey");
+    done_ = barKey(qs(strings_.text("Done")), "doneKey");
     bar->addWidget(previous_);
     bar->addWidget(next_);
     bar->addStretch(1);

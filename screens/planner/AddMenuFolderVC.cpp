@@ -53,11 +53,11 @@ void AddMenuFolderVC::validate() {
         return;
     case FolderNameCheck::TooLong:
         add_ = 2;
-        platform_.alerts.show({"Pop-Up Add Folder", "", {"Ok"}});
+        platform_.alerts.show({key("Pop-Up Add Folder"), "", {key("Ok")}});
         return;
     case FolderNameCheck::InvalidCharacters:
         add_ = 2;
-        platform_.alerts.show({"Pop-Up Add Folder2", "", {"Ok"}});
+        platform_.alerts.show({key("Pop-Up Add Folder2"), "", {key("Ok")}});
         return;
     case FolderNameCheck::Valid:
         add_ = 1;

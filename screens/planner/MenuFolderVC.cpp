@@ -27,12 +27,13 @@ void MenuFolderVC::viewDidLoad() {
     platform_.analytics.logEvent("Show Menu List Helper on Startup");
     // The answer concerns the flag only, so it counts even when the screen has gone.
     UserDefaults& defaults = platform_.defaults;
-    platform_.alerts.show(
-        {"Speiseplan-Info", "Hilfe zur Speiseplannutzung", {"Hinweis löschen", "Später erinnern"}},
-        [&defaults](int button) {
-            // "Später erinnern" shows the hint again on the next start.
-            defaults.setBool("isfirstLaunchMenuList", button == 1);
-        });
+    platform_.alerts.show({key("Speiseplan-Info"),
+                           key("Hilfe zur Speiseplannutzung"),
+                           {key("Hinweis löschen"), key("Später erinnern")}},
+                          [&defaults](int button) {
+                              // "Später erinnern" shows the hint again on the next start.
+                              defaults.setBool("isfirstLaunchMenuList", button == 1);
+                          });
     platform_.defaults.setBool("isfirstLaunchMenuList", false);
 }
 

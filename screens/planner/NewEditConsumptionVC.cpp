@@ -130,10 +130,10 @@ void NewEditConsumptionVC::endEditing(Quantity q, const std::string& typed) {
     editing_ = -1;
     switch (applyTypedValue(values_, q, typed)) {
     case TypedValueOutcome::Empty:
-        platform_.alerts.show({"Error Message Consumption Amount Nil", "", {"Ok"}});
+        platform_.alerts.show({key("Error Message Consumption Amount Nil"), "", {key("Ok")}});
         break;
     case TypedValueOutcome::Rejected:
-        platform_.alerts.show({"Error Message Consumption Amount", "", {"Ok"}});
+        platform_.alerts.show({key("Error Message Consumption Amount"), "", {key("Ok")}});
         break;
     case TypedValueOutcome::Ignored:
         break;

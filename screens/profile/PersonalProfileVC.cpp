@@ -237,7 +237,7 @@ std::string PersonalProfileVC::rowValue(ProfileFigure row) const {
     case ProfileFigure::Bmi:
         return bmi_value_;
     case ProfileFigure::IdealWeight:
-        return replaceAll(platform_.strings.text(key("%@ (kg)")), "%@", ideal_weight_value_);
+        return replaceAll(platform_.strings.text("%@ (kg)"), "%@", ideal_weight_value_);
     case ProfileFigure::ActivityLevel:
         return activitylevelValue_;
     case ProfileFigure::DailyCalories:
@@ -251,16 +251,16 @@ void PersonalProfileVC::infoButtonTapped(ProfileFigure row) {
     std::shared_ptr<Screen> page;
     switch (row) {
     case ProfileFigure::Bmi:
-        page = makeInfoPage_(platform_.strings.text(key("BMI Infotext Titel")), "");
+        page = makeInfoPage_(platform_.strings.text("BMI Infotext Titel"), "");
         break;
     case ProfileFigure::IdealWeight:
-        page = makeInfoPage_(platform_.strings.text(key("Ideal Weight Infotext")), "no");
+        page = makeInfoPage_(platform_.strings.text("Ideal Weight Infotext"), "no");
         break;
     case ProfileFigure::ActivityLevel:
-        page = makeInfoPage_(platform_.strings.text(key("Activity Level Infotext")), "no");
+        page = makeInfoPage_(platform_.strings.text("Activity Level Infotext"), "no");
         break;
     case ProfileFigure::DailyCalories:
-        page = makeInfoPage_(platform_.strings.text(key("Daily Calories Infotext")), "no");
+        page = makeInfoPage_(platform_.strings.text("Daily Calories Infotext"), "no");
         break;
     }
     if (page) navigation_.push(page, backTitleKey());
@@ -332,15 +332,15 @@ void PersonalProfileVC::endEditingDailyCalories() {
     const TypedCalories typed = readTypedDailyCalories(typedDailyCalories_);
     switch (typed.outcome) {
     case TypedCaloriesOutcome::Empty:
-        platform_.alerts.show({key("Error Message Consumption Amount"), "", {"OK"}});
+        platform_.alerts.show({key("Error Message Consumption Amount"), "", {key("OK")}});
         break;
     case TypedCaloriesOutcome::Rejected:
-        platform_.alerts.show({key("Pop-Up Personal Profile"), "", {"OK"}});
+        platform_.alerts.show({key("Pop-Up Personal Profile"), "", {key("OK")}});
         break;
     case TypedCaloriesOutcome::Accepted:
         daily_cal_textvalue_ = typed.dailyCalories;
         daily_calories_ = typed.dailyCalories;
-        platform_.alerts.show({key("Thank you for your input"), "", {"OK"}});
+        platform_.alerts.show({key("Thank you for your input"), "", {key("OK")}});
         break;
     }
     typedDailyCalories_.clear();

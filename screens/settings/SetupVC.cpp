@@ -53,7 +53,7 @@ void SetupVC::viewDidLoad() {
     calories_value_.clear();
     if (p.defaults.boolForKey("isfirstLaunchSetup")) {
         p.analytics.logEvent("Show Setup Helper on Startup");
-        p.alerts.show(AlertRequest{"Setup-Info", "Hilfe zur Setupnutzung", {"OK"}});
+        p.alerts.show(AlertRequest{key("Setup-Info"), key("Hilfe zur Setupnutzung"), {key("OK")}});
         p.defaults.setBool("isfirstLaunchSetup", false);
     } else {
         p.log.write("Setup Message wurde bereits angezeigt");
