@@ -71,9 +71,17 @@ CataloguePageWriter::CataloguePageWriter(Database& database, Mode mode)
 
 CataloguePageWriter::~CataloguePageWriter() = default;
 
+bool CataloguePageWriter::stopped() {
+    // Interrupted between two rows: the rest of the page is not written either.
+    if (!database_.interrupted()) return false;
+    database_.noteFailedWrite();
+    return true;
+}
+
 void CataloguePageWriter::deleteProductFromMainTable(const std::string& productId) {
     if (mode_ == Mode::Composed) return database_.deleteProductFromMainTable(productId);
     std::lock_guard lock(database_.mutex_);
+    if (stopped()) return;
     sqlite3_stmt* statement = statements_->remove();
     const bool done =
         statement != nullptr &&
@@ -91,6 +99,7 @@ bool CataloguePageWriter::storable(const CatalogueRecord& record) {
 void CataloguePageWriter::insertIntoDatabase(const CatalogueRecord& record) {
     if (mode_ == Mode::Composed) return database_.insertIntoDatabase("", record);
     std::lock_guard lock(database_.mutex_);
+    if (stopped()) return;
     sqlite3_stmt* statement = statements_->insert();
     bool bound = statement != nullptr && storable(record);
     int index = 1;
@@ -105,6 +114,7 @@ void CataloguePageWriter::setFavorite(const std::string& productId, int favorite
                                       const std::string& sortOrder) {
     if (mode_ == Mode::Composed) return database_.setFavorite(productId, favorite, sortOrder);
     std::lock_guard lock(database_.mutex_);
+    if (stopped()) return;
     sqlite3_stmt* statement = statements_->favorite();
     const bool bound = statement != nullptr && !holdsZero(sortOrder) && !holdsZero(productId) &&
                        sqlite3_bind_int(statement, 1, favorite) == SQLITE_OK &&

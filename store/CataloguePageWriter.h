@@ -34,6 +34,8 @@ public:
 
 private:
     struct Statements;
+    // True, failing the transaction, once the Database was interrupted.
+    bool stopped();
 
     Database& database_;
     Mode mode_;

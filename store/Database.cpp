@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 #include <utility>
@@ -14,6 +15,17 @@ namespace {
 
 // Writers wait this long for readers of other connections instead of failing at once.
 constexpr int kBusyTimeoutMs = 5000;
+
+// The wait for another connection's lock, in short sleeps so that interrupt() is seen within a
+// few milliseconds; gives up after kBusyTimeoutMs.
+int waitForLock(void* interruptedFlag, int tries) {
+    if (static_cast<const std::atomic<bool>*>(interruptedFlag)->load()) return 0;
+    constexpr int quickTries = 5; // of a millisecond each, then 5 ms each
+    const int waitedMs = tries < quickTries ? tries : quickTries + (tries - quickTries) * 5;
+    if (waitedMs >= kBusyTimeoutMs) return 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(tries < quickTries ? 1 : 5));
+    return 1;
+}
 
 struct Prepared {
     sqlite3_stmt* handle = nullptr;
@@ -43,18 +55,38 @@ bool switchJournal(sqlite3* handle, std::string_view mode) {
     return switched;
 }
 
+// Closes a connection; without copying the journal into the file when asked (a last connection
+// closing in write-ahead mode would otherwise do so).
+void closeWithoutCheckpoint(sqlite3* handle, bool withoutCheckpoint) {
+    if (withoutCheckpoint) sqlite3_db_config(handle, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    sqlite3_close(handle);
+}
+
 } // namespace
 
-// A connection for one operation: opened for it and closed after, or borrowed from the
-// running transaction.
+// A connection for one operation: opened for it and closed after, or borrowed from the bulk
+// writes or the // running transaction. One that is not borrowed is the object's connection in use
+// until it ends.
 class Database::Connection {
 public:
     Connection() = default;
-    Connection(sqlite3* handle, bool owned) : handle_(handle), owned_(owned) {}
+    Connection(sqlite3* handle, bool owned, Database* inUseOf = nullptr)
+        : handle_(handle), owned_(owned), inUseOf_(inUseOf) {
+        if (inUseOf_) {
+            std::lock_guard lock(inUseOf_->inUseMutex_);
+            inUseOf_->inUse_ = handle_;
+        }
+    }
     Connection(Connection&& other) noexcept
-        : handle_(std::exchange(other.handle_, nullptr)), owned_(other.owned_) {}
+        : handle_(std::exchange(other.handle_, nullptr)), owned_(other.owned_),
+          inUseOf_(std::exchange(other.inUseOf_, nullptr)) {}
     Connection& operator=(Connection&&) = delete;
     ~Connection() {
+        // No longer interruptible before it is closed.
+        if (inUseOf_) {
+            std::lock_guard lock(inUseOf_->inUseMutex_);
+            inUseOf_->inUse_ = nullptr;
+        }
         if (owned_ && handle_ != nullptr) sqlite3_close(handle_);
     }
     sqlite3* get() const { return handle_; }
@@ -63,6 +95,7 @@ public:
 private:
     sqlite3* handle_ = nullptr;
     bool owned_ = false;
+    Database* inUseOf_ = nullptr;
 };
 
 Database::Database(std::string databasePath, Log& log)
@@ -78,8 +111,9 @@ std::string Database::GetDatabasePath() const {
 }
 
 Database::Connection Database::connect() {
+    if (interrupted_) return {};
     if (transaction_ != nullptr) return Connection(transaction_, false);
-    if (bulk_ != nullptr) return Connection(bulk_, false);
+    if (bulk_ != nullptr) return Connection(bulk_, false, this);
     sqlite3* handle = nullptr;
     // No create flag: a missing file must stay missing so that the shipped copy can be put there.
     if (sqlite3_open_v2(databasePath_.c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr) !=
@@ -87,8 +121,18 @@ Database::Connection Database::connect() {
         sqlite3_close(handle);
         return {};
     }
-    sqlite3_busy_timeout(handle, kBusyTimeoutMs);
-    return Connection(handle, true);
+    sqlite3_busy_handler(handle, waitForLock, &interrupted_);
+    return Connection(handle, true, this);
+}
+
+void Database::interrupt() {
+    interrupted_ = true;
+    std::lock_guard lock(inUseMutex_);
+    if (inUse_ != nullptr) sqlite3_interrupt(inUse_);
+}
+
+void Database::clearInterrupt() {
+    interrupted_ = false;
 }
 
 bool Database::OpenDB() {
@@ -101,7 +145,7 @@ bool Database::OpenDB() {
     nameDBConnect_ = sqlite3_open_v2(databasePath_.c_str(), &handle, SQLITE_OPEN_READWRITE,
                                      nullptr) == SQLITE_OK;
     if (nameDBConnect_) {
-        sqlite3_busy_timeout(handle, kBusyTimeoutMs);
+        sqlite3_busy_handler(handle, waitForLock, &interrupted_);
         heldConnection_ = handle;
         namesArr_.clear();
     } else {
@@ -129,6 +173,7 @@ std::vector<std::string> Database::namesArr() const {
 bool Database::beginBulkWrites() {
     std::lock_guard lock(mutex_);
     if (bulk_ != nullptr) return true;
+    if (interrupted_) return false;
     sqlite3* handle = nullptr;
     if (sqlite3_open_v2(databasePath_.c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr) !=
         SQLITE_OK) {
@@ -153,7 +198,7 @@ bool Database::beginBulkWrites() {
         sqlite3_close(handle);
         return false;
     }
-    sqlite3_busy_timeout(handle, kBusyTimeoutMs);
+    sqlite3_busy_handler(handle, waitForLock, &interrupted_);
     bulk_ = handle;
     return true;
 }
@@ -168,14 +213,25 @@ void Database::endBulkWrites() {
     // Leaving write-ahead mode needs the file to itself and does not wait by itself: readers
     // get a second to finish. Meanwhile this object's operations use connections of their own.
     bool back = false;
-    for (int attempt = 0; attempt < 20 && !back; ++attempt) {
+    for (int attempt = 0; attempt < 20 && !back && !interrupted_; ++attempt) {
         if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        // The switch copies the journal into the file first: interrupt() stops that too.
+        Connection inUse(handle, false, this);
         back = switchJournal(handle, "delete");
     }
     if (!back)
         log_.write(std::string("Database left in write-ahead mode until the next start: ") +
                    sqlite3_errmsg(handle));
-    sqlite3_close(handle);
+    closeWithoutCheckpoint(handle, !back && interrupted_);
+}
+
+void Database::abandonBulkWrites() {
+    sqlite3* handle = nullptr;
+    {
+        std::lock_guard lock(mutex_);
+        handle = std::exchange(bulk_, nullptr);
+    }
+    if (handle != nullptr) closeWithoutCheckpoint(handle, true);
 }
 
 bool Database::bulkWrites() const {
@@ -212,7 +268,8 @@ bool Database::runInTransaction(const std::function<bool()>& work) {
         throw;
     }
     transaction_ = nullptr;
-    if (committed &&
+    // Interrupted between two statements, the work may not have noticed: it is not committed.
+    if (committed && !interrupted_ &&
         sqlite3_exec(connection.get(), "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK)
         return true;
     sqlite3_exec(connection.get(), "ROLLBACK", nullptr, nullptr, nullptr);

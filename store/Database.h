@@ -5,6 +5,12 @@
 // Operations on one object run one at a time, whichever thread calls them. Failures are not raised:
 // reads give an empty list, the empty text or 0, changes change nothing.
 //
+// Which object a caller uses: screens use the shared object (the delegate's getDBObj) on the UI
+// thread, and nothing else; each thread other than the UI thread uses a Database object of its
+// own (the catalogue service's page store and list reader, store/DatabaseWorker.h), so that no
+// UI-thread read waits behind a worker's transaction. A worker tells the shared object when it
+// changed the catalogue (catalogueChanged, safe from any thread).
+//
 // Rows: one typed struct per row shape (store/Rows.h), its members the statement's columns
 // (NULL as the empty text, integer-read columns as decimal digits). Lists are in row order.
 //
@@ -22,6 +28,7 @@
 #include "store/Rows.h"
 #include "store/SqlText.h"
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -74,6 +81,16 @@ public:
     // next start-up check (DatabaseFileCheck). Safe from any thread.
     void endBulkWrites();
     bool bulkWrites() const;
+    // Closes the kept connection at once without putting the file back, and without copying the
+    // journal into it (which can take seconds): the file stays in write-ahead mode, nothing
+    // committed lost, until the next start-up check (DatabaseFileCheck). For a program quitting.
+    void abandonBulkWrites();
+
+    // From another thread: stops what this object runs now. The statement running is
+    // interrupted, a wait for another connection's lock gives up, and every operation after it
+    // fails (a transaction under way rolls back whole) until clearInterrupt().
+    void interrupt();
+    void clearInterrupt();
 
     // Whether the file holds a table of that name.
     bool tableExists(const std::string& tableName);
@@ -120,6 +137,10 @@ public:
     // Said by whoever changed the catalogue (an update page, an own product saved or deleted),
     // through this object or another on the same file.
     void catalogueChanged();
+    // The generation at which some work that only a catalogue change makes necessary again was
+    // last done (the planner's orphan cleanup), kept here as the screens come and go; -1 before.
+    long workDoneAt(const std::string& work) const;
+    void keepWorkDoneAt(const std::string& work, long generation);
     std::vector<std::string> selectAllRecordIDFromProductsTable();
     std::vector<CategoryRow> selectCategories();
     std::vector<CategoryRow> selectCategoriesForCategoryScreen();
@@ -278,6 +299,8 @@ private:
     class Columns; // store/Columns.h
 
     Connection connect();
+    // Whether interrupt() has stopped this object's operations.
+    bool interrupted() const { return interrupted_; }
     // Composes a statement; nullopt (and one log line) when a value is unfit or the text would
     // exceed limit bytes including the terminating zero (0: no limit).
     std::optional<std::string> compose(const char* operation, std::size_t limit,
@@ -331,6 +354,11 @@ private:
     mutable std::mutex figuresMutex_;
     long catalogueGeneration_ = 0;
     std::map<std::string, std::vector<double>> categoryFigures_;
+    std::map<std::string, long> workDoneAt_;
+    std::atomic<bool> interrupted_{false};
+    // The connection an operation of this object runs on just now, for interrupt().
+    std::mutex inUseMutex_;
+    sqlite3* inUse_ = nullptr;
     // Set by a failed change while a checked transaction runs.
     bool checkWrites_ = false;
     bool writeFailed_ = false;

@@ -147,6 +147,17 @@ void Database::keepCategoryFigures(const std::string& categoryId, std::vector<do
     categoryFigures_[categoryId] = std::move(figures);
 }
 
+long Database::workDoneAt(const std::string& work) const {
+    std::lock_guard lock(figuresMutex_);
+    auto found = workDoneAt_.find(work);
+    return found == workDoneAt_.end() ? -1 : found->second;
+}
+
+void Database::keepWorkDoneAt(const std::string& work, long generation) {
+    std::lock_guard lock(figuresMutex_);
+    workDoneAt_[work] = generation;
+}
+
 void Database::catalogueChanged() {
     std::lock_guard lock(figuresMutex_);
     ++catalogueGeneration_;
