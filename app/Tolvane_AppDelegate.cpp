@@ -102,6 +102,8 @@ void Tolvane_AppDelegate::applicationDidFinishLaunching() {
     database_->OpenDB();
 
     defaults.setString("NewProductUpdated", "NO");
+    // A small catalogue's list is read here, before the window's first frame.
+    catalogueService();
 
     tabBarVC_->setTabTitle(0, qs(context_.strings->text("Suche")));
     tabBarVC_->setTabTitle(1, qs(context_.strings->text("Menu List")));
@@ -200,6 +202,8 @@ void Tolvane_AppDelegate::applicationWillResignActive() {
 }
 
 void Tolvane_AppDelegate::applicationWillTerminate() {
+    // A run going stops at once and keeps how far it got; nothing waits for the file.
+    if (catalogue_) catalogue_->stop();
     if (!userDataUpdated_) {
         writeBack("languageRow");
         writeBack("languageUsed");
@@ -212,6 +216,15 @@ Database& Tolvane_AppDelegate::getDBObj() {
     if (!database_)
         database_ = std::make_unique<Database>(context_.locations().databasePath(), *context_.log);
     return *database_;
+}
+
+CatalogueService& Tolvane_AppDelegate::catalogueService() {
+    if (!catalogue_) {
+        const std::string server = context_.options.serverUrl.toStdString();
+        catalogue_ = std::make_unique<CatalogueService>(context_.platform(), getDBObj(),
+                                                        server.empty() ? serverBaseUrl() : server);
+    }
+    return *catalogue_;
 }
 
 ScreenContext Tolvane_AppDelegate::landscapeContext() {

@@ -13,6 +13,7 @@
 #include "app/AppContext.h"
 #include "app/ScreenFactory.h"
 #include "app/platform/RatingPrompt.h"
+#include "catalogue/CatalogueService.h"
 #include "screens/settings/LanguageChoice.h"
 #include "store/Database.h"
 #include "store/Migration.h"
@@ -46,6 +47,9 @@ public:
     void applicationWillTerminate();
 
     Database& getDBObj();
+    // The one catalogue service, made at launch once the database file is checked; the screens'
+    // registrations hand it to the screens that use it.
+    CatalogueService& catalogueService();
     void showLandscapeView(const ProductRecord& product, int orientation);
     void nextView();
     void showInfoView(const ProductRecord& product, int orientation);
@@ -69,8 +73,6 @@ public:
     // The database file could not be read; the run ends when the user closes the alert.
     bool stopping() const { return stopping_; }
     AppContext& context() { return context_; }
-    // Base address of the product server for the screens that talk to it.
-    QString serverUrl() const { return context_.options.serverUrl; }
     RatingPrompt& ratingPrompt() { return ratingPrompt_; }
 
 signals:
@@ -98,6 +100,8 @@ private:
     std::string returnString_;
     LanguageChoice language_;
     std::unique_ptr<Database> database_;
+    // Goes before the shared Database it uses, after the screens that observe it.
+    std::unique_ptr<CatalogueService> catalogue_;
     bool orientationChanged_ = false;
     bool userDataUpdated_ = false;
     bool stopping_ = false;

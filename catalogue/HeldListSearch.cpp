@@ -1,4 +1,4 @@
-#include "screens/browse/HeldListSearch.h"
+#include "catalogue/HeldListSearch.h"
 
 #include "store/LikePattern.h"
 

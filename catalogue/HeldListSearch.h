@@ -2,7 +2,7 @@
 // in the same order as the store's search statement, at a fraction of its cost.
 #pragma once
 
-#include "screens/browse/PackedRows.h"
+#include "catalogue/PackedRows.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // Files product rows under index letters by their names, for the sectioned product lists.
 #pragma once
 
-#include "screens/browse/PackedRows.h"
+#include "catalogue/PackedRows.h"
 
 #include <cstdint>
 #include <string>

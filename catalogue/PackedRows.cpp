@@ -1,4 +1,4 @@
-#include "screens/browse/PackedRows.h"
+#include "catalogue/PackedRows.h"
 
 #include <algorithm>
 #include <charconv>

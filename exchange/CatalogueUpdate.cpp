@@ -9,6 +9,7 @@
 #include "store/SqlText.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <charconv>
 #include <set>
@@ -28,12 +29,6 @@ const char* const interruptedMessage = key("Die Datenverbindung wurde unterbroch
 const char* const unreadableMessage = key("Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.");
 const char* const completedMessage = key("Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.");
 // clang-format on
-
-long long nowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
 
 bool allDigits(const std::string& text) {
     return !text.empty() && text.size() <= 10 &&
@@ -81,15 +76,27 @@ std::string wholeSeconds(double seconds) {
 } // namespace
 
 struct CatalogueUpdate::Shared {
-    // Cleared by the destructor; tasks queued for the UI thread look at it first.
+    // Cleared by stop() and the destructor; reports queued for the UI thread look at it first.
     std::atomic<bool> alive{true};
     // One list rebuild waiting on the UI thread is enough, however many pages arrive meanwhile.
     std::atomic<bool> rebuildPending{false};
+    std::atomic<long long> storingNs{0};
 };
 
-CatalogueUpdate::CatalogueUpdate(Platform& platform, Database& shared,
+// What the store worker keeps of one run. Made on the UI thread before the run's first job and
+// handed to the worker with each job; from then on only the worker reads or changes it.
+struct CatalogueUpdate::RunOnStore {
+    std::map<int, int> favouriteIndex; // recordId of a captured favourite -> its position
+    std::string storedTimestamp;       // the dtimestamp the run started from, as stored
+    // The worker's own.
+    std::string newestSeen; // the newest inclusion date stored or deleted in this run
+    int lastStoredPage = 0;
+    bool failed = false; // a page could not be stored: no later page of the run is
+};
+
+CatalogueUpdate::CatalogueUpdate(Platform& platform, Database& shared, DatabaseWorker& store,
                                  CatalogueUpdateListener& listener, std::string serverBase)
-    : platform_(platform), database_(shared), listener_(listener),
+    : platform_(platform), database_(shared), store_(store), listener_(listener),
       serverBase_(withTrailingSlash(std::move(serverBase))), shared_(std::make_shared<Shared>()),
       queue_(platform.dispatcher), upload_(platform, shared, queue_, serverBase_) {
     queue_.setRequestDidFinishSelector(
@@ -100,49 +107,35 @@ CatalogueUpdate::CatalogueUpdate(Platform& platform, Database& shared,
 
 CatalogueUpdate::~CatalogueUpdate() {
     shared_->alive = false;
-    stopStoring();
-    if (closer_.joinable()) closer_.join();
-    database_.endBulkWrites();
 }
 
 void CatalogueUpdate::update() {
+    if (stopped_) return;
     if (running()) {
         platform_.log.write("Update already running");
         return;
     }
-    if (worker_.joinable()) worker_.join();
     platform_.analytics.logEvent("Trigger Manual Sync");
-    listener_.showProgress(true);
-    listener_.spinner(true);
-    listener_.setRefreshEnabled(false);
     state_ = State::Checking;
+    ++runNumber_;
+    listener_.showProgress(true);
 
-    queueNameList_.clear();
-    favoriteArray_ = database_.selectProductFavorite();
-    favProductIds_ = database_.selectProductFavoriteIds();
     favouriteIndex_.clear();
-    for (std::size_t i = 0; i < favProductIds_.size(); ++i)
-        favouriteIndex_.emplace(leadingInt(favProductIds_[i]), static_cast<int>(i));
-    {
-        std::lock_guard lock(newestMutex_);
-        newestSeen_.clear();
-    }
-    requestingNs_ = readingNs_ = storingNs_ = 0;
+    const auto favProductIds = database_.selectProductFavoriteIds();
+    for (std::size_t i = 0; i < favProductIds.size(); ++i)
+        favouriteIndex_.emplace(leadingInt(favProductIds[i]), static_cast<int>(i));
+    requesting_ = reading_ = {};
+    shared_->storingNs = 0;
     pagesStored_ = 0;
     pageRequest_.reset();
     pendingEnd_ = nullptr;
     jobsOutstanding_ = 0;
-    {
-        std::lock_guard lock(storeMutex_);
-        storeJobs_.clear();
-        storeStop_ = false;
-    }
 
     listener_.endSearch();
 
     auto shared = shared_;
-    platform_.dispatcher.runLater(0.2, [this, shared] {
-        if (shared->alive) killHUD();
+    platform_.dispatcher.runLater(0.2, [this, shared, run = runNumber_] {
+        if (shared->alive && run == runNumber_) killHUD();
     });
 }
 
@@ -160,16 +153,19 @@ bool CatalogueUpdate::isNetworkReachable() {
 }
 
 void CatalogueUpdate::SendRequest() {
+    auto run = std::make_shared<RunOnStore>();
+    run->favouriteIndex = std::move(favouriteIndex_);
     if (const auto saved = database_.selectTimestamp()) {
         if (!saved->rows.empty()) maxRows_ = leadingInt(saved->rows);
-        if (!saved->dtimestamp.empty()) storedTimestamp_ = saved->dtimestamp;
+        if (!saved->dtimestamp.empty()) run->storedTimestamp = saved->dtimestamp;
     }
-    batchCount_ = maxRows_ < 1 ? 1 : std::max(1, maxRows_ / recordsPerPage);
+    const int batchCount = maxRows_ < 1 ? 1 : std::max(1, maxRows_ / recordsPerPage);
 
     startDate_ = std::chrono::steady_clock::now();
-    maxTimestamp_ = queryEncode(storedTimestamp_);
+    maxTimestamp_ = queryEncode(run->storedTimestamp);
+    run_ = std::move(run);
     state_ = State::Requesting;
-    sendPage(batchCount_, maxTimestamp_);
+    sendPage(batchCount, maxTimestamp_);
 }
 
 void CatalogueUpdate::sendPage(int page, const std::string& timestamp) {
@@ -179,7 +175,7 @@ void CatalogueUpdate::sendPage(int page, const std::string& timestamp) {
     request->setTag(RequestTag::CataloguePage);
     request->setPostValue(config::updateUser, "username");
     request->setPostValue(config::updatePassword, "password");
-    requestSentNs_ = nowNs();
+    requestSent_ = std::chrono::steady_clock::now();
     pageRequest_ = request;
     requestedPage_ = page;
     queue_.addOperation(std::move(request));
@@ -204,20 +200,20 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
         upload_.requestDone(request);
         return;
     }
-    if (request->tag() != RequestTag::CataloguePage || request != pageRequest_) return;
+    if (stopped_ || request->tag() != RequestTag::CataloguePage || request != pageRequest_) return;
     pageRequest_.reset();
     const int replyPage = requestedPage_;
-    const long long arrived = nowNs();
-    requestingNs_ += arrived - requestSentNs_;
+    const auto arrived = std::chrono::steady_clock::now();
+    requesting_ += arrived - requestSent_;
     // While the total the server gave says more pages follow, the next one is asked for before
     // this one is read, so that the server prepares it meanwhile (should this reply end the run
     // after all, the next one is ignored).
     if (static_cast<long long>(replyPage) * recordsPerPage < maxRows_) askFor(replyPage + 1, 1);
     struct ReadingTime {
-        std::atomic<long long>& total;
-        long long start;
-        ~ReadingTime() { total += nowNs() - start; }
-    } readingTime{readingNs_, arrived};
+        std::chrono::nanoseconds& total;
+        std::chrono::steady_clock::time_point start;
+        ~ReadingTime() { total += std::chrono::steady_clock::now() - start; }
+    } readingTime{reading_, arrived};
 
     const std::string& body = request->responseString();
     if (trimmed(body) == "No product has been updated.") {
@@ -272,9 +268,8 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
         return;
     }
 
-    productIdsArray_.clear();
-    queueNameList_.clear();
-    std::vector<std::string> dates;
+    // productIdsArray and queueNameList of the page, straight into the store's job.
+    PageJob job;
     int skipped = 0;
     for (const auto& product : *products) {
         CatalogueRecord record;
@@ -283,22 +278,17 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
                 platform_.log.write("Product without a usable ID skipped: " + idTextOf(product));
             continue;
         }
-        productIdsArray_.push_back(idTextOf(product));
-        dates.push_back(record[CatalogueField::InclusionDate]);
+        job.ids.push_back(idTextOf(product));
+        job.dates.push_back(record[CatalogueField::InclusionDate]);
         auto isDelete = product.find("isDelete");
         if (isDelete != product.end() && JsonParser::textOf(*isDelete) == "0")
-            queueNameList_.push_back(std::move(record));
+            job.records.push_back(std::move(record));
     }
     if (skipped > skipsLogged)
         platform_.log.write(decimal(skipped - skipsLogged) +
                             " more products without a usable ID skipped on this page");
-    PageJob job;
-    job.dates = std::move(dates);
-    job.ids = productIdsArray_;
-    job.records = queueNameList_;
     job.page = replyPage;
     job.total = maxRows_;
-    job.timestamp = maxTimestamp_;
     lastReadPage_ = replyPage;
     startStoring(std::move(job));
     askFor(replyPage + 1, 0);
@@ -309,48 +299,65 @@ void CatalogueUpdate::askFor(int page, int reading) {
         sendPage(page, maxTimestamp_);
 }
 
-void CatalogueUpdate::startStoring(PageJob job) {
-    state_ = State::Storing;
+void CatalogueUpdate::postToStore(std::function<void(Database&, const Report&)> job) {
     ++jobsOutstanding_;
-    {
-        std::lock_guard lock(storeMutex_);
-        storeJobs_.push_back(std::move(job));
-    }
-    storeWake_.notify_one();
-    if (!worker_.joinable()) worker_ = std::thread([this] { storeLoop(); });
+    store_.post([job = std::move(job), shared = shared_, &dispatcher = platform_.dispatcher, this,
+                 run = runNumber_](Database& db) {
+        // Runs task on the UI thread while this update exists and the run is the same.
+        const Report report = [&dispatcher, shared, this, run](Task task) {
+            dispatcher.runOnUiThread([shared, this, run, task = std::move(task)] {
+                if (shared->alive && run == runNumber_) task();
+            });
+        };
+        job(db, report);
+    });
 }
 
-void CatalogueUpdate::storeLoop() {
-    while (true) {
-        PageJob job;
-        {
-            std::unique_lock lock(storeMutex_);
-            storeWake_.wait(lock, [this] { return storeStop_ || !storeJobs_.empty(); });
-            if (storeStop_) return;
-            job = std::move(storeJobs_.front());
-            storeJobs_.pop_front();
+void CatalogueUpdate::startStoring(PageJob page) {
+    state_ = State::Storing;
+    postToStore([page = std::move(page), run = run_, shared = shared_, &log = platform_.log,
+                 &catalogue = database_, this](Database& db, const Report& report) {
+        // A page that failed drops the pages read after it.
+        if (run->failed) return;
+        const auto started = std::chrono::steady_clock::now();
+        // Many small commits: each need not wait for the disk (ended by finish).
+        if (!db.bulkWrites()) db.beginBulkWrites();
+        // A product whose new record the store would refuse keeps its old row rather than
+        // vanish.
+        std::set<int> kept;
+        for (const auto& record : page.records) {
+            if (CataloguePageWriter::storable(record)) continue;
+            kept.insert(static_cast<int>(record.id));
+            log.write("Product " + decimal(record.id) +
+                      " not replaced: its new record is unfit to store");
         }
-        if (job.completesRun) {
-            storeNewestTimestamp();
-            return;
+        const bool stored = storePage(db, page.ids, page.records, run->favouriteIndex, kept);
+        shared->storingNs += std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                 std::chrono::steady_clock::now() - started)
+                                 .count();
+        if (stored) {
+            run->lastStoredPage = page.page;
+            // Only what was stored or deleted counts towards the newest date taken in: a
+            // product kept at its old row must be asked for again.
+            for (std::size_t i = 0; i < page.ids.size() && i < page.dates.size(); ++i)
+                if (!kept.contains(leadingInt(page.ids[i])) && isTimestamp(page.dates[i]))
+                    run->newestSeen = std::max(run->newestSeen, page.dates[i]);
+        } else {
+            run->failed = true;
         }
-        if (!callForInsert(std::move(job))) {
-            // The pages read after a failed one must not be stored before it.
-            std::lock_guard lock(storeMutex_);
-            storeJobs_.clear();
-            return;
-        }
-    }
-}
+        catalogue.catalogueChanged();
 
-void CatalogueUpdate::stopStoring() {
-    {
-        std::lock_guard lock(storeMutex_);
-        storeStop_ = true;
-        storeJobs_.clear();
-    }
-    storeWake_.notify_all();
-    if (worker_.joinable()) worker_.join();
+        const int handled = (page.page - 1) * recordsPerPage + static_cast<int>(page.ids.size());
+        report([this, page = page.page, stored, handled, total = page.total] {
+            pageStored(page, stored, handled, total);
+        });
+        if (stored && !shared->rebuildPending.exchange(true)) {
+            report([this, shared] {
+                shared->rebuildPending = false;
+                listener_.rebuildList();
+            });
+        }
+    });
 }
 
 void CatalogueUpdate::whenStored(std::function<void()> end) {
@@ -387,50 +394,6 @@ bool CatalogueUpdate::storePage(Database& database, const std::vector<std::strin
     });
 }
 
-bool CatalogueUpdate::callForInsert(PageJob job) {
-    const long long started = nowNs();
-    // Many small commits: each need not wait for the disk (ended by finish).
-    if (!database_.bulkWrites()) database_.beginBulkWrites();
-    // A product whose new record the store would refuse keeps its old row rather than vanish.
-    std::set<int> kept;
-    for (const auto& record : job.records) {
-        if (CataloguePageWriter::storable(record)) continue;
-        kept.insert(static_cast<int>(record.id));
-        platform_.log.write("Product " + decimal(record.id) +
-                            " not replaced: its new record is unfit to store");
-    }
-    bool stored = storePage(database_, job.ids, job.records, favouriteIndex_, kept);
-    storingNs_ += nowNs() - started;
-    if (stored) {
-        ++pagesStored_;
-        // Only what was stored or deleted counts towards the newest date taken in: a product
-        // kept at its old row must be asked for again.
-        std::string newest;
-        for (std::size_t i = 0; i < job.ids.size() && i < job.dates.size(); ++i)
-            if (!kept.contains(leadingInt(job.ids[i])) && isTimestamp(job.dates[i]))
-                newest = std::max(newest, job.dates[i]);
-        std::lock_guard lock(newestMutex_);
-        newestSeen_ = std::max(newestSeen_, newest);
-    }
-    database_.catalogueChanged();
-
-    auto shared = shared_;
-    if (!shared->alive) return false;
-    const int handled = (job.page - 1) * recordsPerPage + static_cast<int>(job.ids.size());
-    platform_.dispatcher.runOnUiThread(
-        [this, shared, page = job.page, stored, handled, total = job.total] {
-            if (shared->alive) pageStored(page, stored, handled, total);
-        });
-    if (stored && !shared->rebuildPending.exchange(true)) {
-        platform_.dispatcher.runOnUiThread([this, shared] {
-            if (!shared->alive) return;
-            shared->rebuildPending = false;
-            listener_.rebuildList();
-        });
-    }
-    return stored;
-}
-
 void CatalogueUpdate::pageStored(int page, bool stored, int handled, int total) {
     if (state_ != State::Storing) return; // the run has ended meanwhile
     --jobsOutstanding_;
@@ -438,14 +401,11 @@ void CatalogueUpdate::pageStored(int page, bool stored, int handled, int total) 
         pageStoreFailed();
         return;
     }
-    batchCount_ = page + 1;
+    ++pagesStored_;
     const int pages =
         static_cast<int>((static_cast<long long>(total) + recordsPerPage - 1) / recordsPerPage);
     listener_.progress(handled, total, page, pages);
     if (jobsOutstanding_ == 0) {
-        // The stored page's lists are done with; the next page has not been read yet.
-        productIdsArray_.clear();
-        queueNameList_.clear();
         state_ = State::Requesting;
         if (pendingEnd_) {
             std::exchange(pendingEnd_, nullptr)();
@@ -463,34 +423,28 @@ void CatalogueUpdate::pageStoreFailed() {
 
 void CatalogueUpdate::completeRun() {
     // The newest date is read from the whole table: on the store worker, as the pages are.
-    PageJob last;
-    last.completesRun = true;
-    startStoring(std::move(last));
-}
-
-void CatalogueUpdate::storeNewestTimestamp() {
-    // A deleted product's date is not in the table any more, but it was taken in all the same.
-    // Only a date of the timestamp form is ever sent back: anything else would break every
-    // later request.
-    std::string newest = isTimestamp(storedTimestamp_) ? storedTimestamp_ : std::string();
-    if (const std::string held = database_.selectMaxTimestamp(); isTimestamp(held))
-        newest = std::max(newest, held);
-    {
-        std::lock_guard lock(newestMutex_);
-        newest = std::max(newest, newestSeen_);
-    }
-    if (newest.empty()) newest = storedTimestamp_;
-    database_.updateDTimestamp(newest, "0");
-    auto shared = shared_;
-    platform_.dispatcher.runOnUiThread([this, shared] {
-        if (!shared->alive || state_ != State::Storing) return;
-        --jobsOutstanding_;
-        platform_.analytics.logEvent("Sync @ Start-Finished");
-        finish(UpdateOutcome::Completed, completedMessage);
+    state_ = State::Storing;
+    postToStore([run = run_, this](Database& db, const Report& report) {
+        // A deleted product's date is not in the table any more, but it was taken in all the
+        // same. Only a date of the timestamp form is ever sent back: anything else would break
+        // every later request.
+        std::string newest = isTimestamp(run->storedTimestamp) ? run->storedTimestamp : "";
+        if (const std::string held = db.selectMaxTimestamp(); isTimestamp(held))
+            newest = std::max(newest, held);
+        newest = std::max(newest, run->newestSeen);
+        if (newest.empty()) newest = run->storedTimestamp;
+        db.updateDTimestamp(newest, "0");
+        report([this] {
+            if (state_ != State::Storing) return;
+            --jobsOutstanding_;
+            platform_.analytics.logEvent("Sync @ Start-Finished");
+            finish(UpdateOutcome::Completed, completedMessage);
+        });
     });
 }
 
 void CatalogueUpdate::requestFailed(const std::shared_ptr<FormDataRequest>& request) {
+    if (stopped_) return;
     platform_.log.write("requestFailed");
     if (!request->error().empty()) platform_.log.write("requestFailed: " + request->error());
     if (request->tag() == RequestTag::Upload) {
@@ -510,42 +464,48 @@ void CatalogueUpdate::requestFailed(const std::shared_ptr<FormDataRequest>& requ
 }
 
 void CatalogueUpdate::saveProgress() {
-    const long long reached = static_cast<long long>(batchCount_) * recordsPerPage;
-    if (reached < maxRows_) database_.updateDTimestampRows(decimal(reached));
+    if (run_) store_.post(progressJob());
+}
+
+DatabaseWorker::Job CatalogueUpdate::stop() {
+    stopped_ = true;
+    shared_->alive = false;
+    pageRequest_.reset();
+    pendingEnd_ = nullptr;
+    queue_.cancelAllOperations();
+    return run_ ? progressJob() : DatabaseWorker::Job();
+}
+
+DatabaseWorker::Job CatalogueUpdate::progressJob() const {
+    return [run = run_, maxRows = maxRows_](Database& db) {
+        if (run->lastStoredPage == 0) return;
+        const long long reached = static_cast<long long>(run->lastStoredPage + 1) * recordsPerPage;
+        if (reached < maxRows) db.updateDTimestampRows(decimal(reached));
+    };
 }
 
 void CatalogueUpdate::createCsvForUpload(std::vector<UploadRow> records) {
-    upload_.createCsvForUpload(std::move(records));
+    if (!stopped_) upload_.createCsvForUpload(std::move(records));
 }
 
 CatalogueUpdate::Timings CatalogueUpdate::timings() const {
     Timings t;
-    t.requesting = std::chrono::nanoseconds(requestingNs_.load());
-    t.reading = std::chrono::nanoseconds(readingNs_.load());
-    t.storing = std::chrono::nanoseconds(storingNs_.load());
+    t.requesting = requesting_;
+    t.reading = reading_;
+    t.storing = std::chrono::nanoseconds(shared_->storingNs.load());
     t.pages = pagesStored_;
     return t;
 }
 
 void CatalogueUpdate::finish(UpdateOutcome outcome, const char* message) {
-    productIdsArray_.clear();
-    queueNameList_.clear();
     pageRequest_.reset();
     pendingEnd_ = nullptr;
-    // The store is idle here (a run ends only once its pages are stored) or has stopped at a
-    // failed page.
-    stopStoring();
     jobsOutstanding_ = 0;
     state_ = State::Idle;
-    // Going back to the rollback journal copies the journal into the file: not on this thread,
-    // nor on the store worker, so that a new run need not wait for it.
-    if (database_.bulkWrites()) {
-        if (closer_.joinable()) closer_.join();
-        closer_ = std::thread([this] { database_.endBulkWrites(); });
-    }
+    // Back to the rollback journal, behind the run's last job on the store worker: neither this
+    // thread nor a next run waits for it, and a next run's switch comes after it.
+    store_.post([](Database& db) { db.endBulkWrites(); });
     listener_.showProgress(false);
-    listener_.spinner(false);
-    listener_.setRefreshEnabled(true);
     if (message != nullptr) platform_.alerts.show({"", message, {key("OK")}});
     listener_.updateFinished(outcome);
 }

@@ -1,10 +1,16 @@
 // Brings the catalogue up to date from the product server, page by page, and carries the
-// own-product upload on the same request queue. Owned by the product list screen; every public
-// call is made on the UI thread. Pages are stored in order by one worker per run, each in one
-// transaction. While a page is stored the next ones are asked for and read (up to
-// maxPagesRead); whatever ends the run (the last page, a failed request, an unreadable reply)
-// takes effect only after the pages read before it are stored. During a run the store writes
-// with the write-ahead journal (Database::beginBulkWrites).
+// own-product upload on the same request queue. Owned by the catalogue service (or a command-line
+// tool); every public call is made on the UI thread, and it owns no thread of its own besides its
+// request queue's.
+//
+// Pages are stored in order by the store worker it is given (a DatabaseWorker, whose owner
+// outlives it), each in one transaction of the worker's own Database: the run's first page
+// switches the file to the write-ahead journal (Database::beginBulkWrites), and the run's end
+// queues the switch back behind its last job, so a next run's switch cannot overlap it. What a
+// job needs (the captured favourites, the timestamp the run started from) is handed to it with
+// the job. While a page is stored the next ones are asked for and read (up to maxPagesRead);
+// whatever ends the run (the last page, a failed request, an unreadable reply) takes effect only
+// after the pages read before it are stored.
 #pragma once
 
 #include "exchange/CatalogueUpdateListener.h"
@@ -16,20 +22,15 @@
 #include "format/CatalogueRecord.h"
 #include "platform/Platform.h"
 #include "store/CataloguePageWriter.h"
-#include "store/Rows.h"
+#include "store/DatabaseWorker.h"
 
-#include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace tolvane {
@@ -55,13 +56,16 @@ public:
     struct Timings {
         std::chrono::nanoseconds requesting{}; // from queueing a page request to its reply
         std::chrono::nanoseconds reading{};    // parsing replies on the UI thread
-        std::chrono::nanoseconds storing{};    // page transactions on the worker
+        std::chrono::nanoseconds storing{};    // page transactions on the store worker
         int pages = 0;
     };
 
-    CatalogueUpdate(Platform& platform, Database& shared, CatalogueUpdateListener& listener,
-                    std::string serverBase = serverBaseUrl());
-    // Waits for a page being stored; afterwards nothing reaches the listener.
+    // shared: the UI thread's store object (saved progress, favourites, the upload's marks; told
+    // when a stored page changed the catalogue). store: the worker the pages are stored on.
+    CatalogueUpdate(Platform& platform, Database& shared, DatabaseWorker& store,
+                    CatalogueUpdateListener& listener, std::string serverBase = serverBaseUrl());
+    // Afterwards nothing reaches the listener; jobs still queued on the store worker finish
+    // there without it.
     ~CatalogueUpdate();
     CatalogueUpdate(const CatalogueUpdate&) = delete;
     CatalogueUpdate& operator=(const CatalogueUpdate&) = delete;
@@ -76,26 +80,22 @@ public:
     // The queue's handlers.
     void requestDone(const std::shared_ptr<FormDataRequest>& request);
     void requestFailed(const std::shared_ptr<FormDataRequest>& request);
-    // When the list screen goes out of view: remember how far an unfinished run got.
+    // Remembers how far an unfinished run got (when the list screen goes out of view): a job on
+    // the store worker, after the pages queued before it.
     void saveProgress();
+    // The program quits: nothing more is asked for, read or reported. Returns the store job that
+    // saves how far the run got, for the store worker to run last (DatabaseWorker::stop).
+    DatabaseWorker::Job stop();
     // Uploads the own products not yet sent (rows of selectProductsForCsv).
     void createCsvForUpload(std::vector<UploadRow> records);
 
     State state() const { return state_; }
     bool running() const { return state_ != State::Idle; }
-    const std::string& maxTimestamp() const { return maxTimestamp_; }
-    int maxRows() const { return maxRows_; }
-    int batchCount() const { return batchCount_; }
-    const std::vector<std::string>& productIdsArray() const { return productIdsArray_; }
-    const std::vector<CatalogueRecord>& queueNameList() const { return queueNameList_; }
-    const std::vector<FavoriteRow>& favoriteArray() const { return favoriteArray_; }
-    const std::vector<std::string>& favProductIds() const { return favProductIds_; }
-    std::chrono::steady_clock::time_point startDate() const { return startDate_; }
     const std::string& serverBase() const { return serverBase_; }
     Timings timings() const;
 
+    // Tests put the update offline through it.
     Reachability& reachability() { return reachability_; }
-    NetworkQueue& queue() { return queue_; }
     ProductUpload& upload() { return upload_; }
 
     // The page record of a product object; false when its ID is unusable (the record's
@@ -115,15 +115,13 @@ public:
 
 private:
     struct Shared;
+    struct RunOnStore;
     struct PageJob {
         std::vector<std::string> ids;
         std::vector<std::string> dates; // the record date of each of ids
         std::vector<CatalogueRecord> records;
         int page = 1;
         int total = 0; // products the server reported with this page
-        std::string timestamp;
-        // Not a page: the run's end, once every page before it is stored.
-        bool completesRun = false;
     };
 
     // Every end of a run: hides the panel, enables the button, shows the message when given.
@@ -132,52 +130,45 @@ private:
     // Asks for the page unless a request is in flight, the run's end has been read, or the
     // pages read and not stored (with reading more on their way) fill the read-ahead.
     void askFor(int page, int reading);
-    // Queues the page for the store worker, starting it when needed.
+    // Queues the page for the store worker.
     void startStoring(PageJob job);
-    // The store worker: stores the queued pages in order until stopped or a page fails.
-    void storeLoop();
-    // Stops the store worker (after the page it is storing) and drops the queued pages.
-    void stopStoring();
-    // On the worker: deletes, inserts and re-marks favourites, then reports to pageStored.
-    // Whether the page was stored.
-    bool callForInsert(PageJob job);
     // On the UI thread: moves on to the page read meanwhile, or to the run's end.
     void pageStored(int page, bool stored, int handled, int total);
     // Runs end now, or once the page being stored is stored.
     void whenStored(std::function<void()> end);
     void pageStoreFailed();
     // The end of a run whose last page was read: the newest date taken in is written on the
-    // store worker (storeNewestTimestamp), then the run finishes on the UI thread.
+    // store worker, then the run finishes on the UI thread.
     void completeRun();
-    void storeNewestTimestamp();
+    // Queues a job of this run on the store worker; its report to the UI thread reaches this
+    // update only while it exists and the run is the same.
+    using Report = std::function<void(Task)>;
+    void postToStore(std::function<void(Database&, const Report&)> job);
+    // The store job that keeps how far the current run got: the page after the last one it
+    // stored, counted in products, while the server reported more than that. A run that stored
+    // nothing leaves the saved progress as the run found it.
+    DatabaseWorker::Job progressJob() const;
 
     Platform& platform_;
     Database& database_;
+    DatabaseWorker& store_;
     CatalogueUpdateListener& listener_;
     std::string serverBase_;
     std::shared_ptr<Shared> shared_;
     Reachability reachability_;
 
-    std::atomic<State> state_{State::Idle};
+    State state_ = State::Idle;
+    // Counts runs, so that a late report of an earlier run is ignored.
+    long runNumber_ = 0;
+    // What the store worker keeps of the current run; handed to it with each job.
+    std::shared_ptr<RunOnStore> run_;
+    std::map<int, int> favouriteIndex_; // recordId of a captured favourite -> its position
     std::string maxTimestamp_;
     int maxRows_ = 0;
-    std::atomic<int> batchCount_{1};
-    std::vector<std::string> productIdsArray_;
-    std::vector<CatalogueRecord> queueNameList_;
-    std::vector<FavoriteRow> favoriteArray_;
-    std::vector<std::string> favProductIds_;
-    // recordId of a captured favourite -> its position in favProductIds
-    std::map<int, int> favouriteIndex_;
     std::chrono::steady_clock::time_point startDate_;
-    // The dtimestamp the run started from, as stored.
-    std::string storedTimestamp_;
-    // The newest inclusion date stored or deleted in this run (written by the page store).
-    std::mutex newestMutex_;
-    std::string newestSeen_;
-
-    std::atomic<long long> requestingNs_{0}, readingNs_{0}, storingNs_{0};
-    std::atomic<int> pagesStored_{0};
-    std::atomic<long long> requestSentNs_{0};
+    int pagesStored_ = 0;
+    std::chrono::nanoseconds requesting_{}, reading_{};
+    std::chrono::steady_clock::time_point requestSent_;
 
     // The page request in flight and its page; a reply to any other request (one of a run
     // that has ended) is ignored.
@@ -185,18 +176,11 @@ private:
     int requestedPage_ = 0;
     // An end of the run waiting for the pages read before it to be stored.
     std::function<void()> pendingEnd_;
-    // Pages read and not yet reported stored (UI thread), and the last page read.
+    // Pages read and not yet reported stored, and the last page read.
     int jobsOutstanding_ = 0;
     int lastReadPage_ = 0;
-    // The pages waiting for the store worker.
-    std::mutex storeMutex_;
-    std::condition_variable storeWake_;
-    std::deque<PageJob> storeJobs_;
-    bool storeStop_ = false;
+    bool stopped_ = false;
 
-    std::thread worker_;
-    // Puts the file back to the rollback journal after a run.
-    std::thread closer_;
     NetworkQueue queue_;
     ProductUpload upload_;
 };

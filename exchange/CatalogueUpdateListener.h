@@ -1,4 +1,4 @@
-// What the catalogue update shows, implemented by the product list screen (or a console).
+// What the catalogue update shows, implemented by the catalogue service (or a console).
 // Every call arrives on the UI thread.
 #pragma once
 
@@ -16,12 +16,12 @@ enum class UpdateOutcome {
 class CatalogueUpdateListener {
 public:
     virtual ~CatalogueUpdateListener() = default;
+    // A run started (true) or ended (false): while it goes the progress panel and its spinner
+    // show and the refresh button is disabled.
     virtual void showProgress(bool shown) = 0;
-    virtual void spinner(bool running) = 0;
-    virtual void setRefreshEnabled(bool enabled) = 0;
     // Ends any search the way the search bar's cancel button does.
     virtual void endSearch() = 0;
-    // Pages were stored: reload the full list (selectProduct).
+    // Pages were stored: the full list is to be read again (selectProduct).
     virtual void rebuildList() = 0;
     // After each stored page: products handled so far in this run, out of total.
     virtual void progress(int storedProducts, int totalProducts, int page, int pages) {

@@ -27,13 +27,12 @@ std::string ProductUpload::csvText(const std::vector<UploadRow>& records) {
     return csv;
 }
 
-void ProductUpload::createCsvForUpload(std::vector<UploadRow> records) {
-    uploadProductArray_ = std::move(records);
-    if (uploadProductArray_.empty()) return;
+void ProductUpload::createCsvForUpload(std::vector<UploadRow> uploadProductArray) {
+    if (uploadProductArray.empty()) return;
 
     auto request = FormDataRequest::requestWithURL(serverBase_ + "Products/sendProductRecords.php");
     request->setTag(RequestTag::Upload);
-    request->setPostValue(csvText(uploadProductArray_), "data");
+    request->setPostValue(csvText(uploadProductArray), "data");
     request->setPostValue(config::supportMail, "email");
     request->setPostValue("Korvalo GB: Product Records for Upload", "subject");
     request->setPostValue("", "msg");
@@ -41,7 +40,7 @@ void ProductUpload::createCsvForUpload(std::vector<UploadRow> records) {
     request->setPassword(config::uploadPassword);
 
     std::vector<std::string> ids;
-    for (const UploadRow& row : uploadProductArray_)
+    for (const UploadRow& row : uploadProductArray)
         ids.push_back(row.recordId);
     inFlight_[request.get()] = std::move(ids);
     queue_.addOperation(request);

@@ -32,8 +32,6 @@ public:
                                              "ges. Fette,Zucker,Natrium,Energiewert,Einheit,"
                                              " Produktmenge\n";
 
-    // The products of the last upload started.
-    const std::vector<UploadRow>& uploadProductArray() const { return uploadProductArray_; }
     // Uploads sent and not yet answered.
     std::size_t pendingUploads() const { return inFlight_.size(); }
 
@@ -42,7 +40,6 @@ private:
     Database& database_;
     NetworkQueue& queue_;
     std::string serverBase_;
-    std::vector<UploadRow> uploadProductArray_;
     // The RecordIds each upload carries, so a reply marks only its own products.
     std::map<const FormDataRequest*, std::vector<std::string>> inFlight_;
 };

@@ -10,9 +10,9 @@ namespace tolvane {
 
 void registerBrowseScreens(ScreenFactory& factory) {
     factory.setRoot(0, [](ScreenContext& c) -> std::shared_ptr<Screen> {
-        return std::make_shared<SearchVC>(c.platform, c.delegate.getDBObj(), c.navigation,
-                                          detailHost(c.delegate),
-                                          c.delegate.serverUrl().toStdString());
+        return std::make_shared<SearchVC>(c.platform, c.delegate.getDBObj(),
+                                          c.delegate.catalogueService(), c.navigation,
+                                          detailHost(c.delegate));
     });
     factory.setRoot(2, [](ScreenContext& c) -> std::shared_ptr<Screen> {
         return std::make_shared<CategoryVC>(c.platform, c.delegate.getDBObj(), c.navigation,

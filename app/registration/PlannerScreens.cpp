@@ -3,8 +3,6 @@
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/registration/AreaScreens.h"
-#include "screens/browse/CatalogueUpdateRunner.h"
-#include "screens/browse/SearchWidget.h"
 #include "screens/planner/AddMenuFolderWidget.h"
 #include "screens/planner/FavoriteVCFolderNewWidget.h"
 #include "screens/planner/MenuFolderWidget.h"
@@ -17,15 +15,6 @@
 namespace tolvane {
 
 namespace {
-
-// True while the product list's catalogue update stores a page. The update lives with the
-// first tab's root, made when that tab is first shown; before that nothing is stored.
-bool catalogueStoring(Tolvane_AppDelegate& delegate) {
-    TabShell* shell = delegate.tabBarVC();
-    auto* list = shell ? shell->stack(0)->findChild<SearchWidget*>() : nullptr;
-    CatalogueUpdateRunner* runner = list ? list->model()->updateRunner() : nullptr;
-    return runner && runner->storingPage();
-}
 
 // Hides the tab bar while the watched screen is shown (the folder summary has no tabs).
 class TabBarHider : public QObject {
@@ -50,8 +39,8 @@ private:
 
 void registerPlannerScreens(ScreenFactory& factory) {
     factory.setRoot(1, [](ScreenContext& c) -> std::shared_ptr<Screen> {
-        Tolvane_AppDelegate* delegate = &c.delegate;
-        PlannerHost host{[delegate] { return catalogueStoring(*delegate); }};
+        CatalogueService* catalogue = &c.delegate.catalogueService();
+        PlannerHost host{[catalogue] { return catalogue->storingPage(); }};
         return std::make_shared<MenuFolderVC>(c.platform, c.delegate.getDBObj(), c.navigation,
                                               std::move(host));
     });

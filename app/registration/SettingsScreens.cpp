@@ -27,8 +27,10 @@ std::shared_ptr<Screen> makeSetup(ScreenContext& c) {
     // The settings, once made; the profile tells them when it is gone.
     auto setup = std::make_shared<std::weak_ptr<SetupVC>>();
     auto manageProducts = [platform, &navigation, &delegate]() -> std::shared_ptr<Screen> {
+        CatalogueService* catalogue = &delegate.catalogueService();
         return std::make_shared<ManageProductsVC>(platform, delegate.getDBObj(), navigation,
-                                                  detailHost(delegate));
+                                                  detailHost(delegate),
+                                                  [catalogue] { catalogue->ownProductsChanged(); });
     };
     auto personalProfile = [platform, &navigation, &delegate, links,
                             setup]() -> std::shared_ptr<Screen> {

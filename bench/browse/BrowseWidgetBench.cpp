@@ -2,9 +2,9 @@
 // painted frame, to the painted frame with the list filled, swapping a rebuilt list in, and one
 // live-search keystroke through to the repainted table.
 #include "bench/common/BenchFigures.h"
+#include "catalogue/CatalogueService.h"
 #include "nutrition/NumberText.h"
 #include "platform/Platform.h"
-#include "screens/browse/CatalogueUpdateRunner.h"
 #include "screens/browse/SearchWidget.h"
 #include "store/Database.h"
 
@@ -38,12 +38,6 @@ struct PaintCount : QObject {
         if (event->type() == QEvent::Paint) ++paints;
         return false;
     }
-};
-
-struct NoUpdate : CatalogueUpdateRunner {
-    void update() override {}
-    void createCsvForUpload(const std::vector<UploadRow>&) override {}
-    void saveProgress() override {}
 };
 
 // Shows the window and paints its first frame: a window paints only once the platform has
@@ -85,24 +79,27 @@ int main(int argc, char** argv) {
         window.resize(320, 436);
         showFirstFrame(window);
     });
-    // From the screen's construction to its first painted frame, and to the frame painted once
-    // the list is filled (a large list is read on a worker after the first). The screen is
-    // closed after the timing: its worker is waited for there, untimed.
+    // From the making of the catalogue service (which reads the list: a large one on its list
+    // reader after the first frame) and the screen to the first painted frame, and to the frame
+    // painted once the list is filled. All is closed after the timing: the reader is waited for
+    // there, untimed.
+    std::unique_ptr<CatalogueService> catalogue;
     std::shared_ptr<SearchVC> model;
     std::unique_ptr<SearchWidget> widget;
     PaintCount tablePaints;
     const auto build = [&] {
-        model = std::make_shared<SearchVC>(fake.platform(), shared, navigation);
-        model->setUpdateRunner(std::make_unique<NoUpdate>());
+        catalogue = std::make_unique<CatalogueService>(fake.platform(), shared);
+        model = std::make_shared<SearchVC>(fake.platform(), shared, *catalogue, navigation);
         widget = std::make_unique<SearchWidget>(model, fake.strings);
         widget->resize(320, 436);
         widget->table()->viewport()->installEventFilter(&tablePaints);
         showFirstFrame(*widget);
     };
     const auto close = [&] {
-        fake.dispatcher.runUntil([&] { return !model->rebuildPending(); });
+        fake.dispatcher.runUntil([&] { return !catalogue->rebuildPending(); });
         widget.reset();
         model.reset();
+        catalogue.reset();
         fake.dispatcher.runPending();
     };
     bool filledAtFirst = true;
@@ -133,13 +130,12 @@ int main(int argc, char** argv) {
     build();
     fake.dispatcher.runUntil([&] { return !model->listLoading(); });
     std::cout << "    (" << model->rowCount() << " rows in the whole list)\n";
-    // What a rebuild read on the worker costs the UI thread: swapping it into the shown table.
+    // What a list read again on the reader costs the UI thread: swapping it into the shown table.
     std::vector<double> swaps;
     for (int run = 0; run < 5; ++run) {
         const auto queued = fake.dispatcher.queued();
-        model->rebuildListSoon();
-        model->finishPendingRebuild();                // on the worker at once
-        while (fake.dispatcher.queued() < queued + 2) // the turn still waiting, the list read
+        catalogue->ownProductsChanged();              // on the reader at once
+        while (fake.dispatcher.queued() < queued + 1) // the list read
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         const auto start = std::chrono::steady_clock::now();
         fake.dispatcher.runPending();

@@ -1,12 +1,12 @@
 // sync_bench: a full catalogue update of a synthetic catalogue (10,000 products by default)
-// from the reference server on loopback into an empty catalogue file, driven by the product list
-// screen as the program does it, with where the time went, how long the UI thread was busy at a
-// time, and SQLite's own bulk insert of the same rows beside it.
+// from the reference server on loopback into an empty catalogue file, driven by the catalogue
+// service as the program does it (its held list read again meanwhile), with where the time went,
+// how long the UI thread was busy at a time, and SQLite's own bulk insert of the same rows beside
+// it. Then a second update into another empty copy is stopped half-way, as when the program
+// quits: the time the UI thread takes to stop the service and destroy it.
 #include "bench/common/BenchFigures.h"
-#include "exchange/CatalogueUpdate.h"
+#include "catalogue/CatalogueService.h"
 #include "platform/Platform.h"
-#include "screens/browse/ExchangeUpdateRunner.h"
-#include "screens/browse/SearchVC.h"
 #include "store/Database.h"
 #include "tools/sync/ConsoleListener.h"
 #include "tools/sync/EventLoop.h"
@@ -160,6 +160,11 @@ private:
     bool stopped_ = false;
 };
 
+struct Finished : CatalogueListener {
+    void updateFinished(UpdateOutcome o) override { outcome = o; }
+    std::optional<UpdateOutcome> outcome;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -207,6 +212,8 @@ int main(int argc, char** argv) {
 
     const std::string referenceDb = (dir / "reference.db").string();
     fs::copy_file(clientDb, referenceDb, fs::copy_options::overwrite_existing);
+    const std::string quitDb = (dir / "quit.db").string();
+    fs::copy_file(clientDb, quitDb, fs::copy_options::overwrite_existing);
 
     NullLog log;
     MemoryUserDefaults defaults;
@@ -217,36 +224,58 @@ int main(int argc, char** argv) {
     FakeUrlOpener urls;
     Platform platform{defaults, strings, alerts, analytics, log, loop, urls};
     Database database(clientDb, log);
-    FakeNavigation navigation;
-    SearchVC screen(platform, database, navigation, {}, url);
-    screen.viewDidLoad();
-    auto* runner = dynamic_cast<ExchangeUpdateRunner*>(screen.updateRunner());
-    if (!runner) return 1;
+    auto catalogue = std::make_unique<CatalogueService>(platform, database, url);
+    Finished finished;
+    catalogue->addListener(finished);
     Heartbeat heartbeat(loop);
 
     const auto start = std::chrono::steady_clock::now();
     heartbeat.start();
-    screen.update();
+    catalogue->update();
     bool ended =
-        loop.runUntil([&] { return runner->lastOutcome().has_value(); }, std::chrono::minutes(30));
+        loop.runUntil([&] { return finished.outcome.has_value(); }, std::chrono::minutes(30));
     const auto total = std::chrono::steady_clock::now() - start;
     // The list the user sees at the end: the last rebuild swapped in.
-    loop.runUntil([&] { return !screen.rebuildPending(); }, std::chrono::minutes(5));
+    loop.runUntil([&] { return !catalogue->rebuildPending(); }, std::chrono::minutes(5));
     const auto listed = std::chrono::steady_clock::now() - start;
     heartbeat.stop();
     loop.runUntil([] { return false; }, std::chrono::milliseconds(5));
+    const auto t = catalogue->timings();
+    std::size_t inTheList = 0;
+    for (const auto& section : *catalogue->heldList().sections)
+        inTheList += section.rows.size();
+    catalogue->removeListener(finished);
+    catalogue.reset();
+
+    // Quitting half-way through a run: stop and destruction on the UI thread.
+    double quitMs = -1;
+    {
+        Database quitting(quitDb, log);
+        auto service = std::make_unique<CatalogueService>(platform, quitting, url);
+        service->update();
+        const int half = std::max(1, count / CatalogueUpdate::recordsPerPage / 2);
+        if (loop.runUntil([&] { return service->progress().page >= half; },
+                          std::chrono::minutes(10))) {
+            const auto quit = std::chrono::steady_clock::now();
+            service->stop();
+            service.reset();
+            quitMs =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - quit)
+                    .count();
+        }
+        loop.runUntil([] { return false; }, std::chrono::milliseconds(5));
+    }
 
     ::kill(server, SIGTERM);
     waitFor(server);
     ::close(pipeFds[0]);
 
     const int stored = database.selectProductCount();
-    const auto t = runner->catalogueUpdate().timings();
     const double totalSeconds =
         seconds(std::chrono::duration_cast<std::chrono::nanoseconds>(total)) - 0.2;
     const double rate = stored / totalSeconds;
     std::cout << "products stored: " << std::to_string(stored) << " in " << std::to_string(t.pages)
-              << " pages, " << std::to_string(screen.rowCount()) << " in the list\n"
+              << " pages, " << std::to_string(inTheList) << " in the list\n"
               << "total: " << fixed(totalSeconds, 3) << " s (after the 0.2 s connection check)\n"
               << "whole list shown: " << fixed(seconds(listed) - 0.2, 3) << " s\n"
               << "requests (queued to reply): " << fixed(seconds(t.requesting), 3) << " s\n"
@@ -258,6 +287,7 @@ int main(int argc, char** argv) {
     bench::figure("sync_reference_rate", count, reference, "products/s", 0, "", 0);
     bench::figure("ui_block_max", count, heartbeat.longestMs(), "ms", 16, "one frame");
     bench::figure("ui_blocks_over_16ms", count, heartbeat.over16ms(), "count", 0, "", 0);
+    bench::figure("quit_during_update", count, quitMs, "ms", 16, "one frame");
     fs::remove_all(dir);
     return ended && stored == count ? 0 : 1;
 }

@@ -6,8 +6,7 @@
 namespace tolvane {
 
 CategoryVC::CategoryVC(Platform platform, Database& shared, Navigation& navigation, DetailHost host)
-    : platform_(platform), shared_(shared), navigation_(navigation), host_(std::move(host)),
-      db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)) {}
+    : platform_(platform), shared_(shared), navigation_(navigation), host_(std::move(host)) {}
 
 CategoryVC::~CategoryVC() = default;
 
@@ -19,7 +18,7 @@ void CategoryVC::viewWillAppear() {
 }
 
 void CategoryVC::reloadCategories() {
-    categories_ = db_->selectCategoriesForCategoryScreen();
+    categories_ = shared_.selectCategoriesForCategoryScreen();
     if (listener_) listener_->categoriesChanged();
 }
 

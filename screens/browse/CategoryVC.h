@@ -49,7 +49,6 @@ private:
     Database& shared_;
     Navigation& navigation_;
     DetailHost host_;
-    std::unique_ptr<Database> db_;
     CategoryListener* listener_ = nullptr;
     std::vector<CategoryRow> categories_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);

@@ -7,9 +7,7 @@
 namespace tolvane {
 
 ProductListVC::ProductListVC(Platform platform, Database& shared)
-    : platform_(platform), shared_(shared),
-      db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)),
-      placeholder_(key("Produkt eingeben")) {}
+    : platform_(platform), shared_(shared), placeholder_(key("Produkt eingeben")) {}
 
 ProductListVC::~ProductListVC() = default;
 
@@ -85,7 +83,7 @@ void ProductListVC::holdFullGrouping() {
 
 void ProductListVC::readLiveSearch() {
     // Without a settings row live search is off.
-    liveSearch_ = db_->selectSettings().value_or(SettingsRow{}).liveSearchOn();
+    liveSearch_ = shared_.selectSettings().value_or(SettingsRow{}).liveSearchOn();
 }
 
 void ProductListVC::later(double seconds, std::function<void()> task) {

@@ -2,11 +2,11 @@
 // its index, the search bar (live or on the button) and the alerts of a search.
 #pragma once
 
+#include "catalogue/IndexGrouping.h"
+#include "catalogue/PackedRows.h"
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
-#include "screens/browse/IndexGrouping.h"
-#include "screens/browse/PackedRows.h"
 #include "store/Rows.h"
 
 #include <memory>
@@ -115,7 +115,6 @@ protected:
 
     Platform platform_;
     Database& shared_;
-    std::unique_ptr<Database> db_; // this screen's own store object on the same file
     ProductListListener* listener_ = nullptr;
 
     Records dataArray_ = hold(PackedRows{});

@@ -18,7 +18,7 @@ void ProductsForCategoriesVC::viewDidLoad() {
     readLiveSearch();
     // The list shows name and maker; the values of the rows are not held.
     PackedRows rows;
-    for (const CategoryProductRow& product : db_->selectProductsForCategory(categoryId_))
+    for (const CategoryProductRow& product : shared_.selectProductsForCategory(categoryId_))
         rows.push_back(product.name, product.maker, product.recordId);
     dataArray_ = hold(std::move(rows));
     tableHidden_ = dataArray_->empty();
@@ -49,7 +49,7 @@ void ProductsForCategoriesVC::didSelectRow(int section, int row) {
     const std::string productId = rowAt(section, row).recordId;
     if (productId.empty()) return;
     platform_.defaults.setString("ProductsForCategoroesProductId", productId);
-    const auto product = db_->selectProductDetail(productId);
+    const auto product = shared_.selectProductDetail(productId);
     if (!product) {
         platform_.log.write("Product " + productId + " not found");
         return;
@@ -61,11 +61,11 @@ void ProductsForCategoriesVC::didSelectRow(int section, int row) {
 }
 
 int ProductsForCategoriesVC::catalogueCount() {
-    return db_->selectProductCountForCategory(categoryId_);
+    return shared_.selectProductCountForCategory(categoryId_);
 }
 
 PackedRows ProductsForCategoriesVC::searchRecords(const std::string& pattern) {
-    return PackedRows(db_->Search(pattern, pattern, categoryId_));
+    return PackedRows(shared_.Search(pattern, pattern, categoryId_));
 }
 
 } // namespace tolvane

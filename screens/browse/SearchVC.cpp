@@ -1,9 +1,8 @@
 #include "SearchVC.h"
 
+#include "catalogue/HeldListSearch.h"
 #include "nutrition/NumberText.h"
 #include "platform/Keys.h"
-#include "screens/browse/ExchangeUpdateRunner.h"
-#include "screens/browse/HeldListSearch.h"
 #include "screens/detail/ProductDetail.h"
 #include "store/Database.h"
 
@@ -11,63 +10,42 @@
 
 namespace tolvane {
 
-SearchVC::SearchVC(Platform platform, Database& shared, Navigation& navigation, DetailHost host,
-                   std::string serverBase)
-    : ProductListVC(platform, shared), navigation_(navigation), host_(std::move(host)),
-      serverBase_(std::move(serverBase)) {}
+SearchVC::SearchVC(Platform platform, Database& shared, CatalogueService& catalogue,
+                   Navigation& navigation, DetailHost host)
+    : ProductListVC(platform, shared), catalogue_(catalogue), navigation_(navigation),
+      host_(std::move(host)) {
+    catalogue_.addListener(*this);
+    // A run going when the screen is made shows at once.
+    progressShown_ = catalogue_.running();
+    figures_ = catalogue_.progress();
+}
 
-// The runner goes before the screen it reports to.
 SearchVC::~SearchVC() {
-    runner_.reset();
-    if (rebuildWorker_.joinable()) rebuildWorker_.join();
+    catalogue_.removeListener(*this);
 }
 
-void SearchVC::setUpdateRunner(std::unique_ptr<CatalogueUpdateRunner> runner) {
-    runner_ = std::move(runner);
-}
-
-ProductListVC::Records SearchVC::readListHere() {
-    // Newer than whatever a worker is reading meanwhile: that is dropped when it arrives.
-    ++rebuildGeneration_;
-    rebuildFinal_ = false;
-    listLoading_ = false;
-    return hold(readList(*db_));
-}
-
-PackedRows SearchVC::readList(Database& db) {
-    PackedRows rows;
-    // Straight from the statement's rows into the list, without a copy of each row between.
-    if (!db.selectProduct([&rows](const ListRowView& row) { rows.push_back(row); })) rows.clear();
-    return rows;
-}
-
-void SearchVC::loadWholeCatalogue() {
-    dataArray_ = readListHere();
-    tableHidden_ = dataArray_->empty();
+void SearchVC::showHeldList() {
+    const HeldList& held = catalogue_.heldList();
+    dataArray_ = held.rows;
+    tableHidden_ = !catalogue_.listLoading() && dataArray_->empty();
     search_ = false;
-    setUpDisplayList(dataArray_);
+    displayList_ = held.sections;
+    displayRecords_ = dataArray_;
+    indexLetters_ = held.indexLetters;
+    rowsAreSearch_ = false;
     holdFullGrouping();
 }
 
 void SearchVC::viewDidLoad() {
     if (loaded_) return;
     loaded_ = true;
-    if (!runner_)
-        runner_ = std::make_unique<ExchangeUpdateRunner>(
-            platform_, shared_, *this, serverBase_.empty() ? serverBaseUrl() : serverBase_);
     readLiveSearch();
-    if (db_->selectProductCount() > readAtOnceUpTo_) {
-        // The window paints first and the list fills right after; meanwhile the table shows no
-        // rows, neither the empty page nor an alert.
-        listLoading_ = true;
-        tableHidden_ = false;
-        startWorker();
-    } else {
-        loadWholeCatalogue();
-    }
+    // A large catalogue is still being read: meanwhile the table shows no rows, neither the empty
+    // page nor an alert.
+    showHeldList();
     notifyList();
     notifyState();
-    if (runner_) runner_->createCsvForUpload(db_->selectProductsForCsv());
+    catalogue_.uploadOwnProducts();
     // Asked on the next turn, once the launch has registered its first-launch defaults.
     later(0, [this] {
         if (platform_.defaults.boolForKey("isfirstLaunchSearch")) showStartupPrompt();
@@ -105,11 +83,8 @@ void SearchVC::showStartupPrompt() {
 
 void SearchVC::viewWillAppear() {
     readLiveSearch();
-    if (platform_.defaults.stringForKey("NewProductUpdated") == "YES") {
-        loadingShown_ = true;
-        platform_.defaults.setString("NewProductUpdated", "NO");
-        later(0, [this] { getRecordsOnViewAppear(); });
-    }
+    // Own products changed elsewhere: the small indicator runs until their list is here.
+    loadingShown_ = catalogue_.ownProductsPending();
     notifyState();
 }
 
@@ -118,22 +93,21 @@ void SearchVC::viewWillDisappear() {
 }
 
 void SearchVC::viewDidDisappear() {
-    if (runner_) runner_->saveProgress();
+    catalogue_.saveProgress();
 }
 
-void SearchVC::getRecordsOnViewAppear() {
-    if (search_) {
-        // The search rows stay; the held list behind them is read again, so the next keystroke
+void SearchVC::heldListChanged(ListChange why) {
+    if (why == ListChange::OwnProducts && search_) {
+        // The search rows stay; the held list behind them is the new one, so the next keystroke
         // searches the catalogue as it is now and the cancel restores it.
-        dataArray_ = readListHere();
-        auto grouping = groupUnderIndexLetters(*dataArray_, blankKeys());
-        lastDisplayList_ =
-            std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
-        lastRecords_ = dataArray_;
-        lastIndexLetters_ = std::move(grouping.indexLetters);
+        const HeldList& held = catalogue_.heldList();
+        dataArray_ = held.rows;
+        lastDisplayList_ = held.sections;
+        lastRecords_ = held.rows;
+        lastIndexLetters_ = held.indexLetters;
         setUpDisplayList(searchArray_);
     } else {
-        loadWholeCatalogue();
+        showHeldList();
     }
     loadingShown_ = false;
     notifyList();
@@ -141,14 +115,14 @@ void SearchVC::getRecordsOnViewAppear() {
 }
 
 void SearchVC::update() {
-    if (runner_) runner_->update();
+    catalogue_.update();
 }
 
 void SearchVC::didSelectRow(int section, int row) {
     const std::string productId = rowAt(section, row).recordId;
     if (productId.empty()) return;
     platform_.defaults.setString("SearchProductId", productId);
-    const auto product = db_->selectProductDetail(productId);
+    const auto product = shared_.selectProductDetail(productId);
     if (!product) {
         // Gone since the list was built (an update removed it): nothing to open.
         platform_.log.write("Product " + productId + " not found");
@@ -163,21 +137,25 @@ void SearchVC::didSelectRow(int section, int row) {
 // The held list is the whole catalogue (its statement has no condition) and is kept current, so
 // neither the count nor the search needs the store.
 int SearchVC::catalogueCount() {
-    awaitFirstList();
+    catalogue_.awaitList();
     return static_cast<int>(dataArray_->size());
 }
 
 PackedRows SearchVC::searchRecords(const std::string& pattern) {
-    awaitFirstList();
+    catalogue_.awaitList();
     return searchHeldList(*dataArray_, pattern);
 }
 
-void SearchVC::showProgress(bool shown) {
+void SearchVC::progressShown(bool shown) {
     progressShown_ = shown;
+    if (shown) figures_ = {}; // a new run: nothing known yet
     upToDate_ = false;
     ++panelShowing_;
-    if (shown) stored_ = -1; // a new run: nothing known yet
     notifyState();
+}
+
+void SearchVC::updateFinished(UpdateOutcome outcome) {
+    if (outcome == UpdateOutcome::NothingNew) showUpToDate();
 }
 
 void SearchVC::showUpToDate() {
@@ -195,22 +173,12 @@ void SearchVC::showUpToDate() {
 
 int SearchVC::progressValue() const {
     if (upToDate_) return 1;
-    return progressMaximum() > 0 ? std::min(stored_, total_) : 0;
+    return progressMaximum() > 0 ? std::min(figures_.stored, figures_.total) : 0;
 }
 
 int SearchVC::progressMaximum() const {
     if (upToDate_) return 1;
-    return stored_ >= 0 && total_ > 0 ? total_ : 0;
-}
-
-void SearchVC::spinner(bool running) {
-    spinnerRunning_ = running;
-    notifyState();
-}
-
-void SearchVC::setRefreshEnabled(bool enabled) {
-    refreshEnabled_ = enabled;
-    notifyState();
+    return figures_.stored >= 0 && figures_.total > 0 ? figures_.total : 0;
 }
 
 void SearchVC::endSearch() {
@@ -219,113 +187,8 @@ void SearchVC::endSearch() {
     searchBarCancelButtonClicked();
 }
 
-void SearchVC::rebuildList() {
-    loadWholeCatalogue();
-    notifyList();
-    notifyState();
-}
-
-void SearchVC::rebuildListSoon() {
-    if (rebuildScheduled_) return;
-    rebuildScheduled_ = true;
-    const double since =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - lastRebuild_).count();
-    // At most once a second, and on a very large catalogue so seldom that reading the list
-    // takes at most a fifth of a core from the update.
-    const double gap = std::max(1.0, 5 * std::chrono::duration<double>(lastRebuildTook_).count());
-    later(std::max(0.0, gap - since), [this] { startRebuild(); });
-}
-
-void SearchVC::finishPendingRebuild() {
-    if (!rebuildPending()) return;
-    rebuildScheduled_ = false;
-    rebuildAgain_ = false;
-    ++rebuildGeneration_; // a worker running now read the list before the last page was stored
-    if (rebuildRunning_) {
-        rebuildFinal_ = true;
-        return;
-    }
-    startWorker();
-}
-
-void SearchVC::startRebuild() {
-    if (!rebuildScheduled_) return; // started at the end of the run meanwhile
-    rebuildScheduled_ = false;
-    if (rebuildRunning_) {
-        rebuildAgain_ = true; // pages stored since this one began: once more when it is done
-        return;
-    }
-    startWorker();
-}
-
-void SearchVC::startWorker() {
-    rebuildRunning_ = true;
-    lastRebuild_ = std::chrono::steady_clock::now();
-    if (rebuildWorker_.joinable()) rebuildWorker_.join(); // finished: it left its list
-    workerGeneration_ = rebuildGeneration_;
-    workerResult_ = std::make_shared<std::optional<BuiltList>>();
-    rebuildWorker_ = std::thread([path = shared_.GetDatabasePath(), &log = platform_.log,
-                                  &dispatcher = platform_.dispatcher, blanks = blankKeys(),
-                                  alive = std::weak_ptr<int>(alive_), slot = workerResult_,
-                                  generation = workerGeneration_, this] {
-        Database own(path, log);
-        auto records = hold(readList(own));
-        auto grouping = groupUnderIndexLetters(*records, blanks);
-        slot->emplace(BuiltList{std::move(records), std::move(grouping)});
-        dispatcher.runOnUiThread([alive, this, generation, slot] {
-            if (alive.lock()) takeRebuild(generation, slot);
-        });
-    });
-}
-
-void SearchVC::takeRebuild(long generation, const BuiltSlot& slot) {
-    if (!slot->has_value()) return; // taken already by a search that waited for it
-    BuiltList built = std::move(**slot);
-    slot->reset();
-    finishRebuild(generation, std::move(built));
-}
-
-void SearchVC::awaitFirstList() {
-    // The run's end may start one more worker while the first list is awaited: that one too.
-    while (listLoading_ && rebuildRunning_ && rebuildWorker_.joinable()) {
-        rebuildWorker_.join();
-        takeRebuild(workerGeneration_, workerResult_);
-    }
-}
-
-void SearchVC::finishRebuild(long generation, BuiltList built) {
-    rebuildRunning_ = false;
-    lastRebuildTook_ = std::chrono::steady_clock::now() - lastRebuild_;
-    if (rebuildFinal_) {
-        rebuildFinal_ = false;
-        startWorker();
-        return;
-    }
-    if (generation == rebuildGeneration_) {
-        listLoading_ = false;
-        dataArray_ = std::move(built.records);
-        tableHidden_ = dataArray_->empty();
-        search_ = false;
-        displayList_ = std::make_shared<const std::vector<ProductSection>>(
-            std::move(built.grouping.displayList));
-        displayRecords_ = dataArray_;
-        indexLetters_ = std::move(built.grouping.indexLetters);
-        rowsAreSearch_ = false;
-        holdFullGrouping();
-        notifyList();
-        notifyState();
-    }
-    if (rebuildAgain_) {
-        rebuildAgain_ = false;
-        rebuildListSoon();
-    }
-}
-
 void SearchVC::progress(int storedProducts, int totalProducts, int page, int pages) {
-    stored_ = storedProducts;
-    total_ = totalProducts;
-    page_ = page;
-    pages_ = pages;
+    figures_ = {storedProducts, totalProducts, page, pages};
     notifyState();
 }
 
@@ -348,12 +211,13 @@ std::string fillNumbers(std::string text, std::initializer_list<int> numbers) {
 
 std::string SearchVC::progressText() const {
     if (upToDate_) return platform_.strings.text("Der Katalog ist auf dem neuesten Stand.");
-    if (stored_ < 0) return {};
-    std::string text =
-        fillNumbers(platform_.strings.text("%d von %d Produkten geladen"), {stored_, total_});
+    if (figures_.stored < 0) return {};
+    std::string text = fillNumbers(platform_.strings.text("%d von %d Produkten geladen"),
+                                   {figures_.stored, figures_.total});
     // Two lines: the count, then the page.
-    if (pages_ > 0)
-        text += "\n" + fillNumbers(platform_.strings.text("Seite %d von %d"), {page_, pages_});
+    if (figures_.pages > 0)
+        text += "\n" + fillNumbers(platform_.strings.text("Seite %d von %d"),
+                                   {figures_.page, figures_.pages});
     return text;
 }
 

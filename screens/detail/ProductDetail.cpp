@@ -44,7 +44,6 @@ void ProductDetail::viewDidLoad() {
 }
 
 void ProductDetail::drawData(const std::optional<ProductRecord>& product) {
-    db_ = std::make_unique<Database>(shared_.GetDatabasePath(), platform_.log);
     product_ = product.value_or(ProductRecord{});
     rows_.clear();
     if (product) {
@@ -56,7 +55,7 @@ void ProductDetail::drawData(const std::optional<ProductRecord>& product) {
     showMsg_ = !hasSalesPortion(product_.salesPortion);
     if (!rows_.empty() && !showMsg_) rows_.push_back(rowOf(DetailRow::Kind::Portion));
     means_ = categoryMeans(product_.categoryId);
-    categoryName_ = db_->selectCategoryForId(product_.categoryId);
+    categoryName_ = shared_.selectCategoryForId(product_.categoryId);
     favorite_ = product_.favourite();
     changed();
 }
@@ -70,7 +69,7 @@ CategoryMeans ProductDetail::categoryMeans(const std::string& categoryId) {
                 static_cast<float>(f[3]), static_cast<float>(f[4])};
     }
     const long generation = shared_.catalogueGeneration();
-    auto rows = db_->selectProductDetailForCategory(categoryId);
+    auto rows = shared_.selectProductDetailForCategory(categoryId);
     std::vector<NutrientTexts> products;
     products.reserve(rows.size());
     for (CategoryValuesRow& row : rows)
@@ -162,8 +161,7 @@ void ProductDetail::editButton() {
          1},
         [this, alive](int button) {
             if (!alive.lock() || FavFlag_ || button != 0) return;
-            Database db(shared_.GetDatabasePath(), platform_.log);
-            db.setFavorite(product_.recordId, 0, "");
+            shared_.setFavorite(product_.recordId, 0, "");
             favorite_ = false;
             changed();
         });

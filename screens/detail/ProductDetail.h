@@ -111,7 +111,6 @@ private:
     Platform platform_;
     Database& shared_;
     DetailHost host_;
-    std::unique_ptr<Database> db_;
     ProductDetailListener* listener_ = nullptr;
 
     ProductRecord product_;

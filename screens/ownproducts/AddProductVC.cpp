@@ -27,10 +27,11 @@ struct AddProductVC::Values {
 };
 
 AddProductVC::AddProductVC(Platform platform, Database& shared, Navigation& navigation,
-                           std::string productId, int productCnt)
+                           std::string productId, int productCnt,
+                           std::function<void()> ownProductsChanged)
     : platform_(platform), shared_(shared), navigation_(navigation),
-      db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)),
-      productId_(std::move(productId)), productCnt_(productCnt) {}
+      productId_(std::move(productId)), productCnt_(productCnt),
+      ownProductsChanged_(std::move(ownProductsChanged)) {}
 
 AddProductVC::~AddProductVC() = default;
 
@@ -114,13 +115,13 @@ void AddProductVC::viewWillDisappear() {
 
 void AddProductVC::readCategories() {
     categories_.clear();
-    for (const CategoryRow& category : db_->selectCategories())
+    for (const CategoryRow& category : shared_.selectCategories())
         categories_.push_back({integerValue(category.recordId), category.name});
 }
 
 void AddProductVC::showData() {
     if (productId_.empty()) return;
-    const auto product = db_->selectProductForId(productId_);
+    const auto product = shared_.selectProductForId(productId_);
     if (!product) {
         platform_.log.write("Own product " + productId_ + " not found");
         return;
@@ -271,7 +272,6 @@ void AddProductVC::formChanged() {
 // --- Saving ---
 
 void AddProductVC::saveRecord() {
-    platform_.defaults.setString("NewProductUpdated", "YES");
     shared_.catalogueChanged();
 
     // "|" separates the fields of a record string, so it may enter no stored text.
@@ -306,12 +306,13 @@ void AddProductVC::saveRecord() {
         platform_.alerts.show({"", saveFailedKey(), {key("OK")}});
         return;
     }
+    if (ownProductsChanged_) ownProductsChanged_();
     endEditing();
     navigation_.pop();
 }
 
 bool AddProductVC::insertNew(const Values& v) {
-    Database& db = *db_;
+    Database& db = shared_;
     // A product without its catalogue row (or the link to it) could be neither opened nor
     // deleted, so any failed step undoes the whole save.
     return db.runInTransaction([&] {
@@ -330,7 +331,7 @@ bool AddProductVC::insertNew(const Values& v) {
 }
 
 bool AddProductVC::updateExisting(const Values& v) {
-    Database& db = *db_;
+    Database& db = shared_;
     return db.runInTransaction([&] {
         // A product deleted meanwhile is not brought back as a bare catalogue row.
         if (!db.selectProductForId(productId_)) return false;

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -61,9 +62,10 @@ public:
     enum class Picker { None, Category, Salt };
 
     // productId: empty for a new product, else its RecordId. productCnt: the number of own
-    // products listed, a new product's sort order.
+    // products listed, a new product's sort order. ownProductsChanged: called once a product is
+    // saved (the catalogue service reads the product list again).
     AddProductVC(Platform platform, Database& shared, Navigation& navigation, std::string productId,
-                 int productCnt);
+                 int productCnt, std::function<void()> ownProductsChanged = {});
     ~AddProductVC() override;
 
     std::string screenName() const override { return "AddProductVC"; }
@@ -149,10 +151,10 @@ private:
     Platform platform_;
     Database& shared_; // its catalogue caches are dropped when a product is saved
     Navigation& navigation_;
-    std::unique_ptr<Database> db_; // this screen's own store object on the shared file
     AddProductListener* listener_ = nullptr;
     std::string productId_;
     int productCnt_ = 0;
+    std::function<void()> ownProductsChanged_;
 
     std::array<std::string, kProductFieldCount> texts_;
     std::vector<Category> categories_;

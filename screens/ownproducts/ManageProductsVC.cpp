@@ -9,9 +9,9 @@
 namespace tolvane {
 
 ManageProductsVC::ManageProductsVC(Platform platform, Database& shared, Navigation& navigation,
-                                   DetailHost host)
+                                   DetailHost host, std::function<void()> ownProductsChanged)
     : platform_(platform), shared_(shared), navigation_(navigation), host_(std::move(host)),
-      db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)) {}
+      ownProductsChanged_(std::move(ownProductsChanged)) {}
 
 ManageProductsVC::~ManageProductsVC() = default;
 
@@ -40,14 +40,14 @@ void ManageProductsVC::viewWillAppear() {
 void ManageProductsVC::loadProducts() {
     // Name order until the user first moves a row.
     productsArray_ = platform_.defaults.boolForKey("ManageProductsReArranged")
-                         ? db_->selectProductsBySortOrder()
-                         : db_->selectProductsSortByProductName();
+                         ? shared_.selectProductsBySortOrder()
+                         : shared_.selectProductsSortByProductName();
     // A row without its identifier cannot be opened, moved or deleted.
     std::erase_if(productsArray_, [](const ListRow& row) { return row.recordId.empty(); });
 }
 
 void ManageProductsVC::viewWillDisappear() {
-    Database& db = *db_;
+    Database& db = shared_;
     db.runInTransaction([&] {
         for (std::size_t i = 0; i < productsArray_.size(); ++i)
             db.updateProductOrderForId(formatInt(static_cast<long long>(i)),
@@ -68,9 +68,9 @@ void ManageProductsVC::addButtonClicked() {
 }
 
 void ManageProductsVC::openForm(const std::string& productId) {
-    navigation_.push(
-        std::make_shared<AddProductVC>(platform_, shared_, navigation_, productId, numberOfRows()),
-        backTitleKey());
+    navigation_.push(std::make_shared<AddProductVC>(platform_, shared_, navigation_, productId,
+                                                    numberOfRows(), ownProductsChanged_),
+                     backTitleKey());
 }
 
 void ManageProductsVC::didSelectRow(int index) {
@@ -82,7 +82,7 @@ void ManageProductsVC::didSelectRow(int index) {
         openForm(recordId);
         return;
     }
-    const auto product = db_->selectProductDetail(mirrorRecordId(*db_, recordId));
+    const auto product = shared_.selectProductDetail(mirrorRecordId(shared_, recordId));
     if (!product) {
         platform_.log.write("Own product " + recordId + " has no catalogue row");
         return;
@@ -95,10 +95,9 @@ void ManageProductsVC::didSelectRow(int index) {
 
 void ManageProductsVC::deleteRow(int index) {
     if (index < 0 || index >= numberOfRows()) return;
-    platform_.defaults.setString("NewProductUpdated", "YES");
     shared_.catalogueChanged();
     const std::string recordId = row(index).recordId;
-    Database& db = *db_;
+    Database& db = shared_;
     const bool deleted = db.runInTransaction([&] {
         db.deleteProductFromMainTable(mirrorRecordId(db, recordId));
         db.deleteProduct(recordId);
@@ -108,6 +107,7 @@ void ManageProductsVC::deleteRow(int index) {
         platform_.log.write("Own product " + recordId + " not deleted");
         return;
     }
+    if (ownProductsChanged_) ownProductsChanged_();
     productsArray_.erase(productsArray_.begin() + index);
     if (productsArray_.empty()) platform_.defaults.setBool("ManageProductsReArranged", false);
     changed();

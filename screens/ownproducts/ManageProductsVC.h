@@ -8,6 +8,7 @@
 #include "screens/detail/DetailHost.h"
 #include "store/Rows.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,8 +26,10 @@ public:
 
 class ManageProductsVC : public Screen {
 public:
+    // ownProductsChanged: called once a product is saved or deleted (the catalogue service reads
+    // the product list again).
     ManageProductsVC(Platform platform, Database& shared, Navigation& navigation,
-                     DetailHost host = {});
+                     DetailHost host = {}, std::function<void()> ownProductsChanged = {});
     ~ManageProductsVC() override;
 
     std::string screenName() const override { return "ManageProductsVC"; }
@@ -73,7 +76,7 @@ private:
     Database& shared_;
     Navigation& navigation_;
     DetailHost host_;
-    std::unique_ptr<Database> db_;
+    std::function<void()> ownProductsChanged_;
     ManageProductsListener* listener_ = nullptr;
     std::vector<ListRow> productsArray_;
     bool isEditing_ = false;

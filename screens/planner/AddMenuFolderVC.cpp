@@ -8,8 +8,7 @@
 namespace tolvane {
 
 AddMenuFolderVC::AddMenuFolderVC(Platform platform, Database& shared, Navigation& navigation)
-    : platform_(platform), shared_(shared), navigation_(navigation),
-      db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)) {}
+    : platform_(platform), shared_(shared), navigation_(navigation) {}
 
 AddMenuFolderVC::~AddMenuFolderVC() = default;
 
@@ -22,7 +21,7 @@ void AddMenuFolderVC::readLargest() {
     biggest_ = 0;
     sortbiggest_ = -1;
     bool any = false;
-    for (const FolderRow& folder : db_->selectMenuItemsSortByOrder()) {
+    for (const FolderRow& folder : shared_.selectMenuItemsSortByOrder()) {
         const int id = integerValue(folder.folderId);
         const int sort = integerValue(folder.sortOrder);
         biggest_ = any ? std::max(biggest_, id) : id;
@@ -73,8 +72,8 @@ void AddMenuFolderVC::viewWillDisappear() {
     readLargest();
     sortbiggest_ += 1;
     biggest_ += 1;
-    db_->insertIntoMenuFolder(formatInt(sortbiggest_), text_, "0", biggest_, "0");
-    if (db_->selectCaloryValueForUpdation(formatInt(biggest_)).empty()) {
+    shared_.insertIntoMenuFolder(formatInt(sortbiggest_), text_, "0", biggest_, "0");
+    if (shared_.selectCaloryValueForUpdation(formatInt(biggest_)).empty()) {
         platform_.log.write("Folder " + text_ + " not stored");
         return;
     }

@@ -61,7 +61,6 @@ private:
     Platform platform_;
     Database& shared_;
     Navigation& navigation_;
-    std::unique_ptr<Database> db_;
     AddMenuFolderListener* listener_ = nullptr;
     std::string text_;
     std::optional<std::string> validatedText_;

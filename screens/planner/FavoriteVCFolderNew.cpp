@@ -12,8 +12,7 @@ FavoriteVCFolderNew::FavoriteVCFolderNew(Platform platform, Database& shared,
                                          Navigation& navigation, std::string folderNumber,
                                          std::string title)
     : platform_(platform), shared_(shared), navigation_(navigation),
-      folderNumberString_(std::move(folderNumber)), titleString_(std::move(title)),
-      db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)) {}
+      folderNumberString_(std::move(folderNumber)), titleString_(std::move(title)) {}
 
 FavoriteVCFolderNew::~FavoriteVCFolderNew() = default;
 
@@ -22,7 +21,6 @@ void FavoriteVCFolderNew::viewDidLoad() {
 }
 
 void FavoriteVCFolderNew::viewWillAppear() {
-    db_ = std::make_unique<Database>(shared_.GetDatabasePath(), platform_.log);
     buildLists();
 }
 
@@ -30,15 +28,15 @@ void FavoriteVCFolderNew::buildLists() {
     dataArray_.clear();
     kcalArray_.clear();
     gmArray_.clear();
-    for (const auto& productId : db_->selectProductsAccordingToFolder(folderNumberString_)) {
+    for (const auto& productId : shared_.selectProductsAccordingToFolder(folderNumberString_)) {
         auto products =
-            db_->selectProductFavoriteFolderWise(static_cast<int>(integerValue(productId)));
+            shared_.selectProductFavoriteFolderWise(static_cast<int>(integerValue(productId)));
         // Gone from the catalogue: the folder list takes it out on its next appearance.
         if (products.empty()) continue;
         dataArray_.push_back(std::move(products.front()));
         // Calories and amount of the same (last) consumption row, read in one query.
         const auto rows =
-            db_->selectProductDetailForEdit(dataArray_.back().recordId, folderNumberString_);
+            shared_.selectProductDetailForEdit(dataArray_.back().recordId, folderNumberString_);
         kcalArray_.push_back(rows.empty() ? std::string() : rows.back().nutrients.kcal);
         gmArray_.push_back(shownAmount(rows.empty() ? std::string() : rows.back().gm));
     }
@@ -61,7 +59,7 @@ std::string FavoriteVCFolderNew::productId(int row) const {
 void FavoriteVCFolderNew::didSelectRow(int row) {
     if (row < 0 || row >= numberOfRows()) return;
     const FavoriteRow& item = dataArray_[static_cast<std::size_t>(row)];
-    const std::string category = db_->selectCategoryForId(item.categoryId);
+    const std::string category = shared_.selectCategoryForId(item.categoryId);
     ConsumptionInputs inputs{item.name, item.maker,
                              category.empty() ? std::string() : platform_.strings.text(category),
                              item.recordId, folderNumberString_};

@@ -63,7 +63,6 @@ private:
     Navigation& navigation_;
     std::string folderNumberString_;
     std::string titleString_;
-    std::unique_ptr<Database> db_;
     FavoriteVCFolderNewListener* listener_ = nullptr;
     std::vector<FavoriteRow> dataArray_;
     std::vector<std::string> kcalArray_;

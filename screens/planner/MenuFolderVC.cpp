@@ -17,8 +17,7 @@ namespace tolvane {
 
 MenuFolderVC::MenuFolderVC(Platform platform, Database& shared, Navigation& navigation,
                            PlannerHost host)
-    : platform_(platform), shared_(shared), navigation_(navigation), host_(std::move(host)),
-      database_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)) {}
+    : platform_(platform), shared_(shared), navigation_(navigation), host_(std::move(host)) {}
 
 MenuFolderVC::~MenuFolderVC() = default;
 
@@ -44,7 +43,7 @@ void MenuFolderVC::viewWillAppear() {
 }
 
 void MenuFolderVC::reloadFolders() {
-    dataArray_ = database_->selectMenuItemsSortByOrder();
+    dataArray_ = shared_.selectMenuItemsSortByOrder();
     changed();
 }
 
@@ -98,8 +97,8 @@ void MenuFolderVC::openSummary(int row) {
     const FolderRow& folder = dataArray_[static_cast<std::size_t>(row)];
     FolderSums sums;
     std::optional<std::unordered_set<long long>> catalogue;
-    for (const auto& productId : database_->selectProductsAccordingToFolder(folder.folderId)) {
-        const auto rows = database_->selectProductDetailForEdit(productId, folder.folderId);
+    for (const auto& productId : shared_.selectProductsAccordingToFolder(folder.folderId)) {
+        const auto rows = shared_.selectProductDetailForEdit(productId, folder.folderId);
         if (!rows.empty()) {
             sums.add(nutrientTexts(rows.front().nutrients));
             continue;
@@ -109,7 +108,7 @@ void MenuFolderVC::openSummary(int row) {
         if (host_.isCatalogueBusy()) continue;
         if (!catalogue) {
             catalogue.emplace();
-            for (const auto& id : database_->selectAllRecordIDFromProductsTable())
+            for (const auto& id : shared_.selectAllRecordIDFromProductsTable())
                 catalogue->insert(integerValue64(id));
         }
         if (!catalogue->empty() && !catalogue->contains(integerValue64(productId)))

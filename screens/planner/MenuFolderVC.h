@@ -73,7 +73,6 @@ private:
     Database& shared_;
     Navigation& navigation_;
     PlannerHost host_;
-    std::unique_ptr<Database> database_;
     MenuFolderListener* listener_ = nullptr;
     std::vector<FolderRow> dataArray_;
     bool editing_ = false;

@@ -26,8 +26,7 @@ SliderRange sliderFor(float value, float usualMaximum) {
 
 NewEditConsumptionVC::NewEditConsumptionVC(Platform platform, Database& shared,
                                            ConsumptionInputs inputs)
-    : platform_(platform), shared_(shared), inputs_(std::move(inputs)),
-      db_(std::make_unique<Database>(shared.GetDatabasePath(), platform.log)) {}
+    : platform_(platform), shared_(shared), inputs_(std::move(inputs)) {}
 
 NewEditConsumptionVC::~NewEditConsumptionVC() = default;
 
@@ -72,7 +71,7 @@ int NewEditConsumptionVC::scrollOffset(Quantity q) {
 }
 
 void NewEditConsumptionVC::viewDidLoad() {
-    const auto rows = db_->selectProductDetailForEdit(inputs_.productID, inputs_.folderID);
+    const auto rows = shared_.selectProductDetailForEdit(inputs_.productID, inputs_.folderID);
     hasRow_ = !rows.empty();
     if (hasRow_) {
         values_ = consumptionFromRow(nutrientTexts(rows.front().nutrients), rows.front().gm);

@@ -96,7 +96,6 @@ private:
     Platform platform_;
     Database& shared_;
     ConsumptionInputs inputs_;
-    std::unique_ptr<Database> db_;
     NewEditConsumptionListener* listener_ = nullptr;
     bool hasRow_ = false;
     Consumption values_;

@@ -114,7 +114,8 @@ private:
         // The whole list is read on a worker at the run's end and swapped in right after (a list
         // taken during the run may already hold every row while that last one is read).
         if (!list || !done ||
-            !QTest::qWaitFor([&] { return !list->model()->rebuildPending(); }, 30000))
+            !QTest::qWaitFor([&] { return !run.delegate->catalogueService().rebuildPending(); },
+                             30000))
             return nullptr;
         return list;
     }

@@ -3,7 +3,6 @@
 // page or an alert meanwhile, and a search typed meanwhile finds its products.
 #include "TestCatalogue.h"
 #include "app/platform/QtDispatcher.h"
-#include "screens/browse/CatalogueUpdateRunner.h"
 #include "screens/browse/SearchWidget.h"
 #include "store/Database.h"
 #include "tests/support/WidgetTaps.h"
@@ -21,12 +20,6 @@ using namespace tolvane;
 using namespace tolvane::test;
 
 namespace {
-
-struct NoUpdate : CatalogueUpdateRunner {
-    void update() override {}
-    void createCsvForUpload(const std::vector<UploadRow>&) override {}
-    void saveProgress() override {}
-};
 
 // At every paint of the table: how many sections it had.
 struct PaintLog : QObject {
@@ -49,6 +42,7 @@ private:
     std::unique_ptr<QtDispatcher> dispatcher_;
     std::unique_ptr<TestCatalogue> catalogue_;
     std::unique_ptr<Database> shared_;
+    std::unique_ptr<CatalogueService> service_;
     FakeNavigation navigation_;
 
     Platform platform() {
@@ -56,11 +50,12 @@ private:
                 fake_.log,      *dispatcher_,  fake_.urls};
     }
 
-    // The list screen as the shell builds it, with the given limit for reading at once.
+    // The catalogue service and the list screen as the shell builds them, with the given limit
+    // for reading the list at once.
     std::unique_ptr<SearchWidget> open(int readAtOnceUpTo, std::unique_ptr<PaintLog>& paints) {
-        auto model = std::make_shared<SearchVC>(platform(), *shared_, navigation_);
-        model->setUpdateRunner(std::make_unique<NoUpdate>());
-        model->setListReadAtOnceUpTo(readAtOnceUpTo);
+        service_ = std::make_unique<CatalogueService>(platform(), *shared_, serverBaseUrl(),
+                                                      readAtOnceUpTo);
+        auto model = std::make_shared<SearchVC>(platform(), *shared_, *service_, navigation_);
         auto widget = std::make_unique<SearchWidget>(model, fake_.strings);
         paints = std::make_unique<PaintLog>(widget->table());
         widget->table()->viewport()->installEventFilter(paints.get());
@@ -82,6 +77,7 @@ private slots:
         shared_ = std::make_unique<Database>(catalogue_->path(), fake_.log);
     }
     void cleanup() {
+        service_.reset();
         shared_.reset();
         catalogue_.reset();
         dispatcher_.reset();
@@ -89,7 +85,7 @@ private slots:
 
     void aSmallCatalogueIsInTheTableFromTheFirstFrame() {
         std::unique_ptr<PaintLog> paints;
-        auto widget = open(SearchVC::listReadAtOnceUpTo, paints);
+        auto widget = open(CatalogueService::listReadAtOnceUpTo, paints);
         widget->show();
         QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
         QTRY_VERIFY(!paints->sections.empty());

@@ -1,6 +1,6 @@
 // The in-memory search must give the store's search rows exactly, row for row, on real and
 // made-up catalogues, whatever the user types.
-#include "screens/browse/HeldListSearch.h"
+#include "catalogue/HeldListSearch.h"
 #include "platform/Log.h"
 #include "store/Database.h"
 #include "store/LikePattern.h"

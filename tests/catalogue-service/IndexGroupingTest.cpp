@@ -1,4 +1,4 @@
-#include "screens/browse/IndexGrouping.h"
+#include "catalogue/IndexGrouping.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The held list packs its rows into one buffer and its identifiers as numbers: every row must
 // read back exactly, whatever its texts and its identifier, and the search over the packed rows
 // must hand on whole rows.
-#include "screens/browse/PackedRows.h"
-#include "screens/browse/HeldListSearch.h"
+#include "catalogue/PackedRows.h"
+#include "catalogue/HeldListSearch.h"
 
 #include <gtest/gtest.h>
 

@@ -15,8 +15,6 @@ struct ProgressCall {
 class RecordingListener : public CatalogueUpdateListener {
 public:
     void showProgress(bool shown) override { progressShown = shown; }
-    void spinner(bool running) override { spinning = running; }
-    void setRefreshEnabled(bool enabled) override { refreshEnabled = enabled; }
     void endSearch() override { ++searchesEnded; }
     void rebuildList() override { ++rebuilds; }
     void progress(int stored, int total, int page, int pages) override {
@@ -31,8 +29,6 @@ public:
     }
 
     bool progressShown = false;
-    bool spinning = false;
-    bool refreshEnabled = true;
     int searchesEnded = 0;
     int rebuilds = 0;
     std::vector<ProgressCall> progressCalls;

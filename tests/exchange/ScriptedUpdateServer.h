@@ -1,5 +1,5 @@
-// A scripted in-process product server and an update wired to it with a fake platform: the
-// fixture of the update's tests.
+// A scripted in-process product server and an update wired to it with a fake platform and a
+// store worker: the fixture of the update's and the catalogue service's tests.
 #pragma once
 
 #include "RecordingListener.h"
@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <sqlite3.h>
 
 #include <condition_variable>
 #include <mutex>
@@ -113,6 +114,7 @@ protected:
     FakePlatform fake;
     Platform platform = fake.platform();
     Database database{clientDb, fake.log};
+    DatabaseWorker store{clientDb, fake.log};
     RecordingListener listener;
     httplib::Server server;
     std::thread thread;
@@ -127,6 +129,42 @@ protected:
     bool releaseFailing = false;
     bool releaseAll = false;
 };
+
+// Another connection holding the file: a write lock, which a page store waits for (within its
+// busy time-out), or a read under way, which the switch back to the rollback journal waits for.
+class HeldLock {
+public:
+    enum Kind { Write, Read };
+    HeldLock(const std::string& path, Kind kind) {
+        sqlite3_open(path.c_str(), &db_);
+        // Its commit may meet the store's own attempts for a moment, as any writer's would.
+        sqlite3_busy_timeout(db_, 5000);
+        held_ = sqlite3_exec(db_,
+                             kind == Write ? "BEGIN IMMEDIATE"
+                                           : "BEGIN; SELECT count(*) FROM ProductsTable",
+                             nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    ~HeldLock() { release(); }
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+    bool held() const { return held_; }
+    // Ends the transaction and closes the connection: leaving write-ahead mode needs the file
+    // to itself.
+    void release() {
+        if (held_) sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+        held_ = false;
+        sqlite3_close(db_);
+        db_ = nullptr;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+    bool held_ = false;
+};
+
+inline std::string journalMode(const std::string& path) {
+    return queryOne(path, "PRAGMA journal_mode");
+}
 
 inline const char* interruptedMessage =
     "Die Datenverbindung wurde unterbrochen und der Download "

@@ -43,10 +43,11 @@ TEST(ShippedCatalogue, IsUpToDateWithItsSourceAndTakesInThousandsOfChangedProduc
     FakePlatform fake;
     Platform platform = fake.platform();
     Database database(clientDb, fake.log);
+    DatabaseWorker store(clientDb, fake.log);
     RecordingListener listener;
     database.setFavorite(queryOne(clientDb, "select recordId from ProductsTable limit 1 offset 10"),
                          1, "0");
-    CatalogueUpdate update(platform, database, listener, server.url());
+    CatalogueUpdate update(platform, database, store, listener, server.url());
     update.update();
     fake.dispatcher.advance(0.2);
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); },

@@ -19,7 +19,7 @@ TEST_F(OwnProductFormTest, NewProductIsStoredMirroredAndLinked) {
                                       3);
     EXPECT_EQ(id, "900000001");
     EXPECT_EQ(navigation.pops(), 1);
-    EXPECT_EQ(fake.defaults.stringForKey("NewProductUpdated"), "YES");
+    EXPECT_EQ(listsToReread, 1);
     EXPECT_FALSE(shared.categoryFigures("4")); // the detail's kept means are dropped
     EXPECT_EQ(column("Produktname", id), "Müsli");
     EXPECT_EQ(column("Hersteller", id), "Mühle");

@@ -15,8 +15,8 @@ OwnProductFormTest::OwnProductFormTest() {
 
 std::shared_ptr<AddProductVC> OwnProductFormTest::openForm(const std::string& productId,
                                                            int count) {
-    auto form =
-        std::make_shared<AddProductVC>(fake.platform(), shared, navigation, productId, count);
+    auto form = std::make_shared<AddProductVC>(fake.platform(), shared, navigation, productId,
+                                               count, [this] { ++listsToReread; });
     navigation.push(form);
     form->viewWillAppear();
     fake.dispatcher.advance(0.05);

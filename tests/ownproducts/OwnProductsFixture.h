@@ -46,6 +46,8 @@ protected:
     TestCatalogue catalogue;
     Database shared{catalogue.path(), fake.log};
     FakeNavigation navigation;
+    // Times the screens told the catalogue service that own products changed.
+    int listsToReread = 0;
 };
 
 } // namespace tolvane::test

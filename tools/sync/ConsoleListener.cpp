@@ -1,7 +1,5 @@
 #include "tools/sync/ConsoleListener.h"
 
-#include "store/Database.h"
-
 #include <charconv>
 
 namespace tolvane {
@@ -14,19 +12,7 @@ std::string decimal(long long value) {
 }
 } // namespace
 
-ConsoleListener::ConsoleListener(std::ostream& out, Database* listSource, bool quiet)
-    : out_(out), listSource_(listSource), quiet_(quiet) {}
-
-void ConsoleListener::rebuildList() {
-    ++rebuilds_;
-    if (!listSource_) return;
-    auto start = std::chrono::steady_clock::now();
-    listed_ = listSource_->selectProduct().size();
-    rebuildTime_ += std::chrono::steady_clock::now() - start;
-}
-
 void ConsoleListener::progress(int storedProducts, int totalProducts, int page, int pages) {
-    if (quiet_) return;
     out_ << "page " << decimal(page) << "/" << decimal(pages) << ": " << decimal(storedProducts)
          << " of " << decimal(totalProducts) << " products\n"
          << std::flush;

@@ -1,9 +1,10 @@
-// tolvane-sync: brings a catalogue file up to date from a product server, the way the product
-// list screen does, and prints its progress and the alerts' keys.
+// tolvane-sync: brings a catalogue file up to date from a product server, with the update the
+// catalogue service runs in the program, and prints its progress and the alerts' keys.
 #include "exchange/CatalogueUpdate.h"
 #include "exchange/ServerConfig.h"
 #include "platform/Platform.h"
 #include "store/Database.h"
+#include "store/DatabaseWorker.h"
 #include "tools/sync/ConsoleListener.h"
 #include "tools/sync/EventLoop.h"
 
@@ -66,8 +67,10 @@ int main(int argc, char** argv) {
     Platform platform{defaults, strings, alerts, analytics, log, loop, urls};
 
     Database database(dbPath, log);
+    // Stores the pages; it waits for its last job (the progress saved below) when it goes.
+    DatabaseWorker store(dbPath, log);
     ConsoleListener listener(std::cout);
-    CatalogueUpdate update(platform, database, listener, server);
+    CatalogueUpdate update(platform, database, store, listener, server);
     std::cout << "server: " << update.serverBase() << "\n";
 
     if (upload) {

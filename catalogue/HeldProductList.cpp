@@ -1,0 +1,123 @@
+#include "catalogue/HeldProductList.h"
+
+#include "store/Database.h"
+
+#include <algorithm>
+
+namespace tolvane {
+
+HeldList readHeldList(Database& database) {
+    PackedRows rows;
+    // Straight from the statement's rows into the list, without a copy of each row between.
+    if (!database.selectProduct([&rows](const ListRowView& row) { rows.push_back(row); }))
+        rows.clear();
+    rows.shrink_to_fit(); // held for long: no spare capacity
+    HeldList held;
+    auto grouping = groupUnderIndexLetters(rows, BlankKeys::Hidden);
+    held.rows = std::make_shared<const PackedRows>(std::move(rows));
+    held.sections =
+        std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
+    held.indexLetters = std::move(grouping.indexLetters);
+    return held;
+}
+
+HeldProductList::HeldProductList(Platform platform, Database& shared, int readAtOnceUpTo,
+                                 Changed changed)
+    : platform_(platform), changed_(std::move(changed)),
+      reader_(shared.GetDatabasePath(), platform.log) {
+    if (shared.selectProductCount() > readAtOnceUpTo) {
+        loading_ = true;
+        startReading(ListChange::FirstRead);
+    } else {
+        list_ = readHeldList(shared);
+    }
+}
+
+HeldProductList::~HeldProductList() {
+    stop();
+}
+
+void HeldProductList::stop() {
+    stopped_ = true;
+    reader_.stop();
+}
+
+void HeldProductList::rebuildSoon() {
+    if (scheduled_ || stopped_) return;
+    scheduled_ = true;
+    const double since =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - lastStart_).count();
+    const double gap = std::max(1.0, 5 * std::chrono::duration<double>(lastTook_).count());
+    std::weak_ptr<int> alive = alive_;
+    platform_.dispatcher.runLater(std::max(0.0, gap - since), [this, alive] {
+        if (alive.lock()) startScheduled();
+    });
+}
+
+void HeldProductList::startScheduled() {
+    if (!scheduled_) return; // started at the end of the run meanwhile
+    scheduled_ = false;
+    if (reading_ > 0) {
+        again_ = true; // pages stored since that one began: once more when it is done
+        return;
+    }
+    startReading(ListChange::UpdatePages);
+}
+
+void HeldProductList::finishPendingRebuild() {
+    if (!rebuildPending()) return;
+    scheduled_ = false;
+    again_ = false;
+    ++generation_; // a reading under way began before the last page was stored
+    startReading(ListChange::UpdatePages);
+}
+
+void HeldProductList::ownProductsChanged() {
+    ownProductsPending_ = true;
+    ++generation_; // a reading under way may have missed the change
+    startReading(ListChange::OwnProducts);
+}
+
+void HeldProductList::startReading(ListChange why) {
+    if (stopped_) return;
+    ++reading_;
+    lastStart_ = std::chrono::steady_clock::now();
+    auto slot = std::make_shared<std::optional<HeldList>>();
+    newest_ = slot;
+    newestGeneration_ = generation_;
+    newestWhy_ = why;
+    reader_.post([slot, generation = generation_, why, &dispatcher = platform_.dispatcher,
+                  alive = std::weak_ptr<int>(alive_), this](Database& own) {
+        slot->emplace(readHeldList(own));
+        dispatcher.runOnUiThread([alive, this, generation, slot, why] {
+            if (alive.lock()) take(generation, slot, why);
+        });
+    });
+}
+
+void HeldProductList::awaitFirstList() {
+    if (!loading_ || stopped_) return;
+    // Every reading started so far, the run's last one included; the newest is the one shown.
+    reader_.waitUntilIdle();
+    take(newestGeneration_, newest_, newestWhy_);
+}
+
+void HeldProductList::take(long generation, const Slot& slot, ListChange why) {
+    if (stopped_ || !slot->has_value()) return; // taken already by a search that waited for it
+    HeldList read = std::move(**slot);
+    slot->reset();
+    --reading_;
+    lastTook_ = std::chrono::steady_clock::now() - lastStart_;
+    if (generation == generation_) {
+        loading_ = false;
+        ownProductsPending_ = false; // read after the change, as every current one is
+        list_ = std::move(read);
+        changed_(why);
+    }
+    if (again_ && reading_ == 0) {
+        again_ = false;
+        rebuildSoon();
+    }
+}
+
+} // namespace tolvane

@@ -1,0 +1,101 @@
+// The whole catalogue as the product list shows it, held in memory: its rows packed, and their
+// grouping under index letters. Read once when it is made (a catalogue of up to readAtOnceUpTo
+// products at once, so that the first frame already shows it; a larger one on the list reader,
+// so that the window paints first), and again on the list reader after stored update pages (at
+// most once a second, and on a large catalogue at most every five times its own duration, so
+// that it takes at most a fifth of a core from the update) and after own products changed.
+// Only the finished list is swapped in, on the UI thread, and none older after a newer one.
+//
+// Threads: every call on the UI thread. The list reader is a DatabaseWorker with a Database of
+// its own, owned here for the whole life of this object; stop() interrupts a read under way and
+// the destructor waits for the reader, which then has at most that interruption left.
+#pragma once
+
+#include "catalogue/CatalogueListener.h"
+#include "catalogue/IndexGrouping.h"
+#include "catalogue/PackedRows.h"
+#include "platform/Platform.h"
+#include "store/DatabaseWorker.h"
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+class Database;
+
+// Shared and never changed once made, so that handing it to a screen copies no rows. The
+// sections' rows are positions in rows.
+struct HeldList {
+    std::shared_ptr<const PackedRows> rows = std::make_shared<const PackedRows>();
+    std::shared_ptr<const std::vector<ProductSection>> sections =
+        std::make_shared<const std::vector<ProductSection>>();
+    std::vector<std::string> indexLetters;
+};
+
+class HeldProductList {
+public:
+    using Changed = std::function<void(ListChange why)>;
+
+    // shared: the UI thread's store object; changed: called when a list read again is swapped in.
+    HeldProductList(Platform platform, Database& shared, int readAtOnceUpTo, Changed changed);
+    ~HeldProductList();
+    HeldProductList(const HeldProductList&) = delete;
+    HeldProductList& operator=(const HeldProductList&) = delete;
+
+    const HeldList& list() const { return list_; }
+    // The first reading is not there yet (a large catalogue, until shortly after it showed).
+    bool loading() const { return loading_; }
+    // A reading is waiting or running.
+    bool rebuildPending() const { return scheduled_ || reading_ > 0; }
+    // Own products changed and the list showing them is not there yet.
+    bool ownProductsPending() const { return ownProductsPending_; }
+
+    // Update pages were stored: read the list again soon.
+    void rebuildSoon();
+    // The run has ended: a reading waiting starts at once; one running began before the last
+    // page was stored, so its list is dropped and another follows it.
+    void finishPendingRebuild();
+    // Own products were saved or deleted: read it again at once.
+    void ownProductsChanged();
+    // What needs the list while it is read the first time (a search) waits for it here.
+    void awaitFirstList();
+    // The program quits: nothing is read or swapped in any more.
+    void stop();
+
+private:
+    using Slot = std::shared_ptr<std::optional<HeldList>>;
+    void startReading(ListChange why);
+    void startScheduled();
+    void take(long generation, const Slot& slot, ListChange why);
+
+    Platform platform_;
+    Changed changed_;
+    HeldList list_;
+    bool loading_ = false;
+    bool scheduled_ = false; // a reading waits for its turn
+    int reading_ = 0;        // readings started whose list is not taken yet
+    bool again_ = false;     // pages were stored while one was read: once more after it
+    bool ownProductsPending_ = false;
+    bool stopped_ = false;
+    long generation_ = 0; // a list of an older generation is not swapped in
+    std::chrono::steady_clock::time_point lastStart_{};
+    std::chrono::steady_clock::duration lastTook_{};
+    // The newest reading started, for awaitFirstList.
+    Slot newest_;
+    long newestGeneration_ = 0;
+    ListChange newestWhy_ = ListChange::FirstRead;
+    // Expires with this object, so that lists arriving later find it gone.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    DatabaseWorker reader_;
+};
+
+// The held list of the rows the store gives (selectProduct), packed and grouped; empty when they
+// cannot be read.
+HeldList readHeldList(Database& database);
+
+} // namespace tolvane
