@@ -15,6 +15,10 @@
 
 namespace tolvane {
 
+namespace {
+const std::string orphanCleanup = "orphan cleanup";
+} // namespace
+
 MenuFolderVC::MenuFolderVC(Platform platform, Database& shared, Navigation& navigation,
                            PlannerHost host)
     : platform_(platform), shared_(shared), navigation_(navigation), host_(std::move(host)) {}
@@ -37,8 +41,14 @@ void MenuFolderVC::viewDidLoad() {
 }
 
 void MenuFolderVC::viewWillAppear() {
-    // A catalogue page being stored may hide products for a moment: none counts as gone then.
-    if (!host_.isCatalogueBusy()) PlannerWrites(shared_).cleanOrphans();
+    // Products leave the catalogue only when it changes, so the cleanup (which reads every
+    // catalogue id) runs once per change: the generation it was done for is kept with the
+    // store. A catalogue page being stored may hide products for a moment: none counts as gone
+    // then, and the cleanup waits for the next appearance.
+    const long generation = shared_.catalogueGeneration();
+    if (!host_.isCatalogueBusy() && shared_.workDoneAt(orphanCleanup) != generation &&
+        PlannerWrites(shared_).cleanOrphans() >= 0)
+        shared_.keepWorkDoneAt(orphanCleanup, generation);
     reloadFolders();
 }
 

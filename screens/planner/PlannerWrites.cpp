@@ -146,7 +146,7 @@ int PlannerWrites::cleanOrphans() {
     const auto filed = db_.selectAllRecordIDFromFavoriteTable();
     if (filed.empty()) return 0;
     const auto catalogueIds = db_.selectAllRecordIDFromProductsTable();
-    if (catalogueIds.empty()) return 0;
+    if (catalogueIds.empty()) return -1;
     std::unordered_set<long long> known;
     known.reserve(catalogueIds.size());
     for (const auto& id : catalogueIds)

@@ -42,7 +42,7 @@ public:
     bool cleanOrphanProduct(const std::string& productId);
     // Takes every filed product that is not among the catalogue ids out of its folders; returns
     // how many products were cleaned. An empty id list is a failed read, never an empty
-    // catalogue (own products are in it too): then nothing is done.
+    // catalogue (own products are in it too): then nothing is done and the answer is -1.
     int cleanOrphans();
 
     // Sort orders "0", "1", ... in the given order.

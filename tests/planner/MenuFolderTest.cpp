@@ -155,7 +155,12 @@ TEST_F(MenuFolderTest, AProductGoneFromTheCatalogueLeavesEveryFolderOnTheNextVis
     const auto vc = open();
     EXPECT_EQ(vc->rowCalories(2), "302 kcal");
 
+    // Only a change of the catalogue makes the list look again (an update page or an own
+    // product says so to the store).
     store.catalogue.remove(10);
+    vc->viewWillAppear();
+    EXPECT_TRUE(store.holds(1, 10));
+    store.db.catalogueChanged();
     vc->viewWillAppear();
     EXPECT_EQ(vc->rowCalories(0), "0 kcal");
     EXPECT_EQ(vc->rowCalories(2), "250 kcal");
