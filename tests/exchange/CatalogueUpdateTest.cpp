@@ -1,12 +1,13 @@
-// The update's requests and reply handling against a scripted in-process server.
+// The update's requests, reply handling and page store against a scripted in-process server.
 #include "ScriptedUpdateServer.h"
 
 using namespace tolvane;
 using namespace tolvane::test;
 
+using Rows = std::vector<std::string>;
+
 TEST_F(CatalogueUpdateTest, AsksFromTheSavedRowsAndTimestampWithTheUpdateAccount) {
-    CatalogueUpdate update(platform, database, store, listener, url());
-    EXPECT_EQ(run(update), UpdateOutcome::NothingNew);
+    EXPECT_EQ(run(), UpdateOutcome::NothingNew);
     ASSERT_EQ(requests().size(), 1u);
     EXPECT_EQ(requests()[0].target, "/getUpdatedProducts.php?timestamp=&pageNo=1&records=250");
     EXPECT_EQ(requests()[0].body, "username=" + formEncode(config::updateUser) +
@@ -14,31 +15,32 @@ TEST_F(CatalogueUpdateTest, AsksFromTheSavedRowsAndTimestampWithTheUpdateAccount
     EXPECT_FALSE(listener.progressShown);
 
     database.updateDTimestamp("2017-01-01 10:00:00", "750");
-    EXPECT_EQ(run(update), UpdateOutcome::NothingNew);
+    EXPECT_EQ(run(), UpdateOutcome::NothingNew);
     EXPECT_EQ(requests()[1].target,
               "/getUpdatedProducts.php?timestamp=2017-01-01%2010:00:00&pageNo=3&records=250");
 
     database.updateDTimestampRows("100");
     setReplies({"No product has been updated.\r\n"});
-    EXPECT_EQ(run(update), UpdateOutcome::NothingNew);
+    EXPECT_EQ(run(), UpdateOutcome::NothingNew);
     EXPECT_EQ(requests()[2].target,
               "/getUpdatedProducts.php?timestamp=2017-01-01%2010:00:00&pageNo=1&records=250");
 }
 
-TEST_F(CatalogueUpdateTest, AFirstReplyWithoutProductsCompletesWithTheNewestDateHeld) {
+TEST_F(CatalogueUpdateTest, AReplyWithoutPagesCompletesWithTheNewestDateHeldOrEndsEmpty) {
     insert(1, "2017-05-01 08:00:00");
     insert(2, "2017-06-01 08:00:00");
     setReplies({page("\"0\"", "null")});
-    CatalogueUpdate update(platform, database, store, listener, url());
-    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    EXPECT_EQ(run(), UpdateOutcome::Completed);
     EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"),
               "0|2017-06-01 08:00:00");
+    setReplies({page("1", "[]")});
+    EXPECT_EQ(run(), UpdateOutcome::EmptyReply);
+    EXPECT_EQ(alerted().back(), offlineMessage);
 }
 
 TEST_F(CatalogueUpdateTest, DeletesReplacesAndSkipsProductsItMustNotTouch) {
-    insert(5, "2017-01-01 00:00:00");
-    insert(6, "2017-01-01 00:00:00");
-    insert(7, "2017-01-01 00:00:00");
+    for (int id : {5, 6, 7})
+        insert(id, "2017-01-01 00:00:00");
     insert(900000001, ""); // an own product's mirror row
     setReplies({page("4", R"([
         {"ID": 5, "Produktname": "Neu", "Aufnahmedatum": "2018-01-01 00:00:00", "isDelete": "0"},
@@ -47,98 +49,78 @@ TEST_F(CatalogueUpdateTest, DeletesReplacesAndSkipsProductsItMustNotTouch) {
         {"ID": "900000001", "Produktname": "Fremd", "isDelete": "0"}])"),
                 page("4", "null")});
     database.keepCategoryFigures("1", {1, 2, 3, 4, 5}, database.catalogueGeneration());
-    CatalogueUpdate update(platform, database, store, listener, url());
-    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    EXPECT_EQ(run(), UpdateOutcome::Completed);
     EXPECT_FALSE(database.categoryFigures("1")); // a stored page drops the detail's kept means
-    EXPECT_EQ(queryOne(clientDb, "select field01, field03 from ProductsTable where recordId = 5"),
-              "Neu|");
-    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable where recordId in (6, 7)"),
-              "0");
-    EXPECT_EQ(queryOne(clientDb, "select field01 from ProductsTable where recordId = 900000001"),
-              "x");
-    EXPECT_TRUE(fake.log.containsPrefix("Product without a usable ID skipped"));
+    EXPECT_EQ(query(clientDb, "select recordId, field01, field03 from ProductsTable"),
+              (Rows{"900000001|x|x", "5|Neu|"}));
     ASSERT_EQ(requests().size(), 2u);
     EXPECT_NE(requests()[1].target.find("pageNo=2"), std::string::npos);
 }
 
 TEST_F(CatalogueUpdateTest, ASecondStartWhileRunningIsIgnored) {
-    CatalogueUpdate update(platform, database, store, listener, url());
-    update.update();
-    update.update();
+    update().update();
+    update().update();
     fake.dispatcher.advance(0.2);
     fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); });
     EXPECT_EQ(requests().size(), 1u);
     EXPECT_EQ(listener.searchesEnded, 1);
 }
 
-TEST_F(CatalogueUpdateTest, CanBeDestroyedWhileAPageIsBeingStored) {
-    std::string products = "[";
-    for (int i = 1; i <= 250; ++i)
-        products += (i > 1 ? "," : "") + std::string(R"({"ID": ")") + std::to_string(i) +
-                    R"(", "Produktname": "P", "isDelete": "0"})";
-    products += "]";
-    setReplies({page("500", products), page("500", products)});
-    {
-        CatalogueUpdate update(platform, database, store, listener, url());
-        update.update();
-        fake.dispatcher.advance(0.2);
-        // Stop as soon as the first reply has been handed to the page store.
-        fake.dispatcher.runUntil(
-            [&] { return update.state() == CatalogueUpdate::State::Storing || listener.outcome; });
-    }
+TEST_F(CatalogueUpdateTest, GoingWhileAPageIsStoredLeavesThePageWholeOrNotThere) {
+    setReplies({page("500", products(1, 250)), page("500", products(251, 250))});
+    start();
+    // Gone as soon as the first reply has been handed to the page store.
+    fake.dispatcher.runUntil(
+        [&] { return update().state() == CatalogueUpdate::State::Storing || listener.outcome; });
+    update_.reset();
     fake.dispatcher.runPending();
     EXPECT_FALSE(listener.outcome.has_value());
-    // The page is stored whole or not at all.
-    auto count = queryOne(clientDb, "select count(*) from ProductsTable");
-    EXPECT_TRUE(count == "0" || count == "250") << count;
+    store.waitUntilIdle();
+    EXPECT_EQ(count(), "250");
 }
 
-TEST_F(CatalogueUpdateTest, ALongRecordIsStoredAndOneTheStoreCannotTakeKeepsItsOldRow) {
-    insert(5, "2017-01-01 00:00:00");
-    insert(6, "2017-01-01 00:00:00");
-    insert(8, "2017-01-01 00:00:00");
+TEST_F(CatalogueUpdateTest, LongTextsAreStoredAndARecordTheStoreCannotTakeKeepsItsOldRow) {
+    for (int id : {5, 6, 8})
+        insert(id, "2017-01-01 00:00:00");
     database.setFavorite("6", 1, "4");
     database.setFavorite("8", 1, "5");
+    insert(7, "2017-01-01 00:00:00");
+    database.setFavorite("7", 1, "6"); // not delivered again
     // Far longer than any statement text the store composes: the page binds its values.
     const std::string longName(3000, 'a');
     const std::string longWithQuotes = std::string(2999, 'c') + "'";
+    JsonValue unfit = {{"ID", "8"},
+                       {"Produktname", std::string("nul\0byte", 8)},
+                       {"Aufnahmedatum", "2019-01-01 00:00:00"},
+                       {"isDelete", "0"}};
     setReplies({page("3", "[" + product(5, longName) + "," + product(6, longWithQuotes) + "," +
-                              product(8, std::string("nul\0byte", 8)) + "]"),
+                              unfit.dump() + "]"),
                 page("3", "null")});
-    CatalogueUpdate update(platform, database, store, listener, url());
-    EXPECT_EQ(run(update), UpdateOutcome::Completed);
-
-    EXPECT_EQ(queryOne(clientDb, "select field01 from ProductsTable where recordId = 5"), longName);
-    EXPECT_EQ(queryOne(clientDb, "select field01, favFlag, sortOrder from ProductsTable where "
-                                 "recordId = 6"),
-              longWithQuotes + "|1|0");
-    // A zero byte is refused: the product keeps its old row, favourite as it was.
-    EXPECT_EQ(queryOne(clientDb, "select count(*), field01, favFlag, sortOrder from ProductsTable "
-                                 "where recordId = 8"),
-              "1|x|1|5");
-    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "3");
+    EXPECT_EQ(run(), UpdateOutcome::Completed);
+    // A zero byte is refused: the product keeps its old row, favourite as it was, and its date
+    // does not count as taken in.
+    EXPECT_EQ(query(clientDb, "select recordId, length(field01), favFlag, sortOrder from "
+                              "ProductsTable order by recordId"),
+              (Rows{"5|3000|0|", "6|3000|1|0", "7|1|1|6", "8|1|1|5"}));
+    EXPECT_EQ(queryOne(clientDb, "select field01 from ProductsTable where recordId = 6"),
+              longWithQuotes);
+    EXPECT_EQ(queryOne(clientDb, "select dtimestamp from Timestamp"), "2018-01-01 00:00:00");
 }
 
 TEST_F(CatalogueUpdateTest, APageNamingAProductTwiceLeavesOneRowWithTheLastRecord) {
     setReplies({page("3", "[" + product(5, "first") + "," + product(9, "other") + "," +
                               product(5, "second") + "]"),
                 page("3", "null")});
-    CatalogueUpdate update(platform, database, store, listener, url());
-    EXPECT_EQ(run(update), UpdateOutcome::Completed);
-    EXPECT_EQ(query(clientDb, "select field01 from ProductsTable where recordId = 5"),
-              std::vector<std::string>{"second"});
-    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "2");
+    EXPECT_EQ(run(), UpdateOutcome::Completed);
+    EXPECT_EQ(query(clientDb, "select recordId, field01 from ProductsTable order by recordId"),
+              (Rows{"5|second", "9|other"}));
 }
 
 TEST_F(CatalogueUpdateTest, ProgressIsSavedOnlyWhileRecordsAreOutstandingAndResumesThere) {
     // Page 1 of 600 stored, then page 2 cannot be read: the run stops before page 2.
     setReplies({page("600", products(1, 250)), "<html>busy</html>"});
-    {
-        CatalogueUpdate update(platform, database, store, listener, url());
-        EXPECT_EQ(run(update), UpdateOutcome::Unreadable);
-        EXPECT_TRUE(fake.log.containsPrefix("JSON parsing failed: "));
-        update.saveProgress(); // the list screen goes out of view
-    }
+    EXPECT_EQ(run(), UpdateOutcome::Unreadable);
+    update().saveProgress(); // the list screen goes out of view
     store.waitUntilIdle();
     EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"), "500|");
     // With 600 products reported, page 3 was asked for before page 2 turned out unreadable.
@@ -146,56 +128,49 @@ TEST_F(CatalogueUpdateTest, ProgressIsSavedOnlyWhileRecordsAreOutstandingAndResu
 
     setReplies(
         {page("600", products(251, 250)), page("600", products(501, 100)), page("600", "null")});
-    CatalogueUpdate update(platform, database, store, listener, url());
-    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    EXPECT_EQ(run(), UpdateOutcome::Completed);
     EXPECT_EQ(requests()[3].target, "/getUpdatedProducts.php?timestamp=&pageNo=2&records=250");
     EXPECT_EQ(requests().back().target, "/getUpdatedProducts.php?timestamp=&pageNo=4&records=250");
-    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "600");
+    EXPECT_EQ(count(), "600");
     EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"),
               "0|2018-01-01 00:00:00");
-    update.saveProgress(); // 4 x 250 is not below 600: nothing outstanding
-    store.waitUntilIdle();
-    EXPECT_EQ(queryOne(clientDb, "select rows from Timestamp"), "0");
-
-    // Stopped before the last page: nothing past it to resume from.
-    setReplies({page("500", products(1, 250)), "not json"});
-    EXPECT_EQ(run(update), UpdateOutcome::Unreadable);
-    update.saveProgress();
-    store.waitUntilIdle();
-    EXPECT_EQ(queryOne(clientDb, "select rows from Timestamp"), "0");
+    // Nothing outstanding after the last page, nor when the run stopped at it.
+    for (const std::string& end : {std::string(), page("500", products(1, 250))}) {
+        if (!end.empty()) {
+            setReplies({end, "not json"});
+            EXPECT_EQ(run(), UpdateOutcome::Unreadable);
+        }
+        update().saveProgress();
+        store.waitUntilIdle();
+        EXPECT_EQ(queryOne(clientDb, "select rows from Timestamp"), "0");
+    }
 }
 
 TEST_F(CatalogueUpdateTest, AnUploadFailureThatCancelsTheWaitingPageEndsTheRunInsteadOfHanging) {
-    CatalogueUpdate update(platform, database, store, listener, url());
     // Four uploads take every connection; the page request has to wait behind them.
-    const auto upload = [](int id, const std::string& name) {
-        return std::vector<UploadRow>{
-            {std::to_string(id), name, "Hof", "2", {"1", "1", "1", "1", "1"}, "g", ""}};
-    };
-    update.createCsvForUpload(upload(900000001, "Fail"));
-    for (int i = 2; i <= 4; ++i)
-        update.createCsvForUpload(upload(900000000 + i, "Brot"));
+    for (int i = 1; i <= 4; ++i)
+        update().createCsvForUpload({{std::to_string(900000000 + i),
+                                      i == 1 ? "Fail" : "Brot",
+                                      "Hof",
+                                      "2",
+                                      {"1", "1", "1", "1", "1"},
+                                      "g",
+                                      ""}});
     ASSERT_TRUE(waitForUploads(4));
-    update.update();
-    fake.dispatcher.advance(0.2);
-    ASSERT_EQ(update.state(), CatalogueUpdate::State::Requesting);
+    start();
+    ASSERT_EQ(update().state(), CatalogueUpdate::State::Requesting);
 
     releaseUploads(false);
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); }));
     // No page was stored: to the user the server was out of reach.
     EXPECT_EQ(listener.outcome, UpdateOutcome::Offline);
-    EXPECT_TRUE(fake.log.contains("requestFailed"));
-    ASSERT_EQ(fake.alerts.shown().size(), 1u);
-    EXPECT_EQ(fake.alerts.shown()[0].message, offlineMessage);
+    EXPECT_EQ(alerted(), Rows{offlineMessage});
     EXPECT_FALSE(listener.progressShown);
-    {
-        std::lock_guard lock(mutex);
-        EXPECT_TRUE(seen.empty()); // the page request was never sent
-    }
+    EXPECT_TRUE(requests().empty()); // the page request was never sent
 
     releaseUploads(true);
-    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update.upload().pendingUploads() == 0; }));
-    EXPECT_EQ(fake.alerts.shown().size(), 1u);
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update().upload().pendingUploads() == 0; }));
+    EXPECT_EQ(alerted().size(), 1u);
 }
 
 TEST_F(CatalogueUpdateTest, ARedeliveredFavouriteStaysOneWhateverItsNameHolds) {
@@ -212,8 +187,7 @@ TEST_F(CatalogueUpdateTest, ARedeliveredFavouriteStaysOneWhateverItsNameHolds) {
     ASSERT_EQ(ids.size(), 2u);
     setReplies({page("2", "[" + product(5, "Käse | Brot") + "," + product(6, "Brot") + "]"),
                 page("2", "null")});
-    CatalogueUpdate update(platform, database, store, listener, url());
-    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    EXPECT_EQ(run(), UpdateOutcome::Completed);
     // Each keeps its flag and takes its place among the captured favourites as its order.
     for (int i = 0; i < 2; ++i)
         EXPECT_EQ(
@@ -224,17 +198,12 @@ TEST_F(CatalogueUpdateTest, ARedeliveredFavouriteStaysOneWhateverItsNameHolds) {
 }
 
 TEST_F(CatalogueUpdateTest, AFirstRequestThatFailsIsOfflineALaterOneInterrupted) {
-    CatalogueUpdate update(platform, database, store, listener, url());
     setReplies({"REFUSE"});
-    EXPECT_EQ(run(update), UpdateOutcome::Offline);
-    ASSERT_EQ(fake.alerts.shown().size(), 1u);
-    EXPECT_EQ(fake.alerts.shown()[0].message, offlineMessage);
-
+    EXPECT_EQ(run(), UpdateOutcome::Offline);
     setReplies({page("500", products(1, 250)), "REFUSE"});
-    EXPECT_EQ(run(update), UpdateOutcome::Interrupted);
-    ASSERT_EQ(fake.alerts.shown().size(), 2u);
-    EXPECT_EQ(fake.alerts.shown()[1].message, interruptedMessage);
-    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "250");
+    EXPECT_EQ(run(), UpdateOutcome::Interrupted);
+    EXPECT_EQ(alerted(), (Rows{offlineMessage, interruptedMessage}));
+    EXPECT_EQ(count(), "250");
     EXPECT_FALSE(listener.progressShown);
 }
 
@@ -245,47 +214,27 @@ TEST_F(CatalogueUpdateTest, AWriteThatFailsInsideAPageRollsThePageBack) {
     // As a full disk would: the insert of one product fails.
     query(clientDb, "CREATE TRIGGER full BEFORE INSERT ON ProductsTable WHEN NEW.field01 = "
                     "'Boom' BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
-    setReplies(
-        {page("2", "[" + product(5, "Neu") + "," + product(6, "Boom") + "]"), page("2", "null")});
-    CatalogueUpdate update(platform, database, store, listener, url());
-    EXPECT_EQ(run(update), UpdateOutcome::Interrupted);
-    ASSERT_EQ(fake.alerts.shown().size(), 1u);
-    EXPECT_EQ(fake.alerts.shown()[0].message, interruptedMessage);
+    const std::vector<std::string> replies = {
+        page("2", "[" + product(5, "Neu") + "," + product(6, "Boom") + "]"), page("2", "null")};
+    setReplies(replies);
+    EXPECT_EQ(run(), UpdateOutcome::Interrupted);
+    EXPECT_EQ(alerted(), Rows{interruptedMessage});
     // Nothing of the page is kept, nothing already stored is lost.
-    EXPECT_EQ(query(clientDb, "select recordId, field01 from ProductsTable order by recordId"),
-              (std::vector<std::string>{"5|x", "6|x"}));
+    const char* rows = "select recordId, field01 from ProductsTable order by recordId";
+    EXPECT_EQ(query(clientDb, rows), (Rows{"5|x", "6|x"}));
     EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"),
               "0|2017-01-01 00:00:00");
 
     // The next run asks for the same page again and completes.
     query(clientDb, "DROP TRIGGER full");
-    setReplies(
-        {page("2", "[" + product(5, "Neu") + "," + product(6, "Boom") + "]"), page("2", "null")});
+    setReplies(replies);
     // The first run had asked for page 2 already while page 1 was being stored.
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return requests().size() >= 2; }));
     const std::size_t firstRunRequests = requests().size();
-    EXPECT_EQ(run(update), UpdateOutcome::Completed);
-    EXPECT_EQ(query(clientDb, "select recordId, field01 from ProductsTable order by recordId"),
-              (std::vector<std::string>{"5|Neu", "6|Boom"}));
+    EXPECT_EQ(run(), UpdateOutcome::Completed);
+    EXPECT_EQ(query(clientDb, rows), (Rows{"5|Neu", "6|Boom"}));
     ASSERT_GT(requests().size(), firstRunRequests);
     EXPECT_EQ(requests()[firstRunRequests].target, requests()[0].target);
-}
-
-TEST_F(CatalogueUpdateTest, AProductKeptAtItsOldRowDoesNotAdvanceTheTimestamp) {
-    insert(5, "2017-01-01 00:00:00");
-    insert(6, "2017-01-01 00:00:00");
-    JsonValue fits = {{"ID", "5"},
-                      {"Produktname", "ok"},
-                      {"Aufnahmedatum", "2018-01-01 00:00:00"},
-                      {"isDelete", "0"}};
-    JsonValue unfit = {{"ID", "6"},
-                       {"Produktname", std::string("b\0b", 3)},
-                       {"Aufnahmedatum", "2019-01-01 00:00:00"},
-                       {"isDelete", "0"}};
-    setReplies({page("2", "[" + fits.dump() + "," + unfit.dump() + "]"), page("2", "null")});
-    CatalogueUpdate update(platform, database, store, listener, url());
-    EXPECT_EQ(run(update), UpdateOutcome::Completed);
-    EXPECT_EQ(queryOne(clientDb, "select dtimestamp from Timestamp"), "2018-01-01 00:00:00");
 }
 
 TEST_F(CatalogueUpdateTest, OnlyADateOfTheTimestampFormBecomesTheTimestamp) {
@@ -296,21 +245,15 @@ TEST_F(CatalogueUpdateTest, OnlyADateOfTheTimestampFormBecomesTheTimestamp) {
                         {"Aufnahmedatum", "2019-01-01 00:00:00\n#frag"},
                         {"isDelete", "0"}};
     JsonValue deleted = {{"ID", "7"}, {"Aufnahmedatum", "2020-01-01 00:00"}, {"isDelete", "1"}};
-    JsonValue good = {{"ID", "6"},
-                      {"Produktname", "b"},
-                      {"Aufnahmedatum", "2018-02-02 00:00:00"},
-                      {"isDelete", "0"}};
-    setReplies({page("3", "[" + broken.dump() + "," + deleted.dump() + "," + good.dump() + "]"),
+    setReplies({page("3", "[" + broken.dump() + "," + deleted.dump() + "," + product(6, "b") + "]"),
                 page("3", "null")});
-    CatalogueUpdate update(platform, database, store, listener, url());
-    EXPECT_EQ(run(update), UpdateOutcome::Completed);
+    EXPECT_EQ(run(), UpdateOutcome::Completed);
     EXPECT_EQ(requests()[0].target, "/getUpdatedProducts.php?timestamp=2017-01-01%2010:00:00%0A%23x"
                                     "&pageNo=1&records=250");
-    EXPECT_EQ(queryOne(clientDb, "select dtimestamp from Timestamp"), "2018-02-02 00:00:00");
-    // And the next run asks with it.
-    EXPECT_EQ(run(update), UpdateOutcome::NothingNew);
+    // And the next run asks with the newest date of the timestamp form.
+    EXPECT_EQ(run(), UpdateOutcome::NothingNew);
     EXPECT_EQ(requests()[2].target,
-              "/getUpdatedProducts.php?timestamp=2018-02-02%2000:00:00&pageNo=1&records=250");
+              "/getUpdatedProducts.php?timestamp=2018-01-01%2000:00:00&pageNo=1&records=250");
     EXPECT_TRUE(CatalogueUpdate::isTimestamp("2018-02-02 00:00:00"));
     for (const char* text : {"", "2018-02-02 00:00", "2018-02-02T00:00:00", "2018-02-02 00:00:0x",
                              "2018-02-02 00:00:00 "})
@@ -323,51 +266,104 @@ TEST_F(CatalogueUpdateTest, HostileRepliesAreRefusedAsUnreadableAndStoreNothing)
     for (int i = 0; i < 300000; ++i)
         empties += i ? ",{}" : "{}";
     empties += "]";
-    std::string deep = R"({"Updated Records": {"rows": [1], "products": [)" +
-                       std::string(100000, '[') + "1" + std::string(100000, ']') + "]}}";
-    const std::vector<std::pair<std::string, std::string>> hostile = {
-        {"not json at all", "JSON parsing failed: "},
-        {R"({"Other": 1})", "JSON parsing failed: the reply holds no"},
-        {page("300000", empties), "JSON parsing failed: more than 200000 values"},
-        {page("1001", products(1, 1001)), "JSON parsing failed: a page of 1001 products"},
-        {deep, "JSON parsing failed: nested deeper than 8"},
-    };
-    CatalogueUpdate update(platform, database, store, listener, url());
-    for (const auto& [reply, logged] : hostile) {
-        fake.log.clear();
+    const std::string deep = R"({"Updated Records": {"rows": [1], "products": [)" +
+                             std::string(100000, '[') + "1" + std::string(100000, ']') + "]}}";
+    for (const std::string& reply :
+         {std::string("not json at all"), std::string(R"({"Other": 1})"), page("300000", empties),
+          page("1001", products(1, 1001)), deep}) {
         fake.alerts.clear();
         setReplies({reply});
-        EXPECT_EQ(run(update), UpdateOutcome::Unreadable) << logged;
-        EXPECT_TRUE(fake.log.containsPrefix(logged)) << logged;
-        ASSERT_EQ(fake.alerts.shown().size(), 1u);
-        EXPECT_EQ(fake.alerts.shown()[0].message, unreadableMessage);
+        EXPECT_EQ(run(), UpdateOutcome::Unreadable) << reply.substr(0, 40);
+        EXPECT_EQ(alerted(), Rows{unreadableMessage});
         EXPECT_FALSE(listener.progressShown);
-        EXPECT_EQ(query(clientDb, "select recordId, field01 from ProductsTable"),
-                  std::vector<std::string>{"5|x"});
+        EXPECT_EQ(query(clientDb, "select recordId, field01 from ProductsTable"), Rows{"5|x"});
     }
-}
-
-TEST_F(CatalogueUpdateTest, AServerThatNeverRunsOutOfPagesIsStoppedPastTheReportedTotal) {
+    // A server that never runs out of pages: two pages hold the 500 products reported, two more
+    // are allowed for a total that grew meanwhile.
     setEndless(page("500", products(1, 250)));
-    CatalogueUpdate update(platform, database, store, listener, url());
-    EXPECT_EQ(run(update), UpdateOutcome::Unreadable);
-    // Two pages hold 500 products; two more are allowed for a total that grew meanwhile.
-    EXPECT_EQ(requests().size(), 5u);
-    EXPECT_TRUE(fake.log.containsPrefix("JSON parsing failed: page 5 is past the 500 products"));
-    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "250");
+    const auto before = requests().size();
+    EXPECT_EQ(run(), UpdateOutcome::Unreadable);
+    EXPECT_EQ(requests().size() - before, 5u);
+    EXPECT_EQ(count(), "250");
 }
 
-TEST_F(CatalogueUpdateTest, SkippedProductsAreLoggedAFewTimesThenCounted) {
-    std::string list = "[" + product(5, "gut");
-    for (int i = 0; i < 20; ++i)
-        list += R"(,{"Produktname": "ohne"})";
-    setReplies({page("21", list + "]"), page("21", "null")});
-    CatalogueUpdate update(platform, database, store, listener, url());
-    EXPECT_EQ(run(update), UpdateOutcome::Completed);
-    int single = 0;
-    for (const auto& line : fake.log.lines())
-        single += line.rfind("Product without a usable ID skipped", 0) == 0;
-    EXPECT_EQ(single, 5);
-    EXPECT_TRUE(fake.log.contains("15 more products without a usable ID skipped on this page"));
-    EXPECT_EQ(queryOne(clientDb, "select field01 from ProductsTable where recordId = 5"), "gut");
+// The next page is asked for and read while the one before is stored; stores stay in order and
+// whatever ends the run waits for the page being stored.
+TEST_F(CatalogueUpdateTest, TheNextPagesAreReadWhileOneIsStoredAndPagesAreStoredInOrder) {
+    setReplies({page("600", products(1, 250)), page("600", products(251, 250)),
+                page("600", products(501, 100)), page("600", "null")});
+    HeldLock lock(clientDb, HeldLock::Write); // the page store waits for it
+    start();
+    // Pages 2 and 3 are asked for and read while page 1 waits to be stored; then the reading
+    // stops until a page is stored.
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return requests().size() >= 3; }));
+    fake.dispatcher.runUntil([] { return false; }, std::chrono::milliseconds(100));
+    EXPECT_EQ(count(), "0");
+    EXPECT_EQ(requests().size(), std::size_t(CatalogueUpdate::maxPagesRead));
+    EXPECT_EQ(requests()[2].target, "/getUpdatedProducts.php?timestamp=&pageNo=3&records=250");
+    EXPECT_TRUE(listener.progressCalls.empty());
+
+    lock.release();
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); }));
+    EXPECT_EQ(listener.outcome, UpdateOutcome::Completed);
+    EXPECT_EQ(count(), "600");
+    ASSERT_EQ(listener.progressCalls.size(), 3u);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(listener.progressCalls[i].page, i + 1);
+    EXPECT_EQ(listener.progressCalls.back().stored, 600);
+    EXPECT_EQ(requests().size(), 4u);
+}
+
+TEST_F(CatalogueUpdateTest, AnEndReadWhileAPageIsStoredWaitsForThatPage) {
+    setReplies({page("600", products(1, 250)), "<html>busy</html>"});
+    HeldLock lock(clientDb, HeldLock::Write);
+    start();
+    // The unreadable page 2 has been read, but page 1 is not stored yet: the run goes on.
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return requests().size() >= 2; }));
+    fake.dispatcher.runUntil([] { return false; }, std::chrono::milliseconds(100));
+    EXPECT_FALSE(listener.outcome.has_value());
+    EXPECT_TRUE(alerted().empty());
+    EXPECT_TRUE(listener.progressShown);
+
+    lock.release();
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); }));
+    EXPECT_EQ(listener.outcome, UpdateOutcome::Unreadable);
+    EXPECT_EQ(count(), "250");
+}
+
+TEST_F(CatalogueUpdateTest, APageThatFailsToStoreDropsThePageReadAfterIt) {
+    query(clientDb, "CREATE TRIGGER full BEFORE INSERT ON ProductsTable WHEN NEW.field01 = "
+                    "'Boom' BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
+    setReplies({page("600", "[" + product(1, "P") + "," + product(2, "Boom") + "]"),
+                page("600", products(251, 250)), page("600", "null")});
+    HeldLock lock(clientDb, HeldLock::Write);
+    start();
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return requests().size() >= 2; }));
+    fake.dispatcher.runUntil([] { return false; }, std::chrono::milliseconds(100));
+
+    lock.release();
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); }));
+    EXPECT_EQ(listener.outcome, UpdateOutcome::Interrupted);
+    // Page 3 may have been asked for (600 products reported) but nothing further, and nothing
+    // that arrives late is stored.
+    fake.dispatcher.runUntil([] { return false; }, std::chrono::milliseconds(300));
+    EXPECT_LE(requests().size(), 3u);
+    EXPECT_EQ(count(), "0");
+    EXPECT_EQ(alerted(), Rows{interruptedMessage});
+}
+
+TEST_F(CatalogueUpdateTest,
+       ARunWritesWithTheWriteAheadJournalAndLeavesTheFileInTheRollbackJournal) {
+    setReplies(
+        {page("300", products(1, 250)), page("300", products(251, 50)), page("300", "null")});
+    start();
+    // Page 1 stored: the run goes on, and so does the write-ahead journal.
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !listener.progressCalls.empty(); }));
+    EXPECT_EQ(journalMode(clientDb), "wal");
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); }));
+    EXPECT_EQ(listener.outcome, UpdateOutcome::Completed);
+    store.waitUntilIdle(); // the journal goes back on the store worker, after the run
+    EXPECT_EQ(journalMode(clientDb), "delete");
+    EXPECT_FALSE(std::filesystem::exists(clientDb + "-wal"));
+    EXPECT_EQ(count(), "300");
 }

@@ -62,6 +62,7 @@ protected:
         thread = std::thread([this] { server.listen_after_bind(); });
     }
     void TearDown() override {
+        update_.reset();
         releaseUploads(true);
         server.stop();
         thread.join();
@@ -91,12 +92,30 @@ protected:
         return seen;
     }
 
-    std::optional<UpdateOutcome> run(CatalogueUpdate& update) {
+    // The update under test, made on first use.
+    CatalogueUpdate& update() {
+        if (!update_)
+            update_ = std::make_unique<CatalogueUpdate>(platform, database, store, listener, url());
+        return *update_;
+    }
+    // Starts a run; run() waits for its end too.
+    void start() {
         listener.reset();
-        update.update();
+        update().update();
         fake.dispatcher.advance(0.2);
+    }
+    std::optional<UpdateOutcome> run() {
+        start();
         fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); });
         return listener.outcome;
+    }
+    std::string count() { return queryOne(clientDb, "select count(*) from ProductsTable"); }
+    // The alerts shown so far, by message.
+    std::vector<std::string> alerted() {
+        std::vector<std::string> messages;
+        for (const auto& alert : fake.alerts.shown())
+            messages.push_back(alert.message);
+        return messages;
     }
     void insert(int id, const std::string& date) {
         CatalogueRecord record;
@@ -116,6 +135,7 @@ protected:
     Database database{clientDb, fake.log};
     DatabaseWorker store{clientDb, fake.log};
     RecordingListener listener;
+    std::unique_ptr<CatalogueUpdate> update_;
     httplib::Server server;
     std::thread thread;
     int port = 0;

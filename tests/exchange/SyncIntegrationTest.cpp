@@ -98,7 +98,6 @@ TEST_F(SyncIntegration, FullUpdateFromAnEmptyCatalogueThenNothingNew) {
     EXPECT_TRUE(alerted(completedMessage));
     EXPECT_TRUE(fake.analytics.has("Trigger Manual Sync"));
     EXPECT_TRUE(fake.analytics.has("Sync @ Start-Finished"));
-    EXPECT_TRUE(fake.log.containsPrefix("Time to establish connection: "));
     ASSERT_EQ(listener.progressCalls.size(), 12u);
     EXPECT_EQ(listener.progressCalls.back().stored, 3000);
     EXPECT_EQ(listener.progressCalls.back().page, 12);
@@ -151,56 +150,6 @@ TEST_F(SyncIntegration, SecondRunGetsOnlyWhatWasPublishedSinceIncludingDeletes) 
     EXPECT_EQ(runUpdate(), UpdateOutcome::NothingNew);
 }
 
-TEST_F(SyncIntegration, FavouritesKeepTheirFlagAndTakeTheirNewSortOrder) {
-    importProducts(someProducts(1, 300));
-    start();
-    ASSERT_EQ(runUpdate(), UpdateOutcome::Completed);
-    database.setFavorite("5", 1, "7");
-    database.setFavorite("250", 1, "3");
-    database.setFavorite("17", 1, "1"); // not delivered again
-    auto favourites = database.selectProductFavoriteIds();
-    ASSERT_EQ(favourites.size(), 3u);
-
-    publish(someProducts(5, 1, "2018-01-01"), "2018-01-01 00:00:00");
-    publish(someProducts(250, 1, "2018-01-01"), "2018-01-01 00:00:00");
-    ASSERT_EQ(runUpdate(), UpdateOutcome::Completed);
-
-    auto position = [&](const std::string& id) {
-        for (std::size_t i = 0; i < favourites.size(); ++i)
-            if (favourites[i] == id) return std::to_string(i);
-        return std::string("?");
-    };
-    EXPECT_EQ(queryOne(clientDb, "select favFlag, sortOrder from ProductsTable where recordId = 5"),
-              "1|" + position("5"));
-    EXPECT_EQ(
-        queryOne(clientDb, "select favFlag, sortOrder from ProductsTable where recordId = 250"),
-        "1|" + position("250"));
-    EXPECT_EQ(
-        queryOne(clientDb, "select favFlag, sortOrder from ProductsTable where recordId = 17"),
-        "1|1");
-    EXPECT_EQ(queryOne(clientDb, "select favFlag from ProductsTable where recordId = 6"), "0");
-}
-
-TEST_F(SyncIntegration, ValuesWithBarsQuotesAndUmlautsAreStoredExactly) {
-    auto all = someProducts(1, 3);
-    all[0].name = "Käse | Brot";
-    all[0].maker = "McDonald's";
-    all[1].name = "L'Or ''Espresso'' \\ 100%";
-    all[1].maker = "Ölmühle; DROP TABLE ProductsTable; --";
-    importProducts(all);
-    start();
-    ASSERT_EQ(runUpdate(), UpdateOutcome::Completed);
-    EXPECT_EQ(queryOne(clientDb, "select field01 from ProductsTable where recordId = 1"),
-              "Käse | Brot");
-    EXPECT_EQ(queryOne(clientDb, "select field02 from ProductsTable where recordId = 1"),
-              "McDonald's");
-    EXPECT_EQ(queryOne(clientDb, "select field01 from ProductsTable where recordId = 2"),
-              "L'Or ''Espresso'' \\ 100%");
-    EXPECT_EQ(queryOne(clientDb, "select field02 from ProductsTable where recordId = 2"),
-              "Ölmühle; DROP TABLE ProductsTable; --");
-    EXPECT_EQ(products(), 3);
-}
-
 TEST_F(SyncIntegration, AnInterruptedRunKeepsItsPagesAndResumesWithTheSameTimestamp) {
     importProducts(someProducts(1, 1500));
     serverCommand(
@@ -210,7 +159,6 @@ TEST_F(SyncIntegration, AnInterruptedRunKeepsItsPagesAndResumesWithTheSameTimest
         CatalogueUpdate update(platform, database, store, listener, server->url());
         EXPECT_EQ(runUpdate(update), UpdateOutcome::Interrupted);
         EXPECT_TRUE(alerted(interruptedMessage));
-        EXPECT_TRUE(fake.log.contains("requestFailed"));
         EXPECT_FALSE(listener.progressShown);
         EXPECT_EQ(products(), 499); // two pages, product 1 among them deleted
         update.saveProgress();      // the list screen goes out of view
@@ -226,32 +174,6 @@ TEST_F(SyncIntegration, AnInterruptedRunKeepsItsPagesAndResumesWithTheSameTimest
     EXPECT_EQ(listener.progressCalls.back().page, 6);
     EXPECT_EQ(products(), 1499);
     EXPECT_EQ(timestampRow(), "0|2017-01-01 00:24:59");
-}
-
-TEST_F(SyncIntegration, UnreadableAndEmptyRepliesStoreNothing) {
-    importProducts(someProducts(1, 10));
-    start({"--garbage"});
-    EXPECT_EQ(runUpdate(), UpdateOutcome::Unreadable);
-    EXPECT_TRUE(fake.log.containsPrefix("JSON parsing failed: "));
-    ASSERT_EQ(fake.alerts.shown().size(), 1u);
-    EXPECT_EQ(fake.alerts.shown()[0].message, "Die Antwort des Servers konnte nicht gelesen "
-                                              "werden. Bitte versuchen Sie es später erneut.");
-    EXPECT_FALSE(listener.progressShown);
-
-    start({"--empty-products"});
-    EXPECT_EQ(runUpdate(), UpdateOutcome::EmptyReply);
-    EXPECT_TRUE(alerted(offlineMessage));
-    EXPECT_EQ(products(), 0);
-    EXPECT_EQ(timestampRow(), "0|");
-}
-
-TEST_F(SyncIntegration, RefusedCredentialsOnTheFirstPageEndTheRunAsOffline) {
-    importProducts(someProducts(1, 10));
-    start({"--update-password", "something-else"});
-    // No page came in: to the user the server was out of reach, nothing was interrupted.
-    EXPECT_EQ(runUpdate(), UpdateOutcome::Offline);
-    EXPECT_TRUE(alerted(offlineMessage));
-    EXPECT_EQ(products(), 0);
 }
 
 TEST_F(SyncIntegration, OfflineAtTheStartSendsNothing) {
@@ -319,7 +241,6 @@ TEST_F(SyncIntegration, AFailedUploadStaysUnsentAndShowsNoDownloadMessage) {
     update.createCsvForUpload(database.selectProductsForCsv());
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update.upload().pendingUploads() == 0; }));
     EXPECT_EQ(database.selectProductsForCsv().size(), 1u);
-    EXPECT_TRUE(fake.log.contains("requestFailed"));
     EXPECT_TRUE(fake.alerts.shown().empty());
     EXPECT_FALSE(listener.outcome.has_value());
 }
