@@ -1,5 +1,6 @@
 #include "tools/catalogue/CatalogueSourceReader.h"
 
+#include "text/Utf8.h"
 #include "tools/catalogue/CatalogueError.h"
 
 #include <charconv>
@@ -21,31 +22,6 @@ std::vector<std::string> splitTabs(const std::string& line) {
         parts.push_back(line.substr(start, tab - start));
         start = tab + 1;
     }
-}
-
-bool validUtf8(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        int extra = 0;
-        if (c < 0x80)
-            extra = 0;
-        else if (c >= 0xC2 && c <= 0xDF)
-            extra = 1;
-        else if (c >= 0xE0 && c <= 0xEF)
-            extra = 2;
-        else if (c >= 0xF0 && c <= 0xF4)
-            extra = 3;
-        else
-            return false;
-        if (i + extra >= text.size() && extra > 0) return false;
-        for (int k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-        }
-        i += extra + 1;
-    }
-    return true;
 }
 
 bool parseId(const std::string& text, long long& value) {
@@ -87,7 +63,7 @@ public:
     }
 
     void checkLine(const std::string& line) const {
-        if (!validUtf8(line)) fail("text is not valid UTF-8");
+        if (!isValidUtf8(line)) fail("text is not valid UTF-8");
         for (char c : line)
             if (c == '\r' || c == '\0') fail("line contains a control character");
     }
