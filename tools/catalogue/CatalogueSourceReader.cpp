@@ -1,5 +1,6 @@
 #include "tools/catalogue/CatalogueSourceReader.h"
 
+#include "text/SplitFields.h"
 #include "text/Utf8.h"
 #include "tools/catalogue/CatalogueError.h"
 
@@ -9,20 +10,6 @@
 
 namespace tolvane {
 namespace {
-
-std::vector<std::string> splitTabs(const std::string& line) {
-    std::vector<std::string> parts;
-    std::string::size_type start = 0;
-    while (true) {
-        const auto tab = line.find('\t', start);
-        if (tab == std::string::npos) {
-            parts.push_back(line.substr(start));
-            return parts;
-        }
-        parts.push_back(line.substr(start, tab - start));
-        start = tab + 1;
-    }
-}
 
 bool parseId(const std::string& text, long long& value) {
     if (text.empty() || text.size() > 18) return false;
@@ -95,7 +82,7 @@ std::vector<CatalogueCategory> CatalogueSourceReader::readCategories(std::istrea
     while (lines.next(line)) {
         if (line.empty() && lines.atEnd()) break;
         lines.checkLine(line);
-        const auto parts = splitTabs(line);
+        const auto parts = splitFields(line, '\t');
         if (parts.size() != 2)
             lines.fail("expected 2 tab-separated values, found " + std::to_string(parts.size()));
         long long id = 0;
@@ -130,7 +117,7 @@ std::vector<CatalogueRecord> CatalogueSourceReader::readProducts(std::istream& i
     while (lines.next(line)) {
         if (line.empty() && lines.atEnd()) break;
         lines.checkLine(line);
-        auto parts = splitTabs(line);
+        auto parts = splitFields(line, '\t');
         if (parts.size() != catalogueRecordKeys.size())
             lines.fail("expected " + std::to_string(catalogueRecordKeys.size()) +
                        " tab-separated values, found " + std::to_string(parts.size()));
