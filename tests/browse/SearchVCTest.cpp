@@ -1,8 +1,8 @@
 #include "screens/browse/SearchVC.h"
-#include "TestCatalogue.h"
 #include "screens/browse/CatalogueUpdateRunner.h"
 #include "screens/detail/ProductDetail.h"
 #include "store/Database.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 
