@@ -21,6 +21,18 @@ std::string quoted(const std::string& s) {
     return out + "'";
 }
 
+std::string insertStatement(const TestProduct& p) {
+    // Column order: sortOrder, favFlag, field01 .. field24, recordId.
+    std::string values = "''," + std::to_string(p.favFlag);
+    const std::string fields[24] = {
+        p.name, p.maker,  p.category, "0",    p.portion, "2017-01-01 10:00:00",
+        "0",    p.unit,   "",         p.kcal, "",        p.sugar,
+        p.fat,  p.satFat, p.salt};
+    for (const auto& f : fields)
+        values += "," + quoted(f);
+    return "INSERT INTO ProductsTable VALUES (" + values + "," + std::to_string(p.id) + ");";
+}
+
 struct Connection {
     sqlite3* db = nullptr;
     explicit Connection(const std::string& path) {
@@ -109,30 +121,21 @@ void TestCatalogue::exec(const std::string& sql) {
 }
 
 void TestCatalogue::add(const TestProduct& p) {
-    // Column order: sortOrder, favFlag, field01 .. field24, recordId.
-    std::string values = "''," + std::to_string(p.favFlag);
-    const std::string fields[24] = {
-        p.name, p.maker,  p.category, "0",    p.portion, "2017-01-01 10:00:00",
-        "0",    p.unit,   "",         p.kcal, "",        p.sugar,
-        p.fat,  p.satFat, p.salt};
-    for (const auto& f : fields)
-        values += "," + quoted(f);
-    values += "," + std::to_string(p.id);
-    exec("INSERT INTO ProductsTable VALUES (" + values + ")");
+    exec(insertStatement(p));
 }
 
 void TestCatalogue::addMany(int count, int firstId, const std::string& category) {
     std::string sql = "BEGIN;";
-    for (int i = 0; i < count; ++i) {
-        const std::string name = std::string(1, static_cast<char>('A' + i % 26)) + "rodukt " +
-                                 std::to_string(firstId + i);
-        std::string values = "'',0," + quoted(name) + ",'Hersteller'," + quoted(category) +
-                             ",'0','','2017-01-01 10:00:00','0','g','','100','','5','3','1','0.2'";
-        for (int f = 16; f <= 24; ++f)
-            values += ",''";
-        values += "," + std::to_string(firstId + i);
-        sql += "INSERT INTO ProductsTable VALUES (" + values + ");";
-    }
+    for (int id = firstId; id < firstId + count; ++id)
+        sql += insertStatement({.id = id,
+                                .name = std::string(1, char('A' + (id - firstId) % 26)) +
+                                        "rodukt " + std::to_string(id),
+                                .maker = "Hersteller",
+                                .category = category,
+                                .fat = "3",
+                                .satFat = "1",
+                                .sugar = "5",
+                                .salt = "0.2"});
     exec(sql + "COMMIT;");
 }
 
