@@ -1,59 +1,12 @@
 #include "IndexGrouping.h"
 
+#include "text/Utf8.h"
+
 #include <array>
 #include <map>
 
 namespace tolvane {
 namespace {
-
-// Decodes the first UTF-8 character; a broken sequence counts as one byte.
-char32_t firstCodePoint(std::string_view s, std::size_t& length) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    const unsigned char lead = byte(0);
-    int extra = 0;
-    char32_t cp = lead;
-    if (lead >= 0xF0 && lead < 0xF8) {
-        extra = 3;
-        cp = lead & 0x07;
-    } else if (lead >= 0xE0) {
-        extra = 2;
-        cp = lead & 0x0F;
-    } else if (lead >= 0xC0) {
-        extra = 1;
-        cp = lead & 0x1F;
-    }
-    if (lead >= 0xF8 || (lead >= 0x80 && lead < 0xC0) || s.size() < std::size_t(1 + extra)) {
-        length = 1;
-        return lead;
-    }
-    for (int i = 1; i <= extra; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) {
-            length = 1;
-            return lead;
-        }
-        cp = (cp << 6) | (byte(i) & 0x3F);
-    }
-    length = 1 + extra;
-    return cp;
-}
-
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 // Upper case for the scripts product names are written in (Latin, Greek, Cyrillic); the
 // locale must not matter here, so no C library case mapping.
@@ -89,12 +42,12 @@ bool isLetterKey(const std::string& key) {
 
 std::string indexKeyOf(std::string_view name) {
     if (name.empty()) return " ";
-    std::size_t length = 1;
-    const char32_t first = firstCodePoint(name, length);
+    std::size_t at = 0;
+    const char32_t first = nextCodePoint(name, at);
     std::string key;
     if (first == 0xDF) {
         key = "SS";
-    } else if (length == 1 && first >= 0x80) {
+    } else if (first == kNotUtf8) {
         key = std::string(name.substr(0, 1)); // not a character; keep the byte
     } else {
         appendUtf8(key, upperCase(first));

@@ -1,6 +1,7 @@
 #include "exchange/CatalogueUpdate.h"
 
 #include "exchange/ReplyText.h"
+#include "format/PercentEncoding.h"
 
 #include "platform/BuildConfig.h"
 #include "platform/Keys.h"
@@ -10,7 +11,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cctype>
 #include <charconv>
 #include <set>
 
@@ -40,23 +40,6 @@ std::string idTextOf(const JsonValue& product) {
     if (!product.is_object()) return {};
     auto found = product.find(catalogueRecordKeys.back());
     return found == product.end() ? std::string() : JsonParser::textOf(*found);
-}
-
-// Everything but letters, digits and "-._~:" percent-encoded: a stored timestamp of the usual
-// form only has its blank written as "%20", and no other text can break the request.
-std::string queryEncode(const std::string& text) {
-    static constexpr char hex[] = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : text) {
-        if (std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~' || c == ':') {
-            out += static_cast<char>(c);
-        } else {
-            out += '%';
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        }
-    }
-    return out;
 }
 
 std::string decimal(long long value) {
@@ -162,7 +145,8 @@ void CatalogueUpdate::SendRequest() {
     const int batchCount = maxRows_ < 1 ? 1 : std::max(1, maxRows_ / recordsPerPage);
 
     startDate_ = std::chrono::steady_clock::now();
-    maxTimestamp_ = queryEncode(run->storedTimestamp);
+    // ":" kept: a stored timestamp of the usual form only has its blank written as "%20".
+    maxTimestamp_ = percentEncode(run->storedTimestamp, ":");
     run_ = std::move(run);
     state_ = State::Requesting;
     sendPage(batchCount, maxTimestamp_);

@@ -1,6 +1,7 @@
 #include "exchange/FormDataRequest.h"
 
 #include "exchange/GzipInflate.h"
+#include "format/PercentEncoding.h"
 
 #include <curl/curl.h>
 
@@ -89,22 +90,6 @@ struct HeaderListDeleter {
 
 } // namespace
 
-std::string formEncode(const std::string& text) {
-    static constexpr char hex[] = "0123456789ABCDEF";
-    std::string out;
-    out.reserve(text.size());
-    for (unsigned char c : text) {
-        if (std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~') {
-            out += static_cast<char>(c);
-        } else {
-            out += '%';
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        }
-    }
-    return out;
-}
-
 FormDataRequest::FormDataRequest(std::string url) : url_(std::move(url)) {}
 
 std::shared_ptr<FormDataRequest> FormDataRequest::requestWithURL(std::string url) {
@@ -119,9 +104,9 @@ std::string FormDataRequest::postBody() const {
     std::string body;
     for (const auto& [key, value] : fields_) {
         if (!body.empty()) body += '&';
-        body += formEncode(key);
+        body += percentEncode(key);
         body += '=';
-        body += formEncode(value);
+        body += percentEncode(value);
     }
     return body;
 }

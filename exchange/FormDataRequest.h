@@ -86,7 +86,4 @@ private:
     std::string encoding_;
 };
 
-// Percent-encodes everything except letters, digits and "-._~".
-std::string formEncode(const std::string& text);
-
 } // namespace tolvane

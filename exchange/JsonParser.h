@@ -2,7 +2,7 @@
 // and a null that is distinct from a missing member.
 #pragma once
 
-#include "text/RecordText.h"
+#include "text/IntegerValue.h"
 
 #include <nlohmann/json.hpp>
 

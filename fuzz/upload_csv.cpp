@@ -3,6 +3,7 @@
 // one row, its bytes spread over the row's eleven columns in order.
 #include "exchange/FormDataRequest.h"
 #include "exchange/ProductUpload.h"
+#include "format/PercentEncoding.h"
 #include "server/FormData.h"
 
 #include <algorithm>
@@ -44,6 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto fields = server::parseFormFields(request.postBody());
     const auto sent = fields.find("data");
     if (sent == fields.end() || sent->second != csv) std::abort();
-    if (server::urlDecode(formEncode(input)) != input) std::abort();
+    if (percentDecode(percentEncode(input)) != input) std::abort();
     return 0;
 }

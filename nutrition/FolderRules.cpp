@@ -1,6 +1,7 @@
 #include "nutrition/FolderRules.h"
 
 #include "nutrition/NumberText.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 #include <vector>
@@ -8,48 +9,11 @@
 namespace tolvane {
 namespace {
 
-constexpr char32_t kInvalid = 0xFFFFFFFF;
-
-// Decodes UTF-8; a malformed sequence yields kInvalid for its first byte.
+// Each byte that is not UTF-8 becomes kNotUtf8, which no rule permits.
 std::vector<char32_t> codePoints(std::string_view text) {
     std::vector<char32_t> points;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        int length = 0;
-        char32_t cp = 0;
-        if (lead < 0x80) {
-            length = 1;
-            cp = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            cp = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            cp = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            cp = lead & 0x07;
-        }
-        bool valid = length > 0 && i + length <= text.size();
-        for (int k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) valid = false;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (valid && length > 1) {
-            static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-            if (cp < kMinimum[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-                valid = false;
-        }
-        if (!valid) {
-            points.push_back(kInvalid);
-            ++i;
-        } else {
-            points.push_back(cp);
-            i += static_cast<std::size_t>(length);
-        }
-    }
+    for (std::size_t at = 0; at < text.size();)
+        points.push_back(nextCodePoint(text, at));
     return points;
 }
 
@@ -62,13 +26,6 @@ bool permittedInFolderName(char32_t c) {
 }
 
 } // namespace
-
-std::size_t utf16Length(std::string_view text) {
-    std::size_t units = 0;
-    for (const char32_t c : codePoints(text))
-        units += (c != kInvalid && c > 0xFFFF) ? 2 : 1;
-    return units;
-}
 
 FolderNameCheck checkFolderName(std::string_view name) {
     if (name.empty()) return FolderNameCheck::Empty;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "nutrition/Nutrient.h"
+#include "text/Utf8.h" // utf16Length, the measure of the name's length
 
 #include <array>
 #include <string>
@@ -17,9 +18,6 @@ enum class FolderNameCheck { Empty, TooLong, InvalidCharacters, Valid };
 // Empty; longer than 30 UTF-16 units; characters other than ASCII letters and digits, the space
 // and the permitted accented Latin letters.
 FolderNameCheck checkFolderName(std::string_view name);
-
-// Length of a UTF-8 text in UTF-16 units (invalid bytes count one each).
-std::size_t utf16Length(std::string_view text);
 
 // Calorie values are read in 64 bits and kept within this bound, so no sum of them overflows.
 inline constexpr long long kCalorieLimit = 999'999'999'999'999;

@@ -1,6 +1,7 @@
 #include "nutrition/GdaCalculator.h"
 
 #include "nutrition/NumberText.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,10 +60,7 @@ std::optional<GdaBars> gdaBars(const NutrientTexts& texts, std::string_view port
 bool portionEditAllowed(std::string_view currentText, std::size_t replacedLength) {
     if (replacedLength > 0) return true;
     // Count characters, not bytes; the field is meant for digits but may hold anything.
-    std::size_t characters = 0;
-    for (const char c : currentText)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
-    return characters < kPortionMaxLength;
+    return characterCount(currentText) < kPortionMaxLength;
 }
 
 int gdaBarAt(float x, float y) {

@@ -2,7 +2,7 @@
 // process locale: "," reads as a decimal point and output always uses ".".
 #pragma once
 
-#include "text/RecordText.h"
+#include "text/IntegerValue.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,7 @@
 #include "nutrition/OwnProductRules.h"
 
 #include "nutrition/NumberText.h"
+#include "text/Utf8.h"
 
 namespace tolvane {
 namespace {
@@ -23,10 +24,7 @@ float typedNumber(std::string_view typed) {
 std::size_t decimalPlaces(std::string_view text) {
     const auto separator = text.find_first_of(".,");
     if (separator == std::string_view::npos) return 0;
-    std::size_t characters = 0;
-    for (const char c : text.substr(separator + 1))
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
-    return characters;
+    return characterCount(text.substr(separator + 1));
 }
 
 bool decimalPlacesValid(std::string_view fat, std::string_view saturatedFat, std::string_view sugar,

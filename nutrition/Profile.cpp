@@ -2,6 +2,7 @@
 
 #include "nutrition/NumberText.h"
 #include "nutrition/PossessivePattern.h"
+#include "text/SplitFields.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "UserDefaults.h"
 
-#include "text/RecordText.h"
+#include "text/IntegerValue.h"
 
 namespace tolvane {
 

@@ -1,15 +1,10 @@
 #include "server/FormData.h"
 
+#include "format/PercentEncoding.h"
+
 namespace tolvane::server {
 
 namespace {
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 int base64Value(char c) {
     if (c >= 'A' && c <= 'Z') return c - 'A';
@@ -22,24 +17,6 @@ int base64Value(char c) {
 
 } // namespace
 
-std::string urlDecode(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '+') {
-            out += ' ';
-        } else if (c == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-                   hexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
-            i += 2;
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
 FormFields parseFormFields(std::string_view text) {
     FormFields fields;
     std::size_t start = 0;
@@ -49,10 +26,10 @@ FormFields parseFormFields(std::string_view text) {
         std::string_view pair = text.substr(start, end - start);
         if (!pair.empty()) {
             std::size_t equals = pair.find('=');
-            std::string name = urlDecode(pair.substr(0, equals));
+            std::string name = percentDecode(pair.substr(0, equals));
             std::string value = equals == std::string_view::npos
                                     ? std::string()
-                                    : urlDecode(pair.substr(equals + 1));
+                                    : percentDecode(pair.substr(equals + 1));
             fields.emplace(std::move(name), std::move(value));
         }
         start = end + 1;

@@ -10,9 +10,6 @@ namespace tolvane::server {
 // Decoded name/value pairs; when a name repeats, the first value counts.
 using FormFields = std::map<std::string, std::string>;
 
-// Decodes "%XX" escapes and "+" as blank. Malformed escapes are kept as they stand.
-std::string urlDecode(std::string_view text);
-
 // Parses "a=1&b=two" (a query string or an application/x-www-form-urlencoded body).
 FormFields parseFormFields(std::string_view text);
 

@@ -1,26 +1,13 @@
 #include "server/Tsv.h"
 
 #include "server/Timestamp.h"
+#include "text/SplitFields.h"
 
 #include <charconv>
 
 namespace tolvane::server {
 
 namespace {
-
-std::vector<std::string_view> splitTabs(std::string_view line) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    while (true) {
-        std::size_t tab = line.find('\t', start);
-        if (tab == std::string_view::npos) {
-            parts.push_back(line.substr(start));
-            return parts;
-        }
-        parts.push_back(line.substr(start, tab - start));
-        start = tab + 1;
-    }
-}
 
 std::string_view trimSpaces(std::string_view text) {
     while (!text.empty() && text.front() == ' ')
@@ -61,7 +48,7 @@ std::vector<ServerProduct> readCatalogueSource(std::istream& in, std::string_vie
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (lineNumber == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
         if (!headerSeen) {
-            auto names = splitTabs(line);
+            auto names = splitFields(line, '\t');
             bool matches = names.size() == catalogueRecordKeys.size();
             for (std::size_t i = 0; matches && i < names.size(); ++i)
                 matches = trimSpaces(names[i]) == catalogueRecordKeys[i];
@@ -73,14 +60,14 @@ std::vector<ServerProduct> readCatalogueSource(std::istream& in, std::string_vie
             continue;
         }
         if (line.empty()) continue;
-        auto values = splitTabs(line);
+        auto values = splitFields(line, '\t');
         if (values.size() != catalogueRecordKeys.size())
             throw CatalogueSourceError(location(sourceName, lineNumber) + "expected " +
                                        std::to_string(catalogueRecordKeys.size()) +
                                        " fields, found " + std::to_string(values.size()));
         ServerProduct record;
         for (std::size_t i = 0; i < catalogueFieldCount; ++i)
-            record.fields[i] = std::string(values[i]);
+            record.fields[i] = std::move(values[i]);
         if (auto problem = identifierProblem(values[catalogueFieldCount], record.id))
             throw CatalogueSourceError(location(sourceName, lineNumber) + *problem);
         if (checkTimestamps && !isValidTimestamp(record.timestamp()))

@@ -1,5 +1,7 @@
 #include "store/LikePattern.h"
 
+#include "text/Utf8.h"
+
 namespace tolvane {
 
 namespace {
@@ -20,7 +22,7 @@ char32_t readChar(std::string_view text, std::size_t& at) {
     auto c = static_cast<unsigned char>(text[at++]);
     if (c < 0xC0) return c;
     char32_t value = c;
-    while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
+    while (at < text.size() && isContinuationByte(text[at]))
         value = (value << 6) | (static_cast<unsigned char>(text[at++]) & 0x3F);
     return value;
 }
@@ -28,7 +30,7 @@ char32_t readChar(std::string_view text, std::size_t& at) {
 // The first byte of the last character of a text.
 char lastLead(std::string_view text) {
     std::size_t at = text.size() - 1;
-    while (at > 0 && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
+    while (at > 0 && isContinuationByte(text[at]))
         --at;
     return text[at];
 }
@@ -83,7 +85,7 @@ LikePattern::LikePattern(std::string_view pattern) {
     const std::size_t first = pattern.find_first_not_of('%');
     const std::size_t last = pattern.find_first_of("%_", first);
     prefix_.assign(pattern.substr(first, last - first));
-    if ((static_cast<unsigned char>(prefix_[0]) & 0xC0) == 0x80) return;
+    if (isContinuationByte(prefix_[0])) return;
     for (char& c : prefix_)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     prefixEndsInSequence_ =
@@ -99,8 +101,7 @@ bool LikePattern::literalAt(std::string_view text, std::size_t at) const {
     }
     // A continuation byte after the literal would belong to its last character.
     const std::size_t after = at + prefix_.size();
-    return !(prefixEndsInSequence_ && text.size() > after &&
-             (static_cast<unsigned char>(text[after]) & 0xC0) == 0x80);
+    return !(prefixEndsInSequence_ && text.size() > after && isContinuationByte(text[after]));
 }
 
 bool LikePattern::matches(std::string_view text) const {

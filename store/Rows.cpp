@@ -1,6 +1,6 @@
 #include "store/Rows.h"
 
-#include "text/RecordText.h"
+#include "text/IntegerValue.h"
 
 namespace tolvane {
 

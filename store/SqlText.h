@@ -3,7 +3,7 @@
 // decimal digits, numbers are written as decimal digits.
 #pragma once
 
-#include "text/RecordText.h"
+#include "text/IntegerValue.h"
 
 #include <cstddef>
 #include <initializer_list>

@@ -1,5 +1,7 @@
 #include "app/platform/FileAnalytics.h"
 
+#include <nlohmann/json.hpp>
+
 #include <chrono>
 #include <ctime>
 #include <fstream>
@@ -17,61 +19,24 @@ std::string utcNow() {
     return text;
 }
 
+// One line of the file; bytes that are not UTF-8 become U+FFFD instead of throwing.
+std::string jsonLine(const nlohmann::ordered_json& line) {
+    return line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
 } // namespace
 
 FileAnalytics::FileAnalytics(std::string path, std::function<std::string()> clock)
     : path_(std::move(path)), clock_(clock ? std::move(clock) : utcNow) {}
 
-std::string FileAnalytics::jsonString(const std::string& text) {
-    static constexpr char hex[] = "0123456789abcdef";
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (c < 0x20) {
-                out += "\\u00";
-                out += hex[c >> 4];
-                out += hex[c & 15];
-            } else {
-                out += char(c);
-            }
-        }
-    }
-    return out + "\"";
-}
-
 void FileAnalytics::startSession(const std::string& applicationKey) {
-    append("{\"time\":" + jsonString(clock_()) + ",\"session\":" + jsonString(applicationKey) +
-           "}");
+    append(jsonLine({{"time", clock_()}, {"session", applicationKey}}));
 }
 
 void FileAnalytics::logEvent(const std::string& name, const AnalyticsParameters& parameters) {
-    std::string line = "{\"time\":" + jsonString(clock_()) + ",\"event\":" + jsonString(name);
-    if (!parameters.empty()) {
-        line += ",\"parameters\":{";
-        bool first = true;
-        for (const auto& [k, v] : parameters) {
-            line += (first ? "" : ",") + jsonString(k) + ":" + jsonString(v);
-            first = false;
-        }
-        line += "}";
-    }
-    append(line + "}");
+    nlohmann::ordered_json line{{"time", clock_()}, {"event", name}};
+    if (!parameters.empty()) line["parameters"] = parameters;
+    append(jsonLine(line));
 }
 
 void FileAnalytics::append(const std::string& line) {

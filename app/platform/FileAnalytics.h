@@ -18,9 +18,6 @@ public:
     void startSession(const std::string& applicationKey) override;
     void logEvent(const std::string& name, const AnalyticsParameters& parameters = {}) override;
 
-    const std::string& path() const { return path_; }
-    static std::string jsonString(const std::string& text);
-
 private:
     void append(const std::string& line);
 

@@ -15,6 +15,7 @@
 #include "screens/settings/SetupWidget.h"
 #include "screens/settings/ShowInfoWidget.h"
 #include "store/Database.h"
+#include "tests/support/ShippedSchema.h"
 #include "tests/support/WidgetTaps.h"
 
 #include <QAction>
@@ -26,33 +27,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <sqlite3.h>
-
 using namespace tolvane;
 using namespace tolvane::test;
 
 namespace {
-
-// A shipped file with the tables the launch reads; the application adds its own.
-bool makeShippedFile(const QString& path, const char* settings) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK) return false;
-    std::string sql =
-        "CREATE TABLE ProductsTable (sortOrder TEXT, favFlag INTEGER, field01 TEXT, field02 TEXT,"
-        " field03 TEXT, field04 TEXT, field05 TEXT, field06 TEXT, field07 TEXT, field08 TEXT,"
-        " field09 TEXT, field10 TEXT, field11 TEXT, field12 TEXT, field13 TEXT, field14 TEXT,"
-        " field15 TEXT, field16 TEXT, field17 TEXT, field18 TEXT, field19 TEXT, field20 TEXT,"
-        " field21 TEXT, field22 TEXT, field23 TEXT, field24 TEXT, recordId INTEGER);"
-        "CREATE TABLE Categories (Recordid INTEGER, Category TEXT);"
-        "CREATE TABLE Timestamp (rows TEXT, dtimestamp TEXT, utimestamp TEXT);"
-        "INSERT INTO Timestamp VALUES ('0', NULL, NULL);"
-        "CREATE TABLE Settings (LiveSuche TEXT, Lokalisierung TEXT, Metrisch TEXT);"
-        "INSERT INTO Settings VALUES (" +
-        std::string(settings) + ");";
-    const bool ok = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return ok;
-}
 
 // One process start: services, delegate, launch.
 struct Run {
@@ -126,7 +104,7 @@ private:
 
     void makeResources(const char* settings) {
         resources_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(makeShippedFile(resources_->filePath("Tolvane.db"), settings));
+        createShippedFile(resources_->filePath("Tolvane.db").toStdString(), {.settings = settings});
         QVERIFY(QFile::link(TOLVANE_STRINGS_DIR, resources_->filePath("strings")));
         QVERIFY(QFile::link(TOLVANE_PICTURES_DIR, resources_->filePath("pictures")));
     }

@@ -1,6 +1,5 @@
 // Whole roads through the product list, the categories, the detail and the landscape calculator
 // in the running shell, on the offscreen platform, each start on fresh temporary directories.
-#include "TestCatalogue.h"
 #include "app/AppContext.h"
 #include "app/NavigationStack.h"
 #include "app/ScreenRegistry.h"
@@ -26,6 +25,7 @@
 #include "screens/settings/SetupWidget.h"
 #include "store/Database.h"
 #include "tests/support/ShellRun.h"
+#include "tests/support/TestCatalogue.h"
 #ifdef TOLVANE_PRODUCT_SERVER
 #include "format/CatalogueRecord.h"
 #include "tests/support/ServerProcess.h"

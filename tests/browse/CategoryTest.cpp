@@ -1,8 +1,8 @@
-#include "TestCatalogue.h"
 #include "screens/browse/CategoryVC.h"
 #include "screens/browse/ProductsForCategoriesVC.h"
 #include "screens/detail/ProductDetail.h"
 #include "store/Database.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The product list on screen: a small catalogue is in the table from its first painted frame;
 // a large one paints the window first and fills the table right after, never showing the empty
 // page or an alert meanwhile, and a search typed meanwhile finds its products.
-#include "TestCatalogue.h"
 #include "app/platform/QtDispatcher.h"
 #include "screens/browse/SearchWidget.h"
 #include "store/Database.h"
+#include "tests/support/TestCatalogue.h"
 #include "tests/support/WidgetTaps.h"
 
 #include <QLabel>

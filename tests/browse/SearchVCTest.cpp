@@ -1,9 +1,10 @@
 // The product list screen on the catalogue service, told by it as a run would tell it; the
 // service's runs themselves are tested in tests/catalogue-service.
 #include "screens/browse/SearchVC.h"
-#include "TestCatalogue.h"
+#include "tests/support/TestCatalogue.h"
 #include "screens/detail/ProductDetail.h"
 #include "store/Database.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 

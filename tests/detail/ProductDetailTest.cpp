@@ -1,6 +1,6 @@
 #include "screens/detail/ProductDetail.h"
-#include "TestCatalogue.h"
 #include "store/Database.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 

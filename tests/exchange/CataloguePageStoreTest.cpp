@@ -1,6 +1,6 @@
 // The page store writes through statements prepared once per page; the rows must be the very
 // ones the composed statements write, byte for byte and type for type.
-#include "TestCatalogue.h"
+#include "tests/support/TestCatalogue.h"
 
 #include "exchange/CatalogueUpdate.h"
 #include "platform/Log.h"

@@ -1,6 +1,8 @@
 // The update's requests, reply handling and page store against a scripted in-process server.
 #include "ScriptedUpdateServer.h"
 
+#include "format/PercentEncoding.h"
+
 using namespace tolvane;
 using namespace tolvane::test;
 
@@ -10,8 +12,8 @@ TEST_F(CatalogueUpdateTest, AsksFromTheSavedRowsAndTimestampWithTheUpdateAccount
     EXPECT_EQ(run(), UpdateOutcome::NothingNew);
     ASSERT_EQ(requests().size(), 1u);
     EXPECT_EQ(requests()[0].target, "/getUpdatedProducts.php?timestamp=&pageNo=1&records=250");
-    EXPECT_EQ(requests()[0].body, "username=" + formEncode(config::updateUser) +
-                                      "&password=" + formEncode(config::updatePassword));
+    EXPECT_EQ(requests()[0].body, "username=" + percentEncode(config::updateUser) +
+                                      "&password=" + percentEncode(config::updatePassword));
     EXPECT_FALSE(listener.progressShown);
 
     database.updateDTimestamp("2017-01-01 10:00:00", "750");

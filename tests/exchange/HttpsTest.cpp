@@ -1,5 +1,5 @@
 // Form posts over HTTPS to a loopback server with a certificate made for the test.
-#include "TestCatalogue.h"
+#include "tests/support/TestCatalogue.h"
 
 #include "exchange/FormDataRequest.h"
 

@@ -3,11 +3,11 @@
 #pragma once
 
 #include "RecordingListener.h"
-#include "TestCatalogue.h"
 
 #include "exchange/CatalogueUpdate.h"
 #include "platform/BuildConfig.h"
 #include "store/Database.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 #include <httplib.h>

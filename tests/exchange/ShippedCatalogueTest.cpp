@@ -1,7 +1,7 @@
 // Starting from the catalogue file shipped with the application.
 #include "RecordingListener.h"
-#include "TestCatalogue.h"
 #include "tests/support/ServerProcess.h"
+#include "tests/support/TestCatalogue.h"
 
 #include "exchange/CatalogueUpdate.h"
 #include "store/Database.h"

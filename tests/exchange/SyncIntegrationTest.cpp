@@ -1,7 +1,7 @@
 // End to end against the reference product server on a loopback port.
 #include "RecordingListener.h"
-#include "TestCatalogue.h"
 #include "tests/support/ServerProcess.h"
+#include "tests/support/TestCatalogue.h"
 
 #include "exchange/CatalogueUpdate.h"
 #include "exchange/JsonParser.h"

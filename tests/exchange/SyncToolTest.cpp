@@ -1,6 +1,6 @@
 // The command-line driver, as a user runs it.
-#include "TestCatalogue.h"
 #include "tests/support/ServerProcess.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 

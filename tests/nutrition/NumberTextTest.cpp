@@ -1,4 +1,5 @@
 #include "nutrition/NumberText.h"
+#include "text/SplitFields.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
 // An own product through the running shell, pressed as a user does: entered from the settings,
 // found in the product list and its category with its lights, uploaded to the reference
 // server at the next start, and deleted again.
-#include "TestCatalogue.h"
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/SearchWidget.h"
 #include "screens/detail/ProductDetailWidget.h"
@@ -11,6 +10,7 @@
 #include "store/Database.h"
 #include "tests/support/ServerProcess.h"
 #include "tests/support/ShellRun.h"
+#include "tests/support/TestCatalogue.h"
 #include "tests/support/WheelTaps.h"
 
 #include <QAction>

@@ -1,12 +1,12 @@
 // Roads through the own-product widgets, pressed as a user does: the list, editing, "+", the
 // form filled with the mouse, the keyboard and the input bar, and "Fertig".
-#include "TestCatalogue.h"
 #include "nutrition/OwnProductRules.h"
 #include "platform/Platform.h"
 #include "screens/common/WheelPicker.h"
 #include "screens/ownproducts/AddProductWidget.h"
 #include "screens/ownproducts/ManageProductsWidget.h"
 #include "store/Database.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,12 +2,12 @@
 // 900000001 as in the shipped file, and helpers that fill the form as a user would.
 #pragma once
 
-#include "TestCatalogue.h"
 #include "nutrition/OwnProductRules.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 #include "screens/ownproducts/AddProductVC.h"
 #include "store/Database.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 

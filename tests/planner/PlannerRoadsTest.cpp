@@ -1,7 +1,7 @@
 // The meal planner walked in the running shell on the offscreen platform: products filed from
 // their detail screen, folders edited, amounts changed, summaries opened, a catalogue product
 // removed under the planner's feet.
-#include "TestCatalogue.h"
+#include "tests/support/TestCatalogue.h"
 #include "screens/browse/SearchWidget.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/planner/AddMenuFolderWidget.h"
@@ -13,6 +13,7 @@
 #include "screens/planner/ProductDetailPortraitWidget.h"
 #include "store/Database.h"
 #include "tests/support/ShellRun.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,10 +1,10 @@
 // A test catalogue with the planner's tables, and short reads of what the planner stored.
 #pragma once
 
-#include "TestCatalogue.h"
 #include "platform/Log.h"
 #include "screens/planner/PlannerWrites.h"
 #include "store/Database.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "screens/profile/PersonalProfileVC.h"
-#include "TestCatalogue.h"
 #include "store/Database.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 

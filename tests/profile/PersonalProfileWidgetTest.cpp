@@ -1,10 +1,10 @@
 // The profile widget pressed as a user does: the body wheels, the activity row and its wheel,
 // the typed daily calories, and leaving.
 #include "screens/profile/PersonalProfileWidget.h"
-#include "TestCatalogue.h"
 #include "platform/Platform.h"
 #include "screens/common/WheelPicker.h"
 #include "store/Database.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <QApplication>
 #include <QDir>

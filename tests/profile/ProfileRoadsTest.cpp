@@ -1,13 +1,13 @@
 // The personal profile through the running shell: opened from the settings, weight and
 // activity changed with the mouse, and back on the settings and in the planner's folder summary
 // the new daily calories count.
-#include "TestCatalogue.h"
 #include "screens/planner/MenuFolderWidget.h"
 #include "screens/planner/PlannerListView.h"
 #include "screens/planner/ProductDetailPortraitWidget.h"
 #include "screens/profile/PersonalProfileWidget.h"
 #include "screens/settings/SetupWidget.h"
 #include "tests/support/ShellRun.h"
+#include "tests/support/TestCatalogue.h"
 #include "tests/support/WheelTaps.h"
 
 #include <QFile>

@@ -1,5 +1,7 @@
 #include "tests/support/ShippedSchema.h"
 
+#include "tools/catalogue/CatalogueWriter.h"
+
 #include <sqlite3.h>
 
 #include <stdexcept>
@@ -22,26 +24,13 @@ void execSql(const std::string& path, const std::string& sql) {
 }
 
 void createShippedFile(const std::string& path, const ShippedSeed& seed) {
-    std::string products =
-        "CREATE TABLE ProductsTable (sortOrder TEXT, favFlag " + seed.favFlagType;
-    for (int i = 1; i <= 24; ++i)
-        products += std::string(", field") + (i < 10 ? "0" : "") + std::to_string(i) + " TEXT";
-    products += ", recordId INTEGER);";
-    execSql(path,
-            products +
-                "CREATE TABLE Products (RecordId INTEGER PRIMARY KEY AUTOINCREMENT, Produktname "
-                "TEXT, Hersteller TEXT, Kategorie TEXT, Fett TEXT, GesFette TEXT, Zucker TEXT, "
-                "Natrium TEXT, Energiewert TEXT, Sentfield TEXT, Sortorder INTEGER, Einheit TEXT, "
-                "SalzOrNatrium TEXT, Produktmenge TEXT, MainTableRecordId TEXT);"
-                "INSERT INTO sqlite_sequence (name, seq) VALUES ('Products', 900000000);"
-                "CREATE TABLE Categories (Recordid INTEGER, Category TEXT);"
-                "CREATE TABLE Timestamp (rows TEXT, dtimestamp TEXT, utimestamp TEXT);"
-                "INSERT INTO Timestamp VALUES ('0', NULL, " +
-                seed.utimestamp +
-                ");"
-                "CREATE TABLE Settings (LiveSuche TEXT, Lokalisierung TEXT, Metrisch TEXT);"
-                "INSERT INTO Settings VALUES (" +
-                seed.settings + ");");
+    std::string schema = shippedSchemaSql();
+    const std::string favFlag = "favFlag INTEGER";
+    schema.replace(schema.find(favFlag), favFlag.size(), "favFlag " + seed.favFlagType);
+    execSql(path, schema +
+                      "INSERT INTO sqlite_sequence (name, seq) VALUES ('Products', 900000000);"
+                      "INSERT INTO Timestamp VALUES ('0', NULL, " +
+                      seed.utimestamp + ");INSERT INTO Settings VALUES (" + seed.settings + ");");
 }
 
 } // namespace tolvane::test

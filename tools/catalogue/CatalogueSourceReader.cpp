@@ -1,5 +1,7 @@
 #include "tools/catalogue/CatalogueSourceReader.h"
 
+#include "text/SplitFields.h"
+#include "text/Utf8.h"
 #include "tools/catalogue/CatalogueError.h"
 
 #include <charconv>
@@ -8,45 +10,6 @@
 
 namespace tolvane {
 namespace {
-
-std::vector<std::string> splitTabs(const std::string& line) {
-    std::vector<std::string> parts;
-    std::string::size_type start = 0;
-    while (true) {
-        const auto tab = line.find('\t', start);
-        if (tab == std::string::npos) {
-            parts.push_back(line.substr(start));
-            return parts;
-        }
-        parts.push_back(line.substr(start, tab - start));
-        start = tab + 1;
-    }
-}
-
-bool validUtf8(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        int extra = 0;
-        if (c < 0x80)
-            extra = 0;
-        else if (c >= 0xC2 && c <= 0xDF)
-            extra = 1;
-        else if (c >= 0xE0 && c <= 0xEF)
-            extra = 2;
-        else if (c >= 0xF0 && c <= 0xF4)
-            extra = 3;
-        else
-            return false;
-        if (i + extra >= text.size() && extra > 0) return false;
-        for (int k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-        }
-        i += extra + 1;
-    }
-    return true;
-}
 
 bool parseId(const std::string& text, long long& value) {
     if (text.empty() || text.size() > 18) return false;
@@ -87,7 +50,7 @@ public:
     }
 
     void checkLine(const std::string& line) const {
-        if (!validUtf8(line)) fail("text is not valid UTF-8");
+        if (!isValidUtf8(line)) fail("text is not valid UTF-8");
         for (char c : line)
             if (c == '\r' || c == '\0') fail("line contains a control character");
     }
@@ -119,7 +82,7 @@ std::vector<CatalogueCategory> CatalogueSourceReader::readCategories(std::istrea
     while (lines.next(line)) {
         if (line.empty() && lines.atEnd()) break;
         lines.checkLine(line);
-        const auto parts = splitTabs(line);
+        const auto parts = splitFields(line, '\t');
         if (parts.size() != 2)
             lines.fail("expected 2 tab-separated values, found " + std::to_string(parts.size()));
         long long id = 0;
@@ -154,7 +117,7 @@ std::vector<CatalogueRecord> CatalogueSourceReader::readProducts(std::istream& i
     while (lines.next(line)) {
         if (line.empty() && lines.atEnd()) break;
         lines.checkLine(line);
-        auto parts = splitTabs(line);
+        auto parts = splitFields(line, '\t');
         if (parts.size() != catalogueRecordKeys.size())
             lines.fail("expected " + std::to_string(catalogueRecordKeys.size()) +
                        " tab-separated values, found " + std::to_string(parts.size()));

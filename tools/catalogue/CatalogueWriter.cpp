@@ -54,31 +54,6 @@ void stepDone(sqlite3* db, sqlite3_stmt* statement, const std::string& what) {
     sqlite3_clear_bindings(statement);
 }
 
-std::string productsTableSql() {
-    std::string sql = "CREATE TABLE ProductsTable (sortOrder TEXT, favFlag INTEGER";
-    for (std::size_t i = 1; i <= catalogueFieldCount; ++i) {
-        sql += ", field";
-        if (i < 10) sql += '0';
-        sql += std::to_string(i) + " TEXT";
-    }
-    sql += ", recordId INTEGER)";
-    return sql;
-}
-
-void createSchema(sqlite3* db) {
-    exec(db, productsTableSql());
-    exec(db, "CREATE INDEX ProductsTable_recordId ON ProductsTable (recordId)");
-    exec(db, "CREATE INDEX ProductsTable_field03 ON ProductsTable (field03)");
-    // Sortorder is an integer so that own products order as 9, 10 rather than 10, 9.
-    exec(db, "CREATE TABLE Products (RecordId INTEGER PRIMARY KEY AUTOINCREMENT, "
-             "Produktname TEXT, Hersteller TEXT, Kategorie TEXT, Fett TEXT, GesFette TEXT, "
-             "Zucker TEXT, Natrium TEXT, Energiewert TEXT, Sentfield TEXT, Sortorder INTEGER, "
-             "Einheit TEXT, SalzOrNatrium TEXT, Produktmenge TEXT, MainTableRecordId TEXT)");
-    exec(db, "CREATE TABLE Categories (Recordid INTEGER, Category TEXT)");
-    exec(db, "CREATE TABLE Timestamp (rows TEXT, dtimestamp TEXT, utimestamp TEXT)");
-    exec(db, "CREATE TABLE Settings (LiveSuche TEXT, Lokalisierung TEXT, Metrisch TEXT)");
-}
-
 // Rows in the order of the list and search statements, holding every column those statements
 // and the category list read: they then run as one pass over this index, with no sort step and
 // no lookups in the table.
@@ -129,6 +104,27 @@ void insertSingleRows(sqlite3* db, const std::vector<CatalogueRecord>& products)
 
 } // namespace
 
+std::string shippedSchemaSql() {
+    std::string sql = "CREATE TABLE ProductsTable (sortOrder TEXT, favFlag INTEGER";
+    for (std::size_t i = 1; i <= catalogueFieldCount; ++i) {
+        sql += ", field";
+        if (i < 10) sql += '0';
+        sql += std::to_string(i) + " TEXT";
+    }
+    sql += ", recordId INTEGER);"
+           "CREATE INDEX ProductsTable_recordId ON ProductsTable (recordId);"
+           "CREATE INDEX ProductsTable_field03 ON ProductsTable (field03);"
+           // Sortorder is an integer so that own products order as 9, 10 rather than 10, 9.
+           "CREATE TABLE Products (RecordId INTEGER PRIMARY KEY AUTOINCREMENT, "
+           "Produktname TEXT, Hersteller TEXT, Kategorie TEXT, Fett TEXT, GesFette TEXT, "
+           "Zucker TEXT, Natrium TEXT, Energiewert TEXT, Sentfield TEXT, Sortorder INTEGER, "
+           "Einheit TEXT, SalzOrNatrium TEXT, Produktmenge TEXT, MainTableRecordId TEXT);"
+           "CREATE TABLE Categories (Recordid INTEGER, Category TEXT);"
+           "CREATE TABLE Timestamp (rows TEXT, dtimestamp TEXT, utimestamp TEXT);"
+           "CREATE TABLE Settings (LiveSuche TEXT, Lokalisierung TEXT, Metrisch TEXT);";
+    return sql;
+}
+
 void CatalogueWriter::write(const CatalogueSource& source, const std::filesystem::path& out) {
     auto partial = out;
     partial += ".partial";
@@ -144,7 +140,7 @@ void CatalogueWriter::write(const CatalogueSource& source, const std::filesystem
         try {
             exec(db.get(), "PRAGMA journal_mode = DELETE");
             exec(db.get(), "BEGIN");
-            createSchema(db.get());
+            exec(db.get(), shippedSchemaSql());
             insertProducts(db.get(), source.products);
             createListIndex(db.get());
             insertCategories(db.get(), source.categories);

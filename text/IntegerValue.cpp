@@ -1,4 +1,4 @@
-#include "text/RecordText.h"
+#include "text/IntegerValue.h"
 
 #include <climits>
 
@@ -13,20 +13,6 @@ bool isDigit(char c) {
 }
 
 } // namespace
-
-std::vector<std::string> splitFields(std::string_view text, char separator) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find(separator, start);
-        if (end == std::string_view::npos) {
-            fields.emplace_back(text.substr(start));
-            return fields;
-        }
-        fields.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-}
 
 long long integerValue64(std::string_view text) {
     std::size_t i = 0;

@@ -1,12 +1,37 @@
-// A temporary database file with the shipped schema, filled by the test.
+// Catalogue files for tests: database files built like the shipped one, filled and read back
+// with plain SQL, and catalogue sources in the reference server's tab-separated format.
 #pragma once
 
 #include "tests/support/TempDir.h"
 
 #include <string>
+#include <vector>
 
 namespace tolvane::test {
 
+// Runs a query on the file: each row's columns as text joined with "|" (NULL as "").
+std::vector<std::string> query(const std::string& dbPath, const std::string& sql);
+// The first row, "" when there is none.
+std::string queryOne(const std::string& dbPath, const std::string& sql);
+
+// A fresh database file built like the shipped one, with three categories.
+void createClientDatabase(const std::string& path);
+
+// A product line of a catalogue source.
+struct TsvProduct {
+    int id = 0;
+    std::string name;
+    std::string maker = "Maker";
+    std::string date = "2017-01-01 00:00:00";
+    std::string fat = "3.5";
+};
+// The 25 values of a product in column order (field01..field24, ID).
+std::vector<std::string> productValues(const TsvProduct& product);
+void writeTsv(const std::string& path, const std::vector<TsvProduct>& products);
+// count products with ids first..first+count-1, dated one second apart from the date given.
+std::vector<TsvProduct> someProducts(int first, int count, const std::string& day = "2017-01-01");
+
+// A row of the catalogue table, written straight into a TestCatalogue's file.
 struct TestProduct {
     int id = 0;
     std::string name;
@@ -50,6 +75,7 @@ inline TestProduct chips() {
             .portion = "150"};
 }
 
+// A database file built like the shipped one in a folder of its own, with live search off.
 class TestCatalogue {
 public:
     TestCatalogue();
@@ -66,7 +92,7 @@ public:
     void setSettings(const std::string& liveSearch, const std::string& metric);
     void addOwnProductToUpload(const std::string& name);
     void exec(const std::string& sql);
-    // The first column of the first row, "" when none (NULL too).
+    // The first row of a query, "" when none.
     std::string value(const std::string& sql);
     int favFlag(int id);
     std::string sortOrder(int id);
