@@ -67,7 +67,7 @@ TEST_F(BulkWritesTest, WritesGoThroughTheWriteAheadJournalAndEndInTheRollbackJou
     EXPECT_EQ(sqlInt(path, "select count(*) from ProductsTable"), 0);
     // Ending twice, or without a beginning, does nothing.
     db->endBulkWrites();
-    EXPECT_TRUE(log.lines().empty());
+    EXPECT_EQ(journalMode(path), "delete");
 }
 
 TEST_F(BulkWritesTest, AnEndThatAReaderHoldsUpLeavesTheJournalToTheNextStartCheck) {
@@ -76,7 +76,7 @@ TEST_F(BulkWritesTest, AnEndThatAReaderHoldsUpLeavesTheJournalToTheNextStartChec
     {
         OpenRead reader(path);
         db->endBulkWrites();
-        EXPECT_TRUE(log.containsPrefix("Database left in write-ahead mode until the next start"));
+        EXPECT_EQ(journalMode(path), "wal");
     }
     // Nothing written is lost, and the file still works.
     EXPECT_EQ(sqlInt(path, "select count(*) from ProductsTable"), 1);
@@ -101,7 +101,6 @@ TEST_F(BulkWritesTest, AnEndWaitsForAReadAboutToFinish) {
     db->endBulkWrites();
     finishing.join();
     EXPECT_EQ(journalMode(path), "delete");
-    EXPECT_FALSE(log.containsPrefix("Database left in write-ahead mode"));
 }
 
 TEST_F(BulkWritesTest, AFileAnotherWriterHoldsIsNotWaitedForAndTriedAgainLater) {
@@ -112,7 +111,6 @@ TEST_F(BulkWritesTest, AFileAnotherWriterHoldsIsNotWaitedForAndTriedAgainLater) 
     EXPECT_FALSE(db->beginBulkWrites());
     // Far below the busy time-out of the operations: the switch does not wait.
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
-    EXPECT_TRUE(log.lines().empty());
     EXPECT_EQ(sqlite3_exec(writer, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(writer);
 
@@ -129,8 +127,7 @@ TEST_F(BulkWritesTest, AFileInAReadOnlyFolderIsNeverPutInWriteAheadMode) {
         MemoryLog childLog;
         Database readOnly(path, childLog);
         if (readOnly.beginBulkWrites()) return 1;
-        if (!childLog.containsPrefix("Bulk writes not begun: ")) return 2;
-        return readOnly.selectProductDetail("1") ? 0 : 3;
+        return readOnly.selectProductDetail("1") ? 0 : 2;
     });
     chmod(folder.c_str(), 0755);
     EXPECT_EQ(code, 0);
@@ -142,7 +139,6 @@ TEST_F(BulkWritesTest, AFileThatCannotBeOpenedLeavesTheOperationsAsTheyWere) {
     Database missing(dir.file("nothing-here.db"), log);
     EXPECT_FALSE(missing.beginBulkWrites());
     EXPECT_FALSE(missing.bulkWrites());
-    EXPECT_TRUE(log.containsPrefix("Bulk writes not begun: "));
     EXPECT_FALSE(exists(dir.file("nothing-here.db")));
 }
 

@@ -28,7 +28,6 @@ TEST_F(OwnProductsTest, SavingANewProductFillsBothTables) {
     save("Drei", "C", "2");
     const int id = save("Vier|Teil", "Mc|Hersteller", "3");
     EXPECT_EQ(id, 900000004);
-    EXPECT_TRUE(log.contains("produktmenge 125"));
 
     const std::string idText = std::to_string(id);
     const NutrientColumns typed{"1,5", "0.5", "12", "0.30", "250"};
