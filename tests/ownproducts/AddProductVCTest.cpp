@@ -21,18 +21,13 @@ TEST_F(OwnProductFormTest, NewProductIsStoredMirroredAndLinked) {
     EXPECT_EQ(navigation.pops(), 1);
     EXPECT_EQ(fake.defaults.stringForKey("NewProductUpdated"), "YES");
     EXPECT_FALSE(shared.categoryFigures("4")); // the detail's kept means are dropped
-    EXPECT_EQ(column("Produktname", id), "Müsli");
-    EXPECT_EQ(column("Hersteller", id), "Mühle");
-    EXPECT_EQ(column("Produktmenge", id), "500 g");
-    EXPECT_EQ(column("Kategorie", id), "4");
-    EXPECT_EQ(column("Fett", id), "12,3");
-    EXPECT_EQ(column("GesFette", id), "");
-    EXPECT_EQ(column("Natrium", id), "1.50");
-    EXPECT_EQ(column("Einheit", id), "ml");
-    EXPECT_EQ(column("SalzOrNatrium", id), "1");
-    EXPECT_EQ(column("Sentfield", id), "0");
-    EXPECT_EQ(column("Sortorder", id), "3");
-    EXPECT_EQ(column("MainTableRecordId", id), id);
+    EXPECT_EQ(catalogue.value("SELECT Produktname || '|' || Hersteller || '|' || Produktmenge || "
+                              "'|' || Kategorie || '|' || Fett || '|' || GesFette || '|' || "
+                              "Natrium || '|' || Einheit || '|' || SalzOrNatrium || '|' || "
+                              "Sentfield || '|' || Sortorder || '|' || MainTableRecordId "
+                              "FROM Products WHERE RecordId = " +
+                              id),
+              "Müsli|Mühle|500 g|4|12,3||1.50|ml|1|0|3|" + id);
     EXPECT_EQ(shared.selectProductDetail(id), (ProductRecord{"Müsli",
                                                              "900000001",
                                                              "Mühle",
@@ -54,7 +49,6 @@ TEST_F(OwnProductFormTest, SaltEnteredAsSodiumIsShownAsSodiumAndSavedBack) {
     EXPECT_EQ(form->text(F::Salt), "1,00");
     EXPECT_EQ(form->saltRow(), kSodiumRow);
     EXPECT_EQ(form->text(F::SaltUnit), "Natrium");
-    EXPECT_EQ(form->origSalzOrNatriumVal(), "2,54");
     form->saveRecord();
     EXPECT_EQ(column("Natrium", id), "2,54");
 
@@ -169,7 +163,6 @@ TEST_F(OwnProductFormTest, EditingAProductInTwoFoldersLowersBothTotalsAndRemoves
     auto form = openForm(id, 1);
     EXPECT_EQ(form->text(F::Maker), "Mühle");
     EXPECT_EQ(form->text(F::Category), "Sweets");
-    EXPECT_EQ(form->categoryPos(), 4);
     form->setText(F::Maker, "Neue Mühle");
     form->saveRecord();
 
