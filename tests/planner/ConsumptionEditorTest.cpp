@@ -54,7 +54,6 @@ protected:
 
 TEST_F(ConsumptionEditorTest, LoadingNormalisesAndLeavingStoresTheNormalForm) {
     const auto vc = open("10");
-    ASSERT_TRUE(vc->hasRow());
     EXPECT_EQ(vc->fieldText(Q::Amount), "100");
     EXPECT_EQ(vc->fieldText(Q::Fat), "3,4");
     EXPECT_EQ(vc->fieldText(Q::Calories), "52"); // 52.5 rounds half to even
@@ -109,7 +108,8 @@ TEST_F(ConsumptionEditorTest, EntriesThatChangeNothing) {
     EXPECT_EQ(vc->fieldText(Q::Amount), "100");
     EXPECT_EQ(vc->fieldText(Q::Calories), "52");
     type(*vc, Q::Fat, "1,5");
-    EXPECT_EQ(vc->values().text(Q::Fat), "1.5");
+    vc->viewWillDisappear();
+    EXPECT_EQ(store.row(10, 1)->nutrients.fat, "1.5");
 }
 
 TEST_F(ConsumptionEditorTest, OneFieldAtATime) {
@@ -174,13 +174,11 @@ TEST_F(ConsumptionEditorTest, NothingIsSavedOverAProductThatLeftTheFolder) {
     vc->viewWillDisappear();
     EXPECT_FALSE(store.row(10, 1));
     EXPECT_EQ(store.total(1), "0");
-    EXPECT_FALSE(vc->hasRow());
 }
 
 TEST_F(ConsumptionEditorTest, AMembershipWithoutARowOpensEmptyAndDisabled) {
     store.catalogue.exec("DELETE FROM edit_product_consumption WHERE recordId = '10'");
     const auto vc = open("10");
-    EXPECT_FALSE(vc->hasRow());
     for (const Q q : {Q::Amount, Q::Fat, Q::Calories}) {
         EXPECT_EQ(vc->fieldText(q), "");
         EXPECT_FALSE(vc->fieldEnabled(q));

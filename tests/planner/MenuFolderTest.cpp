@@ -144,7 +144,8 @@ TEST_F(MenuFolderTest, ATapOpensTheSummaryOutsideEditingAndTheContentsInside) {
     vc->didSelectRow(0);
     const auto contents = std::dynamic_pointer_cast<FavoriteVCFolderNew>(navigation.top());
     ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->folderNumber(), "1");
+    contents->viewWillAppear();
+    EXPECT_EQ(contents->numberOfRows(), 2);
     EXPECT_EQ(contents->title(), "Mittagessen");
 }
 
