@@ -55,52 +55,6 @@ TEST_F(OwnProductsTest, SavingANewProductFillsBothTables) {
     EXPECT_EQ(db->selectProductForId(idText), own);
 }
 
-TEST_F(OwnProductsTest, EditingMovesTheProductOutOfEveryFolder) {
-    const std::string id = std::to_string(save("Riegel", "Coop", "0"));
-    db->updateCaloryValueForUpdation("700", "1");
-    db->updateCaloryValueForUpdation("300", "2");
-    for (const char* folder : {"1", "2"}) {
-        db->insertIntoFavorite_Menulistfolder(id, folder);
-        db->newUpdateIntoEditConsumptionTable(id, "Riegel", "Coop", "3", "g", "1.5", "0.5", "12",
-                                              "0.3", folder[0] == '1' ? "250" : "125", folder);
-    }
-
-    db->updateProductForId("Riegel", "Migros", "4", "2", "1", "10", "0.2", "200", "ml", "0", id,
-                           "330");
-    db->updateProductForIdInMainTable("Riegel", "Migros", "4", "2", "1", "10", "0.2", "200", "ml",
-                                      id, "330");
-    for (const std::string& folder : db->selectFolderIdFromProductID(id)) {
-        const int total =
-            integerValue(db->selectCaloryValueForUpdation(folder)) -
-            integerValue(db->selectCaloryValueFromEditConsumptionForUpdation(id, folder));
-        db->updateCaloryValueForUpdation(std::to_string(total), folder);
-    }
-    db->deleteProductFromEditConsumption(id);
-    db->deleteProductFromFavoriteMenuFolder(id);
-
-    EXPECT_EQ(db->selectCaloryValueForUpdation("1"), "450");
-    EXPECT_EQ(db->selectCaloryValueForUpdation("2"), "175");
-    EXPECT_TRUE(db->selectFoldersAccordingToProduct(id).empty());
-    EXPECT_TRUE(db->selectFolderIdFromProductID(id).empty());
-    const NutrientColumns values{"2", "1", "10", "0.2", "200"};
-    EXPECT_EQ(db->selectProductForId(id),
-              (OwnProductRecord{"Riegel", "Migros", "4", values, "0", "ml", "0", "330"}));
-    EXPECT_EQ(db->selectProductDetail(id),
-              (ProductRecord{"Riegel", id, "Migros", "4", "0", values, "ml", "330"}));
-}
-
-TEST_F(OwnProductsTest, DeletingRemovesBothRows) {
-    const std::string keep = std::to_string(save("Bleibt", "A", "0"));
-    const std::string id = std::to_string(save("Weg", "B", "1"));
-    db->deleteProductFromMainTable(db->selectMainTableProductIdForId(id));
-    db->deleteProduct(id);
-    EXPECT_FALSE(db->selectProductDetail(id));
-    EXPECT_FALSE(db->selectProductForId(id));
-    EXPECT_EQ(db->selectMainTableProductIdForId(id), "");
-    EXPECT_EQ(db->selectProductCount(), 1);
-    EXPECT_TRUE(db->selectProductForId(keep));
-}
-
 TEST_F(OwnProductsTest, AFailedFirstInsertLeavesNoRowUnderMinusOne) {
     execSql(path, "DROP TABLE Products");
     const int id =
