@@ -94,16 +94,6 @@ TEST_F(OwnProductFormTest, BothValidationAlertsInOneSaveAndNothingStored) {
     EXPECT_EQ(fake.alerts.shown()[0].message, AddProductVC::decimalPlacesKey());
 }
 
-TEST_F(OwnProductFormTest, CategoryIsRequired) {
-    auto form = openForm();
-    form->setText(F::Name, "Riegel");
-    form->setText(F::Maker, "Mühle");
-    form->saveRecord();
-    ASSERT_EQ(fake.alerts.shown().size(), 1u);
-    EXPECT_EQ(fake.alerts.shown()[0].message, AddProductVC::requiredFieldsKey());
-    EXPECT_EQ(count("Products"), 0);
-}
-
 TEST_F(OwnProductFormTest, OnlyNameMakerAndCategorySavesEmptyTextsAndGrams) {
     const std::string id = addProduct({});
     EXPECT_EQ(catalogue.value("SELECT Fett || GesFette || Zucker || Natrium || Energiewert || "
@@ -223,58 +213,6 @@ TEST_F(OwnProductFormTest, EmptyStoredUnitSelectsDrinkAndFormSurvivesAnotherTab)
     form->viewWillAppear();
     fake.dispatcher.advance(1);
     EXPECT_EQ(form->text(F::Name), "Getippt");
-}
-
-TEST_F(OwnProductFormTest, NumberFieldsTakeDigitsAndOneSeparator) {
-    auto form = openForm();
-    form->setText(F::Fat, "1a2,3.4|");
-    EXPECT_EQ(form->text(F::Fat), "12,34");
-    form->setText(F::Name, "A|b");
-    EXPECT_EQ(form->text(F::Name), "A|b"); // stripped when stored
-    form->setText(F::Category, "Typed");
-    EXPECT_EQ(form->text(F::Category), "");
-
-    form->beginEditing(F::Sugar);
-    form->setText(F::Sugar, "12");
-    form->numPadCommaClicked();
-    form->numPadDotClicked();
-    EXPECT_EQ(form->text(F::Sugar), "12,");
-    form->beginEditing(F::Name);
-    form->numPadDotClicked();
-    EXPECT_EQ(form->text(F::Name), "A|b");
-}
-
-TEST_F(OwnProductFormTest, InputBarWalksTheFieldsAndOpensThePickers) {
-    struct Recorder : AddProductListener {
-        int moves = 0;
-        void inputMoved() override { ++moves; }
-    } recorder;
-    auto form = std::make_shared<AddProductVC>(fake.platform(), shared, navigation, "", 0);
-    form->setListener(&recorder);
-    form->viewWillAppear();
-    EXPECT_EQ(form->currentField(), F::Name);
-    EXPECT_FALSE(form->canGoPrevious());
-    form->returnPressed();
-    EXPECT_EQ(form->currentField(), F::Maker);
-    form->returnPressed();
-    EXPECT_EQ(form->currentField(), F::Category);
-    EXPECT_EQ(form->visiblePicker(), AddProductVC::Picker::Category);
-    form->prevNextClicked(true);
-    EXPECT_EQ(form->visiblePicker(), AddProductVC::Picker::None);
-    for (int i = 0; i < 3; ++i)
-        form->prevNextClicked(true);
-    EXPECT_EQ(form->currentField(), F::SaltUnit);
-    EXPECT_EQ(form->visiblePicker(), AddProductVC::Picker::Salt);
-    for (int i = 0; i < 5; ++i)
-        form->prevNextClicked(true);
-    EXPECT_EQ(form->currentField(), F::Quantity);
-    EXPECT_FALSE(form->canGoNext());
-    form->prevNextClicked(false);
-    EXPECT_EQ(form->currentField(), F::Energy);
-    form->endEditing();
-    EXPECT_FALSE(form->currentField());
-    EXPECT_GE(recorder.moves, 10);
-    form->setListener(nullptr);
 }
 
 } // namespace

@@ -141,19 +141,21 @@ private slots:
             QVERIFY(save);
             QTRY_COMPARE(QApplication::focusWidget(), form->field(F::Name));
             QVERIFY(!barKey("dotKey")->isEnabled());
+            QVERIFY(!barKey("previousKey")->isEnabled());
             typeIntoFocus("Zwie|back");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), form->field(F::Maker));
+            typeIntoFocus("Brandt");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(form->wheel()->isVisible());
 
-            // Saved too early: an alert, and the form keeps what was typed.
+            // Saved without a category: an alert, and the form keeps what was typed.
             tap(save);
             QVERIFY(run.alertSays(AddProductVC::requiredFieldsKey()));
             Run::closeAlerts();
             QVERIFY(run.activate());
             QCOMPARE(form->field(F::Name)->text(), QString("Zwie|back"));
-            tap(form->field(F::Maker));
-            QTRY_COMPARE(QApplication::focusWidget(), form->field(F::Maker));
-            typeIntoFocus("Brandt");
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            QVERIFY(form->wheel()->isVisible());
+            QCOMPARE(form->field(F::Maker)->text(), QString("Brandt"));
             QVERIFY(tapWheelRow(form->wheel(), run.text("Snacks")));
             tap(barKey("nextKey"));
             QVERIFY(!form->wheel()->isVisible());
@@ -180,6 +182,9 @@ private slots:
             typeIntoFocus("410");
             tap(barKey("nextKey"));
             typeIntoFocus("225");
+            QVERIFY(!barKey("nextKey")->isEnabled());
+            tap(barKey("previousKey"));
+            QCOMPARE(QApplication::focusWidget(), form->field(F::Energy));
             tap(barKey("doneKey"));
             QVERIFY(!form->inputBar()->isVisible());
             tap(form->findChild<QPushButton*>("drinkSegment"));
