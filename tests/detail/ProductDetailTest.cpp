@@ -123,12 +123,6 @@ TEST_F(ProductDetailTest, MeansAreKeptUntilTheCatalogueChanges) {
     EXPECT_EQ(open(1)->row(1).picture, "ampel_yellow");
 }
 
-TEST_F(ProductDetailTest, OneProductCategoryShowsNoTopPictures) {
-    const auto d = open(3);
-    for (int row = 1; row <= 5; ++row)
-        EXPECT_EQ(d->row(row).picture.find("_top"), std::string::npos) << row;
-}
-
 TEST_F(ProductDetailTest, NeutralPictureFollowsTheInterfaceLanguage) {
     // Nothing stored: the device's own list decides.
     fake.defaults.remove("AppleLanguages");

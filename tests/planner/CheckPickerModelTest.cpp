@@ -80,14 +80,6 @@ TEST(CheckPicker, TwoBlankRowsAtEachEndAndNoneWithoutItems) {
     EXPECT_EQ(list.offsetCentring(13), list.maximumOffset());
 }
 
-TEST(CheckPicker, MarksAreAlwaysReadFromTheDelegate) {
-    Items items(3);
-    CheckPickerModel picker(&items);
-    EXPECT_FALSE(picker.row(3).checked);
-    items.marks[1] = true; // changed elsewhere
-    EXPECT_TRUE(picker.row(3).checked);
-}
-
 TEST(CheckPicker, ATouchFlipsTheMarkThroughTheDelegateAndCentresTheRow) {
     Items items(8);
     CheckPickerModel picker(&items);

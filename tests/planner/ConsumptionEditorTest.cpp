@@ -119,7 +119,6 @@ TEST_F(ConsumptionEditorTest, OneFieldAtATime) {
     vc->endEditing(Q::Fat, "3,4");
     EXPECT_FALSE(vc->isEditing());
     EXPECT_TRUE(vc->shouldBeginEditing(Q::Amount));
-    EXPECT_EQ(NewEditConsumptionVC::scrollOffset(Q::Salt), 150);
 }
 
 TEST_F(ConsumptionEditorTest, ZeroValuesAreDisabledWithTheHintBesideTheirOwnField) {

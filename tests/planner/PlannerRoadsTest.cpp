@@ -211,6 +211,7 @@ private slots:
         MenuFolderWidget* folders = menuList(*run);
         QVERIFY(folders);
         auto model = folders->model();
+        QVERIFY(!barButton(run->stack(1), folders->addAction())); // "+" only while editing
         tap(barButton(run->stack(1), folders->editAction()));
         QToolButton* add = barButton(run->stack(1), folders->addAction());
         QVERIFY(add);
