@@ -255,32 +255,3 @@ TEST_F(ServerProgramTest, IdleConnectionsDoNotHoldUpAPage) {
     EXPECT_EQ(reply->status, 200);
     EXPECT_LT(waited, std::chrono::seconds(4));
 }
-
-TEST_F(ServerProgramTest, InjectsFaultsForClientTests) {
-    importProducts(600);
-    {
-        auto server = start({"--drop-after-pages", "1"});
-        auto first = page(server->port(), "", 1, 250);
-        ASSERT_TRUE(first);
-        EXPECT_EQ(first->status, 200);
-        for (int pageNo : {2, 3}) {
-            auto dropped = page(server->port(), "", pageNo, 250);
-            EXPECT_FALSE(dropped) << "page " << pageNo << " was answered";
-        }
-        EXPECT_EQ(server->stop(), 0);
-    }
-    {
-        auto server = start({"--garbage", "--delay-ms", "10"});
-        auto reply = page(server->port(), "", 1, 250);
-        ASSERT_TRUE(reply);
-        EXPECT_FALSE(reply->body.empty());
-        EXPECT_FALSE(json::accept(reply->body));
-    }
-    {
-        auto server = start({"--empty-products"});
-        auto reply = page(server->port(), "", 1, 250);
-        ASSERT_TRUE(reply);
-        EXPECT_EQ(json::parse(reply->body),
-                  json::parse(R"({"Updated Records": {"rows": ["5"], "products": []}})"));
-    }
-}
