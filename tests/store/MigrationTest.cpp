@@ -142,13 +142,6 @@ TEST_F(MigrationTest, InstallationWithItsTablesIsKeptWhateverTheFlags) {
     EXPECT_TRUE(defaults.boolForKey("copiedNewFolderDatabase"));
 }
 
-TEST_F(MigrationTest, DeletedCopyWithBothFlagsGetsItsTablesBack) {
-    ASSERT_TRUE(launch().ok);
-    std::filesystem::remove(locations.databasePath());
-    ASSERT_TRUE(launch().ok);
-    expectSeeded();
-}
-
 TEST_F(MigrationTest, OnlyMissingTablesAreSeeded) {
     ASSERT_TRUE(launch().ok);
     Database db(locations.databasePath(), log);
