@@ -29,12 +29,6 @@ bool press(QWidget* widget) {
     return true;
 }
 
-// With TOLVANE_WIDGET_SHOTS set to a folder, keeps a picture of the widget there.
-void shot(QWidget* widget, const QString& name) {
-    const QString dir = qEnvironmentVariable("TOLVANE_WIDGET_SHOTS");
-    if (!dir.isEmpty()) widget->grab().save(dir + "/" + name + ".png");
-}
-
 } // namespace
 
 class OwnProductWidgetsTest : public QObject {
@@ -85,10 +79,8 @@ private slots:
         QCOMPARE(QString::fromStdString(navigation_->top()->screenName()),
                  QString("ProductDetail"));
 
-        shot(&widget, "manage-products");
         widget.editAction()->trigger();
         QVERIFY(press(widget.rows()[0]->findChild<QPushButton*>("moveDownKey")));
-        shot(&widget, "manage-products-editing");
         QTRY_COMPARE(list->row(0).name, std::string("Brot"));
         QTRY_COMPARE(widget.rows()[0]->findChild<QLabel*>("rowName")->text(), QString("Brot"));
         // Dragged by its grip one row up, through the window as a mouse does.
