@@ -36,16 +36,6 @@ std::string notDecimal(const std::string& column) {
            " GLOB '*.*.*' OR " + column + " GLOB '.*' OR " + column + " GLOB '*.')";
 }
 
-TEST_F(ShippedCatalogue, ProductsTableHasTheColumnsInOrderWithTheirAffinities) {
-    const auto columns = db->rows("SELECT name, type FROM pragma_table_info('ProductsTable')");
-    ASSERT_EQ(columns.size(), 27u);
-    EXPECT_EQ(columns[0], "sortOrder|TEXT");
-    EXPECT_TRUE(columns[1] == "favFlag|INTEGER" || columns[1] == "favFlag|NUMERIC") << columns[1];
-    for (int i = 1; i <= 24; ++i)
-        EXPECT_EQ(columns[static_cast<std::size_t>(i + 1)], fieldName(i) + "|TEXT");
-    EXPECT_EQ(columns[26], "recordId|INTEGER");
-}
-
 TEST_F(ShippedCatalogue, FlagsAndIdentifiersCompareAsNumbers) {
     WritableCopy copy;
     Db writable(copy.path, true);

@@ -24,23 +24,7 @@ bool exists(const std::string& path) {
 }
 
 // A reader in the middle of its read, as another screen's query would be.
-class OpenRead {
-public:
-    explicit OpenRead(const std::string& path) {
-        sqlite3_open(path.c_str(), &db_);
-        sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr);
-        sqlite3_exec(db_, "SELECT count(*) FROM ProductsTable", nullptr, nullptr, nullptr);
-    }
-    ~OpenRead() {
-        sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(db_);
-    }
-    OpenRead(const OpenRead&) = delete;
-    OpenRead& operator=(const OpenRead&) = delete;
-
-private:
-    sqlite3* db_ = nullptr;
-};
+const std::string kRead = "BEGIN; SELECT count(*) FROM ProductsTable";
 
 } // namespace
 
@@ -74,7 +58,7 @@ TEST_F(BulkWritesTest, AnEndThatAReaderHoldsUpLeavesTheJournalToTheNextStartChec
     ASSERT_TRUE(db->beginBulkWrites());
     addProduct(1, "Milch", "Aldi");
     {
-        OpenRead reader(path);
+        OtherConnection reader(path, kRead);
         db->endBulkWrites();
         EXPECT_EQ(journalMode(path), "wal");
     }
@@ -93,7 +77,7 @@ TEST_F(BulkWritesTest, AnEndThatAReaderHoldsUpLeavesTheJournalToTheNextStartChec
 TEST_F(BulkWritesTest, AnEndWaitsForAReadAboutToFinish) {
     ASSERT_TRUE(db->beginBulkWrites());
     addProduct(1, "Milch", "Aldi");
-    auto reader = std::make_unique<OpenRead>(path);
+    auto reader = std::make_unique<OtherConnection>(path, kRead);
     std::thread finishing([&reader] {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         reader.reset();
@@ -104,15 +88,13 @@ TEST_F(BulkWritesTest, AnEndWaitsForAReadAboutToFinish) {
 }
 
 TEST_F(BulkWritesTest, AFileAnotherWriterHoldsIsNotWaitedForAndTriedAgainLater) {
-    sqlite3* writer = nullptr;
-    sqlite3_open(path.c_str(), &writer);
-    ASSERT_EQ(sqlite3_exec(writer, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    OtherConnection writer(path, "BEGIN IMMEDIATE");
+    ASSERT_TRUE(writer.holding());
     const auto started = std::chrono::steady_clock::now();
     EXPECT_FALSE(db->beginBulkWrites());
     // Far below the busy time-out of the operations: the switch does not wait.
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
-    EXPECT_EQ(sqlite3_exec(writer, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(writer);
+    writer.release();
 
     EXPECT_TRUE(db->beginBulkWrites());
     EXPECT_EQ(journalMode(path), "wal");

@@ -194,34 +194,13 @@ TEST_F(MigrationTest, JournalOfADeletedCopyIsNotRolledIntoTheNewOne) {
     expectSeeded();
 }
 
-// A second connection that holds an exclusive lock on the file, as another program might.
-class ForeignLock {
-public:
-    explicit ForeignLock(const std::string& path) {
-        sqlite3_open(path.c_str(), &handle_);
-        locked_ = sqlite3_exec(handle_, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
-    }
-    ~ForeignLock() { release(); }
-    bool locked() const { return locked_; }
-    void release() {
-        if (handle_ == nullptr) return;
-        sqlite3_exec(handle_, "ROLLBACK", nullptr, nullptr, nullptr);
-        sqlite3_close(handle_);
-        handle_ = nullptr;
-    }
-
-private:
-    sqlite3* handle_ = nullptr;
-    bool locked_ = false;
-};
-
 TEST_F(MigrationTest, FileLockedThroughTheWaitIsKeptNotReplaced) {
     userFileWithoutFlags();
     const std::string before = readFileBytes(locations.databasePath());
     MigrationResult result;
     {
-        ForeignLock lock(locations.databasePath());
-        ASSERT_TRUE(lock.locked());
+        OtherConnection lock(locations.databasePath(), "BEGIN EXCLUSIVE");
+        ASSERT_TRUE(lock.holding());
         result = createEditableCopyOfDatabaseIfNeeded(locations, defaults, log,
                                                       {std::chrono::milliseconds(300)});
     }
@@ -237,8 +216,8 @@ TEST_F(MigrationTest, FileLockedThroughTheWaitIsKeptNotReplaced) {
 
 TEST_F(MigrationTest, LockReleasedWithinTheWaitIsWaitedFor) {
     userFileWithoutFlags();
-    ForeignLock lock(locations.databasePath());
-    ASSERT_TRUE(lock.locked());
+    OtherConnection lock(locations.databasePath(), "BEGIN EXCLUSIVE");
+    ASSERT_TRUE(lock.holding());
     std::thread releaser([&lock] {
         std::this_thread::sleep_for(std::chrono::milliseconds(400));
         lock.release();
