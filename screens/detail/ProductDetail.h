@@ -94,9 +94,7 @@ public:
     // Files the product into the folder, or takes it out, at once.
     void pickerViewDidCheckRow(int item) override;
     void pickerViewDidUncheckRow(int item) override;
-    const std::vector<std::string>& folderNameArray() const { return folderNameArray_; }
     const std::vector<std::string>& folderIDarray() const { return folderIDarray_; }
-    const std::map<std::string, bool>& selectionStates() const { return selectionStates_; }
     const std::string& productIdForFolderAdd() const { return productIdForFolderAdd_; }
 
     // The device turned (orientation as the platform numbers it; 3 and 4 are landscape).

@@ -129,10 +129,6 @@ public:
     void saveRecord();
 
     const std::string& productId() const { return productId_; }
-    int productCnt() const { return productCnt_; }
-    int categoryPos() const { return categoryPos_; }
-    const std::string& origSalzOrNatriumVal() const { return origSalzOrNatriumVal_; }
-    int origSalzOrNatriumPickerVal() const { return origSalzOrNatriumPickerVal_; }
 
 private:
     struct Category {

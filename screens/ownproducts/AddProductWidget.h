@@ -27,15 +27,8 @@ public:
 
     std::shared_ptr<AddProductVC> model() const { return model_; }
     QLineEdit* field(ProductField field) const;
-    QPushButton* segment(int index) const { return segments_[index]; }
     QWidget* inputBar() const { return inputBar_; }
-    QPushButton* previousKey() const { return previous_; }
-    QPushButton* nextKey() const { return next_; }
-    QPushButton* dotKey() const { return dot_; }
-    QPushButton* commaKey() const { return comma_; }
-    QPushButton* doneKey() const { return done_; }
     WheelPicker* wheel() const { return wheel_; }
-    QAction* saveAction() const { return save_; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -51,8 +51,6 @@ public:
     bool tableHidden() const { return productsArray_.empty(); }
     bool helpTextShown() const { return tableHidden(); }
     bool isEditing() const { return isEditing_; }
-    // Rows show a disclosure mark outside editing mode only.
-    bool showsDisclosure() const { return !isEditing_; }
     // The right bar button: "Bearbeiten", or "Fertig" (done style) while editing.
     const char* editButtonKey() const;
     bool addButtonShown() const { return isEditing_; }
@@ -64,8 +62,6 @@ public:
     void didSelectRow(int index);
     void deleteRow(int index);
     void moveRow(int from, int to);
-
-    const std::vector<ListRow>& productsArray() const { return productsArray_; }
 
 private:
     void loadProducts();

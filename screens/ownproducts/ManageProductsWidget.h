@@ -24,7 +24,6 @@ public:
     ~ManageProductsWidget() override;
 
     std::shared_ptr<ManageProductsVC> model() const { return model_; }
-    QLabel* helpText() const { return help_; }
     QScrollArea* table() const { return table_; }
     QAction* editAction() const { return edit_; }
     QAction* addAction() const { return add_; }

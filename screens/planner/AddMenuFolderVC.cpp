@@ -44,7 +44,6 @@ void AddMenuFolderVC::donePressed() {
 }
 
 void AddMenuFolderVC::validate() {
-    isdoneClicked_ = true;
     validatedText_ = text_;
     switch (checkFolderName(text_)) {
     case FolderNameCheck::Empty:

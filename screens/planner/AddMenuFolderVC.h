@@ -46,14 +46,6 @@ public:
     void donePressed();
     void viewWillDisappear();
 
-    // 0 not validated, 1 valid, 2 rejected.
-    int add() const { return add_; }
-    bool isdoneClicked() const { return isdoneClicked_; }
-    int biggest() const { return biggest_; }
-    int sortbiggest() const { return sortbiggest_; }
-    // The folder id stored by this screen, if it stored one.
-    const std::optional<int>& storedFolderId() const { return storedId_; }
-
 private:
     void readLargest();
     void validate();
@@ -64,8 +56,7 @@ private:
     AddMenuFolderListener* listener_ = nullptr;
     std::string text_;
     std::optional<std::string> validatedText_;
-    int add_ = 0;
-    bool isdoneClicked_ = false;
+    int add_ = 0; // 0 not validated, 1 valid, 2 rejected
     int biggest_ = 0;
     int sortbiggest_ = -1;
     std::optional<int> storedId_;

@@ -25,8 +25,6 @@ public:
 
     // The centre of a row as drawn now, in this widget's coordinates.
     QPoint rowCentre(int row) const;
-    // The offset drawn now (differs from the model's while a scroll animates).
-    double shownOffset() const { return shownOffset_; }
     bool isScrolling() const;
 
 protected:

@@ -39,7 +39,6 @@ public:
 
     void setListener(FavoriteVCFolderNewListener* listener) { listener_ = listener; }
     const std::string& title() const { return titleString_; }
-    const std::string& folderNumber() const { return folderNumberString_; }
 
     void viewDidLoad();
     // Builds the lists from the store (every appearance).

@@ -65,7 +65,6 @@ public:
 
     // False when the product has no consumption row in this folder (it left the folder): the
     // form is empty and disabled and nothing is written.
-    bool hasRow() const { return hasRow_; }
     // The text a field shows: the model text with a decimal comma; "" without a row.
     std::string fieldText(Quantity q) const;
     bool fieldEnabled(Quantity q) const;
@@ -86,8 +85,6 @@ public:
     // Editing of the field ends with the typed text: checked, then applied or refused with an
     // alert; the field then shows the model text again.
     void endEditing(Quantity q, const std::string& typed);
-
-    const Consumption& values() const { return values_; }
 
 private:
     void applyZeroRule();

@@ -23,7 +23,6 @@ public:
 
     std::shared_ptr<NewEditConsumptionVC> model() const { return model_; }
     QLineEdit* field(ConsumptionQuantity q) const { return fields_[static_cast<int>(q)]; }
-    QLabel* hint(ConsumptionQuantity q) const { return hints_[static_cast<int>(q)]; }
     QSlider* amountSlider() const { return amountSlider_; }
     QSlider* caloriesSlider() const { return caloriesSlider_; }
 

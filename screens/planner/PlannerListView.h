@@ -21,7 +21,6 @@ public:
     void setDeleteText(const QString& text) { deleteText_ = text; }
     void setDeleting(bool on);
     void setMoving(bool on);
-    bool isDeleting() const { return deleting_; }
     // Rows changed: resized and drawn again.
     void refresh();
 
@@ -30,7 +29,6 @@ public:
     QRect deleteMarkRect(int row) const;
     QRect confirmRect(int row) const;
     QRect handleRect(int row) const;
-    int pendingDelete() const { return pending_; }
     QSize sizeHint() const override;
 
 signals:

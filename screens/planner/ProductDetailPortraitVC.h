@@ -46,10 +46,8 @@ public:
     void drawBars();
 
     const FolderGdaBars& bars() const { return bars_; }
-    const FolderGdaBar& bar(Nutrient nutrient) const { return bars_[index(nutrient)]; }
     // True when the profile has no daily calories: the line under the heading then shows.
     bool fixedReferences() const { return factor_.fixedReferences; }
-    float personalFactor() const { return factor_.factor; }
 
 private:
     Platform platform_;

@@ -22,7 +22,6 @@ public:
     ~ProductDetailPortraitWidget() override;
 
     std::shared_ptr<ProductDetailPortraitVC> model() const { return model_; }
-    QLabel* fixedReferencesNote() const { return note_; }
     // Where bar n is drawn (its length as the model says, before clipping).
     QRect barRect(int nutrient) const;
 

@@ -305,8 +305,7 @@ void PersonalProfileVC::calculateDailyCalories(const std::string& activityLevel)
     const int level = integerValue(activityLevel);
     const auto calories = dailyEnergyNeed(gender_, age_, height_, weight_, level);
     if (!calories) return;
-    total_cal_ = *calories;
-    daily_calories_ = dailyCaloriesText(total_cal_);
+    daily_calories_ = dailyCaloriesText(*calories);
 }
 
 // --- Daily-calories field ---
@@ -338,7 +337,6 @@ void PersonalProfileVC::endEditingDailyCalories() {
         platform_.alerts.show({key("Pop-Up Personal Profile"), "", {key("OK")}});
         break;
     case TypedCaloriesOutcome::Accepted:
-        daily_cal_textvalue_ = typed.dailyCalories;
         daily_calories_ = typed.dailyCalories;
         platform_.alerts.show({key("Thank you for your input"), "", {key("OK")}});
         break;

@@ -83,26 +83,6 @@ public:
     // Mifflin-St Jeor for the level given as text; levels outside 0 to 4 change nothing.
     void calculateDailyCalories(const std::string& activityLevel);
 
-    // --- State ---
-    const std::string& gender() const { return gender_; }
-    const std::string& stringAge() const { return stringAge_; }
-    int age() const { return age_; }
-    const std::string& stringHeight() const { return stringHeight_; }
-    int height() const { return height_; }
-    const std::string& stringWeight() const { return stringWeight_; }
-    int weight() const { return weight_; }
-    const std::string& stringusheight() const { return stringusheight_; }
-    const std::string& stringusweight() const { return stringusweight_; }
-    const std::string& bmiValue() const { return bmi_value_; }
-    const std::string& idealWeightValue() const { return ideal_weight_value_; }
-    const std::string& activityLevelNO() const { return activityLevelNO_; }
-    const std::string& activitylevelValue() const { return activitylevelValue_; }
-    float totalCal() const { return total_cal_; }
-    const std::string& dailyCalories() const { return daily_calories_; }
-    const std::string& dailyCalTextValue() const { return daily_cal_textvalue_; }
-    const std::string& metricUsed() const { return metricUsed_; }
-    bool ismetric() const { return ismetric_; }
-
 private:
     const std::vector<std::string>& heightColumn() const;
     const std::vector<std::string>& weightColumn() const;
@@ -125,8 +105,7 @@ private:
     int age_ = 0, height_ = 0, weight_ = 0;
     std::string bmi_value_, ideal_weight_value_;
     std::string activityLevelNO_, activitylevelValue_;
-    float total_cal_ = 0;
-    std::string daily_calories_, daily_cal_textvalue_;
+    std::string daily_calories_;
     std::string metricUsed_;
     bool ismetric_ = false;
 

@@ -24,12 +24,10 @@ public:
     ~PersonalProfileWidget() override;
 
     std::shared_ptr<PersonalProfileVC> model() const { return model_; }
-    WheelPicker* bodyWheel(BodyColumn column) const { return body_[static_cast<int>(column)]; }
     WheelPicker* activityWheel() const { return activity_; }
     QWidget* tableRow(ProfileFigure row) const { return rows_[static_cast<int>(row)]; }
     QLabel* rowValue(ProfileFigure row) const { return values_[static_cast<int>(row)]; }
     QPushButton* infoButton(ProfileFigure row) const { return info_[static_cast<int>(row)]; }
-    QLineEdit* caloriesField() const { return calories_; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,28 +1,19 @@
 #include "screens/settings/GDAInfoVC.h"
 
-#include <numbers>
 #include <utility>
 
 namespace tolvane {
-namespace {
-
-double quarterTurn(int orientation) {
-    return orientation == 3 ? std::numbers::pi / 2 : -std::numbers::pi / 2;
-}
-
-} // namespace
 
 GDAInfoVC::GDAInfoVC(Platform platform, LinkTargets links, int orientation,
                      std::function<void()> close)
     : platform_(platform), links_(std::move(links)), orientation_(orientation),
-      rotation_(quarterTurn(orientation)), close_(std::move(close)) {}
+      close_(std::move(close)) {}
 
 void GDAInfoVC::viewDidLoad() {
     platform_.log.write("GDA-Screen");
 }
 
 void GDAInfoVC::viewWillAppear() {
-    rotation_ = quarterTurn(orientation_);
     html_ = platform_.strings.text("GDAInfoText");
 }
 
@@ -37,7 +28,6 @@ std::string GDAInfoVC::backButtonTitle() const {
 void GDAInfoVC::deviceOrientationChanged(int orientation) {
     if (orientation != 3 && orientation != 4) return;
     orientation_ = orientation;
-    rotation_ = quarterTurn(orientation);
 }
 
 LinkAction GDAInfoVC::linkRequested(const std::string& url, bool tapped) {

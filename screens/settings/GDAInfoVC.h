@@ -27,13 +27,8 @@ public:
     const std::string& html() const { return html_; }
     const std::string& baseDirectory() const { return links_.resourceDir; }
 
-    int orientation() const { return orientation_; }
-    // Quarter turn of the page in radians: +pi/2 for orientation 3, -pi/2 otherwise.
-    double rotation() const { return rotation_; }
     // Only the two landscape orientations turn the page; everything else leaves it.
     void deviceOrientationChanged(int orientation);
-    // Portrait upside down is the one orientation the page does not follow.
-    static bool shouldAutorotate(int orientation) { return orientation != 2; }
 
     LinkAction linkRequested(const std::string& url, bool tapped);
     void prevButtonClick();
@@ -44,7 +39,6 @@ private:
     Platform platform_;
     LinkTargets links_;
     int orientation_;
-    double rotation_;
     std::function<void()> close_;
     std::string html_;
 };

@@ -29,7 +29,6 @@ public:
     SwitchButton* liveSearchSwitch() const { return liveSearch_; }
     SwitchButton* metricSwitch() const { return metric_; }
     QPushButton* infoButton(SetupRowId id) const;
-    QPushButton* mailButton() const { return mail_; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -21,7 +21,6 @@ public:
     void viewWillAppear();
 
     const std::string& myTitle() const { return myTitle_; }
-    const std::string& titleDisplay() const { return titleDisplay_; }
     // Empty when the title is hidden.
     std::string navigationTitle() const;
     std::string backButtonTitle() const;

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <set>
 
 namespace tolvane {
@@ -31,26 +30,10 @@ struct WritableCopy {
     WritableCopy() { std::filesystem::copy_file(kShipped, path); }
 };
 
-bool isDecimal(const std::string& text) {
-    std::size_t i = 0, digits = 0;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
-        ++i, ++digits;
-    if (digits == 0) return false;
-    if (i == text.size()) return true;
-    if (text[i] != '.' || i + 1 == text.size()) return false;
-    for (++i; i < text.size(); ++i)
-        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
-    return true;
-}
-
-TEST_F(ShippedCatalogue, ProductsTableHasTheColumnsInOrderWithTheirAffinities) {
-    const auto columns = db->rows("SELECT name, type FROM pragma_table_info('ProductsTable')");
-    ASSERT_EQ(columns.size(), 27u);
-    EXPECT_EQ(columns[0], "sortOrder|TEXT");
-    EXPECT_TRUE(columns[1] == "favFlag|INTEGER" || columns[1] == "favFlag|NUMERIC") << columns[1];
-    for (int i = 1; i <= 24; ++i)
-        EXPECT_EQ(columns[static_cast<std::size_t>(i + 1)], fieldName(i) + "|TEXT");
-    EXPECT_EQ(columns[26], "recordId|INTEGER");
+// SQL that is true when the column holds anything but a decimal number written with a point.
+std::string notDecimal(const std::string& column) {
+    return "(" + column + " = '' OR " + column + " GLOB '*[^0-9.]*' OR " + column +
+           " GLOB '*.*.*' OR " + column + " GLOB '.*' OR " + column + " GLOB '*.')";
 }
 
 TEST_F(ShippedCatalogue, FlagsAndIdentifiersCompareAsNumbers) {
@@ -92,11 +75,6 @@ TEST_F(ShippedCatalogue, HoldsTheShippedTablesAndNoneTheAppCreates) {
     // Own products' positions order as numbers.
     EXPECT_EQ(db->text("SELECT type FROM pragma_table_info('Products') WHERE name = 'Sortorder'"),
               "INTEGER");
-}
-
-TEST_F(ShippedCatalogue, ListAndSearchStatementsReadTheFoldedIndexWithoutSorting) {
-    for (const auto& statement : test::foldedListStatements())
-        EXPECT_TRUE(test::readsFoldedIndexOnly(*db, statement)) << statement;
 }
 
 TEST_F(ShippedCatalogue, SingleRowsOfTimestampAndSettings) {
@@ -153,28 +131,17 @@ TEST_F(ShippedCatalogue, ValuesStayInTheirColumns) {
 TEST_F(ShippedCatalogue, NumbersAndUnitsAreAsTheServerSendsThem) {
     EXPECT_EQ(db->rows("SELECT DISTINCT field08 FROM ProductsTable ORDER BY 1"),
               (std::vector<std::string>{"g", "ml"}));
-    const auto rows = db->rows("SELECT recordId, field05, field09, field10, field11, field12, "
-                               "field13, field14, field15, field16, field17 FROM ProductsTable");
-    int noData = 0;
-    for (const auto& row : rows) {
-        std::vector<std::string> values;
-        std::string::size_type start = 0, bar;
-        while ((bar = row.find('|', start)) != std::string::npos)
-            values.push_back(row.substr(start, bar - start)), start = bar + 1;
-        values.push_back(row.substr(start));
-        ASSERT_EQ(values.size(), 11u);
-        // Energy is always there; fat, saturated fat, sugar and salt are a number or no data.
-        EXPECT_TRUE(isDecimal(values[2]) && isDecimal(values[3])) << row;
-        for (std::size_t i = 5; i <= 8; ++i) {
-            if (values[i] == "keine Angaben")
-                ++noData;
-            else
-                EXPECT_TRUE(isDecimal(values[i])) << row;
-        }
-        for (std::size_t i : {1u, 4u, 9u, 10u})
-            EXPECT_TRUE(values[i].empty() || isDecimal(values[i])) << row;
-    }
-    EXPECT_GT(noData, 0);
+    // Energy is always there; fat, saturated fat, sugar and salt are a number or no data; the
+    // other figures a number or nothing.
+    std::string wrong = notDecimal("field09") + " OR " + notDecimal("field10");
+    for (int i : {12, 13, 14, 15})
+        wrong +=
+            " OR (" + fieldName(i) + " <> 'keine Angaben' AND " + notDecimal(fieldName(i)) + ")";
+    for (int i : {5, 11, 16, 17})
+        wrong += " OR (" + fieldName(i) + " <> '' AND " + notDecimal(fieldName(i)) + ")";
+    EXPECT_EQ(db->rows("SELECT recordId FROM ProductsTable WHERE " + wrong + " LIMIT 5"),
+              std::vector<std::string>{});
+    EXPECT_GT(db->number("SELECT count(*) FROM ProductsTable WHERE field12 = 'keine Angaben'"), 0);
 }
 
 TEST_F(ShippedCatalogue, InclusionDatesLieIn2016And2017) {

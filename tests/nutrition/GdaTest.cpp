@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace tolvane {
 namespace {
 
@@ -70,14 +72,11 @@ TEST(GdaCalculator, PortionFieldRefusesASixthCharacter) {
 }
 
 TEST(GdaCalculator, TouchAreasOfTheFiveBars) {
-    EXPECT_EQ(gdaBarAt(75, 53), 0);
-    EXPECT_EQ(gdaBarAt(115, 245), 0);
-    EXPECT_EQ(gdaBarAt(116, 100), -1);
-    EXPECT_EQ(gdaBarAt(150, 100), 1);
-    EXPECT_EQ(gdaBarAt(300, 200), 3);
-    EXPECT_EQ(gdaBarAt(390, 100), 4);
-    EXPECT_EQ(gdaBarAt(100, 52), -1);
-    EXPECT_EQ(gdaBarAt(100, 246), -1);
+    const std::array<int, 3> touches[] = {{75, 53, 0},   {115, 245, 0}, {116, 100, -1},
+                                          {150, 100, 1}, {300, 200, 3}, {390, 100, 4},
+                                          {100, 52, -1}, {100, 246, -1}};
+    for (const auto& [x, y, bar] : touches)
+        EXPECT_EQ(gdaBarAt(x, y), bar) << x << "," << y;
     const auto bars = barsFor({"20", "", "", "", ""}, "150");
     EXPECT_EQ(gdaTouchLabel(bars, 120, 100, true), "0g");
     EXPECT_EQ(gdaTouchLabel(bars, 375, 20, false), "0oz");

@@ -37,11 +37,12 @@ TEST(LeadingNumber, ReportsHowMuchOfTheTextItTook) {
 
 TEST(IntegerValue, TakesTheLeadingIntegerAndDropsTheFraction) {
     EXPECT_EQ(integerValue("12.9"), 12);
-    EXPECT_EQ(integerValue(" 42kcal"), 42);
+    EXPECT_EQ(integerValue("  -35 kcal"), -35);
     EXPECT_EQ(integerValue("-7,5"), -7);
     EXPECT_EQ(integerValue("+3"), 3);
     EXPECT_EQ(integerValue(""), 0);
     EXPECT_EQ(integerValue("abc"), 0);
+    EXPECT_EQ(integerValue("-"), 0);
     EXPECT_EQ(integerValue(".9"), 0);
     EXPECT_EQ(integerValue("99999999999999999999"), INT_MAX);
     EXPECT_EQ(integerValue("-99999999999999999999"), INT_MIN);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -15,67 +16,34 @@ TrafficLight::Colour colourOf(Nutrient n, const char* text, const char* unit) {
     return rateNutrient(n, nutrientValueFromText(n, text), unit, kNoMean).colour;
 }
 
-struct BandCase {
-    Nutrient nutrient;
-    const char* text;
-    const char* unit;
-    TrafficLight::Colour expected;
-};
-
 TEST(TrafficLightBands, ValuesOnABoundBelongToTheLowerBand) {
     using TL = TrafficLight;
     const Nutrient F = Nutrient::Fat, S = Nutrient::SaturatedFat, Z = Nutrient::Sugar,
                    N = Nutrient::Salt;
-    const BandCase cases[] = {
-        // per 100 g
-        {F, "0", "g", TL::Green},
-        {F, "3", "g", TL::Green},
-        {F, "3,01", "g", TL::Yellow},
-        {F, "20", "g", TL::Yellow},
-        {F, "20.5", "g", TL::Red},
-        {S, "1.5", "g", TL::Green},
-        {S, "1.51", "g", TL::Yellow},
-        {S, "5", "g", TL::Yellow},
-        {S, "5.01", "g", TL::Red},
-        {Z, "5", "g", TL::Green},
-        {Z, "5.1", "g", TL::Yellow},
-        {Z, "12.5", "g", TL::Yellow},
-        {Z, "12.6", "g", TL::Red},
-        {N, "0.3", "g", TL::Green},
-        {N, "0,3", "g", TL::Green},
-        {N, "0.31", "g", TL::Yellow},
-        {N, "1.5", "g", TL::Yellow},
-        {N, "1.51", "g", TL::Red},
-        // per 100 ml: any unit other than "g", also the empty one
-        {F, "1.5", "ml", TL::Green},
-        {F, "3", "ml", TL::Yellow},
-        {F, "3", "", TL::Yellow},
-        {F, "10", "ml", TL::Yellow},
-        {F, "10.1", "ml", TL::Red},
-        {S, "0.75", "ml", TL::Green},
-        {S, "0.76", "ml", TL::Yellow},
-        {S, "2.5", "ml", TL::Yellow},
-        {S, "2.6", "ml", TL::Red},
-        {Z, "2.5", "ml", TL::Green},
-        {Z, "2.51", "ml", TL::Yellow},
-        {Z, "6.3", "ml", TL::Yellow},
-        {Z, "6,3", "l", TL::Yellow},
-        {Z, "6.31", "ml", TL::Red},
-        {N, "0.3", "ml", TL::Green},
-        {N, "0.31", "ml", TL::Yellow},
-        {N, "1.5", "ml", TL::Yellow},
-        {N, "1.51", "ml", TL::Red},
-        // unit text is matched exactly
-        {F, "3", "G", TL::Yellow},
-        {F, "3", "g ", TL::Yellow},
-        // text without a number reads as 0
-        {F, "abc", "g", TL::Green},
-        {F, "1e3", "g", TL::Red},
+    // Per nutrient and unit: the texts rated green, yellow, yellow and red, around both bounds.
+    // Any unit other than "g" (matched exactly) means per 100 ml.
+    const struct {
+        Nutrient nutrient;
+        const char* unit;
+        std::array<const char*, 4> texts;
+    } bands[] = {
+        {F, "g", {"3", "3,01", "20", "20.5"}},     {S, "g", {"1.5", "1.51", "5", "5.01"}},
+        {Z, "g", {"5", "5.1", "12.5", "12.6"}},    {N, "g", {"0,3", "0.31", "1.5", "1.51"}},
+        {F, "ml", {"1.5", "3", "10", "10.1"}},     {S, "ml", {"0.75", "0.76", "2.5", "2.6"}},
+        {Z, "ml", {"2.5", "2.51", "6.3", "6.31"}}, {N, "ml", {"0.3", "0.31", "1.5", "1.51"}},
+        {F, "", {"1.5", "3", "10", "10.1"}},       {Z, "l", {"2.5", "2.51", "6,3", "6.31"}},
+        {F, "G", {"1.5", "3", "10", "10.1"}},      {F, "g ", {"1.5", "3", "10", "10.1"}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(colourOf(c.nutrient, c.text, c.unit), c.expected)
-            << "nutrient " << index(c.nutrient) << " text '" << c.text << "' unit '" << c.unit
-            << "'";
+    const TL::Colour colours[] = {TL::Green, TL::Yellow, TL::Yellow, TL::Red};
+    for (const auto& band : bands)
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(colourOf(band.nutrient, band.texts[i], band.unit), colours[i])
+                << "nutrient " << index(band.nutrient) << " text '" << band.texts[i] << "' unit '"
+                << band.unit << "'";
+    // A text without a number reads as 0.
+    EXPECT_EQ(colourOf(F, "0", "g"), TL::Green);
+    EXPECT_EQ(colourOf(F, "abc", "g"), TL::Green);
+    EXPECT_EQ(colourOf(F, "1e3", "g"), TL::Red);
 }
 
 TEST(TrafficLightBands, MissingDataGivesTheNeutralPictureAndNoText) {

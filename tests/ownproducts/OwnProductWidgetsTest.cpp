@@ -1,18 +1,14 @@
-// Roads through the own-product widgets, pressed as a user does: the list, editing, "+", the
-// form filled with the mouse, the keyboard and the input bar, and "Fertig".
-#include "nutrition/OwnProductRules.h"
+// The own-product list pressed as a user does: a row opening its detail, the move keys, the
+// grip dragged through the window, and the delete keys. The form is walked in the shell's road.
 #include "platform/Platform.h"
-#include "screens/common/WheelPicker.h"
-#include "screens/ownproducts/AddProductWidget.h"
+#include "screens/ownproducts/AddProductVC.h"
 #include "screens/ownproducts/ManageProductsWidget.h"
 #include "store/Database.h"
 #include "tests/support/TestCatalogue.h"
+#include "tests/support/WidgetTaps.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QDebug>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTest>
@@ -25,51 +21,12 @@ using namespace tolvane::test;
 
 namespace {
 
-using F = ProductField;
-
-// Clicks where the widget is seen: the window's child at that point must be the widget (or
-// inside it), so a covered or hidden control fails.
-bool clickAt(QWidget* widget, QPoint at = {}) {
+// A tap where the widget is seen; a covered or hidden control fails.
+bool press(QWidget* widget) {
     QTest::qWait(20); // layouts and scrolling settle first, as before a finger lands
-    if (!widget || !widget->isVisible()) return false;
-    if (at.isNull()) at = widget->rect().center();
-    QWidget* window = widget->window();
-    const QPoint inWindow = widget->mapTo(window, at);
-    QWidget* hit = window->childAt(inWindow);
-    if (!hit || (hit != widget && !widget->isAncestorOf(hit))) {
-        qWarning() << "covered:" << widget << "by" << hit;
-        return false;
-    }
-    QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(window, inWindow));
+    if (!widget || !reachable(widget)) return false;
+    tap(widget);
     return true;
-}
-
-bool clickWheelRow(WheelPicker* wheel, const QString& title) {
-    const int row = int(wheel->rows().indexOf(title));
-    if (row < 0) return false;
-    // Turns the wheel two rows at a time until the row is in view, then touches it.
-    for (int guard = 0; wheel->rowRect(row).isEmpty() && guard < 200; ++guard) {
-        const int step = row > wheel->currentRow() ? 2 : -2;
-        if (!clickAt(wheel, wheel->rowRect(wheel->currentRow() + step).center())) return false;
-    }
-    return clickAt(wheel, wheel->rowRect(row).center()) && wheel->currentRow() == row;
-}
-
-// Keys into the focused field; letters outside ASCII arrive as text, as from a keyboard layout.
-// With TOLVANE_WIDGET_SHOTS set to a folder, keeps a picture of the widget there.
-void shot(QWidget* widget, const QString& name) {
-    const QString dir = qEnvironmentVariable("TOLVANE_WIDGET_SHOTS");
-    if (!dir.isEmpty()) widget->grab().save(dir + "/" + name + ".png");
-}
-
-void typeIntoFocus(const QString& text) {
-    for (const QChar c : text) {
-        QWidget* target = QApplication::focusWidget();
-        if (c.unicode() < 128)
-            QTest::keyClick(target, char(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
 }
 
 } // namespace
@@ -99,118 +56,13 @@ private slots:
         catalogue_.reset();
     }
 
-    void enteringAProductWithTheMouseAndTheInputBar() {
-        auto list = std::make_shared<ManageProductsVC>(fake_->platform(), *shared_, *navigation_);
-        ManageProductsWidget listWidget(list, fake_->strings);
-        listWidget.resize(320, 440);
-        listWidget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&listWidget));
-        QVERIFY(listWidget.helpText()->isVisible());
-        QVERIFY(!listWidget.addAction()->isVisible());
-        listWidget.editAction()->trigger();
-        QCOMPARE(listWidget.editAction()->text(), QString("Fertig"));
-        QVERIFY(listWidget.addAction()->isVisible());
-        listWidget.addAction()->trigger();
-        auto formModel = std::dynamic_pointer_cast<AddProductVC>(navigation_->top());
-        QVERIFY(formModel);
-        listWidget.hide();
-
-        auto form = std::make_unique<AddProductWidget>(formModel, fake_->strings);
-        form->resize(320, 440);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        fake_->dispatcher.advance(0.05);
-        QCOMPARE(QApplication::focusWidget(), form->field(F::Name));
-        QVERIFY(form->inputBar()->isVisible());
-        QVERIFY(!form->dotKey()->isEnabled());
-
-        typeIntoFocus("Mü|sli");
-        QVERIFY(clickAt(form->nextKey()));
-        QCOMPARE(QApplication::focusWidget(), form->field(F::Maker));
-        typeIntoFocus("Mühle");
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(form->wheel()->isVisible());
-        QVERIFY(clickWheelRow(form->wheel(), "Sweets"));
-        shot(form.get(), "add-product-category");
-        QCOMPARE(form->field(F::Category)->text(), QString("Sweets"));
-
-        QVERIFY(clickAt(form->nextKey()));
-        QVERIFY(!form->wheel()->isVisible());
-        QCOMPARE(QApplication::focusWidget(), form->field(F::Fat));
-        typeIntoFocus("12");
-        QVERIFY(clickAt(form->commaKey()));
-        QVERIFY(clickAt(form->dotKey())); // a second separator is refused
-        typeIntoFocus("3.x");             // so is one from the keyboard
-        QCOMPARE(form->field(F::Fat)->text(), QString("12,3"));
-
-        QVERIFY(clickAt(form->field(F::SaltUnit)));
-        QVERIFY(form->wheel()->isVisible());
-        QVERIFY(clickWheelRow(form->wheel(), "Natrium"));
-        QCOMPARE(form->field(F::SaltUnit)->text(), QString("Natrium"));
-        QVERIFY(clickAt(form->nextKey()));
-        QCOMPARE(QApplication::focusWidget(), form->field(F::Salt));
-        typeIntoFocus("1");
-        QVERIFY(clickAt(form->commaKey()));
-        typeIntoFocus("0");
-        QVERIFY(clickAt(form->nextKey()));
-        typeIntoFocus("380");
-        QVERIFY(clickAt(form->nextKey()));
-        typeIntoFocus("500 g");
-        QVERIFY(clickAt(form->doneKey()));
-        QVERIFY(!form->inputBar()->isVisible());
-        QVERIFY(clickAt(form->segment(1)));
-        shot(form.get(), "add-product-filled");
-        QCOMPARE(formModel->unitSegment(), 1);
-
-        form->saveAction()->trigger();
-        QVERIFY(!fake_->alerts.hasPending());
-        QCOMPARE(navigation_->pops(), 1);
-        const auto records = shared_->selectProductsForCsv();
-        QCOMPARE(records.size(), std::size_t(1));
-        const UploadRow& saved = records.front();
-        QVERIFY(saved == (UploadRow{saved.recordId,
-                                    "Müsli",
-                                    "Mühle",
-                                    "4",
-                                    {"12,3", "", "", "2,54", "380"},
-                                    "ml",
-                                    "500 g"}));
-        form->hide();
-        form.reset();
-
-        // Back on the list, still in editing mode: the row opens the form again.
-        listWidget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&listWidget));
-        QCOMPARE(int(listWidget.rows().size()), 1);
-        QCOMPARE(listWidget.rows()[0]->findChild<QLabel*>("rowName")->text(), QString("Müsli"));
-        QVERIFY(clickAt(listWidget.rows()[0]->findChild<QLabel*>("rowMaker")));
-        auto again = std::dynamic_pointer_cast<AddProductVC>(navigation_->top());
-        QVERIFY(again);
-        QCOMPARE(again->productId(), saved.recordId);
-    }
-
-    void validationKeepsTheFormOpen() {
-        auto model = std::make_shared<AddProductVC>(fake_->platform(), *shared_, *navigation_,
-                                                    std::string(), 0);
-        AddProductWidget form(model, fake_->strings);
-        form.resize(320, 440);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QVERIFY(clickAt(form.field(F::Fat)));
-        typeIntoFocus("1,25");
-        form.saveAction()->trigger();
-        QCOMPARE(int(fake_->alerts.shown().size()), 2);
-        QCOMPARE(navigation_->pops(), 0);
-        QCOMPARE(form.field(F::Fat)->text(), QString("1,25"));
-    }
-
     void listRowsMoveAndDelete() {
         for (const char* name : {"Brot", "Apfel"}) {
             auto model = std::make_shared<AddProductVC>(fake_->platform(), *shared_, *navigation_,
                                                         std::string(), 0);
             model->viewWillAppear();
-            model->setText(F::Name, name);
-            model->setText(F::Maker, "Ich");
+            model->setText(ProductField::Name, name);
+            model->setText(ProductField::Maker, "Ich");
             model->selectCategory(0);
             model->saveRecord();
         }
@@ -223,14 +75,12 @@ private slots:
         QVERIFY(!widget.rows()[0]->findChild<QPushButton*>("deleteKey"));
 
         // Outside editing a row opens the product's detail.
-        QVERIFY(clickAt(widget.rows()[1]->findChild<QLabel*>("rowName")));
+        QVERIFY(press(widget.rows()[1]->findChild<QLabel*>("rowName")));
         QCOMPARE(QString::fromStdString(navigation_->top()->screenName()),
                  QString("ProductDetail"));
 
-        shot(&widget, "manage-products");
         widget.editAction()->trigger();
-        QVERIFY(clickAt(widget.rows()[0]->findChild<QPushButton*>("moveDownKey")));
-        shot(&widget, "manage-products-editing");
+        QVERIFY(press(widget.rows()[0]->findChild<QPushButton*>("moveDownKey")));
         QTRY_COMPARE(list->row(0).name, std::string("Brot"));
         QTRY_COMPARE(widget.rows()[0]->findChild<QLabel*>("rowName")->text(), QString("Brot"));
         // Dragged by its grip one row up, through the window as a mouse does.
@@ -260,10 +110,10 @@ private slots:
             QCOMPARE(list->row(0).name, std::string("Apfel"));
             QCOMPARE(navigation_->stack().size(), pushesBefore); // no row opened
         }
-        QVERIFY(clickAt(widget.rows()[0]->findChild<QPushButton*>("deleteKey")));
+        QVERIFY(press(widget.rows()[0]->findChild<QPushButton*>("deleteKey")));
         QTRY_COMPARE(int(widget.rows().size()), 1);
-        QVERIFY(clickAt(widget.rows()[0]->findChild<QPushButton*>("deleteKey")));
-        QTRY_VERIFY(widget.helpText()->isVisible());
+        QVERIFY(press(widget.rows()[0]->findChild<QPushButton*>("deleteKey")));
+        QTRY_VERIFY(widget.findChild<QLabel*>("helpText")->isVisible());
         QVERIFY(!widget.table()->isVisible());
         QVERIFY(shared_->selectProductsSortByProductName().empty());
     }

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,6 +115,7 @@ private slots:
         QVERIFY(folders);
         auto model = folders->model();
         QCOMPARE(model->numberOfRows(), 4);
+        QCOMPARE(folders->list()->height(), 4 * MenuFolderWidget::kRowHeight);
         QCOMPARE(model->rowCalories(0), std::string("500 kcal"));
         QCOMPARE(model->rowCalories(1), std::string("0 kcal"));
         QCOMPARE(model->rowCalories(2), std::string("500 kcal"));
@@ -124,6 +126,7 @@ private slots:
         QVERIFY(edit);
         tap(edit);
         QVERIFY(model->isEditing());
+        QCOMPARE(barButton(run->stack(1), folders->editAction())->text(), run->text("Fertig"));
         PlannerListView* rows = folders->list();
         tapAt(rows, rows->rowRect(0).center());
         auto* contents = qobject_cast<FavoriteVCFolderNewWidget*>(run->stack(1).topWidget());
@@ -139,11 +142,16 @@ private slots:
         amount->selectAll();
         QTest::keyClicks(amount, "150");
         QTest::keyClick(amount, Qt::Key_Return);
+        QCOMPARE(editor->field(ConsumptionQuantity::Fat)->text(), QString("30,0"));
         QCOMPARE(editor->field(ConsumptionQuantity::Calories)->text(), QString("750"));
+        QCOMPARE(editor->caloriesSlider()->value(), 750);
         grab(*run, "planner-consumption");
         tap(run->stack(1).backButton());
         QCOMPARE(run->stack(1).topWidget(), static_cast<QWidget*>(contents));
         QCOMPARE(contents->model()->row(0).amount, std::string("150 g"));
+        Database& db = run->delegate->getDBObj();
+        QVERIFY(db.selectProductDetailForEdit("2", "1").at(0) ==
+                (ConsumptionRow{{"30.0", "7.5", "1.5", "2.2", "750"}, "150g", "1"}));
         tap(run->stack(1).backButton());
         QCOMPARE(run->stack(1).depth(), 1);
         // 500 kcal for 100 g became 750 kcal for 150 g; the other folder keeps its 500.
@@ -161,15 +169,27 @@ private slots:
         QWidget* tabBar = run->delegate->tabBarVC()->findChild<QWidget*>("tabBar");
         QVERIFY(tabBar && !tabBar->isVisible());
         // Fat 30 g of 150 g Chips against the references; every bar has its label and length.
+        const auto& bars = summary->model()->bars();
         for (Nutrient n : kNutrients) {
-            QVERIFY(!summary->model()->bar(n).percentLabel.empty());
+            QVERIFY(!bars[index(n)].percentLabel.empty());
             QVERIFY(summary->barRect(index(n)).width() > 0);
         }
-        QCOMPARE(summary->model()->bar(Nutrient::Energy).valueLabel, std::string("750 kcal"));
+        QCOMPARE(bars[index(Nutrient::Fat)].percentLabel, std::string("42%"));
+        QCOMPARE(bars[index(Nutrient::Energy)].valueLabel, std::string("750 kcal"));
+        QLabel* note = summary->findChild<QLabel*>("fixedReferencesNote");
+        QVERIFY(!note->isVisible()); // the profile has 2000 kcal
         grab(*run, "planner-summary");
         tap(run->stack(1).backButton());
         QCOMPARE(run->stack(1).depth(), 1);
         QVERIFY(tabBar->isVisible());
+
+        // Without daily calories the general amounts stand, and the summary says so.
+        db.updatePersonalSettings("F", "30", "165", "57", "20.9", "59.9", "2", "0", "5.4", "126",
+                                  "metric");
+        tapAt(rows, rows->rowRect(0).center());
+        summary = qobject_cast<ProductDetailPortraitWidget*>(run->stack(1).topWidget());
+        QVERIFY(summary);
+        QTRY_VERIFY(summary->findChild<QLabel*>("fixedReferencesNote")->isVisible());
     }
 
     void addMoveAndDeleteAFolder() {
@@ -178,6 +198,7 @@ private slots:
         MenuFolderWidget* folders = menuList(*run);
         QVERIFY(folders);
         auto model = folders->model();
+        QVERIFY(!barButton(run->stack(1), folders->addAction())); // "+" only while editing
         tap(barButton(run->stack(1), folders->editAction()));
         QToolButton* add = barButton(run->stack(1), folders->addAction());
         QVERIFY(add);

@@ -1,8 +1,9 @@
 // The personal profile through the running shell: opened from the settings, weight and
-// activity changed with the mouse, and back on the settings and in the planner's folder summary
-// the new daily calories count.
+// activity changed with the mouse, a figure typed over them, and back on the settings and in the
+// planner's folder summary the new daily calories count.
 #include "screens/planner/MenuFolderWidget.h"
 #include "screens/planner/PlannerListView.h"
+#include "screens/planner/PlannerWrites.h"
 #include "screens/planner/ProductDetailPortraitWidget.h"
 #include "screens/profile/PersonalProfileWidget.h"
 #include "screens/settings/SetupWidget.h"
@@ -41,6 +42,7 @@ private slots:
         QTemporaryDir resources;
         TestCatalogue catalogue;
         catalogue.addCategory(1, "Snacks");
+        catalogue.add(chips());
         QVERIFY(QFile::copy(QString::fromStdString(catalogue.path()),
                             resources.filePath("Tolvane.db")));
         QVERIFY(QFile::link(TOLVANE_STRINGS_DIR, resources.filePath("strings")));
@@ -58,18 +60,32 @@ private slots:
         tap(setup->row(SetupRowId::PersonalProfile));
         auto* profile = qobject_cast<PersonalProfileWidget*>(run.stack(3).topWidget());
         QVERIFY(profile);
-        auto* weight = profile->bodyWheel(BodyColumn::Weight);
+        auto* weight = profile->findChild<WheelPicker*>("bodyWheel3");
+        auto* calories = profile->findChild<QLineEdit*>("caloriesField");
         QTRY_VERIFY(weight->currentRow() > 0);
         const QString heavier = weight->rows().at(weight->currentRow() + 3); // 57 kg to 60 kg
         QVERIFY(heavier.startsWith("60"));
         QVERIFY(tapWheelRow(weight, heavier));
-        QCOMPARE(profile->caloriesField()->text(), QString("2046"));
+        // Female, 30, 165 cm, 60 kg: BMI 22.0; level 2 gives 1320.25 x 1.55 = 2046.4.
+        QCOMPARE(profile->rowValue(ProfileFigure::Bmi)->text(), QString("22.0"));
+        QCOMPARE(calories->text(), QString("2046"));
         tap(profile->tableRow(ProfileFigure::ActivityLevel));
         QVERIFY(profile->activityWheel()->isVisible());
         QVERIFY(tapWheelRow(profile->activityWheel(),
                             profile->activityWheel()->rows().last())); // the most active
-        QCOMPARE(profile->caloriesField()->text(), QString("2508"));
+        QVERIFY(!profile->activityWheel()->isVisible());
+        QCOMPARE(calories->text(), QString("2508")); // 1320.25 x 1.9
         grab(run, "profile-changed");
+
+        // A figure typed over it and confirmed with Return is thanked for and kept.
+        QVERIFY(run.activate());
+        tap(calories);
+        QTest::keyClick(calories, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(calories, "2400");
+        QTest::keyClick(calories, Qt::Key_Return);
+        QCOMPARE(Run::alerts().size(), 1);
+        Run::closeAlerts();
+        QCOMPARE(calories->text(), QString("2400"));
 
         // An information button opens its text, and back.
         tap(profile->infoButton(ProfileFigure::Bmi));
@@ -81,13 +97,16 @@ private slots:
 
         tap(run.stack(3).backButton());
         QCOMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(setup));
-        QTRY_VERIFY2(rowTexts(setup).join(' ').contains("2508"),
+        QTRY_VERIFY2(rowTexts(setup).join(' ').contains("2400"),
                      qPrintable(rowTexts(setup).join('|')));
-        QCOMPARE(run.delegate->getDBObj().selectCaloryValueFromPersonalProfileTable(),
-                 std::string("2508"));
+        Database& db = run.delegate->getDBObj();
+        QVERIFY(db.selectPersonalProfileData() ==
+                (ProfileRow{"F", "30", "165", "60", "22.0", "59.9", "4", "2400", "5.5", "132",
+                            "metric"}));
 
-        // The planner's folder summary measures against the new daily calories:
-        // (2508 / 20) / 100 = 1.25 times the guideline amounts.
+        // The planner's folder summary measures against the new daily calories: 500 kcal of
+        // Chips against (2400 / 20) / 100 = 1.2 times the guideline 2000 kcal.
+        PlannerWrites(db).fileProduct(db.selectProductDetail("2").value(), "1");
         tap(run.delegate->tabBarVC()->tabButton(1));
         Run::closeAlerts();
         auto* folders = qobject_cast<MenuFolderWidget*>(run.stack(1).topWidget());
@@ -96,13 +115,15 @@ private slots:
         auto* summary = qobject_cast<ProductDetailPortraitWidget*>(run.stack(1).topWidget());
         QVERIFY(summary);
         QVERIFY(!summary->model()->fixedReferences());
-        QCOMPARE(summary->model()->personalFactor(), 1.25f);
+        QCOMPARE(summary->model()->bars()[index(Nutrient::Energy)].percentLabel,
+                 std::string("20%"));
         tap(run.stack(1).backButton());
         QCOMPARE(run.stack(1).depth(), 1);
         tap(run.delegate->tabBarVC()->tabButton(3));
         QCOMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(setup));
 
-        // With the slide on, the profile is written only once it has slid out.
+        // With the slide on, the profile is written only once it has slid out; a figure still
+        // being typed when the screen is left is taken.
         NavigationStack::setAnimated(true);
         tap(setup->row(SetupRowId::PersonalProfile));
         profile = qobject_cast<PersonalProfileWidget*>(run.stack(3).topWidget());
@@ -111,11 +132,16 @@ private slots:
         tap(profile->tableRow(ProfileFigure::ActivityLevel));
         QTRY_VERIFY(reachable(profile->activityWheel()));
         QVERIFY(tapWheelRow(profile->activityWheel(), profile->activityWheel()->rows().at(2)));
-        const QString calories = profile->caloriesField()->text();
-        QVERIFY(calories != "2508");
+        calories = profile->findChild<QLineEdit*>("caloriesField");
+        QVERIFY(calories->text() != "2400");
+        QVERIFY(run.activate());
+        tap(calories);
+        QTest::keyClick(calories, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(calories, "2222");
         tap(run.stack(3).backButton());
-        QTRY_VERIFY2(rowTexts(setup).join(' ').contains(calories),
+        QTRY_VERIFY2(rowTexts(setup).join(' ').contains("2222"),
                      qPrintable(rowTexts(setup).join('|')));
+        QCOMPARE(db.selectCaloryValueFromPersonalProfileTable(), std::string("2222"));
         NavigationStack::setAnimated(false);
     }
 };

@@ -110,77 +110,60 @@ TEST_F(ServerProgramTest, PagesThroughTheCatalogueAndEndsWithNull) {
         ASSERT_EQ(reply->status, 200) << reply->body;
         json body = json::parse(reply->body);
         EXPECT_EQ(body["Updated Records"]["rows"], json::array({"600"}));
-        auto ids = idsOf(body);
-        EXPECT_EQ(ids.size(), pageNo < 3 ? 250u : 100u);
-        seen.insert(seen.end(), ids.begin(), ids.end());
         EXPECT_EQ(body["Updated Records"]["products"][0]["Hersteller"], "Müller's | Söhne");
+        for (const std::string& id : idsOf(body))
+            seen.push_back(id);
     }
     ASSERT_EQ(seen.size(), 600u);
     for (std::size_t i = 0; i < seen.size(); ++i)
         EXPECT_EQ(seen[i], std::to_string(i + 1));
 
-    auto past = page(server->port(), "", 4, 250);
-    ASSERT_TRUE(past);
-    EXPECT_TRUE(json::parse(past->body)["Updated Records"]["products"].is_null());
-
+    // The handler's own tests check every reply; here the query reaches it.
     auto nothing = page(server->port(), "2020-01-01%2000:00:00", 1, 250);
     ASSERT_TRUE(nothing);
     EXPECT_EQ(nothing->body, "No product has been updated.");
-
     auto bad = page(server->port(), "", 0, 250);
     ASSERT_TRUE(bad);
     EXPECT_EQ(bad->status, 400);
+    auto refused = page(server->port(), "", 1, 250, "username=sync%40example.ch&password=wrong");
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->status, 401);
     EXPECT_EQ(server->stop(), 0);
 }
 
-TEST_F(ServerProgramTest, PublishedChangesAndDeletesReachTheNextRun) {
+TEST_F(ServerProgramTest, PublishedChangesAndDeletesReachTheNextRunAndOwnIdsAreRefused) {
     importProducts(10);
     writeFile(dir.file("change.tsv"), catalogueHeader() + catalogueLine(4, "Neu", "ignored") +
                                           catalogueLine(11, "Elf", "ignored"));
-    auto changed = runServerCommand({"publish", "--db", db, "--products", dir.file("change.tsv"),
-                                     "--timestamp", "2020-05-01 08:00:00"});
-    ASSERT_EQ(changed.exitCode, 0) << changed.output;
-    auto deleted = runServerCommand(
-        {"publish", "--db", db, "--delete", "7,2", "--timestamp", "2020-05-02 08:00:00"});
-    ASSERT_EQ(deleted.exitCode, 0) << deleted.output;
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"publish", "--db", db, "--products", dir.file("change.tsv"),
+                                   "--timestamp", "2020-05-01 08:00:00"},
+          std::vector<std::string>{"publish", "--db", db, "--delete", "7,2", "--timestamp",
+                                   "2020-05-02 08:00:00"}}) {
+        auto result = runServerCommand(command);
+        ASSERT_EQ(result.exitCode, 0) << result.output;
+    }
+    // Identifiers of own products are the devices': neither imported nor withdrawn.
+    writeFile(dir.file("own.tsv"), catalogueHeader() +
+                                       catalogueLine(3, "Drei", "2021-01-01 00:00:00") +
+                                       catalogueLine(900000000, "Eigen", "2021-01-01 00:00:00"));
+    auto own = runServerCommand({"import", "--db", db, "--products", dir.file("own.tsv")});
+    EXPECT_NE(own.exitCode, 0);
+    EXPECT_NE(own.output.find("own.tsv:3:"), std::string::npos) << own.output;
+    EXPECT_NE(runServerCommand({"publish", "--db", db, "--delete", "900000001", "--timestamp",
+                                "2021-01-01 00:00:00"})
+                  .exitCode,
+              0);
 
     auto server = start();
     auto reply = page(server->port(), "2020-01-01%2000:00:00", 1, 250);
     ASSERT_TRUE(reply);
     json body = json::parse(reply->body);
-    EXPECT_EQ(body["Updated Records"]["rows"], json::array({"4"}));
     EXPECT_EQ(idsOf(body), (std::vector<std::string>{"4", "11", "2", "7"}));
     const json& products = body["Updated Records"]["products"];
     EXPECT_EQ(products[0]["Produktname"], "Neu");
-    EXPECT_EQ(products[0]["isDelete"], "0");
-    EXPECT_EQ(products[2]["isDelete"], "1");
     EXPECT_EQ(products[3]["isDelete"], "1");
     EXPECT_EQ(products[3]["Aufnahmedatum"], "2020-05-02 08:00:00");
-
-    auto later = page(server->port(), "2020-05-01%2008:00:00", 1, 250);
-    ASSERT_TRUE(later);
-    EXPECT_EQ(idsOf(json::parse(later->body)), (std::vector<std::string>{"2", "7"}));
-}
-
-TEST_F(ServerProgramTest, RefusesWrongCredentials) {
-    importProducts(3);
-    auto server = start();
-    for (const std::string& form :
-         {std::string("username=sync%40example.ch&password=wrong"),
-          std::string("username=other&password=sync-secret"), std::string()}) {
-        auto reply = page(server->port(), "", 1, 250, form);
-        ASSERT_TRUE(reply);
-        EXPECT_EQ(reply->status, 401);
-        EXPECT_FALSE(reply->body.empty());
-    }
-    auto wrongUpload = sendUpload(server->port(), kCsvHeader, kUploadUser, "wrong");
-    ASSERT_TRUE(wrongUpload);
-    EXPECT_EQ(wrongUpload->status, 401);
-    auto anonymous = sendUpload(server->port(), kCsvHeader, "");
-    ASSERT_TRUE(anonymous);
-    EXPECT_EQ(anonymous->status, 401);
-    auto outbox = runServerCommand({"outbox", "--db", db});
-    EXPECT_NE(outbox.output.find("empty"), std::string::npos) << outbox.output;
 }
 
 TEST_F(ServerProgramTest, CompressesOnlyWhenAsked) {
@@ -207,40 +190,40 @@ TEST_F(ServerProgramTest, CompressesOnlyWhenAsked) {
     EXPECT_EQ(plain->body, *inflated);
 }
 
-TEST_F(ServerProgramTest, StoresUploadsWithTheRightHeader) {
+// A thousand products are far beyond the 8 KB at which the HTTP library stops a form by itself.
+TEST_F(ServerProgramTest, StoresLargeUploadsWithTheRightHeaderAndShowsThemEscaped) {
     auto server = start();
-    std::string csv = kCsvHeader + "900000001,Brot, hell,Beck,3,1,0,5,2,0.1,250,g,\n";
-    auto sent = sendUpload(server->port(), csv);
-    ASSERT_TRUE(sent);
-    EXPECT_EQ(sent->status, 200);
-    EXPECT_EQ(sent->body, "Mail send");
-
-    auto refused = sendUpload(server->port(), "RecordId;Produktname\n900000002;Käse\n");
-    ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->body, "Error sending in data");
-
-    auto outbox = runServerCommand({"outbox", "--db", db});
-    EXPECT_EQ(outbox.exitCode, 0);
-    EXPECT_NE(
-        outbox.output.find("support@tolvane.ch  Korvalo GB: Product Records for Upload\n" + csv),
-        std::string::npos)
-        << outbox.output;
-    EXPECT_EQ(outbox.output.find("Käse"), std::string::npos);
-}
-
-TEST_F(ServerProgramTest, TakesAThousandProductsInOneUpload) {
-    auto server = start();
-    std::string csv = kCsvHeader;
-    for (int i = 1; i <= 1000; ++i)
+    std::string csv = kCsvHeader + "900000001,Brot\x1b[2J\r,Beck\x07,3,1,0,5,2,0.1,250,g,\n";
+    for (int i = 2; i <= 1000; ++i)
         csv += std::to_string(900000000 + i) + ",Eigenes Produkt " + std::to_string(i) +
                ",Hof,3,1,0,5,2,0.1,250,g,500\n";
     ASSERT_GT(csv.size(), 50000u);
+    for (const auto& [user, password] :
+         {std::pair{kUploadUser, std::string("wrong")}, std::pair{std::string(), std::string()}}) {
+        auto refused = sendUpload(server->port(), kCsvHeader, user, password);
+        ASSERT_TRUE(refused);
+        EXPECT_EQ(refused->status, 401);
+    }
+    auto wrongHeader = sendUpload(server->port(), "RecordId;Produktname\n900000002;Käse\n");
+    ASSERT_TRUE(wrongHeader);
+    EXPECT_EQ(wrongHeader->body, "Error sending in data");
     auto sent = sendUpload(server->port(), csv);
     ASSERT_TRUE(sent);
     EXPECT_EQ(sent->status, 200);
     EXPECT_EQ(sent->body, "Mail send");
+
     auto outbox = runServerCommand({"outbox", "--db", db});
-    EXPECT_NE(outbox.output.find(csv), std::string::npos);
+    EXPECT_EQ(outbox.exitCode, 0);
+    const std::string& shown = outbox.output;
+    EXPECT_NE(shown.find("support@tolvane.ch  Korvalo GB: Product Records for Upload\n" +
+                         kCsvHeader +
+                         "900000001,Brot\\x1b[2J\\x0d,Beck\\x07,3,1,0,5,2,0.1,250,g,\n" +
+                         csv.substr(csv.find("900000002"))),
+              std::string::npos)
+        << shown.substr(0, 2000);
+    for (const char control : {'\x1b', '\r', '\x07'})
+        EXPECT_EQ(shown.find(control), std::string::npos);
+    EXPECT_EQ(shown.find("Käse"), std::string::npos);
 }
 
 TEST_F(ServerProgramTest, IdleConnectionsDoNotHoldUpAPage) {
@@ -269,69 +252,4 @@ TEST_F(ServerProgramTest, IdleConnectionsDoNotHoldUpAPage) {
     ASSERT_TRUE(reply);
     EXPECT_EQ(reply->status, 200);
     EXPECT_LT(waited, std::chrono::seconds(4));
-}
-
-TEST_F(ServerProgramTest, OutboxShowsControlCharactersEscaped) {
-    auto server = start();
-    const std::string csv = kCsvHeader + "900000001,Brot\x1b[2J\r,Beck\x07,3,1,0,5,2,0.1,250,g,\n";
-    auto sent = sendUpload(server->port(), csv);
-    ASSERT_TRUE(sent);
-    EXPECT_EQ(sent->body, "Mail send");
-    auto outbox = runServerCommand({"outbox", "--db", db});
-    EXPECT_EQ(outbox.exitCode, 0);
-    EXPECT_EQ(outbox.output.find('\x1b'), std::string::npos);
-    EXPECT_EQ(outbox.output.find('\r'), std::string::npos);
-    EXPECT_EQ(outbox.output.find('\x07'), std::string::npos);
-    EXPECT_NE(outbox.output.find("900000001,Brot\\x1b[2J\\x0d,Beck\\x07,3,1,0,5,2,0.1,250,g,\n"),
-              std::string::npos)
-        << outbox.output;
-}
-
-TEST_F(ServerProgramTest, ImportRefusesReservedIdentifiers) {
-    importProducts(2);
-    writeFile(dir.file("own.tsv"), catalogueHeader() +
-                                       catalogueLine(3, "Drei", "2021-01-01 00:00:00") +
-                                       catalogueLine(900000000, "Eigen", "2021-01-01 00:00:00"));
-    auto result = runServerCommand({"import", "--db", db, "--products", dir.file("own.tsv")});
-    EXPECT_NE(result.exitCode, 0);
-    EXPECT_NE(result.output.find("own.tsv:3:"), std::string::npos) << result.output;
-    EXPECT_NE(result.output.find("900000000"), std::string::npos) << result.output;
-
-    auto published = runServerCommand(
-        {"publish", "--db", db, "--delete", "900000001", "--timestamp", "2021-01-01 00:00:00"});
-    EXPECT_NE(published.exitCode, 0);
-
-    auto server = start();
-    auto reply = page(server->port(), "", 1, 250);
-    ASSERT_TRUE(reply);
-    EXPECT_EQ(idsOf(json::parse(reply->body)), (std::vector<std::string>{"1", "2"}));
-}
-
-TEST_F(ServerProgramTest, InjectsFaultsForClientTests) {
-    importProducts(600);
-    {
-        auto server = start({"--drop-after-pages", "1"});
-        auto first = page(server->port(), "", 1, 250);
-        ASSERT_TRUE(first);
-        EXPECT_EQ(first->status, 200);
-        for (int pageNo : {2, 3}) {
-            auto dropped = page(server->port(), "", pageNo, 250);
-            EXPECT_FALSE(dropped) << "page " << pageNo << " was answered";
-        }
-        EXPECT_EQ(server->stop(), 0);
-    }
-    {
-        auto server = start({"--garbage", "--delay-ms", "10"});
-        auto reply = page(server->port(), "", 1, 250);
-        ASSERT_TRUE(reply);
-        EXPECT_FALSE(reply->body.empty());
-        EXPECT_FALSE(json::accept(reply->body));
-    }
-    {
-        auto server = start({"--empty-products"});
-        auto reply = page(server->port(), "", 1, 250);
-        ASSERT_TRUE(reply);
-        EXPECT_EQ(json::parse(reply->body),
-                  json::parse(R"({"Updated Records": {"rows": ["5"], "products": []}})"));
-    }
 }

@@ -20,24 +20,23 @@ TEST(LanguageRule, DeviceLocaleNamesReduceToTwoLetterCodes) {
 }
 
 TEST(LanguageRule, DecisionTable) {
-    // Device languages with a table are used as they are, nothing stored.
-    auto ru = decideLanguage("", {}, {"ru", "en"});
-    EXPECT_FALSE(ru.storeFallback);
-    EXPECT_EQ(ru.language, "ru");
-    // Only the first preferred entry counts: Japanese first means English.
-    auto ja = decideLanguage("YES", {}, {"ja", "de"});
-    EXPECT_TRUE(ja.storeFallback);
-    EXPECT_EQ(ja.language, "en");
-    // "NO" forces English whatever the device and the stored list say.
-    auto forced = decideLanguage("NO", {"it"}, {"de"});
-    EXPECT_TRUE(forced.storeFallback);
-    EXPECT_EQ(forced.language, "en");
-    // The stored list wins over the device.
-    auto stored = decideLanguage("YES", {"it"}, {"ja"});
-    EXPECT_FALSE(stored.storeFallback);
-    EXPECT_EQ(stored.language, "it");
-    // No preferred language at all: English.
-    EXPECT_EQ(decideLanguage("", {}, {}).language, "en");
+    const struct {
+        const char* localization;
+        DefaultsList stored, device;
+        const char* language;
+        bool storeFallback;
+    } cases[] = {
+        {"", {}, {"ru", "en"}, "ru", false},   // a device language with a table
+        {"YES", {}, {"ja", "de"}, "en", true}, // only the first preferred entry counts
+        {"NO", {"it"}, {"de"}, "en", true},    // "NO" forces English
+        {"YES", {"it"}, {"ja"}, "it", false},  // the stored list wins over the device
+        {"", {}, {}, "en", true},              // no preferred language at all
+    };
+    for (const auto& c : cases) {
+        const auto decision = decideLanguage(c.localization, c.stored, c.device);
+        EXPECT_EQ(decision.language, c.language) << c.language;
+        EXPECT_EQ(decision.storeFallback, c.storeFallback) << c.language;
+    }
 }
 
 TEST(LanguageRule, JapaneseDeviceStaysEnglishUntilAutoIsChosen) {
@@ -56,17 +55,12 @@ TEST(LanguageRule, JapaneseDeviceStaysEnglishUntilAutoIsChosen) {
     EXPECT_EQ(applyEntryStep(defaults, {"de"}), "de");
 }
 
-TEST(LanguageRule, RussianDeviceStoresNothing) {
+TEST(LanguageRule, RussianDeviceStoresNothingAndAnItalianChoiceOutlivesAJapaneseDevice) {
     FakePlatform fake;
     EXPECT_EQ(applyEntryStep(fake.defaults, {"ru"}), "ru");
     EXPECT_FALSE(fake.defaults.hasValue("AppleLanguages"));
-}
-
-TEST(LanguageRule, ItalianChoiceSurvivesJapaneseDevice) {
-    FakePlatform fake;
     LanguageChoice shell;
-    Localization screen(fake.platform(), shell);
-    screen.select(5);
+    Localization(fake.platform(), shell).select(5);
     EXPECT_EQ(applyEntryStep(fake.defaults, {"ja"}), "it");
 }
 

@@ -11,33 +11,29 @@ LinkTargets targets() {
 }
 } // namespace
 
-TEST(LinkRule, TappedLinksMatchedByFullAddress) {
-    auto t = targets();
-    EXPECT_EQ(classifyLink("file:///usr/share/tolvane/update@tolvane.ch.", true, t),
-              LinkAction::MailUpdate);
-    EXPECT_EQ(classifyLink("file:///usr/share/tolvane/support@tolvane.ch.", true, t),
-              LinkAction::MailSupport);
-    EXPECT_EQ(classifyLink("https://example.org/food-labels.html", true, t),
-              LinkAction::OpenFoodLabelPage);
-    // Near misses are followed like any other link.
-    EXPECT_EQ(classifyLink("file:///usr/share/tolvane/support@tolvane.ch", true, t),
-              LinkAction::Follow);
-    EXPECT_EQ(classifyLink("file:///elsewhere/support@tolvane.ch.", true, t), LinkAction::Follow);
-    EXPECT_EQ(classifyLink("https://example.org/food-labels.html#x", true, t), LinkAction::Follow);
-}
-
-TEST(LinkRule, LoadsThePageMakesItselfAreNeverIntercepted) {
-    auto t = targets();
-    EXPECT_EQ(classifyLink("file:///usr/share/tolvane/support@tolvane.ch.", false, t),
-              LinkAction::Follow);
-    EXPECT_EQ(classifyLink("https://example.org/food-labels.html", false, t), LinkAction::Follow);
-}
-
-TEST(LinkRule, TrailingSlashOfResourceDirectoryDoesNotMatter) {
-    auto t = targets();
-    t.resourceDir = "/usr/share/tolvane/";
-    EXPECT_EQ(classifyLink("file:///usr/share/tolvane/update@tolvane.ch.", true, t),
-              LinkAction::MailUpdate);
+TEST(LinkRule, TappedLinksMatchedByFullAddressOnly) {
+    const struct {
+        const char* url;
+        bool tapped;
+        LinkAction expected;
+    } cases[] = {
+        {"file:///usr/share/tolvane/update@tolvane.ch.", true, LinkAction::MailUpdate},
+        {"file:///usr/share/tolvane/support@tolvane.ch.", true, LinkAction::MailSupport},
+        {"https://example.org/food-labels.html", true, LinkAction::OpenFoodLabelPage},
+        // Near misses are followed like any other link.
+        {"file:///usr/share/tolvane/support@tolvane.ch", true, LinkAction::Follow},
+        {"file:///elsewhere/support@tolvane.ch.", true, LinkAction::Follow},
+        {"https://example.org/food-labels.html#x", true, LinkAction::Follow},
+        // Loads the page makes itself are never intercepted.
+        {"file:///usr/share/tolvane/support@tolvane.ch.", false, LinkAction::Follow},
+        {"https://example.org/food-labels.html", false, LinkAction::Follow},
+    };
+    for (const std::string dir : {"/usr/share/tolvane", "/usr/share/tolvane/"}) {
+        auto t = targets();
+        t.resourceDir = dir;
+        for (const auto& c : cases)
+            EXPECT_EQ(classifyLink(c.url, c.tapped, t), c.expected) << c.url << " in " << dir;
+    }
 }
 
 TEST(LinkRule, ExternalAddresses) {

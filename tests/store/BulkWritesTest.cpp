@@ -24,23 +24,7 @@ bool exists(const std::string& path) {
 }
 
 // A reader in the middle of its read, as another screen's query would be.
-class OpenRead {
-public:
-    explicit OpenRead(const std::string& path) {
-        sqlite3_open(path.c_str(), &db_);
-        sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr);
-        sqlite3_exec(db_, "SELECT count(*) FROM ProductsTable", nullptr, nullptr, nullptr);
-    }
-    ~OpenRead() {
-        sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(db_);
-    }
-    OpenRead(const OpenRead&) = delete;
-    OpenRead& operator=(const OpenRead&) = delete;
-
-private:
-    sqlite3* db_ = nullptr;
-};
+const std::string kRead = "BEGIN; SELECT count(*) FROM ProductsTable";
 
 } // namespace
 
@@ -67,16 +51,16 @@ TEST_F(BulkWritesTest, WritesGoThroughTheWriteAheadJournalAndEndInTheRollbackJou
     EXPECT_EQ(sqlInt(path, "select count(*) from ProductsTable"), 0);
     // Ending twice, or without a beginning, does nothing.
     db->endBulkWrites();
-    EXPECT_TRUE(log.lines().empty());
+    EXPECT_EQ(journalMode(path), "delete");
 }
 
 TEST_F(BulkWritesTest, AnEndThatAReaderHoldsUpLeavesTheJournalToTheNextStartCheck) {
     ASSERT_TRUE(db->beginBulkWrites());
     addProduct(1, "Milch", "Aldi");
     {
-        OpenRead reader(path);
+        OtherConnection reader(path, kRead);
         db->endBulkWrites();
-        EXPECT_TRUE(log.containsPrefix("Database left in write-ahead mode until the next start"));
+        EXPECT_EQ(journalMode(path), "wal");
     }
     // Nothing written is lost, and the file still works.
     EXPECT_EQ(sqlInt(path, "select count(*) from ProductsTable"), 1);
@@ -93,7 +77,7 @@ TEST_F(BulkWritesTest, AnEndThatAReaderHoldsUpLeavesTheJournalToTheNextStartChec
 TEST_F(BulkWritesTest, AnEndWaitsForAReadAboutToFinish) {
     ASSERT_TRUE(db->beginBulkWrites());
     addProduct(1, "Milch", "Aldi");
-    auto reader = std::make_unique<OpenRead>(path);
+    auto reader = std::make_unique<OtherConnection>(path, kRead);
     std::thread finishing([&reader] {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         reader.reset();
@@ -101,20 +85,16 @@ TEST_F(BulkWritesTest, AnEndWaitsForAReadAboutToFinish) {
     db->endBulkWrites();
     finishing.join();
     EXPECT_EQ(journalMode(path), "delete");
-    EXPECT_FALSE(log.containsPrefix("Database left in write-ahead mode"));
 }
 
 TEST_F(BulkWritesTest, AFileAnotherWriterHoldsIsNotWaitedForAndTriedAgainLater) {
-    sqlite3* writer = nullptr;
-    sqlite3_open(path.c_str(), &writer);
-    ASSERT_EQ(sqlite3_exec(writer, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    OtherConnection writer(path, "BEGIN IMMEDIATE");
+    ASSERT_TRUE(writer.holding());
     const auto started = std::chrono::steady_clock::now();
     EXPECT_FALSE(db->beginBulkWrites());
     // Far below the busy time-out of the operations: the switch does not wait.
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
-    EXPECT_TRUE(log.lines().empty());
-    EXPECT_EQ(sqlite3_exec(writer, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(writer);
+    writer.release();
 
     EXPECT_TRUE(db->beginBulkWrites());
     EXPECT_EQ(journalMode(path), "wal");
@@ -129,8 +109,7 @@ TEST_F(BulkWritesTest, AFileInAReadOnlyFolderIsNeverPutInWriteAheadMode) {
         MemoryLog childLog;
         Database readOnly(path, childLog);
         if (readOnly.beginBulkWrites()) return 1;
-        if (!childLog.containsPrefix("Bulk writes not begun: ")) return 2;
-        return readOnly.selectProductDetail("1") ? 0 : 3;
+        return readOnly.selectProductDetail("1") ? 0 : 2;
     });
     chmod(folder.c_str(), 0755);
     EXPECT_EQ(code, 0);
@@ -142,7 +121,6 @@ TEST_F(BulkWritesTest, AFileThatCannotBeOpenedLeavesTheOperationsAsTheyWere) {
     Database missing(dir.file("nothing-here.db"), log);
     EXPECT_FALSE(missing.beginBulkWrites());
     EXPECT_FALSE(missing.bulkWrites());
-    EXPECT_TRUE(log.containsPrefix("Bulk writes not begun: "));
     EXPECT_FALSE(exists(dir.file("nothing-here.db")));
 }
 

@@ -103,13 +103,12 @@ TEST_F(CatalogueTest, IdentifiersThatAreNotDigitsNeverReachSqlite) {
               (CategoryValuesRow{fixtureNutrients, "g", "2012-01-01"}));
 }
 
-TEST_F(CatalogueTest, OverlongStatementIsRefusedAndLogged) {
+TEST_F(CatalogueTest, OverlongStatementIsRefused) {
     CatalogueRecord record = catalogueRecord(40, "Langer Name", "Hersteller");
     for (std::size_t i = 15; i < record.fields.size(); ++i)
         record.fields[i] = std::string(100, 'x');
     db->insertIntoDatabase("", record);
     EXPECT_EQ(db->selectProductCount(), 0);
-    EXPECT_EQ(log.lines().size(), 1u);
 
     // updateDTimestamp: the statement of 3000 bytes including the zero is the largest allowed.
     const std::string format = "UPDATE Timestamp SET dtimestamp = '' , rows = '' WHERE rowid = 1";
@@ -124,8 +123,7 @@ TEST_F(CatalogueTest, TimestampBookkeeping) {
     EXPECT_EQ(db->selectTimestamp(), (TimestampRow{"0", "", "x"}));
     EXPECT_EQ(db->selectMaxTimestamp(), "");
     db->updateDTimestampRows("250");
-    EXPECT_EQ(log.lines(), (List{"Inside updateDTimestampRows", "Inside updateDTimestampRows1",
-                                 "Inside updateDTimestampRows2"}));
+    EXPECT_EQ(db->selectTimestamp(), (TimestampRow{"250", "", "x"}));
     db->updateDTimestamp("2013-05-02 10:00:00", "0");
     EXPECT_EQ(db->selectTimestamp(), (TimestampRow{"0", "2013-05-02 10:00:00", "x"}));
     addProduct(1, "A", "B");
@@ -160,7 +158,6 @@ TEST_F(CatalogueTest, MissingFileGivesEmptyResultsAndIsNotCreated) {
     EXPECT_FALSE(other.OpenDB());
     EXPECT_FALSE(other.NameDBConnect());
     EXPECT_FALSE(std::filesystem::exists(missing));
-    EXPECT_EQ(other.GetDatabasePath(), missing);
 }
 
 } // namespace tolvane::test

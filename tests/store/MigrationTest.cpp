@@ -77,6 +77,13 @@ protected:
         Database db(locations.databasePath(), log);
         return db.selectProductDetail("77").has_value();
     }
+    // The user's file with the user defaults lost: only its tables tell that it is the user's.
+    void userFileWithoutFlags() {
+        ASSERT_TRUE(launch().ok);
+        addUserData();
+        defaults.remove("copiedNewFolderDatabase");
+        defaults.remove("copiedNewDatabase");
+    }
 
     TempDir dir;
     StoreLocations locations;
@@ -118,35 +125,21 @@ TEST_F(MigrationTest, OlderInstallationWithoutTablesIsReplacedAndSeeded) {
     ASSERT_TRUE(result.ok);
     EXPECT_FALSE(hasUserData());
     expectSeeded();
-    // The old file is moved aside, not deleted, and the log says where.
+    // The old file is moved aside, not deleted.
     ASSERT_FALSE(result.setAside.empty());
     EXPECT_EQ(result.setAside.rfind(locations.databasePath() + ".replaced-", 0), 0u);
-    EXPECT_TRUE(log.containsPrefix("Database from an older version replaced"));
-    EXPECT_TRUE(log.contains("Database from an older version replaced by the shipped file; the "
-                             "old file is " +
-                             result.setAside));
     EXPECT_TRUE(Database(result.setAside, log).selectProductDetail("77"));
 }
 
 TEST_F(MigrationTest, InstallationWithItsTablesIsKeptWhateverTheFlags) {
-    ASSERT_TRUE(launch().ok);
-    addUserData();
+    userFileWithoutFlags();
     Database(locations.databasePath(), log).insertIntoFavorite_Menulistfolder("77", "1");
-    defaults.remove("copiedNewFolderDatabase");
-    defaults.remove("copiedNewDatabase");
     ASSERT_TRUE(launch().ok);
     EXPECT_TRUE(hasUserData());
     Database db(locations.databasePath(), log);
     EXPECT_EQ(db.selectAllRecordIDFromFavoriteTable(), List{"77"});
     EXPECT_EQ(db.selectMenuItemsSortByOrder().size(), 4u);
     EXPECT_TRUE(defaults.boolForKey("copiedNewFolderDatabase"));
-}
-
-TEST_F(MigrationTest, DeletedCopyWithBothFlagsGetsItsTablesBack) {
-    ASSERT_TRUE(launch().ok);
-    std::filesystem::remove(locations.databasePath());
-    ASSERT_TRUE(launch().ok);
-    expectSeeded();
 }
 
 TEST_F(MigrationTest, OnlyMissingTablesAreSeeded) {
@@ -170,7 +163,6 @@ TEST_F(MigrationTest, CopyFailureIsReportedAndCreatesNoFile) {
     EXPECT_EQ(result.message.rfind(prefix, 0), 0u) << result.message;
     EXPECT_EQ(result.message.substr(result.message.size() - 2), "'.");
     EXPECT_GT(result.message.size(), prefix.size() + 2);
-    EXPECT_TRUE(log.contains(result.message));
     EXPECT_FALSE(std::filesystem::exists(locations.databasePath()));
     EXPECT_FALSE(defaults.boolForKey("copiedNewDatabase"));
     EXPECT_FALSE(defaults.boolForKey("copiedNewFolderDatabase"));
@@ -202,44 +194,18 @@ TEST_F(MigrationTest, JournalOfADeletedCopyIsNotRolledIntoTheNewOne) {
     expectSeeded();
 }
 
-// A second connection that holds an exclusive lock on the file, as another program might.
-class ForeignLock {
-public:
-    explicit ForeignLock(const std::string& path) {
-        sqlite3_open(path.c_str(), &handle_);
-        locked_ = sqlite3_exec(handle_, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
-    }
-    ~ForeignLock() { release(); }
-    bool locked() const { return locked_; }
-    void release() {
-        if (handle_ == nullptr) return;
-        sqlite3_exec(handle_, "ROLLBACK", nullptr, nullptr, nullptr);
-        sqlite3_close(handle_);
-        handle_ = nullptr;
-    }
-
-private:
-    sqlite3* handle_ = nullptr;
-    bool locked_ = false;
-};
-
 TEST_F(MigrationTest, FileLockedThroughTheWaitIsKeptNotReplaced) {
-    ASSERT_TRUE(launch().ok);
-    addUserData();
-    // Lost user defaults: only the tables themselves can tell that this file is the user's.
-    defaults.remove("copiedNewDatabase");
-    defaults.remove("copiedNewFolderDatabase");
+    userFileWithoutFlags();
     const std::string before = readFileBytes(locations.databasePath());
     MigrationResult result;
     {
-        ForeignLock lock(locations.databasePath());
-        ASSERT_TRUE(lock.locked());
+        OtherConnection lock(locations.databasePath(), "BEGIN EXCLUSIVE");
+        ASSERT_TRUE(lock.holding());
         result = createEditableCopyOfDatabaseIfNeeded(locations, defaults, log,
                                                       {std::chrono::milliseconds(300)});
     }
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.problem, MigrationResult::Problem::Locked);
-    EXPECT_TRUE(log.contains(result.message));
     EXPECT_EQ(readFileBytes(locations.databasePath()), before);
     EXPECT_TRUE(hasUserData());
     EXPECT_FALSE(defaults.boolForKey("copiedNewDatabase"));
@@ -249,12 +215,9 @@ TEST_F(MigrationTest, FileLockedThroughTheWaitIsKeptNotReplaced) {
 }
 
 TEST_F(MigrationTest, LockReleasedWithinTheWaitIsWaitedFor) {
-    ASSERT_TRUE(launch().ok);
-    addUserData();
-    defaults.remove("copiedNewDatabase");
-    defaults.remove("copiedNewFolderDatabase");
-    ForeignLock lock(locations.databasePath());
-    ASSERT_TRUE(lock.locked());
+    userFileWithoutFlags();
+    OtherConnection lock(locations.databasePath(), "BEGIN EXCLUSIVE");
+    ASSERT_TRUE(lock.holding());
     std::thread releaser([&lock] {
         std::this_thread::sleep_for(std::chrono::milliseconds(400));
         lock.release();
@@ -299,11 +262,9 @@ TEST_F(MigrationTest, CorruptFileIsKeptAndReported) {
         damaged.replace(at, 64, std::string(64, '\x5a'));
     for (const std::string& bytes : {std::string(4096, 'x'), damaged}) {
         std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-        log.clear();
         const MigrationResult result = launch();
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.problem, MigrationResult::Problem::Corrupt) << result.message;
-        EXPECT_TRUE(log.contains(result.message));
         EXPECT_EQ(readFileBytes(file), bytes);
         EXPECT_TRUE(result.setAside.empty());
     }
@@ -324,8 +285,7 @@ TEST_F(MigrationTest, ReadOnlyFolderIsReportedAndItsDataStillRead) {
             createEditableCopyOfDatabaseIfNeeded(locations, defaults, childLog);
         if (result.problem != MigrationResult::Problem::ReadOnly) return 1;
         if (!result.ok) return 2;
-        if (!childLog.contains(result.message)) return 3;
-        return Database(locations.databasePath(), childLog).selectProductDetail("77") ? 0 : 4;
+        return Database(locations.databasePath(), childLog).selectProductDetail("77") ? 0 : 3;
     });
     chmod(folder.c_str(), 0755);
     EXPECT_EQ(code, 0);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-
 namespace tolvane {
 
 TEST(SqlTextTest, QuotedTextsHaveTheirQuotesDoubled) {
@@ -30,18 +28,6 @@ TEST(SqlTextTest, NumbersAndMismatchedValues) {
     EXPECT_FALSE(composeSql("a = '%s' and b = '%s'", {"x"}).ok);
     EXPECT_FALSE(composeSql("a = '%s'", {"x", "y"}).ok);
     EXPECT_FALSE(composeSql("a = '%s'", {std::string_view("a\0b", 3)}).ok);
-}
-
-TEST(SqlTextTest, IntegerValueOfText) {
-    EXPECT_EQ(integerValue("12"), 12);
-    EXPECT_EQ(integerValue("12.9"), 12);
-    EXPECT_EQ(integerValue("  -35 kcal"), -35);
-    EXPECT_EQ(integerValue("+8"), 8);
-    EXPECT_EQ(integerValue(""), 0);
-    EXPECT_EQ(integerValue("abc"), 0);
-    EXPECT_EQ(integerValue("-"), 0);
-    EXPECT_EQ(integerValue("99999999999999999999"), INT_MAX);
-    EXPECT_EQ(integerValue("-99999999999999999999"), INT_MIN);
 }
 
 } // namespace tolvane
