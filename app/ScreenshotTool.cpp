@@ -373,7 +373,8 @@ int main(int argc, char** argv) {
                         qobject_cast<NewEditConsumptionWidget*>(tabs.stack(1)->topWidget())) {
                     // A typed value counts once the field has the focus of an active window.
                     window->activateWindow();
-                    QTest::qWaitForWindowActive(window);
+                    if (!QTest::qWaitForWindowActive(window))
+                        qWarning("screenshot: window not active");
                     QLineEdit* amount = editor->field(ConsumptionQuantity::Amount);
                     amount->setFocus();
                     amount->selectAll();

@@ -359,7 +359,15 @@ private slots:
         makeResources("'YES','YES','YES'");
         Run run(documents_->path(), resources_->path(), {"en"});
         run.tabs().setCurrentIndex(2);
-        run.delegate->showLandscapeView({"Apfelmus|1|Migros|2|0|0.1|0|12|0|60|g|250"}, 4);
+        run.delegate->showLandscapeView(ProductRecord{.name = "Apfelmus",
+                                                      .recordId = "1",
+                                                      .maker = "Migros",
+                                                      .categoryId = "2",
+                                                      .favFlag = "0",
+                                                      .nutrients = {"0.1", "0", "12", "0", "60"},
+                                                      .unit = "g",
+                                                      .salesPortion = "250"},
+                                        4);
         QCOMPARE(run.delegate->window()->size(), QSize(480, 320));
         QVERIFY(run.delegate->landscapeView());
         run.delegate->showInfoView({}, 4);

@@ -77,8 +77,9 @@ TEST_F(NewFolderTest, NamesAreCheckedWithTheirAlertsAndOnlyValidOnesStored) {
         vc->setText(c.name);
         vc->returnKey();
         EXPECT_EQ(fake.alerts.hasPending() ? fake.alerts.firstPending().title : "", c.alert);
-        if (!c.alert.empty())
+        if (!c.alert.empty()) {
             EXPECT_EQ(fake.alerts.firstPending().buttons, (std::vector<std::string>{"Ok"}));
+        }
         fake.alerts.clear();
         vc->viewWillDisappear(); // checked already: nothing said again
         EXPECT_FALSE(fake.alerts.hasPending());
