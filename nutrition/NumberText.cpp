@@ -1,5 +1,7 @@
 #include "nutrition/NumberText.h"
 
+#include "text/IntegerValue.h"
+
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -8,19 +10,12 @@
 namespace tolvane {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // The longest prefix that reads as a decimal number, with "," turned into "." and a leading "+"
 // dropped (from_chars takes neither). Empty when the text does not begin with a number.
 // `consumed` receives the prefix's length in the text.
 std::string numberPrefix(std::string_view text, std::size_t* consumed = nullptr) {
     std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i]))
+    while (i < text.size() && isAsciiBlank(text[i]))
         ++i;
     std::string out;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -28,14 +23,14 @@ std::string numberPrefix(std::string_view text, std::size_t* consumed = nullptr)
         ++i;
     }
     std::size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) {
+    while (i < text.size() && isAsciiDigit(text[i])) {
         out += text[i++];
         ++digits;
     }
     if (i < text.size() && (text[i] == '.' || text[i] == ',')) {
         std::size_t j = i + 1;
         std::string fraction;
-        while (j < text.size() && isDigit(text[j]))
+        while (j < text.size() && isAsciiDigit(text[j]))
             fraction += text[j++];
         if (digits > 0 || !fraction.empty()) {
             out += '.';
@@ -56,7 +51,7 @@ std::string numberPrefix(std::string_view text, std::size_t* consumed = nullptr)
             ++j;
         }
         std::size_t expDigits = 0;
-        while (j < text.size() && isDigit(text[j])) {
+        while (j < text.size() && isAsciiDigit(text[j])) {
             exponent += text[j++];
             ++expDigits;
         }

@@ -3,20 +3,10 @@
 #include <climits>
 
 namespace tolvane {
-namespace {
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-} // namespace
 
 long long integerValue64(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i]))
+    while (i < text.size() && isAsciiBlank(text[i]))
         ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -26,7 +16,7 @@ long long integerValue64(std::string_view text) {
     // Accumulated as a negative number, whose range is one larger.
     long long value = 0;
     bool clamped = false;
-    for (; i < text.size() && isDigit(text[i]); ++i) {
+    for (; i < text.size() && isAsciiDigit(text[i]); ++i) {
         const int digit = text[i] - '0';
         if (clamped) continue;
         if (value < (LLONG_MIN + digit) / 10) {

@@ -6,6 +6,14 @@
 
 namespace tolvane {
 
+// The blanks and digits numbers are read with, in the C locale whatever the process's is.
+constexpr bool isAsciiBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+constexpr bool isAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // The leading decimal integer of a text (leading blanks and a sign allowed, fraction dropped,
 // clamped to the int range); 0 when empty or not numeric.
 int integerValue(std::string_view text);
