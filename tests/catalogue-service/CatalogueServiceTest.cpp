@@ -126,7 +126,7 @@ TEST_F(CatalogueServiceTest, TwoRunsBackToBackWhileTheFirstsSwitchBackWaitsForAR
         replies.push_back(reply);
     setReplies(replies);
     start();
-    ASSERT_TRUE(until([&] { return seen.lastPage == 1; }));
+    ASSERT_TRUE(until([&] { return seen.lastPage >= 1; }));
     // A read under way keeps the first run's switch back to the rollback journal waiting...
     HeldLock reader(clientDb, HeldLock::Read);
     ASSERT_TRUE(until([&] { return seen.outcome.has_value(); }));
@@ -187,13 +187,13 @@ TEST_F(CatalogueServiceTest, QuittingDuringARunKeepsWhatIsStoredAndTheNextRunRes
 TEST_F(CatalogueServiceTest, AScreenThatGoesDuringARunHearsNothingMoreAndTheRunCompletes) {
     make();
     open();
-    setReplies(pages(750));
+    setReplies(pages(2500));
     start();
-    ASSERT_TRUE(until([&] { return seen.lastPage == 1; }));
+    ASSERT_TRUE(until([&] { return seen.lastPage >= 1; }));
     screen.reset();
     ASSERT_TRUE(until([&] { return seen.outcome.has_value(); }));
     EXPECT_EQ(seen.outcome, UpdateOutcome::Completed);
     ASSERT_TRUE(until([&] { return !service->rebuildPending(); }));
-    EXPECT_EQ(service->heldList().rows->size(), 750u);
-    EXPECT_EQ(count(), 750);
+    EXPECT_EQ(service->heldList().rows->size(), 2500u);
+    EXPECT_EQ(count(), 2500);
 }
