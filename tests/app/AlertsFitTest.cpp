@@ -11,8 +11,8 @@
 #include "tests/support/WidgetTaps.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 using namespace tolvane;

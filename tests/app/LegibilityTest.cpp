@@ -2,8 +2,8 @@
 // no-data light's lettering.
 #include "app/StyleSheet.h"
 #include "app/platform/QtStrings.h"
-#include "screens/settings/HelpBrowser.h"
 #include "platform/Log.h"
+#include "screens/settings/HelpBrowser.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

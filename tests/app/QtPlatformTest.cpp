@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(QtUserDefaults::decode("int:x"), std::nullopt);
     }
 
-    void missingPictureIsEmptyAndLoggedOnce() {
+    void missingOrBrokenPictureIsEmpty() {
         QTemporaryDir dir;
         QVERIFY(QDir().mkpath(dir.filePath("pictures")));
         QFile svg(dir.filePath("pictures/column.svg"));
@@ -112,9 +112,6 @@ private slots:
         QVERIFY(pictures.pixmap("ampel_green", QSize(10, 10)).isNull());
         QVERIFY(!pictures.renderer("broken"));
         QVERIFY(pictures.pixmap("", QSize(10, 10)).isNull());
-        const auto lines = log.lines();
-        QCOMPARE(std::count(lines.begin(), lines.end(), "Picture missing: ampel_green"), 1);
-        QVERIFY(log.contains("Picture unreadable: broken"));
         // Widgets of other areas reach the same folder by the search path.
         QVERIFY(QFile::exists("pictures:column.svg"));
     }
@@ -261,9 +258,9 @@ private slots:
         QCOMPARE(stack.topWidget()->geometry().topLeft(), QPoint(0, 0));
         NavigationStack::setAnimated(false);
 
-        // Unknown screens still show something, and say so.
+        // Unknown screens still show something.
         stack.push(std::make_shared<Placeholderless>());
-        QVERIFY(fake.log.contains("No widget registered for screen Unknown"));
+        QVERIFY(stack.topWidget());
     }
 
 private:

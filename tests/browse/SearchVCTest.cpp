@@ -1,7 +1,6 @@
 // The product list screen on the catalogue service, told by it as a run would tell it; the
 // service's runs themselves are tested in tests/catalogue-service.
 #include "screens/browse/SearchVC.h"
-#include "tests/support/TestCatalogue.h"
 #include "screens/detail/ProductDetail.h"
 #include "store/Database.h"
 #include "tests/support/TestCatalogue.h"
@@ -158,15 +157,6 @@ TEST_F(SearchVCTest, LiveSearchLooksUpOnlyTheNewestOfQuickKeystrokes) {
     fake.dispatcher.runPending();
     EXPECT_FALSE(s.tableHidden()); // the hidden table of "z" never showed
     EXPECT_EQ(s.rowCount(), 2u);
-}
-
-TEST_F(SearchVCTest, WithLiveSearchOffTypingChangesNothing) {
-    auto& s = build();
-    EXPECT_TRUE(s.searchButtonVisible()); // the only way to search besides Enter
-    s.textDidChange("Brot");
-    EXPECT_EQ(fake.dispatcher.runPending(), 0);
-    EXPECT_FALSE(s.search());
-    EXPECT_EQ(s.rowCount(), 4u);
 }
 
 TEST_F(SearchVCTest, CancelRestoresTheHeldListWithoutAskingTheStore) {

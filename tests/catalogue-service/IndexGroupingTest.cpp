@@ -35,81 +35,56 @@ Texts namesIn(const PackedRows& rows, const ProductSection& s) {
 } // namespace
 
 TEST(IndexKey, FoldsUmlautsSharpSAndCase) {
-    EXPECT_EQ(indexKeyOf("Äpfel"), "A");
-    EXPECT_EQ(indexKeyOf("äpfel"), "A");
-    EXPECT_EQ(indexKeyOf("Öl"), "O");
-    EXPECT_EQ(indexKeyOf("ölig"), "O");
-    EXPECT_EQ(indexKeyOf("Ühu"), "U");
-    EXPECT_EQ(indexKeyOf("übel"), "U");
-    EXPECT_EQ(indexKeyOf("ßuppe"), "S");
-    EXPECT_EQ(indexKeyOf("brot"), "B");
-    EXPECT_EQ(indexKeyOf("éclair"), "É");
-    EXPECT_EQ(indexKeyOf("щи"), "Щ");
-    EXPECT_EQ(indexKeyOf(""), " ");
-    EXPECT_EQ(indexKeyOf(" Brot"), " ");
-    EXPECT_EQ(indexKeyOf("|Pipe"), " ");
-    EXPECT_EQ(indexKeyOf("7up"), "7");
+    const std::pair<const char*, const char*> keys[] = {
+        {"Äpfel", "A"}, {"äpfel", "A"}, {"Öl", "O"},    {"ölig", "O"},   {"Ühu", "U"},
+        {"übel", "U"},  {"ßuppe", "S"}, {"brot", "B"},  {"éclair", "É"}, {"щи", "Щ"},
+        {"", " "},      {" Brot", " "}, {"|Pipe", " "}, {"7up", "7"}};
+    for (const auto& [name, key] : keys)
+        EXPECT_EQ(indexKeyOf(name), key) << name;
 }
 
-TEST(IndexGrouping, UmlautsAndSharpSJoinTheirPlainLetter) {
-    const auto input =
-        records({"Äpfel", "Apfelmus", "ölsardinen", "Orange", "ßalat", "Suppe", "Über", "Uhu"});
-    const auto g = groupUnderIndexLetters(input, BlankKeys::Hidden);
-    EXPECT_EQ(g.indexLetters, (Texts{"A", "O", "S", "U"}));
-    ASSERT_EQ(letters(g), (Texts{"A", "O", "S", "U"}));
-    EXPECT_EQ(namesIn(input, g.displayList[0]), (Texts{"Äpfel", "Apfelmus"}));
-    EXPECT_EQ(namesIn(input, g.displayList[2]), (Texts{"ßalat", "Suppe"}));
-}
-
-TEST(IndexGrouping, DigitsAndSignsGoUnderHashAtTheEnd) {
-    const auto input = records({"7up", "@home", "1001 Nacht", "Brot", "Zwieback", "!Wow"});
-    const auto g = groupUnderIndexLetters(input, BlankKeys::Hidden);
-    EXPECT_EQ(g.indexLetters, (Texts{"B", "Z", "#"}));
-    ASSERT_EQ(letters(g), (Texts{"B", "Z", "#"}));
-    // Merged in sorted key order ("!" < "1" < "7" < "@"), query order inside each key.
-    EXPECT_EQ(namesIn(input, g.displayList[2]), (Texts{"!Wow", "1001 Nacht", "7up", "@home"}));
-}
-
-TEST(IndexGrouping, KeysAboveZGetTheirOwnSections) {
-    const auto input = records({"Apfel", "Zwieback", "[Test]", "Éclair", "9er"});
-    const auto g = groupUnderIndexLetters(input, BlankKeys::Hidden);
-    EXPECT_EQ(g.indexLetters, (Texts{"A", "Z", "[", "É", "#"}));
-    EXPECT_EQ(letters(g), (Texts{"A", "Z", "[", "É", "#"}));
-}
-
-TEST(IndexGrouping, BlankNamesAreHiddenInTheMainListButFiledUnderHashInACategory) {
-    const auto input = records({"", " Leer", "Brot", "Milch"});
-
-    const auto main = groupUnderIndexLetters(input, BlankKeys::Hidden);
-    EXPECT_EQ(main.indexLetters, (Texts{"B", "M"}));
-    EXPECT_EQ(letters(main), (Texts{"B", "M"}));
-
-    const auto category = groupUnderIndexLetters(input, BlankKeys::UnderHash);
-    EXPECT_EQ(category.indexLetters, (Texts{"B", "M", "#"}));
-    ASSERT_EQ(letters(category), (Texts{"B", "M", "#"}));
-    EXPECT_EQ(namesIn(input, category.displayList[2]), (Texts{"", " Leer"}));
-}
-
-TEST(IndexGrouping, BlankAndDigitNamesTogetherInTheMainList) {
-    const auto input = records({"", "3 Pack", "Brot"});
-    const auto g = groupUnderIndexLetters(input, BlankKeys::Hidden);
-    EXPECT_EQ(g.indexLetters, (Texts{"B", "#"}));
-    ASSERT_EQ(letters(g), (Texts{"B", "#"}));
-    EXPECT_EQ(namesIn(input, g.displayList[1]), (Texts{"3 Pack"}));
-}
-
-TEST(IndexGrouping, CatalogueWithoutLettersShowsEveryKeyAsItsOwnSection) {
-    const auto input = records({"1a", "2b", "2c", "", "@x"});
-    const auto g = groupUnderIndexLetters(input, BlankKeys::Hidden);
-    EXPECT_EQ(g.indexLetters, (Texts{" ", "1", "2", "@"}));
-    ASSERT_EQ(letters(g), (Texts{" ", "1", "2", "@"}));
-    EXPECT_EQ(namesIn(input, g.displayList[2]), (Texts{"2b", "2c"}));
-}
-
-TEST(IndexGrouping, EmptyInputGivesNothing) {
-    const auto g = groupUnderIndexLetters(PackedRows{}, BlankKeys::Hidden);
-    EXPECT_TRUE(g.displayList.empty());
-    EXPECT_TRUE(g.indexLetters.empty());
+TEST(IndexGrouping, LettersAndTheRowsOfOneSection) {
+    const struct {
+        Texts input;
+        BlankKeys blanks;
+        Texts letters;
+        std::size_t section;
+        Texts names;
+    } cases[] = {
+        // Umlauts and sharp s join their plain letter.
+        {{"Äpfel", "Apfelmus", "ölsardinen", "Orange", "ßalat", "Suppe", "Über", "Uhu"},
+         BlankKeys::Hidden,
+         {"A", "O", "S", "U"},
+         2,
+         {"ßalat", "Suppe"}},
+        // Digits and signs under "#" at the end, merged in key order, query order inside a key.
+        {{"7up", "@home", "1001 Nacht", "Brot", "Zwieback", "!Wow"},
+         BlankKeys::Hidden,
+         {"B", "Z", "#"},
+         2,
+         {"!Wow", "1001 Nacht", "7up", "@home"}},
+        // Keys above Z get their own sections.
+        {{"Apfel", "Zwieback", "[Test]", "Éclair", "9er"},
+         BlankKeys::Hidden,
+         {"A", "Z", "[", "É", "#"},
+         0,
+         {"Apfel"}},
+        // Blank names are hidden in the main list but filed under "#" in a category.
+        {{"", " Leer", "Brot", "Milch"}, BlankKeys::Hidden, {"B", "M"}, 0, {"Brot"}},
+        {{"", " Leer", "Brot", "Milch"}, BlankKeys::UnderHash, {"B", "M", "#"}, 2, {"", " Leer"}},
+        {{"", "3 Pack", "Brot"}, BlankKeys::Hidden, {"B", "#"}, 1, {"3 Pack"}},
+        // Without letters every key is its own section.
+        {{"1a", "2b", "2c", "", "@x"}, BlankKeys::Hidden, {" ", "1", "2", "@"}, 2, {"2b", "2c"}},
+        {{}, BlankKeys::Hidden, {}, 0, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input.empty() ? "empty" : c.input.front());
+        const auto rows = records(c.input);
+        const auto g = groupUnderIndexLetters(rows, c.blanks);
+        EXPECT_EQ(g.indexLetters, c.letters);
+        ASSERT_EQ(letters(g), c.letters);
+        if (!c.letters.empty()) EXPECT_EQ(namesIn(rows, g.displayList[c.section]), c.names);
+    }
 }
 
 TEST(IndexGrouping, KeepsEveryRowExactlyOnceInQueryOrder) {

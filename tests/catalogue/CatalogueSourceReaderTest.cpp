@@ -1,11 +1,12 @@
 #include "tools/catalogue/CatalogueSourceReader.h"
 #include "tools/catalogue/CatalogueError.h"
 
-#include "tests/catalogue/CatalogueTestSupport.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -138,9 +139,9 @@ TEST(CatalogueTool, BuildRefusesABadSourceWithAMessageAndLeavesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("bad.db.partial")));
 
     EXPECT_EQ(run("good.tsv", "good.db"), 0);
-    test::Db db(dir.file("good.db"));
-    EXPECT_EQ(db.rows("SELECT recordId, field01, field03 FROM ProductsTable"),
-              std::vector<std::string>{"1|Zwieback|2"});
+    EXPECT_EQ(
+        test::query(dir.file("good.db"), "SELECT recordId, field01, field03 FROM ProductsTable"),
+        std::vector<std::string>{"1|Zwieback|2"});
 }
 
 } // namespace

@@ -1,34 +1,32 @@
 // Checks the database file that the build made from resources/catalogue/.
 
-#include "tests/catalogue/CatalogueTestSupport.h"
+#include "tests/support/ShippedSchema.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 
 namespace tolvane {
 namespace {
 
-using test::Db;
-using test::fieldName;
-using test::TempDir;
+using namespace test;
 
-const std::filesystem::path kShipped = TOLVANE_SHIPPED_DB;
+using Rows = std::vector<std::string>;
+const std::string kShipped = TOLVANE_SHIPPED_DB;
 
+// Reads the build product; a test that writes works on a copy.
 class ShippedCatalogue : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { db = std::make_unique<Db>(kShipped); }
-    static void TearDownTestSuite() { db.reset(); }
-    static std::unique_ptr<Db> db;
+    static Rows rows(const std::string& sql) { return query(kShipped, sql); }
+    static std::string text(const std::string& sql) { return queryOne(kShipped, sql); }
+    static long long number(const std::string& sql) { return std::stoll(text(sql)); }
 };
-std::unique_ptr<Db> ShippedCatalogue::db;
 
-// A copy to change, so the build product stays as it was made.
-struct WritableCopy {
-    TempDir dir;
-    std::filesystem::path path = dir.file("Tolvane.db");
-    WritableCopy() { std::filesystem::copy_file(kShipped, path); }
-};
+std::string fieldName(int i) {
+    return std::string("field") + (i < 10 ? "0" : "") + std::to_string(i);
+}
 
 // SQL that is true when the column holds anything but a decimal number written with a point.
 std::string notDecimal(const std::string& column) {
@@ -36,29 +34,35 @@ std::string notDecimal(const std::string& column) {
            " GLOB '*.*.*' OR " + column + " GLOB '.*' OR " + column + " GLOB '*.')";
 }
 
-TEST_F(ShippedCatalogue, FlagsAndIdentifiersCompareAsNumbers) {
-    WritableCopy copy;
-    Db writable(copy.path, true);
-    const auto id = writable.text("SELECT recordId FROM ProductsTable LIMIT 1");
-    writable.exec("UPDATE ProductsTable SET favFlag = '1' WHERE recordId = " + id);
-    EXPECT_EQ(writable.number("SELECT count(*) FROM ProductsTable WHERE favFlag = 1"), 1);
-    EXPECT_EQ(writable.number("SELECT count(*) FROM ProductsTable WHERE favFlag = 0"),
-              writable.number("SELECT count(*) FROM ProductsTable") - 1);
+TEST_F(ShippedCatalogue, FlagsAndIdentifiersCompareAsNumbersAndOwnProductsStartAtTheReservedOne) {
+    TempDir dir;
+    const std::string copy = dir.file("Tolvane.db");
+    std::filesystem::copy_file(kShipped, copy);
+    const auto count = [&](const std::string& sql) { return std::stoll(queryOne(copy, sql)); };
+    const auto id = queryOne(copy, "SELECT recordId FROM ProductsTable LIMIT 1");
+    execSql(copy, "UPDATE ProductsTable SET favFlag = '1' WHERE recordId = " + id);
+    EXPECT_EQ(count("SELECT count(*) FROM ProductsTable WHERE favFlag = 1"), 1);
+    EXPECT_EQ(count("SELECT count(*) FROM ProductsTable WHERE favFlag = 0"),
+              count("SELECT count(*) FROM ProductsTable") - 1);
 
-    writable.exec("INSERT INTO ProductsTable (sortOrder, favFlag, field01, recordId) "
+    execSql(copy, "INSERT INTO ProductsTable (sortOrder, favFlag, field01, recordId) "
                   "VALUES ('', '0', 'Probe', '42')");
-    EXPECT_EQ(writable.text("SELECT field01 FROM ProductsTable WHERE recordId = '42' AND "
-                            "field01 = 'Probe'"),
-              "Probe");
-    EXPECT_EQ(writable.text("SELECT field01 FROM ProductsTable WHERE recordId = 42 AND "
-                            "field01 = 'Probe'"),
-              "Probe");
-    EXPECT_EQ(writable.text("SELECT typeof(recordId) FROM ProductsTable LIMIT 1"), "integer");
+    for (const char* id : {"'42'", "42"})
+        EXPECT_EQ(
+            queryOne(copy, std::string("SELECT field01 FROM ProductsTable WHERE recordId = ") + id +
+                               " AND field01 = 'Probe'"),
+            "Probe");
+    EXPECT_EQ(queryOne(copy, "SELECT typeof(recordId) FROM ProductsTable LIMIT 1"), "integer");
+
+    execSql(copy, "INSERT INTO Products (Produktname, Hersteller, Kategorie, Sentfield, "
+                  "Sortorder) VALUES ('Mein Brot', 'Ich', '6', '0', '0')");
+    EXPECT_EQ(queryOne(copy, "SELECT RecordId FROM Products"), "900000001");
+    EXPECT_LT(count("SELECT MAX(recordId) FROM ProductsTable"), 900000000);
 }
 
 TEST_F(ShippedCatalogue, HoldsTheShippedTablesAndNoneTheAppCreates) {
     std::set<std::string> tables;
-    for (const auto& name : db->rows("SELECT name FROM sqlite_master WHERE type = 'table'"))
+    for (const auto& name : rows("SELECT name FROM sqlite_master WHERE type = 'table'"))
         tables.insert(name);
     for (const char* name : {"ProductsTable", "Products", "Categories", "Timestamp", "Settings"})
         EXPECT_TRUE(tables.contains(name)) << name;
@@ -66,53 +70,42 @@ TEST_F(ShippedCatalogue, HoldsTheShippedTablesAndNoneTheAppCreates) {
          {"Personal_Profile", "Menu_Folder", "Favorite_Menufolder", "edit_product_consumption"})
         EXPECT_FALSE(tables.contains(name)) << name;
 
-    EXPECT_EQ(db->rows("SELECT name FROM pragma_table_info('Products')"),
-              (std::vector<std::string>{"RecordId", "Produktname", "Hersteller", "Kategorie",
-                                        "Fett", "GesFette", "Zucker", "Natrium", "Energiewert",
-                                        "Sentfield", "Sortorder", "Einheit", "SalzOrNatrium",
-                                        "Produktmenge", "MainTableRecordId"}));
-    EXPECT_EQ(db->number("SELECT count(*) FROM Products"), 0);
+    EXPECT_EQ(rows("SELECT name FROM pragma_table_info('Products')"),
+              (Rows{"RecordId", "Produktname", "Hersteller", "Kategorie", "Fett", "GesFette",
+                    "Zucker", "Natrium", "Energiewert", "Sentfield", "Sortorder", "Einheit",
+                    "SalzOrNatrium", "Produktmenge", "MainTableRecordId"}));
+    EXPECT_EQ(number("SELECT count(*) FROM Products"), 0);
     // Own products' positions order as numbers.
-    EXPECT_EQ(db->text("SELECT type FROM pragma_table_info('Products') WHERE name = 'Sortorder'"),
+    EXPECT_EQ(text("SELECT type FROM pragma_table_info('Products') WHERE name = 'Sortorder'"),
               "INTEGER");
 }
 
 TEST_F(ShippedCatalogue, SingleRowsOfTimestampAndSettings) {
-    EXPECT_EQ(db->rows("SELECT rowid, * FROM Settings"), std::vector<std::string>{"1|YES|YES|YES"});
-    const auto newest = db->text("SELECT MAX(field06) FROM ProductsTable");
-    EXPECT_EQ(db->rows("SELECT rowid, * FROM Timestamp"),
-              std::vector<std::string>{"1|0|" + newest + "|" + newest});
+    EXPECT_EQ(rows("SELECT rowid, * FROM Settings"), Rows{"1|YES|YES|YES"});
+    const auto newest = text("SELECT MAX(field06) FROM ProductsTable");
+    EXPECT_EQ(rows("SELECT rowid, * FROM Timestamp"), Rows{"1|0|" + newest + "|" + newest});
     EXPECT_TRUE(newest.starts_with("2017-")) << newest;
 }
 
-TEST_F(ShippedCatalogue, FirstOwnProductGetsTheReservedIdentifier) {
-    WritableCopy copy;
-    Db writable(copy.path, true);
-    writable.exec("INSERT INTO Products (Produktname, Hersteller, Kategorie, Sentfield, "
-                  "Sortorder) VALUES ('Mein Brot', 'Ich', '6', '0', '0')");
-    EXPECT_EQ(writable.lastInsertId(), 900000001);
-    EXPECT_LT(writable.number("SELECT MAX(recordId) FROM ProductsTable"), 900000000);
-}
-
 TEST_F(ShippedCatalogue, CatalogueSizeAndCategories) {
-    const long long products = db->number("SELECT count(*) FROM ProductsTable");
+    const long long products = number("SELECT count(*) FROM ProductsTable");
     EXPECT_GE(products, 10000);
-    EXPECT_EQ(db->number("SELECT count(DISTINCT recordId) FROM ProductsTable"), products);
+    EXPECT_EQ(number("SELECT count(DISTINCT recordId) FROM ProductsTable"), products);
 
-    const auto categories = db->rows("SELECT Recordid, Category FROM Categories");
+    const auto categories = rows("SELECT Recordid, Category FROM Categories");
     EXPECT_GE(categories.size(), 12u);
     EXPECT_LE(categories.size(), 20u);
     for (const auto& category : categories) {
         const auto id = category.substr(0, category.find('|'));
-        EXPECT_GT(db->number("SELECT count(*) FROM ProductsTable WHERE field03 = '" + id + "'"), 0)
+        EXPECT_GT(number("SELECT count(*) FROM ProductsTable WHERE field03 = '" + id + "'"), 0)
             << category;
     }
-    EXPECT_EQ(db->number("SELECT count(*) FROM ProductsTable WHERE field03 NOT IN "
-                         "(SELECT CAST(Recordid AS TEXT) FROM Categories)"),
+    EXPECT_EQ(number("SELECT count(*) FROM ProductsTable WHERE field03 NOT IN "
+                     "(SELECT CAST(Recordid AS TEXT) FROM Categories)"),
               0);
     const long long catchAll =
-        db->number("SELECT count(*) FROM ProductsTable WHERE field03 = (SELECT CAST(Recordid AS "
-                   "TEXT) FROM Categories WHERE Category = 'Sonstiges')");
+        number("SELECT count(*) FROM ProductsTable WHERE field03 = (SELECT CAST(Recordid AS "
+               "TEXT) FROM Categories WHERE Category = 'Sonstiges')");
     EXPECT_LT(static_cast<double>(catchAll) / static_cast<double>(products), 0.05);
 }
 
@@ -124,13 +117,11 @@ TEST_F(ShippedCatalogue, ValuesStayInTheirColumns) {
         condition += "instr(" + column + ", char(9)) OR instr(" + column + ", char(10)) OR instr(" +
                      column + ", char(13)) OR instr(" + column + ", '|')";
     }
-    EXPECT_EQ(db->rows("SELECT recordId FROM ProductsTable WHERE " + condition + " LIMIT 5"),
-              std::vector<std::string>{});
+    EXPECT_EQ(rows("SELECT recordId FROM ProductsTable WHERE " + condition + " LIMIT 5"), Rows{});
 }
 
 TEST_F(ShippedCatalogue, NumbersAndUnitsAreAsTheServerSendsThem) {
-    EXPECT_EQ(db->rows("SELECT DISTINCT field08 FROM ProductsTable ORDER BY 1"),
-              (std::vector<std::string>{"g", "ml"}));
+    EXPECT_EQ(rows("SELECT DISTINCT field08 FROM ProductsTable ORDER BY 1"), (Rows{"g", "ml"}));
     // Energy is always there; fat, saturated fat, sugar and salt are a number or no data; the
     // other figures a number or nothing.
     std::string wrong = notDecimal("field09") + " OR " + notDecimal("field10");
@@ -139,17 +130,16 @@ TEST_F(ShippedCatalogue, NumbersAndUnitsAreAsTheServerSendsThem) {
             " OR (" + fieldName(i) + " <> 'keine Angaben' AND " + notDecimal(fieldName(i)) + ")";
     for (int i : {5, 11, 16, 17})
         wrong += " OR (" + fieldName(i) + " <> '' AND " + notDecimal(fieldName(i)) + ")";
-    EXPECT_EQ(db->rows("SELECT recordId FROM ProductsTable WHERE " + wrong + " LIMIT 5"),
-              std::vector<std::string>{});
-    EXPECT_GT(db->number("SELECT count(*) FROM ProductsTable WHERE field12 = 'keine Angaben'"), 0);
+    EXPECT_EQ(rows("SELECT recordId FROM ProductsTable WHERE " + wrong + " LIMIT 5"), Rows{});
+    EXPECT_GT(number("SELECT count(*) FROM ProductsTable WHERE field12 = 'keine Angaben'"), 0);
 }
 
 TEST_F(ShippedCatalogue, InclusionDatesLieIn2016And2017) {
-    EXPECT_EQ(db->number("SELECT count(*) FROM ProductsTable WHERE field06 NOT GLOB "
-                         "'201[67]-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9]'"),
+    EXPECT_EQ(number("SELECT count(*) FROM ProductsTable WHERE field06 NOT GLOB "
+                     "'201[67]-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9]'"),
               0);
-    EXPECT_EQ(db->text("SELECT MIN(field06) < '2016-04-01' FROM ProductsTable"), "1");
-    EXPECT_EQ(db->text("SELECT MAX(field06) > '2017-10-01' FROM ProductsTable"), "1");
+    EXPECT_EQ(text("SELECT MIN(field06) < '2016-04-01' FROM ProductsTable"), "1");
+    EXPECT_EQ(text("SELECT MAX(field06) > '2017-10-01' FROM ProductsTable"), "1");
 }
 
 } // namespace

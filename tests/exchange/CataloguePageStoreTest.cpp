@@ -144,30 +144,4 @@ TEST_F(CataloguePageStoreTest, ARefusedValueRollsThePageBackEitherWay) {
               (std::vector<std::string>{"1"}));
 }
 
-TEST_F(CataloguePageStoreTest, TextsLongerThanAComposedStatementAreStoredWhole) {
-    // Composed, such a record fails its page (and every later run at that page).
-    Random random{3};
-    auto longTexts = record(random, 7);
-    longTexts[CatalogueField::Name] = std::string(3000, 'y');
-    longTexts[CatalogueField::SalesPortion] = "Zutaten: " + std::string(3000, 'z') + "'";
-    EXPECT_FALSE(
-        CatalogueUpdate::storePage(composed, {"7"}, {longTexts}, favourites, {}, Mode::Composed));
-    ASSERT_TRUE(CatalogueUpdate::storePage(bound, {"7"}, {longTexts}, favourites, {}));
-    EXPECT_EQ(query(boundDb, "select field01 || field05 from ProductsTable where recordId = 7"),
-              (std::vector<std::string>{longTexts[CatalogueField::Name] +
-                                        longTexts[CatalogueField::SalesPortion]}));
-}
-
-TEST_F(CataloguePageStoreTest, AFailingWriteRollsTheBoundPageBack) {
-    const auto before = dump(boundDb);
-    query(boundDb, "CREATE TRIGGER full BEFORE INSERT ON ProductsTable WHEN NEW.field01 = "
-                   "'Boom' BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
-    Random random{5};
-    auto boom = record(random, 11);
-    boom[CatalogueField::Name] = "Boom";
-    EXPECT_FALSE(
-        CatalogueUpdate::storePage(bound, {"3", "11"}, {record(random, 3), boom}, favourites, {}));
-    EXPECT_EQ(dump(boundDb), before);
-}
-
 } // namespace

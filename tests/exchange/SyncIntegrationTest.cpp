@@ -4,7 +4,6 @@
 #include "tests/support/TestCatalogue.h"
 
 #include "exchange/CatalogueUpdate.h"
-#include "exchange/JsonParser.h"
 #include "platform/BuildConfig.h"
 #include "store/Database.h"
 
@@ -185,22 +184,6 @@ TEST_F(SyncIntegration, OfflineAtTheStartSendsNothing) {
     EXPECT_FALSE(listener.progressShown);
 }
 
-TEST_F(SyncIntegration, RepliesComeGzippedOnTheWire) {
-    importProducts(someProducts(1, 300));
-    start();
-    auto request = FormDataRequest::requestWithURL(
-        server->url() + "getUpdatedProducts.php?timestamp=&pageNo=1&records=250");
-    request->setPostValue(config::updateUser, "username");
-    request->setPostValue(config::updatePassword, "password");
-    request->startSynchronous();
-    ASSERT_FALSE(request->failed()) << request->error();
-    EXPECT_EQ(request->responseEncoding(), "gzip");
-    std::string error;
-    auto reply = JsonParser().objectWithString(request->responseString(), &error);
-    ASSERT_TRUE(reply) << error;
-    EXPECT_EQ((*reply)["Updated Records"]["products"].size(), 250u);
-    EXPECT_EQ(JsonParser::intOf((*reply)["Updated Records"]["rows"][0]), 300);
-}
 
 TEST_F(SyncIntegration, AnUploadIsMarkedSentOnlyAfterMailSendAndOnlyForItsOwnProducts) {
     auto add = [&](const std::string& name) {

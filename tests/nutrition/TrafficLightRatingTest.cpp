@@ -84,14 +84,6 @@ TEST(TrafficLightEnergy, IsAlwaysGreyWithTopBelowTheMean) {
     EXPECT_EQ(nutrientValueText(Nutrient::Energy, ""), "");
 }
 
-TEST(TrafficLightPictures, NamesForEveryColourAndLanguage) {
-    EXPECT_EQ(lightImageName({TrafficLight::Green, false}, "de"), "ampel_green");
-    EXPECT_EQ(lightImageName({TrafficLight::Green, true}, "de"), "ampel_green_top");
-    EXPECT_EQ(lightImageName({TrafficLight::Yellow, true}, "de"), "ampel_yellow_top");
-    EXPECT_EQ(lightImageName({TrafficLight::Red, false}, "de"), "ampel_red");
-    EXPECT_EQ(lightImageName({TrafficLight::Grey, true}, "de"), "ampel_grey_top");
-    EXPECT_EQ(lightImageName({TrafficLight::NoData, false}, "ru"), "ampel_neutral_ru");
-}
 
 TEST(CategoryMeans, CountEveryProductIncludingThoseWithoutData) {
     const auto means = categoryMeansOf({

@@ -73,32 +73,6 @@ TEST_F(MenuFolderTest, FirstLaunchHintUntilTheUserDeletesIt) {
     EXPECT_FALSE(fake.alerts.hasPending());
 }
 
-TEST_F(MenuFolderTest, EditingModeAddsDeletesAndMoves) {
-    const auto vc = open();
-    fake.alerts.clear();
-    vc->addPressed(); // no add button outside editing
-    EXPECT_TRUE(navigation.stack().empty());
-
-    vc->rightButtonPressed();
-    vc->addPressed();
-    ASSERT_TRUE(std::dynamic_pointer_cast<AddMenuFolderVC>(navigation.top()));
-
-    store.file(10, 2);
-    vc->deleteRow(1); // folder 2
-    EXPECT_EQ(vc->numberOfRows(), 3);
-    EXPECT_EQ(store.folderIds(), (std::vector<std::string>{"1", "3", "4"}));
-    EXPECT_FALSE(store.holds(2, 10));
-    EXPECT_FALSE(store.row(10, 2));
-    // The product stays a favourite in the catalogue.
-
-    // Moved rows take their new sort orders when the list goes out of view.
-    vc->moveRow(2, 0); // folder 4 first
-    EXPECT_EQ(vc->folderId(0), "4");
-    vc->viewWillDisappear();
-    EXPECT_EQ(store.folderIds(), (std::vector<std::string>{"4", "1", "3"}));
-    EXPECT_EQ(store.sortOrders(), (std::vector<std::string>{"1", "2", "0"}));
-}
-
 namespace {
 
 // The totals the summary on top of the stack shows, fat to energy.

@@ -1,7 +1,6 @@
 // The meal planner walked in the running shell on the offscreen platform: products filed from
 // their detail screen, folders edited, amounts changed, summaries opened, a catalogue product
 // removed under the planner's feet.
-#include "tests/support/TestCatalogue.h"
 #include "screens/browse/SearchWidget.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/planner/AddMenuFolderWidget.h"
