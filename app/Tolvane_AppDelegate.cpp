@@ -1,6 +1,7 @@
 #include "app/Tolvane_AppDelegate.h"
 
 #include "app/TabShell.h"
+#include "platform/AppDefaults.h"
 #include "platform/BuildConfig.h"
 #include "platform/Keys.h"
 #include "screens/common/QtText.h"
@@ -101,7 +102,7 @@ void Tolvane_AppDelegate::applicationDidFinishLaunching() {
 
     database_->OpenDB();
 
-    defaults.setString("NewProductUpdated", "NO");
+    AppDefaults(defaults).setNewProductUpdated("NO");
     // A small catalogue's list is read here, before the window's first frame.
     catalogueService();
 
@@ -112,16 +113,13 @@ void Tolvane_AppDelegate::applicationDidFinishLaunching() {
 
     // Without a settings row "Localization" stays as it is.
     if (const auto settings = database_->selectSettings())
-        defaults.setString("Localization", settings->localization == "NO" ? "NO" : "YES");
+        AppDefaults(defaults).setLocalization(settings->localization == "NO" ? "NO" : "YES");
 
     windowLayout_->setCurrentWidget(tabBarVC_);
     window_->show();
     window_->activateWindow();
 
-    defaults.registerDefaults({{"isfirstLaunchSearch", true},
-                               {"isfirstLaunchGDA", true},
-                               {"isfirstLaunchMenuList", true},
-                               {"isfirstLaunchSetup", true}});
+    AppDefaults(defaults).registerFirstLaunchHints();
     // The tabs are built lazily, so the first tab's hint sees the registered flag.
     tabBarVC_->stack(tabBarVC_->currentIndex())->ensureRoot();
 
@@ -188,15 +186,12 @@ void Tolvane_AppDelegate::reportMigration(const MigrationResult& migration) {
     }
 }
 
-void Tolvane_AppDelegate::writeBack(const char* keyName) {
-    auto& defaults = *context_.defaults;
-    if (auto value = defaults.stored(keyName)) defaults.store(keyName, *value);
-}
-
 void Tolvane_AppDelegate::applicationWillResignActive() {
     if (userDataUpdated_) return;
-    for (const char* k : {"userBirthYear", "userGender", "languageRow", "languageUsed"})
-        writeBack(k);
+    AppDefaults defaults(*context_.defaults);
+    for (const char* k : {AppDefaults::kUserBirthYear, AppDefaults::kUserGender,
+                          AppDefaults::kLanguageRow, AppDefaults::kLanguageUsed})
+        defaults.writeBack(k);
     context_.defaults->synchronize();
     userDataUpdated_ = true;
 }
@@ -204,11 +199,12 @@ void Tolvane_AppDelegate::applicationWillResignActive() {
 void Tolvane_AppDelegate::applicationWillTerminate() {
     // A run going stops at once and keeps how far it got; nothing waits for the file.
     if (catalogue_) catalogue_->stop();
+    AppDefaults defaults(*context_.defaults);
     if (!userDataUpdated_) {
-        writeBack("languageRow");
-        writeBack("languageUsed");
+        defaults.writeBack(AppDefaults::kLanguageRow);
+        defaults.writeBack(AppDefaults::kLanguageUsed);
     }
-    context_.defaults->setBool("isFirstLaunch", false);
+    defaults.setIsFirstLaunch(false);
     context_.defaults->synchronize();
 }
 

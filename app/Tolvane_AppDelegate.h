@@ -84,7 +84,6 @@ protected:
 private:
     ScreenContext landscapeContext();
     void removeInfoView();
-    void writeBack(const char* key);
     // Tells the user what start-up found wrong with the database file.
     void reportMigration(const MigrationResult& migration);
 

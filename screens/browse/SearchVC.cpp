@@ -48,7 +48,7 @@ void SearchVC::viewDidLoad() {
     catalogue_.uploadOwnProducts();
     // Asked on the next turn, once the launch has registered its first-launch defaults.
     later(0, [this] {
-        if (platform_.defaults.boolForKey("isfirstLaunchSearch")) showStartupPrompt();
+        if (platform_.appDefaults().showsHint(FirstLaunchHint::Search)) showStartupPrompt();
     });
 }
 
@@ -64,16 +64,16 @@ void SearchVC::showStartupPrompt() {
             switch (button) {
             case 0:
                 platform_.analytics.logEvent("Starthinweis löschen");
-                platform_.defaults.setBool("isfirstLaunchSearch", false);
+                platform_.appDefaults().setShowsHint(FirstLaunchHint::Search, false);
                 break;
             case 1:
-                platform_.defaults.setBool("isfirstLaunchSearch", true);
+                platform_.appDefaults().setShowsHint(FirstLaunchHint::Search, true);
                 platform_.analytics.logEvent("Sync @ Start");
                 update();
                 break;
             case 2:
                 platform_.analytics.logEvent("Sync @ Start-Hinweis erneut anzeigen");
-                platform_.defaults.setBool("isfirstLaunchSearch", true);
+                platform_.appDefaults().setShowsHint(FirstLaunchHint::Search, true);
                 break;
             default:
                 break;
@@ -121,7 +121,7 @@ void SearchVC::update() {
 void SearchVC::didSelectRow(int section, int row) {
     const std::string productId = rowAt(section, row).recordId;
     if (productId.empty()) return;
-    platform_.defaults.setString("SearchProductId", productId);
+    platform_.appDefaults().setSearchProductId(productId);
     const auto product = shared_.selectProductDetail(productId);
     if (!product) {
         // Gone since the list was built (an update removed it): nothing to open.

@@ -12,9 +12,9 @@ namespace tolvane {
 namespace {
 
 // The pictures exist for these languages; anything else shows the English one.
-std::string interfaceLanguage(const UserDefaults& defaults,
+std::string interfaceLanguage(const AppDefaults& defaults,
                               const std::vector<std::string>& devicePreferred) {
-    auto languages = defaults.listForKey("AppleLanguages");
+    auto languages = defaults.appleLanguages();
     if (languages.empty()) languages = devicePreferred;
     if (languages.empty()) return "en";
     const std::string code = languages.front().substr(0, 2);
@@ -34,13 +34,13 @@ DetailRow rowOf(DetailRow::Kind kind, Nutrient nutrient = Nutrient::Fat) {
 
 ProductDetail::ProductDetail(Platform platform, Database& shared, DetailHost landscape)
     : platform_(platform), shared_(shared), host_(std::move(landscape)),
-      language_(interfaceLanguage(platform.defaults, host_.devicePreferredLanguages)) {}
+      language_(interfaceLanguage(platform.appDefaults(), host_.devicePreferredLanguages)) {}
 
 ProductDetail::~ProductDetail() = default;
 
 void ProductDetail::viewDidLoad() {
     platform_.log.write("Product Detail -Screen");
-    language_ = interfaceLanguage(platform_.defaults, host_.devicePreferredLanguages);
+    language_ = interfaceLanguage(platform_.appDefaults(), host_.devicePreferredLanguages);
 }
 
 void ProductDetail::drawData(const std::optional<ProductRecord>& product) {
@@ -233,7 +233,7 @@ void ProductDetail::receivedRotate(int orientation) {
 }
 
 void ProductDetail::viewWillDisappear() {
-    platform_.defaults.setString("ProducteDetailFromScreen", fromScreen_);
+    platform_.appDefaults().setProducteDetailFromScreen(fromScreen_);
     if (pickerShown_) {
         pickerShown_ = false;
         changed();

@@ -13,10 +13,10 @@ ProductDetailsLandscapeVC::~ProductDetailsLandscapeVC() = default;
 
 void ProductDetailsLandscapeVC::viewDidLoad() {
     platform_.log.write("Product Details in Landscape Mode -Screen");
-    if (platform_.defaults.boolForKey("isfirstLaunchGDA")) {
+    if (platform_.appDefaults().showsHint(FirstLaunchHint::GDA)) {
         platform_.analytics.logEvent("Show GDA Helper on Startup");
         platform_.alerts.show({key("GDA-Info"), key("Hilfe zur GDA-Nutzung"), {key("OK")}});
-        platform_.defaults.setBool("isfirstLaunchGDA", false);
+        platform_.appDefaults().setShowsHint(FirstLaunchHint::GDA, false);
     }
 }
 

@@ -26,7 +26,7 @@ MenuFolderVC::MenuFolderVC(Platform platform, Database& shared, Navigation& navi
 MenuFolderVC::~MenuFolderVC() = default;
 
 void MenuFolderVC::viewDidLoad() {
-    if (!platform_.defaults.boolForKey("isfirstLaunchMenuList")) return;
+    if (!platform_.appDefaults().showsHint(FirstLaunchHint::MenuList)) return;
     platform_.analytics.logEvent("Show Menu List Helper on Startup");
     // The answer concerns the flag only, so it counts even when the screen has gone.
     UserDefaults& defaults = platform_.defaults;
@@ -35,9 +35,10 @@ void MenuFolderVC::viewDidLoad() {
                            {key("Hinweis löschen"), key("Später erinnern")}},
                           [&defaults](int button) {
                               // "Später erinnern" shows the hint again on the next start.
-                              defaults.setBool("isfirstLaunchMenuList", button == 1);
+                              AppDefaults(defaults).setShowsHint(FirstLaunchHint::MenuList,
+                                                                 button == 1);
                           });
-    platform_.defaults.setBool("isfirstLaunchMenuList", false);
+    platform_.appDefaults().setShowsHint(FirstLaunchHint::MenuList, false);
 }
 
 void MenuFolderVC::viewWillAppear() {
