@@ -18,17 +18,16 @@ void registerBrowseScreens(ScreenFactory& factory) {
         return std::make_shared<CategoryVC>(c.platform, c.delegate.getDBObj(), c.navigation,
                                             detailHost(c.delegate));
     });
-    factory.registerWidget("SearchVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-        return new SearchWidget(std::static_pointer_cast<SearchVC>(s), c.platform.strings);
+    factory.registerWidget<SearchVC>([](std::shared_ptr<SearchVC> s, ScreenContext& c) -> QWidget* {
+        return new SearchWidget(s, c.platform.strings);
     });
-    factory.registerWidget(
-        "CategoryVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-            return new CategoryWidget(std::static_pointer_cast<CategoryVC>(s), c.platform.strings);
+    factory.registerWidget<CategoryVC>(
+        [](std::shared_ptr<CategoryVC> s, ScreenContext& c) -> QWidget* {
+            return new CategoryWidget(s, c.platform.strings);
         });
-    factory.registerWidget(
-        "ProductsForCategoriesVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-            return new ProductsForCategoriesWidget(
-                std::static_pointer_cast<ProductsForCategoriesVC>(s), c.platform.strings);
+    factory.registerWidget<ProductsForCategoriesVC>(
+        [](std::shared_ptr<ProductsForCategoriesVC> s, ScreenContext& c) -> QWidget* {
+            return new ProductsForCategoriesWidget(s, c.platform.strings);
         });
 }
 

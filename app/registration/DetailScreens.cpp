@@ -8,10 +8,9 @@
 namespace tolvane {
 
 void registerDetailScreens(ScreenFactory& factory) {
-    factory.registerWidget(
-        "ProductDetail", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-            auto* widget = new ProductDetailWidget(std::static_pointer_cast<ProductDetail>(s),
-                                                   c.platform.strings);
+    factory.registerWidget<ProductDetail>(
+        [](std::shared_ptr<ProductDetail> s, ScreenContext& c) -> QWidget* {
+            auto* widget = new ProductDetailWidget(s, c.platform.strings);
             QObject::connect(&c.delegate, &Tolvane_AppDelegate::deviceOrientationChanged, widget,
                              &ProductDetailWidget::deviceOrientationChanged);
             return widget;

@@ -41,7 +41,6 @@ public:
     ProductDetail(Platform platform, Database& shared, DetailHost landscape = {});
     ~ProductDetail() override;
 
-    std::string screenName() const override { return "ProductDetail"; }
     static const char* titleKey() { return key("Ampel-Info"); }
 
     void setListener(ProductDetailListener* listener) { listener_ = listener; }

@@ -31,7 +31,6 @@ public:
                               DetailHost host = {});
     ~ProductDetailsLandscapeVC() override;
 
-    std::string screenName() const override { return "ProductDetailsLandscapeVC"; }
     static const char* infoButtonKey() { return key("GDA Info"); }
 
     void setListener(LandscapeListener* listener) { listener_ = listener; }

@@ -15,8 +15,6 @@ public:
     // close: removes the page and uncovers the calculator.
     GDAInfoVC(Platform platform, LinkTargets links, int orientation, std::function<void()> close);
 
-    std::string screenName() const override { return "GDAInfoVC"; }
-
     void viewDidLoad();
     void viewWillAppear();
 
