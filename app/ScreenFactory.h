@@ -4,8 +4,8 @@
 //   Navigation, is shown by the QWidget that maker returns for it (the stack owns the widget
 //   and keeps the model alive while it is shown). The class is the key, so a screen that is
 //   not there cannot be named.
-//   ScreenFactory::setRoot(tab, maker): the root model of tab 0..3, made the first time the
-//   tab is shown (so first-launch hints see the registered defaults).
+//   ScreenFactory::setRoot(tab, maker): the root model of a tab (app/Tab.h), made the first time
+//   the tab is shown (so first-launch hints see the registered defaults).
 //   ScreenFactory::setLandscape(maker): the widget Tolvane_AppDelegate::showLandscapeView()
 //   puts in place of the tabs (the window then turns to 480 x 320).
 //
@@ -16,6 +16,7 @@
 // ScreenContext. Each screen area registers in app/registration/ (see AreaScreens.h).
 #pragma once
 
+#include "platform/DeviceOrientation.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 #include "store/Rows.h"
@@ -45,8 +46,8 @@ struct ScreenContext {
 
 using WidgetMaker = std::function<QWidget*(std::shared_ptr<Screen>, ScreenContext&)>;
 using RootMaker = std::function<std::shared_ptr<Screen>(ScreenContext&)>;
-using LandscapeMaker =
-    std::function<QWidget*(const ProductRecord& product, int orientation, ScreenContext&)>;
+using LandscapeMaker = std::function<QWidget*(const ProductRecord& product,
+                                              DeviceOrientation orientation, ScreenContext&)>;
 
 class ScreenFactory {
 public:

@@ -3,6 +3,10 @@
 #include <utility>
 
 namespace tolvane {
+namespace {
+// The prompt's buttons, in the order shown.
+enum class RatingAnswer { NoThanks = 0, RateNow = 1 };
+} // namespace
 RatingPrompt::RatingPrompt(UserDefaults& defaults, Alerts& alerts, UrlOpener& urls,
                            std::string rateAddress)
     : defaults_(defaults), alerts_(alerts), urls_(urls), rateAddress_(std::move(rateAddress)) {}
@@ -37,9 +41,10 @@ void RatingPrompt::applicationLaunched(const std::string& today) {
     if (!debug_ && daysUsed() < daysBeforePrompt) return;
     askedThisRun_ = true;
     alerts_.show({title_, message_, {cancel_, rate_}}, [this](int button) {
-        if (button == 0) {
+        const auto answer = static_cast<RatingAnswer>(button);
+        if (answer == RatingAnswer::NoThanks) {
             defaults_.setRatingPromptDeclined(true);
-        } else if (button == 1) {
+        } else if (answer == RatingAnswer::RateNow) {
             defaults_.setRatingPromptRated(true);
             urls_.open(rateAddress());
         }

@@ -1,4 +1,5 @@
 // The product list (tab 0), the categories (tab 2) and the category's product list.
+#include "app/Tab.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/registration/AppDetailHost.h"
 #include "app/registration/AreaScreens.h"
@@ -9,12 +10,12 @@
 namespace tolvane {
 
 void registerBrowseScreens(ScreenFactory& factory) {
-    factory.setRoot(0, [](ScreenContext& c) -> std::shared_ptr<Screen> {
+    factory.setRoot(kSearchTab, [](ScreenContext& c) -> std::shared_ptr<Screen> {
         return std::make_shared<SearchVC>(c.platform, c.delegate.getDBObj(),
                                           c.delegate.catalogueService(), c.navigation,
                                           detailHost(c.delegate));
     });
-    factory.setRoot(2, [](ScreenContext& c) -> std::shared_ptr<Screen> {
+    factory.setRoot(kCategoriesTab, [](ScreenContext& c) -> std::shared_ptr<Screen> {
         return std::make_shared<CategoryVC>(c.platform, c.delegate.getDBObj(), c.navigation,
                                             detailHost(c.delegate));
     });

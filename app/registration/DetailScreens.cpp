@@ -15,17 +15,17 @@ void registerDetailScreens(ScreenFactory& factory) {
                              &ProductDetailWidget::deviceOrientationChanged);
             return widget;
         });
-    factory.setLandscape(
-        [](const ProductRecord& product, int orientation, ScreenContext& c) -> QWidget* {
-            auto model = std::make_shared<ProductDetailsLandscapeVC>(
-                c.platform, c.delegate.getDBObj(), orientation, detailHost(c.delegate));
-            model->viewDidLoad();
-            model->drawData(product);
-            auto* widget = new ProductDetailsLandscapeWidget(model, c.platform.strings);
-            QObject::connect(&c.delegate, &Tolvane_AppDelegate::deviceOrientationChanged, widget,
-                             &ProductDetailsLandscapeWidget::deviceOrientationChanged);
-            return widget;
-        });
+    factory.setLandscape([](const ProductRecord& product, DeviceOrientation orientation,
+                            ScreenContext& c) -> QWidget* {
+        auto model = std::make_shared<ProductDetailsLandscapeVC>(
+            c.platform, c.delegate.getDBObj(), orientation, detailHost(c.delegate));
+        model->viewDidLoad();
+        model->drawData(product);
+        auto* widget = new ProductDetailsLandscapeWidget(model, c.platform.strings);
+        QObject::connect(&c.delegate, &Tolvane_AppDelegate::deviceOrientationChanged, widget,
+                         &ProductDetailsLandscapeWidget::deviceOrientationChanged);
+        return widget;
+    });
 }
 
 } // namespace tolvane

@@ -1,5 +1,6 @@
 // The meal planner (tab 1): menu folders, a new folder, a folder's products, the consumption
 // editor and the folder summary.
+#include "app/Tab.h"
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/registration/AreaScreens.h"
@@ -38,7 +39,7 @@ private:
 } // namespace
 
 void registerPlannerScreens(ScreenFactory& factory) {
-    factory.setRoot(1, [](ScreenContext& c) -> std::shared_ptr<Screen> {
+    factory.setRoot(kMenuListTab, [](ScreenContext& c) -> std::shared_ptr<Screen> {
         CatalogueService* catalogue = &c.delegate.catalogueService();
         PlannerHost host{[catalogue] { return catalogue->storingPage(); }};
         return std::make_shared<MenuFolderVC>(c.platform, c.delegate.getDBObj(), c.navigation,

@@ -1,4 +1,5 @@
 // The settings tab (tab 3): options, the language screen and the help pages.
+#include "app/Tab.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/registration/AppDetailHost.h"
 #include "app/registration/AreaScreens.h"
@@ -60,7 +61,7 @@ std::shared_ptr<Screen> makeSetup(ScreenContext& c) {
 } // namespace
 
 void registerSettingsScreens(ScreenFactory& factory) {
-    factory.setRoot(3, makeSetup);
+    factory.setRoot(kSetupTab, makeSetup);
     factory.registerWidget<SetupVC>([](std::shared_ptr<SetupVC> s, ScreenContext& c) -> QWidget* {
         return new SetupWidget(s, c.pictures);
     });

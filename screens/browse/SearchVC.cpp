@@ -52,26 +52,31 @@ void SearchVC::viewDidLoad() {
     });
 }
 
+namespace {
+// The start-up prompt's buttons, in the order shown.
+enum class SyncPromptAnswer { DeleteHint = 0, StartSync = 1, RemindLater = 2 };
+} // namespace
+
 void SearchVC::showStartupPrompt() {
     platform_.analytics.logEvent("Show Sync Message on Startup");
     platform_.alerts.show(
         {key("Sync-Benachrichtigung"),
          key("Bitte synchronisieren Sie Ihr App"),
          {key("Hinweis löschen"), key("Sync starten"), key("Startmenü Später erinnern")},
-         2}, // Escape: remind me later
+         int(SyncPromptAnswer::RemindLater)}, // Escape
         [this, alive = std::weak_ptr<int>(alive_)](int button) {
             if (!alive.lock()) return;
-            switch (button) {
-            case 0:
+            switch (static_cast<SyncPromptAnswer>(button)) {
+            case SyncPromptAnswer::DeleteHint:
                 platform_.analytics.logEvent("Starthinweis löschen");
                 platform_.appDefaults().setShowsHint(FirstLaunchHint::Search, false);
                 break;
-            case 1:
+            case SyncPromptAnswer::StartSync:
                 platform_.appDefaults().setShowsHint(FirstLaunchHint::Search, true);
                 platform_.analytics.logEvent("Sync @ Start");
                 update();
                 break;
-            case 2:
+            case SyncPromptAnswer::RemindLater:
                 platform_.analytics.logEvent("Sync @ Start-Hinweis erneut anzeigen");
                 platform_.appDefaults().setShowsHint(FirstLaunchHint::Search, true);
                 break;

@@ -148,6 +148,11 @@ void ProductDetail::doneButtonClick() {
     changed();
 }
 
+namespace {
+// The remove-favourite question's buttons, in the order shown.
+enum class RemoveFavoriteAnswer { Yes = 0, No = 1 };
+} // namespace
+
 void ProductDetail::editButton() {
     if (!favorite_) return;
     FavFlag_ = false;
@@ -158,9 +163,11 @@ void ProductDetail::editButton() {
         {"",
          key("Wollen Sie dieses Produkt aus Ihren Favoriten löschen?"),
          {key("Ja"), key("Nein")},
-         1},
+         int(RemoveFavoriteAnswer::No)},
         [this, alive](int button) {
-            if (!alive.lock() || FavFlag_ || button != 0) return;
+            if (!alive.lock() || FavFlag_ ||
+                static_cast<RemoveFavoriteAnswer>(button) != RemoveFavoriteAnswer::Yes)
+                return;
             shared_.setFavorite(product_.recordId, 0, "");
             favorite_ = false;
             changed();
@@ -227,8 +234,8 @@ void ProductDetail::pickerViewDidUncheckRow(int item) {
     changed();
 }
 
-void ProductDetail::receivedRotate(int orientation) {
-    if ((orientation == 3 || orientation == 4) && host_.showLandscapeView)
+void ProductDetail::receivedRotate(DeviceOrientation orientation) {
+    if (isLandscape(orientation) && host_.showLandscapeView)
         host_.showLandscapeView(product_, orientation);
 }
 

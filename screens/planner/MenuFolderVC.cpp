@@ -25,6 +25,11 @@ MenuFolderVC::MenuFolderVC(Platform platform, Database& shared, Navigation& navi
 
 MenuFolderVC::~MenuFolderVC() = default;
 
+namespace {
+// The hint's buttons, in the order shown.
+enum class HintAnswer { DeleteHint = 0, RemindLater = 1 };
+} // namespace
+
 void MenuFolderVC::viewDidLoad() {
     if (!platform_.appDefaults().showsHint(FirstLaunchHint::MenuList)) return;
     platform_.analytics.logEvent("Show Menu List Helper on Startup");
@@ -36,7 +41,8 @@ void MenuFolderVC::viewDidLoad() {
                           [&defaults](int button) {
                               // "Später erinnern" shows the hint again on the next start.
                               AppDefaults(defaults).setShowsHint(FirstLaunchHint::MenuList,
-                                                                 button == 1);
+                                                                 static_cast<HintAnswer>(button) ==
+                                                                     HintAnswer::RemindLater);
                           });
     platform_.appDefaults().setShowsHint(FirstLaunchHint::MenuList, false);
 }

@@ -1,6 +1,7 @@
 // The own-product list pressed as a user does: a row opening its detail, the move keys, the
 // grip dragged through the window, and the delete keys. The form is walked in the shell's road.
 #include "platform/Platform.h"
+#include "screens/detail/ProductDetail.h"
 #include "screens/ownproducts/AddProductVC.h"
 #include "screens/ownproducts/ManageProductsWidget.h"
 #include "store/Database.h"
