@@ -112,8 +112,9 @@ void NavigationStack::push(std::shared_ptr<Screen> screen, const std::string& ba
     ScreenContext context{platform_, *this, pictures_, delegate_};
     QWidget* widget = factory_.makeWidget(screen, context);
     if (!widget) {
-        platform_.log.write("No widget registered for screen " + screen->screenName());
-        auto* label = new QLabel(QString::fromStdString(screen->screenName()));
+        const std::string name = typeid(*screen).name();
+        platform_.log.write("No widget registered for screen " + name);
+        auto* label = new QLabel(QString::fromStdString(name));
         label->setAlignment(Qt::AlignCenter);
         widget = label;
     }

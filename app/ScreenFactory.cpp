@@ -2,17 +2,9 @@
 
 namespace tolvane {
 
-void ScreenFactory::registerWidget(const std::string& screenName, WidgetMaker maker) {
-    widgets_[screenName] = std::move(maker);
-}
-
-bool ScreenFactory::hasWidget(const std::string& screenName) const {
-    return widgets_.count(screenName) != 0;
-}
-
 QWidget* ScreenFactory::makeWidget(std::shared_ptr<Screen> model, ScreenContext& context) const {
     if (!model) return nullptr;
-    auto it = widgets_.find(model->screenName());
+    auto it = widgets_.find(std::type_index(typeid(*model)));
     return it == widgets_.end() ? nullptr : it->second(std::move(model), context);
 }
 

@@ -1,10 +1,11 @@
 // How screens plug into the shell.
 //
-//   ScreenFactory::registerWidget("SearchVC", maker): a model whose screenName() is
-//   "SearchVC", pushed on a tab's Navigation, is shown by the QWidget that maker returns
-//   (the stack owns the widget and keeps the model alive while it is shown).
-//   ScreenFactory::setRoot(tab, maker): the root model of tab 0..3, made the first time the
-//   tab is shown (so first-launch hints see the registered defaults).
+//   ScreenFactory::registerWidget<SearchVC>(maker): a model of that class, pushed on a tab's
+//   Navigation, is shown by the QWidget that maker returns for it (the stack owns the widget
+//   and keeps the model alive while it is shown). The class is the key, so a screen that is
+//   not there cannot be named.
+//   ScreenFactory::setRoot(tab, maker): the root model of a tab (app/Tab.h), made the first time
+//   the tab is shown (so first-launch hints see the registered defaults).
 //   ScreenFactory::setLandscape(maker): the widget Tolvane_AppDelegate::showLandscapeView()
 //   puts in place of the tabs (the window then turns to 480 x 320).
 //
@@ -15,6 +16,7 @@
 // ScreenContext. Each screen area registers in app/registration/ (see AreaScreens.h).
 #pragma once
 
+#include "platform/DeviceOrientation.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 #include "store/Rows.h"
@@ -26,6 +28,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <typeindex>
 #include <vector>
 
 namespace tolvane {
@@ -42,15 +46,21 @@ struct ScreenContext {
 
 using WidgetMaker = std::function<QWidget*(std::shared_ptr<Screen>, ScreenContext&)>;
 using RootMaker = std::function<std::shared_ptr<Screen>(ScreenContext&)>;
-using LandscapeMaker =
-    std::function<QWidget*(const ProductRecord& product, int orientation, ScreenContext&)>;
+using LandscapeMaker = std::function<QWidget*(const ProductRecord& product,
+                                              DeviceOrientation orientation, ScreenContext&)>;
 
 class ScreenFactory {
 public:
-    void registerWidget(const std::string& screenName, WidgetMaker maker);
-    // Null when nothing is registered for the model's name (the stack then shows a placeholder).
+    // maker: QWidget*(std::shared_ptr<Model>, ScreenContext&).
+    template <typename Model, typename Maker> void registerWidget(Maker maker) {
+        static_assert(std::is_base_of_v<Screen, Model>, "a screen model derives from Screen");
+        widgets_[std::type_index(typeid(Model))] =
+            [maker = std::move(maker)](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
+            return maker(std::static_pointer_cast<Model>(std::move(s)), c);
+        };
+    }
+    // Null when nothing is registered for the model's class (the stack then shows a label).
     QWidget* makeWidget(std::shared_ptr<Screen> model, ScreenContext& context) const;
-    bool hasWidget(const std::string& screenName) const;
 
     void setRoot(int tab, RootMaker maker);
     const RootMaker& root(int tab) const;
@@ -59,7 +69,7 @@ public:
     const LandscapeMaker& landscape() const { return landscape_; }
 
 private:
-    std::map<std::string, WidgetMaker> widgets_;
+    std::map<std::type_index, WidgetMaker> widgets_;
     std::map<int, RootMaker> roots_;
     LandscapeMaker landscape_;
 };

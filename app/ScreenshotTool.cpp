@@ -5,6 +5,7 @@
 #include "app/NavigationStack.h"
 #include "app/ScreenRegistry.h"
 #include "app/StyleSheet.h"
+#include "app/Tab.h"
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/platform/AlertBox.h"
@@ -170,7 +171,7 @@ int main(int argc, char** argv) {
         std::cout << file.toStdString() << "\n";
     };
 
-    auto* list = qobject_cast<SearchWidget*>(tabs.stack(0)->topWidget());
+    auto* list = qobject_cast<SearchWidget*>(tabs.stack(kSearchTab)->topWidget());
     if (!list) return 1;
     waitFor([&] { return list->tableModel()->rowCount() > 0; });
     // Further down the alphabet most rows name their maker too.
@@ -195,9 +196,10 @@ int main(int argc, char** argv) {
             for (int r = 0; r < rows && tried < 600; ++r, ++tried) {
                 list->chooseRow(s, r);
                 settle();
-                auto* detail = qobject_cast<ProductDetailWidget*>(tabs.stack(0)->topWidget());
+                auto* detail =
+                    qobject_cast<ProductDetailWidget*>(tabs.stack(kSearchTab)->topWidget());
                 if (detail && showsEveryLight(*detail->model())) return detail;
-                if (tabs.stack(0)->depth() > 1) tabs.stack(0)->pop();
+                if (tabs.stack(kSearchTab)->depth() > 1) tabs.stack(kSearchTab)->pop();
                 settle();
             }
         }
@@ -216,7 +218,7 @@ int main(int argc, char** argv) {
     shot("product-detail");
 
     // Turned: the calculator for that product, with a typed portion, and its help page.
-    delegate.setDeviceOrientation(3);
+    delegate.setDeviceOrientation(DeviceOrientation::LandscapeLeft);
     auto* gda = qobject_cast<ProductDetailsLandscapeWidget*>(delegate.landscapeView());
     if (gda) {
         waitFor([&] { return gda->isVisible(); });
@@ -227,29 +229,29 @@ int main(int argc, char** argv) {
         QTest::keyClicks(gda->portionField(), "150");
         QTest::keyClick(gda->portionField(), Qt::Key_Return);
         shot("gda-calculator-landscape");
-        delegate.showInfoView({}, 3);
+        delegate.showInfoView({}, DeviceOrientation::LandscapeLeft);
         shot("gda-info-landscape");
     }
-    delegate.setDeviceOrientation(1);
+    delegate.setDeviceOrientation(DeviceOrientation::Portrait);
     waitFor([&] { return !delegate.landscapeView(); });
-    tabs.stack(0)->pop();
+    tabs.stack(kSearchTab)->pop();
 
-    tabs.setCurrentIndex(2);
-    auto* categories = qobject_cast<CategoryWidget*>(tabs.stack(2)->topWidget());
+    tabs.setCurrentIndex(kCategoriesTab);
+    auto* categories = qobject_cast<CategoryWidget*>(tabs.stack(kCategoriesTab)->topWidget());
     if (categories) {
         waitFor([&] { return categories->tableModel()->rowCount() > 3; });
         shot("categories");
         emit categories->table()->clicked(categories->tableModel()->index(3, 0));
         shot("category-products");
-        tabs.stack(2)->pop();
+        tabs.stack(kCategoriesTab)->pop();
     }
 
-    tabs.setCurrentIndex(3);
+    tabs.setCurrentIndex(kSetupTab);
     shot("setup-hint");
     answer();
     shot("setup");
 
-    auto* stack = tabs.stack(3);
+    auto* stack = tabs.stack(kSetupTab);
     auto* setup = qobject_cast<SetupWidget*>(stack->topWidget());
     if (!setup) return 1;
     setup->model().didSelectRow(SetupRowId::Localization);
@@ -325,7 +327,7 @@ int main(int argc, char** argv) {
 
     // The planner: the shown product filed into two folders, the folders, a new one, a
     // folder's products, the amount eaten and the folder's bars.
-    tabs.setCurrentIndex(0);
+    tabs.setCurrentIndex(kSearchTab);
     settle();
     for (int s = 0; s < list->tableModel()->rowCount(); ++s)
         if (list->tableModel()->rowCount(list->tableModel()->index(s, 0)) > 0) {
@@ -333,7 +335,7 @@ int main(int argc, char** argv) {
             break;
         }
     settle();
-    if (auto* filed = qobject_cast<ProductDetailWidget*>(tabs.stack(0)->topWidget())) {
+    if (auto* filed = qobject_cast<ProductDetailWidget*>(tabs.stack(kSearchTab)->topWidget())) {
         filed->favoriteButton()->click();
         CheckPickerView* picker = filed->picker();
         for (int row : {2, 4}) {
@@ -343,19 +345,20 @@ int main(int argc, char** argv) {
         waitFor([&] { return !picker->isScrolling(); });
         shot("folder-picker");
         filed->doneAction()->trigger();
-        tabs.stack(0)->pop();
+        tabs.stack(kSearchTab)->pop();
     }
-    tabs.setCurrentIndex(1);
+    tabs.setCurrentIndex(kMenuListTab);
     shot("menu-list-hint");
     answer();
-    auto* folders = qobject_cast<MenuFolderWidget*>(tabs.stack(1)->topWidget());
+    auto* folders = qobject_cast<MenuFolderWidget*>(tabs.stack(kMenuListTab)->topWidget());
     if (folders) {
         shot("menu-list");
         folders->editAction()->trigger();
         shot("menu-list-editing");
         folders->addAction()->trigger();
         settle();
-        if (auto* adding = qobject_cast<AddMenuFolderWidget*>(tabs.stack(1)->topWidget())) {
+        if (auto* adding =
+                qobject_cast<AddMenuFolderWidget*>(tabs.stack(kMenuListTab)->topWidget())) {
             adding->nameField()->setFocus();
             QTest::keyClicks(adding->nameField(), "Zvieri");
             shot("new-folder");
@@ -364,13 +367,14 @@ int main(int argc, char** argv) {
         settle();
         folders->model()->didSelectRow(0);
         settle();
-        if (auto* contents = qobject_cast<FavoriteVCFolderNewWidget*>(tabs.stack(1)->topWidget())) {
+        if (auto* contents =
+                qobject_cast<FavoriteVCFolderNewWidget*>(tabs.stack(kMenuListTab)->topWidget())) {
             shot("folder-contents");
             if (contents->model()->numberOfRows() > 0) {
                 contents->model()->didSelectRow(0);
                 settle();
-                if (auto* editor =
-                        qobject_cast<NewEditConsumptionWidget*>(tabs.stack(1)->topWidget())) {
+                if (auto* editor = qobject_cast<NewEditConsumptionWidget*>(
+                        tabs.stack(kMenuListTab)->topWidget())) {
                     // A typed value counts once the field has the focus of an active window.
                     window->activateWindow();
                     if (!QTest::qWaitForWindowActive(window))
@@ -382,20 +386,20 @@ int main(int argc, char** argv) {
                     QTest::keyClick(amount, Qt::Key_Return);
                     shot("consumption-editor");
                 }
-                tabs.stack(1)->pop();
+                tabs.stack(kMenuListTab)->pop();
             }
-            tabs.stack(1)->pop();
+            tabs.stack(kMenuListTab)->pop();
         }
         settle();
         folders->editAction()->trigger();
         folders->model()->didSelectRow(0);
         shot("folder-summary");
-        tabs.stack(1)->pop();
+        tabs.stack(kMenuListTab)->pop();
     }
 
     // The update, as far as its progress panel: from the given server, a page at a time.
     if (!server.isEmpty() && (only.isEmpty() || only.contains("update-progress"))) {
-        tabs.setCurrentIndex(0);
+        tabs.setCurrentIndex(kSearchTab);
         settle();
         if (list->refreshAction()->isEnabled()) list->refreshAction()->trigger();
         settle();

@@ -1,6 +1,8 @@
 #include "app/Tolvane_AppDelegate.h"
 
+#include "app/Tab.h"
 #include "app/TabShell.h"
+#include "platform/AppDefaults.h"
 #include "platform/BuildConfig.h"
 #include "platform/Keys.h"
 #include "screens/common/QtText.h"
@@ -101,27 +103,24 @@ void Tolvane_AppDelegate::applicationDidFinishLaunching() {
 
     database_->OpenDB();
 
-    defaults.setString("NewProductUpdated", "NO");
+    AppDefaults(defaults).setNewProductUpdated("NO");
     // A small catalogue's list is read here, before the window's first frame.
     catalogueService();
 
-    tabBarVC_->setTabTitle(0, qs(context_.strings->text("Suche")));
-    tabBarVC_->setTabTitle(1, qs(context_.strings->text("Menu List")));
-    tabBarVC_->setTabTitle(2, qs(context_.strings->text("Kategorien")));
-    tabBarVC_->setTabTitle(3, qs(context_.strings->text("Setup")));
+    tabBarVC_->setTabTitle(kSearchTab, qs(context_.strings->text("Suche")));
+    tabBarVC_->setTabTitle(kMenuListTab, qs(context_.strings->text("Menu List")));
+    tabBarVC_->setTabTitle(kCategoriesTab, qs(context_.strings->text("Kategorien")));
+    tabBarVC_->setTabTitle(kSetupTab, qs(context_.strings->text("Setup")));
 
     // Without a settings row "Localization" stays as it is.
     if (const auto settings = database_->selectSettings())
-        defaults.setString("Localization", settings->localization == "NO" ? "NO" : "YES");
+        AppDefaults(defaults).setLocalization(settings->localization == "NO" ? "NO" : "YES");
 
     windowLayout_->setCurrentWidget(tabBarVC_);
     window_->show();
     window_->activateWindow();
 
-    defaults.registerDefaults({{"isfirstLaunchSearch", true},
-                               {"isfirstLaunchGDA", true},
-                               {"isfirstLaunchMenuList", true},
-                               {"isfirstLaunchSetup", true}});
+    AppDefaults(defaults).registerFirstLaunchHints();
     // The tabs are built lazily, so the first tab's hint sees the registered flag.
     tabBarVC_->stack(tabBarVC_->currentIndex())->ensureRoot();
 
@@ -188,15 +187,12 @@ void Tolvane_AppDelegate::reportMigration(const MigrationResult& migration) {
     }
 }
 
-void Tolvane_AppDelegate::writeBack(const char* keyName) {
-    auto& defaults = *context_.defaults;
-    if (auto value = defaults.stored(keyName)) defaults.store(keyName, *value);
-}
-
 void Tolvane_AppDelegate::applicationWillResignActive() {
     if (userDataUpdated_) return;
-    for (const char* k : {"userBirthYear", "userGender", "languageRow", "languageUsed"})
-        writeBack(k);
+    AppDefaults defaults(*context_.defaults);
+    for (const char* k : {AppDefaults::kUserBirthYear, AppDefaults::kUserGender,
+                          AppDefaults::kLanguageRow, AppDefaults::kLanguageUsed})
+        defaults.writeBack(k);
     context_.defaults->synchronize();
     userDataUpdated_ = true;
 }
@@ -204,11 +200,12 @@ void Tolvane_AppDelegate::applicationWillResignActive() {
 void Tolvane_AppDelegate::applicationWillTerminate() {
     // A run going stops at once and keeps how far it got; nothing waits for the file.
     if (catalogue_) catalogue_->stop();
+    AppDefaults defaults(*context_.defaults);
     if (!userDataUpdated_) {
-        writeBack("languageRow");
-        writeBack("languageUsed");
+        defaults.writeBack(AppDefaults::kLanguageRow);
+        defaults.writeBack(AppDefaults::kLanguageUsed);
     }
-    context_.defaults->setBool("isFirstLaunch", false);
+    defaults.setIsFirstLaunch(false);
     context_.defaults->synchronize();
 }
 
@@ -231,8 +228,9 @@ ScreenContext Tolvane_AppDelegate::landscapeContext() {
     return {context_.platform(), *noNavigation_, *context_.pictures, *this};
 }
 
-void Tolvane_AppDelegate::showLandscapeView(const ProductRecord& product, int orientation) {
-    if ((orientation != 3 && orientation != 4) || !window_) return;
+void Tolvane_AppDelegate::showLandscapeView(const ProductRecord& product,
+                                            DeviceOrientation orientation) {
+    if (!isLandscape(orientation) || !window_) return;
     removeInfoView();
     if (landscape_) {
         windowLayout_->removeWidget(landscape_);
@@ -265,21 +263,21 @@ void Tolvane_AppDelegate::nextView() {
         landscape_->deleteLater();
         landscape_ = nullptr;
     }
-    deviceOrientation_ = 1;
+    deviceOrientation_ = DeviceOrientation::Portrait;
     window_->setFixedSize(portraitSize);
     windowLayout_->setCurrentWidget(tabBarVC_);
     window_->show();
     window_->activateWindow();
 }
 
-void Tolvane_AppDelegate::showInfoView(const ProductRecord&, int orientation) {
+void Tolvane_AppDelegate::showInfoView(const ProductRecord&, DeviceOrientation orientation) {
     if (!window_) return;
     removeInfoView();
     auto model = std::make_shared<GDAInfoVC>(context_.platform(), context_.links(), orientation,
                                              [this] { removeInfoView(); });
     auto* view = new GDAInfoWidget(model, *context_.pictures);
     connect(this, &Tolvane_AppDelegate::deviceOrientationChanged, view,
-            [model](int o) { model->deviceOrientationChanged(o); });
+            [model](DeviceOrientation o) { model->deviceOrientationChanged(o); });
     // A page of its own: the calculator's buttons are out of reach while it is shown.
     windowLayout_->addWidget(view);
     windowLayout_->setCurrentWidget(view);
@@ -311,16 +309,16 @@ bool Tolvane_AppDelegate::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (key->modifiers() != Qt::ControlModifier) return QObject::eventFilter(watched, event);
-    int orientation = 0;
+    DeviceOrientation orientation = DeviceOrientation::Unknown;
     switch (key->key()) {
     case Qt::Key_Left:
-        orientation = 3;
+        orientation = DeviceOrientation::LandscapeLeft;
         break;
     case Qt::Key_Right:
-        orientation = 4;
+        orientation = DeviceOrientation::LandscapeRight;
         break;
     case Qt::Key_Up:
-        orientation = 1;
+        orientation = DeviceOrientation::Portrait;
         break;
     default:
         return QObject::eventFilter(watched, event);
@@ -342,16 +340,17 @@ void Tolvane_AppDelegate::goBack() {
     if (info_)
         removeInfoView();
     else if (landscape_)
-        setDeviceOrientation(1);
+        setDeviceOrientation(DeviceOrientation::Portrait);
     else if (tabBarVC_)
         tabBarVC_->stack(tabBarVC_->currentIndex())->goBack();
 }
 
-void Tolvane_AppDelegate::setDeviceOrientation(int orientation) {
+void Tolvane_AppDelegate::setDeviceOrientation(DeviceOrientation orientation) {
     deviceOrientation_ = orientation;
     emit deviceOrientationChanged(orientation);
     // A landscape page without its own handling still goes back when the device stands up.
-    if (orientation == 1 && landscape_ && !factory_.landscape()) nextView();
+    if (orientation == DeviceOrientation::Portrait && landscape_ && !factory_.landscape())
+        nextView();
 }
 
 } // namespace tolvane

@@ -50,13 +50,13 @@ public:
     // The one catalogue service, made at launch once the database file is checked; the screens'
     // registrations hand it to the screens that use it.
     CatalogueService& catalogueService();
-    void showLandscapeView(const ProductRecord& product, int orientation);
+    void showLandscapeView(const ProductRecord& product, DeviceOrientation orientation);
     void nextView();
-    void showInfoView(const ProductRecord& product, int orientation);
+    void showInfoView(const ProductRecord& product, DeviceOrientation orientation);
 
     // The device turned (1 portrait, 3 and 4 landscape).
-    void setDeviceOrientation(int orientation);
-    int deviceOrientation() const { return deviceOrientation_; }
+    void setDeviceOrientation(DeviceOrientation orientation);
+    DeviceOrientation deviceOrientation() const { return deviceOrientation_; }
     // Escape and Alt+Left: closes the help page, turns the calculator back, or pops the tab.
     bool canGoBack() const;
     void goBack();
@@ -76,7 +76,7 @@ public:
     RatingPrompt& ratingPrompt() { return ratingPrompt_; }
 
 signals:
-    void deviceOrientationChanged(int orientation);
+    void deviceOrientationChanged(DeviceOrientation orientation);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,7 +84,6 @@ protected:
 private:
     ScreenContext landscapeContext();
     void removeInfoView();
-    void writeBack(const char* key);
     // Tells the user what start-up found wrong with the database file.
     void reportMigration(const MigrationResult& migration);
 
@@ -105,7 +104,7 @@ private:
     bool orientationChanged_ = false;
     bool userDataUpdated_ = false;
     bool stopping_ = false;
-    int deviceOrientation_ = 1;
+    DeviceOrientation deviceOrientation_ = DeviceOrientation::Portrait;
 };
 
 } // namespace tolvane

@@ -8,11 +8,11 @@
 
 namespace tolvane {
 
-// Base of every screen model, so a stack can hold any of them.
+// Base of every screen model, so a stack can hold any of them; the host finds a model's
+// widget by its class.
 class Screen {
 public:
     virtual ~Screen() = default;
-    virtual std::string screenName() const = 0;
 };
 
 class Navigation {

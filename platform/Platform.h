@@ -3,6 +3,7 @@
 
 #include "Alerts.h"
 #include "Analytics.h"
+#include "AppDefaults.h"
 #include "Dispatcher.h"
 #include "Log.h"
 #include "Strings.h"
@@ -19,6 +20,8 @@ struct Platform {
     Log& log;
     Dispatcher& dispatcher;
     UrlOpener& urls;
+
+    AppDefaults appDefaults() const { return AppDefaults(defaults); }
 };
 
 // Every fake in one place, for tests.

@@ -19,8 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kCopiedNewDatabase = "copiedNewDatabase";
-constexpr const char* kCopiedNewFolderDatabase = "copiedNewFolderDatabase";
 constexpr const char* kAppTables[] = {"Personal_Profile", "Menu_Folder", "Favorite_Menufolder",
                                       "edit_product_consumption"};
 // Without these the catalogue screens have nothing to show, for good.
@@ -167,8 +165,8 @@ MigrationResult createEditableCopyOfDatabaseIfNeeded(const StoreLocations& locat
                                                      UserDefaults& defaults, Log& log,
                                                      MigrationOptions options) {
     using Problem = MigrationResult::Problem;
-    const bool copiedDatabase = defaults.boolForKey(kCopiedNewDatabase);
-    const bool copiedFolders = defaults.boolForKey(kCopiedNewFolderDatabase);
+    const bool copiedDatabase = AppDefaults(defaults).copiedNewDatabase();
+    const bool copiedFolders = AppDefaults(defaults).copiedNewFolderDatabase();
     const std::string path = locations.databasePath();
 
     // A file that cannot be read is kept whatever it holds: only a file read to the end can
@@ -215,7 +213,7 @@ MigrationResult createEditableCopyOfDatabaseIfNeeded(const StoreLocations& locat
                       result.setAside);
         }
     }
-    defaults.setBool(kCopiedNewDatabase, true);
+    AppDefaults(defaults).setCopiedNewDatabase(true);
 
     const bool writable = databaseWritable(locations.documentsDir, path);
     Database database(path, log);
@@ -224,7 +222,7 @@ MigrationResult createEditableCopyOfDatabaseIfNeeded(const StoreLocations& locat
                          "Failed to create the application tables in " + path, log);
         return result;
     }
-    defaults.setBool(kCopiedNewFolderDatabase, true);
+    AppDefaults(defaults).setCopiedNewFolderDatabase(true);
     result.ok = true;
     if (!writable) {
         result.problem = Problem::ReadOnly;

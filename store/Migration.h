@@ -1,8 +1,8 @@
 // Putting the database file in place and adding the application's own tables.
 #pragma once
 
+#include "platform/AppDefaults.h"
 #include "platform/Log.h"
-#include "platform/UserDefaults.h"
 #include "store/StoreLocations.h"
 
 #include <chrono>

@@ -4,12 +4,9 @@
 
 namespace tolvane {
 namespace {
-constexpr const char* lastDayKey = "RatingPromptLastDay";
-constexpr const char* dayCountKey = "RatingPromptDays";
-constexpr const char* declinedKey = "RatingPromptDeclined";
-constexpr const char* ratedKey = "RatingPromptRated";
+// The prompt's buttons, in the order shown.
+enum class RatingAnswer { NoThanks = 0, RateNow = 1 };
 } // namespace
-
 RatingPrompt::RatingPrompt(UserDefaults& defaults, Alerts& alerts, UrlOpener& urls,
                            std::string rateAddress)
     : defaults_(defaults), alerts_(alerts), urls_(urls), rateAddress_(std::move(rateAddress)) {}
@@ -25,7 +22,7 @@ void RatingPrompt::configure(std::string storeId, bool debug, std::string titleK
 }
 
 int RatingPrompt::daysUsed() const {
-    return defaults_.integerForKey(dayCountKey);
+    return defaults_.ratingPromptDays();
 }
 
 std::string RatingPrompt::rateAddress() const {
@@ -35,20 +32,20 @@ std::string RatingPrompt::rateAddress() const {
 }
 
 void RatingPrompt::applicationLaunched(const std::string& today) {
-    if (defaults_.stringForKey(lastDayKey) != today) {
-        defaults_.setString(lastDayKey, today);
-        defaults_.setInteger(dayCountKey, daysUsed() + 1);
+    if (defaults_.ratingPromptLastDay() != today) {
+        defaults_.setRatingPromptLastDay(today);
+        defaults_.setRatingPromptDays(daysUsed() + 1);
         defaults_.synchronize();
     }
-    if (askedThisRun_ || defaults_.boolForKey(declinedKey) || defaults_.boolForKey(ratedKey))
-        return;
+    if (askedThisRun_ || defaults_.ratingPromptDeclined() || defaults_.ratingPromptRated()) return;
     if (!debug_ && daysUsed() < daysBeforePrompt) return;
     askedThisRun_ = true;
     alerts_.show({title_, message_, {cancel_, rate_}}, [this](int button) {
-        if (button == 0) {
-            defaults_.setBool(declinedKey, true);
-        } else if (button == 1) {
-            defaults_.setBool(ratedKey, true);
+        const auto answer = static_cast<RatingAnswer>(button);
+        if (answer == RatingAnswer::NoThanks) {
+            defaults_.setRatingPromptDeclined(true);
+        } else if (answer == RatingAnswer::RateNow) {
+            defaults_.setRatingPromptRated(true);
             urls_.open(rateAddress());
         }
         defaults_.synchronize();

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "platform/Alerts.h"
+#include "platform/AppDefaults.h"
 #include "platform/UrlOpener.h"
-#include "platform/UserDefaults.h"
 
 #include <string>
 
@@ -28,7 +28,7 @@ public:
     std::string rateAddress() const;
 
 private:
-    UserDefaults& defaults_;
+    AppDefaults defaults_;
     Alerts& alerts_;
     UrlOpener& urls_;
     std::string rateAddress_;

@@ -6,9 +6,11 @@ namespace tolvane {
 
 DetailHost detailHost(Tolvane_AppDelegate& delegate) {
     Tolvane_AppDelegate* d = &delegate; // lives as long as the process
-    return {[d](const ProductRecord& product, int o) { d->showLandscapeView(product, o); },
+    return {[d](const ProductRecord& product, DeviceOrientation o) {
+                d->showLandscapeView(product, o);
+            },
             [d] { d->nextView(); },
-            [d](const ProductRecord& product, int o) { d->showInfoView(product, o); },
+            [d](const ProductRecord& product, DeviceOrientation o) { d->showInfoView(product, o); },
             delegate.context().devicePreferred};
 }
 

@@ -3,7 +3,7 @@
 // registerScreens() (app/ScreenRegistry.cpp). The screens themselves know nothing of the
 // application: their models take the platform interfaces and store objects, their widgets
 // take their model and plain Qt. The registration file is where the two meet: it builds a
-// model from what the delegate holds, and names the widget for the model's screenName().
+// model from what the delegate holds, and names the widget for the model's class.
 //
 // A new area (planner, ownproducts, profile):
 //   1. screens/<area>/CMakeLists.txt adds tolvane_<area>_models (no Qt) and, with the

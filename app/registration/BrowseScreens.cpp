@@ -1,4 +1,5 @@
 // The product list (tab 0), the categories (tab 2) and the category's product list.
+#include "app/Tab.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/registration/AppDetailHost.h"
 #include "app/registration/AreaScreens.h"
@@ -9,26 +10,25 @@
 namespace tolvane {
 
 void registerBrowseScreens(ScreenFactory& factory) {
-    factory.setRoot(0, [](ScreenContext& c) -> std::shared_ptr<Screen> {
+    factory.setRoot(kSearchTab, [](ScreenContext& c) -> std::shared_ptr<Screen> {
         return std::make_shared<SearchVC>(c.platform, c.delegate.getDBObj(),
                                           c.delegate.catalogueService(), c.navigation,
                                           detailHost(c.delegate));
     });
-    factory.setRoot(2, [](ScreenContext& c) -> std::shared_ptr<Screen> {
+    factory.setRoot(kCategoriesTab, [](ScreenContext& c) -> std::shared_ptr<Screen> {
         return std::make_shared<CategoryVC>(c.platform, c.delegate.getDBObj(), c.navigation,
                                             detailHost(c.delegate));
     });
-    factory.registerWidget("SearchVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-        return new SearchWidget(std::static_pointer_cast<SearchVC>(s), c.platform.strings);
+    factory.registerWidget<SearchVC>([](std::shared_ptr<SearchVC> s, ScreenContext& c) -> QWidget* {
+        return new SearchWidget(s, c.platform.strings);
     });
-    factory.registerWidget(
-        "CategoryVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-            return new CategoryWidget(std::static_pointer_cast<CategoryVC>(s), c.platform.strings);
+    factory.registerWidget<CategoryVC>(
+        [](std::shared_ptr<CategoryVC> s, ScreenContext& c) -> QWidget* {
+            return new CategoryWidget(s, c.platform.strings);
         });
-    factory.registerWidget(
-        "ProductsForCategoriesVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-            return new ProductsForCategoriesWidget(
-                std::static_pointer_cast<ProductsForCategoriesVC>(s), c.platform.strings);
+    factory.registerWidget<ProductsForCategoriesVC>(
+        [](std::shared_ptr<ProductsForCategoriesVC> s, ScreenContext& c) -> QWidget* {
+            return new ProductsForCategoriesWidget(s, c.platform.strings);
         });
 }
 

@@ -8,25 +8,24 @@
 namespace tolvane {
 
 void registerDetailScreens(ScreenFactory& factory) {
-    factory.registerWidget(
-        "ProductDetail", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-            auto* widget = new ProductDetailWidget(std::static_pointer_cast<ProductDetail>(s),
-                                                   c.platform.strings);
+    factory.registerWidget<ProductDetail>(
+        [](std::shared_ptr<ProductDetail> s, ScreenContext& c) -> QWidget* {
+            auto* widget = new ProductDetailWidget(s, c.platform.strings);
             QObject::connect(&c.delegate, &Tolvane_AppDelegate::deviceOrientationChanged, widget,
                              &ProductDetailWidget::deviceOrientationChanged);
             return widget;
         });
-    factory.setLandscape(
-        [](const ProductRecord& product, int orientation, ScreenContext& c) -> QWidget* {
-            auto model = std::make_shared<ProductDetailsLandscapeVC>(
-                c.platform, c.delegate.getDBObj(), orientation, detailHost(c.delegate));
-            model->viewDidLoad();
-            model->drawData(product);
-            auto* widget = new ProductDetailsLandscapeWidget(model, c.platform.strings);
-            QObject::connect(&c.delegate, &Tolvane_AppDelegate::deviceOrientationChanged, widget,
-                             &ProductDetailsLandscapeWidget::deviceOrientationChanged);
-            return widget;
-        });
+    factory.setLandscape([](const ProductRecord& product, DeviceOrientation orientation,
+                            ScreenContext& c) -> QWidget* {
+        auto model = std::make_shared<ProductDetailsLandscapeVC>(
+            c.platform, c.delegate.getDBObj(), orientation, detailHost(c.delegate));
+        model->viewDidLoad();
+        model->drawData(product);
+        auto* widget = new ProductDetailsLandscapeWidget(model, c.platform.strings);
+        QObject::connect(&c.delegate, &Tolvane_AppDelegate::deviceOrientationChanged, widget,
+                         &ProductDetailsLandscapeWidget::deviceOrientationChanged);
+        return widget;
+    });
 }
 
 } // namespace tolvane

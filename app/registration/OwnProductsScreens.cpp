@@ -6,16 +6,14 @@
 namespace tolvane {
 
 void registerOwnProductsScreens(ScreenFactory& factory) {
-    factory.registerWidget(
-        "ManageProductsVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-            return new ManageProductsWidget(std::static_pointer_cast<ManageProductsVC>(s),
-                                            c.platform.strings);
+    factory.registerWidget<ManageProductsVC>(
+        [](std::shared_ptr<ManageProductsVC> s, ScreenContext& c) -> QWidget* {
+            return new ManageProductsWidget(s, c.platform.strings);
         });
-    factory.registerWidget("AddProductVC",
-                           [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-                               return new AddProductWidget(
-                                   std::static_pointer_cast<AddProductVC>(s), c.platform.strings);
-                           });
+    factory.registerWidget<AddProductVC>(
+        [](std::shared_ptr<AddProductVC> s, ScreenContext& c) -> QWidget* {
+            return new AddProductWidget(s, c.platform.strings);
+        });
 }
 
 } // namespace tolvane

@@ -1,5 +1,6 @@
 // The meal planner (tab 1): menu folders, a new folder, a folder's products, the consumption
 // editor and the folder summary.
+#include "app/Tab.h"
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/registration/AreaScreens.h"
@@ -38,36 +39,31 @@ private:
 } // namespace
 
 void registerPlannerScreens(ScreenFactory& factory) {
-    factory.setRoot(1, [](ScreenContext& c) -> std::shared_ptr<Screen> {
+    factory.setRoot(kMenuListTab, [](ScreenContext& c) -> std::shared_ptr<Screen> {
         CatalogueService* catalogue = &c.delegate.catalogueService();
         PlannerHost host{[catalogue] { return catalogue->storingPage(); }};
         return std::make_shared<MenuFolderVC>(c.platform, c.delegate.getDBObj(), c.navigation,
                                               std::move(host));
     });
-    factory.registerWidget("MenuFolderVC",
-                           [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-                               return new MenuFolderWidget(
-                                   std::static_pointer_cast<MenuFolderVC>(s), c.platform.strings);
-                           });
-    factory.registerWidget(
-        "AddMenuFolderVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-            return new AddMenuFolderWidget(std::static_pointer_cast<AddMenuFolderVC>(s),
-                                           c.platform.strings);
+    factory.registerWidget<MenuFolderVC>(
+        [](std::shared_ptr<MenuFolderVC> s, ScreenContext& c) -> QWidget* {
+            return new MenuFolderWidget(s, c.platform.strings);
         });
-    factory.registerWidget(
-        "FavoriteVCFolderNew", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-            return new FavoriteVCFolderNewWidget(std::static_pointer_cast<FavoriteVCFolderNew>(s),
-                                                 c.platform.strings);
+    factory.registerWidget<AddMenuFolderVC>(
+        [](std::shared_ptr<AddMenuFolderVC> s, ScreenContext& c) -> QWidget* {
+            return new AddMenuFolderWidget(s, c.platform.strings);
         });
-    factory.registerWidget(
-        "NewEditConsumptionVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-            return new NewEditConsumptionWidget(std::static_pointer_cast<NewEditConsumptionVC>(s),
-                                                c.platform.strings);
+    factory.registerWidget<FavoriteVCFolderNew>(
+        [](std::shared_ptr<FavoriteVCFolderNew> s, ScreenContext& c) -> QWidget* {
+            return new FavoriteVCFolderNewWidget(s, c.platform.strings);
         });
-    factory.registerWidget(
-        "ProductDetailPortraitVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-            auto* widget = new ProductDetailPortraitWidget(
-                std::static_pointer_cast<ProductDetailPortraitVC>(s), c.platform.strings);
+    factory.registerWidget<NewEditConsumptionVC>(
+        [](std::shared_ptr<NewEditConsumptionVC> s, ScreenContext& c) -> QWidget* {
+            return new NewEditConsumptionWidget(s, c.platform.strings);
+        });
+    factory.registerWidget<ProductDetailPortraitVC>(
+        [](std::shared_ptr<ProductDetailPortraitVC> s, ScreenContext& c) -> QWidget* {
+            auto* widget = new ProductDetailPortraitWidget(s, c.platform.strings);
             if (ProductDetailPortraitVC::hidesTabBar())
                 new TabBarHider(widget, c.delegate.tabBarVC());
             return widget;

@@ -5,10 +5,9 @@
 namespace tolvane {
 
 void registerProfileScreens(ScreenFactory& factory) {
-    factory.registerWidget(
-        "PersonalProfileVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-            return new PersonalProfileWidget(std::static_pointer_cast<PersonalProfileVC>(s),
-                                             c.platform.strings);
+    factory.registerWidget<PersonalProfileVC>(
+        [](std::shared_ptr<PersonalProfileVC> s, ScreenContext& c) -> QWidget* {
+            return new PersonalProfileWidget(s, c.platform.strings);
         });
 }
 

@@ -1,4 +1,5 @@
 // The settings tab (tab 3): options, the language screen and the help pages.
+#include "app/Tab.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/registration/AppDetailHost.h"
 #include "app/registration/AreaScreens.h"
@@ -14,10 +15,6 @@
 
 namespace tolvane {
 namespace {
-
-template <typename Model> std::shared_ptr<Model> as(const std::shared_ptr<Screen>& screen) {
-    return std::static_pointer_cast<Model>(screen);
-}
 
 std::shared_ptr<Screen> makeSetup(ScreenContext& c) {
     Tolvane_AppDelegate& delegate = c.delegate;
@@ -64,21 +61,21 @@ std::shared_ptr<Screen> makeSetup(ScreenContext& c) {
 } // namespace
 
 void registerSettingsScreens(ScreenFactory& factory) {
-    factory.setRoot(3, makeSetup);
-    factory.registerWidget("SetupVC", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-        return new SetupWidget(as<SetupVC>(s), c.pictures);
+    factory.setRoot(kSetupTab, makeSetup);
+    factory.registerWidget<SetupVC>([](std::shared_ptr<SetupVC> s, ScreenContext& c) -> QWidget* {
+        return new SetupWidget(s, c.pictures);
     });
-    factory.registerWidget("Localization",
-                           [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-                               return new LocalizationWidget(as<Localization>(s), c.pictures);
-                           });
-    factory.registerWidget("ShowInfoVC",
-                           [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-                               return new ShowInfoWidget(as<ShowInfoVC>(s), c.pictures);
-                           });
-    factory.registerWidget(
-        "Placeholder", [](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
-            return new PlaceholderWidget(as<PlaceholderScreen>(s), c.platform.strings, c.pictures);
+    factory.registerWidget<Localization>(
+        [](std::shared_ptr<Localization> s, ScreenContext& c) -> QWidget* {
+            return new LocalizationWidget(s, c.pictures);
+        });
+    factory.registerWidget<ShowInfoVC>(
+        [](std::shared_ptr<ShowInfoVC> s, ScreenContext& c) -> QWidget* {
+            return new ShowInfoWidget(s, c.pictures);
+        });
+    factory.registerWidget<PlaceholderScreen>(
+        [](std::shared_ptr<PlaceholderScreen> s, ScreenContext& c) -> QWidget* {
+            return new PlaceholderWidget(s, c.platform.strings, c.pictures);
         });
 }
 

@@ -52,7 +52,7 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
     bench::makeSyntheticCatalogue(generator, file.string(), count);
     NullLog log;
     FakePlatform fake;
-    fake.defaults.registerDefaults({{"isfirstLaunchSearch", false}});
+    fake.defaults.registerDefaults({{AppDefaults::kFirstLaunchSearch, false}});
     Database shared(file.string(), log);
     Database db(file.string(), log);
     FakeNavigation navigation;

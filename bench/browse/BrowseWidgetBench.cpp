@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     bench::makeSyntheticCatalogue(TOLVANE_CATALOGUE_TOOL, file, count);
     NullLog log;
     FakePlatform fake;
-    fake.defaults.registerDefaults({{"isfirstLaunchSearch", false}});
+    fake.defaults.registerDefaults({{AppDefaults::kFirstLaunchSearch, false}});
     Database shared(file, log);
     shared.updateSettings("YES", "YES", "YES");
     FakeNavigation navigation;

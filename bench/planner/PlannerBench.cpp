@@ -40,7 +40,7 @@ void benchPlanner(const std::string& generator, const std::filesystem::path& dir
     bench::makeSyntheticCatalogue(generator, file.string(), count);
     NullLog log;
     FakePlatform fake;
-    fake.defaults.registerDefaults({{"isfirstLaunchMenuList", false}});
+    fake.defaults.registerDefaults({{AppDefaults::kFirstLaunchMenuList, false}});
     Database shared(file.string(), log);
     shared.createPersonalProfileTable();
     shared.InsertIntoPersonalProfileTable();

@@ -26,7 +26,6 @@ public:
     CategoryVC(Platform platform, Database& shared, Navigation& navigation, DetailHost host = {});
     ~CategoryVC() override;
 
-    std::string screenName() const override { return "CategoryVC"; }
     static const char* titleKey() { return key("Kategorien"); }
     static const char* backTitleKey() { return key("Zurück"); }
 

@@ -35,8 +35,8 @@ void ProductsForCategoriesVC::viewWillAppear() {
 
 void ProductsForCategoriesVC::viewWillDisappear() {
     if (listener_) listener_->closeKeyboard();
-    platform_.defaults.setString("categoryId", categoryId_);
-    platform_.defaults.setString("ProductsForCategoryTitle", myTitle_);
+    platform_.appDefaults().setCategoryId(categoryId_);
+    platform_.appDefaults().setProductsForCategoryTitle(myTitle_);
 }
 
 void ProductsForCategoriesVC::restoreAfterCancel() {
@@ -48,7 +48,7 @@ void ProductsForCategoriesVC::restoreAfterCancel() {
 void ProductsForCategoriesVC::didSelectRow(int section, int row) {
     const std::string productId = rowAt(section, row).recordId;
     if (productId.empty()) return;
-    platform_.defaults.setString("ProductsForCategoroesProductId", productId);
+    platform_.appDefaults().setProductsForCategoroesProductId(productId);
     const auto product = shared_.selectProductDetail(productId);
     if (!product) {
         platform_.log.write("Product " + productId + " not found");

@@ -11,7 +11,6 @@ public:
     ProductsForCategoriesVC(Platform platform, Database& shared, Navigation& navigation,
                             std::string categoryId, std::string myTitle, DetailHost host = {});
 
-    std::string screenName() const override { return "ProductsForCategoriesVC"; }
     const std::string& categoryId() const { return categoryId_; }
     const std::string& myTitle() const { return myTitle_; }
 

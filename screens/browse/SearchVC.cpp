@@ -48,9 +48,14 @@ void SearchVC::viewDidLoad() {
     catalogue_.uploadOwnProducts();
     // Asked on the next turn, once the launch has registered its first-launch defaults.
     later(0, [this] {
-        if (platform_.defaults.boolForKey("isfirstLaunchSearch")) showStartupPrompt();
+        if (platform_.appDefaults().showsHint(FirstLaunchHint::Search)) showStartupPrompt();
     });
 }
+
+namespace {
+// The start-up prompt's buttons, in the order shown.
+enum class SyncPromptAnswer { DeleteHint = 0, StartSync = 1, RemindLater = 2 };
+} // namespace
 
 void SearchVC::showStartupPrompt() {
     platform_.analytics.logEvent("Show Sync Message on Startup");
@@ -58,22 +63,22 @@ void SearchVC::showStartupPrompt() {
         {key("Sync-Benachrichtigung"),
          key("Bitte synchronisieren Sie Ihr App"),
          {key("Hinweis löschen"), key("Sync starten"), key("Startmenü Später erinnern")},
-         2}, // Escape: remind me later
+         int(SyncPromptAnswer::RemindLater)}, // Escape
         [this, alive = std::weak_ptr<int>(alive_)](int button) {
             if (!alive.lock()) return;
-            switch (button) {
-            case 0:
+            switch (static_cast<SyncPromptAnswer>(button)) {
+            case SyncPromptAnswer::DeleteHint:
                 platform_.analytics.logEvent("Starthinweis löschen");
-                platform_.defaults.setBool("isfirstLaunchSearch", false);
+                platform_.appDefaults().setShowsHint(FirstLaunchHint::Search, false);
                 break;
-            case 1:
-                platform_.defaults.setBool("isfirstLaunchSearch", true);
+            case SyncPromptAnswer::StartSync:
+                platform_.appDefaults().setShowsHint(FirstLaunchHint::Search, true);
                 platform_.analytics.logEvent("Sync @ Start");
                 update();
                 break;
-            case 2:
+            case SyncPromptAnswer::RemindLater:
                 platform_.analytics.logEvent("Sync @ Start-Hinweis erneut anzeigen");
-                platform_.defaults.setBool("isfirstLaunchSearch", true);
+                platform_.appDefaults().setShowsHint(FirstLaunchHint::Search, true);
                 break;
             default:
                 break;
@@ -121,7 +126,7 @@ void SearchVC::update() {
 void SearchVC::didSelectRow(int section, int row) {
     const std::string productId = rowAt(section, row).recordId;
     if (productId.empty()) return;
-    platform_.defaults.setString("SearchProductId", productId);
+    platform_.appDefaults().setSearchProductId(productId);
     const auto product = shared_.selectProductDetail(productId);
     if (!product) {
         // Gone since the list was built (an update removed it): nothing to open.

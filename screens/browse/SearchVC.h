@@ -17,7 +17,6 @@ public:
              Navigation& navigation, DetailHost host = {});
     ~SearchVC() override;
 
-    std::string screenName() const override { return "SearchVC"; }
     static const char* titleKey() { return key("Suche"); }
     static const char* navigationTitleKey() { return key("Produktsuche"); }
     static const char* loadingKey() { return key("Loading..."); }

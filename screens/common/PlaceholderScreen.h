@@ -12,7 +12,6 @@ class PlaceholderScreen : public Screen {
 public:
     explicit PlaceholderScreen(std::string titleKey, std::string picture = {})
         : titleKey_(std::move(titleKey)), picture_(std::move(picture)) {}
-    std::string screenName() const override { return "Placeholder"; }
     const std::string& titleKey() const { return titleKey_; }
     const std::string& picture() const { return picture_; }
 

@@ -2,6 +2,7 @@
 // and the device's own language list.
 #pragma once
 
+#include "platform/DeviceOrientation.h"
 #include "store/Rows.h"
 
 #include <functional>
@@ -11,12 +12,13 @@
 namespace tolvane {
 
 struct DetailHost {
-    // The device turned to landscape (orientation 3 or 4) while a product is shown.
-    std::function<void(const ProductRecord& product, int orientation)> showLandscapeView;
+    // The device turned to landscape (either landscape orientation) while a product is shown.
+    std::function<void(const ProductRecord& product, DeviceOrientation orientation)>
+        showLandscapeView;
     // Back to the tabs when the device is upright again.
     std::function<void()> nextView;
     // The GDA information page over the calculator.
-    std::function<void(const ProductRecord& product, int orientation)> showInfoView;
+    std::function<void(const ProductRecord& product, DeviceOrientation orientation)> showInfoView;
     // The device's preferred languages, for when no list is stored under "AppleLanguages".
     std::vector<std::string> devicePreferredLanguages;
 };

@@ -12,9 +12,9 @@ namespace tolvane {
 namespace {
 
 // The pictures exist for these languages; anything else shows the English one.
-std::string interfaceLanguage(const UserDefaults& defaults,
+std::string interfaceLanguage(const AppDefaults& defaults,
                               const std::vector<std::string>& devicePreferred) {
-    auto languages = defaults.listForKey("AppleLanguages");
+    auto languages = defaults.appleLanguages();
     if (languages.empty()) languages = devicePreferred;
     if (languages.empty()) return "en";
     const std::string code = languages.front().substr(0, 2);
@@ -34,13 +34,13 @@ DetailRow rowOf(DetailRow::Kind kind, Nutrient nutrient = Nutrient::Fat) {
 
 ProductDetail::ProductDetail(Platform platform, Database& shared, DetailHost landscape)
     : platform_(platform), shared_(shared), host_(std::move(landscape)),
-      language_(interfaceLanguage(platform.defaults, host_.devicePreferredLanguages)) {}
+      language_(interfaceLanguage(platform.appDefaults(), host_.devicePreferredLanguages)) {}
 
 ProductDetail::~ProductDetail() = default;
 
 void ProductDetail::viewDidLoad() {
     platform_.log.write("Product Detail -Screen");
-    language_ = interfaceLanguage(platform_.defaults, host_.devicePreferredLanguages);
+    language_ = interfaceLanguage(platform_.appDefaults(), host_.devicePreferredLanguages);
 }
 
 void ProductDetail::drawData(const std::optional<ProductRecord>& product) {
@@ -148,6 +148,11 @@ void ProductDetail::doneButtonClick() {
     changed();
 }
 
+namespace {
+// The remove-favourite question's buttons, in the order shown.
+enum class RemoveFavoriteAnswer { Yes = 0, No = 1 };
+} // namespace
+
 void ProductDetail::editButton() {
     if (!favorite_) return;
     FavFlag_ = false;
@@ -158,9 +163,11 @@ void ProductDetail::editButton() {
         {"",
          key("Wollen Sie dieses Produkt aus Ihren Favoriten löschen?"),
          {key("Ja"), key("Nein")},
-         1},
+         int(RemoveFavoriteAnswer::No)},
         [this, alive](int button) {
-            if (!alive.lock() || FavFlag_ || button != 0) return;
+            if (!alive.lock() || FavFlag_ ||
+                static_cast<RemoveFavoriteAnswer>(button) != RemoveFavoriteAnswer::Yes)
+                return;
             shared_.setFavorite(product_.recordId, 0, "");
             favorite_ = false;
             changed();
@@ -227,13 +234,13 @@ void ProductDetail::pickerViewDidUncheckRow(int item) {
     changed();
 }
 
-void ProductDetail::receivedRotate(int orientation) {
-    if ((orientation == 3 || orientation == 4) && host_.showLandscapeView)
+void ProductDetail::receivedRotate(DeviceOrientation orientation) {
+    if (isLandscape(orientation) && host_.showLandscapeView)
         host_.showLandscapeView(product_, orientation);
 }
 
 void ProductDetail::viewWillDisappear() {
-    platform_.defaults.setString("ProducteDetailFromScreen", fromScreen_);
+    platform_.appDefaults().setProducteDetailFromScreen(fromScreen_);
     if (pickerShown_) {
         pickerShown_ = false;
         changed();

@@ -41,7 +41,6 @@ public:
     ProductDetail(Platform platform, Database& shared, DetailHost landscape = {});
     ~ProductDetail() override;
 
-    std::string screenName() const override { return "ProductDetail"; }
     static const char* titleKey() { return key("Ampel-Info"); }
 
     void setListener(ProductDetailListener* listener) { listener_ = listener; }
@@ -97,8 +96,8 @@ public:
     const std::vector<std::string>& folderIDarray() const { return folderIDarray_; }
     const std::string& productIdForFolderAdd() const { return productIdForFolderAdd_; }
 
-    // The device turned (orientation as the platform numbers it; 3 and 4 are landscape).
-    void receivedRotate(int orientation);
+    // The device turned; a landscape orientation opens the calculator.
+    void receivedRotate(DeviceOrientation orientation);
 
 private:
     void changed();

@@ -177,7 +177,8 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     scroll->setWidget(page);
 
     connect(favorite_, &QPushButton::clicked, this, [this] { model_->addToFav(); });
-    connect(turn_, &QPushButton::clicked, this, [this] { model_->receivedRotate(3); });
+    connect(turn_, &QPushButton::clicked, this,
+            [this] { model_->receivedRotate(DeviceOrientation::LandscapeLeft); });
     done_ = new QAction(qs(ProductDetail::doneButtonTitle()), this);
     done_->setProperty("navigationBarSide", "right");
     done_->setVisible(false);
@@ -221,7 +222,7 @@ void ProductDetailWidget::detailChanged() {
     table_->refresh();
 }
 
-void ProductDetailWidget::deviceOrientationChanged(int orientation) {
+void ProductDetailWidget::deviceOrientationChanged(DeviceOrientation orientation) {
     if (isVisible()) model_->receivedRotate(orientation);
 }
 

@@ -50,7 +50,7 @@ public:
 
 public slots:
     // The device turned; only the detail on screen follows it.
-    void deviceOrientationChanged(int orientation);
+    void deviceOrientationChanged(DeviceOrientation orientation);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -6,17 +6,17 @@
 namespace tolvane {
 
 ProductDetailsLandscapeVC::ProductDetailsLandscapeVC(Platform platform, Database& shared,
-                                                     int orientation, DetailHost host)
+                                                     DeviceOrientation orientation, DetailHost host)
     : platform_(platform), shared_(shared), orientation_(orientation), host_(std::move(host)) {}
 
 ProductDetailsLandscapeVC::~ProductDetailsLandscapeVC() = default;
 
 void ProductDetailsLandscapeVC::viewDidLoad() {
     platform_.log.write("Product Details in Landscape Mode -Screen");
-    if (platform_.defaults.boolForKey("isfirstLaunchGDA")) {
+    if (platform_.appDefaults().showsHint(FirstLaunchHint::GDA)) {
         platform_.analytics.logEvent("Show GDA Helper on Startup");
         platform_.alerts.show({key("GDA-Info"), key("Hilfe zur GDA-Nutzung"), {key("OK")}});
-        platform_.defaults.setBool("isfirstLaunchGDA", false);
+        platform_.appDefaults().setShowsHint(FirstLaunchHint::GDA, false);
     }
 }
 
@@ -33,21 +33,20 @@ void ProductDetailsLandscapeVC::drawBars(const std::string& portionText) {
     }
 }
 
-std::string ProductDetailsLandscapeVC::barTitle(int bar) const {
+std::string ProductDetailsLandscapeVC::barTitle(Nutrient bar) const {
     switch (bar) {
-    case 0:
+    case Nutrient::Fat:
         return platform_.strings.text("Fett");
-    case 1:
+    case Nutrient::SaturatedFat:
         return platform_.strings.text("gesättigte Fette");
-    case 2:
+    case Nutrient::Sugar:
         return platform_.strings.text("Zucker");
-    case 3:
+    case Nutrient::Salt:
         return platform_.strings.text("Salz");
-    case 4:
+    case Nutrient::Energy:
         return platform_.strings.text("Kalorien");
-    default:
-        return {};
     }
+    return {};
 }
 
 std::string ProductDetailsLandscapeVC::productName() const {
@@ -100,12 +99,12 @@ void ProductDetailsLandscapeVC::showInfoView() {
     if (host_.showInfoView) host_.showInfoView(product_, orientation_);
 }
 
-void ProductDetailsLandscapeVC::receivedRotate(int orientation) {
-    if (orientation == 1 && host_.nextView) {
+void ProductDetailsLandscapeVC::receivedRotate(DeviceOrientation orientation) {
+    if (orientation == DeviceOrientation::Portrait && host_.nextView) {
         host_.nextView();
         return;
     }
-    if (orientation == 3 || orientation == 4) orientation_ = orientation;
+    if (isLandscape(orientation)) orientation_ = orientation;
 }
 
 } // namespace tolvane

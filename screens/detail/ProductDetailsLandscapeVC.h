@@ -27,11 +27,10 @@ public:
 
 class ProductDetailsLandscapeVC : public Screen {
 public:
-    ProductDetailsLandscapeVC(Platform platform, Database& shared, int orientation,
+    ProductDetailsLandscapeVC(Platform platform, Database& shared, DeviceOrientation orientation,
                               DetailHost host = {});
     ~ProductDetailsLandscapeVC() override;
 
-    std::string screenName() const override { return "ProductDetailsLandscapeVC"; }
     static const char* infoButtonKey() { return key("GDA Info"); }
 
     void setListener(LandscapeListener* listener) { listener_ = listener; }
@@ -44,9 +43,9 @@ public:
     // --- What is shown ---
     const GdaBars& bars() const { return bars_; }
     // Localized bar titles, fat to energy.
-    std::string barTitle(int bar) const;
+    std::string barTitle(Nutrient bar) const;
     std::string productName() const;
-    int orientation() const { return orientation_; }
+    DeviceOrientation orientation() const { return orientation_; }
 
     // --- Portion field ---
     const std::string& portionText() const { return portionText_; }
@@ -68,14 +67,14 @@ public:
     float touchX() const { return touchX_; }
 
     void showInfoView();
-    void receivedRotate(int orientation);
+    void receivedRotate(DeviceOrientation orientation);
 
 private:
     void touchAt(float x, float y);
 
     Platform platform_;
     Database& shared_;
-    int orientation_;
+    DeviceOrientation orientation_;
     DetailHost host_;
     LandscapeListener* listener_ = nullptr;
 

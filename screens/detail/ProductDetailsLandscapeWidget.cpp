@@ -21,8 +21,8 @@ QString qs(const std::string& s) {
 constexpr int kBarBottom = 245;
 constexpr int kBottomBarTop = 278;
 constexpr int kLabelPlateHeight = 17;
-int barLeft(int bar) {
-    return 75 + 75 * bar;
+int barLeft(Nutrient bar) {
+    return 75 + 75 * index(bar);
 }
 
 } // namespace
@@ -57,7 +57,8 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
     portion_->setAlignment(Qt::AlignRight);
     portion_->installEventFilter(this);
     connect(info_, &QPushButton::clicked, this, [this] { model_->showInfoView(); });
-    connect(turnBack_, &QPushButton::clicked, this, [this] { model_->receivedRotate(1); });
+    connect(turnBack_, &QPushButton::clicked, this,
+            [this] { model_->receivedRotate(DeviceOrientation::Portrait); });
     connect(portion_, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_->portionTextChanged(text.toStdString()); });
     connect(portion_, &QLineEdit::editingFinished, this, [this] {
@@ -126,8 +127,8 @@ void ProductDetailsLandscapeWidget::paintEvent(QPaintEvent*) {
     const QPixmap column =
         QIcon("pictures:column.svg").pixmap(QSize(kGdaBarWidth, 192), devicePixelRatioF());
     const auto& bars = model_->bars();
-    for (int i = 0; i < kNutrientCount; ++i) {
-        const int h = bars[static_cast<std::size_t>(i)].drawnHeight;
+    for (Nutrient i : kNutrients) {
+        const int h = bars[static_cast<std::size_t>(index(i))].drawnHeight;
         const QRect barRect(barLeft(i), kBarBottom - h, kGdaBarWidth, h);
         if (h > 0) {
             if (column.isNull())
@@ -163,26 +164,27 @@ void ProductDetailsLandscapeWidget::paintEvent(QPaintEvent*) {
     f.setPixelSize(12);
     f.setBold(true);
     p.setFont(f);
-    for (int i = 0; i < kNutrientCount; ++i) {
-        const int h = bars[static_cast<std::size_t>(i)].drawnHeight;
+    for (Nutrient i : kNutrients) {
+        const int h = bars[static_cast<std::size_t>(index(i))].drawnHeight;
         const bool inside = h >= kLabelPlateHeight + 6;
         const QRect plate = percentLabelRect(i);
         p.setPen(Qt::NoPen);
         p.setBrush(inside ? QColor(0x14, 0x4d, 0x24, 200) : QColor(0xf2, 0xf3, 0xf5, 230));
         p.drawRoundedRect(plate, 4, 4);
         p.setPen(inside ? Qt::white : QColor(0x1c, 0x1e, 0x21));
-        p.drawText(plate, Qt::AlignCenter, qs(bars[static_cast<std::size_t>(i)].percentLabel));
+        p.drawText(plate, Qt::AlignCenter,
+                   qs(bars[static_cast<std::size_t>(index(i))].percentLabel));
     }
 }
 
-QRect ProductDetailsLandscapeWidget::percentLabelRect(int bar) const {
+QRect ProductDetailsLandscapeWidget::percentLabelRect(Nutrient bar) const {
     // Inside the top of a tall bar, above a short one: never on the dashed 100 % line, which
     // lies at the top of a full bar.
     QFont f = font();
     f.setPixelSize(12);
     f.setBold(true);
-    const QString text = qs(model_->bars()[static_cast<std::size_t>(bar)].percentLabel);
-    const int h = model_->bars()[static_cast<std::size_t>(bar)].drawnHeight;
+    const QString text = qs(model_->bars()[static_cast<std::size_t>(index(bar))].percentLabel);
+    const int h = model_->bars()[static_cast<std::size_t>(index(bar))].drawnHeight;
     const int width = std::max(kGdaBarWidth - 4, QFontMetrics(f).horizontalAdvance(text) + 8);
     const bool inside = h >= kLabelPlateHeight + 6;
     const int top = inside ? kBarBottom - h + 3 : kBarBottom - h - kLabelPlateHeight - 3;
@@ -228,7 +230,7 @@ void ProductDetailsLandscapeWidget::closeKeyboard() {
     portion_->clearFocus();
 }
 
-void ProductDetailsLandscapeWidget::deviceOrientationChanged(int orientation) {
+void ProductDetailsLandscapeWidget::deviceOrientationChanged(DeviceOrientation orientation) {
     model_->receivedRotate(orientation);
 }
 

@@ -31,12 +31,12 @@ public:
     QPoint canvasOrigin() const;
     QSize sizeHint() const override { return canvasSize; }
     // Where a bar's percentage and the touched amount are drawn, in the calculator's points.
-    QRect percentLabelRect(int bar) const;
+    QRect percentLabelRect(Nutrient bar) const;
     QRect touchBubbleRect() const;
     static constexpr int fullLineY = 245 - 192; // the dashed 100 % line
 
 public slots:
-    void deviceOrientationChanged(int orientation);
+    void deviceOrientationChanged(DeviceOrientation orientation);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

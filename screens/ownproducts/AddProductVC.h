@@ -68,7 +68,6 @@ public:
                  int productCnt, std::function<void()> ownProductsChanged = {});
     ~AddProductVC() override;
 
-    std::string screenName() const override { return "AddProductVC"; }
     static const char* titleKey() { return key("Neues Produkt hinzufügen"); }
     static const char* saveButtonKey() { return key("Fertig"); }
     static const char* previousKey() { return key("Zurück"); }

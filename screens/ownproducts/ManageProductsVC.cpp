@@ -32,14 +32,14 @@ const ListRow& ManageProductsVC::row(int index) const {
 }
 
 void ManageProductsVC::viewWillAppear() {
-    platform_.defaults.setBool("ManageProductAddBtnClicked", false);
+    platform_.appDefaults().setManageProductAddBtnClicked(false);
     loadProducts();
     changed();
 }
 
 void ManageProductsVC::loadProducts() {
     // Name order until the user first moves a row.
-    productsArray_ = platform_.defaults.boolForKey("ManageProductsReArranged")
+    productsArray_ = platform_.appDefaults().manageProductsReArranged()
                          ? shared_.selectProductsBySortOrder()
                          : shared_.selectProductsSortByProductName();
     // A row without its identifier cannot be opened, moved or deleted.
@@ -63,7 +63,7 @@ void ManageProductsVC::editButtonClicked() {
 
 void ManageProductsVC::addButtonClicked() {
     if (!isEditing_) return;
-    platform_.defaults.setBool("ManageProductAddBtnClicked", true);
+    platform_.appDefaults().setManageProductAddBtnClicked(true);
     openForm({});
 }
 
@@ -76,8 +76,8 @@ void ManageProductsVC::openForm(const std::string& productId) {
 void ManageProductsVC::didSelectRow(int index) {
     if (index < 0 || index >= numberOfRows()) return;
     const std::string recordId = row(index).recordId;
-    platform_.defaults.setString("ManageProductProductId", recordId);
-    platform_.defaults.setBool("isEditing", isEditing_);
+    platform_.appDefaults().setManageProductProductId(recordId);
+    platform_.appDefaults().setIsEditing(isEditing_);
     if (isEditing_) {
         openForm(recordId);
         return;
@@ -109,13 +109,13 @@ void ManageProductsVC::deleteRow(int index) {
     }
     if (ownProductsChanged_) ownProductsChanged_();
     productsArray_.erase(productsArray_.begin() + index);
-    if (productsArray_.empty()) platform_.defaults.setBool("ManageProductsReArranged", false);
+    if (productsArray_.empty()) platform_.appDefaults().setManageProductsReArranged(false);
     changed();
 }
 
 void ManageProductsVC::moveRow(int from, int to) {
     if (from < 0 || from >= numberOfRows() || to < 0 || to >= numberOfRows() || from == to) return;
-    platform_.defaults.setBool("ManageProductsReArranged", true);
+    platform_.appDefaults().setManageProductsReArranged(true);
     auto moved = productsArray_[static_cast<std::size_t>(from)];
     productsArray_.erase(productsArray_.begin() + from);
     productsArray_.insert(productsArray_.begin() + to, std::move(moved));

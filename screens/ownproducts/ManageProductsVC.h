@@ -32,7 +32,6 @@ public:
                      DetailHost host = {}, std::function<void()> ownProductsChanged = {});
     ~ManageProductsVC() override;
 
-    std::string screenName() const override { return "ManageProductsVC"; }
     static const char* titleKey() { return key("Eigene Produkte"); }
     static const char* helpTextKey();
     static const char* backTitleKey() { return key("Zurück"); }

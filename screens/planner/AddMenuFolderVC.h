@@ -28,7 +28,6 @@ public:
     AddMenuFolderVC(Platform platform, Database& shared, Navigation& navigation);
     ~AddMenuFolderVC() override;
 
-    std::string screenName() const override { return "AddMenuFolderVC"; }
     static const char* titleKey() { return key("Add folder"); }
     static const char* headingKey() { return key("Create new folder"); }
     static const char* fieldLabelKey() { return key("Folder Name"); }

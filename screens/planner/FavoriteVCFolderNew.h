@@ -34,7 +34,6 @@ public:
                         std::string folderNumber, std::string title);
     ~FavoriteVCFolderNew() override;
 
-    std::string screenName() const override { return "FavoriteVCFolderNew"; }
     static const char* backTitleKey() { return key("Zurück"); }
 
     void setListener(FavoriteVCFolderNewListener* listener) { listener_ = listener; }

@@ -25,8 +25,13 @@ MenuFolderVC::MenuFolderVC(Platform platform, Database& shared, Navigation& navi
 
 MenuFolderVC::~MenuFolderVC() = default;
 
+namespace {
+// The hint's buttons, in the order shown.
+enum class HintAnswer { DeleteHint = 0, RemindLater = 1 };
+} // namespace
+
 void MenuFolderVC::viewDidLoad() {
-    if (!platform_.defaults.boolForKey("isfirstLaunchMenuList")) return;
+    if (!platform_.appDefaults().showsHint(FirstLaunchHint::MenuList)) return;
     platform_.analytics.logEvent("Show Menu List Helper on Startup");
     // The answer concerns the flag only, so it counts even when the screen has gone.
     UserDefaults& defaults = platform_.defaults;
@@ -35,9 +40,11 @@ void MenuFolderVC::viewDidLoad() {
                            {key("Hinweis löschen"), key("Später erinnern")}},
                           [&defaults](int button) {
                               // "Später erinnern" shows the hint again on the next start.
-                              defaults.setBool("isfirstLaunchMenuList", button == 1);
+                              AppDefaults(defaults).setShowsHint(FirstLaunchHint::MenuList,
+                                                                 static_cast<HintAnswer>(button) ==
+                                                                     HintAnswer::RemindLater);
                           });
-    platform_.defaults.setBool("isfirstLaunchMenuList", false);
+    platform_.appDefaults().setShowsHint(FirstLaunchHint::MenuList, false);
 }
 
 void MenuFolderVC::viewWillAppear() {

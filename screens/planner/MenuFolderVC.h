@@ -31,7 +31,6 @@ public:
                  PlannerHost host = {});
     ~MenuFolderVC() override;
 
-    std::string screenName() const override { return "MenuFolderVC"; }
     static const char* titleKey() { return key("Menu List"); }
     static const char* rowBackground(int row) {
         return row % 2 == 0 ? "category_bg_dark.png" : "category_bg_light.png";

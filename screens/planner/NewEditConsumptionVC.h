@@ -46,7 +46,6 @@ public:
     NewEditConsumptionVC(Platform platform, Database& shared, ConsumptionInputs inputs);
     ~NewEditConsumptionVC() override;
 
-    std::string screenName() const override { return "NewEditConsumptionVC"; }
     static const char* titleKey() { return key("Edit Consumption Title"); }
     static const char* instructionKey() { return key("Please Enter Consumption"); }
     static const char* captionKey(Quantity q);

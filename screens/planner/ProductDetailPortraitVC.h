@@ -25,7 +25,6 @@ class ProductDetailPortraitVC : public Screen {
 public:
     ProductDetailPortraitVC(Platform platform, Database& shared);
 
-    std::string screenName() const override { return "ProductDetailPortraitVC"; }
     static const char* headingKey() { return key("Tageskalorien- & Nährwertbedarf"); }
     static const char* fixedReferencesKey() { return key("Folder GDA Fixed References"); }
     static const char* barTitleKey(Nutrient nutrient);

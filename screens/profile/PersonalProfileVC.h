@@ -38,7 +38,6 @@ public:
     PersonalProfileVC(Platform platform, Database& shared, Navigation& navigation,
                       InfoPageFactory makeInfoPage = {});
 
-    std::string screenName() const override { return "PersonalProfileVC"; }
     static const char* titleKey() { return key("Personal Profile"); }
     static const char* footerKey() { return key("Instructions Personal Profile"); }
     static const char* backTitleKey() { return key("Zurück"); }

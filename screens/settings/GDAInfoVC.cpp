@@ -4,7 +4,7 @@
 
 namespace tolvane {
 
-GDAInfoVC::GDAInfoVC(Platform platform, LinkTargets links, int orientation,
+GDAInfoVC::GDAInfoVC(Platform platform, LinkTargets links, DeviceOrientation orientation,
                      std::function<void()> close)
     : platform_(platform), links_(std::move(links)), orientation_(orientation),
       close_(std::move(close)) {}
@@ -25,8 +25,8 @@ std::string GDAInfoVC::backButtonTitle() const {
     return "  " + platform_.strings.text("Zurück");
 }
 
-void GDAInfoVC::deviceOrientationChanged(int orientation) {
-    if (orientation != 3 && orientation != 4) return;
+void GDAInfoVC::deviceOrientationChanged(DeviceOrientation orientation) {
+    if (!isLandscape(orientation)) return;
     orientation_ = orientation;
 }
 

@@ -1,6 +1,7 @@
 // The guideline-daily-amount help laid over the landscape calculator.
 #pragma once
 
+#include "platform/DeviceOrientation.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 #include "screens/settings/LinkRule.h"
@@ -13,9 +14,8 @@ namespace tolvane {
 class GDAInfoVC : public Screen {
 public:
     // close: removes the page and uncovers the calculator.
-    GDAInfoVC(Platform platform, LinkTargets links, int orientation, std::function<void()> close);
-
-    std::string screenName() const override { return "GDAInfoVC"; }
+    GDAInfoVC(Platform platform, LinkTargets links, DeviceOrientation orientation,
+              std::function<void()> close);
 
     void viewDidLoad();
     void viewWillAppear();
@@ -28,7 +28,7 @@ public:
     const std::string& baseDirectory() const { return links_.resourceDir; }
 
     // Only the two landscape orientations turn the page; everything else leaves it.
-    void deviceOrientationChanged(int orientation);
+    void deviceOrientationChanged(DeviceOrientation orientation);
 
     LinkAction linkRequested(const std::string& url, bool tapped);
     void prevButtonClick();
@@ -38,7 +38,7 @@ public:
 private:
     Platform platform_;
     LinkTargets links_;
-    int orientation_;
+    DeviceOrientation orientation_;
     std::function<void()> close_;
     std::string html_;
 };

@@ -42,17 +42,17 @@ LanguageDecision decideLanguage(const std::string& localization, const DefaultsL
     return {true, "en"};
 }
 
-DefaultsList preferredLanguages(const UserDefaults& defaults, const DefaultsList& devicePreferred) {
-    DefaultsList stored = defaults.listForKey("AppleLanguages");
+DefaultsList preferredLanguages(UserDefaults& defaults, const DefaultsList& devicePreferred) {
+    DefaultsList stored = AppDefaults(defaults).appleLanguages();
     return stored.empty() ? devicePreferred : stored;
 }
 
 std::string applyEntryStep(UserDefaults& defaults, const DefaultsList& devicePreferred) {
-    auto decision = decideLanguage(defaults.stringForKey("Localization"),
-                                   defaults.listForKey("AppleLanguages"), devicePreferred);
+    AppDefaults app(defaults);
+    auto decision = decideLanguage(app.localization(), app.appleLanguages(), devicePreferred);
     if (decision.storeFallback) {
-        defaults.setList("AppleLanguages", fallbackLanguages());
-        defaults.synchronize();
+        app.setAppleLanguages(fallbackLanguages());
+        app.synchronize();
     }
     return decision.language;
 }

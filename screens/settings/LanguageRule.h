@@ -2,7 +2,7 @@
 // The choice is read once at start; changes made while running apply at the next start.
 #pragma once
 
-#include "platform/UserDefaults.h"
+#include "platform/AppDefaults.h"
 
 #include <string>
 
@@ -28,7 +28,7 @@ LanguageDecision decideLanguage(const std::string& localization, const DefaultsL
                                 const DefaultsList& devicePreferred);
 
 // The preferred-language list as the platform sees it: the stored list, else the device's.
-DefaultsList preferredLanguages(const UserDefaults& defaults, const DefaultsList& devicePreferred);
+DefaultsList preferredLanguages(UserDefaults& defaults, const DefaultsList& devicePreferred);
 
 // Applies the decision to the store and returns the language.
 std::string applyEntryStep(UserDefaults& defaults, const DefaultsList& devicePreferred);

@@ -25,23 +25,24 @@ void Localization::viewWillAppear() {
 bool Localization::isChecked(int row) const {
     const auto& labels = languagesArray();
     if (row < 0 || row >= int(labels.size())) return false;
-    return row == platform_.defaults.integerForKey("languageRow") ||
-           labels[row] == platform_.defaults.stringForKey("languageUsed");
+    const AppDefaults defaults = platform_.appDefaults();
+    return row == defaults.languageRow() || labels[row] == defaults.languageUsed();
 }
 
 void Localization::select(int row) {
     const auto& labels = languagesArray();
     if (row < 0 || row >= int(labels.size())) return;
+    AppDefaults defaults = platform_.appDefaults();
     shell_.languageRow = row;
-    platform_.defaults.setInteger("languageRow", row);
+    defaults.setLanguageRow(row);
     shell_.languageUsed = labels[row];
-    platform_.defaults.setString("languageUsed", labels[row]);
+    defaults.setLanguageUsed(labels[row]);
     if (row == 0)
-        platform_.defaults.remove("AppleLanguages");
+        defaults.removeAppleLanguages();
     else
-        platform_.defaults.setList("AppleLanguages", {languageCode(row)});
+        defaults.setAppleLanguages({languageCode(row)});
     changed();
-    platform_.defaults.synchronize();
+    defaults.synchronize();
 }
 
 void Localization::changed() {

@@ -17,8 +17,6 @@ class Localization : public Screen {
 public:
     Localization(Platform platform, LanguageChoice& shell);
 
-    std::string screenName() const override { return "Localization"; }
-
     // Row labels (string-table keys; the stored "languageUsed" is the label itself).
     static const std::vector<std::string>& languagesArray();
     // Language code of a row; empty for "Auto" (row 0) and rows out of range.

@@ -51,17 +51,17 @@ void SetupVC::viewDidLoad() {
     auto& p = deps_.platform;
     p.log.write("Setup -Screen");
     calories_value_.clear();
-    if (p.defaults.boolForKey("isfirstLaunchSetup")) {
+    if (p.appDefaults().showsHint(FirstLaunchHint::Setup)) {
         p.analytics.logEvent("Show Setup Helper on Startup");
         p.alerts.show(AlertRequest{key("Setup-Info"), key("Hilfe zur Setupnutzung"), {key("OK")}});
-        p.defaults.setBool("isfirstLaunchSetup", false);
+        p.appDefaults().setShowsHint(FirstLaunchHint::Setup, false);
     } else {
         p.log.write("Setup Message wurde bereits angezeigt");
     }
 }
 
 void SetupVC::viewWillAppear() {
-    deps_.platform.defaults.setInteger("SetUpInfoBtnTag", -1);
+    deps_.platform.appDefaults().setSetUpInfoBtnTag(-1);
     auto* db = store();
     if (const auto settings = db ? db->selectSettings() : std::nullopt) {
         liveSearchSwitchVal_ = settings->liveSearch;
@@ -110,8 +110,8 @@ void SetupVC::didSelectRow(SetupRowId row) {
     for (std::size_t s = 0; s < all.size(); ++s)
         for (std::size_t r = 0; r < all[s].rows.size(); ++r)
             if (all[s].rows[r].id == row) {
-                p.defaults.setInteger("SetUpSection", static_cast<int>(s));
-                p.defaults.setInteger("SetUpRow", static_cast<int>(r));
+                p.appDefaults().setSetUpSection(static_cast<int>(s));
+                p.appDefaults().setSetUpRow(static_cast<int>(r));
             }
     switch (row) {
     case SetupRowId::Localization:
@@ -148,7 +148,7 @@ void SetupVC::infoButtonTapped(SetupRowId row) {
         for (const auto& entry : section.rows)
             if (entry.id == row) tag = entry.infoTag;
     if (tag == 0) return;
-    p.defaults.setInteger("SetUpInfoBtnTag", tag);
+    p.appDefaults().setSetUpInfoBtnTag(tag);
     switch (row) {
     case SetupRowId::Localization:
         pushInfoPage(p.strings.text("Lokalisierung"), {});
@@ -190,7 +190,7 @@ void SetupVC::imperialUnitsSwtchChanged() {
 void SetupVC::localizationSwtchChanged() {
     localizationSwitchValChanged_ = true;
     localizationSwitchVal_ = flipped(localizationSwitchVal_);
-    deps_.platform.defaults.setString("Localization", localizationSwitchVal_);
+    deps_.platform.appDefaults().setLocalization(localizationSwitchVal_);
     changed();
 }
 

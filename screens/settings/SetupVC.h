@@ -57,8 +57,6 @@ public:
 
     explicit SetupVC(Dependencies dependencies);
 
-    std::string screenName() const override { return "SetupVC"; }
-
     static const std::vector<SetupSection>& sections();
     static const char* titleKey() { return key("Setup"); }
     const Strings& strings() const { return deps_.platform.strings; }

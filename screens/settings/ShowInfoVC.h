@@ -15,8 +15,6 @@ public:
     ShowInfoVC(Platform platform, Navigation& navigation, LinkTargets links, std::string myTitle,
                std::string titleDisplay = {});
 
-    std::string screenName() const override { return "ShowInfoVC"; }
-
     void viewDidLoad();
     void viewWillAppear();
 

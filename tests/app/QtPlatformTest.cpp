@@ -29,7 +29,6 @@ namespace {
 class Page : public Screen {
 public:
     explicit Page(std::string name) : name_(std::move(name)) {}
-    std::string screenName() const override { return "Page"; }
     const std::string& name() const { return name_; }
 
 private:
@@ -195,8 +194,8 @@ private slots:
 
     void stackPushesPopsAndReleasesModels() {
         ScreenFactory factory;
-        factory.registerWidget("Page", [](std::shared_ptr<Screen> s, ScreenContext&) -> QWidget* {
-            auto* label = new QLabel(QString::fromStdString(static_cast<Page&>(*s).name()));
+        factory.registerWidget<Page>([](std::shared_ptr<Page> s, ScreenContext&) -> QWidget* {
+            auto* label = new QLabel(QString::fromStdString(s->name()));
             label->setWindowTitle(label->text());
             if (label->text() == "second") {
                 auto* action = new QAction("Edit", label);
@@ -264,10 +263,7 @@ private slots:
     }
 
 private:
-    class Placeholderless : public Screen {
-    public:
-        std::string screenName() const override { return "Unknown"; }
-    };
+    class Placeholderless : public Screen {};
 };
 
 QTEST_MAIN(QtPlatformTest)

@@ -362,10 +362,10 @@ private slots:
                                                       .nutrients = {"0.1", "0", "12", "0", "60"},
                                                       .unit = "g",
                                                       .salesPortion = "250"},
-                                        4);
+                                        DeviceOrientation::LandscapeRight);
         QCOMPARE(run.delegate->window()->size(), QSize(480, 320));
         QVERIFY(run.delegate->landscapeView());
-        run.delegate->showInfoView({}, 4);
+        run.delegate->showInfoView({}, DeviceOrientation::LandscapeRight);
         QVERIFY(run.delegate->infoView());
         // Back in portrait: the tabs as they were. Ctrl+Up is the desktop's turn, and a text
         // field with the focus does not swallow it.
@@ -374,10 +374,10 @@ private slots:
         field->setFocus();
         field->setCursorPosition(3);
         QTest::keyClick(field, Qt::Key_Left, Qt::ControlModifier);
-        QCOMPARE(run.delegate->deviceOrientation(), 3);
+        QCOMPARE(run.delegate->deviceOrientation(), DeviceOrientation::LandscapeLeft);
         QCOMPARE(field->cursorPosition(), 3);
         QTest::keyClick(field, Qt::Key_Up, Qt::ControlModifier);
-        QCOMPARE(run.delegate->deviceOrientation(), 1);
+        QCOMPARE(run.delegate->deviceOrientation(), DeviceOrientation::Portrait);
         QCOMPARE(run.delegate->window()->size(), QSize(320, 480));
         QCOMPARE(run.tabs().currentIndex(), 2);
         QVERIFY(run.tabs().isVisible());

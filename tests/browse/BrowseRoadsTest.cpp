@@ -213,7 +213,7 @@ private slots:
             gda->portionField()->selectAll();
             QTest::keyClicks(gda->portionField(), portion);
             QTest::keyClick(gda->portionField(), Qt::Key_Return);
-            for (int bar = 0; bar < 5; ++bar) {
+            for (Nutrient bar : kNutrients) {
                 const QRect label = gda->percentLabelRect(bar);
                 QVERIFY2(label.top() > gda->fullLineY || label.bottom() < gda->fullLineY, portion);
                 QVERIFY2(label.top() >= 44 && !label.intersects(gda->touchBubbleRect()), portion);

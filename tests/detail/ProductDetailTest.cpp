@@ -156,17 +156,17 @@ TEST_F(ProductDetailTest, RemovingAFavouriteAsksFirst) {
 
 TEST_F(ProductDetailTest, TurningToLandscapeHandsOverTheRecord) {
     ProductRecord shown;
-    int orientation = 0;
-    hooks.showLandscapeView = [&](const ProductRecord& product, int o) {
+    auto orientation = DeviceOrientation::Unknown;
+    hooks.showLandscapeView = [&](const ProductRecord& product, DeviceOrientation o) {
         shown = product;
         orientation = o;
     };
     const auto d = open(1);
-    d->receivedRotate(1);
-    d->receivedRotate(5);
-    EXPECT_EQ(orientation, 0);
-    d->receivedRotate(4);
-    EXPECT_EQ(orientation, 4);
+    d->receivedRotate(DeviceOrientation::Portrait);
+    d->receivedRotate(static_cast<DeviceOrientation>(5));
+    EXPECT_EQ(orientation, DeviceOrientation::Unknown);
+    d->receivedRotate(DeviceOrientation::LandscapeRight);
+    EXPECT_EQ(orientation, DeviceOrientation::LandscapeRight);
     EXPECT_EQ(shown, shared.selectProductDetail("1"));
 
     d->setFromScreen("ProductsForCategory");

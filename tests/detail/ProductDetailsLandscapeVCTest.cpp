@@ -14,7 +14,8 @@ protected:
     LandscapeTest() { fake.defaults.registerDefaults({{"isfirstLaunchGDA", false}}); }
 
     std::unique_ptr<ProductDetailsLandscapeVC> show(const ProductRecord& product) {
-        auto vc = std::make_unique<ProductDetailsLandscapeVC>(fake.platform(), shared, 3, hooks);
+        auto vc = std::make_unique<ProductDetailsLandscapeVC>(
+            fake.platform(), shared, DeviceOrientation::LandscapeLeft, hooks);
         vc->viewDidLoad();
         vc->drawData(product);
         vc->viewWillAppear();
@@ -77,7 +78,7 @@ TEST_F(LandscapeTest, HintIsShownOnce) {
     FakePlatform p;
     p.defaults.registerDefaults({{"isfirstLaunchGDA", true}});
     for (int i = 0; i < 2; ++i) {
-        ProductDetailsLandscapeVC vc(p.platform(), shared, 3);
+        ProductDetailsLandscapeVC vc(p.platform(), shared, DeviceOrientation::LandscapeLeft);
         vc.viewDidLoad();
     }
     ASSERT_EQ(p.alerts.shown().size(), 1u);
@@ -91,13 +92,13 @@ TEST_F(LandscapeTest, TurningBackAndTheInfoPageReachTheDelegate) {
     int nextViews = 0;
     ProductRecord infoFor;
     hooks.nextView = [&] { ++nextViews; };
-    hooks.showInfoView = [&](const ProductRecord& p, int) { infoFor = p; };
+    hooks.showInfoView = [&](const ProductRecord& p, DeviceOrientation) { infoFor = p; };
     const auto vc = show(kChips);
-    vc->receivedRotate(4);
+    vc->receivedRotate(DeviceOrientation::LandscapeRight);
     EXPECT_EQ(nextViews, 0);
     vc->showInfoView();
     EXPECT_EQ(infoFor, kChips);
-    vc->receivedRotate(1);
+    vc->receivedRotate(DeviceOrientation::Portrait);
     EXPECT_EQ(nextViews, 1);
 }
 

@@ -15,7 +15,6 @@ class InfoPage : public Screen {
 public:
     InfoPage(std::string title, std::string display)
         : title(std::move(title)), display(std::move(display)) {}
-    std::string screenName() const override { return "InfoPage"; }
     std::string title, display;
 };
 

@@ -91,7 +91,8 @@ TEST(ShowInfo, TappedSupportLinkOpensMailAndBackPops) {
 TEST(GDAInfo, FoodLabelLinkOpensOutsideAndBackCloses) {
     FakePlatform fake;
     bool closed = false;
-    GDAInfoVC page(fake.platform(), links(), 4, [&] { closed = true; });
+    GDAInfoVC page(fake.platform(), links(), DeviceOrientation::LandscapeRight,
+                   [&] { closed = true; });
     page.viewWillAppear();
     fake.strings.set("Zurück", "Back");
     EXPECT_EQ(page.backButtonTitle(), "  Back");
