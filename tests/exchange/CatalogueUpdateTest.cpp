@@ -229,10 +229,11 @@ TEST_F(CatalogueUpdateTest, AWriteThatFailsInsideAPageRollsThePageBack) {
 
     // The next run asks for the same page again and completes.
     query(clientDb, "DROP TRIGGER full");
-    setReplies(replies);
-    // The first run had asked for page 2 already while page 1 was being stored.
+    // The first run had asked for page 2 already while page 1 was being stored; its reply must
+    // not take the next run's first one.
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return requests().size() >= 2; }));
     const std::size_t firstRunRequests = requests().size();
+    setReplies(replies);
     EXPECT_EQ(run(), UpdateOutcome::Completed);
     EXPECT_EQ(query(clientDb, rows), (Rows{"5|Neu", "6|Boom"}));
     ASSERT_GT(requests().size(), firstRunRequests);
