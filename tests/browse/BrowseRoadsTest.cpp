@@ -50,15 +50,13 @@ using namespace tolvane::test;
 
 namespace {
 
-QString rowName(QTreeView* table, int section, int row) {
+// A row's name, or with MakerRole the grey line under it as the row delegate draws it.
+QString rowName(QTreeView* table, int section, int row, int role = Qt::DisplayRole) {
     auto* m = table->model();
-    return m->index(row, 0, m->index(section, 0)).data().toString();
+    return m->index(row, 0, m->index(section, 0)).data(role).toString();
 }
-
-// The grey line under the name, as the row delegate draws it.
 QString rowMaker(QTreeView* table, int section, int row) {
-    auto* m = table->model();
-    return m->index(row, 0, m->index(section, 0)).data(ProductSectionModel::MakerRole).toString();
+    return rowName(table, section, row, ProductSectionModel::MakerRole);
 }
 
 } // namespace
