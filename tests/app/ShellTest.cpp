@@ -118,7 +118,6 @@ private slots:
         Run run(documents_->path(), resources_->path(), {"en"});
         auto& defaults = *run.context->defaults;
 
-        QVERIFY(QFile::exists(documents_->filePath("Tolvane.db")));
         MemoryLog log;
         Database db(documents_->filePath("Tolvane.db").toStdString(), log);
         QVERIFY(db.selectPersonalProfileData() ==
