@@ -96,12 +96,4 @@ std::vector<ListRow> PackedRows::rows() const {
     return out;
 }
 
-std::size_t PackedRows::capacityBytes() const {
-    std::size_t bytes = text_.capacity() + rows_.capacity() * sizeof(Row) +
-                        asideIds_.capacity() * sizeof(asideIds_.front());
-    for (const auto& [row, id] : asideIds_)
-        if (id.capacity() > std::string().capacity()) bytes += id.capacity() + 1;
-    return bytes;
-}
-
 } // namespace tolvane

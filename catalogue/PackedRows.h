@@ -51,9 +51,8 @@ public:
     void append(const PackedRows& other, std::size_t at);
     // The rows as separate rows, where a caller needs them so (tests, comparisons).
     std::vector<ListRow> rows() const;
-    // Bytes of the names and makers, and bytes the buffers hold allocated.
+    // Bytes of the names and makers.
     std::size_t textBytes() const { return text_.size(); }
-    std::size_t capacityBytes() const;
 
     friend bool operator==(const PackedRows& a, const PackedRows& b) {
         return a.rows() == b.rows();

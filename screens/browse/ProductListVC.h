@@ -67,7 +67,6 @@ public:
     const std::string& searchText() const { return searchText_; }
     const std::string& placeholder() const { return placeholder_; }
     bool liveSearch() const { return liveSearch_; }
-    int nl() const { return nl_; }
 
     // --- Actions of the search bar ---
     void textDidChange(const std::string& text);

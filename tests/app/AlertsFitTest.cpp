@@ -33,6 +33,14 @@ std::string filledPath(std::string message) {
     return message;
 }
 
+// An untitled alert with "OK", and the start-up's "Error!!!" naming a file.
+Case plain(std::string message, bool landscape = false) {
+    return {{"", std::move(message), {"OK"}}, landscape};
+}
+Case fileError(const std::string& message, const char* button = "OK") {
+    return {{"Error!!!", filledPath(message), {button}}};
+}
+
 // Every alert of the program, as its screens ask for it.
 std::vector<Case> everyAlert() {
     return {
@@ -41,24 +49,17 @@ std::vector<Case> everyAlert() {
           "Bitte synchronisieren Sie Ihr App",
           {"Hinweis löschen", "Sync starten", "Startmenü Später erinnern"},
           2}},
-        {{"",
-          "Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst die aktuellen Daten "
-          "herunter.",
-          {"OK"}}},
+        plain("Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst die aktuellen Daten "
+              "herunter."),
         {{"Keine Treffer", "Keine Produkte oder Hersteller entsprechen Ihrer Eingabe", {"OK"}}},
         {{"", "Wollen Sie dieses Produkt aus Ihren Favoriten löschen?", {"Ja", "Nein"}, 1}},
         {{"GDA-Info", "Hilfe zur GDA-Nutzung", {"OK"}}, true},
-        {{"", "Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.", {"OK"}},
-         true},
+        plain("Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.", true),
         {{"Setup-Info", "Hilfe zur Setupnutzung", {"OK"}}},
-        {{"", "Keine Datenverbindung verfügbar", {"OK"}}},
-        {{"",
-          "Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte "
-          "synchronisieren Sie erneut für alle Produkte",
-          {"OK"}}},
-        {{"",
-          "Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.",
-          {"OK"}}},
+        plain("Keine Datenverbindung verfügbar"),
+        plain("Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte "
+              "synchronisieren Sie erneut für alle Produkte"),
+        plain("Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen."),
         {{"Speiseplan-Info",
           "Hilfe zur Speiseplannutzung",
           {"Hinweis löschen", "Später erinnern"}}},
@@ -69,30 +70,19 @@ std::vector<Case> everyAlert() {
         {{"Rate MyApp",
           "If you like MyApp, please take the time, etc",
           {"No, Thanks", "Rate It Now"}}},
-        {{"",
-          "Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später "
-          "erneut.",
-          {"OK"}}},
+        plain("Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später "
+              "erneut."),
         // Start-up problems name the file: a long path has no blank to wrap at.
-        {{"Error!!!",
-          filledPath("Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. "
-                     "Die Datei bleibt unverändert; Tolvane wird beendet."),
-          {"OK"}}},
-        {{"Error!!!",
-          filledPath("Die Datenbank %@ wird von einem anderen Programm benutzt. Die "
-                     "Datei bleibt unverändert; Tolvane wird beendet. Bitte starten "
-                     "Sie Tolvane später erneut."),
-          {"OK"}}},
-        {{"Error!!!",
-          filledPath("Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten "
-                     "an, kann aber keine Änderungen speichern."),
-          {"OK"}}},
-        {{"Error!!!",
-          filledPath("Failed to create writable database file with message '%@'."),
-          {"Cancel"}}},
-        {{"", AddProductVC::requiredFieldsKey(), {"OK"}}},
-        {{"", AddProductVC::decimalPlacesKey(), {"OK"}}},
-        {{"", AddProductVC::saveFailedKey(), {"OK"}}},
+        fileError("Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei "
+                  "bleibt unverändert; Tolvane wird beendet."),
+        fileError("Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei bleibt "
+                  "unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane später erneut."),
+        fileError("Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber "
+                  "keine Änderungen speichern."),
+        fileError("Failed to create writable database file with message '%@'.", "Cancel"),
+        plain(AddProductVC::requiredFieldsKey()),
+        plain(AddProductVC::decimalPlacesKey()),
+        plain(AddProductVC::saveFailedKey()),
         {{"Error Message Consumption Amount", "", {"OK"}}},
         {{"Pop-Up Personal Profile", "", {"OK"}}},
         {{"Thank you for your input", "", {"OK"}}},

@@ -47,31 +47,28 @@ private slots:
     void initTestCase() { qApp->setStyleSheet(styleSheet()); }
 
     void helpTablesWrapBetweenWordsAndFitTheScreen() {
-        struct Page {
-            const char* key;
-            int width; // the window the page is shown in
-        };
-        const Page pages[] = {{"AmpelInfosText", 320},
-                              {"BMI Infotext", 320},
-                              {"Activity Level Infotext", 320},
-                              {"GDAInfoText", 480}};
+        // Each page with the width of the window it is shown in.
+        const std::pair<const char*, int> pages[] = {{"AmpelInfosText", 320},
+                                                     {"BMI Infotext", 320},
+                                                     {"Activity Level Infotext", 320},
+                                                     {"GDAInfoText", 480}};
         for (const QString& lang : languages) {
             NullLog log;
             QtStrings strings(TOLVANE_STRINGS_DIR, lang, log);
-            for (const Page& page : pages) {
-                const QString html = QString::fromStdString(strings.text(page.key));
-                QVERIFY2(html.contains("<table"), page.key);
+            for (const auto& [key, width] : pages) {
+                const QString html = QString::fromStdString(strings.text(key));
+                QVERIFY2(html.contains("<table"), key);
                 QWidget window;
-                window.setFixedSize(page.width, 480 - 44 - 49);
+                window.setFixedSize(width, 480 - 44 - 49);
                 auto* layout = new QVBoxLayout(&window);
                 layout->setContentsMargins(0, 0, 0, 0);
                 auto* browser = new HelpBrowser(TOLVANE_PICTURES_DIR "/..", {}, {}, &window);
-                browser->setProperty("transparent", page.width == 320);
+                browser->setProperty("transparent", width == 320);
                 layout->addWidget(browser);
                 window.show();
                 browser->showHtml(html);
                 QCoreApplication::processEvents();
-                const QString where = lang + " " + page.key;
+                const QString where = lang + " " + key;
                 const QString broken = brokenWord(*browser->document());
                 QVERIFY2(broken.isEmpty(), qPrintable(where + ": " + broken));
                 // Pages never scroll sideways; what sticks out may only use the page margin.

@@ -1,8 +1,8 @@
 // The held product list read again on its reader: after stored pages at most once a second, at
 // once at the run's end, and only the newest list swapped in, on the UI thread.
 #include "catalogue/HeldProductList.h"
-#include "tests/support/TestCatalogue.h"
 #include "store/Database.h"
+#include "tests/support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -31,23 +31,9 @@ const Rows kRows = {
 
 } // namespace
 
-TEST(PackedRows, EmptyHoldsNothing) {
-    const PackedRows rows;
-    EXPECT_TRUE(rows.empty());
-    EXPECT_EQ(rows.size(), 0u);
-    EXPECT_TRUE(rows.rows().empty());
-    EXPECT_EQ(rows, PackedRows(Rows{}));
-}
-
 TEST(PackedRows, EveryRowReadsBackExactlyWhateverItsTextsAndIdentifier) {
     const PackedRows rows(kRows);
-    ASSERT_EQ(rows.size(), kRows.size());
-    EXPECT_EQ(rows.rows(), kRows);
-    for (std::size_t at = 0; at < kRows.size(); ++at) {
-        EXPECT_EQ(rows.name(at), kRows[at].name) << at;
-        EXPECT_EQ(rows.maker(at), kRows[at].maker) << at;
-        EXPECT_EQ(rows.recordId(at), kRows[at].recordId) << at;
-    }
+    EXPECT_EQ(rows.rows(), kRows); // read by name(), maker() and recordId()
     std::size_t bytes = 0;
     for (const auto& row : kRows)
         bytes += row.name.size() + row.maker.size();
@@ -61,7 +47,6 @@ TEST(PackedRows, RowsAddedOneByOneEqualThosePackedAtOnceAndSurviveShrinking) {
     EXPECT_EQ(added, PackedRows(kRows));
     added.shrink_to_fit();
     EXPECT_EQ(added.rows(), kRows);
-    EXPECT_GE(added.capacityBytes(), added.textBytes() + kRows.size() * 12);
     added.push_back(std::string(1000, 'x'), "Beck", "6"); // still grows after shrinking
     EXPECT_EQ(added.name(kRows.size()).size(), 1000u);
     EXPECT_EQ(added.maker(kRows.size()), "Beck");
@@ -69,6 +54,7 @@ TEST(PackedRows, RowsAddedOneByOneEqualThosePackedAtOnceAndSurviveShrinking) {
     EXPECT_FALSE(added == PackedRows(kRows));
     added.clear();
     EXPECT_TRUE(added.empty());
+    EXPECT_EQ(added, PackedRows(Rows{}));
     added.push_back("a", "b", "x");
     EXPECT_EQ(added.rows(), (Rows{{"a", "b", "x"}}));
 }

@@ -4,7 +4,7 @@
 
 using namespace tolvane;
 
-TEST(UserDefaults, RegisteredDefaultsApplyOnlyWhileNothingIsStored) {
+TEST(UserDefaults, RegisteredDefaultsApplyOnlyWhileNothingIsStoredAbsentKeysReadEmpty) {
     MemoryUserDefaults d;
     d.registerDefaults({{"isfirstLaunchSearch", true}, {"languageRow", 3}});
     EXPECT_TRUE(d.boolForKey("isfirstLaunchSearch"));
@@ -16,10 +16,8 @@ TEST(UserDefaults, RegisteredDefaultsApplyOnlyWhileNothingIsStored) {
 
     d.remove("isfirstLaunchSearch");
     EXPECT_TRUE(d.boolForKey("isfirstLaunchSearch")) << "removal uncovers the registered default";
-}
 
-TEST(UserDefaults, AbsentKeysReadAsEmptyValues) {
-    MemoryUserDefaults d;
+    // Absent keys read as empty values.
     EXPECT_FALSE(d.boolForKey("copiedNewDatabase"));
     EXPECT_EQ(d.integerForKey("SetUpRow"), 0);
     EXPECT_EQ(d.stringForKey("Localization"), "");

@@ -117,41 +117,28 @@ std::string joined(const std::vector<std::string>& items) {
     return "[" + out + "]";
 }
 
-TEST(StringTables, AreWellFormedWithTheOneContext) {
-    for (const std::string& lang : kLanguages) {
-        const TsTable& table = tables().byLanguage.at(lang);
-        EXPECT_EQ(table.error, "") << "tolvane_" << lang << ".ts";
-        EXPECT_EQ(table.contexts, std::vector<std::string>{"Tolvane"}) << "tolvane_" << lang;
-        EXPECT_FALSE(table.messages.empty()) << "tolvane_" << lang << ".ts has no messages";
-        for (const TsMessage& m : table.messages)
-            EXPECT_EQ(m.context, "Tolvane") << "tolvane_" << lang << ".ts line " << m.line;
-    }
-}
-
-TEST(StringTables, HoldTheSameKeysOnceEach) {
+TEST(StringTables, AreWellFormedFinishedAndHoldTheSameKeysOnceEach) {
     std::set<std::string> all;
     for (const std::string& lang : kLanguages) {
+        const TsTable& table = tables().byLanguage.at(lang);
+        const std::string file = "tolvane_" + lang + ".ts";
+        EXPECT_EQ(table.error, "") << file;
+        EXPECT_EQ(table.contexts, std::vector<std::string>{"Tolvane"}) << file;
+        EXPECT_FALSE(table.messages.empty()) << file << " has no messages";
         std::set<std::string> seen;
-        for (const TsMessage& m : tables().byLanguage.at(lang).messages) {
-            EXPECT_TRUE(seen.insert(m.source).second) << "tolvane_" << lang << ".ts line " << m.line
-                                                      << ": key \"" << m.source << "\" twice";
+        for (const TsMessage& m : table.messages) {
+            const std::string where =
+                file + " line " + std::to_string(m.line) + " \"" + m.source + "\"";
+            EXPECT_EQ(m.context, "Tolvane") << where;
+            EXPECT_TRUE(seen.insert(m.source).second) << where << ": the key twice";
+            EXPECT_EQ(m.type, "") << where;
+            EXPECT_NE(m.translation.find_first_not_of(" \t\r\n"), std::string::npos)
+                << where << " has no text";
             all.insert(m.source);
         }
     }
     for (const std::string& key : all)
         EXPECT_EQ(missingLanguages(key), "") << "key \"" << key << "\" has no finished text";
-}
-
-TEST(StringTables, EveryTranslationIsFinished) {
-    for (const std::string& lang : kLanguages) {
-        for (const TsMessage& m : tables().byLanguage.at(lang).messages) {
-            const std::string where =
-                "tolvane_" + lang + ".ts line " + std::to_string(m.line) + " \"" + m.source + "\"";
-            EXPECT_EQ(m.type, "") << where;
-            EXPECT_NE(m.translation.find_first_not_of(" \t\r\n"), std::string::npos)
-                << where << " has no text";
-        }
-    }
 }
 
 // A key written as a format ("%@ kcal") keeps its placeholders in every language; a key named
