@@ -152,13 +152,6 @@ void TestCatalogue::setSettings(const std::string& liveSearch, const std::string
          ", Metrisch = " + quoted(metric));
 }
 
-void TestCatalogue::addOwnProductToUpload(const std::string& name) {
-    exec("INSERT INTO Products (Produktname, Hersteller, Kategorie, Fett, GesFette, Zucker, "
-         "Natrium, Energiewert, Sentfield, Sortorder, Einheit, SalzOrNatrium, Produktmenge) "
-         "VALUES (" +
-         quoted(name) + ", 'Ich', '1', '1', '1', '1', '1', '100', '0', 0, 'g', 'Salz', '')");
-}
-
 std::string TestCatalogue::value(const std::string& sql) {
     return queryOne(path_, sql);
 }

@@ -90,7 +90,6 @@ public:
     void addCategory(int id, const std::string& name);
     void remove(int id);
     void setSettings(const std::string& liveSearch, const std::string& metric);
-    void addOwnProductToUpload(const std::string& name);
     void exec(const std::string& sql);
     // The first row of a query, "" when none.
     std::string value(const std::string& sql);
