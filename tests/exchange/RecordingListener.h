@@ -10,6 +10,7 @@ namespace tolvane::test {
 
 struct ProgressCall {
     int stored, total, page, pages;
+    friend bool operator==(const ProgressCall&, const ProgressCall&) = default;
 };
 
 class RecordingListener : public CatalogueUpdateListener {

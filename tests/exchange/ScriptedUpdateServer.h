@@ -167,7 +167,6 @@ public:
     ~HeldLock() { release(); }
     HeldLock(const HeldLock&) = delete;
     HeldLock& operator=(const HeldLock&) = delete;
-    bool held() const { return held_; }
     // Ends the transaction and closes the connection: leaving write-ahead mode needs the file
     // to itself.
     void release() {
