@@ -51,20 +51,20 @@ TEST_F(CatalogueTest, PagesInTimestampThenIdOrder) {
          product(20, "b", "2021-01-02 00:00:00"), product(10, "d", "2021-01-01 00:00:00"),
          product(1, "e", "2021-01-03 00:00:00")},
         std::nullopt);
-    ChangedPage first = catalogue.changedSince("", 1, 2);
-    EXPECT_EQ(first.total, 5);
-    EXPECT_EQ(idsOf(first), (std::vector<long long>{10, 20}));
-    EXPECT_EQ(idsOf(catalogue.changedSince("", 2, 2)), (std::vector<long long>{30, 1}));
-    EXPECT_EQ(idsOf(catalogue.changedSince("", 3, 2)), (std::vector<long long>{5}));
-    ChangedPage past = catalogue.changedSince("", 4, 2);
-    EXPECT_EQ(past.total, 5);
-    EXPECT_TRUE(past.products.empty());
-
+    // The total, then the page's identifiers.
+    auto page = [&](const std::string& since, long long pageNo, long long records) {
+        std::vector<long long> ids = idsOf(catalogue.changedSince(since, pageNo, records));
+        ids.insert(ids.begin(), catalogue.changedSince(since, pageNo, records).total);
+        return ids;
+    };
+    using Ids = std::vector<long long>;
+    EXPECT_EQ(page("", 1, 2), (Ids{5, 10, 20}));
+    EXPECT_EQ(page("", 2, 2), (Ids{5, 30, 1}));
+    EXPECT_EQ(page("", 3, 2), (Ids{5, 5}));
+    EXPECT_EQ(page("", 4, 2), (Ids{5}));
     // Strictly after the timestamp, compared as text.
-    ChangedPage newer = catalogue.changedSince("2021-01-02 00:00:00", 1, 250);
-    EXPECT_EQ(newer.total, 2);
-    EXPECT_EQ(idsOf(newer), (std::vector<long long>{1, 5}));
-    EXPECT_EQ(catalogue.changedSince("2021-01-03 00:00:00", 1, 250).total, 0);
+    EXPECT_EQ(page("2021-01-02 00:00:00", 1, 250), (Ids{2, 1, 5}));
+    EXPECT_EQ(page("2021-01-03 00:00:00", 1, 250), (Ids{0}));
     EXPECT_EQ(catalogue.newestTimestamp(), "2021-01-03 00:00:00");
 }
 

@@ -42,11 +42,8 @@ protected:
 
 TEST_F(HandlerTest, UpdateRefusesWrongAccountsAndBadQueries) {
     for (const auto& form : {login("update@example.ch", "wrong"), login("other", "update-pass"),
-                             FormFields{}, login("update@example.ch", "update-pass ")}) {
-        Reply reply = update.handle(query("", "1", "250"), form);
-        EXPECT_EQ(reply.status, 401);
-        EXPECT_FALSE(reply.body.empty());
-    }
+                             FormFields{}, login("update@example.ch", "update-pass ")})
+        EXPECT_EQ(update.handle(query("", "1", "250"), form).status, 401);
     for (const auto& bad :
          {query("", "0", "250"), query("", "x", "250"), query("", "1", "0"), query("", "1", "250x"),
           query("", "-1", "250"), query("", "1", "100001"), query("a\nb", "1", "250"),
@@ -85,9 +82,7 @@ TEST_F(HandlerTest, UpdatePagesCarryEveryKeyAsTextAndEndWithNull) {
 }
 
 TEST_F(HandlerTest, PageJsonSurvivesInvalidUtf8) {
-    ChangedPage page;
-    page.total = 1;
-    page.products.push_back(product(9, "Caf\xE9 latin-1", "2021-01-01 00:00:00"));
+    const ChangedPage page{1, {product(9, "Caf\xE9 latin-1", "2021-01-01 00:00:00")}};
     std::string text;
     ASSERT_NO_THROW(text = pageJson(page));
     EXPECT_EQ(json::parse(text)["Updated Records"]["products"][0]["ID"], "9");

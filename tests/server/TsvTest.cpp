@@ -66,10 +66,8 @@ TEST(CatalogueSource, RefusesBadLinesNamingThem) {
 
 TEST(CatalogueSource, IdentifiersMustBePlainPositiveNumbersBelowTheReservedRange) {
     long long id = 0;
-    EXPECT_FALSE(identifierProblem("899999999", id));
-    EXPECT_EQ(id, 899999999);
-    EXPECT_FALSE(identifierProblem(" 42 ", id));
-    EXPECT_EQ(id, 42);
+    EXPECT_TRUE(!identifierProblem("899999999", id) && id == 899999999);
+    EXPECT_TRUE(!identifierProblem(" 42 ", id) && id == 42);
     for (const char* bad : {"900000000", "900000001", "0", "-3", "12a", "1.5", "", "abc"})
         EXPECT_TRUE(identifierProblem(bad, id)) << bad;
 }
