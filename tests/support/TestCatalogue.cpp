@@ -126,16 +126,12 @@ void TestCatalogue::add(const TestProduct& p) {
 
 void TestCatalogue::addMany(int count, int firstId, const std::string& category) {
     std::string sql = "BEGIN;";
-    for (int id = firstId; id < firstId + count; ++id)
-        sql += insertStatement({.id = id,
-                                .name = std::string(1, char('A' + (id - firstId) % 26)) +
-                                        "rodukt " + std::to_string(id),
-                                .maker = "Hersteller",
-                                .category = category,
-                                .fat = "3",
-                                .satFat = "1",
-                                .sugar = "5",
-                                .salt = "0.2"});
+    for (int id = firstId; id < firstId + count; ++id) {
+        const char initial = char('A' + (id - firstId) % 26);
+        // id, name, maker, category, fat, satFat, sugar, salt
+        sql += insertStatement({id, initial + ("rodukt " + std::to_string(id)), "Hersteller",
+                                category, "3", "1", "5", "0.2"});
+    }
     exec(sql + "COMMIT;");
 }
 
