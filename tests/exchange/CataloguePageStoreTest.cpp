@@ -114,7 +114,6 @@ TEST_F(CataloguePageStoreTest, BoundAndComposedWritesStoreTheSameRows) {
 
 TEST_F(CataloguePageStoreTest, ARefusedValueRollsThePageBackEitherWay) {
     const auto before = dump(composedDb);
-    ASSERT_EQ(dump(boundDb), before);
     Random random{99};
     auto zeroByte = record(random, 8);
     zeroByte[CatalogueField::LightFlag] = std::string("a\0b", 3);

@@ -14,9 +14,11 @@ const char* failOnBoom = "CREATE TRIGGER full BEFORE INSERT ON ProductsTable WHE
                          "'Boom' BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END";
 } // namespace
 
-TEST_F(CatalogueUpdateTest, AsksFromTheSavedRowsAndTimestampWithTheUpdateAccount) {
+TEST_F(CatalogueUpdateTest, AsksFromTheSavedRowsAndTimestampWithTheUpdateAccountOnceAtATime) {
+    update().update(); // the run's own start below is ignored
     EXPECT_EQ(run(), UpdateOutcome::NothingNew);
     ASSERT_EQ(requests().size(), 1u);
+    EXPECT_EQ(listener.searchesEnded, 1);
     EXPECT_EQ(requests()[0].target, "/getUpdatedProducts.php?timestamp=&pageNo=1&records=250");
     EXPECT_EQ(requests()[0].body, "username=" + percentEncode(config::updateUser) +
                                       "&password=" + percentEncode(config::updatePassword));
@@ -60,15 +62,6 @@ TEST_F(CatalogueUpdateTest, DeletesReplacesAndSkipsProductsItMustNotTouch) {
     EXPECT_FALSE(database.categoryFigures("1")); // a stored page drops the detail's kept means
     EXPECT_EQ(query(clientDb, "select recordId, field01, field03 from ProductsTable"),
               (Rows{"900000001|x|x", "5|Neu|"}));
-}
-
-TEST_F(CatalogueUpdateTest, ASecondStartWhileRunningIsIgnored) {
-    update().update();
-    update().update();
-    fake.dispatcher.advance(0.2);
-    fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); });
-    EXPECT_EQ(requests().size(), 1u);
-    EXPECT_EQ(listener.searchesEnded, 1);
 }
 
 TEST_F(CatalogueUpdateTest, GoingWhileAPageIsStoredLeavesThePageWholeOrNotThere) {
@@ -249,15 +242,14 @@ TEST_F(CatalogueUpdateTest, OnlyADateOfTheTimestampFormBecomesTheTimestamp) {
 
 TEST_F(CatalogueUpdateTest, HostileRepliesAreRefusedAsUnreadableAndStoreNothing) {
     insert(5, "2017-01-01 00:00:00");
-    std::string empties = "[";
-    for (int i = 0; i < 300000; ++i)
-        empties += i ? ",{}" : "{}";
-    empties += "]";
+    std::string empties = "[{}";
+    for (int i = 1; i < 300000; ++i)
+        empties += ",{}";
     const std::string deep = R"({"Updated Records": {"rows": [1], "products": [)" +
                              std::string(100000, '[') + "1" + std::string(100000, ']') + "]}}";
     for (const std::string& reply :
-         {std::string("not json at all"), std::string(R"({"Other": 1})"), page("300000", empties),
-          page("1001", products(1, 1001)), deep}) {
+         {std::string("not json at all"), std::string(R"({"Other": 1})"),
+          page("300000", empties + "]"), page("1001", products(1, 1001)), deep}) {
         fake.alerts.clear();
         setReplies({reply});
         EXPECT_EQ(run(), UpdateOutcome::Unreadable) << reply.substr(0, 40);
@@ -267,7 +259,7 @@ TEST_F(CatalogueUpdateTest, HostileRepliesAreRefusedAsUnreadableAndStoreNothing)
     }
     // A server that never runs out of pages: two pages hold the 500 products reported, two more
     // are allowed for a total that grew meanwhile.
-    setEndless(page("500", products(1, 250)));
+    setReplies({}, page("500", products(1, 250)));
     const auto before = requests().size();
     EXPECT_EQ(run(), UpdateOutcome::Unreadable);
     EXPECT_EQ(requests().size() - before, 5u);
@@ -293,7 +285,6 @@ TEST_F(CatalogueUpdateTest, TheNextPagesAreReadWhileOneIsStoredAndPagesAreStored
     lock.release();
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); }));
     EXPECT_EQ(listener.outcome, UpdateOutcome::Completed);
-    EXPECT_EQ(count(), "600");
     EXPECT_EQ(listener.progressCalls,
               (std::vector<ProgressCall>{{250, 600, 1, 3}, {500, 600, 2, 3}, {600, 600, 3, 3}}));
     EXPECT_EQ(requests().size(), 4u);

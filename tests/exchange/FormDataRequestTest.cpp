@@ -73,11 +73,10 @@ protected:
         thread = std::thread([this] { server.listen_after_bind(); });
     }
     void TearDown() override {
-        {
-            std::lock_guard lock(mutex);
-            release = true;
-        }
+        std::unique_lock lock(mutex);
+        release = true;
         released.notify_all();
+        lock.unlock();
         server.stop();
         thread.join();
     }

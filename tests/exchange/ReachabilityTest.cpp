@@ -1,27 +1,18 @@
 #include "exchange/Reachability.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-
-#include <unistd.h>
 
 using namespace tolvane;
 
 namespace {
 const char* header =
     "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\n";
-
-std::string tempFile(const std::string& name, const std::string& text) {
-    auto path = std::filesystem::temp_directory_path() /
-                ("tolvane-" + name + "-" + std::to_string(::getpid()));
-    std::ofstream(path) << text;
-    return path.string();
-}
 } // namespace
 
-TEST(Reachability, AnswersFromTheDefaultRoute) {
+TEST(Reachability, AnswersFromTheDefaultRouteForAHostFoundInTheAddress) {
     std::string withDefault = std::string(header) +
                               "eth0\t00000000\t010200C0\t0003\t0\t0\t0\t00000000\t0\t0\t0\n"
                               "eth0\t000200C0\t00000000\t0001\t0\t0\t0\t00FFFFFF\t0\t0\t0\n";
@@ -34,10 +25,11 @@ TEST(Reachability, AnswersFromTheDefaultRoute) {
          {withoutDefault, defaultDown, std::string(header), std::string("garbage\n\n\t")})
         EXPECT_FALSE(Reachability::hasDefaultRoute(table)) << table;
 
-    auto on = tempFile("route-on", withDefault);
-    auto off = tempFile("route-off", withoutDefault);
-    Reachability online(on, "/nonexistent");
-    Reachability offline(off, "/nonexistent");
+    test::TempDir dir;
+    std::ofstream(dir.file("on")) << withDefault;
+    std::ofstream(dir.file("off")) << withoutDefault;
+    Reachability online(dir.file("on"), "/nonexistent");
+    Reachability offline(dir.file("off"), "/nonexistent");
     // The host name does not change the answer, except that loopback is always there.
     online.setHostName("http://products.example.org/getUpdatedProducts.php");
     offline.setHostName("http://products.example.org/getUpdatedProducts.php");
@@ -47,11 +39,7 @@ TEST(Reachability, AnswersFromTheDefaultRoute) {
     EXPECT_EQ(offline.internetConnectionStatus(), 2);
     Reachability unreadable("/nonexistent", "/nonexistent");
     EXPECT_EQ(unreadable.internetConnectionStatus(), 0);
-    std::filesystem::remove(on);
-    std::filesystem::remove(off);
-}
 
-TEST(Reachability, FindsTheHostInAnAddress) {
     const std::pair<const char*, const char*> hosts[] = {
         {"http://127.0.0.1:8470/getUpdatedProducts.php?x=1", "127.0.0.1"},
         {"https://user:pw@Products.Example.ORG/a", "products.example.org"},

@@ -19,9 +19,6 @@ namespace {
 
 const char* completedMessage =
     "Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.";
-const char* interruptedMessage = "Die Datenverbindung wurde unterbrochen und der Download "
-                                 "angehalten. Bitte synchronisieren Sie erneut für alle Produkte";
-const char* offlineMessage = "Keine Datenverbindung verfügbar";
 
 class SyncIntegration : public ::testing::Test {
 protected:
@@ -164,7 +161,7 @@ TEST_F(SyncIntegration, AnInterruptedRunKeepsItsPagesAndResumesWithTheSameTimest
     EXPECT_EQ(timestampRow(), "0|2017-01-01 00:24:59");
 }
 
-TEST_F(SyncIntegration, AnUploadIsMarkedSentOnlyAfterMailSendAndOnlyForItsOwnProducts) {
+TEST_F(SyncIntegration, UploadsAreMarkedSentOnlyAfterMailSendAndAnOfflineRunFailsAtOnce) {
     auto add = [&](const std::string& name) {
         return database.insertProduct(name, "Hof, Müller", "2", "3,5", "1.0", "4", "0.25", "120",
                                       "0", "0", "g", "1", "");
@@ -189,23 +186,18 @@ TEST_F(SyncIntegration, AnUploadIsMarkedSentOnlyAfterMailSendAndOnlyForItsOwnPro
         std::string::npos)
         << outbox;
     EXPECT_NE(outbox.find("Korvalo GB: Product Records for Upload"), std::string::npos);
-}
 
-TEST_F(SyncIntegration, OfflineAtTheStartFailsAtOnceAndAFailedUploadStaysUnsentAndSilent) {
-    database.insertProduct("Eigenes", "Hof", "2", "3", "1", "4", "0.25", "120", "0", "0", "g", "1",
-                           "500");
-    start();
-    CatalogueUpdate update(platform, database, store, listener, server->url());
     update.reachability().setOverride(0);
     EXPECT_EQ(runUpdate(update), UpdateOutcome::Offline);
     EXPECT_TRUE(alerted(offlineMessage));
     EXPECT_FALSE(listener.progressShown);
 
+    // An upload that fails stays unsent and shows no download message.
     update.reachability().setOverride(std::nullopt);
     fake.alerts.clear();
     listener.reset();
     server->stop(); // nobody answers at that address any more
-    update.createCsvForUpload(database.selectProductsForCsv());
+    update.createCsvForUpload(unsent);
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update.upload().pendingUploads() == 0; }));
     EXPECT_EQ(database.selectProductsForCsv().size(), 1u);
     EXPECT_TRUE(fake.alerts.shown().empty());
