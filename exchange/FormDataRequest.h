@@ -30,8 +30,6 @@ public:
     void setTimeOutSeconds(double seconds) { timeoutSeconds_ = seconds; }
     // Fails when the whole transfer takes longer, however steadily bytes arrive.
     void setTotalTimeOutSeconds(double seconds) { totalTimeoutSeconds_ = seconds; }
-    double timeOutSeconds() const { return timeoutSeconds_; }
-    double totalTimeOutSeconds() const { return totalTimeoutSeconds_; }
     void setTag(RequestTag tag) { tag_ = tag; }
     // HTTPS servers are then trusted only when certified by one of these (a PEM file), instead
     // of the system's authorities. For a private server.

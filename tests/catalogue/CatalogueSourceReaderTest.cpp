@@ -1,11 +1,11 @@
 #include "tools/catalogue/CatalogueSourceReader.h"
 #include "tools/catalogue/CatalogueError.h"
 
+#include "tests/support/ServerProcess.h"
 #include "tests/support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -123,17 +123,15 @@ TEST(CatalogueTool, BuildRefusesABadSourceWithAMessageAndLeavesNoFile) {
         std::ofstream(dir.file("good.tsv")) << header() << productLine("1");
         std::ofstream(dir.file("bad.tsv")) << header() << productLine("1") << productLine("1");
     }
-    const std::string tool = TOLVANE_CATALOGUE_TOOL;
-    const auto run = [&](const std::string& products, const std::string& out) {
-        const std::string command = "\"" + tool + "\" build --products \"" + dir.file(products) +
-                                    "\" --categories \"" + dir.file("categories.tsv") +
-                                    "\" --out \"" + dir.file(out) + "\" 2>\"" +
-                                    dir.file("stderr.txt") + "\" >/dev/null";
-        return std::system(command.c_str());
+    const auto run = [&](const std::string& products, const std::string& out,
+                         std::string* output = nullptr) {
+        return test::runProgram({TOLVANE_CATALOGUE_TOOL, "build", "--products", dir.file(products),
+                                 "--categories", dir.file("categories.tsv"), "--out",
+                                 dir.file(out)},
+                                output, true);
     };
-    EXPECT_NE(run("bad.tsv", "bad.db"), 0);
-    std::ifstream err(dir.file("stderr.txt"));
-    const std::string message((std::istreambuf_iterator<char>(err)), {});
+    std::string message;
+    EXPECT_NE(run("bad.tsv", "bad.db", &message), 0);
     EXPECT_NE(message.find("duplicate ID 1"), std::string::npos) << message;
     EXPECT_FALSE(std::filesystem::exists(dir.file("bad.db")));
     EXPECT_FALSE(std::filesystem::exists(dir.file("bad.db.partial")));

@@ -1,27 +1,8 @@
-#include "exchange/ProductUpload.h"
 #include "exchange/CatalogueUpdate.h"
 
 #include <gtest/gtest.h>
 
 using namespace tolvane;
-
-TEST(ProductUpload, CsvTextIsTheHeaderThenOneLinePerRecordWrittenAsItStands) {
-    std::string csv = ProductUpload::csvText({
-        {"900000001",
-         "Brot, dunkel",
-         "Bäcker's",
-         "3",
-         {"3,5", "1.0", "4", "0.25", "120"},
-         "g",
-         "500"},
-        {"900000002", "Joghurt", "Hof", "2", {"1", "0.5", "12", "0.1", "80"}, "ml", ""},
-    });
-    EXPECT_EQ(csv, "RecordId,Produktname,Hersteller,Kategorie,Fett,ges. Fette,Zucker,Natrium,"
-                   "Energiewert,Einheit, Produktmenge\n"
-                   "900000001,Brot, dunkel,Bäcker's,3,3,5,1.0,4,0.25,120,g,500\n"
-                   "900000002,Joghurt,Hof,2,1,0.5,12,0.1,80,ml,\n");
-    EXPECT_EQ(ProductUpload::csvText({}), ProductUpload::csvHeader);
-}
 
 TEST(CatalogueUpdatePageRecord, TakesTheFieldsInColumnOrderAndRefusesUnusableIds) {
     auto product = JsonValue::parse(R"({"Produktname": "Käse | Brot", "Hersteller": "McDonald's",

@@ -1,27 +1,18 @@
 #include "exchange/Reachability.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-
-#include <unistd.h>
 
 using namespace tolvane;
 
 namespace {
 const char* header =
     "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\n";
-
-std::string tempFile(const std::string& name, const std::string& text) {
-    auto path = std::filesystem::temp_directory_path() /
-                ("tolvane-" + name + "-" + std::to_string(::getpid()));
-    std::ofstream(path) << text;
-    return path.string();
-}
 } // namespace
 
-TEST(Reachability, AnswersFromTheDefaultRoute) {
+TEST(Reachability, AnswersFromTheDefaultRouteForAHostFoundInTheAddress) {
     std::string withDefault = std::string(header) +
                               "eth0\t00000000\t010200C0\t0003\t0\t0\t0\t00000000\t0\t0\t0\n"
                               "eth0\t000200C0\t00000000\t0001\t0\t0\t0\t00FFFFFF\t0\t0\t0\n";
@@ -30,15 +21,15 @@ TEST(Reachability, AnswersFromTheDefaultRoute) {
     std::string defaultDown =
         std::string(header) + "eth0\t00000000\t010200C0\t0002\t0\t0\t0\t00000000\t0\t0\t0\n";
     EXPECT_TRUE(Reachability::hasDefaultRoute(withDefault));
-    EXPECT_FALSE(Reachability::hasDefaultRoute(withoutDefault));
-    EXPECT_FALSE(Reachability::hasDefaultRoute(defaultDown));
-    EXPECT_FALSE(Reachability::hasDefaultRoute(header));
-    EXPECT_FALSE(Reachability::hasDefaultRoute("garbage\n\n\t"));
+    for (const std::string& table :
+         {withoutDefault, defaultDown, std::string(header), std::string("garbage\n\n\t")})
+        EXPECT_FALSE(Reachability::hasDefaultRoute(table)) << table;
 
-    auto on = tempFile("route-on", withDefault);
-    auto off = tempFile("route-off", withoutDefault);
-    Reachability online(on, "/nonexistent");
-    Reachability offline(off, "/nonexistent");
+    test::TempDir dir;
+    std::ofstream(dir.file("on")) << withDefault;
+    std::ofstream(dir.file("off")) << withoutDefault;
+    Reachability online(dir.file("on"), "/nonexistent");
+    Reachability offline(dir.file("off"), "/nonexistent");
     // The host name does not change the answer, except that loopback is always there.
     online.setHostName("http://products.example.org/getUpdatedProducts.php");
     offline.setHostName("http://products.example.org/getUpdatedProducts.php");
@@ -48,31 +39,16 @@ TEST(Reachability, AnswersFromTheDefaultRoute) {
     EXPECT_EQ(offline.internetConnectionStatus(), 2);
     Reachability unreadable("/nonexistent", "/nonexistent");
     EXPECT_EQ(unreadable.internetConnectionStatus(), 0);
-    std::filesystem::remove(on);
-    std::filesystem::remove(off);
-}
 
-TEST(Reachability, TheOverrideWinsUntilCleared) {
-    Reachability reachability("/nonexistent", "/nonexistent");
-    reachability.setHostName("localhost");
-    reachability.setOverride(0);
-    EXPECT_EQ(reachability.internetConnectionStatus(), 0);
-    reachability.setOverride(std::nullopt);
-    EXPECT_EQ(reachability.internetConnectionStatus(), 2);
-}
-
-TEST(Reachability, FindsTheHostInAnAddress) {
-    EXPECT_EQ(Reachability::hostOf("http://127.0.0.1:8470/getUpdatedProducts.php?x=1"),
-              "127.0.0.1");
-    EXPECT_EQ(Reachability::hostOf("https://user:pw@Products.Example.ORG/a"),
-              "products.example.org");
-    EXPECT_EQ(Reachability::hostOf("http://[::1]:80/"), "::1");
-    EXPECT_EQ(Reachability::hostOf("localhost"), "localhost");
-    EXPECT_TRUE(Reachability::isLoopbackHost("127.0.0.1"));
-    EXPECT_TRUE(Reachability::isLoopbackHost("127.1.2.3"));
-    EXPECT_TRUE(Reachability::isLoopbackHost("::1"));
-    EXPECT_TRUE(Reachability::isLoopbackHost("localhost"));
-    EXPECT_FALSE(Reachability::isLoopbackHost("127.0.0.1.evil.org"));
-    EXPECT_FALSE(Reachability::isLoopbackHost("127.example.org"));
-    EXPECT_FALSE(Reachability::isLoopbackHost("10.0.0.1"));
+    const std::pair<const char*, const char*> hosts[] = {
+        {"http://127.0.0.1:8470/getUpdatedProducts.php?x=1", "127.0.0.1"},
+        {"https://user:pw@Products.Example.ORG/a", "products.example.org"},
+        {"http://[::1]:80/", "::1"},
+        {"localhost", "localhost"}};
+    for (const auto& [address, host] : hosts)
+        EXPECT_EQ(Reachability::hostOf(address), host);
+    for (const char* host : {"127.0.0.1", "127.1.2.3", "::1", "localhost"})
+        EXPECT_TRUE(Reachability::isLoopbackHost(host)) << host;
+    for (const char* host : {"127.0.0.1.evil.org", "127.example.org", "10.0.0.1"})
+        EXPECT_FALSE(Reachability::isLoopbackHost(host)) << host;
 }

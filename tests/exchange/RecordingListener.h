@@ -1,4 +1,4 @@
-// Records what a catalogue update shows, for tests.
+// Records what a catalogue update shows, and the alerts that end a run, for tests.
 #pragma once
 
 #include "exchange/CatalogueUpdateListener.h"
@@ -10,6 +10,7 @@ namespace tolvane::test {
 
 struct ProgressCall {
     int stored, total, page, pages;
+    friend bool operator==(const ProgressCall&, const ProgressCall&) = default;
 };
 
 class RecordingListener : public CatalogueUpdateListener {
@@ -34,5 +35,13 @@ public:
     std::vector<ProgressCall> progressCalls;
     std::optional<UpdateOutcome> outcome;
 };
+
+// The alerts that end a run.
+inline const char* interruptedMessage =
+    "Die Datenverbindung wurde unterbrochen und der Download "
+    "angehalten. Bitte synchronisieren Sie erneut für alle Produkte";
+inline const char* offlineMessage = "Keine Datenverbindung verfügbar";
+inline const char* unreadableMessage = "Die Antwort des Servers konnte nicht gelesen werden. Bitte "
+                                       "versuchen Sie es später erneut.";
 
 } // namespace tolvane::test

@@ -78,13 +78,11 @@ protected:
                                        [&] { return uploadsSeen == count; });
     }
     std::string url() const { return "http://127.0.0.1:" + std::to_string(port) + "/"; }
-    void setReplies(std::vector<std::string> next) {
+    // Then, when not empty, the same reply for ever.
+    void setReplies(std::vector<std::string> next, std::string forever = {}) {
         std::lock_guard lock(mutex);
         replies = std::move(next);
-    }
-    void setEndless(std::string next) {
-        std::lock_guard lock(mutex);
-        endless = std::move(next);
+        endless = std::move(forever);
     }
     // What the server has seen so far, read under its lock.
     std::vector<Seen> requests() {
@@ -167,7 +165,6 @@ public:
     ~HeldLock() { release(); }
     HeldLock(const HeldLock&) = delete;
     HeldLock& operator=(const HeldLock&) = delete;
-    bool held() const { return held_; }
     // Ends the transaction and closes the connection: leaving write-ahead mode needs the file
     // to itself.
     void release() {
@@ -185,13 +182,6 @@ private:
 inline std::string journalMode(const std::string& path) {
     return queryOne(path, "PRAGMA journal_mode");
 }
-
-inline const char* interruptedMessage =
-    "Die Datenverbindung wurde unterbrochen und der Download "
-    "angehalten. Bitte synchronisieren Sie erneut für alle Produkte";
-inline const char* offlineMessage = "Keine Datenverbindung verfügbar";
-inline const char* unreadableMessage = "Die Antwort des Servers konnte nicht gelesen werden. Bitte "
-                                       "versuchen Sie es später erneut.";
 
 inline std::string product(int id, const std::string& name, const std::string& isDelete = "0") {
     JsonValue object = {{"ID", std::to_string(id)},

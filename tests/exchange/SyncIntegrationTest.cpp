@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -18,9 +19,6 @@ namespace {
 
 const char* completedMessage =
     "Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.";
-const char* interruptedMessage = "Die Datenverbindung wurde unterbrochen und der Download "
-                                 "angehalten. Bitte synchronisieren Sie erneut für alle Produkte";
-const char* offlineMessage = "Keine Datenverbindung verfügbar";
 
 class SyncIntegration : public ::testing::Test {
 protected:
@@ -36,11 +34,6 @@ protected:
         auto tsv = dir.file("import.tsv");
         writeTsv(tsv, products);
         serverCommand({"import", "--db", serverDb, "--products", tsv});
-    }
-    void publish(const std::vector<TsvProduct>& products, const std::string& timestamp) {
-        auto tsv = dir.file("publish.tsv");
-        writeTsv(tsv, products);
-        serverCommand({"publish", "--db", serverDb, "--products", tsv, "--timestamp", timestamp});
     }
     void start(const std::vector<std::string>& faults = {}) {
         server.reset();
@@ -86,7 +79,7 @@ protected:
 
 } // namespace
 
-TEST_F(SyncIntegration, FullUpdateFromAnEmptyCatalogueThenNothingNew) {
+TEST_F(SyncIntegration, FullUpdateFromAnEmptyCatalogueThenNothingNewThenOnlyWhatWasPublished) {
     auto all = someProducts(1, 3000);
     importProducts(all);
     start();
@@ -98,9 +91,7 @@ TEST_F(SyncIntegration, FullUpdateFromAnEmptyCatalogueThenNothingNew) {
     EXPECT_TRUE(fake.analytics.has("Trigger Manual Sync"));
     EXPECT_TRUE(fake.analytics.has("Sync @ Start-Finished"));
     ASSERT_EQ(listener.progressCalls.size(), 12u);
-    EXPECT_EQ(listener.progressCalls.back().stored, 3000);
-    EXPECT_EQ(listener.progressCalls.back().page, 12);
-    EXPECT_EQ(listener.progressCalls.back().pages, 12);
+    EXPECT_EQ(listener.progressCalls.back(), (ProgressCall{3000, 3000, 12, 12}));
     EXPECT_GE(listener.rebuilds, 1);
     EXPECT_FALSE(listener.progressShown);
     EXPECT_EQ(listener.searchesEnded, 1);
@@ -116,34 +107,29 @@ TEST_F(SyncIntegration, FullUpdateFromAnEmptyCatalogueThenNothingNew) {
     fake.alerts.clear();
     EXPECT_EQ(runUpdate(), UpdateOutcome::NothingNew);
     EXPECT_TRUE(fake.alerts.shown().empty());
-    EXPECT_EQ(products(), 3000);
-}
 
-TEST_F(SyncIntegration, SecondRunGetsOnlyWhatWasPublishedSinceIncludingDeletes) {
-    importProducts(someProducts(1, 600));
-    start();
-    ASSERT_EQ(runUpdate(), UpdateOutcome::Completed);
-
+    // The next run gets only what was published since, deletes included.
     auto changed = someProducts(10, 3, "2018-05-01");
     changed[0].name = "Neuer Name";
     changed[0].fat = "9.9";
-    auto added = someProducts(700, 2, "2018-05-01");
+    auto added = someProducts(3001, 2, "2018-05-01");
     changed.insert(changed.end(), added.begin(), added.end());
-    publish(changed, "2018-05-01 12:00:00");
+    writeTsv(dir.file("publish.tsv"), changed);
+    serverCommand({"publish", "--db", serverDb, "--products", dir.file("publish.tsv"),
+                   "--timestamp", "2018-05-01 12:00:00"});
     serverCommand(
         {"publish", "--db", serverDb, "--delete", "20,21", "--timestamp", "2018-05-02 08:00:00"});
 
     ASSERT_EQ(runUpdate(), UpdateOutcome::Completed);
     ASSERT_EQ(listener.progressCalls.size(), 1u);
     EXPECT_EQ(listener.progressCalls[0].stored, 7);
-    EXPECT_EQ(products(), 600);
+    EXPECT_EQ(products(), 3000);
     EXPECT_EQ(queryOne(clientDb,
                        "select field01, field13, field06 from ProductsTable where recordId = 10"),
               "Neuer Name|9.9|2018-05-01 12:00:00");
-    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable where recordId in (20, 21)"),
-              "0");
-    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable where recordId in (700, 701)"),
-              "2");
+    EXPECT_EQ(query(clientDb, "select recordId from ProductsTable where recordId in (20, 21, 3001, "
+                              "3002) order by recordId"),
+              (std::vector<std::string>{"3001", "3002"}));
     // The delete is the newest thing taken in, so the next run has nothing to fetch.
     EXPECT_EQ(timestampRow(), "0|2018-05-02 08:00:00");
     EXPECT_EQ(runUpdate(), UpdateOutcome::NothingNew);
@@ -175,25 +161,13 @@ TEST_F(SyncIntegration, AnInterruptedRunKeepsItsPagesAndResumesWithTheSameTimest
     EXPECT_EQ(timestampRow(), "0|2017-01-01 00:24:59");
 }
 
-TEST_F(SyncIntegration, OfflineAtTheStartSendsNothing) {
-    start();
-    CatalogueUpdate update(platform, database, store, listener, server->url());
-    update.reachability().setOverride(0);
-    EXPECT_EQ(runUpdate(update), UpdateOutcome::Offline);
-    EXPECT_TRUE(alerted(offlineMessage));
-    EXPECT_FALSE(listener.progressShown);
-}
-
-
-TEST_F(SyncIntegration, AnUploadIsMarkedSentOnlyAfterMailSendAndOnlyForItsOwnProducts) {
+TEST_F(SyncIntegration, UploadsAreMarkedSentOnlyAfterMailSendAndAnOfflineRunFailsAtOnce) {
     auto add = [&](const std::string& name) {
         return database.insertProduct(name, "Hof, Müller", "2", "3,5", "1.0", "4", "0.25", "120",
                                       "0", "0", "g", "1", "");
     };
     int first = add("Eigenes Brot");
-    int second = add("Joghurt");
-    ASSERT_GT(first, 0);
-    ASSERT_GT(second, 0);
+    add("Joghurt");
     start();
     CatalogueUpdate update(platform, database, store, listener, server->url());
     update.createCsvForUpload(database.selectProductsForCsv());
@@ -212,18 +186,48 @@ TEST_F(SyncIntegration, AnUploadIsMarkedSentOnlyAfterMailSendAndOnlyForItsOwnPro
         std::string::npos)
         << outbox;
     EXPECT_NE(outbox.find("Korvalo GB: Product Records for Upload"), std::string::npos);
-}
 
-TEST_F(SyncIntegration, AFailedUploadStaysUnsentAndShowsNoDownloadMessage) {
-    database.insertProduct("Eigenes", "Hof", "2", "3", "1", "4", "0.25", "120", "0", "0", "g", "1",
-                           "500");
-    start();
-    std::string url = server->url();
+    update.reachability().setOverride(0);
+    EXPECT_EQ(runUpdate(update), UpdateOutcome::Offline);
+    EXPECT_TRUE(alerted(offlineMessage));
+    EXPECT_FALSE(listener.progressShown);
+
+    // An upload that fails stays unsent and shows no download message.
+    update.reachability().setOverride(std::nullopt);
+    fake.alerts.clear();
+    listener.reset();
     server->stop(); // nobody answers at that address any more
-    CatalogueUpdate update(platform, database, store, listener, url);
-    update.createCsvForUpload(database.selectProductsForCsv());
+    update.createCsvForUpload(unsent);
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update.upload().pendingUploads() == 0; }));
     EXPECT_EQ(database.selectProductsForCsv().size(), 1u);
     EXPECT_TRUE(fake.alerts.shown().empty());
     EXPECT_FALSE(listener.outcome.has_value());
 }
+
+#ifdef TOLVANE_TEST_SHIPPED_DB
+TEST_F(SyncIntegration, TheShippedCatalogueIsUpToDateWithItsSourceAndTakesInThousandsOfChanges) {
+    std::filesystem::copy_file(TOLVANE_TEST_SHIPPED_DB, clientDb,
+                               std::filesystem::copy_options::overwrite_existing);
+    serverCommand({"import", "--db", serverDb, "--products", TOLVANE_TEST_CATALOGUE_TSV});
+    const std::string shipped = queryOne(clientDb, "select count(*) from ProductsTable");
+    // The first 3000 products of the source come again, changed.
+    {
+        std::ifstream in(TOLVANE_TEST_CATALOGUE_TSV);
+        std::ofstream out(dir.file("changed.tsv"));
+        std::string line;
+        for (int i = 0; i <= 3000 && std::getline(in, line); ++i)
+            out << line << "\n";
+    }
+    serverCommand({"publish", "--db", serverDb, "--products", dir.file("changed.tsv"),
+                   "--timestamp", "2030-01-01 00:00:00"});
+    database.setFavorite(queryOne(clientDb, "select recordId from ProductsTable limit 1 offset 10"),
+                         1, "0");
+    start();
+    EXPECT_EQ(runUpdate(), UpdateOutcome::Completed);
+    EXPECT_EQ(listener.progressCalls.size(), 12u);
+    EXPECT_EQ(queryOne(clientDb, "select count(*), sum(field06 = '2030-01-01 00:00:00'), "
+                                 "sum(favFlag = 1) from ProductsTable"),
+              shipped + "|3000|1");
+    EXPECT_EQ(timestampRow(), "0|2030-01-01 00:00:00");
+}
+#endif

@@ -42,11 +42,8 @@ protected:
 
 TEST_F(HandlerTest, UpdateRefusesWrongAccountsAndBadQueries) {
     for (const auto& form : {login("update@example.ch", "wrong"), login("other", "update-pass"),
-                             FormFields{}, login("update@example.ch", "update-pass ")}) {
-        Reply reply = update.handle(query("", "1", "250"), form);
-        EXPECT_EQ(reply.status, 401);
-        EXPECT_FALSE(reply.body.empty());
-    }
+                             FormFields{}, login("update@example.ch", "update-pass ")})
+        EXPECT_EQ(update.handle(query("", "1", "250"), form).status, 401);
     for (const auto& bad :
          {query("", "0", "250"), query("", "x", "250"), query("", "1", "0"), query("", "1", "250x"),
           query("", "-1", "250"), query("", "1", "100001"), query("a\nb", "1", "250"),
@@ -65,13 +62,13 @@ TEST_F(HandlerTest, UpdatePagesCarryEveryKeyAsTextAndEndWithNull) {
     EXPECT_EQ(records.at("rows"), json::array({"5"}));
     const json& products = records.at("products");
     ASSERT_EQ(products.size(), 2u);
-    EXPECT_EQ(products[0].at("ID"), "3");
     EXPECT_EQ(products[1].at("ID"), "4");
-    EXPECT_EQ(products[0].size(), catalogueRecordKeys.size() + 1);
-    for (std::string_view key : catalogueRecordKeys)
-        EXPECT_TRUE(products[0].at(std::string(key)).is_string()) << key;
-    EXPECT_EQ(products[0].at("isDelete"), "0");
-    EXPECT_EQ(products[0].at("Produktname"), "P3");
+    // Every key of the record as text, and whether it is withdrawn.
+    json expected = {{"isDelete", "0"}};
+    for (std::size_t i = 0; i < catalogueFieldCount; ++i)
+        expected[catalogueRecordKeys[i]] = product(3, "P3", "2021-01-01 00:00:00").fields[i];
+    expected["ID"] = "3";
+    EXPECT_EQ(products[0], expected);
 
     json past = json::parse(update.handle(query("", "4", "2"), login()).body);
     EXPECT_EQ(past.at("Updated Records").at("rows"), json::array({"5"}));
@@ -85,9 +82,7 @@ TEST_F(HandlerTest, UpdatePagesCarryEveryKeyAsTextAndEndWithNull) {
 }
 
 TEST_F(HandlerTest, PageJsonSurvivesInvalidUtf8) {
-    ChangedPage page;
-    page.total = 1;
-    page.products.push_back(product(9, "Caf\xE9 latin-1", "2021-01-01 00:00:00"));
+    const ChangedPage page{1, {product(9, "Caf\xE9 latin-1", "2021-01-01 00:00:00")}};
     std::string text;
     ASSERT_NO_THROW(text = pageJson(page));
     EXPECT_EQ(json::parse(text)["Updated Records"]["products"][0]["ID"], "9");

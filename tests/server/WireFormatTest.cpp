@@ -8,47 +8,38 @@
 using namespace tolvane::server;
 
 TEST(FormData, DecodesEscapesBlanksAndLeavesMalformedEscapes) {
-    EXPECT_EQ(tolvane::percentDecode("2021-01-01%2010:00:00"), "2021-01-01 10:00:00");
-    EXPECT_EQ(tolvane::percentDecode("a+b%2Bc"), "a b+c");
-    EXPECT_EQ(tolvane::percentDecode("M%C3%BCsli"), "Müsli");
-    EXPECT_EQ(tolvane::percentDecode("100%"), "100%");
-    EXPECT_EQ(tolvane::percentDecode("%zz%4"), "%zz%4");
+    const std::pair<const char*, const char*> cases[] = {
+        {"2021-01-01%2010:00:00", "2021-01-01 10:00:00"},
+        {"a+b%2Bc", "a b+c"},
+        {"M%C3%BCsli", "Müsli"},
+        {"100%", "100%"},
+        {"%zz%4", "%zz%4"}};
+    for (const auto& [text, decoded] : cases)
+        EXPECT_EQ(tolvane::percentDecode(text), decoded) << text;
 }
 
 TEST(FormData, ParsesFieldsAndQueries) {
-    auto fields =
-        parseFormFields("username=a%40b.ch&password=p%26w%3D&empty=&flag&username=second");
-    EXPECT_EQ(fields["username"], "a@b.ch");
-    EXPECT_EQ(fields["password"], "p&w=");
-    EXPECT_EQ(fields.at("empty"), "");
-    EXPECT_EQ(fields.at("flag"), "");
+    EXPECT_EQ(
+        parseFormFields("username=a%40b.ch&password=p%26w%3D&empty=&flag&username=second"),
+        (FormFields{{"username", "a@b.ch"}, {"password", "p&w="}, {"empty", ""}, {"flag", ""}}));
     EXPECT_TRUE(parseFormFields("").empty());
 
     EXPECT_EQ(queryOf("/getUpdatedProducts.php?timestamp=&pageNo=1"), "timestamp=&pageNo=1");
     EXPECT_EQ(queryOf("/x.php"), "");
-    auto query = parseFormFields(queryOf("/x?timestamp=&pageNo=2&records=250"));
-    EXPECT_EQ(query.at("timestamp"), "");
-    EXPECT_EQ(query.at("pageNo"), "2");
 }
 
 TEST(FormData, ReadsBasicCredentials) {
     // "tolvane:upl0ad-8" and a password holding a colon
-    auto plain = basicCredentials("Basic dG9sdmFuZTp1cGwwYWQtOA==");
-    ASSERT_TRUE(plain);
-    EXPECT_EQ(plain->first, "tolvane");
-    EXPECT_EQ(plain->second, "upl0ad-8");
-    auto colon = basicCredentials("basic dXNlcjpwYTpzcw");
-    ASSERT_TRUE(colon);
-    EXPECT_EQ(colon->second, "pa:ss");
-    EXPECT_FALSE(basicCredentials(""));
-    EXPECT_FALSE(basicCredentials("Bearer dG9sdmFuZTp1cGwwYWQtOA=="));
-    EXPECT_FALSE(basicCredentials("Basic !!!"));
-    EXPECT_FALSE(basicCredentials("Basic bm9jb2xvbg==")); // "nocolon"
+    using Pair = std::pair<std::string, std::string>;
+    EXPECT_EQ(basicCredentials("Basic dG9sdmFuZTp1cGwwYWQtOA=="), (Pair{"tolvane", "upl0ad-8"}));
+    EXPECT_EQ(basicCredentials("basic dXNlcjpwYTpzcw"), (Pair{"user", "pa:ss"}));
+    for (const char* bad :
+         {"", "Bearer dG9sdmFuZTp1cGwwYWQtOA==", "Basic !!!", "Basic bm9jb2xvbg==" /* "nocolon" */})
+        EXPECT_FALSE(basicCredentials(bad)) << bad;
 
     EXPECT_TRUE(sameSecret("secret", "secret"));
-    EXPECT_FALSE(sameSecret("secret", "secre"));
-    EXPECT_FALSE(sameSecret("", "x"));
-    EXPECT_FALSE(sameSecret("secret\x01", "secret"));
+    for (const char* other : {"secre", "", "secret\x01"})
+        EXPECT_FALSE(sameSecret(other, "secret")) << other;
 }
 
 TEST(Gzip, RoundTripsAndRefusesDamagedData) {
@@ -56,9 +47,7 @@ TEST(Gzip, RoundTripsAndRefusesDamagedData) {
     for (int i = 0; i < 5000; ++i)
         text += "{\"Produktname\":\"Müsli " + std::to_string(i) + "\"},";
     std::string packed = gzipCompress(text);
-    ASSERT_GE(packed.size(), 2u);
-    EXPECT_EQ(static_cast<unsigned char>(packed[0]), 0x1f);
-    EXPECT_EQ(static_cast<unsigned char>(packed[1]), 0x8b);
+    EXPECT_TRUE(packed.starts_with("\x1f\x8b"));
     EXPECT_LT(packed.size(), text.size() / 4);
     EXPECT_EQ(gzipDecompress(packed), text);
     EXPECT_EQ(gzipDecompress(gzipCompress("")), "");
@@ -68,14 +57,10 @@ TEST(Gzip, RoundTripsAndRefusesDamagedData) {
 }
 
 TEST(Gzip, RecognisesWhenTheClientAcceptsIt) {
-    EXPECT_TRUE(acceptsGzip("gzip"));
-    EXPECT_TRUE(acceptsGzip("deflate, GZIP"));
-    EXPECT_TRUE(acceptsGzip("br;q=1.0, gzip;q=0.5"));
-    EXPECT_FALSE(acceptsGzip(""));
-    EXPECT_FALSE(acceptsGzip("identity"));
-    EXPECT_FALSE(acceptsGzip("gzip;q=0"));
-    EXPECT_FALSE(acceptsGzip("gzip; q=0.000"));
-    EXPECT_FALSE(acceptsGzip("gzipped"));
+    for (const char* yes : {"gzip", "deflate, GZIP", "br;q=1.0, gzip;q=0.5"})
+        EXPECT_TRUE(acceptsGzip(yes)) << yes;
+    for (const char* no : {"", "identity", "gzip;q=0", "gzip; q=0.000", "gzipped"})
+        EXPECT_FALSE(acceptsGzip(no)) << no;
 }
 
 TEST(Timestamp, AcceptsOnlyTheFullForm) {

@@ -136,7 +136,6 @@ ServerProcess::ServerProcess(const std::vector<std::string>& arguments) {
         stop();
         throw std::runtime_error("server did not start; it said: " + line);
     }
-    firstLine_ = line.substr(0, line.size() - 1);
     port_ = std::stoi(line.substr(prefix.size()));
     askOnce(port_);
 }

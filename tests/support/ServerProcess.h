@@ -41,7 +41,6 @@ public:
     int port() const { return port_; }
     // "http://127.0.0.1:PORT/"
     std::string url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/"; }
-    const std::string& firstLine() const { return firstLine_; }
     // Sends SIGTERM (SIGKILL when that is not heard within seconds); the exit status, or -1
     // when it did not exit normally.
     int stop();
@@ -50,7 +49,6 @@ private:
     pid_t pid_ = -1;
     int output_ = -1; // kept open: a server writing to a closed pipe would die of SIGPIPE
     int port_ = 0;
-    std::string firstLine_;
 };
 
 } // namespace tolvane::test

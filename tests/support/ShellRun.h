@@ -14,8 +14,8 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QPushButton>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeView>
 
 #include <memory>

@@ -126,16 +126,12 @@ void TestCatalogue::add(const TestProduct& p) {
 
 void TestCatalogue::addMany(int count, int firstId, const std::string& category) {
     std::string sql = "BEGIN;";
-    for (int id = firstId; id < firstId + count; ++id)
-        sql += insertStatement({.id = id,
-                                .name = std::string(1, char('A' + (id - firstId) % 26)) +
-                                        "rodukt " + std::to_string(id),
-                                .maker = "Hersteller",
-                                .category = category,
-                                .fat = "3",
-                                .satFat = "1",
-                                .sugar = "5",
-                                .salt = "0.2"});
+    for (int id = firstId; id < firstId + count; ++id) {
+        const char initial = char('A' + (id - firstId) % 26);
+        // id, name, maker, category, fat, satFat, sugar, salt
+        sql += insertStatement({id, initial + ("rodukt " + std::to_string(id)), "Hersteller",
+                                category, "3", "1", "5", "0.2"});
+    }
     exec(sql + "COMMIT;");
 }
 
@@ -150,13 +146,6 @@ void TestCatalogue::remove(int id) {
 void TestCatalogue::setSettings(const std::string& liveSearch, const std::string& metric) {
     exec("UPDATE Settings SET LiveSuche = " + quoted(liveSearch) +
          ", Metrisch = " + quoted(metric));
-}
-
-void TestCatalogue::addOwnProductToUpload(const std::string& name) {
-    exec("INSERT INTO Products (Produktname, Hersteller, Kategorie, Fett, GesFette, Zucker, "
-         "Natrium, Energiewert, Sentfield, Sortorder, Einheit, SalzOrNatrium, Produktmenge) "
-         "VALUES (" +
-         quoted(name) + ", 'Ich', '1', '1', '1', '1', '1', '100', '0', 0, 'g', 'Salz', '')");
 }
 
 std::string TestCatalogue::value(const std::string& sql) {

@@ -48,31 +48,12 @@ struct TestProduct {
 };
 
 // Products the road tests share: a salty snack with a sales portion, and a fatty one.
+// id, name, maker, category, fat, satFat, sugar, salt, kcal, unit, portion
 inline TestProduct brezel() {
-    return {.id = 1,
-            .name = "Brezel",
-            .maker = "Beck",
-            .category = "1",
-            .fat = "4",
-            .satFat = "1",
-            .sugar = "2",
-            .salt = "2.1",
-            .kcal = "380",
-            .unit = "g",
-            .portion = "80"};
+    return {1, "Brezel", "Beck", "1", "4", "1", "2", "2.1", "380", "g", "80"};
 }
 inline TestProduct chips() {
-    return {.id = 2,
-            .name = "Chips",
-            .maker = "Zweifel",
-            .category = "1",
-            .fat = "20",
-            .satFat = "5",
-            .sugar = "1",
-            .salt = "1.5",
-            .kcal = "500",
-            .unit = "g",
-            .portion = "150"};
+    return {2, "Chips", "Zweifel", "1", "20", "5", "1", "1.5", "500", "g", "150"};
 }
 
 // A database file built like the shipped one in a folder of its own, with live search off.
@@ -90,7 +71,6 @@ public:
     void addCategory(int id, const std::string& name);
     void remove(int id);
     void setSettings(const std::string& liveSearch, const std::string& metric);
-    void addOwnProductToUpload(const std::string& name);
     void exec(const std::string& sql);
     // The first row of a query, "" when none.
     std::string value(const std::string& sql);
