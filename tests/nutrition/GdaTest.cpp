@@ -93,7 +93,7 @@ TEST(FolderGda, PersonalFactorUsesIntegerDivisionBy20) {
 }
 
 TEST(FolderGda, WithoutDailyCaloriesTheFixedAmountsApply) {
-    for (const char* calories : {"", "19", "0", "-500", "abc"}) {
+    for (const char* calories : {"", "19", "0", "0.0", "-500", "abc"}) {
         const auto factor = personalFactorFromText(calories);
         EXPECT_TRUE(factor.fixedReferences) << calories;
         EXPECT_EQ(folderGdaBars({"35.0", "0.0", "0.0", "0.0", "1000"}, factor)[4].percentLabel,

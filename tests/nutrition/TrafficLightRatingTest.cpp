@@ -84,7 +84,6 @@ TEST(TrafficLightEnergy, IsAlwaysGreyWithTopBelowTheMean) {
     EXPECT_EQ(nutrientValueText(Nutrient::Energy, ""), "");
 }
 
-
 TEST(CategoryMeans, CountEveryProductIncludingThoseWithoutData) {
     const auto means = categoryMeansOf({
         {"3", "1,5", "10", "0.5", "200"},

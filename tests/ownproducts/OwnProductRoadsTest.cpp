@@ -11,12 +11,10 @@
 #include "tests/support/ServerProcess.h"
 #include "tests/support/ShellRun.h"
 #include "tests/support/TestCatalogue.h"
-#include "tests/support/TestCatalogue.h"
 #include "tests/support/WheelTaps.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDebug>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -186,13 +184,14 @@ private slots:
             QCOMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(own));
             const auto saved = run.delegate->getDBObj().selectProductsForCsv();
             QCOMPARE(int(saved.size()), 1);
-            QVERIFY(saved[0] == (UploadRow{saved[0].recordId,
-                                           "Zwieback",
-                                           "Brandt",
-                                           "1",
-                                           {"4,5", "1", "12", "2,03", "410"},
-                                           "ml",
-                                           "225"}));
+            const UploadRow typed{saved[0].recordId,
+                                  "Zwieback",
+                                  "Brandt",
+                                  "1",
+                                  {"4,5", "1", "12", "2,03", "410"},
+                                  "ml",
+                                  "225"};
+            QVERIFY(saved[0] == typed);
             QCOMPARE(int(own->rows().size()), 1);
             QCOMPARE(own->rows()[0]->findChild<QLabel*>("rowName")->text(), QString("Zwieback"));
             // Still in editing mode, the row opens the form again.

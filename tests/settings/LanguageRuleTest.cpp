@@ -64,7 +64,7 @@ TEST(LanguageRule, RussianDeviceStoresNothingAndAnItalianChoiceOutlivesAJapanese
     EXPECT_EQ(applyEntryStep(fake.defaults, {"ja"}), "it");
 }
 
-TEST(LocalizationScreen, EnglishThenAutoMovesCheckMarkAndStoredList) {
+TEST(LocalizationScreen, EnglishThenAutoMovesCheckMarkAndStoredListAndEveryRowItsCode) {
     FakePlatform fake;
     LanguageChoice shell;
     Localization screen(fake.platform(), shell);
@@ -88,12 +88,8 @@ TEST(LocalizationScreen, EnglishThenAutoMovesCheckMarkAndStoredList) {
         EXPECT_EQ(screen.isChecked(row), row == 0) << row;
     EXPECT_EQ(fake.defaults.synchronizeCount(), 2);
     EXPECT_EQ(notified, 2);
-}
 
-TEST(LocalizationScreen, RowsMapToCodesAndOutOfRangeIsIgnored) {
-    FakePlatform fake;
-    LanguageChoice shell;
-    Localization screen(fake.platform(), shell);
+    // Rows map to codes; out of range is ignored.
     const char* codes[] = {"de", "en", "es", "fr", "it", "ru"};
     for (int row = 1; row <= 6; ++row) {
         screen.select(row);

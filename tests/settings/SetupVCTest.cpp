@@ -62,7 +62,8 @@ protected:
 
 } // namespace
 
-TEST_F(SetupVCTest, ReadsOptionsAndDailyCaloriesWhenShown) {
+TEST_F(SetupVCTest, ReadsOptionsAndDailyCaloriesInTheInterfaceLanguageWhenShown) {
+    fake.strings.set("%@ kcal", "%@ ккал");
     data.settings = SettingsRow{"NO", "YES", "NO"};
     screen().viewDidLoad();
     show();
@@ -70,14 +71,8 @@ TEST_F(SetupVCTest, ReadsOptionsAndDailyCaloriesWhenShown) {
     screen().localizationSwtchChanged(); // stored "YES" turns to "NO"
     EXPECT_EQ(fake.defaults.stringForKey("Localization"), "NO");
     EXPECT_FALSE(screen().metricUnitsOn());
-    EXPECT_EQ(screen().caloriesValue(), "2000 kcal");
-    EXPECT_EQ(fake.defaults.integerForKey("SetUpInfoBtnTag"), -1);
-}
-
-TEST_F(SetupVCTest, DailyCaloriesAreWrittenInTheInterfaceLanguage) {
-    fake.strings.set("%@ kcal", "%@ ккал");
-    show();
     EXPECT_EQ(screen().caloriesValue(), "2000 ккал");
+    EXPECT_EQ(fake.defaults.integerForKey("SetUpInfoBtnTag"), -1);
 }
 
 TEST_F(SetupVCTest, MissingRecordsLeaveSwitchesOffAndNoCalories) {
