@@ -137,14 +137,13 @@ TEST_F(OwnProductFormTest, EditingAProductInTwoFoldersLowersBothTotalsAndRemoves
     shared.insertIntoMenuFolder("0", "Frühstück", "500", 1, "0");
     shared.insertIntoMenuFolder("1", "Abend", "300", 2, "0");
     shared.insertIntoMenuFolder("2", "Leer", "90", 3, "0");
-    shared.newUpdateIntoEditConsumptionTable(id, "Müsli", "Mühle", "4", "60", "", "", "", "", "120",
-                                             "1");
-    shared.newUpdateIntoEditConsumptionTable(id, "Müsli", "Mühle", "4", "40", "", "", "", "", "80",
-                                             "2");
-    shared.newUpdateIntoEditConsumptionTable("77", "Brot", "Bäcker", "1", "100", "", "", "", "",
-                                             "90", "3");
-    shared.insertIntoFavorite_Menulistfolder(id, "1");
-    shared.insertIntoFavorite_Menulistfolder(id, "2");
+    // Product, calories, folder: Müsli in folders 1 and 2, another product in folder 3.
+    for (const auto& [product, kcal, folder] :
+         {std::tuple{id, "120", "1"}, {id, "80", "2"}, {std::string("77"), "90", "3"}}) {
+        shared.newUpdateIntoEditConsumptionTable(product, "", "", "4", "", "", "", "", "", kcal,
+                                                 folder);
+        if (product == id) shared.insertIntoFavorite_Menulistfolder(id, folder);
+    }
 
     auto form = openForm(id, 1);
     EXPECT_EQ(form->text(F::Maker), "Mühle");
@@ -154,9 +153,10 @@ TEST_F(OwnProductFormTest, EditingAProductInTwoFoldersLowersBothTotalsAndRemoves
     form->setUnitSegment(1);
     form->saveRecord();
 
-    EXPECT_EQ(shared.selectCaloryValueForUpdation("1"), "380");
-    EXPECT_EQ(shared.selectCaloryValueForUpdation("2"), "220");
-    EXPECT_EQ(shared.selectCaloryValueForUpdation("3"), "90");
+    EXPECT_EQ((std::vector{shared.selectCaloryValueForUpdation("1"),
+                           shared.selectCaloryValueForUpdation("2"),
+                           shared.selectCaloryValueForUpdation("3")}),
+              (std::vector<std::string>{"380", "220", "90"}));
     EXPECT_TRUE(shared.selectFolderIdFromProductID(id).empty());
     EXPECT_EQ(count("Favorite_Menufolder"), 0);
     EXPECT_EQ(count("edit_product_consumption"), 1);

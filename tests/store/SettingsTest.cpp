@@ -4,15 +4,13 @@ namespace tolvane::test {
 
 class SettingsTest : public StoreTest {};
 
-TEST_F(SettingsTest, SettingsRow) {
+TEST_F(SettingsTest, SettingsRowAndProfileSeedUpdatesAndApostrophes) {
     EXPECT_EQ(db->selectSettings(), (SettingsRow{"YES", "YES", "YES"}));
     db->updateSettings("NO", "YES", "NO");
     EXPECT_EQ(db->selectSettings(), (SettingsRow{"NO", "YES", "NO"}));
     execSql(path, "DELETE FROM Settings");
     EXPECT_FALSE(db->selectSettings());
-}
 
-TEST_F(SettingsTest, ProfileSeedUpdatesAndApostrophes) {
     EXPECT_FALSE(db->selectPersonalProfileData());
     EXPECT_EQ(db->selectCaloryValueFromPersonalProfileTable(), "");
     db->updatePersonalSettings("M", "40", "180", "80", "24.7", "72", "3", "2600", "5.9", "176",
