@@ -74,12 +74,12 @@ TEST(TrafficLightEnergy, IsAlwaysGreyWithTopBelowTheMean) {
     const auto energy = [&](const char* text) {
         return lightImageName(rateNutrientText(Nutrient::Energy, text, "g", means), "fr");
     };
-    EXPECT_EQ(energy("250"), "ampel_grey_top");
-    EXPECT_EQ(energy("350"), "ampel_grey");
-    EXPECT_EQ(energy("300"), "ampel_grey");
-    EXPECT_EQ(energy("5000"), "ampel_grey"); // never red
-    EXPECT_EQ(energy(""), "ampel_grey_top"); // empty energy reads as 0
-    EXPECT_EQ(energy("keine Angaben"), "ampel_grey");
+    // Never red; empty energy reads as 0.
+    const std::pair<const char*, const char*> pictures[] = {
+        {"250", "ampel_grey_top"}, {"350", "ampel_grey"},  {"300", "ampel_grey"},
+        {"5000", "ampel_grey"},    {"", "ampel_grey_top"}, {"keine Angaben", "ampel_grey"}};
+    for (const auto& [text, picture] : pictures)
+        EXPECT_EQ(energy(text), picture) << text;
     EXPECT_EQ(nutrientValueText(Nutrient::Energy, "keine Angaben"), "keine Angaben");
     EXPECT_EQ(nutrientValueText(Nutrient::Energy, ""), "");
 }
