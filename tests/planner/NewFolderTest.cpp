@@ -56,8 +56,8 @@ TEST_F(NewFolderTest, IdsOfFoldersDeletedAtTheTopEndAreUsedAgain) {
     first.viewWillAppear();
     first.setText("Eins");
     first.viewWillDisappear();
-    EXPECT_EQ(empty.folderIds(), (std::vector<std::string>{"1"}));
-    EXPECT_EQ(empty.sortOrders(), (std::vector<std::string>{"0"}));
+    EXPECT_EQ(empty.db.selectMenuItemsSortByRecordID(),
+              (std::vector<FolderRow>{{"Eins", "0", "0", "1", "0"}}));
 }
 
 TEST_F(NewFolderTest, NamesAreCheckedWithTheirAlertsAndOnlyValidOnesStored) {
