@@ -61,11 +61,11 @@ protected:
         Database db(locations.databasePath(), log);
         EXPECT_EQ(db.selectPersonalProfileData(), ProfileRow::seed());
         EXPECT_EQ(db.selectMenuItemsSortByRecordID(), seededFolders);
-        EXPECT_TRUE(db.tableExists("Favorite_Menufolder"));
-        EXPECT_TRUE(db.tableExists("edit_product_consumption"));
+        EXPECT_TRUE(db.tableExists("Favorite_Menufolder") &&
+                    db.tableExists("edit_product_consumption"));
         EXPECT_TRUE(db.selectAllRecordIDFromFavoriteTable().empty());
-        EXPECT_TRUE(defaults.boolForKey("copiedNewDatabase"));
-        EXPECT_TRUE(defaults.boolForKey("copiedNewFolderDatabase"));
+        EXPECT_TRUE(defaults.boolForKey("copiedNewDatabase") &&
+                    defaults.boolForKey("copiedNewFolderDatabase"));
     }
 
     // User data that a replacement of the file would lose.
@@ -159,8 +159,8 @@ TEST_F(MigrationTest, CopyFailureIsReportedAndCreatesNoFile) {
     EXPECT_EQ(result.message.substr(result.message.size() - 2), "'.");
     EXPECT_GT(result.message.size(), prefix.size() + 2);
     EXPECT_FALSE(std::filesystem::exists(locations.databasePath()));
-    EXPECT_FALSE(defaults.boolForKey("copiedNewDatabase"));
-    EXPECT_FALSE(defaults.boolForKey("copiedNewFolderDatabase"));
+    EXPECT_FALSE(defaults.boolForKey("copiedNewDatabase") ||
+                 defaults.boolForKey("copiedNewFolderDatabase"));
 }
 
 TEST_F(MigrationTest, FailedReplacementKeepsTheOldCopy) {
