@@ -1,9 +1,8 @@
 // An own product through the running shell, pressed as a user does: entered from the settings
-// with the mouse, the keys and the input bar, found in the product list and its category with its
-// lights, uploaded to the reference server at the next start, and deleted again.
+// with the mouse, the keys and the input bar, found in the product list and its category,
+// uploaded to the reference server at the next start, and deleted again.
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/SearchWidget.h"
-#include "screens/detail/ProductDetailWidget.h"
 #include "screens/ownproducts/AddProductWidget.h"
 #include "screens/ownproducts/ManageProductsWidget.h"
 #include "screens/settings/SetupWidget.h"
@@ -119,7 +118,6 @@ private slots:
             QVERIFY(edit());
             tap(edit());
             QCOMPARE(edit()->text(), run.text("Fertig"));
-            QVERIFY(barButton(run.stack(3), own->addAction()));
             tap(barButton(run.stack(3), own->addAction()));
             auto* form = qobject_cast<AddProductWidget*>(run.stack(3).topWidget());
             QVERIFY(form);
@@ -208,17 +206,6 @@ private slots:
             const int z = sectionOf(list, "Z");
             QVERIFY(z >= 0);
             QCOMPARE(rowNames(list->table(), z), QStringList({"Zwieback"}));
-            tapRow(list->table(), z, 0);
-            auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
-            QVERIFY(detail);
-            QCOMPARE(detail->nameLabel()->text(), QString("Zwieback"));
-            QCOMPARE(detail->makerLabel()->text(), QString("Brandt"));
-            int lights = 0;
-            for (int r = 0; r < detail->model()->numberOfRows(); ++r)
-                if (detail->model()->row(r).picture.rfind("ampel_", 0) == 0) ++lights;
-            QCOMPARE(lights, 5); // fat, saturated fat, sugar, salt, energy
-            grab(run, "own-product-detail");
-            tap(run.stack(0).backButton());
 
             // And in its category.
             tap(run.delegate->tabBarVC()->tabButton(2));
