@@ -67,9 +67,7 @@ TEST_F(NewFolderTest, NamesAreCheckedWithTheirAlertsAndOnlyValidOnesStored) {
     } cases[] = {{"", ""},
                  {std::string(30, 'x'), ""},
                  {std::string(31, 'x'), "Pop-Up Add Folder"},
-                 {"Mittag-essen", "Pop-Up Add Folder2"},
-                 {"Jo's", "Pop-Up Add Folder2"},
-                 {"a|b", "Pop-Up Add Folder2"}};
+                 {"a|b", "Pop-Up Add Folder2"}}; // which characters: the folder rule's test
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fake.alerts.clear();

@@ -75,7 +75,6 @@ private:
             QTest::mouseClick(picker, Qt::LeftButton, {}, picker->rowCentre(row));
             QTRY_VERIFY(!picker->isScrolling());
         }
-        grab(run, "planner-picker");
         QToolButton* done = barButton(run.stack(0), detail->doneAction());
         QVERIFY(done);
         tap(done);
