@@ -10,12 +10,12 @@ TEST(OwnProductDecimals, OneDecimalTwoForSalt) {
     EXPECT_EQ(decimalPlaces("12,3"), 1u);
     EXPECT_EQ(decimalPlaces("12"), 0u);
     EXPECT_EQ(decimalPlaces(",ää"), 2u); // characters, not bytes
-    EXPECT_TRUE(decimalPlacesValid("", "", "", "", ""));
-    EXPECT_TRUE(decimalPlacesValid("12,3", "1.5", "0", "1,23", "250.5"));
-    EXPECT_FALSE(decimalPlacesValid("12.34", "", "", "", ""));
-    EXPECT_FALSE(decimalPlacesValid("", "", "", "1,234", ""));
-    EXPECT_FALSE(decimalPlacesValid("", "", "", "", "99.99"));
-    EXPECT_FALSE(decimalPlacesValid("", "1.55", "", "", ""));
+    EXPECT_TRUE(decimalPlacesValid("", "", "", "", "") &&
+                decimalPlacesValid("12,3", "1.5", "0", "1,23", "250.5"));
+    EXPECT_FALSE(decimalPlacesValid("12.34", "", "", "", "") ||
+                 decimalPlacesValid("", "", "", "1,234", "") ||
+                 decimalPlacesValid("", "", "", "", "99.99") ||
+                 decimalPlacesValid("", "1.55", "", "", ""));
 }
 
 TEST(OwnProductSalt, SodiumIsStoredAsSaltKeepingTheComma) {

@@ -98,18 +98,15 @@ TEST(CategoryMeans, CountEveryProductIncludingThoseWithoutData) {
     EXPECT_EQ(means.of(Nutrient::Sugar), means.arithMeanZucker);
 }
 
-TEST(CategoryMeans, WithoutProductsNoPictureIsTop) {
+TEST(CategoryMeans, WithoutOtherProductsNoPictureIsTop) {
     const auto means = categoryMeansOf({});
     EXPECT_TRUE(std::isnan(means.arithMeanFett));
     EXPECT_FALSE(rateNutrientText(Nutrient::Fat, "1", "g", means).top);
     EXPECT_FALSE(rateNutrientText(Nutrient::Energy, "1", "g", means).top);
-}
-
-TEST(CategoryMeans, AProductAloneInItsCategoryIsNeverTop) {
+    // Nor is a product alone in its category.
     const NutrientTexts texts = {"3,3", "1.1", "7.7", "0.33", "123.4"};
-    const auto means = categoryMeansOf({texts});
     for (const Nutrient n : kNutrients)
-        EXPECT_FALSE(rateNutrientText(n, texts[index(n)], "g", means).top) << index(n);
+        EXPECT_FALSE(rateNutrientText(n, texts[index(n)], "g", categoryMeansOf({texts})).top);
 }
 
 TEST(SalesPortion, GivenWhenPresentAndNotNegative) {

@@ -1,7 +1,6 @@
 #include "screens/settings/SetupVC.h"
 #include "platform/Platform.h"
 #include "screens/common/PlaceholderScreen.h"
-#include "screens/settings/Localization.h"
 #include "screens/settings/ShowInfoVC.h"
 
 #include <gtest/gtest.h>
@@ -136,9 +135,7 @@ TEST_F(SetupVCTest, HintIsShownOnlyOnFirstVisit) {
 }
 
 TEST_F(SetupVCTest, RowsPushTheirScreensAndRememberTheCell) {
-    screen().didSelectRow(SetupRowId::Localization);
-    EXPECT_TRUE(std::dynamic_pointer_cast<Localization>(navigation.top()));
-    screen().didSelectRow(SetupRowId::ManageProducts);
+    screen().didSelectRow(SetupRowId::ManageProducts); // the shell's road opens the languages
     auto own = std::dynamic_pointer_cast<PlaceholderScreen>(navigation.top());
     ASSERT_TRUE(own);
     EXPECT_EQ(own->titleKey(), "Eigene Produkte verwalten");
@@ -156,9 +153,8 @@ TEST_F(SetupVCTest, RowsPushTheirScreensAndRememberTheCell) {
     EXPECT_EQ(info->myTitle(), "Benutzungstips");
     EXPECT_EQ(fake.defaults.integerForKey("SetUpSection"), 1);
     EXPECT_EQ(fake.defaults.integerForKey("SetUpRow"), 1);
-}
 
-TEST_F(SetupVCTest, ProvidedScreensReplaceThePlaceholders) {
+    // Provided screens replace the placeholders.
     auto profile = std::make_shared<PlaceholderScreen>("custom");
     screen_ = std::make_unique<SetupVC>(SetupVC::Dependencies{
         fake.platform(), navigation, {}, shell, {}, {}, [&] { return profile; }});
