@@ -69,21 +69,7 @@ TEST(ConsumptionLoad, NegativeValuesReadAsZero) {
     EXPECT_TRUE(isZeroQuantity(c, Q::Fat));
 }
 
-TEST(ConsumptionScaling, TypedValuesThatRoundToZeroAreIgnored) {
-    const auto original = consumptionFromRow({"3.4", "1.0", "5.0", "0.2", "52"}, "g");
-    for (const auto& [field, typed] :
-         {std::pair{Q::Amount, "0,4"}, std::pair{Q::Calories, "0.4"}, std::pair{Q::Fat, "0.01"}}) {
-        auto c = original;
-        EXPECT_EQ(applyTypedValue(c, field, typed), TypedValueOutcome::Ignored) << typed;
-        EXPECT_EQ(c.texts, original.texts) << typed;
-    }
-    // Calories that were 0 already do not block a change of the amount.
-    auto water = consumptionFromRow({"0", "0", "0", "0", "0"}, "ml");
-    EXPECT_EQ(applyTypedValue(water, Q::Amount, "250"), TypedValueOutcome::Applied);
-    EXPECT_EQ(water.text(Q::Amount), "250");
-}
-
-TEST(ConsumptionScaling, TypedValuesThatChangeNothing) {
+TEST(ConsumptionScaling, TypedValuesThatChangeNothingOrRoundToZero) {
     const auto original = consumptionFromRow({"3.4", "1.0", "5.0", "0", "52"}, "g");
     const struct {
         Q field;
@@ -99,6 +85,10 @@ TEST(ConsumptionScaling, TypedValuesThatChangeNothing) {
         {Q::Fat, "0,00", TypedValueOutcome::Ignored},
         {Q::Amount, ".", TypedValueOutcome::Ignored},
         {Q::Salt, "1", TypedValueOutcome::Ignored}, // salt is 0: nothing to scale from
+        // Values that round to zero.
+        {Q::Amount, "0,4", TypedValueOutcome::Ignored},
+        {Q::Calories, "0.4", TypedValueOutcome::Ignored},
+        {Q::Fat, "0.01", TypedValueOutcome::Ignored},
     };
     for (const auto& k : cases) {
         auto c = original;
@@ -108,6 +98,10 @@ TEST(ConsumptionScaling, TypedValuesThatChangeNothing) {
     auto c = original;
     EXPECT_EQ(applyTypedValue(c, Q::Fat, "1,5"), TypedValueOutcome::Applied);
     EXPECT_EQ(c.text(Q::Fat), "1.5");
+    // Calories that were 0 already do not block a change of the amount.
+    auto water = consumptionFromRow({"0", "0", "0", "0", "0"}, "ml");
+    EXPECT_EQ(applyTypedValue(water, Q::Amount, "250"), TypedValueOutcome::Applied);
+    EXPECT_EQ(water.text(Q::Amount), "250");
 }
 
 TEST(ConsumptionScaling, ZeroAmountCountsAsHundred) {
