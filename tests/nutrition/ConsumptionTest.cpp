@@ -7,6 +7,8 @@ namespace tolvane {
 namespace {
 
 using Q = ConsumptionQuantity;
+// Amount, fat, saturates, sugar, salt, calories.
+using Texts = std::array<std::string, kConsumptionQuantityCount>;
 
 TEST(AmountRule, StoredAmountToShownText) {
     // Read as number and unit, like the editor: an unusual unit keeps its name.
@@ -21,12 +23,7 @@ TEST(AmountRule, StoredAmountToShownText) {
 
 TEST(ConsumptionLoad, NormalisesTheStoredRow) {
     const auto c = consumptionFromRow({"3.4", "1,25", "5", "0", "52.5"}, "g");
-    EXPECT_EQ(c.text(Q::Amount), "100");
-    EXPECT_EQ(c.text(Q::Fat), "3.4");
-    EXPECT_EQ(c.text(Q::Saturates), "1.2");
-    EXPECT_EQ(c.text(Q::Sugar), "5.0");
-    EXPECT_EQ(c.text(Q::Salt), "0.0");
-    EXPECT_EQ(c.text(Q::Calories), "52"); // half to even
+    EXPECT_EQ(c.texts, (Texts{"100", "3.4", "1.2", "5.0", "0.0", "52"})); // 52.5 half to even
     EXPECT_EQ(c.shownText(Q::Fat), "3,4");
     EXPECT_TRUE(isZeroQuantity(c, Q::Salt));
     EXPECT_FALSE(isZeroQuantity(c, Q::Fat));
@@ -68,28 +65,11 @@ TEST(ConsumptionLoad, AmountIsTheLeadingNumberAndUnitTheTextAfterIt) {
 
 TEST(ConsumptionLoad, NegativeValuesReadAsZero) {
     const auto c = consumptionFromRow({"-1", "2", "-1", "0.5", "-1"}, "-5g");
-    EXPECT_EQ(c.text(Q::Fat), "0.0");
-    EXPECT_EQ(c.text(Q::Sugar), "0.0");
-    EXPECT_EQ(c.text(Q::Calories), "0");
-    EXPECT_EQ(c.text(Q::Amount), "0");
+    EXPECT_EQ(c.texts, (Texts{"0", "0.0", "2.0", "0.0", "0.5", "0"}));
     EXPECT_TRUE(isZeroQuantity(c, Q::Fat));
 }
 
-TEST(ConsumptionScaling, TypedValuesThatRoundToZeroAreIgnored) {
-    const auto original = consumptionFromRow({"3.4", "1.0", "5.0", "0.2", "52"}, "g");
-    for (const auto& [field, typed] :
-         {std::pair{Q::Amount, "0,4"}, std::pair{Q::Calories, "0.4"}, std::pair{Q::Fat, "0.01"}}) {
-        auto c = original;
-        EXPECT_EQ(applyTypedValue(c, field, typed), TypedValueOutcome::Ignored) << typed;
-        EXPECT_EQ(c.texts, original.texts) << typed;
-    }
-    // Calories that were 0 already do not block a change of the amount.
-    auto water = consumptionFromRow({"0", "0", "0", "0", "0"}, "ml");
-    EXPECT_EQ(applyTypedValue(water, Q::Amount, "250"), TypedValueOutcome::Applied);
-    EXPECT_EQ(water.text(Q::Amount), "250");
-}
-
-TEST(ConsumptionScaling, TypedValuesThatChangeNothing) {
+TEST(ConsumptionScaling, TypedValuesThatChangeNothingOrRoundToZero) {
     const auto original = consumptionFromRow({"3.4", "1.0", "5.0", "0", "52"}, "g");
     const struct {
         Q field;
@@ -105,6 +85,10 @@ TEST(ConsumptionScaling, TypedValuesThatChangeNothing) {
         {Q::Fat, "0,00", TypedValueOutcome::Ignored},
         {Q::Amount, ".", TypedValueOutcome::Ignored},
         {Q::Salt, "1", TypedValueOutcome::Ignored}, // salt is 0: nothing to scale from
+        // Values that round to zero.
+        {Q::Amount, "0,4", TypedValueOutcome::Ignored},
+        {Q::Calories, "0.4", TypedValueOutcome::Ignored},
+        {Q::Fat, "0.01", TypedValueOutcome::Ignored},
     };
     for (const auto& k : cases) {
         auto c = original;
@@ -114,15 +98,17 @@ TEST(ConsumptionScaling, TypedValuesThatChangeNothing) {
     auto c = original;
     EXPECT_EQ(applyTypedValue(c, Q::Fat, "1,5"), TypedValueOutcome::Applied);
     EXPECT_EQ(c.text(Q::Fat), "1.5");
+    // Calories that were 0 already do not block a change of the amount.
+    auto water = consumptionFromRow({"0", "0", "0", "0", "0"}, "ml");
+    EXPECT_EQ(applyTypedValue(water, Q::Amount, "250"), TypedValueOutcome::Applied);
+    EXPECT_EQ(water.text(Q::Amount), "250");
 }
 
 TEST(ConsumptionScaling, ZeroAmountCountsAsHundred) {
     auto c = consumptionFromRow({"2.0", "1.0", "5.0", "0.5", "50"}, "0g");
     EXPECT_EQ(c.text(Q::Amount), "0");
     ASSERT_EQ(applyTypedValue(c, Q::Amount, "200"), TypedValueOutcome::Applied);
-    EXPECT_EQ(c.text(Q::Amount), "200");
-    EXPECT_EQ(c.text(Q::Fat), "4.0");
-    EXPECT_EQ(c.text(Q::Calories), "100");
+    EXPECT_EQ(c.texts, (Texts{"200", "4.0", "2.0", "10.0", "1.0", "100"}));
 
     auto s = consumptionFromRow({"2.0", "1.0", "5.0", "0.5", "50"}, "0g");
     scaleFromAmountSlider(s, 50.0f);
@@ -145,9 +131,7 @@ TEST(ConsumptionScaling, ValueRoundedToZeroStaysZero) {
 TEST(ConsumptionScaling, CaloriesSliderFromZeroCalories) {
     auto c = consumptionFromRow({"1.0", "1.0", "1.0", "1.0", "0"}, "g");
     scaleFromCaloriesSlider(c, 50.0f);
-    EXPECT_EQ(c.text(Q::Calories), "50");
-    EXPECT_EQ(c.text(Q::Amount), "50");
-    EXPECT_EQ(c.text(Q::Fat), "0.5");
+    EXPECT_EQ(c.texts, (Texts{"50", "0.5", "0.5", "0.5", "0.5", "50"}));
 }
 
 } // namespace

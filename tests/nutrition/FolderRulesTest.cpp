@@ -26,14 +26,12 @@ TEST(FolderName, OnlyPermittedCharacters) {
         EXPECT_EQ(checkFolderName(name), FolderNameCheck::InvalidCharacters) << name;
 }
 
-TEST(FolderTotal, IntegerValuesWrittenAsWholeNumbers) {
+TEST(FolderTotal, WholeNumbersNegativeItemsCountNothingAndHugeOnesAreClamped) {
     EXPECT_EQ(adjustedCalorieTotal("300", "52.9", "78"), "326");
     EXPECT_EQ(adjustedCalorieTotal("52", "52", "78"), "78");
     EXPECT_EQ(adjustedCalorieTotal("", "abc", ""), "0");
     EXPECT_EQ(adjustedCalorieTotal("10", "25", ""), "-15");
-}
-
-TEST(FolderTotal, NegativeItemsCountNothingAndHugeOnesAreClamped) {
+    // Negative items count nothing, huge ones are clamped.
     EXPECT_EQ(adjustedCalorieTotal("100", "", "-1"), "100");
     EXPECT_EQ(adjustedCalorieTotal("100", "-1", ""), "100");
     EXPECT_EQ(itemCalories("-250"), 0);

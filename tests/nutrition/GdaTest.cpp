@@ -25,6 +25,10 @@ TEST(GdaCalculator, FatPerHundredGramsAtAPortionOf150) {
     EXPECT_EQ(gdaTouchLabel(bars, 95, 100, true), "30g");
     // US mode: same bars, the amount in ounces.
     EXPECT_EQ(gdaTouchLabel(bars, 95, 100, false), "1.1oz");
+    // Outside the fat bar's column, and energy without a unit.
+    EXPECT_EQ(gdaTouchLabel(bars, 120, 100, true), "0g");
+    EXPECT_EQ(gdaTouchLabel(bars, 375, 20, false), "0oz");
+    EXPECT_EQ(gdaTouchLabel(bars, 400, 100, true), "0");
 }
 
 TEST(GdaCalculator, EnergyBarIsCappedButItsLabelIsNot) {
@@ -77,10 +81,6 @@ TEST(GdaCalculator, TouchAreasOfTheFiveBars) {
                                           {100, 52, -1}, {100, 246, -1}};
     for (const auto& [x, y, bar] : touches)
         EXPECT_EQ(gdaBarAt(x, y), bar) << x << "," << y;
-    const auto bars = barsFor({"20", "", "", "", ""}, "150");
-    EXPECT_EQ(gdaTouchLabel(bars, 120, 100, true), "0g");
-    EXPECT_EQ(gdaTouchLabel(bars, 375, 20, false), "0oz");
-    EXPECT_EQ(gdaTouchLabel(bars, 400, 100, true), "0");
 }
 
 TEST(FolderGda, PersonalFactorUsesIntegerDivisionBy20) {
@@ -93,7 +93,7 @@ TEST(FolderGda, PersonalFactorUsesIntegerDivisionBy20) {
 }
 
 TEST(FolderGda, WithoutDailyCaloriesTheFixedAmountsApply) {
-    for (const char* calories : {"", "19", "0", "-500", "abc"}) {
+    for (const char* calories : {"", "19", "0", "0.0", "-500", "abc"}) {
         const auto factor = personalFactorFromText(calories);
         EXPECT_TRUE(factor.fixedReferences) << calories;
         EXPECT_EQ(folderGdaBars({"35.0", "0.0", "0.0", "0.0", "1000"}, factor)[4].percentLabel,

@@ -28,22 +28,18 @@ TEST(LeadingNumber, ReadsTheLongestNumberAtTheStart) {
 }
 
 TEST(LeadingNumber, ReportsHowMuchOfTheTextItTook) {
-    EXPECT_EQ(leadingNumberLength("150g"), 3u);
-    EXPECT_EQ(leadingNumberLength(" 1.5e3x"), 6u);
-    EXPECT_EQ(leadingNumberLength("1e"), 1u);
-    EXPECT_EQ(leadingNumberLength("g"), 0u);
-    EXPECT_EQ(leadingNumberLength("  "), 0u);
+    const std::pair<const char*, std::size_t> lengths[] = {
+        {"150g", 3}, {" 1.5e3x", 6}, {"1e", 1}, {"g", 0}, {"  ", 0}};
+    for (const auto& [text, length] : lengths)
+        EXPECT_EQ(leadingNumberLength(text), length) << text;
 }
 
 TEST(IntegerValue, TakesTheLeadingIntegerAndDropsTheFraction) {
-    EXPECT_EQ(integerValue("12.9"), 12);
-    EXPECT_EQ(integerValue("  -35 kcal"), -35);
-    EXPECT_EQ(integerValue("-7,5"), -7);
-    EXPECT_EQ(integerValue("+3"), 3);
-    EXPECT_EQ(integerValue(""), 0);
-    EXPECT_EQ(integerValue("abc"), 0);
-    EXPECT_EQ(integerValue("-"), 0);
-    EXPECT_EQ(integerValue(".9"), 0);
+    const std::pair<const char*, int> values[] = {
+        {"12.9", 12}, {"  -35 kcal", -35}, {"-7,5", -7}, {"+3", 3},
+        {"", 0},      {"abc", 0},          {"-", 0},     {".9", 0}};
+    for (const auto& [text, value] : values)
+        EXPECT_EQ(integerValue(text), value) << text;
     EXPECT_EQ(integerValue("99999999999999999999"), INT_MAX);
     EXPECT_EQ(integerValue("-99999999999999999999"), INT_MIN);
 

@@ -10,12 +10,12 @@ TEST(OwnProductDecimals, OneDecimalTwoForSalt) {
     EXPECT_EQ(decimalPlaces("12,3"), 1u);
     EXPECT_EQ(decimalPlaces("12"), 0u);
     EXPECT_EQ(decimalPlaces(",ää"), 2u); // characters, not bytes
-    EXPECT_TRUE(decimalPlacesValid("", "", "", "", ""));
-    EXPECT_TRUE(decimalPlacesValid("12,3", "1.5", "0", "1,23", "250.5"));
-    EXPECT_FALSE(decimalPlacesValid("12.34", "", "", "", ""));
-    EXPECT_FALSE(decimalPlacesValid("", "", "", "1,234", ""));
-    EXPECT_FALSE(decimalPlacesValid("", "", "", "", "99.99"));
-    EXPECT_FALSE(decimalPlacesValid("", "1.55", "", "", ""));
+    EXPECT_TRUE(decimalPlacesValid("", "", "", "", "") &&
+                decimalPlacesValid("12,3", "1.5", "0", "1,23", "250.5"));
+    EXPECT_FALSE(decimalPlacesValid("12.34", "", "", "", "") ||
+                 decimalPlacesValid("", "", "", "1,234", "") ||
+                 decimalPlacesValid("", "", "", "", "99.99") ||
+                 decimalPlacesValid("", "1.55", "", "", ""));
 }
 
 TEST(OwnProductSalt, SodiumIsStoredAsSaltKeepingTheComma) {
@@ -51,19 +51,16 @@ TEST(OwnProductSalt, EditingAStoredProduct) {
 }
 
 TEST(OwnProductNumbers, FieldsKeepDigitsAndOneSeparator) {
-    EXPECT_EQ(numberFieldText("12,5"), "12,5");
-    EXPECT_EQ(numberFieldText("1.2.3"), "1.23");
-    EXPECT_EQ(numberFieldText("1,2.3"), "1,23");
-    EXPECT_EQ(numberFieldText("a|-1 e5"), "15");
-    EXPECT_EQ(numberFieldText("ü3"), "3");
-    EXPECT_EQ(numberFieldText(""), "");
+    const std::pair<const char*, const char*> kept[] = {{"12,5", "12,5"},  {"1.2.3", "1.23"},
+                                                        {"1,2.3", "1,23"}, {"a|-1 e5", "15"},
+                                                        {"ü3", "3"},       {"", ""}};
+    for (const auto& [typed, text] : kept)
+        EXPECT_EQ(numberFieldText(typed), text) << typed;
     EXPECT_EQ(withSeparatorKey("12", ','), "12,");
     EXPECT_EQ(withSeparatorKey("12,", '.'), "12,");
     EXPECT_EQ(withSeparatorKey("1.2", ','), "1.2");
     EXPECT_EQ(withSeparatorKey("", '.'), ".");
-}
-
-TEST(OwnProductNames, LoseTheRecordSeparator) {
+    // Names lose the record separator.
     EXPECT_EQ(withoutRecordSeparator("Mü|sli"), "Müsli");
     EXPECT_EQ(withoutRecordSeparator("||"), "");
     EXPECT_EQ(withoutRecordSeparator("Müsli"), "Müsli");

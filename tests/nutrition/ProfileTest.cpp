@@ -16,21 +16,14 @@ int rowOf(const std::vector<std::string>& list, const std::string& entry) {
 TEST(ProfileLists, RangesAndParallelPounds) {
     const auto ages = ageList(), heights = heightList(), weights = weightList();
     const auto usHeights = usHeightList(), usWeights = usWeightList();
-    EXPECT_EQ(ages.size(), 99u);
-    EXPECT_EQ(ages.front(), "1");
-    EXPECT_EQ(ages.back(), "99");
-    EXPECT_EQ(heights.size(), 121u);
-    EXPECT_EQ(heights.back(), "220");
-    EXPECT_EQ(usHeights.size(), 57u);
-    EXPECT_EQ(usHeights.front(), "3'0''");
-    EXPECT_EQ(usHeights[12], "3'12''");
-    EXPECT_EQ(usHeights.back(), "7'4''");
-    ASSERT_EQ(weights.size(), 121u);
-    ASSERT_EQ(usWeights.size(), weights.size());
-    EXPECT_EQ(weights[50], "80");
-    EXPECT_EQ(usWeights[50], "176");
-    EXPECT_EQ(usWeights.front(), "66");
-    EXPECT_EQ(usWeights.back(), "331");
+    ASSERT_EQ((std::vector{ages.size(), heights.size(), usHeights.size(), weights.size(),
+                           usWeights.size()}),
+              (std::vector<std::size_t>{99, 121, 57, 121, 121}));
+    EXPECT_EQ((std::vector{ages.front(), ages.back(), heights.back(), usHeights.front(),
+                           usHeights[12], usHeights.back(), weights[50], usWeights[50],
+                           usWeights.front(), usWeights.back()}),
+              (std::vector<std::string>{"1", "99", "220", "3'0''", "3'12''", "7'4''", "80", "176",
+                                        "66", "331"}));
 }
 
 // The figures themselves are checked through the profile screen, which stores them.
@@ -47,11 +40,10 @@ TEST(ProfileMetric, UsHeightAlwaysFindsItsPickerRow) {
                   usHeights.end())
             << cm << " -> " << stored;
     }
-    EXPECT_EQ(usHeightFromCm(100), "3.3");
-    EXPECT_EQ(usHeightFromCm(175), "5.9");
-    EXPECT_EQ(usHeightFromCm(220), "7.3");
-    EXPECT_EQ(usHeightFromCm(300), "7.4");
-    EXPECT_EQ(usHeightFromCm(50), "3.0");
+    const std::pair<int, const char*> feet[] = {
+        {100, "3.3"}, {175, "5.9"}, {220, "7.3"}, {300, "7.4"}, {50, "3.0"}};
+    for (const auto& [cm, stored] : feet)
+        EXPECT_EQ(usHeightFromCm(cm), stored) << cm;
 }
 
 TEST(ProfileUs, TwelveInchesCountAsTheNextFoot) {

@@ -74,16 +74,15 @@ TEST(TrafficLightEnergy, IsAlwaysGreyWithTopBelowTheMean) {
     const auto energy = [&](const char* text) {
         return lightImageName(rateNutrientText(Nutrient::Energy, text, "g", means), "fr");
     };
-    EXPECT_EQ(energy("250"), "ampel_grey_top");
-    EXPECT_EQ(energy("350"), "ampel_grey");
-    EXPECT_EQ(energy("300"), "ampel_grey");
-    EXPECT_EQ(energy("5000"), "ampel_grey"); // never red
-    EXPECT_EQ(energy(""), "ampel_grey_top"); // empty energy reads as 0
-    EXPECT_EQ(energy("keine Angaben"), "ampel_grey");
+    // Never red; empty energy reads as 0.
+    const std::pair<const char*, const char*> pictures[] = {
+        {"250", "ampel_grey_top"}, {"350", "ampel_grey"},  {"300", "ampel_grey"},
+        {"5000", "ampel_grey"},    {"", "ampel_grey_top"}, {"keine Angaben", "ampel_grey"}};
+    for (const auto& [text, picture] : pictures)
+        EXPECT_EQ(energy(text), picture) << text;
     EXPECT_EQ(nutrientValueText(Nutrient::Energy, "keine Angaben"), "keine Angaben");
     EXPECT_EQ(nutrientValueText(Nutrient::Energy, ""), "");
 }
-
 
 TEST(CategoryMeans, CountEveryProductIncludingThoseWithoutData) {
     const auto means = categoryMeansOf({
@@ -99,18 +98,15 @@ TEST(CategoryMeans, CountEveryProductIncludingThoseWithoutData) {
     EXPECT_EQ(means.of(Nutrient::Sugar), means.arithMeanZucker);
 }
 
-TEST(CategoryMeans, WithoutProductsNoPictureIsTop) {
+TEST(CategoryMeans, WithoutOtherProductsNoPictureIsTop) {
     const auto means = categoryMeansOf({});
     EXPECT_TRUE(std::isnan(means.arithMeanFett));
     EXPECT_FALSE(rateNutrientText(Nutrient::Fat, "1", "g", means).top);
     EXPECT_FALSE(rateNutrientText(Nutrient::Energy, "1", "g", means).top);
-}
-
-TEST(CategoryMeans, AProductAloneInItsCategoryIsNeverTop) {
+    // Nor is a product alone in its category.
     const NutrientTexts texts = {"3,3", "1.1", "7.7", "0.33", "123.4"};
-    const auto means = categoryMeansOf({texts});
     for (const Nutrient n : kNutrients)
-        EXPECT_FALSE(rateNutrientText(n, texts[index(n)], "g", means).top) << index(n);
+        EXPECT_FALSE(rateNutrientText(n, texts[index(n)], "g", categoryMeansOf({texts})).top);
 }
 
 TEST(SalesPortion, GivenWhenPresentAndNotNegative) {

@@ -7,6 +7,15 @@ namespace {
 
 using F = ProductField;
 
+// The messages of the alerts shown.
+std::vector<std::string> messages(const FakePlatform& fake) {
+    std::vector<std::string> out;
+    for (const AlertRequest& alert : fake.alerts.shown())
+        out.push_back(alert.message);
+    return out;
+}
+using Messages = std::vector<std::string>;
+
 TEST_F(OwnProductFormTest, NewProductIsStoredMirroredAndLinked) {
     shared.keepCategoryFigures("4", {1, 2, 3, 4, 5}, shared.catalogueGeneration());
     const std::string id = addProduct({.name = "Mü|sli",
@@ -28,14 +37,9 @@ TEST_F(OwnProductFormTest, NewProductIsStoredMirroredAndLinked) {
                               "FROM Products WHERE RecordId = " +
                               id),
               "Müsli|Mühle|500 g|4|12,3||1.50|ml|1|0|3|" + id);
-    EXPECT_EQ(shared.selectProductDetail(id), (ProductRecord{"Müsli",
-                                                             "900000001",
-                                                             "Mühle",
-                                                             "4",
-                                                             "0",
-                                                             {"12,3", "", "", "1.50", "380"},
-                                                             "ml",
-                                                             "500 g"}));
+    const ProductRecord mirrored{
+        "Müsli", id, "Mühle", "4", "0", {"12,3", "", "", "1.50", "380"}, "ml", "500 g"};
+    EXPECT_EQ(shared.selectProductDetail(id), mirrored);
 }
 
 TEST_F(OwnProductFormTest, SaltEnteredAsSodiumIsShownAsSodiumAndSavedBack) {
@@ -59,11 +63,10 @@ TEST_F(OwnProductFormTest, SaltEnteredAsSodiumIsShownAsSodiumAndSavedBack) {
     EXPECT_EQ(column("Natrium", id), "1,00");
     EXPECT_EQ(column("SalzOrNatrium", id), "1");
     EXPECT_EQ(mirrorColumn("field15", id), "1,00");
-}
 
-TEST_F(OwnProductFormTest, StoredSaltTypedOverSodiumAndSwitchedToSaltIsKept) {
-    const std::string id = addProduct({.saltRow = kSodiumRow, .salt = "1,0"});
-    auto form = openForm(id, 1);
+    // Back to sodium, the stored salt typed over it and switched to salt: kept as typed.
+    form = openForm(id, 1);
+    form->selectSaltRow(kSodiumRow);
     form->setText(F::Salt, "2,54");
     form->selectSaltRow(kSaltRow);
     form->saveRecord();
@@ -74,12 +77,10 @@ TEST_F(OwnProductFormTest, BothValidationAlertsInOneSaveAndNothingStored) {
     auto form = openForm();
     fill(*form, {.name = "|", .fat = "12.34"});
     form->saveRecord();
-    const auto& shown = fake.alerts.shown();
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].message, AddProductVC::requiredFieldsKey());
-    EXPECT_EQ(shown[1].message, AddProductVC::decimalPlacesKey());
-    EXPECT_EQ(shown[0].title, "");
-    EXPECT_EQ(shown[1].buttons, std::vector<std::string>{"OK"});
+    EXPECT_EQ(messages(fake),
+              (Messages{AddProductVC::requiredFieldsKey(), AddProductVC::decimalPlacesKey()}));
+    EXPECT_EQ(fake.alerts.shown()[0].title, "");
+    EXPECT_EQ(fake.alerts.shown()[1].buttons, std::vector<std::string>{"OK"});
     EXPECT_EQ(count("Products"), 0);
     EXPECT_EQ(navigation.pops(), 0);
     // The form keeps what was typed.
@@ -90,8 +91,7 @@ TEST_F(OwnProductFormTest, BothValidationAlertsInOneSaveAndNothingStored) {
     form->setText(F::Salt, "1,234");
     form->setText(F::Name, "Riegel");
     form->saveRecord();
-    ASSERT_EQ(fake.alerts.shown().size(), 1u);
-    EXPECT_EQ(fake.alerts.shown()[0].message, AddProductVC::decimalPlacesKey());
+    EXPECT_EQ(messages(fake), Messages{AddProductVC::decimalPlacesKey()});
 }
 
 TEST_F(OwnProductFormTest, OnlyNameMakerAndCategorySavesEmptyTextsAndGrams) {
@@ -102,26 +102,22 @@ TEST_F(OwnProductFormTest, OnlyNameMakerAndCategorySavesEmptyTextsAndGrams) {
     EXPECT_EQ(column("Einheit", id), "g");
 }
 
-TEST_F(OwnProductFormTest, FailedFirstInsertKeepsTheFormOpenAndWritesNothing) {
+TEST_F(OwnProductFormTest, FailedInsertsKeepTheFormOpenAndWriteNothing) {
     catalogue.exec("ALTER TABLE Products RENAME TO ProductsGone");
     auto form = openForm();
     fill(*form, {.fat = "1"});
     form->saveRecord();
-    ASSERT_EQ(fake.alerts.shown().size(), 1u);
-    EXPECT_EQ(fake.alerts.shown()[0].message, AddProductVC::saveFailedKey());
-    EXPECT_EQ(navigation.pops(), 0);
+    EXPECT_EQ(messages(fake), Messages{AddProductVC::saveFailedKey()});
     EXPECT_EQ(count("ProductsTable"), 0);
     EXPECT_EQ(form->text(F::Name), "Müsli");
-}
 
-TEST_F(OwnProductFormTest, FailedMirrorInsertUndoesTheProduct) {
+    // The mirror row refused: the product is undone too.
+    catalogue.exec("ALTER TABLE ProductsGone RENAME TO Products");
     catalogue.exec("CREATE TRIGGER refuse BEFORE INSERT ON ProductsTable BEGIN "
                    "SELECT RAISE(ABORT, 'full'); END");
-    auto form = openForm();
-    fill(*form, {});
+    fake.alerts.clear();
     form->saveRecord();
-    ASSERT_EQ(fake.alerts.shown().size(), 1u);
-    EXPECT_EQ(fake.alerts.shown()[0].message, AddProductVC::saveFailedKey());
+    EXPECT_EQ(messages(fake), Messages{AddProductVC::saveFailedKey()});
     EXPECT_EQ(navigation.pops(), 0);
     EXPECT_EQ(count("Products"), 0);
     EXPECT_EQ(count("ProductsTable"), 0);
@@ -141,14 +137,13 @@ TEST_F(OwnProductFormTest, EditingAProductInTwoFoldersLowersBothTotalsAndRemoves
     shared.insertIntoMenuFolder("0", "Frühstück", "500", 1, "0");
     shared.insertIntoMenuFolder("1", "Abend", "300", 2, "0");
     shared.insertIntoMenuFolder("2", "Leer", "90", 3, "0");
-    shared.newUpdateIntoEditConsumptionTable(id, "Müsli", "Mühle", "4", "60", "", "", "", "", "120",
-                                             "1");
-    shared.newUpdateIntoEditConsumptionTable(id, "Müsli", "Mühle", "4", "40", "", "", "", "", "80",
-                                             "2");
-    shared.newUpdateIntoEditConsumptionTable("77", "Brot", "Bäcker", "1", "100", "", "", "", "",
-                                             "90", "3");
-    shared.insertIntoFavorite_Menulistfolder(id, "1");
-    shared.insertIntoFavorite_Menulistfolder(id, "2");
+    // Product, calories, folder: Müsli in folders 1 and 2, another product in folder 3.
+    for (const auto& [product, kcal, folder] :
+         {std::tuple{id, "120", "1"}, {id, "80", "2"}, {std::string("77"), "90", "3"}}) {
+        shared.newUpdateIntoEditConsumptionTable(product, "", "", "4", "", "", "", "", "", kcal,
+                                                 folder);
+        if (product == id) shared.insertIntoFavorite_Menulistfolder(id, folder);
+    }
 
     auto form = openForm(id, 1);
     EXPECT_EQ(form->text(F::Maker), "Mühle");
@@ -158,9 +153,10 @@ TEST_F(OwnProductFormTest, EditingAProductInTwoFoldersLowersBothTotalsAndRemoves
     form->setUnitSegment(1);
     form->saveRecord();
 
-    EXPECT_EQ(shared.selectCaloryValueForUpdation("1"), "380");
-    EXPECT_EQ(shared.selectCaloryValueForUpdation("2"), "220");
-    EXPECT_EQ(shared.selectCaloryValueForUpdation("3"), "90");
+    EXPECT_EQ((std::vector{shared.selectCaloryValueForUpdation("1"),
+                           shared.selectCaloryValueForUpdation("2"),
+                           shared.selectCaloryValueForUpdation("3")}),
+              (std::vector<std::string>{"380", "220", "90"}));
     EXPECT_TRUE(shared.selectFolderIdFromProductID(id).empty());
     EXPECT_EQ(count("Favorite_Menufolder"), 0);
     EXPECT_EQ(count("edit_product_consumption"), 1);
@@ -198,8 +194,7 @@ TEST_F(OwnProductFormTest, ProductDeletedWhileOpenIsNotWrittenBack) {
     catalogue.exec("DELETE FROM Products");
     catalogue.remove(std::stoi(id));
     form->saveRecord();
-    ASSERT_EQ(fake.alerts.shown().size(), 1u);
-    EXPECT_EQ(fake.alerts.shown()[0].message, AddProductVC::saveFailedKey());
+    EXPECT_EQ(messages(fake), Messages{AddProductVC::saveFailedKey()});
     EXPECT_EQ(count("ProductsTable"), 0);
 }
 

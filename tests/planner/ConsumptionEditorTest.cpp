@@ -40,20 +40,12 @@ protected:
 
 } // namespace
 
-TEST_F(ConsumptionEditorTest, LoadingNormalisesAndLeavingStoresTheNormalForm) {
+TEST_F(ConsumptionEditorTest, LoadedNormalisedAndATypedAmountScalesEverything) {
     const auto vc = open("10");
-    EXPECT_EQ(vc->fieldText(Q::Amount), "100");
     EXPECT_EQ(vc->fieldText(Q::Fat), "3,4");
     EXPECT_EQ(vc->fieldText(Q::Calories), "52"); // 52.5 rounds half to even
     EXPECT_EQ(vc->amountSlider().value, 100.0f);
     EXPECT_EQ(vc->caloriesSlider().value, 52.0f);
-    vc->viewWillDisappear();
-    EXPECT_EQ(store.row(10, 1), (ConsumptionRow{{"3.4", "0.0", "10.0", "0.0", "52"}, "100g", "1"}));
-    EXPECT_EQ(store.total(1), "52");
-}
-
-TEST_F(ConsumptionEditorTest, ATypedAmountScalesEverythingAndTheTotalFollows) {
-    const auto vc = open("10");
     type(*vc, Q::Amount, "150");
     vc->viewWillDisappear();
     EXPECT_EQ(store.row(10, 1), (ConsumptionRow{{"5.1", "0.0", "15.0", "0.0", "78"}, "150g", "1"}));
@@ -73,9 +65,11 @@ TEST_F(ConsumptionEditorTest, ATypedAmountScalesEverythingAndTheTotalFollows) {
     EXPECT_EQ(store.total(1), "39");
 }
 
-TEST_F(ConsumptionEditorTest, EntriesThatChangeNothing) {
+TEST_F(ConsumptionEditorTest, OneFieldAtATimeAndEntriesThatChangeNothing) {
     const auto vc = open("10");
-    type(*vc, Q::Fat, "");
+    ASSERT_TRUE(vc->shouldBeginEditing(Q::Fat));
+    EXPECT_FALSE(vc->shouldBeginEditing(Q::Amount));
+    vc->endEditing(Q::Fat, ""); // ends the edit, with its alert
     ASSERT_TRUE(fake.alerts.hasPending());
     EXPECT_EQ(fake.alerts.firstPending().title, "Error Message Consumption Amount Nil");
     EXPECT_EQ(fake.alerts.firstPending().buttons, (std::vector<std::string>{"Ok"}));
@@ -97,33 +91,25 @@ TEST_F(ConsumptionEditorTest, EntriesThatChangeNothing) {
     EXPECT_EQ(store.row(10, 1)->nutrients.fat, "1.5");
 }
 
-TEST_F(ConsumptionEditorTest, OneFieldAtATime) {
-    const auto vc = open("10");
-    ASSERT_TRUE(vc->shouldBeginEditing(Q::Fat));
-    EXPECT_FALSE(vc->shouldBeginEditing(Q::Amount));
-    vc->endEditing(Q::Fat, "3,4");
-    EXPECT_FALSE(vc->isEditing());
-    EXPECT_TRUE(vc->shouldBeginEditing(Q::Amount));
-}
-
 TEST_F(ConsumptionEditorTest, ZeroValuesAreDisabledWithTheHintBesideTheirOwnField) {
     const auto vc = open("10");
-    // Saturates and salt are 0 at load: their own fields carry the hint, sugar's does not.
-    EXPECT_FALSE(vc->fieldEnabled(Q::Saturates));
-    EXPECT_TRUE(vc->hintShown(Q::Saturates));
-    EXPECT_FALSE(vc->fieldEnabled(Q::Salt));
-    EXPECT_TRUE(vc->hintShown(Q::Salt));
-    EXPECT_TRUE(vc->fieldEnabled(Q::Sugar));
-    EXPECT_FALSE(vc->hintShown(Q::Sugar));
+    // Whether each field is enabled; a disabled field carries the hint beside it.
+    const auto enabled = [&](std::initializer_list<Q> fields) {
+        std::vector<bool> out;
+        for (Q q : fields) {
+            EXPECT_NE(vc->fieldEnabled(q), vc->hintShown(q)) << static_cast<int>(q);
+            out.push_back(vc->fieldEnabled(q));
+        }
+        return out;
+    };
+    // Saturates and salt are 0 at load, sugar is not.
+    EXPECT_EQ(enabled({Q::Saturates, Q::Salt, Q::Sugar}), (std::vector{false, false, true}));
     EXPECT_FALSE(vc->shouldBeginEditing(Q::Salt));
-
-    // Fat that rounds to 0.0 on the slider stays 0.0 and its field stays disabled.
+    // Fat that rounds to 0.0 on the slider stays 0.0 and disabled; 0.52 kcal rounds up to 1.
     vc->amountSliderMoved(1.0f);
     EXPECT_EQ(vc->fieldText(Q::Fat), "0,0");
-    EXPECT_FALSE(vc->fieldEnabled(Q::Fat));
-    EXPECT_TRUE(vc->hintShown(Q::Fat));
-    EXPECT_EQ(vc->fieldText(Q::Calories), "1"); // 0.52 rounds up: still enabled
-    EXPECT_FALSE(vc->hintShown(Q::Calories));
+    EXPECT_EQ(vc->fieldText(Q::Calories), "1");
+    EXPECT_EQ(enabled({Q::Fat, Q::Calories}), (std::vector{false, true}));
 }
 
 TEST_F(ConsumptionEditorTest, ZeroCaloriesLockTheCalorieSlider) {

@@ -53,6 +53,11 @@ TEST_F(FolderContentsTest, ProductsInFilingOrderWithAmountsAndCalories) {
     EXPECT_EQ(vc->row(1).amount, "100g");
     EXPECT_EQ(vc->row(2).amount, "150 g");
     EXPECT_EQ(vc->row(2).calories, "795.75 kcal");
+    // Leaving writes the favourites' sort orders in the folder's order.
+    vc->viewWillDisappear();
+    EXPECT_EQ(store.catalogue.sortOrder(11), "0");
+    EXPECT_EQ(store.catalogue.sortOrder(10), "1");
+    EXPECT_EQ(store.catalogue.sortOrder(12), "2");
 
     // A product gone from the catalogue is not listed.
     store.catalogue.remove(11);
@@ -60,8 +65,17 @@ TEST_F(FolderContentsTest, ProductsInFilingOrderWithAmountsAndCalories) {
     EXPECT_EQ(vc->numberOfRows(), 2);
 }
 
-TEST_F(FolderContentsTest, DeletingARowTakesTheProductOutOfThisFolderOnly) {
+TEST_F(FolderContentsTest, DeletingARowTakesTheProductOutOfThisFolderOnlyAndATapEditsIt) {
     const auto vc = open();
+    vc->didSelectRow(1);
+    const auto editor = std::dynamic_pointer_cast<NewEditConsumptionVC>(navigation.top());
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(navigation.backTitles().back(), "Zurück");
+    const ConsumptionInputs& in = editor->inputs();
+    EXPECT_EQ((std::vector{in.productName, in.manufactorName, in.categoryName, in.productID,
+                           in.folderID}),
+              (std::vector<std::string>{"Chips", "Zweifel", "Knabbereien", "10", "1"}));
+
     ASSERT_EQ(store.total(1), "825");
     vc->deleteRow(1); // Chips
     EXPECT_EQ(vc->numberOfRows(), 2);
@@ -73,25 +87,4 @@ TEST_F(FolderContentsTest, DeletingARowTakesTheProductOutOfThisFolderOnly) {
     EXPECT_TRUE(store.holds(2, 10));
     EXPECT_TRUE(store.row(10, 2));
     EXPECT_EQ(store.catalogue.favFlag(10), 0);
-}
-
-TEST_F(FolderContentsTest, LeavingWritesTheFavouriteSortOrders) {
-    const auto vc = open();
-    vc->viewWillDisappear();
-    EXPECT_EQ(store.catalogue.sortOrder(11), "0");
-    EXPECT_EQ(store.catalogue.sortOrder(10), "1");
-    EXPECT_EQ(store.catalogue.sortOrder(12), "2");
-}
-
-TEST_F(FolderContentsTest, ATapOpensTheEditorForThatProductInThisFolder) {
-    const auto vc = open();
-    vc->didSelectRow(1);
-    const auto editor = std::dynamic_pointer_cast<NewEditConsumptionVC>(navigation.top());
-    ASSERT_TRUE(editor);
-    EXPECT_EQ(navigation.backTitles().back(), "Zurück");
-    EXPECT_EQ(editor->inputs().productName, "Chips");
-    EXPECT_EQ(editor->inputs().manufactorName, "Zweifel");
-    EXPECT_EQ(editor->inputs().categoryName, "Knabbereien");
-    EXPECT_EQ(editor->inputs().productID, "10");
-    EXPECT_EQ(editor->inputs().folderID, "1");
 }

@@ -58,10 +58,7 @@ TEST_F(MenuFolderTest, ListsFoldersInTheUsersOrderWithTheirTotals) {
 TEST_F(MenuFolderTest, FirstLaunchHintUntilTheUserDeletesIt) {
     open();
     ASSERT_TRUE(fake.alerts.hasPending());
-    const AlertRequest hint = fake.alerts.firstPending();
-    EXPECT_EQ(hint.title, "Speiseplan-Info");
-    EXPECT_EQ(hint.message, "Hilfe zur Speiseplannutzung");
-    EXPECT_EQ(hint.buttons, (std::vector<std::string>{"Hinweis löschen", "Später erinnern"}));
+    EXPECT_EQ(fake.alerts.firstPending().message, "Hilfe zur Speiseplannutzung");
     EXPECT_TRUE(fake.analytics.has("Show Menu List Helper on Startup"));
     EXPECT_FALSE(fake.defaults.boolForKey("isfirstLaunchMenuList"));
     fake.alerts.answer(1); // "Später erinnern"
@@ -100,11 +97,6 @@ TEST_F(MenuFolderTest, ATapOpensTheSummaryOutsideEditingAndTheContentsInside) {
     ASSERT_TRUE(summary);
     EXPECT_EQ(totalsShown(navigation), (Shown{"4,5 g", "1,0 g", "4,0 g", "0,2 g", "302 kcal"}));
     EXPECT_EQ(summary->titleName(), "Mittagessen");
-    EXPECT_TRUE(ProductDetailPortraitVC::hidesTabBar());
-
-    // An empty folder: zero sums.
-    vc->didSelectRow(1);
-    EXPECT_EQ(totalsShown(navigation), (Shown{"0,0 g", "0,0 g", "0,0 g", "0,0 g", "0 kcal"}));
 
     vc->rightButtonPressed();
     vc->didSelectRow(0);
@@ -115,32 +107,17 @@ TEST_F(MenuFolderTest, ATapOpensTheSummaryOutsideEditingAndTheContentsInside) {
     EXPECT_EQ(contents->title(), "Mittagessen");
 }
 
-TEST_F(MenuFolderTest, AProductGoneFromTheCatalogueLeavesEveryFolderOnTheNextVisit) {
+// The road walks a product leaving every folder; here when the list looks for such products.
+TEST_F(MenuFolderTest, CleanupOnlyAfterACatalogueChangeAndNotWhileAPageIsStored) {
     store.file(10, 1);
-    store.file(10, 3);
-    store.file(11, 3);
-    const auto vc = open();
-    EXPECT_EQ(vc->rowCalories(2), "302 kcal");
-
-    // Only a change of the catalogue makes the list look again (an update page or an own
-    // product says so to the store).
-    store.catalogue.remove(10);
-    vc->viewWillAppear();
-    EXPECT_TRUE(store.holds(1, 10));
-    store.db.catalogueChanged();
-    vc->viewWillAppear();
-    EXPECT_EQ(vc->rowCalories(0), "0 kcal");
-    EXPECT_EQ(vc->rowCalories(2), "250 kcal");
-    EXPECT_FALSE(store.holds(1, 10));
-    EXPECT_FALSE(store.holds(3, 10));
-}
-
-TEST_F(MenuFolderTest, NoCleanupWhileACataloguePageIsStored) {
-    store.file(10, 1);
-    bool storing = true;
+    bool storing = false;
     host.catalogueBusy = [&] { return storing; };
     const auto vc = open();
     store.catalogue.remove(10);
+    vc->viewWillAppear();
+    EXPECT_TRUE(store.holds(1, 10)); // nobody said the catalogue changed
+    storing = true;
+    store.db.catalogueChanged();
     vc->viewWillAppear();
     vc->didSelectRow(0);
     EXPECT_TRUE(store.holds(1, 10));
@@ -149,6 +126,7 @@ TEST_F(MenuFolderTest, NoCleanupWhileACataloguePageIsStored) {
     storing = false;
     vc->viewWillAppear();
     EXPECT_FALSE(store.holds(1, 10));
+    EXPECT_EQ(store.total(1), "0");
 }
 
 TEST_F(MenuFolderTest, SummaryCleansAProductWithoutItsRowOnlyWhenItLeftTheCatalogue) {

@@ -64,11 +64,4 @@ std::vector<std::string> PlannerTestStore::folderIds() {
     return ids;
 }
 
-std::vector<std::string> PlannerTestStore::sortOrders() {
-    std::vector<std::string> orders;
-    for (const FolderRow& folder : db.selectMenuItemsSortByRecordID())
-        orders.push_back(folder.sortOrder);
-    return orders;
-}
-
 } // namespace tolvane::test

@@ -34,8 +34,7 @@ public:
     // The first consumption row; none without a row.
     std::optional<ConsumptionRow> row(int productId, int folderId);
     int rowCount(int productId, int folderId);
-    std::vector<std::string> folderIds();  // in list order
-    std::vector<std::string> sortOrders(); // in id order
+    std::vector<std::string> folderIds(); // in list order
 };
 
 } // namespace tolvane::test

@@ -5,6 +5,7 @@
 #include "screens/planner/CheckPickerView.h"
 #include "screens/planner/FavoriteVCFolderNewWidget.h"
 #include "screens/planner/PlannerListView.h"
+#include "tests/support/WidgetTaps.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -16,14 +17,6 @@ using namespace tolvane;
 using namespace tolvane::test;
 
 namespace {
-
-void click(QWidget* widget, QPoint at) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
-}
-
-void click(QWidget* widget) {
-    click(widget, widget->rect().center());
-}
 
 template <typename W> std::unique_ptr<W> showWidget(std::unique_ptr<W> widget) {
     widget->resize(320, 480);
@@ -59,7 +52,7 @@ private slots:
         detailModel->drawData(store_->db.selectProductDetail("10"));
         auto detail =
             showWidget(std::make_unique<ProductDetailWidget>(detailModel, fake_->strings));
-        click(detail->favoriteButton());
+        tap(detail->favoriteButton());
         CheckPickerView* picker = detail->picker();
         QCOMPARE(picker->model().numberOfRows(), 16);
         // A slow drag upwards by 70 points, released: it settles on the nearest boundary.
@@ -76,7 +69,7 @@ private slots:
         // Dragging checked nothing.
         QVERIFY(store_->db.selectFoldersAccordingToProduct("10").empty());
         // A tap on the row drawn at the top of the wheel checks its folder.
-        click(picker, picker->rowCentre(2));
+        tapAt(picker, picker->rowCentre(2));
         QCOMPARE(store_->db.selectFoldersAccordingToProduct("10"), (std::vector<std::string>{"1"}));
     }
 
@@ -89,11 +82,11 @@ private slots:
             showWidget(std::make_unique<FavoriteVCFolderNewWidget>(model, fake_->strings));
         QCOMPARE(contents->windowTitle(), QString("Mittag"));
         PlannerListView* rows = contents->list();
-        click(rows, rows->deleteMarkRect(0).center());
-        click(rows, rows->rowRect(1).center()); // elsewhere: nothing deleted
+        tapAt(rows, rows->deleteMarkRect(0).center());
+        tapAt(rows, rows->rowRect(1).center()); // elsewhere: nothing deleted
         QCOMPARE(model->numberOfRows(), 2);
-        click(rows, rows->deleteMarkRect(0).center());
-        click(rows, rows->confirmRect(0).center());
+        tapAt(rows, rows->deleteMarkRect(0).center());
+        tapAt(rows, rows->confirmRect(0).center());
         QCOMPARE(model->numberOfRows(), 1);
         QCOMPARE(store_->total(1), std::string("250"));
     }

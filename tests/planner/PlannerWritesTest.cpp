@@ -16,8 +16,6 @@ protected:
         store.catalogue.add({.id = 12, .name = "Riesig", .kcal = "99999999999"});
     }
 
-    ProductRecord product(int id) { return store.product(id); }
-
     PlannerTestStore store;
     PlannerWrites writes{store.db};
 };
@@ -26,13 +24,13 @@ protected:
 
 TEST_F(PlannerWritesTest, CheckUncheckAndCheckAgain) {
     using F = PlannerWrites::Filing;
-    EXPECT_EQ(writes.fileProduct(product(10), "2"), F::Filed);
+    EXPECT_EQ(writes.fileProduct(store.product(10), "2"), F::Filed);
     EXPECT_TRUE(store.holds(2, 10));
     EXPECT_EQ(store.total(2), "52"); // integer value of 52.5
     EXPECT_EQ(store.row(10, 2), (ConsumptionRow{{"1.0", "0.5", "2.0", "0.1", "52.5"}, "g", "2"}));
 
     // Already in the folder (filed elsewhere while a list was stale): nothing is written.
-    EXPECT_EQ(writes.fileProduct(product(10), "2"), F::AlreadyFiled);
+    EXPECT_EQ(writes.fileProduct(store.product(10), "2"), F::AlreadyFiled);
     EXPECT_EQ(store.total(2), "52");
     EXPECT_EQ(store.rowCount(10, 2), 1);
 
@@ -45,16 +43,16 @@ TEST_F(PlannerWritesTest, CheckUncheckAndCheckAgain) {
     EXPECT_TRUE(writes.unfileProduct("10", "2"));
     EXPECT_EQ(store.total(2), "0");
 
-    EXPECT_EQ(writes.fileProduct(product(10), "2"), F::Filed);
+    EXPECT_EQ(writes.fileProduct(store.product(10), "2"), F::Filed);
     EXPECT_EQ(store.total(2), "52");
     EXPECT_EQ(store.rowCount(10, 2), 1);
 }
 
 TEST_F(PlannerWritesTest, NegativeEnergyAddsNothingAndHugeEnergyDoesNotOverflow) {
     store.catalogue.exec("UPDATE Menu_Folder SET field2 = '2147483000' WHERE recordId = 3");
-    writes.fileProduct(product(11), "1");
+    writes.fileProduct(store.product(11), "1");
     EXPECT_EQ(store.total(1), "0");
-    writes.fileProduct(product(12), "3");
+    writes.fileProduct(store.product(12), "3");
     EXPECT_EQ(store.total(3), "102147482999");
     writes.unfileProduct("12", "3");
     EXPECT_EQ(store.total(3), "2147483000");
@@ -66,11 +64,11 @@ TEST_F(PlannerWritesTest, AFailureMidwayLeavesNothingHalfDone) {
     // The consumption row cannot be written: no membership and no raised total either.
     store.catalogue.exec("CREATE TRIGGER no_rows BEFORE INSERT ON edit_product_consumption "
                          "BEGIN SELECT RAISE(ABORT, 'full'); END");
-    EXPECT_EQ(writes.fileProduct(product(10), "1"), PlannerWrites::Filing::Failed);
+    EXPECT_EQ(writes.fileProduct(store.product(10), "1"), PlannerWrites::Filing::Failed);
     EXPECT_FALSE(store.holds(1, 10));
     EXPECT_EQ(store.total(1), "0");
     store.catalogue.exec("DROP TRIGGER no_rows");
-    ASSERT_EQ(writes.fileProduct(product(10), "1"), PlannerWrites::Filing::Filed);
+    ASSERT_EQ(writes.fileProduct(store.product(10), "1"), PlannerWrites::Filing::Filed);
 
     // The total cannot be written: the product stays in the folder with its row.
     store.catalogue.exec("CREATE TRIGGER no_totals BEFORE UPDATE ON Menu_Folder "
@@ -90,8 +88,8 @@ TEST_F(PlannerWritesTest, AFailureMidwayLeavesNothingHalfDone) {
 }
 
 TEST_F(PlannerWritesTest, DeletingAFolderLeavesNothingForTheNextFolderWithItsId) {
-    writes.fileProduct(product(10), "4");
-    writes.fileProduct(product(10), "3");
+    writes.fileProduct(store.product(10), "4");
+    writes.fileProduct(store.product(10), "3");
     ASSERT_TRUE(writes.deleteFolder("4"));
     EXPECT_EQ(store.folderIds(), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_FALSE(store.holds(4, 10));
@@ -106,9 +104,9 @@ TEST_F(PlannerWritesTest, DeletingAFolderLeavesNothingForTheNextFolderWithItsId)
 
 TEST_F(PlannerWritesTest, OrphanCleanupOverTwoFolders) {
     store.catalogue.add({.id = 20, .name = "Bleibt", .kcal = "30"});
-    writes.fileProduct(product(10), "1");
-    writes.fileProduct(product(10), "3");
-    writes.fileProduct(product(20), "3");
+    writes.fileProduct(store.product(10), "1");
+    writes.fileProduct(store.product(10), "3");
+    writes.fileProduct(store.product(20), "3");
     ASSERT_EQ(store.total(3), "82");
 
     store.catalogue.remove(10);
@@ -124,8 +122,8 @@ TEST_F(PlannerWritesTest, OrphanCleanupOverTwoFolders) {
 }
 
 TEST_F(PlannerWritesTest, AnEmptyCatalogueReadNeverEmptiesThePlanner) {
-    writes.fileProduct(product(10), "1");
-    writes.fileProduct(product(11), "2");
+    writes.fileProduct(store.product(10), "1");
+    writes.fileProduct(store.product(11), "2");
     store.catalogue.exec("DELETE FROM ProductsTable");
     EXPECT_EQ(writes.cleanOrphans(), -1);
     EXPECT_TRUE(store.holds(1, 10));
@@ -135,7 +133,7 @@ TEST_F(PlannerWritesTest, AnEmptyCatalogueReadNeverEmptiesThePlanner) {
 
 TEST_F(PlannerWritesTest, LeftoversOfAFolderThatIsGoneAreCleanedWithoutATotal) {
     // Memberships left by a folder deleted half-way by an older version.
-    writes.fileProduct(product(10), "2");
+    writes.fileProduct(store.product(10), "2");
     store.catalogue.exec("DELETE FROM Menu_Folder WHERE recordId = 2");
     store.catalogue.remove(10);
     EXPECT_EQ(writes.cleanOrphans(), 1);

@@ -23,7 +23,6 @@ void translate(MemoryStrings& s) {
     s.set("LiveSearchInfoText", "<p>live</p>");
     s.set("MetrisheInfoText", "<p>metric</p>");
     s.set("Infotext Profil", "<p>profile</p>");
-    s.set("AmpelInfosText", "<p>lights</p>");
 }
 
 } // namespace
@@ -73,19 +72,6 @@ TEST(ShowInfo, UnknownTitleGivesEmptyPageAndMissingTextShowsKey) {
     lights.viewDidLoad();
     lights.viewWillAppear();
     EXPECT_EQ(lights.html(), "AmpelInfosText");
-}
-
-TEST(ShowInfo, TappedSupportLinkOpensMailAndBackPops) {
-    FakePlatform fake;
-    FakeNavigation navigation;
-    navigation.push(std::make_shared<ShowInfoVC>(fake.platform(), navigation, links(), "x"));
-    auto& page = static_cast<ShowInfoVC&>(*navigation.top());
-    EXPECT_EQ(page.linkRequested("file:///res/support@x.ch.", true), LinkAction::MailSupport);
-    EXPECT_EQ(page.linkRequested("file:///res/support@x.ch.", false), LinkAction::Follow);
-    EXPECT_EQ(page.linkRequested("file:///res/pictures/a.svg", true), LinkAction::Follow);
-    EXPECT_EQ(fake.urls.opened, (std::vector<std::string>{"mailto:support@x.ch?subject=@"}));
-    page.prevButtonClick();
-    EXPECT_TRUE(navigation.stack().empty());
 }
 
 TEST(GDAInfo, FoodLabelLinkOpensOutsideAndBackCloses) {

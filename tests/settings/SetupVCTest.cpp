@@ -1,7 +1,6 @@
 #include "screens/settings/SetupVC.h"
 #include "platform/Platform.h"
 #include "screens/common/PlaceholderScreen.h"
-#include "screens/settings/Localization.h"
 #include "screens/settings/ShowInfoVC.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +61,8 @@ protected:
 
 } // namespace
 
-TEST_F(SetupVCTest, ReadsOptionsAndDailyCaloriesWhenShown) {
+TEST_F(SetupVCTest, ReadsOptionsAndDailyCaloriesInTheInterfaceLanguageWhenShown) {
+    fake.strings.set("%@ kcal", "%@ ккал");
     data.settings = SettingsRow{"NO", "YES", "NO"};
     screen().viewDidLoad();
     show();
@@ -70,14 +70,8 @@ TEST_F(SetupVCTest, ReadsOptionsAndDailyCaloriesWhenShown) {
     screen().localizationSwtchChanged(); // stored "YES" turns to "NO"
     EXPECT_EQ(fake.defaults.stringForKey("Localization"), "NO");
     EXPECT_FALSE(screen().metricUnitsOn());
-    EXPECT_EQ(screen().caloriesValue(), "2000 kcal");
-    EXPECT_EQ(fake.defaults.integerForKey("SetUpInfoBtnTag"), -1);
-}
-
-TEST_F(SetupVCTest, DailyCaloriesAreWrittenInTheInterfaceLanguage) {
-    fake.strings.set("%@ kcal", "%@ ккал");
-    show();
     EXPECT_EQ(screen().caloriesValue(), "2000 ккал");
+    EXPECT_EQ(fake.defaults.integerForKey("SetUpInfoBtnTag"), -1);
 }
 
 TEST_F(SetupVCTest, MissingRecordsLeaveSwitchesOffAndNoCalories) {
@@ -133,24 +127,15 @@ TEST_F(SetupVCTest, MetricUnitsAreWrittenAtOnceAndEverySwitchWhenTheScreenIsLeft
 
 TEST_F(SetupVCTest, HintIsShownOnlyOnFirstVisit) {
     fake.defaults.registerDefaults({{"isfirstLaunchSetup", true}});
-    screen().viewDidLoad();
+    screen().viewDidLoad(); // the shell's roads see it once, and not after the flag is stored
     ASSERT_TRUE(fake.alerts.hasPending());
-    EXPECT_EQ(fake.alerts.firstPending().title, "Setup-Info");
     EXPECT_EQ(fake.alerts.firstPending().message, "Hilfe zur Setupnutzung");
     EXPECT_TRUE(fake.analytics.has("Show Setup Helper on Startup"));
     EXPECT_FALSE(fake.defaults.boolForKey("isfirstLaunchSetup"));
-
-    fake.alerts.answer(0);
-    SetupVC second({fake.platform(), navigation, {}, shell, {}, {}, {}});
-    second.viewDidLoad();
-    EXPECT_FALSE(fake.alerts.hasPending());
-    EXPECT_EQ(fake.alerts.shown().size(), 1u);
 }
 
 TEST_F(SetupVCTest, RowsPushTheirScreensAndRememberTheCell) {
-    screen().didSelectRow(SetupRowId::Localization);
-    EXPECT_TRUE(std::dynamic_pointer_cast<Localization>(navigation.top()));
-    screen().didSelectRow(SetupRowId::ManageProducts);
+    screen().didSelectRow(SetupRowId::ManageProducts); // the shell's road opens the languages
     auto own = std::dynamic_pointer_cast<PlaceholderScreen>(navigation.top());
     ASSERT_TRUE(own);
     EXPECT_EQ(own->titleKey(), "Eigene Produkte verwalten");
@@ -168,9 +153,8 @@ TEST_F(SetupVCTest, RowsPushTheirScreensAndRememberTheCell) {
     EXPECT_EQ(info->myTitle(), "Benutzungstips");
     EXPECT_EQ(fake.defaults.integerForKey("SetUpSection"), 1);
     EXPECT_EQ(fake.defaults.integerForKey("SetUpRow"), 1);
-}
 
-TEST_F(SetupVCTest, ProvidedScreensReplaceThePlaceholders) {
+    // Provided screens replace the placeholders.
     auto profile = std::make_shared<PlaceholderScreen>("custom");
     screen_ = std::make_unique<SetupVC>(SetupVC::Dependencies{
         fake.platform(), navigation, {}, shell, {}, {}, [&] { return profile; }});

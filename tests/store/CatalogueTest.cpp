@@ -66,13 +66,14 @@ TEST_F(CatalogueTest, SearchAppendsPercentAndUsesLikeRules) {
     addProduct(5, "Vollmilch", "Coop");
 
     EXPECT_EQ(db->Search("%müller", "%müller"), (Names{{"Joghurt", "Müller", "1"}}));
-    EXPECT_EQ(db->selectSearchCount("%müller", "%müller"), 1);
     // Prefix match, ASCII letters regardless of case.
     EXPECT_EQ(db->Search("MILCH", "MILCH"),
               (Names{{"Milchbrötchen", "Coop", "4"}, {"milchreis", "Emmi", "3"}}));
-    EXPECT_EQ(db->selectSearchCount("%milch", "xyz"), 3);
     EXPECT_TRUE(db->Search("Käse", "Käse").empty());
-    EXPECT_EQ(db->selectSearchCount("Käse", "Käse"), 0);
+    EXPECT_EQ((std::vector{db->selectSearchCount("%müller", "%müller"),
+                           db->selectSearchCount("%milch", "xyz"),
+                           db->selectSearchCount("Käse", "Käse")}),
+              (std::vector{1, 3, 0}));
 }
 
 TEST_F(CatalogueTest, MakerWithApostropheIsStoredMatchedAndSearchedExactly) {
@@ -150,13 +151,11 @@ TEST_F(CatalogueTest, MissingFileGivesEmptyResultsAndIsNotCreated) {
     MemoryLog otherLog;
     const std::string missing = dir.path() + "/none.db";
     Database other(missing, otherLog);
-    EXPECT_TRUE(other.selectProduct().empty());
+    EXPECT_TRUE(other.selectProduct().empty() && other.selectMaxTimestamp().empty());
     EXPECT_FALSE(other.selectProduct([](const ListRowView&) {}));
     EXPECT_EQ(other.selectProductCount(), 0);
-    EXPECT_EQ(other.selectMaxTimestamp(), "");
     other.updateDTimestamp("1", "2");
-    EXPECT_FALSE(other.OpenDB());
-    EXPECT_FALSE(other.NameDBConnect());
+    EXPECT_FALSE(other.OpenDB() || other.NameDBConnect());
     EXPECT_FALSE(std::filesystem::exists(missing));
 }
 

@@ -26,8 +26,7 @@ TEST_F(ConcurrencyTest, TwoThreadsOnOneObjectLoseNothing) {
     std::thread b(writer, "2");
     a.join();
     b.join();
-    EXPECT_EQ(db->selectProductsAccordingToFolder("1").size(), static_cast<size_t>(kEach));
-    EXPECT_EQ(db->selectProductsAccordingToFolder("2").size(), static_cast<size_t>(kEach));
+    EXPECT_EQ(db->selectAllRecordIDFromFavoriteTable().size(), static_cast<size_t>(2 * kEach));
 }
 
 TEST_F(ConcurrencyTest, WriterWaitsForAnotherObjectsReader) {

@@ -61,11 +61,11 @@ protected:
         Database db(locations.databasePath(), log);
         EXPECT_EQ(db.selectPersonalProfileData(), ProfileRow::seed());
         EXPECT_EQ(db.selectMenuItemsSortByRecordID(), seededFolders);
-        EXPECT_TRUE(db.tableExists("Favorite_Menufolder"));
-        EXPECT_TRUE(db.tableExists("edit_product_consumption"));
+        EXPECT_TRUE(db.tableExists("Favorite_Menufolder") &&
+                    db.tableExists("edit_product_consumption"));
         EXPECT_TRUE(db.selectAllRecordIDFromFavoriteTable().empty());
-        EXPECT_TRUE(defaults.boolForKey("copiedNewDatabase"));
-        EXPECT_TRUE(defaults.boolForKey("copiedNewFolderDatabase"));
+        EXPECT_TRUE(defaults.boolForKey("copiedNewDatabase") &&
+                    defaults.boolForKey("copiedNewFolderDatabase"));
     }
 
     // User data that a replacement of the file would lose.
@@ -91,7 +91,7 @@ protected:
     MemoryLog log;
 };
 
-TEST_F(MigrationTest, FreshInstallationIsCopiedAndSeeded) {
+TEST_F(MigrationTest, FreshInstallationIsCopiedAndSeededAndTheSecondLaunchTouchesNothing) {
     const MigrationResult result = launch();
     EXPECT_TRUE(result.ok) << result.message;
     expectSeeded();
@@ -104,16 +104,11 @@ TEST_F(MigrationTest, FreshInstallationIsCopiedAndSeeded) {
     EXPECT_TRUE(result.setAside.empty());
     for (const auto& entry : std::filesystem::directory_iterator(locations.documentsDir))
         EXPECT_EQ(entry.path().filename(), "Tolvane.db");
-}
 
-TEST_F(MigrationTest, SecondLaunchTouchesNothing) {
-    ASSERT_TRUE(launch().ok);
     addUserData();
     const std::string before = readFileBytes(locations.databasePath());
     ASSERT_TRUE(launch().ok);
     EXPECT_EQ(readFileBytes(locations.databasePath()), before);
-    EXPECT_TRUE(hasUserData());
-    expectSeeded();
 }
 
 TEST_F(MigrationTest, OlderInstallationWithoutTablesIsReplacedAndSeeded) {
@@ -164,8 +159,8 @@ TEST_F(MigrationTest, CopyFailureIsReportedAndCreatesNoFile) {
     EXPECT_EQ(result.message.substr(result.message.size() - 2), "'.");
     EXPECT_GT(result.message.size(), prefix.size() + 2);
     EXPECT_FALSE(std::filesystem::exists(locations.databasePath()));
-    EXPECT_FALSE(defaults.boolForKey("copiedNewDatabase"));
-    EXPECT_FALSE(defaults.boolForKey("copiedNewFolderDatabase"));
+    EXPECT_FALSE(defaults.boolForKey("copiedNewDatabase") ||
+                 defaults.boolForKey("copiedNewFolderDatabase"));
 }
 
 TEST_F(MigrationTest, FailedReplacementKeepsTheOldCopy) {
@@ -230,7 +225,7 @@ TEST_F(MigrationTest, LockReleasedWithinTheWaitIsWaitedFor) {
     expectSeeded();
 }
 
-TEST_F(MigrationTest, ZeroLengthFileIsSetAsideAndCopiedAgain) {
+TEST_F(MigrationTest, ZeroLengthFileOrOneWithoutCatalogueIsSetAsideAndCopiedAgain) {
     ASSERT_TRUE(launch().ok);
     std::filesystem::resize_file(locations.databasePath(), 0);
     const MigrationResult result = launch();
@@ -239,17 +234,15 @@ TEST_F(MigrationTest, ZeroLengthFileIsSetAsideAndCopiedAgain) {
     EXPECT_EQ(Database(locations.databasePath(), log).selectCategories(), brot);
     ASSERT_FALSE(result.setAside.empty());
     EXPECT_EQ(std::filesystem::file_size(result.setAside), 0u);
-}
 
-TEST_F(MigrationTest, FileWithoutCatalogueTablesIsSetAsideButItsDataKept) {
-    ASSERT_TRUE(launch().ok);
+    // A file without the catalogue tables is set aside too, with its data.
     Database(locations.databasePath(), log).insertIntoMenuFolder("4", "Mein Ordner", "0", 5, "0");
     execSql(locations.databasePath(), "DROP TABLE ProductsTable");
-    const MigrationResult result = launch();
-    ASSERT_TRUE(result.ok) << result.message;
+    const MigrationResult again = launch();
+    ASSERT_TRUE(again.ok) << again.message;
     expectSeeded();
-    ASSERT_FALSE(result.setAside.empty());
-    EXPECT_EQ(Database(result.setAside, log).selectMenuItemsSortByOrder().size(), 5u);
+    ASSERT_FALSE(again.setAside.empty());
+    EXPECT_EQ(Database(again.setAside, log).selectMenuItemsSortByOrder().size(), 5u);
 }
 
 TEST_F(MigrationTest, CorruptFileIsKeptAndReported) {

@@ -119,10 +119,10 @@ TEST_F(PlannerTest, ConsumptionRows) {
     db->updateIntoEditConsumptionTable("50g", "1.55", "0.6", "2.75", "0.2", "60", "5", "1");
     EXPECT_EQ(db->selectProductDetailForEdit("5", "1"),
               (std::vector<ConsumptionRow>{{{"1.55", "0.6", "2.75", "0.2", "60"}, "50g", "1"}}));
-    EXPECT_EQ(db->selectCaloryForId("5", "1"), "60");
-    EXPECT_EQ(db->selectEinheitForId("5", "1"), "50g");
-    EXPECT_EQ(db->selectEinheitForId("5 or 1", "1"), "");
-    EXPECT_EQ(db->selectCaloryValueFromEditConsumptionForUpdation("5", "2"), "120");
+    EXPECT_EQ((std::vector{db->selectCaloryForId("5", "1"), db->selectEinheitForId("5", "1"),
+                           db->selectEinheitForId("5 or 1", "1"),
+                           db->selectCaloryValueFromEditConsumptionForUpdation("5", "2")}),
+              (List{"60", "50g", "", "120"}));
     EXPECT_EQ(db->selectFolderIdFromProductID("5"), (List{"1", "2"}));
     EXPECT_EQ(sqlRows(path, "SELECT manufactor_name FROM edit_product_consumption LIMIT 1"),
               (Rows{{"Kellogg's"}}));

