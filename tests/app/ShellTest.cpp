@@ -14,6 +14,7 @@
 #include "screens/settings/SetupWidget.h"
 #include "screens/settings/ShowInfoWidget.h"
 #include "store/Database.h"
+#include "tests/support/ShellRun.h"
 #include "tests/support/ShippedSchema.h"
 #include "tests/support/WidgetTaps.h"
 
@@ -30,49 +31,6 @@ using namespace tolvane;
 using namespace tolvane::test;
 
 namespace {
-
-// One process start: services, delegate, launch.
-struct Run {
-    std::unique_ptr<AppContext> context;
-    FakeUrlOpener* urls = nullptr;
-    ScreenFactory factory;
-    std::unique_ptr<Tolvane_AppDelegate> delegate;
-
-    Run(const QString& documents, const QString& resources, const DefaultsList& device) {
-        AppOptions options;
-        options.documentsDir = documents;
-        options.resourceDir = resources;
-        options.defaultsFile = documents + "/defaults.ini";
-        context = AppContext::create(options, std::make_unique<NullLog>(), device);
-        auto fakeUrls = std::make_unique<FakeUrlOpener>();
-        urls = fakeUrls.get();
-        context->urls = std::move(fakeUrls);
-        registerScreens(factory);
-        // The shell on its own: other areas' screens (and their start-up prompts) stay out.
-        for (int tab : {0, 1, 2})
-            factory.setRoot(tab, [](ScreenContext&) {
-                return std::make_shared<PlaceholderScreen>("Placeholder");
-            });
-        factory.setLandscape({});
-        delegate = std::make_unique<Tolvane_AppDelegate>(*context, factory);
-        delegate->awakeFromNib();
-        delegate->applicationDidFinishLaunching();
-    }
-    ~Run() {
-        delegate->applicationWillTerminate();
-        delegate.reset();
-        closeAlerts();
-    }
-    TabShell& tabs() { return *delegate->tabBarVC(); }
-    QString text(const char* k) { return QString::fromStdString(context->strings->text(k)); }
-
-    static QList<AlertBox*> alerts() { return AlertBox::shown(); }
-    static void closeAlerts() {
-        for (auto* box : alerts())
-            box->buttons().front()->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-};
 
 QStringList alertTexts() {
     QStringList texts;
@@ -101,8 +59,7 @@ private:
     void makeResources(const char* settings) {
         resources_ = std::make_unique<QTemporaryDir>();
         createShippedFile(resources_->filePath("Tolvane.db").toStdString(), {.settings = settings});
-        QVERIFY(QFile::link(TOLVANE_STRINGS_DIR, resources_->filePath("strings")));
-        QVERIFY(QFile::link(TOLVANE_PICTURES_DIR, resources_->filePath("pictures")));
+        QVERIFY(shipInto(*resources_));
     }
 
 private slots:
@@ -115,7 +72,7 @@ private slots:
 
     void firstStartCopiesSeedsAndTitlesTabs() {
         makeResources("'YES','YES','YES'");
-        Run run(documents_->path(), resources_->path(), {"en"});
+        Run run(documents_->path(), resources_->path(), {.device = {"en"}, .shellOnly = true});
         auto& defaults = *run.context->defaults;
 
         MemoryLog log;
@@ -158,7 +115,7 @@ private slots:
             QVERIFY(out.open(QIODevice::WriteOnly));
             out.write(garbage);
         }
-        Run run(documents_->path(), resources_->path(), {"en"});
+        Run run(documents_->path(), resources_->path(), {.device = {"en"}, .shellOnly = true});
         const QString expected =
             run.text("Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei "
                      "bleibt unverändert; Tolvane wird beendet.")
@@ -174,7 +131,7 @@ private slots:
     void migrationCopyFailureNamesTheCause() {
         makeResources("'YES','YES','YES'");
         QVERIFY(QFile::remove(resources_->filePath("Tolvane.db")));
-        Run run(documents_->path(), resources_->path(), {"en"});
+        Run run(documents_->path(), resources_->path(), {.device = {"en"}, .shellOnly = true});
         QStringList texts = alertTexts();
         QCOMPARE(texts.size(), 2);
         // The first copy's own message, then the migration's with the cause.
@@ -189,7 +146,8 @@ private slots:
     void secondStartKeepsDataAndFlags() {
         makeResources("'YES','NO','YES'");
         {
-            Run first(documents_->path(), resources_->path(), {"de"});
+            Run first(documents_->path(), resources_->path(),
+                      {.device = {"de"}, .shellOnly = true});
             QCOMPARE(first.context->language, QString("de"));
             // The stored option reaches the user defaults for the next start.
             QCOMPARE(first.context->defaults->stringForKey("Localization"), std::string("NO"));
@@ -198,7 +156,7 @@ private slots:
             Database db(documents_->filePath("Tolvane.db").toStdString(), log);
             db.updateSettings("NO", "NO", "NO");
         }
-        Run second(documents_->path(), resources_->path(), {"de"});
+        Run second(documents_->path(), resources_->path(), {.device = {"de"}, .shellOnly = true});
         // "Localization" was "NO": English from now on, whatever the device says.
         QCOMPARE(second.context->language, QString("en"));
         QCOMPARE(settingsOf(documents_->path()), std::string("NO NO NO"));
@@ -213,7 +171,7 @@ private slots:
 
     void settingsTabRoad() {
         makeResources("'YES','YES','YES'");
-        Run run(documents_->path(), resources_->path(), {"en"});
+        Run run(documents_->path(), resources_->path(), {.device = {"en"}, .shellOnly = true});
         tap(run.tabs().tabButton(3));
         auto* stack = run.tabs().stack(3);
         auto* setup = qobject_cast<SetupWidget*>(stack->topWidget());
@@ -276,7 +234,7 @@ private slots:
     void toggleSurvivesQuittingOnTheSettingsScreen() {
         makeResources("'YES','YES','YES'");
         {
-            Run run(documents_->path(), resources_->path(), {"en"});
+            Run run(documents_->path(), resources_->path(), {.device = {"en"}, .shellOnly = true});
             tap(run.tabs().tabButton(3));
             auto* setup = qobject_cast<SetupWidget*>(run.tabs().stack(3)->topWidget());
             QVERIFY(setup);
@@ -290,7 +248,7 @@ private slots:
     // button's own handler.
     void barButtonsFollowTheirActions() {
         makeResources("'YES','YES','YES'");
-        Run run(documents_->path(), resources_->path(), {"en"});
+        Run run(documents_->path(), resources_->path(), {.device = {"en"}, .shellOnly = true});
         auto* stack = run.tabs().stack(0);
         stack->ensureRoot();
         stack->push(std::make_shared<PlaceholderScreen>("Placeholder"));
@@ -341,7 +299,7 @@ private slots:
 
     void landscapeSlotTurnsTheWindow() {
         makeResources("'YES','YES','YES'");
-        Run run(documents_->path(), resources_->path(), {"en"});
+        Run run(documents_->path(), resources_->path(), {.device = {"en"}, .shellOnly = true});
         run.tabs().setCurrentIndex(2);
         const ProductRecord apfelmus{
             "Apfelmus", "1", "Migros", "2", "0", {"0.1", "0", "12", "0", "60"}, "g", "250"};

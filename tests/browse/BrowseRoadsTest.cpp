@@ -70,12 +70,7 @@ private:
     std::unique_ptr<TestCatalogue> catalogue_;
 
     // Writes the catalogue built by the test as the shipped file.
-    void ship() {
-        QVERIFY(QFile::copy(QString::fromStdString(catalogue_->path()),
-                            resources_->filePath("Tolvane.db")));
-        QVERIFY(QFile::link(TOLVANE_STRINGS_DIR, resources_->filePath("strings")));
-        QVERIFY(QFile::link(TOLVANE_PICTURES_DIR, resources_->filePath("pictures")));
-    }
+    void ship() { QVERIFY(shipInto(*resources_, catalogue_->path())); }
 
 #ifdef TOLVANE_PRODUCT_SERVER
     // The reference server serving the products of these catalogue source lines (tab-separated,
@@ -521,7 +516,8 @@ private slots:
         QTemporaryDir serverDir;
         const auto server = serve(serverDir, products);
         QVERIFY(server);
-        Run run(documents_->path(), resources_->path(), QString::fromStdString(server->url()));
+        Run run(documents_->path(), resources_->path(),
+                {.server = QString::fromStdString(server->url())});
         auto* list = updateOnThePrompt(run);
         QVERIFY(list);
         QVERIFY(!list->progressPanel()->isVisible());

@@ -88,10 +88,7 @@ private slots:
         catalogue.addCategory(2, "Getränke");
         catalogue.add(brezel());
         catalogue.add({.id = 2, .name = "Apfelsaft", .category = "2", .unit = "ml"});
-        QVERIFY(QFile::copy(QString::fromStdString(catalogue.path()),
-                            resources_->filePath("Tolvane.db")));
-        QVERIFY(QFile::link(TOLVANE_STRINGS_DIR, resources_->filePath("strings")));
-        QVERIFY(QFile::link(TOLVANE_PICTURES_DIR, resources_->filePath("pictures")));
+        QVERIFY(shipInto(*resources_, catalogue.path()));
     }
     void cleanup() { Run::closeAlerts(); }
 
@@ -102,7 +99,7 @@ private slots:
         const QString url = QString::fromStdString(server.url());
         {
             // The first start, with the server down for the moment: nothing to send yet.
-            Run run(documents_->path(), resources_->path(), "http://127.0.0.1:9/");
+            Run run(documents_->path(), resources_->path(), {.server = "http://127.0.0.1:9/"});
             QTRY_VERIFY(!Run::alerts().isEmpty());
             QVERIFY(run.answer("Hinweis löschen"));
             auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
@@ -225,7 +222,7 @@ private slots:
         }
         {
             // The next start against the running server sends it and marks it sent.
-            Run run(documents_->path(), resources_->path(), url);
+            Run run(documents_->path(), resources_->path(), {.server = url});
             Database& db = run.delegate->getDBObj();
             QTRY_VERIFY_WITH_TIMEOUT(db.selectProductsForCsv().empty(), 30000);
             std::string outbox;

@@ -32,12 +32,7 @@ private:
     std::unique_ptr<QTemporaryDir> resources_;
     std::unique_ptr<TestCatalogue> catalogue_;
 
-    void ship() {
-        QVERIFY(QFile::copy(QString::fromStdString(catalogue_->path()),
-                            resources_->filePath("Tolvane.db")));
-        QVERIFY(QFile::link(TOLVANE_STRINGS_DIR, resources_->filePath("strings")));
-        QVERIFY(QFile::link(TOLVANE_PICTURES_DIR, resources_->filePath("pictures")));
-    }
+    void ship() { QVERIFY(shipInto(*resources_, catalogue_->path())); }
 
     // Started past the start-up prompt, on the product list.
     void start(std::unique_ptr<Run>& run) {
@@ -45,14 +40,6 @@ private:
         run = std::make_unique<Run>(documents_->path(), resources_->path());
         QTRY_VERIFY(!Run::alerts().isEmpty());
         QVERIFY(run->answer("Hinweis löschen"));
-    }
-
-    // The fields check where the focus goes, which needs the window active; the offscreen
-    // platform leaves no window active once an alert has gone.
-    static void activate(Run& run) {
-        QWidget* window = run.delegate->window();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
     }
 
     // Searches "chi", opens Chips, checks the picker rows given and presses "Done"; then back
@@ -87,7 +74,7 @@ private:
     MenuFolderWidget* menuList(Run& run) {
         tap(run.delegate->tabBarVC()->tabButton(1));
         if (!Run::alerts().isEmpty()) run.answer("Hinweis löschen");
-        activate(run);
+        if (!run.activate()) return nullptr; // the fields check where the focus goes
         return qobject_cast<MenuFolderWidget*>(run.stack(1).topWidget());
     }
 

@@ -43,12 +43,9 @@ private slots:
         TestCatalogue catalogue;
         catalogue.addCategory(1, "Snacks");
         catalogue.add(chips());
-        QVERIFY(QFile::copy(QString::fromStdString(catalogue.path()),
-                            resources.filePath("Tolvane.db")));
-        QVERIFY(QFile::link(TOLVANE_STRINGS_DIR, resources.filePath("strings")));
-        QVERIFY(QFile::link(TOLVANE_PICTURES_DIR, resources.filePath("pictures")));
+        QVERIFY(shipInto(resources, catalogue.path()));
 
-        Run run(documents.path(), resources.path(), "http://127.0.0.1:9/");
+        Run run(documents.path(), resources.path(), {.server = "http://127.0.0.1:9/"});
         QTRY_VERIFY(!Run::alerts().isEmpty());
         QVERIFY(run.answer("Hinweis löschen"));
         tap(run.delegate->tabBarVC()->tabButton(3));

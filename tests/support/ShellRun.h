@@ -5,38 +5,69 @@
 #include "app/AppContext.h"
 #include "app/NavigationStack.h"
 #include "app/ScreenRegistry.h"
+#include "app/Tab.h"
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/platform/AlertBox.h"
+#include "screens/common/PlaceholderScreen.h"
 #include "screens/common/TableRow.h"
 #include "tests/support/WidgetTaps.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
 
 #include <memory>
+#include <string>
 
 namespace tolvane::test {
 
+// Links the string tables and pictures into a resource folder, and with a catalogue file given
+// copies it there as the shipped one. The test target defines both folders.
+inline bool shipInto(const QTemporaryDir& resources, const std::string& catalogue = {}) {
+    return (catalogue.empty() ||
+            QFile::copy(QString::fromStdString(catalogue), resources.filePath("Tolvane.db"))) &&
+           QFile::link(TOLVANE_STRINGS_DIR, resources.filePath("strings")) &&
+           QFile::link(TOLVANE_PICTURES_DIR, resources.filePath("pictures"));
+}
+
+// How a run starts: the server, the device's languages, and whether only the shell runs (every
+// tab but the settings on a placeholder, so no area's start-up prompt shows).
+struct RunOptions {
+    QString server;
+    DefaultsList device{"de"};
+    bool shellOnly = false;
+};
+
 struct Run {
     std::unique_ptr<AppContext> context;
+    FakeUrlOpener* urls = nullptr;
     ScreenFactory factory;
     std::unique_ptr<Tolvane_AppDelegate> delegate;
 
-    Run(const QString& documents, const QString& resources, const QString& server = {},
-        const QString& language = "de") {
+    Run(const QString& documents, const QString& resources, const RunOptions& run = {}) {
         AppOptions options;
         options.documentsDir = documents;
         options.resourceDir = resources;
         options.defaultsFile = documents + "/defaults.ini";
-        options.serverUrl = server;
-        context =
-            AppContext::create(options, std::make_unique<NullLog>(), {language.toStdString()});
+        options.serverUrl = run.server;
+        context = AppContext::create(options, std::make_unique<NullLog>(), run.device);
+        auto fakeUrls = std::make_unique<FakeUrlOpener>();
+        urls = fakeUrls.get();
+        context->urls = std::move(fakeUrls);
         registerScreens(factory);
+        if (run.shellOnly) {
+            for (Tab tab : {kSearchTab, kMenuListTab, kCategoriesTab})
+                factory.setRoot(tab, [](ScreenContext&) {
+                    return std::make_shared<PlaceholderScreen>("Placeholder");
+                });
+            factory.setLandscape({});
+        }
         delegate = std::make_unique<Tolvane_AppDelegate>(*context, factory);
         delegate->awakeFromNib();
         delegate->applicationDidFinishLaunching();
@@ -48,12 +79,14 @@ struct Run {
         return QTest::qWaitForWindowActive(window);
     }
     ~Run() {
+        delegate->applicationWillTerminate();
         closeAlerts();
         delegate.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     QString text(const char* k) { return QString::fromStdString(context->strings->text(k)); }
     NavigationStack& stack(int tab) { return *delegate->tabBarVC()->stack(tab); }
+    TabShell& tabs() { return *delegate->tabBarVC(); }
 
     static QList<AlertBox*> alerts() { return AlertBox::shown(); }
     // Clicks the button with that key's text on the open alert; false when there is none.
