@@ -3,15 +3,21 @@
 namespace tolvane {
 
 DatabaseWorker::DatabaseWorker(std::string databasePath, Log& log)
-    : database_(std::move(databasePath), log), thread_([this] { run(); }) {}
+    : database_(std::move(databasePath), log) {}
 
 DatabaseWorker::~DatabaseWorker() {
+    bool started = false;
     {
         std::lock_guard lock(mutex_);
         ending_ = true;
+        started = thread_.joinable();
     }
     wake_.notify_all();
-    thread_.join();
+    if (started) thread_.join();
+}
+
+void DatabaseWorker::startThread() {
+    if (!thread_.joinable() && !ending_) thread_ = std::thread([this] { run(); });
 }
 
 void DatabaseWorker::post(Job job) {
@@ -19,6 +25,7 @@ void DatabaseWorker::post(Job job) {
         std::lock_guard lock(mutex_);
         if (stopped_) return;
         jobs_.push_back(std::move(job));
+        startThread();
     }
     wake_.notify_all();
 }
@@ -29,7 +36,10 @@ void DatabaseWorker::stop(Job last) {
         if (stopped_) return;
         stopped_ = true;
         jobs_.clear();
-        if (last) jobs_.push_back(std::move(last));
+        if (last) {
+            jobs_.push_back(std::move(last));
+            startThread();
+        }
         // Under the lock, so that the interrupt reaches the job running now and not the next.
         if (busy_) {
             interrupting_ = true;

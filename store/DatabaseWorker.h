@@ -1,6 +1,7 @@
 // A thread with a Database object of its own that runs jobs one after another, in the order
 // they were posted: the catalogue service's page store and its list reader are one each. The
-// owner makes it, and it lives as long as its owner; its thread starts at once.
+// owner makes it, and it lives as long as its owner; its thread starts with the first job, so
+// a worker never needed costs no thread.
 //
 // post() and waitUntilIdle() from any thread; a job runs on the worker thread and gets the
 // worker's Database. stop() is for the program quitting (UI thread): it drops the jobs not yet
@@ -40,6 +41,8 @@ public:
 
 private:
     void run();
+    // Under the lock.
+    void startThread();
 
     Database database_;
     std::mutex mutex_;

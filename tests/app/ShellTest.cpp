@@ -174,8 +174,7 @@ private slots:
         Run run(documents_->path(), resources_->path(), {.device = {"en"}, .shellOnly = true});
         tap(run.tabs().tabButton(3));
         auto* stack = run.tabs().stack(3);
-        auto* setup = qobject_cast<SetupWidget*>(stack->topWidget());
-        QVERIFY(setup);
+        TOP_SCREEN(setup, SetupWidget, *stack);
         QTRY_COMPARE(setup->model().caloriesValue(), std::string("2000 kcal"));
 
         // First visit: the hint, once.
@@ -194,8 +193,7 @@ private slots:
 
         // Information button 1006: the profile help without a title.
         tap(setup->infoButton(SetupRowId::PersonalProfile));
-        auto* info = qobject_cast<ShowInfoWidget*>(stack->topWidget());
-        QVERIFY(info);
+        TOP_SCREEN(info, ShowInfoWidget, *stack);
         QCOMPARE(stack->title(), QString());
         QCOMPARE(info->model().html(), run.context->strings->text("Infotext Profil"));
         QVERIFY(!info->browser()->toPlainText().isEmpty());
@@ -214,8 +212,7 @@ private slots:
 
         // The language screen: choosing English stores it and moves the check mark.
         tap(setup->row(SetupRowId::Localization));
-        auto* languages = qobject_cast<LocalizationWidget*>(stack->topWidget());
-        QVERIFY(languages);
+        TOP_SCREEN(languages, LocalizationWidget, *stack);
         QVERIFY(languages->checkShown(0));
         tap(languages->row(2));
         QCOMPARE(run.context->defaults->listForKey("AppleLanguages"), DefaultsList{"en"});
@@ -236,8 +233,7 @@ private slots:
         {
             Run run(documents_->path(), resources_->path(), {.device = {"en"}, .shellOnly = true});
             tap(run.tabs().tabButton(3));
-            auto* setup = qobject_cast<SetupWidget*>(run.tabs().stack(3)->topWidget());
-            QVERIFY(setup);
+            TOP_SCREEN(setup, SetupWidget, *run.tabs().stack(3));
             Run::closeAlerts();
             tap(setup->liveSearchSwitch());
         }

@@ -141,8 +141,7 @@ private slots:
         ship();
         Run run(documents_->path(), resources_->path());
         dismissPrompt(run);
-        auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
-        QVERIFY(list);
+        TOP_SCREEN(list, SearchWidget, run.stack(0));
         QTRY_COMPARE(list->sideIndex()->letters(), QStringList({"A", "B", "C"}));
         QCOMPARE(rowMaker(list->table(), 1, 0), QString("Beck"));
         QVERIFY(list->tableModel()->persistentIndexCount() <= list->tableModel()->rowCount());
@@ -164,8 +163,7 @@ private slots:
         grab(run, "search");
 
         tapRow(list->table(), 0, 0);
-        auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
-        QVERIFY(detail);
+        TOP_SCREEN(detail, ProductDetailWidget, run.stack(0));
         QCOMPARE(detail->nameLabel()->text(), QString("Chips"));
         QCOMPARE(detail->model()->numberOfRows(), 7);
         // Fat 20 g is yellow, equal to nothing below it: Brezel (4) pulls the mean to 12.
@@ -228,8 +226,7 @@ private slots:
         tapRow(list->table(), 0, 0);
         QCOMPARE(run.stack(0).depth(), 2);
         // Escape goes back too, wherever the focus is.
-        auto* again = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
-        QVERIFY(again);
+        TOP_SCREEN(again, ProductDetailWidget, run.stack(0));
         again->favoriteButton()->setFocus();
         QTest::keyClick(again->favoriteButton(), Qt::Key_Escape);
         QCOMPARE(run.stack(0).depth(), 1);
@@ -245,20 +242,17 @@ private slots:
         Run run(documents_->path(), resources_->path());
         dismissPrompt(run);
         tap(run.delegate->tabBarVC()->tabButton(2));
-        auto* categories = qobject_cast<CategoryWidget*>(run.stack(2).topWidget());
-        QVERIFY(categories);
+        TOP_SCREEN(categories, CategoryWidget, run.stack(2));
         QTRY_COMPARE(categories->tableModel()->rowCount(), 2);
         const QModelIndex snacks = categories->tableModel()->index(1, 0);
         QCOMPARE(snacks.data().toString(), run.text("Snacks"));
         tapAt(categories->table()->viewport(), categories->table()->visualRect(snacks).center());
 
-        auto* products = qobject_cast<ProductsForCategoriesWidget*>(run.stack(2).topWidget());
-        QVERIFY(products);
+        TOP_SCREEN(products, ProductsForCategoriesWidget, run.stack(2));
         QCOMPARE(products->windowTitle(), run.text("Snacks"));
         QCOMPARE(products->tableModel()->rowCount(), 3);
         tapRow(products->table(), 2, 0);
-        auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(2).topWidget());
-        QVERIFY(detail);
+        TOP_SCREEN(detail, ProductDetailWidget, run.stack(2));
         QCOMPARE(detail->nameLabel()->text(), QString("Hausbrot"));
         QVERIFY(detail->makerLabel()->isHidden()); // no blank line in its place
 
@@ -357,8 +351,7 @@ private slots:
         check("start-up prompt");
         QVERIFY(run.answer("Hinweis löschen"));
 
-        auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
-        QVERIFY(list);
+        TOP_SCREEN(list, SearchWidget, run.stack(0));
         QVERIFY(list->searchButton()->isVisible());
         check("product list");
         // Typing does nothing until the search button is pressed.
@@ -370,8 +363,7 @@ private slots:
         QTRY_COMPARE(list->tableModel()->rowCount(), 1);
         check("search hits");
         tapRow(list->table(), 0, 0);
-        auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
-        QVERIFY(detail);
+        TOP_SCREEN(detail, ProductDetailWidget, run.stack(0));
         check("product detail");
         tap(detail->favoriteButton());
         QTRY_VERIFY(detail->picker()->isVisible());
@@ -403,8 +395,7 @@ private slots:
         tap(tabs.tabButton(1));
         check("menu list hint");
         QVERIFY(run.answer("Hinweis löschen"));
-        auto* folders = qobject_cast<MenuFolderWidget*>(run.stack(1).topWidget());
-        QVERIFY(folders);
+        TOP_SCREEN(folders, MenuFolderWidget, run.stack(1));
         check("menu list");
         tapAt(folders->list(), folders->list()->rowRect(0).center());
         QVERIFY(qobject_cast<ProductDetailPortraitWidget*>(run.stack(1).topWidget()));
@@ -413,14 +404,12 @@ private slots:
         tap(barButton(run.stack(1), folders->editAction()));
         check("menu list editing");
         tap(barButton(run.stack(1), folders->addAction()));
-        auto* adding = qobject_cast<AddMenuFolderWidget*>(run.stack(1).topWidget());
-        QVERIFY(adding);
+        TOP_SCREEN(adding, AddMenuFolderWidget, run.stack(1));
         check("new folder");
         tap(barButton(run.stack(1), adding->doneAction()));
         QCOMPARE(run.stack(1).depth(), 1);
         tapAt(folders->list(), folders->list()->rowRect(0).center());
-        auto* contents = qobject_cast<FavoriteVCFolderNewWidget*>(run.stack(1).topWidget());
-        QVERIFY(contents);
+        TOP_SCREEN(contents, FavoriteVCFolderNewWidget, run.stack(1));
         check("folder contents");
         tapAt(contents->list(), contents->list()->rowRect(0).center());
         QVERIFY(qobject_cast<NewEditConsumptionWidget*>(run.stack(1).topWidget()));
@@ -430,8 +419,7 @@ private slots:
         QCOMPARE(run.stack(1).depth(), 1);
         tap(barButton(run.stack(1), folders->editAction()));
         tap(tabs.tabButton(2));
-        auto* categories = qobject_cast<CategoryWidget*>(run.stack(2).topWidget());
-        QVERIFY(categories);
+        TOP_SCREEN(categories, CategoryWidget, run.stack(2));
         QTRY_COMPARE(categories->tableModel()->rowCount(), 2);
         check("categories");
         const QModelIndex drinks = categories->tableModel()->index(0, 0);
@@ -443,8 +431,7 @@ private slots:
 
         tap(tabs.tabButton(3));
         Run::closeAlerts();
-        auto* setup = qobject_cast<SetupWidget*>(run.stack(3).topWidget());
-        QVERIFY(setup);
+        TOP_SCREEN(setup, SetupWidget, run.stack(3));
         check("settings");
         for (SetupRowId row :
              {SetupRowId::Localization, SetupRowId::ManageProducts, SetupRowId::PersonalProfile,
@@ -456,15 +443,13 @@ private slots:
 
         // The own products in editing mode, the entry form and its wheels.
         tap(setup->row(SetupRowId::ManageProducts));
-        auto* own = qobject_cast<ManageProductsWidget*>(run.stack(3).topWidget());
-        QVERIFY(own);
+        TOP_SCREEN(own, ManageProductsWidget, run.stack(3));
         QVERIFY(barButton(run.stack(3), own->editAction()));
         tap(barButton(run.stack(3), own->editAction()));
         check("own products editing");
         QVERIFY(barButton(run.stack(3), own->addAction()));
         tap(barButton(run.stack(3), own->addAction()));
-        auto* form = qobject_cast<AddProductWidget*>(run.stack(3).topWidget());
-        QVERIFY(form);
+        TOP_SCREEN(form, AddProductWidget, run.stack(3));
         QTRY_VERIFY(form->inputBar()->isVisible());
         check("product form");
         tap(form->field(ProductField::Category));
@@ -479,8 +464,7 @@ private slots:
 
         // The profile with its activity wheel and its information pages.
         tap(setup->row(SetupRowId::PersonalProfile));
-        auto* profile = qobject_cast<PersonalProfileWidget*>(run.stack(3).topWidget());
-        QVERIFY(profile);
+        TOP_SCREEN(profile, PersonalProfileWidget, run.stack(3));
         check("personal profile");
         tap(profile->tableRow(ProfileFigure::ActivityLevel));
         QVERIFY(profile->activityWheel()->isVisible());
@@ -550,8 +534,7 @@ private slots:
         QCOMPARE(rowMaker(list->table(), 0, 0), QString::fromStdString(maker));
 
         tapRow(list->table(), 0, 0);
-        auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
-        QVERIFY(detail);
+        TOP_SCREEN(detail, ProductDetailWidget, run.stack(0));
         QCOMPARE(detail->nameLabel()->text(), QString::fromStdString(name));
         QCOMPARE(detail->makerLabel()->text(), QString::fromStdString(maker));
         ProductDetail& product = *detail->model();

@@ -145,7 +145,8 @@ TEST_F(CatalogueUpdateTest, ProgressIsSavedOnlyWhileRecordsAreOutstandingAndResu
 TEST_F(CatalogueUpdateTest, AnUploadFailureThatCancelsTheWaitingPageEndsTheRunInsteadOfHanging) {
     // Four uploads take every connection; the page request has to wait behind them.
     for (const char* name : {"Fail", "Brot", "Brot", "Brot"})
-        update().createCsvForUpload({{"900000001", name, "Hof", "2", {"1", "1", "1", "1", "1"}}});
+        update().createCsvForUpload(
+            {{"900000001", name, "Hof", "2", {"1", "1", "1", "1", "1"}, "g", ""}});
     ASSERT_TRUE(waitForUploads(4));
     start();
     ASSERT_EQ(update().state(), CatalogueUpdate::State::Requesting);

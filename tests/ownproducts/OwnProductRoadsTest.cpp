@@ -102,8 +102,7 @@ private slots:
             Run run(documents_->path(), resources_->path(), {.server = "http://127.0.0.1:9/"});
             QTRY_VERIFY(!Run::alerts().isEmpty());
             QVERIFY(run.answer("Hinweis löschen"));
-            auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
-            QVERIFY(list);
+            TOP_SCREEN(list, SearchWidget, run.stack(0));
             QTRY_COMPARE(list->sideIndex()->letters(), QStringList({"A", "B"}));
 
             ManageProductsWidget* own = openOwnProducts(run);
@@ -116,8 +115,7 @@ private slots:
             tap(edit());
             QCOMPARE(edit()->text(), run.text("Fertig"));
             tap(barButton(run.stack(3), own->addAction()));
-            auto* form = qobject_cast<AddProductWidget*>(run.stack(3).topWidget());
-            QVERIFY(form);
+            TOP_SCREEN(form, AddProductWidget, run.stack(3));
             const auto barKey = [&](const char* name) {
                 return form->findChild<QPushButton*>(name);
             };
@@ -206,15 +204,13 @@ private slots:
 
             // And in its category.
             tap(run.delegate->tabBarVC()->tabButton(2));
-            auto* categories = qobject_cast<CategoryWidget*>(run.stack(2).topWidget());
-            QVERIFY(categories);
+            TOP_SCREEN(categories, CategoryWidget, run.stack(2));
             QTRY_COMPARE(categories->tableModel()->rowCount(), 2);
             const QModelIndex snacks = categories->tableModel()->index(1, 0);
             QCOMPARE(snacks.data().toString(), run.text("Snacks"));
             tapAt(categories->table()->viewport(),
                   categories->table()->visualRect(snacks).center());
-            auto* products = qobject_cast<ProductsForCategoriesWidget*>(run.stack(2).topWidget());
-            QVERIFY(products);
+            TOP_SCREEN(products, ProductsForCategoriesWidget, run.stack(2));
             QStringList all;
             for (int s = 0; s < products->tableModel()->rowCount(); ++s)
                 all << rowNames(products->table(), s);
@@ -232,8 +228,7 @@ private slots:
             Run::closeAlerts();
 
             // Deleted in editing mode: gone from the list and the product list.
-            auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
-            QVERIFY(list);
+            TOP_SCREEN(list, SearchWidget, run.stack(0));
             QTRY_COMPARE(list->sideIndex()->letters(), QStringList({"A", "B", "Z"}));
             ManageProductsWidget* own = openOwnProducts(run);
             QVERIFY(own);

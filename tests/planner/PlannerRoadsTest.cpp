@@ -46,15 +46,13 @@ private:
     // to the list.
     void fileChips(Run& run, std::initializer_list<int> pickerRows) {
         tap(run.delegate->tabBarVC()->tabButton(0));
-        auto* list = qobject_cast<SearchWidget*>(run.stack(0).topWidget());
-        QVERIFY(list);
+        TOP_SCREEN(list, SearchWidget, run.stack(0));
         list->searchField()->setFocus();
         list->searchField()->selectAll();
         QTest::keyClicks(list->searchField(), "chi");
         QTRY_COMPARE(list->tableModel()->rowCount(), 1);
         tapRow(list->table(), 0, 0);
-        auto* detail = qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget());
-        QVERIFY(detail);
+        TOP_SCREEN(detail, ProductDetailWidget, run.stack(0));
         tap(detail->favoriteButton());
         CheckPickerView* picker = detail->picker();
         QTRY_VERIFY(picker->isVisible());
@@ -113,11 +111,9 @@ private slots:
         QCOMPARE(barButton(run->stack(1), folders->editAction())->text(), run->text("Fertig"));
         PlannerListView* rows = folders->list();
         tapAt(rows, rows->rowRect(0).center());
-        auto* contents = qobject_cast<FavoriteVCFolderNewWidget*>(run->stack(1).topWidget());
-        QVERIFY(contents);
+        TOP_SCREEN(contents, FavoriteVCFolderNewWidget, run->stack(1));
         tapAt(contents->list(), contents->list()->rowRect(0).center());
-        auto* editor = qobject_cast<NewEditConsumptionWidget*>(run->stack(1).topWidget());
-        QVERIFY(editor);
+        TOP_SCREEN(editor, NewEditConsumptionWidget, run->stack(1));
         QLineEdit* amount = editor->field(ConsumptionQuantity::Amount);
         QCOMPARE(amount->text(), QString("100"));
         tap(amount);
@@ -144,8 +140,7 @@ private slots:
         tap(edit);
         QVERIFY(!model->isEditing());
         tapAt(rows, rows->rowRect(0).center());
-        auto* summary = qobject_cast<ProductDetailPortraitWidget*>(run->stack(1).topWidget());
-        QVERIFY(summary);
+        TOP_SCREEN(summary, ProductDetailPortraitWidget, run->stack(1));
         QTRY_VERIFY(summary->isVisible());
         QWidget* tabBar = run->delegate->tabBarVC()->findChild<QWidget*>("tabBar");
         QVERIFY(tabBar && !tabBar->isVisible());
@@ -180,8 +175,7 @@ private slots:
         QToolButton* add = barButton(run->stack(1), folders->addAction());
         QVERIFY(add);
         tap(add);
-        auto* adding = qobject_cast<AddMenuFolderWidget*>(run->stack(1).topWidget());
-        QVERIFY(adding);
+        TOP_SCREEN(adding, AddMenuFolderWidget, run->stack(1));
         QTRY_VERIFY(adding->nameField()->hasFocus());
         QTest::keyClicks(adding->nameField(), "Zvieri");
         QTest::keyClick(adding->nameField(), Qt::Key_Return);
@@ -233,8 +227,7 @@ private slots:
         QCOMPARE(model->rowCalories(1), std::string("0 kcal"));
         tap(barButton(run->stack(1), folders->editAction()));
         tapAt(folders->list(), folders->list()->rowRect(1).center());
-        auto* contents = qobject_cast<FavoriteVCFolderNewWidget*>(run->stack(1).topWidget());
-        QVERIFY(contents);
+        TOP_SCREEN(contents, FavoriteVCFolderNewWidget, run->stack(1));
         QCOMPARE(contents->model()->numberOfRows(), 0);
         QVERIFY(run->delegate->getDBObj().selectFoldersAccordingToProduct("2").empty());
     }

@@ -50,13 +50,11 @@ private slots:
         QVERIFY(run.answer("Hinweis löschen"));
         tap(run.delegate->tabBarVC()->tabButton(3));
         Run::closeAlerts();
-        auto* setup = qobject_cast<SetupWidget*>(run.stack(3).topWidget());
-        QVERIFY(setup);
+        TOP_SCREEN(setup, SetupWidget, run.stack(3));
         QTRY_VERIFY(rowTexts(setup).join(' ').contains("2000"));
 
         tap(setup->row(SetupRowId::PersonalProfile));
-        auto* profile = qobject_cast<PersonalProfileWidget*>(run.stack(3).topWidget());
-        QVERIFY(profile);
+        TOP_SCREEN(profile, PersonalProfileWidget, run.stack(3));
         auto* weight = profile->findChild<WheelPicker*>("bodyWheel3");
         auto* calories = profile->findChild<QLineEdit*>("caloriesField");
         QTRY_VERIFY(weight->currentRow() > 0);
@@ -104,11 +102,9 @@ private slots:
         PlannerWrites(db).fileProduct(db.selectProductDetail("2").value(), "1");
         tap(run.delegate->tabBarVC()->tabButton(1));
         Run::closeAlerts();
-        auto* folders = qobject_cast<MenuFolderWidget*>(run.stack(1).topWidget());
-        QVERIFY(folders);
+        TOP_SCREEN(folders, MenuFolderWidget, run.stack(1));
         tapAt(folders->list(), folders->list()->rowRect(0).center());
-        auto* summary = qobject_cast<ProductDetailPortraitWidget*>(run.stack(1).topWidget());
-        QVERIFY(summary);
+        TOP_SCREEN(summary, ProductDetailPortraitWidget, run.stack(1));
         QVERIFY(!summary->model()->fixedReferences());
         QCOMPARE(summary->model()->bars()[index(Nutrient::Energy)].percentLabel,
                  std::string("20%"));

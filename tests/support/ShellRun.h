@@ -25,6 +25,12 @@
 #include <memory>
 #include <string>
 
+// The screen on top of a navigation stack as the widget class the road expects; the road stops
+// when it is another.
+#define TOP_SCREEN(var, Widget, stack)                                                             \
+    auto* var = qobject_cast<Widget*>((stack).topWidget());                                        \
+    QVERIFY(var)
+
 namespace tolvane::test {
 
 // Links the string tables and pictures into a resource folder, and with a catalogue file given
@@ -39,7 +45,7 @@ inline bool shipInto(const QTemporaryDir& resources, const std::string& catalogu
 // How a run starts: the server, the device's languages, and whether only the shell runs (every
 // tab but the settings on a placeholder, so no area's start-up prompt shows).
 struct RunOptions {
-    QString server;
+    QString server{};
     DefaultsList device{"de"};
     bool shellOnly = false;
 };
