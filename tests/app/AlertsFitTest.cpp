@@ -10,10 +10,8 @@
 #include "screens/ownproducts/AddProductVC.h"
 #include "tests/support/WidgetTaps.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
 
 using namespace tolvane;
 using namespace tolvane::test;

@@ -5,14 +5,12 @@
 #include "platform/Log.h"
 #include "screens/settings/HelpBrowser.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QSvgRenderer>
-#include <QTest>
 #include <QTextBlock>
+#include <QTest>
 #include <QTextLayout>
 #include <QVBoxLayout>
 

@@ -11,11 +11,9 @@
 #include "screens/common/PlaceholderScreen.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>

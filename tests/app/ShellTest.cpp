@@ -19,10 +19,8 @@
 #include "tests/support/WidgetTaps.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>

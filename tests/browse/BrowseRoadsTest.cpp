@@ -32,14 +32,11 @@
 #endif
 #include "tests/support/WidgetTaps.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>

@@ -9,7 +9,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QStackedWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>

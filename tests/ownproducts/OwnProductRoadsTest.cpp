@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>

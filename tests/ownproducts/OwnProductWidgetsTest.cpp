@@ -8,7 +8,6 @@
 #include "tests/support/TestCatalogue.h"
 #include "tests/support/WidgetTaps.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>

@@ -14,8 +14,6 @@
 #include "tests/support/ShellRun.h"
 #include "tests/support/TestCatalogue.h"
 
-#include <QAction>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>

@@ -11,7 +11,6 @@
 #include "tests/support/TestCatalogue.h"
 #include "tests/support/WheelTaps.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
