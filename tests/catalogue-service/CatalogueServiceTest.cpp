@@ -149,7 +149,8 @@ TEST_F(CatalogueServiceTest, TwoRunsBackToBackWhileTheFirstsSwitchBackWaitsForAR
 
 TEST_F(CatalogueServiceTest, QuittingDuringARunKeepsWhatIsStoredAndTheNextRunResumes) {
     make();
-    setReplies(pages(2000));
+    // Pages enough that the quit never meets the last one, from which there is nothing to resume.
+    setReplies(pages(5000));
     start();
     ASSERT_TRUE(until([&] { return seen.lastPage >= 1; }));
     // Another program holds the file: the next page waits for it, as long as the program runs.
@@ -173,7 +174,7 @@ TEST_F(CatalogueServiceTest, QuittingDuringARunKeepsWhatIsStoredAndTheNextRunRes
     EXPECT_EQ(journalMode(clientDb), "delete");
     EXPECT_EQ(query(clientDb, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
 
-    auto rest = pages(2000);
+    auto rest = pages(5000);
     rest.erase(rest.begin(), rest.begin() + (resumeAt - 1));
     setReplies(rest);
     const auto before = requests().size();
@@ -181,7 +182,7 @@ TEST_F(CatalogueServiceTest, QuittingDuringARunKeepsWhatIsStoredAndTheNextRunRes
     EXPECT_EQ(run(), UpdateOutcome::Completed);
     EXPECT_EQ(requests()[before].target, "/getUpdatedProducts.php?timestamp=&pageNo=" +
                                              std::to_string(resumeAt) + "&records=250");
-    EXPECT_EQ(count(), 2000);
+    EXPECT_EQ(count(), 5000);
 }
 
 TEST_F(CatalogueServiceTest, AScreenThatGoesDuringARunHearsNothingMoreAndTheRunCompletes) {
