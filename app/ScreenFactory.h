@@ -1,6 +1,7 @@
 // How screens plug into the shell.
 //
-//   ScreenFactory::registerWidget<SearchVC>(maker): a model of that class, pushed on a tab's
+//   ScreenFactory::registerWidget<SearchVC, SearchWidget>(), or registerWidget<SearchVC>(maker)
+//   for a widget made otherwise: a model of that class, pushed on a tab's
 //   Navigation, is shown by the QWidget that maker returns for it (the stack owns the widget
 //   and keeps the model alive while it is shown). The class is the key, so a screen that is
 //   not there cannot be named.
@@ -58,6 +59,12 @@ public:
             [maker = std::move(maker)](std::shared_ptr<Screen> s, ScreenContext& c) -> QWidget* {
             return maker(std::static_pointer_cast<Model>(std::move(s)), c);
         };
+    }
+    // The usual widget, made from its model and the string tables.
+    template <typename Model, typename Widget> void registerWidget() {
+        registerWidget<Model>([](std::shared_ptr<Model> s, ScreenContext& c) -> QWidget* {
+            return new Widget(std::move(s), c.platform.strings);
+        });
     }
     // Null when nothing is registered for the model's class (the stack then shows a label).
     QWidget* makeWidget(std::shared_ptr<Screen> model, ScreenContext& context) const;

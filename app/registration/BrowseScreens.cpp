@@ -19,17 +19,9 @@ void registerBrowseScreens(ScreenFactory& factory) {
         return std::make_shared<CategoryVC>(c.platform, c.delegate.getDBObj(), c.navigation,
                                             detailHost(c.delegate));
     });
-    factory.registerWidget<SearchVC>([](std::shared_ptr<SearchVC> s, ScreenContext& c) -> QWidget* {
-        return new SearchWidget(s, c.platform.strings);
-    });
-    factory.registerWidget<CategoryVC>(
-        [](std::shared_ptr<CategoryVC> s, ScreenContext& c) -> QWidget* {
-            return new CategoryWidget(s, c.platform.strings);
-        });
-    factory.registerWidget<ProductsForCategoriesVC>(
-        [](std::shared_ptr<ProductsForCategoriesVC> s, ScreenContext& c) -> QWidget* {
-            return new ProductsForCategoriesWidget(s, c.platform.strings);
-        });
+    factory.registerWidget<SearchVC, SearchWidget>();
+    factory.registerWidget<CategoryVC, CategoryWidget>();
+    factory.registerWidget<ProductsForCategoriesVC, ProductsForCategoriesWidget>();
 }
 
 } // namespace tolvane

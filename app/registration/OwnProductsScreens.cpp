@@ -6,14 +6,8 @@
 namespace tolvane {
 
 void registerOwnProductsScreens(ScreenFactory& factory) {
-    factory.registerWidget<ManageProductsVC>(
-        [](std::shared_ptr<ManageProductsVC> s, ScreenContext& c) -> QWidget* {
-            return new ManageProductsWidget(s, c.platform.strings);
-        });
-    factory.registerWidget<AddProductVC>(
-        [](std::shared_ptr<AddProductVC> s, ScreenContext& c) -> QWidget* {
-            return new AddProductWidget(s, c.platform.strings);
-        });
+    factory.registerWidget<ManageProductsVC, ManageProductsWidget>();
+    factory.registerWidget<AddProductVC, AddProductWidget>();
 }
 
 } // namespace tolvane

@@ -45,22 +45,10 @@ void registerPlannerScreens(ScreenFactory& factory) {
         return std::make_shared<MenuFolderVC>(c.platform, c.delegate.getDBObj(), c.navigation,
                                               std::move(host));
     });
-    factory.registerWidget<MenuFolderVC>(
-        [](std::shared_ptr<MenuFolderVC> s, ScreenContext& c) -> QWidget* {
-            return new MenuFolderWidget(s, c.platform.strings);
-        });
-    factory.registerWidget<AddMenuFolderVC>(
-        [](std::shared_ptr<AddMenuFolderVC> s, ScreenContext& c) -> QWidget* {
-            return new AddMenuFolderWidget(s, c.platform.strings);
-        });
-    factory.registerWidget<FavoriteVCFolderNew>(
-        [](std::shared_ptr<FavoriteVCFolderNew> s, ScreenContext& c) -> QWidget* {
-            return new FavoriteVCFolderNewWidget(s, c.platform.strings);
-        });
-    factory.registerWidget<NewEditConsumptionVC>(
-        [](std::shared_ptr<NewEditConsumptionVC> s, ScreenContext& c) -> QWidget* {
-            return new NewEditConsumptionWidget(s, c.platform.strings);
-        });
+    factory.registerWidget<MenuFolderVC, MenuFolderWidget>();
+    factory.registerWidget<AddMenuFolderVC, AddMenuFolderWidget>();
+    factory.registerWidget<FavoriteVCFolderNew, FavoriteVCFolderNewWidget>();
+    factory.registerWidget<NewEditConsumptionVC, NewEditConsumptionWidget>();
     factory.registerWidget<ProductDetailPortraitVC>(
         [](std::shared_ptr<ProductDetailPortraitVC> s, ScreenContext& c) -> QWidget* {
             auto* widget = new ProductDetailPortraitWidget(s, c.platform.strings);

@@ -5,10 +5,7 @@
 namespace tolvane {
 
 void registerProfileScreens(ScreenFactory& factory) {
-    factory.registerWidget<PersonalProfileVC>(
-        [](std::shared_ptr<PersonalProfileVC> s, ScreenContext& c) -> QWidget* {
-            return new PersonalProfileWidget(s, c.platform.strings);
-        });
+    factory.registerWidget<PersonalProfileVC, PersonalProfileWidget>();
 }
 
 } // namespace tolvane

@@ -1,45 +1,18 @@
 #include "StoreFixture.h"
 
+#include "tests/support/TestCatalogue.h"
+
 #include <sqlite3.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 
 namespace tolvane::test {
 
-namespace {
-
-struct Handle {
-    sqlite3* db = nullptr;
-    explicit Handle(const std::string& path) {
-        if (sqlite3_open(path.c_str(), &db) != SQLITE_OK)
-            throw std::runtime_error("cannot open " + path);
-        sqlite3_busy_timeout(db, 10000);
-    }
-    ~Handle() { sqlite3_close(db); }
-};
-
-} // namespace
-
 Rows sqlRows(const std::string& path, const std::string& sql) {
-    Handle h(path);
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(h.db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
-        throw std::runtime_error(std::string(sqlite3_errmsg(h.db)) + " in " + sql);
-    Rows rows;
-    while (sqlite3_step(st) == SQLITE_ROW) {
-        std::vector<std::string> row;
-        for (int i = 0; i < sqlite3_column_count(st); ++i) {
-            const auto* text = sqlite3_column_text(st, i);
-            row.push_back(text ? reinterpret_cast<const char*>(text) : "<null>");
-        }
-        rows.push_back(row);
-    }
-    sqlite3_finalize(st);
-    return rows;
+    return queryColumns(path, sql, "<null>");
 }
 
 long long sqlInt(const std::string& path, const std::string& sql) {

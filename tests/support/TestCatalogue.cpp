@@ -38,7 +38,7 @@ struct Connection {
     explicit Connection(const std::string& path) {
         if (sqlite3_open(path.c_str(), &db) != SQLITE_OK)
             throw std::runtime_error("cannot open " + path);
-        sqlite3_busy_timeout(db, 5000);
+        sqlite3_busy_timeout(db, 10000);
     }
     ~Connection() { sqlite3_close(db); }
 };
@@ -86,23 +86,33 @@ std::vector<TsvProduct> someProducts(int first, int count, const std::string& da
     return products;
 }
 
-std::vector<std::string> query(const std::string& dbPath, const std::string& sql) {
+std::vector<std::vector<std::string>>
+queryColumns(const std::string& dbPath, const std::string& sql, const std::string& null) {
     Connection c(dbPath);
     sqlite3_stmt* statement = nullptr;
-    std::vector<std::string> rows;
     if (sqlite3_prepare_v2(c.db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK)
-        throw std::runtime_error("query: " + std::string(sqlite3_errmsg(c.db)));
+        throw std::runtime_error(std::string(sqlite3_errmsg(c.db)) + " in " + sql);
+    std::vector<std::vector<std::string>> rows;
     while (sqlite3_step(statement) == SQLITE_ROW) {
-        std::string row;
+        auto& row = rows.emplace_back();
         for (int i = 0; i < sqlite3_column_count(statement); ++i) {
-            if (i) row += '|';
-            auto text = sqlite3_column_text(statement, i);
-            if (text) row += reinterpret_cast<const char*>(text);
+            const auto* text = sqlite3_column_text(statement, i);
+            row.push_back(text ? reinterpret_cast<const char*>(text) : null);
         }
-        rows.push_back(row);
     }
     sqlite3_finalize(statement);
     return rows;
+}
+
+std::vector<std::string> query(const std::string& dbPath, const std::string& sql) {
+    std::vector<std::string> joined;
+    for (const auto& columns : queryColumns(dbPath, sql)) {
+        std::string row;
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            row += (i ? "|" : "") + columns[i];
+        joined.push_back(std::move(row));
+    }
+    return joined;
 }
 
 std::string queryOne(const std::string& dbPath, const std::string& sql) {

@@ -9,7 +9,10 @@
 
 namespace tolvane::test {
 
-// Runs a query on the file: each row's columns as text joined with "|" (NULL as "").
+// Runs a query on the file: each row's columns as texts, NULL as the text given.
+std::vector<std::vector<std::string>>
+queryColumns(const std::string& dbPath, const std::string& sql, const std::string& null = "");
+// The same, each row's columns joined with "|" (NULL as "").
 std::vector<std::string> query(const std::string& dbPath, const std::string& sql);
 // The first row, "" when there is none.
 std::string queryOne(const std::string& dbPath, const std::string& sql);
