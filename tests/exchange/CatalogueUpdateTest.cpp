@@ -74,7 +74,9 @@ TEST_F(CatalogueUpdateTest, GoingWhileAPageIsStoredLeavesThePageWholeOrNotThere)
     fake.dispatcher.runPending();
     EXPECT_FALSE(listener.outcome.has_value());
     store.waitUntilIdle();
-    EXPECT_EQ(count(), "250");
+    // The second reply may have been handed over in the same turn: each page whole or not there.
+    const std::string stored = count();
+    EXPECT_TRUE(stored == "250" || stored == "500") << stored;
 }
 
 TEST_F(CatalogueUpdateTest, LongTextsAreStoredTheLastOfTwoRecordsWinsAndAnUnfitOneIsLeftOut) {
