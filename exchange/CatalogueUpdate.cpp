@@ -69,8 +69,7 @@ struct CatalogueUpdate::Shared {
 // What the store worker keeps of one run. Made on the UI thread before the run's first job and
 // handed to the worker with each job; from then on only the worker reads or changes it.
 struct CatalogueUpdate::RunOnStore {
-    std::map<int, int> favouriteIndex; // recordId of a captured favourite -> its position
-    std::string storedTimestamp;       // the dtimestamp the run started from, as stored
+    std::string storedTimestamp; // the dtimestamp the run started from, as stored
     // The worker's own.
     std::string newestSeen; // the newest inclusion date stored or deleted in this run
     int lastStoredPage = 0;
@@ -103,10 +102,6 @@ void CatalogueUpdate::update() {
     ++runNumber_;
     listener_.showProgress(true);
 
-    favouriteIndex_.clear();
-    const auto favProductIds = database_.selectProductFavoriteIds();
-    for (std::size_t i = 0; i < favProductIds.size(); ++i)
-        favouriteIndex_.emplace(leadingInt(favProductIds[i]), static_cast<int>(i));
     requesting_ = reading_ = {};
     shared_->storingNs = 0;
     pagesStored_ = 0;
@@ -137,7 +132,6 @@ bool CatalogueUpdate::isNetworkReachable() {
 
 void CatalogueUpdate::SendRequest() {
     auto run = std::make_shared<RunOnStore>();
-    run->favouriteIndex = std::move(favouriteIndex_);
     if (const auto saved = database_.selectTimestamp()) {
         if (!saved->rows.empty()) maxRows_ = leadingInt(saved->rows);
         if (!saved->dtimestamp.empty()) run->storedTimestamp = saved->dtimestamp;
@@ -315,7 +309,7 @@ void CatalogueUpdate::startStoring(PageJob page) {
             log.write("Product " + decimal(record.id) +
                       " not replaced: its new record is unfit to store");
         }
-        const bool stored = storePage(db, page.ids, page.records, run->favouriteIndex, kept);
+        const bool stored = storePage(db, page.ids, page.records, kept);
         shared->storingNs += std::chrono::duration_cast<std::chrono::nanoseconds>(
                                  std::chrono::steady_clock::now() - started)
                                  .count();
@@ -355,10 +349,15 @@ void CatalogueUpdate::whenStored(std::function<void()> end) {
 
 bool CatalogueUpdate::storePage(Database& database, const std::vector<std::string>& ids,
                                 const std::vector<CatalogueRecord>& records,
-                                const std::map<int, int>& favouriteIndex, const std::set<int>& kept,
-                                CataloguePageWriter::Mode writes) {
+                                const std::set<int>& kept, CataloguePageWriter::Mode writes) {
     return database.runInCheckedTransaction([&] {
         CataloguePageWriter writer(database, writes);
+        // The marks as they are now, not as the run found them: a star set or taken off since
+        // stays so. recordId -> position among the favourites.
+        std::map<int, int> favouriteIndex;
+        const auto favourites = writer.selectProductFavoriteIds();
+        for (std::size_t i = 0; i < favourites.size(); ++i)
+            favouriteIndex.emplace(leadingInt(favourites[i]), static_cast<int>(i));
         for (const auto& id : ids)
             if (!kept.contains(leadingInt(id))) writer.deleteProductFromMainTable(id);
         std::set<int> inserted;
@@ -369,7 +368,7 @@ bool CatalogueUpdate::storePage(Database& database, const std::vector<std::strin
             // A page naming a product twice must not leave two rows of it.
             if (!inserted.insert(id).second) writer.deleteProductFromMainTable(idText);
             writer.insertIntoDatabase(record);
-            // The captured favourite at index i is this very product.
+            // The favourite at index i is this very product.
             auto favourite = favouriteIndex.find(id);
             if (favourite != favouriteIndex.end())
                 writer.setFavorite(idText, 1, decimal(favourite->second));

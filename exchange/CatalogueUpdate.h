@@ -7,10 +7,11 @@
 // outlives it), each in one transaction of the worker's own Database: the run's first page
 // switches the file to the write-ahead journal (Database::beginBulkWrites), and the run's end
 // queues the switch back behind its last job, so a next run's switch cannot overlap it. What a
-// job needs (the captured favourites, the timestamp the run started from) is handed to it with
-// the job. While a page is stored the next ones are asked for and read (up to maxPagesRead);
-// whatever ends the run (the last page, a failed request, an unreadable reply) takes effect only
-// after the pages read before it are stored.
+// job needs (the timestamp the run started from) is handed to it with the job; the favourite
+// marks are read inside each page's transaction, so a star set or taken off during the run
+// stays as the user left it. While a page is stored the next ones are asked for and read (up to
+// maxPagesRead); whatever ends the run (the last page, a failed request, an unreadable reply) takes
+// effect only after the pages read before it are stored.
 #pragma once
 
 #include "exchange/CatalogueUpdateListener.h"
@@ -60,7 +61,7 @@ public:
         int pages = 0;
     };
 
-    // shared: the UI thread's store object (saved progress, favourites, the upload's marks; told
+    // shared: the UI thread's store object (saved progress, the upload's marks; told
     // when a stored page changed the catalogue). store: the worker the pages are stored on.
     CatalogueUpdate(Platform& platform, Database& shared, DatabaseWorker& store,
                     CatalogueUpdateListener& listener, std::string serverBase = serverBaseUrl());
@@ -105,12 +106,12 @@ public:
     static std::optional<JsonValue> readReply(std::string_view body, std::string* error);
     // Whether a text has the form of a stored timestamp, "YYYY-MM-DD HH:MM:SS".
     static bool isTimestamp(const std::string& text);
-    // The page store in one checked transaction: removes every product of ids not kept, inserts
-    // the records not kept (the last one of a product named twice wins) and re-marks the
-    // captured favourites (recordId -> position). False when it was rolled back.
+    // The page store in one checked transaction: reads the favourites, removes every product of
+    // ids not kept, inserts the records not kept (the last one of a product named twice wins)
+    // and re-marks those that were favourites, at their position among them. False when it was
+    // rolled back.
     static bool storePage(Database& database, const std::vector<std::string>& ids,
-                          const std::vector<CatalogueRecord>& records,
-                          const std::map<int, int>& favouriteIndex, const std::set<int>& kept,
+                          const std::vector<CatalogueRecord>& records, const std::set<int>& kept,
                           CataloguePageWriter::Mode writes = CataloguePageWriter::Mode::Bound);
 
 private:
@@ -162,7 +163,6 @@ private:
     long runNumber_ = 0;
     // What the store worker keeps of the current run; handed to it with each job.
     std::shared_ptr<RunOnStore> run_;
-    std::map<int, int> favouriteIndex_; // recordId of a captured favourite -> its position
     std::string maxTimestamp_;
     int maxRows_ = 0;
     std::chrono::steady_clock::time_point startDate_;

@@ -1,6 +1,6 @@
 #include "store/CataloguePageWriter.h"
 
-#include "store/Database.h"
+#include "store/Columns.h"
 
 #include <sqlite3.h>
 
@@ -76,6 +76,17 @@ bool CataloguePageWriter::stopped() {
     if (!database_.interrupted()) return false;
     database_.noteFailedWrite();
     return true;
+}
+
+std::vector<std::string> CataloguePageWriter::selectProductFavoriteIds() {
+    std::lock_guard lock(database_.mutex_);
+    std::vector<std::string> ids;
+    if (stopped()) return ids;
+    // Read on the transaction's connection in either mode: no statement text is composed.
+    if (!database_.queryEach(std::string(Database::selectProductFavoriteIdsSql),
+                             [&](const Database::Columns& row) { ids.push_back(row.text(0)); }))
+        database_.noteFailedWrite();
+    return ids;
 }
 
 void CataloguePageWriter::deleteProductFromMainTable(const std::string& productId) {

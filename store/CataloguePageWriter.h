@@ -1,4 +1,5 @@
-// The writes of one catalogue update page: delete, insert, re-mark a favourite. Made inside a
+// The writes of one catalogue update page: read the favourites, delete, insert, re-mark a
+// favourite. Made inside a
 // checked transaction of the Database (Database::runInCheckedTransaction) and destroyed before
 // it ends. Bound mode prepares each statement once and binds the values per row; Composed mode
 // calls the Database's own operations, which write the values into their statement texts. Both
@@ -25,6 +26,8 @@ public:
     CataloguePageWriter(const CataloguePageWriter&) = delete;
     CataloguePageWriter& operator=(const CataloguePageWriter&) = delete;
 
+    // As Database::selectProductFavoriteIds; a read that fails fails the transaction.
+    std::vector<std::string> selectProductFavoriteIds();
     // As Database::deleteProductFromMainTable, insertIntoDatabase and setFavorite.
     void deleteProductFromMainTable(const std::string& productId);
     void insertIntoDatabase(const CatalogueRecord& record);

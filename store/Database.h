@@ -211,6 +211,8 @@ public:
     // --- Favourites ---
 
     std::vector<FavoriteRow> selectProductFavorite();
+    static constexpr std::string_view selectProductFavoriteIdsSql =
+        "select recordId from ProductsTable where favFlag = 1";
     std::vector<std::string> selectProductFavoriteIds();
     // productId: digits. Non-empty exactly when the product is a favourite.
     std::vector<ListRow> selectProductFavoriteId(const std::string& productId);

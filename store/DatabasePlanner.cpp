@@ -27,8 +27,7 @@ std::vector<FavoriteRow> Database::selectProductFavorite() {
 }
 
 std::vector<std::string> Database::selectProductFavoriteIds() {
-    return queryTexts(compose("selectProductFavoriteIds", 0,
-                              "select recordId from ProductsTable where favFlag = 1"));
+    return queryTexts(compose("selectProductFavoriteIds", 0, selectProductFavoriteIdsSql));
 }
 
 std::vector<ListRow> Database::selectProductFavoriteId(const std::string& productId) {

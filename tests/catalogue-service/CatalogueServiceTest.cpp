@@ -107,7 +107,7 @@ TEST_F(CatalogueServiceTest, ARunShowsOnTheListScreenAndEndsWithTheWholeCatalogu
 }
 
 TEST_F(CatalogueServiceTest, TheOwnProductsAreSentOnceWhenTheListIsFirstBuilt) {
-    releaseUploads(true);
+    releaseHeld(true);
     database.insertProduct("Eigenes", "Hof", "2", "3", "1", "4", "0.25", "120", "0", "0", "g", "1",
                            "");
     make();

@@ -70,9 +70,8 @@ protected:
     // Stores the page both ways; both must agree on whether it was stored.
     bool storeBoth(const std::vector<std::string>& ids, const std::vector<CatalogueRecord>& records,
                    const std::set<int>& kept = {}) {
-        bool a =
-            CatalogueUpdate::storePage(composed, ids, records, favourites, kept, Mode::Composed);
-        bool b = CatalogueUpdate::storePage(bound, ids, records, favourites, kept, Mode::Bound);
+        bool a = CatalogueUpdate::storePage(composed, ids, records, kept, Mode::Composed);
+        bool b = CatalogueUpdate::storePage(bound, ids, records, kept, Mode::Bound);
         EXPECT_EQ(a, b);
         return a && b;
     }
@@ -83,8 +82,6 @@ protected:
     NullLog log;
     Database composed{composedDb, log};
     Database bound{boundDb, log};
-    // recordId -> position among the captured favourites
-    std::map<int, int> favourites{{9, 0}, {18, 1}, {45, 2}, {150, 3}, {300, 4}};
 };
 
 TEST_F(CataloguePageStoreTest, BoundAndComposedWritesStoreTheSameRows) {

@@ -153,7 +153,7 @@ TEST_F(CatalogueUpdateTest, AnUploadFailureThatCancelsTheWaitingPageEndsTheRunIn
     start();
     ASSERT_EQ(update().state(), CatalogueUpdate::State::Requesting);
 
-    releaseUploads(false);
+    releaseHeld(false);
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); }));
     // No page was stored: to the user the server was out of reach.
     EXPECT_EQ(listener.outcome, UpdateOutcome::Offline);
@@ -161,27 +161,34 @@ TEST_F(CatalogueUpdateTest, AnUploadFailureThatCancelsTheWaitingPageEndsTheRunIn
     EXPECT_FALSE(listener.progressShown);
     EXPECT_TRUE(requests().empty()); // the page request was never sent
 
-    releaseUploads(true);
+    releaseHeld(true);
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update().upload().pendingUploads() == 0; }));
     EXPECT_EQ(alerted().size(), 1u);
 }
 
-TEST_F(CatalogueUpdateTest, ARedeliveredFavouriteStaysOneWhateverItsNameHolds) {
-    insert(5, "");
-    insert(6, "2017-01-01 00:00:00");
+TEST_F(CatalogueUpdateTest, ARedeliveredProductKeepsTheFavouriteMarkItHasWhenItsPageIsStored) {
+    for (int id : {5, 6, 7, 8})
+        insert(id, "2017-01-01 00:00:00");
     query(clientDb, "update ProductsTable set field01 = 'Käse | Brot', field02 = 'A|B|C' where "
                     "recordId = 5");
     database.setFavorite("6", 1, "9");
     database.setFavorite("5", 1, "8");
-    auto ids = database.selectProductFavoriteIds();
-    ASSERT_EQ(ids.size(), 2u);
-    setReplies({page("2", "[" + product(5, "Käse | Brot") + "," + product(6, "Brot") + "]"),
-                page("2", "null")});
-    EXPECT_EQ(run(), UpdateOutcome::Completed);
-    // Each keeps its flag and takes its place among the captured favourites as its order.
-    EXPECT_EQ(query(clientDb, "select recordId, favFlag, sortOrder from ProductsTable order by "
-                              "sortOrder"),
-              (Rows{ids[0] + "|1|0", ids[1] + "|1|1"}));
+    database.setFavorite("8", 1, "7");
+    setReplies({page("4", "[" + product(5, "Käse | Brot") + "," + product(6, "Brot") + "]"),
+                page("4", "[" + product(7, "Neu") + "," + product(8, "Alt") + "]"),
+                page("4", "null")});
+    holdPagesFrom = 1;
+    start();
+    // Between the two pages the user stars one product of page 2 and takes the star off another.
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.progressCalls.size() == 1; }));
+    database.setFavorite("7", 1, "3");
+    database.setFavorite("8", 0, "");
+    releaseHeld(true);
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); }));
+    // Each keeps its mark and takes its place among the favourites (in row order) as its order.
+    EXPECT_EQ(query(clientDb, "select recordId, favFlag, sortOrder from ProductsTable where "
+                              "favFlag = 1 or recordId = 8 order by recordId"),
+              (Rows{"5|1|0", "6|1|1", "7|1|0", "8|0|"}));
 }
 
 TEST_F(CatalogueUpdateTest, AFirstRequestThatFailsIsOfflineALaterOneInterrupted) {

@@ -14,6 +14,7 @@
 #include <sqlite3.h>
 
 #include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -35,7 +36,10 @@ protected:
                                                       httplib::Response& res) {
             std::string reply;
             {
-                std::lock_guard lock(mutex);
+                std::unique_lock lock(mutex);
+                // Replies from the held one on wait until the test lets them go.
+                uploadsChanged.wait_for(lock, std::chrono::seconds(30),
+                                        [&] { return releaseAll || seen.size() < holdPagesFrom; });
                 seen.push_back({req.target, req.body});
                 reply = replies.empty() ? endless.empty() ? "No product has been updated." : endless
                                         : replies.front();
@@ -63,11 +67,11 @@ protected:
     }
     void TearDown() override {
         update_.reset();
-        releaseUploads(true);
+        releaseHeld(true);
         server.stop();
         thread.join();
     }
-    void releaseUploads(bool all) {
+    void releaseHeld(bool all) {
         std::lock_guard lock(mutex);
         (all ? releaseAll : releaseFailing) = true;
         uploadsChanged.notify_all();
@@ -144,6 +148,7 @@ protected:
     std::vector<Seen> seen;
     std::condition_variable uploadsChanged;
     int uploadsSeen = 0;
+    std::size_t holdPagesFrom = SIZE_MAX; // the first page request not answered at once
     bool releaseFailing = false;
     bool releaseAll = false;
 };
