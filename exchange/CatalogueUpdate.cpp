@@ -2,6 +2,7 @@
 
 #include "exchange/ReplyText.h"
 #include "format/PercentEncoding.h"
+#include "format/TimestampText.h"
 
 #include "platform/BuildConfig.h"
 #include "platform/Keys.h"
@@ -70,8 +71,12 @@ struct CatalogueUpdate::Shared {
 // handed to the worker with each job; from then on only the worker reads or changes it.
 struct CatalogueUpdate::RunOnStore {
     std::string storedTimestamp; // the dtimestamp the run started from, as stored
+    // A record date after this (a day ahead of the device clock at the start) is a slip: kept
+    // with its product, but a timestamp that far ahead would make every later run "nothing new".
+    std::string latestDate;
     // The worker's own.
     std::string newestSeen; // the newest inclusion date stored or deleted in this run
+    bool aheadLogged = false;
     int lastStoredPage = 0;
     bool failed = false; // a page could not be stored: no later page of the run is
 };
@@ -135,6 +140,15 @@ void CatalogueUpdate::SendRequest() {
     if (const auto saved = database_.selectTimestamp()) {
         if (!saved->rows.empty()) maxRows_ = leadingInt(saved->rows);
         if (!saved->dtimestamp.empty()) run->storedTimestamp = saved->dtimestamp;
+    }
+    run->latestDate = timestampText(std::chrono::system_clock::now() + std::chrono::hours(24));
+    // Saved by a version that took such a slip in: asked from the newest credible date instead,
+    // from the first page, as any saved progress counted pages of the other question.
+    if (isTimestamp(run->storedTimestamp) && run->storedTimestamp > run->latestDate) {
+        platform_.log.write("Saved timestamp " + run->storedTimestamp +
+                            " is ahead of the clock; asking from the newest date held");
+        run->storedTimestamp = database_.selectMaxTimestampUpTo(run->latestDate);
+        maxRows_ = 0;
     }
     const int batchCount = maxRows_ < 1 ? 1 : std::max(1, maxRows_ / recordsPerPage);
 
@@ -318,8 +332,13 @@ void CatalogueUpdate::startStoring(PageJob page) {
             // Only what was stored or deleted counts towards the newest date taken in: a
             // product kept at its old row must be asked for again.
             for (std::size_t i = 0; i < page.ids.size() && i < page.dates.size(); ++i)
-                if (!kept.contains(leadingInt(page.ids[i])) && isTimestamp(page.dates[i]))
-                    run->newestSeen = std::max(run->newestSeen, page.dates[i]);
+                if (!kept.contains(leadingInt(page.ids[i])) && isTimestamp(page.dates[i])) {
+                    if (page.dates[i] <= run->latestDate)
+                        run->newestSeen = std::max(run->newestSeen, page.dates[i]);
+                    else if (!std::exchange(run->aheadLogged, true))
+                        log.write("Product " + page.ids[i] + " dated " + page.dates[i] +
+                                  ", ahead of the clock: the timestamp does not advance to it");
+                }
         } else {
             run->failed = true;
         }
@@ -412,7 +431,7 @@ void CatalogueUpdate::completeRun() {
         // same. Only a date of the timestamp form is ever sent back: anything else would break
         // every later request.
         std::string newest = isTimestamp(run->storedTimestamp) ? run->storedTimestamp : "";
-        if (const std::string held = db.selectMaxTimestamp(); isTimestamp(held))
+        if (const std::string held = db.selectMaxTimestampUpTo(run->latestDate); isTimestamp(held))
             newest = std::max(newest, held);
         newest = std::max(newest, run->newestSeen);
         if (newest.empty()) newest = run->storedTimestamp;

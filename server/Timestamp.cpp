@@ -1,5 +1,7 @@
 #include "server/Timestamp.h"
 
+#include "format/TimestampText.h"
+
 #include <chrono>
 
 namespace tolvane::server {
@@ -16,12 +18,6 @@ bool readNumber(std::string_view text, std::size_t pos, std::size_t len, int low
     return value >= low && value <= high;
 }
 
-void appendPadded(std::string& out, long long value, int width) {
-    std::string digits = std::to_string(value);
-    if (static_cast<int>(digits.size()) < width) out.append(width - digits.size(), '0');
-    out += digits;
-}
-
 } // namespace
 
 bool isValidTimestamp(std::string_view text) {
@@ -34,24 +30,7 @@ bool isValidTimestamp(std::string_view text) {
 }
 
 std::string currentTimestamp() {
-    using namespace std::chrono;
-    auto now = floor<seconds>(system_clock::now());
-    auto day = floor<days>(now);
-    year_month_day date{day};
-    hh_mm_ss time{now - day};
-    std::string out;
-    appendPadded(out, static_cast<int>(date.year()), 4);
-    out += '-';
-    appendPadded(out, static_cast<unsigned>(date.month()), 2);
-    out += '-';
-    appendPadded(out, static_cast<unsigned>(date.day()), 2);
-    out += ' ';
-    appendPadded(out, time.hours().count(), 2);
-    out += ':';
-    appendPadded(out, time.minutes().count(), 2);
-    out += ':';
-    appendPadded(out, time.seconds().count(), 2);
-    return out;
+    return timestampText(std::chrono::system_clock::now());
 }
 
 } // namespace tolvane::server

@@ -152,6 +152,8 @@ public:
     void updateDTimestamp(const std::string& timestamp, const std::string& rows);
     void updateDTimestampRows(const std::string& rows);
     std::string selectMaxTimestamp();
+    // The largest field06 of the form "YYYY-MM-DD HH:MM:SS" not after latest; "" when none.
+    std::string selectMaxTimestampUpTo(const std::string& latest);
     // The record's 24 fields and its identifier; the first parameter is not used.
     static constexpr std::string_view insertIntoDatabaseFormat =
         "Insert into ProductsTable values ('','0', '%s', "

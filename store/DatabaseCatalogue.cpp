@@ -213,6 +213,14 @@ std::string Database::selectMaxTimestamp() {
     return queryLast(compose("selectMaxTimestamp", 0, "SELECT MAX(field06) FROM ProductsTable"));
 }
 
+std::string Database::selectMaxTimestampUpTo(const std::string& latest) {
+    return queryLast(compose("selectMaxTimestampUpTo", 0,
+                             "SELECT MAX(field06) FROM ProductsTable WHERE field06 <= '%s' AND "
+                             "field06 GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] "
+                             "[0-9][0-9]:[0-9][0-9]:[0-9][0-9]'",
+                             {latest}));
+}
+
 void Database::insertIntoDatabase(const std::string& /*ignored*/, const CatalogueRecord& record) {
     if (record.id < INT_MIN || record.id > INT_MAX) {
         log_.write("insertIntoDatabase: identifier " + decimalText(record.id) +

@@ -2,6 +2,7 @@
 #include "ScriptedUpdateServer.h"
 
 #include "format/PercentEncoding.h"
+#include "format/TimestampText.h"
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -230,21 +231,34 @@ TEST_F(CatalogueUpdateTest, AWriteThatFailsInsideAPageRollsThePageBack) {
     EXPECT_EQ(requests()[firstRunRequests].target, requests()[0].target);
 }
 
-TEST_F(CatalogueUpdateTest, OnlyADateOfTheTimestampFormBecomesTheTimestamp) {
+TEST_F(CatalogueUpdateTest, OnlyADateOfTheTimestampFormNotAheadOfTheClockBecomesTheTimestamp) {
     // A date left by an older version still goes out whole, percent-encoded.
     database.updateDTimestamp("2017-01-01 10:00:00\n#x", "0");
     JsonValue broken = JsonValue::parse(product(5, "a"));
     broken["Aufnahmedatum"] = "2019-01-01 00:00:00\n#frag";
     JsonValue deleted = {{"ID", "7"}, {"Aufnahmedatum", "2020-01-01 00:00"}, {"isDelete", "1"}};
-    setReplies({page("3", "[" + broken.dump() + "," + deleted.dump() + "," + product(6, "b") + "]"),
-                page("3", "null")});
+    // Dates ahead of the clock by more than a day are a slip: stored, never asked from.
+    const std::string ahead =
+        timestampText(std::chrono::system_clock::now() + std::chrono::hours(48));
+    JsonValue slip = JsonValue::parse(product(8, "c")), soon = JsonValue::parse(product(9, "d"));
+    slip["Aufnahmedatum"] = "9999-12-31 23:59:59";
+    soon["Aufnahmedatum"] = ahead;
+    setReplies({page("5", "[" + broken.dump() + "," + deleted.dump() + "," + product(6, "b") + "," +
+                              slip.dump() + "," + soon.dump() + "]"),
+                page("5", "null")});
     EXPECT_EQ(run(), UpdateOutcome::Completed);
     EXPECT_EQ(requests()[0].target, "/getUpdatedProducts.php?timestamp=2017-01-01%2010:00:00%0A%23x"
                                     "&pageNo=1&records=250");
-    // And the next run asks with the newest date of the timestamp form.
+    EXPECT_EQ(query(clientDb, "select field06 from ProductsTable where recordId > 7"),
+              (Rows{"9999-12-31 23:59:59", ahead}));
+    // And the next run asks with the newest date of the timestamp form, as does one that finds
+    // such a slip saved by an older version.
     EXPECT_EQ(run(), UpdateOutcome::NothingNew);
-    EXPECT_EQ(requests()[2].target,
-              "/getUpdatedProducts.php?timestamp=2018-01-01%2000:00:00&pageNo=1&records=250");
+    database.updateDTimestamp("9999-12-31 23:59:59", "0");
+    EXPECT_EQ(run(), UpdateOutcome::NothingNew);
+    for (std::size_t i : {2, 3})
+        EXPECT_EQ(requests()[i].target,
+                  "/getUpdatedProducts.php?timestamp=2018-01-01%2000:00:00&pageNo=1&records=250");
     EXPECT_TRUE(CatalogueUpdate::isTimestamp("2018-02-02 00:00:00"));
     for (const char* text : {"", "2018-02-02 00:00", "2018-02-02T00:00:00", "2018-02-02 00:00:0x",
                              "2018-02-02 00:00:00 "})
