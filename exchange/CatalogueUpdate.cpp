@@ -193,6 +193,13 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
         return;
     }
     if (stopped_ || request->tag() != RequestTag::CataloguePage || request != pageRequest_) return;
+    // A redirect or a server error is no page, whatever its body looks like.
+    if (const int status = request->responseStatusCode(); status < 200 || status > 299) {
+        platform_.log.write("requestFailed");
+        platform_.log.write("requestFailed: HTTP " + decimal(status));
+        pageRequestFailed();
+        return;
+    }
     pageRequest_.reset();
     const int replyPage = requestedPage_;
     const auto arrived = std::chrono::steady_clock::now();
@@ -454,7 +461,10 @@ void CatalogueUpdate::requestFailed(const std::shared_ptr<FormDataRequest>& requ
         upload_.requestFailed(request);
         return;
     }
-    if (request->tag() != RequestTag::CataloguePage || request != pageRequest_) return;
+    if (request->tag() == RequestTag::CataloguePage && request == pageRequest_) pageRequestFailed();
+}
+
+void CatalogueUpdate::pageRequestFailed() {
     pageRequest_.reset();
     whenStored([this] {
         // Before any page is stored nothing was interrupted: the server could not be reached.

@@ -138,6 +138,8 @@ private:
     // Runs end now, or once the page being stored is stored.
     void whenStored(std::function<void()> end);
     void pageStoreFailed();
+    // The page asked for did not come: the run ends once the pages read before are stored.
+    void pageRequestFailed();
     // The end of a run whose last page was read: the newest date taken in is written on the
     // store worker, then the run finishes on the UI thread.
     void completeRun();

@@ -193,11 +193,14 @@ TEST_F(CatalogueUpdateTest, ARedeliveredProductKeepsTheFavouriteMarkItHasWhenIts
 }
 
 TEST_F(CatalogueUpdateTest, AFirstRequestThatFailsIsOfflineALaterOneInterrupted) {
-    setReplies({"REFUSE"});
+    // A reply of any status but 2xx fails, whatever its body.
+    setReplies({"HTTP 302 " + page("250", products(300, 250))});
     EXPECT_EQ(run(), UpdateOutcome::Offline);
+    setReplies({page("500", products(1, 250)), "HTTP 500 " + page("500", products(251, 250))});
+    EXPECT_EQ(run(), UpdateOutcome::Interrupted);
     setReplies({page("500", products(1, 250)), "REFUSE"});
     EXPECT_EQ(run(), UpdateOutcome::Interrupted);
-    EXPECT_EQ(alerted(), (Rows{offlineMessage, interruptedMessage}));
+    EXPECT_EQ(alerted(), (Rows{offlineMessage, interruptedMessage, interruptedMessage}));
     EXPECT_EQ(count(), "250");
     EXPECT_FALSE(listener.progressShown);
 }

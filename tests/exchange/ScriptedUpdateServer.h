@@ -45,8 +45,12 @@ protected:
                                         : replies.front();
                 if (!replies.empty()) replies.erase(replies.begin());
             }
-            // Refused credentials: a transport failure for the client.
+            // Refused credentials: a transport failure for the client. "HTTP nnn body": a status.
             if (reply == "REFUSE") res.status = 401;
+            if (reply.starts_with("HTTP ")) {
+                res.status = std::stoi(reply.substr(5, 3));
+                reply.erase(0, 9);
+            }
             res.set_content(reply, "application/json");
         });
         // Uploads wait until the test lets them answer; one whose data names "Fail" is refused.
