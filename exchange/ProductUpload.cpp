@@ -54,14 +54,16 @@ void ProductUpload::requestDone(const std::shared_ptr<FormDataRequest>& request)
     inFlight_.erase(found);
 
     const std::string reply(trimmed(request->responseString()));
-    if (reply == "Mail send") {
+    // A server error or a redirect page may well say "Mail send": only a 2xx status confirms.
+    const int status = request->responseStatusCode();
+    const bool answered = status >= 200 && status <= 299;
+    if (answered && reply == "Mail send") {
         for (const auto& id : ids)
             database_.updateProductSentFieldForId(id);
-    } else if (reply == "Error sending in data" || reply == "Error sending mail") {
+    } else if (answered && (reply == "Error sending in data" || reply == "Error sending mail")) {
         platform_.log.write(reply);
     } else {
-        platform_.log.write("Upload not confirmed (HTTP " +
-                            std::to_string(request->responseStatusCode()) + ")");
+        platform_.log.write("Upload not confirmed (HTTP " + std::to_string(status) + ")");
     }
 }
 

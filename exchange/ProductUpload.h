@@ -1,5 +1,5 @@
 // Sends the own products not yet uploaded to the product server as CSV text, and marks
-// exactly those products sent once the server confirms with "Mail send".
+// exactly those products sent once the server confirms with "Mail send" and a 2xx status.
 #pragma once
 
 #include "exchange/NetworkQueue.h"

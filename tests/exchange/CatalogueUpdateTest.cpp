@@ -167,6 +167,18 @@ TEST_F(CatalogueUpdateTest, AnUploadFailureThatCancelsTheWaitingPageEndsTheRunIn
     EXPECT_EQ(alerted().size(), 1u);
 }
 
+TEST_F(CatalogueUpdateTest, OnlyMailSendWithA2xxStatusMarksAnUploadSent) {
+    for (const char* name : {"Broken", "Brot"})
+        database.insertProduct(name, "Hof", "2", "1", "1", "1", "1", "1", "0", "0", "g", "1", "");
+    releaseHeld(true);
+    for (const UploadRow& row : database.selectProductsForCsv())
+        update().createCsvForUpload({row});
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update().upload().pendingUploads() == 0; }));
+    const auto unsent = database.selectProductsForCsv();
+    ASSERT_EQ(unsent.size(), 1u);
+    EXPECT_EQ(unsent[0].name, "Broken");
+}
+
 TEST_F(CatalogueUpdateTest, ARedeliveredProductKeepsTheFavouriteMarkItHasWhenItsPageIsStored) {
     for (int id : {5, 6, 7, 8})
         insert(id, "2017-01-01 00:00:00");

@@ -53,19 +53,20 @@ protected:
             }
             res.set_content(reply, "application/json");
         });
-        // Uploads wait until the test lets them answer; one whose data names "Fail" is refused.
-        server.Post("/Products/sendProductRecords.php",
-                    [this](const httplib::Request& req, httplib::Response& res) {
-                        bool fails = req.get_param_value("data").find("Fail") != std::string::npos;
-                        std::unique_lock lock(mutex);
-                        ++uploadsSeen;
-                        uploadsChanged.notify_all();
-                        uploadsChanged.wait_for(lock, std::chrono::seconds(30), [&] {
-                            return releaseAll || (fails && releaseFailing);
-                        });
-                        res.status = fails ? 401 : 200;
-                        res.set_content(fails ? "refused" : "Mail send", "text/plain");
-                    });
+        // Uploads wait until the test lets them answer; one whose data names "Fail" is refused,
+        // one that names "Broken" confirmed with a server error.
+        server.Post("/Products/sendProductRecords.php", [this](const httplib::Request& req,
+                                                               httplib::Response& res) {
+            bool fails = req.get_param_value("data").find("Fail") != std::string::npos;
+            std::unique_lock lock(mutex);
+            ++uploadsSeen;
+            uploadsChanged.notify_all();
+            uploadsChanged.wait_for(lock, std::chrono::seconds(30),
+                                    [&] { return releaseAll || (fails && releaseFailing); });
+            const bool broken = req.get_param_value("data").find("Broken") != std::string::npos;
+            res.status = fails ? 401 : broken ? 500 : 200;
+            res.set_content(fails ? "refused" : "Mail send", "text/plain");
+        });
         port = server.bind_to_any_port("127.0.0.1");
         thread = std::thread([this] { server.listen_after_bind(); });
     }
