@@ -1,11 +1,34 @@
 #include "exchange/ProductUpload.h"
 
 #include "exchange/ReplyText.h"
+#include "format/Csv.h"
 
 #include "platform/BuildConfig.h"
 #include "store/Database.h"
 
+#include <algorithm>
+
 namespace tolvane {
+
+namespace {
+
+// A record's 11 columns as the upload sends them, in the header's order. "Natrium" holds the grams
+// of salt the product stores, also for one entered as sodium: the line has no column saying which
+// was typed, and the catalogue's "Salz / Natrium" holds salt as well.
+std::vector<std::string> csvFields(const UploadRow& row) {
+    // Stored as typed, "0,5" or "0.5": sent with the decimal point, as readers of the stored
+    // text take it either way.
+    auto number = [](std::string text) {
+        std::replace(text.begin(), text.end(), ',', '.');
+        return text;
+    };
+    const NutrientColumns& n = row.nutrients;
+    return {row.recordId,           row.name,        row.maker,      row.categoryId, number(n.fat),
+            number(n.saturatedFat), number(n.sugar), number(n.salt), number(n.kcal), row.unit,
+            number(row.portion)};
+}
+
+} // namespace
 
 ProductUpload::ProductUpload(Platform& platform, Database& database, NetworkQueue& queue,
                              std::string serverBase)
@@ -14,14 +37,9 @@ ProductUpload::ProductUpload(Platform& platform, Database& database, NetworkQueu
 std::string ProductUpload::csvText(const std::vector<UploadRow>& records) {
     std::string csv = csvHeader;
     for (const UploadRow& row : records) {
-        const NutrientColumns& n = row.nutrients;
-        for (const std::string* column :
-             {&row.recordId, &row.name, &row.maker, &row.categoryId, &n.fat, &n.saturatedFat,
-              &n.sugar, &n.salt, &n.kcal, &row.unit}) {
-            csv += *column;
-            csv += ',';
-        }
-        csv += row.portion;
+        const auto fields = csvFields(row);
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            csv += (i == 0 ? "" : ",") + csvField(fields[i]);
         csv += '\n';
     }
     return csv;

@@ -26,7 +26,9 @@ public:
     void requestDone(const std::shared_ptr<FormDataRequest>& request);
     void requestFailed(const std::shared_ptr<FormDataRequest>& request);
 
-    // The header line, then one line per record with its columns joined by ",".
+    // The header line, then one line per record: its 11 columns joined by ",", numbers with a
+    // decimal point, a field holding a comma, a quote or a line break quoted as CSV readers
+    // expect.
     static std::string csvText(const std::vector<UploadRow>& records);
     static constexpr const char* csvHeader = "RecordId,Produktname,Hersteller,Kategorie,Fett,"
                                              "ges. Fette,Zucker,Natrium,Energiewert,Einheit,"

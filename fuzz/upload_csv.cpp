@@ -1,8 +1,10 @@
 // Own-product rows to the upload's CSV text, form-encoded by the client and decoded by the
-// reference server: the server must get exactly the text the client sent. Each input line is
-// one row, its bytes spread over the row's eleven columns in order.
+// reference server: the server must get exactly the text the client sent, and read it back into
+// the rows' values (numbers with a decimal point). Each input line is one row, its bytes spread
+// over the row's eleven columns in order.
 #include "exchange/FormDataRequest.h"
 #include "exchange/ProductUpload.h"
+#include "format/Csv.h"
 #include "format/PercentEncoding.h"
 #include "server/FormData.h"
 
@@ -17,6 +19,7 @@ using namespace tolvane;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
     std::vector<UploadRow> records;
+    std::vector<std::vector<std::string>> values{csvLines(ProductUpload::csvHeader).front()};
     std::size_t start = 0;
     while (start <= input.size()) {
         const std::size_t end = input.find('\n', start);
@@ -27,17 +30,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                   &n.fat,        &n.saturatedFat, &n.sugar,    &n.salt,
                                   &n.kcal,       &row.unit,       &row.portion};
         const std::size_t count = std::size(columns);
-        for (std::size_t k = 0; k < count; ++k)
+        values.emplace_back();
+        for (std::size_t k = 0; k < count; ++k) {
             *columns[k] = line.substr(k * line.size() / count,
                                       (k + 1) * line.size() / count - k * line.size() / count);
+            std::string value = *columns[k];
+            // The nutrients and the quantity are numbers.
+            if ((k >= 4 && k <= 8) || k == 10) std::replace(value.begin(), value.end(), ',', '.');
+            values.back().push_back(std::move(value));
+        }
         records.push_back(std::move(row));
         if (end == std::string::npos) break;
         start = end + 1;
     }
     const std::string csv = ProductUpload::csvText(records);
     if (csv.rfind(ProductUpload::csvHeader, 0) != 0) std::abort();
-    if (std::count(csv.begin(), csv.end(), '\n') != static_cast<long>(records.size()) + 1)
-        std::abort();
+    if (csvLines(csv) != values) std::abort();
 
     FormDataRequest request("http://127.0.0.1/");
     request.setPostValue(csv, "data");

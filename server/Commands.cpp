@@ -1,5 +1,6 @@
 #include "server/Commands.h"
 
+#include "format/Csv.h"
 #include "server/ServerCatalogue.h"
 #include "server/Tsv.h"
 
@@ -69,15 +70,15 @@ int runPublish(const Options& options, std::ostream& out, std::ostream& err) {
 
 namespace {
 
-// Uploaded texts come from devices: control characters are shown as "\xHH" rather than sent
-// to the terminal, where they could move the cursor or change its state. Line breaks of the
-// CSV stay (only within data, where keepLines is set).
-std::string shown(const std::string& text, bool keepLines = false) {
+// Uploaded texts come from devices: control characters (tabs and line breaks within a value
+// too) are shown as "\xHH" rather than sent to the terminal, where they could move the cursor
+// or change its state.
+std::string shown(const std::string& text) {
     static constexpr char hex[] = "0123456789abcdef";
     std::string out;
     out.reserve(text.size());
     for (unsigned char c : text) {
-        if ((c < 0x20 && !(keepLines && c == '\n')) || c == 0x7f) {
+        if (c < 0x20 || c == 0x7f) {
             out += "\\x";
             out += hex[c >> 4];
             out += hex[c & 15];
@@ -98,8 +99,12 @@ int runOutbox(const Options& options, std::ostream& out) {
         out << "#" << std::to_string(upload.number) << "  " << shown(upload.received) << "  "
             << shown(upload.email) << "  " << shown(upload.subject) << "\n";
         if (!upload.msg.empty()) out << shown(upload.msg) << "\n";
-        out << shown(upload.data, true);
-        if (!upload.data.empty() && upload.data.back() != '\n') out << "\n";
+        // The CSV read back: a line per product, its values separated by tabs.
+        for (const auto& line : csvLines(upload.data)) {
+            for (std::size_t i = 0; i < line.size(); ++i)
+                out << (i == 0 ? "" : "\t") << shown(line[i]);
+            out << "\n";
+        }
         out << "\n";
     }
     return 0;

@@ -7,6 +7,8 @@
 #include <httplib.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -138,10 +140,11 @@ TEST_F(ServerProgramTest, CompressesOnlyWhenAsked) {
 // A thousand products are far beyond the 8 KB at which the HTTP library stops a form by itself.
 TEST_F(ServerProgramTest, StoresLargeUploadsWithTheRightHeaderAndShowsThemEscaped) {
     auto server = start();
-    std::string csv = kCsvHeader + "900000001,Brot\x1b[2J\r,Beck\x07,3,1,0,5,2,0.1,250,g,\n";
+    std::string csv =
+        kCsvHeader + "900000001,\"Brot\x1b[2J\r\n, \"\"hell\"\"\",Beck\x07,3,1,0.5,2,0.1,250,g,\n";
     for (int i = 2; i <= 1000; ++i)
         csv += std::to_string(900000000 + i) + ",Eigenes Produkt " + std::to_string(i) +
-               ",Hof,3,1,0,5,2,0.1,250,g,500\n";
+               ",Hof,3,1,0.5,2,0.1,250,g,500\n";
     for (const auto& [user, password] :
          {std::pair{kUploadUser, std::string("wrong")}, std::pair{std::string(), std::string()}}) {
         auto refused = sendUpload(server->port(), kCsvHeader, user, password);
@@ -158,10 +161,13 @@ TEST_F(ServerProgramTest, StoresLargeUploadsWithTheRightHeaderAndShowsThemEscape
     auto outbox = runServerCommand({"outbox", "--db", db});
     EXPECT_EQ(outbox.exitCode, 0);
     const std::string& shown = outbox.output;
-    EXPECT_NE(shown.find("support@tolvane.ch  Korvalo GB: Product Records for Upload\n" +
-                         kCsvHeader +
-                         "900000001,Brot\\x1b[2J\\x0d,Beck\\x07,3,1,0,5,2,0.1,250,g,\n" +
-                         csv.substr(csv.find("900000002"))),
+    // Read back as CSV, each line's values separated by tabs.
+    std::string tabbed = kCsvHeader + csv.substr(csv.find("900000002"));
+    std::replace(tabbed.begin(), tabbed.end(), ',', '\t');
+    tabbed.insert(
+        tabbed.find("900000002"),
+        "900000001\tBrot\\x1b[2J\\x0d\\x0a, \"hell\"\tBeck\\x07\t3\t1\t0.5\t2\t0.1\t250\tg\t\n");
+    EXPECT_NE(shown.find("support@tolvane.ch  Korvalo GB: Product Records for Upload\n" + tabbed),
               std::string::npos)
         << shown.substr(0, 2000);
     EXPECT_EQ(shown.find_first_of("\x1b\r\x07"), std::string::npos);
