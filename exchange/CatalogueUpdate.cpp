@@ -77,6 +77,7 @@ struct CatalogueUpdate::RunOnStore {
     // The worker's own.
     std::string newestSeen; // the newest inclusion date stored or deleted in this run
     bool aheadLogged = false;
+    int refused = 0; // products of stored pages whose new record the store refused
     int lastStoredPage = 0;
     bool failed = false; // a page could not be stored: no later page of the run is
 };
@@ -336,6 +337,7 @@ void CatalogueUpdate::startStoring(PageJob page) {
                                  .count();
         if (stored) {
             run->lastStoredPage = page.page;
+            run->refused += static_cast<int>(kept.size());
             // Only what was stored or deleted counts towards the newest date taken in: a
             // product kept at its old row must be asked for again.
             for (std::size_t i = 0; i < page.ids.size() && i < page.dates.size(); ++i)
@@ -433,7 +435,7 @@ void CatalogueUpdate::pageStoreFailed() {
 void CatalogueUpdate::completeRun() {
     // The newest date is read from the whole table: on the store worker, as the pages are.
     state_ = State::Storing;
-    postToStore([run = run_, this](Database& db, const Report& report) {
+    postToStore([run = run_, &log = platform_.log, this](Database& db, const Report& report) {
         // A deleted product's date is not in the table any more, but it was taken in all the
         // same. Only a date of the timestamp form is ever sent back: anything else would break
         // every later request.
@@ -443,6 +445,9 @@ void CatalogueUpdate::completeRun() {
         newest = std::max(newest, run->newestSeen);
         if (newest.empty()) newest = run->storedTimestamp;
         db.updateDTimestamp(newest, "0");
+        // Each was named as its page was stored; the count tells whether any was.
+        if (run->refused > 0)
+            log.write("Update complete; products refused by the store: " + decimal(run->refused));
         report([this] {
             if (state_ != State::Storing) return;
             --jobsOutstanding_;

@@ -102,6 +102,9 @@ TEST_F(CatalogueUpdateTest, LongTextsAreStoredTheLastOfTwoRecordsWinsAndAnUnfitO
                               "sortOrder from ProductsTable order by recordId"),
               (Rows{"5|3000|aa|0|", "6|3000|c'|1|0", "7|1||1|6", "8|1||1|5"}));
     EXPECT_EQ(queryOne(clientDb, "select dtimestamp from Timestamp"), "2018-01-01 00:00:00");
+    // The refusal is the log's to tell, with the run's count at its end.
+    EXPECT_TRUE(fake.log.containsPrefix("Product 8 "));
+    EXPECT_TRUE(fake.log.contains("Update complete; products refused by the store: 1"));
 }
 
 TEST_F(CatalogueUpdateTest, ProgressIsSavedOnlyWhileRecordsAreOutstandingAndResumesThere) {
