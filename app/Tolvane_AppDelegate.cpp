@@ -169,13 +169,20 @@ void Tolvane_AppDelegate::reportMigration(const MigrationResult& migration) {
             {key("OK")}});
         break;
     case Problem::Corrupt:
+    case Problem::JournalBlocked:
     case Problem::Locked: {
         // The file is left exactly as it is, and nothing is written to it: the run ends once
-        // the user has read why.
+        // the user has read why. A blocked journal is no damage: the user must not be led to
+        // delete a healthy file.
         const char* message =
             migration.problem == Problem::Corrupt
                 ? key("Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die "
                       "Datei bleibt unverändert; Tolvane wird beendet.")
+            : migration.problem == Problem::JournalBlocked
+                ? key("Neben der Datenbank %@ liegt das Journal eines unterbrochenen "
+                      "Schreibvorgangs, den Tolvane nur in einem beschreibbaren Ordner "
+                      "abschließen kann. Bitte machen Sie den Ordner beschreibbar; die Datei "
+                      "bleibt unverändert. Tolvane wird beendet.")
                 : key("Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei "
                       "bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane "
                       "später erneut.");

@@ -29,6 +29,8 @@ const char* const offlineMessage = key("Keine Datenverbindung verfügbar");
 const char* const interruptedMessage = key("Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte");
 const char* const unreadableMessage = key("Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.");
 const char* const completedMessage = key("Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.");
+const char* const diskFullMessage = key("Nicht genügend freier Speicherplatz: Der Download wurde angehalten. Bitte geben Sie Speicherplatz frei und synchronisieren Sie erneut.");
+const char* const readOnlyMessage = key("Die Datenbank ist schreibgeschützt: Der Download wurde angehalten. Tolvane kann Neues erst speichern, wenn Datei und Ordner beschreibbar sind.");
 // clang-format on
 
 bool allDigits(const std::string& text) {
@@ -354,8 +356,9 @@ void CatalogueUpdate::startStoring(PageJob page) {
         catalogue.catalogueChanged();
 
         const int handled = (page.page - 1) * recordsPerPage + static_cast<int>(page.ids.size());
-        report([this, page = page.page, stored, handled, total = page.total] {
-            pageStored(page, stored, handled, total);
+        const auto failure = stored ? Database::WriteFailure::None : db.lastWriteFailure();
+        report([this, page = page.page, stored, failure, handled, total = page.total] {
+            pageStored(page, stored, failure, handled, total);
         });
         if (stored && !shared->rebuildPending.exchange(true)) {
             report([this, shared] {
@@ -405,11 +408,12 @@ bool CatalogueUpdate::storePage(Database& database, const std::vector<std::strin
     });
 }
 
-void CatalogueUpdate::pageStored(int page, bool stored, int handled, int total) {
+void CatalogueUpdate::pageStored(int page, bool stored, Database::WriteFailure failure, int handled,
+                                 int total) {
     if (state_ != State::Storing) return; // the run has ended meanwhile
     --jobsOutstanding_;
     if (!stored) {
-        pageStoreFailed();
+        pageStoreFailed(failure);
         return;
     }
     ++pagesStored_;
@@ -427,9 +431,13 @@ void CatalogueUpdate::pageStored(int page, bool stored, int handled, int total) 
     askFor(lastReadPage_ + 1, 0);
 }
 
-void CatalogueUpdate::pageStoreFailed() {
+void CatalogueUpdate::pageStoreFailed(Database::WriteFailure failure) {
     platform_.log.write("Page could not be stored");
-    finish(UpdateOutcome::Interrupted, interruptedMessage);
+    // What the user can do differs: free some space, make the file writable, or try again.
+    const char* message = failure == Database::WriteFailure::DiskFull   ? diskFullMessage
+                          : failure == Database::WriteFailure::ReadOnly ? readOnlyMessage
+                                                                        : interruptedMessage;
+    finish(UpdateOutcome::Interrupted, message);
 }
 
 void CatalogueUpdate::completeRun() {

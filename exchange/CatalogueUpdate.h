@@ -23,6 +23,7 @@
 #include "format/CatalogueRecord.h"
 #include "platform/Platform.h"
 #include "store/CataloguePageWriter.h"
+#include "store/Database.h"
 #include "store/DatabaseWorker.h"
 
 #include <chrono>
@@ -35,8 +36,6 @@
 #include <vector>
 
 namespace tolvane {
-
-class Database;
 
 class CatalogueUpdate {
 public:
@@ -134,10 +133,10 @@ private:
     // Queues the page for the store worker.
     void startStoring(PageJob job);
     // On the UI thread: moves on to the page read meanwhile, or to the run's end.
-    void pageStored(int page, bool stored, int handled, int total);
+    void pageStored(int page, bool stored, Database::WriteFailure failure, int handled, int total);
     // Runs end now, or once the page being stored is stored.
     void whenStored(std::function<void()> end);
-    void pageStoreFailed();
+    void pageStoreFailed(Database::WriteFailure failure);
     // The page asked for did not come: the run ends once the pages read before are stored.
     void pageRequestFailed();
     // The end of a run whose last page was read: the newest date taken in is written on the

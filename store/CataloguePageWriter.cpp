@@ -50,12 +50,14 @@ struct CataloguePageWriter::Statements {
     Statements(const Statements&) = delete;
     Statements& operator=(const Statements&) = delete;
 
-    // Steps a bound statement once and makes it ready for the next row.
-    static bool run(sqlite3_stmt* statement, bool bound) {
-        const bool done = bound && sqlite3_step(statement) == SQLITE_DONE;
+    // Steps a bound statement once and makes it ready for the next row. SQLite's result; -1
+    // when there is no statement or it is not bound.
+    static int run(sqlite3_stmt* statement, bool bound) {
+        if (statement == nullptr) return -1;
+        const int result = bound ? sqlite3_step(statement) : -1;
         sqlite3_reset(statement);
         sqlite3_clear_bindings(statement);
-        return done;
+        return result;
     }
 };
 
@@ -72,8 +74,9 @@ CataloguePageWriter::CataloguePageWriter(Database& database, Mode mode)
 CataloguePageWriter::~CataloguePageWriter() = default;
 
 bool CataloguePageWriter::stopped() {
-    // Interrupted between two rows: the rest of the page is not written either.
-    if (!database_.interrupted()) return false;
+    // Interrupted between two rows, or the transaction lost: the rest of the page is not
+    // written either.
+    if (!database_.interrupted() && !database_.transactionLost()) return false;
     database_.noteFailedWrite();
     return true;
 }
@@ -94,11 +97,10 @@ void CataloguePageWriter::deleteProductFromMainTable(const std::string& productI
     std::lock_guard lock(database_.mutex_);
     if (stopped()) return;
     sqlite3_stmt* statement = statements_->remove();
-    const bool done =
-        statement != nullptr &&
-        Statements::run(statement,
-                        sqlite3_bind_int(statement, 1, integerValue(productId)) == SQLITE_OK);
-    if (!done) database_.noteFailedWrite();
+    const int result = Statements::run(
+        statement, statement != nullptr &&
+                       sqlite3_bind_int(statement, 1, integerValue(productId)) == SQLITE_OK);
+    if (result != SQLITE_DONE) database_.noteFailedWrite(result);
 }
 
 bool CataloguePageWriter::storable(const CatalogueRecord& record) {
@@ -117,8 +119,8 @@ void CataloguePageWriter::insertIntoDatabase(const CatalogueRecord& record) {
     for (const std::string& field : record.fields)
         bound = bound && bindText(statement, index++, field);
     bound = bound && sqlite3_bind_int64(statement, index, record.id) == SQLITE_OK;
-    const bool done = statement != nullptr && Statements::run(statement, bound);
-    if (!done) database_.noteFailedWrite();
+    const int result = Statements::run(statement, bound);
+    if (result != SQLITE_DONE) database_.noteFailedWrite(result);
 }
 
 void CataloguePageWriter::setFavorite(const std::string& productId, int favorite,
@@ -130,8 +132,8 @@ void CataloguePageWriter::setFavorite(const std::string& productId, int favorite
     const bool bound = statement != nullptr && !holdsZero(sortOrder) && !holdsZero(productId) &&
                        sqlite3_bind_int(statement, 1, favorite) == SQLITE_OK &&
                        bindText(statement, 2, sortOrder) && bindText(statement, 3, productId);
-    const bool done = statement != nullptr && Statements::run(statement, bound);
-    if (!done) database_.noteFailedWrite();
+    const int result = Statements::run(statement, bound);
+    if (result != SQLITE_DONE) database_.noteFailedWrite(result);
 }
 
 } // namespace tolvane

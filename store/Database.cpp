@@ -41,6 +41,18 @@ bool prepare(sqlite3* db, const std::string& sql, Prepared& statement) {
            statement.handle != nullptr;
 }
 
+Database::WriteFailure failureOf(int resultCode) {
+    if (resultCode < 0) return Database::WriteFailure::Other;
+    switch (resultCode & 0xff) {
+    case SQLITE_FULL:
+        return Database::WriteFailure::DiskFull;
+    case SQLITE_READONLY:
+        return Database::WriteFailure::ReadOnly;
+    default:
+        return Database::WriteFailure::Other;
+    }
+}
+
 // Asks for a journal mode ("wal", "delete"); whether the file is in it afterwards.
 bool switchJournal(sqlite3* handle, std::string_view mode) {
     const std::string sql = "PRAGMA journal_mode = " + std::string(mode);
@@ -112,7 +124,8 @@ std::string Database::GetDatabasePath() const {
 
 Database::Connection Database::connect() {
     if (interrupted_) return {};
-    if (transaction_ != nullptr) return Connection(transaction_, false);
+    if (transaction_ != nullptr)
+        return transactionLost() ? Connection() : Connection(transaction_, false);
     if (bulk_ != nullptr) return Connection(bulk_, false, this);
     sqlite3* handle = nullptr;
     // No create flag: a missing file must stay missing so that the shipped copy can be put there.
@@ -254,10 +267,18 @@ bool Database::runInCheckedTransaction(const std::function<bool()>& work) {
 bool Database::runInTransaction(const std::function<bool()>& work) {
     std::lock_guard lock(mutex_);
     if (transaction_ != nullptr) return work();
+    lastWriteFailure_ = WriteFailure::None;
     Connection connection = connect();
-    if (!connection) return false;
-    if (sqlite3_exec(connection.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+    if (!connection) {
+        noteFailedWrite();
         return false;
+    }
+    if (const int begun =
+            sqlite3_exec(connection.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        begun != SQLITE_OK) {
+        noteFailedWrite(begun);
+        return false;
+    }
     transaction_ = connection.get();
     bool committed = false;
     try {
@@ -269,9 +290,12 @@ bool Database::runInTransaction(const std::function<bool()>& work) {
     }
     transaction_ = nullptr;
     // Interrupted between two statements, the work may not have noticed: it is not committed.
-    if (committed && !interrupted_ &&
-        sqlite3_exec(connection.get(), "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK)
-        return true;
+    // A full disk often shows only now, when the journal or the pages are written.
+    const int commit = committed && !interrupted_
+                           ? sqlite3_exec(connection.get(), "COMMIT", nullptr, nullptr, nullptr)
+                           : SQLITE_ABORT;
+    if (commit == SQLITE_OK) return true;
+    if (lastWriteFailure_ == WriteFailure::None) lastWriteFailure_ = failureOf(commit);
     sqlite3_exec(connection.get(), "ROLLBACK", nullptr, nullptr, nullptr);
     return false;
 }
@@ -333,22 +357,33 @@ int Database::queryCount(const std::optional<std::string>& sql) {
 
 bool Database::execute(const std::optional<std::string>& sql, std::optional<int> bindFirst) {
     std::lock_guard lock(mutex_);
-    const bool done = [&] {
-        if (!sql) return false;
+    const int result = [&] {
+        if (!sql) return -1;
         Connection connection = connect();
-        if (!connection) return false;
+        if (!connection) return -1;
         Prepared statement;
-        if (!prepare(connection.get(), *sql, statement)) return false;
-        if (bindFirst && sqlite3_bind_int(statement.handle, 1, *bindFirst) != SQLITE_OK)
-            return false;
-        return sqlite3_step(statement.handle) == SQLITE_DONE;
+        if (!prepare(connection.get(), *sql, statement)) return sqlite3_errcode(connection.get());
+        if (bindFirst && sqlite3_bind_int(statement.handle, 1, *bindFirst) != SQLITE_OK) return -1;
+        return sqlite3_step(statement.handle);
     }();
-    if (!done) noteFailedWrite();
-    return done;
+    if (result != SQLITE_DONE) noteFailedWrite(result);
+    return result == SQLITE_DONE;
 }
 
-void Database::noteFailedWrite() {
+bool Database::transactionLost() const {
+    return transaction_ != nullptr && sqlite3_get_autocommit(transaction_) != 0;
+}
+
+void Database::noteFailedWrite(int resultCode) {
+    // In a transaction the first failure is the cause; what fails after it only follows.
+    if (transaction_ == nullptr || lastWriteFailure_ == WriteFailure::None)
+        lastWriteFailure_ = failureOf(resultCode);
     if (checkWrites_ && transaction_ != nullptr) writeFailed_ = true;
+}
+
+Database::WriteFailure Database::lastWriteFailure() const {
+    std::lock_guard lock(mutex_);
+    return lastWriteFailure_;
 }
 
 bool Database::executeTraced(const std::optional<std::string>& sql, const std::string& trace) {

@@ -69,6 +69,12 @@ public:
     // transaction back, so that a caller whose changes return nothing still loses nothing.
     bool runInCheckedTransaction(const std::function<bool()>& work);
 
+    // Why a change failed, as far as SQLite tells: what the user can do about it differs.
+    enum class WriteFailure { None, DiskFull, ReadOnly, Other };
+    // The cause of the last change of this object that failed; after a transaction that did not
+    // commit, the cause of that (None while nothing has failed since it began).
+    WriteFailure lastWriteFailure() const;
+
     // Until endBulkWrites, every operation of this object runs on one kept connection with the
     // write-ahead journal and normal synchronisation, so that a commit does not wait for the
     // disk: a power cut can lose the last commits (in order, never a part of one), never
@@ -305,6 +311,10 @@ private:
     Connection connect();
     // Whether interrupt() has stopped this object's operations.
     bool interrupted() const { return interrupted_; }
+    // Whether SQLite itself rolled the running transaction back (as it does on a full disk or an
+    // I/O error): every operation then fails until it ends, rather than write on its own outside
+    // it and leave half of the work behind.
+    bool transactionLost() const;
     // Composes a statement; nullopt (and one log line) when a value is unfit or the text would
     // exceed limit bytes including the terminating zero (0: no limit).
     std::optional<std::string> compose(const char* operation, std::size_t limit,
@@ -342,8 +352,9 @@ private:
     bool execute(const std::optional<std::string>& sql, std::optional<int> bindFirst = {});
     // execute that writes trace + "1" once the file is open and trace + "2" once prepared.
     bool executeTraced(const std::optional<std::string>& sql, const std::string& trace);
-    // A change that did not happen: fails the running checked transaction.
-    void noteFailedWrite();
+    // A change that did not happen, with SQLite's result code when there is one: fails the
+    // running checked transaction and is kept as the last failure.
+    void noteFailedWrite(int resultCode = -1);
     // Steps once; the connection's last inserted row id, or -1.
     long long executeInsert(const std::optional<std::string>& sql);
 
@@ -366,6 +377,7 @@ private:
     // Set by a failed change while a checked transaction runs.
     bool checkWrites_ = false;
     bool writeFailed_ = false;
+    WriteFailure lastWriteFailure_ = WriteFailure::None;
 };
 
 } // namespace tolvane

@@ -56,6 +56,13 @@ int readTables(const std::string& path, DatabaseFileCheck& check) {
     return rc;
 }
 
+// What a writer stopped midway leaves beside the file: a rollback journal, or the write-ahead
+// log of an update.
+bool journalLeft(const std::string& path) {
+    std::error_code ec;
+    return fs::exists(path + "-journal", ec) || fs::exists(path + "-wal", ec);
+}
+
 } // namespace
 
 DatabaseFileCheck DatabaseFileCheck::of(const std::string& path,
@@ -71,7 +78,9 @@ DatabaseFileCheck DatabaseFileCheck::of(const std::string& path,
             return check;
         }
         if (!busy(rc)) {
-            check.state = State::Corrupt;
+            check.state = journalLeft(path) && !databaseWritable(fs::path(path).parent_path(), path)
+                              ? State::JournalBlocked
+                              : State::Corrupt;
             return check;
         }
         if (std::chrono::steady_clock::now() >= until) {

@@ -15,6 +15,10 @@ struct DatabaseFileCheck {
         Readable, // tables read; an empty file reads as holding none
         Locked,   // another connection kept it locked for the whole wait
         Corrupt,  // not a database, or its pages fail the quick check
+        // A journal left beside the file by a writer that was stopped, which SQLite must finish
+        // before the file can be read, and cannot: the folder (or the file) is read-only. The
+        // file itself is whole.
+        JournalBlocked,
     };
     State state = State::Missing;
     std::set<std::string> tables;

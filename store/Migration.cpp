@@ -179,6 +179,13 @@ MigrationResult createEditableCopyOfDatabaseIfNeeded(const StoreLocations& locat
     if (check.state == DatabaseFileCheck::State::Corrupt)
         return problem(Problem::Corrupt,
                        path + " cannot be read (" + check.error + "); kept as it is", log);
+    if (check.state == DatabaseFileCheck::State::JournalBlocked)
+        return problem(Problem::JournalBlocked,
+                       path +
+                           " has a journal left beside it that only a writable folder lets "
+                           "SQLite finish (" +
+                           check.error + "); kept as it is",
+                       log);
 
     std::string reason;
     if (check.state == DatabaseFileCheck::State::Missing)

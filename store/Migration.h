@@ -13,11 +13,12 @@ namespace tolvane {
 struct MigrationResult {
     enum class Problem {
         None,
-        CopyFailed, // the shipped file could not be put in place; detail says why
-        Locked,     // another program held the file locked for the whole wait; file kept
-        Corrupt,    // SQLite cannot read the file; file kept as it is
-        ReadOnly,   // folder or file cannot be written; what is there can still be read
-        SeedFailed, // the application's tables could not be created
+        CopyFailed,     // the shipped file could not be put in place; detail says why
+        Locked,         // another program held the file locked for the whole wait; file kept
+        Corrupt,        // SQLite cannot read the file; file kept as it is
+        JournalBlocked, // a journal beside the file needs a writable folder; file kept as it is
+        ReadOnly,       // folder or file cannot be written; what is there can still be read
+        SeedFailed,     // the application's tables could not be created
     };
     // The file holds the catalogue and the application's tables.
     bool ok = false;

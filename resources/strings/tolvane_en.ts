@@ -256,6 +256,14 @@ Kind regards
         <translation>Connected successfully: the new entries have been downloaded.</translation>
     </message>
     <message>
+        <source>Nicht genügend freier Speicherplatz: Der Download wurde angehalten. Bitte geben Sie Speicherplatz frei und synchronisieren Sie erneut.</source>
+        <translation>Not enough free space: the download has been stopped. Please free some storage space and synchronise again.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist schreibgeschützt: Der Download wurde angehalten. Tolvane kann Neues erst speichern, wenn Datei und Ordner beschreibbar sind.</source>
+        <translation>The database is read-only: the download has been stopped. Tolvane can only save new data once the file and its folder can be written.</translation>
+    </message>
+    <message>
         <source>Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte</source>
         <translation>The connection was interrupted and the download stopped. Please update again to get all products.</translation>
     </message>
@@ -885,6 +893,10 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
     <message>
         <source>Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei bleibt unverändert; Tolvane wird beendet.</source>
         <translation>The database %@ is damaged and cannot be read. The file is left as it is; Tolvane will now quit.</translation>
+    </message>
+    <message>
+        <source>Neben der Datenbank %@ liegt das Journal eines unterbrochenen Schreibvorgangs, den Tolvane nur in einem beschreibbaren Ordner abschließen kann. Bitte machen Sie den Ordner beschreibbar; die Datei bleibt unverändert. Tolvane wird beendet.</source>
+        <translation>Next to the database %@ is the journal of an interrupted write, which Tolvane can only complete in a folder it can write to. Please make the folder writable; the file is left as it is. Tolvane will now quit.</translation>
     </message>
     <message>
         <source>Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane später erneut.</source>

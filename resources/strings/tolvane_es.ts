@@ -256,6 +256,14 @@ Un saludo
         <translation>Conexión establecida: se han descargado las entradas nuevas.</translation>
     </message>
     <message>
+        <source>Nicht genügend freier Speicherplatz: Der Download wurde angehalten. Bitte geben Sie Speicherplatz frei und synchronisieren Sie erneut.</source>
+        <translation>No hay suficiente espacio libre: la descarga se ha detenido. Libere espacio de almacenamiento y vuelva a sincronizar.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist schreibgeschützt: Der Download wurde angehalten. Tolvane kann Neues erst speichern, wenn Datei und Ordner beschreibbar sind.</source>
+        <translation>La base de datos está protegida contra escritura: la descarga se ha detenido. Tolvane solo podrá guardar datos nuevos cuando el archivo y su carpeta admitan escritura.</translation>
+    </message>
+    <message>
         <source>Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte</source>
         <translation>Se interrumpió la conexión y la descarga se detuvo. Vuelva a actualizar para obtener todos los productos.</translation>
     </message>
@@ -885,6 +893,10 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
     <message>
         <source>Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei bleibt unverändert; Tolvane wird beendet.</source>
         <translation>La base de datos %@ está dañada y no se puede leer. El archivo no se modifica; Tolvane se cerrará.</translation>
+    </message>
+    <message>
+        <source>Neben der Datenbank %@ liegt das Journal eines unterbrochenen Schreibvorgangs, den Tolvane nur in einem beschreibbaren Ordner abschließen kann. Bitte machen Sie den Ordner beschreibbar; die Datei bleibt unverändert. Tolvane wird beendet.</source>
+        <translation>Junto a la base de datos %@ está el diario de una escritura interrumpida, que Tolvane solo puede completar en una carpeta con permiso de escritura. Dé permiso de escritura a la carpeta; el archivo no se modifica. Tolvane se cerrará.</translation>
     </message>
     <message>
         <source>Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane später erneut.</source>

@@ -256,6 +256,14 @@ Cordialement
         <translation>Connexion établie : les nouvelles entrées ont été téléchargées.</translation>
     </message>
     <message>
+        <source>Nicht genügend freier Speicherplatz: Der Download wurde angehalten. Bitte geben Sie Speicherplatz frei und synchronisieren Sie erneut.</source>
+        <translation>Espace libre insuffisant : le téléchargement a été interrompu. Veuillez libérer de l'espace de stockage et synchroniser à nouveau.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist schreibgeschützt: Der Download wurde angehalten. Tolvane kann Neues erst speichern, wenn Datei und Ordner beschreibbar sind.</source>
+        <translation>La base de données est en lecture seule : le téléchargement a été interrompu. Tolvane ne pourra enregistrer de nouvelles données que lorsque le fichier et son dossier seront accessibles en écriture.</translation>
+    </message>
+    <message>
         <source>Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte</source>
         <translation>La connexion a été interrompue et le téléchargement arrêté. Veuillez relancer la mise à jour pour obtenir tous les produits.</translation>
     </message>
@@ -885,6 +893,10 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     <message>
         <source>Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei bleibt unverändert; Tolvane wird beendet.</source>
         <translation>La base de données %@ est endommagée et ne peut pas être lue. Le fichier reste inchangé ; Tolvane va se fermer.</translation>
+    </message>
+    <message>
+        <source>Neben der Datenbank %@ liegt das Journal eines unterbrochenen Schreibvorgangs, den Tolvane nur in einem beschreibbaren Ordner abschließen kann. Bitte machen Sie den Ordner beschreibbar; die Datei bleibt unverändert. Tolvane wird beendet.</source>
+        <translation>À côté de la base de données %@ se trouve le journal d'une écriture interrompue, que Tolvane ne peut achever que dans un dossier accessible en écriture. Veuillez rendre le dossier accessible en écriture ; le fichier reste inchangé. Tolvane va se fermer.</translation>
     </message>
     <message>
         <source>Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane später erneut.</source>

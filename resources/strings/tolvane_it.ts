@@ -256,6 +256,14 @@ Cordiali saluti
         <translation>Connessione riuscita: i nuovi dati sono stati scaricati.</translation>
     </message>
     <message>
+        <source>Nicht genügend freier Speicherplatz: Der Download wurde angehalten. Bitte geben Sie Speicherplatz frei und synchronisieren Sie erneut.</source>
+        <translation>Spazio libero insufficiente: il download è stato interrotto. Liberi spazio di memoria e sincronizzi di nuovo.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist schreibgeschützt: Der Download wurde angehalten. Tolvane kann Neues erst speichern, wenn Datei und Ordner beschreibbar sind.</source>
+        <translation>Il database è protetto da scrittura: il download è stato interrotto. Tolvane potrà salvare nuovi dati solo quando il file e la sua cartella saranno scrivibili.</translation>
+    </message>
+    <message>
         <source>Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte</source>
         <translation>La connessione si è interrotta e il download è stato sospeso. Aggiorna di nuovo per ricevere tutti i prodotti.</translation>
     </message>
@@ -885,6 +893,10 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
     <message>
         <source>Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei bleibt unverändert; Tolvane wird beendet.</source>
         <translation>Il database %@ è danneggiato e non può essere letto. Il file resta invariato; Tolvane verrà chiuso.</translation>
+    </message>
+    <message>
+        <source>Neben der Datenbank %@ liegt das Journal eines unterbrochenen Schreibvorgangs, den Tolvane nur in einem beschreibbaren Ordner abschließen kann. Bitte machen Sie den Ordner beschreibbar; die Datei bleibt unverändert. Tolvane wird beendet.</source>
+        <translation>Accanto al database %@ si trova il journal di una scrittura interrotta, che Tolvane può completare solo in una cartella scrivibile. Renda scrivibile la cartella; il file resta invariato. Tolvane verrà chiuso.</translation>
     </message>
     <message>
         <source>Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane später erneut.</source>

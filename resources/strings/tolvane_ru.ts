@@ -256,6 +256,14 @@
         <translation>Соединение установлено, новые записи загружены.</translation>
     </message>
     <message>
+        <source>Nicht genügend freier Speicherplatz: Der Download wurde angehalten. Bitte geben Sie Speicherplatz frei und synchronisieren Sie erneut.</source>
+        <translation>Недостаточно свободного места: загрузка остановлена. Освободите место в памяти и синхронизируйте снова.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank ist schreibgeschützt: Der Download wurde angehalten. Tolvane kann Neues erst speichern, wenn Datei und Ordner beschreibbar sind.</source>
+        <translation>База данных защищена от записи: загрузка остановлена. Tolvane сможет сохранять новые данные, только когда файл и его папка будут доступны для записи.</translation>
+    </message>
+    <message>
         <source>Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte</source>
         <translation>Соединение прервалось, загрузка остановлена. Запустите обновление ещё раз, чтобы получить все продукты.</translation>
     </message>
@@ -885,6 +893,10 @@
     <message>
         <source>Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei bleibt unverändert; Tolvane wird beendet.</source>
         <translation>База данных %@ повреждена и не может быть прочитана. Файл остаётся без изменений; Tolvane будет закрыт.</translation>
+    </message>
+    <message>
+        <source>Neben der Datenbank %@ liegt das Journal eines unterbrochenen Schreibvorgangs, den Tolvane nur in einem beschreibbaren Ordner abschließen kann. Bitte machen Sie den Ordner beschreibbar; die Datei bleibt unverändert. Tolvane wird beendet.</source>
+        <translation>Рядом с базой данных %@ находится журнал прерванной записи, который Tolvane может завершить только в папке, доступной для записи. Сделайте папку доступной для записи; файл остаётся без изменений. Tolvane будет закрыт.</translation>
     </message>
     <message>
         <source>Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane später erneut.</source>

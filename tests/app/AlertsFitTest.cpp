@@ -70,11 +70,19 @@ std::vector<Case> everyAlert() {
           {"No, Thanks", "Rate It Now"}}},
         plain("Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später "
               "erneut."),
+        plain("Nicht genügend freier Speicherplatz: Der Download wurde angehalten. Bitte geben Sie "
+              "Speicherplatz frei und synchronisieren Sie erneut."),
+        plain("Die Datenbank ist schreibgeschützt: Der Download wurde angehalten. Tolvane kann "
+              "Neues erst speichern, wenn Datei und Ordner beschreibbar sind."),
         // Start-up problems name the file: a long path has no blank to wrap at.
         fileError("Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei "
                   "bleibt unverändert; Tolvane wird beendet."),
         fileError("Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei bleibt "
                   "unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane später erneut."),
+        fileError("Neben der Datenbank %@ liegt das Journal eines unterbrochenen Schreibvorgangs, "
+                  "den Tolvane nur in einem beschreibbaren Ordner abschließen kann. Bitte machen "
+                  "Sie den Ordner beschreibbar; die Datei bleibt unverändert. Tolvane wird "
+                  "beendet."),
         fileError("Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber "
                   "keine Änderungen speichern."),
         fileError("Failed to create writable database file with message '%@'.", "Cancel"),

@@ -13,6 +13,29 @@ namespace {
 // As a full disk would: the insert of a product named "Boom" fails.
 const char* failOnBoom = "CREATE TRIGGER full BEFORE INSERT ON ProductsTable WHEN NEW.field01 = "
                          "'Boom' BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END";
+
+// Runs a pragma on every connection the process opens meanwhile: a disk that takes no page more
+// than the file has (SQLite's own "disk full"), or a file that cannot be written.
+class EveryConnection {
+public:
+    explicit EveryConnection(std::string pragma) {
+        sql() = std::move(pragma);
+        sqlite3_auto_extension(reinterpret_cast<void (*)()>(apply));
+    }
+    ~EveryConnection() { sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(apply)); }
+
+private:
+    static std::string& sql() {
+        static std::string text;
+        return text;
+    }
+    static int apply(sqlite3* db, const char**, const sqlite3_api_routines*) {
+        // A moment's lock would fail the opening; the opener sets its own waiting afterwards.
+        sqlite3_busy_timeout(db, 5000);
+        sqlite3_exec(db, sql().c_str(), nullptr, nullptr, nullptr);
+        return SQLITE_OK;
+    }
+};
 } // namespace
 
 TEST_F(CatalogueUpdateTest, AsksFromTheSavedRowsAndTimestampWithTheUpdateAccountOnceAtATime) {
@@ -205,6 +228,18 @@ TEST_F(CatalogueUpdateTest, ARedeliveredProductKeepsTheFavouriteMarkItHasWhenIts
     EXPECT_EQ(query(clientDb, "select recordId, favFlag, sortOrder from ProductsTable where "
                               "favFlag = 1 or recordId = 8 order by recordId"),
               (Rows{"5|1|0", "6|1|1", "7|1|0", "8|0|"}));
+}
+
+TEST_F(CatalogueUpdateTest, APageTheFileCannotTakeSaysWhy) {
+    for (const auto& [pragma, message] : {std::pair{"PRAGMA max_page_count = 1", diskFullMessage},
+                                          std::pair{"PRAGMA query_only = 1", readOnlyMessage}}) {
+        fake.alerts.clear();
+        EveryConnection file(pragma);
+        setReplies({page("250", products(1, 250))});
+        EXPECT_EQ(run(), UpdateOutcome::Interrupted);
+        EXPECT_EQ(alerted(), Rows{message});
+        EXPECT_EQ(count(), "0");
+    }
 }
 
 TEST_F(CatalogueUpdateTest, AFirstRequestThatFailsIsOfflineALaterOneInterrupted) {

@@ -41,6 +41,12 @@ inline const char* interruptedMessage =
     "Die Datenverbindung wurde unterbrochen und der Download "
     "angehalten. Bitte synchronisieren Sie erneut für alle Produkte";
 inline const char* offlineMessage = "Keine Datenverbindung verfügbar";
+inline const char* diskFullMessage = "Nicht genügend freier Speicherplatz: Der Download wurde "
+                                     "angehalten. Bitte geben Sie Speicherplatz frei und "
+                                     "synchronisieren Sie erneut.";
+inline const char* readOnlyMessage = "Die Datenbank ist schreibgeschützt: Der Download wurde "
+                                     "angehalten. Tolvane kann Neues erst speichern, wenn Datei "
+                                     "und Ordner beschreibbar sind.";
 inline const char* unreadableMessage = "Die Antwort des Servers konnte nicht gelesen werden. Bitte "
                                        "versuchen Sie es später erneut.";
 

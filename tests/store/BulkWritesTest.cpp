@@ -101,7 +101,7 @@ TEST_F(BulkWritesTest, AFileAnotherWriterHoldsIsNotWaitedForAndTriedAgainLater) 
     db->endBulkWrites();
 }
 
-TEST_F(BulkWritesTest, AFileInAReadOnlyFolderIsNeverPutInWriteAheadMode) {
+TEST_F(BulkWritesTest, AFileInAReadOnlyFolderIsNeverPutInWriteAheadModeAndSaysWhyItIsNotWritten) {
     addProduct(1, "Milch", "Aldi");
     const std::string folder = std::filesystem::path(path).parent_path().string();
     chmod(folder.c_str(), 0555);
@@ -109,6 +109,12 @@ TEST_F(BulkWritesTest, AFileInAReadOnlyFolderIsNeverPutInWriteAheadMode) {
         MemoryLog childLog;
         Database readOnly(path, childLog);
         if (readOnly.beginBulkWrites()) return 1;
+        if (readOnly.runInCheckedTransaction([&] {
+                readOnly.deleteProductFromMainTable("1");
+                return true;
+            }) ||
+            readOnly.lastWriteFailure() != Database::WriteFailure::ReadOnly)
+            return 3;
         return readOnly.selectProductDetail("1") ? 0 : 2;
     });
     chmod(folder.c_str(), 0755);

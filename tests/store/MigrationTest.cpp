@@ -291,6 +291,20 @@ TEST_F(MigrationTest, KilledWriterLeavesAJournalThatIsRolledBackNotReportedAsDam
     const std::string file = locations.databasePath();
     dieWritingWith(file, "DELETE FROM ProductsTable;");
     ASSERT_TRUE(std::filesystem::exists(file + "-journal"));
+    // In a folder that cannot be written the journal cannot be finished: not damage either.
+    for (std::string at = locations.documentsDir; at.size() >= dir.path().size();
+         at = std::filesystem::path(at).parent_path().string())
+        chmod(at.c_str(), 0755);
+    chmod(locations.documentsDir.c_str(), 0555);
+    const int code = runUnprivileged([this] {
+        MemoryLog childLog;
+        return createEditableCopyOfDatabaseIfNeeded(locations, defaults, childLog).problem ==
+                       MigrationResult::Problem::JournalBlocked
+                   ? 0
+                   : 1;
+    });
+    chmod(locations.documentsDir.c_str(), 0755);
+    EXPECT_EQ(code, 0);
     const MigrationResult result = launch();
     EXPECT_TRUE(result.ok) << result.message;
     EXPECT_TRUE(hasUserData());
