@@ -10,31 +10,24 @@ using namespace tolvane::test;
 using Rows = std::vector<std::string>;
 
 namespace {
-// As a full disk would: the insert of a product named "Boom" fails.
+// A write the store refuses midway: the insert of a product named "Boom" fails.
 const char* failOnBoom = "CREATE TRIGGER full BEFORE INSERT ON ProductsTable WHEN NEW.field01 = "
                          "'Boom' BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END";
 
 // Runs a pragma on every connection the process opens meanwhile: a disk that takes no page more
 // than the file has (SQLite's own "disk full"), or a file that cannot be written.
-class EveryConnection {
-public:
+struct EveryConnection {
+    static inline std::string sql;
+    static int apply(sqlite3* db, const char**, const sqlite3_api_routines*) {
+        sqlite3_busy_timeout(db, 5000); // a moment's lock must not fail the opening
+        sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+        return SQLITE_OK;
+    }
     explicit EveryConnection(std::string pragma) {
-        sql() = std::move(pragma);
+        sql = std::move(pragma);
         sqlite3_auto_extension(reinterpret_cast<void (*)()>(apply));
     }
     ~EveryConnection() { sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(apply)); }
-
-private:
-    static std::string& sql() {
-        static std::string text;
-        return text;
-    }
-    static int apply(sqlite3* db, const char**, const sqlite3_api_routines*) {
-        // A moment's lock would fail the opening; the opener sets its own waiting afterwards.
-        sqlite3_busy_timeout(db, 5000);
-        sqlite3_exec(db, sql().c_str(), nullptr, nullptr, nullptr);
-        return SQLITE_OK;
-    }
 };
 } // namespace
 
@@ -248,7 +241,7 @@ TEST_F(CatalogueUpdateTest, AFirstRequestThatFailsIsOfflineALaterOneInterrupted)
     EXPECT_EQ(run(), UpdateOutcome::Offline);
     setReplies({page("500", products(1, 250)), "HTTP 500 " + page("500", products(251, 250))});
     EXPECT_EQ(run(), UpdateOutcome::Interrupted);
-    setReplies({page("500", products(1, 250)), "REFUSE"});
+    setReplies({page("500", products(1, 250)), "HTTP 401 "});
     EXPECT_EQ(run(), UpdateOutcome::Interrupted);
     EXPECT_EQ(alerted(), (Rows{offlineMessage, interruptedMessage, interruptedMessage}));
     EXPECT_EQ(count(), "250");

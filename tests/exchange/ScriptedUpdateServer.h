@@ -45,8 +45,7 @@ protected:
                                         : replies.front();
                 if (!replies.empty()) replies.erase(replies.begin());
             }
-            // Refused credentials: a transport failure for the client. "HTTP nnn body": a status.
-            if (reply == "REFUSE") res.status = 401;
+            // "HTTP nnn body": another status (401, refused credentials, fails the transfer).
             if (reply.starts_with("HTTP ")) {
                 res.status = std::stoi(reply.substr(5, 3));
                 reply.erase(0, 9);

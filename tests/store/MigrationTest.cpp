@@ -85,6 +85,23 @@ protected:
         defaults.remove("copiedNewDatabase");
     }
 
+    // The start-up check in a child process that cannot write the documents folder (the folders
+    // above opened to it): 0 when its result passes, as its problem number otherwise.
+    int launchInReadOnlyFolder(bool problemAndData(const MigrationResult&, Database&)) {
+        for (std::string at = locations.documentsDir; at.size() >= dir.path().size();
+             at = std::filesystem::path(at).parent_path().string())
+            chmod(at.c_str(), 0755);
+        chmod(locations.documentsDir.c_str(), 0555);
+        const int code = runUnprivileged([&] {
+            MemoryLog childLog;
+            const auto result = createEditableCopyOfDatabaseIfNeeded(locations, defaults, childLog);
+            Database database(locations.databasePath(), childLog);
+            return problemAndData(result, database) ? 0 : 10 + static_cast<int>(result.problem);
+        });
+        chmod(locations.documentsDir.c_str(), 0755);
+        return code;
+    }
+
     TempDir dir;
     StoreLocations locations;
     MemoryUserDefaults defaults;
@@ -266,22 +283,12 @@ TEST_F(MigrationTest, CorruptFileIsKeptAndReported) {
 TEST_F(MigrationTest, ReadOnlyFolderIsReportedAndItsDataStillRead) {
     ASSERT_TRUE(launch().ok);
     addUserData();
-    const std::string folder = locations.documentsDir;
-    for (std::string at = folder; at.size() >= dir.path().size();
-         at = std::filesystem::path(at).parent_path().string())
-        chmod(at.c_str(), 0755);
     chmod(locations.databasePath().c_str(), 0444);
-    chmod(folder.c_str(), 0555);
-    const int code = runUnprivileged([this] {
-        MemoryLog childLog;
-        const MigrationResult result =
-            createEditableCopyOfDatabaseIfNeeded(locations, defaults, childLog);
-        if (result.problem != MigrationResult::Problem::ReadOnly) return 1;
-        if (!result.ok) return 2;
-        return Database(locations.databasePath(), childLog).selectProductDetail("77") ? 0 : 3;
-    });
-    chmod(folder.c_str(), 0755);
-    EXPECT_EQ(code, 0);
+    EXPECT_EQ(launchInReadOnlyFolder([](const MigrationResult& result, Database& database) {
+                  return result.problem == MigrationResult::Problem::ReadOnly && result.ok &&
+                         database.selectProductDetail("77");
+              }),
+              0);
     EXPECT_TRUE(hasUserData());
 }
 
@@ -292,19 +299,10 @@ TEST_F(MigrationTest, KilledWriterLeavesAJournalThatIsRolledBackNotReportedAsDam
     dieWritingWith(file, "DELETE FROM ProductsTable;");
     ASSERT_TRUE(std::filesystem::exists(file + "-journal"));
     // In a folder that cannot be written the journal cannot be finished: not damage either.
-    for (std::string at = locations.documentsDir; at.size() >= dir.path().size();
-         at = std::filesystem::path(at).parent_path().string())
-        chmod(at.c_str(), 0755);
-    chmod(locations.documentsDir.c_str(), 0555);
-    const int code = runUnprivileged([this] {
-        MemoryLog childLog;
-        return createEditableCopyOfDatabaseIfNeeded(locations, defaults, childLog).problem ==
-                       MigrationResult::Problem::JournalBlocked
-                   ? 0
-                   : 1;
-    });
-    chmod(locations.documentsDir.c_str(), 0755);
-    EXPECT_EQ(code, 0);
+    EXPECT_EQ(launchInReadOnlyFolder([](const MigrationResult& result, Database&) {
+                  return result.problem == MigrationResult::Problem::JournalBlocked;
+              }),
+              0);
     const MigrationResult result = launch();
     EXPECT_TRUE(result.ok) << result.message;
     EXPECT_TRUE(hasUserData());
