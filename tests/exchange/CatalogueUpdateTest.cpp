@@ -208,8 +208,8 @@ TEST_F(CatalogueUpdateTest, ARedeliveredProductKeepsTheFavouriteMarkItHasWhenIts
     database.setFavorite("8", 1, "7");
     setReplies({page("4", "[" + product(5, "Käse | Brot") + "," + product(6, "Brot") + "]"),
                 page("4", "[" + product(7, "Neu") + "," + product(8, "Alt") + "]"),
-                page("4", "null")});
-    holdPagesFrom = 1;
+                page("4", "null")},
+               {}, 1);
     start();
     // Between the two pages the user stars one product of page 2 and takes the star off another.
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.progressCalls.size() == 1; }));

@@ -37,7 +37,6 @@ protected:
             std::string reply;
             {
                 std::unique_lock lock(mutex);
-                // Replies from the held one on wait until the test lets them go.
                 uploadsChanged.wait_for(lock, std::chrono::seconds(30),
                                         [&] { return releaseAll || seen.size() < holdPagesFrom; });
                 seen.push_back({req.target, req.body});
@@ -86,11 +85,14 @@ protected:
                                        [&] { return uploadsSeen == count; });
     }
     std::string url() const { return "http://127.0.0.1:" + std::to_string(port) + "/"; }
-    // Then, when not empty, the same reply for ever.
-    void setReplies(std::vector<std::string> next, std::string forever = {}) {
+    // Then, when not empty, the same reply for ever. The requests from the holdFrom-th one seen
+    // on (counting from 0) wait for releaseHeld.
+    void setReplies(std::vector<std::string> next, std::string forever = {},
+                    std::size_t holdFrom = SIZE_MAX) {
         std::lock_guard lock(mutex);
         replies = std::move(next);
         endless = std::move(forever);
+        holdPagesFrom = holdFrom;
     }
     // What the server has seen so far, read under its lock.
     std::vector<Seen> requests() {
@@ -152,7 +154,7 @@ protected:
     std::vector<Seen> seen;
     std::condition_variable uploadsChanged;
     int uploadsSeen = 0;
-    std::size_t holdPagesFrom = SIZE_MAX; // the first page request not answered at once
+    std::size_t holdPagesFrom = SIZE_MAX;
     bool releaseFailing = false;
     bool releaseAll = false;
 };
