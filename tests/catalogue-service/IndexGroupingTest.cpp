@@ -83,7 +83,9 @@ TEST(IndexGrouping, LettersAndTheRowsOfOneSection) {
         const auto g = groupUnderIndexLetters(rows, c.blanks);
         EXPECT_EQ(g.indexLetters, c.letters);
         ASSERT_EQ(letters(g), c.letters);
-        if (!c.letters.empty()) EXPECT_EQ(namesIn(rows, g.displayList[c.section]), c.names);
+        if (!c.letters.empty()) {
+            EXPECT_EQ(namesIn(rows, g.displayList[c.section]), c.names);
+        }
     }
 }
 
