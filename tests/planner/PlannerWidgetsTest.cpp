@@ -4,11 +4,14 @@
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/planner/CheckPickerView.h"
 #include "screens/planner/FavoriteVCFolderNewWidget.h"
+#include "screens/planner/NewEditConsumptionWidget.h"
 #include "screens/planner/PlannerListView.h"
 #include "tests/support/WidgetTaps.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QTest>
 
 #include <memory>
@@ -21,7 +24,8 @@ namespace {
 template <typename W> std::unique_ptr<W> showWidget(std::unique_ptr<W> widget) {
     widget->resize(320, 480);
     widget->show();
-    QCoreApplication::processEvents();
+    widget->activateWindow(); // the fields take the focus only in the active window
+    (void)QTest::qWaitForWindowActive(widget.get());
     return widget;
 }
 
@@ -34,6 +38,27 @@ private:
     std::unique_ptr<PlannerTestStore> store_;
     std::unique_ptr<FakePlatform> fake_;
     FakeNavigation navigation_;
+
+    // The consumption editor of product 12 in the folder; typed amounts, each into the amount
+    // field clicked and emptied, ended with Return. What the six fields show at the end.
+    QStringList typeAmounts(const char* folder, std::initializer_list<const char*> amounts) {
+        auto model = std::make_shared<NewEditConsumptionVC>(
+            fake_->platform(), store_->db, ConsumptionInputs{"Aprikose", "Hof", "", "12", folder});
+        auto editor = showWidget(std::make_unique<NewEditConsumptionWidget>(model, fake_->strings));
+        QLineEdit* amount = editor->field(ConsumptionQuantity::Amount);
+        for (const char* typed : amounts) {
+            tap(amount);
+            if (!amount->hasFocus()) return {};
+            QTest::keyClick(amount, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(amount, typed);
+            QTest::keyClick(amount, Qt::Key_Return);
+        }
+        QStringList shown;
+        for (int q = 0; q < kConsumptionQuantityCount; ++q)
+            shown << editor->field(static_cast<ConsumptionQuantity>(q))->text();
+        editor->hide(); // leaving saves
+        return shown;
+    }
 
 private slots:
     void initTestCase() { QDir::addSearchPath("pictures", TOLVANE_PICTURES_DIR); }
@@ -71,6 +96,36 @@ private slots:
         // A tap on the row drawn at the top of the wheel checks its folder.
         tapAt(picker, picker->rowCentre(2));
         QCOMPARE(store_->db.selectFoldersAccordingToProduct("10"), (std::vector<std::string>{"1"}));
+    }
+
+    void typedAmountsEndAtTheValuesOfTheLastOne() {
+        store_->catalogue.add({.id = 12,
+                               .name = "Aprikose",
+                               .fat = "2.7",
+                               .satFat = "0.3",
+                               .sugar = "9.6",
+                               .salt = "0.05",
+                               .kcal = "108"});
+        store_->file(12, 2);
+        store_->file(12, 3);
+        const QStringList direct = typeAmounts("3", {"150"});
+        QCOMPARE(typeAmounts("2", {"1", "100", "9999", "150"}), direct);
+        QCOMPARE(direct, (QStringList{"150", "4,1", "0,4", "14,4", "0,1", "162"}));
+        QCOMPARE(store_->row(12, 2)->nutrients, store_->row(12, 3)->nutrients);
+        QCOMPARE(QString::fromStdString(store_->row(12, 2)->gm), QString("150g"));
+        QCOMPARE(QString::fromStdString(store_->total(2)), QString("162"));
+
+        // The slider moved by a key: every figure follows the amount.
+        auto model = std::make_shared<NewEditConsumptionVC>(
+            fake_->platform(), store_->db, ConsumptionInputs{"Aprikose", "Hof", "", "12", "2"});
+        auto editor = showWidget(std::make_unique<NewEditConsumptionWidget>(model, fake_->strings));
+        QSlider* slider = editor->amountSlider();
+        tap(slider);
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_End);
+        QCOMPARE(editor->field(ConsumptionQuantity::Amount)->text(), QString("1000"));
+        QCOMPARE(editor->field(ConsumptionQuantity::Fat)->text(), QString("27,0"));
+        QCOMPARE(editor->field(ConsumptionQuantity::Calories)->text(), QString("1080"));
     }
 
     void removeAProductFromAFolder() {
