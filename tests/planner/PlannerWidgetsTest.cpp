@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -96,6 +97,31 @@ private slots:
         // A tap on the row drawn at the top of the wheel checks its folder.
         tapAt(picker, picker->rowCentre(2));
         QCOMPARE(store_->db.selectFoldersAccordingToProduct("10"), (std::vector<std::string>{"1"}));
+    }
+
+    void theWheelTurnsThePickerARowANotch() {
+        for (int id = 5; id <= 12; ++id)
+            store_->addFolder(id, "Ordner " + std::to_string(id));
+        auto detailModel = std::make_shared<ProductDetail>(fake_->platform(), store_->db);
+        detailModel->drawData(store_->db.selectProductDetail("10"));
+        auto detail =
+            showWidget(std::make_unique<ProductDetailWidget>(detailModel, fake_->strings));
+        tap(detail->favoriteButton());
+        CheckPickerView* picker = detail->picker();
+        QTRY_COMPARE(picker->geometry().bottom(), detail->rect().bottom()); // slid up
+        // Three notches down, over the middle of the wheel, as the window receives them.
+        QWindow* window = detail->windowHandle();
+        const QPointF at = picker->mapTo(detail.get(), picker->rowCentre(4));
+        for (int notch = 0; notch < 3; ++notch) {
+            QWheelEvent wheel(at, window->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(window, &wheel);
+        }
+        QTRY_VERIFY(!picker->isScrolling());
+        QCOMPARE(picker->model().offset(), picker->model().rowHeight() * 3);
+        // The folder now in the middle is the fourth.
+        tapAt(picker, picker->rowCentre(5));
+        QCOMPARE(store_->db.selectFoldersAccordingToProduct("10"), (std::vector<std::string>{"4"}));
     }
 
     void typedAmountsEndAtTheValuesOfTheLastOne() {
