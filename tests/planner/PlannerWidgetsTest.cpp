@@ -1,5 +1,6 @@
 // The planner's widgets pressed as a user presses them, on the offscreen platform: the folder
-// picker's wheel and a folder's delete marks. The roads through the shell walk the rest.
+// picker's wheel, amounts typed into the consumption editor and a folder's delete marks. The roads
+// through the shell walk the rest.
 #include "PlannerTestStore.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/planner/CheckPickerView.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSlider>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -71,7 +71,7 @@ private slots:
         store_->catalogue.add({.id = 11, .name = "Brot", .kcal = "250"});
     }
 
-    void thePickerComesToRestOnARowBoundary() {
+    void thePickerComesToRestOnARowBoundaryAndTurnsWithTheWheel() {
         for (int id = 5; id <= 12; ++id)
             store_->addFolder(id, "Ordner " + std::to_string(id));
         auto detailModel = std::make_shared<ProductDetail>(fake_->platform(), store_->db);
@@ -81,6 +81,7 @@ private slots:
         tap(detail->favoriteButton());
         CheckPickerView* picker = detail->picker();
         QCOMPARE(picker->model().numberOfRows(), 16);
+        QTRY_COMPARE(picker->geometry().bottom(), detail->rect().bottom()); // slid up
         // A slow drag upwards by 70 points, released: it settles on the nearest boundary.
         const QPoint start = picker->rowCentre(4);
         QTest::mousePress(picker, Qt::LeftButton, {}, start);
@@ -94,22 +95,13 @@ private slots:
         QCOMPARE(picker->model().offset(), picker->model().rowHeight() * 2);
         // Dragging checked nothing.
         QVERIFY(store_->db.selectFoldersAccordingToProduct("10").empty());
-        // A tap on the row drawn at the top of the wheel checks its folder.
+        // A tap on the row drawn at the top of the wheel checks its folder, and brings it to
+        // the middle.
         tapAt(picker, picker->rowCentre(2));
         QCOMPARE(store_->db.selectFoldersAccordingToProduct("10"), (std::vector<std::string>{"1"}));
-    }
+        QTRY_VERIFY(!picker->isScrolling());
 
-    void theWheelTurnsThePickerARowANotch() {
-        for (int id = 5; id <= 12; ++id)
-            store_->addFolder(id, "Ordner " + std::to_string(id));
-        auto detailModel = std::make_shared<ProductDetail>(fake_->platform(), store_->db);
-        detailModel->drawData(store_->db.selectProductDetail("10"));
-        auto detail =
-            showWidget(std::make_unique<ProductDetailWidget>(detailModel, fake_->strings));
-        tap(detail->favoriteButton());
-        CheckPickerView* picker = detail->picker();
-        QTRY_COMPARE(picker->geometry().bottom(), detail->rect().bottom()); // slid up
-        // Three notches down, over the middle of the wheel, as the window receives them.
+        // Three notches of the mouse wheel, as the window receives them: three rows on.
         QWindow* window = detail->windowHandle();
         const QPointF at = picker->mapTo(detail.get(), picker->rowCentre(4));
         for (int notch = 0; notch < 3; ++notch) {
@@ -119,19 +111,13 @@ private slots:
         }
         QTRY_VERIFY(!picker->isScrolling());
         QCOMPARE(picker->model().offset(), picker->model().rowHeight() * 3);
-        // The folder now in the middle is the fourth.
-        tapAt(picker, picker->rowCentre(5));
-        QCOMPARE(store_->db.selectFoldersAccordingToProduct("10"), (std::vector<std::string>{"4"}));
+        tapAt(picker, picker->rowCentre(5)); // the fourth folder, in the middle now
+        QCOMPARE(store_->db.selectFoldersAccordingToProduct("10"),
+                 (std::vector<std::string>{"1", "4"}));
     }
 
     void typedAmountsEndAtTheValuesOfTheLastOne() {
-        store_->catalogue.add({.id = 12,
-                               .name = "Aprikose",
-                               .fat = "2.7",
-                               .satFat = "0.3",
-                               .sugar = "9.6",
-                               .salt = "0.05",
-                               .kcal = "108"});
+        store_->catalogue.add({12, "Aprikose", "Hof", "1", "2.7", "0.3", "9.6", "0.05", "108"});
         store_->file(12, 2);
         store_->file(12, 3);
         const QStringList direct = typeAmounts("3", {"150"});
@@ -140,18 +126,6 @@ private slots:
         QCOMPARE(store_->row(12, 2)->nutrients, store_->row(12, 3)->nutrients);
         QCOMPARE(QString::fromStdString(store_->row(12, 2)->gm), QString("150g"));
         QCOMPARE(QString::fromStdString(store_->total(2)), QString("162"));
-
-        // The slider moved by a key: every figure follows the amount.
-        auto model = std::make_shared<NewEditConsumptionVC>(
-            fake_->platform(), store_->db, ConsumptionInputs{"Aprikose", "Hof", "", "12", "2"});
-        auto editor = showWidget(std::make_unique<NewEditConsumptionWidget>(model, fake_->strings));
-        QSlider* slider = editor->amountSlider();
-        tap(slider);
-        slider->setFocus();
-        QTest::keyClick(slider, Qt::Key_End);
-        QCOMPARE(editor->field(ConsumptionQuantity::Amount)->text(), QString("1000"));
-        QCOMPARE(editor->field(ConsumptionQuantity::Fat)->text(), QString("27,0"));
-        QCOMPARE(editor->field(ConsumptionQuantity::Calories)->text(), QString("1080"));
     }
 
     void removeAProductFromAFolder() {
