@@ -116,9 +116,14 @@ TEST_F(FolderPickerTest, AFailedWriteShowsAsNotMade) {
 
 TEST_F(FolderPickerTest, TheFavouriteMarkIsReadAgainOnEveryAppearance) {
     store.file(11, 2);
+    store.file(11, 3);
     const auto d = open(11);
     ASSERT_TRUE(d->canRemoveFavorite());
-    PlannerWrites(store.db).removeFromFolder("11", "2"); // from the folder's contents meanwhile
+    // Taken out of its folders' contents meanwhile: a favourite while any folder holds it.
+    PlannerWrites(store.db).removeFromFolder("11", "2");
+    d->viewWillAppear();
+    EXPECT_TRUE(d->canRemoveFavorite());
+    PlannerWrites(store.db).removeFromFolder("11", "3");
     d->viewWillAppear();
     EXPECT_FALSE(d->canRemoveFavorite());
 }
