@@ -20,7 +20,6 @@ const std::vector<std::string> kLanguages{"de", "en", "es", "fr", "it", "ru"};
 const QString kRoot = TOLVANE_SOURCE_ROOT;
 
 struct TsMessage {
-    std::string context;
     std::string source;
     std::string translation;
     std::string type; // "", "unfinished", "obsolete" or "vanished"
@@ -40,15 +39,13 @@ TsTable readTs(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) return {{}, {}, "cannot be read"};
     const QDir dir = QFileInfo(path).absoluteDir();
     QXmlStreamReader xml(&file);
-    std::string context;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         const auto name = xml.name();
         if (name == u"name") {
-            context = xml.readElementText().toStdString();
-            table.contexts.push_back(context);
+            table.contexts.push_back(xml.readElementText().toStdString());
         } else if (name == u"message") {
-            table.messages.push_back({context, {}, {}, {}, xml.lineNumber(), {}});
+            table.messages.push_back({{}, {}, {}, xml.lineNumber(), {}});
         } else if (table.messages.empty()) {
             continue;
         } else if (TsMessage& m = table.messages.back(); name == u"source") {
@@ -110,13 +107,6 @@ std::vector<std::string> placeholdersOf(const std::string& text) {
     return found;
 }
 
-std::string joined(const std::vector<std::string>& items) {
-    std::string out;
-    for (const std::string& item : items)
-        out += (out.empty() ? "" : " ") + item;
-    return "[" + out + "]";
-}
-
 TEST(StringTables, AreWellFormedFinishedAndHoldTheSameKeysOnceEach) {
     std::set<std::string> all;
     for (const std::string& lang : kLanguages) {
@@ -124,12 +114,10 @@ TEST(StringTables, AreWellFormedFinishedAndHoldTheSameKeysOnceEach) {
         const std::string file = "tolvane_" + lang + ".ts";
         EXPECT_EQ(table.error, "") << file;
         EXPECT_EQ(table.contexts, std::vector<std::string>{"Tolvane"}) << file;
-        EXPECT_FALSE(table.messages.empty()) << file << " has no messages";
         std::set<std::string> seen;
         for (const TsMessage& m : table.messages) {
             const std::string where =
                 file + " line " + std::to_string(m.line) + " \"" + m.source + "\"";
-            EXPECT_EQ(m.context, "Tolvane") << where;
             EXPECT_TRUE(seen.insert(m.source).second) << where << ": the key twice";
             EXPECT_EQ(m.type, "") << where;
             EXPECT_NE(m.translation.find_first_not_of(" \t\r\n"), std::string::npos)
@@ -152,10 +140,8 @@ TEST(StringTables, TextsKeepTheKeysPlaceholders) {
             std::vector<std::string> expected = placeholdersOf(m.source);
             if (auto it = german.find(m.source); expected.empty() && it != german.end())
                 expected = placeholdersOf(it->second);
-            const std::vector<std::string> found = placeholdersOf(m.translation);
-            EXPECT_EQ(found, expected)
-                << "tolvane_" << lang << ".ts line " << m.line << " \"" << m.source
-                << "\": placeholders " << joined(found) << " instead of " << joined(expected);
+            EXPECT_EQ(placeholdersOf(m.translation), expected)
+                << "tolvane_" << lang << ".ts line " << m.line << " \"" << m.source << "\"";
         }
     }
 }
