@@ -13,8 +13,11 @@ class ProductDetailTest : public ::testing::Test {
 protected:
     ProductDetailTest() {
         fake.defaults.setList("AppleLanguages", {"fr", "en"});
-        fake.strings.set("Alle Angaben in g, bezogen auf 100", "Valeurs pour 100");
-        fake.strings.set("Eine Verkaufsportion hat ", "Une portion contient ");
+        // Units are written in the interface language too.
+        fake.strings.set("Alle Angaben in g, bezogen auf 100", "Все значения на 100");
+        fake.strings.set("Eine Verkaufsportion hat ", "Размер упаковки: ");
+        fake.strings.set("g", "г");
+        fake.strings.set("ml", "мл");
         fake.strings.set("Fett", "Matières grasses");
         fake.strings.set("Süßwaren", "Confiserie");
         catalogue.addCategory(4, "Süßwaren");
@@ -48,14 +51,14 @@ TEST_F(ProductDetailTest, RowsOnlyForAProductAndWithoutPortionSixAndTheMessage) 
     EXPECT_EQ(none.numberOfRows(), 0);
     const auto riegel = open(1);
     EXPECT_FALSE(riegel->showMsg());
-    EXPECT_EQ(riegel->row(0).title, "Valeurs pour 100g");
-    EXPECT_EQ(riegel->row(6).title, "Une portion contient 250g");
+    EXPECT_EQ(riegel->row(0).title, "Все значения на 100г");
+    EXPECT_EQ(riegel->row(6).title, "Размер упаковки: 250г");
     EXPECT_EQ(riegel->categoryName(), "Confiserie");
     for (int id : {2, 3}) {
         EXPECT_EQ(open(id)->numberOfRows(), 6) << id;
         EXPECT_TRUE(open(id)->showMsg()) << id;
     }
-    EXPECT_EQ(open(2)->row(0).title, "Valeurs pour 100ml");
+    EXPECT_EQ(open(2)->row(0).title, "Все значения на 100мл");
 }
 
 namespace {
@@ -148,15 +151,4 @@ TEST_F(ProductDetailTest, TurningToLandscapeHandsOverTheRecord) {
     d->setFromScreen("ProductsForCategory");
     d->viewWillDisappear();
     EXPECT_EQ(fake.defaults.stringForKey("ProducteDetailFromScreen"), "ProductsForCategory");
-}
-
-TEST_F(ProductDetailTest, UnitsAreWrittenInTheInterfaceLanguage) {
-    fake.strings.set("Alle Angaben in g, bezogen auf 100", "Все значения на 100");
-    fake.strings.set("Eine Verkaufsportion hat ", "Размер упаковки: ");
-    fake.strings.set("g", "г");
-    fake.strings.set("ml", "мл");
-    const auto riegel = open(1);
-    EXPECT_EQ(riegel->row(0).title, "Все значения на 100г");
-    EXPECT_EQ(riegel->row(6).title, "Размер упаковки: 250г");
-    EXPECT_EQ(open(2)->row(0).title, "Все значения на 100мл");
 }
