@@ -17,8 +17,9 @@
 using namespace tolvane::server;
 using namespace tolvane::server::test;
 using nlohmann::json;
-using tolvane::test::runServerCommand;
+using tolvane::test::runProgram;
 using tolvane::test::ServerProcess;
+using tolvane::test::serverProgram;
 
 namespace {
 
@@ -38,16 +39,16 @@ protected:
             tsv += catalogueLine(id, "Produkt " + std::to_string(id), "2020-01-01 00:00:00",
                                  "Müller's | Söhne");
         writeFile(dir.file("products.tsv"), tsv);
-        auto result =
-            runServerCommand({"import", "--db", db, "--products", dir.file("products.tsv"),
-                              "--timestamp", "2020-01-01 00:00:00"});
-        ASSERT_EQ(result.exitCode, 0) << result.output;
+        ASSERT_EQ(runProgram({serverProgram(), "import", "--db", db, "--products",
+                              dir.file("products.tsv"), "--timestamp", "2020-01-01 00:00:00"}),
+                  0);
     }
 
     std::unique_ptr<ServerProcess> start() {
-        return std::make_unique<ServerProcess>(std::vector<std::string>{
-            "serve", "--db", db, "--port", "0", "--update-user", kUser, "--update-password",
-            kPassword, "--upload-user", kUploadUser, "--upload-password", kUploadPassword});
+        return std::make_unique<ServerProcess>(
+            db, std::vector<std::string>{"--update-user", kUser, "--update-password", kPassword,
+                                         "--upload-user", kUploadUser, "--upload-password",
+                                         kUploadPassword});
     }
 
     static httplib::Result page(int port, const std::string& timestamp, int pageNo, int records,
@@ -155,9 +156,8 @@ TEST_F(ServerProgramTest, StoresLargeUploadsWithTheRightHeaderAndShowsThemEscape
     ASSERT_TRUE(sent);
     EXPECT_EQ(sent->body, "Mail send");
 
-    auto outbox = runServerCommand({"outbox", "--db", db});
-    EXPECT_EQ(outbox.exitCode, 0);
-    const std::string& shown = outbox.output;
+    std::string shown;
+    EXPECT_EQ(runProgram({serverProgram(), "outbox", "--db", db}, &shown, true), 0);
     EXPECT_NE(shown.find("support@tolvane.ch  Korvalo GB: Product Records for Upload\n" +
                          kCsvHeader +
                          "900000001,Brot\\x1b[2J\\x0d,Beck\\x07,3,1,0,5,2,0.1,250,g,\n" +

@@ -100,24 +100,9 @@ int runProgram(const std::vector<std::string>& arguments, std::string* output, b
     return exitCodeOf(status);
 }
 
-CommandResult runServerCommand(const std::vector<std::string>& arguments) {
-    std::vector<std::string> all{serverProgram()};
-    all.insert(all.end(), arguments.begin(), arguments.end());
-    CommandResult result;
-    result.exitCode = runProgram(all, &result.output, true);
-    return result;
-}
-
-ServerProcess::ServerProcess(const std::string& dbPath, const std::vector<std::string>& extra)
-    : ServerProcess([&] {
-          std::vector<std::string> arguments{"serve", "--db", dbPath, "--port", "0"};
-          arguments.insert(arguments.end(), extra.begin(), extra.end());
-          return arguments;
-      }()) {}
-
-ServerProcess::ServerProcess(const std::vector<std::string>& arguments) {
-    std::vector<std::string> all{serverProgram()};
-    all.insert(all.end(), arguments.begin(), arguments.end());
+ServerProcess::ServerProcess(const std::string& dbPath, const std::vector<std::string>& extra) {
+    std::vector<std::string> all{serverProgram(), "serve", "--db", dbPath, "--port", "0"};
+    all.insert(all.end(), extra.begin(), extra.end());
     pid_ = spawn(all, output_, false);
     if (pid_ < 0) throw std::runtime_error("cannot start " + all[0]);
     const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
