@@ -118,7 +118,6 @@ private slots:
             run.text("Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei "
                      "bleibt unverändert; Tolvane wird beendet.")
                 .replace("%@", file);
-        QVERIFY(expected.contains(file) && !expected.contains("beschädigt"));
         QCOMPARE(alertTexts(), QStringList{expected});
         QVERIFY(run.delegate->stopping());
         QFile in(file);
@@ -258,7 +257,6 @@ private slots:
         save->setText("Done");
         QCOMPARE(button("rightBarButton")->text(), QString("Done"));
         QTRY_COMPARE(button("rightBarButton")->toolButtonStyle(), Qt::ToolButtonTextOnly);
-        QVERIFY(button("rightBarButton"));
         QVERIFY(button("leftBarButton"));
         QVERIFY(!stack->backButton()->isVisible());
 
