@@ -2,13 +2,11 @@
 // temporary documents and resource directories.
 #include "app/AppContext.h"
 #include "app/NavigationStack.h"
-#include "app/ScreenRegistry.h"
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/platform/AlertBox.h"
 #include "platform/BuildConfig.h"
 #include "screens/common/PlaceholderScreen.h"
-#include "screens/common/TableRow.h"
 #include "screens/settings/HelpBrowser.h"
 #include "screens/settings/LocalizationWidget.h"
 #include "screens/settings/SetupWidget.h"

@@ -2,13 +2,11 @@
 // in the running shell, on the offscreen platform, each start on fresh temporary directories.
 #include "app/AppContext.h"
 #include "app/NavigationStack.h"
-#include "app/ScreenRegistry.h"
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/platform/AlertBox.h"
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/SearchWidget.h"
-#include "screens/common/TableRow.h"
 #include "screens/common/WheelPicker.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"

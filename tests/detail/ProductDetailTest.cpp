@@ -83,6 +83,16 @@ TEST_F(ProductDetailTest, LightsAreRatedAgainstTheCategoryMeans) {
     EXPECT_EQ(lights(*open(2)),
               (std::vector<std::string>{"ampel_red 30", "ampel_yellow 2", "ampel_red 60",
                                         "ampel_red 1,6", "ampel_grey_top "}));
+
+    // The neutral picture follows the interface language: with nothing stored, the device's own
+    // list decides.
+    fake.defaults.remove("AppleLanguages");
+    hooks.devicePreferredLanguages = {"it", "de"};
+    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_it");
+    hooks.devicePreferredLanguages = {};
+    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_en");
+    fake.defaults.setList("AppleLanguages", {"ja"});
+    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_en");
 }
 
 TEST_F(ProductDetailTest, MeansAreKeptUntilTheCatalogueChanges) {
@@ -98,17 +108,6 @@ TEST_F(ProductDetailTest, MeansAreKeptUntilTheCatalogueChanges) {
     shared.keepCategoryFigures("4", {1, 1, 1, 1, 1}, before);
     EXPECT_FALSE(shared.categoryFigures("4").has_value());
     EXPECT_EQ(open(1)->row(1).picture, "ampel_yellow");
-}
-
-TEST_F(ProductDetailTest, NeutralPictureFollowsTheInterfaceLanguage) {
-    // Nothing stored: the device's own list decides.
-    fake.defaults.remove("AppleLanguages");
-    hooks.devicePreferredLanguages = {"it", "de"};
-    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_it");
-    hooks.devicePreferredLanguages = {};
-    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_en");
-    fake.defaults.setList("AppleLanguages", {"ja"});
-    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_en");
 }
 
 TEST_F(ProductDetailTest, RemovingAFavouriteAsksFirst) {

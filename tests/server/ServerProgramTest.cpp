@@ -7,8 +7,6 @@
 #include <httplib.h>
 #include <nlohmann/json.hpp>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -17,6 +15,7 @@
 using namespace tolvane::server;
 using namespace tolvane::server::test;
 using nlohmann::json;
+using tolvane::test::connectLoopback;
 using tolvane::test::runProgram;
 using tolvane::test::ServerProcess;
 using tolvane::test::serverProgram;
@@ -174,12 +173,8 @@ TEST_F(ServerProgramTest, IdleConnectionsDoNotHoldUpAPage) {
     // Thirty clients that connect and then say nothing, or only half a request.
     std::vector<int> sockets;
     for (int i = 0; i < 30; ++i) {
-        int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(static_cast<std::uint16_t>(server->port()));
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        const int fd = connectLoopback(server->port());
+        ASSERT_GE(fd, 0);
         if (i % 2) {
             const char half[] = "POST /getUpdatedProducts.php HTTP/1.1\r\nHost: x\r\n";
             ASSERT_GT(::send(fd, half, sizeof half - 1, 0), 0);

@@ -17,6 +17,9 @@ std::string serverProgram();
 int runProgram(const std::vector<std::string>& arguments, std::string* output = nullptr,
                bool withErrors = false);
 
+// A socket connected to the port on 127.0.0.1; -1 when that fails.
+int connectLoopback(int port);
+
 // The server program serving; stopped when destroyed.
 class ServerProcess {
 public:
