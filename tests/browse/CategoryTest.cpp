@@ -42,7 +42,7 @@ protected:
 
 } // namespace
 
-TEST_F(CategoryTest, ListsOnlyCategoriesWithProductsAndReadsThemAgainWhenShown) {
+TEST_F(CategoryTest, ListsOnlyCategoriesWithProductsChoosingOneOpensItAndShownAgainReadsThem) {
     CategoryVC categories(fake.platform(), shared, navigation);
     categories.viewWillAppear();
     EXPECT_EQ(categories.numberOfRows(), 0); // read on the next turn
@@ -51,16 +51,7 @@ TEST_F(CategoryTest, ListsOnlyCategoriesWithProductsAndReadsThemAgainWhenShown) 
     EXPECT_EQ(categories.rowTitle(0), "Getränke");
     EXPECT_EQ(categories.rowTitle(1), "Knabbereien");
 
-    catalogue.remove(5);
-    categories.viewWillAppear();
-    fake.dispatcher.runPending();
-    ASSERT_EQ(categories.numberOfRows(), 1);
-    EXPECT_EQ(categories.rowTitle(0), "Knabbereien");
-}
-
-TEST_F(CategoryTest, ChoosingACategoryLogsItsKeyAndOpensItsProducts) {
-    CategoryVC categories(fake.platform(), shared, navigation);
-    categories.reloadCategories();
+    // The choice logs the category's key and opens its products.
     categories.didSelectRow(1);
     const auto events = fake.analytics.events();
     ASSERT_EQ(events.size(), 1u);
@@ -71,6 +62,12 @@ TEST_F(CategoryTest, ChoosingACategoryLogsItsKeyAndOpensItsProducts) {
     EXPECT_EQ(products->categoryId(), "1");
     EXPECT_EQ(products->myTitle(), "Knabbereien");
     EXPECT_EQ(navigation.backTitles().back(), "Zurück");
+
+    catalogue.remove(5);
+    categories.viewWillAppear();
+    fake.dispatcher.runPending();
+    ASSERT_EQ(categories.numberOfRows(), 1);
+    EXPECT_EQ(categories.rowTitle(0), "Knabbereien");
 }
 
 TEST_F(CategoryTest, BlankNamesAreListedUnderHash) {
@@ -102,12 +99,12 @@ TEST_F(CategoryTest, SearchStaysInsideTheCategory) {
     EXPECT_EQ(fake.alerts.firstPending().title, "Keine Treffer");
     fake.dispatcher.runPending();
     EXPECT_EQ(vc->rowCount(), 4u);
-}
 
-TEST_F(CategoryTest, EmptyCategoryRefusesToSearch) {
-    const auto vc = open("3");
-    EXPECT_TRUE(vc->tableHidden());
-    vc->searchBarSearchButtonClicked("x"); // the "no data" message, as on the whole list
+    // An empty category refuses to search with the "no data" message, as the whole list does.
+    fake.alerts.answer(0);
+    const auto empty = open("3");
+    EXPECT_TRUE(empty->tableHidden());
+    empty->searchBarSearchButtonClicked("x");
     EXPECT_TRUE(fake.alerts.hasPending());
 }
 

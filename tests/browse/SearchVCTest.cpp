@@ -70,7 +70,7 @@ TEST_F(SearchVCTest, EmptyCatalogueHidesTheTableAndRefusesToSearch) {
     EXPECT_EQ(fake.alerts.shown().size(), 2u);
 }
 
-TEST_F(SearchVCTest, ButtonSearchShowsSearchRowsAndCancelRestoresTheHeldList) {
+TEST_F(SearchVCTest, ButtonSearchShowsSearchRowsOrSaysThereAreNoneAndCancelRestoresTheList) {
     auto& s = build();
     s.searchBarTextDidBeginEditing();
     EXPECT_TRUE(s.cancelButtonVisible());
@@ -93,10 +93,8 @@ TEST_F(SearchVCTest, ButtonSearchShowsSearchRowsAndCancelRestoresTheHeldList) {
     EXPECT_FALSE(s.search());
     EXPECT_EQ(s.rowCount(), 4u);
     EXPECT_EQ(s.sideIndex(), (Texts{"A", "B", "#"}));
-}
 
-TEST_F(SearchVCTest, ButtonSearchWithoutHitsAlertsEmptiesTheTextAndBringsTheListBack) {
-    auto& s = build();
+    // Without hits: an alert, the text emptied and the list back.
     s.searchBarSearchButtonClicked("Zzz");
     fake.dispatcher.runPending();
     ASSERT_TRUE(fake.alerts.hasPending());
@@ -112,7 +110,7 @@ TEST_F(SearchVCTest, ButtonSearchWithoutHitsAlertsEmptiesTheTextAndBringsTheList
     EXPECT_FALSE(fake.defaults.stored("isfirstLaunchSearch").has_value());
 }
 
-TEST_F(SearchVCTest, LiveSearchFollowsTheNewestKeystroke) {
+TEST_F(SearchVCTest, LiveSearchFollowsTheNewestKeystrokeOnTheHeldListAsOwnProductsChangeIt) {
     testCatalogue.setSettings("YES", "YES");
     auto& s = build();
     // Only the newest of quick keystrokes is looked up: the hidden table of "z" never shows.
@@ -130,6 +128,22 @@ TEST_F(SearchVCTest, LiveSearchFollowsTheNewestKeystroke) {
     EXPECT_TRUE(s.search());
     EXPECT_TRUE(s.sideIndex().empty());
     EXPECT_EQ(s.rowCount(), 4u); // the blank name stays hidden
+
+    // An own product saved while a search is shown, and a product deleted.
+    testCatalogue.add({.id = 900000002, .name = "Quarkspeise", .maker = "Ich"});
+    testCatalogue.remove(3);
+    s.textDidChange("Brot");
+    fake.dispatcher.runPending();
+    catalogue->ownProductsChanged();
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !catalogue->rebuildPending(); }));
+    EXPECT_EQ(s.rowCount(), 1u); // the search rows shown stay until the next keystroke
+    s.textDidChange("Quar");
+    fake.dispatcher.runPending();
+    ASSERT_EQ(s.rowCount(), 1u);
+    EXPECT_EQ(s.rowName(0, 0), "Quarkspeise");
+    s.searchBarCancelButtonClicked();
+    fake.dispatcher.runPending();
+    EXPECT_EQ(s.rowCount(), 4u); // the restored list is the current catalogue too
 }
 
 TEST_F(SearchVCTest, ChoosingAProductOpensItsDetailInBothRowForms) {
@@ -155,6 +169,10 @@ TEST_F(SearchVCTest, ChoosingAProductOpensItsDetailInBothRowForms) {
     testCatalogue.remove(4);
     s.didSelectRow(0, 0);
     EXPECT_EQ(navigation.stack().size(), 2u);
+    // Work deferred by a screen that is gone meanwhile does nothing.
+    s.searchBarSearchButtonClicked("Brot");
+    screen.reset();
+    fake.dispatcher.runPending();
 }
 
 TEST_F(SearchVCTest, AnOwnProductSavedElsewhereIsListedWhenTheListAppears) {
@@ -201,7 +219,7 @@ TEST_F(SearchVCTest, StartupPromptButtonsDoWhatTheySay) {
     }
 }
 
-TEST_F(SearchVCTest, ARunEndsTheSearchShowsItsProgressAndTheListItStored) {
+TEST_F(SearchVCTest, ARunEndsTheSearchAndShowsItsProgressOrThatNothingIsNew) {
     auto& s = build();
     s.searchBarTextDidBeginEditing();
     s.searchBarSearchButtonClicked("Brot");
@@ -222,10 +240,8 @@ TEST_F(SearchVCTest, ARunEndsTheSearchShowsItsProgressAndTheListItStored) {
     s.progressShown(false);
     s.progressShown(true);
     EXPECT_EQ(s.progressMaximum(), 0);
-}
 
-TEST_F(SearchVCTest, NothingNewSaysUpToDateForTwoSecondsWithoutAnAlert) {
-    auto& s = build();
+    // Nothing new: "up to date" for two seconds, without an alert.
     s.progressShown(true);
     s.progressShown(false);
     s.updateFinished(UpdateOutcome::NothingNew);
@@ -242,13 +258,6 @@ TEST_F(SearchVCTest, NothingNewSaysUpToDateForTwoSecondsWithoutAnAlert) {
     fake.dispatcher.advance(2.5);
     EXPECT_TRUE(s.progressShown());
     EXPECT_EQ(s.progressText(), "");
-}
-
-TEST_F(SearchVCTest, DeferredWorkAfterTheScreenIsGoneDoesNothing) {
-    auto& s = build();
-    s.searchBarSearchButtonClicked("Brot");
-    screen.reset();
-    EXPECT_NO_FATAL_FAILURE(fake.dispatcher.runPending());
 }
 
 TEST_F(SearchVCTest, SearchRowsAreThoseOfTheSearchStatement) {
@@ -278,26 +287,6 @@ TEST_F(SearchVCTest, SearchRowsAreThoseOfTheSearchStatement) {
                 wanted.push_back(expected[position].name + "|" + expected[position].maker);
         EXPECT_EQ(shown, wanted);
     }
-}
-
-TEST_F(SearchVCTest, TheHeldListSearchedFollowsOwnProducts) {
-    testCatalogue.setSettings("YES", "YES");
-    auto& s = build();
-    // An own product saved while a search is shown, and a product deleted.
-    testCatalogue.add({.id = 900000002, .name = "Quarkspeise", .maker = "Ich"});
-    testCatalogue.remove(3);
-    s.textDidChange("Brot");
-    fake.dispatcher.runPending();
-    catalogue->ownProductsChanged();
-    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !catalogue->rebuildPending(); }));
-    EXPECT_EQ(s.rowCount(), 1u); // the search rows shown stay until the next keystroke
-    s.textDidChange("Quar");
-    fake.dispatcher.runPending();
-    ASSERT_EQ(s.rowCount(), 1u);
-    EXPECT_EQ(s.rowName(0, 0), "Quarkspeise");
-    s.searchBarCancelButtonClicked();
-    fake.dispatcher.runPending();
-    EXPECT_EQ(s.rowCount(), 4u); // the restored list is the current catalogue too
 }
 
 TEST_F(SearchVCTest, ASearchWhileTheListIsReadWaitsForItInsteadOfFindingNoData) {
