@@ -412,6 +412,14 @@ Freundliche Grüße
         <translation>Das Produkt konnte nicht gespeichert werden. Bitte versuchen Sie es noch einmal.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Eigene Produkte</translation>
     </message>

@@ -412,6 +412,14 @@ Kind regards
         <translation>The product could not be saved. Please try again.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>The changes could not be saved. The product is unchanged.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>The product could not be deleted. Please try again.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>My Products</translation>
     </message>

@@ -412,6 +412,14 @@ Un saludo
         <translation>No se ha podido guardar el producto. Por favor, inténtelo de nuevo.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>No se han podido guardar los cambios. El producto no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>No se ha podido eliminar el producto. Por favor, inténtelo de nuevo.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Mis productos</translation>
     </message>

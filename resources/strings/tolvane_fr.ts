@@ -412,6 +412,14 @@ Cordialement
         <translation>Le produit n'a pas pu être enregistré. Veuillez réessayer.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>Les modifications n'ont pas pu être enregistrées. Le produit reste inchangé.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Le produit n'a pas pu être supprimé. Veuillez réessayer.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Mes produits</translation>
     </message>

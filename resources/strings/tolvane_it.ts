@@ -412,6 +412,14 @@ Cordiali saluti
         <translation>Non è stato possibile salvare il prodotto. Riprova.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>Non è stato possibile salvare le modifiche. Il prodotto resta invariato.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Non è stato possibile eliminare il prodotto. Riprova.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>I miei prodotti</translation>
     </message>

@@ -412,6 +412,14 @@
         <translation>Не удалось сохранить продукт. Пожалуйста, попробуйте ещё раз.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>Не удалось сохранить изменения. Продукт остался без изменений.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Не удалось удалить продукт. Пожалуйста, попробуйте ещё раз.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Мои продукты</translation>
     </message>

@@ -8,6 +8,7 @@
 #include "app/platform/QtStrings.h"
 #include "platform/Log.h"
 #include "screens/ownproducts/AddProductVC.h"
+#include "screens/ownproducts/ManageProductsVC.h"
 #include "tests/support/WidgetTaps.h"
 
 #include <QLabel>
@@ -81,6 +82,8 @@ std::vector<Case> everyAlert() {
         plain(AddProductVC::requiredFieldsKey()),
         plain(AddProductVC::decimalPlacesKey()),
         plain(AddProductVC::saveFailedKey()),
+        plain(AddProductVC::changesNotSavedKey()),
+        plain(ManageProductsVC::deleteFailedKey()),
         {{"Error Message Consumption Amount", "", {"OK"}}},
         {{"Pop-Up Personal Profile", "", {"OK"}}},
         {{"Thank you for your input", "", {"OK"}}},
