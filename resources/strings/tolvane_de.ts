@@ -496,6 +496,10 @@ Freundliche Grüße
         <translation>Vielen Dank, Ihr Tageskalorienbedarf wurde übernommen.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Bitte geben Sie einen Tageskalorienbedarf zwischen 1 und 9999 kcal mit höchstens drei Nachkommastellen ein.</translation>
     </message>
@@ -530,6 +534,10 @@ Freundliche Grüße
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>Der Ordnername darf nur Buchstaben, Ziffern und Leerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>

@@ -496,6 +496,10 @@ Kind regards
         <translation>Thank you, your daily calorie figure has been saved.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Your profile could not be read. Please try again later.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Please enter a daily calorie figure between 1 and 9999 kcal, with at most three decimals.</translation>
     </message>
@@ -530,6 +534,10 @@ Kind regards
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>The folder name may contain only letters, digits and spaces.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>The folder could not be created. Please try again.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>

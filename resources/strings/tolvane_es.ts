@@ -496,6 +496,10 @@ Un saludo
         <translation>Gracias, se ha guardado su cifra de calorías diarias.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>No se ha podido leer su perfil. Por favor, inténtelo más tarde.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Introduzca unas calorías diarias entre 1 y 9999 kcal, con tres decimales como máximo.</translation>
     </message>
@@ -530,6 +534,10 @@ Un saludo
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>El nombre de la carpeta solo puede contener letras, cifras y espacios.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>No se ha podido crear la carpeta. Por favor, inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>

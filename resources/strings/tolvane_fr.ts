@@ -496,6 +496,10 @@ Cordialement
         <translation>Merci, votre besoin calorique quotidien a été enregistré.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Votre profil n'a pas pu être lu. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Veuillez saisir un besoin calorique quotidien entre 1 et 9999 kcal, avec trois décimales au maximum.</translation>
     </message>
@@ -530,6 +534,10 @@ Cordialement
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>Le nom du dossier ne peut contenir que des lettres, des chiffres et des espaces.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Le dossier n'a pas pu être créé. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>

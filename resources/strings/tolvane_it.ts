@@ -496,6 +496,10 @@ Cordiali saluti
         <translation>Grazie, il tuo fabbisogno calorico giornaliero è stato salvato.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Non è stato possibile leggere il tuo profilo. Riprova più tardi.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Inserisci un fabbisogno calorico giornaliero tra 1 e 9999 kcal, con al massimo tre decimali.</translation>
     </message>
@@ -530,6 +534,10 @@ Cordiali saluti
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>Il nome della cartella può contenere solo lettere, cifre e spazi.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Non è stato possibile creare la cartella. Riprova.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>

@@ -496,6 +496,10 @@
         <translation>Спасибо, ваша суточная норма калорий сохранена.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Не удалось прочитать ваш профиль. Пожалуйста, попробуйте позже.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Введите суточную норму от 1 до 9999 ккал, не более трёх знаков после запятой.</translation>
     </message>
@@ -530,6 +534,10 @@
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>Название папки может содержать только латинские буквы, цифры и пробелы.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Не удалось создать папку. Пожалуйста, попробуйте ещё раз.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>

@@ -9,6 +9,8 @@
 #include "platform/Log.h"
 #include "screens/ownproducts/AddProductVC.h"
 #include "screens/ownproducts/ManageProductsVC.h"
+#include "screens/planner/AddMenuFolderVC.h"
+#include "screens/profile/PersonalProfileVC.h"
 #include "tests/support/WidgetTaps.h"
 
 #include <QLabel>
@@ -64,6 +66,7 @@ std::vector<Case> everyAlert() {
           {"Hinweis löschen", "Später erinnern"}}},
         {{"Pop-Up Add Folder", "", {"Ok"}}},
         {{"Pop-Up Add Folder2", "", {"Ok"}}},
+        plain(AddMenuFolderVC::folderNotStoredKey()),
         {{"Error Message Consumption Amount Nil", "", {"Ok"}}},
         {{"Error Message Consumption Amount", "", {"Ok"}}},
         {{"Rate MyApp",
@@ -87,6 +90,7 @@ std::vector<Case> everyAlert() {
         {{"Error Message Consumption Amount", "", {"OK"}}},
         {{"Pop-Up Personal Profile", "", {"OK"}}},
         {{"Thank you for your input", "", {"OK"}}},
+        plain(PersonalProfileVC::profileNotReadKey()),
     };
 }
 
