@@ -911,6 +911,10 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <translation>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</translation>
     </message>
     <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</translation>
     </message>

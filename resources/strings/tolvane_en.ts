@@ -911,6 +911,10 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <translation>The folder %@ is read-only. Tolvane shows your data but cannot save any changes.</translation>
     </message>
     <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane is already running with this data folder. Please use the window that is open.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>The server's reply could not be read. Please try again later.</translation>
     </message>

@@ -911,6 +911,10 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <translation>La carpeta %@ está protegida contra escritura. Tolvane muestra sus datos, pero no puede guardar ningún cambio.</translation>
     </message>
     <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane ya se está ejecutando con esta carpeta de datos. Por favor, utilice la ventana abierta.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>No se pudo leer la respuesta del servidor. Vuelva a intentarlo más tarde.</translation>
     </message>

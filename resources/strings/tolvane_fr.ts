@@ -911,6 +911,10 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <translation>Le dossier %@ est en lecture seule. Tolvane affiche vos données mais ne peut enregistrer aucune modification.</translation>
     </message>
     <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane est déjà ouvert avec ce dossier de données. Veuillez utiliser la fenêtre ouverte.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>La réponse du serveur n'a pas pu être lue. Veuillez réessayer plus tard.</translation>
     </message>

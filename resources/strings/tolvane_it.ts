@@ -911,6 +911,10 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <translation>La cartella %@ è di sola lettura. Tolvane mostra i suoi dati ma non può salvare alcuna modifica.</translation>
     </message>
     <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane è già in esecuzione con questa cartella di dati. Usa la finestra già aperta.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>Non è stato possibile leggere la risposta del server. Riprovi più tardi.</translation>
     </message>

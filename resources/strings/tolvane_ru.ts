@@ -911,6 +911,10 @@
         <translation>Папка %@ защищена от записи. Tolvane показывает ваши данные, но не может сохранять изменения.</translation>
     </message>
     <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane уже запущен с этой папкой данных. Пожалуйста, используйте открытое окно.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>Не удалось прочитать ответ сервера. Пожалуйста, повторите попытку позже.</translation>
     </message>

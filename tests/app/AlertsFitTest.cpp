@@ -3,6 +3,7 @@
 // on top when stacked), every text fits its button, and the first button answers 0.
 // ctest runs this at scale 1 and 2 (QT_SCALE_FACTOR).
 #include "app/StyleSheet.h"
+#include "app/Tolvane_AppDelegate.h"
 #include "app/platform/AlertBox.h"
 #include "app/platform/QtAlerts.h"
 #include "app/platform/QtStrings.h"
@@ -82,6 +83,7 @@ std::vector<Case> everyAlert() {
         fileError("Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber "
                   "keine Änderungen speichern."),
         fileError("Failed to create writable database file with message '%@'.", "Cancel"),
+        plain(Tolvane_AppDelegate::alreadyRunningKey()),
         plain(AddProductVC::requiredFieldsKey()),
         plain(AddProductVC::decimalPlacesKey()),
         plain(AddProductVC::saveFailedKey()),
