@@ -37,11 +37,13 @@ bool SingleInstance::claim() {
         listen();
         return true;
     }
-    if (lock_.error() != QLockFile::LockFailedError) return true;
+    return lock_.error() != QLockFile::LockFailedError;
+}
+
+void SingleInstance::raiseHolder() {
     QLocalSocket holder;
     holder.connectToServer(socketName_);
     if (holder.waitForConnected(1000)) holder.disconnectFromServer();
-    return false;
 }
 
 void SingleInstance::listen() {

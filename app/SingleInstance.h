@@ -23,9 +23,11 @@ public:
 
     static constexpr const char* lockFileName = "Tolvane.lock";
 
-    // False when another running copy holds the folder; that copy is asked to show its window.
-    // A folder where no lock can be made (read-only) is not refused: nothing can be saved there.
+    // False when another running copy holds the folder. A folder where no lock can be made
+    // (read-only) is not refused: nothing can be saved there.
     bool claim();
+    // Refused: asks the copy that holds the folder to bring its window to the front.
+    void raiseHolder();
 
 signals:
     // A second start asked for this copy's window.

@@ -207,8 +207,11 @@ void Tolvane_AppDelegate::refuseSecondCopy() {
     windowLayout_->setCurrentWidget(blank);
     window_->show();
     window_->activateWindow();
-    context_.alerts->show(AlertRequest{"", alreadyRunningKey(), {key("OK")}},
-                          [](int) { QCoreApplication::quit(); });
+    // The first copy's window comes forward as this one goes, not under it.
+    context_.alerts->show(AlertRequest{"", alreadyRunningKey(), {key("OK")}}, [this](int) {
+        instance_->raiseHolder();
+        QCoreApplication::quit();
+    });
 }
 
 void Tolvane_AppDelegate::raiseWindow() {

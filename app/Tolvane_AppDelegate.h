@@ -10,8 +10,8 @@
 // the screens also have visible buttons that ask for the same turns.
 //
 // One copy per documents folder (app/SingleInstance.h): a second start shows only that the program
-// already runs, touches nothing in the folder, and ends when the user closes the alert; the first
-// copy's window comes to the front.
+// already runs, touches nothing in the folder, and ends when the user closes the alert, which
+// brings the first copy's window to the front.
 #pragma once
 
 #include "app/AppContext.h"

@@ -182,7 +182,8 @@ private slots:
                      before + QStringList{second.text(Tolvane_AppDelegate::alreadyRunningKey())});
             QVERIFY(second.delegate->stopping());
             QVERIFY(!first.delegate->stopping());
-            // The first copy's window comes to the front.
+            // Closing the alert brings the first copy's window to the front.
+            QVERIFY(second.answer("OK"));
             QTRY_VERIFY(first.delegate->window()->isActiveWindow());
         }
         // The program itself holds the folder, then is killed with its lock left behind.
