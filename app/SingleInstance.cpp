@@ -47,12 +47,12 @@ void SingleInstance::raiseHolder() {
 }
 
 void SingleInstance::listen() {
-    server_ = new QLocalServer(this);
+    server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     // Only the lock's holder listens: a socket left by a killed copy is in the way, no more.
     QLocalServer::removeServer(socketName_);
     if (!server_->listen(socketName_)) return;
-    connect(server_, &QLocalServer::newConnection, this, [this] {
+    connect(server_.get(), &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* caller = server_->nextPendingConnection()) {
             caller->disconnectFromServer();
             caller->deleteLater();

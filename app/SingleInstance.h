@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class QLocalServer;
 
 namespace tolvane {
@@ -38,7 +40,7 @@ private:
 
     QLockFile lock_;
     QString socketName_;
-    QLocalServer* server_ = nullptr;
+    std::unique_ptr<QLocalServer> server_;
 };
 
 } // namespace tolvane
