@@ -35,7 +35,10 @@ bool decimalPlacesValid(std::string_view fat, std::string_view saturatedFat, std
 
 std::string saltToStore(std::string_view typed, int pickerRow, std::string_view originalText,
                         int originalRow) {
-    if (pickerRow == originalRow && typed == originalText) return std::string(originalText);
+    // Only a salt figure can stand unchanged: a sodium field shows the stored salt divided, so a
+    // text there equal to the stored salt is a sodium figure like any other.
+    if (pickerRow == kSaltRow && originalRow == kSaltRow && typed == originalText)
+        return std::string(originalText);
     if (typed.empty()) return {};
     const float value = typedNumber(typed);
     if (pickerRow == kSodiumRow) return twoDecimalsLike(typed, value * kSaltPerSodiumSingle);

@@ -412,6 +412,14 @@ Freundliche Grüße
         <translation>Das Produkt konnte nicht gespeichert werden. Bitte versuchen Sie es noch einmal.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Eigene Produkte</translation>
     </message>
@@ -488,6 +496,10 @@ Freundliche Grüße
         <translation>Vielen Dank, Ihr Tageskalorienbedarf wurde übernommen.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Bitte geben Sie einen Tageskalorienbedarf zwischen 1 und 9999 kcal mit höchstens drei Nachkommastellen ein.</translation>
     </message>
@@ -522,6 +534,10 @@ Freundliche Grüße
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>Der Ordnername darf nur Buchstaben, Ziffern und Leerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>
@@ -893,6 +909,10 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
     <message>
         <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
         <translation>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</translation>
+    </message>
+    <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</translation>
     </message>
     <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>

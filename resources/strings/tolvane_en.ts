@@ -412,6 +412,14 @@ Kind regards
         <translation>The product could not be saved. Please try again.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>The changes could not be saved. The product is unchanged.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>The product could not be deleted. Please try again.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>My Products</translation>
     </message>
@@ -488,6 +496,10 @@ Kind regards
         <translation>Thank you, your daily calorie figure has been saved.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Your profile could not be read. Please try again later.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Please enter a daily calorie figure between 1 and 9999 kcal, with at most three decimals.</translation>
     </message>
@@ -522,6 +534,10 @@ Kind regards
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>The folder name may contain only letters, digits and spaces.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>The folder could not be created. Please try again.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>
@@ -893,6 +909,10 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
     <message>
         <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
         <translation>The folder %@ is read-only. Tolvane shows your data but cannot save any changes.</translation>
+    </message>
+    <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane is already running with this data folder. Please use the window that is open.</translation>
     </message>
     <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>

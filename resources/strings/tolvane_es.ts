@@ -412,6 +412,14 @@ Un saludo
         <translation>No se ha podido guardar el producto. Por favor, inténtelo de nuevo.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>No se han podido guardar los cambios. El producto no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>No se ha podido eliminar el producto. Por favor, inténtelo de nuevo.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Mis productos</translation>
     </message>
@@ -488,6 +496,10 @@ Un saludo
         <translation>Gracias, se ha guardado su cifra de calorías diarias.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>No se ha podido leer su perfil. Por favor, inténtelo más tarde.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Introduzca unas calorías diarias entre 1 y 9999 kcal, con tres decimales como máximo.</translation>
     </message>
@@ -522,6 +534,10 @@ Un saludo
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>El nombre de la carpeta solo puede contener letras, cifras y espacios.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>No se ha podido crear la carpeta. Por favor, inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>
@@ -893,6 +909,10 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
     <message>
         <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
         <translation>La carpeta %@ está protegida contra escritura. Tolvane muestra sus datos, pero no puede guardar ningún cambio.</translation>
+    </message>
+    <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane ya se está ejecutando con esta carpeta de datos. Por favor, utilice la ventana abierta.</translation>
     </message>
     <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>

@@ -412,6 +412,14 @@ Cordialement
         <translation>Le produit n'a pas pu être enregistré. Veuillez réessayer.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>Les modifications n'ont pas pu être enregistrées. Le produit reste inchangé.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Le produit n'a pas pu être supprimé. Veuillez réessayer.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Mes produits</translation>
     </message>
@@ -488,6 +496,10 @@ Cordialement
         <translation>Merci, votre besoin calorique quotidien a été enregistré.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Votre profil n'a pas pu être lu. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Veuillez saisir un besoin calorique quotidien entre 1 et 9999 kcal, avec trois décimales au maximum.</translation>
     </message>
@@ -522,6 +534,10 @@ Cordialement
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>Le nom du dossier ne peut contenir que des lettres, des chiffres et des espaces.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Le dossier n'a pas pu être créé. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>
@@ -893,6 +909,10 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     <message>
         <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
         <translation>Le dossier %@ est en lecture seule. Tolvane affiche vos données mais ne peut enregistrer aucune modification.</translation>
+    </message>
+    <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane est déjà ouvert avec ce dossier de données. Veuillez utiliser la fenêtre ouverte.</translation>
     </message>
     <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>

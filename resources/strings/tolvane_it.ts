@@ -412,6 +412,14 @@ Cordiali saluti
         <translation>Non è stato possibile salvare il prodotto. Riprova.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>Non è stato possibile salvare le modifiche. Il prodotto resta invariato.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Non è stato possibile eliminare il prodotto. Riprova.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>I miei prodotti</translation>
     </message>
@@ -488,6 +496,10 @@ Cordiali saluti
         <translation>Grazie, il tuo fabbisogno calorico giornaliero è stato salvato.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Non è stato possibile leggere il tuo profilo. Riprova più tardi.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Inserisci un fabbisogno calorico giornaliero tra 1 e 9999 kcal, con al massimo tre decimali.</translation>
     </message>
@@ -522,6 +534,10 @@ Cordiali saluti
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>Il nome della cartella può contenere solo lettere, cifre e spazi.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Non è stato possibile creare la cartella. Riprova.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>
@@ -893,6 +909,10 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
     <message>
         <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
         <translation>La cartella %@ è di sola lettura. Tolvane mostra i suoi dati ma non può salvare alcuna modifica.</translation>
+    </message>
+    <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane è già in esecuzione con questa cartella di dati. Usa la finestra già aperta.</translation>
     </message>
     <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>

@@ -412,6 +412,14 @@
         <translation>Не удалось сохранить продукт. Пожалуйста, попробуйте ещё раз.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>Не удалось сохранить изменения. Продукт остался без изменений.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Не удалось удалить продукт. Пожалуйста, попробуйте ещё раз.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Мои продукты</translation>
     </message>
@@ -488,6 +496,10 @@
         <translation>Спасибо, ваша суточная норма калорий сохранена.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Не удалось прочитать ваш профиль. Пожалуйста, попробуйте позже.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Введите суточную норму от 1 до 9999 ккал, не более трёх знаков после запятой.</translation>
     </message>
@@ -522,6 +534,10 @@
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>Название папки может содержать только латинские буквы, цифры и пробелы.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Не удалось создать папку. Пожалуйста, попробуйте ещё раз.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>
@@ -893,6 +909,10 @@
     <message>
         <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
         <translation>Папка %@ защищена от записи. Tolvane показывает ваши данные, но не может сохранять изменения.</translation>
+    </message>
+    <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane уже запущен с этой папкой данных. Пожалуйста, используйте открытое окно.</translation>
     </message>
     <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>

@@ -1,5 +1,6 @@
 #include "screens/ownproducts/AddProductVC.h"
 
+#include "nutrition/FolderRules.h"
 #include "nutrition/NumberText.h"
 #include "nutrition/OwnProductRules.h"
 #include "screens/ownproducts/MirrorLink.h"
@@ -47,6 +48,10 @@ const char* AddProductVC::decimalPlacesKey() {
 
 const char* AddProductVC::saveFailedKey() {
     return key("Das Produkt konnte nicht gespeichert werden. Bitte versuchen Sie es noch einmal.");
+}
+
+const char* AddProductVC::changesNotSavedKey() {
+    return key("Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.");
 }
 
 const std::vector<FormSection>& AddProductVC::sections() {
@@ -300,10 +305,10 @@ void AddProductVC::saveRecord() {
     v.saltRow = formatInt(saltRow_);
     v.salt = saltToStore(typedSalt, saltRow_, origSalzOrNatriumVal_, origSalzOrNatriumPickerVal_);
 
-    const bool saved = productId_.empty() ? insertNew(v) : updateExisting(v);
-    if (!saved) {
+    const bool isNew = productId_.empty();
+    if (!(isNew ? insertNew(v) : updateExisting(v))) {
         platform_.log.write("Own product not saved");
-        platform_.alerts.show({"", saveFailedKey(), {key("OK")}});
+        platform_.alerts.show({"", isNew ? saveFailedKey() : changesNotSavedKey(), {key("OK")}});
         return;
     }
     if (ownProductsChanged_) ownProductsChanged_();
@@ -315,7 +320,7 @@ bool AddProductVC::insertNew(const Values& v) {
     Database& db = shared_;
     // A product without its catalogue row (or the link to it) could be neither opened nor
     // deleted, so any failed step undoes the whole save.
-    return db.runInTransaction([&] {
+    return db.runInCheckedTransaction([&] {
         const int id =
             db.insertProduct(v.name, v.maker, v.category, v.fat, v.saturatedFat, v.sugar, v.salt,
                              v.energy, "0", formatInt(productCnt_), v.unit, v.saltRow, v.quantity);
@@ -332,7 +337,9 @@ bool AddProductVC::insertNew(const Values& v) {
 
 bool AddProductVC::updateExisting(const Values& v) {
     Database& db = shared_;
-    return db.runInTransaction([&] {
+    // Any write refused or read failed undoes the whole edit: the product never leaves its
+    // folders without its new values, nor does one of its two rows change without the other.
+    return db.runInCheckedTransaction([&] {
         // A product deleted meanwhile is not brought back as a bare catalogue row.
         if (!db.selectProductForId(productId_)) return false;
         // A missing link is restored to the product's own id, so the mirror is changed too.
@@ -359,10 +366,11 @@ bool AddProductVC::updateExisting(const Values& v) {
         std::set<std::string> done;
         for (const auto& folder : db.selectFolderIdFromProductID(mirror)) {
             if (!done.insert(folder).second) continue;
-            const int total = integerValue(db.selectCaloryValueForUpdation(folder));
-            const int calories =
-                integerValue(db.selectCaloryValueFromEditConsumptionForUpdation(mirror, folder));
-            db.updateCaloryValueForUpdation(formatInt(total - calories), folder);
+            // The planner's total arithmetic: 64 bits, clamped, "no data" counted as 0.
+            const std::string total = db.selectCaloryValueForUpdation(folder);
+            const std::string calories =
+                db.selectCaloryValueFromEditConsumptionForUpdation(mirror, folder);
+            db.updateCaloryValueForUpdation(adjustedCalorieTotal(total, calories, ""), folder);
         }
         db.deleteProductFromEditConsumption(mirror);
         db.deleteProductFromFavoriteMenuFolder(mirror);

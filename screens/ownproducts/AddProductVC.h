@@ -75,6 +75,7 @@ public:
     static const char* requiredFieldsKey();
     static const char* decimalPlacesKey();
     static const char* saveFailedKey();
+    static const char* changesNotSavedKey();
 
     static const std::vector<FormSection>& sections();
     static FieldInput input(ProductField field);
@@ -125,6 +126,7 @@ public:
     void endEditing();
 
     // --- Saving (the "Fertig" button) ---
+    // Stores everything or nothing; when nothing, the form stays open and says so.
     void saveRecord();
 
     const std::string& productId() const { return productId_; }

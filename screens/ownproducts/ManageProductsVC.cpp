@@ -21,6 +21,10 @@ const char* ManageProductsVC::helpTextKey() {
                "angepasst oder gelöscht werden.");
 }
 
+const char* ManageProductsVC::deleteFailedKey() {
+    return key("Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.");
+}
+
 const char* ManageProductsVC::editButtonKey() const {
     return isEditing_ ? key("Fertig") : key("Bearbeiten");
 }
@@ -48,7 +52,8 @@ void ManageProductsVC::loadProducts() {
 
 void ManageProductsVC::viewWillDisappear() {
     Database& db = shared_;
-    db.runInTransaction([&] {
+    // The order is stored whole or not at all.
+    db.runInCheckedTransaction([&] {
         for (std::size_t i = 0; i < productsArray_.size(); ++i)
             db.updateProductOrderForId(formatInt(static_cast<long long>(i)),
                                        productsArray_[i].recordId);
@@ -98,13 +103,16 @@ void ManageProductsVC::deleteRow(int index) {
     shared_.catalogueChanged();
     const std::string recordId = row(index).recordId;
     Database& db = shared_;
-    const bool deleted = db.runInTransaction([&] {
+    // Neither row goes without the other: an own product without its catalogue row could no
+    // longer be opened, a catalogue row without its own product no longer deleted.
+    const bool deleted = db.runInCheckedTransaction([&] {
         db.deleteProductFromMainTable(mirrorRecordId(db, recordId));
         db.deleteProduct(recordId);
         return true;
     });
     if (!deleted) {
         platform_.log.write("Own product " + recordId + " not deleted");
+        platform_.alerts.show({"", deleteFailedKey(), {key("OK")}});
         return;
     }
     if (ownProductsChanged_) ownProductsChanged_();

@@ -34,6 +34,7 @@ public:
 
     static const char* titleKey() { return key("Eigene Produkte"); }
     static const char* helpTextKey();
+    static const char* deleteFailedKey();
     static const char* backTitleKey() { return key("Zurück"); }
 
     void setListener(ManageProductsListener* listener) { listener_ = listener; }
@@ -59,6 +60,8 @@ public:
     void editButtonClicked();
     void addButtonClicked();
     void didSelectRow(int index);
+    // Removes the product and its catalogue row together; when either is refused, both stay
+    // and the user is told.
     void deleteRow(int index);
     void moveRow(int from, int to);
 

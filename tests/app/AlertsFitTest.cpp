@@ -4,11 +4,15 @@
 // button answers its index and Escape the harmless button's, once.
 // ctest runs this at scale 1 and 2 (QT_SCALE_FACTOR).
 #include "app/StyleSheet.h"
+#include "app/Tolvane_AppDelegate.h"
 #include "app/platform/AlertBox.h"
 #include "app/platform/QtAlerts.h"
 #include "app/platform/QtStrings.h"
 #include "platform/Log.h"
 #include "screens/ownproducts/AddProductVC.h"
+#include "screens/ownproducts/ManageProductsVC.h"
+#include "screens/planner/AddMenuFolderVC.h"
+#include "screens/profile/PersonalProfileVC.h"
 #include "tests/support/WidgetTaps.h"
 
 #include <QLabel>
@@ -64,6 +68,7 @@ std::vector<Case> everyAlert() {
           {"Hinweis löschen", "Später erinnern"}}},
         {{"Pop-Up Add Folder", "", {"Ok"}}},
         {{"Pop-Up Add Folder2", "", {"Ok"}}},
+        plain(AddMenuFolderVC::folderNotStoredKey()),
         {{"Error Message Consumption Amount Nil", "", {"Ok"}}},
         {{"Error Message Consumption Amount", "", {"Ok"}}},
         {{"Rate MyApp",
@@ -79,12 +84,16 @@ std::vector<Case> everyAlert() {
         fileError("Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber "
                   "keine Änderungen speichern."),
         fileError("Failed to create writable database file with message '%@'.", "Cancel"),
+        plain(Tolvane_AppDelegate::alreadyRunningKey()),
         plain(AddProductVC::requiredFieldsKey()),
         plain(AddProductVC::decimalPlacesKey()),
         plain(AddProductVC::saveFailedKey()),
+        plain(AddProductVC::changesNotSavedKey()),
+        plain(ManageProductsVC::deleteFailedKey()),
         {{"Error Message Consumption Amount", "", {"OK"}}},
         {{"Pop-Up Personal Profile", "", {"OK"}}},
         {{"Thank you for your input", "", {"OK"}}},
+        plain(PersonalProfileVC::profileNotReadKey()),
     };
 }
 

@@ -19,9 +19,12 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+
+#include <signal.h>
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -162,6 +165,44 @@ private slots:
         second.tabs().setCurrentIndex(3);
         QCoreApplication::processEvents();
         QVERIFY(Run::alerts().isEmpty());
+    }
+
+    void oneCopyPerDocumentsFolderAndAKilledCopyDoesNotBlock() {
+        makeResources("'YES','YES','YES'");
+        const QString documents = documents_->path();
+        const RunOptions options{.device = {"en"}, .shellOnly = true};
+        {
+            Run first(documents, resources_->path(), options);
+            const QStringList before = alertTexts();
+            Run second(documents, resources_->path(), options);
+            QCOMPARE(alertTexts(),
+                     before + QStringList{second.text(Tolvane_AppDelegate::alreadyRunningKey())});
+            QVERIFY(second.delegate->stopping());
+            QVERIFY(!first.delegate->stopping());
+            // Closing the alert brings the first copy's window to the front.
+            QVERIFY(second.answer("OK"));
+            QTRY_VERIFY(first.delegate->window()->isActiveWindow());
+        }
+        // The program itself holds the folder, then is killed with its lock left behind.
+        QProcess other;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("TOLVANE_RESOURCE_DIR", resources_->path());
+        other.setProcessEnvironment(env);
+        other.start(TOLVANE_PROGRAM, {"--data-dir", documents, "--lang", "en"});
+        QVERIFY(other.waitForStarted());
+        const QString lock = documents_->filePath("Tolvane.lock");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock), 30000);
+        {
+            Run refused(documents, resources_->path(), options);
+            QVERIFY(refused.delegate->stopping());
+            Run::closeAlerts();
+        }
+        ::kill(static_cast<pid_t>(other.processId()), SIGKILL);
+        QVERIFY(other.waitForFinished());
+        QVERIFY(QFile::exists(lock));
+        Run again(documents, resources_->path(), options);
+        QVERIFY(!again.delegate->stopping());
     }
 
     void settingsTabRoad() {

@@ -98,6 +98,22 @@ TEST_F(ManageProductsTest, DeletingWithABrokenLinkRemovesTheCatalogueRow) {
     EXPECT_EQ(catalogue.value("SELECT group_concat(recordId) FROM ProductsTable"), "5");
 }
 
+TEST_F(ManageProductsTest, ADeleteRefusedAnywhereKeepsTheProductWholeAndSaysSo) {
+    addProduct({.name = "Brot"}, 0);
+    auto list = openList();
+    for (const std::string table : {"ProductsTable", "Products"}) {
+        catalogue.exec("CREATE TRIGGER refuse BEFORE DELETE ON " + table +
+                       " BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        fake.alerts.clear();
+        list->deleteRow(0);
+        ASSERT_TRUE(fake.alerts.hasPending());
+        EXPECT_EQ(fake.alerts.firstPending().message, ManageProductsVC::deleteFailedKey());
+        EXPECT_EQ(names(*list), (Names{"Brot"}));
+        EXPECT_EQ(count("Products") + count("ProductsTable"), 2) << table;
+        catalogue.exec("DROP TRIGGER refuse");
+    }
+}
+
 TEST_F(ManageProductsTest, ARowOpensTheDetailOutsideEditingAndTheFormInside) {
     const std::string id = addProduct({.name = "Brot", .energy = "250"}, 0);
     catalogue.exec("UPDATE Products SET MainTableRecordId = 0");
