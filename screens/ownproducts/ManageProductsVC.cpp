@@ -58,6 +58,7 @@ void ManageProductsVC::viewWillDisappear() {
 
 void ManageProductsVC::editButtonClicked() {
     isEditing_ = !isEditing_;
+    revealedRow_ = -1;
     changed();
 }
 
@@ -75,6 +76,11 @@ void ManageProductsVC::openForm(const std::string& productId) {
 
 void ManageProductsVC::didSelectRow(int index) {
     if (index < 0 || index >= numberOfRows()) return;
+    if (revealedRow_ >= 0) { // a tap beside a revealed Delete button takes it away
+        revealedRow_ = -1;
+        changed();
+        return;
+    }
     const std::string recordId = row(index).recordId;
     platform_.appDefaults().setManageProductProductId(recordId);
     platform_.appDefaults().setIsEditing(isEditing_);
@@ -93,8 +99,15 @@ void ManageProductsVC::didSelectRow(int index) {
     navigation_.push(detail, backTitleKey());
 }
 
+void ManageProductsVC::deleteKeyClicked(int index) {
+    if (!isEditing_ || index < 0 || index >= numberOfRows()) return;
+    revealedRow_ = revealedRow_ == index ? -1 : index;
+    changed();
+}
+
 void ManageProductsVC::deleteRow(int index) {
-    if (index < 0 || index >= numberOfRows()) return;
+    if (index < 0 || index >= numberOfRows() || index != revealedRow_) return;
+    revealedRow_ = -1;
     shared_.catalogueChanged();
     const std::string recordId = row(index).recordId;
     Database& db = shared_;
@@ -115,6 +128,7 @@ void ManageProductsVC::deleteRow(int index) {
 
 void ManageProductsVC::moveRow(int from, int to) {
     if (from < 0 || from >= numberOfRows() || to < 0 || to >= numberOfRows() || from == to) return;
+    revealedRow_ = -1;
     platform_.appDefaults().setManageProductsReArranged(true);
     auto moved = productsArray_[static_cast<std::size_t>(from)];
     productsArray_.erase(productsArray_.begin() + from);

@@ -234,6 +234,8 @@ private slots:
             QCOMPARE(int(own->rows().size()), 1);
             tap(barButton(run.stack(3), own->editAction()));
             tap(own->rows()[0]->findChild<QPushButton*>("deleteKey"));
+            QTRY_VERIFY(own->rows()[0]->findChild<QPushButton*>("deleteButton"));
+            tap(own->rows()[0]->findChild<QPushButton*>("deleteButton"));
             QTRY_VERIFY(own->findChild<QLabel*>("helpText")->isVisible());
             tap(run.delegate->tabBarVC()->tabButton(0));
             QTRY_COMPARE(list->sideIndex()->letters(), QStringList({"A", "B"}));
