@@ -902,5 +902,9 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>Der Katalog ist auf dem neuesten Stand.</translation>
     </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Produkt bearbeiten</translation>
+    </message>
 </context>
 </TS>

@@ -902,5 +902,9 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>The catalogue is up to date.</translation>
     </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Edit product</translation>
+    </message>
 </context>
 </TS>

@@ -902,5 +902,9 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>El catálogo está actualizado.</translation>
     </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Editar producto</translation>
+    </message>
 </context>
 </TS>

@@ -902,5 +902,9 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>Le catalogue est à jour.</translation>
     </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Modifier le produit</translation>
+    </message>
 </context>
 </TS>

@@ -902,5 +902,9 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>Il catalogo è aggiornato.</translation>
     </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Modifica prodotto</translation>
+    </message>
 </context>
 </TS>

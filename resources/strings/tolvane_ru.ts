@@ -902,5 +902,9 @@
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>Каталог в актуальном состоянии.</translation>
     </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Изменить продукт</translation>
+    </message>
 </context>
 </TS>

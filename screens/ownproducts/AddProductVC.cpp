@@ -35,6 +35,10 @@ AddProductVC::AddProductVC(Platform platform, Database& shared, Navigation& navi
 
 AddProductVC::~AddProductVC() = default;
 
+const char* AddProductVC::titleKey() const {
+    return productId_.empty() ? key("Neues Produkt hinzufügen") : key("Produkt bearbeiten");
+}
+
 const char* AddProductVC::requiredFieldsKey() {
     return key("Sie haben noch nicht alle benötigten Textfelder ausgefüllt. Bitte ergänzen Sie "
                "Produktnamen, Hersteller oder wählen noch eine Kategorie");
@@ -261,6 +265,9 @@ void AddProductVC::endEditing() {
 }
 
 void AddProductVC::moveTo(std::optional<ProductField> field) {
+    // The wheel opens with its first category highlighted: left unturned, that one is taken.
+    if (current_ == ProductField::Category && field != ProductField::Category && categoryRow() < 0)
+        selectCategory(0);
     current_ = field;
     if (listener_) listener_->inputMoved();
 }
@@ -270,6 +277,16 @@ void AddProductVC::formChanged() {
 }
 
 // --- Saving ---
+
+const char* AddProductVC::decimalsFieldKey() const {
+    for (const auto& row : sections()[2].rows) {
+        if (input(row.field) != FieldInput::Number) continue;
+        const bool salt = row.field == ProductField::Salt;
+        if (decimalPlaces(texts_[index(row.field)]) > (salt ? kMaxSaltDecimals : kMaxDecimals))
+            return salt ? saltRowKey(saltRow_) : row.labelKey;
+    }
+    return "";
+}
 
 void AddProductVC::saveRecord() {
     shared_.catalogueChanged();
@@ -292,7 +309,9 @@ void AddProductVC::saveRecord() {
     const bool tooManyDecimals =
         anyNutrient && !decimalPlacesValid(v.fat, v.saturatedFat, v.sugar, typedSalt, v.energy);
     if (missing) platform_.alerts.show({"", requiredFieldsKey(), {key("OK")}});
-    if (tooManyDecimals) platform_.alerts.show({"", decimalPlacesKey(), {key("OK")}});
+    // Titled with the label of the first field holding too many, so the user finds it.
+    if (tooManyDecimals)
+        platform_.alerts.show({decimalsFieldKey(), decimalPlacesKey(), {key("OK")}});
     if (missing || tooManyDecimals) return;
 
     v.category = formatInt(categoryPos_);
