@@ -764,12 +764,12 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>LiveSearchInfoText</source>
         <translation>&lt;h2&gt;Búsqueda instantánea&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Activada&lt;/b&gt;: la lista de resultados se forma mientras escribe y se afina con cada letra.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Desactivada&lt;/b&gt;: Tolvane solo busca cuando toca «Buscar» en el teclado. Resulta más cómodo en dispositivos antiguos y con catálogos muy grandes.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Desactivada&lt;/b&gt;: Tolvane solo busca cuando pulsa Intro o la lupa junto al campo de búsqueda. Si no hay resultados, su texto se queda en el campo. Resulta más cómodo en dispositivos antiguos y con catálogos muy grandes.&lt;/p&gt;
 &lt;h3&gt;Consejos de búsqueda&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane busca en los nombres de productos y de fabricantes cualquier parte de una palabra: «leche» también encuentra «Leche semidesnatada».&lt;/li&gt;
 &lt;li&gt;Las mayúsculas y minúsculas no importan en las letras sencillas; las letras acentuadas como á, é o ñ deben escribirse exactamente como aparecen en el nombre del producto.&lt;/li&gt;
-&lt;li&gt;«Cancelar» vacía el campo de búsqueda y vuelve a mostrar la lista completa.&lt;/li&gt;
+&lt;li&gt;La cruz ✕ junto al campo de búsqueda lo vacía y vuelve a mostrar la lista completa.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>

@@ -764,12 +764,12 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>LiveSearchInfoText</source>
         <translation>&lt;h2&gt;Ricerca istantanea&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Attiva&lt;/b&gt;: l'elenco dei risultati si forma mentre scrivi e diventa più preciso a ogni lettera.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Disattiva&lt;/b&gt;: Tolvane cerca solo quando tocchi «Cerca» sulla tastiera. È più comodo sui dispositivi meno recenti e con cataloghi molto grandi.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Disattiva&lt;/b&gt;: Tolvane cerca solo quando premi Invio o la lente accanto al campo di ricerca. Se non c'è alcun risultato, il testo resta nel campo. È più comodo sui dispositivi meno recenti e con cataloghi molto grandi.&lt;/p&gt;
 &lt;h3&gt;Consigli per la ricerca&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane cerca qualsiasi parte di parola nei nomi dei prodotti e dei produttori: «latte» trova anche «Latte parzialmente scremato».&lt;/li&gt;
 &lt;li&gt;Maiuscole e minuscole non contano per le lettere semplici; le lettere accentate come à, è o ù vanno scritte esattamente come nel nome del prodotto.&lt;/li&gt;
-&lt;li&gt;«Annulla» svuota il campo di ricerca e mostra di nuovo l'elenco completo.&lt;/li&gt;
+&lt;li&gt;La croce ✕ accanto al campo di ricerca lo svuota e mostra di nuovo l'elenco completo.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>

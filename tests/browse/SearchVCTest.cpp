@@ -75,7 +75,7 @@ TEST_F(SearchVCTest, ButtonSearchShowsSearchRowsAndCancelRestoresTheHeldList) {
     s.searchBarTextDidBeginEditing();
     EXPECT_TRUE(s.cancelButtonVisible());
     s.searchBarSearchButtonClicked("Brot");
-    EXPECT_FALSE(s.cancelButtonVisible());
+    EXPECT_TRUE(s.cancelButtonVisible()); // the keyboard closes, the text stays
     EXPECT_TRUE(s.search());
     fake.dispatcher.runPending();
     EXPECT_TRUE(s.sideIndex().empty());
@@ -89,13 +89,14 @@ TEST_F(SearchVCTest, ButtonSearchShowsSearchRowsAndCancelRestoresTheHeldList) {
     s.searchBarCancelButtonClicked();
     EXPECT_EQ(s.searchText(), "");
     EXPECT_EQ(s.placeholder(), "Produkt eingeben");
+    EXPECT_FALSE(s.cancelButtonVisible());
     fake.dispatcher.runPending();
     EXPECT_FALSE(s.search());
     EXPECT_EQ(s.rowCount(), 4u);
     EXPECT_EQ(s.sideIndex(), (Texts{"A", "B", "#"}));
 }
 
-TEST_F(SearchVCTest, ButtonSearchWithoutHitsAlertsEmptiesTheTextAndBringsTheListBack) {
+TEST_F(SearchVCTest, ButtonSearchWithoutHitsAlertsKeepsTheTextAndBringsTheListBack) {
     auto& s = build();
     s.searchBarSearchButtonClicked("Zzz");
     fake.dispatcher.runPending();
@@ -103,7 +104,8 @@ TEST_F(SearchVCTest, ButtonSearchWithoutHitsAlertsEmptiesTheTextAndBringsTheList
     EXPECT_EQ(fake.alerts.firstPending().title, "Keine Treffer");
     EXPECT_EQ(fake.alerts.firstPending().message,
               "Keine Produkte oder Hersteller entsprechen Ihrer Eingabe");
-    EXPECT_EQ(s.searchText(), "");
+    EXPECT_EQ(s.searchText(), "Zzz");
+    EXPECT_TRUE(s.cancelButtonVisible());
     EXPECT_FALSE(s.search());
     EXPECT_EQ(s.rowCount(), 4u);
     // Other alerts than the start-up prompt only dismiss.
