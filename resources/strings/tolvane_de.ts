@@ -906,5 +906,13 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>Produkt bearbeiten</source>
         <translation>Produkt bearbeiten</translation>
     </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Adresse kopieren</translation>
+    </message>
 </context>
 </TS>

@@ -906,5 +906,13 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Produkt bearbeiten</source>
         <translation>Edit product</translation>
     </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>No mail program was found. Write to us at:</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Copy address</translation>
+    </message>
 </context>
 </TS>

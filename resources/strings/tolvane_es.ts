@@ -906,5 +906,13 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Produkt bearbeiten</source>
         <translation>Editar producto</translation>
     </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>No se encontró ningún programa de correo. Escríbanos a:</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Copiar dirección</translation>
+    </message>
 </context>
 </TS>

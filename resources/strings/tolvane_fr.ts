@@ -906,5 +906,13 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>Produkt bearbeiten</source>
         <translation>Modifier le produit</translation>
     </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>Aucun programme de messagerie n'a été trouvé. Écrivez-nous à :</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Copier l'adresse</translation>
+    </message>
 </context>
 </TS>

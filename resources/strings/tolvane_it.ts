@@ -906,5 +906,13 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Produkt bearbeiten</source>
         <translation>Modifica prodotto</translation>
     </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>Nessun programma di posta trovato. Scrivici a:</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Copia indirizzo</translation>
+    </message>
 </context>
 </TS>

@@ -906,5 +906,13 @@
         <source>Produkt bearbeiten</source>
         <translation>Изменить продукт</translation>
     </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>Почтовая программа не найдена. Напишите нам по адресу:</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Скопировать адрес</translation>
+    </message>
 </context>
 </TS>

@@ -19,8 +19,12 @@
 #include "tests/support/WidgetTaps.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -207,6 +211,20 @@ private slots:
         QVERIFY(reachable(stack->backButton()));
         tap(stack->backButton());
         QCOMPARE(stack->depth(), 1);
+
+        // "E-mail senden" without a mail program says so and shows the address to copy.
+        run.urls->canOpen = false;
+        const auto scrolledTo = [&](const char* name) {
+            auto* button = setup->findChild<QPushButton*>(name);
+            setup->findChild<QScrollArea*>()->ensureWidgetVisible(button);
+            return button;
+        };
+        tap(scrolledTo("primaryButton"));
+        QTRY_VERIFY(setup->findChild<QWidget*>("noMailProgram")->isVisible());
+        QCOMPARE(setup->findChild<QLabel*>("mailAddress")->text(), QString::fromStdString(support));
+        tap(scrolledTo("copyAddressButton"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(support));
+        setup->findChild<QScrollArea*>()->ensureWidgetVisible(setup->row(SetupRowId::Localization));
 
         // The language screen: choosing English stores it and moves the check mark.
         tap(setup->row(SetupRowId::Localization));
