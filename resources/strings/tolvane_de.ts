@@ -914,5 +914,9 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>Adresse kopieren</source>
         <translation>Adresse kopieren</translation>
     </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</translation>
+    </message>
 </context>
 </TS>

@@ -914,5 +914,9 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Adresse kopieren</source>
         <translation>Copy address</translation>
     </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>This folder is empty. Add products from their detail screen.</translation>
+    </message>
 </context>
 </TS>

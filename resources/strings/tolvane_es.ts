@@ -914,5 +914,9 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Adresse kopieren</source>
         <translation>Copiar dirección</translation>
     </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>Esta carpeta está vacía. Añada productos desde su vista de detalle.</translation>
+    </message>
 </context>
 </TS>

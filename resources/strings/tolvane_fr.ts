@@ -914,5 +914,9 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>Adresse kopieren</source>
         <translation>Copier l'adresse</translation>
     </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>Ce dossier est vide. Ajoutez des produits depuis leur fiche détaillée.</translation>
+    </message>
 </context>
 </TS>

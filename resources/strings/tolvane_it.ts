@@ -914,5 +914,9 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Adresse kopieren</source>
         <translation>Copia indirizzo</translation>
     </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>Questa cartella è vuota. Aggiungi prodotti dalla loro scheda di dettaglio.</translation>
+    </message>
 </context>
 </TS>

@@ -914,5 +914,9 @@
         <source>Adresse kopieren</source>
         <translation>Скопировать адрес</translation>
     </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>Эта папка пуста. Добавляйте продукты с экрана их описания.</translation>
+    </message>
 </context>
 </TS>
