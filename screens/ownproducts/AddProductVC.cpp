@@ -1,10 +1,12 @@
 #include "screens/ownproducts/AddProductVC.h"
 
+#include "catalogue/IndexGrouping.h"
 #include "nutrition/NumberText.h"
 #include "nutrition/OwnProductRules.h"
 #include "screens/ownproducts/MirrorLink.h"
 #include "store/Database.h"
 
+#include <algorithm>
 #include <set>
 
 namespace tolvane {
@@ -121,6 +123,11 @@ void AddProductVC::readCategories() {
     categories_.clear();
     for (const CategoryRow& category : shared_.selectCategories())
         categories_.push_back({integerValue(category.recordId), category.name});
+    // The wheel lists them in the order of the names the reader sees.
+    std::stable_sort(categories_.begin(), categories_.end(), [this](const auto& a, const auto& b) {
+        return sortKeyOf(platform_.strings.text(a.name)) <
+               sortKeyOf(platform_.strings.text(b.name));
+    });
 }
 
 void AddProductVC::showData() {
