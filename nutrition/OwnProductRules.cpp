@@ -29,8 +29,9 @@ std::size_t decimalPlaces(std::string_view text) {
 
 bool decimalPlacesValid(std::string_view fat, std::string_view saturatedFat, std::string_view sugar,
                         std::string_view salt, std::string_view energy) {
-    return decimalPlaces(fat) <= 1 && decimalPlaces(saturatedFat) <= 1 &&
-           decimalPlaces(sugar) <= 1 && decimalPlaces(energy) <= 1 && decimalPlaces(salt) <= 2;
+    return decimalPlaces(fat) <= kMaxDecimals && decimalPlaces(saturatedFat) <= kMaxDecimals &&
+           decimalPlaces(sugar) <= kMaxDecimals && decimalPlaces(energy) <= kMaxDecimals &&
+           decimalPlaces(salt) <= kMaxSaltDecimals;
 }
 
 std::string saltToStore(std::string_view typed, int pickerRow, std::string_view originalText,

@@ -13,6 +13,8 @@ inline constexpr double kSaltPerSodium = 2.54;
 std::size_t decimalPlaces(std::string_view text);
 
 // At most one decimal for fat, saturated fat, sugar and energy, two for salt.
+inline constexpr std::size_t kMaxDecimals = 1;
+inline constexpr std::size_t kMaxSaltDecimals = 2;
 bool decimalPlacesValid(std::string_view fat, std::string_view saturatedFat, std::string_view sugar,
                         std::string_view salt, std::string_view energy);
 

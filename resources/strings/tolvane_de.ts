@@ -780,12 +780,12 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>LiveSearchInfoText</source>
         <translation>&lt;h2&gt;Live-Suche&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Eingeschaltet&lt;/b&gt;: Die Trefferliste entsteht schon während Sie tippen und wird mit jedem Buchstaben genauer.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Ausgeschaltet&lt;/b&gt;: Tolvane sucht erst, wenn Sie auf der Tastatur «Suchen» tippen. Das ist auf älteren Geräten und bei sehr großen Katalogen angenehmer.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Ausgeschaltet&lt;/b&gt;: Tolvane sucht erst, wenn Sie die Eingabetaste oder die Lupe neben dem Suchfeld drücken. Ergibt die Suche keine Treffer, bleibt Ihr Text im Suchfeld stehen. Das ist auf älteren Geräten und bei sehr großen Katalogen angenehmer.&lt;/p&gt;
 &lt;h3&gt;Tipps zur Suche&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Gesucht wird in Produktnamen und Herstellern, und zwar nach jedem Wortteil: «milch» findet auch «Vollmilch».&lt;/li&gt;
 &lt;li&gt;Groß- und Kleinschreibung spielt bei einfachen Buchstaben keine Rolle; Umlaute wie ä, ö und ü müssen genau so eingegeben werden, wie sie im Produktnamen stehen.&lt;/li&gt;
-&lt;li&gt;«Abbrechen» leert das Suchfeld und zeigt wieder die ganze Liste.&lt;/li&gt;
+&lt;li&gt;Das Kreuz ✕ neben dem Suchfeld leert es und zeigt wieder die ganze Liste.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>
@@ -921,6 +921,22 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
     <message>
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>Der Katalog ist auf dem neuesten Stand.</translation>
+    </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Produkt bearbeiten</translation>
+    </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Adresse kopieren</translation>
+    </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</translation>
     </message>
 </context>
 </TS>

@@ -780,12 +780,12 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>LiveSearchInfoText</source>
         <translation>&lt;h2&gt;Live search&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;On&lt;/b&gt;: the list of results builds up while you type and gets more precise with every letter.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Off&lt;/b&gt;: Tolvane searches only when you tap “Search” on the keyboard. This is more comfortable on older devices and with very large catalogues.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Off&lt;/b&gt;: Tolvane searches only when you press Enter or the magnifier beside the search field. When nothing matches, your text stays in the field to be corrected. This is more comfortable on older devices and with very large catalogues.&lt;/p&gt;
 &lt;h3&gt;Search tips&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane searches product names and brands for any part of a word: “milk” also finds “Semi-skimmed milk”.&lt;/li&gt;
 &lt;li&gt;Capital and small letters make no difference for plain letters; accented letters such as ä, ö or é must be typed exactly as they appear in the product name.&lt;/li&gt;
-&lt;li&gt;“Cancel” clears the search field and shows the whole list again.&lt;/li&gt;
+&lt;li&gt;The cross ✕ beside the search field clears it and shows the whole list again.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>
@@ -921,6 +921,22 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
     <message>
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>The catalogue is up to date.</translation>
+    </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Edit product</translation>
+    </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>No mail program was found. Write to us at:</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Copy address</translation>
+    </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>This folder is empty. Add products from their detail screen.</translation>
     </message>
 </context>
 </TS>

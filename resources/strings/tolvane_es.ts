@@ -780,12 +780,12 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>LiveSearchInfoText</source>
         <translation>&lt;h2&gt;Búsqueda instantánea&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Activada&lt;/b&gt;: la lista de resultados se forma mientras escribe y se afina con cada letra.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Desactivada&lt;/b&gt;: Tolvane solo busca cuando toca «Buscar» en el teclado. Resulta más cómodo en dispositivos antiguos y con catálogos muy grandes.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Desactivada&lt;/b&gt;: Tolvane solo busca cuando pulsa Intro o la lupa junto al campo de búsqueda. Si no hay resultados, su texto se queda en el campo. Resulta más cómodo en dispositivos antiguos y con catálogos muy grandes.&lt;/p&gt;
 &lt;h3&gt;Consejos de búsqueda&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane busca en los nombres de productos y de fabricantes cualquier parte de una palabra: «leche» también encuentra «Leche semidesnatada».&lt;/li&gt;
 &lt;li&gt;Las mayúsculas y minúsculas no importan en las letras sencillas; las letras acentuadas como á, é o ñ deben escribirse exactamente como aparecen en el nombre del producto.&lt;/li&gt;
-&lt;li&gt;«Cancelar» vacía el campo de búsqueda y vuelve a mostrar la lista completa.&lt;/li&gt;
+&lt;li&gt;La cruz ✕ junto al campo de búsqueda lo vacía y vuelve a mostrar la lista completa.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>
@@ -921,6 +921,22 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
     <message>
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>El catálogo está actualizado.</translation>
+    </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Editar producto</translation>
+    </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>No se encontró ningún programa de correo. Escríbanos a:</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Copiar dirección</translation>
+    </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>Esta carpeta está vacía. Añada productos desde su vista de detalle.</translation>
     </message>
 </context>
 </TS>

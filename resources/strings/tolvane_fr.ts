@@ -780,12 +780,12 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>LiveSearchInfoText</source>
         <translation>&lt;h2&gt;Recherche instantanée&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Activée&lt;/b&gt; : la liste des résultats se forme pendant la saisie et s'affine à chaque lettre.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Désactivée&lt;/b&gt; : Tolvane ne lance la recherche que lorsque vous touchez « Rechercher » sur le clavier. C'est plus confortable sur les appareils anciens et avec de très grands catalogues.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Désactivée&lt;/b&gt; : Tolvane ne lance la recherche que lorsque vous appuyez sur Entrée ou sur la loupe à côté du champ de recherche. Si rien ne correspond, votre texte reste dans le champ. C'est plus confortable sur les appareils anciens et avec de très grands catalogues.&lt;/p&gt;
 &lt;h3&gt;Conseils de recherche&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane cherche n'importe quelle partie d'un mot dans les noms de produits et de fabricants : « lait » trouve aussi « Lait demi-écrémé ».&lt;/li&gt;
 &lt;li&gt;Les majuscules et les minuscules ne comptent pas pour les lettres simples ; les lettres accentuées comme é, è ou ç doivent être saisies exactement comme dans le nom du produit.&lt;/li&gt;
-&lt;li&gt;« Annuler » vide le champ de recherche et affiche de nouveau la liste complète.&lt;/li&gt;
+&lt;li&gt;La croix ✕ à côté du champ de recherche le vide et affiche de nouveau la liste complète.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>
@@ -921,6 +921,22 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     <message>
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>Le catalogue est à jour.</translation>
+    </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Modifier le produit</translation>
+    </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>Aucun programme de messagerie n'a été trouvé. Écrivez-nous à :</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Copier l'adresse</translation>
+    </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>Ce dossier est vide. Ajoutez des produits depuis leur fiche détaillée.</translation>
     </message>
 </context>
 </TS>

@@ -780,12 +780,12 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>LiveSearchInfoText</source>
         <translation>&lt;h2&gt;Ricerca istantanea&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Attiva&lt;/b&gt;: l'elenco dei risultati si forma mentre scrivi e diventa più preciso a ogni lettera.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Disattiva&lt;/b&gt;: Tolvane cerca solo quando tocchi «Cerca» sulla tastiera. È più comodo sui dispositivi meno recenti e con cataloghi molto grandi.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Disattiva&lt;/b&gt;: Tolvane cerca solo quando premi Invio o la lente accanto al campo di ricerca. Se non c'è alcun risultato, il testo resta nel campo. È più comodo sui dispositivi meno recenti e con cataloghi molto grandi.&lt;/p&gt;
 &lt;h3&gt;Consigli per la ricerca&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane cerca qualsiasi parte di parola nei nomi dei prodotti e dei produttori: «latte» trova anche «Latte parzialmente scremato».&lt;/li&gt;
 &lt;li&gt;Maiuscole e minuscole non contano per le lettere semplici; le lettere accentate come à, è o ù vanno scritte esattamente come nel nome del prodotto.&lt;/li&gt;
-&lt;li&gt;«Annulla» svuota il campo di ricerca e mostra di nuovo l'elenco completo.&lt;/li&gt;
+&lt;li&gt;La croce ✕ accanto al campo di ricerca lo svuota e mostra di nuovo l'elenco completo.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>
@@ -921,6 +921,22 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
     <message>
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>Il catalogo è aggiornato.</translation>
+    </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Modifica prodotto</translation>
+    </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>Nessun programma di posta trovato. Scrivici a:</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Copia indirizzo</translation>
+    </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>Questa cartella è vuota. Aggiungi prodotti dalla loro scheda di dettaglio.</translation>
     </message>
 </context>
 </TS>

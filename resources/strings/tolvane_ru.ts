@@ -780,12 +780,12 @@
         <source>LiveSearchInfoText</source>
         <translation>&lt;h2&gt;Мгновенный поиск&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Включён&lt;/b&gt;: список результатов формируется прямо во время ввода и уточняется с каждой буквой.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Выключен&lt;/b&gt;: Tolvane ищет только после нажатия кнопки «Найти» на клавиатуре. Это удобнее на старых устройствах и при очень большом каталоге.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Выключен&lt;/b&gt;: Tolvane ищет только после нажатия клавиши Enter или лупы рядом с полем поиска. Если ничего не найдено, введённый текст остаётся в поле. Это удобнее на старых устройствах и при очень большом каталоге.&lt;/p&gt;
 &lt;h3&gt;Советы по поиску&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane ищет любую часть слова в названиях продуктов и производителей: «milch» находит и «Vollmilch».&lt;/li&gt;
 &lt;li&gt;Регистр не важен только для латинских букв без диакритики; буквы вроде ä, ö, ü или кириллицу нужно вводить точно так, как они написаны в названии продукта.&lt;/li&gt;
-&lt;li&gt;Кнопка «Отмена» очищает поле поиска и снова показывает полный список.&lt;/li&gt;
+&lt;li&gt;Крестик ✕ рядом с полем поиска очищает его и снова показывает полный список.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>
@@ -921,6 +921,22 @@
     <message>
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>Каталог в актуальном состоянии.</translation>
+    </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Изменить продукт</translation>
+    </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>Почтовая программа не найдена. Напишите нам по адресу:</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Скопировать адрес</translation>
+    </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>Эта папка пуста. Добавляйте продукты с экрана их описания.</translation>
     </message>
 </context>
 </TS>

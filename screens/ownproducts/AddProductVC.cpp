@@ -1,11 +1,16 @@
 #include "screens/ownproducts/AddProductVC.h"
 
+<<<<<<< HEAD
 #include "nutrition/FolderRules.h"
+=======
+#include "catalogue/IndexGrouping.h"
+>>>>>>> i19ask
 #include "nutrition/NumberText.h"
 #include "nutrition/OwnProductRules.h"
 #include "screens/ownproducts/MirrorLink.h"
 #include "store/Database.h"
 
+#include <algorithm>
 #include <set>
 
 namespace tolvane {
@@ -35,6 +40,10 @@ AddProductVC::AddProductVC(Platform platform, Database& shared, Navigation& navi
       ownProductsChanged_(std::move(ownProductsChanged)) {}
 
 AddProductVC::~AddProductVC() = default;
+
+const char* AddProductVC::titleKey() const {
+    return productId_.empty() ? key("Neues Produkt hinzufügen") : key("Produkt bearbeiten");
+}
 
 const char* AddProductVC::requiredFieldsKey() {
     return key("Sie haben noch nicht alle benötigten Textfelder ausgefüllt. Bitte ergänzen Sie "
@@ -122,6 +131,11 @@ void AddProductVC::readCategories() {
     categories_.clear();
     for (const CategoryRow& category : shared_.selectCategories())
         categories_.push_back({integerValue(category.recordId), category.name});
+    // The wheel lists them in the order of the names the reader sees.
+    std::stable_sort(categories_.begin(), categories_.end(), [this](const auto& a, const auto& b) {
+        return sortKeyOf(platform_.strings.text(a.name)) <
+               sortKeyOf(platform_.strings.text(b.name));
+    });
 }
 
 void AddProductVC::showData() {
@@ -266,6 +280,9 @@ void AddProductVC::endEditing() {
 }
 
 void AddProductVC::moveTo(std::optional<ProductField> field) {
+    // The wheel opens with its first category highlighted: left unturned, that one is taken.
+    if (current_ == ProductField::Category && field != ProductField::Category && categoryRow() < 0)
+        selectCategory(0);
     current_ = field;
     if (listener_) listener_->inputMoved();
 }
@@ -275,6 +292,16 @@ void AddProductVC::formChanged() {
 }
 
 // --- Saving ---
+
+const char* AddProductVC::decimalsFieldKey() const {
+    for (const auto& row : sections()[2].rows) {
+        if (input(row.field) != FieldInput::Number) continue;
+        const bool salt = row.field == ProductField::Salt;
+        if (decimalPlaces(texts_[index(row.field)]) > (salt ? kMaxSaltDecimals : kMaxDecimals))
+            return salt ? saltRowKey(saltRow_) : row.labelKey;
+    }
+    return "";
+}
 
 void AddProductVC::saveRecord() {
     shared_.catalogueChanged();
@@ -297,7 +324,9 @@ void AddProductVC::saveRecord() {
     const bool tooManyDecimals =
         anyNutrient && !decimalPlacesValid(v.fat, v.saturatedFat, v.sugar, typedSalt, v.energy);
     if (missing) platform_.alerts.show({"", requiredFieldsKey(), {key("OK")}});
-    if (tooManyDecimals) platform_.alerts.show({"", decimalPlacesKey(), {key("OK")}});
+    // Titled with the label of the first field holding too many, so the user finds it.
+    if (tooManyDecimals)
+        platform_.alerts.show({decimalsFieldKey(), decimalPlacesKey(), {key("OK")}});
     if (missing || tooManyDecimals) return;
 
     v.category = formatInt(categoryPos_);

@@ -68,7 +68,8 @@ public:
                  int productCnt, std::function<void()> ownProductsChanged = {});
     ~AddProductVC() override;
 
-    static const char* titleKey() { return key("Neues Produkt hinzufügen"); }
+    // "Produkt bearbeiten" for a product entered before.
+    const char* titleKey() const;
     static const char* saveButtonKey() { return key("Fertig"); }
     static const char* previousKey() { return key("Zurück"); }
     static const char* nextKey() { return key("Weiter"); }
@@ -132,6 +133,8 @@ public:
     const std::string& productId() const { return productId_; }
 
 private:
+    // The label of the first nutrient field with too many decimals.
+    const char* decimalsFieldKey() const;
     struct Category {
         int recordId = 0;
         std::string name; // a string-table key

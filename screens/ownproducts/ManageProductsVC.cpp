@@ -63,6 +63,7 @@ void ManageProductsVC::viewWillDisappear() {
 
 void ManageProductsVC::editButtonClicked() {
     isEditing_ = !isEditing_;
+    revealedRow_ = -1;
     changed();
 }
 
@@ -80,6 +81,11 @@ void ManageProductsVC::openForm(const std::string& productId) {
 
 void ManageProductsVC::didSelectRow(int index) {
     if (index < 0 || index >= numberOfRows()) return;
+    if (revealedRow_ >= 0) { // a tap beside a revealed Delete button takes it away
+        revealedRow_ = -1;
+        changed();
+        return;
+    }
     const std::string recordId = row(index).recordId;
     platform_.appDefaults().setManageProductProductId(recordId);
     platform_.appDefaults().setIsEditing(isEditing_);
@@ -98,8 +104,15 @@ void ManageProductsVC::didSelectRow(int index) {
     navigation_.push(detail, backTitleKey());
 }
 
+void ManageProductsVC::deleteKeyClicked(int index) {
+    if (!isEditing_ || index < 0 || index >= numberOfRows()) return;
+    revealedRow_ = revealedRow_ == index ? -1 : index;
+    changed();
+}
+
 void ManageProductsVC::deleteRow(int index) {
-    if (index < 0 || index >= numberOfRows()) return;
+    if (index < 0 || index >= numberOfRows() || index != revealedRow_) return;
+    revealedRow_ = -1;
     shared_.catalogueChanged();
     const std::string recordId = row(index).recordId;
     Database& db = shared_;
@@ -123,6 +136,7 @@ void ManageProductsVC::deleteRow(int index) {
 
 void ManageProductsVC::moveRow(int from, int to) {
     if (from < 0 || from >= numberOfRows() || to < 0 || to >= numberOfRows() || from == to) return;
+    revealedRow_ = -1;
     platform_.appDefaults().setManageProductsReArranged(true);
     auto moved = productsArray_[static_cast<std::size_t>(from)];
     productsArray_.erase(productsArray_.begin() + from);

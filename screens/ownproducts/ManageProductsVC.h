@@ -55,13 +55,23 @@ public:
     const char* editButtonKey() const;
     bool addButtonShown() const { return isEditing_; }
     bool backButtonShown() const { return !isEditing_; }
+    // The row whose delete key was pressed shows its Delete button; -1 when none does.
+    int revealedRow() const { return revealedRow_; }
+    static const char* deleteButtonKey() { return "Löschen"; }
 
     // --- Actions ---
     void editButtonClicked();
     void addButtonClicked();
     void didSelectRow(int index);
+<<<<<<< HEAD
     // Removes the product and its catalogue row together; when either is refused, both stay
     // and the user is told.
+=======
+    // The first of deletion's two steps: the row's delete key reveals (or hides again) its
+    // Delete button; every other action hides it.
+    void deleteKeyClicked(int index);
+    // The second step: only the row whose Delete button shows is deleted.
+>>>>>>> i19ask
     void deleteRow(int index);
     void moveRow(int from, int to);
 
@@ -78,6 +88,7 @@ private:
     ManageProductsListener* listener_ = nullptr;
     std::vector<ListRow> productsArray_;
     bool isEditing_ = false;
+    int revealedRow_ = -1;
 };
 
 } // namespace tolvane

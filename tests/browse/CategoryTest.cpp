@@ -50,8 +50,30 @@ TEST_F(CategoryTest, ListsOnlyCategoriesWithProductsChoosingOneOpensItAndShownAg
     ASSERT_EQ(categories.numberOfRows(), 2);
     EXPECT_EQ(categories.rowTitle(0), "Getränke");
     EXPECT_EQ(categories.rowTitle(1), "Knabbereien");
+    // Sorted by the names shown: an accent counts as its base letter, Cyrillic after Latin.
+    for (const auto& [snacks, drinks] : {std::pair{"Zuppe", "Éau"}, {"Напитки", "Zuppe"}}) {
+        fake.strings.set("Snacks", snacks);
+        fake.strings.set("Getränke", drinks);
+        categories.viewWillAppear();
+        fake.dispatcher.runPending();
+        EXPECT_EQ(categories.rowTitle(0), drinks);
+        EXPECT_EQ(categories.rowTitle(1), snacks);
+    }
 
+<<<<<<< HEAD
     // The choice logs the category's key and opens its products.
+=======
+    catalogue.remove(5);
+    categories.viewWillAppear();
+    fake.dispatcher.runPending();
+    ASSERT_EQ(categories.numberOfRows(), 1);
+    EXPECT_EQ(categories.rowTitle(0), "Напитки");
+}
+
+TEST_F(CategoryTest, ChoosingACategoryLogsItsKeyAndOpensItsProducts) {
+    CategoryVC categories(fake.platform(), shared, navigation);
+    categories.reloadCategories();
+>>>>>>> i19ask
     categories.didSelectRow(1);
     const auto events = fake.analytics.events();
     ASSERT_EQ(events.size(), 1u);

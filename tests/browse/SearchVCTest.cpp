@@ -75,7 +75,7 @@ TEST_F(SearchVCTest, ButtonSearchShowsSearchRowsOrSaysThereAreNoneAndCancelResto
     s.searchBarTextDidBeginEditing();
     EXPECT_TRUE(s.cancelButtonVisible());
     s.searchBarSearchButtonClicked("Brot");
-    EXPECT_FALSE(s.cancelButtonVisible());
+    EXPECT_TRUE(s.cancelButtonVisible()); // the keyboard closes, the text stays
     EXPECT_TRUE(s.search());
     fake.dispatcher.runPending();
     EXPECT_TRUE(s.sideIndex().empty());
@@ -89,19 +89,21 @@ TEST_F(SearchVCTest, ButtonSearchShowsSearchRowsOrSaysThereAreNoneAndCancelResto
     s.searchBarCancelButtonClicked();
     EXPECT_EQ(s.searchText(), "");
     EXPECT_EQ(s.placeholder(), "Produkt eingeben");
+    EXPECT_FALSE(s.cancelButtonVisible());
     fake.dispatcher.runPending();
     EXPECT_FALSE(s.search());
     EXPECT_EQ(s.rowCount(), 4u);
     EXPECT_EQ(s.sideIndex(), (Texts{"A", "B", "#"}));
 
-    // Without hits: an alert, the text emptied and the list back.
+    // Without hits: an alert, the text kept and the list back.
     s.searchBarSearchButtonClicked("Zzz");
     fake.dispatcher.runPending();
     ASSERT_TRUE(fake.alerts.hasPending());
     EXPECT_EQ(fake.alerts.firstPending().title, "Keine Treffer");
     EXPECT_EQ(fake.alerts.firstPending().message,
               "Keine Produkte oder Hersteller entsprechen Ihrer Eingabe");
-    EXPECT_EQ(s.searchText(), "");
+    EXPECT_EQ(s.searchText(), "Zzz");
+    EXPECT_TRUE(s.cancelButtonVisible());
     EXPECT_FALSE(s.search());
     EXPECT_EQ(s.rowCount(), 4u);
     // Other alerts than the start-up prompt only dismiss.

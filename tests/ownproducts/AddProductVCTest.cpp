@@ -75,11 +75,13 @@ TEST_F(OwnProductFormTest, SaltEnteredAsSodiumIsShownAsSodiumAndSavedBack) {
 
 TEST_F(OwnProductFormTest, BothValidationAlertsInOneSaveAndNothingStored) {
     auto form = openForm();
+    EXPECT_STREQ(form->titleKey(), "Neues Produkt hinzufügen");
     fill(*form, {.name = "|", .fat = "12.34"});
     form->saveRecord();
     EXPECT_EQ(messages(fake),
               (Messages{AddProductVC::requiredFieldsKey(), AddProductVC::decimalPlacesKey()}));
     EXPECT_EQ(fake.alerts.shown()[0].title, "");
+    EXPECT_EQ(fake.alerts.shown()[1].title, "Fett"); // names the field
     EXPECT_EQ(fake.alerts.shown()[1].buttons, std::vector<std::string>{"OK"});
     EXPECT_EQ(count("Products"), 0);
     EXPECT_EQ(navigation.pops(), 0);
@@ -92,6 +94,14 @@ TEST_F(OwnProductFormTest, BothValidationAlertsInOneSaveAndNothingStored) {
     form->setText(F::Name, "Riegel");
     form->saveRecord();
     EXPECT_EQ(messages(fake), Messages{AddProductVC::decimalPlacesKey()});
+    EXPECT_EQ(fake.alerts.shown()[0].title, AddProductVC::saltRowKey(form->saltRow()));
+
+    // Done on the category wheel left unturned takes the highlighted first category.
+    auto fresh = openForm();
+    fresh->beginEditing(F::Category);
+    fresh->endEditing();
+    EXPECT_EQ(fresh->categoryRow(), 0);
+    EXPECT_EQ(fresh->text(F::Category), fresh->categoryTitle(0));
 }
 
 TEST_F(OwnProductFormTest, OnlyNameMakerAndCategorySavesEmptyTextsAndGrams) {
@@ -147,6 +157,7 @@ TEST_F(OwnProductFormTest, EditingAProductInTwoFoldersLowersBothTotalsAndRemoves
     }
 
     auto form = openForm(id, 1);
+    EXPECT_STREQ(form->titleKey(), "Produkt bearbeiten");
     EXPECT_EQ(form->text(F::Maker), "Mühle");
     EXPECT_EQ(form->text(F::Category), "Sweets");
     form->setText(F::Maker, "Neue Mühle");

@@ -10,6 +10,7 @@
 #include "tests/support/WidgetTaps.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -144,6 +145,13 @@ private slots:
         tapAt(rows, rows->confirmRect(0).center());
         QCOMPARE(model->numberOfRows(), 1);
         QCOMPARE(store_->total(1), std::string("250"));
+        // The last product taken out: a hint in the place of the empty list.
+        const auto hint = contents->findChild<QLabel*>("emptyFolderHint");
+        QVERIFY(!hint->isVisible());
+        tapAt(rows, rows->deleteMarkRect(0).center());
+        tapAt(rows, rows->confirmRect(0).center());
+        QVERIFY(hint->isVisible());
+        QCOMPARE(hint->text(), QString(FavoriteVCFolderNew::emptyHintKey()));
     }
 };
 

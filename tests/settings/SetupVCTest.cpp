@@ -202,8 +202,13 @@ TEST_F(SetupVCTest, EachInfoButtonOpensItsPageWithOrWithoutTitle) {
 TEST_F(SetupVCTest, SendMailOpensComposerAndLogsEventEvenWithoutMailProgram) {
     fake.strings.set("Email Subject", "Tolvane Frage");
     fake.strings.set("Missing Brand", "Marke fehlt");
+    screen().sendMail();
+    EXPECT_FALSE(screen().mailAddressShown());
+    fake.urls.opened.clear();
     fake.urls.canOpen = false;
     screen().sendMail();
+    EXPECT_TRUE(screen().mailAddressShown()); // said, with the address to copy
+    EXPECT_EQ(screen().mailAddress(), "support@x.ch");
     ASSERT_EQ(fake.urls.opened.size(), 1u);
     EXPECT_EQ(fake.urls.opened[0],
               "mailto:support@x.ch?subject=Tolvane%20Frage&body=Marke%20fehlt");
