@@ -1,10 +1,7 @@
 #include "screens/ownproducts/AddProductVC.h"
 
-<<<<<<< HEAD
-#include "nutrition/FolderRules.h"
-=======
 #include "catalogue/IndexGrouping.h"
->>>>>>> i19ask
+#include "nutrition/FolderRules.h"
 #include "nutrition/NumberText.h"
 #include "nutrition/OwnProductRules.h"
 #include "screens/ownproducts/MirrorLink.h"

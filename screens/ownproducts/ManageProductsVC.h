@@ -63,15 +63,12 @@ public:
     void editButtonClicked();
     void addButtonClicked();
     void didSelectRow(int index);
-<<<<<<< HEAD
-    // Removes the product and its catalogue row together; when either is refused, both stay
-    // and the user is told.
-=======
     // The first of deletion's two steps: the row's delete key reveals (or hides again) its
     // Delete button; every other action hides it.
     void deleteKeyClicked(int index);
-    // The second step: only the row whose Delete button shows is deleted.
->>>>>>> i19ask
+    // The second step: only the row whose Delete button shows is deleted. It removes the
+    // product and its catalogue row together; when either is refused, both stay and the user
+    // is told.
     void deleteRow(int index);
     void moveRow(int from, int to);
 

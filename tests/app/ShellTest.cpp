@@ -22,11 +22,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-<<<<<<< HEAD
 #include <QProcess>
-=======
 #include <QScrollArea>
->>>>>>> i19ask
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -176,7 +173,6 @@ private slots:
 
     void oneCopyPerDocumentsFolderAndAKilledCopyDoesNotBlock() {
         makeResources("'YES','YES','YES'");
-<<<<<<< HEAD
         const QString documents = documents_->path();
         const RunOptions options{.device = {"en"}, .shellOnly = true};
         {
@@ -211,77 +207,6 @@ private slots:
         QVERIFY(QFile::exists(lock));
         Run again(documents, resources_->path(), options);
         QVERIFY(!again.delegate->stopping());
-=======
-        Run run(documents_->path(), resources_->path(), {.device = {"en"}, .shellOnly = true});
-        tap(run.tabs().tabButton(3));
-        auto* stack = run.tabs().stack(3);
-        TOP_SCREEN(setup, SetupWidget, *stack);
-        QTRY_COMPARE(setup->model().caloriesValue(), std::string("2000 kcal"));
-
-        // First visit: the hint, once.
-        QCOMPARE(Run::alerts().size(), 1);
-        QCOMPARE(Run::alerts().front()->windowTitle(), run.text("Setup-Info"));
-        Run::closeAlerts();
-
-        // Metric units are written at once, live search when the screen is left.
-        tap(setup->metricSwitch());
-        QCOMPARE(settingsOf(documents_->path()), std::string("YES YES NO"));
-        tap(setup->liveSearchSwitch());
-        QCOMPARE(settingsOf(documents_->path()), std::string("YES YES NO"));
-        tap(run.tabs().tabButton(0));
-        QCOMPARE(settingsOf(documents_->path()), std::string("NO YES NO"));
-        tap(run.tabs().tabButton(3));
-
-        // Information button 1006: the profile help without a title.
-        tap(setup->infoButton(SetupRowId::PersonalProfile));
-        TOP_SCREEN(info, ShowInfoWidget, *stack);
-        QCOMPARE(stack->title(), QString());
-        QCOMPARE(info->model().html(), run.context->strings->text("Infotext Profil"));
-        QVERIFY(!info->browser()->toPlainText().isEmpty());
-        QCOMPARE(stack->backButton()->text(), run.text("Zurück"));
-        // A tapped support link opens a mail instead of following it.
-        const std::string support = config::supportMail, update = config::updateMail;
-        for (const std::string& link :
-             {support + ".", update + ".", std::string(config::foodLabelPage)})
-            info->browser()->tap(QUrl(QString::fromStdString(link)));
-        QVERIFY(run.urls->opened == (std::vector<std::string>{
-                                        "mailto:" + support + "?subject=@",
-                                        "mailto:" + update + "?subject=", config::foodLabelPage}));
-        QVERIFY(reachable(stack->backButton()));
-        tap(stack->backButton());
-        QCOMPARE(stack->depth(), 1);
-
-        // "E-mail senden" without a mail program says so and shows the address to copy.
-        run.urls->canOpen = false;
-        const auto scrolledTo = [&](const char* name) {
-            auto* button = setup->findChild<QPushButton*>(name);
-            setup->findChild<QScrollArea*>()->ensureWidgetVisible(button);
-            return button;
-        };
-        tap(scrolledTo("primaryButton"));
-        QTRY_VERIFY(setup->findChild<QWidget*>("noMailProgram")->isVisible());
-        QCOMPARE(setup->findChild<QLabel*>("mailAddress")->text(), QString::fromStdString(support));
-        tap(scrolledTo("copyAddressButton"));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(support));
-        setup->findChild<QScrollArea*>()->ensureWidgetVisible(setup->row(SetupRowId::Localization));
-
-        // The language screen: choosing English stores it and moves the check mark.
-        tap(setup->row(SetupRowId::Localization));
-        TOP_SCREEN(languages, LocalizationWidget, *stack);
-        QVERIFY(languages->checkShown(0));
-        tap(languages->row(2));
-        QCOMPARE(run.context->defaults->listForKey("AppleLanguages"), DefaultsList{"en"});
-        QVERIFY(languages->checkShown(2));
-        QVERIFY(!languages->checkShown(0));
-        QCOMPARE(run.delegate->languageRow(), 2);
-        // Alt+Left goes back whatever holds the focus; the tab tapped again too.
-        QTest::keyClick(run.delegate->window(), Qt::Key_Left, Qt::AltModifier);
-        QCOMPARE(stack->depth(), 1);
-        tap(setup->row(SetupRowId::Localization));
-        QCOMPARE(stack->depth(), 2);
-        tap(run.tabs().tabButton(3));
-        QCOMPARE(stack->depth(), 1);
->>>>>>> i19ask
     }
 
     void settingsTabRoad() {
@@ -325,6 +250,22 @@ private slots:
             QVERIFY(reachable(stack->backButton()));
             tap(stack->backButton());
             QCOMPARE(stack->depth(), 1);
+
+            // "E-mail senden" without a mail program says so and shows the address to copy.
+            run.urls->canOpen = false;
+            const auto scrolledTo = [&](const char* name) {
+                auto* button = setup->findChild<QPushButton*>(name);
+                setup->findChild<QScrollArea*>()->ensureWidgetVisible(button);
+                return button;
+            };
+            tap(scrolledTo("primaryButton"));
+            QTRY_VERIFY(setup->findChild<QWidget*>("noMailProgram")->isVisible());
+            QCOMPARE(setup->findChild<QLabel*>("mailAddress")->text(),
+                     QString::fromStdString(support));
+            tap(scrolledTo("copyAddressButton"));
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(support));
+            setup->findChild<QScrollArea*>()->ensureWidgetVisible(
+                setup->row(SetupRowId::Localization));
 
             // The language screen: choosing English moves the check mark.
             tap(setup->row(SetupRowId::Localization));

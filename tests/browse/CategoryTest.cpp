@@ -60,9 +60,6 @@ TEST_F(CategoryTest, ListsOnlyCategoriesWithProductsChoosingOneOpensItAndShownAg
         EXPECT_EQ(categories.rowTitle(1), snacks);
     }
 
-<<<<<<< HEAD
-    // The choice logs the category's key and opens its products.
-=======
     catalogue.remove(5);
     categories.viewWillAppear();
     fake.dispatcher.runPending();
@@ -73,7 +70,6 @@ TEST_F(CategoryTest, ListsOnlyCategoriesWithProductsChoosingOneOpensItAndShownAg
 TEST_F(CategoryTest, ChoosingACategoryLogsItsKeyAndOpensItsProducts) {
     CategoryVC categories(fake.platform(), shared, navigation);
     categories.reloadCategories();
->>>>>>> i19ask
     categories.didSelectRow(1);
     const auto events = fake.analytics.events();
     ASSERT_EQ(events.size(), 1u);
