@@ -63,6 +63,13 @@ Tolvane_AppDelegate::~Tolvane_AppDelegate() {
 }
 
 void Tolvane_AppDelegate::awakeFromNib() {
+    // Before anything of this run touches the database file.
+    if (!instance_) {
+        instance_ = std::make_unique<SingleInstance>(context_.options.documentsDir);
+        secondCopy_ = !instance_->claim();
+        connect(instance_.get(), &SingleInstance::raiseRequested, this,
+                &Tolvane_AppDelegate::raiseWindow);
+    }
     window_ = std::make_unique<QWidget>();
     window_->setObjectName("window");
     window_->setWindowTitle("Tolvane");
@@ -79,6 +86,7 @@ void Tolvane_AppDelegate::awakeFromNib() {
     auto* quit = new QShortcut(QKeySequence::Quit, window_.get());
     quit->setContext(Qt::ApplicationShortcut);
     connect(quit, &QShortcut::activated, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    if (secondCopy_) return;
 
     std::string error;
     if (!copyDatabaseIfMissing(context_.locations(), &error)) {
@@ -92,6 +100,10 @@ void Tolvane_AppDelegate::applicationDidFinishLaunching() {
     auto& defaults = *context_.defaults;
     auto& log = *context_.log;
     if (!window_) awakeFromNib();
+    if (secondCopy_) {
+        refuseSecondCopy();
+        return;
+    }
 
     context_.analytics->startSession(config::analyticsKey);
 
@@ -194,8 +206,31 @@ void Tolvane_AppDelegate::reportMigration(const MigrationResult& migration) {
     }
 }
 
+void Tolvane_AppDelegate::refuseSecondCopy() {
+    // The tabs stay hidden: their screens would read the store.
+    stopping_ = true;
+    auto* blank = new QWidget(window_.get());
+    windowLayout_->addWidget(blank);
+    windowLayout_->setCurrentWidget(blank);
+    window_->show();
+    window_->activateWindow();
+    // The first copy's window comes forward as this one goes, not under it.
+    context_.alerts->show(AlertRequest{"", alreadyRunningKey(), {key("OK")}}, [this](int) {
+        instance_->raiseHolder();
+        QCoreApplication::quit();
+    });
+}
+
+void Tolvane_AppDelegate::raiseWindow() {
+    if (!window_) return;
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
 void Tolvane_AppDelegate::applicationWillResignActive() {
-    if (userDataUpdated_) return;
+    if (userDataUpdated_ || secondCopy_) return;
     AppDefaults defaults(*context_.defaults);
     for (const char* k : {AppDefaults::kUserBirthYear, AppDefaults::kUserGender,
                           AppDefaults::kLanguageRow, AppDefaults::kLanguageUsed})
@@ -205,6 +240,7 @@ void Tolvane_AppDelegate::applicationWillResignActive() {
 }
 
 void Tolvane_AppDelegate::applicationWillTerminate() {
+    if (secondCopy_) return;
     // A run going stops at once and keeps how far it got; nothing waits for the file.
     if (catalogue_) catalogue_->stop();
     AppDefaults defaults(*context_.defaults);

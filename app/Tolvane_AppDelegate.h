@@ -8,12 +8,18 @@
 // showInfoView() for its help page and nextView() when the device is back in portrait
 // (orientation 1). On a desktop Ctrl+Left, Ctrl+Right and Ctrl+Up turn the "device" to 3, 4, 1;
 // the screens also have visible buttons that ask for the same turns.
+//
+// One copy per documents folder (app/SingleInstance.h): a second start shows only that the program
+// already runs, touches nothing in the folder, and ends when the user closes the alert, which
+// brings the first copy's window to the front.
 #pragma once
 
 #include "app/AppContext.h"
 #include "app/ScreenFactory.h"
+#include "app/SingleInstance.h"
 #include "app/platform/RatingPrompt.h"
 #include "catalogue/CatalogueService.h"
+#include "platform/Keys.h"
 #include "screens/settings/LanguageChoice.h"
 #include "store/Database.h"
 #include "store/Migration.h"
@@ -36,6 +42,10 @@ class Tolvane_AppDelegate : public QObject {
     Q_OBJECT
 public:
     static constexpr QSize portraitSize{320, 480};
+    static const char* alreadyRunningKey() {
+        return key("Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das "
+                   "geöffnete Fenster.");
+    }
 
     Tolvane_AppDelegate(AppContext& context, const ScreenFactory& factory);
     ~Tolvane_AppDelegate() override;
@@ -70,7 +80,8 @@ public:
     const std::string& languageUsed() const { return language_.languageUsed; }
     bool orientationChanged() const { return orientationChanged_; }
     bool userDataUpdated() const { return userDataUpdated_; }
-    // The database file could not be read; the run ends when the user closes the alert.
+    // The database file could not be read, or another copy runs on the folder; the run ends when
+    // the user closes the alert.
     bool stopping() const { return stopping_; }
     AppContext& context() { return context_; }
     RatingPrompt& ratingPrompt() { return ratingPrompt_; }
@@ -86,10 +97,15 @@ private:
     void removeInfoView();
     // Tells the user what start-up found wrong with the database file.
     void reportMigration(const MigrationResult& migration);
+    // Another copy holds the folder: says so over an empty window.
+    void refuseSecondCopy();
+    void raiseWindow();
 
     AppContext& context_;
     const ScreenFactory& factory_;
     RatingPrompt ratingPrompt_;
+    std::unique_ptr<SingleInstance> instance_;
+    bool secondCopy_ = false;
     std::unique_ptr<QWidget> window_;
     QStackedLayout* windowLayout_ = nullptr;
     TabShell* tabBarVC_ = nullptr;

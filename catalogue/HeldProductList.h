@@ -95,7 +95,7 @@ private:
 };
 
 // The held list of the rows the store gives (selectProduct), packed and grouped; empty when they
-// cannot be read.
-HeldList readHeldList(Database& database);
+// cannot be read. expectedRows: how many rows the caller knows of, for room made at once.
+HeldList readHeldList(Database& database, int expectedRows = 0);
 
 } // namespace tolvane

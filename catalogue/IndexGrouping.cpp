@@ -4,6 +4,7 @@
 
 #include <array>
 #include <map>
+#include <string_view>
 
 namespace tolvane {
 namespace {
@@ -22,6 +23,23 @@ char32_t upperCase(char32_t c) {
     if (c >= 0x3B1 && c <= 0x3C9) return c - 0x20;
     if (c >= 0x430 && c <= 0x44F) return c - 0x20;
     if (c >= 0x450 && c <= 0x45F) return c - 0x50;
+    return c;
+}
+
+// The base letter of an upper-cased accented Latin letter, so that "É" and "Ĺ" stand under "E"
+// and "L" as the umlauts do; a small table for Latin-1 and Latin Extended-A ("." keeps the
+// character). Cyrillic "Ё" (and "Ѐ", "Ѝ") stand under "Е" ("И"), as Russian indexes file them.
+char32_t baseLetter(char32_t c) {
+    static constexpr std::string_view latin1 = "AAAAAAACEEEEIIIIDNOOOOO.OUUUUY..";
+    static constexpr std::string_view extendedA =
+        "AAAAAACCCCCCCCDDDDEEEEEEEEEEGGGGGGGGHHHHIIIIIIIIIIIIJJKKKLLLLLLLLLLNNNNNNNNNOOOOOOOORRRRR"
+        "RSSSSSSSSTTTTTTUUUUUUUUUUUUWWYYYZZZZZZS";
+    char base = '.';
+    if (c >= 0xC0 && c < 0xE0) base = latin1[c - 0xC0];
+    if (c >= 0x100 && c < 0x180) base = extendedA[c - 0x100];
+    if (base != '.') return static_cast<char32_t>(base);
+    if (c == 0x400 || c == 0x401) return 0x415;
+    if (c == 0x40D) return 0x418;
     return c;
 }
 
@@ -50,16 +68,23 @@ std::string indexKeyOf(std::string_view name) {
     } else if (first == kNotUtf8) {
         key = std::string(name.substr(0, 1)); // not a character; keep the byte
     } else {
-        appendUtf8(key, upperCase(first));
+        appendUtf8(key, baseLetter(upperCase(first)));
     }
-    replaceAll(key, "Ä", "A");
-    replaceAll(key, "ä", "A");
     replaceAll(key, "SS", "S");
-    replaceAll(key, "Ö", "O");
-    replaceAll(key, "ö", "O");
-    replaceAll(key, "Ü", "U");
-    replaceAll(key, "ü", "U");
     replaceAll(key, "|", " ");
+    return key;
+}
+
+std::string sortKeyOf(std::string_view name) {
+    std::string key;
+    key.reserve(name.size());
+    for (std::size_t at = 0; at < name.size();) {
+        const char32_t c = nextCodePoint(name, at);
+        if (c == 0xDF)
+            key += "SS";
+        else if (c != kNotUtf8)
+            appendUtf8(key, baseLetter(upperCase(c)));
+    }
     return key;
 }
 

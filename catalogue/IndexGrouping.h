@@ -28,10 +28,15 @@ enum class BlankKeys {
     UnderHash, // a category's list files them under "#"
 };
 
-// The index key of a product name: its first character upper-cased and folded ("Ä" to "A", "ß"
-// to "S"); an empty name, and one that begins with "|", gets " " (the rule as it was made for
-// rows read as "name|maker|id" texts, kept so that such names are filed as before).
+// The index key of a product name: its first character upper-cased and folded ("Ä", "É", "Ĺ" to
+// their base letter, "ß" to "S", "Ё" to "Е"); an empty name, and one that begins with "|", gets " "
+// (the rule as it was made for rows read as "name|maker|id" texts, kept so that such names are
+// filed as before).
 std::string indexKeyOf(std::string_view name);
+
+// A name's key for sorting in the reader's alphabet, Latin before Cyrillic: every character
+// upper-cased and folded as the index key folds its first ("ß" as "SS").
+std::string sortKeyOf(std::string_view name);
 
 // The sections' rows are positions in rows.
 IndexGrouping groupUnderIndexLetters(const PackedRows& rows, BlankKeys blanks);

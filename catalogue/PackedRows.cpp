@@ -76,9 +76,15 @@ std::string PackedRows::recordId(std::size_t at) const {
     return aside ? *aside : std::string();
 }
 
+namespace {
+template <class Container> void shrinkWhenWorthIt(Container& c) {
+    if (c.capacity() - c.size() > c.size() / 8) c.shrink_to_fit();
+}
+} // namespace
+
 void PackedRows::shrink_to_fit() {
-    text_.shrink_to_fit();
-    rows_.shrink_to_fit();
+    shrinkWhenWorthIt(text_);
+    shrinkWhenWorthIt(rows_);
     asideIds_.shrink_to_fit();
 }
 

@@ -26,7 +26,8 @@ public:
     void push_back(std::string_view name, std::string_view maker, std::string_view recordId);
     void push_back(const ListRowView& row) { push_back(row.name, row.maker, row.recordId); }
     void push_back(const ListRow& row) { push_back(row.name, row.maker, row.recordId); }
-    // Gives back the room filling left over: a held list keeps no spare capacity.
+    // Gives back the room filling left over, unless it is at most an eighth of what is used:
+    // copying a whole list for that would cost more than it saves.
     void shrink_to_fit();
     void clear();
 

@@ -14,7 +14,7 @@ namespace {
 
 // The editor's model as a stored row of 100 g with fat 1, saturated fat 2, sugar 3, salt 4 and
 // 5 kcal loads it.
-const Consumption loaded{{"100", "1.0", "2.0", "3.0", "4.0", "5"}, "g"};
+const Consumption loaded = consumptionFromRow({"1.0", "2.0", "3.0", "4.0", "5"}, "g");
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "nutrition/PossessivePattern.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace tolvane {
@@ -16,7 +17,7 @@ bool isWholeNumber(int q) {
     return q == kAmount || q == kCalories;
 }
 
-std::string formatQuantity(int q, float value) {
+std::string formatQuantity(int q, double value) {
     return formatFixed(value, isWholeNumber(q) ? 0 : 1);
 }
 
@@ -37,7 +38,34 @@ std::string trimmed(std::string_view text) {
 StoredAmount readStoredAmount(std::string_view gm) {
     const std::size_t length = leadingNumberLength(gm);
     if (length == 0) return {std::nullopt, trimmed(gm)};
-    return {std::max(0.0f, leadingFloat(gm)), trimmed(gm.substr(length))};
+    const float number = leadingFloat(gm);
+    return {std::isfinite(number) ? std::max(0.0f, number) : 0.0f, trimmed(gm.substr(length))};
+}
+
+std::size_t nutrientOf(ConsumptionQuantity q) {
+    return static_cast<std::size_t>(static_cast<int>(q) - 1);
+}
+
+// A value per 100 from a product's or a row's text. A negative value is the catalogue's
+// "no data", and one that does not fit a number is no value either: both count as nothing.
+float nutrientValue(const std::string& text) {
+    const float value = leadingFloat(text);
+    return std::isfinite(value) && value > 0.0f ? value : 0.0f;
+}
+
+// The amount, and every text from it; nothing changes when a value would not be a number.
+bool setAmount(Consumption& c, float amount) {
+    std::array<float, kNutrientCount> values{};
+    for (std::size_t n = 0; n < values.size(); ++n)
+        values[n] = c.per100[n] * amount / 100.0f;
+    if (!std::isfinite(amount) || amount < 0.0f ||
+        !std::all_of(values.begin(), values.end(), [](float v) { return std::isfinite(v); }))
+        return false;
+    c.amount = amount;
+    c.texts[kAmount] = formatWhole(amount);
+    for (std::size_t n = 0; n < values.size(); ++n)
+        c.texts[n + 1] = formatQuantity(static_cast<int>(n + 1), values[n]);
+    return true;
 }
 
 } // namespace
@@ -60,45 +88,49 @@ std::string Consumption::shownText(ConsumptionQuantity q) const {
     return pointToComma(text(q));
 }
 
-Consumption consumptionFromRow(const NutrientTexts& nutrients, std::string_view gm) {
+bool Consumption::locked(ConsumptionQuantity q) const {
+    return q != ConsumptionQuantity::Amount && per100[nutrientOf(q)] == 0.0f;
+}
+
+Consumption consumptionFromProduct(const NutrientTexts& per100, std::string_view gm) {
     Consumption c;
-    // A negative value is the catalogue's "no data": it counts as nothing. The quantities after
-    // the amount are the nutrients in their order.
-    for (int q = 1; q < kConsumptionQuantityCount; ++q)
-        c.texts[q] = formatQuantity(
-            q,
-            std::max(0.0f, leadingFloat(commaToPoint(nutrients[static_cast<std::size_t>(q - 1)]))));
+    for (std::size_t n = 0; n < per100.size(); ++n)
+        c.per100[n] = nutrientValue(per100[n]);
     // The unit is kept apart from the number, so it is appended exactly once when storing.
     const StoredAmount amount = readStoredAmount(gm);
     c.unit = amount.unit;
-    c.texts[kAmount] = amount.number ? formatWhole(*amount.number) : "100";
+    if (!setAmount(c, amount.number.value_or(100.0f))) setAmount(c, 0.0f);
+    return c;
+}
+
+Consumption consumptionFromRow(const NutrientTexts& nutrients, std::string_view gm) {
+    Consumption c;
+    const StoredAmount amount = readStoredAmount(gm);
+    c.unit = amount.unit;
+    c.amount = amount.number.value_or(100.0f);
+    c.texts[kAmount] = formatWhole(c.amount);
+    // The row's values are shown as stored; per 100 they are what the row holds for its amount.
+    const float toPer100 = c.amount == 0.0f ? 1.0f : 100.0f / c.amount;
+    for (std::size_t n = 0; n < nutrients.size(); ++n) {
+        const float value = nutrientValue(nutrients[n]);
+        c.texts[n + 1] = formatQuantity(static_cast<int>(n + 1), value);
+        c.per100[n] = std::isfinite(value * toPer100) ? value * toPer100 : 0.0f;
+    }
     return c;
 }
 
 void scaleConsumption(Consumption& c, ConsumptionQuantity base, float newValue) {
-    // An amount of 0 stands for 100, as if nothing had been set; the amount itself must then
-    // be scaled from 100 too, or it would stay 0 whatever was typed.
-    if (base == ConsumptionQuantity::Amount && c.value(base) == 0.0f) c.text(base) = "100";
-    const float current = c.value(base);
-    if (current == 0.0f) return; // nothing to scale from
-    const float q = current / 100.0f;
-    const float r = (newValue / q) / 100.0f;
-    std::array<float, kConsumptionQuantityCount> values{};
-    for (int i = 0; i < kConsumptionQuantityCount; ++i)
-        values[i] = r * leadingFloat(c.texts[i]);
-    for (int i = 0; i < kConsumptionQuantityCount; ++i)
-        c.texts[i] = formatQuantity(i, values[i]);
+    if (!(newValue > 0.0f) || c.locked(base)) return;
+    setAmount(c, base == ConsumptionQuantity::Amount
+                     ? newValue
+                     : newValue / c.per100[nutrientOf(base)] * 100.0f);
 }
 
 void scaleFromAmountSlider(Consumption& c, float sliderValue) {
-    if (!(sliderValue > 0.0f)) return;
-    if (c.text(ConsumptionQuantity::Amount) == "0") c.text(ConsumptionQuantity::Amount) = "100";
     scaleConsumption(c, ConsumptionQuantity::Amount, sliderValue);
 }
 
 void scaleFromCaloriesSlider(Consumption& c, float sliderValue) {
-    if (!(sliderValue > 0.0f)) return;
-    if (c.text(ConsumptionQuantity::Calories) == "0") c.text(ConsumptionQuantity::Calories) = "100";
     scaleConsumption(c, ConsumptionQuantity::Calories, sliderValue);
 }
 
@@ -108,17 +140,15 @@ TypedValueOutcome applyTypedValue(Consumption& c, ConsumptionQuantity field,
     const std::string text = withDecimalPart(typed);
     if (!matchesConsumptionPattern(text)) return TypedValueOutcome::Rejected;
     const float newValue = leadingFloat(commaToPoint(text));
-    // Scaling to zero would wipe every value for good ("0,00" as much as "0.0").
-    if (newValue == 0.0f) return TypedValueOutcome::Ignored;
-    if (field != ConsumptionQuantity::Amount && c.value(field) == 0.0f)
-        return TypedValueOutcome::Ignored;
+    // Scaling to zero would wipe every value ("0,00" as much as "0.0").
+    if (newValue == 0.0f || c.locked(field)) return TypedValueOutcome::Ignored;
     Consumption scaled = c;
     scaleConsumption(scaled, field, newValue);
     // A value so small that the amount or the calories round to 0 ("0,4 g") would store an
-    // amount of nothing, or calories that no slider can bring back.
-    const bool hadCalories = !isZeroQuantity(c, ConsumptionQuantity::Calories);
+    // amount of nothing, or a row that says nothing was eaten.
+    const bool hasCalories = !c.locked(ConsumptionQuantity::Calories);
     if (isZeroQuantity(scaled, ConsumptionQuantity::Amount) ||
-        (hadCalories && isZeroQuantity(scaled, ConsumptionQuantity::Calories)))
+        (hasCalories && isZeroQuantity(scaled, ConsumptionQuantity::Calories)))
         return TypedValueOutcome::Ignored;
     c = std::move(scaled);
     return TypedValueOutcome::Applied;

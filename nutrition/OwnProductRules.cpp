@@ -29,13 +29,17 @@ std::size_t decimalPlaces(std::string_view text) {
 
 bool decimalPlacesValid(std::string_view fat, std::string_view saturatedFat, std::string_view sugar,
                         std::string_view salt, std::string_view energy) {
-    return decimalPlaces(fat) <= 1 && decimalPlaces(saturatedFat) <= 1 &&
-           decimalPlaces(sugar) <= 1 && decimalPlaces(energy) <= 1 && decimalPlaces(salt) <= 2;
+    return decimalPlaces(fat) <= kMaxDecimals && decimalPlaces(saturatedFat) <= kMaxDecimals &&
+           decimalPlaces(sugar) <= kMaxDecimals && decimalPlaces(energy) <= kMaxDecimals &&
+           decimalPlaces(salt) <= kMaxSaltDecimals;
 }
 
 std::string saltToStore(std::string_view typed, int pickerRow, std::string_view originalText,
                         int originalRow) {
-    if (pickerRow == originalRow && typed == originalText) return std::string(originalText);
+    // Only a salt figure can stand unchanged: a sodium field shows the stored salt divided, so a
+    // text there equal to the stored salt is a sodium figure like any other.
+    if (pickerRow == kSaltRow && originalRow == kSaltRow && typed == originalText)
+        return std::string(originalText);
     if (typed.empty()) return {};
     const float value = typedNumber(typed);
     if (pickerRow == kSodiumRow) return twoDecimalsLike(typed, value * kSaltPerSodiumSingle);

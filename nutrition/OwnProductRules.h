@@ -13,6 +13,8 @@ inline constexpr double kSaltPerSodium = 2.54;
 std::size_t decimalPlaces(std::string_view text);
 
 // At most one decimal for fat, saturated fat, sugar and energy, two for salt.
+inline constexpr std::size_t kMaxDecimals = 1;
+inline constexpr std::size_t kMaxSaltDecimals = 2;
 bool decimalPlacesValid(std::string_view fat, std::string_view saturatedFat, std::string_view sugar,
                         std::string_view salt, std::string_view energy);
 
@@ -20,9 +22,10 @@ bool decimalPlacesValid(std::string_view fat, std::string_view saturatedFat, std
 inline constexpr int kSodiumRow = 0;
 inline constexpr int kSaltRow = 1;
 
-// The salt text to store from the typed text and picker row, given what was shown when the
-// product was opened (empty text and row 0 for a new product). Written "%.2f", with a comma
-// when the typed text had one.
+// The salt text to store from the typed text and picker row, given the stored salt text and row
+// when the product was opened (empty text and row 0 for a new product). Written "%.2f", with a
+// comma when the typed text had one; an unchanged salt figure is kept as stored, a sodium figure
+// is always converted.
 std::string saltToStore(std::string_view typed, int pickerRow, std::string_view originalText,
                         int originalRow);
 

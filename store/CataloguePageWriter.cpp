@@ -85,10 +85,9 @@ std::vector<std::string> CataloguePageWriter::selectProductFavoriteIds() {
     std::lock_guard lock(database_.mutex_);
     std::vector<std::string> ids;
     if (stopped()) return ids;
-    // Read on the transaction's connection in either mode: no statement text is composed.
-    if (!database_.queryEach(std::string(Database::selectProductFavoriteIdsSql),
-                             [&](const Database::Columns& row) { ids.push_back(row.text(0)); }))
-        database_.noteFailedWrite();
+    // On the transaction's connection in either mode; a read that fails fails the transaction.
+    database_.queryEach(std::string(Database::selectProductFavoriteIdsSql),
+                        [&](const Database::Columns& row) { ids.push_back(row.text(0)); });
     return ids;
 }
 

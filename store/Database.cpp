@@ -320,17 +320,21 @@ std::optional<std::string> Database::compose(const char* operation, std::size_t 
 
 bool Database::queryEach(const std::optional<std::string>& sql,
                          const std::function<void(const Columns&)>& visit) {
-    if (!sql) return false;
     std::lock_guard lock(mutex_);
-    Connection connection = connect();
-    if (!connection) return false;
-    Prepared statement;
-    if (!prepare(connection.get(), *sql, statement)) return false;
-    const Columns columns(statement.handle);
-    int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(statement.handle)) == SQLITE_ROW)
-        visit(columns);
-    return rc == SQLITE_DONE;
+    const bool done = [&] {
+        if (!sql) return false;
+        Connection connection = connect();
+        if (!connection) return false;
+        Prepared statement;
+        if (!prepare(connection.get(), *sql, statement)) return false;
+        const Columns columns(statement.handle);
+        int rc = SQLITE_ROW;
+        while ((rc = sqlite3_step(statement.handle)) == SQLITE_ROW)
+            visit(columns);
+        return rc == SQLITE_DONE;
+    }();
+    noteRead(done);
+    return done;
 }
 
 std::vector<std::string> Database::queryTexts(const std::optional<std::string>& sql) {
@@ -345,14 +349,17 @@ std::string Database::queryLast(const std::optional<std::string>& sql, bool asIn
 }
 
 int Database::queryCount(const std::optional<std::string>& sql) {
-    if (!sql) return 0;
     std::lock_guard lock(mutex_);
-    Connection connection = connect();
-    if (!connection) return 0;
-    Prepared statement;
-    if (!prepare(connection.get(), *sql, statement)) return 0;
-    if (sqlite3_step(statement.handle) != SQLITE_ROW) return 0;
-    return sqlite3_column_int(statement.handle, 0);
+    std::optional<int> count;
+    if (sql) {
+        Connection connection = connect();
+        Prepared statement;
+        if (connection && prepare(connection.get(), *sql, statement) &&
+            sqlite3_step(statement.handle) == SQLITE_ROW)
+            count = sqlite3_column_int(statement.handle, 0);
+    }
+    noteRead(count.has_value());
+    return count.value_or(0);
 }
 
 bool Database::execute(const std::optional<std::string>& sql, std::optional<int> bindFirst) {
@@ -386,6 +393,17 @@ Database::WriteFailure Database::lastWriteFailure() const {
     return lastWriteFailure_;
 }
 
+void Database::noteRead(bool done) {
+    std::lock_guard lock(mutex_);
+    readFailed_ = !done;
+    if (!done) noteFailedWrite();
+}
+
+bool Database::lastReadFailed() const {
+    std::lock_guard lock(mutex_);
+    return readFailed_;
+}
+
 bool Database::executeTraced(const std::optional<std::string>& sql, const std::string& trace) {
     if (!sql) return false;
     std::lock_guard lock(mutex_);
@@ -399,14 +417,17 @@ bool Database::executeTraced(const std::optional<std::string>& sql, const std::s
 }
 
 long long Database::executeInsert(const std::optional<std::string>& sql) {
-    if (!sql) return -1;
     std::lock_guard lock(mutex_);
-    Connection connection = connect();
-    if (!connection) return -1;
-    Prepared statement;
-    if (!prepare(connection.get(), *sql, statement)) return -1;
-    if (sqlite3_step(statement.handle) != SQLITE_DONE) return -1;
-    return sqlite3_last_insert_rowid(connection.get());
+    long long id = -1;
+    if (sql) {
+        Connection connection = connect();
+        Prepared statement;
+        if (connection && prepare(connection.get(), *sql, statement) &&
+            sqlite3_step(statement.handle) == SQLITE_DONE)
+            id = sqlite3_last_insert_rowid(connection.get());
+    }
+    if (id < 0) noteFailedWrite();
+    return id;
 }
 
 bool Database::tableExists(const std::string& tableName) {

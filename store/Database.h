@@ -3,7 +3,8 @@
 // Each operation composes its statement, opens the database file on a connection of its own,
 // runs the statement and closes the file again (during bulk writes: on the one kept connection).
 // Operations on one object run one at a time, whichever thread calls them. Failures are not raised:
-// reads give an empty list, the empty text or 0, changes change nothing.
+// reads give an empty list, the empty text or 0, changes change nothing. lastReadFailed() tells a
+// read that failed from one that found nothing.
 //
 // Which object a caller uses: screens use the shared object (the delegate's getDBObj) on the UI
 // thread, and nothing else; each thread other than the UI thread uses a Database object of its
@@ -65,8 +66,9 @@ public:
     // Returns whether the transaction committed; work is not run when it cannot begin.
     // Nested calls join the outer transaction.
     bool runInTransaction(const std::function<bool()>& work);
-    // As runInTransaction, but any change inside it that fails (or is refused) rolls the whole
-    // transaction back, so that a caller whose changes return nothing still loses nothing.
+    // As runInTransaction, but any change inside it that fails (or is refused), and any read that
+    // fails, rolls the whole transaction back, so that a caller whose changes return nothing
+    // still loses nothing, nor writes what it worked out from a read that failed.
     bool runInCheckedTransaction(const std::function<bool()>& work);
 
     // Why a change failed, as far as SQLite tells: what the user can do about it differs.
@@ -74,6 +76,11 @@ public:
     // The cause of the last change of this object that failed; after a transaction that did not
     // commit, the cause of that (None while nothing has failed since it began).
     WriteFailure lastWriteFailure() const;
+
+    // Whether this object's last read could not be done (its statement refused or not run, the
+    // file not opened, a step failed), as against one that found nothing. For the thread that
+    // uses the object: another thread's read in between replaces it.
+    bool lastReadFailed() const;
 
     // Until endBulkWrites, every operation of this object runs on one kept connection with the
     // write-ahead journal and normal synchronisation, so that a commit does not wait for the
@@ -355,6 +362,8 @@ private:
     // A change that did not happen, with SQLite's result code when there is one: fails the
     // running checked transaction and is kept as the last failure.
     void noteFailedWrite(int resultCode = -1);
+    // Keeps whether a read was done; one that was not also fails the running checked transaction.
+    void noteRead(bool done);
     // Steps once; the connection's last inserted row id, or -1.
     long long executeInsert(const std::optional<std::string>& sql);
 
@@ -374,10 +383,11 @@ private:
     // The connection an operation of this object runs on just now, for interrupt().
     std::mutex inUseMutex_;
     sqlite3* inUse_ = nullptr;
-    // Set by a failed change while a checked transaction runs.
+    // Set by a failed change or read while a checked transaction runs.
     bool checkWrites_ = false;
     bool writeFailed_ = false;
     WriteFailure lastWriteFailure_ = WriteFailure::None;
+    bool readFailed_ = false;
 };
 
 } // namespace tolvane

@@ -420,6 +420,14 @@ Freundliche Grüße
         <translation>Das Produkt konnte nicht gespeichert werden. Bitte versuchen Sie es noch einmal.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Eigene Produkte</translation>
     </message>
@@ -496,6 +504,10 @@ Freundliche Grüße
         <translation>Vielen Dank, Ihr Tageskalorienbedarf wurde übernommen.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Bitte geben Sie einen Tageskalorienbedarf zwischen 1 und 9999 kcal mit höchstens drei Nachkommastellen ein.</translation>
     </message>
@@ -530,6 +542,10 @@ Freundliche Grüße
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>Der Ordnername darf nur Buchstaben, Ziffern und Leerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>
@@ -772,12 +788,12 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>LiveSearchInfoText</source>
         <translation>&lt;h2&gt;Live-Suche&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Eingeschaltet&lt;/b&gt;: Die Trefferliste entsteht schon während Sie tippen und wird mit jedem Buchstaben genauer.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Ausgeschaltet&lt;/b&gt;: Tolvane sucht erst, wenn Sie auf der Tastatur «Suchen» tippen. Das ist auf älteren Geräten und bei sehr großen Katalogen angenehmer.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Ausgeschaltet&lt;/b&gt;: Tolvane sucht erst, wenn Sie die Eingabetaste oder die Lupe neben dem Suchfeld drücken. Ergibt die Suche keine Treffer, bleibt Ihr Text im Suchfeld stehen. Das ist auf älteren Geräten und bei sehr großen Katalogen angenehmer.&lt;/p&gt;
 &lt;h3&gt;Tipps zur Suche&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Gesucht wird in Produktnamen und Herstellern, und zwar nach jedem Wortteil: «milch» findet auch «Vollmilch».&lt;/li&gt;
 &lt;li&gt;Groß- und Kleinschreibung spielt bei einfachen Buchstaben keine Rolle; Umlaute wie ä, ö und ü müssen genau so eingegeben werden, wie sie im Produktnamen stehen.&lt;/li&gt;
-&lt;li&gt;«Abbrechen» leert das Suchfeld und zeigt wieder die ganze Liste.&lt;/li&gt;
+&lt;li&gt;Das Kreuz ✕ neben dem Suchfeld leert es und zeigt wieder die ganze Liste.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>
@@ -907,12 +923,32 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <translation>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</translation>
     </message>
     <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>Der Katalog ist auf dem neuesten Stand.</translation>
+    </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Produkt bearbeiten</translation>
+    </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Adresse kopieren</translation>
+    </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</translation>
     </message>
 </context>
 </TS>

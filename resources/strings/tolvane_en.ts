@@ -420,6 +420,14 @@ Kind regards
         <translation>The product could not be saved. Please try again.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>The changes could not be saved. The product is unchanged.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>The product could not be deleted. Please try again.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>My Products</translation>
     </message>
@@ -496,6 +504,10 @@ Kind regards
         <translation>Thank you, your daily calorie figure has been saved.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Your profile could not be read. Please try again later.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Please enter a daily calorie figure between 1 and 9999 kcal, with at most three decimals.</translation>
     </message>
@@ -530,6 +542,10 @@ Kind regards
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>The folder name may contain only letters, digits and spaces.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>The folder could not be created. Please try again.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>
@@ -772,12 +788,12 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>LiveSearchInfoText</source>
         <translation>&lt;h2&gt;Live search&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;On&lt;/b&gt;: the list of results builds up while you type and gets more precise with every letter.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Off&lt;/b&gt;: Tolvane searches only when you tap “Search” on the keyboard. This is more comfortable on older devices and with very large catalogues.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Off&lt;/b&gt;: Tolvane searches only when you press Enter or the magnifier beside the search field. When nothing matches, your text stays in the field to be corrected. This is more comfortable on older devices and with very large catalogues.&lt;/p&gt;
 &lt;h3&gt;Search tips&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane searches product names and brands for any part of a word: “milk” also finds “Semi-skimmed milk”.&lt;/li&gt;
 &lt;li&gt;Capital and small letters make no difference for plain letters; accented letters such as ä, ö or é must be typed exactly as they appear in the product name.&lt;/li&gt;
-&lt;li&gt;“Cancel” clears the search field and shows the whole list again.&lt;/li&gt;
+&lt;li&gt;The cross ✕ beside the search field clears it and shows the whole list again.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>
@@ -907,12 +923,32 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <translation>The folder %@ is read-only. Tolvane shows your data but cannot save any changes.</translation>
     </message>
     <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane is already running with this data folder. Please use the window that is open.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>The server's reply could not be read. Please try again later.</translation>
     </message>
     <message>
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>The catalogue is up to date.</translation>
+    </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Edit product</translation>
+    </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>No mail program was found. Write to us at:</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Copy address</translation>
+    </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>This folder is empty. Add products from their detail screen.</translation>
     </message>
 </context>
 </TS>

@@ -420,6 +420,14 @@ Un saludo
         <translation>No se ha podido guardar el producto. Por favor, inténtelo de nuevo.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>No se han podido guardar los cambios. El producto no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>No se ha podido eliminar el producto. Por favor, inténtelo de nuevo.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Mis productos</translation>
     </message>
@@ -496,6 +504,10 @@ Un saludo
         <translation>Gracias, se ha guardado su cifra de calorías diarias.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>No se ha podido leer su perfil. Por favor, inténtelo más tarde.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Introduzca unas calorías diarias entre 1 y 9999 kcal, con tres decimales como máximo.</translation>
     </message>
@@ -530,6 +542,10 @@ Un saludo
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>El nombre de la carpeta solo puede contener letras, cifras y espacios.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>No se ha podido crear la carpeta. Por favor, inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>
@@ -772,12 +788,12 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>LiveSearchInfoText</source>
         <translation>&lt;h2&gt;Búsqueda instantánea&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Activada&lt;/b&gt;: la lista de resultados se forma mientras escribe y se afina con cada letra.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Desactivada&lt;/b&gt;: Tolvane solo busca cuando toca «Buscar» en el teclado. Resulta más cómodo en dispositivos antiguos y con catálogos muy grandes.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Desactivada&lt;/b&gt;: Tolvane solo busca cuando pulsa Intro o la lupa junto al campo de búsqueda. Si no hay resultados, su texto se queda en el campo. Resulta más cómodo en dispositivos antiguos y con catálogos muy grandes.&lt;/p&gt;
 &lt;h3&gt;Consejos de búsqueda&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane busca en los nombres de productos y de fabricantes cualquier parte de una palabra: «leche» también encuentra «Leche semidesnatada».&lt;/li&gt;
 &lt;li&gt;Las mayúsculas y minúsculas no importan en las letras sencillas; las letras acentuadas como á, é o ñ deben escribirse exactamente como aparecen en el nombre del producto.&lt;/li&gt;
-&lt;li&gt;«Cancelar» vacía el campo de búsqueda y vuelve a mostrar la lista completa.&lt;/li&gt;
+&lt;li&gt;La cruz ✕ junto al campo de búsqueda lo vacía y vuelve a mostrar la lista completa.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>
@@ -907,12 +923,32 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <translation>La carpeta %@ está protegida contra escritura. Tolvane muestra sus datos, pero no puede guardar ningún cambio.</translation>
     </message>
     <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane ya se está ejecutando con esta carpeta de datos. Por favor, utilice la ventana abierta.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>No se pudo leer la respuesta del servidor. Vuelva a intentarlo más tarde.</translation>
     </message>
     <message>
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>El catálogo está actualizado.</translation>
+    </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Editar producto</translation>
+    </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>No se encontró ningún programa de correo. Escríbanos a:</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Copiar dirección</translation>
+    </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>Esta carpeta está vacía. Añada productos desde su vista de detalle.</translation>
     </message>
 </context>
 </TS>

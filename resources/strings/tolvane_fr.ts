@@ -420,6 +420,14 @@ Cordialement
         <translation>Le produit n'a pas pu être enregistré. Veuillez réessayer.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>Les modifications n'ont pas pu être enregistrées. Le produit reste inchangé.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Le produit n'a pas pu être supprimé. Veuillez réessayer.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Mes produits</translation>
     </message>
@@ -496,6 +504,10 @@ Cordialement
         <translation>Merci, votre besoin calorique quotidien a été enregistré.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Votre profil n'a pas pu être lu. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Veuillez saisir un besoin calorique quotidien entre 1 et 9999 kcal, avec trois décimales au maximum.</translation>
     </message>
@@ -530,6 +542,10 @@ Cordialement
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>Le nom du dossier ne peut contenir que des lettres, des chiffres et des espaces.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Le dossier n'a pas pu être créé. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>
@@ -772,12 +788,12 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>LiveSearchInfoText</source>
         <translation>&lt;h2&gt;Recherche instantanée&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Activée&lt;/b&gt; : la liste des résultats se forme pendant la saisie et s'affine à chaque lettre.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Désactivée&lt;/b&gt; : Tolvane ne lance la recherche que lorsque vous touchez « Rechercher » sur le clavier. C'est plus confortable sur les appareils anciens et avec de très grands catalogues.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Désactivée&lt;/b&gt; : Tolvane ne lance la recherche que lorsque vous appuyez sur Entrée ou sur la loupe à côté du champ de recherche. Si rien ne correspond, votre texte reste dans le champ. C'est plus confortable sur les appareils anciens et avec de très grands catalogues.&lt;/p&gt;
 &lt;h3&gt;Conseils de recherche&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane cherche n'importe quelle partie d'un mot dans les noms de produits et de fabricants : « lait » trouve aussi « Lait demi-écrémé ».&lt;/li&gt;
 &lt;li&gt;Les majuscules et les minuscules ne comptent pas pour les lettres simples ; les lettres accentuées comme é, è ou ç doivent être saisies exactement comme dans le nom du produit.&lt;/li&gt;
-&lt;li&gt;« Annuler » vide le champ de recherche et affiche de nouveau la liste complète.&lt;/li&gt;
+&lt;li&gt;La croix ✕ à côté du champ de recherche le vide et affiche de nouveau la liste complète.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>
@@ -907,12 +923,32 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <translation>Le dossier %@ est en lecture seule. Tolvane affiche vos données mais ne peut enregistrer aucune modification.</translation>
     </message>
     <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane est déjà ouvert avec ce dossier de données. Veuillez utiliser la fenêtre ouverte.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>La réponse du serveur n'a pas pu être lue. Veuillez réessayer plus tard.</translation>
     </message>
     <message>
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>Le catalogue est à jour.</translation>
+    </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Modifier le produit</translation>
+    </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>Aucun programme de messagerie n'a été trouvé. Écrivez-nous à :</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Copier l'adresse</translation>
+    </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>Ce dossier est vide. Ajoutez des produits depuis leur fiche détaillée.</translation>
     </message>
 </context>
 </TS>

@@ -420,6 +420,14 @@ Cordiali saluti
         <translation>Non è stato possibile salvare il prodotto. Riprova.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>Non è stato possibile salvare le modifiche. Il prodotto resta invariato.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Non è stato possibile eliminare il prodotto. Riprova.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>I miei prodotti</translation>
     </message>
@@ -496,6 +504,10 @@ Cordiali saluti
         <translation>Grazie, il tuo fabbisogno calorico giornaliero è stato salvato.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Non è stato possibile leggere il tuo profilo. Riprova più tardi.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Inserisci un fabbisogno calorico giornaliero tra 1 e 9999 kcal, con al massimo tre decimali.</translation>
     </message>
@@ -530,6 +542,10 @@ Cordiali saluti
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>Il nome della cartella può contenere solo lettere, cifre e spazi.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Non è stato possibile creare la cartella. Riprova.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>
@@ -772,12 +788,12 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>LiveSearchInfoText</source>
         <translation>&lt;h2&gt;Ricerca istantanea&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Attiva&lt;/b&gt;: l'elenco dei risultati si forma mentre scrivi e diventa più preciso a ogni lettera.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Disattiva&lt;/b&gt;: Tolvane cerca solo quando tocchi «Cerca» sulla tastiera. È più comodo sui dispositivi meno recenti e con cataloghi molto grandi.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Disattiva&lt;/b&gt;: Tolvane cerca solo quando premi Invio o la lente accanto al campo di ricerca. Se non c'è alcun risultato, il testo resta nel campo. È più comodo sui dispositivi meno recenti e con cataloghi molto grandi.&lt;/p&gt;
 &lt;h3&gt;Consigli per la ricerca&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane cerca qualsiasi parte di parola nei nomi dei prodotti e dei produttori: «latte» trova anche «Latte parzialmente scremato».&lt;/li&gt;
 &lt;li&gt;Maiuscole e minuscole non contano per le lettere semplici; le lettere accentate come à, è o ù vanno scritte esattamente come nel nome del prodotto.&lt;/li&gt;
-&lt;li&gt;«Annulla» svuota il campo di ricerca e mostra di nuovo l'elenco completo.&lt;/li&gt;
+&lt;li&gt;La croce ✕ accanto al campo di ricerca lo svuota e mostra di nuovo l'elenco completo.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>
@@ -907,12 +923,32 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <translation>La cartella %@ è di sola lettura. Tolvane mostra i suoi dati ma non può salvare alcuna modifica.</translation>
     </message>
     <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane è già in esecuzione con questa cartella di dati. Usa la finestra già aperta.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>Non è stato possibile leggere la risposta del server. Riprovi più tardi.</translation>
     </message>
     <message>
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>Il catalogo è aggiornato.</translation>
+    </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Modifica prodotto</translation>
+    </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>Nessun programma di posta trovato. Scrivici a:</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Copia indirizzo</translation>
+    </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>Questa cartella è vuota. Aggiungi prodotti dalla loro scheda di dettaglio.</translation>
     </message>
 </context>
 </TS>

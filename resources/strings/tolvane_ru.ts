@@ -420,6 +420,14 @@
         <translation>Не удалось сохранить продукт. Пожалуйста, попробуйте ещё раз.</translation>
     </message>
     <message>
+        <source>Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.</source>
+        <translation>Не удалось сохранить изменения. Продукт остался без изменений.</translation>
+    </message>
+    <message>
+        <source>Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Не удалось удалить продукт. Пожалуйста, попробуйте ещё раз.</translation>
+    </message>
+    <message>
         <source>Eigene Produkte</source>
         <translation>Мои продукты</translation>
     </message>
@@ -496,6 +504,10 @@
         <translation>Спасибо, ваша суточная норма калорий сохранена.</translation>
     </message>
     <message>
+        <source>Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Не удалось прочитать ваш профиль. Пожалуйста, попробуйте позже.</translation>
+    </message>
+    <message>
         <source>Pop-Up Personal Profile</source>
         <translation>Введите суточную норму от 1 до 9999 ккал, не более трёх знаков после запятой.</translation>
     </message>
@@ -530,6 +542,10 @@
     <message>
         <source>Pop-Up Add Folder2</source>
         <translation>Название папки может содержать только латинские буквы, цифры и пробелы.</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
+        <translation>Не удалось создать папку. Пожалуйста, попробуйте ещё раз.</translation>
     </message>
     <message>
         <source>Menu List Item 1</source>
@@ -772,12 +788,12 @@
         <source>LiveSearchInfoText</source>
         <translation>&lt;h2&gt;Мгновенный поиск&lt;/h2&gt;
 &lt;p&gt;&lt;b&gt;Включён&lt;/b&gt;: список результатов формируется прямо во время ввода и уточняется с каждой буквой.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Выключен&lt;/b&gt;: Tolvane ищет только после нажатия кнопки «Найти» на клавиатуре. Это удобнее на старых устройствах и при очень большом каталоге.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Выключен&lt;/b&gt;: Tolvane ищет только после нажатия клавиши Enter или лупы рядом с полем поиска. Если ничего не найдено, введённый текст остаётся в поле. Это удобнее на старых устройствах и при очень большом каталоге.&lt;/p&gt;
 &lt;h3&gt;Советы по поиску&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane ищет любую часть слова в названиях продуктов и производителей: «milch» находит и «Vollmilch».&lt;/li&gt;
 &lt;li&gt;Регистр не важен только для латинских букв без диакритики; буквы вроде ä, ö, ü или кириллицу нужно вводить точно так, как они написаны в названии продукта.&lt;/li&gt;
-&lt;li&gt;Кнопка «Отмена» очищает поле поиска и снова показывает полный список.&lt;/li&gt;
+&lt;li&gt;Крестик ✕ рядом с полем поиска очищает его и снова показывает полный список.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>
@@ -907,12 +923,32 @@
         <translation>Папка %@ защищена от записи. Tolvane показывает ваши данные, но не может сохранять изменения.</translation>
     </message>
     <message>
+        <source>Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das geöffnete Fenster.</source>
+        <translation>Tolvane уже запущен с этой папкой данных. Пожалуйста, используйте открытое окно.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>Не удалось прочитать ответ сервера. Пожалуйста, повторите попытку позже.</translation>
     </message>
     <message>
         <source>Der Katalog ist auf dem neuesten Stand.</source>
         <translation>Каталог в актуальном состоянии.</translation>
+    </message>
+    <message>
+        <source>Produkt bearbeiten</source>
+        <translation>Изменить продукт</translation>
+    </message>
+    <message>
+        <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
+        <translation>Почтовая программа не найдена. Напишите нам по адресу:</translation>
+    </message>
+    <message>
+        <source>Adresse kopieren</source>
+        <translation>Скопировать адрес</translation>
+    </message>
+    <message>
+        <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
+        <translation>Эта папка пуста. Добавляйте продукты с экрана их описания.</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,11 @@
 #include "CategoryVC.h"
 
+#include "catalogue/IndexGrouping.h"
 #include "screens/browse/ProductsForCategoriesVC.h"
 #include "store/Database.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace tolvane {
 
@@ -19,6 +23,15 @@ void CategoryVC::viewWillAppear() {
 
 void CategoryVC::reloadCategories() {
     categories_ = shared_.selectCategoriesForCategoryScreen();
+    // In the order of the names the reader sees, not of the German keys.
+    std::vector<std::pair<std::string, CategoryRow>> named;
+    for (auto& category : categories_)
+        named.emplace_back(sortKeyOf(platform_.strings.text(category.name)), std::move(category));
+    std::stable_sort(named.begin(), named.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    categories_.clear();
+    for (auto& [sortKey, category] : named)
+        categories_.push_back(std::move(category));
     if (listener_) listener_->categoriesChanged();
 }
 

@@ -200,7 +200,7 @@ void ProductListVC::reloadTable(const std::string& pattern) {
     platform_.alerts.show({key("Keine Treffer"),
                            key("Keine Produkte oder Hersteller entsprechen Ihrer Eingabe"),
                            {key("OK")}});
-    searchText_.clear();
+    // The typed text stays, to be corrected; the whole list comes back under it.
     search_ = false;
     later(0, [this] { getRecords(); });
     notifyState();

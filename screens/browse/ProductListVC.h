@@ -63,7 +63,8 @@ public:
     }
     // With live search off nothing happens until the search button is pressed: it is shown.
     bool searchButtonVisible() const { return !liveSearch_; }
-    bool cancelButtonVisible() const { return cancelButtonVisible_; }
+    // While the field is edited, and whenever it holds text.
+    bool cancelButtonVisible() const { return cancelButtonVisible_ || !searchText_.empty(); }
     const std::string& searchText() const { return searchText_; }
     const std::string& placeholder() const { return placeholder_; }
     bool liveSearch() const { return liveSearch_; }

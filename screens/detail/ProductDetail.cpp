@@ -145,7 +145,17 @@ void ProductDetail::addToFav() {
 void ProductDetail::doneButtonClick() {
     if (!pickerShown_) return;
     pickerShown_ = false;
+    closePicker();
     changed();
+}
+
+void ProductDetail::closePicker() {
+    // A favourite is a product filed in a folder: one left in none is no favourite.
+    readSelectionStates();
+    for (const auto& [folder, checked] : selectionStates_)
+        if (checked) return;
+    shared_.setFavorite(product_.recordId, 0, "");
+    favorite_ = false;
 }
 
 namespace {
@@ -178,12 +188,16 @@ void ProductDetail::viewWillAppear() {
     folderNameArray_.clear();
     folderIDarray_.clear();
     selectionStates_.clear();
-    for (const FolderRow& folder : shared_.selectMenuItemsSortByRecordID()) {
+    for (const FolderRow& folder : shared_.selectMenuItemsSortByOrder()) {
         folderNameArray_.push_back(folderDisplayName(folder, platform_.strings));
         folderIDarray_.push_back(folder.folderId);
         selectionStates_[folder.folderId] = false;
     }
     readSelectionStates();
+    // The mark may have gone meanwhile (the product taken out of its folder elsewhere).
+    if (const auto stored =
+            rows_.empty() ? std::nullopt : shared_.selectProductDetail(product_.recordId))
+        favorite_ = stored->favourite();
     changed();
 }
 
@@ -243,6 +257,7 @@ void ProductDetail::viewWillDisappear() {
     platform_.appDefaults().setProducteDetailFromScreen(fromScreen_);
     if (pickerShown_) {
         pickerShown_ = false;
+        closePicker();
         changed();
     }
 }

@@ -49,7 +49,8 @@ public:
     void viewDidLoad();
     // The product as the store read it; none shows no rows.
     void drawData(const std::optional<ProductRecord>& product);
-    // Reads the folders and which of them hold the product (every appearance).
+    // Reads the folders, which of them hold the product, and its favourite mark (every
+    // appearance).
     void viewWillAppear();
     // Puts the folder picker away, as "Done" does.
     void viewWillDisappear();
@@ -74,7 +75,8 @@ public:
     std::string favoriteButtonKey() const { return key("Zu Favoriten hinzufügen"); }
     void favoriteButtonClicked() { addToFav(); }
     void addToFav();
-    // "Done": the picker goes, the favourites button comes back. Nothing is written here.
+    // "Done": the picker goes, the favourites button comes back; a product left in no folder
+    // loses its favourite mark.
     void doneButtonClick();
     bool pickerShown() const { return pickerShown_; }
     bool showsFavoriteButton() const { return !pickerShown_; }
@@ -86,7 +88,7 @@ public:
     // Asks whether to remove the favourite mark; "Ja" removes it (folder memberships stay).
     void editButton();
 
-    // The picker's items: every folder in ascending id order.
+    // The picker's items: every folder in the user's order.
     int numberOfRowsForPickerView() override;
     std::string pickerViewTextForRow(int item) override;
     bool pickerViewSelectionStateForRow(int item) override;
@@ -101,6 +103,7 @@ public:
 
 private:
     void changed();
+    void closePicker();
     CategoryMeans categoryMeans(const std::string& categoryId);
     // The product's folders as stored, after every write too, so a failed one shows as not made.
     void readSelectionStates();

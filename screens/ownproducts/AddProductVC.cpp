@@ -1,10 +1,13 @@
 #include "screens/ownproducts/AddProductVC.h"
 
+#include "catalogue/IndexGrouping.h"
+#include "nutrition/FolderRules.h"
 #include "nutrition/NumberText.h"
 #include "nutrition/OwnProductRules.h"
 #include "screens/ownproducts/MirrorLink.h"
 #include "store/Database.h"
 
+#include <algorithm>
 #include <set>
 
 namespace tolvane {
@@ -35,6 +38,10 @@ AddProductVC::AddProductVC(Platform platform, Database& shared, Navigation& navi
 
 AddProductVC::~AddProductVC() = default;
 
+const char* AddProductVC::titleKey() const {
+    return productId_.empty() ? key("Neues Produkt hinzufügen") : key("Produkt bearbeiten");
+}
+
 const char* AddProductVC::requiredFieldsKey() {
     return key("Sie haben noch nicht alle benötigten Textfelder ausgefüllt. Bitte ergänzen Sie "
                "Produktnamen, Hersteller oder wählen noch eine Kategorie");
@@ -47,6 +54,10 @@ const char* AddProductVC::decimalPlacesKey() {
 
 const char* AddProductVC::saveFailedKey() {
     return key("Das Produkt konnte nicht gespeichert werden. Bitte versuchen Sie es noch einmal.");
+}
+
+const char* AddProductVC::changesNotSavedKey() {
+    return key("Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.");
 }
 
 const std::vector<FormSection>& AddProductVC::sections() {
@@ -117,6 +128,11 @@ void AddProductVC::readCategories() {
     categories_.clear();
     for (const CategoryRow& category : shared_.selectCategories())
         categories_.push_back({integerValue(category.recordId), category.name});
+    // The wheel lists them in the order of the names the reader sees.
+    std::stable_sort(categories_.begin(), categories_.end(), [this](const auto& a, const auto& b) {
+        return sortKeyOf(platform_.strings.text(a.name)) <
+               sortKeyOf(platform_.strings.text(b.name));
+    });
 }
 
 void AddProductVC::showData() {
@@ -261,6 +277,9 @@ void AddProductVC::endEditing() {
 }
 
 void AddProductVC::moveTo(std::optional<ProductField> field) {
+    // The wheel opens with its first category highlighted: left unturned, that one is taken.
+    if (current_ == ProductField::Category && field != ProductField::Category && categoryRow() < 0)
+        selectCategory(0);
     current_ = field;
     if (listener_) listener_->inputMoved();
 }
@@ -270,6 +289,16 @@ void AddProductVC::formChanged() {
 }
 
 // --- Saving ---
+
+const char* AddProductVC::decimalsFieldKey() const {
+    for (const auto& row : sections()[2].rows) {
+        if (input(row.field) != FieldInput::Number) continue;
+        const bool salt = row.field == ProductField::Salt;
+        if (decimalPlaces(texts_[index(row.field)]) > (salt ? kMaxSaltDecimals : kMaxDecimals))
+            return salt ? saltRowKey(saltRow_) : row.labelKey;
+    }
+    return "";
+}
 
 void AddProductVC::saveRecord() {
     shared_.catalogueChanged();
@@ -292,7 +321,9 @@ void AddProductVC::saveRecord() {
     const bool tooManyDecimals =
         anyNutrient && !decimalPlacesValid(v.fat, v.saturatedFat, v.sugar, typedSalt, v.energy);
     if (missing) platform_.alerts.show({"", requiredFieldsKey(), {key("OK")}});
-    if (tooManyDecimals) platform_.alerts.show({"", decimalPlacesKey(), {key("OK")}});
+    // Titled with the label of the first field holding too many, so the user finds it.
+    if (tooManyDecimals)
+        platform_.alerts.show({decimalsFieldKey(), decimalPlacesKey(), {key("OK")}});
     if (missing || tooManyDecimals) return;
 
     v.category = formatInt(categoryPos_);
@@ -300,10 +331,10 @@ void AddProductVC::saveRecord() {
     v.saltRow = formatInt(saltRow_);
     v.salt = saltToStore(typedSalt, saltRow_, origSalzOrNatriumVal_, origSalzOrNatriumPickerVal_);
 
-    const bool saved = productId_.empty() ? insertNew(v) : updateExisting(v);
-    if (!saved) {
+    const bool isNew = productId_.empty();
+    if (!(isNew ? insertNew(v) : updateExisting(v))) {
         platform_.log.write("Own product not saved");
-        platform_.alerts.show({"", saveFailedKey(), {key("OK")}});
+        platform_.alerts.show({"", isNew ? saveFailedKey() : changesNotSavedKey(), {key("OK")}});
         return;
     }
     if (ownProductsChanged_) ownProductsChanged_();
@@ -315,7 +346,7 @@ bool AddProductVC::insertNew(const Values& v) {
     Database& db = shared_;
     // A product without its catalogue row (or the link to it) could be neither opened nor
     // deleted, so any failed step undoes the whole save.
-    return db.runInTransaction([&] {
+    return db.runInCheckedTransaction([&] {
         const int id =
             db.insertProduct(v.name, v.maker, v.category, v.fat, v.saturatedFat, v.sugar, v.salt,
                              v.energy, "0", formatInt(productCnt_), v.unit, v.saltRow, v.quantity);
@@ -332,7 +363,9 @@ bool AddProductVC::insertNew(const Values& v) {
 
 bool AddProductVC::updateExisting(const Values& v) {
     Database& db = shared_;
-    return db.runInTransaction([&] {
+    // Any write refused or read failed undoes the whole edit: the product never leaves its
+    // folders without its new values, nor does one of its two rows change without the other.
+    return db.runInCheckedTransaction([&] {
         // A product deleted meanwhile is not brought back as a bare catalogue row.
         if (!db.selectProductForId(productId_)) return false;
         // A missing link is restored to the product's own id, so the mirror is changed too.
@@ -359,10 +392,11 @@ bool AddProductVC::updateExisting(const Values& v) {
         std::set<std::string> done;
         for (const auto& folder : db.selectFolderIdFromProductID(mirror)) {
             if (!done.insert(folder).second) continue;
-            const int total = integerValue(db.selectCaloryValueForUpdation(folder));
-            const int calories =
-                integerValue(db.selectCaloryValueFromEditConsumptionForUpdation(mirror, folder));
-            db.updateCaloryValueForUpdation(formatInt(total - calories), folder);
+            // The planner's total arithmetic: 64 bits, clamped, "no data" counted as 0.
+            const std::string total = db.selectCaloryValueForUpdation(folder);
+            const std::string calories =
+                db.selectCaloryValueFromEditConsumptionForUpdation(mirror, folder);
+            db.updateCaloryValueForUpdation(adjustedCalorieTotal(total, calories, ""), folder);
         }
         db.deleteProductFromEditConsumption(mirror);
         db.deleteProductFromFavoriteMenuFolder(mirror);

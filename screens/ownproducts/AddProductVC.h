@@ -68,13 +68,15 @@ public:
                  int productCnt, std::function<void()> ownProductsChanged = {});
     ~AddProductVC() override;
 
-    static const char* titleKey() { return key("Neues Produkt hinzufügen"); }
+    // "Produkt bearbeiten" for a product entered before.
+    const char* titleKey() const;
     static const char* saveButtonKey() { return key("Fertig"); }
     static const char* previousKey() { return key("Zurück"); }
     static const char* nextKey() { return key("Weiter"); }
     static const char* requiredFieldsKey();
     static const char* decimalPlacesKey();
     static const char* saveFailedKey();
+    static const char* changesNotSavedKey();
 
     static const std::vector<FormSection>& sections();
     static FieldInput input(ProductField field);
@@ -125,11 +127,14 @@ public:
     void endEditing();
 
     // --- Saving (the "Fertig" button) ---
+    // Stores everything or nothing; when nothing, the form stays open and says so.
     void saveRecord();
 
     const std::string& productId() const { return productId_; }
 
 private:
+    // The label of the first nutrient field with too many decimals.
+    const char* decimalsFieldKey() const;
     struct Category {
         int recordId = 0;
         std::string name; // a string-table key

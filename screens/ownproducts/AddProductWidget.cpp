@@ -26,7 +26,7 @@ AddProductWidget::AddProductWidget(std::shared_ptr<AddProductVC> model, const St
                                    QWidget* parent)
     : QWidget(parent), model_(std::move(model)), strings_(strings) {
     setObjectName("AddProductWidget");
-    setWindowTitle(qs(strings_.text(AddProductVC::titleKey())));
+    setWindowTitle(qs(strings_.text(model_->titleKey())));
     save_ = new QAction(qs(strings_.text(AddProductVC::saveButtonKey())), this);
     save_->setObjectName("saveButton");
     save_->setProperty("navigationBarSide", "right");

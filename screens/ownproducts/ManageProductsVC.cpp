@@ -21,6 +21,10 @@ const char* ManageProductsVC::helpTextKey() {
                "angepasst oder gelöscht werden.");
 }
 
+const char* ManageProductsVC::deleteFailedKey() {
+    return key("Das Produkt konnte nicht gelöscht werden. Bitte versuchen Sie es noch einmal.");
+}
+
 const char* ManageProductsVC::editButtonKey() const {
     return isEditing_ ? key("Fertig") : key("Bearbeiten");
 }
@@ -48,7 +52,8 @@ void ManageProductsVC::loadProducts() {
 
 void ManageProductsVC::viewWillDisappear() {
     Database& db = shared_;
-    db.runInTransaction([&] {
+    // The order is stored whole or not at all.
+    db.runInCheckedTransaction([&] {
         for (std::size_t i = 0; i < productsArray_.size(); ++i)
             db.updateProductOrderForId(formatInt(static_cast<long long>(i)),
                                        productsArray_[i].recordId);
@@ -58,6 +63,7 @@ void ManageProductsVC::viewWillDisappear() {
 
 void ManageProductsVC::editButtonClicked() {
     isEditing_ = !isEditing_;
+    revealedRow_ = -1;
     changed();
 }
 
@@ -75,6 +81,11 @@ void ManageProductsVC::openForm(const std::string& productId) {
 
 void ManageProductsVC::didSelectRow(int index) {
     if (index < 0 || index >= numberOfRows()) return;
+    if (revealedRow_ >= 0) { // a tap beside a revealed Delete button takes it away
+        revealedRow_ = -1;
+        changed();
+        return;
+    }
     const std::string recordId = row(index).recordId;
     platform_.appDefaults().setManageProductProductId(recordId);
     platform_.appDefaults().setIsEditing(isEditing_);
@@ -93,18 +104,28 @@ void ManageProductsVC::didSelectRow(int index) {
     navigation_.push(detail, backTitleKey());
 }
 
+void ManageProductsVC::deleteKeyClicked(int index) {
+    if (!isEditing_ || index < 0 || index >= numberOfRows()) return;
+    revealedRow_ = revealedRow_ == index ? -1 : index;
+    changed();
+}
+
 void ManageProductsVC::deleteRow(int index) {
-    if (index < 0 || index >= numberOfRows()) return;
+    if (index < 0 || index >= numberOfRows() || index != revealedRow_) return;
+    revealedRow_ = -1;
     shared_.catalogueChanged();
     const std::string recordId = row(index).recordId;
     Database& db = shared_;
-    const bool deleted = db.runInTransaction([&] {
+    // Neither row goes without the other: an own product without its catalogue row could no
+    // longer be opened, a catalogue row without its own product no longer deleted.
+    const bool deleted = db.runInCheckedTransaction([&] {
         db.deleteProductFromMainTable(mirrorRecordId(db, recordId));
         db.deleteProduct(recordId);
         return true;
     });
     if (!deleted) {
         platform_.log.write("Own product " + recordId + " not deleted");
+        platform_.alerts.show({"", deleteFailedKey(), {key("OK")}});
         return;
     }
     if (ownProductsChanged_) ownProductsChanged_();
@@ -115,6 +136,7 @@ void ManageProductsVC::deleteRow(int index) {
 
 void ManageProductsVC::moveRow(int from, int to) {
     if (from < 0 || from >= numberOfRows() || to < 0 || to >= numberOfRows() || from == to) return;
+    revealedRow_ = -1;
     platform_.appDefaults().setManageProductsReArranged(true);
     auto moved = productsArray_[static_cast<std::size_t>(from)];
     productsArray_.erase(productsArray_.begin() + from);

@@ -34,6 +34,7 @@ public:
 
     static const char* titleKey() { return key("Eigene Produkte"); }
     static const char* helpTextKey();
+    static const char* deleteFailedKey();
     static const char* backTitleKey() { return key("Zurück"); }
 
     void setListener(ManageProductsListener* listener) { listener_ = listener; }
@@ -54,11 +55,20 @@ public:
     const char* editButtonKey() const;
     bool addButtonShown() const { return isEditing_; }
     bool backButtonShown() const { return !isEditing_; }
+    // The row whose delete key was pressed shows its Delete button; -1 when none does.
+    int revealedRow() const { return revealedRow_; }
+    static const char* deleteButtonKey() { return "Löschen"; }
 
     // --- Actions ---
     void editButtonClicked();
     void addButtonClicked();
     void didSelectRow(int index);
+    // The first of deletion's two steps: the row's delete key reveals (or hides again) its
+    // Delete button; every other action hides it.
+    void deleteKeyClicked(int index);
+    // The second step: only the row whose Delete button shows is deleted. It removes the
+    // product and its catalogue row together; when either is refused, both stay and the user
+    // is told.
     void deleteRow(int index);
     void moveRow(int from, int to);
 
@@ -75,6 +85,7 @@ private:
     ManageProductsListener* listener_ = nullptr;
     std::vector<ListRow> productsArray_;
     bool isEditing_ = false;
+    int revealedRow_ = -1;
 };
 
 } // namespace tolvane

@@ -203,9 +203,9 @@ QWidget* ManageProductsWidget::makeRow(int index) {
             rowKey(QStringLiteral("\u2296"), "deleteKey", qs(product.name) + " \u2013 \u2296", row);
         remove->setStyleSheet("color: #d0312d; font-size: 20px;");
         connect(remove, &QPushButton::clicked, this, [this, index] {
-            // Later: the key belongs to the row the deletion rebuilds.
+            // Later: the key belongs to the row the reveal rebuilds.
             QMetaObject::invokeMethod(
-                this, [this, index] { model_->deleteRow(index); }, Qt::QueuedConnection);
+                this, [this, index] { model_->deleteKeyClicked(index); }, Qt::QueuedConnection);
         });
         line->addWidget(remove);
     }
@@ -222,7 +222,20 @@ QWidget* ManageProductsWidget::makeRow(int index) {
     texts->addWidget(name);
     texts->addWidget(maker);
     line->addLayout(texts, 1);
-    if (editing) {
+    if (editing && model_->revealedRow() == index) {
+        auto* confirm =
+            new QPushButton(qs(strings_.text(ManageProductsVC::deleteButtonKey())), row);
+        confirm->setObjectName("deleteButton");
+        confirm->setAccessibleName(qs(product.name) + " \u2013 " + confirm->text());
+        confirm->setMinimumHeight(36);
+        confirm->setStyleSheet("QPushButton { background: #d0312d; color: white; border: none;"
+                               " border-radius: 4px; padding: 0 12px; font-weight: bold; }");
+        connect(confirm, &QPushButton::clicked, this, [this, index] {
+            QMetaObject::invokeMethod(
+                this, [this, index] { model_->deleteRow(index); }, Qt::QueuedConnection);
+        });
+        line->addWidget(confirm);
+    } else if (editing) {
         const auto move = [this](int from, int to) {
             QMetaObject::invokeMethod(
                 this, [this, from, to] { model_->moveRow(from, to); }, Qt::QueuedConnection);
@@ -240,7 +253,8 @@ QWidget* ManageProductsWidget::makeRow(int index) {
         line->addWidget(new MoveGrip(row, [move, index, last](int rows) {
             move(index, std::clamp(index + rows, 0, last));
         }));
-    } else {
+    }
+    if (!editing) {
         auto* mark = new QLabel(QStringLiteral("\u203A"), row);
         mark->setObjectName("disclosure");
         line->addWidget(mark);

@@ -1,5 +1,6 @@
-// The own-products list: name above maker; in editing mode each row has a delete key and
-// keys and a grip to drag that move it, and the bar shows "+" on the left.
+// The own-products list: name above maker; in editing mode each row has a delete key (it
+// reveals the row's Delete button, which deletes) and keys and a grip to drag that move it,
+// and the bar shows "+" on the left.
 #pragma once
 
 #include "screens/ownproducts/ManageProductsVC.h"

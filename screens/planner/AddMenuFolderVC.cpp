@@ -17,11 +17,13 @@ void AddMenuFolderVC::viewWillAppear() {
     readLargest();
 }
 
-void AddMenuFolderVC::readLargest() {
+bool AddMenuFolderVC::readLargest() {
     biggest_ = 0;
     sortbiggest_ = -1;
     bool any = false;
-    for (const FolderRow& folder : shared_.selectMenuItemsSortByOrder()) {
+    const auto folders = shared_.selectMenuItemsSortByOrder();
+    if (shared_.lastReadFailed()) return false;
+    for (const FolderRow& folder : folders) {
         const int id = integerValue(folder.folderId);
         const int sort = integerValue(folder.sortOrder);
         biggest_ = any ? std::max(biggest_, id) : id;
@@ -32,6 +34,7 @@ void AddMenuFolderVC::readLargest() {
         biggest_ = 0;
         sortbiggest_ = -1;
     }
+    return true;
 }
 
 void AddMenuFolderVC::returnKey() {
@@ -67,13 +70,17 @@ void AddMenuFolderVC::viewWillDisappear() {
     // The name stored is always the name that was checked.
     if (add_ == 0 || !validatedText_ || *validatedText_ != text_) validate();
     if (add_ != 1 || storedId_) return;
-    // Read again: the list may have changed since the screen appeared.
-    readLargest();
-    sortbiggest_ += 1;
-    biggest_ += 1;
-    shared_.insertIntoMenuFolder(formatInt(sortbiggest_), text_, "0", biggest_, "0");
-    if (shared_.selectCaloryValueForUpdation(formatInt(biggest_)).empty()) {
+    // Read again: the list may have changed since the screen appeared. A list that could not be
+    // read is not an empty one: the next id may well be taken.
+    const bool read = readLargest();
+    if (read) {
+        sortbiggest_ += 1;
+        biggest_ += 1;
+        shared_.insertIntoMenuFolder(formatInt(sortbiggest_), text_, "0", biggest_, "0");
+    }
+    if (!read || shared_.selectCaloryValueForUpdation(formatInt(biggest_)).empty()) {
         platform_.log.write("Folder " + text_ + " not stored");
+        platform_.alerts.show({"", folderNotStoredKey(), {key("OK")}});
         return;
     }
     storedId_ = biggest_;

@@ -1,6 +1,7 @@
 // Creates a menu folder from a typed name. The name is checked on every return key and again on
 // leaving when it changed since; a valid name is stored on leaving, at most one folder per
-// screen, at the end of the list with the next folder id.
+// screen, at the end of the list with the next folder id. A folder that cannot be stored (the
+// list unread, the row refused) is said.
 #pragma once
 
 #include "nutrition/FolderRules.h"
@@ -29,6 +30,9 @@ public:
     ~AddMenuFolderVC() override;
 
     static const char* titleKey() { return key("Add folder"); }
+    static const char* folderNotStoredKey() {
+        return key("Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.");
+    }
     static const char* headingKey() { return key("Create new folder"); }
     static const char* fieldLabelKey() { return key("Folder Name"); }
     static const char* doneButtonKey() { return key("Fertig"); }
@@ -46,7 +50,8 @@ public:
     void viewWillDisappear();
 
 private:
-    void readLargest();
+    // False when the folder list could not be read.
+    bool readLargest();
     void validate();
 
     Platform platform_;

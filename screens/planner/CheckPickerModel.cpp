@@ -77,6 +77,10 @@ void CheckPickerModel::touchAt(double y) {
     touchRow(rowAt(y));
 }
 
+void CheckPickerModel::scrollByRows(int rows) {
+    scrollTo(snappedOffset(offset_) + rows * rowHeight_);
+}
+
 void CheckPickerModel::setOffset(double offset) {
     offset_ = std::clamp(offset, 0.0, maximumOffset());
 }

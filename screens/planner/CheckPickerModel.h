@@ -74,6 +74,10 @@ public:
     void touchRow(int row);
     void touchAt(double y);
 
+    // The mouse wheel turns the list by whole rows (positive: further down the list), from the
+    // row boundary it rests on or is heading for.
+    void scrollByRows(int rows);
+
     // Dragging moves the list (kept within its range).
     void setOffset(double offset);
     // A drag ended; without momentum the list comes to rest on a row boundary.

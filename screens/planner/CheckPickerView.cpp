@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVariantAnimation>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -131,6 +132,16 @@ void CheckPickerView::mouseReleaseEvent(QMouseEvent* event) {
     } else {
         model_.endDragging(false);
     }
+}
+
+void CheckPickerView::wheelEvent(QWheelEvent* event) {
+    event->accept();
+    if (pressed_) return;
+    // A notch turns the wheel by a row; a finer wheel adds up to one.
+    wheelDelta_ += event->angleDelta().y();
+    const int rows = wheelDelta_ / QWheelEvent::DefaultDeltasPerStep;
+    wheelDelta_ -= rows * QWheelEvent::DefaultDeltasPerStep;
+    if (rows != 0) model_.scrollByRows(-rows);
 }
 
 void CheckPickerView::pickerRowsChanged() {

@@ -1,5 +1,6 @@
 // The folder check list drawn as a picker wheel. Rows, marks, touches and snapping come from
-// CheckPickerModel; this widget paints them and turns taps, drags and flicks into its calls.
+// CheckPickerModel; this widget paints them and turns taps, drags, flicks and the mouse wheel
+// into its calls.
 #pragma once
 
 #include "screens/planner/CheckPickerModel.h"
@@ -32,6 +33,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void pickerRowsChanged() override;
@@ -49,6 +51,7 @@ private:
     double lastY_ = 0.0;
     double velocity_ = 0.0; // points per second, downward positive
     QElapsedTimer moveClock_;
+    int wheelDelta_ = 0; // of a wheel turned by less than a notch so far
 };
 
 } // namespace tolvane

@@ -46,6 +46,11 @@ public:
     void viewWillDisappear();
 
     int numberOfRows() const { return static_cast<int>(dataArray_.size()); }
+    // A folder without products shows a hint in the place of the list.
+    bool emptyHintShown() const { return dataArray_.empty(); }
+    static const char* emptyHintKey() {
+        return key("Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.");
+    }
     FolderItemRow row(int row) const;
     std::string productId(int row) const;
     void didSelectRow(int row);

@@ -3,6 +3,7 @@
 #include "PlannerListView.h"
 #include "PlannerRows.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -63,6 +64,14 @@ FavoriteVCFolderNewWidget::FavoriteVCFolderNewWidget(std::shared_ptr<FavoriteVCF
     list_->setDeleteText(qs(strings.text("Löschen")));
     list_->setDeleting(true);
     pageLayout->addWidget(list_);
+    emptyHint_ = new QLabel(qs(strings.text(FavoriteVCFolderNew::emptyHintKey())), page);
+    emptyHint_->setObjectName("emptyFolderHint");
+    emptyHint_->setWordWrap(true);
+    emptyHint_->setAlignment(Qt::AlignCenter);
+    emptyHint_->setMargin(24);
+    emptyHint_->setStyleSheet("color: #6d7178; font-size: 15px;");
+    emptyHint_->hide(); // until the folder is read
+    pageLayout->addWidget(emptyHint_);
     pageLayout->addStretch(1);
     scroll->setWidget(page);
     layout->addWidget(scroll);
@@ -91,6 +100,7 @@ void FavoriteVCFolderNewWidget::hideEvent(QHideEvent* event) {
 
 void FavoriteVCFolderNewWidget::itemsChanged() {
     list_->refresh();
+    emptyHint_->setVisible(model_->emptyHintShown());
 }
 
 } // namespace tolvane

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 namespace tolvane {
 
 class PlannerListView;
@@ -31,6 +33,7 @@ private:
 
     std::shared_ptr<FavoriteVCFolderNew> model_;
     PlannerListView* list_;
+    QLabel* emptyHint_;
 };
 
 } // namespace tolvane

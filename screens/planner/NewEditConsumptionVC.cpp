@@ -74,8 +74,12 @@ void NewEditConsumptionVC::viewDidLoad() {
     const auto rows = shared_.selectProductDetailForEdit(inputs_.productID, inputs_.folderID);
     hasRow_ = !rows.empty();
     if (hasRow_) {
-        values_ = consumptionFromRow(nutrientTexts(rows.front().nutrients), rows.front().gm);
-        applyZeroRule();
+        const ConsumptionRow& row = rows.front();
+        // Every value is computed from the product's own values per 100. A product that has
+        // left the catalogue has only its row left to scale from.
+        const auto product = shared_.selectProductDetail(inputs_.productID);
+        values_ = product ? consumptionFromProduct(nutrientTexts(product->nutrients), row.gm)
+                          : consumptionFromRow(nutrientTexts(row.nutrients), row.gm);
     }
     changed();
 }
@@ -85,11 +89,11 @@ std::string NewEditConsumptionVC::fieldText(Quantity q) const {
 }
 
 bool NewEditConsumptionVC::fieldEnabled(Quantity q) const {
-    return hasRow_ && !disabled_[at(q)];
+    return hasRow_ && !values_.locked(q);
 }
 
 bool NewEditConsumptionVC::hintShown(Quantity q) const {
-    return hasRow_ && q != Quantity::Amount && disabled_[at(q)];
+    return hasRow_ && values_.locked(q);
 }
 
 SliderRange NewEditConsumptionVC::amountSlider() const {
@@ -101,20 +105,18 @@ SliderRange NewEditConsumptionVC::caloriesSlider() const {
 }
 
 bool NewEditConsumptionVC::caloriesSliderEnabled() const {
-    return hasRow_ && !isZeroQuantity(values_, Quantity::Calories);
+    return hasRow_ && !values_.locked(Quantity::Calories);
 }
 
 void NewEditConsumptionVC::amountSliderMoved(float value) {
     if (!amountSliderEnabled()) return;
     scaleFromAmountSlider(values_, value);
-    applyZeroRule();
     changed();
 }
 
 void NewEditConsumptionVC::caloriesSliderMoved(float value) {
     if (!caloriesSliderEnabled()) return;
     scaleFromCaloriesSlider(values_, value);
-    applyZeroRule();
     changed();
 }
 
@@ -135,18 +137,10 @@ void NewEditConsumptionVC::endEditing(Quantity q, const std::string& typed) {
         platform_.alerts.show({key("Error Message Consumption Amount"), "", {key("Ok")}});
         break;
     case TypedValueOutcome::Ignored:
-        break;
     case TypedValueOutcome::Applied:
-        applyZeroRule();
         break;
     }
     changed();
-}
-
-void NewEditConsumptionVC::applyZeroRule() {
-    for (const Quantity q :
-         {Quantity::Fat, Quantity::Saturates, Quantity::Sugar, Quantity::Salt, Quantity::Calories})
-        if (isZeroQuantity(values_, q)) disabled_[at(q)] = true;
 }
 
 void NewEditConsumptionVC::viewWillDisappear() {

@@ -8,7 +8,6 @@
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 
-#include <array>
 #include <memory>
 #include <string>
 
@@ -49,7 +48,7 @@ public:
     static const char* titleKey() { return key("Edit Consumption Title"); }
     static const char* instructionKey() { return key("Please Enter Consumption"); }
     static const char* captionKey(Quantity q);
-    // Beside a field whose value is 0: the field cannot be changed.
+    // Beside a field whose product has none of it: the field cannot be changed.
     static const char* zeroHintKey(Quantity q);
     // How far the form scrolls so that the field stays above the keyboard.
     static int scrollOffset(Quantity q);
@@ -57,7 +56,7 @@ public:
     void setListener(NewEditConsumptionListener* listener) { listener_ = listener; }
     const ConsumptionInputs& inputs() const { return inputs_; }
 
-    // Reads the consumption row and applies the zero rule.
+    // Reads the consumption row and the product's own values.
     void viewDidLoad();
     // Saves; on every departure (back, tab switch).
     void viewWillDisappear();
@@ -72,7 +71,7 @@ public:
     SliderRange amountSlider() const;
     SliderRange caloriesSlider() const;
     bool amountSliderEnabled() const { return hasRow_; }
-    // Touches are ignored while the calories are 0.
+    // Touches are ignored when the product has no calories.
     bool caloriesSliderEnabled() const;
 
     void amountSliderMoved(float value);
@@ -86,7 +85,6 @@ public:
     void endEditing(Quantity q, const std::string& typed);
 
 private:
-    void applyZeroRule();
     void changed();
 
     Platform platform_;
@@ -95,8 +93,6 @@ private:
     NewEditConsumptionListener* listener_ = nullptr;
     bool hasRow_ = false;
     Consumption values_;
-    // Disabled fields stay disabled for the life of the screen.
-    std::array<bool, kConsumptionQuantityCount> disabled_{};
     int editing_ = -1;
 };
 

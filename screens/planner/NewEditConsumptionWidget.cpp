@@ -80,6 +80,7 @@ NewEditConsumptionWidget::NewEditConsumptionWidget(std::shared_ptr<NewEditConsum
         fields_[i] = field;
         auto* hint = new QLabel(qs(strings.text(NewEditConsumptionVC::zeroHintKey(q))), page);
         hint->setProperty("hint", true);
+        hint->setWordWrap(true); // beside the field there is room for a word or two a line
         hint->hide();
         hints_[i] = hint;
         auto* row = new QHBoxLayout;

@@ -82,8 +82,11 @@ bool PlannerWrites::unfileProduct(const std::string& productId, const std::strin
 
 bool PlannerWrites::removeFromFolder(const std::string& productId, const std::string& folderId) {
     return db_.runInTransaction([&] {
-        db_.setFavorite(productId, 0, "");
-        return takeOut(productId, folderId);
+        if (!takeOut(productId, folderId)) return false;
+        // A favourite is a product filed in a folder: one still in another stays one.
+        if (db_.selectFoldersAccordingToProduct(productId).empty())
+            db_.setFavorite(productId, 0, "");
+        return true;
     });
 }
 

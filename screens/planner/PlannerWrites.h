@@ -27,7 +27,7 @@ public:
     Filing fileProduct(const ProductRecord& product, const std::string& folderId);
     // Total minus the item's integer calories, then membership and row deleted.
     bool unfileProduct(const std::string& productId, const std::string& folderId);
-    // As unfileProduct, after clearing the product's favourite mark.
+    // As unfileProduct, and the favourite mark cleared when no folder holds the product now.
     bool removeFromFolder(const std::string& productId, const std::string& folderId);
     // The folder row, its memberships and its consumption rows.
     bool deleteFolder(const std::string& folderId);

@@ -25,6 +25,12 @@ int clampedRow(const std::vector<std::string>& list, int value) {
     return std::clamp(value - first, 0, static_cast<int>(list.size()) - 1);
 }
 
+// A read that failed on a table that is there, or may be (the check failed as well).
+bool failedOnATableThere(Database& db, const std::string& table) {
+    if (!db.lastReadFailed()) return false;
+    return db.tableExists(table) || db.lastReadFailed();
+}
+
 int validLevel(const std::string& level) {
     if (level.empty()) return -1;
     const int number = integerValue(level);
@@ -43,7 +49,6 @@ PersonalProfileVC::PersonalProfileVC(Platform platform, Database& shared, Naviga
 void PersonalProfileVC::viewDidLoad() {
     platform_.log.write("Personal Profile -Screen");
     platform_.analytics.logEvent("Personal Profile");
-    loaded_ = true;
     genderArray_ = {"M", "F"};
     ageArray_ = ageList();
     heightArray_ = heightList();
@@ -51,18 +56,31 @@ void PersonalProfileVC::viewDidLoad() {
     weightArray_ = weightList();
     usweightArray_ = usWeightList();
 
-    if (const auto settings = shared_.selectSettings()) {
+    const auto settings = shared_.selectSettings();
+    if (settings) {
         ismetric_ = settings->metricUnitsOn();
         metricUsed_ = ismetric_ ? "metric" : "us";
     }
-    readProfile();
+    // What was not read is not shown, and never written over what is stored.
+    if (failedOnATableThere(shared_, "Settings") || !readProfile()) {
+        platform_.log.write("Personal profile not read");
+        changed();
+        std::weak_ptr<int> alive = alive_;
+        platform_.alerts.show({"", profileNotReadKey(), {key("OK")}}, [this, alive](int) {
+            if (alive.lock()) navigation_.pop();
+        });
+        return;
+    }
+    loaded_ = true;
     presetRows();
     changed();
 }
 
-void PersonalProfileVC::readProfile() {
+bool PersonalProfileVC::readProfile() {
+    auto read = shared_.selectPersonalProfileData();
+    if (!read && failedOnATableThere(shared_, "Personal_Profile")) return false;
     // The seed values when the profile table is missing or empty.
-    const ProfileRow stored = shared_.selectPersonalProfileData().value_or(ProfileRow::seed());
+    const ProfileRow stored = read.value_or(ProfileRow::seed());
     gender_ = stored.gender;
     stringAge_ = stored.age;
     stringHeight_ = stored.height;
@@ -77,6 +95,7 @@ void PersonalProfileVC::readProfile() {
     height_ = integerValue(stringHeight_);
     weight_ = integerValue(stringWeight_);
     activitylevelValue_ = levelName(activityLevelNO_);
+    return true;
 }
 
 void PersonalProfileVC::presetRows() {

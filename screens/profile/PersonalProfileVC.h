@@ -41,11 +41,16 @@ public:
     static const char* titleKey() { return key("Personal Profile"); }
     static const char* footerKey() { return key("Instructions Personal Profile"); }
     static const char* backTitleKey() { return key("Zurück"); }
+    static const char* profileNotReadKey() {
+        return key("Ihr Profil konnte nicht gelesen werden. Bitte versuchen Sie es später noch "
+                   "einmal.");
+    }
 
     void setListener(PersonalProfileListener* listener) { listener_ = listener; }
 
     // --- Lifecycle ---
-    // Builds the lists, reads the unit setting and the stored profile, presets the pickers.
+    // Builds the lists, reads the unit setting and the stored profile, presets the pickers. When
+    // a read fails, shows nothing read, says so and goes back once the user has read it.
     void viewDidLoad();
     // Takes a figure still being typed, then writes the profile (only once it was read).
     void viewDidDisappear();
@@ -85,7 +90,8 @@ public:
 private:
     const std::vector<std::string>& heightColumn() const;
     const std::vector<std::string>& weightColumn() const;
-    void readProfile();
+    // False when the profile could not be read (a missing or empty table gives the seed values).
+    bool readProfile();
     void presetRows();
     std::string levelName(const std::string& level) const;
     void changed();
@@ -112,6 +118,7 @@ private:
     bool activityPickerVisible_ = false;
     bool editingDailyCalories_ = false;
     std::string typedDailyCalories_;
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
 } // namespace tolvane

@@ -196,9 +196,13 @@ void SetupVC::localizationSwtchChanged() {
 
 void SetupVC::sendMail() {
     auto& p = deps_.platform;
-    p.urls.open(mailtoAddress(deps_.links.supportMail, p.strings.text("Email Subject"),
-                              p.strings.text("Missing Brand")));
+    const bool opened = p.urls.open(mailtoAddress(
+        deps_.links.supportMail, p.strings.text("Email Subject"), p.strings.text("Missing Brand")));
     p.analytics.logEvent("Open Mail Window");
+    if (!opened && !mailAddressShown_) {
+        mailAddressShown_ = true;
+        changed();
+    }
 }
 
 void SetupVC::changed() {

@@ -78,6 +78,9 @@ public:
     bool liveSearchOn() const { return liveSearchSwitchVal_ == "YES"; }
     bool metricUnitsOn() const { return imperialUnitsSwitchVal_ == "YES"; }
     const std::string& caloriesValue() const { return calories_value_; }
+    // Shown once "E-mail senden" found no mail program: the address, to copy.
+    bool mailAddressShown() const { return mailAddressShown_; }
+    const std::string& mailAddress() const { return deps_.links.supportMail; }
 
     std::function<void()> onChanged;
 
@@ -97,6 +100,7 @@ private:
     bool localizationSwitchValChanged_ = false;
     bool imperialUnitsSwitchValChanged_ = false;
     std::string calories_value_;
+    bool mailAddressShown_ = false;
 };
 
 } // namespace tolvane

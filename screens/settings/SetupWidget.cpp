@@ -4,6 +4,8 @@
 #include "screens/common/QtText.h"
 #include "screens/common/TableRow.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -109,6 +111,26 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
     mail_->setObjectName("primaryButton");
     connect(mail_, &QPushButton::clicked, this, [this] { model_->sendMail(); });
     contactLayout->addWidget(mail_);
+    noMail_ = new QWidget(contact);
+    noMail_->setObjectName("noMailProgram");
+    auto* noMailLayout = new QVBoxLayout(noMail_);
+    noMailLayout->setContentsMargins(0, 6, 0, 0);
+    auto* noMailText = new QLabel(
+        qs(strings.text("Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:")), noMail_);
+    noMailText->setWordWrap(true);
+    noMailLayout->addWidget(noMailText);
+    auto* address = new QLabel(qs(model_->mailAddress()), noMail_);
+    address->setObjectName("mailAddress");
+    address->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    address->setWordWrap(true);
+    noMailLayout->addWidget(address);
+    auto* copy = new QPushButton(qs(strings.text("Adresse kopieren")), noMail_);
+    copy->setObjectName("copyAddressButton");
+    connect(copy, &QPushButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(qs(model_->mailAddress())); });
+    noMailLayout->addWidget(copy);
+    noMail_->hide();
+    contactLayout->addWidget(noMail_);
     column->addWidget(contact);
     column->addStretch(1);
 
@@ -142,6 +164,7 @@ void SetupWidget::refresh() {
     liveSearch_->setChecked(model_->liveSearchOn());
     metric_->setChecked(model_->metricUnitsOn());
     calories_->setText(QString::fromStdString(model_->caloriesValue()));
+    noMail_->setVisible(model_->mailAddressShown());
 }
 
 void SetupWidget::showEvent(QShowEvent* event) {

@@ -44,6 +44,7 @@ private:
     SwitchButton* metric_ = nullptr;
     QLabel* calories_ = nullptr;
     QPushButton* mail_ = nullptr;
+    QWidget* noMail_ = nullptr;
     bool shown_ = false;
 };
 

@@ -1,13 +1,18 @@
 // Every alert the program can show, in each interface language: the card lies inside the
-// handheld window and is centred over it, its buttons keep the given order (first left, or
-// on top when stacked), every text fits its button, and the first button answers 0.
+// handheld window and is centred over it, its title and buttons are the texts of their keys in
+// the given order (first left, or on top when stacked), every text fits its button, a tapped
+// button answers its index and Escape the harmless button's, once.
 // ctest runs this at scale 1 and 2 (QT_SCALE_FACTOR).
 #include "app/StyleSheet.h"
+#include "app/Tolvane_AppDelegate.h"
 #include "app/platform/AlertBox.h"
 #include "app/platform/QtAlerts.h"
 #include "app/platform/QtStrings.h"
 #include "platform/Log.h"
 #include "screens/ownproducts/AddProductVC.h"
+#include "screens/ownproducts/ManageProductsVC.h"
+#include "screens/planner/AddMenuFolderVC.h"
+#include "screens/profile/PersonalProfileVC.h"
 #include "tests/support/WidgetTaps.h"
 
 #include <QLabel>
@@ -63,6 +68,7 @@ std::vector<Case> everyAlert() {
           {"Hinweis löschen", "Später erinnern"}}},
         {{"Pop-Up Add Folder", "", {"Ok"}}},
         {{"Pop-Up Add Folder2", "", {"Ok"}}},
+        plain(AddMenuFolderVC::folderNotStoredKey()),
         {{"Error Message Consumption Amount Nil", "", {"Ok"}}},
         {{"Error Message Consumption Amount", "", {"Ok"}}},
         {{"Rate MyApp",
@@ -86,12 +92,16 @@ std::vector<Case> everyAlert() {
         fileError("Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber "
                   "keine Änderungen speichern."),
         fileError("Failed to create writable database file with message '%@'.", "Cancel"),
+        plain(Tolvane_AppDelegate::alreadyRunningKey()),
         plain(AddProductVC::requiredFieldsKey()),
         plain(AddProductVC::decimalPlacesKey()),
         plain(AddProductVC::saveFailedKey()),
+        plain(AddProductVC::changesNotSavedKey()),
+        plain(ManageProductsVC::deleteFailedKey()),
         {{"Error Message Consumption Amount", "", {"OK"}}},
         {{"Pop-Up Personal Profile", "", {"OK"}}},
         {{"Thank you for your input", "", {"OK"}}},
+        plain(PersonalProfileVC::profileNotReadKey()),
     };
 }
 
@@ -108,7 +118,9 @@ private slots:
     void initTestCase() { qApp->setStyleSheet(styleSheet()); }
 
     void everyAlertFitsTheWindowWithItsButtonsInOrder() {
-        for (const QString lang : {"de", "en", "es", "fr", "it", "ru"}) {
+        const QStringList languages{"de", "en", "es", "fr", "it", "ru"};
+        for (int language = 0; language < languages.size(); ++language) {
+            const QString& lang = languages[language];
             NullLog log;
             QtStrings strings(TOLVANE_STRINGS_DIR, lang, log);
             QtAlerts alerts(strings);
@@ -119,7 +131,11 @@ private slots:
                 window.show();
                 alerts.setWindow(&window);
                 int answered = -1;
-                alerts.show(c.alert, [&](int i) { answered = i; });
+                int answers = 0;
+                alerts.show(c.alert, [&](int i) {
+                    answered = i;
+                    ++answers;
+                });
                 QCOMPARE(AlertBox::shown().size(), 1);
                 AlertBox* box = AlertBox::shown().front();
                 QCoreApplication::processEvents();
@@ -128,6 +144,7 @@ private slots:
                     return qPrintable(where + ": " + check);
                 };
 
+                QCOMPARE(box->title(), QString::fromStdString(strings.text(c.alert.title)));
                 const QRect area = globalRect(&window);
                 const QRect card = globalRect(box);
                 QVERIFY2(area.contains(card), what("inside the window"));
@@ -157,8 +174,18 @@ private slots:
                         QVERIFY2(now.left() > before.right() && now.top() == before.top(),
                                  what("side by side in order"));
                 }
-                tap(buttons.front());
-                QCOMPARE(answered, 0);
+                // Each language taps another button; Escape where the alert names a harmless
+                // one, after which the box takes no other answer.
+                const int pick =
+                    c.alert.escapeButton ? c.alert.escapeButton : language % int(buttons.size());
+                if (c.alert.escapeButton) {
+                    QTest::keyClick(box, Qt::Key_Escape);
+                    QTest::mouseClick(buttons.front(), Qt::LeftButton);
+                } else {
+                    tap(buttons[pick]);
+                }
+                QCOMPARE(answered, pick);
+                QCOMPARE(answers, 1);
                 QTRY_VERIFY(AlertBox::shown().isEmpty());
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             }

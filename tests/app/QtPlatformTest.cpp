@@ -3,8 +3,6 @@
 #include "app/AppOptions.h"
 #include "app/NavigationStack.h"
 #include "app/Tolvane_AppDelegate.h"
-#include "app/platform/AlertBox.h"
-#include "app/platform/QtAlerts.h"
 #include "app/platform/QtDispatcher.h"
 #include "app/platform/QtUserDefaults.h"
 #include "screens/common/Pictures.h"
@@ -13,7 +11,6 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -117,40 +114,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(order.size(), std::size_t(3), 10000);
         QCOMPARE(order, (std::vector<int>{1, 2, 3}));
         QVERIFY(!offThread);
-    }
-
-    void alertsLookUpKeysAndAnswerByButtonIndex() {
-        MemoryStrings strings;
-        strings.set("Titel", "Title");
-        strings.set("Ja", "Yes");
-        QtAlerts alerts(strings);
-        QWidget window;
-        window.setFixedSize(320, 480);
-        window.show();
-        alerts.setWindow(&window);
-        int answered = -1;
-        alerts.show({"Titel", "Nachricht", {"Nein", "Ja"}}, [&](int i) { answered = i; });
-        QCOMPARE(AlertBox::shown().size(), 1);
-        AlertBox* box = AlertBox::shown().front();
-        QCOMPARE(box->windowTitle(), QString("Title"));
-        QCOMPARE(box->message(), QString("Nachricht")); // missing text shows the key
-        QTest::mouseClick(box->buttons()[1], Qt::LeftButton);
-        QCOMPARE(answered, 1);
-        QTRY_VERIFY(AlertBox::shown().isEmpty());
-
-        // Escape answers with the harmless button the alert names, once.
-        answered = -1;
-        int answers = 0;
-        alerts.show({"", "Nachricht", {"Ja", "Nein"}, 1}, [&](int i) {
-            answered = i;
-            ++answers;
-        });
-        box = AlertBox::shown().front();
-        QVERIFY(box->title().isEmpty());
-        QTest::keyClick(box, Qt::Key_Escape);
-        QCOMPARE(answered, 1);
-        QTest::mouseClick(box->buttons()[0], Qt::LeftButton);
-        QCOMPARE(answers, 1);
     }
 
     void scaleAndResourceFolderFromTheCommandLine() {

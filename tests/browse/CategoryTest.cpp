@@ -42,7 +42,7 @@ protected:
 
 } // namespace
 
-TEST_F(CategoryTest, ListsOnlyCategoriesWithProductsAndReadsThemAgainWhenShown) {
+TEST_F(CategoryTest, ListsOnlyCategoriesWithProductsChoosingOneOpensItAndShownAgainReadsThem) {
     CategoryVC categories(fake.platform(), shared, navigation);
     categories.viewWillAppear();
     EXPECT_EQ(categories.numberOfRows(), 0); // read on the next turn
@@ -50,12 +50,21 @@ TEST_F(CategoryTest, ListsOnlyCategoriesWithProductsAndReadsThemAgainWhenShown) 
     ASSERT_EQ(categories.numberOfRows(), 2);
     EXPECT_EQ(categories.rowTitle(0), "Getränke");
     EXPECT_EQ(categories.rowTitle(1), "Knabbereien");
+    // Sorted by the names shown: an accent counts as its base letter, Cyrillic after Latin.
+    for (const auto& [snacks, drinks] : {std::pair{"Zuppe", "Éau"}, {"Напитки", "Zuppe"}}) {
+        fake.strings.set("Snacks", snacks);
+        fake.strings.set("Getränke", drinks);
+        categories.viewWillAppear();
+        fake.dispatcher.runPending();
+        EXPECT_EQ(categories.rowTitle(0), drinks);
+        EXPECT_EQ(categories.rowTitle(1), snacks);
+    }
 
     catalogue.remove(5);
     categories.viewWillAppear();
     fake.dispatcher.runPending();
     ASSERT_EQ(categories.numberOfRows(), 1);
-    EXPECT_EQ(categories.rowTitle(0), "Knabbereien");
+    EXPECT_EQ(categories.rowTitle(0), "Напитки");
 }
 
 TEST_F(CategoryTest, ChoosingACategoryLogsItsKeyAndOpensItsProducts) {
@@ -71,6 +80,12 @@ TEST_F(CategoryTest, ChoosingACategoryLogsItsKeyAndOpensItsProducts) {
     EXPECT_EQ(products->categoryId(), "1");
     EXPECT_EQ(products->myTitle(), "Knabbereien");
     EXPECT_EQ(navigation.backTitles().back(), "Zurück");
+
+    catalogue.remove(5);
+    categories.viewWillAppear();
+    fake.dispatcher.runPending();
+    ASSERT_EQ(categories.numberOfRows(), 1);
+    EXPECT_EQ(categories.rowTitle(0), "Knabbereien");
 }
 
 TEST_F(CategoryTest, BlankNamesAreListedUnderHash) {
@@ -102,12 +117,12 @@ TEST_F(CategoryTest, SearchStaysInsideTheCategory) {
     EXPECT_EQ(fake.alerts.firstPending().title, "Keine Treffer");
     fake.dispatcher.runPending();
     EXPECT_EQ(vc->rowCount(), 4u);
-}
 
-TEST_F(CategoryTest, EmptyCategoryRefusesToSearch) {
-    const auto vc = open("3");
-    EXPECT_TRUE(vc->tableHidden());
-    vc->searchBarSearchButtonClicked("x"); // the "no data" message, as on the whole list
+    // An empty category refuses to search with the "no data" message, as the whole list does.
+    fake.alerts.answer(0);
+    const auto empty = open("3");
+    EXPECT_TRUE(empty->tableHidden());
+    empty->searchBarSearchButtonClicked("x");
     EXPECT_TRUE(fake.alerts.hasPending());
 }
 

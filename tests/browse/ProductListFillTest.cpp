@@ -120,6 +120,29 @@ private slots:
         tap(widget->cancelButton());
         QTRY_COMPARE(widget->model()->rowCount(), std::size_t(303));
     }
+
+    // Without live search a search with no hits keeps the typed text, and the clear button
+    // stays while the field holds text.
+    void aSearchWithoutHitsKeepsTheText() {
+        catalogue_->setSettings("NO", "YES");
+        std::unique_ptr<PaintLog> paints;
+        auto widget = open(CatalogueService::listReadAtOnceUpTo, paints);
+        widget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+        QTRY_VERIFY(!widget->model()->listLoading());
+        tap(widget->searchField());
+        QTest::keyClicks(widget->searchField(), "zzz");
+        tap(widget->searchButton());
+        QTRY_VERIFY(fake_.alerts.hasPending());
+        QVERIFY(fake_.alerts.answer(0));
+        QCOMPARE(widget->searchField()->text(), QString("zzz"));
+        QTRY_COMPARE(widget->model()->rowCount(), std::size_t(303));
+        QVERIFY(!widget->searchField()->hasFocus());
+        QVERIFY(widget->cancelButton()->isVisible());
+        tap(widget->cancelButton());
+        QCOMPARE(widget->searchField()->text(), QString());
+        QVERIFY(!widget->cancelButton()->isVisible());
+    }
 };
 
 QTEST_MAIN(ProductListFillTest)

@@ -70,12 +70,12 @@ TEST_F(SearchVCTest, EmptyCatalogueHidesTheTableAndRefusesToSearch) {
     EXPECT_EQ(fake.alerts.shown().size(), 2u);
 }
 
-TEST_F(SearchVCTest, ButtonSearchShowsSearchRowsAndCancelRestoresTheHeldList) {
+TEST_F(SearchVCTest, ButtonSearchShowsSearchRowsOrSaysThereAreNoneAndCancelRestoresTheList) {
     auto& s = build();
     s.searchBarTextDidBeginEditing();
     EXPECT_TRUE(s.cancelButtonVisible());
     s.searchBarSearchButtonClicked("Brot");
-    EXPECT_FALSE(s.cancelButtonVisible());
+    EXPECT_TRUE(s.cancelButtonVisible()); // the keyboard closes, the text stays
     EXPECT_TRUE(s.search());
     fake.dispatcher.runPending();
     EXPECT_TRUE(s.sideIndex().empty());
@@ -89,21 +89,21 @@ TEST_F(SearchVCTest, ButtonSearchShowsSearchRowsAndCancelRestoresTheHeldList) {
     s.searchBarCancelButtonClicked();
     EXPECT_EQ(s.searchText(), "");
     EXPECT_EQ(s.placeholder(), "Produkt eingeben");
+    EXPECT_FALSE(s.cancelButtonVisible());
     fake.dispatcher.runPending();
     EXPECT_FALSE(s.search());
     EXPECT_EQ(s.rowCount(), 4u);
     EXPECT_EQ(s.sideIndex(), (Texts{"A", "B", "#"}));
-}
 
-TEST_F(SearchVCTest, ButtonSearchWithoutHitsAlertsEmptiesTheTextAndBringsTheListBack) {
-    auto& s = build();
+    // Without hits: an alert, the text kept and the list back.
     s.searchBarSearchButtonClicked("Zzz");
     fake.dispatcher.runPending();
     ASSERT_TRUE(fake.alerts.hasPending());
     EXPECT_EQ(fake.alerts.firstPending().title, "Keine Treffer");
     EXPECT_EQ(fake.alerts.firstPending().message,
               "Keine Produkte oder Hersteller entsprechen Ihrer Eingabe");
-    EXPECT_EQ(s.searchText(), "");
+    EXPECT_EQ(s.searchText(), "Zzz");
+    EXPECT_TRUE(s.cancelButtonVisible());
     EXPECT_FALSE(s.search());
     EXPECT_EQ(s.rowCount(), 4u);
     // Other alerts than the start-up prompt only dismiss.
@@ -112,7 +112,7 @@ TEST_F(SearchVCTest, ButtonSearchWithoutHitsAlertsEmptiesTheTextAndBringsTheList
     EXPECT_FALSE(fake.defaults.stored("isfirstLaunchSearch").has_value());
 }
 
-TEST_F(SearchVCTest, LiveSearchFollowsTheNewestKeystroke) {
+TEST_F(SearchVCTest, LiveSearchFollowsTheNewestKeystrokeOnTheHeldListAsOwnProductsChangeIt) {
     testCatalogue.setSettings("YES", "YES");
     auto& s = build();
     // Only the newest of quick keystrokes is looked up: the hidden table of "z" never shows.
@@ -130,6 +130,22 @@ TEST_F(SearchVCTest, LiveSearchFollowsTheNewestKeystroke) {
     EXPECT_TRUE(s.search());
     EXPECT_TRUE(s.sideIndex().empty());
     EXPECT_EQ(s.rowCount(), 4u); // the blank name stays hidden
+
+    // An own product saved while a search is shown, and a product deleted.
+    testCatalogue.add({.id = 900000002, .name = "Quarkspeise", .maker = "Ich"});
+    testCatalogue.remove(3);
+    s.textDidChange("Brot");
+    fake.dispatcher.runPending();
+    catalogue->ownProductsChanged();
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !catalogue->rebuildPending(); }));
+    EXPECT_EQ(s.rowCount(), 1u); // the search rows shown stay until the next keystroke
+    s.textDidChange("Quar");
+    fake.dispatcher.runPending();
+    ASSERT_EQ(s.rowCount(), 1u);
+    EXPECT_EQ(s.rowName(0, 0), "Quarkspeise");
+    s.searchBarCancelButtonClicked();
+    fake.dispatcher.runPending();
+    EXPECT_EQ(s.rowCount(), 4u); // the restored list is the current catalogue too
 }
 
 TEST_F(SearchVCTest, ChoosingAProductOpensItsDetailInBothRowForms) {
@@ -155,6 +171,10 @@ TEST_F(SearchVCTest, ChoosingAProductOpensItsDetailInBothRowForms) {
     testCatalogue.remove(4);
     s.didSelectRow(0, 0);
     EXPECT_EQ(navigation.stack().size(), 2u);
+    // Work deferred by a screen that is gone meanwhile does nothing.
+    s.searchBarSearchButtonClicked("Brot");
+    screen.reset();
+    fake.dispatcher.runPending();
 }
 
 TEST_F(SearchVCTest, AnOwnProductSavedElsewhereIsListedWhenTheListAppears) {
@@ -201,7 +221,7 @@ TEST_F(SearchVCTest, StartupPromptButtonsDoWhatTheySay) {
     }
 }
 
-TEST_F(SearchVCTest, ARunEndsTheSearchShowsItsProgressAndTheListItStored) {
+TEST_F(SearchVCTest, ARunEndsTheSearchAndShowsItsProgressOrThatNothingIsNew) {
     auto& s = build();
     s.searchBarTextDidBeginEditing();
     s.searchBarSearchButtonClicked("Brot");
@@ -222,10 +242,8 @@ TEST_F(SearchVCTest, ARunEndsTheSearchShowsItsProgressAndTheListItStored) {
     s.progressShown(false);
     s.progressShown(true);
     EXPECT_EQ(s.progressMaximum(), 0);
-}
 
-TEST_F(SearchVCTest, NothingNewSaysUpToDateForTwoSecondsWithoutAnAlert) {
-    auto& s = build();
+    // Nothing new: "up to date" for two seconds, without an alert.
     s.progressShown(true);
     s.progressShown(false);
     s.updateFinished(UpdateOutcome::NothingNew);
@@ -242,13 +260,6 @@ TEST_F(SearchVCTest, NothingNewSaysUpToDateForTwoSecondsWithoutAnAlert) {
     fake.dispatcher.advance(2.5);
     EXPECT_TRUE(s.progressShown());
     EXPECT_EQ(s.progressText(), "");
-}
-
-TEST_F(SearchVCTest, DeferredWorkAfterTheScreenIsGoneDoesNothing) {
-    auto& s = build();
-    s.searchBarSearchButtonClicked("Brot");
-    screen.reset();
-    EXPECT_NO_FATAL_FAILURE(fake.dispatcher.runPending());
 }
 
 TEST_F(SearchVCTest, SearchRowsAreThoseOfTheSearchStatement) {
@@ -278,26 +289,6 @@ TEST_F(SearchVCTest, SearchRowsAreThoseOfTheSearchStatement) {
                 wanted.push_back(expected[position].name + "|" + expected[position].maker);
         EXPECT_EQ(shown, wanted);
     }
-}
-
-TEST_F(SearchVCTest, TheHeldListSearchedFollowsOwnProducts) {
-    testCatalogue.setSettings("YES", "YES");
-    auto& s = build();
-    // An own product saved while a search is shown, and a product deleted.
-    testCatalogue.add({.id = 900000002, .name = "Quarkspeise", .maker = "Ich"});
-    testCatalogue.remove(3);
-    s.textDidChange("Brot");
-    fake.dispatcher.runPending();
-    catalogue->ownProductsChanged();
-    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !catalogue->rebuildPending(); }));
-    EXPECT_EQ(s.rowCount(), 1u); // the search rows shown stay until the next keystroke
-    s.textDidChange("Quar");
-    fake.dispatcher.runPending();
-    ASSERT_EQ(s.rowCount(), 1u);
-    EXPECT_EQ(s.rowName(0, 0), "Quarkspeise");
-    s.searchBarCancelButtonClicked();
-    fake.dispatcher.runPending();
-    EXPECT_EQ(s.rowCount(), 4u); // the restored list is the current catalogue too
 }
 
 TEST_F(SearchVCTest, ASearchWhileTheListIsReadWaitsForItInsteadOfFindingNoData) {

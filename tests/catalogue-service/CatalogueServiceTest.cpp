@@ -47,10 +47,10 @@ protected:
         fake.dispatcher.advance(0.2);
     }
     bool until(const std::function<bool()>& done) { return fake.dispatcher.runUntil(done); }
-    std::optional<UpdateOutcome> run() {
-        start();
-        until([&] { return seen.outcome.has_value(); });
-        return seen.outcome;
+    // The run started last has ended, and completed.
+    bool completed() {
+        return until([&] { return seen.outcome.has_value(); }) &&
+               seen.outcome == UpdateOutcome::Completed;
     }
     // The store worker has gone back to the rollback journal after the last run.
     bool backInTheRollbackJournal() {
@@ -91,8 +91,7 @@ TEST_F(CatalogueServiceTest, ARunShowsOnTheListScreenAndEndsWithTheWholeCatalogu
     EXPECT_FALSE(s.refreshEnabled());
     fake.dispatcher.runPending();
     EXPECT_FALSE(s.search()); // the run ended it
-    ASSERT_TRUE(until([&] { return seen.outcome.has_value(); }));
-    EXPECT_EQ(seen.outcome, UpdateOutcome::Completed);
+    ASSERT_TRUE(completed());
     EXPECT_FALSE(s.progressShown());
     EXPECT_TRUE(s.refreshEnabled());
     EXPECT_EQ(s.progressText(), "600 von 600 Produkten geladen\nSeite 3 von 3");
@@ -129,15 +128,13 @@ TEST_F(CatalogueServiceTest, TwoRunsBackToBackWhileTheFirstsSwitchBackWaitsForAR
     ASSERT_TRUE(until([&] { return seen.lastPage >= 1; }));
     // A read under way keeps the first run's switch back to the rollback journal waiting...
     HeldLock reader(clientDb, HeldLock::Read);
-    ASSERT_TRUE(until([&] { return seen.outcome.has_value(); }));
-    EXPECT_EQ(seen.outcome, UpdateOutcome::Completed);
+    ASSERT_TRUE(completed());
     // ...while the second run starts, and its page is read: nothing on this thread waits.
     start();
     // The page may be stored before this thread looks: either shows it did not wait.
     ASSERT_TRUE(until([&] { return service->storingPage() || seen.outcome.has_value(); }));
     reader.release();
-    ASSERT_TRUE(until([&] { return seen.outcome.has_value(); }));
-    EXPECT_EQ(seen.outcome, UpdateOutcome::Completed);
+    ASSERT_TRUE(completed());
 
     ASSERT_TRUE(backInTheRollbackJournal());
     EXPECT_EQ(count(), 2500);
@@ -179,7 +176,8 @@ TEST_F(CatalogueServiceTest, QuittingDuringARunKeepsWhatIsStoredAndTheNextRunRes
     setReplies(rest);
     const auto before = requests().size();
     make();
-    EXPECT_EQ(run(), UpdateOutcome::Completed);
+    start();
+    EXPECT_TRUE(completed());
     EXPECT_EQ(requests()[before].target, "/getUpdatedProducts.php?timestamp=&pageNo=" +
                                              std::to_string(resumeAt) + "&records=250");
     EXPECT_EQ(count(), 5000);
@@ -192,8 +190,7 @@ TEST_F(CatalogueServiceTest, AScreenThatGoesDuringARunHearsNothingMoreAndTheRunC
     start();
     ASSERT_TRUE(until([&] { return seen.lastPage >= 1; }));
     screen.reset();
-    ASSERT_TRUE(until([&] { return seen.outcome.has_value(); }));
-    EXPECT_EQ(seen.outcome, UpdateOutcome::Completed);
+    ASSERT_TRUE(completed());
     ASSERT_TRUE(until([&] { return !service->rebuildPending(); }));
     EXPECT_EQ(service->heldList().rows->size(), 2500u);
     EXPECT_EQ(count(), 2500);

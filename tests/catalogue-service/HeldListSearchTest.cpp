@@ -42,42 +42,34 @@ TEST(LikePatternTest, FollowsTheStoreRules) {
 }
 
 // Texts a user might type: letters of both cases, umlauts, sharp s, wildcards, digits, blanks
-// and quotes, and beginnings of real names so that there are many hits.
-class Patterns {
-public:
-    explicit Patterns(std::vector<std::string> names) : names_(std::move(names)) {}
-
-    std::string next() {
-        static const std::vector<std::string> pieces = {
-            "a", "b", "S", "s", "M", "e", "ch", "Sch", "ä", "Ä", "ö", "Ü", "ß", "é",
-            "%", "_", "0", "1", "7", " ", "'",  "-",   "&", "x", "Z", "é", "ç", "\xd0\x91"};
+// and quotes, and beginnings of real names (whole characters, some in capitals) so that there
+// are many hits.
+std::vector<std::string> typedTexts(const std::vector<ListRow>& list, int count) {
+    static const std::vector<std::string> pieces = {
+        "a", "b", "S", "s", "M", "e", "ch", "Sch", "ä", "Ä", "ö", "Ü", "ß", "é",
+        "%", "_", "0", "1", "7", " ", "'",  "-",   "&", "x", "Z", "é", "ç", "\xd0\x91"};
+    std::mt19937 random(20261207);
+    std::vector<std::string> typed = {"", "%", "_", "b", "B", "sch", "ä", "ß", "%a", "_a%b"};
+    for (int i = 0; i < count; ++i) {
         std::string text;
-        if (names_.size() > 0 && random_() % 3 == 0) {
-            const std::string& name = names_[random_() % names_.size()];
-            std::size_t length = 1 + random_() % 4;
+        if (random() % 3 == 0) {
+            const std::string& name = list[random() % list.size()].name;
             std::size_t cut = 0;
-            while (cut < name.size() && length > 0) { // whole characters only
-                ++cut;
-                while (cut < name.size() && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            for (std::size_t length = 1 + random() % 4; cut < name.size() && length > 0; --length)
+                for (++cut; cut < name.size() && (name[cut] & 0xC0) == 0x80;) // whole characters
                     ++cut;
-                --length;
-            }
             text = name.substr(0, cut);
-            if (random_() % 2 == 0)
+            if (random() % 2 == 0)
                 for (char& c : text)
                     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
         } else {
-            std::size_t length = random_() % 5;
-            for (std::size_t i = 0; i < length; ++i)
-                text += pieces[random_() % pieces.size()];
+            for (std::size_t length = random() % 5; length > 0; --length)
+                text += pieces[random() % pieces.size()];
         }
-        return text;
+        typed.push_back(text);
     }
-
-private:
-    std::vector<std::string> names_;
-    std::mt19937 random_{20261207};
-};
+    return typed;
+}
 
 class HeldListSearchTest : public ::testing::Test {
 protected:
@@ -92,16 +84,8 @@ protected:
         const PackedRows held(list);
         ASSERT_GT(list.size(), 1000u);
 
-        std::vector<std::string> names;
-        for (const auto& row : list)
-            names.push_back(row.name);
-        Patterns next(std::move(names));
-        std::vector<std::string> typed = {"", "%", "_", "b", "B", "sch", "ä", "ß", "%a", "_a%b"};
-        for (int i = 0; i < patterns; ++i)
-            typed.push_back(next.next());
-
         int withHits = 0;
-        for (const std::string& text : typed) {
+        for (const std::string& text : typedTexts(list, patterns)) {
             const std::vector<ListRow> expected = db.Search(text, text);
             ASSERT_EQ(searchHeldList(held, text).rows(), expected) << "typed \"" << text << "\"";
             withHits += expected.empty() ? 0 : 1;

@@ -34,11 +34,13 @@ Texts namesIn(const PackedRows& rows, const ProductSection& s) {
 
 } // namespace
 
-TEST(IndexKey, FoldsUmlautsSharpSAndCase) {
+TEST(IndexKey, FoldsAccentsSharpSAndCase) {
     const std::pair<const char*, const char*> keys[] = {
-        {"Äpfel", "A"}, {"äpfel", "A"}, {"Öl", "O"},    {"ölig", "O"},   {"Ühu", "U"},
-        {"übel", "U"},  {"ßuppe", "S"}, {"brot", "B"},  {"éclair", "É"}, {"щи", "Щ"},
-        {"", " "},      {" Brot", " "}, {"|Pipe", " "}, {"7up", "7"}};
+        {"Äpfel", "A"}, {"äpfel", "A"}, {"Öl", "O"},   {"ölig", "O"},   {"Ühu", "U"},
+        {"übel", "U"},  {"ßuppe", "S"}, {"brot", "B"}, {"éclair", "E"}, {"Àpero", "A"},
+        {"ĺad", "L"},   {"Łódź", "L"},  {"ÿ", "Y"},    {"Øl", "O"},     {"щи", "Щ"},
+        {"ёлка", "Е"},  {"×2", "×"},    {"", " "},     {" Brot", " "},  {"|Pipe", " "},
+        {"7up", "7"}};
     for (const auto& [name, key] : keys)
         EXPECT_EQ(indexKeyOf(name), key) << name;
 }
@@ -63,12 +65,13 @@ TEST(IndexGrouping, LettersAndTheRowsOfOneSection) {
          {"B", "Z", "#"},
          2,
          {"!Wow", "1001 Nacht", "7up", "@home"}},
-        // Keys above Z get their own sections.
-        {{"Apfel", "Zwieback", "[Test]", "Éclair", "9er"},
+        // Keys above Z get their own sections; accented letters join their base letter, and
+        // Cyrillic sections follow the Latin ones in alphabet order.
+        {{"Apfel", "Zwieback", "[Test]", "Éclair", "9er", "Борщ", "Ёж", "Яблоко", "Ещё"},
          BlankKeys::Hidden,
-         {"A", "Z", "[", "É", "#"},
-         0,
-         {"Apfel"}},
+         {"A", "E", "Z", "[", "Б", "Е", "Я", "#"},
+         5,
+         {"Ёж", "Ещё"}},
         // Blank names are hidden in the main list but filed under "#" in a category.
         {{"", " Leer", "Brot", "Milch"}, BlankKeys::Hidden, {"B", "M"}, 0, {"Brot"}},
         {{"", " Leer", "Brot", "Milch"}, BlankKeys::UnderHash, {"B", "M", "#"}, 2, {"", " Leer"}},
@@ -83,7 +86,9 @@ TEST(IndexGrouping, LettersAndTheRowsOfOneSection) {
         const auto g = groupUnderIndexLetters(rows, c.blanks);
         EXPECT_EQ(g.indexLetters, c.letters);
         ASSERT_EQ(letters(g), c.letters);
-        if (!c.letters.empty()) EXPECT_EQ(namesIn(rows, g.displayList[c.section]), c.names);
+        if (!c.letters.empty()) {
+            EXPECT_EQ(namesIn(rows, g.displayList[c.section]), c.names);
+        }
     }
 }
 

@@ -31,27 +31,25 @@ const Rows kRows = {
 
 } // namespace
 
-TEST(PackedRows, EveryRowReadsBackExactlyWhateverItsTextsAndIdentifier) {
+TEST(PackedRows, EveryRowReadsBackExactlyPackedAtOnceOrOneByOneAndAfterShrinking) {
     const PackedRows rows(kRows);
     EXPECT_EQ(rows.rows(), kRows); // read by name(), maker() and recordId()
     std::size_t bytes = 0;
     for (const auto& row : kRows)
         bytes += row.name.size() + row.maker.size();
     EXPECT_EQ(rows.textBytes(), bytes);
-}
 
-TEST(PackedRows, RowsAddedOneByOneEqualThosePackedAtOnceAndSurviveShrinking) {
     PackedRows added;
     for (const auto& row : kRows)
         added.push_back(ListRowView{row.name, row.maker, row.recordId});
-    EXPECT_EQ(added, PackedRows(kRows));
+    EXPECT_EQ(added, rows);
     added.shrink_to_fit();
     EXPECT_EQ(added.rows(), kRows);
     added.push_back(std::string(1000, 'x'), "Beck", "6"); // still grows after shrinking
     EXPECT_EQ(added.name(kRows.size()).size(), 1000u);
     EXPECT_EQ(added.maker(kRows.size()), "Beck");
     EXPECT_EQ(added.recordId(kRows.size() - 1), "12 "); // the row before is untouched
-    EXPECT_FALSE(added == PackedRows(kRows));
+    EXPECT_FALSE(added == rows);
     added.clear();
     EXPECT_TRUE(added.empty());
     EXPECT_EQ(added, PackedRows(Rows{}));

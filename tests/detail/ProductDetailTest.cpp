@@ -13,8 +13,11 @@ class ProductDetailTest : public ::testing::Test {
 protected:
     ProductDetailTest() {
         fake.defaults.setList("AppleLanguages", {"fr", "en"});
-        fake.strings.set("Alle Angaben in g, bezogen auf 100", "Valeurs pour 100");
-        fake.strings.set("Eine Verkaufsportion hat ", "Une portion contient ");
+        // Units are written in the interface language too.
+        fake.strings.set("Alle Angaben in g, bezogen auf 100", "Все значения на 100");
+        fake.strings.set("Eine Verkaufsportion hat ", "Размер упаковки: ");
+        fake.strings.set("g", "г");
+        fake.strings.set("ml", "мл");
         fake.strings.set("Fett", "Matières grasses");
         fake.strings.set("Süßwaren", "Confiserie");
         catalogue.addCategory(4, "Süßwaren");
@@ -48,14 +51,14 @@ TEST_F(ProductDetailTest, RowsOnlyForAProductAndWithoutPortionSixAndTheMessage) 
     EXPECT_EQ(none.numberOfRows(), 0);
     const auto riegel = open(1);
     EXPECT_FALSE(riegel->showMsg());
-    EXPECT_EQ(riegel->row(0).title, "Valeurs pour 100g");
-    EXPECT_EQ(riegel->row(6).title, "Une portion contient 250g");
+    EXPECT_EQ(riegel->row(0).title, "Все значения на 100г");
+    EXPECT_EQ(riegel->row(6).title, "Размер упаковки: 250г");
     EXPECT_EQ(riegel->categoryName(), "Confiserie");
     for (int id : {2, 3}) {
         EXPECT_EQ(open(id)->numberOfRows(), 6) << id;
         EXPECT_TRUE(open(id)->showMsg()) << id;
     }
-    EXPECT_EQ(open(2)->row(0).title, "Valeurs pour 100ml");
+    EXPECT_EQ(open(2)->row(0).title, "Все значения на 100мл");
 }
 
 namespace {
@@ -80,6 +83,16 @@ TEST_F(ProductDetailTest, LightsAreRatedAgainstTheCategoryMeans) {
     EXPECT_EQ(lights(*open(2)),
               (std::vector<std::string>{"ampel_red 30", "ampel_yellow 2", "ampel_red 60",
                                         "ampel_red 1,6", "ampel_grey_top "}));
+
+    // The neutral picture follows the interface language: with nothing stored, the device's own
+    // list decides.
+    fake.defaults.remove("AppleLanguages");
+    hooks.devicePreferredLanguages = {"it", "de"};
+    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_it");
+    hooks.devicePreferredLanguages = {};
+    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_en");
+    fake.defaults.setList("AppleLanguages", {"ja"});
+    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_en");
 }
 
 TEST_F(ProductDetailTest, MeansAreKeptUntilTheCatalogueChanges) {
@@ -95,17 +108,6 @@ TEST_F(ProductDetailTest, MeansAreKeptUntilTheCatalogueChanges) {
     shared.keepCategoryFigures("4", {1, 1, 1, 1, 1}, before);
     EXPECT_FALSE(shared.categoryFigures("4").has_value());
     EXPECT_EQ(open(1)->row(1).picture, "ampel_yellow");
-}
-
-TEST_F(ProductDetailTest, NeutralPictureFollowsTheInterfaceLanguage) {
-    // Nothing stored: the device's own list decides.
-    fake.defaults.remove("AppleLanguages");
-    hooks.devicePreferredLanguages = {"it", "de"};
-    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_it");
-    hooks.devicePreferredLanguages = {};
-    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_en");
-    fake.defaults.setList("AppleLanguages", {"ja"});
-    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_en");
 }
 
 TEST_F(ProductDetailTest, RemovingAFavouriteAsksFirst) {
@@ -148,15 +150,4 @@ TEST_F(ProductDetailTest, TurningToLandscapeHandsOverTheRecord) {
     d->setFromScreen("ProductsForCategory");
     d->viewWillDisappear();
     EXPECT_EQ(fake.defaults.stringForKey("ProducteDetailFromScreen"), "ProductsForCategory");
-}
-
-TEST_F(ProductDetailTest, UnitsAreWrittenInTheInterfaceLanguage) {
-    fake.strings.set("Alle Angaben in g, bezogen auf 100", "Все значения на 100");
-    fake.strings.set("Eine Verkaufsportion hat ", "Размер упаковки: ");
-    fake.strings.set("g", "г");
-    fake.strings.set("ml", "мл");
-    const auto riegel = open(1);
-    EXPECT_EQ(riegel->row(0).title, "Все значения на 100г");
-    EXPECT_EQ(riegel->row(6).title, "Размер упаковки: 250г");
-    EXPECT_EQ(open(2)->row(0).title, "Все значения на 100мл");
 }

@@ -34,6 +34,7 @@ const ProductRecord kChips{"Chips", "1",  "Zweifel", "4", "0", {"20", "5", "1", 
 } // namespace
 
 TEST_F(LandscapeTest, TypedPortionRedrawsWhenTheKeyboardHides) {
+    fake.strings.set("g", "г"); // units in the interface language
     const auto vc = show(kChips);
     vc->portionTextChanged("150");
     EXPECT_EQ(vc->bars()[0].percentLabel, "28%"); // not before the keyboard goes
@@ -49,7 +50,7 @@ TEST_F(LandscapeTest, TypedPortionRedrawsWhenTheKeyboardHides) {
     vc->touchesMoved(390, 100); // energy bar: no unit
     EXPECT_EQ(vc->touchLabel(), "750");
     vc->touchesMoved(60, 100); // left of every bar
-    EXPECT_EQ(vc->touchLabel(), "0g");
+    EXPECT_EQ(vc->touchLabel(), "0г");
     vc->touchesEnded();
     EXPECT_FALSE(vc->touchLabelShown());
 }
@@ -90,10 +91,6 @@ TEST_F(LandscapeTest, UnitsAreWrittenInTheInterfaceLanguage) {
     EXPECT_EQ(vc->portionUnit(), "г"); // the portion field counts in the product's unit
     vc->touchesBegan(90, 100);
     EXPECT_EQ(vc->touchLabel(), "20г");
-    vc->touchesMoved(390, 100);
-    EXPECT_EQ(vc->touchLabel(), "500"); // energy carries no unit
-    vc->touchesMoved(60, 100);
-    EXPECT_EQ(vc->touchLabel(), "0г");
     EXPECT_EQ(show({"Saft", "2", "Ramseier", "4", "0", {"0", "0", "10", "0", "45"}, "ml", ""})
                   ->portionUnit(),
               "мл");

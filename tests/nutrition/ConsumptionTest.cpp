@@ -116,22 +116,23 @@ TEST(ConsumptionScaling, ZeroAmountCountsAsHundred) {
     EXPECT_EQ(s.text(Q::Fat), "1.0");
 }
 
-TEST(ConsumptionScaling, ValueRoundedToZeroStaysZero) {
+TEST(ConsumptionScaling, ValuesComeBackFromARoundedZero) {
+    // Scaled from the values per 100, never from the rounded texts.
     auto c = consumptionFromRow({"0.4", "1.0", "5.0", "0.5", "50"}, "g");
     scaleFromAmountSlider(c, 10.0f);
     EXPECT_EQ(c.text(Q::Fat), "0.0");
-    EXPECT_TRUE(isZeroQuantity(c, Q::Fat));
+    EXPECT_FALSE(c.locked(Q::Fat));
     scaleFromAmountSlider(c, 500.0f);
-    EXPECT_EQ(c.text(Q::Fat), "0.0");
-    EXPECT_EQ(c.text(Q::Sugar), "25.0");
+    EXPECT_EQ(c.texts, (Texts{"500", "2.0", "5.0", "25.0", "2.5", "250"}));
     scaleFromAmountSlider(c, 0.0f); // a slider at 0 would wipe every value
     EXPECT_EQ(c.text(Q::Amount), "500");
 }
 
-TEST(ConsumptionScaling, CaloriesSliderFromZeroCalories) {
+TEST(ConsumptionScaling, ZeroCaloriesCannotSetTheAmount) {
     auto c = consumptionFromRow({"1.0", "1.0", "1.0", "1.0", "0"}, "g");
+    EXPECT_TRUE(c.locked(Q::Calories));
     scaleFromCaloriesSlider(c, 50.0f);
-    EXPECT_EQ(c.texts, (Texts{"50", "0.5", "0.5", "0.5", "0.5", "50"}));
+    EXPECT_EQ(c.texts, (Texts{"100", "1.0", "1.0", "1.0", "1.0", "0"}));
 }
 
 } // namespace

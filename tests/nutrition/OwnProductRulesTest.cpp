@@ -38,6 +38,8 @@ TEST(OwnProductSalt, EditingAStoredProduct) {
     const std::string shown = sodiumFromStoredSalt("1.50");
     EXPECT_EQ(shown, "0.59");
     EXPECT_EQ(saltToStore(shown, kSodiumRow, "1.50", kSodiumRow), "1.50");
+    // The stored salt figure typed as sodium is sodium all the same.
+    EXPECT_EQ(saltToStore("2.54", kSodiumRow, "2.54", kSodiumRow), "6.45");
     EXPECT_EQ(sodiumFromStoredSalt("2,54"), "1,00");
     EXPECT_EQ(sodiumFromStoredSalt(""), "");
     // Only the row changed, from salt to sodium: the text is now taken as sodium.

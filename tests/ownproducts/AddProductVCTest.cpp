@@ -75,11 +75,13 @@ TEST_F(OwnProductFormTest, SaltEnteredAsSodiumIsShownAsSodiumAndSavedBack) {
 
 TEST_F(OwnProductFormTest, BothValidationAlertsInOneSaveAndNothingStored) {
     auto form = openForm();
+    EXPECT_STREQ(form->titleKey(), "Neues Produkt hinzufügen");
     fill(*form, {.name = "|", .fat = "12.34"});
     form->saveRecord();
     EXPECT_EQ(messages(fake),
               (Messages{AddProductVC::requiredFieldsKey(), AddProductVC::decimalPlacesKey()}));
     EXPECT_EQ(fake.alerts.shown()[0].title, "");
+    EXPECT_EQ(fake.alerts.shown()[1].title, "Fett"); // names the field
     EXPECT_EQ(fake.alerts.shown()[1].buttons, std::vector<std::string>{"OK"});
     EXPECT_EQ(count("Products"), 0);
     EXPECT_EQ(navigation.pops(), 0);
@@ -92,6 +94,14 @@ TEST_F(OwnProductFormTest, BothValidationAlertsInOneSaveAndNothingStored) {
     form->setText(F::Name, "Riegel");
     form->saveRecord();
     EXPECT_EQ(messages(fake), Messages{AddProductVC::decimalPlacesKey()});
+    EXPECT_EQ(fake.alerts.shown()[0].title, AddProductVC::saltRowKey(form->saltRow()));
+
+    // Done on the category wheel left unturned takes the highlighted first category.
+    auto fresh = openForm();
+    fresh->beginEditing(F::Category);
+    fresh->endEditing();
+    EXPECT_EQ(fresh->categoryRow(), 0);
+    EXPECT_EQ(fresh->text(F::Category), fresh->categoryTitle(0));
 }
 
 TEST_F(OwnProductFormTest, OnlyNameMakerAndCategorySavesEmptyTextsAndGrams) {
@@ -135,17 +145,19 @@ TEST_F(OwnProductFormTest, EditingAProductInTwoFoldersLowersBothTotalsAndRemoves
     const std::string id = addProduct({.energy = "200"});
     shared.updateProductSentFieldForId(id);
     shared.insertIntoMenuFolder("0", "Frühstück", "500", 1, "0");
-    shared.insertIntoMenuFolder("1", "Abend", "300", 2, "0");
+    // An energy typo filed before: the total beyond 32 bits, the other items' 220 in it.
+    shared.insertIntoMenuFolder("1", "Abend", "100000000219", 2, "0");
     shared.insertIntoMenuFolder("2", "Leer", "90", 3, "0");
     // Product, calories, folder: Müsli in folders 1 and 2, another product in folder 3.
     for (const auto& [product, kcal, folder] :
-         {std::tuple{id, "120", "1"}, {id, "80", "2"}, {std::string("77"), "90", "3"}}) {
+         {std::tuple{id, "120", "1"}, {id, "99999999999", "2"}, {std::string("77"), "90", "3"}}) {
         shared.newUpdateIntoEditConsumptionTable(product, "", "", "4", "", "", "", "", "", kcal,
                                                  folder);
         if (product == id) shared.insertIntoFavorite_Menulistfolder(id, folder);
     }
 
     auto form = openForm(id, 1);
+    EXPECT_STREQ(form->titleKey(), "Produkt bearbeiten");
     EXPECT_EQ(form->text(F::Maker), "Mühle");
     EXPECT_EQ(form->text(F::Category), "Sweets");
     form->setText(F::Maker, "Neue Mühle");
@@ -167,6 +179,47 @@ TEST_F(OwnProductFormTest, EditingAProductInTwoFoldersLowersBothTotalsAndRemoves
         shared.selectProductDetail(id),
         (ProductRecord{"Müsli", id, "Neue Mühle", "4", "0", {"", "", "", "", "200"}, "ml", "330"}));
     EXPECT_TRUE(shared.selectProductsForCsv().empty()); // an uploaded product stays uploaded
+}
+
+TEST_F(OwnProductFormTest, AnEditRefusedAnywhereChangesNothingAndKeepsTheFormOpen) {
+    const std::string id = addProduct({.energy = "250"});
+    shared.insertIntoMenuFolder("0", "Frühstück", "250", 1, "0");
+    shared.newUpdateIntoEditConsumptionTable(id, "", "", "4", "", "", "", "", "", "250", "1");
+    shared.insertIntoFavorite_Menulistfolder(id, "1");
+    const auto stored = [&] {
+        return catalogue.value(
+            "SELECT (SELECT Produktname || Energiewert FROM Products) || (SELECT field01 || "
+            "field10 FROM ProductsTable) || (SELECT field2 FROM Menu_Folder) || (SELECT count(*) "
+            "FROM Favorite_Menufolder) || (SELECT count(*) FROM edit_product_consumption)");
+    };
+    const std::string before = stored();
+    ASSERT_EQ(before, "Müsli250Müsli25025011");
+    // A name over the statement limit, then each later write refused in turn.
+    const auto refuse = [](const char* when) {
+        return std::string("CREATE TRIGGER refuse ") + when +
+               " BEGIN SELECT RAISE(ABORT, 'refused'); END";
+    };
+    const std::pair<std::string, std::string> failures[] = {
+        {std::string(4800, 'M'), ""},
+        {"Granola", refuse("BEFORE UPDATE ON ProductsTable")},
+        {"Granola", refuse("BEFORE UPDATE ON Menu_Folder")},
+        {"Granola", refuse("BEFORE DELETE ON edit_product_consumption")},
+        {"Granola", refuse("BEFORE DELETE ON Favorite_Menufolder")},
+    };
+    for (const auto& [name, trigger] : failures) {
+        if (!trigger.empty()) catalogue.exec(trigger);
+        auto form = openForm(id, 1);
+        form->setText(F::Name, name);
+        form->setText(F::Energy, "300");
+        fake.alerts.clear();
+        const int pops = navigation.pops();
+        form->saveRecord();
+        EXPECT_EQ(messages(fake), Messages{AddProductVC::changesNotSavedKey()}) << trigger;
+        EXPECT_EQ(navigation.pops(), pops);
+        EXPECT_EQ(form->text(F::Name), name);
+        EXPECT_EQ(stored(), before) << trigger;
+        if (!trigger.empty()) catalogue.exec("DROP TRIGGER refuse");
+    }
 }
 
 TEST_F(OwnProductFormTest, EditingWithABrokenLinkRepairsItAndChangesTheCatalogueRow) {
@@ -194,7 +247,7 @@ TEST_F(OwnProductFormTest, ProductDeletedWhileOpenIsNotWrittenBack) {
     catalogue.exec("DELETE FROM Products");
     catalogue.remove(std::stoi(id));
     form->saveRecord();
-    EXPECT_EQ(messages(fake), Messages{AddProductVC::saveFailedKey()});
+    EXPECT_EQ(messages(fake), Messages{AddProductVC::changesNotSavedKey()});
     EXPECT_EQ(count("ProductsTable"), 0);
 }
 

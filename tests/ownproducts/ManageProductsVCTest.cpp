@@ -71,11 +71,21 @@ TEST_F(ManageProductsTest, DeletingTheLastProductReturnsToNameOrder) {
 
     shared.keepCategoryFigures("4", {1, 2, 3, 4, 5}, shared.catalogueGeneration());
     const int before = listsToReread;
+    list->editButtonClicked();
+    // Two steps: the delete key only reveals the row's Delete button, pressed again hides it.
+    list->deleteRow(0);
+    list->deleteKeyClicked(0);
+    list->deleteKeyClicked(0);
+    list->deleteRow(0);
+    EXPECT_EQ(names(*list), (Names{"Brot", "Apfel"}));
+    list->deleteKeyClicked(0);
+    EXPECT_EQ(list->revealedRow(), 0);
     list->deleteRow(0);
     EXPECT_EQ(listsToReread, before + 1);
     EXPECT_FALSE(shared.categoryFigures("4")); // the detail's kept means are dropped
     EXPECT_EQ(names(*list), (Names{"Apfel"}));
     EXPECT_TRUE(fake.defaults.boolForKey("ManageProductsReArranged"));
+    list->deleteKeyClicked(0);
     list->deleteRow(0);
     EXPECT_TRUE(list->helpTextShown());
     EXPECT_FALSE(fake.defaults.boolForKey("ManageProductsReArranged"));
@@ -93,9 +103,27 @@ TEST_F(ManageProductsTest, DeletingWithABrokenLinkRemovesTheCatalogueRow) {
     catalogue.exec("UPDATE Products SET MainTableRecordId = ''");
     catalogue.add({.id = 5, .name = "Fremd"});
     auto list = openList();
+    list->editButtonClicked();
+    list->deleteKeyClicked(0);
     list->deleteRow(0);
     EXPECT_EQ(count("Products"), 0);
     EXPECT_EQ(catalogue.value("SELECT group_concat(recordId) FROM ProductsTable"), "5");
+}
+
+TEST_F(ManageProductsTest, ADeleteRefusedAnywhereKeepsTheProductWholeAndSaysSo) {
+    addProduct({.name = "Brot"}, 0);
+    auto list = openList();
+    for (const std::string table : {"ProductsTable", "Products"}) {
+        catalogue.exec("CREATE TRIGGER refuse BEFORE DELETE ON " + table +
+                       " BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        fake.alerts.clear();
+        list->deleteRow(0);
+        ASSERT_TRUE(fake.alerts.hasPending());
+        EXPECT_EQ(fake.alerts.firstPending().message, ManageProductsVC::deleteFailedKey());
+        EXPECT_EQ(names(*list), (Names{"Brot"}));
+        EXPECT_EQ(count("Products") + count("ProductsTable"), 2) << table;
+        catalogue.exec("DROP TRIGGER refuse");
+    }
 }
 
 TEST_F(ManageProductsTest, ARowOpensTheDetailOutsideEditingAndTheFormInside) {

@@ -137,6 +137,11 @@ private slots:
             QVERIFY(run.activate());
             QCOMPARE(form->field(F::Name)->text(), QString("Zwie|back"));
             QCOMPARE(form->field(F::Maker)->text(), QString("Brandt"));
+            // Done on the unturned wheel takes the category it highlights.
+            const QString highlighted = form->wheel()->rows().value(form->wheel()->currentRow());
+            tap(barKey("doneKey"));
+            QCOMPARE(form->field(F::Category)->text(), highlighted);
+            tap(form->field(F::Category));
             QVERIFY(tapWheelRow(form->wheel(), run.text("Snacks")));
             tap(barKey("nextKey"));
             QVERIFY(!form->wheel()->isVisible());
@@ -191,6 +196,7 @@ private slots:
             form = qobject_cast<AddProductWidget*>(run.stack(3).topWidget());
             QVERIFY(form);
             QTRY_COMPARE(form->field(F::Name)->text(), QString("Zwieback"));
+            QCOMPARE(run.stack(3).title(), run.text("Produkt bearbeiten"));
             tap(run.stack(3).backButton());
             tap(edit()); // done editing
 
@@ -235,6 +241,8 @@ private slots:
             QCOMPARE(int(own->rows().size()), 1);
             tap(barButton(run.stack(3), own->editAction()));
             tap(own->rows()[0]->findChild<QPushButton*>("deleteKey"));
+            QTRY_VERIFY(own->rows()[0]->findChild<QPushButton*>("deleteButton"));
+            tap(own->rows()[0]->findChild<QPushButton*>("deleteButton"));
             QTRY_VERIFY(own->findChild<QLabel*>("helpText")->isVisible());
             tap(run.delegate->tabBarVC()->tabButton(0));
             QTRY_COMPARE(list->sideIndex()->letters(), QStringList({"A", "B"}));

@@ -99,9 +99,22 @@ private slots:
             QCOMPARE(list->row(0).name, std::string("Apfel"));
             QCOMPARE(navigation.stack().size(), pushesBefore); // no row opened
         }
-        QVERIFY(press(widget.rows()[0]->findChild<QPushButton*>("deleteKey")));
+        // The delete key only reveals the row's Delete button; a tap on the row takes it away.
+        const auto reveal = [&] {
+            QVERIFY(press(widget.rows()[0]->findChild<QPushButton*>("deleteKey")));
+            QTRY_VERIFY(widget.rows()[0]->findChild<QPushButton*>("deleteButton"));
+        };
+        reveal();
+        QCOMPARE(int(widget.rows().size()), 2);
+        QVERIFY(press(widget.rows()[0]->findChild<QLabel*>("rowName")));
+        QTRY_VERIFY(!widget.rows()[0]->findChild<QPushButton*>("deleteButton"));
+        QCOMPARE(int(widget.rows().size()), 2);
+        reveal();
+        QCOMPARE(widget.rows()[0]->findChild<QPushButton*>("deleteButton")->text(), "Löschen");
+        QVERIFY(press(widget.rows()[0]->findChild<QPushButton*>("deleteButton")));
         QTRY_COMPARE(int(widget.rows().size()), 1);
-        QVERIFY(press(widget.rows()[0]->findChild<QPushButton*>("deleteKey")));
+        reveal();
+        QVERIFY(press(widget.rows()[0]->findChild<QPushButton*>("deleteButton")));
         QTRY_VERIFY(widget.findChild<QLabel*>("helpText")->isVisible());
         QVERIFY(!widget.table()->isVisible());
         QVERIFY(shared.selectProductsSortByProductName().empty());

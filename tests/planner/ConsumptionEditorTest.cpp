@@ -48,21 +48,62 @@ TEST_F(ConsumptionEditorTest, LoadedNormalisedAndATypedAmountScalesEverything) {
     EXPECT_EQ(vc->caloriesSlider().value, 52.0f);
     type(*vc, Q::Amount, "150");
     vc->viewWillDisappear();
-    EXPECT_EQ(store.row(10, 1), (ConsumptionRow{{"5.1", "0.0", "15.0", "0.0", "78"}, "150g", "1"}));
-    EXPECT_EQ(store.total(1), "78");
+    EXPECT_EQ(store.row(10, 1), (ConsumptionRow{{"5.1", "0.0", "15.0", "0.0", "79"}, "150g", "1"}));
+    EXPECT_EQ(store.total(1), "79");
 
     // A second departure (a tab switch, then back) appends the unit once and changes nothing.
     vc->viewWillDisappear();
-    EXPECT_EQ(store.row(10, 1), (ConsumptionRow{{"5.1", "0.0", "15.0", "0.0", "78"}, "150g", "1"}));
-    EXPECT_EQ(store.total(1), "78");
+    EXPECT_EQ(store.row(10, 1), (ConsumptionRow{{"5.1", "0.0", "15.0", "0.0", "79"}, "150g", "1"}));
+    EXPECT_EQ(store.total(1), "79");
 
-    // Calories typed into the row at 150 g halve everything.
+    // Calories typed set the amount that has them: 39 kcal of 52.5 per 100 g.
     const auto again = open("10");
     type(*again, Q::Calories, "39");
-    EXPECT_EQ(again->fieldText(Q::Amount), "75");
+    EXPECT_EQ(again->fieldText(Q::Amount), "74");
     EXPECT_EQ(again->fieldText(Q::Fat), "2,5");
     again->viewWillDisappear();
     EXPECT_EQ(store.total(1), "39");
+}
+
+TEST_F(ConsumptionEditorTest, ValuesComeFromTheProductNeverFromTheRoundedFigures) {
+    store.catalogue.add({12, "Aprikose", "Hof", "1", "2.7", "0.3", "9.6", "0.05", "108", "g"});
+    store.file(12, 2);
+    store.file(12, 3);
+    // Amount 1 -> 100 -> 9999 -> 150 in folder 2, each typed in a fresh editor that is left;
+    // the folder total follows every step.
+    const struct {
+        const char* amount;
+        ConsumptionRow row;
+    } steps[] = {
+        {"1", {{"0.0", "0.0", "0.1", "0.0", "1"}, "1g", "2"}},
+        {"100", {{"2.7", "0.3", "9.6", "0.1", "108"}, "100g", "2"}},
+        {"9999", {{"270.0", "30.0", "959.9", "5.0", "10799"}, "9999g", "2"}},
+        {"150", {{"4.1", "0.4", "14.4", "0.1", "162"}, "150g", "2"}},
+    };
+    for (const auto& step : steps) {
+        const auto vc = open("12", "2");
+        type(*vc, Q::Amount, step.amount);
+        vc->viewWillDisappear();
+        EXPECT_EQ(store.row(12, 2), step.row) << step.amount;
+        EXPECT_EQ(store.total(2), step.row.nutrients.kcal) << step.amount;
+    }
+    const auto direct = open("12", "3");
+    type(*direct, Q::Amount, "150");
+    direct->viewWillDisappear();
+    EXPECT_EQ(store.row(12, 3)->nutrients, store.row(12, 2)->nutrients);
+    EXPECT_EQ(store.total(3), store.total(2));
+
+    // The calorie field and both sliders set the amount through the same values per 100 g.
+    const auto vc = open("12", "2");
+    vc->amountSliderMoved(1297.0f);
+    EXPECT_EQ(vc->fieldText(Q::Fat), "35,0");
+    EXPECT_EQ(vc->fieldText(Q::Calories), "1401");
+    vc->caloriesSliderMoved(54.0f);
+    EXPECT_EQ(vc->fieldText(Q::Amount), "50");
+    EXPECT_EQ(vc->fieldText(Q::Sugar), "4,8");
+    type(*vc, Q::Calories, "216");
+    EXPECT_EQ(vc->fieldText(Q::Amount), "200");
+    EXPECT_EQ(vc->fieldText(Q::Fat), "5,4");
 }
 
 TEST_F(ConsumptionEditorTest, OneFieldAtATimeAndEntriesThatChangeNothing) {
@@ -105,11 +146,11 @@ TEST_F(ConsumptionEditorTest, ZeroValuesAreDisabledWithTheHintBesideTheirOwnFiel
     // Saturates and salt are 0 at load, sugar is not.
     EXPECT_EQ(enabled({Q::Saturates, Q::Salt, Q::Sugar}), (std::vector{false, false, true}));
     EXPECT_FALSE(vc->shouldBeginEditing(Q::Salt));
-    // Fat that rounds to 0.0 on the slider stays 0.0 and disabled; 0.52 kcal rounds up to 1.
+    // Fat that rounds to 0.0 on the slider is still there: nothing is locked.
     vc->amountSliderMoved(1.0f);
     EXPECT_EQ(vc->fieldText(Q::Fat), "0,0");
     EXPECT_EQ(vc->fieldText(Q::Calories), "1");
-    EXPECT_EQ(enabled({Q::Fat, Q::Calories}), (std::vector{false, true}));
+    EXPECT_EQ(enabled({Q::Fat, Q::Calories}), (std::vector{true, true}));
 }
 
 TEST_F(ConsumptionEditorTest, ZeroCaloriesLockTheCalorieSlider) {
@@ -133,8 +174,20 @@ TEST_F(ConsumptionEditorTest, SlidersRangeFromOneAndHoldLargerValues) {
     EXPECT_EQ(vc->caloriesSlider().maximum, 3000.0f);
     type(*vc, Q::Amount, "9000");
     EXPECT_EQ(vc->amountSlider().maximum, 9000.0f);
-    EXPECT_EQ(vc->caloriesSlider().value, 4680.0f);
-    EXPECT_EQ(vc->caloriesSlider().maximum, 4680.0f);
+    EXPECT_EQ(vc->caloriesSlider().value, 4725.0f);
+    EXPECT_EQ(vc->caloriesSlider().maximum, 4725.0f);
+}
+
+TEST_F(ConsumptionEditorTest, ScaledFromTheRowOnlyWhenTheProductLeftTheCatalogue) {
+    // An update doubled the fat since the product was filed: the catalogue's value counts.
+    store.catalogue.exec("UPDATE ProductsTable SET field13 = '6.8' WHERE recordId = 10");
+    EXPECT_EQ(open("10")->fieldText(Q::Fat), "6,8");
+    store.db.deleteProductFromMainTable("10");
+    const auto vc = open("10");
+    EXPECT_EQ(vc->fieldText(Q::Fat), "3,4");
+    type(*vc, Q::Amount, "200");
+    EXPECT_EQ(vc->fieldText(Q::Fat), "6,8");
+    EXPECT_EQ(vc->fieldText(Q::Calories), "105");
 }
 
 TEST_F(ConsumptionEditorTest, NothingIsSavedOverAProductThatLeftTheFolder) {

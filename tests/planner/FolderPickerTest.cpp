@@ -36,20 +36,20 @@ protected:
 
 } // namespace
 
-TEST_F(FolderPickerTest, FoldersInIdOrderWithTheProductsFoldersChecked) {
-    // The user's order puts folder 3 first; the picker lists by id.
+TEST_F(FolderPickerTest, FoldersInTheUsersOrderWithTheProductsFoldersChecked) {
+    // The user's order puts folder 3 first, as the folder list shows it.
     store.db.updateMenuItemsSortByOrder("0", "3");
     store.db.updateMenuItemsSortByOrder("1", "1");
     store.file(10, 1);
     store.file(10, 3);
     const auto d = open(10);
-    EXPECT_EQ(d->folderIDarray(), (std::vector<std::string>{"1", "2", "3", "4"}));
-    EXPECT_EQ(d->pickerViewTextForRow(0), "Mittagessen");
-    EXPECT_EQ(d->pickerViewTextForRow(1), "Menu List Item 3");
+    EXPECT_EQ(d->folderIDarray(), store.folderIds());
+    EXPECT_EQ(d->folderIDarray().front(), "3");
+    EXPECT_EQ(d->pickerViewTextForRow(1), "Mittagessen");
     EXPECT_EQ(
         (std::vector{d->pickerViewSelectionStateForRow(0), d->pickerViewSelectionStateForRow(1),
                      d->pickerViewSelectionStateForRow(2), d->pickerViewSelectionStateForRow(7)}),
-        (std::vector{true, false, true, false}));
+        (std::vector{true, true, false, false}));
 
     // Lists are rebuilt on every appearance: a folder deleted elsewhere is gone.
     store.db.deleteMenuItemsSortByOrder("2");
@@ -92,6 +92,15 @@ TEST_F(FolderPickerTest, ChecksAndUnchecksWriteAtOnce) {
     EXPECT_FALSE(store.holds(1, 10));
     EXPECT_EQ(store.total(1), "0");
     EXPECT_FALSE(picker.row(2).checked);
+
+    // A favourite is a product in a folder: "Done" with none ticked takes the mark away.
+    d->doneButtonClick();
+    EXPECT_EQ(store.catalogue.favFlag(10), 1);
+    d->addToFav();
+    picker.touchRow(4);
+    d->doneButtonClick();
+    EXPECT_EQ(store.catalogue.favFlag(10), 0);
+    EXPECT_FALSE(d->canRemoveFavorite());
 }
 
 TEST_F(FolderPickerTest, AFailedWriteShowsAsNotMade) {
@@ -103,6 +112,20 @@ TEST_F(FolderPickerTest, AFailedWriteShowsAsNotMade) {
     EXPECT_FALSE(picker.row(3).checked);
     EXPECT_FALSE(d->pickerViewSelectionStateForRow(1));
     EXPECT_EQ(store.total(2), "0");
+}
+
+TEST_F(FolderPickerTest, TheFavouriteMarkIsReadAgainOnEveryAppearance) {
+    store.file(11, 2);
+    store.file(11, 3);
+    const auto d = open(11);
+    ASSERT_TRUE(d->canRemoveFavorite());
+    // Taken out of its folders' contents meanwhile: a favourite while any folder holds it.
+    PlannerWrites(store.db).removeFromFolder("11", "2");
+    d->viewWillAppear();
+    EXPECT_TRUE(d->canRemoveFavorite());
+    PlannerWrites(store.db).removeFromFolder("11", "3");
+    d->viewWillAppear();
+    EXPECT_FALSE(d->canRemoveFavorite());
 }
 
 TEST_F(FolderPickerTest, RemovingTheFavouriteLeavesItsFolders) {

@@ -60,6 +60,19 @@ TEST_F(NewFolderTest, IdsOfFoldersDeletedAtTheTopEndAreUsedAgain) {
               (std::vector<FolderRow>{{"Eins", "0", "0", "1", "0"}}));
 }
 
+TEST_F(NewFolderTest, AFolderListThatCannotBeReadMakesNoFolderAndSaysSo) {
+    // The list's statement fails; a new row would still be written.
+    store.catalogue.exec("ALTER TABLE Menu_Folder RENAME COLUMN sort_order TO sortOrder");
+    auto vc = open();
+    vc->setText("Snack");
+    vc->viewWillDisappear();
+    ASSERT_TRUE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.firstPending().message, AddMenuFolderVC::folderNotStoredKey());
+    EXPECT_EQ(store.catalogue.value("SELECT count(*) || '/' || count(DISTINCT recordId) FROM "
+                                    "Menu_Folder"),
+              "4/4");
+}
+
 TEST_F(NewFolderTest, NamesAreCheckedWithTheirAlertsAndOnlyValidOnesStored) {
     const struct {
         std::string name;

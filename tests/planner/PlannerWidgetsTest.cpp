@@ -1,15 +1,20 @@
 // The planner's widgets pressed as a user presses them, on the offscreen platform: the folder
-// picker's wheel and a folder's delete marks. The roads through the shell walk the rest.
+// picker's wheel, amounts typed into the consumption editor and a folder's delete marks. The roads
+// through the shell walk the rest.
 #include "PlannerTestStore.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/planner/CheckPickerView.h"
 #include "screens/planner/FavoriteVCFolderNewWidget.h"
+#include "screens/planner/NewEditConsumptionWidget.h"
 #include "screens/planner/PlannerListView.h"
 #include "tests/support/WidgetTaps.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -21,7 +26,8 @@ namespace {
 template <typename W> std::unique_ptr<W> showWidget(std::unique_ptr<W> widget) {
     widget->resize(320, 480);
     widget->show();
-    QCoreApplication::processEvents();
+    widget->activateWindow(); // the fields take the focus only in the active window
+    (void)QTest::qWaitForWindowActive(widget.get());
     return widget;
 }
 
@@ -35,6 +41,27 @@ private:
     std::unique_ptr<FakePlatform> fake_;
     FakeNavigation navigation_;
 
+    // The consumption editor of product 12 in the folder; typed amounts, each into the amount
+    // field clicked and emptied, ended with Return. What the six fields show at the end.
+    QStringList typeAmounts(const char* folder, std::initializer_list<const char*> amounts) {
+        auto model = std::make_shared<NewEditConsumptionVC>(
+            fake_->platform(), store_->db, ConsumptionInputs{"Aprikose", "Hof", "", "12", folder});
+        auto editor = showWidget(std::make_unique<NewEditConsumptionWidget>(model, fake_->strings));
+        QLineEdit* amount = editor->field(ConsumptionQuantity::Amount);
+        for (const char* typed : amounts) {
+            tap(amount);
+            if (!amount->hasFocus()) return {};
+            QTest::keyClick(amount, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(amount, typed);
+            QTest::keyClick(amount, Qt::Key_Return);
+        }
+        QStringList shown;
+        for (int q = 0; q < kConsumptionQuantityCount; ++q)
+            shown << editor->field(static_cast<ConsumptionQuantity>(q))->text();
+        editor->hide(); // leaving saves
+        return shown;
+    }
+
 private slots:
     void initTestCase() { QDir::addSearchPath("pictures", TOLVANE_PICTURES_DIR); }
 
@@ -45,7 +72,7 @@ private slots:
         store_->catalogue.add({.id = 11, .name = "Brot", .kcal = "250"});
     }
 
-    void thePickerComesToRestOnARowBoundary() {
+    void thePickerComesToRestOnARowBoundaryAndTurnsWithTheWheel() {
         for (int id = 5; id <= 12; ++id)
             store_->addFolder(id, "Ordner " + std::to_string(id));
         auto detailModel = std::make_shared<ProductDetail>(fake_->platform(), store_->db);
@@ -55,6 +82,7 @@ private slots:
         tap(detail->favoriteButton());
         CheckPickerView* picker = detail->picker();
         QCOMPARE(picker->model().numberOfRows(), 16);
+        QTRY_COMPARE(picker->geometry().bottom(), detail->rect().bottom()); // slid up
         // A slow drag upwards by 70 points, released: it settles on the nearest boundary.
         const QPoint start = picker->rowCentre(4);
         QTest::mousePress(picker, Qt::LeftButton, {}, start);
@@ -68,9 +96,37 @@ private slots:
         QCOMPARE(picker->model().offset(), picker->model().rowHeight() * 2);
         // Dragging checked nothing.
         QVERIFY(store_->db.selectFoldersAccordingToProduct("10").empty());
-        // A tap on the row drawn at the top of the wheel checks its folder.
+        // A tap on the row drawn at the top of the wheel checks its folder, and brings it to
+        // the middle.
         tapAt(picker, picker->rowCentre(2));
         QCOMPARE(store_->db.selectFoldersAccordingToProduct("10"), (std::vector<std::string>{"1"}));
+        QTRY_VERIFY(!picker->isScrolling());
+
+        // Three notches of the mouse wheel, as the window receives them: three rows on.
+        QWindow* window = detail->windowHandle();
+        const QPointF at = picker->mapTo(detail.get(), picker->rowCentre(4));
+        for (int notch = 0; notch < 3; ++notch) {
+            QWheelEvent wheel(at, window->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(window, &wheel);
+        }
+        QTRY_VERIFY(!picker->isScrolling());
+        QCOMPARE(picker->model().offset(), picker->model().rowHeight() * 3);
+        tapAt(picker, picker->rowCentre(5)); // the fourth folder, in the middle now
+        QCOMPARE(store_->db.selectFoldersAccordingToProduct("10"),
+                 (std::vector<std::string>{"1", "4"}));
+    }
+
+    void typedAmountsEndAtTheValuesOfTheLastOne() {
+        store_->catalogue.add({12, "Aprikose", "Hof", "1", "2.7", "0.3", "9.6", "0.05", "108"});
+        store_->file(12, 2);
+        store_->file(12, 3);
+        const QStringList direct = typeAmounts("3", {"150"});
+        QCOMPARE(typeAmounts("2", {"1", "100", "9999", "150"}), direct);
+        QCOMPARE(direct, (QStringList{"150", "4,1", "0,4", "14,4", "0,1", "162"}));
+        QCOMPARE(store_->row(12, 2)->nutrients, store_->row(12, 3)->nutrients);
+        QCOMPARE(QString::fromStdString(store_->row(12, 2)->gm), QString("150g"));
+        QCOMPARE(QString::fromStdString(store_->total(2)), QString("162"));
     }
 
     void removeAProductFromAFolder() {
@@ -89,6 +145,13 @@ private slots:
         tapAt(rows, rows->confirmRect(0).center());
         QCOMPARE(model->numberOfRows(), 1);
         QCOMPARE(store_->total(1), std::string("250"));
+        // The last product taken out: a hint in the place of the empty list.
+        const auto hint = contents->findChild<QLabel*>("emptyFolderHint");
+        QVERIFY(!hint->isVisible());
+        tapAt(rows, rows->deleteMarkRect(0).center());
+        tapAt(rows, rows->confirmRect(0).center());
+        QVERIFY(hint->isVisible());
+        QCOMPARE(hint->text(), QString(FavoriteVCFolderNew::emptyHintKey()));
     }
 };
 

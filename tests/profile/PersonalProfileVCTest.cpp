@@ -128,6 +128,24 @@ TEST_F(PersonalProfileTest, LeavingBeforeLoadingWritesNothing) {
     EXPECT_FALSE(fake.analytics.has("User Profile"));
 }
 
+TEST_F(PersonalProfileTest, AProfileThatCannotBeReadIsNeitherShownNorWrittenOver) {
+    shared.updatePersonalSettings("M", "40", "180", "80", "24.7", "71.3", "3", "2900", "5.11",
+                                  "176", "metric");
+    const ProfileRow before = stored();
+    auto vc = std::make_shared<PersonalProfileVC>(fake.platform(), shared, navigation);
+    navigation.push(vc);
+    shared.interrupt(); // every read fails, the table is there
+    vc->viewDidLoad();
+    shared.clearInterrupt();
+    ASSERT_TRUE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.firstPending().message, PersonalProfileVC::profileNotReadKey());
+    EXPECT_EQ(vc->rowValue(ProfileFigure::DailyCalories), ""); // not the seed's 2000
+    fake.alerts.answer(0);
+    EXPECT_EQ(navigation.pops(), 1);
+    vc->viewDidDisappear();
+    EXPECT_EQ(stored(), before);
+}
+
 TEST_F(PersonalProfileTest, MissingProfileReadsTheSeedValues) {
     catalogue.exec("DROP TABLE Personal_Profile");
     catalogue.exec("DELETE FROM Settings");

@@ -12,10 +12,6 @@ using namespace tolvane::server::test;
 
 namespace {
 
-Options options(std::vector<std::string> args) {
-    return parseOptions(args);
-}
-
 std::string usageErrorOf(std::vector<std::string> args) {
     try {
         parseOptions(args);
@@ -28,17 +24,17 @@ std::string usageErrorOf(std::vector<std::string> args) {
 // Runs import or publish as the program does, with its messages in err.
 int command(std::vector<std::string> args, std::ostringstream& err) {
     std::ostringstream out;
-    return args[0] == "import" ? runImport(options(args), out, err)
-                               : runPublish(options(args), out, err);
+    return args[0] == "import" ? runImport(parseOptions(args), out, err)
+                               : runPublish(parseOptions(args), out, err);
 }
 
 } // namespace
 
 TEST(Options, ServeListensOnLoopbackAndTakesFaultsAndAccounts) {
-    EXPECT_EQ(options({"serve", "--db", "x.db"}).host, "127.0.0.1");
-    Options faulty =
-        options({"--db", "x.db", "serve", "--port", "0", "--drop-after-pages", "3", "--delay-ms",
-                 "20", "--garbage", "--empty-products", "--update-password", "pw"});
+    EXPECT_EQ(parseOptions({"serve", "--db", "x.db"}).host, "127.0.0.1");
+    Options faulty = parseOptions({"--db", "x.db", "serve", "--port", "0", "--drop-after-pages",
+                                   "3", "--delay-ms", "20", "--garbage", "--empty-products",
+                                   "--update-password", "pw"});
     EXPECT_EQ(faulty.port, 0);
     EXPECT_EQ(faulty.faults.dropAfterPages, 3);
     EXPECT_EQ(faulty.faults.delayMs, 20);

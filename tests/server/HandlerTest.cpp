@@ -79,12 +79,9 @@ TEST_F(HandlerTest, UpdatePagesCarryEveryKeyAsTextAndEndWithNull) {
     EXPECT_EQ(nothing.body, "No product has been updated.");
     // A missing timestamp is the same as an empty one.
     EXPECT_EQ(update.handle({{"pageNo", "1"}, {"records", "250"}}, login()).status, 200);
-}
-
-TEST_F(HandlerTest, PageJsonSurvivesInvalidUtf8) {
-    const ChangedPage page{1, {product(9, "Caf\xE9 latin-1", "2021-01-01 00:00:00")}};
+    // Text that is not UTF-8 still makes a page.
     std::string text;
-    ASSERT_NO_THROW(text = pageJson(page));
+    ASSERT_NO_THROW(text = pageJson({1, {product(9, "Caf\xE9 latin-1", "2021-01-01 00:00:00")}}));
     EXPECT_EQ(json::parse(text)["Updated Records"]["products"][0]["ID"], "9");
 }
 

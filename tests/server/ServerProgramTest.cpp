@@ -9,8 +9,6 @@
 
 #include <algorithm>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -19,8 +17,10 @@
 using namespace tolvane::server;
 using namespace tolvane::server::test;
 using nlohmann::json;
-using tolvane::test::runServerCommand;
+using tolvane::test::connectLoopback;
+using tolvane::test::runProgram;
 using tolvane::test::ServerProcess;
+using tolvane::test::serverProgram;
 
 namespace {
 
@@ -40,16 +40,16 @@ protected:
             tsv += catalogueLine(id, "Produkt " + std::to_string(id), "2020-01-01 00:00:00",
                                  "Müller's | Söhne");
         writeFile(dir.file("products.tsv"), tsv);
-        auto result =
-            runServerCommand({"import", "--db", db, "--products", dir.file("products.tsv"),
-                              "--timestamp", "2020-01-01 00:00:00"});
-        ASSERT_EQ(result.exitCode, 0) << result.output;
+        ASSERT_EQ(runProgram({serverProgram(), "import", "--db", db, "--products",
+                              dir.file("products.tsv"), "--timestamp", "2020-01-01 00:00:00"}),
+                  0);
     }
 
     std::unique_ptr<ServerProcess> start() {
-        return std::make_unique<ServerProcess>(std::vector<std::string>{
-            "serve", "--db", db, "--port", "0", "--update-user", kUser, "--update-password",
-            kPassword, "--upload-user", kUploadUser, "--upload-password", kUploadPassword});
+        return std::make_unique<ServerProcess>(
+            db, std::vector<std::string>{"--update-user", kUser, "--update-password", kPassword,
+                                         "--upload-user", kUploadUser, "--upload-password",
+                                         kUploadPassword});
     }
 
     static httplib::Result page(int port, const std::string& timestamp, int pageNo, int records,
@@ -158,9 +158,8 @@ TEST_F(ServerProgramTest, StoresLargeUploadsWithTheRightHeaderAndShowsThemEscape
     ASSERT_TRUE(sent);
     EXPECT_EQ(sent->body, "Mail send");
 
-    auto outbox = runServerCommand({"outbox", "--db", db});
-    EXPECT_EQ(outbox.exitCode, 0);
-    const std::string& shown = outbox.output;
+    std::string shown;
+    EXPECT_EQ(runProgram({serverProgram(), "outbox", "--db", db}, &shown, true), 0);
     // Read back as CSV, each line's values separated by tabs.
     std::string tabbed = kCsvHeader + csv.substr(csv.find("900000002"));
     std::replace(tabbed.begin(), tabbed.end(), ',', '\t');
@@ -180,12 +179,8 @@ TEST_F(ServerProgramTest, IdleConnectionsDoNotHoldUpAPage) {
     // Thirty clients that connect and then say nothing, or only half a request.
     std::vector<int> sockets;
     for (int i = 0; i < 30; ++i) {
-        int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(static_cast<std::uint16_t>(server->port()));
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        const int fd = connectLoopback(server->port());
+        ASSERT_GE(fd, 0);
         if (i % 2) {
             const char half[] = "POST /getUpdatedProducts.php HTTP/1.1\r\nHost: x\r\n";
             ASSERT_GT(::send(fd, half, sizeof half - 1, 0), 0);

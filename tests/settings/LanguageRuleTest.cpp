@@ -39,7 +39,7 @@ TEST(LanguageRule, DecisionTable) {
     }
 }
 
-TEST(LanguageRule, JapaneseDeviceStaysEnglishUntilAutoIsChosen) {
+TEST(LanguageRule, DeviceLanguagesTillAChoiceIsStoredAndAfterIt) {
     FakePlatform fake;
     auto& defaults = fake.defaults;
     applyEntryStep(defaults, {"ja"}); // English and the fallback list: the shell test's first start
@@ -52,15 +52,12 @@ TEST(LanguageRule, JapaneseDeviceStaysEnglishUntilAutoIsChosen) {
     screen.select(0); // "Auto"
     EXPECT_FALSE(defaults.hasValue("AppleLanguages"));
     EXPECT_EQ(applyEntryStep(defaults, {"de"}), "de");
-}
 
-TEST(LanguageRule, RussianDeviceStoresNothingAndAnItalianChoiceOutlivesAJapaneseDevice) {
-    FakePlatform fake;
-    EXPECT_EQ(applyEntryStep(fake.defaults, {"ru"}), "ru");
-    EXPECT_FALSE(fake.defaults.hasValue("AppleLanguages"));
-    LanguageChoice shell;
-    Localization(fake.platform(), shell).select(5);
-    EXPECT_EQ(applyEntryStep(fake.defaults, {"ja"}), "it");
+    // A Russian device stores nothing; an Italian choice outlives a Japanese device.
+    EXPECT_EQ(applyEntryStep(defaults, {"ru"}), "ru");
+    EXPECT_FALSE(defaults.hasValue("AppleLanguages"));
+    screen.select(5);
+    EXPECT_EQ(applyEntryStep(defaults, {"ja"}), "it");
 }
 
 TEST(LocalizationScreen, EnglishThenAutoMovesCheckMarkAndStoredListAndEveryRowItsCode) {

@@ -36,14 +36,6 @@ TEST(LinkRule, TappedLinksMatchedByFullAddressOnly) {
     }
 }
 
-TEST(LinkRule, ExternalAddresses) {
-    auto t = targets();
-    EXPECT_EQ(externalAddress(LinkAction::MailUpdate, t), "mailto:update@tolvane.ch?subject=");
-    EXPECT_EQ(externalAddress(LinkAction::MailSupport, t), "mailto:support@tolvane.ch?subject=@");
-    EXPECT_EQ(externalAddress(LinkAction::OpenFoodLabelPage, t), t.foodLabelPage);
-    EXPECT_EQ(externalAddress(LinkAction::Follow, t), "");
-}
-
 TEST(LinkRule, MailAddressesEncodeSubjectAndBody) {
     EXPECT_EQ(mailtoAddress("a@b.ch", "Frage & Lob", "Zeile 1\nÄ?"),
               "mailto:a@b.ch?subject=Frage%20%26%20Lob&body=Zeile%201%0A%C3%84%3F");

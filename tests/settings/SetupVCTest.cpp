@@ -162,11 +162,53 @@ TEST_F(SetupVCTest, RowsPushTheirScreensAndRememberTheCell) {
     EXPECT_EQ(navigation.top(), profile);
 }
 
+// Translated texts differ from their keys, so a lookup by key rather than by text shows up.
+TEST_F(SetupVCTest, EachInfoButtonOpensItsPageWithOrWithoutTitle) {
+    for (const auto& [key, text] : {std::pair{"Lokalisierung", "Language"},
+                                    {"Live-Suche", "Live search"},
+                                    {"Metrische Einheiten", "Metric units"},
+                                    {"Infotext Profil Titel", "Profile"},
+                                    {"LocalizationInfoText", "<p>lang</p>"},
+                                    {"LiveSearchInfoText", "<p>live</p>"},
+                                    {"MetrisheInfoText", "<p>metric</p>"},
+                                    {"Infotext Profil", "<p>profile</p>"}})
+        fake.strings.set(key, text);
+    struct Case {
+        SetupRowId row;
+        int tag;
+        std::string html;
+        std::string navTitle;
+    };
+    for (const Case& c : {Case{SetupRowId::Localization, 1001, "<p>lang</p>", "Language"},
+                          Case{SetupRowId::LiveSearch, 1002, "<p>live</p>", "Live search"},
+                          Case{SetupRowId::MetricUnits, 1003, "<p>metric</p>", "Metric units"},
+                          Case{SetupRowId::PersonalProfile, 1006, "<p>profile</p>", ""}}) {
+        screen().infoButtonTapped(c.row);
+        auto page = std::dynamic_pointer_cast<ShowInfoVC>(navigation.top());
+        ASSERT_TRUE(page) << c.tag;
+        page->viewWillAppear();
+        EXPECT_EQ(page->html(), c.html) << c.tag;
+        EXPECT_EQ(page->navigationTitle(), c.navTitle) << c.tag;
+        EXPECT_EQ(navigation.backTitles().back(), "Zurück");
+        EXPECT_EQ(fake.defaults.integerForKey("SetUpInfoBtnTag"), c.tag);
+    }
+    // A row without an information button opens nothing.
+    auto depth = navigation.stack().size();
+    screen().infoButtonTapped(SetupRowId::ManageProducts);
+    EXPECT_EQ(navigation.stack().size(), depth);
+    EXPECT_EQ(fake.defaults.integerForKey("SetUpInfoBtnTag"), 1006);
+}
+
 TEST_F(SetupVCTest, SendMailOpensComposerAndLogsEventEvenWithoutMailProgram) {
     fake.strings.set("Email Subject", "Tolvane Frage");
     fake.strings.set("Missing Brand", "Marke fehlt");
+    screen().sendMail();
+    EXPECT_FALSE(screen().mailAddressShown());
+    fake.urls.opened.clear();
     fake.urls.canOpen = false;
     screen().sendMail();
+    EXPECT_TRUE(screen().mailAddressShown()); // said, with the address to copy
+    EXPECT_EQ(screen().mailAddress(), "support@x.ch");
     ASSERT_EQ(fake.urls.opened.size(), 1u);
     EXPECT_EQ(fake.urls.opened[0],
               "mailto:support@x.ch?subject=Tolvane%20Frage&body=Marke%20fehlt");

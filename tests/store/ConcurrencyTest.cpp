@@ -73,6 +73,27 @@ TEST_F(ConcurrencyTest, FailedTransactionLeavesTheFileAsItWas) {
     EXPECT_EQ(readFileBytes(path), before);
 }
 
+TEST_F(ConcurrencyTest, AFailedReadIsToldFromAnEmptyOneAndUndoesACheckedTransaction) {
+    addProduct(1, "Brot", "B");
+    EXPECT_FALSE(db->selectProductDetail("2"));
+    EXPECT_FALSE(db->lastReadFailed());
+    EXPECT_FALSE(db->selectProductDetail("2 or 1")); // refused: not digits
+    EXPECT_TRUE(db->lastReadFailed());
+    db->interrupt();
+    EXPECT_EQ(db->selectProductCount(), 0);
+    EXPECT_TRUE(db->lastReadFailed());
+    db->clearInterrupt();
+    EXPECT_EQ(db->selectProductCount(), 1);
+    EXPECT_FALSE(db->lastReadFailed());
+
+    EXPECT_FALSE(db->runInCheckedTransaction([this] {
+        db->deleteProductFromMainTable("1");
+        db->selectProductDetail("x");
+        return true;
+    }));
+    EXPECT_TRUE(db->selectProductDetail("1"));
+}
+
 TEST_F(ConcurrencyTest, TransactionCommitsAndHoldsOffOtherThreads) {
     addProduct(1, "Brot", "B");
     int seenByOtherThread = -1;

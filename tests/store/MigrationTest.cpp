@@ -128,10 +128,18 @@ TEST_F(MigrationTest, FreshInstallationIsCopiedAndSeededAndTheSecondLaunchTouche
     EXPECT_EQ(readFileBytes(locations.databasePath()), before);
 }
 
-TEST_F(MigrationTest, OlderInstallationWithoutTablesIsReplacedAndSeeded) {
+TEST_F(MigrationTest, OlderInstallationWithoutTablesIsReplacedAndSeededOrKeptWhenThatFails) {
     std::filesystem::create_directories(locations.documentsDir);
-    std::filesystem::copy_file(locations.shippedDatabasePath(), locations.databasePath());
+    const std::string shipped = locations.shippedDatabasePath();
+    std::filesystem::copy_file(shipped, locations.databasePath());
     addUserData();
+    // Without the shipped file the replacement fails and the old copy stays.
+    std::filesystem::rename(shipped, shipped + ".away");
+    EXPECT_FALSE(createEditableCopyOfDatabaseIfNeeded(locations, defaults, log).ok);
+    EXPECT_TRUE(hasUserData());
+    EXPECT_FALSE(defaults.boolForKey("copiedNewDatabase"));
+    std::filesystem::rename(shipped + ".away", shipped);
+
     defaults.setBool("copiedNewDatabase", true);
     const MigrationResult result = launch();
     ASSERT_TRUE(result.ok);
@@ -143,20 +151,15 @@ TEST_F(MigrationTest, OlderInstallationWithoutTablesIsReplacedAndSeeded) {
     EXPECT_TRUE(Database(result.setAside, log).selectProductDetail("77"));
 }
 
-TEST_F(MigrationTest, InstallationWithItsTablesIsKeptWhateverTheFlags) {
+TEST_F(MigrationTest, InstallationWithItsTablesIsKeptWhateverTheFlagsAndOnlyMissingOnesSeeded) {
     userFileWithoutFlags();
-    Database(locations.databasePath(), log).insertIntoFavorite_Menulistfolder("77", "1");
+    Database db(locations.databasePath(), log);
+    db.insertIntoFavorite_Menulistfolder("77", "1");
     ASSERT_TRUE(launch().ok);
     EXPECT_TRUE(hasUserData());
-    Database db(locations.databasePath(), log);
     EXPECT_EQ(db.selectAllRecordIDFromFavoriteTable(), List{"77"});
-    EXPECT_EQ(db.selectMenuItemsSortByOrder().size(), 4u);
     EXPECT_TRUE(defaults.boolForKey("copiedNewFolderDatabase"));
-}
-
-TEST_F(MigrationTest, OnlyMissingTablesAreSeeded) {
-    ASSERT_TRUE(launch().ok);
-    Database db(locations.databasePath(), log);
+    // With the flags set, a table gone is seeded again; the folders stay as they are.
     db.insertIntoMenuFolder("4", "Mein Ordner", "0", 5, "0");
     execSql(locations.databasePath(), "DROP TABLE Personal_Profile");
     ASSERT_TRUE(launch().ok);
@@ -180,24 +183,28 @@ TEST_F(MigrationTest, CopyFailureIsReportedAndCreatesNoFile) {
                  defaults.boolForKey("copiedNewFolderDatabase"));
 }
 
-TEST_F(MigrationTest, FailedReplacementKeepsTheOldCopy) {
-    std::filesystem::create_directories(locations.documentsDir);
-    std::filesystem::copy_file(locations.shippedDatabasePath(), locations.databasePath());
-    addUserData();
-    std::filesystem::remove(locations.shippedDatabasePath());
-    const MigrationResult result = createEditableCopyOfDatabaseIfNeeded(locations, defaults, log);
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(hasUserData());
-    EXPECT_FALSE(defaults.boolForKey("copiedNewDatabase"));
-}
-
-TEST_F(MigrationTest, JournalOfADeletedCopyIsNotRolledIntoTheNewOne) {
+TEST_F(MigrationTest, AKilledWritersJournalIsRolledBackNotReportedAndNeverRolledIntoANewCopy) {
     ASSERT_TRUE(launch().ok);
+    addUserData();
     const std::string file = locations.databasePath();
-    dieWritingWith(file, "DELETE FROM Categories; UPDATE Settings SET LiveSuche = 'NO';");
+    const std::string changes =
+        "DELETE FROM ProductsTable; DELETE FROM Categories; UPDATE Settings SET LiveSuche = 'NO';";
+    dieWritingWith(file, changes);
+    ASSERT_TRUE(std::filesystem::exists(file + "-journal"));
+    // In a folder that cannot be written the journal cannot be finished: not damage either.
+    EXPECT_EQ(launchInReadOnlyFolder([](const MigrationResult& result, Database&) {
+                  return result.problem == MigrationResult::Problem::JournalBlocked;
+              }),
+              0);
+    const MigrationResult result = launch();
+    EXPECT_TRUE(result.ok) << result.message;
+    EXPECT_TRUE(hasUserData());
+    EXPECT_EQ(sqlRows(file, "PRAGMA integrity_check"), (Rows{{"ok"}}));
+
+    // The journal of a copy deleted since is not rolled into the new one.
+    dieWritingWith(file, changes);
     ASSERT_TRUE(std::filesystem::exists(file + "-journal"));
     std::filesystem::remove(file);
-
     ASSERT_TRUE(launch().ok);
     EXPECT_EQ(sqlRows(file, "PRAGMA integrity_check"), (Rows{{"ok"}}));
     Database db(file, log);
@@ -206,36 +213,25 @@ TEST_F(MigrationTest, JournalOfADeletedCopyIsNotRolledIntoTheNewOne) {
     expectSeeded();
 }
 
-TEST_F(MigrationTest, FileLockedThroughTheWaitIsKeptNotReplaced) {
+TEST_F(MigrationTest, FileLockedThroughTheWaitIsKeptAndALockReleasedWithinItWaitedFor) {
     userFileWithoutFlags();
     const std::string before = readFileBytes(locations.databasePath());
-    MigrationResult result;
-    {
-        OtherConnection lock(locations.databasePath(), "BEGIN EXCLUSIVE");
-        ASSERT_TRUE(lock.holding());
-        result = createEditableCopyOfDatabaseIfNeeded(locations, defaults, log,
-                                                      {std::chrono::milliseconds(300)});
-    }
+    OtherConnection lock(locations.databasePath(), "BEGIN EXCLUSIVE");
+    ASSERT_TRUE(lock.holding());
+    MigrationResult result = createEditableCopyOfDatabaseIfNeeded(locations, defaults, log,
+                                                                  {std::chrono::milliseconds(300)});
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.problem, MigrationResult::Problem::Locked);
     EXPECT_EQ(readFileBytes(locations.databasePath()), before);
-    EXPECT_TRUE(hasUserData());
     EXPECT_FALSE(defaults.boolForKey("copiedNewDatabase"));
-    // The next start, with the lock gone, keeps the file too.
-    ASSERT_TRUE(launch().ok);
-    EXPECT_TRUE(hasUserData());
-}
 
-TEST_F(MigrationTest, LockReleasedWithinTheWaitIsWaitedFor) {
-    userFileWithoutFlags();
-    OtherConnection lock(locations.databasePath(), "BEGIN EXCLUSIVE");
-    ASSERT_TRUE(lock.holding());
+    // The next start, with the lock gone within its wait, keeps the file too.
     std::thread releaser([&lock] {
         std::this_thread::sleep_for(std::chrono::milliseconds(400));
         lock.release();
     });
-    const MigrationResult result = createEditableCopyOfDatabaseIfNeeded(
-        locations, defaults, log, {std::chrono::milliseconds(5000)});
+    result = createEditableCopyOfDatabaseIfNeeded(locations, defaults, log,
+                                                  {std::chrono::milliseconds(5000)});
     releaser.join();
     EXPECT_TRUE(result.ok) << result.message;
     EXPECT_TRUE(hasUserData());
@@ -290,23 +286,6 @@ TEST_F(MigrationTest, ReadOnlyFolderIsReportedAndItsDataStillRead) {
               }),
               0);
     EXPECT_TRUE(hasUserData());
-}
-
-TEST_F(MigrationTest, KilledWriterLeavesAJournalThatIsRolledBackNotReportedAsDamage) {
-    ASSERT_TRUE(launch().ok);
-    addUserData();
-    const std::string file = locations.databasePath();
-    dieWritingWith(file, "DELETE FROM ProductsTable;");
-    ASSERT_TRUE(std::filesystem::exists(file + "-journal"));
-    // In a folder that cannot be written the journal cannot be finished: not damage either.
-    EXPECT_EQ(launchInReadOnlyFolder([](const MigrationResult& result, Database&) {
-                  return result.problem == MigrationResult::Problem::JournalBlocked;
-              }),
-              0);
-    const MigrationResult result = launch();
-    EXPECT_TRUE(result.ok) << result.message;
-    EXPECT_TRUE(hasUserData());
-    EXPECT_EQ(sqlRows(file, "PRAGMA integrity_check"), (Rows{{"ok"}}));
 }
 
 } // namespace tolvane::test

@@ -1,5 +1,7 @@
 // Checks the six shipped string tables against each other, the shipped catalogue's categories and
 // every key the product code uses, as Qt's lupdate finds them.
+#include "tools/catalogue/CatalogueSourceReader.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -8,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
@@ -20,7 +21,6 @@ const std::vector<std::string> kLanguages{"de", "en", "es", "fr", "it", "ru"};
 const QString kRoot = TOLVANE_SOURCE_ROOT;
 
 struct TsMessage {
-    std::string context;
     std::string source;
     std::string translation;
     std::string type; // "", "unfinished", "obsolete" or "vanished"
@@ -40,15 +40,13 @@ TsTable readTs(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) return {{}, {}, "cannot be read"};
     const QDir dir = QFileInfo(path).absoluteDir();
     QXmlStreamReader xml(&file);
-    std::string context;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         const auto name = xml.name();
         if (name == u"name") {
-            context = xml.readElementText().toStdString();
-            table.contexts.push_back(context);
+            table.contexts.push_back(xml.readElementText().toStdString());
         } else if (name == u"message") {
-            table.messages.push_back({context, {}, {}, {}, xml.lineNumber(), {}});
+            table.messages.push_back({{}, {}, {}, xml.lineNumber(), {}});
         } else if (table.messages.empty()) {
             continue;
         } else if (TsMessage& m = table.messages.back(); name == u"source") {
@@ -110,13 +108,6 @@ std::vector<std::string> placeholdersOf(const std::string& text) {
     return found;
 }
 
-std::string joined(const std::vector<std::string>& items) {
-    std::string out;
-    for (const std::string& item : items)
-        out += (out.empty() ? "" : " ") + item;
-    return "[" + out + "]";
-}
-
 TEST(StringTables, AreWellFormedFinishedAndHoldTheSameKeysOnceEach) {
     std::set<std::string> all;
     for (const std::string& lang : kLanguages) {
@@ -124,12 +115,10 @@ TEST(StringTables, AreWellFormedFinishedAndHoldTheSameKeysOnceEach) {
         const std::string file = "tolvane_" + lang + ".ts";
         EXPECT_EQ(table.error, "") << file;
         EXPECT_EQ(table.contexts, std::vector<std::string>{"Tolvane"}) << file;
-        EXPECT_FALSE(table.messages.empty()) << file << " has no messages";
         std::set<std::string> seen;
         for (const TsMessage& m : table.messages) {
             const std::string where =
                 file + " line " + std::to_string(m.line) + " \"" + m.source + "\"";
-            EXPECT_EQ(m.context, "Tolvane") << where;
             EXPECT_TRUE(seen.insert(m.source).second) << where << ": the key twice";
             EXPECT_EQ(m.type, "") << where;
             EXPECT_NE(m.translation.find_first_not_of(" \t\r\n"), std::string::npos)
@@ -152,10 +141,8 @@ TEST(StringTables, TextsKeepTheKeysPlaceholders) {
             std::vector<std::string> expected = placeholdersOf(m.source);
             if (auto it = german.find(m.source); expected.empty() && it != german.end())
                 expected = placeholdersOf(it->second);
-            const std::vector<std::string> found = placeholdersOf(m.translation);
-            EXPECT_EQ(found, expected)
-                << "tolvane_" << lang << ".ts line " << m.line << " \"" << m.source
-                << "\": placeholders " << joined(found) << " instead of " << joined(expected);
+            EXPECT_EQ(placeholdersOf(m.translation), expected)
+                << "tolvane_" << lang << ".ts line " << m.line << " \"" << m.source << "\"";
         }
     }
 }
@@ -182,23 +169,10 @@ TEST(StringTables, HaveATextForEveryKeyTheCodeUses) {
 }
 
 TEST(StringTables, HaveATextForEveryCatalogueCategory) {
-    const std::string path = (kRoot + "/resources/catalogue/categories.tsv").toStdString();
-    std::ifstream in(path);
-    ASSERT_TRUE(in) << "cannot read " << path;
-    std::string line;
-    int number = 0;
-    int categories = 0;
-    while (std::getline(in, line)) {
-        ++number;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const size_t tab = line.find('\t');
-        if (number == 1 || line.empty() || tab == std::string::npos) continue;
-        const std::string name = line.substr(tab + 1, line.find('\t', tab + 1) - tab - 1);
-        ++categories;
-        EXPECT_EQ(missingLanguages(name), "")
-            << "categories.tsv:" << number << ": category \"" << name << "\" has no text";
-    }
-    EXPECT_GT(categories, 0) << path << " lists no categories";
+    const auto path = kRoot + "/resources/catalogue/categories.tsv";
+    for (const auto& category : CatalogueSourceReader::readCategoriesFile(path.toStdString()))
+        EXPECT_EQ(missingLanguages(category.name), "")
+            << "category \"" << category.name << "\" has no text";
 }
 
 // The information page picks its text by comparing the shown title with the texts of these keys;

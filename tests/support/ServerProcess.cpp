@@ -53,26 +53,32 @@ int exitCodeOf(int status) {
 
 // Sends one request and reads the answer to its end.
 void askOnce(int port) {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    const int fd = connectLoopback(port);
     if (fd < 0) return;
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
-        const std::string request =
-            "GET /ready HTTP/1.0\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n";
-        if (write(fd, request.data(), request.size()) == static_cast<ssize_t>(request.size())) {
-            char buffer[512];
-            pollfd waiting{fd, POLLIN, 0};
-            while (poll(&waiting, 1, 10000) > 0 && read(fd, buffer, sizeof buffer) > 0) {
-            }
+    const std::string request =
+        "GET /ready HTTP/1.0\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n";
+    if (write(fd, request.data(), request.size()) == static_cast<ssize_t>(request.size())) {
+        char buffer[512];
+        pollfd waiting{fd, POLLIN, 0};
+        while (poll(&waiting, 1, 10000) > 0 && read(fd, buffer, sizeof buffer) > 0) {
         }
     }
     close(fd);
 }
 
 } // namespace
+
+int connectLoopback(int port) {
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (fd >= 0 && connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+        return fd;
+    if (fd >= 0) close(fd);
+    return -1;
+}
 
 std::string serverProgram() {
     return TOLVANE_PRODUCT_SERVER;
@@ -100,24 +106,9 @@ int runProgram(const std::vector<std::string>& arguments, std::string* output, b
     return exitCodeOf(status);
 }
 
-CommandResult runServerCommand(const std::vector<std::string>& arguments) {
-    std::vector<std::string> all{serverProgram()};
-    all.insert(all.end(), arguments.begin(), arguments.end());
-    CommandResult result;
-    result.exitCode = runProgram(all, &result.output, true);
-    return result;
-}
-
-ServerProcess::ServerProcess(const std::string& dbPath, const std::vector<std::string>& extra)
-    : ServerProcess([&] {
-          std::vector<std::string> arguments{"serve", "--db", dbPath, "--port", "0"};
-          arguments.insert(arguments.end(), extra.begin(), extra.end());
-          return arguments;
-      }()) {}
-
-ServerProcess::ServerProcess(const std::vector<std::string>& arguments) {
-    std::vector<std::string> all{serverProgram()};
-    all.insert(all.end(), arguments.begin(), arguments.end());
+ServerProcess::ServerProcess(const std::string& dbPath, const std::vector<std::string>& extra) {
+    std::vector<std::string> all{serverProgram(), "serve", "--db", dbPath, "--port", "0"};
+    all.insert(all.end(), extra.begin(), extra.end());
     pid_ = spawn(all, output_, false);
     if (pid_ < 0) throw std::runtime_error("cannot start " + all[0]);
     const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;

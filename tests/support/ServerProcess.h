@@ -17,23 +17,16 @@ std::string serverProgram();
 int runProgram(const std::vector<std::string>& arguments, std::string* output = nullptr,
                bool withErrors = false);
 
-struct CommandResult {
-    int exitCode = -1;
-    std::string output; // standard output and errors together
-};
-
-// The server program with these arguments, run to its end.
-CommandResult runServerCommand(const std::vector<std::string>& arguments);
+// A socket connected to the port on 127.0.0.1; -1 when that fails.
+int connectLoopback(int port);
 
 // The server program serving; stopped when destroyed.
 class ServerProcess {
 public:
-    // Runs the server program with these arguments ("serve", ...) and waits for its
+    // Runs `serve --db dbPath --port 0` followed by the extra arguments and waits for its
     // "listening on http://127.0.0.1:PORT/" line and one answered request, so that a stop
     // signal is heard. Throws when it does not start.
-    explicit ServerProcess(const std::vector<std::string>& arguments);
-    // `serve --db dbPath --port 0` followed by the extra arguments.
-    ServerProcess(const std::string& dbPath, const std::vector<std::string>& extra = {});
+    explicit ServerProcess(const std::string& dbPath, const std::vector<std::string>& extra = {});
     ~ServerProcess();
     ServerProcess(const ServerProcess&) = delete;
     ServerProcess& operator=(const ServerProcess&) = delete;
