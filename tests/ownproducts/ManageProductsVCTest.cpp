@@ -113,10 +113,12 @@ TEST_F(ManageProductsTest, DeletingWithABrokenLinkRemovesTheCatalogueRow) {
 TEST_F(ManageProductsTest, ADeleteRefusedAnywhereKeepsTheProductWholeAndSaysSo) {
     addProduct({.name = "Brot"}, 0);
     auto list = openList();
+    list->editButtonClicked();
     for (const std::string table : {"ProductsTable", "Products"}) {
         catalogue.exec("CREATE TRIGGER refuse BEFORE DELETE ON " + table +
                        " BEGIN SELECT RAISE(ABORT, 'refused'); END");
         fake.alerts.clear();
+        list->deleteKeyClicked(0);
         list->deleteRow(0);
         ASSERT_TRUE(fake.alerts.hasPending());
         EXPECT_EQ(fake.alerts.firstPending().message, ManageProductsVC::deleteFailedKey());
