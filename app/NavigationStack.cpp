@@ -1,6 +1,7 @@
 #include "app/NavigationStack.h"
 
 #include "screens/common/Pictures.h"
+#include "screens/common/QtText.h"
 
 #include <QAction>
 #include <QEvent>
@@ -348,14 +349,13 @@ void NavigationStack::layoutBar() {
     const int titleWidth = top ? title_->fontMetrics().horizontalAdvance(top->windowTitle()) : 0;
     // Centred on the bar when it fits between the ends, else centred between them.
     int margin = std::max(leftWidth, rightWidth) + 4;
-    if (titleWidth > width() - 12 - 2 * margin) margin = -1;
+    if (titleWidth > width() - 14 - 2 * margin) margin = -1; // 2 for the glyphs' overhang
     if (margin >= 0)
         title_->setContentsMargins(margin, 0, margin, 0);
     else
         title_->setContentsMargins(leftWidth + 4, 0, rightWidth + 4, 0);
-    const int room = std::max(40, width() - 20 - leftWidth - rightWidth);
-    title_->setText(title_->fontMetrics().elidedText(top ? top->windowTitle() : QString(),
-                                                     Qt::ElideRight, room));
+    const int room = std::max(40, width() - 22 - leftWidth - rightWidth);
+    setElidedText(title_, top ? top->windowTitle() : QString(), room);
     bar_->setVisible(!(top && top->property("hidesNavigationBar").toBool()));
 }
 

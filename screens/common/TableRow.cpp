@@ -16,6 +16,7 @@ TableRow::TableRow(const QString& text, QWidget* parent) : QFrame(parent) {
     layout->setContentsMargins(12, 0, 8, 0);
     label_ = new QLabel(text, this);
     label_->setObjectName("rowLabel");
+    label_->setWordWrap(true);
     layout->addWidget(label_, 1);
     accessories_ = new QHBoxLayout;
     accessories_->setSpacing(6);

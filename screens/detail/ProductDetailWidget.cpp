@@ -95,8 +95,12 @@ void DetailTable::paintEvent(QPaintEvent*) {
             f.setBold(true);
             p.setFont(f);
             p.setPen(QColor(0x1c, 0x1e, 0x21));
-            p.drawText(r.adjusted(42, 0, -70, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                       qs(content.title));
+            // The name takes what the figure leaves, on two lines when it must.
+            QFont plain = f;
+            plain.setBold(false);
+            const int figure = QFontMetrics(plain).horizontalAdvance(qs(content.value)) + 12;
+            p.drawText(r.adjusted(42, 0, -std::max(figure, 50), 0),
+                       Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, qs(content.title));
             f.setBold(false);
             p.setFont(f);
             p.drawText(r, Qt::AlignVCenter | Qt::AlignRight, qs(content.value));

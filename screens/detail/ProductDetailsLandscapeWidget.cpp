@@ -1,5 +1,7 @@
 #include "ProductDetailsLandscapeWidget.h"
 
+#include "screens/common/QtText.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QIcon>
@@ -12,10 +14,6 @@
 
 namespace tolvane {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // The calculator's geometry, in its own points.
 constexpr int kBarBottom = 245;
@@ -66,7 +64,7 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
         model_->keyboardWillHide();
     });
     model_->setListener(this);
-    name_->setText(qs(model_->productName()));
+    setElidedText(name_, qs(model_->productName()), 300);
     unit_->setText(qs(model_->portionUnit()));
     layoutChildren();
 }

@@ -33,6 +33,7 @@ AddMenuFolderWidget::AddMenuFolderWidget(std::shared_ptr<AddMenuFolderVC> model,
     auto* row = new QWidget(this);
     row->setObjectName("folderRow");
     auto* rowLayout = new QHBoxLayout(row);
+    rowLayout->setContentsMargins(8, 4, 6, 4); // room for 30 wide letters beside the label
     rowLayout->addWidget(new QLabel(qs(strings.text(AddMenuFolderVC::fieldLabelKey())), row));
     name_ = new QLineEdit(row);
     name_->setObjectName("folderName");

@@ -40,11 +40,17 @@ MenuFolderWidget::MenuFolderWidget(std::shared_ptr<MenuFolderVC> model, const St
             p.setFont(f);
             p.setPen(QColor(0x1c, 0x1e, 0x21));
             const QRect text = content.adjusted(14, 0, -30, 0);
-            p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, qs(model_->rowTitle(index)));
-            f.setBold(false);
-            p.setFont(f);
+            const QString calories = qs(model_->rowCalories(index));
+            QFont plain = f;
+            plain.setBold(false);
+            // The name gives way to the figure: shortened, never under it.
+            const int figure = QFontMetrics(plain).horizontalAdvance(calories) + 10;
+            p.drawText(text.adjusted(0, 0, -figure, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                       p.fontMetrics().elidedText(qs(model_->rowTitle(index)), Qt::ElideRight,
+                                                  text.width() - figure));
+            p.setFont(plain);
             p.setPen(QColor(0x4a, 0x4f, 0x56));
-            p.drawText(text, Qt::AlignVCenter | Qt::AlignRight, qs(model_->rowCalories(index)));
+            p.drawText(text, Qt::AlignVCenter | Qt::AlignRight, calories);
             if (!model_->isEditing()) plannerrows::paintDisclosure(p, row);
         },
         page);

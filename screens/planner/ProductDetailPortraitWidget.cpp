@@ -57,34 +57,56 @@ void ProductDetailPortraitWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), QColor(0xf2, 0xf3, 0xf5));
     const QIcon column("pictures:column.svg");
+    const int right = width() - kBarLeft;
     for (int n = 0; n < kNutrientCount; ++n) {
         const FolderGdaBar& bar = model_->bars()[static_cast<std::size_t>(n)];
         const int top = kBarsTop + n * kRowPitch;
         QFont f = font();
         f.setPixelSize(14);
-        f.setBold(true);
-        p.setFont(f);
+        QFont bold = f;
+        bold.setBold(true);
+        // The name gives way to the figure beside it.
+        const QString value = qs(bar.valueLabel);
+        const int figure = QFontMetrics(f).horizontalAdvance(value) + 8;
+        const QRect name(kBarLeft, top, right - kBarLeft - figure, 20);
+        p.setFont(bold);
         p.setPen(QColor(0x1c, 0x1e, 0x21));
-        p.drawText(QRect(kBarLeft, top, width() / 2, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                   qs(strings_.text(ProductDetailPortraitVC::barTitleKey(kNutrients[n]))));
-        f.setBold(false);
+        p.drawText(name, Qt::AlignLeft | Qt::AlignVCenter,
+                   p.fontMetrics().elidedText(
+                       qs(strings_.text(ProductDetailPortraitVC::barTitleKey(kNutrients[n]))),
+                       Qt::ElideRight, name.width()));
         p.setFont(f);
-        p.drawText(QRect(width() / 2, top, width() / 2 - kBarLeft, 20),
-                   Qt::AlignRight | Qt::AlignVCenter, qs(bar.valueLabel));
-        // Drawn at its full length: the widget's edge clips a bar beyond 100 %.
-        const QRect r = barRect(n);
+        p.drawText(QRect(kBarLeft, top, right - kBarLeft, 20), Qt::AlignRight | Qt::AlignVCenter,
+                   value);
+        // A bar over the daily amount stops at the edge, in a warning colour.
+        QRect r = barRect(n);
+        const bool over = r.right() > right;
+        if (over) r.setRight(right);
         if (r.width() > 0) {
             // The column picture stretched to the bar, whatever its own proportions.
             const QPixmap picture = column.pixmap(QSize(r.height(), r.height()));
-            if (picture.isNull())
+            if (over)
+                p.fillRect(r, QColor(0xc6, 0x28, 0x28));
+            else if (picture.isNull())
                 p.fillRect(r, QColor(0x23, 0x73, 0x5a));
             else
                 p.drawPixmap(r, picture);
         }
-        p.setPen(QColor(0x23, 0x73, 0x5a));
-        p.drawText(QRect(kBarLeft + std::max(0, std::min(r.width(), width() - 80)) + 6, r.top(), 70,
-                         r.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, qs(bar.percentLabel));
+        // The share after the bar; where the bar leaves no room, on a white plate at its end.
+        const QString percent = qs(bar.percentLabel);
+        const int label = p.fontMetrics().horizontalAdvance(percent) + 10;
+        if (r.right() + 6 + label <= right) {
+            p.setPen(QColor(0x23, 0x73, 0x5a));
+            p.drawText(QRect(r.right() + 6, r.top(), label, r.height()),
+                       Qt::AlignLeft | Qt::AlignVCenter, percent);
+        } else {
+            const QRect plate(r.right() - label - 3, r.top() + 4, label, r.height() - 8);
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::white);
+            p.drawRoundedRect(plate, 4, 4);
+            p.setPen(over ? QColor(0xc6, 0x28, 0x28) : QColor(0x1c, 0x1e, 0x21));
+            p.drawText(plate, Qt::AlignCenter, percent);
+        }
     }
 }
 

@@ -76,7 +76,9 @@ PersonalProfileWidget::PersonalProfileWidget(std::shared_ptr<PersonalProfileVC> 
         row->installEventFilter(this);
         auto* line = new QHBoxLayout(row);
         line->setContentsMargins(10, 2, 6, 2);
+        // Title and value wrap between words, so a long activity stays inside the window.
         auto* title = new QLabel(qs(strings_.text(PersonalProfileVC::rowTitleKey(which))), row);
+        title->setWordWrap(true);
         line->addWidget(title, 1);
         if (which == ProfileFigure::DailyCalories) {
             calories_ = new QLineEdit(row);
@@ -95,7 +97,9 @@ PersonalProfileWidget::PersonalProfileWidget(std::shared_ptr<PersonalProfileVC> 
         } else {
             auto* value = new QLabel(row);
             value->setObjectName("rowDetail");
-            line->addWidget(value);
+            value->setWordWrap(true);
+            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            line->addWidget(value, 1);
             values_[r] = value;
         }
         auto* info = new QPushButton(row);

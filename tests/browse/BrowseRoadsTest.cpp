@@ -24,6 +24,7 @@
 #include "store/Database.h"
 #include "tests/support/ShellRun.h"
 #include "tests/support/TestCatalogue.h"
+#include "tests/support/WheelTaps.h"
 #ifdef TOLVANE_PRODUCT_SERVER
 #include "format/CatalogueRecord.h"
 #include "tests/support/ServerProcess.h"
@@ -259,17 +260,31 @@ private slots:
         QCOMPARE(run.stack(2).topWidget(), static_cast<QWidget*>(categories));
     }
 
-    // Each screen reachable today, walked with the mouse; on each, every visible control takes
-    // its click.
-    void everyControlOnEveryScreenTakesItsClick() {
+    void everyScreenFitsAndTakesItsClicks_data() {
+        QTest::addColumn<QString>("lang");
+        for (const char* lang : {"de", "en", "es", "fr", "it", "ru"})
+            QTest::newRow(lang) << QString(lang);
+    }
+    // Each screen reachable today, walked with the mouse in each language (ctest at scale 1 and
+    // 2), with long names and a folder near and over its daily amounts: on each, every visible
+    // control takes its click and no text is cut.
+    void everyScreenFitsAndTakesItsClicks() {
+        QFETCH(QString, lang);
         catalogue_->setSettings("NO", "YES"); // live search off: the search button shows
+        // Filed below from the search hits; in its folder fat is over, sugar and salt near
+        // their daily amounts.
+        catalogue_->add({5, "Chili-Erdnüsse geröstet mit Paprika und Meersalz",
+                         "Knabberwerk Oberlausitz GmbH", "1", "50", "15", "40", "2.7", "610", "g",
+                         "200"});
         ship();
-        Run run(documents_->path(), resources_->path());
+        Run run(documents_->path(), resources_->path(), {.device = {lang.toStdString()}});
         QWidget* window = run.delegate->window();
         TabShell& tabs = *run.delegate->tabBarVC();
         auto check = [&](const char* screen) {
             const QStringList covered = coveredControls(window);
             QVERIFY2(covered.isEmpty(), qPrintable(QString(screen) + ": " + covered.join(", ")));
+            const QStringList cut = cutTexts(window);
+            QVERIFY2(cut.isEmpty(), qPrintable(lang + " " + screen + ": " + cut.join(", ")));
             for (auto* box : Run::alerts())
                 for (auto* button : box->buttons())
                     QVERIFY2(reachable(button), screen);
@@ -343,9 +358,12 @@ private slots:
         check("menu list editing");
         tap(barButton(run.stack(1), folders->addAction()));
         TOP_SCREEN(adding, AddMenuFolderWidget, run.stack(1));
+        tap(adding->nameField());
+        QTest::keyClicks(adding->nameField(), "Zwischenmahlzeit am Nachmittag"); // 30, the most
         check("new folder");
         tap(barButton(run.stack(1), adding->doneAction()));
         QCOMPARE(run.stack(1).depth(), 1);
+        check("menu list with the longest name");
         tapAt(folders->list(), folders->list()->rowRect(0).center());
         TOP_SCREEN(contents, FavoriteVCFolderNewWidget, run.stack(1));
         check("folder contents");
@@ -408,8 +426,12 @@ private slots:
         QVERIFY(profile->activityWheel()->isVisible());
         check("activity wheel");
         WheelPicker* levels = profile->activityWheel();
-        tapAt(levels, levels->rowRect(levels->currentRow()).center()); // chosen, the wheel goes
+        QString longest;
+        for (const QString& level : levels->rows())
+            if (level.size() > longest.size()) longest = level;
+        QVERIFY(tapWheelRow(levels, longest)); // chosen, the wheel goes
         QVERIFY(!levels->isVisible());
+        check("personal profile with the longest activity");
         for (ProfileFigure row : {ProfileFigure::Bmi, ProfileFigure::IdealWeight,
                                   ProfileFigure::ActivityLevel, ProfileFigure::DailyCalories})
             visit(run.stack(3), profile->infoButton(row),
