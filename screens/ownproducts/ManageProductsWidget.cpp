@@ -1,5 +1,7 @@
 #include "screens/ownproducts/ManageProductsWidget.h"
 
+#include "screens/common/ElidedLabel.h"
+
 #include <QAction>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
@@ -211,12 +213,12 @@ QWidget* ManageProductsWidget::makeRow(int index) {
     }
     auto* texts = new QVBoxLayout;
     texts->setSpacing(0);
-    auto* name = new QLabel(qs(product.name), row);
+    auto* name = new ElidedLabel(qs(product.name), row);
     name->setObjectName("rowName");
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);
-    auto* maker = new QLabel(qs(product.maker), row);
+    auto* maker = new ElidedLabel(qs(product.maker), row);
     maker->setObjectName("rowMaker");
     maker->setStyleSheet("color: #6d7178; font-size: 12px;");
     texts->addWidget(name);

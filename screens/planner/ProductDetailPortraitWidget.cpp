@@ -49,7 +49,9 @@ void ProductDetailPortraitWidget::barsChanged() {
 
 QRect ProductDetailPortraitWidget::barRect(int nutrient) const {
     const int top = kBarsTop + nutrient * kRowPitch + 22;
-    return {kBarLeft, top, model_->bars()[static_cast<std::size_t>(nutrient)].barLength,
+    // A bar over the daily amount stops at the right margin.
+    const int length = model_->bars()[static_cast<std::size_t>(nutrient)].barLength;
+    return {kBarLeft, top, std::min(length, width() - 2 * kBarLeft),
             ProductDetailPortraitVC::kBarThickness};
 }
 
@@ -78,10 +80,9 @@ void ProductDetailPortraitWidget::paintEvent(QPaintEvent*) {
         p.setFont(f);
         p.drawText(QRect(kBarLeft, top, right - kBarLeft, 20), Qt::AlignRight | Qt::AlignVCenter,
                    value);
-        // A bar over the daily amount stops at the edge, in a warning colour.
-        QRect r = barRect(n);
-        const bool over = r.right() > right;
-        if (over) r.setRight(right);
+        // A bar over the daily amount shows in a warning colour.
+        const QRect r = barRect(n);
+        const bool over = bar.barLength > r.width();
         if (r.width() > 0) {
             // The column picture stretched to the bar, whatever its own proportions.
             const QPixmap picture = column.pixmap(QSize(r.height(), r.height()));

@@ -22,7 +22,7 @@ public:
     ~ProductDetailPortraitWidget() override;
 
     std::shared_ptr<ProductDetailPortraitVC> model() const { return model_; }
-    // Where bar n is drawn (its length as the model says, before clipping).
+    // Where bar n is drawn: its length as the model says, up to the right margin.
     QRect barRect(int nutrient) const;
 
 protected:

@@ -274,8 +274,11 @@ private slots:
         // Filed below from the search hits; in its folder fat is over, sugar and salt near
         // their daily amounts.
         catalogue_->add({5, "Chili-Erdnüsse geröstet mit Paprika und Meersalz",
-                         "Knabberwerk Oberlausitz GmbH", "1", "50", "15", "40", "2.7", "610", "g",
+                         "Knabberwerk Oberlausitz GmbH", "1", "75", "18", "12", "5.4", "700", "g",
                          "200"});
+        catalogue_->exec("INSERT INTO Products (RecordId, Produktname, Hersteller, Sortorder) "
+                         "VALUES ('900000001', 'Dinkel-Vollkornbrötchen mit Sonnenblumenkernen "
+                         "und Leinsamen', 'Bäckerei Sonnleitner', '1')");
         ship();
         Run run(documents_->path(), resources_->path(), {.device = {lang.toStdString()}});
         QWidget* window = run.delegate->window();
@@ -351,8 +354,10 @@ private slots:
         TOP_SCREEN(folders, MenuFolderWidget, run.stack(1));
         check("menu list");
         tapAt(folders->list(), folders->list()->rowRect(0).center());
-        QVERIFY(qobject_cast<ProductDetailPortraitWidget*>(run.stack(1).topWidget()));
+        TOP_SCREEN(summary, ProductDetailPortraitWidget, run.stack(1));
         check("folder summary");
+        for (int n = 0; n < kNutrientCount; ++n) // fat over 100 %, the rest near it
+            QVERIFY(summary->rect().contains(summary->barRect(n).adjusted(0, 0, 12, 0)));
         tap(run.stack(1).backButton());
         tap(barButton(run.stack(1), folders->editAction()));
         check("menu list editing");

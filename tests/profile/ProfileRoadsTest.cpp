@@ -80,13 +80,6 @@ private slots:
         Run::closeAlerts();
         QCOMPARE(calories->text(), QString("2400"));
 
-        // An information button opens its text, and back.
-        tap(profile->infoButton(ProfileFigure::Bmi));
-        QCOMPARE(run.stack(3).topWidget()->metaObject()->className(),
-                 QByteArray("tolvane::ShowInfoWidget"));
-        tap(run.stack(3).backButton());
-        QCOMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(profile));
-
         tap(run.stack(3).backButton());
         QCOMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(setup));
         QTRY_VERIFY2(rowTexts(setup).join(' ').contains("2400"),

@@ -16,8 +16,6 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -147,45 +145,6 @@ inline QStringList coveredControls(QWidget* window) {
         }
     }
     return covered;
-}
-
-// Every label, button and field the user can see shows its whole text and lies inside the
-// window sideways: a text wider than its widget must wrap, or be elided with the whole text in
-// the tooltip. Returns the ones that do not, named with their text.
-inline QStringList cutTexts(QWidget* window) {
-    QCoreApplication::processEvents();
-    QStringList cut;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->isVisible() || w->window() != window) continue;
-        // What the parents leave of it, in window coordinates.
-        const QRect whole(w->mapTo(window, QPoint()), w->size());
-        QRect shown = whole;
-        for (const QWidget* p = w->parentWidget(); p;
-             p = p->isWindow() ? nullptr : p->parentWidget())
-            shown &= QRect(p->mapTo(window, QPoint()), p->size());
-        if (shown.isEmpty()) continue; // scrolled away
-        QString text;
-        bool wraps = false;
-        int room = w->width(), needed = 0;
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            text = label->text();
-            wraps = label->wordWrap();
-            needed = wraps ? label->minimumSizeHint().width() : label->sizeHint().width();
-            if (wraps && label->heightForWidth(room) > label->height()) needed = room + 1;
-        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            text = button->text().remove('&');
-            needed = button->fontMetrics().horizontalAdvance(text) + 8;
-        } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
-            text = field->text().isEmpty() ? field->placeholderText() : field->text();
-            needed = field->fontMetrics().horizontalAdvance(text) + 8;
-        }
-        const QString name = QString(w->metaObject()->className()) + " \"" + text + "\"";
-        if (shown.left() > whole.left() || shown.right() < whole.right())
-            cut << name + " outside";
-        else if (!text.isEmpty() && needed > room && w->toolTip().isEmpty())
-            cut << name + QString(" needs %1 of %2").arg(needed).arg(room);
-    }
-    return cut;
 }
 
 // Taps a product row where it shows in the list.
