@@ -32,8 +32,9 @@ AddMenuFolderWidget::AddMenuFolderWidget(std::shared_ptr<AddMenuFolderVC> model,
     layout->addWidget(heading);
     auto* row = new QWidget(this);
     row->setObjectName("folderRow");
-    auto* rowLayout = new QHBoxLayout(row);
-    rowLayout->setContentsMargins(8, 4, 6, 4); // room for 30 wide letters beside the label
+    // The label above the field, so the longest name shows whole in any language.
+    auto* rowLayout = new QVBoxLayout(row);
+    rowLayout->setSpacing(4);
     rowLayout->addWidget(new QLabel(qs(strings.text(AddMenuFolderVC::fieldLabelKey())), row));
     name_ = new QLineEdit(row);
     name_->setObjectName("folderName");

@@ -2,6 +2,7 @@
 // in the running shell, on the offscreen platform, each start on fresh temporary directories.
 #include "app/AppContext.h"
 #include "app/NavigationStack.h"
+#include "app/StyleSheet.h"
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/platform/AlertBox.h"
@@ -270,6 +271,7 @@ private slots:
     // control takes its click and no text is cut.
     void everyScreenFitsAndTakesItsClicks() {
         QFETCH(QString, lang);
+        qApp->setStyleSheet(styleSheet());    // the program's fonts and paddings
         catalogue_->setSettings("NO", "YES"); // live search off: the search button shows
         // Filed below from the search hits; in its folder fat is over, sugar and salt near
         // their daily amounts.
