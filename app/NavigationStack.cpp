@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -345,8 +346,19 @@ void NavigationStack::layoutBar() {
     };
     const int leftWidth = (canGoBack ? back_->sizeHint().width() : 0) + endWidth(left_);
     const int rightWidth = endWidth(right_);
-    title_->ensurePolished();
-    const int titleWidth = top ? title_->fontMetrics().horizontalAdvance(top->windowTitle()) : 0;
+    // A title too long for the bar steps down a size before it is shortened.
+    const QString title = top ? top->windowTitle() : QString();
+    const auto titleWidthAt = [&](bool small) {
+        title_->ensurePolished();
+        if (title_->property("long").toBool() != small) {
+            title_->setProperty("long", small);
+            title_->style()->unpolish(title_);
+            title_->style()->polish(title_);
+        }
+        return title_->fontMetrics().horizontalAdvance(title);
+    };
+    const int full = width() - 22 - leftWidth - rightWidth;
+    const int titleWidth = titleWidthAt(false) > full ? titleWidthAt(true) : titleWidthAt(false);
     // Centred on the bar when it fits between the ends, else centred between them.
     int margin = std::max(leftWidth, rightWidth) + 4;
     if (titleWidth > width() - 14 - 2 * margin) margin = -1; // 2 for the glyphs' overhang
@@ -354,8 +366,7 @@ void NavigationStack::layoutBar() {
         title_->setContentsMargins(margin, 0, margin, 0);
     else
         title_->setContentsMargins(leftWidth + 4, 0, rightWidth + 4, 0);
-    const int room = std::max(40, width() - 22 - leftWidth - rightWidth);
-    setElidedText(title_, top ? top->windowTitle() : QString(), room);
+    setElidedText(title_, title, std::max(40, full));
     bar_->setVisible(!(top && top->property("hidesNavigationBar").toBool()));
 }
 

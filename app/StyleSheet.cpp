@@ -10,6 +10,7 @@ QWidget { font-size: 10.5pt; color: #1c1e21; }
 #navigationBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2f8f6d, stop:1 #23735a);
                  border-bottom: 1px solid #1c5c48; }
 #navigationTitle { color: white; font-size: 12.5pt; font-weight: 600; }
+#navigationTitle[long="true"] { font-size: 10.5pt; }
 #navigationBar QToolButton { color: white; font-size: 10.5pt; border: none; padding: 4px 6px;
                              border-radius: 6px; }
 #navigationBar QToolButton:pressed { background: rgba(255, 255, 255, 0.18); }
