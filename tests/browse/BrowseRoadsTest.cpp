@@ -168,15 +168,9 @@ private slots:
         QCOMPARE(run.stack(0).topWidget(), static_cast<QWidget*>(detail));
         QTRY_VERIFY(detail->isVisible());
 
-        // Back to the list by the bar's back button, and the detail again by the row.
-        tap(run.stack(0).backButton());
-        QCOMPARE(run.stack(0).depth(), 1);
-        tapRow(list->table(), 0, 0);
-        QCOMPARE(run.stack(0).depth(), 2);
-        // Escape goes back too, wherever the focus is.
-        TOP_SCREEN(again, ProductDetailWidget, run.stack(0));
-        again->favoriteButton()->setFocus();
-        QTest::keyClick(again->favoriteButton(), Qt::Key_Escape);
+        // Escape goes back, wherever the focus is (the bar's button in the walk below).
+        detail->favoriteButton()->setFocus();
+        QTest::keyClick(detail->favoriteButton(), Qt::Key_Escape);
         QCOMPARE(run.stack(0).depth(), 1);
         // At the root there is nowhere to go: Escape stays with the field (no error, no pop).
         list->searchField()->setFocus();
@@ -286,13 +280,8 @@ private slots:
         QWidget* window = run.delegate->window();
         TabShell& tabs = *run.delegate->tabBarVC();
         auto check = [&](const char* screen) {
-            const QStringList covered = coveredControls(window);
-            QVERIFY2(covered.isEmpty(), qPrintable(QString(screen) + ": " + covered.join(", ")));
-            const QStringList cut = cutTexts(window);
-            QVERIFY2(cut.isEmpty(), qPrintable(lang + " " + screen + ": " + cut.join(", ")));
-            for (auto* box : Run::alerts())
-                for (auto* button : box->buttons())
-                    QVERIFY2(reachable(button), screen);
+            const QStringList faults = screenFaults(window);
+            QVERIFY2(faults.isEmpty(), qPrintable(lang + " " + screen + ": " + faults.join(", ")));
         };
         // A screen opened by a tap on the stack, checked, and left by the back button.
         auto visit = [&](NavigationStack& stack, QWidget* opener, const QString& screen) {
@@ -310,7 +299,6 @@ private slots:
         QVERIFY(run.answer("Hinweis löschen"));
 
         TOP_SCREEN(list, SearchWidget, run.stack(0));
-        QVERIFY(list->searchButton()->isVisible());
         check("product list");
         // Typing does nothing until the search button is pressed.
         list->searchField()->setFocus();
@@ -389,8 +377,6 @@ private slots:
         tapAt(categories->table()->viewport(), categories->table()->visualRect(drinks).center());
         QCOMPARE(run.stack(2).depth(), 2);
         check("category products");
-        tap(run.stack(2).backButton());
-        QCOMPARE(run.stack(2).depth(), 1);
 
         tap(tabs.tabButton(3));
         Run::closeAlerts();
@@ -430,7 +416,6 @@ private slots:
         TOP_SCREEN(profile, PersonalProfileWidget, run.stack(3));
         check("personal profile");
         tap(profile->tableRow(ProfileFigure::ActivityLevel));
-        QVERIFY(profile->activityWheel()->isVisible());
         check("activity wheel");
         WheelPicker* levels = profile->activityWheel();
         QString longest;
@@ -443,8 +428,6 @@ private slots:
                                   ProfileFigure::ActivityLevel, ProfileFigure::DailyCalories})
             visit(run.stack(3), profile->infoButton(row),
                   QString("profile information %1").arg(int(row)));
-        tap(run.stack(3).backButton());
-        QCOMPARE(run.stack(3).depth(), 1);
     }
 
 #ifdef TOLVANE_PRODUCT_SERVER

@@ -16,6 +16,8 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -126,25 +128,44 @@ inline void grab(Run& run, const char* name) {
     run.delegate->window()->grab().save(dir + "/" + name + ".png");
 }
 
-// Every button and row the user can see on the window takes a click at its visible centre:
-// nothing (a title, a panel, another screen) lies over it. Returns the ones that do not.
-inline QStringList coveredControls(QWidget* window) {
+// What a user would find wrong on the window: a button or row that a click at its visible centre
+// does not reach (a title, a panel, another screen lies over it), a widget its parents cut off
+// sideways, or a text wider than its widget that neither wraps nor is elided with the whole text
+// in its tooltip. Each named with its text.
+inline QStringList screenFaults(QWidget* window) {
     QCoreApplication::processEvents();
-    QStringList covered;
-    QList<QWidget*> controls;
-    for (auto* button : window->findChildren<QAbstractButton*>())
-        controls << button;
-    for (auto* row : window->findChildren<TableRow*>())
-        controls << row;
-    for (QWidget* control : controls) {
-        if (!control->isVisible() || !control->isEnabled() || control->visibleRegion().isEmpty())
-            continue;
-        if (!reachable(control)) {
-            const auto* button = qobject_cast<QAbstractButton*>(control);
-            covered << control->objectName() + " \"" + (button ? button->text() : QString()) + "\"";
+    QStringList faults;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->window() != window) continue;
+        const QRect whole(w->mapTo(window, QPoint()), w->size());
+        QRect shown = whole; // what the parents leave of it
+        for (const QWidget* p = w->parentWidget(); p;
+             p = p->isWindow() ? nullptr : p->parentWidget())
+            shown &= QRect(p->mapTo(window, QPoint()), p->size());
+        if (shown.isEmpty()) continue; // scrolled away
+        QString text;
+        int needed = 0;
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            text = label->text();
+            needed = label->wordWrap() && label->heightForWidth(w->width()) <= w->height()
+                         ? label->minimumSizeHint().width()
+                         : label->sizeHint().width();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            text = button->text().remove('&');
+        } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
+            text = field->text().isEmpty() ? field->placeholderText() : field->text();
         }
+        if (!needed && !text.isEmpty()) needed = w->fontMetrics().horizontalAdvance(text) + 8;
+        const QString name =
+            w->metaObject()->className() + ("#" + w->objectName()) + " \"" + text + "\"";
+        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<TableRow*>(w);
+        if (control && w->isEnabled() && !reachable(w)) faults << name + " covered";
+        if (shown.left() > whole.left() || shown.right() < whole.right())
+            faults << name + " outside";
+        else if (needed > w->width() && w->toolTip().isEmpty())
+            faults << name + QString(" needs %1 of %2").arg(needed).arg(w->width());
     }
-    return covered;
+    return faults;
 }
 
 // Taps a product row where it shows in the list.
