@@ -80,15 +80,14 @@ NewEditConsumptionWidget::NewEditConsumptionWidget(std::shared_ptr<NewEditConsum
         fields_[i] = field;
         auto* hint = new QLabel(qs(strings.text(NewEditConsumptionVC::zeroHintKey(q))), page);
         hint->setProperty("hint", true);
-        hint->setWordWrap(true); // beside the field there is room for a word or two a line
+        // Under its field across the whole width: beside it a word or two a line would not fit.
+        hint->setWordWrap(true);
+        hint->setAlignment(Qt::AlignRight);
         hint->hide();
         hints_[i] = hint;
-        auto* row = new QHBoxLayout;
-        row->addWidget(field);
-        row->addWidget(hint, 1);
-        auto* caption = new QLabel(qs(strings.text(NewEditConsumptionVC::captionKey(q))), page);
-        caption->setWordWrap(true);
-        form->addRow(caption, row);
+        // One line: the form gives a wrapped caption no more height than its field.
+        form->addRow(qs(strings.text(NewEditConsumptionVC::captionKey(q))), field);
+        form->addRow(hint);
         if (q == Q::Amount) form->addRow(amountSlider_);
         connect(field, &QLineEdit::editingFinished, this, [this, i] { finishEditing(i); });
     }

@@ -267,10 +267,10 @@ private slots:
         QFETCH(QString, lang);
         qApp->setStyleSheet(styleSheet());    // the program's fonts and paddings
         catalogue_->setSettings("NO", "YES"); // live search off: the search button shows
-        // Filed below from the search hits; in its folder fat is over, sugar and salt near
-        // their daily amounts.
+        // Filed below from the search hits; in its folder fat is over, saturates and salt near
+        // their daily amounts; without sugar its amount editor shows the sugar field's hint.
         catalogue_->add({5, "Chili-Erdnüsse geröstet mit Paprika und Meersalz",
-                         "Knabberwerk Oberlausitz GmbH", "1", "75", "18", "12", "5.4", "700", "g",
+                         "Knabberwerk Oberlausitz GmbH", "1", "75", "18", "0", "5.4", "700", "g",
                          "200"});
         catalogue_->exec("INSERT INTO Products (RecordId, Produktname, Hersteller, Sortorder) "
                          "VALUES ('900000001', 'Dinkel-Vollkornbrötchen mit Sonnenblumenkernen "

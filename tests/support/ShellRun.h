@@ -147,9 +147,10 @@ inline QStringList screenFaults(QWidget* window) {
         int needed = 0;
         if (auto* label = qobject_cast<QLabel*>(w)) {
             text = label->text();
-            needed = label->wordWrap() && label->heightForWidth(w->width()) <= w->height()
-                         ? label->minimumSizeHint().width()
-                         : label->sizeHint().width();
+            needed = !label->wordWrap() ? label->sizeHint().width()
+                     : label->heightForWidth(w->width()) > w->height()
+                         ? w->width() + 1 // its last lines cut off
+                         : label->minimumSizeHint().width();
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             text = button->text().remove('&');
         } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
