@@ -13,6 +13,7 @@ namespace {
 class ConsumptionEditorTest : public ::testing::Test {
 protected:
     ConsumptionEditorTest() {
+        fake.strings.set("Decimal Separator", ","); // fields write as the tables say
         // Fields: id, name, maker, category, fat, saturated fat, sugar, salt, energy, unit.
         store.catalogue.add({10, "Apfel", "Maker", "1", "3.4", "0", "10", "0", "52.5", "g"});
         store.catalogue.add({11, "Wasser", "Maker", "1", "0", "0", "0", "0", "0", "ml"});
@@ -151,6 +152,13 @@ TEST_F(ConsumptionEditorTest, ZeroValuesAreDisabledWithTheHintBesideTheirOwnFiel
     EXPECT_EQ(vc->fieldText(Q::Fat), "0,0");
     EXPECT_EQ(vc->fieldText(Q::Calories), "1");
     EXPECT_EQ(enabled({Q::Fat, Q::Calories}), (std::vector{true, true}));
+
+    // A value the product lacks is shown as such, locked, without the "0" hint.
+    store.catalogue.add({12, "Riegel", "Maker", "1", "keine Angaben", "1", "1", "1", "90", "g"});
+    store.file(12, 1);
+    const auto lacking = open("12");
+    EXPECT_EQ(lacking->fieldText(Q::Fat), "n/a");
+    EXPECT_FALSE(lacking->fieldEnabled(Q::Fat) || lacking->hintShown(Q::Fat));
 }
 
 TEST_F(ConsumptionEditorTest, ZeroCaloriesLockTheCalorieSlider) {
