@@ -25,15 +25,6 @@ TEST(ConsumptionLoad, NormalisesTheStoredRow) {
     const auto c = consumptionFromRow({"3.4", "1,25", "5", "0", "52.5"}, "g");
     EXPECT_EQ(c.texts, (Texts{"100", "3.4", "1.2", "5.0", "0.0", "52"})); // 52.5 half to even
     EXPECT_EQ(c.shownText(Q::Fat), "3.4");
-    EXPECT_EQ(c.shownText(Q::Fat, NumberFormat([](const std::string& k) {
-                              return k == "Decimal Separator" ? std::string(",") : k;
-                          })),
-              "3,4");
-    // Without data for a nutrient the product's field shows the no-data sign.
-    const auto lacking = consumptionFromProduct({"keine Angaben", "-1", "0", "1", "50"}, "g");
-    EXPECT_EQ((std::array{lacking.shownText(Q::Fat), lacking.shownText(Q::Saturates),
-                          lacking.shownText(Q::Sugar)}),
-              (std::array<std::string, 3>{"n/a", "n/a", "0.0"}));
     EXPECT_TRUE(isZeroQuantity(c, Q::Salt));
     EXPECT_FALSE(isZeroQuantity(c, Q::Fat));
     EXPECT_EQ(storedAmount(c), "100g");

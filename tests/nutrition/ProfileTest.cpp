@@ -24,10 +24,7 @@ TEST(ProfileLists, RangesAndParallelPounds) {
                            usWeights.front(), usWeights.back()}),
               (std::vector<std::string>{"1", "99", "220", "3'0''", "4'0''", "7'4''", "80", "176",
                                         "66", "331"}));
-}
-
-// The figures themselves are checked through the profile screen, which stores them.
-TEST(ProfileMetric, RowsBeyondTheListsAreClamped) {
+    // Rows beyond the lists are clamped; the figures are checked through the profile screen.
     EXPECT_EQ(metricBody(500, -3).stringHeight, "220");
     EXPECT_EQ(metricBody(500, -3).stringWeight, "30");
 }

@@ -196,11 +196,7 @@ TEST_F(ConsumptionEditorTest, ScaledFromTheRowOnlyWhenTheProductLeftTheCatalogue
     type(*vc, Q::Amount, "200");
     EXPECT_EQ(vc->fieldText(Q::Fat), "6,8");
     EXPECT_EQ(vc->fieldText(Q::Calories), "105");
-}
-
-TEST_F(ConsumptionEditorTest, NothingIsSavedOverAProductThatLeftTheFolder) {
-    const auto vc = open("10");
-    type(*vc, Q::Amount, "200");
+    // Nothing is saved over a product that left the folder meanwhile.
     PlannerWrites(store.db).unfileProduct("10", "1"); // unchecked on its detail meanwhile
     vc->viewWillDisappear();
     EXPECT_FALSE(store.row(10, 1));

@@ -190,11 +190,9 @@ private slots:
         tap(barButton(run->stack(1), adding->cancelAction()));
         QVERIFY(run->stack(1).topWidget() == folders);
         QCOMPARE(model->numberOfRows(), 4);
-        QToolButton* addAgain = barButton(run->stack(1), folders->addAction());
-        QVERIFY(addAgain);
-        tap(addAgain);
-        adding = qobject_cast<AddMenuFolderWidget*>(run->stack(1).topWidget());
-        QVERIFY(adding);
+        QVERIFY(barButton(run->stack(1), folders->addAction()));
+        tap(barButton(run->stack(1), folders->addAction()));
+        QVERIFY((adding = qobject_cast<AddMenuFolderWidget*>(run->stack(1).topWidget())));
         QVERIFY(run->activate());
         QTRY_VERIFY(adding->nameField()->hasFocus());
         QTest::keyClicks(adding->nameField(), "Zvieri");
