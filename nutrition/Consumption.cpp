@@ -2,6 +2,7 @@
 
 #include "nutrition/NumberText.h"
 #include "nutrition/PossessivePattern.h"
+#include "nutrition/TrafficLightRating.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,22 +71,24 @@ bool setAmount(Consumption& c, float amount) {
 
 } // namespace
 
-std::string shownAmount(std::string_view gm) {
-    if (gm == "g") return "100g";
-    if (gm == "ml") return "100ml";
+std::string shownAmount(std::string_view gm, const NumberFormat& format) {
     // Read as the editor reads it, so an unusual unit keeps its name ("2 Becher", not "0 g").
     const StoredAmount amount = readStoredAmount(gm);
-    if (!amount.number) return std::string(gm);
-    const std::string number = formatWhole(*amount.number);
-    return amount.unit.empty() ? number : number + " " + amount.unit;
+    if (!amount.number && amount.unit != "g" && amount.unit != "ml") return std::string(gm);
+    return format.withUnit(formatWhole(amount.number.value_or(100.0f)), amount.unit);
 }
 
 float Consumption::value(ConsumptionQuantity q) const {
     return leadingFloat(text(q));
 }
 
-std::string Consumption::shownText(ConsumptionQuantity q) const {
-    return pointToComma(text(q));
+std::string Consumption::shownText(ConsumptionQuantity q, const NumberFormat& format) const {
+    if (lacksData(q)) return format.noData();
+    return format.number(text(q));
+}
+
+bool Consumption::lacksData(ConsumptionQuantity q) const {
+    return q != ConsumptionQuantity::Amount && noData[nutrientOf(q)];
 }
 
 bool Consumption::locked(ConsumptionQuantity q) const {
@@ -94,8 +97,10 @@ bool Consumption::locked(ConsumptionQuantity q) const {
 
 Consumption consumptionFromProduct(const NutrientTexts& per100, std::string_view gm) {
     Consumption c;
-    for (std::size_t n = 0; n < per100.size(); ++n)
+    for (std::size_t n = 0; n < per100.size(); ++n) {
         c.per100[n] = nutrientValue(per100[n]);
+        c.noData[n] = hasNoData(kNutrients[n], per100[n]);
+    }
     // The unit is kept apart from the number, so it is appended exactly once when storing.
     const StoredAmount amount = readStoredAmount(gm);
     c.unit = amount.unit;

@@ -2,6 +2,7 @@
 // editor's rules (loading normalisation, proportional scaling, typed values, zero rules, saving).
 #pragma once
 
+#include "nutrition/NumberText.h"
 #include "nutrition/Nutrient.h"
 
 #include <array>
@@ -10,8 +11,9 @@
 
 namespace tolvane {
 
-// Stored "gm" text to the shown amount: "g" -> "100g", "150g" -> "150 g", "250ml" -> "250 ml".
-std::string shownAmount(std::string_view gm);
+// Stored "gm" text to the shown amount with its unit word: "g" -> "100 g", "150g" -> "150 g",
+// "250ml" -> "250 ml"; another unit text follows the number as stored.
+std::string shownAmount(std::string_view gm, const NumberFormat& format = {});
 
 enum class ConsumptionQuantity { Amount = 0, Fat, Saturates, Sugar, Salt, Calories };
 inline constexpr int kConsumptionQuantityCount = 6;
@@ -25,15 +27,18 @@ struct Consumption {
     std::string unit; // appended to the amount when storing: "g", "ml" or the stored unit text
     std::array<float, kNutrientCount> per100{}; // fat, saturates, sugar, salt, kcal
     float amount = 0.0f;
+    std::array<bool, kNutrientCount> noData{}; // the product has no value: the no-data sign
 
     const std::string& text(ConsumptionQuantity q) const { return texts[static_cast<int>(q)]; }
     std::string& text(ConsumptionQuantity q) { return texts[static_cast<int>(q)]; }
     float value(ConsumptionQuantity q) const;
-    // The text a field shows: the model text with "," for ".".
-    std::string shownText(ConsumptionQuantity q) const;
+    // The text a field shows: the model text as the language writes it, or the no-data sign.
+    std::string shownText(ConsumptionQuantity q, const NumberFormat& format = {}) const;
     // The product has none of it (never the amount): its field and, for calories, the slider
     // cannot change anything.
     bool locked(ConsumptionQuantity q) const;
+    // The product has no data for it (never the amount).
+    bool lacksData(ConsumptionQuantity q) const;
 };
 
 // From the product's values per 100 of its unit and a stored amount text ("gm").

@@ -34,12 +34,13 @@ std::array<float, kNutrientCount> personalReferences(float factor) {
     return references;
 }
 
-std::string folderValueLabel(Nutrient nutrient, const std::string& totalText) {
-    if (nutrient == Nutrient::Energy) return totalText + " kcal";
-    return pointToComma(totalText) + " g";
+std::string folderValueLabel(Nutrient nutrient, const std::string& totalText,
+                             const NumberFormat& format) {
+    return format.withUnit(format.number(totalText), nutrient == Nutrient::Energy ? "kcal" : "g");
 }
 
-FolderGdaBars folderGdaBars(const NutrientTexts& totals, const PersonalFactor& factor) {
+FolderGdaBars folderGdaBars(const NutrientTexts& totals, const PersonalFactor& factor,
+                            const NumberFormat& format) {
     const auto references = personalReferences(factor.factor);
     const float portion = 100.0f;
     FolderGdaBars bars;
@@ -50,7 +51,10 @@ FolderGdaBars folderGdaBars(const NutrientTexts& totals, const PersonalFactor& f
         bar.percent = amount / references[n] * 100.0f;
         bar.amount = truncated(amount);
         bar.percentLabel = formatInt(truncated(bar.percent)) + "%";
-        bar.valueLabel = folderValueLabel(kNutrients[n], totals[n]);
+        bar.noData = isNoDataText(totals[n]);
+        bar.valueLabel =
+            bar.noData ? format.noData() : folderValueLabel(kNutrients[n], totals[n], format);
+        if (bar.noData) bar.percentLabel = format.noData();
         // Narrowed before truncating: 125 % must give 355 points, not 354.
         bar.barLength = truncated(
             static_cast<float>(static_cast<double>(bar.percent) * kFolderBarPointsPerPercent));

@@ -2,6 +2,7 @@
 // calories: personal factor, references, percentages, bar lengths and labels.
 #pragma once
 
+#include "nutrition/NumberText.h"
 #include "nutrition/Nutrient.h"
 
 #include <array>
@@ -32,14 +33,18 @@ struct FolderGdaBar {
     std::string percentLabel; // "44%"
     std::string valueLabel;   // "12,5 g" or "2500 kcal"
     int barLength = 0;        // points, not capped
+    bool noData = false;      // no item has a value: both labels show the no-data sign
 };
 
 using FolderGdaBars = std::array<FolderGdaBar, kNutrientCount>;
 
 // Bars for the folder totals (texts as the folder list sums them) with portion 100.
-FolderGdaBars folderGdaBars(const NutrientTexts& totals, const PersonalFactor& factor);
+// A total with the no-data text counts 0.
+FolderGdaBars folderGdaBars(const NutrientTexts& totals, const PersonalFactor& factor,
+                            const NumberFormat& format = {});
 
-// "%@ g" with the decimal point shown as a comma; "%@ kcal" for energy.
-std::string folderValueLabel(Nutrient nutrient, const std::string& totalText);
+// The total in grams ("%@ g"), energy in kcal ("%@ kcal"), written as the language does.
+std::string folderValueLabel(Nutrient nutrient, const std::string& totalText,
+                             const NumberFormat& format = {});
 
 } // namespace tolvane

@@ -1,9 +1,11 @@
 #include "nutrition/FolderRules.h"
 
 #include "nutrition/NumberText.h"
+#include "nutrition/TrafficLightRating.h"
 #include "text/Utf8.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace tolvane {
@@ -17,12 +19,20 @@ std::vector<char32_t> codePoints(std::string_view text) {
     return points;
 }
 
+// Letters and marks of every script, digits, spaces and punctuation. Refused: "|" (it separates
+// record fields), control and invisible format characters, symbol blocks (arrows, shapes,
+// dingbats, emoji), private use, noncharacters and bytes that are not UTF-8.
 bool permittedInFolderName(char32_t c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ')
-        return true;
-    static const std::vector<char32_t> accented =
-        codePoints("äëïöüÄËÏÖÜØøñçâÂåÿŸáåßæûêîôÂÊÎÔÛéíóúÅÁÆÅÀàèìòùÈÌÒÙÉÍÓÚãõÃÑÕã");
-    return std::find(accented.begin(), accented.end(), c) != accented.end();
+    struct Range {
+        char32_t first, last;
+    };
+    static constexpr Range refused[] = {
+        {0x00, 0x1F},       {'|', '|'},          {0x7F, 0x9F},        {0x200B, 0x200F},
+        {0x2028, 0x202E},   {0x2060, 0x206F},    {0x2190, 0x2BFF},    {0xD800, 0xF8FF},
+        {0xFDD0, 0xFDEF},   {0xFEFF, 0xFEFF},    {0xFFF0, 0xFFFF},    {0x1F000, 0x1FBFF},
+        {0xE0000, 0xE007F}, {0xF0000, 0x10FFFF}, {kNotUtf8, kNotUtf8}};
+    return std::none_of(std::begin(refused), std::end(refused),
+                        [c](const Range& r) { return c >= r.first && c <= r.last; });
 }
 
 } // namespace
@@ -51,15 +61,20 @@ std::string adjustedCalorieTotal(std::string_view total, std::string_view remove
     return formatInt(std::clamp(result, -kCalorieLimit, kCalorieLimit));
 }
 
-void FolderSums::add(const NutrientTexts& amounts) {
-    for (std::size_t n = 0; n < sums.size(); ++n)
+void FolderSums::add(const NutrientTexts& amounts, const NutrientTexts* product) {
+    for (std::size_t n = 0; n < sums.size(); ++n) {
         sums[n] += std::max(0.0f, leadingFloat(amounts[n]));
+        ++rows[n];
+        if (product && hasNoData(kNutrients[n], (*product)[n])) ++noData[n];
+    }
 }
 
 NutrientTexts FolderSums::totals() const {
     NutrientTexts texts;
     for (std::size_t n = 0; n < sums.size(); ++n)
-        texts[n] = formatFixed(sums[n], n == index(Nutrient::Energy) ? 0 : 1);
+        texts[n] = rows[n] > 0 && noData[n] == rows[n]
+                       ? std::string("keine Angaben")
+                       : formatFixed(sums[n], n == index(Nutrient::Energy) ? 0 : 1);
     return texts;
 }
 

@@ -15,8 +15,8 @@ inline constexpr std::size_t kFolderNameMaxLength = 30; // UTF-16 units
 
 enum class FolderNameCheck { Empty, TooLong, InvalidCharacters, Valid };
 
-// Empty; longer than 30 UTF-16 units; characters other than ASCII letters and digits, the space
-// and the permitted accented Latin letters.
+// Empty; longer than 30 UTF-16 units; "|", control or invisible characters, symbols such as
+// emoji. Letters of every script, digits, spaces and punctuation pass.
 FolderNameCheck checkFolderName(std::string_view name);
 
 // Calorie values are read in 64 bits and kept within this bound, so no sum of them overflows.
@@ -36,10 +36,14 @@ std::string adjustedCalorieTotal(std::string_view total, std::string_view remove
 // Single-precision sums of fat, saturates, sugar, salt and kcal over a folder's consumption rows.
 struct FolderSums {
     std::array<float, 5> sums{};
+    std::array<int, 5> rows{};   // rows added
+    std::array<int, 5> noData{}; // of them, rows whose product has no value
 
     // Adds the nutrients of one consumption row (for its amount); negative values add nothing.
-    void add(const NutrientTexts& amounts);
-    // The sums as the summary shows them: "%.1f" in grams, energy "%.0f" in kcal.
+    // With the product's values per 100, a nutrient the product has no value for is counted.
+    void add(const NutrientTexts& amounts, const NutrientTexts* product = nullptr);
+    // The sums as the summary shows them: "%.1f" in grams, energy "%.0f" in kcal; a nutrient
+    // that no row has a value for gives the no-data text (and counts 0).
     NutrientTexts totals() const;
 };
 

@@ -1,6 +1,7 @@
 #include "nutrition/GdaCalculator.h"
 
 #include "nutrition/NumberText.h"
+#include "nutrition/TrafficLightRating.h"
 #include "text/Utf8.h"
 
 #include <algorithm>
@@ -53,14 +54,35 @@ std::optional<GdaBars> gdaBars(const NutrientTexts& texts, std::string_view port
         // The label is read back from the bar's height, so label and bar always agree.
         bar.percentLabel = formatInt(truncated(bar.height / kGdaBarFullHeight * 100.0f)) + "%";
         bar.drawnHeight = truncated(std::min(bar.height, kGdaBarFullHeight));
+        bar.noData = hasNoData(kNutrients[n], texts[n]);
     }
     return bars;
 }
 
-bool portionEditAllowed(std::string_view currentText, std::size_t replacedLength) {
-    if (replacedLength > 0) return true;
-    // Count characters, not bytes; the field is meant for digits but may hold anything.
-    return characterCount(currentText) < kPortionMaxLength;
+PortionCheck checkPortion(std::string_view portionText) {
+    if (characterCount(portionText) > kPortionMaxLength) return PortionCheck::TooLong;
+    int separators = 0;
+    for (char c : portionText) {
+        if (c == '.' || c == ',')
+            ++separators;
+        else if (!isAsciiDigit(c))
+            return PortionCheck::NotANumber;
+    }
+    if (separators > 1 || (!portionText.empty() && separators == int(portionText.size())))
+        return PortionCheck::NotANumber;
+    return PortionCheck::Valid;
+}
+
+PortionCheck portionEdit(std::string_view currentText, std::size_t replacedLength,
+                         std::string_view replacement) {
+    for (char c : replacement)
+        if (!isAsciiDigit(c) && c != '.' && c != ',') return PortionCheck::NotANumber;
+    // Count characters, not bytes; the field may hold anything pasted before.
+    const std::size_t kept =
+        characterCount(currentText) - std::min(replacedLength, characterCount(currentText));
+    if (!replacement.empty() && kept + characterCount(replacement) > kPortionMaxLength)
+        return PortionCheck::TooLong;
+    return PortionCheck::Valid;
 }
 
 int gdaBarAt(float x, float y) {
@@ -71,18 +93,22 @@ int gdaBarAt(float x, float y) {
     return -1;
 }
 
-std::string gdaAmountText(const GdaBars& bars, Nutrient nutrient, bool metric) {
+std::string gdaAmountText(const GdaBars& bars, Nutrient nutrient, bool metric,
+                          const NumberFormat& format) {
     const GdaBar& bar = bars[index(nutrient)];
-    if (nutrient == Nutrient::Energy) return formatInt(bar.amount);
-    if (metric) return formatInt(bar.amount) + "g";
-    return formatOneDecimal(static_cast<double>(bar.amountExact) * kOuncesPerGram) + "oz";
+    if (bar.noData) return format.noData();
+    if (nutrient == Nutrient::Energy) return format.withUnit(formatInt(bar.amount), "kcal");
+    if (metric) return format.withUnit(formatInt(bar.amount), "g");
+    return format.withUnit(format.fixed(static_cast<double>(bar.amountExact) * kOuncesPerGram, 1),
+                           "oz");
 }
 
-std::string gdaTouchLabel(const GdaBars& bars, float x, float y, bool metric) {
+std::string gdaTouchLabel(const GdaBars& bars, float x, float y, bool metric,
+                          const NumberFormat& format) {
     const int bar = gdaBarAt(x, y);
-    if (bar >= 0) return gdaAmountText(bars, kNutrients[bar], metric);
-    if (x <= 375.0f) return metric ? "0g" : "0oz";
-    return "0";
+    if (bar >= 0) return gdaAmountText(bars, kNutrients[bar], metric, format);
+    if (x <= 375.0f) return format.withUnit("0", metric ? "g" : "oz");
+    return format.withUnit("0", "kcal");
 }
 
 } // namespace tolvane

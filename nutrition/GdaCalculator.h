@@ -2,6 +2,7 @@
 // heights, amounts and labels of the five bars, the portion field's length rule, and touches.
 #pragma once
 
+#include "nutrition/NumberText.h"
 #include "nutrition/Nutrient.h"
 
 #include <array>
@@ -27,6 +28,7 @@ struct GdaBar {
     float amountExact = 0.0f;
     std::string percentLabel; // "42%"
     int drawnHeight = 0;      // capped at the full height
+    bool noData = false;      // the product has no value: shown as the no-data sign
 };
 
 using GdaBars = std::array<GdaBar, kNutrientCount>;
@@ -42,18 +44,29 @@ float portionFromText(std::string_view portionText);
 // The bars and labels are the same in both unit systems.
 std::optional<GdaBars> gdaBars(const NutrientTexts& texts, std::string_view portionText);
 
+enum class PortionCheck { Valid, TooLong, NotANumber };
+
+// A portion the calculator applies: empty (100), or up to 5 characters of digits with at most
+// one decimal point or comma. "abc" and "-5" are not a number.
+PortionCheck checkPortion(std::string_view portionText);
+
 // Whether the portion field takes an edit that replaces `replacedLength` characters of
-// `currentText`: a pure insertion is refused once the field holds 5 characters.
-bool portionEditAllowed(std::string_view currentText, std::size_t replacedLength);
+// `currentText` by `replacement`: only digits, "." and "," go in, and never past 5 characters
+// (so a pure insertion is refused once the field holds 5).
+PortionCheck portionEdit(std::string_view currentText, std::size_t replacedLength,
+                         std::string_view replacement);
 
 // The bar (0 = fat ... 4 = energy) whose touch area holds the point, or -1.
 int gdaBarAt(float x, float y);
 
-// Amount shown beside the finger: "30g" in metric mode, ounces with one decimal ("1.1oz") in US
-// mode, "%d" kcal for energy; outside the bars "0" plus the unit word left of x 375, else "0".
-std::string gdaTouchLabel(const GdaBars& bars, float x, float y, bool metric);
+// Amount shown beside the finger: grams in metric mode, ounces with one decimal in US mode, "%d"
+// kcal for energy, each with its unit word ("30 g", "1,1 oz", "750 kcal"); outside the bars 0
+// in grams or ounces left of x 375, else 0 kcal; a bar without data shows the no-data sign.
+std::string gdaTouchLabel(const GdaBars& bars, float x, float y, bool metric,
+                          const NumberFormat& format = {});
 
 // The amount text of one bar as the touch label shows it.
-std::string gdaAmountText(const GdaBars& bars, Nutrient nutrient, bool metric);
+std::string gdaAmountText(const GdaBars& bars, Nutrient nutrient, bool metric,
+                          const NumberFormat& format = {});
 
 } // namespace tolvane

@@ -109,6 +109,41 @@ std::string formatInt(long long value) {
     return std::string(buffer, result.ptr);
 }
 
+NumberFormat::NumberFormat(const Lookup& lookup) {
+    // A table without the key gives the key back: the defaults stand.
+    if (const std::string s = lookup("Decimal Separator"); s == "," || s == ".") separator_ = s;
+    if (const std::string s = lookup("No Data Sign"); s != "No Data Sign") noData_ = s;
+    for (const char* unit : {"g", "ml", "kcal", "oz", "lbs", "kg", "cm"}) {
+        const std::string pattern = std::string("%@ ") + unit;
+        patterns_.emplace_back(unit, lookup(pattern));
+    }
+}
+
+std::string NumberFormat::fixed(double value, int decimals) const {
+    return number(formatFixed(value, decimals));
+}
+
+std::string NumberFormat::number(std::string pointText) const {
+    // Only a point or comma before a digit is a decimal separator ("keine Angaben." keeps its).
+    std::string out;
+    for (std::size_t i = 0; i < pointText.size(); ++i) {
+        const char c = pointText[i];
+        const bool separator =
+            (c == '.' || c == ',') && i + 1 < pointText.size() && isAsciiDigit(pointText[i + 1]);
+        if (separator)
+            out += separator_;
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::string NumberFormat::withUnit(const std::string& number, std::string_view unit) const {
+    for (const auto& [name, pattern] : patterns_)
+        if (name == unit) return replaceAll(pattern, "%@", number);
+    return unit.empty() ? number : number + " " + std::string(unit);
+}
+
 std::string replaceAll(std::string text, std::string_view from, std::string_view to) {
     if (from.empty()) return text;
     std::size_t pos = 0;

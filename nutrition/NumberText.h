@@ -1,9 +1,11 @@
 // Reading numbers from texts and writing them with the app's fixed formats, independent of the
-// process locale: "," reads as a decimal point and output always uses ".".
+// process locale: "," reads as a decimal point; the fixed formats write ".", NumberFormat writes
+// figures as the interface language does.
 #pragma once
 
 #include "text/IntegerValue.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +29,31 @@ inline std::string formatWhole(double value) {
 }
 // "%d"
 std::string formatInt(long long value);
+
+// Figures as the interface language writes them: its decimal separator, its unit words and its
+// sign for "no data", all looked up in the string tables, never taken from the process locale.
+// Every figure a screen shows goes through one of these.
+class NumberFormat {
+public:
+    using Lookup = std::function<std::string(const std::string& key)>;
+    // Without tables: "." and the English words.
+    NumberFormat() = default;
+    explicit NumberFormat(const Lookup& lookup);
+
+    // "%.<decimals>f" with the language's separator.
+    std::string fixed(double value, int decimals) const;
+    // A text with numbers written with "." (or ","), shown with the language's separator.
+    std::string number(std::string pointText) const;
+    // The number with its unit word: unit is "g", "ml", "kcal", "oz", "lbs", "kg" or "cm"; other
+    // unit texts (a stored unit of an old row) follow the number after a blank.
+    std::string withUnit(const std::string& number, std::string_view unit) const;
+    const std::string& noData() const { return noData_; }
+
+private:
+    std::string separator_ = ".";
+    std::string noData_ = "n/a";
+    std::vector<std::pair<std::string, std::string>> patterns_; // unit -> "%@ g"
+};
 
 // Small text helpers shared by the rules.
 std::string replaceAll(std::string text, std::string_view from, std::string_view to);

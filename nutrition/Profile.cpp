@@ -55,7 +55,7 @@ std::vector<std::string> weightList() {
 std::vector<std::string> usHeightList() {
     std::vector<std::string> list;
     for (int feet = 3; feet <= 7; ++feet) {
-        const int lastInch = feet == 7 ? 4 : 12;
+        const int lastInch = feet == 7 ? 4 : 11;
         for (int inches = 0; inches <= lastInch; ++inches)
             list.push_back(formatInt(feet) + "'" + formatInt(inches) + "''");
     }
@@ -117,6 +117,10 @@ std::string usHeightFromCm(int heightCm) {
     const auto inches = static_cast<int>(std::lround(heightCm / kCmPerInch));
     const int total = std::clamp(inches, kMinUsInches, kMaxUsInches);
     return formatInt(total / 12) + "." + formatInt(total % 12);
+}
+
+std::string idealWeightInPounds(std::string_view kilograms) {
+    return oneDecimal(static_cast<float>(leadingFloat(kilograms) / kKgPerPound));
 }
 
 std::string usHeightStored(std::string_view displayed) {

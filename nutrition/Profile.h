@@ -11,7 +11,7 @@ namespace tolvane {
 
 std::vector<std::string> ageList();      // "1" ... "99"
 std::vector<std::string> heightList();   // "100" ... "220" (cm)
-std::vector<std::string> usHeightList(); // "3'0''" ... "6'12''", "7'0''" ... "7'4''"
+std::vector<std::string> usHeightList(); // "3'0''" ... "3'11''", "4'0''" ... "7'4''"
 std::vector<std::string> weightList();   // "30" ... "150" (kg)
 std::vector<std::string> usWeightList(); // pounds, row by row parallel to weightList()
 
@@ -35,6 +35,8 @@ BodyData usBody(int usHeightRow, int weightRow);
 // Height in cm to the stored US form "feet.inches", rounded to the nearest inch and kept
 // within the US height list.
 std::string usHeightFromCm(int heightCm);
+// The ideal weight (kg, as stored) in pounds, "%.1f".
+std::string idealWeightInPounds(std::string_view kilograms);
 // "5'9''" <-> "5.9"
 std::string usHeightStored(std::string_view displayed);
 std::string usHeightDisplayed(std::string_view stored);

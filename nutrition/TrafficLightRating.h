@@ -21,6 +21,10 @@ struct TrafficLight {
 // Empty text: -1 (no data) for the rated nutrients, 0 for energy; "keine Angaben(.)": -1;
 // otherwise the leading number with "," read as ".". Negative values mean no data.
 float nutrientValueFromText(Nutrient nutrient, std::string_view text);
+// Whether the product screen shows the no-data sign for the text; every screen shows it alike.
+inline bool hasNoData(Nutrient nutrient, std::string_view text) {
+    return nutrientValueFromText(nutrient, text) < 0.0f;
+}
 
 // Unit "g" selects the per-100-g bounds, any other unit text the per-100-ml bounds.
 TrafficLight rateNutrient(Nutrient nutrient, float value, std::string_view unit,

@@ -541,7 +541,7 @@ Freundliche Grüße
     </message>
     <message>
         <source>Pop-Up Add Folder2</source>
-        <translation>Der Ordnername darf nur Buchstaben, Ziffern und Leerzeichen enthalten.</translation>
+        <translation>Der Ordnername darf kein „|“, keine Steuerzeichen und keine Symbole wie Emojis enthalten.</translation>
     </message>
     <message>
         <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
@@ -949,6 +949,34 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
     <message>
         <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
         <translation>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</translation>
+    </message>
+    <message>
+        <source>Pop-Up Add Folder Exists</source>
+        <translation>Es gibt bereits einen Ordner mit diesem Namen.</translation>
+    </message>
+    <message>
+        <source>Add Folder Anyway</source>
+        <translation>Trotzdem anlegen</translation>
+    </message>
+    <message>
+        <source>GDA Portion Not A Number</source>
+        <translation>Bitte geben Sie die Portion als Zahl ein, zum Beispiel 150.</translation>
+    </message>
+    <message>
+        <source>Decimal Separator</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>No Data Sign</source>
+        <translation>k.A.</translation>
+    </message>
+    <message>
+        <source>%@ oz</source>
+        <translation>%@ oz</translation>
+    </message>
+    <message>
+        <source>%@ (lbs)</source>
+        <translation>%@ (lbs)</translation>
     </message>
 </context>
 </TS>

@@ -541,7 +541,7 @@ Kind regards
     </message>
     <message>
         <source>Pop-Up Add Folder2</source>
-        <translation>The folder name may contain only letters, digits and spaces.</translation>
+        <translation>The folder name may not contain "|", control characters or symbols such as emoji.</translation>
     </message>
     <message>
         <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
@@ -949,6 +949,34 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
     <message>
         <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
         <translation>This folder is empty. Add products from their detail screen.</translation>
+    </message>
+    <message>
+        <source>Pop-Up Add Folder Exists</source>
+        <translation>A folder with this name already exists.</translation>
+    </message>
+    <message>
+        <source>Add Folder Anyway</source>
+        <translation>Create anyway</translation>
+    </message>
+    <message>
+        <source>GDA Portion Not A Number</source>
+        <translation>Please enter the portion as a number, for example 150.</translation>
+    </message>
+    <message>
+        <source>Decimal Separator</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>No Data Sign</source>
+        <translation>n/a</translation>
+    </message>
+    <message>
+        <source>%@ oz</source>
+        <translation>%@ oz</translation>
+    </message>
+    <message>
+        <source>%@ (lbs)</source>
+        <translation>%@ (lbs)</translation>
     </message>
 </context>
 </TS>

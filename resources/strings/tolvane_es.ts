@@ -541,7 +541,7 @@ Un saludo
     </message>
     <message>
         <source>Pop-Up Add Folder2</source>
-        <translation>El nombre de la carpeta solo puede contener letras, cifras y espacios.</translation>
+        <translation>El nombre de la carpeta no puede contener «|», caracteres de control ni símbolos como emojis.</translation>
     </message>
     <message>
         <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
@@ -949,6 +949,34 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
     <message>
         <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
         <translation>Esta carpeta está vacía. Añada productos desde su vista de detalle.</translation>
+    </message>
+    <message>
+        <source>Pop-Up Add Folder Exists</source>
+        <translation>Ya existe una carpeta con este nombre.</translation>
+    </message>
+    <message>
+        <source>Add Folder Anyway</source>
+        <translation>Crear de todos modos</translation>
+    </message>
+    <message>
+        <source>GDA Portion Not A Number</source>
+        <translation>Introduzca la porción como número, por ejemplo 150.</translation>
+    </message>
+    <message>
+        <source>Decimal Separator</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>No Data Sign</source>
+        <translation>s/d</translation>
+    </message>
+    <message>
+        <source>%@ oz</source>
+        <translation>%@ oz</translation>
+    </message>
+    <message>
+        <source>%@ (lbs)</source>
+        <translation>%@ (lb)</translation>
     </message>
 </context>
 </TS>

@@ -541,7 +541,7 @@ Cordialement
     </message>
     <message>
         <source>Pop-Up Add Folder2</source>
-        <translation>Le nom du dossier ne peut contenir que des lettres, des chiffres et des espaces.</translation>
+        <translation>Le nom du dossier ne peut contenir ni « | », ni caractères de contrôle, ni symboles comme les émojis.</translation>
     </message>
     <message>
         <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
@@ -949,6 +949,34 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     <message>
         <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
         <translation>Ce dossier est vide. Ajoutez des produits depuis leur fiche détaillée.</translation>
+    </message>
+    <message>
+        <source>Pop-Up Add Folder Exists</source>
+        <translation>Un dossier portant ce nom existe déjà.</translation>
+    </message>
+    <message>
+        <source>Add Folder Anyway</source>
+        <translation>Créer quand même</translation>
+    </message>
+    <message>
+        <source>GDA Portion Not A Number</source>
+        <translation>Veuillez saisir la portion sous forme de nombre, par exemple 150.</translation>
+    </message>
+    <message>
+        <source>Decimal Separator</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>No Data Sign</source>
+        <translation>n.d.</translation>
+    </message>
+    <message>
+        <source>%@ oz</source>
+        <translation>%@ oz</translation>
+    </message>
+    <message>
+        <source>%@ (lbs)</source>
+        <translation>%@ (lb)</translation>
     </message>
 </context>
 </TS>

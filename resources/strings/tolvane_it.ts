@@ -541,7 +541,7 @@ Cordiali saluti
     </message>
     <message>
         <source>Pop-Up Add Folder2</source>
-        <translation>Il nome della cartella può contenere solo lettere, cifre e spazi.</translation>
+        <translation>Il nome della cartella non può contenere «|», caratteri di controllo o simboli come le emoji.</translation>
     </message>
     <message>
         <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
@@ -949,6 +949,34 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
     <message>
         <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
         <translation>Questa cartella è vuota. Aggiungi prodotti dalla loro scheda di dettaglio.</translation>
+    </message>
+    <message>
+        <source>Pop-Up Add Folder Exists</source>
+        <translation>Esiste già una cartella con questo nome.</translation>
+    </message>
+    <message>
+        <source>Add Folder Anyway</source>
+        <translation>Crea comunque</translation>
+    </message>
+    <message>
+        <source>GDA Portion Not A Number</source>
+        <translation>Inserisci la porzione come numero, ad esempio 150.</translation>
+    </message>
+    <message>
+        <source>Decimal Separator</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>No Data Sign</source>
+        <translation>n.d.</translation>
+    </message>
+    <message>
+        <source>%@ oz</source>
+        <translation>%@ oz</translation>
+    </message>
+    <message>
+        <source>%@ (lbs)</source>
+        <translation>%@ (lb)</translation>
     </message>
 </context>
 </TS>

@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>Pop-Up Add Folder2</source>
-        <translation>Название папки может содержать только латинские буквы, цифры и пробелы.</translation>
+        <translation>Название папки не может содержать «|», управляющие символы и значки вроде эмодзи.</translation>
     </message>
     <message>
         <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
@@ -949,6 +949,34 @@
     <message>
         <source>Dieser Ordner ist leer. Fügen Sie Produkte über deren Detailansicht hinzu.</source>
         <translation>Эта папка пуста. Добавляйте продукты с экрана их описания.</translation>
+    </message>
+    <message>
+        <source>Pop-Up Add Folder Exists</source>
+        <translation>Папка с таким названием уже есть.</translation>
+    </message>
+    <message>
+        <source>Add Folder Anyway</source>
+        <translation>Всё равно создать</translation>
+    </message>
+    <message>
+        <source>GDA Portion Not A Number</source>
+        <translation>Введите размер порции числом, например 150.</translation>
+    </message>
+    <message>
+        <source>Decimal Separator</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>No Data Sign</source>
+        <translation>н/д</translation>
+    </message>
+    <message>
+        <source>%@ oz</source>
+        <translation>%@ унц.</translation>
+    </message>
+    <message>
+        <source>%@ (lbs)</source>
+        <translation>%@ (фнт)</translation>
     </message>
 </context>
 </TS>

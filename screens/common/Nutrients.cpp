@@ -29,4 +29,8 @@ NutrientTexts nutrientTexts(NutrientColumns&& columns) {
             std::move(columns.salt), std::move(columns.kcal)};
 }
 
+NumberFormat numberFormat(const Strings& strings) {
+    return NumberFormat([&strings](const std::string& k) { return strings.text(k); });
+}
+
 } // namespace tolvane

@@ -101,7 +101,8 @@ DetailRow ProductDetail::row(int index) const {
         row.title = strings.text("Alle Angaben in g, bezogen auf 100") + shownUnit;
         return row;
     case DetailRow::Kind::Portion:
-        row.title = strings.text("Eine Verkaufsportion hat ") + product_.salesPortion + shownUnit;
+        row.title = strings.text("Eine Verkaufsportion hat ") +
+                    numberFormat(strings).number(product_.salesPortion) + shownUnit;
         return row;
     case DetailRow::Kind::Nutrient:
         break;
@@ -125,7 +126,7 @@ DetailRow ProductDetail::row(int index) const {
     }
     const std::string& text = nutrientText(product_.nutrients, row.nutrient);
     row.picture = lightImageName(rateNutrientText(row.nutrient, text, unit, means_), language_);
-    row.value = nutrientValueText(row.nutrient, text);
+    row.value = numberFormat(strings).number(nutrientValueText(row.nutrient, text));
     return row;
 }
 

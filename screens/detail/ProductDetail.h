@@ -81,7 +81,7 @@ public:
     bool pickerShown() const { return pickerShown_; }
     bool showsFavoriteButton() const { return !pickerShown_; }
     // The navigation bar button while the picker shows; its title is not looked up.
-    static const char* doneButtonTitle() { return "Done"; }
+    static const char* doneButtonKey() { return key("Done"); }
     // The removal request has a control of its own, shown only while the product is a favourite.
     bool canRemoveFavorite() const { return favorite_; }
     static const char* removeFavoriteKey() { return key("Aus Favoriten entfernen"); }

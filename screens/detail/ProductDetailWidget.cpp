@@ -183,7 +183,7 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     connect(favorite_, &QPushButton::clicked, this, [this] { model_->addToFav(); });
     connect(turn_, &QPushButton::clicked, this,
             [this] { model_->receivedRotate(DeviceOrientation::LandscapeLeft); });
-    done_ = new QAction(qs(ProductDetail::doneButtonTitle()), this);
+    done_ = new QAction(qs(strings_.text(ProductDetail::doneButtonKey())), this);
     done_->setProperty("navigationBarSide", "right");
     done_->setVisible(false);
     addAction(done_);

@@ -26,11 +26,21 @@ void ProductDetailsLandscapeVC::viewWillAppear() {
 }
 
 void ProductDetailsLandscapeVC::drawBars(const std::string& portionText) {
-    // A negative portion leaves the bars as they are.
+    // A portion that is no number, or too long, is said and leaves the bars as they are.
+    if (!portionAccepted(checkPortion(portionText))) return;
     if (const auto bars = gdaBars(nutrientTexts(product_.nutrients), portionText)) {
         bars_ = *bars;
+        for (GdaBar& bar : bars_)
+            if (bar.noData) bar.percentLabel = numberFormat(platform_.strings).noData();
         if (listener_) listener_->barsChanged();
     }
+}
+
+bool ProductDetailsLandscapeVC::portionAccepted(PortionCheck check) {
+    if (check == PortionCheck::Valid) return true;
+    platform_.alerts.show(
+        {"", check == PortionCheck::TooLong ? tooLargeKey() : notANumberKey(), {key("OK")}});
+    return false;
 }
 
 std::string ProductDetailsLandscapeVC::barTitle(Nutrient bar) const {
@@ -55,13 +65,8 @@ std::string ProductDetailsLandscapeVC::productName() const {
 
 bool ProductDetailsLandscapeVC::shouldChangeCharacters(const std::string& currentText,
                                                        std::size_t rangeLength,
-                                                       const std::string&) {
-    if (portionEditAllowed(currentText, rangeLength)) return true;
-    platform_.alerts.show(
-        {"",
-         key("Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe."),
-         {key("OK")}});
-    return false;
+                                                       const std::string& replacement) {
+    return portionAccepted(portionEdit(currentText, rangeLength, replacement));
 }
 
 std::string ProductDetailsLandscapeVC::portionUnit() const {
@@ -75,17 +80,7 @@ void ProductDetailsLandscapeVC::keyboardWillHide() {
 void ProductDetailsLandscapeVC::touchAt(float x, float y) {
     touchShown_ = true;
     touchX_ = x;
-    touchLabel_ = gdaTouchLabel(bars_, x, y, imperialUnits_);
-    // The unit word in the interface language ("30g" reads "30г" in Russian).
-    for (const char* unit : {key("oz"), key("g")}) {
-        const std::string word(unit);
-        if (touchLabel_.size() > word.size() &&
-            touchLabel_.compare(touchLabel_.size() - word.size(), word.size(), word) == 0) {
-            touchLabel_.replace(touchLabel_.size() - word.size(), word.size(),
-                                platform_.strings.text(word));
-            break;
-        }
-    }
+    touchLabel_ = gdaTouchLabel(bars_, x, y, imperialUnits_, numberFormat(platform_.strings));
     if (listener_) listener_->touchChanged();
 }
 

@@ -32,12 +32,17 @@ public:
     ~ProductDetailsLandscapeVC() override;
 
     static const char* infoButtonKey() { return key("GDA Info"); }
+    static const char* tooLargeKey() {
+        return key("Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.");
+    }
+    static const char* notANumberKey() { return key("GDA Portion Not A Number"); }
 
     void setListener(LandscapeListener* listener) { listener_ = listener; }
 
     void viewDidLoad();
     void drawData(const ProductRecord& product) { product_ = product; }
     void viewWillAppear();
+    // Bars for the portion; a portion that is no number or too long is said and not applied.
     void drawBars(const std::string& portionText);
 
     // --- What is shown ---
@@ -51,7 +56,8 @@ public:
     const std::string& portionText() const { return portionText_; }
     // What the portion counts in: the product's unit ("g", otherwise "ml"), looked up.
     std::string portionUnit() const;
-    // False (and the too-large alert) for an insertion into a full field.
+    // False, with the calculator's message, for a character that is no digit or separator and
+    // for an edit past the field's length.
     bool shouldChangeCharacters(const std::string& currentText, std::size_t rangeLength,
                                 const std::string& replacement);
     void portionTextChanged(const std::string& text) { portionText_ = text; }
@@ -71,6 +77,8 @@ public:
 
 private:
     void touchAt(float x, float y);
+    // True for a valid portion; otherwise says why.
+    bool portionAccepted(PortionCheck check);
 
     Platform platform_;
     Database& shared_;

@@ -195,6 +195,8 @@ QRect ProductDetailsLandscapeWidget::touchBubbleRect() const {
 }
 
 void ProductDetailsLandscapeWidget::mousePressEvent(QMouseEvent* event) {
+    // A tap beside the field ends its editing, as the keyboard going away does.
+    portion_->clearFocus();
     const QPointF at = event->position() - canvasOrigin();
     model_->touchesBegan(float(at.x()), float(at.y()));
 }

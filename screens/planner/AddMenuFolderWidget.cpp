@@ -17,14 +17,15 @@ QString qs(const std::string& text) {
 
 AddMenuFolderWidget::AddMenuFolderWidget(std::shared_ptr<AddMenuFolderVC> model,
                                          const Strings& strings, QWidget* parent)
-    : QWidget(parent), model_(std::move(model)) {
+    : QWidget(parent), model_(std::move(model)), strings_(strings) {
     setObjectName("AddMenuFolderWidget");
     setWindowTitle(qs(strings.text(AddMenuFolderVC::titleKey())));
     setProperty("hidesBackButton", !AddMenuFolderVC::showsBackButton());
     setStyleSheet("#AddMenuFolderWidget { background: #f2f3f5; }"
                   "#heading { font-size: 15px; font-weight: 600; }"
                   "#folderRow { background: white; border: 1px solid #dfe1e5;"
-                  " border-radius: 10px; }");
+                  " border-radius: 10px; }"
+                  "#folderNote { color: #b3261e; }");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 16, 12, 12);
     auto* heading = new QLabel(qs(strings.text(AddMenuFolderVC::headingKey())), this);
@@ -40,12 +41,21 @@ AddMenuFolderWidget::AddMenuFolderWidget(std::shared_ptr<AddMenuFolderVC> model,
     name_->setObjectName("folderName");
     rowLayout->addWidget(name_, 1);
     layout->addWidget(row);
+    note_ = new QLabel(this);
+    note_->setObjectName("folderNote");
+    note_->setWordWrap(true);
+    note_->hide();
+    layout->addWidget(note_);
     layout->addStretch(1);
 
     done_ = new QAction(qs(strings.text(AddMenuFolderVC::doneButtonKey())), this);
     done_->setProperty("navigationBarSide", "right");
     addAction(done_);
     connect(done_, &QAction::triggered, this, [this] { model_->donePressed(); });
+    cancel_ = new QAction(qs(strings.text(AddMenuFolderVC::cancelButtonKey())), this);
+    cancel_->setProperty("navigationBarSide", "left");
+    addAction(cancel_);
+    connect(cancel_, &QAction::triggered, this, [this] { model_->cancelPressed(); });
     connect(name_, &QLineEdit::textChanged, this,
             [this](const QString& text) { model_->setText(text.toStdString()); });
     connect(name_, &QLineEdit::returnPressed, this, [this] { model_->returnKey(); });
@@ -70,6 +80,12 @@ void AddMenuFolderWidget::hideEvent(QHideEvent* event) {
 
 void AddMenuFolderWidget::hideKeyboard() {
     name_->clearFocus();
+}
+
+void AddMenuFolderWidget::noteChanged() {
+    const std::string& note = model_->noteKey();
+    note_->setText(note.empty() ? QString() : qs(strings_.text(note)));
+    note_->setVisible(!note.empty());
 }
 
 } // namespace tolvane

@@ -1,4 +1,5 @@
-// The new-folder screen: a heading and one row with the name field, which takes the focus.
+// The new-folder screen: a heading, one row with the name field, which takes the focus, and a
+// note under it that says what is wrong with the typed name.
 #pragma once
 
 #include "screens/planner/AddMenuFolderVC.h"
@@ -6,6 +7,7 @@
 #include <QWidget>
 
 class QAction;
+class QLabel;
 class QLineEdit;
 
 namespace tolvane {
@@ -21,6 +23,9 @@ public:
     QLineEdit* nameField() const { return name_; }
     // "Fertig" in the navigation bar.
     QAction* doneAction() const { return done_; }
+    // "Cancel" at the left of the navigation bar.
+    QAction* cancelAction() const { return cancel_; }
+    QLabel* note() const { return note_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -28,10 +33,14 @@ protected:
 
 private:
     void hideKeyboard() override;
+    void noteChanged() override;
 
     std::shared_ptr<AddMenuFolderVC> model_;
     QLineEdit* name_;
     QAction* done_;
+    QAction* cancel_;
+    QLabel* note_;
+    const Strings& strings_;
 };
 
 } // namespace tolvane

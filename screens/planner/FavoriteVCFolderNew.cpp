@@ -4,6 +4,7 @@
 #include "PlannerWrites.h"
 #include "nutrition/Consumption.h"
 #include "nutrition/NumberText.h"
+#include "screens/common/Nutrients.h"
 #include "store/Database.h"
 
 namespace tolvane {
@@ -38,7 +39,8 @@ void FavoriteVCFolderNew::buildLists() {
         const auto rows =
             shared_.selectProductDetailForEdit(dataArray_.back().recordId, folderNumberString_);
         kcalArray_.push_back(rows.empty() ? std::string() : rows.back().nutrients.kcal);
-        gmArray_.push_back(shownAmount(rows.empty() ? std::string() : rows.back().gm));
+        gmArray_.push_back(shownAmount(rows.empty() ? std::string() : rows.back().gm,
+                                       numberFormat(platform_.strings)));
     }
     changed();
 }
@@ -46,8 +48,8 @@ void FavoriteVCFolderNew::buildLists() {
 FolderItemRow FavoriteVCFolderNew::row(int row) const {
     if (row < 0 || row >= numberOfRows()) return {};
     const auto i = static_cast<std::size_t>(row);
-    std::string calories = platform_.strings.text("%@ kcal");
-    calories = replaceAll(calories, "%@", kcalArray_[i]);
+    const NumberFormat format = numberFormat(platform_.strings);
+    const std::string calories = format.withUnit(format.number(kcalArray_[i]), "kcal");
     return {dataArray_[i].name, dataArray_[i].maker, calories, gmArray_[i]};
 }
 

@@ -78,8 +78,8 @@ std::string MenuFolderVC::rowTitle(int row) const {
 
 std::string MenuFolderVC::rowCalories(int row) const {
     if (row < 0 || row >= numberOfRows()) return {};
-    return replaceAll(platform_.strings.text("%@ kcal"), "%@",
-                      dataArray_[static_cast<std::size_t>(row)].calories);
+    return numberFormat(platform_.strings)
+        .withUnit(dataArray_[static_cast<std::size_t>(row)].calories, "kcal");
 }
 
 std::string MenuFolderVC::folderId(int row) const {
@@ -117,7 +117,11 @@ void MenuFolderVC::openSummary(int row) {
     for (const auto& productId : shared_.selectProductsAccordingToFolder(folder.folderId)) {
         const auto rows = shared_.selectProductDetailForEdit(productId, folder.folderId);
         if (!rows.empty()) {
-            sums.add(nutrientTexts(rows.front().nutrients));
+            // The product's own values tell a nutrient it has none of from one it lacks data for.
+            const auto product = shared_.selectProductDetail(productId);
+            const NutrientTexts per100 =
+                product ? nutrientTexts(product->nutrients) : NutrientTexts{};
+            sums.add(nutrientTexts(rows.front().nutrients), product ? &per100 : nullptr);
             continue;
         }
         // No row: a product gone from the catalogue is taken out of its folders, unless the

@@ -85,7 +85,7 @@ void NewEditConsumptionVC::viewDidLoad() {
 }
 
 std::string NewEditConsumptionVC::fieldText(Quantity q) const {
-    return hasRow_ ? values_.shownText(q) : std::string();
+    return hasRow_ ? values_.shownText(q, numberFormat(platform_.strings)) : std::string();
 }
 
 bool NewEditConsumptionVC::fieldEnabled(Quantity q) const {
@@ -93,7 +93,8 @@ bool NewEditConsumptionVC::fieldEnabled(Quantity q) const {
 }
 
 bool NewEditConsumptionVC::hintShown(Quantity q) const {
-    return hasRow_ && values_.locked(q);
+    // "0 - cannot be changed" is no word for a value the product lacks: its field says so.
+    return hasRow_ && values_.locked(q) && !values_.lacksData(q);
 }
 
 SliderRange NewEditConsumptionVC::amountSlider() const {

@@ -1,6 +1,7 @@
 #include "ProductDetailPortraitVC.h"
 
 #include "nutrition/NumberText.h"
+#include "screens/common/Nutrients.h"
 #include "store/Database.h"
 
 namespace tolvane {
@@ -36,7 +37,7 @@ void ProductDetailPortraitVC::viewWillAppear() {
 
 void ProductDetailPortraitVC::drawBars() {
     factor_ = personalFactorFromText(shared_.selectCaloryValueFromPersonalProfileTable());
-    bars_ = folderGdaBars(totals_, factor_);
+    bars_ = folderGdaBars(totals_, factor_, numberFormat(platform_.strings));
     if (listener_) listener_->barsChanged();
 }
 

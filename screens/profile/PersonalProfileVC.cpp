@@ -2,6 +2,7 @@
 
 #include "nutrition/NumberText.h"
 #include "nutrition/Profile.h"
+#include "screens/common/Nutrients.h"
 #include "store/Database.h"
 
 #include <algorithm>
@@ -254,9 +255,14 @@ const char* PersonalProfileVC::rowTitleKey(ProfileFigure row) {
 std::string PersonalProfileVC::rowValue(ProfileFigure row) const {
     switch (row) {
     case ProfileFigure::Bmi:
-        return bmi_value_;
+        return numberFormat(platform_.strings).number(bmi_value_);
     case ProfileFigure::IdealWeight:
-        return replaceAll(platform_.strings.text("%@ (kg)"), "%@", ideal_weight_value_);
+        if (ideal_weight_value_.empty()) return {};
+        return ismetric_ ? replaceAll(platform_.strings.text("%@ (kg)"), "%@",
+                                      numberFormat(platform_.strings).number(ideal_weight_value_))
+                         : replaceAll(platform_.strings.text("%@ (lbs)"), "%@",
+                                      numberFormat(platform_.strings)
+                                          .number(idealWeightInPounds(ideal_weight_value_)));
     case ProfileFigure::ActivityLevel:
         return activitylevelValue_;
     case ProfileFigure::DailyCalories:

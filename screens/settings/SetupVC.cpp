@@ -1,6 +1,7 @@
 #include "screens/settings/SetupVC.h"
 
 #include "platform/Keys.h"
+#include "screens/common/Nutrients.h"
 #include "screens/common/PlaceholderScreen.h"
 #include "screens/settings/Localization.h"
 #include "screens/settings/ShowInfoVC.h"
@@ -79,13 +80,8 @@ void SetupVC::viewDidAppear() {
     if (profile) {
         const std::string& calories = profile->dailyCalories;
         if (!calories.empty()) {
-            // "%@ kcal" in the interface language ("2000 ккал" in Russian).
-            calories_value_ = deps_.platform.strings.text("%@ kcal");
-            const auto at = calories_value_.find("%@");
-            if (at == std::string::npos)
-                calories_value_ = calories + " kcal";
-            else
-                calories_value_.replace(at, 2, calories);
+            // In the interface language ("2000 ккал" in Russian).
+            calories_value_ = numberFormat(deps_.platform.strings).withUnit(calories, "kcal");
         }
     }
     changed();

@@ -139,7 +139,7 @@ private slots:
         QTest::keyClick(gda->portionField(), Qt::Key_Return);
         QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("42%"));
         QTest::mousePress(gda, Qt::LeftButton, {}, gda->canvasOrigin() + QPoint(90, 150));
-        QCOMPARE(gda->model()->touchLabel(), std::string("30g"));
+        QCOMPARE(gda->model()->touchLabel(), std::string("30 g"));
         // Percentages keep off the dashed 100 % line, the top bar and the touched amount, at
         // every height up to a capped bar (energy of 500 kcal in a 500 g portion is 125 %).
         for (const char* portion : {"150", "380", "400", "500", "20"}) {
@@ -163,6 +163,23 @@ private slots:
         QTRY_VERIFY(
             run.alertSays("Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe."));
         Run::closeAlerts();
+        // A portion is applied when a tap beside the field ends its editing; "abc" and "-5" are
+        // refused as typed, with the calculator's message.
+        QVERIFY(run.activate());
+        QTest::mouseClick(gda->portionField(), Qt::LeftButton, {},
+                          gda->portionField()->rect().center());
+        QTRY_VERIFY(gda->portionField()->hasFocus());
+        gda->portionField()->selectAll();
+        QTest::keyClicks(gda->portionField(), "300");
+        QTest::mouseClick(gda, Qt::LeftButton, {}, gda->canvasOrigin() + QPoint(460, 160));
+        QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("85%"));
+        for (const char* typed : {"abc", "-"}) {
+            gda->portionField()->selectAll();
+            QTest::keyClicks(gda->portionField(), typed);
+            QTRY_VERIFY(run.alertSays("GDA Portion Not A Number"));
+            Run::closeAlerts();
+            QCOMPARE(gda->portionField()->text(), QString("300"));
+        }
 
         QCOMPARE(gda->portionUnitLabel()->text(), run.text("g"));
         tap(gda->turnBackButton());
@@ -203,7 +220,7 @@ private slots:
         QVERIFY(!bread->favoriteButton()->isVisible());
         QToolButton* done = nullptr;
         QTRY_VERIFY((done = barButton(run.stack(2), bread->doneAction())));
-        QCOMPARE(done->text(), QString("Done"));
+        QCOMPARE(done->text(), QString("Fertig")); // from the tables
         CheckPickerView* picker = bread->picker();
         QVERIFY(picker->isVisible());
         QTRY_COMPARE(picker->geometry().bottom(), bread->rect().bottom());
@@ -503,7 +520,7 @@ private slots:
         QCOMPARE(detail->nameLabel()->text(), QString::fromStdString(name));
         QCOMPARE(detail->makerLabel()->text(), QString::fromStdString(maker));
         ProductDetail& product = *detail->model();
-        const char* values[] = {"25.0", "3.0", "4.0", "1.6", "480"};
+        const char* values[] = {"25,0", "3,0", "4,0", "1,6", "480"}; // as the tables write
         const char* lights[] = {"ampel_red", "ampel_yellow", "ampel_green", "ampel_red"};
         for (int n = 0; n < 5; ++n) {
             QCOMPARE(product.row(1 + n).value, std::string(values[n]));
@@ -535,7 +552,7 @@ private slots:
         QCOMPARE(contents.numberOfRows(), 1);
         QCOMPARE(contents.row(0).name, name);
         QCOMPARE(contents.row(0).maker, maker);
-        QCOMPARE(contents.row(0).amount, std::string("100g"));
+        QCOMPARE(contents.row(0).amount, std::string("100 g"));
         QCOMPARE(db.selectCaloryValueForUpdation("1"), std::string("480"));
     }
 #endif

@@ -72,14 +72,15 @@ std::vector<std::string> lights(const ProductDetail& d) {
 } // namespace
 
 TEST_F(ProductDetailTest, LightsAreRatedAgainstTheCategoryMeans) {
+    fake.strings.set("Decimal Separator", ","); // values written as the French tables say
     const auto riegel = open(1);
     EXPECT_EQ(riegel->row(1).title, "Matières grasses");
     // Fat 10 g below the mean of 20; no data: the neutral picture of the interface language and
     // no value; salt 0.3 is still green; energy 450 against a mean of 225 (empty counts as 0).
     EXPECT_EQ(lights(*riegel), (std::vector<std::string>{"ampel_yellow_top 10", "ampel_neutral_fr ",
-                                                         "ampel_red_top 40", "ampel_green_top 0.3",
+                                                         "ampel_red_top 40", "ampel_green_top 0,3",
                                                          "ampel_grey 450"}));
-    // 30 ml fat above the mean; "1,6" read with its comma and shown as stored; empty energy 0.
+    // 30 ml fat above the mean; "1,6" read with its comma; empty energy 0.
     EXPECT_EQ(lights(*open(2)),
               (std::vector<std::string>{"ampel_red 30", "ampel_yellow 2", "ampel_red 60",
                                         "ampel_red 1,6", "ampel_grey_top "}));

@@ -232,6 +232,7 @@ TEST_F(CatalogueUpdateTest, APageTheFileCannotTakeSaysWhy) {
         EXPECT_EQ(run(), UpdateOutcome::Interrupted);
         EXPECT_EQ(alerted(), Rows{message});
         EXPECT_EQ(count(), "0");
+        store.waitUntilIdle(); // the run's journal switch on this case's connections
     }
 }
 

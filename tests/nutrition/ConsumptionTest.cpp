@@ -13,7 +13,7 @@ using Texts = std::array<std::string, kConsumptionQuantityCount>;
 TEST(AmountRule, StoredAmountToShownText) {
     // Read as number and unit, like the editor: an unusual unit keeps its name.
     const std::pair<const char*, const char*> cases[] = {
-        {"g", "100g"},      {"ml", "100ml"},        {"150g", "150 g"},
+        {"g", "100 g"},     {"ml", "100 ml"},       {"150g", "150 g"},
         {"12.5g", "12 g"},  {"13.5g", "14 g"},      {"250ml", "250 ml"},
         {"abc g", "abc g"}, {"Packung", "Packung"}, {"150Packung", "150 Packung"},
         {"100", "100"},     {"Stück", "Stück"},     {"", ""}};
@@ -24,7 +24,7 @@ TEST(AmountRule, StoredAmountToShownText) {
 TEST(ConsumptionLoad, NormalisesTheStoredRow) {
     const auto c = consumptionFromRow({"3.4", "1,25", "5", "0", "52.5"}, "g");
     EXPECT_EQ(c.texts, (Texts{"100", "3.4", "1.2", "5.0", "0.0", "52"})); // 52.5 half to even
-    EXPECT_EQ(c.shownText(Q::Fat), "3,4");
+    EXPECT_EQ(c.shownText(Q::Fat), "3.4");
     EXPECT_TRUE(isZeroQuantity(c, Q::Salt));
     EXPECT_FALSE(isZeroQuantity(c, Q::Fat));
     EXPECT_EQ(storedAmount(c), "100g");

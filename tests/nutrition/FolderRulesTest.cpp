@@ -18,11 +18,12 @@ TEST(FolderName, LengthIsCountedInUtf16Units) {
     EXPECT_EQ(utf16Length("a\U0001F34E"), 3u);
 }
 
-TEST(FolderName, OnlyPermittedCharacters) {
-    for (const char* name : {"Frühstück", "Mittag 2", "Smørrebrød Ø", "Crème brûlée", "Ÿ ñ ç ß Æ"})
+TEST(FolderName, LettersOfEveryScriptPassSeparatorsControlsAndSymbolsDoNot) {
+    for (const char* name : {"Frühstück", "Mittag 2", "Smørrebrød Ø", "Полдник", "Πρωινό", "朝食",
+                             "नाश्ता", "Zoë\u0301", "Mittag-essen, Jo's (2.)", "Ĳ ł"})
         EXPECT_EQ(checkFolderName(name), FolderNameCheck::Valid) << name;
-    for (const char* name : {"Mittag-essen", "Jo's", "a|b", "Zoë\u0301", "tab\t", "\xff", "\xc3",
-                             "\xc0\xaf", "Ĳ", "ł", "😀"})
+    for (const char* name : {"a|b", "tab\t", "a\u0085", "a\u200Fb", "\u2028", "\u2764", "\uE000",
+                             "😀", "\xff", "\xc3", "\xc0\xaf"})
         EXPECT_EQ(checkFolderName(name), FolderNameCheck::InvalidCharacters) << name;
 }
 
@@ -52,6 +53,16 @@ TEST(FolderSummary, SumsInSinglePrecisionWithFixedFormats) {
     sums.add({});
     sums.add({"-1", "-1", "-1", "-1", "-1"}); // no data adds nothing
     EXPECT_EQ(sums.totals(), (NutrientTexts{"12.6", "1.0", "3.4", "0.3", "152"}));
+
+    // A nutrient that none of the folder's products has data for is no total of 0.
+    FolderSums lacking;
+    const NutrientTexts noFat{"keine Angaben", "-1", "0", "1", "50"},
+        someFat{"2", "-1", "", "1", "50"};
+    lacking.add({"0.0", "0.0", "0.0", "1.0", "50"}, &noFat);
+    EXPECT_EQ(lacking.totals(),
+              (NutrientTexts{"keine Angaben", "keine Angaben", "0.0", "1.0", "50"}));
+    lacking.add({"2.0", "0.0", "0.0", "1.0", "50"}, &someFat);
+    EXPECT_EQ(lacking.totals(), (NutrientTexts{"2.0", "keine Angaben", "0.0", "2.0", "100"}));
 }
 
 } // namespace

@@ -4,9 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <map>
 
 namespace tolvane {
 namespace {
+
+// As the Russian tables write figures: a decimal comma, Cyrillic units, its no-data sign.
+const NumberFormat kRu([](const std::string& k) {
+    static const std::map<std::string, std::string> table{{"Decimal Separator", ","},
+                                                          {"No Data Sign", "н/д"},
+                                                          {"%@ g", "%@ г"},
+                                                          {"%@ oz", "%@ унц."},
+                                                          {"%@ kcal", "%@ ккал"}};
+    const auto it = table.find(k);
+    return it == table.end() ? k : it->second;
+});
 
 GdaBars barsFor(const NutrientTexts& texts, const char* portion) {
     const auto bars = gdaBars(texts, portion);
@@ -22,13 +34,19 @@ TEST(GdaCalculator, FatPerHundredGramsAtAPortionOf150) {
     EXPECT_EQ(fat.percentLabel, "42%");
     EXPECT_EQ(fat.amount, 30);
     EXPECT_EQ(fat.drawnHeight, 82);
-    EXPECT_EQ(gdaTouchLabel(bars, 95, 100, true), "30g");
+    EXPECT_EQ(gdaTouchLabel(bars, 95, 100, true), "30 g");
+    EXPECT_EQ(gdaTouchLabel(bars, 95, 100, true, kRu), "30 г");
     // US mode: same bars, the amount in ounces.
-    EXPECT_EQ(gdaTouchLabel(bars, 95, 100, false), "1.1oz");
-    // Outside the fat bar's column, and energy without a unit.
-    EXPECT_EQ(gdaTouchLabel(bars, 120, 100, true), "0g");
-    EXPECT_EQ(gdaTouchLabel(bars, 375, 20, false), "0oz");
-    EXPECT_EQ(gdaTouchLabel(bars, 400, 100, true), "0");
+    EXPECT_EQ(gdaTouchLabel(bars, 95, 100, false, kRu), "1,1 унц.");
+    // Outside the fat bar's column, and beside the energy bar.
+    EXPECT_EQ(gdaTouchLabel(bars, 120, 100, true, kRu), "0 г");
+    EXPECT_EQ(gdaTouchLabel(bars, 375, 20, false, kRu), "0 унц.");
+    EXPECT_EQ(gdaTouchLabel(bars, 400, 100, true, kRu), "0 ккал");
+    // A nutrient without data shows the no-data sign and counts 0 (empty, no-data text, "-1").
+    const auto none = barsFor({"keine Angaben", "-1", "", "0", ""}, "150");
+    EXPECT_TRUE(none[0].noData && none[1].noData && none[2].noData && !none[3].noData);
+    EXPECT_EQ(none[0].drawnHeight, 0);
+    EXPECT_EQ(gdaTouchLabel(none, 95, 100, true, kRu), "н/д");
 }
 
 TEST(GdaCalculator, EnergyBarIsCappedButItsLabelIsNot) {
@@ -40,7 +58,7 @@ TEST(GdaCalculator, EnergyBarIsCappedButItsLabelIsNot) {
     EXPECT_EQ(over.percentLabel, "125%");
     EXPECT_FLOAT_EQ(over.height, 240.0f);
     EXPECT_EQ(over.drawnHeight, 192);
-    EXPECT_EQ(gdaTouchLabel(barsFor(texts, "500"), 375, 53, false), "2500"); // energy: no unit
+    EXPECT_EQ(gdaTouchLabel(barsFor(texts, "500"), 375, 53, false, kRu), "2500 ккал");
 }
 
 TEST(GdaCalculator, LabelIsReadBackFromTheBarHeight) {
@@ -62,17 +80,31 @@ TEST(GdaCalculator, PortionAndValueReading) {
     EXPECT_EQ(hundred[0].drawnHeight, 0); // no data draws nothing
     EXPECT_EQ(hundred[2].drawnHeight, 0); // nor does a negative value
     EXPECT_EQ(hundred[1].percentLabel, "27%");
-    for (const GdaBar& bar : barsFor(texts, "abc"))
-        EXPECT_EQ(bar.percentLabel, "0%");
     EXPECT_FALSE(gdaBars(texts, "-5").has_value());
     EXPECT_FALSE(gdaBars(texts, "9e99").has_value());
 }
 
-TEST(GdaCalculator, PortionFieldRefusesASixthCharacter) {
-    EXPECT_TRUE(portionEditAllowed("1234", 0));
-    EXPECT_FALSE(portionEditAllowed("12345", 0));
-    EXPECT_TRUE(portionEditAllowed("12345", 1)); // replacing or deleting is always allowed
-    EXPECT_TRUE(portionEditAllowed("", 0));
+TEST(GdaCalculator, PortionFieldTakesFiveCharactersOfANumber) {
+    using enum PortionCheck;
+    for (const auto& [text, check] :
+         std::initializer_list<std::pair<const char*, PortionCheck>>{{"", Valid},
+                                                                     {"12,5", Valid},
+                                                                     {"99999", Valid},
+                                                                     {".5", Valid},
+                                                                     {"123456", TooLong},
+                                                                     {"abc", NotANumber},
+                                                                     {"-5", NotANumber},
+                                                                     {"1.2.3", NotANumber},
+                                                                     {",", NotANumber},
+                                                                     {"9e99", NotANumber}})
+        EXPECT_EQ(checkPortion(text), check) << text;
+    EXPECT_EQ(portionEdit("1234", 0, "5"), Valid);
+    EXPECT_EQ(portionEdit("12345", 0, "6"), TooLong); // a sixth character
+    EXPECT_EQ(portionEdit("12345", 1, "6"), Valid);   // replacing or deleting is allowed
+    EXPECT_EQ(portionEdit("12345", 5, ""), Valid);
+    EXPECT_EQ(portionEdit("12", 2, "123456"), TooLong); // a paste over a selection
+    EXPECT_EQ(portionEdit("", 0, "a"), NotANumber);
+    EXPECT_EQ(portionEdit("5", 0, "-"), NotANumber);
 }
 
 TEST(GdaCalculator, TouchAreasOfTheFiveBars) {
@@ -103,13 +135,13 @@ TEST(FolderGda, WithoutDailyCaloriesTheFixedAmountsApply) {
 
 TEST(FolderGda, TotalsAgainstPersonalReferences) {
     const NutrientTexts totals{"35.0", "12.5", "0.0", "0.0", "2500"};
-    const auto scaled = folderGdaBars(totals, personalFactor(2250));
+    const auto scaled = folderGdaBars(totals, personalFactor(2250), kRu);
     EXPECT_NEAR(scaled[0].percent, 44.64f, 1e-2f);
     EXPECT_EQ(scaled[0].percentLabel, "44%");
     EXPECT_EQ(scaled[0].barLength, 126);
     EXPECT_EQ(scaled[0].amount, 35);
-    EXPECT_EQ(scaled[0].valueLabel, "35,0 g");
-    EXPECT_EQ(scaled[1].valueLabel, "12,5 g");
+    EXPECT_EQ(scaled[0].valueLabel, "35,0 г");
+    EXPECT_EQ(scaled[1].valueLabel, "12,5 г");
 
     const auto plain = folderGdaBars(totals, personalFactor(2000));
     EXPECT_EQ(plain[4].percentLabel, "125%");
@@ -117,6 +149,11 @@ TEST(FolderGda, TotalsAgainstPersonalReferences) {
     EXPECT_EQ(plain[4].valueLabel, "2500 kcal");
     EXPECT_EQ(plain[2].percentLabel, "0%");
     EXPECT_EQ(plain[2].barLength, 0);
+    // A total no item has data for shows the no-data sign and counts 0.
+    const auto none =
+        folderGdaBars({"keine Angaben", "1.0", "0.0", "0.0", "0"}, personalFactor(2000), kRu);
+    EXPECT_EQ(none[0].valueLabel + none[0].percentLabel, "н/дн/д");
+    EXPECT_EQ(none[0].barLength, 0);
 }
 
 } // namespace

@@ -18,16 +18,13 @@ TEST(ProfileLists, RangesAndParallelPounds) {
     const auto usHeights = usHeightList(), usWeights = usWeightList();
     ASSERT_EQ((std::vector{ages.size(), heights.size(), usHeights.size(), weights.size(),
                            usWeights.size()}),
-              (std::vector<std::size_t>{99, 121, 57, 121, 121}));
+              (std::vector<std::size_t>{99, 121, 53, 121, 121}));
     EXPECT_EQ((std::vector{ages.front(), ages.back(), heights.back(), usHeights.front(),
                            usHeights[12], usHeights.back(), weights[50], usWeights[50],
                            usWeights.front(), usWeights.back()}),
-              (std::vector<std::string>{"1", "99", "220", "3'0''", "3'12''", "7'4''", "80", "176",
+              (std::vector<std::string>{"1", "99", "220", "3'0''", "4'0''", "7'4''", "80", "176",
                                         "66", "331"}));
-}
-
-// The figures themselves are checked through the profile screen, which stores them.
-TEST(ProfileMetric, RowsBeyondTheListsAreClamped) {
+    // Rows beyond the lists are clamped; the figures are checked through the profile screen.
     EXPECT_EQ(metricBody(500, -3).stringHeight, "220");
     EXPECT_EQ(metricBody(500, -3).stringWeight, "30");
 }
@@ -46,12 +43,12 @@ TEST(ProfileMetric, UsHeightAlwaysFindsItsPickerRow) {
         EXPECT_EQ(usHeightFromCm(cm), stored) << cm;
 }
 
-TEST(ProfileUs, TwelveInchesCountAsTheNextFoot) {
-    const auto twelve = usBody(rowOf(usHeightList(), "5'12''"), 50);
+TEST(ProfileUs, HeightsAndTheIdealWeightInPounds) {
     const auto six = usBody(rowOf(usHeightList(), "6'0''"), 50);
-    EXPECT_EQ(twelve.stringusheight, "5.12");
-    EXPECT_EQ(twelve.bmiValue, six.bmiValue);
-    EXPECT_EQ(twelve.height, six.height);
+    EXPECT_EQ(six.stringusheight, "6.0");
+    EXPECT_EQ(six.height, 182);
+    EXPECT_EQ(idealWeightInPounds("71.3"), "157.2");
+    // A height stored as "5.12" by an older picker reads as stored.
     EXPECT_EQ(usHeightStored("5'12''"), "5.12");
     EXPECT_EQ(usHeightDisplayed("5.12"), "5'12''");
     EXPECT_EQ(usHeightStored("5.9"), "5.9");

@@ -13,6 +13,7 @@ namespace {
 class ConsumptionEditorTest : public ::testing::Test {
 protected:
     ConsumptionEditorTest() {
+        fake.strings.set("Decimal Separator", ","); // fields write as the tables say
         // Fields: id, name, maker, category, fat, saturated fat, sugar, salt, energy, unit.
         store.catalogue.add({10, "Apfel", "Maker", "1", "3.4", "0", "10", "0", "52.5", "g"});
         store.catalogue.add({11, "Wasser", "Maker", "1", "0", "0", "0", "0", "0", "ml"});
@@ -151,6 +152,13 @@ TEST_F(ConsumptionEditorTest, ZeroValuesAreDisabledWithTheHintBesideTheirOwnFiel
     EXPECT_EQ(vc->fieldText(Q::Fat), "0,0");
     EXPECT_EQ(vc->fieldText(Q::Calories), "1");
     EXPECT_EQ(enabled({Q::Fat, Q::Calories}), (std::vector{true, true}));
+
+    // A value the product lacks is shown as such, locked, without the "0" hint.
+    store.catalogue.add({12, "Riegel", "Maker", "1", "keine Angaben", "1", "1", "1", "90", "g"});
+    store.file(12, 1);
+    const auto lacking = open("12");
+    EXPECT_EQ(lacking->fieldText(Q::Fat), "n/a");
+    EXPECT_FALSE(lacking->fieldEnabled(Q::Fat) || lacking->hintShown(Q::Fat));
 }
 
 TEST_F(ConsumptionEditorTest, ZeroCaloriesLockTheCalorieSlider) {
@@ -188,11 +196,7 @@ TEST_F(ConsumptionEditorTest, ScaledFromTheRowOnlyWhenTheProductLeftTheCatalogue
     type(*vc, Q::Amount, "200");
     EXPECT_EQ(vc->fieldText(Q::Fat), "6,8");
     EXPECT_EQ(vc->fieldText(Q::Calories), "105");
-}
-
-TEST_F(ConsumptionEditorTest, NothingIsSavedOverAProductThatLeftTheFolder) {
-    const auto vc = open("10");
-    type(*vc, Q::Amount, "200");
+    // Nothing is saved over a product that left the folder meanwhile.
     PlannerWrites(store.db).unfileProduct("10", "1"); // unchecked on its detail meanwhile
     vc->viewWillDisappear();
     EXPECT_FALSE(store.row(10, 1));

@@ -17,6 +17,7 @@ protected:
         fake.strings.set("Menu List Item 1", "Frühstück");
         fake.strings.set("Menu List Item 2", "Mittagessen");
         fake.strings.set("%@ kcal", "%@ kcal");
+        fake.strings.set("Decimal Separator", ","); // the summary writes as the tables say
         fake.defaults.registerDefaults({{"isfirstLaunchMenuList", true}});
         store.catalogue.add({.id = 10, .name = "Apfel", .kcal = "52.5"});
         store.catalogue.add({.id = 11, .name = "Brot", .fat = "3,5", .kcal = "250"});

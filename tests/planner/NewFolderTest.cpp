@@ -73,52 +73,49 @@ TEST_F(NewFolderTest, AFolderListThatCannotBeReadMakesNoFolderAndSaysSo) {
               "4/4");
 }
 
-TEST_F(NewFolderTest, NamesAreCheckedWithTheirAlertsAndOnlyValidOnesStored) {
+TEST_F(NewFolderTest, TypedNamesAreNotedDoneKeepsRefusedOnesAndAsksBeforeADuplicate) {
+    fake.strings.set("Menu List Item 2", "Завтрак");
+    enum Leave { Done, Cancel, Return };
     const struct {
         std::string name;
-        std::string alert; // "" = none
-    } cases[] = {{"", ""},
-                 {std::string(30, 'x'), ""},
-                 {std::string(31, 'x'), "Pop-Up Add Folder"},
-                 {"a|b", "Pop-Up Add Folder2"}}; // which characters: the folder rule's test
+        Leave leave;
+        std::string note, alert; // "" = none
+        int answer;              // to the alert, -1 none
+        bool closes;
+        std::string stored;            // "" = nothing
+        const char* changed = nullptr; // typed after the check, before leaving
+    } cases[] = {
+        {"", Done, "", "", -1, true, ""},
+        {"Полдник", Done, "", "", -1, true, "Полдник"},
+        {std::string(30, 'x'), Return, "", "", -1, false, std::string(30, 'x')},
+        {"Полдник", Cancel, "", "", -1, true, ""},
+        {std::string(31, 'x'), Done, "Pop-Up Add Folder", "Pop-Up Add Folder", 0, false, ""},
+        {"a|b", Return, "Pop-Up Add Folder2", "Pop-Up Add Folder2", 0, false, ""},
+        {"Завтрак", Done, "Pop-Up Add Folder Exists", "Pop-Up Add Folder Exists", 0, false, ""},
+        {"Завтрак", Done, "Pop-Up Add Folder Exists", "Pop-Up Add Folder Exists", 1, true,
+         "Завтрак"},
+        // A name changed after its check is checked again when leaving.
+        {"Mittag|essen", Return, "Pop-Up Add Folder2", "Pop-Up Add Folder2", 0, false,
+         "Mittagessen", "Mittagessen"},
+        {"Znüni", Return, "", "", -1, false, "", "a|b"},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.name + " " + std::to_string(c.leave));
         fake.alerts.clear();
+        const int pops = navigation.pops();
         const auto vc = open();
         vc->setText(c.name);
-        vc->returnKey();
+        EXPECT_EQ(vc->noteKey(), c.note);
+        c.leave == Done     ? vc->donePressed()
+        : c.leave == Cancel ? vc->cancelPressed()
+                            : vc->returnKey();
         EXPECT_EQ(fake.alerts.hasPending() ? fake.alerts.firstPending().title : "", c.alert);
-        if (!c.alert.empty()) {
-            EXPECT_EQ(fake.alerts.firstPending().buttons, (std::vector<std::string>{"Ok"}));
-        }
-        fake.alerts.clear();
-        vc->viewWillDisappear(); // checked already: nothing said again
-        EXPECT_FALSE(fake.alerts.hasPending());
-        const bool valid = c.name.size() == 30;
-        EXPECT_EQ(folder(5).name, valid ? c.name : "");
-        if (valid) store.db.deleteMenuItemsSortByOrder("5");
-    }
-    // Leaving with an empty field creates nothing and says nothing.
-    open()->viewWillDisappear();
-    EXPECT_FALSE(fake.alerts.hasPending());
-    EXPECT_EQ(store.folderIds().size(), 4u);
-}
-
-TEST_F(NewFolderTest, ANameChangedAfterItsCheckIsCheckedAgainWhenLeaving) {
-    const struct {
-        const char *checked, *changed, *stored; // "" = refused, with its alert
-    } cases[] = {{"Mittag-essen", "Mittagessen", "Mittagessen"},
-                 {"Znüni", "a|b", ""},
-                 {"Znüni", "Zvieri", "Zvieri"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.changed);
-        const auto vc = open();
-        vc->setText(c.checked);
-        vc->returnKey();
-        fake.alerts.clear();
-        vc->setText(c.changed);
-        vc->viewWillDisappear();
-        EXPECT_EQ(fake.alerts.hasPending(), *c.stored == '\0');
+        if (c.answer >= 0) fake.alerts.answer(c.answer);
+        EXPECT_EQ(navigation.pops() - pops, c.closes ? 1 : 0);
+        EXPECT_EQ(vc->text(), c.name); // an open screen keeps the typed text
+        if (c.changed) vc->setText(c.changed);
+        vc->viewWillDisappear(); // a name checked already is not said again
+        EXPECT_EQ(fake.alerts.hasPending(), c.changed && c.stored.empty());
         EXPECT_EQ(folder(5).name, c.stored);
         store.db.deleteMenuItemsSortByOrder("5");
     }

@@ -175,6 +175,26 @@ private slots:
         tap(add);
         TOP_SCREEN(adding, AddMenuFolderWidget, run->stack(1));
         QTRY_VERIFY(adding->nameField()->hasFocus());
+        // A refused name is noted as it is typed and kept open by "Fertig"; so is a shown name
+        // until its second folder is confirmed; "Cancel" leaves without a folder.
+        const QString shown = QString::fromStdString(model->rowTitle(0));
+        for (const QString& name : {QString("Полдник|"), shown}) {
+            QTest::keyClick(adding->nameField(), Qt::Key_A, Qt::ControlModifier);
+            typeText(adding->nameField(), name);
+            QTRY_VERIFY(adding->note()->isVisible());
+            tap(barButton(run->stack(1), adding->doneAction()));
+            QVERIFY(run->answer(name == shown ? "Cancel" : "Ok"));
+            QVERIFY(run->stack(1).topWidget() == adding);
+            QCOMPARE(adding->nameField()->text(), name);
+        }
+        tap(barButton(run->stack(1), adding->cancelAction()));
+        QVERIFY(run->stack(1).topWidget() == folders);
+        QCOMPARE(model->numberOfRows(), 4);
+        QVERIFY(barButton(run->stack(1), folders->addAction()));
+        tap(barButton(run->stack(1), folders->addAction()));
+        QVERIFY((adding = qobject_cast<AddMenuFolderWidget*>(run->stack(1).topWidget())));
+        QVERIFY(run->activate());
+        QTRY_VERIFY(adding->nameField()->hasFocus());
         QTest::keyClicks(adding->nameField(), "Zvieri");
         QTest::keyClick(adding->nameField(), Qt::Key_Return);
         QVERIFY(Run::alerts().isEmpty());

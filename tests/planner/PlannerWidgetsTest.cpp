@@ -123,7 +123,7 @@ private slots:
         store_->file(12, 3);
         const QStringList direct = typeAmounts("3", {"150"});
         QCOMPARE(typeAmounts("2", {"1", "100", "9999", "150"}), direct);
-        QCOMPARE(direct, (QStringList{"150", "4,1", "0,4", "14,4", "0,1", "162"}));
+        QCOMPARE(direct, (QStringList{"150", "4.1", "0.4", "14.4", "0.1", "162"}));
         QCOMPARE(store_->row(12, 2)->nutrients, store_->row(12, 3)->nutrients);
         QCOMPARE(QString::fromStdString(store_->row(12, 2)->gm), QString("150g"));
         QCOMPARE(QString::fromStdString(store_->total(2)), QString("162"));

@@ -58,20 +58,21 @@ protected:
 };
 
 TEST_F(PersonalProfileTest, TheSeedProfileInMetricThenUsUnitsBetweenVisits) {
+    fake.strings.set("Decimal Separator", ","); // figures shown as the tables say, stored with "."
     auto vc = open();
     EXPECT_TRUE(fake.analytics.has("Personal Profile"));
     EXPECT_EQ(vc->rowCount(C::Height), 121);
     EXPECT_EQ((std::vector{shown(*vc, C::Gender), shown(*vc, C::Age), shown(*vc, C::Height),
                            shown(*vc, C::Weight)}),
               (std::vector<std::string>{"F", "30", "165 cm", "57 kg"}));
-    EXPECT_EQ(vc->rowValue(ProfileFigure::IdealWeight), "59.9 (kg)");
+    EXPECT_EQ(vc->rowValue(ProfileFigure::IdealWeight), "59,9 (kg)");
     EXPECT_EQ(vc->rowValue(ProfileFigure::ActivityLevel), "mostly sitting");
     EXPECT_EQ(vc->activitySelectedRow(), 2);
 
     pick(*vc, C::Gender, "M");
     pick(*vc, C::Height, "180 cm");
     pick(*vc, C::Weight, "80 kg");
-    EXPECT_EQ(vc->rowValue(ProfileFigure::Bmi), "24.7");
+    EXPECT_EQ(vc->rowValue(ProfileFigure::Bmi), "24,7");
     EXPECT_EQ(vc->rowValue(ProfileFigure::DailyCalories), "2759");
     vc->viewDidDisappear();
     EXPECT_EQ(stored(), (ProfileRow{"M", "30", "180", "80", "24.7", "71.3", "2", "2759", "5.11",
@@ -85,10 +86,11 @@ TEST_F(PersonalProfileTest, TheSeedProfileInMetricThenUsUnitsBetweenVisits) {
     // The US lists are preset from the stored profile.
     setMetric(false);
     vc = open();
-    EXPECT_EQ(vc->rowCount(C::Height), 57);
+    EXPECT_EQ(vc->rowCount(C::Height), 53); // 3'0'' to 7'4'', no "5'12''"
     EXPECT_EQ(shown(*vc, C::Height), "5'11''");
     EXPECT_EQ(shown(*vc, C::Weight), "176 lbs");
     pick(*vc, C::Height, "5'9''");
+    EXPECT_EQ(vc->rowValue(ProfileFigure::IdealWeight), "149,0 (lbs)"); // 67.6 kg
     // (800 + 175 x 6.25 - 150 + 5) x 1.55 = 2710.6
     vc->viewDidDisappear();
     EXPECT_EQ(stored(), (ProfileRow{"M", "30", "175", "80", "26.0", "67.6", "2", "2711", "5.9",

@@ -60,7 +60,7 @@ private slots:
         // 57 kg to 60 kg.
         QVERIFY(tapWheelRow(weight, weight->rows().at(weight->currentRow() + 3)));
         // Female, 30, 165 cm, 60 kg: BMI 22.0; level 2 gives 1320.25 x 1.55 = 2046.4.
-        QCOMPARE(profile->rowValue(ProfileFigure::Bmi)->text(), QString("22.0"));
+        QCOMPARE(profile->rowValue(ProfileFigure::Bmi)->text(), QString("22,0"));
         QCOMPARE(calories->text(), QString("2046"));
         tap(profile->tableRow(ProfileFigure::ActivityLevel));
         QVERIFY(tapWheelRow(profile->activityWheel(),

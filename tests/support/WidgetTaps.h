@@ -44,4 +44,11 @@ inline void tapAt(QWidget* widget, QPoint point) {
     QCoreApplication::processEvents();
 }
 
+// Types the text into the widget key by key, in any script (QTest::keyClicks takes Latin-1 only).
+inline void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text)
+        for (auto action : {QTest::Press, QTest::Release})
+            QTest::sendKeyEvent(action, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 } // namespace tolvane::test
