@@ -28,6 +28,9 @@ HeldList readHeldList(Database& database, int expectedRows) {
     held.sections =
         std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
     held.indexLetters = std::move(grouping.indexLetters);
+    auto search = std::make_shared<SearchIndex>(*held.rows);
+    search->readGtins(database, *held.rows);
+    held.search = std::move(search);
     return held;
 }
 

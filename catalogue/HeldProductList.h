@@ -14,6 +14,7 @@
 #include "catalogue/CatalogueListener.h"
 #include "catalogue/IndexGrouping.h"
 #include "catalogue/PackedRows.h"
+#include "catalogue/SearchIndex.h"
 #include "platform/Platform.h"
 #include "store/DatabaseWorker.h"
 
@@ -35,6 +36,8 @@ struct HeldList {
     std::shared_ptr<const std::vector<ProductSection>> sections =
         std::make_shared<const std::vector<ProductSection>>();
     std::vector<std::string> indexLetters;
+    // The rows folded for search and by barcode, made with them.
+    std::shared_ptr<const SearchIndex> search = std::make_shared<const SearchIndex>();
 };
 
 class HeldProductList {
@@ -94,8 +97,9 @@ private:
     DatabaseWorker reader_;
 };
 
-// The held list of the rows the store gives (selectProduct), packed and grouped; empty when they
-// cannot be read. expectedRows: how many rows the caller knows of, for room made at once.
+// The held list of the rows the store gives (selectProduct), packed, grouped and indexed for
+// search; empty when they cannot be read. expectedRows: how many rows the caller knows of, for room
+// made at once.
 HeldList readHeldList(Database& database, int expectedRows = 0);
 
 } // namespace tolvane
