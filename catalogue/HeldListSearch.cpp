@@ -25,10 +25,11 @@ std::vector<std::uint32_t> findInHeldList(const PackedRows& list, const SearchIn
     const bool storeRule = needsStoreRule(typed);
     const LikePattern stored(storeRule ? typed + "%" : std::string());
     std::vector<std::uint32_t> found;
-    for (std::size_t at = 0; at < list.size(); ++at)
-        if (pattern.matches(folded.name(at)) || pattern.matches(folded.maker(at)) ||
+    folded.forEachRow(list, [&](std::size_t at, std::string_view name, std::string_view maker) {
+        if (pattern.matches(name) || pattern.matches(maker) ||
             (storeRule && (stored.matches(list.name(at)) || stored.matches(list.maker(at)))))
             found.push_back(static_cast<std::uint32_t>(at));
+    });
     return found;
 }
 

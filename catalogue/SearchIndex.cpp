@@ -10,19 +10,28 @@
 
 namespace tolvane {
 
+namespace {
+bool isAscii(std::string_view text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+} // namespace
+
 SearchIndex::SearchIndex(const PackedRows& rows) {
-    text_.reserve(rows.textBytes());
-    ends_.reserve(rows.size());
     for (std::size_t at = 0; at < rows.size(); ++at) {
+        if (isAscii(rows.name(at)) && isAscii(rows.maker(at))) continue;
         text_ += foldForSearch(rows.name(at));
         const auto nameEnd = static_cast<std::uint32_t>(text_.size());
         text_ += foldForSearch(rows.maker(at));
-        ends_.emplace_back(nameEnd, static_cast<std::uint32_t>(text_.size()));
+        folded_.push_back(
+            {static_cast<std::uint32_t>(at), nameEnd, static_cast<std::uint32_t>(text_.size())});
     }
     text_.shrink_to_fit();
+    folded_.shrink_to_fit();
 }
 
-void SearchIndex::readGtins(Database& database, const PackedRows& rows) {
+BarcodeIndex::BarcodeIndex(Database& database, const PackedRows& rows) {
     // The rows by identifier, for the time of the reading: numbers sorted, other texts hashed.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> byNumber;
     std::unordered_map<std::string, std::uint32_t> byText;
@@ -34,7 +43,7 @@ void SearchIndex::readGtins(Database& database, const PackedRows& rows) {
             byText.emplace(rows.recordId(at), static_cast<std::uint32_t>(at));
     }
     std::sort(byNumber.begin(), byNumber.end());
-    gtins_.clear();
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> gtins;
     const bool read = database.selectProductGtins([&](std::string_view id, std::string_view text) {
         const auto code = readGtin(text);
         if (!code) return;
@@ -45,23 +54,28 @@ void SearchIndex::readGtins(Database& database, const PackedRows& rows) {
             const auto row = std::lower_bound(byNumber.begin(), byNumber.end(),
                                               std::make_pair(number, std::uint32_t{0}));
             if (row != byNumber.end() && row->first == number) {
-                gtins_.emplace_back(code->value, row->second);
+                gtins.emplace_back(code->value, row->second);
                 return;
             }
         }
         if (const auto row = byText.find(std::string(id)); row != byText.end())
-            gtins_.emplace_back(code->value, row->second);
+            gtins.emplace_back(code->value, row->second);
     });
-    if (!read) gtins_.clear();
-    std::sort(gtins_.begin(), gtins_.end());
-    gtins_.shrink_to_fit();
+    if (!read) gtins.clear();
+    std::sort(gtins.begin(), gtins.end());
+    values_.reserve(gtins.size());
+    rows_.reserve(gtins.size());
+    for (const auto& [value, row] : gtins) {
+        values_.push_back(value);
+        rows_.push_back(row);
+    }
 }
 
-std::vector<std::uint32_t> SearchIndex::rowsWithGtin(std::uint64_t value) const {
+std::vector<std::uint32_t> BarcodeIndex::rowsWith(std::uint64_t value) const {
     std::vector<std::uint32_t> found;
-    for (auto at = std::lower_bound(gtins_.begin(), gtins_.end(), std::make_pair(value, 0u));
-         at != gtins_.end() && at->first == value; ++at)
-        found.push_back(at->second);
+    for (auto at = std::lower_bound(values_.begin(), values_.end(), value);
+         at != values_.end() && *at == value; ++at)
+        found.push_back(rows_[static_cast<std::size_t>(at - values_.begin())]);
     return found;
 }
 

@@ -1,19 +1,18 @@
 #include "text/SearchFold.h"
 
+#include "text/Utf8.h"
+
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
+
+#include <array>
+#include <optional>
 #include <unicode/uscript.h>
 
 namespace tolvane {
 
 namespace {
-
-bool isAscii(std::string_view text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
 
 // Latin letters that have no decomposition to take their mark from.
 const char16_t* baseOf(UChar32 c) {
@@ -40,15 +39,7 @@ const char16_t* baseOf(UChar32 c) {
 constexpr UChar32 kCyrillicE = 0x0435;
 constexpr UChar32 kDiaeresis = 0x0308;
 
-} // namespace
-
-std::string foldForSearch(std::string_view text) {
-    if (isAscii(text)) {
-        std::string out(text);
-        for (char& c : out)
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        return out;
-    }
+std::string foldWithIcu(std::string_view text) {
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
     const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
@@ -83,6 +74,48 @@ std::string foldForSearch(std::string_view text) {
     bare = nfc->normalize(bare, status);
     std::string out;
     bare.toUTF8String(out);
+    return out;
+}
+
+// Latin, Greek and Cyrillic letters one by one, made once: a text of letters without marks folds
+// as its letters do, and names are mostly such texts. Nothing for a letter whose folding leaves a
+// mark, which then depends on the letters around it.
+constexpr char32_t kTableEnd = 0x530;
+struct LetterTable {
+    std::array<std::optional<std::string>, kTableEnd> folded;
+    LetterTable() {
+        for (char32_t c = 0x80; c < kTableEnd; ++c) {
+            std::string letter;
+            appendUtf8(letter, c);
+            if (u_getCombiningClass(static_cast<UChar32>(c)) != 0 ||
+                u_charType(static_cast<UChar32>(c)) == U_NON_SPACING_MARK)
+                continue;
+            std::string out = foldWithIcu(letter);
+            bool marks = false;
+            for (std::size_t at = 0; at < out.size();)
+                marks = marks || u_getCombiningClass(static_cast<UChar32>(nextCodePoint(out, at)));
+            if (!marks) folded[c] = std::move(out);
+        }
+    }
+};
+
+} // namespace
+
+std::string foldForSearch(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    static const LetterTable table;
+    for (std::size_t at = 0; at < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (byte < 0x80) {
+            out += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
+            ++at;
+            continue;
+        }
+        const char32_t c = nextCodePoint(text, at);
+        if (c >= kTableEnd || !table.folded[c]) return foldWithIcu(text);
+        out += *table.folded[c];
+    }
     return out;
 }
 

@@ -152,7 +152,9 @@ int SearchVC::catalogueCount() {
 PackedRows SearchVC::searchRecords(const std::string& pattern) {
     catalogue_.awaitList();
     std::vector<std::uint32_t> byBarcode;
-    if (const auto code = readGtin(searchText_)) byBarcode = folded_->rowsWithGtin(code->value);
+    const HeldList& held = catalogue_.heldList();
+    if (const auto code = readGtin(searchText_); code && held.rows == dataArray_)
+        byBarcode = held.barcodes->rowsWith(code->value);
     std::vector<std::uint32_t> found = byBarcode;
     for (const std::uint32_t at : findInHeldList(*dataArray_, *folded_, pattern))
         if (std::find(byBarcode.begin(), byBarcode.end(), at) == byBarcode.end())
