@@ -58,12 +58,20 @@ std::vector<std::string> typedTexts(const std::vector<ListRow>& list, int count)
     for (int i = 0; i < count; ++i) {
         std::string text;
         if (random() % 3 == 0) {
+            // Whole characters of a real name, from its start or (for "%...%") anywhere, some in
+            // capitals, some with a character inside put as "_" (as "Stra_e" for "Straße").
             const std::string& name = list[random() % list.size()].name;
-            std::size_t cut = 0;
-            for (std::size_t length = 1 + random() % 4; cut < name.size() && length > 0; --length)
-                for (++cut; cut < name.size() && (name[cut] & 0xC0) == 0x80;) // whole characters
-                    ++cut;
-            text = name.substr(0, cut);
+            std::vector<std::size_t> starts; // where each character begins
+            for (std::size_t at = 0; at < name.size(); ++at)
+                if ((name[at] & 0xC0) != 0x80) starts.push_back(at);
+            starts.push_back(name.size());
+            const std::size_t first = random() % 2 == 0 ? 0 : random() % starts.size();
+            const std::size_t last = std::min(starts.size() - 1, first + 1 + random() % 5);
+            for (std::size_t c = first; c < last; ++c) {
+                const std::string character = name.substr(starts[c], starts[c + 1] - starts[c]);
+                const bool inner = c > first && c + 1 < last;
+                text += inner && random() % 3 == 0 ? std::string("_") : character;
+            }
             if (random() % 2 == 0)
                 for (char& c : text)
                     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
