@@ -28,6 +28,7 @@ HeldList readHeldList(Database& database, int expectedRows) {
     held.sections =
         std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
     held.indexLetters = std::move(grouping.indexLetters);
+    held.search = std::make_shared<const SearchIndex>(*held.rows);
     return held;
 }
 
@@ -40,7 +41,20 @@ HeldProductList::HeldProductList(Platform platform, Database& shared, int readAt
         startReading(ListChange::FirstRead);
     } else {
         list_ = readHeldList(shared, count);
+        readBarcodes();
     }
+}
+
+void HeldProductList::readBarcodes() {
+    if (stopped_) return;
+    reader_.post([rows = list_.rows, &dispatcher = platform_.dispatcher,
+                  alive = std::weak_ptr<int>(alive_), this](Database& own) {
+        auto barcodes = std::make_shared<const BarcodeIndex>(own, *rows);
+        dispatcher.runOnUiThread([alive, this, rows, barcodes] {
+            // A list read meanwhile has its own to come.
+            if (alive.lock() && !stopped_ && list_.rows == rows) list_.barcodes = barcodes;
+        });
+    });
 }
 
 HeldProductList::~HeldProductList() {
@@ -122,6 +136,7 @@ void HeldProductList::take(long generation, const Slot& slot, ListChange why) {
         loading_ = false;
         ownProductsPending_ = false; // read after the change, as every current one is
         list_ = std::move(read);
+        readBarcodes();
         changed_(why);
     }
     if (again_ && reading_ == 0) {

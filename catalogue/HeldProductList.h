@@ -3,8 +3,9 @@
 // products at once, so that the first frame already shows it; a larger one on the list reader,
 // so that the window paints first), and again on the list reader after stored update pages (at
 // most once a second, and on a large catalogue at most every five times its own duration, so
-// that it takes at most a fifth of a core from the update) and after own products changed.
-// Only the finished list is swapped in, on the UI thread, and none older after a newer one.
+// that it takes at most a fifth of a core from the update) and after own products changed. Its
+// barcode index follows it from the list reader. Only the finished list is swapped in, on the UI
+// thread, and none older after a newer one.
 //
 // Threads: every call on the UI thread. The list reader is a DatabaseWorker with a Database of
 // its own, owned here for the whole life of this object; stop() interrupts a read under way and
@@ -14,6 +15,7 @@
 #include "catalogue/CatalogueListener.h"
 #include "catalogue/IndexGrouping.h"
 #include "catalogue/PackedRows.h"
+#include "catalogue/SearchIndex.h"
 #include "platform/Platform.h"
 #include "store/DatabaseWorker.h"
 
@@ -35,6 +37,10 @@ struct HeldList {
     std::shared_ptr<const std::vector<ProductSection>> sections =
         std::make_shared<const std::vector<ProductSection>>();
     std::vector<std::string> indexLetters;
+    // The rows folded for search, made with them.
+    std::shared_ptr<const SearchIndex> search = std::make_shared<const SearchIndex>();
+    // The rows by barcode, read on the list reader once the rows are there; empty until then.
+    std::shared_ptr<const BarcodeIndex> barcodes = std::make_shared<const BarcodeIndex>();
 };
 
 class HeldProductList {
@@ -72,6 +78,8 @@ private:
     void startReading(ListChange why);
     void startScheduled();
     void take(long generation, const Slot& slot, ListChange why);
+    // Reads the barcodes of the list now held, on the list reader.
+    void readBarcodes();
 
     Platform platform_;
     Changed changed_;
@@ -94,8 +102,9 @@ private:
     DatabaseWorker reader_;
 };
 
-// The held list of the rows the store gives (selectProduct), packed and grouped; empty when they
-// cannot be read. expectedRows: how many rows the caller knows of, for room made at once.
+// The held list of the rows the store gives (selectProduct), packed, grouped and indexed for
+// search; empty when they cannot be read. expectedRows: how many rows the caller knows of, for room
+// made at once.
 HeldList readHeldList(Database& database, int expectedRows = 0);
 
 } // namespace tolvane

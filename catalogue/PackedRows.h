@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -44,6 +45,11 @@ public:
     }
     // The identifier text as the store gave it.
     std::string recordId(std::size_t at) const;
+    // The identifier as its number; nothing where it is kept as text.
+    std::optional<std::uint32_t> idNumber(std::size_t at) const {
+        if (rows_[at].id == kIdAside) return std::nullopt;
+        return rows_[at].id;
+    }
     ListRow row(std::size_t at) const {
         return {std::string(name(at)), std::string(maker(at)), recordId(at)};
     }

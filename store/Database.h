@@ -124,6 +124,9 @@ public:
     // The same rows handed to visit one by one as they are read, without copying them (the
     // held product list packs them). False, with nothing more visited, when the query fails.
     bool selectProduct(const std::function<void(const ListRowView&)>& visit);
+    // Every product's identifier and barcode number (field24) where it has one, in no order.
+    bool selectProductGtins(
+        const std::function<void(std::string_view recordId, std::string_view gtin)>& visit);
     // Patterns get "%" appended; the caller supplies any leading "%".
     std::vector<ListRow> Search(const std::string& name, const std::string& maker);
     std::vector<ListRow> Search(const std::string& name, const std::string& maker,

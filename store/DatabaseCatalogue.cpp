@@ -46,6 +46,13 @@ bool Database::selectProduct(const std::function<void(const ListRowView&)>& visi
     });
 }
 
+bool Database::selectProductGtins(
+    const std::function<void(std::string_view recordId, std::string_view gtin)>& visit) {
+    return queryEach(compose("selectProductGtins", 0,
+                             "select recordId, field24 from ProductsTable where field24 <> ''"),
+                     [&](const Columns& row) { visit(row.view(0), row.view(1)); });
+}
+
 std::vector<ListRow> Database::Search(const std::string& name, const std::string& maker) {
     return queryRows(compose("Search", 0,
                              "select field01, recordId, field02 from ProductsTable where field01 "

@@ -4,6 +4,8 @@
 #include "catalogue/CatalogueService.h"
 #include "catalogue/IndexGrouping.h"
 #include "catalogue/PackedRows.h"
+#include "catalogue/SearchIndex.h"
+#include "format/Gtin.h"
 #include "nutrition/NumberText.h"
 #include "platform/Platform.h"
 #include "screens/browse/SearchVC.h"
@@ -47,6 +49,25 @@ void line(const std::string& what, double ms) {
               << formatFixed(ms, 2) << " ms\n";
 }
 
+// The barcode number of the product with this identifier.
+std::string barcodeOf(const std::string& file, int recordId) {
+    sqlite3* db = nullptr;
+    std::string code;
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        const std::string sql =
+            "select field24 from ProductsTable where recordId = " + std::to_string(recordId);
+        sqlite3_exec(
+            db, sql.c_str(),
+            [](void* out, int, char** values, char**) {
+                *static_cast<std::string*>(out) = values[0] ? values[0] : "";
+                return 0;
+            },
+            &code, nullptr);
+    }
+    sqlite3_close(db);
+    return code;
+}
+
 void benchCatalogue(const std::string& generator, const std::filesystem::path& dir, int count) {
     const auto file = dir / ("synthetic-" + std::to_string(count) + ".db");
     bench::makeSyntheticCatalogue(generator, file.string(), count);
@@ -70,6 +91,9 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
     packed.shrink_to_fit();
     line("list grouping",
          medianMs(runs, [&] { groupUnderIndexLetters(packed, BlankKeys::Hidden); }));
+    line("list folding for search", medianMs(runs, [&] { SearchIndex folded(packed); }));
+    line("list barcode index (on the list reader)",
+         medianMs(runs, [&] { BarcodeIndex(db, packed); }));
     const double open = medianMs(runs, [&] { OpenList list(fake, shared, navigation); });
     line("list opening (service and SearchVC built, list there)", open);
     figure("list_open", count, open, "ms", 50, "target");
@@ -111,6 +135,35 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
         figure(text.size() == 1 ? "keystroke_1letter" : "keystroke_3letters", count, whole, "ms",
                scan, "one SQL LIKE scan without ORDER BY; target 16 ms");
     }
+    // Folded: without accents, and with them (the store's rule is asked beside the folded one).
+    for (const std::string text : {"kase", "käse"}) {
+        const std::string pattern = "%" + text + "%";
+        const double whole = medianMs(runs, [&] {
+            screen.textDidChange(text);
+            fake.dispatcher.runPending();
+        });
+        line("keystroke \"" + text + "\" (" + std::to_string(screen.rowCount()) + " hits), whole",
+             whole);
+        if (text == "käse")
+            figure("keystroke_folded", count, whole, "ms",
+                   medianMs(runs, [&] { db.selectSearchCount(pattern, pattern); }),
+                   "one SQL LIKE scan without ORDER BY; target 16 ms");
+    }
+    // A typed barcode number: the whole keystroke (the name search over the digits included),
+    // and the index look-up alone.
+    const std::string gtin = barcodeOf(file.string(), count / 2);
+    const std::uint64_t value = readGtin(gtin)->value;
+    fake.dispatcher.runUntil(
+        [&] { return !list.catalogue.heldList().barcodes->rowsWith(value).empty(); });
+    const double gtinWhole = medianMs(runs, [&] {
+        screen.textDidChange(gtin);
+        fake.dispatcher.runPending();
+    });
+    const BarcodeIndex& index = *list.catalogue.heldList().barcodes;
+    line("barcode " + gtin + " (" + std::to_string(screen.rowCount()) + " hits), index alone",
+         medianMs(runs, [&] { index.rowsWith(value); }));
+    line("barcode, whole keystroke", gtinWhole);
+    figure("gtin_lookup", count, gtinWhole, "ms", 5, "target");
 
     // The largest category and one of its products.
     std::string largest;

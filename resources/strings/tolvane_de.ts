@@ -228,6 +228,10 @@ Freundliche Grüße
         <translation>Keine Produkte oder Hersteller entsprechen Ihrer Eingabe.</translation>
     </message>
     <message>
+        <source>this barcode's check digit is wrong</source>
+        <translation>Die Prüfziffer dieses Strichcodes stimmt nicht.</translation>
+    </message>
+    <message>
         <source>Sync-Benachrichtigung</source>
         <translation>Katalog aktualisieren</translation>
     </message>
@@ -792,7 +796,7 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
 &lt;h3&gt;Tipps zur Suche&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Gesucht wird in Produktnamen und Herstellern, und zwar nach jedem Wortteil: «milch» findet auch «Vollmilch».&lt;/li&gt;
-&lt;li&gt;Groß- und Kleinschreibung spielt bei einfachen Buchstaben keine Rolle; Umlaute wie ä, ö und ü müssen genau so eingegeben werden, wie sie im Produktnamen stehen.&lt;/li&gt;
+&lt;li&gt;Groß- und Kleinschreibung und Akzente spielen keine Rolle, in jeder Schrift: «kase» findet «Käse», «молоко» findet «Молоко»; ß gilt wie ss, ø wie o, œ wie oe, ё wie е. Die Nummer eines Strichcodes (8, 12, 13 oder 14 Ziffern) findet ihr Produkt und zeigt es zuerst. % steht für beliebig viele Zeichen, _ für genau eines.&lt;/li&gt;
 &lt;li&gt;Das Kreuz ✕ neben dem Suchfeld leert es und zeigt wieder die ganze Liste.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>

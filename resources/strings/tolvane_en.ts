@@ -228,6 +228,10 @@ Kind regards
         <translation>No product or brand matches your search.</translation>
     </message>
     <message>
+        <source>this barcode's check digit is wrong</source>
+        <translation>This barcode's check digit is wrong.</translation>
+    </message>
+    <message>
         <source>Sync-Benachrichtigung</source>
         <translation>Update the Catalogue</translation>
     </message>
@@ -792,7 +796,7 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
 &lt;h3&gt;Search tips&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane searches product names and brands for any part of a word: “milk” also finds “Semi-skimmed milk”.&lt;/li&gt;
-&lt;li&gt;Capital and small letters make no difference for plain letters; accented letters such as ä, ö or é must be typed exactly as they appear in the product name.&lt;/li&gt;
+&lt;li&gt;Capital and small letters and accents make no difference, in any script: «kase» finds «Käse», «молоко» finds «Молоко»; ß counts as ss, ø as o, œ as oe, ё as е. A barcode number (8, 12, 13 or 14 digits) finds its product and shows it first. % stands for any run of characters, _ for exactly one.&lt;/li&gt;
 &lt;li&gt;The cross ✕ beside the search field clears it and shows the whole list again.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>

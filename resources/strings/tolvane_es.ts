@@ -228,6 +228,10 @@ Un saludo
         <translation>Ningún producto ni fabricante coincide con su búsqueda.</translation>
     </message>
     <message>
+        <source>this barcode's check digit is wrong</source>
+        <translation>El dígito de control de este código de barras no es correcto.</translation>
+    </message>
+    <message>
         <source>Sync-Benachrichtigung</source>
         <translation>Actualizar el catálogo</translation>
     </message>
@@ -792,7 +796,7 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
 &lt;h3&gt;Consejos de búsqueda&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane busca en los nombres de productos y de fabricantes cualquier parte de una palabra: «leche» también encuentra «Leche semidesnatada».&lt;/li&gt;
-&lt;li&gt;Las mayúsculas y minúsculas no importan en las letras sencillas; las letras acentuadas como á, é o ñ deben escribirse exactamente como aparecen en el nombre del producto.&lt;/li&gt;
+&lt;li&gt;Las mayúsculas, las minúsculas y los acentos no importan, en ninguna escritura: «pina» encuentra «Piña», «молоко» encuentra «Молоко»; ß cuenta como ss, ø como o, œ como oe, ё como е. El número de un código de barras (8, 12, 13 o 14 cifras) encuentra su producto y lo muestra primero. % vale por cualquier serie de caracteres, _ por uno solo.&lt;/li&gt;
 &lt;li&gt;La cruz ✕ junto al campo de búsqueda lo vacía y vuelve a mostrar la lista completa.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>

@@ -228,6 +228,10 @@ Cordialement
         <translation>Aucun produit ni fabricant ne correspond à votre recherche.</translation>
     </message>
     <message>
+        <source>this barcode's check digit is wrong</source>
+        <translation>Le chiffre de contrôle de ce code-barres est faux.</translation>
+    </message>
+    <message>
         <source>Sync-Benachrichtigung</source>
         <translation>Mise à jour du catalogue</translation>
     </message>
@@ -792,7 +796,7 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
 &lt;h3&gt;Conseils de recherche&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane cherche n'importe quelle partie d'un mot dans les noms de produits et de fabricants : « lait » trouve aussi « Lait demi-écrémé ».&lt;/li&gt;
-&lt;li&gt;Les majuscules et les minuscules ne comptent pas pour les lettres simples ; les lettres accentuées comme é, è ou ç doivent être saisies exactement comme dans le nom du produit.&lt;/li&gt;
+&lt;li&gt;Les majuscules, les minuscules et les accents ne comptent pas, dans toutes les écritures : « the » trouve « Thé », « молоко » trouve « Молоко » ; ß compte comme ss, ø comme o, œ comme oe, ё comme е. Le numéro d'un code-barres (8, 12, 13 ou 14 chiffres) trouve son produit et l'affiche en premier. % remplace n'importe quelle suite de caractères, _ un seul caractère.&lt;/li&gt;
 &lt;li&gt;La croix ✕ à côté du champ de recherche le vide et affiche de nouveau la liste complète.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>

@@ -228,6 +228,10 @@ Cordiali saluti
         <translation>Nessun prodotto o produttore corrisponde alla ricerca.</translation>
     </message>
     <message>
+        <source>this barcode's check digit is wrong</source>
+        <translation>La cifra di controllo di questo codice a barre è sbagliata.</translation>
+    </message>
+    <message>
         <source>Sync-Benachrichtigung</source>
         <translation>Aggiorna il catalogo</translation>
     </message>
@@ -792,7 +796,7 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
 &lt;h3&gt;Consigli per la ricerca&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Tolvane cerca qualsiasi parte di parola nei nomi dei prodotti e dei produttori: «latte» trova anche «Latte parzialmente scremato».&lt;/li&gt;
-&lt;li&gt;Maiuscole e minuscole non contano per le lettere semplici; le lettere accentate come à, è o ù vanno scritte esattamente come nel nome del prodotto.&lt;/li&gt;
+&lt;li&gt;Maiuscole, minuscole e accenti non contano, in ogni alfabeto: «caffe» trova «Caffè», «молоко» trova «Молоко»; ß vale come ss, ø come o, œ come oe, ё come е. Il numero di un codice a barre (8, 12, 13 o 14 cifre) trova il suo prodotto e lo mostra per primo. % sta per una serie qualsiasi di caratteri, _ per uno solo.&lt;/li&gt;
 &lt;li&gt;La croce ✕ accanto al campo di ricerca lo svuota e mostra di nuovo l'elenco completo.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>

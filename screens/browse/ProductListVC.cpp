@@ -1,5 +1,6 @@
 #include "ProductListVC.h"
 
+#include "format/Gtin.h"
 #include "nutrition/NumberText.h"
 #include "platform/Keys.h"
 #include "store/Database.h"
@@ -68,6 +69,17 @@ std::size_t ProductListVC::rowCount() const {
 
 void ProductListVC::setUpDisplayList(Records records) {
     auto grouping = groupUnderIndexLetters(*records, blankKeys());
+    if (search_ && barcodeRows_ > 0 && barcodeRows_ <= records->size()) {
+        // The products found by barcode head the list, under the code typed.
+        std::vector<ProductSection> sections{{searchText_, {}}};
+        for (std::uint32_t at = 0; at < barcodeRows_; ++at)
+            sections.front().rows.push_back(at);
+        for (ProductSection& section : grouping.displayList) {
+            std::erase_if(section.rows, [this](std::uint32_t at) { return at < barcodeRows_; });
+            if (!section.rows.empty()) sections.push_back(std::move(section));
+        }
+        grouping.displayList = std::move(sections);
+    }
     displayRecords_ = std::move(records);
     displayList_ =
         std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
@@ -101,8 +113,14 @@ void ProductListVC::notifyState() {
     if (listener_) listener_->stateChanged();
 }
 
+void ProductListVC::checkBarcode(const std::string& text) {
+    const auto code = findsBarcodes() ? readGtin(text) : std::nullopt;
+    checkDigitWrong_ = code && !code->checkDigitFits;
+}
+
 void ProductListVC::textDidChange(const std::string& text) {
     searchText_ = text;
+    checkBarcode(text);
     if (!liveSearch_) {
         notifyState();
         return;
@@ -115,6 +133,7 @@ void ProductListVC::textDidChange(const std::string& text) {
 
 void ProductListVC::searchBarSearchButtonClicked(const std::string& text) {
     searchText_ = text;
+    checkBarcode(text);
     const std::string pattern = "%" + text + "%";
     liveSearchStarted_ = false;
     tableHidden_ = false;
@@ -129,6 +148,7 @@ void ProductListVC::searchBarCancelButtonClicked() {
     search_ = false;
     nl_ = 1;
     searchText_.clear();
+    checkDigitWrong_ = false;
     placeholder_ = key("Produkt eingeben");
     liveSearchStarted_ = false;
     tableHidden_ = false;

@@ -4,6 +4,7 @@
 
 #include "catalogue/IndexGrouping.h"
 #include "catalogue/PackedRows.h"
+#include "catalogue/SearchIndex.h"
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
@@ -68,6 +69,10 @@ public:
     const std::string& searchText() const { return searchText_; }
     const std::string& placeholder() const { return placeholder_; }
     bool liveSearch() const { return liveSearch_; }
+    // The line under the field: a typed barcode whose check digit does not fit; empty otherwise.
+    const char* barcodeHintKey() const {
+        return checkDigitWrong_ ? key("this barcode's check digit is wrong") : "";
+    }
 
     // --- Actions of the search bar ---
     void textDidChange(const std::string& text);
@@ -101,6 +106,8 @@ protected:
     virtual BlankKeys blankKeys() const = 0;
     virtual const char* searchEventName() const = 0;
     virtual void restoreAfterCancel() = 0;
+    // Whether a typed barcode number also finds its product here.
+    virtual bool findsBarcodes() const { return false; }
 
     // Keeps the grouping just made as the one of the whole list.
     void holdFullGrouping();
@@ -118,6 +125,10 @@ protected:
     ProductListListener* listener_ = nullptr;
 
     Records dataArray_ = hold(PackedRows{});
+    // dataArray_ folded for search, made with it.
+    std::shared_ptr<const SearchIndex> folded_ = std::make_shared<const SearchIndex>();
+    // The first rows of the search rows were found by their barcode: they are shown first.
+    std::size_t barcodeRows_ = 0;
     Records searchArray_ = dataArray_;
     using Sections = std::shared_ptr<const std::vector<ProductSection>>;
     const std::vector<ProductSection>& sections() const { return *displayList_; }
@@ -143,7 +154,10 @@ protected:
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 
 private:
+    void checkBarcode(const std::string& text);
+
     long searchSequence_ = 0;
+    bool checkDigitWrong_ = false;
     bool noDataAlertOpen_ = false;
 };
 

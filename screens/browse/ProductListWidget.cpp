@@ -231,6 +231,14 @@ ProductListWidget::ProductListWidget(std::shared_ptr<ProductListVC> model, const
     cancel_->hide();
     barLayout->addWidget(cancel_);
     layout_->addWidget(bar);
+    // The search field's hint line: what is wrong with a typed barcode.
+    searchHint_ = new QLabel(this);
+    searchHint_->setObjectName("searchHint");
+    searchHint_->setAttribute(Qt::WA_StyledBackground);
+    searchHint_->setWordWrap(true);
+    searchHint_->setStyleSheet("background: #d9dde2; color: #b3261e; padding: 0 12px 4px 12px;");
+    searchHint_->hide();
+    layout_->addWidget(searchHint_);
 
     pages_ = new QStackedWidget(this);
     auto* listPage = new QWidget(pages_);
@@ -315,6 +323,9 @@ void ProductListWidget::stateChanged() {
     const std::string emptyKey = model_->emptyTextKey();
     emptyPage_->setText(emptyKey.empty() ? QString() : qs(strings_.text(emptyKey)));
     searchButton_->setVisible(model_->searchButtonVisible());
+    const std::string hintKey = model_->barcodeHintKey();
+    searchHint_->setText(hintKey.empty() ? QString() : qs(strings_.text(hintKey)));
+    searchHint_->setVisible(!hintKey.empty());
     index_->setLetters(model_->sideIndex());
 }
 

@@ -79,6 +79,8 @@ public:
     QToolButton* searchButton() const { return searchButton_; }
     // In the table's place while a live search finds nothing.
     QLabel* emptyText() const { return emptyPage_; }
+    // Under the search field while a typed barcode's check digit does not fit.
+    QLabel* searchHint() const { return searchHint_; }
     SideIndexBar* sideIndex() const { return index_; }
     ProductSectionModel* tableModel() const { return tableModel_; }
     // Selects the row as a tap would.
@@ -101,6 +103,7 @@ private:
     QLineEdit* searchField_;
     QToolButton* searchButton_;
     QToolButton* cancel_;
+    QLabel* searchHint_;
     QStackedWidget* pages_;
     QTreeView* table_;
     QLabel* emptyPage_;

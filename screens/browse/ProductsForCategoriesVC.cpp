@@ -1,5 +1,6 @@
 #include "ProductsForCategoriesVC.h"
 
+#include "catalogue/HeldListSearch.h"
 #include "platform/Keys.h"
 #include "screens/detail/ProductDetail.h"
 #include "store/Database.h"
@@ -21,6 +22,7 @@ void ProductsForCategoriesVC::viewDidLoad() {
     for (const CategoryProductRow& product : shared_.selectProductsForCategory(categoryId_))
         rows.push_back(product.name, product.maker, product.recordId);
     dataArray_ = hold(std::move(rows));
+    folded_ = std::make_shared<const SearchIndex>(*dataArray_);
     tableHidden_ = dataArray_->empty();
     setUpDisplayList(dataArray_);
     holdFullGrouping();
@@ -64,8 +66,9 @@ int ProductsForCategoriesVC::catalogueCount() {
     return shared_.selectProductCountForCategory(categoryId_);
 }
 
+// The category's rows are held with their folded forms, so the search needs no store.
 PackedRows ProductsForCategoriesVC::searchRecords(const std::string& pattern) {
-    return PackedRows(shared_.Search(pattern, pattern, categoryId_));
+    return searchHeldList(*dataArray_, *folded_, pattern);
 }
 
 } // namespace tolvane

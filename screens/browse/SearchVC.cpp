@@ -1,6 +1,7 @@
 #include "SearchVC.h"
 
 #include "catalogue/HeldListSearch.h"
+#include "format/Gtin.h"
 #include "nutrition/NumberText.h"
 #include "platform/Keys.h"
 #include "screens/detail/ProductDetail.h"
@@ -27,6 +28,7 @@ SearchVC::~SearchVC() {
 void SearchVC::showHeldList() {
     const HeldList& held = catalogue_.heldList();
     dataArray_ = held.rows;
+    folded_ = held.search;
     tableHidden_ = !catalogue_.listLoading() && dataArray_->empty();
     search_ = false;
     displayList_ = held.sections;
@@ -107,6 +109,7 @@ void SearchVC::heldListChanged(ListChange why) {
         // searches the catalogue as it is now and the cancel restores it.
         const HeldList& held = catalogue_.heldList();
         dataArray_ = held.rows;
+        folded_ = held.search;
         lastDisplayList_ = held.sections;
         lastRecords_ = held.rows;
         lastIndexLetters_ = held.indexLetters;
@@ -148,7 +151,16 @@ int SearchVC::catalogueCount() {
 
 PackedRows SearchVC::searchRecords(const std::string& pattern) {
     catalogue_.awaitList();
-    return searchHeldList(*dataArray_, pattern);
+    std::vector<std::uint32_t> byBarcode;
+    const HeldList& held = catalogue_.heldList();
+    if (const auto code = readGtin(searchText_); code && held.rows == dataArray_)
+        byBarcode = held.barcodes->rowsWith(code->value);
+    std::vector<std::uint32_t> found = byBarcode;
+    for (const std::uint32_t at : findInHeldList(*dataArray_, *folded_, pattern))
+        if (std::find(byBarcode.begin(), byBarcode.end(), at) == byBarcode.end())
+            found.push_back(at);
+    barcodeRows_ = byBarcode.size();
+    return rowsAt(*dataArray_, found);
 }
 
 void SearchVC::progressShown(bool shown) {

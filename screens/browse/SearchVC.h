@@ -54,6 +54,7 @@ protected:
     PackedRows searchRecords(const std::string& pattern) override;
     BlankKeys blankKeys() const override { return BlankKeys::Hidden; }
     const char* searchEventName() const override { return "General Search Terms"; }
+    bool findsBarcodes() const override { return true; }
     void restoreAfterCancel() override {
         catalogue_.awaitList();
         getRecords();

@@ -449,6 +449,46 @@ private slots:
     // An update from the reference server, and a product whose name and maker hold "|", stored
     // by it into a fresh data file: it shows whole in its list row, a search hit, its detail with
     // values and lights, the GDA calculator and a folder it was filed into through the picker.
+    // Typed as a shopper types: without accents, and a barcode number, right and mistyped.
+    void typingFindsFoldedNamesAndBarcodesFirst() {
+        catalogue_->add({5, "Frischkäse", "Alpina"});
+        catalogue_->add({6, "Aktion 7612345678901", "Coop"});
+        catalogue_->add({7, "Angebot 7612345678900", "Coop"});
+        catalogue_->exec("update ProductsTable set field24 = '7612345678900' where recordId = 5");
+        catalogue_->setSettings("YES", "YES");
+        ship();
+        Run run(documents_->path(), resources_->path());
+        QTRY_VERIFY(!Run::alerts().isEmpty());
+        QVERIFY(run.answer("Hinweis löschen"));
+        TOP_SCREEN(list, SearchWidget, run.stack(0));
+        QVERIFY(run.activate());
+        QLineEdit* field = list->searchField();
+        tap(field);
+        QTRY_VERIFY(field->hasFocus());
+        QTest::keyClicks(field, "kase");
+        QTRY_COMPARE(rowName(list->table(), 0, 0), QString("Frischkäse"));
+        QCOMPARE(list->tableModel()->rowCount(), 1);
+
+        const auto typeAnew = [field](const char* text) {
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(field, text);
+        };
+        typeAnew("7612345678900"); // the product with that code first, then the name hit
+        QTRY_COMPARE(list->tableModel()->rowCount(), 2);
+        QCOMPARE(rowName(list->table(), 0, 0), QString("Frischkäse"));
+        QCOMPARE(rowName(list->table(), 1, 0), QString("Angebot 7612345678900"));
+        QVERIFY(list->searchHint()->isHidden());
+        typeAnew("7612345678901"); // mistyped: said under the field, the name hit still shows
+        QTRY_COMPARE(rowName(list->table(), 0, 0), QString("Aktion 7612345678901"));
+        QCOMPARE(list->tableModel()->rowCount(), 1);
+        QVERIFY(list->searchHint()->isVisible());
+        QCOMPARE(list->searchHint()->text(), run.text("this barcode's check digit is wrong"));
+        grab(run, "barcode-check-digit");
+        typeAnew("0 7612 3456 78900"); // as GTIN-14, with spaces
+        QTRY_COMPARE(rowName(list->table(), 0, 0), QString("Frischkäse"));
+        QVERIFY(list->searchHint()->isHidden());
+    }
+
     void aProductWithBarsInItsTextsShowsWholeEverywhere() {
         const std::string name = "PIPE A|B|C Schoko", maker = "pipe|maker";
         // Per 100 g fat and salt red, saturates yellow, sugar green; alone in category 3, so no

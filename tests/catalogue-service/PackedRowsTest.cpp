@@ -59,6 +59,10 @@ TEST(PackedRows, EveryRowReadsBackExactlyPackedAtOnceOrOneByOneAndAfterShrinking
 
 TEST(PackedRows, TheSearchHandsOnWholeRowsFromFirstToLast) {
     const PackedRows list(kRows);
+    const SearchIndex folded(list);
+    const auto searchHeldList = [&folded](const PackedRows& rows, const std::string& typed) {
+        return tolvane::searchHeldList(rows, rows.empty() ? SearchIndex{} : folded, typed);
+    };
     EXPECT_EQ(searchHeldList(list, "%").rows(), kRows);
     EXPECT_EQ(searchHeldList(list, "pipe").rows(), (Rows{kRows[2]}));
     EXPECT_EQ(searchHeldList(list, "%|maker").rows(), (Rows{kRows[2]}));

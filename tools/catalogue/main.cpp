@@ -1,7 +1,9 @@
 // tolvane-catalogue: builds the database file shipped with the application, or a synthetic
-// catalogue of any size for benchmarks and tests.
+// catalogue of any size for benchmarks and tests; looks products up in a database file as the
+// product list finds them.
 
 #include "tools/catalogue/CatalogueError.h"
+#include "tools/catalogue/CatalogueLookup.h"
 #include "tools/catalogue/CatalogueSourceReader.h"
 #include "tools/catalogue/CatalogueTsvWriter.h"
 #include "tools/catalogue/CatalogueWriter.h"
@@ -11,6 +13,7 @@
 #include <cstdint>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace {
@@ -19,7 +22,9 @@ constexpr const char* kUsage =
     "usage:\n"
     "  tolvane-catalogue build --products P.tsv --categories C.tsv --out Tolvane.db\n"
     "  tolvane-catalogue synthetic --count N --out F.db [--tsv F.tsv] [--seed S]\n"
-    "                              [--categories C.tsv]\n";
+    "                              [--categories C.tsv]\n"
+    "  tolvane-catalogue search --db F.db TEXT     (hits in list order: recordId, name, maker)\n"
+    "  tolvane-catalogue gtin --db F.db CODE       (the product with that barcode, or exit 1)\n";
 
 struct UsageError {
     std::string message;
@@ -88,6 +93,35 @@ int synthetic(int argc, char** argv) {
     return 0;
 }
 
+// "--db FILE" and one text, in either order.
+std::pair<std::string, std::string> dbAndText(int argc, char** argv) {
+    std::string db;
+    std::optional<std::string> text;
+    for (int i = 2; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--db" && i + 1 < argc)
+            db = argv[++i];
+        else if (!text)
+            text = argument;
+        else
+            throw UsageError{"unexpected " + argument};
+    }
+    if (db.empty()) throw UsageError{"missing --db"};
+    if (!text) throw UsageError{"missing the text to look up"};
+    return {db, *text};
+}
+
+int search(int argc, char** argv) {
+    const auto [db, text] = dbAndText(argc, argv);
+    tolvane::printSearch(db, text, std::cout);
+    return 0;
+}
+
+int gtin(int argc, char** argv) {
+    const auto [db, code] = dbAndText(argc, argv);
+    return tolvane::printGtin(db, code, std::cout) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -95,6 +129,8 @@ int main(int argc, char** argv) {
     try {
         if (command == "build") return build(argc, argv);
         if (command == "synthetic") return synthetic(argc, argv);
+        if (command == "search") return search(argc, argv);
+        if (command == "gtin") return gtin(argc, argv);
         if (command == "--help" || command == "-h") {
             std::cout << kUsage;
             return 0;

@@ -1,0 +1,21 @@
+// Barcode numbers (GTIN): EAN-8, UPC-A (12 digits), EAN-13 and GTIN-14, as typed into the search
+// field and as the catalogue holds them. Codes that differ only by leading zeros are the same
+// product (a UPC-A is the EAN-13 with a leading 0), so each is kept as its value.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace tolvane {
+
+struct Gtin {
+    std::uint64_t value = 0; // the digits as a number: leading zeros do not count
+    bool checkDigitFits = false;
+};
+
+// The code in a text of 8, 12, 13 or 14 digits, spaces allowed between and around them;
+// nothing for any other text.
+std::optional<Gtin> readGtin(std::string_view text);
+
+} // namespace tolvane

@@ -1,0 +1,18 @@
+// The catalogue tool's look-ups in a database file, answered by the product list's own search:
+// the held list as the program reads it, its folded search and its barcode index.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+namespace tolvane {
+
+// Prints the hits of the typed text in list order, one line each: recordId, name, maker
+// (tab-separated). Throws CatalogueError when the file cannot be read.
+void printSearch(const std::string& dbPath, const std::string& typed, std::ostream& out);
+
+// Prints the product (or products) with the barcode number as the same line; false when the
+// text is no barcode number or no product has it.
+bool printGtin(const std::string& dbPath, const std::string& code, std::ostream& out);
+
+} // namespace tolvane
