@@ -140,8 +140,10 @@ private slots:
                 AlertBox* box = AlertBox::shown().front();
                 QCoreApplication::processEvents();
                 const QString where = lang + " \"" + QString::fromStdString(c.alert.message) + "\"";
+                // A byte array, not qPrintable's pointer into a temporary: it lives to the
+                // end of the check that prints it.
                 const auto what = [&](const char* check) {
-                    return qPrintable(where + ": " + check);
+                    return (where + ": " + check).toUtf8();
                 };
 
                 QCOMPARE(box->title(), QString::fromStdString(strings.text(c.alert.title)));
