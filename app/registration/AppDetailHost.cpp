@@ -11,7 +11,7 @@ DetailHost detailHost(Tolvane_AppDelegate& delegate) {
             },
             [d] { d->nextView(); },
             [d](const ProductRecord& product, DeviceOrientation o) { d->showInfoView(product, o); },
-            delegate.context().devicePreferred};
+            delegate.context().devicePreferred, delegate.context().options.language.toStdString()};
 }
 
 } // namespace tolvane

@@ -21,6 +21,8 @@ struct DetailHost {
     std::function<void(const ProductRecord& product, DeviceOrientation orientation)> showInfoView;
     // The device's preferred languages, for when no list is stored under "AppleLanguages".
     std::vector<std::string> devicePreferredLanguages;
+    // The language this run was started in (--lang), which every text follows; empty when none.
+    std::string runLanguage;
 };
 
 } // namespace tolvane

@@ -12,10 +12,10 @@ namespace tolvane {
 namespace {
 
 // The pictures exist for these languages; anything else shows the English one.
-std::string interfaceLanguage(const AppDefaults& defaults,
-                              const std::vector<std::string>& devicePreferred) {
+std::string interfaceLanguage(const AppDefaults& defaults, const DetailHost& host) {
     auto languages = defaults.appleLanguages();
-    if (languages.empty()) languages = devicePreferred;
+    if (!host.runLanguage.empty()) languages = {host.runLanguage};
+    if (languages.empty()) languages = host.devicePreferredLanguages;
     if (languages.empty()) return "en";
     const std::string code = languages.front().substr(0, 2);
     for (const char* known : {"de", "en", "es", "fr", "it", "ru"})
@@ -34,13 +34,13 @@ DetailRow rowOf(DetailRow::Kind kind, Nutrient nutrient = Nutrient::Fat) {
 
 ProductDetail::ProductDetail(Platform platform, Database& shared, DetailHost landscape)
     : platform_(platform), shared_(shared), host_(std::move(landscape)),
-      language_(interfaceLanguage(platform.appDefaults(), host_.devicePreferredLanguages)) {}
+      language_(interfaceLanguage(platform.appDefaults(), host_)) {}
 
 ProductDetail::~ProductDetail() = default;
 
 void ProductDetail::viewDidLoad() {
     platform_.log.write("Product Detail -Screen");
-    language_ = interfaceLanguage(platform_.appDefaults(), host_.devicePreferredLanguages);
+    language_ = interfaceLanguage(platform_.appDefaults(), host_);
 }
 
 void ProductDetail::drawData(const std::optional<ProductRecord>& product) {

@@ -94,6 +94,8 @@ TEST_F(ProductDetailTest, LightsAreRatedAgainstTheCategoryMeans) {
     EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_en");
     fake.defaults.setList("AppleLanguages", {"ja"});
     EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_en");
+    hooks.runLanguage = "ru"; // started with --lang ru: the picture speaks as the texts do
+    EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_ru");
 }
 
 TEST_F(ProductDetailTest, MeansAreKeptUntilTheCatalogueChanges) {
