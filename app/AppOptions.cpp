@@ -43,12 +43,17 @@ QString AppOptions::findResourceDir(const QString& programDir) {
         return !dir.isEmpty() &&
                (QFileInfo(dir + "/Tolvane.db").isFile() || QFileInfo(dir + "/strings").isDir());
     };
-    const QString fromEnv = qEnvironmentVariable("TOLVANE_RESOURCE_DIR");
+    // The build tree's folder serves only programs inside that tree (tests, tools): an installed
+    // copy built here must not quietly run on the build's files.
+    const QString buildResources = QString::fromUtf8(TOLVANE_BUILD_RESOURCE_DIR);
+    const QString buildTree = QDir(buildResources + "/..").canonicalPath();
+    const bool inBuildTree = !buildResources.isEmpty() && !buildTree.isEmpty() &&
+                             QDir(programDir).canonicalPath().startsWith(buildTree + "/");
     const QStringList candidates{
-        fromEnv,
+        qEnvironmentVariable("TOLVANE_RESOURCE_DIR"),
         programDir + "/../resources",     // build tree: build/app/tolvane
         programDir + "/../share/tolvane", // installed: <prefix>/bin/tolvane
-        QString::fromUtf8(TOLVANE_BUILD_RESOURCE_DIR),
+        inBuildTree ? buildResources : QString(),
         QString::fromUtf8(TOLVANE_INSTALL_RESOURCE_DIR),
     };
     for (const auto& dir : candidates)

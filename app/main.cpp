@@ -12,7 +12,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 
+#include <chrono>
 #include <iostream>
 
 using namespace tolvane;
@@ -27,12 +29,14 @@ struct CommandLine {
     QCommandLineOption lang{"lang", "Interface language for this run: de, en, es, fr, it or ru.",
                             "CODE"};
     QCommandLineOption scale{"scale", "Drawing scale of the 320 x 480 point window.", "N"};
+    QCommandLineOption quitAfter{"quit-after",
+                                 "Quit by itself after N seconds (to check an installation).", "N"};
 
     CommandLine() {
         parser.setApplicationDescription("Tolvane: judge packaged food by its nutrition.");
         parser.addHelpOption();
         parser.addVersionOption();
-        parser.addOptions({dataDir, server, lang, scale});
+        parser.addOptions({dataDir, server, lang, scale, quitAfter});
     }
 };
 
@@ -114,6 +118,13 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    bool quitAfterIsNumber = false;
+    const int quitAfterSeconds = parser.value(commandLine.quitAfter).toInt(&quitAfterIsNumber);
+    if (parser.isSet(commandLine.quitAfter) && (!quitAfterIsNumber || quitAfterSeconds < 0)) {
+        std::cerr << "tolvane: --quit-after needs a whole number of seconds\n";
+        return 2;
+    }
+
     auto context = AppContext::create(options, std::make_unique<StreamLog>(std::cerr),
                                       AppContext::deviceLanguages());
     app.setStyleSheet(styleSheet());
@@ -130,5 +141,7 @@ int main(int argc, char** argv) {
                      });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
                      [&delegate] { delegate.applicationWillTerminate(); });
+    if (parser.isSet(commandLine.quitAfter))
+        QTimer::singleShot(std::chrono::seconds(quitAfterSeconds), &app, &QCoreApplication::quit);
     return app.exec();
 }
