@@ -165,7 +165,14 @@ void ScanWidget::choosePicture() {
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilter("*.png *.jpg *.jpeg *.bmp *.gif *.webp *.tif *.tiff");
+    dialog->setNameFilter("*.png *.jpg *.jpeg *.webp *.bmp *.gif *.tif *.tiff *.pgm *.ppm");
+    // Over the handheld window, as wide as it: a list without the columns and places.
+    dialog->setViewMode(QFileDialog::List);
+    for (const char* spare :
+         {"sidebar", "lookInLabel", "fileTypeLabel", "listModeButton", "detailModeButton"})
+        if (auto* widget = dialog->findChild<QWidget*>(spare)) widget->hide();
+    dialog->setMinimumSize(0, 0);
+    dialog->setGeometry(QRect(window()->mapToGlobal(QPoint(0, 0)), window()->size()));
     connect(dialog, &QFileDialog::fileSelected, this, &ScanWidget::readPicture);
     dialog->open();
 }
