@@ -34,11 +34,13 @@
 #include "tests/support/BarcodePictures.h"
 #include "tests/support/WidgetTaps.h"
 
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -506,6 +508,17 @@ private slots:
         QTRY_VERIFY(qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget()));
         TOP_SCREEN(detail, ProductDetailWidget, run.stack(0));
         QCOMPARE(detail->nameLabel()->text(), QString("Chips"));
+        // A picture dropped onto the list is read the same way.
+        tap(run.stack(0).backButton());
+        tap(run.stack(0).backButton());
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(unknown)});
+        QDragEnterEvent enter(list->rect().center(), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(list, &enter); // the list takes it: the drop comes to it
+        QDropEvent drop(list->rect().center(), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(list, &drop);
+        TOP_SCREEN(droppedOn, ScanWidget, run.stack(0));
+        QTRY_COMPARE(droppedOn->code()->text(), QString("7612345678900"));
     }
 
 #ifdef TOLVANE_PRODUCT_SERVER
