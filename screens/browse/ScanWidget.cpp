@@ -36,7 +36,7 @@ Viewfinder::Viewfinder(QWidget* parent) : QWidget(parent) {
     setMinimumHeight(120);
 }
 
-void Viewfinder::show(const QImage& picture) {
+void Viewfinder::showPicture(const QImage& picture) {
     picture_ = picture;
     update();
 }
@@ -96,7 +96,7 @@ ScanWidget::ScanWidget(std::shared_ptr<ScanVC> model, const Strings& strings,
     sink_ = new QVideoSink(this);
     connect(sink_, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame& frame) {
         const QImage image = frame.toImage();
-        viewfinder_->show(image);
+        viewfinder_->showPicture(image);
         if (!readingPicture_) scanner_->offer(GreyPicture(image).buffer());
     });
     scanner_ = std::make_unique<BarcodeScanner>(dispatcher,
@@ -179,7 +179,7 @@ void ScanWidget::choosePicture() {
 
 void ScanWidget::readPicture(const QString& path) {
     const QImage image(path);
-    viewfinder_->show(image);
+    viewfinder_->showPicture(image);
     picture_ = image.isNull() ? QImage(1, 1, QImage::Format_Grayscale8) : image;
     if (image.isNull()) picture_.fill(Qt::white); // unreadable: read as a picture without a code
     offerPicture();

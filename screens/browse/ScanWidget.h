@@ -24,7 +24,7 @@ namespace tolvane {
 class Viewfinder : public QWidget {
 public:
     explicit Viewfinder(QWidget* parent = nullptr);
-    void show(const QImage& picture);
+    void showPicture(const QImage& picture);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
