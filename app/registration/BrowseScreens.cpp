@@ -5,6 +5,7 @@
 #include "app/registration/AreaScreens.h"
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/ProductsForCategoriesVC.h"
+#include "screens/browse/ScanWidget.h"
 #include "screens/browse/SearchWidget.h"
 
 namespace tolvane {
@@ -22,6 +23,9 @@ void registerBrowseScreens(ScreenFactory& factory) {
     factory.registerWidget<SearchVC, SearchWidget>();
     factory.registerWidget<CategoryVC, CategoryWidget>();
     factory.registerWidget<ProductsForCategoriesVC, ProductsForCategoriesWidget>();
+    factory.registerWidget<ScanVC>([](std::shared_ptr<ScanVC> s, ScreenContext& c) -> QWidget* {
+        return new ScanWidget(std::move(s), c.platform.strings, c.platform.dispatcher);
+    });
 }
 
 } // namespace tolvane

@@ -52,13 +52,18 @@ inline void makeSyntheticCatalogue(const std::string& generator, const std::stri
 }
 
 // One line a script can read, then the reference it is measured against and the ratio, for people.
-inline void figure(const std::string& name, int count, double value, const std::string& unit,
-                   double reference, const std::string& referenceWhat, int decimals = 2) {
-    std::cout << "figure " << name << "_" << count << " " << fixed(value, decimals) << " " << unit
-              << "\n";
+// A figure that does not depend on the catalogue's size (a picture's decoding) has no count.
+inline void figure(const std::string& name, double value, const std::string& unit, double reference,
+                   const std::string& referenceWhat, int decimals = 2) {
+    std::cout << "figure " << name << " " << fixed(value, decimals) << " " << unit << "\n";
     if (reference > 0)
         std::cout << "  reference " << fixed(reference, decimals) << " " << unit << " ("
                   << referenceWhat << "), ratio " << fixed(value / reference, 2) << "\n";
+}
+
+inline void figure(const std::string& name, int count, double value, const std::string& unit,
+                   double reference, const std::string& referenceWhat, int decimals = 2) {
+    figure(name + "_" + std::to_string(count), value, unit, reference, referenceWhat, decimals);
 }
 
 // Resident set of the process in MiB, from the kernel.

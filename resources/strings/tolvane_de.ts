@@ -232,6 +232,30 @@ Freundliche Grüße
         <translation>Die Prüfziffer dieses Strichcodes stimmt nicht.</translation>
     </message>
     <message>
+        <source>Scan a barcode</source>
+        <translation>Strichcode scannen</translation>
+    </message>
+    <message>
+        <source>Aim at the barcode</source>
+        <translation>Den Strichcode in den Rahmen halten</translation>
+    </message>
+    <message>
+        <source>not in the catalogue</source>
+        <translation>nicht im Katalog</translation>
+    </message>
+    <message>
+        <source>Enter as own product</source>
+        <translation>Als eigenes Produkt erfassen</translation>
+    </message>
+    <message>
+        <source>No barcode found in this picture</source>
+        <translation>Auf diesem Bild ist kein Strichcode zu finden.</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Bild wählen</translation>
+    </message>
+    <message>
         <source>Sync-Benachrichtigung</source>
         <translation>Katalog aktualisieren</translation>
     </message>

@@ -232,6 +232,30 @@ Kind regards
         <translation>This barcode's check digit is wrong.</translation>
     </message>
     <message>
+        <source>Scan a barcode</source>
+        <translation>Scan a barcode</translation>
+    </message>
+    <message>
+        <source>Aim at the barcode</source>
+        <translation>Hold the barcode inside the frame</translation>
+    </message>
+    <message>
+        <source>not in the catalogue</source>
+        <translation>not in the catalogue</translation>
+    </message>
+    <message>
+        <source>Enter as own product</source>
+        <translation>Enter as own product</translation>
+    </message>
+    <message>
+        <source>No barcode found in this picture</source>
+        <translation>No barcode found in this picture.</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Choose a picture</translation>
+    </message>
+    <message>
         <source>Sync-Benachrichtigung</source>
         <translation>Update the Catalogue</translation>
     </message>

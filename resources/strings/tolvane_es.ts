@@ -232,6 +232,30 @@ Un saludo
         <translation>El dígito de control de este código de barras no es correcto.</translation>
     </message>
     <message>
+        <source>Scan a barcode</source>
+        <translation>Escanear código de barras</translation>
+    </message>
+    <message>
+        <source>Aim at the barcode</source>
+        <translation>Sitúe el código de barras dentro del marco</translation>
+    </message>
+    <message>
+        <source>not in the catalogue</source>
+        <translation>no está en el catálogo</translation>
+    </message>
+    <message>
+        <source>Enter as own product</source>
+        <translation>Registrar como producto propio</translation>
+    </message>
+    <message>
+        <source>No barcode found in this picture</source>
+        <translation>No se encontró ningún código de barras en esta imagen.</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Elegir imagen</translation>
+    </message>
+    <message>
         <source>Sync-Benachrichtigung</source>
         <translation>Actualizar el catálogo</translation>
     </message>

@@ -232,6 +232,30 @@ Cordialement
         <translation>Le chiffre de contrôle de ce code-barres est faux.</translation>
     </message>
     <message>
+        <source>Scan a barcode</source>
+        <translation>Scanner un code-barres</translation>
+    </message>
+    <message>
+        <source>Aim at the barcode</source>
+        <translation>Placez le code-barres dans le cadre</translation>
+    </message>
+    <message>
+        <source>not in the catalogue</source>
+        <translation>absent du catalogue</translation>
+    </message>
+    <message>
+        <source>Enter as own product</source>
+        <translation>Saisir comme produit personnel</translation>
+    </message>
+    <message>
+        <source>No barcode found in this picture</source>
+        <translation>Aucun code-barres trouvé sur cette image.</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Choisir une image</translation>
+    </message>
+    <message>
         <source>Sync-Benachrichtigung</source>
         <translation>Mise à jour du catalogue</translation>
     </message>

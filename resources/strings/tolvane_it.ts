@@ -232,6 +232,30 @@ Cordiali saluti
         <translation>La cifra di controllo di questo codice a barre è sbagliata.</translation>
     </message>
     <message>
+        <source>Scan a barcode</source>
+        <translation>Scansiona codice a barre</translation>
+    </message>
+    <message>
+        <source>Aim at the barcode</source>
+        <translation>Inquadra il codice a barre nella cornice</translation>
+    </message>
+    <message>
+        <source>not in the catalogue</source>
+        <translation>non presente nel catalogo</translation>
+    </message>
+    <message>
+        <source>Enter as own product</source>
+        <translation>Inserisci come prodotto proprio</translation>
+    </message>
+    <message>
+        <source>No barcode found in this picture</source>
+        <translation>Nessun codice a barre trovato in questa immagine.</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Scegli immagine</translation>
+    </message>
+    <message>
         <source>Sync-Benachrichtigung</source>
         <translation>Aggiorna il catalogo</translation>
     </message>

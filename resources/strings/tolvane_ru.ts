@@ -232,6 +232,30 @@
         <translation>Контрольная цифра этого штрихкода неверна.</translation>
     </message>
     <message>
+        <source>Scan a barcode</source>
+        <translation>Сканировать штрихкод</translation>
+    </message>
+    <message>
+        <source>Aim at the barcode</source>
+        <translation>Поместите штрихкод в рамку</translation>
+    </message>
+    <message>
+        <source>not in the catalogue</source>
+        <translation>нет в каталоге</translation>
+    </message>
+    <message>
+        <source>Enter as own product</source>
+        <translation>Добавить как свой продукт</translation>
+    </message>
+    <message>
+        <source>No barcode found in this picture</source>
+        <translation>На этом изображении штрихкод не найден.</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Выбрать изображение</translation>
+    </message>
+    <message>
         <source>Sync-Benachrichtigung</source>
         <translation>Обновление каталога</translation>
     </message>

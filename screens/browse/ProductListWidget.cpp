@@ -210,7 +210,7 @@ ProductListWidget::ProductListWidget(std::shared_ptr<ProductListVC> model, const
     bar->setStyleSheet("#searchBar { background: #d9dde2; }"
                        "QLineEdit { background: white; border: 1px solid #c3c7cd;"
                        " border-radius: 14px; padding: 4px 10px; }");
-    auto* barLayout = new QHBoxLayout(bar);
+    auto* barLayout = barLayout_ = new QHBoxLayout(bar);
     barLayout->setContentsMargins(6, 6, 6, 6);
     searchField_ = new QLineEdit(bar);
     searchField_->setObjectName("searchField");

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QStackedWidget;
@@ -92,6 +93,7 @@ protected:
     void closeKeyboard() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     QVBoxLayout* mainLayout() const { return layout_; }
+    QHBoxLayout* searchBarLayout() const { return barLayout_; }
 
     const Strings& strings_;
 
@@ -100,6 +102,7 @@ private:
 
     std::shared_ptr<ProductListVC> model_;
     QVBoxLayout* layout_;
+    QHBoxLayout* barLayout_;
     QLineEdit* searchField_;
     QToolButton* searchButton_;
     QToolButton* cancel_;

@@ -4,6 +4,7 @@
 #include "format/Gtin.h"
 #include "nutrition/NumberText.h"
 #include "platform/Keys.h"
+#include "screens/browse/ScanVC.h"
 #include "screens/detail/ProductDetail.h"
 #include "store/Database.h"
 
@@ -128,7 +129,20 @@ void SearchVC::update() {
 
 void SearchVC::didSelectRow(int section, int row) {
     const std::string productId = rowAt(section, row).recordId;
-    if (productId.empty()) return;
+    if (!productId.empty()) openProduct(productId);
+}
+
+void SearchVC::scan(const std::string& picturePath) {
+    navigation_.push(std::make_shared<ScanVC>(
+                         platform_, shared_, catalogue_, navigation_,
+                         [this, alive = std::weak_ptr(alive_)](const std::string& productId) {
+                             if (alive.lock()) openProduct(productId);
+                         },
+                         picturePath),
+                     key("Suche"));
+}
+
+void SearchVC::openProduct(const std::string& productId) {
     platform_.appDefaults().setSearchProductId(productId);
     const auto product = shared_.selectProductDetail(productId);
     if (!product) {

@@ -30,6 +30,9 @@ public:
     // The refresh button.
     void update();
     void didSelectRow(int section, int row) override;
+    // The scan button (no picture: the camera, or the file dialog without one), or a picture
+    // dropped onto the window: the scan screen.
+    void scan(const std::string& picturePath = {});
 
     // Whether the list is still being read for the first time (the table shows no rows yet).
     bool listLoading() const { return catalogue_.listLoading(); }
@@ -73,6 +76,7 @@ private:
     void showHeldList();
     void showUpToDate();
     void showStartupPrompt();
+    void openProduct(const std::string& productId);
 
     CatalogueService& catalogue_;
     Navigation& navigation_;

@@ -1,12 +1,18 @@
 #include "SearchWidget.h"
 
 #include "screens/browse/ProductsForCategoriesVC.h"
+#include "screens/browse/ScanVC.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMimeData>
+#include <QPainter>
 #include <QProgressBar>
 #include <QStyle>
+#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -25,6 +31,26 @@ QProgressBar* busyBar(QWidget* parent) {
     return bar;
 }
 
+// Bars of a barcode in the grey of the search bar's icons.
+QIcon barcodeIcon() {
+    QPixmap pixmap(40, 40);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    const int widths[] = {3, 1, 2, 1, 1, 3, 1, 2, 3, 1}; // bar, gap, bar, gap, ...
+    int x = 5;
+    for (std::size_t i = 0; i < std::size(widths); ++i) {
+        if (i % 2 == 0) p.fillRect(x, 8, widths[i] * 2, 24, QColor(0x4a, 0x4f, 0x56));
+        x += widths[i] * 2 + (i % 2 == 0 ? 0 : 1);
+    }
+    p.end();
+    return QIcon(pixmap);
+}
+
+QString localPicture(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+    return data->urls().front().isLocalFile() ? data->urls().front().toLocalFile() : QString();
+}
+
 } // namespace
 
 SearchWidget::SearchWidget(std::shared_ptr<SearchVC> model, const Strings& strings, QWidget* parent)
@@ -37,6 +63,17 @@ SearchWidget::SearchWidget(std::shared_ptr<SearchVC> model, const Strings& strin
     refresh_->setProperty("navigationBarSide", "right");
     connect(refresh_, &QAction::triggered, this, [this] { model_->update(); });
     addAction(refresh_);
+
+    scan_ = new QToolButton(this);
+    scan_->setObjectName("scanButton");
+    scan_->setIcon(barcodeIcon());
+    scan_->setIconSize(QSize(20, 20));
+    scan_->setAutoRaise(true);
+    scan_->setToolTip(qs(strings_.text(ScanVC::titleKey())));
+    scan_->setAccessibleName(scan_->toolTip());
+    searchBarLayout()->addWidget(scan_);
+    connect(scan_, &QToolButton::clicked, this, [this] { model_->scan(); });
+    setAcceptDrops(true);
 
     // Merging own products: a thin running bar with its label, under the search bar.
     loading_ = new QWidget(this);
@@ -76,6 +113,17 @@ SearchWidget::SearchWidget(std::shared_ptr<SearchVC> model, const Strings& strin
 }
 
 SearchWidget::~SearchWidget() = default;
+
+void SearchWidget::dragEnterEvent(QDragEnterEvent* event) {
+    if (!localPicture(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void SearchWidget::dropEvent(QDropEvent* event) {
+    const QString path = localPicture(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    model_->scan(path.toStdString());
+}
 
 void SearchWidget::stateChanged() {
     ProductListWidget::stateChanged();

@@ -8,6 +8,7 @@
 class QAction;
 class QLabel;
 class QProgressBar;
+class QToolButton;
 
 namespace tolvane {
 
@@ -24,15 +25,21 @@ public:
     QLabel* progressLabel() const { return progressText_; }
     QProgressBar* progressBar() const { return panelBar_; }
     QWidget* loadingIndicator() const { return loading_; }
+    // Beside the search field: the camera view, or the file dialog without a camera.
+    QToolButton* scanButton() const { return scan_; }
 
 protected:
     void stateChanged() override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // A picture dropped onto the list is read for its barcode.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     std::shared_ptr<SearchVC> model_;
     QAction* refresh_;
+    QToolButton* scan_;
     QWidget* panel_;
     QProgressBar* panelBar_;
     QLabel* progressText_;

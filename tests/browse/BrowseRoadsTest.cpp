@@ -7,6 +7,7 @@
 #include "app/Tolvane_AppDelegate.h"
 #include "app/platform/AlertBox.h"
 #include "screens/browse/CategoryWidget.h"
+#include "screens/browse/ScanWidget.h"
 #include "screens/browse/SearchWidget.h"
 #include "screens/common/WheelPicker.h"
 #include "screens/detail/ProductDetailWidget.h"
@@ -30,17 +31,24 @@
 #include "format/CatalogueRecord.h"
 #include "tests/support/ServerProcess.h"
 #endif
+#include "tests/support/BarcodePictures.h"
 #include "tests/support/WidgetTaps.h"
 
+#include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
+#include <QVideoFrame>
+#include <QVideoSink>
 
 #include <algorithm>
 
@@ -319,6 +327,11 @@ private slots:
 
         TOP_SCREEN(list, SearchWidget, run.stack(0));
         check("product list");
+        tap(list->scanButton()); // no camera here: the file dialog, closed unused
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        QApplication::activeModalWidget()->close();
+        check("scan");
+        tap(run.stack(0).backButton());
         // Typing does nothing until the search button is pressed.
         list->searchField()->setFocus();
         QTest::keyClicks(list->searchField(), "chi");
@@ -443,6 +456,69 @@ private slots:
                                   ProfileFigure::ActivityLevel, ProfileFigure::DailyCalories})
             visit(run.stack(3), profile->infoButton(row),
                   QString("profile information %1").arg(int(row)));
+    }
+
+    // Without a camera the scan button opens the file dialog; a picture's code unknown to the
+    // catalogue leads to the own product form, a camera frame's known code to its product.
+    void scanningAPictureAndAFrame() {
+        catalogue_->exec("update ProductsTable set field24 = '0036000291452' where recordId = 2");
+        ship();
+        const auto grey = [](const Picture& p) {
+            return QImage(p.pixels.data(), p.width, p.height, p.width * p.channels,
+                          p.channels == 1 ? QImage::Format_Grayscale8 : QImage::Format_RGB888)
+                .convertToFormat(QImage::Format_ARGB32);
+        };
+        const QString unknown = documents_->filePath("unknown.png");
+        QVERIFY(grey(onPhoto(drawBarcode(Symbology::Ean13, "7612345678900", 3))).save(unknown));
+        Run run(documents_->path(), resources_->path());
+        QTRY_VERIFY(!Run::alerts().isEmpty());
+        QVERIFY(run.answer("Hinweis löschen"));
+        TOP_SCREEN(list, SearchWidget, run.stack(0));
+        const auto choose = [&](ScanWidget* scan, const QString& path) {
+            QFileDialog* dialog = nullptr;
+            QTRY_VERIFY((dialog = scan->findChild<QFileDialog*>()) && dialog->isVisible());
+            QTest::keyClicks(QApplication::focusWidget(), path);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        };
+        tap(list->scanButton());
+        TOP_SCREEN(scan, ScanWidget, run.stack(0));
+        QVERIFY(!scan->cameraShown());
+        QFile corrupt(documents_->filePath("corrupt.png"));
+        QVERIFY(corrupt.open(QIODevice::WriteOnly) && corrupt.write("\x89PNG\r\n no picture") > 0);
+        corrupt.close();
+        choose(scan, corrupt.fileName());
+        QTRY_COMPARE(scan->message()->text(), run.text("No barcode found in this picture"));
+        tap(scan->choosePictureButton());
+        choose(scan, unknown);
+        QTRY_COMPARE(scan->code()->text(), QString("7612345678900"));
+        QCOMPARE(scan->message()->text(), run.text("not in the catalogue"));
+        grab(run, "scan-unknown");
+        tap(scan->ownProductButton());
+        QVERIFY(qobject_cast<AddProductWidget*>(run.stack(0).topWidget()));
+        tap(run.stack(0).backButton());
+        // A frame as the camera gives it: the UPC-A of the product stored as EAN-13.
+        const QImage image = grey(onPhoto(drawBarcode(Symbology::UpcA, "036000291452", 3)));
+        QVideoFrame frame({image.size(), QVideoFrameFormat::Format_BGRA8888});
+        QVERIFY(frame.map(QVideoFrame::WriteOnly));
+        for (int y = 0; y < image.height(); ++y)
+            std::copy_n(image.constScanLine(y), image.width() * 4,
+                        frame.bits(0) + y * frame.bytesPerLine(0));
+        frame.unmap();
+        scan->videoSink()->setVideoFrame(frame);
+        QTRY_VERIFY(qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget()));
+        TOP_SCREEN(detail, ProductDetailWidget, run.stack(0));
+        QCOMPARE(detail->nameLabel()->text(), QString("Chips"));
+        // A picture dropped onto the list is read the same way.
+        tap(run.stack(0).backButton());
+        tap(run.stack(0).backButton());
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(unknown)});
+        QDragEnterEvent enter(list->rect().center(), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(list, &enter); // the list takes it: the drop comes to it
+        QDropEvent drop(list->rect().center(), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(list, &drop);
+        TOP_SCREEN(droppedOn, ScanWidget, run.stack(0));
+        QTRY_COMPARE(droppedOn->code()->text(), QString("7612345678900"));
     }
 
 #ifdef TOLVANE_PRODUCT_SERVER

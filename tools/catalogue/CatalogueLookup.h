@@ -15,4 +15,9 @@ void printSearch(const std::string& dbPath, const std::string& typed, std::ostre
 // text is no barcode number or no product has it.
 bool printGtin(const std::string& dbPath, const std::string& code, std::ostream& out);
 
+// Prints the barcode read from the picture file on a line of its own, then its product (or
+// products) as printGtin does; false when the picture cannot be read, holds no barcode or no
+// product has it. Built only with Qt, which reads the picture formats.
+bool printScan(const std::string& dbPath, const std::string& picturePath, std::ostream& out);
+
 } // namespace tolvane

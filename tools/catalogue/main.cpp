@@ -24,7 +24,8 @@ constexpr const char* kUsage =
     "  tolvane-catalogue synthetic --count N --out F.db [--tsv F.tsv] [--seed S]\n"
     "                              [--categories C.tsv]\n"
     "  tolvane-catalogue search --db F.db TEXT     (hits in list order: recordId, name, maker)\n"
-    "  tolvane-catalogue gtin --db F.db CODE       (the product with that barcode, or exit 1)\n";
+    "  tolvane-catalogue gtin --db F.db CODE       (the product with that barcode, or exit 1)\n"
+    "  tolvane-catalogue scan --db F.db IMAGE      (the barcode in the picture and its product)\n";
 
 struct UsageError {
     std::string message;
@@ -122,6 +123,15 @@ int gtin(int argc, char** argv) {
     return tolvane::printGtin(db, code, std::cout) ? 0 : 1;
 }
 
+int scan(int argc, char** argv) {
+    const auto [db, picture] = dbAndText(argc, argv);
+#ifdef TOLVANE_SCAN_PICTURES
+    return tolvane::printScan(db, picture, std::cout) ? 0 : 1;
+#else
+    throw UsageError{"this build reads no pictures (built without Qt)"};
+#endif
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -131,6 +141,7 @@ int main(int argc, char** argv) {
         if (command == "synthetic") return synthetic(argc, argv);
         if (command == "search") return search(argc, argv);
         if (command == "gtin") return gtin(argc, argv);
+        if (command == "scan") return scan(argc, argv);
         if (command == "--help" || command == "-h") {
             std::cout << kUsage;
             return 0;

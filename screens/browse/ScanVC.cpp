@@ -1,0 +1,65 @@
+#include "screens/browse/ScanVC.h"
+
+#include "screens/ownproducts/AddProductVC.h"
+#include "store/Database.h"
+
+namespace tolvane {
+
+ScanVC::ScanVC(Platform platform, Database& shared, CatalogueService& catalogue,
+               Navigation& navigation, std::function<void(const std::string&)> openProduct,
+               std::string picturePath)
+    : platform_(platform), shared_(shared), catalogue_(catalogue), navigation_(navigation),
+      openProduct_(std::move(openProduct)), picturePath_(std::move(picturePath)) {}
+
+const char* ScanVC::messageKey() const {
+    switch (state_) {
+    case State::NoCode:
+        return key("No barcode found in this picture");
+    case State::NotInCatalogue:
+        return key("not in the catalogue");
+    case State::Aiming:
+    case State::Opened:
+        break;
+    }
+    return key("Aim at the barcode");
+}
+
+void ScanVC::viewWillAppear() {
+    if (state_ == State::Opened) show(State::Aiming);
+}
+
+void ScanVC::codeRead(const std::optional<ScannedCode>& code, bool fromPicture) {
+    if (state_ == State::Opened) return;
+    if (!code) {
+        if (fromPicture) show(State::NoCode);
+        return;
+    }
+    // A camera keeps seeing the unknown code it has said: nothing new to show.
+    if (!fromPicture && state_ == State::NotInCatalogue && code->digits == code_) return;
+    code_ = code->digits;
+    catalogue_.awaitList();
+    const HeldList& held = catalogue_.heldList();
+    const auto rows = held.barcodes->rowsWith(code->gtin.value);
+    if (rows.empty()) {
+        show(State::NotInCatalogue);
+        return;
+    }
+    show(State::Opened);
+    openProduct_(held.rows->recordId(rows.front()));
+}
+
+void ScanVC::enterOwnProduct() {
+    const int ownProducts = static_cast<int>(shared_.selectProductsBySortOrder().size());
+    navigation_.push(std::make_shared<AddProductVC>(
+                         platform_, shared_, navigation_, "", ownProducts,
+                         [catalogue = &catalogue_] { catalogue->ownProductsChanged(); }),
+                     titleKey());
+    show(State::Opened);
+}
+
+void ScanVC::show(State state) {
+    state_ = state;
+    if (changed_) changed_();
+}
+
+} // namespace tolvane
