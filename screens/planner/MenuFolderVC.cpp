@@ -10,6 +10,7 @@
 #include "screens/common/Nutrients.h"
 #include "store/Database.h"
 
+#include <algorithm>
 #include <optional>
 #include <unordered_set>
 
@@ -117,11 +118,16 @@ void MenuFolderVC::openSummary(int row) {
     for (const auto& productId : shared_.selectProductsAccordingToFolder(folder.folderId)) {
         const auto rows = shared_.selectProductDetailForEdit(productId, folder.folderId);
         if (!rows.empty()) {
-            // The product's own values tell a nutrient it has none of from one it lacks data for.
-            const auto product = shared_.selectProductDetail(productId);
+            // The product's own values tell a nutrient it has none of from one it lacks data for;
+            // an amount above zero has data, so only a row with a zero needs them read.
+            const NutrientTexts amounts = nutrientTexts(rows.front().nutrients);
+            const bool zero = std::any_of(amounts.begin(), amounts.end(), [](const auto& text) {
+                return leadingFloat(text) <= 0.0f;
+            });
+            const auto product = zero ? shared_.selectProductDetail(productId) : std::nullopt;
             const NutrientTexts per100 =
                 product ? nutrientTexts(product->nutrients) : NutrientTexts{};
-            sums.add(nutrientTexts(rows.front().nutrients), product ? &per100 : nullptr);
+            sums.add(amounts, product ? &per100 : nullptr);
             continue;
         }
         // No row: a product gone from the catalogue is taken out of its folders, unless the
