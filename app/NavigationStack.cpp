@@ -1,5 +1,7 @@
 #include "app/NavigationStack.h"
 
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
 #include "screens/common/Pictures.h"
 #include "screens/common/QtText.h"
 
@@ -45,6 +47,7 @@ NavigationStack::NavigationStack(const ScreenFactory& factory, Platform platform
     back_->setIcon(pictures_.tinted("back.png", Qt::white));
     back_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     back_->setAutoRaise(true);
+    describe(back_, platform_.strings, key("Accessible Back Description"), key("Accessible Back"));
     connect(back_, &QToolButton::clicked, this, [this] { pop(); });
     left_ = new QHBoxLayout;
     right_ = new QHBoxLayout;
@@ -299,6 +302,8 @@ void NavigationStack::refreshBar() {
             button->setDefaultAction(action);
             button->setAutoRaise(true);
             button->setObjectName(side == "left" ? "leftBarButton" : "rightBarButton");
+            button->setAccessibleName(action->property("accessibleName").toString());
+            button->setAccessibleDescription(action->property("accessibleDescription").toString());
             (side == "left" ? left_ : right_)->addWidget(button);
         }
     }

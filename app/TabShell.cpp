@@ -1,8 +1,9 @@
 #include "app/TabShell.h"
 
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
 #include "screens/common/Pictures.h"
 
-#include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QStackedWidget>
 #include <QToolButton>
@@ -22,8 +23,6 @@ TabShell::TabShell(const ScreenFactory& factory, Platform platform, Pictures& pi
     auto* barLayout = new QHBoxLayout(bar);
     barLayout->setContentsMargins(0, 0, 0, 0);
     barLayout->setSpacing(0);
-    group_ = new QButtonGroup(this);
-    group_->setExclusive(true);
     static const char* const icons[tabCount] = {"tab_suche", "tab_menulist", "tab_kategorien",
                                                 "tab_setup"};
     for (int tab = 0; tab < tabCount; ++tab) {
@@ -36,18 +35,21 @@ TabShell::TabShell(const ScreenFactory& factory, Platform platform, Pictures& pi
         button->setIcon(pictures.icon(icons[tab]));
         button->setIconSize(QSize(26, 26));
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        group_->addButton(button, tab);
+        describe(button, platform.strings, key("Accessible Tab Description"));
+        // No button group: in one, Tab would reach only a single tab.
+        connect(button, &QToolButton::clicked, this, [this, tab] {
+            // The shown tab tapped again goes back to its first screen, as on a handheld.
+            if (tab == currentIndex()) {
+                buttons_[tab]->setChecked(true);
+                stacks_[tab]->popToRoot();
+            } else {
+                setCurrentIndex(tab);
+            }
+        });
         barLayout->addWidget(button);
         buttons_[tab] = button;
     }
     buttons_[0]->setChecked(true);
-    connect(group_, &QButtonGroup::idClicked, this, [this](int tab) {
-        // The shown tab tapped again goes back to its first screen, as on a handheld.
-        if (tab == currentIndex())
-            stacks_[tab]->popToRoot();
-        else
-            setCurrentIndex(tab);
-    });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -69,7 +71,8 @@ int TabShell::currentIndex() const {
 
 void TabShell::setCurrentIndex(int tab) {
     if (tab < 0 || tab >= tabCount) return;
-    buttons_[tab]->setChecked(true);
+    for (int other = 0; other < tabCount; ++other)
+        buttons_[other]->setChecked(other == tab);
     if (pages_->currentIndex() == tab) return;
     pages_->setCurrentIndex(tab);
     emit currentChanged(tab);

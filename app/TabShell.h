@@ -7,7 +7,6 @@
 
 #include <array>
 
-class QButtonGroup;
 class QStackedWidget;
 class QToolButton;
 
@@ -33,7 +32,6 @@ signals:
 
 private:
     QStackedWidget* pages_;
-    QButtonGroup* group_;
     std::array<NavigationStack*, tabCount> stacks_{};
     std::array<QToolButton*, tabCount> buttons_{};
 };

@@ -5,8 +5,10 @@
 #include "platform/AppDefaults.h"
 #include "platform/BuildConfig.h"
 #include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
 #include "screens/common/QtText.h"
 #include "screens/settings/GDAInfoWidget.h"
+#include "screens/settings/HelpBrowser.h"
 #include "screens/settings/LanguageRule.h"
 #include "store/Migration.h"
 
@@ -319,6 +321,8 @@ void Tolvane_AppDelegate::showInfoView(const ProductRecord&, DeviceOrientation o
     auto model = std::make_shared<GDAInfoVC>(context_.platform(), context_.links(), orientation,
                                              [this] { removeInfoView(); });
     auto* view = new GDAInfoWidget(model, *context_.pictures);
+    describe(view->browser(), context_.platform().strings, key("Accessible Help Page Description"),
+             key("Accessible Help Page"));
     connect(this, &Tolvane_AppDelegate::deviceOrientationChanged, view,
             [model](DeviceOrientation o) { model->deviceOrientationChanged(o); });
     // A page of its own: the calculator's buttons are out of reach while it is shown.
@@ -351,6 +355,7 @@ bool Tolvane_AppDelegate::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress) goBack();
         return true;
     }
+    if (event->type() == QEvent::KeyPress && pressByKeyboard(widget, *key)) return true;
     if (key->modifiers() != Qt::ControlModifier) return QObject::eventFilter(watched, event);
     DeviceOrientation orientation = DeviceOrientation::Unknown;
     switch (key->key()) {

@@ -3,10 +3,13 @@
 #include "app/Tolvane_AppDelegate.h"
 #include "app/registration/AppDetailHost.h"
 #include "app/registration/AreaScreens.h"
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
 #include "screens/common/PlaceholderWidget.h"
 #include "screens/ownproducts/ManageProductsVC.h"
 #include "screens/profile/PersonalProfileVC.h"
 #include "screens/settings/DatabaseSettingsStore.h"
+#include "screens/settings/HelpBrowser.h"
 #include "screens/settings/LocalizationWidget.h"
 #include "screens/settings/SetupWidget.h"
 #include "screens/settings/ShowInfoWidget.h"
@@ -71,7 +74,12 @@ void registerSettingsScreens(ScreenFactory& factory) {
         });
     factory.registerWidget<ShowInfoVC>(
         [](std::shared_ptr<ShowInfoVC> s, ScreenContext& c) -> QWidget* {
-            return new ShowInfoWidget(s, c.pictures);
+            auto* page = new ShowInfoWidget(s, c.pictures);
+            describe(page->browser(), c.platform.strings, key("Accessible Help Page Description"),
+                     key("Accessible Help Page"));
+            if (!page->windowTitle().isEmpty())
+                page->browser()->setAccessibleName(page->windowTitle());
+            return page;
         });
     factory.registerWidget<PlaceholderScreen>(
         [](std::shared_ptr<PlaceholderScreen> s, ScreenContext& c) -> QWidget* {

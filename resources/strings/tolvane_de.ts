@@ -1006,5 +1006,237 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>%@ (lbs)</source>
         <translation>%@ (lbs)</translation>
     </message>
+    <message>
+        <source>Accessible Search Field</source>
+        <translation>Suchbegriff</translation>
+    </message>
+    <message>
+        <source>Accessible Search Field Description</source>
+        <translation>Produktname, Hersteller oder Strichcode eingeben; die Eingabetaste sucht</translation>
+    </message>
+    <message>
+        <source>Accessible Search Button Description</source>
+        <translation>Sucht den eingegebenen Text</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Search</source>
+        <translation>Suche abbrechen</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Search Description</source>
+        <translation>Leert das Suchfeld und zeigt wieder alle Produkte</translation>
+    </message>
+    <message>
+        <source>Accessible Scan Description</source>
+        <translation>Liest den Strichcode eines Produkts mit der Kamera oder aus einem Bild</translation>
+    </message>
+    <message>
+        <source>Accessible Product List</source>
+        <translation>Produktliste</translation>
+    </message>
+    <message>
+        <source>Accessible Category List</source>
+        <translation>Kategorienliste</translation>
+    </message>
+    <message>
+        <source>Accessible List Description</source>
+        <translation>Pfeiltasten wählen eine Zeile, die Eingabetaste öffnet sie</translation>
+    </message>
+    <message>
+        <source>Accessible Editable List Description</source>
+        <translation>Pfeiltasten wählen eine Zeile, die Eingabetaste öffnet sie; beim Bearbeiten löscht Entf sie nach Bestätigung mit der Eingabetaste, Alt+Pfeil verschiebt sie</translation>
+    </message>
+    <message>
+        <source>Accessible Refresh</source>
+        <translation>Katalog aktualisieren</translation>
+    </message>
+    <message>
+        <source>Accessible Refresh Description</source>
+        <translation>Lädt neue und geänderte Produkte vom Server</translation>
+    </message>
+    <message>
+        <source>Accessible Back</source>
+        <translation>Zurück zur vorigen Seite</translation>
+    </message>
+    <message>
+        <source>Accessible Back Description</source>
+        <translation>Auch mit Escape oder Alt+Pfeil nach links</translation>
+    </message>
+    <message>
+        <source>Accessible Tab Description</source>
+        <translation>Reiter; die Pfeiltasten wechseln zum nächsten Reiter</translation>
+    </message>
+    <message>
+        <source>Accessible Detail Page</source>
+        <translation>Produktangaben</translation>
+    </message>
+    <message>
+        <source>Accessible Detail Page Description</source>
+        <translation>Name, Hersteller, Ampeln und Nährwerte; die Pfeiltasten blättern</translation>
+    </message>
+    <message>
+        <source>Accessible Favorite Description</source>
+        <translation>Wählt die Ordner des Speiseplans für dieses Produkt</translation>
+    </message>
+    <message>
+        <source>Accessible Remove Favorite Description</source>
+        <translation>Nimmt das Produkt aus allen Ordnern</translation>
+    </message>
+    <message>
+        <source>Accessible Turn Description</source>
+        <translation>Zeigt den Rechner für den Tagesbedarf (auch Strg+Pfeil nach links)</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Picker</source>
+        <translation>Ordnerauswahl</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Picker Description</source>
+        <translation>Pfeiltasten wählen einen Ordner, die Leertaste setzt oder entfernt sein Häkchen</translation>
+    </message>
+    <message>
+        <source>Accessible Done Description</source>
+        <translation>Schließt die Eingabe ab</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Description</source>
+        <translation>Verwirft die Eingabe</translation>
+    </message>
+    <message>
+        <source>Accessible Portion</source>
+        <translation>Portionsgröße</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Description</source>
+        <translation>Menge in Gramm oder Milliliter; die Balken zeigen den Anteil am Tagesbedarf</translation>
+    </message>
+    <message>
+        <source>Accessible Info Description</source>
+        <translation>Öffnet die Erklärung</translation>
+    </message>
+    <message>
+        <source>Accessible Turn Back Description</source>
+        <translation>Dreht zurück zur Produktseite (auch Strg+Pfeil nach oben)</translation>
+    </message>
+    <message>
+        <source>Accessible Folder List</source>
+        <translation>Ordnerliste</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Contents</source>
+        <translation>Produkte im Ordner</translation>
+    </message>
+    <message>
+        <source>Accessible New Folder</source>
+        <translation>Neuer Ordner</translation>
+    </message>
+    <message>
+        <source>Accessible New Product</source>
+        <translation>Neues Produkt</translation>
+    </message>
+    <message>
+        <source>Accessible Edit Description</source>
+        <translation>Schaltet Löschen und Verschieben ein oder aus</translation>
+    </message>
+    <message>
+        <source>Accessible Add Description</source>
+        <translation>Legt einen neuen Eintrag an</translation>
+    </message>
+    <message>
+        <source>Accessible Info About %@</source>
+        <translation>Info zu %@</translation>
+    </message>
+    <message>
+        <source>Accessible Switch Description</source>
+        <translation>Die Leertaste schaltet ein oder aus</translation>
+    </message>
+    <message>
+        <source>Accessible Row Description</source>
+        <translation>Die Leertaste oder Eingabetaste wählt diese Zeile</translation>
+    </message>
+    <message>
+        <source>Accessible Mail Description</source>
+        <translation>Öffnet eine neue E-Mail an den Support</translation>
+    </message>
+    <message>
+        <source>Accessible Copy Address Description</source>
+        <translation>Kopiert die Adresse in die Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Accessible Help Page</source>
+        <translation>Hilfetext</translation>
+    </message>
+    <message>
+        <source>Accessible Help Page Description</source>
+        <translation>Tab springt zu den Links, die Eingabetaste öffnet sie</translation>
+    </message>
+    <message>
+        <source>Accessible Wheel Description</source>
+        <translation>Die Pfeiltasten drehen das Rad</translation>
+    </message>
+    <message>
+        <source>Accessible Field Description</source>
+        <translation>Eingabefeld; Tab geht zum nächsten</translation>
+    </message>
+    <message>
+        <source>Accessible Picker Field Description</source>
+        <translation>Die Leertaste öffnet die Auswahl</translation>
+    </message>
+    <message>
+        <source>Accessible Dot</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>Accessible Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Accessible Input Bar Description</source>
+        <translation>Taste der Leiste über dem Eingabefeld</translation>
+    </message>
+    <message>
+        <source>Accessible Delete %@</source>
+        <translation>%@ löschen</translation>
+    </message>
+    <message>
+        <source>Accessible Move Up %@</source>
+        <translation>%@ nach oben</translation>
+    </message>
+    <message>
+        <source>Accessible Move Down %@</source>
+        <translation>%@ nach unten</translation>
+    </message>
+    <message>
+        <source>Accessible Own Product Description</source>
+        <translation>Legt das Produkt als eigenes Produkt an</translation>
+    </message>
+    <message>
+        <source>Accessible Choose Picture Description</source>
+        <translation>Öffnet ein Bild mit einem Strichcode</translation>
+    </message>
+    <message>
+        <source>Accessible Save Description</source>
+        <translation>Speichert das Produkt</translation>
+    </message>
+    <message>
+        <source>Accessible Gender</source>
+        <translation>Geschlecht</translation>
+    </message>
+    <message>
+        <source>Accessible Age</source>
+        <translation>Alter</translation>
+    </message>
+    <message>
+        <source>Accessible Height</source>
+        <translation>Körpergröße</translation>
+    </message>
+    <message>
+        <source>Accessible Weight</source>
+        <translation>Körpergewicht</translation>
+    </message>
+    <message>
+        <source>Accessible Slider Description</source>
+        <translation>Die Pfeiltasten ändern den Wert</translation>
+    </message>
 </context>
 </TS>

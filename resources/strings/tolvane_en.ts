@@ -1006,5 +1006,237 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>%@ (lbs)</source>
         <translation>%@ (lbs)</translation>
     </message>
+    <message>
+        <source>Accessible Search Field</source>
+        <translation>Search term</translation>
+    </message>
+    <message>
+        <source>Accessible Search Field Description</source>
+        <translation>Type a product name, maker or barcode; Return searches</translation>
+    </message>
+    <message>
+        <source>Accessible Search Button Description</source>
+        <translation>Searches for the typed text</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Search</source>
+        <translation>Cancel search</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Search Description</source>
+        <translation>Clears the search field and shows all products again</translation>
+    </message>
+    <message>
+        <source>Accessible Scan Description</source>
+        <translation>Reads a product's barcode with the camera or from a picture</translation>
+    </message>
+    <message>
+        <source>Accessible Product List</source>
+        <translation>Product list</translation>
+    </message>
+    <message>
+        <source>Accessible Category List</source>
+        <translation>Category list</translation>
+    </message>
+    <message>
+        <source>Accessible List Description</source>
+        <translation>Arrow keys choose a row, Return opens it</translation>
+    </message>
+    <message>
+        <source>Accessible Editable List Description</source>
+        <translation>Arrow keys choose a row, Return opens it; while editing, Delete and then Return delete it, Alt+arrow moves it</translation>
+    </message>
+    <message>
+        <source>Accessible Refresh</source>
+        <translation>Update catalogue</translation>
+    </message>
+    <message>
+        <source>Accessible Refresh Description</source>
+        <translation>Downloads new and changed products from the server</translation>
+    </message>
+    <message>
+        <source>Accessible Back</source>
+        <translation>Back to the previous page</translation>
+    </message>
+    <message>
+        <source>Accessible Back Description</source>
+        <translation>Also with Escape or Alt+Left</translation>
+    </message>
+    <message>
+        <source>Accessible Tab Description</source>
+        <translation>Tab; the arrow keys switch to the next tab</translation>
+    </message>
+    <message>
+        <source>Accessible Detail Page</source>
+        <translation>Product details</translation>
+    </message>
+    <message>
+        <source>Accessible Detail Page Description</source>
+        <translation>Name, maker, traffic lights and nutrition values; the arrow keys scroll</translation>
+    </message>
+    <message>
+        <source>Accessible Favorite Description</source>
+        <translation>Chooses the meal plan folders for this product</translation>
+    </message>
+    <message>
+        <source>Accessible Remove Favorite Description</source>
+        <translation>Takes the product out of every folder</translation>
+    </message>
+    <message>
+        <source>Accessible Turn Description</source>
+        <translation>Shows the daily amounts calculator (also Ctrl+Left)</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Picker</source>
+        <translation>Folder choice</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Picker Description</source>
+        <translation>Arrow keys choose a folder, Space sets or clears its check mark</translation>
+    </message>
+    <message>
+        <source>Accessible Done Description</source>
+        <translation>Finishes the entry</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Description</source>
+        <translation>Discards the entry</translation>
+    </message>
+    <message>
+        <source>Accessible Portion</source>
+        <translation>Portion size</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Description</source>
+        <translation>Amount in grams or millilitres; the bars show the share of the daily amount</translation>
+    </message>
+    <message>
+        <source>Accessible Info Description</source>
+        <translation>Opens the explanation</translation>
+    </message>
+    <message>
+        <source>Accessible Turn Back Description</source>
+        <translation>Turns back to the product page (also Ctrl+Up)</translation>
+    </message>
+    <message>
+        <source>Accessible Folder List</source>
+        <translation>Folder list</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Contents</source>
+        <translation>Products in the folder</translation>
+    </message>
+    <message>
+        <source>Accessible New Folder</source>
+        <translation>New folder</translation>
+    </message>
+    <message>
+        <source>Accessible New Product</source>
+        <translation>New product</translation>
+    </message>
+    <message>
+        <source>Accessible Edit Description</source>
+        <translation>Switches deleting and moving on or off</translation>
+    </message>
+    <message>
+        <source>Accessible Add Description</source>
+        <translation>Creates a new entry</translation>
+    </message>
+    <message>
+        <source>Accessible Info About %@</source>
+        <translation>About %@</translation>
+    </message>
+    <message>
+        <source>Accessible Switch Description</source>
+        <translation>Space switches it on or off</translation>
+    </message>
+    <message>
+        <source>Accessible Row Description</source>
+        <translation>Space or Return chooses this row</translation>
+    </message>
+    <message>
+        <source>Accessible Mail Description</source>
+        <translation>Opens a new mail to the support</translation>
+    </message>
+    <message>
+        <source>Accessible Copy Address Description</source>
+        <translation>Copies the address to the clipboard</translation>
+    </message>
+    <message>
+        <source>Accessible Help Page</source>
+        <translation>Help text</translation>
+    </message>
+    <message>
+        <source>Accessible Help Page Description</source>
+        <translation>Tab moves to the links, Return opens them</translation>
+    </message>
+    <message>
+        <source>Accessible Wheel Description</source>
+        <translation>The arrow keys turn the wheel</translation>
+    </message>
+    <message>
+        <source>Accessible Field Description</source>
+        <translation>Entry field; Tab goes to the next one</translation>
+    </message>
+    <message>
+        <source>Accessible Picker Field Description</source>
+        <translation>Space opens the choice</translation>
+    </message>
+    <message>
+        <source>Accessible Dot</source>
+        <translation>Full stop</translation>
+    </message>
+    <message>
+        <source>Accessible Comma</source>
+        <translation>Comma</translation>
+    </message>
+    <message>
+        <source>Accessible Input Bar Description</source>
+        <translation>Key of the bar above the entry field</translation>
+    </message>
+    <message>
+        <source>Accessible Delete %@</source>
+        <translation>Delete %@</translation>
+    </message>
+    <message>
+        <source>Accessible Move Up %@</source>
+        <translation>Move %@ up</translation>
+    </message>
+    <message>
+        <source>Accessible Move Down %@</source>
+        <translation>Move %@ down</translation>
+    </message>
+    <message>
+        <source>Accessible Own Product Description</source>
+        <translation>Enters the product as an own product</translation>
+    </message>
+    <message>
+        <source>Accessible Choose Picture Description</source>
+        <translation>Opens a picture with a barcode</translation>
+    </message>
+    <message>
+        <source>Accessible Save Description</source>
+        <translation>Saves the product</translation>
+    </message>
+    <message>
+        <source>Accessible Gender</source>
+        <translation>Gender</translation>
+    </message>
+    <message>
+        <source>Accessible Age</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <source>Accessible Height</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Accessible Weight</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Accessible Slider Description</source>
+        <translation>The arrow keys change the value</translation>
+    </message>
 </context>
 </TS>

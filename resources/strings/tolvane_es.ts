@@ -1006,5 +1006,237 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>%@ (lbs)</source>
         <translation>%@ (lb)</translation>
     </message>
+    <message>
+        <source>Accessible Search Field</source>
+        <translation>Término de búsqueda</translation>
+    </message>
+    <message>
+        <source>Accessible Search Field Description</source>
+        <translation>Escriba un nombre de producto, un fabricante o un código de barras; Intro busca</translation>
+    </message>
+    <message>
+        <source>Accessible Search Button Description</source>
+        <translation>Busca el texto escrito</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Search</source>
+        <translation>Cancelar búsqueda</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Search Description</source>
+        <translation>Vacía el campo de búsqueda y vuelve a mostrar todos los productos</translation>
+    </message>
+    <message>
+        <source>Accessible Scan Description</source>
+        <translation>Lee el código de barras de un producto con la cámara o desde una imagen</translation>
+    </message>
+    <message>
+        <source>Accessible Product List</source>
+        <translation>Lista de productos</translation>
+    </message>
+    <message>
+        <source>Accessible Category List</source>
+        <translation>Lista de categorías</translation>
+    </message>
+    <message>
+        <source>Accessible List Description</source>
+        <translation>Las flechas eligen una fila, Intro la abre</translation>
+    </message>
+    <message>
+        <source>Accessible Editable List Description</source>
+        <translation>Las flechas eligen una fila, Intro la abre; al editar, Supr y luego Intro la borran, Alt+flecha la mueve</translation>
+    </message>
+    <message>
+        <source>Accessible Refresh</source>
+        <translation>Actualizar catálogo</translation>
+    </message>
+    <message>
+        <source>Accessible Refresh Description</source>
+        <translation>Descarga del servidor los productos nuevos y modificados</translation>
+    </message>
+    <message>
+        <source>Accessible Back</source>
+        <translation>Volver a la página anterior</translation>
+    </message>
+    <message>
+        <source>Accessible Back Description</source>
+        <translation>También con Escape o Alt+Izquierda</translation>
+    </message>
+    <message>
+        <source>Accessible Tab Description</source>
+        <translation>Pestaña; las flechas cambian a la siguiente pestaña</translation>
+    </message>
+    <message>
+        <source>Accessible Detail Page</source>
+        <translation>Datos del producto</translation>
+    </message>
+    <message>
+        <source>Accessible Detail Page Description</source>
+        <translation>Nombre, fabricante, semáforos y valores nutricionales; las flechas desplazan</translation>
+    </message>
+    <message>
+        <source>Accessible Favorite Description</source>
+        <translation>Elige las carpetas del plan de comidas para este producto</translation>
+    </message>
+    <message>
+        <source>Accessible Remove Favorite Description</source>
+        <translation>Quita el producto de todas las carpetas</translation>
+    </message>
+    <message>
+        <source>Accessible Turn Description</source>
+        <translation>Muestra la calculadora de cantidades diarias (también Ctrl+Izquierda)</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Picker</source>
+        <translation>Selección de carpetas</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Picker Description</source>
+        <translation>Las flechas eligen una carpeta, Espacio la marca o desmarca</translation>
+    </message>
+    <message>
+        <source>Accessible Done Description</source>
+        <translation>Termina la entrada</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Description</source>
+        <translation>Descarta la entrada</translation>
+    </message>
+    <message>
+        <source>Accessible Portion</source>
+        <translation>Tamaño de la porción</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Description</source>
+        <translation>Cantidad en gramos o mililitros; las barras muestran la parte de la cantidad diaria</translation>
+    </message>
+    <message>
+        <source>Accessible Info Description</source>
+        <translation>Abre la explicación</translation>
+    </message>
+    <message>
+        <source>Accessible Turn Back Description</source>
+        <translation>Vuelve a la página del producto (también Ctrl+Arriba)</translation>
+    </message>
+    <message>
+        <source>Accessible Folder List</source>
+        <translation>Lista de carpetas</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Contents</source>
+        <translation>Productos de la carpeta</translation>
+    </message>
+    <message>
+        <source>Accessible New Folder</source>
+        <translation>Nueva carpeta</translation>
+    </message>
+    <message>
+        <source>Accessible New Product</source>
+        <translation>Nuevo producto</translation>
+    </message>
+    <message>
+        <source>Accessible Edit Description</source>
+        <translation>Activa o desactiva borrar y mover</translation>
+    </message>
+    <message>
+        <source>Accessible Add Description</source>
+        <translation>Crea una entrada nueva</translation>
+    </message>
+    <message>
+        <source>Accessible Info About %@</source>
+        <translation>Información sobre %@</translation>
+    </message>
+    <message>
+        <source>Accessible Switch Description</source>
+        <translation>Espacio lo activa o desactiva</translation>
+    </message>
+    <message>
+        <source>Accessible Row Description</source>
+        <translation>Espacio o Intro elige esta fila</translation>
+    </message>
+    <message>
+        <source>Accessible Mail Description</source>
+        <translation>Abre un correo nuevo al soporte</translation>
+    </message>
+    <message>
+        <source>Accessible Copy Address Description</source>
+        <translation>Copia la dirección al portapapeles</translation>
+    </message>
+    <message>
+        <source>Accessible Help Page</source>
+        <translation>Texto de ayuda</translation>
+    </message>
+    <message>
+        <source>Accessible Help Page Description</source>
+        <translation>Tab salta a los enlaces, Intro los abre</translation>
+    </message>
+    <message>
+        <source>Accessible Wheel Description</source>
+        <translation>Las flechas giran la rueda</translation>
+    </message>
+    <message>
+        <source>Accessible Field Description</source>
+        <translation>Campo de entrada; Tab pasa al siguiente</translation>
+    </message>
+    <message>
+        <source>Accessible Picker Field Description</source>
+        <translation>Espacio abre la selección</translation>
+    </message>
+    <message>
+        <source>Accessible Dot</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <source>Accessible Comma</source>
+        <translation>Coma</translation>
+    </message>
+    <message>
+        <source>Accessible Input Bar Description</source>
+        <translation>Tecla de la barra sobre el campo</translation>
+    </message>
+    <message>
+        <source>Accessible Delete %@</source>
+        <translation>Borrar %@</translation>
+    </message>
+    <message>
+        <source>Accessible Move Up %@</source>
+        <translation>Subir %@</translation>
+    </message>
+    <message>
+        <source>Accessible Move Down %@</source>
+        <translation>Bajar %@</translation>
+    </message>
+    <message>
+        <source>Accessible Own Product Description</source>
+        <translation>Registra el producto como producto propio</translation>
+    </message>
+    <message>
+        <source>Accessible Choose Picture Description</source>
+        <translation>Abre una imagen con un código de barras</translation>
+    </message>
+    <message>
+        <source>Accessible Save Description</source>
+        <translation>Guarda el producto</translation>
+    </message>
+    <message>
+        <source>Accessible Gender</source>
+        <translation>Sexo</translation>
+    </message>
+    <message>
+        <source>Accessible Age</source>
+        <translation>Edad</translation>
+    </message>
+    <message>
+        <source>Accessible Height</source>
+        <translation>Estatura</translation>
+    </message>
+    <message>
+        <source>Accessible Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Accessible Slider Description</source>
+        <translation>Las flechas cambian el valor</translation>
+    </message>
 </context>
 </TS>

@@ -1006,5 +1006,237 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>%@ (lbs)</source>
         <translation>%@ (lb)</translation>
     </message>
+    <message>
+        <source>Accessible Search Field</source>
+        <translation>Terme de recherche</translation>
+    </message>
+    <message>
+        <source>Accessible Search Field Description</source>
+        <translation>Saisissez un nom de produit, un fabricant ou un code-barres ; Entrée lance la recherche</translation>
+    </message>
+    <message>
+        <source>Accessible Search Button Description</source>
+        <translation>Recherche le texte saisi</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Search</source>
+        <translation>Annuler la recherche</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Search Description</source>
+        <translation>Vide le champ de recherche et affiche de nouveau tous les produits</translation>
+    </message>
+    <message>
+        <source>Accessible Scan Description</source>
+        <translation>Lit le code-barres d’un produit avec la caméra ou depuis une image</translation>
+    </message>
+    <message>
+        <source>Accessible Product List</source>
+        <translation>Liste des produits</translation>
+    </message>
+    <message>
+        <source>Accessible Category List</source>
+        <translation>Liste des catégories</translation>
+    </message>
+    <message>
+        <source>Accessible List Description</source>
+        <translation>Les flèches choisissent une ligne, Entrée l’ouvre</translation>
+    </message>
+    <message>
+        <source>Accessible Editable List Description</source>
+        <translation>Les flèches choisissent une ligne, Entrée l’ouvre ; en modification, Suppr puis Entrée la suppriment, Alt+flèche la déplace</translation>
+    </message>
+    <message>
+        <source>Accessible Refresh</source>
+        <translation>Mettre à jour le catalogue</translation>
+    </message>
+    <message>
+        <source>Accessible Refresh Description</source>
+        <translation>Télécharge depuis le serveur les produits nouveaux et modifiés</translation>
+    </message>
+    <message>
+        <source>Accessible Back</source>
+        <translation>Retour à la page précédente</translation>
+    </message>
+    <message>
+        <source>Accessible Back Description</source>
+        <translation>Aussi avec Échap ou Alt+Gauche</translation>
+    </message>
+    <message>
+        <source>Accessible Tab Description</source>
+        <translation>Onglet ; les flèches passent à l’onglet suivant</translation>
+    </message>
+    <message>
+        <source>Accessible Detail Page</source>
+        <translation>Détails du produit</translation>
+    </message>
+    <message>
+        <source>Accessible Detail Page Description</source>
+        <translation>Nom, fabricant, feux et valeurs nutritionnelles ; les flèches font défiler</translation>
+    </message>
+    <message>
+        <source>Accessible Favorite Description</source>
+        <translation>Choisit les dossiers du menu pour ce produit</translation>
+    </message>
+    <message>
+        <source>Accessible Remove Favorite Description</source>
+        <translation>Retire le produit de tous les dossiers</translation>
+    </message>
+    <message>
+        <source>Accessible Turn Description</source>
+        <translation>Affiche le calculateur des apports journaliers (aussi Ctrl+Gauche)</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Picker</source>
+        <translation>Choix des dossiers</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Picker Description</source>
+        <translation>Les flèches choisissent un dossier, Espace le coche ou le décoche</translation>
+    </message>
+    <message>
+        <source>Accessible Done Description</source>
+        <translation>Termine la saisie</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Description</source>
+        <translation>Abandonne la saisie</translation>
+    </message>
+    <message>
+        <source>Accessible Portion</source>
+        <translation>Taille de la portion</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Description</source>
+        <translation>Quantité en grammes ou millilitres ; les barres montrent la part de l’apport journalier</translation>
+    </message>
+    <message>
+        <source>Accessible Info Description</source>
+        <translation>Ouvre l’explication</translation>
+    </message>
+    <message>
+        <source>Accessible Turn Back Description</source>
+        <translation>Revient à la page du produit (aussi Ctrl+Haut)</translation>
+    </message>
+    <message>
+        <source>Accessible Folder List</source>
+        <translation>Liste des dossiers</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Contents</source>
+        <translation>Produits du dossier</translation>
+    </message>
+    <message>
+        <source>Accessible New Folder</source>
+        <translation>Nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Accessible New Product</source>
+        <translation>Nouveau produit</translation>
+    </message>
+    <message>
+        <source>Accessible Edit Description</source>
+        <translation>Active ou désactive la suppression et le déplacement</translation>
+    </message>
+    <message>
+        <source>Accessible Add Description</source>
+        <translation>Crée une nouvelle entrée</translation>
+    </message>
+    <message>
+        <source>Accessible Info About %@</source>
+        <translation>À propos de %@</translation>
+    </message>
+    <message>
+        <source>Accessible Switch Description</source>
+        <translation>Espace l’active ou le désactive</translation>
+    </message>
+    <message>
+        <source>Accessible Row Description</source>
+        <translation>Espace ou Entrée choisit cette ligne</translation>
+    </message>
+    <message>
+        <source>Accessible Mail Description</source>
+        <translation>Ouvre un nouveau courriel au support</translation>
+    </message>
+    <message>
+        <source>Accessible Copy Address Description</source>
+        <translation>Copie l’adresse dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Accessible Help Page</source>
+        <translation>Texte d’aide</translation>
+    </message>
+    <message>
+        <source>Accessible Help Page Description</source>
+        <translation>Tab passe aux liens, Entrée les ouvre</translation>
+    </message>
+    <message>
+        <source>Accessible Wheel Description</source>
+        <translation>Les flèches tournent la roue</translation>
+    </message>
+    <message>
+        <source>Accessible Field Description</source>
+        <translation>Champ de saisie ; Tab passe au suivant</translation>
+    </message>
+    <message>
+        <source>Accessible Picker Field Description</source>
+        <translation>Espace ouvre le choix</translation>
+    </message>
+    <message>
+        <source>Accessible Dot</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Accessible Comma</source>
+        <translation>Virgule</translation>
+    </message>
+    <message>
+        <source>Accessible Input Bar Description</source>
+        <translation>Touche de la barre au-dessus du champ</translation>
+    </message>
+    <message>
+        <source>Accessible Delete %@</source>
+        <translation>Supprimer %@</translation>
+    </message>
+    <message>
+        <source>Accessible Move Up %@</source>
+        <translation>Monter %@</translation>
+    </message>
+    <message>
+        <source>Accessible Move Down %@</source>
+        <translation>Descendre %@</translation>
+    </message>
+    <message>
+        <source>Accessible Own Product Description</source>
+        <translation>Saisit le produit comme produit personnel</translation>
+    </message>
+    <message>
+        <source>Accessible Choose Picture Description</source>
+        <translation>Ouvre une image avec un code-barres</translation>
+    </message>
+    <message>
+        <source>Accessible Save Description</source>
+        <translation>Enregistre le produit</translation>
+    </message>
+    <message>
+        <source>Accessible Gender</source>
+        <translation>Sexe</translation>
+    </message>
+    <message>
+        <source>Accessible Age</source>
+        <translation>Âge</translation>
+    </message>
+    <message>
+        <source>Accessible Height</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Accessible Weight</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Accessible Slider Description</source>
+        <translation>Les flèches changent la valeur</translation>
+    </message>
 </context>
 </TS>

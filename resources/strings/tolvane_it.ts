@@ -1006,5 +1006,237 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>%@ (lbs)</source>
         <translation>%@ (lb)</translation>
     </message>
+    <message>
+        <source>Accessible Search Field</source>
+        <translation>Termine di ricerca</translation>
+    </message>
+    <message>
+        <source>Accessible Search Field Description</source>
+        <translation>Digitare nome del prodotto, produttore o codice a barre; Invio avvia la ricerca</translation>
+    </message>
+    <message>
+        <source>Accessible Search Button Description</source>
+        <translation>Cerca il testo digitato</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Search</source>
+        <translation>Annulla ricerca</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Search Description</source>
+        <translation>Svuota il campo di ricerca e mostra di nuovo tutti i prodotti</translation>
+    </message>
+    <message>
+        <source>Accessible Scan Description</source>
+        <translation>Legge il codice a barre di un prodotto con la fotocamera o da un'immagine</translation>
+    </message>
+    <message>
+        <source>Accessible Product List</source>
+        <translation>Elenco dei prodotti</translation>
+    </message>
+    <message>
+        <source>Accessible Category List</source>
+        <translation>Elenco delle categorie</translation>
+    </message>
+    <message>
+        <source>Accessible List Description</source>
+        <translation>Le frecce scelgono una riga, Invio la apre</translation>
+    </message>
+    <message>
+        <source>Accessible Editable List Description</source>
+        <translation>Le frecce scelgono una riga, Invio la apre; in modifica, Canc e poi Invio la eliminano, Alt+freccia la sposta</translation>
+    </message>
+    <message>
+        <source>Accessible Refresh</source>
+        <translation>Aggiorna catalogo</translation>
+    </message>
+    <message>
+        <source>Accessible Refresh Description</source>
+        <translation>Scarica dal server i prodotti nuovi e modificati</translation>
+    </message>
+    <message>
+        <source>Accessible Back</source>
+        <translation>Torna alla pagina precedente</translation>
+    </message>
+    <message>
+        <source>Accessible Back Description</source>
+        <translation>Anche con Esc o Alt+Sinistra</translation>
+    </message>
+    <message>
+        <source>Accessible Tab Description</source>
+        <translation>Scheda; le frecce passano alla scheda successiva</translation>
+    </message>
+    <message>
+        <source>Accessible Detail Page</source>
+        <translation>Dettagli del prodotto</translation>
+    </message>
+    <message>
+        <source>Accessible Detail Page Description</source>
+        <translation>Nome, produttore, semafori e valori nutrizionali; le frecce scorrono</translation>
+    </message>
+    <message>
+        <source>Accessible Favorite Description</source>
+        <translation>Sceglie le cartelle del piano pasti per questo prodotto</translation>
+    </message>
+    <message>
+        <source>Accessible Remove Favorite Description</source>
+        <translation>Toglie il prodotto da tutte le cartelle</translation>
+    </message>
+    <message>
+        <source>Accessible Turn Description</source>
+        <translation>Mostra il calcolatore del fabbisogno giornaliero (anche Ctrl+Sinistra)</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Picker</source>
+        <translation>Scelta delle cartelle</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Picker Description</source>
+        <translation>Le frecce scelgono una cartella, Spazio mette o toglie la spunta</translation>
+    </message>
+    <message>
+        <source>Accessible Done Description</source>
+        <translation>Conclude l'inserimento</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Description</source>
+        <translation>Scarta l'inserimento</translation>
+    </message>
+    <message>
+        <source>Accessible Portion</source>
+        <translation>Dimensione della porzione</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Description</source>
+        <translation>Quantità in grammi o millilitri; le barre mostrano la quota del fabbisogno giornaliero</translation>
+    </message>
+    <message>
+        <source>Accessible Info Description</source>
+        <translation>Apre la spiegazione</translation>
+    </message>
+    <message>
+        <source>Accessible Turn Back Description</source>
+        <translation>Torna alla pagina del prodotto (anche Ctrl+Su)</translation>
+    </message>
+    <message>
+        <source>Accessible Folder List</source>
+        <translation>Elenco delle cartelle</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Contents</source>
+        <translation>Prodotti nella cartella</translation>
+    </message>
+    <message>
+        <source>Accessible New Folder</source>
+        <translation>Nuova cartella</translation>
+    </message>
+    <message>
+        <source>Accessible New Product</source>
+        <translation>Nuovo prodotto</translation>
+    </message>
+    <message>
+        <source>Accessible Edit Description</source>
+        <translation>Attiva o disattiva eliminazione e spostamento</translation>
+    </message>
+    <message>
+        <source>Accessible Add Description</source>
+        <translation>Crea una nuova voce</translation>
+    </message>
+    <message>
+        <source>Accessible Info About %@</source>
+        <translation>Informazioni su %@</translation>
+    </message>
+    <message>
+        <source>Accessible Switch Description</source>
+        <translation>Spazio lo attiva o disattiva</translation>
+    </message>
+    <message>
+        <source>Accessible Row Description</source>
+        <translation>Spazio o Invio sceglie questa riga</translation>
+    </message>
+    <message>
+        <source>Accessible Mail Description</source>
+        <translation>Apre una nuova e-mail al supporto</translation>
+    </message>
+    <message>
+        <source>Accessible Copy Address Description</source>
+        <translation>Copia l'indirizzo negli appunti</translation>
+    </message>
+    <message>
+        <source>Accessible Help Page</source>
+        <translation>Testo di aiuto</translation>
+    </message>
+    <message>
+        <source>Accessible Help Page Description</source>
+        <translation>Tab passa ai link, Invio li apre</translation>
+    </message>
+    <message>
+        <source>Accessible Wheel Description</source>
+        <translation>Le frecce girano la ruota</translation>
+    </message>
+    <message>
+        <source>Accessible Field Description</source>
+        <translation>Campo di inserimento; Tab passa al successivo</translation>
+    </message>
+    <message>
+        <source>Accessible Picker Field Description</source>
+        <translation>Spazio apre la scelta</translation>
+    </message>
+    <message>
+        <source>Accessible Dot</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <source>Accessible Comma</source>
+        <translation>Virgola</translation>
+    </message>
+    <message>
+        <source>Accessible Input Bar Description</source>
+        <translation>Tasto della barra sopra il campo</translation>
+    </message>
+    <message>
+        <source>Accessible Delete %@</source>
+        <translation>Elimina %@</translation>
+    </message>
+    <message>
+        <source>Accessible Move Up %@</source>
+        <translation>Sposta su %@</translation>
+    </message>
+    <message>
+        <source>Accessible Move Down %@</source>
+        <translation>Sposta giù %@</translation>
+    </message>
+    <message>
+        <source>Accessible Own Product Description</source>
+        <translation>Inserisce il prodotto come prodotto proprio</translation>
+    </message>
+    <message>
+        <source>Accessible Choose Picture Description</source>
+        <translation>Apre un'immagine con un codice a barre</translation>
+    </message>
+    <message>
+        <source>Accessible Save Description</source>
+        <translation>Salva il prodotto</translation>
+    </message>
+    <message>
+        <source>Accessible Gender</source>
+        <translation>Sesso</translation>
+    </message>
+    <message>
+        <source>Accessible Age</source>
+        <translation>Età</translation>
+    </message>
+    <message>
+        <source>Accessible Height</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Accessible Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Accessible Slider Description</source>
+        <translation>Le frecce cambiano il valore</translation>
+    </message>
 </context>
 </TS>

@@ -1006,5 +1006,237 @@
         <source>%@ (lbs)</source>
         <translation>%@ (фнт)</translation>
     </message>
+    <message>
+        <source>Accessible Search Field</source>
+        <translation>Поисковый запрос</translation>
+    </message>
+    <message>
+        <source>Accessible Search Field Description</source>
+        <translation>Введите название продукта, производителя или штрихкод; Enter запускает поиск</translation>
+    </message>
+    <message>
+        <source>Accessible Search Button Description</source>
+        <translation>Ищет введённый текст</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Search</source>
+        <translation>Отменить поиск</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Search Description</source>
+        <translation>Очищает поле поиска и снова показывает все продукты</translation>
+    </message>
+    <message>
+        <source>Accessible Scan Description</source>
+        <translation>Считывает штрихкод продукта камерой или с изображения</translation>
+    </message>
+    <message>
+        <source>Accessible Product List</source>
+        <translation>Список продуктов</translation>
+    </message>
+    <message>
+        <source>Accessible Category List</source>
+        <translation>Список категорий</translation>
+    </message>
+    <message>
+        <source>Accessible List Description</source>
+        <translation>Стрелки выбирают строку, Enter открывает её</translation>
+    </message>
+    <message>
+        <source>Accessible Editable List Description</source>
+        <translation>Стрелки выбирают строку, Enter открывает её; при правке Delete и затем Enter удаляют её, Alt+стрелка перемещает</translation>
+    </message>
+    <message>
+        <source>Accessible Refresh</source>
+        <translation>Обновить каталог</translation>
+    </message>
+    <message>
+        <source>Accessible Refresh Description</source>
+        <translation>Загружает с сервера новые и изменённые продукты</translation>
+    </message>
+    <message>
+        <source>Accessible Back</source>
+        <translation>Назад на предыдущую страницу</translation>
+    </message>
+    <message>
+        <source>Accessible Back Description</source>
+        <translation>Также клавишей Escape или Alt+влево</translation>
+    </message>
+    <message>
+        <source>Accessible Tab Description</source>
+        <translation>Вкладка; стрелки переключают на следующую вкладку</translation>
+    </message>
+    <message>
+        <source>Accessible Detail Page</source>
+        <translation>Сведения о продукте</translation>
+    </message>
+    <message>
+        <source>Accessible Detail Page Description</source>
+        <translation>Название, производитель, светофоры и пищевая ценность; стрелки прокручивают</translation>
+    </message>
+    <message>
+        <source>Accessible Favorite Description</source>
+        <translation>Выбирает папки плана питания для этого продукта</translation>
+    </message>
+    <message>
+        <source>Accessible Remove Favorite Description</source>
+        <translation>Убирает продукт из всех папок</translation>
+    </message>
+    <message>
+        <source>Accessible Turn Description</source>
+        <translation>Показывает калькулятор дневной нормы (также Ctrl+влево)</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Picker</source>
+        <translation>Выбор папок</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Picker Description</source>
+        <translation>Стрелки выбирают папку, пробел ставит или снимает отметку</translation>
+    </message>
+    <message>
+        <source>Accessible Done Description</source>
+        <translation>Завершает ввод</translation>
+    </message>
+    <message>
+        <source>Accessible Cancel Description</source>
+        <translation>Отменяет ввод</translation>
+    </message>
+    <message>
+        <source>Accessible Portion</source>
+        <translation>Размер порции</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Description</source>
+        <translation>Количество в граммах или миллилитрах; столбцы показывают долю дневной нормы</translation>
+    </message>
+    <message>
+        <source>Accessible Info Description</source>
+        <translation>Открывает пояснение</translation>
+    </message>
+    <message>
+        <source>Accessible Turn Back Description</source>
+        <translation>Возвращает к странице продукта (также Ctrl+вверх)</translation>
+    </message>
+    <message>
+        <source>Accessible Folder List</source>
+        <translation>Список папок</translation>
+    </message>
+    <message>
+        <source>Accessible Folder Contents</source>
+        <translation>Продукты в папке</translation>
+    </message>
+    <message>
+        <source>Accessible New Folder</source>
+        <translation>Новая папка</translation>
+    </message>
+    <message>
+        <source>Accessible New Product</source>
+        <translation>Новый продукт</translation>
+    </message>
+    <message>
+        <source>Accessible Edit Description</source>
+        <translation>Включает или выключает удаление и перемещение</translation>
+    </message>
+    <message>
+        <source>Accessible Add Description</source>
+        <translation>Создаёт новую запись</translation>
+    </message>
+    <message>
+        <source>Accessible Info About %@</source>
+        <translation>Справка: %@</translation>
+    </message>
+    <message>
+        <source>Accessible Switch Description</source>
+        <translation>Пробел включает или выключает</translation>
+    </message>
+    <message>
+        <source>Accessible Row Description</source>
+        <translation>Пробел или Enter выбирает эту строку</translation>
+    </message>
+    <message>
+        <source>Accessible Mail Description</source>
+        <translation>Открывает новое письмо в поддержку</translation>
+    </message>
+    <message>
+        <source>Accessible Copy Address Description</source>
+        <translation>Копирует адрес в буфер обмена</translation>
+    </message>
+    <message>
+        <source>Accessible Help Page</source>
+        <translation>Справочный текст</translation>
+    </message>
+    <message>
+        <source>Accessible Help Page Description</source>
+        <translation>Tab переходит к ссылкам, Enter открывает их</translation>
+    </message>
+    <message>
+        <source>Accessible Wheel Description</source>
+        <translation>Стрелки вращают колесо</translation>
+    </message>
+    <message>
+        <source>Accessible Field Description</source>
+        <translation>Поле ввода; Tab переходит к следующему</translation>
+    </message>
+    <message>
+        <source>Accessible Picker Field Description</source>
+        <translation>Пробел открывает выбор</translation>
+    </message>
+    <message>
+        <source>Accessible Dot</source>
+        <translation>Точка</translation>
+    </message>
+    <message>
+        <source>Accessible Comma</source>
+        <translation>Запятая</translation>
+    </message>
+    <message>
+        <source>Accessible Input Bar Description</source>
+        <translation>Клавиша панели над полем ввода</translation>
+    </message>
+    <message>
+        <source>Accessible Delete %@</source>
+        <translation>Удалить: %@</translation>
+    </message>
+    <message>
+        <source>Accessible Move Up %@</source>
+        <translation>Переместить вверх: %@</translation>
+    </message>
+    <message>
+        <source>Accessible Move Down %@</source>
+        <translation>Переместить вниз: %@</translation>
+    </message>
+    <message>
+        <source>Accessible Own Product Description</source>
+        <translation>Добавляет продукт как собственный</translation>
+    </message>
+    <message>
+        <source>Accessible Choose Picture Description</source>
+        <translation>Открывает изображение со штрихкодом</translation>
+    </message>
+    <message>
+        <source>Accessible Save Description</source>
+        <translation>Сохраняет продукт</translation>
+    </message>
+    <message>
+        <source>Accessible Gender</source>
+        <translation>Пол</translation>
+    </message>
+    <message>
+        <source>Accessible Age</source>
+        <translation>Возраст</translation>
+    </message>
+    <message>
+        <source>Accessible Height</source>
+        <translation>Рост</translation>
+    </message>
+    <message>
+        <source>Accessible Weight</source>
+        <translation>Вес</translation>
+    </message>
+    <message>
+        <source>Accessible Slider Description</source>
+        <translation>Стрелки изменяют значение</translation>
+    </message>
 </context>
 </TS>

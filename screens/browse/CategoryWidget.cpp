@@ -1,5 +1,8 @@
 #include "CategoryWidget.h"
 
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
+
 #include <QIcon>
 #include <QListView>
 #include <QPainter>
@@ -81,6 +84,7 @@ CategoryWidget::CategoryWidget(std::shared_ptr<CategoryVC> model, const Strings&
     table_->setUniformItemSizes(true);
     table_->setFrameShape(QFrame::NoFrame);
     table_->setItemDelegate(new CategoryRowDelegate(table_));
+    describe(table_, strings, key("Accessible List Description"), key("Accessible Category List"));
     table_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     tableModel_ = new CategoryListModel(*model_, this);
     table_->setModel(tableModel_);

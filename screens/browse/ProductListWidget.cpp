@@ -1,5 +1,8 @@
 #include "ProductListWidget.h"
 
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -137,6 +140,10 @@ QVariant ProductSectionModel::data(const QModelIndex& index, int role) const {
     const int s = static_cast<int>(index.internalId());
     if (role == Qt::DisplayRole) return qs(list_.rowName(s, index.row()));
     if (role == MakerRole) return qs(list_.rowMaker(s, index.row()));
+    if (role == Qt::AccessibleTextRole) { // the maker is heard too
+        const std::string maker = list_.rowMaker(s, index.row());
+        return qs(list_.rowName(s, index.row()) + (maker.empty() ? "" : ", " + maker));
+    }
     return {};
 }
 
@@ -215,12 +222,14 @@ ProductListWidget::ProductListWidget(std::shared_ptr<ProductListVC> model, const
     searchField_ = new QLineEdit(bar);
     searchField_->setObjectName("searchField");
     searchField_->installEventFilter(this);
+    describe(searchField_, strings_, key("Accessible Search Field Description"),
+             key("Accessible Search Field"));
     barLayout->addWidget(searchField_);
     searchButton_ = new QToolButton(bar);
     searchButton_->setObjectName("searchButton");
     searchButton_->setIcon(magnifier());
     searchButton_->setToolTip(qs(strings_.text("Suchen")));
-    searchButton_->setAccessibleName(searchButton_->toolTip());
+    describe(searchButton_, strings_, key("Accessible Search Button Description"), key("Suchen"));
     searchButton_->setAutoRaise(true);
     searchButton_->setIconSize(QSize(20, 20));
     barLayout->addWidget(searchButton_);
@@ -228,6 +237,8 @@ ProductListWidget::ProductListWidget(std::shared_ptr<ProductListVC> model, const
     cancel_->setObjectName("cancelButton");
     cancel_->setText(QStringLiteral("\u2715")); // the search bar's own close mark, no words
     cancel_->setAutoRaise(true);
+    describe(cancel_, strings_, key("Accessible Cancel Search Description"),
+             key("Accessible Cancel Search"));
     cancel_->hide();
     barLayout->addWidget(cancel_);
     layout_->addWidget(bar);
@@ -257,6 +268,7 @@ ProductListWidget::ProductListWidget(std::shared_ptr<ProductListVC> model, const
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     table_->setItemDelegate(new ProductRowDelegate(table_));
+    describe(table_, strings_, key("Accessible List Description"), key("Accessible Product List"));
     tableModel_ = new ProductSectionModel(*model_, this);
     table_->setModel(tableModel_);
     listLayout->addWidget(table_);

@@ -1,6 +1,8 @@
 #include "ScanWidget.h"
 
 #include "barcode/GreyPicture.h"
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
 
 #include <QCamera>
 #include <QFileDialog>
@@ -82,14 +84,17 @@ ScanWidget::ScanWidget(std::shared_ptr<ScanVC> model, const Strings& strings,
     code_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     code_->setStyleSheet("font-size: 20px; font-weight: bold;");
     layout->addWidget(code_);
-    const auto button = [&](const char* name, const char* textKey) {
+    const auto button = [&](const char* name, const char* textKey, const char* descriptionKey) {
         auto* b = new QPushButton(qs(strings_.text(textKey)), this);
         b->setObjectName(name);
+        describe(b, strings_, descriptionKey);
         layout->addWidget(b, 0, Qt::AlignHCenter);
         return b;
     };
-    ownProduct_ = button("ownProductButton", ScanVC::ownProductKey());
-    choose_ = button("choosePictureButton", ScanVC::choosePictureKey());
+    ownProduct_ = button("ownProductButton", ScanVC::ownProductKey(),
+                         key("Accessible Own Product Description"));
+    choose_ = button("choosePictureButton", ScanVC::choosePictureKey(),
+                     key("Accessible Choose Picture Description"));
     connect(ownProduct_, &QPushButton::clicked, this, [this] { model_->enterOwnProduct(); });
     connect(choose_, &QPushButton::clicked, this, &ScanWidget::choosePicture);
 

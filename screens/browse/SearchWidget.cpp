@@ -1,7 +1,9 @@
 #include "SearchWidget.h"
 
+#include "platform/Keys.h"
 #include "screens/browse/ProductsForCategoriesVC.h"
 #include "screens/browse/ScanVC.h"
+#include "screens/common/Accessibility.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -61,6 +63,7 @@ SearchWidget::SearchWidget(std::shared_ptr<SearchVC> model, const Strings& strin
     refresh_ = new QAction(style()->standardIcon(QStyle::SP_BrowserReload), QString(), this);
     refresh_->setObjectName("refreshButton");
     refresh_->setProperty("navigationBarSide", "right");
+    describe(refresh_, strings_, key("Accessible Refresh Description"), key("Accessible Refresh"));
     connect(refresh_, &QAction::triggered, this, [this] { model_->update(); });
     addAction(refresh_);
 
@@ -70,7 +73,7 @@ SearchWidget::SearchWidget(std::shared_ptr<SearchVC> model, const Strings& strin
     scan_->setIconSize(QSize(20, 20));
     scan_->setAutoRaise(true);
     scan_->setToolTip(qs(strings_.text(ScanVC::titleKey())));
-    scan_->setAccessibleName(scan_->toolTip());
+    describe(scan_, strings_, key("Accessible Scan Description"), ScanVC::titleKey());
     searchBarLayout()->addWidget(scan_);
     connect(scan_, &QToolButton::clicked, this, [this] { model_->scan(); });
     setAcceptDrops(true);

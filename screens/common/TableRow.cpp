@@ -1,15 +1,47 @@
 #include "screens/common/TableRow.h"
 
+#include <QAccessibleWidget>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 
 namespace tolvane {
+namespace {
+
+// The row as a button named by its label and the values beside it (not by the "›" sign).
+class AccessibleRow : public QAccessibleWidget {
+public:
+    explicit AccessibleRow(TableRow* row) : QAccessibleWidget(row, QAccessible::Button) {}
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(t);
+        QStringList texts;
+        for (const QLabel* label : widget()->findChildren<QLabel*>())
+            if (label->objectName() != "disclosure" && !label->text().isEmpty())
+                texts << label->text();
+        return texts.join(", ");
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) emit static_cast<TableRow*>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface* accessibleRow(const QString&, QObject* object) {
+    auto* row = qobject_cast<TableRow*>(object);
+    return row ? new AccessibleRow(row) : nullptr;
+}
+
+} // namespace
 
 TableRow::TableRow(const QString& text, QWidget* parent) : QFrame(parent) {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleRow), true);
+    (void)factoryInstalled;
     setObjectName("tableRow");
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_StyledBackground);
     setMinimumHeight(44);
     auto* layout = new QHBoxLayout(this);
@@ -43,6 +75,15 @@ void TableRow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QFrame::mouseReleaseEvent(event);
+}
+
+void TableRow::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        !event->isAutoRepeat())
+        emit clicked();
+    else
+        QFrame::keyPressEvent(event);
 }
 
 SwitchButton::SwitchButton(QWidget* parent) : QAbstractButton(parent) {

@@ -1,4 +1,6 @@
-// A white table row that reports a tap, for the short grouped lists of the settings tab.
+// A white table row that reports a tap, for the short grouped lists of the settings tab. Tab
+// reaches it, Space or Return taps it, and a screen reader hears it as a button named by its
+// texts.
 #pragma once
 
 #include <QAbstractButton>
@@ -24,6 +26,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLabel* label_;

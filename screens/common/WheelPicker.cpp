@@ -1,9 +1,11 @@
 #include "screens/common/WheelPicker.h"
 
+#include "screens/common/Accessibility.h"
+
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -21,6 +23,12 @@ constexpr int kDragThreshold = 6;
 WheelPicker::WheelPicker(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setAccessibleValue(this, {}, QAccessible::SpinBox);
+}
+
+void WheelPicker::redraw() {
+    setAccessibleValue(this, rows_.value(current_), QAccessible::SpinBox);
+    update();
 }
 
 QSize WheelPicker::sizeHint() const {
@@ -34,14 +42,14 @@ QSize WheelPicker::minimumSizeHint() const {
 void WheelPicker::setRows(const QStringList& rows) {
     rows_ = rows;
     current_ = std::clamp(current_, 0, std::max(0, int(rows_.size()) - 1));
-    update();
+    redraw();
 }
 
 void WheelPicker::setCurrentRow(int row) {
     if (rows_.isEmpty()) return;
     current_ = std::clamp(row, 0, int(rows_.size()) - 1);
     dragOffset_ = 0;
-    update();
+    redraw();
 }
 
 int WheelPicker::middleTop() const {
@@ -59,7 +67,7 @@ void WheelPicker::choose(int row) {
     row = std::clamp(row, 0, int(rows_.size()) - 1);
     dragOffset_ = 0;
     current_ = row;
-    update();
+    redraw();
     // A click on the middle row chooses it too, so a preset row can be taken as it is.
     emit rowChosen(row);
 }
@@ -114,7 +122,7 @@ void WheelPicker::mouseMoveEvent(QMouseEvent* event) {
     const int lowest = -current_ * kRowHeight;
     const int highest = (int(rows_.size()) - 1 - current_) * kRowHeight;
     dragOffset_ = std::clamp(moved, lowest, highest);
-    update();
+    redraw();
 }
 
 void WheelPicker::mouseReleaseEvent(QMouseEvent* event) {
@@ -141,7 +149,9 @@ void WheelPicker::wheelEvent(QWheelEvent* event) {
 void WheelPicker::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Up) return choose(current_ - 1);
     if (event->key() == Qt::Key_Down) return choose(current_ + 1);
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return choose(current_);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+        event->key() == Qt::Key_Space)
+        return choose(current_);
     QWidget::keyPressEvent(event);
 }
 

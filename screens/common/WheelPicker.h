@@ -40,6 +40,8 @@ protected:
 
 private:
     void choose(int row);
+    // Redraws and tells a screen reader the row in the middle.
+    void redraw();
     int middleTop() const;
 
     QStringList rows_;

@@ -1,5 +1,7 @@
 #include "ProductDetailWidget.h"
 
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
 #include "screens/planner/CheckPickerView.h"
 
 #include <QAction>
@@ -124,6 +126,8 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    describe(scroll, strings_, key("Accessible Detail Page Description"),
+             key("Accessible Detail Page"));
     outer->addWidget(scroll);
 
     auto* page = new BackgroundPage(scroll);
@@ -166,13 +170,16 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     turn_ = new QPushButton(picture("rotate.png"), qs(strings_.text("Drehen")), page);
     turn_->setObjectName("turnButton");
     turn_->setToolTip(qs(strings_.text(ProductDetail::turnDeviceKey())));
+    describe(turn_, strings_, key("Accessible Turn Description"));
     turnRow->addWidget(turn_);
     layout->addLayout(turnRow);
     favorite_ = new QPushButton(page);
     favorite_->setObjectName("favoriteButton");
+    describe(favorite_, strings_, key("Accessible Favorite Description"));
     layout->addWidget(favorite_);
     removeFavorite_ = new QPushButton(qs(strings_.text(ProductDetail::removeFavoriteKey())), page);
     removeFavorite_->setObjectName("removeFavoriteButton");
+    describe(removeFavorite_, strings_, key("Accessible Remove Favorite Description"));
     layout->addWidget(removeFavorite_);
     layout->addSpacing(8);
     table_ = new DetailTable(*model_, page);
@@ -186,12 +193,15 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     done_ = new QAction(qs(strings_.text(ProductDetail::doneButtonKey())), this);
     done_->setProperty("navigationBarSide", "right");
     done_->setVisible(false);
+    describe(done_, strings_, key("Accessible Done Description"));
     addAction(done_);
     connect(done_, &QAction::triggered, this, [this] { model_->doneButtonClick(); });
 
     // The folder picker lies in front of the content, out of sight below it until wanted.
     picker_ = new CheckPickerView(this);
     picker_->setDelegate(model_.get());
+    describe(picker_, strings_, key("Accessible Folder Picker Description"),
+             key("Accessible Folder Picker"));
     picker_->hide();
     slide_ = new QPropertyAnimation(picker_, "pos", this);
     slide_->setDuration(500);

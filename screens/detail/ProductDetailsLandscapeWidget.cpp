@@ -1,5 +1,7 @@
 #include "ProductDetailsLandscapeWidget.h"
 
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
 #include "screens/common/QtText.h"
 
 #include <QClipboard>
@@ -40,9 +42,11 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
         " border-radius: 6px; padding: 2px 6px; }");
     info_ = new QPushButton(qs(strings_.text(ProductDetailsLandscapeVC::infoButtonKey())), this);
     info_->setObjectName("gdaInfoButton");
+    describe(info_, strings_, key("Accessible Info Description"));
     // The desktop's way back to the upright tabs (Ctrl+Up turns the "device" too).
     turnBack_ = new QPushButton(QIcon("pictures:rotate.svg"), qs(strings_.text("Zurück")), this);
     turnBack_->setObjectName("turnBackButton");
+    describe(turnBack_, strings_, key("Accessible Turn Back Description"));
     unit_ = new QLabel(qs(model_->portionUnit()), this);
     unit_->setObjectName("portionUnit");
     name_ = new QLabel(this);
@@ -54,6 +58,10 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
     portion_->setClearButtonEnabled(true);
     portion_->setAlignment(Qt::AlignRight);
     portion_->installEventFilter(this);
+    describe(portion_, strings_, key("Accessible Portion Description"), key("Accessible Portion"));
+    // Reading order: the way back at the top left, the help at the top right, the portion below.
+    setTabOrder(turnBack_, info_);
+    setTabOrder(info_, portion_);
     connect(info_, &QPushButton::clicked, this, [this] { model_->showInfoView(); });
     connect(turnBack_, &QPushButton::clicked, this,
             [this] { model_->receivedRotate(DeviceOrientation::Portrait); });

@@ -1,5 +1,7 @@
 #include "screens/ownproducts/AddProductWidget.h"
 
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
 #include "screens/common/WheelPicker.h"
 
 #include <QAction>
@@ -30,6 +32,7 @@ AddProductWidget::AddProductWidget(std::shared_ptr<AddProductVC> model, const St
     save_ = new QAction(qs(strings_.text(AddProductVC::saveButtonKey())), this);
     save_->setObjectName("saveButton");
     save_->setProperty("navigationBarSide", "right");
+    describe(save_, strings_, key("Accessible Save Description"));
     connect(save_, &QAction::triggered, this, [this] { model_->saveRecord(); });
     addAction(save_);
 
@@ -39,6 +42,7 @@ AddProductWidget::AddProductWidget(std::shared_ptr<AddProductVC> model, const St
 
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName("groupedTable");
+    scroll_->setFocusPolicy(Qt::NoFocus); // Tab goes to the fields, which it scrolls into view
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -84,6 +88,8 @@ AddProductWidget::AddProductWidget(std::shared_ptr<AddProductVC> model, const St
     next_ = barKey(qs(strings_.text(AddProductVC::nextKey())), "nextKey");
     dot_ = barKey(".", "dotKey");
     comma_ = barKey(",", "commaKey");
+    describe(dot_, strings_, key("Accessible Input Bar Description"), key("Accessible Dot"));
+    describe(comma_, strings_, key("Accessible Input Bar Description"), key("Accessible Comma"));
     done_ = barKey(qs(strings_.text("Done")), "doneKey");
     bar->addWidget(previous_);
     bar->addWidget(next_);
@@ -101,6 +107,7 @@ AddProductWidget::AddProductWidget(std::shared_ptr<AddProductVC> model, const St
 
     wheel_ = new WheelPicker(this);
     wheel_->setObjectName("formWheel");
+    describe(wheel_, strings_, key("Accessible Wheel Description"));
     connect(wheel_, &WheelPicker::rowChosen, this, [this](int row) {
         if (model_->visiblePicker() == AddProductVC::Picker::Category)
             model_->selectCategory(row);
@@ -122,8 +129,9 @@ AddProductWidget::~AddProductWidget() {
 QPushButton* AddProductWidget::barKey(const QString& text, const char* name) {
     auto* button = new QPushButton(text, inputBar_);
     button->setObjectName(name);
-    // The bar must not take the input away from the field it serves.
-    button->setFocusPolicy(Qt::NoFocus);
+    // The bar must not take the input away from the field it serves: only Tab reaches it.
+    button->setFocusPolicy(Qt::TabFocus);
+    describe(button, strings_, key("Accessible Input Bar Description"));
     return button;
 }
 
@@ -147,21 +155,27 @@ QWidget* AddProductWidget::makeRow(const FormRow& row, QWidget* parent) {
                 [this](int id) { model_->setUnitSegment(id); });
         return cell;
     }
+    QLabel* label = nullptr;
     if (row.labelKey) {
-        auto* label = new QLabel(qs(strings_.text(row.labelKey)), cell);
+        label = new QLabel(qs(strings_.text(row.labelKey)), cell);
         label->setFixedWidth(130);
         label->setWordWrap(true);
         line->addWidget(label);
     }
     auto* edit = new QLineEdit(cell);
     edit->setFrame(false);
+
     const ProductField field = row.field;
     edit->setObjectName(QString("field%1").arg(static_cast<int>(field)));
     if (row.placeholderKey) edit->setPlaceholderText(qs(strings_.text(row.placeholderKey)));
+    edit->setAccessibleName(label ? label->text() : edit->placeholderText());
     const FieldInput input = AddProductVC::input(field);
     if (input == FieldInput::CategoryPicker || input == FieldInput::SaltPicker) {
         edit->setReadOnly(true);
-        edit->setFocusPolicy(Qt::NoFocus);
+        edit->setFocusPolicy(Qt::TabFocus); // Tab opens its wheel, a click does not focus it
+        describe(edit, strings_, key("Accessible Picker Field Description"));
+    } else {
+        describe(edit, strings_, key("Accessible Field Description"));
         edit->setCursor(Qt::PointingHandCursor);
     }
     if (input == FieldInput::Number) edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
@@ -237,6 +251,7 @@ void AddProductWidget::inputMoved() {
         wheel_->setCurrentRow(model_->saltRow());
     }
     wheel_->setVisible(picker != AddProductVC::Picker::None);
+    if (current && field(*current)) wheel_->setAccessibleName(field(*current)->accessibleName());
 
     if (!current) {
         if (QWidget* focused = focusWidget()) focused->clearFocus();
@@ -246,8 +261,8 @@ void AddProductWidget::inputMoved() {
     if (!edit) return;
     if (picker == AddProductVC::Picker::None) {
         if (isVisible()) edit->setFocus(Qt::OtherFocusReason);
-    } else if (QWidget* focused = focusWidget()) {
-        focused->clearFocus();
+    } else if (focusWidget()) {
+        wheel_->setFocus(Qt::OtherFocusReason); // the keyboard turns the wheel now
     }
     scroll_->ensureWidgetVisible(edit, 10, 30);
 }

@@ -1,10 +1,13 @@
 #include "screens/ownproducts/ManageProductsWidget.h"
 
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
 #include "screens/common/ElidedLabel.h"
 
 #include <QAction>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -28,9 +31,16 @@ public:
         : QWidget(parent), clicked_(std::move(clicked)) {
         setCursor(Qt::PointingHandCursor);
         setAttribute(Qt::WA_StyledBackground);
+        setFocusPolicy(Qt::TabFocus);
     }
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return)
+            clicked_();
+        else
+            QWidget::keyPressEvent(event);
+    }
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (rect().contains(event->position().toPoint())) clicked_();
     }
@@ -138,11 +148,13 @@ ManageProductsWidget::ManageProductsWidget(std::shared_ptr<ManageProductsVC> mod
     edit_ = new QAction(this);
     edit_->setObjectName("editButton");
     edit_->setProperty("navigationBarSide", "right");
+    describe(edit_, strings_, key("Accessible Edit Description"));
     connect(edit_, &QAction::triggered, this, [this] { model_->editButtonClicked(); });
     QWidget::addAction(edit_);
     add_ = new QAction("+", this);
     add_->setObjectName("addButton");
     add_->setProperty("navigationBarSide", "left");
+    describe(add_, strings_, key("Accessible Add Description"), key("Accessible New Product"));
     connect(add_, &QAction::triggered, this, [this] { model_->addButtonClicked(); });
     QWidget::addAction(add_);
 
@@ -157,6 +169,7 @@ ManageProductsWidget::ManageProductsWidget(std::shared_ptr<ManageProductsVC> mod
 
     table_ = new QScrollArea(this);
     table_->setObjectName("groupedTable");
+    table_->setFocusPolicy(Qt::NoFocus); // Tab goes to the rows, which it scrolls into view
     table_->setWidgetResizable(true);
     table_->setFrameShape(QFrame::NoFrame);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -194,15 +207,21 @@ void ManageProductsWidget::hideEvent(QHideEvent* event) {
 
 QWidget* ManageProductsWidget::makeRow(int index) {
     const auto& product = model_->row(index);
+    const auto named = [this](const char* textKey, const std::string& name) {
+        return qs(strings_.text(textKey)).replace("%@", qs(name));
+    };
     auto* row = new ClickableRow([this, index] { model_->didSelectRow(index); }, nullptr);
     row->setObjectName("tableRow");
     row->setMinimumHeight(48);
+    row->setAccessibleName(qs(product.name) +
+                           (product.maker.empty() ? "" : ", " + qs(product.maker)));
+    describe(row, strings_, key("Accessible Row Description"));
     auto* line = new QHBoxLayout(row);
     line->setContentsMargins(8, 4, 8, 4);
     const bool editing = model_->isEditing();
     if (editing) {
-        auto* remove =
-            rowKey(QStringLiteral("\u2296"), "deleteKey", qs(product.name) + " \u2013 \u2296", row);
+        auto* remove = rowKey(QStringLiteral("\u2296"), "deleteKey",
+                              named(key("Accessible Delete %@"), product.name), row);
         remove->setStyleSheet("color: #d0312d; font-size: 20px;");
         connect(remove, &QPushButton::clicked, this, [this, index] {
             // Later: the key belongs to the row the reveal rebuilds.
@@ -228,7 +247,7 @@ QWidget* ManageProductsWidget::makeRow(int index) {
         auto* confirm =
             new QPushButton(qs(strings_.text(ManageProductsVC::deleteButtonKey())), row);
         confirm->setObjectName("deleteButton");
-        confirm->setAccessibleName(qs(product.name) + " \u2013 " + confirm->text());
+        confirm->setAccessibleName(named(key("Accessible Delete %@"), product.name));
         confirm->setMinimumHeight(36);
         confirm->setStyleSheet("QPushButton { background: #d0312d; color: white; border: none;"
                                " border-radius: 4px; padding: 0 12px; font-weight: bold; }");
@@ -242,9 +261,10 @@ QWidget* ManageProductsWidget::makeRow(int index) {
             QMetaObject::invokeMethod(
                 this, [this, from, to] { model_->moveRow(from, to); }, Qt::QueuedConnection);
         };
-        auto* up = rowKey(QStringLiteral("\u25B2"), "moveUpKey", qs(product.name) + " \u25B2", row);
-        auto* down =
-            rowKey(QStringLiteral("\u25BC"), "moveDownKey", qs(product.name) + " \u25BC", row);
+        auto* up = rowKey(QStringLiteral("\u25B2"), "moveUpKey",
+                          named(key("Accessible Move Up %@"), product.name), row);
+        auto* down = rowKey(QStringLiteral("\u25BC"), "moveDownKey",
+                            named(key("Accessible Move Down %@"), product.name), row);
         up->setEnabled(index > 0);
         down->setEnabled(index + 1 < model_->numberOfRows());
         connect(up, &QPushButton::clicked, this, [move, index] { move(index, index - 1); });

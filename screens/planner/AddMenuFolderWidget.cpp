@@ -1,5 +1,8 @@
 #include "AddMenuFolderWidget.h"
 
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,8 +39,11 @@ AddMenuFolderWidget::AddMenuFolderWidget(std::shared_ptr<AddMenuFolderVC> model,
     // The label above the field, so the longest name shows whole in any language.
     auto* rowLayout = new QVBoxLayout(row);
     rowLayout->setSpacing(4);
-    rowLayout->addWidget(new QLabel(qs(strings.text(AddMenuFolderVC::fieldLabelKey())), row));
+    auto* label = new QLabel(qs(strings.text(AddMenuFolderVC::fieldLabelKey())), row);
+    rowLayout->addWidget(label);
     name_ = new QLineEdit(row);
+    label->setBuddy(name_); // the field's accessible name
+    describe(name_, strings, key("Accessible Field Description"));
     name_->setObjectName("folderName");
     rowLayout->addWidget(name_, 1);
     layout->addWidget(row);
@@ -50,10 +56,12 @@ AddMenuFolderWidget::AddMenuFolderWidget(std::shared_ptr<AddMenuFolderVC> model,
 
     done_ = new QAction(qs(strings.text(AddMenuFolderVC::doneButtonKey())), this);
     done_->setProperty("navigationBarSide", "right");
+    describe(done_, strings, key("Accessible Done Description"));
     addAction(done_);
     connect(done_, &QAction::triggered, this, [this] { model_->donePressed(); });
     cancel_ = new QAction(qs(strings.text(AddMenuFolderVC::cancelButtonKey())), this);
     cancel_->setProperty("navigationBarSide", "left");
+    describe(cancel_, strings, key("Accessible Cancel Description"));
     addAction(cancel_);
     connect(cancel_, &QAction::triggered, this, [this] { model_->cancelPressed(); });
     connect(name_, &QLineEdit::textChanged, this,

@@ -1,6 +1,9 @@
 #include "CheckPickerView.h"
 
+#include "screens/common/Accessibility.h"
+
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVariantAnimation>
@@ -26,7 +29,30 @@ constexpr double kMomentumSeconds = 0.3; // how far a flick carries
 CheckPickerView::CheckPickerView(QWidget* parent) : QWidget(parent) {
     setObjectName("CheckPickerView");
     setFixedSize(M::kWidth, M::kHeight);
+    setFocusPolicy(Qt::StrongFocus);
     model_.setListener(this);
+    announce();
+}
+
+int CheckPickerView::middleRow() const {
+    return int(std::lround(model_.snappedOffset(model_.offset()) / model_.rowHeight())) +
+           CheckPickerModel::kBlankRows;
+}
+
+void CheckPickerView::announce() {
+    const PickerRow row = model_.row(middleRow());
+    const QString text = QString::fromStdString(row.text);
+    setAccessibleValue(this, row.blank || !row.checked ? text : text + QStringLiteral(" \u2713"));
+}
+
+void CheckPickerView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down)
+        model_.scrollByRows(key == Qt::Key_Up ? -1 : 1);
+    else if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+        model_.touchRow(middleRow());
+    else
+        QWidget::keyPressEvent(event);
 }
 
 CheckPickerView::~CheckPickerView() {
@@ -145,10 +171,12 @@ void CheckPickerView::wheelEvent(QWheelEvent* event) {
 }
 
 void CheckPickerView::pickerRowsChanged() {
+    announce();
     update();
 }
 
 void CheckPickerView::pickerScrollTo(double offset) {
+    announce();
     if (animation_) animation_->stop();
     if (!isVisible() || std::abs(offset - shownOffset_) < 0.5) {
         shownOffset_ = offset;

@@ -34,8 +34,12 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    // Up and Down turn the list, Space or Return flips the middle row's mark.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    int middleRow() const;
+    void announce();
     void pickerRowsChanged() override;
     void pickerScrollTo(double offset) override;
     QRect listRect() const;

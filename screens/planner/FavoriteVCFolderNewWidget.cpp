@@ -2,6 +2,8 @@
 
 #include "PlannerListView.h"
 #include "PlannerRows.h"
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -28,6 +30,7 @@ FavoriteVCFolderNewWidget::FavoriteVCFolderNewWidget(std::shared_ptr<FavoriteVCF
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, which it scrolls into view
     auto* page = new QWidget(scroll);
     page->setObjectName("contentsPage");
     page->setStyleSheet("#contentsPage { background: white; }");
@@ -61,6 +64,13 @@ FavoriteVCFolderNewWidget::FavoriteVCFolderNewWidget(std::shared_ptr<FavoriteVCF
         },
         page);
     list_->setObjectName("itemList");
+    list_->setRowText([this](int index) {
+        const FolderItemRow item = model_->row(index);
+        return QStringList{qs(item.name), qs(item.maker), qs(item.amount), qs(item.calories)}.join(
+            ", ");
+    });
+    describe(list_, strings, key("Accessible Editable List Description"),
+             key("Accessible Folder Contents"));
     list_->setDeleteText(qs(strings.text("Löschen")));
     list_->setDeleting(true);
     pageLayout->addWidget(list_);

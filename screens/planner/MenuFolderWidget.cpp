@@ -2,6 +2,8 @@
 
 #include "PlannerListView.h"
 #include "PlannerRows.h"
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
 
 #include <QAction>
 #include <QPainter>
@@ -28,6 +30,7 @@ MenuFolderWidget::MenuFolderWidget(std::shared_ptr<MenuFolderVC> model, const St
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, which it scrolls into view
     auto* page = new QWidget(scroll);
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(0, 0, 0, 0);
@@ -55,6 +58,11 @@ MenuFolderWidget::MenuFolderWidget(std::shared_ptr<MenuFolderVC> model, const St
         },
         page);
     list_->setObjectName("folderList");
+    list_->setRowText([this](int index) {
+        return qs(model_->rowTitle(index)) + ", " + qs(model_->rowCalories(index));
+    });
+    describe(list_, strings_, key("Accessible Editable List Description"),
+             key("Accessible Folder List"));
     list_->setDeleteText(qs(strings_.text("Löschen")));
     pageLayout->addWidget(list_);
     pageLayout->addStretch(1);
@@ -63,10 +71,12 @@ MenuFolderWidget::MenuFolderWidget(std::shared_ptr<MenuFolderVC> model, const St
 
     edit_ = new QAction(this);
     edit_->setProperty("navigationBarSide", "right");
+    describe(edit_, strings_, key("Accessible Edit Description"));
     QWidget::addAction(edit_);
     add_ = new QAction(QStringLiteral("+"), this);
     add_->setObjectName("addFolder");
     add_->setProperty("navigationBarSide", "left");
+    describe(add_, strings_, key("Accessible Add Description"), key("Accessible New Folder"));
     QWidget::addAction(add_);
     connect(edit_, &QAction::triggered, this, [this] { model_->rightButtonPressed(); });
     connect(add_, &QAction::triggered, this, [this] { model_->addPressed(); });

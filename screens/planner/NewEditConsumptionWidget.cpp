@@ -1,5 +1,8 @@
 #include "NewEditConsumptionWidget.h"
 
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
+
 #include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
@@ -41,6 +44,7 @@ NewEditConsumptionWidget::NewEditConsumptionWidget(std::shared_ptr<NewEditConsum
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, which it scrolls into view
     outer->addWidget(scroll);
     auto* page = new QWidget(scroll);
     page->setObjectName("consumptionPage");
@@ -77,6 +81,7 @@ NewEditConsumptionWidget::NewEditConsumptionWidget(std::shared_ptr<NewEditConsum
         field->setFixedWidth(90);
         field->setAlignment(Qt::AlignRight);
         field->installEventFilter(this);
+        describe(field, strings, key("Accessible Field Description"));
         fields_[i] = field;
         auto* hint = new QLabel(qs(strings.text(NewEditConsumptionVC::zeroHintKey(q))), page);
         hint->setProperty("hint", true);
@@ -92,6 +97,10 @@ NewEditConsumptionWidget::NewEditConsumptionWidget(std::shared_ptr<NewEditConsum
         connect(field, &QLineEdit::editingFinished, this, [this, i] { finishEditing(i); });
     }
     form->addRow(caloriesSlider_);
+    for (auto [slider, q] :
+         {std::pair{amountSlider_, Q::Amount}, std::pair{caloriesSlider_, Q::Calories}})
+        describe(slider, strings, key("Accessible Slider Description"),
+                 NewEditConsumptionVC::captionKey(q));
     layout->addLayout(form);
     layout->addStretch(1);
     scroll->setWidget(page);

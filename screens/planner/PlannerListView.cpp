@@ -1,9 +1,12 @@
 #include "PlannerListView.h"
 
 #include "PlannerRows.h"
+#include "screens/common/Accessibility.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
 
 namespace tolvane {
 
@@ -11,7 +14,66 @@ PlannerListView::PlannerListView(int rowHeight, std::function<int()> rowCount, R
                                  QWidget* parent)
     : QWidget(parent), rowHeight_(rowHeight), rowCount_(std::move(rowCount)),
       painter_(std::move(painter)) {
+    setAccessibleValue(this, {});
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QString PlannerListView::currentRowText() const {
+    return rowText_ && current_ < rowCount_() ? rowText_(current_) : QString();
+}
+
+void PlannerListView::setCurrent(int row) {
+    current_ = std::clamp(row, 0, std::max(0, rowCount_() - 1));
+    for (QWidget* p = parentWidget(); p; p = p->parentWidget())
+        if (auto* scroll = qobject_cast<QScrollArea*>(p)) {
+            const QRect r = rowRect(current_);
+            const QPoint centre = mapTo(scroll->widget(), r.center());
+            scroll->ensureVisible(centre.x(), centre.y(), 0, rowHeight_);
+            break;
+        }
+    update();
+    setAccessibleValue(this, currentRowText());
+}
+
+void PlannerListView::focusInEvent(QFocusEvent* event) {
+    setCurrent(current_);
+    QWidget::focusInEvent(event);
+}
+
+void PlannerListView::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void PlannerListView::keyPressEvent(QKeyEvent* event) {
+    const int rows = rowCount_();
+    const bool alt = event->modifiers() == Qt::AltModifier;
+    const int step = event->key() == Qt::Key_Up ? -1 : event->key() == Qt::Key_Down ? 1 : 0;
+    if (rows == 0 || (event->isAutoRepeat() && step == 0)) return QWidget::keyPressEvent(event);
+    if (step && alt && moving_) {
+        const int to = std::clamp(current_ + step, 0, rows - 1);
+        if (to != current_) emit rowMoved(current_, to);
+        setCurrent(to);
+    } else if (step && event->modifiers() == Qt::NoModifier) {
+        pending_ = -1;
+        setCurrent(current_ + step);
+    } else if (event->key() == Qt::Key_Delete && deleting_) {
+        pending_ = current_;
+        update();
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+               event->key() == Qt::Key_Space) {
+        const int row = std::min(current_, rows - 1);
+        if (pending_ == row) {
+            pending_ = -1;
+            update();
+            emit deleteConfirmed(row);
+        } else {
+            emit rowTapped(row);
+        }
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void PlannerListView::setDeleting(bool on) {
@@ -76,6 +138,10 @@ void PlannerListView::paintEvent(QPaintEvent* event) {
             plannerrows::paintMoveHandle(p, r);
         p.setPen(QColor(0xdf, 0xe1, 0xe5));
         p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        if (row == current_ && hasFocus()) { // where the keyboard is
+            p.setPen(QPen(QColor(0x23, 0x73, 0x5a), 2));
+            p.drawRect(r.adjusted(1, 1, -1, -1));
+        }
     }
 }
 

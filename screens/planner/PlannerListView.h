@@ -1,5 +1,8 @@
 // A painted list of equal rows for the planner screens: a tap on a row, and, when switched on,
 // a delete mark per row (tap it, then the red button) and a move handle (drag it to another row).
+// From the keyboard: the arrow keys go from row to row, Return or Space taps, Delete shows the red
+// button that Return then presses, Alt+Up/Down moves a row. A screen reader hears the current
+// row's text as the list's value.
 #pragma once
 
 #include <QString>
@@ -19,6 +22,8 @@ public:
                     QWidget* parent = nullptr);
 
     void setDeleteText(const QString& text) { deleteText_ = text; }
+    // What a screen reader says of a row.
+    void setRowText(std::function<QString(int)> text) { rowText_ = std::move(text); }
     void setDeleting(bool on);
     void setMoving(bool on);
     // Rows changed: resized and drawn again.
@@ -40,14 +45,21 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int rowAt(int y) const;
+    void setCurrent(int row);
+    QString currentRowText() const;
 
     int rowHeight_;
     std::function<int()> rowCount_;
     RowPainter painter_;
     QString deleteText_;
+    std::function<QString(int)> rowText_;
+    int current_ = 0; // the keyboard's row
     bool deleting_ = false;
     bool moving_ = false;
     int pending_ = -1;

@@ -1,11 +1,14 @@
 #include "screens/profile/PersonalProfileWidget.h"
 
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
 #include "screens/common/WheelPicker.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,9 +45,13 @@ PersonalProfileWidget::PersonalProfileWidget(std::shared_ptr<PersonalProfileVC> 
     wheelsLayout->setContentsMargins(0, 0, 0, 0);
     wheelsLayout->setSpacing(1);
     const std::array<int, kBodyColumnCount> stretch{2, 2, 3, 3};
+    const std::array<const char*, kBodyColumnCount> names{
+        key("Accessible Gender"), key("Accessible Age"), key("Accessible Height"),
+        key("Accessible Weight")};
     for (int c = 0; c < kBodyColumnCount; ++c) {
         auto* wheel = new WheelPicker(wheels);
         wheel->setObjectName(QString("bodyWheel%1").arg(c));
+        describe(wheel, strings_, key("Accessible Wheel Description"), names[c]);
         connect(wheel, &WheelPicker::rowChosen, this,
                 [this, column = kColumns[c]](int row) { model_->didSelectBodyRow(column, row); });
         wheelsLayout->addWidget(wheel, stretch[c]);
@@ -54,6 +61,7 @@ PersonalProfileWidget::PersonalProfileWidget(std::shared_ptr<PersonalProfileVC> 
 
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName("groupedTable");
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the rows, which it scrolls into view
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -74,6 +82,9 @@ PersonalProfileWidget::PersonalProfileWidget(std::shared_ptr<PersonalProfileVC> 
         row->setProperty("last", r + 1 == kProfileFigureCount);
         row->setMinimumHeight(40);
         row->installEventFilter(this);
+        row->setFocusPolicy(Qt::TabFocus);
+        row->setAccessibleName(qs(strings_.text(PersonalProfileVC::rowTitleKey(which))));
+        describe(row, strings_, key("Accessible Row Description"));
         auto* line = new QHBoxLayout(row);
         line->setContentsMargins(10, 2, 6, 2);
         // Title and value wrap between words, so a long activity stays inside the window.
@@ -86,6 +97,8 @@ PersonalProfileWidget::PersonalProfileWidget(std::shared_ptr<PersonalProfileVC> 
             calories_->setAlignment(Qt::AlignRight);
             calories_->setFixedWidth(80);
             calories_->installEventFilter(this);
+            title->setBuddy(calories_);
+            describe(calories_, strings_, key("Accessible Field Description"));
             connect(calories_, &QLineEdit::textEdited, this, [this](const QString& text) {
                 model_->dailyCaloriesEdited(text.toStdString());
             });
@@ -108,7 +121,9 @@ PersonalProfileWidget::PersonalProfileWidget(std::shared_ptr<PersonalProfileVC> 
         info->setIconSize(QSize(22, 22));
         info->setFlat(true);
         info->setFixedSize(30, 30);
-        info->setAccessibleName(title->text() + " \u2013 Info");
+        info->setAccessibleName(
+            qs(strings_.text("Accessible Info About %@")).replace("%@", title->text()));
+        describe(info, strings_, key("Accessible Info Description"));
         connect(info, &QPushButton::clicked, this,
                 [this, which] { model_->infoButtonTapped(which); });
         line->addWidget(info);
@@ -129,6 +144,8 @@ PersonalProfileWidget::PersonalProfileWidget(std::shared_ptr<PersonalProfileVC> 
 
     activity_ = new WheelPicker(this);
     activity_->setObjectName("activityWheel");
+    describe(activity_, strings_, key("Accessible Wheel Description"),
+             PersonalProfileVC::rowTitleKey(ProfileFigure::ActivityLevel));
     connect(activity_, &WheelPicker::rowChosen, this,
             [this](int row) { model_->didSelectActivityLevel(row); });
     activity_->hide();
@@ -156,7 +173,10 @@ void PersonalProfileWidget::hideEvent(QHideEvent* event) {
 bool PersonalProfileWidget::eventFilter(QObject* watched, QEvent* event) {
     if (watched == calories_ && event->type() == QEvent::FocusIn && !model_->editingDailyCalories())
         model_->beginEditingDailyCalories();
-    if (event->type() == QEvent::MouseButtonRelease) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::MouseButtonRelease ||
+        (event->type() == QEvent::KeyPress &&
+         (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return))) {
         for (int r = 0; r < kProfileFigureCount; ++r)
             if (watched == rows_[r]) model_->didSelectTableRow(kRows[r]);
     }
@@ -172,7 +192,12 @@ void PersonalProfileWidget::profileChanged() {
         body_[c]->setCurrentRow(model_->selectedRow(kColumns[c]));
     }
     for (int r = 0; r < kProfileFigureCount; ++r)
-        if (values_[r]) values_[r]->setText(qs(model_->rowValue(kRows[r])));
+        if (values_[r]) {
+            values_[r]->setText(qs(model_->rowValue(kRows[r])));
+            rows_[r]->setAccessibleName(
+                qs(strings_.text(PersonalProfileVC::rowTitleKey(kRows[r]))) + ", " +
+                values_[r]->text());
+        }
     const QString calories = qs(model_->dailyCaloriesFieldText());
     if (calories_->text() != calories) calories_->setText(calories);
 

@@ -1,5 +1,7 @@
 #include "screens/settings/LocalizationWidget.h"
 
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
 #include "screens/common/Pictures.h"
 #include "screens/common/QtText.h"
 #include "screens/common/TableRow.h"
@@ -19,6 +21,7 @@ LocalizationWidget::LocalizationWidget(std::shared_ptr<Localization> model, Pict
     setWindowTitle(qs(strings.text("Lokalisierung")));
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName("groupedTable");
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the rows, which it scrolls into view
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     auto* page = new QWidget;
@@ -44,6 +47,7 @@ LocalizationWidget::LocalizationWidget(std::shared_ptr<Localization> model, Pict
     for (int i = 0; i < int(labels.size()); ++i) {
         auto* row = new TableRow(qs(strings.text(labels[i])), group);
         row->setProperty("last", i + 1 == int(labels.size()));
+        describe(row, strings, key("Accessible Row Description"));
         auto* mark = new QLabel(row);
         mark->setObjectName("checkMark");
         mark->setPixmap(check);

@@ -1,5 +1,7 @@
 #include "screens/settings/SetupWidget.h"
 
+#include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
 #include "screens/common/Pictures.h"
 #include "screens/common/QtText.h"
 #include "screens/common/TableRow.h"
@@ -24,6 +26,7 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
 
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName("groupedTable");
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the rows, which it scrolls into view
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -57,7 +60,9 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
                 info->setIconSize(QSize(22, 22));
                 info->setFlat(true);
                 info->setFixedSize(30, 30);
-                info->setAccessibleName(row->label()->text() + " – Info");
+                info->setAccessibleName(qs(strings.text("Accessible Info About %@"))
+                                            .replace("%@", row->label()->text()));
+                describe(info, strings, key("Accessible Info Description"));
                 connect(info, &QPushButton::clicked, this,
                         [this, id = entry.id] { model_->infoButtonTapped(id); });
                 row->accessories()->addWidget(info);
@@ -66,6 +71,8 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
             if (entry.accessory == SetupRow::Accessory::Switch) {
                 auto* toggle = new SwitchButton(row);
                 toggle->setAccessibleName(row->label()->text());
+                row->setFocusPolicy(Qt::NoFocus); // the row does nothing, its switch does
+                describe(toggle, strings, key("Accessible Switch Description"));
                 row->accessories()->addWidget(toggle);
                 if (entry.id == SetupRowId::LiveSearch) {
                     liveSearch_ = toggle;
@@ -83,6 +90,7 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
                     row->accessories()->addWidget(calories_);
                 }
                 row->addDisclosure();
+                describe(row, strings, key("Accessible Row Description"));
                 connect(row, &TableRow::clicked, this,
                         [this, id = entry.id] { model_->didSelectRow(id); });
             }
@@ -109,6 +117,7 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
     contactLayout->addWidget(message);
     mail_ = new QPushButton(qs(strings.text("E-mail senden")), contact);
     mail_->setObjectName("primaryButton");
+    describe(mail_, strings, key("Accessible Mail Description"));
     connect(mail_, &QPushButton::clicked, this, [this] { model_->sendMail(); });
     contactLayout->addWidget(mail_);
     noMail_ = new QWidget(contact);
@@ -126,6 +135,7 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
     noMailLayout->addWidget(address);
     auto* copy = new QPushButton(qs(strings.text("Adresse kopieren")), noMail_);
     copy->setObjectName("copyAddressButton");
+    describe(copy, strings, key("Accessible Copy Address Description"));
     connect(copy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(qs(model_->mailAddress())); });
     noMailLayout->addWidget(copy);

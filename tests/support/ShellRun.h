@@ -14,11 +14,18 @@
 #include "tests/support/WidgetTaps.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAccessible>
+#include <QButtonGroup>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -128,12 +135,26 @@ inline void grab(Run& run, const char* name) {
     run.delegate->window()->grab().save(dir + "/" + name + ".png");
 }
 
+// With TOLVANE_A11Y_DUMP set, prints what a screen reader finds: role, name, description, value.
+inline void dumpAccessible(QAccessibleInterface* node, int depth = 0) {
+    if (!node || depth > 40 || node->state().invisible) return;
+    const auto line = QString(depth * 2, ' ') + QString::number(node->role(), 16) + " \"" +
+                      node->text(QAccessible::Name) + "\" \"" +
+                      node->text(QAccessible::Description) + "\" " + node->text(QAccessible::Value);
+    qInfo().noquote() << line;
+    for (int i = 0; i < node->childCount(); ++i)
+        dumpAccessible(node->child(i), depth + 1);
+}
+
 // What a user would find wrong on the window: a button or row that a click at its visible centre
 // does not reach (a title, a panel, another screen lies over it), a widget its parents cut off
-// sideways, or a text wider than its widget that neither wraps nor is elided with the whole text
-// in its tooltip. Each named with its text.
+// sideways, a text wider than its widget that neither wraps nor is elided with the whole text
+// in its tooltip, or a control that Tab skips or a screen reader cannot name. Each named with its
+// text.
 inline QStringList screenFaults(QWidget* window) {
     QCoreApplication::processEvents();
+    if (qEnvironmentVariableIsSet("TOLVANE_A11Y_DUMP"))
+        dumpAccessible(QAccessible::queryAccessibleInterface(window));
     QStringList faults;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisible() || w->window() != window) continue;
@@ -161,6 +182,20 @@ inline QStringList screenFaults(QWidget* window) {
             w->metaObject()->className() + ("#" + w->objectName()) + " \"" + text + "\"";
         const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<TableRow*>(w);
         if (control && w->isEnabled() && !reachable(w)) faults << name + " covered";
+        const bool keyed =
+            !qobject_cast<QLineEdit*>(w->parentWidget()) && // not a field's part
+            ((w->focusPolicy() & Qt::TabFocus) || qobject_cast<QAbstractButton*>(w) ||
+             qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractItemView*>(w) ||
+             qobject_cast<QComboBox*>(w) || qobject_cast<QTabBar*>(w) ||
+             (qobject_cast<QAbstractSlider*>(w) && !qobject_cast<QScrollBar*>(w)));
+        // Of a button group Tab reaches the chosen button; the arrow keys go on to the others.
+        auto* inGroup = qobject_cast<QAbstractButton*>(w);
+        const bool grouped = inGroup && inGroup->group() && !inGroup->isChecked();
+        if (keyed && w->isEnabled() && !grouped && !(w->focusPolicy() & Qt::TabFocus))
+            faults << name + " skipped by Tab";
+        if (keyed && w->isEnabled() &&
+            QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed().isEmpty())
+            faults << name + " unnamed";
         if (shown.left() > whole.left() || shown.right() < whole.right())
             faults << name + " outside";
         else if (needed > w->width() && w->toolTip().isEmpty())

@@ -1,0 +1,34 @@
+// What a screen reader says about a control, from the string tables, and the keyboard's share of
+// a tap: the one place widgets name their controls and Return presses them.
+#pragma once
+
+#include <QAccessible>
+
+class QAction;
+class QKeyEvent;
+class QWidget;
+
+namespace tolvane {
+
+class Strings;
+
+// Gives the control the text of the description key as its accessible description and, with a
+// name key, the text of that key as its name. Without one the name Qt takes from the control's
+// visible text stays. Keys are written with key("…") at the call, so the tables' check finds them.
+void describe(QWidget* control, const Strings& strings, const char* descriptionKey,
+              const char* nameKey = nullptr);
+// A navigation bar action: the bar's button takes the texts (the name only where the action
+// shows an icon or a sign instead of words).
+void describe(QAction* action, const Strings& strings, const char* descriptionKey,
+              const char* nameKey = nullptr);
+
+// A painted control (a wheel, a drawn list) as a screen reader hears it: its role, and as its
+// value the row it is on. Called first from the control's constructor, then on every change.
+void setAccessibleValue(QWidget* control, const QString& value,
+                        QAccessible::Role role = QAccessible::List);
+
+// Return or Enter on the focused button clicks it, on a list's current row chooses it as a tap
+// does. True when the key was used.
+bool pressByKeyboard(QWidget* focused, const QKeyEvent& key);
+
+} // namespace tolvane
