@@ -445,6 +445,22 @@ private slots:
         tap(setup->row(SetupRowId::PersonalProfile));
         TOP_SCREEN(profile, PersonalProfileWidget, run.stack(3));
         check("personal profile");
+        // Tab goes through the profile in reading order: left to right, then down a line.
+        QVERIFY(run.activate());
+        profile->findChild<WheelPicker*>("bodyWheel0")->setFocus(Qt::TabFocusReason);
+        QRect last;
+        int visited = 0;
+        for (QWidget* w = window->focusWidget(); profile->isAncestorOf(w);
+             w = window->focusWidget(), ++visited) {
+            const QRect r(w->mapTo(window, QPoint()), w->size());
+            QVERIFY2(last.isNull() || r.top() >= last.bottom() || r.left() > last.left(),
+                     qPrintable(lang + " Tab to " + w->metaObject()->className() + " " +
+                                w->accessibleName()));
+            last = r;
+            QTest::keyClick(w, Qt::Key_Tab);
+        }
+        QCOMPARE(visited, 13); // four wheels, four rows with their information, the field
+        Run::closeAlerts();    // leaving the field thanks for the input
         tap(profile->tableRow(ProfileFigure::ActivityLevel));
         check("activity wheel");
         WheelPicker* levels = profile->activityWheel();

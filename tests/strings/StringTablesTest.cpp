@@ -175,6 +175,17 @@ TEST(StringTables, HaveATextForEveryCatalogueCategory) {
             << "category \"" << category.name << "\" has no text";
 }
 
+// What a screen reader says is said in the interface language, not in German.
+TEST(StringTables, AccessibleTextsAreTranslated) {
+    for (const std::string& lang : kLanguages) {
+        const auto& texts = tables().texts.at(lang);
+        for (const auto& [key, german] : tables().texts.at("de"))
+            if (key.rfind("Accessible ", 0) == 0 && lang != "de" && texts.count(key)) {
+                EXPECT_NE(texts.at(key), german) << lang << " \"" << key << "\"";
+            }
+    }
+}
+
 // The information page picks its text by comparing the shown title with the texts of these keys;
 // two equal texts would open the wrong page.
 TEST(StringTables, InformationPageTitlesDifferInEveryLanguage) {
