@@ -127,10 +127,15 @@ void NavigationStack::push(std::shared_ptr<Screen> screen, const std::string& ba
     widget->setGeometry(contentRect());
     widget->installEventFilter(this);
     QWidget* previous = topWidget();
-    entries_.push_back({std::move(screen), widget, backTitleKey});
+    QWidget* focused = window()->focusWidget();
+    const bool keyboardHere = previous && focused && previous->isAncestorOf(focused);
+    if (keyboardHere) entries_.back().focus = focused;
+    entries_.push_back({std::move(screen), widget, backTitleKey, {}});
     refreshBar();
     widget->show();
     widget->raise();
+    // The keyboard follows onto the new screen, at its top, rather than falling to the tab bar.
+    if (keyboardHere && !back_->isHidden()) back_->setFocus(Qt::TabFocusReason);
     if (previous) {
         slide(widget, previous, true, [previous] {
             if (previous) previous->hide();
@@ -163,6 +168,7 @@ void NavigationStack::pop() {
         uncovered->show();
     }
     refreshBar();
+    if (QWidget* focus = entries_.back().focus) focus->setFocus(Qt::BacktabFocusReason);
     auto model = leaving.model;
     slide(uncovered, picture, false, [widget, picture, model]() mutable {
         if (picture) picture->deleteLater();
@@ -306,6 +312,18 @@ void NavigationStack::refreshBar() {
             button->setAccessibleDescription(action->property("accessibleDescription").toString());
             (side == "left" ? left_ : right_)->addWidget(button);
         }
+    }
+    // Tab: the back button, the bar's buttons left to right, then the screen below.
+    QWidgetList order;
+    for (auto* layout : {left_, right_})
+        for (int i = 0; i < layout->count(); ++i)
+            if (QWidget* button = layout->itemAt(i)->widget()) order << button;
+    for (QWidget* w = back_->nextInFocusChain(); top && w != back_; w = w->nextInFocusChain())
+        if (top->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus)) order << w;
+    QWidget* previous = back_;
+    for (QWidget* w : order) {
+        setTabOrder(previous, w);
+        previous = w;
     }
     layoutBar();
 }

@@ -53,6 +53,7 @@ private:
         std::shared_ptr<Screen> model;
         QPointer<QWidget> widget;
         std::string backTitleKey;
+        QPointer<QWidget> focus; // where the keyboard was when a screen covered this one
     };
     // Rebuilds the bar buttons from the top widget's actions, then lays the bar out.
     void refreshBar();

@@ -14,23 +14,27 @@ QWidget { font-size: 10.5pt; color: #1c1e21; }
 #navigationBar QToolButton { color: white; font-size: 10.5pt; border: none; padding: 4px 6px;
                              border-radius: 6px; }
 #navigationBar QToolButton:pressed { background: rgba(255, 255, 255, 0.18); }
+QToolButton:focus { background: #d8ece4; border-radius: 6px; }
+#navigationBar QToolButton:focus { background: rgba(255, 255, 255, 0.3); }
 
 #tabBar { background: #fbfbfc; border-top: 1px solid #d3d6db; }
 #tabBar QToolButton { border: none; color: #7a7f87; font-size: 7.5pt; padding-top: 3px; }
 #tabBar QToolButton:checked { color: #23735a; font-weight: 600; }
+#tabBar QToolButton:focus { background: #d8ece4; border-radius: 0; }
 
 #groupedTable, #groupedPage, #GDAInfoWidget, #PlaceholderWidget { background: #f2f3f5; }
 #sectionHeader { color: #6d7178; font-size: 9pt; font-weight: 600; padding: 0 6px 6px 6px; }
 #tableGroup { background: white; border: 1px solid #dfe1e5; border-radius: 10px; }
 #tableRow { background: transparent; border-bottom: 1px solid #eceef1; }
 #tableRow[last="true"] { border-bottom: none; }
-#tableRow[pressed="true"] { background: #e6f2ee; }
+#tableRow[pressed="true"], #tableRow:focus { background: #e6f2ee; }
 #rowDetail { color: #6d7178; }
 #disclosure { color: #b0b4ba; font-size: 16pt; padding-bottom: 3px; }
 #infoButton { border: none; background: transparent; }
 #contactText { color: #41454b; }
-#primaryButton { background: #23735a; color: white; border: none; border-radius: 8px;
-                 padding: 9px; font-weight: 600; margin-top: 8px; }
+#primaryButton { background: #23735a; color: white; border: 2px solid #23735a;
+                 border-radius: 8px; padding: 7px; font-weight: 600; margin-top: 8px; }
+#primaryButton:focus { border-color: #9be0c3; }
 #primaryButton:pressed { background: #1c5c48; }
 #placeholderTitle { color: #6d7178; font-size: 12.5pt; }
 

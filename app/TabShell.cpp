@@ -50,6 +50,9 @@ TabShell::TabShell(const ScreenFactory& factory, Platform platform, Pictures& pi
         buttons_[tab] = button;
     }
     buttons_[0]->setChecked(true);
+    // Tab: the shown screen, then the tab bar left to right.
+    for (int tab = 1; tab < tabCount; ++tab)
+        setTabOrder(buttons_[tab - 1], buttons_[tab]);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -1,5 +1,7 @@
 #include "app/platform/AlertBox.h"
 
+#include "screens/common/Accessibility.h"
+
 #include <QApplication>
 #include <QBoxLayout>
 #include <QEvent>
@@ -192,6 +194,7 @@ void AlertBox::keyPressEvent(QKeyEvent* event) {
         reject();
         return;
     }
+    if (pressByKeyboard(focusWidget(), *event)) return; // Return chooses the focused button
     QDialog::keyPressEvent(event);
 }
 

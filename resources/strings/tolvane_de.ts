@@ -1067,14 +1067,6 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <translation>Reiter; die Pfeiltasten wechseln zum nächsten Reiter</translation>
     </message>
     <message>
-        <source>Accessible Detail Page</source>
-        <translation>Produktangaben</translation>
-    </message>
-    <message>
-        <source>Accessible Detail Page Description</source>
-        <translation>Name, Hersteller, Ampeln und Nährwerte; die Pfeiltasten blättern</translation>
-    </message>
-    <message>
         <source>Accessible Favorite Description</source>
         <translation>Wählt die Ordner des Speiseplans für dieses Produkt</translation>
     </message>
@@ -1237,6 +1229,26 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
     <message>
         <source>Accessible Slider Description</source>
         <translation>Die Pfeiltasten ändern den Wert</translation>
+    </message>
+    <message>
+        <source>Accessible Nutrition Table</source>
+        <translation>Nährwerttabelle</translation>
+    </message>
+    <message>
+        <source>Accessible Light Green</source>
+        <translation>grünes Licht</translation>
+    </message>
+    <message>
+        <source>Accessible Light Yellow</source>
+        <translation>gelbes Licht</translation>
+    </message>
+    <message>
+        <source>Accessible Light Red</source>
+        <translation>rotes Licht</translation>
+    </message>
+    <message>
+        <source>Accessible Light None</source>
+        <translation>keine Angabe</translation>
     </message>
 </context>
 </TS>

@@ -1067,14 +1067,6 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <translation>Tab; the arrow keys switch to the next tab</translation>
     </message>
     <message>
-        <source>Accessible Detail Page</source>
-        <translation>Product details</translation>
-    </message>
-    <message>
-        <source>Accessible Detail Page Description</source>
-        <translation>Name, maker, traffic lights and nutrition values; the arrow keys scroll</translation>
-    </message>
-    <message>
         <source>Accessible Favorite Description</source>
         <translation>Chooses the meal plan folders for this product</translation>
     </message>
@@ -1237,6 +1229,26 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
     <message>
         <source>Accessible Slider Description</source>
         <translation>The arrow keys change the value</translation>
+    </message>
+    <message>
+        <source>Accessible Nutrition Table</source>
+        <translation>Nutrition table</translation>
+    </message>
+    <message>
+        <source>Accessible Light Green</source>
+        <translation>green light</translation>
+    </message>
+    <message>
+        <source>Accessible Light Yellow</source>
+        <translation>amber light</translation>
+    </message>
+    <message>
+        <source>Accessible Light Red</source>
+        <translation>red light</translation>
+    </message>
+    <message>
+        <source>Accessible Light None</source>
+        <translation>no data</translation>
     </message>
 </context>
 </TS>

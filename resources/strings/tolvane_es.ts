@@ -1067,14 +1067,6 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <translation>Pestaña; las flechas cambian a la siguiente pestaña</translation>
     </message>
     <message>
-        <source>Accessible Detail Page</source>
-        <translation>Datos del producto</translation>
-    </message>
-    <message>
-        <source>Accessible Detail Page Description</source>
-        <translation>Nombre, fabricante, semáforos y valores nutricionales; las flechas desplazan</translation>
-    </message>
-    <message>
         <source>Accessible Favorite Description</source>
         <translation>Elige las carpetas del plan de comidas para este producto</translation>
     </message>
@@ -1237,6 +1229,26 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
     <message>
         <source>Accessible Slider Description</source>
         <translation>Las flechas cambian el valor</translation>
+    </message>
+    <message>
+        <source>Accessible Nutrition Table</source>
+        <translation>Tabla nutricional</translation>
+    </message>
+    <message>
+        <source>Accessible Light Green</source>
+        <translation>luz verde</translation>
+    </message>
+    <message>
+        <source>Accessible Light Yellow</source>
+        <translation>luz ámbar</translation>
+    </message>
+    <message>
+        <source>Accessible Light Red</source>
+        <translation>luz roja</translation>
+    </message>
+    <message>
+        <source>Accessible Light None</source>
+        <translation>sin datos</translation>
     </message>
 </context>
 </TS>

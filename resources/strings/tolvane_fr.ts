@@ -1067,14 +1067,6 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <translation>Onglet ; les flèches passent à l’onglet suivant</translation>
     </message>
     <message>
-        <source>Accessible Detail Page</source>
-        <translation>Détails du produit</translation>
-    </message>
-    <message>
-        <source>Accessible Detail Page Description</source>
-        <translation>Nom, fabricant, feux et valeurs nutritionnelles ; les flèches font défiler</translation>
-    </message>
-    <message>
         <source>Accessible Favorite Description</source>
         <translation>Choisit les dossiers du menu pour ce produit</translation>
     </message>
@@ -1237,6 +1229,26 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     <message>
         <source>Accessible Slider Description</source>
         <translation>Les flèches changent la valeur</translation>
+    </message>
+    <message>
+        <source>Accessible Nutrition Table</source>
+        <translation>Tableau nutritionnel</translation>
+    </message>
+    <message>
+        <source>Accessible Light Green</source>
+        <translation>feu vert</translation>
+    </message>
+    <message>
+        <source>Accessible Light Yellow</source>
+        <translation>feu orange</translation>
+    </message>
+    <message>
+        <source>Accessible Light Red</source>
+        <translation>feu rouge</translation>
+    </message>
+    <message>
+        <source>Accessible Light None</source>
+        <translation>pas de données</translation>
     </message>
 </context>
 </TS>

@@ -1067,14 +1067,6 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <translation>Scheda; le frecce passano alla scheda successiva</translation>
     </message>
     <message>
-        <source>Accessible Detail Page</source>
-        <translation>Dettagli del prodotto</translation>
-    </message>
-    <message>
-        <source>Accessible Detail Page Description</source>
-        <translation>Nome, produttore, semafori e valori nutrizionali; le frecce scorrono</translation>
-    </message>
-    <message>
         <source>Accessible Favorite Description</source>
         <translation>Sceglie le cartelle del piano pasti per questo prodotto</translation>
     </message>
@@ -1237,6 +1229,26 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
     <message>
         <source>Accessible Slider Description</source>
         <translation>Le frecce cambiano il valore</translation>
+    </message>
+    <message>
+        <source>Accessible Nutrition Table</source>
+        <translation>Tabella nutrizionale</translation>
+    </message>
+    <message>
+        <source>Accessible Light Green</source>
+        <translation>luce verde</translation>
+    </message>
+    <message>
+        <source>Accessible Light Yellow</source>
+        <translation>luce gialla</translation>
+    </message>
+    <message>
+        <source>Accessible Light Red</source>
+        <translation>luce rossa</translation>
+    </message>
+    <message>
+        <source>Accessible Light None</source>
+        <translation>nessun dato</translation>
     </message>
 </context>
 </TS>

@@ -1067,14 +1067,6 @@
         <translation>Вкладка; стрелки переключают на следующую вкладку</translation>
     </message>
     <message>
-        <source>Accessible Detail Page</source>
-        <translation>Сведения о продукте</translation>
-    </message>
-    <message>
-        <source>Accessible Detail Page Description</source>
-        <translation>Название, производитель, светофоры и пищевая ценность; стрелки прокручивают</translation>
-    </message>
-    <message>
         <source>Accessible Favorite Description</source>
         <translation>Выбирает папки плана питания для этого продукта</translation>
     </message>
@@ -1237,6 +1229,26 @@
     <message>
         <source>Accessible Slider Description</source>
         <translation>Стрелки изменяют значение</translation>
+    </message>
+    <message>
+        <source>Accessible Nutrition Table</source>
+        <translation>Таблица пищевой ценности</translation>
+    </message>
+    <message>
+        <source>Accessible Light Green</source>
+        <translation>зелёный свет</translation>
+    </message>
+    <message>
+        <source>Accessible Light Yellow</source>
+        <translation>жёлтый свет</translation>
+    </message>
+    <message>
+        <source>Accessible Light Red</source>
+        <translation>красный свет</translation>
+    </message>
+    <message>
+        <source>Accessible Light None</source>
+        <translation>нет данных</translation>
     </message>
 </context>
 </TS>

@@ -49,6 +49,7 @@ public:
         p->setFont(mark);
         p->drawText(r.adjusted(0, 0, -10, -3), Qt::AlignVCenter | Qt::AlignRight,
                     QStringLiteral("\u203A"));
+        if (option.state & QStyle::State_HasFocus) paintKeyboardFocus(*p, r);
         p->restore();
     }
 };

@@ -60,6 +60,7 @@ public:
             p->setPen(QColor(0x4a, 0x4f, 0x56));
             p->drawText(r.adjusted(12, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,
                         index.data().toString());
+            if (option.state & QStyle::State_HasFocus) paintKeyboardFocus(*p, r);
             p->restore();
             return;
         }
@@ -88,6 +89,7 @@ public:
             Qt::AlignLeft | Qt::AlignVCenter,
             mm.elidedText(index.data(ProductSectionModel::MakerRole).toString(), Qt::ElideRight,
                           text.width()));
+        if (option.state & QStyle::State_HasFocus) paintKeyboardFocus(*p, r);
         p->restore();
     }
 };
@@ -216,7 +218,8 @@ ProductListWidget::ProductListWidget(std::shared_ptr<ProductListVC> model, const
     bar->setAttribute(Qt::WA_StyledBackground);
     bar->setStyleSheet("#searchBar { background: #d9dde2; }"
                        "QLineEdit { background: white; border: 1px solid #c3c7cd;"
-                       " border-radius: 14px; padding: 4px 10px; }");
+                       " border-radius: 14px; padding: 4px 10px; }"
+                       "QLineEdit:focus { border-color: #23735a; }");
     auto* barLayout = barLayout_ = new QHBoxLayout(bar);
     barLayout->setContentsMargins(6, 6, 6, 6);
     searchField_ = new QLineEdit(bar);

@@ -75,6 +75,7 @@ SearchWidget::SearchWidget(std::shared_ptr<SearchVC> model, const Strings& strin
     scan_->setToolTip(qs(strings_.text(ScanVC::titleKey())));
     describe(scan_, strings_, key("Accessible Scan Description"), ScanVC::titleKey());
     searchBarLayout()->addWidget(scan_);
+    setTabOrder(cancelButton(), scan_); // the search bar before the list below it
     connect(scan_, &QToolButton::clicked, this, [this] { model_->scan(); });
     setAcceptDrops(true);
 

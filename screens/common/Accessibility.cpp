@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QKeyEvent>
+#include <QPainter>
 
 namespace tolvane {
 namespace {
@@ -51,6 +52,14 @@ void setAccessibleValue(QWidget* control, const QString& value, QAccessible::Rol
     control->setProperty("accessibleValue", value);
     QAccessibleValueChangeEvent changed(control, value);
     QAccessible::updateAccessibility(&changed);
+}
+
+void paintKeyboardFocus(QPainter& painter, const QRect& rect) {
+    painter.save();
+    painter.setPen(QPen(QColor(0x23, 0x73, 0x5a), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(1, 1, -1, -1));
+    painter.restore();
 }
 
 bool pressByKeyboard(QWidget* focused, const QKeyEvent& key) {

@@ -6,6 +6,8 @@
 
 class QAction;
 class QKeyEvent;
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace tolvane {
@@ -26,6 +28,9 @@ void describe(QAction* action, const Strings& strings, const char* descriptionKe
 // value the row it is on. Called first from the control's constructor, then on every change.
 void setAccessibleValue(QWidget* control, const QString& value,
                         QAccessible::Role role = QAccessible::List);
+
+// The frame around the row or control the keyboard is on.
+void paintKeyboardFocus(QPainter& painter, const QRect& rect);
 
 // Return or Enter on the focused button clicks it, on a list's current row chooses it as a tap
 // does. True when the key was used.

@@ -43,6 +43,25 @@ protected:
     }
 };
 
+// The table as a screen reader says it: each row's texts and its light's colour.
+QString spokenTable(const ProductDetail& detail, const Strings& strings) {
+    const std::pair<const char*, const char*> lights[] = {
+        {"ampel_green", key("Accessible Light Green")},
+        {"ampel_yellow", key("Accessible Light Yellow")},
+        {"ampel_red", key("Accessible Light Red")},
+        {"ampel_neutral", key("Accessible Light None")}};
+    QStringList rows;
+    for (int row = 0; row < detail.numberOfRows(); ++row) {
+        const DetailRow content = detail.row(row);
+        QStringList texts{qs(content.title)};
+        if (!content.value.empty()) texts << qs(content.value);
+        for (const auto& [prefix, colourKey] : lights)
+            if (content.picture.rfind(prefix, 0) == 0) texts << qs(strings.text(colourKey));
+        rows << texts.join(", ");
+    }
+    return rows.join("; ");
+}
+
 QLabel* label(const QString& text, const char* objectName, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(objectName);
@@ -56,6 +75,7 @@ DetailTable::DetailTable(const ProductDetail& detail, QWidget* parent)
     : QWidget(parent), detail_(detail) {
     setObjectName("detailTable");
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::TabFocus); // a screen reader reads the table when Tab reaches it
 }
 
 QSize DetailTable::sizeHint() const {
@@ -113,6 +133,7 @@ void DetailTable::paintEvent(QPaintEvent*) {
         }
         y += h;
     }
+    if (hasFocus()) paintKeyboardFocus(p, rect());
 }
 
 ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
@@ -126,8 +147,7 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    describe(scroll, strings_, key("Accessible Detail Page Description"),
-             key("Accessible Detail Page"));
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the buttons and the table
     outer->addWidget(scroll);
 
     auto* page = new BackgroundPage(scroll);
@@ -136,10 +156,14 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
                         "#makerName, #categoryName { color: #4a4f56; }"
                         "#noPortion { color: #b3261e; font-size: 12px; }"
                         "#turnDevice { color: #6d7178; font-size: 12px; }"
-                        "#favoriteButton { background: #23735a; color: white; border: none;"
-                        " border-radius: 8px; padding: 8px; font-weight: 600; }"
-                        "#turnButton { background: #23735a; color: white; border: none;"
-                        " border-radius: 8px; padding: 5px 10px; font-size: 12px; }"
+                        "#favoriteButton { background: #23735a; color: white;"
+                        " border: 2px solid #23735a; border-radius: 8px; padding: 6px;"
+                        " font-weight: 600; }"
+                        "#turnButton { background: #23735a; color: white;"
+                        " border: 2px solid #23735a; border-radius: 8px; padding: 3px 8px;"
+                        " font-size: 12px; }"
+                        "#favoriteButton:focus, #turnButton:focus { border-color: #9be0c3; }"
+                        "#removeFavoriteButton:focus { background: #f6e9df; }"
                         "#removeFavoriteButton { background: transparent; color: #8a4b16;"
                         " border: 1px solid #8a4b16; border-radius: 8px; padding: 6px; }");
     auto* layout = new QVBoxLayout(page);
@@ -183,6 +207,7 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     layout->addWidget(removeFavorite_);
     layout->addSpacing(8);
     table_ = new DetailTable(*model_, page);
+    table_->setAccessibleName(qs(strings_.text("Accessible Nutrition Table")));
     layout->addWidget(table_);
     layout->addStretch(1);
     scroll->setWidget(page);
@@ -234,6 +259,7 @@ void ProductDetailWidget::detailChanged() {
     if (model_->pickerShown() != pickerUp_) slidePicker(model_->pickerShown());
     if (pickerUp_) picker_->model().reloadData();
     table_->refresh();
+    table_->setAccessibleDescription(spokenTable(*model_, strings_));
 }
 
 void ProductDetailWidget::deviceOrientationChanged(DeviceOrientation orientation) {

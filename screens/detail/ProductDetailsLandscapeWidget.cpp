@@ -36,6 +36,8 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
         "#ProductDetailsLandscapeWidget { background: #f2f3f5; }"
         "#gdaInfoButton, #turnBackButton { background: rgba(255,255,255,0.2); color: white;"
         " border: 1px solid rgba(255,255,255,0.6); border-radius: 6px; padding: 3px 8px; }"
+        "#gdaInfoButton:focus, #turnBackButton:focus { background: rgba(255,255,255,0.4);"
+        " border-color: white; }"
         "#portionUnit { color: white; font-weight: 600; }"
         "#landscapeName { color: white; font-weight: 600; }"
         "#portionField { background: white; border: 1px solid #c3c7cd;"

@@ -138,10 +138,7 @@ void PlannerListView::paintEvent(QPaintEvent* event) {
             plannerrows::paintMoveHandle(p, r);
         p.setPen(QColor(0xdf, 0xe1, 0xe5));
         p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        if (row == current_ && hasFocus()) { // where the keyboard is
-            p.setPen(QPen(QColor(0x23, 0x73, 0x5a), 2));
-            p.drawRect(r.adjusted(1, 1, -1, -1));
-        }
+        if (row == current_ && hasFocus()) paintKeyboardFocus(p, r);
     }
 }
 
