@@ -1,5 +1,7 @@
 #include "screens/common/TableRow.h"
 
+#include "screens/common/Accessibility.h"
+
 #include <QAccessibleWidget>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -106,6 +108,7 @@ void SwitchButton::paintEvent(QPaintEvent*) {
     painter.drawEllipse(QRectF(x, track.top() + 3, knob, knob));
     painter.setBrush(Qt::white);
     painter.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
+    if (hasFocus()) paintKeyboardFocus(painter, rect());
 }
 
 } // namespace tolvane

@@ -107,6 +107,7 @@ void WheelPicker::paintEvent(QPaintEvent*) {
     bottom.setColorAt(0, QColor(0xf7, 0xf7, 0xf8, 235));
     bottom.setColorAt(1, QColor(0xf7, 0xf7, 0xf8, 0));
     p.fillRect(QRect(0, band.bottom() + 1, width(), height() - band.bottom()), bottom);
+    if (hasFocus()) paintKeyboardFocus(p, band);
 }
 
 void WheelPicker::mousePressEvent(QMouseEvent* event) {

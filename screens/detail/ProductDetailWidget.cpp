@@ -282,6 +282,14 @@ void ProductDetailWidget::slidePicker(bool up) {
         picker_->show();
         picker_->raise();
     }
+    // The keyboard goes with the picker and comes back to the button that opened it.
+    const QWidget* focused = window()->focusWidget();
+    if (focused && (isAncestorOf(focused) || !up)) { // closed by the bar's button too
+        if (up)
+            picker_->setFocus(Qt::OtherFocusReason);
+        else if (favorite_->isVisible())
+            favorite_->setFocus(Qt::OtherFocusReason);
+    }
     slide_->setStartValue(picker_->pos());
     slide_->setEndValue(pickerPosition(up));
     slide_->start();

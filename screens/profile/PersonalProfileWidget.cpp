@@ -207,7 +207,15 @@ void PersonalProfileWidget::profileChanged() {
     if (activity_->rows() != levels) activity_->setRows(levels);
     if (model_->activityPickerVisible() && !activity_->isVisible())
         activity_->setCurrentRow(model_->activitySelectedRow());
+    const bool opening = model_->activityPickerVisible() && activity_->isHidden();
+    const bool closing = !model_->activityPickerVisible() && !activity_->isHidden();
+    // The keyboard goes to the wheel and, once a level is chosen, back to its row.
+    const QWidget* focused = window()->focusWidget();
+    const bool keyboardHere = focused && isAncestorOf(focused);
     activity_->setVisible(model_->activityPickerVisible());
+    if (keyboardHere && opening) activity_->setFocus(Qt::OtherFocusReason);
+    if (keyboardHere && closing)
+        tableRow(ProfileFigure::ActivityLevel)->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace tolvane
