@@ -375,7 +375,8 @@ private slots:
         QVERIFY(run.answer("Hinweis löschen"));
         TOP_SCREEN(folders, MenuFolderWidget, run.stack(1));
         check("menu list");
-        tapAt(folders->list(), folders->list()->rowRect(0).center());
+        for (auto key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}) // the keyboard opens it too
+            QTest::keyClick(folders->list(), key);
         TOP_SCREEN(summary, ProductDetailPortraitWidget, run.stack(1));
         check("folder summary");
         for (int n = 0; n < kNutrientCount; ++n) // fat over 100 %, the rest near it
@@ -461,6 +462,14 @@ private slots:
         }
         QCOMPARE(visited, 13); // four wheels, four rows with their information, the field
         Run::closeAlerts();    // leaving the field thanks for the input
+        // Return presses the focused button; back again, the keyboard is where it was.
+        QPushButton* bmiInfo = profile->infoButton(ProfileFigure::Bmi);
+        bmiInfo->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(bmiInfo, Qt::Key_Return);
+        QCOMPARE(run.stack(3).depth(), 3);
+        QTest::keyClick(window->focusWidget(), Qt::Key_Escape);
+        QCOMPARE(run.stack(3).depth(), 2);
+        QCOMPARE(window->focusWidget(), bmiInfo);
         tap(profile->tableRow(ProfileFigure::ActivityLevel));
         check("activity wheel");
         WheelPicker* levels = profile->activityWheel();
