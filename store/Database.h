@@ -142,6 +142,12 @@ public:
     std::optional<ProductRecord> selectProductDetail(const std::string& productId);
     // categoryId: digits.
     std::vector<CategoryValuesRow> selectProductDetailForCategory(const std::string& categoryId);
+    // productId: digits. Nothing when the product is not in the catalogue.
+    std::optional<NutritionFactsRow> selectNutritionFacts(const std::string& productId);
+    // The category's products handed to visit one by one as they are read,
+    // in no order; false, with nothing more visited, when the query fails.
+    bool selectChoiceValuesForCategory(const std::string& categoryId,
+                                       const std::function<void(const ChoiceValuesView&)>& visit);
 
     // Figures worked out from a category's products (the detail's category means), kept on this
     // object until the catalogue changes. The generation is read before the figures are worked

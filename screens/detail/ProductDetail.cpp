@@ -1,12 +1,15 @@
 #include "ProductDetail.h"
 
+#include "nutrition/BetterChoices.h"
 #include "nutrition/NumberText.h"
+#include "nutrition/NutritionFacts.h"
 #include "nutrition/TrafficLightRating.h"
 #include "platform/Keys.h"
 #include "screens/common/Nutrients.h"
 #include "screens/planner/FolderName.h"
 #include "screens/planner/PlannerWrites.h"
 #include "store/Database.h"
+#include "store/DatabaseWorker.h"
 
 namespace tolvane {
 namespace {
@@ -36,7 +39,9 @@ ProductDetail::ProductDetail(Platform platform, Database& shared, DetailHost lan
     : platform_(platform), shared_(shared), host_(std::move(landscape)),
       language_(interfaceLanguage(platform.appDefaults(), host_)) {}
 
-ProductDetail::~ProductDetail() = default;
+ProductDetail::~ProductDetail() {
+    if (choicesWorker_) choicesWorker_->stop();
+}
 
 void ProductDetail::viewDidLoad() {
     platform_.log.write("Product Detail -Screen");
@@ -57,6 +62,8 @@ void ProductDetail::drawData(const std::optional<ProductRecord>& product) {
     means_ = categoryMeans(product_.categoryId);
     categoryName_ = shared_.selectCategoryForId(product_.categoryId);
     favorite_ = product_.favourite();
+    readFacts();
+    findBetterChoices();
     changed();
 }
 
@@ -81,6 +88,144 @@ CategoryMeans ProductDetail::categoryMeans(const std::string& categoryId) {
                                  means.arithMeanKalorie},
                                 generation);
     return means;
+}
+
+namespace {
+
+const char* factTitleKey(Fact fact) {
+    switch (fact) {
+    case Fact::EnergyKj:
+    case Fact::EnergyKcal:
+        return key("Energie");
+    case Fact::Fat:
+        return key("Fett");
+    case Fact::SaturatedFat:
+        return key("davon gesättigte Fettsäuren");
+    case Fact::Monounsaturated:
+        return key("davon einfach ungesättigte Fettsäuren");
+    case Fact::Polyunsaturated:
+        return key("davon mehrfach ungesättigte Fettsäuren");
+    case Fact::TransFat:
+        return key("davon Transfettsäuren");
+    case Fact::Carbohydrate:
+        return key("Kohlenhydrate");
+    case Fact::Sugar:
+        return key("davon Zucker");
+    case Fact::Starch:
+        return key("davon Stärke");
+    case Fact::Polyols:
+        return key("davon mehrwertige Alkohole");
+    case Fact::Fibre:
+        return key("Ballaststoffe");
+    case Fact::Protein:
+        return key("Eiweiß");
+    case Fact::Salt:
+        return key("Salz");
+    case Fact::Cholesterol:
+        return key("Cholesterin");
+    }
+    return "";
+}
+
+std::array<std::string_view, kNutrientCount> choiceTexts(const NutrientColumns& n) {
+    return {n.fat, n.saturatedFat, n.sugar, n.salt, n.kcal};
+}
+
+} // namespace
+
+void ProductDetail::readFacts() {
+    facts_.clear();
+    if (rows_.empty()) return;
+    const auto stored = shared_.selectNutritionFacts(product_.recordId);
+    if (!stored) return;
+    const NutritionFactsRow& f = *stored;
+    const FactTexts texts = {
+        f.energyKj,        f.energyKcal, f.fat,           f.saturatedFat, f.monounsaturated,
+        f.polyunsaturated, f.transFat,   f.carbohydrates, f.sugar,        f.starch,
+        f.polyols,         f.fibre,      f.protein,       f.salt,         f.cholesterol};
+    const NumberFormat format = numberFormat(platform_.strings);
+    bool kilojoules = false;
+    for (const FactValue& fact : factsWithData(texts)) {
+        const std::string value = format.withUnit(format.number(fact.number), factUnit(fact.fact));
+        // Energy in kJ and kcal is one line, as on a label.
+        if (fact.fact == Fact::EnergyKcal && kilojoules) {
+            facts_.back().value += " / " + value;
+            continue;
+        }
+        kilojoules = fact.fact == Fact::EnergyKj;
+        facts_.push_back(
+            {platform_.strings.text(factTitleKey(fact.fact)), value, isPartOfAbove(fact.fact)});
+    }
+}
+
+std::string ProductDetail::factsHeading() const {
+    const std::string hundred =
+        numberFormat(platform_.strings).withUnit("100", product_.unit == "g" ? "g" : "ml");
+    return replaceAll(platform_.strings.text(key("Nährwerte pro %@")), "%@", hundred);
+}
+
+std::string ProductDetail::betterChoicesHeading() const {
+    return replaceAll(platform_.strings.text(key("Bessere Wahl in %@")), "%@", categoryName());
+}
+
+void ProductDetail::findBetterChoices() {
+    const long search = ++choicesSearch_;
+    if (!choices_.empty()) choices_.clear();
+    if (rows_.empty() || product_.categoryId.empty()) return;
+    if (!choicesWorker_)
+        choicesWorker_ = std::make_unique<DatabaseWorker>(shared_.GetDatabasePath(), platform_.log);
+    Dispatcher& dispatcher = platform_.dispatcher;
+    std::weak_ptr<int> alive = alive_;
+    choicesWorker_->post([=, this, &dispatcher, product = product_](Database& db) {
+        auto products = searchBetterChoices(db, product);
+        // The screen is used on the UI thread only: the result goes there.
+        dispatcher.runOnUiThread([=, this, products = std::move(products)] {
+            if (!alive.lock() || search != choicesSearch_) return;
+            showBetterChoices(products);
+        });
+    });
+}
+
+std::vector<ProductRecord> ProductDetail::searchBetterChoices(Database& db,
+                                                              const ProductRecord& product) {
+    BetterChoices<std::string> best(choiceLights(choiceTexts(product.nutrients), product.unit));
+    db.selectChoiceValuesForCategory(product.categoryId, [&](const ChoiceValuesView& row) {
+        if (row.recordId == product.recordId) return;
+        best.offer(
+            choiceLights({row.fat, row.saturatedFat, row.sugar, row.salt, row.kcal}, row.unit),
+            std::string(row.recordId));
+    });
+    std::vector<ProductRecord> products;
+    for (const std::string& id : best.ranked())
+        if (auto found = db.selectProductDetail(id)) products.push_back(std::move(*found));
+    return products;
+}
+
+void ProductDetail::showBetterChoices(const std::vector<ProductRecord>& products) {
+    choices_.clear();
+    for (const ProductRecord& product : products) {
+        ChoiceRow row{product.recordId, product.name, product.maker, {}};
+        for (Nutrient nutrient :
+             {Nutrient::Fat, Nutrient::SaturatedFat, Nutrient::Sugar, Nutrient::Salt})
+            row.pictures[static_cast<std::size_t>(index(nutrient))] =
+                lightImageName(rateNutrientText(nutrient, nutrientText(product.nutrients, nutrient),
+                                                product.unit, means_),
+                               language_);
+        choices_.push_back(std::move(row));
+    }
+    changed();
+}
+
+void ProductDetail::openBetterChoice(int index) {
+    if (index < 0 || index >= static_cast<int>(choices_.size()) || !navigation_) return;
+    const auto product =
+        shared_.selectProductDetail(choices_[static_cast<std::size_t>(index)].recordId);
+    if (!product) return;
+    auto detail = std::make_shared<ProductDetail>(platform_, shared_, host_);
+    detail->setFromScreen(fromScreen_);
+    detail->setNavigation(navigation_);
+    detail->drawData(*product);
+    navigation_->push(detail, key("Zurück"));
 }
 
 std::string ProductDetail::categoryName() const {

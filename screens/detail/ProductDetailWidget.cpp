@@ -1,8 +1,11 @@
 #include "ProductDetailWidget.h"
 
+#include "screens/common/ElidedLabel.h"
+#include "screens/common/TableRow.h"
 #include "screens/planner/CheckPickerView.h"
 
 #include <QAction>
+#include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
@@ -137,7 +140,13 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
                         "#turnButton { background: #23735a; color: white; border: none;"
                         " border-radius: 8px; padding: 5px 10px; font-size: 12px; }"
                         "#removeFavoriteButton { background: transparent; color: #8a4b16;"
-                        " border: 1px solid #8a4b16; border-radius: 8px; padding: 6px; }");
+                        " border: 1px solid #8a4b16; border-radius: 8px; padding: 6px; }"
+                        "#factsHeading, #choicesHeading { font-weight: 600; color: #1c1e21; }"
+                        "#factsBox, #choicesBox { background: white; border: 1px solid #dfe1e5;"
+                        " border-radius: 10px; }"
+                        "#factsBox QLabel { font-size: 13px; }"
+                        "#factsBox QLabel[partOfAbove=\"true\"] { color: #4a4f56; }"
+                        "#choiceMaker { color: #6d7178; font-size: 12px; }");
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(12, 10, 12, 12);
     layout->setSpacing(4);
@@ -177,6 +186,28 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     layout->addSpacing(8);
     table_ = new DetailTable(*model_, page);
     layout->addWidget(table_);
+    layout->addSpacing(8);
+    factsHeading_ = label(QString(), "factsHeading", page);
+    layout->addWidget(factsHeading_);
+    factsBox_ = new QWidget(page);
+    factsBox_->setObjectName("factsBox");
+    factsBox_->setAttribute(Qt::WA_StyledBackground);
+    auto* facts = new QGridLayout(factsBox_);
+    facts->setContentsMargins(10, 6, 10, 6);
+    facts->setHorizontalSpacing(8);
+    facts->setVerticalSpacing(3);
+    facts->setColumnStretch(0, 1);
+    layout->addWidget(factsBox_);
+    layout->addSpacing(8);
+    choicesHeading_ = label(QString(), "choicesHeading", page);
+    layout->addWidget(choicesHeading_);
+    choicesBox_ = new QWidget(page);
+    choicesBox_->setObjectName("choicesBox");
+    choicesBox_->setAttribute(Qt::WA_StyledBackground);
+    auto* choices = new QVBoxLayout(choicesBox_);
+    choices->setContentsMargins(0, 0, 0, 0);
+    choices->setSpacing(0);
+    layout->addWidget(choicesBox_);
     layout->addStretch(1);
     scroll->setWidget(page);
 
@@ -224,6 +255,73 @@ void ProductDetailWidget::detailChanged() {
     if (model_->pickerShown() != pickerUp_) slidePicker(model_->pickerShown());
     if (pickerUp_) picker_->model().reloadData();
     table_->refresh();
+    showFacts();
+    showChoices();
+}
+
+void ProductDetailWidget::showFacts() {
+    factsHeading_->setText(qs(model_->factsHeading()));
+    factsHeading_->setVisible(!model_->facts().empty());
+    factsBox_->setVisible(!model_->facts().empty());
+    if (model_->facts() == shownFacts_) return;
+    shownFacts_ = model_->facts();
+    auto* grid = static_cast<QGridLayout*>(factsBox_->layout());
+    while (QLayoutItem* item = grid->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    int line = 0;
+    for (const FactRow& fact : shownFacts_) {
+        auto* title = label(qs(fact.title), "factTitle", factsBox_);
+        auto* value = new QLabel(qs(fact.value), factsBox_);
+        value->setObjectName("factValue");
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        for (QLabel* l : {title, value})
+            l->setProperty("partOfAbove", fact.partOfAbove);
+        // "Of which" lines stand in under the line they belong to.
+        title->setIndent(fact.partOfAbove ? 12 : 0);
+        grid->addWidget(title, line, 0);
+        grid->addWidget(value, line, 1);
+        ++line;
+    }
+}
+
+void ProductDetailWidget::showChoices() {
+    choicesHeading_->setText(qs(model_->betterChoicesHeading()));
+    choicesHeading_->setVisible(!model_->betterChoices().empty());
+    choicesBox_->setVisible(!model_->betterChoices().empty());
+    if (model_->betterChoices() == shownChoices_) return;
+    shownChoices_ = model_->betterChoices();
+    for (TableRow* row : choiceRows_)
+        row->deleteLater();
+    choiceRows_.clear();
+    for (std::size_t i = 0; i < shownChoices_.size(); ++i) {
+        const ChoiceRow& choice = shownChoices_[i];
+        auto* row = new TableRow(QString(), choicesBox_);
+        row->setObjectName("tableRow");
+        row->setProperty("last", i + 1 == shownChoices_.size());
+        row->label()->hide();
+        auto* texts = new QVBoxLayout;
+        texts->setContentsMargins(0, 4, 0, 4);
+        texts->setSpacing(0);
+        texts->addWidget(new ElidedLabel(qs(choice.name), row));
+        if (!choice.maker.empty()) {
+            auto* maker = new ElidedLabel(qs(choice.maker), row);
+            maker->setObjectName("choiceMaker");
+            texts->addWidget(maker);
+        }
+        static_cast<QHBoxLayout*>(row->layout())->insertLayout(0, texts, 1);
+        for (const std::string& name : choice.pictures) {
+            auto* light = new QLabel(row);
+            light->setPixmap(picture(name).pixmap(QSize(14, 22), devicePixelRatioF()));
+            row->accessories()->addWidget(light);
+        }
+        row->addDisclosure();
+        connect(row, &TableRow::clicked, this,
+                [this, i] { model_->openBetterChoice(static_cast<int>(i)); });
+        choicesBox_->layout()->addWidget(row);
+        choiceRows_.push_back(row);
+    }
 }
 
 void ProductDetailWidget::deviceOrientationChanged(DeviceOrientation orientation) {
