@@ -149,9 +149,10 @@ public:
     bool selectChoiceValuesForCategory(const std::string& categoryId,
                                        const std::function<void(const ChoiceValuesView&)>& visit);
 
-    // Figures worked out from a category's products (the detail's category means), kept on this
-    // object until the catalogue changes. The generation is read before the figures are worked
-    // out; figures of an older generation are not kept.
+    // Figures worked out from a category's products (the detail's category means, and the
+    // lights its better choices are ranked by), kept on this object until the catalogue changes.
+    // The generation is read before the figures are worked out; figures of an older generation are
+    // not kept.
     long catalogueGeneration() const;
     std::optional<std::vector<double>> categoryFigures(const std::string& categoryId) const;
     void keepCategoryFigures(const std::string& categoryId, std::vector<double> figures,

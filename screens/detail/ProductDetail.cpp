@@ -168,6 +168,13 @@ std::string ProductDetail::betterChoicesHeading() const {
     return replaceAll(platform_.strings.text(key("Bessere Wahl in %@")), "%@", categoryName());
 }
 
+namespace {
+constexpr std::size_t kLightsPerProduct = 4; // identifier, red, amber, kcal
+std::string keptLightsName(const std::string& categoryId) {
+    return "choices " + categoryId;
+}
+} // namespace
+
 void ProductDetail::findBetterChoices() {
     const long search = ++choicesSearch_;
     if (!choices_.empty()) choices_.clear();
@@ -176,28 +183,59 @@ void ProductDetail::findBetterChoices() {
         choicesWorker_ = std::make_unique<DatabaseWorker>(shared_.GetDatabasePath(), platform_.log);
     Dispatcher& dispatcher = platform_.dispatcher;
     std::weak_ptr<int> alive = alive_;
-    choicesWorker_->post([=, this, &dispatcher, product = product_](Database& db) {
-        auto products = searchBetterChoices(db, product);
-        // The screen is used on the UI thread only: the result goes there.
-        dispatcher.runOnUiThread([=, this, products = std::move(products)] {
-            if (!alive.lock() || search != choicesSearch_) return;
-            showBetterChoices(products);
+    const long generation = shared_.catalogueGeneration();
+    auto kept = shared_.categoryFigures(keptLightsName(product_.categoryId));
+    choicesWorker_->post(
+        [=, this, &dispatcher, product = product_, kept = std::move(kept)](Database& db) {
+            const bool scanned = !kept;
+            std::vector<double> lights = scanned ? categoryLights(db, product.categoryId) : *kept;
+            auto products = searchBetterChoices(db, product, lights);
+            if (!scanned) lights.clear();
+            // The screen and the shared store are used on the UI thread only: the result goes
+            // there.
+            dispatcher.runOnUiThread(
+                [=, this, products = std::move(products), lights = std::move(lights)]() mutable {
+                    if (!alive.lock()) return;
+                    if (scanned && !lights.empty())
+                        shared_.keepCategoryFigures(keptLightsName(product.categoryId),
+                                                    std::move(lights), generation);
+                    if (search == choicesSearch_) showBetterChoices(products);
+                });
         });
-    });
+}
+
+std::vector<double> ProductDetail::categoryLights(Database& db, const std::string& categoryId) {
+    std::vector<double> lights;
+    const bool read =
+        db.selectChoiceValuesForCategory(categoryId, [&](const ChoiceValuesView& row) {
+            const long long id = integerValue64(row.recordId);
+            if (id <= 0) return;
+            const ChoiceLights l =
+                choiceLights({row.fat, row.saturatedFat, row.sugar, row.salt, row.kcal}, row.unit);
+            lights.insert(lights.end(),
+                          {static_cast<double>(id), static_cast<double>(l.red),
+                           static_cast<double>(l.amber), static_cast<double>(l.kcal)});
+        });
+    if (!read) lights.clear();
+    return lights;
 }
 
 std::vector<ProductRecord> ProductDetail::searchBetterChoices(Database& db,
-                                                              const ProductRecord& product) {
-    BetterChoices<std::string> best(choiceLights(choiceTexts(product.nutrients), product.unit));
-    db.selectChoiceValuesForCategory(product.categoryId, [&](const ChoiceValuesView& row) {
-        if (row.recordId == product.recordId) return;
-        best.offer(
-            choiceLights({row.fat, row.saturatedFat, row.sugar, row.salt, row.kcal}, row.unit),
-            std::string(row.recordId));
-    });
+                                                              const ProductRecord& product,
+                                                              const std::vector<double>& lights) {
+    BetterChoices<long long> best(choiceLights(choiceTexts(product.nutrients), product.unit));
+    const long long shown = integerValue64(product.recordId);
+    for (std::size_t i = 0; i + kLightsPerProduct <= lights.size(); i += kLightsPerProduct) {
+        const auto id = static_cast<long long>(lights[i]);
+        if (id == shown) continue;
+        best.offer({static_cast<int>(lights[i + 1]), static_cast<int>(lights[i + 2]),
+                    static_cast<float>(lights[i + 3])},
+                   id);
+    }
     std::vector<ProductRecord> products;
-    for (const std::string& id : best.ranked())
-        if (auto found = db.selectProductDetail(id)) products.push_back(std::move(*found));
+    for (long long id : best.ranked())
+        if (auto found = db.selectProductDetail(formatInt(id)))
+            products.push_back(std::move(*found));
     return products;
 }
 

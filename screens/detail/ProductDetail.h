@@ -105,10 +105,15 @@ public:
     const std::vector<ChoiceRow>& betterChoices() const { return choices_; }
     // Opens the choice's detail on the same stack.
     void openBetterChoice(int index);
-    // The search itself, on the store object of the thread that runs it: up to five products of
-    // the product's category with better lights, best first.
+    // The search itself, in two steps, on the store object of the thread that runs it. First the
+    // lights of every product of the category (a scan of the catalogue), kept on the shared
+    // store object until the catalogue changes: per product its identifier, red and amber
+    // lights and energy. Then up to five of them with better lights than the product's, read
+    // from the store, best first.
+    static std::vector<double> categoryLights(Database& db, const std::string& categoryId);
     static std::vector<ProductRecord> searchBetterChoices(Database& db,
-                                                          const ProductRecord& product);
+                                                          const ProductRecord& product,
+                                                          const std::vector<double>& lights);
 
     // --- Favourites and the folder picker ---
     bool isFavorite() const { return favorite_; }
@@ -150,7 +155,8 @@ private:
     // The product's folders as stored, after every write too, so a failed one shows as not made.
     void readSelectionStates();
     void readFacts();
-    // Starts the search on the worker; a result of an older product is dropped.
+    // Starts the search on the worker with the category's lights kept, if any; a result of an
+    // older product is dropped.
     void findBetterChoices();
     void showBetterChoices(const std::vector<ProductRecord>& products);
 

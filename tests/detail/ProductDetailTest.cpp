@@ -180,6 +180,8 @@ TEST_F(ProductDetailTest, FactsInLabelOrderAndBetterChoicesThatOpenOnTheStack) {
     // All green, and one without any data (all unknown: worse than anything).
     catalogue.add({4, "Knäcke", "Wasa", "4", "2", "0.5", "1", "0.2", "350", "g"});
     catalogue.add({5, "Unbekannt", "", "4", "", "", "", "", ""});
+    shared.insertProductToMainTable("Eigenes", "Ich", "4", "1", "0.5", "2", "0.1", "120", "ml",
+                                    "900000001", "");
     FakeNavigation navigation;
     const auto riegel = open(1);
     riegel->setNavigation(&navigation);
@@ -189,8 +191,6 @@ TEST_F(ProductDetailTest, FactsInLabelOrderAndBetterChoicesThatOpenOnTheStack) {
                                         "Kohlenhydrate|60 g", ">davon Zucker|40 g", "Eiweiß|6,5 g",
                                         "Salz|0,3 g"}));
     // An own product holds the five values it was typed with.
-    shared.insertProductToMainTable("Eigenes", "Ich", "4", "1", "0.5", "2", "0.1", "120", "ml",
-                                    "900000001", "");
     const auto own = open(900000001);
     EXPECT_EQ(own->factsHeading(), "Pour 100 ml");
     EXPECT_EQ(facts(*own), (std::vector<std::string>{"Energie|120 kcal", "Matières grasses|1 g",
@@ -205,10 +205,23 @@ TEST_F(ProductDetailTest, FactsInLabelOrderAndBetterChoicesThatOpenOnTheStack) {
     const auto sirup = open(2);
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !sirup->betterChoices().empty(); }));
     EXPECT_EQ(choiceNames(*sirup), (std::vector<std::string>{"Eigenes", "Knäcke", "Riegel"}));
+    // The category's lights are kept until the catalogue is said to have changed: a product
+    // removed since is left out, one added since shows only then.
+    catalogue.remove(4);
+    catalogue.add({7, "Wasser", "", "4", "0", "0", "0", "0", "0", "ml"});
+    for (const auto& expected : {std::vector<std::string>{"Eigenes", "Riegel"},
+                                 std::vector<std::string>{"Wasser", "Eigenes", "Riegel"}}) {
+        const auto d = open(2);
+        ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !d->betterChoices().empty(); }));
+        EXPECT_EQ(choiceNames(*d), expected);
+        shared.catalogueChanged();
+    }
 
-    riegel->openBetterChoice(1);
+    riegel->openBetterChoice(1); // Knäcke, removed meanwhile: nothing opens
+    EXPECT_FALSE(navigation.top());
+    riegel->openBetterChoice(0);
     const auto opened = std::dynamic_pointer_cast<ProductDetail>(navigation.top());
     ASSERT_TRUE(opened);
-    EXPECT_EQ(opened->productName(), "Knäcke");
+    EXPECT_EQ(opened->productName(), "Eigenes");
     EXPECT_EQ(navigation.backTitles().back(), "Zurück");
 }
