@@ -32,6 +32,7 @@
 #include <atomic>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -155,6 +156,9 @@ public:
     // not kept.
     long catalogueGeneration() const;
     std::optional<std::vector<double>> categoryFigures(const std::string& categoryId) const;
+    // The same without a copy, for figures too many to copy on the UI thread; they never change.
+    std::shared_ptr<const std::vector<double>>
+    keptCategoryFigures(const std::string& categoryId) const;
     void keepCategoryFigures(const std::string& categoryId, std::vector<double> figures,
                              long generation);
     // Said by whoever changed the catalogue (an update page, an own product saved or deleted),
@@ -387,7 +391,7 @@ private:
     sqlite3* bulk_ = nullptr;
     mutable std::mutex figuresMutex_;
     long catalogueGeneration_ = 0;
-    std::map<std::string, std::vector<double>> categoryFigures_;
+    std::map<std::string, std::shared_ptr<const std::vector<double>>> categoryFigures_;
     std::map<std::string, long> workDoneAt_;
     std::atomic<bool> interrupted_{false};
     // The connection an operation of this object runs on just now, for interrupt().

@@ -170,7 +170,14 @@ std::optional<std::vector<double>> Database::categoryFigures(const std::string& 
     std::lock_guard lock(figuresMutex_);
     auto found = categoryFigures_.find(categoryId);
     if (found == categoryFigures_.end()) return std::nullopt;
-    return found->second;
+    return *found->second;
+}
+
+std::shared_ptr<const std::vector<double>>
+Database::keptCategoryFigures(const std::string& categoryId) const {
+    std::lock_guard lock(figuresMutex_);
+    auto found = categoryFigures_.find(categoryId);
+    return found == categoryFigures_.end() ? nullptr : found->second;
 }
 
 void Database::keepCategoryFigures(const std::string& categoryId, std::vector<double> figures,
@@ -178,7 +185,7 @@ void Database::keepCategoryFigures(const std::string& categoryId, std::vector<do
     std::lock_guard lock(figuresMutex_);
     // Worked out while the catalogue changed: may be of the old catalogue.
     if (generation != catalogueGeneration_) return;
-    categoryFigures_[categoryId] = std::move(figures);
+    categoryFigures_[categoryId] = std::make_shared<const std::vector<double>>(std::move(figures));
 }
 
 long Database::workDoneAt(const std::string& work) const {
