@@ -5,7 +5,6 @@
 #include "screens/planner/CheckPickerView.h"
 
 #include <QAction>
-#include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
@@ -192,11 +191,9 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     factsBox_ = new QWidget(page);
     factsBox_->setObjectName("factsBox");
     factsBox_->setAttribute(Qt::WA_StyledBackground);
-    auto* facts = new QGridLayout(factsBox_);
+    auto* facts = new QVBoxLayout(factsBox_);
     facts->setContentsMargins(10, 6, 10, 6);
-    facts->setHorizontalSpacing(8);
-    facts->setVerticalSpacing(3);
-    facts->setColumnStretch(0, 1);
+    facts->setSpacing(3);
     layout->addWidget(factsBox_);
     layout->addSpacing(8);
     choicesHeading_ = label(QString(), "choicesHeading", page);
@@ -265,24 +262,23 @@ void ProductDetailWidget::showFacts() {
     factsBox_->setVisible(!model_->facts().empty());
     if (model_->facts() == shownFacts_) return;
     shownFacts_ = model_->facts();
-    auto* grid = static_cast<QGridLayout*>(factsBox_->layout());
-    while (QLayoutItem* item = grid->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
-    int line = 0;
+    // Each line's title takes what its own figure leaves.
+    for (QWidget* line : factsBox_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        delete line;
     for (const FactRow& fact : shownFacts_) {
-        auto* title = label(qs(fact.title), "factTitle", factsBox_);
-        auto* value = new QLabel(qs(fact.value), factsBox_);
+        auto* line = new QWidget(factsBox_);
+        auto* row = new QHBoxLayout(line);
+        row->setContentsMargins(fact.partOfAbove ? 12 : 0, 0, 0, 0);
+        row->setSpacing(8);
+        auto* title = label(qs(fact.title), "factTitle", line);
+        auto* value = new QLabel(qs(fact.value), line);
         value->setObjectName("factValue");
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         for (QLabel* l : {title, value})
             l->setProperty("partOfAbove", fact.partOfAbove);
-        // "Of which" lines stand in under the line they belong to.
-        title->setIndent(fact.partOfAbove ? 12 : 0);
-        grid->addWidget(title, line, 0);
-        grid->addWidget(value, line, 1);
-        ++line;
+        row->addWidget(title, 1);
+        row->addWidget(value);
+        factsBox_->layout()->addWidget(line);
     }
 }
 
