@@ -177,22 +177,22 @@ std::string keptLightsName(const std::string& categoryId) {
 
 void ProductDetail::findBetterChoices() {
     const long search = ++choicesSearch_;
-    if (!choices_.empty()) choices_.clear();
+    choices_.clear();
     if (rows_.empty() || product_.categoryId.empty()) return;
     if (!choicesWorker_)
         choicesWorker_ = std::make_unique<DatabaseWorker>(shared_.GetDatabasePath(), platform_.log);
     Dispatcher& dispatcher = platform_.dispatcher;
     std::weak_ptr<int> alive = alive_;
     const long generation = shared_.catalogueGeneration();
-    auto kept = shared_.categoryFigures(keptLightsName(product_.categoryId));
+    auto kept = shared_.keptCategoryFigures(keptLightsName(product_.categoryId));
     choicesWorker_->post(
         [=, this, &dispatcher, product = product_, kept = std::move(kept)](Database& db) {
             const bool scanned = !kept;
-            std::vector<double> lights = scanned ? categoryLights(db, product.categoryId) : *kept;
-            auto products = searchBetterChoices(db, product, lights);
-            if (!scanned) lights.clear();
+            std::vector<double> lights;
+            if (scanned) lights = categoryLights(db, product.categoryId);
+            auto products = searchBetterChoices(db, product, scanned ? lights : *kept);
             // The screen and the shared store are used on the UI thread only: the result goes
-            // there.
+            // there, with the lights to keep.
             dispatcher.runOnUiThread(
                 [=, this, products = std::move(products), lights = std::move(lights)]() mutable {
                     if (!alive.lock()) return;

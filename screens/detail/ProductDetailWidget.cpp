@@ -294,7 +294,7 @@ void ProductDetailWidget::showChoices() {
     for (std::size_t i = 0; i < shownChoices_.size(); ++i) {
         const ChoiceRow& choice = shownChoices_[i];
         auto* row = new TableRow(QString(), choicesBox_);
-        row->setObjectName("tableRow");
+        row->setAccessibleName(qs(choice.name));
         row->setProperty("last", i + 1 == shownChoices_.size());
         row->label()->hide();
         auto* texts = new QVBoxLayout;
