@@ -113,7 +113,7 @@ NumberFormat::NumberFormat(const Lookup& lookup) {
     // A table without the key gives the key back: the defaults stand.
     if (const std::string s = lookup("Decimal Separator"); s == "," || s == ".") separator_ = s;
     if (const std::string s = lookup("No Data Sign"); s != "No Data Sign") noData_ = s;
-    for (const char* unit : {"g", "ml", "kcal", "oz", "lbs", "kg", "cm"}) {
+    for (const char* unit : {"g", "ml", "kcal", "oz", "lbs", "kg", "cm", "kJ", "mg"}) {
         const std::string pattern = std::string("%@ ") + unit;
         patterns_.emplace_back(unit, lookup(pattern));
     }

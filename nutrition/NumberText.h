@@ -44,8 +44,8 @@ public:
     std::string fixed(double value, int decimals) const;
     // A text with numbers written with "." (or ","), shown with the language's separator.
     std::string number(std::string pointText) const;
-    // The number with its unit word: unit is "g", "ml", "kcal", "oz", "lbs", "kg" or "cm"; other
-    // unit texts (a stored unit of an old row) follow the number after a blank.
+    // The number with its unit word: unit is "g", "ml", "kcal", "oz", "lbs", "kg", "cm", "kJ" or
+    // "mg"; other unit texts (a stored unit of an old row) follow the number after a blank.
     std::string withUnit(const std::string& number, std::string_view unit) const;
     const std::string& noData() const { return noData_; }
 

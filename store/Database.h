@@ -32,6 +32,7 @@
 #include <atomic>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -142,12 +143,22 @@ public:
     std::optional<ProductRecord> selectProductDetail(const std::string& productId);
     // categoryId: digits.
     std::vector<CategoryValuesRow> selectProductDetailForCategory(const std::string& categoryId);
+    // productId: digits. Nothing when the product is not in the catalogue.
+    std::optional<NutritionFactsRow> selectNutritionFacts(const std::string& productId);
+    // The category's products handed to visit one by one as they are read,
+    // in no order; false, with nothing more visited, when the query fails.
+    bool selectChoiceValuesForCategory(const std::string& categoryId,
+                                       const std::function<void(const ChoiceValuesView&)>& visit);
 
-    // Figures worked out from a category's products (the detail's category means), kept on this
-    // object until the catalogue changes. The generation is read before the figures are worked
-    // out; figures of an older generation are not kept.
+    // Figures worked out from a category's products (the detail's category means, and the
+    // lights its better choices are ranked by), kept on this object until the catalogue changes.
+    // The generation is read before the figures are worked out; figures of an older generation are
+    // not kept.
     long catalogueGeneration() const;
     std::optional<std::vector<double>> categoryFigures(const std::string& categoryId) const;
+    // The same without a copy, for figures too many to copy on the UI thread; they never change.
+    std::shared_ptr<const std::vector<double>>
+    keptCategoryFigures(const std::string& categoryId) const;
     void keepCategoryFigures(const std::string& categoryId, std::vector<double> figures,
                              long generation);
     // Said by whoever changed the catalogue (an update page, an own product saved or deleted),
@@ -380,7 +391,7 @@ private:
     sqlite3* bulk_ = nullptr;
     mutable std::mutex figuresMutex_;
     long catalogueGeneration_ = 0;
-    std::map<std::string, std::vector<double>> categoryFigures_;
+    std::map<std::string, std::shared_ptr<const std::vector<double>>> categoryFigures_;
     std::map<std::string, long> workDoneAt_;
     std::atomic<bool> interrupted_{false};
     // The connection an operation of this object runs on just now, for interrupt().

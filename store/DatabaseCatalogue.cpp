@@ -134,6 +134,33 @@ Database::selectProductDetailForCategory(const std::string& categoryId) {
                      });
 }
 
+std::optional<NutritionFactsRow> Database::selectNutritionFacts(const std::string& productId) {
+    return queryFirst(compose("selectNutritionFacts", 0,
+                              "select field09, field10, field11, field12, field13, field14, "
+                              "field15, field16, field17, field18, field19, field20, field21, "
+                              "field22, field23, field08 from ProductsTable where recordId = %s",
+                              {productId}),
+                      [](const Columns& row) {
+                          return NutritionFactsRow{
+                              row.text(0),  row.text(1),  row.text(2),  row.text(3),
+                              row.text(4),  row.text(5),  row.text(6),  row.text(7),
+                              row.text(8),  row.text(9),  row.text(10), row.text(11),
+                              row.text(12), row.text(13), row.text(14), row.text(15)};
+                      });
+}
+
+bool Database::selectChoiceValuesForCategory(
+    const std::string& categoryId, const std::function<void(const ChoiceValuesView&)>& visit) {
+    return queryEach(compose("selectChoiceValuesForCategory", 0,
+                             "select recordId, field13, field14, field12, field15, field10, "
+                             "field08 from ProductsTable where field03 = '%s'",
+                             {categoryId}),
+                     [&](const Columns& row) {
+                         visit(ChoiceValuesView{row.view(0), row.view(1), row.view(2), row.view(3),
+                                                row.view(4), row.view(5), row.view(6)});
+                     });
+}
+
 long Database::catalogueGeneration() const {
     std::lock_guard lock(figuresMutex_);
     return catalogueGeneration_;
@@ -143,7 +170,14 @@ std::optional<std::vector<double>> Database::categoryFigures(const std::string& 
     std::lock_guard lock(figuresMutex_);
     auto found = categoryFigures_.find(categoryId);
     if (found == categoryFigures_.end()) return std::nullopt;
-    return found->second;
+    return *found->second;
+}
+
+std::shared_ptr<const std::vector<double>>
+Database::keptCategoryFigures(const std::string& categoryId) const {
+    std::lock_guard lock(figuresMutex_);
+    auto found = categoryFigures_.find(categoryId);
+    return found == categoryFigures_.end() ? nullptr : found->second;
 }
 
 void Database::keepCategoryFigures(const std::string& categoryId, std::vector<double> figures,
@@ -151,7 +185,7 @@ void Database::keepCategoryFigures(const std::string& categoryId, std::vector<do
     std::lock_guard lock(figuresMutex_);
     // Worked out while the catalogue changed: may be of the old catalogue.
     if (generation != catalogueGeneration_) return;
-    categoryFigures_[categoryId] = std::move(figures);
+    categoryFigures_[categoryId] = std::make_shared<const std::vector<double>>(std::move(figures));
 }
 
 long Database::workDoneAt(const std::string& work) const {

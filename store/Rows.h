@@ -51,6 +51,40 @@ struct ProductRecord {
     friend bool operator==(const ProductRecord&, const ProductRecord&) = default;
 };
 
+// selectNutritionFacts: every value of a product's nutrition table as stored, per 100 g or 100 ml
+// (energy in kJ and kcal, cholesterol as the catalogue holds it, the rest in grams).
+struct NutritionFactsRow {
+    std::string energyKj;
+    std::string energyKcal;
+    std::string carbohydrates;
+    std::string sugar;
+    std::string fat;
+    std::string saturatedFat;
+    std::string salt;
+    std::string fibre;
+    std::string protein;
+    std::string transFat;
+    std::string starch;
+    std::string polyols;
+    std::string monounsaturated;
+    std::string polyunsaturated;
+    std::string cholesterol;
+    std::string unit;
+    friend bool operator==(const NutritionFactsRow&, const NutritionFactsRow&) = default;
+};
+
+// selectChoiceValuesForCategory: a category's products as the better choices judge them,
+// pointing into the statement's current row; valid only during the visit.
+struct ChoiceValuesView {
+    std::string_view recordId;
+    std::string_view fat;
+    std::string_view saturatedFat;
+    std::string_view sugar;
+    std::string_view salt;
+    std::string_view kcal;
+    std::string_view unit;
+};
+
 // selectProductsForCategory: a category's products with their values (the favourite column is
 // the constant "0").
 struct CategoryProductRow {

@@ -10,6 +10,8 @@ namespace tolvane {
 void registerDetailScreens(ScreenFactory& factory) {
     factory.registerWidget<ProductDetail>(
         [](std::shared_ptr<ProductDetail> s, ScreenContext& c) -> QWidget* {
+            // Its better choices open on the stack it lives on.
+            s->setNavigation(&c.navigation);
             auto* widget = new ProductDetailWidget(s, c.platform.strings);
             QObject::connect(&c.delegate, &Tolvane_AppDelegate::deviceOrientationChanged, widget,
                              &ProductDetailWidget::deviceOrientationChanged);

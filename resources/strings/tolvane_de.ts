@@ -340,6 +340,74 @@ Freundliche Grüße
         <translation>Für weitere Details bitte Gerät drehen</translation>
     </message>
     <message>
+        <source>Nährwerte pro %@</source>
+        <translation>Nährwerte pro %@</translation>
+    </message>
+    <message>
+        <source>Energie</source>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>davon gesättigte Fettsäuren</source>
+        <translation>davon gesättigte Fettsäuren</translation>
+    </message>
+    <message>
+        <source>davon einfach ungesättigte Fettsäuren</source>
+        <translation>davon einfach ungesättigte Fettsäuren</translation>
+    </message>
+    <message>
+        <source>davon mehrfach ungesättigte Fettsäuren</source>
+        <translation>davon mehrfach ungesättigte Fettsäuren</translation>
+    </message>
+    <message>
+        <source>davon Transfettsäuren</source>
+        <translation>davon Transfettsäuren</translation>
+    </message>
+    <message>
+        <source>Kohlenhydrate</source>
+        <translation>Kohlenhydrate</translation>
+    </message>
+    <message>
+        <source>davon Zucker</source>
+        <translation>davon Zucker</translation>
+    </message>
+    <message>
+        <source>davon Stärke</source>
+        <translation>davon Stärke</translation>
+    </message>
+    <message>
+        <source>davon mehrwertige Alkohole</source>
+        <translation>davon mehrwertige Alkohole</translation>
+    </message>
+    <message>
+        <source>Ballaststoffe</source>
+        <translation>Ballaststoffe</translation>
+    </message>
+    <message>
+        <source>Eiweiß</source>
+        <translation>Eiweiß</translation>
+    </message>
+    <message>
+        <source>Cholesterin</source>
+        <translation>Cholesterin</translation>
+    </message>
+    <message>
+        <source>%@ kJ</source>
+        <translation>%@ kJ</translation>
+    </message>
+    <message>
+        <source>%@ mg</source>
+        <translation>%@ mg</translation>
+    </message>
+    <message>
+        <source>Bessere Wahl in %@</source>
+        <translation>Bessere Wahl in %@</translation>
+    </message>
+    <message>
+        <source>Packung (%@)</source>
+        <translation>Packung (%@)</translation>
+    </message>
+    <message>
         <source>Zu Favoriten hinzufügen</source>
         <translation>Zu Favoriten hinzufügen</translation>
     </message>

@@ -340,6 +340,74 @@ Kind regards
         <translation>Turn the device for more details</translation>
     </message>
     <message>
+        <source>Nährwerte pro %@</source>
+        <translation>Nutrition facts per %@</translation>
+    </message>
+    <message>
+        <source>Energie</source>
+        <translation>Energy</translation>
+    </message>
+    <message>
+        <source>davon gesättigte Fettsäuren</source>
+        <translation>of which saturates</translation>
+    </message>
+    <message>
+        <source>davon einfach ungesättigte Fettsäuren</source>
+        <translation>of which mono-unsaturates</translation>
+    </message>
+    <message>
+        <source>davon mehrfach ungesättigte Fettsäuren</source>
+        <translation>of which polyunsaturates</translation>
+    </message>
+    <message>
+        <source>davon Transfettsäuren</source>
+        <translation>of which trans fats</translation>
+    </message>
+    <message>
+        <source>Kohlenhydrate</source>
+        <translation>Carbohydrate</translation>
+    </message>
+    <message>
+        <source>davon Zucker</source>
+        <translation>of which sugars</translation>
+    </message>
+    <message>
+        <source>davon Stärke</source>
+        <translation>of which starch</translation>
+    </message>
+    <message>
+        <source>davon mehrwertige Alkohole</source>
+        <translation>of which polyols</translation>
+    </message>
+    <message>
+        <source>Ballaststoffe</source>
+        <translation>Fibre</translation>
+    </message>
+    <message>
+        <source>Eiweiß</source>
+        <translation>Protein</translation>
+    </message>
+    <message>
+        <source>Cholesterin</source>
+        <translation>Cholesterol</translation>
+    </message>
+    <message>
+        <source>%@ kJ</source>
+        <translation>%@ kJ</translation>
+    </message>
+    <message>
+        <source>%@ mg</source>
+        <translation>%@ mg</translation>
+    </message>
+    <message>
+        <source>Bessere Wahl in %@</source>
+        <translation>Better choices in %@</translation>
+    </message>
+    <message>
+        <source>Packung (%@)</source>
+        <translation>Pack (%@)</translation>
+    </message>
+    <message>
         <source>Zu Favoriten hinzufügen</source>
         <translation>Add to Favourites</translation>
     </message>

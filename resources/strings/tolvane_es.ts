@@ -340,6 +340,74 @@ Un saludo
         <translation>Gire el dispositivo para ver más detalles</translation>
     </message>
     <message>
+        <source>Nährwerte pro %@</source>
+        <translation>Información nutricional por %@</translation>
+    </message>
+    <message>
+        <source>Energie</source>
+        <translation>Energía</translation>
+    </message>
+    <message>
+        <source>davon gesättigte Fettsäuren</source>
+        <translation>de las cuales saturadas</translation>
+    </message>
+    <message>
+        <source>davon einfach ungesättigte Fettsäuren</source>
+        <translation>de las cuales monoinsaturadas</translation>
+    </message>
+    <message>
+        <source>davon mehrfach ungesättigte Fettsäuren</source>
+        <translation>de las cuales poliinsaturadas</translation>
+    </message>
+    <message>
+        <source>davon Transfettsäuren</source>
+        <translation>de las cuales grasas trans</translation>
+    </message>
+    <message>
+        <source>Kohlenhydrate</source>
+        <translation>Hidratos de carbono</translation>
+    </message>
+    <message>
+        <source>davon Zucker</source>
+        <translation>de los cuales azúcares</translation>
+    </message>
+    <message>
+        <source>davon Stärke</source>
+        <translation>de los cuales almidón</translation>
+    </message>
+    <message>
+        <source>davon mehrwertige Alkohole</source>
+        <translation>de los cuales polialcoholes</translation>
+    </message>
+    <message>
+        <source>Ballaststoffe</source>
+        <translation>Fibra alimentaria</translation>
+    </message>
+    <message>
+        <source>Eiweiß</source>
+        <translation>Proteínas</translation>
+    </message>
+    <message>
+        <source>Cholesterin</source>
+        <translation>Colesterol</translation>
+    </message>
+    <message>
+        <source>%@ kJ</source>
+        <translation>%@ kJ</translation>
+    </message>
+    <message>
+        <source>%@ mg</source>
+        <translation>%@ mg</translation>
+    </message>
+    <message>
+        <source>Bessere Wahl in %@</source>
+        <translation>Mejores opciones: %@</translation>
+    </message>
+    <message>
+        <source>Packung (%@)</source>
+        <translation>Paquete (%@)</translation>
+    </message>
+    <message>
         <source>Zu Favoriten hinzufügen</source>
         <translation>Añadir a favoritos</translation>
     </message>

@@ -340,6 +340,74 @@ Cordialement
         <translation>Tournez l'appareil pour plus de détails</translation>
     </message>
     <message>
+        <source>Nährwerte pro %@</source>
+        <translation>Valeurs nutritionnelles pour %@</translation>
+    </message>
+    <message>
+        <source>Energie</source>
+        <translation>Énergie</translation>
+    </message>
+    <message>
+        <source>davon gesättigte Fettsäuren</source>
+        <translation>dont acides gras saturés</translation>
+    </message>
+    <message>
+        <source>davon einfach ungesättigte Fettsäuren</source>
+        <translation>dont acides gras mono-insaturés</translation>
+    </message>
+    <message>
+        <source>davon mehrfach ungesättigte Fettsäuren</source>
+        <translation>dont acides gras polyinsaturés</translation>
+    </message>
+    <message>
+        <source>davon Transfettsäuren</source>
+        <translation>dont acides gras trans</translation>
+    </message>
+    <message>
+        <source>Kohlenhydrate</source>
+        <translation>Glucides</translation>
+    </message>
+    <message>
+        <source>davon Zucker</source>
+        <translation>dont sucres</translation>
+    </message>
+    <message>
+        <source>davon Stärke</source>
+        <translation>dont amidon</translation>
+    </message>
+    <message>
+        <source>davon mehrwertige Alkohole</source>
+        <translation>dont polyols</translation>
+    </message>
+    <message>
+        <source>Ballaststoffe</source>
+        <translation>Fibres alimentaires</translation>
+    </message>
+    <message>
+        <source>Eiweiß</source>
+        <translation>Protéines</translation>
+    </message>
+    <message>
+        <source>Cholesterin</source>
+        <translation>Cholestérol</translation>
+    </message>
+    <message>
+        <source>%@ kJ</source>
+        <translation>%@ kJ</translation>
+    </message>
+    <message>
+        <source>%@ mg</source>
+        <translation>%@ mg</translation>
+    </message>
+    <message>
+        <source>Bessere Wahl in %@</source>
+        <translation>Meilleurs choix : %@</translation>
+    </message>
+    <message>
+        <source>Packung (%@)</source>
+        <translation>Paquet (%@)</translation>
+    </message>
+    <message>
         <source>Zu Favoriten hinzufügen</source>
         <translation>Ajouter aux favoris</translation>
     </message>

@@ -340,6 +340,74 @@ Cordiali saluti
         <translation>Ruota il dispositivo per altri dettagli</translation>
     </message>
     <message>
+        <source>Nährwerte pro %@</source>
+        <translation>Valori nutrizionali per %@</translation>
+    </message>
+    <message>
+        <source>Energie</source>
+        <translation>Energia</translation>
+    </message>
+    <message>
+        <source>davon gesättigte Fettsäuren</source>
+        <translation>di cui acidi grassi saturi</translation>
+    </message>
+    <message>
+        <source>davon einfach ungesättigte Fettsäuren</source>
+        <translation>di cui monoinsaturi</translation>
+    </message>
+    <message>
+        <source>davon mehrfach ungesättigte Fettsäuren</source>
+        <translation>di cui polinsaturi</translation>
+    </message>
+    <message>
+        <source>davon Transfettsäuren</source>
+        <translation>di cui grassi trans</translation>
+    </message>
+    <message>
+        <source>Kohlenhydrate</source>
+        <translation>Carboidrati</translation>
+    </message>
+    <message>
+        <source>davon Zucker</source>
+        <translation>di cui zuccheri</translation>
+    </message>
+    <message>
+        <source>davon Stärke</source>
+        <translation>di cui amido</translation>
+    </message>
+    <message>
+        <source>davon mehrwertige Alkohole</source>
+        <translation>di cui polioli</translation>
+    </message>
+    <message>
+        <source>Ballaststoffe</source>
+        <translation>Fibre</translation>
+    </message>
+    <message>
+        <source>Eiweiß</source>
+        <translation>Proteine</translation>
+    </message>
+    <message>
+        <source>Cholesterin</source>
+        <translation>Colesterolo</translation>
+    </message>
+    <message>
+        <source>%@ kJ</source>
+        <translation>%@ kJ</translation>
+    </message>
+    <message>
+        <source>%@ mg</source>
+        <translation>%@ mg</translation>
+    </message>
+    <message>
+        <source>Bessere Wahl in %@</source>
+        <translation>Scelte migliori: %@</translation>
+    </message>
+    <message>
+        <source>Packung (%@)</source>
+        <translation>Confezione (%@)</translation>
+    </message>
+    <message>
         <source>Zu Favoriten hinzufügen</source>
         <translation>Aggiungi ai preferiti</translation>
     </message>

@@ -340,6 +340,74 @@
         <translation>Поверните устройство, чтобы увидеть подробности</translation>
     </message>
     <message>
+        <source>Nährwerte pro %@</source>
+        <translation>Пищевая ценность на %@</translation>
+    </message>
+    <message>
+        <source>Energie</source>
+        <translation>Энергия</translation>
+    </message>
+    <message>
+        <source>davon gesättigte Fettsäuren</source>
+        <translation>в т. ч. насыщенные</translation>
+    </message>
+    <message>
+        <source>davon einfach ungesättigte Fettsäuren</source>
+        <translation>в т. ч. мононенасыщенные</translation>
+    </message>
+    <message>
+        <source>davon mehrfach ungesättigte Fettsäuren</source>
+        <translation>в т. ч. полиненасыщенные</translation>
+    </message>
+    <message>
+        <source>davon Transfettsäuren</source>
+        <translation>в т. ч. трансжиры</translation>
+    </message>
+    <message>
+        <source>Kohlenhydrate</source>
+        <translation>Углеводы</translation>
+    </message>
+    <message>
+        <source>davon Zucker</source>
+        <translation>в т. ч. сахара</translation>
+    </message>
+    <message>
+        <source>davon Stärke</source>
+        <translation>в т. ч. крахмал</translation>
+    </message>
+    <message>
+        <source>davon mehrwertige Alkohole</source>
+        <translation>в т. ч. многоатомные спирты</translation>
+    </message>
+    <message>
+        <source>Ballaststoffe</source>
+        <translation>Пищевые волокна</translation>
+    </message>
+    <message>
+        <source>Eiweiß</source>
+        <translation>Белки</translation>
+    </message>
+    <message>
+        <source>Cholesterin</source>
+        <translation>Холестерин</translation>
+    </message>
+    <message>
+        <source>%@ kJ</source>
+        <translation>%@ кДж</translation>
+    </message>
+    <message>
+        <source>%@ mg</source>
+        <translation>%@ мг</translation>
+    </message>
+    <message>
+        <source>Bessere Wahl in %@</source>
+        <translation>Лучший выбор: %@</translation>
+    </message>
+    <message>
+        <source>Packung (%@)</source>
+        <translation>Упаковка (%@)</translation>
+    </message>
+    <message>
         <source>Zu Favoriten hinzufügen</source>
         <translation>Добавить в избранное</translation>
     </message>

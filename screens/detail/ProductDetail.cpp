@@ -1,12 +1,15 @@
 #include "ProductDetail.h"
 
+#include "nutrition/BetterChoices.h"
 #include "nutrition/NumberText.h"
+#include "nutrition/NutritionFacts.h"
 #include "nutrition/TrafficLightRating.h"
 #include "platform/Keys.h"
 #include "screens/common/Nutrients.h"
 #include "screens/planner/FolderName.h"
 #include "screens/planner/PlannerWrites.h"
 #include "store/Database.h"
+#include "store/DatabaseWorker.h"
 
 namespace tolvane {
 namespace {
@@ -36,7 +39,9 @@ ProductDetail::ProductDetail(Platform platform, Database& shared, DetailHost lan
     : platform_(platform), shared_(shared), host_(std::move(landscape)),
       language_(interfaceLanguage(platform.appDefaults(), host_)) {}
 
-ProductDetail::~ProductDetail() = default;
+ProductDetail::~ProductDetail() {
+    if (choicesWorker_) choicesWorker_->stop();
+}
 
 void ProductDetail::viewDidLoad() {
     platform_.log.write("Product Detail -Screen");
@@ -57,6 +62,8 @@ void ProductDetail::drawData(const std::optional<ProductRecord>& product) {
     means_ = categoryMeans(product_.categoryId);
     categoryName_ = shared_.selectCategoryForId(product_.categoryId);
     favorite_ = product_.favourite();
+    readFacts();
+    findBetterChoices();
     changed();
 }
 
@@ -81,6 +88,182 @@ CategoryMeans ProductDetail::categoryMeans(const std::string& categoryId) {
                                  means.arithMeanKalorie},
                                 generation);
     return means;
+}
+
+namespace {
+
+const char* factTitleKey(Fact fact) {
+    switch (fact) {
+    case Fact::EnergyKj:
+    case Fact::EnergyKcal:
+        return key("Energie");
+    case Fact::Fat:
+        return key("Fett");
+    case Fact::SaturatedFat:
+        return key("davon gesättigte Fettsäuren");
+    case Fact::Monounsaturated:
+        return key("davon einfach ungesättigte Fettsäuren");
+    case Fact::Polyunsaturated:
+        return key("davon mehrfach ungesättigte Fettsäuren");
+    case Fact::TransFat:
+        return key("davon Transfettsäuren");
+    case Fact::Carbohydrate:
+        return key("Kohlenhydrate");
+    case Fact::Sugar:
+        return key("davon Zucker");
+    case Fact::Starch:
+        return key("davon Stärke");
+    case Fact::Polyols:
+        return key("davon mehrwertige Alkohole");
+    case Fact::Fibre:
+        return key("Ballaststoffe");
+    case Fact::Protein:
+        return key("Eiweiß");
+    case Fact::Salt:
+        return key("Salz");
+    case Fact::Cholesterol:
+        return key("Cholesterin");
+    }
+    return "";
+}
+
+std::array<std::string_view, kNutrientCount> choiceTexts(const NutrientColumns& n) {
+    return {n.fat, n.saturatedFat, n.sugar, n.salt, n.kcal};
+}
+
+} // namespace
+
+void ProductDetail::readFacts() {
+    facts_.clear();
+    if (rows_.empty()) return;
+    const auto stored = shared_.selectNutritionFacts(product_.recordId);
+    if (!stored) return;
+    const NutritionFactsRow& f = *stored;
+    const FactTexts texts = {
+        f.energyKj,        f.energyKcal, f.fat,           f.saturatedFat, f.monounsaturated,
+        f.polyunsaturated, f.transFat,   f.carbohydrates, f.sugar,        f.starch,
+        f.polyols,         f.fibre,      f.protein,       f.salt,         f.cholesterol};
+    const NumberFormat format = numberFormat(platform_.strings);
+    bool kilojoules = false;
+    for (const FactValue& fact : factsWithData(texts)) {
+        const std::string value = format.withUnit(format.number(fact.number), factUnit(fact.fact));
+        // Energy in kJ and kcal is one line, as on a label.
+        if (fact.fact == Fact::EnergyKcal && kilojoules) {
+            facts_.back().value += " / " + value;
+            continue;
+        }
+        kilojoules = fact.fact == Fact::EnergyKj;
+        facts_.push_back(
+            {platform_.strings.text(factTitleKey(fact.fact)), value, isPartOfAbove(fact.fact)});
+    }
+}
+
+std::string ProductDetail::factsHeading() const {
+    const std::string hundred =
+        numberFormat(platform_.strings).withUnit("100", product_.unit == "g" ? "g" : "ml");
+    return replaceAll(platform_.strings.text(key("Nährwerte pro %@")), "%@", hundred);
+}
+
+std::string ProductDetail::betterChoicesHeading() const {
+    return replaceAll(platform_.strings.text(key("Bessere Wahl in %@")), "%@", categoryName());
+}
+
+namespace {
+constexpr std::size_t kLightsPerProduct = 4; // identifier, red, amber, kcal
+std::string keptLightsName(const std::string& categoryId) {
+    return "choices " + categoryId;
+}
+} // namespace
+
+void ProductDetail::findBetterChoices() {
+    const long search = ++choicesSearch_;
+    choices_.clear();
+    if (rows_.empty() || product_.categoryId.empty()) return;
+    if (!choicesWorker_)
+        choicesWorker_ = std::make_unique<DatabaseWorker>(shared_.GetDatabasePath(), platform_.log);
+    Dispatcher& dispatcher = platform_.dispatcher;
+    std::weak_ptr<int> alive = alive_;
+    const long generation = shared_.catalogueGeneration();
+    auto kept = shared_.keptCategoryFigures(keptLightsName(product_.categoryId));
+    choicesWorker_->post(
+        [=, this, &dispatcher, product = product_, kept = std::move(kept)](Database& db) {
+            const bool scanned = !kept;
+            std::vector<double> lights;
+            if (scanned) lights = categoryLights(db, product.categoryId);
+            auto products = searchBetterChoices(db, product, scanned ? lights : *kept);
+            // The screen and the shared store are used on the UI thread only: the result goes
+            // there, with the lights to keep.
+            dispatcher.runOnUiThread(
+                [=, this, products = std::move(products), lights = std::move(lights)]() mutable {
+                    if (!alive.lock()) return;
+                    if (scanned && !lights.empty())
+                        shared_.keepCategoryFigures(keptLightsName(product.categoryId),
+                                                    std::move(lights), generation);
+                    if (search == choicesSearch_) showBetterChoices(products);
+                });
+        });
+}
+
+std::vector<double> ProductDetail::categoryLights(Database& db, const std::string& categoryId) {
+    std::vector<double> lights;
+    const bool read =
+        db.selectChoiceValuesForCategory(categoryId, [&](const ChoiceValuesView& row) {
+            const long long id = integerValue64(row.recordId);
+            if (id <= 0) return;
+            const ChoiceLights l =
+                choiceLights({row.fat, row.saturatedFat, row.sugar, row.salt, row.kcal}, row.unit);
+            lights.insert(lights.end(),
+                          {static_cast<double>(id), static_cast<double>(l.red),
+                           static_cast<double>(l.amber), static_cast<double>(l.kcal)});
+        });
+    if (!read) lights.clear();
+    return lights;
+}
+
+std::vector<ProductRecord> ProductDetail::searchBetterChoices(Database& db,
+                                                              const ProductRecord& product,
+                                                              const std::vector<double>& lights) {
+    BetterChoices<long long> best(choiceLights(choiceTexts(product.nutrients), product.unit));
+    const long long shown = integerValue64(product.recordId);
+    for (std::size_t i = 0; i + kLightsPerProduct <= lights.size(); i += kLightsPerProduct) {
+        const auto id = static_cast<long long>(lights[i]);
+        if (id == shown) continue;
+        best.offer({static_cast<int>(lights[i + 1]), static_cast<int>(lights[i + 2]),
+                    static_cast<float>(lights[i + 3])},
+                   id);
+    }
+    std::vector<ProductRecord> products;
+    for (long long id : best.ranked())
+        if (auto found = db.selectProductDetail(formatInt(id)))
+            products.push_back(std::move(*found));
+    return products;
+}
+
+void ProductDetail::showBetterChoices(const std::vector<ProductRecord>& products) {
+    choices_.clear();
+    for (const ProductRecord& product : products) {
+        ChoiceRow row{product.recordId, product.name, product.maker, {}};
+        for (Nutrient nutrient :
+             {Nutrient::Fat, Nutrient::SaturatedFat, Nutrient::Sugar, Nutrient::Salt})
+            row.pictures[static_cast<std::size_t>(index(nutrient))] =
+                lightImageName(rateNutrientText(nutrient, nutrientText(product.nutrients, nutrient),
+                                                product.unit, means_),
+                               language_);
+        choices_.push_back(std::move(row));
+    }
+    changed();
+}
+
+void ProductDetail::openBetterChoice(int index) {
+    if (index < 0 || index >= static_cast<int>(choices_.size()) || !navigation_) return;
+    const auto product =
+        shared_.selectProductDetail(choices_[static_cast<std::size_t>(index)].recordId);
+    if (!product) return;
+    auto detail = std::make_shared<ProductDetail>(platform_, shared_, host_);
+    detail->setFromScreen(fromScreen_);
+    detail->setNavigation(navigation_);
+    detail->drawData(*product);
+    navigation_->push(detail, key("Zurück"));
 }
 
 std::string ProductDetail::categoryName() const {

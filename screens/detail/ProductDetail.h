@@ -1,5 +1,12 @@
 // One product as traffic lights: header row, one row per nutrient, the sales portion, and the
-// favourites button. Turning the device hands the product to the landscape calculator.
+// favourites button; below them the whole nutrition table and better choices of the category.
+// Turning the device hands the product to the landscape calculator.
+//
+// Threads: everything here runs on the UI thread except the search for better choices, which
+// scans the whole category. The screen owns a store worker (DatabaseWorker) for it that starts
+// with the first product shown; its result comes back through the dispatcher to the UI thread,
+// where a result for a product no longer shown is dropped. The destructor stops the worker
+// (the scan under way is interrupted) and waits for its thread.
 #pragma once
 
 #include "nutrition/CategoryMeans.h"
@@ -10,6 +17,7 @@
 #include "screens/planner/CheckPickerViewDelegate.h"
 #include "store/Rows.h"
 
+#include <array>
 #include <map>
 #include <memory>
 #include <optional>
@@ -19,6 +27,7 @@
 namespace tolvane {
 
 class Database;
+class DatabaseWorker;
 
 class ProductDetailListener {
 public:
@@ -36,6 +45,23 @@ struct DetailRow {
     std::string value;   // text beside the title
 };
 
+// A line of the nutrition table; "of which" lines are indented under the one above.
+struct FactRow {
+    std::string title;
+    std::string value;
+    bool partOfAbove = false;
+    friend bool operator==(const FactRow&, const FactRow&) = default;
+};
+
+// A product of the same category with better lights.
+struct ChoiceRow {
+    std::string recordId;
+    std::string name;
+    std::string maker;
+    std::array<std::string, 4> pictures; // fat, saturated fat, sugar, salt
+    friend bool operator==(const ChoiceRow&, const ChoiceRow&) = default;
+};
+
 class ProductDetail : public Screen, public CheckPickerViewDelegate {
 public:
     ProductDetail(Platform platform, Database& shared, DetailHost landscape = {});
@@ -45,6 +71,8 @@ public:
 
     void setListener(ProductDetailListener* listener) { listener_ = listener; }
     void setFromScreen(const std::string& fromScreen) { fromScreen_ = fromScreen; }
+    // The stack a better choice opens on; none, and a tap on one does nothing.
+    void setNavigation(Navigation* navigation) { navigation_ = navigation; }
 
     void viewDidLoad();
     // The product as the store read it; none shows no rows.
@@ -67,6 +95,25 @@ public:
     bool showMsg() const { return showMsg_; }
     static const char* noPortionKey() { return key("Keine Angaben zur Verkaufsmenge"); }
     static const char* turnDeviceKey() { return key("Für weitere Details bitte Gerät drehen"); }
+
+    // --- The whole nutrition table, per 100 g or 100 ml ---
+    std::string factsHeading() const;
+    const std::vector<FactRow>& facts() const { return facts_; }
+
+    // --- Better choices: none until the search is done, and none when there are none ---
+    std::string betterChoicesHeading() const;
+    const std::vector<ChoiceRow>& betterChoices() const { return choices_; }
+    // Opens the choice's detail on the same stack.
+    void openBetterChoice(int index);
+    // The search itself, in two steps, on the store object of the thread that runs it. First the
+    // lights of every product of the category (a scan of the catalogue), kept on the shared
+    // store object until the catalogue changes: per product its identifier, red and amber
+    // lights and energy. Then up to five of them with better lights than the product's, read
+    // from the store, best first.
+    static std::vector<double> categoryLights(Database& db, const std::string& categoryId);
+    static std::vector<ProductRecord> searchBetterChoices(Database& db,
+                                                          const ProductRecord& product,
+                                                          const std::vector<double>& lights);
 
     // --- Favourites and the folder picker ---
     bool isFavorite() const { return favorite_; }
@@ -107,11 +154,17 @@ private:
     CategoryMeans categoryMeans(const std::string& categoryId);
     // The product's folders as stored, after every write too, so a failed one shows as not made.
     void readSelectionStates();
+    void readFacts();
+    // Starts the search on the worker with the category's lights kept, if any; a result of an
+    // older product is dropped.
+    void findBetterChoices();
+    void showBetterChoices(const std::vector<ProductRecord>& products);
 
     Platform platform_;
     Database& shared_;
     DetailHost host_;
     ProductDetailListener* listener_ = nullptr;
+    Navigation* navigation_ = nullptr;
 
     ProductRecord product_;
     // What the table shows, top to bottom: no rows until a product is given.
@@ -129,7 +182,11 @@ private:
     std::vector<std::string> folderIDarray_;
     std::map<std::string, bool> selectionStates_;
     std::string productIdForFolderAdd_;
+    std::vector<FactRow> facts_;
+    std::vector<ChoiceRow> choices_;
+    long choicesSearch_ = 0; // which search the shown choices come from
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    std::unique_ptr<DatabaseWorker> choicesWorker_; // last: stopped before the rest goes
 };
 
 } // namespace tolvane

@@ -2,6 +2,8 @@
 
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
+#include "screens/common/ElidedLabel.h"
+#include "screens/common/TableRow.h"
 #include "screens/planner/CheckPickerView.h"
 
 #include <QAction>
@@ -43,20 +45,27 @@ protected:
     }
 };
 
-// The table as a screen reader says it: each row's texts and its light's colour.
-QString spokenTable(const ProductDetail& detail, const Strings& strings) {
+// A light's colour as a screen reader says it.
+QString spokenLight(const std::string& picture, const Strings& strings) {
     const std::pair<const char*, const char*> lights[] = {
         {"ampel_green", key("Accessible Light Green")},
         {"ampel_yellow", key("Accessible Light Yellow")},
         {"ampel_red", key("Accessible Light Red")},
         {"ampel_neutral", key("Accessible Light None")}};
+    for (const auto& [prefix, colourKey] : lights)
+        if (picture.rfind(prefix, 0) == 0) return qs(strings.text(colourKey));
+    return {};
+}
+
+// The table as a screen reader says it: each row's texts and its light's colour.
+QString spokenTable(const ProductDetail& detail, const Strings& strings) {
     QStringList rows;
     for (int row = 0; row < detail.numberOfRows(); ++row) {
         const DetailRow content = detail.row(row);
         QStringList texts{qs(content.title)};
         if (!content.value.empty()) texts << qs(content.value);
-        for (const auto& [prefix, colourKey] : lights)
-            if (content.picture.rfind(prefix, 0) == 0) texts << qs(strings.text(colourKey));
+        if (const QString light = spokenLight(content.picture, strings); !light.isEmpty())
+            texts << light;
         rows << texts.join(", ");
     }
     return rows.join("; ");
@@ -165,7 +174,13 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
                         "#favoriteButton:focus, #turnButton:focus { border-color: #9be0c3; }"
                         "#removeFavoriteButton:focus { background: #f6e9df; }"
                         "#removeFavoriteButton { background: transparent; color: #8a4b16;"
-                        " border: 1px solid #8a4b16; border-radius: 8px; padding: 6px; }");
+                        " border: 1px solid #8a4b16; border-radius: 8px; padding: 6px; }"
+                        "#factsHeading, #choicesHeading { font-weight: 600; color: #1c1e21; }"
+                        "#factsBox, #choicesBox { background: white; border: 1px solid #dfe1e5;"
+                        " border-radius: 10px; }"
+                        "#factsBox QLabel { font-size: 13px; }"
+                        "#factsBox QLabel[partOfAbove=\"true\"] { color: #4a4f56; }"
+                        "#choiceMaker { color: #6d7178; font-size: 12px; }");
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(12, 10, 12, 12);
     layout->setSpacing(4);
@@ -209,6 +224,26 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     table_ = new DetailTable(*model_, page);
     table_->setAccessibleName(qs(strings_.text("Accessible Nutrition Table")));
     layout->addWidget(table_);
+    layout->addSpacing(8);
+    factsHeading_ = label(QString(), "factsHeading", page);
+    layout->addWidget(factsHeading_);
+    factsBox_ = new QWidget(page);
+    factsBox_->setObjectName("factsBox");
+    factsBox_->setAttribute(Qt::WA_StyledBackground);
+    auto* facts = new QVBoxLayout(factsBox_);
+    facts->setContentsMargins(10, 6, 10, 6);
+    facts->setSpacing(3);
+    layout->addWidget(factsBox_);
+    layout->addSpacing(8);
+    choicesHeading_ = label(QString(), "choicesHeading", page);
+    layout->addWidget(choicesHeading_);
+    choicesBox_ = new QWidget(page);
+    choicesBox_->setObjectName("choicesBox");
+    choicesBox_->setAttribute(Qt::WA_StyledBackground);
+    auto* choices = new QVBoxLayout(choicesBox_);
+    choices->setContentsMargins(0, 0, 0, 0);
+    choices->setSpacing(0);
+    layout->addWidget(choicesBox_);
     layout->addStretch(1);
     scroll->setWidget(page);
 
@@ -260,6 +295,79 @@ void ProductDetailWidget::detailChanged() {
     if (pickerUp_) picker_->model().reloadData();
     table_->refresh();
     table_->setAccessibleDescription(spokenTable(*model_, strings_));
+    showFacts();
+    showChoices();
+}
+
+void ProductDetailWidget::showFacts() {
+    factsHeading_->setText(qs(model_->factsHeading()));
+    factsHeading_->setVisible(!model_->facts().empty());
+    factsBox_->setVisible(!model_->facts().empty());
+    if (model_->facts() == shownFacts_) return;
+    shownFacts_ = model_->facts();
+    // Each line's title takes what its own figure leaves.
+    for (QWidget* line : factsBox_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        delete line;
+    for (const FactRow& fact : shownFacts_) {
+        auto* line = new QWidget(factsBox_);
+        auto* row = new QHBoxLayout(line);
+        row->setContentsMargins(fact.partOfAbove ? 12 : 0, 0, 0, 0);
+        row->setSpacing(8);
+        auto* title = label(qs(fact.title), "factTitle", line);
+        auto* value = new QLabel(qs(fact.value), line);
+        value->setObjectName("factValue");
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        for (QLabel* l : {title, value})
+            l->setProperty("partOfAbove", fact.partOfAbove);
+        row->addWidget(title, 1);
+        row->addWidget(value);
+        factsBox_->layout()->addWidget(line);
+    }
+}
+
+void ProductDetailWidget::showChoices() {
+    choicesHeading_->setText(qs(model_->betterChoicesHeading()));
+    choicesHeading_->setVisible(!model_->betterChoices().empty());
+    choicesBox_->setVisible(!model_->betterChoices().empty());
+    if (model_->betterChoices() == shownChoices_) return;
+    shownChoices_ = model_->betterChoices();
+    for (TableRow* row : choiceRows_)
+        row->deleteLater();
+    choiceRows_.clear();
+    for (std::size_t i = 0; i < shownChoices_.size(); ++i) {
+        const ChoiceRow& choice = shownChoices_[i];
+        auto* row = new TableRow(QString(), choicesBox_);
+        row->setAccessibleName(qs(choice.name));
+        QStringList spoken;
+        if (!choice.maker.empty()) spoken << qs(choice.maker);
+        for (const std::string& name : choice.pictures)
+            if (const QString light = spokenLight(name, strings_); !light.isEmpty())
+                spoken << light;
+        spoken << qs(strings_.text(key("Accessible Row Description")));
+        row->setAccessibleDescription(spoken.join(", "));
+        row->setProperty("last", i + 1 == shownChoices_.size());
+        row->label()->hide();
+        auto* texts = new QVBoxLayout;
+        texts->setContentsMargins(0, 4, 0, 4);
+        texts->setSpacing(0);
+        texts->addWidget(new ElidedLabel(qs(choice.name), row));
+        if (!choice.maker.empty()) {
+            auto* maker = new ElidedLabel(qs(choice.maker), row);
+            maker->setObjectName("choiceMaker");
+            texts->addWidget(maker);
+        }
+        static_cast<QHBoxLayout*>(row->layout())->insertLayout(0, texts, 1);
+        for (const std::string& name : choice.pictures) {
+            auto* light = new QLabel(row);
+            light->setPixmap(picture(name).pixmap(QSize(14, 22), devicePixelRatioF()));
+            row->accessories()->addWidget(light);
+        }
+        row->addDisclosure();
+        connect(row, &TableRow::clicked, this,
+                [this, i] { model_->openBetterChoice(static_cast<int>(i)); });
+        choicesBox_->layout()->addWidget(row);
+        choiceRows_.push_back(row);
+    }
 }
 
 void ProductDetailWidget::deviceOrientationChanged(DeviceOrientation orientation) {

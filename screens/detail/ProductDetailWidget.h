@@ -13,6 +13,7 @@ class QPushButton;
 namespace tolvane {
 
 class CheckPickerView;
+class TableRow;
 
 // The rows of the detail drawn in one widget: the header row, five light rows, the portion.
 class DetailTable : public QWidget {
@@ -47,6 +48,11 @@ public:
     // Beside the turn hint: shows the calculator as turning the device would.
     QPushButton* turnButton() const { return turn_; }
     DetailTable* detailTable() const { return table_; }
+    QLabel* factsHeading() const { return factsHeading_; }
+    QWidget* factsBox() const { return factsBox_; }
+    QLabel* choicesHeading() const { return choicesHeading_; }
+    // The better choices' rows, best first; a tap opens the product.
+    const std::vector<TableRow*>& choiceRows() const { return choiceRows_; }
 
 public slots:
     // The device turned; only the detail on screen follows it.
@@ -62,6 +68,9 @@ private:
     // Slides the picker up into view or down out of it, over 0.5 s at constant speed.
     void slidePicker(bool up);
     QPoint pickerPosition(bool up) const;
+    // Rebuilt only when what they show changed, so a row under the finger stays.
+    void showFacts();
+    void showChoices();
 
     std::shared_ptr<ProductDetail> model_;
     const Strings& strings_;
@@ -77,6 +86,13 @@ private:
     QPropertyAnimation* slide_;
     bool pickerUp_ = false;
     DetailTable* table_;
+    QLabel* factsHeading_;
+    QWidget* factsBox_;
+    QLabel* choicesHeading_;
+    QWidget* choicesBox_;
+    std::vector<FactRow> shownFacts_;
+    std::vector<ChoiceRow> shownChoices_;
+    std::vector<TableRow*> choiceRows_;
 };
 
 } // namespace tolvane

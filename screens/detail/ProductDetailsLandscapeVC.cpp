@@ -77,6 +77,30 @@ void ProductDetailsLandscapeVC::keyboardWillHide() {
     drawBars(portionText_);
 }
 
+std::vector<PortionChoice> ProductDetailsLandscapeVC::portionChoices() const {
+    const double pack = leadingDouble(product_.salesPortion);
+    if (!(pack > 0)) return {};
+    // What the field would hold: a whole number as such, else the stored number.
+    std::string packText = pack == static_cast<double>(static_cast<long long>(pack))
+                               ? formatInt(static_cast<long long>(pack))
+                               : commaToPoint(product_.salesPortion.substr(
+                                     0, leadingNumberLength(product_.salesPortion)));
+    packText.erase(0, packText.find_first_not_of(" \t+"));
+    if (checkPortion(packText) != PortionCheck::Valid) return {};
+    const NumberFormat format = numberFormat(platform_.strings);
+    const char* unit = product_.unit == "g" ? "g" : "ml";
+    return {{format.withUnit("100", unit), "100"},
+            {replaceAll(platform_.strings.text(key("Packung (%@)")), "%@",
+                        format.withUnit(format.number(packText), unit)),
+             format.number(packText)}};
+}
+
+void ProductDetailsLandscapeVC::choosePortion(const PortionChoice& choice) {
+    portionText_ = choice.portionText;
+    if (listener_) listener_->portionChosen();
+    drawBars(portionText_);
+}
+
 void ProductDetailsLandscapeVC::touchAt(float x, float y) {
     touchShown_ = true;
     touchX_ = x;

@@ -23,6 +23,15 @@ public:
     virtual void barsChanged() {}
     virtual void touchChanged() {}
     virtual void closeKeyboard() {}
+    // The portion was chosen rather than typed: the field shows it.
+    virtual void portionChosen() {}
+};
+
+// A quick choice beside the portion field: its button's text and the portion it types.
+struct PortionChoice {
+    std::string title;
+    std::string portionText;
+    friend bool operator==(const PortionChoice&, const PortionChoice&) = default;
 };
 
 class ProductDetailsLandscapeVC : public Screen {
@@ -63,6 +72,10 @@ public:
     void portionTextChanged(const std::string& text) { portionText_ = text; }
     // The keyboard went away: the bars follow the field.
     void keyboardWillHide();
+    // "100 g" and "pack (250 g)" where the pack size is known and fits the field; none otherwise.
+    std::vector<PortionChoice> portionChoices() const;
+    // Fills the field with the choice and draws the bars as typing it would.
+    void choosePortion(const PortionChoice& choice);
 
     // --- Touching the bars ---
     void touchesBegan(float x, float y) { touchAt(x, y); }

@@ -41,7 +41,9 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
         "#portionUnit { color: white; font-weight: 600; }"
         "#landscapeName { color: white; font-weight: 600; }"
         "#portionField { background: white; border: 1px solid #c3c7cd;"
-        " border-radius: 6px; padding: 2px 6px; }");
+        " border-radius: 6px; padding: 2px 6px; }"
+        "#portionChoice { background: white; color: #23735a; border: none;"
+        " border-radius: 6px; padding: 3px 6px; font-weight: 600; }");
     info_ = new QPushButton(qs(strings_.text(ProductDetailsLandscapeVC::infoButtonKey())), this);
     info_->setObjectName("gdaInfoButton");
     describe(info_, strings_, key("Accessible Info Description"));
@@ -73,8 +75,19 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
         model_->portionTextChanged(portion_->text().toStdString());
         model_->keyboardWillHide();
     });
+    for (const PortionChoice& choice : model_->portionChoices()) {
+        auto* button = new QPushButton(qs(choice.title), this);
+        button->setObjectName("portionChoice");
+        describe(button, strings_, key("Accessible Portion Description"));
+        connect(button, &QPushButton::clicked, this, [this, choice] {
+            portion_->clearFocus();
+            model_->choosePortion(choice);
+        });
+        choices_.push_back(button);
+    }
+    // They stand left of the field: Tab reaches them first.
+    if (!choices_.empty()) QWidget::setTabOrder(choices_.back(), portion_);
     model_->setListener(this);
-    setElidedText(name_, qs(model_->productName()), 300);
     unit_->setText(qs(model_->portionUnit()));
     layoutChildren();
 }
@@ -94,9 +107,19 @@ void ProductDetailsLandscapeWidget::layoutChildren() {
     info_->setGeometry(o.x() + 480 - 8 - infoWidth, o.y() + 8, infoWidth, 28);
     turnBack_->setGeometry(o.x() + 8, o.y() + 8, std::clamp(turnBack_->sizeHint().width(), 80, 140),
                            28);
-    name_->setGeometry(o.x() + 10, o.y() + kBottomBarTop + 8, 300, 26);
-    portion_->setGeometry(o.x() + 318, o.y() + kBottomBarTop + 7, 110, 28);
+    // The quick portions take the room of the name, and of the field beyond five figures.
+    const int fieldLeft = choices_.empty() ? 318 : 358;
+    portion_->setGeometry(o.x() + fieldLeft, o.y() + kBottomBarTop + 7, 428 - fieldLeft, 28);
     unit_->setGeometry(o.x() + 434, o.y() + kBottomBarTop + 7, 40, 28);
+    int right = fieldLeft - 6;
+    for (auto choice = choices_.rbegin(); choice != choices_.rend(); ++choice) {
+        const int w = (*choice)->sizeHint().width();
+        (*choice)->setGeometry(o.x() + right - w, o.y() + kBottomBarTop + 7, w, 28);
+        right -= w + 4;
+    }
+    const int nameWidth = right - 6;
+    name_->setGeometry(o.x() + 10, o.y() + kBottomBarTop + 8, nameWidth, 26);
+    setElidedText(name_, qs(model_->productName()), nameWidth);
 }
 
 void ProductDetailsLandscapeWidget::resizeEvent(QResizeEvent* event) {
@@ -234,6 +257,10 @@ bool ProductDetailsLandscapeWidget::eventFilter(QObject* watched, QEvent* event)
             return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void ProductDetailsLandscapeWidget::portionChosen() {
+    portion_->setText(qs(model_->portionText()));
 }
 
 void ProductDetailsLandscapeWidget::closeKeyboard() {

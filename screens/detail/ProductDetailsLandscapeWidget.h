@@ -27,6 +27,8 @@ public:
     // Back to the upright tabs, as turning the device back does.
     QPushButton* turnBackButton() const { return turnBack_; }
     QLabel* portionUnitLabel() const { return unit_; }
+    // The quick portions beside the field, "100 g" then the pack; none without a pack size.
+    const std::vector<QPushButton*>& portionChoiceButtons() const { return choices_; }
     // Where the calculator's own coordinates (480 x 320) start inside the widget.
     QPoint canvasOrigin() const;
     QSize sizeHint() const override { return canvasSize; }
@@ -51,6 +53,7 @@ private:
     void barsChanged() override { update(); }
     void touchChanged() override { update(); }
     void closeKeyboard() override;
+    void portionChosen() override;
     void layoutChildren();
 
     std::shared_ptr<ProductDetailsLandscapeVC> model_;
@@ -60,6 +63,7 @@ private:
     QLabel* name_;
     QLineEdit* portion_;
     QLabel* unit_;
+    std::vector<QPushButton*> choices_;
 };
 
 } // namespace tolvane

@@ -9,6 +9,7 @@
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/ScanWidget.h"
 #include "screens/browse/SearchWidget.h"
+#include "screens/common/TableRow.h"
 #include "screens/common/WheelPicker.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
@@ -43,6 +44,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -96,7 +98,8 @@ private slots:
     // The list searched, a product opened, turned, typed into and turned back; then a category
     // browsed and a product of it kept as a favourite and removed again.
     void searchOpenTurnTypeAndTurnBackThenBrowseACategory() {
-        catalogue_->add({4, "Hausbrot", "", "2", "2", "0.5", "1", "1", "240"}); // no maker
+        catalogue_->add({4, "Hausbrot", "", "2", "2", "0.5", "1", "1", "240"});        // no maker
+        catalogue_->add({6, "Cracker", "Wasa", "1", "1", "0.2", "0.5", "1.0", "390"}); // one amber
         catalogue_->setSettings("YES", "YES");
         ship();
         Run run(documents_->path(), resources_->path());
@@ -132,6 +135,19 @@ private slots:
         QCOMPARE(detail->model()->row(4).picture, std::string("ampel_yellow_top"));
         QVERIFY(detail->detailTable()->height() > 200);
         grab(run, "detail");
+        // Below the lights the whole table, then the category's better choice, which opens.
+        QVERIFY(detail->factsBox()->isVisible());
+        QTRY_COMPARE(detail->choiceRows().size(), std::size_t(1));
+        TableRow* better = detail->choiceRows()[0];
+        auto* page = detail->findChild<QScrollArea*>();
+        page->ensureWidgetVisible(better);
+        tap(better);
+        QCOMPARE(run.stack(0).depth(), 3);
+        TOP_SCREEN(cracker, ProductDetailWidget, run.stack(0));
+        QCOMPARE(cracker->nameLabel()->text(), QString("Cracker"));
+        tap(run.stack(0).backButton());
+        QCOMPARE(run.stack(0).topWidget(), static_cast<QWidget*>(detail));
+        page->ensureWidgetVisible(detail->turnButton());
 
         // No accelerometer on a desktop: the button beside the hint turns the "device".
         tap(detail->turnButton());
@@ -141,6 +157,11 @@ private slots:
         if (run.context->defaults->boolForKey("isfirstLaunchGDA") || !Run::alerts().isEmpty())
             Run::closeAlerts();
         QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("28%"));
+        // The pack choice types the pack's 150 g, as the keys below do.
+        QCOMPARE(gda->portionChoiceButtons().size(), std::size_t(2));
+        tap(gda->portionChoiceButtons()[1]);
+        QCOMPARE(gda->portionField()->text(), QString("150"));
+        QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("42%"));
         gda->portionField()->setFocus();
         gda->portionField()->selectAll();
         QTest::keyClicks(gda->portionField(), "150");
@@ -299,6 +320,8 @@ private slots:
         catalogue_->add({5, "Chili-Erdnüsse geröstet mit Paprika und Meersalz",
                          "Knabberwerk Oberlausitz GmbH", "1", "75", "18", "0", "5.4", "700", "g",
                          "200"});
+        catalogue_->add({6, "Brezel-Cracker aus Vollkorn mit Meersalz und Sesam",
+                         "Knabberwerk Oberlausitz GmbH", "1", "1", "0.2", "0.5", "1.0", "390"});
         catalogue_->exec("INSERT INTO Products (RecordId, Produktname, Hersteller, Sortorder) "
                          "VALUES ('900000001', 'Dinkel-Vollkornbrötchen mit Sonnenblumenkernen "
                          "und Leinsamen', 'Bäckerei Sonnleitner', '1')");
@@ -343,6 +366,12 @@ private slots:
         tapRow(list->table(), 0, 0);
         TOP_SCREEN(detail, ProductDetailWidget, run.stack(0));
         check("product detail");
+        // Further down: the nutrition table and the better choices, one with a long name.
+        QTRY_COMPARE(detail->choiceRows().size(), std::size_t(3));
+        auto* page = detail->findChild<QScrollArea*>();
+        page->ensureWidgetVisible(detail->choiceRows().back());
+        check("nutrition table and better choices");
+        page->ensureWidgetVisible(detail->favoriteButton());
         tap(detail->favoriteButton());
         QTRY_VERIFY(detail->picker()->isVisible());
         check("folder picker");

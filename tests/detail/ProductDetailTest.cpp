@@ -154,3 +154,74 @@ TEST_F(ProductDetailTest, TurningToLandscapeHandsOverTheRecord) {
     d->viewWillDisappear();
     EXPECT_EQ(fake.defaults.stringForKey("ProducteDetailFromScreen"), "ProductsForCategory");
 }
+
+namespace {
+// The nutrition table as "title|value", an "of which" line marked with ">".
+std::vector<std::string> facts(const ProductDetail& d) {
+    std::vector<std::string> out;
+    for (const FactRow& f : d.facts())
+        out.push_back((f.partOfAbove ? ">" : "") + f.title + "|" + f.value);
+    return out;
+}
+std::vector<std::string> choiceNames(const ProductDetail& d) {
+    std::vector<std::string> out;
+    for (const ChoiceRow& c : d.betterChoices())
+        out.push_back(c.name);
+    return out;
+}
+} // namespace
+
+TEST_F(ProductDetailTest, FactsInLabelOrderAndBetterChoicesThatOpenOnTheStack) {
+    fake.strings.set("Decimal Separator", ",");
+    fake.strings.set("%@ kJ", "%@ кДж");
+    fake.strings.set("Nährwerte pro %@", "Pour %@");
+    catalogue.exec("UPDATE ProductsTable SET field09 = '1883.0', field11 = '60', field16 = '', "
+                   "field17 = '6,5', field23 = 'keine Angaben' WHERE recordId = 1");
+    // All green, and one without any data (all unknown: worse than anything).
+    catalogue.add({4, "Knäcke", "Wasa", "4", "2", "0.5", "1", "0.2", "350", "g"});
+    catalogue.add({5, "Unbekannt", "", "4", "", "", "", "", ""});
+    shared.insertProductToMainTable("Eigenes", "Ich", "4", "1", "0.5", "2", "0.1", "120", "ml",
+                                    "900000001", "");
+    FakeNavigation navigation;
+    const auto riegel = open(1);
+    riegel->setNavigation(&navigation);
+    EXPECT_EQ(riegel->factsHeading(), "Pour 100 g");
+    EXPECT_EQ(facts(*riegel),
+              (std::vector<std::string>{"Energie|1883,0 кДж / 450 kcal", "Matières grasses|10 g",
+                                        "Kohlenhydrate|60 g", ">davon Zucker|40 g", "Eiweiß|6,5 g",
+                                        "Salz|0,3 g"}));
+    // An own product holds the five values it was typed with.
+    const auto own = open(900000001);
+    EXPECT_EQ(own->factsHeading(), "Pour 100 ml");
+    EXPECT_EQ(facts(*own), (std::vector<std::string>{"Energie|120 kcal", "Matières grasses|1 g",
+                                                     ">davon gesättigte Fettsäuren|0,5 g",
+                                                     ">davon Zucker|2 g", "Salz|0,1 g"}));
+
+    // Riegel: two reds (sugar, saturates unknown); Sirup: three; the own product all green per
+    // 100 ml with less energy than Knäcke.
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !riegel->betterChoices().empty(); }));
+    EXPECT_EQ(choiceNames(*riegel), (std::vector<std::string>{"Eigenes", "Knäcke"}));
+    EXPECT_EQ(riegel->betterChoices()[1].pictures[0], "ampel_green_top");
+    const auto sirup = open(2);
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !sirup->betterChoices().empty(); }));
+    EXPECT_EQ(choiceNames(*sirup), (std::vector<std::string>{"Eigenes", "Knäcke", "Riegel"}));
+    // The category's lights are kept until the catalogue is said to have changed: a product
+    // removed since is left out, one added since shows only then.
+    catalogue.remove(4);
+    catalogue.add({7, "Wasser", "", "4", "0", "0", "0", "0", "0", "ml"});
+    for (const auto& expected : {std::vector<std::string>{"Eigenes", "Riegel"},
+                                 std::vector<std::string>{"Wasser", "Eigenes", "Riegel"}}) {
+        const auto d = open(2);
+        ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !d->betterChoices().empty(); }));
+        EXPECT_EQ(choiceNames(*d), expected);
+        shared.catalogueChanged();
+    }
+
+    riegel->openBetterChoice(1); // Knäcke, removed meanwhile: nothing opens
+    EXPECT_FALSE(navigation.top());
+    riegel->openBetterChoice(0);
+    const auto opened = std::dynamic_pointer_cast<ProductDetail>(navigation.top());
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->productName(), "Eigenes");
+    EXPECT_EQ(navigation.backTitles().back(), "Zurück");
+}

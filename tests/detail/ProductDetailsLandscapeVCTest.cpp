@@ -104,3 +104,27 @@ TEST_F(LandscapeTest, UnitsAreWrittenInTheInterfaceLanguage) {
     vc->touchesBegan(90, 100);
     EXPECT_EQ(vc->touchLabel(), "0.7 oz");
 }
+
+TEST_F(LandscapeTest, QuickPortionsOnlyWhereThePackSizeIsKnown) {
+    fake.strings.set("Decimal Separator", ",");
+    fake.strings.set("Packung (%@)", "Pack (%@)");
+    const auto vc = show(kChips);
+    const auto choices = vc->portionChoices();
+    ASSERT_EQ(choices.size(), 2u);
+    EXPECT_EQ(choices[0], (PortionChoice{"100 g", "100"}));
+    EXPECT_EQ(choices[1], (PortionChoice{"Pack (150 g)", "150"}));
+    vc->choosePortion(choices[1]); // as typing 150 and closing the keyboard
+    EXPECT_EQ(vc->portionText(), "150");
+    EXPECT_EQ(vc->bars()[0].percentLabel, "42%");
+    vc->choosePortion(choices[0]);
+    EXPECT_EQ(vc->bars()[0].percentLabel, "28%");
+
+    ProductRecord product = kChips;
+    product.unit = "ml";
+    product.salesPortion = "2,50";
+    EXPECT_EQ(show(product)->portionChoices()[1], (PortionChoice{"Pack (2,50 ml)", "2,50"}));
+    for (const char* unknown : {"", "-1", "0", "abc", "123456"}) {
+        product.salesPortion = unknown;
+        EXPECT_TRUE(show(product)->portionChoices().empty()) << unknown;
+    }
+}
