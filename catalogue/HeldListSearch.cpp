@@ -2,6 +2,17 @@
 
 #include "store/LikePattern.h"
 #include "text/SearchFold.h"
+#include "text/Utf8.h"
+
+#include <algorithm>
+#include <exception>
+#include <iterator>
+#include <system_error>
+#include <thread>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace tolvane {
 
@@ -17,20 +28,241 @@ bool needsStoreRule(const std::string& typed) {
     return false;
 }
 
+// Below this many rows a second thread costs more than it saves.
+constexpr std::size_t kHalvesFrom = 50000;
+
+using Positions = std::vector<std::uint32_t>;
+
+struct Query {
+    Query(const PackedRows& list, const SearchIndex& folded, const std::string& typed)
+        : list(list), folded(folded), pattern(foldForSearch(typed) + "%"),
+          storeRule(needsStoreRule(typed)), stored(storeRule ? typed + "%" : std::string()) {}
+
+    bool matches(std::size_t row, std::string_view name, std::string_view maker) const {
+        return pattern.matches(name) || pattern.matches(maker) ||
+               (storeRule && (stored.matches(list.name(row)) || stored.matches(list.maker(row))));
+    }
+
+    const PackedRows& list;
+    const SearchIndex& folded;
+    const LikePattern pattern;
+    const bool storeRule;
+    const LikePattern stored;
+};
+
+// The rows' names and makers in their search form, asked for rows in ascending order.
+class SearchForms {
+public:
+    SearchForms(const Query& query, std::size_t firstRow)
+        : query_(query), next_(query.folded.firstFoldedFrom(firstRow)) {}
+
+    bool matches(std::size_t row) {
+        const SearchIndex& folded = query_.folded;
+        while (next_ < folded.foldedCount() && folded.foldedRow(next_) < row)
+            ++next_;
+        if (next_ < folded.foldedCount() && folded.foldedRow(next_) == row) {
+            const std::size_t begin = next_ == 0 ? 0 : folded.rowEnd(next_ - 1);
+            const std::size_t nameEnd = folded.nameEnd(next_);
+            return query_.matches(row, folded.text().substr(begin, nameEnd - begin),
+                                  folded.text().substr(nameEnd, folded.rowEnd(next_) - nameEnd));
+        }
+        return query_.matches(row, query_.list.name(row), query_.list.maker(row));
+    }
+
+private:
+    const Query& query_;
+    std::size_t next_;
+};
+
+char upperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The first position from at on, before end, where the literal's first two bytes stand (ASCII
+// letters in either case); end where there is none. Sixteen bytes at a time where the processor
+// can.
+std::size_t findCandidate(std::string_view text, std::size_t at, std::size_t end,
+                          std::string_view literal) {
+    const char* data = text.data();
+    const char lower0 = literal[0];
+    const char upper0 = upperAscii(lower0);
+    const bool two = literal.size() > 1;
+    const char lower1 = two ? literal[1] : '\0';
+    const char upper1 = upperAscii(lower1);
+#if defined(__SSE2__)
+    const __m128i l0 = _mm_set1_epi8(lower0);
+    const __m128i u0 = _mm_set1_epi8(upper0);
+    const __m128i l1 = _mm_set1_epi8(lower1);
+    const __m128i u1 = _mm_set1_epi8(upper1);
+    while (at + 17 <= end) {
+        const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+        __m128i hit = _mm_or_si128(_mm_cmpeq_epi8(first, l0), _mm_cmpeq_epi8(first, u0));
+        if (two) {
+            const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at + 1));
+            hit = _mm_and_si128(
+                hit, _mm_or_si128(_mm_cmpeq_epi8(second, l1), _mm_cmpeq_epi8(second, u1)));
+        }
+        if (const int mask = _mm_movemask_epi8(hit); mask != 0)
+            return at + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+        at += 16;
+    }
+#endif
+    for (; at < end; ++at)
+        if ((data[at] == lower0 || data[at] == upper0) &&
+            (!two || (at + 1 < end && (data[at + 1] == lower1 || data[at + 1] == upper1))))
+            return at;
+    return end;
+}
+
+// For a "%literal%" pattern: the entries [first, last) of a text laid out as PackedRows lays out
+// its rows (Entries: PackedRows or SearchIndex's folded rows) are searched for the literal in
+// one run over their text, and a row is only asked where it stands. rowOf gives an entry's row;
+// skip(entry) leaves an entry out. Appends the rows found, ascending.
+template <class Entries, class RowOf, class Skip>
+void scanText(const Entries& entries, std::size_t first, std::size_t last,
+              const LikePattern& pattern, RowOf rowOf, Skip skip, Positions& found) {
+    if (first >= last) return;
+    const std::string_view literal = pattern.containedLiteral();
+    const std::string_view text = entries.text();
+    const std::size_t end = entries.rowEnd(last - 1);
+    std::size_t at = first == 0 ? 0 : entries.rowEnd(first - 1);
+    std::size_t entry = first;
+    while (at < end) {
+        const std::size_t candidate = findCandidate(text, at, end, literal);
+        if (candidate >= end) break;
+        while (entries.rowEnd(entry) <= candidate)
+            ++entry;
+        if (!skip(entry)) {
+            // The literal starts a character here, and nothing before it in its field matched.
+            const std::size_t nameEnd = entries.nameEnd(entry);
+            const std::size_t rowEnd = entries.rowEnd(entry);
+            const bool hit = candidate < nameEnd
+                                 ? pattern.matches(text.substr(candidate, nameEnd - candidate)) ||
+                                       pattern.matches(text.substr(nameEnd, rowEnd - nameEnd))
+                                 : pattern.matches(text.substr(candidate, rowEnd - candidate));
+            if (hit) found.push_back(static_cast<std::uint32_t>(rowOf(entry)));
+        }
+        at = entries.rowEnd(entry);
+        ++entry;
+    }
+}
+
+Positions unite(Positions a, const Positions& b) {
+    if (b.empty()) return a;
+    Positions both;
+    both.reserve(a.size() + b.size());
+    std::set_union(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(both));
+    return both;
+}
+
+// Rows [first, last) of the list.
+Positions findInRows(const Query& query, std::size_t first, std::size_t last) {
+    Positions found;
+    const bool literals = !query.pattern.containedLiteral().empty() &&
+                          (!query.storeRule || !query.stored.containedLiteral().empty());
+    if (!literals) {
+        SearchForms forms(query, first);
+        for (std::size_t row = first; row < last; ++row)
+            if (forms.matches(row)) found.push_back(static_cast<std::uint32_t>(row));
+        return found;
+    }
+    const SearchIndex& folded = query.folded;
+    const std::size_t foldedFirst = folded.firstFoldedFrom(first);
+    const std::size_t foldedLast = folded.firstFoldedFrom(last);
+    // The rows kept folded are searched in their folded text, the others as they are.
+    std::size_t nextFolded = foldedFirst;
+    const auto isFolded = [&](std::size_t row) {
+        while (nextFolded < foldedLast && folded.foldedRow(nextFolded) < row)
+            ++nextFolded;
+        return nextFolded < foldedLast && folded.foldedRow(nextFolded) == row;
+    };
+    const auto self = [](std::size_t row) { return row; };
+    scanText(query.list, first, last, query.pattern, self, isFolded, found);
+    Positions inFolded;
+    scanText(
+        folded, foldedFirst, foldedLast, query.pattern,
+        [&folded](std::size_t entry) { return folded.foldedRow(entry); },
+        [](std::size_t) { return false; }, inFolded);
+    found = unite(std::move(found), inFolded);
+    if (query.storeRule) {
+        Positions stored;
+        scanText(
+            query.list, first, last, query.stored, self, [](std::size_t) { return false; }, stored);
+        found = unite(std::move(found), stored);
+    }
+    return found;
+}
+
+// half(first, last) for [0, count), in two halves on two threads when count is large; the
+// halves' positions one after the other.
+template <class Half> Positions inHalves(std::size_t count, Half half) {
+    if (count < kHalvesFrom) return half(std::size_t{0}, count);
+    const std::size_t middle = count / 2;
+    Positions second;
+    std::exception_ptr failed;
+    std::thread worker;
+    try {
+        worker = std::thread([&] {
+            try {
+                second = half(middle, count);
+            } catch (...) {
+                failed = std::current_exception();
+            }
+        });
+    } catch (const std::system_error&) {
+        return half(std::size_t{0}, count); // no thread to be had: on this one alone
+    }
+    Positions found;
+    try {
+        found = half(std::size_t{0}, middle);
+    } catch (...) {
+        worker.join();
+        throw;
+    }
+    worker.join();
+    if (failed) std::rethrow_exception(failed);
+    found.insert(found.end(), second.begin(), second.end());
+    return found;
+}
+
+std::string withoutTrailingAny(const std::string& typed) {
+    return typed.substr(0, typed.find_last_not_of('%') + 1);
+}
+
+// Whether every row now finds was found by before: now adds whole characters to before, its
+// folded form adds to before's, and the store's rule is asked for now only if it was for before.
+bool narrows(const std::string& before, const std::string& now) {
+    const auto extends = [](const std::string& longer, const std::string& shorter) {
+        return longer.compare(0, shorter.size(), shorter) == 0 &&
+               (longer.size() == shorter.size() || !isContinuationByte(longer[shorter.size()]));
+    };
+    return now.size() >= before.size() && extends(now, before) &&
+           (!needsStoreRule(now) || needsStoreRule(before)) &&
+           extends(foldForSearch(now), foldForSearch(before));
+}
+
 } // namespace
 
 std::vector<std::uint32_t> findInHeldList(const PackedRows& list, const SearchIndex& folded,
                                           const std::string& typed) {
-    const LikePattern pattern(foldForSearch(typed) + "%");
-    const bool storeRule = needsStoreRule(typed);
-    const LikePattern stored(storeRule ? typed + "%" : std::string());
-    std::vector<std::uint32_t> found;
-    folded.forEachRow(list, [&](std::size_t at, std::string_view name, std::string_view maker) {
-        if (pattern.matches(name) || pattern.matches(maker) ||
-            (storeRule && (stored.matches(list.name(at)) || stored.matches(list.maker(at)))))
-            found.push_back(static_cast<std::uint32_t>(at));
+    const Query query(list, folded, typed);
+    return inHalves(list.size(), [&query](std::size_t first, std::size_t last) {
+        return findInRows(query, first, last);
     });
-    return found;
+}
+
+std::vector<std::uint32_t> findInHeldList(const PackedRows& list, const SearchIndex& folded,
+                                          const std::string& typed,
+                                          const std::vector<std::uint32_t>& among) {
+    const Query query(list, folded, typed);
+    return inHalves(among.size(), [&](std::size_t first, std::size_t last) {
+        Positions found;
+        if (first == last) return found;
+        SearchForms forms(query, among[first]);
+        for (std::size_t i = first; i < last; ++i)
+            if (forms.matches(among[i])) found.push_back(among[i]);
+        return found;
+    });
 }
 
 PackedRows rowsAt(const PackedRows& list, const std::vector<std::uint32_t>& positions) {
@@ -43,6 +275,21 @@ PackedRows rowsAt(const PackedRows& list, const std::vector<std::uint32_t>& posi
 PackedRows searchHeldList(const PackedRows& list, const SearchIndex& folded,
                           const std::string& typed) {
     return rowsAt(list, findInHeldList(list, folded, typed));
+}
+
+const std::vector<std::uint32_t>&
+HeldListSearch::find(const std::shared_ptr<const PackedRows>& list,
+                     const std::shared_ptr<const SearchIndex>& folded, const std::string& typed) {
+    std::string now = withoutTrailingAny(typed);
+    if (list_.lock() == list && folded_.lock() == folded && narrows(typed_, now)) {
+        if (now != typed_) hits_ = findInHeldList(*list, *folded, typed, hits_);
+    } else {
+        hits_ = findInHeldList(*list, *folded, typed);
+        list_ = list;
+        folded_ = folded;
+    }
+    typed_ = std::move(now);
+    return hits_;
 }
 
 } // namespace tolvane

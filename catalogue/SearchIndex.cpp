@@ -31,6 +31,13 @@ SearchIndex::SearchIndex(const PackedRows& rows) {
     folded_.shrink_to_fit();
 }
 
+std::size_t SearchIndex::firstFoldedFrom(std::size_t row) const {
+    return static_cast<std::size_t>(
+        std::lower_bound(folded_.begin(), folded_.end(), row,
+                         [](const Folded& f, std::size_t r) { return f.row < r; }) -
+        folded_.begin());
+}
+
 BarcodeIndex::BarcodeIndex(Database& database, const PackedRows& rows) {
     // The rows by identifier, for the time of the reading: numbers sorted, other texts hashed.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> byNumber;

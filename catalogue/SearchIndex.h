@@ -39,6 +39,17 @@ public:
         }
     }
 
+    // The rows kept folded, laid out as PackedRows lays out its rows: entry i stands for row
+    // foldedRow(i), ascending.
+    std::size_t foldedCount() const { return folded_.size(); }
+    std::size_t foldedRow(std::size_t i) const { return folded_[i].row; }
+    std::string_view text() const { return text_; }
+    std::size_t nameEnd(std::size_t i) const { return folded_[i].nameEnd; }
+    std::size_t rowEnd(std::size_t i) const { return folded_[i].makerEnd; }
+    // The first entry of a row at or after row.
+    std::size_t firstFoldedFrom(std::size_t row) const;
+    std::size_t heapBytes() const { return text_.capacity() + folded_.capacity() * sizeof(Folded); }
+
 private:
     struct Folded {
         std::uint32_t row;
@@ -60,6 +71,9 @@ public:
 
     // Positions of the rows with this barcode value, in list order.
     std::vector<std::uint32_t> rowsWith(std::uint64_t value) const;
+    std::size_t heapBytes() const {
+        return values_.capacity() * sizeof(values_[0]) + rows_.capacity() * sizeof(rows_[0]);
+    }
 
 private:
     // Values ascending, and the row of each.
