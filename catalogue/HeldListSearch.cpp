@@ -60,12 +60,9 @@ public:
         const SearchIndex& folded = query_.folded;
         while (next_ < folded.foldedCount() && folded.foldedRow(next_) < row)
             ++next_;
-        if (next_ < folded.foldedCount() && folded.foldedRow(next_) == row) {
-            const std::size_t begin = next_ == 0 ? 0 : folded.rowEnd(next_ - 1);
-            const std::size_t nameEnd = folded.nameEnd(next_);
-            return query_.matches(row, folded.text().substr(begin, nameEnd - begin),
-                                  folded.text().substr(nameEnd, folded.rowEnd(next_) - nameEnd));
-        }
+        if (next_ < folded.foldedCount() && folded.foldedRow(next_) == row)
+            return query_.matches(row, folded.name(query_.list, next_),
+                                  folded.maker(query_.list, next_));
         return query_.matches(row, query_.list.name(row), query_.list.maker(row));
     }
 
@@ -76,6 +73,16 @@ private:
 
 char upperAscii(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Whether text is the (lower-cased) literal but for the case of ASCII letters.
+bool sameAscii(std::string_view text, std::string_view literal) {
+    for (std::size_t i = 0; i < literal.size(); ++i) {
+        const char c = text[i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != literal[i])
+            return false;
+    }
+    return true;
 }
 
 // The first position from at on, before end, where the literal's first two bytes stand (ASCII
@@ -114,16 +121,24 @@ std::size_t findCandidate(std::string_view text, std::size_t at, std::size_t end
     return end;
 }
 
+// Which fields of an entry a scan leaves to another.
+struct Skipped {
+    bool name = false;
+    bool maker = false;
+};
+
 // For a "%literal%" pattern: the entries [first, last) of a text laid out as PackedRows lays out
 // its rows (Entries: PackedRows or SearchIndex's folded rows) are searched for the literal in
 // one run over their text, and a row is only asked where it stands. rowOf gives an entry's row;
-// skip(entry) leaves an entry out. Appends the rows found, ascending.
+// skip(entry) the fields left out. Appends the rows found, ascending.
 template <class Entries, class RowOf, class Skip>
 void scanText(const Entries& entries, std::size_t first, std::size_t last,
               const LikePattern& pattern, RowOf rowOf, Skip skip, Positions& found) {
     if (first >= last) return;
     const std::string_view literal = pattern.containedLiteral();
     const std::string_view text = entries.text();
+    const bool ascii = std::all_of(literal.begin(), literal.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     const std::size_t end = entries.rowEnd(last - 1);
     std::size_t at = first == 0 ? 0 : entries.rowEnd(first - 1);
     std::size_t entry = first;
@@ -132,17 +147,22 @@ void scanText(const Entries& entries, std::size_t first, std::size_t last,
         if (candidate >= end) break;
         while (entries.rowEnd(entry) <= candidate)
             ++entry;
-        if (!skip(entry)) {
-            // The literal starts a character here, and nothing before it in its field matched.
-            const std::size_t nameEnd = entries.nameEnd(entry);
-            const std::size_t rowEnd = entries.rowEnd(entry);
-            const bool hit = candidate < nameEnd
-                                 ? pattern.matches(text.substr(candidate, nameEnd - candidate)) ||
-                                       pattern.matches(text.substr(nameEnd, rowEnd - nameEnd))
-                                 : pattern.matches(text.substr(candidate, rowEnd - candidate));
-            if (hit) found.push_back(static_cast<std::uint32_t>(rowOf(entry)));
+        const Skipped skipped = skip(entry);
+        const std::size_t nameEnd = entries.nameEnd(entry);
+        const std::size_t rowEnd = entries.rowEnd(entry);
+        const bool inName = candidate < nameEnd;
+        // The literal starts a character here, and nothing before it in its field matched.
+        bool hit = false;
+        if (!(inName ? skipped.name : skipped.maker)) {
+            const std::size_t fieldEnd = inName ? nameEnd : rowEnd;
+            hit = (ascii && candidate + literal.size() <= fieldEnd &&
+                   sameAscii(text.substr(candidate, literal.size()), literal)) ||
+                  pattern.matches(text.substr(candidate, fieldEnd - candidate));
         }
-        at = entries.rowEnd(entry);
+        if (!hit && inName && !skipped.maker)
+            hit = pattern.matches(text.substr(nameEnd, rowEnd - nameEnd));
+        if (hit) found.push_back(static_cast<std::uint32_t>(rowOf(entry)));
+        at = rowEnd;
         ++entry;
     }
 }
@@ -169,25 +189,26 @@ Positions findInRows(const Query& query, std::size_t first, std::size_t last) {
     const SearchIndex& folded = query.folded;
     const std::size_t foldedFirst = folded.firstFoldedFrom(first);
     const std::size_t foldedLast = folded.firstFoldedFrom(last);
-    // The rows kept folded are searched in their folded text, the others as they are.
+    // The names and makers kept folded are searched in their folded text, the others as they are.
     std::size_t nextFolded = foldedFirst;
-    const auto isFolded = [&](std::size_t row) {
+    const auto foldedFields = [&](std::size_t row) {
         while (nextFolded < foldedLast && folded.foldedRow(nextFolded) < row)
             ++nextFolded;
-        return nextFolded < foldedLast && folded.foldedRow(nextFolded) == row;
+        if (nextFolded < foldedLast && folded.foldedRow(nextFolded) == row)
+            return Skipped{!folded.nameAsIs(nextFolded), !folded.makerAsIs(nextFolded)};
+        return Skipped{};
     };
     const auto self = [](std::size_t row) { return row; };
-    scanText(query.list, first, last, query.pattern, self, isFolded, found);
+    const auto none = [](std::size_t) { return Skipped{}; };
+    scanText(query.list, first, last, query.pattern, self, foldedFields, found);
     Positions inFolded;
     scanText(
         folded, foldedFirst, foldedLast, query.pattern,
-        [&folded](std::size_t entry) { return folded.foldedRow(entry); },
-        [](std::size_t) { return false; }, inFolded);
+        [&folded](std::size_t entry) { return folded.foldedRow(entry); }, none, inFolded);
     found = unite(std::move(found), inFolded);
     if (query.storeRule) {
         Positions stored;
-        scanText(
-            query.list, first, last, query.stored, self, [](std::size_t) { return false; }, stored);
+        scanText(query.list, first, last, query.stored, self, none, stored);
         found = unite(std::move(found), stored);
     }
     return found;

@@ -2,7 +2,6 @@
 
 #include "text/Utf8.h"
 
-#include <array>
 #include <map>
 #include <string_view>
 
@@ -95,16 +94,23 @@ IndexGrouping group(const PackedRows& rows, const Positions& positions, BlankKey
     // std::map keeps the keys in byte order, which for UTF-8 is character-code order.
     using Bucket = std::vector<std::uint32_t>;
     std::map<std::string, Bucket> buckets;
-    // A key led by an ASCII byte depends on that byte alone: one look-up per byte, not per row.
-    std::array<Bucket*, 128> asciiBuckets{};
+    // A key depends on the name's first character alone: one look-up per character below U+0800
+    // (ASCII and the two-byte sequences: Latin, Greek, Cyrillic), not per row.
+    std::vector<Bucket*> known(0x800, nullptr);
     for (const std::uint32_t at : positions) {
         const std::string_view name = rows.name(at);
-        const auto lead = name.empty() ? 0 : static_cast<unsigned char>(name[0]);
+        std::size_t first = 0x800; // none known
+        if (!name.empty()) {
+            const auto lead = static_cast<unsigned char>(name[0]);
+            if (lead < 0x80)
+                first = lead;
+            else if (lead >= 0xC2 && lead <= 0xDF && name.size() > 1 && isContinuationByte(name[1]))
+                first = ((lead & 0x1Fu) << 6) | (static_cast<unsigned char>(name[1]) & 0x3Fu);
+        }
         Bucket* bucket = nullptr;
-        if (!name.empty() && lead < 0x80) {
-            Bucket*& known = asciiBuckets[lead];
-            if (known == nullptr) known = &buckets[indexKeyOf(name)];
-            bucket = known;
+        if (first < known.size()) {
+            if (known[first] == nullptr) known[first] = &buckets[indexKeyOf(name)];
+            bucket = known[first];
         } else {
             bucket = &buckets[indexKeyOf(name)];
         }

@@ -20,12 +20,17 @@ bool isAscii(std::string_view text) {
 
 SearchIndex::SearchIndex(const PackedRows& rows) {
     for (std::size_t at = 0; at < rows.size(); ++at) {
-        if (isAscii(rows.name(at)) && isAscii(rows.maker(at))) continue;
-        text_ += foldForSearch(rows.name(at));
+        // Past the rows the flags leave room for, both are copied.
+        const bool room = at <= kRowBits;
+        const bool nameAsIs = room && isAscii(rows.name(at));
+        const bool makerAsIs = room && isAscii(rows.maker(at));
+        if (nameAsIs && makerAsIs) continue;
+        if (!nameAsIs) text_ += foldForSearch(rows.name(at));
         const auto nameEnd = static_cast<std::uint32_t>(text_.size());
-        text_ += foldForSearch(rows.maker(at));
-        folded_.push_back(
-            {static_cast<std::uint32_t>(at), nameEnd, static_cast<std::uint32_t>(text_.size())});
+        if (!makerAsIs) text_ += foldForSearch(rows.maker(at));
+        folded_.push_back({static_cast<std::uint32_t>(at) | (nameAsIs ? kNameAsIs : 0) |
+                               (makerAsIs ? kMakerAsIs : 0),
+                           nameEnd, static_cast<std::uint32_t>(text_.size())});
     }
     text_.shrink_to_fit();
     folded_.shrink_to_fit();
@@ -34,7 +39,7 @@ SearchIndex::SearchIndex(const PackedRows& rows) {
 std::size_t SearchIndex::firstFoldedFrom(std::size_t row) const {
     return static_cast<std::size_t>(
         std::lower_bound(folded_.begin(), folded_.end(), row,
-                         [](const Folded& f, std::size_t r) { return f.row < r; }) -
+                         [](const Folded& f, std::size_t r) { return (f.row & kRowBits) < r; }) -
         folded_.begin());
 }
 

@@ -1,7 +1,7 @@
 // What the search of a held list needs beside its rows, made once when the list is made rather
 // than on every keystroke: the names and makers folded for search (case and accents, see
-// text/SearchFold.h). Only rows with a character beyond ASCII keep
-// a folded copy; an ASCII text is compared as it is, as the search's comparison ignores ASCII case.
+// text/SearchFold.h). Only a name or maker with a character beyond ASCII keeps a folded copy; an
+// ASCII text is compared as it is, as the search's comparison ignores ASCII case.
 #pragma once
 
 #include "catalogue/PackedRows.h"
@@ -21,36 +21,35 @@ public:
     // Folds the names and makers of rows.
     explicit SearchIndex(const PackedRows& rows);
 
-    // visit(position, name, maker) for each row of rows (the rows this index was made from), in
-    // order, with the name and maker in their search form; any ASCII letters may still be capitals.
-    template <class Visit> void forEachRow(const PackedRows& rows, Visit&& visit) const {
-        std::size_t next = 0;
-        for (std::size_t at = 0; at < rows.size(); ++at) {
-            if (next < folded_.size() && folded_[next].row == at) {
-                const Folded& f = folded_[next];
-                const std::uint32_t begin = next == 0 ? 0 : folded_[next - 1].makerEnd;
-                const std::string_view text(text_);
-                visit(at, text.substr(begin, f.nameEnd - begin),
-                      text.substr(f.nameEnd, f.makerEnd - f.nameEnd));
-                ++next;
-            } else {
-                visit(at, rows.name(at), rows.maker(at));
-            }
-        }
-    }
-
-    // The rows kept folded, laid out as PackedRows lays out its rows: entry i stands for row
-    // foldedRow(i), ascending.
+    // The rows with a folded copy, laid out as PackedRows lays out its rows: entry i stands for
+    // row foldedRow(i), ascending; a name or maker kept as it is has an empty copy.
     std::size_t foldedCount() const { return folded_.size(); }
-    std::size_t foldedRow(std::size_t i) const { return folded_[i].row; }
+    std::size_t foldedRow(std::size_t i) const { return folded_[i].row & kRowBits; }
     std::string_view text() const { return text_; }
     std::size_t nameEnd(std::size_t i) const { return folded_[i].nameEnd; }
     std::size_t rowEnd(std::size_t i) const { return folded_[i].makerEnd; }
+    bool nameAsIs(std::size_t i) const { return (folded_[i].row & kNameAsIs) != 0; }
+    bool makerAsIs(std::size_t i) const { return (folded_[i].row & kMakerAsIs) != 0; }
+    // Entry i's name and maker in their search form; rows: the rows this index was made from.
+    std::string_view name(const PackedRows& rows, std::size_t i) const {
+        if (nameAsIs(i)) return rows.name(foldedRow(i));
+        const std::size_t begin = i == 0 ? 0 : folded_[i - 1].makerEnd;
+        return std::string_view(text_).substr(begin, folded_[i].nameEnd - begin);
+    }
+    std::string_view maker(const PackedRows& rows, std::size_t i) const {
+        if (makerAsIs(i)) return rows.maker(foldedRow(i));
+        return std::string_view(text_).substr(folded_[i].nameEnd,
+                                              folded_[i].makerEnd - folded_[i].nameEnd);
+    }
     // The first entry of a row at or after row.
     std::size_t firstFoldedFrom(std::size_t row) const;
     std::size_t heapBytes() const { return text_.capacity() + folded_.capacity() * sizeof(Folded); }
 
 private:
+    // The row's number, and whether its name or its maker is kept as it is.
+    static constexpr std::uint32_t kNameAsIs = 1u << 31;
+    static constexpr std::uint32_t kMakerAsIs = 1u << 30;
+    static constexpr std::uint32_t kRowBits = kMakerAsIs - 1;
     struct Folded {
         std::uint32_t row;
         std::uint32_t nameEnd; // in text_; the name begins where the row before ends
