@@ -187,6 +187,14 @@ Positions findInRows(const Query& query, std::size_t first, std::size_t last) {
         return found;
     }
     const SearchIndex& folded = query.folded;
+    if (const std::string_view literal = query.pattern.containedLiteral();
+        literal.size() == 1 && !query.storeRule && (literal[0] | 0x20) >= 'a' &&
+        (literal[0] | 0x20) <= 'z') {
+        for (std::size_t row = first; row < last; ++row)
+            if (folded.holdsLetter(row, literal[0]))
+                found.push_back(static_cast<std::uint32_t>(row));
+        return found;
+    }
     const std::size_t foldedFirst = folded.firstFoldedFrom(first);
     const std::size_t foldedLast = folded.firstFoldedFrom(last);
     // The names and makers kept folded are searched in their folded text, the others as they are.

@@ -18,16 +18,27 @@ bool isAscii(std::string_view text) {
 }
 } // namespace
 
-SearchIndex::SearchIndex(const PackedRows& rows) {
+SearchIndex::SearchIndex(const PackedRows& rows) : letters_(rows.size(), 0) {
+    const auto addLetters = [this](std::size_t row, std::string_view text) {
+        std::uint32_t& letters = letters_[row];
+        for (const char c : text) {
+            const char lower = static_cast<char>(c | 0x20);
+            if (lower >= 'a' && lower <= 'z') letters |= 1u << (lower - 'a');
+        }
+    };
     for (std::size_t at = 0; at < rows.size(); ++at) {
         // Past the rows the flags leave room for, both are copied.
         const bool room = at <= kRowBits;
         const bool nameAsIs = room && isAscii(rows.name(at));
         const bool makerAsIs = room && isAscii(rows.maker(at));
-        if (nameAsIs && makerAsIs) continue;
+        const std::size_t begin = text_.size();
         if (!nameAsIs) text_ += foldForSearch(rows.name(at));
         const auto nameEnd = static_cast<std::uint32_t>(text_.size());
         if (!makerAsIs) text_ += foldForSearch(rows.maker(at));
+        addLetters(at, std::string_view(text_).substr(begin));
+        if (nameAsIs) addLetters(at, rows.name(at));
+        if (makerAsIs) addLetters(at, rows.maker(at));
+        if (nameAsIs && makerAsIs) continue;
         folded_.push_back({static_cast<std::uint32_t>(at) | (nameAsIs ? kNameAsIs : 0) |
                                (makerAsIs ? kMakerAsIs : 0),
                            nameEnd, static_cast<std::uint32_t>(text_.size())});

@@ -43,7 +43,15 @@ public:
     }
     // The first entry of a row at or after row.
     std::size_t firstFoldedFrom(std::size_t row) const;
-    std::size_t heapBytes() const { return text_.capacity() + folded_.capacity() * sizeof(Folded); }
+    // Whether row's name or maker in search form holds the ASCII letter (either case): a search
+    // for a single letter, as the first keystroke is, needs no text.
+    bool holdsLetter(std::size_t row, char letter) const {
+        return (letters_[row] >> ((letter | 0x20) - 'a') & 1u) != 0;
+    }
+    std::size_t heapBytes() const {
+        return text_.capacity() + folded_.capacity() * sizeof(Folded) +
+               letters_.capacity() * sizeof(letters_[0]);
+    }
 
 private:
     // The row's number, and whether its name or its maker is kept as it is.
@@ -56,7 +64,8 @@ private:
         std::uint32_t makerEnd;
     };
     std::string text_;
-    std::vector<Folded> folded_; // ascending by row
+    std::vector<Folded> folded_;         // ascending by row
+    std::vector<std::uint32_t> letters_; // by row: bit n for the letter 'a' + n
 };
 
 // The rows of a held list by barcode number (field24). Reading the numbers means reading every
