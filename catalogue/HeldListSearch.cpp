@@ -38,7 +38,14 @@ struct Query {
         : list(list), folded(folded), pattern(foldForSearch(typed) + "%"),
           storeRule(needsStoreRule(typed)), stored(storeRule ? typed + "%" : std::string()) {}
 
-    bool matches(std::size_t row, std::string_view name, std::string_view maker) const {
+    bool matches(std::size_t row) const {
+        std::string_view name = list.name(row);
+        std::string_view maker = list.maker(row);
+        if (folded.nameFolded(row) || folded.makerFolded(row)) {
+            const std::size_t entry = folded.firstFoldedFrom(row);
+            name = folded.name(list, row, entry);
+            maker = folded.maker(list, row, entry);
+        }
         return pattern.matches(name) || pattern.matches(maker) ||
                (storeRule && (stored.matches(list.name(row)) || stored.matches(list.maker(row))));
     }
@@ -48,27 +55,6 @@ struct Query {
     const LikePattern pattern;
     const bool storeRule;
     const LikePattern stored;
-};
-
-// The rows' names and makers in their search form, asked for rows in ascending order.
-class SearchForms {
-public:
-    SearchForms(const Query& query, std::size_t firstRow)
-        : query_(query), next_(query.folded.firstFoldedFrom(firstRow)) {}
-
-    bool matches(std::size_t row) {
-        const SearchIndex& folded = query_.folded;
-        while (next_ < folded.foldedCount() && folded.foldedRow(next_) < row)
-            ++next_;
-        if (next_ < folded.foldedCount() && folded.foldedRow(next_) == row)
-            return query_.matches(row, folded.name(query_.list, next_),
-                                  folded.maker(query_.list, next_));
-        return query_.matches(row, query_.list.name(row), query_.list.maker(row));
-    }
-
-private:
-    const Query& query_;
-    std::size_t next_;
 };
 
 char upperAscii(char c) {
@@ -181,9 +167,8 @@ Positions findInRows(const Query& query, std::size_t first, std::size_t last) {
     const bool literals = !query.pattern.containedLiteral().empty() &&
                           (!query.storeRule || !query.stored.containedLiteral().empty());
     if (!literals) {
-        SearchForms forms(query, first);
         for (std::size_t row = first; row < last; ++row)
-            if (forms.matches(row)) found.push_back(static_cast<std::uint32_t>(row));
+            if (query.matches(row)) found.push_back(static_cast<std::uint32_t>(row));
         return found;
     }
     const SearchIndex& folded = query.folded;
@@ -198,21 +183,17 @@ Positions findInRows(const Query& query, std::size_t first, std::size_t last) {
     const std::size_t foldedFirst = folded.firstFoldedFrom(first);
     const std::size_t foldedLast = folded.firstFoldedFrom(last);
     // The names and makers kept folded are searched in their folded text, the others as they are.
-    std::size_t nextFolded = foldedFirst;
-    const auto foldedFields = [&](std::size_t row) {
-        while (nextFolded < foldedLast && folded.foldedRow(nextFolded) < row)
-            ++nextFolded;
-        if (nextFolded < foldedLast && folded.foldedRow(nextFolded) == row)
-            return Skipped{!folded.nameAsIs(nextFolded), !folded.makerAsIs(nextFolded)};
-        return Skipped{};
+    const auto foldedFields = [&folded](std::size_t row) {
+        return Skipped{folded.nameFolded(row), folded.makerFolded(row)};
     };
     const auto self = [](std::size_t row) { return row; };
     const auto none = [](std::size_t) { return Skipped{}; };
     scanText(query.list, first, last, query.pattern, self, foldedFields, found);
     Positions inFolded;
+    std::size_t word = first / 64;
     scanText(
         folded, foldedFirst, foldedLast, query.pattern,
-        [&folded](std::size_t entry) { return folded.foldedRow(entry); }, none, inFolded);
+        [&folded, &word](std::size_t entry) { return folded.rowOf(entry, word); }, none, inFolded);
     found = unite(std::move(found), inFolded);
     if (query.storeRule) {
         Positions stored;
@@ -274,6 +255,7 @@ bool narrows(const std::string& before, const std::string& now) {
 
 std::vector<std::uint32_t> findInHeldList(const PackedRows& list, const SearchIndex& folded,
                                           const std::string& typed) {
+    if (folded.rowCount() != list.size()) return findInHeldList(list, SearchIndex(list), typed);
     const Query query(list, folded, typed);
     return inHalves(list.size(), [&query](std::size_t first, std::size_t last) {
         return findInRows(query, first, last);
@@ -283,13 +265,14 @@ std::vector<std::uint32_t> findInHeldList(const PackedRows& list, const SearchIn
 std::vector<std::uint32_t> findInHeldList(const PackedRows& list, const SearchIndex& folded,
                                           const std::string& typed,
                                           const std::vector<std::uint32_t>& among) {
+    if (folded.rowCount() != list.size())
+        return findInHeldList(list, SearchIndex(list), typed, among);
     const Query query(list, folded, typed);
     return inHalves(among.size(), [&](std::size_t first, std::size_t last) {
         Positions found;
         if (first == last) return found;
-        SearchForms forms(query, among[first]);
         for (std::size_t i = first; i < last; ++i)
-            if (forms.matches(among[i])) found.push_back(among[i]);
+            if (query.matches(among[i])) found.push_back(among[i]);
         return found;
     });
 }

@@ -18,19 +18,20 @@ bool isAscii(std::string_view text) {
 }
 } // namespace
 
-SearchIndex::SearchIndex(const PackedRows& rows) : letters_(rows.size(), 0) {
+SearchIndex::SearchIndex(const PackedRows& rows)
+    : marks_(rows.size(), 0), foldedBits_((rows.size() + 63) / 64, 0),
+      ranks_(foldedBits_.size(), 0) {
     const auto addLetters = [this](std::size_t row, std::string_view text) {
-        std::uint32_t& letters = letters_[row];
+        std::uint32_t& letters = marks_[row];
         for (const char c : text) {
             const char lower = static_cast<char>(c | 0x20);
             if (lower >= 'a' && lower <= 'z') letters |= 1u << (lower - 'a');
         }
     };
     for (std::size_t at = 0; at < rows.size(); ++at) {
-        // Past the rows the flags leave room for, both are copied.
-        const bool room = at <= kRowBits;
-        const bool nameAsIs = room && isAscii(rows.name(at));
-        const bool makerAsIs = room && isAscii(rows.maker(at));
+        if (at % 64 == 0) ranks_[at / 64] = static_cast<std::uint32_t>(ends_.size());
+        const bool nameAsIs = isAscii(rows.name(at));
+        const bool makerAsIs = isAscii(rows.maker(at));
         const std::size_t begin = text_.size();
         if (!nameAsIs) text_ += foldForSearch(rows.name(at));
         const auto nameEnd = static_cast<std::uint32_t>(text_.size());
@@ -39,19 +40,12 @@ SearchIndex::SearchIndex(const PackedRows& rows) : letters_(rows.size(), 0) {
         if (nameAsIs) addLetters(at, rows.name(at));
         if (makerAsIs) addLetters(at, rows.maker(at));
         if (nameAsIs && makerAsIs) continue;
-        folded_.push_back({static_cast<std::uint32_t>(at) | (nameAsIs ? kNameAsIs : 0) |
-                               (makerAsIs ? kMakerAsIs : 0),
-                           nameEnd, static_cast<std::uint32_t>(text_.size())});
+        marks_[at] |= (nameAsIs ? 0 : kNameFolded) | (makerAsIs ? 0 : kMakerFolded);
+        foldedBits_[at / 64] |= std::uint64_t{1} << (at % 64);
+        ends_.push_back({nameEnd, static_cast<std::uint32_t>(text_.size())});
     }
     text_.shrink_to_fit();
-    folded_.shrink_to_fit();
-}
-
-std::size_t SearchIndex::firstFoldedFrom(std::size_t row) const {
-    return static_cast<std::size_t>(
-        std::lower_bound(folded_.begin(), folded_.end(), row,
-                         [](const Folded& f, std::size_t r) { return (f.row & kRowBits) < r; }) -
-        folded_.begin());
+    ends_.shrink_to_fit();
 }
 
 BarcodeIndex::BarcodeIndex(Database& database, const PackedRows& rows) {

@@ -21,51 +21,70 @@ public:
     // Folds the names and makers of rows.
     explicit SearchIndex(const PackedRows& rows);
 
-    // The rows with a folded copy, laid out as PackedRows lays out its rows: entry i stands for
-    // row foldedRow(i), ascending; a name or maker kept as it is has an empty copy.
-    std::size_t foldedCount() const { return folded_.size(); }
-    std::size_t foldedRow(std::size_t i) const { return folded_[i].row & kRowBits; }
+    // The rows it was made from.
+    std::size_t rowCount() const { return marks_.size(); }
+    // Whether row's name, or its maker, has a folded copy.
+    bool nameFolded(std::size_t row) const { return (marks_[row] & kNameFolded) != 0; }
+    bool makerFolded(std::size_t row) const { return (marks_[row] & kMakerFolded) != 0; }
+    // The folded copies, laid out as PackedRows lays out its rows: entry i for the i-th row with
+    // a copy, whose name copy ends at nameEnd(i) and maker copy at rowEnd(i); a name or maker
+    // kept as it is has an empty copy.
+    std::size_t foldedCount() const { return ends_.size(); }
     std::string_view text() const { return text_; }
-    std::size_t nameEnd(std::size_t i) const { return folded_[i].nameEnd; }
-    std::size_t rowEnd(std::size_t i) const { return folded_[i].makerEnd; }
-    bool nameAsIs(std::size_t i) const { return (folded_[i].row & kNameAsIs) != 0; }
-    bool makerAsIs(std::size_t i) const { return (folded_[i].row & kMakerAsIs) != 0; }
-    // Entry i's name and maker in their search form; rows: the rows this index was made from.
-    std::string_view name(const PackedRows& rows, std::size_t i) const {
-        if (nameAsIs(i)) return rows.name(foldedRow(i));
-        const std::size_t begin = i == 0 ? 0 : folded_[i - 1].makerEnd;
-        return std::string_view(text_).substr(begin, folded_[i].nameEnd - begin);
+    std::size_t nameEnd(std::size_t i) const { return ends_[i].nameEnd; }
+    std::size_t rowEnd(std::size_t i) const { return ends_[i].makerEnd; }
+    // The entry of the first row with a copy at or after row.
+    std::size_t firstFoldedFrom(std::size_t row) const {
+        if (row >= marks_.size()) return ends_.size();
+        const std::uint64_t before = foldedBits_[row / 64] & ((std::uint64_t{1} << (row % 64)) - 1);
+        return ranks_[row / 64] + static_cast<std::size_t>(__builtin_popcountll(before));
     }
-    std::string_view maker(const PackedRows& rows, std::size_t i) const {
-        if (makerAsIs(i)) return rows.maker(foldedRow(i));
-        return std::string_view(text_).substr(folded_[i].nameEnd,
-                                              folded_[i].makerEnd - folded_[i].nameEnd);
+    // The row of entry i; word: where the last call found its row, for calls in ascending order.
+    std::size_t rowOf(std::size_t i, std::size_t& word) const {
+        while (word + 1 < ranks_.size() && ranks_[word + 1] <= i)
+            ++word;
+        std::uint64_t bits = foldedBits_[word];
+        for (std::size_t skip = i - ranks_[word]; skip > 0; --skip)
+            bits &= bits - 1;
+        return word * 64 + static_cast<std::size_t>(__builtin_ctzll(bits));
     }
-    // The first entry of a row at or after row.
-    std::size_t firstFoldedFrom(std::size_t row) const;
+    // Row's name and maker in search form; entry: its entry if it has a copy.
+    std::string_view name(const PackedRows& rows, std::size_t row, std::size_t entry) const {
+        if (!nameFolded(row)) return rows.name(row);
+        const std::size_t begin = entry == 0 ? 0 : ends_[entry - 1].makerEnd;
+        return std::string_view(text_).substr(begin, ends_[entry].nameEnd - begin);
+    }
+    std::string_view maker(const PackedRows& rows, std::size_t row, std::size_t entry) const {
+        if (!makerFolded(row)) return rows.maker(row);
+        return std::string_view(text_).substr(ends_[entry].nameEnd,
+                                              ends_[entry].makerEnd - ends_[entry].nameEnd);
+    }
     // Whether row's name or maker in search form holds the ASCII letter (either case): a search
     // for a single letter, as the first keystroke is, needs no text.
     bool holdsLetter(std::size_t row, char letter) const {
-        return (letters_[row] >> ((letter | 0x20) - 'a') & 1u) != 0;
+        return (marks_[row] >> ((letter | 0x20) - 'a') & 1u) != 0;
     }
     std::size_t heapBytes() const {
-        return text_.capacity() + folded_.capacity() * sizeof(Folded) +
-               letters_.capacity() * sizeof(letters_[0]);
+        return text_.capacity() + ends_.capacity() * sizeof(Ends) +
+               marks_.capacity() * sizeof(marks_[0]) +
+               foldedBits_.capacity() * sizeof(foldedBits_[0]) +
+               ranks_.capacity() * sizeof(ranks_[0]);
     }
 
 private:
-    // The row's number, and whether its name or its maker is kept as it is.
-    static constexpr std::uint32_t kNameAsIs = 1u << 31;
-    static constexpr std::uint32_t kMakerAsIs = 1u << 30;
-    static constexpr std::uint32_t kRowBits = kMakerAsIs - 1;
-    struct Folded {
-        std::uint32_t row;
-        std::uint32_t nameEnd; // in text_; the name begins where the row before ends
+    static constexpr std::uint32_t kNameFolded = 1u << 31;
+    static constexpr std::uint32_t kMakerFolded = 1u << 30;
+    struct Ends {
+        std::uint32_t nameEnd; // in text_; the name begins where the entry before ends
         std::uint32_t makerEnd;
     };
     std::string text_;
-    std::vector<Folded> folded_;         // ascending by row
-    std::vector<std::uint32_t> letters_; // by row: bit n for the letter 'a' + n
+    std::vector<Ends> ends_;
+    // By row: bit n for the letter 'a' + n, and which of its texts are folded.
+    std::vector<std::uint32_t> marks_;
+    // By row, 64 to a word: whether it has a copy; and the rows with one before each word.
+    std::vector<std::uint64_t> foldedBits_;
+    std::vector<std::uint32_t> ranks_;
 };
 
 // The rows of a held list by barcode number (field24). Reading the numbers means reading every
