@@ -1,14 +1,13 @@
 #include "catalogue/HeldListSearch.h"
 
+#include "catalogue/TwoHalves.h"
+
 #include "store/LikePattern.h"
 #include "text/SearchFold.h"
 #include "text/Utf8.h"
 
 #include <algorithm>
-#include <exception>
 #include <iterator>
-#include <system_error>
-#include <thread>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -203,36 +202,16 @@ Positions findInRows(const Query& query, std::size_t first, std::size_t last) {
     return found;
 }
 
-// half(first, last) for [0, count), in two halves on two threads when count is large; the
-// halves' positions one after the other.
+// half(first, last) for [0, count), in two halves when count is large; the halves' positions one
+// after the other.
 template <class Half> Positions inHalves(std::size_t count, Half half) {
     if (count < kHalvesFrom) return half(std::size_t{0}, count);
-    const std::size_t middle = count / 2;
-    Positions second;
-    std::exception_ptr failed;
-    std::thread worker;
-    try {
-        worker = std::thread([&] {
-            try {
-                second = half(middle, count);
-            } catch (...) {
-                failed = std::current_exception();
-            }
-        });
-    } catch (const std::system_error&) {
-        return half(std::size_t{0}, count); // no thread to be had: on this one alone
-    }
-    Positions found;
-    try {
-        found = half(std::size_t{0}, middle);
-    } catch (...) {
-        worker.join();
-        throw;
-    }
-    worker.join();
-    if (failed) std::rethrow_exception(failed);
-    found.insert(found.end(), second.begin(), second.end());
-    return found;
+    Positions halves[2];
+    inTwoHalves(count / 2, count, [&](std::size_t first, std::size_t last) {
+        halves[first == 0 ? 0 : 1] = half(first, last);
+    });
+    halves[0].insert(halves[0].end(), halves[1].begin(), halves[1].end());
+    return std::move(halves[0]);
 }
 
 std::string withoutTrailingAny(const std::string& typed) {

@@ -1,11 +1,15 @@
 #include "catalogue/SearchIndex.h"
 
+#include "catalogue/TwoHalves.h"
+
 #include "format/Gtin.h"
 #include "store/Database.h"
 #include "text/SearchFold.h"
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
+#include <stdexcept>
 #include <unordered_map>
 
 namespace tolvane {
@@ -21,6 +25,34 @@ bool isAscii(std::string_view text) {
 SearchIndex::SearchIndex(const PackedRows& rows)
     : marks_(rows.size(), 0), foldedBits_((rows.size() + 63) / 64, 0),
       ranks_(foldedBits_.size(), 0) {
+    // A large list is folded in two halves that meet at a word of foldedBits_.
+    Part parts[2];
+    const std::size_t middle = (rows.size() / 2) & ~std::size_t{63};
+    if (rows.size() < 50000) {
+        fold(rows, 0, rows.size(), parts[0]);
+    } else {
+        inTwoHalves(middle, rows.size(), [&](std::size_t first, std::size_t last) {
+            fold(rows, first, last, parts[first == 0 ? 0 : 1]);
+        });
+    }
+    text_ = std::move(parts[0].text);
+    ends_ = std::move(parts[0].ends);
+    const auto shift = static_cast<std::uint32_t>(text_.size());
+    if (parts[1].text.size() > std::numeric_limits<std::uint32_t>::max() - shift)
+        throw std::length_error("SearchIndex: more than 4 GiB of text");
+    text_ += parts[1].text;
+    for (Ends ends : parts[1].ends)
+        ends_.push_back({ends.nameEnd + shift, ends.makerEnd + shift});
+    text_.shrink_to_fit();
+    ends_.shrink_to_fit();
+    std::uint32_t before = 0;
+    for (std::size_t word = 0; word < foldedBits_.size(); ++word) {
+        ranks_[word] = before;
+        before += static_cast<std::uint32_t>(__builtin_popcountll(foldedBits_[word]));
+    }
+}
+
+void SearchIndex::fold(const PackedRows& rows, std::size_t first, std::size_t last, Part& part) {
     const auto addLetters = [this](std::size_t row, std::string_view text) {
         std::uint32_t& letters = marks_[row];
         for (const char c : text) {
@@ -28,24 +60,24 @@ SearchIndex::SearchIndex(const PackedRows& rows)
             if (lower >= 'a' && lower <= 'z') letters |= 1u << (lower - 'a');
         }
     };
-    for (std::size_t at = 0; at < rows.size(); ++at) {
-        if (at % 64 == 0) ranks_[at / 64] = static_cast<std::uint32_t>(ends_.size());
+    for (std::size_t at = first; at < last; ++at) {
         const bool nameAsIs = isAscii(rows.name(at));
         const bool makerAsIs = isAscii(rows.maker(at));
-        const std::size_t begin = text_.size();
-        if (!nameAsIs) text_ += foldForSearch(rows.name(at));
-        const auto nameEnd = static_cast<std::uint32_t>(text_.size());
-        if (!makerAsIs) text_ += foldForSearch(rows.maker(at));
-        addLetters(at, std::string_view(text_).substr(begin));
+        const std::size_t begin = part.text.size();
+        if (!nameAsIs) part.text += foldForSearch(rows.name(at));
+        const std::size_t nameEnd = part.text.size();
+        if (!makerAsIs) part.text += foldForSearch(rows.maker(at));
+        if (part.text.size() > std::numeric_limits<std::uint32_t>::max())
+            throw std::length_error("SearchIndex: more than 4 GiB of text");
+        addLetters(at, std::string_view(part.text).substr(begin));
         if (nameAsIs) addLetters(at, rows.name(at));
         if (makerAsIs) addLetters(at, rows.maker(at));
         if (nameAsIs && makerAsIs) continue;
         marks_[at] |= (nameAsIs ? 0 : kNameFolded) | (makerAsIs ? 0 : kMakerFolded);
         foldedBits_[at / 64] |= std::uint64_t{1} << (at % 64);
-        ends_.push_back({nameEnd, static_cast<std::uint32_t>(text_.size())});
+        part.ends.push_back(
+            {static_cast<std::uint32_t>(nameEnd), static_cast<std::uint32_t>(part.text.size())});
     }
-    text_.shrink_to_fit();
-    ends_.shrink_to_fit();
 }
 
 BarcodeIndex::BarcodeIndex(Database& database, const PackedRows& rows) {

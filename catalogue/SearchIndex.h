@@ -18,7 +18,7 @@ class Database;
 class SearchIndex {
 public:
     SearchIndex() = default;
-    // Folds the names and makers of rows.
+    // Folds the names and makers of rows, a large list in two halves at once (see TwoHalves.h).
     explicit SearchIndex(const PackedRows& rows);
 
     // The rows it was made from.
@@ -78,6 +78,13 @@ private:
         std::uint32_t nameEnd; // in text_; the name begins where the entry before ends
         std::uint32_t makerEnd;
     };
+    // The copies of some of the rows, as they are made.
+    struct Part {
+        std::string text;
+        std::vector<Ends> ends;
+    };
+    // Folds rows [first, last) into part; marks them in marks_ and foldedBits_.
+    void fold(const PackedRows& rows, std::size_t first, std::size_t last, Part& part);
     std::string text_;
     std::vector<Ends> ends_;
     // By row: bit n for the letter 'a' + n, and which of its texts are folded.
