@@ -5,8 +5,10 @@
 #include "format/Gtin.h"
 #include "store/Database.h"
 #include "text/SearchFold.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <limits>
 #include <stdexcept>
@@ -19,6 +21,42 @@ bool isAscii(std::string_view text) {
     for (const char c : text)
         if (static_cast<unsigned char>(c) >= 0x80) return false;
     return true;
+}
+
+// Appends text folded for search. A text of ASCII and the Latin-1 letters (U+00C0 to U+00FF)
+// alone, as most names are, folds character by character (there is no mark to compose or take
+// off across characters), from a table folded once; any other goes through foldForSearch whole.
+void appendFolded(std::string& out, std::string_view text) {
+    // By character: ASCII, then U+00C0 to U+00FF; empty where the fold is not one ASCII byte.
+    struct Table {
+        char ascii[128];
+        std::string latin1[64];
+    };
+    static const Table table = [] {
+        Table t{};
+        for (int c = 0; c < 128; ++c) {
+            const std::string folded = foldForSearch(std::string(1, static_cast<char>(c)));
+            t.ascii[c] = folded.size() == 1 && static_cast<unsigned char>(folded[0]) < 0x80
+                             ? folded[0]
+                             : '\x80';
+        }
+        for (int c = 0; c < 64; ++c)
+            t.latin1[c] = foldForSearch(std::string{'\xC3', static_cast<char>(0x80 + c)});
+        return t;
+    }();
+    const std::size_t start = out.size();
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto c = static_cast<unsigned char>(text[at]);
+        if (c < 0x80 && table.ascii[c] != '\x80') {
+            out.push_back(table.ascii[c]);
+        } else if (c == 0xC3 && at + 1 < text.size() && isContinuationByte(text[at + 1])) {
+            out += table.latin1[static_cast<unsigned char>(text[++at]) & 0x3F];
+        } else {
+            out.resize(start);
+            out += foldForSearch(text);
+            return;
+        }
+    }
 }
 } // namespace
 
@@ -53,20 +91,26 @@ SearchIndex::SearchIndex(const PackedRows& rows)
 }
 
 void SearchIndex::fold(const PackedRows& rows, std::size_t first, std::size_t last, Part& part) {
+    // The bit of each byte that is an ASCII letter.
+    static const auto bits = [] {
+        std::array<std::uint32_t, 256> letterBits{};
+        for (int c = 'a'; c <= 'z'; ++c)
+            letterBits[c] = letterBits[c - 'a' + 'A'] = 1u << (c - 'a');
+        return letterBits;
+    }();
     const auto addLetters = [this](std::size_t row, std::string_view text) {
-        std::uint32_t& letters = marks_[row];
-        for (const char c : text) {
-            const char lower = static_cast<char>(c | 0x20);
-            if (lower >= 'a' && lower <= 'z') letters |= 1u << (lower - 'a');
-        }
+        std::uint32_t letters = 0;
+        for (const char c : text)
+            letters |= bits[static_cast<unsigned char>(c)];
+        marks_[row] |= letters;
     };
     for (std::size_t at = first; at < last; ++at) {
         const bool nameAsIs = isAscii(rows.name(at));
         const bool makerAsIs = isAscii(rows.maker(at));
         const std::size_t begin = part.text.size();
-        if (!nameAsIs) part.text += foldForSearch(rows.name(at));
+        if (!nameAsIs) appendFolded(part.text, rows.name(at));
         const std::size_t nameEnd = part.text.size();
-        if (!makerAsIs) part.text += foldForSearch(rows.maker(at));
+        if (!makerAsIs) appendFolded(part.text, rows.maker(at));
         if (part.text.size() > std::numeric_limits<std::uint32_t>::max())
             throw std::length_error("SearchIndex: more than 4 GiB of text");
         addLetters(at, std::string_view(part.text).substr(begin));
