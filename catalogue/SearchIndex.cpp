@@ -73,16 +73,19 @@ SearchIndex::SearchIndex(const PackedRows& rows)
             fold(rows, first, last, parts[first == 0 ? 0 : 1]);
         });
     }
-    text_ = std::move(parts[0].text);
-    ends_ = std::move(parts[0].ends);
-    const auto shift = static_cast<std::uint32_t>(text_.size());
-    if (parts[1].text.size() > std::numeric_limits<std::uint32_t>::max() - shift)
+    // Copied into room of their exact size: held for long.
+    const std::size_t bytes = parts[0].text.size() + parts[1].text.size();
+    if (bytes > std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("SearchIndex: more than 4 GiB of text");
-    text_ += parts[1].text;
-    for (Ends ends : parts[1].ends)
-        ends_.push_back({ends.nameEnd + shift, ends.makerEnd + shift});
-    text_.shrink_to_fit();
-    ends_.shrink_to_fit();
+    text_.reserve(bytes);
+    ends_.reserve(parts[0].ends.size() + parts[1].ends.size());
+    for (Part& part : parts) {
+        const auto shift = static_cast<std::uint32_t>(text_.size());
+        text_ += part.text;
+        for (const Ends ends : part.ends)
+            ends_.push_back({ends.nameEnd + shift, ends.makerEnd + shift});
+        part = Part{};
+    }
     std::uint32_t before = 0;
     for (std::size_t word = 0; word < foldedBits_.size(); ++word) {
         ranks_[word] = before;

@@ -133,6 +133,10 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
                   << "; the resident set also holds this program's own copy of the rows ("
                   << mib(static_cast<double>(packed.heapBytes())) << ")\n";
         figure("list_heap_ratio", count, heap / text, "x", 2.5, "target");
+        // The resident set as the program has it: without this program's own copy of the rows.
+        std::cout << "  resident set with that copy " << bench::fixed(bench::rssMiB(), 1)
+                  << " MiB\n";
+        packed = PackedRows{};
         figure("rss", count, bench::rssMiB(), "MiB", 0, "", 1);
     }
 
