@@ -79,17 +79,19 @@ TEST(PackedRows, TheSearchHandsOnWholeRowsFromFirstToLast) {
 // whole list finds (scanned in two halves, and row by row), however the text changes and
 // whichever list it is typed on.
 TEST(PackedRows, TypingFindsWhatASearchOfTheWholeListFinds) {
-    const Rows kinds = {{"Käse", "Müller"},        {"Frischkäse 7612345678900", ""},
-                        {"Straße", "Stra_e"},      {"crème brûlée", "Émile"},
-                        {"Молоко", "Домик"},       {"Bio 100%", "b_c"},
-                        {"Kase", "KÄSE"},          {"e\xcc\x81t\xc3\xa9 <\xcc\xb8", ""},
-                        {"\xe2\x89\xae", "Kä\x80"}};
+    using Kind = std::pair<std::string, std::string>; // name, maker
+    const std::vector<Kind> kinds = {
+        {"Käse", "Müller"},        {"Frischkäse 7612345678900", ""},
+        {"Straße", "Stra_e"},      {"crème brûlée", "Émile"},
+        {"Молоко", "Домик"},       {"Bio 100%", "b_c"},
+        {"Kase", "KÄSE"},          {"e\xcc\x81t\xc3\xa9 <\xcc\xb8", ""},
+        {"\xe2\x89\xae", "Kä\x80"}};
     const auto listOf = [&kinds](std::size_t step) {
         PackedRows rows;
         for (std::size_t at = 0; at < 60000; ++at) {
-            const ListRow& kind = kinds[(at * step) % kinds.size()];
-            rows.push_back(kind.name + (at % 5 == 0 ? " " + std::to_string(at % 97) : ""),
-                           kind.maker, std::to_string(at));
+            const auto& [name, maker] = kinds[(at * step) % kinds.size()];
+            rows.push_back(name + (at % 5 == 0 ? " " + std::to_string(at % 97) : ""), maker,
+                           std::to_string(at));
         }
         const auto held = std::make_shared<const PackedRows>(std::move(rows));
         return std::make_pair(held, std::make_shared<const SearchIndex>(*held));
