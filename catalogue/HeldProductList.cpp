@@ -24,6 +24,8 @@ HeldList readHeldList(Database& database, int expectedRows) {
     rows.shrink_to_fit(); // held for long: little spare capacity
     HeldList held;
     auto grouping = groupUnderIndexLetters(rows, BlankKeys::Hidden);
+    for (ProductSection& section : grouping.displayList)
+        section.rows.shrink_to_fit(); // grown by doubling, held for long
     held.rows = std::make_shared<const PackedRows>(std::move(rows));
     held.sections =
         std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));

@@ -2,7 +2,6 @@
 
 #include "text/Utf8.h"
 
-#include <array>
 #include <map>
 #include <string_view>
 
@@ -88,24 +87,34 @@ std::string sortKeyOf(std::string_view name) {
     return key;
 }
 
-IndexGrouping groupUnderIndexLetters(const PackedRows& rows, BlankKeys blanks) {
+namespace {
+
+template <class Positions>
+IndexGrouping group(const PackedRows& rows, const Positions& positions, BlankKeys blanks) {
     // std::map keeps the keys in byte order, which for UTF-8 is character-code order.
     using Bucket = std::vector<std::uint32_t>;
     std::map<std::string, Bucket> buckets;
-    // A key led by an ASCII byte depends on that byte alone: one look-up per byte, not per row.
-    std::array<Bucket*, 128> asciiBuckets{};
-    for (std::size_t at = 0; at < rows.size(); ++at) {
+    // A key depends on the name's first character alone: one look-up per character below U+0800
+    // (ASCII and the two-byte sequences: Latin, Greek, Cyrillic), not per row.
+    std::vector<Bucket*> known(0x800, nullptr);
+    for (const std::uint32_t at : positions) {
         const std::string_view name = rows.name(at);
-        const auto lead = name.empty() ? 0 : static_cast<unsigned char>(name[0]);
+        std::size_t first = 0x800; // none known
+        if (!name.empty()) {
+            const auto lead = static_cast<unsigned char>(name[0]);
+            if (lead < 0x80)
+                first = lead;
+            else if (lead >= 0xC2 && lead <= 0xDF && name.size() > 1 && isContinuationByte(name[1]))
+                first = ((lead & 0x1Fu) << 6) | (static_cast<unsigned char>(name[1]) & 0x3Fu);
+        }
         Bucket* bucket = nullptr;
-        if (!name.empty() && lead < 0x80) {
-            Bucket*& known = asciiBuckets[lead];
-            if (known == nullptr) known = &buckets[indexKeyOf(name)];
-            bucket = known;
+        if (first < known.size()) {
+            if (known[first] == nullptr) known[first] = &buckets[indexKeyOf(name)];
+            bucket = known[first];
         } else {
             bucket = &buckets[indexKeyOf(name)];
         }
-        bucket->push_back(static_cast<std::uint32_t>(at));
+        bucket->push_back(at);
     }
 
     IndexGrouping result;
@@ -146,6 +155,34 @@ IndexGrouping groupUnderIndexLetters(const PackedRows& rows, BlankKeys blanks) {
     }
     if (!hash.rows.empty()) result.displayList.push_back(std::move(hash));
     return result;
+}
+
+// The positions 0 to count, without holding them.
+struct AllRows {
+    struct Iterator {
+        std::uint32_t at;
+        std::uint32_t operator*() const { return at; }
+        Iterator& operator++() {
+            ++at;
+            return *this;
+        }
+        bool operator!=(const Iterator& other) const { return at != other.at; }
+    };
+    std::size_t count;
+    Iterator begin() const { return {0}; }
+    Iterator end() const { return {static_cast<std::uint32_t>(count)}; }
+};
+
+} // namespace
+
+IndexGrouping groupUnderIndexLetters(const PackedRows& rows, BlankKeys blanks) {
+    return group(rows, AllRows{rows.size()}, blanks);
+}
+
+IndexGrouping groupUnderIndexLetters(const PackedRows& rows,
+                                     const std::vector<std::uint32_t>& positions,
+                                     BlankKeys blanks) {
+    return group(rows, positions, blanks);
 }
 
 } // namespace tolvane

@@ -40,5 +40,8 @@ std::string sortKeyOf(std::string_view name);
 
 // The sections' rows are positions in rows.
 IndexGrouping groupUnderIndexLetters(const PackedRows& rows, BlankKeys blanks);
+// Only the rows at positions (a search's hits), in that order.
+IndexGrouping groupUnderIndexLetters(const PackedRows& rows,
+                                     const std::vector<std::uint32_t>& positions, BlankKeys blanks);
 
 } // namespace tolvane

@@ -60,6 +60,16 @@ public:
     std::vector<ListRow> rows() const;
     // Bytes of the names and makers.
     std::size_t textBytes() const { return text_.size(); }
+    // The names and makers end to end: row at's name ends at nameEnd(at), its maker follows it up
+    // to rowEnd(at), and the next row's name begins there.
+    std::string_view text() const { return text_; }
+    std::size_t nameEnd(std::size_t at) const { return rows_[at].nameEnd; }
+    std::size_t rowEnd(std::size_t at) const { return rows_[at].makerEnd; }
+    // Bytes held, for the accounts of the memory a list takes.
+    std::size_t heapBytes() const {
+        return text_.capacity() + rows_.capacity() * sizeof(Row) +
+               asideIds_.capacity() * sizeof(asideIds_[0]);
+    }
 
     friend bool operator==(const PackedRows& a, const PackedRows& b) {
         return a.rows() == b.rows();

@@ -1,11 +1,17 @@
 #include "catalogue/SearchIndex.h"
 
+#include "catalogue/TwoHalves.h"
+
 #include "format/Gtin.h"
 #include "store/Database.h"
 #include "text/SearchFold.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <limits>
+#include <stdexcept>
 #include <unordered_map>
 
 namespace tolvane {
@@ -16,19 +22,109 @@ bool isAscii(std::string_view text) {
         if (static_cast<unsigned char>(c) >= 0x80) return false;
     return true;
 }
+
+// Appends text folded for search. A text of ASCII and the Latin-1 letters (U+00C0 to U+00FF)
+// alone, as most names are, folds character by character (there is no mark to compose or take
+// off across characters), from a table folded once; any other goes through foldForSearch whole.
+void appendFolded(std::string& out, std::string_view text) {
+    // By character: ASCII, then U+00C0 to U+00FF; empty where the fold is not one ASCII byte.
+    struct Table {
+        char ascii[128];
+        std::string latin1[64];
+    };
+    static const Table table = [] {
+        Table t{};
+        for (int c = 0; c < 128; ++c) {
+            const std::string folded = foldForSearch(std::string(1, static_cast<char>(c)));
+            t.ascii[c] = folded.size() == 1 && static_cast<unsigned char>(folded[0]) < 0x80
+                             ? folded[0]
+                             : '\x80';
+        }
+        for (int c = 0; c < 64; ++c)
+            t.latin1[c] = foldForSearch(std::string{'\xC3', static_cast<char>(0x80 + c)});
+        return t;
+    }();
+    const std::size_t start = out.size();
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto c = static_cast<unsigned char>(text[at]);
+        if (c < 0x80 && table.ascii[c] != '\x80') {
+            out.push_back(table.ascii[c]);
+        } else if (c == 0xC3 && at + 1 < text.size() && isContinuationByte(text[at + 1])) {
+            out += table.latin1[static_cast<unsigned char>(text[++at]) & 0x3F];
+        } else {
+            out.resize(start);
+            out += foldForSearch(text);
+            return;
+        }
+    }
+}
 } // namespace
 
-SearchIndex::SearchIndex(const PackedRows& rows) {
-    for (std::size_t at = 0; at < rows.size(); ++at) {
-        if (isAscii(rows.name(at)) && isAscii(rows.maker(at))) continue;
-        text_ += foldForSearch(rows.name(at));
-        const auto nameEnd = static_cast<std::uint32_t>(text_.size());
-        text_ += foldForSearch(rows.maker(at));
-        folded_.push_back(
-            {static_cast<std::uint32_t>(at), nameEnd, static_cast<std::uint32_t>(text_.size())});
+SearchIndex::SearchIndex(const PackedRows& rows)
+    : marks_(rows.size(), 0), foldedBits_((rows.size() + 63) / 64, 0),
+      ranks_(foldedBits_.size(), 0) {
+    // A large list is folded in two halves that meet at a word of foldedBits_.
+    Part parts[2];
+    const std::size_t middle = (rows.size() / 2) & ~std::size_t{63};
+    if (rows.size() < 50000) {
+        fold(rows, 0, rows.size(), parts[0]);
+    } else {
+        inTwoHalves(middle, rows.size(), [&](std::size_t first, std::size_t last) {
+            fold(rows, first, last, parts[first == 0 ? 0 : 1]);
+        });
     }
-    text_.shrink_to_fit();
-    folded_.shrink_to_fit();
+    // Copied into room of their exact size: held for long.
+    const std::size_t bytes = parts[0].text.size() + parts[1].text.size();
+    if (bytes > std::numeric_limits<std::uint32_t>::max())
+        throw std::length_error("SearchIndex: more than 4 GiB of text");
+    text_.reserve(bytes);
+    ends_.reserve(parts[0].ends.size() + parts[1].ends.size());
+    for (Part& part : parts) {
+        const auto shift = static_cast<std::uint32_t>(text_.size());
+        text_ += part.text;
+        for (const Ends ends : part.ends)
+            ends_.push_back({ends.nameEnd + shift, ends.makerEnd + shift});
+        part = Part{};
+    }
+    std::uint32_t before = 0;
+    for (std::size_t word = 0; word < foldedBits_.size(); ++word) {
+        ranks_[word] = before;
+        before += static_cast<std::uint32_t>(__builtin_popcountll(foldedBits_[word]));
+    }
+}
+
+void SearchIndex::fold(const PackedRows& rows, std::size_t first, std::size_t last, Part& part) {
+    // The bit of each byte that is an ASCII letter.
+    static const auto bits = [] {
+        std::array<std::uint32_t, 256> letterBits{};
+        for (int c = 'a'; c <= 'z'; ++c)
+            letterBits[c] = letterBits[c - 'a' + 'A'] = 1u << (c - 'a');
+        return letterBits;
+    }();
+    const auto addLetters = [this](std::size_t row, std::string_view text) {
+        std::uint32_t letters = 0;
+        for (const char c : text)
+            letters |= bits[static_cast<unsigned char>(c)];
+        marks_[row] |= letters;
+    };
+    for (std::size_t at = first; at < last; ++at) {
+        const bool nameAsIs = isAscii(rows.name(at));
+        const bool makerAsIs = isAscii(rows.maker(at));
+        const std::size_t begin = part.text.size();
+        if (!nameAsIs) appendFolded(part.text, rows.name(at));
+        const std::size_t nameEnd = part.text.size();
+        if (!makerAsIs) appendFolded(part.text, rows.maker(at));
+        if (part.text.size() > std::numeric_limits<std::uint32_t>::max())
+            throw std::length_error("SearchIndex: more than 4 GiB of text");
+        addLetters(at, std::string_view(part.text).substr(begin));
+        if (nameAsIs) addLetters(at, rows.name(at));
+        if (makerAsIs) addLetters(at, rows.maker(at));
+        if (nameAsIs && makerAsIs) continue;
+        marks_[at] |= (nameAsIs ? 0 : kNameFolded) | (makerAsIs ? 0 : kMakerFolded);
+        foldedBits_[at / 64] |= std::uint64_t{1} << (at % 64);
+        part.ends.push_back(
+            {static_cast<std::uint32_t>(nameEnd), static_cast<std::uint32_t>(part.text.size())});
+    }
 }
 
 BarcodeIndex::BarcodeIndex(Database& database, const PackedRows& rows) {

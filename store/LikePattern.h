@@ -15,6 +15,11 @@ public:
     explicit LikePattern(std::string_view pattern);
 
     bool matches(std::string_view text) const;
+    // For a pattern "%literal%": the literal's bytes, ASCII lower-cased, that every text it
+    // matches holds (a search may look for them first); empty for every other pattern.
+    std::string_view containedLiteral() const {
+        return kind_ == Kind::Contains ? std::string_view(prefix_) : std::string_view();
+    }
 
 private:
     // Whether the literal (prefix_) stands in text at byte position at.

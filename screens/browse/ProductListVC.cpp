@@ -5,6 +5,8 @@
 #include "platform/Keys.h"
 #include "store/Database.h"
 
+#include <algorithm>
+
 namespace tolvane {
 
 ProductListVC::ProductListVC(Platform platform, Database& shared)
@@ -69,18 +71,30 @@ std::size_t ProductListVC::rowCount() const {
 
 void ProductListVC::setUpDisplayList(Records records) {
     auto grouping = groupUnderIndexLetters(*records, blankKeys());
-    if (search_ && barcodeRows_ > 0 && barcodeRows_ <= records->size()) {
+    displayRecords_ = std::move(records);
+    displayList_ =
+        std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
+    indexLetters_ = std::move(grouping.indexLetters);
+    rowsAreSearch_ = search_;
+}
+
+void ProductListVC::setUpSearchList() {
+    auto grouping = groupUnderIndexLetters(*searchRows_, searchHits_, blankKeys());
+    const std::size_t byBarcode = std::min(barcodeRows_, searchHits_.size());
+    if (search_ && byBarcode > 0) {
         // The products found by barcode head the list, under the code typed.
-        std::vector<ProductSection> sections{{searchText_, {}}};
-        for (std::uint32_t at = 0; at < barcodeRows_; ++at)
-            sections.front().rows.push_back(at);
+        const std::vector<std::uint32_t> heads(searchHits_.begin(),
+                                               searchHits_.begin() + static_cast<long>(byBarcode));
+        std::vector<ProductSection> sections{{searchText_, heads}};
         for (ProductSection& section : grouping.displayList) {
-            std::erase_if(section.rows, [this](std::uint32_t at) { return at < barcodeRows_; });
+            std::erase_if(section.rows, [&heads](std::uint32_t at) {
+                return std::find(heads.begin(), heads.end(), at) != heads.end();
+            });
             if (!section.rows.empty()) sections.push_back(std::move(section));
         }
         grouping.displayList = std::move(sections);
     }
-    displayRecords_ = std::move(records);
+    displayRecords_ = searchRows_;
     displayList_ =
         std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
     indexLetters_ = std::move(grouping.indexLetters);
@@ -153,6 +167,7 @@ void ProductListVC::searchBarCancelButtonClicked() {
     liveSearchStarted_ = false;
     tableHidden_ = false;
     ++searchSequence_; // a search still waiting for its turn is void now
+    typedSearch_ = {}; // nothing to narrow: the next text starts afresh
     later(0, [this] { restoreAfterCancel(); });
     notifyState();
 }
@@ -173,7 +188,7 @@ void ProductListVC::filterResults(const std::string& pattern, bool searchBtnClic
         cancelButtonVisible_ = false;
         if (listener_) listener_->closeKeyboard();
     }
-    searchArray_ = hold(PackedRows{});
+    searchHits_.clear();
     if (catalogueCount() == 0) {
         // Typing with live search on would stack one of these per keystroke.
         if (!noDataAlertOpen_) {
@@ -206,8 +221,9 @@ void ProductListVC::reloadTable(const std::string& pattern) {
     // One look-up; its emptiness says what a count would.
     auto found = searchRecords(pattern);
     if (!found.empty()) {
-        searchArray_ = hold(std::move(found));
-        setUpDisplayList(searchArray_);
+        searchRows_ = dataArray_;
+        searchHits_ = std::move(found);
+        setUpSearchList();
         notifyList();
         return;
     }

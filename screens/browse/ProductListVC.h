@@ -2,6 +2,7 @@
 // its index, the search bar (live or on the button) and the alerts of a search.
 #pragma once
 
+#include "catalogue/HeldListSearch.h"
 #include "catalogue/IndexGrouping.h"
 #include "catalogue/PackedRows.h"
 #include "catalogue/SearchIndex.h"
@@ -93,6 +94,8 @@ public:
         return std::make_shared<const PackedRows>(std::move(rows));
     }
     void setUpDisplayList(Records records);
+    // Groups the search's hits: searchHits_ in searchRows_.
+    void setUpSearchList();
 
     // Choosing a row opens the product.
     virtual void didSelectRow(int section, int row) = 0;
@@ -100,9 +103,10 @@ public:
 protected:
     // The differences between the two lists.
     virtual int catalogueCount() = 0;
-    // The rows of the search for pattern ("%" + typed + "%"), in the search statement's order;
-    // empty when nothing matches.
-    virtual PackedRows searchRecords(const std::string& pattern) = 0;
+    // The positions in dataArray_ of the rows of the search for pattern ("%" + typed + "%"), in
+    // the search statement's order after the barcodeRows_ found by barcode; empty when nothing
+    // matches.
+    virtual std::vector<std::uint32_t> searchRecords(const std::string& pattern) = 0;
     virtual BlankKeys blankKeys() const = 0;
     virtual const char* searchEventName() const = 0;
     virtual void restoreAfterCancel() = 0;
@@ -129,7 +133,12 @@ protected:
     std::shared_ptr<const SearchIndex> folded_ = std::make_shared<const SearchIndex>();
     // The first rows of the search rows were found by their barcode: they are shown first.
     std::size_t barcodeRows_ = 0;
-    Records searchArray_ = dataArray_;
+    // The search's rows: positions in searchRows_, which stays the list they were found in when
+    // another is swapped in.
+    Records searchRows_ = dataArray_;
+    std::vector<std::uint32_t> searchHits_;
+    // Narrows the hits as the text grows.
+    HeldListSearch typedSearch_;
     using Sections = std::shared_ptr<const std::vector<ProductSection>>;
     const std::vector<ProductSection>& sections() const { return *displayList_; }
     Sections displayList_ = std::make_shared<const std::vector<ProductSection>>();

@@ -67,8 +67,8 @@ int ProductsForCategoriesVC::catalogueCount() {
 }
 
 // The category's rows are held with their folded forms, so the search needs no store.
-PackedRows ProductsForCategoriesVC::searchRecords(const std::string& pattern) {
-    return searchHeldList(*dataArray_, *folded_, pattern);
+std::vector<std::uint32_t> ProductsForCategoriesVC::searchRecords(const std::string& pattern) {
+    return typedSearch_.find(dataArray_, folded_, pattern);
 }
 
 } // namespace tolvane

@@ -21,7 +21,7 @@ public:
 
 protected:
     int catalogueCount() override;
-    PackedRows searchRecords(const std::string& pattern) override;
+    std::vector<std::uint32_t> searchRecords(const std::string& pattern) override;
     BlankKeys blankKeys() const override { return BlankKeys::UnderHash; }
     const char* searchEventName() const override { return "Category Search Terms"; }
     void restoreAfterCancel() override;

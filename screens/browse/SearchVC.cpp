@@ -114,7 +114,7 @@ void SearchVC::heldListChanged(ListChange why) {
         lastDisplayList_ = held.sections;
         lastRecords_ = held.rows;
         lastIndexLetters_ = held.indexLetters;
-        setUpDisplayList(searchArray_);
+        setUpSearchList();
     } else {
         showHeldList();
     }
@@ -163,18 +163,21 @@ int SearchVC::catalogueCount() {
     return static_cast<int>(dataArray_->size());
 }
 
-PackedRows SearchVC::searchRecords(const std::string& pattern) {
+std::vector<std::uint32_t> SearchVC::searchRecords(const std::string& pattern) {
     catalogue_.awaitList();
-    std::vector<std::uint32_t> byBarcode;
+    std::vector<std::uint32_t> found;
     const HeldList& held = catalogue_.heldList();
+    // The index look-up first: a barcode typed is a single look-up, whatever the name search.
     if (const auto code = readGtin(searchText_); code && held.rows == dataArray_)
-        byBarcode = held.barcodes->rowsWith(code->value);
-    std::vector<std::uint32_t> found = byBarcode;
-    for (const std::uint32_t at : findInHeldList(*dataArray_, *folded_, pattern))
-        if (std::find(byBarcode.begin(), byBarcode.end(), at) == byBarcode.end())
+        found = held.barcodes->rowsWith(code->value);
+    barcodeRows_ = found.size();
+    const auto& byName = typedSearch_.find(dataArray_, folded_, pattern);
+    found.reserve(found.size() + byName.size());
+    for (const std::uint32_t at : byName)
+        if (std::find(found.begin(), found.begin() + static_cast<long>(barcodeRows_), at) ==
+            found.begin() + static_cast<long>(barcodeRows_))
             found.push_back(at);
-    barcodeRows_ = byBarcode.size();
-    return rowsAt(*dataArray_, found);
+    return found;
 }
 
 void SearchVC::progressShown(bool shown) {

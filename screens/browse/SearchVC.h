@@ -54,7 +54,7 @@ public:
 
 protected:
     int catalogueCount() override;
-    PackedRows searchRecords(const std::string& pattern) override;
+    std::vector<std::uint32_t> searchRecords(const std::string& pattern) override;
     BlankKeys blankKeys() const override { return BlankKeys::Hidden; }
     const char* searchEventName() const override { return "General Search Terms"; }
     bool findsBarcodes() const override { return true; }
