@@ -65,6 +65,18 @@ std::string numberPrefix(std::string_view text, std::size_t* consumed = nullptr)
 }
 
 template <typename T> T readLeading(std::string_view text) {
+    // Most stored values are plain ("12.5"): read in place, without building the prefix. Where
+    // from_chars stops at a character that numberPrefix reads on or may read differently, the
+    // prefix decides.
+    if (!text.empty() && isAsciiDigit(text.front())) {
+        T value{};
+        const char* last = text.data() + text.size();
+        const auto result = std::from_chars(text.data(), last, value, std::chars_format::general);
+        if (result.ec == std::errc() &&
+            (result.ptr == last || (*result.ptr != ',' && *result.ptr != '.' &&
+                                    *result.ptr != 'e' && *result.ptr != 'E')))
+            return value;
+    }
     const std::string prefix = numberPrefix(text);
     if (prefix.empty()) return T(0);
     T value{};
