@@ -145,6 +145,22 @@ TEST_F(CatalogueTest, InsertDeleteAndCounts) {
     EXPECT_EQ(db->selectAllRecordIDFromProductsTable(), (List{"12", "13"}));
 }
 
+TEST_F(CatalogueTest, ChoiceValuesOfALargeAndASmallCategoryAreAllOfTheirProducts) {
+    // Category 2 holds most of the table (read in one pass), 3 and 4 few (read by the index).
+    for (long long id : {21, 31, 22, 23, 41, 24, 25})
+        addProduct(id, "P", "M", std::to_string(id / 10));
+    execSql(path, "UPDATE ProductsTable SET field13 = '9,5', field08 = 'ml' WHERE recordId = 23");
+    for (const auto& [category, ids] : std::vector<std::pair<std::string, List>>{
+             {"2", {"21", "22", "23", "24", "25"}}, {"3", {"31"}}, {"4", {"41"}}, {"5", {}}}) {
+        List read;
+        EXPECT_TRUE(db->selectChoiceValuesForCategory(category, [&](const ChoiceValuesView& row) {
+            read.push_back(std::string(row.recordId));
+            EXPECT_TRUE(row.recordId != "23" || (row.fat == "9,5" && row.unit == "ml"));
+        }));
+        EXPECT_EQ(read, ids) << category;
+    }
+}
+
 TEST_F(CatalogueTest, MissingFileGivesEmptyResultsAndIsNotCreated) {
     MemoryLog otherLog;
     const std::string missing = dir.path() + "/none.db";
