@@ -69,8 +69,8 @@ public:
     bool listLoading() const { return list_.loading(); }
     bool rebuildPending() const { return list_.rebuildPending(); }
     bool ownProductsPending() const { return list_.ownProductsPending(); }
-    // A search before the first list is there waits for it.
-    void awaitList() { list_.awaitFirstList(); }
+    // A search before the list and its search index are there waits for them.
+    void awaitList() { list_.awaitList(); }
     bool running() const { return update_.running(); }
     // A page is being stored just now (the planner does not take products out meanwhile).
     bool storingPage() const { return update_.state() == CatalogueUpdate::State::Storing; }

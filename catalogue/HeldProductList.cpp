@@ -30,7 +30,6 @@ HeldList readHeldList(Database& database, int expectedRows) {
     held.sections =
         std::make_shared<const std::vector<ProductSection>>(std::move(grouping.displayList));
     held.indexLetters = std::move(grouping.indexLetters);
-    held.search = std::make_shared<const SearchIndex>(*held.rows);
     return held;
 }
 
@@ -43,8 +42,30 @@ HeldProductList::HeldProductList(Platform platform, Database& shared, int readAt
         startReading(ListChange::FirstRead);
     } else {
         list_ = readHeldList(shared, count);
+        auto slot = std::make_shared<Reading>();
+        folded_ = slot->folded;
+        reader_.post([this, slot, rows = list_.rows](Database&) { fold(rows, *slot); });
         readBarcodes();
     }
+}
+
+void HeldProductList::fold(const std::shared_ptr<const PackedRows>& rows, Reading& slot) {
+    Folded folded;
+    try {
+        folded = std::make_shared<const SearchIndex>(*rows, &stopping_);
+    } catch (const std::exception&) {
+        // Stopped, or out of room: a search folds the rows itself meanwhile.
+    }
+    slot.folding.set_value(folded);
+    if (!folded) return;
+    platform_.dispatcher.runOnUiThread([alive = std::weak_ptr<int>(alive_), this, rows, folded] {
+        if (alive.lock()) useFolded(rows, folded);
+    });
+}
+
+void HeldProductList::useFolded(const std::shared_ptr<const PackedRows>& rows,
+                                const Folded& folded) {
+    if (!stopped_ && folded && list_.rows == rows) list_.search = folded;
 }
 
 void HeldProductList::readBarcodes() {
@@ -65,6 +86,7 @@ HeldProductList::~HeldProductList() {
 
 void HeldProductList::stop() {
     stopped_ = true;
+    stopping_ = true;
     reader_.stop();
 }
 
@@ -108,36 +130,52 @@ void HeldProductList::startReading(ListChange why) {
     if (stopped_) return;
     ++reading_;
     lastStart_ = std::chrono::steady_clock::now();
-    auto slot = std::make_shared<std::optional<HeldList>>();
+    auto slot = std::make_shared<Reading>();
     newest_ = slot;
     newestGeneration_ = generation_;
     newestWhy_ = why;
     reader_.post([slot, generation = generation_, why, &dispatcher = platform_.dispatcher,
                   alive = std::weak_ptr<int>(alive_), this](Database& own) {
-        slot->emplace(readHeldList(own, own.selectProductCount()));
+        slot->list.emplace(readHeldList(own, own.selectProductCount()));
+        const auto rows = slot->list->rows; // the slot's list is taken on the UI thread
         dispatcher.runOnUiThread([alive, this, generation, slot, why] {
             if (alive.lock()) take(generation, slot, why);
         });
+        fold(rows, *slot);
     });
 }
 
-void HeldProductList::awaitFirstList() {
-    if (!loading_ || stopped_) return;
-    // Every reading started so far, the run's last one included; the newest is the one shown.
-    reader_.waitUntilIdle();
-    take(newestGeneration_, newest_, newestWhy_);
+void HeldProductList::awaitList() {
+    if (stopped_) return;
+    if (loading_) {
+        // Every reading started so far, the run's last one included; the newest is the one shown.
+        reader_.waitUntilIdle();
+        take(newestGeneration_, newest_, newestWhy_);
+    }
+    if (folded_.valid()) {
+        // Folded right after the list was read, or posted right after it was held: nothing else
+        // on the reader comes first.
+        useFolded(list_.rows, folded_.get());
+        folded_ = {};
+    }
 }
 
 void HeldProductList::take(long generation, const Slot& slot, ListChange why) {
-    if (stopped_ || !slot->has_value()) return; // taken already by a search that waited for it
-    HeldList read = std::move(**slot);
-    slot->reset();
+    // Taken already by a search that waited for it.
+    if (stopped_ || !slot->list.has_value()) return;
+    HeldList read = std::move(*slot->list);
+    slot->list.reset();
     --reading_;
     lastTook_ = std::chrono::steady_clock::now() - lastStart_;
     if (generation == generation_) {
         loading_ = false;
         ownProductsPending_ = false; // read after the change, as every current one is
         list_ = std::move(read);
+        folded_ = slot->folded;
+        if (folded_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+            useFolded(list_.rows, folded_.get());
+            folded_ = {};
+        }
         readBarcodes();
         changed_(why);
     }

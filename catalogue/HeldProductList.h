@@ -4,12 +4,15 @@
 // so that the window paints first), and again on the list reader after stored update pages (at
 // most once a second, and on a large catalogue at most every five times its own duration, so
 // that it takes at most a fifth of a core from the update) and after own products changed. Its
-// barcode index follows it from the list reader. Only the finished list is swapped in, on the UI
-// thread, and none older after a newer one.
+// search index (the names folded) and then its barcode index follow it from the list reader, so
+// that the list shows without waiting for them; a search waits for the search index
+// (awaitList). Only the finished list is swapped in, on the UI thread, and none older after a
+// newer one.
 //
 // Threads: every call on the UI thread. The list reader is a DatabaseWorker with a Database of
-// its own, owned here for the whole life of this object; stop() interrupts a read under way and
-// the destructor waits for the reader, which then has at most that interruption left.
+// its own, owned here for the whole life of this object; stop() interrupts a read or a folding
+// under way and the destructor waits for the reader, which then has at most that interruption
+// left.
 #pragma once
 
 #include "catalogue/CatalogueListener.h"
@@ -19,8 +22,10 @@
 #include "platform/Platform.h"
 #include "store/DatabaseWorker.h"
 
+#include <atomic>
 #include <chrono>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,7 +42,8 @@ struct HeldList {
     std::shared_ptr<const std::vector<ProductSection>> sections =
         std::make_shared<const std::vector<ProductSection>>();
     std::vector<std::string> indexLetters;
-    // The rows folded for search, made with them.
+    // The rows folded for search; empty (no rows) until it is made. findInHeldList folds the
+    // rows itself while it is empty.
     std::shared_ptr<const SearchIndex> search = std::make_shared<const SearchIndex>();
     // The rows by barcode, read on the list reader once the rows are there; empty until then.
     std::shared_ptr<const BarcodeIndex> barcodes = std::make_shared<const BarcodeIndex>();
@@ -68,16 +74,28 @@ public:
     void finishPendingRebuild();
     // Own products were saved or deleted: read it again at once.
     void ownProductsChanged();
-    // What needs the list while it is read the first time (a search) waits for it here.
-    void awaitFirstList();
+    // What needs the list and its search index while they are read (a search) waits for them
+    // here.
+    void awaitList();
     // The program quits: nothing is read or swapped in any more.
     void stop();
 
 private:
-    using Slot = std::shared_ptr<std::optional<HeldList>>;
+    using Folded = std::shared_ptr<const SearchIndex>;
+    // A list being read on the list reader, and then folded there.
+    struct Reading {
+        std::optional<HeldList> list; // set on the reader, taken on the UI thread
+        std::promise<Folded> folding; // null when the folding failed or was stopped
+        std::shared_future<Folded> folded = folding.get_future().share();
+    };
+    using Slot = std::shared_ptr<Reading>;
     void startReading(ListChange why);
     void startScheduled();
     void take(long generation, const Slot& slot, ListChange why);
+    // On the list reader: folds rows into slot's promise and hands them to the UI thread.
+    void fold(const std::shared_ptr<const PackedRows>& rows, Reading& slot);
+    // The search index of rows is there: held with them if they are still the list.
+    void useFolded(const std::shared_ptr<const PackedRows>& rows, const Folded& folded);
     // Reads the barcodes of the list now held, on the list reader.
     void readBarcodes();
 
@@ -93,18 +111,22 @@ private:
     long generation_ = 0; // a list of an older generation is not swapped in
     std::chrono::steady_clock::time_point lastStart_{};
     std::chrono::steady_clock::duration lastTook_{};
-    // The newest reading started, for awaitFirstList.
+    // The folding of the list held, while a search may have to wait for it.
+    std::shared_future<Folded> folded_;
+    // The newest reading started, for awaitList.
     Slot newest_;
     long newestGeneration_ = 0;
     ListChange newestWhy_ = ListChange::FirstRead;
     // Expires with this object, so that lists arriving later find it gone.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    // Set by stop(); a folding on the reader looks at it (the reader stops before it goes).
+    std::atomic<bool> stopping_ = false;
     DatabaseWorker reader_;
 };
 
-// The held list of the rows the store gives (selectProduct), packed, grouped and indexed for
-// search; empty when they cannot be read. expectedRows: how many rows the caller knows of, for room
-// made at once.
+// The held list of the rows the store gives (selectProduct), packed and grouped, its search and
+// barcode indexes left empty; empty when they cannot be read. expectedRows: how many rows the
+// caller knows of, for room made at once.
 HeldList readHeldList(Database& database, int expectedRows = 0);
 
 } // namespace tolvane

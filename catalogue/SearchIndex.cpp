@@ -60,17 +60,17 @@ void appendFolded(std::string& out, std::string_view text) {
 }
 } // namespace
 
-SearchIndex::SearchIndex(const PackedRows& rows)
+SearchIndex::SearchIndex(const PackedRows& rows, const std::atomic<bool>* stop)
     : marks_(rows.size(), 0), foldedBits_((rows.size() + 63) / 64, 0),
       ranks_(foldedBits_.size(), 0) {
     // A large list is folded in two halves that meet at a word of foldedBits_.
     Part parts[2];
     const std::size_t middle = (rows.size() / 2) & ~std::size_t{63};
     if (rows.size() < 50000) {
-        fold(rows, 0, rows.size(), parts[0]);
+        fold(rows, 0, rows.size(), parts[0], stop);
     } else {
         inTwoHalves(middle, rows.size(), [&](std::size_t first, std::size_t last) {
-            fold(rows, first, last, parts[first == 0 ? 0 : 1]);
+            fold(rows, first, last, parts[first == 0 ? 0 : 1], stop);
         });
     }
     // Copied into room of their exact size: held for long.
@@ -93,7 +93,8 @@ SearchIndex::SearchIndex(const PackedRows& rows)
     }
 }
 
-void SearchIndex::fold(const PackedRows& rows, std::size_t first, std::size_t last, Part& part) {
+void SearchIndex::fold(const PackedRows& rows, std::size_t first, std::size_t last, Part& part,
+                       const std::atomic<bool>* stop) {
     // The bit of each byte that is an ASCII letter.
     static const auto bits = [] {
         std::array<std::uint32_t, 256> letterBits{};
@@ -108,6 +109,7 @@ void SearchIndex::fold(const PackedRows& rows, std::size_t first, std::size_t la
         marks_[row] |= letters;
     };
     for (std::size_t at = first; at < last; ++at) {
+        if (stop && at % 4096 == 0 && stop->load(std::memory_order_relaxed)) throw Stopped();
         const bool nameAsIs = isAscii(rows.name(at));
         const bool makerAsIs = isAscii(rows.maker(at));
         const std::size_t begin = part.text.size();

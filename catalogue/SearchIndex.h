@@ -6,7 +6,9 @@
 
 #include "catalogue/PackedRows.h"
 
+#include <atomic>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,9 +19,15 @@ class Database;
 
 class SearchIndex {
 public:
+    // Thrown when the folding was asked to stop.
+    struct Stopped : std::runtime_error {
+        Stopped() : std::runtime_error("SearchIndex: stopped") {}
+    };
+
     SearchIndex() = default;
     // Folds the names and makers of rows, a large list in two halves at once (see TwoHalves.h).
-    explicit SearchIndex(const PackedRows& rows);
+    // stop, when given, is looked at every few thousand rows: once set, Stopped is thrown.
+    explicit SearchIndex(const PackedRows& rows, const std::atomic<bool>* stop = nullptr);
 
     // The rows it was made from.
     std::size_t rowCount() const { return marks_.size(); }
@@ -84,7 +92,8 @@ private:
         std::vector<Ends> ends;
     };
     // Folds rows [first, last) into part; marks them in marks_ and foldedBits_.
-    void fold(const PackedRows& rows, std::size_t first, std::size_t last, Part& part);
+    void fold(const PackedRows& rows, std::size_t first, std::size_t last, Part& part,
+              const std::atomic<bool>* stop);
     std::string text_;
     std::vector<Ends> ends_;
     // By row: bit n for the letter 'a' + n, and which of its texts are folded.

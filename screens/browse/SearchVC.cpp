@@ -29,7 +29,6 @@ SearchVC::~SearchVC() {
 void SearchVC::showHeldList() {
     const HeldList& held = catalogue_.heldList();
     dataArray_ = held.rows;
-    folded_ = held.search;
     tableHidden_ = !catalogue_.listLoading() && dataArray_->empty();
     search_ = false;
     displayList_ = held.sections;
@@ -110,7 +109,6 @@ void SearchVC::heldListChanged(ListChange why) {
         // searches the catalogue as it is now and the cancel restores it.
         const HeldList& held = catalogue_.heldList();
         dataArray_ = held.rows;
-        folded_ = held.search;
         lastDisplayList_ = held.sections;
         lastRecords_ = held.rows;
         lastIndexLetters_ = held.indexLetters;
@@ -171,6 +169,8 @@ std::vector<std::uint32_t> SearchVC::searchRecords(const std::string& pattern) {
     if (const auto code = readGtin(searchText_); code && held.rows == dataArray_)
         found = held.barcodes->rowsWith(code->value);
     barcodeRows_ = found.size();
+    // Folded after the list showed: here now, as awaitList waited for it.
+    if (held.rows == dataArray_) folded_ = held.search;
     const auto& byName = typedSearch_.find(dataArray_, folded_, pattern);
     found.reserve(found.size() + byName.size());
     for (const std::uint32_t at : byName)

@@ -294,9 +294,10 @@ TEST_F(SearchVCTest, SearchRowsHoldThoseOfTheSearchStatementInItsOrder) {
         for (const std::string& row : shown)
             if (next != wanted.end() && row == *next) ++next;
         EXPECT_EQ(next, wanted.end());
-        if (typed == "brot")
+        if (typed == "brot") {
             EXPECT_NE(std::find(shown.begin(), shown.end(), "Brötchen 100%|bäcker_nord"),
                       shown.end());
+        }
     }
 }
 

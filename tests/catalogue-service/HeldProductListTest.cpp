@@ -1,6 +1,7 @@
 // The held product list read again on its reader: after stored pages at most once a second, at
 // once at the run's end, and only the newest list swapped in, on the UI thread.
 #include "catalogue/HeldProductList.h"
+#include "catalogue/HeldListSearch.h"
 #include "store/Database.h"
 #include "tests/support/TestCatalogue.h"
 
@@ -110,4 +111,32 @@ TEST_F(HeldProductListTest, NothingIsSwappedInOnceStopped) {
     fake.dispatcher.runUntil([] { return false; }, std::chrono::milliseconds(200));
     EXPECT_TRUE(changes.empty());
     EXPECT_TRUE(list->list().rows->empty());
+}
+
+TEST_F(HeldProductListTest, EachListIsFoldedForSearchAfterItShowsAndASearchWaitsForIt) {
+    const auto finds = [&](const std::string& typed) {
+        const HeldList& held = list->list();
+        EXPECT_EQ(held.search->rowCount(), held.rows->size());
+        return findInHeldList(*held.rows, *held.search, typed).size();
+    };
+    // Read at once, folded on the reader: not yet taken in when the list is there.
+    EXPECT_EQ(list->list().rows->size(), 2u);
+    EXPECT_EQ(list->list().search->rowCount(), 0u);
+    list->awaitList();
+    EXPECT_EQ(finds("apfel"), 1u);
+
+    // A list read again has its own.
+    catalogue.add({.id = 10, .name = "Öl"});
+    list->ownProductsChanged();
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !list->ownProductsPending(); }));
+    list->awaitList();
+    EXPECT_EQ(finds("ol"), 1u);
+
+    // A large one read on the reader: the search waits for the list and then its folding.
+    catalogue.addMany(3000, 100);
+    list = make(10);
+    ASSERT_TRUE(list->loading());
+    list->awaitList();
+    EXPECT_FALSE(list->loading());
+    EXPECT_EQ(finds("apfel"), 1u);
 }
