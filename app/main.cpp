@@ -3,6 +3,7 @@
 #include "app/ScreenRegistry.h"
 #include "app/StyleSheet.h"
 #include "app/Tolvane_AppDelegate.h"
+#include "catalogue/HeldMemory.h"
 #include "platform/BuildConfig.h"
 #include "store/StoreLocations.h"
 
@@ -49,6 +50,7 @@ void nameApplication() {
 } // namespace
 
 int main(int argc, char** argv) {
+    returnLargeBlocksWhenFreed();
     // --help and --version answer without a display.
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);

@@ -3,6 +3,7 @@
 #include "bench/common/BenchFigures.h"
 #include "catalogue/CatalogueService.h"
 #include "catalogue/HeldListSearch.h"
+#include "catalogue/HeldMemory.h"
 #include "catalogue/IndexGrouping.h"
 #include "catalogue/PackedRows.h"
 #include "catalogue/SearchIndex.h"
@@ -261,7 +262,8 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
 } // namespace
 
 int main(int argc, char** argv) {
-    bench::oneAllocatorArena(); // the list may be read on a worker thread
+    bench::oneAllocatorArena();   // the list may be read on a worker thread
+    returnLargeBlocksWhenFreed(); // as the program does
     std::string generator = TOLVANE_CATALOGUE_TOOL;
     std::vector<int> counts = {10000, 100000};
     for (int i = 1; i < argc; ++i) {

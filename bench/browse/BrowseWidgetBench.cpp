@@ -3,6 +3,7 @@
 // live-search keystroke through to the repainted table.
 #include "bench/common/BenchFigures.h"
 #include "catalogue/CatalogueService.h"
+#include "catalogue/HeldMemory.h"
 #include "nutrition/NumberText.h"
 #include "platform/Platform.h"
 #include "screens/browse/SearchWidget.h"
@@ -57,6 +58,7 @@ void line(const std::string& what, double ms) {
 } // namespace
 
 int main(int argc, char** argv) {
+    returnLargeBlocksWhenFreed(); // as the program does
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     int count = 100000;
