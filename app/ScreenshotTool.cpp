@@ -38,7 +38,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <QTreeView>
 
 #include <iostream>
 
@@ -173,26 +172,24 @@ int main(int argc, char** argv) {
 
     auto* list = qobject_cast<SearchWidget*>(tabs.stack(kSearchTab)->topWidget());
     if (!list) return 1;
-    waitFor([&] { return list->tableModel()->rowCount() > 0; });
+    waitFor([&] { return list->tableModel()->sectionCount() > 0; });
     // Further down the alphabet most rows name their maker too.
-    const QModelIndex letter = list->tableModel()->index(1, 0);
-    if (list->tableModel()->rowCount(letter) > 0)
-        list->table()->scrollTo(list->tableModel()->index(0, 0, letter),
+    if (list->tableModel()->productCount(1) > 0)
+        list->table()->scrollTo(list->tableModel()->productIndex(1, 0),
                                 QAbstractItemView::PositionAtTop);
     shot("product-list");
 
     list->searchField()->setFocus();
     QTest::keyClicks(list->searchField(), "Schoko");
-    waitFor([&] { return list->tableModel()->rowCount() > 0; });
+    waitFor([&] { return list->tableModel()->sectionCount() > 0; });
     shot("search");
 
     // Among the hits (or else the whole list), a product that shows every light.
     auto findDetail = [&]() -> ProductDetailWidget* {
         int tried = 0;
         auto* model = list->tableModel();
-        for (int s = 0; s < model->rowCount() && tried < 600; ++s) {
-            const QModelIndex section = model->index(s, 0);
-            const int rows = model->rowCount(section);
+        for (int s = 0; s < model->sectionCount() && tried < 600; ++s) {
+            const int rows = model->productCount(s);
             for (int r = 0; r < rows && tried < 600; ++r, ++tried) {
                 list->chooseRow(s, r);
                 settle();
@@ -329,8 +326,8 @@ int main(int argc, char** argv) {
     // folder's products, the amount eaten and the folder's bars.
     tabs.setCurrentIndex(kSearchTab);
     settle();
-    for (int s = 0; s < list->tableModel()->rowCount(); ++s)
-        if (list->tableModel()->rowCount(list->tableModel()->index(s, 0)) > 0) {
+    for (int s = 0; s < list->tableModel()->sectionCount(); ++s)
+        if (list->tableModel()->productCount(s) > 0) {
             list->chooseRow(s, 0);
             break;
         }

@@ -12,7 +12,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
-#include <QTreeView>
+#include <QListView>
 #include <QWindow>
 
 #include <algorithm>

@@ -3,18 +3,19 @@
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QStyledItemDelegate>
 #include <QToolButton>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace tolvane {
@@ -99,59 +100,71 @@ public:
 // --- ProductSectionModel ---
 
 ProductSectionModel::ProductSectionModel(const ProductListVC& list, QObject* parent)
-    : QAbstractItemModel(parent), list_(list) {}
+    : QAbstractListModel(parent), list_(list) {}
 
 void ProductSectionModel::reload() {
     beginResetModel();
+    const int sections = static_cast<int>(list_.displayList().size());
+    starts_.assign(1, 0);
+    for (int section = 0; section < sections; ++section)
+        starts_.push_back(starts_.back() + 1 + list_.numberOfRows(section));
     endResetModel();
 }
 
-QModelIndex ProductSectionModel::index(int row, int column, const QModelIndex& parent) const {
-    if (column != 0 || row < 0) return {};
-    if (!parent.isValid()) {
-        if (row >= static_cast<int>(list_.displayList().size())) return {};
-        return createIndex(row, 0, kSection);
-    }
-    if (parent.internalId() != kSection || row >= list_.numberOfRows(parent.row())) return {};
-    return createIndex(row, 0, static_cast<quintptr>(parent.row()));
+std::pair<int, int> ProductSectionModel::at(int row) const {
+    const auto next = std::upper_bound(starts_.begin(), starts_.end(), row);
+    const int section = static_cast<int>(next - starts_.begin()) - 1;
+    return {section, row - starts_[section] - 1};
 }
 
-QModelIndex ProductSectionModel::parent(const QModelIndex& child) const {
-    if (!child.isValid() || child.internalId() == kSection) return {};
-    return createIndex(static_cast<int>(child.internalId()), 0, kSection);
+int ProductSectionModel::productCount(int section) const {
+    if (section < 0 || section >= sectionCount()) return 0;
+    return starts_[section + 1] - starts_[section] - 1;
+}
+
+QModelIndex ProductSectionModel::sectionIndex(int section) const {
+    if (section < 0 || section >= sectionCount()) return {};
+    return index(starts_[section]);
+}
+
+QModelIndex ProductSectionModel::productIndex(int section, int row) const {
+    if (row < 0 || row >= productCount(section)) return {};
+    return index(starts_[section] + 1 + row);
+}
+
+std::optional<ProductSectionModel::Place>
+ProductSectionModel::placeOf(const QModelIndex& index) const {
+    if (!index.isValid() || index.model() != this) return std::nullopt;
+    const auto [section, row] = at(index.row());
+    if (row < 0) return std::nullopt;
+    return Place{section, row};
 }
 
 int ProductSectionModel::rowCount(const QModelIndex& parent) const {
-    if (!parent.isValid()) return static_cast<int>(list_.displayList().size());
-    if (parent.internalId() == kSection) return list_.numberOfRows(parent.row());
-    return 0;
-}
-
-int ProductSectionModel::columnCount(const QModelIndex&) const {
-    return 1;
+    return parent.isValid() ? 0 : starts_.back();
 }
 
 QVariant ProductSectionModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
-    const bool section = index.internalId() == kSection;
+    if (!index.isValid() || index.row() >= starts_.back()) return {};
+    const auto [s, row] = at(index.row());
+    const bool section = row < 0;
     if (role == IsSectionRole) return section;
     if (section) {
-        if (role == Qt::DisplayRole) return qs(list_.sectionTitle(index.row()));
+        if (role == Qt::DisplayRole) return qs(list_.sectionTitle(s));
         return {};
     }
-    const int s = static_cast<int>(index.internalId());
-    if (role == Qt::DisplayRole) return qs(list_.rowName(s, index.row()));
-    if (role == MakerRole) return qs(list_.rowMaker(s, index.row()));
+    if (role == Qt::DisplayRole) return qs(list_.rowName(s, row));
+    if (role == MakerRole) return qs(list_.rowMaker(s, row));
     if (role == Qt::AccessibleTextRole) { // the maker is heard too
-        const std::string maker = list_.rowMaker(s, index.row());
-        return qs(list_.rowName(s, index.row()) + (maker.empty() ? "" : ", " + maker));
+        const std::string maker = list_.rowMaker(s, row);
+        return qs(list_.rowName(s, row) + (maker.empty() ? "" : ", " + maker));
     }
     return {};
 }
 
 Qt::ItemFlags ProductSectionModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
-    if (index.internalId() == kSection) return Qt::ItemIsEnabled;
+    if (!placeOf(index)) return Qt::ItemIsEnabled;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
@@ -259,14 +272,10 @@ ProductListWidget::ProductListWidget(std::shared_ptr<ProductListVC> model, const
     auto* listLayout = new QHBoxLayout(listPage);
     listLayout->setContentsMargins(0, 0, 0, 0);
     listLayout->setSpacing(0);
-    table_ = new QTreeView(listPage);
+    table_ = new QListView(listPage);
     table_->setObjectName("productTable");
-    table_->setHeaderHidden(true);
-    table_->setRootIsDecorated(false);
-    table_->setItemsExpandable(false);
-    table_->setIndentation(0);
-    table_->setUniformRowHeights(true);
-    table_->setExpandsOnDoubleClick(false);
+    table_->setUniformItemSizes(true);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setFrameShape(QFrame::NoFrame);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -296,9 +305,9 @@ ProductListWidget::ProductListWidget(std::shared_ptr<ProductListVC> model, const
     connect(cancel_, &QToolButton::clicked, this,
             [this] { model_->searchBarCancelButtonClicked(); });
     connect(index_, &SideIndexBar::letterTouched, this, &ProductListWidget::scrollToIndexLetter);
-    connect(table_, &QTreeView::clicked, this, [this](const QModelIndex& index) {
-        if (!index.isValid() || !index.parent().isValid()) return;
-        model_->didSelectRow(index.parent().row(), index.row());
+    connect(table_, &QListView::clicked, this, [this](const QModelIndex& index) {
+        if (const auto place = tableModel_->placeOf(index))
+            model_->didSelectRow(place->section, place->row);
     });
     model_->setListener(this);
 }
@@ -308,7 +317,7 @@ ProductListWidget::~ProductListWidget() {
 }
 
 void ProductListWidget::chooseRow(int section, int row) {
-    const QModelIndex index = tableModel_->index(row, 0, tableModel_->index(section, 0));
+    const QModelIndex index = tableModel_->productIndex(section, row);
     if (!index.isValid()) return;
     table_->setCurrentIndex(index);
     emit table_->clicked(index);
@@ -321,7 +330,6 @@ void ProductListWidget::listChanged() {
     const int place = table_->verticalScrollBar()->value();
     showingSearchRows_ = model_->rowsAreSearchRecords();
     tableModel_->reload();
-    table_->expandToDepth(0); // the sections only: leaves never need expanding
     if (keepPlace)
         table_->verticalScrollBar()->setValue(place);
     else
@@ -357,7 +365,7 @@ bool ProductListWidget::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ProductListWidget::scrollToIndexLetter(int position) {
-    const QModelIndex section = tableModel_->index(model_->sectionForIndex(position), 0);
+    const QModelIndex section = tableModel_->sectionIndex(model_->sectionForIndex(position));
     if (section.isValid()) table_->scrollTo(section, QAbstractItemView::PositionAtTop);
 }
 

@@ -4,43 +4,59 @@
 
 #include "screens/browse/ProductListVC.h"
 
-#include <QAbstractItemModel>
+#include <QAbstractListModel>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QStackedWidget;
 class QToolButton;
-class QTreeView;
+class QListView;
 class QVBoxLayout;
 
 namespace tolvane {
 
-// Sections as top-level rows, products as their children; row i of section s is
-// displayList[s].rows[i]. Reset as a whole when the list changes.
-class ProductSectionModel : public QAbstractItemModel {
+// One row per section heading and per product, in list order; row i of section s is
+// displayList[s].rows[i]. Flat, so that its view keeps nothing per row (a tree view keeps a
+// layout item for every row it shows: 40 MiB at a million products). Reset as a whole when the
+// list changes.
+class ProductSectionModel : public QAbstractListModel {
     Q_OBJECT
 public:
     enum Role { MakerRole = Qt::UserRole + 1, IsSectionRole };
     explicit ProductSectionModel(const ProductListVC& list, QObject* parent = nullptr);
 
     void reload();
-    // Indexes the view keeps across changes; a handful (sections), never one per product, or
-    // tearing the view down takes seconds on a large catalogue.
+    // Indexes the view keeps across changes; a handful, never one per product, or tearing the
+    // view down takes seconds on a large catalogue.
     int persistentIndexCount() const { return static_cast<int>(persistentIndexList().size()); }
-    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
-    QModelIndex parent(const QModelIndex& child) const override;
+    int sectionCount() const { return static_cast<int>(starts_.size()) - 1; }
+    int productCount(int section) const;
+    QModelIndex sectionIndex(int section) const;
+    QModelIndex productIndex(int section, int row) const;
+    // Where a product's row stands; nullopt for a heading.
+    struct Place {
+        int section = 0;
+        int row = 0;
+    };
+    std::optional<Place> placeOf(const QModelIndex& index) const;
+
     int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    static constexpr quintptr kSection = ~quintptr(0);
+    // The section of a row and the row within it, -1 for the heading.
+    std::pair<int, int> at(int row) const;
     const ProductListVC& list_;
+    // The row of each section's heading, and the number of rows last.
+    std::vector<int> starts_{0};
 };
 
 // The letters down the right edge; touching or dragging over one jumps to its section.
@@ -73,7 +89,7 @@ public:
                       QWidget* parent = nullptr);
     ~ProductListWidget() override;
 
-    QTreeView* table() const { return table_; }
+    QListView* table() const { return table_; }
     QLineEdit* searchField() const { return searchField_; }
     QToolButton* cancelButton() const { return cancel_; }
     // Beside the field while live search is off.
@@ -108,7 +124,7 @@ private:
     QToolButton* cancel_;
     QLabel* searchHint_;
     QStackedWidget* pages_;
-    QTreeView* table_;
+    QListView* table_;
     QLabel* emptyPage_;
     SideIndexBar* index_;
     ProductSectionModel* tableModel_;

@@ -15,7 +15,7 @@
 #include <QProgressBar>
 #include <QStyle>
 #include <QToolButton>
-#include <QTreeView>
+#include <QListView>
 #include <QVBoxLayout>
 
 namespace tolvane {

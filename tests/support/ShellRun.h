@@ -9,6 +9,7 @@
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/platform/AlertBox.h"
+#include "screens/browse/ProductListWidget.h"
 #include "screens/common/PlaceholderScreen.h"
 #include "screens/common/TableRow.h"
 #include "tests/support/WidgetTaps.h"
@@ -23,13 +24,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <QTreeView>
 
 #include <memory>
 #include <string>
@@ -205,12 +206,11 @@ inline QStringList screenFaults(QWidget* window) {
 }
 
 // Taps a product row where it shows in the list.
-inline void tapRow(QTreeView* table, int section, int row) {
-    auto* m = table->model();
-    const QModelIndex index = m->index(row, 0, m->index(section, 0));
+inline void tapRow(ProductListWidget* list, int section, int row) {
+    const QModelIndex index = list->tableModel()->productIndex(section, row);
     QVERIFY(index.isValid());
-    table->scrollTo(index);
-    tapAt(table->viewport(), table->visualRect(index).center());
+    list->table()->scrollTo(index);
+    tapAt(list->table()->viewport(), list->table()->visualRect(index).center());
 }
 
 // The navigation bar's button for a screen's action; null while the bar shows none.
