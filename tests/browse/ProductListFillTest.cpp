@@ -3,6 +3,7 @@
 // page or an alert meanwhile, and a search typed meanwhile finds its products.
 #include "app/platform/QtDispatcher.h"
 #include "screens/browse/SearchWidget.h"
+#include "screens/detail/ProductDetail.h"
 #include "store/Database.h"
 #include "tests/support/TestCatalogue.h"
 #include "tests/support/WidgetTaps.h"
@@ -20,15 +21,15 @@ using namespace tolvane::test;
 
 namespace {
 
-// At every paint of the table: how many sections it had.
+// At every paint of the table: how many rows (headings and products) it had.
 struct PaintLog : QObject {
     explicit PaintLog(QListView* table) : table(table) {}
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) sections.push_back(table->model()->rowCount());
+        if (event->type() == QEvent::Paint) rows.push_back(table->model()->rowCount());
         return false;
     }
     QListView* table;
-    std::vector<int> sections;
+    std::vector<int> rows;
 };
 
 } // namespace
@@ -94,14 +95,51 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
             QVERIFY(!widget->emptyText()->isVisible());
             QTRY_VERIFY(!widget->model()->listLoading());
-            QTRY_VERIFY(!paints->sections.empty() && paints->sections.back() > 0);
-            if (small) QVERIFY(paints->sections.front() > 0); // never painted empty
+            QTRY_VERIFY(!paints->rows.empty() && paints->rows.back() > 0);
+            if (small) QVERIFY(paints->rows.front() > 0); // never painted empty
             QVERIFY(!widget->emptyText()->isVisible());
             QCOMPARE(widget->model()->rowCount(), std::size_t(303));
             QVERIFY(widget->sideIndex()->isVisible() &&
                     widget->sideIndex()->letters().contains("B"));
             QVERIFY(!fake_.alerts.hasPending());
         }
+    }
+
+    // Each section's heading, then its products, one flat list: a heading taps to nothing, and
+    // every product row stands for its own product, the last one too.
+    void headingsAndProductsInOneList() {
+        std::unique_ptr<PaintLog> paints;
+        auto widget = open(CatalogueService::listReadAtOnceUpTo, paints);
+        widget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+        QTRY_VERIFY(!widget->model()->listLoading());
+        const ProductSectionModel& rows = *widget->tableModel();
+        int products = 0;
+        for (int section = 0; section < rows.sectionCount(); ++section) {
+            const QModelIndex heading = rows.sectionIndex(section);
+            QVERIFY(heading.data(ProductSectionModel::IsSectionRole).toBool());
+            QVERIFY(!(rows.flags(heading) & Qt::ItemIsSelectable));
+            for (int row = 0; row < rows.productCount(section); ++row, ++products) {
+                const auto place = rows.placeOf(rows.productIndex(section, row));
+                QVERIFY(place && place->section == section && place->row == row);
+            }
+        }
+        QCOMPARE(products, 303);
+        QCOMPARE(rows.rowCount(), products + rows.sectionCount());
+
+        const int last = rows.sectionCount() - 1;
+        const QModelIndex heading = rows.sectionIndex(last);
+        widget->table()->scrollTo(heading);
+        tapAt(widget->table()->viewport(), widget->table()->visualRect(heading).center());
+        QVERIFY(navigation_.stack().empty());
+        const QModelIndex product = rows.productIndex(last, rows.productCount(last) - 1);
+        widget->table()->scrollTo(product);
+        tapAt(widget->table()->viewport(), widget->table()->visualRect(product).center());
+        QCOMPARE(navigation_.stack().size(), std::size_t(1));
+        const auto detail = std::dynamic_pointer_cast<ProductDetail>(navigation_.top());
+        QVERIFY(detail);
+        QCOMPARE(detail->productName(),
+                 widget->model()->rowName(last, rows.productCount(last) - 1));
     }
 
     void aSearchTypedWhileTheListIsReadFindsItsProducts() {
