@@ -201,8 +201,9 @@ void Tolvane_AppDelegate::reportMigration(const MigrationResult& migration) {
                       "bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane "
                       "später erneut.");
         stopping_ = true;
+        exitCode_ = 1;
         context_.alerts->show(AlertRequest{key("Error!!!"), filled(message, file), {key("OK")}},
-                              [](int) { QCoreApplication::quit(); });
+                              [](int) { QCoreApplication::exit(1); });
         break;
     }
     }

@@ -83,6 +83,9 @@ public:
     // The database file could not be read, or another copy runs on the folder; the run ends when
     // the user closes the alert.
     bool stopping() const { return stopping_; }
+    // What the program returns: 1 when its database could not be read, so that a script starting
+    // it sees the failure.
+    int exitCode() const { return exitCode_; }
     AppContext& context() { return context_; }
     RatingPrompt& ratingPrompt() { return ratingPrompt_; }
 
@@ -120,6 +123,7 @@ private:
     bool orientationChanged_ = false;
     bool userDataUpdated_ = false;
     bool stopping_ = false;
+    int exitCode_ = 0;
     DeviceOrientation deviceOrientation_ = DeviceOrientation::Portrait;
 };
 

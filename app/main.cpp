@@ -145,5 +145,6 @@ int main(int argc, char** argv) {
                      [&delegate] { delegate.applicationWillTerminate(); });
     if (parser.isSet(commandLine.quitAfter))
         QTimer::singleShot(std::chrono::seconds(quitAfterSeconds), &app, &QCoreApplication::quit);
-    return app.exec();
+    const int exited = app.exec();
+    return exited != 0 ? exited : delegate.exitCode();
 }

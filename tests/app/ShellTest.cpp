@@ -125,6 +125,7 @@ private slots:
                 .replace("%@", file);
         QCOMPARE(alertTexts(), QStringList{expected});
         QVERIFY(run.delegate->stopping());
+        QCOMPARE(run.delegate->exitCode(), 1); // a script starting it sees the failure
         QFile in(file);
         QVERIFY(in.open(QIODevice::ReadOnly));
         QCOMPARE(in.readAll(), garbage);
