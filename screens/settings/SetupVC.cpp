@@ -64,11 +64,13 @@ void SetupVC::viewDidLoad() {
 void SetupVC::viewWillAppear() {
     deps_.platform.appDefaults().setSetUpInfoBtnTag(-1);
     auto* db = store();
-    if (const auto settings = db ? db->selectSettings() : std::nullopt) {
+    const auto settings = db ? db->selectSettings() : std::nullopt;
+    if (settings) {
         liveSearchSwitchVal_ = settings->liveSearch;
         localizationSwitchVal_ = settings->localization;
         imperialUnitsSwitchVal_ = settings->metricUnits;
     }
+    settingsRead_ = settings.has_value();
     changed();
 }
 
@@ -95,8 +97,23 @@ void SetupVC::viewDidDisappear() {
 }
 
 void SetupVC::writeSettings() {
-    if (auto* db = store())
-        db->updateSettings(liveSearchSwitchVal_, localizationSwitchVal_, imperialUnitsSwitchVal_);
+    auto* db = store();
+    if (!db) return;
+    if (!settingsRead_) {
+        // Shown without the stored settings (their read failed): the switches not touched take
+        // the stored values now, so that none is written over as blank; still unreadable, nothing
+        // is written.
+        const auto stored = db->selectSettings();
+        if (!stored) {
+            deps_.platform.log.write("Settings could not be read: not written");
+            return;
+        }
+        if (!liveSearchSwitchValChanged_) liveSearchSwitchVal_ = stored->liveSearch;
+        if (!localizationSwitchValChanged_) localizationSwitchVal_ = stored->localization;
+        if (!imperialUnitsSwitchValChanged_) imperialUnitsSwitchVal_ = stored->metricUnits;
+        settingsRead_ = true;
+    }
+    db->updateSettings(liveSearchSwitchVal_, localizationSwitchVal_, imperialUnitsSwitchVal_);
 }
 
 void SetupVC::didSelectRow(SetupRowId row) {

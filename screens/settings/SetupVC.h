@@ -99,6 +99,8 @@ private:
     bool liveSearchSwitchValChanged_ = false;
     bool localizationSwitchValChanged_ = false;
     bool imperialUnitsSwitchValChanged_ = false;
+    // The switches show the stored settings (their last read did not fail).
+    bool settingsRead_ = false;
     std::string calories_value_;
     bool mailAddressShown_ = false;
 };

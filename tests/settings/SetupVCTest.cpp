@@ -13,6 +13,7 @@ struct MemorySettings {
     std::optional<SettingsRow> settings = SettingsRow{"YES", "YES", "YES"};
     std::optional<ProfileRow> profile = ProfileRow::seed();
     std::vector<std::vector<std::string>> updates;
+    int failingReads = 0; // the next reads of the settings fail
     int opened = 0;
     int open = 0;
 };
@@ -21,7 +22,10 @@ class FakeSettingsStore : public SettingsStore {
 public:
     explicit FakeSettingsStore(MemorySettings& data) : data_(data) { ++data_.opened, ++data_.open; }
     ~FakeSettingsStore() override { --data_.open; }
-    std::optional<SettingsRow> selectSettings() override { return data_.settings; }
+    std::optional<SettingsRow> selectSettings() override {
+        if (data_.failingReads > 0) return --data_.failingReads, std::nullopt;
+        return data_.settings;
+    }
     void updateSettings(const std::string& l, const std::string& z, const std::string& m) override {
         data_.updates.push_back({l, z, m});
         if (data_.settings) data_.settings = SettingsRow{l, z, m};
@@ -123,6 +127,24 @@ TEST_F(SetupVCTest, MetricUnitsAreWrittenAtOnceAndEverySwitchWhenTheScreenIsLeft
     screen().liveSearchSwtchChanged();
     screen().viewDidDisappear();
     EXPECT_EQ(data.updates, (std::vector<std::vector<std::string>>{{"NO", "NO", "NO"}}));
+}
+
+TEST_F(SetupVCTest, ASwitchToggledAfterAFailedReadKeepsTheOthersAsStored) {
+    data.settings = SettingsRow{"NO", "NO", "NO"};
+    data.failingReads = 1;
+    show();
+    screen().liveSearchSwtchChanged(); // shown off, turned on
+    screen().viewDidDisappear();
+    EXPECT_EQ(data.updates, (std::vector<std::vector<std::string>>{{"YES", "NO", "NO"}}));
+
+    // Still unreadable whenever it is written: nothing is written over them.
+    data.updates.clear();
+    data.failingReads = 3; // shown, switched, left
+    show();
+    screen().imperialUnitsSwtchChanged();
+    screen().viewDidDisappear();
+    EXPECT_TRUE(data.updates.empty());
+    EXPECT_EQ(data.settings->metricUnits, "NO");
 }
 
 TEST_F(SetupVCTest, HintIsShownOnlyOnFirstVisit) {
