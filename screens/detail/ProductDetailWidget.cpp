@@ -78,6 +78,17 @@ QLabel* label(const QString& text, const char* objectName, QWidget* parent) {
     return l;
 }
 
+// A box the style sheet draws by its name, its rows laid one under another.
+QWidget* rowsBox(const char* objectName, QMargins margins, int spacing, QWidget* parent) {
+    auto* box = new QWidget(parent);
+    box->setObjectName(objectName);
+    box->setAttribute(Qt::WA_StyledBackground);
+    auto* rows = new QVBoxLayout(box);
+    rows->setContentsMargins(margins);
+    rows->setSpacing(spacing);
+    return box;
+}
+
 } // namespace
 
 DetailTable::DetailTable(const ProductDetail& detail, QWidget* parent)
@@ -227,22 +238,12 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     layout->addSpacing(8);
     factsHeading_ = label(QString(), "factsHeading", page);
     layout->addWidget(factsHeading_);
-    factsBox_ = new QWidget(page);
-    factsBox_->setObjectName("factsBox");
-    factsBox_->setAttribute(Qt::WA_StyledBackground);
-    auto* facts = new QVBoxLayout(factsBox_);
-    facts->setContentsMargins(10, 6, 10, 6);
-    facts->setSpacing(3);
+    factsBox_ = rowsBox("factsBox", {10, 6, 10, 6}, 3, page);
     layout->addWidget(factsBox_);
     layout->addSpacing(8);
     choicesHeading_ = label(QString(), "choicesHeading", page);
     layout->addWidget(choicesHeading_);
-    choicesBox_ = new QWidget(page);
-    choicesBox_->setObjectName("choicesBox");
-    choicesBox_->setAttribute(Qt::WA_StyledBackground);
-    auto* choices = new QVBoxLayout(choicesBox_);
-    choices->setContentsMargins(0, 0, 0, 0);
-    choices->setSpacing(0);
+    choicesBox_ = rowsBox("choicesBox", {}, 0, page);
     layout->addWidget(choicesBox_);
     layout->addStretch(1);
     scroll->setWidget(page);
