@@ -115,12 +115,6 @@ std::string formatFixed(double value, int decimals) {
     return std::string(buffer, result.ptr);
 }
 
-std::string formatInt(long long value) {
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
-
 NumberFormat::NumberFormat(const Lookup& lookup) {
     // A table without the key gives the key back: the defaults stand.
     if (const std::string s = lookup("Decimal Separator"); s == "," || s == ".") separator_ = s;

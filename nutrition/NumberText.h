@@ -27,8 +27,7 @@ inline std::string formatOneDecimal(double value) {
 inline std::string formatWhole(double value) {
     return formatFixed(value, 0);
 }
-// "%d"
-std::string formatInt(long long value);
+// "%d" is formatInt of text/IntegerValue.h.
 
 // Figures as the interface language writes them: its decimal separator, its unit words and its
 // sign for "no data", all looked up in the string tables, never taken from the process locale.

@@ -1,5 +1,6 @@
 #include "text/IntegerValue.h"
 
+#include <charconv>
 #include <climits>
 
 namespace tolvane {
@@ -35,6 +36,12 @@ int integerValue(std::string_view text) {
     if (value > INT_MAX) return INT_MAX;
     if (value < INT_MIN) return INT_MIN;
     return static_cast<int>(value);
+}
+
+std::string formatInt(long long value) {
+    char buffer[24]; // "-9223372036854775808" and more
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
 }
 
 } // namespace tolvane
