@@ -44,4 +44,13 @@ std::string formatInt(long long value) {
     return std::string(buffer, result.ptr);
 }
 
+std::optional<std::uint32_t> canonicalNumber(std::string_view text) {
+    std::uint32_t number = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    if (error != std::errc() || stop != end || (text.size() > 1 && text.front() == '0'))
+        return std::nullopt;
+    return number;
+}
+
 } // namespace tolvane

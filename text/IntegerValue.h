@@ -3,6 +3,8 @@
 // library.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,5 +26,9 @@ long long integerValue64(std::string_view text);
 
 // "%d": the decimal digits of a number, "-" before a negative one, whatever the process locale.
 std::string formatInt(long long value);
+
+// The number of an identifier written canonically: decimal digits only, no sign, blank or leading
+// zero, within 32 bits, so that formatInt gives the same text back. Nothing for any other text.
+std::optional<std::uint32_t> canonicalNumber(std::string_view text);
 
 } // namespace tolvane
