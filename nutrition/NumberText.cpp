@@ -2,6 +2,7 @@
 
 #include "text/IntegerValue.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -105,6 +106,11 @@ std::size_t leadingNumberLength(std::string_view text) {
     std::size_t consumed = 0;
     numberPrefix(text, &consumed);
     return consumed;
+}
+
+int truncated(float value) {
+    if (!std::isfinite(value)) return 0;
+    return static_cast<int>(std::clamp(value, -2.0e9f, 2.0e9f));
 }
 
 std::string formatFixed(double value, int decimals) {

@@ -54,6 +54,10 @@ private:
     std::vector<std::pair<std::string, std::string>> patterns_; // unit -> "%@ g"
 };
 
+// A figure cut towards zero to a whole number, as the rules cut amounts, shares and bar lengths
+// (2.99 is 2, -2.99 is -2); 0 for NaN and the infinities, within ±2e9 so that no figure overflows.
+int truncated(float value);
+
 // Small text helpers shared by the rules.
 std::string replaceAll(std::string text, std::string_view from, std::string_view to);
 std::string commaToPoint(std::string text);
