@@ -1,7 +1,8 @@
 #include "catalogue/PackedRows.h"
 
+#include "text/IntegerValue.h"
+
 #include <algorithm>
-#include <charconv>
 #include <limits>
 #include <stdexcept>
 
@@ -23,13 +24,9 @@ void PackedRows::reserve(std::size_t rows, std::size_t bytes) {
 
 void PackedRows::push_back(std::string_view name, std::string_view maker,
                            std::string_view recordId) {
-    std::uint32_t id = 0;
-    const char* end = recordId.data() + recordId.size();
-    const auto [stop, error] = std::from_chars(recordId.data(), end, id);
-    // Only canonical digits read back as the same text: no sign, no leading zero, nothing after.
-    const bool number = error == std::errc() && stop == end && id != kIdAside &&
-                        (recordId.size() == 1 || recordId.front() != '0');
-    pushRow(name, maker, number ? id : kIdAside, recordId);
+    // Only canonical digits read back as the same text. The number that marks an identifier
+    // kept as text is kept as text itself.
+    pushRow(name, maker, canonicalNumber(recordId).value_or(kIdAside), recordId);
 }
 
 void PackedRows::append(const PackedRows& other, std::size_t at) {
@@ -67,11 +64,7 @@ const std::string* PackedRows::asideId(std::size_t at) const {
 
 std::string PackedRows::recordId(std::size_t at) const {
     const std::uint32_t id = rows_[at].id;
-    if (id != kIdAside) {
-        char digits[16];
-        const auto [end, error] = std::to_chars(digits, digits + sizeof digits, id);
-        return std::string(digits, end);
-    }
+    if (id != kIdAside) return formatInt(id);
     const std::string* aside = asideId(at);
     return aside ? *aside : std::string();
 }

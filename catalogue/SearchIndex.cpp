@@ -4,12 +4,12 @@
 
 #include "format/Gtin.h"
 #include "store/Database.h"
+#include "text/IntegerValue.h"
 #include "text/SearchFold.h"
 #include "text/Utf8.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <limits>
 #include <stdexcept>
 #include <unordered_map>
@@ -145,13 +145,10 @@ BarcodeIndex::BarcodeIndex(Database& database, const PackedRows& rows) {
     const bool read = database.selectProductGtins([&](std::string_view id, std::string_view text) {
         const auto code = readGtin(text);
         if (!code) return;
-        std::uint32_t number = 0;
-        const auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), number);
-        if (error == std::errc() && end == id.data() + id.size() &&
-            (id.size() == 1 || id.front() != '0')) {
+        if (const auto number = canonicalNumber(id)) {
             const auto row = std::lower_bound(byNumber.begin(), byNumber.end(),
-                                              std::make_pair(number, std::uint32_t{0}));
-            if (row != byNumber.end() && row->first == number) {
+                                              std::make_pair(*number, std::uint32_t{0}));
+            if (row != byNumber.end() && row->first == *number) {
                 gtins.emplace_back(code->value, row->second);
                 return;
             }

@@ -9,6 +9,7 @@
 #include "store/CataloguePageWriter.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
+#include "text/IntegerValue.h"
 
 #include <algorithm>
 #include <atomic>
@@ -43,12 +44,6 @@ std::string idTextOf(const JsonValue& product) {
     if (!product.is_object()) return {};
     auto found = product.find(catalogueRecordKeys.back());
     return found == product.end() ? std::string() : JsonParser::textOf(*found);
-}
-
-std::string decimal(long long value) {
-    char buffer[24];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
 }
 
 // "%0.0f"
@@ -165,8 +160,8 @@ void CatalogueUpdate::SendRequest() {
 
 void CatalogueUpdate::sendPage(int page, const std::string& timestamp) {
     auto request = FormDataRequest::requestWithURL(
-        serverBase_ + "getUpdatedProducts.php?timestamp=" + timestamp + "&pageNo=" + decimal(page) +
-        "&records=" + decimal(recordsPerPage));
+        serverBase_ + "getUpdatedProducts.php?timestamp=" + timestamp +
+        "&pageNo=" + formatInt(page) + "&records=" + formatInt(recordsPerPage));
     request->setTag(RequestTag::CataloguePage);
     request->setPostValue(config::updateUser, "username");
     request->setPostValue(config::updatePassword, "password");
@@ -199,7 +194,7 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
     // A redirect or a server error is no page, whatever its body looks like.
     if (const int status = request->responseStatusCode(); status < 200 || status > 299) {
         platform_.log.write("requestFailed");
-        platform_.log.write("requestFailed: HTTP " + decimal(status));
+        platform_.log.write("requestFailed: HTTP " + formatInt(status));
         pageRequestFailed();
         return;
     }
@@ -256,7 +251,7 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
         return;
     }
     if (products->size() > maxProductsPerPage) {
-        platform_.log.write("JSON parsing failed: a page of " + decimal(products->size()) +
+        platform_.log.write("JSON parsing failed: a page of " + formatInt(products->size()) +
                             " products, more than a page holds");
         whenStored([this] { finish(UpdateOutcome::Unreadable, unreadableMessage); });
         return;
@@ -264,8 +259,8 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
     // A server that never runs out of pages would keep the run going for ever.
     const int pagesNeeded = (maxRows_ + recordsPerPage - 1) / recordsPerPage;
     if (replyPage > pagesNeeded + pageMargin) {
-        platform_.log.write("JSON parsing failed: page " + decimal(replyPage) + " is past the " +
-                            decimal(maxRows_) + " products reported");
+        platform_.log.write("JSON parsing failed: page " + formatInt(replyPage) + " is past the " +
+                            formatInt(maxRows_) + " products reported");
         whenStored([this] { finish(UpdateOutcome::Unreadable, unreadableMessage); });
         return;
     }
@@ -287,7 +282,7 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
             job.records.push_back(std::move(record));
     }
     if (skipped > skipsLogged)
-        platform_.log.write(decimal(skipped - skipsLogged) +
+        platform_.log.write(formatInt(skipped - skipsLogged) +
                             " more products without a usable ID skipped on this page");
     job.page = replyPage;
     job.total = maxRows_;
@@ -330,7 +325,7 @@ void CatalogueUpdate::startStoring(PageJob page) {
         for (const auto& record : page.records) {
             if (CataloguePageWriter::storable(record)) continue;
             kept.insert(static_cast<int>(record.id));
-            log.write("Product " + decimal(record.id) +
+            log.write("Product " + formatInt(record.id) +
                       " not replaced: its new record is unfit to store");
         }
         const bool stored = storePage(db, page.ids, page.records, kept);
@@ -395,14 +390,14 @@ bool CatalogueUpdate::storePage(Database& database, const std::vector<std::strin
         for (const auto& record : records) {
             const int id = static_cast<int>(record.id);
             if (kept.contains(id)) continue;
-            const std::string idText = decimal(record.id);
+            const std::string idText = formatInt(record.id);
             // A page naming a product twice must not leave two rows of it.
             if (!inserted.insert(id).second) writer.deleteProductFromMainTable(idText);
             writer.insertIntoDatabase(record);
             // The favourite at index i is this very product.
             auto favourite = favouriteIndex.find(id);
             if (favourite != favouriteIndex.end())
-                writer.setFavorite(idText, 1, decimal(favourite->second));
+                writer.setFavorite(idText, 1, formatInt(favourite->second));
         }
         return true;
     });
@@ -455,7 +450,7 @@ void CatalogueUpdate::completeRun() {
         db.updateDTimestamp(newest, "0");
         // Each was named as its page was stored; the count tells whether any was.
         if (run->refused > 0)
-            log.write("Update complete; products refused by the store: " + decimal(run->refused));
+            log.write("Update complete; products refused by the store: " + formatInt(run->refused));
         report([this] {
             if (state_ != State::Storing) return;
             --jobsOutstanding_;
@@ -505,7 +500,7 @@ DatabaseWorker::Job CatalogueUpdate::progressJob() const {
     return [run = run_, maxRows = maxRows_](Database& db) {
         if (run->lastStoredPage == 0) return;
         const long long reached = static_cast<long long>(run->lastStoredPage + 1) * recordsPerPage;
-        if (reached < maxRows) db.updateDTimestampRows(decimal(reached));
+        if (reached < maxRows) db.updateDTimestampRows(formatInt(reached));
     };
 }
 

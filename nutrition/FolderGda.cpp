@@ -3,18 +3,7 @@
 #include "nutrition/GdaCalculator.h"
 #include "nutrition/NumberText.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace tolvane {
-namespace {
-
-int truncated(float value) {
-    if (!std::isfinite(value)) return 0;
-    return static_cast<int>(std::clamp(value, -2.0e9f, 2.0e9f));
-}
-
-} // namespace
 
 PersonalFactor personalFactor(int dailyCalories) {
     const int c20 = dailyCalories / 20;

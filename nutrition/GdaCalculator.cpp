@@ -21,11 +21,6 @@ TouchArea touchArea(int bar) {
     return TouchArea{left, left + 40.0f, 53.0f, 245.0f};
 }
 
-int truncated(float value) {
-    if (!std::isfinite(value)) return 0;
-    return static_cast<int>(std::clamp(value, -2.0e9f, 2.0e9f));
-}
-
 } // namespace
 
 float gdaValueFromText(std::string_view text) {

@@ -2,6 +2,7 @@
 
 #include "text/IntegerValue.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -107,17 +108,16 @@ std::size_t leadingNumberLength(std::string_view text) {
     return consumed;
 }
 
+int truncated(float value) {
+    if (!std::isfinite(value)) return 0;
+    return static_cast<int>(std::clamp(value, -2.0e9f, 2.0e9f));
+}
+
 std::string formatFixed(double value, int decimals) {
     char buffer[400]; // enough for any double in fixed notation
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (result.ec != std::errc()) return {};
-    return std::string(buffer, result.ptr);
-}
-
-std::string formatInt(long long value) {
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
 }
 

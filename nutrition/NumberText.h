@@ -27,8 +27,7 @@ inline std::string formatOneDecimal(double value) {
 inline std::string formatWhole(double value) {
     return formatFixed(value, 0);
 }
-// "%d"
-std::string formatInt(long long value);
+// "%d" is formatInt of text/IntegerValue.h.
 
 // Figures as the interface language writes them: its decimal separator, its unit words and its
 // sign for "no data", all looked up in the string tables, never taken from the process locale.
@@ -54,6 +53,10 @@ private:
     std::string noData_ = "n/a";
     std::vector<std::pair<std::string, std::string>> patterns_; // unit -> "%@ g"
 };
+
+// A figure cut towards zero to a whole number, as the rules cut amounts, shares and bar lengths
+// (2.99 is 2, -2.99 is -2); 0 for NaN and the infinities, within ±2e9 so that no figure overflows.
+int truncated(float value);
 
 // Small text helpers shared by the rules.
 std::string replaceAll(std::string text, std::string_view from, std::string_view to);

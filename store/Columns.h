@@ -24,7 +24,7 @@ public:
     std::string text(int column) const { return std::string(view(column)); }
     // The column read as an integer, in decimal digits (NULL as 0).
     std::string integer(int column) const {
-        return decimalText(sqlite3_column_int64(statement_, column));
+        return formatInt(sqlite3_column_int64(statement_, column));
     }
 
 private:

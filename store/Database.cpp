@@ -310,8 +310,8 @@ std::optional<std::string> Database::compose(const char* operation, std::size_t 
     }
     if (limit != 0 && composed.text.size() + 1 > limit) {
         log_.write(std::string(operation) + ": statement of " +
-                   decimalText(static_cast<long long>(composed.text.size())) +
-                   " bytes exceeds its limit of " + decimalText(static_cast<long long>(limit)) +
+                   formatInt(static_cast<long long>(composed.text.size())) +
+                   " bytes exceeds its limit of " + formatInt(static_cast<long long>(limit)) +
                    ", not run");
         return std::nullopt;
     }

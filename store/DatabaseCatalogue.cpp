@@ -277,7 +277,7 @@ std::string Database::selectMaxTimestampUpTo(const std::string& latest) {
 
 void Database::insertIntoDatabase(const std::string& /*ignored*/, const CatalogueRecord& record) {
     if (record.id < INT_MIN || record.id > INT_MAX) {
-        log_.write("insertIntoDatabase: identifier " + decimalText(record.id) +
+        log_.write("insertIntoDatabase: identifier " + formatInt(record.id) +
                    " out of range, nothing inserted");
         noteFailedWrite();
         return;

@@ -67,7 +67,7 @@ int Database::insertProductToMainTable(const std::string& Produktname,
 void Database::updateInsertedProductId(const std::string& mainTableId, int productId) {
     if (productId < 0 || !isDecimalDigits(mainTableId)) {
         log_.write("updateInsertedProductId: refused ids '" + mainTableId + "', " +
-                   decimalText(productId));
+                   formatInt(productId));
         return;
     }
     execute(compose("updateInsertedProductId", 5000,

@@ -1,6 +1,5 @@
 #include "store/SqlText.h"
 
-#include <charconv>
 #include <climits>
 
 namespace tolvane {
@@ -41,7 +40,7 @@ ComposedSql composeSql(std::string_view format, std::span<const SqlArg> args) {
                 result.error = "text given for a number";
                 return result;
             }
-            out += decimalText(arg.number());
+            out += formatInt(arg.number());
             continue;
         }
         if (arg.isNumber()) {
@@ -74,12 +73,6 @@ bool isDecimalDigits(std::string_view text) {
     for (char c : text)
         if (c < '0' || c > '9') return false;
     return true;
-}
-
-std::string decimalText(long long number) {
-    char buffer[24];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, number);
-    return std::string(buffer, end);
 }
 
 } // namespace tolvane

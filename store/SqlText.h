@@ -48,7 +48,4 @@ inline ComposedSql composeSql(std::string_view format, std::initializer_list<Sql
 // True when text is one or more decimal digits.
 bool isDecimalDigits(std::string_view text);
 
-// Decimal digits of a number, independent of the process locale.
-std::string decimalText(long long number);
-
 } // namespace tolvane

@@ -1,5 +1,6 @@
 #include "text/IntegerValue.h"
 
+#include <charconv>
 #include <climits>
 
 namespace tolvane {
@@ -35,6 +36,21 @@ int integerValue(std::string_view text) {
     if (value > INT_MAX) return INT_MAX;
     if (value < INT_MIN) return INT_MIN;
     return static_cast<int>(value);
+}
+
+std::string formatInt(long long value) {
+    char buffer[24]; // "-9223372036854775808" and more
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::optional<std::uint32_t> canonicalNumber(std::string_view text) {
+    std::uint32_t number = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    if (error != std::errc() || stop != end || (text.size() > 1 && text.front() == '0'))
+        return std::nullopt;
+    return number;
 }
 
 } // namespace tolvane

@@ -1,7 +1,11 @@
-// The leading integer of a text, as stored numbers, identifiers and typed values are read.
-// Below every other library, so it depends on nothing but the standard library.
+// The leading integer of a text, as stored numbers, identifiers and typed values are read, and
+// integers written as text. Below every other library, so it depends on nothing but the standard
+// library.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace tolvane {
@@ -19,5 +23,12 @@ constexpr bool isAsciiDigit(char c) {
 int integerValue(std::string_view text);
 // The same in 64 bits, clamped to the long long range.
 long long integerValue64(std::string_view text);
+
+// "%d": the decimal digits of a number, "-" before a negative one, whatever the process locale.
+std::string formatInt(long long value);
+
+// The number of an identifier written canonically: decimal digits only, no sign, blank or leading
+// zero, within 32 bits, so that formatInt gives the same text back. Nothing for any other text.
+std::optional<std::uint32_t> canonicalNumber(std::string_view text);
 
 } // namespace tolvane

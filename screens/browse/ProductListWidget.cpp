@@ -2,6 +2,7 @@
 
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
+#include "screens/common/QtText.h"
 
 #include <algorithm>
 
@@ -19,11 +20,8 @@
 #include <QVBoxLayout>
 
 namespace tolvane {
-namespace {
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
+namespace {
 
 constexpr int kRowHeight = 44;
 

@@ -3,6 +3,7 @@
 #include "barcode/GreyPicture.h"
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
+#include "screens/common/QtText.h"
 
 #include <QCamera>
 #include <QFileDialog>
@@ -20,10 +21,6 @@
 namespace tolvane {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // The frame to aim at: wide as a barcode, in the middle of the view.
 QRect aimFrame(const QRect& view) {

@@ -4,6 +4,7 @@
 #include "screens/browse/ProductsForCategoriesVC.h"
 #include "screens/browse/ScanVC.h"
 #include "screens/common/Accessibility.h"
+#include "screens/common/QtText.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -19,11 +20,8 @@
 #include <QVBoxLayout>
 
 namespace tolvane {
-namespace {
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
+namespace {
 
 QProgressBar* busyBar(QWidget* parent) {
     auto* bar = new QProgressBar(parent);

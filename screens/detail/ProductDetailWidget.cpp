@@ -3,6 +3,7 @@
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
 #include "screens/common/ElidedLabel.h"
+#include "screens/common/QtText.h"
 #include "screens/common/TableRow.h"
 #include "screens/planner/CheckPickerView.h"
 
@@ -17,11 +18,8 @@
 #include <QVBoxLayout>
 
 namespace tolvane {
-namespace {
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
+namespace {
 
 // "ampel_green" and "column.png" are files pictures/ampel_green.svg and pictures/column.svg.
 QIcon picture(const std::string& name) {

@@ -2,6 +2,7 @@
 
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
+#include "screens/common/QtText.h"
 #include "screens/common/WheelPicker.h"
 
 #include <QAction>
@@ -16,13 +17,6 @@
 #include <QVBoxLayout>
 
 namespace tolvane {
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-} // namespace
 
 AddProductWidget::AddProductWidget(std::shared_ptr<AddProductVC> model, const Strings& strings,
                                    QWidget* parent)

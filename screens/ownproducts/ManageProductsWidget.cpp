@@ -3,6 +3,7 @@
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
 #include "screens/common/ElidedLabel.h"
+#include "screens/common/QtText.h"
 
 #include <QAction>
 #include <QGraphicsDropShadowEffect>
@@ -18,11 +19,8 @@
 #include <functional>
 
 namespace tolvane {
-namespace {
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
+namespace {
 
 // A row that reports a click anywhere outside its keys.
 class ClickableRow : public QWidget {

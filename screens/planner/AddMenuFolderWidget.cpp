@@ -2,6 +2,7 @@
 
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
+#include "screens/common/QtText.h"
 
 #include <QAction>
 #include <QLabel>
@@ -10,13 +11,6 @@
 #include <QVBoxLayout>
 
 namespace tolvane {
-namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 AddMenuFolderWidget::AddMenuFolderWidget(std::shared_ptr<AddMenuFolderVC> model,
                                          const Strings& strings, QWidget* parent)

@@ -4,6 +4,7 @@
 #include "PlannerRows.h"
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
+#include "screens/common/QtText.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -11,13 +12,6 @@
 #include <QVBoxLayout>
 
 namespace tolvane {
-namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 FavoriteVCFolderNewWidget::FavoriteVCFolderNewWidget(std::shared_ptr<FavoriteVCFolderNew> model,
                                                      const Strings& strings, QWidget* parent)

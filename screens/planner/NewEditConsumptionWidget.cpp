@@ -2,6 +2,7 @@
 
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
+#include "screens/common/QtText.h"
 
 #include <QEvent>
 #include <QFormLayout>
@@ -15,13 +16,10 @@
 #include <cmath>
 
 namespace tolvane {
+
 namespace {
 
 using Q = ConsumptionQuantity;
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 void showSlider(QSlider* slider, const SliderRange& range, bool enabled) {
     const QSignalBlocker block(slider);

@@ -1,17 +1,12 @@
 #include "ProductDetailPortraitWidget.h"
 
+#include "screens/common/QtText.h"
+
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
 
 namespace tolvane {
-namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 ProductDetailPortraitWidget::ProductDetailPortraitWidget(
     std::shared_ptr<ProductDetailPortraitVC> model, const Strings& strings, QWidget* parent)

@@ -2,6 +2,7 @@
 
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
+#include "screens/common/QtText.h"
 #include "screens/common/WheelPicker.h"
 
 #include <QEvent>
@@ -16,11 +17,8 @@
 #include <QVBoxLayout>
 
 namespace tolvane {
-namespace {
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
+namespace {
 
 constexpr std::array<BodyColumn, kBodyColumnCount> kColumns{BodyColumn::Gender, BodyColumn::Age,
                                                             BodyColumn::Height, BodyColumn::Weight};

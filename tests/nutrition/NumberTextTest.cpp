@@ -60,6 +60,21 @@ TEST(IntegerValue, TakesTheLeadingIntegerAndDropsTheFraction) {
     EXPECT_EQ(integerValue64("x1"), 0);
 }
 
+TEST(Truncated, CutsTowardsZeroAndNeverOverflows) {
+    for (const float zero : {0.0f, -0.0f, 0.99f, -0.99f, NAN, INFINITY, -INFINITY})
+        EXPECT_EQ(truncated(zero), 0) << zero;
+    EXPECT_EQ(truncated(2.0f), 2);
+    EXPECT_EQ(truncated(2.99f), 2);
+    EXPECT_EQ(truncated(-2.99f), -2);
+    EXPECT_EQ(truncated(31.25f), 31);
+    EXPECT_EQ(truncated(99.999f), 99);
+    EXPECT_EQ(truncated(191.9999f), 191);
+    EXPECT_EQ(truncated(192.0f), 192);
+    EXPECT_EQ(truncated(1.0e9f), 1000000000);
+    EXPECT_EQ(truncated(3.0e9f), 2000000000);
+    EXPECT_EQ(truncated(-3.0e9f), -2000000000);
+}
+
 TEST(FixedFormat, RoundsExactHalvesToEven) {
     EXPECT_EQ(formatWhole(12.5), "12");
     EXPECT_EQ(formatWhole(13.5), "14");

@@ -1,20 +1,12 @@
 #include "tools/sync/ConsoleListener.h"
 
-#include <charconv>
+#include "text/IntegerValue.h"
 
 namespace tolvane {
 
-namespace {
-std::string decimal(long long value) {
-    char buffer[24];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
-} // namespace
-
 void ConsoleListener::progress(int storedProducts, int totalProducts, int page, int pages) {
-    out_ << "page " << decimal(page) << "/" << decimal(pages) << ": " << decimal(storedProducts)
-         << " of " << decimal(totalProducts) << " products\n"
+    out_ << "page " << formatInt(page) << "/" << formatInt(pages) << ": "
+         << formatInt(storedProducts) << " of " << formatInt(totalProducts) << " products\n"
          << std::flush;
 }
 
