@@ -40,6 +40,9 @@ ProductDetail::ProductDetail(Platform platform, Database& shared, DetailHost lan
       language_(interfaceLanguage(platform.appDefaults(), host_)) {}
 
 ProductDetail::~ProductDetail() {
+    // From here on the platform is no longer the screen's to use: a search under way ends
+    // without handing its result over.
+    toUiThread_->close();
     if (choicesWorker_) choicesWorker_->stop();
 }
 
@@ -181,19 +184,19 @@ void ProductDetail::findBetterChoices() {
     if (rows_.empty() || product_.categoryId.empty()) return;
     if (!choicesWorker_)
         choicesWorker_ = std::make_unique<DatabaseWorker>(shared_.GetDatabasePath(), platform_.log);
-    Dispatcher& dispatcher = platform_.dispatcher;
+    std::shared_ptr<DispatchGate> toUiThread = toUiThread_;
     std::weak_ptr<int> alive = alive_;
     const long generation = shared_.catalogueGeneration();
     auto kept = shared_.keptCategoryFigures(keptLightsName(product_.categoryId));
     choicesWorker_->post(
-        [=, this, &dispatcher, product = product_, kept = std::move(kept)](Database& db) {
+        [=, this, product = product_, kept = std::move(kept)](Database& db) {
             const bool scanned = !kept;
             std::vector<double> lights;
             if (scanned) lights = categoryLights(db, product.categoryId);
             auto products = searchBetterChoices(db, product, scanned ? lights : *kept);
             // The screen and the shared store are used on the UI thread only: the result goes
             // there, with the lights to keep.
-            dispatcher.runOnUiThread(
+            toUiThread->runOnUiThread(
                 [=, this, products = std::move(products), lights = std::move(lights)]() mutable {
                     if (!alive.lock()) return;
                     if (scanned && !lights.empty())

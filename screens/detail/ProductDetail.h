@@ -5,8 +5,9 @@
 // Threads: everything here runs on the UI thread except the search for better choices, which
 // scans the whole category. The screen owns a store worker (DatabaseWorker) for it that starts
 // with the first product shown; its result comes back through the dispatcher to the UI thread,
-// where a result for a product no longer shown is dropped. The destructor stops the worker
-// (the scan under way is interrupted) and waits for its thread.
+// where a result for a product no longer shown is dropped. The destructor first closes the way
+// to the dispatcher (a result found later is dropped on the worker), then stops the worker (the
+// scan under way is interrupted) and waits for its thread.
 #pragma once
 
 #include "nutrition/CategoryMeans.h"
@@ -186,6 +187,7 @@ private:
     std::vector<ChoiceRow> choices_;
     long choicesSearch_ = 0; // which search the shown choices come from
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    std::shared_ptr<DispatchGate> toUiThread_ = std::make_shared<DispatchGate>(platform_.dispatcher);
     std::unique_ptr<DatabaseWorker> choicesWorker_; // last: stopped before the rest goes
 };
 
