@@ -6,8 +6,8 @@
 #include "nutrition/TrafficLightRating.h"
 #include "platform/Keys.h"
 #include "screens/common/Nutrients.h"
-#include "screens/planner/FolderName.h"
-#include "screens/planner/PlannerWrites.h"
+#include "screens/filing/FolderName.h"
+#include "screens/filing/PlannerWrites.h"
 #include "store/Database.h"
 #include "store/DatabaseWorker.h"
 
@@ -188,23 +188,22 @@ void ProductDetail::findBetterChoices() {
     std::weak_ptr<int> alive = alive_;
     const long generation = shared_.catalogueGeneration();
     auto kept = shared_.keptCategoryFigures(keptLightsName(product_.categoryId));
-    choicesWorker_->post(
-        [=, this, product = product_, kept = std::move(kept)](Database& db) {
-            const bool scanned = !kept;
-            std::vector<double> lights;
-            if (scanned) lights = categoryLights(db, product.categoryId);
-            auto products = searchBetterChoices(db, product, scanned ? lights : *kept);
-            // The screen and the shared store are used on the UI thread only: the result goes
-            // there, with the lights to keep.
-            toUiThread->runOnUiThread(
-                [=, this, products = std::move(products), lights = std::move(lights)]() mutable {
-                    if (!alive.lock()) return;
-                    if (scanned && !lights.empty())
-                        shared_.keepCategoryFigures(keptLightsName(product.categoryId),
-                                                    std::move(lights), generation);
-                    if (search == choicesSearch_) showBetterChoices(products);
-                });
-        });
+    choicesWorker_->post([=, this, product = product_, kept = std::move(kept)](Database& db) {
+        const bool scanned = !kept;
+        std::vector<double> lights;
+        if (scanned) lights = categoryLights(db, product.categoryId);
+        auto products = searchBetterChoices(db, product, scanned ? lights : *kept);
+        // The screen and the shared store are used on the UI thread only: the result goes
+        // there, with the lights to keep.
+        toUiThread->runOnUiThread(
+            [=, this, products = std::move(products), lights = std::move(lights)]() mutable {
+                if (!alive.lock()) return;
+                if (scanned && !lights.empty())
+                    shared_.keepCategoryFigures(keptLightsName(product.categoryId),
+                                                std::move(lights), generation);
+                if (search == choicesSearch_) showBetterChoices(products);
+            });
+    });
 }
 
 std::vector<double> ProductDetail::categoryLights(Database& db, const std::string& categoryId) {

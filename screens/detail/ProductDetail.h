@@ -15,7 +15,7 @@
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 #include "screens/detail/DetailHost.h"
-#include "screens/planner/CheckPickerViewDelegate.h"
+#include "screens/filing/CheckPickerViewDelegate.h"
 #include "store/Rows.h"
 
 #include <array>
@@ -187,7 +187,8 @@ private:
     std::vector<ChoiceRow> choices_;
     long choicesSearch_ = 0; // which search the shown choices come from
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
-    std::shared_ptr<DispatchGate> toUiThread_ = std::make_shared<DispatchGate>(platform_.dispatcher);
+    std::shared_ptr<DispatchGate> toUiThread_ =
+        std::make_shared<DispatchGate>(platform_.dispatcher);
     std::unique_ptr<DatabaseWorker> choicesWorker_; // last: stopped before the rest goes
 };
 

@@ -4,7 +4,7 @@
 #include "screens/common/Accessibility.h"
 #include "screens/common/ElidedLabel.h"
 #include "screens/common/TableRow.h"
-#include "screens/planner/CheckPickerView.h"
+#include "screens/filing/CheckPickerView.h"
 
 #include <QAction>
 #include <QIcon>

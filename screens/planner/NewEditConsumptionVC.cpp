@@ -1,8 +1,8 @@
 #include "NewEditConsumptionVC.h"
 
-#include "PlannerWrites.h"
 #include "nutrition/NumberText.h"
 #include "screens/common/Nutrients.h"
+#include "screens/filing/PlannerWrites.h"
 #include "store/Database.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "PlannerTestStore.h"
+#include "screens/filing/PlannerWrites.h"
 #include "screens/planner/NewEditConsumptionVC.h"
-#include "screens/planner/PlannerWrites.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "PlannerTestStore.h"
 #include "screens/detail/ProductDetail.h"
-#include "screens/planner/CheckPickerModel.h"
+#include "screens/filing/CheckPickerModel.h"
 
 #include <gtest/gtest.h>
 

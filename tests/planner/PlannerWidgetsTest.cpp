@@ -3,7 +3,7 @@
 // through the shell walk the rest.
 #include "PlannerTestStore.h"
 #include "screens/detail/ProductDetailWidget.h"
-#include "screens/planner/CheckPickerView.h"
+#include "screens/filing/CheckPickerView.h"
 #include "screens/planner/FavoriteVCFolderNewWidget.h"
 #include "screens/planner/NewEditConsumptionWidget.h"
 #include "screens/planner/PlannerListView.h"
