@@ -316,7 +316,7 @@ DetailRow ProductDetail::row(int index) const {
 }
 
 void ProductDetail::addToFav() {
-    if (rows_.empty()) return;
+    if (rows_.empty() || !stillStored(true)) return;
     pickerShown_ = true;
     alertFlag_ = true;
     FavFlag_ = true;
@@ -350,24 +350,52 @@ enum class RemoveFavoriteAnswer { Yes = 0, No = 1 };
 } // namespace
 
 void ProductDetail::editButton() {
-    if (!favorite_) return;
+    if (!favorite_ || gone_) return;
     FavFlag_ = false;
     alertFlag_ = false;
+    const PlannerWrites::Filed filed = PlannerWrites(shared_).filedIn(product_.recordId);
+    const std::string question =
+        replaceAll(replaceAll(platform_.strings.text(removeFavoriteQuestionKey()), "%d",
+                              formatInt(static_cast<long long>(filed.folders))),
+                   "%@", filed.calories);
     std::weak_ptr<int> alive = alive_;
     platform_.alerts.show(
         // Escape keeps the favourite.
-        {"",
-         key("Wollen Sie dieses Produkt aus Ihren Favoriten löschen?"),
-         {key("Ja"), key("Nein")},
-         int(RemoveFavoriteAnswer::No)},
+        {"", question, {key("Ja"), key("Nein")}, int(RemoveFavoriteAnswer::No)},
         [this, alive](int button) {
-            if (!alive.lock() || FavFlag_ ||
+            if (!alive.lock() || FavFlag_ || gone_ ||
                 static_cast<RemoveFavoriteAnswer>(button) != RemoveFavoriteAnswer::Yes)
                 return;
-            shared_.setFavorite(product_.recordId, 0, "");
-            favorite_ = false;
+            if (!PlannerWrites(shared_).removeFavorite(product_.recordId))
+                platform_.log.write("Product " + product_.recordId +
+                                    " not taken out of its folders");
+            readSelectionStates();
+            if (const auto stored = shared_.selectProductDetail(product_.recordId))
+                favorite_ = stored->favourite();
             changed();
         });
+}
+
+bool ProductDetail::stillStored(bool said) {
+    if (gone_) return false;
+    if (shared_.selectProductDetail(product_.recordId)) return true;
+    markGone();
+    if (said) platform_.alerts.show({"", goneKey(), {key("OK")}});
+    return false;
+}
+
+void ProductDetail::markGone() {
+    gone_ = true;
+    showMsg_ = false;
+    pickerShown_ = false;
+    favorite_ = false;
+    rows_.clear();
+    facts_.clear();
+    choices_.clear();
+    ++choicesSearch_; // a search under way shows nothing
+    for (auto& [folder, checked] : selectionStates_)
+        checked = false;
+    changed();
 }
 
 void ProductDetail::viewWillAppear() {
@@ -380,11 +408,18 @@ void ProductDetail::viewWillAppear() {
         selectionStates_[folder.folderId] = false;
     }
     readSelectionStates();
-    // The mark may have gone meanwhile (the product taken out of its folder elsewhere).
-    if (const auto stored =
-            rows_.empty() ? std::nullopt : shared_.selectProductDetail(product_.recordId))
+    // The mark may have gone meanwhile (the product taken out of its folder elsewhere), or the
+    // product itself.
+    if (rows_.empty()) {
+        changed();
+        return;
+    }
+    if (const auto stored = shared_.selectProductDetail(product_.recordId)) {
         favorite_ = stored->favourite();
-    changed();
+        changed();
+    } else {
+        markGone();
+    }
 }
 
 void ProductDetail::readSelectionStates() {
@@ -417,7 +452,12 @@ void ProductDetail::pickerViewDidCheckRow(int item) {
     const std::string& folder = folderIDarray_[static_cast<std::size_t>(item)];
     productIdForFolderAdd_ = product_.recordId;
     selectionStates_[folder] = true;
-    if (PlannerWrites(shared_).fileProduct(product_, folder) == PlannerWrites::Filing::Failed)
+    const auto filing = PlannerWrites(shared_).fileProduct(product_, folder);
+    if (filing == PlannerWrites::Filing::Gone) {
+        stillStored(true);
+        return;
+    }
+    if (filing == PlannerWrites::Filing::Failed)
         platform_.log.write("Product " + product_.recordId + " not filed into folder " + folder);
     readSelectionStates();
     changed();

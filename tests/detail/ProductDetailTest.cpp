@@ -124,8 +124,7 @@ TEST_F(ProductDetailTest, RemovingAFavouriteAsksFirst) {
     ASSERT_TRUE(d->canRemoveFavorite());
     d->editButton(); // the road presses "Ja" and "Nein" in this order
     ASSERT_TRUE(fake.alerts.hasPending());
-    EXPECT_EQ(fake.alerts.firstPending().message,
-              "Wollen Sie dieses Produkt aus Ihren Favoriten löschen?");
+    EXPECT_EQ(fake.alerts.firstPending().message, ProductDetail::removeFavoriteQuestionKey());
     fake.alerts.answer(1); // "Nein"
     EXPECT_EQ(catalogue.favFlag(1), 1);
 
