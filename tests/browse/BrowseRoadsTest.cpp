@@ -287,6 +287,9 @@ private slots:
         QVERIFY(run.answer("Ja"));
         QVERIFY(!bread->model()->isFavorite());
         QVERIFY(!bread->removeFavoriteButton()->isVisible());
+        // A favourite is a product in a folder: "Ja" took it out of both.
+        QVERIFY(
+            db.selectFoldersAccordingToProduct(bread->model()->productIdForFolderAdd()).empty());
 
         // Back by the bar's button to the category's products, then the tab tapped again
         // goes to its first screen.
