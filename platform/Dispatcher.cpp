@@ -4,6 +4,18 @@
 
 namespace tolvane {
 
+bool DispatchGate::runOnUiThread(Task task) {
+    std::lock_guard lock(mutex_);
+    if (!open_) return false;
+    dispatcher_.runOnUiThread(std::move(task));
+    return true;
+}
+
+void DispatchGate::close() {
+    std::lock_guard lock(mutex_);
+    open_ = false;
+}
+
 void ManualDispatcher::runOnUiThread(Task task) {
     {
         std::lock_guard lock(mutex_);

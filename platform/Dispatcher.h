@@ -52,4 +52,21 @@ private:
     long sequence_ = 0;
 };
 
+// A worker's way to the UI thread that its owner closes when it begins to be destroyed: after
+// close() returns, no worker reaches the dispatcher through it (a hand-over under way is waited
+// for), so a result never outlives what the owner guarantees. Shared by the owner and its jobs.
+class DispatchGate {
+public:
+    explicit DispatchGate(Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
+    // From any thread; false, and the task dropped, once closed.
+    bool runOnUiThread(Task task);
+    // From the owner's thread.
+    void close();
+
+private:
+    std::mutex mutex_;
+    Dispatcher& dispatcher_;
+    bool open_ = true;
+};
+
 } // namespace tolvane

@@ -5,9 +5,9 @@
 #include "nutrition/NumberText.h"
 #include "platform/Platform.h"
 #include "screens/detail/ProductDetail.h"
+#include "screens/filing/PlannerWrites.h"
 #include "screens/planner/FavoriteVCFolderNew.h"
 #include "screens/planner/MenuFolderVC.h"
-#include "screens/planner/PlannerWrites.h"
 #include "screens/planner/ProductDetailPortraitVC.h"
 #include "store/Database.h"
 

@@ -1318,5 +1318,17 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>Accessible Light None</source>
         <translation>keine Angabe</translation>
     </message>
+    <message>
+        <source>Remove Favourite Question</source>
+        <translation>Dieses Produkt liegt in %d Ihrer Ordner, mit %@ kcal geplant. Aus allen entfernen?</translation>
+    </message>
+    <message>
+        <source>Delete Filed Own Product Question</source>
+        <translation>Dieses Produkt liegt in %d Ihrer Ordner, mit %@ kcal geplant. Löschen und aus allen entfernen?</translation>
+    </message>
+    <message>
+        <source>Product Gone Message</source>
+        <translation>Dieses Produkt gibt es nicht mehr: Es wurde gelöscht. Nichts wurde geändert.</translation>
+    </message>
 </context>
 </TS>

@@ -1318,5 +1318,17 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Accessible Light None</source>
         <translation>no data</translation>
     </message>
+    <message>
+        <source>Remove Favourite Question</source>
+        <translation>This product is in %d of your folders, with %@ kcal planned. Remove it from all of them?</translation>
+    </message>
+    <message>
+        <source>Delete Filed Own Product Question</source>
+        <translation>This product is in %d of your folders, with %@ kcal planned. Delete it and remove it from all of them?</translation>
+    </message>
+    <message>
+        <source>Product Gone Message</source>
+        <translation>This product no longer exists: it was deleted. Nothing was changed.</translation>
+    </message>
 </context>
 </TS>

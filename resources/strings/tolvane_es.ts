@@ -1318,5 +1318,17 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Accessible Light None</source>
         <translation>sin datos</translation>
     </message>
+    <message>
+        <source>Remove Favourite Question</source>
+        <translation>Este producto está en %d de sus carpetas, con %@ kcal previstas. ¿Quitarlo de todas?</translation>
+    </message>
+    <message>
+        <source>Delete Filed Own Product Question</source>
+        <translation>Este producto está en %d de sus carpetas, con %@ kcal previstas. ¿Borrarlo y quitarlo de todas?</translation>
+    </message>
+    <message>
+        <source>Product Gone Message</source>
+        <translation>Este producto ya no existe: se ha borrado. No se ha cambiado nada.</translation>
+    </message>
 </context>
 </TS>

@@ -1318,5 +1318,17 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>Accessible Light None</source>
         <translation>pas de données</translation>
     </message>
+    <message>
+        <source>Remove Favourite Question</source>
+        <translation>Ce produit est dans %d de vos dossiers, avec %@ kcal prévues. Le retirer de tous ?</translation>
+    </message>
+    <message>
+        <source>Delete Filed Own Product Question</source>
+        <translation>Ce produit est dans %d de vos dossiers, avec %@ kcal prévues. Le supprimer et le retirer de tous ?</translation>
+    </message>
+    <message>
+        <source>Product Gone Message</source>
+        <translation>Ce produit n'existe plus : il a été supprimé. Rien n'a été modifié.</translation>
+    </message>
 </context>
 </TS>

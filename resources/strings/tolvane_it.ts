@@ -1318,5 +1318,17 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Accessible Light None</source>
         <translation>nessun dato</translation>
     </message>
+    <message>
+        <source>Remove Favourite Question</source>
+        <translation>Questo prodotto è in %d delle sue cartelle, con %@ kcal previste. Toglierlo da tutte?</translation>
+    </message>
+    <message>
+        <source>Delete Filed Own Product Question</source>
+        <translation>Questo prodotto è in %d delle sue cartelle, con %@ kcal previste. Eliminarlo e toglierlo da tutte?</translation>
+    </message>
+    <message>
+        <source>Product Gone Message</source>
+        <translation>Questo prodotto non esiste più: è stato eliminato. Nulla è stato modificato.</translation>
+    </message>
 </context>
 </TS>

@@ -1318,5 +1318,17 @@
         <source>Accessible Light None</source>
         <translation>нет данных</translation>
     </message>
+    <message>
+        <source>Remove Favourite Question</source>
+        <translation>Этот продукт есть в ваших папках: %d, запланировано %@ ккал. Убрать его из всех?</translation>
+    </message>
+    <message>
+        <source>Delete Filed Own Product Question</source>
+        <translation>Этот продукт есть в ваших папках: %d, запланировано %@ ккал. Удалить его и убрать из всех?</translation>
+    </message>
+    <message>
+        <source>Product Gone Message</source>
+        <translation>Этого продукта больше нет: он был удалён. Ничего не изменено.</translation>
+    </message>
 </context>
 </TS>

@@ -6,8 +6,8 @@
 #include "nutrition/TrafficLightRating.h"
 #include "platform/Keys.h"
 #include "screens/common/Nutrients.h"
-#include "screens/planner/FolderName.h"
-#include "screens/planner/PlannerWrites.h"
+#include "screens/filing/FolderName.h"
+#include "screens/filing/PlannerWrites.h"
 #include "store/Database.h"
 #include "store/DatabaseWorker.h"
 
@@ -40,6 +40,9 @@ ProductDetail::ProductDetail(Platform platform, Database& shared, DetailHost lan
       language_(interfaceLanguage(platform.appDefaults(), host_)) {}
 
 ProductDetail::~ProductDetail() {
+    // From here on the platform is no longer the screen's to use: a search under way ends
+    // without handing its result over.
+    toUiThread_->close();
     if (choicesWorker_) choicesWorker_->stop();
 }
 
@@ -181,27 +184,26 @@ void ProductDetail::findBetterChoices() {
     if (rows_.empty() || product_.categoryId.empty()) return;
     if (!choicesWorker_)
         choicesWorker_ = std::make_unique<DatabaseWorker>(shared_.GetDatabasePath(), platform_.log);
-    Dispatcher& dispatcher = platform_.dispatcher;
+    std::shared_ptr<DispatchGate> toUiThread = toUiThread_;
     std::weak_ptr<int> alive = alive_;
     const long generation = shared_.catalogueGeneration();
     auto kept = shared_.keptCategoryFigures(keptLightsName(product_.categoryId));
-    choicesWorker_->post(
-        [=, this, &dispatcher, product = product_, kept = std::move(kept)](Database& db) {
-            const bool scanned = !kept;
-            std::vector<double> lights;
-            if (scanned) lights = categoryLights(db, product.categoryId);
-            auto products = searchBetterChoices(db, product, scanned ? lights : *kept);
-            // The screen and the shared store are used on the UI thread only: the result goes
-            // there, with the lights to keep.
-            dispatcher.runOnUiThread(
-                [=, this, products = std::move(products), lights = std::move(lights)]() mutable {
-                    if (!alive.lock()) return;
-                    if (scanned && !lights.empty())
-                        shared_.keepCategoryFigures(keptLightsName(product.categoryId),
-                                                    std::move(lights), generation);
-                    if (search == choicesSearch_) showBetterChoices(products);
-                });
-        });
+    choicesWorker_->post([=, this, product = product_, kept = std::move(kept)](Database& db) {
+        const bool scanned = !kept;
+        std::vector<double> lights;
+        if (scanned) lights = categoryLights(db, product.categoryId);
+        auto products = searchBetterChoices(db, product, scanned ? lights : *kept);
+        // The screen and the shared store are used on the UI thread only: the result goes
+        // there, with the lights to keep.
+        toUiThread->runOnUiThread(
+            [=, this, products = std::move(products), lights = std::move(lights)]() mutable {
+                if (!alive.lock()) return;
+                if (scanned && !lights.empty())
+                    shared_.keepCategoryFigures(keptLightsName(product.categoryId),
+                                                std::move(lights), generation);
+                if (search == choicesSearch_) showBetterChoices(products);
+            });
+    });
 }
 
 std::vector<double> ProductDetail::categoryLights(Database& db, const std::string& categoryId) {
@@ -314,7 +316,7 @@ DetailRow ProductDetail::row(int index) const {
 }
 
 void ProductDetail::addToFav() {
-    if (rows_.empty()) return;
+    if (rows_.empty() || !stillStored(true)) return;
     pickerShown_ = true;
     alertFlag_ = true;
     FavFlag_ = true;
@@ -348,24 +350,52 @@ enum class RemoveFavoriteAnswer { Yes = 0, No = 1 };
 } // namespace
 
 void ProductDetail::editButton() {
-    if (!favorite_) return;
+    if (!favorite_ || gone_) return;
     FavFlag_ = false;
     alertFlag_ = false;
+    const PlannerWrites::Filed filed = PlannerWrites(shared_).filedIn(product_.recordId);
+    const std::string question =
+        replaceAll(replaceAll(platform_.strings.text(removeFavoriteQuestionKey()), "%d",
+                              formatInt(static_cast<long long>(filed.folders))),
+                   "%@", filed.calories);
     std::weak_ptr<int> alive = alive_;
     platform_.alerts.show(
         // Escape keeps the favourite.
-        {"",
-         key("Wollen Sie dieses Produkt aus Ihren Favoriten löschen?"),
-         {key("Ja"), key("Nein")},
-         int(RemoveFavoriteAnswer::No)},
+        {"", question, {key("Ja"), key("Nein")}, int(RemoveFavoriteAnswer::No)},
         [this, alive](int button) {
-            if (!alive.lock() || FavFlag_ ||
+            if (!alive.lock() || FavFlag_ || gone_ ||
                 static_cast<RemoveFavoriteAnswer>(button) != RemoveFavoriteAnswer::Yes)
                 return;
-            shared_.setFavorite(product_.recordId, 0, "");
-            favorite_ = false;
+            if (!PlannerWrites(shared_).removeFavorite(product_.recordId))
+                platform_.log.write("Product " + product_.recordId +
+                                    " not taken out of its folders");
+            readSelectionStates();
+            if (const auto stored = shared_.selectProductDetail(product_.recordId))
+                favorite_ = stored->favourite();
             changed();
         });
+}
+
+bool ProductDetail::stillStored(bool said) {
+    if (gone_) return false;
+    if (shared_.selectProductDetail(product_.recordId)) return true;
+    markGone();
+    if (said) platform_.alerts.show({"", goneKey(), {key("OK")}});
+    return false;
+}
+
+void ProductDetail::markGone() {
+    gone_ = true;
+    showMsg_ = false;
+    pickerShown_ = false;
+    favorite_ = false;
+    rows_.clear();
+    facts_.clear();
+    choices_.clear();
+    ++choicesSearch_; // a search under way shows nothing
+    for (auto& [folder, checked] : selectionStates_)
+        checked = false;
+    changed();
 }
 
 void ProductDetail::viewWillAppear() {
@@ -378,11 +408,18 @@ void ProductDetail::viewWillAppear() {
         selectionStates_[folder.folderId] = false;
     }
     readSelectionStates();
-    // The mark may have gone meanwhile (the product taken out of its folder elsewhere).
-    if (const auto stored =
-            rows_.empty() ? std::nullopt : shared_.selectProductDetail(product_.recordId))
+    // The mark may have gone meanwhile (the product taken out of its folder elsewhere), or the
+    // product itself.
+    if (rows_.empty()) {
+        changed();
+        return;
+    }
+    if (const auto stored = shared_.selectProductDetail(product_.recordId)) {
         favorite_ = stored->favourite();
-    changed();
+        changed();
+    } else {
+        markGone();
+    }
 }
 
 void ProductDetail::readSelectionStates() {
@@ -415,7 +452,12 @@ void ProductDetail::pickerViewDidCheckRow(int item) {
     const std::string& folder = folderIDarray_[static_cast<std::size_t>(item)];
     productIdForFolderAdd_ = product_.recordId;
     selectionStates_[folder] = true;
-    if (PlannerWrites(shared_).fileProduct(product_, folder) == PlannerWrites::Filing::Failed)
+    const auto filing = PlannerWrites(shared_).fileProduct(product_, folder);
+    if (filing == PlannerWrites::Filing::Gone) {
+        stillStored(true);
+        return;
+    }
+    if (filing == PlannerWrites::Filing::Failed)
         platform_.log.write("Product " + product_.recordId + " not filed into folder " + folder);
     readSelectionStates();
     changed();

@@ -5,8 +5,9 @@
 // Threads: everything here runs on the UI thread except the search for better choices, which
 // scans the whole category. The screen owns a store worker (DatabaseWorker) for it that starts
 // with the first product shown; its result comes back through the dispatcher to the UI thread,
-// where a result for a product no longer shown is dropped. The destructor stops the worker
-// (the scan under way is interrupted) and waits for its thread.
+// where a result for a product no longer shown is dropped. The destructor first closes the way
+// to the dispatcher (a result found later is dropped on the worker), then stops the worker (the
+// scan under way is interrupted) and waits for its thread.
 #pragma once
 
 #include "nutrition/CategoryMeans.h"
@@ -14,7 +15,7 @@
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 #include "screens/detail/DetailHost.h"
-#include "screens/planner/CheckPickerViewDelegate.h"
+#include "screens/filing/CheckPickerViewDelegate.h"
 #include "store/Rows.h"
 
 #include <array>
@@ -126,14 +127,21 @@ public:
     // loses its favourite mark.
     void doneButtonClick();
     bool pickerShown() const { return pickerShown_; }
-    bool showsFavoriteButton() const { return !pickerShown_; }
+    bool showsFavoriteButton() const { return !pickerShown_ && !gone_; }
     // The navigation bar button while the picker shows; its title is not looked up.
     static const char* doneButtonKey() { return key("Done"); }
     // The removal request has a control of its own, shown only while the product is a favourite.
-    bool canRemoveFavorite() const { return favorite_; }
+    bool canRemoveFavorite() const { return favorite_ && !gone_; }
     static const char* removeFavoriteKey() { return key("Aus Favoriten entfernen"); }
-    // Asks whether to remove the favourite mark; "Ja" removes it (folder memberships stay).
+    // Asks whether to remove the favourite, naming the folders that hold it and the calories
+    // they plan of it; "Ja" takes it out of every one of them.
     void editButton();
+    static const char* removeFavoriteQuestionKey() { return key("Remove Favourite Question"); }
+
+    // The product was deleted (an own product, from another tab): the screen says so instead
+    // of its values, and a write for it is refused with an alert saying why.
+    bool gone() const { return gone_; }
+    static const char* goneKey() { return key("Product Gone Message"); }
 
     // The picker's items: every folder in the user's order.
     int numberOfRowsForPickerView() override;
@@ -151,6 +159,10 @@ public:
 private:
     void changed();
     void closePicker();
+    // False, with the screen marked gone, when the product is no longer stored; said is whether
+    // the user is told by an alert (a write refused).
+    bool stillStored(bool said);
+    void markGone();
     CategoryMeans categoryMeans(const std::string& categoryId);
     // The product's folders as stored, after every write too, so a failed one shows as not made.
     void readSelectionStates();
@@ -178,6 +190,7 @@ private:
     bool alertFlag_ = false;
     bool FavFlag_ = false;
     bool pickerShown_ = false;
+    bool gone_ = false;
     std::vector<std::string> folderNameArray_;
     std::vector<std::string> folderIDarray_;
     std::map<std::string, bool> selectionStates_;
@@ -186,6 +199,8 @@ private:
     std::vector<ChoiceRow> choices_;
     long choicesSearch_ = 0; // which search the shown choices come from
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    std::shared_ptr<DispatchGate> toUiThread_ =
+        std::make_shared<DispatchGate>(platform_.dispatcher);
     std::unique_ptr<DatabaseWorker> choicesWorker_; // last: stopped before the rest goes
 };
 

@@ -5,7 +5,7 @@
 #include "screens/common/ElidedLabel.h"
 #include "screens/common/QtText.h"
 #include "screens/common/TableRow.h"
-#include "screens/planner/CheckPickerView.h"
+#include "screens/filing/CheckPickerView.h"
 
 #include <QAction>
 #include <QIcon>
@@ -211,6 +211,8 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
 
     noPortion_ = label(qs(strings_.text(ProductDetail::noPortionKey())), "noPortion", page);
     layout->addWidget(noPortion_);
+    gone_ = label(qs(strings_.text(ProductDetail::goneKey())), "productGone", page);
+    layout->addWidget(gone_);
     // A desktop has no accelerometer: the hint comes with a button that does the turn.
     auto* turnRow = new QHBoxLayout;
     turnRow->addWidget(label(qs(strings_.text(ProductDetail::turnDeviceKey())), "turnDevice", page),
@@ -286,6 +288,7 @@ void ProductDetailWidget::detailChanged() {
     maker_->setVisible(!model_->maker().empty());
     category_->setVisible(!model_->categoryName().empty());
     noPortion_->setVisible(model_->showMsg());
+    gone_->setVisible(model_->gone());
     favorite_->setText(qs(strings_.text(model_->favoriteButtonKey())));
     favorite_->setVisible(model_->showsFavoriteButton());
     done_->setVisible(model_->pickerShown());

@@ -78,6 +78,7 @@ private:
     QLabel* maker_;
     QLabel* category_;
     QLabel* noPortion_;
+    QLabel* gone_;
     QPushButton* favorite_;
     QPushButton* turn_;
     QPushButton* removeFavorite_;

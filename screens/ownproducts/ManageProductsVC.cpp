@@ -2,6 +2,7 @@
 
 #include "nutrition/NumberText.h"
 #include "screens/detail/ProductDetail.h"
+#include "screens/filing/PlannerWrites.h"
 #include "screens/ownproducts/AddProductVC.h"
 #include "screens/ownproducts/MirrorLink.h"
 #include "store/Database.h"
@@ -113,13 +114,36 @@ void ManageProductsVC::deleteKeyClicked(int index) {
 void ManageProductsVC::deleteRow(int index) {
     if (index < 0 || index >= numberOfRows() || index != revealedRow_) return;
     revealedRow_ = -1;
-    shared_.catalogueChanged();
     const std::string recordId = row(index).recordId;
+    const PlannerWrites::Filed filed =
+        PlannerWrites(shared_).filedIn(mirrorRecordId(shared_, recordId));
+    if (filed.folders == 0) {
+        deleteProduct(recordId);
+        return;
+    }
+    // A filed product leaves its folders with it: the user hears first what they lose.
+    const std::string question =
+        replaceAll(replaceAll(platform_.strings.text(deleteFiledQuestionKey()), "%d",
+                              formatInt(static_cast<long long>(filed.folders))),
+                   "%@", filed.calories);
+    std::weak_ptr<int> alive = alive_;
+    platform_.alerts.show({"", question, {key("Ja"), key("Nein")}, 1},
+                          [this, alive, recordId](int button) {
+                              if (alive.lock() && button == 0) deleteProduct(recordId);
+                          });
+    changed();
+}
+
+void ManageProductsVC::deleteProduct(const std::string& recordId) {
+    shared_.catalogueChanged();
     Database& db = shared_;
     // Neither row goes without the other: an own product without its catalogue row could no
-    // longer be opened, a catalogue row without its own product no longer deleted.
+    // longer be opened, a catalogue row without its own product no longer deleted. Its folder
+    // rows go first, while the product still stands behind them.
     const bool deleted = db.runInCheckedTransaction([&] {
-        db.deleteProductFromMainTable(mirrorRecordId(db, recordId));
+        const std::string mirror = mirrorRecordId(db, recordId);
+        if (!PlannerWrites(db).removeFavorite(mirror)) return false;
+        db.deleteProductFromMainTable(mirror);
         db.deleteProduct(recordId);
         return true;
     });
@@ -129,7 +153,7 @@ void ManageProductsVC::deleteRow(int index) {
         return;
     }
     if (ownProductsChanged_) ownProductsChanged_();
-    productsArray_.erase(productsArray_.begin() + index);
+    std::erase_if(productsArray_, [&](const ListRow& row) { return row.recordId == recordId; });
     if (productsArray_.empty()) platform_.appDefaults().setManageProductsReArranged(false);
     changed();
 }

@@ -35,6 +35,8 @@ public:
     static const char* titleKey() { return key("Eigene Produkte"); }
     static const char* helpTextKey();
     static const char* deleteFailedKey();
+    // Asked before a product filed in folders is deleted: how many folders, how many calories.
+    static const char* deleteFiledQuestionKey() { return key("Delete Filed Own Product Question"); }
     static const char* backTitleKey() { return key("Zurück"); }
 
     void setListener(ManageProductsListener* listener) { listener_ = listener; }
@@ -67,13 +69,15 @@ public:
     // Delete button; every other action hides it.
     void deleteKeyClicked(int index);
     // The second step: only the row whose Delete button shows is deleted. It removes the
-    // product and its catalogue row together; when either is refused, both stay and the user
-    // is told.
+    // product, its catalogue row and its folder rows together; when any is refused, all stay
+    // and the user is told. A product filed in folders is deleted only after the user said yes
+    // to a question naming them.
     void deleteRow(int index);
     void moveRow(int from, int to);
 
 private:
     void loadProducts();
+    void deleteProduct(const std::string& recordId);
     void openForm(const std::string& productId);
     void changed();
 
@@ -86,6 +90,7 @@ private:
     std::vector<ListRow> productsArray_;
     bool isEditing_ = false;
     int revealedRow_ = -1;
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
 } // namespace tolvane

@@ -1,6 +1,6 @@
 #include "AddMenuFolderVC.h"
 
-#include "screens/planner/FolderName.h"
+#include "screens/filing/FolderName.h"
 
 #include "nutrition/NumberText.h"
 #include "store/Database.h"

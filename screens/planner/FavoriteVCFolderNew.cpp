@@ -1,10 +1,10 @@
 #include "FavoriteVCFolderNew.h"
 
 #include "NewEditConsumptionVC.h"
-#include "PlannerWrites.h"
 #include "nutrition/Consumption.h"
 #include "nutrition/NumberText.h"
 #include "screens/common/Nutrients.h"
+#include "screens/filing/PlannerWrites.h"
 #include "store/Database.h"
 
 namespace tolvane {

@@ -2,12 +2,12 @@
 
 #include "AddMenuFolderVC.h"
 #include "FavoriteVCFolderNew.h"
-#include "FolderName.h"
-#include "PlannerWrites.h"
 #include "ProductDetailPortraitVC.h"
 #include "nutrition/FolderRules.h"
 #include "nutrition/NumberText.h"
 #include "screens/common/Nutrients.h"
+#include "screens/filing/FolderName.h"
+#include "screens/filing/PlannerWrites.h"
 #include "store/Database.h"
 
 #include <algorithm>

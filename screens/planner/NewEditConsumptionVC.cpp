@@ -1,8 +1,8 @@
 #include "NewEditConsumptionVC.h"
 
-#include "PlannerWrites.h"
 #include "nutrition/NumberText.h"
 #include "screens/common/Nutrients.h"
+#include "screens/filing/PlannerWrites.h"
 #include "store/Database.h"
 
 #include <algorithm>
@@ -110,26 +110,34 @@ bool NewEditConsumptionVC::caloriesSliderEnabled() const {
 }
 
 void NewEditConsumptionVC::amountSliderMoved(float value) {
-    if (!amountSliderEnabled()) return;
+    if (!amountSliderEnabled() || value == amountSlider().value) return;
     scaleFromAmountSlider(values_, value);
+    changedByUser_ = true;
     changed();
 }
 
 void NewEditConsumptionVC::caloriesSliderMoved(float value) {
-    if (!caloriesSliderEnabled()) return;
+    if (!caloriesSliderEnabled() || value == caloriesSlider().value) return;
     scaleFromCaloriesSlider(values_, value);
+    changedByUser_ = true;
     changed();
 }
 
 bool NewEditConsumptionVC::shouldBeginEditing(Quantity q) {
     if (!fieldEnabled(q) || isEditing()) return false;
     editing_ = at(q);
+    textAtBegin_ = fieldText(q);
     return true;
 }
 
 void NewEditConsumptionVC::endEditing(Quantity q, const std::string& typed) {
     if (editing_ != at(q)) return;
     editing_ = -1;
+    // The shown text is rounded: read back, it would move every other value a little.
+    if (typed == textAtBegin_) {
+        changed();
+        return;
+    }
     switch (applyTypedValue(values_, q, typed)) {
     case TypedValueOutcome::Empty:
         platform_.alerts.show({key("Error Message Consumption Amount Nil"), "", {key("Ok")}});
@@ -137,22 +145,26 @@ void NewEditConsumptionVC::endEditing(Quantity q, const std::string& typed) {
     case TypedValueOutcome::Rejected:
         platform_.alerts.show({key("Error Message Consumption Amount"), "", {key("Ok")}});
         break;
-    case TypedValueOutcome::Ignored:
     case TypedValueOutcome::Applied:
+        changedByUser_ = true;
+        break;
+    case TypedValueOutcome::Ignored:
         break;
     }
     changed();
 }
 
 void NewEditConsumptionVC::viewWillDisappear() {
-    if (!hasRow_) return;
     editing_ = -1;
+    if (!hasRow_ || !changedByUser_) return;
     PlannerWrites writes(shared_);
     const auto saved = writes.saveConsumption(inputs_.productID, inputs_.folderID, values_);
     if (saved == PlannerWrites::Saving::NoRow) {
         // The product left the folder while the screen was open: nothing to save it into.
         hasRow_ = false;
         changed();
+    } else if (saved == PlannerWrites::Saving::Saved) {
+        changedByUser_ = false;
     } else if (saved == PlannerWrites::Saving::Failed) {
         platform_.log.write("Consumption of product " + inputs_.productID + " in folder " +
                             inputs_.folderID + " not saved");

@@ -1,6 +1,7 @@
 // How much of one product was eaten in one folder: the amount and its fat, saturates, sugar, salt
 // and calories, scaled together by two sliders or by typing any one of them. Saved, and the
-// folder total corrected, each time the screen is left.
+// folder total corrected, when the screen is left after the user changed a value; opening it or
+// moving through its fields writes nothing.
 #pragma once
 
 #include "nutrition/Consumption.h"
@@ -58,7 +59,7 @@ public:
 
     // Reads the consumption row and the product's own values.
     void viewDidLoad();
-    // Saves; on every departure (back, tab switch).
+    // Saves what the user changed; on every departure (back, tab switch).
     void viewWillDisappear();
 
     // False when the product has no consumption row in this folder (it left the folder): the
@@ -81,7 +82,8 @@ public:
     bool shouldBeginEditing(Quantity q);
     bool isEditing() const { return editing_ >= 0; }
     // Editing of the field ends with the typed text: checked, then applied or refused with an
-    // alert; the field then shows the model text again.
+    // alert; the field then shows the model text again. The text the field showed when its
+    // editing began changes nothing (the field was only passed through).
     void endEditing(Quantity q, const std::string& typed);
 
 private:
@@ -93,7 +95,9 @@ private:
     NewEditConsumptionListener* listener_ = nullptr;
     bool hasRow_ = false;
     Consumption values_;
+    bool changedByUser_ = false; // since the last save
     int editing_ = -1;
+    std::string textAtBegin_; // what the field being edited showed
 };
 
 } // namespace tolvane

@@ -9,6 +9,7 @@
 #include "app/platform/QtAlerts.h"
 #include "app/platform/QtStrings.h"
 #include "platform/Log.h"
+#include "screens/detail/ProductDetail.h"
 #include "screens/ownproducts/AddProductVC.h"
 #include "screens/ownproducts/ManageProductsVC.h"
 #include "screens/planner/AddMenuFolderVC.h"
@@ -55,7 +56,9 @@ std::vector<Case> everyAlert() {
         plain("Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst die aktuellen Daten "
               "herunter."),
         {{"Keine Treffer", "Keine Produkte oder Hersteller entsprechen Ihrer Eingabe", {"OK"}}},
-        {{"", "Wollen Sie dieses Produkt aus Ihren Favoriten löschen?", {"Ja", "Nein"}, 1}},
+        {{"", ProductDetail::removeFavoriteQuestionKey(), {"Ja", "Nein"}, 1}},
+        {{"", ManageProductsVC::deleteFiledQuestionKey(), {"Ja", "Nein"}, 1}},
+        plain(ProductDetail::goneKey()),
         {{"GDA-Info", "Hilfe zur GDA-Nutzung", {"OK"}}, true},
         plain("Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.", true),
         {{"Setup-Info", "Hilfe zur Setupnutzung", {"OK"}}},

@@ -13,10 +13,10 @@
 #include "screens/common/WheelPicker.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
+#include "screens/filing/CheckPickerView.h"
 #include "screens/ownproducts/AddProductWidget.h"
 #include "screens/ownproducts/ManageProductsWidget.h"
 #include "screens/planner/AddMenuFolderWidget.h"
-#include "screens/planner/CheckPickerView.h"
 #include "screens/planner/FavoriteVCFolderNewWidget.h"
 #include "screens/planner/MenuFolderWidget.h"
 #include "screens/planner/NewEditConsumptionWidget.h"
@@ -287,6 +287,9 @@ private slots:
         QVERIFY(run.answer("Ja"));
         QVERIFY(!bread->model()->isFavorite());
         QVERIFY(!bread->removeFavoriteButton()->isVisible());
+        // A favourite is a product in a folder: "Ja" took it out of both.
+        QVERIFY(
+            db.selectFoldersAccordingToProduct(bread->model()->productIdForFolderAdd()).empty());
 
         // Back by the bar's button to the category's products, then the tab tapped again
         // goes to its first screen.

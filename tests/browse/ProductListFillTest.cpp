@@ -43,7 +43,8 @@ private:
     std::unique_ptr<TestCatalogue> catalogue_;
     std::unique_ptr<Database> shared_;
     std::unique_ptr<CatalogueService> service_;
-    FakeNavigation navigation_;
+    // The screens it pushed; they go first, as the program's tabs do.
+    std::unique_ptr<FakeNavigation> navigation_;
 
     Platform platform() {
         return {fake_.defaults, fake_.strings, fake_.alerts, fake_.analytics,
@@ -55,7 +56,7 @@ private:
     std::unique_ptr<SearchWidget> open(int readAtOnceUpTo, std::unique_ptr<PaintLog>& paints) {
         service_ = std::make_unique<CatalogueService>(platform(), *shared_, serverBaseUrl(),
                                                       readAtOnceUpTo);
-        auto model = std::make_shared<SearchVC>(platform(), *shared_, *service_, navigation_);
+        auto model = std::make_shared<SearchVC>(platform(), *shared_, *service_, *navigation_);
         auto widget = std::make_unique<SearchWidget>(model, fake_.strings);
         paints = std::make_unique<PaintLog>(widget->table());
         widget->table()->viewport()->installEventFilter(paints.get());
@@ -66,6 +67,7 @@ private:
 private slots:
     void init() {
         dispatcher_ = std::make_unique<QtDispatcher>();
+        navigation_ = std::make_unique<FakeNavigation>();
         fake_.defaults.registerDefaults({{"isfirstLaunchSearch", false}});
         fake_.alerts.clear();
         catalogue_ = std::make_unique<TestCatalogue>();
@@ -77,6 +79,7 @@ private slots:
         shared_ = std::make_unique<Database>(catalogue_->path(), fake_.log);
     }
     void cleanup() {
+        navigation_.reset();
         service_.reset();
         shared_.reset();
         catalogue_.reset();
@@ -131,12 +134,12 @@ private slots:
         const QModelIndex heading = rows.sectionIndex(last);
         widget->table()->scrollTo(heading);
         tapAt(widget->table()->viewport(), widget->table()->visualRect(heading).center());
-        QVERIFY(navigation_.stack().empty());
+        QVERIFY(navigation_->stack().empty());
         const QModelIndex product = rows.productIndex(last, rows.productCount(last) - 1);
         widget->table()->scrollTo(product);
         tapAt(widget->table()->viewport(), widget->table()->visualRect(product).center());
-        QCOMPARE(navigation_.stack().size(), std::size_t(1));
-        const auto detail = std::dynamic_pointer_cast<ProductDetail>(navigation_.top());
+        QCOMPARE(navigation_->stack().size(), std::size_t(1));
+        const auto detail = std::dynamic_pointer_cast<ProductDetail>(navigation_->top());
         QVERIFY(detail);
         QCOMPARE(detail->productName(),
                  widget->model()->rowName(last, rows.productCount(last) - 1));

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 using namespace tolvane;
 using namespace tolvane::test;
 
@@ -120,8 +124,7 @@ TEST_F(ProductDetailTest, RemovingAFavouriteAsksFirst) {
     ASSERT_TRUE(d->canRemoveFavorite());
     d->editButton(); // the road presses "Ja" and "Nein" in this order
     ASSERT_TRUE(fake.alerts.hasPending());
-    EXPECT_EQ(fake.alerts.firstPending().message,
-              "Wollen Sie dieses Produkt aus Ihren Favoriten löschen?");
+    EXPECT_EQ(fake.alerts.firstPending().message, ProductDetail::removeFavoriteQuestionKey());
     fake.alerts.answer(1); // "Nein"
     EXPECT_EQ(catalogue.favFlag(1), 1);
 
@@ -224,4 +227,35 @@ TEST_F(ProductDetailTest, FactsInLabelOrderAndBetterChoicesThatOpenOnTheStack) {
     ASSERT_TRUE(opened);
     EXPECT_EQ(opened->productName(), "Eigenes");
     EXPECT_EQ(navigation.backTitles().back(), "Zurück");
+}
+
+namespace {
+// Counts the hand-overs that come once the screen began to go.
+class WatchedDispatcher : public Dispatcher {
+public:
+    void runOnUiThread(Task) override {
+        if (screenGoing) ++afterwards;
+    }
+    void runLater(double, Task) override {}
+    std::atomic<bool> screenGoing = false;
+    std::atomic<int> afterwards = 0;
+};
+} // namespace
+
+// The program's dispatcher goes right after its screens: a better-choices search under way when
+// the screen goes hands nothing over.
+TEST_F(ProductDetailTest, ASearchUnderWayWhenTheScreenGoesHandsNothingOver) {
+    catalogue.addMany(20000, 100, "4"); // a scan long enough to be caught in
+    WatchedDispatcher watched;
+    const Platform platform{fake.defaults, fake.strings, fake.alerts, fake.analytics,
+                            fake.log,      watched,      fake.urls};
+    for (int pause : {0, 1, 2, 4, 8, 16}) {
+        auto d = std::make_unique<ProductDetail>(platform, shared);
+        d->drawData(shared.selectProductDetail("1"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(pause));
+        watched.screenGoing = true;
+        d.reset();
+        watched.screenGoing = false;
+    }
+    EXPECT_EQ(watched.afterwards, 0);
 }

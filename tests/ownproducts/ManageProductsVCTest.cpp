@@ -1,6 +1,7 @@
 #include "screens/ownproducts/ManageProductsVC.h"
 #include "OwnProductsFixture.h"
 #include "screens/detail/ProductDetail.h"
+#include "screens/filing/PlannerWrites.h"
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -156,6 +157,37 @@ TEST_F(ManageProductsTest, ARowOpensTheDetailOutsideEditingAndTheFormInside) {
     const auto before = navigation.stack().size();
     list->didSelectRow(0);
     EXPECT_EQ(navigation.stack().size(), before);
+}
+
+// A filed own product is deleted only after a question naming its folders and their planned
+// calories; then it leaves every folder with it, the totals following.
+TEST_F(ManageProductsTest, DeletingAFiledProductAsksFirstAndEmptiesItsFolders) {
+    fake.strings.set(ManageProductsVC::deleteFiledQuestionKey(), "%d folders, %@ kcal: delete?");
+    const std::string id = addProduct({.name = "Brot", .energy = "250"}, 0);
+    for (int folder : {1, 2})
+        shared.insertIntoMenuFolder(std::to_string(folder), "Ordner", "0", folder, "0");
+    for (const char* folder : {"1", "2"})
+        ASSERT_EQ(PlannerWrites(shared).fileProduct(*shared.selectProductDetail(id), folder),
+                  PlannerWrites::Filing::Filed);
+    auto list = openList();
+    list->editButtonClicked();
+    list->deleteKeyClicked(0);
+    list->deleteRow(0);
+    ASSERT_TRUE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.firstPending().message, "2 folders, 500 kcal: delete?");
+    fake.alerts.answer(1); // "Nein"
+    EXPECT_EQ(names(*list), (Names{"Brot"}));
+    EXPECT_EQ(shared.selectFoldersAccordingToProduct(id).size(), 2u);
+
+    list->deleteKeyClicked(0);
+    list->deleteRow(0);
+    fake.alerts.answer(0); // "Ja"
+    EXPECT_TRUE(names(*list).empty());
+    EXPECT_EQ(count("Products") + count("ProductsTable"), 0);
+    EXPECT_TRUE(shared.selectFoldersAccordingToProduct(id).empty());
+    EXPECT_TRUE(shared.selectProductDetailForEdit(id, "1").empty());
+    EXPECT_EQ(shared.selectCaloryValueForUpdation("1"), "0");
+    EXPECT_EQ(shared.selectCaloryValueForUpdation("2"), "0");
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 // uploaded to the reference server at the next start, and deleted again.
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/SearchWidget.h"
+#include "screens/detail/ProductDetailWidget.h"
+#include "screens/filing/CheckPickerView.h"
 #include "screens/ownproducts/AddProductWidget.h"
 #include "screens/ownproducts/ManageProductsWidget.h"
 #include "screens/settings/SetupWidget.h"
@@ -231,9 +233,22 @@ private slots:
                      outbox.c_str());
             Run::closeAlerts();
 
-            // Deleted in editing mode: gone from the list and the product list.
+            // Filed into the first folder from its detail, left open in the product list's tab.
             TOP_SCREEN(list, SearchWidget, run.stack(0));
             QTRY_COMPARE(list->sideIndex()->letters(), QStringList({"A", "B", "Z"}));
+            const QModelIndex zwieback = list->tableModel()->productIndex(sectionOf(list, "Z"), 0);
+            list->table()->scrollTo(zwieback);
+            tapAt(list->table()->viewport(), list->table()->visualRect(zwieback).center());
+            TOP_SCREEN(detail, ProductDetailWidget, run.stack(0));
+            tap(detail->favoriteButton());
+            CheckPickerView* picker = detail->picker();
+            QTRY_COMPARE(picker->geometry().bottom(), detail->rect().bottom());
+            QTest::mouseClick(picker, Qt::LeftButton, {}, picker->rowCentre(2));
+            const std::string id = detail->model()->productIdForFolderAdd();
+            QCOMPARE(db.selectFoldersAccordingToProduct(id).size(), std::size_t(1));
+
+            // Deleted in editing mode, after the question its folder asks: gone from the list,
+            // the folder and the detail.
             ManageProductsWidget* own = openOwnProducts(run);
             QVERIFY(own);
             QCOMPARE(int(own->rows().size()), 1);
@@ -241,8 +256,16 @@ private slots:
             tap(own->rows()[0]->findChild<QPushButton*>("deleteKey"));
             QTRY_VERIFY(own->rows()[0]->findChild<QPushButton*>("deleteButton"));
             tap(own->rows()[0]->findChild<QPushButton*>("deleteButton"));
+            QTRY_COMPARE(Run::alerts().size(), 1);
+            QVERIFY(run.answer("Ja"));
             QTRY_VERIFY(own->findChild<QLabel*>("helpText")->isVisible());
+            QVERIFY(db.selectFoldersAccordingToProduct(id).empty());
+            QCOMPARE(db.selectCaloryValueForUpdation("1"), std::string("0"));
             tap(run.delegate->tabBarVC()->tabButton(0));
+            QCOMPARE(run.stack(0).topWidget(), static_cast<QWidget*>(detail));
+            QTRY_VERIFY(detail->findChild<QLabel*>("productGone")->isVisible());
+            QVERIFY(!detail->favoriteButton()->isVisible());
+            tap(run.stack(0).backButton());
             QTRY_COMPARE(list->sideIndex()->letters(), QStringList({"A", "B"}));
         }
     }

@@ -1,4 +1,4 @@
-#include "screens/planner/CheckPickerModel.h"
+#include "screens/filing/CheckPickerModel.h"
 
 #include <gtest/gtest.h>
 

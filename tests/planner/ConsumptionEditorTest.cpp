@@ -1,6 +1,6 @@
 #include "PlannerTestStore.h"
+#include "screens/filing/PlannerWrites.h"
 #include "screens/planner/NewEditConsumptionVC.h"
-#include "screens/planner/PlannerWrites.h"
 
 #include <gtest/gtest.h>
 
@@ -217,4 +217,36 @@ TEST_F(ConsumptionEditorTest, AMembershipWithoutARowOpensEmptyAndDisabled) {
     vc->viewWillDisappear();
     EXPECT_FALSE(store.row(10, 1));
     EXPECT_EQ(store.total(1), "52");
+}
+
+// Opening the editor and passing through its fields and sliders writes nothing: not the
+// product's values since changed by an update, not the rounded figures read back.
+TEST_F(ConsumptionEditorTest, OpeningAndPassingThroughTheFieldsWritesNothing) {
+    store.catalogue.add({12, "Aprikose", "Hof", "1", "2.7", "0.3", "9.6", "0.05", "108", "g"});
+    store.file(12, 2);
+    const auto typed = open("12", "2");
+    type(*typed, Q::Amount, "250");
+    typed->viewWillDisappear();
+    const auto row = store.row(12, 2);
+    ASSERT_EQ(row->gm, "250g");
+    ASSERT_EQ(store.total(2), "270");
+
+    const auto passed = open("12", "2");
+    for (int q = 0; q < kConsumptionQuantityCount; ++q)
+        if (passed->fieldEnabled(static_cast<Q>(q)))
+            type(*passed, static_cast<Q>(q), passed->fieldText(static_cast<Q>(q)));
+    passed->amountSliderMoved(passed->amountSlider().value);
+    passed->caloriesSliderMoved(passed->caloriesSlider().value);
+    EXPECT_EQ(passed->fieldText(Q::Amount), "250");
+    passed->viewWillDisappear();
+    EXPECT_EQ(store.row(12, 2), row);
+    EXPECT_EQ(store.total(2), "270");
+
+    // An update raised the fat: the editor shows it, and leaves the row to the update.
+    store.catalogue.exec("UPDATE ProductsTable SET field13 = '5.4' WHERE recordId = 12");
+    const auto opened = open("12", "2");
+    EXPECT_EQ(opened->fieldText(Q::Fat), "13,5");
+    opened->viewWillDisappear();
+    EXPECT_EQ(store.row(12, 2), row);
+    EXPECT_EQ(store.total(2), "270");
 }

@@ -1,6 +1,6 @@
 #include "PlannerTestStore.h"
 #include "screens/detail/ProductDetail.h"
-#include "screens/planner/CheckPickerModel.h"
+#include "screens/filing/CheckPickerModel.h"
 
 #include <gtest/gtest.h>
 
@@ -128,11 +128,61 @@ TEST_F(FolderPickerTest, TheFavouriteMarkIsReadAgainOnEveryAppearance) {
     EXPECT_FALSE(d->canRemoveFavorite());
 }
 
-TEST_F(FolderPickerTest, RemovingTheFavouriteLeavesItsFolders) {
+// A favourite is a product in at least one folder: removing it takes it out of every one of
+// them, after a question that names how many and the calories they plan of it.
+TEST_F(FolderPickerTest, RemovingTheFavouriteTakesItOutOfEveryFolder) {
+    fake.strings.set(ProductDetail::removeFavoriteQuestionKey(), "In %d folders, %@ kcal.");
+    store.catalogue.add({.id = 12, .name = "Brot", .kcal = "250"});
     store.file(11, 2);
+    store.file(11, 3);
+    store.file(12, 3);
     const auto d = open(11);
+    CheckPickerModel picker(d.get());
+    ASSERT_TRUE(d->canRemoveFavorite());
+    d->editButton();
+    ASSERT_TRUE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.firstPending().message, "In 2 folders, 200 kcal.");
+    fake.alerts.answer(1); // "Nein"
+    EXPECT_TRUE(store.holds(2, 11) && store.holds(3, 11));
+
     d->editButton();
     fake.alerts.answer(0); // "Ja"
+    EXPECT_FALSE(store.holds(2, 11) || store.holds(3, 11));
+    EXPECT_FALSE(store.row(11, 2) || store.row(11, 3));
+    EXPECT_EQ(store.total(2), "0");
+    EXPECT_EQ(store.total(3), "250"); // the other product stays
     EXPECT_EQ(store.catalogue.favFlag(11), 0);
-    EXPECT_TRUE(store.holds(2, 11));
+    EXPECT_FALSE(d->canRemoveFavorite());
+    for (int row = 0; row < picker.numberOfRows(); ++row)
+        EXPECT_FALSE(picker.row(row).checked) << row;
+}
+
+// An own product deleted in another tab while its detail stays open: the detail says it is
+// gone, and filing it is refused with an alert instead of counting calories no list shows.
+TEST_F(FolderPickerTest, AProductDeletedMeanwhileIsNeitherFiledNorMarked) {
+    const auto d = open(10);
+    d->addToFav();
+    ASSERT_TRUE(d->pickerShown());
+    store.db.deleteProductFromMainTable("10");
+    CheckPickerModel picker(d.get());
+    picker.touchRow(2); // folder 1
+    ASSERT_TRUE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.firstPending().message, ProductDetail::goneKey());
+    EXPECT_FALSE(store.holds(1, 10));
+    EXPECT_EQ(store.total(1), "0");
+    EXPECT_TRUE(d->gone());
+    EXPECT_FALSE(d->pickerShown() || d->showsFavoriteButton() || d->canRemoveFavorite());
+    EXPECT_EQ(d->numberOfRows(), 0);
+    fake.alerts.clear();
+    d->favoriteButtonClicked();
+    EXPECT_FALSE(d->pickerShown());
+
+    // Seen again after a tab switch, a detail of a product deleted meanwhile says so at once.
+    store.catalogue.add({.id = 13, .name = "Eigen", .kcal = "90"});
+    const auto other = open(13);
+    store.db.deleteProductFromMainTable("13");
+    other->viewWillAppear();
+    EXPECT_TRUE(other->gone());
+    EXPECT_FALSE(other->showsFavoriteButton());
+    EXPECT_FALSE(fake.alerts.hasPending());
 }

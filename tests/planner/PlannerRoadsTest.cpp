@@ -3,8 +3,8 @@
 // removed under the planner's feet.
 #include "screens/browse/SearchWidget.h"
 #include "screens/detail/ProductDetailWidget.h"
+#include "screens/filing/CheckPickerView.h"
 #include "screens/planner/AddMenuFolderWidget.h"
-#include "screens/planner/CheckPickerView.h"
 #include "screens/planner/FavoriteVCFolderNewWidget.h"
 #include "screens/planner/MenuFolderWidget.h"
 #include "screens/planner/NewEditConsumptionWidget.h"

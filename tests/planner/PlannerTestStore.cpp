@@ -1,6 +1,6 @@
 #include "PlannerTestStore.h"
 
-#include "screens/planner/PlannerWrites.h"
+#include "screens/filing/PlannerWrites.h"
 
 namespace tolvane::test {
 

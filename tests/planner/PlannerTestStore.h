@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/Log.h"
-#include "screens/planner/PlannerWrites.h"
+#include "screens/filing/PlannerWrites.h"
 #include "store/Database.h"
 #include "tests/support/TestCatalogue.h"
 

@@ -3,12 +3,13 @@
 // through the shell walk the rest.
 #include "PlannerTestStore.h"
 #include "screens/detail/ProductDetailWidget.h"
-#include "screens/planner/CheckPickerView.h"
+#include "screens/filing/CheckPickerView.h"
 #include "screens/planner/FavoriteVCFolderNewWidget.h"
 #include "screens/planner/NewEditConsumptionWidget.h"
 #include "screens/planner/PlannerListView.h"
 #include "tests/support/WidgetTaps.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -117,6 +118,28 @@ private slots:
                  (std::vector<std::string>{"1", "4"}));
     }
 
+    // The product deleted (in another tab) while its picker is up: the tap files nothing, an
+    // alert says why, and the screen says the product is gone.
+    void aDeletedProductIsNotFiledFromItsOpenDetail() {
+        auto detailModel = std::make_shared<ProductDetail>(fake_->platform(), store_->db);
+        detailModel->drawData(store_->db.selectProductDetail("10"));
+        auto detail =
+            showWidget(std::make_unique<ProductDetailWidget>(detailModel, fake_->strings));
+        tap(detail->favoriteButton());
+        CheckPickerView* picker = detail->picker();
+        QTRY_COMPARE(picker->geometry().bottom(), detail->rect().bottom());
+        store_->db.deleteProductFromMainTable("10");
+        tapAt(picker, picker->rowCentre(2));
+        QVERIFY(fake_->alerts.hasPending());
+        QCOMPARE(QString::fromStdString(fake_->alerts.firstPending().message),
+                 QString(ProductDetail::goneKey()));
+        QVERIFY(store_->db.selectFoldersAccordingToProduct("10").empty());
+        QCOMPARE(QString::fromStdString(store_->total(1)), QString("0"));
+        const auto gone = detail->findChild<QLabel*>("productGone");
+        QVERIFY(gone && gone->isVisible());
+        QVERIFY(!detail->favoriteButton()->isVisible());
+    }
+
     void typedAmountsEndAtTheValuesOfTheLastOne() {
         store_->catalogue.add({12, "Aprikose", "Hof", "1", "2.7", "0.3", "9.6", "0.05", "108"});
         store_->file(12, 2);
@@ -127,6 +150,31 @@ private slots:
         QCOMPARE(store_->row(12, 2)->nutrients, store_->row(12, 3)->nutrients);
         QCOMPARE(QString::fromStdString(store_->row(12, 2)->gm), QString("150g"));
         QCOMPARE(QString::fromStdString(store_->total(2)), QString("162"));
+    }
+
+    // Tab through every field and slider of the editor, as a user looking at the values does:
+    // the stored amount and its values stay as they were.
+    void tabbingThroughTheEditorChangesNothing() {
+        store_->catalogue.add({12, "Aprikose", "Hof", "1", "2.7", "0.3", "9.6", "0.05", "108"});
+        store_->file(12, 2);
+        typeAmounts("2", {"250"});
+        const auto row = store_->row(12, 2);
+        QCOMPARE(QString::fromStdString(row->gm), QString("250g"));
+        auto model = std::make_shared<NewEditConsumptionVC>(
+            fake_->platform(), store_->db, ConsumptionInputs{"Aprikose", "Hof", "", "12", "2"});
+        auto editor = showWidget(std::make_unique<NewEditConsumptionWidget>(model, fake_->strings));
+        QLineEdit* amount = editor->field(ConsumptionQuantity::Amount);
+        tap(amount);
+        QVERIFY(amount->hasFocus());
+        for (int press = 0; press < 2 * (kConsumptionQuantityCount + 2); ++press) {
+            QWidget* focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QCOMPARE(amount->text(), QString("250"));
+        editor->hide(); // leaving saves what changed
+        QVERIFY(store_->row(12, 2) == row);
+        QCOMPARE(QString::fromStdString(store_->total(2)), QString("270"));
     }
 
     void removeAProductFromAFolder() {

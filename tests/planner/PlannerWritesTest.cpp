@@ -1,4 +1,4 @@
-#include "screens/planner/PlannerWrites.h"
+#include "screens/filing/PlannerWrites.h"
 #include "PlannerTestStore.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The personal profile through the running shell: opened from the settings, weight and
 // activity changed with the mouse, a figure typed over them, and back on the settings and in the
 // planner's folder summary the new daily calories count.
+#include "screens/filing/PlannerWrites.h"
 #include "screens/planner/MenuFolderWidget.h"
 #include "screens/planner/PlannerListView.h"
-#include "screens/planner/PlannerWrites.h"
 #include "screens/planner/ProductDetailPortraitWidget.h"
 #include "screens/profile/PersonalProfileWidget.h"
 #include "screens/settings/SetupWidget.h"

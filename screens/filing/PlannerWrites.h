@@ -21,9 +21,10 @@ class PlannerWrites {
 public:
     explicit PlannerWrites(Database& db) : db_(db) {}
 
-    enum class Filing { Filed, AlreadyFiled, Failed };
+    enum class Filing { Filed, AlreadyFiled, Gone, Failed };
     // Membership, total plus the integer energy, and the row "100 of the unit" with the
-    // product's values.
+    // product's values. Nothing for a product no longer in the catalogue (Gone): its row could
+    // neither be shown nor taken out again.
     Filing fileProduct(const ProductRecord& product, const std::string& folderId);
     // Total minus the item's integer calories, then membership and row deleted.
     bool unfileProduct(const std::string& productId, const std::string& folderId);
@@ -40,6 +41,17 @@ public:
 
     // Takes a product out of every folder that holds it.
     bool cleanOrphanProduct(const std::string& productId);
+
+    // The folders that hold the product, and the calories its rows plan in them together (an
+    // integer text).
+    struct Filed {
+        int folders = 0;
+        std::string calories = "0";
+    };
+    Filed filedIn(const std::string& productId);
+    // A favourite is a product filed in a folder: taken out of every folder (totals corrected),
+    // it loses its mark too.
+    bool removeFavorite(const std::string& productId);
     // Takes every filed product that is not among the catalogue ids out of its folders; returns
     // how many products were cleaned. An empty id list is a failed read, never an empty
     // catalogue (own products are in it too): then nothing is done and the answer is -1.

@@ -55,6 +55,10 @@ PlannerWrites::Filing PlannerWrites::fileProduct(const ProductRecord& product,
             outcome = Filing::AlreadyFiled;
             return false;
         }
+        if (!db_.selectProductDetail(product.recordId)) {
+            outcome = Filing::Gone;
+            return false;
+        }
         const auto total = folderTotal(folderId);
         if (!total) return false;
         db_.insertIntoFavorite_Menulistfolder(product.recordId, folderId);
@@ -141,6 +145,26 @@ bool PlannerWrites::cleanOrphanProduct(const std::string& productId) {
         for (const auto& folderId : db_.selectFoldersAccordingToProduct(productId))
             if (!takeOut(productId, folderId)) return false;
         return true;
+    });
+}
+
+PlannerWrites::Filed PlannerWrites::filedIn(const std::string& productId) {
+    Filed filed;
+    for (const auto& folderId : db_.selectFoldersAccordingToProduct(productId)) {
+        ++filed.folders;
+        filed.calories = adjustedCalorieTotal(
+            filed.calories, "",
+            db_.selectCaloryValueFromEditConsumptionForUpdation(productId, folderId));
+    }
+    return filed;
+}
+
+bool PlannerWrites::removeFavorite(const std::string& productId) {
+    return db_.runInTransaction([&] {
+        for (const auto& folderId : db_.selectFoldersAccordingToProduct(productId))
+            if (!takeOut(productId, folderId)) return false;
+        db_.setFavorite(productId, 0, "");
+        return db_.selectFoldersAccordingToProduct(productId).empty();
     });
 }
 

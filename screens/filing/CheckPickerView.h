@@ -3,7 +3,7 @@
 // into its calls.
 #pragma once
 
-#include "screens/planner/CheckPickerModel.h"
+#include "screens/filing/CheckPickerModel.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
