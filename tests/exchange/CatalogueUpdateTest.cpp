@@ -3,6 +3,7 @@
 
 #include "format/PercentEncoding.h"
 #include "format/TimestampText.h"
+#include "tests/support/RefusedStatements.h"
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -50,6 +51,33 @@ TEST_F(CatalogueUpdateTest, AsksFromTheSavedRowsAndTimestampWithTheUpdateAccount
     EXPECT_EQ(run(), UpdateOutcome::NothingNew);
     EXPECT_EQ(requests()[2].target,
               "/getUpdatedProducts.php?timestamp=2017-01-01%2010:00:00&pageNo=1&records=250");
+}
+
+TEST_F(CatalogueUpdateTest, ARunWhoseSavedProgressCannotBeReadAsksFromTheFirstPage) {
+    // The last run heard of 600 products and stopped after its first page, saving nothing.
+    setReplies({page("600", products(1, 250)), "HTTP 500 "});
+    EXPECT_EQ(run(), UpdateOutcome::Interrupted);
+    const std::size_t before = requests().size();
+    {
+        RefusedStatements unreadable(SQLITE_READ, "Timestamp");
+        setReplies(
+            {page("300", products(1, 250)), page("300", products(251, 50)), page("300", "null")});
+        start(); // the progress is read as the first request goes out
+    }
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); }));
+    EXPECT_EQ(listener.outcome, UpdateOutcome::Completed);
+    ASSERT_GT(requests().size(), before);
+    EXPECT_EQ(requests()[before].target, "/getUpdatedProducts.php?timestamp=&pageNo=1&records=250");
+    EXPECT_EQ(count(), "300");
+}
+
+TEST_F(CatalogueUpdateTest, APageReportingMoreProductsThanAnIntegerHoldsIsStillAPage) {
+    setReplies({page("\"99999999999\"", products(1, 2)), page("\"99999999999\"", "null")});
+    EXPECT_EQ(run(), UpdateOutcome::Completed);
+    EXPECT_EQ(count(), "2");
+    ASSERT_EQ(listener.progressCalls.size(), 1u);
+    EXPECT_EQ(listener.progressCalls[0].page, 1);
+    EXPECT_GT(listener.progressCalls[0].pages, 1);
 }
 
 TEST_F(CatalogueUpdateTest, AReplyWithoutPagesCompletesWithTheNewestDateHeldOrEndsEmpty) {
@@ -306,10 +334,10 @@ TEST_F(CatalogueUpdateTest, OnlyADateOfTheTimestampFormNotAheadOfTheClockBecomes
     for (std::size_t i : {2, 3})
         EXPECT_EQ(requests()[i].target,
                   "/getUpdatedProducts.php?timestamp=2018-01-01%2000:00:00&pageNo=1&records=250");
-    EXPECT_TRUE(CatalogueUpdate::isTimestamp("2018-02-02 00:00:00"));
+    EXPECT_TRUE(PageReply::isTimestamp("2018-02-02 00:00:00"));
     for (const char* text : {"", "2018-02-02 00:00", "2018-02-02T00:00:00", "2018-02-02 00:00:0x",
                              "2018-02-02 00:00:00 "})
-        EXPECT_FALSE(CatalogueUpdate::isTimestamp(text)) << text;
+        EXPECT_FALSE(PageReply::isTimestamp(text)) << text;
 }
 
 TEST_F(CatalogueUpdateTest, HostileRepliesAreRefusedAsUnreadableAndStoreNothing) {
