@@ -226,6 +226,29 @@ TEST_F(CatalogueUpdateTest, OnlyMailSendWithA2xxStatusMarksAnUploadSent) {
     EXPECT_EQ(unsent[0].name, "Broken");
 }
 
+TEST_F(CatalogueUpdateTest, AConfirmedUploadWhoseMarkTheFileRefusedIsNotSentAgainAtTheNextStart) {
+    database.insertProduct("Brot", "Hof", "2", "1", "1", "1", "1", "1", "0", "0", "g", "1", "");
+    releaseHeld(true);
+    {
+        RefusedStatements unwritable(SQLITE_UPDATE, "Products");
+        update().createCsvForUpload(database.selectProductsForCsv());
+        ASSERT_TRUE(
+            fake.dispatcher.runUntil([&] { return update().upload().pendingUploads() == 0; }));
+        EXPECT_EQ(database.selectProductsForCsv().size(), 1u);
+    }
+    // The next start, with a product entered since.
+    update_.reset();
+    database.insertProduct("Käse", "Hof", "2", "1", "1", "1", "1", "1", "0", "0", "g", "1", "");
+    update().createCsvForUpload(database.selectProductsForCsv());
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update().upload().pendingUploads() == 0; }));
+    EXPECT_TRUE(database.selectProductsForCsv().empty());
+    std::lock_guard lock(mutex);
+    ASSERT_EQ(uploadData.size(), 2u);
+    EXPECT_NE(uploadData[0].find("Brot"), std::string::npos);
+    EXPECT_EQ(uploadData[1].find("Brot"), std::string::npos);
+    EXPECT_NE(uploadData[1].find("Käse"), std::string::npos);
+}
+
 TEST_F(CatalogueUpdateTest, ARedeliveredProductKeepsTheFavouriteMarkItHasWhenItsPageIsStored) {
     for (int id : {5, 6, 7, 8})
         insert(id, "2017-01-01 00:00:00");
