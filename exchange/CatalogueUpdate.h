@@ -3,7 +3,8 @@
 // tool); every public call is made on the UI thread, and it owns no thread of its own besides its
 // request queue's.
 //
-// Pages are stored in order by the store worker it is given (a DatabaseWorker, whose owner
+// Replies are read by PageReply; pages are stored by the run's CataloguePageStore, in order, on
+// the store worker it is given (a DatabaseWorker, whose owner
 // outlives it), each in one transaction of the worker's own Database: the run's first page
 // switches the file to the write-ahead journal (Database::beginBulkWrites), and the run's end
 // queues the switch back behind its last job, so a next run's switch cannot overlap it. What a
@@ -14,24 +15,20 @@
 // effect only after the pages read before it are stored.
 #pragma once
 
+#include "exchange/CataloguePageStore.h"
 #include "exchange/CatalogueUpdateListener.h"
-#include "exchange/JsonParser.h"
 #include "exchange/NetworkQueue.h"
+#include "exchange/PageReply.h"
 #include "exchange/ProductUpload.h"
 #include "exchange/Reachability.h"
 #include "exchange/ServerConfig.h"
-#include "format/CatalogueRecord.h"
 #include "platform/Platform.h"
-#include "store/CataloguePageWriter.h"
 #include "store/Database.h"
 #include "store/DatabaseWorker.h"
 
 #include <chrono>
 #include <functional>
-#include <map>
 #include <memory>
-#include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -39,17 +36,10 @@ namespace tolvane {
 
 class CatalogueUpdate {
 public:
-    static constexpr int recordsPerPage = 250;
+    static constexpr int recordsPerPage = PageReply::recordsPerPage;
     // Pages read and not yet stored, the one being stored included: enough to keep the store
     // busy while the server prepares the next.
     static constexpr int maxPagesRead = 3;
-    // A reply with several times a page of products is not a page.
-    static constexpr std::size_t maxProductsPerPage = 4 * recordsPerPage;
-    // The reply nests four deep (reply, "Updated Records", "products", product); a little room
-    // besides, and a bound on the values of a full page with its 27 members each.
-    static constexpr JsonLimits replyLimits{8, 200000};
-    // Identifiers from here on belong to own products on the device.
-    static constexpr int firstOwnProductId = static_cast<int>(tolvane::firstOwnProductId);
 
     enum class State { Idle, Checking, Requesting, Storing };
     // Where the time of the current or last run went.
@@ -75,7 +65,8 @@ public:
     // The connection check, 0.2 s after update(): offline ends the run, online sends page one.
     void killHUD();
     bool isNetworkReachable();
-    // Reads the saved progress and asks for the first page of this run.
+    // Reads the saved progress and asks for the first page of this run. Nothing of an earlier
+    // run counts: a progress that cannot be read starts the run from the first page.
     void SendRequest();
     // The queue's handlers.
     void requestDone(const std::shared_ptr<FormDataRequest>& request);
@@ -98,42 +89,21 @@ public:
     Reachability& reachability() { return reachability_; }
     ProductUpload& upload() { return upload_; }
 
-    // The page record of a product object; false when its ID is unusable (the record's
-    // identifier is then 0).
-    static bool pageRecord(const JsonValue& product, CatalogueRecord& record);
-    // A reply text read as JSON within replyLimits; nothing, with the error, otherwise.
-    static std::optional<JsonValue> readReply(std::string_view body, std::string* error);
-    // Whether a text has the form of a stored timestamp, "YYYY-MM-DD HH:MM:SS".
-    static bool isTimestamp(const std::string& text);
-    // The page store in one checked transaction: reads the favourites, removes every product of
-    // ids not kept, inserts the records not kept (the last one of a product named twice wins)
-    // and re-marks those that were favourites, at their position among them. False when it was
-    // rolled back.
-    static bool storePage(Database& database, const std::vector<std::string>& ids,
-                          const std::vector<CatalogueRecord>& records, const std::set<int>& kept,
-                          CataloguePageWriter::Mode writes = CataloguePageWriter::Mode::Bound);
-
 private:
     struct Shared;
-    struct RunOnStore;
-    struct PageJob {
-        std::vector<std::string> ids;
-        std::vector<std::string> dates; // the record date of each of ids
-        std::vector<CatalogueRecord> records;
-        int page = 1;
-        int total = 0; // products the server reported with this page
-    };
 
     // Every end of a run: hides the panel, enables the button, shows the message when given.
     void finish(UpdateOutcome outcome, const char* message = nullptr);
     void sendPage(int page, const std::string& timestamp);
+    // Acts on a page reply read.
+    void pageRead(PageReply reply, int page);
     // Asks for the page unless a request is in flight, the run's end has been read, or the
     // pages read and not stored (with reading more on their way) fill the read-ahead.
     void askFor(int page, int reading);
     // Queues the page for the store worker.
-    void startStoring(PageJob job);
+    void startStoring(CataloguePageStore::Page page);
     // On the UI thread: moves on to the page read meanwhile, or to the run's end.
-    void pageStored(int page, bool stored, Database::WriteFailure failure, int handled, int total);
+    void pageStored(int page, const CataloguePageStore::Stored& stored, int total);
     // Runs end now, or once the page being stored is stored.
     void whenStored(std::function<void()> end);
     void pageStoreFailed(Database::WriteFailure failure);
@@ -146,9 +116,7 @@ private:
     // update only while it exists and the run is the same.
     using Report = std::function<void(Task)>;
     void postToStore(std::function<void(Database&, const Report&)> job);
-    // The store job that keeps how far the current run got: the page after the last one it
-    // stored, counted in products, while the server reported more than that. A run that stored
-    // nothing leaves the saved progress as the run found it.
+    // The store job that keeps how far the current run got.
     DatabaseWorker::Job progressJob() const;
 
     Platform& platform_;
@@ -162,9 +130,10 @@ private:
     State state_ = State::Idle;
     // Counts runs, so that a late report of an earlier run is ignored.
     long runNumber_ = 0;
-    // What the store worker keeps of the current run; handed to it with each job.
-    std::shared_ptr<RunOnStore> run_;
+    // The current run's page store; handed to the store worker with each job.
+    std::shared_ptr<CataloguePageStore> run_;
     std::string maxTimestamp_;
+    // The products the server reported for the current run (or the saved progress).
     int maxRows_ = 0;
     std::chrono::steady_clock::time_point startDate_;
     int pagesStored_ = 0;

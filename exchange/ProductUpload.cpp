@@ -45,7 +45,24 @@ std::string ProductUpload::csvText(const std::vector<UploadRow>& records) {
     return csv;
 }
 
+bool ProductUpload::markSent(const std::vector<std::string>& recordIds) {
+    return database_.runInCheckedTransaction([&] {
+        for (const auto& id : recordIds)
+            database_.updateProductSentFieldForId(id);
+        return true;
+    });
+}
+
 void ProductUpload::createCsvForUpload(std::vector<UploadRow> uploadProductArray) {
+    // The server has these already: they are marked now, and never sent twice.
+    AppDefaults defaults = platform_.appDefaults();
+    const DefaultsList owed = defaults.uploadedNotMarked();
+    if (!owed.empty()) {
+        if (markSent(owed)) defaults.setUploadedNotMarked({});
+        std::erase_if(uploadProductArray, [&](const UploadRow& row) {
+            return std::find(owed.begin(), owed.end(), row.recordId) != owed.end();
+        });
+    }
     if (uploadProductArray.empty()) return;
 
     auto request = FormDataRequest::requestWithURL(serverBase_ + "Products/sendProductRecords.php");
@@ -76,8 +93,15 @@ void ProductUpload::requestDone(const std::shared_ptr<FormDataRequest>& request)
     const int status = request->responseStatusCode();
     const bool answered = status >= 200 && status <= 299;
     if (answered && reply == "Mail send") {
-        for (const auto& id : ids)
-            database_.updateProductSentFieldForId(id);
+        if (!markSent(ids)) {
+            platform_.log.write("Upload confirmed, but the products could not be marked sent; "
+                                "they are marked at the next upload");
+            AppDefaults defaults = platform_.appDefaults();
+            DefaultsList owed = defaults.uploadedNotMarked();
+            owed.insert(owed.end(), ids.begin(), ids.end());
+            defaults.setUploadedNotMarked(owed);
+            defaults.synchronize();
+        }
     } else if (answered && (reply == "Error sending in data" || reply == "Error sending mail")) {
         platform_.log.write(reply);
     } else {

@@ -1,5 +1,7 @@
 // Sends the own products not yet uploaded to the product server as CSV text, and marks
 // exactly those products sent once the server confirms with "Mail send" and a 2xx status.
+// Marks the file does not take are kept in the user defaults and written at the next upload
+// (normally the next start); until then those products are not sent again.
 #pragma once
 
 #include "exchange/NetworkQueue.h"
@@ -20,7 +22,7 @@ public:
     ProductUpload(Platform& platform, Database& database, NetworkQueue& queue,
                   std::string serverBase);
 
-    // Nothing is sent for no records.
+    // Nothing is sent for no records, nor for those confirmed before whose mark is still owed.
     void createCsvForUpload(std::vector<UploadRow> records);
     // The queue's handlers, for requests tagged Upload.
     void requestDone(const std::shared_ptr<FormDataRequest>& request);
@@ -38,6 +40,9 @@ public:
     std::size_t pendingUploads() const { return inFlight_.size(); }
 
 private:
+    // All of them in one checked transaction; false when the file took none.
+    bool markSent(const std::vector<std::string>& recordIds);
+
     Platform& platform_;
     Database& database_;
     NetworkQueue& queue_;

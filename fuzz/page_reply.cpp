@@ -1,5 +1,5 @@
-// A catalogue page reply, read as the update reads it, down to its page records.
-#include "exchange/CatalogueUpdate.h"
+// A catalogue page reply, read by the update's own reader, down to its page records.
+#include "exchange/PageReply.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -9,28 +9,23 @@ using namespace tolvane;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view body(reinterpret_cast<const char*>(data), size);
-    std::string error;
-    const auto reply = CatalogueUpdate::readReply(body, &error);
-    if (!reply) {
-        if (error.empty()) std::abort(); // a refusal always says why
-        return 0;
-    }
-    if (!reply->is_object()) return 0;
-    const auto records = reply->find("Updated Records");
-    if (records == reply->end() || !records->is_object()) return 0;
-    if (const auto rows = records->find("rows");
-        rows != records->end() && rows->is_array() && !rows->empty())
-        (void)JsonParser::intOf(rows->front());
-    const auto products = records->find("products");
-    if (products == records->end() || !products->is_array()) return 0;
-    if (products->size() > CatalogueUpdate::maxProductsPerPage) return 0;
-    for (const auto& product : *products) {
-        CatalogueRecord record;
-        const bool usable = CatalogueUpdate::pageRecord(product, record);
-        if (usable != (record.id != 0)) std::abort();
-        if (usable && (record.id < 0 || record.id >= CatalogueUpdate::firstOwnProductId))
+    // The first page, and one far past any total, as the update asks for them.
+    for (const int page : {1, 1 << 30}) {
+        const PageReply reply = PageReply::read(body, page);
+        if (reply.total < 0 || PageReply::pagesFor(reply.total) < 0) std::abort();
+        if (reply.kind == PageReply::Kind::Unreadable) {
+            if (reply.error.empty()) std::abort(); // a refusal always says why
+            continue;
+        }
+        if (reply.kind != PageReply::Kind::Page) continue;
+        if (reply.ids.empty() && reply.skippedIds.empty()) std::abort();
+        if (reply.ids.size() + reply.skippedIds.size() > PageReply::maxProductsPerPage ||
+            reply.dates.size() != reply.ids.size() || reply.records.size() > reply.ids.size())
             std::abort();
-        (void)CatalogueUpdate::isTimestamp(record[CatalogueField::InclusionDate]);
+        for (const CatalogueRecord& record : reply.records) {
+            if (record.id <= 0 || record.id >= firstOwnProductId) std::abort();
+            (void)PageReply::isTimestamp(record[CatalogueField::InclusionDate]);
+        }
     }
     return 0;
 }

@@ -167,4 +167,14 @@ std::string storedAmount(const Consumption& c) {
     return c.text(ConsumptionQuantity::Amount) + c.unit;
 }
 
+ConsumptionRowValues consumptionRowValues(const NutrientTexts& per100, std::string_view unit,
+                                          std::string_view gm) {
+    if (!readStoredAmount(gm).number) return {std::string(unit.empty() ? gm : unit), per100};
+    const Consumption c = consumptionFromProduct(per100, gm);
+    ConsumptionRowValues row{std::string(gm), {}};
+    for (std::size_t n = 0; n < row.values.size(); ++n)
+        row.values[n] = c.texts[n + 1];
+    return row;
+}
+
 } // namespace tolvane

@@ -67,4 +67,14 @@ bool isZeroQuantity(const Consumption& c, ConsumptionQuantity q);
 // The amount text to store: the bare number followed by the unit ("150g").
 std::string storedAmount(const Consumption& c);
 
+// What a stored consumption row holds for a product's values per 100 and its unit: a row at the
+// bare unit (a product filed at its default) holds those values as they stand, its amount text
+// the unit; a row with an amount keeps it and holds the editor's values for it.
+struct ConsumptionRowValues {
+    std::string gm;
+    NutrientTexts values;
+};
+ConsumptionRowValues consumptionRowValues(const NutrientTexts& per100, std::string_view unit,
+                                          std::string_view gm);
+
 } // namespace tolvane

@@ -45,6 +45,8 @@ public:
     static constexpr const char* kRatingPromptDays = "RatingPromptDays";
     static constexpr const char* kRatingPromptDeclined = "RatingPromptDeclined";
     static constexpr const char* kRatingPromptRated = "RatingPromptRated";
+    // Own products the server confirmed whose "sent" mark the file did not take.
+    static constexpr const char* kUploadedNotMarked = "UploadedNotMarked";
 
     explicit AppDefaults(UserDefaults& defaults) : defaults_(defaults) {}
 
@@ -117,6 +119,14 @@ public:
     }
     bool ratingPromptRated() const { return defaults_.boolForKey(kRatingPromptRated); }
     void setRatingPromptRated(bool rated) { defaults_.setBool(kRatingPromptRated, rated); }
+
+    DefaultsList uploadedNotMarked() const { return defaults_.listForKey(kUploadedNotMarked); }
+    void setUploadedNotMarked(const DefaultsList& recordIds) {
+        if (recordIds.empty())
+            defaults_.remove(kUploadedNotMarked);
+        else
+            defaults_.setList(kUploadedNotMarked, recordIds);
+    }
 
     void synchronize() { defaults_.synchronize(); }
 

@@ -1,10 +1,17 @@
 #include "store/CataloguePageWriter.h"
 
 #include "store/Columns.h"
+#include "store/Database.h"
+#include "text/IntegerValue.h"
+
+#include "nutrition/Consumption.h"
+#include "nutrition/FolderRules.h"
 
 #include <sqlite3.h>
 
 #include <array>
+#include <set>
+#include <string>
 
 namespace tolvane {
 
@@ -26,6 +33,12 @@ bool bindText(sqlite3_stmt* statement, int index, const std::string& text) {
 // Texts with a zero byte are refused as the composed statements refuse them.
 bool holdsZero(const std::string& text) {
     return text.find('\0') != std::string::npos;
+}
+
+NutrientColumns nutrientsOf(const CatalogueRecord& record) {
+    return {record[CatalogueField::Fat], record[CatalogueField::SaturatedFat],
+            record[CatalogueField::Sugar], record[CatalogueField::Salt],
+            record[CatalogueField::EnergyKcal]};
 }
 
 } // namespace
@@ -133,6 +146,46 @@ void CataloguePageWriter::setFavorite(const std::string& productId, int favorite
                        bindText(statement, 2, sortOrder) && bindText(statement, 3, productId);
     const int result = Statements::run(statement, bound);
     if (result != SQLITE_DONE) database_.noteFailedWrite(result);
+}
+
+std::map<long long, CataloguePageWriter::FiledValues>
+CataloguePageWriter::filedValues(const std::vector<CatalogueRecord>& records) {
+    std::map<long long, FiledValues> filed;
+    // A file without the planner's tables (one the update tool fills) has nothing filed.
+    if (stopped() || records.empty() || !database_.tableExists("Favorite_Menufolder"))
+        return filed;
+    // The filed products are few; a page's products many.
+    std::set<long long> inFolders;
+    for (const std::string& id : database_.selectAllRecordIDFromFavoriteTable())
+        inFolders.insert(integerValue64(id));
+    for (const CatalogueRecord& record : records) {
+        if (!inFolders.contains(record.id) || filed.contains(record.id)) continue;
+        // One filed while it was missing from the catalogue is worked out anew all the same.
+        const auto old = database_.selectProductDetail(std::to_string(record.id));
+        filed.emplace(record.id, old ? FiledValues{old->nutrients, old->unit} : FiledValues{});
+    }
+    return filed;
+}
+
+void CataloguePageWriter::refile(const CatalogueRecord& record, const FiledValues& before) {
+    const NutrientColumns now = nutrientsOf(record);
+    const std::string& unit = record[CatalogueField::Unit];
+    if (stopped() || (now == before.per100 && unit == before.unit)) return;
+    const NutrientTexts per100{now.fat, now.saturatedFat, now.sugar, now.salt, now.kcal};
+    const std::string productId = std::to_string(record.id);
+    std::set<std::string> done; // a folder named twice is worked out once
+    for (const std::string& folderId : database_.selectFoldersAccordingToProduct(productId)) {
+        if (!done.insert(folderId).second) continue;
+        const auto rows = database_.selectProductDetailForEdit(productId, folderId);
+        if (rows.empty()) continue;
+        const ConsumptionRowValues row = consumptionRowValues(per100, unit, rows.back().gm);
+        const auto& v = row.values;
+        database_.updateIntoEditConsumptionTable(row.gm, v[0], v[1], v[2], v[3], v[4], productId,
+                                                 folderId);
+        const std::string total = database_.selectCaloryValueForUpdation(folderId);
+        database_.updateCaloryValueForUpdation(
+            adjustedCalorieTotal(total, rows.back().nutrients.kcal, v[4]), folderId);
+    }
 }
 
 } // namespace tolvane

@@ -1,5 +1,5 @@
 // The writes of one catalogue update page: read the favourites, delete, insert, re-mark a
-// favourite. Made inside a
+// favourite, work a filed product's consumption rows out anew. Made inside a
 // checked transaction of the Database (Database::runInCheckedTransaction) and destroyed before
 // it ends. Bound mode prepares each statement once and binds the values per row; Composed mode
 // calls the Database's own operations, which write the values into their statement texts. Both
@@ -8,7 +8,9 @@
 #pragma once
 
 #include "format/CatalogueRecord.h"
+#include "store/Rows.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,6 +36,18 @@ public:
     // Whether the Bound insert takes the record.
     static bool storable(const CatalogueRecord& record);
     void setFavorite(const std::string& productId, int favorite, const std::string& sortOrder);
+
+    // The values per 100 and the unit of those of the records' products that are filed in a
+    // folder, as the file holds them before the page replaces them.
+    struct FiledValues {
+        NutrientColumns per100;
+        std::string unit;
+    };
+    std::map<long long, FiledValues> filedValues(const std::vector<CatalogueRecord>& records);
+    // When the record changes a filed product's values: each of its consumption rows is worked
+    // out anew from the new values for the row's amount, and the folder's calorie total moves by
+    // the change in the row's calories.
+    void refile(const CatalogueRecord& record, const FiledValues& before);
 
 private:
     struct Statements;

@@ -27,6 +27,20 @@ int waitForLock(void* interruptedFlag, int tries) {
     return 1;
 }
 
+// Between two steps of the statement running: a statement that began just as interrupt() was
+// called, before it could be reached, stops all the same (sqlite3_interrupt reaches only a
+// statement already running, and one that starts after it clears it).
+int stopWhenInterrupted(void* interruptedFlag) {
+    return static_cast<const std::atomic<bool>*>(interruptedFlag)->load() ? 1 : 0;
+}
+constexpr int kStepsBetweenChecks = 1000;
+
+// Every connection of a Database gives up its waits and its statements once it is interrupted.
+void watchInterrupt(sqlite3* handle, std::atomic<bool>* interruptedFlag) {
+    sqlite3_busy_handler(handle, waitForLock, interruptedFlag);
+    sqlite3_progress_handler(handle, kStepsBetweenChecks, stopWhenInterrupted, interruptedFlag);
+}
+
 struct Prepared {
     sqlite3_stmt* handle = nullptr;
     Prepared() = default;
@@ -134,7 +148,7 @@ Database::Connection Database::connect() {
         sqlite3_close(handle);
         return {};
     }
-    sqlite3_busy_handler(handle, waitForLock, &interrupted_);
+    watchInterrupt(handle, &interrupted_);
     return Connection(handle, true, this);
 }
 
@@ -158,7 +172,7 @@ bool Database::OpenDB() {
     nameDBConnect_ = sqlite3_open_v2(databasePath_.c_str(), &handle, SQLITE_OPEN_READWRITE,
                                      nullptr) == SQLITE_OK;
     if (nameDBConnect_) {
-        sqlite3_busy_handler(handle, waitForLock, &interrupted_);
+        watchInterrupt(handle, &interrupted_);
         heldConnection_ = handle;
         namesArr_.clear();
     } else {
@@ -211,7 +225,7 @@ bool Database::beginBulkWrites() {
         sqlite3_close(handle);
         return false;
     }
-    sqlite3_busy_handler(handle, waitForLock, &interrupted_);
+    watchInterrupt(handle, &interrupted_);
     bulk_ = handle;
     return true;
 }

@@ -122,11 +122,12 @@ bool hasAllAppTables(Database& database) {
     return true;
 }
 
-// Creates and seeds every application table that is missing, all or nothing.
+// Creates and seeds every application table that is missing, all or nothing: a table whose
+// seed rows could not be written is not kept, or it would count as seeded at every later start.
 bool seedMissingTables(Database& database) {
     // Nothing to write: a read-only file with every table is fine as it is.
     if (hasAllAppTables(database)) return true;
-    return database.runInTransaction([&database] {
+    return database.runInCheckedTransaction([&database] {
         if (!database.tableExists("Personal_Profile")) {
             database.createPersonalProfileTable();
             database.InsertIntoPersonalProfileTable();

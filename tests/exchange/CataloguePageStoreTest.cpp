@@ -2,7 +2,7 @@
 // ones the composed statements write, byte for byte and type for type.
 #include "tests/support/TestCatalogue.h"
 
-#include "exchange/CatalogueUpdate.h"
+#include "exchange/CataloguePageStore.h"
 #include "platform/Log.h"
 #include "store/Database.h"
 #include "text/SplitFields.h"
@@ -70,8 +70,8 @@ protected:
     // Stores the page both ways; both must agree on whether it was stored.
     bool storeBoth(const std::vector<std::string>& ids, const std::vector<CatalogueRecord>& records,
                    const std::set<int>& kept = {}) {
-        bool a = CatalogueUpdate::storePage(composed, ids, records, kept, Mode::Composed);
-        bool b = CatalogueUpdate::storePage(bound, ids, records, kept, Mode::Bound);
+        bool a = CataloguePageStore::storePage(composed, ids, records, kept, Mode::Composed);
+        bool b = CataloguePageStore::storePage(bound, ids, records, kept, Mode::Bound);
         EXPECT_EQ(a, b);
         return a && b;
     }
@@ -122,6 +122,54 @@ TEST_F(CataloguePageStoreTest, ARefusedValueRollsThePageBackEitherWay) {
     EXPECT_EQ(dump(boundDb), dump(composedDb));
     EXPECT_EQ(query(boundDb, "select count(*) from ProductsTable where recordId = 8"),
               (std::vector<std::string>{"1"}));
+}
+
+// The product's values per 100: fat, saturates, sugar, salt, kcal.
+CatalogueRecord product(long long id, const std::array<const char*, 5>& per100) {
+    CatalogueRecord values;
+    values.fields.fill("x");
+    values[CatalogueField::Unit] = "g";
+    values[CatalogueField::Fat] = per100[0];
+    values[CatalogueField::SaturatedFat] = per100[1];
+    values[CatalogueField::Sugar] = per100[2];
+    values[CatalogueField::Salt] = per100[3];
+    values[CatalogueField::EnergyKcal] = per100[4];
+    values.id = id;
+    return values;
+}
+
+TEST_F(CataloguePageStoreTest, AFiledProductsNewValuesReachItsConsumptionRowsAndFolderTotals) {
+    const auto before = product(7, {"10", "4", "5", "1", "200"});
+    const auto same = product(8, {"3.4", "1", "2", "0.5", "52.5"});
+    ASSERT_TRUE(storeBoth({"7", "8"}, {before, same}));
+    for (Database* db : {&composed, &bound}) {
+        db->createMenu_FolderTable();
+        db->createFavorite_MenufolderTable();
+        db->createEdit_ConsumptionTable();
+        // Folder 1 holds product 7 at its default, folder 2 holds 150 g of it, as the editor
+        // stored them, and product 8 at its default.
+        db->insertIntoMenuFolder("0", "Mittag", "200", 1, "0");
+        db->insertIntoMenuFolder("1", "Abend", "352", 2, "0");
+        for (const char* folder : {"1", "2"})
+            db->insertIntoFavorite_Menulistfolder("7", folder);
+        db->insertIntoFavorite_Menulistfolder("8", "2");
+        db->newUpdateIntoEditConsumptionTable("7", "x", "x", "x", "g", "10", "4", "5", "1", "200",
+                                              "1");
+        db->newUpdateIntoEditConsumptionTable("7", "x", "x", "x", "150g", "15.0", "6.0", "7.5",
+                                              "1.5", "300", "2");
+        db->newUpdateIntoEditConsumptionTable("8", "x", "x", "x", "g", "3.4", "1", "2", "0.5",
+                                              "52.5", "2");
+    }
+    // Product 7 comes with new values, product 8 as it was.
+    ASSERT_TRUE(storeBoth({"7", "8"}, {product(7, {"20", "8", "5", "1", "250"}), same}));
+    for (const std::string& path : {composedDb, boundDb}) {
+        EXPECT_EQ(query(path, "select recordId, gm, fat, saturated, sugar, salt, calory, "
+                              "menu_folder_id from edit_product_consumption order by rowid"),
+                  (std::vector<std::string>{"7|g|20|8|5|1|250|1", "7|150g|30.0|12.0|7.5|1.5|375|2",
+                                            "8|g|3.4|1|2|0.5|52.5|2"}));
+        EXPECT_EQ(query(path, "select field2 from Menu_Folder order by recordId"),
+                  (std::vector<std::string>{"250", "427"}));
+    }
 }
 
 } // namespace

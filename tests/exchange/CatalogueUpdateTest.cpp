@@ -3,6 +3,7 @@
 
 #include "format/PercentEncoding.h"
 #include "format/TimestampText.h"
+#include "tests/support/RefusedStatements.h"
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -50,6 +51,33 @@ TEST_F(CatalogueUpdateTest, AsksFromTheSavedRowsAndTimestampWithTheUpdateAccount
     EXPECT_EQ(run(), UpdateOutcome::NothingNew);
     EXPECT_EQ(requests()[2].target,
               "/getUpdatedProducts.php?timestamp=2017-01-01%2010:00:00&pageNo=1&records=250");
+}
+
+TEST_F(CatalogueUpdateTest, ARunWhoseSavedProgressCannotBeReadAsksFromTheFirstPage) {
+    // The last run heard of 600 products and stopped after its first page, saving nothing.
+    setReplies({page("600", products(1, 250)), "HTTP 500 "});
+    EXPECT_EQ(run(), UpdateOutcome::Interrupted);
+    const std::size_t before = requests().size();
+    {
+        RefusedStatements unreadable(SQLITE_READ, "Timestamp");
+        setReplies(
+            {page("300", products(1, 250)), page("300", products(251, 50)), page("300", "null")});
+        start(); // the progress is read as the first request goes out
+    }
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); }));
+    EXPECT_EQ(listener.outcome, UpdateOutcome::Completed);
+    ASSERT_GT(requests().size(), before);
+    EXPECT_EQ(requests()[before].target, "/getUpdatedProducts.php?timestamp=&pageNo=1&records=250");
+    EXPECT_EQ(count(), "300");
+}
+
+TEST_F(CatalogueUpdateTest, APageReportingMoreProductsThanAnIntegerHoldsIsStillAPage) {
+    setReplies({page("\"99999999999\"", products(1, 2)), page("\"99999999999\"", "null")});
+    EXPECT_EQ(run(), UpdateOutcome::Completed);
+    EXPECT_EQ(count(), "2");
+    ASSERT_EQ(listener.progressCalls.size(), 1u);
+    EXPECT_EQ(listener.progressCalls[0].page, 1);
+    EXPECT_GT(listener.progressCalls[0].pages, 1);
 }
 
 TEST_F(CatalogueUpdateTest, AReplyWithoutPagesCompletesWithTheNewestDateHeldOrEndsEmpty) {
@@ -198,6 +226,29 @@ TEST_F(CatalogueUpdateTest, OnlyMailSendWithA2xxStatusMarksAnUploadSent) {
     EXPECT_EQ(unsent[0].name, "Broken");
 }
 
+TEST_F(CatalogueUpdateTest, AConfirmedUploadWhoseMarkTheFileRefusedIsNotSentAgainAtTheNextStart) {
+    database.insertProduct("Brot", "Hof", "2", "1", "1", "1", "1", "1", "0", "0", "g", "1", "");
+    releaseHeld(true);
+    {
+        RefusedStatements unwritable(SQLITE_UPDATE, "Products");
+        update().createCsvForUpload(database.selectProductsForCsv());
+        ASSERT_TRUE(
+            fake.dispatcher.runUntil([&] { return update().upload().pendingUploads() == 0; }));
+        EXPECT_EQ(database.selectProductsForCsv().size(), 1u);
+    }
+    // The next start, with a product entered since.
+    update_.reset();
+    database.insertProduct("Käse", "Hof", "2", "1", "1", "1", "1", "1", "0", "0", "g", "1", "");
+    update().createCsvForUpload(database.selectProductsForCsv());
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update().upload().pendingUploads() == 0; }));
+    EXPECT_TRUE(database.selectProductsForCsv().empty());
+    std::lock_guard lock(mutex);
+    ASSERT_EQ(uploadData.size(), 2u);
+    EXPECT_NE(uploadData[0].find("Brot"), std::string::npos);
+    EXPECT_EQ(uploadData[1].find("Brot"), std::string::npos);
+    EXPECT_NE(uploadData[1].find("Käse"), std::string::npos);
+}
+
 TEST_F(CatalogueUpdateTest, ARedeliveredProductKeepsTheFavouriteMarkItHasWhenItsPageIsStored) {
     for (int id : {5, 6, 7, 8})
         insert(id, "2017-01-01 00:00:00");
@@ -306,10 +357,10 @@ TEST_F(CatalogueUpdateTest, OnlyADateOfTheTimestampFormNotAheadOfTheClockBecomes
     for (std::size_t i : {2, 3})
         EXPECT_EQ(requests()[i].target,
                   "/getUpdatedProducts.php?timestamp=2018-01-01%2000:00:00&pageNo=1&records=250");
-    EXPECT_TRUE(CatalogueUpdate::isTimestamp("2018-02-02 00:00:00"));
+    EXPECT_TRUE(PageReply::isTimestamp("2018-02-02 00:00:00"));
     for (const char* text : {"", "2018-02-02 00:00", "2018-02-02T00:00:00", "2018-02-02 00:00:0x",
                              "2018-02-02 00:00:00 "})
-        EXPECT_FALSE(CatalogueUpdate::isTimestamp(text)) << text;
+        EXPECT_FALSE(PageReply::isTimestamp(text)) << text;
 }
 
 TEST_F(CatalogueUpdateTest, HostileRepliesAreRefusedAsUnreadableAndStoreNothing) {

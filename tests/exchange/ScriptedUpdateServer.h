@@ -58,6 +58,7 @@ protected:
             bool fails = req.get_param_value("data").find("Fail") != std::string::npos;
             std::unique_lock lock(mutex);
             ++uploadsSeen;
+            uploadData.push_back(req.get_param_value("data"));
             uploadsChanged.notify_all();
             uploadsChanged.wait_for(lock, std::chrono::seconds(30),
                                     [&] { return releaseAll || (fails && releaseFailing); });
@@ -154,6 +155,7 @@ protected:
     std::vector<Seen> seen;
     std::condition_variable uploadsChanged;
     int uploadsSeen = 0;
+    std::vector<std::string> uploadData; // the CSV text of each upload, read under the lock
     std::size_t holdPagesFrom = SIZE_MAX;
     bool releaseFailing = false;
     bool releaseAll = false;

@@ -1,6 +1,8 @@
 // End to end against the reference product server on a loopback port.
 #include "RecordingListener.h"
+#include "tests/support/RefusedStatements.h"
 #include "tests/support/ServerProcess.h"
+#include "tests/support/ShippedSchema.h"
 #include "tests/support/TestCatalogue.h"
 
 #include "exchange/CatalogueUpdate.h"
@@ -158,6 +160,32 @@ TEST_F(SyncIntegration, AnInterruptedRunKeepsItsPagesAndResumesWithTheSameTimest
     EXPECT_EQ(listener.progressCalls.front().page, 3);
     EXPECT_EQ(listener.progressCalls.back().page, 6);
     EXPECT_EQ(products(), 1499);
+    EXPECT_EQ(timestampRow(), "0|2017-01-01 00:24:59");
+}
+
+TEST_F(SyncIntegration, ARunThatCannotReadItsProgressAsksFromTheFirstPageAndSkipsNothing) {
+    importProducts(someProducts(1, 1500));
+    start();
+    CatalogueUpdate update(platform, database, store, listener, server->url());
+    // The first run stores two of six pages; the third cannot be stored.
+    execSql(clientDb, "CREATE TRIGGER refuse BEFORE INSERT ON ProductsTable WHEN NEW.recordId = "
+                      "501 BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    EXPECT_EQ(runUpdate(update), UpdateOutcome::Interrupted);
+    EXPECT_EQ(products(), 500);
+    store.waitUntilIdle();
+    execSql(clientDb, "DROP TRIGGER refuse");
+
+    // The next run cannot read the saved progress as it starts.
+    listener.reset();
+    {
+        RefusedStatements unreadable(SQLITE_READ, "Timestamp");
+        update.update();
+        fake.dispatcher.advance(0.2);
+    }
+    fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); },
+                             std::chrono::seconds(120));
+    EXPECT_EQ(listener.outcome, UpdateOutcome::Completed);
+    EXPECT_EQ(products(), 1500);
     EXPECT_EQ(timestampRow(), "0|2017-01-01 00:24:59");
 }
 

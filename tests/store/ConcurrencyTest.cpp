@@ -1,6 +1,7 @@
 #include "StoreFixture.h"
 
 #include <atomic>
+#include <chrono>
 #include <stdexcept>
 #include <thread>
 
@@ -109,6 +110,42 @@ TEST_F(ConcurrencyTest, TransactionCommitsAndHoldsOffOtherThreads) {
     EXPECT_EQ(seenByOtherThread, 3);
     Database second(path, log);
     EXPECT_EQ(second.selectProductCount(), 3);
+}
+
+TEST_F(ConcurrencyTest, AnInterruptAsAStatementStartsStopsItAsSoonAsOneUnderWay) {
+    using Clock = std::chrono::steady_clock;
+    // Enough rows that reading them all in folded order takes a while.
+    execSql(path, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                  "150000) INSERT INTO ProductsTable (recordId, field01, field02) SELECT i, "
+                  "'Produkt ' || (i * 7919 % 150000), 'Hersteller' FROM n");
+    const auto start = Clock::now();
+    ASSERT_EQ(db->Search("%", "%").size(), 150000u);
+    const auto whole = Clock::now() - start;
+    // The interrupt lands at every moment of the read's first few hundred microseconds: while
+    // the file is opened, the statement prepared, or its first steps run.
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        std::atomic<bool> reading{false};
+        Clock::time_point interruptedAt;
+        std::thread other([&] {
+            while (!reading) {
+            }
+            const auto at = Clock::now() + std::chrono::microseconds(attempt * 10);
+            while (Clock::now() < at) {
+            }
+            db->interrupt();
+            interruptedAt = Clock::now();
+        });
+        reading = true;
+        const bool read = !db->Search("%", "%").empty();
+        const auto ended = Clock::now();
+        other.join();
+        // A read that went on after the interrupt must have stopped, not run to its end.
+        if (ended > interruptedAt) {
+            EXPECT_FALSE(read) << attempt;
+            EXPECT_LT(ended - interruptedAt, whole / 2) << attempt;
+        }
+        db->clearInterrupt();
+    }
 }
 
 } // namespace tolvane::test

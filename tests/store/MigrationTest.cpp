@@ -1,4 +1,5 @@
 #include "StoreFixture.h"
+#include "tests/support/RefusedStatements.h"
 #include "tests/support/Unprivileged.h"
 
 #include "store/Migration.h"
@@ -165,6 +166,22 @@ TEST_F(MigrationTest, InstallationWithItsTablesIsKeptWhateverTheFlagsAndOnlyMiss
     ASSERT_TRUE(launch().ok);
     EXPECT_TRUE(db.selectPersonalProfileData());
     EXPECT_EQ(db.selectMenuItemsSortByOrder().size(), 5u);
+}
+
+TEST_F(MigrationTest, SeedRowsTheFileRefusesLeaveNoTableBehindAndTheNextStartSeedsThem) {
+    for (const char* table : {"Menu_Folder", "Personal_Profile"}) {
+        std::filesystem::remove(locations.databasePath());
+        {
+            RefusedStatements refused(SQLITE_INSERT, table);
+            const MigrationResult result = launch();
+            EXPECT_FALSE(result.ok) << table;
+            EXPECT_EQ(result.problem, MigrationResult::Problem::SeedFailed) << table;
+        }
+        Database db(locations.databasePath(), log);
+        EXPECT_FALSE(db.tableExists(table));
+        ASSERT_TRUE(launch().ok);
+        expectSeeded();
+    }
 }
 
 TEST_F(MigrationTest, CopyFailureIsReportedAndCreatesNoFile) {
