@@ -212,6 +212,7 @@ private slots:
         const QString file = documents_->filePath("Tolvane.db");
         const auto refusedAlone = [&](const QString& language, const char* message) {
             Run run(documents_->path(), resources_->path(), {.device = {language.toStdString()}});
+            QTest::qWait(200); // what the screens would ask on their first turn
             QCOMPARE(alertTexts(), QStringList{run.text(message).replace("%@", file)});
             QVERIFY(run.delegate->stopping());
             QCOMPARE(run.delegate->exitCode(), 1);
