@@ -23,21 +23,19 @@ QString socketNameFor(const QString& documentsDir) {
 } // namespace
 
 SingleInstance::SingleInstance(const QString& documentsDir, QObject* parent)
-    : QObject(parent), lock_(QDir(documentsDir).filePath(lockFileName)),
-      socketName_(socketNameFor(documentsDir)) {
-    // A lock is stale only when its process is gone, never because the program ran for long.
-    lock_.setStaleLockTime(0);
-}
+    : QObject(parent), lock_(QDir(documentsDir).filePath(lockFileName).toStdString()),
+      socketName_(socketNameFor(documentsDir)) {}
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::claim() {
-    if (lock_.isLocked()) return true;
-    if (lock_.tryLock(0)) {
-        listen();
-        return true;
-    }
-    return lock_.error() != QLockFile::LockFailedError;
+LockFile::Claim SingleInstance::claim() {
+    const LockFile::Claim claim = lock_.claim();
+    if (claim == LockFile::Claim::Taken && !server_) listen();
+    return claim;
+}
+
+QString SingleInstance::lockPath() const {
+    return QString::fromStdString(lock_.path());
 }
 
 void SingleInstance::raiseHolder() {

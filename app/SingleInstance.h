@@ -1,13 +1,15 @@
 // One copy of the program per documents folder. Two copies on one file would both change it
 // (and upload the same own products twice), so the copy that starts first holds a lock file in
-// the folder while it runs; a copy that was killed leaves a stale lock, which the next start
-// takes over. The holder also listens on a local socket named after the folder: a second start
-// connects to it, which brings the holder's window to the front.
+// the folder while it runs (app/platform/LockFile.h): only a copy that is running holds it up,
+// whatever a killed copy or a power cut left there. The holder also listens on a local socket
+// named after the folder: a second start connects to it, which brings the holder's window to
+// the front.
 //
 // Made, used and destroyed on the UI thread.
 #pragma once
 
-#include <QLockFile>
+#include "app/platform/LockFile.h"
+
 #include <QObject>
 #include <QString>
 
@@ -25,9 +27,11 @@ public:
 
     static constexpr const char* lockFileName = "Tolvane.lock";
 
-    // False when another running copy holds the folder. A folder where no lock can be made
-    // (read-only) is not refused: nothing can be saved there.
-    bool claim();
+    // Held: another running copy holds the folder. A folder where no lock can be made
+    // (read-only) is not refused (Unavailable): nothing can be saved there.
+    LockFile::Claim claim();
+    // The lock file, for the user to remove when it can be neither taken nor removed.
+    QString lockPath() const;
     // Refused: asks the copy that holds the folder to bring its window to the front.
     void raiseHolder();
 
@@ -38,7 +42,7 @@ signals:
 private:
     void listen();
 
-    QLockFile lock_;
+    LockFile lock_;
     QString socketName_;
     std::unique_ptr<QLocalServer> server_;
 };

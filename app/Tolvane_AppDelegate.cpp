@@ -68,7 +68,7 @@ void Tolvane_AppDelegate::awakeFromNib() {
     // Before anything of this run touches the database file.
     if (!instance_) {
         instance_ = std::make_unique<SingleInstance>(context_.options.documentsDir);
-        secondCopy_ = !instance_->claim();
+        claim_ = instance_->claim();
         connect(instance_.get(), &SingleInstance::raiseRequested, this,
                 &Tolvane_AppDelegate::raiseWindow);
     }
@@ -88,7 +88,7 @@ void Tolvane_AppDelegate::awakeFromNib() {
     auto* quit = new QShortcut(QKeySequence::Quit, window_.get());
     quit->setContext(Qt::ApplicationShortcut);
     connect(quit, &QShortcut::activated, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    if (secondCopy_) return;
+    if (!folderClaimed()) return;
 
     std::string error;
     if (!copyDatabaseIfMissing(context_.locations(), &error)) {
@@ -102,19 +102,24 @@ void Tolvane_AppDelegate::applicationDidFinishLaunching() {
     auto& defaults = *context_.defaults;
     auto& log = *context_.log;
     if (!window_) awakeFromNib();
-    if (secondCopy_) {
+    if (claim_ == LockFile::Claim::Held) {
         refuseSecondCopy();
         return;
     }
-
-    context_.analytics->startSession(config::analyticsKey);
+    if (claim_ == LockFile::Claim::CannotTake) {
+        refuseLockFile();
+        return;
+    }
 
     orientationChanged_ = false;
-    database_ = std::make_unique<Database>(context_.locations().databasePath(), log);
     language_.languageRow = 0;
 
     reportMigration(createEditableCopyOfDatabaseIfNeeded(context_.locations(), defaults, log));
+    // A file the check refused is neither read nor written again in this run.
+    if (stopping_) return;
 
+    context_.analytics->startSession(config::analyticsKey);
+    database_ = std::make_unique<Database>(context_.locations().databasePath(), log);
     database_->OpenDB();
 
     AppDefaults(defaults).setNewProductUpdated("NO");
@@ -200,28 +205,45 @@ void Tolvane_AppDelegate::reportMigration(const MigrationResult& migration) {
                 : key("Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei "
                       "bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane "
                       "später erneut.");
-        stopping_ = true;
         exitCode_ = 1;
-        context_.alerts->show(AlertRequest{key("Error!!!"), filled(message, file), {key("OK")}},
-                              [](int) { QCoreApplication::exit(1); });
+        refuse(AlertRequest{key("Error!!!"), filled(message, file), {key("OK")}},
+               [this](int) { quitRefused(); });
         break;
     }
     }
 }
 
-void Tolvane_AppDelegate::refuseSecondCopy() {
-    // The tabs stay hidden: their screens would read the store.
+void Tolvane_AppDelegate::refuse(const AlertRequest& alert, AlertAnswer answer) {
+    // The tabs stay unbuilt and hidden: their screens would read the store.
     stopping_ = true;
     auto* blank = new QWidget(window_.get());
     windowLayout_->addWidget(blank);
     windowLayout_->setCurrentWidget(blank);
     window_->show();
     window_->activateWindow();
+    context_.alerts->show(alert, std::move(answer));
+}
+
+void Tolvane_AppDelegate::refuseSecondCopy() {
     // The first copy's window comes forward as this one goes, not under it.
-    context_.alerts->show(AlertRequest{"", alreadyRunningKey(), {key("OK")}}, [this](int) {
-        instance_->raiseHolder();
-        QCoreApplication::quit();
-    });
+    refuse(AlertRequest{"", alreadyRunningKey(), {key("OK")}}, [this](int) { quitRefused(); });
+}
+
+void Tolvane_AppDelegate::refuseLockFile() {
+    exitCode_ = 1;
+    std::string text = context_.strings->text(lockFileKey());
+    if (auto at = text.find("%@"); at != std::string::npos)
+        text.replace(at, 2, instance_->lockPath().toStdString());
+    refuse(AlertRequest{key("Error!!!"), text, {key("OK")}}, [this](int) { quitRefused(); });
+}
+
+void Tolvane_AppDelegate::quitRefused() {
+    if (claim_ == LockFile::Claim::Held) instance_->raiseHolder();
+    QCoreApplication::exit(exitCode_);
+}
+
+bool Tolvane_AppDelegate::folderClaimed() const {
+    return claim_ == LockFile::Claim::Taken || claim_ == LockFile::Claim::Unavailable;
 }
 
 void Tolvane_AppDelegate::raiseWindow() {
@@ -233,7 +255,7 @@ void Tolvane_AppDelegate::raiseWindow() {
 }
 
 void Tolvane_AppDelegate::applicationWillResignActive() {
-    if (userDataUpdated_ || secondCopy_) return;
+    if (userDataUpdated_ || stopping_) return;
     AppDefaults defaults(*context_.defaults);
     for (const char* k : {AppDefaults::kUserBirthYear, AppDefaults::kUserGender,
                           AppDefaults::kLanguageRow, AppDefaults::kLanguageUsed})
@@ -243,7 +265,8 @@ void Tolvane_AppDelegate::applicationWillResignActive() {
 }
 
 void Tolvane_AppDelegate::applicationWillTerminate() {
-    if (secondCopy_) return;
+    // A refused start keeps nothing of its run.
+    if (stopping_) return;
     // A run going stops at once and keeps how far it got; nothing waits for the file.
     if (catalogue_) catalogue_->stop();
     AppDefaults defaults(*context_.defaults);
@@ -344,6 +367,12 @@ void Tolvane_AppDelegate::removeInfoView() {
 bool Tolvane_AppDelegate::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return QObject::eventFilter(watched, event);
+    // A refused start ends at Ctrl+Q too, though its alert keeps the window's shortcut away.
+    if (stopping_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Quit)) {
+        quitRefused();
+        return true;
+    }
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || !window_ || widget->window() != window_.get())
         return QObject::eventFilter(watched, event);

@@ -11,7 +11,9 @@
 //
 // One copy per documents folder (app/SingleInstance.h): a second start shows only that the program
 // already runs, touches nothing in the folder, and ends when the user closes the alert, which
-// brings the first copy's window to the front.
+// brings the first copy's window to the front. A start that refuses the folder or its database
+// file (a lock file it cannot take, a damaged or locked file) shows only that alert over an empty
+// window; nothing reads or writes the file after the refusal, and Ctrl+Q ends the run at once.
 #pragma once
 
 #include "app/AppContext.h"
@@ -45,6 +47,10 @@ public:
     static const char* alreadyRunningKey() {
         return key("Tolvane läuft bereits mit diesem Datenordner. Bitte verwenden Sie das "
                    "geöffnete Fenster.");
+    }
+    static const char* lockFileKey() {
+        return key("Tolvane kann seine Sperrdatei %@ nicht übernehmen. Bitte löschen Sie diese "
+                   "Datei und starten Sie Tolvane erneut.");
     }
 
     Tolvane_AppDelegate(AppContext& context, const ScreenFactory& factory);
@@ -80,11 +86,11 @@ public:
     const std::string& languageUsed() const { return language_.languageUsed; }
     bool orientationChanged() const { return orientationChanged_; }
     bool userDataUpdated() const { return userDataUpdated_; }
-    // The database file could not be read, or another copy runs on the folder; the run ends when
-    // the user closes the alert.
+    // The start was refused: the database file could not be read, another copy runs on the
+    // folder, or its lock file cannot be taken; the run ends when the user closes the alert.
     bool stopping() const { return stopping_; }
-    // What the program returns: 1 when its database could not be read, so that a script starting
-    // it sees the failure.
+    // What the program returns: 1 when its database could not be read or its lock file taken, so
+    // that a script starting it sees the failure.
     int exitCode() const { return exitCode_; }
     AppContext& context() { return context_; }
     RatingPrompt& ratingPrompt() { return ratingPrompt_; }
@@ -100,15 +106,22 @@ private:
     void removeInfoView();
     // Tells the user what start-up found wrong with the database file.
     void reportMigration(const MigrationResult& migration);
-    // Another copy holds the folder: says so over an empty window.
+    // Shows only this alert over an empty window, and ends the run.
+    void refuse(const AlertRequest& alert, AlertAnswer answer);
+    // Another copy holds the folder.
     void refuseSecondCopy();
+    // A stale lock file that can be neither taken nor removed: the user is told which it is.
+    void refuseLockFile();
+    void quitRefused();
+    // The folder's lock is this copy's, or no lock can be had there.
+    bool folderClaimed() const;
     void raiseWindow();
 
     AppContext& context_;
     const ScreenFactory& factory_;
     RatingPrompt ratingPrompt_;
     std::unique_ptr<SingleInstance> instance_;
-    bool secondCopy_ = false;
+    LockFile::Claim claim_ = LockFile::Claim::Held;
     std::unique_ptr<QWidget> window_;
     QStackedLayout* windowLayout_ = nullptr;
     TabShell* tabBarVC_ = nullptr;

@@ -1023,6 +1023,10 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <translation>Tolvane is already running with this data folder. Please use the window that is open.</translation>
     </message>
     <message>
+        <source>Tolvane kann seine Sperrdatei %@ nicht übernehmen. Bitte löschen Sie diese Datei und starten Sie Tolvane erneut.</source>
+        <translation>Tolvane cannot take over its lock file %@. Please delete this file and start Tolvane again.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>The server's reply could not be read. Please try again later.</translation>
     </message>

@@ -1023,6 +1023,10 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <translation>Tolvane ya se está ejecutando con esta carpeta de datos. Por favor, utilice la ventana abierta.</translation>
     </message>
     <message>
+        <source>Tolvane kann seine Sperrdatei %@ nicht übernehmen. Bitte löschen Sie diese Datei und starten Sie Tolvane erneut.</source>
+        <translation>Tolvane no puede hacerse cargo de su archivo de bloqueo %@. Elimine este archivo y vuelva a iniciar Tolvane.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>No se pudo leer la respuesta del servidor. Vuelva a intentarlo más tarde.</translation>
     </message>

@@ -1023,6 +1023,10 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <translation>Tolvane est déjà ouvert avec ce dossier de données. Veuillez utiliser la fenêtre ouverte.</translation>
     </message>
     <message>
+        <source>Tolvane kann seine Sperrdatei %@ nicht übernehmen. Bitte löschen Sie diese Datei und starten Sie Tolvane erneut.</source>
+        <translation>Tolvane ne peut pas reprendre son fichier de verrou %@. Veuillez supprimer ce fichier et relancer Tolvane.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>La réponse du serveur n'a pas pu être lue. Veuillez réessayer plus tard.</translation>
     </message>

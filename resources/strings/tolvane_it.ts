@@ -1023,6 +1023,10 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <translation>Tolvane è già in esecuzione con questa cartella di dati. Usa la finestra già aperta.</translation>
     </message>
     <message>
+        <source>Tolvane kann seine Sperrdatei %@ nicht übernehmen. Bitte löschen Sie diese Datei und starten Sie Tolvane erneut.</source>
+        <translation>Tolvane non riesce a rilevare il suo file di blocco %@. Elimini questo file e riavvii Tolvane.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>Non è stato possibile leggere la risposta del server. Riprovi più tardi.</translation>
     </message>

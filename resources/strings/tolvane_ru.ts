@@ -1023,6 +1023,10 @@
         <translation>Tolvane уже запущен с этой папкой данных. Пожалуйста, используйте открытое окно.</translation>
     </message>
     <message>
+        <source>Tolvane kann seine Sperrdatei %@ nicht übernehmen. Bitte löschen Sie diese Datei und starten Sie Tolvane erneut.</source>
+        <translation>Tolvane не может занять свой файл блокировки %@. Пожалуйста, удалите этот файл и запустите Tolvane снова.</translation>
+    </message>
+    <message>
         <source>Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.</source>
         <translation>Не удалось прочитать ответ сервера. Пожалуйста, повторите попытку позже.</translation>
     </message>

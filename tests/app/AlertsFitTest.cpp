@@ -96,6 +96,7 @@ std::vector<Case> everyAlert() {
                   "keine Änderungen speichern."),
         fileError("Failed to create writable database file with message '%@'.", "Cancel"),
         plain(Tolvane_AppDelegate::alreadyRunningKey()),
+        fileError(Tolvane_AppDelegate::lockFileKey()),
         plain(AddProductVC::requiredFieldsKey()),
         plain(AddProductVC::decimalPlacesKey()),
         plain(AddProductVC::saveFailedKey()),

@@ -14,11 +14,14 @@
 #include "store/Database.h"
 #include "tests/support/ShellRun.h"
 #include "tests/support/ShippedSchema.h"
+#include "tests/support/TestCatalogue.h"
 #include "tests/support/WidgetTaps.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +32,8 @@
 #include <QToolButton>
 
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -48,6 +53,17 @@ std::string settingsOf(const QString& documents) {
     Database db((documents + "/Tolvane.db").toStdString(), log);
     const auto s = db.selectSettings();
     return s ? s->liveSearch + " " + s->localization + " " + s->metricUnits : std::string();
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -107,28 +123,6 @@ private slots:
         QVERIFY(lines.contains("\"session\":"));
         QVERIFY(lines.contains("\"event\":\"Device\""));
         QVERIFY(lines.contains("\"Language Preferred\":\"en\""));
-    }
-
-    void unreadableFileIsSaidPlainlyAndKept() {
-        makeResources("'YES','YES','YES'");
-        const QString file = documents_->filePath("Tolvane.db");
-        const QByteArray garbage(8192, 'x');
-        {
-            QFile out(file);
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(garbage);
-        }
-        Run run(documents_->path(), resources_->path(), {.device = {"en"}, .shellOnly = true});
-        const QString expected =
-            run.text("Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei "
-                     "bleibt unverändert; Tolvane wird beendet.")
-                .replace("%@", file);
-        QCOMPARE(alertTexts(), QStringList{expected});
-        QVERIFY(run.delegate->stopping());
-        QCOMPARE(run.delegate->exitCode(), 1); // a script starting it sees the failure
-        QFile in(file);
-        QVERIFY(in.open(QIODevice::ReadOnly));
-        QCOMPARE(in.readAll(), garbage);
     }
 
     void migrationCopyFailureNamesTheCause() {
@@ -208,6 +202,95 @@ private slots:
         QVERIFY(QFile::exists(lock));
         Run again(documents, resources_->path(), options);
         QVERIFY(!again.delegate->stopping());
+    }
+
+    // A start that refuses its database file shows that alert alone over an empty window: the
+    // tabs are not built, so no update prompt offers to write to the file, and nothing reads or
+    // writes it afterwards.
+    void refusedFileShowsOnlyItsAlertAndIsLeftAsItIs() {
+        makeResources("'YES','YES','YES'");
+        const QString file = documents_->filePath("Tolvane.db");
+        const auto refusedAlone = [&](const QString& language, const char* message) {
+            Run run(documents_->path(), resources_->path(), {.device = {language.toStdString()}});
+            QTest::qWait(200); // what the screens would ask on their first turn
+            QCOMPARE(alertTexts(), QStringList{run.text(message).replace("%@", file)});
+            QVERIFY(run.delegate->stopping());
+            QCOMPARE(run.delegate->exitCode(), 1);
+            QVERIFY(run.delegate->window()->isVisible());
+            QVERIFY(!run.tabs().isVisible());
+            QVERIFY(run.answer("OK"));
+            QTest::qWait(100);
+        };
+
+        // A copy with 40 blocks in its middle overwritten.
+        {
+            TestCatalogue catalogue;
+            catalogue.addMany(6000, 1);
+            QVERIFY(QFile::copy(QString::fromStdString(catalogue.path()), file));
+        }
+        QByteArray damaged = fileBytes(file);
+        constexpr qsizetype block = 4096;
+        QVERIFY(damaged.size() > 100 * block);
+        damaged.replace(damaged.size() / block / 2 * block - 20 * block, 40 * block,
+                        QByteArray(40 * block, 'Z'));
+        QVERIFY(writeBytes(file, damaged));
+        refusedAlone("de", "Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die "
+                           "Datei bleibt unverändert; Tolvane wird beendet.");
+        if (QTest::currentTestFailed()) return;
+        QCOMPARE(fileBytes(file), damaged);
+
+        // A healthy file that another program keeps locked through the whole wait.
+        QVERIFY(QFile::remove(file));
+        QVERIFY(QFile::copy(resources_->filePath("Tolvane.db"), file));
+        const QByteArray healthy = fileBytes(file);
+        OtherConnection other(file.toStdString(), "BEGIN EXCLUSIVE");
+        QVERIFY(other.holding());
+        refusedAlone("ru", "Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei "
+                           "bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane "
+                           "später erneut.");
+        if (QTest::currentTestFailed()) return;
+        other.release();
+        QCOMPARE(fileBytes(file), healthy);
+        for (const char* beside : {"-journal", "-wal", "-shm"})
+            QVERIFY2(!QFile::exists(file + beside), beside);
+    }
+
+    // What a copy that did not end well left as its lock file holds no start up: an empty file
+    // (a power cut at start), other bytes, the number of a process that runs another program,
+    // another user's file. Only a running copy does. A lock file that can be neither taken
+    // over nor removed is named for the user to remove.
+    void leftLockFilesAreTakenOverAndOneThatCannotBeIsNamed() {
+        makeResources("'YES','YES','YES'");
+        const QString lock = documents_->filePath("Tolvane.lock");
+        const RunOptions options{.device = {"en"}, .shellOnly = true};
+        const QByteArray pid = QByteArray::number(QCoreApplication::applicationPid());
+        const QList<QByteArray> leftBehind{
+            {}, QByteArray("\0\x17\xff garbage", 11), pid + "\napp_shell_tests\n\n", "12345\n"};
+        for (const QByteArray& left : leftBehind) {
+            QVERIFY(writeBytes(lock, left));
+            // Another user's (as root: the file is not made unreadable to the test itself).
+            if (::geteuid() == 0) QVERIFY(::chown(qPrintable(lock), 65534, 65534) == 0);
+            ::chmod(qPrintable(lock), 0600);
+            {
+                Run run(documents_->path(), resources_->path(), options);
+                QVERIFY2(!run.delegate->stopping(), left.toHex().constData());
+                QVERIFY(fileBytes(lock).startsWith(pid + "\n"));
+                QVERIFY(!alertTexts().contains(run.text(Tolvane_AppDelegate::alreadyRunningKey())));
+            }
+            // Given back at the end of the run.
+            QVERIFY(!QFile::exists(lock));
+        }
+
+        const QString database = documents_->filePath("Tolvane.db");
+        QVERIFY(QFile::remove(database));
+        QVERIFY(QDir(documents_->path()).mkpath("Tolvane.lock/kept"));
+        Run run(documents_->path(), resources_->path(), options);
+        QCOMPARE(alertTexts(),
+                 QStringList{run.text(Tolvane_AppDelegate::lockFileKey()).replace("%@", lock)});
+        QVERIFY(run.delegate->stopping());
+        QCOMPARE(run.delegate->exitCode(), 1);
+        QVERIFY(!QFile::exists(database));
+        QVERIFY(QFileInfo(lock + "/kept").isDir());
     }
 
     void settingsTabRoad() {

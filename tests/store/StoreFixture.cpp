@@ -27,18 +27,6 @@ std::string readFileBytes(const std::string& path) {
     return out.str();
 }
 
-OtherConnection::OtherConnection(const std::string& path, const std::string& begin) {
-    sqlite3_open(path.c_str(), &db_);
-    holding_ = sqlite3_exec(db_, begin.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
-}
-
-void OtherConnection::release() {
-    if (db_ == nullptr) return;
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(db_);
-    db_ = nullptr;
-}
-
 CatalogueRecord catalogueRecord(long long id, const std::string& name, const std::string& maker,
                                 const std::string& category) {
     CatalogueRecord record;

@@ -11,8 +11,6 @@
 
 #include <filesystem>
 #include <memory>
-
-struct sqlite3;
 #include <string>
 #include <vector>
 
@@ -29,22 +27,6 @@ inline ShippedSeed storeSeed(const std::string& favFlagType = "NUMERIC") {
 Rows sqlRows(const std::string& path, const std::string& sql);
 long long sqlInt(const std::string& path, const std::string& sql);
 std::string readFileBytes(const std::string& path);
-
-// Another program's connection on the file, in the middle of a transaction begun by `begin`
-// (a read, or BEGIN IMMEDIATE or EXCLUSIVE) until it is released.
-class OtherConnection {
-public:
-    OtherConnection(const std::string& path, const std::string& begin);
-    ~OtherConnection() { release(); }
-    OtherConnection(const OtherConnection&) = delete;
-    OtherConnection& operator=(const OtherConnection&) = delete;
-    bool holding() const { return holding_; }
-    void release();
-
-private:
-    sqlite3* db_ = nullptr;
-    bool holding_ = false;
-};
 
 // The nutrients of catalogueRecord.
 inline const NutrientColumns fixtureNutrients{"3.1", "1.2", "5.5", "0.4", "120"};

@@ -33,4 +33,16 @@ void createShippedFile(const std::string& path, const ShippedSeed& seed) {
                       seed.utimestamp + ");INSERT INTO Settings VALUES (" + seed.settings + ");");
 }
 
+OtherConnection::OtherConnection(const std::string& path, const std::string& begin) {
+    sqlite3_open(path.c_str(), &db_);
+    holding_ = sqlite3_exec(db_, begin.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+void OtherConnection::release() {
+    if (db_ == nullptr) return;
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(db_);
+    db_ = nullptr;
+}
+
 } // namespace tolvane::test

@@ -3,6 +3,8 @@
 
 #include <string>
 
+struct sqlite3;
+
 namespace tolvane::test {
 
 // What differs between the tests' starting files; SQL literals.
@@ -18,5 +20,21 @@ void createShippedFile(const std::string& path, const ShippedSeed& seed = {});
 
 // Runs statements on the file; throws with SQLite's message when one fails.
 void execSql(const std::string& path, const std::string& sql);
+
+// Another program's connection on the file, in the middle of a transaction begun by `begin`
+// (a read, or BEGIN IMMEDIATE or EXCLUSIVE) until it is released.
+class OtherConnection {
+public:
+    OtherConnection(const std::string& path, const std::string& begin);
+    ~OtherConnection() { release(); }
+    OtherConnection(const OtherConnection&) = delete;
+    OtherConnection& operator=(const OtherConnection&) = delete;
+    bool holding() const { return holding_; }
+    void release();
+
+private:
+    sqlite3* db_ = nullptr;
+    bool holding_ = false;
+};
 
 } // namespace tolvane::test
