@@ -61,9 +61,13 @@ void HeldProductList::index(Database& own, const std::shared_ptr<const PackedRow
     if (!slot.dropped && !stopping_) {
         try {
             made.search = std::make_shared<const SearchIndex>(*rows, &stopping_);
-            made.barcodes = std::make_shared<const BarcodeIndex>(own, *rows);
         } catch (const std::exception&) {
             // Stopped, or out of room: a search folds the rows itself meanwhile.
+        }
+        try {
+            if (!stopping_) made.barcodes = std::make_shared<const BarcodeIndex>(own, *rows);
+        } catch (const std::exception&) {
+            // Out of room: as a failed read, said.
         }
         if (made.barcodes && !made.barcodes->read()) made.barcodes.reset();
     }
