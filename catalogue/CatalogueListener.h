@@ -12,6 +12,7 @@ enum class ListChange {
     UpdatePages, // update pages were stored
     OwnProducts, // an own product was saved or deleted
     ReadFailed,  // a reading failed: the list held is the one before (none at the start)
+    Indexed,     // the list held has its search and barcode indexes now (ListState::Ready)
 };
 
 class CatalogueListener {

@@ -90,6 +90,7 @@ void HeldProductList::useIndexes(const std::shared_ptr<const PackedRows>& rows,
     }
     list_.barcodes = made.barcodes;
     list_.state = ListState::Ready;
+    changed_(ListChange::Indexed);
 }
 
 void HeldProductList::failed() {
@@ -201,9 +202,11 @@ void HeldProductList::take(long generation, const Slot& slot, ListChange why) {
         readFailed_ = false;
         list_ = std::move(read);
         indexed_ = slot->indexed;
-        if (indexed_.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
-            useIndexes(list_.rows, indexed_.get());
         changed_(why);
+        // Indexed already: told after the list itself.
+        if (list_.state == ListState::Reading && indexed_.valid() &&
+            indexed_.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+            useIndexes(list_.rows, indexed_.get());
     }
     if (again_ && reading_ == 0) {
         again_ = false;

@@ -113,15 +113,20 @@ void SearchVC::heldListChanged(ListChange why) {
         sayReadFailed();
         return;
     }
-    if (search_) {
+    if (why == ListChange::Indexed) {
+        // A search waiting for them (or asking for them just now, which searches itself).
+        if (!search_ || searching_) return;
+        searchAgain();
+    } else if (search_) {
         // The search stays and is made again on the new list, so that its hits are the
         // catalogue as it is now (a product removed is gone from them); the cancel restores it.
+        // Its rows stay meanwhile if its indexes are still being made: not waited for here.
         const HeldList& held = catalogue_.heldList();
         dataArray_ = held.rows;
         lastDisplayList_ = held.sections;
         lastRecords_ = held.rows;
         lastIndexLetters_ = held.indexLetters;
-        searchAgain();
+        if (held.state != ListState::Reading) searchAgain();
     } else {
         showHeldList();
     }
@@ -189,7 +194,9 @@ int SearchVC::catalogueCount() {
 }
 
 std::vector<std::uint32_t> SearchVC::searchRecords(const std::string& pattern) {
+    searching_ = true;
     catalogue_.awaitList();
+    searching_ = false;
     searchedPattern_ = pattern;
     const HeldList& held = catalogue_.heldList();
     // The list held now, with its indexes: the one a change told of, or a newer one awaitList
@@ -202,7 +209,11 @@ std::vector<std::uint32_t> SearchVC::searchRecords(const std::string& pattern) {
     const auto code = readGtin(typed);
     if (code) found = held.barcodes->rowsWith(code->value);
     // A code the index could not be read for may be in the file: the hint line says so.
-    barcodesUnreadable_ = code && held.state != ListState::Ready;
+    if (const bool unreadable = code && held.state != ListState::Ready;
+        unreadable != barcodesUnreadable_) {
+        barcodesUnreadable_ = unreadable;
+        notifyState();
+    }
     barcodeRows_ = found.size();
     const auto& byName = typedSearch_.find(dataArray_, folded_, pattern);
     found.reserve(found.size() + byName.size());

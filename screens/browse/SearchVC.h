@@ -98,6 +98,7 @@ private:
     bool progressShown_ = false;
     bool upToDate_ = false;
     bool readFailedAlertOpen_ = false;
+    bool searching_ = false; // waiting in searchRecords for the list's indexes
     // The pattern of the search shown, for a list read again.
     std::string searchedPattern_;
     CatalogueService::Progress figures_;

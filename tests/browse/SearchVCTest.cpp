@@ -36,6 +36,14 @@ protected:
         return *screen;
     }
 
+    // The list read again is shown, with its indexes.
+    bool settled() {
+        return fake.dispatcher.runUntil([&] {
+            return !catalogue->rebuildPending() &&
+                   catalogue->heldList().state != ListState::Reading;
+        });
+    }
+
     FakePlatform fake;
     TestCatalogue testCatalogue;
     Database shared{testCatalogue.path(), fake.log};
@@ -144,16 +152,16 @@ TEST_F(SearchVCTest, LiveSearchFollowsTheNewestKeystrokeOnTheHeldListAsOwnProduc
     ASSERT_EQ(s.rowCount(), 1u);
     testCatalogue.add({.id = 900000003, .name = "Quitte", .maker = "Ich"});
     catalogue->ownProductsChanged();
-    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !catalogue->rebuildPending(); }));
+    ASSERT_TRUE(settled());
     EXPECT_EQ(s.rowCount(), 2u);
     testCatalogue.remove(900000003);
     catalogue->ownProductsChanged();
-    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !catalogue->rebuildPending(); }));
+    ASSERT_TRUE(settled());
     ASSERT_EQ(s.rowCount(), 1u);
     EXPECT_EQ(s.rowName(0, 0), "Quarkspeise");
     testCatalogue.remove(900000002);
     catalogue->ownProductsChanged();
-    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !catalogue->rebuildPending(); }));
+    ASSERT_TRUE(settled());
     EXPECT_EQ(s.rowCount(), 0u);
     EXPECT_TRUE(s.tableHidden());
     EXPECT_STREQ(s.emptyTextKey(), "Keine Treffer");

@@ -17,7 +17,7 @@ namespace {
 struct Seen : CatalogueListener {
     void progress(int, int, int page, int) override { lastPage = page; }
     void updateFinished(UpdateOutcome o) override { outcome = o; }
-    void heldListChanged(ListChange) override { ++lists; }
+    void heldListChanged(ListChange why) override { lists += why != ListChange::Indexed; }
     int lastPage = 0;
     int lists = 0;
     std::optional<UpdateOutcome> outcome;
@@ -119,8 +119,9 @@ TEST_F(CatalogueServiceTest, ASearchStaysThroughARunAndIsMadeAgainOnEachListItBr
 
     start();
     ASSERT_TRUE(completed());
-    ASSERT_TRUE(until([&] { return !service->rebuildPending(); }));
-    fake.dispatcher.runPending();
+    ASSERT_TRUE(until([&] {
+        return !service->rebuildPending() && service->heldList().state == ListState::Ready;
+    }));
     EXPECT_EQ(s.searchText(), "x");
     EXPECT_TRUE(s.search());
     EXPECT_EQ(s.rowCount(), 2u); // the run's product found too

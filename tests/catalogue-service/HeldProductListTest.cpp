@@ -25,9 +25,11 @@ protected:
         list = make();
     }
     std::unique_ptr<HeldProductList> make(int readAtOnceUpTo = 20000) {
-        return std::make_unique<HeldProductList>(
-            fake.platform(), shared, readAtOnceUpTo,
-            [this](ListChange why) { changes.push_back(why); });
+        return std::make_unique<HeldProductList>(fake.platform(), shared, readAtOnceUpTo,
+                                                 [this](ListChange why) {
+                                                     if (why != ListChange::Indexed)
+                                                         changes.push_back(why);
+                                                 });
     }
     Texts letters() const {
         Texts out;
