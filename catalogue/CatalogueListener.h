@@ -11,6 +11,8 @@ enum class ListChange {
     FirstRead,   // the first reading at start, on the list reader
     UpdatePages, // update pages were stored
     OwnProducts, // an own product was saved or deleted
+    ReadFailed,  // a reading failed: the list held is the one before (none at the start)
+    Indexed,     // the list held has its search and barcode indexes now (ListState::Ready)
 };
 
 class CatalogueListener {
@@ -28,7 +30,8 @@ public:
     virtual void endSearch() {}
     // The run has ended so; its panel is hidden and any alert shown.
     virtual void updateFinished(UpdateOutcome outcome) { (void)outcome; }
-    // A list read again has been swapped in (CatalogueService::heldList).
+    // A list read again has been swapped in (CatalogueService::heldList), or, for ReadFailed, it
+    // could not be read and the list held stays.
     virtual void heldListChanged(ListChange why) { (void)why; }
 };
 

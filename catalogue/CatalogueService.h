@@ -69,7 +69,10 @@ public:
     bool listLoading() const { return list_.loading(); }
     bool rebuildPending() const { return list_.rebuildPending(); }
     bool ownProductsPending() const { return list_.ownProductsPending(); }
-    // A search before the list and its search index are there waits for them.
+    // The newest reading of the list failed: the list held is older (or none).
+    bool listReadFailed() const { return list_.readFailed(); }
+    // A search or a barcode look-up waits here for the list the user must find in it, with its
+    // indexes (HeldProductList::awaitList).
     void awaitList() { list_.awaitList(); }
     bool running() const { return update_.running(); }
     // A page is being stored just now (the planner does not take products out meanwhile).

@@ -19,10 +19,12 @@ HeldList readHeldList(Database& database, int expectedRows) {
         rows.reserve(static_cast<std::size_t>(expectedRows),
                      static_cast<std::size_t>(expectedRows) * textBytesPerRow);
     // Straight from the statement's rows into the list, without a copy of each row between.
-    if (!database.selectProduct([&rows](const ListRowView& row) { rows.push_back(row); }))
-        rows.clear();
-    rows.shrink_to_fit(); // held for long: little spare capacity
     HeldList held;
+    if (!database.selectProduct([&rows](const ListRowView& row) { rows.push_back(row); })) {
+        held.state = ListState::Failed;
+        return held;
+    }
+    rows.shrink_to_fit(); // held for long: little spare capacity
     auto grouping = groupUnderIndexLetters(rows, BlankKeys::Hidden);
     for (ProductSection& section : grouping.displayList)
         section.rows.shrink_to_fit(); // grown by doubling, held for long
@@ -37,47 +39,63 @@ HeldProductList::HeldProductList(Platform platform, Database& shared, int readAt
                                  Changed changed)
     : platform_(platform), changed_(std::move(changed)),
       reader_(shared.GetDatabasePath(), platform.log) {
-    if (const int count = shared.selectProductCount(); count > readAtOnceUpTo) {
+    const int count = shared.selectProductCount();
+    if (count > readAtOnceUpTo) {
         loading_ = true;
         startReading(ListChange::FirstRead);
-    } else {
-        list_ = readHeldList(shared, count);
-        auto slot = std::make_shared<Reading>();
-        folded_ = slot->folded;
-        reader_.post([this, slot, rows = list_.rows](Database&) { fold(rows, *slot); });
-        readBarcodes();
+        return;
     }
+    list_ = readHeldList(shared, count);
+    if (list_.state == ListState::Failed) {
+        readFailed_ = true; // the screens ask when they are built
+        return;
+    }
+    auto slot = std::make_shared<Reading>();
+    indexed_ = slot->indexed;
+    reader_.post([this, slot, rows = list_.rows](Database& own) { index(own, rows, *slot); });
 }
 
-void HeldProductList::fold(const std::shared_ptr<const PackedRows>& rows, Reading& slot) {
-    Folded folded;
-    try {
-        folded = std::make_shared<const SearchIndex>(*rows, &stopping_);
-    } catch (const std::exception&) {
-        // Stopped, or out of room: a search folds the rows itself meanwhile.
+void HeldProductList::index(Database& own, const std::shared_ptr<const PackedRows>& rows,
+                            Reading& slot) {
+    Indexes made;
+    if (!slot.dropped && !stopping_) {
+        try {
+            made.search = std::make_shared<const SearchIndex>(*rows, &stopping_);
+        } catch (const std::exception&) {
+            // Stopped, or out of room: a search folds the rows itself meanwhile.
+        }
+        try {
+            if (!stopping_) made.barcodes = std::make_shared<const BarcodeIndex>(own, *rows);
+        } catch (const std::exception&) {
+            // Out of room: as a failed read, said.
+        }
+        if (made.barcodes && !made.barcodes->read()) made.barcodes.reset();
     }
-    slot.folding.set_value(folded);
-    if (!folded) return;
-    platform_.dispatcher.runOnUiThread([alive = std::weak_ptr<int>(alive_), this, rows, folded] {
-        if (alive.lock()) useFolded(rows, folded);
+    slot.indexing.set_value(made);
+    platform_.dispatcher.runOnUiThread([alive = std::weak_ptr<int>(alive_), this, rows, made] {
+        if (alive.lock()) useIndexes(rows, made);
     });
 }
 
-void HeldProductList::useFolded(const std::shared_ptr<const PackedRows>& rows,
-                                const Folded& folded) {
-    if (!stopped_ && folded && list_.rows == rows) list_.search = folded;
+void HeldProductList::useIndexes(const std::shared_ptr<const PackedRows>& rows,
+                                 const Indexes& made) {
+    if (stopped_ || list_.rows != rows || list_.state != ListState::Reading) return;
+    indexed_ = {};
+    if (made.search) list_.search = made.search;
+    if (!made.barcodes) {
+        // A barcode not found in it might still be in the file.
+        list_.state = ListState::Failed;
+        failed();
+        return;
+    }
+    list_.barcodes = made.barcodes;
+    list_.state = ListState::Ready;
+    changed_(ListChange::Indexed);
 }
 
-void HeldProductList::readBarcodes() {
-    if (stopped_) return;
-    reader_.post([rows = list_.rows, &dispatcher = platform_.dispatcher,
-                  alive = std::weak_ptr<int>(alive_), this](Database& own) {
-        auto barcodes = std::make_shared<const BarcodeIndex>(own, *rows);
-        dispatcher.runOnUiThread([alive, this, rows, barcodes] {
-            // A list read meanwhile has its own to come.
-            if (alive.lock() && !stopped_ && list_.rows == rows) list_.barcodes = barcodes;
-        });
-    });
+void HeldProductList::failed() {
+    readFailed_ = true;
+    changed_(ListChange::ReadFailed);
 }
 
 HeldProductList::~HeldProductList() {
@@ -137,26 +155,29 @@ void HeldProductList::startReading(ListChange why) {
     reader_.post([slot, generation = generation_, why, &dispatcher = platform_.dispatcher,
                   alive = std::weak_ptr<int>(alive_), this](Database& own) {
         slot->list.emplace(readHeldList(own, own.selectProductCount()));
-        const auto rows = slot->list->rows; // the slot's list is taken on the UI thread
+        // The slot's list is taken on the UI thread.
+        const auto rows = slot->list->rows;
+        const bool read = slot->list->state != ListState::Failed;
         dispatcher.runOnUiThread([alive, this, generation, slot, why] {
             if (alive.lock()) take(generation, slot, why);
         });
-        fold(rows, *slot);
+        if (read)
+            index(own, rows, *slot);
+        else
+            slot->indexing.set_value({});
     });
 }
 
 void HeldProductList::awaitList() {
     if (stopped_) return;
-    if (loading_) {
+    if (loading_ || ownProductsPending_) {
         // Every reading started so far, the run's last one included; the newest is the one shown.
         reader_.waitUntilIdle();
         take(newestGeneration_, newest_, newestWhy_);
     }
-    if (folded_.valid()) {
-        // Folded right after the list was read, or posted right after it was held: nothing else
-        // on the reader comes first.
-        useFolded(list_.rows, folded_.get());
-        folded_ = {};
+    if (list_.state == ListState::Reading && indexed_.valid()) {
+        // Indexed right after the list was read, on the reader: nothing else there comes first.
+        useIndexes(list_.rows, indexed_.get());
     }
 }
 
@@ -167,17 +188,25 @@ void HeldProductList::take(long generation, const Slot& slot, ListChange why) {
     slot->list.reset();
     --reading_;
     lastTook_ = std::chrono::steady_clock::now() - lastStart_;
-    if (generation == generation_) {
+    if (generation != generation_) {
+        slot->dropped = true;
+    } else if (read.state == ListState::Failed) {
+        // The list held stays: the catalogue did not become empty.
+        loading_ = false;
+        ownProductsPending_ = false;
+        if (list_.rows->empty()) list_.state = ListState::Failed;
+        failed();
+    } else {
         loading_ = false;
         ownProductsPending_ = false; // read after the change, as every current one is
+        readFailed_ = false;
         list_ = std::move(read);
-        folded_ = slot->folded;
-        if (folded_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
-            useFolded(list_.rows, folded_.get());
-            folded_ = {};
-        }
-        readBarcodes();
+        indexed_ = slot->indexed;
         changed_(why);
+        // Indexed already: told after the list itself.
+        if (list_.state == ListState::Reading && indexed_.valid() &&
+            indexed_.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+            useIndexes(list_.rows, indexed_.get());
     }
     if (again_ && reading_ == 0) {
         again_ = false;

@@ -1,13 +1,15 @@
-// The whole catalogue as the product list shows it, held in memory: its rows packed, and their
-// grouping under index letters. Read once when it is made (a catalogue of up to readAtOnceUpTo
-// products at once, so that the first frame already shows it; a larger one on the list reader,
-// so that the window paints first), and again on the list reader after stored update pages (at
-// most once a second, and on a large catalogue at most every five times its own duration, so
-// that it takes at most a fifth of a core from the update) and after own products changed. Its
-// search index (the names folded) and then its barcode index follow it from the list reader, so
-// that the list shows without waiting for them; a search waits for the search index
-// (awaitList). Only the finished list is swapped in, on the UI thread, and none older after a
-// newer one.
+// The whole catalogue as the product list shows it, held in memory: its rows packed, their
+// grouping under index letters, and the rows folded for search and filed by barcode. Read once
+// when it is made (a catalogue of up to readAtOnceUpTo products at once, so that the first frame
+// already shows it; a larger one on the list reader, so that the window paints first), and again
+// on the list reader after stored update pages (at most once a second, and on a large catalogue
+// at most every five times its own duration, so that it takes at most a fifth of a core from the
+// update) and after own products changed. Each reading is one snapshot with a state: its rows
+// show as soon as they are read, while its search and barcode indexes are made after them on
+// the list reader (Reading); a question of the catalogue (a search, a barcode) waits for both
+// (awaitList) and so never answers from half of it. A reading that fails leaves the list held
+// as it is and says so (ListChange::ReadFailed). Only a finished reading is swapped in, on the UI
+// thread, and none older after a newer one.
 //
 // Threads: every call on the UI thread. The list reader is a DatabaseWorker with a Database of
 // its own, owned here for the whole life of this object; stop() interrupts a read or a folding
@@ -35,6 +37,13 @@ namespace tolvane {
 
 class Database;
 
+// What a held list can answer.
+enum class ListState {
+    Reading, // its rows are there (none yet on a first reading), its indexes are being made
+    Ready,   // rows, search index and barcode index are one catalogue
+    Failed,  // its rows (then none) or its barcodes could not be read
+};
+
 // Shared and never changed once made, so that handing it to a screen copies no rows. The
 // sections' rows are positions in rows.
 struct HeldList {
@@ -47,13 +56,15 @@ struct HeldList {
     std::shared_ptr<const SearchIndex> search = std::make_shared<const SearchIndex>();
     // The rows by barcode, read on the list reader once the rows are there; empty until then.
     std::shared_ptr<const BarcodeIndex> barcodes = std::make_shared<const BarcodeIndex>();
+    ListState state = ListState::Reading;
 };
 
 class HeldProductList {
 public:
     using Changed = std::function<void(ListChange why)>;
 
-    // shared: the UI thread's store object; changed: called when a list read again is swapped in.
+    // shared: the UI thread's store object; changed: called when a list read again is swapped in,
+    // and when a reading failed (ListChange::ReadFailed).
     HeldProductList(Platform platform, Database& shared, int readAtOnceUpTo, Changed changed);
     ~HeldProductList();
     HeldProductList(const HeldProductList&) = delete;
@@ -66,6 +77,8 @@ public:
     bool rebuildPending() const { return scheduled_ || reading_ > 0; }
     // Own products changed and the list showing them is not there yet.
     bool ownProductsPending() const { return ownProductsPending_; }
+    // The newest reading failed: the list held is the one read before (none at the start).
+    bool readFailed() const { return readFailed_; }
 
     // Update pages were stored: read the list again soon.
     void rebuildSoon();
@@ -74,30 +87,37 @@ public:
     void finishPendingRebuild();
     // Own products were saved or deleted: read it again at once.
     void ownProductsChanged();
-    // What needs the list and its search index while they are read (a search) waits for them
-    // here.
+    // A question of the catalogue (a search, a barcode) waits here until the newest list the user
+    // must find in it (the first, or the one read after own products changed) is held, with its
+    // indexes: the list is then Ready or Failed.
     void awaitList();
     // The program quits: nothing is read or swapped in any more.
     void stop();
 
 private:
     using Folded = std::shared_ptr<const SearchIndex>;
-    // A list being read on the list reader, and then folded there.
+    // What is made on the list reader after the rows; null where it could not be.
+    struct Indexes {
+        Folded search; // null: a search folds the rows itself meanwhile
+        std::shared_ptr<const BarcodeIndex> barcodes;
+    };
+    // A list being read on the list reader, and then indexed there.
     struct Reading {
         std::optional<HeldList> list; // set on the reader, taken on the UI thread
-        std::promise<Folded> folding; // null when the folding failed or was stopped
-        std::shared_future<Folded> folded = folding.get_future().share();
+        std::promise<Indexes> indexing;
+        std::shared_future<Indexes> indexed = indexing.get_future().share();
+        std::atomic<bool> dropped = false; // its list will not be held: no indexes needed
     };
     using Slot = std::shared_ptr<Reading>;
     void startReading(ListChange why);
     void startScheduled();
     void take(long generation, const Slot& slot, ListChange why);
-    // On the list reader: folds rows into slot's promise and hands them to the UI thread.
-    void fold(const std::shared_ptr<const PackedRows>& rows, Reading& slot);
-    // The search index of rows is there: held with them if they are still the list.
-    void useFolded(const std::shared_ptr<const PackedRows>& rows, const Folded& folded);
-    // Reads the barcodes of the list now held, on the list reader.
-    void readBarcodes();
+    // On the list reader: makes the indexes of rows into slot's promise and hands them to the UI
+    // thread.
+    void index(Database& own, const std::shared_ptr<const PackedRows>& rows, Reading& slot);
+    // The indexes of rows are there: held with them if they are still the list.
+    void useIndexes(const std::shared_ptr<const PackedRows>& rows, const Indexes& made);
+    void failed();
 
     Platform platform_;
     Changed changed_;
@@ -107,12 +127,13 @@ private:
     int reading_ = 0;        // readings started whose list is not taken yet
     bool again_ = false;     // pages were stored while one was read: once more after it
     bool ownProductsPending_ = false;
+    bool readFailed_ = false;
     bool stopped_ = false;
     long generation_ = 0; // a list of an older generation is not swapped in
     std::chrono::steady_clock::time_point lastStart_{};
     std::chrono::steady_clock::duration lastTook_{};
-    // The folding of the list held, while a search may have to wait for it.
-    std::shared_future<Folded> folded_;
+    // The indexes of the list held while it is Reading, for a question to wait for.
+    std::shared_future<Indexes> indexed_;
     // The newest reading started, for awaitList.
     Slot newest_;
     long newestGeneration_ = 0;
@@ -125,8 +146,8 @@ private:
 };
 
 // The held list of the rows the store gives (selectProduct), packed and grouped, its search and
-// barcode indexes left empty; empty when they cannot be read. expectedRows: how many rows the
-// caller knows of, for room made at once.
+// barcode indexes left empty (Reading); empty and Failed when they cannot be read. expectedRows:
+// how many rows the caller knows of, for room made at once.
 HeldList readHeldList(Database& database, int expectedRows = 0);
 
 } // namespace tolvane

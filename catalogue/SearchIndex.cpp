@@ -156,7 +156,8 @@ BarcodeIndex::BarcodeIndex(Database& database, const PackedRows& rows) {
         if (const auto row = byText.find(std::string(id)); row != byText.end())
             gtins.emplace_back(code->value, row->second);
     });
-    if (!read) gtins.clear();
+    if (!read) return;
+    read_ = true;
     std::sort(gtins.begin(), gtins.end());
     values_.reserve(gtins.size());
     rows_.reserve(gtins.size());

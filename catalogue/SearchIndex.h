@@ -109,8 +109,11 @@ class BarcodeIndex {
 public:
     BarcodeIndex() = default;
     // The barcode numbers of the store's products, each filed under its row in rows; a number
-    // that is no barcode is left out.
+    // that is no barcode is left out. When they cannot be read the index is empty and not read().
     BarcodeIndex(Database& database, const PackedRows& rows);
+
+    // Whether the numbers were read: an empty index that was not cannot say a code is unknown.
+    bool read() const { return read_; }
 
     // Positions of the rows with this barcode value, in list order.
     std::vector<std::uint32_t> rowsWith(std::uint64_t value) const;
@@ -122,6 +125,7 @@ private:
     // Values ascending, and the row of each.
     std::vector<std::uint64_t> values_;
     std::vector<std::uint32_t> rows_;
+    bool read_ = false;
 };
 
 } // namespace tolvane

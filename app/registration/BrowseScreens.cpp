@@ -18,7 +18,7 @@ void registerBrowseScreens(ScreenFactory& factory) {
     });
     factory.setRoot(kCategoriesTab, [](ScreenContext& c) -> std::shared_ptr<Screen> {
         return std::make_shared<CategoryVC>(c.platform, c.delegate.getDBObj(), c.navigation,
-                                            detailHost(c.delegate));
+                                            detailHost(c.delegate), &c.delegate.catalogueService());
     });
     factory.registerWidget<SearchVC, SearchWidget>();
     factory.registerWidget<CategoryVC, CategoryWidget>();

@@ -248,6 +248,18 @@ Freundliche Grüße
         <translation>Als eigenes Produkt erfassen</translation>
     </message>
     <message>
+        <source>The catalogue could not be read just now; the list may not be up to date.</source>
+        <translation>Der Katalog konnte gerade nicht gelesen werden; die Liste ist vielleicht nicht aktuell.</translation>
+    </message>
+    <message>
+        <source>This product cannot be opened</source>
+        <translation>Dieses Produkt lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be read just now</source>
+        <translation>Der Katalog kann gerade nicht gelesen werden</translation>
+    </message>
+    <message>
         <source>No barcode found in this picture</source>
         <translation>Auf diesem Bild ist kein Strichcode zu finden.</translation>
     </message>

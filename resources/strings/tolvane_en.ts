@@ -248,6 +248,18 @@ Kind regards
         <translation>Enter as own product</translation>
     </message>
     <message>
+        <source>The catalogue could not be read just now; the list may not be up to date.</source>
+        <translation>The catalogue could not be read just now; the list may not be up to date.</translation>
+    </message>
+    <message>
+        <source>This product cannot be opened</source>
+        <translation>This product cannot be opened</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be read just now</source>
+        <translation>The catalogue cannot be read just now</translation>
+    </message>
+    <message>
         <source>No barcode found in this picture</source>
         <translation>No barcode found in this picture.</translation>
     </message>

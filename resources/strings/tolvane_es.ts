@@ -248,6 +248,18 @@ Un saludo
         <translation>Registrar como producto propio</translation>
     </message>
     <message>
+        <source>The catalogue could not be read just now; the list may not be up to date.</source>
+        <translation>No se ha podido leer el catálogo en este momento; puede que la lista no esté actualizada.</translation>
+    </message>
+    <message>
+        <source>This product cannot be opened</source>
+        <translation>No se puede abrir este producto</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be read just now</source>
+        <translation>No se puede leer el catálogo en este momento</translation>
+    </message>
+    <message>
         <source>No barcode found in this picture</source>
         <translation>No se encontró ningún código de barras en esta imagen.</translation>
     </message>

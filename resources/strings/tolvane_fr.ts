@@ -248,6 +248,18 @@ Cordialement
         <translation>Saisir comme produit personnel</translation>
     </message>
     <message>
+        <source>The catalogue could not be read just now; the list may not be up to date.</source>
+        <translation>Le catalogue n'a pas pu être lu pour l'instant ; la liste n'est peut-être pas à jour.</translation>
+    </message>
+    <message>
+        <source>This product cannot be opened</source>
+        <translation>Impossible d'ouvrir ce produit</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be read just now</source>
+        <translation>Le catalogue ne peut pas être lu pour l'instant</translation>
+    </message>
+    <message>
         <source>No barcode found in this picture</source>
         <translation>Aucun code-barres trouvé sur cette image.</translation>
     </message>

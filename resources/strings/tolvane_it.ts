@@ -248,6 +248,18 @@ Cordiali saluti
         <translation>Inserisci come prodotto proprio</translation>
     </message>
     <message>
+        <source>The catalogue could not be read just now; the list may not be up to date.</source>
+        <translation>Al momento non è stato possibile leggere il catalogo; l'elenco potrebbe non essere aggiornato.</translation>
+    </message>
+    <message>
+        <source>This product cannot be opened</source>
+        <translation>Impossibile aprire questo prodotto</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be read just now</source>
+        <translation>Al momento non è possibile leggere il catalogo</translation>
+    </message>
+    <message>
         <source>No barcode found in this picture</source>
         <translation>Nessun codice a barre trovato in questa immagine.</translation>
     </message>

@@ -248,6 +248,18 @@
         <translation>Добавить как свой продукт</translation>
     </message>
     <message>
+        <source>The catalogue could not be read just now; the list may not be up to date.</source>
+        <translation>Сейчас не удалось прочитать каталог; список может быть устаревшим.</translation>
+    </message>
+    <message>
+        <source>This product cannot be opened</source>
+        <translation>Этот продукт не удаётся открыть</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be read just now</source>
+        <translation>Сейчас каталог не удаётся прочитать</translation>
+    </message>
+    <message>
         <source>No barcode found in this picture</source>
         <translation>На этом изображении штрихкод не найден.</translation>
     </message>

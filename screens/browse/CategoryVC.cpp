@@ -9,8 +9,10 @@
 
 namespace tolvane {
 
-CategoryVC::CategoryVC(Platform platform, Database& shared, Navigation& navigation, DetailHost host)
-    : platform_(platform), shared_(shared), navigation_(navigation), host_(std::move(host)) {}
+CategoryVC::CategoryVC(Platform platform, Database& shared, Navigation& navigation, DetailHost host,
+                       CatalogueService* catalogue)
+    : platform_(platform), shared_(shared), navigation_(navigation), host_(std::move(host)),
+      catalogue_(catalogue) {}
 
 CategoryVC::~CategoryVC() = default;
 
@@ -45,7 +47,7 @@ void CategoryVC::didSelectRow(int row) {
     const CategoryRow& category = categories_[static_cast<std::size_t>(row)];
     platform_.analytics.logEvent("Category Selected", {{"Categories Screen", category.name}});
     auto products = std::make_shared<ProductsForCategoriesVC>(
-        platform_, shared_, navigation_, category.recordId, rowTitle(row), host_);
+        platform_, shared_, navigation_, category.recordId, rowTitle(row), host_, catalogue_);
     navigation_.push(products, backTitleKey());
 }
 

@@ -1,6 +1,7 @@
 // The third tab: the categories that hold at least one product.
 #pragma once
 
+#include "catalogue/CatalogueService.h"
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
@@ -23,7 +24,9 @@ public:
 
 class CategoryVC : public Screen {
 public:
-    CategoryVC(Platform platform, Database& shared, Navigation& navigation, DetailHost host = {});
+    // catalogue: what a category's product list follows when the catalogue changes.
+    CategoryVC(Platform platform, Database& shared, Navigation& navigation, DetailHost host = {},
+               CatalogueService* catalogue = nullptr);
     ~CategoryVC() override;
 
     static const char* titleKey() { return key("Kategorien"); }
@@ -48,6 +51,7 @@ private:
     Database& shared_;
     Navigation& navigation_;
     DetailHost host_;
+    CatalogueService* catalogue_;
     CategoryListener* listener_ = nullptr;
     std::vector<CategoryRow> categories_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);

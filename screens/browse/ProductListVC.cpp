@@ -163,6 +163,7 @@ void ProductListVC::searchBarCancelButtonClicked() {
     nl_ = 1;
     searchText_.clear();
     checkDigitWrong_ = false;
+    barcodesUnreadable_ = false;
     placeholder_ = key("Produkt eingeben");
     liveSearchStarted_ = false;
     tableHidden_ = false;
@@ -194,13 +195,9 @@ void ProductListVC::filterResults(const std::string& pattern, bool searchBtnClic
         if (!noDataAlertOpen_) {
             noDataAlertOpen_ = true;
             std::weak_ptr<int> alive = alive_;
-            platform_.alerts.show({"",
-                                   key("Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst "
-                                       "die aktuellen Daten herunter."),
-                                   {key("OK")}},
-                                  [this, alive](int) {
-                                      if (alive.lock()) noDataAlertOpen_ = false;
-                                  });
+            platform_.alerts.show({"", emptyCatalogueKey(), {key("OK")}}, [this, alive](int) {
+                if (alive.lock()) noDataAlertOpen_ = false;
+            });
         }
     } else {
         search_ = pattern != "%";

@@ -60,8 +60,9 @@ public:
     bool tableHidden() const { return tableHidden_; }
     // The text in the place of a table that a live search without hits hid; empty otherwise.
     const char* emptyTextKey() const {
-        return tableHidden_ && liveSearchStarted_ && !searchText_.empty() ? key("Keine Treffer")
-                                                                          : "";
+        return tableHidden_ && (liveSearchStarted_ || search_) && !searchText_.empty()
+                   ? key("Keine Treffer")
+                   : "";
     }
     // With live search off nothing happens until the search button is pressed: it is shown.
     bool searchButtonVisible() const { return !liveSearch_; }
@@ -70,9 +71,11 @@ public:
     const std::string& searchText() const { return searchText_; }
     const std::string& placeholder() const { return placeholder_; }
     bool liveSearch() const { return liveSearch_; }
-    // The line under the field: a typed barcode whose check digit does not fit; empty otherwise.
+    // The line under the field: a typed barcode whose check digit does not fit, or that could
+    // not be looked up; empty otherwise.
     const char* barcodeHintKey() const {
-        return checkDigitWrong_ ? key("this barcode's check digit is wrong") : "";
+        if (checkDigitWrong_) return key("this barcode's check digit is wrong");
+        return barcodesUnreadable_ ? key("The catalogue cannot be read just now") : "";
     }
 
     // --- Actions of the search bar ---
@@ -112,6 +115,11 @@ protected:
     virtual void restoreAfterCancel() = 0;
     // Whether a typed barcode number also finds its product here.
     virtual bool findsBarcodes() const { return false; }
+    // The message of a search in an empty list.
+    virtual const char* emptyCatalogueKey() const {
+        return key("Keine Daten im Speicher vorhanden. Bitte laden Sie zuerst die aktuellen Daten "
+                   "herunter.");
+    }
 
     // Keeps the grouping just made as the one of the whole list.
     void holdFullGrouping();
@@ -133,6 +141,8 @@ protected:
     std::shared_ptr<const SearchIndex> folded_ = std::make_shared<const SearchIndex>();
     // The first rows of the search rows were found by their barcode: they are shown first.
     std::size_t barcodeRows_ = 0;
+    // A barcode was typed, but the list's barcodes could not be read.
+    bool barcodesUnreadable_ = false;
     // The search's rows: positions in searchRows_, which stays the list they were found in when
     // another is swapped in.
     Records searchRows_ = dataArray_;

@@ -9,23 +9,51 @@ namespace tolvane {
 
 ProductsForCategoriesVC::ProductsForCategoriesVC(Platform platform, Database& shared,
                                                  Navigation& navigation, std::string categoryId,
-                                                 std::string myTitle, DetailHost host)
-    : ProductListVC(platform, shared), navigation_(navigation), categoryId_(std::move(categoryId)),
-      myTitle_(std::move(myTitle)), host_(std::move(host)) {}
+                                                 std::string myTitle, DetailHost host,
+                                                 CatalogueService* catalogue)
+    : ProductListVC(platform, shared), catalogue_(catalogue), navigation_(navigation),
+      categoryId_(std::move(categoryId)), myTitle_(std::move(myTitle)), host_(std::move(host)) {
+    if (catalogue_) catalogue_->addListener(*this);
+}
 
-void ProductsForCategoriesVC::viewDidLoad() {
-    if (loaded_) return;
-    loaded_ = true;
-    readLiveSearch();
+ProductsForCategoriesVC::~ProductsForCategoriesVC() {
+    if (catalogue_) catalogue_->removeListener(*this);
+}
+
+void ProductsForCategoriesVC::readRows() {
     // The list shows name and maker; the values of the rows are not held.
     PackedRows rows;
     for (const CategoryProductRow& product : shared_.selectProductsForCategory(categoryId_))
         rows.push_back(product.name, product.maker, product.recordId);
     dataArray_ = hold(std::move(rows));
     folded_ = std::make_shared<const SearchIndex>(*dataArray_);
+}
+
+void ProductsForCategoriesVC::viewDidLoad() {
+    if (loaded_) return;
+    loaded_ = true;
+    readLiveSearch();
+    readRows();
     tableHidden_ = dataArray_->empty();
     setUpDisplayList(dataArray_);
     holdFullGrouping();
+    notifyList();
+    notifyState();
+}
+
+void ProductsForCategoriesVC::heldListChanged(ListChange why) {
+    if (!loaded_ || why == ListChange::ReadFailed || why == ListChange::Indexed) return;
+    readRows();
+    if (search_ && !searchedPattern_.empty()) {
+        searchHits_ = searchRecords(searchedPattern_);
+        searchRows_ = dataArray_;
+        setUpSearchList();
+        tableHidden_ = searchHits_.empty();
+    } else {
+        tableHidden_ = dataArray_->empty();
+        setUpDisplayList(dataArray_);
+        holdFullGrouping();
+    }
     notifyList();
     notifyState();
 }
@@ -68,6 +96,7 @@ int ProductsForCategoriesVC::catalogueCount() {
 
 // The category's rows are held with their folded forms, so the search needs no store.
 std::vector<std::uint32_t> ProductsForCategoriesVC::searchRecords(const std::string& pattern) {
+    searchedPattern_ = pattern;
     return typedSearch_.find(dataArray_, folded_, pattern);
 }
 

@@ -6,7 +6,7 @@
 namespace tolvane {
 
 ScanVC::ScanVC(Platform platform, Database& shared, CatalogueService& catalogue,
-               Navigation& navigation, std::function<void(const std::string&)> openProduct,
+               Navigation& navigation, std::function<bool(const std::string&)> openProduct,
                std::string picturePath)
     : platform_(platform), shared_(shared), catalogue_(catalogue), navigation_(navigation),
       openProduct_(std::move(openProduct)), picturePath_(std::move(picturePath)) {}
@@ -17,6 +17,10 @@ const char* ScanVC::messageKey() const {
         return key("No barcode found in this picture");
     case State::NotInCatalogue:
         return key("not in the catalogue");
+    case State::Gone:
+        return key("This product cannot be opened");
+    case State::Unreadable:
+        return key("The catalogue cannot be read just now");
     case State::Aiming:
     case State::Opened:
         break;
@@ -34,18 +38,20 @@ void ScanVC::codeRead(const std::optional<ScannedCode>& code, bool fromPicture) 
         if (fromPicture) show(State::NoCode);
         return;
     }
-    // A camera keeps seeing the unknown code it has said: nothing new to show.
-    if (!fromPicture && state_ == State::NotInCatalogue && code->digits == code_) return;
+    // A camera keeps seeing the code it has said is unknown or gone: nothing new to show.
+    if (!fromPicture && (state_ == State::NotInCatalogue || state_ == State::Gone) &&
+        code->digits == code_)
+        return;
     code_ = code->digits;
     catalogue_.awaitList();
     const HeldList& held = catalogue_.heldList();
     const auto rows = held.barcodes->rowsWith(code->gtin.value);
     if (rows.empty()) {
-        show(State::NotInCatalogue);
+        show(held.state == ListState::Ready ? State::NotInCatalogue : State::Unreadable);
         return;
     }
-    show(State::Opened);
-    openProduct_(held.rows->recordId(rows.front()));
+    // Opened only once it is: a product removed meanwhile leaves the screen reading codes.
+    show(openProduct_(held.rows->recordId(rows.front())) ? State::Opened : State::Gone);
 }
 
 void ScanVC::enterOwnProduct() {

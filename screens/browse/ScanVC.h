@@ -20,12 +20,14 @@ class Database;
 
 class ScanVC : public Screen {
 public:
-    enum class State { Aiming, NoCode, NotInCatalogue, Opened };
+    // Gone: the catalogue held the code, but its product could not be opened (removed meanwhile).
+    // Unreadable: the catalogue could not be read, so the code cannot be said to be unknown.
+    enum class State { Aiming, NoCode, NotInCatalogue, Gone, Unreadable, Opened };
 
-    // openProduct opens the product with this record id as a tap on its row does. picturePath: a
-    // dropped picture to read instead of the camera's frames.
+    // openProduct opens the product with this record id as a tap on its row does, and says
+    // whether it could. picturePath: a dropped picture to read instead of the camera's frames.
     ScanVC(Platform platform, Database& shared, CatalogueService& catalogue, Navigation& navigation,
-           std::function<void(const std::string& recordId)> openProduct,
+           std::function<bool(const std::string& recordId)> openProduct,
            std::string picturePath = {});
 
     static const char* titleKey() { return key("Scan a barcode"); }
@@ -38,14 +40,16 @@ public:
     State state() const { return state_; }
     // The code last read, as printed under its bars.
     const std::string& code() const { return code_; }
-    // The line under the view: where to aim, no code in the picture, or the code unknown.
+    // The line under the view: where to aim, no code in the picture, the code unknown, its product
+    // gone, or the catalogue unreadable.
     const char* messageKey() const;
     bool ownProductButtonShown() const { return state_ == State::NotInCatalogue; }
 
     // Back on the screen (from the product opened or the form): ready for the next code.
     void viewWillAppear();
     // A frame or picture was decoded. A camera frame without a code is only the next try; a
-    // picture without one says so. Codes read after a product was opened wait for the return.
+    // picture without one says so. Codes read after a product was opened wait for the return;
+    // after any other outcome the screen goes on reading them.
     void codeRead(const std::optional<ScannedCode>& code, bool fromPicture);
     // The own product form, for a code the catalogue does not have.
     void enterOwnProduct();
@@ -57,7 +61,7 @@ private:
     Database& shared_;
     CatalogueService& catalogue_;
     Navigation& navigation_;
-    std::function<void(const std::string&)> openProduct_;
+    std::function<bool(const std::string&)> openProduct_;
     std::string picturePath_;
     std::function<void()> changed_;
     State state_ = State::Aiming;

@@ -121,9 +121,12 @@ ScanWidget::~ScanWidget() {
 
 void ScanWidget::render() {
     message_->setText(qs(strings_.text(model_->messageKey())));
-    const bool unknown = model_->state() == ScanVC::State::NotInCatalogue;
-    code_->setText(unknown ? qs(model_->code()) : QString());
-    code_->setVisible(unknown);
+    // The code the message is about.
+    const ScanVC::State state = model_->state();
+    const bool said = state == ScanVC::State::NotInCatalogue || state == ScanVC::State::Gone ||
+                      state == ScanVC::State::Unreadable;
+    code_->setText(said ? qs(model_->code()) : QString());
+    code_->setVisible(said);
     ownProduct_->setVisible(model_->ownProductButtonShown());
     choose_->setVisible(!camera_);
 }

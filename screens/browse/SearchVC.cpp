@@ -47,6 +47,7 @@ void SearchVC::viewDidLoad() {
     showHeldList();
     notifyList();
     notifyState();
+    if (catalogue_.listReadFailed()) sayReadFailed();
     catalogue_.uploadOwnProducts();
     // Asked on the next turn, once the launch has registered its first-launch defaults.
     later(0, [this] {
@@ -104,21 +105,51 @@ void SearchVC::viewDidDisappear() {
 }
 
 void SearchVC::heldListChanged(ListChange why) {
-    if (why == ListChange::OwnProducts && search_) {
-        // The search rows stay; the held list behind them is the new one, so the next keystroke
-        // searches the catalogue as it is now and the cancel restores it.
+    if (why == ListChange::ReadFailed) {
+        // The list shown stays; without one the table is hidden, as for an empty catalogue.
+        if (!search_) tableHidden_ = dataArray_->empty() && !catalogue_.listLoading();
+        loadingShown_ = false;
+        notifyState();
+        sayReadFailed();
+        return;
+    }
+    if (why == ListChange::Indexed) {
+        // A search waiting for them (or asking for them just now, which searches itself).
+        if (!search_ || searching_) return;
+        searchAgain();
+    } else if (search_) {
+        // The search stays and is made again on the new list, so that its hits are the
+        // catalogue as it is now (a product removed is gone from them); the cancel restores it.
+        // Its rows stay meanwhile if its indexes are still being made: not waited for here.
         const HeldList& held = catalogue_.heldList();
         dataArray_ = held.rows;
         lastDisplayList_ = held.sections;
         lastRecords_ = held.rows;
         lastIndexLetters_ = held.indexLetters;
-        setUpSearchList();
+        if (held.state != ListState::Reading) searchAgain();
     } else {
         showHeldList();
     }
     loadingShown_ = false;
     notifyList();
     notifyState();
+}
+
+void SearchVC::searchAgain() {
+    searchHits_ =
+        searchRecords(searchedPattern_.empty() ? "%" + searchText_ + "%" : searchedPattern_);
+    searchRows_ = dataArray_;
+    setUpSearchList();
+    tableHidden_ = searchHits_.empty();
+}
+
+void SearchVC::sayReadFailed() {
+    if (readFailedAlertOpen_) return;
+    readFailedAlertOpen_ = true;
+    platform_.alerts.show({"", readFailedKey(), {key("OK")}},
+                          [this, alive = std::weak_ptr<int>(alive_)](int) {
+                              if (alive.lock()) readFailedAlertOpen_ = false;
+                          });
 }
 
 void SearchVC::update() {
@@ -134,24 +165,25 @@ void SearchVC::scan(const std::string& picturePath) {
     navigation_.push(std::make_shared<ScanVC>(
                          platform_, shared_, catalogue_, navigation_,
                          [this, alive = std::weak_ptr(alive_)](const std::string& productId) {
-                             if (alive.lock()) openProduct(productId);
+                             return alive.lock() && openProduct(productId);
                          },
                          picturePath),
                      key("Suche"));
 }
 
-void SearchVC::openProduct(const std::string& productId) {
+bool SearchVC::openProduct(const std::string& productId) {
     platform_.appDefaults().setSearchProductId(productId);
     const auto product = shared_.selectProductDetail(productId);
     if (!product) {
         // Gone since the list was built (an update removed it): nothing to open.
         platform_.log.write("Product " + productId + " not found");
-        return;
+        return false;
     }
     auto detail = std::make_shared<ProductDetail>(platform_, shared_, host_);
     detail->setFromScreen("Search");
     detail->drawData(*product);
     navigation_.push(detail, key("Suche"));
+    return true;
 }
 
 // The held list is the whole catalogue (its statement has no condition) and is kept current, so
@@ -162,15 +194,27 @@ int SearchVC::catalogueCount() {
 }
 
 std::vector<std::uint32_t> SearchVC::searchRecords(const std::string& pattern) {
+    searching_ = true;
     catalogue_.awaitList();
-    std::vector<std::uint32_t> found;
+    searching_ = false;
+    searchedPattern_ = pattern;
     const HeldList& held = catalogue_.heldList();
+    // The list held now, with its indexes: the one a change told of, or a newer one awaitList
+    // took in; the barcode hits and the name hits are positions in its rows.
+    dataArray_ = held.rows;
+    folded_ = held.search;
+    std::vector<std::uint32_t> found;
     // The index look-up first: a barcode typed is a single look-up, whatever the name search.
-    if (const auto code = readGtin(searchText_); code && held.rows == dataArray_)
-        found = held.barcodes->rowsWith(code->value);
+    const std::string typed = pattern.size() >= 2 ? pattern.substr(1, pattern.size() - 2) : "";
+    const auto code = readGtin(typed);
+    if (code) found = held.barcodes->rowsWith(code->value);
+    // A code the index could not be read for may be in the file: the hint line says so.
+    if (const bool unreadable = code && held.state != ListState::Ready;
+        unreadable != barcodesUnreadable_) {
+        barcodesUnreadable_ = unreadable;
+        notifyState();
+    }
     barcodeRows_ = found.size();
-    // Folded after the list showed: here now, as awaitList waited for it.
-    if (held.rows == dataArray_) folded_ = held.search;
     const auto& byName = typedSearch_.find(dataArray_, folded_, pattern);
     found.reserve(found.size() + byName.size());
     for (const std::uint32_t at : byName)
@@ -216,9 +260,9 @@ int SearchVC::progressMaximum() const {
 }
 
 void SearchVC::endSearch() {
-    // As the cancel button does, except that an update also closes a keyboard in use.
+    // A run keeps the search, which each list it brings is searched with again; only a keyboard
+    // in use closes.
     if (UpdFlag_ == 1 && listener_) listener_->closeKeyboard();
-    searchBarCancelButtonClicked();
 }
 
 void SearchVC::progress(int storedProducts, int totalProducts, int page, int pages) {

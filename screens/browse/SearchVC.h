@@ -20,6 +20,9 @@ public:
     static const char* titleKey() { return key("Suche"); }
     static const char* navigationTitleKey() { return key("Produktsuche"); }
     static const char* loadingKey() { return key("Loading..."); }
+    static const char* readFailedKey() {
+        return key("The catalogue could not be read just now; the list may not be up to date.");
+    }
 
     // Lifecycle, as the widget reports it.
     void viewDidLoad();
@@ -56,6 +59,10 @@ protected:
     int catalogueCount() override;
     std::vector<std::uint32_t> searchRecords(const std::string& pattern) override;
     BlankKeys blankKeys() const override { return BlankKeys::Hidden; }
+    // Nothing held because the catalogue could not be read is no empty catalogue.
+    const char* emptyCatalogueKey() const override {
+        return catalogue_.listReadFailed() ? readFailedKey() : ProductListVC::emptyCatalogueKey();
+    }
     const char* searchEventName() const override { return "General Search Terms"; }
     bool findsBarcodes() const override { return true; }
     void restoreAfterCancel() override {
@@ -74,9 +81,14 @@ public:
 private:
     // Shows the held list whole (no search).
     void showHeldList();
+    // The search shown, made again on the list held now.
+    void searchAgain();
+    // The list could not be read: an alert, one at a time.
+    void sayReadFailed();
     void showUpToDate();
     void showStartupPrompt();
-    void openProduct(const std::string& productId);
+    // False when the product is not in the store (any more).
+    bool openProduct(const std::string& productId);
 
     CatalogueService& catalogue_;
     Navigation& navigation_;
@@ -85,6 +97,10 @@ private:
     bool loadingShown_ = false;
     bool progressShown_ = false;
     bool upToDate_ = false;
+    bool readFailedAlertOpen_ = false;
+    bool searching_ = false; // waiting in searchRecords for the list's indexes
+    // The pattern of the search shown, for a list read again.
+    std::string searchedPattern_;
     CatalogueService::Progress figures_;
     // Counts panel showings, so that a late hide of "up to date" leaves a newer run's panel.
     int panelShowing_ = 0;

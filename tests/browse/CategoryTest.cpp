@@ -1,3 +1,4 @@
+#include "catalogue/CatalogueService.h"
 #include "screens/browse/CategoryVC.h"
 #include "screens/browse/ProductsForCategoriesVC.h"
 #include "screens/detail/ProductDetail.h"
@@ -140,4 +141,36 @@ TEST_F(CategoryTest, ChoosingAProductOpensItsDetailAndLeavingRemembersTheCategor
     vc->viewWillDisappear();
     EXPECT_EQ(fake.defaults.stringForKey("categoryId"), "1");
     EXPECT_EQ(fake.defaults.stringForKey("ProductsForCategoryTitle"), "Knabbereien");
+}
+
+TEST_F(CategoryTest, AnOwnProductDeletedLeavesTheCategorysListAndItsSearchAtOnce) {
+    CatalogueService service(fake.platform(), shared);
+    catalogue.add({.id = 900000001, .name = "Cracker Eigen", .maker = "Ich", .category = "1"});
+    CategoryVC categories(fake.platform(), shared, navigation, {}, &service);
+    categories.viewWillAppear();
+    fake.dispatcher.runPending();
+    categories.didSelectRow(1); // the snacks
+    auto products = std::dynamic_pointer_cast<ProductsForCategoriesVC>(navigation.top());
+    ASSERT_TRUE(products);
+    products->viewDidLoad();
+    const auto names = [&] {
+        Texts shown;
+        for (int section = 0; section < products->numberOfSections(); ++section)
+            for (int row = 0; row < products->numberOfRows(section); ++row)
+                shown.push_back(products->rowName(section, row));
+        return shown;
+    };
+    EXPECT_EQ(names(), (Texts{"Chips", "Cracker Eigen", "", " Brezel", "1-2-3 Cracker"}));
+    products->searchBarSearchButtonClicked("Cracker");
+    fake.dispatcher.runPending();
+    EXPECT_EQ(names(), (Texts{"Cracker Eigen", "1-2-3 Cracker"}));
+
+    // Deleted in the own products' tab: the list told of it shows what the category holds now.
+    catalogue.remove(900000001);
+    service.ownProductsChanged();
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !service.ownProductsPending(); }));
+    EXPECT_EQ(names(), (Texts{"1-2-3 Cracker"}));
+    products->searchBarCancelButtonClicked();
+    fake.dispatcher.runPending();
+    EXPECT_EQ(names(), (Texts{"Chips", "", " Brezel", "1-2-3 Cracker"}));
 }

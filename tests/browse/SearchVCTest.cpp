@@ -1,6 +1,8 @@
 // The product list screen on the catalogue service, told by it as a run would tell it; the
 // service's runs themselves are tested in tests/catalogue-service.
 #include "screens/browse/SearchVC.h"
+#include "format/Gtin.h"
+#include "screens/browse/ScanVC.h"
 #include "screens/detail/ProductDetail.h"
 #include "store/Database.h"
 #include "tests/support/TestCatalogue.h"
@@ -32,6 +34,14 @@ protected:
         screen->viewDidLoad();
         if (!screen->listLoading()) fake.dispatcher.runPending();
         return *screen;
+    }
+
+    // The list read again is shown, with its indexes.
+    bool settled() {
+        return fake.dispatcher.runUntil([&] {
+            return !catalogue->rebuildPending() &&
+                   catalogue->heldList().state != ListState::Reading;
+        });
     }
 
     FakePlatform fake;
@@ -133,14 +143,36 @@ TEST_F(SearchVCTest, LiveSearchFollowsTheNewestKeystrokeOnTheHeldListAsOwnProduc
     EXPECT_TRUE(s.sideIndex().empty());
     EXPECT_EQ(s.rowCount(), 4u); // the blank name stays hidden
 
-    // An own product saved while a search is shown, and a product deleted.
+    // An own product saved while a search is shown, and one deleted: the search shown is made
+    // again on the list read after them.
+    testCatalogue.add({.id = 900000002, .name = "Quarkspeise", .maker = "Ich"});
+    catalogue->ownProductsChanged();
+    s.textDidChange("Qu");
+    fake.dispatcher.runPending();
+    ASSERT_EQ(s.rowCount(), 1u);
+    testCatalogue.add({.id = 900000003, .name = "Quitte", .maker = "Ich"});
+    catalogue->ownProductsChanged();
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(s.rowCount(), 2u);
+    testCatalogue.remove(900000003);
+    catalogue->ownProductsChanged();
+    ASSERT_TRUE(settled());
+    ASSERT_EQ(s.rowCount(), 1u);
+    EXPECT_EQ(s.rowName(0, 0), "Quarkspeise");
+    testCatalogue.remove(900000002);
+    catalogue->ownProductsChanged();
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(s.rowCount(), 0u);
+    EXPECT_TRUE(s.tableHidden());
+    EXPECT_STREQ(s.emptyTextKey(), "Keine Treffer");
+    EXPECT_EQ(s.searchText(), "Qu");
+    // Deleted and typed for at once: the search waits for the list without it.
     testCatalogue.add({.id = 900000002, .name = "Quarkspeise", .maker = "Ich"});
     testCatalogue.remove(3);
+    catalogue->ownProductsChanged();
     s.textDidChange("Brot");
     fake.dispatcher.runPending();
-    catalogue->ownProductsChanged();
-    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !catalogue->rebuildPending(); }));
-    EXPECT_EQ(s.rowCount(), 1u); // the search rows shown stay until the next keystroke
+    EXPECT_TRUE(s.tableHidden());
     s.textDidChange("Quar");
     fake.dispatcher.runPending();
     ASSERT_EQ(s.rowCount(), 1u);
@@ -223,16 +255,19 @@ TEST_F(SearchVCTest, StartupPromptButtonsDoWhatTheySay) {
     }
 }
 
-TEST_F(SearchVCTest, ARunEndsTheSearchAndShowsItsProgressOrThatNothingIsNew) {
+TEST_F(SearchVCTest, ARunKeepsTheSearchAndShowsItsProgressOrThatNothingIsNew) {
     auto& s = build();
     s.searchBarTextDidBeginEditing();
     s.searchBarSearchButtonClicked("Brot");
     fake.dispatcher.runPending();
     s.progressShown(true);
     s.endSearch();
-    EXPECT_EQ(s.searchText(), "");
+    s.heldListChanged(ListChange::UpdatePages); // a page stored
     fake.dispatcher.runPending();
-    EXPECT_FALSE(s.search());
+    EXPECT_EQ(s.searchText(), "Brot");
+    EXPECT_TRUE(s.search());
+    ASSERT_EQ(s.rowCount(), 1u);
+    EXPECT_EQ(s.rowName(0, 0), "Brot");
     EXPECT_EQ(s.progressText(), "");
 
     // The bar is busy until the total is known, then follows the stored products.
@@ -317,4 +352,72 @@ TEST_F(SearchVCTest, ASearchWhileTheListIsReadWaitsForItInsteadOfFindingNoData) 
     fake.dispatcher.runUntil([&] { return !catalogue->rebuildPending(); });
     fake.dispatcher.runPending();
     EXPECT_EQ(screen->sideIndex(), (Texts{"A", "B", "H", "#"}));
+}
+
+TEST_F(SearchVCTest, ABarcodeTypedOrScannedRightAfterAChangeFindsItsProduct) {
+    testCatalogue.exec("update ProductsTable set field24 = '4006381333931' where recordId = 3");
+    testCatalogue.setSettings("YES", "YES");
+    auto& s = build(3); // read on the reader: typed before it is there
+    s.textDidChange("4006381333931");
+    fake.dispatcher.runPending();
+    ASSERT_GE(s.rowCount(), 1u);
+    EXPECT_EQ(s.sectionTitle(0), "4006381333931");
+    EXPECT_EQ(s.rowName(0, 0), "Brot");
+
+    // An own product saved with its barcode, scanned before its list is handed over.
+    testCatalogue.add({.id = 900000001, .name = "Hafer", .maker = "Mühle"});
+    testCatalogue.exec(
+        "update ProductsTable set field24 = '7612345678900' where recordId = 900000001");
+    catalogue->ownProductsChanged();
+    s.scan();
+    auto scan = std::dynamic_pointer_cast<ScanVC>(navigation.top());
+    ASSERT_TRUE(scan);
+    const auto scanned = [](const char* digits) {
+        return std::optional<ScannedCode>(ScannedCode{digits, *readGtin(digits)});
+    };
+    scan->codeRead(scanned("7612345678900"), false);
+    EXPECT_EQ(scan->state(), ScanVC::State::Opened);
+    auto detail = std::dynamic_pointer_cast<ProductDetail>(navigation.top());
+    ASSERT_TRUE(detail);
+    EXPECT_EQ(detail->productName(), "Hafer");
+    navigation.pop();
+    scan->viewWillAppear();
+
+    // A product removed a moment ago (its list not read again yet) says so, and the screen goes
+    // on: the same code again is not read twice, another opens its product.
+    testCatalogue.remove(3);
+    scan->codeRead(scanned("4006381333931"), false);
+    EXPECT_EQ(scan->state(), ScanVC::State::Gone);
+    EXPECT_STREQ(scan->messageKey(), "This product cannot be opened");
+    EXPECT_EQ(navigation.top(), scan);
+    scan->codeRead(scanned("7612345678900"), false);
+    EXPECT_EQ(scan->state(), ScanVC::State::Opened);
+    EXPECT_NE(navigation.top(), scan);
+}
+
+TEST_F(SearchVCTest, AListThatCannotBeReadIsSaidAndTheListShownStays) {
+    auto& s = build();
+    testCatalogue.exec("alter table ProductsTable rename to Away");
+    catalogue->ownProductsChanged();
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return !catalogue->rebuildPending(); }));
+    fake.dispatcher.runPending();
+    EXPECT_FALSE(s.tableHidden());
+    EXPECT_EQ(s.rowCount(), 4u);
+    ASSERT_TRUE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.firstPending().message, SearchVC::readFailedKey());
+    fake.alerts.answer(0);
+    s.searchBarSearchButtonClicked("Brot"); // searched in the list shown
+    fake.dispatcher.runPending();
+    EXPECT_EQ(s.rowCount(), 1u);
+    EXPECT_FALSE(fake.alerts.hasPending());
+
+    // Nothing read at the start: it says so, and a search says so rather than "no data".
+    screen.reset();
+    auto& again = build();
+    ASSERT_TRUE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.firstPending().message, SearchVC::readFailedKey());
+    fake.alerts.answer(0);
+    again.searchBarSearchButtonClicked("Brot");
+    ASSERT_TRUE(fake.alerts.hasPending());
+    EXPECT_EQ(fake.alerts.firstPending().message, SearchVC::readFailedKey());
 }

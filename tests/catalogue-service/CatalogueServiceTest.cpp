@@ -17,7 +17,7 @@ namespace {
 struct Seen : CatalogueListener {
     void progress(int, int, int page, int) override { lastPage = page; }
     void updateFinished(UpdateOutcome o) override { outcome = o; }
-    void heldListChanged(ListChange) override { ++lists; }
+    void heldListChanged(ListChange why) override { lists += why != ListChange::Indexed; }
     int lastPage = 0;
     int lists = 0;
     std::optional<UpdateOutcome> outcome;
@@ -90,7 +90,6 @@ TEST_F(CatalogueServiceTest, ARunShowsOnTheListScreenAndEndsWithTheWholeCatalogu
     EXPECT_TRUE(s.progressShown());
     EXPECT_FALSE(s.refreshEnabled());
     fake.dispatcher.runPending();
-    EXPECT_FALSE(s.search()); // the run ended it
     ASSERT_TRUE(completed());
     EXPECT_FALSE(s.progressShown());
     EXPECT_TRUE(s.refreshEnabled());
@@ -99,10 +98,33 @@ TEST_F(CatalogueServiceTest, ARunShowsOnTheListScreenAndEndsWithTheWholeCatalogu
     // page and at the end, then the whole catalogue is swapped in.
     ASSERT_TRUE(until([&] { return !service->rebuildPending(); }));
     EXPECT_LE(seen.lists, 2);
+    s.searchBarCancelButtonClicked();
+    fake.dispatcher.runPending();
     EXPECT_EQ(s.rowCount(), 601u);
     s.searchBarSearchButtonClicked("P");
     fake.dispatcher.runPending();
     EXPECT_EQ(s.rowCount(), 600u);
+}
+
+TEST_F(CatalogueServiceTest, ASearchStaysThroughARunAndIsMadeAgainOnEachListItBrings) {
+    insert(900000001, "");
+    make();
+    auto& s = open();
+    s.searchBarSearchButtonClicked("x"); // then the refresh button
+    fake.dispatcher.runPending();
+    ASSERT_EQ(s.rowCount(), 1u);
+    std::vector<std::string> replies = pages(600);
+    replies.insert(replies.end() - 1, page("601", "[" + product(700, "Xylit") + "]"));
+    setReplies(replies);
+
+    start();
+    ASSERT_TRUE(completed());
+    ASSERT_TRUE(until([&] {
+        return !service->rebuildPending() && service->heldList().state == ListState::Ready;
+    }));
+    EXPECT_EQ(s.searchText(), "x");
+    EXPECT_TRUE(s.search());
+    EXPECT_EQ(s.rowCount(), 2u); // the run's product found too
 }
 
 TEST_F(CatalogueServiceTest, TheOwnProductsAreSentOnceWhenTheListIsFirstBuilt) {

@@ -2,6 +2,7 @@
 // once at the run's end, and only the newest list swapped in, on the UI thread.
 #include "catalogue/HeldProductList.h"
 #include "catalogue/HeldListSearch.h"
+#include "format/Gtin.h"
 #include "store/Database.h"
 #include "tests/support/TestCatalogue.h"
 
@@ -24,9 +25,11 @@ protected:
         list = make();
     }
     std::unique_ptr<HeldProductList> make(int readAtOnceUpTo = 20000) {
-        return std::make_unique<HeldProductList>(
-            fake.platform(), shared, readAtOnceUpTo,
-            [this](ListChange why) { changes.push_back(why); });
+        return std::make_unique<HeldProductList>(fake.platform(), shared, readAtOnceUpTo,
+                                                 [this](ListChange why) {
+                                                     if (why != ListChange::Indexed)
+                                                         changes.push_back(why);
+                                                 });
     }
     Texts letters() const {
         Texts out;
@@ -139,4 +142,68 @@ TEST_F(HeldProductListTest, EachListIsFoldedForSearchAfterItShowsAndASearchWaits
     list->awaitList();
     EXPECT_FALSE(list->loading());
     EXPECT_EQ(finds("apfel"), 1u);
+}
+
+TEST_F(HeldProductListTest, ABarcodeAskedOfAListJustReadWaitsForItsIndexInsteadOfMissing) {
+    const auto code = [&](int id, const char* digits) {
+        catalogue.exec("update ProductsTable set field24 = '" + std::string(digits) +
+                       "' where recordId = " + std::to_string(id));
+        return readGtin(digits)->value;
+    };
+    const auto finds = [&](std::uint64_t value) {
+        list->awaitList();
+        const HeldList& held = list->list();
+        EXPECT_EQ(held.state, ListState::Ready);
+        const auto rows = held.barcodes->rowsWith(value);
+        return rows.empty() ? std::string() : held.rows->recordId(rows.front());
+    };
+    // At the start, read at once: the barcodes come from the reader after the list showed.
+    const auto brot = code(2, "4006381333931");
+    list = make();
+    EXPECT_EQ(finds(brot), "2");
+
+    // An own product saved: asked at once, before the list read again is handed over.
+    catalogue.add({.id = 900000001, .name = "Hafer"});
+    const auto hafer = code(900000001, "7612345678900");
+    list->ownProductsChanged();
+    EXPECT_EQ(finds(hafer), "900000001");
+
+    // Update pages stored: asked as soon as the list read again is shown.
+    catalogue.add({.id = 10, .name = "Quark"});
+    const auto quark = code(10, "96385074");
+    list->rebuildSoon();
+    fake.dispatcher.advance(1.0);
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return list->list().rows->size() == 4; }));
+    EXPECT_EQ(finds(quark), "10");
+
+    // A large one read on the reader at the start.
+    catalogue.addMany(3000, 100);
+    list = make(10);
+    EXPECT_EQ(finds(quark), "10");
+}
+
+TEST_F(HeldProductListTest, AListThatCannotBeReadIsNoEmptyCatalogueTheOneHeldStays) {
+    list->awaitList();
+    // The table gone for a moment (as a read that fails with the file busy or unreadable).
+    catalogue.exec("alter table ProductsTable rename to Away");
+    list->ownProductsChanged();
+    list->awaitList();
+    EXPECT_TRUE(list->readFailed());
+    EXPECT_EQ(list->list().rows->size(), 2u);
+    EXPECT_EQ(list->list().state, ListState::Ready);
+    EXPECT_EQ(changes, std::vector<ListChange>{ListChange::ReadFailed});
+    EXPECT_FALSE(list->ownProductsPending());
+
+    // Read at the start: nothing to show, and it says it failed rather than being empty.
+    list = make();
+    EXPECT_TRUE(list->readFailed());
+    EXPECT_EQ(list->list().state, ListState::Failed);
+
+    // Readable again: the next reading is the catalogue.
+    catalogue.exec("alter table Away rename to ProductsTable");
+    list->ownProductsChanged();
+    list->awaitList();
+    EXPECT_FALSE(list->readFailed());
+    EXPECT_EQ(list->list().state, ListState::Ready);
+    EXPECT_EQ(letters(), (Texts{"A", "B"}));
 }
