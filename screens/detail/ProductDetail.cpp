@@ -379,6 +379,10 @@ void ProductDetail::editButton() {
 bool ProductDetail::stillStored(bool said) {
     if (gone_) return false;
     if (shared_.selectProductDetail(product_.recordId)) return true;
+    if (shared_.lastReadFailed()) {
+        platform_.log.write("Product " + product_.recordId + " could not be read");
+        return false;
+    }
     markGone();
     if (said) platform_.alerts.show({"", goneKey(), {key("OK")}});
     return false;
@@ -417,6 +421,8 @@ void ProductDetail::viewWillAppear() {
     if (const auto stored = shared_.selectProductDetail(product_.recordId)) {
         favorite_ = stored->favourite();
         changed();
+    } else if (shared_.lastReadFailed()) {
+        changed(); // not readable just now: shown as it was
     } else {
         markGone();
     }

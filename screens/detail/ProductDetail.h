@@ -159,8 +159,9 @@ public:
 private:
     void changed();
     void closePicker();
-    // False, with the screen marked gone, when the product is no longer stored; said is whether
-    // the user is told by an alert (a write refused).
+    // False, with the screen marked gone, when the product is no longer stored (also false, but
+    // not gone, when the file cannot be read just now); said is whether the user is told by an
+    // alert (a write refused).
     bool stillStored(bool said);
     void markGone();
     CategoryMeans categoryMeans(const std::string& categoryId);

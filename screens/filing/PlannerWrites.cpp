@@ -56,7 +56,8 @@ PlannerWrites::Filing PlannerWrites::fileProduct(const ProductRecord& product,
             return false;
         }
         if (!db_.selectProductDetail(product.recordId)) {
-            outcome = Filing::Gone;
+            // A read the file refused just now says nothing about the product.
+            outcome = db_.lastReadFailed() ? Filing::Failed : Filing::Gone;
             return false;
         }
         const auto total = folderTotal(folderId);

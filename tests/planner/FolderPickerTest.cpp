@@ -1,6 +1,7 @@
 #include "PlannerTestStore.h"
 #include "screens/detail/ProductDetail.h"
 #include "screens/filing/CheckPickerModel.h"
+#include "tests/support/RefusedStatements.h"
 
 #include <gtest/gtest.h>
 
@@ -159,6 +160,25 @@ TEST_F(FolderPickerTest, RemovingTheFavouriteTakesItOutOfEveryFolder) {
 
 // An own product deleted in another tab while its detail stays open: the detail says it is
 // gone, and filing it is refused with an alert instead of counting calories no list shows.
+TEST_F(FolderPickerTest, AProductTheFileCannotReadJustNowIsNotTakenForDeleted) {
+    const auto d = open(10);
+    d->addToFav();
+    ASSERT_TRUE(d->pickerShown());
+    CheckPickerModel picker(d.get());
+    {
+        RefusedStatements refused(SQLITE_READ, "ProductsTable");
+        picker.touchRow(2); // folder 1
+        d->viewWillAppear();
+    }
+    EXPECT_FALSE(d->gone());
+    EXPECT_FALSE(store.holds(1, 10));
+    EXPECT_GT(d->numberOfRows(), 0);
+    EXPECT_FALSE(fake.alerts.hasPending());
+    // Readable again, the same tap files it.
+    picker.touchRow(2);
+    EXPECT_TRUE(store.holds(1, 10));
+}
+
 TEST_F(FolderPickerTest, AProductDeletedMeanwhileIsNeitherFiledNorMarked) {
     const auto d = open(10);
     d->addToFav();
