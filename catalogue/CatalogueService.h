@@ -11,7 +11,8 @@
 //     a next run's switch therefore comes after the last run's switch back, and no UI-thread code
 //     waits for either;
 //   - the list reader reads and groups the held list (HeldProductList).
-// The update's request queue has its own transfer threads (NetworkQueue).
+// The update's request queue has its own transfer threads (NetworkQueue); each also reads the page
+// reply it received, so that the UI thread only acts on a reply read and hands its records on.
 // Stopping: stop(), when the program quits, drops the pages queued, interrupts a statement under
 // way (a page transaction rolls back whole), saves how far the run got and leaves the file in
 // write-ahead mode for the next start-up check (no switch back, no copy of the journal). The

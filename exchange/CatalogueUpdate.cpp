@@ -137,6 +137,15 @@ void CatalogueUpdate::sendPage(int page, const std::string& timestamp) {
     request->setTag(RequestTag::CataloguePage);
     request->setPostValue(config::updateUser, "username");
     request->setPostValue(config::updatePassword, "password");
+    // Read where it arrives: reading a page on the UI thread holds it past a frame.
+    auto read = std::make_shared<ReadPage>();
+    request->setReader([read, page](const FormDataRequest& reply) {
+        if (const int status = reply.responseStatusCode(); status < 200 || status > 299) return;
+        const auto started = std::chrono::steady_clock::now();
+        read->reply = PageReply::read(reply.responseString(), page);
+        read->took = std::chrono::steady_clock::now() - started;
+    });
+    readPage_ = std::move(read);
     requestSent_ = std::chrono::steady_clock::now();
     pageRequest_ = request;
     requestedPage_ = page;
@@ -159,15 +168,17 @@ void CatalogueUpdate::requestDone(const std::shared_ptr<FormDataRequest>& reques
     }
     pageRequest_.reset();
     const int replyPage = requestedPage_;
-    const auto arrived = std::chrono::steady_clock::now();
-    requesting_ += arrived - requestSent_;
+    const std::shared_ptr<ReadPage> read = std::move(readPage_);
+    // The queue reads every request it completes before reporting it; one that came unread is
+    // read here rather than taken for empty.
+    if (!read->reply) read->reply = PageReply::read(request->responseString(), replyPage);
+    requesting_ += std::chrono::steady_clock::now() - requestSent_ - read->took;
+    reading_ += read->took;
     // While the total the server gave says more pages follow, the next one is asked for before
-    // this one is read, so that the server prepares it meanwhile (should this reply end the run
-    // after all, the next one is ignored).
+    // this one is acted on, so that the server prepares it meanwhile (should this reply end the
+    // run after all, the next one is ignored).
     if (static_cast<long long>(replyPage) * recordsPerPage < maxRows_) askFor(replyPage + 1, 1);
-    PageReply reply = PageReply::read(request->responseString(), replyPage);
-    reading_ += std::chrono::steady_clock::now() - arrived;
-    pageRead(std::move(reply), replyPage);
+    pageRead(std::move(*read->reply), replyPage);
 }
 
 void CatalogueUpdate::pageRead(PageReply reply, int page) {

@@ -3,8 +3,10 @@
 // tool); every public call is made on the UI thread, and it owns no thread of its own besides its
 // request queue's.
 //
-// Replies are read by PageReply; pages are stored by the run's CataloguePageStore, in order, on
-// the store worker it is given (a DatabaseWorker, whose owner
+// Replies are read by PageReply on the transfer thread that received them (the request's reader,
+// see NetworkQueue): the UI thread gets a reply read, and the page's records only move from there
+// into the store job, which drops them on the store worker. Pages are stored by the run's
+// CataloguePageStore, in order, on the store worker it is given (a DatabaseWorker, whose owner
 // outlives it), each in one transaction of the worker's own Database: the run's first page
 // switches the file to the write-ahead journal (Database::beginBulkWrites), and the run's end
 // queues the switch back behind its last job, so a next run's switch cannot overlap it. What a
@@ -29,6 +31,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,7 +48,7 @@ public:
     // Where the time of the current or last run went.
     struct Timings {
         std::chrono::nanoseconds requesting{}; // from queueing a page request to its reply
-        std::chrono::nanoseconds reading{};    // parsing replies on the UI thread
+        std::chrono::nanoseconds reading{};    // parsing replies on the transfer threads
         std::chrono::nanoseconds storing{};    // page transactions on the store worker
         int pages = 0;
     };
@@ -140,10 +143,18 @@ private:
     std::chrono::nanoseconds requesting_{}, reading_{};
     std::chrono::steady_clock::time_point requestSent_;
 
-    // The page request in flight and its page; a reply to any other request (one of a run
-    // that has ended) is ignored.
+    // A page reply as the transfer thread read it (nothing for a status other than 2xx), and how
+    // long that took. Written there before the request is reported, read on the UI thread after.
+    struct ReadPage {
+        std::optional<PageReply> reply;
+        std::chrono::nanoseconds took{};
+    };
+
+    // The page request in flight, its page and what its reader fills in; a reply to any other
+    // request (one of a run that has ended) is ignored.
     std::shared_ptr<FormDataRequest> pageRequest_;
     int requestedPage_ = 0;
+    std::shared_ptr<ReadPage> readPage_;
     // An end of the run waiting for the pages read before it to be stored.
     std::function<void()> pendingEnd_;
     // Pages read and not yet reported stored, and the last page read.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -43,6 +44,14 @@ public:
 
     // Runs the transfer on the calling thread; the queue calls it on its workers.
     virtual void startSynchronous();
+    // Work on the reply that the UI thread must not wait for (reading a page into what its owner
+    // acts on). Set before the request is queued; the queue runs it on the transfer thread once
+    // the transfer completed (not failed, not cancelled), before the request is reported.
+    using Reader = std::function<void(const FormDataRequest&)>;
+    void setReader(Reader reader) { reader_ = std::move(reader); }
+    void readReply() const {
+        if (reader_) reader_(*this);
+    }
     // Safe from any thread: a running transfer stops soon and the request counts as failed.
     void cancel() { cancelled_ = true; }
     bool isCancelled() const { return cancelled_; }
@@ -75,6 +84,7 @@ private:
     double timeoutSeconds_ = 10;
     double totalTimeoutSeconds_ = 120;
     RequestTag tag_ = RequestTag::None;
+    Reader reader_;
     std::atomic<bool> cancelled_{false};
 
     bool failed_ = false;

@@ -132,6 +132,7 @@ void NetworkQueue::work() {
         }
 
         request->startSynchronous();
+        if (!request->failed() && !request->isCancelled()) request->readReply();
 
         std::deque<std::shared_ptr<FormDataRequest>> dropped;
         {

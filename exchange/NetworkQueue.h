@@ -1,5 +1,7 @@
 // Runs form posts on up to four worker threads. Starts suspended; go() starts it.
-// Every request queued ends in exactly one call of exactly one handler, on the UI thread.
+// Every request queued ends in exactly one call of exactly one handler, on the UI thread. A
+// completed request's reader (FormDataRequest::setReader) runs first, on the transfer thread
+// that ran it, so that the handler gets the reply already read.
 // A failed request cancels the requests still waiting: they are not sent, and each reaches the
 // failure handler once, marked cancelled (isCancelled()), with an empty text. Only a queue
 // being destroyed calls no handler any more.
@@ -20,7 +22,8 @@ public:
     using Handler = std::function<void(const std::shared_ptr<FormDataRequest>&)>;
 
     explicit NetworkQueue(Dispatcher& dispatcher, int maxConcurrentOperationCount = 4);
-    // Stops running transfers and waits for the workers; no handler is called afterwards.
+    // Stops running transfers and waits for the workers (a reader under way finishes first); no
+    // handler is called afterwards.
     ~NetworkQueue();
     NetworkQueue(const NetworkQueue&) = delete;
     NetworkQueue& operator=(const NetworkQueue&) = delete;

@@ -4,7 +4,8 @@
 // a worker never needed costs no thread.
 //
 // post() and waitUntilIdle() from any thread; a job runs on the worker thread and gets the
-// worker's Database. stop() is for the program quitting (UI thread): it drops the jobs not yet
+// worker's Database, and is destroyed there once it has run (with what it carries, such as a
+// page's records). stop() is for the program quitting (UI thread): it drops the jobs not yet
 // started, interrupts the one running (its statement stops, its transaction rolls back, a wait
 // for the file gives up) and queues last. The destructor waits for the thread: after stop() that
 // is at most an interrupted statement and last; without stop() it is every job posted.

@@ -279,7 +279,8 @@ int main(int argc, char** argv) {
               << "total: " << fixed(totalSeconds, 3) << " s (after the 0.2 s connection check)\n"
               << "whole list shown: " << fixed(seconds(listed) - 0.2, 3) << " s\n"
               << "requests (queued to reply): " << fixed(seconds(t.requesting), 3) << " s\n"
-              << "reading replies (JSON, UI thread): " << fixed(seconds(t.reading), 3) << " s\n"
+              << "reading replies (JSON, transfer threads): " << fixed(seconds(t.reading), 3)
+              << " s\n"
               << "storing pages (worker transactions): " << fixed(seconds(t.storing), 3) << " s\n";
     const double reference = referenceRate(synthetic, referenceDb);
     bench::figure("sync_rate", count, rate, "products/s", reference,

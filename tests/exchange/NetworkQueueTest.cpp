@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 using namespace tolvane;
@@ -196,4 +197,42 @@ TEST_F(NetworkQueueTest, DestroyedWithTransfersRunningCallsNoHandlerAndDoesNotHa
     ui.runPending();
     EXPECT_EQ(calls.total, 0);
     EXPECT_EQ(gate.started, 4);
+}
+
+TEST_F(NetworkQueueTest, AReplyIsReadOnItsTransferThreadBeforeItsHandlerAndAFailedOneIsNotRead) {
+    makeQueue();
+    struct Read {
+        std::thread::id thread;
+        std::string text;
+    };
+    std::map<std::string, std::shared_ptr<std::optional<Read>>> reads;
+    for (int i = 0; i < 3; ++i) {
+        auto request = std::make_shared<GatedRequest>(gate, "read" + std::to_string(i), i == 2);
+        auto read = std::make_shared<std::optional<Read>>();
+        request->setReader([read](const FormDataRequest& r) {
+            *read = Read{std::this_thread::get_id(), r.responseString()};
+        });
+        reads[request->url()] = read;
+        queue->addOperation(request);
+    }
+    int readBeforeHandler = 0;
+    queue->setRequestDidFinishSelector([&](const std::shared_ptr<FormDataRequest>& r) {
+        if (reads[r->url()]->has_value()) ++readBeforeHandler;
+        calls.done[r->url()]++;
+        calls.total++;
+    });
+    queue->go();
+    ASSERT_TRUE(gate.waitForRunning(3));
+    gate.openGate();
+    ASSERT_TRUE(ui.runUntil([&] { return calls.total == 3; }));
+
+    EXPECT_EQ(readBeforeHandler, 2);
+    for (int i = 0; i < 2; ++i) {
+        const auto& read = *reads["http://127.0.0.1/read" + std::to_string(i)];
+        ASSERT_TRUE(read.has_value());
+        EXPECT_NE(read->thread, std::this_thread::get_id());
+        EXPECT_EQ(read->text, "reply read" + std::to_string(i));
+    }
+    EXPECT_FALSE(reads["http://127.0.0.1/read2"]->has_value());
+    EXPECT_EQ(calls.failed["http://127.0.0.1/read2"], 1);
 }
