@@ -177,7 +177,7 @@ void HeldProductList::awaitList() {
     }
     if (list_.state == ListState::Reading && indexed_.valid()) {
         // Indexed right after the list was read, on the reader: nothing else there comes first.
-        useIndexes(list_.rows, indexed_.get());
+        useIndexes(list_.rows, Indexes(indexed_.get())); // a copy: it lets go of indexed_
     }
 }
 
@@ -206,7 +206,7 @@ void HeldProductList::take(long generation, const Slot& slot, ListChange why) {
         // Indexed already: told after the list itself.
         if (list_.state == ListState::Reading && indexed_.valid() &&
             indexed_.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
-            useIndexes(list_.rows, indexed_.get());
+            useIndexes(list_.rows, Indexes(indexed_.get())); // a copy: it lets go of indexed_
     }
     if (again_ && reading_ == 0) {
         again_ = false;

@@ -173,4 +173,7 @@ TEST_F(CategoryTest, AnOwnProductDeletedLeavesTheCategorysListAndItsSearchAtOnce
     products->searchBarCancelButtonClicked();
     fake.dispatcher.runPending();
     EXPECT_EQ(names(), (Texts{"Chips", "", " Brezel", "1-2-3 Cracker"}));
+    // Screens go before the service they observe, as in the program.
+    products.reset();
+    navigation.pop();
 }
