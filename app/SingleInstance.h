@@ -1,6 +1,6 @@
 // One copy of the program per documents folder. Two copies on one file would both change it
 // (and upload the same own products twice), so the copy that starts first holds a lock file in
-// the folder while it runs (app/platform/LockFile.h): only a copy that is running holds it up,
+// the folder while it runs (platform/LockFile.h): only a copy that is running holds it up,
 // whatever a killed copy or a power cut left there. The holder also listens on a local socket
 // named after the folder: a second start connects to it, which brings the holder's window to
 // the front.
@@ -8,7 +8,7 @@
 // Made, used and destroyed on the UI thread.
 #pragma once
 
-#include "app/platform/LockFile.h"
+#include "platform/LockFile.h"
 
 #include <QObject>
 #include <QString>
@@ -25,7 +25,7 @@ public:
     explicit SingleInstance(const QString& documentsDir, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    static constexpr const char* lockFileName = "Tolvane.lock";
+    static constexpr const char* lockFileName = LockFile::folderLockName;
 
     // Held: another running copy holds the folder. A folder where no lock can be made
     // (read-only) is not refused (Unavailable): nothing can be saved there.

@@ -174,6 +174,13 @@ void Tolvane_AppDelegate::reportMigration(const MigrationResult& migration) {
                                 migration.detail),
                          {key("Cancel")}});
         break;
+    case Problem::NoSpace:
+        context_.alerts->show(AlertRequest{
+            key("Error!!!"),
+            key("Nicht genügend freier Speicherplatz: Tolvane kann seine Datenbank nicht anlegen. "
+                "Bitte geben Sie Speicherplatz frei und starten Sie Tolvane erneut."),
+            {key("Cancel")}});
+        break;
     case Problem::SeedFailed:
         context_.alerts->show(AlertRequest{
             key("Error!!!"), key("Failed to create writable database"), {key("Cancel")}});

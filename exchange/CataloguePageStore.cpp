@@ -2,6 +2,7 @@
 
 #include "exchange/JsonParser.h"
 #include "exchange/PageReply.h"
+#include "format/TimestampText.h"
 #include "text/IntegerValue.h"
 
 #include <algorithm>
@@ -53,6 +54,12 @@ CataloguePageStore::Stored CataloguePageStore::store(Database& db, const Page& p
                        ", ahead of the clock: the timestamp does not advance to it");
     }
     return result;
+}
+
+std::string CataloguePageStore::latestCredibleDate(std::chrono::system_clock::time_point now) {
+    constexpr std::string_view madeAfter = "2024-01-01 00:00:00";
+    std::string latest = timestampText(now + std::chrono::hours(24));
+    return latest < madeAfter ? "9999-12-31 23:59:59" : latest;
 }
 
 void CataloguePageStore::complete(Database& db) {

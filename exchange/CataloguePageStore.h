@@ -9,6 +9,7 @@
 #include "store/CataloguePageWriter.h"
 #include "store/Database.h"
 
+#include <chrono>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ public:
     // after it (a day ahead of the device clock at the start) is a slip, kept with its product
     // but never taken as the timestamp, which would make every later run "nothing new".
     CataloguePageStore(Log& log, std::string storedTimestamp, std::string latestDate);
+    // The latestDate for a run started at now. A clock before this program was made (a machine
+    // whose clock went back to 1970) cannot judge dates: none is a slip then, so that the date
+    // taken in stays and the next run does not ask for the whole catalogue again.
+    static std::string latestCredibleDate(std::chrono::system_clock::time_point now);
 
     struct Page {
         std::vector<std::string> ids;

@@ -1,7 +1,6 @@
 #include "exchange/CatalogueUpdate.h"
 
 #include "format/PercentEncoding.h"
-#include "format/TimestampText.h"
 
 #include "platform/BuildConfig.h"
 #include "platform/Keys.h"
@@ -47,8 +46,10 @@ struct CatalogueUpdate::Shared {
 };
 
 CatalogueUpdate::CatalogueUpdate(Platform& platform, Database& shared, DatabaseWorker& store,
-                                 CatalogueUpdateListener& listener, std::string serverBase)
-    : platform_(platform), database_(shared), store_(store), listener_(listener),
+                                 CatalogueUpdateListener& listener, std::string serverBase,
+                                 Clock clock)
+    : clock_(clock ? std::move(clock) : [] { return std::chrono::system_clock::now(); }),
+      platform_(platform), database_(shared), store_(store), listener_(listener),
       serverBase_(withTrailingSlash(std::move(serverBase))), shared_(std::make_shared<Shared>()),
       queue_(platform.dispatcher), upload_(platform, shared, queue_, serverBase_) {
     queue_.setRequestDidFinishSelector(
@@ -109,8 +110,7 @@ void CatalogueUpdate::SendRequest() {
         if (!saved->rows.empty()) maxRows_ = leadingInt(saved->rows);
         if (!saved->dtimestamp.empty()) storedTimestamp = saved->dtimestamp;
     }
-    const std::string latestDate =
-        timestampText(std::chrono::system_clock::now() + std::chrono::hours(24));
+    const std::string latestDate = CataloguePageStore::latestCredibleDate(clock_());
     // Saved by a version that took such a slip in: asked from the newest credible date instead,
     // from the first page, as any saved progress counted pages of the other question.
     if (PageReply::isTimestamp(storedTimestamp) && storedTimestamp > latestDate) {

@@ -55,8 +55,11 @@ public:
 
     // shared: the UI thread's store object (saved progress, the upload's marks; told
     // when a stored page changed the catalogue). store: the worker the pages are stored on.
+    // clock: the time record dates are judged against (the system's when empty).
+    using Clock = std::function<std::chrono::system_clock::time_point()>;
     CatalogueUpdate(Platform& platform, Database& shared, DatabaseWorker& store,
-                    CatalogueUpdateListener& listener, std::string serverBase = serverBaseUrl());
+                    CatalogueUpdateListener& listener, std::string serverBase = serverBaseUrl(),
+                    Clock clock = {});
     // Afterwards nothing reaches the listener; jobs still queued on the store worker finish
     // there without it.
     ~CatalogueUpdate();
@@ -122,6 +125,7 @@ private:
     // The store job that keeps how far the current run got.
     DatabaseWorker::Job progressJob() const;
 
+    Clock clock_;
     Platform& platform_;
     Database& database_;
     DatabaseWorker& store_;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tolvane {
 
@@ -9,5 +10,7 @@ namespace tolvane {
 std::string serverBaseUrl();
 // The address with exactly one "/" at the end.
 std::string withTrailingSlash(std::string url);
+// The address as it may be shown: without a user name or password written into it.
+std::string withoutCredentials(std::string_view url);
 
 } // namespace tolvane

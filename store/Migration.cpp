@@ -24,6 +24,8 @@ constexpr const char* kAppTables[] = {"Personal_Profile", "Menu_Folder", "Favori
 // Without these the catalogue screens have nothing to show, for good.
 constexpr const char* kCatalogueTables[] = {"ProductsTable", "Categories", "Timestamp", "Settings"};
 constexpr const char* kJournalSuffixes[] = {"-journal", "-wal", "-shm"};
+// Room beyond the copy itself for its journal's first writes.
+constexpr std::uintmax_t kSpareBytes = 1 << 20;
 
 // Flushes a file or folder to the disk; false when that fails.
 bool syncPath(const fs::path& path, bool folder) {
@@ -53,15 +55,24 @@ fs::path setAsideName(const fs::path& target) {
 // after the rename, so that neither a failed copy nor a power cut leaves half a database.
 // An existing file is moved to setAside (when given) with its journal; otherwise only a stale
 // journal is removed, which would be rolled back into the new copy.
-bool copyShippedFile(const StoreLocations& locations, const fs::path& setAside,
-                     std::string* error) {
+bool copyShippedFile(const StoreLocations& locations, const fs::path& setAside, std::string* error,
+                     bool* noSpace) {
     std::error_code ec;
     const fs::path source = locations.shippedDatabasePath();
     const fs::path target = locations.databasePath();
     const fs::path temporary = target.string() + ".copying";
     const fs::path folder = target.parent_path();
+    // A full disk does not always fail as one (a copy can end in an I/O error): what the user
+    // must do is told by the space left.
+    auto tooLittleSpace = [&] {
+        std::error_code ignored;
+        const auto needed = fs::file_size(source, ignored);
+        const auto space = fs::space(folder, ignored);
+        return !ignored && space.available < needed + kSpareBytes;
+    };
     auto fail = [&](const std::string& message) {
         if (error) *error = message;
+        if (noSpace) *noSpace = tooLittleSpace();
         std::error_code ignored;
         fs::remove(temporary, ignored);
         return false;
@@ -71,6 +82,8 @@ bool copyShippedFile(const StoreLocations& locations, const fs::path& setAside,
     fs::create_directories(folder, ec);
     if (ec) return fail(ec.message());
     fs::remove(temporary, ec);
+    if (tooLittleSpace())
+        return fail(std::make_error_code(std::errc::no_space_on_device).message());
     fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, ec);
     if (ec) return fail(ec.message());
     if (!syncPath(temporary, false) || !syncPath(folder, true))
@@ -159,7 +172,7 @@ MigrationResult problem(MigrationResult::Problem kind, std::string message, Log&
 bool copyDatabaseIfMissing(const StoreLocations& locations, std::string* error) {
     std::error_code ec;
     if (fs::exists(locations.databasePath(), ec)) return true;
-    return copyShippedFile(locations, {}, error);
+    return copyShippedFile(locations, {}, error, nullptr);
 }
 
 MigrationResult createEditableCopyOfDatabaseIfNeeded(const StoreLocations& locations,
@@ -208,9 +221,10 @@ MigrationResult createEditableCopyOfDatabaseIfNeeded(const StoreLocations& locat
         const fs::path aside =
             check.state == DatabaseFileCheck::State::Missing ? fs::path() : setAsideName(path);
         std::string error;
-        if (!copyShippedFile(locations, aside, &error)) {
+        bool noSpace = false;
+        if (!copyShippedFile(locations, aside, &error, &noSpace)) {
             MigrationResult failed = problem(
-                Problem::CopyFailed,
+                noSpace ? Problem::NoSpace : Problem::CopyFailed,
                 "Failed to create writable database file with message '" + error + "'.", log);
             failed.detail = error;
             return failed;

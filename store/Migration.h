@@ -14,6 +14,7 @@ struct MigrationResult {
     enum class Problem {
         None,
         CopyFailed,     // the shipped file could not be put in place; detail says why
+        NoSpace,        // as CopyFailed, for want of free space on the disk
         Locked,         // another program held the file locked for the whole wait; file kept
         Corrupt,        // SQLite cannot read the file; file kept as it is
         JournalBlocked, // a journal beside the file needs a writable folder; file kept as it is
@@ -25,7 +26,7 @@ struct MigrationResult {
     Problem problem = Problem::None;
     // The log line of a problem.
     std::string message;
-    // CopyFailed: the copy error's description.
+    // CopyFailed, NoSpace: the copy error's description.
     std::string detail;
     // Where a replaced documents copy was moved to; empty when none was replaced.
     std::string setAside;

@@ -296,6 +296,10 @@ Kind regards
         <translation>Connected successfully: the new entries have been downloaded.</translation>
     </message>
     <message>
+        <source>Nicht genügend freier Speicherplatz: Tolvane kann seine Datenbank nicht anlegen. Bitte geben Sie Speicherplatz frei und starten Sie Tolvane erneut.</source>
+        <translation>Not enough free space: Tolvane cannot create its database. Please free some storage space and start Tolvane again.</translation>
+    </message>
+    <message>
         <source>Nicht genügend freier Speicherplatz: Der Download wurde angehalten. Bitte geben Sie Speicherplatz frei und synchronisieren Sie erneut.</source>
         <translation>Not enough free space: the download has been stopped. Please free some storage space and synchronise again.</translation>
     </message>

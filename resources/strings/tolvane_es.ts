@@ -296,6 +296,10 @@ Un saludo
         <translation>Conexión establecida: se han descargado las entradas nuevas.</translation>
     </message>
     <message>
+        <source>Nicht genügend freier Speicherplatz: Tolvane kann seine Datenbank nicht anlegen. Bitte geben Sie Speicherplatz frei und starten Sie Tolvane erneut.</source>
+        <translation>No hay suficiente espacio libre: Tolvane no puede crear su base de datos. Libere espacio de almacenamiento y vuelva a iniciar Tolvane.</translation>
+    </message>
+    <message>
         <source>Nicht genügend freier Speicherplatz: Der Download wurde angehalten. Bitte geben Sie Speicherplatz frei und synchronisieren Sie erneut.</source>
         <translation>No hay suficiente espacio libre: la descarga se ha detenido. Libere espacio de almacenamiento y vuelva a sincronizar.</translation>
     </message>

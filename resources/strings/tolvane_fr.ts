@@ -296,6 +296,10 @@ Cordialement
         <translation>Connexion établie : les nouvelles entrées ont été téléchargées.</translation>
     </message>
     <message>
+        <source>Nicht genügend freier Speicherplatz: Tolvane kann seine Datenbank nicht anlegen. Bitte geben Sie Speicherplatz frei und starten Sie Tolvane erneut.</source>
+        <translation>Espace libre insuffisant : Tolvane ne peut pas créer sa base de données. Veuillez libérer de l'espace de stockage et redémarrer Tolvane.</translation>
+    </message>
+    <message>
         <source>Nicht genügend freier Speicherplatz: Der Download wurde angehalten. Bitte geben Sie Speicherplatz frei und synchronisieren Sie erneut.</source>
         <translation>Espace libre insuffisant : le téléchargement a été interrompu. Veuillez libérer de l'espace de stockage et synchroniser à nouveau.</translation>
     </message>

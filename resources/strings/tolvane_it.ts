@@ -296,6 +296,10 @@ Cordiali saluti
         <translation>Connessione riuscita: i nuovi dati sono stati scaricati.</translation>
     </message>
     <message>
+        <source>Nicht genügend freier Speicherplatz: Tolvane kann seine Datenbank nicht anlegen. Bitte geben Sie Speicherplatz frei und starten Sie Tolvane erneut.</source>
+        <translation>Spazio libero insufficiente: Tolvane non può creare il suo database. Liberare spazio di archiviazione e riavviare Tolvane.</translation>
+    </message>
+    <message>
         <source>Nicht genügend freier Speicherplatz: Der Download wurde angehalten. Bitte geben Sie Speicherplatz frei und synchronisieren Sie erneut.</source>
         <translation>Spazio libero insufficiente: il download è stato interrotto. Liberi spazio di memoria e sincronizzi di nuovo.</translation>
     </message>

@@ -296,6 +296,10 @@
         <translation>Соединение установлено, новые записи загружены.</translation>
     </message>
     <message>
+        <source>Nicht genügend freier Speicherplatz: Tolvane kann seine Datenbank nicht anlegen. Bitte geben Sie Speicherplatz frei und starten Sie Tolvane erneut.</source>
+        <translation>Недостаточно свободного места: Tolvane не может создать свою базу данных. Освободите место на диске и запустите Tolvane снова.</translation>
+    </message>
+    <message>
         <source>Nicht genügend freier Speicherplatz: Der Download wurde angehalten. Bitte geben Sie Speicherplatz frei und synchronisieren Sie erneut.</source>
         <translation>Недостаточно свободного места: загрузка остановлена. Освободите место в памяти и синхронизируйте снова.</translation>
     </message>

@@ -1,6 +1,6 @@
 #include "app/platform/FileAnalytics.h"
-#include "app/platform/LockFile.h"
 #include "app/platform/RatingPrompt.h"
+#include "platform/LockFile.h"
 #include "platform/Platform.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/Unprivileged.h"

@@ -363,6 +363,18 @@ TEST_F(CatalogueUpdateTest, OnlyADateOfTheTimestampFormNotAheadOfTheClockBecomes
         EXPECT_FALSE(PageReply::isTimestamp(text)) << text;
 }
 
+TEST_F(CatalogueUpdateTest, AClockThatWentBackTo1970KeepsTheDateTakenIn) {
+    clock = [] { return std::chrono::system_clock::time_point{}; };
+    database.updateDTimestamp("2018-01-01 00:00:00", "0");
+    JsonValue newer = JsonValue::parse(product(5, "a"));
+    newer["Aufnahmedatum"] = "2019-05-01 00:00:00";
+    setReplies({page("1", "[" + newer.dump() + "]"), page("1", "null")});
+    EXPECT_EQ(run(), UpdateOutcome::Completed);
+    EXPECT_EQ(requests()[0].target,
+              "/getUpdatedProducts.php?timestamp=2018-01-01%2000:00:00&pageNo=1&records=250");
+    EXPECT_EQ(queryOne(clientDb, "select dtimestamp from Timestamp"), "2019-05-01 00:00:00");
+}
+
 TEST_F(CatalogueUpdateTest, HostileRepliesAreRefusedAsUnreadableAndStoreNothing) {
     insert(5, "2017-01-01 00:00:00");
     std::string empties = "[{}";

@@ -101,10 +101,12 @@ protected:
         return seen;
     }
 
-    // The update under test, made on first use.
+    // The update under test, made on first use, judging dates by clock (the system's when empty).
+    CatalogueUpdate::Clock clock;
     CatalogueUpdate& update() {
         if (!update_)
-            update_ = std::make_unique<CatalogueUpdate>(platform, database, store, listener, url());
+            update_ = std::make_unique<CatalogueUpdate>(platform, database, store, listener, url(),
+                                                        clock);
         return *update_;
     }
     // Starts a run; run() waits for its end too.

@@ -1,4 +1,5 @@
 // The command-line driver, as a user runs it.
+#include "platform/LockFile.h"
 #include "tests/support/ServerProcess.h"
 #include "tests/support/TestCatalogue.h"
 
@@ -45,7 +46,11 @@ TEST_F(SyncTool, BringsAnEmptyFileUpToDateAndReportsFailureByItsExitStatus) {
         EXPECT_NE(output.find("finished: unreadable reply"), std::string::npos) << output;
     }
     ServerProcess server(serverDb);
-    EXPECT_EQ(sync(server.url(), &output), 0);
+    // A password written into the address is used, never printed.
+    std::string withPassword = server.url();
+    withPassword.insert(withPassword.find("://") + 3, "shopper:s3cret@");
+    EXPECT_EQ(sync(withPassword, &output), 0);
+    EXPECT_EQ(output.find("s3cret"), std::string::npos) << output;
     EXPECT_NE(output.find("page 1/2: 250 of 260 products\npage 2/2: 260 of 260 products\n"),
               std::string::npos)
         << output;
@@ -56,6 +61,19 @@ TEST_F(SyncTool, BringsAnEmptyFileUpToDateAndReportsFailureByItsExitStatus) {
         << output;
     EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "260");
     EXPECT_EQ(sync(server.url(), nullptr, dir.file("missing.db")), 2);
+}
+
+TEST_F(SyncTool, LeavesAFolderThatTheProgramHoldsAlone) {
+    serve(10);
+    ServerProcess server(serverDb);
+    {
+        tolvane::LockFile program(tolvane::LockFile::forFolderOf(clientDb));
+        ASSERT_EQ(program.claim(), tolvane::LockFile::Claim::Taken);
+        EXPECT_EQ(sync(server.url()), 1);
+        EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "0");
+    }
+    EXPECT_EQ(sync(server.url()), 0);
+    EXPECT_EQ(queryOne(clientDb, "select count(*) from ProductsTable"), "10");
 }
 
 // Starts the sync tool without waiting for it; its output is dropped.

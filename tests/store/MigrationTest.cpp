@@ -200,6 +200,15 @@ TEST_F(MigrationTest, CopyFailureIsReportedAndCreatesNoFile) {
                  defaults.boolForKey("copiedNewFolderDatabase"));
 }
 
+TEST_F(MigrationTest, ADiskWithoutRoomForTheCopyIsSaidToBeFull) {
+    // A shipped file larger than any free space here, without taking any.
+    std::filesystem::resize_file(locations.shippedDatabasePath(), std::uintmax_t(1) << 43);
+    const MigrationResult result = createEditableCopyOfDatabaseIfNeeded(locations, defaults, log);
+    EXPECT_EQ(result.problem, MigrationResult::Problem::NoSpace);
+    EXPECT_FALSE(std::filesystem::exists(locations.databasePath()));
+    EXPECT_FALSE(std::filesystem::exists(locations.databasePath() + ".copying"));
+}
+
 TEST_F(MigrationTest, AKilledWritersJournalIsRolledBackNotReportedAndNeverRolledIntoANewCopy) {
     ASSERT_TRUE(launch().ok);
     addUserData();

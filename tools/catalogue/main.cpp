@@ -2,6 +2,7 @@
 // catalogue of any size for benchmarks and tests; looks products up in a database file as the
 // product list finds them.
 
+#include "tools/FolderLock.h"
 #include "tools/catalogue/CatalogueError.h"
 #include "tools/catalogue/CatalogueLookup.h"
 #include "tools/catalogue/CatalogueSourceReader.h"
@@ -69,6 +70,8 @@ int build(int argc, char** argv) {
     source.products =
         tolvane::CatalogueSourceReader::readProductsFile(required(options, "--products"));
     tolvane::CatalogueSourceReader::checkConsistency(source);
+    tolvane::LockFile lock(tolvane::LockFile::forFolderOf(required(options, "--out")));
+    if (!tolvane::claimFolderLock(lock, "tolvane-catalogue")) return 1;
     tolvane::CatalogueWriter::write(source, required(options, "--out"));
     std::cout << "tolvane-catalogue: " << source.products.size() << " products, "
               << source.categories.size() << " categories -> " << options.at("--out") << '\n';
@@ -88,6 +91,8 @@ int synthetic(int argc, char** argv) {
             ? tolvane::CatalogueSourceReader::readCategoriesFile(options.at("--categories"))
             : tolvane::SyntheticCatalogue::defaultCategories();
     source.products = tolvane::SyntheticCatalogue::generate(count, seed, source.categories);
+    tolvane::LockFile lock(tolvane::LockFile::forFolderOf(required(options, "--out")));
+    if (!tolvane::claimFolderLock(lock, "tolvane-catalogue")) return 1;
     tolvane::CatalogueWriter::write(source, required(options, "--out"));
     if (options.contains("--tsv"))
         tolvane::CatalogueTsvWriter::writeProductsFile(source.products, options.at("--tsv"));

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "store/Database.h"
 #include "store/DatabaseWorker.h"
+#include "tools/FolderLock.h"
 #include "tools/sync/ConsoleListener.h"
 #include "tools/sync/EventLoop.h"
 
@@ -23,8 +24,8 @@ int usage() {
                  "build's)\n"
                  "  --upload      also send the own products not yet uploaded\n"
                  "  --verbose     print the diagnostic log to standard error\n"
-                 "Exit status: 0 when the catalogue is up to date, 1 when the update failed, "
-                 "2 for a usage error.\n";
+                 "Exit status: 0 when the catalogue is up to date, 1 when the update failed or "
+                 "another program holds the folder, 2 for a usage error.\n";
     return 2;
 }
 
@@ -55,6 +56,9 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    LockFile lock(LockFile::forFolderOf(dbPath));
+    if (!claimFolderLock(lock, "tolvane-sync")) return 1;
+
     StreamLog verboseLog(std::cerr);
     NullLog quietLog;
     Log& log = verbose ? static_cast<Log&>(verboseLog) : quietLog;
@@ -71,7 +75,7 @@ int main(int argc, char** argv) {
     DatabaseWorker store(dbPath, log);
     ConsoleListener listener(std::cout);
     CatalogueUpdate update(platform, database, store, listener, server);
-    std::cout << "server: " << update.serverBase() << "\n";
+    std::cout << "server: " << withoutCredentials(update.serverBase()) << "\n";
 
     if (upload) {
         auto unsent = database.selectProductsForCsv();

@@ -1,4 +1,4 @@
-#include "app/platform/LockFile.h"
+#include "platform/LockFile.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -35,6 +35,12 @@ std::string programName() {
 }
 
 } // namespace
+
+std::string LockFile::forFolderOf(const std::string& file) {
+    std::error_code error;
+    const fs::path full = fs::absolute(file, error);
+    return ((error ? fs::path(file) : full).parent_path() / folderLockName).string();
+}
 
 LockFile::LockFile(std::string path) : path_(std::move(path)) {}
 

@@ -22,6 +22,12 @@ public:
         CannotTake, // a stale file that can be neither taken nor removed; path() names it
     };
 
+    // The lock of a documents folder: the program and the command-line tools that write the
+    // folder's files hold it, so that only one writes them at a time.
+    static constexpr const char* folderLockName = "Tolvane.lock";
+    // The folder lock of the folder that holds file.
+    static std::string forFolderOf(const std::string& file);
+
     explicit LockFile(std::string path);
     ~LockFile();
     LockFile(const LockFile&) = delete;
