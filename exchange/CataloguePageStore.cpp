@@ -26,10 +26,12 @@ CataloguePageStore::Stored CataloguePageStore::store(Database& db, const Page& p
     }
     // Many small commits: each need not wait for the disk (ended with the run).
     if (!db.bulkWrites()) db.beginBulkWrites();
-    // A product whose new record the store would refuse keeps its old row rather than vanish.
+    // A product whose new record the store would refuse, or whose fields are longer than any
+    // product's, keeps its old row rather than vanish.
     std::set<int> kept;
     for (const auto& record : page.records) {
-        if (CataloguePageWriter::storable(record)) continue;
+        if (CataloguePageWriter::storable(record) && PageReply::withinFieldLengths(record))
+            continue;
         kept.insert(static_cast<int>(record.id));
         log_.write("Product " + formatInt(record.id) +
                    " not replaced: its new record is unfit to store");

@@ -39,7 +39,8 @@ public:
         long long handled = 0; // products of the run handled up to this page
     };
     // Stores a page; after a page that failed, no later page of the run is stored. A product
-    // whose new record the store would refuse keeps its old row, and its date does not count as
+    // whose new record the store would refuse, or that has a field longer than
+    // PageReply::withinFieldLengths allows, keeps its old row, and its date does not count as
     // taken in.
     Stored store(Database& db, const Page& page);
     // The last page was read: the newest date taken in becomes the timestamp, rows "0".

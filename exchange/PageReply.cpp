@@ -2,6 +2,7 @@
 
 #include "exchange/ReplyText.h"
 #include "text/IntegerValue.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 
@@ -97,6 +98,18 @@ bool PageReply::pageRecord(const JsonValue& product, CatalogueRecord& record) {
     if (!usableIdText(id) || leadingInt(id) <= 0 || leadingInt(id) >= firstOwnProductId)
         return false;
     record.id = leadingInt(id);
+    return true;
+}
+
+bool PageReply::withinFieldLengths(const CatalogueRecord& record) {
+    for (std::size_t i = 0; i < record.fields.size(); ++i) {
+        const auto field = static_cast<CatalogueField>(i);
+        const bool named = field == CatalogueField::Name || field == CatalogueField::Maker;
+        const std::string& text = record.fields[i];
+        // Bytes first: a megabyte is refused without counting its characters.
+        const std::size_t bound = named ? maxNameLength : maxFieldLength;
+        if (text.size() > bound && characterCount(text) > bound) return false;
+    }
     return true;
 }
 

@@ -23,6 +23,11 @@ struct PageReply {
     static constexpr JsonLimits limits{8, 200000};
     // Pages past what the reported total needs before a reply counts as endless.
     static constexpr int pageMargin = 2;
+    // The longest field texts a page stores, in characters: a name or maker runs to a few
+    // hundred, every other field (values, unit, date, codes) to a few dozen. Longer is no product
+    // (a screen showing a megabyte of it freezes), and the page store refuses it.
+    static constexpr std::size_t maxNameLength = 500;
+    static constexpr std::size_t maxFieldLength = 40;
 
     enum class Kind {
         NothingNew, // "No product has been updated."
@@ -52,6 +57,8 @@ struct PageReply {
     // The page record of a product object; false when its ID is unusable (the record's
     // identifier is then 0).
     static bool pageRecord(const JsonValue& product, CatalogueRecord& record);
+    // Whether every field of the record is within its longest length.
+    static bool withinFieldLengths(const CatalogueRecord& record);
     // Whether a text has the form of a stored timestamp, "YYYY-MM-DD HH:MM:SS".
     static bool isTimestamp(std::string_view text);
 };

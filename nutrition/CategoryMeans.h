@@ -3,7 +3,10 @@
 
 #include "nutrition/Nutrient.h"
 
+#include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tolvane {
@@ -18,8 +21,20 @@ struct CategoryMeans {
     float of(Nutrient n) const;
 };
 
-// One entry per product of the category. No-data texts add nothing but still count in the
-// divisor; an empty list gives means that are not numbers.
+// The means summed up product by product, so that a category's rows need not all be held at once.
+class CategoryMeansSum {
+public:
+    // Fat, saturated fat, sugar, salt and energy texts of one product.
+    void add(const std::array<std::string_view, kNutrientCount>& texts);
+    CategoryMeans means() const;
+
+private:
+    std::array<float, kNutrientCount> sums_{};
+    std::size_t count_ = 0;
+};
+
+// One entry per product of the category. Texts without data (nutrientValueFromText) add nothing
+// but still count in the divisor; an empty list gives means that are not numbers.
 CategoryMeans categoryMeansOf(const std::vector<NutrientTexts>& products);
 
 } // namespace tolvane

@@ -47,9 +47,9 @@ std::size_t nutrientOf(ConsumptionQuantity q) {
     return static_cast<std::size_t>(static_cast<int>(q) - 1);
 }
 
-// A value per 100 from a product's or a row's text. A negative value is the catalogue's
-// "no data", and one that does not fit a number is no value either: both count as nothing.
-float nutrientValue(const std::string& text) {
+// A value a stored row holds for its amount. A negative value is the catalogue's "no data", and
+// one that does not fit a number is no value either: both count as nothing.
+float rowValue(const std::string& text) {
     const float value = leadingFloat(text);
     return std::isfinite(value) && value > 0.0f ? value : 0.0f;
 }
@@ -98,7 +98,7 @@ bool Consumption::locked(ConsumptionQuantity q) const {
 Consumption consumptionFromProduct(const NutrientTexts& per100, std::string_view gm) {
     Consumption c;
     for (std::size_t n = 0; n < per100.size(); ++n) {
-        c.per100[n] = nutrientValue(per100[n]);
+        c.per100[n] = std::max(nutrientValueFromText(kNutrients[n], per100[n]), 0.0f);
         c.noData[n] = hasNoData(kNutrients[n], per100[n]);
     }
     // The unit is kept apart from the number, so it is appended exactly once when storing.
@@ -117,7 +117,7 @@ Consumption consumptionFromRow(const NutrientTexts& nutrients, std::string_view 
     // The row's values are shown as stored; per 100 they are what the row holds for its amount.
     const float toPer100 = c.amount == 0.0f ? 1.0f : 100.0f / c.amount;
     for (std::size_t n = 0; n < nutrients.size(); ++n) {
-        const float value = nutrientValue(nutrients[n]);
+        const float value = rowValue(nutrients[n]);
         c.texts[n + 1] = formatQuantity(static_cast<int>(n + 1), value);
         c.per100[n] = std::isfinite(value * toPer100) ? value * toPer100 : 0.0f;
     }

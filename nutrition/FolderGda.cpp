@@ -2,6 +2,7 @@
 
 #include "nutrition/GdaCalculator.h"
 #include "nutrition/NumberText.h"
+#include "nutrition/TrafficLightRating.h"
 
 namespace tolvane {
 
@@ -34,13 +35,13 @@ FolderGdaBars folderGdaBars(const NutrientTexts& totals, const PersonalFactor& f
     const float portion = 100.0f;
     FolderGdaBars bars;
     for (int n = 0; n < kNutrientCount; ++n) {
-        const float value = gdaValueFromText(totals[n]);
+        const float value = gdaValueFromText(kNutrients[n], totals[n]);
         const float amount = value / 100.0f * portion;
         FolderGdaBar& bar = bars[n];
         bar.percent = amount / references[n] * 100.0f;
         bar.amount = truncated(amount);
         bar.percentLabel = formatInt(truncated(bar.percent)) + "%";
-        bar.noData = isNoDataText(totals[n]);
+        bar.noData = hasNoData(kNutrients[n], totals[n]);
         bar.valueLabel =
             bar.noData ? format.noData() : folderValueLabel(kNutrients[n], totals[n], format);
         if (bar.noData) bar.percentLabel = format.noData();

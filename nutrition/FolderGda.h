@@ -39,7 +39,7 @@ struct FolderGdaBar {
 using FolderGdaBars = std::array<FolderGdaBar, kNutrientCount>;
 
 // Bars for the folder totals (texts as the folder list sums them) with portion 100.
-// A total with the no-data text counts 0.
+// A total without data (nutrientValueFromText) counts 0 and shows the no-data sign.
 FolderGdaBars folderGdaBars(const NutrientTexts& totals, const PersonalFactor& factor,
                             const NumberFormat& format = {});
 

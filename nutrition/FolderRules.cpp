@@ -5,6 +5,7 @@
 #include "text/Utf8.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <vector>
 
@@ -63,7 +64,9 @@ std::string adjustedCalorieTotal(std::string_view total, std::string_view remove
 
 void FolderSums::add(const NutrientTexts& amounts, const NutrientTexts* product) {
     for (std::size_t n = 0; n < sums.size(); ++n) {
-        sums[n] += std::max(0.0f, leadingFloat(amounts[n]));
+        // A row past every number ("inf", "1e39") would make the total one as well.
+        if (const float amount = leadingFloat(amounts[n]); std::isfinite(amount) && amount > 0.0f)
+            sums[n] += amount;
         ++rows[n];
         if (product && hasNoData(kNutrients[n], (*product)[n])) ++noData[n];
     }

@@ -23,10 +23,9 @@ TouchArea touchArea(int bar) {
 
 } // namespace
 
-float gdaValueFromText(std::string_view text) {
-    if (text.empty() || isNoDataText(text)) return 0.0f;
+float gdaValueFromText(Nutrient nutrient, std::string_view text) {
     // A negative text ("-1") marks missing data; it must not draw a negative bar.
-    return std::max(leadingFloat(text), 0.0f);
+    return std::max(nutrientValueFromText(nutrient, text), 0.0f);
 }
 
 float portionFromText(std::string_view portionText) {
@@ -39,7 +38,7 @@ std::optional<GdaBars> gdaBars(const NutrientTexts& texts, std::string_view port
     if (portion < 0.0f || !std::isfinite(portion)) return std::nullopt;
     GdaBars bars;
     for (int n = 0; n < kNutrientCount; ++n) {
-        const float value = gdaValueFromText(texts[n]);
+        const float value = gdaValueFromText(kNutrients[n], texts[n]);
         const float amount = value / 100.0f * portion;
         GdaBar& bar = bars[n];
         bar.percent = amount / kGuidelineDailyAmounts[n] * 100.0f;

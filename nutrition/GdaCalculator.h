@@ -33,8 +33,8 @@ struct GdaBar {
 
 using GdaBars = std::array<GdaBar, kNutrientCount>;
 
-// A nutrient text as the bars read it: no data, empty and negative texts count as 0.
-float gdaValueFromText(std::string_view text);
+// A nutrient text as the bars read it: a text without data (nutrientValueFromText) counts as 0.
+float gdaValueFromText(Nutrient nutrient, std::string_view text);
 
 // The portion field's text: empty means 100, otherwise its leading number.
 float portionFromText(std::string_view portionText);

@@ -11,28 +11,55 @@
 namespace tolvane {
 namespace {
 
+// The character at i as numbers are read: a full-width form (U+FF01 to U+FF5E, as East Asian
+// input methods type digits, signs and points) stands for its ASCII character. width receives
+// the character's length in bytes; past the end it is '\0'.
+char numberCharAt(std::string_view text, std::size_t i, std::size_t& width) {
+    width = 1;
+    if (i >= text.size()) return '\0';
+    if (static_cast<unsigned char>(text[i]) == 0xEF && i + 2 < text.size()) {
+        const auto second = static_cast<unsigned char>(text[i + 1]);
+        const auto third = static_cast<unsigned char>(text[i + 2]);
+        char32_t point = 0;
+        if (second == 0xBC && third >= 0x81 && third <= 0xBF)
+            point = 0xFF00 + (third & 0x3F);
+        else if (second == 0xBD && third >= 0x80 && third <= 0x9E)
+            point = 0xFF40 + (third & 0x3F);
+        if (point != 0) {
+            width = 3;
+            return static_cast<char>(point - 0xFEE0);
+        }
+    }
+    return text[i];
+}
+
 // The longest prefix that reads as a decimal number, with "," turned into "." and a leading "+"
 // dropped (from_chars takes neither). Empty when the text does not begin with a number.
 // `consumed` receives the prefix's length in the text.
 std::string numberPrefix(std::string_view text, std::size_t* consumed = nullptr) {
+    std::size_t width = 0;
+    const auto at = [&](std::size_t i) { return numberCharAt(text, i, width); };
     std::size_t i = 0;
-    while (i < text.size() && isAsciiBlank(text[i]))
-        ++i;
+    while (isAsciiBlank(at(i)))
+        i += width;
     std::string out;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') out += '-';
-        ++i;
+    if (const char sign = at(i); sign == '+' || sign == '-') {
+        if (sign == '-') out += '-';
+        i += width;
     }
     std::size_t digits = 0;
-    while (i < text.size() && isAsciiDigit(text[i])) {
-        out += text[i++];
+    for (char c = at(i); isAsciiDigit(c); c = at(i)) {
+        out += c;
+        i += width;
         ++digits;
     }
-    if (i < text.size() && (text[i] == '.' || text[i] == ',')) {
-        std::size_t j = i + 1;
+    if (const char point = at(i); point == '.' || point == ',') {
+        std::size_t j = i + width;
         std::string fraction;
-        while (j < text.size() && isAsciiDigit(text[j]))
-            fraction += text[j++];
+        for (char c = at(j); isAsciiDigit(c); c = at(j)) {
+            fraction += c;
+            j += width;
+        }
         if (digits > 0 || !fraction.empty()) {
             out += '.';
             out += fraction;
@@ -44,16 +71,17 @@ std::string numberPrefix(std::string_view text, std::size_t* consumed = nullptr)
         if (consumed) *consumed = 0;
         return {};
     }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
+    if (const char e = at(i); e == 'e' || e == 'E') {
+        std::size_t j = i + width;
         std::string exponent = "e";
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
-            if (text[j] == '-') exponent += '-';
-            ++j;
+        if (const char sign = at(j); sign == '+' || sign == '-') {
+            if (sign == '-') exponent += '-';
+            j += width;
         }
         std::size_t expDigits = 0;
-        while (j < text.size() && isAsciiDigit(text[j])) {
-            exponent += text[j++];
+        for (char c = at(j); isAsciiDigit(c); c = at(j)) {
+            exponent += c;
+            j += width;
             ++expDigits;
         }
         if (expDigits > 0) {
@@ -65,21 +93,22 @@ std::string numberPrefix(std::string_view text, std::size_t* consumed = nullptr)
     return out;
 }
 
-template <typename T> T readLeading(std::string_view text) {
+template <typename T> std::optional<T> readLeading(std::string_view text) {
     // Most stored values are plain ("12.5"): read in place, without building the prefix. Where
-    // from_chars stops at a character that numberPrefix reads on or may read differently, the
-    // prefix decides.
+    // from_chars stops at a character that numberPrefix reads on or may read differently (a
+    // point, an exponent, a full-width form), the prefix decides.
     if (!text.empty() && isAsciiDigit(text.front())) {
         T value{};
         const char* last = text.data() + text.size();
         const auto result = std::from_chars(text.data(), last, value, std::chars_format::general);
         if (result.ec == std::errc() &&
-            (result.ptr == last || (*result.ptr != ',' && *result.ptr != '.' &&
-                                    *result.ptr != 'e' && *result.ptr != 'E')))
+            (result.ptr == last ||
+             (*result.ptr != ',' && *result.ptr != '.' && *result.ptr != 'e' &&
+              *result.ptr != 'E' && static_cast<unsigned char>(*result.ptr) < 0x80)))
             return value;
     }
     const std::string prefix = numberPrefix(text);
-    if (prefix.empty()) return T(0);
+    if (prefix.empty()) return std::nullopt;
     T value{};
     const char* first = prefix.data();
     const char* last = first + prefix.size();
@@ -96,10 +125,13 @@ template <typename T> T readLeading(std::string_view text) {
 } // namespace
 
 float leadingFloat(std::string_view text) {
-    return readLeading<float>(text);
+    return readLeading<float>(text).value_or(0.0f);
 }
 double leadingDouble(std::string_view text) {
-    return readLeading<double>(text);
+    return readLeading<double>(text).value_or(0.0);
+}
+std::optional<float> leadingFloatIfAny(std::string_view text) {
+    return readLeading<float>(text);
 }
 
 std::size_t leadingNumberLength(std::string_view text) {

@@ -6,6 +6,7 @@
 #include "text/IntegerValue.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,9 +14,12 @@
 namespace tolvane {
 
 // The leading number of a text: optional blanks, sign, digits, fraction and exponent; reading
-// stops at the first character that does not fit. Every "," counts as ".". 0 when there is none.
+// stops at the first character that does not fit. Every "," counts as "."; full-width digits,
+// signs and points count as theirs. 0 when there is none; out of range it is infinite.
 float leadingFloat(std::string_view text);
 double leadingDouble(std::string_view text);
+// The same, nothing when the text does not begin with a number.
+std::optional<float> leadingFloatIfAny(std::string_view text);
 // Length in bytes of that leading number, blanks included; 0 when there is none.
 std::size_t leadingNumberLength(std::string_view text);
 

@@ -32,7 +32,11 @@ Bounds boundsFor(Nutrient nutrient, bool perGram) {
 float nutrientValueFromText(Nutrient nutrient, std::string_view text) {
     if (text.empty()) return nutrient == Nutrient::Energy ? 0.0f : -1.0f;
     if (isNoDataText(text)) return -1.0f;
-    return leadingFloat(text);
+    // "-", "n/a" or "inf" say nothing about the food, and "1e308" no food holds: rated as a
+    // value they would be green, or drag every mean of the category with them.
+    const std::optional<float> value = leadingFloatIfAny(text);
+    if (!value || !(*value <= kNutrientValueLimit)) return -1.0f;
+    return *value;
 }
 
 TrafficLight rateNutrient(Nutrient nutrient, float value, std::string_view unit,

@@ -18,8 +18,13 @@ struct TrafficLight {
     friend bool operator==(const TrafficLight&, const TrafficLight&) = default;
 };
 
+// More than any food holds per 100 g or 100 ml, in grams or kilocalories.
+inline constexpr float kNutrientValueLimit = 100000.0f;
+
 // Empty text: -1 (no data) for the rated nutrients, 0 for energy; "keine Angaben(.)": -1;
-// otherwise the leading number with "," read as ".". Negative values mean no data.
+// otherwise the leading number with "," read as "." (leadingFloat). A text that does not begin
+// with a number, or whose number is beyond kNutrientValueLimit, is -1 too. Negative values mean
+// no data. Every rule that reads a nutrient per 100 reads it here.
 float nutrientValueFromText(Nutrient nutrient, std::string_view text);
 // Whether the product screen shows the no-data sign for the text; every screen shows it alike.
 inline bool hasNoData(Nutrient nutrient, std::string_view text) {

@@ -6,7 +6,7 @@
 #include "bench/common/BenchFigures.h"
 #include "nutrition/BetterChoices.h"
 #include "platform/Log.h"
-#include "screens/detail/ProductDetail.h"
+#include "screens/detail/CategoryComparison.h"
 #include "store/Database.h"
 
 #include <filesystem>
@@ -78,16 +78,16 @@ int run(int count, bool oneCategory) {
     std::size_t found = 0;
     // The first product opened in the category: the scan, the ranking, the winners read.
     const double search = bench::medianMs(runs, [&] {
-        const auto lights = ProductDetail::categoryLights(db, category);
-        found = ProductDetail::searchBetterChoices(db, shown, lights).size();
+        const auto lights = CategoryComparison::categoryLights(db, category);
+        found = CategoryComparison::searchBetterChoices(db, shown, lights).size();
     });
     bench::figure(prefix, count, search, "ms", 20.0, "target at 100,000");
     // Every later one: the category's lights kept on the store object, ranked, the winners read.
-    db.keepCategoryFigures("choices " + category, ProductDetail::categoryLights(db, category),
+    db.keepCategoryFigures("choices " + category, CategoryComparison::categoryLights(db, category),
                            db.catalogueGeneration());
     const double kept = bench::medianMs(runs, [&] {
         const auto lights = db.keptCategoryFigures("choices " + category);
-        found = ProductDetail::searchBetterChoices(db, shown, *lights).size();
+        found = CategoryComparison::searchBetterChoices(db, shown, *lights).size();
     });
     bench::figure(prefix + "_kept", count, kept, "ms", 20.0, "target at 100,000");
     // The lights rated and ranked alone, from texts in memory, as the scan does it.

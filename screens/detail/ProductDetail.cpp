@@ -1,15 +1,12 @@
 #include "ProductDetail.h"
 
-#include "nutrition/BetterChoices.h"
 #include "nutrition/NumberText.h"
-#include "nutrition/NutritionFacts.h"
 #include "nutrition/TrafficLightRating.h"
 #include "platform/Keys.h"
 #include "screens/common/Nutrients.h"
 #include "screens/filing/FolderName.h"
 #include "screens/filing/PlannerWrites.h"
 #include "store/Database.h"
-#include "store/DatabaseWorker.h"
 
 namespace tolvane {
 namespace {
@@ -39,12 +36,7 @@ ProductDetail::ProductDetail(Platform platform, Database& shared, DetailHost lan
     : platform_(platform), shared_(shared), host_(std::move(landscape)),
       language_(interfaceLanguage(platform.appDefaults(), host_)) {}
 
-ProductDetail::~ProductDetail() {
-    // From here on the platform is no longer the screen's to use: a search under way ends
-    // without handing its result over.
-    toUiThread_->close();
-    if (choicesWorker_) choicesWorker_->stop();
-}
+ProductDetail::~ProductDetail() = default;
 
 void ProductDetail::viewDidLoad() {
     platform_.log.write("Product Detail -Screen");
@@ -62,103 +54,38 @@ void ProductDetail::drawData(const std::optional<ProductRecord>& product) {
 
     showMsg_ = !hasSalesPortion(product_.salesPortion);
     if (!rows_.empty() && !showMsg_) rows_.push_back(rowOf(DetailRow::Kind::Portion));
-    means_ = categoryMeans(product_.categoryId);
     categoryName_ = shared_.selectCategoryForId(product_.categoryId);
     favorite_ = product_.favourite();
     readFacts();
-    findBetterChoices();
+    compareWithCategory();
     changed();
 }
 
-// The category's rows are a scan of the whole catalogue; their means are kept on the shared
-// store object until the catalogue changes.
-CategoryMeans ProductDetail::categoryMeans(const std::string& categoryId) {
-    if (auto kept = shared_.categoryFigures(categoryId); kept && kept->size() == 5) {
-        const auto& f = *kept;
-        return {static_cast<float>(f[0]), static_cast<float>(f[1]), static_cast<float>(f[2]),
-                static_cast<float>(f[3]), static_cast<float>(f[4])};
-    }
-    const long generation = shared_.catalogueGeneration();
-    auto rows = shared_.selectProductDetailForCategory(categoryId);
-    std::vector<NutrientTexts> products;
-    products.reserve(rows.size());
-    for (CategoryValuesRow& row : rows)
-        products.push_back(nutrientTexts(std::move(row.nutrients)));
-    const CategoryMeans means = categoryMeansOf(products);
-    shared_.keepCategoryFigures(categoryId,
-                                {means.arithMeanFett, means.arithMeanGesFette,
-                                 means.arithMeanZucker, means.arithMeanSalz,
-                                 means.arithMeanKalorie},
-                                generation);
-    return means;
+void ProductDetail::compareWithCategory() {
+    means_ = CategoryMeansSum().means();
+    choiceProducts_.clear();
+    choices_.clear();
+    comparison_.drop();
+    if (rows_.empty()) return;
+    comparison_.compare(
+        product_,
+        [this](const CategoryMeans& means) {
+            means_ = means;
+            rateChoices();
+            changed();
+        },
+        [this](const std::vector<ProductRecord>& products) {
+            choiceProducts_ = products;
+            rateChoices();
+            changed();
+        });
 }
-
-namespace {
-
-const char* factTitleKey(Fact fact) {
-    switch (fact) {
-    case Fact::EnergyKj:
-    case Fact::EnergyKcal:
-        return key("Energie");
-    case Fact::Fat:
-        return key("Fett");
-    case Fact::SaturatedFat:
-        return key("davon gesättigte Fettsäuren");
-    case Fact::Monounsaturated:
-        return key("davon einfach ungesättigte Fettsäuren");
-    case Fact::Polyunsaturated:
-        return key("davon mehrfach ungesättigte Fettsäuren");
-    case Fact::TransFat:
-        return key("davon Transfettsäuren");
-    case Fact::Carbohydrate:
-        return key("Kohlenhydrate");
-    case Fact::Sugar:
-        return key("davon Zucker");
-    case Fact::Starch:
-        return key("davon Stärke");
-    case Fact::Polyols:
-        return key("davon mehrwertige Alkohole");
-    case Fact::Fibre:
-        return key("Ballaststoffe");
-    case Fact::Protein:
-        return key("Eiweiß");
-    case Fact::Salt:
-        return key("Salz");
-    case Fact::Cholesterol:
-        return key("Cholesterin");
-    }
-    return "";
-}
-
-std::array<std::string_view, kNutrientCount> choiceTexts(const NutrientColumns& n) {
-    return {n.fat, n.saturatedFat, n.sugar, n.salt, n.kcal};
-}
-
-} // namespace
 
 void ProductDetail::readFacts() {
     facts_.clear();
     if (rows_.empty()) return;
-    const auto stored = shared_.selectNutritionFacts(product_.recordId);
-    if (!stored) return;
-    const NutritionFactsRow& f = *stored;
-    const FactTexts texts = {
-        f.energyKj,        f.energyKcal, f.fat,           f.saturatedFat, f.monounsaturated,
-        f.polyunsaturated, f.transFat,   f.carbohydrates, f.sugar,        f.starch,
-        f.polyols,         f.fibre,      f.protein,       f.salt,         f.cholesterol};
-    const NumberFormat format = numberFormat(platform_.strings);
-    bool kilojoules = false;
-    for (const FactValue& fact : factsWithData(texts)) {
-        const std::string value = format.withUnit(format.number(fact.number), factUnit(fact.fact));
-        // Energy in kJ and kcal is one line, as on a label.
-        if (fact.fact == Fact::EnergyKcal && kilojoules) {
-            facts_.back().value += " / " + value;
-            continue;
-        }
-        kilojoules = fact.fact == Fact::EnergyKj;
-        facts_.push_back(
-            {platform_.strings.text(factTitleKey(fact.fact)), value, isPartOfAbove(fact.fact)});
-    }
+    if (const auto stored = shared_.selectNutritionFacts(product_.recordId))
+        facts_ = factRows(*stored, platform_.strings);
 }
 
 std::string ProductDetail::factsHeading() const {
@@ -171,79 +98,9 @@ std::string ProductDetail::betterChoicesHeading() const {
     return replaceAll(platform_.strings.text(key("Bessere Wahl in %@")), "%@", categoryName());
 }
 
-namespace {
-constexpr std::size_t kLightsPerProduct = 4; // identifier, red, amber, kcal
-std::string keptLightsName(const std::string& categoryId) {
-    return "choices " + categoryId;
-}
-} // namespace
-
-void ProductDetail::findBetterChoices() {
-    const long search = ++choicesSearch_;
+void ProductDetail::rateChoices() {
     choices_.clear();
-    if (rows_.empty() || product_.categoryId.empty()) return;
-    if (!choicesWorker_)
-        choicesWorker_ = std::make_unique<DatabaseWorker>(shared_.GetDatabasePath(), platform_.log);
-    std::shared_ptr<DispatchGate> toUiThread = toUiThread_;
-    std::weak_ptr<int> alive = alive_;
-    const long generation = shared_.catalogueGeneration();
-    auto kept = shared_.keptCategoryFigures(keptLightsName(product_.categoryId));
-    choicesWorker_->post([=, this, product = product_, kept = std::move(kept)](Database& db) {
-        const bool scanned = !kept;
-        std::vector<double> lights;
-        if (scanned) lights = categoryLights(db, product.categoryId);
-        auto products = searchBetterChoices(db, product, scanned ? lights : *kept);
-        // The screen and the shared store are used on the UI thread only: the result goes
-        // there, with the lights to keep.
-        toUiThread->runOnUiThread(
-            [=, this, products = std::move(products), lights = std::move(lights)]() mutable {
-                if (!alive.lock()) return;
-                if (scanned && !lights.empty())
-                    shared_.keepCategoryFigures(keptLightsName(product.categoryId),
-                                                std::move(lights), generation);
-                if (search == choicesSearch_) showBetterChoices(products);
-            });
-    });
-}
-
-std::vector<double> ProductDetail::categoryLights(Database& db, const std::string& categoryId) {
-    std::vector<double> lights;
-    const bool read =
-        db.selectChoiceValuesForCategory(categoryId, [&](const ChoiceValuesView& row) {
-            const long long id = integerValue64(row.recordId);
-            if (id <= 0) return;
-            const ChoiceLights l =
-                choiceLights({row.fat, row.saturatedFat, row.sugar, row.salt, row.kcal}, row.unit);
-            lights.insert(lights.end(),
-                          {static_cast<double>(id), static_cast<double>(l.red),
-                           static_cast<double>(l.amber), static_cast<double>(l.kcal)});
-        });
-    if (!read) lights.clear();
-    return lights;
-}
-
-std::vector<ProductRecord> ProductDetail::searchBetterChoices(Database& db,
-                                                              const ProductRecord& product,
-                                                              const std::vector<double>& lights) {
-    BetterChoices<long long> best(choiceLights(choiceTexts(product.nutrients), product.unit));
-    const long long shown = integerValue64(product.recordId);
-    for (std::size_t i = 0; i + kLightsPerProduct <= lights.size(); i += kLightsPerProduct) {
-        const auto id = static_cast<long long>(lights[i]);
-        if (id == shown) continue;
-        best.offer({static_cast<int>(lights[i + 1]), static_cast<int>(lights[i + 2]),
-                    static_cast<float>(lights[i + 3])},
-                   id);
-    }
-    std::vector<ProductRecord> products;
-    for (long long id : best.ranked())
-        if (auto found = db.selectProductDetail(formatInt(id)))
-            products.push_back(std::move(*found));
-    return products;
-}
-
-void ProductDetail::showBetterChoices(const std::vector<ProductRecord>& products) {
-    choices_.clear();
-    for (const ProductRecord& product : products) {
+    for (const ProductRecord& product : choiceProducts_) {
         ChoiceRow row{product.recordId, product.name, product.maker, {}};
         for (Nutrient nutrient :
              {Nutrient::Fat, Nutrient::SaturatedFat, Nutrient::Sugar, Nutrient::Salt})
@@ -253,7 +110,6 @@ void ProductDetail::showBetterChoices(const std::vector<ProductRecord>& products
                                language_);
         choices_.push_back(std::move(row));
     }
-    changed();
 }
 
 void ProductDetail::openBetterChoice(int index) {
@@ -395,8 +251,9 @@ void ProductDetail::markGone() {
     favorite_ = false;
     rows_.clear();
     facts_.clear();
+    choiceProducts_.clear();
     choices_.clear();
-    ++choicesSearch_; // a search under way shows nothing
+    comparison_.drop(); // a comparison under way shows nothing
     for (auto& [folder, checked] : selectionStates_)
         checked = false;
     changed();

@@ -2,19 +2,19 @@
 // favourites button; below them the whole nutrition table and better choices of the category.
 // Turning the device hands the product to the landscape calculator.
 //
-// Threads: everything here runs on the UI thread except the search for better choices, which
-// scans the whole category. The screen owns a store worker (DatabaseWorker) for it that starts
-// with the first product shown; its result comes back through the dispatcher to the UI thread,
-// where a result for a product no longer shown is dropped. The destructor first closes the way
-// to the dispatcher (a result found later is dropped on the worker), then stops the worker (the
-// scan under way is interrupted) and waits for its thread.
+// Threads: everything here runs on the UI thread except what scans the whole category: the
+// category means and the search for better choices, read by the screen's CategoryComparison on
+// its worker. The values show at once; the "top" lights once the means come, the choices once
+// they are found. Destroying the screen stops the comparison's worker first.
 #pragma once
 
 #include "nutrition/CategoryMeans.h"
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
+#include "screens/detail/CategoryComparison.h"
 #include "screens/detail/DetailHost.h"
+#include "screens/detail/FactRows.h"
 #include "screens/filing/CheckPickerViewDelegate.h"
 #include "store/Rows.h"
 
@@ -28,7 +28,6 @@
 namespace tolvane {
 
 class Database;
-class DatabaseWorker;
 
 class ProductDetailListener {
 public:
@@ -44,14 +43,6 @@ struct DetailRow {
     std::string picture; // traffic-light picture name, empty for the header and portion rows
     std::string title;   // looked-up text
     std::string value;   // text beside the title
-};
-
-// A line of the nutrition table; "of which" lines are indented under the one above.
-struct FactRow {
-    std::string title;
-    std::string value;
-    bool partOfAbove = false;
-    friend bool operator==(const FactRow&, const FactRow&) = default;
 };
 
 // A product of the same category with better lights.
@@ -106,15 +97,6 @@ public:
     const std::vector<ChoiceRow>& betterChoices() const { return choices_; }
     // Opens the choice's detail on the same stack.
     void openBetterChoice(int index);
-    // The search itself, in two steps, on the store object of the thread that runs it. First the
-    // lights of every product of the category (a scan of the catalogue), kept on the shared
-    // store object until the catalogue changes: per product its identifier, red and amber
-    // lights and energy. Then up to five of them with better lights than the product's, read
-    // from the store, best first.
-    static std::vector<double> categoryLights(Database& db, const std::string& categoryId);
-    static std::vector<ProductRecord> searchBetterChoices(Database& db,
-                                                          const ProductRecord& product,
-                                                          const std::vector<double>& lights);
 
     // --- Favourites and the folder picker ---
     bool isFavorite() const { return favorite_; }
@@ -164,14 +146,13 @@ private:
     // alert (a write refused).
     bool stillStored(bool said);
     void markGone();
-    CategoryMeans categoryMeans(const std::string& categoryId);
     // The product's folders as stored, after every write too, so a failed one shows as not made.
     void readSelectionStates();
     void readFacts();
-    // Starts the search on the worker with the category's lights kept, if any; a result of an
-    // older product is dropped.
-    void findBetterChoices();
-    void showBetterChoices(const std::vector<ProductRecord>& products);
+    // Until the means come, none is known and no light is "top".
+    void compareWithCategory();
+    // The choices' lights, rated against the means known now.
+    void rateChoices();
 
     Platform platform_;
     Database& shared_;
@@ -197,12 +178,10 @@ private:
     std::map<std::string, bool> selectionStates_;
     std::string productIdForFolderAdd_;
     std::vector<FactRow> facts_;
+    std::vector<ProductRecord> choiceProducts_;
     std::vector<ChoiceRow> choices_;
-    long choicesSearch_ = 0; // which search the shown choices come from
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
-    std::shared_ptr<DispatchGate> toUiThread_ =
-        std::make_shared<DispatchGate>(platform_.dispatcher);
-    std::unique_ptr<DatabaseWorker> choicesWorker_; // last: stopped before the rest goes
+    CategoryComparison comparison_{platform_.dispatcher, platform_.log, shared_}; // goes first
 };
 
 } // namespace tolvane

@@ -46,6 +46,21 @@ protected:
     DetailHost hooks;
 };
 
+// Picture and value of the five nutrient rows.
+std::vector<std::string> lights(const ProductDetail& d) {
+    std::vector<std::string> out;
+    for (int row = 1; row <= 5; ++row)
+        out.push_back(d.row(row).picture + " " + d.row(row).value);
+    return out;
+}
+
+// The lights once the category's means have come from the screen's worker.
+std::vector<std::string> ratedLights(FakePlatform& fake, const ProductDetail& d,
+                                     const std::vector<std::string>& expected) {
+    fake.dispatcher.runUntil([&] { return lights(d) == expected; });
+    return lights(d);
+}
+
 } // namespace
 
 // The browse road shows a product with its portion (seven rows).
@@ -65,29 +80,20 @@ TEST_F(ProductDetailTest, RowsOnlyForAProductAndWithoutPortionSixAndTheMessage) 
     EXPECT_EQ(open(2)->row(0).title, "Все значения на 100мл");
 }
 
-namespace {
-// Picture and value of the five nutrient rows.
-std::vector<std::string> lights(const ProductDetail& d) {
-    std::vector<std::string> out;
-    for (int row = 1; row <= 5; ++row)
-        out.push_back(d.row(row).picture + " " + d.row(row).value);
-    return out;
-}
-} // namespace
-
 TEST_F(ProductDetailTest, LightsAreRatedAgainstTheCategoryMeans) {
     fake.strings.set("Decimal Separator", ","); // values written as the French tables say
     const auto riegel = open(1);
     EXPECT_EQ(riegel->row(1).title, "Matières grasses");
     // Fat 10 g below the mean of 20; no data: the neutral picture of the interface language and
     // no value; salt 0.3 is still green; energy 450 against a mean of 225 (empty counts as 0).
-    EXPECT_EQ(lights(*riegel), (std::vector<std::string>{"ampel_yellow_top 10", "ampel_neutral_fr ",
-                                                         "ampel_red_top 40", "ampel_green_top 0,3",
-                                                         "ampel_grey 450"}));
+    const std::vector<std::string> rated{"ampel_yellow_top 10", "ampel_neutral_fr ",
+                                         "ampel_red_top 40", "ampel_green_top 0,3",
+                                         "ampel_grey 450"};
+    EXPECT_EQ(ratedLights(fake, *riegel, rated), rated);
     // 30 ml fat above the mean; "1,6" read with its comma; empty energy 0.
-    EXPECT_EQ(lights(*open(2)),
-              (std::vector<std::string>{"ampel_red 30", "ampel_yellow 2", "ampel_red 60",
-                                        "ampel_red 1,6", "ampel_grey_top "}));
+    const std::vector<std::string> sirup{"ampel_red 30", "ampel_yellow 2", "ampel_red 60",
+                                         "ampel_red 1,6", "ampel_grey_top "};
+    EXPECT_EQ(ratedLights(fake, *open(2), sirup), sirup);
 
     // The neutral picture follows the interface language: with nothing stored, the device's own
     // list decides.
@@ -102,17 +108,24 @@ TEST_F(ProductDetailTest, LightsAreRatedAgainstTheCategoryMeans) {
     EXPECT_EQ(open(1)->row(2).picture, "ampel_neutral_ru");
 }
 
-TEST_F(ProductDetailTest, MeansAreKeptUntilTheCatalogueChanges) {
-    EXPECT_EQ(open(1)->row(1).picture, "ampel_yellow_top");
-    catalogue.remove(2); // now Riegel is alone in its category: equal to the mean
-    EXPECT_EQ(open(1)->row(1).picture, "ampel_yellow_top"); // nobody said so yet
+TEST_F(ProductDetailTest, MeansAreReadOffTheUiThreadAndKeptUntilTheCatalogueChanges) {
+    // The values show at once; the "top" lights once the worker has read the category's means.
+    const auto riegel = open(1);
+    EXPECT_EQ(lights(*riegel)[0], "ampel_yellow 10");
+    EXPECT_EQ(lights(*riegel)[4], "ampel_grey 450");
+    ASSERT_TRUE(
+        fake.dispatcher.runUntil([&] { return lights(*riegel)[0] == "ampel_yellow_top 10"; }));
+    EXPECT_EQ(open(1)->row(1).picture, "ampel_yellow_top");                    // kept: at once
+    catalogue.add({8, "Schmalz", "", "4", "100", "40", "0", "0", "900", "g"}); // fat mean 46.7
+    EXPECT_EQ(open(2)->row(1).picture, "ampel_red");                           // nobody said so yet
     shared.catalogueChanged();
-    EXPECT_EQ(open(1)->row(1).picture, "ampel_yellow");
+    const auto sirup = open(2);
+    ASSERT_TRUE(fake.dispatcher.runUntil([&] { return sirup->row(1).picture == "ampel_red_top"; }));
 
     // Means worked out while the catalogue changed are not kept.
     const long before = shared.catalogueGeneration();
     shared.catalogueChanged();
-    shared.keepCategoryFigures("4", {1, 1, 1, 1, 1}, before);
+    shared.keepCategoryFigures("4", {100, 100, 100, 100, 100}, before);
     EXPECT_FALSE(shared.categoryFigures("4").has_value());
     EXPECT_EQ(open(1)->row(1).picture, "ampel_yellow");
 }

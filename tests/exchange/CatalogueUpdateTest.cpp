@@ -131,9 +131,12 @@ TEST_F(CatalogueUpdateTest, LongTextsAreStoredTheLastOfTwoRecordsWinsAndAnUnfitO
     database.setFavorite("8", 1, "5");
     insert(7, "2017-01-01 00:00:00");
     database.setFavorite("7", 1, "6"); // not delivered again
-    // Far longer than any statement text the store composes: the page binds its values.
-    const std::string longName(3000, 'a');
-    const std::string longWithQuotes = std::string(2999, 'c') + "'";
+    // As long as a name may be, and longer than any statement text the store composes (1000
+    // bytes): the page binds its values.
+    std::string longName;
+    for (int i = 0; i < 500; ++i)
+        longName += "\u00E4"; // "ä", two bytes
+    const std::string longWithQuotes = std::string(499, 'c') + "'";
     JsonValue unfit = JsonValue::parse(product(8, std::string("nul\0byte", 8)));
     unfit["Aufnahmedatum"] = "2019-01-01 00:00:00";
     setReplies({page("3", "[" + product(5, "first") + "," + product(5, longName) + "," +
@@ -142,13 +145,45 @@ TEST_F(CatalogueUpdateTest, LongTextsAreStoredTheLastOfTwoRecordsWinsAndAnUnfitO
     EXPECT_EQ(run(), UpdateOutcome::Completed);
     // A zero byte is refused: the product keeps its old row, favourite as it was, and its date
     // does not count as taken in.
-    EXPECT_EQ(query(clientDb, "select recordId, length(field01), substr(field01, 2999), favFlag, "
+    EXPECT_EQ(query(clientDb, "select recordId, length(field01), substr(field01, 499), favFlag, "
                               "sortOrder from ProductsTable order by recordId"),
-              (Rows{"5|3000|aa|0|", "6|3000|c'|1|0", "7|1||1|6", "8|1||1|5"}));
+              (Rows{"5|500|\u00E4\u00E4|0|", "6|500|c'|1|0", "7|1||1|6", "8|1||1|5"}));
     EXPECT_EQ(queryOne(clientDb, "select dtimestamp from Timestamp"), "2018-01-01 00:00:00");
     // The refusal is the log's to tell, with the run's count at its end.
     EXPECT_TRUE(fake.log.containsPrefix("Product 8 "));
     EXPECT_TRUE(fake.log.contains("Update complete; products refused by the store: 1"));
+}
+
+TEST_F(CatalogueUpdateTest, AFieldLongerThanAnyProductsIsRefusedAsAnUnfitRecordIs) {
+    for (int id : {5, 6, 7, 8})
+        insert(id, "2017-01-01 00:00:00");
+    const auto withField = [](int id, const char* key, const std::string& text) {
+        JsonValue object = JsonValue::parse(product(id, "Brot"));
+        object[key] = text;
+        return object.dump();
+    };
+    const std::string megabyte(1 << 20, 'm');
+    JsonValue huge = JsonValue::parse(product(5, megabyte));
+    huge["Fett"] = megabyte;
+    huge["Aufnahmedatum"] = "2019-01-01 00:00:00";
+    // Product 8 is as long as a product may be: a name and maker of 500 characters, 40 of fat.
+    JsonValue longest = JsonValue::parse(product(8, std::string(500, 'n')));
+    longest["Hersteller"] = std::string(500, 'h');
+    longest["Fett"] = std::string(40, '0');
+    setReplies(
+        {page("4", "[" + huge.dump() + "," + withField(6, "Hersteller", std::string(501, 'h')) +
+                       "," + withField(7, "Salz / Natrium", std::string(41, '0')) + "," +
+                       longest.dump() + "]"),
+         page("4", "null")});
+    EXPECT_EQ(run(), UpdateOutcome::Completed);
+    // The three refused keep their old rows, and their dates do not count as taken in.
+    EXPECT_EQ(query(clientDb, "select recordId, length(field01), length(field02), "
+                              "length(field13), length(field15) from ProductsTable "
+                              "order by recordId"),
+              (Rows{"5|1|1|1|1", "6|1|1|1|1", "7|1|1|1|1", "8|500|500|40|0"}));
+    EXPECT_EQ(queryOne(clientDb, "select dtimestamp from Timestamp"), "2018-01-01 00:00:00");
+    EXPECT_TRUE(fake.log.containsPrefix("Product 6 "));
+    EXPECT_TRUE(fake.log.contains("Update complete; products refused by the store: 3"));
 }
 
 TEST_F(CatalogueUpdateTest, ProgressIsSavedOnlyWhileRecordsAreOutstandingAndResumesThere) {

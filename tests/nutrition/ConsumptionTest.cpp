@@ -63,6 +63,16 @@ TEST(ConsumptionLoad, AmountIsTheLeadingNumberAndUnitTheTextAfterIt) {
               "2Stück, klein");
 }
 
+TEST(ConsumptionLoad, ProductValuesWithoutDataAreLockedAndFullWidthDigitsRead) {
+    const auto c = consumptionFromProduct({"1e30", "-", "\uFF11\uFF12", "n/a", "100"}, "200g");
+    EXPECT_EQ(c.texts, (Texts{"200", "0.0", "0.0", "24.0", "0.0", "200"}));
+    for (const Q q : {Q::Fat, Q::Saturates, Q::Salt}) {
+        EXPECT_TRUE(c.lacksData(q));
+        EXPECT_TRUE(c.locked(q));
+    }
+    EXPECT_FALSE(c.lacksData(Q::Sugar));
+}
+
 TEST(ConsumptionLoad, NegativeValuesReadAsZero) {
     const auto c = consumptionFromRow({"-1", "2", "-1", "0.5", "-1"}, "-5g");
     EXPECT_EQ(c.texts, (Texts{"0", "0.0", "2.0", "0.0", "0.5", "0"}));

@@ -51,7 +51,8 @@ TEST(FolderSummary, SumsInSinglePrecisionWithFixedFormats) {
     sums.add({"12,5", "1.0", "3.4", "0.25", "100.5"});
     sums.add({"0.1", "keine Angaben", "abc", "0.1", "52"});
     sums.add({});
-    sums.add({"-1", "-1", "-1", "-1", "-1"}); // no data adds nothing
+    sums.add({"-1", "-1", "-1", "-1", "-1"});       // no data adds nothing
+    sums.add({"1e39", "inf", "1e39", "0", "1e39"}); // nor does a row past every number
     EXPECT_EQ(sums.totals(), (NutrientTexts{"12.6", "1.0", "3.4", "0.3", "152"}));
 
     // A nutrient that none of the folder's products has data for is no total of 0.

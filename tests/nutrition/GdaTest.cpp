@@ -82,6 +82,17 @@ TEST(GdaCalculator, PortionAndValueReading) {
     EXPECT_EQ(hundred[1].percentLabel, "27%");
     EXPECT_FALSE(gdaBars(texts, "-5").has_value());
     EXPECT_FALSE(gdaBars(texts, "9e99").has_value());
+
+    // A value no food holds, or no number at all, is no data: no bar, no "0%" for an infinite
+    // amount. Full-width digits are digits.
+    const auto beyond = barsFor({"1e308", "inf", "-", "\uFF11\uFF18", "1e39"}, "100");
+    for (const int n : {0, 1, 2, 4}) {
+        EXPECT_TRUE(beyond[n].noData) << n;
+        EXPECT_EQ(beyond[n].drawnHeight, 0) << n;
+    }
+    EXPECT_FALSE(beyond[3].noData);
+    EXPECT_EQ(beyond[3].percentLabel, "300%");
+    EXPECT_EQ(gdaAmountText(beyond, Nutrient::Fat, true, kRu), "н/д");
 }
 
 TEST(GdaCalculator, PortionFieldTakesFiveCharactersOfANumber) {
@@ -154,6 +165,11 @@ TEST(FolderGda, TotalsAgainstPersonalReferences) {
         folderGdaBars({"keine Angaben", "1.0", "0.0", "0.0", "0"}, personalFactor(2000), kRu);
     EXPECT_EQ(none[0].valueLabel + none[0].percentLabel, "н/дн/д");
     EXPECT_EQ(none[0].barLength, 0);
+    const auto endless = folderGdaBars({"inf", "1.0", "0.0", "0.0", "1e39"}, personalFactor(2000));
+    for (const int n : {0, 4}) {
+        EXPECT_TRUE(endless[n].noData) << n;
+        EXPECT_EQ(endless[n].barLength, 0) << n;
+    }
 }
 
 } // namespace

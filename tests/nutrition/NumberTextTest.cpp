@@ -33,11 +33,18 @@ TEST(LeadingNumber, ReadsTheLongestNumberAtTheStart) {
     EXPECT_TRUE(std::isinf(leadingFloat("1e60")));
     EXPECT_TRUE(std::isinf(leadingFloat("-1e60")) && leadingFloat("-1e60") < 0);
     EXPECT_EQ(leadingDouble("0,3"), 0.3);
+    // Full-width forms ("１２", "－１，５ｅ１", "１2") read as their ASCII characters.
+    const std::pair<const char*, float> fullWidth[] = {
+        {"\uFF11\uFF12", 12.0f}, {"\uFF0D\uFF11\uFF0C\uFF15\uFF45\uFF11", -15.0f},
+        {"\uFF112", 12.0f},      {"1\uFF12g", 12.0f},
+        {"1\uFF0E5", 1.5f},      {"\uFF41", 0.0f}};
+    for (const auto& [text, expected] : fullWidth)
+        EXPECT_EQ(leadingFloat(text), expected) << text;
 }
 
 TEST(LeadingNumber, ReportsHowMuchOfTheTextItTook) {
     const std::pair<const char*, std::size_t> lengths[] = {
-        {"150g", 3}, {" 1.5e3x", 6}, {"1e", 1}, {"g", 0}, {"  ", 0}};
+        {"150g", 3}, {" 1.5e3x", 6}, {"1e", 1}, {"g", 0}, {"  ", 0}, {"\uFF11\uFF12g", 6}};
     for (const auto& [text, length] : lengths)
         EXPECT_EQ(leadingNumberLength(text), length) << text;
 }
