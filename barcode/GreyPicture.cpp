@@ -4,22 +4,22 @@ namespace tolvane {
 
 namespace {
 
-// Phone photos run to 12 megapixels; bars stay readable at a quarter of that and decode faster.
-QImage grey(const QImage& image) {
+// Camera frames and photos scaled for the first look: bars across the frame stay readable at
+// this size and decode faster.
+QImage grey(const QImage& image, GreyPicture::Size size) {
     if (image.isNull()) return {};
     constexpr int kLongestSide = 2000;
-    const QImage fitted = std::max(image.width(), image.height()) > kLongestSide
-                              ? image.scaled(kLongestSide, kLongestSide, Qt::KeepAspectRatio,
-                                             Qt::SmoothTransformation)
-                              : image;
+    const QImage fitted =
+        size == GreyPicture::Size::Fitted && std::max(image.width(), image.height()) > kLongestSide
+            ? image.scaled(kLongestSide, kLongestSide, Qt::KeepAspectRatio,
+                           Qt::SmoothTransformation)
+            : image;
     return fitted.convertToFormat(QImage::Format_Grayscale8);
 }
 
 } // namespace
 
-GreyPicture::GreyPicture(const QString& path) : image_(grey(QImage(path))) {}
-
-GreyPicture::GreyPicture(const QImage& image) : image_(grey(image)) {}
+GreyPicture::GreyPicture(const QImage& image, Size size) : image_(grey(image, size)) {}
 
 ImageBuffer GreyPicture::buffer() const {
     if (image_.isNull()) return {};

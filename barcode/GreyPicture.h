@@ -1,19 +1,20 @@
-// A picture file or camera image in grey, the way the barcode reader takes it. Qt's image
-// formats do the file reading, so this part stands apart from the Qt-free reader.
+// A picture or camera image in grey, the way the barcode reader takes it. Qt's image formats do
+// the decoding, so this part stands apart from the Qt-free reader.
 #pragma once
 
 #include "barcode/BarcodeReader.h"
 
 #include <QImage>
-#include <QString>
 
 namespace tolvane {
 
 class GreyPicture {
 public:
-    // Any format Qt reads; an unreadable or corrupt file gives no pixels.
-    explicit GreyPicture(const QString& path);
-    explicit GreyPicture(const QImage& image);
+    // Fitted: no side longer than the reader needs for a code across a frame; Whole: every
+    // pixel, for a region of a large photo whose code may be small.
+    enum class Size { Fitted, Whole };
+
+    explicit GreyPicture(const QImage& image, Size size = Size::Fitted);
 
     bool readable() const { return !image_.isNull(); }
     ImageBuffer buffer() const;

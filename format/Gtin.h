@@ -14,8 +14,10 @@ struct Gtin {
     bool checkDigitFits = false;
 };
 
-// The code in a text of 8, 12, 13 or 14 digits, spaces allowed between and around them;
-// nothing for any other text.
+// The code in a text of 8, 12, 13 or 14 digits; blanks (spaces, tabs, line ends, no-break spaces)
+// allowed between and around them, and a decimal point followed by zeros at the end, as a
+// spreadsheet writes a number ("4006381333931.0"); nothing for any other text. The one reading of
+// a barcode number: typed, scanned and stored codes meet through it.
 std::optional<Gtin> readGtin(std::string_view text);
 
 } // namespace tolvane

@@ -264,6 +264,14 @@ Freundliche Grüße
         <translation>Auf diesem Bild ist kein Strichcode zu finden.</translation>
     </message>
     <message>
+        <source>Bild wird gelesen …</source>
+        <translation>Bild wird gelesen …</translation>
+    </message>
+    <message>
+        <source>Dieses Bild lässt sich nicht lesen</source>
+        <translation>Dieses Bild lässt sich nicht lesen.</translation>
+    </message>
+    <message>
         <source>Choose a picture</source>
         <translation>Bild wählen</translation>
     </message>

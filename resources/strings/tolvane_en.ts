@@ -264,6 +264,14 @@ Kind regards
         <translation>No barcode found in this picture.</translation>
     </message>
     <message>
+        <source>Bild wird gelesen …</source>
+        <translation>Reading the picture …</translation>
+    </message>
+    <message>
+        <source>Dieses Bild lässt sich nicht lesen</source>
+        <translation>This picture cannot be read.</translation>
+    </message>
+    <message>
         <source>Choose a picture</source>
         <translation>Choose a picture</translation>
     </message>

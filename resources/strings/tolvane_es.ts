@@ -264,6 +264,14 @@ Un saludo
         <translation>No se encontró ningún código de barras en esta imagen.</translation>
     </message>
     <message>
+        <source>Bild wird gelesen …</source>
+        <translation>Leyendo la imagen …</translation>
+    </message>
+    <message>
+        <source>Dieses Bild lässt sich nicht lesen</source>
+        <translation>No se puede leer esta imagen.</translation>
+    </message>
+    <message>
         <source>Choose a picture</source>
         <translation>Elegir imagen</translation>
     </message>

@@ -264,6 +264,14 @@ Cordialement
         <translation>Aucun code-barres trouvé sur cette image.</translation>
     </message>
     <message>
+        <source>Bild wird gelesen …</source>
+        <translation>Lecture de l’image …</translation>
+    </message>
+    <message>
+        <source>Dieses Bild lässt sich nicht lesen</source>
+        <translation>Impossible de lire cette image.</translation>
+    </message>
+    <message>
         <source>Choose a picture</source>
         <translation>Choisir une image</translation>
     </message>

@@ -264,6 +264,14 @@ Cordiali saluti
         <translation>Nessun codice a barre trovato in questa immagine.</translation>
     </message>
     <message>
+        <source>Bild wird gelesen …</source>
+        <translation>Lettura dell’immagine …</translation>
+    </message>
+    <message>
+        <source>Dieses Bild lässt sich nicht lesen</source>
+        <translation>Impossibile leggere questa immagine.</translation>
+    </message>
+    <message>
         <source>Choose a picture</source>
         <translation>Scegli immagine</translation>
     </message>

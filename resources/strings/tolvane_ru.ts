@@ -264,6 +264,14 @@
         <translation>На этом изображении штрихкод не найден.</translation>
     </message>
     <message>
+        <source>Bild wird gelesen …</source>
+        <translation>Чтение изображения …</translation>
+    </message>
+    <message>
+        <source>Dieses Bild lässt sich nicht lesen</source>
+        <translation>Не удаётся прочитать это изображение.</translation>
+    </message>
+    <message>
         <source>Choose a picture</source>
         <translation>Выбрать изображение</translation>
     </message>

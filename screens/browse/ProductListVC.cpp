@@ -146,13 +146,16 @@ void ProductListVC::textDidChange(const std::string& text) {
 }
 
 void ProductListVC::searchBarSearchButtonClicked(const std::string& text) {
+    searchFor(text);
+    platform_.analytics.logEvent(searchEventName(), {{"Search Screen", "%" + text + "%"}});
+}
+
+void ProductListVC::searchFor(const std::string& text) {
     searchText_ = text;
     checkBarcode(text);
-    const std::string pattern = "%" + text + "%";
     liveSearchStarted_ = false;
     tableHidden_ = false;
-    filterResults(pattern, true);
-    platform_.analytics.logEvent(searchEventName(), {{"Search Screen", pattern}});
+    filterResults("%" + text + "%", true);
     notifyState();
 }
 

@@ -104,6 +104,9 @@ public:
     virtual void didSelectRow(int section, int row) = 0;
 
 protected:
+    // The search of the button, for a text that was not typed (a scanned code): in the field,
+    // searched, the keyboard closed.
+    void searchFor(const std::string& text);
     // The differences between the two lists.
     virtual int catalogueCount() = 0;
     // The positions in dataArray_ of the rows of the search for pattern ("%" + typed + "%"), in

@@ -7,12 +7,17 @@ namespace tolvane {
 
 ScanVC::ScanVC(Platform platform, Database& shared, CatalogueService& catalogue,
                Navigation& navigation, std::function<bool(const std::string&)> openProduct,
-               std::string picturePath)
+               std::function<void(const std::string&)> listProducts, std::string picturePath)
     : platform_(platform), shared_(shared), catalogue_(catalogue), navigation_(navigation),
-      openProduct_(std::move(openProduct)), picturePath_(std::move(picturePath)) {}
+      openProduct_(std::move(openProduct)), listProducts_(std::move(listProducts)),
+      picturePath_(std::move(picturePath)) {}
 
 const char* ScanVC::messageKey() const {
     switch (state_) {
+    case State::ReadingPicture:
+        return key("Bild wird gelesen …");
+    case State::PictureUnreadable:
+        return key("Dieses Bild lässt sich nicht lesen");
     case State::NoCode:
         return key("No barcode found in this picture");
     case State::NotInCatalogue:
@@ -23,17 +28,26 @@ const char* ScanVC::messageKey() const {
         return key("The catalogue cannot be read just now");
     case State::Aiming:
     case State::Opened:
+    case State::Listed:
         break;
     }
     return key("Aim at the barcode");
 }
 
 void ScanVC::viewWillAppear() {
-    if (state_ == State::Opened) show(State::Aiming);
+    if (state_ == State::Opened || state_ == State::Listed) show(State::Aiming);
+}
+
+void ScanVC::pictureReading() {
+    if (state_ != State::Opened && state_ != State::Listed) show(State::ReadingPicture);
+}
+
+void ScanVC::pictureUnreadable() {
+    if (state_ != State::Opened && state_ != State::Listed) show(State::PictureUnreadable);
 }
 
 void ScanVC::codeRead(const std::optional<ScannedCode>& code, bool fromPicture) {
-    if (state_ == State::Opened) return;
+    if (state_ == State::Opened || state_ == State::Listed) return;
     if (!code) {
         if (fromPicture) show(State::NoCode);
         return;
@@ -48,6 +62,15 @@ void ScanVC::codeRead(const std::optional<ScannedCode>& code, bool fromPicture) 
     const auto rows = held.barcodes->rowsWith(code->gtin.value);
     if (rows.empty()) {
         show(held.state == ListState::Ready ? State::NotInCatalogue : State::Unreadable);
+        return;
+    }
+    if (rows.size() > 1) {
+        // Which one is meant only the user knows: the list shows them all, as for the code typed.
+        show(State::Listed);
+        const auto listProducts = listProducts_;
+        const std::string digits = code_;
+        navigation_.pop(); // may let go of this screen
+        listProducts(digits);
         return;
     }
     // Opened only once it is: a product removed meanwhile leaves the screen reading codes.

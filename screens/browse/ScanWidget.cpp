@@ -103,10 +103,11 @@ ScanWidget::ScanWidget(std::shared_ptr<ScanVC> model, const Strings& strings,
     });
     scanner_ = std::make_unique<BarcodeScanner>(dispatcher,
                                                 [this](const std::optional<ScannedCode>& code) {
-                                                    const bool fromPicture = readingPicture_;
-                                                    readingPicture_ = false;
-                                                    model_->codeRead(code, fromPicture);
+                                                    if (!readingPicture_)
+                                                        model_->codeRead(code, false);
                                                 });
+    pictures_ = std::make_unique<PictureReader>(
+        dispatcher, [this](const PictureCode& read) { pictureRead(read); });
     model_->setListener([this] { render(); });
     if (!model_->picturePath().empty())
         readPicture(qs(model_->picturePath()));
@@ -183,20 +184,19 @@ void ScanWidget::choosePicture() {
 }
 
 void ScanWidget::readPicture(const QString& path) {
-    const QImage image(path);
-    viewfinder_->showPicture(image);
-    picture_ = image.isNull() ? QImage(1, 1, QImage::Format_Grayscale8) : image;
-    if (image.isNull()) picture_.fill(Qt::white); // unreadable: read as a picture without a code
-    offerPicture();
+    readingPicture_ = true;
+    model_->pictureReading();
+    pictures_->read(path.toStdString());
 }
 
-void ScanWidget::offerPicture() {
-    // A camera frame may still be in hand: try again shortly.
-    if (readingPicture_ || !scanner_->offer(GreyPicture(picture_).buffer())) {
-        QTimer::singleShot(20, this, &ScanWidget::offerPicture);
-        return;
-    }
-    readingPicture_ = true;
+void ScanWidget::pictureRead(const PictureCode& read) {
+    readingPicture_ = false;
+    viewfinder_->showPicture(read.preview);
+    using Outcome = PictureCode::Outcome;
+    if (read.outcome == Outcome::Code || read.outcome == Outcome::NoCode)
+        model_->codeRead(read.code, true);
+    else
+        model_->pictureUnreadable();
 }
 
 } // namespace tolvane

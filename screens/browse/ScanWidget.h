@@ -1,9 +1,12 @@
 // The scan screen: the camera's picture with the frame to aim at, or the picture chosen or
-// dropped; under it what the code read leads to. Decoding runs on the BarcodeScanner this widget
-// owns (see its header); frames come through videoSink(), which the camera feeds.
+// dropped; under it what the code read leads to. Frames are decoded on the BarcodeScanner this
+// widget owns, pictures read on its PictureReader (see their headers); frames come through
+// videoSink(), which the camera feeds. The screen shows "reading" until a picture's outcome is
+// in, and goes on taking taps and frames meanwhile.
 #pragma once
 
 #include "barcode/BarcodeScanner.h"
+#include "barcode/PictureReader.h"
 #include "screens/browse/ScanVC.h"
 
 #include <QImage>
@@ -47,7 +50,7 @@ public:
     QPushButton* choosePictureButton() const { return choose_; }
     QLabel* message() const { return message_; }
     QLabel* code() const { return code_; }
-    // Reads the picture file as one chosen with the file dialog.
+    // Reads the picture file as one chosen with the file dialog, on the picture reader.
     void readPicture(const QString& path);
 
 protected:
@@ -59,7 +62,7 @@ private:
     void startCamera();
     void cameraFailed();
     void choosePicture();
-    void offerPicture();
+    void pictureRead(const PictureCode& read);
 
     std::shared_ptr<ScanVC> model_;
     const Strings& strings_;
@@ -71,10 +74,11 @@ private:
     QVideoSink* sink_;
     std::unique_ptr<QMediaCaptureSession> session_;
     std::unique_ptr<QCamera> camera_;
-    QImage picture_; // a picture waiting for the scanner
-    bool readingPicture_ = false;
+    bool readingPicture_ = false; // camera frames wait meanwhile
     bool askedForPicture_ = false;
+    // Last: their workers stop before the parts they show their outcomes in go.
     std::unique_ptr<BarcodeScanner> scanner_;
+    std::unique_ptr<PictureReader> pictures_;
 };
 
 } // namespace tolvane

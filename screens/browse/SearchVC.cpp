@@ -162,10 +162,14 @@ void SearchVC::didSelectRow(int section, int row) {
 }
 
 void SearchVC::scan(const std::string& picturePath) {
+    const std::weak_ptr<int> alive = alive_;
     navigation_.push(std::make_shared<ScanVC>(
                          platform_, shared_, catalogue_, navigation_,
-                         [this, alive = std::weak_ptr(alive_)](const std::string& productId) {
+                         [this, alive](const std::string& productId) {
                              return alive.lock() && openProduct(productId);
+                         },
+                         [this, alive](const std::string& code) {
+                             if (alive.lock()) searchFor(code);
                          },
                          picturePath),
                      key("Suche"));

@@ -1,4 +1,6 @@
 #include "tests/support/BarcodePictures.h"
+#include "tests/support/GuardedFifo.h"
+#include "tests/support/PictureFiles.h"
 #include "tests/support/ServerProcess.h"
 #include "tests/support/TempDir.h"
 
@@ -11,15 +13,20 @@
 namespace tolvane::test {
 namespace {
 
-TEST(ScanToolTest, PrintsTheCodeAndItsProductOrExitsOne) {
+// Exit 1 when there is nothing to print, 2 for a path that is no file to read (refused unread:
+// a named pipe would hold the tool for ever).
+TEST(ScanToolTest, PrintsTheCodeAndItsProductOrExitsOneOrTwo) {
     TempDir dir;
     const auto save = [&](const Picture& p, const std::string& name) {
-        QImage(p.pixels.data(), p.width, p.height, p.width * p.channels,
-               p.channels == 1 ? QImage::Format_Grayscale8 : QImage::Format_RGB888)
-            .save(QString::fromStdString(dir.file(name)));
+        imageOf(p).save(QString::fromStdString(dir.file(name)));
         return dir.file(name);
     };
     std::ofstream(dir.file("corrupt.png")) << "\x89PNG\r\n\x1a\n not really";
+    const GuardedFifo fifo(dir.file("fifo.png"));
+    ASSERT_TRUE(fifo.made());
+    // A phone photo of 48 megapixels, its code small.
+    ASSERT_TRUE(saveLargePhoto(drawBarcode(Symbology::Ean13, "3333680011156", 3),
+                               QString::fromStdString(dir.file("phone.jpg"))));
     struct Case {
         std::string picture;
         int status;
@@ -33,6 +40,9 @@ TEST(ScanToolTest, PrintsTheCodeAndItsProductOrExitsOne) {
         {save(onPhoto(Picture{10, 10, 1, std::vector<std::uint8_t>(100, 255)}), "none.png"), 1, ""},
         {dir.file("corrupt.png"), 1, ""},
         {dir.file("missing.png"), 1, ""},
+        {fifo.path(), 2, ""},
+        {dir.path(), 2, ""},
+        {dir.file("phone.jpg"), 0, "3333680011156\n1\tSaucisse sèche\tBell\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.picture);
@@ -43,6 +53,7 @@ TEST(ScanToolTest, PrintsTheCodeAndItsProductOrExitsOne) {
             c.status);
         EXPECT_EQ(output, c.output);
     }
+    EXPECT_FALSE(fifo.readerWaited());
 }
 
 } // namespace

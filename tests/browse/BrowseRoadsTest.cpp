@@ -544,7 +544,7 @@ private slots:
         QVERIFY(corrupt.open(QIODevice::WriteOnly) && corrupt.write("\x89PNG\r\n no picture") > 0);
         corrupt.close();
         choose(scan, corrupt.fileName());
-        QTRY_COMPARE(scan->message()->text(), run.text("No barcode found in this picture"));
+        QTRY_COMPARE(scan->message()->text(), run.text("Dieses Bild lässt sich nicht lesen"));
         tap(scan->choosePictureButton());
         choose(scan, unknown);
         QTRY_COMPARE(scan->code()->text(), QString("7612345678900"));

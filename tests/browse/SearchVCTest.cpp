@@ -395,6 +395,59 @@ TEST_F(SearchVCTest, ABarcodeTypedOrScannedRightAfterAChangeFindsItsProduct) {
     EXPECT_NE(navigation.top(), scan);
 }
 
+// Two products with one code, stored as a spreadsheet or a pasted text leaves it: the code typed
+// and the code scanned both list the two, the scan on the list as if typed there.
+TEST_F(SearchVCTest, ACodeTwoProductsCarryListsBothTypedOrScanned) {
+    testCatalogue.exec("update ProductsTable set field24 = '4006381333931' || char(9) "
+                       "where recordId = 3");
+    testCatalogue.exec("update ProductsTable set field24 = '4006381333931.0' where recordId = 1");
+    testCatalogue.exec("update ProductsTable set field24 = char(13) || '96385074' || char(10) "
+                       "where recordId = 2");
+    testCatalogue.exec("update ProductsTable set field24 = '0 7612345' || char(160) || "
+                       "'678900' where recordId = 4");
+    auto& s = build();
+    const auto listed = [&] {
+        fake.dispatcher.runPending();
+        Texts names;
+        for (int section = 0; section < s.numberOfSections(); ++section)
+            for (int row = 0; row < s.numberOfRows(section); ++row)
+                names.push_back(s.rowName(section, row));
+        return names;
+    };
+    s.searchBarSearchButtonClicked("4006381333931");
+    EXPECT_EQ(listed(), (Texts{"Äpfel", "Brot"}));
+    EXPECT_EQ(s.sectionTitle(0), "4006381333931");
+    s.searchBarCancelButtonClicked();
+    fake.dispatcher.runPending();
+
+    s.scan();
+    auto scan = std::dynamic_pointer_cast<ScanVC>(navigation.top());
+    ASSERT_TRUE(scan);
+    const auto scanned = [](const char* digits) {
+        return std::optional<ScannedCode>(ScannedCode{digits, *readGtin(digits)});
+    };
+    scan->codeRead(scanned("4006381333931"), false);
+    EXPECT_EQ(scan->state(), ScanVC::State::Listed);
+    EXPECT_TRUE(navigation.stack().empty()); // back on the list
+    EXPECT_EQ(s.searchText(), "4006381333931");
+    EXPECT_EQ(listed(), (Texts{"Äpfel", "Brot"}));
+    EXPECT_EQ(s.sectionTitle(0), "4006381333931");
+    scan->codeRead(scanned("96385074"), false); // a frame left over: nothing more happens
+    EXPECT_TRUE(navigation.stack().empty());
+
+    // One product a code: opened, whatever the blanks stored around its digits.
+    for (const char* code : {"96385074", "7612345678900"}) {
+        SCOPED_TRACE(code);
+        s.scan();
+        scan = std::dynamic_pointer_cast<ScanVC>(navigation.top());
+        scan->codeRead(scanned(code), true);
+        EXPECT_EQ(scan->state(), ScanVC::State::Opened);
+        EXPECT_TRUE(std::dynamic_pointer_cast<ProductDetail>(navigation.top()));
+        navigation.pop();
+        navigation.pop();
+    }
+}
+
 TEST_F(SearchVCTest, AListThatCannotBeReadIsSaidAndTheListShownStays) {
     auto& s = build();
     testCatalogue.exec("alter table ProductsTable rename to Away");

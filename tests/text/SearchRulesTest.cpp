@@ -42,9 +42,21 @@ TEST(Gtin, ReadsTheFourLengthsWithSpacesAndChecksTheDigit) {
     const Case cases[] = {
         {"4006381333931", 4006381333931, true},    // EAN-13
         {" 4006381 333931 ", 4006381333931, true}, // spaces anywhere
-        {"4006381333932", 4006381333932, false},   // wrong check digit
-        {"96385074", 96385074, true},              // EAN-8
-        {"036000291452", 36000291452, true},       // UPC-A, the same as its EAN-13 below
+        // as pasted or kept by a spreadsheet: tabs, line ends, no-break spaces, a ".0" tail
+        {"4006381333931\t", 4006381333931, true},
+        {"\r\n4006381333931\r", 4006381333931, true},
+        {"4006381\u00a0333931", 4006381333931, true},
+        {"4 006381\u202f333931", 4006381333931, true},
+        {"4006381333931.0", 4006381333931, true},
+        {"4006381333931,00 ", 4006381333931, true},
+        {"4006381333931.", 0, false},
+        {"4006381333931.5", 0, false},
+        {"400638.1333931", 0, false},
+        {".4006381333931", 0, false},
+        {"4006381\302333931", 0, false},         // half a no-break space
+        {"4006381333932", 4006381333932, false}, // wrong check digit
+        {"96385074", 96385074, true},            // EAN-8
+        {"036000291452", 36000291452, true},     // UPC-A, the same as its EAN-13 below
         {"0036000291452", 36000291452, true},
         {"00036000291452", 36000291452, true}, // GTIN-14
         {"1234567", 0, false},

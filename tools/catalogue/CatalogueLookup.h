@@ -16,8 +16,10 @@ void printSearch(const std::string& dbPath, const std::string& typed, std::ostre
 bool printGtin(const std::string& dbPath, const std::string& code, std::ostream& out);
 
 // Prints the barcode read from the picture file on a line of its own, then its product (or
-// products) as printGtin does; false when the picture cannot be read, holds no barcode or no
-// product has it. Built only with Qt, which reads the picture formats.
-bool printScan(const std::string& dbPath, const std::string& picturePath, std::ostream& out);
+// products) as printGtin does. Returns the exit status: 0 found, 1 when the picture cannot be
+// read, holds no barcode or no product has it, 2 when the path is no regular file (a named pipe,
+// a device, a folder), which is refused unread; says why on standard error. Built only with Qt,
+// which reads the picture formats.
+int printScan(const std::string& dbPath, const std::string& picturePath, std::ostream& out);
 
 } // namespace tolvane

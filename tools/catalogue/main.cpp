@@ -26,7 +26,8 @@ constexpr const char* kUsage =
     "                              [--categories C.tsv]\n"
     "  tolvane-catalogue search --db F.db TEXT     (hits in list order: recordId, name, maker)\n"
     "  tolvane-catalogue gtin --db F.db CODE       (the product with that barcode, or exit 1)\n"
-    "  tolvane-catalogue scan --db F.db IMAGE      (the barcode in the picture and its product)\n";
+    "  tolvane-catalogue scan --db F.db IMAGE      (the barcode in the picture and its product;\n"
+    "                                              exit 1 when none, 2 for no regular file)\n";
 
 struct UsageError {
     std::string message;
@@ -131,7 +132,7 @@ int gtin(int argc, char** argv) {
 int scan(int argc, char** argv) {
     const auto [db, picture] = dbAndText(argc, argv);
 #ifdef TOLVANE_SCAN_PICTURES
-    return tolvane::printScan(db, picture, std::cout) ? 0 : 1;
+    return tolvane::printScan(db, picture, std::cout);
 #else
     throw UsageError{"this build reads no pictures (built without Qt)"};
 #endif
