@@ -3,6 +3,7 @@
 #include "store/Database.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tolvane {
 
@@ -200,9 +201,12 @@ void HeldProductList::take(long generation, const Slot& slot, ListChange why) {
         loading_ = false;
         ownProductsPending_ = false; // read after the change, as every current one is
         readFailed_ = false;
-        list_ = std::move(read);
+        HeldList before = std::exchange(list_, std::move(read));
         indexed_ = slot->indexed;
         changed_(why);
+        // Let go of on the reader once the screens have taken the new one: freeing a large list
+        // takes longer than a frame.
+        reader_.post([before = std::move(before)](Database&) {});
         // Indexed already: told after the list itself.
         if (list_.state == ListState::Reading && indexed_.valid() &&
             indexed_.wait_for(std::chrono::seconds(0)) == std::future_status::ready)

@@ -9,7 +9,8 @@
 // the list reader (Reading); a question of the catalogue (a search, a barcode) waits for both
 // (awaitList) and so never answers from half of it. A reading that fails leaves the list held
 // as it is and says so (ListChange::ReadFailed). Only a finished reading is swapped in, on the UI
-// thread, and none older after a newer one.
+// thread, and none older after a newer one; the list it replaces is let go of on the list reader,
+// after the screens have taken the new one, so that freeing it does not hold the UI thread.
 //
 // Threads: every call on the UI thread. The list reader is a DatabaseWorker with a Database of
 // its own, owned here for the whole life of this object; stop() interrupts a read or a folding
