@@ -27,33 +27,58 @@ bool needsStoreRule(const std::string& typed) {
     return false;
 }
 
+// The longest run of the pattern without a wildcard, ASCII lower-cased: every text the pattern
+// matches holds its bytes, as LikePattern compares a character but for ASCII case only with
+// itself. Empty where the pattern has none.
+std::string longestLiteral(std::string_view pattern) {
+    std::string_view longest;
+    for (std::size_t at = 0; at <= pattern.size();) {
+        std::size_t end = pattern.find_first_of("%_", at);
+        if (end == std::string_view::npos) end = pattern.size();
+        if (end - at > longest.size()) longest = pattern.substr(at, end - at);
+        at = end + 1;
+    }
+    std::string literal(longest);
+    for (char& c : literal)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return literal;
+}
+
 // Below this many rows a second thread costs more than it saves.
 constexpr std::size_t kHalvesFrom = 50000;
 
 using Positions = std::vector<std::uint32_t>;
 
+// The store's rule is only asked of names and makers beyond ASCII (those with a folded copy): an
+// ASCII text it matches holds the typed text's characters as ASCII, whose folded form is the same
+// text ASCII lower-cased, which the folded rule matches as well.
 struct Query {
     Query(const PackedRows& list, const SearchIndex& folded, const std::string& typed)
-        : list(list), folded(folded), pattern(foldForSearch(typed) + "%"),
-          storeRule(needsStoreRule(typed)), stored(storeRule ? typed + "%" : std::string()) {}
+        : list(list), folded(folded), foldedTyped(foldForSearch(typed) + "%"), pattern(foldedTyped),
+          literal(longestLiteral(foldedTyped)), storeRule(needsStoreRule(typed)),
+          stored(storeRule ? typed + "%" : std::string()),
+          storedLiteral(storeRule ? longestLiteral(typed) : std::string()) {}
 
     bool matches(std::size_t row) const {
-        std::string_view name = list.name(row);
-        std::string_view maker = list.maker(row);
-        if (folded.nameFolded(row) || folded.makerFolded(row)) {
-            const std::size_t entry = folded.firstFoldedFrom(row);
-            name = folded.name(list, row, entry);
-            maker = folded.maker(list, row, entry);
-        }
-        return pattern.matches(name) || pattern.matches(maker) ||
-               (storeRule && (stored.matches(list.name(row)) || stored.matches(list.maker(row))));
+        const bool nameFolded = folded.nameFolded(row);
+        const bool makerFolded = folded.makerFolded(row);
+        if (!nameFolded && !makerFolded)
+            return pattern.matches(list.name(row)) || pattern.matches(list.maker(row));
+        const std::size_t entry = folded.firstFoldedFrom(row);
+        return pattern.matches(folded.name(list, row, entry)) ||
+               pattern.matches(folded.maker(list, row, entry)) ||
+               (storeRule && ((nameFolded && stored.matches(list.name(row))) ||
+                              (makerFolded && stored.matches(list.maker(row)))));
     }
 
     const PackedRows& list;
     const SearchIndex& folded;
+    const std::string foldedTyped;
     const LikePattern pattern;
+    const std::string literal; // the longest run without wildcards of pattern
     const bool storeRule;
     const LikePattern stored;
+    const std::string storedLiteral;
 };
 
 char upperAscii(char c) {
@@ -112,15 +137,17 @@ struct Skipped {
     bool maker = false;
 };
 
-// For a "%literal%" pattern: the entries [first, last) of a text laid out as PackedRows lays out
-// its rows (Entries: PackedRows or SearchIndex's folded rows) are searched for the literal in
-// one run over their text, and a row is only asked where it stands. rowOf gives an entry's row;
-// skip(entry) the fields left out. Appends the rows found, ascending.
+// The entries [first, last) of a text laid out as PackedRows lays out its rows (Entries:
+// PackedRows or SearchIndex's folded rows) are searched for literal, a text every field the
+// pattern matches holds, in one run over their text, and a row is only asked where it stands.
+// rowOf gives an entry's row; skip(entry) the fields left out. Appends the rows found, ascending.
 template <class Entries, class RowOf, class Skip>
 void scanText(const Entries& entries, std::size_t first, std::size_t last,
-              const LikePattern& pattern, RowOf rowOf, Skip skip, Positions& found) {
+              const LikePattern& pattern, std::string_view literal, RowOf rowOf, Skip skip,
+              Positions& found) {
     if (first >= last) return;
-    const std::string_view literal = pattern.containedLiteral();
+    // A "%literal%" pattern is asked from where its literal stands; any other of the whole field.
+    const bool contains = pattern.containedLiteral() == literal;
     const std::string_view text = entries.text();
     const bool ascii = std::all_of(literal.begin(), literal.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -133,6 +160,7 @@ void scanText(const Entries& entries, std::size_t first, std::size_t last,
         while (entries.rowEnd(entry) <= candidate)
             ++entry;
         const Skipped skipped = skip(entry);
+        const std::size_t nameBegin = entry == 0 ? 0 : entries.rowEnd(entry - 1);
         const std::size_t nameEnd = entries.nameEnd(entry);
         const std::size_t rowEnd = entries.rowEnd(entry);
         const bool inName = candidate < nameEnd;
@@ -140,9 +168,10 @@ void scanText(const Entries& entries, std::size_t first, std::size_t last,
         bool hit = false;
         if (!(inName ? skipped.name : skipped.maker)) {
             const std::size_t fieldEnd = inName ? nameEnd : rowEnd;
-            hit = (ascii && candidate + literal.size() <= fieldEnd &&
+            const std::size_t from = contains ? candidate : inName ? nameBegin : nameEnd;
+            hit = (contains && ascii && candidate + literal.size() <= fieldEnd &&
                    sameAscii(text.substr(candidate, literal.size()), literal)) ||
-                  pattern.matches(text.substr(candidate, fieldEnd - candidate));
+                  pattern.matches(text.substr(from, fieldEnd - from));
         }
         if (!hit && inName && !skipped.maker)
             hit = pattern.matches(text.substr(nameEnd, rowEnd - nameEnd));
@@ -163,8 +192,8 @@ Positions unite(Positions a, const Positions& b) {
 // Rows [first, last) of the list.
 Positions findInRows(const Query& query, std::size_t first, std::size_t last) {
     Positions found;
-    const bool literals = !query.pattern.containedLiteral().empty() &&
-                          (!query.storeRule || !query.stored.containedLiteral().empty());
+    const bool literals =
+        !query.literal.empty() && (!query.storeRule || !query.storedLiteral.empty());
     if (!literals) {
         for (std::size_t row = first; row < last; ++row)
             if (query.matches(row)) found.push_back(static_cast<std::uint32_t>(row));
@@ -187,16 +216,21 @@ Positions findInRows(const Query& query, std::size_t first, std::size_t last) {
     };
     const auto self = [](std::size_t row) { return row; };
     const auto none = [](std::size_t) { return Skipped{}; };
-    scanText(query.list, first, last, query.pattern, self, foldedFields, found);
+    scanText(query.list, first, last, query.pattern, query.literal, self, foldedFields, found);
     Positions inFolded;
     std::size_t word = first / 64;
     scanText(
-        folded, foldedFirst, foldedLast, query.pattern,
+        folded, foldedFirst, foldedLast, query.pattern, query.literal,
         [&folded, &word](std::size_t entry) { return folded.rowOf(entry, word); }, none, inFolded);
     found = unite(std::move(found), inFolded);
     if (query.storeRule) {
+        // Only the names and makers beyond ASCII, as they are.
+        const auto asciiFields = [&folded](std::size_t row) {
+            return Skipped{!folded.nameFolded(row), !folded.makerFolded(row)};
+        };
         Positions stored;
-        scanText(query.list, first, last, query.stored, self, none, stored);
+        scanText(query.list, first, last, query.stored, query.storedLiteral, self, asciiFields,
+                 stored);
         found = unite(std::move(found), stored);
     }
     return found;
@@ -218,15 +252,17 @@ std::string withoutTrailingAny(const std::string& typed) {
     return typed.substr(0, typed.find_last_not_of('%') + 1);
 }
 
-// Whether every row now finds was found by before: now adds whole characters to before, its
-// folded form adds to before's, and the store's rule is asked for now only if it was for before.
+// Whether every row now finds was found by before: now adds whole characters to before, and its
+// folded form adds to before's. A pattern followed by "%" matches no text that the same pattern
+// cut short does not, wildcards or not. So the folded rule's hits of now are among before's, and
+// so are the store rule's: a text it matches for now it matches for before, where it was asked
+// too, or else before is ASCII without "_", "<", "=" and ">", and the folded rule found the text.
 bool narrows(const std::string& before, const std::string& now) {
     const auto extends = [](const std::string& longer, const std::string& shorter) {
         return longer.compare(0, shorter.size(), shorter) == 0 &&
                (longer.size() == shorter.size() || !isContinuationByte(longer[shorter.size()]));
     };
     return now.size() >= before.size() && extends(now, before) &&
-           (!needsStoreRule(now) || needsStoreRule(before)) &&
            extends(foldForSearch(now), foldForSearch(before));
 }
 

@@ -90,6 +90,14 @@ LikePattern::LikePattern(std::string_view pattern) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     prefixEndsInSequence_ =
         chars_[end - 1] >= 0x80 && static_cast<unsigned char>(lastLead(prefix_)) >= 0xC0;
+    // For each length matched, how much of the literal a mismatch after it still leaves matched.
+    fallback_.assign(prefix_.size(), 0);
+    for (std::size_t i = 1, k = 0; i < prefix_.size(); ++i) {
+        while (k > 0 && prefix_[i] != prefix_[k])
+            k = fallback_[k - 1];
+        if (prefix_[i] == prefix_[k]) ++k;
+        fallback_[i] = k;
+    }
     kind_ = Kind::Contains;
 }
 
@@ -111,13 +119,22 @@ bool LikePattern::matches(std::string_view text) const {
     case Kind::Prefix:
         return text.size() >= prefix_.size() && literalAt(text, 0);
     case Kind::Contains: {
-        if (text.size() < prefix_.size()) return false;
-        const char lower = prefix_[0];
-        const char upper =
-            lower >= 'a' && lower <= 'z' ? static_cast<char>(lower - 'a' + 'A') : lower;
-        const std::size_t lastStart = text.size() - prefix_.size();
-        for (std::size_t at = 0; at <= lastStart; ++at)
-            if ((text[at] == lower || text[at] == upper) && literalAt(text, at)) return true;
+        // Every place the literal stands, in one pass over the text (Knuth-Morris-Pratt), so that
+        // a long text costs its length and not its length times the literal's.
+        std::size_t matched = 0;
+        for (std::size_t at = 0; at < text.size(); ++at) {
+            char c = text[at];
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+            while (matched > 0 && c != prefix_[matched])
+                matched = fallback_[matched - 1];
+            if (c == prefix_[matched]) ++matched;
+            if (matched < prefix_.size()) continue;
+            // A continuation byte after the literal would belong to its last character.
+            if (!(prefixEndsInSequence_ && at + 1 < text.size() &&
+                  isContinuationByte(text[at + 1])))
+                return true;
+            matched = fallback_[matched - 1];
+        }
         return false;
     }
     case Kind::General:

@@ -32,6 +32,8 @@ private:
     // Contains: the lower-cased literal bytes between a leading and a trailing run of "%".
     std::string prefix_;
     bool prefixEndsInSequence_ = false;
+    // Contains: the literal's failure table, for a search linear in the text.
+    std::vector<std::size_t> fallback_;
     // General: the pattern as characters; '%' and '_' are wildcards.
     std::vector<char32_t> chars_;
 };

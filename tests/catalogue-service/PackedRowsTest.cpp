@@ -3,9 +3,12 @@
 // must hand on whole rows and narrow as the text is typed.
 #include "catalogue/PackedRows.h"
 #include "catalogue/HeldListSearch.h"
+#include "store/LikePattern.h"
+#include "text/SearchFold.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <numeric>
 #include <string>
@@ -121,4 +124,73 @@ TEST(PackedRows, TypingFindsWhatASearchOfTheWholeListFinds) {
             EXPECT_EQ(findInHeldList(*rows, *folded, typed, all), whole) << typed;
         }
     }
+}
+
+// Wildcards typed keystroke by keystroke, "_" coming after plain letters: each keystroke finds
+// exactly the rows the two rules find, asked row by row of the whole list: the typed text folded
+// against the folded name or maker, and where the text has "_", "<", "=", ">" or a character
+// beyond ASCII, the text as typed against them as they are (SQLite's LIKE).
+TEST(PackedRows, WildcardsTypedFindWhatTheRulesFindRowByRow) {
+    const std::vector<std::pair<std::string, std::string>> kinds = {{"Straße", "Müller"},
+                                                                    {"Strasse 12", "strauss"},
+                                                                    {"straÃ"
+                                                                     "e",
+                                                                     "Ab"},
+                                                                    {"Schokolade", "Sch%ko"},
+                                                                    {"schoko", "ko"},
+                                                                    {"Schöko", "Straße"},
+                                                                    {"Äpfel", "Î£Ï"},
+                                                                    {"a<Ì¸"
+                                                                     "b",
+                                                                     "=Ì¸"},
+                                                                    {"Käse", ""},
+                                                                    {"Sch_ko", "x"},
+                                                                    {"STRAXE", "Œuvre"},
+                                                                    {"crÃ¨me", "eÌtÃ©"}};
+    PackedRows rows;
+    for (std::size_t at = 0; at < 60000; ++at) {
+        const auto& [name, maker] = kinds[(at * 7) % kinds.size()];
+        rows.push_back(at % 3 == 0 ? name + " " + std::to_string(at % 89) : name, maker,
+                       std::to_string(at));
+    }
+    const auto list = std::make_shared<const PackedRows>(std::move(rows));
+    const auto folded = std::make_shared<const SearchIndex>(*list);
+    const auto byRules = [&list](const std::string& typed) {
+        const LikePattern foldedRule(foldForSearch(typed) + "%");
+        const bool storeRule = typed.find_first_of("_<=>") != std::string::npos ||
+                               std::any_of(typed.begin(), typed.end(), [](char c) {
+                                   return static_cast<unsigned char>(c) >= 0x80;
+                               });
+        const LikePattern asStored(typed + "%");
+        std::vector<std::uint32_t> found;
+        for (std::uint32_t at = 0; at < list->size(); ++at)
+            if (foldedRule.matches(foldForSearch(list->name(at))) ||
+                foldedRule.matches(foldForSearch(list->maker(at))) ||
+                (storeRule &&
+                 (asStored.matches(list->name(at)) || asStored.matches(list->maker(at)))))
+                found.push_back(at);
+        return found;
+    };
+    const std::vector<std::vector<std::string>> typings = {
+        {"s", "st", "str", "stra", "stra_", "stra_e", "stra_e ", "stra_e 1"},
+        {"s", "sc", "sch", "sch%", "sch%k", "sch%ko", "sch%kol"},
+        {"_", "_t", "_tr", "_tra_", "_tra__", "%e", "%e_"},
+        {"a", "a<", "a<Ì¸",
+         "a<Ì¸"
+         "b",
+         "=", "=Ì¸"},
+        {"k", "k_", "k__", "k__s", "Kä", "Kä", "ä%"},
+        {"%", "%_", "%__", "s_h_k", "s_h_k_", "Ì", "eÌ"}};
+    int withHits = 0;
+    for (const auto& typing : typings) {
+        HeldListSearch search;
+        for (const std::string& text : typing) {
+            const std::string typed = "%" + text + "%";
+            const auto expected = byRules(typed);
+            EXPECT_EQ(findInHeldList(*list, *folded, typed), expected) << typed;
+            EXPECT_EQ(search.find(list, folded, typed), expected) << typed;
+            withHits += expected.empty() ? 0 : 1;
+        }
+    }
+    EXPECT_GT(withHits, 30);
 }
