@@ -8,8 +8,10 @@
 #include "screens/common/Nutrients.h"
 #include "screens/filing/FolderName.h"
 #include "screens/filing/PlannerWrites.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
 #include "store/DatabaseWorker.h"
+#include "store/PlannerStore.h"
 
 namespace tolvane {
 namespace {
@@ -63,7 +65,8 @@ void ProductDetail::drawData(const std::optional<ProductRecord>& product) {
     showMsg_ = !hasSalesPortion(product_.salesPortion);
     if (!rows_.empty() && !showMsg_) rows_.push_back(rowOf(DetailRow::Kind::Portion));
     means_ = categoryMeans(product_.categoryId);
-    categoryName_ = shared_.selectCategoryForId(product_.categoryId);
+    categoryName_ =
+        CatalogueStore(shared_).selectCategoryForId(CategoryId::of(product_.categoryId));
     favorite_ = product_.favourite();
     readFacts();
     findBetterChoices();
@@ -79,7 +82,7 @@ CategoryMeans ProductDetail::categoryMeans(const std::string& categoryId) {
                 static_cast<float>(f[3]), static_cast<float>(f[4])};
     }
     const long generation = shared_.catalogueGeneration();
-    auto rows = shared_.selectProductDetailForCategory(categoryId);
+    auto rows = CatalogueStore(shared_).selectProductDetailForCategory(CategoryId::of(categoryId));
     std::vector<NutrientTexts> products;
     products.reserve(rows.size());
     for (CategoryValuesRow& row : rows)
@@ -139,7 +142,8 @@ std::array<std::string_view, kNutrientCount> choiceTexts(const NutrientColumns& 
 void ProductDetail::readFacts() {
     facts_.clear();
     if (rows_.empty()) return;
-    const auto stored = shared_.selectNutritionFacts(product_.recordId);
+    const auto stored =
+        CatalogueStore(shared_).selectNutritionFacts(ProductId::of(product_.recordId));
     if (!stored) return;
     const NutritionFactsRow& f = *stored;
     const FactTexts texts = {
@@ -208,8 +212,8 @@ void ProductDetail::findBetterChoices() {
 
 std::vector<double> ProductDetail::categoryLights(Database& db, const std::string& categoryId) {
     std::vector<double> lights;
-    const bool read =
-        db.selectChoiceValuesForCategory(categoryId, [&](const ChoiceValuesView& row) {
+    const bool read = CatalogueStore(db).selectChoiceValuesForCategory(
+        CategoryId::of(categoryId), [&](const ChoiceValuesView& row) {
             const long long id = integerValue64(row.recordId);
             if (id <= 0) return;
             const ChoiceLights l =
@@ -236,7 +240,7 @@ std::vector<ProductRecord> ProductDetail::searchBetterChoices(Database& db,
     }
     std::vector<ProductRecord> products;
     for (long long id : best.ranked())
-        if (auto found = db.selectProductDetail(formatInt(id)))
+        if (auto found = CatalogueStore(db).selectProductDetail(ProductId{id}))
             products.push_back(std::move(*found));
     return products;
 }
@@ -258,8 +262,8 @@ void ProductDetail::showBetterChoices(const std::vector<ProductRecord>& products
 
 void ProductDetail::openBetterChoice(int index) {
     if (index < 0 || index >= static_cast<int>(choices_.size()) || !navigation_) return;
-    const auto product =
-        shared_.selectProductDetail(choices_[static_cast<std::size_t>(index)].recordId);
+    const auto product = CatalogueStore(shared_).selectProductDetail(
+        ProductId::of(choices_[static_cast<std::size_t>(index)].recordId));
     if (!product) return;
     auto detail = std::make_shared<ProductDetail>(platform_, shared_, host_);
     detail->setFromScreen(fromScreen_);
@@ -320,10 +324,11 @@ void ProductDetail::addToFav() {
     pickerShown_ = true;
     alertFlag_ = true;
     FavFlag_ = true;
-    shared_.searchFavNameExist(product_.recordId);
+    PlannerStore(shared_).searchFavNameExist(ProductId::of(product_.recordId));
     // Joins the end of the favourites list.
-    const auto count = shared_.selectProductFavoriteCategorywise().size();
-    shared_.setFavorite(product_.recordId, 1, formatInt(static_cast<long long>(count)));
+    const auto count = PlannerStore(shared_).selectProductFavoriteCategorywise().size();
+    PlannerStore(shared_).setFavorite(ProductId::of(product_.recordId), 1,
+                                      formatInt(static_cast<long long>(count)));
     favorite_ = true;
     changed();
 }
@@ -340,7 +345,7 @@ void ProductDetail::closePicker() {
     readSelectionStates();
     for (const auto& [folder, checked] : selectionStates_)
         if (checked) return;
-    shared_.setFavorite(product_.recordId, 0, "");
+    PlannerStore(shared_).setFavorite(ProductId::of(product_.recordId), 0, "");
     favorite_ = false;
 }
 
@@ -370,7 +375,8 @@ void ProductDetail::editButton() {
                 platform_.log.write("Product " + product_.recordId +
                                     " not taken out of its folders");
             readSelectionStates();
-            if (const auto stored = shared_.selectProductDetail(product_.recordId))
+            if (const auto stored =
+                    CatalogueStore(shared_).selectProductDetail(ProductId::of(product_.recordId)))
                 favorite_ = stored->favourite();
             changed();
         });
@@ -378,7 +384,7 @@ void ProductDetail::editButton() {
 
 bool ProductDetail::stillStored(bool said) {
     if (gone_) return false;
-    if (shared_.selectProductDetail(product_.recordId)) return true;
+    if (CatalogueStore(shared_).selectProductDetail(ProductId::of(product_.recordId))) return true;
     if (shared_.lastReadFailed()) {
         platform_.log.write("Product " + product_.recordId + " could not be read");
         return false;
@@ -406,7 +412,7 @@ void ProductDetail::viewWillAppear() {
     folderNameArray_.clear();
     folderIDarray_.clear();
     selectionStates_.clear();
-    for (const FolderRow& folder : shared_.selectMenuItemsSortByOrder()) {
+    for (const FolderRow& folder : PlannerStore(shared_).selectMenuItemsSortByOrder()) {
         folderNameArray_.push_back(folderDisplayName(folder, platform_.strings));
         folderIDarray_.push_back(folder.folderId);
         selectionStates_[folder.folderId] = false;
@@ -418,7 +424,8 @@ void ProductDetail::viewWillAppear() {
         changed();
         return;
     }
-    if (const auto stored = shared_.selectProductDetail(product_.recordId)) {
+    if (const auto stored =
+            CatalogueStore(shared_).selectProductDetail(ProductId::of(product_.recordId))) {
         favorite_ = stored->favourite();
         changed();
     } else if (shared_.lastReadFailed()) {
@@ -432,7 +439,8 @@ void ProductDetail::readSelectionStates() {
     for (auto& [folder, checked] : selectionStates_)
         checked = false;
     if (rows_.empty()) return;
-    for (const auto& folder : shared_.selectFoldersAccordingToProduct(product_.recordId)) {
+    for (const auto& folder :
+         PlannerStore(shared_).selectFoldersAccordingToProduct(ProductId::of(product_.recordId))) {
         const auto listed = selectionStates_.find(folder);
         if (listed != selectionStates_.end()) listed->second = true;
     }
