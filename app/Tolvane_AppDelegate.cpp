@@ -11,6 +11,7 @@
 #include "screens/settings/HelpBrowser.h"
 #include "screens/settings/LanguageRule.h"
 #include "store/Migration.h"
+#include "store/SettingsStore.h"
 
 #include <QApplication>
 #include <QDate>
@@ -132,7 +133,7 @@ void Tolvane_AppDelegate::applicationDidFinishLaunching() {
     tabBarVC_->setTabTitle(kSetupTab, qs(context_.strings->text("Setup")));
 
     // Without a settings row "Localization" stays as it is.
-    if (const auto settings = database_->selectSettings())
+    if (const auto settings = SettingsStore(*database_).selectSettings())
         AppDefaults(defaults).setLocalization(settings->localization == "NO" ? "NO" : "YES");
 
     windowLayout_->setCurrentWidget(tabBarVC_);

@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueService.h"
 
 #include "store/Database.h"
+#include "store/OwnProductStore.h"
 
 #include <algorithm>
 
@@ -43,7 +44,7 @@ void CatalogueService::update() {
 void CatalogueService::uploadOwnProducts() {
     if (uploaded_ || stopped_) return;
     uploaded_ = true;
-    update_.createCsvForUpload(shared_.selectProductsForCsv());
+    update_.createCsvForUpload(OwnProductStore(shared_).selectProductsForCsv());
 }
 
 void CatalogueService::saveProgress() {

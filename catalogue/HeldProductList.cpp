@@ -1,5 +1,6 @@
 #include "catalogue/HeldProductList.h"
 
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
 
 #include <algorithm>
@@ -21,7 +22,8 @@ HeldList readHeldList(Database& database, int expectedRows) {
                      static_cast<std::size_t>(expectedRows) * textBytesPerRow);
     // Straight from the statement's rows into the list, without a copy of each row between.
     HeldList held;
-    if (!database.selectProduct([&rows](const ListRowView& row) { rows.push_back(row); })) {
+    if (!CatalogueStore(database).selectProduct(
+            [&rows](const ListRowView& row) { rows.push_back(row); })) {
         held.state = ListState::Failed;
         return held;
     }
@@ -40,7 +42,7 @@ HeldProductList::HeldProductList(Platform platform, Database& shared, int readAt
                                  Changed changed)
     : platform_(platform), changed_(std::move(changed)),
       reader_(shared.GetDatabasePath(), platform.log) {
-    const int count = shared.selectProductCount();
+    const int count = CatalogueStore(shared).selectProductCount();
     if (count > readAtOnceUpTo) {
         loading_ = true;
         startReading(ListChange::FirstRead);
@@ -155,7 +157,7 @@ void HeldProductList::startReading(ListChange why) {
     newestWhy_ = why;
     reader_.post([slot, generation = generation_, why, &dispatcher = platform_.dispatcher,
                   alive = std::weak_ptr<int>(alive_), this](Database& own) {
-        slot->list.emplace(readHeldList(own, own.selectProductCount()));
+        slot->list.emplace(readHeldList(own, CatalogueStore(own).selectProductCount()));
         // The slot's list is taken on the UI thread.
         const auto rows = slot->list->rows;
         const bool read = slot->list->state != ListState::Failed;

@@ -3,6 +3,7 @@
 #include "catalogue/TwoHalves.h"
 
 #include "format/Gtin.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
 #include "text/IntegerValue.h"
 #include "text/SearchFold.h"
@@ -142,20 +143,21 @@ BarcodeIndex::BarcodeIndex(Database& database, const PackedRows& rows) {
     }
     std::sort(byNumber.begin(), byNumber.end());
     std::vector<std::pair<std::uint64_t, std::uint32_t>> gtins;
-    const bool read = database.selectProductGtins([&](std::string_view id, std::string_view text) {
-        const auto code = readGtin(text);
-        if (!code) return;
-        if (const auto number = canonicalNumber(id)) {
-            const auto row = std::lower_bound(byNumber.begin(), byNumber.end(),
-                                              std::make_pair(*number, std::uint32_t{0}));
-            if (row != byNumber.end() && row->first == *number) {
-                gtins.emplace_back(code->value, row->second);
-                return;
+    const bool read = CatalogueStore(database).selectProductGtins(
+        [&](std::string_view id, std::string_view text) {
+            const auto code = readGtin(text);
+            if (!code) return;
+            if (const auto number = canonicalNumber(id)) {
+                const auto row = std::lower_bound(byNumber.begin(), byNumber.end(),
+                                                  std::make_pair(*number, std::uint32_t{0}));
+                if (row != byNumber.end() && row->first == *number) {
+                    gtins.emplace_back(code->value, row->second);
+                    return;
+                }
             }
-        }
-        if (const auto row = byText.find(std::string(id)); row != byText.end())
-            gtins.emplace_back(code->value, row->second);
-    });
+            if (const auto row = byText.find(std::string(id)); row != byText.end())
+                gtins.emplace_back(code->value, row->second);
+        });
     if (!read) return;
     read_ = true;
     std::sort(gtins.begin(), gtins.end());

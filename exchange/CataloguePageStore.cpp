@@ -2,6 +2,7 @@
 
 #include "exchange/JsonParser.h"
 #include "exchange/PageReply.h"
+#include "store/CatalogueStore.h"
 #include "format/TimestampText.h"
 #include "text/IntegerValue.h"
 
@@ -69,12 +70,12 @@ void CataloguePageStore::complete(Database& db) {
     // Only a date of the timestamp form is ever sent back: anything else would break every
     // later request.
     std::string newest = PageReply::isTimestamp(storedTimestamp_) ? storedTimestamp_ : "";
-    if (const std::string held = db.selectMaxTimestampUpTo(latestDate_);
+    if (const std::string held = CatalogueStore(db).selectMaxTimestampUpTo(latestDate_);
         PageReply::isTimestamp(held))
         newest = std::max(newest, held);
     newest = std::max(newest, newestSeen_);
     if (newest.empty()) newest = storedTimestamp_;
-    db.updateDTimestamp(newest, "0");
+    CatalogueStore(db).updateDTimestamp(newest, "0");
     // Each was named as its page was stored; the count tells whether any was.
     if (refused_ > 0)
         log_.write("Update complete; products refused by the store: " + formatInt(refused_));
@@ -84,7 +85,7 @@ void CataloguePageStore::saveProgress(Database& db, long long total) const {
     if (lastStoredPage_ == 0) return;
     const long long reached =
         static_cast<long long>(lastStoredPage_ + 1) * PageReply::recordsPerPage;
-    if (reached < total) db.updateDTimestampRows(formatInt(reached));
+    if (reached < total) CatalogueStore(db).updateDTimestampRows(formatInt(reached));
 }
 
 bool CataloguePageStore::storePage(Database& database, const std::vector<std::string>& ids,
@@ -101,7 +102,8 @@ bool CataloguePageStore::storePage(Database& database, const std::vector<std::st
         // Read before the rows they were worked out from go.
         const auto filed = writer.filedValues(records);
         for (const auto& id : ids)
-            if (!kept.contains(leadingInt(id))) writer.deleteProductFromMainTable(id);
+            if (!kept.contains(leadingInt(id)))
+                writer.deleteProductFromMainTable(ProductId::of(id));
         std::map<long long, const CatalogueRecord*> latest;
         for (const auto& record : records) {
             const int id = static_cast<int>(record.id);
@@ -109,14 +111,14 @@ bool CataloguePageStore::storePage(Database& database, const std::vector<std::st
             const std::string idText = formatInt(record.id);
             // A page naming a product twice must not leave two rows of it.
             if (!latest.emplace(record.id, &record).second) {
-                writer.deleteProductFromMainTable(idText);
+                writer.deleteProductFromMainTable(ProductId::of(idText));
                 latest[record.id] = &record;
             }
             writer.insertIntoDatabase(record);
             // The favourite at index i is this very product.
             auto favourite = favouriteIndex.find(id);
             if (favourite != favouriteIndex.end())
-                writer.setFavorite(idText, 1, formatInt(favourite->second));
+                writer.setFavorite(ProductId::of(idText), 1, formatInt(favourite->second));
         }
         for (const auto& [id, before] : filed)
             if (const auto record = latest.find(id); record != latest.end())

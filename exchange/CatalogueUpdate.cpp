@@ -4,6 +4,7 @@
 
 #include "platform/BuildConfig.h"
 #include "platform/Keys.h"
+#include "store/CatalogueStore.h"
 #include "text/IntegerValue.h"
 
 #include <algorithm>
@@ -106,7 +107,7 @@ void CatalogueUpdate::SendRequest() {
     // move the timestamp past the pages never asked for.
     maxRows_ = 0;
     std::string storedTimestamp;
-    if (const auto saved = database_.selectTimestamp()) {
+    if (const auto saved = CatalogueStore(database_).selectTimestamp()) {
         if (!saved->rows.empty()) maxRows_ = leadingInt(saved->rows);
         if (!saved->dtimestamp.empty()) storedTimestamp = saved->dtimestamp;
     }
@@ -116,7 +117,7 @@ void CatalogueUpdate::SendRequest() {
     if (PageReply::isTimestamp(storedTimestamp) && storedTimestamp > latestDate) {
         platform_.log.write("Saved timestamp " + storedTimestamp +
                             " is ahead of the clock; asking from the newest date held");
-        storedTimestamp = database_.selectMaxTimestampUpTo(latestDate);
+        storedTimestamp = CatalogueStore(database_).selectMaxTimestampUpTo(latestDate);
         maxRows_ = 0;
     }
     const int batchCount = maxRows_ < 1 ? 1 : std::max(1, maxRows_ / recordsPerPage);

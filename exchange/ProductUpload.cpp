@@ -5,6 +5,7 @@
 
 #include "platform/BuildConfig.h"
 #include "store/Database.h"
+#include "store/OwnProductStore.h"
 
 #include <algorithm>
 
@@ -48,7 +49,7 @@ std::string ProductUpload::csvText(const std::vector<UploadRow>& records) {
 bool ProductUpload::markSent(const std::vector<std::string>& recordIds) {
     return database_.runInCheckedTransaction([&] {
         for (const auto& id : recordIds)
-            database_.updateProductSentFieldForId(id);
+            OwnProductStore(database_).updateProductSentFieldForId(OwnProductId::of(id));
         return true;
     });
 }

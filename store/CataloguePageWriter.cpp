@@ -1,7 +1,9 @@
 #include "store/CataloguePageWriter.h"
 
+#include "store/CatalogueStore.h"
 #include "store/Columns.h"
 #include "store/Database.h"
+#include "store/PlannerStore.h"
 #include "text/IntegerValue.h"
 
 #include "nutrition/Consumption.h"
@@ -99,19 +101,20 @@ std::vector<std::string> CataloguePageWriter::selectProductFavoriteIds() {
     std::vector<std::string> ids;
     if (stopped()) return ids;
     // On the transaction's connection in either mode; a read that fails fails the transaction.
-    database_.queryEach(std::string(Database::selectProductFavoriteIdsSql),
+    database_.queryEach(std::string(PlannerStore::selectProductFavoriteIdsSql),
                         [&](const Database::Columns& row) { ids.push_back(row.text(0)); });
     return ids;
 }
 
-void CataloguePageWriter::deleteProductFromMainTable(const std::string& productId) {
-    if (mode_ == Mode::Composed) return database_.deleteProductFromMainTable(productId);
+void CataloguePageWriter::deleteProductFromMainTable(ProductId productId) {
+    if (mode_ == Mode::Composed)
+        return CatalogueStore(database_).deleteProductFromMainTable(productId);
     std::lock_guard lock(database_.mutex_);
     if (stopped()) return;
     sqlite3_stmt* statement = statements_->remove();
     const int result = Statements::run(
-        statement, statement != nullptr &&
-                       sqlite3_bind_int(statement, 1, integerValue(productId)) == SQLITE_OK);
+        statement,
+        statement != nullptr && sqlite3_bind_int64(statement, 1, productId.value) == SQLITE_OK);
     if (result != SQLITE_DONE) database_.noteFailedWrite(result);
 }
 
@@ -122,7 +125,7 @@ bool CataloguePageWriter::storable(const CatalogueRecord& record) {
 }
 
 void CataloguePageWriter::insertIntoDatabase(const CatalogueRecord& record) {
-    if (mode_ == Mode::Composed) return database_.insertIntoDatabase("", record);
+    if (mode_ == Mode::Composed) return CatalogueStore(database_).insertIntoDatabase("", record);
     std::lock_guard lock(database_.mutex_);
     if (stopped()) return;
     sqlite3_stmt* statement = statements_->insert();
@@ -135,15 +138,17 @@ void CataloguePageWriter::insertIntoDatabase(const CatalogueRecord& record) {
     if (result != SQLITE_DONE) database_.noteFailedWrite(result);
 }
 
-void CataloguePageWriter::setFavorite(const std::string& productId, int favorite,
+void CataloguePageWriter::setFavorite(ProductId productId, int favorite,
                                       const std::string& sortOrder) {
-    if (mode_ == Mode::Composed) return database_.setFavorite(productId, favorite, sortOrder);
+    if (mode_ == Mode::Composed)
+        return PlannerStore(database_).setFavorite(productId, favorite, sortOrder);
     std::lock_guard lock(database_.mutex_);
     if (stopped()) return;
     sqlite3_stmt* statement = statements_->favorite();
-    const bool bound = statement != nullptr && !holdsZero(sortOrder) && !holdsZero(productId) &&
+    const bool bound = statement != nullptr && !holdsZero(sortOrder) &&
                        sqlite3_bind_int(statement, 1, favorite) == SQLITE_OK &&
-                       bindText(statement, 2, sortOrder) && bindText(statement, 3, productId);
+                       bindText(statement, 2, sortOrder) &&
+                       bindText(statement, 3, productId.text());
     const int result = Statements::run(statement, bound);
     if (result != SQLITE_DONE) database_.noteFailedWrite(result);
 }
@@ -152,16 +157,16 @@ std::map<long long, CataloguePageWriter::FiledValues>
 CataloguePageWriter::filedValues(const std::vector<CatalogueRecord>& records) {
     std::map<long long, FiledValues> filed;
     // A file without the planner's tables (one the update tool fills) has nothing filed.
-    if (stopped() || records.empty() || !database_.tableExists("Favorite_Menufolder"))
-        return filed;
+    if (stopped() || records.empty() || !database_.tableExists("Favorite_Menufolder")) return filed;
     // The filed products are few; a page's products many.
     std::set<long long> inFolders;
-    for (const std::string& id : database_.selectAllRecordIDFromFavoriteTable())
+    PlannerStore planner(database_);
+    for (const std::string& id : planner.selectAllRecordIDFromFavoriteTable())
         inFolders.insert(integerValue64(id));
     for (const CatalogueRecord& record : records) {
         if (!inFolders.contains(record.id) || filed.contains(record.id)) continue;
         // One filed while it was missing from the catalogue is worked out anew all the same.
-        const auto old = database_.selectProductDetail(std::to_string(record.id));
+        const auto old = CatalogueStore(database_).selectProductDetail(ProductId{record.id});
         filed.emplace(record.id, old ? FiledValues{old->nutrients, old->unit} : FiledValues{});
     }
     return filed;
@@ -172,18 +177,20 @@ void CataloguePageWriter::refile(const CatalogueRecord& record, const FiledValue
     const std::string& unit = record[CatalogueField::Unit];
     if (stopped() || (now == before.per100 && unit == before.unit)) return;
     const NutrientTexts per100{now.fat, now.saturatedFat, now.sugar, now.salt, now.kcal};
-    const std::string productId = std::to_string(record.id);
+    const ProductId productId{record.id};
+    PlannerStore planner(database_);
     std::set<std::string> done; // a folder named twice is worked out once
-    for (const std::string& folderId : database_.selectFoldersAccordingToProduct(productId)) {
-        if (!done.insert(folderId).second) continue;
-        const auto rows = database_.selectProductDetailForEdit(productId, folderId);
+    for (const std::string& folderText : planner.selectFoldersAccordingToProduct(productId)) {
+        if (!done.insert(folderText).second) continue;
+        const FolderId folderId = FolderId::of(folderText);
+        const auto rows = planner.selectProductDetailForEdit(productId, folderId);
         if (rows.empty()) continue;
         const ConsumptionRowValues row = consumptionRowValues(per100, unit, rows.back().gm);
         const auto& v = row.values;
-        database_.updateIntoEditConsumptionTable(row.gm, v[0], v[1], v[2], v[3], v[4], productId,
-                                                 folderId);
-        const std::string total = database_.selectCaloryValueForUpdation(folderId);
-        database_.updateCaloryValueForUpdation(
+        planner.updateIntoEditConsumptionTable(row.gm, v[0], v[1], v[2], v[3], v[4], productId,
+                                               folderId);
+        const std::string total = planner.selectCaloryValueForUpdation(folderId);
+        planner.updateCaloryValueForUpdation(
             adjustedCalorieTotal(total, rows.back().nutrients.kcal, v[4]), folderId);
     }
 }

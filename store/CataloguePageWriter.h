@@ -2,12 +2,13 @@
 // favourite, work a filed product's consumption rows out anew. Made inside a
 // checked transaction of the Database (Database::runInCheckedTransaction) and destroyed before
 // it ends. Bound mode prepares each statement once and binds the values per row; Composed mode
-// calls the Database's own operations, which write the values into their statement texts. Both
+// calls the stores' operations, which write the values into their statement texts. Both
 // store the same rows and report a failed write to the transaction; the bound statements have
 // no length limit, as no statement text is composed, but refuse zero bytes just as well.
 #pragma once
 
 #include "format/CatalogueRecord.h"
+#include "store/Ids.h"
 #include "store/Rows.h"
 
 #include <map>
@@ -28,14 +29,15 @@ public:
     CataloguePageWriter(const CataloguePageWriter&) = delete;
     CataloguePageWriter& operator=(const CataloguePageWriter&) = delete;
 
-    // As Database::selectProductFavoriteIds; a read that fails fails the transaction.
+    // As PlannerStore::selectProductFavoriteIds; a read that fails fails the transaction.
     std::vector<std::string> selectProductFavoriteIds();
-    // As Database::deleteProductFromMainTable, insertIntoDatabase and setFavorite.
-    void deleteProductFromMainTable(const std::string& productId);
+    // As CatalogueStore::deleteProductFromMainTable, insertIntoDatabase and
+    // PlannerStore::setFavorite.
+    void deleteProductFromMainTable(ProductId productId);
     void insertIntoDatabase(const CatalogueRecord& record);
     // Whether the Bound insert takes the record.
     static bool storable(const CatalogueRecord& record);
-    void setFavorite(const std::string& productId, int favorite, const std::string& sortOrder);
+    void setFavorite(ProductId productId, int favorite, const std::string& sortOrder);
 
     // The values per 100 and the unit of those of the records' products that are filed in a
     // folder, as the file holds them before the page replaces them.

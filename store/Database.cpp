@@ -1,6 +1,6 @@
 #include "store/Database.h"
 
-#include "store/Columns.h"
+#include "store/Connection.h"
 
 #include <sqlite3.h>
 
@@ -41,20 +41,6 @@ void watchInterrupt(sqlite3* handle, std::atomic<bool>* interruptedFlag) {
     sqlite3_progress_handler(handle, kStepsBetweenChecks, stopWhenInterrupted, interruptedFlag);
 }
 
-struct Prepared {
-    sqlite3_stmt* handle = nullptr;
-    Prepared() = default;
-    Prepared(const Prepared&) = delete;
-    Prepared& operator=(const Prepared&) = delete;
-    ~Prepared() { sqlite3_finalize(handle); }
-};
-
-bool prepare(sqlite3* db, const std::string& sql, Prepared& statement) {
-    return sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &statement.handle,
-                              nullptr) == SQLITE_OK &&
-           statement.handle != nullptr;
-}
-
 Database::WriteFailure failureOf(int resultCode) {
     if (resultCode < 0) return Database::WriteFailure::Other;
     switch (resultCode & 0xff) {
@@ -89,40 +75,6 @@ void closeWithoutCheckpoint(sqlite3* handle, bool withoutCheckpoint) {
 }
 
 } // namespace
-
-// A connection for one operation: opened for it and closed after, or borrowed from the bulk
-// writes or the // running transaction. One that is not borrowed is the object's connection in use
-// until it ends.
-class Database::Connection {
-public:
-    Connection() = default;
-    Connection(sqlite3* handle, bool owned, Database* inUseOf = nullptr)
-        : handle_(handle), owned_(owned), inUseOf_(inUseOf) {
-        if (inUseOf_) {
-            std::lock_guard lock(inUseOf_->inUseMutex_);
-            inUseOf_->inUse_ = handle_;
-        }
-    }
-    Connection(Connection&& other) noexcept
-        : handle_(std::exchange(other.handle_, nullptr)), owned_(other.owned_),
-          inUseOf_(std::exchange(other.inUseOf_, nullptr)) {}
-    Connection& operator=(Connection&&) = delete;
-    ~Connection() {
-        // No longer interruptible before it is closed.
-        if (inUseOf_) {
-            std::lock_guard lock(inUseOf_->inUseMutex_);
-            inUseOf_->inUse_ = nullptr;
-        }
-        if (owned_ && handle_ != nullptr) sqlite3_close(handle_);
-    }
-    sqlite3* get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-
-private:
-    sqlite3* handle_ = nullptr;
-    bool owned_ = false;
-    Database* inUseOf_ = nullptr;
-};
 
 Database::Database(std::string databasePath, Log& log)
     : databasePath_(std::move(databasePath)), log_(log) {}
@@ -314,83 +266,6 @@ bool Database::runInTransaction(const std::function<bool()>& work) {
     return false;
 }
 
-std::optional<std::string> Database::compose(const char* operation, std::size_t limit,
-                                             std::string_view format,
-                                             std::span<const SqlArg> args) {
-    ComposedSql composed = composeSql(format, args);
-    if (!composed.ok) {
-        log_.write(std::string(operation) + ": statement not run, " + composed.error);
-        return std::nullopt;
-    }
-    if (limit != 0 && composed.text.size() + 1 > limit) {
-        log_.write(std::string(operation) + ": statement of " +
-                   formatInt(static_cast<long long>(composed.text.size())) +
-                   " bytes exceeds its limit of " + formatInt(static_cast<long long>(limit)) +
-                   ", not run");
-        return std::nullopt;
-    }
-    return std::move(composed.text);
-}
-
-bool Database::queryEach(const std::optional<std::string>& sql,
-                         const std::function<void(const Columns&)>& visit) {
-    std::lock_guard lock(mutex_);
-    const bool done = [&] {
-        if (!sql) return false;
-        Connection connection = connect();
-        if (!connection) return false;
-        Prepared statement;
-        if (!prepare(connection.get(), *sql, statement)) return false;
-        const Columns columns(statement.handle);
-        int rc = SQLITE_ROW;
-        while ((rc = sqlite3_step(statement.handle)) == SQLITE_ROW)
-            visit(columns);
-        return rc == SQLITE_DONE;
-    }();
-    noteRead(done);
-    return done;
-}
-
-std::vector<std::string> Database::queryTexts(const std::optional<std::string>& sql) {
-    return queryRows(sql, [](const Columns& row) { return row.text(0); });
-}
-
-std::string Database::queryLast(const std::optional<std::string>& sql, bool asInteger) {
-    std::string last;
-    const bool read = queryEach(
-        sql, [&](const Columns& row) { last = asInteger ? row.integer(0) : row.text(0); });
-    return read ? last : std::string();
-}
-
-int Database::queryCount(const std::optional<std::string>& sql) {
-    std::lock_guard lock(mutex_);
-    std::optional<int> count;
-    if (sql) {
-        Connection connection = connect();
-        Prepared statement;
-        if (connection && prepare(connection.get(), *sql, statement) &&
-            sqlite3_step(statement.handle) == SQLITE_ROW)
-            count = sqlite3_column_int(statement.handle, 0);
-    }
-    noteRead(count.has_value());
-    return count.value_or(0);
-}
-
-bool Database::execute(const std::optional<std::string>& sql, std::optional<int> bindFirst) {
-    std::lock_guard lock(mutex_);
-    const int result = [&] {
-        if (!sql) return -1;
-        Connection connection = connect();
-        if (!connection) return -1;
-        Prepared statement;
-        if (!prepare(connection.get(), *sql, statement)) return sqlite3_errcode(connection.get());
-        if (bindFirst && sqlite3_bind_int(statement.handle, 1, *bindFirst) != SQLITE_OK) return -1;
-        return sqlite3_step(statement.handle);
-    }();
-    if (result != SQLITE_DONE) noteFailedWrite(result);
-    return result == SQLITE_DONE;
-}
-
 bool Database::transactionLost() const {
     return transaction_ != nullptr && sqlite3_get_autocommit(transaction_) != 0;
 }
@@ -416,82 +291,6 @@ void Database::noteRead(bool done) {
 bool Database::lastReadFailed() const {
     std::lock_guard lock(mutex_);
     return readFailed_;
-}
-
-bool Database::executeTraced(const std::optional<std::string>& sql, const std::string& trace) {
-    if (!sql) return false;
-    std::lock_guard lock(mutex_);
-    Connection connection = connect();
-    if (!connection) return false;
-    log_.write(trace + "1");
-    Prepared statement;
-    if (!prepare(connection.get(), *sql, statement)) return false;
-    log_.write(trace + "2");
-    return sqlite3_step(statement.handle) == SQLITE_DONE;
-}
-
-long long Database::executeInsert(const std::optional<std::string>& sql) {
-    std::lock_guard lock(mutex_);
-    long long id = -1;
-    if (sql) {
-        Connection connection = connect();
-        Prepared statement;
-        if (connection && prepare(connection.get(), *sql, statement) &&
-            sqlite3_step(statement.handle) == SQLITE_DONE)
-            id = sqlite3_last_insert_rowid(connection.get());
-    }
-    if (id < 0) noteFailedWrite();
-    return id;
-}
-
-bool Database::tableExists(const std::string& tableName) {
-    return queryCount(compose("tableExists", 0,
-                              "select count(*) from sqlite_master where type = 'table' and "
-                              "name = '%s'",
-                              {tableName})) > 0;
-}
-
-void Database::createPersonalProfileTable() {
-    execute(compose("createPersonalProfileTable", 0,
-                    "CREATE TABLE Personal_Profile (Gender VARCHAR, Age VARCHAR DEFAULT 30, "
-                    "Height VARCHAR DEFAULT 175, Weight VARCHAR DEFAULT 75, BMI VARCHAR DEFAULT "
-                    "0.0, Ideal_Weight VARCHAR DEFAULT 0.0, Activity_Level VARCHAR DEFAULT 2, "
-                    "Daily_Calories VARCHAR DEFAULT 0.0, Usheight VARCHAR, Usweight VARCHAR, "
-                    "Metricused VARCHAR)"));
-}
-
-void Database::InsertIntoPersonalProfileTable() {
-    execute(compose("InsertIntoPersonalProfileTable", 0,
-                    "INSERT into Personal_Profile (Gender, Age, Height, Weight , BMI , "
-                    "Ideal_Weight , Activity_Level , Daily_Calories , Usheight , Usweight , "
-                    "Metricused ) "
-                    "Values('F','30','165','57','20.9','59.9','2','2000','5.4','126','metric')"));
-}
-
-void Database::createMenu_FolderTable() {
-    execute(compose("createMenu_FolderTable", 0,
-                    "CREATE TABLE Menu_Folder (sort_order TEXT, field1 VARCHAR, field2 VARCHAR, "
-                    "recordId INTEGER, islocalized VARCHAR)"));
-}
-
-void Database::insertIntoMenu_FolderTableStarted(const std::string& sortOrder,
-                                                 const std::string& name, const std::string& calory,
-                                                 int recordId, const std::string& localized) {
-    execute(compose("insertIntoMenu_FolderTableStarted", 0,
-                    "Insert into Menu_Folder values ('%s', '%s','%s','%d','%s')",
-                    {sortOrder, name, calory, recordId, localized}));
-}
-
-void Database::createFavorite_MenufolderTable() {
-    execute(compose("createFavorite_MenufolderTable", 0,
-                    "CREATE TABLE Favorite_Menufolder (productId VARCHAR, menufolderId VARCHAR)"));
-}
-
-void Database::createEdit_ConsumptionTable() {
-    execute(compose("createEdit_ConsumptionTable", 0,
-                    "CREATE TABLE edit_product_consumption (recordId TEXT, product_name TEXT, "
-                    "manufactor_name TEXT, category TEXT, gm TEXT, fat TEXT, saturated TEXT, "
-                    "sugar TEXT, salt TEXT, calory TEXT,menu_folder_id TEXT)"));
 }
 
 } // namespace tolvane

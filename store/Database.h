@@ -1,10 +1,13 @@
-// The data store: every query the screens and the exchange use, as methods of one class.
+// The connection to the data store's file; the operations themselves are in the stores by
+// area over it (CatalogueStore, OwnProductStore, PlannerStore, SettingsStore), which a caller
+// constructs on the Database it uses whenever it needs one.
 //
 // Each operation composes its statement, opens the database file on a connection of its own,
-// runs the statement and closes the file again (during bulk writes: on the one kept connection).
-// Operations on one object run one at a time, whichever thread calls them. Failures are not raised:
-// reads give an empty list, the empty text or 0, changes change nothing. lastReadFailed() tells a
-// read that failed from one that found nothing.
+// runs the statement and closes the file again (during bulk writes or a transaction: on the one
+// kept connection). Operations on one object run one at a time, whichever thread calls them,
+// through whichever store. Failures are not raised: reads give an empty list, the empty text or
+// 0, changes change nothing. lastReadFailed() tells a read that failed from one that found
+// nothing.
 //
 // Which object a caller uses: screens use the shared object (the delegate's getDBObj) on the UI
 // thread, and nothing else; each thread other than the UI thread uses a Database object of its
@@ -12,20 +15,17 @@
 // UI-thread read waits behind a worker's transaction. A worker tells the shared object when it
 // changed the catalogue (catalogueChanged, safe from any thread).
 //
-// Rows: one typed struct per row shape (store/Rows.h), its members the statement's columns
-// (NULL as the empty text, integer-read columns as decimal digits). Lists are in row order.
-//
-// Values written into statements: texts between quotes have every single quote doubled; a
-// value placed without quotes (marked "digits" below) must be decimal digits, otherwise the
-// statement is not run and the operation gives its empty result. Parameters described as
-// "read as integer" take the leading integer of the text (0 when not numeric). A statement
-// longer than its operation's limit is not run either (one log line).
+// Rows: one typed struct per row shape (store/Rows.h). Values written into statements: texts
+// between quotes have every single quote doubled; identifiers are numbers (store/Ids.h). A
+// statement longer than its operation's limit is not run (one log line).
 //
 // The file is never created by an operation: it must exist (copied from the shipped file).
 #pragma once
 
 #include "format/CatalogueRecord.h"
 #include "platform/Log.h"
+#include "store/CatalogueFigures.h"
+#include "store/Ids.h"
 #include "store/Rows.h"
 #include "store/SqlText.h"
 
@@ -51,14 +51,14 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // --- File, connection, schema and seeding ---
+    // --- File and connections ---
 
     std::string GetDatabasePath() const;
     // Opens a connection that is held until CloseDB or destruction (not used by the queries).
     bool OpenDB();
     void CloseDB();
     bool NameDBConnect() const;
-    // Scratch list refilled by searchFavNameExist.
+    // Scratch list refilled by PlannerStore::searchFavNameExist.
     std::vector<std::string> namesArr() const;
 
     // Runs work with all of this object's operations on one connection inside
@@ -109,222 +109,34 @@ public:
     // Whether the file holds a table of that name.
     bool tableExists(const std::string& tableName);
 
-    void createPersonalProfileTable();
-    void InsertIntoPersonalProfileTable();
-    void createMenu_FolderTable();
-    void insertIntoMenu_FolderTableStarted(const std::string& sortOrder, const std::string& name,
-                                           const std::string& calory, int recordId,
-                                           const std::string& localized);
-    void createFavorite_MenufolderTable();
-    void createEdit_ConsumptionTable();
-
-    // --- Catalogue ---
-
-    // In folded order (umlauts folded, upper case; name, then maker).
-    std::vector<ListRow> selectProduct();
-    // The same rows handed to visit one by one as they are read, without copying them (the
-    // held product list packs them). False, with nothing more visited, when the query fails.
-    bool selectProduct(const std::function<void(const ListRowView&)>& visit);
-    // Every product's identifier and barcode number (field24) where it has one, in no order.
-    bool selectProductGtins(
-        const std::function<void(std::string_view recordId, std::string_view gtin)>& visit);
-    // Patterns get "%" appended; the caller supplies any leading "%".
-    std::vector<ListRow> Search(const std::string& name, const std::string& maker);
-    std::vector<ListRow> Search(const std::string& name, const std::string& maker,
-                                const std::string& categoryId);
-    int selectSearchCount(const std::string& name, const std::string& maker);
-    int selectProductCount();
-    int selectSearchCountForCategory(const std::string& name, const std::string& maker,
-                                     const std::string& categoryId);
-    int selectProductCountForCategory(const std::string& categoryId);
-    // categoryId: digits.
-    std::vector<CategoryProductRow> selectProductsForCategory(const std::string& categoryId);
-    // productId: digits. The first row; nothing when the product is not in the catalogue.
-    std::optional<ProductRecord> selectProductDetail(const std::string& productId);
-    // categoryId: digits.
-    std::vector<CategoryValuesRow> selectProductDetailForCategory(const std::string& categoryId);
-    // productId: digits. Nothing when the product is not in the catalogue.
-    std::optional<NutritionFactsRow> selectNutritionFacts(const std::string& productId);
-    // The category's products handed to visit one by one as they are read,
-    // in no order; false, with nothing more visited, when the query fails.
-    bool selectChoiceValuesForCategory(const std::string& categoryId,
-                                       const std::function<void(const ChoiceValuesView&)>& visit);
-
-    // Figures worked out from a category's products (the detail's category means, and the
-    // lights its better choices are ranked by), kept on this object until the catalogue changes.
-    // The generation is read before the figures are worked out; figures of an older generation are
-    // not kept.
-    long catalogueGeneration() const;
-    std::optional<std::vector<double>> categoryFigures(const std::string& categoryId) const;
-    // The same without a copy, for figures too many to copy on the UI thread; they never change.
+    // The category figures kept on this object until the catalogue changes (CatalogueFigures).
+    long catalogueGeneration() const { return figures_.catalogueGeneration(); }
+    std::optional<std::vector<double>> categoryFigures(const std::string& categoryId) const {
+        return figures_.categoryFigures(categoryId);
+    }
     std::shared_ptr<const std::vector<double>>
-    keptCategoryFigures(const std::string& categoryId) const;
+    keptCategoryFigures(const std::string& categoryId) const {
+        return figures_.keptCategoryFigures(categoryId);
+    }
     void keepCategoryFigures(const std::string& categoryId, std::vector<double> figures,
-                             long generation);
+                             long generation) {
+        figures_.keepCategoryFigures(categoryId, std::move(figures), generation);
+    }
     // Said by whoever changed the catalogue (an update page, an own product saved or deleted),
     // through this object or another on the same file.
-    void catalogueChanged();
-    // The generation at which some work that only a catalogue change makes necessary again was
-    // last done (the planner's orphan cleanup), kept here as the screens come and go; -1 before.
-    long workDoneAt(const std::string& work) const;
-    void keepWorkDoneAt(const std::string& work, long generation);
-    std::vector<std::string> selectAllRecordIDFromProductsTable();
-    std::vector<CategoryRow> selectCategories();
-    std::vector<CategoryRow> selectCategoriesForCategoryScreen();
-    // categoryId read as integer; the name, or "" when none.
-    std::string selectCategoryForId(const std::string& categoryId);
-
-    // Row 1; nothing when the table has no row or cannot be read.
-    std::optional<TimestampRow> selectTimestamp();
-    void updateDTimestamp(const std::string& timestamp, const std::string& rows);
-    void updateDTimestampRows(const std::string& rows);
-    std::string selectMaxTimestamp();
-    // The largest field06 of the form "YYYY-MM-DD HH:MM:SS" not after latest; "" when none.
-    std::string selectMaxTimestampUpTo(const std::string& latest);
-    // The record's 24 fields and its identifier; the first parameter is not used.
-    static constexpr std::string_view insertIntoDatabaseFormat =
-        "Insert into ProductsTable values ('','0', '%s', "
-        "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s', "
-        "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%d')";
-    static constexpr std::size_t insertIntoDatabaseLimit = 1000;
-    void insertIntoDatabase(const std::string& ignored, const CatalogueRecord& record);
-    // productId read as integer.
-    void deleteProductFromMainTable(const std::string& productId);
-
-    // --- Own products ---
-
-    // The new RecordId, or -1 on failure. "|" is removed from name and maker.
-    int insertProduct(const std::string& Produktname, const std::string& Hersteller,
-                      const std::string& Kategorie, const std::string& Fett,
-                      const std::string& GesFette, const std::string& Zucker,
-                      const std::string& Natrium, const std::string& Energiewert,
-                      const std::string& Sent, const std::string& SortOrder,
-                      const std::string& Einheit, const std::string& SalzOrNatrium,
-                      const std::string& Produktmenge);
-    // Writes the catalogue mirror row. ProductId must be decimal digits; returns its value, or
-    // -1 when nothing was written.
-    int insertProductToMainTable(const std::string& Produktname, const std::string& Hersteller,
-                                 const std::string& Kategorie, const std::string& Fett,
-                                 const std::string& GesFette, const std::string& Zucker,
-                                 const std::string& Natrium, const std::string& Energiewert,
-                                 const std::string& Einheit, const std::string& ProductId,
-                                 const std::string& Produktmenge);
-    // Refused (nothing written) when either identifier is negative or mainTableId not digits.
-    void updateInsertedProductId(const std::string& mainTableId, int productId);
-    void updateProductForId(const std::string& Produktname, const std::string& Hersteller,
-                            const std::string& Kategorie, const std::string& Fett,
-                            const std::string& GesFette, const std::string& Zucker,
-                            const std::string& Natrium, const std::string& Energiewert,
-                            const std::string& Einheit, const std::string& SalzOrNatrium,
-                            const std::string& productId, const std::string& Produktmenge);
-    void updateProductForIdInMainTable(const std::string& Produktname,
-                                       const std::string& Hersteller, const std::string& Kategorie,
-                                       const std::string& Fett, const std::string& GesFette,
-                                       const std::string& Zucker, const std::string& Natrium,
-                                       const std::string& Energiewert, const std::string& Einheit,
-                                       const std::string& productId,
-                                       const std::string& Produktmenge);
-    // recordId: digits. The first row; nothing when there is none.
-    std::optional<OwnProductRecord> selectProductForId(const std::string& recordId);
-    std::vector<ListRow> selectProductsSortByProductName();
-    std::vector<ListRow> selectProductsBySortOrder();
-    void updateProductOrderForId(const std::string& sortOrder, const std::string& recordId);
-    // recordId read as integer; "" when none.
-    std::string selectMainTableProductIdForId(const std::string& recordId);
-    // recordId read as integer.
-    void deleteProduct(const std::string& recordId);
-    // The own products not yet uploaded.
-    std::vector<UploadRow> selectProductsForCsv();
-    void updateProductSentFieldForId(const std::string& recordId);
-
-    // --- Favourites ---
-
-    std::vector<FavoriteRow> selectProductFavorite();
-    static constexpr std::string_view selectProductFavoriteIdsSql =
-        "select recordId from ProductsTable where favFlag = 1";
-    std::vector<std::string> selectProductFavoriteIds();
-    // productId: digits. Non-empty exactly when the product is a favourite.
-    std::vector<ListRow> selectProductFavoriteId(const std::string& productId);
-    std::vector<FavoriteRow> selectProductFavoriteCategorywise();
-    std::vector<FavoriteRow> selectProductFavoriteByCategoryid(const std::string& categoryId);
-    std::vector<FavoriteRow> selectProductFavoriteFolderWise(int productId);
-    // Refills namesArr with the favFlag of each row of that product.
-    void searchFavNameExist(const std::string& productId);
-    // The flag is bound as an integer.
-    static constexpr std::string_view setFavoriteFormat =
-        "UPDATE ProductsTable SET FavFlag = ?, sortOrder ='%s' where recordId ='%s'";
-    static constexpr std::size_t setFavoriteLimit = 3000;
-    void setFavorite(const std::string& productId, int favorite, const std::string& sortOrder);
-    void updateMainProductOrderForId(const std::string& sortOrder, const std::string& productId);
-
-    // --- Menu folders ---
-
-    // Numerically by position.
-    std::vector<FolderRow> selectMenuItemsSortByOrder();
-    std::vector<FolderRow> selectMenuItemsSortByRecordID();
-    void insertIntoMenuFolder(const std::string& sortOrder, const std::string& name,
-                              const std::string& calory, int recordId,
-                              const std::string& localized);
-    void updateMenuItemsSortByOrder(const std::string& sortOrder, const std::string& folderId);
-    // folderId read as integer (also for the two below).
-    void deleteMenuItemsSortByOrder(const std::string& folderId);
-    std::string selectCaloryValueForUpdation(const std::string& folderId);
-    void updateCaloryValueForUpdation(const std::string& calory, const std::string& folderId);
-
-    // --- Folder membership ---
-
-    void insertIntoFavorite_Menulistfolder(const std::string& productId,
-                                           const std::string& folderId);
-    std::vector<std::string> selectProductsFavoriteExistToFolder(const std::string& folderId,
-                                                                 const std::string& productId);
-    std::vector<std::string> selectProductsAccordingToFolder(const std::string& folderId);
-    std::vector<std::string> selectFoldersAccordingToProduct(const std::string& productId);
-    std::vector<std::string> selectAllRecordIDFromFavoriteTable();
-    void deleteFavoriteFromMenuFolder(const std::string& productId, const std::string& folderId);
-    void deleteMenuFolderFavoriteItems(const std::string& folderId);
-    void deleteProductFromFavoriteMenuFolder(const std::string& productId);
-
-    // --- Consumption rows ---
-
-    void newUpdateIntoEditConsumptionTable(
-        const std::string& recordId, const std::string& product_name,
-        const std::string& manufactor_name, const std::string& category, const std::string& gm,
-        const std::string& fat, const std::string& saturated, const std::string& sugar,
-        const std::string& salt, const std::string& calory, const std::string& menufolderid);
-    void updateIntoEditConsumptionTable(const std::string& gm, const std::string& fat,
-                                        const std::string& saturated, const std::string& sugar,
-                                        const std::string& salt, const std::string& calory,
-                                        const std::string& recordId, const std::string& folderid);
-    std::vector<ConsumptionRow> selectProductDetailForEdit(const std::string& productId,
-                                                           const std::string& folderid);
-    // productId: digits (also for selectEinheitForId).
-    std::string selectCaloryForId(const std::string& productId, const std::string& folderid);
-    std::string selectEinheitForId(const std::string& productId, const std::string& folderid);
-    std::string selectCaloryValueFromEditConsumptionForUpdation(const std::string& productId,
-                                                                const std::string& folderid);
-    std::vector<std::string> selectFolderIdFromProductID(const std::string& productId);
-    void deleteFavoriteFromEditConsumptionAccordingtoItems(const std::string& productId,
-                                                           const std::string& folderid);
-    void deleteFavoriteFromEditConsumptionAccordingtoFolder(const std::string& folderId);
-    void deleteProductFromEditConsumption(const std::string& productId);
-
-    // --- Settings and personal profile ---
-
-    // Row 1; nothing when the table has no row or cannot be read.
-    std::optional<SettingsRow> selectSettings();
-    void updateSettings(const std::string& liveSearch, const std::string& localizationVal,
-                        const std::string& imperialUnitsVal);
-    // The first row; nothing when there is none (the profile table may be missing).
-    std::optional<ProfileRow> selectPersonalProfileData();
-    void updatePersonalSettings(const std::string& gender, const std::string& age,
-                                const std::string& height, const std::string& weight,
-                                const std::string& bmi, const std::string& ideal_weight,
-                                const std::string& activity_level, const std::string& daily_cal,
-                                const std::string& usheight, const std::string& usweight,
-                                const std::string& metricused);
-    std::string selectCaloryValueFromPersonalProfileTable();
+    void catalogueChanged() { figures_.catalogueChanged(); }
+    // Kept here as the screens come and go.
+    long workDoneAt(const std::string& work) const { return figures_.workDoneAt(work); }
+    void keepWorkDoneAt(const std::string& work, long generation) {
+        figures_.keepWorkDoneAt(work, generation);
+    }
 
 private:
+    // The stores run their statements through the helpers below; nothing else does.
+    friend class CatalogueStore;
+    friend class OwnProductStore;
+    friend class PlannerStore;
+    friend class SettingsStore;
     friend class CataloguePageWriter;
     class Connection;
     class Columns; // store/Columns.h
@@ -389,10 +201,7 @@ private:
     std::vector<std::string> namesArr_;
     sqlite3* transaction_ = nullptr;
     sqlite3* bulk_ = nullptr;
-    mutable std::mutex figuresMutex_;
-    long catalogueGeneration_ = 0;
-    std::map<std::string, std::shared_ptr<const std::vector<double>>> categoryFigures_;
-    std::map<std::string, long> workDoneAt_;
+    CatalogueFigures figures_;
     std::atomic<bool> interrupted_{false};
     // The connection an operation of this object runs on just now, for interrupt().
     std::mutex inUseMutex_;

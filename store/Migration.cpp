@@ -2,6 +2,8 @@
 
 #include "store/Database.h"
 #include "store/DatabaseFileCheck.h"
+#include "store/PlannerStore.h"
+#include "store/SettingsStore.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -141,20 +143,26 @@ bool seedMissingTables(Database& database) {
     // Nothing to write: a read-only file with every table is fine as it is.
     if (hasAllAppTables(database)) return true;
     return database.runInCheckedTransaction([&database] {
+        SettingsStore settings(database);
+        PlannerStore planner(database);
         if (!database.tableExists("Personal_Profile")) {
-            database.createPersonalProfileTable();
-            database.InsertIntoPersonalProfileTable();
+            settings.createPersonalProfileTable();
+            settings.InsertIntoPersonalProfileTable();
         }
         if (!database.tableExists("Menu_Folder")) {
-            database.createMenu_FolderTable();
-            database.insertIntoMenu_FolderTableStarted("0", "Menu List Item 2", "0", 1, "1");
-            database.insertIntoMenu_FolderTableStarted("1", "Menu List Item 3", "0", 2, "1");
-            database.insertIntoMenu_FolderTableStarted("2", "Menu List Item 4", "0", 3, "1");
-            database.insertIntoMenu_FolderTableStarted("3", "Menu List Item 1", "0", 4, "1");
+            planner.createMenu_FolderTable();
+            planner.insertIntoMenu_FolderTableStarted("0", "Menu List Item 2", "0", FolderId{1},
+                                                      "1");
+            planner.insertIntoMenu_FolderTableStarted("1", "Menu List Item 3", "0", FolderId{2},
+                                                      "1");
+            planner.insertIntoMenu_FolderTableStarted("2", "Menu List Item 4", "0", FolderId{3},
+                                                      "1");
+            planner.insertIntoMenu_FolderTableStarted("3", "Menu List Item 1", "0", FolderId{4},
+                                                      "1");
         }
-        if (!database.tableExists("Favorite_Menufolder")) database.createFavorite_MenufolderTable();
+        if (!database.tableExists("Favorite_Menufolder")) planner.createFavorite_MenufolderTable();
         if (!database.tableExists("edit_product_consumption"))
-            database.createEdit_ConsumptionTable();
+            planner.createEdit_ConsumptionTable();
         return hasAllAppTables(database);
     });
 }

@@ -5,6 +5,7 @@
 
 #include "text/IntegerValue.h"
 
+#include <concepts>
 #include <cstddef>
 #include <initializer_list>
 #include <span>
@@ -19,15 +20,16 @@ public:
     SqlArg(const std::string& text) : text_(text) {}
     SqlArg(const char* text) : text_(text) {}
     SqlArg(std::string_view text) : text_(text) {}
-    SqlArg(int number) : number_(number), isNumber_(true) {}
+    template <std::integral Number>
+    SqlArg(Number number) : number_(static_cast<long long>(number)), isNumber_(true) {}
 
     bool isNumber() const { return isNumber_; }
     std::string_view text() const { return text_; }
-    int number() const { return number_; }
+    long long number() const { return number_; }
 
 private:
     std::string_view text_;
-    int number_ = 0;
+    long long number_ = 0;
     bool isNumber_ = false;
 };
 

@@ -8,7 +8,7 @@
 #include "screens/common/PlaceholderWidget.h"
 #include "screens/ownproducts/ManageProductsVC.h"
 #include "screens/profile/PersonalProfileVC.h"
-#include "screens/settings/DatabaseSettingsStore.h"
+#include "screens/settings/DatabaseSetupStore.h"
 #include "screens/settings/HelpBrowser.h"
 #include "screens/settings/LocalizationWidget.h"
 #include "screens/settings/SetupWidget.h"
@@ -52,9 +52,9 @@ std::shared_ptr<Screen> makeSetup(ScreenContext& c) {
     };
     auto made = std::make_shared<SetupVC>(SetupVC::Dependencies{
         platform, navigation,
-        [&delegate]() -> std::unique_ptr<SettingsStore> {
-            return std::make_unique<DatabaseSettingsStore>(delegate.getDBObj().GetDatabasePath(),
-                                                           *delegate.context().log);
+        [&delegate]() -> std::unique_ptr<SetupStore> {
+            return std::make_unique<DatabaseSetupStore>(delegate.getDBObj().GetDatabasePath(),
+                                                        *delegate.context().log);
         },
         delegate.languageChoice(), links, manageProducts, personalProfile});
     *setup = made;

@@ -12,7 +12,9 @@
 #include "platform/Platform.h"
 #include "screens/browse/SearchVC.h"
 #include "screens/detail/ProductDetail.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
+#include "store/SettingsStore.h"
 
 #include <sqlite3.h>
 
@@ -84,12 +86,13 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
 
     std::cout << "\n" << count << " products (median of " << runs << " runs)\n";
 
-    line("list query (selectProduct)", medianMs(runs, [&] { db.selectProduct(); }));
+    line("list query (selectProduct)", medianMs(runs, [&] { CatalogueStore(db).selectProduct(); }));
     // As the list screen reads it: the rows visited and packed straight from the statement.
     PackedRows packed;
     line("list query and packing (rows visited)", medianMs(runs, [&] {
              packed.clear();
-             db.selectProduct([&](const ListRowView& row) { packed.push_back(row); });
+             CatalogueStore(db).selectProduct(
+                 [&](const ListRowView& row) { packed.push_back(row); });
          }));
     packed.shrink_to_fit();
     line("list grouping",
@@ -143,7 +146,7 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
         figure("rss", count, bench::rssMiB(), "MiB", 0, "", 1);
     }
 
-    db.updateSettings("YES", "YES", "YES");
+    SettingsStore(db).updateSettings("YES", "YES", "YES");
     OpenList list(fake, shared, navigation);
     SearchVC& screen = list.screen;
     // A keystroke as typed: the field holds the text but its last character (typed untimed
@@ -171,15 +174,16 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
         const std::string pattern = "%" + text + "%";
         std::vector<ListRow> hits;
         line("keystroke \"" + text + "\": count",
-             medianMs(runs, [&] { db.selectSearchCount(pattern, pattern); }));
+             medianMs(runs, [&] { CatalogueStore(db).selectSearchCount(pattern, pattern); }));
         line("keystroke \"" + text + "\": query",
-             medianMs(runs, [&] { hits = db.Search(pattern, pattern); }));
+             medianMs(runs, [&] { hits = CatalogueStore(db).Search(pattern, pattern); }));
         const PackedRows packedHits(hits);
         line("keystroke \"" + text + "\": grouping",
              medianMs(runs, [&] { groupUnderIndexLetters(packedHits, BlankKeys::Hidden); }));
         const double whole = keystroke(text);
         line("keystroke \"" + text + "\" (" + std::to_string(hits.size()) + " hits), whole", whole);
-        const double scan = medianMs(runs, [&] { db.selectSearchCount(pattern, pattern); });
+        const double scan =
+            medianMs(runs, [&] { CatalogueStore(db).selectSearchCount(pattern, pattern); });
         figure(text.size() == 1 ? "keystroke_1letter" : "keystroke_3letters", count, whole, "ms",
                scan, "one SQL LIKE scan without ORDER BY; target 16 ms");
     }
@@ -191,7 +195,7 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
              whole);
         if (text == "käse")
             figure("keystroke_folded", count, whole, "ms",
-                   medianMs(runs, [&] { db.selectSearchCount(pattern, pattern); }),
+                   medianMs(runs, [&] { CatalogueStore(db).selectSearchCount(pattern, pattern); }),
                    "one SQL LIKE scan without ORDER BY; target 16 ms");
     }
     // Wildcards typed keystroke by keystroke into an empty field: the slowest keystroke.
@@ -237,23 +241,25 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
     // The largest category and one of its products.
     std::string largest;
     int largestCount = -1;
-    for (const CategoryRow& category : db.selectCategoriesForCategoryScreen()) {
-        const int n = db.selectProductCountForCategory(category.recordId);
+    for (const CategoryRow& category : CatalogueStore(db).selectCategoriesForCategoryScreen()) {
+        const int n =
+            CatalogueStore(db).selectProductCountForCategory(CategoryId::of(category.recordId));
         if (n > largestCount) {
             largestCount = n;
             largest = category.recordId;
         }
     }
-    const auto products = db.selectProductsForCategory(largest);
+    const auto products = CatalogueStore(db).selectProductsForCategory(CategoryId::of(largest));
     if (products.empty()) return;
     const std::string productId = products[products.size() / 2].recordId;
     line("detail: record (selectProductDetail)",
-         medianMs(runs, [&] { db.selectProductDetail(productId); }));
-    line("detail: category records (" + std::to_string(largestCount) + ")",
-         medianMs(runs, [&] { db.selectProductDetailForCategory(largest); }));
+         medianMs(runs, [&] { CatalogueStore(db).selectProductDetail(ProductId::of(productId)); }));
+    line("detail: category records (" + std::to_string(largestCount) + ")", medianMs(runs, [&] {
+             CatalogueStore(db).selectProductDetailForCategory(CategoryId::of(largest));
+         }));
     const double detailMs = medianMs(runs, [&] {
         auto detail = std::make_shared<ProductDetail>(fake.platform(), shared);
-        detail->drawData(db.selectProductDetail(productId));
+        detail->drawData(CatalogueStore(db).selectProductDetail(ProductId::of(productId)));
         for (int row = 0; row < detail->numberOfRows(); ++row)
             detail->row(row);
     });
@@ -261,13 +267,13 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
     line("detail opening, means not kept yet", medianMs(runs, [&] {
              shared.catalogueChanged();
              auto detail = std::make_shared<ProductDetail>(fake.platform(), shared);
-             detail->drawData(db.selectProductDetail(productId));
+             detail->drawData(CatalogueStore(db).selectProductDetail(ProductId::of(productId)));
              for (int row = 0; row < detail->numberOfRows(); ++row)
                  detail->row(row);
          }));
     const double rows = medianMs(runs, [&] {
-        db.selectProductDetail(productId);
-        db.selectProductDetailForCategory(largest);
+        CatalogueStore(db).selectProductDetail(ProductId::of(productId));
+        CatalogueStore(db).selectProductDetailForCategory(CategoryId::of(largest));
     });
     figure("detail_largest_category", count, detailMs, "ms", rows,
            "record and category rows read; target 10 ms");

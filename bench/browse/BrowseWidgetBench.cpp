@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "screens/browse/SearchWidget.h"
 #include "store/Database.h"
+#include "store/SettingsStore.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -72,7 +73,7 @@ int main(int argc, char** argv) {
     FakePlatform fake;
     fake.defaults.registerDefaults({{AppDefaults::kFirstLaunchSearch, false}});
     Database shared(file, log);
-    shared.updateSettings("YES", "YES", "YES");
+    SettingsStore(shared).updateSettings("YES", "YES", "YES");
     FakeNavigation navigation;
 
     std::cout << "Product list widget, " << count << " products (median of 5 runs)\n";

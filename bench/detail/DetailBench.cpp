@@ -7,6 +7,7 @@
 #include "nutrition/BetterChoices.h"
 #include "platform/Log.h"
 #include "screens/detail/CategoryComparison.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
 
 #include <filesystem>
@@ -48,8 +49,10 @@ int run(int count, bool oneCategory) {
     Database db(file.string(), log);
     std::string category = "1";
     int largest = -1;
-    for (const CategoryRow& row : db.selectCategoriesForCategoryScreen())
-        if (const int n = db.selectProductCountForCategory(row.recordId); n > largest) {
+    for (const CategoryRow& row : CatalogueStore(db).selectCategoriesForCategoryScreen())
+        if (const int n =
+                CatalogueStore(db).selectProductCountForCategory(CategoryId::of(row.recordId));
+            n > largest) {
             largest = n;
             category = row.recordId;
         }
@@ -57,20 +60,22 @@ int run(int count, bool oneCategory) {
 
     // The product with the most red lights is shown: nearly every other one is better.
     std::vector<Candidate> candidates;
-    db.selectChoiceValuesForCategory(category, [&](const ChoiceValuesView& row) {
-        candidates.push_back(
-            {std::string(row.recordId),
-             {std::string(row.fat), std::string(row.saturatedFat), std::string(row.sugar),
-              std::string(row.salt), std::string(row.kcal)},
-             std::string(row.unit)});
-    });
+    CatalogueStore(db).selectChoiceValuesForCategory(
+        CategoryId::of(category), [&](const ChoiceValuesView& row) {
+            candidates.push_back(
+                {std::string(row.recordId),
+                 {std::string(row.fat), std::string(row.saturatedFat), std::string(row.sugar),
+                  std::string(row.salt), std::string(row.kcal)},
+                 std::string(row.unit)});
+        });
     auto lightsOf = [](const Candidate& c) {
         return choiceLights({c.texts[0], c.texts[1], c.texts[2], c.texts[3], c.texts[4]}, c.unit);
     };
     std::size_t worst = 0;
     for (std::size_t i = 0; i < candidates.size(); ++i)
         if (lightsOf(candidates[worst]) < lightsOf(candidates[i])) worst = i;
-    const auto shown = db.selectProductDetail(candidates[worst].recordId).value();
+    const auto shown =
+        CatalogueStore(db).selectProductDetail(ProductId::of(candidates[worst].recordId)).value();
     std::cout << "\n"
               << candidates.size() << " products in the category; shown " << shown.name << "\n";
 

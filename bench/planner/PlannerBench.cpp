@@ -9,7 +9,10 @@
 #include "screens/planner/FavoriteVCFolderNew.h"
 #include "screens/planner/MenuFolderVC.h"
 #include "screens/planner/ProductDetailPortraitVC.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
+#include "store/PlannerStore.h"
+#include "store/SettingsStore.h"
 
 #include <algorithm>
 #include <chrono>
@@ -42,16 +45,16 @@ void benchPlanner(const std::string& generator, const std::filesystem::path& dir
     FakePlatform fake;
     fake.defaults.registerDefaults({{AppDefaults::kFirstLaunchMenuList, false}});
     Database shared(file.string(), log);
-    shared.createPersonalProfileTable();
-    shared.InsertIntoPersonalProfileTable();
-    shared.createMenu_FolderTable();
-    shared.createFavorite_MenufolderTable();
-    shared.createEdit_ConsumptionTable();
-    shared.updatePersonalSettings("M", "30", "175", "75", "24.5", "70", "2", "2250", "5.9", "165",
-                                  "YES");
+    SettingsStore(shared).createPersonalProfileTable();
+    SettingsStore(shared).InsertIntoPersonalProfileTable();
+    PlannerStore(shared).createMenu_FolderTable();
+    PlannerStore(shared).createFavorite_MenufolderTable();
+    PlannerStore(shared).createEdit_ConsumptionTable();
+    SettingsStore(shared).updatePersonalSettings("M", "30", "175", "75", "24.5", "70", "2", "2250",
+                                                 "5.9", "165", "YES");
 
     // 1000 distinct products spread over the catalogue, 50 to a folder.
-    const auto ids = shared.selectAllRecordIDFromProductsTable();
+    const auto ids = CatalogueStore(shared).selectAllRecordIDFromProductsTable();
     if (ids.size() < static_cast<std::size_t>(kFolders * kProductsPerFolder)) {
         std::cerr << "catalogue too small\n";
         std::exit(1);
@@ -60,10 +63,12 @@ void benchPlanner(const std::string& generator, const std::filesystem::path& dir
     PlannerWrites writes(shared);
     for (int f = 0; f < kFolders; ++f) {
         const std::string folderId = std::to_string(f + 1);
-        shared.insertIntoMenuFolder(std::to_string(f), "Ordner " + folderId, "0", f + 1, "0");
+        PlannerStore(shared).insertIntoMenuFolder(std::to_string(f), "Ordner " + folderId, "0",
+                                                  FolderId{f + 1}, "0");
         for (int p = 0; p < kProductsPerFolder; ++p) {
             const std::string& id = ids[(f * kProductsPerFolder + p) * step];
-            writes.fileProduct(shared.selectProductDetail(id).value(), folderId);
+            writes.fileProduct(
+                CatalogueStore(shared).selectProductDetail(ProductId::of(id)).value(), folderId);
         }
     }
     const int runs = 15;
@@ -93,7 +98,7 @@ void benchPlanner(const std::string& generator, const std::filesystem::path& dir
     const std::string productId = ids[ids.size() / 2 + 1];
     ProductDetail detail(fake.platform(), shared);
     detail.viewDidLoad();
-    detail.drawData(shared.selectProductDetail(productId));
+    detail.drawData(CatalogueStore(shared).selectProductDetail(ProductId::of(productId)));
     detail.viewWillAppear();
     figure("planner_check", count,
            medianMs(

@@ -7,6 +7,7 @@
 #include "bench/common/BenchFigures.h"
 #include "catalogue/CatalogueService.h"
 #include "platform/Platform.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
 #include "tools/sync/ConsoleListener.h"
 #include "tools/sync/EventLoop.h"
@@ -270,7 +271,7 @@ int main(int argc, char** argv) {
     waitFor(server);
     ::close(pipeFds[0]);
 
-    const int stored = database.selectProductCount();
+    const int stored = CatalogueStore(database).selectProductCount();
     const double totalSeconds =
         seconds(std::chrono::duration_cast<std::chrono::nanoseconds>(total)) - 0.2;
     const double rate = stored / totalSeconds;

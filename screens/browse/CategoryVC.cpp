@@ -2,6 +2,7 @@
 
 #include "catalogue/IndexGrouping.h"
 #include "screens/browse/ProductsForCategoriesVC.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
 
 #include <algorithm>
@@ -24,7 +25,7 @@ void CategoryVC::viewWillAppear() {
 }
 
 void CategoryVC::reloadCategories() {
-    categories_ = shared_.selectCategoriesForCategoryScreen();
+    categories_ = CatalogueStore(shared_).selectCategoriesForCategoryScreen();
     // In the order of the names the reader sees, not of the German keys.
     std::vector<std::pair<std::string, CategoryRow>> named;
     for (auto& category : categories_)

@@ -4,6 +4,7 @@
 #include "nutrition/NumberText.h"
 #include "platform/Keys.h"
 #include "store/Database.h"
+#include "store/SettingsStore.h"
 
 #include <algorithm>
 
@@ -109,7 +110,7 @@ void ProductListVC::holdFullGrouping() {
 
 void ProductListVC::readLiveSearch() {
     // Without a settings row live search is off.
-    liveSearch_ = shared_.selectSettings().value_or(SettingsRow{}).liveSearchOn();
+    liveSearch_ = SettingsStore(shared_).selectSettings().value_or(SettingsRow{}).liveSearchOn();
 }
 
 void ProductListVC::later(double seconds, std::function<void()> task) {

@@ -3,6 +3,7 @@
 #include "catalogue/HeldListSearch.h"
 #include "platform/Keys.h"
 #include "screens/detail/ProductDetail.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
 
 namespace tolvane {
@@ -23,7 +24,8 @@ ProductsForCategoriesVC::~ProductsForCategoriesVC() {
 void ProductsForCategoriesVC::readRows() {
     // The list shows name and maker; the values of the rows are not held.
     PackedRows rows;
-    for (const CategoryProductRow& product : shared_.selectProductsForCategory(categoryId_))
+    for (const CategoryProductRow& product :
+         CatalogueStore(shared_).selectProductsForCategory(CategoryId::of(categoryId_)))
         rows.push_back(product.name, product.maker, product.recordId);
     dataArray_ = hold(std::move(rows));
     folded_ = std::make_shared<const SearchIndex>(*dataArray_);
@@ -79,7 +81,7 @@ void ProductsForCategoriesVC::didSelectRow(int section, int row) {
     const std::string productId = rowAt(section, row).recordId;
     if (productId.empty()) return;
     platform_.appDefaults().setProductsForCategoroesProductId(productId);
-    const auto product = shared_.selectProductDetail(productId);
+    const auto product = CatalogueStore(shared_).selectProductDetail(ProductId::of(productId));
     if (!product) {
         platform_.log.write("Product " + productId + " not found");
         return;
@@ -91,7 +93,7 @@ void ProductsForCategoriesVC::didSelectRow(int section, int row) {
 }
 
 int ProductsForCategoriesVC::catalogueCount() {
-    return shared_.selectProductCountForCategory(categoryId_);
+    return CatalogueStore(shared_).selectProductCountForCategory(CategoryId::of(categoryId_));
 }
 
 // The category's rows are held with their folded forms, so the search needs no store.

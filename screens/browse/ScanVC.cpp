@@ -2,6 +2,7 @@
 
 #include "screens/ownproducts/AddProductVC.h"
 #include "store/Database.h"
+#include "store/OwnProductStore.h"
 
 namespace tolvane {
 
@@ -78,7 +79,8 @@ void ScanVC::codeRead(const std::optional<ScannedCode>& code, bool fromPicture) 
 }
 
 void ScanVC::enterOwnProduct() {
-    const int ownProducts = static_cast<int>(shared_.selectProductsBySortOrder().size());
+    const int ownProducts =
+        static_cast<int>(OwnProductStore(shared_).selectProductsBySortOrder().size());
     navigation_.push(std::make_shared<AddProductVC>(
                          platform_, shared_, navigation_, "", ownProducts,
                          [catalogue = &catalogue_] { catalogue->ownProductsChanged(); }),

@@ -6,6 +6,7 @@
 #include "platform/Keys.h"
 #include "screens/browse/ScanVC.h"
 #include "screens/detail/ProductDetail.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
 
 #include <algorithm>
@@ -177,7 +178,7 @@ void SearchVC::scan(const std::string& picturePath) {
 
 bool SearchVC::openProduct(const std::string& productId) {
     platform_.appDefaults().setSearchProductId(productId);
-    const auto product = shared_.selectProductDetail(productId);
+    const auto product = CatalogueStore(shared_).selectProductDetail(ProductId::of(productId));
     if (!product) {
         // Gone since the list was built (an update removed it): nothing to open.
         platform_.log.write("Product " + productId + " not found");

@@ -1,6 +1,7 @@
 #include "screens/detail/CategoryComparison.h"
 
 #include "nutrition/BetterChoices.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
 #include "store/DatabaseWorker.h"
 
@@ -90,7 +91,7 @@ void CategoryComparison::compare(const ProductRecord& product, MeansReady meansR
 
 std::optional<CategoryMeans> CategoryComparison::categoryMeans(Database& db,
                                                                const std::string& categoryId) {
-    const auto rows = db.selectProductDetailForCategory(categoryId);
+    const auto rows = CatalogueStore(db).selectProductDetailForCategory(CategoryId::of(categoryId));
     if (rows.empty()) return std::nullopt;
     CategoryMeansSum sum;
     for (const CategoryValuesRow& row : rows)
@@ -102,7 +103,7 @@ std::vector<double> CategoryComparison::categoryLights(Database& db,
                                                        const std::string& categoryId) {
     std::vector<double> lights;
     const bool read =
-        db.selectChoiceValuesForCategory(categoryId, [&](const ChoiceValuesView& row) {
+        CatalogueStore(db).selectChoiceValuesForCategory(CategoryId::of(categoryId), [&](const ChoiceValuesView& row) {
             const long long id = integerValue64(row.recordId);
             if (id <= 0) return;
             const ChoiceLights l =
@@ -129,7 +130,7 @@ CategoryComparison::searchBetterChoices(Database& db, const ProductRecord& produ
     }
     std::vector<ProductRecord> products;
     for (long long id : best.ranked())
-        if (auto found = db.selectProductDetail(formatInt(id)))
+        if (auto found = CatalogueStore(db).selectProductDetail(ProductId{id}))
             products.push_back(std::move(*found));
     return products;
 }

@@ -6,7 +6,9 @@
 #include "screens/common/Nutrients.h"
 #include "screens/filing/FolderName.h"
 #include "screens/filing/PlannerWrites.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
+#include "store/PlannerStore.h"
 
 namespace tolvane {
 namespace {
@@ -54,7 +56,8 @@ void ProductDetail::drawData(const std::optional<ProductRecord>& product) {
 
     showMsg_ = !hasSalesPortion(product_.salesPortion);
     if (!rows_.empty() && !showMsg_) rows_.push_back(rowOf(DetailRow::Kind::Portion));
-    categoryName_ = shared_.selectCategoryForId(product_.categoryId);
+    categoryName_ =
+        CatalogueStore(shared_).selectCategoryForId(CategoryId::of(product_.categoryId));
     favorite_ = product_.favourite();
     readFacts();
     compareWithCategory();
@@ -84,7 +87,8 @@ void ProductDetail::compareWithCategory() {
 void ProductDetail::readFacts() {
     facts_.clear();
     if (rows_.empty()) return;
-    if (const auto stored = shared_.selectNutritionFacts(product_.recordId))
+    if (const auto stored =
+            CatalogueStore(shared_).selectNutritionFacts(ProductId::of(product_.recordId)))
         facts_ = factRows(*stored, platform_.strings);
 }
 
@@ -114,8 +118,8 @@ void ProductDetail::rateChoices() {
 
 void ProductDetail::openBetterChoice(int index) {
     if (index < 0 || index >= static_cast<int>(choices_.size()) || !navigation_) return;
-    const auto product =
-        shared_.selectProductDetail(choices_[static_cast<std::size_t>(index)].recordId);
+    const auto product = CatalogueStore(shared_).selectProductDetail(
+        ProductId::of(choices_[static_cast<std::size_t>(index)].recordId));
     if (!product) return;
     auto detail = std::make_shared<ProductDetail>(platform_, shared_, host_);
     detail->setFromScreen(fromScreen_);
@@ -176,10 +180,11 @@ void ProductDetail::addToFav() {
     pickerShown_ = true;
     alertFlag_ = true;
     FavFlag_ = true;
-    shared_.searchFavNameExist(product_.recordId);
+    PlannerStore(shared_).searchFavNameExist(ProductId::of(product_.recordId));
     // Joins the end of the favourites list.
-    const auto count = shared_.selectProductFavoriteCategorywise().size();
-    shared_.setFavorite(product_.recordId, 1, formatInt(static_cast<long long>(count)));
+    const auto count = PlannerStore(shared_).selectProductFavoriteCategorywise().size();
+    PlannerStore(shared_).setFavorite(ProductId::of(product_.recordId), 1,
+                                      formatInt(static_cast<long long>(count)));
     favorite_ = true;
     changed();
 }
@@ -196,7 +201,7 @@ void ProductDetail::closePicker() {
     readSelectionStates();
     for (const auto& [folder, checked] : selectionStates_)
         if (checked) return;
-    shared_.setFavorite(product_.recordId, 0, "");
+    PlannerStore(shared_).setFavorite(ProductId::of(product_.recordId), 0, "");
     favorite_ = false;
 }
 
@@ -226,7 +231,8 @@ void ProductDetail::editButton() {
                 platform_.log.write("Product " + product_.recordId +
                                     " not taken out of its folders");
             readSelectionStates();
-            if (const auto stored = shared_.selectProductDetail(product_.recordId))
+            if (const auto stored =
+                    CatalogueStore(shared_).selectProductDetail(ProductId::of(product_.recordId)))
                 favorite_ = stored->favourite();
             changed();
         });
@@ -234,7 +240,7 @@ void ProductDetail::editButton() {
 
 bool ProductDetail::stillStored(bool said) {
     if (gone_) return false;
-    if (shared_.selectProductDetail(product_.recordId)) return true;
+    if (CatalogueStore(shared_).selectProductDetail(ProductId::of(product_.recordId))) return true;
     if (shared_.lastReadFailed()) {
         platform_.log.write("Product " + product_.recordId + " could not be read");
         return false;
@@ -263,7 +269,7 @@ void ProductDetail::viewWillAppear() {
     folderNameArray_.clear();
     folderIDarray_.clear();
     selectionStates_.clear();
-    for (const FolderRow& folder : shared_.selectMenuItemsSortByOrder()) {
+    for (const FolderRow& folder : PlannerStore(shared_).selectMenuItemsSortByOrder()) {
         folderNameArray_.push_back(folderDisplayName(folder, platform_.strings));
         folderIDarray_.push_back(folder.folderId);
         selectionStates_[folder.folderId] = false;
@@ -275,7 +281,8 @@ void ProductDetail::viewWillAppear() {
         changed();
         return;
     }
-    if (const auto stored = shared_.selectProductDetail(product_.recordId)) {
+    if (const auto stored =
+            CatalogueStore(shared_).selectProductDetail(ProductId::of(product_.recordId))) {
         favorite_ = stored->favourite();
         changed();
     } else if (shared_.lastReadFailed()) {
@@ -289,7 +296,8 @@ void ProductDetail::readSelectionStates() {
     for (auto& [folder, checked] : selectionStates_)
         checked = false;
     if (rows_.empty()) return;
-    for (const auto& folder : shared_.selectFoldersAccordingToProduct(product_.recordId)) {
+    for (const auto& folder :
+         PlannerStore(shared_).selectFoldersAccordingToProduct(ProductId::of(product_.recordId))) {
         const auto listed = selectionStates_.find(folder);
         if (listed != selectionStates_.end()) listed->second = true;
     }

@@ -2,6 +2,7 @@
 
 #include "screens/common/Nutrients.h"
 #include "store/Database.h"
+#include "store/SettingsStore.h"
 
 namespace tolvane {
 
@@ -21,7 +22,8 @@ void ProductDetailsLandscapeVC::viewDidLoad() {
 }
 
 void ProductDetailsLandscapeVC::viewWillAppear() {
-    imperialUnits_ = shared_.selectSettings().value_or(SettingsRow{}).metricUnitsOn();
+    imperialUnits_ =
+        SettingsStore(shared_).selectSettings().value_or(SettingsRow{}).metricUnitsOn();
     drawBars("");
 }
 

@@ -2,6 +2,7 @@
 
 #include "nutrition/FolderRules.h"
 #include "nutrition/NumberText.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
 
 #include <set>
@@ -12,68 +13,65 @@ namespace {
 
 using Q = ConsumptionQuantity;
 
-bool sameId(const std::string& a, const std::string& b) {
-    return integerValue64(a) == integerValue64(b);
-}
-
 } // namespace
 
-bool PlannerWrites::folderExists(const std::string& folderId) {
-    for (const FolderRow& folder : db_.selectMenuItemsSortByRecordID())
-        if (sameId(folder.folderId, folderId)) return true;
+bool PlannerWrites::folderExists(FolderId folderId) {
+    for (const FolderRow& folder : planner_.selectMenuItemsSortByRecordID())
+        if (FolderId::of(folder.folderId) == folderId) return true;
     return false;
 }
 
-std::optional<std::string> PlannerWrites::folderTotal(const std::string& folderId) {
-    std::string total = db_.selectCaloryValueForUpdation(folderId);
+std::optional<std::string> PlannerWrites::folderTotal(FolderId folderId) {
+    std::string total = planner_.selectCaloryValueForUpdation(folderId);
     if (!total.empty() || folderExists(folderId)) return total;
     return std::nullopt;
 }
 
-bool PlannerWrites::writeTotal(const std::string& folderId, const std::string& total) {
-    db_.updateCaloryValueForUpdation(total, folderId);
-    return db_.selectCaloryValueForUpdation(folderId) == total;
+bool PlannerWrites::writeTotal(FolderId folderId, const std::string& total) {
+    planner_.updateCaloryValueForUpdation(total, folderId);
+    return planner_.selectCaloryValueForUpdation(folderId) == total;
 }
 
-bool PlannerWrites::takeOut(const std::string& productId, const std::string& folderId) {
+bool PlannerWrites::takeOut(ProductId productId, FolderId folderId) {
     const auto total = folderTotal(folderId);
     const std::string item =
-        db_.selectCaloryValueFromEditConsumptionForUpdation(productId, folderId);
+        planner_.selectCaloryValueFromEditConsumptionForUpdation(productId, folderId);
     // A folder that is gone has no total to correct; its leftovers still go.
     if (total && !writeTotal(folderId, adjustedCalorieTotal(*total, item, ""))) return false;
-    db_.deleteFavoriteFromMenuFolder(productId, folderId);
-    db_.deleteFavoriteFromEditConsumptionAccordingtoItems(productId, folderId);
-    return db_.selectProductsFavoriteExistToFolder(folderId, productId).empty() &&
-           db_.selectProductDetailForEdit(productId, folderId).empty();
+    planner_.deleteFavoriteFromMenuFolder(productId, folderId);
+    planner_.deleteFavoriteFromEditConsumptionAccordingtoItems(productId, folderId);
+    return planner_.selectProductsFavoriteExistToFolder(folderId, productId).empty() &&
+           planner_.selectProductDetailForEdit(productId, folderId).empty();
 }
 
 PlannerWrites::Filing PlannerWrites::fileProduct(const ProductRecord& product,
-                                                 const std::string& folderId) {
+                                                 const std::string& folderText) {
+    const ProductId productId = ProductId::of(product.recordId);
+    const FolderId folderId = FolderId::of(folderText);
     Filing outcome = Filing::Failed;
     const bool committed = db_.runInTransaction([&] {
-        if (!db_.selectProductsFavoriteExistToFolder(folderId, product.recordId).empty()) {
+        if (!planner_.selectProductsFavoriteExistToFolder(folderId, productId).empty()) {
             outcome = Filing::AlreadyFiled;
             return false;
         }
-        if (!db_.selectProductDetail(product.recordId)) {
+        if (!CatalogueStore(db_).selectProductDetail(productId)) {
             // A read the file refused just now says nothing about the product.
             outcome = db_.lastReadFailed() ? Filing::Failed : Filing::Gone;
             return false;
         }
         const auto total = folderTotal(folderId);
         if (!total) return false;
-        db_.insertIntoFavorite_Menulistfolder(product.recordId, folderId);
-        if (db_.selectProductsFavoriteExistToFolder(folderId, product.recordId).empty())
-            return false;
+        planner_.insertIntoFavorite_Menulistfolder(productId, folderId);
+        if (planner_.selectProductsFavoriteExistToFolder(folderId, productId).empty()) return false;
         if (!writeTotal(folderId, adjustedCalorieTotal(*total, "", product.nutrients.kcal)))
             return false;
         // A row left behind without its membership would stand beside the new one.
-        db_.deleteFavoriteFromEditConsumptionAccordingtoItems(product.recordId, folderId);
+        planner_.deleteFavoriteFromEditConsumptionAccordingtoItems(productId, folderId);
         const NutrientColumns& n = product.nutrients;
-        db_.newUpdateIntoEditConsumptionTable(product.recordId, product.name, product.maker,
-                                              product.categoryId, product.unit, n.fat,
-                                              n.saturatedFat, n.sugar, n.salt, n.kcal, folderId);
-        if (db_.selectProductDetailForEdit(product.recordId, folderId).size() != 1) return false;
+        planner_.newUpdateIntoEditConsumptionTable(
+            productId, product.name, product.maker, product.categoryId, product.unit, n.fat,
+            n.saturatedFat, n.sugar, n.salt, n.kcal, folderId);
+        if (planner_.selectProductDetailForEdit(productId, folderId).size() != 1) return false;
         outcome = Filing::Filed;
         return true;
     });
@@ -82,51 +80,58 @@ PlannerWrites::Filing PlannerWrites::fileProduct(const ProductRecord& product,
 }
 
 bool PlannerWrites::unfileProduct(const std::string& productId, const std::string& folderId) {
-    return db_.runInTransaction([&] { return takeOut(productId, folderId); });
+    return db_.runInTransaction(
+        [&] { return takeOut(ProductId::of(productId), FolderId::of(folderId)); });
 }
 
-bool PlannerWrites::removeFromFolder(const std::string& productId, const std::string& folderId) {
+bool PlannerWrites::removeFromFolder(const std::string& productText,
+                                     const std::string& folderText) {
+    const ProductId productId = ProductId::of(productText);
     return db_.runInTransaction([&] {
-        if (!takeOut(productId, folderId)) return false;
+        if (!takeOut(productId, FolderId::of(folderText))) return false;
         // A favourite is a product filed in a folder: one still in another stays one.
-        if (db_.selectFoldersAccordingToProduct(productId).empty())
-            db_.setFavorite(productId, 0, "");
+        if (planner_.selectFoldersAccordingToProduct(productId).empty())
+            planner_.setFavorite(productId, 0, "");
         return true;
     });
 }
 
-bool PlannerWrites::deleteFolder(const std::string& folderId) {
+bool PlannerWrites::deleteFolder(const std::string& folderText) {
+    const FolderId folderId = FolderId::of(folderText);
     return db_.runInTransaction([&] {
-        const auto members = db_.selectProductsAccordingToFolder(folderId);
-        db_.deleteMenuItemsSortByOrder(folderId);
-        db_.deleteMenuFolderFavoriteItems(folderId);
-        db_.deleteFavoriteFromEditConsumptionAccordingtoFolder(folderId);
-        if (folderExists(folderId) || !db_.selectProductsAccordingToFolder(folderId).empty())
+        const auto members = planner_.selectProductsAccordingToFolder(folderId);
+        planner_.deleteMenuItemsSortByOrder(folderId);
+        planner_.deleteMenuFolderFavoriteItems(folderId);
+        planner_.deleteFavoriteFromEditConsumptionAccordingtoFolder(folderId);
+        if (folderExists(folderId) || !planner_.selectProductsAccordingToFolder(folderId).empty())
             return false;
         for (const auto& productId : members)
-            if (!db_.selectProductDetailForEdit(productId, folderId).empty()) return false;
+            if (!planner_.selectProductDetailForEdit(ProductId::of(productId), folderId).empty())
+                return false;
         return true;
     });
 }
 
-PlannerWrites::Saving PlannerWrites::saveConsumption(const std::string& productId,
-                                                     const std::string& folderId,
+PlannerWrites::Saving PlannerWrites::saveConsumption(const std::string& productText,
+                                                     const std::string& folderText,
                                                      const Consumption& values) {
+    const ProductId productId = ProductId::of(productText);
+    const FolderId folderId = FolderId::of(folderText);
     Saving outcome = Saving::Failed;
     const bool committed = db_.runInTransaction([&] {
-        if (db_.selectProductDetailForEdit(productId, folderId).empty()) {
+        if (planner_.selectProductDetailForEdit(productId, folderId).empty()) {
             outcome = Saving::NoRow;
             return false;
         }
         const std::string old =
-            db_.selectCaloryValueFromEditConsumptionForUpdation(productId, folderId);
+            planner_.selectCaloryValueFromEditConsumptionForUpdation(productId, folderId);
         const auto total = folderTotal(folderId);
         if (!total) return false;
         const std::string amount = storedAmount(values);
-        db_.updateIntoEditConsumptionTable(amount, values.text(Q::Fat), values.text(Q::Saturates),
-                                           values.text(Q::Sugar), values.text(Q::Salt),
-                                           values.text(Q::Calories), productId, folderId);
-        const auto rows = db_.selectProductDetailForEdit(productId, folderId);
+        planner_.updateIntoEditConsumptionTable(
+            amount, values.text(Q::Fat), values.text(Q::Saturates), values.text(Q::Sugar),
+            values.text(Q::Salt), values.text(Q::Calories), productId, folderId);
+        const auto rows = planner_.selectProductDetailForEdit(productId, folderId);
         const NutrientColumns expected{values.text(Q::Fat), values.text(Q::Saturates),
                                        values.text(Q::Sugar), values.text(Q::Salt),
                                        values.text(Q::Calories)};
@@ -141,39 +146,43 @@ PlannerWrites::Saving PlannerWrites::saveConsumption(const std::string& productI
     return outcome;
 }
 
-bool PlannerWrites::cleanOrphanProduct(const std::string& productId) {
+bool PlannerWrites::cleanOrphanProduct(const std::string& productText) {
+    const ProductId productId = ProductId::of(productText);
     return db_.runInTransaction([&] {
-        for (const auto& folderId : db_.selectFoldersAccordingToProduct(productId))
-            if (!takeOut(productId, folderId)) return false;
+        for (const auto& folderId : planner_.selectFoldersAccordingToProduct(productId))
+            if (!takeOut(productId, FolderId::of(folderId))) return false;
         return true;
     });
 }
 
-PlannerWrites::Filed PlannerWrites::filedIn(const std::string& productId) {
+PlannerWrites::Filed PlannerWrites::filedIn(const std::string& productText) {
+    const ProductId productId = ProductId::of(productText);
     Filed filed;
-    for (const auto& folderId : db_.selectFoldersAccordingToProduct(productId)) {
+    for (const auto& folderId : planner_.selectFoldersAccordingToProduct(productId)) {
         ++filed.folders;
-        filed.calories = adjustedCalorieTotal(
-            filed.calories, "",
-            db_.selectCaloryValueFromEditConsumptionForUpdation(productId, folderId));
+        filed.calories =
+            adjustedCalorieTotal(filed.calories, "",
+                                 planner_.selectCaloryValueFromEditConsumptionForUpdation(
+                                     productId, FolderId::of(folderId)));
     }
     return filed;
 }
 
-bool PlannerWrites::removeFavorite(const std::string& productId) {
+bool PlannerWrites::removeFavorite(const std::string& productText) {
+    const ProductId productId = ProductId::of(productText);
     return db_.runInTransaction([&] {
-        for (const auto& folderId : db_.selectFoldersAccordingToProduct(productId))
-            if (!takeOut(productId, folderId)) return false;
-        db_.setFavorite(productId, 0, "");
-        return db_.selectFoldersAccordingToProduct(productId).empty();
+        for (const auto& folderId : planner_.selectFoldersAccordingToProduct(productId))
+            if (!takeOut(productId, FolderId::of(folderId))) return false;
+        planner_.setFavorite(productId, 0, "");
+        return planner_.selectFoldersAccordingToProduct(productId).empty();
     });
 }
 
 int PlannerWrites::cleanOrphans() {
     // The catalogue ids are many; they are read only when something is filed at all.
-    const auto filed = db_.selectAllRecordIDFromFavoriteTable();
+    const auto filed = planner_.selectAllRecordIDFromFavoriteTable();
     if (filed.empty()) return 0;
-    const auto catalogueIds = db_.selectAllRecordIDFromProductsTable();
+    const auto catalogueIds = CatalogueStore(db_).selectAllRecordIDFromProductsTable();
     if (catalogueIds.empty()) return -1;
     std::unordered_set<long long> known;
     known.reserve(catalogueIds.size());
@@ -191,7 +200,8 @@ int PlannerWrites::cleanOrphans() {
 bool PlannerWrites::writeFolderOrder(const std::vector<std::string>& folderIds) {
     return db_.runInTransaction([&] {
         for (std::size_t i = 0; i < folderIds.size(); ++i)
-            db_.updateMenuItemsSortByOrder(formatInt(static_cast<long long>(i)), folderIds[i]);
+            planner_.updateMenuItemsSortByOrder(formatInt(static_cast<long long>(i)),
+                                                FolderId::of(folderIds[i]));
         return true;
     });
 }
@@ -199,7 +209,8 @@ bool PlannerWrites::writeFolderOrder(const std::vector<std::string>& folderIds) 
 bool PlannerWrites::writeFavoriteOrder(const std::vector<std::string>& productIds) {
     return db_.runInTransaction([&] {
         for (std::size_t i = 0; i < productIds.size(); ++i)
-            db_.updateMainProductOrderForId(formatInt(static_cast<long long>(i)), productIds[i]);
+            planner_.updateMainProductOrderForId(formatInt(static_cast<long long>(i)),
+                                                 ProductId::of(productIds[i]));
         return true;
     });
 }

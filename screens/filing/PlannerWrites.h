@@ -7,6 +7,7 @@
 #pragma once
 
 #include "nutrition/Consumption.h"
+#include "store/PlannerStore.h"
 #include "store/Rows.h"
 
 #include <optional>
@@ -64,13 +65,14 @@ public:
 private:
     // The stored total; "" when the folder exists with an empty total (counts as 0); nothing
     // when the folder cannot be found.
-    std::optional<std::string> folderTotal(const std::string& folderId);
-    bool folderExists(const std::string& folderId);
-    bool writeTotal(const std::string& folderId, const std::string& total);
+    std::optional<std::string> folderTotal(FolderId folderId);
+    bool folderExists(FolderId folderId);
+    bool writeTotal(FolderId folderId, const std::string& total);
     // Inside a transaction.
-    bool takeOut(const std::string& productId, const std::string& folderId);
+    bool takeOut(ProductId productId, FolderId folderId);
 
     Database& db_;
+    PlannerStore planner_{db_};
 };
 
 } // namespace tolvane

@@ -5,7 +5,10 @@
 #include "nutrition/NumberText.h"
 #include "nutrition/OwnProductRules.h"
 #include "screens/ownproducts/MirrorLink.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
+#include "store/OwnProductStore.h"
+#include "store/PlannerStore.h"
 
 #include <algorithm>
 #include <set>
@@ -126,7 +129,7 @@ void AddProductVC::viewWillDisappear() {
 
 void AddProductVC::readCategories() {
     categories_.clear();
-    for (const CategoryRow& category : shared_.selectCategories())
+    for (const CategoryRow& category : CatalogueStore(shared_).selectCategories())
         categories_.push_back({integerValue(category.recordId), category.name});
     // The wheel lists them in the order of the names the reader sees.
     std::stable_sort(categories_.begin(), categories_.end(), [this](const auto& a, const auto& b) {
@@ -137,7 +140,7 @@ void AddProductVC::readCategories() {
 
 void AddProductVC::showData() {
     if (productId_.empty()) return;
-    const auto product = shared_.selectProductForId(productId_);
+    const auto product = OwnProductStore(shared_).selectProductForId(OwnProductId::of(productId_));
     if (!product) {
         platform_.log.write("Own product " + productId_ + " not found");
         return;
@@ -344,62 +347,66 @@ void AddProductVC::saveRecord() {
 
 bool AddProductVC::insertNew(const Values& v) {
     Database& db = shared_;
+    OwnProductStore own(db);
     // A product without its catalogue row (or the link to it) could be neither opened nor
     // deleted, so any failed step undoes the whole save.
     return db.runInCheckedTransaction([&] {
         const int id =
-            db.insertProduct(v.name, v.maker, v.category, v.fat, v.saturatedFat, v.sugar, v.salt,
-                             v.energy, "0", formatInt(productCnt_), v.unit, v.saltRow, v.quantity);
+            own.insertProduct(v.name, v.maker, v.category, v.fat, v.saturatedFat, v.sugar, v.salt,
+                              v.energy, "0", formatInt(productCnt_), v.unit, v.saltRow, v.quantity);
         if (id < 0) return false;
-        const std::string idText = formatInt(id);
-        const int mirror =
-            db.insertProductToMainTable(v.name, v.maker, v.category, v.fat, v.saturatedFat, v.sugar,
-                                        v.salt, v.energy, v.unit, idText, v.quantity);
+        const long long mirror = own.insertProductToMainTable(
+            v.name, v.maker, v.category, v.fat, v.saturatedFat, v.sugar, v.salt, v.energy, v.unit,
+            ProductId{id}, v.quantity);
         if (mirror <= 0) return false;
-        db.updateInsertedProductId(formatInt(mirror), id);
-        return integerValue(db.selectMainTableProductIdForId(idText)) == mirror;
+        own.updateInsertedProductId(ProductId{mirror}, OwnProductId{id});
+        return own.selectMainTableProductIdForId(OwnProductId{id}) == ProductId{mirror};
     });
 }
 
 bool AddProductVC::updateExisting(const Values& v) {
     Database& db = shared_;
+    OwnProductStore own(db);
+    PlannerStore planner(db);
+    const OwnProductId productId = OwnProductId::of(productId_);
     // Any write refused or read failed undoes the whole edit: the product never leaves its
     // folders without its new values, nor does one of its two rows change without the other.
     return db.runInCheckedTransaction([&] {
         // A product deleted meanwhile is not brought back as a bare catalogue row.
-        if (!db.selectProductForId(productId_)) return false;
+        if (!own.selectProductForId(productId)) return false;
         // A missing link is restored to the product's own id, so the mirror is changed too.
-        const int recordId = integerValue(productId_);
-        if (integerValue(db.selectMainTableProductIdForId(productId_)) <= 0)
-            db.updateInsertedProductId(formatInt(recordId), recordId);
-        const std::string mirror = mirrorRecordId(db, productId_);
+        const auto link = own.selectMainTableProductIdForId(productId);
+        if (!link || link->value <= 0)
+            own.updateInsertedProductId(ProductId{productId.value}, productId);
+        const ProductId mirror = mirrorRecordId(db, productId);
 
-        db.updateProductForId(v.name, v.maker, v.category, v.fat, v.saturatedFat, v.sugar, v.salt,
-                              v.energy, v.unit, v.saltRow, productId_, v.quantity);
-        if (!db.selectProductDetail(mirror)) {
+        own.updateProductForId(v.name, v.maker, v.category, v.fat, v.saturatedFat, v.sugar, v.salt,
+                               v.energy, v.unit, v.saltRow, productId, v.quantity);
+        if (!CatalogueStore(db).selectProductDetail(mirror)) {
             // The catalogue row never came to be; the product joins the catalogue now.
-            if (db.insertProductToMainTable(v.name, v.maker, v.category, v.fat, v.saturatedFat,
-                                            v.sugar, v.salt, v.energy, v.unit, mirror,
-                                            v.quantity) < 0)
+            if (own.insertProductToMainTable(v.name, v.maker, v.category, v.fat, v.saturatedFat,
+                                             v.sugar, v.salt, v.energy, v.unit, mirror,
+                                             v.quantity) < 0)
                 return false;
         } else {
-            db.updateProductForIdInMainTable(v.name, v.maker, v.category, v.fat, v.saturatedFat,
-                                             v.sugar, v.salt, v.energy, v.unit, productId_,
-                                             v.quantity);
+            own.updateProductForIdInMainTable(v.name, v.maker, v.category, v.fat, v.saturatedFat,
+                                              v.sugar, v.salt, v.energy, v.unit, productId,
+                                              v.quantity);
         }
 
         // Its stored consumption values no longer match: the product leaves every folder.
         std::set<std::string> done;
-        for (const auto& folder : db.selectFolderIdFromProductID(mirror)) {
-            if (!done.insert(folder).second) continue;
+        for (const auto& folderText : planner.selectFolderIdFromProductID(mirror)) {
+            if (!done.insert(folderText).second) continue;
+            const FolderId folder = FolderId::of(folderText);
             // The planner's total arithmetic: 64 bits, clamped, "no data" counted as 0.
-            const std::string total = db.selectCaloryValueForUpdation(folder);
+            const std::string total = planner.selectCaloryValueForUpdation(folder);
             const std::string calories =
-                db.selectCaloryValueFromEditConsumptionForUpdation(mirror, folder);
-            db.updateCaloryValueForUpdation(adjustedCalorieTotal(total, calories, ""), folder);
+                planner.selectCaloryValueFromEditConsumptionForUpdation(mirror, folder);
+            planner.updateCaloryValueForUpdation(adjustedCalorieTotal(total, calories, ""), folder);
         }
-        db.deleteProductFromEditConsumption(mirror);
-        db.deleteProductFromFavoriteMenuFolder(mirror);
+        planner.deleteProductFromEditConsumption(mirror);
+        planner.deleteProductFromFavoriteMenuFolder(mirror);
         return true;
     });
 }

@@ -5,7 +5,9 @@
 #include "screens/filing/PlannerWrites.h"
 #include "screens/ownproducts/AddProductVC.h"
 #include "screens/ownproducts/MirrorLink.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
+#include "store/OwnProductStore.h"
 
 namespace tolvane {
 
@@ -45,8 +47,8 @@ void ManageProductsVC::viewWillAppear() {
 void ManageProductsVC::loadProducts() {
     // Name order until the user first moves a row.
     productsArray_ = platform_.appDefaults().manageProductsReArranged()
-                         ? shared_.selectProductsBySortOrder()
-                         : shared_.selectProductsSortByProductName();
+                         ? OwnProductStore(shared_).selectProductsBySortOrder()
+                         : OwnProductStore(shared_).selectProductsSortByProductName();
     // A row without its identifier cannot be opened, moved or deleted.
     std::erase_if(productsArray_, [](const ListRow& row) { return row.recordId.empty(); });
 }
@@ -56,8 +58,8 @@ void ManageProductsVC::viewWillDisappear() {
     // The order is stored whole or not at all.
     db.runInCheckedTransaction([&] {
         for (std::size_t i = 0; i < productsArray_.size(); ++i)
-            db.updateProductOrderForId(formatInt(static_cast<long long>(i)),
-                                       productsArray_[i].recordId);
+            OwnProductStore(db).updateProductOrderForId(
+                formatInt(static_cast<long long>(i)), OwnProductId::of(productsArray_[i].recordId));
         return true;
     });
 }
@@ -94,7 +96,8 @@ void ManageProductsVC::didSelectRow(int index) {
         openForm(recordId);
         return;
     }
-    const auto product = shared_.selectProductDetail(mirrorRecordId(shared_, recordId));
+    const auto product = CatalogueStore(shared_).selectProductDetail(
+        mirrorRecordId(shared_, OwnProductId::of(recordId)));
     if (!product) {
         platform_.log.write("Own product " + recordId + " has no catalogue row");
         return;
@@ -116,7 +119,7 @@ void ManageProductsVC::deleteRow(int index) {
     revealedRow_ = -1;
     const std::string recordId = row(index).recordId;
     const PlannerWrites::Filed filed =
-        PlannerWrites(shared_).filedIn(mirrorRecordId(shared_, recordId));
+        PlannerWrites(shared_).filedIn(mirrorRecordId(shared_, OwnProductId::of(recordId)).text());
     if (filed.folders == 0) {
         deleteProduct(recordId);
         return;
@@ -141,10 +144,10 @@ void ManageProductsVC::deleteProduct(const std::string& recordId) {
     // longer be opened, a catalogue row without its own product no longer deleted. Its folder
     // rows go first, while the product still stands behind them.
     const bool deleted = db.runInCheckedTransaction([&] {
-        const std::string mirror = mirrorRecordId(db, recordId);
-        if (!PlannerWrites(db).removeFavorite(mirror)) return false;
-        db.deleteProductFromMainTable(mirror);
-        db.deleteProduct(recordId);
+        const ProductId mirror = mirrorRecordId(db, OwnProductId::of(recordId));
+        if (!PlannerWrites(db).removeFavorite(mirror.text())) return false;
+        CatalogueStore(db).deleteProductFromMainTable(mirror);
+        OwnProductStore(db).deleteProduct(OwnProductId::of(recordId));
         return true;
     });
     if (!deleted) {

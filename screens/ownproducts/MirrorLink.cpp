@@ -1,14 +1,14 @@
 #include "screens/ownproducts/MirrorLink.h"
 
-#include "nutrition/NumberText.h"
 #include "store/Database.h"
+#include "store/OwnProductStore.h"
 
 namespace tolvane {
 
-std::string mirrorRecordId(Database& db, const std::string& recordId) {
-    const std::string link = db.selectMainTableProductIdForId(recordId);
-    if (integerValue(link) > 0) return formatInt(integerValue(link));
-    return formatInt(integerValue(recordId));
+ProductId mirrorRecordId(Database& db, OwnProductId recordId) {
+    const auto link = OwnProductStore(db).selectMainTableProductIdForId(recordId);
+    if (link && link->value > 0) return *link;
+    return ProductId{recordId.value};
 }
 
 } // namespace tolvane

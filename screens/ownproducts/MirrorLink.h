@@ -1,7 +1,7 @@
 // The catalogue row that mirrors an own product.
 #pragma once
 
-#include <string>
+#include "store/Ids.h"
 
 namespace tolvane {
 
@@ -9,6 +9,6 @@ class Database;
 
 // The stored link of the own product; where it is empty, 0 or negative (a save that stopped
 // half-way in an older file), the product's own RecordId, which is the same number by design.
-std::string mirrorRecordId(Database& db, const std::string& recordId);
+ProductId mirrorRecordId(Database& db, OwnProductId recordId);
 
 } // namespace tolvane

@@ -4,6 +4,7 @@
 
 #include "nutrition/NumberText.h"
 #include "store/Database.h"
+#include "store/PlannerStore.h"
 
 #include <algorithm>
 
@@ -24,7 +25,7 @@ bool AddMenuFolderVC::readLargest() {
     sortbiggest_ = -1;
     names_.clear();
     bool any = false;
-    const auto folders = shared_.selectMenuItemsSortByOrder();
+    const auto folders = PlannerStore(shared_).selectMenuItemsSortByOrder();
     if (shared_.lastReadFailed()) return false;
     for (const FolderRow& folder : folders) {
         names_.push_back(folderDisplayName(folder, platform_.strings));
@@ -129,9 +130,10 @@ void AddMenuFolderVC::viewWillDisappear() {
     if (read) {
         sortbiggest_ += 1;
         biggest_ += 1;
-        shared_.insertIntoMenuFolder(formatInt(sortbiggest_), text_, "0", biggest_, "0");
+        PlannerStore(shared_).insertIntoMenuFolder(formatInt(sortbiggest_), text_, "0",
+                                                   FolderId{biggest_}, "0");
     }
-    if (!read || shared_.selectCaloryValueForUpdation(formatInt(biggest_)).empty()) {
+    if (!read || PlannerStore(shared_).selectCaloryValueForUpdation(FolderId{biggest_}).empty()) {
         platform_.log.write("Folder " + text_ + " not stored");
         platform_.alerts.show({"", folderNotStoredKey(), {key("OK")}});
         return;

@@ -5,7 +5,9 @@
 #include "nutrition/NumberText.h"
 #include "screens/common/Nutrients.h"
 #include "screens/filing/PlannerWrites.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
+#include "store/PlannerStore.h"
 
 namespace tolvane {
 
@@ -29,15 +31,16 @@ void FavoriteVCFolderNew::buildLists() {
     dataArray_.clear();
     kcalArray_.clear();
     gmArray_.clear();
-    for (const auto& productId : shared_.selectProductsAccordingToFolder(folderNumberString_)) {
+    for (const auto& productId :
+         PlannerStore(shared_).selectProductsAccordingToFolder(FolderId::of(folderNumberString_))) {
         auto products =
-            shared_.selectProductFavoriteFolderWise(static_cast<int>(integerValue(productId)));
+            PlannerStore(shared_).selectProductFavoriteFolderWise(ProductId::of(productId));
         // Gone from the catalogue: the folder list takes it out on its next appearance.
         if (products.empty()) continue;
         dataArray_.push_back(std::move(products.front()));
         // Calories and amount of the same (last) consumption row, read in one query.
-        const auto rows =
-            shared_.selectProductDetailForEdit(dataArray_.back().recordId, folderNumberString_);
+        const auto rows = PlannerStore(shared_).selectProductDetailForEdit(
+            ProductId::of(dataArray_.back().recordId), FolderId::of(folderNumberString_));
         kcalArray_.push_back(rows.empty() ? std::string() : rows.back().nutrients.kcal);
         gmArray_.push_back(shownAmount(rows.empty() ? std::string() : rows.back().gm,
                                        numberFormat(platform_.strings)));
@@ -61,7 +64,8 @@ std::string FavoriteVCFolderNew::productId(int row) const {
 void FavoriteVCFolderNew::didSelectRow(int row) {
     if (row < 0 || row >= numberOfRows()) return;
     const FavoriteRow& item = dataArray_[static_cast<std::size_t>(row)];
-    const std::string category = shared_.selectCategoryForId(item.categoryId);
+    const std::string category =
+        CatalogueStore(shared_).selectCategoryForId(CategoryId::of(item.categoryId));
     ConsumptionInputs inputs{item.name, item.maker,
                              category.empty() ? std::string() : platform_.strings.text(category),
                              item.recordId, folderNumberString_};

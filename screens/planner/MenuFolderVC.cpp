@@ -8,7 +8,9 @@
 #include "screens/common/Nutrients.h"
 #include "screens/filing/FolderName.h"
 #include "screens/filing/PlannerWrites.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
+#include "store/PlannerStore.h"
 
 #include <algorithm>
 #include <optional>
@@ -61,7 +63,7 @@ void MenuFolderVC::viewWillAppear() {
 }
 
 void MenuFolderVC::reloadFolders() {
-    dataArray_ = shared_.selectMenuItemsSortByOrder();
+    dataArray_ = PlannerStore(shared_).selectMenuItemsSortByOrder();
     changed();
 }
 
@@ -115,8 +117,10 @@ void MenuFolderVC::openSummary(int row) {
     const FolderRow& folder = dataArray_[static_cast<std::size_t>(row)];
     FolderSums sums;
     std::optional<std::unordered_set<long long>> catalogue;
-    for (const auto& productId : shared_.selectProductsAccordingToFolder(folder.folderId)) {
-        const auto rows = shared_.selectProductDetailForEdit(productId, folder.folderId);
+    for (const auto& productId :
+         PlannerStore(shared_).selectProductsAccordingToFolder(FolderId::of(folder.folderId))) {
+        const auto rows = PlannerStore(shared_).selectProductDetailForEdit(
+            ProductId::of(productId), FolderId::of(folder.folderId));
         if (!rows.empty()) {
             // The product's own values tell a nutrient it has none of from one it lacks data for;
             // an amount above zero has data, so only a row with a zero needs them read.
@@ -124,7 +128,9 @@ void MenuFolderVC::openSummary(int row) {
             const bool zero = std::any_of(amounts.begin(), amounts.end(), [](const auto& text) {
                 return leadingFloat(text) <= 0.0f;
             });
-            const auto product = zero ? shared_.selectProductDetail(productId) : std::nullopt;
+            const auto product =
+                zero ? CatalogueStore(shared_).selectProductDetail(ProductId::of(productId))
+                     : std::nullopt;
             const NutrientTexts per100 =
                 product ? nutrientTexts(product->nutrients) : NutrientTexts{};
             sums.add(amounts, product ? &per100 : nullptr);
@@ -135,7 +141,7 @@ void MenuFolderVC::openSummary(int row) {
         if (host_.isCatalogueBusy()) continue;
         if (!catalogue) {
             catalogue.emplace();
-            for (const auto& id : shared_.selectAllRecordIDFromProductsTable())
+            for (const auto& id : CatalogueStore(shared_).selectAllRecordIDFromProductsTable())
                 catalogue->insert(integerValue64(id));
         }
         if (!catalogue->empty() && !catalogue->contains(integerValue64(productId)))

@@ -3,7 +3,9 @@
 #include "nutrition/NumberText.h"
 #include "screens/common/Nutrients.h"
 #include "screens/filing/PlannerWrites.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
+#include "store/PlannerStore.h"
 
 #include <algorithm>
 
@@ -71,13 +73,15 @@ int NewEditConsumptionVC::scrollOffset(Quantity q) {
 }
 
 void NewEditConsumptionVC::viewDidLoad() {
-    const auto rows = shared_.selectProductDetailForEdit(inputs_.productID, inputs_.folderID);
+    const auto rows = PlannerStore(shared_).selectProductDetailForEdit(
+        ProductId::of(inputs_.productID), FolderId::of(inputs_.folderID));
     hasRow_ = !rows.empty();
     if (hasRow_) {
         const ConsumptionRow& row = rows.front();
         // Every value is computed from the product's own values per 100. A product that has
         // left the catalogue has only its row left to scale from.
-        const auto product = shared_.selectProductDetail(inputs_.productID);
+        const auto product =
+            CatalogueStore(shared_).selectProductDetail(ProductId::of(inputs_.productID));
         values_ = product ? consumptionFromProduct(nutrientTexts(product->nutrients), row.gm)
                           : consumptionFromRow(nutrientTexts(row.nutrients), row.gm);
     }

@@ -3,6 +3,7 @@
 #include "nutrition/NumberText.h"
 #include "screens/common/Nutrients.h"
 #include "store/Database.h"
+#include "store/SettingsStore.h"
 
 namespace tolvane {
 
@@ -31,12 +32,13 @@ void ProductDetailPortraitVC::viewDidLoad() {
 
 void ProductDetailPortraitVC::viewWillAppear() {
     // The unit setting is read as on the calculator; it changes nothing here.
-    shared_.selectSettings();
+    SettingsStore(shared_).selectSettings();
     drawBars();
 }
 
 void ProductDetailPortraitVC::drawBars() {
-    factor_ = personalFactorFromText(shared_.selectCaloryValueFromPersonalProfileTable());
+    factor_ =
+        personalFactorFromText(SettingsStore(shared_).selectCaloryValueFromPersonalProfileTable());
     bars_ = folderGdaBars(totals_, factor_, numberFormat(platform_.strings));
     if (listener_) listener_->barsChanged();
 }

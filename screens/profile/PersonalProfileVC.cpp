@@ -4,6 +4,7 @@
 #include "nutrition/Profile.h"
 #include "screens/common/Nutrients.h"
 #include "store/Database.h"
+#include "store/SettingsStore.h"
 
 #include <algorithm>
 #include <array>
@@ -57,7 +58,7 @@ void PersonalProfileVC::viewDidLoad() {
     weightArray_ = weightList();
     usweightArray_ = usWeightList();
 
-    const auto settings = shared_.selectSettings();
+    const auto settings = SettingsStore(shared_).selectSettings();
     if (settings) {
         ismetric_ = settings->metricUnitsOn();
         metricUsed_ = ismetric_ ? "metric" : "us";
@@ -78,7 +79,7 @@ void PersonalProfileVC::viewDidLoad() {
 }
 
 bool PersonalProfileVC::readProfile() {
-    auto read = shared_.selectPersonalProfileData();
+    auto read = SettingsStore(shared_).selectPersonalProfileData();
     if (!read && failedOnATableThere(shared_, "Personal_Profile")) return false;
     // The seed values when the profile table is missing or empty.
     const ProfileRow stored = read.value_or(ProfileRow::seed());
@@ -127,9 +128,9 @@ void PersonalProfileVC::viewDidDisappear() {
     if (stringusheight_.find('\'') != std::string::npos)
         stringusheight_ = usHeightStored(stringusheight_);
     daily_calories_ = commaToPoint(daily_calories_);
-    shared_.updatePersonalSettings(gender_, stringAge_, stringHeight_, stringWeight_, bmi_value_,
-                                   ideal_weight_value_, activityLevelNO_, daily_calories_,
-                                   stringusheight_, stringusweight_, metricUsed_);
+    SettingsStore(shared_).updatePersonalSettings(
+        gender_, stringAge_, stringHeight_, stringWeight_, bmi_value_, ideal_weight_value_,
+        activityLevelNO_, daily_calories_, stringusheight_, stringusweight_, metricUsed_);
     platform_.analytics.logEvent("User Profile", {{"Geschlecht", gender_},
                                                   {"Alter", stringAge_},
                                                   {"Groesse", stringHeight_},

@@ -43,7 +43,7 @@ const std::vector<SetupSection>& SetupVC::sections() {
     return table;
 }
 
-SettingsStore* SetupVC::store() {
+SetupStore* SetupVC::store() {
     if (!database_ && deps_.openStore) database_ = deps_.openStore();
     return database_.get();
 }

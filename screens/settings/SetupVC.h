@@ -7,7 +7,7 @@
 #include "platform/Platform.h"
 #include "screens/settings/LanguageChoice.h"
 #include "screens/settings/LinkRule.h"
-#include "screens/settings/SettingsStore.h"
+#include "screens/settings/SetupStore.h"
 
 #include <functional>
 #include <memory>
@@ -46,7 +46,7 @@ public:
         Platform platform;
         Navigation& navigation;
         // Opens a store on the shared file; called when the screen appears, released when it goes.
-        std::function<std::unique_ptr<SettingsStore>()> openStore;
+        std::function<std::unique_ptr<SetupStore>()> openStore;
         LanguageChoice& languageChoice;
         LinkTargets links;
         // Screens behind "Eigene Produkte verwalten" and "Persönliches Profil"; a placeholder
@@ -89,10 +89,10 @@ private:
     void writeSettings();
     void pushInfoPage(const std::string& title, const std::string& titleDisplay);
     void changed();
-    SettingsStore* store();
+    SetupStore* store();
 
     Dependencies deps_;
-    std::unique_ptr<SettingsStore> database_;
+    std::unique_ptr<SetupStore> database_;
     std::string liveSearchSwitchVal_;
     std::string localizationSwitchVal_;
     std::string imperialUnitsSwitchVal_;

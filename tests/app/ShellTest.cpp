@@ -12,6 +12,7 @@
 #include "screens/settings/SetupWidget.h"
 #include "screens/settings/ShowInfoWidget.h"
 #include "store/Database.h"
+#include "store/SettingsStore.h"
 #include "tests/support/ShellRun.h"
 #include "tests/support/ShippedSchema.h"
 #include "tests/support/TestCatalogue.h"
@@ -51,7 +52,7 @@ QStringList alertTexts() {
 std::string settingsOf(const QString& documents) {
     MemoryLog log;
     Database db((documents + "/Tolvane.db").toStdString(), log);
-    const auto s = db.selectSettings();
+    const auto s = SettingsStore(db).selectSettings();
     return s ? s->liveSearch + " " + s->localization + " " + s->metricUnits : std::string();
 }
 
@@ -96,7 +97,7 @@ private slots:
 
         MemoryLog log;
         Database db(documents_->filePath("Tolvane.db").toStdString(), log);
-        QVERIFY(db.selectPersonalProfileData() ==
+        QVERIFY(SettingsStore(db).selectPersonalProfileData() ==
                 (ProfileRow{"F", "30", "165", "57", "20.9", "59.9", "2", "2000", "5.4", "126",
                             "metric"}));
 
@@ -151,7 +152,7 @@ private slots:
             first.context->defaults->setBool("isfirstLaunchSetup", false);
             MemoryLog log;
             Database db(documents_->filePath("Tolvane.db").toStdString(), log);
-            db.updateSettings("NO", "NO", "NO");
+            SettingsStore(db).updateSettings("NO", "NO", "NO");
         }
         Run second(documents_->path(), resources_->path(), {.device = {"de"}, .shellOnly = true});
         // "Localization" was "NO": English from now on, whatever the device says.

@@ -25,6 +25,7 @@
 #include "screens/profile/PersonalProfileWidget.h"
 #include "screens/settings/SetupWidget.h"
 #include "store/Database.h"
+#include "store/PlannerStore.h"
 #include "tests/support/ShellRun.h"
 #include "tests/support/ShippedSchema.h"
 #include "tests/support/TestCatalogue.h"
@@ -262,7 +263,10 @@ private slots:
         QVERIFY(bread->model()->pickerViewSelectionStateForRow(0));
         QVERIFY(bread->model()->pickerViewSelectionStateForRow(2));
         Database& db = run.delegate->getDBObj();
-        QCOMPARE(db.selectFoldersAccordingToProduct(bread->model()->productIdForFolderAdd()).size(),
+        QCOMPARE(PlannerStore(db)
+                     .selectFoldersAccordingToProduct(
+                         ProductId::of(bread->model()->productIdForFolderAdd()))
+                     .size(),
                  std::size_t(2));
         grab(run, "planner-picker");
 
@@ -290,8 +294,10 @@ private slots:
         QVERIFY(!bread->model()->isFavorite());
         QVERIFY(!bread->removeFavoriteButton()->isVisible());
         // A favourite is a product in a folder: "Ja" took it out of both.
-        QVERIFY(
-            db.selectFoldersAccordingToProduct(bread->model()->productIdForFolderAdd()).empty());
+        QVERIFY(PlannerStore(db)
+                    .selectFoldersAccordingToProduct(
+                        ProductId::of(bread->model()->productIdForFolderAdd()))
+                    .empty());
 
         // Back by the bar's button to the category's products, then the tab tapped again
         // goes to its first screen.
@@ -743,7 +749,7 @@ private slots:
         QCOMPARE(contents.row(0).name, name);
         QCOMPARE(contents.row(0).maker, maker);
         QCOMPARE(contents.row(0).amount, std::string("100 g"));
-        QCOMPARE(db.selectCaloryValueForUpdation("1"), std::string("480"));
+        QCOMPARE(PlannerStore(db).selectCaloryValueForUpdation(FolderId{1}), std::string("480"));
     }
 #endif
 };

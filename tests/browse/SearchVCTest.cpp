@@ -4,6 +4,7 @@
 #include "format/Gtin.h"
 #include "screens/browse/ScanVC.h"
 #include "screens/detail/ProductDetail.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
 #include "tests/support/TestCatalogue.h"
 
@@ -308,7 +309,7 @@ TEST_F(SearchVCTest, SearchRowsHoldThoseOfTheSearchStatementInItsOrder) {
         SCOPED_TRACE(typed);
         s.searchBarSearchButtonClicked(typed);
         fake.dispatcher.runPending();
-        const auto expected = shared.Search("%" + typed + "%", "%" + typed + "%");
+        const auto expected = CatalogueStore(shared).Search("%" + typed + "%", "%" + typed + "%");
         if (expected.empty()) {
             fake.alerts.answer(0);
             fake.dispatcher.runPending();

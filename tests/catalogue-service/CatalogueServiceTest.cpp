@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueService.h"
 #include "screens/browse/SearchVC.h"
 #include "store/DatabaseFileCheck.h"
+#include "store/OwnProductStore.h"
 #include "tests/exchange/ScriptedUpdateServer.h"
 
 #include <filesystem>
@@ -129,11 +130,12 @@ TEST_F(CatalogueServiceTest, ASearchStaysThroughARunAndIsMadeAgainOnEachListItBr
 
 TEST_F(CatalogueServiceTest, TheOwnProductsAreSentOnceWhenTheListIsFirstBuilt) {
     releaseHeld(true);
-    database.insertProduct("Eigenes", "Hof", "2", "3", "1", "4", "0.25", "120", "0", "0", "g", "1",
-                           "");
+    OwnProductStore(database).insertProduct("Eigenes", "Hof", "2", "3", "1", "4", "0.25", "120",
+                                            "0", "0", "g", "1", "");
     make();
     open();
-    ASSERT_TRUE(until([&] { return database.selectProductsForCsv().empty(); })); // "Mail send"
+    ASSERT_TRUE(until(
+        [&] { return OwnProductStore(database).selectProductsForCsv().empty(); })); // "Mail send"
     open(); // the list built again on the same service
     fake.dispatcher.runUntil([] { return false; }, std::chrono::milliseconds(200));
     std::lock_guard lock(mutex);

@@ -3,6 +3,7 @@
 // only by case or accents, as a folding made independently of the search's (Qt's) tells.
 #include "catalogue/HeldListSearch.h"
 #include "platform/Log.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
 #include "store/LikePattern.h"
 
@@ -109,7 +110,7 @@ protected:
         fs::copy_file(source, copy, fs::copy_options::overwrite_existing);
         MemoryLog log;
         Database db(copy.string(), log);
-        const std::vector<ListRow> list = db.selectProduct();
+        const std::vector<ListRow> list = CatalogueStore(db).selectProduct();
         const PackedRows held(list);
         const SearchIndex folded(held);
         std::vector<std::string> qtNames, qtMakers;
@@ -123,7 +124,7 @@ protected:
         for (const std::string& text : typedTexts(list, patterns)) {
             // As the list screens ask: the text anywhere in the name or the maker; and as typed.
             for (const std::string& typed : {"%" + text + "%", text}) {
-                const std::vector<ListRow> stored = db.Search(typed, typed);
+                const std::vector<ListRow> stored = CatalogueStore(db).Search(typed, typed);
                 const std::vector<std::uint32_t> found = findInHeldList(held, folded, typed);
                 const LikePattern independent(qtFolded(typed) + "%");
                 auto next = stored.begin();

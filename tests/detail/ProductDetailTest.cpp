@@ -1,5 +1,7 @@
 #include "screens/detail/ProductDetail.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
+#include "store/OwnProductStore.h"
 #include "tests/support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +38,7 @@ protected:
     std::shared_ptr<ProductDetail> open(int id) {
         auto d = std::make_shared<ProductDetail>(fake.platform(), shared, hooks);
         d->viewDidLoad();
-        d->drawData(shared.selectProductDetail(std::to_string(id)));
+        d->drawData(CatalogueStore(shared).selectProductDetail(ProductId{id}));
         return d;
     }
 
@@ -164,7 +166,7 @@ TEST_F(ProductDetailTest, TurningToLandscapeHandsOverTheRecord) {
     EXPECT_EQ(orientation, DeviceOrientation::Unknown);
     d->receivedRotate(DeviceOrientation::LandscapeRight);
     EXPECT_EQ(orientation, DeviceOrientation::LandscapeRight);
-    EXPECT_EQ(shown, shared.selectProductDetail("1"));
+    EXPECT_EQ(shown, CatalogueStore(shared).selectProductDetail(ProductId{1}));
 
     d->setFromScreen("ProductsForCategory");
     d->viewWillDisappear();
@@ -196,8 +198,8 @@ TEST_F(ProductDetailTest, FactsInLabelOrderAndBetterChoicesThatOpenOnTheStack) {
     // All green, and one without any data (all unknown: worse than anything).
     catalogue.add({4, "Knäcke", "Wasa", "4", "2", "0.5", "1", "0.2", "350", "g"});
     catalogue.add({5, "Unbekannt", "", "4", "", "", "", "", ""});
-    shared.insertProductToMainTable("Eigenes", "Ich", "4", "1", "0.5", "2", "0.1", "120", "ml",
-                                    "900000001", "");
+    OwnProductStore(shared).insertProductToMainTable("Eigenes", "Ich", "4", "1", "0.5", "2", "0.1",
+                                                     "120", "ml", ProductId{900000001}, "");
     FakeNavigation navigation;
     const auto riegel = open(1);
     riegel->setNavigation(&navigation);
@@ -264,7 +266,7 @@ TEST_F(ProductDetailTest, ASearchUnderWayWhenTheScreenGoesHandsNothingOver) {
                             fake.log,      watched,      fake.urls};
     for (int pause : {0, 1, 2, 4, 8, 16}) {
         auto d = std::make_unique<ProductDetail>(platform, shared);
-        d->drawData(shared.selectProductDetail("1"));
+        d->drawData(CatalogueStore(shared).selectProductDetail(ProductId{1}));
         std::this_thread::sleep_for(std::chrono::milliseconds(pause));
         watched.screenGoing = true;
         d.reset();

@@ -4,7 +4,9 @@
 
 #include "exchange/CataloguePageStore.h"
 #include "platform/Log.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
+#include "store/PlannerStore.h"
 #include "text/SplitFields.h"
 
 #include <gtest/gtest.h>
@@ -60,8 +62,8 @@ protected:
             Random random;
             database->runInTransaction([&] {
                 for (int id = 1; id <= 120; ++id) {
-                    database->insertIntoDatabase("", record(random, id));
-                    if (id % 9 == 0) database->setFavorite(std::to_string(id), 1, "5");
+                    CatalogueStore(*database).insertIntoDatabase("", record(random, id));
+                    if (id % 9 == 0) PlannerStore(*database).setFavorite(ProductId{id}, 1, "5");
                 }
                 return true;
             });
@@ -143,22 +145,22 @@ TEST_F(CataloguePageStoreTest, AFiledProductsNewValuesReachItsConsumptionRowsAnd
     const auto same = product(8, {"3.4", "1", "2", "0.5", "52.5"});
     ASSERT_TRUE(storeBoth({"7", "8"}, {before, same}));
     for (Database* db : {&composed, &bound}) {
-        db->createMenu_FolderTable();
-        db->createFavorite_MenufolderTable();
-        db->createEdit_ConsumptionTable();
+        PlannerStore(*db).createMenu_FolderTable();
+        PlannerStore(*db).createFavorite_MenufolderTable();
+        PlannerStore(*db).createEdit_ConsumptionTable();
         // Folder 1 holds product 7 at its default, folder 2 holds 150 g of it, as the editor
         // stored them, and product 8 at its default.
-        db->insertIntoMenuFolder("0", "Mittag", "200", 1, "0");
-        db->insertIntoMenuFolder("1", "Abend", "352", 2, "0");
+        PlannerStore(*db).insertIntoMenuFolder("0", "Mittag", "200", FolderId{1}, "0");
+        PlannerStore(*db).insertIntoMenuFolder("1", "Abend", "352", FolderId{2}, "0");
         for (const char* folder : {"1", "2"})
-            db->insertIntoFavorite_Menulistfolder("7", folder);
-        db->insertIntoFavorite_Menulistfolder("8", "2");
-        db->newUpdateIntoEditConsumptionTable("7", "x", "x", "x", "g", "10", "4", "5", "1", "200",
-                                              "1");
-        db->newUpdateIntoEditConsumptionTable("7", "x", "x", "x", "150g", "15.0", "6.0", "7.5",
-                                              "1.5", "300", "2");
-        db->newUpdateIntoEditConsumptionTable("8", "x", "x", "x", "g", "3.4", "1", "2", "0.5",
-                                              "52.5", "2");
+            PlannerStore(*db).insertIntoFavorite_Menulistfolder(ProductId{7}, FolderId::of(folder));
+        PlannerStore(*db).insertIntoFavorite_Menulistfolder(ProductId{8}, FolderId{2});
+        PlannerStore(*db).newUpdateIntoEditConsumptionTable(ProductId{7}, "x", "x", "x", "g", "10",
+                                                            "4", "5", "1", "200", FolderId{1});
+        PlannerStore(*db).newUpdateIntoEditConsumptionTable(
+            ProductId{7}, "x", "x", "x", "150g", "15.0", "6.0", "7.5", "1.5", "300", FolderId{2});
+        PlannerStore(*db).newUpdateIntoEditConsumptionTable(ProductId{8}, "x", "x", "x", "g", "3.4",
+                                                            "1", "2", "0.5", "52.5", FolderId{2});
     }
     // Product 7 comes with new values, product 8 as it was.
     ASSERT_TRUE(storeBoth({"7", "8"}, {product(7, {"20", "8", "5", "1", "250"}), same}));

@@ -3,6 +3,9 @@
 
 #include "format/PercentEncoding.h"
 #include "format/TimestampText.h"
+#include "store/CatalogueStore.h"
+#include "store/OwnProductStore.h"
+#include "store/PlannerStore.h"
 #include "tests/support/RefusedStatements.h"
 
 using namespace tolvane;
@@ -41,12 +44,12 @@ TEST_F(CatalogueUpdateTest, AsksFromTheSavedRowsAndTimestampWithTheUpdateAccount
     EXPECT_EQ(requests()[0].body, "username=" + percentEncode(config::updateUser) +
                                       "&password=" + percentEncode(config::updatePassword));
 
-    database.updateDTimestamp("2017-01-01 10:00:00", "750");
+    CatalogueStore(database).updateDTimestamp("2017-01-01 10:00:00", "750");
     EXPECT_EQ(run(), UpdateOutcome::NothingNew);
     EXPECT_EQ(requests()[1].target,
               "/getUpdatedProducts.php?timestamp=2017-01-01%2010:00:00&pageNo=3&records=250");
 
-    database.updateDTimestampRows("100");
+    CatalogueStore(database).updateDTimestampRows("100");
     setReplies({"No product has been updated.\r\n"});
     EXPECT_EQ(run(), UpdateOutcome::NothingNew);
     EXPECT_EQ(requests()[2].target,
@@ -127,10 +130,10 @@ TEST_F(CatalogueUpdateTest, GoingWhileAPageIsStoredLeavesThePageWholeOrNotThere)
 TEST_F(CatalogueUpdateTest, LongTextsAreStoredTheLastOfTwoRecordsWinsAndAnUnfitOneIsLeftOut) {
     for (int id : {5, 6, 8})
         insert(id, "2017-01-01 00:00:00");
-    database.setFavorite("6", 1, "4");
-    database.setFavorite("8", 1, "5");
+    PlannerStore(database).setFavorite(ProductId{6}, 1, "4");
+    PlannerStore(database).setFavorite(ProductId{8}, 1, "5");
     insert(7, "2017-01-01 00:00:00");
-    database.setFavorite("7", 1, "6"); // not delivered again
+    PlannerStore(database).setFavorite(ProductId{7}, 1, "6"); // not delivered again
     // As long as a name may be, and longer than any statement text the store composes (1000
     // bytes): the page binds its values.
     std::string longName;
@@ -251,32 +254,35 @@ TEST_F(CatalogueUpdateTest, AnUploadFailureThatCancelsTheWaitingPageEndsTheRunIn
 
 TEST_F(CatalogueUpdateTest, OnlyMailSendWithA2xxStatusMarksAnUploadSent) {
     for (const char* name : {"Broken", "Brot"})
-        database.insertProduct(name, "Hof", "2", "1", "1", "1", "1", "1", "0", "0", "g", "1", "");
+        OwnProductStore(database).insertProduct(name, "Hof", "2", "1", "1", "1", "1", "1", "0", "0",
+                                                "g", "1", "");
     releaseHeld(true);
-    for (const UploadRow& row : database.selectProductsForCsv())
+    for (const UploadRow& row : OwnProductStore(database).selectProductsForCsv())
         update().createCsvForUpload({row});
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update().upload().pendingUploads() == 0; }));
-    const auto unsent = database.selectProductsForCsv();
+    const auto unsent = OwnProductStore(database).selectProductsForCsv();
     ASSERT_EQ(unsent.size(), 1u);
     EXPECT_EQ(unsent[0].name, "Broken");
 }
 
 TEST_F(CatalogueUpdateTest, AConfirmedUploadWhoseMarkTheFileRefusedIsNotSentAgainAtTheNextStart) {
-    database.insertProduct("Brot", "Hof", "2", "1", "1", "1", "1", "1", "0", "0", "g", "1", "");
+    OwnProductStore(database).insertProduct("Brot", "Hof", "2", "1", "1", "1", "1", "1", "0", "0",
+                                            "g", "1", "");
     releaseHeld(true);
     {
         RefusedStatements unwritable(SQLITE_UPDATE, "Products");
-        update().createCsvForUpload(database.selectProductsForCsv());
+        update().createCsvForUpload(OwnProductStore(database).selectProductsForCsv());
         ASSERT_TRUE(
             fake.dispatcher.runUntil([&] { return update().upload().pendingUploads() == 0; }));
-        EXPECT_EQ(database.selectProductsForCsv().size(), 1u);
+        EXPECT_EQ(OwnProductStore(database).selectProductsForCsv().size(), 1u);
     }
     // The next start, with a product entered since.
     update_.reset();
-    database.insertProduct("Käse", "Hof", "2", "1", "1", "1", "1", "1", "0", "0", "g", "1", "");
-    update().createCsvForUpload(database.selectProductsForCsv());
+    OwnProductStore(database).insertProduct("Käse", "Hof", "2", "1", "1", "1", "1", "1", "0", "0",
+                                            "g", "1", "");
+    update().createCsvForUpload(OwnProductStore(database).selectProductsForCsv());
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update().upload().pendingUploads() == 0; }));
-    EXPECT_TRUE(database.selectProductsForCsv().empty());
+    EXPECT_TRUE(OwnProductStore(database).selectProductsForCsv().empty());
     std::lock_guard lock(mutex);
     ASSERT_EQ(uploadData.size(), 2u);
     EXPECT_NE(uploadData[0].find("Brot"), std::string::npos);
@@ -289,9 +295,9 @@ TEST_F(CatalogueUpdateTest, ARedeliveredProductKeepsTheFavouriteMarkItHasWhenIts
         insert(id, "2017-01-01 00:00:00");
     query(clientDb, "update ProductsTable set field01 = 'Käse | Brot', field02 = 'A|B|C' where "
                     "recordId = 5");
-    database.setFavorite("6", 1, "9");
-    database.setFavorite("5", 1, "8");
-    database.setFavorite("8", 1, "7");
+    PlannerStore(database).setFavorite(ProductId{6}, 1, "9");
+    PlannerStore(database).setFavorite(ProductId{5}, 1, "8");
+    PlannerStore(database).setFavorite(ProductId{8}, 1, "7");
     setReplies({page("4", "[" + product(5, "Käse | Brot") + "," + product(6, "Brot") + "]"),
                 page("4", "[" + product(7, "Neu") + "," + product(8, "Alt") + "]"),
                 page("4", "null")},
@@ -299,8 +305,8 @@ TEST_F(CatalogueUpdateTest, ARedeliveredProductKeepsTheFavouriteMarkItHasWhenIts
     start();
     // Between the two pages the user stars one product of page 2 and takes the star off another.
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.progressCalls.size() == 1; }));
-    database.setFavorite("7", 1, "3");
-    database.setFavorite("8", 0, "");
+    PlannerStore(database).setFavorite(ProductId{7}, 1, "3");
+    PlannerStore(database).setFavorite(ProductId{8}, 0, "");
     releaseHeld(true);
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); }));
     // Each keeps its mark and takes its place among the favourites (in row order) as its order.
@@ -338,7 +344,7 @@ TEST_F(CatalogueUpdateTest, AFirstRequestThatFailsIsOfflineALaterOneInterrupted)
 TEST_F(CatalogueUpdateTest, AWriteThatFailsInsideAPageRollsThePageBack) {
     insert(5, "2017-01-01 00:00:00");
     insert(6, "2017-01-01 00:00:00");
-    database.updateDTimestamp("2017-01-01 00:00:00", "0");
+    CatalogueStore(database).updateDTimestamp("2017-01-01 00:00:00", "0");
     query(clientDb, failOnBoom);
     const std::vector<std::string> replies = {
         page("2", "[" + product(5, "Neu") + "," + product(6, "Boom") + "]"), page("2", "null")};
@@ -366,7 +372,7 @@ TEST_F(CatalogueUpdateTest, AWriteThatFailsInsideAPageRollsThePageBack) {
 
 TEST_F(CatalogueUpdateTest, OnlyADateOfTheTimestampFormNotAheadOfTheClockBecomesTheTimestamp) {
     // A date left by an older version still goes out whole, percent-encoded.
-    database.updateDTimestamp("2017-01-01 10:00:00\n#x", "0");
+    CatalogueStore(database).updateDTimestamp("2017-01-01 10:00:00\n#x", "0");
     JsonValue broken = JsonValue::parse(product(5, "a"));
     broken["Aufnahmedatum"] = "2019-01-01 00:00:00\n#frag";
     JsonValue deleted = {{"ID", "7"}, {"Aufnahmedatum", "2020-01-01 00:00"}, {"isDelete", "1"}};
@@ -387,7 +393,7 @@ TEST_F(CatalogueUpdateTest, OnlyADateOfTheTimestampFormNotAheadOfTheClockBecomes
     // And the next run asks with the newest date of the timestamp form, as does one that finds
     // such a slip saved by an older version.
     EXPECT_EQ(run(), UpdateOutcome::NothingNew);
-    database.updateDTimestamp("9999-12-31 23:59:59", "0");
+    CatalogueStore(database).updateDTimestamp("9999-12-31 23:59:59", "0");
     EXPECT_EQ(run(), UpdateOutcome::NothingNew);
     for (std::size_t i : {2, 3})
         EXPECT_EQ(requests()[i].target,
@@ -400,7 +406,7 @@ TEST_F(CatalogueUpdateTest, OnlyADateOfTheTimestampFormNotAheadOfTheClockBecomes
 
 TEST_F(CatalogueUpdateTest, AClockThatWentBackTo1970KeepsTheDateTakenIn) {
     clock = [] { return std::chrono::system_clock::time_point{}; };
-    database.updateDTimestamp("2018-01-01 00:00:00", "0");
+    CatalogueStore(database).updateDTimestamp("2018-01-01 00:00:00", "0");
     JsonValue newer = JsonValue::parse(product(5, "a"));
     newer["Aufnahmedatum"] = "2019-05-01 00:00:00";
     setReplies({page("1", "[" + newer.dump() + "]"), page("1", "null")});

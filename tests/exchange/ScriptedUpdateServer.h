@@ -6,6 +6,7 @@
 
 #include "exchange/CatalogueUpdate.h"
 #include "platform/BuildConfig.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
 #include "tests/support/TestCatalogue.h"
 
@@ -133,7 +134,7 @@ protected:
         record.fields.fill("x");
         record[CatalogueField::InclusionDate] = date;
         record.id = id;
-        database.insertIntoDatabase("", record);
+        CatalogueStore(database).insertIntoDatabase("", record);
     }
     static std::string page(const std::string& rows, const std::string& products) {
         return R"({"Updated Records": {"rows": [)" + rows + R"(], "products": )" + products + "}}";

@@ -8,6 +8,8 @@
 #include "exchange/CatalogueUpdate.h"
 #include "platform/BuildConfig.h"
 #include "store/Database.h"
+#include "store/OwnProductStore.h"
+#include "store/PlannerStore.h"
 
 #include <gtest/gtest.h>
 
@@ -191,18 +193,18 @@ TEST_F(SyncIntegration, ARunThatCannotReadItsProgressAsksFromTheFirstPageAndSkip
 
 TEST_F(SyncIntegration, UploadsAreMarkedSentOnlyAfterMailSendAndAnOfflineRunFailsAtOnce) {
     auto add = [&](const std::string& name, const std::string& fat) {
-        return database.insertProduct(name, "Hof, Müller", "2", fat, "1.0", "4", "0.25", "120", "0",
-                                      "0", "g", "1", "");
+        return OwnProductStore(database).insertProduct(name, "Hof, Müller", "2", fat, "1.0", "4",
+                                                       "0.25", "120", "0", "0", "g", "1", "");
     };
     int first = add("Eigenes Brot", "3.5");
     int second = add("Joghurt, nature", "0,5");
     start();
     CatalogueUpdate update(platform, database, store, listener, server->url());
-    update.createCsvForUpload(database.selectProductsForCsv());
+    update.createCsvForUpload(OwnProductStore(database).selectProductsForCsv());
     int later = add("Später", ""); // entered after the screen was built
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update.upload().pendingUploads() == 0; }));
 
-    auto unsent = database.selectProductsForCsv();
+    auto unsent = OwnProductStore(database).selectProductsForCsv();
     ASSERT_EQ(unsent.size(), 1u);
     EXPECT_EQ(unsent[0].recordId, std::to_string(later));
     EXPECT_TRUE(fake.alerts.shown().empty());
@@ -229,7 +231,7 @@ TEST_F(SyncIntegration, UploadsAreMarkedSentOnlyAfterMailSendAndAnOfflineRunFail
     server->stop(); // nobody answers at that address any more
     update.createCsvForUpload(unsent);
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return update.upload().pendingUploads() == 0; }));
-    EXPECT_EQ(database.selectProductsForCsv().size(), 1u);
+    EXPECT_EQ(OwnProductStore(database).selectProductsForCsv().size(), 1u);
     EXPECT_TRUE(fake.alerts.shown().empty());
     EXPECT_FALSE(listener.outcome.has_value());
 }
@@ -250,8 +252,9 @@ TEST_F(SyncIntegration, TheShippedCatalogueIsUpToDateWithItsSourceAndTakesInThou
     }
     serverCommand({"publish", "--db", serverDb, "--products", dir.file("changed.tsv"),
                    "--timestamp", "2020-01-01 00:00:00"});
-    database.setFavorite(queryOne(clientDb, "select recordId from ProductsTable limit 1 offset 10"),
-                         1, "0");
+    PlannerStore(database).setFavorite(
+        ProductId::of(queryOne(clientDb, "select recordId from ProductsTable limit 1 offset 10")),
+        1, "0");
     start();
     EXPECT_EQ(runUpdate(), UpdateOutcome::Completed);
     EXPECT_EQ(listener.progressCalls.size(), 12u);

@@ -1,4 +1,7 @@
 #include "OwnProductsFixture.h"
+#include "store/CatalogueStore.h"
+#include "store/OwnProductStore.h"
+#include "store/PlannerStore.h"
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -39,7 +42,7 @@ TEST_F(OwnProductFormTest, NewProductIsStoredMirroredAndLinked) {
               "Müsli|Mühle|500 g|4|12,3||1.50|ml|1|0|3|" + id);
     const ProductRecord mirrored{
         "Müsli", id, "Mühle", "4", "0", {"12,3", "", "", "1.50", "380"}, "ml", "500 g"};
-    EXPECT_EQ(shared.selectProductDetail(id), mirrored);
+    EXPECT_EQ(CatalogueStore(shared).selectProductDetail(ProductId::of(id)), mirrored);
 }
 
 TEST_F(OwnProductFormTest, SaltEnteredAsSodiumIsShownAsSodiumAndSavedBack) {
@@ -143,17 +146,19 @@ TEST_F(OwnProductFormTest, FailedInsertsKeepTheFormOpenAndWriteNothing) {
 
 TEST_F(OwnProductFormTest, EditingAProductInTwoFoldersLowersBothTotalsAndRemovesIt) {
     const std::string id = addProduct({.energy = "200"});
-    shared.updateProductSentFieldForId(id);
-    shared.insertIntoMenuFolder("0", "Frühstück", "500", 1, "0");
+    OwnProductStore(shared).updateProductSentFieldForId(OwnProductId::of(id));
+    PlannerStore(shared).insertIntoMenuFolder("0", "Frühstück", "500", FolderId{1}, "0");
     // An energy typo filed before: the total beyond 32 bits, the other items' 220 in it.
-    shared.insertIntoMenuFolder("1", "Abend", "100000000219", 2, "0");
-    shared.insertIntoMenuFolder("2", "Leer", "90", 3, "0");
+    PlannerStore(shared).insertIntoMenuFolder("1", "Abend", "100000000219", FolderId{2}, "0");
+    PlannerStore(shared).insertIntoMenuFolder("2", "Leer", "90", FolderId{3}, "0");
     // Product, calories, folder: Müsli in folders 1 and 2, another product in folder 3.
     for (const auto& [product, kcal, folder] :
          {std::tuple{id, "120", "1"}, {id, "99999999999", "2"}, {std::string("77"), "90", "3"}}) {
-        shared.newUpdateIntoEditConsumptionTable(product, "", "", "4", "", "", "", "", "", kcal,
-                                                 folder);
-        if (product == id) shared.insertIntoFavorite_Menulistfolder(id, folder);
+        PlannerStore(shared).newUpdateIntoEditConsumptionTable(
+            ProductId::of(product), "", "", "4", "", "", "", "", "", kcal, FolderId::of(folder));
+        if (product == id)
+            PlannerStore(shared).insertIntoFavorite_Menulistfolder(ProductId::of(id),
+                                                                   FolderId::of(folder));
     }
 
     auto form = openForm(id, 1);
@@ -165,27 +170,30 @@ TEST_F(OwnProductFormTest, EditingAProductInTwoFoldersLowersBothTotalsAndRemoves
     form->setUnitSegment(1);
     form->saveRecord();
 
-    EXPECT_EQ((std::vector{shared.selectCaloryValueForUpdation("1"),
-                           shared.selectCaloryValueForUpdation("2"),
-                           shared.selectCaloryValueForUpdation("3")}),
+    EXPECT_EQ((std::vector{PlannerStore(shared).selectCaloryValueForUpdation(FolderId{1}),
+                           PlannerStore(shared).selectCaloryValueForUpdation(FolderId{2}),
+                           PlannerStore(shared).selectCaloryValueForUpdation(FolderId{3})}),
               (std::vector<std::string>{"380", "220", "90"}));
-    EXPECT_TRUE(shared.selectFolderIdFromProductID(id).empty());
+    EXPECT_TRUE(PlannerStore(shared).selectFolderIdFromProductID(ProductId::of(id)).empty());
     EXPECT_EQ(count("Favorite_Menufolder"), 0);
     EXPECT_EQ(count("edit_product_consumption"), 1);
-    EXPECT_EQ(shared.selectProductForId(id),
+    EXPECT_EQ(OwnProductStore(shared).selectProductForId(OwnProductId::of(id)),
               (OwnProductRecord{
                   "Müsli", "Neue Mühle", "4", {"", "", "", "", "200"}, "1", "ml", "1", "330"}));
     EXPECT_EQ(
-        shared.selectProductDetail(id),
+        CatalogueStore(shared).selectProductDetail(ProductId::of(id)),
         (ProductRecord{"Müsli", id, "Neue Mühle", "4", "0", {"", "", "", "", "200"}, "ml", "330"}));
-    EXPECT_TRUE(shared.selectProductsForCsv().empty()); // an uploaded product stays uploaded
+    EXPECT_TRUE(OwnProductStore(shared)
+                    .selectProductsForCsv()
+                    .empty()); // an uploaded product stays uploaded
 }
 
 TEST_F(OwnProductFormTest, AnEditRefusedAnywhereChangesNothingAndKeepsTheFormOpen) {
     const std::string id = addProduct({.energy = "250"});
-    shared.insertIntoMenuFolder("0", "Frühstück", "250", 1, "0");
-    shared.newUpdateIntoEditConsumptionTable(id, "", "", "4", "", "", "", "", "", "250", "1");
-    shared.insertIntoFavorite_Menulistfolder(id, "1");
+    PlannerStore(shared).insertIntoMenuFolder("0", "Frühstück", "250", FolderId{1}, "0");
+    PlannerStore(shared).newUpdateIntoEditConsumptionTable(ProductId::of(id), "", "", "4", "", "",
+                                                           "", "", "", "250", FolderId{1});
+    PlannerStore(shared).insertIntoFavorite_Menulistfolder(ProductId::of(id), FolderId{1});
     const auto stored = [&] {
         return catalogue.value(
             "SELECT (SELECT Produktname || Energiewert FROM Products) || (SELECT field01 || "

@@ -2,6 +2,8 @@
 #include "OwnProductsFixture.h"
 #include "screens/detail/ProductDetail.h"
 #include "screens/filing/PlannerWrites.h"
+#include "store/CatalogueStore.h"
+#include "store/PlannerStore.h"
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -165,9 +167,11 @@ TEST_F(ManageProductsTest, DeletingAFiledProductAsksFirstAndEmptiesItsFolders) {
     fake.strings.set(ManageProductsVC::deleteFiledQuestionKey(), "%d folders, %@ kcal: delete?");
     const std::string id = addProduct({.name = "Brot", .energy = "250"}, 0);
     for (int folder : {1, 2})
-        shared.insertIntoMenuFolder(std::to_string(folder), "Ordner", "0", folder, "0");
+        PlannerStore(shared).insertIntoMenuFolder(std::to_string(folder), "Ordner", "0",
+                                                  FolderId{folder}, "0");
     for (const char* folder : {"1", "2"})
-        ASSERT_EQ(PlannerWrites(shared).fileProduct(*shared.selectProductDetail(id), folder),
+        ASSERT_EQ(PlannerWrites(shared).fileProduct(
+                      *CatalogueStore(shared).selectProductDetail(ProductId::of(id)), folder),
                   PlannerWrites::Filing::Filed);
     auto list = openList();
     list->editButtonClicked();
@@ -177,17 +181,18 @@ TEST_F(ManageProductsTest, DeletingAFiledProductAsksFirstAndEmptiesItsFolders) {
     EXPECT_EQ(fake.alerts.firstPending().message, "2 folders, 500 kcal: delete?");
     fake.alerts.answer(1); // "Nein"
     EXPECT_EQ(names(*list), (Names{"Brot"}));
-    EXPECT_EQ(shared.selectFoldersAccordingToProduct(id).size(), 2u);
+    EXPECT_EQ(PlannerStore(shared).selectFoldersAccordingToProduct(ProductId::of(id)).size(), 2u);
 
     list->deleteKeyClicked(0);
     list->deleteRow(0);
     fake.alerts.answer(0); // "Ja"
     EXPECT_TRUE(names(*list).empty());
     EXPECT_EQ(count("Products") + count("ProductsTable"), 0);
-    EXPECT_TRUE(shared.selectFoldersAccordingToProduct(id).empty());
-    EXPECT_TRUE(shared.selectProductDetailForEdit(id, "1").empty());
-    EXPECT_EQ(shared.selectCaloryValueForUpdation("1"), "0");
-    EXPECT_EQ(shared.selectCaloryValueForUpdation("2"), "0");
+    EXPECT_TRUE(PlannerStore(shared).selectFoldersAccordingToProduct(ProductId::of(id)).empty());
+    EXPECT_TRUE(
+        PlannerStore(shared).selectProductDetailForEdit(ProductId::of(id), FolderId{1}).empty());
+    EXPECT_EQ(PlannerStore(shared).selectCaloryValueForUpdation(FolderId{1}), "0");
+    EXPECT_EQ(PlannerStore(shared).selectCaloryValueForUpdation(FolderId{2}), "0");
 }
 
 } // namespace

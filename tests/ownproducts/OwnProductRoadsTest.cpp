@@ -9,6 +9,8 @@
 #include "screens/ownproducts/ManageProductsWidget.h"
 #include "screens/settings/SetupWidget.h"
 #include "store/Database.h"
+#include "store/OwnProductStore.h"
+#include "store/PlannerStore.h"
 #include "tests/support/ServerProcess.h"
 #include "tests/support/ShellRun.h"
 #include "tests/support/TestCatalogue.h"
@@ -179,7 +181,7 @@ private slots:
             tap(save);
             QVERIFY(Run::alerts().isEmpty());
             QCOMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(own));
-            const auto saved = run.delegate->getDBObj().selectProductsForCsv();
+            const auto saved = OwnProductStore(run.delegate->getDBObj()).selectProductsForCsv();
             QCOMPARE(int(saved.size()), 1);
             const UploadRow typed{saved[0].recordId,
                                   "Zwieback",
@@ -225,7 +227,7 @@ private slots:
             // The next start against the running server sends it and marks it sent.
             Run run(documents_->path(), resources_->path(), {.server = url});
             Database& db = run.delegate->getDBObj();
-            QTRY_VERIFY_WITH_TIMEOUT(db.selectProductsForCsv().empty(), 30000);
+            QTRY_VERIFY_WITH_TIMEOUT(OwnProductStore(db).selectProductsForCsv().empty(), 30000);
             std::string outbox;
             QCOMPARE(runProgram({serverProgram(), "outbox", "--db", serverDb}, &outbox), 0);
             // The fat typed "4,5" arrives as 4.5.
@@ -245,7 +247,8 @@ private slots:
             QTRY_COMPARE(picker->geometry().bottom(), detail->rect().bottom());
             QTest::mouseClick(picker, Qt::LeftButton, {}, picker->rowCentre(2));
             const std::string id = detail->model()->productIdForFolderAdd();
-            QCOMPARE(db.selectFoldersAccordingToProduct(id).size(), std::size_t(1));
+            QCOMPARE(PlannerStore(db).selectFoldersAccordingToProduct(ProductId::of(id)).size(),
+                     std::size_t(1));
 
             // Deleted in editing mode, after the question its folder asks: gone from the list,
             // the folder and the detail.
@@ -259,8 +262,8 @@ private slots:
             QTRY_COMPARE(Run::alerts().size(), 1);
             QVERIFY(run.answer("Ja"));
             QTRY_VERIFY(own->findChild<QLabel*>("helpText")->isVisible());
-            QVERIFY(db.selectFoldersAccordingToProduct(id).empty());
-            QCOMPARE(db.selectCaloryValueForUpdation("1"), std::string("0"));
+            QVERIFY(PlannerStore(db).selectFoldersAccordingToProduct(ProductId::of(id)).empty());
+            QCOMPARE(PlannerStore(db).selectCaloryValueForUpdation(FolderId{1}), std::string("0"));
             tap(run.delegate->tabBarVC()->tabButton(0));
             QCOMPARE(run.stack(0).topWidget(), static_cast<QWidget*>(detail));
             QTRY_VERIFY(detail->findChild<QLabel*>("productGone")->isVisible());

@@ -5,6 +5,8 @@
 #include "screens/ownproducts/AddProductVC.h"
 #include "screens/ownproducts/ManageProductsWidget.h"
 #include "store/Database.h"
+#include "store/OwnProductStore.h"
+#include "store/PlannerStore.h"
 #include "tests/support/TestCatalogue.h"
 #include "tests/support/WidgetTaps.h"
 
@@ -43,9 +45,9 @@ private slots:
         fake.strings.set("Süßwaren", "Sweets");
         fake.strings.set("Käse", "Cheese");
         Database shared(catalogue.path(), fake.log);
-        shared.createMenu_FolderTable();
-        shared.createFavorite_MenufolderTable();
-        shared.createEdit_ConsumptionTable();
+        PlannerStore(shared).createMenu_FolderTable();
+        PlannerStore(shared).createFavorite_MenufolderTable();
+        PlannerStore(shared).createEdit_ConsumptionTable();
         FakeNavigation navigation;
         for (const char* name : {"Brot", "Apfel"}) {
             auto model = std::make_shared<AddProductVC>(fake.platform(), shared, navigation,
@@ -117,7 +119,7 @@ private slots:
         QVERIFY(press(widget.rows()[0]->findChild<QPushButton*>("deleteButton")));
         QTRY_VERIFY(widget.findChild<QLabel*>("helpText")->isVisible());
         QVERIFY(!widget.table()->isVisible());
-        QVERIFY(shared.selectProductsSortByProductName().empty());
+        QVERIFY(OwnProductStore(shared).selectProductsSortByProductName().empty());
     }
 };
 

@@ -1,4 +1,5 @@
 #include "OwnProductsFixture.h"
+#include "store/PlannerStore.h"
 
 namespace tolvane::test {
 
@@ -8,9 +9,9 @@ OwnProductFormTest::OwnProductFormTest() {
     fake.strings.set("Käse", "Cheese");
     fake.strings.set("Süßwaren", "Sweets");
     catalogue.exec("INSERT INTO sqlite_sequence (name, seq) VALUES ('Products', 900000000)");
-    shared.createMenu_FolderTable();
-    shared.createFavorite_MenufolderTable();
-    shared.createEdit_ConsumptionTable();
+    PlannerStore(shared).createMenu_FolderTable();
+    PlannerStore(shared).createFavorite_MenufolderTable();
+    PlannerStore(shared).createEdit_ConsumptionTable();
 }
 
 std::shared_ptr<AddProductVC> OwnProductFormTest::openForm(const std::string& productId,

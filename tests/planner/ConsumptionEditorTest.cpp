@@ -1,6 +1,7 @@
 #include "PlannerTestStore.h"
 #include "screens/filing/PlannerWrites.h"
 #include "screens/planner/NewEditConsumptionVC.h"
+#include "store/CatalogueStore.h"
 
 #include <gtest/gtest.h>
 
@@ -190,7 +191,7 @@ TEST_F(ConsumptionEditorTest, ScaledFromTheRowOnlyWhenTheProductLeftTheCatalogue
     // An update doubled the fat since the product was filed: the catalogue's value counts.
     store.catalogue.exec("UPDATE ProductsTable SET field13 = '6.8' WHERE recordId = 10");
     EXPECT_EQ(open("10")->fieldText(Q::Fat), "6,8");
-    store.db.deleteProductFromMainTable("10");
+    CatalogueStore(store.db).deleteProductFromMainTable(ProductId{10});
     const auto vc = open("10");
     EXPECT_EQ(vc->fieldText(Q::Fat), "3,4");
     type(*vc, Q::Amount, "200");

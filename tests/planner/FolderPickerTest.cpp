@@ -1,6 +1,8 @@
 #include "PlannerTestStore.h"
 #include "screens/detail/ProductDetail.h"
 #include "screens/filing/CheckPickerModel.h"
+#include "store/CatalogueStore.h"
+#include "store/PlannerStore.h"
 #include "tests/support/RefusedStatements.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +28,7 @@ protected:
     std::shared_ptr<ProductDetail> open(int id) {
         auto d = std::make_shared<ProductDetail>(fake.platform(), store.db);
         d->viewDidLoad();
-        d->drawData(store.db.selectProductDetail(std::to_string(id)));
+        d->drawData(CatalogueStore(store.db).selectProductDetail(ProductId{id}));
         d->viewWillAppear();
         return d;
     }
@@ -39,8 +41,8 @@ protected:
 
 TEST_F(FolderPickerTest, FoldersInTheUsersOrderWithTheProductsFoldersChecked) {
     // The user's order puts folder 3 first, as the folder list shows it.
-    store.db.updateMenuItemsSortByOrder("0", "3");
-    store.db.updateMenuItemsSortByOrder("1", "1");
+    PlannerStore(store.db).updateMenuItemsSortByOrder("0", FolderId{3});
+    PlannerStore(store.db).updateMenuItemsSortByOrder("1", FolderId{1});
     store.file(10, 1);
     store.file(10, 3);
     const auto d = open(10);
@@ -53,7 +55,7 @@ TEST_F(FolderPickerTest, FoldersInTheUsersOrderWithTheProductsFoldersChecked) {
         (std::vector{true, true, false, false}));
 
     // Lists are rebuilt on every appearance: a folder deleted elsewhere is gone.
-    store.db.deleteMenuItemsSortByOrder("2");
+    PlannerStore(store.db).deleteMenuItemsSortByOrder(FolderId{2});
     d->viewWillAppear();
     EXPECT_EQ(d->numberOfRowsForPickerView(), 3);
 }
@@ -183,7 +185,7 @@ TEST_F(FolderPickerTest, AProductDeletedMeanwhileIsNeitherFiledNorMarked) {
     const auto d = open(10);
     d->addToFav();
     ASSERT_TRUE(d->pickerShown());
-    store.db.deleteProductFromMainTable("10");
+    CatalogueStore(store.db).deleteProductFromMainTable(ProductId{10});
     CheckPickerModel picker(d.get());
     picker.touchRow(2); // folder 1
     ASSERT_TRUE(fake.alerts.hasPending());
@@ -200,7 +202,7 @@ TEST_F(FolderPickerTest, AProductDeletedMeanwhileIsNeitherFiledNorMarked) {
     // Seen again after a tab switch, a detail of a product deleted meanwhile says so at once.
     store.catalogue.add({.id = 13, .name = "Eigen", .kcal = "90"});
     const auto other = open(13);
-    store.db.deleteProductFromMainTable("13");
+    CatalogueStore(store.db).deleteProductFromMainTable(ProductId{13});
     other->viewWillAppear();
     EXPECT_TRUE(other->gone());
     EXPECT_FALSE(other->showsFavoriteButton());

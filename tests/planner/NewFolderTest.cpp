@@ -1,5 +1,6 @@
 #include "PlannerTestStore.h"
 #include "screens/planner/AddMenuFolderVC.h"
+#include "store/PlannerStore.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ protected:
         return vc;
     }
     FolderRow folder(int id) {
-        for (const FolderRow& f : store.db.selectMenuItemsSortByRecordID())
+        for (const FolderRow& f : PlannerStore(store.db).selectMenuItemsSortByRecordID())
             if (f.folderId == std::to_string(id)) return f;
         return {};
     }
@@ -43,8 +44,8 @@ TEST_F(NewFolderTest, ANewFolderGoesToTheEndWithTheNextId) {
 }
 
 TEST_F(NewFolderTest, IdsOfFoldersDeletedAtTheTopEndAreUsedAgain) {
-    store.db.deleteMenuItemsSortByOrder("4");
-    store.db.deleteMenuItemsSortByOrder("3");
+    PlannerStore(store.db).deleteMenuItemsSortByOrder(FolderId{4});
+    PlannerStore(store.db).deleteMenuItemsSortByOrder(FolderId{3});
     auto vc = open();
     vc->setText("Snack");
     vc->viewWillDisappear();
@@ -56,7 +57,7 @@ TEST_F(NewFolderTest, IdsOfFoldersDeletedAtTheTopEndAreUsedAgain) {
     first.viewWillAppear();
     first.setText("Eins");
     first.viewWillDisappear();
-    EXPECT_EQ(empty.db.selectMenuItemsSortByRecordID(),
+    EXPECT_EQ(PlannerStore(empty.db).selectMenuItemsSortByRecordID(),
               (std::vector<FolderRow>{{"Eins", "0", "0", "1", "0"}}));
 }
 
@@ -117,6 +118,6 @@ TEST_F(NewFolderTest, TypedNamesAreNotedDoneKeepsRefusedOnesAndAsksBeforeADuplic
         vc->viewWillDisappear(); // a name checked already is not said again
         EXPECT_EQ(fake.alerts.hasPending(), c.changed && c.stored.empty());
         EXPECT_EQ(folder(5).name, c.stored);
-        store.db.deleteMenuItemsSortByOrder("5");
+        PlannerStore(store.db).deleteMenuItemsSortByOrder(FolderId{5});
     }
 }

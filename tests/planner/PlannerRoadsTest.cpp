@@ -10,7 +10,10 @@
 #include "screens/planner/NewEditConsumptionWidget.h"
 #include "screens/planner/PlannerListView.h"
 #include "screens/planner/ProductDetailPortraitWidget.h"
+#include "store/CatalogueStore.h"
 #include "store/Database.h"
+#include "store/PlannerStore.h"
+#include "store/SettingsStore.h"
 #include "tests/support/ShellRun.h"
 #include "tests/support/TestCatalogue.h"
 
@@ -125,7 +128,7 @@ private slots:
         tap(run->stack(1).backButton());
         QCOMPARE(contents->model()->row(0).amount, std::string("150 g"));
         Database& db = run->delegate->getDBObj();
-        QVERIFY(db.selectProductDetailForEdit("2", "1").at(0) ==
+        QVERIFY(PlannerStore(db).selectProductDetailForEdit(ProductId{2}, FolderId{1}).at(0) ==
                 (ConsumptionRow{{"30.0", "7.5", "1.5", "2.2", "750"}, "150g", "1"}));
         tap(run->stack(1).backButton());
         QCOMPARE(run->stack(1).depth(), 1);
@@ -155,8 +158,8 @@ private slots:
         QVERIFY(tabBar->isVisible());
 
         // Without daily calories the general amounts stand, and the summary says so.
-        db.updatePersonalSettings("F", "30", "165", "57", "20.9", "59.9", "2", "0", "5.4", "126",
-                                  "metric");
+        SettingsStore(db).updatePersonalSettings("F", "30", "165", "57", "20.9", "59.9", "2", "0",
+                                                 "5.4", "126", "metric");
         tapAt(rows, rows->rowRect(0).center());
         summary = qobject_cast<ProductDetailPortraitWidget*>(run->stack(1).topWidget());
         QTRY_VERIFY(summary && summary->findChild<QLabel*>("fixedReferencesNote")->isVisible());
@@ -237,7 +240,7 @@ private slots:
 
         // An update page took Chips out of the catalogue (and said so, as the catalogue service
         // does): on the next visit Chips leaves both folders.
-        run->delegate->getDBObj().deleteProductFromMainTable("2");
+        CatalogueStore(run->delegate->getDBObj()).deleteProductFromMainTable(ProductId{2});
         run->delegate->getDBObj().catalogueChanged();
         tap(run->delegate->tabBarVC()->tabButton(0));
         tap(run->delegate->tabBarVC()->tabButton(1));
@@ -247,7 +250,9 @@ private slots:
         tapAt(folders->list(), folders->list()->rowRect(1).center());
         TOP_SCREEN(contents, FavoriteVCFolderNewWidget, run->stack(1));
         QCOMPARE(contents->model()->numberOfRows(), 0);
-        QVERIFY(run->delegate->getDBObj().selectFoldersAccordingToProduct("2").empty());
+        QVERIFY(PlannerStore(run->delegate->getDBObj())
+                    .selectFoldersAccordingToProduct(ProductId{2})
+                    .empty());
     }
 };
 

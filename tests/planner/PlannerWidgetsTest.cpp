@@ -7,6 +7,8 @@
 #include "screens/planner/FavoriteVCFolderNewWidget.h"
 #include "screens/planner/NewEditConsumptionWidget.h"
 #include "screens/planner/PlannerListView.h"
+#include "store/CatalogueStore.h"
+#include "store/PlannerStore.h"
 #include "tests/support/WidgetTaps.h"
 
 #include <QApplication>
@@ -77,7 +79,7 @@ private slots:
         for (int id = 5; id <= 12; ++id)
             store_->addFolder(id, "Ordner " + std::to_string(id));
         auto detailModel = std::make_shared<ProductDetail>(fake_->platform(), store_->db);
-        detailModel->drawData(store_->db.selectProductDetail("10"));
+        detailModel->drawData(CatalogueStore(store_->db).selectProductDetail(ProductId{10}));
         auto detail =
             showWidget(std::make_unique<ProductDetailWidget>(detailModel, fake_->strings));
         tap(detail->favoriteButton());
@@ -96,11 +98,12 @@ private slots:
         QTRY_VERIFY(!picker->isScrolling());
         QCOMPARE(picker->model().offset(), picker->model().rowHeight() * 2);
         // Dragging checked nothing.
-        QVERIFY(store_->db.selectFoldersAccordingToProduct("10").empty());
+        QVERIFY(PlannerStore(store_->db).selectFoldersAccordingToProduct(ProductId{10}).empty());
         // A tap on the row drawn at the top of the wheel checks its folder, and brings it to
         // the middle.
         tapAt(picker, picker->rowCentre(2));
-        QCOMPARE(store_->db.selectFoldersAccordingToProduct("10"), (std::vector<std::string>{"1"}));
+        QCOMPARE(PlannerStore(store_->db).selectFoldersAccordingToProduct(ProductId{10}),
+                 (std::vector<std::string>{"1"}));
         QTRY_VERIFY(!picker->isScrolling());
 
         // Three notches of the mouse wheel, as the window receives them: three rows on.
@@ -114,7 +117,7 @@ private slots:
         QTRY_VERIFY(!picker->isScrolling());
         QCOMPARE(picker->model().offset(), picker->model().rowHeight() * 3);
         tapAt(picker, picker->rowCentre(5)); // the fourth folder, in the middle now
-        QCOMPARE(store_->db.selectFoldersAccordingToProduct("10"),
+        QCOMPARE(PlannerStore(store_->db).selectFoldersAccordingToProduct(ProductId{10}),
                  (std::vector<std::string>{"1", "4"}));
     }
 
@@ -122,18 +125,18 @@ private slots:
     // alert says why, and the screen says the product is gone.
     void aDeletedProductIsNotFiledFromItsOpenDetail() {
         auto detailModel = std::make_shared<ProductDetail>(fake_->platform(), store_->db);
-        detailModel->drawData(store_->db.selectProductDetail("10"));
+        detailModel->drawData(CatalogueStore(store_->db).selectProductDetail(ProductId{10}));
         auto detail =
             showWidget(std::make_unique<ProductDetailWidget>(detailModel, fake_->strings));
         tap(detail->favoriteButton());
         CheckPickerView* picker = detail->picker();
         QTRY_COMPARE(picker->geometry().bottom(), detail->rect().bottom());
-        store_->db.deleteProductFromMainTable("10");
+        CatalogueStore(store_->db).deleteProductFromMainTable(ProductId{10});
         tapAt(picker, picker->rowCentre(2));
         QVERIFY(fake_->alerts.hasPending());
         QCOMPARE(QString::fromStdString(fake_->alerts.firstPending().message),
                  QString(ProductDetail::goneKey()));
-        QVERIFY(store_->db.selectFoldersAccordingToProduct("10").empty());
+        QVERIFY(PlannerStore(store_->db).selectFoldersAccordingToProduct(ProductId{10}).empty());
         QCOMPARE(QString::fromStdString(store_->total(1)), QString("0"));
         const auto gone = detail->findChild<QLabel*>("productGone");
         QVERIFY(gone && gone->isVisible());

@@ -1,5 +1,6 @@
 #include "screens/filing/PlannerWrites.h"
 #include "PlannerTestStore.h"
+#include "store/PlannerStore.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +99,7 @@ TEST_F(PlannerWritesTest, DeletingAFolderLeavesNothingForTheNextFolderWithItsId)
     EXPECT_TRUE(store.holds(3, 10));
 
     store.addFolder(4, "Neu");
-    EXPECT_TRUE(store.db.selectProductsAccordingToFolder("4").empty());
+    EXPECT_TRUE(PlannerStore(store.db).selectProductsAccordingToFolder(FolderId{4}).empty());
     EXPECT_EQ(store.total(4), "0");
 }
 

@@ -1,5 +1,6 @@
 #include "screens/profile/PersonalProfileVC.h"
 #include "store/Database.h"
+#include "store/SettingsStore.h"
 #include "tests/support/TestCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +21,8 @@ struct InfoPage : Screen {
 class PersonalProfileTest : public ::testing::Test {
 protected:
     PersonalProfileTest() {
-        shared.createPersonalProfileTable();
-        shared.InsertIntoPersonalProfileTable();
+        SettingsStore(shared).createPersonalProfileTable();
+        SettingsStore(shared).InsertIntoPersonalProfileTable();
         fake.strings.set("%@ cm", "%@ cm");
         fake.strings.set("%@ lbs", "%@ lbs");
         fake.strings.set("überwiegend sitzend", "mostly sitting");
@@ -39,7 +40,9 @@ protected:
 
     void setMetric(bool metric) { catalogue.setSettings("NO", metric ? "YES" : "NO"); }
 
-    ProfileRow stored() { return shared.selectPersonalProfileData().value_or(ProfileRow{}); }
+    ProfileRow stored() {
+        return SettingsStore(shared).selectPersonalProfileData().value_or(ProfileRow{});
+    }
     static std::string shown(const PersonalProfileVC& vc, C column) {
         return vc.rowTitle(column, vc.selectedRow(column));
     }
@@ -131,8 +134,8 @@ TEST_F(PersonalProfileTest, LeavingBeforeLoadingWritesNothing) {
 }
 
 TEST_F(PersonalProfileTest, AProfileThatCannotBeReadIsNeitherShownNorWrittenOver) {
-    shared.updatePersonalSettings("M", "40", "180", "80", "24.7", "71.3", "3", "2900", "5.11",
-                                  "176", "metric");
+    SettingsStore(shared).updatePersonalSettings("M", "40", "180", "80", "24.7", "71.3", "3",
+                                                 "2900", "5.11", "176", "metric");
     const ProfileRow before = stored();
     auto vc = std::make_shared<PersonalProfileVC>(fake.platform(), shared, navigation);
     navigation.push(vc);
@@ -156,7 +159,7 @@ TEST_F(PersonalProfileTest, MissingProfileReadsTheSeedValues) {
     EXPECT_EQ(shown(*vc, C::Weight), "126 lbs");
     EXPECT_EQ(vc->rowValue(ProfileFigure::DailyCalories), "2000");
     vc->viewDidDisappear();
-    EXPECT_FALSE(shared.selectPersonalProfileData());
+    EXPECT_FALSE(SettingsStore(shared).selectPersonalProfileData());
 }
 
 TEST_F(PersonalProfileTest, TypedDailyCalories) {
@@ -190,7 +193,7 @@ TEST_F(PersonalProfileTest, RefusedFigureStillBeingTypedIsNotTakenWhenLeaving) {
     vc->beginEditingDailyCalories();
     vc->dailyCaloriesEdited("99999");
     vc->viewDidDisappear();
-    EXPECT_EQ(shared.selectCaloryValueFromPersonalProfileTable(), "2000");
+    EXPECT_EQ(SettingsStore(shared).selectCaloryValueFromPersonalProfileTable(), "2000");
 }
 
 TEST_F(PersonalProfileTest, WithoutActivityLevelNoFigureUntilOneIsChosen) {

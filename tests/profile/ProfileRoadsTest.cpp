@@ -7,6 +7,8 @@
 #include "screens/planner/ProductDetailPortraitWidget.h"
 #include "screens/profile/PersonalProfileWidget.h"
 #include "screens/settings/SetupWidget.h"
+#include "store/CatalogueStore.h"
+#include "store/SettingsStore.h"
 #include "tests/support/ShellRun.h"
 #include "tests/support/TestCatalogue.h"
 #include "tests/support/WheelTaps.h"
@@ -83,13 +85,14 @@ private slots:
         QTRY_VERIFY2(rowTexts(setup).join(' ').contains("2400"),
                      qPrintable(rowTexts(setup).join('|')));
         Database& db = run.delegate->getDBObj();
-        QVERIFY(db.selectPersonalProfileData() ==
+        QVERIFY(SettingsStore(db).selectPersonalProfileData() ==
                 (ProfileRow{"F", "30", "165", "60", "22.0", "59.9", "4", "2400", "5.5", "132",
                             "metric"}));
 
         // The planner's folder summary measures against the new daily calories: 500 kcal of
         // Chips against (2400 / 20) / 100 = 1.2 times the guideline 2000 kcal.
-        PlannerWrites(db).fileProduct(db.selectProductDetail("2").value(), "1");
+        PlannerWrites(db).fileProduct(CatalogueStore(db).selectProductDetail(ProductId{2}).value(),
+                                      "1");
         tap(run.delegate->tabBarVC()->tabButton(1));
         Run::closeAlerts();
         TOP_SCREEN(folders, MenuFolderWidget, run.stack(1));
@@ -122,7 +125,8 @@ private slots:
         tap(run.stack(3).backButton());
         QTRY_VERIFY2(rowTexts(setup).join(' ').contains("2222"),
                      qPrintable(rowTexts(setup).join('|')));
-        QCOMPARE(db.selectCaloryValueFromPersonalProfileTable(), std::string("2222"));
+        QCOMPARE(SettingsStore(db).selectCaloryValueFromPersonalProfileTable(),
+                 std::string("2222"));
         NavigationStack::setAnimated(false);
     }
 };

@@ -18,10 +18,10 @@ struct MemorySettings {
     int open = 0;
 };
 
-class FakeSettingsStore : public SettingsStore {
+class FakeSetupStore : public SetupStore {
 public:
-    explicit FakeSettingsStore(MemorySettings& data) : data_(data) { ++data_.opened, ++data_.open; }
-    ~FakeSettingsStore() override { --data_.open; }
+    explicit FakeSetupStore(MemorySettings& data) : data_(data) { ++data_.opened, ++data_.open; }
+    ~FakeSetupStore() override { --data_.open; }
     std::optional<SettingsRow> selectSettings() override {
         if (data_.failingReads > 0) return --data_.failingReads, std::nullopt;
         return data_.settings;
@@ -43,7 +43,7 @@ protected:
             screen_ = std::make_unique<SetupVC>(SetupVC::Dependencies{
                 fake.platform(),
                 navigation,
-                [this] { return std::make_unique<FakeSettingsStore>(data); },
+                [this] { return std::make_unique<FakeSetupStore>(data); },
                 shell,
                 LinkTargets{"/res", "update@x.ch", "support@x.ch", "https://x.ch/labels"},
                 {},

@@ -2,6 +2,7 @@
 #include "StoreFixture.h"
 #include "tests/support/Unprivileged.h"
 
+#include "store/CatalogueStore.h"
 #include "store/DatabaseFileCheck.h"
 
 #include <sqlite3.h>
@@ -40,7 +41,7 @@ TEST_F(BulkWritesTest, WritesGoThroughTheWriteAheadJournalAndEndInTheRollbackJou
     EXPECT_TRUE(exists(path + "-wal"));
     EXPECT_EQ(sqlInt(path, "select count(*) from ProductsTable where recordId = 1"), 1);
     EXPECT_TRUE(db->runInCheckedTransaction([&] {
-        db->deleteProductFromMainTable("1");
+        CatalogueStore(*db).deleteProductFromMainTable(ProductId{1});
         return true;
     }));
 
@@ -110,12 +111,12 @@ TEST_F(BulkWritesTest, AFileInAReadOnlyFolderIsNeverPutInWriteAheadModeAndSaysWh
         Database readOnly(path, childLog);
         if (readOnly.beginBulkWrites()) return 1;
         if (readOnly.runInCheckedTransaction([&] {
-                readOnly.deleteProductFromMainTable("1");
+                CatalogueStore(readOnly).deleteProductFromMainTable(ProductId{1});
                 return true;
             }) ||
             readOnly.lastWriteFailure() != Database::WriteFailure::ReadOnly)
             return 3;
-        return readOnly.selectProductDetail("1") ? 0 : 2;
+        return CatalogueStore(readOnly).selectProductDetail(ProductId{1}) ? 0 : 2;
     });
     chmod(folder.c_str(), 0755);
     EXPECT_EQ(code, 0);

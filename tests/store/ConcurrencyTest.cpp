@@ -1,4 +1,7 @@
 #include "StoreFixture.h"
+#include "store/CatalogueStore.h"
+#include "store/PlannerStore.h"
+#include "store/SettingsStore.h"
 
 #include <atomic>
 #include <chrono>
@@ -19,15 +22,16 @@ TEST_F(ConcurrencyTest, TwoThreadsOnOneObjectLoseNothing) {
     constexpr int kEach = 40;
     auto writer = [this](const std::string& folder) {
         for (int i = 0; i < kEach; ++i) {
-            db->insertIntoFavorite_Menulistfolder(std::to_string(i), folder);
-            db->selectProductsAccordingToFolder(folder);
+            PlannerStore(*db).insertIntoFavorite_Menulistfolder(ProductId{i}, FolderId::of(folder));
+            PlannerStore(*db).selectProductsAccordingToFolder(FolderId::of(folder));
         }
     };
     std::thread a(writer, "1");
     std::thread b(writer, "2");
     a.join();
     b.join();
-    EXPECT_EQ(db->selectAllRecordIDFromFavoriteTable().size(), static_cast<size_t>(2 * kEach));
+    EXPECT_EQ(PlannerStore(*db).selectAllRecordIDFromFavoriteTable().size(),
+              static_cast<size_t>(2 * kEach));
 }
 
 TEST_F(ConcurrencyTest, WriterWaitsForAnotherObjectsReader) {
@@ -39,7 +43,7 @@ TEST_F(ConcurrencyTest, WriterWaitsForAnotherObjectsReader) {
     std::thread readerThread([&] {
         int last = 0;
         while (!done.load()) {
-            const int count = reader.selectProductCount();
+            const int count = CatalogueStore(reader).selectProductCount();
             // A read that fails gives 0; a count going back means something was lost.
             if (count < last || count == 0) ++failedReads;
             last = count;
@@ -49,7 +53,7 @@ TEST_F(ConcurrencyTest, WriterWaitsForAnotherObjectsReader) {
         addProduct(100 + i, "Produkt", "H");
     done = true;
     readerThread.join();
-    EXPECT_EQ(db->selectProductCount(), kWrites + 1);
+    EXPECT_EQ(CatalogueStore(*db).selectProductCount(), kWrites + 1);
     EXPECT_EQ(failedReads.load(), 0);
 }
 
@@ -58,16 +62,16 @@ TEST_F(ConcurrencyTest, FailedTransactionLeavesTheFileAsItWas) {
     const std::string before = readFileBytes(path);
     EXPECT_FALSE(db->runInTransaction([this] {
         addProduct(2, "Butter", "E");
-        db->deleteProductFromMainTable("1");
-        db->updateSettings("NO", "NO", "NO");
-        EXPECT_EQ(db->selectProductCount(), 1); // this object sees its own changes
+        CatalogueStore(*db).deleteProductFromMainTable(ProductId{1});
+        SettingsStore(*db).updateSettings("NO", "NO", "NO");
+        EXPECT_EQ(CatalogueStore(*db).selectProductCount(), 1); // this object sees its own changes
         return false;
     }));
     EXPECT_EQ(readFileBytes(path), before);
-    EXPECT_TRUE(db->selectProductDetail("1"));
+    EXPECT_TRUE(CatalogueStore(*db).selectProductDetail(ProductId{1}));
 
     EXPECT_THROW(db->runInTransaction([this]() -> bool {
-        db->deleteProductFromMainTable("1");
+        CatalogueStore(*db).deleteProductFromMainTable(ProductId{1});
         throw std::runtime_error("stop");
     }),
                  std::runtime_error);
@@ -76,23 +80,24 @@ TEST_F(ConcurrencyTest, FailedTransactionLeavesTheFileAsItWas) {
 
 TEST_F(ConcurrencyTest, AFailedReadIsToldFromAnEmptyOneAndUndoesACheckedTransaction) {
     addProduct(1, "Brot", "B");
-    EXPECT_FALSE(db->selectProductDetail("2"));
+    EXPECT_FALSE(CatalogueStore(*db).selectProductDetail(ProductId{2}));
     EXPECT_FALSE(db->lastReadFailed());
-    EXPECT_FALSE(db->selectProductDetail("2 or 1")); // refused: not digits
+    // Refused: a negative identifier is not digits.
+    EXPECT_FALSE(CatalogueStore(*db).selectProductDetail(ProductId{-2}));
     EXPECT_TRUE(db->lastReadFailed());
     db->interrupt();
-    EXPECT_EQ(db->selectProductCount(), 0);
+    EXPECT_EQ(CatalogueStore(*db).selectProductCount(), 0);
     EXPECT_TRUE(db->lastReadFailed());
     db->clearInterrupt();
-    EXPECT_EQ(db->selectProductCount(), 1);
+    EXPECT_EQ(CatalogueStore(*db).selectProductCount(), 1);
     EXPECT_FALSE(db->lastReadFailed());
 
     EXPECT_FALSE(db->runInCheckedTransaction([this] {
-        db->deleteProductFromMainTable("1");
-        db->selectProductDetail("x");
+        CatalogueStore(*db).deleteProductFromMainTable(ProductId{1});
+        CatalogueStore(*db).selectProductDetail(ProductId{-1});
         return true;
     }));
-    EXPECT_TRUE(db->selectProductDetail("1"));
+    EXPECT_TRUE(CatalogueStore(*db).selectProductDetail(ProductId{1}));
 }
 
 TEST_F(ConcurrencyTest, TransactionCommitsAndHoldsOffOtherThreads) {
@@ -100,7 +105,7 @@ TEST_F(ConcurrencyTest, TransactionCommitsAndHoldsOffOtherThreads) {
     int seenByOtherThread = -1;
     std::thread other;
     EXPECT_TRUE(db->runInTransaction([&] {
-        other = std::thread([&] { seenByOtherThread = db->selectProductCount(); });
+        other = std::thread([&] { seenByOtherThread = CatalogueStore(*db).selectProductCount(); });
         addProduct(2, "Butter", "E");
         addProduct(3, "Käse", "K");
         return true;
@@ -109,7 +114,7 @@ TEST_F(ConcurrencyTest, TransactionCommitsAndHoldsOffOtherThreads) {
     // The other thread's read ran after the commit, never in the middle.
     EXPECT_EQ(seenByOtherThread, 3);
     Database second(path, log);
-    EXPECT_EQ(second.selectProductCount(), 3);
+    EXPECT_EQ(CatalogueStore(second).selectProductCount(), 3);
 }
 
 TEST_F(ConcurrencyTest, AnInterruptAsAStatementStartsStopsItAsSoonAsOneUnderWay) {
@@ -119,7 +124,7 @@ TEST_F(ConcurrencyTest, AnInterruptAsAStatementStartsStopsItAsSoonAsOneUnderWay)
                   "150000) INSERT INTO ProductsTable (recordId, field01, field02) SELECT i, "
                   "'Produkt ' || (i * 7919 % 150000), 'Hersteller' FROM n");
     const auto start = Clock::now();
-    ASSERT_EQ(db->Search("%", "%").size(), 150000u);
+    ASSERT_EQ(CatalogueStore(*db).Search("%", "%").size(), 150000u);
     const auto whole = Clock::now() - start;
     // The interrupt lands at every moment of the read's first few hundred microseconds: while
     // the file is opened, the statement prepared, or its first steps run.
@@ -136,7 +141,7 @@ TEST_F(ConcurrencyTest, AnInterruptAsAStatementStartsStopsItAsSoonAsOneUnderWay)
             interruptedAt = Clock::now();
         });
         reading = true;
-        const bool read = !db->Search("%", "%").empty();
+        const bool read = !CatalogueStore(*db).Search("%", "%").empty();
         const auto ended = Clock::now();
         other.join();
         // A read that went on after the interrupt must have stopped, not run to its end.

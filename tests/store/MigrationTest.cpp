@@ -2,7 +2,10 @@
 #include "tests/support/RefusedStatements.h"
 #include "tests/support/Unprivileged.h"
 
+#include "store/CatalogueStore.h"
 #include "store/Migration.h"
+#include "store/PlannerStore.h"
+#include "store/SettingsStore.h"
 #include "store/StoreLocations.h"
 
 #include <sqlite3.h>
@@ -60,11 +63,11 @@ protected:
 
     void expectSeeded() {
         Database db(locations.databasePath(), log);
-        EXPECT_EQ(db.selectPersonalProfileData(), ProfileRow::seed());
-        EXPECT_EQ(db.selectMenuItemsSortByRecordID(), seededFolders);
+        EXPECT_EQ(SettingsStore(db).selectPersonalProfileData(), ProfileRow::seed());
+        EXPECT_EQ(PlannerStore(db).selectMenuItemsSortByRecordID(), seededFolders);
         EXPECT_TRUE(db.tableExists("Favorite_Menufolder") &&
                     db.tableExists("edit_product_consumption"));
-        EXPECT_TRUE(db.selectAllRecordIDFromFavoriteTable().empty());
+        EXPECT_TRUE(PlannerStore(db).selectAllRecordIDFromFavoriteTable().empty());
         EXPECT_TRUE(defaults.boolForKey("copiedNewDatabase") &&
                     defaults.boolForKey("copiedNewFolderDatabase"));
     }
@@ -72,11 +75,11 @@ protected:
     // User data that a replacement of the file would lose.
     void addUserData() {
         Database db(locations.databasePath(), log);
-        db.insertIntoDatabase("", catalogueRecord(77, "Eigenes", "Ich"));
+        CatalogueStore(db).insertIntoDatabase("", catalogueRecord(77, "Eigenes", "Ich"));
     }
     bool hasUserData() {
         Database db(locations.databasePath(), log);
-        return db.selectProductDetail("77").has_value();
+        return CatalogueStore(db).selectProductDetail(ProductId{77}).has_value();
     }
     // The user's file with the user defaults lost: only its tables tell that it is the user's.
     void userFileWithoutFlags() {
@@ -114,7 +117,7 @@ TEST_F(MigrationTest, FreshInstallationIsCopiedAndSeededAndTheSecondLaunchTouche
     EXPECT_TRUE(result.ok) << result.message;
     expectSeeded();
     Database db(locations.databasePath(), log);
-    EXPECT_EQ(db.selectCategories(), brot);
+    EXPECT_EQ(CatalogueStore(db).selectCategories(), brot);
     // The shipped file itself is left as it was.
     Database shipped(locations.shippedDatabasePath(), log);
     EXPECT_FALSE(shipped.tableExists("Menu_Folder"));
@@ -149,23 +152,24 @@ TEST_F(MigrationTest, OlderInstallationWithoutTablesIsReplacedAndSeededOrKeptWhe
     // The old file is moved aside, not deleted.
     ASSERT_FALSE(result.setAside.empty());
     EXPECT_EQ(result.setAside.rfind(locations.databasePath() + ".replaced-", 0), 0u);
-    EXPECT_TRUE(Database(result.setAside, log).selectProductDetail("77"));
+    Database setAside(result.setAside, log);
+    EXPECT_TRUE(CatalogueStore(setAside).selectProductDetail(ProductId{77}));
 }
 
 TEST_F(MigrationTest, InstallationWithItsTablesIsKeptWhateverTheFlagsAndOnlyMissingOnesSeeded) {
     userFileWithoutFlags();
     Database db(locations.databasePath(), log);
-    db.insertIntoFavorite_Menulistfolder("77", "1");
+    PlannerStore(db).insertIntoFavorite_Menulistfolder(ProductId{77}, FolderId{1});
     ASSERT_TRUE(launch().ok);
     EXPECT_TRUE(hasUserData());
-    EXPECT_EQ(db.selectAllRecordIDFromFavoriteTable(), List{"77"});
+    EXPECT_EQ(PlannerStore(db).selectAllRecordIDFromFavoriteTable(), List{"77"});
     EXPECT_TRUE(defaults.boolForKey("copiedNewFolderDatabase"));
     // With the flags set, a table gone is seeded again; the folders stay as they are.
-    db.insertIntoMenuFolder("4", "Mein Ordner", "0", 5, "0");
+    PlannerStore(db).insertIntoMenuFolder("4", "Mein Ordner", "0", FolderId{5}, "0");
     execSql(locations.databasePath(), "DROP TABLE Personal_Profile");
     ASSERT_TRUE(launch().ok);
-    EXPECT_TRUE(db.selectPersonalProfileData());
-    EXPECT_EQ(db.selectMenuItemsSortByOrder().size(), 5u);
+    EXPECT_TRUE(SettingsStore(db).selectPersonalProfileData());
+    EXPECT_EQ(PlannerStore(db).selectMenuItemsSortByOrder().size(), 5u);
 }
 
 TEST_F(MigrationTest, SeedRowsTheFileRefusesLeaveNoTableBehindAndTheNextStartSeedsThem) {
@@ -234,8 +238,8 @@ TEST_F(MigrationTest, AKilledWritersJournalIsRolledBackNotReportedAndNeverRolled
     ASSERT_TRUE(launch().ok);
     EXPECT_EQ(sqlRows(file, "PRAGMA integrity_check"), (Rows{{"ok"}}));
     Database db(file, log);
-    EXPECT_EQ(db.selectCategories(), brot);
-    EXPECT_EQ(db.selectSettings(), (SettingsRow{"YES", "YES", "YES"}));
+    EXPECT_EQ(CatalogueStore(db).selectCategories(), brot);
+    EXPECT_EQ(SettingsStore(db).selectSettings(), (SettingsRow{"YES", "YES", "YES"}));
     expectSeeded();
 }
 
@@ -270,18 +274,20 @@ TEST_F(MigrationTest, ZeroLengthFileOrOneWithoutCatalogueIsSetAsideAndCopiedAgai
     const MigrationResult result = launch();
     ASSERT_TRUE(result.ok) << result.message;
     expectSeeded();
-    EXPECT_EQ(Database(locations.databasePath(), log).selectCategories(), brot);
+    Database placed(locations.databasePath(), log);
+    EXPECT_EQ(CatalogueStore(placed).selectCategories(), brot);
     ASSERT_FALSE(result.setAside.empty());
     EXPECT_EQ(std::filesystem::file_size(result.setAside), 0u);
 
     // A file without the catalogue tables is set aside too, with its data.
-    Database(locations.databasePath(), log).insertIntoMenuFolder("4", "Mein Ordner", "0", 5, "0");
+    PlannerStore(placed).insertIntoMenuFolder("4", "Mein Ordner", "0", FolderId{5}, "0");
     execSql(locations.databasePath(), "DROP TABLE ProductsTable");
     const MigrationResult again = launch();
     ASSERT_TRUE(again.ok) << again.message;
     expectSeeded();
     ASSERT_FALSE(again.setAside.empty());
-    EXPECT_EQ(Database(again.setAside, log).selectMenuItemsSortByOrder().size(), 5u);
+    Database againSetAside(again.setAside, log);
+    EXPECT_EQ(PlannerStore(againSetAside).selectMenuItemsSortByOrder().size(), 5u);
 }
 
 TEST_F(MigrationTest, CorruptFileIsKeptAndReported) {
@@ -308,7 +314,7 @@ TEST_F(MigrationTest, ReadOnlyFolderIsReportedAndItsDataStillRead) {
     chmod(locations.databasePath().c_str(), 0444);
     EXPECT_EQ(launchInReadOnlyFolder([](const MigrationResult& result, Database& database) {
                   return result.problem == MigrationResult::Problem::ReadOnly && result.ok &&
-                         database.selectProductDetail("77");
+                         CatalogueStore(database).selectProductDetail(ProductId{77});
               }),
               0);
     EXPECT_TRUE(hasUserData());

@@ -1,5 +1,8 @@
 #include "StoreFixture.h"
 
+#include "store/CatalogueStore.h"
+#include "store/PlannerStore.h"
+#include "store/SettingsStore.h"
 #include "tests/support/TestCatalogue.h"
 
 #include <sqlite3.h>
@@ -55,19 +58,19 @@ void StoreTest::SetUp() {
 }
 
 void StoreTest::seedAppTables() {
-    db->createPersonalProfileTable();
-    db->InsertIntoPersonalProfileTable();
-    db->createMenu_FolderTable();
+    SettingsStore(*db).createPersonalProfileTable();
+    SettingsStore(*db).InsertIntoPersonalProfileTable();
+    PlannerStore(*db).createMenu_FolderTable();
     for (const FolderRow& f : seededFolders)
-        db->insertIntoMenu_FolderTableStarted(f.sortOrder, f.name, f.calories,
-                                              integerValue(f.folderId), f.localized);
-    db->createFavorite_MenufolderTable();
-    db->createEdit_ConsumptionTable();
+        PlannerStore(*db).insertIntoMenu_FolderTableStarted(f.sortOrder, f.name, f.calories,
+                                                            FolderId::of(f.folderId), f.localized);
+    PlannerStore(*db).createFavorite_MenufolderTable();
+    PlannerStore(*db).createEdit_ConsumptionTable();
 }
 
 void StoreTest::addProduct(long long recordId, const std::string& name, const std::string& maker,
                            const std::string& category) {
-    db->insertIntoDatabase("", catalogueRecord(recordId, name, maker, category));
+    CatalogueStore(*db).insertIntoDatabase("", catalogueRecord(recordId, name, maker, category));
 }
 
 } // namespace tolvane::test

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "store/Database.h"
 #include "store/DatabaseWorker.h"
+#include "store/OwnProductStore.h"
 #include "tools/FolderLock.h"
 #include "tools/sync/ConsoleListener.h"
 #include "tools/sync/EventLoop.h"
@@ -78,7 +79,7 @@ int main(int argc, char** argv) {
     std::cout << "server: " << withoutCredentials(update.serverBase()) << "\n";
 
     if (upload) {
-        auto unsent = database.selectProductsForCsv();
+        auto unsent = OwnProductStore(database).selectProductsForCsv();
         std::cout << "upload: " + std::to_string(unsent.size()) + " own products\n";
         update.createCsvForUpload(std::move(unsent));
     }
@@ -89,7 +90,7 @@ int main(int argc, char** argv) {
     // As when the list screen goes out of view: an unfinished run resumes from here next time.
     update.saveProgress();
     if (upload) {
-        auto left = database.selectProductsForCsv().size();
+        auto left = OwnProductStore(database).selectProductsForCsv().size();
         std::cout << "upload: " + std::to_string(left) + " own products still unsent\n";
     }
     if (!ended) {

@@ -9,9 +9,9 @@
 
 namespace tolvane {
 
-class SettingsStore {
+class SetupStore {
 public:
-    virtual ~SettingsStore() = default;
+    virtual ~SetupStore() = default;
     // The settings row, or none.
     virtual std::optional<SettingsRow> selectSettings() = 0;
     virtual void updateSettings(const std::string& liveSearch, const std::string& localization,
