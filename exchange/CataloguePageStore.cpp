@@ -2,8 +2,8 @@
 
 #include "exchange/JsonParser.h"
 #include "exchange/PageReply.h"
-#include "store/CatalogueStore.h"
 #include "format/TimestampText.h"
+#include "store/CatalogueStore.h"
 #include "text/IntegerValue.h"
 
 #include <algorithm>

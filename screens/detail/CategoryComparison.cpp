@@ -102,8 +102,8 @@ std::optional<CategoryMeans> CategoryComparison::categoryMeans(Database& db,
 std::vector<double> CategoryComparison::categoryLights(Database& db,
                                                        const std::string& categoryId) {
     std::vector<double> lights;
-    const bool read =
-        CatalogueStore(db).selectChoiceValuesForCategory(CategoryId::of(categoryId), [&](const ChoiceValuesView& row) {
+    const bool read = CatalogueStore(db).selectChoiceValuesForCategory(
+        CategoryId::of(categoryId), [&](const ChoiceValuesView& row) {
             const long long id = integerValue64(row.recordId);
             if (id <= 0) return;
             const ChoiceLights l =
