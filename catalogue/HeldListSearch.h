@@ -20,7 +20,8 @@ namespace tolvane {
 // Positions in list; folded was made from list.
 std::vector<std::uint32_t> findInHeldList(const PackedRows& list, const SearchIndex& folded,
                                           const std::string& typed);
-// The same among the rows at positions among (ascending) only.
+// The same where no row outside among (ascending) can be a hit, as the hits of a text this one
+// adds to.
 std::vector<std::uint32_t> findInHeldList(const PackedRows& list, const SearchIndex& folded,
                                           const std::string& typed,
                                           const std::vector<std::uint32_t>& among);

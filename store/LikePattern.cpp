@@ -81,7 +81,19 @@ LikePattern::LikePattern(std::string_view pattern) {
     bool tailIsAny = begin > 0 && end > begin && end < chars_.size();
     for (std::size_t i = end; i < chars_.size() && tailIsAny; ++i)
         tailIsAny = chars_[i] == kAny;
-    if (!tailIsAny) return;
+    if (!tailIsAny) {
+        // A general pattern after leading "%"s starts only where its first character stands;
+        // a character's first byte tells it (a continuation byte never starts one).
+        afterAny_ = begin;
+        if (begin > 0 && begin < chars_.size() && chars_[begin] != kOne) {
+            const std::size_t at = pattern.find_first_not_of('%');
+            const char byte = pattern[at];
+            if (!isContinuationByte(byte))
+                firstByte_ =
+                    byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte;
+        }
+        return;
+    }
     const std::size_t first = pattern.find_first_not_of('%');
     const std::size_t last = pattern.find_first_of("%_", first);
     prefix_.assign(pattern.substr(first, last - first));
@@ -141,10 +153,30 @@ bool LikePattern::matches(std::string_view text) const {
         break;
     }
 
+    if (firstByte_ == 0) return matchFrom(text, 0, 0) == Tried::Matched;
+    // Only from where the first literal character stands: a byte search instead of a step of
+    // the matcher at every position.
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        char c = text[at];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != firstByte_) continue;
+        switch (matchFrom(text, afterAny_, at)) {
+        case Tried::Matched:
+            return true;
+        case Tried::Never:
+            return false;
+        case Tried::NotHere:
+            break;
+        }
+    }
+    return false;
+}
+
+LikePattern::Tried LikePattern::matchFrom(std::string_view text, std::size_t p,
+                                          std::size_t t) const {
     // Wildcard matching with a single back-track point: on a mismatch, the last "%" takes one
-    // more character. Linear in practice and never exponential, whatever the user types.
-    std::size_t p = 0;
-    std::size_t t = 0;
+    // more character. Linear in practice and never exponential, whatever the user types. Once
+    // a "%" was passed, a later start leaves less text to the same rest: it cannot match.
     std::size_t starP = std::string_view::npos;
     std::size_t starT = 0;
     while (t < text.size()) {
@@ -160,14 +192,15 @@ bool LikePattern::matches(std::string_view text) const {
             t = next;
             continue;
         }
-        if (starP == std::string_view::npos) return false;
+        if (starP == std::string_view::npos) return Tried::NotHere;
         p = starP;
         readChar(text, starT);
         t = starT;
     }
     while (p < chars_.size() && chars_[p] == kAny)
         ++p;
-    return p == chars_.size();
+    if (p == chars_.size()) return Tried::Matched;
+    return starP == std::string_view::npos ? Tried::NotHere : Tried::Never;
 }
 
 } // namespace tolvane

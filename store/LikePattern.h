@@ -24,6 +24,10 @@ public:
 private:
     // Whether the literal (prefix_) stands in text at byte position at.
     bool literalAt(std::string_view text, std::size_t at) const;
+    enum class Tried { Matched, NotHere, Never };
+    // General: chars_ from p on matched against text from t on; Never once a later start
+    // cannot match either.
+    Tried matchFrom(std::string_view text, std::size_t p, std::size_t t) const;
 
 private:
     enum class Kind { Prefix, Contains, General, Nothing };
@@ -36,6 +40,10 @@ private:
     std::vector<std::size_t> fallback_;
     // General: the pattern as characters; '%' and '_' are wildcards.
     std::vector<char32_t> chars_;
+    // General after leading "%"s: where in chars_ the pattern goes on, and the first byte (ASCII
+    // lower-cased) a text must hold there when that is a literal character; else 0.
+    std::size_t afterAny_ = 0;
+    char firstByte_ = 0;
 };
 
 } // namespace tolvane

@@ -215,7 +215,7 @@ void benchCatalogue(const std::string& generator, const std::filesystem::path& d
     // The whole list searched at once, as a text pasted into an empty field is.
     const PackedRows& heldRows = *list.catalogue.heldList().rows;
     const SearchIndex& folded = *list.catalogue.heldList().search;
-    for (const std::string text : {"b", "sch", "käse"})
+    for (const std::string text : {"b", "sc", "st", "str", "sch", "käse", "sch%k", "stra_e"})
         line("search \"" + text + "\" alone, whole list",
              medianMs(runs, [&] { findInHeldList(heldRows, folded, "%" + text + "%"); }));
     // A typed barcode number: its last digit (the name search over the digits included), the

@@ -26,15 +26,16 @@ namespace fs = std::filesystem;
 // before it or stands alone as its own.
 TEST(LikePatternTest, FollowsTheStoreRules) {
     const std::pair<const char*, const char*> matching[] = {
-        {"ab%", "ABC"},      {"AB%", "abc"},      {"ä%", "äpfel"},
-        {"_pfel%", "Äpfel"}, {"%", ""},           {"a%c%", "abbbcx"},
-        {"%%b_", "aab!"},    {"ß%", "ßig"},       {"%sch%", "Frische"},
-        {"%SCH%%", "xxsch"}, {"%ö%", "Brötchen"}, {"%é%", "xé\x80é"},
-        {"%\x80%", "a\x80"}};
+        {"ab%", "ABC"},        {"AB%", "abc"},      {"ä%", "äpfel"},
+        {"_pfel%", "Äpfel"},   {"%", ""},           {"a%c%", "abbbcx"},
+        {"%%b_", "aab!"},      {"ß%", "ßig"},       {"%sch%", "Frische"},
+        {"%SCH%%", "xxsch"},   {"%ö%", "Brötchen"}, {"%é%", "xé\x80é"},
+        {"%\x80%", "a\x80"},   {"%b_d%", "abxbcd"}, {"%B_%z", "abbcz"},
+        {"%é_x%", "éé\x80éax"}};
     const std::pair<const char*, const char*> notMatching[] = {
-        {"ä%", "Äpfel"},   {"__pfel%", "Äpfel"},  {"_%", ""},      {"a%c", "abbbcx"},
-        {"ss%", "ßig"},    {"é%", "é\x80"},       {"%sch%", "sc"}, {"%ö%", "BRÖTCHEN"},
-        {"%é%", "xé\x80"}, {"%\x80%", "\xc3\x80"}};
+        {"ä%", "Äpfel"},   {"__pfel%", "Äpfel"},   {"_%", ""},       {"a%c", "abbbcx"},
+        {"ss%", "ßig"},    {"é%", "é\x80"},        {"%sch%", "sc"},  {"%ö%", "BRÖTCHEN"},
+        {"%é%", "xé\x80"}, {"%\x80%", "\xc3\x80"}, {"%b_d", "bcdx"}, {"%b_%z", "zbcy"}};
     for (const auto& [pattern, text] : matching)
         EXPECT_TRUE(LikePattern(pattern).matches(text)) << pattern << " " << text;
     for (const auto& [pattern, text] : notMatching)

@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
-#include <numeric>
 #include <string>
 #include <vector>
 
@@ -100,8 +100,10 @@ TEST(PackedRows, TypingFindsWhatASearchOfTheWholeListFinds) {
         return std::make_pair(held, std::make_shared<const SearchIndex>(*held));
     };
     const auto lists = {listOf(1), listOf(2)};
-    std::vector<std::uint32_t> all(60000);
-    std::iota(all.begin(), all.end(), 0u);
+    // Few enough rows to be asked one by one.
+    std::vector<std::uint32_t> some;
+    for (std::uint32_t at = 0; at < 60000; at += 5)
+        some.push_back(at);
     const std::vector<std::vector<std::string>> typings = {
         {"k", "kä", "käs", "käse", "käs", "kase", "kase 1", "kase 12"},
         {"s", "st", "stra_", "stra_e", "stra%e", "Stra", "stras", "strasse"},
@@ -121,7 +123,10 @@ TEST(PackedRows, TypingFindsWhatASearchOfTheWholeListFinds) {
             const std::string typed = "%" + text + "%";
             const auto whole = findInHeldList(*rows, *folded, typed);
             EXPECT_EQ(search.find(rows, folded, typed), whole) << typed;
-            EXPECT_EQ(findInHeldList(*rows, *folded, typed, all), whole) << typed;
+            std::vector<std::uint32_t> wholeAmongSome;
+            std::set_intersection(whole.begin(), whole.end(), some.begin(), some.end(),
+                                  std::back_inserter(wholeAmongSome));
+            EXPECT_EQ(findInHeldList(*rows, *folded, typed, some), wholeAmongSome) << typed;
         }
     }
 }
