@@ -1,11 +1,13 @@
 #include "store/Database.h"
 
 #include "store/Connection.h"
+#include "store/DatabaseFileCheck.h"
 
 #include <sqlite3.h>
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <thread>
 #include <utility>
 
@@ -39,6 +41,16 @@ constexpr int kStepsBetweenChecks = 1000;
 void watchInterrupt(sqlite3* handle, std::atomic<bool>* interruptedFlag) {
     sqlite3_busy_handler(handle, waitForLock, interruptedFlag);
     sqlite3_progress_handler(handle, kStepsBetweenChecks, stopWhenInterrupted, interruptedFlag);
+}
+
+std::string folderOf(const std::string& file) {
+    const std::filesystem::path folder = std::filesystem::path(file).parent_path();
+    return folder.empty() ? std::string(".") : folder.string();
+}
+
+// A connection of an object that refuses changes; false when it cannot be made so.
+bool refuseChanges(sqlite3* handle) {
+    return sqlite3_exec(handle, "PRAGMA query_only = 1", nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 Database::WriteFailure failureOf(int resultCode) {
@@ -77,7 +89,8 @@ void closeWithoutCheckpoint(sqlite3* handle, bool withoutCheckpoint) {
 } // namespace
 
 Database::Database(std::string databasePath, Log& log)
-    : databasePath_(std::move(databasePath)), log_(log) {}
+    : databasePath_(std::move(databasePath)), log_(log),
+      writesRefused_(!databaseWritable(folderOf(databasePath_), databasePath_)) {}
 
 Database::~Database() {
     endBulkWrites();
@@ -97,6 +110,10 @@ Database::Connection Database::connect() {
     // No create flag: a missing file must stay missing so that the shipped copy can be put there.
     if (sqlite3_open_v2(databasePath_.c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr) !=
         SQLITE_OK) {
+        sqlite3_close(handle);
+        return {};
+    }
+    if (writesRefused_ && !refuseChanges(handle)) {
         sqlite3_close(handle);
         return {};
     }
@@ -122,7 +139,8 @@ bool Database::OpenDB() {
     }
     sqlite3* handle = nullptr;
     nameDBConnect_ = sqlite3_open_v2(databasePath_.c_str(), &handle, SQLITE_OPEN_READWRITE,
-                                     nullptr) == SQLITE_OK;
+                                     nullptr) == SQLITE_OK &&
+                     (!writesRefused_ || refuseChanges(handle));
     if (nameDBConnect_) {
         watchInterrupt(handle, &interrupted_);
         heldConnection_ = handle;
@@ -152,7 +170,7 @@ std::vector<std::string> Database::namesArr() const {
 bool Database::beginBulkWrites() {
     std::lock_guard lock(mutex_);
     if (bulk_ != nullptr) return true;
-    if (interrupted_) return false;
+    if (interrupted_ || writesRefused_) return false;
     sqlite3* handle = nullptr;
     if (sqlite3_open_v2(databasePath_.c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr) !=
         SQLITE_OK) {

@@ -19,7 +19,8 @@
 // between quotes have every single quote doubled; identifiers are numbers (store/Ids.h). A
 // statement longer than its operation's limit is not run (one log line).
 //
-// The file is never created by an operation: it must exist (copied from the shipped file).
+// The file is never created by an operation: it must exist (copied from the shipped file). A file
+// that cannot be written, or whose folder cannot, is only read.
 #pragma once
 
 #include "format/CatalogueRecord.h"
@@ -203,6 +204,11 @@ private:
     sqlite3* bulk_ = nullptr;
     CatalogueFigures figures_;
     std::atomic<bool> interrupted_{false};
+    // Whether the file or its folder could not be written when the object was made: then every
+    // connection refuses changes (SQLITE_READONLY) and no bulk writes begin, as the start tells
+    // the user; a file left in write-ahead mode there would otherwise take them through the
+    // journal files left beside it.
+    const bool writesRefused_;
     // The connection an operation of this object runs on just now, for interrupt().
     std::mutex inUseMutex_;
     sqlite3* inUse_ = nullptr;

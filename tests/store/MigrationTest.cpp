@@ -320,4 +320,33 @@ TEST_F(MigrationTest, ReadOnlyFolderIsReportedAndItsDataStillRead) {
     EXPECT_TRUE(hasUserData());
 }
 
+// An update killed midway left the file in write-ahead mode; the folder is read-only now but
+// the file and its journals are not. The start says nothing can be saved: nothing is.
+TEST_F(MigrationTest, AReadOnlyFolderRefusesChangesEvenThroughAWriteAheadJournal) {
+    ASSERT_TRUE(launch().ok);
+    addUserData();
+    const std::string file = locations.databasePath();
+    sqlite3* handle = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &handle), SQLITE_OK);
+    int persist = 1;
+    sqlite3_file_control(handle, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
+    sqlite3_exec(handle, "PRAGMA journal_mode = WAL; UPDATE Settings SET LiveSuche = 'NO'", nullptr,
+                 nullptr, nullptr);
+    sqlite3_close(handle);
+    for (const std::string& part : {file, file + "-wal", file + "-shm"})
+        chmod(part.c_str(), 0666);
+    EXPECT_EQ(launchInReadOnlyFolder([](const MigrationResult& result, Database& database) {
+                  if (result.problem != MigrationResult::Problem::ReadOnly) return false;
+                  const bool changed = database.runInCheckedTransaction([&] {
+                      CatalogueStore(database).deleteProductFromMainTable(ProductId{77});
+                      return true;
+                  });
+                  return !changed && !database.beginBulkWrites() &&
+                         database.lastWriteFailure() == Database::WriteFailure::ReadOnly &&
+                         CatalogueStore(database).selectProductDetail(ProductId{77});
+              }),
+              0);
+    EXPECT_TRUE(hasUserData());
+}
+
 } // namespace tolvane::test
