@@ -68,7 +68,8 @@ void benchPlanner(const std::string& generator, const std::filesystem::path& dir
         for (int p = 0; p < kProductsPerFolder; ++p) {
             const std::string& id = ids[(f * kProductsPerFolder + p) * step];
             writes.fileProduct(
-                CatalogueStore(shared).selectProductDetail(ProductId::of(id)).value(), folderId);
+                CatalogueStore(shared).selectProductDetail(ProductId::of(id)).value(),
+                FolderId{f + 1});
         }
     }
     const int runs = 15;

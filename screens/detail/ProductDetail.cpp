@@ -214,7 +214,8 @@ void ProductDetail::editButton() {
     if (!favorite_ || gone_) return;
     FavFlag_ = false;
     alertFlag_ = false;
-    const PlannerWrites::Filed filed = PlannerWrites(shared_).filedIn(product_.recordId);
+    const PlannerWrites::Filed filed =
+        PlannerWrites(shared_).filedIn(ProductId::of(product_.recordId));
     const std::string question =
         replaceAll(replaceAll(platform_.strings.text(removeFavoriteQuestionKey()), "%d",
                               formatInt(static_cast<long long>(filed.folders))),
@@ -227,7 +228,7 @@ void ProductDetail::editButton() {
             if (!alive.lock() || FavFlag_ || gone_ ||
                 static_cast<RemoveFavoriteAnswer>(button) != RemoveFavoriteAnswer::Yes)
                 return;
-            if (!PlannerWrites(shared_).removeFavorite(product_.recordId))
+            if (!PlannerWrites(shared_).removeFavorite(ProductId::of(product_.recordId)))
                 platform_.log.write("Product " + product_.recordId +
                                     " not taken out of its folders");
             readSelectionStates();
@@ -323,7 +324,7 @@ void ProductDetail::pickerViewDidCheckRow(int item) {
     const std::string& folder = folderIDarray_[static_cast<std::size_t>(item)];
     productIdForFolderAdd_ = product_.recordId;
     selectionStates_[folder] = true;
-    const auto filing = PlannerWrites(shared_).fileProduct(product_, folder);
+    const auto filing = PlannerWrites(shared_).fileProduct(product_, FolderId::of(folder));
     if (filing == PlannerWrites::Filing::Gone) {
         stillStored(true);
         return;
@@ -339,7 +340,8 @@ void ProductDetail::pickerViewDidUncheckRow(int item) {
     const std::string& folder = folderIDarray_[static_cast<std::size_t>(item)];
     productIdForFolderAdd_ = product_.recordId;
     selectionStates_[folder] = false;
-    if (!PlannerWrites(shared_).unfileProduct(product_.recordId, folder))
+    if (!PlannerWrites(shared_).unfileProduct(ProductId::of(product_.recordId),
+                                              FolderId::of(folder)))
         platform_.log.write("Product " + product_.recordId + " not taken out of folder " + folder);
     readSelectionStates();
     changed();

@@ -44,10 +44,8 @@ bool PlannerWrites::takeOut(ProductId productId, FolderId folderId) {
            planner_.selectProductDetailForEdit(productId, folderId).empty();
 }
 
-PlannerWrites::Filing PlannerWrites::fileProduct(const ProductRecord& product,
-                                                 const std::string& folderText) {
+PlannerWrites::Filing PlannerWrites::fileProduct(const ProductRecord& product, FolderId folderId) {
     const ProductId productId = ProductId::of(product.recordId);
-    const FolderId folderId = FolderId::of(folderText);
     Filing outcome = Filing::Failed;
     const bool committed = db_.runInTransaction([&] {
         if (!planner_.selectProductsFavoriteExistToFolder(folderId, productId).empty()) {
@@ -79,16 +77,13 @@ PlannerWrites::Filing PlannerWrites::fileProduct(const ProductRecord& product,
     return outcome;
 }
 
-bool PlannerWrites::unfileProduct(const std::string& productId, const std::string& folderId) {
-    return db_.runInTransaction(
-        [&] { return takeOut(ProductId::of(productId), FolderId::of(folderId)); });
+bool PlannerWrites::unfileProduct(ProductId productId, FolderId folderId) {
+    return db_.runInTransaction([&] { return takeOut(productId, folderId); });
 }
 
-bool PlannerWrites::removeFromFolder(const std::string& productText,
-                                     const std::string& folderText) {
-    const ProductId productId = ProductId::of(productText);
+bool PlannerWrites::removeFromFolder(ProductId productId, FolderId folderId) {
     return db_.runInTransaction([&] {
-        if (!takeOut(productId, FolderId::of(folderText))) return false;
+        if (!takeOut(productId, folderId)) return false;
         // A favourite is a product filed in a folder: one still in another stays one.
         if (planner_.selectFoldersAccordingToProduct(productId).empty())
             planner_.setFavorite(productId, 0, "");
@@ -96,8 +91,7 @@ bool PlannerWrites::removeFromFolder(const std::string& productText,
     });
 }
 
-bool PlannerWrites::deleteFolder(const std::string& folderText) {
-    const FolderId folderId = FolderId::of(folderText);
+bool PlannerWrites::deleteFolder(FolderId folderId) {
     return db_.runInTransaction([&] {
         const auto members = planner_.selectProductsAccordingToFolder(folderId);
         planner_.deleteMenuItemsSortByOrder(folderId);
@@ -112,11 +106,8 @@ bool PlannerWrites::deleteFolder(const std::string& folderText) {
     });
 }
 
-PlannerWrites::Saving PlannerWrites::saveConsumption(const std::string& productText,
-                                                     const std::string& folderText,
+PlannerWrites::Saving PlannerWrites::saveConsumption(ProductId productId, FolderId folderId,
                                                      const Consumption& values) {
-    const ProductId productId = ProductId::of(productText);
-    const FolderId folderId = FolderId::of(folderText);
     Saving outcome = Saving::Failed;
     const bool committed = db_.runInTransaction([&] {
         if (planner_.selectProductDetailForEdit(productId, folderId).empty()) {
@@ -146,8 +137,7 @@ PlannerWrites::Saving PlannerWrites::saveConsumption(const std::string& productT
     return outcome;
 }
 
-bool PlannerWrites::cleanOrphanProduct(const std::string& productText) {
-    const ProductId productId = ProductId::of(productText);
+bool PlannerWrites::cleanOrphanProduct(ProductId productId) {
     return db_.runInTransaction([&] {
         for (const auto& folderId : planner_.selectFoldersAccordingToProduct(productId))
             if (!takeOut(productId, FolderId::of(folderId))) return false;
@@ -155,8 +145,7 @@ bool PlannerWrites::cleanOrphanProduct(const std::string& productText) {
     });
 }
 
-PlannerWrites::Filed PlannerWrites::filedIn(const std::string& productText) {
-    const ProductId productId = ProductId::of(productText);
+PlannerWrites::Filed PlannerWrites::filedIn(ProductId productId) {
     Filed filed;
     for (const auto& folderId : planner_.selectFoldersAccordingToProduct(productId)) {
         ++filed.folders;
@@ -168,8 +157,7 @@ PlannerWrites::Filed PlannerWrites::filedIn(const std::string& productText) {
     return filed;
 }
 
-bool PlannerWrites::removeFavorite(const std::string& productText) {
-    const ProductId productId = ProductId::of(productText);
+bool PlannerWrites::removeFavorite(ProductId productId) {
     return db_.runInTransaction([&] {
         for (const auto& folderId : planner_.selectFoldersAccordingToProduct(productId))
             if (!takeOut(productId, FolderId::of(folderId))) return false;
@@ -192,25 +180,24 @@ int PlannerWrites::cleanOrphans() {
     int cleaned = 0;
     for (const auto& productId : filed) {
         if (known.contains(integerValue64(productId)) || !seen.insert(productId).second) continue;
-        if (cleanOrphanProduct(productId)) ++cleaned;
+        if (cleanOrphanProduct(ProductId::of(productId))) ++cleaned;
     }
     return cleaned;
 }
 
-bool PlannerWrites::writeFolderOrder(const std::vector<std::string>& folderIds) {
+bool PlannerWrites::writeFolderOrder(const std::vector<FolderId>& folderIds) {
     return db_.runInTransaction([&] {
         for (std::size_t i = 0; i < folderIds.size(); ++i)
-            planner_.updateMenuItemsSortByOrder(formatInt(static_cast<long long>(i)),
-                                                FolderId::of(folderIds[i]));
+            planner_.updateMenuItemsSortByOrder(formatInt(static_cast<long long>(i)), folderIds[i]);
         return true;
     });
 }
 
-bool PlannerWrites::writeFavoriteOrder(const std::vector<std::string>& productIds) {
+bool PlannerWrites::writeFavoriteOrder(const std::vector<ProductId>& productIds) {
     return db_.runInTransaction([&] {
         for (std::size_t i = 0; i < productIds.size(); ++i)
             planner_.updateMainProductOrderForId(formatInt(static_cast<long long>(i)),
-                                                 ProductId::of(productIds[i]));
+                                                 productIds[i]);
         return true;
     });
 }

@@ -26,22 +26,21 @@ public:
     // Membership, total plus the integer energy, and the row "100 of the unit" with the
     // product's values. Nothing for a product no longer in the catalogue (Gone): its row could
     // neither be shown nor taken out again.
-    Filing fileProduct(const ProductRecord& product, const std::string& folderId);
+    Filing fileProduct(const ProductRecord& product, FolderId folderId);
     // Total minus the item's integer calories, then membership and row deleted.
-    bool unfileProduct(const std::string& productId, const std::string& folderId);
+    bool unfileProduct(ProductId productId, FolderId folderId);
     // As unfileProduct, and the favourite mark cleared when no folder holds the product now.
-    bool removeFromFolder(const std::string& productId, const std::string& folderId);
+    bool removeFromFolder(ProductId productId, FolderId folderId);
     // The folder row, its memberships and its consumption rows.
-    bool deleteFolder(const std::string& folderId);
+    bool deleteFolder(FolderId folderId);
 
     enum class Saving { Saved, NoRow, Failed };
     // Writes the row and corrects the total by the change in calories; nothing at all when the
     // row is gone (the product left the folder meanwhile).
-    Saving saveConsumption(const std::string& productId, const std::string& folderId,
-                           const Consumption& values);
+    Saving saveConsumption(ProductId productId, FolderId folderId, const Consumption& values);
 
     // Takes a product out of every folder that holds it.
-    bool cleanOrphanProduct(const std::string& productId);
+    bool cleanOrphanProduct(ProductId productId);
 
     // The folders that hold the product, and the calories its rows plan in them together (an
     // integer text).
@@ -49,18 +48,18 @@ public:
         int folders = 0;
         std::string calories = "0";
     };
-    Filed filedIn(const std::string& productId);
+    Filed filedIn(ProductId productId);
     // A favourite is a product filed in a folder: taken out of every folder (totals corrected),
     // it loses its mark too.
-    bool removeFavorite(const std::string& productId);
+    bool removeFavorite(ProductId productId);
     // Takes every filed product that is not among the catalogue ids out of its folders; returns
     // how many products were cleaned. An empty id list is a failed read, never an empty
     // catalogue (own products are in it too): then nothing is done and the answer is -1.
     int cleanOrphans();
 
     // Sort orders "0", "1", ... in the given order.
-    bool writeFolderOrder(const std::vector<std::string>& folderIds);
-    bool writeFavoriteOrder(const std::vector<std::string>& productIds);
+    bool writeFolderOrder(const std::vector<FolderId>& folderIds);
+    bool writeFavoriteOrder(const std::vector<ProductId>& productIds);
 
 private:
     // The stored total; "" when the folder exists with an empty total (counts as 0); nothing

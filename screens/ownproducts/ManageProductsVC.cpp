@@ -119,7 +119,7 @@ void ManageProductsVC::deleteRow(int index) {
     revealedRow_ = -1;
     const std::string recordId = row(index).recordId;
     const PlannerWrites::Filed filed =
-        PlannerWrites(shared_).filedIn(mirrorRecordId(shared_, OwnProductId::of(recordId)).text());
+        PlannerWrites(shared_).filedIn(mirrorRecordId(shared_, OwnProductId::of(recordId)));
     if (filed.folders == 0) {
         deleteProduct(recordId);
         return;
@@ -145,7 +145,7 @@ void ManageProductsVC::deleteProduct(const std::string& recordId) {
     // rows go first, while the product still stands behind them.
     const bool deleted = db.runInCheckedTransaction([&] {
         const ProductId mirror = mirrorRecordId(db, OwnProductId::of(recordId));
-        if (!PlannerWrites(db).removeFavorite(mirror.text())) return false;
+        if (!PlannerWrites(db).removeFavorite(mirror)) return false;
         CatalogueStore(db).deleteProductFromMainTable(mirror);
         OwnProductStore(db).deleteProduct(OwnProductId::of(recordId));
         return true;

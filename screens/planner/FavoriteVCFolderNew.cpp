@@ -77,7 +77,8 @@ void FavoriteVCFolderNew::deleteRow(int row) {
     if (row < 0 || row >= numberOfRows()) return;
     const auto i = static_cast<std::size_t>(row);
     PlannerWrites writes(shared_);
-    if (!writes.removeFromFolder(dataArray_[i].recordId, folderNumberString_)) {
+    if (!writes.removeFromFolder(ProductId::of(dataArray_[i].recordId),
+                                 FolderId::of(folderNumberString_))) {
         platform_.log.write("Product " + dataArray_[i].recordId + " not removed from folder " +
                             folderNumberString_);
         buildLists(); // show what is stored
@@ -90,9 +91,9 @@ void FavoriteVCFolderNew::deleteRow(int row) {
 }
 
 void FavoriteVCFolderNew::viewWillDisappear() {
-    std::vector<std::string> ids;
+    std::vector<ProductId> ids;
     for (const FavoriteRow& item : dataArray_)
-        ids.push_back(item.recordId);
+        ids.push_back(ProductId::of(item.recordId));
     if (!ids.empty()) PlannerWrites(shared_).writeFavoriteOrder(ids);
 }
 

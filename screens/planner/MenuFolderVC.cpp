@@ -68,9 +68,9 @@ void MenuFolderVC::reloadFolders() {
 }
 
 void MenuFolderVC::viewWillDisappear() {
-    std::vector<std::string> ids;
+    std::vector<FolderId> ids;
     for (const FolderRow& folder : dataArray_)
-        ids.push_back(folder.folderId);
+        ids.push_back(FolderId::of(folder.folderId));
     if (!ids.empty()) PlannerWrites(shared_).writeFolderOrder(ids);
 }
 
@@ -145,7 +145,7 @@ void MenuFolderVC::openSummary(int row) {
                 catalogue->insert(integerValue64(id));
         }
         if (!catalogue->empty() && !catalogue->contains(integerValue64(productId)))
-            PlannerWrites(shared_).cleanOrphanProduct(productId);
+            PlannerWrites(shared_).cleanOrphanProduct(ProductId::of(productId));
     }
     auto summary = std::make_shared<ProductDetailPortraitVC>(platform_, shared_);
     summary->drawData(sums.totals());
@@ -157,7 +157,7 @@ void MenuFolderVC::deleteRow(int row) {
     if (row < 0 || row >= numberOfRows()) return;
     const std::string id = folderId(row);
     dataArray_.erase(dataArray_.begin() + row);
-    if (!PlannerWrites(shared_).deleteFolder(id)) {
+    if (!PlannerWrites(shared_).deleteFolder(FolderId::of(id))) {
         platform_.log.write("Folder " + id + " not deleted");
         reloadFolders(); // show what is stored
         return;

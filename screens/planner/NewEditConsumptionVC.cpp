@@ -162,7 +162,8 @@ void NewEditConsumptionVC::viewWillDisappear() {
     editing_ = -1;
     if (!hasRow_ || !changedByUser_) return;
     PlannerWrites writes(shared_);
-    const auto saved = writes.saveConsumption(inputs_.productID, inputs_.folderID, values_);
+    const auto saved = writes.saveConsumption(ProductId::of(inputs_.productID),
+                                              FolderId::of(inputs_.folderID), values_);
     if (saved == PlannerWrites::Saving::NoRow) {
         // The product left the folder while the screen was open: nothing to save it into.
         hasRow_ = false;

@@ -169,7 +169,7 @@ TEST_F(ManageProductsTest, DeletingAFiledProductAsksFirstAndEmptiesItsFolders) {
     for (int folder : {1, 2})
         PlannerStore(shared).insertIntoMenuFolder(std::to_string(folder), "Ordner", "0",
                                                   FolderId{folder}, "0");
-    for (const char* folder : {"1", "2"})
+    for (const FolderId folder : {FolderId{1}, FolderId{2}})
         ASSERT_EQ(PlannerWrites(shared).fileProduct(
                       *CatalogueStore(shared).selectProductDetail(ProductId::of(id)), folder),
                   PlannerWrites::Filing::Filed);

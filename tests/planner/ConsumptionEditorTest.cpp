@@ -198,7 +198,8 @@ TEST_F(ConsumptionEditorTest, ScaledFromTheRowOnlyWhenTheProductLeftTheCatalogue
     EXPECT_EQ(vc->fieldText(Q::Fat), "6,8");
     EXPECT_EQ(vc->fieldText(Q::Calories), "105");
     // Nothing is saved over a product that left the folder meanwhile.
-    PlannerWrites(store.db).unfileProduct("10", "1"); // unchecked on its detail meanwhile
+    PlannerWrites(store.db).unfileProduct(ProductId{10},
+                                          FolderId{1}); // unchecked on its detail meanwhile
     vc->viewWillDisappear();
     EXPECT_FALSE(store.row(10, 1));
     EXPECT_EQ(store.total(1), "0");

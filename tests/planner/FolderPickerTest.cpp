@@ -123,10 +123,10 @@ TEST_F(FolderPickerTest, TheFavouriteMarkIsReadAgainOnEveryAppearance) {
     const auto d = open(11);
     ASSERT_TRUE(d->canRemoveFavorite());
     // Taken out of its folders' contents meanwhile: a favourite while any folder holds it.
-    PlannerWrites(store.db).removeFromFolder("11", "2");
+    PlannerWrites(store.db).removeFromFolder(ProductId{11}, FolderId{2});
     d->viewWillAppear();
     EXPECT_TRUE(d->canRemoveFavorite());
-    PlannerWrites(store.db).removeFromFolder("11", "3");
+    PlannerWrites(store.db).removeFromFolder(ProductId{11}, FolderId{3});
     d->viewWillAppear();
     EXPECT_FALSE(d->canRemoveFavorite());
 }

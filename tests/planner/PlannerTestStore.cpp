@@ -32,7 +32,7 @@ ProductRecord PlannerTestStore::product(int productId) {
 }
 
 void PlannerTestStore::file(int productId, int folderId) {
-    PlannerWrites(db).fileProduct(product(productId), std::to_string(folderId));
+    PlannerWrites(db).fileProduct(product(productId), FolderId{folderId});
 }
 
 void PlannerTestStore::setDailyCalories(const std::string& calories) {

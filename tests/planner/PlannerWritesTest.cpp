@@ -25,39 +25,39 @@ protected:
 
 TEST_F(PlannerWritesTest, CheckUncheckAndCheckAgain) {
     using F = PlannerWrites::Filing;
-    EXPECT_EQ(writes.fileProduct(store.product(10), "2"), F::Filed);
+    EXPECT_EQ(writes.fileProduct(store.product(10), FolderId{2}), F::Filed);
     EXPECT_TRUE(store.holds(2, 10));
     EXPECT_EQ(store.total(2), "52"); // integer value of 52.5
     EXPECT_EQ(store.row(10, 2), (ConsumptionRow{{"1.0", "0.5", "2.0", "0.1", "52.5"}, "g", "2"}));
 
     // Already in the folder (filed elsewhere while a list was stale): nothing is written.
-    EXPECT_EQ(writes.fileProduct(store.product(10), "2"), F::AlreadyFiled);
+    EXPECT_EQ(writes.fileProduct(store.product(10), FolderId{2}), F::AlreadyFiled);
     EXPECT_EQ(store.total(2), "52");
     EXPECT_EQ(store.rowCount(10, 2), 1);
 
-    EXPECT_TRUE(writes.unfileProduct("10", "2"));
+    EXPECT_TRUE(writes.unfileProduct(ProductId{10}, FolderId{2}));
     EXPECT_FALSE(store.holds(2, 10));
     EXPECT_FALSE(store.row(10, 2));
     EXPECT_EQ(store.total(2), "0");
 
     // Unchecking a folder that does not hold the product subtracts nothing.
-    EXPECT_TRUE(writes.unfileProduct("10", "2"));
+    EXPECT_TRUE(writes.unfileProduct(ProductId{10}, FolderId{2}));
     EXPECT_EQ(store.total(2), "0");
 
-    EXPECT_EQ(writes.fileProduct(store.product(10), "2"), F::Filed);
+    EXPECT_EQ(writes.fileProduct(store.product(10), FolderId{2}), F::Filed);
     EXPECT_EQ(store.total(2), "52");
     EXPECT_EQ(store.rowCount(10, 2), 1);
 }
 
 TEST_F(PlannerWritesTest, NegativeEnergyAddsNothingAndHugeEnergyDoesNotOverflow) {
     store.catalogue.exec("UPDATE Menu_Folder SET field2 = '2147483000' WHERE recordId = 3");
-    writes.fileProduct(store.product(11), "1");
+    writes.fileProduct(store.product(11), FolderId{1});
     EXPECT_EQ(store.total(1), "0");
-    writes.fileProduct(store.product(12), "3");
+    writes.fileProduct(store.product(12), FolderId{3});
     EXPECT_EQ(store.total(3), "102147482999");
-    writes.unfileProduct("12", "3");
+    writes.unfileProduct(ProductId{12}, FolderId{3});
     EXPECT_EQ(store.total(3), "2147483000");
-    writes.unfileProduct("11", "1");
+    writes.unfileProduct(ProductId{11}, FolderId{1});
     EXPECT_EQ(store.total(1), "0");
 }
 
@@ -65,16 +65,16 @@ TEST_F(PlannerWritesTest, AFailureMidwayLeavesNothingHalfDone) {
     // The consumption row cannot be written: no membership and no raised total either.
     store.catalogue.exec("CREATE TRIGGER no_rows BEFORE INSERT ON edit_product_consumption "
                          "BEGIN SELECT RAISE(ABORT, 'full'); END");
-    EXPECT_EQ(writes.fileProduct(store.product(10), "1"), PlannerWrites::Filing::Failed);
+    EXPECT_EQ(writes.fileProduct(store.product(10), FolderId{1}), PlannerWrites::Filing::Failed);
     EXPECT_FALSE(store.holds(1, 10));
     EXPECT_EQ(store.total(1), "0");
     store.catalogue.exec("DROP TRIGGER no_rows");
-    ASSERT_EQ(writes.fileProduct(store.product(10), "1"), PlannerWrites::Filing::Filed);
+    ASSERT_EQ(writes.fileProduct(store.product(10), FolderId{1}), PlannerWrites::Filing::Filed);
 
     // The total cannot be written: the product stays in the folder with its row.
     store.catalogue.exec("CREATE TRIGGER no_totals BEFORE UPDATE ON Menu_Folder "
                          "BEGIN SELECT RAISE(ABORT, 'locked'); END");
-    EXPECT_FALSE(writes.unfileProduct("10", "1"));
+    EXPECT_FALSE(writes.unfileProduct(ProductId{10}, FolderId{1}));
     EXPECT_TRUE(store.holds(1, 10));
     EXPECT_EQ(store.rowCount(10, 1), 1);
     EXPECT_EQ(store.total(1), "52");
@@ -83,15 +83,15 @@ TEST_F(PlannerWritesTest, AFailureMidwayLeavesNothingHalfDone) {
     store.catalogue.exec("DROP TRIGGER no_totals");
     store.catalogue.exec("CREATE TRIGGER keep_rows BEFORE DELETE ON edit_product_consumption "
                          "BEGIN SELECT RAISE(ABORT, 'kept'); END");
-    EXPECT_FALSE(writes.deleteFolder("1"));
+    EXPECT_FALSE(writes.deleteFolder(FolderId{1}));
     EXPECT_TRUE(store.holds(1, 10));
     EXPECT_EQ(store.total(1), "52");
 }
 
 TEST_F(PlannerWritesTest, DeletingAFolderLeavesNothingForTheNextFolderWithItsId) {
-    writes.fileProduct(store.product(10), "4");
-    writes.fileProduct(store.product(10), "3");
-    ASSERT_TRUE(writes.deleteFolder("4"));
+    writes.fileProduct(store.product(10), FolderId{4});
+    writes.fileProduct(store.product(10), FolderId{3});
+    ASSERT_TRUE(writes.deleteFolder(FolderId{4}));
     EXPECT_EQ(store.folderIds(), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_FALSE(store.holds(4, 10));
     EXPECT_FALSE(store.row(10, 4));
@@ -105,9 +105,9 @@ TEST_F(PlannerWritesTest, DeletingAFolderLeavesNothingForTheNextFolderWithItsId)
 
 TEST_F(PlannerWritesTest, OrphanCleanupOverTwoFolders) {
     store.catalogue.add({.id = 20, .name = "Bleibt", .kcal = "30"});
-    writes.fileProduct(store.product(10), "1");
-    writes.fileProduct(store.product(10), "3");
-    writes.fileProduct(store.product(20), "3");
+    writes.fileProduct(store.product(10), FolderId{1});
+    writes.fileProduct(store.product(10), FolderId{3});
+    writes.fileProduct(store.product(20), FolderId{3});
     ASSERT_EQ(store.total(3), "82");
 
     store.catalogue.remove(10);
@@ -123,8 +123,8 @@ TEST_F(PlannerWritesTest, OrphanCleanupOverTwoFolders) {
 }
 
 TEST_F(PlannerWritesTest, AnEmptyCatalogueReadNeverEmptiesThePlanner) {
-    writes.fileProduct(store.product(10), "1");
-    writes.fileProduct(store.product(11), "2");
+    writes.fileProduct(store.product(10), FolderId{1});
+    writes.fileProduct(store.product(11), FolderId{2});
     store.catalogue.exec("DELETE FROM ProductsTable");
     EXPECT_EQ(writes.cleanOrphans(), -1);
     EXPECT_TRUE(store.holds(1, 10));
@@ -134,7 +134,7 @@ TEST_F(PlannerWritesTest, AnEmptyCatalogueReadNeverEmptiesThePlanner) {
 
 TEST_F(PlannerWritesTest, LeftoversOfAFolderThatIsGoneAreCleanedWithoutATotal) {
     // Memberships left by a folder deleted half-way by an older version.
-    writes.fileProduct(store.product(10), "2");
+    writes.fileProduct(store.product(10), FolderId{2});
     store.catalogue.exec("DELETE FROM Menu_Folder WHERE recordId = 2");
     store.catalogue.remove(10);
     EXPECT_EQ(writes.cleanOrphans(), 1);

@@ -92,7 +92,7 @@ private slots:
         // The planner's folder summary measures against the new daily calories: 500 kcal of
         // Chips against (2400 / 20) / 100 = 1.2 times the guideline 2000 kcal.
         PlannerWrites(db).fileProduct(CatalogueStore(db).selectProductDetail(ProductId{2}).value(),
-                                      "1");
+                                      FolderId{1});
         tap(run.delegate->tabBarVC()->tabButton(1));
         Run::closeAlerts();
         TOP_SCREEN(folders, MenuFolderWidget, run.stack(1));
