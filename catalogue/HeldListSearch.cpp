@@ -299,10 +299,20 @@ std::vector<std::uint32_t> findInHeldList(const PackedRows& list, const SearchIn
                                           const std::vector<std::uint32_t>& among) {
     if (folded.rowCount() != list.size())
         return findInHeldList(list, SearchIndex(list), typed, among);
-    // Among most of the list, the byte search over the whole text is quicker than asking each
-    // row, and finds the same rows: every hit of a narrower text is among the wider one's.
-    if (among.size() > list.size() / 4) return findInHeldList(list, folded, typed);
+    // Among many of the list's rows, the byte search over the whole text is quicker than asking
+    // each row, and finds the same rows: every hit of a narrower text is among the wider one's.
+    // A plain ASCII text is found by bytes alone; a pattern asks each candidate row, so only
+    // among most of the list.
     const Query query(list, folded, typed);
+    const std::string_view plain = query.pattern.containedLiteral();
+    const bool bytesAlone =
+        !plain.empty() && !query.storeRule && std::all_of(plain.begin(), plain.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x80;
+        });
+    if (among.size() > list.size() / (bytesAlone ? 16 : 4))
+        return inHalves(list.size(), [&query](std::size_t first, std::size_t last) {
+            return findInRows(query, first, last);
+        });
     return inHalves(among.size(), [&](std::size_t first, std::size_t last) {
         Positions found;
         if (first == last) return found;
