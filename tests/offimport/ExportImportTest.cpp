@@ -84,9 +84,10 @@ TEST(ExportImport, EachProductBecomesItsCatalogueRecord) {
          {"energy_100g", "180"},
          {"sugars_100g", "10.6"},
          {"salt_100g", "0"}},
-        // Coffee beans: a drink's category, but weighed.
+        // Coffee beans: a drink's category, but weighed. Dated in the future.
         {{"code", "8000070025400"},
          {"product_name", "Espresso"},
+         {"last_modified_t", "4102444800"},
          {"categories_tags", "en:beverages,en:hot-beverages,en:coffees"},
          {"quantity", "1 kg"}},
         // A drink without a quantity; only a generic name.
@@ -143,6 +144,7 @@ TEST(ExportImport, EachProductBecomesItsCatalogueRecord) {
     EXPECT_EQ(espresso[F::Category], categoryId("Kaffee & Tee"));
     EXPECT_EQ(espresso[F::Unit], "g");
     EXPECT_EQ(espresso[F::SalesPortion], "1000");
+    EXPECT_EQ(espresso[F::InclusionDate], "2026-01-01 00:00:00"); // not after the import
 
     const CatalogueRecord& milk = got.byKey.at("00000076222116").record;
     EXPECT_EQ(milk[F::Name], "Milch");

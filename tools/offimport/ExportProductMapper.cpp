@@ -116,10 +116,14 @@ std::optional<ExportProduct> ExportProductMapper::map(const std::vector<std::str
     r[F::Gtin] = code->gtin;
     r[F::LightFlag] = "0";
     r[F::DinnerFlag] = "0";
-    r[F::InclusionDate] = product.modified > 0
-                              ? timestampText(std::chrono::system_clock::time_point(
-                                    std::chrono::seconds(product.modified)))
-                              : undated;
+    // A date after the import's own is a slip of the source: were it the catalogue's newest, a
+    // device would ask for changes after it and never get any.
+    r[F::InclusionDate] = undated;
+    if (product.modified > 0) {
+        std::string date = timestampText(
+            std::chrono::system_clock::time_point(std::chrono::seconds(product.modified)));
+        if (date < undated) r[F::InclusionDate] = std::move(date);
+    }
 
     const auto choice = mapping_.choose(text(fields, C::Categories, tally));
     if (choice.other) ++tally.otherCategory;

@@ -128,7 +128,9 @@ long long readExportTime(std::string_view text) {
     text = trimmed(text);
     long long seconds = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), seconds);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || seconds < 0)
+    // Up to the end of the year 9999, which the record dates can write.
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || seconds < 0 ||
+        seconds > 253'402'300'799)
         return 0;
     return seconds;
 }

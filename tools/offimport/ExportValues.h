@@ -35,7 +35,7 @@ struct ExportCode {
 };
 std::optional<ExportCode> readExportCode(std::string_view text);
 
-// last_modified_t: seconds since 1970; 0 when empty or unreadable.
+// last_modified_t: seconds since 1970; 0 when empty, unreadable or past the year 9999.
 long long readExportTime(std::string_view text);
 
 } // namespace tolvane
