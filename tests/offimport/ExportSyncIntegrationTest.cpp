@@ -87,7 +87,8 @@ protected:
     }
 
     // What the product list shows for the typed text: names in list order.
-    std::vector<std::string> found(const std::string& typed) {
+    std::vector<std::string> found(const std::string& typed) { return found(database, typed); }
+    static std::vector<std::string> found(Database& database, const std::string& typed) {
         const HeldList held = readHeldList(database);
         std::vector<std::string> names;
         for (const auto at : findInHeldList(*held.rows, *held.search, "%" + typed + "%"))
@@ -105,8 +106,12 @@ protected:
     }
 
     std::vector<std::string> betterChoices(const std::string& name) {
+        return betterChoices(database, clientDb, name);
+    }
+    static std::vector<std::string> betterChoices(Database& database, const std::string& path,
+                                                  const std::string& name) {
         const std::string id =
-            queryOne(clientDb, "select recordId from ProductsTable where field01 = '" + name + "'");
+            queryOne(path, "select recordId from ProductsTable where field01 = '" + name + "'");
         const auto product = CatalogueStore(database).selectProductDetail(ProductId::of(id));
         if (!product) return {"no product " + name};
         const auto lights = CategoryComparison::categoryLights(database, product->categoryId);
@@ -167,3 +172,25 @@ TEST_F(ExportSyncIntegration, ImportedProductsArriveAndAreFoundAndCompared) {
     EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"),
               "0|2026-02-01 00:00:00");
 }
+
+#ifdef TOLVANE_CATALOGUE_TOOL
+TEST_F(ExportSyncIntegration, TheCatalogueToolBuildsACatalogueFileFromAnExport) {
+    writeExport(dir.file("export.csv.gz"), firstExport());
+    const std::string built = dir.file("built/Tolvane.db");
+    std::string output;
+    ASSERT_EQ(runProgram({TOLVANE_CATALOGUE_TOOL, "import-off", "--csv", dir.file("export.csv.gz"),
+                          "--out", built, "--country", "Switzerland", "--language", "de"},
+                         &output),
+              0)
+        << output;
+    EXPECT_NE(output.find("products taken: 5"), std::string::npos) << output;
+
+    Database file(built, fake.log);
+    EXPECT_EQ(found(file, "salami"), (std::vector<std::string>{"Salamisticks"}));
+    EXPECT_EQ(betterChoices(file, built, "Trockenwurst"),
+              (std::vector<std::string>{"Geflügelwurst", "Salamisticks"}));
+    EXPECT_EQ(queryOne(built, "select count(*) from Categories"), "19");
+    // The catalogue's date is the newest product's.
+    EXPECT_EQ(queryOne(built, "select rows, dtimestamp from Timestamp"), "0|2023-11-14 22:13:20");
+}
+#endif

@@ -17,6 +17,7 @@
 #include <charconv>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -125,6 +126,9 @@ int importOff(int argc, char** argv) {
         options.contains("--categories") ? options.at("--categories") : "");
     const auto mapping = tolvane::exportMapping(
         options.contains("--mapping") ? options.at("--mapping") : "", categories);
+    // The scratch file goes beside the output, in a folder made first as the writer would.
+    std::error_code ignored;
+    if (out.has_parent_path()) std::filesystem::create_directories(out.parent_path(), ignored);
     tolvane::LockFile lock(tolvane::LockFile::forFolderOf(out));
     if (!tolvane::claimFolderLock(lock, "tolvane-catalogue")) return 1;
 
