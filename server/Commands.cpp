@@ -2,7 +2,11 @@
 
 #include "format/Csv.h"
 #include "server/ServerCatalogue.h"
+#include "server/Timestamp.h"
 #include "server/Tsv.h"
+#include "tools/offimport/CountryTag.h"
+#include "tools/offimport/ExportError.h"
+#include "tools/offimport/ExportImport.h"
 
 #include <fstream>
 
@@ -38,6 +42,50 @@ int runImport(const Options& options, std::ostream& out, std::ostream& err) {
     catalogue.importProducts(products, options.timestamp);
     out << "imported " << std::to_string(products.size()) << " products; the catalogue holds "
         << std::to_string(catalogue.productCount()) << "\n";
+    return 0;
+}
+
+int runImportOff(const Options& options, std::ostream& out, std::ostream& err) {
+    ExportImportOptions importOptions;
+    importOptions.language = options.language;
+    if (!options.country.empty()) {
+        importOptions.countryTag = countryTag(options.country);
+        if (!importOptions.countryTag)
+            throw UsageError("--country: unknown country \"" + options.country +
+                             "\" (a two-letter code, an English name or a tag like en:france)");
+    }
+    const std::string timestamp = options.timestamp.value_or(currentTimestamp());
+    ImportTally tally;
+    try {
+        const auto mapping = exportMapping(options.mapping, exportCategories(""));
+        ExportStaging staging(options.db + ".import-off");
+        // Every product of the export is published at the one timestamp.
+        readExport(options.csv, importOptions, mapping, timestamp, staging, tally, err);
+        tally.print(out);
+        // An export that yields nothing would withdraw the whole catalogue: more likely a
+        // wrong file than an empty database.
+        if (tally.distinct == 0) {
+            err << "error: no product could be taken from " << options.csv
+                << "\nnothing was imported\n";
+            return 1;
+        }
+        ServerCatalogue catalogue(options.db);
+        warnIfNotNewer(catalogue, timestamp, err);
+        const ExportChanges changes = catalogue.replaceExport(
+            [&staging](const ExportSink& sink) {
+                staging.forEach([&sink](const ExportProduct& product) {
+                    sink(product.key, product.modified, product.record);
+                });
+            },
+            timestamp);
+        out << "published at " << timestamp << ": " << changes.added << " new, " << changes.changed
+            << " changed, " << changes.removed << " removed; " << changes.unchanged << " unchanged";
+        if (changes.older > 0) out << ", " << changes.older << " older than held (kept as held)";
+        out << "; the catalogue holds " << catalogue.productCount() << "\n";
+    } catch (const ExportError& e) {
+        err << "error: " << e.what() << "\nnothing was imported\n";
+        return 1;
+    }
     return 0;
 }
 

@@ -14,6 +14,9 @@ const char* const kUsage =
     "  import  --products FILE.tsv [--timestamp \"YYYY-MM-DD HH:MM:SS\"]\n"
     "  publish --products FILE.tsv --timestamp T\n"
     "  publish --delete ID[,ID...] --timestamp T\n"
+    "  import-off --csv EXPORT.csv[.gz] [--country CODE] [--language CODE] [--mapping M.tsv]\n"
+    "          [--timestamp T]   (the open food database's export: what changed since the\n"
+    "          last one is published at T, by default now)\n"
     "  serve   [--host 127.0.0.1] [--port N] [--drop-after-pages N] [--delay-ms N]\n"
     "          [--garbage] [--empty-products]\n"
     "  outbox\n"
@@ -76,6 +79,10 @@ Options parseOptions(const std::vector<std::string>& args) {
                                                      "--products",
                                                      "--timestamp",
                                                      "--delete",
+                                                     "--csv",
+                                                     "--country",
+                                                     "--language",
+                                                     "--mapping",
                                                      "--host",
                                                      "--port",
                                                      "--update-user",
@@ -95,6 +102,14 @@ Options parseOptions(const std::vector<std::string>& args) {
             options.timestamp = value;
         else if (arg == "--delete")
             options.deleteIds = value;
+        else if (arg == "--csv")
+            options.csv = value;
+        else if (arg == "--country")
+            options.country = value;
+        else if (arg == "--language")
+            options.language = value;
+        else if (arg == "--mapping")
+            options.mapping = value;
         else if (arg == "--host")
             options.host = value;
         else if (arg == "--port")
@@ -118,7 +133,7 @@ Options parseOptions(const std::vector<std::string>& args) {
     const std::string& command = options.command;
     require(!command.empty(), "no command given");
     require(command == "import" || command == "publish" || command == "serve" ||
-                command == "outbox",
+                command == "outbox" || command == "import-off",
             "unknown command \"" + command + "\"");
     require(!options.db.empty(), command + " needs --db FILE");
     if (options.timestamp)
@@ -136,8 +151,14 @@ Options parseOptions(const std::vector<std::string>& args) {
                                       "--garbage", "--empty-products"})
             require(!seen.count(serveOnly), std::string(serveOnly) + " only applies to serve");
     if (command != "import" && command != "publish")
-        require(options.products.empty() && !options.timestamp,
-                "--products and --timestamp only apply to import and publish");
+        require(options.products.empty(), "--products only applies to import and publish");
+    if (command != "import" && command != "publish" && command != "import-off")
+        require(!options.timestamp, "--timestamp only applies to import, publish and import-off");
+    if (command == "import-off")
+        require(!options.csv.empty(), "import-off needs --csv FILE");
+    else
+        for (const char* offOnly : {"--csv", "--country", "--language", "--mapping"})
+            require(!seen.count(offOnly), std::string(offOnly) + " only applies to import-off");
     if (command != "publish")
         require(options.deleteIds.empty(), "--delete only applies to publish");
     return options;

@@ -27,6 +27,11 @@ struct Options {
     std::string products;
     std::optional<std::string> timestamp;
     std::string deleteIds;
+    // import-off
+    std::string csv;
+    std::string country;
+    std::string language;
+    std::string mapping;
     std::string host = "127.0.0.1";
     int port = 8470;
     Credentials credentials = defaultCredentials();

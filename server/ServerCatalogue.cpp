@@ -1,5 +1,7 @@
 #include "server/ServerCatalogue.h"
 
+#include <algorithm>
+
 namespace tolvane::server {
 
 namespace {
@@ -23,6 +25,10 @@ std::string schema() {
         sql += ", " + quoted(catalogueRecordKeys[i]) + " TEXT NOT NULL DEFAULT ''";
     sql += ", isDelete INTEGER NOT NULL DEFAULT 0);"
            "CREATE INDEX IF NOT EXISTS products_changed ON products(\"Aufnahmedatum\", \"ID\");"
+           // The products an export brought, by their key: so that the next export finds
+           // them again, and knows which are gone.
+           "CREATE TABLE IF NOT EXISTS export_keys (key TEXT PRIMARY KEY, \"ID\" INTEGER NOT NULL,"
+           " modified INTEGER NOT NULL, run INTEGER NOT NULL) WITHOUT ROWID;"
            "CREATE TABLE IF NOT EXISTS outbox (number INTEGER PRIMARY KEY AUTOINCREMENT,"
            " received TEXT NOT NULL, email TEXT NOT NULL, subject TEXT NOT NULL,"
            " msg TEXT NOT NULL, data TEXT NOT NULL);";
@@ -179,6 +185,100 @@ ChangedPage ServerCatalogue::changedSince(const std::string& since, long long pa
         throw;
     }
     return page;
+}
+
+ExportChanges ServerCatalogue::replaceExport(const ExportFeed& products,
+                                             const std::string& timestamp) {
+    std::lock_guard lock(mutex_);
+    ExportChanges changes;
+    Transaction transaction(db_);
+    ++ownWrites_;
+    long long run = 1;
+    {
+        Statement last = db_.prepare("SELECT COALESCE(MAX(run), 0) + 1 FROM export_keys");
+        if (last.step()) run = last.integer(0);
+    }
+    long long nextId = 1;
+    {
+        Statement highest = db_.prepare("SELECT COALESCE(MAX(\"ID\"), 0) + 1 FROM products");
+        if (highest.step()) nextId = highest.integer(0);
+    }
+    Statement findKey = db_.prepare("SELECT \"ID\", modified FROM export_keys WHERE key = ?1");
+    Statement findProduct = db_.prepare(kSelectProduct + " WHERE \"ID\" = ?1");
+    Statement keepKey = db_.prepare(
+        "INSERT OR REPLACE INTO export_keys (key, \"ID\", modified, run) VALUES (?1, ?2, ?3, ?4)");
+    std::string sql =
+        "INSERT OR REPLACE INTO products (" + fieldColumns() + ", \"ID\", isDelete) VALUES (";
+    for (std::size_t i = 1; i <= catalogueFieldCount + 1; ++i)
+        sql += "?" + std::to_string(i) + ", ";
+    sql += "0)";
+    Statement store = db_.prepare(sql);
+
+    products([&](const std::string& key, long long modified, const CatalogueRecord& record) {
+        findKey.reset();
+        findKey.bind(1, key);
+        std::optional<long long> id;
+        long long heldModified = 0;
+        if (findKey.step()) {
+            id = findKey.integer(0);
+            heldModified = findKey.integer(1);
+        }
+        findKey.reset();
+        bool publish = true;
+        if (id) {
+            findProduct.reset();
+            findProduct.bind(1, *id);
+            if (findProduct.step()) {
+                ServerProduct held = readProduct(findProduct);
+                if (!held.deleted) {
+                    // The record date is the publication's, not part of the content.
+                    held.timestamp() = record[CatalogueField::InclusionDate];
+                    if (held.fields == record.fields) {
+                        ++changes.unchanged;
+                        publish = false;
+                    } else if (modified < heldModified) {
+                        ++changes.older;
+                        publish = false;
+                        modified = heldModified;
+                    }
+                }
+            }
+            findProduct.reset();
+            if (publish) ++changes.changed;
+        } else {
+            if (nextId >= firstOwnProductId)
+                throw SqliteError("no identifier left below " + std::to_string(firstOwnProductId));
+            id = nextId++;
+            ++changes.added;
+        }
+        if (publish) {
+            store.reset();
+            for (std::size_t i = 0; i < catalogueFieldCount; ++i)
+                store.bind(static_cast<int>(i) + 1,
+                           i == static_cast<std::size_t>(CatalogueField::InclusionDate)
+                               ? std::string_view(timestamp)
+                               : std::string_view(record.fields[i]));
+            store.bind(static_cast<int>(catalogueFieldCount) + 1, *id);
+            store.step();
+        }
+        keepKey.reset();
+        keepKey.bind(1, key);
+        keepKey.bind(2, *id);
+        keepKey.bind(3, std::max(modified, heldModified));
+        keepKey.bind(4, run);
+        keepKey.step();
+    });
+
+    // What an earlier export brought and this one lacks is withdrawn, once.
+    Statement withdraw = db_.prepare(
+        "UPDATE products SET isDelete = 1, \"Aufnahmedatum\" = ?1 WHERE isDelete = 0 AND \"ID\" IN "
+        "(SELECT \"ID\" FROM export_keys WHERE run <> ?2)");
+    withdraw.bind(1, timestamp);
+    withdraw.bind(2, run);
+    withdraw.step();
+    changes.removed = sqlite3_changes(db_.handle());
+    transaction.commit();
+    return changes;
 }
 
 std::optional<ServerProduct> ServerCatalogue::product(long long id) {

@@ -3,6 +3,7 @@
 #include "server/ServerProduct.h"
 #include "server/Sqlite.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -27,6 +28,20 @@ struct ChangedPage {
     std::vector<ServerProduct> products;
 };
 
+// What taking a whole export changed.
+struct ExportChanges {
+    long long added = 0;
+    long long changed = 0;
+    long long unchanged = 0; // the same content: not sent again
+    long long older = 0;     // last_modified_t older than the one held: kept as held
+    long long removed = 0;   // held from an earlier export, missing from this one
+};
+
+// A product of an export: the key it is known by (its barcode), its last_modified_t and record.
+using ExportSink =
+    std::function<void(const std::string& key, long long modified, const CatalogueRecord&)>;
+using ExportFeed = std::function<void(const ExportSink&)>;
+
 // The server's own catalogue and outbox in one SQLite file. Safe to share between threads.
 class ServerCatalogue {
 public:
@@ -48,6 +63,13 @@ public:
     // and size, with no product changed in between, is read on from that page's last key
     // instead of skipping the pages before it; it is the same page either way.
     ChangedPage changedSince(const std::string& since, long long pageNo, long long pageSize);
+
+    // Makes the catalogue hold the products of a whole export, each known by its key: new and
+    // changed products are published at timestamp, those of an earlier export that this one
+    // lacks are withdrawn at timestamp, and an unchanged product keeps its date, so that devices
+    // do not fetch it again. A product keeps its identifier from export to export; new ones are
+    // numbered after the highest held. All or none.
+    ExportChanges replaceExport(const ExportFeed& products, const std::string& timestamp);
 
     std::optional<ServerProduct> product(long long id);
     long long productCount();

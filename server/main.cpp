@@ -64,6 +64,7 @@ int main(int argc, char** argv) {
     try {
         Options options = parseOptions(args);
         if (options.command == "import") return runImport(options, std::cout, std::cerr);
+        if (options.command == "import-off") return runImportOff(options, std::cout, std::cerr);
         if (options.command == "publish") return runPublish(options, std::cout, std::cerr);
         if (options.command == "outbox") return runOutbox(options, std::cout);
         return runServe(options);

@@ -63,19 +63,23 @@ void createListIndex(sqlite3* db) {
              "field08)");
 }
 
-void insertProducts(sqlite3* db, const std::vector<CatalogueRecord>& products) {
+// The newest record date of the products written.
+std::string insertProducts(sqlite3* db, const CatalogueWriter::ProductFeed& products) {
     std::string sql = "INSERT INTO ProductsTable VALUES ('', 0";
     for (std::size_t i = 1; i <= catalogueFieldCount + 1; ++i)
         sql += ", ?" + std::to_string(i);
     sql += ")";
     auto statement = prepare(db, sql);
-    for (const auto& product : products) {
+    std::string newest;
+    products([&](const CatalogueRecord& product) {
         int column = 1;
         for (const std::string& field : product.fields)
             bindText(db, statement.get(), column++, field);
         sqlite3_bind_int64(statement.get(), column, product.id);
         stepDone(db, statement.get(), "cannot insert product " + std::to_string(product.id));
-    }
+        newest = std::max(newest, product[CatalogueField::InclusionDate]);
+    });
+    return newest;
 }
 
 void insertCategories(sqlite3* db, const std::vector<CatalogueCategory>& categories) {
@@ -87,10 +91,7 @@ void insertCategories(sqlite3* db, const std::vector<CatalogueCategory>& categor
     }
 }
 
-void insertSingleRows(sqlite3* db, const std::vector<CatalogueRecord>& products) {
-    std::string newest;
-    for (const auto& product : products)
-        newest = std::max(newest, product[CatalogueField::InclusionDate]);
+void insertSingleRows(sqlite3* db, const std::string& newest) {
     auto statement =
         prepare(db, "INSERT INTO Timestamp (rows, dtimestamp, utimestamp) VALUES ('0', ?1, ?1)");
     if (!newest.empty()) bindText(db, statement.get(), 1, newest);
@@ -129,6 +130,17 @@ std::string shippedSchemaSql() {
 }
 
 void CatalogueWriter::write(const CatalogueSource& source, const std::filesystem::path& out) {
+    write(
+        source.categories,
+        [&source](const std::function<void(const CatalogueRecord&)>& sink) {
+            for (const auto& product : source.products)
+                sink(product);
+        },
+        out);
+}
+
+void CatalogueWriter::write(const std::vector<CatalogueCategory>& categories,
+                            const ProductFeed& products, const std::filesystem::path& out) {
     auto partial = out;
     partial += ".partial";
     std::error_code ignored;
@@ -144,10 +156,10 @@ void CatalogueWriter::write(const CatalogueSource& source, const std::filesystem
             exec(db.get(), "PRAGMA journal_mode = DELETE");
             exec(db.get(), "BEGIN");
             exec(db.get(), shippedSchemaSql());
-            insertProducts(db.get(), source.products);
+            const std::string newest = insertProducts(db.get(), products);
             createListIndex(db.get());
-            insertCategories(db.get(), source.categories);
-            insertSingleRows(db.get(), source.products);
+            insertCategories(db.get(), categories);
+            insertSingleRows(db.get(), newest);
             exec(db.get(), "COMMIT");
             exec(db.get(), "VACUUM");
         } catch (...) {

@@ -3,6 +3,7 @@
 #include "tools/catalogue/CatalogueSource.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace tolvane {
@@ -16,7 +17,13 @@ std::string shippedSchemaSql();
 // beside the target and moved into place only when complete.
 class CatalogueWriter {
 public:
+    // Hands each product in turn to the sink it is given.
+    using ProductFeed = std::function<void(const std::function<void(const CatalogueRecord&)>&)>;
+
     static void write(const CatalogueSource& source, const std::filesystem::path& out);
+    // The same for products read as a stream, never all held at once.
+    static void write(const std::vector<CatalogueCategory>& categories, const ProductFeed& products,
+                      const std::filesystem::path& out);
 };
 
 } // namespace tolvane

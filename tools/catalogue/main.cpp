@@ -2,6 +2,7 @@
 // catalogue of any size for benchmarks and tests; looks products up in a database file as the
 // product list finds them.
 
+#include "format/TimestampText.h"
 #include "tools/FolderLock.h"
 #include "tools/catalogue/CatalogueError.h"
 #include "tools/catalogue/CatalogueLookup.h"
@@ -9,9 +10,14 @@
 #include "tools/catalogue/CatalogueTsvWriter.h"
 #include "tools/catalogue/CatalogueWriter.h"
 #include "tools/catalogue/SyntheticCatalogue.h"
+#include "tools/offimport/CountryTag.h"
+#include "tools/offimport/ExportError.h"
+#include "tools/offimport/ExportImport.h"
 
 #include <charconv>
+#include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -24,6 +30,9 @@ constexpr const char* kUsage =
     "  tolvane-catalogue build --products P.tsv --categories C.tsv --out Tolvane.db\n"
     "  tolvane-catalogue synthetic --count N --out F.db [--tsv F.tsv] [--seed S]\n"
     "                              [--categories C.tsv]\n"
+    "  tolvane-catalogue import-off --csv EXPORT.csv[.gz] --out Tolvane.db [--country CODE]\n"
+    "                              [--language CODE] [--mapping M.tsv] [--categories C.tsv]\n"
+    "                              (the open food database's CSV export as the catalogue)\n"
     "  tolvane-catalogue search --db F.db TEXT     (hits in list order: recordId, name, maker)\n"
     "  tolvane-catalogue gtin --db F.db CODE       (the product with that barcode, or exit 1)\n"
     "  tolvane-catalogue scan --db F.db IMAGE      (the barcode in the picture and its product;\n"
@@ -100,6 +109,59 @@ int synthetic(int argc, char** argv) {
     return 0;
 }
 
+int importOff(int argc, char** argv) {
+    const auto options = parseOptions(
+        argc, argv, {"--csv", "--out", "--country", "--language", "--mapping", "--categories"});
+    tolvane::ExportImportOptions importOptions;
+    if (options.contains("--country")) {
+        importOptions.countryTag = tolvane::countryTag(options.at("--country"));
+        if (!importOptions.countryTag)
+            throw UsageError{"--country: unknown country \"" + options.at("--country") +
+                             "\" (a two-letter code, an English name or a tag like en:france)"};
+    }
+    if (options.contains("--language")) importOptions.language = options.at("--language");
+    const std::string& csv = required(options, "--csv");
+    const std::filesystem::path out = required(options, "--out");
+    const auto categories = tolvane::exportCategories(
+        options.contains("--categories") ? options.at("--categories") : "");
+    const auto mapping = tolvane::exportMapping(
+        options.contains("--mapping") ? options.at("--mapping") : "", categories);
+    // The scratch file goes beside the output, in a folder made first as the writer would.
+    std::error_code ignored;
+    if (out.has_parent_path()) std::filesystem::create_directories(out.parent_path(), ignored);
+    tolvane::LockFile lock(tolvane::LockFile::forFolderOf(out));
+    if (!tolvane::claimFolderLock(lock, "tolvane-catalogue")) return 1;
+
+    tolvane::ImportTally tally;
+    auto stagingFile = out;
+    stagingFile += ".staging";
+    tolvane::ExportStaging staging(stagingFile);
+    tolvane::readExport(csv, importOptions, mapping,
+                        tolvane::timestampText(std::chrono::system_clock::now()), staging, tally,
+                        std::cerr);
+    tally.print(std::cout);
+    if (tally.distinct == 0) {
+        std::cerr << "tolvane-catalogue: no product could be taken from " << csv
+                  << "; nothing written\n";
+        return 1;
+    }
+    tolvane::CatalogueWriter::write(
+        categories,
+        [&staging](const std::function<void(const tolvane::CatalogueRecord&)>& sink) {
+            long long id = 0;
+            tolvane::CatalogueRecord record;
+            staging.forEach([&](const tolvane::ExportProduct& product) {
+                record = product.record;
+                record.id = ++id;
+                sink(record);
+            });
+        },
+        out);
+    std::cout << "tolvane-catalogue: " << tally.distinct << " products, " << categories.size()
+              << " categories -> " << out.string() << '\n';
+    return 0;
+}
+
 // "--db FILE" and one text, in either order.
 std::pair<std::string, std::string> dbAndText(int argc, char** argv) {
     std::string db;
@@ -145,6 +207,7 @@ int main(int argc, char** argv) {
     try {
         if (command == "build") return build(argc, argv);
         if (command == "synthetic") return synthetic(argc, argv);
+        if (command == "import-off") return importOff(argc, argv);
         if (command == "search") return search(argc, argv);
         if (command == "gtin") return gtin(argc, argv);
         if (command == "scan") return scan(argc, argv);
@@ -158,6 +221,9 @@ int main(int argc, char** argv) {
         return 2;
     } catch (const tolvane::CatalogueError& error) {
         std::cerr << "tolvane-catalogue: " << error.what() << '\n';
+        return 1;
+    } catch (const tolvane::ExportError& error) {
+        std::cerr << "tolvane-catalogue: " << error.what() << "\nnothing was written\n";
         return 1;
     } catch (const std::exception& error) {
         std::cerr << "tolvane-catalogue: " << error.what() << '\n';
