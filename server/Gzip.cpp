@@ -1,5 +1,7 @@
 #include "server/Gzip.h"
 
+#include "text/SplitFields.h"
+
 #include <zlib.h>
 
 #include <stdexcept>
@@ -15,14 +17,6 @@ std::string lowered(std::string_view text) {
     for (char& c : out)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return out;
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
 }
 
 // "q=0", "q=0.0", "q=0.000" refuse an encoding.

@@ -16,4 +16,10 @@ std::vector<std::string> splitFields(std::string_view text, char separator) {
     }
 }
 
+std::string_view trimmed(std::string_view text, std::string_view blanks) {
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 } // namespace tolvane

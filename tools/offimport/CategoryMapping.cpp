@@ -7,17 +7,7 @@
 
 namespace tolvane {
 
-namespace {
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\r'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\r'))
-        text.remove_suffix(1);
-    return text;
-}
-
-} // namespace
+namespace {} // namespace
 
 CategoryMapping::CategoryMapping(std::string_view table,
                                  const std::vector<CatalogueCategory>& categories,
@@ -26,7 +16,7 @@ CategoryMapping::CategoryMapping(std::string_view table,
     bool otherSeen = false;
     while (!table.empty()) {
         const std::size_t end = table.find('\n');
-        const std::string_view line = trimmed(table.substr(0, end));
+        const std::string_view line = trimmed(table.substr(0, end), " \r");
         table.remove_prefix(end == std::string_view::npos ? table.size() : end + 1);
         ++number;
         if (line.empty() || line.front() == '#') continue;
@@ -34,10 +24,10 @@ CategoryMapping::CategoryMapping(std::string_view table,
         const auto parts = splitFields(line, '\t');
         if (parts.size() < 2 || parts.size() > 3)
             throw ExportError(where() + "expected a tag, a tab and a category name (and \"ml\")");
-        const std::string tag(trimmed(parts[0]));
-        const std::string_view name = trimmed(parts[1]);
-        const bool drink = parts.size() == 3 && trimmed(parts[2]) == "ml";
-        if (parts.size() == 3 && !drink && !trimmed(parts[2]).empty())
+        const std::string tag(trimmed(parts[0], " \r"));
+        const std::string_view name = trimmed(parts[1], " \r");
+        const bool drink = parts.size() == 3 && trimmed(parts[2], " \r") == "ml";
+        if (parts.size() == 3 && !drink && !trimmed(parts[2], " \r").empty())
             throw ExportError(where() + "the third column may only be \"ml\"");
         int id = 0;
         for (const auto& category : categories)
@@ -63,7 +53,7 @@ CategoryMapping::Choice CategoryMapping::choose(std::string_view tags) const {
     std::string tag;
     while (!tags.empty()) {
         const std::size_t comma = tags.find(',');
-        tag.assign(trimmed(tags.substr(0, comma)));
+        tag.assign(trimmed(tags.substr(0, comma), " \r"));
         tags.remove_prefix(comma == std::string_view::npos ? tags.size() : comma + 1);
         const auto found = byTag_.find(tag);
         if (found == byTag_.end()) continue;

@@ -1,5 +1,7 @@
 #include "tools/offimport/CountryTag.h"
 
+#include "text/SplitFields.h"
+
 #include <utility>
 
 namespace tolvane {
@@ -35,18 +37,10 @@ constexpr std::pair<const char*, const char*> kCodes[] = {
     {"us", "united-states"}, {"vn", "vietnam"},         {"za", "south-africa"},
 };
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 } // namespace
 
 std::optional<std::string> countryTag(std::string_view argument) {
-    argument = trimmed(argument);
+    argument = trimmed(argument, " ");
     if (argument.empty()) return std::nullopt;
     std::string text;
     for (char c : argument) {
@@ -65,7 +59,7 @@ std::optional<std::string> countryTag(std::string_view argument) {
 bool holdsTag(std::string_view tags, std::string_view tag) {
     while (!tags.empty()) {
         const std::size_t comma = tags.find(',');
-        if (trimmed(tags.substr(0, comma)) == tag) return true;
+        if (trimmed(tags.substr(0, comma), " ") == tag) return true;
         if (comma == std::string_view::npos) break;
         tags.remove_prefix(comma + 1);
     }

@@ -1,5 +1,7 @@
 #include "tools/offimport/ExportValues.h"
 
+#include "text/SplitFields.h"
+
 #include "format/Gtin.h"
 
 #include <charconv>
@@ -11,14 +13,6 @@ namespace {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
 }
 
 std::string padded(std::uint64_t value, std::size_t width) {
