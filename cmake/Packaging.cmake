@@ -25,4 +25,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tolvane.dev/")
 # The libraries the programs link decide the dependencies (dpkg-shlibdeps); the X11 platform and
 # SVG image plugins Qt loads come with the packages of those libraries.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own dialogs and menus in the interface's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -1,6 +1,7 @@
 #include "app/platform/QtStrings.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 
 namespace tolvane {
 
@@ -9,6 +10,9 @@ QtStrings::QtStrings(const QString& directory, const QString& language, Log& log
     const QString file = directory + "/tolvane_" + language + ".qm";
     loaded_ = translator_.load(file);
     if (!loaded_) log.write("String table not found: " + file.toStdString());
+    qtLoaded_ = qtTranslator_.load("qtbase_" + language,
+                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (!qtLoaded_) log.write("Qt's string table not found for " + language.toStdString());
 }
 
 std::string QtStrings::text(const std::string& key) const {
@@ -18,7 +22,9 @@ std::string QtStrings::text(const std::string& key) const {
 }
 
 void QtStrings::install() {
-    if (loaded_ && QCoreApplication::instance()) QCoreApplication::installTranslator(&translator_);
+    if (!QCoreApplication::instance()) return;
+    if (qtLoaded_) QCoreApplication::installTranslator(&qtTranslator_);
+    if (loaded_) QCoreApplication::installTranslator(&translator_);
 }
 
 } // namespace tolvane

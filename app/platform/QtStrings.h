@@ -19,11 +19,15 @@ public:
 
     bool loaded() const { return loaded_; }
     const QString& language() const { return language_; }
-    // Makes the table answer QCoreApplication::translate("Tolvane", key) as well.
+    // Makes the table answer QCoreApplication::translate("Tolvane", key) as well, and Qt's own
+    // texts (the picture dialog's buttons, a field's context menu) come in the same language.
     void install();
 
 private:
     QTranslator translator_;
+    // Qt's own table for the language, from Qt's translations; without it Qt speaks English.
+    QTranslator qtTranslator_;
+    bool qtLoaded_ = false;
     QString language_;
     bool loaded_ = false;
 };

@@ -549,6 +549,15 @@ private slots:
         QFile corrupt(documents_->filePath("corrupt.png"));
         QVERIFY(corrupt.open(QIODevice::WriteOnly) && corrupt.write("\x89PNG\r\n no picture") > 0);
         corrupt.close();
+        {
+            // Qt's own texts in the dialog speak the interface's language too.
+            QFileDialog* dialog = nullptr;
+            QTRY_VERIFY((dialog = scan->findChild<QFileDialog*>()) && dialog->isVisible());
+            QStringList buttons;
+            for (const QPushButton* button : dialog->findChildren<QPushButton*>())
+                buttons << button->text();
+            QVERIFY2(buttons.join(' ').contains("Abbrechen"), qPrintable(buttons.join(' ')));
+        }
         choose(scan, corrupt.fileName());
         QTRY_COMPARE(scan->message()->text(), run.text("Dieses Bild lässt sich nicht lesen"));
         tap(scan->choosePictureButton());
