@@ -145,18 +145,19 @@ BarcodeIndex::BarcodeIndex(Database& database, const PackedRows& rows) {
     std::vector<std::pair<std::uint64_t, std::uint32_t>> gtins;
     const bool read = CatalogueStore(database).selectProductGtins(
         [&](std::string_view id, std::string_view text) {
-            const auto code = readGtin(text);
+            const auto gtin = readGtin(text);
+            const std::optional<std::uint64_t> code = gtin ? gtin->value : shortCodeKey(text);
             if (!code) return;
             if (const auto number = canonicalNumber(id)) {
                 const auto row = std::lower_bound(byNumber.begin(), byNumber.end(),
                                                   std::make_pair(*number, std::uint32_t{0}));
                 if (row != byNumber.end() && row->first == *number) {
-                    gtins.emplace_back(code->value, row->second);
+                    gtins.emplace_back(*code, row->second);
                     return;
                 }
             }
             if (const auto row = byText.find(std::string(id)); row != byText.end())
-                gtins.emplace_back(code->value, row->second);
+                gtins.emplace_back(*code, row->second);
         });
     if (!read) return;
     read_ = true;

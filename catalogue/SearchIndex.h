@@ -103,7 +103,8 @@ private:
     std::vector<std::uint32_t> ranks_;
 };
 
-// The rows of a held list by barcode number (field24). Reading the numbers means reading every
+// The rows of a held list by barcode number (field24): a GTIN by its value, a shop's short code
+// by its key (format/Gtin.h). Reading the numbers means reading every
 // product's whole record, so it is done after the list is there, on the list reader.
 class BarcodeIndex {
 public:

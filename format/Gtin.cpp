@@ -61,4 +61,19 @@ std::optional<Gtin> readGtin(std::string_view text) {
     return code;
 }
 
+std::optional<std::uint64_t> shortCodeKey(std::string_view text) {
+    while (!text.empty() && blankAt(text, 0) == 1)
+        text.remove_prefix(1);
+    while (!text.empty() && blankAt(text, text.size() - 1) == 1)
+        text.remove_suffix(1);
+    if (text.size() < 3 || text.size() > 11 || text.size() == 8) return std::nullopt;
+    std::uint64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    // Above every GTIN (below 10^14 < 2^47), with the length so that "0042" is not "042".
+    return (std::uint64_t{1} << 63) | (std::uint64_t{text.size()} << 48) | value;
+}
+
 } // namespace tolvane

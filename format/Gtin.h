@@ -20,4 +20,9 @@ struct Gtin {
 // a barcode number: typed, scanned and stored codes meet through it.
 std::optional<Gtin> readGtin(std::string_view text);
 
+// A shop's own code, 3 to 11 digits that are no GTIN (an export keeps them as they are): found
+// only as typed, every digit counting, leading zeros too. Its key in the barcode index, apart
+// from every GTIN's value; nothing for any other text. Blanks around the digits are allowed.
+std::optional<std::uint64_t> shortCodeKey(std::string_view text);
+
 } // namespace tolvane

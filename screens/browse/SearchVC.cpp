@@ -211,10 +211,11 @@ std::vector<std::uint32_t> SearchVC::searchRecords(const std::string& pattern) {
     std::vector<std::uint32_t> found;
     // The index look-up first: a barcode typed is a single look-up, whatever the name search.
     const std::string typed = pattern.size() >= 2 ? pattern.substr(1, pattern.size() - 2) : "";
-    const auto code = readGtin(typed);
-    if (code) found = held.barcodes->rowsWith(code->value);
+    const auto gtin = readGtin(typed);
+    const std::optional<std::uint64_t> code = gtin ? gtin->value : shortCodeKey(typed);
+    if (code) found = held.barcodes->rowsWith(*code);
     // A code the index could not be read for may be in the file: the hint line says so.
-    if (const bool unreadable = code && held.state != ListState::Ready;
+    if (const bool unreadable = gtin && held.state != ListState::Ready;
         unreadable != barcodesUnreadable_) {
         barcodesUnreadable_ = unreadable;
         notifyState();

@@ -449,6 +449,24 @@ TEST_F(SearchVCTest, ACodeTwoProductsCarryListsBothTypedOrScanned) {
     }
 }
 
+// A shop's own code of a few digits, as an export keeps it: found typed exactly, as it stands.
+TEST_F(SearchVCTest, AShopsShortCodeIsFoundAsTypedAndOnlySo) {
+    testCatalogue.exec("update ProductsTable set field24 = ' 0042' where recordId = 1");
+    auto& s = build();
+    const auto headedBy = [&](const char* typed) {
+        s.searchBarSearchButtonClicked(typed);
+        fake.dispatcher.runPending();
+        const bool byCode = s.numberOfSections() > 0 && s.sectionTitle(0) == typed &&
+                            s.numberOfRows(0) == 1 && s.rowName(0, 0) == "Äpfel";
+        s.searchBarCancelButtonClicked();
+        fake.dispatcher.runPending();
+        return byCode;
+    };
+    EXPECT_TRUE(headedBy("0042"));
+    EXPECT_FALSE(headedBy("042"));
+    EXPECT_FALSE(headedBy("42"));
+}
+
 TEST_F(SearchVCTest, AListThatCannotBeReadIsSaidAndTheListShownStays) {
     auto& s = build();
     testCatalogue.exec("alter table ProductsTable rename to Away");
