@@ -1358,5 +1358,17 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Product Gone Message</source>
         <translation>This product no longer exists: it was deleted. Nothing was changed.</translation>
     </message>
+    <message>
+        <source>Accessible Hits</source>
+        <translation>%d hits</translation>
+    </message>
+    <message>
+        <source>Accessible Below Average</source>
+        <translation>below the category average</translation>
+    </message>
+    <message>
+        <source>Accessible Scroll Bar</source>
+        <translation>Scroll bar</translation>
+    </message>
 </context>
 </TS>

@@ -1358,5 +1358,17 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Product Gone Message</source>
         <translation>Este producto ya no existe: se ha borrado. No se ha cambiado nada.</translation>
     </message>
+    <message>
+        <source>Accessible Hits</source>
+        <translation>%d resultados</translation>
+    </message>
+    <message>
+        <source>Accessible Below Average</source>
+        <translation>por debajo de la media de la categoría</translation>
+    </message>
+    <message>
+        <source>Accessible Scroll Bar</source>
+        <translation>Barra de desplazamiento</translation>
+    </message>
 </context>
 </TS>

@@ -39,6 +39,7 @@ NewEditConsumptionWidget::NewEditConsumptionWidget(std::shared_ptr<NewEditConsum
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new QScrollArea(this);
+    describeScrollBars(scroll, strings);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,0 +1,51 @@
+// A list or wheel that draws its rows itself, as a screen reader meets it over AT-SPI: the rows
+// are children with a name, a place, states (selected, checked) and actions (press as a tap,
+// toggle a mark). Qt sends over the bus only what an accessible interface gives, so a drawn row
+// that is not a child is not heard at all.
+//
+// The widget (or its owner) implements AccessibleRows and calls exposeRows() once; it tells the
+// readers with rowsChanged() when the rows are replaced and currentRowChanged() when another row
+// becomes the chosen one. Everything here runs on the UI thread.
+#pragma once
+
+#include <QAccessible>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace tolvane {
+
+class AccessibleRows {
+public:
+    virtual ~AccessibleRows() = default;
+    virtual int accessibleRowCount() const = 0;
+    virtual QString accessibleRowName(int row) const = 0;
+    // Where the row is drawn, in the exposed widget's coordinates; empty while out of view.
+    virtual QRect accessibleRowRect(int row) const = 0;
+    virtual QAccessible::Role accessibleRowRole(int) const { return QAccessible::ListItem; }
+    // The chosen row (a wheel's middle, a list's current row), or -1.
+    virtual int accessibleCurrentRow() const { return -1; }
+    virtual bool accessibleRowCheckable(int) const { return false; }
+    virtual bool accessibleRowChecked(int) const { return false; }
+    // False for a heading between the rows: it has no action.
+    virtual bool accessibleRowPressable(int) const { return true; }
+    // Does what a tap on the row does. Called after the reader's request has been answered.
+    virtual void pressAccessibleRow(int row) = 0;
+    virtual void toggleAccessibleRow(int) {}
+};
+
+// The widget is heard with this role and the rows of source as its children. A wheel (spin
+// box role) also gives the chosen row's number as its Value, which a reader may set.
+void exposeRows(QWidget* widget, AccessibleRows* source,
+                QAccessible::Role role = QAccessible::List);
+// Before the source goes away while the widget stays.
+void unexposeRows(QWidget* widget);
+// The rows were replaced: the children the readers hold are dropped.
+void rowsChanged(QWidget* widget);
+// Another row is the chosen one: focus and selection move to it.
+void currentRowChanged(QWidget* widget);
+// A row's mark was set or cleared.
+void rowCheckChanged(QWidget* widget, int row);
+
+} // namespace tolvane
