@@ -1370,5 +1370,13 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>Accessible Scroll Bar</source>
         <translation>Bildlaufleiste</translation>
     </message>
+    <message>
+        <source>Accessible GDA Bars</source>
+        <translation>Anteil am Tagesbedarf</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Clear</source>
+        <translation>Portion leeren</translation>
+    </message>
 </context>
 </TS>

@@ -1370,5 +1370,13 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Accessible Scroll Bar</source>
         <translation>Scroll bar</translation>
     </message>
+    <message>
+        <source>Accessible GDA Bars</source>
+        <translation>Share of the daily amounts</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Clear</source>
+        <translation>Clear the portion</translation>
+    </message>
 </context>
 </TS>

@@ -1370,5 +1370,13 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Accessible Scroll Bar</source>
         <translation>Barra de desplazamiento</translation>
     </message>
+    <message>
+        <source>Accessible GDA Bars</source>
+        <translation>Parte de la cantidad diaria</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Clear</source>
+        <translation>Vaciar la porción</translation>
+    </message>
 </context>
 </TS>

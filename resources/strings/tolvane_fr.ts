@@ -1370,5 +1370,13 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>Accessible Scroll Bar</source>
         <translation>Barre de défilement</translation>
     </message>
+    <message>
+        <source>Accessible GDA Bars</source>
+        <translation>Part des apports journaliers</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Clear</source>
+        <translation>Vider la portion</translation>
+    </message>
 </context>
 </TS>

@@ -1370,5 +1370,13 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Accessible Scroll Bar</source>
         <translation>Barra di scorrimento</translation>
     </message>
+    <message>
+        <source>Accessible GDA Bars</source>
+        <translation>Quota del fabbisogno giornaliero</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Clear</source>
+        <translation>Svuota la porzione</translation>
+    </message>
 </context>
 </TS>

@@ -1370,5 +1370,13 @@
         <source>Accessible Scroll Bar</source>
         <translation>Полоса прокрутки</translation>
     </message>
+    <message>
+        <source>Accessible GDA Bars</source>
+        <translation>Доля суточной нормы</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Clear</source>
+        <translation>Очистить порцию</translation>
+    </message>
 </context>
 </TS>

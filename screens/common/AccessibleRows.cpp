@@ -18,7 +18,9 @@ AccessibleRows* sourceOf(const QWidget* widget) {
 
 // One drawn row. Made by its list on demand and kept until the rows change, so that a reader
 // holding it meets the same object again.
-class AccessibleRow : public QAccessibleInterface, public QAccessibleActionInterface {
+class AccessibleRow : public QAccessibleInterface,
+                      public QAccessibleActionInterface,
+                      public QAccessibleValueInterface {
 public:
     AccessibleRow(QWidget* view, int row) : view_(view), row_(row) {}
 
@@ -71,9 +73,24 @@ public:
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
-                                                    : nullptr;
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        if (type == QAccessible::ValueInterface && isValid() &&
+            sourceOf(view_)->accessibleRowValue(row_))
+            return static_cast<QAccessibleValueInterface*>(this);
+        return nullptr;
     }
+
+    // A bar: read only.
+    QVariant currentValue() const override {
+        const AccessibleRows* rows = sourceOf(view_);
+        const auto value = isValid() ? rows->accessibleRowValue(row_) : std::nullopt;
+        return value ? *value : 0.0;
+    }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return std::max(100.0, currentValue().toDouble()); }
+    QVariant minimumValue() const override { return 0.0; }
+    QVariant minimumStepSize() const override { return 0.0; }
 
     QStringList actionNames() const override {
         QStringList names;
@@ -116,6 +133,8 @@ public:
             QAccessible::deleteAccessibleInterface(id);
         rows_.clear();
     }
+
+    QList<int> knownRows() const { return rows_.keys(); }
 
     int childCount() const override {
         const AccessibleRows* rows = sourceOf(widget());
@@ -223,6 +242,23 @@ void rowsChanged(QWidget* widget) {
     if (AccessibleRowList* list = listOf(widget)) list->dropRows();
     QAccessibleEvent reorder(widget, QAccessible::ObjectReorder);
     QAccessible::updateAccessibility(&reorder);
+}
+
+void rowTextsChanged(QWidget* widget) {
+    if (!QAccessible::isActive()) return;
+    AccessibleRowList* list = listOf(widget);
+    const AccessibleRows* rows = sourceOf(widget);
+    if (!list || !rows) return;
+    for (int row : list->knownRows()) {
+        QAccessibleInterface* child = list->child(row);
+        if (!child) continue;
+        QAccessibleEvent renamed(child, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+        if (const auto value = rows->accessibleRowValue(row)) {
+            QAccessibleValueChangeEvent changed(child, *value);
+            QAccessible::updateAccessibility(&changed);
+        }
+    }
 }
 
 void currentRowChanged(QWidget* widget) {

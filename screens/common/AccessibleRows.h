@@ -12,6 +12,8 @@
 #include <QRect>
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 namespace tolvane {
@@ -26,6 +28,8 @@ public:
     virtual QAccessible::Role accessibleRowRole(int) const { return QAccessible::ListItem; }
     // The chosen row (a wheel's middle, a list's current row), or -1.
     virtual int accessibleCurrentRow() const { return -1; }
+    // A row that shows an amount (a bar): its Value, out of at least 100.
+    virtual std::optional<double> accessibleRowValue(int) const { return std::nullopt; }
     virtual bool accessibleRowCheckable(int) const { return false; }
     virtual bool accessibleRowChecked(int) const { return false; }
     // False for a heading between the rows: it has no action.
@@ -43,6 +47,8 @@ void exposeRows(QWidget* widget, AccessibleRows* source,
 void unexposeRows(QWidget* widget);
 // The rows were replaced: the children the readers hold are dropped.
 void rowsChanged(QWidget* widget);
+// The rows stay but say something else (a bar's new amount).
+void rowTextsChanged(QWidget* widget);
 // Another row is the chosen one: focus and selection move to it.
 void currentRowChanged(QWidget* widget);
 // A row's mark was set or cleared.

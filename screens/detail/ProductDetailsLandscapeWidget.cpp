@@ -2,7 +2,9 @@
 
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
+#include "screens/common/AccessibleRows.h"
 #include "screens/common/QtText.h"
+#include "text/IntegerValue.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -13,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace tolvane {
 namespace {
@@ -26,6 +29,48 @@ int barLeft(Nutrient bar) {
 }
 
 } // namespace
+
+// The bars as a screen reader meets them: a bar per nutrient with its share and amount, over
+// the drawing and letting every touch through to it.
+class GdaBarsView : public QWidget, private AccessibleRows {
+public:
+    GdaBarsView(ProductDetailsLandscapeWidget& calculator, const Strings& strings)
+        : QWidget(&calculator), calculator_(calculator), strings_(strings) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAccessibleName(qs(strings_.text(key("Accessible GDA Bars"))));
+        exposeRows(this, this, QAccessible::Grouping);
+    }
+    ~GdaBarsView() override { unexposeRows(this); }
+
+private:
+    const GdaBar& bar(int row) const {
+        return calculator_.model()->bars()[static_cast<std::size_t>(row)];
+    }
+    int accessibleRowCount() const override { return kNutrientCount; }
+    QString accessibleRowName(int row) const override {
+        const auto nutrient = static_cast<Nutrient>(row);
+        const QString title = qs(calculator_.model()->barTitle(nutrient));
+        if (bar(row).noData) return title + ", " + qs(strings_.text(key("Accessible Light None")));
+        const std::string unit = nutrient == Nutrient::Energy ? "kcal" : strings_.text("g");
+        return title + " " + qs(bar(row).percentLabel) + ", " +
+               qs(formatInt(bar(row).amount) + " " + unit);
+    }
+    QRect accessibleRowRect(int row) const override {
+        const auto nutrient = static_cast<Nutrient>(row);
+        const int h = std::max(1, bar(row).drawnHeight);
+        return QRect(barLeft(nutrient), kBarBottom - h, kGdaBarWidth, h)
+            .translated(calculator_.canvasOrigin());
+    }
+    QAccessible::Role accessibleRowRole(int) const override { return QAccessible::ProgressBar; }
+    std::optional<double> accessibleRowValue(int row) const override {
+        return bar(row).noData ? 0.0 : double(bar(row).percent);
+    }
+    bool accessibleRowPressable(int) const override { return false; }
+    void pressAccessibleRow(int) override {}
+
+    ProductDetailsLandscapeWidget& calculator_;
+    const Strings& strings_;
+};
 
 ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
     std::shared_ptr<ProductDetailsLandscapeVC> model, const Strings& strings, QWidget* parent)
@@ -63,6 +108,8 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
     portion_->setAlignment(Qt::AlignRight);
     portion_->installEventFilter(this);
     describe(portion_, strings_, key("Accessible Portion Description"), key("Accessible Portion"));
+    if (auto* clear = portion_->findChild<QToolButton*>())
+        clear->setAccessibleName(qs(strings_.text(key("Accessible Portion Clear"))));
     // Reading order: the way back at the top left, the help at the top right, the portion below.
     setTabOrder(turnBack_, info_);
     setTabOrder(info_, portion_);
@@ -71,6 +118,13 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
             [this] { model_->receivedRotate(DeviceOrientation::Portrait); });
     connect(portion_, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_->portionTextChanged(text.toStdString()); });
+    // A portion set whole rather than typed (by a screen reader) is applied at once, as typing
+    // it and closing the keyboard would.
+    connect(portion_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (portion_->isModified() || text.toStdString() == model_->portionText()) return;
+        model_->portionTextChanged(text.toStdString());
+        model_->keyboardWillHide();
+    });
     connect(portion_, &QLineEdit::editingFinished, this, [this] {
         model_->portionTextChanged(portion_->text().toStdString());
         model_->keyboardWillHide();
@@ -87,6 +141,8 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
     }
     // They stand left of the field: Tab reaches them first.
     if (!choices_.empty()) QWidget::setTabOrder(choices_.back(), portion_);
+    barsView_ = new GdaBarsView(*this, strings_);
+    barsView_->lower();
     model_->setListener(this);
     unit_->setText(qs(model_->portionUnit()));
     layoutChildren();
@@ -101,8 +157,14 @@ QPoint ProductDetailsLandscapeWidget::canvasOrigin() const {
             std::max(0, (height() - canvasSize.height()) / 2)};
 }
 
+void ProductDetailsLandscapeWidget::barsChanged() {
+    update();
+    rowTextsChanged(barsView_);
+}
+
 void ProductDetailsLandscapeWidget::layoutChildren() {
     const QPoint o = canvasOrigin();
+    barsView_->setGeometry(rect());
     const int infoWidth = std::clamp(info_->sizeHint().width(), 88, 150);
     info_->setGeometry(o.x() + 480 - 8 - infoWidth, o.y() + 8, infoWidth, 28);
     turnBack_->setGeometry(o.x() + 8, o.y() + 8, std::clamp(turnBack_->sizeHint().width(), 80, 140),

@@ -241,6 +241,22 @@ def run(session, lang, strings_dir, dump=False):
     # The calculator of the product.
     press(find(win, "the turn button", lambda n: role(n) == "push button" and n.name == T("Drehen")))
     wait_gone(table, "the product turned to its calculator")
+    check_names(win, "calculator")
+    bars = calculator_bars(win, T)
+    fat = bars[0]
+    if not fat.name.startswith(T("Fett")) or "%" not in fat.name:
+        raise StepFailed(f"the fat bar reads \"{fat.name}\"")
+    at_100 = value_of(fat)
+    portion = find(win, "the portion field",
+                   lambda n: role(n) == "text" and n.name == T("Accessible Portion"))
+    set_text(portion, "300")
+    # Three times the portion: three times the share, read on the bar and in its name.
+    wait_for("the bars redrawn for the new portion",
+             lambda: abs(value_of(calculator_bars(win, T)[0]) - 3 * at_100) < 0.5 + 0.01 * at_100)
+    fat = calculator_bars(win, T)[0]
+    value = value_of(fat)
+    if not any(f"{figure}%" in fat.name.replace(" ", "") for figure in (int(value), round(value))):
+        raise StepFailed(f"the fat bar's name \"{fat.name}\" does not read its value {value}")
     show("calculator")
 
 
@@ -251,3 +267,11 @@ def strings(strings_dir, lang):
     for message in root.iter("message"):
         table[message.findtext("source")] = message.findtext("translation") or ""
     return lambda key: table[key]
+
+
+def calculator_bars(win, T):
+    group = find(win, "the calculator's bars", lambda n: n.name == T("Accessible GDA Bars"))
+    bars = [b for b in children(group) if b is not None and role(b) == "progress bar"]
+    if len(bars) != 5:
+        raise StepFailed(f"the calculator shows {len(bars)} bars, not 5")
+    return bars
