@@ -1378,5 +1378,9 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>Accessible Portion Clear</source>
         <translation>Portion leeren</translation>
     </message>
+    <message>
+        <source>Accessible Slider Name</source>
+        <translation>%@ (Schieberegler)</translation>
+    </message>
 </context>
 </TS>

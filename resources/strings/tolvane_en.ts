@@ -1378,5 +1378,9 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Accessible Portion Clear</source>
         <translation>Clear the portion</translation>
     </message>
+    <message>
+        <source>Accessible Slider Name</source>
+        <translation>%@ (slider)</translation>
+    </message>
 </context>
 </TS>

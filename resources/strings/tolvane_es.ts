@@ -1378,5 +1378,9 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Accessible Portion Clear</source>
         <translation>Vaciar la porción</translation>
     </message>
+    <message>
+        <source>Accessible Slider Name</source>
+        <translation>%@ (control deslizante)</translation>
+    </message>
 </context>
 </TS>

@@ -1378,5 +1378,9 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>Accessible Portion Clear</source>
         <translation>Vider la portion</translation>
     </message>
+    <message>
+        <source>Accessible Slider Name</source>
+        <translation>%@ (curseur)</translation>
+    </message>
 </context>
 </TS>

@@ -1378,5 +1378,9 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Accessible Portion Clear</source>
         <translation>Svuota la porzione</translation>
     </message>
+    <message>
+        <source>Accessible Slider Name</source>
+        <translation>%@ (cursore)</translation>
+    </message>
 </context>
 </TS>

@@ -1378,5 +1378,9 @@
         <source>Accessible Portion Clear</source>
         <translation>Очистить порцию</translation>
     </message>
+    <message>
+        <source>Accessible Slider Name</source>
+        <translation>%@ (ползунок)</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "screens/common/AccessibleRows.h"
 
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
@@ -291,6 +292,34 @@ void rowCheckChanged(QWidget* widget, int row) {
     changed.checked = true;
     QAccessibleStateChangeEvent event(child, changed);
     QAccessible::updateAccessibility(&event);
+}
+
+} // namespace tolvane
+
+namespace tolvane {
+
+AccessibleBars::AccessibleBars(QWidget* drawing, const QString& name, int count,
+                               std::function<Bar(int)> bar)
+    : QWidget(drawing), count_(count), bar_(std::move(bar)) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAccessibleName(name);
+    setGeometry(drawing->rect());
+    drawing->installEventFilter(this);
+    exposeRows(this, this, QAccessible::Grouping);
+}
+
+AccessibleBars::~AccessibleBars() {
+    unexposeRows(this);
+}
+
+void AccessibleBars::changed() {
+    rowTextsChanged(this);
+}
+
+bool AccessibleBars::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace tolvane

@@ -11,10 +11,10 @@
 #include <QAccessible>
 #include <QRect>
 #include <QString>
+#include <QWidget>
 
+#include <functional>
 #include <optional>
-
-class QWidget;
 
 namespace tolvane {
 
@@ -53,5 +53,37 @@ void rowTextsChanged(QWidget* widget);
 void currentRowChanged(QWidget* widget);
 // A row's mark was set or cleared.
 void rowCheckChanged(QWidget* widget, int row);
+
+} // namespace tolvane
+
+namespace tolvane {
+
+// A layer over a drawing of bars that lets every touch through: to a screen reader a group of
+// progress bars, each named with its nutrient, share and amount. The drawing calls changed()
+// when it draws other bars.
+class AccessibleBars : public QWidget, private AccessibleRows {
+public:
+    struct Bar {
+        QString name;
+        QRect rect; // in the drawing's coordinates
+        double percent = 0.0;
+    };
+    AccessibleBars(QWidget* drawing, const QString& name, int count, std::function<Bar(int)> bar);
+    ~AccessibleBars() override;
+    void changed();
+
+private:
+    int accessibleRowCount() const override { return count_; }
+    QString accessibleRowName(int row) const override { return bar_(row).name; }
+    QRect accessibleRowRect(int row) const override { return bar_(row).rect; }
+    QAccessible::Role accessibleRowRole(int) const override { return QAccessible::ProgressBar; }
+    std::optional<double> accessibleRowValue(int row) const override { return bar_(row).percent; }
+    bool accessibleRowPressable(int) const override { return false; }
+    void pressAccessibleRow(int) override {}
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    int count_;
+    std::function<Bar(int)> bar_;
+};
 
 } // namespace tolvane

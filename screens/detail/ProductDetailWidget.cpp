@@ -253,6 +253,7 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     layout->addWidget(choicesBox_);
     layout->addStretch(1);
     scroll->setWidget(page);
+    page_ = scroll;
 
     connect(favorite_, &QPushButton::clicked, this, [this] { model_->addToFav(); });
     connect(turn_, &QPushButton::clicked, this,
@@ -394,6 +395,7 @@ QPoint ProductDetailWidget::pickerPosition(bool up) const {
 void ProductDetailWidget::slidePicker(bool up) {
     pickerUp_ = up;
     slide_->stop();
+    if (!up) page_->setEnabled(true);
     if (up) {
         // Each opening is a fresh picker: the folders as they are now, from the top.
         picker_->model().setOffset(0);
@@ -410,6 +412,7 @@ void ProductDetailWidget::slidePicker(bool up) {
         else if (favorite_->isVisible())
             favorite_->setFocus(Qt::OtherFocusReason);
     }
+    if (up) page_->setEnabled(false);
     slide_->setStartValue(picker_->pos());
     slide_->setEndValue(pickerPosition(up));
     slide_->start();

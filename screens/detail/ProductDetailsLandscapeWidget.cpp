@@ -30,48 +30,6 @@ int barLeft(Nutrient bar) {
 
 } // namespace
 
-// The bars as a screen reader meets them: a bar per nutrient with its share and amount, over
-// the drawing and letting every touch through to it.
-class GdaBarsView : public QWidget, private AccessibleRows {
-public:
-    GdaBarsView(ProductDetailsLandscapeWidget& calculator, const Strings& strings)
-        : QWidget(&calculator), calculator_(calculator), strings_(strings) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAccessibleName(qs(strings_.text(key("Accessible GDA Bars"))));
-        exposeRows(this, this, QAccessible::Grouping);
-    }
-    ~GdaBarsView() override { unexposeRows(this); }
-
-private:
-    const GdaBar& bar(int row) const {
-        return calculator_.model()->bars()[static_cast<std::size_t>(row)];
-    }
-    int accessibleRowCount() const override { return kNutrientCount; }
-    QString accessibleRowName(int row) const override {
-        const auto nutrient = static_cast<Nutrient>(row);
-        const QString title = qs(calculator_.model()->barTitle(nutrient));
-        if (bar(row).noData) return title + ", " + qs(strings_.text(key("Accessible Light None")));
-        const std::string unit = nutrient == Nutrient::Energy ? "kcal" : strings_.text("g");
-        return title + " " + qs(bar(row).percentLabel) + ", " +
-               qs(formatInt(bar(row).amount) + " " + unit);
-    }
-    QRect accessibleRowRect(int row) const override {
-        const auto nutrient = static_cast<Nutrient>(row);
-        const int h = std::max(1, bar(row).drawnHeight);
-        return QRect(barLeft(nutrient), kBarBottom - h, kGdaBarWidth, h)
-            .translated(calculator_.canvasOrigin());
-    }
-    QAccessible::Role accessibleRowRole(int) const override { return QAccessible::ProgressBar; }
-    std::optional<double> accessibleRowValue(int row) const override {
-        return bar(row).noData ? 0.0 : double(bar(row).percent);
-    }
-    bool accessibleRowPressable(int) const override { return false; }
-    void pressAccessibleRow(int) override {}
-
-    ProductDetailsLandscapeWidget& calculator_;
-    const Strings& strings_;
-};
-
 ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
     std::shared_ptr<ProductDetailsLandscapeVC> model, const Strings& strings, QWidget* parent)
     : QWidget(parent), model_(std::move(model)), strings_(strings) {
@@ -141,7 +99,24 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
     }
     // They stand left of the field: Tab reaches them first.
     if (!choices_.empty()) QWidget::setTabOrder(choices_.back(), portion_);
-    barsView_ = new GdaBarsView(*this, strings_);
+    // The bars as a screen reader meets them, over the drawing.
+    barsView_ = new AccessibleBars(
+        this, qs(strings_.text(key("Accessible GDA Bars"))), kNutrientCount, [this](int row) {
+            const auto nutrient = static_cast<Nutrient>(row);
+            const GdaBar& bar = model_->bars()[static_cast<std::size_t>(row)];
+            QString name = qs(model_->barTitle(nutrient));
+            if (bar.noData) {
+                name += ", " + qs(strings_.text(key("Accessible Light None")));
+            } else {
+                const std::string unit = nutrient == Nutrient::Energy ? "kcal" : strings_.text("g");
+                name += " " + qs(bar.percentLabel) + ", " + qs(formatInt(bar.amount) + " " + unit);
+            }
+            const int h = std::max(1, bar.drawnHeight);
+            return AccessibleBars::Bar{name,
+                                       QRect(barLeft(nutrient), kBarBottom - h, kGdaBarWidth, h)
+                                           .translated(canvasOrigin()),
+                                       bar.noData ? 0.0 : double(bar.percent)};
+        });
     barsView_->lower();
     model_->setListener(this);
     unit_->setText(qs(model_->portionUnit()));
@@ -159,12 +134,11 @@ QPoint ProductDetailsLandscapeWidget::canvasOrigin() const {
 
 void ProductDetailsLandscapeWidget::barsChanged() {
     update();
-    rowTextsChanged(barsView_);
+    barsView_->changed();
 }
 
 void ProductDetailsLandscapeWidget::layoutChildren() {
     const QPoint o = canvasOrigin();
-    barsView_->setGeometry(rect());
     const int infoWidth = std::clamp(info_->sizeHint().width(), 88, 150);
     info_->setGeometry(o.x() + 480 - 8 - infoWidth, o.y() + 8, infoWidth, 28);
     turnBack_->setGeometry(o.x() + 8, o.y() + 8, std::clamp(turnBack_->sizeHint().width(), 80, 140),

@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace tolvane {
 
-class GdaBarsView;
+class AccessibleBars;
 
 class ProductDetailsLandscapeWidget : public QWidget, private LandscapeListener {
     Q_OBJECT
@@ -66,7 +66,7 @@ private:
     QLineEdit* portion_;
     QLabel* unit_;
     std::vector<QPushButton*> choices_;
-    GdaBarsView* barsView_;
+    AccessibleBars* barsView_;
 };
 
 } // namespace tolvane

@@ -178,6 +178,19 @@ def open_tab(win, T, tab_key):
         raise StepFailed("a tab reports a checked mark")
 
 
+def answer_dialog(session, app, T, title_key, button_key):
+    """A first-launch hint, answered as a user does; the keyboard then goes back to the window."""
+    dialog = wait_for(f"the dialog {title_key}", lambda: next(
+        (w for w in children(app) if w is not None and role(w) == "dialog" and showing(w)
+         and w.name == T(title_key)), None))
+    check_names(dialog, title_key)
+    press(find(dialog, f"its button {button_key}", lambda n: role(n) == "push button"
+               and n.name == T(button_key)))
+    wait_for(f"the dialog {title_key} closed", lambda: dialog not in children(app)
+             or not showing(dialog))
+    session.focus_program_window()
+
+
 def run(session, lang, strings_dir, dump=False):
     process = session.start_program()
     app = find_app(process)
@@ -187,9 +200,10 @@ def run(session, lang, strings_dir, dump=False):
     query = "Käse"
 
     def show(title):
-        if dump:
+        if dump and (dump is True or dump == title):
             print(f"--- {title}", "\n".join(globals()["dump"](win)), sep="\n", flush=True)
 
+    answer_dialog(session, app, T, "Sync-Benachrichtigung", "Hinweis löschen")
     show("start")
     check_names(win, "product list")
     # Search: text set into the field searches, and focusing the field keeps it.
@@ -235,6 +249,30 @@ def run(session, lang, strings_dir, dump=False):
     # The tab bar: tabs switch with their action and say which one is shown.
     open_tab(win, T, "Menu List")
     wait_gone(table, "the product's page behind the planner")
+    answer_dialog(session, app, T, "Speiseplan-Info", "Hinweis löschen")
+    # A new folder, its name saved with Return.
+    folder = "Käseplatte " + lang
+    folders = find(win, "the folder list", lambda n: role(n) == "list"
+                   and n.name == T("Accessible Folder List"))
+    show("planner start")
+    check_names(win, "planner")
+    press(find(win, "the edit button", lambda n: role(n) == "push button"
+               and n.name == T("Bearbeiten")))
+    press(find(win, "the new folder button", lambda n: role(n) == "push button"
+               and n.name == T("Accessible New Folder")))
+    wait_gone(folders, "the new folder's screen")
+    name_field = find(win, "the folder name field", lambda n: role(n) == "text")
+    show("new folder")
+    set_text(name_field, folder)
+    press(name_field, "SetFocus")
+    import time; time.sleep(1)
+    wait_for("the name field focused", lambda: states(name_field).contains(pyatspi.STATE_FOCUSED))
+    pyatspi.Registry.generateKeyboardEvent(0xff0d, None, pyatspi.KEY_SYM)  # Return
+    wait_for("the new folder in the folder list", lambda: showing(folders) and any(
+        r.name.startswith(folder) for r in children(folders)))
+    press(find(win, "the edit button when done", lambda n: role(n) == "push button"
+               and n.name == T("Fertig")))
+    show("planner")
     open_tab(win, T, "Suche")
     wait_for("the product shown again", lambda: showing(table))
 
@@ -258,6 +296,75 @@ def run(session, lang, strings_dir, dump=False):
     if not any(f"{figure}%" in fat.name.replace(" ", "") for figure in (int(value), round(value))):
         raise StepFailed(f"the fat bar's name \"{fat.name}\" does not read its value {value}")
     show("calculator")
+    press(find(win, "the turn back button", lambda n: role(n) == "push button"
+               and n.name == T("Zurück") and "Produkt" in n.description or n.name == T("Zurück")))
+    table = find(win, "the product again", lambda n: n.name == T("Accessible Nutrition Table"))
+
+    # Filing it: the folder picker's rows, checked with their action.
+    press(find(win, "the favourites button", lambda n: role(n) == "push button"
+               and n.name == T("Zu Favoriten hinzufügen")))
+    picker = find(win, "the folder picker", lambda n: n.name == T("Accessible Folder Picker"))
+    check_names(win, "folder picker")
+    row = wait_for("the new folder in the picker",
+                   lambda: next((r for r in children(picker) if r.name == folder), None))
+    if states(row).contains(pyatspi.STATE_CHECKED):
+        raise StepFailed("the new folder is checked before it was chosen")
+    press(row, "Toggle")
+    wait_for("the new folder checked", lambda: states(row).contains(pyatspi.STATE_CHECKED))
+    show("picker")
+    press(find(win, "the done button", lambda n: role(n) == "push button" and n.name == T("Done")))
+    wait_gone(picker, "the picker closed")
+
+    # The folder's contents, then the amount of the product in it.
+    open_tab(win, T, "Menu List")
+    folder_row = wait_for("the folder in the list", lambda: next(
+        (r for r in children(folders) if r.name.startswith(folder)), None))
+    press(folder_row)
+    wait_gone(folders, "the folder's summary")
+    # Its summary: the bars with shares and totals.
+    summary = find(win, "the folder's bars", lambda n: n.name == T("Accessible GDA Bars"))
+    bars = [b for b in children(summary) if b is not None and role(b) == "progress bar"]
+    if len(bars) != 5 or not all("%" in b.name for b in bars):
+        raise StepFailed(f"the folder's summary reads {[b.name for b in bars]}")
+    if not bars[0].name.startswith(T("Fett")) and not T("Fett") in bars[0].name:
+        raise StepFailed(f"the folder's first bar reads {bars[0].name}")
+    check_names(win, "folder summary")
+    press(find(win, "the back button", lambda n: role(n) == "push button"
+               and n.name == T("Accessible Back")))
+    wait_for("the folder list again", lambda: showing(folders))
+    # While editing, a folder opens on its contents.
+    press(find(win, "the edit button", lambda n: role(n) == "push button"
+               and n.name == T("Bearbeiten")))
+    folder_row = wait_for("the folder in the list", lambda: next(
+        (r for r in children(folders) if r.name.startswith(folder)), None))
+    press(folder_row)
+    wait_gone(folders, "the folder's contents")
+    contents = find(win, "the folder's contents", lambda n: role(n) == "list"
+                    and n.name == T("Accessible Folder Contents"))
+    product_name = hit_name.split(",")[0]
+    item = wait_for("the product in the folder", lambda: next(
+        (r for r in children(contents) if r.name.startswith(product_name)), None))
+    check_names(win, "folder contents")
+    press(item)
+    wait_gone(contents, "the amount editor")
+    show("amount")
+    check_names(win, "amount editor")
+    controls = [n for n in walk(win) if role(n) in ("text", "slider")]
+    names = [n.name for n in controls]
+    if len(set(names)) != len(names):
+        raise StepFailed(f"fields and sliders share names: {names}")
+    fields = [n for n in controls if role(n) == "text"]
+    sliders = [n for n in controls if role(n) == "slider"]
+    if len(fields) < 2 or len(sliders) < 2:
+        raise StepFailed(f"the amount editor has {len(fields)} fields and {len(sliders)} sliders")
+    # The amount set whole is applied: its slider and the calories follow.
+    amount, calories = fields[0], fields[-1]
+    calories_before = float(text_of(calories).replace(",", "."))
+    amount_before = float(text_of(amount).replace(",", "."))
+    set_text(amount, str(int(2 * amount_before)))
+    wait_for("the amount applied to its slider and the calories", lambda: abs(
+        value_of(sliders[0]) - 2 * amount_before) < 0.5 and abs(
+        float(text_of(calories).replace(",", ".")) - 2 * calories_before) <= 1)
 
 
 def strings(strings_dir, lang):

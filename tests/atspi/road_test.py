@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The road a screen reader user takes, walked only through AT-SPI as Orca meets the program.
 
-  road_test.py PROGRAM STRINGS_DIR LANG [--dump]
+  road_test.py PROGRAM STRINGS_DIR LANG [--dump[=STEP]]   (prints the accessible tree)
 
 Runs itself again inside a D-Bus session of its own (dbus-run-session), starts the
 accessibility bus, a virtual X display and the program there, and acts on the program only
@@ -47,7 +47,7 @@ def main():
         session.start_desktop()
         import road  # pyatspi connects to the accessibility bus on import
 
-        road.run(session, lang, strings_dir, dump="--dump" in args)
+        road.run(session, lang, strings_dir, dump=next((a[len("--dump="):] or True for a in args if a.startswith("--dump")), False))
         print(f"PASS: the road in {lang}", flush=True)
         return 0
     except StepFailed as failure:
