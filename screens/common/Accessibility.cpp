@@ -16,15 +16,6 @@
 namespace tolvane {
 namespace {
 
-class AccessibleValue : public QAccessibleWidget {
-public:
-    AccessibleValue(QWidget* control, QAccessible::Role role) : QAccessibleWidget(control, role) {}
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? widget()->property("accessibleValue").toString()
-                                       : QAccessibleWidget::text(t);
-    }
-};
-
 // A tab of a tab bar: selected while its page shows, and its action shows the page as a tap
 // does (a checkable button's own action only flips its mark).
 class AccessiblePageTab : public QAccessibleWidget {
@@ -60,18 +51,19 @@ private:
     QAbstractButton* tab() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
-QAccessibleInterface* accessibleValue(const QString&, QObject* object) {
+QAccessibleInterface* accessibleControl(const QString&, QObject* object) {
     auto* control = qobject_cast<QWidget*>(object);
     if (!control) return nullptr;
     if (auto* tab = qobject_cast<QAbstractButton*>(control);
         tab && tab->property("accessiblePageTab").toBool())
         return new AccessiblePageTab(tab);
     const QVariant role = control->property("accessibleRole");
-    return role.isValid() ? new AccessibleValue(control, QAccessible::Role(role.toInt())) : nullptr;
+    return role.isValid() ? new QAccessibleWidget(control, QAccessible::Role(role.toInt()))
+                          : nullptr;
 }
 
 void installFactory() {
-    static const bool factoryInstalled = (QAccessible::installFactory(accessibleValue), true);
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleControl), true);
     (void)factoryInstalled;
 }
 
@@ -123,13 +115,6 @@ void exposeAsPageTab(QAbstractButton* tab) {
         QAccessibleStateChangeEvent event(tab, changed);
         QAccessible::updateAccessibility(&event);
     });
-}
-
-void setAccessibleValue(QWidget* control, const QString& value, QAccessible::Role role) {
-    setAccessibleRole(control, role);
-    control->setProperty("accessibleValue", value);
-    QAccessibleValueChangeEvent changed(control, value);
-    QAccessible::updateAccessibility(&changed);
 }
 
 void paintKeyboardFocus(QPainter& painter, const QRect& rect) {

@@ -26,11 +26,6 @@ void describe(QWidget* control, const Strings& strings, const char* descriptionK
 void describe(QAction* action, const Strings& strings, const char* descriptionKey,
               const char* nameKey = nullptr);
 
-// A painted control (a wheel, a drawn list) as a screen reader hears it: its role, and as its
-// value the row it is on. Called first from the control's constructor, then on every change.
-void setAccessibleValue(QWidget* control, const QString& value,
-                        QAccessible::Role role = QAccessible::List);
-
 // Names the scroll bars of a scrolling page or list, which a screen reader can move.
 void describeScrollBars(QAbstractScrollArea* area, const Strings& strings);
 

@@ -125,10 +125,6 @@ def find(root, what, test, timeout=10.0):
     return wait_for(what, lambda: next((n for n in walk(root) if test(n)), None), timeout)
 
 
-def by_role(*roles):
-    return lambda node: role(node) in roles
-
-
 def press(node, action_name="Press"):
     names = actions(node)
     if action_name not in names:
@@ -254,7 +250,6 @@ def run(session, lang, strings_dir, dump=False):
     folder = "Käseplatte " + lang
     folders = find(win, "the folder list", lambda n: role(n) == "list"
                    and n.name == T("Accessible Folder List"))
-    show("planner start")
     check_names(win, "planner")
     press(find(win, "the edit button", lambda n: role(n) == "push button"
                and n.name == T("Bearbeiten")))
@@ -262,10 +257,8 @@ def run(session, lang, strings_dir, dump=False):
                and n.name == T("Accessible New Folder")))
     wait_gone(folders, "the new folder's screen")
     name_field = find(win, "the folder name field", lambda n: role(n) == "text")
-    show("new folder")
     set_text(name_field, folder)
     press(name_field, "SetFocus")
-    import time; time.sleep(1)
     wait_for("the name field focused", lambda: states(name_field).contains(pyatspi.STATE_FOCUSED))
     pyatspi.Registry.generateKeyboardEvent(0xff0d, None, pyatspi.KEY_SYM)  # Return
     wait_for("the new folder in the folder list", lambda: showing(folders) and any(

@@ -120,9 +120,10 @@ class Session:
         window gets the keyboard."""
 
         def probe():
+            # The main window by its title: a dialog that is closing may still be mapped.
             found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
-                                    str(self.app_process.pid)], capture_output=True, text=True,
-                                   timeout=5)
+                                    str(self.app_process.pid), "--name", "^Tolvane$"],
+                                   capture_output=True, text=True, timeout=5)
             ids = found.stdout.split()
             if not ids:
                 return False
