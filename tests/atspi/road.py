@@ -120,7 +120,7 @@ def window(app):
                                  None))
 
 
-def find(root, what, test, timeout=10.0):
+def find(root, what, test, timeout=20.0):
     """The first showing object below root for which test(node) holds, waited for."""
     return wait_for(what, lambda: next((n for n in walk(root) if test(n)), None), timeout)
 
@@ -258,11 +258,17 @@ def run(session, lang, strings_dir, dump=False):
     wait_gone(folders, "the new folder's screen")
     name_field = find(win, "the folder name field", lambda n: role(n) == "text")
     set_text(name_field, folder)
+    # Return from the keyboard, which goes to the window with the X input focus.
+    session.focus_program_window()
     press(name_field, "SetFocus")
     wait_for("the name field focused", lambda: states(name_field).contains(pyatspi.STATE_FOCUSED))
     pyatspi.Registry.generateKeyboardEvent(0xff0d, None, pyatspi.KEY_SYM)  # Return
-    wait_for("the new folder in the folder list", lambda: showing(folders) and any(
-        r.name.startswith(folder) for r in children(folders)))
+    try:
+        wait_for("the new folder in the folder list", lambda: showing(folders) and any(
+            r.name.startswith(folder) for r in children(folders)), timeout=20)
+    except StepFailed as failure:
+        raise StepFailed(f"{failure}; the name field holds \"{text_of(name_field)}\", "
+                         f"showing: {showing(name_field)}")
     press(find(win, "the edit button when done", lambda n: role(n) == "push button"
                and n.name == T("Fertig")))
     show("planner")
