@@ -20,18 +20,28 @@ TOTAL_TIMEOUT = 150
 
 
 def run_outer(argv):
-    # A D-Bus session of our own; its bus and everything in it end with the group.
+    # A D-Bus session of our own. Everything started inside it stays in its process group, which
+    # is killed whole at the end, on a time-out and when ctest stops us.
     process = subprocess.Popen(["dbus-run-session", "--", sys.executable, __file__, "--inner"]
                                + argv, start_new_session=True)
+
+    def stopped(number, frame):
+        os.killpg(process.pid, signal.SIGKILL)
+        sys.exit(1)
+
+    signal.signal(signal.SIGTERM, stopped)
+    signal.signal(signal.SIGINT, stopped)
     try:
         return process.wait(timeout=TOTAL_TIMEOUT)
     except subprocess.TimeoutExpired:
         print(f"FAIL: the road took longer than {TOTAL_TIMEOUT} s", flush=True)
         return 1
     finally:
-        if process.poll() is None:
-            os.killpg(process.pid, signal.SIGKILL)
-            process.wait()
+        try:
+            os.killpg(process.pid, signal.SIGKILL)  # what outlived the session (the bus's helpers)
+        except ProcessLookupError:
+            pass
+        process.wait()
 
 
 def main():

@@ -54,7 +54,8 @@ class Session:
         self.display = None
 
     def _start(self, args, **kwargs):
-        process = subprocess.Popen(args, start_new_session=True, **kwargs)
+        # In the road test's process group, which its outer process kills whole.
+        process = subprocess.Popen(args, **kwargs)
         self.processes.append(process)
         return process
 
@@ -141,7 +142,7 @@ class Session:
     @staticmethod
     def _signal(process, number):
         try:
-            os.killpg(process.pid, number)
+            process.send_signal(number)
         except ProcessLookupError:
             pass
 
