@@ -20,6 +20,7 @@ TabShell::TabShell(const ScreenFactory& factory, Platform platform, Pictures& pi
     bar->setObjectName("tabBar");
     bar->setAttribute(Qt::WA_StyledBackground);
     bar->setFixedHeight(49);
+    setAccessibleRole(bar, QAccessible::PageTabList);
     auto* barLayout = new QHBoxLayout(bar);
     barLayout->setContentsMargins(0, 0, 0, 0);
     barLayout->setSpacing(0);
@@ -36,6 +37,7 @@ TabShell::TabShell(const ScreenFactory& factory, Platform platform, Pictures& pi
         button->setIconSize(QSize(26, 26));
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         describe(button, platform.strings, key("Accessible Tab Description"));
+        exposeAsPageTab(button);
         // No button group: in one, Tab would reach only a single tab.
         connect(button, &QToolButton::clicked, this, [this, tab] {
             // The shown tab tapped again goes back to its first screen, as on a handheld.

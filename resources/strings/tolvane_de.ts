@@ -1358,5 +1358,29 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>Product Gone Message</source>
         <translation>Dieses Produkt gibt es nicht mehr: Es wurde gelöscht. Nichts wurde geändert.</translation>
     </message>
+    <message>
+        <source>Accessible Hits</source>
+        <translation>%d Treffer</translation>
+    </message>
+    <message>
+        <source>Accessible Below Average</source>
+        <translation>unter dem Durchschnitt der Kategorie</translation>
+    </message>
+    <message>
+        <source>Accessible Scroll Bar</source>
+        <translation>Bildlaufleiste</translation>
+    </message>
+    <message>
+        <source>Accessible GDA Bars</source>
+        <translation>Anteil am Tagesbedarf</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Clear</source>
+        <translation>Portion leeren</translation>
+    </message>
+    <message>
+        <source>Accessible Slider Name</source>
+        <translation>%@ (Schieberegler)</translation>
+    </message>
 </context>
 </TS>

@@ -1358,5 +1358,29 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Product Gone Message</source>
         <translation>This product no longer exists: it was deleted. Nothing was changed.</translation>
     </message>
+    <message>
+        <source>Accessible Hits</source>
+        <translation>%d hits</translation>
+    </message>
+    <message>
+        <source>Accessible Below Average</source>
+        <translation>below the category average</translation>
+    </message>
+    <message>
+        <source>Accessible Scroll Bar</source>
+        <translation>Scroll bar</translation>
+    </message>
+    <message>
+        <source>Accessible GDA Bars</source>
+        <translation>Share of the daily amounts</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Clear</source>
+        <translation>Clear the portion</translation>
+    </message>
+    <message>
+        <source>Accessible Slider Name</source>
+        <translation>%@ (slider)</translation>
+    </message>
 </context>
 </TS>

@@ -1358,5 +1358,29 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Product Gone Message</source>
         <translation>Este producto ya no existe: se ha borrado. No se ha cambiado nada.</translation>
     </message>
+    <message>
+        <source>Accessible Hits</source>
+        <translation>%d resultados</translation>
+    </message>
+    <message>
+        <source>Accessible Below Average</source>
+        <translation>por debajo de la media de la categoría</translation>
+    </message>
+    <message>
+        <source>Accessible Scroll Bar</source>
+        <translation>Barra de desplazamiento</translation>
+    </message>
+    <message>
+        <source>Accessible GDA Bars</source>
+        <translation>Parte de la cantidad diaria</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Clear</source>
+        <translation>Vaciar la porción</translation>
+    </message>
+    <message>
+        <source>Accessible Slider Name</source>
+        <translation>%@ (control deslizante)</translation>
+    </message>
 </context>
 </TS>

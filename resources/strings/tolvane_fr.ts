@@ -1358,5 +1358,29 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>Product Gone Message</source>
         <translation>Ce produit n'existe plus : il a été supprimé. Rien n'a été modifié.</translation>
     </message>
+    <message>
+        <source>Accessible Hits</source>
+        <translation>%d résultats</translation>
+    </message>
+    <message>
+        <source>Accessible Below Average</source>
+        <translation>en dessous de la moyenne de la catégorie</translation>
+    </message>
+    <message>
+        <source>Accessible Scroll Bar</source>
+        <translation>Barre de défilement</translation>
+    </message>
+    <message>
+        <source>Accessible GDA Bars</source>
+        <translation>Part des apports journaliers</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Clear</source>
+        <translation>Vider la portion</translation>
+    </message>
+    <message>
+        <source>Accessible Slider Name</source>
+        <translation>%@ (curseur)</translation>
+    </message>
 </context>
 </TS>

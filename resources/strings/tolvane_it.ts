@@ -1358,5 +1358,29 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Product Gone Message</source>
         <translation>Questo prodotto non esiste più: è stato eliminato. Nulla è stato modificato.</translation>
     </message>
+    <message>
+        <source>Accessible Hits</source>
+        <translation>%d risultati</translation>
+    </message>
+    <message>
+        <source>Accessible Below Average</source>
+        <translation>sotto la media della categoria</translation>
+    </message>
+    <message>
+        <source>Accessible Scroll Bar</source>
+        <translation>Barra di scorrimento</translation>
+    </message>
+    <message>
+        <source>Accessible GDA Bars</source>
+        <translation>Quota del fabbisogno giornaliero</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Clear</source>
+        <translation>Svuota la porzione</translation>
+    </message>
+    <message>
+        <source>Accessible Slider Name</source>
+        <translation>%@ (cursore)</translation>
+    </message>
 </context>
 </TS>

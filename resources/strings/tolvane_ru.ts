@@ -1358,5 +1358,29 @@
         <source>Product Gone Message</source>
         <translation>Этого продукта больше нет: он был удалён. Ничего не изменено.</translation>
     </message>
+    <message>
+        <source>Accessible Hits</source>
+        <translation>Найдено: %d</translation>
+    </message>
+    <message>
+        <source>Accessible Below Average</source>
+        <translation>ниже среднего по категории</translation>
+    </message>
+    <message>
+        <source>Accessible Scroll Bar</source>
+        <translation>Полоса прокрутки</translation>
+    </message>
+    <message>
+        <source>Accessible GDA Bars</source>
+        <translation>Доля суточной нормы</translation>
+    </message>
+    <message>
+        <source>Accessible Portion Clear</source>
+        <translation>Очистить порцию</translation>
+    </message>
+    <message>
+        <source>Accessible Slider Name</source>
+        <translation>%@ (ползунок)</translation>
+    </message>
 </context>
 </TS>

@@ -81,6 +81,7 @@ CategoryWidget::CategoryWidget(std::shared_ptr<CategoryVC> model, const Strings&
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     table_ = new QListView(this);
+    describeScrollBars(table_, strings);
     table_->setObjectName("categoryTable");
     table_->setUniformItemSizes(true);
     table_->setFrameShape(QFrame::NoFrame);

@@ -1,8 +1,10 @@
 #include "ProductListWidget.h"
 
+#include "nutrition/NumberText.h"
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
 #include "screens/common/QtText.h"
+#include "text/IntegerValue.h"
 
 #include <algorithm>
 
@@ -294,8 +296,10 @@ ProductListWidget::ProductListWidget(std::shared_ptr<ProductListVC> model, const
     pages_->addWidget(emptyPage_);
     layout_->addWidget(pages_, 1);
 
-    connect(searchField_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { model_->textDidChange(text.toStdString()); });
+    // Any change the model has not made: typed, pasted, or set by a screen reader.
+    connect(searchField_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text.toStdString() != model_->searchText()) model_->textDidChange(text.toStdString());
+    });
     connect(searchField_, &QLineEdit::returnPressed, this,
             [this] { model_->searchBarSearchButtonClicked(searchField_->text().toStdString()); });
     connect(searchButton_, &QToolButton::clicked, this,
@@ -307,11 +311,49 @@ ProductListWidget::ProductListWidget(std::shared_ptr<ProductListVC> model, const
         if (const auto place = tableModel_->placeOf(index))
             model_->didSelectRow(place->section, place->row);
     });
+    exposeRows(table_, this);
+    connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { currentRowChanged(table_); });
     model_->setListener(this);
 }
 
 ProductListWidget::~ProductListWidget() {
+    unexposeRows(table_);
     model_->setListener(nullptr);
+}
+
+int ProductListWidget::accessibleRowCount() const {
+    return tableModel_->rowCount();
+}
+
+QString ProductListWidget::accessibleRowName(int row) const {
+    const QModelIndex index = tableModel_->index(row);
+    const QVariant spoken = tableModel_->data(index, Qt::AccessibleTextRole);
+    return spoken.isValid() ? spoken.toString()
+                            : tableModel_->data(index, Qt::DisplayRole).toString();
+}
+
+QRect ProductListWidget::accessibleRowRect(int row) const {
+    const QRect drawn = table_->visualRect(tableModel_->index(row));
+    return drawn.isValid() ? drawn.translated(table_->viewport()->pos()) : QRect();
+}
+
+QAccessible::Role ProductListWidget::accessibleRowRole(int row) const {
+    return accessibleRowPressable(row) ? QAccessible::ListItem : QAccessible::Heading;
+}
+
+int ProductListWidget::accessibleCurrentRow() const {
+    const QModelIndex current = table_->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+bool ProductListWidget::accessibleRowPressable(int row) const {
+    return tableModel_->placeOf(tableModel_->index(row)).has_value();
+}
+
+void ProductListWidget::pressAccessibleRow(int row) {
+    if (const auto place = tableModel_->placeOf(tableModel_->index(row)))
+        chooseRow(place->section, place->row);
 }
 
 void ProductListWidget::chooseRow(int section, int row) {
@@ -333,6 +375,16 @@ void ProductListWidget::listChanged() {
     else
         table_->scrollToTop();
     index_->setLetters(model_->sideIndex());
+    // The number of hits is heard with the list's name after a search.
+    QString name = qs(strings_.text(key("Accessible Product List")));
+    if (showingSearchRows_) {
+        int hits = 0;
+        for (int section = 0; section < tableModel_->sectionCount(); ++section)
+            hits += tableModel_->productCount(section);
+        name += ", " + qs(replaceAll(strings_.text(key("Accessible Hits")), "%d", formatInt(hits)));
+    }
+    if (table_->accessibleName() != name) table_->setAccessibleName(name);
+    rowsChanged(table_);
 }
 
 void ProductListWidget::stateChanged() {

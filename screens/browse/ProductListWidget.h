@@ -3,6 +3,7 @@
 #pragma once
 
 #include "screens/browse/ProductListVC.h"
+#include "screens/common/AccessibleRows.h"
 
 #include <QAbstractListModel>
 #include <QWidget>
@@ -82,7 +83,7 @@ private:
     int last_ = -1;
 };
 
-class ProductListWidget : public QWidget, protected ProductListListener {
+class ProductListWidget : public QWidget, protected ProductListListener, private AccessibleRows {
     Q_OBJECT
 public:
     ProductListWidget(std::shared_ptr<ProductListVC> model, const Strings& strings,
@@ -115,6 +116,15 @@ protected:
 
 private:
     void scrollToIndexLetter(int position);
+    // The table's rows as a screen reader meets them: headings and products, each product
+    // opened by its action as by a tap.
+    int accessibleRowCount() const override;
+    QString accessibleRowName(int row) const override;
+    QRect accessibleRowRect(int row) const override;
+    QAccessible::Role accessibleRowRole(int row) const override;
+    int accessibleCurrentRow() const override;
+    bool accessibleRowPressable(int row) const override;
+    void pressAccessibleRow(int row) override;
 
     std::shared_ptr<ProductListVC> model_;
     QVBoxLayout* layout_;

@@ -1,30 +1,77 @@
 #include "screens/common/Accessibility.h"
 
+#include "platform/Keys.h"
 #include "platform/Strings.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QScrollBar>
 
 namespace tolvane {
 namespace {
 
-class AccessibleValue : public QAccessibleWidget {
+// A tab of a tab bar: selected while its page shows, and its action shows the page as a tap
+// does (a checkable button's own action only flips its mark).
+class AccessiblePageTab : public QAccessibleWidget {
 public:
-    AccessibleValue(QWidget* control, QAccessible::Role role) : QAccessibleWidget(control, role) {}
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? widget()->property("accessibleValue").toString()
-                                       : QAccessibleWidget::text(t);
+    explicit AccessiblePageTab(QAbstractButton* tab)
+        : QAccessibleWidget(tab, QAccessible::PageTab) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.selectable = true;
+        s.selected = tab()->isChecked();
+        s.checkable = false;
+        s.checked = false;
+        return s;
     }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return tab()->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action != pressAction()) return QAccessibleWidget::doAction(action);
+        QMetaObject::invokeMethod(
+            tab(),
+            [tab = QPointer<QAbstractButton>(tab())] {
+                if (tab) tab->click();
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    QAbstractButton* tab() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
-QAccessibleInterface* accessibleValue(const QString&, QObject* object) {
+QAccessibleInterface* accessibleControl(const QString&, QObject* object) {
     auto* control = qobject_cast<QWidget*>(object);
-    const QVariant role = control ? control->property("accessibleRole") : QVariant();
-    return role.isValid() ? new AccessibleValue(control, QAccessible::Role(role.toInt())) : nullptr;
+    if (!control) return nullptr;
+    if (auto* tab = qobject_cast<QAbstractButton*>(control);
+        tab && tab->property("accessiblePageTab").toBool())
+        return new AccessiblePageTab(tab);
+    const QVariant role = control->property("accessibleRole");
+    return role.isValid() ? new QAccessibleWidget(control, QAccessible::Role(role.toInt()))
+                          : nullptr;
+}
+
+void installFactory() {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleControl), true);
+    (void)factoryInstalled;
+}
+
+// An interface Qt made before the control's property was set is replaced at the next query.
+void forgetInterface(QWidget* control) {
+    // (a change event made one even while no reader listens).
+    QAccessible::deleteAccessibleInterface(
+        QAccessible::uniqueId(QAccessible::queryAccessibleInterface(control)));
 }
 
 QString textOf(const Strings& strings, const char* key) {
@@ -45,13 +92,29 @@ void describe(QAction* action, const Strings& strings, const char* descriptionKe
     action->setProperty("accessibleDescription", textOf(strings, descriptionKey));
 }
 
-void setAccessibleValue(QWidget* control, const QString& value, QAccessible::Role role) {
-    static const bool factoryInstalled = (QAccessible::installFactory(accessibleValue), true);
-    (void)factoryInstalled;
+void describeScrollBars(QAbstractScrollArea* area, const Strings& strings) {
+    const QString name = textOf(strings, key("Accessible Scroll Bar"));
+    area->verticalScrollBar()->setAccessibleName(name);
+    area->horizontalScrollBar()->setAccessibleName(name);
+}
+
+void setAccessibleRole(QWidget* control, QAccessible::Role role) {
+    installFactory();
+    const bool known = control->property("accessibleRole").toInt() == int(role);
     control->setProperty("accessibleRole", int(role));
-    control->setProperty("accessibleValue", value);
-    QAccessibleValueChangeEvent changed(control, value);
-    QAccessible::updateAccessibility(&changed);
+    if (!known) forgetInterface(control);
+}
+
+void exposeAsPageTab(QAbstractButton* tab) {
+    installFactory();
+    tab->setProperty("accessiblePageTab", true);
+    forgetInterface(tab);
+    QObject::connect(tab, &QAbstractButton::toggled, tab, [tab] {
+        QAccessible::State changed;
+        changed.selected = true;
+        QAccessibleStateChangeEvent event(tab, changed);
+        QAccessible::updateAccessibility(&event);
+    });
 }
 
 void paintKeyboardFocus(QPainter& painter, const QRect& rect) {

@@ -4,6 +4,8 @@
 
 #include <QAccessible>
 
+class QAbstractButton;
+class QAbstractScrollArea;
 class QAction;
 class QKeyEvent;
 class QPainter;
@@ -24,10 +26,14 @@ void describe(QWidget* control, const Strings& strings, const char* descriptionK
 void describe(QAction* action, const Strings& strings, const char* descriptionKey,
               const char* nameKey = nullptr);
 
-// A painted control (a wheel, a drawn list) as a screen reader hears it: its role, and as its
-// value the row it is on. Called first from the control's constructor, then on every change.
-void setAccessibleValue(QWidget* control, const QString& value,
-                        QAccessible::Role role = QAccessible::List);
+// Names the scroll bars of a scrolling page or list, which a screen reader can move.
+void describeScrollBars(QAbstractScrollArea* area, const Strings& strings);
+
+// The role a container is heard with (a tab bar's page tab list, a group).
+void setAccessibleRole(QWidget* control, QAccessible::Role role);
+// A checkable button that stands for a page: heard as a tab, selected while checked, and its
+// action clicks it as a tap does.
+void exposeAsPageTab(QAbstractButton* tab);
 
 // The frame around the row or control the keyboard is on.
 void paintKeyboardFocus(QPainter& painter, const QRect& rect);

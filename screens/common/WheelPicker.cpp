@@ -1,6 +1,7 @@
 #include "screens/common/WheelPicker.h"
 
 #include "screens/common/Accessibility.h"
+#include "screens/common/AccessibleRows.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -23,12 +24,20 @@ constexpr int kDragThreshold = 6;
 WheelPicker::WheelPicker(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    setAccessibleValue(this, {}, QAccessible::SpinBox);
+    exposeRows(this, this, QAccessible::SpinBox);
+}
+
+WheelPicker::~WheelPicker() {
+    unexposeRows(this);
 }
 
 void WheelPicker::redraw() {
-    setAccessibleValue(this, rows_.value(current_), QAccessible::SpinBox);
+    currentRowChanged(this);
     update();
+}
+
+QRect WheelPicker::accessibleRowRect(int row) const {
+    return rowRect(row).intersected(rect());
 }
 
 QSize WheelPicker::sizeHint() const {
@@ -40,7 +49,9 @@ QSize WheelPicker::minimumSizeHint() const {
 }
 
 void WheelPicker::setRows(const QStringList& rows) {
+    const bool replaced = rows != rows_;
     rows_ = rows;
+    if (replaced) rowsChanged(this);
     current_ = std::clamp(current_, 0, std::max(0, int(rows_.size()) - 1));
     redraw();
 }

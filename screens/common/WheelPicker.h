@@ -1,16 +1,20 @@
 // A picker wheel: a column of rows turned by dragging, the mouse wheel, the arrow keys or a
-// click on a row; the row in the middle band is the chosen one.
+// click on a row; the row in the middle band is the chosen one. A screen reader meets it as a
+// spin box whose Value is the chosen row's number, its rows as children, each chosen by its action.
 #pragma once
+
+#include "screens/common/AccessibleRows.h"
 
 #include <QStringList>
 #include <QWidget>
 
 namespace tolvane {
 
-class WheelPicker : public QWidget {
+class WheelPicker : public QWidget, private AccessibleRows {
     Q_OBJECT
 public:
     explicit WheelPicker(QWidget* parent = nullptr);
+    ~WheelPicker() override;
 
     void setRows(const QStringList& rows);
     const QStringList& rows() const { return rows_; }
@@ -43,6 +47,11 @@ private:
     // Redraws and tells a screen reader the row in the middle.
     void redraw();
     int middleTop() const;
+    int accessibleRowCount() const override { return int(rows_.size()); }
+    QString accessibleRowName(int row) const override { return rows_.value(row); }
+    QRect accessibleRowRect(int row) const override;
+    int accessibleCurrentRow() const override { return rows_.isEmpty() ? -1 : current_; }
+    void pressAccessibleRow(int row) override { choose(row); }
 
     QStringList rows_;
     int current_ = 0;

@@ -43,16 +43,21 @@ protected:
     }
 };
 
-// A light's colour as a screen reader says it.
+// A light's colour as a screen reader says it, and the mark of a value below the category's
+// average (the picture's "_top" form: a star on the light, or on the grey of energy).
 QString spokenLight(const std::string& picture, const Strings& strings) {
     const std::pair<const char*, const char*> lights[] = {
         {"ampel_green", key("Accessible Light Green")},
         {"ampel_yellow", key("Accessible Light Yellow")},
         {"ampel_red", key("Accessible Light Red")},
-        {"ampel_neutral", key("Accessible Light None")}};
+        {"ampel_neutral", key("Accessible Light None")},
+        {"ampel_grey", nullptr}};
+    QStringList spoken;
     for (const auto& [prefix, colourKey] : lights)
-        if (picture.rfind(prefix, 0) == 0) return qs(strings.text(colourKey));
-    return {};
+        if (picture.rfind(prefix, 0) == 0 && colourKey) spoken << qs(strings.text(colourKey));
+    if (picture.size() > 4 && picture.compare(picture.size() - 4, 4, "_top") == 0)
+        spoken << qs(strings.text(key("Accessible Below Average")));
+    return spoken.join(", ");
 }
 
 // The table as a screen reader says it: each row's texts and its light's colour.
@@ -162,6 +167,7 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new QScrollArea(this);
+    describeScrollBars(scroll, strings);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -247,6 +253,7 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     layout->addWidget(choicesBox_);
     layout->addStretch(1);
     scroll->setWidget(page);
+    page_ = scroll;
 
     connect(favorite_, &QPushButton::clicked, this, [this] { model_->addToFav(); });
     connect(turn_, &QPushButton::clicked, this,
@@ -342,9 +349,13 @@ void ProductDetailWidget::showChoices() {
         row->setAccessibleName(qs(choice.name));
         QStringList spoken;
         if (!choice.maker.empty()) spoken << qs(choice.maker);
-        for (const std::string& name : choice.pictures)
-            if (const QString light = spokenLight(name, strings_); !light.isEmpty())
-                spoken << light;
+        // The lights in the order drawn, each with its nutrient's name.
+        const char* const nutrients[] = {key("Fett"), key("gesättigte Fette"), key("Zucker"),
+                                         key("Salz")};
+        for (std::size_t light = 0; light < choice.pictures.size(); ++light)
+            if (const QString colour = spokenLight(choice.pictures[light], strings_);
+                !colour.isEmpty())
+                spoken << qs(strings_.text(nutrients[light])) + ": " + colour;
         spoken << qs(strings_.text(key("Accessible Row Description")));
         row->setAccessibleDescription(spoken.join(", "));
         row->setProperty("last", i + 1 == shownChoices_.size());
@@ -384,6 +395,7 @@ QPoint ProductDetailWidget::pickerPosition(bool up) const {
 void ProductDetailWidget::slidePicker(bool up) {
     pickerUp_ = up;
     slide_->stop();
+    if (!up) page_->setEnabled(true);
     if (up) {
         // Each opening is a fresh picker: the folders as they are now, from the top.
         picker_->model().setOffset(0);
@@ -400,6 +412,7 @@ void ProductDetailWidget::slidePicker(bool up) {
         else if (favorite_->isVisible())
             favorite_->setFocus(Qt::OtherFocusReason);
     }
+    if (up) page_->setEnabled(false);
     slide_->setStartValue(picker_->pos());
     slide_->setEndValue(pickerPosition(up));
     slide_->start();

@@ -84,6 +84,8 @@ private:
     QPushButton* removeFavorite_;
     QAction* done_;
     CheckPickerView* picker_;
+    // The page behind the picker: out of Tab's and a screen reader's way while the picker is up.
+    QWidget* page_ = nullptr;
     QPropertyAnimation* slide_;
     bool pickerUp_ = false;
     DetailTable* table_;

@@ -2,7 +2,9 @@
 
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
+#include "screens/common/AccessibleRows.h"
 #include "screens/common/QtText.h"
+#include "text/IntegerValue.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -13,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace tolvane {
 namespace {
@@ -63,6 +66,8 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
     portion_->setAlignment(Qt::AlignRight);
     portion_->installEventFilter(this);
     describe(portion_, strings_, key("Accessible Portion Description"), key("Accessible Portion"));
+    if (auto* clear = portion_->findChild<QToolButton*>())
+        clear->setAccessibleName(qs(strings_.text(key("Accessible Portion Clear"))));
     // Reading order: the way back at the top left, the help at the top right, the portion below.
     setTabOrder(turnBack_, info_);
     setTabOrder(info_, portion_);
@@ -71,6 +76,13 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
             [this] { model_->receivedRotate(DeviceOrientation::Portrait); });
     connect(portion_, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_->portionTextChanged(text.toStdString()); });
+    // A portion set whole rather than typed (by a screen reader) is applied at once, as typing
+    // it and closing the keyboard would.
+    connect(portion_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (portion_->isModified() || text.toStdString() == model_->portionText()) return;
+        model_->portionTextChanged(text.toStdString());
+        model_->keyboardWillHide();
+    });
     connect(portion_, &QLineEdit::editingFinished, this, [this] {
         model_->portionTextChanged(portion_->text().toStdString());
         model_->keyboardWillHide();
@@ -87,6 +99,25 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
     }
     // They stand left of the field: Tab reaches them first.
     if (!choices_.empty()) QWidget::setTabOrder(choices_.back(), portion_);
+    // The bars as a screen reader meets them, over the drawing.
+    barsView_ = new AccessibleBars(
+        this, qs(strings_.text(key("Accessible GDA Bars"))), kNutrientCount, [this](int row) {
+            const auto nutrient = static_cast<Nutrient>(row);
+            const GdaBar& bar = model_->bars()[static_cast<std::size_t>(row)];
+            QString name = qs(model_->barTitle(nutrient));
+            if (bar.noData) {
+                name += ", " + qs(strings_.text(key("Accessible Light None")));
+            } else {
+                const std::string unit = nutrient == Nutrient::Energy ? "kcal" : strings_.text("g");
+                name += " " + qs(bar.percentLabel) + ", " + qs(formatInt(bar.amount) + " " + unit);
+            }
+            const int h = std::max(1, bar.drawnHeight);
+            return AccessibleBars::Bar{name,
+                                       QRect(barLeft(nutrient), kBarBottom - h, kGdaBarWidth, h)
+                                           .translated(canvasOrigin()),
+                                       bar.noData ? 0.0 : double(bar.percent)};
+        });
+    barsView_->lower();
     model_->setListener(this);
     unit_->setText(qs(model_->portionUnit()));
     layoutChildren();
@@ -99,6 +130,11 @@ ProductDetailsLandscapeWidget::~ProductDetailsLandscapeWidget() {
 QPoint ProductDetailsLandscapeWidget::canvasOrigin() const {
     return {std::max(0, (width() - canvasSize.width()) / 2),
             std::max(0, (height() - canvasSize.height()) / 2)};
+}
+
+void ProductDetailsLandscapeWidget::barsChanged() {
+    update();
+    barsView_->changed();
 }
 
 void ProductDetailsLandscapeWidget::layoutChildren() {

@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace tolvane {
 
+class AccessibleBars;
+
 class ProductDetailsLandscapeWidget : public QWidget, private LandscapeListener {
     Q_OBJECT
 public:
@@ -50,7 +52,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void barsChanged() override { update(); }
+    void barsChanged() override;
     void touchChanged() override { update(); }
     void closeKeyboard() override;
     void portionChosen() override;
@@ -64,6 +66,7 @@ private:
     QLineEdit* portion_;
     QLabel* unit_;
     std::vector<QPushButton*> choices_;
+    AccessibleBars* barsView_;
 };
 
 } // namespace tolvane

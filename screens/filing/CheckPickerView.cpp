@@ -31,6 +31,7 @@ CheckPickerView::CheckPickerView(QWidget* parent) : QWidget(parent) {
     setFixedSize(M::kWidth, M::kHeight);
     setFocusPolicy(Qt::StrongFocus);
     model_.setListener(this);
+    exposeRows(this, this);
     announce();
 }
 
@@ -40,9 +41,42 @@ int CheckPickerView::middleRow() const {
 }
 
 void CheckPickerView::announce() {
-    const PickerRow row = model_.row(middleRow());
-    const QString text = QString::fromStdString(row.text);
-    setAccessibleValue(this, row.blank || !row.checked ? text : text + QStringLiteral(" \u2713"));
+    const int rows = accessibleRowCount();
+    if (rows != announcedRows_) {
+        announcedRows_ = rows;
+        rowsChanged(this);
+    } else {
+        for (int row = 0; row < rows; ++row)
+            rowCheckChanged(this, row);
+    }
+    currentRowChanged(this);
+}
+
+int CheckPickerView::accessibleRowCount() const {
+    return std::max(0, model_.numberOfRows() - 2 * M::kBlankRows);
+}
+
+QString CheckPickerView::accessibleRowName(int row) const {
+    return QString::fromStdString(model_.row(row + M::kBlankRows).text);
+}
+
+QRect CheckPickerView::accessibleRowRect(int row) const {
+    const int h = static_cast<int>(model_.rowHeight());
+    const QRect cell(M::kListLeft, rowCentre(row + M::kBlankRows).y() - h / 2, M::kListWidth, h);
+    return cell.intersected(listRect());
+}
+
+int CheckPickerView::accessibleCurrentRow() const {
+    const int row = middleRow() - M::kBlankRows;
+    return row >= 0 && row < accessibleRowCount() ? row : -1;
+}
+
+bool CheckPickerView::accessibleRowChecked(int row) const {
+    return model_.row(row + M::kBlankRows).checked;
+}
+
+void CheckPickerView::pressAccessibleRow(int row) {
+    if (row >= 0 && row < accessibleRowCount()) model_.touchRow(row + M::kBlankRows);
 }
 
 void CheckPickerView::keyPressEvent(QKeyEvent* event) {
@@ -56,6 +90,7 @@ void CheckPickerView::keyPressEvent(QKeyEvent* event) {
 }
 
 CheckPickerView::~CheckPickerView() {
+    unexposeRows(this);
     model_.setListener(nullptr);
 }
 

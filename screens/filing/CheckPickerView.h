@@ -3,6 +3,7 @@
 // into its calls.
 #pragma once
 
+#include "screens/common/AccessibleRows.h"
 #include "screens/filing/CheckPickerModel.h"
 
 #include <QElapsedTimer>
@@ -13,7 +14,7 @@ class QVariantAnimation;
 
 namespace tolvane {
 
-class CheckPickerView : public QWidget, private CheckPickerListener {
+class CheckPickerView : public QWidget, private CheckPickerListener, private AccessibleRows {
     Q_OBJECT
 public:
     explicit CheckPickerView(QWidget* parent = nullptr);
@@ -43,6 +44,16 @@ private:
     void pickerRowsChanged() override;
     void pickerScrollTo(double offset) override;
     QRect listRect() const;
+    // The folders as a screen reader meets them: a row each, checkable, its mark flipped by its
+    // action as by a tap (the blank rows above and below are left out).
+    int accessibleRowCount() const override;
+    QString accessibleRowName(int row) const override;
+    QRect accessibleRowRect(int row) const override;
+    int accessibleCurrentRow() const override;
+    bool accessibleRowCheckable(int) const override { return true; }
+    bool accessibleRowChecked(int row) const override;
+    void pressAccessibleRow(int row) override;
+    void toggleAccessibleRow(int row) override { pressAccessibleRow(row); }
 
     CheckPickerModel model_;
     double shownOffset_ = 0.0;
@@ -56,6 +67,7 @@ private:
     double velocity_ = 0.0; // points per second, downward positive
     QElapsedTimer moveClock_;
     int wheelDelta_ = 0; // of a wheel turned by less than a notch so far
+    int announcedRows_ = -1;
 };
 
 } // namespace tolvane

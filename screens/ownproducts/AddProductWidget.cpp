@@ -35,6 +35,8 @@ AddProductWidget::AddProductWidget(std::shared_ptr<AddProductVC> model, const St
     layout->setSpacing(0);
 
     scroll_ = new QScrollArea(this);
+
+    describeScrollBars(scroll_, strings);
     scroll_->setObjectName("groupedTable");
     scroll_->setFocusPolicy(Qt::NoFocus); // Tab goes to the fields, which it scrolls into view
     scroll_->setWidgetResizable(true);

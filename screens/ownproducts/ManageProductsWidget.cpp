@@ -166,6 +166,8 @@ ManageProductsWidget::ManageProductsWidget(std::shared_ptr<ManageProductsVC> mod
     layout->addWidget(help_, 1);
 
     table_ = new QScrollArea(this);
+
+    describeScrollBars(table_, strings);
     table_->setObjectName("groupedTable");
     table_->setFocusPolicy(Qt::NoFocus); // Tab goes to the rows, which it scrolls into view
     table_->setWidgetResizable(true);

@@ -44,7 +44,11 @@ bool AddMenuFolderVC::readLargest() {
 
 void AddMenuFolderVC::returnKey() {
     if (listener_) listener_->hideKeyboard();
-    validate();
+    // A typed name is saved as with "Fertig"; an empty field leaves the screen open.
+    if (checkFolderName(text_) == FolderNameCheck::Empty)
+        validate();
+    else
+        donePressed();
 }
 
 void AddMenuFolderVC::setText(const std::string& text) {

@@ -54,6 +54,7 @@ public:
     const std::string& text() const { return text_; }
     // The key of what is wrong with the typed name, or that it exists; "" for a fine or empty one.
     const std::string& noteKey() const { return noteKey_; }
+    // Return in the field: a typed name is saved as with "Fertig", an empty field stays.
     void returnKey();
     // "Fertig": closes the screen (leaving stores the folder), unless the name is refused or
     // exists and the second folder is not confirmed.

@@ -21,6 +21,7 @@ FavoriteVCFolderNewWidget::FavoriteVCFolderNewWidget(std::shared_ptr<FavoriteVCF
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new QScrollArea(this);
+    describeScrollBars(scroll, strings);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

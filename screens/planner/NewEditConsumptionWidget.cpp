@@ -1,5 +1,6 @@
 #include "NewEditConsumptionWidget.h"
 
+#include "nutrition/NumberText.h"
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
 #include "screens/common/QtText.h"
@@ -39,6 +40,7 @@ NewEditConsumptionWidget::NewEditConsumptionWidget(std::shared_ptr<NewEditConsum
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new QScrollArea(this);
+    describeScrollBars(scroll, strings);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -93,12 +95,24 @@ NewEditConsumptionWidget::NewEditConsumptionWidget(std::shared_ptr<NewEditConsum
         form->addRow(hint);
         if (q == Q::Amount) form->addRow(amountSlider_);
         connect(field, &QLineEdit::editingFinished, this, [this, i] { finishEditing(i); });
+        // A value set whole rather than typed (by a screen reader) is applied at once, as typing
+        // it and leaving the field would.
+        connect(field, &QLineEdit::textChanged, this, [this, i, q](const QString& text) {
+            if (fields_[i]->isModified() || editing_ == i ||
+                text.toStdString() == model_->fieldText(q) || !model_->shouldBeginEditing(q))
+                return;
+            model_->endEditing(q, text.toStdString());
+        });
     }
     form->addRow(caloriesSlider_);
     for (auto [slider, q] :
-         {std::pair{amountSlider_, Q::Amount}, std::pair{caloriesSlider_, Q::Calories}})
-        describe(slider, strings, key("Accessible Slider Description"),
-                 NewEditConsumptionVC::captionKey(q));
+         {std::pair{amountSlider_, Q::Amount}, std::pair{caloriesSlider_, Q::Calories}}) {
+        // Named apart from the field of the same quantity.
+        describe(slider, strings, key("Accessible Slider Description"));
+        slider->setAccessibleName(
+            qs(replaceAll(strings.text(key("Accessible Slider Name")), "%@",
+                          strings.text(NewEditConsumptionVC::captionKey(q)))));
+    }
     layout->addLayout(form);
     layout->addStretch(1);
     scroll->setWidget(page);

@@ -14,13 +14,17 @@ PlannerListView::PlannerListView(int rowHeight, std::function<int()> rowCount, R
                                  QWidget* parent)
     : QWidget(parent), rowHeight_(rowHeight), rowCount_(std::move(rowCount)),
       painter_(std::move(painter)) {
-    setAccessibleValue(this, {});
+    exposeRows(this, this);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setFocusPolicy(Qt::StrongFocus);
 }
 
-QString PlannerListView::currentRowText() const {
-    return rowText_ && current_ < rowCount_() ? rowText_(current_) : QString();
+PlannerListView::~PlannerListView() {
+    unexposeRows(this);
+}
+
+int PlannerListView::accessibleCurrentRow() const {
+    return current_ < rowCount_() && hasFocus() ? current_ : -1;
 }
 
 void PlannerListView::setCurrent(int row) {
@@ -33,7 +37,7 @@ void PlannerListView::setCurrent(int row) {
             break;
         }
     update();
-    setAccessibleValue(this, currentRowText());
+    currentRowChanged(this);
 }
 
 void PlannerListView::focusInEvent(QFocusEvent* event) {
@@ -91,6 +95,7 @@ void PlannerListView::refresh() {
     if (pending_ >= rowCount_()) pending_ = -1;
     setFixedHeight(sizeHint().height());
     update();
+    rowsChanged(this);
 }
 
 QSize PlannerListView::sizeHint() const {

@@ -1,18 +1,21 @@
 // A painted list of equal rows for the planner screens: a tap on a row, and, when switched on,
 // a delete mark per row (tap it, then the red button) and a move handle (drag it to another row).
 // From the keyboard: the arrow keys go from row to row, Return or Space taps, Delete shows the red
-// button that Return then presses, Alt+Up/Down moves a row. A screen reader hears the current
-// row's text as the list's value.
+// button that Return then presses, Alt+Up/Down moves a row. A screen reader meets each row as a
+// list item named by its text, opened by its action as by a tap.
 #pragma once
+
+#include "screens/common/AccessibleRows.h"
 
 #include <QString>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 
 namespace tolvane {
 
-class PlannerListView : public QWidget {
+class PlannerListView : public QWidget, private AccessibleRows {
     Q_OBJECT
 public:
     // Paints row content (background included) into the given rect.
@@ -20,6 +23,7 @@ public:
 
     PlannerListView(int rowHeight, std::function<int()> rowCount, RowPainter painter,
                     QWidget* parent = nullptr);
+    ~PlannerListView() override;
 
     void setDeleteText(const QString& text) { deleteText_ = text; }
     // What a screen reader says of a row.
@@ -52,7 +56,13 @@ protected:
 private:
     int rowAt(int y) const;
     void setCurrent(int row);
-    QString currentRowText() const;
+    int accessibleRowCount() const override { return std::max(0, rowCount_()); }
+    QString accessibleRowName(int row) const override {
+        return rowText_ ? rowText_(row) : QString();
+    }
+    QRect accessibleRowRect(int row) const override { return rowRect(row); }
+    int accessibleCurrentRow() const override;
+    void pressAccessibleRow(int row) override { emit rowTapped(row); }
 
     int rowHeight_;
     std::function<int()> rowCount_;

@@ -1,5 +1,7 @@
 #include "ProductDetailPortraitWidget.h"
 
+#include "platform/Keys.h"
+#include "screens/common/AccessibleRows.h"
 #include "screens/common/QtText.h"
 
 #include <QIcon>
@@ -24,6 +26,15 @@ ProductDetailPortraitWidget::ProductDetailPortraitWidget(
     note_->setStyleSheet("color: #6d7178; font-size: 12px;");
     note_->setGeometry(12, 52, 296, 44);
     note_->hide();
+    bars_ = new AccessibleBars(
+        this, qs(strings_.text(key("Accessible GDA Bars"))), kNutrientCount, [this](int n) {
+            const FolderGdaBar& bar = model_->bars()[static_cast<std::size_t>(n)];
+            const QString title =
+                qs(strings_.text(ProductDetailPortraitVC::barTitleKey(kNutrients[n])));
+            return AccessibleBars::Bar{
+                title + " " + qs(bar.percentLabel) + ", " + qs(bar.valueLabel),
+                barRect(n).adjusted(0, -22, 0, 0), bar.noData ? 0.0 : double(bar.percent)};
+        });
     model_->setListener(this);
     model_->viewDidLoad();
 }
@@ -40,6 +51,7 @@ void ProductDetailPortraitWidget::showEvent(QShowEvent* event) {
 void ProductDetailPortraitWidget::barsChanged() {
     note_->setVisible(model_->fixedReferences());
     update();
+    bars_->changed();
 }
 
 QRect ProductDetailPortraitWidget::barRect(int nutrient) const {

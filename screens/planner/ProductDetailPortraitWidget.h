@@ -10,6 +10,8 @@ class QLabel;
 
 namespace tolvane {
 
+class AccessibleBars;
+
 class ProductDetailPortraitWidget : public QWidget, private ProductDetailPortraitListener {
     Q_OBJECT
 public:
@@ -35,6 +37,7 @@ private:
     std::shared_ptr<ProductDetailPortraitVC> model_;
     const Strings& strings_;
     QLabel* note_;
+    AccessibleBars* bars_;
 };
 
 } // namespace tolvane

@@ -58,6 +58,8 @@ PersonalProfileWidget::PersonalProfileWidget(std::shared_ptr<PersonalProfileVC> 
     layout->addWidget(wheels);
 
     auto* scroll = new QScrollArea(this);
+
+    describeScrollBars(scroll, strings);
     scroll->setObjectName("groupedTable");
     scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the rows, which it scrolls into view
     scroll->setWidgetResizable(true);

@@ -20,6 +20,7 @@ LocalizationWidget::LocalizationWidget(std::shared_ptr<Localization> model, Pict
     const auto& strings = model_->strings();
     setWindowTitle(qs(strings.text("Lokalisierung")));
     auto* scroll = new QScrollArea(this);
+    describeScrollBars(scroll, strings);
     scroll->setObjectName("groupedTable");
     scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the rows, which it scrolls into view
     scroll->setWidgetResizable(true);

@@ -25,6 +25,8 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
     setWindowTitle(qs(strings.text(SetupVC::titleKey())));
 
     auto* scroll = new QScrollArea(this);
+
+    describeScrollBars(scroll, strings);
     scroll->setObjectName("groupedTable");
     scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the rows, which it scrolls into view
     scroll->setWidgetResizable(true);

@@ -32,8 +32,7 @@ protected:
 TEST_F(NewFolderTest, ANewFolderGoesToTheEndWithTheNextId) {
     const auto vc = open();
     vc->setText("Abendessen");
-    vc->returnKey();
-    vc->donePressed();
+    vc->returnKey(); // Return in the field saves as "Fertig" does
     EXPECT_EQ(navigation.pops(), 1);
     vc->viewWillDisappear();
     EXPECT_EQ(folder(5), (FolderRow{"Abendessen", "0", "4", "5", "0"}));
@@ -88,7 +87,7 @@ TEST_F(NewFolderTest, TypedNamesAreNotedDoneKeepsRefusedOnesAndAsksBeforeADuplic
     } cases[] = {
         {"", Done, "", "", -1, true, ""},
         {"Полдник", Done, "", "", -1, true, "Полдник"},
-        {std::string(30, 'x'), Return, "", "", -1, false, std::string(30, 'x')},
+        {std::string(30, 'x'), Return, "", "", -1, true, std::string(30, 'x')},
         {"Полдник", Cancel, "", "", -1, true, ""},
         {std::string(31, 'x'), Done, "Pop-Up Add Folder", "Pop-Up Add Folder", 0, false, ""},
         {"a|b", Return, "Pop-Up Add Folder2", "Pop-Up Add Folder2", 0, false, ""},
@@ -98,7 +97,7 @@ TEST_F(NewFolderTest, TypedNamesAreNotedDoneKeepsRefusedOnesAndAsksBeforeADuplic
         // A name changed after its check is checked again when leaving.
         {"Mittag|essen", Return, "Pop-Up Add Folder2", "Pop-Up Add Folder2", 0, false,
          "Mittagessen", "Mittagessen"},
-        {"Znüni", Return, "", "", -1, false, "", "a|b"},
+        {"Znüni", Return, "", "", -1, true, "", "a|b"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name + " " + std::to_string(c.leave));
