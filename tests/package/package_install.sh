@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package of a build tree with cpack, validates its AppStream metadata,
-# unpacks it with dpkg -x into a scratch root outside the build tree (so the program can only
-# find what the package holds) and starts the unpacked program there on a fresh documents folder.
+# Builds the Debian package of a build tree with cpack, validates its AppStream metadata, its
+# desktop entry and the package itself (lintian), unpacks it with dpkg -x into a scratch root
+# outside the build tree (so the program can only find what the package holds) and starts the
+# unpacked program there on a fresh documents folder.
 # Usage: package_install.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -22,6 +23,14 @@ for file in bin/tolvane bin/tolvane-product-server bin/tolvane-catalogue bin/tol
     [ -s "$usr/$file" ] || fail "not in the package: $file"
 done
 appstreamcli validate --no-net "$usr/share/metainfo/ch.tolvane.Tolvane.metainfo.xml"
+hints=$(desktop-file-validate "$usr/share/applications/tolvane.desktop" 2>&1) &&
+    [ -z "$hints" ] || fail "the desktop entry: $hints"
+for program in tolvane tolvane-product-server tolvane-catalogue tolvane-sync; do
+    [ -s "$usr/share/man/man1/$program.1.gz" ] || fail "no manual page for $program"
+done
+# Debian's own checker: no error and no warning.
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>/dev/null ||
+    fail "lintian reports errors or warnings"
 
 "$usr/bin/tolvane" --help | grep -q -- --data-dir || fail "--help does not list the options"
 docs=$scratch/documents
