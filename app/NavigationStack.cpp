@@ -118,7 +118,7 @@ void NavigationStack::push(std::shared_ptr<Screen> screen, const std::string& ba
     QWidget* widget = factory_.makeWidget(screen, context);
     if (!widget) {
         const std::string name = typeid(*screen).name();
-        platform_.log.write("No widget registered for screen " + name);
+        platform_.log.warn("No widget registered for screen " + name);
         auto* label = new QLabel(QString::fromStdString(name));
         label->setAlignment(Qt::AlignCenter);
         widget = label;

@@ -93,7 +93,7 @@ void Tolvane_AppDelegate::awakeFromNib() {
 
     std::string error;
     if (!copyDatabaseIfMissing(context_.locations(), &error)) {
-        context_.log->write(error);
+        context_.log->warn(error);
         context_.alerts->show(AlertRequest{
             key("Error!!!"), key("Failed to create writable database"), {key("Cancel")}});
     }

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <filesystem>
 #include <iostream>
 
 using namespace tolvane;
@@ -127,8 +128,10 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    auto context = AppContext::create(options, std::make_unique<StreamLog>(std::cerr),
-                                      AppContext::deviceLanguages());
+    // Diagnostics go to the log file: they may name the user's profile values and products.
+    auto log = std::make_unique<FileLog>(
+        std::filesystem::path(options.documentsDir.toStdString()) / "Tolvane.log", std::cerr);
+    auto context = AppContext::create(options, std::move(log), AppContext::deviceLanguages());
     app.setStyleSheet(styleSheet());
 
     ScreenFactory factory;

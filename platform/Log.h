@@ -1,6 +1,9 @@
-// The diagnostic log: one plain line per message, no levels.
+// The diagnostic log: one plain line per message. A warning is a line a user at a terminal
+// should see as well: a fault, never personal data.
 #pragma once
 
+#include <filesystem>
+#include <fstream>
 #include <mutex>
 #include <ostream>
 #include <string>
@@ -12,6 +15,7 @@ class Log {
 public:
     virtual ~Log() = default;
     virtual void write(const std::string& line) = 0;
+    virtual void warn(const std::string& line) { write(line); }
 };
 
 // Writes each line to a stream (standard error in the application).
@@ -23,6 +27,21 @@ public:
 private:
     std::mutex mutex_;
     std::ostream& out_;
+};
+
+// The application's log: every line to a file in the documents folder (the previous run's
+// lines kept beside it once the file passes a megabyte), warnings to the terminal too. A file
+// that cannot be opened loses the diagnostic lines, never the warnings.
+class FileLog : public Log {
+public:
+    FileLog(const std::filesystem::path& file, std::ostream& terminal);
+    void write(const std::string& line) override;
+    void warn(const std::string& line) override;
+
+private:
+    std::mutex mutex_;
+    std::ofstream file_;
+    std::ostream& terminal_;
 };
 
 // Keeps the lines, for tests.

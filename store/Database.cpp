@@ -174,7 +174,7 @@ bool Database::beginBulkWrites() {
     sqlite3* handle = nullptr;
     if (sqlite3_open_v2(databasePath_.c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr) !=
         SQLITE_OK) {
-        log_.write(std::string("Bulk writes not begun: ") + sqlite3_errmsg(handle));
+        log_.warn(std::string("Bulk writes not begun: ") + sqlite3_errmsg(handle));
         sqlite3_close(handle);
         return false;
     }
@@ -191,7 +191,7 @@ bool Database::beginBulkWrites() {
                              nullptr, nullptr, nullptr) != SQLITE_OK) {
         // Busy is expected now and then and tried again; anything else is worth a line.
         if ((sqlite3_errcode(handle) & 0xff) != SQLITE_BUSY)
-            log_.write(std::string("Bulk writes not begun: ") + sqlite3_errmsg(handle));
+            log_.warn(std::string("Bulk writes not begun: ") + sqlite3_errmsg(handle));
         sqlite3_close(handle);
         return false;
     }
@@ -217,7 +217,7 @@ void Database::endBulkWrites() {
         back = switchJournal(handle, "delete");
     }
     if (!back)
-        log_.write(std::string("Database left in write-ahead mode until the next start: ") +
+        log_.warn(std::string("Database left in write-ahead mode until the next start: ") +
                    sqlite3_errmsg(handle));
     closeWithoutCheckpoint(handle, !back && interrupted_);
 }

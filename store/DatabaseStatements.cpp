@@ -9,11 +9,11 @@ std::optional<std::string> Database::compose(const char* operation, std::size_t 
                                              std::span<const SqlArg> args) {
     ComposedSql composed = composeSql(format, args);
     if (!composed.ok) {
-        log_.write(std::string(operation) + ": statement not run, " + composed.error);
+        log_.warn(std::string(operation) + ": statement not run, " + composed.error);
         return std::nullopt;
     }
     if (limit != 0 && composed.text.size() + 1 > limit) {
-        log_.write(std::string(operation) + ": statement of " +
+        log_.warn(std::string(operation) + ": statement of " +
                    formatInt(static_cast<long long>(composed.text.size())) +
                    " bytes exceeds its limit of " + formatInt(static_cast<long long>(limit)) +
                    ", not run");

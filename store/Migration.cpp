@@ -171,7 +171,7 @@ MigrationResult problem(MigrationResult::Problem kind, std::string message, Log&
     MigrationResult result;
     result.problem = kind;
     result.message = std::move(message);
-    log.write(result.message);
+    log.warn(result.message);
     return result;
 }
 
@@ -239,7 +239,7 @@ MigrationResult createEditableCopyOfDatabaseIfNeeded(const StoreLocations& locat
         }
         if (!aside.empty()) {
             result.setAside = aside.string();
-            log.write("Database " + reason + " replaced by the shipped file; the old file is " +
+            log.warn("Database " + reason + " replaced by the shipped file; the old file is " +
                       result.setAside);
         }
     }
@@ -257,7 +257,7 @@ MigrationResult createEditableCopyOfDatabaseIfNeeded(const StoreLocations& locat
     if (!writable) {
         result.problem = Problem::ReadOnly;
         result.message = path + " cannot be written; changes are not kept";
-        log.write(result.message);
+        log.warn(result.message);
     }
     return result;
 }

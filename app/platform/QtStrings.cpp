@@ -9,10 +9,10 @@ QtStrings::QtStrings(const QString& directory, const QString& language, Log& log
     : language_(language) {
     const QString file = directory + "/tolvane_" + language + ".qm";
     loaded_ = translator_.load(file);
-    if (!loaded_) log.write("String table not found: " + file.toStdString());
+    if (!loaded_) log.warn("String table not found: " + file.toStdString());
     qtLoaded_ = qtTranslator_.load("qtbase_" + language,
                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (!qtLoaded_) log.write("Qt's string table not found for " + language.toStdString());
+    if (!qtLoaded_) log.warn("Qt's string table not found for " + language.toStdString());
 }
 
 std::string QtStrings::text(const std::string& key) const {

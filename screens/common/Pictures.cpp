@@ -27,7 +27,7 @@ bool Pictures::check(const QString& name) const {
     if (has(name)) return true;
     if (!reported_.contains(name)) {
         reported_.insert(name);
-        log_.write("Picture missing: " + name.toStdString());
+        log_.warn("Picture missing: " + name.toStdString());
     }
     return false;
 }
@@ -42,7 +42,7 @@ std::shared_ptr<QSvgRenderer> Pictures::renderer(const QString& name) const {
     if (!svg->isValid()) {
         if (!reported_.contains(name)) {
             reported_.insert(name);
-            log_.write("Picture unreadable: " + name.toStdString());
+            log_.warn("Picture unreadable: " + name.toStdString());
         }
         return nullptr;
     }
