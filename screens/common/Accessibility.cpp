@@ -8,6 +8,7 @@
 #include <QAbstractScrollArea>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
@@ -51,12 +52,28 @@ private:
     QAbstractButton* tab() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
+// A row that acts on Space, pressed as a keyboard user does.
+class AccessiblePressable : public QAccessibleWidget {
+public:
+    explicit AccessiblePressable(QWidget* row) : QAccessibleWidget(row, QAccessible::Button) {}
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action != pressAction()) return QAccessibleWidget::doAction(action);
+        // Posted: the reader's request is answered before the row acts.
+        QCoreApplication::postEvent(widget(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Space,
+                                                            Qt::NoModifier, QStringLiteral(" ")));
+    }
+};
+
 QAccessibleInterface* accessibleControl(const QString&, QObject* object) {
     auto* control = qobject_cast<QWidget*>(object);
     if (!control) return nullptr;
     if (auto* tab = qobject_cast<QAbstractButton*>(control);
         tab && tab->property("accessiblePageTab").toBool())
         return new AccessiblePageTab(tab);
+    if (control->property("accessiblePressable").toBool()) return new AccessiblePressable(control);
     const QVariant role = control->property("accessibleRole");
     return role.isValid() ? new QAccessibleWidget(control, QAccessible::Role(role.toInt()))
                           : nullptr;
@@ -115,6 +132,12 @@ void exposeAsPageTab(QAbstractButton* tab) {
         QAccessibleStateChangeEvent event(tab, changed);
         QAccessible::updateAccessibility(&event);
     });
+}
+
+void exposeAsButton(QWidget* row) {
+    installFactory();
+    row->setProperty("accessiblePressable", true);
+    forgetInterface(row);
 }
 
 void paintKeyboardFocus(QPainter& painter, const QRect& rect) {

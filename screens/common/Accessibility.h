@@ -35,6 +35,10 @@ void setAccessibleRole(QWidget* control, QAccessible::Role role);
 // action clicks it as a tap does.
 void exposeAsPageTab(QAbstractButton* tab);
 
+// A row drawn as a plain widget that acts on Space: heard as a button whose action does what
+// Space does on it.
+void exposeAsButton(QWidget* row);
+
 // The frame around the row or control the keyboard is on.
 void paintKeyboardFocus(QPainter& painter, const QRect& rect);
 

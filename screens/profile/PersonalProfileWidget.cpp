@@ -85,6 +85,7 @@ PersonalProfileWidget::PersonalProfileWidget(std::shared_ptr<PersonalProfileVC> 
         row->setFocusPolicy(Qt::TabFocus);
         row->setAccessibleName(qs(strings_.text(PersonalProfileVC::rowTitleKey(which))));
         describe(row, strings_, key("Accessible Row Description"));
+        exposeAsButton(row);
         auto* line = new QHBoxLayout(row);
         line->setContentsMargins(10, 2, 6, 2);
         // Title and value wrap between words, so a long activity stays inside the window.

@@ -246,7 +246,7 @@ def run(session, lang, strings_dir, dump=False):
     open_tab(win, T, "Menu List")
     wait_gone(table, "the product's page behind the planner")
     answer_dialog(session, app, T, "Speiseplan-Info", "Hinweis löschen")
-    # A new folder, its name saved with Return.
+    # A new folder, its name saved with the screen's Done button (Return is the keyboard's road).
     folder = "Käseplatte " + lang
     folders = find(win, "the folder list", lambda n: role(n) == "list"
                    and n.name == T("Accessible Folder List"))
@@ -258,17 +258,9 @@ def run(session, lang, strings_dir, dump=False):
     wait_gone(folders, "the new folder's screen")
     name_field = find(win, "the folder name field", lambda n: role(n) == "text")
     set_text(name_field, folder)
-    # Return from the keyboard, which goes to the window with the X input focus.
-    session.focus_program_window()
-    press(name_field, "SetFocus")
-    wait_for("the name field focused", lambda: states(name_field).contains(pyatspi.STATE_FOCUSED))
-    pyatspi.Registry.generateKeyboardEvent(0xff0d, None, pyatspi.KEY_SYM)  # Return
-    # On a loaded virtual display a generated key is now and then lost on its way through the
-    # registry: pressed once more, as a user would, while the field still shows.
-    try:
-        wait_for("the folder name screen closed", lambda: not showing(name_field), timeout=5)
-    except StepFailed:
-        pyatspi.Registry.generateKeyboardEvent(0xff0d, None, pyatspi.KEY_SYM)
+    check_names(win, "new folder")
+    press(find(win, "the new folder's done button", lambda n: role(n) == "push button"
+               and n.name == T("Fertig") and showing(n)))
     try:
         wait_for("the new folder in the folder list", lambda: showing(folders) and any(
             r.name.startswith(folder) for r in children(folders)), timeout=20)
@@ -370,6 +362,54 @@ def run(session, lang, strings_dir, dump=False):
     wait_for("the amount applied to its slider and the calories", lambda: abs(
         value_of(sliders[0]) - 2 * amount_before) < 0.5 and abs(
         float(text_of(calories).replace(",", ".")) - 2 * calories_before) <= 1)
+
+    # The profile: the body wheels and the activity level set through their values, as a reader
+    # sets a spin box, and the daily need read from its field.
+    open_tab(win, T, "Setup")
+    press(find(win, "the profile row", lambda n: role(n) == "push button"
+               and n.name.startswith(T("Persönliches Profil"))))
+    wheels = {}
+    for key in ("Accessible Gender", "Accessible Age", "Accessible Height", "Accessible Weight"):
+        wheels[key] = find(win, f"the wheel {key}", lambda n, k=key: role(n) == "spin button"
+                           and n.name == T(k))
+    check_names(win, "profile")
+    calories = find(win, "the daily calories field", lambda n: role(n) == "text"
+                    and n.name == T("Daily Calories(kcal)"))
+    for key, wanted in (("Accessible Gender", T("F")), ("Accessible Age", "30"),
+                        ("Accessible Height", T("%@ cm").replace("%@", "165")),
+                        ("Accessible Weight", T("%@ kg").replace("%@", "60"))):
+        choose_row(wheels[key], wanted)
+    press(find(win, "the activity level row", lambda n: role(n) == "push button"
+               and n.name.startswith(T("Activity Level"))))
+    activity = find(win, "the activity wheel", lambda n: role(n) == "spin button"
+                    and n.name == T("Activity Level"))
+    levels = [r.name for r in children(activity)]
+    choose_row(activity, levels[1])
+    need = wait_for("the daily need for the profile", lambda: number(text_of(calories)))
+    press(find(win, "the activity level row", lambda n: role(n) == "push button"
+               and n.name.startswith(T("Activity Level"))))
+    choose_row(find(win, "the activity wheel", lambda n: role(n) == "spin button"
+                    and n.name == T("Activity Level")), levels[-1])
+    wait_for("a higher need for a more active life",
+             lambda: (number(text_of(calories)) or 0) > need)
+    show("profile")
+
+
+def number(text):
+    """A whole number as a field shows it, thousands separators and all; None when there is none."""
+    digits = "".join(c for c in text if c.isdigit())
+    return int(digits) if digits else None
+
+
+def choose_row(wheel, wanted):
+    """Sets a wheel's value to the row that reads wanted, and waits until the wheel says so."""
+    rows = [r.name for r in children(wheel)]
+    if wanted not in rows:
+        raise StepFailed(f"{describe(wheel)} has no row {wanted!r} among {rows[:8]}...")
+    wheel.queryValue().currentValue = float(rows.index(wanted))
+    wait_for(f"{wheel.name} at {wanted}", lambda: any(
+        r.name == wanted and states(r).contains(pyatspi.STATE_SELECTED)
+        for r in children(wheel)))
 
 
 def strings(strings_dir, lang):

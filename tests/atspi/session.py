@@ -133,11 +133,15 @@ class Session:
         wait_for("the program's window on the display", probe, timeout=15)
 
     def program_output(self):
-        try:
-            with open(os.path.join(self.folder, "program.log")) as log:
-                return log.read()[-4000:]
-        except OSError:
-            return ""
+        """The program's terminal output and its own log."""
+        output = ""
+        for name in ("program.log", os.path.join("data", "Tolvane.log")):
+            try:
+                with open(os.path.join(self.folder, name)) as log:
+                    output += log.read()[-4000:]
+            except OSError:
+                pass
+        return output
 
     @staticmethod
     def _signal(process, number):
