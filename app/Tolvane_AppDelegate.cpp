@@ -1,5 +1,6 @@
 #include "app/Tolvane_AppDelegate.h"
 
+#include "app/FocusInView.h"
 #include "app/Tab.h"
 #include "app/TabShell.h"
 #include "platform/AppDefaults.h"
@@ -84,6 +85,7 @@ void Tolvane_AppDelegate::awakeFromNib() {
     windowLayout_->addWidget(tabBarVC_);
     context_.alerts->setWindow(window_.get());
 
+    keepFocusInView(this);
     // Ctrl+arrows turn the "device" even where a text field would take them as word moves.
     qApp->installEventFilter(this);
     auto* quit = new QShortcut(QKeySequence::Quit, window_.get());

@@ -16,7 +16,16 @@ namespace {
 // The row as a button named by its label and the values beside it (not by the "›" sign).
 class AccessibleRow : public QAccessibleWidget {
 public:
-    explicit AccessibleRow(TableRow* row) : QAccessibleWidget(row, QAccessible::Button) {}
+    explicit AccessibleRow(TableRow* row)
+        : QAccessibleWidget(row, row->choice() ? QAccessible::RadioButton : QAccessible::Button) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (const auto chosen = static_cast<const TableRow*>(widget())->choice()) {
+            s.checkable = true;
+            s.checked = *chosen;
+        }
+        return s;
+    }
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
             return QAccessibleWidget::text(t);
@@ -55,6 +64,22 @@ TableRow::TableRow(const QString& text, QWidget* parent) : QFrame(parent) {
     accessories_ = new QHBoxLayout;
     accessories_->setSpacing(6);
     layout->addLayout(accessories_);
+}
+
+void TableRow::setChoice(bool chosen) {
+    const bool roleChanges = !choice_.has_value();
+    if (choice_ == chosen) return;
+    choice_ = chosen;
+    if (roleChanges) {
+        // The interface Qt made as a button is made again as a radio button.
+        QAccessible::deleteAccessibleInterface(
+            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(this)));
+        return;
+    }
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TableRow::addDisclosure() {

@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QFrame>
 
+#include <optional>
+
 class QHBoxLayout;
 class QLabel;
 
@@ -19,6 +21,9 @@ public:
     QHBoxLayout* accessories() const { return accessories_; }
     // Adds the ">" sign of a row that opens another screen.
     void addDisclosure();
+    // A row of a one-of-many choice (a tick beside the chosen one): heard as a radio button.
+    void setChoice(bool chosen);
+    std::optional<bool> choice() const { return choice_; }
 
 signals:
     void clicked();
@@ -31,6 +36,7 @@ protected:
 private:
     QLabel* label_;
     QHBoxLayout* accessories_;
+    std::optional<bool> choice_;
 };
 
 // An on/off switch that is drawn like a handheld's.

@@ -379,6 +379,10 @@ void ProductDetailWidget::showChoices() {
         connect(row, &TableRow::clicked, this,
                 [this, i] { model_->openBetterChoice(static_cast<int>(i)); });
         choicesBox_->layout()->addWidget(row);
+        // Made after the page, the rows would come after the tab bar: Tab reads them in place,
+        // right after the table above them.
+        QWidget::setTabOrder(
+            choiceRows_.empty() ? static_cast<QWidget*>(table_) : choiceRows_.back(), row);
         choiceRows_.push_back(row);
     }
 }

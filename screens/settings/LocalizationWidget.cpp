@@ -86,6 +86,7 @@ void LocalizationWidget::refresh() {
         policy.setRetainSizeWhenHidden(true);
         checks_[i]->setSizePolicy(policy);
         checks_[i]->setVisible(checked);
+        rows_[i]->setChoice(checked);
     }
 }
 

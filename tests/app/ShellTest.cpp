@@ -18,6 +18,7 @@
 #include "tests/support/TestCatalogue.h"
 #include "tests/support/WidgetTaps.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -365,6 +366,14 @@ private slots:
             tap(languages->row(2));
             QVERIFY(languages->checkShown(2));
             QVERIFY(!languages->checkShown(0));
+            // A screen reader hears the rows as radio buttons, the chosen one checked.
+            const auto heardChecked = [&](int row) {
+                QAccessibleInterface* heard =
+                    QAccessible::queryAccessibleInterface(languages->row(row));
+                return heard->role() == QAccessible::RadioButton && heard->state().checked;
+            };
+            QVERIFY(heardChecked(2));
+            QVERIFY(!heardChecked(0));
             QCOMPARE(run.delegate->languageRow(), 2);
             // Alt+Left goes back whatever holds the focus.
             QTest::keyClick(run.delegate->window(), Qt::Key_Left, Qt::AltModifier);
