@@ -245,17 +245,12 @@ std::vector<std::uint32_t> SearchVC::searchRecords(const std::string& pattern) {
     const std::optional<std::uint64_t> code = gtin ? gtin->value : shortCodeKey(typed);
     if (code) found = held.barcodes->rowsWith(*code);
     // The user's own product first, before a catalogue product that came with the same code.
-    OwnProductStore own(shared_);
-    std::stable_partition(found.begin(), found.end(), [&](std::uint32_t at) {
-        return own.selectProductIdForMainTableId(ProductId::of(dataArray_->recordId(at))) !=
-               std::nullopt;
-    });
-    // Only a code whose check digit fits may be entered: the form would refuse it.
-    const bool unknown =
-        code && found.empty() && held.state == ListState::Ready && (!gtin || gtin->checkDigitFits);
-    if (std::string now = unknown ? codeDigits(typed) : ""; now != unknownCode_) {
-        unknownCode_ = std::move(now);
-        notifyState();
+    if (found.size() > 1) {
+        OwnProductStore own(shared_);
+        std::stable_partition(found.begin(), found.end(), [&](std::uint32_t at) {
+            return own.selectProductIdForMainTableId(ProductId::of(dataArray_->recordId(at))) !=
+                   std::nullopt;
+        });
     }
     // A code the index could not be read for may be in the file: the hint line says so.
     if (const bool unreadable = gtin && held.state != ListState::Ready;
@@ -270,6 +265,14 @@ std::vector<std::uint32_t> SearchVC::searchRecords(const std::string& pattern) {
         if (std::find(found.begin(), found.begin() + static_cast<long>(barcodeRows_), at) ==
             found.begin() + static_cast<long>(barcodeRows_))
             found.push_back(at);
+    // A GTIN no product carries may be entered, if its check digit fits (the form would refuse
+    // it otherwise); a few digits, more likely part of a name, only when nothing has them.
+    const bool unknown = code && barcodeRows_ == 0 && held.state == ListState::Ready &&
+                         (gtin ? gtin->checkDigitFits : found.empty());
+    if (std::string now = unknown ? codeDigits(typed) : ""; now != unknownCode_) {
+        unknownCode_ = std::move(now);
+        notifyState();
+    }
     return found;
 }
 
