@@ -13,7 +13,7 @@ namespace tolvane {
 
 namespace {
 
-// A record's 11 columns as the upload sends them, in the header's order. "Natrium" holds the grams
+// A record's 12 columns as the upload sends them, in the header's order. "Natrium" holds the grams
 // of salt the product stores, also for one entered as sodium: the line has no column saying which
 // was typed, and the catalogue's "Salz / Natrium" holds salt as well.
 std::vector<std::string> csvFields(const UploadRow& row) {
@@ -26,7 +26,7 @@ std::vector<std::string> csvFields(const UploadRow& row) {
     const NutrientColumns& n = row.nutrients;
     return {row.recordId,           row.name,        row.maker,      row.categoryId, number(n.fat),
             number(n.saturatedFat), number(n.sugar), number(n.salt), number(n.kcal), row.unit,
-            number(row.portion)};
+            number(row.portion),    row.gtin};
 }
 
 } // namespace
@@ -65,6 +65,10 @@ void ProductUpload::createCsvForUpload(std::vector<UploadRow> uploadProductArray
         });
     }
     if (uploadProductArray.empty()) return;
+    // Read as it is now: the rows may have been listed before the barcode was entered.
+    for (UploadRow& row : uploadProductArray)
+        row.gtin =
+            OwnProductStore(database_).selectProductGtinForId(OwnProductId::of(row.recordId));
 
     auto request = FormDataRequest::requestWithURL(serverBase_ + "Products/sendProductRecords.php");
     request->setTag(RequestTag::Upload);

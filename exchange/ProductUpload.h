@@ -28,13 +28,13 @@ public:
     void requestDone(const std::shared_ptr<FormDataRequest>& request);
     void requestFailed(const std::shared_ptr<FormDataRequest>& request);
 
-    // The header line, then one line per record: its 11 columns joined by ",", numbers with a
+    // The header line, then one line per record: its 12 columns joined by ",", numbers with a
     // decimal point, a field holding a comma, a quote or a line break quoted as CSV readers
-    // expect.
+    // expect. The barcode came last, after the 11 columns that readers knew before it.
     static std::string csvText(const std::vector<UploadRow>& records);
     static constexpr const char* csvHeader = "RecordId,Produktname,Hersteller,Kategorie,Fett,"
                                              "ges. Fette,Zucker,Natrium,Energiewert,Einheit,"
-                                             " Produktmenge\n";
+                                             " Produktmenge,GTIN\n";
 
     // Uploads sent and not yet answered.
     std::size_t pendingUploads() const { return inFlight_.size(); }

@@ -1,7 +1,7 @@
 // Own-product rows to the upload's CSV text, form-encoded by the client and decoded by the
 // reference server: the server must get exactly the text the client sent, and read it back into
 // the rows' values (numbers with a decimal point). Each input line is one row, its bytes spread
-// over the row's eleven columns in order.
+// over the row's twelve columns in order.
 #include "exchange/FormDataRequest.h"
 #include "exchange/ProductUpload.h"
 #include "format/Csv.h"
@@ -26,9 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string line = input.substr(start, end - start);
         UploadRow row;
         NutrientColumns& n = row.nutrients;
-        std::string* columns[] = {&row.recordId, &row.name,       &row.maker,  &row.categoryId,
-                                  &n.fat,        &n.saturatedFat, &n.sugar,    &n.salt,
-                                  &n.kcal,       &row.unit,       &row.portion};
+        std::string* columns[] = {&row.recordId, &row.name,       &row.maker,   &row.categoryId,
+                                  &n.fat,        &n.saturatedFat, &n.sugar,     &n.salt,
+                                  &n.kcal,       &row.unit,       &row.portion, &row.gtin};
         const std::size_t count = std::size(columns);
         values.emplace_back();
         for (std::size_t k = 0; k < count; ++k) {

@@ -178,4 +178,28 @@ void OwnProductStore::updateProductSentFieldForId(OwnProductId recordId) {
                             {recordId.text()}));
 }
 
+void OwnProductStore::updateProductGtinForId(const std::string& gtin, OwnProductId productId) {
+    db_.execute(db_.compose("updateProductGtinForId", 5000,
+                            "UPDATE ProductsTable SET field24 = NULLIF('%s', '') where recordId = "
+                            "(Select MainTableRecordId from Products where RecordId = '%s')",
+                            {gtin, productId.text()}));
+}
+
+std::string OwnProductStore::selectProductGtinForId(OwnProductId productId) {
+    return db_.queryLast(db_.compose("selectProductGtinForId", 0,
+                                     "select field24 from ProductsTable where recordId = (Select "
+                                     "MainTableRecordId from Products where RecordId = '%s')",
+                                     {productId.text()}));
+}
+
+std::optional<OwnProductId> OwnProductStore::selectProductIdForMainTableId(ProductId mainTableId) {
+    const std::string id =
+        db_.queryLast(db_.compose("selectProductIdForMainTableId", 0,
+                                  "select RecordId from Products where MainTableRecordId = '%s'",
+                                  {mainTableId.text()}),
+                      true);
+    if (id.empty()) return std::nullopt;
+    return OwnProductId::of(id);
+}
+
 } // namespace tolvane

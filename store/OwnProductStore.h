@@ -52,6 +52,14 @@ public:
     std::vector<UploadRow> selectProductsForCsv();
     void updateProductSentFieldForId(OwnProductId recordId);
 
+    // An own product's barcode lives in its catalogue row's article number (field24), where the
+    // barcode index reads every product's; empty text clears it.
+    void updateProductGtinForId(const std::string& gtin, OwnProductId productId);
+    // Empty when none was entered or the product has no catalogue row.
+    std::string selectProductGtinForId(OwnProductId productId);
+    // The own product a catalogue row belongs to; nothing for a catalogue product.
+    std::optional<OwnProductId> selectProductIdForMainTableId(ProductId mainTableId);
+
 private:
     Database& db_;
 };

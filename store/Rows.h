@@ -143,6 +143,7 @@ struct UploadRow {
     NutrientColumns nutrients;
     std::string unit;
     std::string portion;
+    std::string gtin = {}; // the barcode entered, empty when none; not read by selectProductsForCsv
     friend bool operator==(const UploadRow&, const UploadRow&) = default;
 };
 

@@ -3,7 +3,9 @@
 // service as the program does it (its held list read again meanwhile), with where the time went,
 // how long the UI thread was busy at a time, and SQLite's own bulk insert of the same rows beside
 // it. Then a second update into another empty copy is stopped half-way, as when the program
-// quits: the time the UI thread takes to stop the service and destroy it.
+// quits: the time the UI thread takes to stop the service and destroy it. With --beside N the
+// rate of N products is measured first and stands beside the rate of --count products (the
+// rate of a million against that of 100,000), the update alone measured.
 #include "bench/common/BenchFigures.h"
 #include "catalogue/CatalogueService.h"
 #include "platform/Platform.h"
@@ -21,6 +23,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -166,74 +169,85 @@ struct Finished : CatalogueListener {
     std::optional<UpdateOutcome> outcome;
 };
 
-} // namespace
+// The reference server on its own catalogue, listening on loopback until destroyed.
+class Server {
+public:
+    explicit Server(const std::string& database) {
+        if (::pipe(pipe_) != 0) return;
+        pid_ = spawn({TOLVANE_BENCH_SERVER, "serve", "--db", database, "--port", "0"}, pipe_[1]);
+        ::close(pipe_[1]);
+        std::string line;
+        char c;
+        while (line.find('\n') == std::string::npos && ::read(pipe_[0], &c, 1) == 1)
+            line += c;
+        const std::string prefix = "listening on ";
+        const auto at = line.find(prefix);
+        if (pid_ > 0 && at != std::string::npos)
+            url_ = line.substr(at + prefix.size(), line.find('\n') - at - prefix.size());
+    }
+    ~Server() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGTERM);
+            waitFor(pid_);
+        }
+        ::close(pipe_[0]);
+    }
+    Server(const Server&) = delete;
+    Server& operator=(const Server&) = delete;
+    // Empty when it did not start.
+    const std::string& url() const { return url_; }
 
-int main(int argc, char** argv) {
-    int count = 10000;
-    for (int i = 1; i + 1 < argc; i += 2)
-        if (std::string(argv[i]) == "--count") count = std::max(1, std::atoi(argv[i + 1]));
+private:
+    int pipe_[2] = {-1, -1};
+    pid_t pid_ = -1;
+    std::string url_;
+};
 
-    const fs::path dir =
-        fs::temp_directory_path() / ("tolvane-sync-bench-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const std::string synthetic = (dir / "synthetic.db").string();
+struct Prepared {
+    std::string synthetic, serverDb, emptyCopy;
+};
+
+// A synthetic catalogue of count products, the server's file made from it and an empty copy of
+// the catalogue for the program; nothing when one of them could not be made.
+std::optional<Prepared> prepare(const fs::path& dir, int count) {
     const std::string tsv = (dir / "synthetic.tsv").string();
-    const std::string serverDb = (dir / "server.db").string();
-    const std::string clientDb = (dir / "Tolvane.db").string();
-
-    std::cout << "catalogue: " << std::to_string(count) << " synthetic products\n";
+    Prepared made{(dir / "synthetic.db").string(), (dir / "server.db").string(),
+                  (dir / "empty.db").string()};
     if (!run({TOLVANE_BENCH_CATALOGUE, "synthetic", "--count", std::to_string(count), "--out",
-              synthetic, "--tsv", tsv}) ||
-        !run({TOLVANE_BENCH_SERVER, "import", "--db", serverDb, "--products", tsv})) {
-        std::cerr << "could not prepare the catalogue in " << dir << "\n";
-        return 1;
-    }
-    fs::copy_file(synthetic, clientDb, fs::copy_options::overwrite_existing);
-    if (!emptyCatalogue(clientDb)) {
-        std::cerr << "could not empty the copy\n";
-        return 1;
-    }
+              made.synthetic, "--tsv", tsv}) ||
+        !run({TOLVANE_BENCH_SERVER, "import", "--db", made.serverDb, "--products", tsv}))
+        return std::nullopt;
+    fs::remove(tsv);
+    fs::copy_file(made.synthetic, made.emptyCopy, fs::copy_options::overwrite_existing);
+    if (!emptyCatalogue(made.emptyCopy)) return std::nullopt;
+    return made;
+}
 
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0) return 1;
-    pid_t server =
-        spawn({TOLVANE_BENCH_SERVER, "serve", "--db", serverDb, "--port", "0"}, pipeFds[1]);
-    ::close(pipeFds[1]);
-    std::string line;
-    char c;
-    while (line.find('\n') == std::string::npos && ::read(pipeFds[0], &c, 1) == 1)
-        line += c;
-    const std::string prefix = "listening on ";
-    if (server <= 0 || line.find(prefix) == std::string::npos) {
-        std::cerr << "the server did not start\n";
-        return 1;
-    }
-    const std::string url = line.substr(line.find(prefix) + prefix.size(),
-                                        line.find('\n') - line.find(prefix) - prefix.size());
+struct UpdateRun {
+    bool ended = false;
+    int stored = 0;
+    double rate = 0;
+    double heartbeatLongestMs = 0;
+    int over16ms = 0;
+};
 
-    const std::string referenceDb = (dir / "reference.db").string();
-    fs::copy_file(clientDb, referenceDb, fs::copy_options::overwrite_existing);
-    const std::string quitDb = (dir / "quit.db").string();
-    fs::copy_file(clientDb, quitDb, fs::copy_options::overwrite_existing);
-
+// One whole update into a copy of the empty catalogue, driven by the catalogue service as the
+// program does it; with details, where the time went.
+UpdateRun measureUpdate(Platform& platform, EventLoop& loop, const Prepared& prepared,
+                        const std::string& url, const std::string& clientDb, bool details) {
+    fs::copy_file(prepared.emptyCopy, clientDb, fs::copy_options::overwrite_existing);
     NullLog log;
-    MemoryUserDefaults defaults;
-    MemoryStrings strings;
-    ConsoleAlerts alerts(std::cout);
-    MemoryAnalytics analytics;
-    EventLoop loop;
-    FakeUrlOpener urls;
-    Platform platform{defaults, strings, alerts, analytics, log, loop, urls};
     Database database(clientDb, log);
     auto catalogue = std::make_unique<CatalogueService>(platform, database, url);
     Finished finished;
     catalogue->addListener(finished);
     Heartbeat heartbeat(loop);
 
+    UpdateRun result;
     const auto start = std::chrono::steady_clock::now();
     heartbeat.start();
     catalogue->update();
-    bool ended =
+    result.ended =
         loop.runUntil([&] { return finished.outcome.has_value(); }, std::chrono::minutes(30));
     const auto total = std::chrono::steady_clock::now() - start;
     // The list the user sees at the end: the last rebuild swapped in.
@@ -248,9 +262,104 @@ int main(int argc, char** argv) {
     catalogue->removeListener(finished);
     catalogue.reset();
 
+    result.stored = CatalogueStore(database).selectProductCount();
+    const double totalSeconds =
+        seconds(std::chrono::duration_cast<std::chrono::nanoseconds>(total)) - 0.2;
+    result.rate = result.stored / totalSeconds;
+    result.heartbeatLongestMs = heartbeat.longestMs();
+    result.over16ms = heartbeat.over16ms();
+    if (details)
+        std::cout << "products stored: " << std::to_string(result.stored) << " in "
+                  << std::to_string(t.pages) << " pages, " << std::to_string(inTheList)
+                  << " in the list\n"
+                  << "total: " << fixed(totalSeconds, 3)
+                  << " s (after the 0.2 s connection check)\n"
+                  << "whole list shown: " << fixed(seconds(listed) - 0.2, 3) << " s\n"
+                  << "requests (queued to reply): " << fixed(seconds(t.requesting), 3) << " s\n"
+                  << "reading replies (JSON, transfer threads): " << fixed(seconds(t.reading), 3)
+                  << " s\n"
+                  << "storing pages (worker transactions): " << fixed(seconds(t.storing), 3)
+                  << " s\n";
+    return result;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int count = 10000;
+    // --beside N: the rate of N products measured first, in this run, as the figure's reference;
+    // only the update itself is measured then (no SQLite insert, no quitting half-way).
+    int beside = 0;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::string(argv[i]) == "--count") count = std::max(1, std::atoi(argv[i + 1]));
+        if (std::string(argv[i]) == "--beside") beside = std::max(0, std::atoi(argv[i + 1]));
+    }
+
+    const fs::path dir =
+        fs::temp_directory_path() / ("tolvane-sync-bench-" + std::to_string(::getpid()));
+    NullLog log;
+    MemoryUserDefaults defaults;
+    MemoryStrings strings;
+    ConsoleAlerts alerts(std::cout);
+    MemoryAnalytics analytics;
+    EventLoop loop;
+    FakeUrlOpener urls;
+    Platform platform{defaults, strings, alerts, analytics, log, loop, urls};
+
+    double besideRate = 0;
+    if (beside > 0) {
+        const fs::path first = dir / "beside";
+        fs::create_directories(first);
+        std::cout << "first: " << std::to_string(beside) << " synthetic products\n";
+        const auto prepared = prepare(first, beside);
+        if (!prepared) {
+            std::cerr << "could not prepare the catalogue in " << first << "\n";
+            return 1;
+        }
+        const Server server(prepared->serverDb);
+        if (server.url().empty()) {
+            std::cerr << "the server did not start\n";
+            return 1;
+        }
+        const UpdateRun run = measureUpdate(platform, loop, *prepared, server.url(),
+                                            (first / "Tolvane.db").string(), true);
+        if (!run.ended || run.stored != beside) return 1;
+        besideRate = run.rate;
+        std::cout << "rate at " << std::to_string(beside) << ": " << fixed(besideRate, 0)
+                  << " products/s\n";
+        fs::remove_all(first);
+    }
+
+    fs::create_directories(dir);
+    std::cout << "catalogue: " << std::to_string(count) << " synthetic products\n";
+    const auto prepared = prepare(dir, count);
+    if (!prepared) {
+        std::cerr << "could not prepare the catalogue in " << dir << "\n";
+        return 1;
+    }
+    const Server server(prepared->serverDb);
+    if (server.url().empty()) {
+        std::cerr << "the server did not start\n";
+        return 1;
+    }
+    const std::string url = server.url();
+    const UpdateRun update =
+        measureUpdate(platform, loop, *prepared, url, (dir / "Tolvane.db").string(), true);
+
+    if (beside > 0) {
+        bench::figure("sync_rate", count, update.rate, "products/s", besideRate,
+                      "the rate at " + std::to_string(beside) + " in this run; target ratio 0.80",
+                      0);
+        bench::figure("ui_block_max", count, update.heartbeatLongestMs, "ms", 16, "one frame");
+        fs::remove_all(dir);
+        return update.ended && update.stored == count ? 0 : 1;
+    }
+
     // Quitting half-way through a run: stop and destruction on the UI thread.
     double quitMs = -1;
     {
+        const std::string quitDb = (dir / "quit.db").string();
+        fs::copy_file(prepared->emptyCopy, quitDb, fs::copy_options::overwrite_existing);
         Database quitting(quitDb, log);
         auto service = std::make_unique<CatalogueService>(platform, quitting, url);
         service->update();
@@ -267,29 +376,15 @@ int main(int argc, char** argv) {
         loop.runUntil([] { return false; }, std::chrono::milliseconds(5));
     }
 
-    ::kill(server, SIGTERM);
-    waitFor(server);
-    ::close(pipeFds[0]);
-
-    const int stored = CatalogueStore(database).selectProductCount();
-    const double totalSeconds =
-        seconds(std::chrono::duration_cast<std::chrono::nanoseconds>(total)) - 0.2;
-    const double rate = stored / totalSeconds;
-    std::cout << "products stored: " << std::to_string(stored) << " in " << std::to_string(t.pages)
-              << " pages, " << std::to_string(inTheList) << " in the list\n"
-              << "total: " << fixed(totalSeconds, 3) << " s (after the 0.2 s connection check)\n"
-              << "whole list shown: " << fixed(seconds(listed) - 0.2, 3) << " s\n"
-              << "requests (queued to reply): " << fixed(seconds(t.requesting), 3) << " s\n"
-              << "reading replies (JSON, transfer threads): " << fixed(seconds(t.reading), 3)
-              << " s\n"
-              << "storing pages (worker transactions): " << fixed(seconds(t.storing), 3) << " s\n";
-    const double reference = referenceRate(synthetic, referenceDb);
-    bench::figure("sync_rate", count, rate, "products/s", reference,
+    const std::string referenceDb = (dir / "reference.db").string();
+    fs::copy_file(prepared->emptyCopy, referenceDb, fs::copy_options::overwrite_existing);
+    const double reference = referenceRate(prepared->synthetic, referenceDb);
+    bench::figure("sync_rate", count, update.rate, "products/s", reference,
                   "same rows, one transaction, one prepared statement; target 25000", 0);
     bench::figure("sync_reference_rate", count, reference, "products/s", 0, "", 0);
-    bench::figure("ui_block_max", count, heartbeat.longestMs(), "ms", 16, "one frame");
-    bench::figure("ui_blocks_over_16ms", count, heartbeat.over16ms(), "count", 0, "", 0);
+    bench::figure("ui_block_max", count, update.heartbeatLongestMs, "ms", 16, "one frame");
+    bench::figure("ui_blocks_over_16ms", count, update.over16ms, "count", 0, "", 0);
     bench::figure("quit_during_update", count, quitMs, "ms", 16, "one frame");
     fs::remove_all(dir);
-    return ended && stored == count ? 0 : 1;
+    return update.ended && update.stored == count ? 0 : 1;
 }

@@ -248,6 +248,14 @@ Freundliche Grüße
         <translation>Als eigenes Produkt erfassen</translation>
     </message>
     <message>
+        <source>Strichcode</source>
+        <translation>Strichcode</translation>
+    </message>
+    <message>
+        <source>A barcode has 8, 12, 13 or 14 digits, a shop's own code 3 to 11.</source>
+        <translation>Ein Strichcode hat 8, 12, 13 oder 14 Ziffern, ein Code des Ladens 3 bis 11.</translation>
+    </message>
+    <message>
         <source>The catalogue could not be read just now; the list may not be up to date.</source>
         <translation>Der Katalog konnte gerade nicht gelesen werden; die Liste ist vielleicht nicht aktuell.</translation>
     </message>

@@ -248,6 +248,14 @@ Kind regards
         <translation>Enter as own product</translation>
     </message>
     <message>
+        <source>Strichcode</source>
+        <translation>Barcode</translation>
+    </message>
+    <message>
+        <source>A barcode has 8, 12, 13 or 14 digits, a shop's own code 3 to 11.</source>
+        <translation>A barcode has 8, 12, 13 or 14 digits, a shop's own code 3 to 11.</translation>
+    </message>
+    <message>
         <source>The catalogue could not be read just now; the list may not be up to date.</source>
         <translation>The catalogue could not be read just now; the list may not be up to date.</translation>
     </message>

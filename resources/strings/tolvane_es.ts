@@ -248,6 +248,14 @@ Un saludo
         <translation>Registrar como producto propio</translation>
     </message>
     <message>
+        <source>Strichcode</source>
+        <translation>Código de barras</translation>
+    </message>
+    <message>
+        <source>A barcode has 8, 12, 13 or 14 digits, a shop's own code 3 to 11.</source>
+        <translation>Un código de barras tiene 8, 12, 13 o 14 dígitos; un código propio de la tienda, de 3 a 11.</translation>
+    </message>
+    <message>
         <source>The catalogue could not be read just now; the list may not be up to date.</source>
         <translation>No se ha podido leer el catálogo en este momento; puede que la lista no esté actualizada.</translation>
     </message>

@@ -248,6 +248,14 @@ Cordialement
         <translation>Saisir comme produit personnel</translation>
     </message>
     <message>
+        <source>Strichcode</source>
+        <translation>Code-barres</translation>
+    </message>
+    <message>
+        <source>A barcode has 8, 12, 13 or 14 digits, a shop's own code 3 to 11.</source>
+        <translation>Un code-barres a 8, 12, 13 ou 14 chiffres, un code propre au magasin de 3 à 11.</translation>
+    </message>
+    <message>
         <source>The catalogue could not be read just now; the list may not be up to date.</source>
         <translation>Le catalogue n'a pas pu être lu pour l'instant ; la liste n'est peut-être pas à jour.</translation>
     </message>

@@ -248,6 +248,14 @@ Cordiali saluti
         <translation>Inserisci come prodotto proprio</translation>
     </message>
     <message>
+        <source>Strichcode</source>
+        <translation>Codice a barre</translation>
+    </message>
+    <message>
+        <source>A barcode has 8, 12, 13 or 14 digits, a shop's own code 3 to 11.</source>
+        <translation>Un codice a barre ha 8, 12, 13 o 14 cifre, un codice del negozio da 3 a 11.</translation>
+    </message>
+    <message>
         <source>The catalogue could not be read just now; the list may not be up to date.</source>
         <translation>Al momento non è stato possibile leggere il catalogo; l'elenco potrebbe non essere aggiornato.</translation>
     </message>

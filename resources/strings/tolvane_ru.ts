@@ -248,6 +248,14 @@
         <translation>Добавить как свой продукт</translation>
     </message>
     <message>
+        <source>Strichcode</source>
+        <translation>Штрихкод</translation>
+    </message>
+    <message>
+        <source>A barcode has 8, 12, 13 or 14 digits, a shop's own code 3 to 11.</source>
+        <translation>Штрихкод состоит из 8, 12, 13 или 14 цифр, собственный код магазина — из 3–11.</translation>
+    </message>
+    <message>
         <source>The catalogue could not be read just now; the list may not be up to date.</source>
         <translation>Сейчас не удалось прочитать каталог; список может быть устаревшим.</translation>
     </message>

@@ -66,6 +66,11 @@ void ScanVC::codeRead(const std::optional<ScannedCode>& code, bool fromPicture) 
         return;
     }
     if (rows.size() > 1) {
+        // The user's own product with a code the catalogue also brought is the one they meant.
+        if (const auto own = ownProductRow(*held.rows, rows)) {
+            show(openProduct_(held.rows->recordId(*own)) ? State::Opened : State::Gone);
+            return;
+        }
         // Which one is meant only the user knows: the list shows them all, as for the code typed.
         show(State::Listed);
         const auto listProducts = listProducts_;
@@ -78,13 +83,27 @@ void ScanVC::codeRead(const std::optional<ScannedCode>& code, bool fromPicture) 
     show(openProduct_(held.rows->recordId(rows.front())) ? State::Opened : State::Gone);
 }
 
+std::optional<std::uint32_t> ScanVC::ownProductRow(const PackedRows& list,
+                                                   const std::vector<std::uint32_t>& rows) {
+    std::optional<std::uint32_t> own;
+    for (const std::uint32_t row : rows) {
+        if (!OwnProductStore(shared_).selectProductIdForMainTableId(
+                ProductId::of(list.recordId(row))))
+            continue;
+        if (own) return std::nullopt; // two of the user's own: the list lets them choose
+        own = row;
+    }
+    return own;
+}
+
 void ScanVC::enterOwnProduct() {
     const int ownProducts =
         static_cast<int>(OwnProductStore(shared_).selectProductsBySortOrder().size());
-    navigation_.push(std::make_shared<AddProductVC>(
-                         platform_, shared_, navigation_, "", ownProducts,
-                         [catalogue = &catalogue_] { catalogue->ownProductsChanged(); }),
-                     titleKey());
+    auto form = std::make_shared<AddProductVC>(
+        platform_, shared_, navigation_, "", ownProducts,
+        [catalogue = &catalogue_] { catalogue->ownProductsChanged(); });
+    form->setBarcode(code_);
+    navigation_.push(form, titleKey());
     show(State::Opened);
 }
 

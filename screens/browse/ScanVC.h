@@ -11,9 +11,11 @@
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tolvane {
 
@@ -70,11 +72,14 @@ public:
     // product was opened wait for the return; after any other outcome the screen goes on reading
     // them.
     void codeRead(const std::optional<ScannedCode>& code, bool fromPicture);
-    // The own product form, for a code the catalogue does not have.
+    // The own product form with the code filled in, for a code the catalogue does not have.
     void enterOwnProduct();
 
 private:
     void show(State state);
+    // The one row of rows that is an own product; nothing when none or several are.
+    std::optional<std::uint32_t> ownProductRow(const PackedRows& list,
+                                               const std::vector<std::uint32_t>& rows);
 
     Platform platform_;
     Database& shared_;

@@ -6,8 +6,10 @@
 #include "platform/Keys.h"
 #include "screens/browse/ScanVC.h"
 #include "screens/detail/ProductDetail.h"
+#include "screens/ownproducts/AddProductVC.h"
 #include "store/CatalogueStore.h"
 #include "store/Database.h"
+#include "store/OwnProductStore.h"
 
 #include <algorithm>
 
@@ -176,6 +178,34 @@ void SearchVC::scan(const std::string& picturePath) {
                      key("Suche"));
 }
 
+namespace {
+
+// The digits of a typed code ("4006381 333931", "4006381333931.0" as a spreadsheet writes it).
+std::string codeDigits(std::string_view typed) {
+    std::string digits;
+    for (const char c : typed.substr(0, typed.find('.')))
+        if (c >= '0' && c <= '9') digits += c;
+    return digits;
+}
+
+} // namespace
+
+bool SearchVC::ownProductButtonShown() const {
+    // Until the text changes: a search without hits brings the whole list back under it.
+    return !unknownCode_.empty() && codeDigits(searchText_) == unknownCode_;
+}
+
+void SearchVC::enterOwnProduct() {
+    if (!ownProductButtonShown()) return;
+    const int ownProducts =
+        static_cast<int>(OwnProductStore(shared_).selectProductsBySortOrder().size());
+    auto form = std::make_shared<AddProductVC>(
+        platform_, shared_, navigation_, "", ownProducts,
+        [catalogue = &catalogue_] { catalogue->ownProductsChanged(); });
+    form->setBarcode(unknownCode_);
+    navigation_.push(form, key("Suche"));
+}
+
 bool SearchVC::openProduct(const std::string& productId) {
     platform_.appDefaults().setSearchProductId(productId);
     const auto product = CatalogueStore(shared_).selectProductDetail(ProductId::of(productId));
@@ -214,6 +244,14 @@ std::vector<std::uint32_t> SearchVC::searchRecords(const std::string& pattern) {
     const auto gtin = readGtin(typed);
     const std::optional<std::uint64_t> code = gtin ? gtin->value : shortCodeKey(typed);
     if (code) found = held.barcodes->rowsWith(*code);
+    // The user's own product first, before a catalogue product that came with the same code.
+    if (found.size() > 1) {
+        OwnProductStore own(shared_);
+        std::stable_partition(found.begin(), found.end(), [&](std::uint32_t at) {
+            return own.selectProductIdForMainTableId(ProductId::of(dataArray_->recordId(at))) !=
+                   std::nullopt;
+        });
+    }
     // A code the index could not be read for may be in the file: the hint line says so.
     if (const bool unreadable = gtin && held.state != ListState::Ready;
         unreadable != barcodesUnreadable_) {
@@ -227,6 +265,14 @@ std::vector<std::uint32_t> SearchVC::searchRecords(const std::string& pattern) {
         if (std::find(found.begin(), found.begin() + static_cast<long>(barcodeRows_), at) ==
             found.begin() + static_cast<long>(barcodeRows_))
             found.push_back(at);
+    // A GTIN no product carries may be entered, if its check digit fits (the form would refuse
+    // it otherwise); a few digits, more likely part of a name, only when nothing has them.
+    const bool unknown = code && barcodeRows_ == 0 && held.state == ListState::Ready &&
+                         (gtin ? gtin->checkDigitFits : found.empty());
+    if (std::string now = unknown ? codeDigits(typed) : ""; now != unknownCode_) {
+        unknownCode_ = std::move(now);
+        notifyState();
+    }
     return found;
 }
 

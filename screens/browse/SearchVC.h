@@ -37,6 +37,10 @@ public:
     // dropped onto the window: the scan screen.
     void scan(const std::string& picturePath = {});
 
+    // A code typed and searched that no product carries: the own product form, with it filled in.
+    bool ownProductButtonShown() const;
+    void enterOwnProduct();
+
     // Whether the list is still being read for the first time (the table shows no rows yet).
     bool listLoading() const { return catalogue_.listLoading(); }
 
@@ -104,6 +108,9 @@ private:
     CatalogueService::Progress figures_;
     // Counts panel showings, so that a late hide of "up to date" leaves a newer run's panel.
     int panelShowing_ = 0;
+    // The digits of the code last searched that the catalogue does not have; empty for any other
+    // search.
+    std::string unknownCode_;
 };
 
 } // namespace tolvane

@@ -11,12 +11,13 @@
 #include <QDropEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListView>
 #include <QMimeData>
 #include <QPainter>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
-#include <QListView>
 #include <QVBoxLayout>
 
 namespace tolvane {
@@ -77,6 +78,17 @@ SearchWidget::SearchWidget(std::shared_ptr<SearchVC> model, const Strings& strin
     connect(scan_, &QToolButton::clicked, this, [this] { model_->scan(); });
     setAcceptDrops(true);
 
+    // Below the search field's hint line: a code typed that no product carries.
+    ownProduct_ = new QPushButton(qs(strings_.text(ScanVC::ownProductKey())), this);
+    ownProduct_->setObjectName("ownProductButton");
+    describe(ownProduct_, strings_, key("Accessible Own Product Description"));
+    ownProduct_->hide();
+    auto* ownRow = new QHBoxLayout;
+    ownRow->setContentsMargins(10, 4, 10, 4);
+    ownRow->addWidget(ownProduct_, 0, Qt::AlignHCenter);
+    mainLayout()->insertLayout(mainLayout()->indexOf(searchHint()) + 1, ownRow);
+    connect(ownProduct_, &QPushButton::clicked, this, [this] { model_->enterOwnProduct(); });
+
     // Merging own products: a thin running bar with its label, under the search bar.
     loading_ = new QWidget(this);
     loading_->setObjectName("loadingIndicator");
@@ -130,6 +142,7 @@ void SearchWidget::dropEvent(QDropEvent* event) {
 void SearchWidget::stateChanged() {
     ProductListWidget::stateChanged();
     refresh_->setEnabled(model_->refreshEnabled());
+    ownProduct_->setVisible(model_->ownProductButtonShown());
     loading_->setVisible(model_->loadingIndicatorShown());
     panel_->setVisible(model_->progressShown());
     progressText_->setText(qs(model_->progressText()));

@@ -8,6 +8,7 @@
 class QAction;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QToolButton;
 
 namespace tolvane {
@@ -27,6 +28,8 @@ public:
     QWidget* loadingIndicator() const { return loading_; }
     // Beside the search field: the camera view, or the file dialog without a camera.
     QToolButton* scanButton() const { return scan_; }
+    // Under the search field, for a code typed that no product carries.
+    QPushButton* ownProductButton() const { return ownProduct_; }
 
 protected:
     void stateChanged() override;
@@ -40,6 +43,7 @@ private:
     std::shared_ptr<SearchVC> model_;
     QAction* refresh_;
     QToolButton* scan_;
+    QPushButton* ownProduct_;
     QWidget* panel_;
     QProgressBar* panelBar_;
     QLabel* progressText_;

@@ -1,6 +1,7 @@
 #include "screens/ownproducts/AddProductVC.h"
 
 #include "catalogue/IndexGrouping.h"
+#include "format/Gtin.h"
 #include "nutrition/FolderRules.h"
 #include "nutrition/NumberText.h"
 #include "nutrition/OwnProductRules.h"
@@ -29,7 +30,7 @@ ProductField fieldAt(int position) {
 // The texts a save writes, after stripping and the salt rule.
 struct AddProductVC::Values {
     std::string name, maker, category, fat, saturatedFat, sugar, salt, energy, unit, saltRow,
-        quantity;
+        quantity, barcode;
 };
 
 AddProductVC::AddProductVC(Platform platform, Database& shared, Navigation& navigation,
@@ -63,6 +64,10 @@ const char* AddProductVC::changesNotSavedKey() {
     return key("Die Änderungen konnten nicht gespeichert werden. Das Produkt bleibt unverändert.");
 }
 
+const char* AddProductVC::noBarcodeKey() {
+    return key("A barcode has 8, 12, 13 or 14 digits, a shop's own code 3 to 11.");
+}
+
 const std::vector<FormSection>& AddProductVC::sections() {
     using K = FormRow::Kind;
     using F = ProductField;
@@ -81,6 +86,7 @@ const std::vector<FormSection>& AddProductVC::sections() {
           {K::Field, F::Energy, key("Kalorien (kcal)"), key("optional")}}},
         {key("Gewicht oder Menge der Verkaufsportion:"),
          {{K::Field, F::Quantity, key("Produktmenge"), key("optional")}}},
+        {nullptr, {{K::Field, F::Barcode, key("Strichcode"), key("optional")}}},
     };
     return form;
 }
@@ -95,6 +101,8 @@ FieldInput AddProductVC::input(ProductField field) {
         return FieldInput::CategoryPicker;
     case ProductField::SaltUnit:
         return FieldInput::SaltPicker;
+    case ProductField::Barcode:
+        return FieldInput::Digits;
     default:
         return FieldInput::Number;
     }
@@ -159,6 +167,8 @@ void AddProductVC::showData() {
     texts_[index(ProductField::Salt)] = n.salt;
     texts_[index(ProductField::Energy)] = n.kcal;
     texts_[index(ProductField::Quantity)] = product->portion;
+    texts_[index(ProductField::Barcode)] =
+        OwnProductStore(shared_).selectProductGtinForId(OwnProductId::of(productId_));
     origSalzOrNatriumVal_ = n.salt;
     unitSegment_ = product->unit == "g" ? 0 : 1;
     saltRow_ = product->saltOrSodium == "0" ? kSodiumRow : kSaltRow;
@@ -183,6 +193,13 @@ void AddProductVC::setText(ProductField field, const std::string& text) {
     case FieldInput::Number:
         texts_[index(field)] = numberFieldText(text);
         break;
+    case FieldInput::Digits: {
+        std::string digits;
+        for (const char c : text)
+            if (c >= '0' && c <= '9') digits += c;
+        texts_[index(field)] = digits;
+        break;
+    }
     default:
         return;
     }
@@ -190,6 +207,11 @@ void AddProductVC::setText(ProductField field, const std::string& text) {
 
 void AddProductVC::setUnitSegment(int segment) {
     unitSegment_ = segment == 0 ? 0 : 1;
+}
+
+void AddProductVC::setBarcode(const std::string& code) {
+    setText(ProductField::Barcode, code);
+    formChanged();
 }
 
 // --- Pickers ---
@@ -268,7 +290,7 @@ void AddProductVC::appendSeparator(char separator) {
 
 void AddProductVC::returnPressed() {
     if (!current_) return;
-    if (*current_ == ProductField::Quantity) {
+    if (static_cast<int>(*current_) == kProductFieldCount - 1) {
         endEditing();
         return;
     }
@@ -303,6 +325,15 @@ const char* AddProductVC::decimalsFieldKey() const {
     return "";
 }
 
+const char* AddProductVC::barcodeProblemKey() const {
+    const std::string& code = texts_[index(ProductField::Barcode)];
+    if (code.empty() || shortCodeKey(code)) return nullptr;
+    // Checked as the search checks a typed one, so that what is saved can be found.
+    const auto gtin = readGtin(code);
+    if (!gtin) return noBarcodeKey();
+    return gtin->checkDigitFits ? nullptr : key("this barcode's check digit is wrong");
+}
+
 void AddProductVC::saveRecord() {
     shared_.catalogueChanged();
 
@@ -327,7 +358,11 @@ void AddProductVC::saveRecord() {
     // Titled with the label of the first field holding too many, so the user finds it.
     if (tooManyDecimals)
         platform_.alerts.show({decimalsFieldKey(), decimalPlacesKey(), {key("OK")}});
-    if (missing || tooManyDecimals) return;
+    const char* barcodeProblem = barcodeProblemKey();
+    if (barcodeProblem && !missing && !tooManyDecimals)
+        platform_.alerts.show({key("Strichcode"), barcodeProblem, {key("OK")}});
+    if (missing || tooManyDecimals || barcodeProblem) return;
+    v.barcode = texts_[index(ProductField::Barcode)];
 
     v.category = formatInt(categoryPos_);
     v.unit = unitSegment_ == 0 ? "g" : "ml";
@@ -360,6 +395,7 @@ bool AddProductVC::insertNew(const Values& v) {
             ProductId{id}, v.quantity);
         if (mirror <= 0) return false;
         own.updateInsertedProductId(ProductId{mirror}, OwnProductId{id});
+        if (!v.barcode.empty()) own.updateProductGtinForId(v.barcode, OwnProductId{id});
         return own.selectMainTableProductIdForId(OwnProductId{id}) == ProductId{mirror};
     });
 }
@@ -393,6 +429,7 @@ bool AddProductVC::updateExisting(const Values& v) {
                                               v.sugar, v.salt, v.energy, v.unit, productId,
                                               v.quantity);
         }
+        own.updateProductGtinForId(v.barcode, productId);
 
         // Its stored consumption values no longer match: the product leaves every folder.
         std::set<std::string> done;

@@ -30,10 +30,12 @@ enum class ProductField {
     Salt,
     Energy,
     Quantity,
+    Barcode,
 };
-inline constexpr int kProductFieldCount = 10;
+inline constexpr int kProductFieldCount = 11;
 
-enum class FieldInput { Text, Number, CategoryPicker, SaltPicker };
+// Digits: a barcode number, digits only.
+enum class FieldInput { Text, Number, Digits, CategoryPicker, SaltPicker };
 
 struct FormRow {
     enum class Kind { Field, UnitSegment };
@@ -77,6 +79,7 @@ public:
     static const char* decimalPlacesKey();
     static const char* saveFailedKey();
     static const char* changesNotSavedKey();
+    static const char* noBarcodeKey();
 
     static const std::vector<FormSection>& sections();
     static FieldInput input(ProductField field);
@@ -101,6 +104,8 @@ public:
     void setText(ProductField field, const std::string& text);
     int unitSegment() const { return unitSegment_; }
     void setUnitSegment(int segment);
+    // The code of a scanned or typed product the catalogue does not have, for a new product.
+    void setBarcode(const std::string& code);
 
     // --- Pickers ---
     Picker visiblePicker() const;
@@ -135,6 +140,8 @@ public:
 private:
     // The label of the first nutrient field with too many decimals.
     const char* decimalsFieldKey() const;
+    // Why the barcode typed cannot be kept; nullptr when it can (none is fine).
+    const char* barcodeProblemKey() const;
     struct Category {
         int recordId = 0;
         std::string name; // a string-table key

@@ -175,6 +175,7 @@ QWidget* AddProductWidget::makeRow(const FormRow& row, QWidget* parent) {
         edit->setCursor(Qt::PointingHandCursor);
     }
     if (input == FieldInput::Number) edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    if (input == FieldInput::Digits) edit->setInputMethodHints(Qt::ImhDigitsOnly);
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textEdited, this, [this, edit, field](const QString& text) {
         model_->setText(field, text.toStdString());

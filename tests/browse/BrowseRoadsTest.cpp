@@ -618,6 +618,26 @@ private slots:
         QApplication::sendEvent(list, &drop);
         TOP_SCREEN(droppedOn, ScanWidget, run.stack(0));
         QTRY_COMPARE(droppedOn->code()->text(), QString("7612345678900"));
+
+        // Entered as an own product, the code filled in: scanned again, it opens.
+        tap(droppedOn->ownProductButton());
+        TOP_SCREEN(form, AddProductWidget, run.stack(0));
+        QCOMPARE(form->field(ProductField::Barcode)->text(), QString("7612345678900"));
+        tap(form->field(ProductField::Name));
+        typeText(form->field(ProductField::Name), "Hafer");
+        tap(form->field(ProductField::Maker));
+        typeText(form->field(ProductField::Maker), "Mühle");
+        tap(form->field(ProductField::Category));
+        QVERIFY(tapWheelRow(form->wheel(), run.text("Snacks")));
+        tap(form->findChild<QPushButton*>("doneKey"));
+        tap(barButton(run.stack(0), form->findChild<QAction*>("saveButton")));
+        QVERIFY(Run::alerts().isEmpty());
+        QTRY_COMPARE(run.stack(0).topWidget(), static_cast<QWidget*>(droppedOn));
+        tap(droppedOn->choosePictureButton());
+        choose(droppedOn, unknown);
+        QTRY_VERIFY(qobject_cast<ProductDetailWidget*>(run.stack(0).topWidget()));
+        TOP_SCREEN(own, ProductDetailWidget, run.stack(0));
+        QCOMPARE(own->nameLabel()->text(), QString("Hafer"));
     }
 
 #ifdef TOLVANE_PRODUCT_SERVER
@@ -662,6 +682,12 @@ private slots:
         typeAnew("0 7612 3456 78900"); // as GTIN-14, with spaces
         QTRY_COMPARE(rowName(list, 0, 0), QString("Frischkäse"));
         QVERIFY(list->searchHint()->isHidden());
+        QVERIFY(list->ownProductButton()->isHidden());
+        typeAnew("4006381333931"); // no product has it: the own product form takes it
+        QTRY_VERIFY(reachable(list->ownProductButton()));
+        tap(list->ownProductButton());
+        TOP_SCREEN(form, AddProductWidget, run.stack(0));
+        QCOMPARE(form->field(ProductField::Barcode)->text(), QString("4006381333931"));
     }
 
     void aProductWithBarsInItsTextsShowsWholeEverywhere() {

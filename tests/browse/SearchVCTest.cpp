@@ -4,6 +4,7 @@
 #include "format/Gtin.h"
 #include "screens/browse/ScanVC.h"
 #include "screens/detail/ProductDetail.h"
+#include "screens/ownproducts/AddProductVC.h"
 #include "store/CatalogueStore.h"
 #include "store/Database.h"
 #include "tests/support/TestCatalogue.h"
@@ -447,6 +448,70 @@ TEST_F(SearchVCTest, ACodeTwoProductsCarryListsBothTypedOrScanned) {
         navigation.pop();
         navigation.pop();
     }
+}
+
+// A code no product carries, typed, goes into the own product form; saved, the product is found
+// by it, also once the catalogue brings a product with that code: scanned, the user's own opens,
+// typed, it is listed first.
+TEST_F(SearchVCTest, AnUnknownCodeTypedBecomesAnOwnProductThatItFindsFirst) {
+    testCatalogue.addCategory(1, "Snacks");
+    auto& s = build();
+    const auto scanned = [](const char* digits) {
+        return std::optional<ScannedCode>(ScannedCode{digits, *readGtin(digits)});
+    };
+    const auto listed = [&] {
+        fake.dispatcher.runPending();
+        Texts names;
+        for (int section = 0; section < s.numberOfSections(); ++section)
+            for (int row = 0; row < s.numberOfRows(section); ++row)
+                names.push_back(s.rowName(section, row));
+        return names;
+    };
+    s.searchBarSearchButtonClicked("7612345678901"); // mistyped: the form would refuse it
+    fake.dispatcher.runPending();
+    EXPECT_FALSE(s.ownProductButtonShown());
+    s.searchBarSearchButtonClicked("7612345 678900");
+    fake.dispatcher.runPending();
+    ASSERT_TRUE(s.ownProductButtonShown());
+    fake.alerts.clear();
+    s.enterOwnProduct();
+    auto form = std::dynamic_pointer_cast<AddProductVC>(navigation.top());
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->text(ProductField::Barcode), "7612345678900");
+    form->viewWillAppear();
+    form->setText(ProductField::Name, "Hafer");
+    form->setText(ProductField::Maker, "Mühle");
+    form->selectCategory(0);
+    for (const char* code : {"7612345678901", "12"}) {
+        form->setText(ProductField::Barcode, code);
+        form->saveRecord();
+        ASSERT_TRUE(fake.alerts.hasPending()) << code;
+        EXPECT_EQ(fake.alerts.firstPending().title, "Strichcode");
+        fake.alerts.answer(0);
+    }
+    EXPECT_EQ(navigation.top(), form);
+    form->setText(ProductField::Barcode, "7612345678900");
+    form->saveRecord();
+    EXPECT_FALSE(fake.alerts.hasPending());
+    EXPECT_TRUE(navigation.stack().empty());
+    ASSERT_TRUE(settled());
+
+    testCatalogue.exec("update ProductsTable set field24 = '07612345678900' where recordId = 3");
+    catalogue->ownProductsChanged();
+    ASSERT_TRUE(settled());
+    s.searchBarSearchButtonClicked("7612345678900");
+    EXPECT_EQ(listed(), (Texts{"Hafer", "Brot"}));
+    EXPECT_FALSE(s.ownProductButtonShown());
+    s.searchBarCancelButtonClicked();
+    fake.dispatcher.runPending();
+    s.scan();
+    auto scan = std::dynamic_pointer_cast<ScanVC>(navigation.top());
+    ASSERT_TRUE(scan);
+    scan->codeRead(scanned("7612345678900"), false);
+    EXPECT_EQ(scan->state(), ScanVC::State::Opened);
+    auto detail = std::dynamic_pointer_cast<ProductDetail>(navigation.top());
+    ASSERT_TRUE(detail);
+    EXPECT_EQ(detail->productName(), "Hafer");
 }
 
 // A shop's own code of a few digits, as an export keeps it: found typed exactly, as it stands.

@@ -198,6 +198,12 @@ TEST_F(SyncIntegration, UploadsAreMarkedSentOnlyAfterMailSendAndAnOfflineRunFail
     };
     int first = add("Eigenes Brot", "3.5");
     int second = add("Joghurt, nature", "0,5");
+    // The first with its catalogue row and a barcode, as the form saves one.
+    OwnProductStore own(database);
+    own.insertProductToMainTable("Eigenes Brot", "Hof, Müller", "2", "3.5", "1.0", "4", "0.25",
+                                 "120", "g", ProductId{first}, "");
+    own.updateInsertedProductId(ProductId{first}, OwnProductId{first});
+    own.updateProductGtinForId("4006381333931", OwnProductId{first});
     start();
     CatalogueUpdate update(platform, database, store, listener, server->url());
     update.createCsvForUpload(OwnProductStore(database).selectProductsForCsv());
@@ -211,11 +217,14 @@ TEST_F(SyncIntegration, UploadsAreMarkedSentOnlyAfterMailSendAndAnOfflineRunFail
 
     std::string outbox;
     ASSERT_EQ(runProgram({serverProgram(), "outbox", "--db", serverDb}, &outbox), 0);
-    // The server reads back the values typed, commas in texts and decimal commas alike.
-    for (const auto& [id, values] : {std::pair{first, "Eigenes Brot\tHof, Müller\t2\t3.5"},
-                                     std::pair{second, "Joghurt, nature\tHof, Müller\t2\t0.5"}})
-        EXPECT_NE(outbox.find(std::to_string(id) + "\t" + values + "\t1.0\t4\t0.25\t120\tg\t\n"),
-                  std::string::npos)
+    // The server reads back the values typed, commas in texts and decimal commas alike, and the
+    // barcode in the column after them.
+    EXPECT_NE(outbox.find("Energiewert\tEinheit\t Produktmenge\tGTIN\n"), std::string::npos);
+    for (const auto& [id, values] :
+         {std::pair{first,
+                    "Eigenes Brot\tHof, Müller\t2\t3.5\t1.0\t4\t0.25\t120\tg\t\t4006381333931"},
+          std::pair{second, "Joghurt, nature\tHof, Müller\t2\t0.5\t1.0\t4\t0.25\t120\tg\t\t"}})
+        EXPECT_NE(outbox.find(std::to_string(id) + "\t" + values + "\n"), std::string::npos)
             << outbox;
     EXPECT_NE(outbox.find("Korvalo GB: Product Records for Upload"), std::string::npos);
 

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -170,14 +171,30 @@ private slots:
             typeIntoFocus("410");
             tap(barKey("nextKey"));
             typeIntoFocus("225");
-            QVERIFY(!barKey("nextKey")->isEnabled());
             tap(barKey("previousKey"));
             QCOMPARE(QApplication::focusWidget(), form->field(F::Energy));
             tap(barKey("doneKey"));
             QVERIFY(!form->inputBar()->isVisible());
-            tap(form->findChild<QPushButton*>("drinkSegment"));
+            QPushButton* drink = form->findChild<QPushButton*>("drinkSegment");
+            QVERIFY(!reachable(drink)); // the form scrolled down to the last field
+            auto* page = form->findChild<QScrollArea*>("groupedTable");
+            page->ensureWidgetVisible(drink);
+            tap(drink);
             grab(run, "own-product-form");
+            page->ensureWidgetVisible(form->field(F::Barcode));
+            tap(form->field(F::Barcode));
+            typeIntoFocus("4006381 333932"); // digits only, the last mistyped
+            QVERIFY(!barKey("nextKey")->isEnabled());
 
+            tap(save);
+            QVERIFY(run.alertSays("this barcode's check digit is wrong"));
+            Run::closeAlerts();
+            QVERIFY(run.activate());
+            QCOMPARE(form->field(F::Barcode)->text(), QString("4006381333932"));
+            tap(form->field(F::Barcode));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+            typeIntoFocus("1");
             tap(save);
             QVERIFY(Run::alerts().isEmpty());
             QCOMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(own));
@@ -198,6 +215,7 @@ private slots:
             form = qobject_cast<AddProductWidget*>(run.stack(3).topWidget());
             QVERIFY(form);
             QTRY_COMPARE(form->field(F::Name)->text(), QString("Zwieback"));
+            QCOMPARE(form->field(F::Barcode)->text(), QString("4006381333931"));
             QCOMPARE(run.stack(3).title(), run.text("Produkt bearbeiten"));
             tap(run.stack(3).backButton());
             tap(edit()); // done editing
@@ -230,8 +248,10 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(OwnProductStore(db).selectProductsForCsv().empty(), 30000);
             std::string outbox;
             QCOMPARE(runProgram({serverProgram(), "outbox", "--db", serverDb}, &outbox), 0);
-            // The fat typed "4,5" arrives as 4.5.
-            QVERIFY2(outbox.find("\tZwieback\tBrandt\t1\t4.5\t1\t12\t") != std::string::npos,
+            // The fat typed "4,5" arrives as 4.5, the barcode in the last column.
+            QVERIFY2(outbox.find("\tEinheit\t Produktmenge\tGTIN\n") != std::string::npos &&
+                         outbox.find("\tZwieback\tBrandt\t1\t4.5\t1\t12\t2.03\t410\tml\t225\t"
+                                     "4006381333931\n") != std::string::npos,
                      outbox.c_str());
             Run::closeAlerts();
 

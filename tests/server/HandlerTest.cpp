@@ -109,3 +109,22 @@ TEST_F(HandlerTest, UploadRefusesOddCredentialsAndIncompleteForms) {
     ASSERT_EQ(catalogue.uploads().size(), 1u);
     EXPECT_EQ(catalogue.uploads()[0].data, form["data"]);
 }
+
+// Lines are read by the names of the header: a column added at the end (the barcode) leaves the
+// others where they were, and a line must have as many fields as the header names.
+TEST_F(HandlerTest, UploadLinesAreReadByTheirHeader) {
+    std::string header = kUploadHeader;
+    header.insert(header.size() - 1, ",GTIN");
+    const auto products =
+        readUpload(header + "900000001,\"Brot, hell\",Beck,3,1,0.5,2,0.1,250,g,,4006381333931\n"
+                            "900000002,Milch,Hof,2,3.5,2,4.8,0.1,64,ml,1000,\n");
+    ASSERT_TRUE(products);
+    ASSERT_EQ(products->size(), 2u);
+    EXPECT_EQ(products->at(0).at("Produktname"), "Brot, hell");
+    EXPECT_EQ(products->at(0).at(" Produktmenge"), "");
+    EXPECT_EQ(products->at(0).at("GTIN"), "4006381333931");
+    EXPECT_EQ(products->at(1).at("GTIN"), "");
+    EXPECT_EQ(readUpload(kUploadHeader)->size(), 0u); // an older client's header alone
+    EXPECT_FALSE(readUpload(header + "900000003,Käse,Hof,2,30,20,0,1.5,400,g,250\n"));
+    EXPECT_FALSE(readUpload("GTIN," + std::string(kUploadHeader)));
+}

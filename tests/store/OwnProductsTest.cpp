@@ -46,6 +46,23 @@ TEST_F(OwnProductsTest, SavingANewProductFillsBothTables) {
               (UploadRow{"900000003", "Drei", "C", "3", typed, "g", "125"}));
 }
 
+// Saved without one, as every product of an older file was: its barcode is entered later, kept in
+// the catalogue row where the barcode index reads every product's, and cleared again.
+TEST_F(OwnProductsTest, ABarcodeIsKeptInTheCatalogueRowOfTheOwnProduct) {
+    OwnProductStore own(*db);
+    const int id = save("Eins", "A", "0");
+    const std::string row =
+        "SELECT field24 FROM ProductsTable WHERE recordId = " + std::to_string(id);
+    EXPECT_EQ(own.selectProductGtinForId(OwnProductId{id}), "");
+    own.updateProductGtinForId("7612345678900", OwnProductId{id});
+    EXPECT_EQ(sqlRows(path, row), (Rows{{"7612345678900"}}));
+    EXPECT_EQ(own.selectProductGtinForId(OwnProductId{id}), "7612345678900");
+    EXPECT_EQ(own.selectProductIdForMainTableId(ProductId{id}), OwnProductId{id});
+    EXPECT_EQ(own.selectProductIdForMainTableId(ProductId{5}), std::nullopt);
+    own.updateProductGtinForId("", OwnProductId{id});
+    EXPECT_EQ(sqlRows(path, row), (Rows{{"<null>"}}));
+}
+
 TEST_F(OwnProductsTest, AFailedFirstInsertLeavesNoRowUnderMinusOne) {
     execSql(path, "DROP TABLE Products");
     const int id = OwnProductStore(*db).insertProduct("Neu", "X", "3", "1", "1", "1", "1", "100",
