@@ -105,6 +105,17 @@ NewEditConsumptionWidget::NewEditConsumptionWidget(std::shared_ptr<NewEditConsum
         });
     }
     form->addRow(caloriesSlider_);
+    // Made before the fields, the sliders would come first: Tab reads each after its field.
+    QWidget* previous = nullptr;
+    for (int i = 0; i < kConsumptionQuantityCount; ++i) {
+        if (previous) setTabOrder(previous, fields_[i]);
+        previous = fields_[i];
+        if (static_cast<Q>(i) == Q::Amount) {
+            setTabOrder(previous, amountSlider_);
+            previous = amountSlider_;
+        }
+    }
+    setTabOrder(previous, caloriesSlider_);
     for (auto [slider, q] :
          {std::pair{amountSlider_, Q::Amount}, std::pair{caloriesSlider_, Q::Calories}}) {
         // Named apart from the field of the same quantity.

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -169,11 +170,19 @@ private slots:
         QLineEdit* amount = editor->field(ConsumptionQuantity::Amount);
         tap(amount);
         QVERIFY(amount->hasFocus());
+        // In reading order: each slider right after its field.
+        QList<QWidget*> visited;
         for (int press = 0; press < 2 * (kConsumptionQuantityCount + 2); ++press) {
             QWidget* focused = QApplication::focusWidget();
             QVERIFY(focused);
+            visited << focused;
             QTest::keyClick(focused, Qt::Key_Tab);
         }
+        const auto amountSlider = editor->findChild<QSlider*>("amountSlider");
+        const auto caloriesSlider = editor->findChild<QSlider*>("caloriesSlider");
+        QCOMPARE(visited.indexOf(amountSlider), visited.indexOf(amount) + 1);
+        QCOMPARE(visited.indexOf(caloriesSlider),
+                 visited.indexOf(editor->field(ConsumptionQuantity::Calories)) + 1);
         QCOMPARE(amount->text(), QString("250"));
         editor->hide(); // leaving saves what changed
         QVERIFY(store_->row(12, 2) == row);
