@@ -171,7 +171,8 @@ DetailRow ProductDetail::row(int index) const {
     }
     const std::string& text = nutrientText(product_.nutrients, row.nutrient);
     row.picture = lightImageName(rateNutrientText(row.nutrient, text, unit, means_), language_);
-    row.value = numberFormat(strings).number(nutrientValueText(row.nutrient, text));
+    row.value = numberFormat(strings).amount(nutrientValueText(row.nutrient, text),
+                                             shownDecimals(row.nutrient));
     return row;
 }
 
