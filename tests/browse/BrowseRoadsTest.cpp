@@ -210,6 +210,12 @@ private slots:
             Run::closeAlerts();
             QCOMPARE(gda->portionField()->text(), QString("300"));
         }
+        // The field's clear button: the bars for 100 at once, while the field is still empty.
+        auto* clear = gda->portionField()->findChild<QToolButton*>();
+        QVERIFY(clear && clear->isVisible());
+        QTest::mouseClick(clear, Qt::LeftButton, {}, clear->rect().center());
+        QCOMPARE(gda->portionField()->text(), QString());
+        QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("28\u00A0%"));
 
         QCOMPARE(gda->portionUnitLabel()->text(), run.text("g"));
         tap(gda->turnBackButton());
