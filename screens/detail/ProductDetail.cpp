@@ -143,11 +143,14 @@ DetailRow ProductDetail::row(int index) const {
                                                  : unit;
     switch (row.kind) {
     case DetailRow::Kind::Header:
-        row.title = strings.text("Alle Angaben in g, bezogen auf 100") + shownUnit;
+        // The figure and its unit stay together on one line.
+        row.title = strings.text("Alle Angaben in g, bezogen auf 100") +
+                    std::string(kNoBreakSpace) + shownUnit;
         return row;
     case DetailRow::Kind::Portion:
         row.title = strings.text("Eine Verkaufsportion hat ") +
-                    numberFormat(strings).number(product_.salesPortion) + shownUnit;
+                    numberFormat(strings).number(product_.salesPortion) +
+                    std::string(kNoBreakSpace) + shownUnit;
         return row;
     case DetailRow::Kind::Nutrient:
         break;

@@ -25,7 +25,9 @@ void ProductDetailsLandscapeVC::viewWillAppear() {
     imperialUnits_ =
         SettingsStore(shared_).selectSettings().value_or(SettingsRow{}).metricUnitsOn();
     // The field starts at 100 g, in the units the settings say.
-    portionText_ = imperialUnits_ ? "100" : ouncesPortionText(100.0);
+    portionText_ = imperialUnits_
+                       ? "100"
+                       : numberFormat(platform_.strings).fieldNumber(ouncesPortionText(100.0));
     if (listener_) listener_->unitsChanged();
     drawBars("");
     drawnPortion_ = portionText_; // the starting text stands for the same portion

@@ -72,14 +72,14 @@ TEST_F(ProductDetailTest, RowsOnlyForAProductAndWithoutPortionSixAndTheMessage) 
     EXPECT_EQ(none.numberOfRows(), 0);
     const auto riegel = open(1);
     EXPECT_FALSE(riegel->showMsg());
-    EXPECT_EQ(riegel->row(0).title, "Все значения на 100г");
-    EXPECT_EQ(riegel->row(6).title, "Размер упаковки: 250г");
+    EXPECT_EQ(riegel->row(0).title, "Все значения на 100\u00A0г");
+    EXPECT_EQ(riegel->row(6).title, "Размер упаковки: 250\u00A0г");
     EXPECT_EQ(riegel->categoryName(), "Confiserie");
     for (int id : {2, 3}) {
         EXPECT_EQ(open(id)->numberOfRows(), 6) << id;
         EXPECT_TRUE(open(id)->showMsg()) << id;
     }
-    EXPECT_EQ(open(2)->row(0).title, "Все значения на 100мл");
+    EXPECT_EQ(open(2)->row(0).title, "Все значения на 100\u00A0мл");
 }
 
 TEST_F(ProductDetailTest, LightsAreRatedAgainstTheCategoryMeans) {
