@@ -1248,7 +1248,7 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;suppor
     </message>
     <message>
         <source>Accessible Info About %@</source>
-        <translation>À propos de %@</translation>
+        <translation>%@ : informations</translation>
     </message>
     <message>
         <source>Accessible Switch Description</source>
