@@ -190,16 +190,10 @@ TEST(StringTables, AccessibleTextsAreTranslated) {
 // The information page picks its text by comparing the shown title with the texts of these keys;
 // two equal texts would open the wrong page.
 TEST(StringTables, InformationPageTitlesDifferInEveryLanguage) {
-    const std::vector<std::string> titleKeys{"Ampel-Infos",
-                                             "Benutzungstips",
-                                             "Lokalisierung",
-                                             "Live-Suche",
-                                             "Metrische Einheiten",
-                                             "Infotext Profil Titel",
-                                             "BMI Infotext Titel",
-                                             "Ideal Weight Infotext",
-                                             "Activity Level Infotext",
-                                             "Daily Calories Infotext"};
+    const std::vector<std::string> titleKeys{
+        "Ampel-Infos",         "Benutzungstips",        "Lokalisierung",      "Live-Suche",
+        "Metrische Einheiten", "Infotext Profil Titel", "BMI Infotext Titel", "Ideal Body Weight",
+        "Activity Level",      "Daily Calories(kcal)"};
     for (const std::string& lang : kLanguages) {
         std::map<std::string, std::string> keyOfText;
         for (const std::string& key : titleKeys) {
