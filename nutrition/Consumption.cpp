@@ -22,6 +22,13 @@ std::string formatQuantity(int q, double value) {
     return formatFixed(value, isWholeNumber(q) ? 0 : 1);
 }
 
+// An amount as typed or stored: whole, or with its one decimal ("12.5", not "12").
+std::string amountText(float amount) {
+    const double tenths = std::round(static_cast<double>(amount) * 10.0);
+    return std::fmod(tenths, 10.0) == 0.0 ? formatFixed(tenths / 10.0, 0)
+                                          : formatFixed(tenths / 10.0, 1);
+}
+
 // A stored amount: its leading number and the unit text after it. A text without a number is a
 // bare unit and stands for 100 of it.
 struct StoredAmount {
@@ -75,7 +82,7 @@ std::string shownAmount(std::string_view gm, const NumberFormat& format) {
     // Read as the editor reads it, so an unusual unit keeps its name ("2 Becher", not "0 g").
     const StoredAmount amount = readStoredAmount(gm);
     if (!amount.number && amount.unit != "g" && amount.unit != "ml") return std::string(gm);
-    return format.withUnit(formatWhole(amount.number.value_or(100.0f)), amount.unit);
+    return format.withUnit(format.number(amountText(amount.number.value_or(100.0f))), amount.unit);
 }
 
 float Consumption::value(ConsumptionQuantity q) const {
@@ -105,6 +112,9 @@ Consumption consumptionFromProduct(const NutrientTexts& per100, std::string_view
     const StoredAmount amount = readStoredAmount(gm);
     c.unit = amount.unit;
     if (!setAmount(c, amount.number.value_or(100.0f))) setAmount(c, 0.0f);
+    // A stored "12.5g" is shown as 12,5, as it was typed.
+    else
+        c.texts[kAmount] = amountText(c.amount);
     return c;
 }
 
@@ -113,7 +123,7 @@ Consumption consumptionFromRow(const NutrientTexts& nutrients, std::string_view 
     const StoredAmount amount = readStoredAmount(gm);
     c.unit = amount.unit;
     c.amount = amount.number.value_or(100.0f);
-    c.texts[kAmount] = formatWhole(c.amount);
+    c.texts[kAmount] = amountText(c.amount);
     // The row's values are shown as stored; per 100 they are what the row holds for its amount.
     const float toPer100 = c.amount == 0.0f ? 1.0f : 100.0f / c.amount;
     for (std::size_t n = 0; n < nutrients.size(); ++n) {
@@ -155,6 +165,8 @@ TypedValueOutcome applyTypedValue(Consumption& c, ConsumptionQuantity field,
     if (isZeroQuantity(scaled, ConsumptionQuantity::Amount) ||
         (hasCalories && isZeroQuantity(scaled, ConsumptionQuantity::Calories)))
         return TypedValueOutcome::Ignored;
+    // A typed amount keeps its decimal.
+    if (field == ConsumptionQuantity::Amount) scaled.texts[kAmount] = amountText(newValue);
     c = std::move(scaled);
     return TypedValueOutcome::Applied;
 }

@@ -1,5 +1,6 @@
 #include "nutrition/FolderGda.h"
 
+#include "nutrition/DecimalShare.h"
 #include "nutrition/GdaCalculator.h"
 #include "nutrition/NumberText.h"
 #include "nutrition/TrafficLightRating.h"
@@ -39,8 +40,9 @@ FolderGdaBars folderGdaBars(const NutrientTexts& totals, const PersonalFactor& f
         const float amount = value / 100.0f * portion;
         FolderGdaBar& bar = bars[n];
         bar.percent = amount / references[n] * 100.0f;
-        bar.amount = truncated(amount);
-        bar.percentLabel = formatInt(truncated(bar.percent)) + "%";
+        bar.amount = cutDecimalQuotient({value, portion}, {100.0f});
+        bar.percentLabel = format.percent(
+            cutDecimalQuotient({value, 100.0f}, {kGuidelineDailyAmounts[n], factor.factor}));
         bar.noData = hasNoData(kNutrients[n], totals[n]);
         bar.valueLabel =
             bar.noData ? format.noData() : folderValueLabel(kNutrients[n], totals[n], format);

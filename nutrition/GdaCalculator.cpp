@@ -1,5 +1,6 @@
 #include "nutrition/GdaCalculator.h"
 
+#include "nutrition/DecimalShare.h"
 #include "nutrition/NumberText.h"
 #include "nutrition/TrafficLightRating.h"
 #include "text/Utf8.h"
@@ -28,12 +29,19 @@ float gdaValueFromText(Nutrient nutrient, std::string_view text) {
     return std::max(nutrientValueFromText(nutrient, text), 0.0f);
 }
 
-float portionFromText(std::string_view portionText) {
-    return portionText.empty() ? 100.0f : leadingFloat(portionText);
+float portionFromText(std::string_view portionText, bool metric) {
+    if (portionText.empty()) return 100.0f;
+    const float typed = leadingFloat(portionText);
+    return metric ? typed : static_cast<float>(static_cast<double>(typed) / kOuncesPerGram);
 }
 
-std::optional<GdaBars> gdaBars(const NutrientTexts& texts, std::string_view portionText) {
-    const float portion = portionFromText(portionText);
+std::string ouncesPortionText(double grams) {
+    return formatOneDecimal(grams * kOuncesPerGram);
+}
+
+std::optional<GdaBars> gdaBars(const NutrientTexts& texts, std::string_view portionText,
+                               bool metric, const NumberFormat& format) {
+    const float portion = portionFromText(portionText, metric);
     // "9e99" fits in the field but is no portion.
     if (portion < 0.0f || !std::isfinite(portion)) return std::nullopt;
     GdaBars bars;
@@ -44,11 +52,12 @@ std::optional<GdaBars> gdaBars(const NutrientTexts& texts, std::string_view port
         bar.percent = amount / kGuidelineDailyAmounts[n] * 100.0f;
         bar.height = static_cast<float>(static_cast<double>(bar.percent) * kHeightPerPercent);
         bar.amountExact = amount;
-        bar.amount = truncated(amount);
-        // The label is read back from the bar's height, so label and bar always agree.
-        bar.percentLabel = formatInt(truncated(bar.height / kGdaBarFullHeight * 100.0f)) + "%";
+        bar.amount = cutDecimalQuotient({value, portion}, {100.0f});
+        bar.percentLabel =
+            format.percent(cutDecimalQuotient({value, portion}, {kGuidelineDailyAmounts[n]}));
         bar.drawnHeight = truncated(std::min(bar.height, kGdaBarFullHeight));
         bar.noData = hasNoData(kNutrients[n], texts[n]);
+        if (bar.noData) bar.percentLabel = format.noData();
     }
     return bars;
 }

@@ -36,13 +36,18 @@ using GdaBars = std::array<GdaBar, kNutrientCount>;
 // A nutrient text as the bars read it: a text without data (nutrientValueFromText) counts as 0.
 float gdaValueFromText(Nutrient nutrient, std::string_view text);
 
-// The portion field's text: empty means 100, otherwise its leading number.
-float portionFromText(std::string_view portionText);
+// The portion field's text in grams: empty means 100 g, otherwise its leading number, in grams
+// in metric mode and in ounces in US mode.
+float portionFromText(std::string_view portionText, bool metric = true);
 
 // Bars for the given portion text; nothing (keep what is shown) when the portion is negative
-// or too large to be a number.
-// The bars and labels are the same in both unit systems.
-std::optional<GdaBars> gdaBars(const NutrientTexts& texts, std::string_view portionText);
+// or too large to be a number. In US mode the portion is typed in ounces; the shares are those
+// of the same weight in grams.
+std::optional<GdaBars> gdaBars(const NutrientTexts& texts, std::string_view portionText,
+                               bool metric = true, const NumberFormat& format = {});
+
+// A portion of `grams` as the US field holds it: ounces with one decimal, written with ".".
+std::string ouncesPortionText(double grams);
 
 enum class PortionCheck { Valid, TooLong, NotANumber };
 

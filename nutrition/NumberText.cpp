@@ -157,9 +157,18 @@ NumberFormat::NumberFormat(const Lookup& lookup) {
     // A table without the key gives the key back: the defaults stand.
     if (const std::string s = lookup("Decimal Separator"); s == "," || s == ".") separator_ = s;
     if (const std::string s = lookup("No Data Sign"); s != "No Data Sign") noData_ = s;
-    for (const char* unit : {"g", "ml", "kcal", "oz", "lbs", "kg", "cm", "kJ", "mg"}) {
-        const std::string pattern = std::string("%@ ") + unit;
-        patterns_.emplace_back(unit, lookup(pattern));
+    // A separator is one character: a point, a comma or a (narrow) no-break space.
+    if (const std::string s = lookup("Thousands Separator");
+        s != "Thousands Separator" && !s.empty() && s.size() <= 3)
+        thousands_ = s;
+    if (const std::string s = lookup("Thousands From Digits"); s == "5") groupFrom_ = 5;
+    for (const char* unit : {"g", "ml", "kcal", "oz", "lbs", "kg", "cm", "kJ", "mg", "%"}) {
+        const std::string key = std::string("%@ ") + unit;
+        std::string pattern = lookup(key);
+        // Without a table a share is written close up, as in English.
+        if (unit == std::string_view("%") && pattern == key) pattern = "%@%";
+        // The tables write a plain blank; the figure and its unit stay on one line.
+        patterns_.emplace_back(unit, replaceAll(pattern, " ", kNoBreakSpace));
     }
 }
 
@@ -167,25 +176,75 @@ std::string NumberFormat::fixed(double value, int decimals) const {
     return number(formatFixed(value, decimals));
 }
 
-std::string NumberFormat::number(std::string pointText) const {
-    // Only a point or comma before a digit is a decimal separator ("keine Angaben." keeps its).
+namespace {
+
+// Writes the text with `separator` for a decimal point or comma; with `thousands`, the integer
+// digits of each number are grouped by three when there are at least `groupFrom` of them.
+std::string localizedNumber(std::string_view text, const std::string& separator,
+                            const std::string& thousands, std::size_t groupFrom) {
     std::string out;
-    for (std::size_t i = 0; i < pointText.size(); ++i) {
-        const char c = pointText[i];
-        const bool separator =
-            (c == '.' || c == ',') && i + 1 < pointText.size() && isAsciiDigit(pointText[i + 1]);
-        if (separator)
-            out += separator_;
-        else
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        // Only a point or comma before a digit is a decimal separator ("keine Angaben." keeps
+        // its).
+        if ((c == '.' || c == ',') && i + 1 < text.size() && isAsciiDigit(text[i + 1])) {
+            out += separator;
+            ++i;
+            // The fraction's digits are never grouped.
+            for (; i < text.size() && isAsciiDigit(text[i]); ++i)
+                out += text[i];
+            continue;
+        }
+        if (!isAsciiDigit(c)) {
             out += c;
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && isAsciiDigit(text[end]))
+            ++end;
+        const std::size_t digits = end - i;
+        for (std::size_t d = 0; d < digits; ++d) {
+            if (!thousands.empty() && digits >= groupFrom && d > 0 && (digits - d) % 3 == 0)
+                out += thousands;
+            out += text[i + d];
+        }
+        i = end;
     }
     return out;
+}
+
+} // namespace
+
+std::string NumberFormat::number(std::string pointText) const {
+    return localizedNumber(pointText, separator_, thousands_, groupFrom_);
+}
+
+std::string NumberFormat::fieldNumber(std::string pointText) const {
+    return localizedNumber(pointText, separator_, {}, groupFrom_);
+}
+
+std::string NumberFormat::amount(std::string_view storedText, int decimals) const {
+    const std::size_t length = leadingNumberLength(storedText);
+    if (length == 0) return number(std::string(storedText));
+    const double value = leadingDouble(storedText);
+    if (!std::isfinite(value)) return number(std::string(storedText));
+    // Halves go up as on a label (0.25 is 0,3), not to the even binary neighbour.
+    const double scale = std::pow(10.0, decimals);
+    const double rounded = std::round(value * scale) / scale;
+    return number(formatFixed(rounded == 0.0 ? 0.0 : rounded, decimals)) +
+           std::string(storedText.substr(length));
 }
 
 std::string NumberFormat::withUnit(const std::string& number, std::string_view unit) const {
     for (const auto& [name, pattern] : patterns_)
         if (name == unit) return replaceAll(pattern, "%@", number);
-    return unit.empty() ? number : number + " " + std::string(unit);
+    if (unit == "%") return number + "%";
+    return unit.empty() ? number : number + std::string(kNoBreakSpace) + std::string(unit);
+}
+
+std::string NumberFormat::percent(long long value) const {
+    return withUnit(number(formatInt(value)), "%");
 }
 
 std::string replaceAll(std::string text, std::string_view from, std::string_view to) {

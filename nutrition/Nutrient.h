@@ -20,6 +20,12 @@ inline constexpr int index(Nutrient n) {
 // Nutrient texts (fat, saturated fat, sugar, salt, energy) as stored, per 100 g or 100 ml.
 using NutrientTexts = std::array<std::string, kNutrientCount>;
 
+// Decimals a value per 100 g is shown with, the same on every screen: energy whole, salt two,
+// the others one.
+inline constexpr int shownDecimals(Nutrient n) {
+    return n == Nutrient::Energy ? 0 : n == Nutrient::Salt ? 2 : 1;
+}
+
 // The texts that mean "no data" in a nutrient column.
 bool isNoDataText(std::string_view text);
 

@@ -47,6 +47,12 @@ std::vector<FactValue> factsWithData(const FactTexts& texts);
 // infant formula with 3.4 g of fat) can only be milligrams.
 std::string_view factUnit(Fact fact);
 
+// Decimals the fact is shown with, as for the same nutrient on the detail rows: energy whole,
+// salt two, the others (cholesterol's milligrams too) one.
+inline constexpr int shownDecimals(Fact fact) {
+    return fact == Fact::EnergyKj || fact == Fact::EnergyKcal ? 0 : fact == Fact::Salt ? 2 : 1;
+}
+
 // A line that a label indents under the one before ("of which sugars").
 bool isPartOfAbove(Fact fact);
 

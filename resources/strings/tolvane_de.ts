@@ -628,6 +628,10 @@ Freundliche Grüße
         <translation>Bitte geben Sie einen Wert ein.</translation>
     </message>
     <message>
+        <source>Error Message Consumption Zero</source>
+        <translation>Ein Wert von 0 wird nicht übernommen: Die Angaben bleiben, wie sie waren.</translation>
+    </message>
+    <message>
         <source>Thank you for your input</source>
         <translation>Vielen Dank, Ihr Tageskalorienbedarf wurde übernommen.</translation>
     </message>
@@ -1017,12 +1021,12 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
 &lt;/table&gt;
 &lt;h3&gt;So funktioniert der GDA-Rechner&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;Jeder Balken zeigt, welchen Anteil des Richtwerts eine Portion des Produkts liefert; ein voller Balken entspricht 100 % des Tagesbedarfs.&lt;/li&gt;
+&lt;li&gt;Jeder Balken zeigt, welchen Anteil des Richtwerts eine Portion des Produkts liefert; ein voller Balken entspricht 100 % des Tagesbedarfs.&lt;/li&gt;
 &lt;li&gt;Geben Sie unten die Portionsgröße in Gramm bzw. Millilitern ein (höchstens 5 Zeichen). Ohne Eingabe rechnet Tolvane mit 100&amp;nbsp;g.&lt;/li&gt;
 &lt;li&gt;Berühren Sie einen Balken, um die Menge des Nährstoffs in Ihrer Portion zu sehen, zum Beispiel 30&amp;nbsp;g Fett.&lt;/li&gt;
-&lt;li&gt;Mehr als 100 % sind möglich: Die Zahl zeigt den vollen Anteil, der Balken endet am oberen Rand.&lt;/li&gt;
+&lt;li&gt;Mehr als 100 % sind möglich: Die Zahl zeigt den vollen Anteil, der Balken endet am oberen Rand.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;p&gt;Beispiel: 150&amp;nbsp;g eines Produkts mit 20&amp;nbsp;g Fett pro 100&amp;nbsp;g liefern 30&amp;nbsp;g Fett, das sind 42 % von 70&amp;nbsp;g.&lt;/p&gt;
+&lt;p&gt;Beispiel: 150&amp;nbsp;g eines Produkts mit 20&amp;nbsp;g Fett pro 100&amp;nbsp;g liefern 30&amp;nbsp;g Fett, das sind 42 % von 70&amp;nbsp;g.&lt;/p&gt;
 &lt;p&gt;Drehen Sie das Gerät zurück ins Hochformat, um wieder die Nährwert-Ampel zu sehen.&lt;/p&gt;
 &lt;p&gt;Mehr zur Nährwertkennzeichnung: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;BLV – Nährwertdeklaration&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
@@ -1101,6 +1105,18 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
     <message>
         <source>No Data Sign</source>
         <translation>k.A.</translation>
+    </message>
+    <message>
+        <source>Thousands Separator</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>Thousands From Digits</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>%@ %</source>
+        <translation>%@ %</translation>
     </message>
     <message>
         <source>%@ oz</source>

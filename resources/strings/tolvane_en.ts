@@ -628,6 +628,10 @@ Kind regards
         <translation>Please enter a value.</translation>
     </message>
     <message>
+        <source>Error Message Consumption Zero</source>
+        <translation>A value of 0 is not taken: the figures stay as they were.</translation>
+    </message>
+    <message>
         <source>Thank you for your input</source>
         <translation>Thank you, your daily calorie figure has been saved.</translation>
     </message>
@@ -1017,12 +1021,12 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
 &lt;/table&gt;
 &lt;h3&gt;How the GDA calculator works&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;Each bar shows what share of the daily amount one portion of the product supplies; a full bar stands for 100 % of the daily amount.&lt;/li&gt;
+&lt;li&gt;Each bar shows what share of the daily amount one portion of the product supplies; a full bar stands for 100% of the daily amount.&lt;/li&gt;
 &lt;li&gt;Type the portion size in grams or millilitres at the bottom (at most 5 characters). Without an entry Tolvane works with 100&amp;nbsp;g.&lt;/li&gt;
 &lt;li&gt;Touch a bar to see how much of the nutrient your portion contains, for example 30&amp;nbsp;g of fat.&lt;/li&gt;
-&lt;li&gt;More than 100 % is possible: the figure shows the full share, while the bar stops at the top.&lt;/li&gt;
+&lt;li&gt;More than 100% is possible: the figure shows the full share, while the bar stops at the top.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;p&gt;Example: 150&amp;nbsp;g of a product with 20&amp;nbsp;g fat per 100&amp;nbsp;g supply 30&amp;nbsp;g of fat, which is 42 % of 70&amp;nbsp;g.&lt;/p&gt;
+&lt;p&gt;Example: 150&amp;nbsp;g of a product with 20&amp;nbsp;g fat per 100&amp;nbsp;g supply 30&amp;nbsp;g of fat, which is 42% of 70&amp;nbsp;g.&lt;/p&gt;
 &lt;p&gt;Turn the device back upright to see the nutrition traffic lights again.&lt;/p&gt;
 &lt;p&gt;More about nutrition labelling: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;FSVO – nutrition declaration&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
@@ -1101,6 +1105,18 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
     <message>
         <source>No Data Sign</source>
         <translation>n/a</translation>
+    </message>
+    <message>
+        <source>Thousands Separator</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>Thousands From Digits</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>%@ %</source>
+        <translation>%@%</translation>
     </message>
     <message>
         <source>%@ oz</source>

@@ -628,6 +628,10 @@ Un saludo
         <translation>Introduzca un valor.</translation>
     </message>
     <message>
+        <source>Error Message Consumption Zero</source>
+        <translation>Un valor de 0 no se aplica: las cifras quedan como estaban.</translation>
+    </message>
+    <message>
         <source>Thank you for your input</source>
         <translation>Gracias, se ha guardado su cifra de calorías diarias.</translation>
     </message>
@@ -1017,12 +1021,12 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
 &lt;/table&gt;
 &lt;h3&gt;Cómo funciona la calculadora GDA&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;Cada barra muestra qué parte de la cantidad diaria aporta una porción del producto; una barra llena equivale al 100 % de la cantidad diaria.&lt;/li&gt;
+&lt;li&gt;Cada barra muestra qué parte de la cantidad diaria aporta una porción del producto; una barra llena equivale al 100 % de la cantidad diaria.&lt;/li&gt;
 &lt;li&gt;Escriba abajo el tamaño de la porción en gramos o mililitros (5 caracteres como máximo). Sin indicación, Tolvane calcula con 100&amp;nbsp;g.&lt;/li&gt;
 &lt;li&gt;Toque una barra para ver cuánto de ese nutriente contiene su porción, por ejemplo 30&amp;nbsp;g de grasas.&lt;/li&gt;
-&lt;li&gt;Es posible superar el 100 %: la cifra muestra la proporción completa y la barra se detiene en el borde superior.&lt;/li&gt;
+&lt;li&gt;Es posible superar el 100 %: la cifra muestra la proporción completa y la barra se detiene en el borde superior.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;p&gt;Ejemplo: 150&amp;nbsp;g de un producto con 20&amp;nbsp;g de grasas por 100&amp;nbsp;g aportan 30&amp;nbsp;g de grasas, es decir, el 42 % de 70&amp;nbsp;g.&lt;/p&gt;
+&lt;p&gt;Ejemplo: 150&amp;nbsp;g de un producto con 20&amp;nbsp;g de grasas por 100&amp;nbsp;g aportan 30&amp;nbsp;g de grasas, es decir, el 42 % de 70&amp;nbsp;g.&lt;/p&gt;
 &lt;p&gt;Vuelva a poner el dispositivo en vertical para ver de nuevo el semáforo nutricional.&lt;/p&gt;
 &lt;p&gt;Más sobre el etiquetado nutricional: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;OSAV – declaración nutricional&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
@@ -1101,6 +1105,18 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
     <message>
         <source>No Data Sign</source>
         <translation>s/d</translation>
+    </message>
+    <message>
+        <source>Thousands Separator</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>Thousands From Digits</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>%@ %</source>
+        <translation>%@ %</translation>
     </message>
     <message>
         <source>%@ oz</source>

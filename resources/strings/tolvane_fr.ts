@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Failed to create writable database file with message '%@'.</source>
-        <translation>Impossible de créer le fichier de base de données : %@</translation>
+        <translation>Impossible de créer le fichier de base de données : %@</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>If you like MyApp, please take the time, etc</source>
-        <translation>Si vous appréciez Tolvane, prendriez-vous un instant pour l'évaluer ? Merci de votre soutien !</translation>
+        <translation>Si vous appréciez Tolvane, prendriez-vous un instant pour l'évaluer ? Merci de votre soutien !</translation>
     </message>
     <message>
         <source>No, Thanks</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Sie haben Fragen, Verbesserungsvorschläge oder auch Lob? Wir freuen uns über Ihre Nachricht!</source>
-        <translation>Vous avez des questions, des suggestions ou même des compliments ? Nous serons ravis de lire votre message !</translation>
+        <translation>Vous avez des questions, des suggestions ou même des compliments ? Nous serons ravis de lire votre message !</translation>
     </message>
     <message>
         <source>E-mail senden</source>
@@ -141,20 +141,20 @@
     </message>
     <message>
         <source>Email Subject</source>
-        <translation>Tolvane : question ou suggestion</translation>
+        <translation>Tolvane : question ou suggestion</translation>
     </message>
     <message>
         <source>Missing Brand</source>
         <translation>Bonjour,
 
-Ma question ou suggestion au sujet de Tolvane :
+Ma question ou suggestion au sujet de Tolvane :
 
 
-S'il manque un produit :
-Nom du produit :
-Fabricant :
-Catégorie :
-Valeurs nutritionnelles pour 100 g ou 100 ml :
+S'il manque un produit :
+Nom du produit :
+Fabricant :
+Catégorie :
+Valeurs nutritionnelles pour 100 g ou 100 ml :
 
 Cordialement
 </translation>
@@ -257,7 +257,7 @@ Cordialement
     </message>
     <message>
         <source>The catalogue could not be read just now; the list may not be up to date.</source>
-        <translation>Le catalogue n'a pas pu être lu pour l'instant ; la liste n'est peut-être pas à jour.</translation>
+        <translation>Le catalogue n'a pas pu être lu pour l'instant ; la liste n'est peut-être pas à jour.</translation>
     </message>
     <message>
         <source>This product cannot be opened</source>
@@ -309,19 +309,19 @@ Cordialement
     </message>
     <message>
         <source>Verbindung wurde erfolgreich hergestellt und neue Einträge sind heruntergeladen.</source>
-        <translation>Connexion établie : les nouvelles entrées ont été téléchargées.</translation>
+        <translation>Connexion établie : les nouvelles entrées ont été téléchargées.</translation>
     </message>
     <message>
         <source>Nicht genügend freier Speicherplatz: Tolvane kann seine Datenbank nicht anlegen. Bitte geben Sie Speicherplatz frei und starten Sie Tolvane erneut.</source>
-        <translation>Espace libre insuffisant : Tolvane ne peut pas créer sa base de données. Veuillez libérer de l'espace de stockage et redémarrer Tolvane.</translation>
+        <translation>Espace libre insuffisant : Tolvane ne peut pas créer sa base de données. Veuillez libérer de l'espace de stockage et redémarrer Tolvane.</translation>
     </message>
     <message>
         <source>Nicht genügend freier Speicherplatz: Der Download wurde angehalten. Bitte geben Sie Speicherplatz frei und synchronisieren Sie erneut.</source>
-        <translation>Espace libre insuffisant : le téléchargement a été interrompu. Veuillez libérer de l'espace de stockage et synchroniser à nouveau.</translation>
+        <translation>Espace libre insuffisant : le téléchargement a été interrompu. Veuillez libérer de l'espace de stockage et synchroniser à nouveau.</translation>
     </message>
     <message>
         <source>Die Datenbank ist schreibgeschützt: Der Download wurde angehalten. Tolvane kann Neues erst speichern, wenn Datei und Ordner beschreibbar sind.</source>
-        <translation>La base de données est en lecture seule : le téléchargement a été interrompu. Tolvane ne pourra enregistrer de nouvelles données que lorsque le fichier et son dossier seront accessibles en écriture.</translation>
+        <translation>La base de données est en lecture seule : le téléchargement a été interrompu. Tolvane ne pourra enregistrer de nouvelles données que lorsque le fichier et son dossier seront accessibles en écriture.</translation>
     </message>
     <message>
         <source>Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte</source>
@@ -361,7 +361,7 @@ Cordialement
     </message>
     <message>
         <source>Eine Verkaufsportion hat </source>
-        <translation>Contenu de l'emballage : </translation>
+        <translation>Contenu de l'emballage : </translation>
     </message>
     <message>
         <source>Keine Angaben zur Verkaufsmenge</source>
@@ -433,7 +433,7 @@ Cordialement
     </message>
     <message>
         <source>Bessere Wahl in %@</source>
-        <translation>Meilleurs choix : %@</translation>
+        <translation>Meilleurs choix : %@</translation>
     </message>
     <message>
         <source>Packung (%@)</source>
@@ -453,7 +453,7 @@ Cordialement
     </message>
     <message>
         <source>Wollen Sie dieses Produkt aus Ihren Favoriten löschen?</source>
-        <translation>Voulez-vous retirer ce produit de vos favoris ?</translation>
+        <translation>Voulez-vous retirer ce produit de vos favoris ?</translation>
     </message>
     <message>
         <source>Ja</source>
@@ -525,7 +525,7 @@ Cordialement
     </message>
     <message>
         <source>Gewicht oder Menge der Verkaufsportion:</source>
-        <translation>Poids ou volume de l'emballage :</translation>
+        <translation>Poids ou volume de l'emballage :</translation>
     </message>
     <message>
         <source>Neues Produkt hinzufügen</source>
@@ -628,6 +628,10 @@ Cordialement
         <translation>Veuillez saisir une valeur.</translation>
     </message>
     <message>
+        <source>Error Message Consumption Zero</source>
+        <translation>Une valeur de 0 n’est pas prise en compte : les chiffres restent inchangés.</translation>
+    </message>
+    <message>
         <source>Thank you for your input</source>
         <translation>Merci, votre besoin calorique quotidien a été enregistré.</translation>
     </message>
@@ -645,7 +649,7 @@ Cordialement
     </message>
     <message>
         <source>Hilfe zur Speiseplannutzung</source>
-        <translation>Créez des dossiers pour vos repas et remplissez-les depuis la fiche d'un produit avec « Ajouter aux favoris ». Touchez un dossier pour comparer ses nutriments à vos besoins quotidiens. Avec « Modifier », vous ajoutez, réordonnez ou supprimez des dossiers et ouvrez leur contenu pour changer les quantités.</translation>
+        <translation>Créez des dossiers pour vos repas et remplissez-les depuis la fiche d'un produit avec « Ajouter aux favoris ». Touchez un dossier pour comparer ses nutriments à vos besoins quotidiens. Avec « Modifier », vous ajoutez, réordonnez ou supprimez des dossiers et ouvrez leur contenu pour changer les quantités.</translation>
     </message>
     <message>
         <source>Später erinnern</source>
@@ -669,7 +673,7 @@ Cordialement
     </message>
     <message>
         <source>Pop-Up Add Folder2</source>
-        <translation>Le nom du dossier ne peut contenir ni « | », ni caractères de contrôle, ni symboles comme les émojis.</translation>
+        <translation>Le nom du dossier ne peut contenir ni « | », ni caractères de contrôle, ni symboles comme les émojis.</translation>
     </message>
     <message>
         <source>Der Ordner konnte nicht angelegt werden. Bitte versuchen Sie es noch einmal.</source>
@@ -697,7 +701,7 @@ Cordialement
     </message>
     <message>
         <source>Please Enter Consumption</source>
-        <translation>Indiquez la quantité mangée ou bue ; toutes les valeurs s'adaptent ensemble.</translation>
+        <translation>Indiquez la quantité mangée ou bue ; toutes les valeurs s'adaptent ensemble.</translation>
     </message>
     <message>
         <source>Consumption Amount in g/ml</source>
@@ -840,9 +844,9 @@ Cordialement
         <translation>&lt;h2&gt;Le feu tricolore nutritionnel&lt;/h2&gt;
 &lt;p&gt;Pour chaque produit, Tolvane évalue les &lt;b&gt;matières grasses&lt;/b&gt;, les &lt;b&gt;acides gras saturés&lt;/b&gt;, les &lt;b&gt;sucres&lt;/b&gt; et le &lt;b&gt;sel&lt;/b&gt; par une couleur de feu. Ce qui compte, c'est la teneur pour 100&amp;nbsp;g pour les aliments solides et pour 100&amp;nbsp;ml pour les boissons.&lt;/p&gt;
 &lt;table cellpadding="3" cellspacing="0"&gt;
-&lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_green.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Vert&lt;/b&gt; : teneur faible, un bon choix.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_yellow.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Jaune&lt;/b&gt; : teneur moyenne, convenable la plupart du temps.&lt;/td&gt;&lt;/tr&gt;
-&lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Rouge&lt;/b&gt; : teneur élevée, à consommer rarement et en petites quantités.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_green.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Vert&lt;/b&gt; : teneur faible, un bon choix.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_yellow.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Jaune&lt;/b&gt; : teneur moyenne, convenable la plupart du temps.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src="pictures/ampel_red.svg" width="28" height="28"&gt;&lt;/td&gt;&lt;td&gt;&lt;b&gt;Rouge&lt;/b&gt; : teneur élevée, à consommer rarement et en petites quantités.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
 &lt;h3&gt;Seuils pour 100&amp;nbsp;g (aliments solides)&lt;/h3&gt;
 &lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
@@ -860,25 +864,25 @@ Cordialement
 &lt;tr&gt;&lt;td&gt;Sucres&lt;/td&gt;&lt;td&gt;jusqu'à 2,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 2,5 jusqu'à 6,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 6,3&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Sel&lt;/td&gt;&lt;td&gt;jusqu'à 0,3&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 0,3 jusqu'à 1,5&amp;nbsp;g&lt;/td&gt;&lt;td&gt;plus de 1,5&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;p&gt;Une valeur située exactement sur un seuil reçoit la couleur la plus favorable : 3&amp;nbsp;g de matières grasses pour 100&amp;nbsp;g restent donc en vert.&lt;/p&gt;
+&lt;p&gt;Une valeur située exactement sur un seuil reçoit la couleur la plus favorable : 3&amp;nbsp;g de matières grasses pour 100&amp;nbsp;g restent donc en vert.&lt;/p&gt;
 &lt;h3&gt;Mieux que la moyenne&lt;/h3&gt;
 &lt;p&gt;&lt;img src="pictures/ampel_green_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_yellow_top.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_red_top.svg" width="28" height="28"&gt;&lt;br&gt;
 Le feu distingué apparaît lorsque le produit contient moins de ce nutriment que la moyenne de tous les produits de sa catégorie. Vous voyez ainsi d'un coup d'œil si un produit fait partie des meilleurs de son groupe, même s'il est rouge.&lt;/p&gt;
 &lt;h3&gt;Calories&lt;/h3&gt;
 &lt;p&gt;&lt;img src="pictures/ampel_grey.svg" width="28" height="28"&gt; &lt;img src="pictures/ampel_grey_top.svg" width="28" height="28"&gt;&lt;br&gt;
-L'énergie n'est pas évaluée par une couleur et apparaît toujours en gris ; distinguée lorsqu'elle est inférieure à la moyenne de la catégorie.&lt;/p&gt;
+L'énergie n'est pas évaluée par une couleur et apparaît toujours en gris ; distinguée lorsqu'elle est inférieure à la moyenne de la catégorie.&lt;/p&gt;
 &lt;h3&gt;Aucune donnée&lt;/h3&gt;
 &lt;p&gt;&lt;img src="pictures/ampel_neutral_fr.svg" width="28" height="28"&gt; Si l'emballage n'indique pas de valeur, Tolvane affiche cette image neutre et aucun chiffre.&lt;/p&gt;
-&lt;p&gt;En savoir plus sur l'étiquetage nutritionnel en Suisse : &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;Office fédéral de la sécurité alimentaire et des affaires vétérinaires (OSAV)&lt;/a&gt;.&lt;/p&gt;
-&lt;p&gt;Vous avez trouvé une valeur erronée ? Écrivez-nous : &lt;a href="support@tolvane.ch."&gt;support@tolvane.ch&lt;/a&gt;&lt;/p&gt;</translation>
+&lt;p&gt;En savoir plus sur l'étiquetage nutritionnel en Suisse : &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;Office fédéral de la sécurité alimentaire et des affaires vétérinaires (OSAV)&lt;/a&gt;.&lt;/p&gt;
+&lt;p&gt;Vous avez trouvé une valeur erronée ? Écrivez-nous : &lt;a href="support@tolvane.ch."&gt;support@tolvane.ch&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>BenutzungstipsText</source>
         <translation>&lt;h2&gt;Utiliser Tolvane&lt;/h2&gt;
 &lt;h3&gt;Recherche&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;La liste présente tous les produits par ordre alphabétique. Touchez une lettre de l'index à droite pour y accéder directement ; les produits qui commencent par un chiffre ou un signe figurent sous &lt;b&gt;#&lt;/b&gt;.&lt;/li&gt;
-&lt;li&gt;Saisissez en haut une partie du nom du produit ou du fabricant. Avec la recherche instantanée, les résultats s'affichent pendant la saisie ; sinon, touchez « Rechercher ». « Annuler » rétablit la liste complète.&lt;/li&gt;
+&lt;li&gt;La liste présente tous les produits par ordre alphabétique. Touchez une lettre de l'index à droite pour y accéder directement ; les produits qui commencent par un chiffre ou un signe figurent sous &lt;b&gt;#&lt;/b&gt;.&lt;/li&gt;
+&lt;li&gt;Saisissez en haut une partie du nom du produit ou du fabricant. Avec la recherche instantanée, les résultats s'affichent pendant la saisie ; sinon, touchez « Rechercher ». « Annuler » rétablit la liste complète.&lt;/li&gt;
 &lt;li&gt;Touchez un produit pour voir son feu nutritionnel. Tournez l'appareil à l'horizontale pour voir, dans le calculateur GDA, quelle part de vos besoins quotidiens une portion couvre.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;h3&gt;Mettre à jour le catalogue&lt;/h3&gt;
@@ -887,26 +891,26 @@ L'énergie n'est pas évaluée par une couleur et apparaît toujours en gris ; d
 &lt;p&gt;Vous y trouvez les produits classés par groupes, par exemple boissons ou boulangerie. Une recherche dans une catégorie ne trouve que les produits de cette catégorie.&lt;/p&gt;
 &lt;h3&gt;Menus&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;Sur la fiche d'un produit, « Ajouter aux favoris » le range dans un ou plusieurs dossiers, par exemple Petit-déjeuner ou Déjeuner. Il y est inscrit avec 100&amp;nbsp;g ou 100&amp;nbsp;ml.&lt;/li&gt;
+&lt;li&gt;Sur la fiche d'un produit, « Ajouter aux favoris » le range dans un ou plusieurs dossiers, par exemple Petit-déjeuner ou Déjeuner. Il y est inscrit avec 100&amp;nbsp;g ou 100&amp;nbsp;ml.&lt;/li&gt;
 &lt;li&gt;Touchez un dossier pour comparer ses nutriments à vos besoins quotidiens personnels.&lt;/li&gt;
-&lt;li&gt;Avec « Modifier », vous créez, réordonnez ou supprimez des dossiers ; toucher un dossier affiche alors ses produits, et toucher un produit permet de modifier la quantité consommée.&lt;/li&gt;
+&lt;li&gt;Avec « Modifier », vous créez, réordonnez ou supprimez des dossiers ; toucher un dossier affiche alors ses produits, et toucher un produit permet de modifier la quantité consommée.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;h3&gt;Réglages&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;&lt;b&gt;Langue&lt;/b&gt;, &lt;b&gt;Recherche instantanée&lt;/b&gt; et &lt;b&gt;Unités métriques&lt;/b&gt; : les boutons d'information expliquent chaque réglage.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Gérer mes produits&lt;/b&gt; : s'il manque un produit, ajoutez-le vous-même avec « Modifier » et « + ». Il apparaît aussitôt dans la recherche, les catégories et les menus, et nous est envoyé au prochain démarrage pour que nous puissions compléter le catalogue.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Profil personnel&lt;/b&gt; : le sexe, l'âge, la taille, le poids et l'activité déterminent vos besoins quotidiens.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Langue&lt;/b&gt;, &lt;b&gt;Recherche instantanée&lt;/b&gt; et &lt;b&gt;Unités métriques&lt;/b&gt; : les boutons d'information expliquent chaque réglage.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Gérer mes produits&lt;/b&gt; : s'il manque un produit, ajoutez-le vous-même avec « Modifier » et « + ». Il apparaît aussitôt dans la recherche, les catégories et les menus, et nous est envoyé au prochain démarrage pour que nous puissions compléter le catalogue.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Profil personnel&lt;/b&gt; : le sexe, l'âge, la taille, le poids et l'activité déterminent vos besoins quotidiens.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;h3&gt;Contact&lt;/h3&gt;
-&lt;p&gt;Données de produits et compléments au catalogue : &lt;a href="update@tolvane.ch."&gt;update@tolvane.ch&lt;/a&gt;&lt;br&gt;
-Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support@tolvane.ch&lt;/a&gt;&lt;/p&gt;</translation>
+&lt;p&gt;Données de produits et compléments au catalogue : &lt;a href="update@tolvane.ch."&gt;update@tolvane.ch&lt;/a&gt;&lt;br&gt;
+Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support@tolvane.ch&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>LocalizationInfoText</source>
         <translation>&lt;h2&gt;Langue&lt;/h2&gt;
 &lt;p&gt;Tolvane est disponible en allemand, anglais, espagnol, français, italien et russe.&lt;/p&gt;
 &lt;ul&gt;
-&lt;li&gt;&lt;b&gt;Automatique&lt;/b&gt; : Tolvane reprend la langue de votre appareil. S'il ne s'agit d'aucune des six langues, Tolvane s'affiche en anglais.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Automatique&lt;/b&gt; : Tolvane reprend la langue de votre appareil. S'il ne s'agit d'aucune des six langues, Tolvane s'affiche en anglais.&lt;/li&gt;
 &lt;li&gt;Choisissez une langue dans la liste si Tolvane doit toujours s'afficher dans cette langue, quel que soit le réglage de votre appareil.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;Une nouvelle langue prend effet au &lt;b&gt;prochain démarrage&lt;/b&gt; de l'app.&lt;/p&gt;
@@ -915,47 +919,47 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     <message>
         <source>LiveSearchInfoText</source>
         <translation>&lt;h2&gt;Recherche instantanée&lt;/h2&gt;
-&lt;p&gt;&lt;b&gt;Activée&lt;/b&gt; : la liste des résultats se forme pendant la saisie et s'affine à chaque lettre.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Désactivée&lt;/b&gt; : Tolvane ne lance la recherche que lorsque vous appuyez sur Entrée ou sur la loupe à côté du champ de recherche. Si rien ne correspond, votre texte reste dans le champ. C'est plus confortable sur les appareils anciens et avec de très grands catalogues.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Activée&lt;/b&gt; : la liste des résultats se forme pendant la saisie et s'affine à chaque lettre.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Désactivée&lt;/b&gt; : Tolvane ne lance la recherche que lorsque vous appuyez sur Entrée ou sur la loupe à côté du champ de recherche. Si rien ne correspond, votre texte reste dans le champ. C'est plus confortable sur les appareils anciens et avec de très grands catalogues.&lt;/p&gt;
 &lt;h3&gt;Conseils de recherche&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;Tolvane cherche n'importe quelle partie d'un mot dans les noms de produits et de fabricants : « lait » trouve aussi « Lait demi-écrémé ».&lt;/li&gt;
-&lt;li&gt;Les majuscules, les minuscules et les accents ne comptent pas, dans toutes les écritures : « the » trouve « Thé », « молоко » trouve « Молоко » ; ß compte comme ss, ø comme o, œ comme oe, ё comme е. Le numéro d'un code-barres (8, 12, 13 ou 14 chiffres) trouve son produit et l'affiche en premier. % remplace n'importe quelle suite de caractères, _ un seul caractère.&lt;/li&gt;
+&lt;li&gt;Tolvane cherche n'importe quelle partie d'un mot dans les noms de produits et de fabricants : « lait » trouve aussi « Lait demi-écrémé ».&lt;/li&gt;
+&lt;li&gt;Les majuscules, les minuscules et les accents ne comptent pas, dans toutes les écritures : « the » trouve « Thé », « молоко » trouve « Молоко » ; ß compte comme ss, ø comme o, œ comme oe, ё comme е. Le numéro d'un code-barres (8, 12, 13 ou 14 chiffres) trouve son produit et l'affiche en premier. % remplace n'importe quelle suite de caractères, _ un seul caractère.&lt;/li&gt;
 &lt;li&gt;La croix ✕ à côté du champ de recherche le vide et affiche de nouveau la liste complète.&lt;/li&gt;
 &lt;/ul&gt;</translation>
     </message>
     <message>
         <source>MetrisheInfoText</source>
         <translation>&lt;h2&gt;Unités métriques&lt;/h2&gt;
-&lt;p&gt;&lt;b&gt;Activées&lt;/b&gt; : Tolvane calcule en grammes, centimètres et kilogrammes.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Désactivées&lt;/b&gt; : Tolvane utilise les unités américaines : onces (oz) dans le calculateur GDA, pieds et pouces pour la taille et livres (lbs) pour le poids dans le profil personnel.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Activées&lt;/b&gt; : Tolvane calcule en grammes, centimètres et kilogrammes.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Désactivées&lt;/b&gt; : Tolvane utilise les unités américaines : onces (oz) dans le calculateur GDA, pieds et pouces pour la taille et livres (lbs) pour le poids dans le profil personnel.&lt;/p&gt;
 &lt;p&gt;Le changement s'applique immédiatement dans toute l'app. Quel que soit ce réglage, le feu nutritionnel se rapporte toujours à 100&amp;nbsp;g ou 100&amp;nbsp;ml, comme les indications de l'emballage.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Infotext Profil</source>
         <translation>&lt;h2&gt;Profil personnel&lt;/h2&gt;
-&lt;p&gt;À partir de quelques indications, Tolvane calcule trois valeurs pour vous :&lt;/p&gt;
+&lt;p&gt;À partir de quelques indications, Tolvane calcule trois valeurs pour vous :&lt;/p&gt;
 &lt;ul&gt;
-&lt;li&gt;&lt;b&gt;IMC&lt;/b&gt; (indice de masse corporelle) : le rapport entre votre poids et votre taille.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Poids idéal&lt;/b&gt; : le poids qui correspond à un IMC de 22 pour votre taille.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;Calories par jour&lt;/b&gt; : votre besoin énergétique quotidien selon la formule de Mifflin-St Jeor, adapté à votre niveau d'activité.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;IMC&lt;/b&gt; (indice de masse corporelle) : le rapport entre votre poids et votre taille.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Poids idéal&lt;/b&gt; : le poids qui correspond à un IMC de 22 pour votre taille.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Calories par jour&lt;/b&gt; : votre besoin énergétique quotidien selon la formule de Mifflin-St Jeor, adapté à votre niveau d'activité.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;h3&gt;Comment procéder&lt;/h3&gt;
 &lt;ol&gt;
 &lt;li&gt;Réglez le sexe, l'âge, la taille et le poids avec les molettes.&lt;/li&gt;
-&lt;li&gt;Touchez « Niveau d'activité » et choisissez comment se déroulent vos journées.&lt;/li&gt;
+&lt;li&gt;Touchez « Niveau d'activité » et choisissez comment se déroulent vos journées.&lt;/li&gt;
 &lt;li&gt;Vous pouvez remplacer le besoin calculé, par exemple par la valeur indiquée par votre diététicien.&lt;/li&gt;
 &lt;/ol&gt;
-&lt;p&gt;Vos besoins quotidiens servent de référence aux menus pour évaluer vos repas : les apports journaliers en matières grasses, acides gras saturés, sucres, sel et calories sont adaptés proportionnellement à votre besoin calorique.&lt;/p&gt;
+&lt;p&gt;Vos besoins quotidiens servent de référence aux menus pour évaluer vos repas : les apports journaliers en matières grasses, acides gras saturés, sucres, sel et calories sont adaptés proportionnellement à votre besoin calorique.&lt;/p&gt;
 &lt;p&gt;Vos données restent sur votre appareil.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>BMI Infotext</source>
         <translation>&lt;h2&gt;Indice de masse corporelle (IMC)&lt;/h2&gt;
-&lt;p&gt;L'IMC met en relation le poids et la taille :&lt;/p&gt;
+&lt;p&gt;L'IMC met en relation le poids et la taille :&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;IMC = poids en kg ÷ (taille en m)²&lt;/b&gt;&lt;/p&gt;
-&lt;p&gt;Exemple : 80&amp;nbsp;kg pour 1,80&amp;nbsp;m donnent 80 ÷ 3,24 = 24,7.&lt;/p&gt;
-&lt;p&gt;En unités américaines, Tolvane calcule : poids en livres × 703 ÷ (taille en pouces)².&lt;/p&gt;
+&lt;p&gt;Exemple : 80&amp;nbsp;kg pour 1,80&amp;nbsp;m donnent 80 ÷ 3,24 = 24,7.&lt;/p&gt;
+&lt;p&gt;En unités américaines, Tolvane calcule : poids en livres × 703 ÷ (taille en pouces)².&lt;/p&gt;
 &lt;h3&gt;Classification pour les adultes (OMS)&lt;/h3&gt;
 &lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;IMC&lt;/th&gt;&lt;th&gt;Classe&lt;/th&gt;&lt;/tr&gt;
@@ -969,15 +973,15 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     <message>
         <source>Ideal Weight Infotext</source>
         <translation>&lt;h2&gt;Poids idéal&lt;/h2&gt;
-&lt;p&gt;Tolvane indique comme poids idéal le poids pour lequel votre IMC vaut exactement 22, le milieu de la zone normale :&lt;/p&gt;
+&lt;p&gt;Tolvane indique comme poids idéal le poids pour lequel votre IMC vaut exactement 22, le milieu de la zone normale :&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Poids idéal = 22 × (taille en m)²&lt;/b&gt;&lt;/p&gt;
-&lt;p&gt;Exemples : 1,65&amp;nbsp;m donne 59,9&amp;nbsp;kg ; 1,80&amp;nbsp;m donne 71,3&amp;nbsp;kg.&lt;/p&gt;
+&lt;p&gt;Exemples : 1,65&amp;nbsp;m donne 59,9&amp;nbsp;kg ; 1,80&amp;nbsp;m donne 71,3&amp;nbsp;kg.&lt;/p&gt;
 &lt;p&gt;Tout poids compris dans la zone normale (IMC de 18,5 à 24,9) est sain. Le poids idéal est donc un repère, et non un objectif à atteindre au kilo près.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Activity Level Infotext</source>
         <translation>&lt;h2&gt;Niveau d'activité&lt;/h2&gt;
-&lt;p&gt;Votre besoin en énergie dépend beaucoup de la manière dont vous bougez au quotidien. Tolvane multiplie votre métabolisme de base par un facteur :&lt;/p&gt;
+&lt;p&gt;Votre besoin en énergie dépend beaucoup de la manière dont vous bougez au quotidien. Tolvane multiplie votre métabolisme de base par un facteur :&lt;/p&gt;
 &lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Niveau d'activité&lt;/th&gt;&lt;th&gt;Facteur&lt;/th&gt;&lt;th&gt;Exemples&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Assis ou allongé&lt;/td&gt;&lt;td&gt;1,2&lt;/td&gt;&lt;td&gt;surtout au lit ou dans un fauteuil, presque aucun mouvement&lt;/td&gt;&lt;/tr&gt;
@@ -986,27 +990,27 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
 &lt;tr&gt;&lt;td&gt;Surtout debout&lt;/td&gt;&lt;td&gt;1,725&lt;/td&gt;&lt;td&gt;vente, artisanat, restauration, soins&lt;/td&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Physiquement exigeant&lt;/td&gt;&lt;td&gt;1,9&lt;/td&gt;&lt;td&gt;bâtiment, agriculture, sport de compétition&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;
-&lt;p&gt;Touchez « Niveau d'activité » dans le profil pour choisir votre niveau. Sans niveau choisi, Tolvane ne calcule pas de besoin calorique.&lt;/p&gt;</translation>
+&lt;p&gt;Touchez « Niveau d'activité » dans le profil pour choisir votre niveau. Sans niveau choisi, Tolvane ne calcule pas de besoin calorique.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Daily Calories Infotext</source>
         <translation>&lt;h2&gt;Besoin calorique quotidien&lt;/h2&gt;
-&lt;p&gt;Tolvane calcule d'abord votre métabolisme de base selon la formule de &lt;b&gt;Mifflin-St Jeor&lt;/b&gt; :&lt;/p&gt;
+&lt;p&gt;Tolvane calcule d'abord votre métabolisme de base selon la formule de &lt;b&gt;Mifflin-St Jeor&lt;/b&gt; :&lt;/p&gt;
 &lt;ul&gt;
-&lt;li&gt;Hommes : 10 × poids (kg) + 6,25 × taille (cm) − 5 × âge + 5&lt;/li&gt;
-&lt;li&gt;Femmes : 10 × poids (kg) + 6,25 × taille (cm) − 5 × âge − 161&lt;/li&gt;
+&lt;li&gt;Hommes : 10 × poids (kg) + 6,25 × taille (cm) − 5 × âge + 5&lt;/li&gt;
+&lt;li&gt;Femmes : 10 × poids (kg) + 6,25 × taille (cm) − 5 × âge − 161&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;Le métabolisme de base est multiplié par le facteur de votre niveau d'activité (de 1,2 à 1,9) et arrondi à la kilocalorie.&lt;/p&gt;
-&lt;p&gt;Exemple : un homme de 30 ans, 180&amp;nbsp;cm, 80&amp;nbsp;kg, surtout assis : (800 + 1125 − 150 + 5) × 1,55 = 2759&amp;nbsp;kcal.&lt;/p&gt;
+&lt;p&gt;Exemple : un homme de 30 ans, 180&amp;nbsp;cm, 80&amp;nbsp;kg, surtout assis : (800 + 1125 − 150 + 5) × 1,55 = 2759&amp;nbsp;kcal.&lt;/p&gt;
 &lt;h3&gt;Votre propre valeur&lt;/h3&gt;
 &lt;p&gt;Si vous connaissez plus précisément votre besoin, saisissez-le directement (de 1 à 9999&amp;nbsp;kcal). Il reste valable jusqu'à ce que vous changiez l'âge, la taille, le poids, le sexe ou le niveau d'activité.&lt;/p&gt;
 &lt;h3&gt;À quoi sert cette valeur&lt;/h3&gt;
-&lt;p&gt;Les menus adaptent les apports journaliers (70&amp;nbsp;g de matières grasses, 20&amp;nbsp;g d'acides gras saturés, 90&amp;nbsp;g de sucres et 6&amp;nbsp;g de sel pour 2000&amp;nbsp;kcal) à votre besoin : pour 2500&amp;nbsp;kcal, par exemple, la référence est de 87,5&amp;nbsp;g de matières grasses.&lt;/p&gt;</translation>
+&lt;p&gt;Les menus adaptent les apports journaliers (70&amp;nbsp;g de matières grasses, 20&amp;nbsp;g d'acides gras saturés, 90&amp;nbsp;g de sucres et 6&amp;nbsp;g de sel pour 2000&amp;nbsp;kcal) à votre besoin : pour 2500&amp;nbsp;kcal, par exemple, la référence est de 87,5&amp;nbsp;g de matières grasses.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>GDAInfoText</source>
-        <translation>&lt;h2&gt;GDA : repères nutritionnels journaliers&lt;/h2&gt;
-&lt;p&gt;Les GDA (Guideline Daily Amounts) indiquent la quantité de chaque nutriment qu'un adulte moyen devrait consommer par jour :&lt;/p&gt;
+        <translation>&lt;h2&gt;GDA : repères nutritionnels journaliers&lt;/h2&gt;
+&lt;p&gt;Les GDA (Guideline Daily Amounts) indiquent la quantité de chaque nutriment qu'un adulte moyen devrait consommer par jour :&lt;/p&gt;
 &lt;table border="1" cellpadding="3" cellspacing="0" width="100%"&gt;
 &lt;tr&gt;&lt;th&gt;Nutriment&lt;/th&gt;&lt;th&gt;Repère par jour&lt;/th&gt;&lt;/tr&gt;
 &lt;tr&gt;&lt;td&gt;Matières grasses&lt;/td&gt;&lt;td&gt;70&amp;nbsp;g&lt;/td&gt;&lt;/tr&gt;
@@ -1017,14 +1021,14 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
 &lt;/table&gt;
 &lt;h3&gt;Fonctionnement du calculateur GDA&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;Chaque barre montre quelle part du repère journalier une portion du produit apporte ; une barre pleine correspond à 100 % du repère.&lt;/li&gt;
+&lt;li&gt;Chaque barre montre quelle part du repère journalier une portion du produit apporte ; une barre pleine correspond à 100 % du repère.&lt;/li&gt;
 &lt;li&gt;Saisissez en bas la taille de la portion en grammes ou en millilitres (5 caractères au maximum). Sans saisie, Tolvane calcule avec 100&amp;nbsp;g.&lt;/li&gt;
 &lt;li&gt;Touchez une barre pour voir la quantité de ce nutriment dans votre portion, par exemple 30&amp;nbsp;g de matières grasses.&lt;/li&gt;
-&lt;li&gt;Plus de 100 % est possible : le chiffre indique la part entière, tandis que la barre s'arrête au bord supérieur.&lt;/li&gt;
+&lt;li&gt;Plus de 100 % est possible : le chiffre indique la part entière, tandis que la barre s'arrête au bord supérieur.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;p&gt;Exemple : 150&amp;nbsp;g d'un produit contenant 20&amp;nbsp;g de matières grasses pour 100&amp;nbsp;g apportent 30&amp;nbsp;g de matières grasses, soit 42 % de 70&amp;nbsp;g.&lt;/p&gt;
+&lt;p&gt;Exemple : 150&amp;nbsp;g d'un produit contenant 20&amp;nbsp;g de matières grasses pour 100&amp;nbsp;g apportent 30&amp;nbsp;g de matières grasses, soit 42 % de 70&amp;nbsp;g.&lt;/p&gt;
 &lt;p&gt;Remettez l'appareil à la verticale pour revoir le feu nutritionnel.&lt;/p&gt;
-&lt;p&gt;En savoir plus sur l'étiquetage nutritionnel : &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;OSAV – déclaration nutritionnelle&lt;/a&gt;&lt;/p&gt;</translation>
+&lt;p&gt;En savoir plus sur l'étiquetage nutritionnel : &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;OSAV – déclaration nutritionnelle&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>%d von %d Produkten geladen</source>
@@ -1036,15 +1040,15 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     </message>
     <message>
         <source>Die Datenbank %@ ist beschädigt und kann nicht gelesen werden. Die Datei bleibt unverändert; Tolvane wird beendet.</source>
-        <translation>La base de données %@ est endommagée et ne peut pas être lue. Le fichier reste inchangé ; Tolvane va se fermer.</translation>
+        <translation>La base de données %@ est endommagée et ne peut pas être lue. Le fichier reste inchangé ; Tolvane va se fermer.</translation>
     </message>
     <message>
         <source>Neben der Datenbank %@ liegt das Journal eines unterbrochenen Schreibvorgangs, den Tolvane nur in einem beschreibbaren Ordner abschließen kann. Bitte machen Sie den Ordner beschreibbar; die Datei bleibt unverändert. Tolvane wird beendet.</source>
-        <translation>À côté de la base de données %@ se trouve le journal d'une écriture interrompue, que Tolvane ne peut achever que dans un dossier accessible en écriture. Veuillez rendre le dossier accessible en écriture ; le fichier reste inchangé. Tolvane va se fermer.</translation>
+        <translation>À côté de la base de données %@ se trouve le journal d'une écriture interrompue, que Tolvane ne peut achever que dans un dossier accessible en écriture. Veuillez rendre le dossier accessible en écriture ; le fichier reste inchangé. Tolvane va se fermer.</translation>
     </message>
     <message>
         <source>Die Datenbank %@ wird von einem anderen Programm benutzt. Die Datei bleibt unverändert; Tolvane wird beendet. Bitte starten Sie Tolvane später erneut.</source>
-        <translation>La base de données %@ est utilisée par un autre programme. Le fichier reste inchangé ; Tolvane va se fermer. Veuillez relancer Tolvane plus tard.</translation>
+        <translation>La base de données %@ est utilisée par un autre programme. Le fichier reste inchangé ; Tolvane va se fermer. Veuillez relancer Tolvane plus tard.</translation>
     </message>
     <message>
         <source>Der Ordner %@ ist schreibgeschützt. Tolvane zeigt Ihre Daten an, kann aber keine Änderungen speichern.</source>
@@ -1072,7 +1076,7 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     </message>
     <message>
         <source>Es wurde kein E-Mail-Programm gefunden. Schreiben Sie uns an:</source>
-        <translation>Aucun programme de messagerie n'a été trouvé. Écrivez-nous à :</translation>
+        <translation>Aucun programme de messagerie n'a été trouvé. Écrivez-nous à :</translation>
     </message>
     <message>
         <source>Adresse kopieren</source>
@@ -1103,6 +1107,18 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <translation>n.d.</translation>
     </message>
     <message>
+        <source>Thousands Separator</source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>Thousands From Digits</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>%@ %</source>
+        <translation>%@ %</translation>
+    </message>
+    <message>
         <source>%@ oz</source>
         <translation>%@ oz</translation>
     </message>
@@ -1116,7 +1132,7 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     </message>
     <message>
         <source>Accessible Search Field Description</source>
-        <translation>Saisissez un nom de produit, un fabricant ou un code-barres ; Entrée lance la recherche</translation>
+        <translation>Saisissez un nom de produit, un fabricant ou un code-barres ; Entrée lance la recherche</translation>
     </message>
     <message>
         <source>Accessible Search Button Description</source>
@@ -1148,7 +1164,7 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     </message>
     <message>
         <source>Accessible Editable List Description</source>
-        <translation>Les flèches choisissent une ligne, Entrée l’ouvre ; en modification, Suppr puis Entrée la suppriment, Alt+flèche la déplace</translation>
+        <translation>Les flèches choisissent une ligne, Entrée l’ouvre ; en modification, Suppr puis Entrée la suppriment, Alt+flèche la déplace</translation>
     </message>
     <message>
         <source>Accessible Refresh</source>
@@ -1168,7 +1184,7 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     </message>
     <message>
         <source>Accessible Tab Description</source>
-        <translation>Onglet ; les flèches passent à l’onglet suivant</translation>
+        <translation>Onglet ; les flèches passent à l’onglet suivant</translation>
     </message>
     <message>
         <source>Accessible Favorite Description</source>
@@ -1204,7 +1220,7 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     </message>
     <message>
         <source>Accessible Portion Description</source>
-        <translation>Quantité en grammes ou millilitres ; les barres montrent la part de l’apport journalier</translation>
+        <translation>Quantité en grammes ou millilitres ; les barres montrent la part de l’apport journalier</translation>
     </message>
     <message>
         <source>Accessible Info Description</source>
@@ -1240,7 +1256,7 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     </message>
     <message>
         <source>Accessible Info About %@</source>
-        <translation>À propos de %@</translation>
+        <translation>%@ : informations</translation>
     </message>
     <message>
         <source>Accessible Switch Description</source>
@@ -1272,7 +1288,7 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     </message>
     <message>
         <source>Accessible Field Description</source>
-        <translation>Champ de saisie ; Tab passe au suivant</translation>
+        <translation>Champ de saisie ; Tab passe au suivant</translation>
     </message>
     <message>
         <source>Accessible Picker Field Description</source>
@@ -1356,15 +1372,15 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
     </message>
     <message>
         <source>Remove Favourite Question</source>
-        <translation>Ce produit est dans %d de vos dossiers, avec %@ kcal prévues. Le retirer de tous ?</translation>
+        <translation>Ce produit est dans %d de vos dossiers, avec %@ kcal prévues. Le retirer de tous ?</translation>
     </message>
     <message>
         <source>Delete Filed Own Product Question</source>
-        <translation>Ce produit est dans %d de vos dossiers, avec %@ kcal prévues. Le supprimer et le retirer de tous ?</translation>
+        <translation>Ce produit est dans %d de vos dossiers, avec %@ kcal prévues. Le supprimer et le retirer de tous ?</translation>
     </message>
     <message>
         <source>Product Gone Message</source>
-        <translation>Ce produit n'existe plus : il a été supprimé. Rien n'a été modifié.</translation>
+        <translation>Ce produit n'existe plus : il a été supprimé. Rien n'a été modifié.</translation>
     </message>
     <message>
         <source>Accessible Hits</source>

@@ -628,6 +628,10 @@ Cordiali saluti
         <translation>Inserisci un valore.</translation>
     </message>
     <message>
+        <source>Error Message Consumption Zero</source>
+        <translation>Un valore pari a 0 non viene applicato: i valori restano come prima.</translation>
+    </message>
+    <message>
         <source>Thank you for your input</source>
         <translation>Grazie, il tuo fabbisogno calorico giornaliero è stato salvato.</translation>
     </message>
@@ -1017,12 +1021,12 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
 &lt;/table&gt;
 &lt;h3&gt;Come funziona il calcolatore GDA&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;Ogni barra mostra quale parte della quantità giornaliera fornisce una porzione del prodotto; una barra piena corrisponde al 100 % della quantità giornaliera.&lt;/li&gt;
+&lt;li&gt;Ogni barra mostra quale parte della quantità giornaliera fornisce una porzione del prodotto; una barra piena corrisponde al 100% della quantità giornaliera.&lt;/li&gt;
 &lt;li&gt;Inserisci in basso la dimensione della porzione in grammi o millilitri (al massimo 5 caratteri). Senza inserimento Tolvane calcola con 100&amp;nbsp;g.&lt;/li&gt;
 &lt;li&gt;Tocca una barra per vedere quanto di quel nutriente contiene la tua porzione, per esempio 30&amp;nbsp;g di grassi.&lt;/li&gt;
-&lt;li&gt;Si può superare il 100 %: la cifra mostra la quota intera, mentre la barra si ferma al bordo superiore.&lt;/li&gt;
+&lt;li&gt;Si può superare il 100%: la cifra mostra la quota intera, mentre la barra si ferma al bordo superiore.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;p&gt;Esempio: 150&amp;nbsp;g di un prodotto con 20&amp;nbsp;g di grassi per 100&amp;nbsp;g forniscono 30&amp;nbsp;g di grassi, cioè il 42 % di 70&amp;nbsp;g.&lt;/p&gt;
+&lt;p&gt;Esempio: 150&amp;nbsp;g di un prodotto con 20&amp;nbsp;g di grassi per 100&amp;nbsp;g forniscono 30&amp;nbsp;g di grassi, cioè il 42% di 70&amp;nbsp;g.&lt;/p&gt;
 &lt;p&gt;Riporta il dispositivo in verticale per rivedere il semaforo nutrizionale.&lt;/p&gt;
 &lt;p&gt;Per saperne di più sull'etichettatura nutrizionale: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;USAV – dichiarazione nutrizionale&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
@@ -1101,6 +1105,18 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
     <message>
         <source>No Data Sign</source>
         <translation>n.d.</translation>
+    </message>
+    <message>
+        <source>Thousands Separator</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>Thousands From Digits</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>%@ %</source>
+        <translation>%@%</translation>
     </message>
     <message>
         <source>%@ oz</source>

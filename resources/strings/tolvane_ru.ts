@@ -628,6 +628,10 @@
         <translation>Введите значение.</translation>
     </message>
     <message>
+        <source>Error Message Consumption Zero</source>
+        <translation>Значение 0 не принимается: данные остаются прежними.</translation>
+    </message>
+    <message>
         <source>Thank you for your input</source>
         <translation>Спасибо, ваша суточная норма калорий сохранена.</translation>
     </message>
@@ -1017,12 +1021,12 @@
 &lt;/table&gt;
 &lt;h3&gt;Как работает калькулятор GDA&lt;/h3&gt;
 &lt;ul&gt;
-&lt;li&gt;Каждый столбец показывает, какую долю суточной нормы даёт одна порция продукта; полный столбец соответствует 100 % нормы.&lt;/li&gt;
+&lt;li&gt;Каждый столбец показывает, какую долю суточной нормы даёт одна порция продукта; полный столбец соответствует 100 % нормы.&lt;/li&gt;
 &lt;li&gt;Введите внизу размер порции в граммах или миллилитрах (не более 5 знаков). Без ввода Tolvane считает для 100&amp;nbsp;г.&lt;/li&gt;
 &lt;li&gt;Коснитесь столбца, чтобы увидеть, сколько этого нутриента в вашей порции, например 30&amp;nbsp;г жиров.&lt;/li&gt;
-&lt;li&gt;Больше 100 % тоже возможно: число показывает полную долю, а столбец упирается в верхний край.&lt;/li&gt;
+&lt;li&gt;Больше 100 % тоже возможно: число показывает полную долю, а столбец упирается в верхний край.&lt;/li&gt;
 &lt;/ul&gt;
-&lt;p&gt;Пример: 150&amp;nbsp;г продукта, содержащего 20&amp;nbsp;г жиров на 100&amp;nbsp;г, дают 30&amp;nbsp;г жиров, то есть 42 % от 70&amp;nbsp;г.&lt;/p&gt;
+&lt;p&gt;Пример: 150&amp;nbsp;г продукта, содержащего 20&amp;nbsp;г жиров на 100&amp;nbsp;г, дают 30&amp;nbsp;г жиров, то есть 42 % от 70&amp;nbsp;г.&lt;/p&gt;
 &lt;p&gt;Верните устройство в вертикальное положение, чтобы снова увидеть пищевой светофор.&lt;/p&gt;
 &lt;p&gt;Подробнее о маркировке пищевой ценности: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;BLV — декларация пищевой ценности&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
@@ -1101,6 +1105,18 @@
     <message>
         <source>No Data Sign</source>
         <translation>н/д</translation>
+    </message>
+    <message>
+        <source>Thousands Separator</source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>Thousands From Digits</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>%@ %</source>
+        <translation>%@ %</translation>
     </message>
     <message>
         <source>%@ oz</source>

@@ -59,8 +59,28 @@ void WheelPicker::setRows(const QStringList& rows) {
 void WheelPicker::setCurrentRow(int row) {
     if (rows_.isEmpty()) return;
     current_ = std::clamp(row, 0, int(rows_.size()) - 1);
+    chosen_ = current_;
     dragOffset_ = 0;
     redraw();
+}
+
+void WheelPicker::turnBack() {
+    wheelRemainder_ = 0;
+    if (current_ == chosen_ || rows_.isEmpty()) return;
+    current_ = std::clamp(chosen_, 0, int(rows_.size()) - 1);
+    dragOffset_ = 0;
+    redraw();
+}
+
+void WheelPicker::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    // A wheel that closes with the focus drops what the mouse wheel showed.
+    if (closedUntilFocused_) turnBack();
+}
+
+void WheelPicker::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    turnBack();
 }
 
 int WheelPicker::middleTop() const {
@@ -78,6 +98,7 @@ void WheelPicker::choose(int row) {
     row = std::clamp(row, 0, int(rows_.size()) - 1);
     dragOffset_ = 0;
     current_ = row;
+    chosen_ = row;
     redraw();
     // A click on the middle row chooses it too, so a preset row can be taken as it is.
     emit rowChosen(row);
@@ -150,12 +171,19 @@ void WheelPicker::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void WheelPicker::wheelEvent(QWheelEvent* event) {
+    // Over a closed wheel the notch belongs to the page around it.
+    if (!isOpen() || rows_.isEmpty() || dragging_) {
+        event->ignore();
+        return;
+    }
+    event->accept();
     wheelRemainder_ += event->angleDelta().y();
     const int steps = wheelRemainder_ / 120;
     if (steps == 0) return;
     wheelRemainder_ -= steps * 120;
-    choose(current_ - steps);
-    event->accept();
+    // Shows the next rows; a click or Return chooses.
+    current_ = std::clamp(current_ - steps, 0, int(rows_.size()) - 1);
+    redraw();
 }
 
 void WheelPicker::keyPressEvent(QKeyEvent* event) {

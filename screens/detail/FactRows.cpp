@@ -53,7 +53,8 @@ std::vector<FactRow> factRows(const NutritionFactsRow& f, const Strings& strings
     std::vector<FactRow> rows;
     bool kilojoules = false;
     for (const FactValue& fact : factsWithData(texts)) {
-        const std::string value = format.withUnit(format.number(fact.number), factUnit(fact.fact));
+        const std::string value = format.withUnit(
+            format.amount(fact.number, shownDecimals(fact.fact)), factUnit(fact.fact));
         // Energy in kJ and kcal is one line, as on a label.
         if (fact.fact == Fact::EnergyKcal && kilojoules) {
             rows.back().value += " / " + value;

@@ -143,11 +143,14 @@ DetailRow ProductDetail::row(int index) const {
                                                  : unit;
     switch (row.kind) {
     case DetailRow::Kind::Header:
-        row.title = strings.text("Alle Angaben in g, bezogen auf 100") + shownUnit;
+        // The figure and its unit stay together on one line.
+        row.title = strings.text("Alle Angaben in g, bezogen auf 100") +
+                    std::string(kNoBreakSpace) + shownUnit;
         return row;
     case DetailRow::Kind::Portion:
         row.title = strings.text("Eine Verkaufsportion hat ") +
-                    numberFormat(strings).number(product_.salesPortion) + shownUnit;
+                    numberFormat(strings).number(product_.salesPortion) +
+                    std::string(kNoBreakSpace) + shownUnit;
         return row;
     case DetailRow::Kind::Nutrient:
         break;
@@ -171,7 +174,8 @@ DetailRow ProductDetail::row(int index) const {
     }
     const std::string& text = nutrientText(product_.nutrients, row.nutrient);
     row.picture = lightImageName(rateNutrientText(row.nutrient, text, unit, means_), language_);
-    row.value = numberFormat(strings).number(nutrientValueText(row.nutrient, text));
+    row.value = numberFormat(strings).amount(nutrientValueText(row.nutrient, text),
+                                             shownDecimals(row.nutrient));
     return row;
 }
 

@@ -24,16 +24,22 @@ void ProductDetailsLandscapeVC::viewDidLoad() {
 void ProductDetailsLandscapeVC::viewWillAppear() {
     imperialUnits_ =
         SettingsStore(shared_).selectSettings().value_or(SettingsRow{}).metricUnitsOn();
+    // The field starts at 100 g, in the units the settings say.
+    portionText_ = imperialUnits_
+                       ? "100"
+                       : numberFormat(platform_.strings).fieldNumber(ouncesPortionText(100.0));
+    if (listener_) listener_->unitsChanged();
     drawBars("");
+    drawnPortion_ = portionText_; // the starting text stands for the same portion
 }
 
 void ProductDetailsLandscapeVC::drawBars(const std::string& portionText) {
     // A portion that is no number, or too long, is said and leaves the bars as they are.
     if (!portionAccepted(checkPortion(portionText))) return;
-    if (const auto bars = gdaBars(nutrientTexts(product_.nutrients), portionText)) {
+    if (const auto bars = gdaBars(nutrientTexts(product_.nutrients), portionText, imperialUnits_,
+                                  numberFormat(platform_.strings))) {
         bars_ = *bars;
-        for (GdaBar& bar : bars_)
-            if (bar.noData) bar.percentLabel = numberFormat(platform_.strings).noData();
+        drawnPortion_ = portionText;
         if (listener_) listener_->barsChanged();
     }
 }
@@ -61,6 +67,10 @@ std::string ProductDetailsLandscapeVC::barTitle(Nutrient bar) const {
     return {};
 }
 
+std::string ProductDetailsLandscapeVC::amountText(Nutrient bar) const {
+    return gdaAmountText(bars_, bar, imperialUnits_, numberFormat(platform_.strings));
+}
+
 std::string ProductDetailsLandscapeVC::productName() const {
     return product_.name;
 }
@@ -72,11 +82,18 @@ bool ProductDetailsLandscapeVC::shouldChangeCharacters(const std::string& curren
 }
 
 std::string ProductDetailsLandscapeVC::portionUnit() const {
+    if (!imperialUnits_) return platform_.strings.text(key("oz"));
     return platform_.strings.text(product_.unit == "g" ? key("g") : key("ml"));
 }
 
 void ProductDetailsLandscapeVC::keyboardWillHide() {
-    drawBars(portionText_);
+    const std::string typed = portionText_;
+    drawBars(typed);
+    // A refused portion goes back to the one the bars show, so that field and bars agree.
+    if (typed != drawnPortion_) {
+        portionText_ = drawnPortion_;
+        if (listener_) listener_->portionChosen();
+    }
 }
 
 std::vector<PortionChoice> ProductDetailsLandscapeVC::portionChoices() const {
@@ -90,11 +107,19 @@ std::vector<PortionChoice> ProductDetailsLandscapeVC::portionChoices() const {
     packText.erase(0, packText.find_first_not_of(" \t+"));
     if (checkPortion(packText) != PortionCheck::Valid) return {};
     const NumberFormat format = numberFormat(platform_.strings);
+    std::string hundred = "100";
     const char* unit = product_.unit == "g" ? "g" : "ml";
-    return {{format.withUnit("100", unit), "100"},
+    if (!imperialUnits_) { // the field counts in ounces
+        hundred = ouncesPortionText(100.0);
+        packText = ouncesPortionText(pack);
+        unit = "oz";
+        if (checkPortion(packText) != PortionCheck::Valid) return {};
+    }
+    const std::string packField = format.fieldNumber(packText);
+    return {{format.withUnit(format.number(hundred), unit), format.fieldNumber(hundred)},
             {replaceAll(platform_.strings.text(key("Packung (%@)")), "%@",
                         format.withUnit(format.number(packText), unit)),
-             format.number(packText)}};
+             packField}};
 }
 
 void ProductDetailsLandscapeVC::choosePortion(const PortionChoice& choice) {

@@ -25,6 +25,9 @@ public:
     virtual void closeKeyboard() {}
     // The portion was chosen rather than typed: the field shows it.
     virtual void portionChosen() {}
+    // The units were read as the screen appeared: the field, its unit and the quick portions
+    // follow.
+    virtual void unitsChanged() {}
 };
 
 // A quick choice beside the portion field: its button's text and the portion it types.
@@ -59,11 +62,14 @@ public:
     // Localized bar titles, fat to energy.
     std::string barTitle(Nutrient bar) const;
     std::string productName() const;
+    // A bar's amount in the portion, as the touch label writes it.
+    std::string amountText(Nutrient bar) const;
     DeviceOrientation orientation() const { return orientation_; }
 
     // --- Portion field ---
     const std::string& portionText() const { return portionText_; }
-    // What the portion counts in: the product's unit ("g", otherwise "ml"), looked up.
+    // What the portion counts in: the product's unit ("g", otherwise "ml") in metric mode,
+    // ounces in US mode, looked up.
     std::string portionUnit() const;
     // False, with the calculator's message, for a character that is no digit or separator and
     // for an edit past the field's length.
@@ -72,7 +78,8 @@ public:
     void portionTextChanged(const std::string& text) { portionText_ = text; }
     // The keyboard went away: the bars follow the field.
     void keyboardWillHide();
-    // "100 g" and "pack (250 g)" where the pack size is known and fits the field; none otherwise.
+    // "100 g" and "pack (250 g)" where the pack size is known and fits the field, in ounces in US
+    // mode ("3.5 oz", "pack (8.8 oz)"); none otherwise.
     std::vector<PortionChoice> portionChoices() const;
     // Fills the field with the choice and draws the bars as typing it would.
     void choosePortion(const PortionChoice& choice);
@@ -103,6 +110,7 @@ private:
     GdaBars bars_{};
     bool imperialUnits_ = true;
     std::string portionText_ = "100";
+    std::string drawnPortion_; // the portion text the bars were drawn for
     bool touchShown_ = false;
     std::string touchLabel_;
     float touchX_ = 0;

@@ -3,6 +3,7 @@
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
 #include "screens/common/AccessibleRows.h"
+#include "screens/common/Nutrients.h"
 #include "screens/common/QtText.h"
 #include "text/IntegerValue.h"
 
@@ -74,8 +75,11 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
     connect(info_, &QPushButton::clicked, this, [this] { model_->showInfoView(); });
     connect(turnBack_, &QPushButton::clicked, this,
             [this] { model_->receivedRotate(DeviceOrientation::Portrait); });
-    connect(portion_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { model_->portionTextChanged(text.toStdString()); });
+    connect(portion_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        model_->portionTextChanged(text.toStdString());
+        // Emptied (the clear button): the bars for 100 at once, as an empty field stands for.
+        if (text.isEmpty()) model_->keyboardWillHide();
+    });
     // A portion set whole rather than typed (by a screen reader) is applied at once, as typing
     // it and closing the keyboard would.
     connect(portion_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -87,18 +91,7 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
         model_->portionTextChanged(portion_->text().toStdString());
         model_->keyboardWillHide();
     });
-    for (const PortionChoice& choice : model_->portionChoices()) {
-        auto* button = new QPushButton(qs(choice.title), this);
-        button->setObjectName("portionChoice");
-        describe(button, strings_, key("Accessible Portion Description"));
-        connect(button, &QPushButton::clicked, this, [this, choice] {
-            portion_->clearFocus();
-            model_->choosePortion(choice);
-        });
-        choices_.push_back(button);
-    }
-    // They stand left of the field: Tab reaches them first.
-    if (!choices_.empty()) QWidget::setTabOrder(choices_.back(), portion_);
+    buildPortionChoices();
     // The bars as a screen reader meets them, over the drawing.
     barsView_ = new AccessibleBars(
         this, qs(strings_.text(key("Accessible GDA Bars"))), kNutrientCount, [this](int row) {
@@ -108,8 +101,7 @@ ProductDetailsLandscapeWidget::ProductDetailsLandscapeWidget(
             if (bar.noData) {
                 name += ", " + qs(strings_.text(key("Accessible Light None")));
             } else {
-                const std::string unit = nutrient == Nutrient::Energy ? "kcal" : strings_.text("g");
-                name += " " + qs(bar.percentLabel) + ", " + qs(formatInt(bar.amount) + " " + unit);
+                name += " " + qs(bar.percentLabel) + ", " + qs(model_->amountText(nutrient));
             }
             const int h = std::max(1, bar.drawnHeight);
             return AccessibleBars::Bar{name,
@@ -183,10 +175,11 @@ void ProductDetailsLandscapeWidget::paintEvent(QPaintEvent*) {
     f.setPixelSize(10);
     p.setFont(f);
     p.setPen(QColor(0x9a, 0x9f, 0xa6));
+    const NumberFormat format = numberFormat(strings_);
     p.drawText(QRect(8, kBarBottom - 192 - 7, 48, 14), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("100%"));
+               qs(format.percent(100)));
     p.drawText(QRect(8, kBarBottom - 7, 48, 14), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("0%"));
+               qs(format.percent(0)));
     p.setPen(QColor(0xc3, 0xc7, 0xcd));
     p.drawLine(60, kBarBottom, 440, kBarBottom);
 
@@ -293,6 +286,33 @@ bool ProductDetailsLandscapeWidget::eventFilter(QObject* watched, QEvent* event)
             return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void ProductDetailsLandscapeWidget::buildPortionChoices() {
+    for (QPushButton* button : choices_)
+        button->deleteLater();
+    choices_.clear();
+    for (const PortionChoice& choice : model_->portionChoices()) {
+        auto* button = new QPushButton(qs(choice.title), this);
+        button->setObjectName("portionChoice");
+        describe(button, strings_, key("Accessible Portion Description"));
+        connect(button, &QPushButton::clicked, this, [this, choice] {
+            portion_->clearFocus();
+            model_->choosePortion(choice);
+        });
+        choices_.push_back(button);
+    }
+    // They stand left of the field: Tab reaches them first.
+    if (!choices_.empty()) QWidget::setTabOrder(choices_.back(), portion_);
+}
+
+void ProductDetailsLandscapeWidget::unitsChanged() {
+    unit_->setText(qs(model_->portionUnit()));
+    portion_->setText(qs(model_->portionText()));
+    buildPortionChoices();
+    for (QPushButton* button : choices_)
+        button->show();
+    layoutChildren();
 }
 
 void ProductDetailsLandscapeWidget::portionChosen() {

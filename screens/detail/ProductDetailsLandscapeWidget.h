@@ -56,6 +56,8 @@ private:
     void touchChanged() override { update(); }
     void closeKeyboard() override;
     void portionChosen() override;
+    void unitsChanged() override;
+    void buildPortionChoices();
     void layoutChildren();
 
     std::shared_ptr<ProductDetailsLandscapeVC> model_;

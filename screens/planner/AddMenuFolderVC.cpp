@@ -73,7 +73,8 @@ void AddMenuFolderVC::setText(const std::string& text) {
 }
 
 bool AddMenuFolderVC::nameExists(const std::string& name) const {
-    return std::find(names_.begin(), names_.end(), name) != names_.end();
+    return std::any_of(names_.begin(), names_.end(),
+                       [&](const std::string& shown) { return sameFolderName(shown, name); });
 }
 
 void AddMenuFolderVC::donePressed() {

@@ -153,6 +153,8 @@ void NewEditConsumptionVC::endEditing(Quantity q, const std::string& typed) {
         changedByUser_ = true;
         break;
     case TypedValueOutcome::Ignored:
+        // Nothing changes, and the user learns why the figure went back.
+        platform_.alerts.show({key("Error Message Consumption Zero"), "", {key("Ok")}});
         break;
     }
     changed();

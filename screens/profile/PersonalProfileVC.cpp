@@ -280,13 +280,10 @@ void PersonalProfileVC::infoButtonTapped(ProfileFigure row) {
         page = makeInfoPage_(platform_.strings.text("BMI Infotext Titel"), "");
         break;
     case ProfileFigure::IdealWeight:
-        page = makeInfoPage_(platform_.strings.text("Ideal Weight Infotext"), "no");
-        break;
     case ProfileFigure::ActivityLevel:
-        page = makeInfoPage_(platform_.strings.text("Activity Level Infotext"), "no");
-        break;
     case ProfileFigure::DailyCalories:
-        page = makeInfoPage_(platform_.strings.text("Daily Calories Infotext"), "no");
+        // The page is titled as its row.
+        page = makeInfoPage_(platform_.strings.text(rowTitleKey(row)), "");
         break;
     }
     if (page) navigation_.push(page, backTitleKey());

@@ -49,6 +49,7 @@ PersonalProfileWidget::PersonalProfileWidget(std::shared_ptr<PersonalProfileVC> 
     for (int c = 0; c < kBodyColumnCount; ++c) {
         auto* wheel = new WheelPicker(wheels);
         wheel->setObjectName(QString("bodyWheel%1").arg(c));
+        wheel->setClosedUntilFocused(true); // the page scrolls over it
         describe(wheel, strings_, key("Accessible Wheel Description"), names[c]);
         connect(wheel, &WheelPicker::rowChosen, this,
                 [this, column = kColumns[c]](int row) { model_->didSelectBodyRow(column, row); });

@@ -37,9 +37,10 @@ std::optional<std::string> ShowInfoVC::pageTextKey() const {
         {key("Metrische Einheiten"), key("MetrisheInfoText")},
         {key("Infotext Profil Titel"), key("Infotext Profil")},
         {key("BMI Infotext Titel"), key("BMI Infotext")},
-        {key("Ideal Weight Infotext"), key("Ideal Weight Infotext")},
-        {key("Activity Level Infotext"), key("Activity Level Infotext")},
-        {key("Daily Calories Infotext"), key("Daily Calories Infotext")},
+        // The profile's rows title their pages.
+        {key("Ideal Body Weight"), key("Ideal Weight Infotext")},
+        {key("Activity Level"), key("Activity Level Infotext")},
+        {key("Daily Calories(kcal)"), key("Daily Calories Infotext")},
     }};
     for (const auto& page : pages)
         if (platform_.strings.text(page.title) == myTitle_) return std::string(page.text);

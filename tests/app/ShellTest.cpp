@@ -309,7 +309,7 @@ private slots:
             tap(run.tabs().tabButton(3));
             auto* stack = run.tabs().stack(3);
             TOP_SCREEN(setup, SetupWidget, *stack);
-            QTRY_COMPARE(setup->model().caloriesValue(), std::string("2000 kcal"));
+            QTRY_COMPARE(setup->model().caloriesValue(), std::string("2000\u00A0kcal"));
 
             // First visit: the hint, once.
             QCOMPARE(Run::alerts().size(), 1);

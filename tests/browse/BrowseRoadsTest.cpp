@@ -169,19 +169,19 @@ private slots:
         QTRY_VERIFY(gda->isVisible());
         if (run.context->defaults->boolForKey("isfirstLaunchGDA") || !Run::alerts().isEmpty())
             Run::closeAlerts();
-        QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("28%"));
+        QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("28\u00A0%"));
         // The pack choice types the pack's 150 g, as the keys below do.
         QCOMPARE(gda->portionChoiceButtons().size(), std::size_t(2));
         tap(gda->portionChoiceButtons()[1]);
         QCOMPARE(gda->portionField()->text(), QString("150"));
-        QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("42%"));
+        QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("42\u00A0%"));
         gda->portionField()->setFocus();
         gda->portionField()->selectAll();
         QTest::keyClicks(gda->portionField(), "150");
         QTest::keyClick(gda->portionField(), Qt::Key_Return);
-        QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("42%"));
+        QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("42\u00A0%"));
         QTest::mousePress(gda, Qt::LeftButton, {}, gda->canvasOrigin() + QPoint(90, 150));
-        QCOMPARE(gda->model()->touchLabel(), std::string("30 g"));
+        QCOMPARE(gda->model()->touchLabel(), std::string("30\u00A0g"));
         // Percentages keep off the dashed 100 % line, the top bar and the touched amount, at
         // every height up to a capped bar (energy of 500 kcal in a 500 g portion is 125 %).
         for (const char* portion : {"150", "380", "400", "500", "20"}) {
@@ -194,7 +194,7 @@ private slots:
                 QVERIFY2(label.top() >= 44 && !label.intersects(gda->touchBubbleRect()), portion);
             }
         }
-        QCOMPARE(gda->model()->bars()[4].percentLabel, std::string("5%")); // 100 of 2000 kcal
+        QCOMPARE(gda->model()->bars()[4].percentLabel, std::string("5\u00A0%")); // 100 of 2000 kcal
         gda->portionField()->selectAll();
         QTest::keyClicks(gda->portionField(), "150");
         QTest::keyClick(gda->portionField(), Qt::Key_Return);
@@ -214,7 +214,7 @@ private slots:
         gda->portionField()->selectAll();
         QTest::keyClicks(gda->portionField(), "300");
         QTest::mouseClick(gda, Qt::LeftButton, {}, gda->canvasOrigin() + QPoint(460, 160));
-        QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("85%"));
+        QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("85\u00A0%"));
         for (const char* typed : {"abc", "-"}) {
             gda->portionField()->selectAll();
             QTest::keyClicks(gda->portionField(), typed);
@@ -222,6 +222,12 @@ private slots:
             Run::closeAlerts();
             QCOMPARE(gda->portionField()->text(), QString("300"));
         }
+        // The field's clear button: the bars for 100 at once, while the field is still empty.
+        auto* clear = gda->portionField()->findChild<QToolButton*>();
+        QVERIFY(clear && clear->isVisible());
+        QTest::mouseClick(clear, Qt::LeftButton, {}, clear->rect().center());
+        QCOMPARE(gda->portionField()->text(), QString());
+        QCOMPARE(gda->model()->bars()[0].percentLabel, std::string("28\u00A0%"));
 
         QCOMPARE(gda->portionUnitLabel()->text(), run.text("g"));
         tap(gda->turnBackButton());
@@ -763,7 +769,7 @@ private slots:
         QCOMPARE(detail->nameLabel()->text(), QString::fromStdString(name));
         QCOMPARE(detail->makerLabel()->text(), QString::fromStdString(maker));
         ProductDetail& product = *detail->model();
-        const char* values[] = {"25,0", "3,0", "4,0", "1,6", "480"}; // as the tables write
+        const char* values[] = {"25,0", "3,0", "4,0", "1,60", "480"}; // as the tables write
         const char* lights[] = {"ampel_red", "ampel_yellow", "ampel_green", "ampel_red"};
         for (int n = 0; n < 5; ++n) {
             QCOMPARE(product.row(1 + n).value, std::string(values[n]));
@@ -776,7 +782,8 @@ private slots:
         QTRY_VERIFY(gda->isVisible());
         Run::closeAlerts(); // the first-launch hint
         QCOMPARE(gda->findChild<QLabel*>("landscapeName")->text(), QString::fromStdString(name));
-        const char* percents[] = {"35%", "15%", "4%", "26%", "24%"}; // of 100 g
+        const char* percents[] = {"35\u00A0%", "15\u00A0%", "4\u00A0%", "26\u00A0%",
+                                  "24\u00A0%"}; // of 100 g
         for (int bar = 0; bar < 5; ++bar)
             QCOMPARE(gda->model()->bars()[bar].percentLabel, std::string(percents[bar]));
         tap(gda->turnBackButton());
@@ -795,7 +802,7 @@ private slots:
         QCOMPARE(contents.numberOfRows(), 1);
         QCOMPARE(contents.row(0).name, name);
         QCOMPARE(contents.row(0).maker, maker);
-        QCOMPARE(contents.row(0).amount, std::string("100 g"));
+        QCOMPARE(contents.row(0).amount, std::string("100\u00A0g"));
         QCOMPARE(PlannerStore(db).selectCaloryValueForUpdation(FolderId{1}), std::string("480"));
     }
 #endif

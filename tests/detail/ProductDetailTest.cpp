@@ -72,14 +72,14 @@ TEST_F(ProductDetailTest, RowsOnlyForAProductAndWithoutPortionSixAndTheMessage) 
     EXPECT_EQ(none.numberOfRows(), 0);
     const auto riegel = open(1);
     EXPECT_FALSE(riegel->showMsg());
-    EXPECT_EQ(riegel->row(0).title, "Все значения на 100г");
-    EXPECT_EQ(riegel->row(6).title, "Размер упаковки: 250г");
+    EXPECT_EQ(riegel->row(0).title, "Все значения на 100\u00A0г");
+    EXPECT_EQ(riegel->row(6).title, "Размер упаковки: 250\u00A0г");
     EXPECT_EQ(riegel->categoryName(), "Confiserie");
     for (int id : {2, 3}) {
         EXPECT_EQ(open(id)->numberOfRows(), 6) << id;
         EXPECT_TRUE(open(id)->showMsg()) << id;
     }
-    EXPECT_EQ(open(2)->row(0).title, "Все значения на 100мл");
+    EXPECT_EQ(open(2)->row(0).title, "Все значения на 100\u00A0мл");
 }
 
 TEST_F(ProductDetailTest, LightsAreRatedAgainstTheCategoryMeans) {
@@ -88,13 +88,14 @@ TEST_F(ProductDetailTest, LightsAreRatedAgainstTheCategoryMeans) {
     EXPECT_EQ(riegel->row(1).title, "Matières grasses");
     // Fat 10 g below the mean of 20; no data: the neutral picture of the interface language and
     // no value; salt 0.3 is still green; energy 450 against a mean of 225 (empty counts as 0).
-    const std::vector<std::string> rated{"ampel_yellow_top 10", "ampel_neutral_fr ",
-                                         "ampel_red_top 40", "ampel_green_top 0,3",
+    // One decimal for each nutrient, two for salt, energy whole, whatever the stored text has.
+    const std::vector<std::string> rated{"ampel_yellow_top 10,0", "ampel_neutral_fr ",
+                                         "ampel_red_top 40,0", "ampel_green_top 0,30",
                                          "ampel_grey 450"};
     EXPECT_EQ(ratedLights(fake, *riegel, rated), rated);
     // 30 ml fat above the mean; "1,6" read with its comma; empty energy 0.
-    const std::vector<std::string> sirup{"ampel_red 30", "ampel_yellow 2", "ampel_red 60",
-                                         "ampel_red 1,6", "ampel_grey_top "};
+    const std::vector<std::string> sirup{"ampel_red 30,0", "ampel_yellow 2,0", "ampel_red 60,0",
+                                         "ampel_red 1,60", "ampel_grey_top "};
     EXPECT_EQ(ratedLights(fake, *open(2), sirup), sirup);
 
     // The neutral picture follows the interface language: with nothing stored, the device's own
@@ -113,10 +114,10 @@ TEST_F(ProductDetailTest, LightsAreRatedAgainstTheCategoryMeans) {
 TEST_F(ProductDetailTest, MeansAreReadOffTheUiThreadAndKeptUntilTheCatalogueChanges) {
     // The values show at once; the "top" lights once the worker has read the category's means.
     const auto riegel = open(1);
-    EXPECT_EQ(lights(*riegel)[0], "ampel_yellow 10");
+    EXPECT_EQ(lights(*riegel)[0], "ampel_yellow 10.0");
     EXPECT_EQ(lights(*riegel)[4], "ampel_grey 450");
     ASSERT_TRUE(
-        fake.dispatcher.runUntil([&] { return lights(*riegel)[0] == "ampel_yellow_top 10"; }));
+        fake.dispatcher.runUntil([&] { return lights(*riegel)[0] == "ampel_yellow_top 10.0"; }));
     EXPECT_EQ(open(1)->row(1).picture, "ampel_yellow_top");                    // kept: at once
     catalogue.add({8, "Schmalz", "", "4", "100", "40", "0", "0", "900", "g"}); // fat mean 46.7
     EXPECT_EQ(open(2)->row(1).picture, "ampel_red");                           // nobody said so yet
@@ -203,17 +204,19 @@ TEST_F(ProductDetailTest, FactsInLabelOrderAndBetterChoicesThatOpenOnTheStack) {
     FakeNavigation navigation;
     const auto riegel = open(1);
     riegel->setNavigation(&navigation);
-    EXPECT_EQ(riegel->factsHeading(), "Pour 100 g");
+    EXPECT_EQ(riegel->factsHeading(), "Pour 100\u00A0g");
     EXPECT_EQ(facts(*riegel),
-              (std::vector<std::string>{"Energie|1883,0 кДж / 450 kcal", "Matières grasses|10 g",
-                                        "Kohlenhydrate|60 g", ">davon Zucker|40 g", "Eiweiß|6,5 g",
-                                        "Salz|0,3 g"}));
+              (std::vector<std::string>{"Energie|1883\u00A0кДж / 450\u00A0kcal",
+                                        "Matières grasses|10,0\u00A0g", "Kohlenhydrate|60,0\u00A0g",
+                                        ">davon Zucker|40,0\u00A0g", "Eiweiß|6,5\u00A0g",
+                                        "Salz|0,30\u00A0g"}));
     // An own product holds the five values it was typed with.
     const auto own = open(900000001);
-    EXPECT_EQ(own->factsHeading(), "Pour 100 ml");
-    EXPECT_EQ(facts(*own), (std::vector<std::string>{"Energie|120 kcal", "Matières grasses|1 g",
-                                                     ">davon gesättigte Fettsäuren|0,5 g",
-                                                     ">davon Zucker|2 g", "Salz|0,1 g"}));
+    EXPECT_EQ(own->factsHeading(), "Pour 100\u00A0ml");
+    EXPECT_EQ(facts(*own),
+              (std::vector<std::string>{"Energie|120\u00A0kcal", "Matières grasses|1,0\u00A0g",
+                                        ">davon gesättigte Fettsäuren|0,5\u00A0g",
+                                        ">davon Zucker|2,0\u00A0g", "Salz|0,10\u00A0g"}));
 
     // Riegel: two reds (sugar, saturates unknown); Sirup: three; the own product all green per
     // 100 ml with less energy than Knäcke.

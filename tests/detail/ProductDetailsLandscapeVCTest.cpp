@@ -53,9 +53,9 @@ TEST_F(LandscapeTest, TypedPortionRedrawsWhenTheKeyboardHides) {
     vc->touchesBegan(90, 100); // inside the fat bar
     EXPECT_TRUE(vc->touchLabelShown());
     vc->touchesMoved(390, 100); // energy bar: no unit
-    EXPECT_EQ(vc->touchLabel(), "750 kcal");
+    EXPECT_EQ(vc->touchLabel(), "750\u00A0kcal");
     vc->touchesMoved(60, 100); // left of every bar
-    EXPECT_EQ(vc->touchLabel(), "0 г");
+    EXPECT_EQ(vc->touchLabel(), "0\u00A0г");
     vc->touchesEnded();
     EXPECT_FALSE(vc->touchLabelShown());
 }
@@ -97,12 +97,50 @@ TEST_F(LandscapeTest, UnitsAreWrittenInTheInterfaceLanguage) {
                   ->portionUnit(),
               "мл");
 
-    // US units: the same bars, the amount in ounces.
+    // US units, read as the screen appears: the field counts in ounces and starts at 100 g; the
+    // amounts and the quick portions are in ounces.
     catalogue.setSettings("NO", "NO");
+    fake.strings.set("oz", "унц.");
+    fake.strings.set("%@ oz", "%@ унц.");
     vc = show(kChips);
+    EXPECT_EQ(vc->portionUnit(), "унц.");
+    EXPECT_EQ(vc->portionText(), "3.5");
     EXPECT_EQ(vc->bars()[0].percentLabel, "28%");
     vc->touchesBegan(90, 100);
-    EXPECT_EQ(vc->touchLabel(), "0.7 oz");
+    EXPECT_EQ(vc->touchLabel(), "0.7\u00A0унц.");
+    EXPECT_EQ(vc->amountText(Nutrient::Energy), "500\u00A0kcal");
+    EXPECT_EQ(
+        vc->portionChoices(),
+        (std::vector<PortionChoice>{{"3.5\u00A0унц.", "3.5"}, {"Packung (5.3\u00A0унц.)", "5.3"}}));
+    vc->choosePortion(vc->portionChoices()[1]); // 5.3 oz is 150.25 g
+    EXPECT_EQ(vc->bars()[0].percentLabel, "42%");
+    vc->touchesMoved(90, 100);
+    EXPECT_EQ(vc->touchLabel(), "1.1\u00A0унц.");
+    vc->portionTextChanged("10");
+    vc->keyboardWillHide();
+    EXPECT_EQ(vc->bars()[0].percentLabel, "80%"); // 283.5 g
+    // Back in metric mode the field counts in grams again.
+    catalogue.setSettings("NO", "YES");
+    vc = show(kChips);
+    EXPECT_EQ(vc->portionUnit(), "г");
+    EXPECT_EQ(vc->portionText(), "100");
+}
+
+TEST_F(LandscapeTest, FieldAndBarsAgree) {
+    const auto vc = show(kChips);
+    vc->portionTextChanged("150");
+    vc->keyboardWillHide();
+    EXPECT_EQ(vc->bars()[0].percentLabel, "42%");
+    // A refused portion: the field goes back to the one the bars show.
+    vc->portionTextChanged("-5");
+    vc->keyboardWillHide();
+    EXPECT_EQ(vc->portionText(), "150");
+    EXPECT_EQ(vc->bars()[0].percentLabel, "42%");
+    // Emptied: the bars for 100, the field stays empty.
+    vc->portionTextChanged("");
+    vc->keyboardWillHide();
+    EXPECT_EQ(vc->portionText(), "");
+    EXPECT_EQ(vc->bars()[0].percentLabel, "28%");
 }
 
 TEST_F(LandscapeTest, QuickPortionsOnlyWhereThePackSizeIsKnown) {
@@ -111,8 +149,8 @@ TEST_F(LandscapeTest, QuickPortionsOnlyWhereThePackSizeIsKnown) {
     const auto vc = show(kChips);
     const auto choices = vc->portionChoices();
     ASSERT_EQ(choices.size(), 2u);
-    EXPECT_EQ(choices[0], (PortionChoice{"100 g", "100"}));
-    EXPECT_EQ(choices[1], (PortionChoice{"Pack (150 g)", "150"}));
+    EXPECT_EQ(choices[0], (PortionChoice{"100\u00A0g", "100"}));
+    EXPECT_EQ(choices[1], (PortionChoice{"Pack (150\u00A0g)", "150"}));
     vc->choosePortion(choices[1]); // as typing 150 and closing the keyboard
     EXPECT_EQ(vc->portionText(), "150");
     EXPECT_EQ(vc->bars()[0].percentLabel, "42%");
@@ -122,7 +160,7 @@ TEST_F(LandscapeTest, QuickPortionsOnlyWhereThePackSizeIsKnown) {
     ProductRecord product = kChips;
     product.unit = "ml";
     product.salesPortion = "2,50";
-    EXPECT_EQ(show(product)->portionChoices()[1], (PortionChoice{"Pack (2,50 ml)", "2,50"}));
+    EXPECT_EQ(show(product)->portionChoices()[1], (PortionChoice{"Pack (2,50\u00A0ml)", "2,50"}));
     for (const char* unknown : {"", "-1", "0", "abc", "123456"}) {
         product.salesPortion = unknown;
         EXPECT_TRUE(show(product)->portionChoices().empty()) << unknown;

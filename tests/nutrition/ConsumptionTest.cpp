@@ -13,10 +13,10 @@ using Texts = std::array<std::string, kConsumptionQuantityCount>;
 TEST(AmountRule, StoredAmountToShownText) {
     // Read as number and unit, like the editor: an unusual unit keeps its name.
     const std::pair<const char*, const char*> cases[] = {
-        {"g", "100 g"},     {"ml", "100 ml"},       {"150g", "150 g"},
-        {"12.5g", "12 g"},  {"13.5g", "14 g"},      {"250ml", "250 ml"},
-        {"abc g", "abc g"}, {"Packung", "Packung"}, {"150Packung", "150 Packung"},
-        {"100", "100"},     {"Stück", "Stück"},     {"", ""}};
+        {"g", "100\u00A0g"},      {"ml", "100\u00A0ml"},     {"150g", "150\u00A0g"},
+        {"12.5g", "12.5\u00A0g"}, {"13.54g", "13.5\u00A0g"}, {"250ml", "250\u00A0ml"},
+        {"abc g", "abc g"},       {"Packung", "Packung"},    {"150Packung", "150\u00A0Packung"},
+        {"100", "100"},           {"Stück", "Stück"},        {"", ""}};
     for (const auto& [stored, shown] : cases)
         EXPECT_EQ(shownAmount(stored), shown) << stored;
 }
@@ -33,7 +33,7 @@ TEST(ConsumptionLoad, NormalisesTheStoredRow) {
     EXPECT_EQ(ml.text(Q::Amount), "250");
     EXPECT_EQ(ml.unit, "ml");
     EXPECT_EQ(ml.text(Q::Calories), "100");
-    EXPECT_EQ(storedAmount(consumptionFromRow({"1", "1", "1", "1", "1"}, "150,4g")), "150g");
+    EXPECT_EQ(storedAmount(consumptionFromRow({"1", "1", "1", "1", "1"}, "150,4g")), "150.4g");
 }
 
 TEST(ConsumptionLoad, OtherUnitsAreNotRepeatedOnEverySave) {
@@ -60,7 +60,7 @@ TEST(ConsumptionLoad, AmountIsTheLeadingNumberAndUnitTheTextAfterIt) {
     EXPECT_EQ(storedAmount(again), saved);
     EXPECT_EQ(storedAmount(consumptionFromRow({"1", "1", "1", "1", "1"}, "250 ml")), "250ml");
     EXPECT_EQ(storedAmount(consumptionFromRow({"1", "1", "1", "1", "1"}, "2,5 Stück, klein")),
-              "2Stück, klein");
+              "2.5Stück, klein");
 }
 
 TEST(ConsumptionLoad, ProductValuesWithoutDataAreLockedAndFullWidthDigitsRead) {

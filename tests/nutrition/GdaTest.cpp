@@ -34,14 +34,14 @@ TEST(GdaCalculator, FatPerHundredGramsAtAPortionOf150) {
     EXPECT_EQ(fat.percentLabel, "42%");
     EXPECT_EQ(fat.amount, 30);
     EXPECT_EQ(fat.drawnHeight, 82);
-    EXPECT_EQ(gdaTouchLabel(bars, 95, 100, true), "30 g");
-    EXPECT_EQ(gdaTouchLabel(bars, 95, 100, true, kRu), "30 г");
+    EXPECT_EQ(gdaTouchLabel(bars, 95, 100, true), "30\u00A0g");
+    EXPECT_EQ(gdaTouchLabel(bars, 95, 100, true, kRu), "30\u00A0г");
     // US mode: same bars, the amount in ounces.
-    EXPECT_EQ(gdaTouchLabel(bars, 95, 100, false, kRu), "1,1 унц.");
+    EXPECT_EQ(gdaTouchLabel(bars, 95, 100, false, kRu), "1,1\u00A0унц.");
     // Outside the fat bar's column, and beside the energy bar.
-    EXPECT_EQ(gdaTouchLabel(bars, 120, 100, true, kRu), "0 г");
-    EXPECT_EQ(gdaTouchLabel(bars, 375, 20, false, kRu), "0 унц.");
-    EXPECT_EQ(gdaTouchLabel(bars, 400, 100, true, kRu), "0 ккал");
+    EXPECT_EQ(gdaTouchLabel(bars, 120, 100, true, kRu), "0\u00A0г");
+    EXPECT_EQ(gdaTouchLabel(bars, 375, 20, false, kRu), "0\u00A0унц.");
+    EXPECT_EQ(gdaTouchLabel(bars, 400, 100, true, kRu), "0\u00A0ккал");
     // A nutrient without data shows the no-data sign and counts 0 (empty, no-data text, "-1").
     const auto none = barsFor({"keine Angaben", "-1", "", "0", ""}, "150");
     EXPECT_TRUE(none[0].noData && none[1].noData && none[2].noData && !none[3].noData);
@@ -58,17 +58,40 @@ TEST(GdaCalculator, EnergyBarIsCappedButItsLabelIsNot) {
     EXPECT_EQ(over.percentLabel, "125%");
     EXPECT_FLOAT_EQ(over.height, 240.0f);
     EXPECT_EQ(over.drawnHeight, 192);
-    EXPECT_EQ(gdaTouchLabel(barsFor(texts, "500"), 375, 53, false, kRu), "2500 ккал");
+    EXPECT_EQ(gdaTouchLabel(barsFor(texts, "500"), 375, 53, false, kRu), "2500\u00A0ккал");
 }
 
-TEST(GdaCalculator, LabelIsReadBackFromTheBarHeight) {
+TEST(GdaCalculator, SharesJustBelowAWholeNumberInSinglePrecision) {
     // 0.5 g saturated fat per 100 g at 120 g is 3 % of 20 g; the single-precision share comes
-    // out just below 3, the height read back gives 3 again.
+    // out just below 3; the label is still 3.
     const auto three = barsFor({"", "0,5", "", "", ""}, "120")[index(Nutrient::SaturatedFat)];
     EXPECT_LT(three.percent, 3.0f);
     EXPECT_EQ(three.percentLabel, "3%");
     EXPECT_EQ(barsFor({"", "0.5", "", "", ""}, "240")[1].percentLabel, "6%");
     EXPECT_EQ(barsFor({"", "", "0.9", "", ""}, "300")[2].percentLabel, "3%");
+}
+
+TEST(GdaCalculator, WholeSharesInDecimalsAreNotCutToTheNumberBelow) {
+    // Single-precision arithmetic lands just under 105, 10 and 5; a share that is not whole is
+    // still cut, not rounded.
+    const auto bars = barsFor({"7", "21", "4.5", "0,3", "1999"}, "");
+    EXPECT_EQ(bars[index(Nutrient::Fat)].percentLabel, "10%");
+    EXPECT_EQ(bars[index(Nutrient::SaturatedFat)].percentLabel, "105%");
+    EXPECT_EQ(bars[index(Nutrient::Sugar)].percentLabel, "5%");
+    EXPECT_EQ(bars[index(Nutrient::Salt)].percentLabel, "5%");
+    EXPECT_EQ(bars[index(Nutrient::Energy)].percentLabel, "99%");
+    EXPECT_EQ(bars[index(Nutrient::SaturatedFat)].amount, 21);
+    EXPECT_EQ(barsFor({"", "", "", "0.3", ""}, "1000")[3].amount, 3);
+    EXPECT_EQ(barsFor({"", "", "", "0.3", ""}, "12,5")[3].percentLabel, "0%");
+    EXPECT_EQ(barsFor({"33.3", "", "", "", ""}, "70")[0].percentLabel, "33%");
+
+    const auto folder = folderGdaBars({"7.0", "21.0", "9.0", "0.3", "2000"}, personalFactor(2000));
+    for (const auto& [n, label] : std::initializer_list<std::pair<int, const char*>>{
+             {0, "10%"}, {1, "105%"}, {2, "10%"}, {3, "5%"}, {4, "100%"}})
+        EXPECT_EQ(folder[n].percentLabel, label) << n;
+    // 2250 kcal: references times 1.12; 22.4 g saturated fat is exactly 100 %.
+    EXPECT_EQ(folderGdaBars({"", "22.4", "", "", ""}, personalFactor(2250))[1].percentLabel,
+              "100%");
 }
 
 TEST(GdaCalculator, PortionAndValueReading) {
@@ -151,13 +174,13 @@ TEST(FolderGda, TotalsAgainstPersonalReferences) {
     EXPECT_EQ(scaled[0].percentLabel, "44%");
     EXPECT_EQ(scaled[0].barLength, 126);
     EXPECT_EQ(scaled[0].amount, 35);
-    EXPECT_EQ(scaled[0].valueLabel, "35,0 г");
-    EXPECT_EQ(scaled[1].valueLabel, "12,5 г");
+    EXPECT_EQ(scaled[0].valueLabel, "35,0\u00A0г");
+    EXPECT_EQ(scaled[1].valueLabel, "12,5\u00A0г");
 
     const auto plain = folderGdaBars(totals, personalFactor(2000));
     EXPECT_EQ(plain[4].percentLabel, "125%");
     EXPECT_EQ(plain[4].barLength, 355); // uncapped, narrowed before truncation
-    EXPECT_EQ(plain[4].valueLabel, "2500 kcal");
+    EXPECT_EQ(plain[4].valueLabel, "2500\u00A0kcal");
     EXPECT_EQ(plain[2].percentLabel, "0%");
     EXPECT_EQ(plain[2].barLength, 0);
     // A total no item has data for shows the no-data sign and counts 0.

@@ -123,15 +123,28 @@ TEST_F(ConsumptionEditorTest, OneFieldAtATimeAndEntriesThatChangeNothing) {
         EXPECT_EQ(fake.alerts.firstPending().title, "Error Message Consumption Amount");
         fake.alerts.clear();
     }
-    // Zero, or an amount so small that everything would round to 0: ignored.
-    type(*vc, Q::Amount, "0");
-    type(*vc, Q::Amount, "0,4");
-    EXPECT_FALSE(fake.alerts.hasPending());
+    // Zero, or an amount so small that everything would round to 0: ignored, and said.
+    for (const char* nothing : {"0", "0,4"}) {
+        type(*vc, Q::Amount, nothing);
+        ASSERT_TRUE(fake.alerts.hasPending()) << nothing;
+        EXPECT_EQ(fake.alerts.firstPending().title, "Error Message Consumption Zero");
+        fake.alerts.clear();
+    }
     EXPECT_EQ(vc->fieldText(Q::Amount), "100");
     EXPECT_EQ(vc->fieldText(Q::Calories), "52");
     type(*vc, Q::Fat, "1,5");
     vc->viewWillDisappear();
     EXPECT_EQ(store.row(10, 1)->nutrients.fat, "1.5");
+}
+
+TEST_F(ConsumptionEditorTest, ATypedAmountKeepsItsDecimal) {
+    const auto vc = open("10");
+    type(*vc, Q::Amount, "12,5");
+    EXPECT_EQ(vc->fieldText(Q::Amount), "12,5");
+    vc->viewWillDisappear();
+    EXPECT_EQ(store.row(10, 1)->gm, "12.5g");
+    EXPECT_EQ(shownAmount(store.row(10, 1)->gm), "12.5\u00A0g"); // the folder's row
+    EXPECT_EQ(open("10")->fieldText(Q::Amount), "12,5");
 }
 
 TEST_F(ConsumptionEditorTest, ZeroValuesAreDisabledWithTheHintBesideTheirOwnField) {

@@ -46,13 +46,13 @@ TEST_F(FolderContentsTest, ProductsInFilingOrderWithAmountsAndCalories) {
     const auto vc = open();
     ASSERT_EQ(vc->numberOfRows(), 3);
     EXPECT_EQ(vc->row(0).name, "Saft");
-    EXPECT_EQ(vc->row(0).amount, "100 ml");
+    EXPECT_EQ(vc->row(0).amount, "100\u00A0ml");
     EXPECT_EQ(vc->row(1).name, "Chips");
     EXPECT_EQ(vc->row(1).maker, "Zweifel");
-    EXPECT_EQ(vc->row(1).calories, "530.5 kcal");
-    EXPECT_EQ(vc->row(1).amount, "100 g");
-    EXPECT_EQ(vc->row(2).amount, "150 g");
-    EXPECT_EQ(vc->row(2).calories, "795.75 kcal");
+    EXPECT_EQ(vc->row(1).calories, "530.5\u00A0kcal");
+    EXPECT_EQ(vc->row(1).amount, "100\u00A0g");
+    EXPECT_EQ(vc->row(2).amount, "150\u00A0g");
+    EXPECT_EQ(vc->row(2).calories, "795.75\u00A0kcal");
     // Leaving writes the favourites' sort orders in the folder's order.
     vc->viewWillDisappear();
     EXPECT_EQ(store.catalogue.sortOrder(11), "0");

@@ -45,8 +45,8 @@ TEST_F(MenuFolderTest, ListsFoldersInTheUsersOrderWithTheirTotals) {
     EXPECT_EQ(vc->rowTitle(0), "Mittagessen"); // seed folders show their table text
     EXPECT_EQ(vc->rowTitle(1), "Menu List Item 3");
     EXPECT_EQ(vc->rowTitle(3), "Frühstück");
-    EXPECT_EQ(vc->rowCalories(3), "52 kcal");
-    EXPECT_EQ(vc->rowCalories(0), "0 kcal");
+    EXPECT_EQ(vc->rowCalories(3), "52\u00A0kcal");
+    EXPECT_EQ(vc->rowCalories(0), "0\u00A0kcal");
     EXPECT_STREQ(MenuFolderVC::rowBackground(0), "category_bg_dark.png");
     EXPECT_STREQ(MenuFolderVC::rowBackground(1), "category_bg_light.png");
 
@@ -96,7 +96,8 @@ TEST_F(MenuFolderTest, ATapOpensTheSummaryOutsideEditingAndTheContentsInside) {
     vc->didSelectRow(0);
     const auto summary = std::dynamic_pointer_cast<ProductDetailPortraitVC>(navigation.top());
     ASSERT_TRUE(summary);
-    EXPECT_EQ(totalsShown(navigation), (Shown{"4,5 g", "1,0 g", "4,0 g", "0,2 g", "302 kcal"}));
+    EXPECT_EQ(totalsShown(navigation),
+              (Shown{"4,5\u00A0g", "1,0\u00A0g", "4,0\u00A0g", "0,2\u00A0g", "302\u00A0kcal"}));
     EXPECT_EQ(summary->titleName(), "Mittagessen");
 
     vc->rightButtonPressed();
@@ -144,5 +145,6 @@ TEST_F(MenuFolderTest, SummaryCleansAProductWithoutItsRowOnlyWhenItLeftTheCatalo
     vc->didSelectRow(0);
     EXPECT_FALSE(store.holds(1, 10));
     EXPECT_TRUE(store.holds(1, 11)); // still in the catalogue: stays, adding nothing
-    EXPECT_EQ(totalsShown(navigation), (Shown{"0,0 g", "0,0 g", "0,0 g", "0,0 g", "0 kcal"}));
+    EXPECT_EQ(totalsShown(navigation),
+              (Shown{"0,0\u00A0g", "0,0\u00A0g", "0,0\u00A0g", "0,0\u00A0g", "0\u00A0kcal"}));
 }

@@ -75,6 +75,7 @@ TEST_F(NewFolderTest, AFolderListThatCannotBeReadMakesNoFolderAndSaysSo) {
 
 TEST_F(NewFolderTest, TypedNamesAreNotedDoneKeepsRefusedOnesAndAsksBeforeADuplicate) {
     fake.strings.set("Menu List Item 2", "Завтрак");
+    fake.strings.set("Menu List Item 3", "Dîner");
     enum Leave { Done, Cancel, Return };
     const struct {
         std::string name;
@@ -94,6 +95,10 @@ TEST_F(NewFolderTest, TypedNamesAreNotedDoneKeepsRefusedOnesAndAsksBeforeADuplic
         {"Завтрак", Done, "Pop-Up Add Folder Exists", "Pop-Up Add Folder Exists", 0, false, ""},
         {"Завтрак", Done, "Pop-Up Add Folder Exists", "Pop-Up Add Folder Exists", 1, true,
          "Завтрак"},
+        // Case and accents do not make another name.
+        {"завтрак", Done, "Pop-Up Add Folder Exists", "Pop-Up Add Folder Exists", 0, false, ""},
+        {"DINER", Return, "Pop-Up Add Folder Exists", "Pop-Up Add Folder Exists", 0, false, ""},
+        {"Dînette", Done, "", "", -1, true, "Dînette"},
         // A name changed after its check is checked again when leaving.
         {"Mittag|essen", Return, "Pop-Up Add Folder2", "Pop-Up Add Folder2", 0, false,
          "Mittagessen", "Mittagessen"},

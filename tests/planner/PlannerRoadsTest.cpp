@@ -100,8 +100,8 @@ private slots:
         auto model = folders->model();
         QCOMPARE(model->numberOfRows(), 4);
         QCOMPARE(folders->list()->height(), 4 * MenuFolderWidget::kRowHeight);
-        QCOMPARE(model->rowCalories(1), std::string("0 kcal"));
-        QCOMPARE(model->rowCalories(2), std::string("500 kcal"));
+        QCOMPARE(model->rowCalories(1), std::string("0\u00A0kcal"));
+        QCOMPARE(model->rowCalories(2), std::string("500\u00A0kcal"));
         grab(*run, "planner-menu-list");
 
         // Editing mode: the folder opens its contents, the product its editor.
@@ -126,15 +126,15 @@ private slots:
         QCOMPARE(editor->caloriesSlider()->value(), 750);
         grab(*run, "planner-consumption");
         tap(run->stack(1).backButton());
-        QCOMPARE(contents->model()->row(0).amount, std::string("150 g"));
+        QCOMPARE(contents->model()->row(0).amount, std::string("150\u00A0g"));
         Database& db = run->delegate->getDBObj();
         QVERIFY(PlannerStore(db).selectProductDetailForEdit(ProductId{2}, FolderId{1}).at(0) ==
                 (ConsumptionRow{{"30.0", "7.5", "1.5", "2.2", "750"}, "150g", "1"}));
         tap(run->stack(1).backButton());
         QCOMPARE(run->stack(1).depth(), 1);
         // 500 kcal for 100 g became 750 kcal for 150 g; the other folder keeps its 500.
-        QCOMPARE(model->rowCalories(0), std::string("750 kcal"));
-        QCOMPARE(model->rowCalories(2), std::string("500 kcal"));
+        QCOMPARE(model->rowCalories(0), std::string("750\u00A0kcal"));
+        QCOMPARE(model->rowCalories(2), std::string("500\u00A0kcal"));
 
         // Out of editing a tap opens the summary, over the whole window.
         edit = barButton(run->stack(1), folders->editAction());
@@ -149,8 +149,8 @@ private slots:
         const auto& bars = summary->model()->bars();
         for (Nutrient n : kNutrients)
             QVERIFY(summary->barRect(index(n)).width() > 0);
-        QCOMPARE(bars[index(Nutrient::Fat)].percentLabel, std::string("42%"));
-        QCOMPARE(bars[index(Nutrient::Energy)].valueLabel, std::string("750 kcal"));
+        QCOMPARE(bars[index(Nutrient::Fat)].percentLabel, std::string("42\u00A0%"));
+        QCOMPARE(bars[index(Nutrient::Energy)].valueLabel, std::string("750\u00A0kcal"));
         QLabel* note = summary->findChild<QLabel*>("fixedReferencesNote");
         QVERIFY(!note->isVisible()); // the profile has 2000 kcal
         grab(*run, "planner-summary");
@@ -237,7 +237,7 @@ private slots:
         MenuFolderWidget* folders = menuList(*run);
         QVERIFY(folders);
         auto model = folders->model();
-        QCOMPARE(model->rowCalories(1), std::string("500 kcal"));
+        QCOMPARE(model->rowCalories(1), std::string("500\u00A0kcal"));
 
         // An update page took Chips out of the catalogue (and said so, as the catalogue service
         // does): on the next visit Chips leaves both folders.
@@ -245,8 +245,8 @@ private slots:
         run->delegate->getDBObj().catalogueChanged();
         tap(run->delegate->tabBarVC()->tabButton(0));
         tap(run->delegate->tabBarVC()->tabButton(1));
-        QCOMPARE(model->rowCalories(0), std::string("0 kcal"));
-        QCOMPARE(model->rowCalories(1), std::string("0 kcal"));
+        QCOMPARE(model->rowCalories(0), std::string("0\u00A0kcal"));
+        QCOMPARE(model->rowCalories(1), std::string("0\u00A0kcal"));
         tap(barButton(run->stack(1), folders->editAction()));
         tapAt(folders->list(), folders->list()->rowRect(1).center());
         TOP_SCREEN(contents, FavoriteVCFolderNewWidget, run->stack(1));

@@ -225,7 +225,8 @@ TEST_F(PersonalProfileTest, InformationButtonsOpenTheirPages) {
     std::vector<std::string> pages;
     for (const auto& screen : navigation.stack())
         pages.push_back(std::dynamic_pointer_cast<InfoPage>(screen)->page);
-    EXPECT_EQ(pages, (std::vector<std::string>{"About BMI/", "Daily Calories Infotext/no"}));
+    // Every page has its title: the row's.
+    EXPECT_EQ(pages, (std::vector<std::string>{"About BMI/", "Daily Calories(kcal)/"}));
     EXPECT_EQ(navigation.backTitles()[0], "Zurück");
 }
 

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -68,6 +69,35 @@ private slots:
         QVERIFY(tapWheelRow(profile->activityWheel(),
                             profile->activityWheel()->rows().last())); // the most active
         QCOMPARE(calories->text(), QString("2508"));                   // 1320.25 x 1.9
+
+        // A notch of the mouse wheel, as the window receives it: over a wheel the user has not
+        // taken up it is the page's; over the open activity wheel it shows the next row, and
+        // only a click chooses.
+        const auto notch = [](QWidget* over, int delta) {
+            QWidget* top = over->window();
+            const QPointF at = over->mapTo(top, QPointF(over->rect().center()));
+            QWheelEvent wheel(at, top->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(top->windowHandle(), &wheel);
+        };
+        auto* age = profile->findChild<WheelPicker*>("bodyWheel1");
+        const int ageRow = age->currentRow();
+        notch(age, -120);
+        QCOMPARE(age->currentRow(), ageRow);
+        QCOMPARE(calories->text(), QString("2508"));
+        tap(profile->tableRow(ProfileFigure::ActivityLevel));
+        WheelPicker* activity = profile->activityWheel();
+        QTRY_VERIFY(reachable(activity));
+        const int level = activity->currentRow();
+        notch(activity, 120);
+        QCOMPARE(activity->currentRow(), level - 1);
+        QVERIFY(activity->isVisible());
+        QCOMPARE(calories->text(), QString("2508"));
+        notch(activity, -120);
+        QCOMPARE(activity->currentRow(), level);
+        tapAt(activity, activity->rowRect(level).center());
+        QTRY_VERIFY(!activity->isVisible());
+        QCOMPARE(calories->text(), QString("2508"));
         grab(run, "profile-changed");
 
         // A figure typed over it and confirmed with Return is thanked for and kept.
@@ -100,7 +130,7 @@ private slots:
         TOP_SCREEN(summary, ProductDetailPortraitWidget, run.stack(1));
         QVERIFY(!summary->model()->fixedReferences());
         QCOMPARE(summary->model()->bars()[index(Nutrient::Energy)].percentLabel,
-                 std::string("20%"));
+                 std::string("20\u00A0%"));
         tap(run.stack(1).backButton());
         QCOMPARE(run.stack(1).depth(), 1);
         tap(run.delegate->tabBarVC()->tabButton(3));

@@ -74,7 +74,7 @@ TEST_F(SetupVCTest, ReadsOptionsAndDailyCaloriesInTheInterfaceLanguageWhenShown)
     screen().localizationSwtchChanged(); // stored "YES" turns to "NO"
     EXPECT_EQ(fake.defaults.stringForKey("Localization"), "NO");
     EXPECT_FALSE(screen().metricUnitsOn());
-    EXPECT_EQ(screen().caloriesValue(), "2000 ккал");
+    EXPECT_EQ(screen().caloriesValue(), "2000\u00A0ккал");
     EXPECT_EQ(fake.defaults.integerForKey("SetUpInfoBtnTag"), -1);
 }
 

@@ -1,5 +1,6 @@
 // Checks the six shipped string tables against each other, the shipped catalogue's categories and
 // every key the product code uses, as Qt's lupdate finds them.
+#include "nutrition/NumberText.h"
 #include "tools/catalogue/CatalogueSourceReader.h"
 
 #include <gtest/gtest.h>
@@ -189,16 +190,10 @@ TEST(StringTables, AccessibleTextsAreTranslated) {
 // The information page picks its text by comparing the shown title with the texts of these keys;
 // two equal texts would open the wrong page.
 TEST(StringTables, InformationPageTitlesDifferInEveryLanguage) {
-    const std::vector<std::string> titleKeys{"Ampel-Infos",
-                                             "Benutzungstips",
-                                             "Lokalisierung",
-                                             "Live-Suche",
-                                             "Metrische Einheiten",
-                                             "Infotext Profil Titel",
-                                             "BMI Infotext Titel",
-                                             "Ideal Weight Infotext",
-                                             "Activity Level Infotext",
-                                             "Daily Calories Infotext"};
+    const std::vector<std::string> titleKeys{
+        "Ampel-Infos",         "Benutzungstips",        "Lokalisierung",      "Live-Suche",
+        "Metrische Einheiten", "Infotext Profil Titel", "BMI Infotext Titel", "Ideal Body Weight",
+        "Activity Level",      "Daily Calories(kcal)"};
     for (const std::string& lang : kLanguages) {
         std::map<std::string, std::string> keyOfText;
         for (const std::string& key : titleKeys) {
@@ -235,6 +230,47 @@ TEST(StringTables, HelpPagesLinkMailAddressesAsTheLinkHandlerExpects) {
             }
         }
         EXPECT_GT(mailLinksSeen, 0) << lang << ": no help page offers the support address";
+    }
+}
+
+NumberFormat formatOf(const std::string& lang) {
+    return NumberFormat([lang](const std::string& key) {
+        const auto& texts = tables().texts.at(lang);
+        const auto it = texts.find(key);
+        return it == texts.end() ? key : it->second;
+    });
+}
+
+// Figures as each language writes them: thousands, decimals, a share, a unit that stays with its
+// number (U+00A0 no-break space, U+202F the narrow one French puts before "%" and in thousands).
+TEST(StringTables, NumbersAreWrittenAsEachLanguageDoes) {
+    const struct {
+        std::string lang, thousands, fourDigits, percent, energy, fat, salt;
+    } cases[] = {
+        {"en", "13,543", "1,951", "47%", "1,951\u00A0kJ", "3.0\u00A0g", "0.30\u00A0g"},
+        {"de", "13.543", "1.951", "47\u00A0%", "1.951\u00A0kJ", "3,0\u00A0g", "0,30\u00A0g"},
+        {"es", "13.543", "1951", "47\u00A0%", "1951\u00A0kJ", "3,0\u00A0g", "0,30\u00A0g"},
+        {"fr", "13\u202F543", "1\u202F951", "47\u202F%", "1\u202F951\u00A0kJ", "3,0\u00A0g",
+         "0,30\u00A0g"},
+        {"it", "13.543", "1.951", "47%", "1.951\u00A0kJ", "3,0\u00A0g", "0,30\u00A0g"},
+        {"ru", "13\u00A0543", "1\u00A0951", "47\u00A0%", "1\u00A0951\u00A0кДж", "3,0\u00A0г",
+         "0,30\u00A0г"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lang);
+        const NumberFormat format = formatOf(c.lang);
+        EXPECT_EQ(format.number("13543"), c.thousands);
+        EXPECT_EQ(format.number("1951"), c.fourDigits);
+        EXPECT_EQ(format.percent(47), c.percent);
+        // A stored "1951.0" without its ".0"; one decimal for fat whether stored with it or not.
+        EXPECT_EQ(format.withUnit(format.amount("1951.0", 0), "kJ"), c.energy);
+        EXPECT_EQ(format.withUnit(format.amount("3", 1), "g"), c.fat);
+        EXPECT_EQ(format.withUnit(format.amount("0.3", 2), "g"), c.salt);
+        // A field is read back: no thousands there.
+        EXPECT_EQ(format.fieldNumber("13543.5"), c.lang == "en" ? "13543.5" : "13543,5");
+        // A share in the texts keeps its sign on the line of its number.
+        for (const auto& [key, text] : tables().texts.at(c.lang))
+            EXPECT_FALSE(std::regex_search(text, std::regex("[0-9] %"))) << key;
     }
 }
 
