@@ -150,6 +150,7 @@ void MenuFolderVC::openSummary(int row) {
     auto summary = std::make_shared<ProductDetailPortraitVC>(platform_, shared_);
     summary->drawData(sums.totals());
     summary->setTitleName(folderDisplayName(folder, platform_.strings));
+    summary->setFolderId(folder.folderId);
     navigation_.push(summary);
 }
 

@@ -13,6 +13,8 @@
 #include "screens/common/WheelPicker.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
+#include "screens/diary/DiaryDayWidget.h"
+#include "screens/diary/DiaryEntryWidget.h"
 #include "screens/filing/CheckPickerView.h"
 #include "screens/ownproducts/AddProductWidget.h"
 #include "screens/ownproducts/ManageProductsWidget.h"
@@ -380,6 +382,12 @@ private slots:
         auto* page = detail->findChild<QScrollArea*>();
         page->ensureWidgetVisible(detail->choiceRows().back());
         check("nutrition table and better choices");
+        page->ensureWidgetVisible(detail->eatenButton());
+        tap(detail->eatenButton());
+        TOP_SCREEN(eaten, DiaryEntryWidget, run.stack(0));
+        check("diary entry");
+        tap(barButton(run.stack(0), eaten->saveAction()));
+        QCOMPARE(run.stack(0).topWidget(), static_cast<QWidget*>(detail));
         page->ensureWidgetVisible(detail->favoriteButton());
         tap(detail->favoriteButton());
         QTRY_VERIFY(detail->picker()->isVisible());
@@ -519,6 +527,18 @@ private slots:
                                   ProfileFigure::ActivityLevel, ProfileFigure::DailyCalories})
             visit(run.stack(3), profile->infoButton(row),
                   QString("profile information %1").arg(int(row)));
+
+        // The diary with the product eaten above, its entry and its charts.
+        tap(tabs.tabButton(kDiaryTab));
+        TOP_SCREEN(diary, DiaryDayWidget, run.stack(kDiaryTab));
+        check("diary day");
+        QList<QWidget*> entries;
+        for (int meal = 0; meal < kMealCount; ++meal)
+            entries += diary->entryRows(static_cast<Meal>(meal));
+        QCOMPARE(entries.size(), 1);
+        visit(run.stack(kDiaryTab), entries.front(), "diary entry");
+        visit(run.stack(kDiaryTab), diary->weekButton(), "week chart");
+        visit(run.stack(kDiaryTab), diary->monthButton(), "month chart");
     }
 
     // Without a camera the scan button opens the file dialog; a picture's code unknown to the
