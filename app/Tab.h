@@ -1,4 +1,4 @@
-// The five tabs, in the order of the tab bar. Plain ints on purpose: the shell loops over them.
+// The four tabs, in the order of the tab bar. Plain ints on purpose: the shell loops over them.
 #pragma once
 
 namespace tolvane {
@@ -8,7 +8,6 @@ enum Tab : int {
     kMenuListTab = 1,   // "Menu List": the meal planner
     kCategoriesTab = 2, // "Kategorien"
     kSetupTab = 3,      // "Setup": the settings
-    kDiaryTab = 4,      // "Tagebuch": the food diary
 };
 
 } // namespace tolvane

@@ -25,7 +25,7 @@ TabShell::TabShell(const ScreenFactory& factory, Platform platform, Pictures& pi
     barLayout->setContentsMargins(0, 0, 0, 0);
     barLayout->setSpacing(0);
     static const char* const icons[tabCount] = {"tab_suche", "tab_menulist", "tab_kategorien",
-                                                "tab_setup", "tab_tagebuch"};
+                                                "tab_setup"};
     for (int tab = 0; tab < tabCount; ++tab) {
         stacks_[tab] = new NavigationStack(factory, platform, pictures, delegate, tab);
         pages_->addWidget(stacks_[tab]);

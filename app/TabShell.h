@@ -1,4 +1,4 @@
-// The tabbed interface: a navigation stack per tab and the tab bar at the bottom.
+// The four-tab interface: a navigation stack per tab and the tab bar at the bottom.
 #pragma once
 
 #include "app/NavigationStack.h"
@@ -15,7 +15,7 @@ namespace tolvane {
 class TabShell : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int tabCount = 5;
+    static constexpr int tabCount = 4;
 
     TabShell(const ScreenFactory& factory, Platform platform, Pictures& pictures,
              Tolvane_AppDelegate& delegate, QWidget* parent = nullptr);

@@ -131,7 +131,6 @@ void Tolvane_AppDelegate::applicationDidFinishLaunching() {
     tabBarVC_->setTabTitle(kMenuListTab, qs(context_.strings->text("Menu List")));
     tabBarVC_->setTabTitle(kCategoriesTab, qs(context_.strings->text("Kategorien")));
     tabBarVC_->setTabTitle(kSetupTab, qs(context_.strings->text("Setup")));
-    tabBarVC_->setTabTitle(kDiaryTab, qs(context_.strings->text("Tagebuch")));
 
     // Without a settings row "Localization" stays as it is.
     if (const auto settings = SettingsStore(*database_).selectSettings())

@@ -16,6 +16,7 @@
 #include "screens/settings/ShowInfoWidget.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileDialog>
 #include <QTimer>
 
@@ -66,8 +67,17 @@ std::shared_ptr<Screen> makeSetup(ScreenContext& c) {
         dialog->setDefaultSuffix("json");
         dialog->setWindowTitle(
             qs(platform.strings.text(save ? key("Backup Export") : key("Backup Import"))));
+        dialog->setDirectory(QDir::homePath());
         if (save)
             dialog->selectFile("Tolvane-" + QDate::currentDate().toString(Qt::ISODate) + ".json");
+        // Over the handheld window, as wide as it: a list without the columns and places.
+        dialog->setViewMode(QFileDialog::List);
+        for (const char* spare :
+             {"sidebar", "lookInLabel", "fileTypeLabel", "listModeButton", "detailModeButton"})
+            if (auto* widget = dialog->findChild<QWidget*>(spare)) widget->hide();
+        QWidget* window = delegate.window();
+        dialog->setMinimumSize(0, 0);
+        dialog->setGeometry(QRect(window->mapToGlobal(QPoint(0, 0)), window->size()));
         QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
                          [chosen](const QString& file) { chosen(file.toStdString()); });
         dialog->open();

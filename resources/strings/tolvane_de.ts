@@ -1448,7 +1448,7 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
     </message>
     <message>
         <source>Diary %@ kcal left</source>
-        <translation>Noch %@ kcal für heute</translation>
+        <translation>Noch %@ kcal bis zum Tagesbedarf</translation>
     </message>
     <message>
         <source>Diary %@ kcal over</source>
@@ -1629,6 +1629,10 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
     <message>
         <source>Backup Refused Newer</source>
         <translation>Die Sicherung stammt von einer neueren Tolvane-Version. Bitte aktualisieren Sie Tolvane. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Row Description</source>
+        <translation>Öffnet das Tagebuch mit dem heutigen Tag</translation>
     </message>
 </context>
 </TS>

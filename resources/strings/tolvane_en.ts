@@ -1630,5 +1630,9 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Backup Refused Newer</source>
         <translation>The backup comes from a newer version of Tolvane. Please update Tolvane. Nothing was changed.</translation>
     </message>
+    <message>
+        <source>Accessible Diary Row Description</source>
+        <translation>Opens the diary at today</translation>
+    </message>
 </context>
 </TS>

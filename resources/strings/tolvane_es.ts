@@ -1630,5 +1630,9 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Backup Refused Newer</source>
         <translation>La copia procede de una versión más reciente de Tolvane. Actualice Tolvane. No se ha cambiado nada.</translation>
     </message>
+    <message>
+        <source>Accessible Diary Row Description</source>
+        <translation>Abre el diario en el día de hoy</translation>
+    </message>
 </context>
 </TS>

@@ -1630,5 +1630,9 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>Backup Refused Newer</source>
         <translation>La sauvegarde provient d’une version plus récente de Tolvane. Veuillez mettre Tolvane à jour. Rien n’a été modifié.</translation>
     </message>
+    <message>
+        <source>Accessible Diary Row Description</source>
+        <translation>Ouvre le journal à aujourd'hui</translation>
+    </message>
 </context>
 </TS>

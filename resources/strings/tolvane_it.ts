@@ -1630,5 +1630,9 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Backup Refused Newer</source>
         <translation>Il backup proviene da una versione più recente di Tolvane. Aggiorni Tolvane. Non è stato modificato nulla.</translation>
     </message>
+    <message>
+        <source>Accessible Diary Row Description</source>
+        <translation>Apre il diario sulla giornata di oggi</translation>
+    </message>
 </context>
 </TS>

@@ -1484,7 +1484,7 @@
     </message>
     <message>
         <source>Diary Last %@</source>
-        <translation>Прошлый раз %@</translation>
+        <translation>Ранее %@</translation>
     </message>
     <message>
         <source>Diary Folder Logged %@</source>
@@ -1629,6 +1629,10 @@
     <message>
         <source>Backup Refused Newer</source>
         <translation>Копия создана более новой версией Tolvane. Обновите Tolvane. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Row Description</source>
+        <translation>Открывает дневник на сегодняшнем дне</translation>
     </message>
 </context>
 </TS>

@@ -117,8 +117,10 @@ void DiaryChartView::paintEvent(QPaintEvent*) {
     p.drawLine(plot.left(), y, plot.right(), y);
     p.setPen(QColor(0x1c, 0x1e, 0x21));
     const QString target = locale.toString(qRound(model_.targetKcal())) + " kcal";
-    p.drawText(QRect(plot.left(), 0, plot.width(), p.fontMetrics().height() + 4),
-               Qt::AlignLeft | Qt::AlignVCenter,
+    // Above the line, where the eye meets it.
+    const int textHeight = p.fontMetrics().height();
+    p.drawText(QRect(plot.left(), std::max(0, y - textHeight - 2), plot.width(), textHeight),
+               Qt::AlignRight | Qt::AlignBottom,
                qs(strings_.text(key("Diary Target"))) + " " + target);
 }
 

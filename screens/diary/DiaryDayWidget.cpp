@@ -83,7 +83,10 @@ QLabel* sectionHeader(const QString& text, QWidget* parent) {
 QString diaryDateText(const Strings& strings, const std::string& isoDay, bool withWeekday) {
     const QLocale locale(qs(strings.text(key("Diary Locale"))));
     const QDate date = QDate::fromString(qs(isoDay), Qt::ISODate);
-    return locale.toString(date, withWeekday ? QLocale::LongFormat : QLocale::ShortFormat);
+    // Short: the weekday's abbreviation before the language's short date ("Di. 08.12.26").
+    return withWeekday ? locale.toString(date, QLocale::LongFormat)
+                       : locale.dayName(date.dayOfWeek(), QLocale::ShortFormat) + " " +
+                             locale.toString(date, QLocale::ShortFormat);
 }
 
 DiaryDayWidget::DiaryDayWidget(std::shared_ptr<DiaryDayVC> model, const Strings& strings,
@@ -173,6 +176,19 @@ void DiaryDayWidget::showEvent(QShowEvent* event) {
     model_->viewWillAppear();
 }
 
+void DiaryDayWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitDate();
+}
+
+void DiaryDayWidget::fitDate() {
+    const QString whole = diaryDateText(strings_, model_->day());
+    const bool fits = date_->fontMetrics().horizontalAdvance(whole) <= date_->width() - 16;
+    date_->setText(fits ? whole : diaryDateText(strings_, model_->day(), false));
+    date_->setToolTip(fits ? QString() : whole);
+    date_->setAccessibleName(whole);
+}
+
 QList<QWidget*> DiaryDayWidget::entryRows(Meal meal) const {
     QList<QWidget*> rows;
     for (QWidget* row : content_->findChildren<QWidget*>("diaryRow"))
@@ -181,8 +197,7 @@ QList<QWidget*> DiaryDayWidget::entryRows(Meal meal) const {
 }
 
 void DiaryDayWidget::dayChanged() {
-    date_->setText(diaryDateText(strings_, model_->day()));
-    date_->setAccessibleName(date_->text());
+    fitDate();
     today_->setEnabled(!model_->isToday());
     const bool failed = model_->state() == DiaryDayVC::State::Failed;
     failed_->setVisible(failed);

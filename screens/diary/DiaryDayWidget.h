@@ -32,10 +32,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void dayChanged() override;
     void pickDate();
+    void fitDate();
 
     std::shared_ptr<DiaryDayVC> model_;
     const Strings& strings_;

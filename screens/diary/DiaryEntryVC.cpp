@@ -17,21 +17,21 @@ DiaryEntryVC::DiaryEntryVC(Platform platform, Database& shared, Navigation& navi
     : platform_(platform), shared_(shared), navigation_(navigation), host_(std::move(host)),
       entry_(std::move(entry)) {
     const NumberFormat format = numberFormat(platform_.strings);
-    auto label = [&](const char* labelKey, double amount) {
+    auto quick = [&](const char* labelKey, double amount) {
         std::string text = platform_.strings.text(labelKey);
         const std::string value = format.withUnit(format.number(diaryAmountText(amount)), unit());
         if (auto at = text.find("%@"); at != std::string::npos) text.replace(at, 2, value);
-        return text;
+        return DiaryQuickAmount{text, value, amount};
     };
-    quick_.push_back({label(key("Diary Quick %@"), 100.0), 100.0});
+    quick_.push_back(quick(key("Diary Quick %@"), 100.0));
     if (hasSalesPortion(entry_.portion))
         if (const double pack = leadingDouble(entry_.portion); pack > 0)
-            quick_.push_back({label(key("Diary Pack %@"), pack), pack});
+            quick_.push_back(quick(key("Diary Pack %@"), pack));
     // A product eaten before starts at the amount eaten then.
     double lastAmount = 0.0;
     if (const auto last = DiaryStore(shared_).lastAmount(entry_.productId, entry_.name))
         if (const double amount = leadingDouble(*last); amount > 0) {
-            quick_.push_back({label(key("Diary Last %@"), amount), amount});
+            quick_.push_back(quick(key("Diary Last %@"), amount));
             lastAmount = amount;
         }
     if (isNew()) {

@@ -26,7 +26,8 @@ public:
 };
 
 struct DiaryQuickAmount {
-    std::string label; // "100 g", "Pack: 250 g", "Last: 80 g"
+    std::string label; // "100 g", "Pack 250 g", "Last 80 g"
+    std::string value; // "250 g": what a button too narrow for the label shows
     double amount = 0.0;
 };
 

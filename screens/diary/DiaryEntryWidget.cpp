@@ -51,6 +51,7 @@ DiaryEntryWidget::DiaryEntryWidget(std::shared_ptr<DiaryEntryVC> model, const St
     maker->setWordWrap(true);
     maker->setText(qs(model_->maker()));
     maker->setStyleSheet("color: #6d7178");
+    maker->setVisible(!model_->maker().empty());
     layout->addWidget(name);
     layout->addWidget(maker);
 
@@ -106,6 +107,9 @@ DiaryEntryWidget::DiaryEntryWidget(std::shared_ptr<DiaryEntryVC> model, const St
     time_->setDisplayFormat("HH:mm");
     time_->setObjectName("diaryTime");
     describe(time_, strings_, key("Accessible Diary Time Description"), key("Diary Time"));
+    // The field inside the time box is what a screen reader lands on.
+    if (auto* field = time_->findChild<QLineEdit*>())
+        field->setAccessibleName(qs(strings_.text(key("Diary Time"))));
     form->addRow(qs(strings_.text(key("Diary Time"))), time_);
     meal_ = new QComboBox(page);
     meal_->setObjectName("diaryMeal");
@@ -153,10 +157,29 @@ DiaryEntryWidget::~DiaryEntryWidget() {
     model_->setListener(nullptr);
 }
 
+void DiaryEntryWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitQuickButtons();
+}
+
+void DiaryEntryWidget::fitQuickButtons() {
+    const auto& quick = model_->quickAmounts();
+    for (int i = 0; i < quick_.size() && i < static_cast<int>(quick.size()); ++i) {
+        QPushButton* button = quick_[i];
+        const QString label = qs(quick[static_cast<std::size_t>(i)].label);
+        const int room = button->width() - 16;
+        const bool fits = button->fontMetrics().horizontalAdvance(label) <= room;
+        button->setText(fits ? label : qs(quick[static_cast<std::size_t>(i)].value));
+        button->setToolTip(fits ? QString() : label);
+        button->setAccessibleName(label);
+    }
+}
+
 void DiaryEntryWidget::entryChanged() {
     if (!amount_->hasFocus()) amount_->setText(qs(model_->amountText()));
     kcal_->setText(qs(model_->kcalText()));
     day_->setText(diaryDateText(strings_, model_->day(), false));
+    day_->setToolTip(diaryDateText(strings_, model_->day()));
     day_->setAccessibleName(diaryDateText(strings_, model_->day()));
     const QTime time(model_->hour(), model_->minute());
     if (time_->time() != time) {

@@ -32,8 +32,13 @@ public:
     QAction* saveAction() const { return save_; }
     QPushButton* deleteButton() const { return delete_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void entryChanged() override;
+    // A quick choice too narrow for its words shows the amount alone, the words in its tooltip.
+    void fitQuickButtons();
 
     std::shared_ptr<DiaryEntryVC> model_;
     const Strings& strings_;

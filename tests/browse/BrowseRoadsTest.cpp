@@ -421,6 +421,18 @@ private slots:
         QVERIFY(run.answer("Hinweis löschen"));
         TOP_SCREEN(folders, MenuFolderWidget, run.stack(1));
         check("menu list");
+        // The diary above the folders, with the product eaten above, its entry and its charts.
+        tap(folders->diaryRow());
+        TOP_SCREEN(diary, DiaryDayWidget, run.stack(1));
+        check("diary day");
+        QList<QWidget*> entries;
+        for (int meal = 0; meal < kMealCount; ++meal)
+            entries += diary->entryRows(static_cast<Meal>(meal));
+        QCOMPARE(entries.size(), 1);
+        visit(run.stack(1), entries.front(), "diary entry");
+        visit(run.stack(1), diary->weekButton(), "week chart");
+        visit(run.stack(1), diary->monthButton(), "month chart");
+        tap(run.stack(1).backButton());
         for (auto key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}) // the keyboard opens it too
             QTest::keyClick(folders->list(), key);
         TOP_SCREEN(summary, ProductDetailPortraitWidget, run.stack(1));
@@ -527,18 +539,6 @@ private slots:
                                   ProfileFigure::ActivityLevel, ProfileFigure::DailyCalories})
             visit(run.stack(3), profile->infoButton(row),
                   QString("profile information %1").arg(int(row)));
-
-        // The diary with the product eaten above, its entry and its charts.
-        tap(tabs.tabButton(kDiaryTab));
-        TOP_SCREEN(diary, DiaryDayWidget, run.stack(kDiaryTab));
-        check("diary day");
-        QList<QWidget*> entries;
-        for (int meal = 0; meal < kMealCount; ++meal)
-            entries += diary->entryRows(static_cast<Meal>(meal));
-        QCOMPARE(entries.size(), 1);
-        visit(run.stack(kDiaryTab), entries.front(), "diary entry");
-        visit(run.stack(kDiaryTab), diary->weekButton(), "week chart");
-        visit(run.stack(kDiaryTab), diary->monthButton(), "month chart");
     }
 
     // Without a camera the scan button opens the file dialog; a picture's code unknown to the

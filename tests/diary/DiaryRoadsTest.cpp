@@ -5,6 +5,7 @@
 #include "screens/diary/DiaryChartWidget.h"
 #include "screens/diary/DiaryDayWidget.h"
 #include "screens/diary/DiaryEntryWidget.h"
+#include "screens/planner/MenuFolderWidget.h"
 #include "tests/support/ShellRun.h"
 #include "tests/support/TestCatalogue.h"
 
@@ -71,18 +72,23 @@ private slots:
         tap(barButton(run.stack(0), entry->saveAction()));
         QCOMPARE(run.stack(0).topWidget(), static_cast<QWidget*>(detail));
 
-        tap(run.tabs().tabButton(kDiaryTab));
-        TOP_SCREEN(day, DiaryDayWidget, run.stack(kDiaryTab));
+        // The diary: the row above the planner's folders.
+        tap(run.tabs().tabButton(kMenuListTab));
+        QVERIFY(run.answer("Hinweis löschen"));
+        TOP_SCREEN(folders, MenuFolderWidget, run.stack(kMenuListTab));
+        QVERIFY(folders->diaryRow()->isVisible());
+        tap(folders->diaryRow());
+        TOP_SCREEN(day, DiaryDayWidget, run.stack(kMenuListTab));
         check("diary day");
         QCOMPARE(allEntries(day).size(), 1);
         // Moved to yesterday from the entry itself.
         tap(allEntries(day).front());
-        TOP_SCREEN(edit, DiaryEntryWidget, run.stack(kDiaryTab));
+        TOP_SCREEN(edit, DiaryEntryWidget, run.stack(kMenuListTab));
         check("diary entry");
         QVERIFY(edit->deleteButton()->isVisible());
         tap(edit->previousDayButton());
-        tap(barButton(run.stack(kDiaryTab), edit->saveAction()));
-        QCOMPARE(run.stack(kDiaryTab).topWidget(), static_cast<QWidget*>(day));
+        tap(barButton(run.stack(kMenuListTab), edit->saveAction()));
+        QCOMPARE(run.stack(kMenuListTab).topWidget(), static_cast<QWidget*>(day));
         QTRY_COMPARE(allEntries(day).size(), 0);
         tap(day->previousButton());
         QTRY_COMPARE(allEntries(day).size(), 1);
@@ -90,9 +96,9 @@ private slots:
         tap(day->todayButton());
         QCOMPARE(allEntries(day).size(), 0);
 
-        // The week: yesterday's bar opens yesterday (today, Monday, has its week to itself).
+        // The week: yesterday's bar opens yesterday (on a Monday it lies in the week before).
         tap(day->weekButton());
-        TOP_SCREEN(week, DiaryChartWidget, run.stack(kDiaryTab));
+        TOP_SCREEN(week, DiaryChartWidget, run.stack(kMenuListTab));
         check("week chart");
         if (week->model()->days().front().day > yesterday) tap(week->previousButton());
         int index = -1;
@@ -101,14 +107,19 @@ private slots:
         QVERIFY(index >= 0);
         QVERIFY(week->model()->days()[static_cast<std::size_t>(index)].kcal > 300);
         tapAt(week->chart(), week->chart()->dayRect(index).center());
-        TOP_SCREEN(opened, DiaryDayWidget, run.stack(kDiaryTab));
+        TOP_SCREEN(opened, DiaryDayWidget, run.stack(kMenuListTab));
         QCOMPARE(opened->model()->day(), yesterday);
         QTRY_COMPARE(allEntries(opened).size(), 1);
-        tap(run.stack(kDiaryTab).backButton());
-        tap(run.stack(kDiaryTab).backButton());
+        tap(run.stack(kMenuListTab).backButton());
+        tap(run.stack(kMenuListTab).backButton());
         tap(day->monthButton());
-        TOP_SCREEN(month, DiaryChartWidget, run.stack(kDiaryTab));
+        TOP_SCREEN(monthChart, DiaryChartWidget, run.stack(kMenuListTab));
         check("month chart");
+        tap(run.stack(kMenuListTab).backButton());
+        tap(run.stack(kMenuListTab).backButton());
+        // Back on the folders: today's energy beside the diary's row, none eaten today now.
+        QCOMPARE(run.stack(kMenuListTab).topWidget(), static_cast<QWidget*>(folders));
+        QVERIFY(folders->diaryRow()->accessibleName().contains("0 "));
     }
 };
 
