@@ -1634,5 +1634,9 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>Accessible Diary Row Description</source>
         <translation>Öffnet das Tagebuch mit dem heutigen Tag</translation>
     </message>
+    <message>
+        <source>Diary Snacks</source>
+        <translation>Snacks</translation>
+    </message>
 </context>
 </TS>

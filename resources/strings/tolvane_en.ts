@@ -1634,5 +1634,9 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Accessible Diary Row Description</source>
         <translation>Opens the diary at today</translation>
     </message>
+    <message>
+        <source>Diary Snacks</source>
+        <translation>Snacks</translation>
+    </message>
 </context>
 </TS>

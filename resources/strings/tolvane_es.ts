@@ -1634,5 +1634,9 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Accessible Diary Row Description</source>
         <translation>Abre el diario en el día de hoy</translation>
     </message>
+    <message>
+        <source>Diary Snacks</source>
+        <translation>Tentempiés</translation>
+    </message>
 </context>
 </TS>

@@ -1634,5 +1634,9 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;support
         <source>Accessible Diary Row Description</source>
         <translation>Ouvre le journal à aujourd'hui</translation>
     </message>
+    <message>
+        <source>Diary Snacks</source>
+        <translation>En-cas</translation>
+    </message>
 </context>
 </TS>

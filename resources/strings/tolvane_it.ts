@@ -1634,5 +1634,9 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Accessible Diary Row Description</source>
         <translation>Apre il diario sulla giornata di oggi</translation>
     </message>
+    <message>
+        <source>Diary Snacks</source>
+        <translation>Spuntini</translation>
+    </message>
 </context>
 </TS>

@@ -1480,7 +1480,7 @@
     </message>
     <message>
         <source>Diary Pack %@</source>
-        <translation>Упаковка %@</translation>
+        <translation>Пачка %@</translation>
     </message>
     <message>
         <source>Diary Last %@</source>
@@ -1633,6 +1633,10 @@
     <message>
         <source>Accessible Diary Row Description</source>
         <translation>Открывает дневник на сегодняшнем дне</translation>
+    </message>
+    <message>
+        <source>Diary Snacks</source>
+        <translation>Перекусы</translation>
     </message>
 </context>
 </TS>

@@ -67,6 +67,11 @@ void DiaryChartVC::next() {
     reload();
 }
 
+std::string DiaryChartVC::targetText() const {
+    const NumberFormat format = numberFormat(platform_.strings);
+    return format.withUnit(format.fixed(target_, 0), "kcal");
+}
+
 std::string DiaryChartVC::dayText(int index) const {
     if (index < 0 || index >= static_cast<int>(days_.size())) return {};
     const NumberFormat format = numberFormat(platform_.strings);

@@ -49,6 +49,8 @@ public:
     State state() const { return state_; }
     const std::vector<DiaryChartDay>& days() const { return days_; }
     double targetKcal() const { return target_; }
+    // "2.000 kcal" as the language writes it.
+    std::string targetText() const;
     // The top of the scale: the target or the most eaten day, whichever is more.
     double scaleKcal() const;
     const DiaryDate& first() const { return first_; }

@@ -116,7 +116,7 @@ void DiaryChartView::paintEvent(QPaintEvent*) {
     p.setPen(QPen(QColor(0x1c, 0x1e, 0x21), 1, Qt::DashLine));
     p.drawLine(plot.left(), y, plot.right(), y);
     p.setPen(QColor(0x1c, 0x1e, 0x21));
-    const QString target = locale.toString(qRound(model_.targetKcal())) + " kcal";
+    const QString target = qs(model_.targetText());
     // Above the line, where the eye meets it.
     const int textHeight = p.fontMetrics().height();
     p.drawText(QRect(plot.left(), std::max(0, y - textHeight - 2), plot.width(), textHeight),

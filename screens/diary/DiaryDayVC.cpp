@@ -21,7 +21,7 @@ const char* mealTitleKey(Meal meal) {
     case Meal::Snack:
         break;
     }
-    return key("Snacks");
+    return key("Diary Snacks");
 }
 
 const char* dayNutrientKey(DayNutrient nutrient) {

@@ -51,6 +51,13 @@ DiaryEntryVC::DiaryEntryVC(Platform platform, Database& shared, Navigation& navi
     }
 }
 
+std::string DiaryEntryVC::unitText() const {
+    std::string pattern = platform_.strings.text("%@ " + unit());
+    if (const auto at = pattern.find("%@"); at != std::string::npos) pattern.erase(at, 2);
+    const auto first = pattern.find_first_not_of(' ');
+    return first == std::string::npos ? unit() : pattern.substr(first);
+}
+
 std::string DiaryEntryVC::kcalText() const {
     const NumberFormat format = numberFormat(platform_.strings);
     DiaryEntryRow shown = entry_;

@@ -45,6 +45,8 @@ public:
     const std::string& maker() const { return entry_.maker; }
     // "g" or "ml".
     std::string unit() const { return entry_.unit == "g" ? "g" : "ml"; }
+    // The unit word as the language writes it ("г").
+    std::string unitText() const;
     // "375 kcal" for the amount, or the no-data sign.
     std::string kcalText() const;
 

@@ -63,7 +63,7 @@ DiaryEntryWidget::DiaryEntryWidget(std::shared_ptr<DiaryEntryVC> model, const St
     amount_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     describe(amount_, strings_, key("Accessible Diary Amount Description"),
              key("Accessible Diary Amount"));
-    auto* unit = new QLabel(qs(model_->unit()), page);
+    auto* unit = new QLabel(qs(model_->unitText()), page);
     kcal_ = new QLabel(page);
     kcal_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     amountRow->addWidget(amount_, 2);
