@@ -52,7 +52,7 @@ DiaryEntryVC::DiaryEntryVC(Platform platform, Database& shared, Navigation& navi
 }
 
 std::string DiaryEntryVC::unitText() const {
-    std::string pattern = platform_.strings.text("%@ " + unit());
+    std::string pattern = platform_.strings.text(unit() == "g" ? key("%@ g") : key("%@ ml"));
     if (const auto at = pattern.find("%@"); at != std::string::npos) pattern.erase(at, 2);
     const auto first = pattern.find_first_not_of(' ');
     return first == std::string::npos ? unit() : pattern.substr(first);
