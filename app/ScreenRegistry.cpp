@@ -11,6 +11,7 @@ void registerScreens(ScreenFactory& factory) {
     registerDetailScreens(factory);
     registerBrowseScreens(factory);
     registerPlannerScreens(factory);
+    registerDiaryScreens(factory);
 }
 
 } // namespace tolvane

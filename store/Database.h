@@ -137,6 +137,7 @@ private:
     friend class CatalogueStore;
     friend class OwnProductStore;
     friend class PlannerStore;
+    friend class DiaryStore;
     friend class SettingsStore;
     friend class CataloguePageWriter;
     class Connection;

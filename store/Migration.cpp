@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "store/DatabaseFileCheck.h"
+#include "store/DiaryStore.h"
 #include "store/PlannerStore.h"
 #include "store/SettingsStore.h"
 
@@ -253,6 +254,9 @@ MigrationResult createEditableCopyOfDatabaseIfNeeded(const StoreLocations& locat
         return result;
     }
     AppDefaults(defaults).setCopiedNewFolderDatabase(true);
+    // The diary's own tables, at their version; without them only the diary cannot be used.
+    if (writable && !DiaryStore(database).createTables())
+        log.write("The diary's tables could not be created in " + path);
     result.ok = true;
     if (!writable) {
         result.problem = Problem::ReadOnly;

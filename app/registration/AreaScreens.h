@@ -30,5 +30,6 @@ void registerSettingsScreens(ScreenFactory& factory);
 void registerDetailScreens(ScreenFactory& factory);
 void registerBrowseScreens(ScreenFactory& factory);
 void registerPlannerScreens(ScreenFactory& factory);
+void registerDiaryScreens(ScreenFactory& factory);
 
 } // namespace tolvane

@@ -6,6 +6,7 @@
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
 #include "screens/common/PlaceholderWidget.h"
+#include "screens/common/QtText.h"
 #include "screens/ownproducts/ManageProductsVC.h"
 #include "screens/profile/PersonalProfileVC.h"
 #include "screens/settings/DatabaseSetupStore.h"
@@ -14,6 +15,9 @@
 #include "screens/settings/SetupWidget.h"
 #include "screens/settings/ShowInfoWidget.h"
 
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QTimer>
 
 namespace tolvane {
@@ -50,13 +54,42 @@ std::shared_ptr<Screen> makeSetup(ScreenContext& c) {
                 });
             });
     };
+    // The file dialog as a sheet of the window: it does not block, the answer comes later.
+    auto chooseBackupFile = [platform, &delegate](bool save,
+                                                  std::function<void(const std::string&)> chosen) {
+        auto* dialog = new QFileDialog(delegate.window());
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->setObjectName("backupFileDialog");
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        dialog->setNameFilter(qs(platform.strings.text(key("Backup File Filter"))) + " (*.json)");
+        dialog->setDefaultSuffix("json");
+        dialog->setWindowTitle(
+            qs(platform.strings.text(save ? key("Backup Export") : key("Backup Import"))));
+        dialog->setDirectory(QDir::homePath());
+        if (save)
+            dialog->selectFile("Tolvane-" + QDate::currentDate().toString(Qt::ISODate) + ".json");
+        // Over the handheld window, as wide as it: a list without the columns and places.
+        dialog->setViewMode(QFileDialog::List);
+        for (const char* spare :
+             {"sidebar", "lookInLabel", "fileTypeLabel", "listModeButton", "detailModeButton"})
+            if (auto* widget = dialog->findChild<QWidget*>(spare)) widget->hide();
+        QWidget* window = delegate.window();
+        dialog->setMinimumSize(0, 0);
+        dialog->setGeometry(QRect(window->mapToGlobal(QPoint(0, 0)), window->size()));
+        QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
+                         [chosen](const QString& file) { chosen(file.toStdString()); });
+        dialog->open();
+    };
     auto made = std::make_shared<SetupVC>(SetupVC::Dependencies{
         platform, navigation,
         [&delegate]() -> std::unique_ptr<SetupStore> {
             return std::make_unique<DatabaseSetupStore>(delegate.getDBObj().GetDatabasePath(),
                                                         *delegate.context().log);
         },
-        delegate.languageChoice(), links, manageProducts, personalProfile});
+        delegate.languageChoice(), links, manageProducts, personalProfile, chooseBackupFile,
+        &delegate.getDBObj(), [&delegate] { delegate.catalogueService().ownProductsChanged(); }});
     *setup = made;
     return made;
 }

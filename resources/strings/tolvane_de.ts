@@ -1406,5 +1406,261 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>Accessible Slider Name</source>
         <translation>%@ (Schieberegler)</translation>
     </message>
+    <message>
+        <source>Tagebuch</source>
+        <translation>Tagebuch</translation>
+    </message>
+    <message>
+        <source>Frühstück</source>
+        <translation>Frühstück</translation>
+    </message>
+    <message>
+        <source>Mittagessen</source>
+        <translation>Mittagessen</translation>
+    </message>
+    <message>
+        <source>Abendessen</source>
+        <translation>Abendessen</translation>
+    </message>
+    <message>
+        <source>Gegessen</source>
+        <translation>Gegessen</translation>
+    </message>
+    <message>
+        <source>Heute</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Diary Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Diary Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Diary Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Diary Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Diary Meal</source>
+        <translation>Mahlzeit</translation>
+    </message>
+    <message>
+        <source>Diary Save</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Diary Chart</source>
+        <translation>Energie pro Tag</translation>
+    </message>
+    <message>
+        <source>Diary Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Diary Day Totals</source>
+        <translation>Der Tag gegen Ihren Bedarf</translation>
+    </message>
+    <message>
+        <source>Diary %@ of %@</source>
+        <translation>%@ von %@</translation>
+    </message>
+    <message>
+        <source>Diary %@ kcal left</source>
+        <translation>Noch %@ kcal bis zum Tagesbedarf</translation>
+    </message>
+    <message>
+        <source>Diary %@ kcal over</source>
+        <translation>%@ kcal über dem Tagesbedarf</translation>
+    </message>
+    <message>
+        <source>Diary Fixed References</source>
+        <translation>Ohne Tageskalorien im persönlichen Profil gelten die Richtwerte für 2.000 kcal.</translation>
+    </message>
+    <message>
+        <source>Diary Read Failed</source>
+        <translation>Das Tagebuch kann gerade nicht gelesen werden. Es ist nichts verloren; bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Diary Write Failed</source>
+        <translation>Der Eintrag konnte nicht gesichert werden; das Tagebuch ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Diary Amount Refused</source>
+        <translation>Bitte geben Sie eine Menge größer als 0 ein.</translation>
+    </message>
+    <message>
+        <source>Diary Delete Question</source>
+        <translation>Diesen Eintrag aus dem Tagebuch löschen?</translation>
+    </message>
+    <message>
+        <source>Diary Quick %@</source>
+        <translation>%@</translation>
+    </message>
+    <message>
+        <source>Diary Pack %@</source>
+        <translation>Packung %@</translation>
+    </message>
+    <message>
+        <source>Diary Last %@</source>
+        <translation>Zuletzt %@</translation>
+    </message>
+    <message>
+        <source>Diary Folder Logged %@</source>
+        <translation>%@ Produkte wurden in das heutige Tagebuch eingetragen.</translation>
+    </message>
+    <message>
+        <source>Eat Folder Today</source>
+        <translation>Heute gegessen</translation>
+    </message>
+    <message>
+        <source>Diary Locale</source>
+        <translation>de_DE</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous Description</source>
+        <translation>Zeigt den Tag davor</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next Description</source>
+        <translation>Zeigt den Tag danach</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous Span Description</source>
+        <translation>Zeigt den Zeitraum davor</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next Span Description</source>
+        <translation>Zeigt den Zeitraum danach</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Date Description</source>
+        <translation>Datum wählen</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Today Description</source>
+        <translation>Zeigt den heutigen Tag</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Chart Description</source>
+        <translation>Öffnet die Energie pro Tag als Diagramm; ein Tag darin öffnet ihn</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Entry Description</source>
+        <translation>Öffnet den Eintrag zum Ändern, Verschieben oder Löschen</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Amount</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Amount Description</source>
+        <translation>Die gegessene Menge</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Quick Description</source>
+        <translation>Setzt diese Menge</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Time Description</source>
+        <translation>Die Uhrzeit des Essens</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Meal Description</source>
+        <translation>Die Mahlzeit des Eintrags</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Save Description</source>
+        <translation>Sichert den Eintrag im Tagebuch</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Delete Description</source>
+        <translation>Löscht den Eintrag nach einer Rückfrage</translation>
+    </message>
+    <message>
+        <source>Accessible Eaten Description</source>
+        <translation>Trägt dieses Produkt in das Tagebuch ein</translation>
+    </message>
+    <message>
+        <source>Accessible Eat Folder Description</source>
+        <translation>Trägt jedes Produkt des Ordners mit seiner Menge in das heutige Tagebuch ein</translation>
+    </message>
+    <message>
+        <source>Datensicherung</source>
+        <translation>Datensicherung</translation>
+    </message>
+    <message>
+        <source>    Datensicherung</source>
+        <translation>    Datensicherung</translation>
+    </message>
+    <message>
+        <source>Backup Export</source>
+        <translation>Alles exportieren</translation>
+    </message>
+    <message>
+        <source>Backup Import</source>
+        <translation>Sicherung importieren</translation>
+    </message>
+    <message>
+        <source>Backup File Filter</source>
+        <translation>Tolvane-Sicherung</translation>
+    </message>
+    <message>
+        <source>Backup Import Question</source>
+        <translation>Die Sicherung wird mit Ihren Daten zusammengeführt: Tagebuch, eigene Produkte und Speiseplan-Ordner kommen dazu, wo sie fehlen. Ihr persönliches Profil und die Einstellungen werden durch die der Sicherung ersetzt. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Backup Import Confirm</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Backup Exported</source>
+        <translation>Die Sicherung wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>Backup Export Failed</source>
+        <translation>Die Sicherung konnte nicht geschrieben werden. Bitte wählen Sie einen anderen Ort.</translation>
+    </message>
+    <message>
+        <source>Backup Imported</source>
+        <translation>Die Sicherung wurde importiert.</translation>
+    </message>
+    <message>
+        <source>Backup Import Failed</source>
+        <translation>Die Sicherung konnte nicht übernommen werden; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Damaged</source>
+        <translation>Die Datei ist beschädigt oder unvollständig. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Foreign</source>
+        <translation>Die Datei ist keine Tolvane-Sicherung. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Newer</source>
+        <translation>Die Sicherung stammt von einer neueren Tolvane-Version. Bitte aktualisieren Sie Tolvane. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Row Description</source>
+        <translation>Öffnet das Tagebuch mit dem heutigen Tag</translation>
+    </message>
+    <message>
+        <source>Diary Snacks</source>
+        <translation>Snacks</translation>
+    </message>
 </context>
 </TS>

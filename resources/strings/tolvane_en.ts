@@ -1406,5 +1406,261 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Accessible Slider Name</source>
         <translation>%@ (slider)</translation>
     </message>
+    <message>
+        <source>Tagebuch</source>
+        <translation>Diary</translation>
+    </message>
+    <message>
+        <source>Frühstück</source>
+        <translation>Breakfast</translation>
+    </message>
+    <message>
+        <source>Mittagessen</source>
+        <translation>Lunch</translation>
+    </message>
+    <message>
+        <source>Abendessen</source>
+        <translation>Dinner</translation>
+    </message>
+    <message>
+        <source>Gegessen</source>
+        <translation>Eaten</translation>
+    </message>
+    <message>
+        <source>Heute</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>Diary Week</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>Diary Month</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Diary Day</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Diary Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Diary Meal</source>
+        <translation>Meal</translation>
+    </message>
+    <message>
+        <source>Diary Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Diary Chart</source>
+        <translation>Energy per day</translation>
+    </message>
+    <message>
+        <source>Diary Target</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>Diary Day Totals</source>
+        <translation>The day against your needs</translation>
+    </message>
+    <message>
+        <source>Diary %@ of %@</source>
+        <translation>%@ of %@</translation>
+    </message>
+    <message>
+        <source>Diary %@ kcal left</source>
+        <translation>%@ kcal left for the day</translation>
+    </message>
+    <message>
+        <source>Diary %@ kcal over</source>
+        <translation>%@ kcal over the daily need</translation>
+    </message>
+    <message>
+        <source>Diary Fixed References</source>
+        <translation>Without daily calories in your personal profile, the reference amounts for 2,000 kcal are used.</translation>
+    </message>
+    <message>
+        <source>Diary Read Failed</source>
+        <translation>The diary cannot be read just now. Nothing is lost; please try again later.</translation>
+    </message>
+    <message>
+        <source>Diary Write Failed</source>
+        <translation>The entry could not be saved; the diary is unchanged.</translation>
+    </message>
+    <message>
+        <source>Diary Amount Refused</source>
+        <translation>Please enter an amount above 0.</translation>
+    </message>
+    <message>
+        <source>Diary Delete Question</source>
+        <translation>Delete this entry from the diary?</translation>
+    </message>
+    <message>
+        <source>Diary Quick %@</source>
+        <translation>%@</translation>
+    </message>
+    <message>
+        <source>Diary Pack %@</source>
+        <translation>Pack %@</translation>
+    </message>
+    <message>
+        <source>Diary Last %@</source>
+        <translation>Last %@</translation>
+    </message>
+    <message>
+        <source>Diary Folder Logged %@</source>
+        <translation>%@ products were written to today’s diary.</translation>
+    </message>
+    <message>
+        <source>Eat Folder Today</source>
+        <translation>Eaten today</translation>
+    </message>
+    <message>
+        <source>Diary Locale</source>
+        <translation>en_GB</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous Description</source>
+        <translation>Shows the day before</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next Description</source>
+        <translation>Shows the day after</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous Span Description</source>
+        <translation>Shows the span before</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next Span Description</source>
+        <translation>Shows the span after</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Date Description</source>
+        <translation>Choose a date</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Today Description</source>
+        <translation>Shows today</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Chart Description</source>
+        <translation>Opens the energy per day as a chart; a day in it opens that day</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Entry Description</source>
+        <translation>Opens the entry to change, move or delete it</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Amount</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Amount Description</source>
+        <translation>The amount eaten</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Quick Description</source>
+        <translation>Sets this amount</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Time Description</source>
+        <translation>The time of the meal</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Meal Description</source>
+        <translation>The meal of the entry</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Save Description</source>
+        <translation>Saves the entry in the diary</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Delete Description</source>
+        <translation>Deletes the entry after asking</translation>
+    </message>
+    <message>
+        <source>Accessible Eaten Description</source>
+        <translation>Writes this product to the diary</translation>
+    </message>
+    <message>
+        <source>Accessible Eat Folder Description</source>
+        <translation>Writes every product of the folder with its amount to today’s diary</translation>
+    </message>
+    <message>
+        <source>Datensicherung</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>    Datensicherung</source>
+        <translation>    Backup</translation>
+    </message>
+    <message>
+        <source>Backup Export</source>
+        <translation>Export everything</translation>
+    </message>
+    <message>
+        <source>Backup Import</source>
+        <translation>Import a backup</translation>
+    </message>
+    <message>
+        <source>Backup File Filter</source>
+        <translation>Tolvane backup</translation>
+    </message>
+    <message>
+        <source>Backup Import Question</source>
+        <translation>The backup is merged with your data: diary entries, own products and menu folders are added where missing. Your personal profile and settings are replaced by the backup’s. Continue?</translation>
+    </message>
+    <message>
+        <source>Backup Import Confirm</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Backup Exported</source>
+        <translation>The backup was written.</translation>
+    </message>
+    <message>
+        <source>Backup Export Failed</source>
+        <translation>The backup could not be written. Please choose another place.</translation>
+    </message>
+    <message>
+        <source>Backup Imported</source>
+        <translation>The backup was imported.</translation>
+    </message>
+    <message>
+        <source>Backup Import Failed</source>
+        <translation>The backup could not be taken in; nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Damaged</source>
+        <translation>The file is damaged or incomplete. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Foreign</source>
+        <translation>The file is not a Tolvane backup. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Newer</source>
+        <translation>The backup comes from a newer version of Tolvane. Please update Tolvane. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Row Description</source>
+        <translation>Opens the diary at today</translation>
+    </message>
+    <message>
+        <source>Diary Snacks</source>
+        <translation>Snacks</translation>
+    </message>
 </context>
 </TS>

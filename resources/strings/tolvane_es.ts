@@ -1406,5 +1406,261 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Accessible Slider Name</source>
         <translation>%@ (control deslizante)</translation>
     </message>
+    <message>
+        <source>Tagebuch</source>
+        <translation>Diario</translation>
+    </message>
+    <message>
+        <source>Frühstück</source>
+        <translation>Desayuno</translation>
+    </message>
+    <message>
+        <source>Mittagessen</source>
+        <translation>Almuerzo</translation>
+    </message>
+    <message>
+        <source>Abendessen</source>
+        <translation>Cena</translation>
+    </message>
+    <message>
+        <source>Gegessen</source>
+        <translation>Comido</translation>
+    </message>
+    <message>
+        <source>Heute</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Diary Week</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>Diary Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Diary Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Diary Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Diary Meal</source>
+        <translation>Comida</translation>
+    </message>
+    <message>
+        <source>Diary Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Diary Chart</source>
+        <translation>Energía por día</translation>
+    </message>
+    <message>
+        <source>Diary Target</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Diary Day Totals</source>
+        <translation>El día frente a sus necesidades</translation>
+    </message>
+    <message>
+        <source>Diary %@ of %@</source>
+        <translation>%@ de %@</translation>
+    </message>
+    <message>
+        <source>Diary %@ kcal left</source>
+        <translation>Quedan %@ kcal para el día</translation>
+    </message>
+    <message>
+        <source>Diary %@ kcal over</source>
+        <translation>%@ kcal por encima de la necesidad diaria</translation>
+    </message>
+    <message>
+        <source>Diary Fixed References</source>
+        <translation>Sin calorías diarias en su perfil personal se usan los valores de referencia para 2.000 kcal.</translation>
+    </message>
+    <message>
+        <source>Diary Read Failed</source>
+        <translation>El diario no se puede leer ahora. No se ha perdido nada; inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>Diary Write Failed</source>
+        <translation>No se pudo guardar la entrada; el diario no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>Diary Amount Refused</source>
+        <translation>Introduzca una cantidad mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Diary Delete Question</source>
+        <translation>¿Borrar esta entrada del diario?</translation>
+    </message>
+    <message>
+        <source>Diary Quick %@</source>
+        <translation>%@</translation>
+    </message>
+    <message>
+        <source>Diary Pack %@</source>
+        <translation>Envase %@</translation>
+    </message>
+    <message>
+        <source>Diary Last %@</source>
+        <translation>Última %@</translation>
+    </message>
+    <message>
+        <source>Diary Folder Logged %@</source>
+        <translation>Se anotaron %@ productos en el diario de hoy.</translation>
+    </message>
+    <message>
+        <source>Eat Folder Today</source>
+        <translation>Comido hoy</translation>
+    </message>
+    <message>
+        <source>Diary Locale</source>
+        <translation>es_ES</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous Description</source>
+        <translation>Muestra el día anterior</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next Description</source>
+        <translation>Muestra el día siguiente</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous Span Description</source>
+        <translation>Muestra el periodo anterior</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next Span Description</source>
+        <translation>Muestra el periodo siguiente</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Date Description</source>
+        <translation>Elegir una fecha</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Today Description</source>
+        <translation>Muestra el día de hoy</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Chart Description</source>
+        <translation>Abre la energía por día como gráfico; un día abre ese día</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Entry Description</source>
+        <translation>Abre la entrada para cambiarla, moverla o borrarla</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Amount</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Amount Description</source>
+        <translation>La cantidad comida</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Quick Description</source>
+        <translation>Pone esta cantidad</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Time Description</source>
+        <translation>La hora de la comida</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Meal Description</source>
+        <translation>La comida de la entrada</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Save Description</source>
+        <translation>Guarda la entrada en el diario</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Delete Description</source>
+        <translation>Borra la entrada tras preguntar</translation>
+    </message>
+    <message>
+        <source>Accessible Eaten Description</source>
+        <translation>Anota este producto en el diario</translation>
+    </message>
+    <message>
+        <source>Accessible Eat Folder Description</source>
+        <translation>Anota cada producto de la carpeta con su cantidad en el diario de hoy</translation>
+    </message>
+    <message>
+        <source>Datensicherung</source>
+        <translation>Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>    Datensicherung</source>
+        <translation>    Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Backup Export</source>
+        <translation>Exportar todo</translation>
+    </message>
+    <message>
+        <source>Backup Import</source>
+        <translation>Importar una copia</translation>
+    </message>
+    <message>
+        <source>Backup File Filter</source>
+        <translation>Copia de Tolvane</translation>
+    </message>
+    <message>
+        <source>Backup Import Question</source>
+        <translation>La copia se une a sus datos: las entradas del diario, los productos propios y las carpetas de menú se añaden donde falten. Su perfil personal y los ajustes se sustituyen por los de la copia. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Backup Import Confirm</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Backup Exported</source>
+        <translation>La copia se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Backup Export Failed</source>
+        <translation>No se pudo guardar la copia. Elija otro lugar.</translation>
+    </message>
+    <message>
+        <source>Backup Imported</source>
+        <translation>La copia se ha importado.</translation>
+    </message>
+    <message>
+        <source>Backup Import Failed</source>
+        <translation>No se pudo incorporar la copia; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Damaged</source>
+        <translation>El archivo está dañado o incompleto. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Foreign</source>
+        <translation>El archivo no es una copia de Tolvane. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Newer</source>
+        <translation>La copia procede de una versión más reciente de Tolvane. Actualice Tolvane. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Row Description</source>
+        <translation>Abre el diario en el día de hoy</translation>
+    </message>
+    <message>
+        <source>Diary Snacks</source>
+        <translation>Tentempiés</translation>
+    </message>
 </context>
 </TS>

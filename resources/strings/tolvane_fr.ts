@@ -1406,5 +1406,261 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Accessible Slider Name</source>
         <translation>%@ (curseur)</translation>
     </message>
+    <message>
+        <source>Tagebuch</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Frühstück</source>
+        <translation>Petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Mittagessen</source>
+        <translation>Déjeuner</translation>
+    </message>
+    <message>
+        <source>Abendessen</source>
+        <translation>Dîner</translation>
+    </message>
+    <message>
+        <source>Gegessen</source>
+        <translation>Ajouter au journal</translation>
+    </message>
+    <message>
+        <source>Heute</source>
+        <translation>Aujourd'hui</translation>
+    </message>
+    <message>
+        <source>Diary Week</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Diary Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Diary Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Diary Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Diary Meal</source>
+        <translation>Repas</translation>
+    </message>
+    <message>
+        <source>Diary Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Diary Chart</source>
+        <translation>Énergie par jour</translation>
+    </message>
+    <message>
+        <source>Diary Target</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>Diary Day Totals</source>
+        <translation>La journée face à vos besoins</translation>
+    </message>
+    <message>
+        <source>Diary %@ of %@</source>
+        <translation>%@ sur %@</translation>
+    </message>
+    <message>
+        <source>Diary %@ kcal left</source>
+        <translation>Il reste %@ kcal pour la journée</translation>
+    </message>
+    <message>
+        <source>Diary %@ kcal over</source>
+        <translation>%@ kcal au-dessus du besoin du jour</translation>
+    </message>
+    <message>
+        <source>Diary Fixed References</source>
+        <translation>Sans calories journalières dans votre profil personnel, les repères pour 2 000 kcal s’appliquent.</translation>
+    </message>
+    <message>
+        <source>Diary Read Failed</source>
+        <translation>Le journal ne peut pas être lu pour le moment. Rien n’est perdu ; veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
+        <source>Diary Write Failed</source>
+        <translation>L’entrée n’a pas pu être enregistrée ; le journal est inchangé.</translation>
+    </message>
+    <message>
+        <source>Diary Amount Refused</source>
+        <translation>Veuillez saisir une quantité supérieure à 0.</translation>
+    </message>
+    <message>
+        <source>Diary Delete Question</source>
+        <translation>Supprimer cette entrée du journal ?</translation>
+    </message>
+    <message>
+        <source>Diary Quick %@</source>
+        <translation>%@</translation>
+    </message>
+    <message>
+        <source>Diary Pack %@</source>
+        <translation>Paquet %@</translation>
+    </message>
+    <message>
+        <source>Diary Last %@</source>
+        <translation>Dernière %@</translation>
+    </message>
+    <message>
+        <source>Diary Folder Logged %@</source>
+        <translation>%@ produits ont été ajoutés au journal du jour.</translation>
+    </message>
+    <message>
+        <source>Eat Folder Today</source>
+        <translation>Mangé aujourd'hui</translation>
+    </message>
+    <message>
+        <source>Diary Locale</source>
+        <translation>fr_FR</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous Description</source>
+        <translation>Affiche le jour précédent</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next Description</source>
+        <translation>Affiche le jour suivant</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous Span Description</source>
+        <translation>Affiche la période précédente</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next Span Description</source>
+        <translation>Affiche la période suivante</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Date Description</source>
+        <translation>Choisir une date</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Today Description</source>
+        <translation>Affiche aujourd'hui</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Chart Description</source>
+        <translation>Ouvre l’énergie par jour en graphique ; un jour l’ouvre</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Entry Description</source>
+        <translation>Ouvre l’entrée pour la modifier, la déplacer ou la supprimer</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Amount</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Amount Description</source>
+        <translation>La quantité mangée</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Quick Description</source>
+        <translation>Choisit cette quantité</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Time Description</source>
+        <translation>L’heure du repas</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Meal Description</source>
+        <translation>Le repas de l’entrée</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Save Description</source>
+        <translation>Enregistre l’entrée dans le journal</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Delete Description</source>
+        <translation>Supprime l’entrée après confirmation</translation>
+    </message>
+    <message>
+        <source>Accessible Eaten Description</source>
+        <translation>Ajoute ce produit au journal</translation>
+    </message>
+    <message>
+        <source>Accessible Eat Folder Description</source>
+        <translation>Ajoute chaque produit du dossier avec sa quantité au journal du jour</translation>
+    </message>
+    <message>
+        <source>Datensicherung</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>    Datensicherung</source>
+        <translation>    Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Backup Export</source>
+        <translation>Tout exporter</translation>
+    </message>
+    <message>
+        <source>Backup Import</source>
+        <translation>Importer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Backup File Filter</source>
+        <translation>Sauvegarde Tolvane</translation>
+    </message>
+    <message>
+        <source>Backup Import Question</source>
+        <translation>La sauvegarde est fusionnée avec vos données : les entrées du journal, les produits personnels et les dossiers de menus sont ajoutés s’ils manquent. Votre profil personnel et vos réglages sont remplacés par ceux de la sauvegarde. Continuer ?</translation>
+    </message>
+    <message>
+        <source>Backup Import Confirm</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Backup Exported</source>
+        <translation>La sauvegarde a été écrite.</translation>
+    </message>
+    <message>
+        <source>Backup Export Failed</source>
+        <translation>La sauvegarde n’a pas pu être écrite. Veuillez choisir un autre emplacement.</translation>
+    </message>
+    <message>
+        <source>Backup Imported</source>
+        <translation>La sauvegarde a été importée.</translation>
+    </message>
+    <message>
+        <source>Backup Import Failed</source>
+        <translation>La sauvegarde n’a pas pu être reprise ; rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Damaged</source>
+        <translation>Le fichier est endommagé ou incomplet. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Foreign</source>
+        <translation>Le fichier n’est pas une sauvegarde Tolvane. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Newer</source>
+        <translation>La sauvegarde provient d’une version plus récente de Tolvane. Veuillez mettre Tolvane à jour. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Row Description</source>
+        <translation>Ouvre le journal à aujourd'hui</translation>
+    </message>
+    <message>
+        <source>Diary Snacks</source>
+        <translation>En-cas</translation>
+    </message>
 </context>
 </TS>

@@ -1406,5 +1406,261 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Accessible Slider Name</source>
         <translation>%@ (cursore)</translation>
     </message>
+    <message>
+        <source>Tagebuch</source>
+        <translation>Diario</translation>
+    </message>
+    <message>
+        <source>Frühstück</source>
+        <translation>Colazione</translation>
+    </message>
+    <message>
+        <source>Mittagessen</source>
+        <translation>Pranzo</translation>
+    </message>
+    <message>
+        <source>Abendessen</source>
+        <translation>Cena</translation>
+    </message>
+    <message>
+        <source>Gegessen</source>
+        <translation>Mangiato</translation>
+    </message>
+    <message>
+        <source>Heute</source>
+        <translation>Oggi</translation>
+    </message>
+    <message>
+        <source>Diary Week</source>
+        <translation>Settimana</translation>
+    </message>
+    <message>
+        <source>Diary Month</source>
+        <translation>Mese</translation>
+    </message>
+    <message>
+        <source>Diary Day</source>
+        <translation>Giorno</translation>
+    </message>
+    <message>
+        <source>Diary Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Diary Meal</source>
+        <translation>Pasto</translation>
+    </message>
+    <message>
+        <source>Diary Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Diary Chart</source>
+        <translation>Energia al giorno</translation>
+    </message>
+    <message>
+        <source>Diary Target</source>
+        <translation>Obiettivo</translation>
+    </message>
+    <message>
+        <source>Diary Day Totals</source>
+        <translation>La giornata rispetto al fabbisogno</translation>
+    </message>
+    <message>
+        <source>Diary %@ of %@</source>
+        <translation>%@ su %@</translation>
+    </message>
+    <message>
+        <source>Diary %@ kcal left</source>
+        <translation>Restano %@ kcal per la giornata</translation>
+    </message>
+    <message>
+        <source>Diary %@ kcal over</source>
+        <translation>%@ kcal oltre il fabbisogno giornaliero</translation>
+    </message>
+    <message>
+        <source>Diary Fixed References</source>
+        <translation>Senza calorie giornaliere nel profilo personale valgono i valori di riferimento per 2.000 kcal.</translation>
+    </message>
+    <message>
+        <source>Diary Read Failed</source>
+        <translation>Il diario non può essere letto in questo momento. Nulla è andato perso; riprovi più tardi.</translation>
+    </message>
+    <message>
+        <source>Diary Write Failed</source>
+        <translation>Non è stato possibile salvare la voce; il diario è invariato.</translation>
+    </message>
+    <message>
+        <source>Diary Amount Refused</source>
+        <translation>Inserisca una quantità maggiore di 0.</translation>
+    </message>
+    <message>
+        <source>Diary Delete Question</source>
+        <translation>Eliminare questa voce dal diario?</translation>
+    </message>
+    <message>
+        <source>Diary Quick %@</source>
+        <translation>%@</translation>
+    </message>
+    <message>
+        <source>Diary Pack %@</source>
+        <translation>Confezione %@</translation>
+    </message>
+    <message>
+        <source>Diary Last %@</source>
+        <translation>Ultima %@</translation>
+    </message>
+    <message>
+        <source>Diary Folder Logged %@</source>
+        <translation>%@ prodotti sono stati registrati nel diario di oggi.</translation>
+    </message>
+    <message>
+        <source>Eat Folder Today</source>
+        <translation>Mangiato oggi</translation>
+    </message>
+    <message>
+        <source>Diary Locale</source>
+        <translation>it_IT</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous</source>
+        <translation>Precedente</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next</source>
+        <translation>Successivo</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous Description</source>
+        <translation>Mostra il giorno prima</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next Description</source>
+        <translation>Mostra il giorno dopo</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous Span Description</source>
+        <translation>Mostra il periodo precedente</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next Span Description</source>
+        <translation>Mostra il periodo successivo</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Date Description</source>
+        <translation>Scegli una data</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Today Description</source>
+        <translation>Mostra oggi</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Chart Description</source>
+        <translation>Apre l’energia al giorno come grafico; un giorno apre quel giorno</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Entry Description</source>
+        <translation>Apre la voce per modificarla, spostarla o eliminarla</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Amount</source>
+        <translation>Quantità</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Amount Description</source>
+        <translation>La quantità mangiata</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Quick Description</source>
+        <translation>Imposta questa quantità</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Time Description</source>
+        <translation>L’ora del pasto</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Meal Description</source>
+        <translation>Il pasto della voce</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Save Description</source>
+        <translation>Salva la voce nel diario</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Delete Description</source>
+        <translation>Elimina la voce dopo una domanda</translation>
+    </message>
+    <message>
+        <source>Accessible Eaten Description</source>
+        <translation>Registra questo prodotto nel diario</translation>
+    </message>
+    <message>
+        <source>Accessible Eat Folder Description</source>
+        <translation>Registra ogni prodotto della cartella con la sua quantità nel diario di oggi</translation>
+    </message>
+    <message>
+        <source>Datensicherung</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>    Datensicherung</source>
+        <translation>    Backup</translation>
+    </message>
+    <message>
+        <source>Backup Export</source>
+        <translation>Esporta tutto</translation>
+    </message>
+    <message>
+        <source>Backup Import</source>
+        <translation>Importa un backup</translation>
+    </message>
+    <message>
+        <source>Backup File Filter</source>
+        <translation>Backup di Tolvane</translation>
+    </message>
+    <message>
+        <source>Backup Import Question</source>
+        <translation>Il backup viene unito ai suoi dati: voci del diario, prodotti propri e cartelle dei menu vengono aggiunti dove mancano. Il profilo personale e le impostazioni vengono sostituiti da quelli del backup. Continuare?</translation>
+    </message>
+    <message>
+        <source>Backup Import Confirm</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Backup Exported</source>
+        <translation>Il backup è stato scritto.</translation>
+    </message>
+    <message>
+        <source>Backup Export Failed</source>
+        <translation>Non è stato possibile scrivere il backup. Scelga un altro percorso.</translation>
+    </message>
+    <message>
+        <source>Backup Imported</source>
+        <translation>Il backup è stato importato.</translation>
+    </message>
+    <message>
+        <source>Backup Import Failed</source>
+        <translation>Non è stato possibile acquisire il backup; non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Damaged</source>
+        <translation>Il file è danneggiato o incompleto. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Foreign</source>
+        <translation>Il file non è un backup di Tolvane. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Newer</source>
+        <translation>Il backup proviene da una versione più recente di Tolvane. Aggiorni Tolvane. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Row Description</source>
+        <translation>Apre il diario sulla giornata di oggi</translation>
+    </message>
+    <message>
+        <source>Diary Snacks</source>
+        <translation>Spuntini</translation>
+    </message>
 </context>
 </TS>

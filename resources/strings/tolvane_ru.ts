@@ -1406,5 +1406,261 @@
         <source>Accessible Slider Name</source>
         <translation>%@ (ползунок)</translation>
     </message>
+    <message>
+        <source>Tagebuch</source>
+        <translation>Дневник</translation>
+    </message>
+    <message>
+        <source>Frühstück</source>
+        <translation>Завтрак</translation>
+    </message>
+    <message>
+        <source>Mittagessen</source>
+        <translation>Обед</translation>
+    </message>
+    <message>
+        <source>Abendessen</source>
+        <translation>Ужин</translation>
+    </message>
+    <message>
+        <source>Gegessen</source>
+        <translation>Съедено</translation>
+    </message>
+    <message>
+        <source>Heute</source>
+        <translation>Сегодня</translation>
+    </message>
+    <message>
+        <source>Diary Week</source>
+        <translation>Неделя</translation>
+    </message>
+    <message>
+        <source>Diary Month</source>
+        <translation>Месяц</translation>
+    </message>
+    <message>
+        <source>Diary Day</source>
+        <translation>День</translation>
+    </message>
+    <message>
+        <source>Diary Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Diary Meal</source>
+        <translation>Приём пищи</translation>
+    </message>
+    <message>
+        <source>Diary Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Diary Chart</source>
+        <translation>Энергия по дням</translation>
+    </message>
+    <message>
+        <source>Diary Target</source>
+        <translation>Цель</translation>
+    </message>
+    <message>
+        <source>Diary Day Totals</source>
+        <translation>День в сравнении с потребностью</translation>
+    </message>
+    <message>
+        <source>Diary %@ of %@</source>
+        <translation>%@ из %@</translation>
+    </message>
+    <message>
+        <source>Diary %@ kcal left</source>
+        <translation>Осталось %@ ккал на день</translation>
+    </message>
+    <message>
+        <source>Diary %@ kcal over</source>
+        <translation>На %@ ккал больше дневной нормы</translation>
+    </message>
+    <message>
+        <source>Diary Fixed References</source>
+        <translation>Без суточной нормы калорий в личном профиле используются нормы для 2000 ккал.</translation>
+    </message>
+    <message>
+        <source>Diary Read Failed</source>
+        <translation>Дневник сейчас не удаётся прочитать. Ничего не потеряно; попробуйте позже.</translation>
+    </message>
+    <message>
+        <source>Diary Write Failed</source>
+        <translation>Запись не удалось сохранить; дневник не изменён.</translation>
+    </message>
+    <message>
+        <source>Diary Amount Refused</source>
+        <translation>Введите количество больше 0.</translation>
+    </message>
+    <message>
+        <source>Diary Delete Question</source>
+        <translation>Удалить эту запись из дневника?</translation>
+    </message>
+    <message>
+        <source>Diary Quick %@</source>
+        <translation>%@</translation>
+    </message>
+    <message>
+        <source>Diary Pack %@</source>
+        <translation>Пачка %@</translation>
+    </message>
+    <message>
+        <source>Diary Last %@</source>
+        <translation>Ранее %@</translation>
+    </message>
+    <message>
+        <source>Diary Folder Logged %@</source>
+        <translation>В сегодняшний дневник записано продуктов: %@.</translation>
+    </message>
+    <message>
+        <source>Eat Folder Today</source>
+        <translation>Съедено сегодня</translation>
+    </message>
+    <message>
+        <source>Diary Locale</source>
+        <translation>ru_RU</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next</source>
+        <translation>Вперёд</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous Description</source>
+        <translation>Показывает предыдущий день</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next Description</source>
+        <translation>Показывает следующий день</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Previous Span Description</source>
+        <translation>Показывает предыдущий период</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Next Span Description</source>
+        <translation>Показывает следующий период</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Date Description</source>
+        <translation>Выбрать дату</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Today Description</source>
+        <translation>Показывает сегодняшний день</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Chart Description</source>
+        <translation>Открывает график энергии по дням; день на нём открывает этот день</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Entry Description</source>
+        <translation>Открывает запись для изменения, переноса или удаления</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Amount</source>
+        <translation>Количество</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Amount Description</source>
+        <translation>Съеденное количество</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Quick Description</source>
+        <translation>Устанавливает это количество</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Time Description</source>
+        <translation>Время приёма пищи</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Meal Description</source>
+        <translation>Приём пищи для записи</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Save Description</source>
+        <translation>Сохраняет запись в дневнике</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Delete Description</source>
+        <translation>Удаляет запись после подтверждения</translation>
+    </message>
+    <message>
+        <source>Accessible Eaten Description</source>
+        <translation>Записывает этот продукт в дневник</translation>
+    </message>
+    <message>
+        <source>Accessible Eat Folder Description</source>
+        <translation>Записывает каждый продукт папки с его количеством в сегодняшний дневник</translation>
+    </message>
+    <message>
+        <source>Datensicherung</source>
+        <translation>Резервная копия</translation>
+    </message>
+    <message>
+        <source>    Datensicherung</source>
+        <translation>    Резервная копия</translation>
+    </message>
+    <message>
+        <source>Backup Export</source>
+        <translation>Экспортировать всё</translation>
+    </message>
+    <message>
+        <source>Backup Import</source>
+        <translation>Импортировать копию</translation>
+    </message>
+    <message>
+        <source>Backup File Filter</source>
+        <translation>Копия Tolvane</translation>
+    </message>
+    <message>
+        <source>Backup Import Question</source>
+        <translation>Копия объединяется с вашими данными: записи дневника, свои продукты и папки меню добавляются, если их нет. Личный профиль и настройки заменяются данными из копии. Продолжить?</translation>
+    </message>
+    <message>
+        <source>Backup Import Confirm</source>
+        <translation>Импортировать</translation>
+    </message>
+    <message>
+        <source>Backup Exported</source>
+        <translation>Резервная копия записана.</translation>
+    </message>
+    <message>
+        <source>Backup Export Failed</source>
+        <translation>Не удалось записать копию. Выберите другое место.</translation>
+    </message>
+    <message>
+        <source>Backup Imported</source>
+        <translation>Резервная копия импортирована.</translation>
+    </message>
+    <message>
+        <source>Backup Import Failed</source>
+        <translation>Не удалось принять копию; ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Damaged</source>
+        <translation>Файл повреждён или неполон. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Foreign</source>
+        <translation>Файл не является копией Tolvane. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Backup Refused Newer</source>
+        <translation>Копия создана более новой версией Tolvane. Обновите Tolvane. Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Row Description</source>
+        <translation>Открывает дневник на сегодняшнем дне</translation>
+    </message>
+    <message>
+        <source>Diary Snacks</source>
+        <translation>Перекусы</translation>
+    </message>
 </context>
 </TS>

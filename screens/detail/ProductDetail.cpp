@@ -4,6 +4,8 @@
 #include "nutrition/TrafficLightRating.h"
 #include "platform/Keys.h"
 #include "screens/common/Nutrients.h"
+#include "screens/diary/DiaryEntryVC.h"
+#include "screens/diary/DiaryLog.h"
 #include "screens/filing/FolderName.h"
 #include "screens/filing/PlannerWrites.h"
 #include "store/CatalogueStore.h"
@@ -126,6 +128,15 @@ void ProductDetail::openBetterChoice(int index) {
     detail->setNavigation(navigation_);
     detail->drawData(*product);
     navigation_->push(detail, key("Zurück"));
+}
+
+void ProductDetail::eatenPressed() {
+    if (!navigation_ || !stillStored(true)) return;
+    // The values as they are now: the diary keeps them whatever the catalogue does later.
+    const ProductId id = ProductId::of(product_.recordId);
+    navigation_->push(std::make_shared<DiaryEntryVC>(
+        platform_, shared_, *navigation_, DiaryHost{},
+        diarySnapshot(product_, CatalogueStore(shared_).selectNutritionFacts(id))));
 }
 
 std::string ProductDetail::categoryName() const {

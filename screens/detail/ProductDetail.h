@@ -135,6 +135,11 @@ public:
     const std::vector<std::string>& folderIDarray() const { return folderIDarray_; }
     const std::string& productIdForFolderAdd() const { return productIdForFolderAdd_; }
 
+    // "Gegessen": the diary's amount screen for this product, on the same stack.
+    static const char* eatenKey() { return key("Gegessen"); }
+    bool showsEatenButton() const { return navigation_ && !gone_ && !product_.recordId.empty(); }
+    void eatenPressed();
+
     // The device turned; a landscape orientation opens the calculator.
     void receivedRotate(DeviceOrientation orientation);
 

@@ -188,6 +188,10 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
                         " font-size: 12px; }"
                         "#favoriteButton:focus, #turnButton:focus { border-color: #9be0c3; }"
                         "#removeFavoriteButton:focus { background: #f6e9df; }"
+                        "#eatenButton { background: white; color: #23735a;"
+                        " border: 2px solid #23735a; border-radius: 8px; padding: 6px;"
+                        " font-weight: 600; }"
+                        "#eatenButton:focus { background: #d8ece4; }"
                         "#removeFavoriteButton { background: transparent; color: #8a4b16;"
                         " border: 1px solid #8a4b16; border-radius: 8px; padding: 6px; }"
                         "#factsHeading, #choicesHeading { font-weight: 600; color: #1c1e21; }"
@@ -237,6 +241,10 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
     removeFavorite_->setObjectName("removeFavoriteButton");
     describe(removeFavorite_, strings_, key("Accessible Remove Favorite Description"));
     layout->addWidget(removeFavorite_);
+    eaten_ = new QPushButton(qs(strings_.text(ProductDetail::eatenKey())), page);
+    eaten_->setObjectName("eatenButton");
+    describe(eaten_, strings_, key("Accessible Eaten Description"));
+    layout->addWidget(eaten_);
     layout->addSpacing(8);
     table_ = new DetailTable(*model_, page);
     table_->setAccessibleName(qs(strings_.text("Accessible Nutrition Table")));
@@ -278,6 +286,7 @@ ProductDetailWidget::ProductDetailWidget(std::shared_ptr<ProductDetail> model,
         if (!pickerUp_) picker_->hide();
     });
     connect(removeFavorite_, &QPushButton::clicked, this, [this] { model_->editButton(); });
+    connect(eaten_, &QPushButton::clicked, this, [this] { model_->eatenPressed(); });
     model_->setListener(this);
     model_->viewDidLoad();
     detailChanged();
@@ -300,6 +309,7 @@ void ProductDetailWidget::detailChanged() {
     favorite_->setVisible(model_->showsFavoriteButton());
     done_->setVisible(model_->pickerShown());
     removeFavorite_->setVisible(model_->canRemoveFavorite());
+    eaten_->setVisible(model_->showsEatenButton() && !model_->pickerShown());
     if (model_->pickerShown() != pickerUp_) slidePicker(model_->pickerShown());
     if (pickerUp_) picker_->model().reloadData();
     table_->refresh();

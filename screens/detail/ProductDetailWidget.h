@@ -40,6 +40,7 @@ public:
     std::shared_ptr<ProductDetail> model() const { return model_; }
     QPushButton* favoriteButton() const { return favorite_; }
     QPushButton* removeFavoriteButton() const { return removeFavorite_; }
+    QPushButton* eatenButton() const { return eaten_; }
     // "Done" in the navigation bar while the folder picker shows.
     QAction* doneAction() const { return done_; }
     CheckPickerView* picker() const { return picker_; }
@@ -82,6 +83,7 @@ private:
     QPushButton* favorite_;
     QPushButton* turn_;
     QPushButton* removeFavorite_;
+    QPushButton* eaten_;
     QAction* done_;
     CheckPickerView* picker_;
     // The page behind the picker: out of Tab's and a screen reader's way while the picker is up.

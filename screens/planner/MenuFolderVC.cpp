@@ -6,10 +6,13 @@
 #include "nutrition/FolderRules.h"
 #include "nutrition/NumberText.h"
 #include "screens/common/Nutrients.h"
+#include "screens/diary/DiaryDayVC.h"
+#include "screens/diary/DiaryLog.h"
 #include "screens/filing/FolderName.h"
 #include "screens/filing/PlannerWrites.h"
 #include "store/CatalogueStore.h"
 #include "store/Database.h"
+#include "store/DiaryStore.h"
 #include "store/PlannerStore.h"
 
 #include <algorithm>
@@ -64,6 +67,15 @@ void MenuFolderVC::viewWillAppear() {
 
 void MenuFolderVC::reloadFolders() {
     dataArray_ = PlannerStore(shared_).selectMenuItemsSortByOrder();
+    // Today's energy beside the diary's row; nothing when the diary cannot be read.
+    diaryToday_.clear();
+    if (const auto today = DiaryStore(shared_).entriesOn(DiaryHost{}.now().day.text())) {
+        double kcal = 0.0;
+        for (const DiaryEntryRow& entry : *today)
+            kcal += foodValue(diaryFood(entry), DayNutrient::Energy).value_or(0.0);
+        const NumberFormat format = numberFormat(platform_.strings);
+        diaryToday_ = format.withUnit(format.fixed(kcal, 0), "kcal");
+    }
     changed();
 }
 
@@ -98,6 +110,10 @@ void MenuFolderVC::rightButtonPressed() {
 void MenuFolderVC::addPressed() {
     if (!editing_) return;
     navigation_.push(std::make_shared<AddMenuFolderVC>(platform_, shared_, navigation_));
+}
+
+void MenuFolderVC::openDiary() {
+    navigation_.push(std::make_shared<DiaryDayVC>(platform_, shared_, navigation_));
 }
 
 void MenuFolderVC::didSelectRow(int row) {
@@ -150,6 +166,7 @@ void MenuFolderVC::openSummary(int row) {
     auto summary = std::make_shared<ProductDetailPortraitVC>(platform_, shared_);
     summary->drawData(sums.totals());
     summary->setTitleName(folderDisplayName(folder, platform_.strings));
+    summary->setFolderId(folder.folderId);
     navigation_.push(summary);
 }
 

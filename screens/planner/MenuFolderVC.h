@@ -58,6 +58,11 @@ public:
     // Opens the new-folder screen.
     void addPressed();
 
+    // The diary's row above the folders: today's energy, and a tap opens the day.
+    static const char* diaryKey() { return key("Tagebuch"); }
+    const std::string& diaryTodayText() const { return diaryToday_; }
+    void openDiary();
+
     void didSelectRow(int row);
     void deleteRow(int row);
     void moveRow(int from, int to);
@@ -75,6 +80,7 @@ private:
     MenuFolderListener* listener_ = nullptr;
     std::vector<FolderRow> dataArray_;
     bool editing_ = false;
+    std::string diaryToday_;
 };
 
 } // namespace tolvane

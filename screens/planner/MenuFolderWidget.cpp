@@ -5,8 +5,10 @@
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
 #include "screens/common/QtText.h"
+#include "screens/common/TableRow.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -59,6 +61,15 @@ MenuFolderWidget::MenuFolderWidget(std::shared_ptr<MenuFolderVC> model, const St
     describe(list_, strings_, key("Accessible Editable List Description"),
              key("Accessible Folder List"));
     list_->setDeleteText(qs(strings_.text("Löschen")));
+    diary_ = new TableRow(qs(strings_.text(MenuFolderVC::diaryKey())), page);
+    diary_->setObjectName("diaryRow");
+    diaryToday_ = new QLabel(diary_);
+    diaryToday_->setObjectName("rowDetail");
+    diary_->accessories()->addWidget(diaryToday_);
+    diary_->addDisclosure();
+    describe(diary_, strings_, key("Accessible Diary Row Description"));
+    connect(diary_, &TableRow::clicked, this, [this] { model_->openDiary(); });
+    pageLayout->addWidget(diary_);
     pageLayout->addWidget(list_);
     pageLayout->addStretch(1);
     scroll->setWidget(page);
@@ -102,6 +113,8 @@ void MenuFolderWidget::hideEvent(QHideEvent* event) {
 }
 
 void MenuFolderWidget::foldersChanged() {
+    diaryToday_->setText(qs(model_->diaryTodayText()));
+    diary_->setAccessibleName(diary_->label()->text() + ", " + diaryToday_->text());
     list_->refresh();
 }
 

@@ -7,10 +7,12 @@
 #include <QWidget>
 
 class QAction;
+class QLabel;
 
 namespace tolvane {
 
 class PlannerListView;
+class TableRow;
 
 class MenuFolderWidget : public QWidget, private MenuFolderListener {
     Q_OBJECT
@@ -25,6 +27,7 @@ public:
     PlannerListView* list() const { return list_; }
     QAction* editAction() const { return edit_; }
     QAction* addAction() const { return add_; }
+    TableRow* diaryRow() const { return diary_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -39,6 +42,8 @@ private:
     PlannerListView* list_;
     QAction* edit_;
     QAction* add_;
+    TableRow* diary_;
+    QLabel* diaryToday_;
 };
 
 } // namespace tolvane

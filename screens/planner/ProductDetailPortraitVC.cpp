@@ -2,6 +2,7 @@
 
 #include "nutrition/NumberText.h"
 #include "screens/common/Nutrients.h"
+#include "screens/diary/DiaryLog.h"
 #include "store/Database.h"
 #include "store/SettingsStore.h"
 
@@ -34,6 +35,19 @@ void ProductDetailPortraitVC::viewWillAppear() {
     // The unit setting is read as on the calculator; it changes nothing here.
     SettingsStore(shared_).selectSettings();
     drawBars();
+}
+
+void ProductDetailPortraitVC::eatFolderPressed() {
+    if (folderId_.empty()) return;
+    const FolderLogResult result = logFolder(shared_, FolderId::of(folderId_), DiaryHost{}.now());
+    if (!result.written) {
+        platform_.alerts.show({key("Tagebuch"), key("Diary Write Failed"), {key("OK")}});
+        return;
+    }
+    std::string said = platform_.strings.text(key("Diary Folder Logged %@"));
+    if (const auto at = said.find("%@"); at != std::string::npos)
+        said.replace(at, 2, formatInt(result.logged));
+    platform_.alerts.show({key("Tagebuch"), said, {key("OK")}});
 }
 
 void ProductDetailPortraitVC::drawBars() {

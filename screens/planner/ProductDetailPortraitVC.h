@@ -45,6 +45,13 @@ public:
     void drawBars();
 
     const FolderGdaBars& bars() const { return bars_; }
+    // The folder shown; with one, its products can be written to today's diary at once.
+    void setFolderId(const std::string& folderId) { folderId_ = folderId; }
+    bool showsEatFolder() const { return !folderId_.empty(); }
+    static const char* eatFolderKey() { return key("Eat Folder Today"); }
+    // Every product with its planned amount, now; an alert tells how many or why none.
+    void eatFolderPressed();
+
     // True when the profile has no daily calories: the line under the heading then shows.
     bool fixedReferences() const { return factor_.fixedReferences; }
 
@@ -53,6 +60,7 @@ private:
     Database& shared_;
     ProductDetailPortraitListener* listener_ = nullptr;
     std::string titleName_;
+    std::string folderId_;
     NutrientTexts totals_;
     PersonalFactor factor_;
     FolderGdaBars bars_{};

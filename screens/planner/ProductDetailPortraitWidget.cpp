@@ -1,9 +1,11 @@
 #include "ProductDetailPortraitWidget.h"
 
 #include "platform/Keys.h"
+#include "screens/common/Accessibility.h"
 #include "screens/common/AccessibleRows.h"
 #include "screens/common/QtText.h"
 
+#include <QAction>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
@@ -35,6 +37,13 @@ ProductDetailPortraitWidget::ProductDetailPortraitWidget(
                 title + " " + qs(bar.percentLabel) + ", " + qs(bar.valueLabel),
                 barRect(n).adjusted(0, -22, 0, 0), bar.noData ? 0.0 : double(bar.percent)};
         });
+    eatFolder_ = new QAction(qs(strings_.text(ProductDetailPortraitVC::eatFolderKey())), this);
+    eatFolder_->setObjectName("eatFolder");
+    eatFolder_->setProperty("navigationBarSide", "right");
+    eatFolder_->setVisible(model_->showsEatFolder());
+    describe(eatFolder_, strings_, key("Accessible Eat Folder Description"));
+    addAction(eatFolder_);
+    connect(eatFolder_, &QAction::triggered, this, [this] { model_->eatFolderPressed(); });
     model_->setListener(this);
     model_->viewDidLoad();
 }

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QLabel;
 
 namespace tolvane {
@@ -26,6 +27,7 @@ public:
     std::shared_ptr<ProductDetailPortraitVC> model() const { return model_; }
     // Where bar n is drawn: its length as the model says, up to the right margin.
     QRect barRect(int nutrient) const;
+    QAction* eatFolderAction() const { return eatFolder_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,6 +40,7 @@ private:
     const Strings& strings_;
     QLabel* note_;
     AccessibleBars* bars_;
+    QAction* eatFolder_;
 };
 
 } // namespace tolvane

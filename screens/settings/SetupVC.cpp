@@ -1,5 +1,7 @@
 #include "screens/settings/SetupVC.h"
 
+#include "backup/BackupFile.h"
+
 #include "platform/Keys.h"
 #include "screens/common/Nutrients.h"
 #include "screens/common/PlaceholderScreen.h"
@@ -39,6 +41,9 @@ const std::vector<SetupSection>& SetupVC::sections() {
         {key("    Nützliche Hinweise"),
          {{SetupRowId::TrafficLightInfo, key("Ampel-Infos"), A::Disclosure, 0},
           {SetupRowId::UsageTips, key("Benutzungstips"), A::Disclosure, 0}}},
+        {key("    Datensicherung"),
+         {{SetupRowId::BackupExport, key("Backup Export"), A::Disclosure, 0},
+          {SetupRowId::BackupImport, key("Backup Import"), A::Disclosure, 0}}},
     };
     return table;
 }
@@ -148,10 +153,76 @@ void SetupVC::didSelectRow(SetupRowId row) {
     case SetupRowId::UsageTips:
         pushInfoPage(p.strings.text("Benutzungstips"), {});
         break;
+    case SetupRowId::BackupExport:
+        exportBackupPressed();
+        break;
+    case SetupRowId::BackupImport:
+        importBackupPressed();
+        break;
     case SetupRowId::LiveSearch:
     case SetupRowId::MetricUnits:
         break; // their switches act, the row itself opens nothing
     }
+}
+
+void SetupVC::exportBackupPressed() {
+    if (!deps_.chooseBackupFile || !deps_.database) return;
+    std::weak_ptr<int> alive = alive_;
+    deps_.chooseBackupFile(true, [this, alive](const std::string& path) {
+        if (alive.expired() || path.empty()) return;
+        auto& p = deps_.platform;
+        std::string error;
+        if (exportBackupFile(*deps_.database, path, &error)) {
+            p.alerts.show({key("Datensicherung"), key("Backup Exported"), {key("OK")}});
+        } else {
+            p.log.write("Backup not written: " + error);
+            p.alerts.show({key("Datensicherung"), key("Backup Export Failed"), {key("OK")}});
+        }
+    });
+}
+
+void SetupVC::importBackupPressed() {
+    if (!deps_.chooseBackupFile || !deps_.database) return;
+    std::weak_ptr<int> alive = alive_;
+    deps_.chooseBackupFile(false, [this, alive](const std::string& path) {
+        if (alive.expired() || path.empty()) return;
+        // The profile and settings are replaced: the user says so first.
+        deps_.platform.alerts.show({key("    Datensicherung"),
+                                    importQuestionKey(),
+                                    {key("Backup Import Confirm"), key("Cancel")},
+                                    1},
+                                   [this, alive, path](int button) {
+                                       if (alive.expired() || button != 0) return;
+                                       auto& p = deps_.platform;
+                                       const BackupImport result =
+                                           importBackupFile(*deps_.database, path);
+                                       using Outcome = BackupImport::Outcome;
+                                       if (result.outcome != Outcome::Imported)
+                                           p.log.write("Backup not imported: " + result.detail);
+                                       const char* message = key("Backup Import Failed");
+                                       switch (result.outcome) {
+                                       case Outcome::Imported:
+                                           message = key("Backup Imported");
+                                           break;
+                                       case Outcome::Damaged:
+                                           message = key("Backup Refused Damaged");
+                                           break;
+                                       case Outcome::Foreign:
+                                           message = key("Backup Refused Foreign");
+                                           break;
+                                       case Outcome::Newer:
+                                           message = key("Backup Refused Newer");
+                                           break;
+                                       case Outcome::Failed:
+                                           break;
+                                       }
+                                       if (result.outcome == Outcome::Imported) {
+                                           if (deps_.backupImported) deps_.backupImported();
+                                           viewWillAppear();
+                                       }
+                                       p.alerts.show({key("Datensicherung"), message, {key("OK")}});
+                                   });
+    });
 }
 
 void SetupVC::infoButtonTapped(SetupRowId row) {

@@ -16,6 +16,8 @@
 
 namespace tolvane {
 
+class Database;
+
 // The rows of the screen; model and widget name them by these, never by position.
 enum class SetupRowId {
     Localization,
@@ -25,6 +27,8 @@ enum class SetupRowId {
     PersonalProfile,
     TrafficLightInfo,
     UsageTips,
+    BackupExport,
+    BackupImport,
 };
 
 struct SetupRow {
@@ -53,6 +57,13 @@ public:
         // when not set.
         std::function<std::shared_ptr<Screen>()> makeManageProducts;
         std::function<std::shared_ptr<Screen>()> makePersonalProfile;
+        // The backup rows: the file chosen to write (save) or read, "" when none was; the
+        // database the backup is made of and merged into. Without them the rows do nothing.
+        std::function<void(bool save, std::function<void(const std::string& path)>)>
+            chooseBackupFile;
+        Database* database = nullptr;
+        // After an import changed what other screens show (own products, folders).
+        std::function<void()> backupImported;
     };
 
     explicit SetupVC(Dependencies dependencies);
@@ -74,6 +85,10 @@ public:
     void imperialUnitsSwtchChanged();
     void localizationSwtchChanged();
     void sendMail();
+    // Writes everything to a file chosen; reads one back after a question.
+    void exportBackupPressed();
+    void importBackupPressed();
+    static const char* importQuestionKey() { return key("Backup Import Question"); }
 
     bool liveSearchOn() const { return liveSearchSwitchVal_ == "YES"; }
     bool metricUnitsOn() const { return imperialUnitsSwitchVal_ == "YES"; }
@@ -103,6 +118,7 @@ private:
     bool settingsRead_ = false;
     std::string calories_value_;
     bool mailAddressShown_ = false;
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
 } // namespace tolvane

@@ -13,6 +13,8 @@
 #include "screens/common/WheelPicker.h"
 #include "screens/detail/ProductDetailWidget.h"
 #include "screens/detail/ProductDetailsLandscapeWidget.h"
+#include "screens/diary/DiaryDayWidget.h"
+#include "screens/diary/DiaryEntryWidget.h"
 #include "screens/filing/CheckPickerView.h"
 #include "screens/ownproducts/AddProductWidget.h"
 #include "screens/ownproducts/ManageProductsWidget.h"
@@ -398,6 +400,12 @@ private slots:
         auto* page = detail->findChild<QScrollArea*>();
         page->ensureWidgetVisible(detail->choiceRows().back());
         check("nutrition table and better choices");
+        page->ensureWidgetVisible(detail->eatenButton());
+        tap(detail->eatenButton());
+        TOP_SCREEN(eaten, DiaryEntryWidget, run.stack(0));
+        check("diary entry");
+        tap(barButton(run.stack(0), eaten->saveAction()));
+        QCOMPARE(run.stack(0).topWidget(), static_cast<QWidget*>(detail));
         page->ensureWidgetVisible(detail->favoriteButton());
         tap(detail->favoriteButton());
         QTRY_VERIFY(detail->picker()->isVisible());
@@ -431,6 +439,18 @@ private slots:
         QVERIFY(run.answer("Hinweis löschen"));
         TOP_SCREEN(folders, MenuFolderWidget, run.stack(1));
         check("menu list");
+        // The diary above the folders, with the product eaten above, its entry and its charts.
+        tap(folders->diaryRow());
+        TOP_SCREEN(diary, DiaryDayWidget, run.stack(1));
+        check("diary day");
+        QList<QWidget*> entries;
+        for (int meal = 0; meal < kMealCount; ++meal)
+            entries += diary->entryRows(static_cast<Meal>(meal));
+        QCOMPARE(entries.size(), 1);
+        visit(run.stack(1), entries.front(), "diary entry");
+        visit(run.stack(1), diary->weekButton(), "week chart");
+        visit(run.stack(1), diary->monthButton(), "month chart");
+        tap(run.stack(1).backButton());
         for (auto key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}) // the keyboard opens it too
             QTest::keyClick(folders->list(), key);
         TOP_SCREEN(summary, ProductDetailPortraitWidget, run.stack(1));

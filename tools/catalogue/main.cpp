@@ -2,7 +2,10 @@
 // catalogue of any size for benchmarks and tests; looks products up in a database file as the
 // product list finds them.
 
+#include "backup/DiaryCsv.h"
 #include "format/TimestampText.h"
+#include "platform/Log.h"
+#include "store/Database.h"
 #include "tools/FolderLock.h"
 #include "tools/catalogue/CatalogueError.h"
 #include "tools/catalogue/CatalogueLookup.h"
@@ -36,7 +39,9 @@ constexpr const char* kUsage =
     "  tolvane-catalogue search --db F.db TEXT     (hits in list order: recordId, name, maker)\n"
     "  tolvane-catalogue gtin --db F.db CODE       (the product with that barcode, or exit 1)\n"
     "  tolvane-catalogue scan --db F.db IMAGE      (the barcode in the picture and its product;\n"
-    "                                              exit 1 when none, 2 for no regular file)\n";
+    "                                              exit 1 when none, 2 for no regular file)\n"
+    "  tolvane-catalogue export-diary --db F --from DATE --to DATE\n"
+    "                              (the diary's entries of those days as CSV, DATE YYYY-MM-DD)\n";
 
 struct UsageError {
     std::string message;
@@ -200,6 +205,23 @@ int scan(int argc, char** argv) {
 #endif
 }
 
+int exportDiary(int argc, char** argv) {
+    const auto options = parseOptions(argc, argv, {"--db", "--from", "--to"});
+    const std::string& file = required(options, "--db");
+    if (!std::filesystem::is_regular_file(file)) throw UsageError{"no database file " + file};
+    tolvane::NullLog log;
+    tolvane::Database database(file, log);
+    std::string error;
+    const auto csv =
+        tolvane::diaryCsv(database, required(options, "--from"), required(options, "--to"), &error);
+    if (!csv) {
+        std::cerr << "tolvane-catalogue: " << error << '\n';
+        return 1;
+    }
+    std::cout << *csv;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -211,6 +233,7 @@ int main(int argc, char** argv) {
         if (command == "search") return search(argc, argv);
         if (command == "gtin") return gtin(argc, argv);
         if (command == "scan") return scan(argc, argv);
+        if (command == "export-diary") return exportDiary(argc, argv);
         if (command == "--help" || command == "-h") {
             std::cout << kUsage;
             return 0;
