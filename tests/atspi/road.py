@@ -290,7 +290,8 @@ def run(session, lang, strings_dir, dump=False):
              lambda: abs(value_of(calculator_bars(win, T)[0]) - 3 * at_100) < 0.5 + 0.01 * at_100)
     fat = calculator_bars(win, T)[0]
     value = value_of(fat)
-    if not any(f"{figure}%" in fat.name.replace(" ", "") for figure in (int(value), round(value))):
+    spaceless = "".join(c for c in fat.name if not c.isspace())  # "22 %" with a no-break space too
+    if not any(f"{figure}%" in spaceless for figure in (int(value), round(value))):
         raise StepFailed(f"the fat bar's name \"{fat.name}\" does not read its value {value}")
     show("calculator")
     press(find(win, "the turn back button", lambda n: role(n) == "push button"

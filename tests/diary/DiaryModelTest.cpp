@@ -38,7 +38,7 @@ TEST_F(DiaryTest, AnEntryKeepsItsValuesThroughACatalogueChangeAndTheProductsDele
     DiaryDayVC day(platform, *db, navigation, host);
     day.reload();
     ASSERT_EQ(day.entries(Meal::Lunch).size(), 1u);
-    EXPECT_EQ(day.entries(Meal::Lunch)[0].kcal, "304 kcal"); // 80 g at 380 kcal, as logged
+    EXPECT_EQ(day.entries(Meal::Lunch)[0].kcal, "304\u00a0kcal"); // 80 g at 380 kcal, as logged
     catalogue.remove(1);
     fake.strings.set("Diary %@ of %@", "%@ of %@");
     day.reload();
@@ -46,8 +46,8 @@ TEST_F(DiaryTest, AnEntryKeepsItsValuesThroughACatalogueChangeAndTheProductsDele
     ASSERT_EQ(day.entries(Meal::Lunch).size(), 1u);
     EXPECT_EQ(day.entries(Meal::Lunch)[0].name, "Brezel");
     const auto& totals = day.totals();
-    EXPECT_EQ(totals[static_cast<int>(DayNutrient::Fat)].amount, "3.2 g of 70.0 g");
-    EXPECT_EQ(totals[static_cast<int>(DayNutrient::Protein)].amount, "7.6 g of 50.0 g");
+    EXPECT_EQ(totals[static_cast<int>(DayNutrient::Fat)].amount, "3.2\u00a0g of 70.0\u00a0g");
+    EXPECT_EQ(totals[static_cast<int>(DayNutrient::Protein)].amount, "7.6\u00a0g of 50.0\u00a0g");
 
     // The next time the same product is eaten, the amount last used is offered and set.
     catalogue.add(brezel());

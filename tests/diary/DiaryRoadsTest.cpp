@@ -119,7 +119,7 @@ private slots:
         tap(run.stack(kMenuListTab).backButton());
         // Back on the folders: today's energy beside the diary's row, none eaten today now.
         QCOMPARE(run.stack(kMenuListTab).topWidget(), static_cast<QWidget*>(folders));
-        QVERIFY(folders->diaryRow()->accessibleName().contains("0 "));
+        QVERIFY(folders->diaryRow()->accessibleName().contains(QString("0") + QChar(0x00a0)));
     }
 };
 
