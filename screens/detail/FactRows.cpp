@@ -4,6 +4,8 @@
 #include "platform/Keys.h"
 #include "screens/common/Nutrients.h"
 
+#include <optional>
+
 namespace tolvane {
 namespace {
 
@@ -42,6 +44,18 @@ const char* factTitleKey(Fact fact) {
     return "";
 }
 
+// The line an "of which" line belongs under.
+Fact parentOf(Fact part) {
+    switch (part) {
+    case Fact::Sugar:
+    case Fact::Starch:
+    case Fact::Polyols:
+        return Fact::Carbohydrate;
+    default:
+        return Fact::Fat;
+    }
+}
+
 } // namespace
 
 std::vector<FactRow> factRows(const NutritionFactsRow& f, const Strings& strings) {
@@ -52,6 +66,7 @@ std::vector<FactRow> factRows(const NutritionFactsRow& f, const Strings& strings
     const NumberFormat format = numberFormat(strings);
     std::vector<FactRow> rows;
     bool kilojoules = false;
+    std::optional<Fact> lastMain;
     for (const FactValue& fact : factsWithData(texts)) {
         const std::string value = format.withUnit(
             format.amount(fact.number, shownDecimals(fact.fact)), factUnit(fact.fact));
@@ -61,7 +76,15 @@ std::vector<FactRow> factRows(const NutritionFactsRow& f, const Strings& strings
             continue;
         }
         kilojoules = fact.fact == Fact::EnergyKj;
-        rows.push_back({strings.text(factTitleKey(fact.fact)), value, isPartOfAbove(fact.fact)});
+        // An own product has sugar but no carbohydrate line: its sugar is not "of which" fat.
+        const bool part = isPartOfAbove(fact.fact);
+        if (!part) lastMain = fact.fact;
+        if (part && lastMain != parentOf(fact.fact)) {
+            const char* title = fact.fact == Fact::Sugar ? key("Zucker") : factTitleKey(fact.fact);
+            rows.push_back({strings.text(title), value, false});
+            continue;
+        }
+        rows.push_back({strings.text(factTitleKey(fact.fact)), value, part});
     }
     return rows;
 }

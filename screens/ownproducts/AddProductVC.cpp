@@ -268,7 +268,16 @@ void AddProductVC::prevNextClicked(bool next) {
         if (next) moveTo(ProductField::Name);
         return;
     }
-    const int position = static_cast<int>(*current_) + (next ? 1 : -1);
+    moveBy(next ? 1 : -1);
+}
+
+void AddProductVC::moveBy(int step) {
+    int position = static_cast<int>(*current_) + step;
+    // Next and Previous step over the salt/sodium chooser (a tap sets it): what is typed after
+    // Next from the sugar lands in the salt field.
+    if (position >= 0 && position < kProductFieldCount &&
+        fieldAt(position) == ProductField::SaltUnit)
+        position += step;
     if (position < 0 || position >= kProductFieldCount) return;
     moveTo(fieldAt(position));
 }
@@ -294,7 +303,7 @@ void AddProductVC::returnPressed() {
         endEditing();
         return;
     }
-    moveTo(fieldAt(static_cast<int>(*current_) + 1));
+    moveBy(1);
 }
 
 void AddProductVC::endEditing() {

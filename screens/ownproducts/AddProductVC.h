@@ -3,6 +3,7 @@
 // product list, the categories and the detail like any catalogue product.
 #pragma once
 
+#include "nutrition/OwnProductRules.h"
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
@@ -150,6 +151,7 @@ private:
 
     void readCategories();
     void appendSeparator(char separator);
+    void moveBy(int step);
     void moveTo(std::optional<ProductField> field);
     bool insertNew(const Values& values);
     bool updateExisting(const Values& values);
@@ -166,7 +168,7 @@ private:
     std::array<std::string, kProductFieldCount> texts_;
     std::vector<Category> categories_;
     int categoryPos_ = 0;
-    int saltRow_ = 0;
+    int saltRow_ = kSaltRow; // the unit the lights use
     int unitSegment_ = 0;
     std::string origSalzOrNatriumVal_;
     int origSalzOrNatriumPickerVal_ = 0;

@@ -166,8 +166,13 @@ QWidget* AddProductWidget::makeRow(const FormRow& row, QWidget* parent) {
     if (row.placeholderKey) edit->setPlaceholderText(qs(strings_.text(row.placeholderKey)));
     edit->setAccessibleName(label ? label->text() : edit->placeholderText());
     const FieldInput input = AddProductVC::input(field);
+    if (input == FieldInput::SaltPicker)
+        edit->setAccessibleName(qs(strings_.text(AddProductVC::saltRowKey(kSaltRow))) + " / " +
+                                qs(strings_.text(AddProductVC::saltRowKey(kSodiumRow))));
     if (input == FieldInput::CategoryPicker || input == FieldInput::SaltPicker) {
         edit->setReadOnly(true);
+        // The sign of a chooser: a tap opens a wheel.
+        edit->addAction(QIcon("pictures:chooser.svg"), QLineEdit::TrailingPosition);
         edit->setFocusPolicy(Qt::TabFocus); // Tab opens its wheel, a click does not focus it
         describe(edit, strings_, key("Accessible Picker Field Description"));
     } else {
@@ -223,6 +228,9 @@ void AddProductWidget::formChanged() {
     }
     segments_[0]->setChecked(model_->unitSegment() == 0);
     segments_[1]->setChecked(model_->unitSegment() == 1);
+    // The value field is named by what the chooser above it says it holds.
+    if (const auto salt = fields_.find(ProductField::Salt); salt != fields_.end())
+        salt->second->setAccessibleName(qs(model_->text(ProductField::SaltUnit)));
 }
 
 void AddProductWidget::inputMoved() {

@@ -210,13 +210,14 @@ TEST_F(ProductDetailTest, FactsInLabelOrderAndBetterChoicesThatOpenOnTheStack) {
                                         "Matières grasses|10,0\u00A0g", "Kohlenhydrate|60,0\u00A0g",
                                         ">davon Zucker|40,0\u00A0g", "Eiweiß|6,5\u00A0g",
                                         "Salz|0,30\u00A0g"}));
-    // An own product holds the five values it was typed with.
+    // An own product holds the five values it was typed with; without a carbohydrate line its
+    // sugar stands on its own, not under fat.
     const auto own = open(900000001);
     EXPECT_EQ(own->factsHeading(), "Pour 100\u00A0ml");
     EXPECT_EQ(facts(*own),
               (std::vector<std::string>{"Energie|120\u00A0kcal", "Matières grasses|1,0\u00A0g",
                                         ">davon gesättigte Fettsäuren|0,5\u00A0g",
-                                        ">davon Zucker|2,0\u00A0g", "Salz|0,10\u00A0g"}));
+                                        "Zucker|2,0\u00A0g", "Salz|0,10\u00A0g"}));
 
     // Riegel: two reds (sugar, saturates unknown); Sirup: three; the own product all green per
     // 100 ml with less energy than Knäcke.

@@ -159,11 +159,18 @@ private slots:
             typeIntoFocus("1");
             tap(barKey("nextKey"));
             typeIntoFocus("12");
+            // Next goes on to the value, past the chooser, which starts at salt and names it.
+            tap(barKey("nextKey"));
+            QCOMPARE(QApplication::focusWidget(), form->field(F::Salt));
+            QCOMPARE(form->field(F::SaltUnit)->text(), run.text("Salz"));
+            QCOMPARE(form->field(F::Salt)->accessibleName(), run.text("Salz"));
+            QVERIFY(!form->field(F::SaltUnit)->accessibleName().isEmpty());
             tap(form->field(F::SaltUnit));
             QVERIFY(form->wheel()->isVisible());
             QVERIFY(tapWheelRow(form->wheel(), run.text("Natrium")));
             tap(barKey("nextKey"));
             QCOMPARE(QApplication::focusWidget(), form->field(F::Salt));
+            QCOMPARE(form->field(F::Salt)->accessibleName(), run.text("Natrium"));
             typeIntoFocus("0");
             tap(barKey("commaKey"));
             typeIntoFocus("8");
