@@ -20,6 +20,9 @@ namespace {
 constexpr int skipsLogged = 5;
 
 const char* const offlineMessage = key("Keine Datenverbindung verfügbar");
+// Online, but the product server did not answer the first request.
+const char* const noAnswerMessage =
+    key("Der Produktserver antwortet nicht. Bitte versuchen Sie es später erneut.");
 // clang-format off
 const char* const interruptedMessage = key("Die Datenverbindung wurde unterbrochen und der Download angehalten. Bitte synchronisieren Sie erneut für alle Produkte");
 const char* const unreadableMessage = key("Die Antwort des Servers konnte nicht gelesen werden. Bitte versuchen Sie es später erneut.");
@@ -203,6 +206,11 @@ void CatalogueUpdate::pageRead(PageReply reply, int page) {
         return;
     }
     if (reply.kind == Kind::Empty) {
+        // No product at all on the first page: nothing is newer than what is held.
+        if (reply.total == 0 && pagesStored_ == 0) {
+            whenStored([this] { finish(UpdateOutcome::NothingNew); });
+            return;
+        }
         whenStored([this] { finish(UpdateOutcome::EmptyReply, offlineMessage); });
         return;
     }
@@ -305,7 +313,11 @@ void CatalogueUpdate::completeRun() {
             if (state_ != State::Storing) return;
             --jobsOutstanding_;
             platform_.analytics.logEvent("Sync @ Start-Finished");
-            finish(UpdateOutcome::Completed, completedMessage);
+            // A run that found nothing newer says so, as the server's own "nothing new" does.
+            if (maxRows_ == 0 && pagesStored_ == 0)
+                finish(UpdateOutcome::NothingNew);
+            else
+                finish(UpdateOutcome::Completed, completedMessage);
         });
     });
 }
@@ -327,7 +339,7 @@ void CatalogueUpdate::pageRequestFailed() {
     whenStored([this] {
         // Before any page is stored nothing was interrupted: the server could not be reached.
         if (pagesStored_ == 0)
-            finish(UpdateOutcome::Offline, offlineMessage);
+            finish(UpdateOutcome::Offline, noAnswerMessage);
         else
             finish(UpdateOutcome::Interrupted, interruptedMessage);
     });

@@ -7,7 +7,7 @@ namespace tolvane {
 enum class UpdateOutcome {
     Completed,   // every page stored, timestamp saved
     NothingNew,  // the server had nothing newer
-    Offline,     // no connection at the start
+    Offline,     // no connection at the start, or no answer to the first request
     Interrupted, // a request failed, or a page could not be stored
     Unreadable,  // a reply that is not the expected JSON
     EmptyReply,  // a reply without products

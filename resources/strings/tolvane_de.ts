@@ -304,6 +304,10 @@ Freundliche Grüße
         <translation>Beim nächsten Start erinnern</translation>
     </message>
     <message>
+        <source>Der Produktserver antwortet nicht. Bitte versuchen Sie es später erneut.</source>
+        <translation>Der Produktserver antwortet nicht. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
         <source>Keine Datenverbindung verfügbar</source>
         <translation>Keine Datenverbindung verfügbar. Bitte prüfen Sie Ihre Internetverbindung.</translation>
     </message>

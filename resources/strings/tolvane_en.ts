@@ -304,6 +304,10 @@ Kind regards
         <translation>Remind Me at Next Start</translation>
     </message>
     <message>
+        <source>Der Produktserver antwortet nicht. Bitte versuchen Sie es später erneut.</source>
+        <translation>The product server does not answer. Please try again later.</translation>
+    </message>
+    <message>
         <source>Keine Datenverbindung verfügbar</source>
         <translation>No data connection available. Please check your internet connection.</translation>
     </message>

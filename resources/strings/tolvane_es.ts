@@ -304,6 +304,10 @@ Un saludo
         <translation>Recordar en el próximo inicio</translation>
     </message>
     <message>
+        <source>Der Produktserver antwortet nicht. Bitte versuchen Sie es später erneut.</source>
+        <translation>El servidor de productos no responde. Vuelva a intentarlo más tarde.</translation>
+    </message>
+    <message>
         <source>Keine Datenverbindung verfügbar</source>
         <translation>No hay conexión de datos. Compruebe su conexión a Internet.</translation>
     </message>

@@ -304,6 +304,10 @@ Cordialement
         <translation>Rappeler au prochain démarrage</translation>
     </message>
     <message>
+        <source>Der Produktserver antwortet nicht. Bitte versuchen Sie es später erneut.</source>
+        <translation>Le serveur de produits ne répond pas. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
         <source>Keine Datenverbindung verfügbar</source>
         <translation>Aucune connexion de données disponible. Veuillez vérifier votre connexion Internet.</translation>
     </message>

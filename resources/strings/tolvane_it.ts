@@ -304,6 +304,10 @@ Cordiali saluti
         <translation>Ricordamelo al prossimo avvio</translation>
     </message>
     <message>
+        <source>Der Produktserver antwortet nicht. Bitte versuchen Sie es später erneut.</source>
+        <translation>Il server dei prodotti non risponde. Riprova più tardi.</translation>
+    </message>
+    <message>
         <source>Keine Datenverbindung verfügbar</source>
         <translation>Nessuna connessione dati disponibile. Controlla la connessione a Internet.</translation>
     </message>

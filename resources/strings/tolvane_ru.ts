@@ -304,6 +304,10 @@
         <translation>Напомнить при следующем запуске</translation>
     </message>
     <message>
+        <source>Der Produktserver antwortet nicht. Bitte versuchen Sie es später erneut.</source>
+        <translation>Сервер продуктов не отвечает. Повторите попытку позже.</translation>
+    </message>
+    <message>
         <source>Keine Datenverbindung verfügbar</source>
         <translation>Нет подключения к сети. Проверьте подключение к интернету.</translation>
     </message>

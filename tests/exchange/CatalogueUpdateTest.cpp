@@ -86,10 +86,14 @@ TEST_F(CatalogueUpdateTest, APageReportingMoreProductsThanAnIntegerHoldsIsStillA
 TEST_F(CatalogueUpdateTest, AReplyWithoutPagesCompletesWithTheNewestDateHeldOrEndsEmpty) {
     insert(1, "2017-05-01 08:00:00");
     insert(2, "2017-06-01 08:00:00");
+    // Nothing newer, said either way: the catalogue is up to date, not "new entries downloaded".
     setReplies({page("\"0\"", "null")});
-    EXPECT_EQ(run(), UpdateOutcome::Completed);
+    EXPECT_EQ(run(), UpdateOutcome::NothingNew);
     EXPECT_EQ(queryOne(clientDb, "select rows, dtimestamp from Timestamp"),
               "0|2017-06-01 08:00:00");
+    setReplies({page("\"0\"", "[]")});
+    EXPECT_EQ(run(), UpdateOutcome::NothingNew);
+    EXPECT_TRUE(alerted().empty());
     setReplies({page("1", "[]")});
     EXPECT_EQ(run(), UpdateOutcome::EmptyReply);
     EXPECT_EQ(alerted().back(), offlineMessage);
@@ -243,7 +247,7 @@ TEST_F(CatalogueUpdateTest, AnUploadFailureThatCancelsTheWaitingPageEndsTheRunIn
     ASSERT_TRUE(fake.dispatcher.runUntil([&] { return listener.outcome.has_value(); }));
     // No page was stored: to the user the server was out of reach.
     EXPECT_EQ(listener.outcome, UpdateOutcome::Offline);
-    EXPECT_EQ(alerted(), Rows{offlineMessage});
+    EXPECT_EQ(alerted(), Rows{noAnswerMessage});
     EXPECT_FALSE(listener.progressShown);
     EXPECT_TRUE(requests().empty()); // the page request was never sent
 
@@ -336,7 +340,8 @@ TEST_F(CatalogueUpdateTest, AFirstRequestThatFailsIsOfflineALaterOneInterrupted)
     EXPECT_EQ(run(), UpdateOutcome::Interrupted);
     setReplies({page("500", products(1, 250)), "HTTP 401 "});
     EXPECT_EQ(run(), UpdateOutcome::Interrupted);
-    EXPECT_EQ(alerted(), (Rows{offlineMessage, interruptedMessage, interruptedMessage}));
+    // Online, so the first failure is the server's, not the connection's.
+    EXPECT_EQ(alerted(), (Rows{noAnswerMessage, interruptedMessage, interruptedMessage}));
     EXPECT_EQ(count(), "250");
     EXPECT_FALSE(listener.progressShown);
 }

@@ -41,6 +41,8 @@ inline const char* interruptedMessage =
     "Die Datenverbindung wurde unterbrochen und der Download "
     "angehalten. Bitte synchronisieren Sie erneut für alle Produkte";
 inline const char* offlineMessage = "Keine Datenverbindung verfügbar";
+inline const char* noAnswerMessage =
+    "Der Produktserver antwortet nicht. Bitte versuchen Sie es später erneut.";
 inline const char* diskFullMessage = "Nicht genügend freier Speicherplatz: Der Download wurde "
                                      "angehalten. Bitte geben Sie Speicherplatz frei und "
                                      "synchronisieren Sie erneut.";
