@@ -97,7 +97,7 @@ void DiaryDayVC::reload() {
         if (auto at = of.find("%@"); at != std::string::npos) of.replace(at, 2, amount);
         if (auto at = of.find("%@"); at != std::string::npos) of.replace(at, 2, reference);
         line.amount = of;
-        line.percent = share.noData ? format.noData() : formatInt(share.percent) + "%";
+        line.percent = share.noData ? format.noData() : format.percent(share.percent);
         line.percentValue = share.percent;
         line.colour = share.colour;
         totals_.push_back(std::move(line));

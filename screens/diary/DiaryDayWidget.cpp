@@ -36,7 +36,7 @@ QColor dayColour(DayColour colour) {
 }
 
 // A total: name and amount on the left, the share in its traffic colour on the right, a thin bar
-// under them.
+// under them. Where name and amount do not fit one line (Russian), the amount goes on a second.
 class TotalRow : public QWidget {
 public:
     TotalRow(const DiaryTotalLine& line, QWidget* parent) : QWidget(parent), line_(line) {
@@ -45,16 +45,30 @@ public:
     }
 
 protected:
+    void resizeEvent(QResizeEvent*) override {
+        const int wanted = fontMetrics().height() * (oneLine() ? 1 : 2) + 14;
+        if (height() != wanted) setFixedHeight(wanted);
+    }
+
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), Qt::white);
         const QRect inner = rect().adjusted(12, 0, -12, -5);
         const QString percent = qs(line_.percent);
-        const int percentWidth = fontMetrics().horizontalAdvance(percent) + 8;
-        const QString text = qs(line_.title) + "  " + qs(line_.amount);
+        const QRect texts = inner.adjusted(0, 0, -percentWidth(), 0);
         p.setPen(QColor(0x1c, 0x1e, 0x21));
-        p.drawText(inner.adjusted(0, 0, -percentWidth, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                   fontMetrics().elidedText(text, Qt::ElideRight, inner.width() - percentWidth));
+        const auto fitted = [&](const QString& text) {
+            return fontMetrics().elidedText(text, Qt::ElideRight, texts.width());
+        };
+        if (oneLine()) {
+            p.drawText(texts, Qt::AlignLeft | Qt::AlignVCenter, fitted(wholeText()));
+        } else {
+            const int line = fontMetrics().height();
+            const QRect top(texts.left(), texts.center().y() - line, texts.width(), line);
+            p.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, fitted(qs(line_.title)));
+            p.drawText(top.translated(0, line), Qt::AlignLeft | Qt::AlignVCenter,
+                       fitted(qs(line_.amount)));
+        }
         const QColor colour = dayColour(line_.colour);
         p.setPen(colour);
         QFont bold = font();
@@ -68,6 +82,16 @@ protected:
     }
 
 private:
+    QString wholeText() const { return qs(line_.title) + "  " + qs(line_.amount); }
+    int percentWidth() const {
+        QFont bold = font();
+        bold.setBold(true);
+        return QFontMetrics(bold).horizontalAdvance(qs(line_.percent)) + 8;
+    }
+    bool oneLine() const {
+        return fontMetrics().horizontalAdvance(wholeText()) <= width() - 24 - percentWidth();
+    }
+
     DiaryTotalLine line_;
 };
 
