@@ -97,13 +97,10 @@ std::optional<std::uint32_t> ScanVC::ownProductRow(const PackedRows& list,
 }
 
 void ScanVC::enterOwnProduct() {
-    const int ownProducts =
-        static_cast<int>(OwnProductStore(shared_).selectProductsBySortOrder().size());
-    auto form = std::make_shared<AddProductVC>(
-        platform_, shared_, navigation_, "", ownProducts,
-        [catalogue = &catalogue_] { catalogue->ownProductsChanged(); });
-    form->setBarcode(code_);
-    navigation_.push(form, titleKey());
+    navigation_.push(AddProductVC::withBarcode(
+                         platform_, shared_, navigation_,
+                         [catalogue = &catalogue_] { catalogue->ownProductsChanged(); }, code_),
+                     titleKey());
     show(State::Opened);
 }
 

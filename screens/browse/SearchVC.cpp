@@ -197,13 +197,11 @@ bool SearchVC::ownProductButtonShown() const {
 
 void SearchVC::enterOwnProduct() {
     if (!ownProductButtonShown()) return;
-    const int ownProducts =
-        static_cast<int>(OwnProductStore(shared_).selectProductsBySortOrder().size());
-    auto form = std::make_shared<AddProductVC>(
-        platform_, shared_, navigation_, "", ownProducts,
-        [catalogue = &catalogue_] { catalogue->ownProductsChanged(); });
-    form->setBarcode(unknownCode_);
-    navigation_.push(form, key("Suche"));
+    navigation_.push(AddProductVC::withBarcode(
+                         platform_, shared_, navigation_,
+                         [catalogue = &catalogue_] { catalogue->ownProductsChanged(); },
+                         unknownCode_),
+                     key("Suche"));
 }
 
 bool SearchVC::openProduct(const std::string& productId) {

@@ -209,9 +209,16 @@ void AddProductVC::setUnitSegment(int segment) {
     unitSegment_ = segment == 0 ? 0 : 1;
 }
 
-void AddProductVC::setBarcode(const std::string& code) {
-    setText(ProductField::Barcode, code);
-    formChanged();
+std::shared_ptr<AddProductVC> AddProductVC::withBarcode(Platform platform, Database& shared,
+                                                        Navigation& navigation,
+                                                        std::function<void()> ownProductsChanged,
+                                                        const std::string& code) {
+    const int ownProducts =
+        static_cast<int>(OwnProductStore(shared).selectProductsBySortOrder().size());
+    auto form = std::make_shared<AddProductVC>(platform, shared, navigation, "", ownProducts,
+                                               std::move(ownProductsChanged));
+    form->setText(ProductField::Barcode, code);
+    return form;
 }
 
 // --- Pickers ---

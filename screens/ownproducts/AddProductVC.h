@@ -105,8 +105,11 @@ public:
     void setText(ProductField field, const std::string& text);
     int unitSegment() const { return unitSegment_; }
     void setUnitSegment(int segment);
-    // The code of a scanned or typed product the catalogue does not have, for a new product.
-    void setBarcode(const std::string& code);
+    // A new product with the code of a scanned or typed product the catalogue does not have.
+    static std::shared_ptr<AddProductVC> withBarcode(Platform platform, Database& shared,
+                                                     Navigation& navigation,
+                                                     std::function<void()> ownProductsChanged,
+                                                     const std::string& code);
 
     // --- Pickers ---
     Picker visiblePicker() const;
