@@ -389,6 +389,13 @@ bool Tolvane_AppDelegate::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     const bool backKey = (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) ||
                          (key->key() == Qt::Key_Left && key->modifiers() == Qt::AltModifier);
+    // A control with a step pending (a delete button shown) undoes it on Escape first.
+    if (backKey && escapeHeld(widget)) return QObject::eventFilter(watched, event);
+    // Then the screen may use the key itself (undo a step, ask before typed values are lost).
+    if (backKey && event->type() == QEvent::KeyPress && !info_ && !landscape_ && tabBarVC_) {
+        const auto screen = tabBarVC_->stack(tabBarVC_->currentIndex())->topModel();
+        if (screen && screen->backKeyPressed()) return true;
+    }
     // Escape and Alt+Left go back wherever the focus is, but only when there is a way back.
     if (backKey && canGoBack()) {
         event->accept();

@@ -13,6 +13,9 @@ namespace tolvane {
 class Screen {
 public:
     virtual ~Screen() = default;
+    // The back key (Escape) on this screen, before its stack goes back: true when the screen
+    // used the key itself (a pending step undone, a question asked) and stays.
+    virtual bool backKeyPressed() { return false; }
 };
 
 class Navigation {

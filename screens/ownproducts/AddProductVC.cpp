@@ -2,17 +2,14 @@
 
 #include "catalogue/IndexGrouping.h"
 #include "format/Gtin.h"
-#include "nutrition/FolderRules.h"
 #include "nutrition/NumberText.h"
 #include "nutrition/OwnProductRules.h"
-#include "screens/ownproducts/MirrorLink.h"
+#include "screens/ownproducts/OwnProductWrites.h"
 #include "store/CatalogueStore.h"
 #include "store/Database.h"
 #include "store/OwnProductStore.h"
-#include "store/PlannerStore.h"
 
 #include <algorithm>
-#include <set>
 
 namespace tolvane {
 namespace {
@@ -27,18 +24,14 @@ ProductField fieldAt(int position) {
 
 } // namespace
 
-// The texts a save writes, after stripping and the salt rule.
-struct AddProductVC::Values {
-    std::string name, maker, category, fat, saturatedFat, sugar, salt, energy, unit, saltRow,
-        quantity, barcode;
-};
-
 AddProductVC::AddProductVC(Platform platform, Database& shared, Navigation& navigation,
                            std::string productId, int productCnt,
                            std::function<void()> ownProductsChanged)
     : platform_(platform), shared_(shared), navigation_(navigation),
       productId_(std::move(productId)), productCnt_(productCnt),
-      ownProductsChanged_(std::move(ownProductsChanged)) {}
+      ownProductsChanged_(std::move(ownProductsChanged)) {
+    keepAsOpened();
+}
 
 AddProductVC::~AddProductVC() = default;
 
@@ -175,6 +168,7 @@ void AddProductVC::showData() {
     if (saltRow_ == kSodiumRow && !n.salt.empty())
         texts_[index(ProductField::Salt)] = sodiumFromStoredSalt(n.salt);
     origSalzOrNatriumPickerVal_ = saltRow_;
+    keepAsOpened();
     formChanged();
 }
 
@@ -218,6 +212,7 @@ std::shared_ptr<AddProductVC> AddProductVC::withBarcode(Platform platform, Datab
     auto form = std::make_shared<AddProductVC>(platform, shared, navigation, "", ownProducts,
                                                std::move(ownProductsChanged));
     form->setText(ProductField::Barcode, code);
+    form->keepAsOpened(); // the code came with the form, nobody typed it
     return form;
 }
 
@@ -329,6 +324,36 @@ void AddProductVC::formChanged() {
     if (listener_) listener_->formChanged();
 }
 
+// --- Leaving ---
+
+void AddProductVC::keepAsOpened() {
+    opened_ = {texts_, saltRow_, unitSegment_};
+}
+
+bool AddProductVC::hasChanges() const {
+    return !(Opened{texts_, saltRow_, unitSegment_} == opened_);
+}
+
+bool AddProductVC::backKeyPressed() {
+    if (asking_) return true;
+    if (!hasChanges()) {
+        endEditing();
+        navigation_.pop();
+        return true;
+    }
+    asking_ = true;
+    std::weak_ptr<int> alive = alive_;
+    platform_.alerts.show({"", discardQuestionKey(), {discardKey(), keepEditingKey()}, 1},
+                          [this, alive](int button) {
+                              if (!alive.lock()) return;
+                              asking_ = false;
+                              if (button != 0) return;
+                              endEditing();
+                              navigation_.pop();
+                          });
+    return true;
+}
+
 // --- Saving ---
 
 const char* AddProductVC::decimalsFieldKey() const {
@@ -354,7 +379,7 @@ void AddProductVC::saveRecord() {
     shared_.catalogueChanged();
 
     // "|" separates the fields of a record string, so it may enter no stored text.
-    Values v;
+    OwnProductValues v;
     v.name = withoutRecordSeparator(texts_[index(ProductField::Name)]);
     v.maker = withoutRecordSeparator(texts_[index(ProductField::Maker)]);
     v.quantity = withoutRecordSeparator(texts_[index(ProductField::Quantity)]);
@@ -386,7 +411,8 @@ void AddProductVC::saveRecord() {
     v.salt = saltToStore(typedSalt, saltRow_, origSalzOrNatriumVal_, origSalzOrNatriumPickerVal_);
 
     const bool isNew = productId_.empty();
-    if (!(isNew ? insertNew(v) : updateExisting(v))) {
+    OwnProductWrites writes(shared_);
+    if (!(isNew ? writes.insert(v, productCnt_) : writes.update(OwnProductId::of(productId_), v))) {
         platform_.log.write("Own product not saved");
         platform_.alerts.show({"", isNew ? saveFailedKey() : changesNotSavedKey(), {key("OK")}});
         return;
@@ -394,74 +420,6 @@ void AddProductVC::saveRecord() {
     if (ownProductsChanged_) ownProductsChanged_();
     endEditing();
     navigation_.pop();
-}
-
-bool AddProductVC::insertNew(const Values& v) {
-    Database& db = shared_;
-    OwnProductStore own(db);
-    // A product without its catalogue row (or the link to it) could be neither opened nor
-    // deleted, so any failed step undoes the whole save.
-    return db.runInCheckedTransaction([&] {
-        const int id =
-            own.insertProduct(v.name, v.maker, v.category, v.fat, v.saturatedFat, v.sugar, v.salt,
-                              v.energy, "0", formatInt(productCnt_), v.unit, v.saltRow, v.quantity);
-        if (id < 0) return false;
-        const long long mirror = own.insertProductToMainTable(
-            v.name, v.maker, v.category, v.fat, v.saturatedFat, v.sugar, v.salt, v.energy, v.unit,
-            ProductId{id}, v.quantity);
-        if (mirror <= 0) return false;
-        own.updateInsertedProductId(ProductId{mirror}, OwnProductId{id});
-        if (!v.barcode.empty()) own.updateProductGtinForId(v.barcode, OwnProductId{id});
-        return own.selectMainTableProductIdForId(OwnProductId{id}) == ProductId{mirror};
-    });
-}
-
-bool AddProductVC::updateExisting(const Values& v) {
-    Database& db = shared_;
-    OwnProductStore own(db);
-    PlannerStore planner(db);
-    const OwnProductId productId = OwnProductId::of(productId_);
-    // Any write refused or read failed undoes the whole edit: the product never leaves its
-    // folders without its new values, nor does one of its two rows change without the other.
-    return db.runInCheckedTransaction([&] {
-        // A product deleted meanwhile is not brought back as a bare catalogue row.
-        if (!own.selectProductForId(productId)) return false;
-        // A missing link is restored to the product's own id, so the mirror is changed too.
-        const auto link = own.selectMainTableProductIdForId(productId);
-        if (!link || link->value <= 0)
-            own.updateInsertedProductId(ProductId{productId.value}, productId);
-        const ProductId mirror = mirrorRecordId(db, productId);
-
-        own.updateProductForId(v.name, v.maker, v.category, v.fat, v.saturatedFat, v.sugar, v.salt,
-                               v.energy, v.unit, v.saltRow, productId, v.quantity);
-        if (!CatalogueStore(db).selectProductDetail(mirror)) {
-            // The catalogue row never came to be; the product joins the catalogue now.
-            if (own.insertProductToMainTable(v.name, v.maker, v.category, v.fat, v.saturatedFat,
-                                             v.sugar, v.salt, v.energy, v.unit, mirror,
-                                             v.quantity) < 0)
-                return false;
-        } else {
-            own.updateProductForIdInMainTable(v.name, v.maker, v.category, v.fat, v.saturatedFat,
-                                              v.sugar, v.salt, v.energy, v.unit, productId,
-                                              v.quantity);
-        }
-        own.updateProductGtinForId(v.barcode, productId);
-
-        // Its stored consumption values no longer match: the product leaves every folder.
-        std::set<std::string> done;
-        for (const auto& folderText : planner.selectFolderIdFromProductID(mirror)) {
-            if (!done.insert(folderText).second) continue;
-            const FolderId folder = FolderId::of(folderText);
-            // The planner's total arithmetic: 64 bits, clamped, "no data" counted as 0.
-            const std::string total = planner.selectCaloryValueForUpdation(folder);
-            const std::string calories =
-                planner.selectCaloryValueFromEditConsumptionForUpdation(mirror, folder);
-            planner.updateCaloryValueForUpdation(adjustedCalorieTotal(total, calories, ""), folder);
-        }
-        planner.deleteProductFromEditConsumption(mirror);
-        planner.deleteProductFromFavoriteMenuFolder(mirror);
-        return true;
-    });
 }
 
 } // namespace tolvane

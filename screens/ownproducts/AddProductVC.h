@@ -81,6 +81,9 @@ public:
     static const char* saveFailedKey();
     static const char* changesNotSavedKey();
     static const char* noBarcodeKey();
+    static const char* discardQuestionKey() { return key("Discard Typed Product Question"); }
+    static const char* discardKey() { return key("Discard"); }
+    static const char* keepEditingKey() { return key("Keep Editing"); }
 
     static const std::vector<FormSection>& sections();
     static FieldInput input(ProductField field);
@@ -135,6 +138,13 @@ public:
     // The done key: the keyboard or picker goes.
     void endEditing();
 
+    // --- Leaving ---
+    // Something typed or chosen differs from what the form showed when it opened.
+    bool hasChanges() const;
+    // Escape: without changes the form closes; with changes the user is asked first whether to
+    // discard them ("Keep editing" is Escape's answer) and the form stays until they say so.
+    bool backKeyPressed() override;
+
     // --- Saving (the "Fertig" button) ---
     // Stores everything or nothing; when nothing, the form stays open and says so.
     void saveRecord();
@@ -150,15 +160,13 @@ private:
         int recordId = 0;
         std::string name; // a string-table key
     };
-    struct Values;
-
     void readCategories();
     void appendSeparator(char separator);
     void moveBy(int step);
     void moveTo(std::optional<ProductField> field);
-    bool insertNew(const Values& values);
-    bool updateExisting(const Values& values);
     void formChanged();
+    // What hasChanges() compares with: the form as it was filled on opening.
+    void keepAsOpened();
 
     Platform platform_;
     Database& shared_; // its catalogue caches are dropped when a product is saved
@@ -176,6 +184,14 @@ private:
     std::string origSalzOrNatriumVal_;
     int origSalzOrNatriumPickerVal_ = 0;
     std::optional<ProductField> current_;
+    struct Opened {
+        std::array<std::string, kProductFieldCount> texts;
+        int saltRow = 0;
+        int unitSegment = 0;
+        bool operator==(const Opened&) const = default;
+    };
+    Opened opened_;
+    bool asking_ = false; // the discard question is up
     bool appeared_ = false;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

@@ -271,4 +271,41 @@ TEST_F(OwnProductFormTest, EmptyStoredUnitSelectsDrinkAndFormSurvivesAnotherTab)
     EXPECT_EQ(form->text(F::Name), "Getippt");
 }
 
+TEST_F(OwnProductFormTest, EscapeAsksOnlyWhenTheFormDiffersFromHowItOpened) {
+    const std::string id = addProduct({.fat = "3"});
+    const int pops = navigation.pops();
+    // A stored product shown unchanged, a form that came with a scanned code: Escape leaves.
+    auto form = openForm(id, 1);
+    EXPECT_TRUE(form->backKeyPressed());
+    auto scanned =
+        AddProductVC::withBarcode(fake.platform(), shared, navigation, {}, "4006381333931");
+    scanned->viewWillAppear();
+    EXPECT_TRUE(scanned->backKeyPressed());
+    EXPECT_EQ(navigation.pops(), pops + 2);
+    EXPECT_TRUE(fake.alerts.shown().empty());
+
+    // A value typed and typed back is no change; another salt unit is.
+    form = openForm(id, 1);
+    form->setText(F::Fat, "4");
+    form->setText(F::Fat, "3");
+    EXPECT_FALSE(form->hasChanges());
+    form->selectSaltRow(kSodiumRow);
+    EXPECT_TRUE(form->backKeyPressed());
+    EXPECT_TRUE(form->backKeyPressed()); // asked once, however often Escape comes
+    ASSERT_EQ(fake.alerts.shown().size(), 1u);
+    const AlertRequest& question = fake.alerts.firstPending();
+    EXPECT_EQ(question.message, AddProductVC::discardQuestionKey());
+    EXPECT_EQ(question.buttons, (std::vector<std::string>{AddProductVC::discardKey(),
+                                                          AddProductVC::keepEditingKey()}));
+    EXPECT_EQ(question.escapeButton, 1);
+    fake.alerts.answer(1); // keep editing
+    EXPECT_EQ(navigation.pops(), pops + 2);
+    EXPECT_EQ(form->saltRow(), kSodiumRow);
+    form->backKeyPressed();
+    fake.alerts.answer(0); // discard: the form goes, the stored product is as it was
+    EXPECT_EQ(navigation.pops(), pops + 3);
+    EXPECT_EQ(column("SalzOrNatrium", id), "1");
+    EXPECT_EQ(column("Fett", id), "3");
+}
+
 } // namespace
