@@ -52,10 +52,19 @@ private:
     QAbstractButton* tab() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
-// A row that acts on Space, pressed as a keyboard user does.
+// A row that acts on Space, pressed as a keyboard user does; a list's row is selected while it
+// has the keyboard.
 class AccessiblePressable : public QAccessibleWidget {
 public:
-    explicit AccessiblePressable(QWidget* row) : QAccessibleWidget(row, QAccessible::Button) {}
+    AccessiblePressable(QWidget* row, QAccessible::Role role) : QAccessibleWidget(row, role) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (role() == QAccessible::ListItem) {
+            s.selectable = true;
+            s.selected = widget()->hasFocus();
+        }
+        return s;
+    }
     QStringList actionNames() const override {
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
     }
@@ -73,7 +82,8 @@ QAccessibleInterface* accessibleControl(const QString&, QObject* object) {
     if (auto* tab = qobject_cast<QAbstractButton*>(control);
         tab && tab->property("accessiblePageTab").toBool())
         return new AccessiblePageTab(tab);
-    if (control->property("accessiblePressable").toBool()) return new AccessiblePressable(control);
+    if (const QVariant pressable = control->property("accessiblePressable"); pressable.isValid())
+        return new AccessiblePressable(control, QAccessible::Role(pressable.toInt()));
     const QVariant role = control->property("accessibleRole");
     return role.isValid() ? new QAccessibleWidget(control, QAccessible::Role(role.toInt()))
                           : nullptr;
@@ -136,8 +146,45 @@ void exposeAsPageTab(QAbstractButton* tab) {
 
 void exposeAsButton(QWidget* row) {
     installFactory();
-    row->setProperty("accessiblePressable", true);
+    row->setProperty("accessiblePressable", int(QAccessible::Button));
     forgetInterface(row);
+}
+
+namespace {
+
+// Tells readers that a list row's selection followed the keyboard.
+class SelectionFollowsFocus : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (QAccessible::isActive() &&
+            (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+            QAccessible::State changed;
+            changed.selected = true;
+            QAccessibleStateChangeEvent selection(watched, changed);
+            QAccessible::updateAccessibility(&selection);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void exposeAsListRow(QWidget* row) {
+    installFactory();
+    row->setProperty("accessiblePressable", int(QAccessible::ListItem));
+    row->installEventFilter(new SelectionFollowsFocus(row));
+    forgetInterface(row);
+}
+
+void holdEscape(QWidget* control, bool held) {
+    control->setProperty("holdsEscape", held);
+}
+
+bool escapeHeld(const QWidget* control) {
+    for (; control; control = control->parentWidget())
+        if (control->property("holdsEscape").toBool()) return true;
+    return false;
 }
 
 void paintKeyboardFocus(QPainter& painter, const QRect& rect) {

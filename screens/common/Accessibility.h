@@ -39,6 +39,16 @@ void exposeAsPageTab(QAbstractButton* tab);
 // Space does on it.
 void exposeAsButton(QWidget* row);
 
+// A row of a list built of widgets that acts on Space: heard as a list item, selected while it
+// has the keyboard, whose action does what Space does. Its own keys stay its children.
+void exposeAsListRow(QWidget* row);
+
+// A control holding a step that Escape undoes (a delete button shown) says so while it does:
+// the window's back key then leaves Escape to it.
+void holdEscape(QWidget* control, bool held);
+// True when the control or one of its parents holds Escape.
+bool escapeHeld(const QWidget* control);
+
 // The frame around the row or control the keyboard is on.
 void paintKeyboardFocus(QPainter& painter, const QRect& rect);
 

@@ -114,6 +114,13 @@ void ManageProductsVC::deleteKeyClicked(int index) {
     changed();
 }
 
+bool ManageProductsVC::backKeyPressed() {
+    if (revealedRow_ < 0) return false;
+    revealedRow_ = -1;
+    changed();
+    return true;
+}
+
 void ManageProductsVC::deleteRow(int index) {
     if (index < 0 || index >= numberOfRows() || index != revealedRow_) return;
     revealedRow_ = -1;

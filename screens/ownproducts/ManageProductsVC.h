@@ -68,6 +68,8 @@ public:
     // The first of deletion's two steps: the row's delete key reveals (or hides again) its
     // Delete button; every other action hides it.
     void deleteKeyClicked(int index);
+    // Escape hides a revealed Delete button and changes nothing else.
+    bool backKeyPressed() override;
     // The second step: only the row whose Delete button shows is deleted. It removes the
     // product, its catalogue row and its folder rows together; when any is refused, all stay
     // and the user is told. A product filed in folders is deleted only after the user said yes

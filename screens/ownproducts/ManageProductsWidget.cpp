@@ -6,6 +6,7 @@
 #include "screens/common/QtText.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -179,6 +180,9 @@ ManageProductsWidget::ManageProductsWidget(std::shared_ptr<ManageProductsVC> mod
     pageLayout->setContentsMargins(10, 12, 10, 12);
     auto* group = new QFrame(page);
     group->setObjectName("tableGroup");
+    setAccessibleRole(group, QAccessible::List);
+    describe(group, strings_, key("Accessible Row Description"),
+             key("Accessible Own Product List"));
     rowsLayout_ = new QVBoxLayout(group);
     rowsLayout_->setContentsMargins(0, 0, 0, 0);
     rowsLayout_->setSpacing(0);
@@ -216,6 +220,7 @@ QWidget* ManageProductsWidget::makeRow(int index) {
     row->setAccessibleName(qs(product.name) +
                            (product.maker.empty() ? "" : ", " + qs(product.maker)));
     describe(row, strings_, key("Accessible Row Description"));
+    exposeAsListRow(row);
     auto* line = new QHBoxLayout(row);
     line->setContentsMargins(8, 4, 8, 4);
     const bool editing = model_->isEditing();
@@ -285,6 +290,16 @@ QWidget* ManageProductsWidget::makeRow(int index) {
 }
 
 void ManageProductsWidget::listChanged() {
+    // The keyboard stays on its row: on the Delete button a delete key revealed, back on the key
+    // when the button goes.
+    int focusRow = -1;
+    QString focusName;
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (QWidget* focus = QApplication::focusWidget();
+            focus && (focus == rows_[i] || rows_[i]->isAncestorOf(focus))) {
+            focusRow = int(i);
+            focusName = focus->objectName();
+        }
     for (QWidget* row : rows_) {
         row->hide();
         rowsLayout_->removeWidget(row);
@@ -296,6 +311,16 @@ void ManageProductsWidget::listChanged() {
         row->setProperty("last", i + 1 == model_->numberOfRows());
         rowsLayout_->addWidget(row);
         rows_.push_back(row);
+    }
+    if (focusRow >= 0 && !rows_.empty()) {
+        const int revealed = model_->revealedRow();
+        QWidget* row = rows_[std::size_t(
+            revealed >= 0 ? revealed : std::min(focusRow, int(rows_.size()) - 1))];
+        const QString name = revealed >= 0                 ? QStringLiteral("deleteButton")
+                             : focusName == "deleteButton" ? QStringLiteral("deleteKey")
+                                                           : focusName;
+        auto* control = row->findChild<QWidget*>(name);
+        (control ? control : row)->setFocus(Qt::OtherFocusReason);
     }
     help_->setVisible(model_->helpTextShown());
     table_->setVisible(!model_->tableHidden());

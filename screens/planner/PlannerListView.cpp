@@ -60,17 +60,17 @@ void PlannerListView::keyPressEvent(QKeyEvent* event) {
         if (to != current_) emit rowMoved(current_, to);
         setCurrent(to);
     } else if (step && event->modifiers() == Qt::NoModifier) {
-        pending_ = -1;
+        setPending(-1);
         setCurrent(current_ + step);
     } else if (event->key() == Qt::Key_Delete && deleting_) {
-        pending_ = current_;
-        update();
+        setPending(current_);
+    } else if (event->key() == Qt::Key_Escape && pending_ >= 0) {
+        setPending(-1);
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
                event->key() == Qt::Key_Space) {
         const int row = std::min(current_, rows - 1);
         if (pending_ == row) {
-            pending_ = -1;
-            update();
+            setPending(-1);
             emit deleteConfirmed(row);
         } else {
             emit rowTapped(row);
@@ -82,7 +82,13 @@ void PlannerListView::keyPressEvent(QKeyEvent* event) {
 
 void PlannerListView::setDeleting(bool on) {
     deleting_ = on;
-    pending_ = -1;
+    setPending(-1);
+}
+
+void PlannerListView::setPending(int row) {
+    pending_ = row;
+    // Escape takes the red button away instead of leaving the screen.
+    holdEscape(this, row >= 0);
     update();
 }
 
@@ -92,7 +98,7 @@ void PlannerListView::setMoving(bool on) {
 }
 
 void PlannerListView::refresh() {
-    if (pending_ >= rowCount_()) pending_ = -1;
+    if (pending_ >= rowCount_()) setPending(-1);
     setFixedHeight(sizeHint().height());
     update();
     rowsChanged(this);
@@ -163,8 +169,7 @@ void PlannerListView::mouseReleaseEvent(QMouseEvent* event) {
     if (pending_ >= 0) {
         // The red button deletes; a tap anywhere else takes it away again.
         const int row = pending_;
-        pending_ = -1;
-        update();
+        setPending(-1);
         if (from == row && confirmRect(row).contains(pos)) emit deleteConfirmed(row);
         return;
     }
@@ -175,8 +180,7 @@ void PlannerListView::mouseReleaseEvent(QMouseEvent* event) {
     }
     if (rowAt(pos.y()) != from) return;
     if (deleting_ && deleteMarkRect(from).contains(pos)) {
-        pending_ = from;
-        update();
+        setPending(from);
         return;
     }
     emit rowTapped(from);

@@ -1,8 +1,8 @@
 // A painted list of equal rows for the planner screens: a tap on a row, and, when switched on,
 // a delete mark per row (tap it, then the red button) and a move handle (drag it to another row).
 // From the keyboard: the arrow keys go from row to row, Return or Space taps, Delete shows the red
-// button that Return then presses, Alt+Up/Down moves a row. A screen reader meets each row as a
-// list item named by its text, opened by its action as by a tap.
+// button that Return then presses and Escape takes away, Alt+Up/Down moves a row. A screen reader
+// meets each row as a list item named by its text, opened by its action as by a tap.
 #pragma once
 
 #include "screens/common/AccessibleRows.h"
@@ -56,6 +56,8 @@ protected:
 private:
     int rowAt(int y) const;
     void setCurrent(int row);
+    // The row whose red button shows, -1 for none.
+    void setPending(int row);
     int accessibleRowCount() const override { return std::max(0, rowCount_()); }
     QString accessibleRowName(int row) const override {
         return rowText_ ? rowText_(row) : QString();

@@ -299,6 +299,83 @@ private slots:
             QTRY_COMPARE(list->sideIndex()->letters(), QStringList({"A", "B"}));
         }
     }
+    // Escape never loses what was typed without asking, and takes a revealed Delete button
+    // away without deleting; all from the keyboard.
+    void escapeAsksBeforeTypedValuesGoAndUndoesAPendingDelete() {
+        Run run(documents_->path(), resources_->path(), {.server = "http://127.0.0.1:9/"});
+        QTRY_VERIFY(!Run::alerts().isEmpty());
+        QVERIFY(run.answer("Hinweis löschen"));
+        ManageProductsWidget* own = openOwnProducts(run);
+        QVERIFY(own);
+        tap(barButton(run.stack(3), own->editAction()));
+        const auto openForm = [&] {
+            tap(barButton(run.stack(3), own->addAction()));
+            auto* form = qobject_cast<AddProductWidget*>(run.stack(3).topWidget());
+            return form && QTest::qWaitFor([&] { return form->field(F::Name)->hasFocus(); })
+                       ? form
+                       : nullptr;
+        };
+        // Nothing typed: Escape simply goes back.
+        QVERIFY(openForm());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(Run::alerts().isEmpty());
+        QTRY_COMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(own));
+
+        // Typed: Escape asks; Escape on the question keeps editing, from the bar's button too.
+        AddProductWidget* form = openForm();
+        QVERIFY(form);
+        typeIntoFocus("Zwieback");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_COMPARE(Run::alerts().size(), 1);
+        QVERIFY(run.alertSays(AddProductVC::discardQuestionKey()));
+        QCOMPARE(Run::alerts()[0]->buttons()[1]->text(), run.text("Keep Editing"));
+        QTest::keyClick(Run::alerts()[0], Qt::Key_Escape);
+        QTRY_VERIFY(Run::alerts().isEmpty());
+        QVERIFY(run.activate());
+        QCOMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(form));
+        QCOMPARE(form->field(F::Name)->text(), QString("Zwieback"));
+        QToolButton* save = barButton(run.stack(3), form->findChild<QAction*>("saveButton"));
+        save->setFocus();
+        QTest::keyClick(save, Qt::Key_Escape);
+        QTRY_COMPARE(Run::alerts().size(), 1);
+        QVERIFY(run.answer("Discard"));
+        QVERIFY(run.activate());
+        QTRY_COMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(own));
+        QVERIFY(OwnProductStore(run.delegate->getDBObj()).selectProductsForCsv().empty());
+
+        // Entered with the keys alone: name, maker, the highlighted category, saved.
+        QVERIFY((form = openForm()));
+        typeIntoFocus("Zwieback");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        typeIntoFocus("Brandt");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        tap(form->findChild<QPushButton*>("doneKey"));
+        tap(barButton(run.stack(3), form->findChild<QAction*>("saveButton")));
+        QTRY_COMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(own));
+        QCOMPARE(int(own->rows().size()), 1);
+
+        // The delete key reveals the Delete button and the keyboard goes to it; Escape takes
+        // it away, back to the key, and the product stays; Return on the button deletes.
+        const auto reveal = [&] {
+            auto* key = own->rows()[0]->findChild<QPushButton*>("deleteKey");
+            key->setFocus();
+            QTest::keyClick(key, Qt::Key_Space);
+            return QTest::qWaitFor([&] {
+                return QApplication::focusWidget() &&
+                       QApplication::focusWidget()->objectName() == "deleteButton";
+            });
+        };
+        QVERIFY(reveal());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!own->rows()[0]->findChild<QPushButton*>("deleteButton"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("deleteKey"));
+        QCOMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(own));
+        QCOMPARE(OwnProductStore(run.delegate->getDBObj()).selectProductsForCsv().size(), 1u);
+        QVERIFY(reveal());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(own->findChild<QLabel*>("helpText")->isVisible());
+        QVERIFY(OwnProductStore(run.delegate->getDBObj()).selectProductsForCsv().empty());
+    }
 };
 
 QTEST_MAIN(OwnProductRoadsTest)

@@ -130,7 +130,24 @@ private slots:
         Database& db = run->delegate->getDBObj();
         QVERIFY(PlannerStore(db).selectProductDetailForEdit(ProductId{2}, FolderId{1}).at(0) ==
                 (ConsumptionRow{{"30.0", "7.5", "1.5", "2.2", "750"}, "150g", "1"}));
+        // Delete shows the red button; Escape takes it away and stays, so Return then opens
+        // the row instead of deleting it. The same in the folder list while editing.
+        const auto escapeADelete = [&](PlannerListView* list, QWidget* screen) {
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_Delete);
+            QTest::keyClick(list, Qt::Key_Escape);
+            QCOMPARE(run->stack(1).topWidget(), screen);
+            QTest::keyClick(list, Qt::Key_Return);
+            QVERIFY(run->stack(1).topWidget() != screen);
+            tap(run->stack(1).backButton());
+            QTRY_COMPARE(run->stack(1).topWidget(), screen);
+        };
+        escapeADelete(contents->list(), contents);
+        QCOMPARE(contents->model()->numberOfRows(), 1);
         tap(run->stack(1).backButton());
+        escapeADelete(rows, folders);
+        QCOMPARE(model->numberOfRows(), 4);
+        QCOMPARE(PlannerStore(db).selectFoldersAccordingToProduct(ProductId{2}).size(), 2u);
         QCOMPARE(run->stack(1).depth(), 1);
         // 500 kcal for 100 g became 750 kcal for 150 g; the other folder keeps its 500.
         QCOMPARE(model->rowCalories(0), std::string("750\u00A0kcal"));
