@@ -67,6 +67,11 @@ AlertBox::AlertBox(const QString& title, const QString& message, const QStringLi
     setObjectName("alert");
     setAttribute(Qt::WA_StyledBackground);
     setWindowTitle(title);
+    // Heard as an alert, its whole text at once: a reader names the box with its title (or its
+    // message when it has none) and reads the message as its description.
+    setAccessibleRole(this, QAccessible::AlertMessage);
+    setAccessibleName(title.isEmpty() ? message : title);
+    setAccessibleDescription(title.isEmpty() ? QString() : message);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(padding, padding, padding, padding - 4);
     layout->setSpacing(spacing);

@@ -1666,5 +1666,25 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>Diary Snacks</source>
         <translation>Snacks</translation>
     </message>
+    <message>
+        <source>Accessible Own Product List</source>
+        <translation>Liste eigener Produkte</translation>
+    </message>
+    <message>
+        <source>Discard Typed Product Question</source>
+        <translation>Die Eingaben zu diesem Produkt sind noch nicht gespeichert. Verwerfen?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Keep Editing</source>
+        <translation>Weiter bearbeiten</translation>
+    </message>
+    <message>
+        <source>Accessible Added To %@</source>
+        <translation>Zu „%@“ hinzugefügt</translation>
+    </message>
 </context>
 </TS>

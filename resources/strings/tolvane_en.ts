@@ -1666,5 +1666,25 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Diary Snacks</source>
         <translation>Snacks</translation>
     </message>
+    <message>
+        <source>Accessible Own Product List</source>
+        <translation>Own products list</translation>
+    </message>
+    <message>
+        <source>Discard Typed Product Question</source>
+        <translation>What you typed for this product is not saved yet. Discard it?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Keep Editing</source>
+        <translation>Keep Editing</translation>
+    </message>
+    <message>
+        <source>Accessible Added To %@</source>
+        <translation>Added to “%@”</translation>
+    </message>
 </context>
 </TS>

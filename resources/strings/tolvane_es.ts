@@ -1666,5 +1666,25 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Diary Snacks</source>
         <translation>Tentempiés</translation>
     </message>
+    <message>
+        <source>Accessible Own Product List</source>
+        <translation>Lista de productos propios</translation>
+    </message>
+    <message>
+        <source>Discard Typed Product Question</source>
+        <translation>Lo que ha escrito para este producto aún no está guardado. ¿Descartarlo?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Keep Editing</source>
+        <translation>Seguir editando</translation>
+    </message>
+    <message>
+        <source>Accessible Added To %@</source>
+        <translation>Añadido a «%@»</translation>
+    </message>
 </context>
 </TS>

@@ -1666,5 +1666,25 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Diary Snacks</source>
         <translation>En-cas</translation>
     </message>
+    <message>
+        <source>Accessible Own Product List</source>
+        <translation>Liste de vos produits</translation>
+    </message>
+    <message>
+        <source>Discard Typed Product Question</source>
+        <translation>Vos saisies pour ce produit ne sont pas encore enregistrées. Les abandonner ?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Keep Editing</source>
+        <translation>Continuer la saisie</translation>
+    </message>
+    <message>
+        <source>Accessible Added To %@</source>
+        <translation>Ajouté à « %@ »</translation>
+    </message>
 </context>
 </TS>

@@ -1666,5 +1666,25 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Diary Snacks</source>
         <translation>Spuntini</translation>
     </message>
+    <message>
+        <source>Accessible Own Product List</source>
+        <translation>Elenco dei prodotti propri</translation>
+    </message>
+    <message>
+        <source>Discard Typed Product Question</source>
+        <translation>Quanto inserito per questo prodotto non è ancora salvato. Scartarlo?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Keep Editing</source>
+        <translation>Continua a modificare</translation>
+    </message>
+    <message>
+        <source>Accessible Added To %@</source>
+        <translation>Aggiunto a «%@»</translation>
+    </message>
 </context>
 </TS>

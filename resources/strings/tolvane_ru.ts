@@ -1666,5 +1666,25 @@
         <source>Diary Snacks</source>
         <translation>Перекусы</translation>
     </message>
+    <message>
+        <source>Accessible Own Product List</source>
+        <translation>Список своих продуктов</translation>
+    </message>
+    <message>
+        <source>Discard Typed Product Question</source>
+        <translation>Введённые данные о продукте ещё не сохранены. Отбросить их?</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Отбросить</translation>
+    </message>
+    <message>
+        <source>Keep Editing</source>
+        <translation>Продолжить ввод</translation>
+    </message>
+    <message>
+        <source>Accessible Added To %@</source>
+        <translation>Добавлено в «%@»</translation>
+    </message>
 </context>
 </TS>

@@ -193,6 +193,7 @@ DetailRow ProductDetail::row(int index) const {
 void ProductDetail::addToFav() {
     if (rows_.empty() || !stillStored(true)) return;
     pickerShown_ = true;
+    filingNote_.clear();
     alertFlag_ = true;
     FavFlag_ = true;
     PlannerStore(shared_).searchFavNameExist(ProductId::of(product_.recordId));
@@ -212,6 +213,7 @@ void ProductDetail::doneButtonClick() {
 }
 
 void ProductDetail::closePicker() {
+    filingNote_.clear();
     // A favourite is a product filed in a folder: one left in none is no favourite.
     readSelectionStates();
     for (const auto& [folder, checked] : selectionStates_)
@@ -347,6 +349,10 @@ void ProductDetail::pickerViewDidCheckRow(int item) {
     if (filing == PlannerWrites::Filing::Failed)
         platform_.log.write("Product " + product_.recordId + " not filed into folder " + folder);
     readSelectionStates();
+    filingNote_.clear();
+    if (pickerViewSelectionStateForRow(item))
+        filingNote_ = replaceAll(platform_.strings.text(key("Accessible Added To %@")), "%@",
+                                 folderNameArray_[static_cast<std::size_t>(item)]);
     changed();
 }
 
@@ -355,6 +361,7 @@ void ProductDetail::pickerViewDidUncheckRow(int item) {
     const std::string& folder = folderIDarray_[static_cast<std::size_t>(item)];
     productIdForFolderAdd_ = product_.recordId;
     selectionStates_[folder] = false;
+    filingNote_.clear();
     if (!PlannerWrites(shared_).unfileProduct(ProductId::of(product_.recordId),
                                               FolderId::of(folder)))
         platform_.log.write("Product " + product_.recordId + " not taken out of folder " + folder);

@@ -109,6 +109,9 @@ public:
     // loses its favourite mark.
     void doneButtonClick();
     bool pickerShown() const { return pickerShown_; }
+    // What the last check in the picker did, for a listener ("Added to …"); empty when nothing
+    // was filed since the picker opened or a folder was unchecked after.
+    const std::string& filingNote() const { return filingNote_; }
     bool showsFavoriteButton() const { return !pickerShown_ && !gone_; }
     // The navigation bar button while the picker shows; its title is not looked up.
     static const char* doneButtonKey() { return key("Done"); }
@@ -177,6 +180,7 @@ private:
     bool alertFlag_ = false;
     bool FavFlag_ = false;
     bool pickerShown_ = false;
+    std::string filingNote_;
     bool gone_ = false;
     std::vector<std::string> folderNameArray_;
     std::vector<std::string> folderIDarray_;

@@ -312,6 +312,10 @@ void ProductDetailWidget::detailChanged() {
     eaten_->setVisible(model_->showsEatenButton() && !model_->pickerShown());
     if (model_->pickerShown() != pickerUp_) slidePicker(model_->pickerShown());
     if (pickerUp_) picker_->model().reloadData();
+    // Heard with the picker's name, as a search's hits with its list.
+    const QString note = qs(model_->filingNote());
+    picker_->setAccessibleName(qs(strings_.text(key("Accessible Folder Picker"))) +
+                               (note.isEmpty() ? QString() : ", " + note));
     table_->refresh();
     table_->setAccessibleDescription(spokenTable(*model_, strings_));
     showFacts();
