@@ -172,7 +172,11 @@ QWidget* AddProductWidget::makeRow(const FormRow& row, QWidget* parent) {
     if (input == FieldInput::CategoryPicker || input == FieldInput::SaltPicker) {
         edit->setReadOnly(true);
         // The sign of a chooser: a tap opens a wheel.
-        edit->addAction(QIcon("pictures:chooser.svg"), QLineEdit::TrailingPosition);
+        QAction* chooser =
+            edit->addAction(QIcon("pictures:chooser.svg"), QLineEdit::TrailingPosition);
+        // Named like its field, and pressed (by a reader too) it opens the wheel as a tap does.
+        chooser->setText(edit->accessibleName());
+        connect(chooser, &QAction::triggered, this, [this, field] { model_->beginEditing(field); });
         edit->setFocusPolicy(Qt::TabFocus); // Tab opens its wheel, a click does not focus it
         describe(edit, strings_, key("Accessible Picker Field Description"));
     } else {
@@ -182,7 +186,9 @@ QWidget* AddProductWidget::makeRow(const FormRow& row, QWidget* parent) {
     if (input == FieldInput::Number) edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     if (input == FieldInput::Digits) edit->setInputMethodHints(Qt::ImhDigitsOnly);
     edit->installEventFilter(this);
-    connect(edit, &QLineEdit::textEdited, this, [this, edit, field](const QString& text) {
+    // Any change the model has not made: typed, pasted, or set by a screen reader.
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, field](const QString& text) {
+        if (text == qs(model_->text(field))) return;
         model_->setText(field, text.toStdString());
         // Number fields keep only what the rule lets through, from any keyboard.
         const QString kept = qs(model_->text(field));

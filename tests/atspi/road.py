@@ -5,6 +5,7 @@ import unicodedata
 from xml.etree import ElementTree
 
 import pyatspi
+from gi.repository import GLib
 
 from session import StepFailed, wait_for
 
@@ -101,6 +102,30 @@ def dump(node, depth=0, out=None):
     return out
 
 
+class Heard:
+    """What a screen reader is told as it happens: names that change and objects that show,
+    as the events come over the bus."""
+
+    def __init__(self):
+        self.told = []
+        pyatspi.Registry.registerEventListener(self._told, "object:property-change:accessible-name",
+                                               "object:state-changed:showing")
+
+    def _told(self, event):
+        try:
+            name = event.any_data if isinstance(event.any_data, str) else event.source.name
+            self.told.append((event.type, role(event.source), name))
+        except Exception:  # the object went meanwhile
+            pass
+
+    def heard(self, test):
+        """True once an event for which test(type, role, name) holds has come."""
+        context = GLib.MainContext.default()
+        while context.pending():
+            context.iteration(False)
+        return any(test(*told) for told in self.told)
+
+
 def find_app(process):
     def probe():
         if process.poll() is not None:
@@ -174,12 +199,28 @@ def open_tab(win, T, tab_key):
         raise StepFailed("a tab reports a checked mark")
 
 
-def answer_dialog(session, app, T, title_key, button_key):
+def alert(app, T, name_key, heard=None):
+    """The alert named so, heard whole: its title (or, without one, its message) as its name,
+    its message as its description."""
+    try:
+        box = wait_for(f"the alert {name_key}", lambda: next(
+            (w for w in children(app) if w is not None and role(w) == "alert" and showing(w)
+             and w.name == T(name_key)), None))
+    except StepFailed as failure:
+        shown = [describe(w) for w in children(app) if w is not None and showing(w)]
+        raise StepFailed(f"{failure}; the windows showing: {shown}")
+    if heard:
+        wait_for(f"the alert {name_key} heard as it came", lambda: heard.heard(
+            lambda kind, r, name: "showing" in kind and r == "alert" and name == T(name_key)))
+    check_names(box, name_key)
+    return box
+
+
+def answer_dialog(session, app, T, title_key, button_key, heard=None):
     """A first-launch hint, answered as a user does; the keyboard then goes back to the window."""
-    dialog = wait_for(f"the dialog {title_key}", lambda: next(
-        (w for w in children(app) if w is not None and role(w) == "dialog" and showing(w)
-         and w.name == T(title_key)), None))
-    check_names(dialog, title_key)
+    dialog = alert(app, T, title_key, heard)
+    if not dialog.description.strip():
+        raise StepFailed(f"the alert {title_key} does not read its message")
     press(find(dialog, f"its button {button_key}", lambda n: role(n) == "push button"
                and n.name == T(button_key)))
     wait_for(f"the dialog {title_key} closed", lambda: dialog not in children(app)
@@ -193,6 +234,7 @@ def run(session, lang, strings_dir, dump=False):
     win = window(app)
     session.focus_program_window()
     T = strings(strings_dir, lang)
+    heard = Heard()
     query = "Käse"
 
     def show(title):
@@ -309,6 +351,10 @@ def run(session, lang, strings_dir, dump=False):
         raise StepFailed("the new folder is checked before it was chosen")
     press(row, "Toggle")
     wait_for("the new folder checked", lambda: states(row).contains(pyatspi.STATE_CHECKED))
+    # Filing it is heard with the picker's name, as the hits of a search with the list's.
+    added = T("Accessible Added To %@").replace("%@", folder)
+    wait_for("the filing heard", lambda: added in picker.name and heard.heard(
+        lambda kind, r, name: kind.endswith("accessible-name") and added in name))
     show("picker")
     press(find(win, "the done button", lambda n: role(n) == "push button" and n.name == T("Done")))
     wait_gone(picker, "the picker closed")
@@ -394,6 +440,80 @@ def run(session, lang, strings_dir, dump=False):
     wait_for("a higher need for a more active life",
              lambda: (number(text_of(calories)) or 0) > need)
     show("profile")
+    own_product(session, app, win, T, heard, lang, show)
+
+
+REQUIRED_FIELDS = ("Sie haben noch nicht alle benötigten Textfelder ausgefüllt. Bitte ergänzen "
+                   "Sie Produktnamen, Hersteller oder wählen noch eine Kategorie")
+
+
+def own_product(session, app, win, T, heard, lang, show):
+    """An own product entered through the form, then met in the own-products list: a row named
+    with product and maker, selected while focused, opened by its action."""
+    press(find(win, "the back button", lambda n: role(n) == "push button"
+               and n.name == T("Accessible Back")))
+    press(find(win, "the own products row", lambda n: role(n) == "push button"
+               and n.name.startswith(T("Eigene Produkte verwalten"))))
+    press(find(win, "the edit button", lambda n: role(n) == "push button"
+               and n.name == T("Bearbeiten")))
+    press(find(win, "the new product button", lambda n: role(n) == "push button"
+               and n.name == T("Accessible New Product")))
+    name_field = find(win, "the product name field", lambda n: role(n) == "text"
+                      and n.name == T("Produktname"))
+    product = "Käsebrot " + lang
+    set_text(name_field, product)
+    # The first-visit hints left open on the way hold the keyboard: they are answered first.
+    for hint in [w for w in children(app) if w is not None and role(w) == "alert" and showing(w)]:
+        press(find(hint, "its first button", lambda n: role(n) == "push button"))
+        wait_gone(hint, f"the hint {hint.name} answered")
+    # Escape asks before what was typed goes; keeping on, the text stays.
+    session.key("Escape")
+    question = alert(app, T, "Discard Typed Product Question", heard)
+    press(find(question, "its keep button", lambda n: role(n) == "push button"
+               and n.name == T("Keep Editing")))
+    wait_gone(question, "the question answered")
+    session.focus_program_window()
+    if not showing(name_field) or text_of(name_field) != product:
+        raise StepFailed(f"keeping on left the name field with \"{text_of(name_field)}\"")
+    set_text(find(win, "the maker field", lambda n: role(n) == "text"
+                  and n.name == T("Herstellername")), "Tolvane")
+    show("own")
+    check_names(win, "own product form")
+
+    def save():
+        press(find(win, "the save button", lambda n: role(n) == "push button"
+                   and n.name == T("Fertig") and showing(n)))
+
+    # Saved without a category: the alert is heard with its whole message.
+    save()
+    missing = alert(app, T, REQUIRED_FIELDS, heard)
+    press(find(missing, "its button", lambda n: role(n) == "push button" and n.name == T("OK")))
+    wait_gone(missing, "the alert answered")
+    session.focus_program_window()
+    category = find(win, "the category field", lambda n: role(n) == "text"
+                    and n.name == T("Kategorie"))
+    press(category, "SetFocus")
+    wheel = find(win, "the category wheel", lambda n: role(n) == "spin button"
+                 and n.name == T("Kategorie"))
+    chosen = [r.name for r in children(wheel)][1]
+    choose_row(wheel, chosen)
+    wait_for("the category taken", lambda: text_of(category) == chosen)
+    save()
+    own = find(win, "the own products list", lambda n: role(n) == "list"
+               and n.name == T("Accessible Own Product List"))
+    press(find(win, "the edit button when done", lambda n: role(n) == "push button"
+               and n.name == T("Fertig")))
+    row = wait_for("the product in the list", lambda: next(
+        (r for r in children(own) if role(r) == "list item"
+         and r.name == f"{product}, Tolvane"), None))
+    check_names(win, "own products")
+    press(row, "SetFocus")
+    wait_for("the row selected with the keyboard on it",
+             lambda: states(row).contains(pyatspi.STATE_SELECTED))
+    press(row)
+    wait_gone(own, "the own products list covered by the product")
+    find(win, "the product's nutrition table", lambda n: n.name == T("Accessible Nutrition Table"))
+    find(win, "the product's name", lambda n: role(n) == "label" and n.name == product)
 
 
 def number(text):

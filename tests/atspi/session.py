@@ -132,6 +132,11 @@ class Session:
 
         wait_for("the program's window on the display", probe, timeout=15)
 
+    def key(self, name):
+        """A key pressed on the program's window, as the keyboard does."""
+        self.focus_program_window()
+        subprocess.run(["xdotool", "key", name], capture_output=True, timeout=5, check=True)
+
     def program_output(self):
         """The program's terminal output and its own log."""
         output = ""
