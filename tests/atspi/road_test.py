@@ -16,7 +16,7 @@ import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-TOTAL_TIMEOUT = 150
+TOTAL_TIMEOUT = 300
 
 
 def run_outer(argv):
