@@ -1666,5 +1666,21 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Diary Snacks</source>
         <translation>Spuntini</translation>
     </message>
+    <message>
+        <source>Diary Reference</source>
+        <translation>Riferimento</translation>
+    </message>
+    <message>
+        <source>Diary Chart Nutrient</source>
+        <translation>Nutriente</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Chart Nutrient Description</source>
+        <translation>Sceglie il nutriente che il secondo grafico mostra per giorno</translation>
+    </message>
+    <message>
+        <source>Diary Folder Logged One</source>
+        <translation>1 prodotto è stato registrato nel diario di oggi.</translation>
+    </message>
 </context>
 </TS>
