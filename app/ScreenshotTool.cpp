@@ -4,11 +4,12 @@
 #include "app/AppContext.h"
 #include "app/NavigationStack.h"
 #include "app/ScreenRegistry.h"
+#include "app/ScreenshotDiary.h"
+#include "app/ScreenshotSupport.h"
 #include "app/StyleSheet.h"
 #include "app/Tab.h"
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
-#include "app/platform/AlertBox.h"
 #include "screens/browse/CategoryWidget.h"
 #include "screens/browse/SearchWidget.h"
 #include "screens/common/TableRow.h"
@@ -28,12 +29,10 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,54 +43,6 @@
 using namespace tolvane;
 
 namespace {
-
-void settle() {
-    for (int i = 0; i < 5; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
-
-// Runs the event loop until the condition holds or the time is up.
-bool waitFor(const std::function<bool()>& condition, int ms = 20000) {
-    QDeadlineTimer deadline(ms);
-    while (!condition()) {
-        if (deadline.hasExpired()) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    return true;
-}
-
-AlertBox* openAlert() {
-    for (auto* w : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<AlertBox*>(w); box && box->isVisible()) return box;
-    return nullptr;
-}
-
-// Answers the open alert with the button showing that text, else with its first button.
-void answer(const QString& text = {}) {
-    auto* box = openAlert();
-    if (!box) return;
-    QPushButton* chosen = box->buttons().front();
-    for (auto* button : box->buttons())
-        if (button->text() == text) chosen = button;
-    chosen->click();
-    settle();
-}
-
-// The window, with an open alert drawn over it as the user would see it.
-QImage capture(QWidget* window) {
-    QImage image = window->grab().toImage();
-    if (auto* box = openAlert()) {
-        QPainter painter(&image);
-        painter.fillRect(QRect(QPoint(0, 0), window->size()), QColor(0, 0, 0, 90));
-        // The card is sized and centred for the window already.
-        painter.drawPixmap(box->geometry().translated(-window->mapToGlobal(QPoint(0, 0))),
-                           box->grab());
-    }
-    return image;
-}
 
 // A product whose lights show green, yellow and red, one of them with the top star.
 bool showsEveryLight(const ProductDetail& detail) {
@@ -391,7 +342,7 @@ int main(int argc, char** argv) {
         folders->editAction()->trigger();
         folders->model()->didSelectRow(0);
         shot("folder-summary");
-        tabs.stack(kMenuListTab)->pop();
+        shootDiary(tabs, shot);
     }
 
     // The update, as far as its progress panel: from the given server, a page at a time.

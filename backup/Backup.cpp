@@ -1,8 +1,8 @@
 #include "backup/Backup.h"
 
-#include "nutrition/DiaryDate.h"
-#include "nutrition/DiaryDay.h"
+#include "backup/BackupDocument.h"
 #include "nutrition/NumberText.h"
+#include "store/CataloguePageWriter.h"
 #include "store/CatalogueStore.h"
 #include "store/Database.h"
 #include "store/DiaryStore.h"
@@ -10,165 +10,14 @@
 #include "store/PlannerStore.h"
 #include "store/SettingsStore.h"
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
-#include <array>
 #include <map>
 #include <set>
 #include <utility>
 
 namespace tolvane {
 
-using json = nlohmann::json;
-
 namespace {
-
-// The text members of each part, in the order of its row struct.
-constexpr std::array kEntryKeys = {
-    "uid",   "day",  "time",    "meal",          "amount",     "productId", "name",
-    "maker", "unit", "portion", "energyKj",      "energyKcal", "fat",       "saturatedFat",
-    "sugar", "salt", "protein", "carbohydrates", "fibre"};
-constexpr std::array kOwnKeys = {"name", "maker", "category", "fat",  "saturatedFat", "sugar",
-                                 "salt", "kcal",  "sent",     "unit", "saltOrSodium", "portion"};
-constexpr std::array kItemKeys = {"productId", "amount", "fat", "saturatedFat",
-                                  "sugar",     "salt",   "kcal"};
-constexpr std::array kProfileKeys = {"gender",   "age",         "height",        "weight",
-                                     "bmi",      "idealWeight", "activityLevel", "dailyCalories",
-                                     "usHeight", "usWeight",    "metricUsed"};
-constexpr std::array kSettingsKeys = {"liveSearch", "localization", "metricUnits"};
-
-std::array<std::string*, kEntryKeys.size()> entryFields(DiaryEntryRow& e) {
-    return {&e.uid,       &e.day,        &e.time,          &e.meal,         &e.amount,
-            &e.productId, &e.name,       &e.maker,         &e.unit,         &e.portion,
-            &e.energyKj,  &e.energyKcal, &e.fat,           &e.saturatedFat, &e.sugar,
-            &e.salt,      &e.protein,    &e.carbohydrates, &e.fibre};
-}
-std::array<std::string*, kOwnKeys.size()> ownFields(OwnProductRecord& o) {
-    return {&o.name,
-            &o.maker,
-            &o.categoryId,
-            &o.nutrients.fat,
-            &o.nutrients.saturatedFat,
-            &o.nutrients.sugar,
-            &o.nutrients.salt,
-            &o.nutrients.kcal,
-            &o.sent,
-            &o.unit,
-            &o.saltOrSodium,
-            &o.portion};
-}
-std::array<std::string*, kProfileKeys.size()> profileFields(ProfileRow& p) {
-    return {&p.gender,   &p.age,         &p.height,        &p.weight,
-            &p.bmi,      &p.idealWeight, &p.activityLevel, &p.dailyCalories,
-            &p.usHeight, &p.usWeight,    &p.metricUsed};
-}
-std::array<std::string*, kSettingsKeys.size()> settingsFields(SettingsRow& s) {
-    return {&s.liveSearch, &s.localization, &s.metricUnits};
-}
-
-template <std::size_t N>
-json object(const std::array<const char*, N>& keys, const std::array<std::string*, N>& values) {
-    json o = json::object();
-    for (std::size_t i = 0; i < N; ++i)
-        o[keys[i]] = *values[i];
-    return o;
-}
-
-// A document part that is not as the layout says.
-struct Damage {
-    std::string what;
-};
-
-template <std::size_t N>
-void readObject(const json& o, const std::string& where, const std::array<const char*, N>& keys,
-                const std::array<std::string*, N>& values) {
-    if (!o.is_object()) throw Damage{where + " is not an object"};
-    for (std::size_t i = 0; i < N; ++i) {
-        const auto it = o.find(keys[i]);
-        if (it == o.end() || !it->is_string())
-            throw Damage{where + "." + keys[i] + " is missing or not a text"};
-        *values[i] = it->template get<std::string>();
-    }
-}
-
-const json& member(const json& o, const char* name, json::value_t type) {
-    const auto it = o.find(name);
-    if (it == o.end() || it->type() != type)
-        throw Damage{std::string(name) + " is missing or of the wrong kind"};
-    return *it;
-}
-
-struct BackupItem {
-    std::string productId, amount, fat, saturatedFat, sugar, salt, kcal;
-    bool ownProduct = false;
-};
-struct BackupFolder {
-    std::string name, localized, calories;
-    std::vector<BackupItem> items;
-};
-struct OwnProduct {
-    OwnProductRecord record;
-    std::string catalogueId; // the mirror row's id in the file it came from
-};
-struct Document {
-    std::vector<DiaryEntryRow> entries;
-    std::vector<OwnProduct> ownProducts;
-    std::vector<BackupFolder> folders;
-    ProfileRow profile;
-    SettingsRow settings;
-};
-
-Document readDocument(const json& root) {
-    Document d;
-    const json& entries = member(root, "diary", json::value_t::array);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        DiaryEntryRow e;
-        const std::string where = "diary[" + std::to_string(i) + "]";
-        readObject(entries[i], where, kEntryKeys, entryFields(e));
-        const int meal = integerValue(e.meal);
-        if (e.uid.empty() || !DiaryDate::parse(e.day) || !minutesOfDay(e.time) ||
-            e.meal != formatInt(meal) || meal < 0 || meal >= kMealCount ||
-            !(leadingDouble(e.amount) > 0.0))
-            throw Damage{where + " holds no valid uid, day, time, meal or amount"};
-        d.entries.push_back(std::move(e));
-    }
-    const json& own = member(root, "ownProducts", json::value_t::array);
-    for (std::size_t i = 0; i < own.size(); ++i) {
-        OwnProduct o;
-        const std::string where = "ownProducts[" + std::to_string(i) + "]";
-        readObject(own[i], where, kOwnKeys, ownFields(o.record));
-        o.catalogueId = member(own[i], "catalogueId", json::value_t::string).get<std::string>();
-        d.ownProducts.push_back(std::move(o));
-    }
-    const json& folders = member(root, "folders", json::value_t::array);
-    for (std::size_t i = 0; i < folders.size(); ++i) {
-        const json& f = folders[i];
-        if (!f.is_object()) throw Damage{"folders[" + std::to_string(i) + "] is not an object"};
-        BackupFolder folder;
-        folder.name = member(f, "name", json::value_t::string).get<std::string>();
-        folder.localized = member(f, "localized", json::value_t::string).get<std::string>();
-        folder.calories = member(f, "calories", json::value_t::string).get<std::string>();
-        const json& items = member(f, "items", json::value_t::array);
-        for (std::size_t k = 0; k < items.size(); ++k) {
-            BackupItem item;
-            const std::string where =
-                "folders[" + std::to_string(i) + "].items[" + std::to_string(k) + "]";
-            readObject(items[k], where, kItemKeys,
-                       std::array<std::string*, kItemKeys.size()>{
-                           &item.productId, &item.amount, &item.fat, &item.saturatedFat,
-                           &item.sugar, &item.salt, &item.kcal});
-            item.ownProduct = member(items[k], "ownProduct", json::value_t::boolean).get<bool>();
-            folder.items.push_back(std::move(item));
-        }
-        d.folders.push_back(std::move(folder));
-    }
-    readObject(member(root, "profile", json::value_t::object), "profile", kProfileKeys,
-               profileFields(d.profile));
-    readObject(member(root, "settings", json::value_t::object), "settings", kSettingsKeys,
-               settingsFields(d.settings));
-    return d;
-}
 
 bool sameOwnProduct(const OwnProductRecord& a, const OwnProductRecord& b) {
     // What the user typed; whether it was uploaded does not make another product.
@@ -177,8 +26,20 @@ bool sameOwnProduct(const OwnProductRecord& a, const OwnProductRecord& b) {
            a.portion == b.portion;
 }
 
+// A folder's catalogue product this catalogue lacks (one older than the backup's), stored from
+// the backup's record as an update would store it. Its inclusion date is left empty: the next
+// update resumes from the newest date the catalogue holds, which a product taken from a newer
+// catalogue must not move past products this one never received.
+bool restoreProduct(Database& db, CatalogueRecord record) {
+    record[CatalogueField::InclusionDate].clear();
+    if (!CataloguePageWriter::storable(record)) return false;
+    // A write that fails fails the checked transaction around it.
+    CataloguePageWriter(db).insertIntoDatabase(record);
+    return true;
+}
+
 // Merges the document; false as soon as something is refused (the transaction then rolls back).
-bool merge(Database& db, const Document& d, BackupImport& result) {
+bool merge(Database& db, const BackupDocument& d, BackupImport& result) {
     DiaryStore diary(db);
     OwnProductStore own(db);
     PlannerStore planner(db);
@@ -208,7 +69,7 @@ bool merge(Database& db, const Document& d, BackupImport& result) {
         present.emplace_back(*record, *mirror);
     }
     int sortOrder = static_cast<int>(present.size());
-    for (const OwnProduct& o : d.ownProducts) {
+    for (const BackupOwnProduct& o : d.ownProducts) {
         const auto match = std::find_if(present.begin(), present.end(), [&](const auto& p) {
             return sameOwnProduct(p.first, o.record);
         });
@@ -266,9 +127,15 @@ bool merge(Database& db, const Document& d, BackupImport& result) {
                 }
                 productId = mapped->second;
             }
-            const auto product = catalogue.selectProductDetail(productId);
+            auto product = catalogue.selectProductDetail(productId);
+            if (!product && db.lastReadFailed()) return false;
+            if (!product && item.product) {
+                if (!restoreProduct(db, *item.product)) return false;
+                product = catalogue.selectProductDetail(productId);
+                if (!product) return false;
+                ++result.productsRestored;
+            }
             if (!product) {
-                if (db.lastReadFailed()) return false;
                 ++result.folderItemsSkipped;
                 continue;
             }
@@ -284,6 +151,7 @@ bool merge(Database& db, const Document& d, BackupImport& result) {
         }
         planner.updateCaloryValueForUpdation(formatWhole(calories), folderId);
     }
+    if (result.productsRestored > 0) db.catalogueChanged();
 
     const ProfileRow& p = d.profile;
     settings.updatePersonalSettings(p.gender, p.age, p.height, p.weight, p.bmi, p.idealWeight,
@@ -312,7 +180,7 @@ std::optional<std::string> exportBackup(Database& db, std::string* error) {
         auto rows = diary.entriesBetween("0000-01-01", "9999-12-31");
         if (!rows) return failed("the diary");
         for (DiaryEntryRow& e : *rows)
-            entries.push_back(object(kEntryKeys, entryFields(e)));
+            entries.push_back(entryObject(std::move(e)));
     }
     root["diary"] = std::move(entries);
 
@@ -325,9 +193,7 @@ std::optional<std::string> exportBackup(Database& db, std::string* error) {
         auto record = own.selectProductForId(id);
         const auto mirror = own.selectMainTableProductIdForId(id);
         if (!record || !mirror) return failed("an own product");
-        json o = object(kOwnKeys, ownFields(*record));
-        o["catalogueId"] = mirror->text();
-        products.push_back(std::move(o));
+        products.push_back(ownProductObject(std::move(*record), mirror->text()));
     }
     root["ownProducts"] = std::move(products);
 
@@ -350,14 +216,17 @@ std::optional<std::string> exportBackup(Database& db, std::string* error) {
             if (db.lastReadFailed()) return failed("a menu folder");
             ConsumptionRow row = rows.empty() ? ConsumptionRow{} : rows.front();
             const ProductId productId = ProductId::of(id);
-            items.push_back({{"productId", productId.text()},
-                             {"ownProduct", ownIds.count(productId.text()) > 0},
-                             {"amount", row.gm},
-                             {"fat", row.nutrients.fat},
-                             {"saturatedFat", row.nutrients.saturatedFat},
-                             {"sugar", row.nutrients.sugar},
-                             {"salt", row.nutrients.salt},
-                             {"kcal", row.nutrients.kcal}});
+            BackupItem item{productId.text(),    row.gm,
+                            row.nutrients.fat,   row.nutrients.saturatedFat,
+                            row.nutrients.sugar, row.nutrients.salt,
+                            row.nutrients.kcal,  ownIds.count(productId.text()) > 0,
+                            std::nullopt};
+            // A catalogue product goes whole, for a catalogue that lacks it.
+            if (!item.ownProduct) {
+                item.product = CatalogueStore(db).selectRecord(productId);
+                if (db.lastReadFailed()) return failed("a menu folder");
+            }
+            items.push_back(itemObject(item));
         }
         folder["items"] = std::move(items);
         folders.push_back(std::move(folder));
@@ -367,10 +236,10 @@ std::optional<std::string> exportBackup(Database& db, std::string* error) {
     SettingsStore settings(db);
     auto profile = settings.selectPersonalProfileData();
     if (!profile) return failed("the profile");
-    root["profile"] = object(kProfileKeys, profileFields(*profile));
+    root["profile"] = profileObject(std::move(*profile));
     auto options = settings.selectSettings();
     if (!options) return failed("the settings");
-    root["settings"] = object(kSettingsKeys, settingsFields(*options));
+    root["settings"] = settingsObject(std::move(*options));
     // Texts the file holds that are not UTF-8 are written replaced rather than refused.
     return root.dump(1, ' ', false, json::error_handler_t::replace);
 }
@@ -400,7 +269,7 @@ BackupImport importBackup(Database& db, const std::string& document) {
         result.detail = "the backup was written by a later version of Tolvane";
         return result;
     }
-    Document parsed;
+    BackupDocument parsed;
     try {
         parsed = readDocument(root);
     } catch (const Damage& damage) {

@@ -35,7 +35,8 @@ struct BackupImport {
     int ownProductsAdded = 0;
     int foldersAdded = 0;
     int folderItemsAdded = 0;
-    int folderItemsSkipped = 0; // products no longer in the catalogue
+    int folderItemsSkipped = 0; // products neither in the catalogue nor carried by the backup
+    int productsRestored = 0;   // catalogue products this catalogue lacked, stored from the backup
 };
 
 BackupImport importBackup(Database& database, const std::string& document);

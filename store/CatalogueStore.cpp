@@ -156,6 +156,23 @@ std::optional<NutritionFactsRow> CatalogueStore::selectNutritionFacts(ProductId 
         });
 }
 
+std::optional<CatalogueRecord> CatalogueStore::selectRecord(ProductId productId) {
+    return db_.queryFirst(
+        db_.compose("selectRecord", 0,
+                    "select field01, field02, field03, field04, field05, field06, field07, "
+                    "field08, field09, field10, field11, field12, field13, field14, field15, "
+                    "field16, field17, field18, field19, field20, field21, field22, field23, "
+                    "field24 from ProductsTable where recordId = %s",
+                    {productId.text()}),
+        [&](const Database::Columns& row) {
+            CatalogueRecord record;
+            for (std::size_t i = 0; i < catalogueFieldCount; ++i)
+                record.fields[i] = row.text(static_cast<int>(i));
+            record.id = productId.value;
+            return record;
+        });
+}
+
 bool CatalogueStore::selectChoiceValuesForCategory(
     CategoryId categoryId, const std::function<void(const ChoiceValuesView&)>& visit) {
     // Through the field03 index every product is a lookup of its row; for a category holding a

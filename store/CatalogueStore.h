@@ -34,6 +34,8 @@ public:
     std::vector<CategoryValuesRow> selectProductDetailForCategory(CategoryId categoryId);
     // Nothing when the product is not in the catalogue.
     std::optional<NutritionFactsRow> selectNutritionFacts(ProductId productId);
+    // The product's 24 field texts and identifier, as an update would store them again.
+    std::optional<CatalogueRecord> selectRecord(ProductId productId);
     // The category's products handed to visit one by one as they are read,
     // in no order; false, with nothing more visited, when the query fails.
     bool selectChoiceValuesForCategory(CategoryId categoryId,

@@ -1686,5 +1686,21 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <source>Accessible Added To %@</source>
         <translation>Zu „%@“ hinzugefügt</translation>
     </message>
+    <message>
+        <source>Diary Reference</source>
+        <translation>Richtwert</translation>
+    </message>
+    <message>
+        <source>Diary Chart Nutrient</source>
+        <translation>Nährstoff</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Chart Nutrient Description</source>
+        <translation>Wählt den Nährstoff, den das zweite Diagramm pro Tag zeigt</translation>
+    </message>
+    <message>
+        <source>Diary Folder Logged One</source>
+        <translation>1 Produkt wurde in das heutige Tagebuch eingetragen.</translation>
+    </message>
 </context>
 </TS>

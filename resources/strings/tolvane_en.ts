@@ -1686,5 +1686,21 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <source>Accessible Added To %@</source>
         <translation>Added to “%@”</translation>
     </message>
+    <message>
+        <source>Diary Reference</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Diary Chart Nutrient</source>
+        <translation>Nutrient</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Chart Nutrient Description</source>
+        <translation>Chooses the nutrient the second chart shows per day</translation>
+    </message>
+    <message>
+        <source>Diary Folder Logged One</source>
+        <translation>1 product was written to today’s diary.</translation>
+    </message>
 </context>
 </TS>

@@ -1686,5 +1686,21 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Accessible Added To %@</source>
         <translation>Añadido a «%@»</translation>
     </message>
+    <message>
+        <source>Diary Reference</source>
+        <translation>Referencia</translation>
+    </message>
+    <message>
+        <source>Diary Chart Nutrient</source>
+        <translation>Nutriente</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Chart Nutrient Description</source>
+        <translation>Elige el nutriente que el segundo gráfico muestra por día</translation>
+    </message>
+    <message>
+        <source>Diary Folder Logged One</source>
+        <translation>Se anotó 1 producto en el diario de hoy.</translation>
+    </message>
 </context>
 </TS>

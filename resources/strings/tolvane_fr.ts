@@ -1686,5 +1686,21 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;suppor
         <source>Accessible Added To %@</source>
         <translation>Ajouté à « %@ »</translation>
     </message>
+    <message>
+        <source>Diary Reference</source>
+        <translation>Référence</translation>
+    </message>
+    <message>
+        <source>Diary Chart Nutrient</source>
+        <translation>Nutriment</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Chart Nutrient Description</source>
+        <translation>Choisit le nutriment que le second graphique montre par jour</translation>
+    </message>
+    <message>
+        <source>Diary Folder Logged One</source>
+        <translation>1 produit a été ajouté au journal du jour.</translation>
+    </message>
 </context>
 </TS>

@@ -1686,5 +1686,21 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <source>Accessible Added To %@</source>
         <translation>Aggiunto a «%@»</translation>
     </message>
+    <message>
+        <source>Diary Reference</source>
+        <translation>Riferimento</translation>
+    </message>
+    <message>
+        <source>Diary Chart Nutrient</source>
+        <translation>Nutriente</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Chart Nutrient Description</source>
+        <translation>Sceglie il nutriente che il secondo grafico mostra per giorno</translation>
+    </message>
+    <message>
+        <source>Diary Folder Logged One</source>
+        <translation>1 prodotto è stato registrato nel diario di oggi.</translation>
+    </message>
 </context>
 </TS>

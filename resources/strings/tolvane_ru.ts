@@ -1686,5 +1686,21 @@
         <source>Accessible Added To %@</source>
         <translation>Добавлено в «%@»</translation>
     </message>
+    <message>
+        <source>Diary Reference</source>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Diary Chart Nutrient</source>
+        <translation>Нутриент</translation>
+    </message>
+    <message>
+        <source>Accessible Diary Chart Nutrient Description</source>
+        <translation>Выбирает нутриент, который второй график показывает по дням</translation>
+    </message>
+    <message>
+        <source>Diary Folder Logged One</source>
+        <translation>В сегодняшний дневник записан 1 продукт.</translation>
+    </message>
 </context>
 </TS>

@@ -43,18 +43,66 @@ void DiaryChartVC::reload() {
             if (index < 0 || index >= static_cast<long long>(days_.size())) continue;
             DiaryChartDay& day = days_[static_cast<std::size_t>(index)];
             day.eaten = true;
-            day.kcal += foodValue(diaryFood(row), DayNutrient::Energy).value_or(0.0);
+            const DiaryFood food = diaryFood(row);
+            for (int n = 0; n < kDayNutrientCount; ++n)
+                if (const auto v = foodValue(food, static_cast<DayNutrient>(n))) {
+                    day.values[static_cast<std::size_t>(n)] += *v;
+                    day.known[static_cast<std::size_t>(n)] = true;
+                }
+            day.kcal = day.values[0];
         }
-    target_ = dayReferences(
-        integerValue(SettingsStore(shared_).selectCaloryValueFromPersonalProfileTable()))[0];
+    references_ = dayReferences(
+        integerValue(SettingsStore(shared_).selectCaloryValueFromPersonalProfileTable()));
+    target_ = references_[0];
     if (listener_) listener_->chartChanged();
 }
 
 double DiaryChartVC::scaleKcal() const {
-    double most = target_;
-    for (const DiaryChartDay& day : days_)
-        most = std::max(most, day.kcal);
+    return scale(DayNutrient::Energy);
+}
+
+std::vector<DayNutrient> DiaryChartVC::choosableNutrients() {
+    return {DayNutrient::Fat,     DayNutrient::SaturatedFat,  DayNutrient::Sugar, DayNutrient::Salt,
+            DayNutrient::Protein, DayNutrient::Carbohydrates, DayNutrient::Fibre};
+}
+
+void DiaryChartVC::setNutrient(DayNutrient nutrient) {
+    if (nutrient == DayNutrient::Energy || nutrient == nutrient_) return;
+    nutrient_ = nutrient;
+    if (listener_) listener_->chartChanged();
+}
+
+double DiaryChartVC::value(int index, DayNutrient nutrient) const {
+    if (index < 0 || index >= static_cast<int>(days_.size())) return 0.0;
+    return days_[static_cast<std::size_t>(index)].values[static_cast<std::size_t>(nutrient)];
+}
+
+double DiaryChartVC::scale(DayNutrient nutrient) const {
+    double most = reference(nutrient);
+    for (int i = 0; i < static_cast<int>(days_.size()); ++i)
+        most = std::max(most, value(i, nutrient));
     return most;
+}
+
+namespace {
+// Energy in whole kcal, the rest in grams to a tenth, as the day's totals write them.
+std::string amountText(const NumberFormat& format, double amount, DayNutrient nutrient) {
+    const bool energy = nutrient == DayNutrient::Energy;
+    return format.withUnit(format.fixed(amount, energy ? 0 : 1), energy ? "kcal" : "g");
+}
+} // namespace
+
+std::string DiaryChartVC::valueText(int index, DayNutrient nutrient) const {
+    if (index < 0 || index >= static_cast<int>(days_.size())) return {};
+    const NumberFormat format = numberFormat(platform_.strings);
+    const DiaryChartDay& day = days_[static_cast<std::size_t>(index)];
+    // A day with entries none of which gave the nutrient is no zero.
+    if (day.eaten && !day.known[static_cast<std::size_t>(nutrient)]) return format.noData();
+    return amountText(format, value(index, nutrient), nutrient);
+}
+
+std::string DiaryChartVC::referenceText(DayNutrient nutrient) const {
+    return amountText(numberFormat(platform_.strings), reference(nutrient), nutrient);
 }
 
 void DiaryChartVC::previous() {
@@ -68,14 +116,11 @@ void DiaryChartVC::next() {
 }
 
 std::string DiaryChartVC::targetText() const {
-    const NumberFormat format = numberFormat(platform_.strings);
-    return format.withUnit(format.fixed(target_, 0), "kcal");
+    return referenceText(DayNutrient::Energy);
 }
 
 std::string DiaryChartVC::dayText(int index) const {
-    if (index < 0 || index >= static_cast<int>(days_.size())) return {};
-    const NumberFormat format = numberFormat(platform_.strings);
-    return format.withUnit(format.fixed(days_[static_cast<std::size_t>(index)].kcal, 0), "kcal");
+    return valueText(index, DayNutrient::Energy);
 }
 
 void DiaryChartVC::openDay(int index) {

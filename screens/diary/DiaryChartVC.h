@@ -1,13 +1,16 @@
 // Energy per day against the daily target over a week (Monday to Sunday) or a month, with the
-// span before and after; tapping a day opens it.
+// span before and after, and beside it one nutrient the user chooses against its daily amount
+// (scaled to the profile's daily calories as the day's totals are); tapping a day opens it.
 #pragma once
 
 #include "nutrition/DiaryDate.h"
+#include "nutrition/DiaryDay.h"
 #include "platform/Keys.h"
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 #include "screens/diary/DiaryHost.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -25,6 +28,9 @@ struct DiaryChartDay {
     std::string day; // "2026-12-08"
     double kcal = 0.0;
     bool eaten = false; // the day has entries
+    // Each nutrient summed over the entries that gave it (DayNutrient order), and whether any did.
+    std::array<double, kDayNutrientCount> values{};
+    std::array<bool, kDayNutrientCount> known{};
 };
 
 class DiaryChartVC : public Screen {
@@ -58,6 +64,22 @@ public:
     // Said for the chart as a whole, for a screen reader: "7 days, 2,000 kcal target".
     std::string dayText(int index) const;
 
+    // The nutrient drawn beside the energy: fat to fibre, fat until the user chooses.
+    static std::vector<DayNutrient> choosableNutrients();
+    DayNutrient nutrient() const { return nutrient_; }
+    void setNutrient(DayNutrient nutrient);
+    static const char* nutrientChoiceKey() { return key("Diary Chart Nutrient"); }
+    // Any nutrient's figures (energy too): the day's amount, the daily amount, the top of its
+    // scale (the daily amount or the most eaten day, whichever is more), and both as the
+    // language writes them ("12,5 g", "70 g"; the no-data sign for a day that gave none).
+    double value(int index, DayNutrient nutrient) const;
+    double reference(DayNutrient nutrient) const {
+        return references_[static_cast<std::size_t>(nutrient)];
+    }
+    double scale(DayNutrient nutrient) const;
+    std::string valueText(int index, DayNutrient nutrient) const;
+    std::string referenceText(DayNutrient nutrient) const;
+
     // Opens the day's diary.
     void openDay(int index);
 
@@ -72,6 +94,8 @@ private:
     State state_ = State::Ready;
     std::vector<DiaryChartDay> days_;
     double target_ = 2000.0;
+    std::array<double, kDayNutrientCount> references_ = kDayReferences;
+    DayNutrient nutrient_ = DayNutrient::Fat;
 };
 
 } // namespace tolvane

@@ -5,6 +5,7 @@
 #include "screens/common/QtText.h"
 #include "screens/diary/DiaryDayWidget.h"
 
+#include <QComboBox>
 #include <QDate>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -29,11 +30,12 @@ QDate dateOf(const std::string& day) {
 
 } // namespace
 
-DiaryChartView::DiaryChartView(DiaryChartVC& model, const Strings& strings, QWidget* parent)
-    : QWidget(parent), model_(model), strings_(strings) {
-    setObjectName("diaryChart");
+DiaryChartView::DiaryChartView(DiaryChartVC& model, const Strings& strings, bool energy,
+                               QWidget* parent)
+    : QWidget(parent), model_(model), strings_(strings), energy_(energy) {
+    setObjectName(energy ? "diaryChart" : "diaryNutrientChart");
     setFocusPolicy(Qt::StrongFocus);
-    setMinimumHeight(200);
+    setMinimumHeight(120);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     describe(this, strings_, key("Accessible Diary Chart Description"), key("Diary Chart"));
     exposeRows(this, this);
@@ -44,6 +46,8 @@ DiaryChartView::~DiaryChartView() {
 }
 
 void DiaryChartView::refresh() {
+    // A reader hears which nutrient the second chart draws.
+    if (!energy_) setAccessibleName(qs(strings_.text(dayNutrientKey(nutrient()))));
     current_ = -1;
     rowsChanged(this);
     update();
@@ -56,7 +60,7 @@ int DiaryChartView::accessibleRowCount() const {
 QString DiaryChartView::accessibleRowName(int row) const {
     if (row < 0 || row >= accessibleRowCount()) return {};
     return diaryDateText(strings_, model_.days()[static_cast<std::size_t>(row)].day) + ", " +
-           qs(model_.dayText(row));
+           qs(model_.valueText(row, nutrient()));
 }
 
 QRect DiaryChartView::plotRect() const {
@@ -78,7 +82,9 @@ void DiaryChartView::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), Qt::white);
     const QRect plot = plotRect();
-    const double scale = model_.scaleKcal() * 1.1;
+    const DayNutrient shown = nutrient();
+    const double reference = model_.reference(shown);
+    const double scale = model_.scale(shown) * 1.1;
     const QLocale locale = interfaceLocale(strings_);
     const bool week = model_.span() == DiaryChartVC::Span::Week;
     const auto& days = model_.days();
@@ -87,13 +93,17 @@ void DiaryChartView::paintEvent(QPaintEvent*) {
     p.setFont(small);
     for (int i = 0; i < static_cast<int>(days.size()); ++i) {
         const DiaryChartDay& day = days[static_cast<std::size_t>(i)];
+        const double value = model_.value(i, shown);
         const QRect column = dayRect(i);
         const int barWidth = std::max(2, column.width() * 2 / 3);
-        const int height = static_cast<int>(day.kcal / scale * plot.height());
+        const int height = static_cast<int>(value / scale * plot.height());
         const QRect bar(column.center().x() - barWidth / 2, plot.bottom() - height, barWidth,
                         height);
-        const bool over = day.kcal > model_.targetKcal();
-        p.fillRect(bar, over ? QColor(0xc6, 0x28, 0x28) : QColor(0x23, 0x73, 0x5a));
+        // Energy over the target is red; a nutrient takes the day's colours for its share.
+        QColor colour = value > reference ? QColor(0xc6, 0x28, 0x28) : QColor(0x23, 0x73, 0x5a);
+        if (shown != DayNutrient::Energy)
+            colour = diaryColour(dayColour(shown, reference > 0 ? value / reference * 100 : 0));
+        p.fillRect(bar, colour);
         if (i == current_ && hasFocus()) paintKeyboardFocus(p, column);
         // A week names its days; a month numbers them, every fifth and the first.
         const QDate date = dateOf(day.day);
@@ -106,22 +116,25 @@ void DiaryChartView::paintEvent(QPaintEvent*) {
         p.drawText(QRect(column.left() - 10, plot.bottom() + 2, column.width() + 20,
                          p.fontMetrics().height()),
                    Qt::AlignHCenter | Qt::AlignTop, label);
-        if (week && day.eaten)
+        if (week && day.known[static_cast<std::size_t>(shown)])
             p.drawText(QRect(column.left() - 10, bar.top() - p.fontMetrics().height() - 1,
                              column.width() + 20, p.fontMetrics().height()),
-                       Qt::AlignHCenter | Qt::AlignBottom, locale.toString(qRound(day.kcal)));
+                       Qt::AlignHCenter | Qt::AlignBottom,
+                       shown == DayNutrient::Energy ? locale.toString(qRound(value))
+                                                    : locale.toString(value, 'f', 1));
     }
-    // The target line across, with its figure above it on the left.
-    const int y = plot.bottom() - static_cast<int>(model_.targetKcal() / scale * plot.height());
+    // The target line across, with its figure above it on the right.
+    const int y = plot.bottom() - static_cast<int>(reference / scale * plot.height());
     p.setPen(QPen(QColor(0x1c, 0x1e, 0x21), 1, Qt::DashLine));
     p.drawLine(plot.left(), y, plot.right(), y);
     p.setPen(QColor(0x1c, 0x1e, 0x21));
-    const QString target = qs(model_.targetText());
+    const QString target = qs(model_.referenceText(shown));
+    const QString label = qs(
+        strings_.text(shown == DayNutrient::Energy ? key("Diary Target") : key("Diary Reference")));
     // Above the line, where the eye meets it.
     const int textHeight = p.fontMetrics().height();
     p.drawText(QRect(plot.left(), std::max(0, y - textHeight - 2), plot.width(), textHeight),
-               Qt::AlignRight | Qt::AlignBottom,
-               qs(strings_.text(key("Diary Target"))) + " " + target);
+               Qt::AlignRight | Qt::AlignBottom, label + " " + target);
 }
 
 void DiaryChartView::mouseReleaseEvent(QMouseEvent* event) {
@@ -174,8 +187,24 @@ DiaryChartWidget::DiaryChartWidget(std::shared_ptr<DiaryChartVC> model, const St
     failed_->setWordWrap(true);
     failed_->setContentsMargins(12, 12, 12, 12);
     layout->addWidget(failed_);
-    chart_ = new DiaryChartView(*model_, strings_, this);
+    chart_ = new DiaryChartView(*model_, strings_, true, this);
     layout->addWidget(chart_, 1);
+    nutrientBox_ = new QComboBox(this);
+    nutrientBox_->setObjectName("diaryChartNutrient");
+    for (DayNutrient n : DiaryChartVC::choosableNutrients())
+        nutrientBox_->addItem(qs(strings_.text(dayNutrientKey(n))), static_cast<int>(n));
+    nutrientBox_->setCurrentIndex(nutrientBox_->findData(static_cast<int>(model_->nutrient())));
+    describe(nutrientBox_, strings_, key("Accessible Diary Chart Nutrient Description"),
+             DiaryChartVC::nutrientChoiceKey());
+    auto* choice = new QHBoxLayout;
+    choice->setContentsMargins(8, 4, 8, 0);
+    choice->addWidget(nutrientBox_, 1);
+    layout->addLayout(choice);
+    nutrientChart_ = new DiaryChartView(*model_, strings_, false, this);
+    layout->addWidget(nutrientChart_, 1);
+    connect(nutrientBox_, &QComboBox::activated, this, [this](int index) {
+        model_->setNutrient(static_cast<DayNutrient>(nutrientBox_->itemData(index).toInt()));
+    });
     connect(previous_, &QPushButton::clicked, this, [this] { model_->previous(); });
     connect(next_, &QPushButton::clicked, this, [this] { model_->next(); });
     model_->setListener(this);
@@ -201,7 +230,9 @@ void DiaryChartWidget::chartChanged() {
                         locale.toString(dateOf(model_->last().text()), QLocale::ShortFormat));
     range_->setAccessibleName(range_->text());
     failed_->setVisible(model_->state() == DiaryChartVC::State::Failed);
+    nutrientBox_->setCurrentIndex(nutrientBox_->findData(static_cast<int>(model_->nutrient())));
     chart_->refresh();
+    nutrientChart_->refresh();
 }
 
 } // namespace tolvane

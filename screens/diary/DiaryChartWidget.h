@@ -1,6 +1,6 @@
-// The week or month chart: a bar of energy per day against the target line, drawn here; the
-// span before and after by the arrows; a tap (or Return on the day the arrow keys chose) opens
-// the day.
+// The week or month chart: a bar of energy per day against the target line, drawn here, and
+// under it the nutrient chosen in the box against its daily amount; the span before and after
+// by the arrows; a tap (or Return on the day the arrow keys chose) opens the day.
 #pragma once
 
 #include "screens/common/AccessibleRows.h"
@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -16,7 +17,9 @@ namespace tolvane {
 class DiaryChartView : public QWidget, public AccessibleRows {
     Q_OBJECT
 public:
-    DiaryChartView(DiaryChartVC& model, const Strings& strings, QWidget* parent = nullptr);
+    // energy false: the nutrient the model has chosen.
+    DiaryChartView(DiaryChartVC& model, const Strings& strings, bool energy,
+                   QWidget* parent = nullptr);
     ~DiaryChartView() override;
     // Where the day's bar is drawn (the whole column, to be tapped).
     QRect dayRect(int index) const;
@@ -35,9 +38,11 @@ protected:
 
 private:
     QRect plotRect() const;
+    DayNutrient nutrient() const { return energy_ ? DayNutrient::Energy : model_.nutrient(); }
 
     DiaryChartVC& model_;
     const Strings& strings_;
+    bool energy_;
     int current_ = -1;
 };
 
@@ -50,6 +55,8 @@ public:
 
     std::shared_ptr<DiaryChartVC> model() const { return model_; }
     DiaryChartView* chart() const { return chart_; }
+    DiaryChartView* nutrientChart() const { return nutrientChart_; }
+    QComboBox* nutrientBox() const { return nutrientBox_; }
     QPushButton* previousButton() const { return previous_; }
     QPushButton* nextButton() const { return next_; }
 
@@ -66,6 +73,8 @@ private:
     QPushButton* next_;
     QLabel* failed_;
     DiaryChartView* chart_;
+    QComboBox* nutrientBox_;
+    DiaryChartView* nutrientChart_;
 };
 
 } // namespace tolvane

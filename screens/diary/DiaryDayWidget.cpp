@@ -21,20 +21,6 @@ namespace tolvane {
 
 namespace {
 
-QColor dayColour(DayColour colour) {
-    switch (colour) {
-    case DayColour::Green:
-        return QColor(0x23, 0x73, 0x5a);
-    case DayColour::Yellow:
-        return QColor(0xc7, 0x8a, 0x00);
-    case DayColour::Red:
-        return QColor(0xc6, 0x28, 0x28);
-    case DayColour::NoData:
-        break;
-    }
-    return QColor(0x9a, 0x9e, 0xa5);
-}
-
 // A total: name and amount on the left, the share in its traffic colour on the right, a thin bar
 // under them. Where name and amount do not fit one line (Russian), the amount goes on a second.
 class TotalRow : public QWidget {
@@ -69,7 +55,7 @@ protected:
             p.drawText(top.translated(0, line), Qt::AlignLeft | Qt::AlignVCenter,
                        fitted(qs(line_.amount)));
         }
-        const QColor colour = dayColour(line_.colour);
+        const QColor colour = diaryColour(line_.colour);
         p.setPen(colour);
         QFont bold = font();
         bold.setBold(true);
@@ -103,6 +89,20 @@ QLabel* sectionHeader(const QString& text, QWidget* parent) {
 }
 
 } // namespace
+
+QColor diaryColour(DayColour colour) {
+    switch (colour) {
+    case DayColour::Green:
+        return QColor(0x23, 0x73, 0x5a);
+    case DayColour::Yellow:
+        return QColor(0xc7, 0x8a, 0x00);
+    case DayColour::Red:
+        return QColor(0xc6, 0x28, 0x28);
+    case DayColour::NoData:
+        break;
+    }
+    return QColor(0x9a, 0x9e, 0xa5);
+}
 
 QString diaryDateText(const Strings& strings, const std::string& isoDay, bool withWeekday) {
     const QLocale locale(qs(strings.text(key("Diary Locale"))));

@@ -4,6 +4,7 @@
 
 #include "screens/diary/DiaryDayVC.h"
 
+#include <QColor>
 #include <QWidget>
 
 class QLabel;
@@ -55,5 +56,7 @@ private:
 
 // The day written as the interface language writes it ("Dienstag, 8. Dezember 2026").
 QString diaryDateText(const Strings& strings, const std::string& isoDay, bool withWeekday = true);
+// A share's traffic colour, as the day's totals and the nutrient chart draw it.
+QColor diaryColour(DayColour colour);
 
 } // namespace tolvane

@@ -6,6 +6,8 @@
 #include "screens/diary/DiaryLog.h"
 #include "store/Database.h"
 
+#include <algorithm>
+
 namespace tolvane {
 
 namespace {
@@ -31,7 +33,10 @@ DiaryEntryVC::DiaryEntryVC(Platform platform, Database& shared, Navigation& navi
     double lastAmount = 0.0;
     if (const auto last = DiaryStore(shared_).lastAmount(entry_.productId, entry_.name))
         if (const double amount = leadingDouble(*last); amount > 0) {
-            quick_.push_back(quick(key("Diary Last %@"), amount));
+            // Not twice: a last amount of 100 or the pack is already a button.
+            if (std::none_of(quick_.begin(), quick_.end(),
+                             [&](const DiaryQuickAmount& q) { return q.amount == amount; }))
+                quick_.push_back(quick(key("Diary Last %@"), amount));
             lastAmount = amount;
         }
     if (isNew()) {

@@ -104,6 +104,8 @@ void ManageProductsVC::didSelectRow(int index) {
     }
     auto detail = std::make_shared<ProductDetail>(platform_, shared_, host_);
     detail->setFromScreen("ManageProducts");
+    // Its "Gegessen" logs the own product on this stack, as from any detail.
+    detail->setNavigation(&navigation_);
     detail->drawData(*product);
     navigation_.push(detail, backTitleKey());
 }

@@ -44,7 +44,9 @@ void ProductDetailPortraitVC::eatFolderPressed() {
         platform_.alerts.show({key("Tagebuch"), key("Diary Write Failed"), {key("OK")}});
         return;
     }
-    std::string said = platform_.strings.text(key("Diary Folder Logged %@"));
+    // One product is said in the singular.
+    std::string said = platform_.strings.text(result.logged == 1 ? key("Diary Folder Logged One")
+                                                                 : key("Diary Folder Logged %@"));
     if (const auto at = said.find("%@"); at != std::string::npos)
         said.replace(at, 2, formatInt(result.logged));
     platform_.alerts.show({key("Tagebuch"), said, {key("OK")}});

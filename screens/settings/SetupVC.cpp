@@ -199,6 +199,9 @@ void SetupVC::importBackupPressed() {
                                        using Outcome = BackupImport::Outcome;
                                        if (result.outcome != Outcome::Imported)
                                            p.log.write("Backup not imported: " + result.detail);
+                                       if (result.folderItemsSkipped > 0)
+                                           p.log.write("Backup: folder items left out: " +
+                                                       formatInt(result.folderItemsSkipped));
                                        const char* message = key("Backup Import Failed");
                                        switch (result.outcome) {
                                        case Outcome::Imported:

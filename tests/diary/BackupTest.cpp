@@ -6,6 +6,7 @@
 #include "backup/BackupFile.h"
 #include "backup/DiaryCsv.h"
 #include "screens/diary/DiaryLog.h"
+#include "store/CatalogueStore.h"
 #include "store/OwnProductStore.h"
 
 #include <fstream>
@@ -145,6 +146,57 @@ TEST_F(BackupTest, ADamagedOrForeignFileIsRefusedAndChangesNothing) {
     EXPECT_EQ(query(fresh.path(), "SELECT count(*) FROM Diary_Entry"),
               std::vector<std::string>{"0"});
     EXPECT_EQ(query(fresh.path(), "SELECT count(*) FROM Products"), std::vector<std::string>{"0"});
+}
+
+// A folder's catalogue product that the fresh file's (older) catalogue lacks travels whole and is
+// stored there as a catalogue product, without its date, which the next update resumes from.
+TEST_F(BackupTest, AFolderItemWhoseProductTheCatalogueLacksIsKept) {
+    catalogue.add({3, "Nussecke", "Beck", "1", "25", "9", "30", "0.3", "480", "g", "70"});
+    catalogue.exec("UPDATE ProductsTable SET field06 = '2026-11-30 10:00:00', field24 = "
+                   "'7610000000003', field17 = '7' WHERE recordId = 3");
+    PlannerStore planner(*db);
+    planner.insertIntoFavorite_Menulistfolder(ProductId{3}, FolderId{7});
+    planner.newUpdateIntoEditConsumptionTable(ProductId{3}, "", "", "1", "70g", "17.5", "6.3", "21",
+                                              "0.2", "336", FolderId{7});
+    ASSERT_TRUE(exportBackupFile(*db, file));
+
+    TestCatalogue fresh;
+    auto other = freshFile(fresh);
+    const BackupImport result = importBackupFile(*other, file);
+    ASSERT_EQ(result.outcome, BackupImport::Outcome::Imported) << result.detail;
+    EXPECT_EQ(result.folderItemsAdded, 3);
+    EXPECT_EQ(result.folderItemsSkipped, 0);
+    EXPECT_EQ(result.productsRestored, 1);
+    EXPECT_EQ(contents(fresh.path()), contents(catalogue.path()));
+    const char* product = "SELECT field01, field02, field06, field13, field17, field24, favFlag "
+                          "FROM ProductsTable WHERE recordId = 3";
+    EXPECT_EQ(query(fresh.path(), product),
+              std::vector<std::string>{"Nussecke|Beck||25|7|7610000000003|1"});
+    const auto found = CatalogueStore(*other).selectProductDetail(ProductId{3});
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->nutrients.kcal, "480");
+
+    // Again: the product is there now and nothing doubles.
+    const BackupImport again = importBackupFile(*other, file);
+    ASSERT_EQ(again.outcome, BackupImport::Outcome::Imported);
+    EXPECT_EQ(again.productsRestored + again.folderItemsAdded, 0);
+    EXPECT_EQ(query(fresh.path(), "SELECT count(*) FROM ProductsTable WHERE recordId = 3"),
+              std::vector<std::string>{"1"});
+
+    // A carried product that is not one refuses the file, and nothing is stored.
+    TestCatalogue third;
+    auto another = freshFile(third);
+    std::ifstream in(file);
+    std::string whole((std::istreambuf_iterator<char>(in)), {});
+    const auto at = whole.find("\"Produktname\": \"Nussecke\"");
+    ASSERT_NE(at, std::string::npos);
+    whole.replace(at, 25, "\"Produktname\": 7");
+    const BackupImport refused = importBackup(*another, whole);
+    EXPECT_EQ(refused.outcome, BackupImport::Outcome::Damaged);
+    EXPECT_EQ(query(third.path(), "SELECT count(*) FROM ProductsTable WHERE recordId = 3"),
+              std::vector<std::string>{"0"});
+    EXPECT_EQ(query(third.path(), "SELECT count(*) FROM Diary_Entry"),
+              std::vector<std::string>{"0"});
 }
 
 TEST_F(BackupTest, TheDiaryIsWrittenAsCsvForASpreadsheet) {

@@ -1,10 +1,13 @@
 // The diary's screens driven through their models with the platform fakes.
 #include "DiaryFixture.h"
 
+#include "screens/common/Nutrients.h"
+#include "screens/detail/ProductDetail.h"
 #include "screens/diary/DiaryChartVC.h"
 #include "screens/diary/DiaryDayVC.h"
 #include "screens/diary/DiaryEntryVC.h"
 #include "screens/diary/DiaryLog.h"
+#include "screens/ownproducts/ManageProductsVC.h"
 #include "store/CatalogueStore.h"
 #include "store/OwnProductStore.h"
 
@@ -17,6 +20,16 @@ std::shared_ptr<DiaryEntryVC> eaten(Platform platform, Database& db, FakeNavigat
     auto snapshot = diarySnapshotOf(db, ProductId{id});
     EXPECT_TRUE(snapshot);
     return std::make_shared<DiaryEntryVC>(platform, db, navigation, host, *snapshot);
+}
+
+void logAt(Database& db, long long product, const std::string& day, const char* amount) {
+    auto e = diarySnapshotOf(db, ProductId{product});
+    ASSERT_TRUE(e);
+    e->day = day;
+    e->time = "12:00";
+    e->meal = "1";
+    e->amount = amount;
+    ASSERT_TRUE(DiaryStore(db).insertEntry(*e));
 }
 
 } // namespace
@@ -52,8 +65,12 @@ TEST_F(DiaryTest, AnEntryKeepsItsValuesThroughACatalogueChangeAndTheProductsDele
     // The next time the same product is eaten, the amount last used is offered and set.
     catalogue.add(brezel());
     auto again = eaten(platform, *db, navigation, host, 1);
-    ASSERT_EQ(again->quickAmounts().size(), 3u);
     EXPECT_EQ(again->amountText(), "80");
+    // The last amount was the pack's: one button for both. Another amount is a button of its own.
+    ASSERT_EQ(again->quickAmounts().size(), 2u);
+    again->setAmountText("45");
+    again->save();
+    EXPECT_EQ(eaten(platform, *db, navigation, host, 1)->quickAmounts().size(), 3u);
 }
 
 TEST_F(DiaryTest, TheDaySaysItsTotalsAgainstTheProfileAndAFailedRead) {
@@ -144,6 +161,75 @@ TEST_F(DiaryTest, AFolderIsEatenWithItsPlannedAmountsAndTheWeekShowsIt) {
     EXPECT_EQ(month.days().size(), 28u);
     month.next();
     EXPECT_EQ(month.first().text(), "2026-03-01");
+}
+
+// The nutrient beside the energy: each day's sum against the daily amount scaled to the profile's
+// calories, a day whose entries gave none said as such, and the scale reaching the most eaten.
+TEST_F(DiaryTest, TheChartsNutrientIsSummedPerDayAgainstItsScaledReference) {
+    SettingsStore(*db).updatePersonalSettings("F", "30", "165", "57", "20.9", "59.9", "2", "2500",
+                                              "5.5", "125.7", "metric");
+    logAt(*db, 1, "2026-12-07", "200"); // salt 4.2, fibre 6
+    logAt(*db, 1, "2026-12-08", "100"); // salt 2.1, fibre 3
+    logAt(*db, 2, "2026-12-08", "400"); // salt 6.0, no fibre given
+    logAt(*db, 2, "2026-12-09", "100"); // salt 1.5, no fibre given
+    DiaryChartVC week(platform, *db, navigation, host, DiaryChartVC::Span::Week, "2026-12-08");
+    week.reload();
+    EXPECT_EQ(week.nutrient(), DayNutrient::Fat);
+    week.setNutrient(DayNutrient::Energy); // energy has its own chart
+    EXPECT_EQ(week.nutrient(), DayNutrient::Fat);
+    week.setNutrient(DayNutrient::Salt);
+    EXPECT_EQ(week.nutrient(), DayNutrient::Salt);
+
+    EXPECT_NEAR(week.value(0, DayNutrient::Salt), 4.2, 1e-5);
+    EXPECT_NEAR(week.value(1, DayNutrient::Salt), 8.1, 1e-5);
+    EXPECT_NEAR(week.value(2, DayNutrient::Salt), 1.5, 1e-5);
+    EXPECT_DOUBLE_EQ(week.reference(DayNutrient::Salt), 6.0 * 2500 / 2000);
+    EXPECT_NEAR(week.scale(DayNutrient::Salt), 8.1, 1e-5); // over the 7.5 g
+    EXPECT_EQ(week.valueText(1, DayNutrient::Salt), "8.1\u00a0g");
+    EXPECT_EQ(week.referenceText(DayNutrient::Salt), "7.5\u00a0g");
+    EXPECT_DOUBLE_EQ(week.reference(DayNutrient::Energy), 2500.0);
+    EXPECT_EQ(week.valueText(1, DayNutrient::Energy), "2380\u00a0kcal"); // 380 + 4 x 500
+
+    EXPECT_NEAR(week.value(0, DayNutrient::Fibre), 6.0, 1e-5);
+    EXPECT_NEAR(week.value(1, DayNutrient::Fibre), 3.0, 1e-5); // the chips gave none
+    EXPECT_EQ(week.valueText(2, DayNutrient::Fibre), numberFormat(platform.strings).noData());
+    EXPECT_DOUBLE_EQ(week.scale(DayNutrient::Fibre), 25.0 * 2500 / 2000);
+}
+
+// An own product is logged from its list as a catalogue product is from its detail: the list opens
+// its detail, whose "Gegessen" opens the entry with the values the user typed.
+TEST_F(DiaryTest, AnOwnProductIsLoggedFromTheOwnProductsList) {
+    OwnProductStore own(*db);
+    const int id = own.insertProduct("Haferkekse", "Ich", "1", "18.5", "2", "21", "0.6", "465", "0",
+                                     "0", "g", "1", "250");
+    ASSERT_GT(id, 0);
+    const long long mirror = own.insertProductToMainTable(
+        "Haferkekse", "Ich", "1", "18.5", "2", "21", "0.6", "465", "g", ProductId{id}, "250");
+    ASSERT_GT(mirror, 0);
+    own.updateInsertedProductId(ProductId{mirror}, OwnProductId{id});
+
+    ManageProductsVC list(platform, *db, navigation);
+    list.viewWillAppear();
+    ASSERT_EQ(list.numberOfRows(), 1);
+    list.didSelectRow(0);
+    auto detail = std::dynamic_pointer_cast<ProductDetail>(navigation.top());
+    ASSERT_TRUE(detail);
+    ASSERT_TRUE(detail->showsEatenButton());
+    detail->eatenPressed();
+    auto entry = std::dynamic_pointer_cast<DiaryEntryVC>(navigation.top());
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->productName(), "Haferkekse");
+    ASSERT_EQ(entry->quickAmounts().size(), 2u); // 100 g and the pack of 250 g
+    entry->chooseQuickAmount(1);
+    entry->save();
+
+    const auto rows = DiaryStore(*db).entriesOn("2026-12-08");
+    ASSERT_TRUE(rows);
+    ASSERT_EQ(rows->size(), 1u);
+    EXPECT_EQ((*rows)[0].productId, formatInt(mirror));
+    EXPECT_EQ((*rows)[0].amount, "250");
+    EXPECT_EQ((*rows)[0].energyKcal, "465");
+    EXPECT_EQ((*rows)[0].fat, "18.5");
 }
 
 } // namespace tolvane::test
