@@ -14,6 +14,7 @@
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -128,8 +129,12 @@ void NavigationStack::push(std::shared_ptr<Screen> screen, const std::string& ba
     widget->installEventFilter(this);
     QWidget* previous = topWidget();
     QWidget* focused = window()->focusWidget();
-    const bool keyboardHere = previous && focused && previous->isAncestorOf(focused);
-    if (keyboardHere) entries_.back().focus = focused;
+    auto* barButton = qobject_cast<QToolButton*>(focused);
+    const bool onBar = previous && barButton && barButton->parentWidget() == bar_ &&
+                       barButton != back_ && barButton->defaultAction();
+    const bool keyboardHere = onBar || (previous && focused && previous->isAncestorOf(focused));
+    if (keyboardHere) entries_.back().focus = onBar ? nullptr : focused;
+    if (onBar) entries_.back().barFocus = barButton->defaultAction();
     entries_.push_back({std::move(screen), widget, backTitleKey, {}});
     refreshBar();
     widget->show();
@@ -169,6 +174,18 @@ void NavigationStack::pop() {
     }
     refreshBar();
     if (QWidget* focus = entries_.back().focus) focus->setFocus(Qt::BacktabFocusReason);
+    if (QAction* action = entries_.back().barFocus) {
+        for (auto* layout : {left_, right_}) {
+            for (int i = 0; i < layout->count(); ++i) {
+                auto* button = qobject_cast<QToolButton*>(layout->itemAt(i)->widget());
+                if (!button || button->defaultAction() != action) continue;
+                // The remade button shows on the next turn of the event loop.
+                QTimer::singleShot(0, button, [button] {
+                    if (button->isVisible()) button->setFocus(Qt::BacktabFocusReason);
+                });
+            }
+        }
+    }
     auto model = leaving.model;
     slide(uncovered, picture, false, [widget, picture, model]() mutable {
         if (picture) picture->deleteLater();

@@ -53,7 +53,8 @@ private:
         std::shared_ptr<Screen> model;
         QPointer<QWidget> widget;
         std::string backTitleKey;
-        QPointer<QWidget> focus; // where the keyboard was when a screen covered this one
+        QPointer<QWidget> focus;    // where the keyboard was when a screen covered this one
+        QPointer<QAction> barFocus; // or the bar action whose button had it (buttons are remade)
     };
     // Rebuilds the bar buttons from the top widget's actions, then lays the bar out.
     void refreshBar();

@@ -159,7 +159,11 @@ void NewEditConsumptionWidget::finishEditing(int q) {
     if (editing_ != q) return;
     editing_ = -1;
     model_->endEditing(static_cast<Q>(q), fields_[q]->text().toStdString());
-    fields_[q]->clearFocus();
+    // Return keeps the keyboard in the form, on what follows the field, rather than nowhere.
+    if (fields_[q]->hasFocus() && isVisible())
+        focusNextPrevChild(true);
+    else
+        fields_[q]->clearFocus();
 }
 
 void NewEditConsumptionWidget::hideEvent(QHideEvent* event) {

@@ -210,10 +210,12 @@ private slots:
         tap(barButton(run->stack(1), adding->cancelAction()));
         QVERIFY(run->stack(1).topWidget() == folders);
         QCOMPARE(model->numberOfRows(), 4);
-        QVERIFY(barButton(run->stack(1), folders->addAction()));
-        tap(barButton(run->stack(1), folders->addAction()));
-        QVERIFY((adding = qobject_cast<AddMenuFolderWidget*>(run->stack(1).topWidget())));
+        // This time by the keyboard, which comes back to "+" once the folder is saved.
         QVERIFY(run->activate());
+        QVERIFY(barButton(run->stack(1), folders->addAction()));
+        barButton(run->stack(1), folders->addAction())->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(barButton(run->stack(1), folders->addAction()), Qt::Key_Space);
+        QVERIFY((adding = qobject_cast<AddMenuFolderWidget*>(run->stack(1).topWidget())));
         QTRY_VERIFY(adding->nameField()->hasFocus());
         QTest::keyClicks(adding->nameField(), "Zvieri");
         grab(*run, "planner-add-folder");
@@ -222,6 +224,7 @@ private slots:
         QVERIFY(Run::alerts().isEmpty());
         QTRY_VERIFY(run->stack(1).topWidget() == folders);
         QCOMPARE(model->rowTitle(4), std::string("Zvieri"));
+        QTRY_VERIFY(barButton(run->stack(1), folders->addAction())->hasFocus());
 
         // Dragged by its handle to the top, then deleted by its mark and the red button.
         PlannerListView* rows = folders->list();

@@ -184,6 +184,10 @@ private slots:
         QCOMPARE(visited.indexOf(caloriesSlider),
                  visited.indexOf(editor->field(ConsumptionQuantity::Calories)) + 1);
         QCOMPARE(amount->text(), QString("250"));
+        // Return applies the field and leaves the keyboard on its slider, not nowhere.
+        tap(amount);
+        QTest::keyClick(amount, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(amountSlider));
         editor->hide(); // leaving saves what changed
         QVERIFY(store_->row(12, 2) == row);
         QCOMPARE(QString::fromStdString(store_->total(2)), QString("270"));
