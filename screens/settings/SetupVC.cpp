@@ -87,8 +87,9 @@ void SetupVC::viewDidAppear() {
     if (profile) {
         const std::string& calories = profile->dailyCalories;
         if (!calories.empty()) {
-            // In the interface language ("2000 ккал" in Russian).
-            calories_value_ = numberFormat(deps_.platform.strings).withUnit(calories, "kcal");
+            // Grouped and with the unit as the interface language writes them ("2 000 ккал").
+            const NumberFormat format = numberFormat(deps_.platform.strings);
+            calories_value_ = format.withUnit(format.number(calories), "kcal");
         }
     }
     changed();

@@ -493,7 +493,8 @@ private slots:
         for (SetupRowId row :
              {SetupRowId::Localization, SetupRowId::ManageProducts, SetupRowId::PersonalProfile,
               SetupRowId::TrafficLightInfo, SetupRowId::UsageTips})
-            visit(run.stack(3), setup->row(row), QString("settings row %1").arg(int(row)));
+            visit(run.stack(3), setup->row(row)->label(), // its middle may be an info button
+                  QString("settings row %1").arg(int(row)));
         for (SetupRowId row : {SetupRowId::Localization, SetupRowId::LiveSearch,
                                SetupRowId::MetricUnits, SetupRowId::PersonalProfile})
             visit(run.stack(3), setup->infoButton(row), QString("information %1").arg(int(row)));
@@ -519,7 +520,7 @@ private slots:
         tap(run.stack(3).backButton());
 
         // The profile with its activity wheel and its information pages.
-        tap(setup->row(SetupRowId::PersonalProfile));
+        tap(setup->row(SetupRowId::PersonalProfile)->label());
         TOP_SCREEN(profile, PersonalProfileWidget, run.stack(3));
         check("personal profile");
         // Tab goes through the profile in reading order: left to right, then down a line.

@@ -53,7 +53,7 @@ private slots:
         tap(run.delegate->tabBarVC()->tabButton(3));
         Run::closeAlerts();
         TOP_SCREEN(setup, SetupWidget, run.stack(3));
-        QTRY_VERIFY(rowTexts(setup).join(' ').contains("2000"));
+        QTRY_VERIFY(rowTexts(setup).join(' ').contains("2.000\u00A0kcal"));
 
         tap(setup->row(SetupRowId::PersonalProfile));
         TOP_SCREEN(profile, PersonalProfileWidget, run.stack(3));
@@ -112,7 +112,7 @@ private slots:
 
         tap(run.stack(3).backButton());
         QCOMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(setup));
-        QTRY_VERIFY2(rowTexts(setup).join(' ').contains("2400"),
+        QTRY_VERIFY2(rowTexts(setup).join(' ').contains("2.400\u00A0kcal"),
                      qPrintable(rowTexts(setup).join('|')));
         Database& db = run.delegate->getDBObj();
         QVERIFY(SettingsStore(db).selectPersonalProfileData() ==
@@ -153,7 +153,7 @@ private slots:
         QTest::keyClick(calories, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(calories, "2222");
         tap(run.stack(3).backButton());
-        QTRY_VERIFY2(rowTexts(setup).join(' ').contains("2222"),
+        QTRY_VERIFY2(rowTexts(setup).join(' ').contains("2.222\u00A0kcal"),
                      qPrintable(rowTexts(setup).join('|')));
         QCOMPARE(SettingsStore(db).selectCaloryValueFromPersonalProfileTable(),
                  std::string("2222"));
