@@ -98,6 +98,39 @@ private slots:
         tapAt(activity, activity->rowRect(level).center());
         QTRY_VERIFY(!activity->isVisible());
         QCOMPARE(calories->text(), QString("2508"));
+
+        // The arrow keys do as the notch: a body wheel taken up by Tab shows the next row and
+        // turns back when left unchosen; only Return chooses.
+        QVERIFY(run.activate());
+        age->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(age, Qt::Key_Down);
+        QCOMPARE(age->currentRow(), ageRow + 1);
+        QCOMPARE(calories->text(), QString("2508"));
+        QTest::keyClick(age, Qt::Key_Tab);
+        QCOMPARE(age->currentRow(), ageRow);
+        QCOMPARE(calories->text(), QString("2508"));
+        age->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(age, Qt::Key_Up);
+        QTest::keyClick(age, Qt::Key_Return);
+        QCOMPARE(age->currentRow(), ageRow - 1);
+        QVERIFY(calories->text() != "2508"); // a year younger needs more
+        QTest::keyClick(age, Qt::Key_Down);
+        QTest::keyClick(age, Qt::Key_Return);
+        QCOMPARE(calories->text(), QString("2508"));
+        // The open activity wheel, opened from the keyboard: Up shows the row above and keeps
+        // the wheel; Return chooses it and the wheel goes.
+        QWidget* activityRow = profile->tableRow(ProfileFigure::ActivityLevel);
+        activityRow->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(activityRow, Qt::Key_Return);
+        QTRY_VERIFY(activity->isVisible() && activity->hasFocus());
+        QTest::keyClick(activity, Qt::Key_Up);
+        QCOMPARE(activity->currentRow(), level - 1);
+        QVERIFY(activity->isVisible());
+        QCOMPARE(calories->text(), QString("2508"));
+        QTest::keyClick(activity, Qt::Key_Down);
+        QTest::keyClick(activity, Qt::Key_Return);
+        QTRY_VERIFY(!activity->isVisible());
+        QCOMPARE(calories->text(), QString("2508"));
         grab(run, "profile-changed");
 
         // A figure typed over it and confirmed with Return is thanked for and kept.
