@@ -1259,8 +1259,36 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <translation>Legt einen neuen Eintrag an</translation>
     </message>
     <message>
-        <source>Accessible Info About %@</source>
-        <translation>Info zu %@</translation>
+        <source>Accessible About Language</source>
+        <translation>Info zur Sprachwahl</translation>
+    </message>
+    <message>
+        <source>Accessible About Live Search</source>
+        <translation>Info zur Live-Suche</translation>
+    </message>
+    <message>
+        <source>Accessible About Metric Units</source>
+        <translation>Info zu den metrischen Einheiten</translation>
+    </message>
+    <message>
+        <source>Accessible About Personal Profile</source>
+        <translation>Info zum persönlichen Profil</translation>
+    </message>
+    <message>
+        <source>Accessible About BMI</source>
+        <translation>Info zum BMI</translation>
+    </message>
+    <message>
+        <source>Accessible About Ideal Weight</source>
+        <translation>Info zum Idealgewicht</translation>
+    </message>
+    <message>
+        <source>Accessible About Activity Level</source>
+        <translation>Info zum Aktivitätsgrad</translation>
+    </message>
+    <message>
+        <source>Accessible About Daily Calories</source>
+        <translation>Info zu den Tageskalorien</translation>
     </message>
     <message>
         <source>Accessible Switch Description</source>

@@ -1259,8 +1259,36 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <translation>Creates a new entry</translation>
     </message>
     <message>
-        <source>Accessible Info About %@</source>
-        <translation>About %@</translation>
+        <source>Accessible About Language</source>
+        <translation>About choosing the language</translation>
+    </message>
+    <message>
+        <source>Accessible About Live Search</source>
+        <translation>About live search</translation>
+    </message>
+    <message>
+        <source>Accessible About Metric Units</source>
+        <translation>About metric units</translation>
+    </message>
+    <message>
+        <source>Accessible About Personal Profile</source>
+        <translation>About the personal profile</translation>
+    </message>
+    <message>
+        <source>Accessible About BMI</source>
+        <translation>About the BMI</translation>
+    </message>
+    <message>
+        <source>Accessible About Ideal Weight</source>
+        <translation>About the ideal body weight</translation>
+    </message>
+    <message>
+        <source>Accessible About Activity Level</source>
+        <translation>About the activity level</translation>
+    </message>
+    <message>
+        <source>Accessible About Daily Calories</source>
+        <translation>About the daily calories</translation>
     </message>
     <message>
         <source>Accessible Switch Description</source>

@@ -1259,8 +1259,36 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <translation>Crea una entrada nueva</translation>
     </message>
     <message>
-        <source>Accessible Info About %@</source>
-        <translation>Información sobre %@</translation>
+        <source>Accessible About Language</source>
+        <translation>Acerca del idioma</translation>
+    </message>
+    <message>
+        <source>Accessible About Live Search</source>
+        <translation>Acerca de la búsqueda instantánea</translation>
+    </message>
+    <message>
+        <source>Accessible About Metric Units</source>
+        <translation>Acerca de las unidades métricas</translation>
+    </message>
+    <message>
+        <source>Accessible About Personal Profile</source>
+        <translation>Acerca del perfil personal</translation>
+    </message>
+    <message>
+        <source>Accessible About BMI</source>
+        <translation>Acerca del IMC</translation>
+    </message>
+    <message>
+        <source>Accessible About Ideal Weight</source>
+        <translation>Acerca del peso ideal</translation>
+    </message>
+    <message>
+        <source>Accessible About Activity Level</source>
+        <translation>Acerca del nivel de actividad</translation>
+    </message>
+    <message>
+        <source>Accessible About Daily Calories</source>
+        <translation>Acerca de las calorías diarias</translation>
     </message>
     <message>
         <source>Accessible Switch Description</source>

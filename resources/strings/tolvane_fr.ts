@@ -1259,8 +1259,36 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;suppor
         <translation>Crée une nouvelle entrée</translation>
     </message>
     <message>
-        <source>Accessible Info About %@</source>
-        <translation>%@ : informations</translation>
+        <source>Accessible About Language</source>
+        <translation>À propos de la langue</translation>
+    </message>
+    <message>
+        <source>Accessible About Live Search</source>
+        <translation>À propos de la recherche instantanée</translation>
+    </message>
+    <message>
+        <source>Accessible About Metric Units</source>
+        <translation>À propos des unités métriques</translation>
+    </message>
+    <message>
+        <source>Accessible About Personal Profile</source>
+        <translation>À propos du profil personnel</translation>
+    </message>
+    <message>
+        <source>Accessible About BMI</source>
+        <translation>À propos de l'IMC</translation>
+    </message>
+    <message>
+        <source>Accessible About Ideal Weight</source>
+        <translation>À propos du poids idéal</translation>
+    </message>
+    <message>
+        <source>Accessible About Activity Level</source>
+        <translation>À propos du niveau d'activité</translation>
+    </message>
+    <message>
+        <source>Accessible About Daily Calories</source>
+        <translation>À propos des calories par jour</translation>
     </message>
     <message>
         <source>Accessible Switch Description</source>

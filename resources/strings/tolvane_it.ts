@@ -1259,8 +1259,36 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <translation>Crea una nuova voce</translation>
     </message>
     <message>
-        <source>Accessible Info About %@</source>
-        <translation>Informazioni su %@</translation>
+        <source>Accessible About Language</source>
+        <translation>Informazioni sulla lingua</translation>
+    </message>
+    <message>
+        <source>Accessible About Live Search</source>
+        <translation>Informazioni sulla ricerca istantanea</translation>
+    </message>
+    <message>
+        <source>Accessible About Metric Units</source>
+        <translation>Informazioni sulle unità metriche</translation>
+    </message>
+    <message>
+        <source>Accessible About Personal Profile</source>
+        <translation>Informazioni sul profilo personale</translation>
+    </message>
+    <message>
+        <source>Accessible About BMI</source>
+        <translation>Informazioni sull'IMC</translation>
+    </message>
+    <message>
+        <source>Accessible About Ideal Weight</source>
+        <translation>Informazioni sul peso ideale</translation>
+    </message>
+    <message>
+        <source>Accessible About Activity Level</source>
+        <translation>Informazioni sul livello di attività</translation>
+    </message>
+    <message>
+        <source>Accessible About Daily Calories</source>
+        <translation>Informazioni sulle calorie giornaliere</translation>
     </message>
     <message>
         <source>Accessible Switch Description</source>

@@ -1259,8 +1259,36 @@
         <translation>Создаёт новую запись</translation>
     </message>
     <message>
-        <source>Accessible Info About %@</source>
-        <translation>Справка: %@</translation>
+        <source>Accessible About Language</source>
+        <translation>О выборе языка</translation>
+    </message>
+    <message>
+        <source>Accessible About Live Search</source>
+        <translation>О мгновенном поиске</translation>
+    </message>
+    <message>
+        <source>Accessible About Metric Units</source>
+        <translation>О метрических единицах</translation>
+    </message>
+    <message>
+        <source>Accessible About Personal Profile</source>
+        <translation>О личном профиле</translation>
+    </message>
+    <message>
+        <source>Accessible About BMI</source>
+        <translation>Об ИМТ</translation>
+    </message>
+    <message>
+        <source>Accessible About Ideal Weight</source>
+        <translation>Об идеальном весе</translation>
+    </message>
+    <message>
+        <source>Accessible About Activity Level</source>
+        <translation>Об уровне активности</translation>
+    </message>
+    <message>
+        <source>Accessible About Daily Calories</source>
+        <translation>О калориях в день</translation>
     </message>
     <message>
         <source>Accessible Switch Description</source>

@@ -29,6 +29,21 @@ std::string loggedList(const std::optional<ProfileRow>& profile) {
 
 SetupVC::SetupVC(Dependencies dependencies) : deps_(std::move(dependencies)) {}
 
+const char* SetupVC::infoNameKey(SetupRowId row) {
+    switch (row) {
+    case SetupRowId::Localization:
+        return key("Accessible About Language");
+    case SetupRowId::LiveSearch:
+        return key("Accessible About Live Search");
+    case SetupRowId::MetricUnits:
+        return key("Accessible About Metric Units");
+    case SetupRowId::PersonalProfile:
+        return key("Accessible About Personal Profile");
+    default:
+        return "";
+    }
+}
+
 const std::vector<SetupSection>& SetupVC::sections() {
     using A = SetupRow::Accessory;
     static const std::vector<SetupSection> table{
