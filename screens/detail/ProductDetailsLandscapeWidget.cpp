@@ -135,8 +135,12 @@ void ProductDetailsLandscapeWidget::layoutChildren() {
     info_->setGeometry(o.x() + 480 - 8 - infoWidth, o.y() + 8, infoWidth, 28);
     turnBack_->setGeometry(o.x() + 8, o.y() + 8, std::clamp(turnBack_->sizeHint().width(), 80, 140),
                            28);
-    // The quick portions take the room of the name, and of the field beyond five figures.
-    const int fieldLeft = choices_.empty() ? 318 : 358;
+    // The quick portions take the room of the name, and of the field beyond what shows its
+    // five figures whole beside the clear button: the sixth is the one refused.
+    portion_->ensurePolished();
+    const int figures =
+        portion_->fontMetrics().horizontalAdvance(QString(int(kPortionMaxLength), QChar('0')));
+    const int fieldLeft = 428 - std::max(figures + 44, choices_.empty() ? 110 : 0);
     portion_->setGeometry(o.x() + fieldLeft, o.y() + kBottomBarTop + 7, 428 - fieldLeft, 28);
     unit_->setGeometry(o.x() + 434, o.y() + kBottomBarTop + 7, 40, 28);
     int right = fieldLeft - 6;

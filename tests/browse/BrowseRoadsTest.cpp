@@ -204,6 +204,9 @@ private slots:
         QTest::mouseRelease(gda, Qt::LeftButton, {}, gda->canvasOrigin() + QPoint(90, 150));
         QTest::keyClicks(gda->portionField(), "123"); // a sixth character is refused
         QCOMPARE(gda->portionField()->text().size(), 5);
+        // ... and the five are all in view beside the quick portions, the first at the left.
+        gda->portionField()->end(false);
+        QCOMPARE(gda->portionField()->cursorPositionAt({8, gda->portionField()->height() / 2}), 0);
         QTRY_VERIFY(
             run.alertSays("Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe."));
         Run::closeAlerts();
