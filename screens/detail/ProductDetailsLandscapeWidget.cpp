@@ -140,9 +140,13 @@ void ProductDetailsLandscapeWidget::layoutChildren() {
     portion_->ensurePolished();
     const int figures =
         portion_->fontMetrics().horizontalAdvance(QString(int(kPortionMaxLength), QChar('0')));
-    const int fieldLeft = 428 - std::max(figures + 44, choices_.empty() ? 110 : 0);
-    portion_->setGeometry(o.x() + fieldLeft, o.y() + kBottomBarTop + 7, 428 - fieldLeft, 28);
-    unit_->setGeometry(o.x() + 434, o.y() + kBottomBarTop + 7, 40, 28);
+    // The unit word ("g", "мл", "унц.") keeps the room it needs at the right end.
+    unit_->ensurePolished();
+    const int unitWidth = std::max(unit_->fontMetrics().horizontalAdvance(unit_->text()) + 4, 20);
+    const int fieldRight = 480 - 8 - unitWidth - 4;
+    const int fieldLeft = fieldRight - std::max(figures + 38, choices_.empty() ? 128 : 0);
+    portion_->setGeometry(o.x() + fieldLeft, o.y() + kBottomBarTop + 7, fieldRight - fieldLeft, 28);
+    unit_->setGeometry(o.x() + fieldRight + 4, o.y() + kBottomBarTop + 7, unitWidth, 28);
     int right = fieldLeft - 6;
     for (auto choice = choices_.rbegin(); choice != choices_.rend(); ++choice) {
         const int w = (*choice)->sizeHint().width();
