@@ -311,7 +311,7 @@ private slots:
             tap(run.tabs().tabButton(3));
             auto* stack = run.tabs().stack(3);
             TOP_SCREEN(setup, SetupWidget, *stack);
-            QTRY_COMPARE(setup->model().caloriesValue(), std::string("2000\u00A0kcal"));
+            QTRY_COMPARE(setup->model().caloriesValue(), std::string("2,000\u00A0kcal"));
 
             // First visit: the hint, once.
             QCOMPARE(Run::alerts().size(), 1);
