@@ -1,5 +1,7 @@
 #include "app/NavigationStack.h"
 
+#include "app/BarTitle.h"
+
 #include "platform/Keys.h"
 #include "screens/common/Accessibility.h"
 #include "screens/common/Pictures.h"
@@ -362,21 +364,6 @@ void NavigationStack::layoutBar() {
     const bool canGoBack =
         entries_.size() > 1 && !hasLeft && !(top && top->property("hidesBackButton").toBool());
     back_->setVisible(canGoBack);
-    if (canGoBack) {
-        const auto& key = entries_.back().backTitleKey;
-        QString text =
-            key.empty() ? QString() : QString::fromStdString(platform_.strings.text(key));
-        if (text.isEmpty() && entries_[entries_.size() - 2].widget)
-            text = entries_[entries_.size() - 2].widget->windowTitle();
-        if (text.isEmpty()) text = QString::fromStdString(platform_.strings.text("Zurück"));
-        // A long previous title gives way to the plain back text, as on a handheld.
-        back_->ensurePolished();
-        if (back_->fontMetrics().horizontalAdvance(text) > width() / 4)
-            text = QString::fromStdString(platform_.strings.text("Zurück"));
-        back_->setText(
-            back_->fontMetrics().elidedText(text, Qt::ElideRight, std::max(60, width() / 3)));
-    }
-    // The title keeps clear of the wider end and is shortened when it would not fit.
     auto endWidth = [](QHBoxLayout* layout) {
         int sum = 0;
         for (int i = 0; i < layout->count(); ++i)
@@ -384,29 +371,30 @@ void NavigationStack::layoutBar() {
                 sum += w->sizeHint().width();
         return sum;
     };
-    const int leftWidth = (canGoBack ? back_->sizeHint().width() : 0) + endWidth(left_);
     const int rightWidth = endWidth(right_);
-    // A title too long for the bar steps down a size before it is shortened.
     const QString title = top ? top->windowTitle() : QString();
-    const auto titleWidthAt = [&](bool small) {
-        title_->ensurePolished();
-        if (title_->property("long").toBool() != small) {
-            title_->setProperty("long", small);
-            title_->style()->unpolish(title_);
-            title_->style()->polish(title_);
+    BarTitle shown(title_, barHeight);
+    int leftWidth = endWidth(left_);
+    if (canGoBack) {
+        const QString plain = QString::fromStdString(platform_.strings.text("Zurück"));
+        const auto& key = entries_.back().backTitleKey;
+        QString text =
+            key.empty() ? QString() : QString::fromStdString(platform_.strings.text(key));
+        if (text.isEmpty() && entries_[entries_.size() - 2].widget)
+            text = entries_[entries_.size() - 2].widget->windowTitle();
+        back_->ensurePolished();
+        // A long previous title gives way to the plain back text, as on a handheld; when the
+        // title would still not show whole, the back button keeps only its arrow.
+        if (text.isEmpty() || back_->fontMetrics().horizontalAdvance(text) > width() / 4)
+            text = plain;
+        for (const QString& candidate : {text, plain, QString()}) {
+            back_->setText(back_->fontMetrics().elidedText(candidate, Qt::ElideRight,
+                                                           std::max(60, width() / 3)));
+            leftWidth = back_->sizeHint().width() + endWidth(left_);
+            if (shown.fits(title, width() - leftWidth - rightWidth)) break;
         }
-        return title_->fontMetrics().horizontalAdvance(title);
-    };
-    const int full = width() - 22 - leftWidth - rightWidth;
-    const int titleWidth = titleWidthAt(false) > full ? titleWidthAt(true) : titleWidthAt(false);
-    // Centred on the bar when it fits between the ends, else centred between them.
-    int margin = std::max(leftWidth, rightWidth) + 4;
-    if (titleWidth > width() - 14 - 2 * margin) margin = -1; // 2 for the glyphs' overhang
-    if (margin >= 0)
-        title_->setContentsMargins(margin, 0, margin, 0);
-    else
-        title_->setContentsMargins(leftWidth + 4, 0, rightWidth + 4, 0);
-    setElidedText(title_, title, std::max(40, full));
+    }
+    shown.show(title, width(), leftWidth, rightWidth);
     bar_->setVisible(!(top && top->property("hidesNavigationBar").toBool()));
 }
 

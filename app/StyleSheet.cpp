@@ -16,11 +16,13 @@ QWidget { font-size: 10.5pt; color: #1c1e21; }
 #navigationBar QToolButton:pressed { background: rgba(255, 255, 255, 0.18); }
 QToolButton:focus { background: #d8ece4; border-radius: 6px; }
 #navigationBar QToolButton:focus { background: rgba(255, 255, 255, 0.3); }
+#navigationBar QToolButton[quietFocus="true"]:focus { background: transparent; }
 
 #tabBar { background: #fbfbfc; border-top: 1px solid #d3d6db; }
 #tabBar QToolButton { border: none; color: #7a7f87; font-size: 7.5pt; padding-top: 3px; }
 #tabBar QToolButton:checked { color: #23735a; font-weight: 600; }
 #tabBar QToolButton:focus { background: #d8ece4; border-radius: 0; }
+#tabBar QToolButton[quietFocus="true"]:focus { background: transparent; }
 
 #groupedTable, #groupedPage, #GDAInfoWidget, #PlaceholderWidget { background: #f2f3f5; }
 #sectionHeader { color: #6d7178; font-size: 9pt; font-weight: 600; padding: 0 6px 6px 6px; }

@@ -1,6 +1,7 @@
 #include "app/Tolvane_AppDelegate.h"
 
 #include "app/FocusInView.h"
+#include "app/QuietFocus.h"
 #include "app/Tab.h"
 #include "app/TabShell.h"
 #include "platform/AppDefaults.h"
@@ -86,6 +87,7 @@ void Tolvane_AppDelegate::awakeFromNib() {
     context_.alerts->setWindow(window_.get());
 
     keepFocusInView(this);
+    quietFocusWithoutKeys(this);
     // Ctrl+arrows turn the "device" even where a text field would take them as word moves.
     qApp->installEventFilter(this);
     auto* quit = new QShortcut(QKeySequence::Quit, window_.get());

@@ -47,6 +47,8 @@ public:
     static constexpr const char* kRatingPromptRated = "RatingPromptRated";
     // Own products the server confirmed whose "sent" mark the file did not take.
     static constexpr const char* kUploadedNotMarked = "UploadedNotMarked";
+    // The folder of the picture last chosen with the file dialog.
+    static constexpr const char* kPictureFolder = "PictureFolder";
 
     explicit AppDefaults(UserDefaults& defaults) : defaults_(defaults) {}
 
@@ -126,6 +128,11 @@ public:
             defaults_.remove(kUploadedNotMarked);
         else
             defaults_.setList(kUploadedNotMarked, recordIds);
+    }
+
+    std::string pictureFolder() const { return defaults_.stringForKey(kPictureFolder); }
+    void setPictureFolder(const std::string& folder) {
+        defaults_.setString(kPictureFolder, folder);
     }
 
     void synchronize() { defaults_.synchronize(); }

@@ -473,7 +473,7 @@ Freundliche Grüße
     </message>
     <message>
         <source>Hilfe zur GDA-Nutzung</source>
-        <translation>Die Balken zeigen, welchen Anteil des Tagesbedarfs (GDA) eine Portion liefert. Geben Sie unten die Portionsgröße ein und tippen Sie auf einen Balken, um die Menge zu sehen. Drehen Sie das Gerät zurück, um wieder die Ampel zu sehen.</translation>
+        <translation>Die Balken zeigen, welchen Anteil des Tagesbedarfs (GDA) eine Portion liefert. Geben Sie unten die Portionsgröße ein und tippen Sie auf einen Balken, um die Menge zu sehen. Drehen Sie das Gerät zurück oder tippen Sie auf «Zurück», um wieder die Ampel zu sehen.</translation>
     </message>
     <message>
         <source>Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.</source>
@@ -886,8 +886,8 @@ Der Energiegehalt wird nicht farbig bewertet und erscheint immer grau; ausgezeic
 &lt;h3&gt;Suche&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;Die Liste zeigt alle Produkte alphabetisch. Tippen Sie rechts auf einen Buchstaben des Index, um direkt dorthin zu springen; Produkte, die mit einer Ziffer oder einem Zeichen beginnen, stehen unter &lt;b&gt;#&lt;/b&gt;.&lt;/li&gt;
-&lt;li&gt;Geben Sie oben einen Teil des Produktnamens oder des Herstellers ein. Mit eingeschalteter Live-Suche erscheinen die Treffer schon beim Tippen, sonst nach einem Tipp auf «Suchen». «Abbrechen» bringt die ganze Liste zurück.&lt;/li&gt;
-&lt;li&gt;Tippen Sie auf ein Produkt, um seine Nährwert-Ampel zu sehen. Drehen Sie das Gerät quer, um im GDA-Rechner zu sehen, welchen Anteil Ihres Tagesbedarfs eine Portion deckt.&lt;/li&gt;
+&lt;li&gt;Geben Sie oben einen Teil des Produktnamens oder des Herstellers ein. Mit eingeschalteter Live-Suche erscheinen die Treffer schon beim Tippen, sonst mit der Eingabetaste oder der Lupe neben dem Feld. Das Kreuz ✕ neben dem Feld bringt die ganze Liste zurück. Der Strichcode-Knopf daneben liest den Strichcode einer Packung mit der Kamera oder aus einem Bild.&lt;/li&gt;
+&lt;li&gt;Tippen Sie auf ein Produkt, um seine Nährwert-Ampel zu sehen. Drehen Sie das Gerät quer oder tippen Sie auf «Drehen» neben dem Hinweis, um im GDA-Rechner zu sehen, welchen Anteil Ihres Tagesbedarfs eine Portion deckt.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;h3&gt;Katalog aktualisieren&lt;/h3&gt;
 &lt;p&gt;Der Knopf mit dem Pfeilkreis oben in der Suche lädt neue und geänderte Produkte vom Server. Wird die Verbindung unterbrochen, setzt die nächste Aktualisierung dort fort, wo sie stehen geblieben ist. Ihre Favoriten bleiben erhalten.&lt;/p&gt;
@@ -1031,7 +1031,7 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
 &lt;li&gt;Mehr als 100 % sind möglich: Die Zahl zeigt den vollen Anteil, der Balken endet am oberen Rand.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;Beispiel: 150&amp;nbsp;g eines Produkts mit 20&amp;nbsp;g Fett pro 100&amp;nbsp;g liefern 30&amp;nbsp;g Fett, das sind 42 % von 70&amp;nbsp;g.&lt;/p&gt;
-&lt;p&gt;Drehen Sie das Gerät zurück ins Hochformat, um wieder die Nährwert-Ampel zu sehen.&lt;/p&gt;
+&lt;p&gt;Drehen Sie das Gerät zurück ins Hochformat oder tippen Sie oben links auf «Zurück», um wieder die Nährwert-Ampel zu sehen.&lt;/p&gt;
 &lt;p&gt;Mehr zur Nährwertkennzeichnung: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;BLV – Nährwertdeklaration&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
@@ -1259,8 +1259,36 @@ Fragen und Anregungen zur App: &lt;a href="support@tolvane.ch."&gt;support@tolva
         <translation>Legt einen neuen Eintrag an</translation>
     </message>
     <message>
-        <source>Accessible Info About %@</source>
-        <translation>Info zu %@</translation>
+        <source>Accessible About Language</source>
+        <translation>Info zur Sprachwahl</translation>
+    </message>
+    <message>
+        <source>Accessible About Live Search</source>
+        <translation>Info zur Live-Suche</translation>
+    </message>
+    <message>
+        <source>Accessible About Metric Units</source>
+        <translation>Info zu den metrischen Einheiten</translation>
+    </message>
+    <message>
+        <source>Accessible About Personal Profile</source>
+        <translation>Info zum persönlichen Profil</translation>
+    </message>
+    <message>
+        <source>Accessible About BMI</source>
+        <translation>Info zum BMI</translation>
+    </message>
+    <message>
+        <source>Accessible About Ideal Weight</source>
+        <translation>Info zum Idealgewicht</translation>
+    </message>
+    <message>
+        <source>Accessible About Activity Level</source>
+        <translation>Info zum Aktivitätsgrad</translation>
+    </message>
+    <message>
+        <source>Accessible About Daily Calories</source>
+        <translation>Info zu den Tageskalorien</translation>
     </message>
     <message>
         <source>Accessible Switch Description</source>

@@ -473,7 +473,7 @@ Kind regards
     </message>
     <message>
         <source>Hilfe zur GDA-Nutzung</source>
-        <translation>The bars show what share of the guideline daily amounts (GDA) a portion supplies. Type the portion size below and touch a bar to see the amount. Turn the device back to return to the traffic lights.</translation>
+        <translation>The bars show what share of the guideline daily amounts (GDA) a portion supplies. Type the portion size below and touch a bar to see the amount. Turn the device back, or tap “Back”, to return to the traffic lights.</translation>
     </message>
     <message>
         <source>Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.</source>
@@ -886,8 +886,8 @@ Energy is not rated with a colour and is always shown grey; marked when it is be
 &lt;h3&gt;Search&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;The list shows every product in alphabetical order. Touch a letter of the index on the right to jump straight to it; products that begin with a digit or a sign are listed under &lt;b&gt;#&lt;/b&gt;.&lt;/li&gt;
-&lt;li&gt;Type part of a product name or brand at the top. With live search on, the results appear while you type; otherwise tap “Search”. “Cancel” brings back the whole list.&lt;/li&gt;
-&lt;li&gt;Tap a product to see its nutrition traffic lights. Turn the device sideways to see in the GDA calculator what share of your daily needs a portion covers.&lt;/li&gt;
+&lt;li&gt;Type part of a product name or brand at the top. With live search on, the results appear while you type; otherwise press Enter or the magnifier beside the field. The cross ✕ beside the field brings back the whole list. The barcode button next to it reads a pack's barcode with the camera or from a picture.&lt;/li&gt;
+&lt;li&gt;Tap a product to see its nutrition traffic lights. Turn the device sideways, or tap “Turn” beside the hint, to see in the GDA calculator what share of your daily needs a portion covers.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;h3&gt;Updating the catalogue&lt;/h3&gt;
 &lt;p&gt;The button with the circular arrow at the top of the search screen loads new and changed products from the server. If the connection breaks, the next update carries on where it stopped. Your favourites are kept.&lt;/p&gt;
@@ -1031,7 +1031,7 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
 &lt;li&gt;More than 100% is possible: the figure shows the full share, while the bar stops at the top.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;Example: 150&amp;nbsp;g of a product with 20&amp;nbsp;g fat per 100&amp;nbsp;g supply 30&amp;nbsp;g of fat, which is 42% of 70&amp;nbsp;g.&lt;/p&gt;
-&lt;p&gt;Turn the device back upright to see the nutrition traffic lights again.&lt;/p&gt;
+&lt;p&gt;Turn the device back upright, or tap “Back” at the top left, to see the nutrition traffic lights again.&lt;/p&gt;
 &lt;p&gt;More about nutrition labelling: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;FSVO – nutrition declaration&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
@@ -1259,8 +1259,36 @@ Questions and suggestions about the app: &lt;a href="support@tolvane.ch."&gt;sup
         <translation>Creates a new entry</translation>
     </message>
     <message>
-        <source>Accessible Info About %@</source>
-        <translation>About %@</translation>
+        <source>Accessible About Language</source>
+        <translation>About choosing the language</translation>
+    </message>
+    <message>
+        <source>Accessible About Live Search</source>
+        <translation>About live search</translation>
+    </message>
+    <message>
+        <source>Accessible About Metric Units</source>
+        <translation>About metric units</translation>
+    </message>
+    <message>
+        <source>Accessible About Personal Profile</source>
+        <translation>About the personal profile</translation>
+    </message>
+    <message>
+        <source>Accessible About BMI</source>
+        <translation>About the BMI</translation>
+    </message>
+    <message>
+        <source>Accessible About Ideal Weight</source>
+        <translation>About the ideal body weight</translation>
+    </message>
+    <message>
+        <source>Accessible About Activity Level</source>
+        <translation>About the activity level</translation>
+    </message>
+    <message>
+        <source>Accessible About Daily Calories</source>
+        <translation>About the daily calories</translation>
     </message>
     <message>
         <source>Accessible Switch Description</source>

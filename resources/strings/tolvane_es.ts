@@ -473,7 +473,7 @@ Un saludo
     </message>
     <message>
         <source>Hilfe zur GDA-Nutzung</source>
-        <translation>Las barras muestran qué parte de las cantidades diarias orientativas (GDA) aporta una porción. Escriba abajo el tamaño de la porción y toque una barra para ver la cantidad. Vuelva a girar el dispositivo para regresar al semáforo.</translation>
+        <translation>Las barras muestran qué parte de las cantidades diarias orientativas (GDA) aporta una porción. Escriba abajo el tamaño de la porción y toque una barra para ver la cantidad. Vuelva a girar el dispositivo, o toque «Atrás», para regresar al semáforo.</translation>
     </message>
     <message>
         <source>Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.</source>
@@ -886,8 +886,8 @@ La energía no se valora con colores y aparece siempre en gris; destacada cuando
 &lt;h3&gt;Buscar&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;La lista muestra todos los productos por orden alfabético. Toque una letra del índice de la derecha para ir directamente a ella; los productos que empiezan por una cifra o un signo aparecen en &lt;b&gt;#&lt;/b&gt;.&lt;/li&gt;
-&lt;li&gt;Escriba arriba parte del nombre del producto o del fabricante. Con la búsqueda instantánea activada, los resultados aparecen mientras escribe; si no, toque «Buscar». «Cancelar» vuelve a mostrar la lista completa.&lt;/li&gt;
-&lt;li&gt;Toque un producto para ver su semáforo nutricional. Gire el dispositivo en horizontal para ver en la calculadora GDA qué parte de sus necesidades diarias cubre una porción.&lt;/li&gt;
+&lt;li&gt;Escriba arriba parte del nombre del producto o del fabricante. Con la búsqueda instantánea activada, los resultados aparecen mientras escribe; si no, pulse Intro o la lupa junto al campo. La cruz ✕ junto al campo vuelve a mostrar la lista completa. El botón de código de barras de al lado lee el código de un envase con la cámara o desde una imagen.&lt;/li&gt;
+&lt;li&gt;Toque un producto para ver su semáforo nutricional. Gire el dispositivo en horizontal, o toque «Girar» junto a la indicación, para ver en la calculadora GDA qué parte de sus necesidades diarias cubre una porción.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;h3&gt;Actualizar el catálogo&lt;/h3&gt;
 &lt;p&gt;El botón de la flecha circular, arriba en la búsqueda, descarga del servidor los productos nuevos y modificados. Si se corta la conexión, la siguiente actualización continúa donde se detuvo. Sus favoritos se conservan.&lt;/p&gt;
@@ -1031,7 +1031,7 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
 &lt;li&gt;Es posible superar el 100 %: la cifra muestra la proporción completa y la barra se detiene en el borde superior.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;Ejemplo: 150&amp;nbsp;g de un producto con 20&amp;nbsp;g de grasas por 100&amp;nbsp;g aportan 30&amp;nbsp;g de grasas, es decir, el 42 % de 70&amp;nbsp;g.&lt;/p&gt;
-&lt;p&gt;Vuelva a poner el dispositivo en vertical para ver de nuevo el semáforo nutricional.&lt;/p&gt;
+&lt;p&gt;Vuelva a poner el dispositivo en vertical, o toque «Atrás» arriba a la izquierda, para ver de nuevo el semáforo nutricional.&lt;/p&gt;
 &lt;p&gt;Más sobre el etiquetado nutricional: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;OSAV – declaración nutricional&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
@@ -1259,8 +1259,36 @@ Preguntas y sugerencias sobre la app: &lt;a href="support@tolvane.ch."&gt;suppor
         <translation>Crea una entrada nueva</translation>
     </message>
     <message>
-        <source>Accessible Info About %@</source>
-        <translation>Información sobre %@</translation>
+        <source>Accessible About Language</source>
+        <translation>Acerca del idioma</translation>
+    </message>
+    <message>
+        <source>Accessible About Live Search</source>
+        <translation>Acerca de la búsqueda instantánea</translation>
+    </message>
+    <message>
+        <source>Accessible About Metric Units</source>
+        <translation>Acerca de las unidades métricas</translation>
+    </message>
+    <message>
+        <source>Accessible About Personal Profile</source>
+        <translation>Acerca del perfil personal</translation>
+    </message>
+    <message>
+        <source>Accessible About BMI</source>
+        <translation>Acerca del IMC</translation>
+    </message>
+    <message>
+        <source>Accessible About Ideal Weight</source>
+        <translation>Acerca del peso ideal</translation>
+    </message>
+    <message>
+        <source>Accessible About Activity Level</source>
+        <translation>Acerca del nivel de actividad</translation>
+    </message>
+    <message>
+        <source>Accessible About Daily Calories</source>
+        <translation>Acerca de las calorías diarias</translation>
     </message>
     <message>
         <source>Accessible Switch Description</source>

@@ -473,7 +473,7 @@ Cordialement
     </message>
     <message>
         <source>Hilfe zur GDA-Nutzung</source>
-        <translation>Les barres montrent quelle part des repères nutritionnels journaliers (GDA) une portion apporte. Saisissez la taille de la portion en bas et touchez une barre pour voir la quantité. Retournez l'appareil pour revenir au feu tricolore.</translation>
+        <translation>Les barres montrent quelle part des repères nutritionnels journaliers (GDA) une portion apporte. Saisissez la taille de la portion en bas et touchez une barre pour voir la quantité. Retournez l'appareil, ou touchez « Retour », pour revenir au feu tricolore.</translation>
     </message>
     <message>
         <source>Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.</source>
@@ -886,8 +886,8 @@ L'énergie n'est pas évaluée par une couleur et apparaît toujours en gris ;
 &lt;h3&gt;Recherche&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;La liste présente tous les produits par ordre alphabétique. Touchez une lettre de l'index à droite pour y accéder directement ; les produits qui commencent par un chiffre ou un signe figurent sous &lt;b&gt;#&lt;/b&gt;.&lt;/li&gt;
-&lt;li&gt;Saisissez en haut une partie du nom du produit ou du fabricant. Avec la recherche instantanée, les résultats s'affichent pendant la saisie ; sinon, touchez « Rechercher ». « Annuler » rétablit la liste complète.&lt;/li&gt;
-&lt;li&gt;Touchez un produit pour voir son feu nutritionnel. Tournez l'appareil à l'horizontale pour voir, dans le calculateur GDA, quelle part de vos besoins quotidiens une portion couvre.&lt;/li&gt;
+&lt;li&gt;Saisissez en haut une partie du nom du produit ou du fabricant. Avec la recherche instantanée, les résultats s'affichent pendant la saisie ; sinon, appuyez sur Entrée ou sur la loupe à côté du champ. La croix ✕ à côté du champ rétablit la liste complète. Le bouton code-barres voisin lit le code-barres d'un emballage avec la caméra ou depuis une image.&lt;/li&gt;
+&lt;li&gt;Touchez un produit pour voir son feu nutritionnel. Tournez l'appareil à l'horizontale, ou touchez « Pivoter » à côté de l'indication, pour voir, dans le calculateur GDA, quelle part de vos besoins quotidiens une portion couvre.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;h3&gt;Mettre à jour le catalogue&lt;/h3&gt;
 &lt;p&gt;Le bouton à la flèche circulaire, en haut de la recherche, charge depuis le serveur les produits nouveaux et modifiés. Si la connexion est interrompue, la mise à jour suivante reprend là où elle s'est arrêtée. Vos favoris sont conservés.&lt;/p&gt;
@@ -1031,7 +1031,7 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;suppor
 &lt;li&gt;Plus de 100 % est possible : le chiffre indique la part entière, tandis que la barre s'arrête au bord supérieur.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;Exemple : 150&amp;nbsp;g d'un produit contenant 20&amp;nbsp;g de matières grasses pour 100&amp;nbsp;g apportent 30&amp;nbsp;g de matières grasses, soit 42 % de 70&amp;nbsp;g.&lt;/p&gt;
-&lt;p&gt;Remettez l'appareil à la verticale pour revoir le feu nutritionnel.&lt;/p&gt;
+&lt;p&gt;Remettez l'appareil à la verticale, ou touchez « Retour » en haut à gauche, pour revoir le feu nutritionnel.&lt;/p&gt;
 &lt;p&gt;En savoir plus sur l'étiquetage nutritionnel : &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;OSAV – déclaration nutritionnelle&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
@@ -1259,8 +1259,36 @@ Questions et suggestions sur l'app : &lt;a href="support@tolvane.ch."&gt;suppor
         <translation>Crée une nouvelle entrée</translation>
     </message>
     <message>
-        <source>Accessible Info About %@</source>
-        <translation>%@ : informations</translation>
+        <source>Accessible About Language</source>
+        <translation>À propos de la langue</translation>
+    </message>
+    <message>
+        <source>Accessible About Live Search</source>
+        <translation>À propos de la recherche instantanée</translation>
+    </message>
+    <message>
+        <source>Accessible About Metric Units</source>
+        <translation>À propos des unités métriques</translation>
+    </message>
+    <message>
+        <source>Accessible About Personal Profile</source>
+        <translation>À propos du profil personnel</translation>
+    </message>
+    <message>
+        <source>Accessible About BMI</source>
+        <translation>À propos de l'IMC</translation>
+    </message>
+    <message>
+        <source>Accessible About Ideal Weight</source>
+        <translation>À propos du poids idéal</translation>
+    </message>
+    <message>
+        <source>Accessible About Activity Level</source>
+        <translation>À propos du niveau d'activité</translation>
+    </message>
+    <message>
+        <source>Accessible About Daily Calories</source>
+        <translation>À propos des calories par jour</translation>
     </message>
     <message>
         <source>Accessible Switch Description</source>

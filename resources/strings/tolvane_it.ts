@@ -473,7 +473,7 @@ Cordiali saluti
     </message>
     <message>
         <source>Hilfe zur GDA-Nutzung</source>
-        <translation>Le barre mostrano quale parte delle quantità giornaliere indicative (GDA) fornisce una porzione. Inserisci in basso la dimensione della porzione e tocca una barra per vedere la quantità. Ruota di nuovo il dispositivo per tornare al semaforo.</translation>
+        <translation>Le barre mostrano quale parte delle quantità giornaliere indicative (GDA) fornisce una porzione. Inserisci in basso la dimensione della porzione e tocca una barra per vedere la quantità. Ruota di nuovo il dispositivo, o tocca «Indietro», per tornare al semaforo.</translation>
     </message>
     <message>
         <source>Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.</source>
@@ -886,8 +886,8 @@ L'energia non viene valutata con un colore e appare sempre in grigio; contrasseg
 &lt;h3&gt;Cerca&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;L'elenco mostra tutti i prodotti in ordine alfabetico. Tocca una lettera dell'indice a destra per saltarci direttamente; i prodotti che iniziano con una cifra o un simbolo si trovano sotto &lt;b&gt;#&lt;/b&gt;.&lt;/li&gt;
-&lt;li&gt;Scrivi in alto una parte del nome del prodotto o del produttore. Con la ricerca istantanea attiva i risultati compaiono mentre scrivi; altrimenti tocca «Cerca». «Annulla» riporta l'elenco completo.&lt;/li&gt;
-&lt;li&gt;Tocca un prodotto per vederne il semaforo nutrizionale. Ruota il dispositivo in orizzontale per vedere nel calcolatore GDA quale parte del tuo fabbisogno giornaliero copre una porzione.&lt;/li&gt;
+&lt;li&gt;Scrivi in alto una parte del nome del prodotto o del produttore. Con la ricerca istantanea attiva i risultati compaiono mentre scrivi; altrimenti premi Invio o la lente accanto al campo. La croce ✕ accanto al campo riporta l'elenco completo. Il pulsante del codice a barre lì accanto legge il codice di una confezione con la fotocamera o da un'immagine.&lt;/li&gt;
+&lt;li&gt;Tocca un prodotto per vederne il semaforo nutrizionale. Ruota il dispositivo in orizzontale, o tocca «Ruota» accanto all'indicazione, per vedere nel calcolatore GDA quale parte del tuo fabbisogno giornaliero copre una porzione.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;h3&gt;Aggiornare il catalogo&lt;/h3&gt;
 &lt;p&gt;Il pulsante con la freccia circolare, in alto nella ricerca, scarica dal server i prodotti nuovi e modificati. Se la connessione si interrompe, l'aggiornamento successivo riprende da dove si era fermato. I tuoi preferiti restano.&lt;/p&gt;
@@ -1031,7 +1031,7 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
 &lt;li&gt;Si può superare il 100%: la cifra mostra la quota intera, mentre la barra si ferma al bordo superiore.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;Esempio: 150&amp;nbsp;g di un prodotto con 20&amp;nbsp;g di grassi per 100&amp;nbsp;g forniscono 30&amp;nbsp;g di grassi, cioè il 42% di 70&amp;nbsp;g.&lt;/p&gt;
-&lt;p&gt;Riporta il dispositivo in verticale per rivedere il semaforo nutrizionale.&lt;/p&gt;
+&lt;p&gt;Riporta il dispositivo in verticale, o tocca «Indietro» in alto a sinistra, per rivedere il semaforo nutrizionale.&lt;/p&gt;
 &lt;p&gt;Per saperne di più sull'etichettatura nutrizionale: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;USAV – dichiarazione nutrizionale&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
@@ -1259,8 +1259,36 @@ Domande e suggerimenti sull'app: &lt;a href="support@tolvane.ch."&gt;support@tol
         <translation>Crea una nuova voce</translation>
     </message>
     <message>
-        <source>Accessible Info About %@</source>
-        <translation>Informazioni su %@</translation>
+        <source>Accessible About Language</source>
+        <translation>Informazioni sulla lingua</translation>
+    </message>
+    <message>
+        <source>Accessible About Live Search</source>
+        <translation>Informazioni sulla ricerca istantanea</translation>
+    </message>
+    <message>
+        <source>Accessible About Metric Units</source>
+        <translation>Informazioni sulle unità metriche</translation>
+    </message>
+    <message>
+        <source>Accessible About Personal Profile</source>
+        <translation>Informazioni sul profilo personale</translation>
+    </message>
+    <message>
+        <source>Accessible About BMI</source>
+        <translation>Informazioni sull'IMC</translation>
+    </message>
+    <message>
+        <source>Accessible About Ideal Weight</source>
+        <translation>Informazioni sul peso ideale</translation>
+    </message>
+    <message>
+        <source>Accessible About Activity Level</source>
+        <translation>Informazioni sul livello di attività</translation>
+    </message>
+    <message>
+        <source>Accessible About Daily Calories</source>
+        <translation>Informazioni sulle calorie giornaliere</translation>
     </message>
     <message>
         <source>Accessible Switch Description</source>

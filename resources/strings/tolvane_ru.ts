@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Hilfe zur GDA-Nutzung</source>
-        <translation>Столбцы показывают, какую долю суточной нормы (GDA) даёт порция. Введите внизу размер порции и коснитесь столбца, чтобы увидеть количество. Поверните устройство обратно, чтобы вернуться к светофору.</translation>
+        <translation>Столбцы показывают, какую долю суточной нормы (GDA) даёт порция. Введите внизу размер порции и коснитесь столбца, чтобы увидеть количество. Поверните устройство обратно или нажмите «Назад», чтобы вернуться к светофору.</translation>
     </message>
     <message>
         <source>Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe.</source>
@@ -886,8 +886,8 @@
 &lt;h3&gt;Поиск&lt;/h3&gt;
 &lt;ul&gt;
 &lt;li&gt;В списке все продукты расположены по алфавиту. Коснитесь буквы указателя справа, чтобы сразу перейти к ней; продукты, название которых начинается с цифры или знака, собраны в разделе &lt;b&gt;#&lt;/b&gt;.&lt;/li&gt;
-&lt;li&gt;Введите вверху часть названия продукта или производителя. При включённом мгновенном поиске результаты появляются прямо во время ввода, иначе нажмите «Найти». Кнопка «Отмена» возвращает полный список.&lt;/li&gt;
-&lt;li&gt;Коснитесь продукта, чтобы увидеть его пищевой светофор. Поверните устройство горизонтально, чтобы в калькуляторе GDA увидеть, какую долю суточной нормы покрывает порция.&lt;/li&gt;
+&lt;li&gt;Введите вверху часть названия продукта или производителя. При включённом мгновенном поиске результаты появляются прямо во время ввода, иначе нажмите Enter или лупу рядом с полем. Крестик ✕ рядом с полем возвращает полный список. Кнопка штрихкода рядом с ним считывает штрихкод упаковки камерой или с картинки.&lt;/li&gt;
+&lt;li&gt;Коснитесь продукта, чтобы увидеть его пищевой светофор. Поверните устройство горизонтально или нажмите «Повернуть» рядом с подсказкой, чтобы в калькуляторе GDA увидеть, какую долю суточной нормы покрывает порция.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;h3&gt;Обновление каталога&lt;/h3&gt;
 &lt;p&gt;Кнопка с круглой стрелкой вверху экрана поиска загружает с сервера новые и изменённые продукты. Если соединение прервётся, следующее обновление продолжится с того места, где остановилось. Избранное сохраняется.&lt;/p&gt;
@@ -1031,7 +1031,7 @@
 &lt;li&gt;Больше 100 % тоже возможно: число показывает полную долю, а столбец упирается в верхний край.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;Пример: 150&amp;nbsp;г продукта, содержащего 20&amp;nbsp;г жиров на 100&amp;nbsp;г, дают 30&amp;nbsp;г жиров, то есть 42 % от 70&amp;nbsp;г.&lt;/p&gt;
-&lt;p&gt;Верните устройство в вертикальное положение, чтобы снова увидеть пищевой светофор.&lt;/p&gt;
+&lt;p&gt;Верните устройство в вертикальное положение или нажмите «Назад» вверху слева, чтобы снова увидеть пищевой светофор.&lt;/p&gt;
 &lt;p&gt;Подробнее о маркировке пищевой ценности: &lt;a href="https://www.blv.admin.ch/blv/de/home/lebensmittel-und-ernaehrung/lebensmittelsicherheit/stoffe-im-fokus/naehrwertdeklaration.html"&gt;BLV — декларация пищевой ценности&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
@@ -1259,8 +1259,36 @@
         <translation>Создаёт новую запись</translation>
     </message>
     <message>
-        <source>Accessible Info About %@</source>
-        <translation>Справка: %@</translation>
+        <source>Accessible About Language</source>
+        <translation>О выборе языка</translation>
+    </message>
+    <message>
+        <source>Accessible About Live Search</source>
+        <translation>О мгновенном поиске</translation>
+    </message>
+    <message>
+        <source>Accessible About Metric Units</source>
+        <translation>О метрических единицах</translation>
+    </message>
+    <message>
+        <source>Accessible About Personal Profile</source>
+        <translation>О личном профиле</translation>
+    </message>
+    <message>
+        <source>Accessible About BMI</source>
+        <translation>Об ИМТ</translation>
+    </message>
+    <message>
+        <source>Accessible About Ideal Weight</source>
+        <translation>Об идеальном весе</translation>
+    </message>
+    <message>
+        <source>Accessible About Activity Level</source>
+        <translation>Об уровне активности</translation>
+    </message>
+    <message>
+        <source>Accessible About Daily Calories</source>
+        <translation>О калориях в день</translation>
     </message>
     <message>
         <source>Accessible Switch Description</source>

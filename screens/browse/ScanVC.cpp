@@ -43,6 +43,16 @@ void ScanVC::pictureReading() {
     if (state_ != State::Opened && state_ != State::Listed) show(State::ReadingPicture);
 }
 
+std::string ScanVC::pictureFolder() const {
+    return platform_.appDefaults().pictureFolder();
+}
+
+void ScanVC::pictureChosen(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return;
+    platform_.appDefaults().setPictureFolder(slash == 0 ? "/" : path.substr(0, slash));
+}
+
 void ScanVC::pictureUnreadable() {
     if (state_ != State::Opened && state_ != State::Listed) show(State::PictureUnreadable);
 }

@@ -67,6 +67,10 @@ public:
     // one that is not there or too large).
     void pictureReading();
     void pictureUnreadable();
+    // The picture dialog opens where a picture was last chosen with it (empty before any was);
+    // choosing one there remembers its folder.
+    std::string pictureFolder() const;
+    void pictureChosen(const std::string& path);
     // A frame or picture was decoded. A camera frame without a code is only the next try; a
     // picture without one says so. A code several products carry lists them. Codes read after a
     // product was opened wait for the return; after any other outcome the screen goes on reading

@@ -6,13 +6,16 @@
 #include "screens/common/QtText.h"
 
 #include <QCamera>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMediaCaptureSession>
 #include <QMediaDevices>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QVideoFrame>
@@ -179,7 +182,19 @@ void ScanWidget::choosePicture() {
         if (auto* widget = dialog->findChild<QWidget*>(spare)) widget->hide();
     dialog->setMinimumSize(0, 0);
     dialog->setGeometry(QRect(window()->mapToGlobal(QPoint(0, 0)), window()->size()));
-    connect(dialog, &QFileDialog::fileSelected, this, &ScanWidget::readPicture);
+    // Where the last picture came from, else the user's pictures, else home.
+    for (const QString& folder :
+         {qs(model_->pictureFolder()),
+          QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), QDir::homePath()}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+            dialog->setDirectory(folder);
+            break;
+        }
+    }
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
+        model_->pictureChosen(QDir::fromNativeSeparators(path).toStdString());
+        readPicture(path);
+    });
     dialog->open();
 }
 

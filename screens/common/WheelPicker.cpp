@@ -187,10 +187,15 @@ void WheelPicker::wheelEvent(QWheelEvent* event) {
 }
 
 void WheelPicker::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Up) return choose(current_ - 1);
-    if (event->key() == Qt::Key_Down) return choose(current_ + 1);
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-        event->key() == Qt::Key_Space)
+    const int key = event->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        // As the mouse wheel: an open wheel shows the next row, a click or Return chooses it.
+        if (!isOpen() || rows_.isEmpty() || dragging_) return event->ignore();
+        current_ = std::clamp(current_ + (key == Qt::Key_Down ? 1 : -1), 0, int(rows_.size()) - 1);
+        dragOffset_ = 0;
+        return redraw();
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
         return choose(current_);
     QWidget::keyPressEvent(event);
 }

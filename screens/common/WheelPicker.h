@@ -1,10 +1,10 @@
 // A picker wheel: a column of rows turned by dragging, the mouse wheel, the arrow keys or a
-// click on a row; the row in the middle band is the chosen one. The mouse wheel only turns an
-// open wheel, and only shows the next rows: a click or Return chooses, leaving the wheel without
-// choosing turns it back. A wheel that stays on screen is closed until the user takes it up
-// (clicks or tabs into it), so that the page scrolls over it; a wheel that is shown to be used
-// is open while shown. A screen reader meets it as a
-// spin box whose Value is the chosen row's number, its rows as children, each chosen by its action.
+// click on a row; the row in the middle band is the chosen one. The mouse wheel and the arrow
+// keys only turn an open wheel, and only show the next rows: a click or Return chooses, leaving
+// the wheel without choosing turns it back. A wheel that stays on screen is closed until the user
+// takes it up (clicks or tabs into it), so that the page scrolls over it; a wheel that is shown to
+// be used is open while shown. A screen reader meets it as a spin box whose Value is the chosen
+// row's number, its rows as children, each chosen by its action.
 #pragma once
 
 #include "screens/common/AccessibleRows.h"

@@ -135,10 +135,18 @@ void ProductDetailsLandscapeWidget::layoutChildren() {
     info_->setGeometry(o.x() + 480 - 8 - infoWidth, o.y() + 8, infoWidth, 28);
     turnBack_->setGeometry(o.x() + 8, o.y() + 8, std::clamp(turnBack_->sizeHint().width(), 80, 140),
                            28);
-    // The quick portions take the room of the name, and of the field beyond five figures.
-    const int fieldLeft = choices_.empty() ? 318 : 358;
-    portion_->setGeometry(o.x() + fieldLeft, o.y() + kBottomBarTop + 7, 428 - fieldLeft, 28);
-    unit_->setGeometry(o.x() + 434, o.y() + kBottomBarTop + 7, 40, 28);
+    // The quick portions take the room of the name, and of the field beyond what shows its
+    // five figures whole beside the clear button: the sixth is the one refused.
+    portion_->ensurePolished();
+    const int figures =
+        portion_->fontMetrics().horizontalAdvance(QString(int(kPortionMaxLength), QChar('0')));
+    // The unit word ("g", "мл", "унц.") keeps the room it needs at the right end.
+    unit_->ensurePolished();
+    const int unitWidth = std::max(unit_->fontMetrics().horizontalAdvance(unit_->text()) + 4, 20);
+    const int fieldRight = 480 - 8 - unitWidth - 4;
+    const int fieldLeft = fieldRight - std::max(figures + 38, choices_.empty() ? 128 : 0);
+    portion_->setGeometry(o.x() + fieldLeft, o.y() + kBottomBarTop + 7, fieldRight - fieldLeft, 28);
+    unit_->setGeometry(o.x() + fieldRight + 4, o.y() + kBottomBarTop + 7, unitWidth, 28);
     int right = fieldLeft - 6;
     for (auto choice = choices_.rbegin(); choice != choices_.rend(); ++choice) {
         const int w = (*choice)->sizeHint().width();

@@ -163,7 +163,7 @@ ManageProductsWidget::ManageProductsWidget(std::shared_ptr<ManageProductsVC> mod
     help_->setObjectName("helpText");
     help_->setWordWrap(true);
     help_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    help_->setContentsMargins(16, 16, 16, 16);
+    help_->setMargin(16); // the room the other hints keep from the window edge
     layout->addWidget(help_, 1);
 
     table_ = new QScrollArea(this);

@@ -253,6 +253,20 @@ const char* PersonalProfileVC::rowTitleKey(ProfileFigure row) {
     return "";
 }
 
+const char* PersonalProfileVC::infoNameKey(ProfileFigure row) {
+    switch (row) {
+    case ProfileFigure::Bmi:
+        return key("Accessible About BMI");
+    case ProfileFigure::IdealWeight:
+        return key("Accessible About Ideal Weight");
+    case ProfileFigure::ActivityLevel:
+        return key("Accessible About Activity Level");
+    case ProfileFigure::DailyCalories:
+        return key("Accessible About Daily Calories");
+    }
+    return "";
+}
+
 std::string PersonalProfileVC::rowValue(ProfileFigure row) const {
     switch (row) {
     case ProfileFigure::Bmi:

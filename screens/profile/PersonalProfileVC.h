@@ -63,6 +63,8 @@ public:
 
     // --- Table ---
     static const char* rowTitleKey(ProfileFigure row);
+    // The name a screen reader gives the row's information button.
+    static const char* infoNameKey(ProfileFigure row);
     std::string rowValue(ProfileFigure row) const;
     void infoButtonTapped(ProfileFigure row);
     void didSelectTableRow(ProfileFigure row);

@@ -123,8 +123,7 @@ PersonalProfileWidget::PersonalProfileWidget(std::shared_ptr<PersonalProfileVC> 
         info->setIconSize(QSize(22, 22));
         info->setFlat(true);
         info->setFixedSize(30, 30);
-        info->setAccessibleName(
-            qs(strings_.text("Accessible Info About %@")).replace("%@", title->text()));
+        info->setAccessibleName(qs(strings_.text(PersonalProfileVC::infoNameKey(which))));
         describe(info, strings_, key("Accessible Info Description"));
         connect(info, &QPushButton::clicked, this,
                 [this, which] { model_->infoButtonTapped(which); });

@@ -29,6 +29,21 @@ std::string loggedList(const std::optional<ProfileRow>& profile) {
 
 SetupVC::SetupVC(Dependencies dependencies) : deps_(std::move(dependencies)) {}
 
+const char* SetupVC::infoNameKey(SetupRowId row) {
+    switch (row) {
+    case SetupRowId::Localization:
+        return key("Accessible About Language");
+    case SetupRowId::LiveSearch:
+        return key("Accessible About Live Search");
+    case SetupRowId::MetricUnits:
+        return key("Accessible About Metric Units");
+    case SetupRowId::PersonalProfile:
+        return key("Accessible About Personal Profile");
+    default:
+        return "";
+    }
+}
+
 const std::vector<SetupSection>& SetupVC::sections() {
     using A = SetupRow::Accessory;
     static const std::vector<SetupSection> table{
@@ -87,8 +102,9 @@ void SetupVC::viewDidAppear() {
     if (profile) {
         const std::string& calories = profile->dailyCalories;
         if (!calories.empty()) {
-            // In the interface language ("2000 ккал" in Russian).
-            calories_value_ = numberFormat(deps_.platform.strings).withUnit(calories, "kcal");
+            // Grouped and with the unit as the interface language writes them ("2 000 ккал").
+            const NumberFormat format = numberFormat(deps_.platform.strings);
+            calories_value_ = format.withUnit(format.number(calories), "kcal");
         }
     }
     changed();

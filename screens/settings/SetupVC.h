@@ -72,6 +72,8 @@ public:
     static const char* titleKey() { return key("Setup"); }
     const Strings& strings() const { return deps_.platform.strings; }
     static const char* infoPicture() { return "info.png"; }
+    // The name a screen reader gives a row's information button.
+    static const char* infoNameKey(SetupRowId row);
 
     void viewDidLoad();
     void viewWillAppear();

@@ -62,8 +62,7 @@ SetupWidget::SetupWidget(std::shared_ptr<SetupVC> model, Pictures& pictures, QWi
                 info->setIconSize(QSize(22, 22));
                 info->setFlat(true);
                 info->setFixedSize(30, 30);
-                info->setAccessibleName(qs(strings.text("Accessible Info About %@"))
-                                            .replace("%@", row->label()->text()));
+                info->setAccessibleName(qs(strings.text(SetupVC::infoNameKey(entry.id))));
                 describe(info, strings, key("Accessible Info Description"));
                 connect(info, &QPushButton::clicked, this,
                         [this, id = entry.id] { model_->infoButtonTapped(id); });

@@ -2,6 +2,7 @@
 // temporary documents and resource directories.
 #include "app/AppContext.h"
 #include "app/NavigationStack.h"
+#include "app/StyleSheet.h"
 #include "app/TabShell.h"
 #include "app/Tolvane_AppDelegate.h"
 #include "app/platform/AlertBox.h"
@@ -28,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
@@ -309,7 +311,7 @@ private slots:
             tap(run.tabs().tabButton(3));
             auto* stack = run.tabs().stack(3);
             TOP_SCREEN(setup, SetupWidget, *stack);
-            QTRY_COMPARE(setup->model().caloriesValue(), std::string("2000\u00A0kcal"));
+            QTRY_COMPARE(setup->model().caloriesValue(), std::string("2,000\u00A0kcal"));
 
             // First visit: the hint, once.
             QCOMPARE(Run::alerts().size(), 1);
@@ -434,6 +436,39 @@ private slots:
         auto* gone = button("leftBarButton"); // at most still waiting for its deletion
         QVERIFY(!gone || gone->isHidden());
         QVERIFY(!stack->backButton()->isHidden());
+    }
+
+    // A bar button that the focus reaches while the mouse is used (the control that had it
+    // hidden by a tap) looks as without the focus; the next key shows its frame.
+    void focusMovedWhileTheMouseIsUsedShowsNoFrame() {
+        qApp->setStyleSheet(styleSheet()); // the program's focus frames
+        const auto plainStyle = qScopeGuard([] { qApp->setStyleSheet({}); });
+        makeResources("'YES','YES','YES'");
+        Run run(documents_->path(), resources_->path(), {.device = {"en"}, .shellOnly = true});
+        QVERIFY(run.activate());
+        auto* stack = run.tabs().stack(0);
+        stack->ensureRoot();
+        stack->push(std::make_shared<PlaceholderScreen>("Placeholder"));
+        QWidget* top = stack->topWidget();
+        auto* field = new QLineEdit(top);
+        field->show();
+        // Editing hides the control that had the keyboard, as a list turned to editing does.
+        auto* edit = new QAction("Edit", top);
+        edit->setProperty("navigationBarSide", "right");
+        top->addAction(edit);
+        connect(edit, &QAction::triggered, field, &QWidget::hide);
+        field->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        tap(stack->findChild<QToolButton*>("rightBarButton"));
+        auto* focused = qobject_cast<QToolButton*>(QApplication::focusWidget());
+        QVERIFY2(focused, "the focus went to a bar button");
+        const QImage quiet = focused->grab().toImage();
+        focused->clearFocus();
+        const QImage plain = focused->grab().toImage();
+        QCOMPARE(quiet, plain);
+        focused->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(focused, Qt::Key_Shift);
+        QVERIFY(focused->grab().toImage() != plain);
     }
 
     void landscapeSlotTurnsTheWindow() {

@@ -204,6 +204,9 @@ private slots:
         QTest::mouseRelease(gda, Qt::LeftButton, {}, gda->canvasOrigin() + QPoint(90, 150));
         QTest::keyClicks(gda->portionField(), "123"); // a sixth character is refused
         QCOMPARE(gda->portionField()->text().size(), 5);
+        // ... and the five are all in view beside the quick portions, the first at the left.
+        gda->portionField()->end(false);
+        QCOMPARE(gda->portionField()->cursorPositionAt({8, gda->portionField()->height() / 2}), 0);
         QTRY_VERIFY(
             run.alertSays("Der eingegebene Wert ist zu groß. Bitte überprüfen Sie Ihre Eingabe."));
         Run::closeAlerts();
@@ -493,7 +496,8 @@ private slots:
         for (SetupRowId row :
              {SetupRowId::Localization, SetupRowId::ManageProducts, SetupRowId::PersonalProfile,
               SetupRowId::TrafficLightInfo, SetupRowId::UsageTips})
-            visit(run.stack(3), setup->row(row), QString("settings row %1").arg(int(row)));
+            visit(run.stack(3), setup->row(row)->label(), // its middle may be an info button
+                  QString("settings row %1").arg(int(row)));
         for (SetupRowId row : {SetupRowId::Localization, SetupRowId::LiveSearch,
                                SetupRowId::MetricUnits, SetupRowId::PersonalProfile})
             visit(run.stack(3), setup->infoButton(row), QString("information %1").arg(int(row)));
@@ -519,7 +523,7 @@ private slots:
         tap(run.stack(3).backButton());
 
         // The profile with its activity wheel and its information pages.
-        tap(setup->row(SetupRowId::PersonalProfile));
+        tap(setup->row(SetupRowId::PersonalProfile)->label());
         TOP_SCREEN(profile, PersonalProfileWidget, run.stack(3));
         check("personal profile");
         // Tab goes through the profile in reading order: left to right, then down a line.

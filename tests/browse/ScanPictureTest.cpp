@@ -13,11 +13,13 @@
 #include "tests/support/WidgetTaps.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -151,6 +153,48 @@ private slots:
         navigation_->pop();
         QTest::qWait(200);
         QCOMPARE(navigation_->stack().size(), std::size_t(0));
+    }
+
+    // The picture dialog opens in the user's pictures folder (home without one), then in the
+    // folder of the picture chosen last, for as long as that folder is there.
+    void theDialogOpensWhereThePicturesAre() {
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", oldHome);
+            qputenv("XDG_CONFIG_HOME", oldConfig);
+        });
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
+        const QString pictures = home.filePath("Pictures");
+        const QString chosen = dir_->filePath("holiday");
+        QVERIFY(QDir().mkpath(chosen));
+        const QString photo = chosen + "/code.png";
+        QVERIFY(imageOf(onPhoto(Picture{10, 10, 1, std::vector<std::uint8_t>(100, 255)}))
+                    .save(photo));
+        const auto opened = [&](const QString& folder, const QString& choose = {}) {
+            auto scan = drop(dir_->filePath("gone.png"));
+            tap(scan->choosePictureButton());
+            QFileDialog* dialog = nullptr;
+            QTRY_VERIFY((dialog = scan->findChild<QFileDialog*>()) && dialog->isVisible());
+            QCOMPARE(dialog->directory().absolutePath(), QDir(folder).absolutePath());
+            if (choose.isEmpty()) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            } else {
+                QTest::keyClicks(QApplication::focusWidget(), choose);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            }
+            QTRY_VERIFY(!dialog->isVisible());
+            navigation_->pop();
+        };
+        opened(home.path());
+        QVERIFY(QDir().mkpath(pictures));
+        opened(pictures, photo); // typed whole into the file name field
+        opened(chosen);
+        opened(chosen, "code.png"); // chosen in the folder shown
+        QVERIFY(QDir(chosen).removeRecursively());
+        opened(pictures);
     }
 };
 

@@ -53,7 +53,7 @@ private slots:
         tap(run.delegate->tabBarVC()->tabButton(3));
         Run::closeAlerts();
         TOP_SCREEN(setup, SetupWidget, run.stack(3));
-        QTRY_VERIFY(rowTexts(setup).join(' ').contains("2000"));
+        QTRY_VERIFY(rowTexts(setup).join(' ').contains("2.000\u00A0kcal"));
 
         tap(setup->row(SetupRowId::PersonalProfile));
         TOP_SCREEN(profile, PersonalProfileWidget, run.stack(3));
@@ -98,6 +98,39 @@ private slots:
         tapAt(activity, activity->rowRect(level).center());
         QTRY_VERIFY(!activity->isVisible());
         QCOMPARE(calories->text(), QString("2508"));
+
+        // The arrow keys do as the notch: a body wheel taken up by Tab shows the next row and
+        // turns back when left unchosen; only Return chooses.
+        QVERIFY(run.activate());
+        age->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(age, Qt::Key_Down);
+        QCOMPARE(age->currentRow(), ageRow + 1);
+        QCOMPARE(calories->text(), QString("2508"));
+        QTest::keyClick(age, Qt::Key_Tab);
+        QCOMPARE(age->currentRow(), ageRow);
+        QCOMPARE(calories->text(), QString("2508"));
+        age->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(age, Qt::Key_Up);
+        QTest::keyClick(age, Qt::Key_Return);
+        QCOMPARE(age->currentRow(), ageRow - 1);
+        QVERIFY(calories->text() != "2508"); // a year younger needs more
+        QTest::keyClick(age, Qt::Key_Down);
+        QTest::keyClick(age, Qt::Key_Return);
+        QCOMPARE(calories->text(), QString("2508"));
+        // The open activity wheel, opened from the keyboard: Up shows the row above and keeps
+        // the wheel; Return chooses it and the wheel goes.
+        QWidget* activityRow = profile->tableRow(ProfileFigure::ActivityLevel);
+        activityRow->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(activityRow, Qt::Key_Return);
+        QTRY_VERIFY(activity->isVisible() && activity->hasFocus());
+        QTest::keyClick(activity, Qt::Key_Up);
+        QCOMPARE(activity->currentRow(), level - 1);
+        QVERIFY(activity->isVisible());
+        QCOMPARE(calories->text(), QString("2508"));
+        QTest::keyClick(activity, Qt::Key_Down);
+        QTest::keyClick(activity, Qt::Key_Return);
+        QTRY_VERIFY(!activity->isVisible());
+        QCOMPARE(calories->text(), QString("2508"));
         grab(run, "profile-changed");
 
         // A figure typed over it and confirmed with Return is thanked for and kept.
@@ -112,7 +145,7 @@ private slots:
 
         tap(run.stack(3).backButton());
         QCOMPARE(run.stack(3).topWidget(), static_cast<QWidget*>(setup));
-        QTRY_VERIFY2(rowTexts(setup).join(' ').contains("2400"),
+        QTRY_VERIFY2(rowTexts(setup).join(' ').contains("2.400\u00A0kcal"),
                      qPrintable(rowTexts(setup).join('|')));
         Database& db = run.delegate->getDBObj();
         QVERIFY(SettingsStore(db).selectPersonalProfileData() ==
@@ -153,7 +186,7 @@ private slots:
         QTest::keyClick(calories, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(calories, "2222");
         tap(run.stack(3).backButton());
-        QTRY_VERIFY2(rowTexts(setup).join(' ').contains("2222"),
+        QTRY_VERIFY2(rowTexts(setup).join(' ').contains("2.222\u00A0kcal"),
                      qPrintable(rowTexts(setup).join('|')));
         QCOMPARE(SettingsStore(db).selectCaloryValueFromPersonalProfileTable(),
                  std::string("2222"));

@@ -67,6 +67,7 @@ protected:
 
 TEST_F(SetupVCTest, ReadsOptionsAndDailyCaloriesInTheInterfaceLanguageWhenShown) {
     fake.strings.set("%@ kcal", "%@ ккал");
+    fake.strings.set("Thousands Separator", "\u00A0");
     data.settings = SettingsRow{"NO", "YES", "NO"};
     screen().viewDidLoad();
     show();
@@ -74,8 +75,12 @@ TEST_F(SetupVCTest, ReadsOptionsAndDailyCaloriesInTheInterfaceLanguageWhenShown)
     screen().localizationSwtchChanged(); // stored "YES" turns to "NO"
     EXPECT_EQ(fake.defaults.stringForKey("Localization"), "NO");
     EXPECT_FALSE(screen().metricUnitsOn());
-    EXPECT_EQ(screen().caloriesValue(), "2000\u00A0ккал");
+    EXPECT_EQ(screen().caloriesValue(), "2\u00A0000\u00A0ккал");
     EXPECT_EQ(fake.defaults.integerForKey("SetUpInfoBtnTag"), -1);
+    // Grouped as the language writes its figures.
+    fake.strings.set("Thousands Separator", ".");
+    show();
+    EXPECT_EQ(screen().caloriesValue(), "2.000\u00A0ккал");
 }
 
 TEST_F(SetupVCTest, MissingRecordsLeaveSwitchesOffAndNoCalories) {

@@ -169,6 +169,9 @@ inline QStringList screenFaults(QWidget* window) {
         int needed = 0;
         if (auto* label = qobject_cast<QLabel*>(w)) {
             text = label->text();
+            // A title is read whole: its tooltip cannot be seen, the bar lets clicks through.
+            if (w->objectName() == "navigationTitle" && !label->toolTip().isEmpty())
+                faults << "title \"" + label->toolTip() + "\" shortened to \"" + text + "\"";
             needed = !label->wordWrap() ? label->sizeHint().width()
                      : label->heightForWidth(w->width()) > w->height()
                          ? w->width() + 1 // its last lines cut off
