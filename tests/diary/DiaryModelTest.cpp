@@ -223,7 +223,8 @@ TEST_F(DiaryTest, AnOwnProductIsLoggedFromTheOwnProductsList) {
     entry->chooseQuickAmount(1);
     entry->save();
 
-    const auto rows = DiaryStore(*db).entriesOn("2026-12-08");
+    // The detail logs on the machine's today.
+    const auto rows = DiaryStore(*db).entriesOn(DiaryHost{}.now().day.text());
     ASSERT_TRUE(rows);
     ASSERT_EQ(rows->size(), 1u);
     EXPECT_EQ((*rows)[0].productId, formatInt(mirror));
