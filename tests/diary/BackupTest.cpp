@@ -15,17 +15,6 @@ namespace tolvane::test {
 
 namespace {
 
-DiaryEntryRow logged(Database& db, long long product, const std::string& day, const char* amount) {
-    auto e = diarySnapshotOf(db, ProductId{product});
-    EXPECT_TRUE(e);
-    e->day = day;
-    e->time = "08:15";
-    e->meal = "0";
-    e->amount = amount;
-    EXPECT_TRUE(DiaryStore(db).insertEntry(*e));
-    return *e;
-}
-
 // Everything a backup holds, as the file has it.
 std::vector<std::string> contents(const std::string& path) {
     std::vector<std::string> all;
@@ -48,8 +37,8 @@ class BackupTest : public DiaryTest {
 protected:
     void SetUp() override {
         DiaryTest::SetUp();
-        logged(*db, 1, "2026-12-07", "80");
-        logged(*db, 2, "2026-12-08", "37.5");
+        logEaten(*db, 1, "2026-12-07", "80");
+        logEaten(*db, 2, "2026-12-08", "37.5");
         // An own product, filed with an amount into a folder of the user's.
         OwnProductStore own(*db);
         const int id = own.insertProduct("Müsli \"Haus\", fein", "Ich", "1", "6", "1", "12", "0.1",

@@ -5,6 +5,7 @@
 #include "platform/Navigation.h"
 #include "platform/Platform.h"
 #include "screens/diary/DiaryHost.h"
+#include "screens/diary/DiaryLog.h"
 #include "store/Database.h"
 #include "store/DiaryStore.h"
 #include "store/PlannerStore.h"
@@ -26,6 +27,21 @@ inline void seedAppTables(Database& db) {
     PlannerStore(db).createFavorite_MenufolderTable();
     PlannerStore(db).createEdit_ConsumptionTable();
     ASSERT_TRUE(DiaryStore(db).createTables());
+}
+
+// A product logged as eaten on a day, with its catalogue values as they are now.
+inline DiaryEntryRow logEaten(Database& db, long long product, const std::string& day,
+                              const char* amount, const char* meal = "0",
+                              const char* time = "08:15") {
+    auto e = diarySnapshotOf(db, ProductId{product});
+    EXPECT_TRUE(e);
+    if (!e) return {};
+    e->day = day;
+    e->time = time;
+    e->meal = meal;
+    e->amount = amount;
+    EXPECT_TRUE(DiaryStore(db).insertEntry(*e));
+    return *e;
 }
 
 class DiaryTest : public ::testing::Test {

@@ -22,16 +22,6 @@ std::shared_ptr<DiaryEntryVC> eaten(Platform platform, Database& db, FakeNavigat
     return std::make_shared<DiaryEntryVC>(platform, db, navigation, host, *snapshot);
 }
 
-void logAt(Database& db, long long product, const std::string& day, const char* amount) {
-    auto e = diarySnapshotOf(db, ProductId{product});
-    ASSERT_TRUE(e);
-    e->day = day;
-    e->time = "12:00";
-    e->meal = "1";
-    e->amount = amount;
-    ASSERT_TRUE(DiaryStore(db).insertEntry(*e));
-}
-
 } // namespace
 
 // What was logged stays as it was eaten, whatever the catalogue does later.
@@ -168,10 +158,10 @@ TEST_F(DiaryTest, AFolderIsEatenWithItsPlannedAmountsAndTheWeekShowsIt) {
 TEST_F(DiaryTest, TheChartsNutrientIsSummedPerDayAgainstItsScaledReference) {
     SettingsStore(*db).updatePersonalSettings("F", "30", "165", "57", "20.9", "59.9", "2", "2500",
                                               "5.5", "125.7", "metric");
-    logAt(*db, 1, "2026-12-07", "200"); // salt 4.2, fibre 6
-    logAt(*db, 1, "2026-12-08", "100"); // salt 2.1, fibre 3
-    logAt(*db, 2, "2026-12-08", "400"); // salt 6.0, no fibre given
-    logAt(*db, 2, "2026-12-09", "100"); // salt 1.5, no fibre given
+    logEaten(*db, 1, "2026-12-07", "200", "1", "12:00"); // salt 4.2, fibre 6
+    logEaten(*db, 1, "2026-12-08", "100", "1", "12:00"); // salt 2.1, fibre 3
+    logEaten(*db, 2, "2026-12-08", "400", "1", "12:00"); // salt 6.0, no fibre given
+    logEaten(*db, 2, "2026-12-09", "100", "1", "12:00"); // salt 1.5, no fibre given
     DiaryChartVC week(platform, *db, navigation, host, DiaryChartVC::Span::Week, "2026-12-08");
     week.reload();
     EXPECT_EQ(week.nutrient(), DayNutrient::Fat);
