@@ -3,6 +3,7 @@
 #include "NewEditConsumptionVC.h"
 #include "nutrition/Consumption.h"
 #include "nutrition/NumberText.h"
+#include "nutrition/Nutrient.h"
 #include "screens/common/Nutrients.h"
 #include "screens/filing/PlannerWrites.h"
 #include "store/CatalogueStore.h"
@@ -52,7 +53,9 @@ FolderItemRow FavoriteVCFolderNew::row(int row) const {
     if (row < 0 || row >= numberOfRows()) return {};
     const auto i = static_cast<std::size_t>(row);
     const NumberFormat format = numberFormat(platform_.strings);
-    const std::string calories = format.withUnit(format.number(kcalArray_[i]), "kcal");
+    // Energy is shown whole, as on every other screen, whatever the stored text carries.
+    const std::string calories =
+        format.withUnit(format.amount(kcalArray_[i], shownDecimals(Nutrient::Energy)), "kcal");
     return {dataArray_[i].name, dataArray_[i].maker, calories, gmArray_[i]};
 }
 

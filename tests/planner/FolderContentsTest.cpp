@@ -49,10 +49,10 @@ TEST_F(FolderContentsTest, ProductsInFilingOrderWithAmountsAndCalories) {
     EXPECT_EQ(vc->row(0).amount, "100\u00A0ml");
     EXPECT_EQ(vc->row(1).name, "Chips");
     EXPECT_EQ(vc->row(1).maker, "Zweifel");
-    EXPECT_EQ(vc->row(1).calories, "530.5\u00A0kcal");
+    EXPECT_EQ(vc->row(1).calories, "531\u00A0kcal"); // energy whole everywhere
     EXPECT_EQ(vc->row(1).amount, "100\u00A0g");
     EXPECT_EQ(vc->row(2).amount, "150\u00A0g");
-    EXPECT_EQ(vc->row(2).calories, "795.75\u00A0kcal");
+    EXPECT_EQ(vc->row(2).calories, "796\u00A0kcal");
     // Leaving writes the favourites' sort orders in the folder's order.
     vc->viewWillDisappear();
     EXPECT_EQ(store.catalogue.sortOrder(11), "0");
