@@ -300,8 +300,13 @@ ProductListWidget::ProductListWidget(std::shared_ptr<ProductListVC> model, const
     connect(searchField_, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (text.toStdString() != model_->searchText()) model_->textDidChange(text.toStdString());
     });
-    connect(searchField_, &QLineEdit::returnPressed, this,
-            [this] { model_->searchBarSearchButtonClicked(searchField_->text().toStdString()); });
+    // Return searches and leaves the keyboard in the field: there is no on-screen keyboard to
+    // put away, and a keyboard user would otherwise be left with the focus nowhere.
+    connect(searchField_, &QLineEdit::returnPressed, this, [this] {
+        searchingByReturn_ = true;
+        model_->searchBarSearchButtonClicked(searchField_->text().toStdString());
+        searchingByReturn_ = false;
+    });
     connect(searchButton_, &QToolButton::clicked, this,
             [this] { model_->searchBarSearchButtonClicked(searchField_->text().toStdString()); });
     connect(cancel_, &QToolButton::clicked, this,
@@ -403,7 +408,7 @@ void ProductListWidget::stateChanged() {
 }
 
 void ProductListWidget::closeKeyboard() {
-    searchField_->clearFocus();
+    if (!searchingByReturn_) searchField_->clearFocus();
 }
 
 bool ProductListWidget::eventFilter(QObject* watched, QEvent* event) {

@@ -139,6 +139,7 @@ private:
     SideIndexBar* index_;
     ProductSectionModel* tableModel_;
     bool showingSearchRows_ = false;
+    bool searchingByReturn_ = false;
 };
 
 } // namespace tolvane

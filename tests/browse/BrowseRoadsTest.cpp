@@ -693,6 +693,9 @@ private slots:
         QTest::keyClicks(field, "kase");
         QTRY_COMPARE(rowName(list, 0, 0), QString("Frischkäse"));
         QCOMPARE(list->tableModel()->sectionCount(), 1);
+        // Return searches and leaves the keyboard in the field, not nowhere.
+        QTest::keyClick(field, Qt::Key_Return);
+        QVERIFY(field->hasFocus());
 
         const auto typeAnew = [field](const char* text) {
             QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
