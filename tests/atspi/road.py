@@ -5,7 +5,7 @@ import unicodedata
 from xml.etree import ElementTree
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Atspi, GLib
 
 from session import StepFailed, wait_for
 
@@ -229,6 +229,10 @@ def answer_dialog(session, app, T, title_key, button_key, heard=None):
 
 
 def run(session, lang, strings_dir, dump=False):
+    # libatspi gives up on a call after 800 ms; a loaded machine answers an action that saves and
+    # changes the screen later than that, which is slow, not wrong. A hang still fails the steps
+    # that wait for the action's effect.
+    Atspi.set_timeout(20000, 30000)
     process = session.start_program()
     app = find_app(process)
     win = window(app)
