@@ -17,6 +17,12 @@ class QSvgRenderer;
 
 namespace tolvane {
 
+// A picture by its screen name from the "pictures:" search path ("column.png" is column.svg).
+inline QIcon namedPicture(QString name) {
+    if (name.endsWith(".png")) name.chop(4);
+    return QIcon("pictures:" + name + ".svg");
+}
+
 class Pictures {
 public:
     Pictures(const QString& resourceDir, Log& log);

@@ -1,6 +1,7 @@
 // The product detail: header area, the light rows and the favourites button.
 #pragma once
 
+#include "screens/detail/DetailTable.h"
 #include "screens/detail/ProductDetail.h"
 
 #include <QWidget>
@@ -14,21 +15,6 @@ namespace tolvane {
 
 class CheckPickerView;
 class TableRow;
-
-// The rows of the detail drawn in one widget: the header row, five light rows, the portion.
-class DetailTable : public QWidget {
-    Q_OBJECT
-public:
-    explicit DetailTable(const ProductDetail& detail, QWidget* parent = nullptr);
-    QSize sizeHint() const override;
-    void refresh();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    const ProductDetail& detail_;
-};
 
 class ProductDetailWidget : public QWidget, private ProductDetailListener {
     Q_OBJECT
