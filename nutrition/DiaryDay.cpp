@@ -70,4 +70,9 @@ DayTotals dayTotals(const std::vector<DiaryFood>& foods, int dailyCalories) {
     return totals;
 }
 
+std::string dayAmountText(const NumberFormat& format, double amount, DayNutrient nutrient) {
+    const bool energy = nutrient == DayNutrient::Energy;
+    return format.withUnit(format.fixed(amount, energy ? 0 : 1), energy ? "kcal" : "g");
+}
+
 } // namespace tolvane

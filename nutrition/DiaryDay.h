@@ -73,4 +73,10 @@ DayColour dayColour(DayNutrient nutrient, double percent);
 
 DayTotals dayTotals(const std::vector<DiaryFood>& foods, int dailyCalories);
 
+class NumberFormat;
+
+// A day's amount of a nutrient as the diary writes it: energy in whole kcal, the rest in grams to
+// a tenth.
+std::string dayAmountText(const NumberFormat& format, double amount, DayNutrient nutrient);
+
 } // namespace tolvane

@@ -84,25 +84,17 @@ double DiaryChartVC::scale(DayNutrient nutrient) const {
     return most;
 }
 
-namespace {
-// Energy in whole kcal, the rest in grams to a tenth, as the day's totals write them.
-std::string amountText(const NumberFormat& format, double amount, DayNutrient nutrient) {
-    const bool energy = nutrient == DayNutrient::Energy;
-    return format.withUnit(format.fixed(amount, energy ? 0 : 1), energy ? "kcal" : "g");
-}
-} // namespace
-
 std::string DiaryChartVC::valueText(int index, DayNutrient nutrient) const {
     if (index < 0 || index >= static_cast<int>(days_.size())) return {};
     const NumberFormat format = numberFormat(platform_.strings);
     const DiaryChartDay& day = days_[static_cast<std::size_t>(index)];
     // A day with entries none of which gave the nutrient is no zero.
     if (day.eaten && !day.known[static_cast<std::size_t>(nutrient)]) return format.noData();
-    return amountText(format, value(index, nutrient), nutrient);
+    return dayAmountText(format, value(index, nutrient), nutrient);
 }
 
 std::string DiaryChartVC::referenceText(DayNutrient nutrient) const {
-    return amountText(numberFormat(platform_.strings), reference(nutrient), nutrient);
+    return dayAmountText(numberFormat(platform_.strings), reference(nutrient), nutrient);
 }
 
 void DiaryChartVC::previous() {

@@ -83,17 +83,13 @@ void DiaryDayVC::reload() {
     for (int n = 0; n < kDayNutrientCount; ++n) {
         const auto nutrient = static_cast<DayNutrient>(n);
         const DayShare& share = dayTotals_.shares[static_cast<std::size_t>(n)];
-        const char* unit = nutrient == DayNutrient::Energy ? "kcal" : "g";
-        const int decimals = nutrient == DayNutrient::Energy ? 0 : 1;
         DiaryTotalLine line;
         line.nutrient = nutrient;
         line.title = platform_.strings.text(dayNutrientKey(nutrient));
         std::string of = platform_.strings.text(key("Diary %@ of %@"));
         const std::string amount =
-            share.noData ? format.noData()
-                         : format.withUnit(format.fixed(share.amount, decimals), unit);
-        const std::string reference =
-            format.withUnit(format.fixed(share.reference, decimals), unit);
+            share.noData ? format.noData() : dayAmountText(format, share.amount, nutrient);
+        const std::string reference = dayAmountText(format, share.reference, nutrient);
         if (auto at = of.find("%@"); at != std::string::npos) of.replace(at, 2, amount);
         if (auto at = of.find("%@"); at != std::string::npos) of.replace(at, 2, reference);
         line.amount = of;
